@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine, builds ZARO and runs the whole test suite twice:
+# a normal build, then one with AddressSanitizer + UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+jobs=$(nproc)
+
+run_suite() { # build-dir, extra cmake args...
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja "$@"
+  cmake --build "$dir" -j "$jobs"
+  ctest --test-dir "$dir" --output-on-failure -j "$jobs"
+}
+
+run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DZARO_SANITIZE=ON
+if [ -x fuzz/smoke.sh ]; then fuzz/smoke.sh; fi
+echo "test.sh: all suites passed"

@@ -1,0 +1,3 @@
+#include "cli/Cli.h"
+
+int CmdRead(const QStringList&) { return kExitUsage; }

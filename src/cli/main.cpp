@@ -1,0 +1,152 @@
+#include "cli/Cli.h"
+
+#include "platform/Messages.h"
+#include "platform/ProgramFiles.h"
+#include "settings/INI_File.h"
+
+#include <QCoreApplication>
+#include <QHostAddress>
+#include <cstdio>
+#include <map>
+
+namespace {
+
+const CliCommand kCommands[] = {
+    {"read", "INDEX", CmdRead},
+};
+
+const char* kLinkOptions =
+    "  --settings DIR       folder of ZARO.ini, ZAROTCP.ini, ZARODEV.ini\n"
+    "  --interface KIND     rs232 | rs485 | gateway | module\n"
+    "  --port DEVICE        serial device, e.g. /dev/ttyUSB0\n"
+    "  --address N          RS-485 address, or the unit behind a gateway/module\n"
+    "  --host IPV4          gateway or module address\n"
+    "  --tcp-port N         Modbus/TCP port of the gateway\n"
+    "  --baud N             1200 | 2400 | 4800 | 9600 | 19200 (RS-485)\n"
+    "  --parity P           none2 | even2 | odd2 | none1 (RS-485)\n"
+    "  --timeout MS         reply time-out\n"
+    "  --yes                confirm every question\n";
+
+void PrintUsage()
+{
+    std::fprintf(stderr, "usage: zaro-cli [options] COMMAND [ARGS]\n\noptions (this run only, never saved):\n%s\n"
+                         "commands:\n", kLinkOptions);
+    for (const auto& c : kCommands) std::fprintf(stderr, "  %s %s\n", c.name, c.usage);
+}
+
+// Link options override the settings files for this run only; nothing is written back.
+struct Overrides {
+    QString interface, port, host, baud, parity, address, tcpPort, timeout;
+};
+
+int ApplyOverrides(const Overrides& o)
+{
+    static const std::map<QString, int> kinds{{"rs232", 0}, {"rs485", 1}, {"gateway", 2}, {"module", 3}};
+    static const std::map<QString, int> bauds{{"1200", 0}, {"2400", 1}, {"4800", 2}, {"9600", 3}, {"19200", 4}};
+    static const std::map<QString, int> parities{{"none2", 0}, {"even2", 1}, {"odd2", 2}, {"none1", 3}};
+    int v = 0;
+    if (!o.interface.isEmpty()) {
+        auto it = kinds.find(o.interface);
+        if (it == kinds.end()) return UsageError("unknown --interface " + o.interface);
+        CommType = it->second;
+    }
+    if (!o.port.isEmpty()) CommPortPath = o.port.toStdString();
+    if (!o.baud.isEmpty()) {
+        auto it = bauds.find(o.baud);
+        if (it == bauds.end()) return UsageError("unknown --baud " + o.baud);
+        Baudrate = it->second;
+    }
+    if (!o.parity.isEmpty()) {
+        auto it = parities.find(o.parity);
+        if (it == parities.end()) return UsageError("unknown --parity " + o.parity);
+        Parity = it->second;
+    }
+    if (!o.address.isEmpty()) {
+        if (!ParseInt(o.address, 1, 255, v)) return UsageError("--address takes 1..255");
+        DeviceAddr = TCPDevAddr = v;
+    }
+    if (!o.tcpPort.isEmpty()) {
+        if (!ParseInt(o.tcpPort, 1, 65535, v)) return UsageError("--tcp-port takes 1..65535");
+        TCPPort = v;
+    }
+    if (!o.timeout.isEmpty()) {
+        if (!ParseInt(o.timeout, 1, 60000, v)) return UsageError("--timeout takes 1..60000 ms");
+        RecTimeout = v;
+    }
+    if (!o.host.isEmpty()) {
+        QHostAddress a;
+        if (!a.setAddress(o.host) || a.protocol() != QAbstractSocket::IPv4Protocol)
+            return UsageError("--host takes an IPv4 address");
+        // The host becomes the gateway or module in use, in slot 0 of its list.
+        const QByteArray ip = a.toString().toLatin1();
+        if (CommType == 3) {
+            LM57Index = 0;
+            Num57 = std::max(Num57, 1);
+            qstrncpy(IP57[0], ip.constData(), sizeof IP57[0]);
+        } else {
+            GatewayIndex = 0;
+            NumGateways = std::max(NumGateways, 1);
+            qstrncpy(GatewayIP[0], ip.constData(), sizeof GatewayIP[0]);
+        }
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+int UsageError(const QString& message)
+{
+    std::fprintf(stderr, "zaro-cli: %s\n", qPrintable(message));
+    PrintUsage();
+    return kExitUsage;
+}
+
+bool ParseInt(const QString& text, int min, int max, int& value)
+{
+    bool ok = false;
+    const int v = text.toInt(&ok, 10);
+    if (!ok || v < min || v > max) return false;
+    value = v;
+    return true;
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    QString settingsDir;
+    Overrides o;
+    bool yes = false;
+    const std::map<QString, QString*> valued{
+        {"--settings", &settingsDir}, {"--interface", &o.interface}, {"--port", &o.port},
+        {"--address", &o.address},    {"--host", &o.host},           {"--tcp-port", &o.tcpPort},
+        {"--baud", &o.baud},          {"--parity", &o.parity},       {"--timeout", &o.timeout}};
+    while (!args.isEmpty() && args.front().startsWith("--")) {
+        const QString opt = args.takeFirst();
+        if (opt == "--yes") {
+            yes = true;
+            continue;
+        }
+        if (opt == "--help") {
+            PrintUsage();
+            return kExitOk;
+        }
+        auto it = valued.find(opt);
+        if (it == valued.end()) return UsageError("unknown option " + opt);
+        if (args.isEmpty()) return UsageError(opt + " needs a value");
+        *it->second = args.takeFirst();
+    }
+    if (args.isEmpty()) return UsageError("no command given");
+
+    SettingsDir = settingsDir.isEmpty() ? DefaultSettingsDir() : settingsDir.toStdString();
+    LoadAllSettings(false);
+    if (int rc = ApplyOverrides(o)) return rc;
+
+    ConsoleMessages console(yes);
+    SetMessageSink(&console);
+
+    const QString name = args.takeFirst();
+    for (const auto& c : kCommands)
+        if (name == c.name) return c.run(args);
+    return UsageError("unknown command " + name);
+}

@@ -1,0 +1,14 @@
+#include "config/EditorRefresh.h"
+
+void (*ShowAllHook)() = nullptr;
+void (*ActivateObjectsHook)() = nullptr;
+
+void ShowAll()
+{
+    if (ShowAllHook) ShowAllHook();
+}
+
+void ActivateObjects()
+{
+    if (ActivateObjectsHook) ActivateObjectsHook();
+}

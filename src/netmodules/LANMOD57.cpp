@@ -1,0 +1,3 @@
+#include "netmodules/LANMOD57.h"
+
+ModuleRecord EMD[256] = {};

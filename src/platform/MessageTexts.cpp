@@ -1,0 +1,151 @@
+// The texts of every message pair. Kept in English here and translated through the
+// "Messages" context of the translation files, so zaro-cli can print the English text
+// while the GUI shows the user's language.
+#include "platform/Messages.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+struct PairText {
+    MessageType type;
+    int kind;
+    int number;
+    const char* text;
+};
+
+const PairText kPairs[] = {
+    {MessageType::Error, 0, 0,
+     QT_TRANSLATE_NOOP("Messages", "The serial port does not exist or is used by another program. "
+                                   "Choose another port in the interface dialog or close the other program.")},
+    {MessageType::Error, 0, 1,
+     QT_TRANSLATE_NOOP("Messages", "The serial port could not be configured. "
+                                   "Check the port settings in the interface dialog and reconnect the converter.")},
+    {MessageType::Error, 0, 2,
+     QT_TRANSLATE_NOOP("Messages", "The meter does not answer. Check the cable, the port, the address and the "
+                                   "baud rate, and that the meter is switched on.")},
+    {MessageType::Error, 0, 4,
+     QT_TRANSLATE_NOOP("Messages", "The meter's reply was incomplete or damaged. Check the cable and the "
+                                   "connections, and that only one meter uses this address.")},
+    {MessageType::Error, 8, 2,
+     QT_TRANSLATE_NOOP("Messages", "No connection to the LANMOD57 module. Check its IP address, the network "
+                                   "cable and that the module is switched on.")},
+    {MessageType::Error, 8, 11,
+     QT_TRANSLATE_NOOP("Messages", "No connection to the gateway. Check its IP address, the TCP port and the "
+                                   "network cable.")},
+    {MessageType::Error, 8, 13,
+     QT_TRANSLATE_NOOP("Messages", "The request could not be sent over the network. The connection was closed; "
+                                   "try again.")},
+    {MessageType::Error, 8, 14,
+     QT_TRANSLATE_NOOP("Messages", "The module gave no valid reply in time. Check that the meter is connected "
+                                   "to the module and try again.")},
+    {MessageType::Error, 9, 16,
+     QT_TRANSLATE_NOOP("Messages", "The gateway gave no reply in time. Check the gateway and the meters behind "
+                                   "it, then try again.")},
+    {MessageType::Error, 10, 2,
+     QT_TRANSLATE_NOOP("Messages", "The addressed device does not respond. Check the device address and the "
+                                   "device's connection.")},
+    {MessageType::Error, 2, 5,
+     QT_TRANSLATE_NOOP("Messages", "The file cannot be opened. Check the name and that you may read it.")},
+    {MessageType::Error, 3, 6,
+     QT_TRANSLATE_NOOP("Messages", "The file has the wrong format and was not loaded. Nothing was changed.")},
+    {MessageType::Error, 4, 7,
+     QT_TRANSLATE_NOOP("Messages", "The configuration is for a 1 A current input, but the meter has a 5 A "
+                                   "input. Choose the meter's current range and send again.")},
+    {MessageType::Error, 4, 8,
+     QT_TRANSLATE_NOOP("Messages", "The configuration is for a 5 A current input, but the meter has a 1 A "
+                                   "input. Choose the meter's current range and send again.")},
+    {MessageType::Error, 7, 8,
+     QT_TRANSLATE_NOOP("Messages", "The configuration is for another meter model. Choose the meter's model "
+                                   "and send again.")},
+    {MessageType::Error, 7, 10,
+     QT_TRANSLATE_NOOP("Messages", "This meter does not measure harmonics. Harmonics are available on the "
+                                   "ZRM3 model only.")},
+    {MessageType::Error, 11, 17,
+     QT_TRANSLATE_NOOP("Messages", "The IP address is not valid. Enter four numbers from 0 to 255 separated "
+                                   "by dots.")},
+    {MessageType::Error, 12, 18,
+     QT_TRANSLATE_NOOP("Messages", "The subnet mask is not valid. Enter four numbers from 0 to 255 separated "
+                                   "by dots.")},
+    {MessageType::Error, 13, 19,
+     QT_TRANSLATE_NOOP("Messages", "The default gateway address is not valid. Enter four numbers from 0 to "
+                                   "255 separated by dots.")},
+    {MessageType::Error, 14, 20,
+     QT_TRANSLATE_NOOP("Messages", "The MAC address is not valid. Enter six pairs of hex digits 0-9, A-F "
+                                   "separated by '-', for example 00-30-11-0A-0B-0C.")},
+
+    {MessageType::Warnung, 0, 0,
+     QT_TRANSLATE_NOOP("Messages", "Send the configuration to the meter now? The meter's settings will be "
+                                   "overwritten.")},
+    {MessageType::Warnung, 1, 1,
+     QT_TRANSLATE_NOOP("Messages", "Clear the meter's logger? All logged records will be lost.")},
+    {MessageType::Warnung, 2, 2,
+     QT_TRANSLATE_NOOP("Messages", "The simulation frees the digital outputs from their limit or pulse "
+                                   "function until it ends. Start the simulation?")},
+    {MessageType::Warnung, 3, 3,
+     QT_TRANSLATE_NOOP("Messages", "The meter's logger cannot be read (no meter, or nothing is logged). "
+                                   "Open the logger anyway to work with files?")},
+    {MessageType::Warnung, 4, 4,
+     QT_TRANSLATE_NOOP("Messages", "The meter's firmware does not support the display refresh time. Send the "
+                                   "configuration without it?")},
+    {MessageType::Warnung, 5, 5,
+     QT_TRANSLATE_NOOP("Messages", "The meter's firmware does not support the cos-phi correction. Send the "
+                                   "configuration without it?")},
+    {MessageType::Warnung, 6, 6,
+     QT_TRANSLATE_NOOP("Messages", "The meter's firmware does not support the current unbalance display. "
+                                   "Send the configuration without it?")},
+    {MessageType::Warnung, 7, 7,
+     QT_TRANSLATE_NOOP("Messages", "The module's firmware may not support the min/max logger. Send the "
+                                   "min/max logger settings anyway?")},
+};
+
+const char* kLoggerWarnung = QT_TRANSLATE_NOOP(
+    "Messages", "The logged quantities change. The logger should be cleared, or its records will no longer "
+                "match. Continue sending?");
+
+const char* kTitles[] = {
+    QT_TRANSLATE_NOOP("Messages", "Serial interface"),     // 0
+    QT_TRANSLATE_NOOP("Messages", "Logger"),               // 1
+    QT_TRANSLATE_NOOP("Messages", "Simulation"),           // 2
+    QT_TRANSLATE_NOOP("Messages", "File"),                 // 3 (also the logger question)
+    QT_TRANSLATE_NOOP("Messages", "Current input range"),  // 4
+    QT_TRANSLATE_NOOP("Messages", "Firmware"),             // 5
+    QT_TRANSLATE_NOOP("Messages", "Firmware"),             // 6
+    QT_TRANSLATE_NOOP("Messages", "Meter model"),          // 7
+    QT_TRANSLATE_NOOP("Messages", "Network connection"),   // 8
+    QT_TRANSLATE_NOOP("Messages", "Gateway"),              // 9
+    QT_TRANSLATE_NOOP("Messages", "Device"),               // 10
+    QT_TRANSLATE_NOOP("Messages", "Network settings"),     // 11
+    QT_TRANSLATE_NOOP("Messages", "Network settings"),     // 12
+    QT_TRANSLATE_NOOP("Messages", "Network settings"),     // 13
+    QT_TRANSLATE_NOOP("Messages", "Network settings"),     // 14
+};
+
+const char* EnglishText(MessageType type, int kind, int number)
+{
+    if (type == MessageType::LoggerWarnung) return kLoggerWarnung;
+    for (const auto& p : kPairs)
+        if (p.type == type && p.kind == kind && p.number == number) return p.text;
+    return nullptr;
+}
+
+} // namespace
+
+QString MessageTitle(MessageType type, int kind)
+{
+    if (type == MessageType::LoggerWarnung) return QCoreApplication::translate("Messages", "Logger");
+    if (kind >= 0 && kind < int(std::size(kTitles))) return QCoreApplication::translate("Messages", kTitles[kind]);
+    return QCoreApplication::translate("Messages", "ZARO");
+}
+
+QString MessageText(MessageType type, int kind, int number)
+{
+    if (const char* t = EnglishText(type, kind, number)) return QCoreApplication::translate("Messages", t);
+    return QCoreApplication::translate("Messages", "Unexpected message (%1, %2).").arg(kind).arg(number);
+}
+
+QString MessageTextEnglish(MessageType type, int kind, int number)
+{
+    if (const char* t = EnglishText(type, kind, number)) return QString::fromLatin1(t);
+    return QStringLiteral("Unexpected message (%1, %2).").arg(kind).arg(number);
+}

@@ -1,0 +1,75 @@
+// Errors, questions and the progress popup of the whole program. Every message is a
+// (kind, number) pair; where it appears depends on the sink installed: dialogs in
+// zaro, stderr in zaro-cli, a script in tests.
+#pragma once
+
+#include <QString>
+#include <deque>
+#include <vector>
+
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    virtual void showError(int kind, int number) = 0;
+    virtual int askWarnung(int kind, int number) = 0; // 1 continue, 0 cancel
+    virtual int askLoggerWarnung() = 0;               // 0 cancel, 1 continue, 2 continue and clear
+    virtual void progress(int mode, int value) = 0;   // 0 open, 2 set percent, 1 close
+    // A short status line (where a backup went, what was saved). Not a question.
+    virtual void notify(const QString& text) = 0;
+};
+
+// Installs the sink; the previous one is returned. nullptr installs a silent sink.
+MessageSink* SetMessageSink(MessageSink* sink);
+MessageSink& CurrentMessageSink();
+
+int Error(int kind, int number);   // always 1
+int Warnung(int kind, int number); // 1 continue, 0 cancel
+int Logger_Warnung();              // 0, 1 or 2
+void TransferWindow(int mode, int value, double delay);
+void Notify(const QString& text);
+
+enum class MessageType { Error, Warnung, LoggerWarnung };
+
+// Title and body of a pair in the current UI language (via the translator), or in
+// English. Unknown pairs get a generic text that still names the pair.
+QString MessageTitle(MessageType type, int kind);
+QString MessageText(MessageType type, int kind, int number);
+QString MessageTextEnglish(MessageType type, int kind, int number);
+
+// Console: messages to stderr in English; questions answered by a flag (--yes).
+class ConsoleMessages : public MessageSink {
+public:
+    explicit ConsoleMessages(bool confirmAll) : yes(confirmAll) {}
+    void showError(int kind, int number) override;
+    int askWarnung(int kind, int number) override;
+    int askLoggerWarnung() override;
+    void progress(int, int) override {}
+    void notify(const QString& text) override;
+    bool yes;
+    int loggerAnswerWhenYes = 2; // continue and clear the logger
+};
+
+// Tests: answers come from a queue, everything shown is recorded.
+class ScriptedMessages : public MessageSink {
+public:
+    struct Shown {
+        MessageType type;
+        int kind;
+        int number;
+        bool operator==(const Shown&) const = default;
+    };
+    void showError(int kind, int number) override;
+    int askWarnung(int kind, int number) override;
+    int askLoggerWarnung() override;
+    void progress(int mode, int value) override;
+    void notify(const QString& text) override { notes.push_back(text); }
+
+    bool wasShown(MessageType type, int kind, int number) const;
+    void clear();
+
+    std::deque<int> answers;     // next answers to questions; empty = confirm (1)
+    std::vector<Shown> shown;
+    std::vector<int> progressValues; // every percent set while open
+    std::vector<QString> notes;
+    int progressOpen = 0;            // opens minus closes, must be 0 after an operation
+};

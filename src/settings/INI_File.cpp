@@ -1,0 +1,3 @@
+#include "settings/INI_File.h"
+
+void LoadAllSettings(bool) {}
