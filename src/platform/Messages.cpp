@@ -14,6 +14,8 @@ public:
     int askLoggerWarnung() override { return 0; }
     void progress(int, int) override {}
     void notify(const QString&) override {}
+    void showInfo(const QString&, const QString&) override {}
+    std::string selectFile(bool, const QString&, const QString&, const std::string&) override { return {}; }
 };
 
 SilentMessages silent;
@@ -52,6 +54,13 @@ void TransferWindow(int mode, int value, double delay)
 
 void Notify(const QString& text) { sink->notify(text); }
 
+void ShowInfo(const QString& title, const QString& text) { sink->showInfo(title, text); }
+
+std::string FileSelectPopup(bool save, const QString& title, const QString& pattern, const std::string& suggested)
+{
+    return sink->selectFile(save, title, pattern, suggested);
+}
+
 void ConsoleMessages::showError(int kind, int number)
 {
     std::fprintf(stderr, "%s\n", qPrintable(MessageTextEnglish(MessageType::Error, kind, number)));
@@ -72,6 +81,19 @@ int ConsoleMessages::askLoggerWarnung()
 }
 
 void ConsoleMessages::notify(const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+
+void ConsoleMessages::showInfo(const QString& title, const QString& text)
+{
+    std::fprintf(stdout, "%s: %s\n", qPrintable(title), qPrintable(text));
+}
+
+std::string ScriptedMessages::selectFile(bool, const QString&, const QString&, const std::string&)
+{
+    if (files.empty()) return {};
+    std::string f = files.front();
+    files.pop_front();
+    return f;
+}
 
 void ScriptedMessages::showError(int kind, int number) { shown.push_back({MessageType::Error, kind, number}); }
 
@@ -111,5 +133,7 @@ void ScriptedMessages::clear()
     shown.clear();
     progressValues.clear();
     notes.clear();
+    infos.clear();
+    files.clear();
     progressOpen = 0;
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <deque>
+#include <string>
 #include <vector>
 
 class MessageSink {
@@ -16,6 +17,12 @@ public:
     virtual void progress(int mode, int value) = 0;   // 0 open, 2 set percent, 1 close
     // A short status line (where a backup went, what was saved). Not a question.
     virtual void notify(const QString& text) = 0;
+    // An information popup with a title (version information and the like).
+    virtual void showInfo(const QString& title, const QString& text) = 0;
+    // File selection: returns the chosen path, or an empty string when cancelled.
+    // pattern is a file-dialog filter such as "*.ZRC".
+    virtual std::string selectFile(bool save, const QString& title, const QString& pattern,
+                                   const std::string& suggested) = 0;
 };
 
 // Installs the sink; the previous one is returned. nullptr installs a silent sink.
@@ -27,6 +34,8 @@ int Warnung(int kind, int number); // 1 continue, 0 cancel
 int Logger_Warnung();              // 0, 1 or 2
 void TransferWindow(int mode, int value, double delay);
 void Notify(const QString& text);
+void ShowInfo(const QString& title, const QString& text);
+std::string FileSelectPopup(bool save, const QString& title, const QString& pattern, const std::string& suggested);
 
 enum class MessageType { Error, Warnung, LoggerWarnung };
 
@@ -45,6 +54,8 @@ public:
     int askLoggerWarnung() override;
     void progress(int, int) override {}
     void notify(const QString& text) override;
+    void showInfo(const QString& title, const QString& text) override;
+    std::string selectFile(bool, const QString&, const QString&, const std::string&) override { return {}; }
     bool yes;
     int loggerAnswerWhenYes = 2; // continue and clear the logger
 };
@@ -63,6 +74,9 @@ public:
     int askLoggerWarnung() override;
     void progress(int mode, int value) override;
     void notify(const QString& text) override { notes.push_back(text); }
+    void showInfo(const QString& title, const QString& text) override { infos.push_back(title + "\n" + text); }
+    std::string selectFile(bool save, const QString& title, const QString& pattern,
+                           const std::string& suggested) override;
 
     bool wasShown(MessageType type, int kind, int number) const;
     void clear();
@@ -71,5 +85,7 @@ public:
     std::vector<Shown> shown;
     std::vector<int> progressValues; // every percent set while open
     std::vector<QString> notes;
+    std::vector<QString> infos;          // "title\ntext" of every information popup
+    std::deque<std::string> files;       // answers to file selections; empty = cancelled
     int progressOpen = 0;            // opens minus closes, must be 0 after an operation
 };
