@@ -40,6 +40,8 @@ const char* const kUsage =
     "  --seed N                     seed of the measurement random walk\n"
     "  --keep-running               do not quit at the end of standard input\n"
     "  --verbose                    log every frame on stderr\n"
+    "Meters on a bus, behind a gateway or a module move to the address written into\n"
+    "their configuration (register 507, high byte), as a real meter does.\n"
     "Prints one line once ready: \"PTY <device>\" or \"TCP <ip> <port>\".\n"
     "Standard input takes one command per line: \"fault SPEC\", \"fault clear\", \"quit\";\n"
     "its end quits (unless --keep-running).\n";
@@ -237,6 +239,7 @@ int main(int argc, char** argv)
         SimMeter m;
         SimMeterInit(m, setup, now);
         m.missFirst = address == missFirst;
+        m.addressFromConfig = mode != Rs232;
         SimMeters.push_back(std::move(m));
     }
 

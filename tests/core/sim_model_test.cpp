@@ -114,6 +114,20 @@ private slots:
         QCOMPARE(Read(m, 405, 1)[0], uint16_t(block[540 - 499] >> 8)); // Freq mirrors register 540 hi
     }
 
+    void busMeterMovesToTheAddressWritten()
+    {
+        SimMeter m = MakeMeter(true);
+        QCOMPARE(Read(m, 507, 1)[0] >> 8, 7);
+        const uint16_t bus = Read(m, 507, 1)[0] & 0xFF;
+        QCOMPARE(SimMeterWrite(m, 507, {uint16_t(0x0C00 | bus)}, 1000), 0);
+        QCOMPARE(m.address, 7); // only a meter on a bus follows its register
+        m.addressFromConfig = true;
+        QCOMPARE(SimMeterWrite(m, 507, {uint16_t(0x0C00 | bus)}, 1000), 0);
+        QCOMPARE(m.address, 12);
+        QCOMPARE(SimMeterWrite(m, 507, {uint16_t(0xF800 | bus)}, 1000), 0); // 248 is no bus address
+        QCOMPARE(m.address, 12);
+    }
+
     void baseModelEndsAt539()
     {
         SimMeter m = MakeMeter(false);
