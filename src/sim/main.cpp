@@ -132,12 +132,14 @@ void DrainStdin()
     }
 }
 
+QSocketNotifier* stdinNotifier = nullptr;
+
 void WatchStdin()
 {
-    auto* n = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read);
-    QObject::connect(n, &QSocketNotifier::activated, [n] {
+    stdinNotifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(stdinNotifier, &QSocketNotifier::activated, [] {
         DrainStdin();
-        if (!stdinOpen) n->setEnabled(false);
+        if (!stdinOpen) stdinNotifier->setEnabled(false);
     });
     SimPollCommands = &DrainStdin;
 }
