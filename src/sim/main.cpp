@@ -33,6 +33,7 @@ const char* const kUsage =
     "  --system CODE                network system 0,1,2,3,4,19,20 (default 4)\n"
     "  --vt PRIM/SEC --ct PRIM/SEC  transformer ratios (default 400/400 and 100/rated-i)\n"
     "  --log-records N              records in the logger at start (default 96)\n"
+    "  --log-gaps R,...             those records (0 = newest) follow an interruption\n"
     "  --baud N                     pace serial replies at N baud, 11 bits per byte\n"
     "  --turnaround MS              pause before every reply\n"
     "  --miss-first ADDR            the meter at ADDR ignores its first request\n"
@@ -206,6 +207,15 @@ int main(int argc, char** argv)
             ctGiven = true;
         } else if (a == "--log-records") {
             if (!number(setup.logRecords, 0, kLogCapacity)) return Usage("bad --log-records");
+        } else if (a == "--log-gaps") {
+            QList<int> gaps;
+            if (!value(v)) return Usage("--log-gaps needs record numbers");
+            for (const QString& g : v.split(',', Qt::SkipEmptyParts)) {
+                bool ok = false;
+                gaps << g.toInt(&ok);
+                if (!ok || gaps.last() < 0 || gaps.size() > 10) return Usage("--log-gaps takes up to 10 record numbers");
+            }
+            setup.logGaps = gaps;
         } else if (a == "--baud") {
             if (!number(SimTime.baud, 50, 4000000)) return Usage("bad --baud");
         } else if (a == "--turnaround") {
