@@ -142,11 +142,11 @@ private slots:
     void tabInDescriptionKeepsTheColumns()
     {
         ConfigImage source = SampleImage(0);
-        std::strcpy(source.Description, "a\tb");
-        std::memset(source.Description + 4, 'x', sizeof source.Description - 4); // no terminating zero
+        std::memset(source.Description, 'x', sizeof source.Description); // no terminating zero
+        std::memcpy(source.Description, "a\tb", 3);
         ConfigImage loaded{};
         QVERIFY(ParseConfigText(ConfigFileText(source, 0, "01.01.2027", "00:00:00"), loaded));
-        QCOMPARE(QByteArray(loaded.Description).left(4), QByteArray("a b"));
+        QCOMPARE(QByteArray(loaded.Description).left(4), QByteArray("a bx"));
         QCOMPARE(qstrlen(loaded.Description), size_t(47));
     }
 
