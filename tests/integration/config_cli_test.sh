@@ -12,13 +12,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
-mkfifo "$work/ctl"
-"$bin/zaro-sim" --rs232 --model zrm3 --fw 412 --ext 121 <"$work/ctl" >"$work/ready" 2>"$work/sim.log" &
+mkfifo "$work/ctl" "$work/out"
+"$bin/zaro-sim" --rs232 --model zrm3 --fw 412 --ext 121 <"$work/ctl" >"$work/out" 2>"$work/sim.log" &
 simpid=$!
-exec 3>"$work/ctl" # keeps the simulator's input open
-for _ in $(seq 100); do grep -q '^PTY ' "$work/ready" && break; sleep 0.1; done
-pty=$(awk '/^PTY /{print $2; exit}' "$work/ready")
-[ -n "$pty" ] || { echo "zaro-sim did not start"; cat "$work/sim.log"; exit 1; }
+exec 3>"$work/ctl" 4<"$work/out" # keeps the simulator's input open; its ready line
+kind=; pty=
+read -r -t 10 -u 4 kind pty || true
+[ "$kind" = PTY ] && [ -n "$pty" ] || { echo "zaro-sim did not start"; cat "$work/sim.log"; exit 1; }
 
 cli() { "$bin/zaro-cli" --settings "$work" --interface rs232 --port "$pty" "$@"; }
 
