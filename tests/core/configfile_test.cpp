@@ -8,6 +8,13 @@
 
 namespace {
 
+// Packed fields are copied before QCOMPARE takes them by reference.
+template <class T>
+T V(T value)
+{
+    return value;
+}
+
 ConfigImage SampleImage(int model)
 {
     ConfigImage c{};
@@ -88,12 +95,12 @@ private slots:
 
         ConfigImage loaded = SampleImage(1 - model);
         QVERIFY(ParseConfigText(text, loaded));
-        QCOMPARE(loaded.Model, int16_t(model));
+        QCOMPARE(V(loaded.Model), int16_t(model));
         QCOMPARE(ConfigFileText(loaded, commType, "06.12.2026", "20:15:07"), text);
-        QCOMPARE(loaded.UrPrim, source.UrPrim);
-        QCOMPARE(loaded.IrSec, source.IrSec);
+        QCOMPARE(V(loaded.UrPrim), V(source.UrPrim));
+        QCOMPARE(V(loaded.IrSec), V(source.IrSec));
         QCOMPARE(loaded.Image, int8_t(-5));
-        QCOMPARE(loaded.Logger, uint16_t(0xFE01));
+        QCOMPARE(V(loaded.Logger), uint16_t(0xFE01));
         QCOMPARE(QByteArray(loaded.Description), QByteArray("Feeder 3\nBuilding B"));
         QCOMPARE(bool(loaded.BusSettings & 0x40), commType == 3);
     }
@@ -132,9 +139,9 @@ private slots:
         before.FwVersion = 412;
         loaded = before;
         QVERIFY(ParseConfigText(ConfigFileText(SampleImage(0), 0, "01.01.2027", "00:00:00"), loaded));
-        QCOMPARE(loaded.Model, int16_t(0));
+        QCOMPARE(V(loaded.Model), int16_t(0));
         QCOMPARE(loaded.Freq, uint8_t(0x44));
-        QCOMPARE(loaded.FwVersion, int16_t(412));
+        QCOMPARE(V(loaded.FwVersion), int16_t(412));
         QVERIFY(std::memcmp(loaded.Loop, before.Loop, sizeof before.Loop) == 0);
         QVERIFY(std::memcmp(loaded.MinMaxLogger, before.MinMaxLogger, sizeof before.MinMaxLogger) == 0);
     }
@@ -162,7 +169,7 @@ private slots:
         // Numbers in another notation than the writer's still read; one byte keeps the low bits.
         ConfigImage c{};
         QVERIFY(ParseConfigText(WithField(WithField(crlf, 5, "2e4"), 22, "300"), c));
-        QCOMPARE(c.UrPrim, 20000.0f);
+        QCOMPARE(V(c.UrPrim), 20000.0f);
         QCOMPARE(c.Display, uint8_t(300 & 0xFF));
     }
 
