@@ -221,7 +221,8 @@ void SendAndTurnRound()
 {
     SerialWrite(SendBuffer, SndLen);
     WaitUntilSent();
-    if (DrivesRTS()) {
+    // Without RTS there is no direction switch to wait for.
+    if (DrivesRTS() && SerialDrivesRTS()) {
         Delay(RTSDelay());
         SerialSetRTS(false);
     }

@@ -12,6 +12,7 @@
 namespace {
 
 std::unique_ptr<QSerialPort> port;
+bool rtsDriven = true; // false once the device refused RTS (a pseudo-terminal)
 int openCount = 0;
 
 // Slice of a wait after which pending repaints and timers get their turn.
@@ -45,6 +46,7 @@ int SerialOpen(const std::string& path, int baud, SerialParity parity, int stopB
     SerialClose();
     if (path.empty()) return -2;
     port = std::make_unique<QSerialPort>();
+    rtsDriven = true;
     port->setPortName(QString::fromStdString(path));
     if (!port->open(QIODevice::ReadWrite)) {
         const int code = OpenErrorCode(port->error());
@@ -117,9 +119,13 @@ void SerialFlush()
 
 void SerialSetRTS(bool on)
 {
-    if (!port) return;
-    if (!port->setRequestToSend(on)) port->clearError();
+    if (!port || !rtsDriven) return;
+    if (port->setRequestToSend(on)) return;
+    port->clearError();
+    rtsDriven = false;
 }
+
+bool SerialDrivesRTS() { return port && rtsDriven; }
 
 std::vector<std::string> AvailableSerialPorts()
 {

@@ -27,6 +27,8 @@ int SerialRead(uint8_t* buffer, int n, int timeoutMs);
 void SerialFlush();
 // Raises or clears RTS. A port that cannot drive RTS (a pseudo-terminal) ignores it.
 void SerialSetRTS(bool on);
+// False once the open port refused RTS: there is then no converter to turn round.
+bool SerialDrivesRTS();
 
 // The serial devices this machine has (/dev/ttyS*, ttyUSB*, ttyACM*), sorted.
 std::vector<std::string> AvailableSerialPorts();
