@@ -1,9 +1,8 @@
 #include "acquisition/Acquisition.h"
 
+#include "config/ConfigTransfer.h"
 #include "link/Kommun.h"
 #include "settings/INI_File.h"
-
-int LeseKonfiguration(int);
 
 int OpenAcquisition()
 {

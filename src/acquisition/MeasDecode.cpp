@@ -177,7 +177,7 @@ bool MeasRowVisible(int row)
 
 bool UnbalanceInNeutral() { return Netzart(Lese) == 2 && (Lese.Freq & 0x40); }
 
-int MeasRowClass(int row) { return row == kNeutralRow && UnbalanceInNeutral() ? kPercent : msd[row].klass; }
+int MeasRowClass(int row) { return row == kNeutralRow && UnbalanceInNeutral() ? int(kPercent) : int(msd[row].klass); }
 
 const char* MeasCaption(int row)
 {

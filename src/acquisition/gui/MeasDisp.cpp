@@ -4,6 +4,7 @@
 #include "acquisition/MeasDecode.h"
 #include "acquisition/gui/MeasField.h"
 #include "link/Kommun.h"
+#include "platform/SerialPort.h"
 #include "platform/TimeBase.h"
 #include "platform/gui/PanelPrint.h"
 #include "settings/INI_File.h"
@@ -281,7 +282,7 @@ void InitMeasDisp()
 
     // A reply that arrived after the last poll of an earlier panel must not be taken
     // for this panel's first one.
-    if (CommType < 2) FlushLink();
+    if (CommType < 2) SerialFlush();
 
     QTimer* timer = MeasTimer();
     timer->setInterval(0); // the first values at once
@@ -302,16 +303,22 @@ int CmReadMeas()
         CloseInterface();
     }
     if (!measdisp) return 1; // closed while the reply was awaited
+    ShowMeasValues(status, rows);
+    SetBusy(false);
+    return status;
+}
+
+void ShowMeasValues(int readOk, int rows)
+{
+    if (!measdisp) return;
     for (int r = 0; r < rows; ++r) {
         if (!MeasRowVisible(r)) continue;
-        if (!status) Meas_Disturbed(ui.field[r]);
+        if (!readOk) Meas_Disturbed(ui.field[r]);
         else {
             const int k = MeasRowClass(r);
             CheckMeas(r, MeasurandValue(r), Skalierung[k], Stellen[k], ui.field[r], kInstantValues);
         }
     }
-    SetBusy(false);
-    return status;
 }
 
 int CmPrintMeasData()

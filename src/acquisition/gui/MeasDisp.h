@@ -18,6 +18,8 @@ QWidget* CreateMeasDisp(QWidget* parent);
 void InitMeasDisp();
 
 int CmReadMeas();         // timer tick: 1 or 0 as the read went (status)
+// Redraws the first `rows` values from Measurands, or marks them "----" after a failed read.
+void ShowMeasValues(int readOk, int rows);
 int CmPrintMeasData();    // prints the panel with date and time
 int CmCloseAcquisition(); // stops polling, closes the link, back to the main panel
 
