@@ -19,6 +19,7 @@ const CliCommand kCommands[] = {
     {"send-config", "FILE [--yes]", CmdSendConfig},
     {"version", "", CmdVersion},
     {"measure", "[--repeat N]", CmdMeasure},
+    {"scan-rs485", "[--range 32|247]", CmdScanRs485},
 };
 
 const char* kLinkOptions =
