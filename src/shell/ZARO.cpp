@@ -23,7 +23,6 @@
 #include <QTranslator>
 #include <QVBoxLayout>
 
-int Search_Result = 0;
 int Last_Device = 32;
 std::string ResourceDir;
 QPointer<QWidget> AboutHandle;
