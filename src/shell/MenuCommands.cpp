@@ -7,6 +7,7 @@
 // The toolbar buttons trigger the entry that carries their image, so they follow.
 #include "shell/MenuCommands.h"
 
+#include "acquisition/gui/MeasDisp.h"
 #include "shell/ZARO.h"
 
 #include <QtGlobal>
@@ -43,7 +44,7 @@ const MenuCommand kMainCommands[] = {
     {kMeter, nullptr, nullptr, T::None, nullptr, -1},
     {kMeter, QT_TRANSLATE_NOOP("Menu", "&Interface..."), nullptr, T::None, nullptr /*CmSelInterface*/, -1},
 
-    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Instantaneous values"), "F5", T::None, nullptr /*CmMeasDisplay*/, -1},
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Instantaneous values"), "F5", T::None, CmMeasDisplay, -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "Mi&nimum and maximum values"), nullptr, T::None,
      nullptr /*CmMinMaxDisplay*/, -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Energy meters"), nullptr, T::None, nullptr /*CmMetersDisplay*/, -1},

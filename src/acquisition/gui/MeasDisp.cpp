@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -324,16 +325,19 @@ void ShowMeasValues(int readOk, int rows)
 int CmPrintMeasData()
 {
     if (!measdisp) return 0;
+    QPrinter printer(QPrinter::HighResolution);
+    // The panel is wider than tall: landscape keeps its picture large.
+    printer.setPageOrientation(QPageLayout::Landscape);
+    if (!ChoosePrinter(printer, measdisp)) return 0;
+    // Ticks may have run while the dialog was open; the panel may be gone.
+    if (!measdisp) return 0;
     const LocalTime now = LocalNow();
     ui.date->setText(QString::fromStdString(FormatDate(now)));
     ui.time->setText(QString::fromStdString(FormatTime(now)));
     ui.date->show();
     ui.time->show();
     ui.screenOnly->hide();
-    // The picture is taken from the widgets: let the layout place the changed ones.
-    measdisp->layout()->activate();
-    PrintPanel(measdisp);
-    if (!measdisp) return 0;
+    PrintPanel(measdisp, printer);
     ui.date->hide();
     ui.time->hide();
     ui.screenOnly->show();

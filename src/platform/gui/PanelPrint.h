@@ -1,13 +1,14 @@
-// Printing a panel as a picture.
+// Choosing the printer for a printout.
 #pragma once
 
+class QPrinter;
 class QString;
 class QWidget;
 
-// Prints the panel scaled to the page, after the print dialog. Returns 1 when printed,
-// 0 when cancelled or the printer failed.
-int PrintPanel(QWidget* panel);
+// Asks with the print dialog; true when the user chose to print. With a PDF target
+// set, the printer writes that file instead and nothing is asked.
+bool ChoosePrinter(QPrinter& printer, QWidget* parent);
 
-// With a PDF path set, PrintPanel writes that file without asking (tests, batch use);
-// an empty path brings the dialog back.
+// Sends every later printout to this PDF file (tests, batch use); an empty path
+// brings the dialog back.
 void SetPrintToPdf(const QString& path);
