@@ -27,11 +27,14 @@ QLabel* NewMeasField(QWidget* parent)
     auto* field = new QLabel(parent);
     field->setFrameStyle(QFrame::Box | QFrame::Plain);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    field->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    field->setTextFormat(Qt::PlainText);
     QFont bold = field->font();
     bold.setBold(true);
-    // Room for the widest text ("-99999999.9") in bold, so a field never grows on its own.
-    field->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(QStringLiteral("-99999999.99")) + 8);
+    // Room for the widest text ("-99999999.9") in bold. A fixed size also keeps a new
+    // text from relayouting the whole panel on every poll.
+    const QFontMetrics metrics(bold);
+    field->setFixedSize(metrics.horizontalAdvance(QStringLiteral("-99999999.99")) + 8,
+                        metrics.height() + 2 * field->frameWidth() + 4);
     field->setProperty(kRedProperty, false);
     return field;
 }
