@@ -6,6 +6,8 @@
 #include "config/ConfigImage.h"
 #include "config/EditorRefresh.h"
 #include "config/gui/MainPanel.h"
+#include "link/Kommun.h"
+#include "link/TCP_Komm.h"
 #include "platform/ProgramFiles.h"
 #include "platform/TimeBase.h"
 #include "platform/gui/DialogMessages.h"
@@ -22,9 +24,9 @@
 #include <QToolBar>
 #include <QTranslator>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 
-int Search_Result = 0;
-int Last_Device = 32;
 std::string ResourceDir;
 QPointer<QWidget> AboutHandle;
 
@@ -70,7 +72,7 @@ void ResetProgramState()
 {
     filename.clear();
     Search_Result = 0;
-    Last_Device = 32;
+    std::fill(std::begin(TCP_Connection), std::end(TCP_Connection), 0);
 }
 
 void LoadTranslation(int l)
@@ -242,6 +244,7 @@ int StartZaro(double splashSeconds, const std::string& settingsDir)
         AboutHandle->move(screen->availableGeometry().center() - AboutHandle->rect().center());
     AboutHandle->show();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    CommPortOpen = 0;
 
     SettingsDir = settingsDir;
     LoadAllSettings(true);
@@ -278,7 +281,7 @@ int RunZaro(int argc, char** argv)
 
 void CloseAllTCPConnections()
 {
-    // LINK: CloseTCPConnection(257) from link/TCP_Komm.h once the Modbus/TCP link is merged.
+    CloseTCPConnection(kCloseAllTCP);
 }
 
 int ExitProgram()

@@ -79,8 +79,3 @@ QString HelpFile(const QString& helpDir, int language, const QString& page);
 
 int ShowAboutDialog();
 void CloseAboutDialog();
-
-// Address search results shared with the interface dialog: 1 when the address list
-// of the toolbar holds at least one meter; the search's upper address bound.
-extern int Search_Result;
-extern int Last_Device;
