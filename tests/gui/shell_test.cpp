@@ -25,7 +25,9 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 #include <cstring>
@@ -48,6 +50,12 @@ void WriteDefaultFiles(const QString& dir)
     NewINIFile();
     NewINIFileTCP();
     NewDevINIFile();
+}
+
+// The viewer of the help dialog; the dialog is a child of the main window.
+QTextBrowser* HelpViewer()
+{
+    return MainWindow()->findChild<QTextBrowser*>("HelpViewer");
 }
 
 QMenuBar* Bar() { return MainWindow()->menuBar(); }
@@ -345,10 +353,24 @@ private slots:
         QVERIFY(!Bar()->isVisible());
         QVERIFY(!MainWindow()->findChild<QToolBar*>("Toolbar")->isVisible());
         QCOMPARE(fitted->size(), MainWindow()->centralWidget()->size());
+        {
+            // The main window's shortcuts must not open a second panel over this one.
+            MainWindow()->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(MainWindow()));
+            QSignalSpy help(MenuAction("&Contents"), &QAction::triggered);
+            QTest::keyClick(fitted, Qt::Key_F1);
+            QCOMPARE(help.count(), 0);
+        }
         delete fitted;
         ShowMainPanel(0);
         QVERIFY(main->isVisible());
         QVERIFY(Bar()->isVisible());
+        {
+            QSignalSpy help(MenuAction("&Contents"), &QAction::triggered);
+            QTest::keyClick(main, Qt::Key_F1);
+            QCOMPARE(help.count(), 1);
+            delete HelpViewer()->window();
+        }
 
         auto* small = new QLabel("meters", MainWindow());
         small->setFixedSize(200, 100);
@@ -409,13 +431,18 @@ private slots:
     {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         CmHelpContents();
-        QWidget* viewer = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && w->findChild<QWidget*>("HelpViewer")) viewer = w;
-        QVERIFY(viewer);
-        auto* browser = viewer->findChild<QWidget*>("HelpViewer");
-        QVERIFY(browser->property("source").toUrl().toLocalFile().endsWith("/help/en/index.html"));
-        viewer->close();
+        QTextBrowser* viewer = HelpViewer();
+        QVERIFY(viewer && viewer->window()->isVisible());
+        QVERIFY(viewer->source().toLocalFile().endsWith("/help/en/index.html"));
+        QVERIFY(viewer->toPlainText().contains("Getting started"));
+        // A page the language lacks comes in English.
+        ChangeLanguage(0);
+        CmHelpContents();
+        viewer = HelpViewer();
+        QVERIFY(viewer->source().toLocalFile().endsWith("/help/de/index.html"));
+        emit viewer->anchorClicked(QUrl("interface.html"));
+        QVERIFY(viewer->source().toLocalFile().endsWith("/help/en/interface.html"));
+        delete viewer->window();
     }
 
     void printToPdf()
