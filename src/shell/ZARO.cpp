@@ -51,7 +51,8 @@ public:
 
 bool PanelEvents(QObject* panel, QEvent* event)
 {
-    if (panel == BkgndPanel && event->type() == QEvent::Close) QCoreApplication::exit(0);
+    // The type first: during the window's destruction the handle no longer is a main window.
+    if (event->type() == QEvent::Close && panel == BkgndPanel) QCoreApplication::exit(0);
     return false;
 }
 
