@@ -106,6 +106,7 @@ void CreateMainWindow()
     BkgndPanel->setCentralWidget(area);
     BkgndPanel->installEventFilter(new PanelEventFilter(BkgndPanel));
     BkgndPanel->resize(1000, 700);
+    BkgndPanel->setWindowIcon(QIcon(SplashPicture().copy(320, 40, 180, 220)));
 }
 
 void DiscardToolbar()

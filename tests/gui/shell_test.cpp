@@ -23,6 +23,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QStatusBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QSignalSpy>
@@ -484,6 +486,24 @@ private slots:
         guard.start(5000);
         QTimer::singleShot(0, MainWindow(), [] { MenuAction("E&xit")->trigger(); });
         QCOMPARE(QApplication::exec(), 0);
+    }
+
+    void progressAndNotesGoToTheWindow()
+    {
+        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+        DialogMessages dialogs(ActivePanel);
+        dialogs.progress(0, 0);
+        auto* popup = MainPanelHandle()->findChild<QProgressDialog*>();
+        QVERIFY(popup && popup->isVisible());
+        QCOMPARE(popup->windowModality(), Qt::ApplicationModal);
+        QVERIFY(popup->findChildren<QPushButton*>().isEmpty()); // nothing to cancel midway
+        dialogs.progress(2, 40);
+        QCOMPARE(popup->value(), 40);
+        dialogs.progress(1, 0);
+        QVERIFY(!MainPanelHandle()->findChild<QProgressDialog*>());
+
+        dialogs.notify("Saved to /tmp/x.ZRC");
+        QCOMPARE(MainWindow()->statusBar()->currentMessage(), QStringLiteral("Saved to /tmp/x.ZRC"));
     }
 
     void loggerQuestion_data()
