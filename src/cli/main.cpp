@@ -15,6 +15,7 @@ namespace {
 
 const CliCommand kCommands[] = {
     {"read", "INDEX", CmdRead},
+    {"scan-rs485", "[--range 32|247]", CmdScanRs485},
 };
 
 const char* kLinkOptions =

@@ -131,8 +131,11 @@ int SendTCPRequest(int showErrors)
     if (ValidSlot(slot) && TCP_Connection[slot]) {
         // A reply that came too late for an earlier request must not answer this one.
         ClientTCPDiscardInput(TCP_Handle[slot]);
-        written = ClientTCPWrite(TCP_Handle[slot], SendBuffer, SndLen, kWriteTimeoutMs);
+        // The peer may have closed while the link was idle: this request reconnects.
+        if (!TCP_Connection[slot]) InitTCPConnection();
     }
+    if (ValidSlot(slot) && TCP_Connection[slot])
+        written = ClientTCPWrite(TCP_Handle[slot], SendBuffer, SndLen, kWriteTimeoutMs);
     if (written < 1 && showErrors) Error(8, 13);
     return written;
 }

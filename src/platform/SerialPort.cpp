@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 #include <algorithm>
@@ -32,6 +33,11 @@ int OpenErrorCode(QSerialPort::SerialPortError e)
     }
 }
 
+bool IsPseudoTerminal(const std::string& path)
+{
+    return QFileInfo(QString::fromStdString(path)).canonicalFilePath().startsWith("/dev/pts/");
+}
+
 } // namespace
 
 int SerialOpen(const std::string& path, int baud, SerialParity parity, int stopBits)
@@ -48,7 +54,10 @@ int SerialOpen(const std::string& path, int baud, SerialParity parity, int stopB
     const QSerialPort::Parity p = parity == kParityEven ? QSerialPort::EvenParity
                                   : parity == kParityOdd ? QSerialPort::OddParity
                                                          : QSerialPort::NoParity;
-    const bool ok = port->setBaudRate(baud) && port->setDataBits(QSerialPort::Data8) && port->setParity(p) &&
+    // A pseudo-terminal has no line and refuses a parity setting; it carries bytes anyway.
+    const bool parityOk = port->setParity(p) || IsPseudoTerminal(path);
+    port->clearError();
+    const bool ok = parityOk && port->setBaudRate(baud) && port->setDataBits(QSerialPort::Data8) &&
                     port->setStopBits(stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
                     port->setFlowControl(QSerialPort::NoFlowControl);
     if (!ok) {

@@ -2,12 +2,14 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QSignalBlocker>
 #include <QTcpSocket>
 #include <map>
 
 namespace {
 
 std::map<int, QTcpSocket*> sockets;
+std::map<int, TcpCallback> callbacks;
 int nextHandle = 1;
 
 QTcpSocket* Socket(int handle)
@@ -39,6 +41,7 @@ int ConnectToTCPServer(const std::string& host, int port, TcpCallback callback, 
     }
     const int handle = nextHandle++;
     sockets[handle] = s;
+    callbacks[handle] = callback;
     QObject::connect(s, &QTcpSocket::readyRead, s, [handle, callback] { callback(handle, TCP_DATAREADY, 0, nullptr); });
     QObject::connect(s, &QTcpSocket::disconnected, s,
                      [handle, callback] { callback(handle, TCP_DISCONNECT, 0, nullptr); });
@@ -71,7 +74,19 @@ int ClientTCPRead(int handle, uint8_t* buffer, int n, int timeoutMs)
 
 void ClientTCPDiscardInput(int handle)
 {
-    if (QTcpSocket* s = Socket(handle)) s->readAll();
+    QTcpSocket* s = Socket(handle);
+    if (!s) return;
+    {
+        // Also what the system holds but the socket has not fetched yet; no callbacks
+        // for bytes that are thrown away.
+        const QSignalBlocker quiet(s);
+        while (s->waitForReadyRead(0)) s->readAll();
+        s->readAll();
+    }
+    if (s->state() == QAbstractSocket::UnconnectedState) {
+        const TcpCallback callback = callbacks[handle];
+        callback(handle, TCP_DISCONNECT, 0, nullptr);
+    }
 }
 
 void ClientTCPWaitForData(int handle, int timeoutMs)
@@ -86,6 +101,7 @@ int DisconnectFromTCPServer(int handle)
     QTcpSocket* s = Socket(handle);
     if (!s) return 0;
     sockets.erase(handle);
+    callbacks.erase(handle);
     // Deleting it later: this may run inside one of its own signals.
     s->disconnect();
     s->abort();
