@@ -370,6 +370,94 @@
         <source>Configuration editor</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Addresses 1 to 32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Addresses 1 to 247</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No parity, 2 stop bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Even parity, 2 stop bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odd parity, 2 stop bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No parity, 1 stop bit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Character format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RTS direction control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the port after each operation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searching address %1 ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RS-232</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RS-485</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Netbiter gateway (Modbus/TCP)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LANMOD57 module (Modbus/TCP)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reply time-out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RS-485 addresses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Toolbar</name>

@@ -12,6 +12,7 @@
 #include "platform/TimeBase.h"
 #include "platform/gui/DialogMessages.h"
 #include "settings/INI_File.h"
+#include "settings/SearchAddress.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -73,6 +74,7 @@ void ResetProgramState()
 {
     filename.clear();
     Search_Result = 0;
+    Last_Device = 32;
     std::fill(std::begin(TCP_Connection), std::end(TCP_Connection), 0);
 }
 
