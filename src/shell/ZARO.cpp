@@ -228,6 +228,7 @@ int ChangeLanguage(int l)
     QWidget* panel = CreateMainPanel(BkgndPanel);
     panel->setObjectName("MainPanel");
     ShowPanel(PanelKind::Main, panel);
+    ShowPrintFields(false);
     ActivateObjects();
     ShowAll();
     NewINIFile();
