@@ -53,7 +53,7 @@ QPixmap SplashPicture()
 
     DrawMeter(p, QRectF(330, 50, 160, 200));
 
-    QFont title = p.font();
+    QFont title = QApplication::font();
     title.setPixelSize(72);
     title.setBold(true);
     p.setFont(title);

@@ -4,16 +4,21 @@
 // dimmed. Making it live is one line: include the subsystem's header below and put the
 // callback (signature int()) in place of the nullptr, e.g.
 //     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Instantaneous values"), "F5", ToolImage::None, CmMeasDisplay, -1},
+// A callback that wants its parent window gets a two-line adapter below.
 // The toolbar buttons trigger the entry that carries their image, so they follow.
 #include "shell/MenuCommands.h"
 
 #include "acquisition/gui/MeasDisp.h"
 #include "shell/ZARO.h"
 
+#include "settings/gui/SelComm.h"
+
 #include <QtGlobal>
 #include <iterator>
 
 namespace {
+
+int SelInterface() { return CmSelInterface(ActivePanel()); }
 
 enum { kFile, kMeter, kMeasurements, kDisplay, kLanguage, kHelp };
 
@@ -42,7 +47,7 @@ const MenuCommand kMainCommands[] = {
     {kMeter, QT_TRANSLATE_NOOP("Menu", "Restart &mean-value interval"), nullptr, T::None,
      nullptr /*CmRestartInterval*/, -1},
     {kMeter, nullptr, nullptr, T::None, nullptr, -1},
-    {kMeter, QT_TRANSLATE_NOOP("Menu", "&Interface..."), nullptr, T::None, nullptr /*CmSelInterface*/, -1},
+    {kMeter, QT_TRANSLATE_NOOP("Menu", "&Interface..."), nullptr, T::None, SelInterface, -1},
 
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Instantaneous values"), "F5", T::None, CmMeasDisplay, -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "Mi&nimum and maximum values"), nullptr, T::None,

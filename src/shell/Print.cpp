@@ -1,4 +1,5 @@
 // Printing the panel the user is looking at.
+#include "shell/Shell.h"
 #include "shell/ZARO.h"
 
 #include <QCoreApplication>
@@ -8,8 +9,6 @@
 #include <QPrinter>
 #include <QWidget>
 
-namespace {
-
 void ShowPrintFields(bool visible)
 {
     QWidget* panel = MainPanelHandle();
@@ -17,8 +16,6 @@ void ShowPrintFields(bool visible)
     for (const char* name : {"Date", "Time"})
         if (auto* field = panel->findChild<QLabel*>(name)) field->setVisible(visible);
 }
-
-} // namespace
 
 bool PrintPanel(QWidget* panel, QPrinter& printer)
 {
@@ -36,17 +33,20 @@ bool PrintPanel(QWidget* panel, QPrinter& printer)
     return painter.end();
 }
 
-int CmPrint()
+bool PrintActivePanel(QPrinter& printer)
 {
-    QWidget* panel = ActivePanel();
-    if (!panel) return 0;
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, panel);
-    if (dialog.exec() != QDialog::Accepted) return 0;
     // The date and time of the printout appear on paper only.
     Update_Time();
     ShowPrintFields(true);
-    PrintPanel(panel, printer);
+    const bool printed = PrintPanel(ActivePanel(), printer);
     ShowPrintFields(false);
+    return printed;
+}
+
+int CmPrint()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, ActivePanel());
+    if (dialog.exec() == QDialog::Accepted) PrintActivePanel(printer);
     return 0;
 }

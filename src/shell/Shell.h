@@ -34,3 +34,6 @@ QWidget* CreateSplashPanel(QWidget* parent);
 
 // Closes every Modbus/TCP connection (a change of gateway or module, the end).
 void CloseAllTCPConnections();
+
+// The main panel's date and time fields appear on printouts only.
+void ShowPrintFields(bool visible);

@@ -2,6 +2,7 @@
 #include "shell/Shell.h"
 #include "shell/ZARO.h"
 
+#include "link/TCP_Komm.h"
 #include "netmodules/LANMOD57.h"
 #include "settings/INI_File.h"
 

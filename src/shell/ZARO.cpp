@@ -6,10 +6,13 @@
 #include "config/ConfigImage.h"
 #include "config/EditorRefresh.h"
 #include "config/gui/MainPanel.h"
+#include "link/Kommun.h"
+#include "link/TCP_Komm.h"
 #include "platform/ProgramFiles.h"
 #include "platform/TimeBase.h"
 #include "platform/gui/DialogMessages.h"
 #include "settings/INI_File.h"
+#include "settings/SearchAddress.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -22,8 +25,9 @@
 #include <QToolBar>
 #include <QTranslator>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 
-int Last_Device = 32;
 std::string ResourceDir;
 QPointer<QWidget> AboutHandle;
 
@@ -48,7 +52,8 @@ public:
 
 bool PanelEvents(QObject* panel, QEvent* event)
 {
-    if (panel == BkgndPanel && event->type() == QEvent::Close) QCoreApplication::exit(0);
+    // The type first: during the window's destruction the handle no longer is a main window.
+    if (event->type() == QEvent::Close && panel == BkgndPanel) QCoreApplication::exit(0);
     return false;
 }
 
@@ -70,6 +75,7 @@ void ResetProgramState()
     filename.clear();
     Search_Result = 0;
     Last_Device = 32;
+    std::fill(std::begin(TCP_Connection), std::end(TCP_Connection), 0);
 }
 
 void LoadTranslation(int l)
@@ -102,6 +108,7 @@ void CreateMainWindow()
     BkgndPanel->setCentralWidget(area);
     BkgndPanel->installEventFilter(new PanelEventFilter(BkgndPanel));
     BkgndPanel->resize(1000, 700);
+    BkgndPanel->setWindowIcon(QIcon(SplashPicture().copy(320, 40, 180, 220)));
 }
 
 void DiscardToolbar()
@@ -221,6 +228,7 @@ int ChangeLanguage(int l)
     QWidget* panel = CreateMainPanel(BkgndPanel);
     panel->setObjectName("MainPanel");
     ShowPanel(PanelKind::Main, panel);
+    ShowPrintFields(false);
     ActivateObjects();
     ShowAll();
     NewINIFile();
@@ -241,6 +249,7 @@ int StartZaro(double splashSeconds, const std::string& settingsDir)
         AboutHandle->move(screen->availableGeometry().center() - AboutHandle->rect().center());
     AboutHandle->show();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    CommPortOpen = 0;
 
     SettingsDir = settingsDir;
     LoadAllSettings(true);
@@ -277,7 +286,7 @@ int RunZaro(int argc, char** argv)
 
 void CloseAllTCPConnections()
 {
-    // LINK: CloseTCPConnection(257) from link/TCP_Komm.h once the Modbus/TCP link is merged.
+    CloseTCPConnection(kCloseAllTCP);
 }
 
 int ExitProgram()

@@ -70,6 +70,8 @@ int ExitProgram();
 void Update_Time();
 
 int CmPrint();
+// CmPrint after its dialog: the active panel with the date and time of the printout.
+bool PrintActivePanel(QPrinter& printer);
 // Prints panel as a picture scaled onto one page; false when the printer cannot start.
 bool PrintPanel(QWidget* panel, QPrinter& printer);
 
@@ -79,8 +81,3 @@ QString HelpFile(const QString& helpDir, int language, const QString& page);
 
 int ShowAboutDialog();
 void CloseAboutDialog();
-
-// Address search results shared with the interface dialog: 1 when the address list
-// of the toolbar holds at least one meter; the search's upper address bound.
-extern int Search_Result;
-extern int Last_Device;
