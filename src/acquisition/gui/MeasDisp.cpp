@@ -214,7 +214,16 @@ QWidget* CreateMeasDisp(QWidget* parent)
         boxes[g] = new QGroupBox(panel);
         grids[g] = new QGridLayout(boxes[g]);
         grids[g]->setHorizontalSpacing(6);
+        // Spare width goes right of the last column: values stay beside their captions.
+        grids[g]->setColumnStretch(12, 1);
     }
+    // Voltages and currents in the same columns, a unit clear of the next caption.
+    const QFontMetrics metrics(panel->font());
+    for (int g : {kGroupU, kGroupI})
+        for (int c = 0; c < 12; c += 3) {
+            grids[g]->setColumnMinimumWidth(c, metrics.horizontalAdvance(QStringLiteral("Umean")) + 8);
+            grids[g]->setColumnMinimumWidth(c + 2, metrics.horizontalAdvance(QStringLiteral("kV")) + 20);
+        }
     top->addWidget(boxes[kGroupU]);
     top->addWidget(boxes[kGroupI]);
     auto* lower = new QHBoxLayout;
