@@ -19,16 +19,18 @@ matches() { # what, regex, actual
   if [[ "$3" =~ $2 ]]; then echo "ok: $1"; else echo "FAIL: $1: [$3] does not match $2"; failures=$((failures + 1)); fi
 }
 
-start_sim() {
+start_sim() { # sets pty, or host and port for the network kinds
   [ -n "${sim_fd:-}" ] && exec {sim_fd}>&-
   [ -n "$sim_pid" ] && wait "$sim_pid" 2>/dev/null
   rm -f "$work/sim.in" "$work/sim.out"
   mkfifo "$work/sim.in" "$work/sim.out"
-  "$BIN/zaro-sim" --rs232 "$@" <"$work/sim.in" >"$work/sim.out" 2>"$work/sim.err" &
+  case "${1:-}" in --gateway|--module) ;; *) set -- --rs232 "$@" ;; esac
+  "$BIN/zaro-sim" "$@" <"$work/sim.in" >"$work/sim.out" 2>"$work/sim.err" &
   sim_pid=$!
   exec {sim_fd}>"$work/sim.in"
   IFS= read -r -t 10 ready <"$work/sim.out" || { echo "FAIL: no ready line"; cat "$work/sim.err"; exit 1; }
   pty=${ready#PTY }
+  read -r _ host port <<<"$ready"
 }
 
 mkdir "$work/settings"
@@ -59,6 +61,14 @@ cli measure >"$work/out" 2>"$work/err"
 check "silent meter exit status" 1 $?
 check "nothing printed" "" "$(cat "$work/out")"
 grep -q "does not answer" "$work/err" || { echo "FAIL: no message text on stderr"; cat "$work/err"; failures=$((failures + 1)); }
+
+start_sim --gateway 5 --listen 127.0.0.1:0 --system 20 --vt 400/400 --ct 100/5
+out=$("$BIN/zaro-cli" --settings "$work/settings" --interface gateway --host "$host" --tcp-port "$port" \
+  --address 5 measure)
+check "gateway exit status" 0 $?
+check "code 20 like code 4" "U1N U2N U3N U12 U23 U31 I1 I2 I3 I1avg I2avg I3avg IN P1 P2 P3 P Q1 Q2 Q3 Q S1 S2 S3 S F PF1 PF2 PF3 PF Umean Imean UNE" \
+  "$(cut -f1 <<<"$out" | tr '\n' ' ' | sed 's/ $//')"
+matches "U1N in V" "^U1N${TAB}[0-9]+\.[0-9]${TAB}V$" "$(grep '^U1N' <<<"$out")"
 
 cli measure --repeat 0 2>/dev/null
 check "bad repeat count" 2 $?
