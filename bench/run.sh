@@ -33,7 +33,7 @@ port=${READY##* }
 : >"$T/ours"; : >"$T/ref"
 for _ in 1 2 3 4 5; do
   "$B/bench/link_bench" tcp 127.0.0.1 "$port" 2000 | awk '{print $2}' >>"$T/ours"
-  "$B/bench/modbus_reference_client" 127.0.0.1 "$port" 2000 | awk '{print $2}' >>"$T/ref"
+  "$B/bench/libmodbus_client" 127.0.0.1 "$port" 5 2000 | awk '{print $1 / 2000}' >>"$T/ref"
 done
 ours=$(sort -g "$T/ours" | head -n1)
 ref=$(sort -g "$T/ref" | head -n1)
