@@ -12,8 +12,7 @@
 namespace {
 
 // A meter front: frame, a three-line display and the four keys below it.
-void DrawMeter(QPainter& p, const QRectF& r)
-{
+void DrawMeter(QPainter& p, const QRectF& r) {
     p.setPen(QPen(QColor(30, 30, 30), 2));
     p.setBrush(QColor(225, 225, 220));
     p.drawRoundedRect(r, 10, 10);
@@ -28,8 +27,8 @@ void DrawMeter(QPainter& p, const QRectF& r)
     p.setPen(QColor(20, 40, 20));
     const char* lines[] = {"230.4 V", "  5.02 A", "  1.16 kW"};
     for (int i = 0; i < 3; ++i) {
-        const QRectF line(display.left() + 8, display.top() + 4 + i * display.height() / 3, display.width() - 16,
-                          display.height() / 3);
+        const QRectF line(display.left() + 8, display.top() + 4 + i * display.height() / 3,
+                          display.width() - 16, display.height() / 3);
         p.drawText(line, Qt::AlignRight | Qt::AlignVCenter, QString::fromLatin1(lines[i]));
     }
     p.setPen(QPen(QColor(30, 30, 30), 1.5));
@@ -41,8 +40,7 @@ void DrawMeter(QPainter& p, const QRectF& r)
 
 } // namespace
 
-QPixmap SplashPicture()
-{
+QPixmap SplashPicture() {
     QPixmap pixmap(520, 300);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -75,8 +73,7 @@ QPixmap SplashPicture()
     return pixmap;
 }
 
-QWidget* CreateSplashPanel(QWidget* parent)
-{
+QWidget* CreateSplashPanel(QWidget* parent) {
     auto* panel = new QPushButton(parent);
     panel->setObjectName("AboutPanel");
     panel->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
@@ -90,8 +87,7 @@ QWidget* CreateSplashPanel(QWidget* parent)
     return panel;
 }
 
-int ShowAboutDialog()
-{
+int ShowAboutDialog() {
     // Rebuilt each time so that it speaks the current language.
     delete AboutHandle;
     AboutHandle = CreateSplashPanel(MainWindow());
@@ -101,7 +97,6 @@ int ShowAboutDialog()
     return 0;
 }
 
-void CloseAboutDialog()
-{
+void CloseAboutDialog() {
     if (AboutHandle) AboutHandle->hide();
 }

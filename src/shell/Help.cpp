@@ -16,12 +16,13 @@ namespace {
 
 const char* const kHelpFolders[] = {"de", "en", "nl", "fr"};
 
-QString HelpDir() { return QString::fromStdString(ResourcePath("help")); }
+QString HelpDir() {
+    return QString::fromStdString(ResourcePath("help"));
+}
 
 // Links between pages name the page only; each is looked up again so that a page the
 // language lacks comes in English.
-void FollowLink(QTextBrowser* viewer, const QUrl& url)
-{
+void FollowLink(QTextBrowser* viewer, const QUrl& url) {
     if (!url.scheme().isEmpty() && url.scheme() != QLatin1String("file")) {
         QDesktopServices::openUrl(url);
         return;
@@ -37,16 +38,14 @@ void FollowLink(QTextBrowser* viewer, const QUrl& url)
 
 } // namespace
 
-QString HelpFile(const QString& helpDir, int language, const QString& page)
-{
+QString HelpFile(const QString& helpDir, int language, const QString& page) {
     const int l = language >= 0 && language <= 3 ? language : 1;
     const QString own = QStringLiteral("%1/%2/%3").arg(helpDir, QLatin1String(kHelpFolders[l]), page);
     if (QFileInfo::exists(own)) return own;
     return QStringLiteral("%1/en/%2").arg(helpDir, page);
 }
 
-int CmHelpContents()
-{
+int CmHelpContents() {
     auto* dialog = new QDialog(ActivePanel());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowTitle(QApplication::translate("Help", "ZARO Help"));
@@ -65,7 +64,8 @@ int CmHelpContents()
     if (QFileInfo::exists(index))
         viewer->setSource(QUrl::fromLocalFile(index));
     else
-        viewer->setPlainText(QApplication::translate("Help", "The help pages were not found in %1.").arg(HelpDir()));
+        viewer->setPlainText(
+            QApplication::translate("Help", "The help pages were not found in %1.").arg(HelpDir()));
     dialog->resize(760, 600);
     dialog->show();
     return 0;

@@ -30,8 +30,7 @@ const char* kNetListName = "GatewayList";
 enum class NetList { None, Gateways, Modules };
 NetList netListMode = NetList::None;
 
-QIcon Drawn(void (*draw)(QPainter&))
-{
+QIcon Drawn(void (*draw)(QPainter&)) {
     QPixmap pixmap(32, 32);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -41,8 +40,7 @@ QIcon Drawn(void (*draw)(QPainter&))
     return QIcon(pixmap);
 }
 
-void DrawPrinter(QPainter& p)
-{
+void DrawPrinter(QPainter& p) {
     p.setBrush(Qt::white);
     p.drawRect(9, 3, 14, 10); // paper
     p.setBrush(QColor(150, 150, 160));
@@ -51,8 +49,7 @@ void DrawPrinter(QPainter& p)
     p.drawRect(9, 20, 14, 9); // printout
 }
 
-void DrawGraph(QPainter& p)
-{
+void DrawGraph(QPainter& p) {
     p.drawLine(4, 4, 4, 28);
     p.drawLine(4, 28, 29, 28);
     p.setPen(QPen(QColor(0, 90, 200), 2.5));
@@ -62,8 +59,7 @@ void DrawGraph(QPainter& p)
     p.drawPath(curve);
 }
 
-void DrawSheet(QPainter& p)
-{
+void DrawSheet(QPainter& p) {
     p.setBrush(QColor(230, 245, 230));
     p.drawRect(3, 3, 26, 26);
     p.setPen(QPen(QColor(30, 120, 60), 1));
@@ -73,34 +69,42 @@ void DrawSheet(QPainter& p)
     }
 }
 
-QIcon ToolIcon(ToolImage image)
-{
+QIcon ToolIcon(ToolImage image) {
     QStyle* s = QApplication::style();
     switch (image) {
-    case ToolImage::New: return s->standardIcon(QStyle::SP_FileIcon);
-    case ToolImage::Open: return s->standardIcon(QStyle::SP_DialogOpenButton);
-    case ToolImage::Save: return s->standardIcon(QStyle::SP_DialogSaveButton);
-    case ToolImage::Download: return s->standardIcon(QStyle::SP_ArrowDown);
-    case ToolImage::Upload: return s->standardIcon(QStyle::SP_ArrowUp);
-    case ToolImage::Print: return Drawn(DrawPrinter);
-    case ToolImage::Return: return s->standardIcon(QStyle::SP_ArrowBack);
-    case ToolImage::Graphic: return Drawn(DrawGraph);
-    case ToolImage::Excel: return Drawn(DrawSheet);
-    case ToolImage::Find: return s->standardIcon(QStyle::SP_FileDialogContentsView);
-    case ToolImage::None: break;
+    case ToolImage::New:
+        return s->standardIcon(QStyle::SP_FileIcon);
+    case ToolImage::Open:
+        return s->standardIcon(QStyle::SP_DialogOpenButton);
+    case ToolImage::Save:
+        return s->standardIcon(QStyle::SP_DialogSaveButton);
+    case ToolImage::Download:
+        return s->standardIcon(QStyle::SP_ArrowDown);
+    case ToolImage::Upload:
+        return s->standardIcon(QStyle::SP_ArrowUp);
+    case ToolImage::Print:
+        return Drawn(DrawPrinter);
+    case ToolImage::Return:
+        return s->standardIcon(QStyle::SP_ArrowBack);
+    case ToolImage::Graphic:
+        return Drawn(DrawGraph);
+    case ToolImage::Excel:
+        return Drawn(DrawSheet);
+    case ToolImage::Find:
+        return s->standardIcon(QStyle::SP_FileDialogContentsView);
+    case ToolImage::None:
+        break;
     }
     return {};
 }
 
-QAction* ActionWithImage(QMenuBar* bar, ToolImage image)
-{
+QAction* ActionWithImage(QMenuBar* bar, ToolImage image) {
     for (QAction* a : bar->findChildren<QAction*>())
         if (a->data().toInt() == int(image)) return a;
     return nullptr;
 }
 
-QToolBar* BuildToolbar(QMainWindow* window, QMenuBar* bar, const ToolImage* images, int count)
-{
+QToolBar* BuildToolbar(QMainWindow* window, QMenuBar* bar, const ToolImage* images, int count) {
     auto* toolbar = new QToolBar(window);
     toolbar->setObjectName("Toolbar");
     toolbar->setMovable(false);
@@ -115,27 +119,23 @@ QToolBar* BuildToolbar(QMainWindow* window, QMenuBar* bar, const ToolImage* imag
     return toolbar;
 }
 
-QComboBox* ToolbarList(const char* name)
-{
+QComboBox* ToolbarList(const char* name) {
     return gToolbar ? gToolbar->findChild<QComboBox*>(name) : nullptr;
 }
 
-void OnNetListActivated(int)
-{
+void OnNetListActivated(int) {
     if (netListMode == NetList::Gateways) GatewaySelCallback();
     if (netListMode == NetList::Modules) LM57SelCallback();
 }
 
 // Slot row of the gateway in use; GatewayIndex may come from an edited file.
-const int32_t* GatewayAddresses()
-{
+const int32_t* GatewayAddresses() {
     return DevicesTCP[std::clamp<int32_t>(GatewayIndex, 0, kMaxGateways - 1)];
 }
 
 } // namespace
 
-QMenuBar* BuildMenuBar(const MenuTable& table, QWidget* parent)
-{
+QMenuBar* BuildMenuBar(const MenuTable& table, QWidget* parent) {
     auto* bar = new QMenuBar(parent);
     QMenu* menus[16] = {};
     auto* languages = new QActionGroup(bar);
@@ -149,7 +149,8 @@ QMenuBar* BuildMenuBar(const MenuTable& table, QWidget* parent)
             menu->addSeparator();
             continue;
         }
-        const QString text = c.language >= 0 ? QString::fromUtf8(c.text) : QApplication::translate("Menu", c.text);
+        const QString text =
+            c.language >= 0 ? QString::fromUtf8(c.text) : QApplication::translate("Menu", c.text);
         QAction* action = menu->addAction(text);
         action->setData(int(c.image));
         if (c.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
@@ -172,16 +173,14 @@ QMenuBar* BuildMenuBar(const MenuTable& table, QWidget* parent)
     return bar;
 }
 
-void CheckLanguageEntry(QMenuBar* bar, int language)
-{
+void CheckLanguageEntry(QMenuBar* bar, int language) {
     for (QAction* a : bar->findChildren<QAction*>()) {
         const QVariant l = a->property("language");
         if (l.isValid()) a->setChecked(l.toInt() == language);
     }
 }
 
-QToolBar* BuildMainToolbar(QMainWindow* window, QMenuBar* bar)
-{
+QToolBar* BuildMainToolbar(QMainWindow* window, QMenuBar* bar) {
     static const ToolImage images[] = {ToolImage::New,      ToolImage::Open,   ToolImage::Save,
                                        ToolImage::Download, ToolImage::Upload, ToolImage::Print};
     QToolBar* toolbar = BuildToolbar(window, bar, images, int(std::size(images)));
@@ -209,15 +208,14 @@ QToolBar* BuildMainToolbar(QMainWindow* window, QMenuBar* bar)
     return toolbar;
 }
 
-QToolBar* BuildLoggerToolbar(QMainWindow* window, QMenuBar* bar)
-{
-    static const ToolImage images[] = {ToolImage::Return,  ToolImage::Open,  ToolImage::Save, ToolImage::Upload,
-                                       ToolImage::Graphic, ToolImage::Excel, ToolImage::Find};
+QToolBar* BuildLoggerToolbar(QMainWindow* window, QMenuBar* bar) {
+    static const ToolImage images[] = {ToolImage::Return, ToolImage::Open,    ToolImage::Save,
+                                       ToolImage::Upload, ToolImage::Graphic, ToolImage::Excel,
+                                       ToolImage::Find};
     return BuildToolbar(window, bar, images, int(std::size(images)));
 }
 
-void InitToolbarDeviceAddr()
-{
+void InitToolbarDeviceAddr() {
     Search_Result = 0;
     QComboBox* list = ToolbarList(kAddressListName);
     if (!list) return;
@@ -248,8 +246,7 @@ void InitToolbarDeviceAddr()
     list->setEnabled(true);
 }
 
-void InitToolbarGateway()
-{
+void InitToolbarGateway() {
     QComboBox* list = ToolbarList(kNetListName);
     if (!list) return;
     const QSignalBlocker quiet(list);
@@ -259,7 +256,8 @@ void InitToolbarGateway()
         netListMode = NetList::Gateways;
         list->setToolTip(QApplication::translate("Toolbar", "Gateway"));
         for (int g = 0; g < 16; ++g) {
-            const bool hasMeter = std::any_of(DevicesTCP[g], DevicesTCP[g] + 32, [](int32_t a) { return a != 0; });
+            const bool hasMeter =
+                std::any_of(DevicesTCP[g], DevicesTCP[g] + 32, [](int32_t a) { return a != 0; });
             if (GatewayIP[g][0] == 0 || !hasMeter) continue;
             list->addItem(QString::fromLatin1(GatewayName[g][0] ? GatewayName[g] : GatewayIP[g]), g);
             if (g == GatewayIndex) selected = list->count() - 1;
@@ -270,8 +268,8 @@ void InitToolbarGateway()
         const int known = std::clamp<int32_t>(Num57, 0, kMaxModules);
         for (int m = 0; m < known; ++m) {
             const ModuleRecord& r = EMD[m];
-            const QString text = r.name[0] ? QString::fromLatin1(r.name)
-                                           : QString::asprintf("%s (%s)", r.MAC, r.IP);
+            const QString text =
+                r.name[0] ? QString::fromLatin1(r.name) : QString::asprintf("%s (%s)", r.MAC, r.IP);
             list->addItem(text, m);
             if (m == LM57Index) selected = list->count() - 1;
         }
@@ -283,8 +281,7 @@ void InitToolbarGateway()
     list->setEnabled(list->count() > 0);
 }
 
-int DevSelCallback()
-{
+int DevSelCallback() {
     QComboBox* list = ToolbarList(kAddressListName);
     if (!list || list->currentIndex() < 0) return 0;
     const int address = list->currentText().toInt();
@@ -298,8 +295,7 @@ int DevSelCallback()
     return 0;
 }
 
-int GatewaySelCallback()
-{
+int GatewaySelCallback() {
     QComboBox* list = ToolbarList(kNetListName);
     if (!list || list->currentIndex() < 0) return 0;
     const int gateway = list->currentData().toInt();
@@ -311,8 +307,7 @@ int GatewaySelCallback()
     return 0;
 }
 
-int LM57SelCallback()
-{
+int LM57SelCallback() {
     QComboBox* list = ToolbarList(kNetListName);
     if (!list || list->currentIndex() < 0) return 0;
     const int module = list->currentData().toInt();

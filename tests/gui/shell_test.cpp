@@ -24,10 +24,10 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QProgressDialog>
-#include <QStatusBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -36,15 +36,13 @@
 
 namespace {
 
-QByteArray FileText(const QString& path)
-{
+QByteArray FileText(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // The three files the settings routines write from their defaults, into dir.
-void WriteDefaultFiles(const QString& dir)
-{
+void WriteDefaultFiles(const QString& dir) {
     SettingsDir = dir.toStdString();
     LoadINIDefault();
     LoadINIDefaultTCP();
@@ -55,51 +53,48 @@ void WriteDefaultFiles(const QString& dir)
 }
 
 // The viewer of the help dialog; the dialog is a child of the main window.
-QTextBrowser* HelpViewer()
-{
+QTextBrowser* HelpViewer() {
     return MainWindow()->findChild<QTextBrowser*>("HelpViewer");
 }
 
-QMenuBar* Bar() { return MainWindow()->menuBar(); }
+QMenuBar* Bar() {
+    return MainWindow()->menuBar();
+}
 
-QAction* MenuAction(const QString& text)
-{
+QAction* MenuAction(const QString& text) {
     for (QAction* a : Bar()->findChildren<QAction*>())
         if (a->text() == text) return a;
     return nullptr;
 }
 
-QAction* LanguageAction(int language)
-{
+QAction* LanguageAction(int language) {
     for (QAction* a : Bar()->findChildren<QAction*>())
         if (a->property("language").isValid() && a->property("language").toInt() == language) return a;
     return nullptr;
 }
 
-QStringList MenuTitles()
-{
+QStringList MenuTitles() {
     QStringList titles;
-    for (QAction* a : Bar()->actions()) titles << a->text();
+    for (QAction* a : Bar()->actions())
+        titles << a->text();
     return titles;
 }
 
-QComboBox* List(const char* name)
-{
+QComboBox* List(const char* name) {
     QToolBar* bar = MainWindow()->findChild<QToolBar*>("Toolbar");
     for (QToolBar* t : MainWindow()->findChildren<QToolBar*>())
         if (t->isVisibleTo(MainWindow())) bar = t;
     return bar ? bar->findChild<QComboBox*>(name) : nullptr;
 }
 
-QStringList Items(QComboBox* list)
-{
+QStringList Items(QComboBox* list) {
     QStringList items;
-    for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
     return items;
 }
 
-void ClearNetworkSettings()
-{
+void ClearNetworkSettings() {
     std::memset(Devices485, 0, sizeof Devices485);
     std::memset(DevicesTCP, 0, sizeof DevicesTCP);
     std::memset(GatewayIP, 0, sizeof GatewayIP);
@@ -120,24 +115,22 @@ class ShellTest : public QObject {
 
     QString File(const char* name) const { return dir.filePath(name); }
 
-private slots:
-    void initTestCase()
-    {
+  private slots:
+    void initTestCase() {
         ResourceDir = ZARO_BIN_DIR;
         SetMessageSink(&messages);
     }
 
-    void init()
-    {
+    void init() {
         QVERIFY(dir.isValid());
-        for (const char* f : {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"}) QFile::remove(File(f));
+        for (const char* f : {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"})
+            QFile::remove(File(f));
         messages.clear();
     }
 
     void cleanup() { EndZaro(); }
 
-    void startWithoutFilesLeavesTheDefaults()
-    {
+    void startWithoutFilesLeavesTheDefaults() {
         QTemporaryDir reference;
         WriteDefaultFiles(reference.path());
 
@@ -150,8 +143,7 @@ private slots:
         QVERIFY(LanguageAction(1)->isChecked());
     }
 
-    void languageOutOfRangeStartsInEnglish()
-    {
+    void languageOutOfRangeStartsInEnglish() {
         WriteDefaultFiles(dir.path());
         QByteArray ini = FileText(File("ZARO.ini"));
         QVERIFY(ini.contains("Language = 1\r\n"));
@@ -165,8 +157,7 @@ private slots:
         QVERIFY(FileText(File("ZARO.ini")).contains("Language = 1\r\n"));
     }
 
-    void switchingToFrenchTranslatesAndStores()
-    {
+    void switchingToFrenchTranslatesAndStores() {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         std::strcpy(Konf.Description, "Feeder 3");
         QWidget* oldPanel = MainPanelHandle();
@@ -190,8 +181,7 @@ private slots:
         QVERIFY(FileText(File("ZARO.ini")).contains("Language = 0\r\n"));
     }
 
-    void unbuiltCommandsAreDimmed()
-    {
+    void unbuiltCommandsAreDimmed() {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         int dimmed = 0, live = 0;
         for (int i = 0; i < kMainMenu.count; ++i) {
@@ -211,8 +201,7 @@ private slots:
             if (!a->isSeparator() && a->data().toInt() == int(ToolImage::Open)) QVERIFY(!a->isEnabled());
     }
 
-    void addressList_data()
-    {
+    void addressList_data() {
         QTest::addColumn<int>("commType");
         QTest::addColumn<int>("inUse");
         QTest::addColumn<QStringList>("items");
@@ -226,8 +215,7 @@ private slots:
         QTest::newRow("module lists nothing") << 3 << 9 << QStringList{} << -1 << 9;
     }
 
-    void addressList()
-    {
+    void addressList() {
         QFETCH(int, commType);
         QFETCH(int, inUse);
         QFETCH(QStringList, items);
@@ -254,11 +242,11 @@ private slots:
         QCOMPARE(Search_Result, items.isEmpty() ? 0 : 1);
         QCOMPARE(commType == 1 ? DeviceAddr : TCPDevAddr, addrAfter);
         if (commType == 2 && addrAfter != inUse)
-            QVERIFY(FileText(File("ZAROTCP.ini")).contains(QByteArray("DevAddr = ") + QByteArray::number(addrAfter)));
+            QVERIFY(FileText(File("ZAROTCP.ini"))
+                        .contains(QByteArray("DevAddr = ") + QByteArray::number(addrAfter)));
     }
 
-    void emptyAddressListIsDimmed()
-    {
+    void emptyAddressListIsDimmed() {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         ClearNetworkSettings();
         CommType = 1;
@@ -267,8 +255,7 @@ private slots:
         QCOMPARE(List("DeviceAddrList")->count(), 0);
     }
 
-    void choosingAnAddressStoresIt()
-    {
+    void choosingAnAddressStoresIt() {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         ClearNetworkSettings();
         CommType = 1;
@@ -283,8 +270,7 @@ private slots:
         QVERIFY(FileText(File("ZARO.ini")).contains("DevAddr = 9\r\n"));
     }
 
-    void moduleList()
-    {
+    void moduleList() {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         ClearNetworkSettings();
         CommType = 3;
@@ -307,8 +293,7 @@ private slots:
         QVERIFY(FileText(File("ZARODEV.ini")).contains("LM57Ix = 0"));
     }
 
-    void gatewayList()
-    {
+    void gatewayList() {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         ClearNetworkSettings();
         CommType = 2;
@@ -341,8 +326,7 @@ private slots:
         QVERIFY(!gateways->isEnabled());
     }
 
-    void displayPanelsReplaceTheMainPanel()
-    {
+    void displayPanelsReplaceTheMainPanel() {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         MainWindow()->resize(900, 600);
         QWidget* main = MainPanelHandle();
@@ -394,8 +378,7 @@ private slots:
         QVERIFY(List("DeviceAddrList"));
     }
 
-    void splashStaysItsTime()
-    {
+    void splashStaysItsTime() {
         const double start = Timer();
         QCOMPARE(StartZaro(0.3, dir.path().toStdString()), 1);
         QVERIFY(Timer() - start >= 0.3);
@@ -404,8 +387,7 @@ private slots:
             if (w->objectName() == "AboutPanel") QVERIFY(!w->isVisible());
     }
 
-    void aboutClosesOnClick()
-    {
+    void aboutClosesOnClick() {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         MenuAction("&About ZARO")->trigger();
         auto* about = MainWindow()->findChild<QPushButton*>("AboutPanel");
@@ -414,8 +396,7 @@ private slots:
         QVERIFY(!about->isVisible());
     }
 
-    void helpFallsBackToEnglish()
-    {
+    void helpFallsBackToEnglish() {
         QTemporaryDir help;
         QDir(help.path()).mkpath("en");
         QDir(help.path()).mkpath("fr");
@@ -429,8 +410,7 @@ private slots:
         QCOMPARE(HelpFile(help.path(), 9, "index.html"), help.filePath("en/index.html"));
     }
 
-    void helpOpensInTheProgram()
-    {
+    void helpOpensInTheProgram() {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         CmHelpContents();
         QTextBrowser* viewer = HelpViewer();
@@ -447,8 +427,7 @@ private slots:
         delete viewer->window();
     }
 
-    void printToPdf()
-    {
+    void printToPdf() {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         auto* date = new QLabel(MainPanelHandle());
         date->setObjectName("Date");
@@ -469,8 +448,7 @@ private slots:
         QVERIFY(date->isHidden() && time->isHidden()); // on paper only
     }
 
-    void closingTheWindowEndsTheLoop()
-    {
+    void closingTheWindowEndsTheLoop() {
         // The program's own loop, as RunZaro runs it; the fallback timer fails the test.
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         QTimer guard;
@@ -485,8 +463,7 @@ private slots:
         QCOMPARE(QApplication::exec(), 0);
     }
 
-    void progressAndNotesGoToTheWindow()
-    {
+    void progressAndNotesGoToTheWindow() {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         DialogMessages dialogs(ActivePanel);
         dialogs.progress(0, 0);
@@ -503,8 +480,7 @@ private slots:
         QCOMPARE(MainWindow()->statusBar()->currentMessage(), QStringLiteral("Saved to /tmp/x.ZRC"));
     }
 
-    void loggerQuestion_data()
-    {
+    void loggerQuestion_data() {
         QTest::addColumn<bool>("tick");
         QTest::addColumn<bool>("accept");
         QTest::addColumn<int>("answer");
@@ -513,8 +489,7 @@ private slots:
         QTest::newRow("continue and clear") << true << true << 2;
     }
 
-    void loggerQuestion()
-    {
+    void loggerQuestion() {
         QFETCH(bool, tick);
         QFETCH(bool, accept);
         QFETCH(int, answer);
