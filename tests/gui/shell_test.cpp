@@ -314,8 +314,11 @@ class ShellTest : public QObject {
         QCOMPARE(gateways->currentIndex(), 0);
         QCOMPARE(Items(List("DeviceAddrList")), QStringList{"3"});
 
+        TCP_Connection[1] = 1; // the connection to the gateway in use
+        TCP_Handle[1] = 12345;
         gateways->setCurrentIndex(1);
         emit gateways->activated(1);
+        QCOMPARE(TCP_Connection[1], 0);
         QCOMPARE(GatewayIndex, 2);
         QCOMPARE(Items(List("DeviceAddrList")), (QStringList{"17", "18"}));
         QCOMPARE(TCPDevAddr, 17);
