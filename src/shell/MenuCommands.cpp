@@ -18,7 +18,8 @@
 
 namespace {
 
-int SelInterface() {
+int SelInterface()
+{
     return CmSelInterface(ActivePanel());
 }
 

@@ -1,5 +1,6 @@
 #include "shell/ZARO.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     return RunZaro(argc, argv);
 }

@@ -36,13 +36,15 @@
 
 namespace {
 
-QByteArray FileText(const QString& path) {
+QByteArray FileText(const QString& path)
+{
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // The three files the settings routines write from their defaults, into dir.
-void WriteDefaultFiles(const QString& dir) {
+void WriteDefaultFiles(const QString& dir)
+{
     SettingsDir = dir.toStdString();
     LoadINIDefault();
     LoadINIDefaultTCP();
@@ -53,48 +55,56 @@ void WriteDefaultFiles(const QString& dir) {
 }
 
 // The viewer of the help dialog; the dialog is a child of the main window.
-QTextBrowser* HelpViewer() {
+QTextBrowser* HelpViewer()
+{
     return MainWindow()->findChild<QTextBrowser*>("HelpViewer");
 }
 
-QMenuBar* Bar() {
+QMenuBar* Bar()
+{
     return MainWindow()->menuBar();
 }
 
-QAction* MenuAction(const QString& text) {
+QAction* MenuAction(const QString& text)
+{
     for (QAction* a : Bar()->findChildren<QAction*>())
         if (a->text() == text) return a;
     return nullptr;
 }
 
-QAction* LanguageAction(int language) {
+QAction* LanguageAction(int language)
+{
     for (QAction* a : Bar()->findChildren<QAction*>())
         if (a->property("language").isValid() && a->property("language").toInt() == language) return a;
     return nullptr;
 }
 
-QStringList MenuTitles() {
+QStringList MenuTitles()
+{
     QStringList titles;
     for (QAction* a : Bar()->actions())
         titles << a->text();
     return titles;
 }
 
-QComboBox* List(const char* name) {
+QComboBox* List(const char* name)
+{
     QToolBar* bar = MainWindow()->findChild<QToolBar*>("Toolbar");
     for (QToolBar* t : MainWindow()->findChildren<QToolBar*>())
         if (t->isVisibleTo(MainWindow())) bar = t;
     return bar ? bar->findChild<QComboBox*>(name) : nullptr;
 }
 
-QStringList Items(QComboBox* list) {
+QStringList Items(QComboBox* list)
+{
     QStringList items;
     for (int i = 0; i < list->count(); ++i)
         items << list->itemText(i);
     return items;
 }
 
-void ClearNetworkSettings() {
+void ClearNetworkSettings()
+{
     std::memset(Devices485, 0, sizeof Devices485);
     std::memset(DevicesTCP, 0, sizeof DevicesTCP);
     std::memset(GatewayIP, 0, sizeof GatewayIP);
@@ -116,12 +126,14 @@ class ShellTest : public QObject {
     QString File(const char* name) const { return dir.filePath(name); }
 
   private slots:
-    void initTestCase() {
+    void initTestCase()
+    {
         ResourceDir = ZARO_BIN_DIR;
         SetMessageSink(&messages);
     }
 
-    void init() {
+    void init()
+    {
         QVERIFY(dir.isValid());
         for (const char* f : {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"})
             QFile::remove(File(f));
@@ -130,7 +142,8 @@ class ShellTest : public QObject {
 
     void cleanup() { EndZaro(); }
 
-    void startWithoutFilesLeavesTheDefaults() {
+    void startWithoutFilesLeavesTheDefaults()
+    {
         QTemporaryDir reference;
         WriteDefaultFiles(reference.path());
 
@@ -143,7 +156,8 @@ class ShellTest : public QObject {
         QVERIFY(LanguageAction(1)->isChecked());
     }
 
-    void languageOutOfRangeStartsInEnglish() {
+    void languageOutOfRangeStartsInEnglish()
+    {
         WriteDefaultFiles(dir.path());
         QByteArray ini = FileText(File("ZARO.ini"));
         QVERIFY(ini.contains("Language = 1\r\n"));
@@ -157,7 +171,8 @@ class ShellTest : public QObject {
         QVERIFY(FileText(File("ZARO.ini")).contains("Language = 1\r\n"));
     }
 
-    void switchingToFrenchTranslatesAndStores() {
+    void switchingToFrenchTranslatesAndStores()
+    {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         std::strcpy(Konf.Description, "Feeder 3");
         QWidget* oldPanel = MainPanelHandle();
@@ -181,7 +196,8 @@ class ShellTest : public QObject {
         QVERIFY(FileText(File("ZARO.ini")).contains("Language = 0\r\n"));
     }
 
-    void unbuiltCommandsAreDimmed() {
+    void unbuiltCommandsAreDimmed()
+    {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         int dimmed = 0, live = 0;
         for (int i = 0; i < kMainMenu.count; ++i) {
@@ -201,7 +217,8 @@ class ShellTest : public QObject {
             if (!a->isSeparator() && a->data().toInt() == int(ToolImage::Open)) QVERIFY(!a->isEnabled());
     }
 
-    void addressList_data() {
+    void addressList_data()
+    {
         QTest::addColumn<int>("commType");
         QTest::addColumn<int>("inUse");
         QTest::addColumn<QStringList>("items");
@@ -215,7 +232,8 @@ class ShellTest : public QObject {
         QTest::newRow("module lists nothing") << 3 << 9 << QStringList{} << -1 << 9;
     }
 
-    void addressList() {
+    void addressList()
+    {
         QFETCH(int, commType);
         QFETCH(int, inUse);
         QFETCH(QStringList, items);
@@ -246,7 +264,8 @@ class ShellTest : public QObject {
                         .contains(QByteArray("DevAddr = ") + QByteArray::number(addrAfter)));
     }
 
-    void emptyAddressListIsDimmed() {
+    void emptyAddressListIsDimmed()
+    {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         ClearNetworkSettings();
         CommType = 1;
@@ -255,7 +274,8 @@ class ShellTest : public QObject {
         QCOMPARE(List("DeviceAddrList")->count(), 0);
     }
 
-    void choosingAnAddressStoresIt() {
+    void choosingAnAddressStoresIt()
+    {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         ClearNetworkSettings();
         CommType = 1;
@@ -270,7 +290,8 @@ class ShellTest : public QObject {
         QVERIFY(FileText(File("ZARO.ini")).contains("DevAddr = 9\r\n"));
     }
 
-    void moduleList() {
+    void moduleList()
+    {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         ClearNetworkSettings();
         CommType = 3;
@@ -293,7 +314,8 @@ class ShellTest : public QObject {
         QVERIFY(FileText(File("ZARODEV.ini")).contains("LM57Ix = 0"));
     }
 
-    void gatewayList() {
+    void gatewayList()
+    {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         ClearNetworkSettings();
         CommType = 2;
@@ -329,7 +351,8 @@ class ShellTest : public QObject {
         QVERIFY(!gateways->isEnabled());
     }
 
-    void displayPanelsReplaceTheMainPanel() {
+    void displayPanelsReplaceTheMainPanel()
+    {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         MainWindow()->resize(900, 600);
         QWidget* main = MainPanelHandle();
@@ -381,7 +404,8 @@ class ShellTest : public QObject {
         QVERIFY(List("DeviceAddrList"));
     }
 
-    void splashStaysItsTime() {
+    void splashStaysItsTime()
+    {
         const double start = Timer();
         QCOMPARE(StartZaro(0.3, dir.path().toStdString()), 1);
         QVERIFY(Timer() - start >= 0.3);
@@ -390,7 +414,8 @@ class ShellTest : public QObject {
             if (w->objectName() == "AboutPanel") QVERIFY(!w->isVisible());
     }
 
-    void aboutClosesOnClick() {
+    void aboutClosesOnClick()
+    {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         MenuAction("&About ZARO")->trigger();
         auto* about = MainWindow()->findChild<QPushButton*>("AboutPanel");
@@ -399,7 +424,8 @@ class ShellTest : public QObject {
         QVERIFY(!about->isVisible());
     }
 
-    void helpFallsBackToEnglish() {
+    void helpFallsBackToEnglish()
+    {
         QTemporaryDir help;
         QDir(help.path()).mkpath("en");
         QDir(help.path()).mkpath("fr");
@@ -413,7 +439,8 @@ class ShellTest : public QObject {
         QCOMPARE(HelpFile(help.path(), 9, "index.html"), help.filePath("en/index.html"));
     }
 
-    void helpOpensInTheProgram() {
+    void helpOpensInTheProgram()
+    {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         CmHelpContents();
         QTextBrowser* viewer = HelpViewer();
@@ -430,7 +457,8 @@ class ShellTest : public QObject {
         delete viewer->window();
     }
 
-    void printToPdf() {
+    void printToPdf()
+    {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         auto* date = new QLabel(MainPanelHandle());
         date->setObjectName("Date");
@@ -451,7 +479,8 @@ class ShellTest : public QObject {
         QVERIFY(date->isHidden() && time->isHidden()); // on paper only
     }
 
-    void closingTheWindowEndsTheLoop() {
+    void closingTheWindowEndsTheLoop()
+    {
         // The program's own loop, as RunZaro runs it; the fallback timer fails the test.
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         QTimer guard;
@@ -466,7 +495,8 @@ class ShellTest : public QObject {
         QCOMPARE(QApplication::exec(), 0);
     }
 
-    void progressAndNotesGoToTheWindow() {
+    void progressAndNotesGoToTheWindow()
+    {
         QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
         DialogMessages dialogs(ActivePanel);
         dialogs.progress(0, 0);
@@ -483,7 +513,8 @@ class ShellTest : public QObject {
         QCOMPARE(MainWindow()->statusBar()->currentMessage(), QStringLiteral("Saved to /tmp/x.ZRC"));
     }
 
-    void loggerQuestion_data() {
+    void loggerQuestion_data()
+    {
         QTest::addColumn<bool>("tick");
         QTest::addColumn<bool>("accept");
         QTest::addColumn<int>("answer");
@@ -492,7 +523,8 @@ class ShellTest : public QObject {
         QTest::newRow("continue and clear") << true << true << 2;
     }
 
-    void loggerQuestion() {
+    void loggerQuestion()
+    {
         QFETCH(bool, tick);
         QFETCH(bool, accept);
         QFETCH(int, answer);
