@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -50,7 +51,15 @@ QString HelpFile(const QString& helpDir, int language, const QString& page)
 
 int CmHelpContents()
 {
+    // One viewer: asking again brings it to the front.
+    static QPointer<QDialog> open;
+    if (open) {
+        open->raise();
+        open->activateWindow();
+        return 0;
+    }
     auto* dialog = new QDialog(ActivePanel());
+    open = dialog;
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowTitle(QApplication::translate("Help", "ZARO Help"));
     auto* layout = new QVBoxLayout(dialog);

@@ -447,6 +447,8 @@ class ShellTest : public QObject {
         QVERIFY(viewer && viewer->window()->isVisible());
         QVERIFY(viewer->source().toLocalFile().endsWith("/help/en/index.html"));
         QVERIFY(viewer->toPlainText().contains("Getting started"));
+        CmHelpContents();
+        QCOMPARE(MainWindow()->findChildren<QTextBrowser*>("HelpViewer").size(), 1);
         // A page the language lacks comes in English.
         ChangeLanguage(0);
         CmHelpContents();
