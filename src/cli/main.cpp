@@ -15,6 +15,9 @@ namespace {
 
 const CliCommand kCommands[] = {
     {"read", "INDEX", CmdRead},
+    {"read-config", "FILE", CmdReadConfig},
+    {"send-config", "FILE [--yes]", CmdSendConfig},
+    {"version", "", CmdVersion},
     {"scan-rs485", "[--range 32|247]", CmdScanRs485},
 };
 
