@@ -28,8 +28,8 @@ void DrawMeter(QPainter& p, const QRectF& r)
     p.setPen(QColor(20, 40, 20));
     const char* lines[] = {"230.4 V", "  5.02 A", "  1.16 kW"};
     for (int i = 0; i < 3; ++i) {
-        const QRectF line(display.left() + 8, display.top() + 4 + i * display.height() / 3, display.width() - 16,
-                          display.height() / 3);
+        const QRectF line(display.left() + 8, display.top() + 4 + i * display.height() / 3,
+                          display.width() - 16, display.height() / 3);
         p.drawText(line, Qt::AlignRight | Qt::AlignVCenter, QString::fromLatin1(lines[i]));
     }
     p.setPen(QPen(QColor(30, 30, 30), 1.5));

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -16,7 +17,10 @@ namespace {
 
 const char* const kHelpFolders[] = {"de", "en", "nl", "fr"};
 
-QString HelpDir() { return QString::fromStdString(ResourcePath("help")); }
+QString HelpDir()
+{
+    return QString::fromStdString(ResourcePath("help"));
+}
 
 // Links between pages name the page only; each is looked up again so that a page the
 // language lacks comes in English.
@@ -47,7 +51,15 @@ QString HelpFile(const QString& helpDir, int language, const QString& page)
 
 int CmHelpContents()
 {
+    // One viewer: asking again brings it to the front.
+    static QPointer<QDialog> open;
+    if (open) {
+        open->raise();
+        open->activateWindow();
+        return 0;
+    }
     auto* dialog = new QDialog(ActivePanel());
+    open = dialog;
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowTitle(QApplication::translate("Help", "ZARO Help"));
     auto* layout = new QVBoxLayout(dialog);
@@ -65,7 +77,8 @@ int CmHelpContents()
     if (QFileInfo::exists(index))
         viewer->setSource(QUrl::fromLocalFile(index));
     else
-        viewer->setPlainText(QApplication::translate("Help", "The help pages were not found in %1.").arg(HelpDir()));
+        viewer->setPlainText(
+            QApplication::translate("Help", "The help pages were not found in %1.").arg(HelpDir()));
     dialog->resize(760, 600);
     dialog->show();
     return 0;

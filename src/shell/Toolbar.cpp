@@ -77,17 +77,28 @@ QIcon ToolIcon(ToolImage image)
 {
     QStyle* s = QApplication::style();
     switch (image) {
-    case ToolImage::New: return s->standardIcon(QStyle::SP_FileIcon);
-    case ToolImage::Open: return s->standardIcon(QStyle::SP_DialogOpenButton);
-    case ToolImage::Save: return s->standardIcon(QStyle::SP_DialogSaveButton);
-    case ToolImage::Download: return s->standardIcon(QStyle::SP_ArrowDown);
-    case ToolImage::Upload: return s->standardIcon(QStyle::SP_ArrowUp);
-    case ToolImage::Print: return Drawn(DrawPrinter);
-    case ToolImage::Return: return s->standardIcon(QStyle::SP_ArrowBack);
-    case ToolImage::Graphic: return Drawn(DrawGraph);
-    case ToolImage::Excel: return Drawn(DrawSheet);
-    case ToolImage::Find: return s->standardIcon(QStyle::SP_FileDialogContentsView);
-    case ToolImage::None: break;
+    case ToolImage::New:
+        return s->standardIcon(QStyle::SP_FileIcon);
+    case ToolImage::Open:
+        return s->standardIcon(QStyle::SP_DialogOpenButton);
+    case ToolImage::Save:
+        return s->standardIcon(QStyle::SP_DialogSaveButton);
+    case ToolImage::Download:
+        return s->standardIcon(QStyle::SP_ArrowDown);
+    case ToolImage::Upload:
+        return s->standardIcon(QStyle::SP_ArrowUp);
+    case ToolImage::Print:
+        return Drawn(DrawPrinter);
+    case ToolImage::Return:
+        return s->standardIcon(QStyle::SP_ArrowBack);
+    case ToolImage::Graphic:
+        return Drawn(DrawGraph);
+    case ToolImage::Excel:
+        return Drawn(DrawSheet);
+    case ToolImage::Find:
+        return s->standardIcon(QStyle::SP_FileDialogContentsView);
+    case ToolImage::None:
+        break;
     }
     return {};
 }
@@ -149,7 +160,8 @@ QMenuBar* BuildMenuBar(const MenuTable& table, QWidget* parent)
             menu->addSeparator();
             continue;
         }
-        const QString text = c.language >= 0 ? QString::fromUtf8(c.text) : QApplication::translate("Menu", c.text);
+        const QString text =
+            c.language >= 0 ? QString::fromUtf8(c.text) : QApplication::translate("Menu", c.text);
         QAction* action = menu->addAction(text);
         action->setData(int(c.image));
         if (c.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
@@ -211,8 +223,9 @@ QToolBar* BuildMainToolbar(QMainWindow* window, QMenuBar* bar)
 
 QToolBar* BuildLoggerToolbar(QMainWindow* window, QMenuBar* bar)
 {
-    static const ToolImage images[] = {ToolImage::Return,  ToolImage::Open,  ToolImage::Save, ToolImage::Upload,
-                                       ToolImage::Graphic, ToolImage::Excel, ToolImage::Find};
+    static const ToolImage images[] = {ToolImage::Return, ToolImage::Open,    ToolImage::Save,
+                                       ToolImage::Upload, ToolImage::Graphic, ToolImage::Excel,
+                                       ToolImage::Find};
     return BuildToolbar(window, bar, images, int(std::size(images)));
 }
 
@@ -259,7 +272,8 @@ void InitToolbarGateway()
         netListMode = NetList::Gateways;
         list->setToolTip(QApplication::translate("Toolbar", "Gateway"));
         for (int g = 0; g < 16; ++g) {
-            const bool hasMeter = std::any_of(DevicesTCP[g], DevicesTCP[g] + 32, [](int32_t a) { return a != 0; });
+            const bool hasMeter =
+                std::any_of(DevicesTCP[g], DevicesTCP[g] + 32, [](int32_t a) { return a != 0; });
             if (GatewayIP[g][0] == 0 || !hasMeter) continue;
             list->addItem(QString::fromLatin1(GatewayName[g][0] ? GatewayName[g] : GatewayIP[g]), g);
             if (g == GatewayIndex) selected = list->count() - 1;
@@ -270,8 +284,8 @@ void InitToolbarGateway()
         const int known = std::clamp<int32_t>(Num57, 0, kMaxModules);
         for (int m = 0; m < known; ++m) {
             const ModuleRecord& r = EMD[m];
-            const QString text = r.name[0] ? QString::fromLatin1(r.name)
-                                           : QString::asprintf("%s (%s)", r.MAC, r.IP);
+            const QString text =
+                r.name[0] ? QString::fromLatin1(r.name) : QString::asprintf("%s (%s)", r.MAC, r.IP);
             list->addItem(text, m);
             if (m == LM57Index) selected = list->count() - 1;
         }

@@ -45,7 +45,7 @@ const char* const kLanguageCodes[] = {"de", "en", "nl", "fr"};
 
 // Close of the main window ends the event loop, even while the about panel is up.
 class PanelEventFilter : public QObject {
-public:
+  public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
@@ -57,7 +57,10 @@ bool PanelEvents(QObject* panel, QEvent* event)
     return false;
 }
 
-bool PanelEventFilter::eventFilter(QObject* watched, QEvent* event) { return PanelEvents(watched, event); }
+bool PanelEventFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    return PanelEvents(watched, event);
+}
 
 bool IsFitted(PanelKind kind)
 {
@@ -65,8 +68,10 @@ bool IsFitted(PanelKind kind)
     case PanelKind::MeanStandard:
     case PanelKind::Meters:
     case PanelKind::Simulation:
-    case PanelKind::DisplayMode: return false;
-    default: return true;
+    case PanelKind::DisplayMode:
+        return false;
+    default:
+        return true;
     }
 }
 
@@ -146,9 +151,18 @@ std::string ResourcePath(const char* sub)
     return base + "/" + sub;
 }
 
-QMainWindow* MainWindow() { return BkgndPanel; }
-QWidget* ActivePanel() { return activePanel ? activePanel.data() : BkgndPanel.data(); }
-QWidget* MainPanelHandle() { return MainPanel; }
+QMainWindow* MainWindow()
+{
+    return BkgndPanel;
+}
+QWidget* ActivePanel()
+{
+    return activePanel ? activePanel.data() : BkgndPanel.data();
+}
+QWidget* MainPanelHandle()
+{
+    return MainPanel;
+}
 
 void ActivateMenu(int visible)
 {
@@ -175,7 +189,9 @@ void ShowPanel(PanelKind kind, QWidget* panel)
         gToolbar->show();
         break;
     case PanelKind::DeviceLogger:
-    case PanelKind::ModuleLogger: LoadLoggerMenuTool(panel); break;
+    case PanelKind::ModuleLogger:
+        LoadLoggerMenuTool(panel);
+        break;
     default:
         ActivateMenu(0);
         if (gToolbar) gToolbar->hide();
@@ -235,10 +251,22 @@ int ChangeLanguage(int l)
     return 1;
 }
 
-int CmLangDeu() { return SwitchLanguage(0); }
-int CmLangEng() { return SwitchLanguage(1); }
-int CmLangNed() { return SwitchLanguage(2); }
-int CmLangFra() { return SwitchLanguage(3); }
+int CmLangDeu()
+{
+    return SwitchLanguage(0);
+}
+int CmLangEng()
+{
+    return SwitchLanguage(1);
+}
+int CmLangNed()
+{
+    return SwitchLanguage(2);
+}
+int CmLangFra()
+{
+    return SwitchLanguage(3);
+}
 
 int StartZaro(double splashSeconds, const std::string& settingsDir)
 {
@@ -300,6 +328,8 @@ void Update_Time()
 {
     if (!MainPanel) return;
     const LocalTime now = LocalNow();
-    if (auto* date = MainPanel->findChild<QLabel*>("Date")) date->setText(QString::fromStdString(FormatDate(now)));
-    if (auto* time = MainPanel->findChild<QLabel*>("Time")) time->setText(QString::fromStdString(FormatTime(now)));
+    if (auto* date = MainPanel->findChild<QLabel*>("Date"))
+        date->setText(QString::fromStdString(FormatDate(now)));
+    if (auto* time = MainPanel->findChild<QLabel*>("Time"))
+        time->setText(QString::fromStdString(FormatTime(now)));
 }

@@ -30,8 +30,8 @@ void ShowPanel(PanelKind kind, QWidget* panel);
 void ShowMainPanel(int rebuild);
 void ActivateMenu(int visible);
 
-QMainWindow* MainWindow(); // the main window (BkgndPanel); nullptr before start-up
-QWidget* ActivePanel();    // the panel shown now; popups are parented to it
+QMainWindow* MainWindow();  // the main window (BkgndPanel); nullptr before start-up
+QWidget* ActivePanel();     // the panel shown now; popups are parented to it
 QWidget* MainPanelHandle(); // the configuration editor; nullptr before start-up
 
 // The toolbar lists, refilled after every change of device type, interface or selection.

@@ -1,3 +1,6 @@
 #include "shell/ZARO.h"
 
-int main(int argc, char** argv) { return RunZaro(argc, argv); }
+int main(int argc, char** argv)
+{
+    return RunZaro(argc, argv);
+}

@@ -24,10 +24,10 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QProgressDialog>
-#include <QStatusBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -60,7 +60,10 @@ QTextBrowser* HelpViewer()
     return MainWindow()->findChild<QTextBrowser*>("HelpViewer");
 }
 
-QMenuBar* Bar() { return MainWindow()->menuBar(); }
+QMenuBar* Bar()
+{
+    return MainWindow()->menuBar();
+}
 
 QAction* MenuAction(const QString& text)
 {
@@ -79,7 +82,8 @@ QAction* LanguageAction(int language)
 QStringList MenuTitles()
 {
     QStringList titles;
-    for (QAction* a : Bar()->actions()) titles << a->text();
+    for (QAction* a : Bar()->actions())
+        titles << a->text();
     return titles;
 }
 
@@ -94,7 +98,8 @@ QComboBox* List(const char* name)
 QStringList Items(QComboBox* list)
 {
     QStringList items;
-    for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
     return items;
 }
 
@@ -120,7 +125,7 @@ class ShellTest : public QObject {
 
     QString File(const char* name) const { return dir.filePath(name); }
 
-private slots:
+  private slots:
     void initTestCase()
     {
         ResourceDir = ZARO_BIN_DIR;
@@ -130,7 +135,8 @@ private slots:
     void init()
     {
         QVERIFY(dir.isValid());
-        for (const char* f : {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"}) QFile::remove(File(f));
+        for (const char* f : {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"})
+            QFile::remove(File(f));
         messages.clear();
     }
 
@@ -254,7 +260,8 @@ private slots:
         QCOMPARE(Search_Result, items.isEmpty() ? 0 : 1);
         QCOMPARE(commType == 1 ? DeviceAddr : TCPDevAddr, addrAfter);
         if (commType == 2 && addrAfter != inUse)
-            QVERIFY(FileText(File("ZAROTCP.ini")).contains(QByteArray("DevAddr = ") + QByteArray::number(addrAfter)));
+            QVERIFY(FileText(File("ZAROTCP.ini"))
+                        .contains(QByteArray("DevAddr = ") + QByteArray::number(addrAfter)));
     }
 
     void emptyAddressListIsDimmed()
@@ -329,8 +336,11 @@ private slots:
         QCOMPARE(gateways->currentIndex(), 0);
         QCOMPARE(Items(List("DeviceAddrList")), QStringList{"3"});
 
+        TCP_Connection[1] = 1; // the connection to the gateway in use
+        TCP_Handle[1] = 12345;
         gateways->setCurrentIndex(1);
         emit gateways->activated(1);
+        QCOMPARE(TCP_Connection[1], 0);
         QCOMPARE(GatewayIndex, 2);
         QCOMPARE(Items(List("DeviceAddrList")), (QStringList{"17", "18"}));
         QCOMPARE(TCPDevAddr, 17);
@@ -437,6 +447,8 @@ private slots:
         QVERIFY(viewer && viewer->window()->isVisible());
         QVERIFY(viewer->source().toLocalFile().endsWith("/help/en/index.html"));
         QVERIFY(viewer->toPlainText().contains("Getting started"));
+        CmHelpContents();
+        QCOMPARE(MainWindow()->findChildren<QTextBrowser*>("HelpViewer").size(), 1);
         // A page the language lacks comes in English.
         ChangeLanguage(0);
         CmHelpContents();

@@ -38,8 +38,10 @@ int DialogMessages::askWarnung(int kind, int number)
 {
     QMessageBox box(QMessageBox::Warning, MessageTitle(MessageType::Warnung, kind),
                     MessageText(MessageType::Warnung, kind, number), QMessageBox::NoButton, parent());
-    QPushButton* yes = box.addButton(QApplication::translate("DialogMessages", "Continue"), QMessageBox::AcceptRole);
-    QPushButton* no = box.addButton(QApplication::translate("DialogMessages", "Cancel"), QMessageBox::RejectRole);
+    QPushButton* yes =
+        box.addButton(QApplication::translate("DialogMessages", "Continue"), QMessageBox::AcceptRole);
+    QPushButton* no =
+        box.addButton(QApplication::translate("DialogMessages", "Cancel"), QMessageBox::RejectRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
     box.exec();
@@ -50,8 +52,10 @@ int DialogMessages::askLoggerWarnung()
 {
     QMessageBox box(QMessageBox::Warning, MessageTitle(MessageType::LoggerWarnung, 0),
                     MessageText(MessageType::LoggerWarnung, 0, 0), QMessageBox::NoButton, parent());
-    QPushButton* yes = box.addButton(QApplication::translate("DialogMessages", "Continue"), QMessageBox::AcceptRole);
-    QPushButton* no = box.addButton(QApplication::translate("DialogMessages", "Cancel"), QMessageBox::RejectRole);
+    QPushButton* yes =
+        box.addButton(QApplication::translate("DialogMessages", "Continue"), QMessageBox::AcceptRole);
+    QPushButton* no =
+        box.addButton(QApplication::translate("DialogMessages", "Cancel"), QMessageBox::RejectRole);
     auto* clear = new QCheckBox(QApplication::translate("DialogMessages", "Clear the logger"));
     box.setCheckBox(clear);
     box.setDefaultButton(no);
@@ -67,7 +71,8 @@ void DialogMessages::progress(int mode, int value)
         delete progressDialog;
         progressDialog = new QProgressDialog(parent());
         progressDialog->setWindowTitle(QApplication::translate("DialogMessages", "Transfer"));
-        progressDialog->setLabelText(QApplication::translate("DialogMessages", "Data transfer in progress..."));
+        progressDialog->setLabelText(
+            QApplication::translate("DialogMessages", "Data transfer in progress..."));
         progressDialog->setCancelButton(nullptr); // the transfer cannot be interrupted midway
         progressDialog->setWindowModality(Qt::ApplicationModal);
         progressDialog->setMinimumDuration(0);

@@ -10,7 +10,7 @@ class QProgressDialog;
 class QWidget;
 
 class DialogMessages : public MessageSink {
-public:
+  public:
     // activePanel gives the parent of every popup; it may return nullptr before the
     // main window exists.
     explicit DialogMessages(QWidget* (*activePanel)()) : parentOf(activePanel) {}
@@ -24,7 +24,7 @@ public:
     std::string selectFile(bool save, const QString& title, const QString& pattern,
                            const std::string& suggested) override;
 
-private:
+  private:
     QWidget* parent() const { return parentOf ? parentOf() : nullptr; }
     QWidget* (*parentOf)();
     QPointer<QProgressDialog> progressDialog;
