@@ -39,3 +39,6 @@ ours=$(sort -g "$T/ours" | head -n1)
 ref=$(sort -g "$T/ref" | head -n1)
 awk -v o="$ours" -v r="$ref" 'BEGIN {
   printf "Modbus/TCP request 17: %.1f us per read, libmodbus %.1f us, ratio %.3f (goal <= 1.2)\n", o * 1e6, r * 1e6, o / r }'
+
+# Instantaneous-values panel: CPU per poll beyond the link (decoding and redraw).
+QT_QPA_PLATFORM=offscreen "$B/bench/measdisp_bench" 2>/dev/null

@@ -18,6 +18,7 @@ const CliCommand kCommands[] = {
     {"read-config", "FILE", CmdReadConfig},
     {"send-config", "FILE [--yes]", CmdSendConfig},
     {"version", "", CmdVersion},
+    {"measure", "[--repeat N]", CmdMeasure},
     {"scan-rs485", "[--range 32|247]", CmdScanRs485},
 };
 

@@ -1,0 +1,121 @@
+#include "config/ConfigImage.h"
+#include "config/Scaling.h"
+
+#include <QtTest>
+
+class ScalingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void decadeCounts_data()
+    {
+        QTest::addColumn<float>("x");
+        QTest::addColumn<int>("count");
+        QTest::newRow("below threshold") << 8.32f << 0;
+        QTest::newRow("just above") << 8.33f << 1;
+        QTest::newRow("hundred") << 100.0f << 2;
+        QTest::newRow("83.2 stays one decade") << 83.2f << 1;
+        QTest::newRow("capped at twelve") << 1e20f << 12;
+    }
+    void decadeCounts()
+    {
+        QFETCH(float, x);
+        QFETCH(int, count);
+        QCOMPARE(AnzahlStellen(x), count);
+    }
+
+    void ratedPowerBySystemAndMode()
+    {
+        ConfigImage image{};
+        image.MaxU = 400;
+        image.MaxI = 500;
+        image.UrSec = 100;
+        image.IrSec = 1.0f;
+        image.System = 0x80; // code 0: single phase, correction bit must not count
+        QCOMPARE(BerechneSr(image, 0), 400.0f * 5.0f / 1.73205081f);
+        image.System = 4;
+        QCOMPARE(BerechneSr(image, 0), 400.0f * 5.0f * 1.73205081f);
+        QCOMPARE(BerechneSr(image, 1), 100.0f * 1.0f * 1.73205081f);
+    }
+
+    // 100 % value (mode 0), unit and divisor of a limit output.
+    void limitScaling_data()
+    {
+        QTest::addColumn<int>("system");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<float>("full");
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<float>("divisor");
+        // MaxU 500 V, MaxI 5 A; VT 20000/100, CT 100/5 below.
+        const float sr4 = 500.0f * 5.0f * 1.73205081f * 200.0f * 20.0f;
+        QTest::newRow("line voltage") << 4 << 2 << 100000.0f << "kV" << 1000.0f;
+        QTest::newRow("phase voltage") << 4 << 3 << 100000.0f / 1.73205081f << "kV" << 1000.0f;
+        QTest::newRow("neutral current") << 4 << 11 << 100.0f << "A" << 1.0f;
+        QTest::newRow("phase power, four wire") << 4 << 4 << sr4 / 3.0f << "MW" << 1e6f;
+        QTest::newRow("phase power, three wire") << 3 << 5 << sr4 << "Mvar" << 1e6f;
+        QTest::newRow("total apparent") << 4 << 10 << sr4 << "MVA" << 1e6f;
+        QTest::newRow("power factor") << 4 << 7 << 1.0f << "-" << 1.0f;
+        QTest::newRow("frequency") << 4 << 12 << 50.0f << "Hz" << 1.0f;
+        QTest::newRow("percent") << 4 << 16 << 100.0f << "%" << 1.0f;
+        QTest::newRow("no value above 23") << 4 << 30 << 0.0f << "" << 1.0f;
+    }
+    void limitScaling()
+    {
+        QFETCH(int, system);
+        QFETCH(int, code);
+        QFETCH(float, full);
+        QFETCH(QString, unit);
+        QFETCH(float, divisor);
+        Konf = ConfigImage{};
+        Konf.MaxU = 500;
+        Konf.MaxI = 500;
+        Konf.UrPrim = 20000.0f;
+        Konf.UrSec = 100;
+        Konf.IrPrim = 100.0f;
+        Konf.IrSec = 5.0f;
+        Konf.System = uint8_t(system);
+        Konf.DigOut[1] = uint8_t(code);
+        QCOMPARE(Messgr100(1, 0), full);
+        QCOMPARE(MaxNenn(1), 10000.0f);
+        QCOMPARE(QString(GrenzwEinh(1)), unit);
+        QCOMPARE(KorrEinh(1), divisor);
+    }
+
+    void unitThresholdsAreDecadesOf832()
+    {
+        Konf = ConfigImage{};
+        Konf.MaxU = 100;
+        Konf.MaxI = 100;
+        Konf.UrSec = 100;
+        Konf.IrSec = 1.0f;
+        Konf.IrPrim = 1.0f;
+        Konf.DigOut[0] = 2;
+        Konf.UrPrim = 832.0f;
+        QCOMPARE(QString(GrenzwEinh(0)), QString("V"));
+        Konf.UrPrim = 833.0f;
+        QCOMPARE(QString(GrenzwEinh(0)), QString("kV"));
+        Konf.UrPrim = 833000.0f;
+        QCOMPARE(QString(GrenzwEinh(0)), QString("MV"));
+        Konf.UrPrim = 833000000.0f;
+        QCOMPARE(QString(GrenzwEinh(0)), QString("GV"));
+        QCOMPARE(KorrEinh(0), 1e9f);
+    }
+
+    void availabilityTables()
+    {
+        // Neutral current only in four-wire systems; unbalance mean code 39 likewise.
+        QVERIFY(LimitEntryAvailable(2, 0, 2));
+        QVERIFY(!LimitEntryAvailable(2, 0, 1));
+        QVERIFY(LimitEntryAvailable(24, 0, 0));
+        QVERIFY(!LimitEntryAvailable(24, 1, 0)); // the extended model lists other entries
+        QVERIFY(LimitEntryAvailable(39, 1, 1));
+        QVERIFY(!LimitEntryAvailable(40, 1, 1));
+        QVERIFY(MeanEntryAvailable(0, 0) && MeanEntryAvailable(0, 1) && MeanEntryAvailable(0, 2));
+        QVERIFY(!MeanEntryAvailable(43, 2));
+        QVERIFY(MinMaxEntryAvailable(29, 0) && !MinMaxEntryAvailable(29, 2));
+        QVERIFY(!MinMaxEntryAvailable(-1, 0) && !MinMaxEntryAvailable(1, 3));
+        QVERIFY(pmgr[0][6] && !pmgr[0][12] && pmgr[2][12] && !pmgr[1][0] && pmgr[2][64] && !pmgr[2][61]);
+    }
+};
+
+QTEST_GUILESS_MAIN(ScalingTest)
+#include "scaling_test.moc"

@@ -1,0 +1,323 @@
+// The instantaneous-values panel in the real main window, against zaro-sim.
+#include "SimProcess.h"
+
+#include "acquisition/MeasDecode.h"
+#include "acquisition/gui/MeasDisp.h"
+#include "acquisition/gui/MeasField.h"
+#include "link/Kommun.h"
+#include "platform/Messages.h"
+#include "platform/gui/PanelPrint.h"
+#include "settings/INI_File.h"
+#include "shell/ZARO.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+QLabel* Field(int row) { return measdisp ? measdisp->findChild<QLabel*>(QStringLiteral("msd_%1").arg(row)) : nullptr; }
+QLabel* Obj(const char* name) { return measdisp ? measdisp->findChild<QLabel*>(name) : nullptr; }
+
+QList<int> ShownRows()
+{
+    QList<int> rows;
+    for (int r = 0; r < kMeasRowsZrm3; ++r)
+        if (Field(r)->isVisibleTo(measdisp)) rows << r;
+    return rows;
+}
+
+// Every shown field holds a reading: a number or a validity marker, never "" or "----".
+bool AllRead()
+{
+    for (int r : ShownRows())
+        if (Field(r)->text().isEmpty() || Field(r)->text() == "----") return false;
+    return true;
+}
+
+bool AllDisturbed()
+{
+    for (int r : ShownRows())
+        if (Field(r)->text() != "----" || !MeasFieldRed(Field(r))) return false;
+    return true;
+}
+
+// The set of shown static elements, by their texts, for comparing systems.
+QStringList ShownObjects()
+{
+    QStringList shown;
+    for (QWidget* w : measdisp->findChildren<QWidget*>(QRegularExpression("^obj_")))
+        if (w->isVisibleTo(measdisp)) shown << w->objectName();
+    shown.sort();
+    return shown;
+}
+
+} // namespace
+
+class MeasDispTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    ScriptedMessages messages;
+    SimProcess sim;
+
+    // Starts a meter and opens the panel through the menu command.
+    void open(const QStringList& simArgs)
+    {
+        QVERIFY2(sim.start(QStringList{"--rs232"} + simArgs), qPrintable(sim.output()));
+        CommType = 0;
+        CommPortPath = sim.ptyPath().toStdString();
+        CmMeasDisplay();
+        QVERIFY(measdisp);
+        QCOMPARE(ActivePanel(), measdisp.data());
+    }
+
+    // Panel for a configuration without a meter: only what InitMeasDisp draws.
+    void showOffline(int code, int model, uint8_t freq = 2)
+    {
+        Lese = ConfigImage{};
+        Lese.Freq = freq;
+        Lese.System = uint8_t(code);
+        Lese.Model = int16_t(model);
+        Lese.UrPrim = 400.0f;
+        Lese.UrSec = 400;
+        Lese.IrPrim = 100.0f;
+        Lese.IrSec = 5.0f;
+        ShowPanel(PanelKind::Measurements, CreateMeasDisp(MainWindow()));
+        InitMeasDisp();
+        MeasTimer()->stop(); // no meter: no tick
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        SetMessageSink(&messages);
+        QVERIFY(StartZaro(0.0, dir.path().toStdString()));
+        AutoPortClose = 1; // every panel reopens the port of its own simulator
+        // Nothing here may reach beyond this machine, even by mistake.
+        qstrcpy(GatewayIP[0], "127.0.0.1");
+        qstrcpy(IP57[0], "127.0.0.1");
+        GatewayIndex = LM57Index = 0;
+        TCPPort = 1;
+    }
+
+    void cleanup()
+    {
+        if (measdisp) CmCloseAcquisition();
+        // A panel that vanished without its close command left the link and the window.
+        CloseInterface();
+        ShowMainPanel(0);
+        sim.stop();
+        messages.clear();
+        SetPrintToPdf(QString());
+    }
+
+    void cleanupTestCase() { EndZaro(); }
+
+    void fillsAtOnceAndRefreshesEvery2s()
+    {
+        open({"--model", "zrm3", "--system", "4", "--vt", "20000/100", "--ct", "100/5"});
+        QTRY_VERIFY_WITH_TIMEOUT(AllRead(), 2000);
+        QCOMPARE(MeasTimer()->interval(), 2000);
+        QVERIFY(Field(1)->text().contains(QRegularExpression(R"(^\d+\.\d\d$)")));
+        QVERIFY(Field(8)->text().contains(QRegularExpression(R"(^\d+\.\d$)")));
+        QCOMPARE(Obj("obj_5")->text(), QString("kV")); // unit beside U1N
+        QCOMPARE(Obj("obj_17")->text(), QString("A"));  // unit beside I1
+        QCOMPARE(measdisp->findChild<QLabel*>("obj_34")->text(), QString("P [MW]"));
+        QCOMPARE(measdisp->findChild<QLabel*>("obj_36")->text(), QString("S [MVA]"));
+        QCOMPARE(measdisp->findChild<QLabel*>("obj_4")->text(), QString("U1N"));
+        QCOMPARE(measdisp->findChild<QLabel*>("title")->text(), QString("Instantaneous values"));
+        QVERIFY(!measdisp->findChild<QLabel*>("busy")->property("lit").toBool());
+
+        QList<int> expected;
+        for (int r = 0; r < kMeasRowsZrm3; ++r)
+            if (r != 0 && r != 7 && r != 11) expected << r;
+        QCOMPARE(ShownRows(), expected);
+
+        QSignalSpy ticks(MeasTimer(), &QTimer::timeout);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(ticks.wait(3000));
+        QVERIFY(clock.elapsed() > 1500);
+        QVERIFY(messages.shown.empty()); // polling shows no popups
+    }
+
+    void baseModelFieldSet()
+    {
+        open({"--model", "std", "--system", "4"});
+        QTRY_VERIFY_WITH_TIMEOUT(AllRead(), 2000);
+        for (int r : {33, 34, 35}) {
+            QVERIFY(!Field(r)->isVisibleTo(measdisp));
+            QVERIFY(Field(r)->text().isEmpty());
+        }
+        for (int i = 40; i <= 45; ++i)
+            QVERIFY(!measdisp->findChild<QWidget*>(QStringLiteral("obj_%1").arg(i))->isVisibleTo(measdisp));
+        QCOMPARE(Obj("obj_5")->text(), QString("V"));
+        QCOMPARE(measdisp->findChild<QLabel*>("obj_34")->text(), QString("P [kW]"));
+    }
+
+    void failureThenSuccessReplacesEveryDash()
+    {
+        open({"--model", "zrm3", "--system", "4"});
+        QTRY_VERIFY_WITH_TIMEOUT(AllRead(), 2000);
+        sim.command("fault silence:4"); // every attempt of one poll
+        QTRY_VERIFY_WITH_TIMEOUT(AllDisturbed(), 8000);
+        QVERIFY(messages.shown.empty()); // the panel reports no popup of its own
+        QTRY_VERIFY_WITH_TIMEOUT(AllRead(), 5000);
+        for (int r : ShownRows()) QVERIFY2(!MeasFieldRed(Field(r)), qPrintable(Field(r)->text()));
+    }
+
+    void closedWhileAReplyIsAwaited_data()
+    {
+        QTest::addColumn<bool>("deleteOutright");
+        QTest::newRow("close command") << false;
+        QTest::newRow("panel deleted") << true;
+    }
+    void closedWhileAReplyIsAwaited()
+    {
+        QFETCH(bool, deleteOutright);
+        // The four configuration reads and the first poll are answered 150 ms late.
+        open({"--model", "zrm3", "--system", "4", "--fault", "late:150:5"});
+        MeasTimer()->stop();
+        bool closedDuringRead = false;
+        QTimer::singleShot(60, [deleteOutright, &closedDuringRead] {
+            closedDuringRead = LinkBusy();
+            if (deleteOutright) delete measdisp.data();
+            else CmCloseAcquisition();
+        });
+        QCOMPARE(CmReadMeas(), 1); // returns early: nothing left to draw into
+        QVERIFY(closedDuringRead);
+        QVERIFY(!measdisp);
+        QVERIFY(!LinkBusy());
+        if (!deleteOutright) {
+            QCOMPARE(ActivePanel(), MainPanelHandle());
+            QVERIFY(!MeasTimer()->isActive());
+        }
+    }
+
+    void closeReturnsToTheMainPanel()
+    {
+        open({"--system", "3"});
+        QTRY_VERIFY_WITH_TIMEOUT(AllRead(), 2000);
+        QPointer<QWidget> panel = measdisp.data();
+        measdisp->findChild<QPushButton*>("close")->click();
+        QVERIFY(!measdisp);
+        QVERIFY(!MeasTimer()->isActive());
+        QCOMPARE(ActivePanel(), MainPanelHandle());
+        QTRY_VERIFY(!panel); // discarded
+    }
+
+    void printsToPdfWithDateAndTimeOnlyOnPaper()
+    {
+        open({"--system", "1"});
+        QTRY_VERIFY_WITH_TIMEOUT(AllRead(), 2000);
+        const QString pdf = dir.filePath("measdisp.pdf");
+        SetPrintToPdf(pdf);
+        QLabel* date = Obj("printDate");
+        QVERIFY(!date->isVisibleTo(measdisp));
+        CmPrintMeasData();
+        QVERIFY(QFileInfo(pdf).size() > 1000);
+        QVERIFY(date->text().contains(QRegularExpression(R"(^\d\d\.\d\d\.\d{4}$)")));
+        QVERIFY(Obj("printTime")->text().contains(QRegularExpression(R"(^\d\d:\d\d:\d\d$)")));
+        QVERIFY(!date->isVisibleTo(measdisp));
+        QVERIFY(measdisp->findChild<QPushButton*>("print")->isVisibleTo(measdisp));
+    }
+
+    void failedConfigurationReadShowsNothing()
+    {
+        QVERIFY(sim.start({"--rs232", "--fault", "silence:4"}));
+        CommType = 0;
+        CommPortPath = sim.ptyPath().toStdString();
+        QWidget* before = ActivePanel();
+        CmMeasDisplay();
+        QVERIFY(!measdisp);
+        QCOMPARE(ActivePanel(), before);
+        QVERIFY(messages.wasShown(MessageType::Error, 0, 2));
+        QVERIFY(!MeasTimer()->isActive());
+    }
+
+    void codes19And20ShowLike3And4()
+    {
+        for (auto [extended, plain] : {std::pair{19, 3}, {20, 4}}) {
+            showOffline(plain, 1);
+            const QList<int> rows = ShownRows();
+            const QStringList objects = ShownObjects();
+            CmCloseAcquisition();
+            showOffline(extended, 1);
+            QCOMPARE(ShownRows(), rows);
+            QCOMPARE(ShownObjects(), objects);
+            CmCloseAcquisition();
+        }
+    }
+
+    void singleValueCaptionsAndUnbalance()
+    {
+        showOffline(2, 0);
+        QCOMPARE(Obj("obj_4")->text(), QString("U"));
+        QCOMPARE(Obj("obj_16")->text(), QString("I"));
+        QCOMPARE(Obj("obj_24")->text(), QString("Iavg"));
+        QCOMPARE(ShownRows(), (QList<int>{0, 7, 11, 19, 23, 27, 28, 32}));
+        CmCloseAcquisition();
+
+        showOffline(4, 1);
+        QCOMPARE(Obj("obj_22")->text(), QString("IN"));
+        QCOMPARE(Obj("obj_23")->text(), QString("A"));
+        CmCloseAcquisition();
+        showOffline(4, 1, 0x42);
+        QCOMPARE(Obj("obj_22")->text(), QString("Unb.I"));
+        QCOMPARE(Obj("obj_23")->text(), QString("%"));
+    }
+
+    void titleCarriesTheAddressOnlyOnRs485_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("rs232") << 0 << "Instantaneous values";
+        QTest::newRow("rs485") << 1 << "Instantaneous values (Address 17)";
+        QTest::newRow("gateway") << 2 << "Instantaneous values";
+        QTest::newRow("module") << 3 << "Instantaneous values";
+    }
+    void titleCarriesTheAddressOnlyOnRs485()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, title);
+        CommType = kind;
+        DeviceAddr = 17;
+        TCPDevAddr = 5;
+        showOffline(4, 1);
+        QCOMPARE(Obj("title")->text(), title);
+        CommType = 0;
+    }
+
+    void redStaysUntilAValidNumber()
+    {
+        QLabel* field = NewMeasField(nullptr);
+        QCOMPARE(CheckMeas(1, 1e8f, 1.0f, 1, field, 0), 0); // scaled overflow on a black field
+        QCOMPARE(field->text(), QString("OVL"));
+        QVERIFY(!MeasFieldRed(field));
+        QCOMPARE(CheckMeas(1, 9.5e30f, 1.0f, 1, field, 0), 1);
+        QVERIFY(MeasFieldRed(field));
+        QVERIFY(field->font().bold());
+        QCOMPARE(field->palette().color(QPalette::WindowText), QColor(0xFF0000));
+        QCOMPARE(CheckMeas(1, 1e8f, 1.0f, 1, field, 0), 0); // "OVL" again, still red
+        QCOMPARE(field->text(), QString("OVL"));
+        QVERIFY(MeasFieldRed(field));
+        Meas_Disturbed(field);
+        QCOMPARE(field->text(), QString("----"));
+        QVERIFY(MeasFieldRed(field));
+        QCOMPARE(CheckMeas(1, 230.0f, 1.0f, 1, field, 0), 0);
+        QCOMPARE(field->text(), QString("230.0"));
+        QVERIFY(!MeasFieldRed(field));
+        QVERIFY(!field->font().bold());
+        QCOMPARE(field->palette().color(QPalette::WindowText), QColor(Qt::black));
+        delete field;
+    }
+};
+
+QTEST_MAIN(MeasDispTest)
+#include "measdisp_test.moc"

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# zaro-cli measure against simulated meters: units and decimals follow the transformer
+# ratios, the fields follow the system, a silent meter fails with the message text.
+set -u
+BIN=${ZARO_BIN_DIR:?ZARO_BIN_DIR not set}
+work=$(mktemp -d)
+sim_pid=
+cleanup() {
+  [ -n "${sim_fd:-}" ] && exec {sim_fd}>&-
+  [ -n "$sim_pid" ] && wait "$sim_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+failures=0
+check() { # what, expected, actual
+  if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAIL: $1: expected [$2], got [$3]"; failures=$((failures + 1)); fi
+}
+matches() { # what, regex, actual
+  if [[ "$3" =~ $2 ]]; then echo "ok: $1"; else echo "FAIL: $1: [$3] does not match $2"; failures=$((failures + 1)); fi
+}
+
+start_sim() { # sets pty, or host and port for the network kinds
+  [ -n "${sim_fd:-}" ] && exec {sim_fd}>&-
+  [ -n "$sim_pid" ] && wait "$sim_pid" 2>/dev/null
+  rm -f "$work/sim.in" "$work/sim.out"
+  mkfifo "$work/sim.in" "$work/sim.out"
+  case "${1:-}" in --gateway|--module) ;; *) set -- --rs232 "$@" ;; esac
+  "$BIN/zaro-sim" "$@" <"$work/sim.in" >"$work/sim.out" 2>"$work/sim.err" &
+  sim_pid=$!
+  exec {sim_fd}>"$work/sim.in"
+  IFS= read -r -t 10 ready <"$work/sim.out" || { echo "FAIL: no ready line"; cat "$work/sim.err"; exit 1; }
+  pty=${ready#PTY }
+  read -r _ host port <<<"$ready"
+}
+
+mkdir "$work/settings"
+cli() { "$BIN/zaro-cli" --settings "$work/settings" --interface rs232 --port "$pty" --timeout 300 "$@"; }
+TAB=$'\t'
+
+start_sim --model zrm3 --system 4 --vt 20000/100 --ct 100/5
+out=$(cli measure)
+check "exit status" 0 $?
+matches "U1N in kV, two decimals" "^U1N${TAB}[0-9]+\.[0-9]{2}${TAB}kV$" "$(grep '^U1N' <<<"$out")"
+matches "I1 in A, one decimal" "^I1${TAB}[0-9]+\.[0-9]${TAB}A$" "$(grep '^I1	' <<<"$out")"
+matches "total power in MW" "^P${TAB}-?[0-9]+\.[0-9]{3}${TAB}\[MW\]$" "$(grep '^P	' <<<"$out")"
+matches "frequency" "^F${TAB}[0-9]+\.[0-9]{2}${TAB}Hz$" "$(grep '^F	' <<<"$out")"
+check "block order, 4-wire extended" "U1N U2N U3N U12 U23 U31 I1 I2 I3 I1avg I2avg I3avg IN P1 P2 P3 P Q1 Q2 Q3 Q S1 S2 S3 S F PF1 PF2 PF3 PF Umean Imean UNE" \
+  "$(cut -f1 <<<"$out" | tr '\n' ' ' | sed 's/ $//')"
+
+out=$(cli measure --repeat 2)
+check "repeat exit status" 0 $?
+check "two blocks" 2 "$(grep -c '^U1N' <<<"$out")"
+
+start_sim --model std --system 1 --vt 400/400 --ct 100/5
+out=$(cli measure)
+check "single-phase base model" "U I Iavg P Q S F PF" "$(cut -f1 <<<"$out" | tr '\n' ' ' | sed 's/ $//')"
+matches "U in V" "^U${TAB}[0-9]+\.[0-9]${TAB}V$" "$(grep '^U	' <<<"$out")"
+
+start_sim --fault silence:4 # every attempt of the first request
+cli measure >"$work/out" 2>"$work/err"
+check "silent meter exit status" 1 $?
+check "nothing printed" "" "$(cat "$work/out")"
+grep -q "does not answer" "$work/err" || { echo "FAIL: no message text on stderr"; cat "$work/err"; failures=$((failures + 1)); }
+
+start_sim --gateway 5 --listen 127.0.0.1:0 --system 20 --vt 400/400 --ct 100/5
+out=$("$BIN/zaro-cli" --settings "$work/settings" --interface gateway --host "$host" --tcp-port "$port" \
+  --address 5 measure)
+check "gateway exit status" 0 $?
+check "code 20 like code 4" "U1N U2N U3N U12 U23 U31 I1 I2 I3 I1avg I2avg I3avg IN P1 P2 P3 P Q1 Q2 Q3 Q S1 S2 S3 S F PF1 PF2 PF3 PF Umean Imean UNE" \
+  "$(cut -f1 <<<"$out" | tr '\n' ' ' | sed 's/ $//')"
+matches "U1N in V" "^U1N${TAB}[0-9]+\.[0-9]${TAB}V$" "$(grep '^U1N' <<<"$out")"
+
+cli measure --repeat 0 2>/dev/null
+check "bad repeat count" 2 $?
+cli measure extra 2>/dev/null
+check "unknown argument" 2 $?
+
+[ "$failures" -eq 0 ]
