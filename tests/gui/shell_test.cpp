@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -518,6 +519,20 @@ class ShellTest : public QObject {
 
         dialogs.notify("Saved to /tmp/x.ZRC");
         QCOMPARE(MainWindow()->statusBar()->currentMessage(), QStringLiteral("Saved to /tmp/x.ZRC"));
+    }
+
+    void savingAddsTheExtension()
+    {
+        DialogMessages dialogs([]() -> QWidget* { return nullptr; });
+        const QString typed = dir.filePath("feeder3");
+        QTimer::singleShot(0, [typed] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->selectFile(typed);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        const std::string chosen = dialogs.selectFile(true, "Save", "*.ZRC", "*.ZRC");
+        QCOMPARE(QString::fromStdString(chosen), typed + ".ZRC");
     }
 
     void loggerQuestion_data()
