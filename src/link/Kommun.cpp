@@ -1,5 +1,6 @@
 #include "link/Kommun.h"
 
+#include "link/LinkBusyScope.h"
 #include "link/TCP_Komm.h"
 #include "platform/Messages.h"
 #include "platform/SerialPort.h"
@@ -105,11 +106,6 @@ const int kBaudRates[5] = {1200, 2400, 4800, 9600, 19200};
 constexpr int kAttempts = 4;
 
 int busy = 0;
-
-struct BusyGuard {
-    BusyGuard() { ++busy; }
-    ~BusyGuard() { --busy; }
-};
 
 uint8_t* ImageBytes(ConfigImage& image) { return reinterpret_cast<uint8_t*>(&image); }
 
@@ -381,6 +377,7 @@ int CheckReply(int n)
 
 int InitInterface(int)
 {
+    LinkBusyScope guard; // connecting lets timers run, like a transaction
     status = IsTCP() ? InitTCPConnection() : OpenSerial();
     return status;
 }
@@ -402,7 +399,7 @@ int WaitUntilSent()
 
 int DataTransmission(int showErrors, int broadcast)
 {
-    BusyGuard guard;
+    LinkBusyScope guard;
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {
         // Bytes still arriving from an earlier attempt must not pass for this reply.
         SerialFlush();
@@ -427,7 +424,7 @@ int DataTransmission(int showErrors, int broadcast)
 int Read(ConfigImage& image, int index, int showErrors)
 {
     if (busy || index < 0 || index >= kReadRequests) return 0; // a tick during a transaction
-    BusyGuard guard;
+    LinkBusyScope guard;
     if (index == 12 && !LoggerRequestFits()) return status = 0;
     MakeProtocol(3, image, index, showErrors, 0);
     const int ok = IsTCP() ? TransactTCP(showErrors, 0) : DataTransmission(showErrors, 0);
@@ -439,7 +436,7 @@ int Read(ConfigImage& image, int index, int showErrors)
 int Write(ConfigImage& image, int index, int showErrors, int broadcast)
 {
     if (busy || index < 0 || index >= kWriteRequests) return 0;
-    BusyGuard guard;
+    LinkBusyScope guard;
     MakeProtocol(10, image, index, showErrors, broadcast);
     DataAvailable = 0;
     status = IsTCP() ? TransactTCP(showErrors, broadcast) : DataTransmission(showErrors, broadcast);
@@ -449,7 +446,7 @@ int Write(ConfigImage& image, int index, int showErrors, int broadcast)
 int Diagnose(int, int address)
 {
     if (busy || !SerialIsOpen()) return 0;
-    BusyGuard guard;
+    LinkBusyScope guard;
     SendBuffer[0] = uint8_t(address);
     SendBuffer[1] = 8;
     SendBuffer[2] = 0x00;
@@ -466,5 +463,8 @@ int Diagnose(int, int address)
     if (DrivesRTS()) SerialSetRTS(true);
     return CheckReply(n) == 1 ? 1 : 0;
 }
+
+LinkBusyScope::LinkBusyScope() { ++busy; }
+LinkBusyScope::~LinkBusyScope() { --busy; }
 
 bool LinkBusy() { return busy > 0; }

@@ -64,7 +64,8 @@ void DistributeReply(ConfigImage& image, int index);
 // keeps nothing; 19 and 21 fill two blocks).
 std::vector<std::span<uint8_t>> ReadDestinations(ConfigImage& image, int index);
 
-// True while a transaction is running. A timer tick that arrives then (the TCP wait
-// and the serial wait both let timers run) must skip its poll instead of starting a
-// second transaction on the shared buffers.
+// True while a transaction or a connect is running. A timer tick that arrives then
+// (the TCP wait and the serial wait both let timers run) must skip its poll instead
+// of starting a second transaction on the shared buffers; Read, Write and Diagnose
+// called meanwhile return 0 without sending.
 bool LinkBusy();

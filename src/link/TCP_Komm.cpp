@@ -1,6 +1,7 @@
 #include "link/TCP_Komm.h"
 
 #include "link/Kommun.h"
+#include "link/LinkBusyScope.h"
 #include "netmodules/LANMOD57.h"
 #include "platform/Messages.h"
 #include "platform/TcpClient.h"
@@ -84,11 +85,17 @@ int WaitForReply(double sentAt)
 
 int InitTCPConnection()
 {
+    // Connecting processes events; a timer tick must not start a second connect.
+    static bool connecting = false;
+    if (connecting) return 0;
     const int slot = SlotInUse();
     for (int i = 0; i < kTCPSlots; ++i)
         if (i != slot) CloseTCPConnection(i);
     if (ValidSlot(slot) && TCP_Connection[slot]) return 1;
+    LinkBusyScope guard;
+    connecting = true;
     const int handle = ValidSlot(slot) ? Connect(slot) : -1;
+    connecting = false;
     if (handle < 0) {
         Error(8, ModuleKind() ? 2 : 11);
         return 0;
@@ -142,6 +149,7 @@ int SendTCPRequest(int showErrors)
 
 int TCPDataTransmission(int showErrors, int broadcast)
 {
+    LinkBusyScope guard;
     int bad = 0;
     for (;;) {
         InitTCPConnection();

@@ -707,6 +707,12 @@ void SimMeterInit(SimMeter& m, const SimMeterSetup& s, int64_t nowMs)
         if (k >= 5) m.freePrevious[k - 5] = float(sample[k]);
     }
     Prefill(m, s.logRecords);
+    // A gap marker names the high register of a record's first value.
+    const int records = m.logChannels ? int(m.logMem.size()) / m.logChannels : 0;
+    int marker = 0;
+    for (int r : s.logGaps)
+        if (r >= 0 && r < records && marker < 10)
+            m.logGaps[marker++] = uint16_t(kLogFirst + 2 * (records - 1 - r) * m.logChannels + 1);
 }
 
 void SimMeterTick(SimMeter& m, int64_t nowMs)

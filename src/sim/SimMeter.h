@@ -7,6 +7,7 @@
 #include <deque>
 #include <QByteArray>
 #include <QString>
+#include <QList>
 #include <QVector>
 
 // Modbus exception codes the meter answers with.
@@ -31,6 +32,7 @@ struct SimMeterSetup {
     double vtPrim = 400, vtSec = 400;
     double ctPrim = 100, ctSec = 5;
     int logRecords = 96; // records already in the logger at start
+    QList<int> logGaps;  // of those, records (0 = newest) taken after an interruption
     uint32_t seed = 1;
 };
 

@@ -1,6 +1,7 @@
 #include "SimModbus.h"
 
 #include <QRegularExpression>
+#include <cstdio>
 
 std::vector<SimMeter> SimMeters;
 QList<SimFault> SimFaults;
@@ -198,6 +199,9 @@ bool SimTakeFault(int address, SimFault& fault)
         SimFault& f = SimFaults[i];
         if (f.address >= 0 && f.address != address) continue;
         fault = f;
+        static const char* const names[] = {"silence", "short", "badcrc", "exception", "otherunit",
+                                            "late", "garbage", "split", "drop"};
+        std::fprintf(stderr, "zaro-sim: fault %s applied to a request for %d\n", names[int(f.kind)], address);
         if (--f.count <= 0) SimFaults.removeAt(i);
         return true;
     }

@@ -8,6 +8,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <map>
+
 namespace {
 
 constexpr int kExGatewayTarget = 11; // gateway target device failed to respond
@@ -111,23 +113,25 @@ void Respond(QTcpSocket* socket, const QByteArray& request)
     Send(s, reply, delay);
 }
 
+std::map<QTcpSocket*, QByteArray> buffers; // requests received in part, per connection
+
 void OnReadable(QTcpSocket* socket)
 {
-    QByteArray& buf = *static_cast<QByteArray*>(socket->property("zaroBuffer").value<void*>());
+    QByteArray& buf = buffers[socket];
     buf.append(socket->readAll());
-    while (buf.size() >= 7) {
+    while (buf.size() >= 7 && socket->state() == QAbstractSocket::ConnectedState) {
         const int len = (uint8_t(buf[4]) << 8) | uint8_t(buf[5]);
         if (len < 2 || len > 254 || buf[2] != 0 || buf[3] != 0) { // not Modbus/TCP: give up on it
             SimTrace("bad header", buf);
-            socket->disconnectFromHost();
             buf.clear();
+            socket->disconnectFromHost();
             return;
         }
         if (buf.size() < 6 + len) return;
         const QByteArray frame = buf.left(6 + len);
         buf.remove(0, 6 + len);
         SimTrace("request", frame);
-        Respond(socket, frame);
+        Respond(socket, frame); // may close the connection (fault "drop")
     }
 }
 
@@ -135,13 +139,9 @@ void OnConnection()
 {
     while (QTcpSocket* socket = server->nextPendingConnection()) {
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        auto* buf = new QByteArray;
-        socket->setProperty("zaroBuffer", QVariant::fromValue(static_cast<void*>(buf)));
         QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] { OnReadable(socket); });
-        QObject::connect(socket, &QTcpSocket::disconnected, socket, [socket, buf] {
-            socket->deleteLater();
-            delete buf;
-        });
+        QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        QObject::connect(socket, &QObject::destroyed, [socket] { buffers.erase(socket); });
     }
 }
 

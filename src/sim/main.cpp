@@ -19,9 +19,12 @@ const char* const kUsage =
     "usage: zaro-sim MODE [options]\n"
     "modes:\n"
     "  --rs232                      one meter (address 255) on a new pseudo-terminal\n"
-    "  --rs485 A,B,...              an RS-485 bus with meters at these addresses (1..247)\n"
-    "  --gateway A,B,...            Modbus/TCP gateway with meters at these units\n"
-    "  --module                     LANMOD57 module: reads at unit 255, writes at --unit\n"
+    "  --rs485 A,B,...              an RS-485 bus with meters at these addresses (1..247);\n"
+    "                               silence elsewhere, address 0 is broadcast\n"
+    "  --gateway A,B,...            Modbus/TCP gateway with meters at these units;\n"
+    "                               other units get exception 11, unit 0 is broadcast\n"
+    "  --module                     LANMOD57 module: its meter answers at --unit and\n"
+    "                               reads at unit 255; writes at 255 get exception 11\n"
     "options:\n"
     "  --listen IP:PORT             TCP address (default 127.0.0.1:0, 0 = any free port)\n"
     "  --unit N                     address of the module's meter (default 247)\n"
@@ -33,6 +36,7 @@ const char* const kUsage =
     "  --system CODE                network system 0,1,2,3,4,19,20 (default 4)\n"
     "  --vt PRIM/SEC --ct PRIM/SEC  transformer ratios (default 400/400 and 100/rated-i)\n"
     "  --log-records N              records in the logger at start (default 96)\n"
+    "  --log-gaps R,...             those records (0 = newest) follow an interruption\n"
     "  --baud N                     pace serial replies at N baud, 11 bits per byte\n"
     "  --turnaround MS              pause before every reply\n"
     "  --miss-first ADDR            the meter at ADDR ignores its first request\n"
@@ -132,12 +136,14 @@ void DrainStdin()
     }
 }
 
+QSocketNotifier* stdinNotifier = nullptr;
+
 void WatchStdin()
 {
-    auto* n = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read);
-    QObject::connect(n, &QSocketNotifier::activated, [n] {
+    stdinNotifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(stdinNotifier, &QSocketNotifier::activated, [] {
         DrainStdin();
-        if (!stdinOpen) n->setEnabled(false);
+        if (!stdinOpen) stdinNotifier->setEnabled(false);
     });
     SimPollCommands = &DrainStdin;
 }
@@ -204,6 +210,15 @@ int main(int argc, char** argv)
             ctGiven = true;
         } else if (a == "--log-records") {
             if (!number(setup.logRecords, 0, kLogCapacity)) return Usage("bad --log-records");
+        } else if (a == "--log-gaps") {
+            QList<int> gaps;
+            if (!value(v)) return Usage("--log-gaps needs record numbers");
+            for (const QString& g : v.split(',', Qt::SkipEmptyParts)) {
+                bool ok = false;
+                gaps << g.toInt(&ok);
+                if (!ok || gaps.last() < 0 || gaps.size() > 10) return Usage("--log-gaps takes up to 10 record numbers");
+            }
+            setup.logGaps = gaps;
         } else if (a == "--baud") {
             if (!number(SimTime.baud, 50, 4000000)) return Usage("bad --baud");
         } else if (a == "--turnaround") {

@@ -277,6 +277,17 @@ private slots:
         QCOMPARE(st[1], uint16_t(192));
         const QVector<uint16_t> rec = Read(m, 999 + 2 * 190, 4); // the newest record
         QVERIFY(Float(rec, 0) > 0.0f);
+        QCOMPARE(st[2], uint16_t(0)); // no interruption recorded
+        SimMeterSetup gapped;
+        gapped.logRecords = 10;
+        gapped.logGaps = {0, 9, 10};
+        SimMeter g;
+        SimMeterInit(g, gapped, 0);
+        st = Read(g, 949, 12);
+        QCOMPARE(st[1], uint16_t(20));
+        QCOMPARE(st[2], uint16_t(999 + 2 * 18 + 1)); // the newest record: values 18 and 19
+        QCOMPARE(st[3], uint16_t(999 + 1));          // the oldest
+        QCOMPARE(st[4], uint16_t(0));                // there is no record 10
         QCOMPARE(SimMeterWrite(m, 969, {5}, 1000), kExIllegalValue);
         QCOMPARE(SimMeterWrite(m, 969, {3}, 1000), 0);
         QCOMPARE(Read(m, 949, 12)[1], uint16_t(0));

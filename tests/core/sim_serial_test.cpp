@@ -67,6 +67,18 @@ private:
     int fd = -1;
 };
 
+// The simulator ended without a sanitizer report.
+bool CleanExit(SimProcess& sim)
+{
+    sim.stop();
+    const QString err = sim.output();
+    if (err.contains("Sanitizer") || err.contains("runtime error")) {
+        qWarning("%s", qPrintable(err));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 class SimSerialTest : public QObject {
@@ -93,6 +105,7 @@ private slots:
         // The echo of function 8 comes back unchanged.
         const QByteArray echo = Frame("11080000aa55");
         QCOMPARE(line.transact(echo, 8).toHex(), echo.toHex());
+        QVERIFY(CleanExit(sim));
     }
 
     void noiseBeforeAFrameIsSkipped()
@@ -109,6 +122,7 @@ private slots:
         bad[7] = char(bad[7] ^ 1);
         QVERIFY(line.transact(bad, 13, 150).isEmpty());
         QCOMPARE(line.transact(Frame("ff0301910004"), 13).size(), 13);
+        QVERIFY(CleanExit(sim));
     }
 
     void injectedFaults()
@@ -147,6 +161,7 @@ private slots:
         QVERIFY(line.transact(Frame("0603019100" "01"), 7, 150).isEmpty());
         sim.command("fault split@6");
         QVERIFY(CrcOk(line.transact(Frame("0603019100" "01"), 7)));
+        QVERIFY(CleanExit(sim));
     }
 
     void repliesArePacedAtTheBaudRate()

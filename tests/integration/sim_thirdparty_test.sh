@@ -13,9 +13,14 @@ work=$(mktemp -d)
 pids=()
 fds=()
 failures=0
-cleanup() {
+stop_sims() { # end of input quits every simulator
   for fd in "${fds[@]}"; do exec {fd}>&-; done
+  fds=()
   for p in "${pids[@]}"; do wait "$p" 2>/dev/null; done
+  pids=()
+}
+cleanup() {
+  stop_sims
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -170,6 +175,9 @@ check "module write at unit 33 reads back at 255" "300 200" "$(tcp -a 255 -r 534
 out=$(tcp -a 255 -r 534 -- 1 2)
 echo "$out" | grep -qi 'target device failed to respond' && echo "ok: module refuses writes at 255" ||
   fail "write at 255: $out"
+
+stop_sims
+if grep -l -E 'Sanitizer|runtime error' "$work"/*.err; then fail "a simulator reported a sanitizer error"; fi
 
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
 echo "all third-party checks passed"

@@ -30,6 +30,18 @@ QByteArray Transact(QTcpSocket& s, const QByteArray& request, int want, int quie
     return Receive(s, want, quietMs);
 }
 
+// The simulator ended without a sanitizer report.
+bool CleanExit(SimProcess& sim)
+{
+    sim.stop();
+    const QString err = sim.output();
+    if (err.contains("Sanitizer") || err.contains("runtime error")) {
+        qWarning("%s", qPrintable(err));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 class SimTcpTest : public QObject {
@@ -74,6 +86,7 @@ private slots:
         again.connectToHost(sim.host(), quint16(sim.tcpPort()));
         QVERIFY(again.waitForConnected(3000));
         QCOMPARE(Transact(again, Request(10, 9, "0301910001"), 11).size(), 11);
+        QVERIFY(CleanExit(sim));
     }
 
     void moduleReadsAt255WritesAtItsMeter()
@@ -88,6 +101,7 @@ private slots:
         QCOMPARE(Transact(s, Request(3, 255, "0301990002"), 13).mid(9).toHex(), QByteArray("5a523330"));
         QCOMPARE(Transact(s, Request(4, 255, "03021c0001"), 9).mid(7).toHex(), QByteArray("8302")); // base model: no 540
         QCOMPARE(Transact(s, Request(5, 12, "0301990002"), 9).mid(7).toHex(), QByteArray("830b"));
+        QVERIFY(CleanExit(sim));
     }
 };
 
