@@ -17,6 +17,78 @@
     </message>
 </context>
 <context>
+    <name>ConfigFile</name>
+    <message>
+        <source>Voltage transformer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current transformer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Digital output 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Digital output 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulse rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bus settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConfigTransfer</name>
+    <message>
+        <source>The meter&apos;s previous configuration was saved to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No backup of the meter&apos;s configuration could be saved to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model: %1
+Firmware: %2
+Version: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DialogMessages</name>
     <message>
         <source>Continue</source>

@@ -2,9 +2,9 @@
 //
 // A command whose subsystem is not built yet has nullptr as its function and is shown
 // dimmed. Making it live is one line: include the subsystem's header below and put the
-// callback (signature int()) in place of the nullptr, e.g.
-//     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Instantaneous values"), "F5", ToolImage::None,
-//     CmMeasDisplay, -1},
+// callback in place of the nullptr: CmXxx when it is int(), Void<CmXxx> when it is
+// void(), e.g.
+//     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Instantaneous values"), "F5", ToolImage::None, CmMeasDisplay, -1},
 // A callback that wants its parent window gets a two-line adapter below.
 // The toolbar buttons trigger the entry that carries their image, so they follow.
 #include "shell/MenuCommands.h"
@@ -12,12 +12,21 @@
 #include "acquisition/gui/MeasDisp.h"
 #include "shell/ZARO.h"
 
+#include "config/ConfigFile.h"
+#include "config/ConfigTransfer.h"
 #include "settings/gui/SelComm.h"
 
 #include <QtGlobal>
 #include <iterator>
 
 namespace {
+
+template <void (*command)()>
+int Void()
+{
+    command();
+    return 0;
+}
 
 int SelInterface()
 {
@@ -35,10 +44,10 @@ const char* const kMainTitles[] = {
 using T = ToolImage;
 
 const MenuCommand kMainCommands[] = {
-    {kFile, QT_TRANSLATE_NOOP("Menu", "&New configuration"), "Ctrl+N", T::New, nullptr /*CmFileNew*/, -1},
-    {kFile, QT_TRANSLATE_NOOP("Menu", "&Open configuration..."), "Ctrl+O", T::Open, nullptr /*CmFileOpen*/,
+    {kFile, QT_TRANSLATE_NOOP("Menu", "&New configuration"), "Ctrl+N", T::New, Void<CmFileNew>, -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "&Open configuration..."), "Ctrl+O", T::Open, Void<CmFileOpen>,
      -1},
-    {kFile, QT_TRANSLATE_NOOP("Menu", "&Save configuration..."), "Ctrl+S", T::Save, nullptr /*CmSaveToFile*/,
+    {kFile, QT_TRANSLATE_NOOP("Menu", "&Save configuration..."), "Ctrl+S", T::Save, Void<CmSaveToFile>,
      -1},
     {kFile, nullptr, nullptr, T::None, nullptr, -1},
     {kFile, QT_TRANSLATE_NOOP("Menu", "&Print..."), "Ctrl+P", T::Print, CmPrint, -1},
@@ -46,13 +55,13 @@ const MenuCommand kMainCommands[] = {
     {kFile, QT_TRANSLATE_NOOP("Menu", "E&xit"), "Ctrl+Q", T::None, ExitProgram, -1},
 
     {kMeter, QT_TRANSLATE_NOOP("Menu", "&Receive configuration from meter"), "Ctrl+R", T::Download,
-     nullptr /*CmRecFromDev*/, -1},
+     Void<CmRecFromDev>, -1},
     {kMeter, QT_TRANSLATE_NOOP("Menu", "Sen&d configuration to meter"), "Ctrl+D", T::Upload,
-     nullptr /*CmSendConfig*/, -1},
+     Void<CmSendConfig>, -1},
     {kMeter, QT_TRANSLATE_NOOP("Menu", "&Version information"), nullptr, T::None,
-     nullptr /*CmGetVersionInfo*/, -1},
+     Void<CmGetVersionInfo>, -1},
     {kMeter, QT_TRANSLATE_NOOP("Menu", "Restart &mean-value interval"), nullptr, T::None,
-     nullptr /*CmRestartInterval*/, -1},
+     CmRestartInterval, -1},
     {kMeter, nullptr, nullptr, T::None, nullptr, -1},
     {kMeter, QT_TRANSLATE_NOOP("Menu", "&Interface..."), nullptr, T::None, SelInterface, -1},
 
