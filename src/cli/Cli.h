@@ -16,6 +16,9 @@ struct CliCommand {
 
 // One function per command, each in its own file.
 int CmdRead(const QStringList& args);
+int CmdReadConfig(const QStringList& args);
+int CmdSendConfig(const QStringList& args);
+int CmdVersion(const QStringList& args);
 
 // Prints "zaro-cli: MESSAGE" and the usage to stderr; returns kExitUsage.
 int UsageError(const QString& message);

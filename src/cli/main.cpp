@@ -13,6 +13,9 @@ namespace {
 
 const CliCommand kCommands[] = {
     {"read", "INDEX", CmdRead},
+    {"read-config", "FILE", CmdReadConfig},
+    {"send-config", "FILE [--yes]", CmdSendConfig},
+    {"version", "", CmdVersion},
 };
 
 const char* kLinkOptions =

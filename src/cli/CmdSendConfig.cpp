@@ -1,0 +1,20 @@
+#include "cli/Cli.h"
+
+#include "config/ConfigFile.h"
+#include "config/ConfigTransfer.h"
+#include "link/Kommun.h"
+#include "platform/Messages.h"
+
+int CmdSendConfig(const QStringList& args)
+{
+    QStringList rest = args;
+    // "send-config FILE --yes" reads naturally; accept the flag after the file too.
+    if (rest.removeAll("--yes") > 0)
+        if (auto* console = dynamic_cast<ConsoleMessages*>(&CurrentMessageSink())) console->yes = true;
+    if (rest.size() != 1) return UsageError("send-config takes one FILE");
+    // The interface stays the one chosen for this run; only the configuration comes
+    // from the file.
+    if (!LoadConfigFile(rest[0].toStdString(), Konf)) return kExitDeviceFailed;
+    CmSendConfig();
+    return status ? kExitOk : kExitDeviceFailed;
+}

@@ -1,0 +1,16 @@
+#include "cli/Cli.h"
+
+#include "config/ConfigImage.h"
+#include "config/ConfigTransfer.h"
+
+#include <cstdio>
+#include <cstring>
+
+int CmdVersion(const QStringList& args)
+{
+    if (!args.isEmpty()) return UsageError("version takes no arguments");
+    if (!ReadVersionInfo()) return kExitDeviceFailed;
+    std::printf("%.*s %s %s\n", int(strnlen(Devtype, sizeof Devtype)), Devtype,
+                qPrintable(VersionText(Lese.FwVersion)), qPrintable(VersionText(Lese.ExtVersion)));
+    return kExitOk;
+}

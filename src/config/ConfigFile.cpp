@@ -1,0 +1,46 @@
+#include "config/ConfigFile.h"
+
+#include "config/EditorRefresh.h"
+#include "platform/Messages.h"
+#include "settings/INI_File.h"
+
+#include <QFileInfo>
+
+int OpenConfigFile(const std::string& path, ConfigImage& image)
+{
+    if (!LoadConfigFile(path, image)) return 0;
+    // The file decides whether the meter sits behind the module; anything else is
+    // reached point to point until the user chooses otherwise.
+    CommType = (image.BusSettings & 0x40) ? 3 : 0;
+    NewINIFile();
+    return 1;
+}
+
+void CmFileNew()
+{
+    ReadINIFile();
+    InitNeueDatei();
+    ActivateObjects();
+    ShowAll();
+}
+
+void CmFileOpen()
+{
+    const std::string path = FileSelectPopup(false, EditorCaptionText(kCapOpenTitle), "*.ZRC", "*.ZRC");
+    if (path.empty()) return;
+    filename = path;
+    if (!OpenConfigFile(filename, Konf)) return;
+    ActivateObjects();
+    ShowAll();
+}
+
+void CmSaveToFile()
+{
+    ShowAll(); // the editor's date and time are those written into the file
+    std::string path = FileSelectPopup(true, EditorCaptionText(kCapSaveTitle), "*.ZRC",
+                                       filename.empty() ? std::string("*.ZRC") : filename);
+    if (path.empty()) return;
+    if (QFileInfo(QString::fromStdString(path)).suffix().isEmpty()) path += ".ZRC";
+    filename = path;
+    SaveConfigFile(filename);
+}

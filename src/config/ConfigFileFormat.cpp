@@ -1,0 +1,255 @@
+#include "config/ConfigFile.h"
+
+#include "platform/Messages.h"
+#include "platform/ProgramFiles.h"
+#include "platform/TimeBase.h"
+#include "settings/INI_File.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+const char* const kEditorCaptionSource[kEditorCaptions] = {
+    QT_TRANSLATE_NOOP("ConfigFile", "Voltage transformer"),
+    QT_TRANSLATE_NOOP("ConfigFile", "Current transformer"),
+    QT_TRANSLATE_NOOP("ConfigFile", "Digital output 1"),
+    QT_TRANSLATE_NOOP("ConfigFile", "Digital output 2"),
+    QT_TRANSLATE_NOOP("ConfigFile", "Limit on"),
+    QT_TRANSLATE_NOOP("ConfigFile", "Limit off"),
+    QT_TRANSLATE_NOOP("ConfigFile", "Pulse rate"),
+    QT_TRANSLATE_NOOP("ConfigFile", "Device"),
+    QT_TRANSLATE_NOOP("ConfigFile", "Address"),
+    QT_TRANSLATE_NOOP("ConfigFile", "Bus settings"),
+    QT_TRANSLATE_NOOP("ConfigFile", "Save configuration"),
+    QT_TRANSLATE_NOOP("ConfigFile", "Open configuration"),
+};
+
+QString EditorCaptionText(EditorCaption caption)
+{
+    return QCoreApplication::translate("ConfigFile", kEditorCaptionSource[caption]);
+}
+
+namespace {
+
+constexpr int kBaseColumns = 25;
+constexpr int kExtendedColumns = 31;
+constexpr int kModuleColumns = 32;
+constexpr int kMaxLine = 999;      // longest line a reader of these files has ever accepted
+constexpr int kMaxDateTime = 11;
+constexpr int kMaxDescription = 47; // 48 bytes with the terminating zero
+constexpr char kLineBreakMark = 0x01;
+
+// A translated caption must not add a column.
+QByteArray HeaderWord(EditorCaption caption)
+{
+    return EditorCaptionText(caption).replace('\t', ' ').toLatin1();
+}
+
+QByteArray Number(long long v) { return QByteArray::number(v); }
+
+QByteArray FloatField(float v)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%f", double(v));
+    return buf;
+}
+
+// "%3u" elements separated by ",": fixed width, so the reader can step through it.
+QByteArray ListField(const uint8_t* values, int n)
+{
+    QByteArray out;
+    char buf[8];
+    for (int i = 0; i < n; ++i) {
+        std::snprintf(buf, sizeof buf, "%3u", unsigned(values[i]));
+        if (i) out += ',';
+        out += buf;
+    }
+    return out;
+}
+
+// Line breaks become 0x01; a tab would split the column, so it becomes a space.
+QByteArray DescriptionField(const ConfigImage& image)
+{
+    QByteArray d(image.Description, int(strnlen(image.Description, kMaxDescription)));
+    d.replace('\n', kLineBreakMark);
+    d.replace('\t', ' ');
+    return d;
+}
+
+QByteArray HeaderLine(int columns)
+{
+    QByteArray h = "Date\tTime\tInterface\tMAX U\tMAX I\t";
+    h += HeaderWord(kCapVoltageTransformer) + "\t\t";
+    h += HeaderWord(kCapCurrentTransformer) + "\t\t";
+    h += "System\tEnergyControl\t";
+    h += HeaderWord(kCapOutput1) + '\t' + HeaderWord(kCapOutput2) + '\t';
+    for (EditorCaption c : {kCapLimitOn, kCapLimitOff, kCapPulseRate})
+        h += HeaderWord(c) + "1\t" + HeaderWord(c) + "2\t";
+    h += HeaderWord(kCapDevice) + '\t' + HeaderWord(kCapAddress) + '\t' + HeaderWord(kCapBusSettings) + '\t';
+    h += "Display\tImage\tLogger\t";
+    if (columns >= kExtendedColumns) h += "Freq\tDispMode\tLoop\tUser\tMean_Log\tMeanMeas\t";
+    if (columns == kModuleColumns) h += "MinMaxLogger\t";
+    return h;
+}
+
+// Strict readers for the value line: a field that is not what the writer produces
+// rejects the whole file instead of quietly turning into 0.
+bool ParseInteger(const QByteArray& field, long long& v)
+{
+    const QByteArray t = field.trimmed();
+    if (t.isEmpty() || t.size() > 12) return false;
+    bool ok = false;
+    v = t.toLongLong(&ok, 10);
+    return ok && v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<uint32_t>::max();
+}
+
+bool ParseFloat(const QByteArray& field, float& v)
+{
+    bool ok = false;
+    const double d = field.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(d) || std::fabs(d) > std::numeric_limits<float>::max()) return false;
+    v = float(d);
+    return true;
+}
+
+bool ParseList(const QByteArray& field, uint8_t* values, int n)
+{
+    if (field.size() != 4 * n - 1) return false;
+    for (int i = 0; i < n; ++i) {
+        if (i && field[4 * i - 1] != ',') return false;
+        long long v = 0;
+        if (!ParseInteger(field.mid(4 * i, 3), v) || v < 0) return false;
+        values[i] = uint8_t(v); // low eight bits, as a one-byte field keeps them
+    }
+    return true;
+}
+
+// Splits off one line (without its CR LF / LF); false when it is too long.
+bool TakeLine(const QByteArray& text, qsizetype& pos, QByteArray& line)
+{
+    qsizetype end = text.indexOf('\n', pos);
+    const qsizetype next = end < 0 ? text.size() : end + 1;
+    if (end < 0) end = text.size();
+    line = text.mid(pos, end - pos);
+    if (line.endsWith('\r')) line.chop(1);
+    pos = next;
+    return line.size() <= kMaxLine;
+}
+
+bool ParseValues(const QList<QByteArray>& f, int columns, ConfigImage& c)
+{
+    long long v[kModuleColumns] = {};
+    const int numeric[] = {2, 3, 4, 6, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 20, 21, 22, 23, 24, 25, 26, 29};
+    for (int col : numeric)
+        if (col < columns && !ParseInteger(f[col], v[col])) return false;
+    if (f[0].size() > kMaxDateTime || f[1].size() > kMaxDateTime) return false;
+    if (!ParseFloat(f[5], c.UrPrim) || !ParseFloat(f[7], c.IrPrim) || !ParseFloat(f[8], c.IrSec)) return false;
+
+    QByteArray description = f[19];
+    if (description.size() > kMaxDescription) return false;
+    description.replace(kLineBreakMark, '\n');
+    std::memset(c.Description, 0, sizeof c.Description);
+    std::memcpy(c.Description, description.constData(), size_t(description.size()));
+
+    c.Interface = v[2] != 0 ? 1 : 0;
+    c.MaxU = int16_t(v[3]);
+    c.MaxI = int16_t(v[4]);
+    c.UrSec = uint16_t(v[6]);
+    c.System = uint8_t(v[9]);
+    c.EnergyControl = uint8_t(v[10]);
+    c.DigOut[0] = uint8_t(v[11]);
+    c.DigOut[1] = uint8_t(v[12]);
+    c.LimitOn[0] = int16_t(v[13]);
+    c.LimitOn[1] = int16_t(v[14]);
+    c.LimitOff[0] = int16_t(v[15]);
+    c.LimitOff[1] = int16_t(v[16]);
+    c.PulseRate[0] = int16_t(v[17]);
+    c.PulseRate[1] = int16_t(v[18]);
+    c.Address = uint8_t(v[20]);
+    c.BusSettings = uint8_t(v[21]);
+    c.Display = uint8_t(v[22]);
+    c.Image = int8_t(uint8_t(v[23]));
+    c.Logger = uint16_t(v[24]);
+    c.Model = columns == kBaseColumns ? 0 : 1;
+    if (columns == kBaseColumns) return true;
+
+    c.Freq = uint8_t(v[25]);
+    c.DispMode = uint8_t(v[26]);
+    c.Mean_Log = uint16_t(v[29]);
+    if (!ParseList(f[27], c.Loop, 22) || !ParseList(f[28], c.User, 22) || !ParseList(f[30], c.MeanMeas, 9))
+        return false;
+    if (columns == kExtendedColumns) {
+        std::memset(c.MinMaxLogger, 255, sizeof c.MinMaxLogger);
+        return true;
+    }
+    return ParseList(f[31], c.MinMaxLogger, 9);
+}
+
+} // namespace
+
+QByteArray ConfigFileText(const ConfigImage& image, int commType, const std::string& date, const std::string& time)
+{
+    const int columns = image.Model != 1 ? kBaseColumns : commType == 3 ? kModuleColumns : kExtendedColumns;
+    QList<QByteArray> f;
+    f << QByteArray::fromStdString(date) << QByteArray::fromStdString(time) << Number(image.Interface)
+      << Number(image.MaxU) << Number(image.MaxI) << FloatField(image.UrPrim) << Number(image.UrSec)
+      << FloatField(image.IrPrim) << FloatField(image.IrSec) << Number(image.System & 0x1F)
+      << Number(image.EnergyControl) << Number(image.DigOut[0]) << Number(image.DigOut[1])
+      << Number(image.LimitOn[0]) << Number(image.LimitOn[1]) << Number(image.LimitOff[0])
+      << Number(image.LimitOff[1]) << Number(image.PulseRate[0]) << Number(image.PulseRate[1])
+      << DescriptionField(image) << Number(image.Address)
+      << Number(image.BusSettings | (commType == 3 ? 0x40 : 0)) << Number(image.Display) << Number(image.Image)
+      << Number(image.Logger);
+    if (columns >= kExtendedColumns)
+        f << Number(image.Freq) << Number(image.DispMode) << ListField(image.Loop, 22)
+          << ListField(image.User, 22) << Number(image.Mean_Log) << ListField(image.MeanMeas, 9);
+    if (columns == kModuleColumns) f << ListField(image.MinMaxLogger, 9);
+
+    QByteArray text = HeaderLine(columns) + "\r\n";
+    for (const QByteArray& field : f) text += field + '\t';
+    return text + "\r\n";
+}
+
+int ParseConfigText(const QByteArray& text, ConfigImage& image)
+{
+    qsizetype pos = 0;
+    QByteArray header, values;
+    if (!TakeLine(text, pos, header) || pos >= text.size() || !TakeLine(text, pos, values)) return 0;
+    const int columns = int(header.count('\t'));
+    if (columns != kBaseColumns && columns != kExtendedColumns && columns != kModuleColumns) return 0;
+    // Exactly one tab-terminated field per header column, nothing after the last tab.
+    const QList<QByteArray> fields = values.split('\t');
+    if (fields.size() != columns + 1 || !fields.back().isEmpty()) return 0;
+
+    ConfigImage candidate = image;
+    if (!ParseValues(fields, columns, candidate)) return 0;
+    image = candidate;
+    return 1;
+}
+
+int LoadConfigFile(const std::string& path, ConfigImage& image)
+{
+    QByteArray text;
+    if (!ReadWholeFile(path, text)) {
+        Error(2, 5);
+        return 0;
+    }
+    if (!ParseConfigText(text, image)) {
+        Error(3, 6);
+        return 0;
+    }
+    return 1;
+}
+
+int SaveConfigFile(const std::string& path)
+{
+    if (CommType == 3) Konf.BusSettings |= 0x40;
+    const LocalTime now = LocalNow();
+    if (!WriteFileAtomically(path, ConfigFileText(Konf, CommType, FormatDate(now), FormatTime(now)))) {
+        Error(2, 5);
+        return 0;
+    }
+    return 1;
+}

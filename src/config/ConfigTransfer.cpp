@@ -1,0 +1,326 @@
+#include "config/ConfigTransfer.h"
+
+#include "config/ConfigFile.h"
+#include "config/EditorRefresh.h"
+#include "link/Kommun.h"
+#include "platform/Messages.h"
+#include "platform/ProgramFiles.h"
+#include "platform/TimeBase.h"
+#include "settings/INI_File.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+// x + 0.5 truncated toward zero, in single precision. Values no editor can produce
+// (NaN, beyond 32 bits) are pinned instead of overflowing the conversion.
+int32_t Rounded(float x)
+{
+    const float r = x + 0.5f;
+    if (std::isnan(r)) return 0;
+    if (r <= -2147483648.0f) return std::numeric_limits<int32_t>::min();
+    if (r >= 2147483648.0f) return std::numeric_limits<int32_t>::max();
+    return int32_t(r);
+}
+
+// Divides by 10 while x has four digits; the exponent cannot pass what an i8 holds,
+// so an infinite value cannot stall the loop.
+void Normalise(float& x, int& e)
+{
+    while (x >= 1000.0f && e < 127) {
+        ++e;
+        x = x / 10.0f;
+    }
+}
+
+float TimesTen(float x, int times)
+{
+    for (int i = 0; i < times; ++i) x = x * 10.0f;
+    return x;
+}
+
+bool LoggerRearranged()
+{
+    if (Lese.Model == 0) return ((Konf.Logger ^ Lese.Logger) & 0x0C00) != 0;
+    if ((Konf.Logger ^ Lese.Logger) & 0x7C00) return true;
+    for (int i = 0; i < 9; ++i)
+        if ((Konf.Mean_Log >> i & 1) && Konf.MeanMeas[i] != Lese.MeanMeas[i]) return true;
+    return std::popcount(unsigned(Konf.Mean_Log & 0x1FF)) != std::popcount(unsigned(Lese.Mean_Log & 0x1FF));
+}
+
+bool MinMaxLoggerInUse()
+{
+    for (uint8_t c : Konf.MinMaxLogger)
+        if (c != 255 && c != 0) return true;
+    return false;
+}
+
+// The hidden interface-option control of the editor follows the configuration's own
+// option flag: a meter without the option gets bit 7 in its bus settings.
+bool InterfaceOptionOn() { return Konf.Interface != 0; }
+
+// Keeps what the meter held before it is overwritten, so a wrong send can be undone
+// by sending the backup. Tells the user where it went; a failure does not stop the send.
+void BackupMeterConfiguration()
+{
+    ConfigImage meter = Lese;
+    meter.Interface = (meter.BusSettings & 0x80) ? 0 : 1;
+    const LocalTime now = LocalNow();
+    const QString dir = QString::fromStdString(BackupDir());
+    QDir().mkpath(dir);
+    const QString stamp = QString::asprintf("ZARO_%04u-%02u-%02u_%02u%02u%02u", now.year, now.month, now.day,
+                                            now.hour, now.minute, now.second);
+    QString path = dir + "/" + stamp + ".ZRC";
+    for (int n = 2; QFileInfo::exists(path); ++n) path = dir + "/" + stamp + "_" + QString::number(n) + ".ZRC";
+    const QByteArray text = ConfigFileText(meter, CommType, FormatDate(now), FormatTime(now));
+    if (WriteFileAtomically(path.toStdString(), text))
+        Notify(QCoreApplication::translate("ConfigTransfer", "The meter's previous configuration was saved to %1")
+                   .arg(QDir::toNativeSeparators(path)));
+    else
+        Notify(QCoreApplication::translate("ConfigTransfer", "No backup of the meter's configuration could be saved "
+                                                             "to %1").arg(QDir::toNativeSeparators(dir)));
+}
+
+enum SendResult { kStopped = -1, kFailed = 0, kSent = 1 };
+
+// Steps after the meter has been read: checks, questions, carry-over and the writes.
+// kStopped: a check or a declined question (no redraw); kFailed: a link failure.
+SendResult SendCheckedConfiguration()
+{
+    int rangeError = 0;
+    if (Konf.MaxI == 500 && Lese.MaxI == 100) rangeError = 8;
+    if (Konf.MaxI == 100 && Lese.MaxI == 500) rangeError = 7;
+    if (rangeError) {
+        Error(4, rangeError);
+        return kStopped;
+    }
+    if (Konf.Model != Lese.Model) {
+        Error(7, 8);
+        return kStopped;
+    }
+
+    const int version = Lese.FwVersion / 100;
+    const bool extended = Konf.Model == 1;
+    if (extended && version < 2 && (Konf.Display & 0xF0)) {
+        if (!Warnung(4, 4)) return kStopped;
+        Konf.Display &= 0x0F;
+    }
+    if ((Konf.System & 0x80) && version < 3) {
+        if (!Warnung(5, 5)) return kStopped;
+        Konf.System &= 0x7F;
+    }
+    if (extended && (Konf.Freq & 0x40) && version < 4) {
+        if (!Warnung(6, 6)) return kStopped;
+        Konf.Freq &= uint8_t(~0x40);
+    }
+
+    bool longBlock = false;
+    if (extended && CommType == 3) {
+        if (Lese.ExtVersion >= 120) {
+            longBlock = true;
+        } else if (MinMaxLoggerInUse()) {
+            if (!Warnung(7, 7)) return kStopped;
+            longBlock = true;
+        }
+    }
+
+    bool clearLogger = false;
+    if (CommType != 3 && LoggerRearranged()) {
+        const int answer = Logger_Warnung();
+        if (answer == 0) return kStopped;
+        clearLogger = answer == 2;
+    }
+
+    Read(Lese, 8, 1);
+    TransferWindow(2, 32, 0);
+    const int busRead = Read(Lese, 34, 1);
+    TransferWindow(2, 34, 0);
+    if (!busRead) return kFailed;
+
+    Konf.Image = SystemCode(Konf) == SystemCode(Lese) ? Lese.Image : 0;
+    Konf.Display = uint8_t((Konf.Display & 0xF0) | (Lese.Display & 0x0F));
+    if (CommType == 1) {
+        Konf.Address = uint8_t(DeviceAddr);
+        Konf.BusSettings = uint8_t(Baudrate + 8 * Parity);
+    } else if (CommType == 2) {
+        Konf.Address = Lese.Address;
+        Konf.BusSettings = Lese.BusSettings;
+    }
+    if (!InterfaceOptionOn()) Konf.BusSettings |= 0x80;
+
+    BackupMeterConfiguration();
+    if (!Write(Konf, 3, 1, 0)) return kFailed;
+    if (extended) {
+        TransferWindow(2, 60, 0);
+        Delay(2.0); // the meter stores the first block before it takes the second
+        if (!Write(Konf, longBlock ? 11 : 10, 1, 0)) return kFailed;
+    }
+    if (clearLogger) Write(Lese, 6, 1, 0); // the configuration is in; a failed clear is only reported
+    return kSent;
+}
+
+} // namespace
+
+std::string BackupDir() { return SettingsDir + "/backups"; }
+
+void SetupInputData(ConfigImage* image)
+{
+    float x = image->UrPrim;
+    int e = 0;
+    Normalise(x, e);
+    image->UrPrimMant = int16_t(Rounded(x));
+    image->UrPrimExp = int8_t(e);
+
+    image->UrSecMant = int16_t(image->UrSec);
+    image->UrSecExp = 0;
+
+    x = 100.0f * image->IrPrim;
+    e = -2;
+    Normalise(x, e);
+    image->IrPrimMant = int16_t(Rounded(x));
+    image->IrPrimExp = int8_t(e);
+
+    int32_t m = Rounded(1000.0f * image->IrSec);
+    image->IrSecExp = -3;
+    if (m >= 999) {
+        m = Rounded(100.0f * image->IrSec);
+        image->IrSecExp = -2;
+    }
+    image->IrSecMant = int16_t(m);
+}
+
+void RestoreInputData(ConfigImage* image)
+{
+    image->UrPrim = TimesTen(float(image->UrPrimMant), image->UrPrimExp);
+
+    uint16_t u = uint16_t(image->UrSecMant);
+    for (int i = 0; i < image->UrSecExp; ++i) u = uint16_t(u * 10);
+    image->UrSec = u;
+
+    image->IrPrim = TimesTen(float(image->IrPrimMant) / 100.0f, image->IrPrimExp + 2);
+    image->IrSec = TimesTen(float(image->IrSecMant) / 1000.0f, image->IrSecExp + 3);
+}
+
+int LeseKonfiguration(int)
+{
+    int ok = 0;
+    TransferWindow(0, 0, 0);
+    if (Read(Lese, 5, 1)) {
+        TransferWindow(2, 14, 0);
+        const int named = Read(Lese, 6, 1);
+        TransferWindow(2, 28, 0);
+        if (named) {
+            if (Lese.Model == 1)
+                ok = Read(Lese, 16, 1) && Read(Lese, CommType == 3 && Lese.ExtVersion >= 120 ? 35 : 17, 1);
+            else
+                ok = Read(Lese, 7, 1);
+        }
+        TransferWindow(2, 100, 0);
+    }
+    TransferWindow(1, 0, 0.1);
+    status = ok;
+    if (!ok) return 0;
+
+    RestoreInputData(&Lese);
+    if (Lese.Model == 0) {
+        std::memset(Lese.MeanMeas, 255, sizeof Lese.MeanMeas);
+        Lese.Mean_Log = 0;
+    }
+    if (CommType == 3) {
+        Lese.BusSettings |= 0x40;
+        if (Lese.ExtVersion < 120) std::memset(Lese.MinMaxLogger, 255, sizeof Lese.MinMaxLogger);
+    }
+    return 1;
+}
+
+int ReceiveConfiguration()
+{
+    status = 0;
+    if (!InitInterface(CommPort)) return 0;
+    const int ok = LeseKonfiguration(0);
+    CloseInterface();
+    if (!ok) return 0;
+    Lese.Interface = (Lese.BusSettings & 0x80) ? 0 : 1;
+    Konf = Lese;
+    status = 1;
+    return 1;
+}
+
+void CmRecFromDev()
+{
+    if (!ReceiveConfiguration()) return;
+    NewINIFile(); // model and ranges now follow the meter
+    ActivateObjects();
+    ShowAll();
+}
+
+void CmSendConfig()
+{
+    status = 0;
+    SetupInputData(&Konf);
+    if (!Warnung(0, 0) || !InitInterface(CommPort)) {
+        ShowAll();
+        return;
+    }
+    if (!LeseKonfiguration(0)) {
+        CloseInterface();
+        ShowAll();
+        return;
+    }
+    TransferWindow(0, 0, 0);
+    const SendResult result = SendCheckedConfiguration();
+    if (result == kSent) TransferWindow(2, 100, 0);
+    CloseInterface();
+    TransferWindow(1, 0, result == kSent ? 0.1 : 0);
+    status = result == kSent ? 1 : 0;
+    if (result != kStopped) ShowAll();
+}
+
+int ReadVersionInfo()
+{
+    status = 0;
+    if (!InitInterface(CommPort)) return 0;
+    const int ok = Read(Lese, 5, 1) && Read(Lese, 6, 1);
+    CloseInterface();
+    status = ok;
+    return ok;
+}
+
+QString VersionText(int version) { return QString::asprintf("%d.%02d", version / 100, version % 100); }
+
+void CmGetVersionInfo()
+{
+    if (!ReadVersionInfo()) return;
+    QString title = QCoreApplication::translate("ConfigTransfer", "Version information");
+    if (CommType == 1 || CommType == 2)
+        title = QString::asprintf("%s (%s %d)", qUtf8Printable(title), qUtf8Printable(EditorCaptionText(kCapDevice)),
+                                  CommType == 1 ? DeviceAddr : TCPDevAddr);
+    const QString text = QCoreApplication::translate("ConfigTransfer", "Model: %1\nFirmware: %2\nVersion: %3")
+                             .arg(QString::fromLatin1(Devtype, qsizetype(qstrnlen(Devtype, sizeof Devtype))), VersionText(Lese.FwVersion),
+                                  VersionText(Lese.ExtVersion));
+    ShowInfo(title, text);
+}
+
+int CmRestartInterval()
+{
+    status = 0;
+    if (InitInterface(CommPort)) {
+        status = Write(Lese, 7, 1, 0);
+        CloseInterface();
+    }
+    return 0;
+}
+
+QString CmReadDescr(const QString& text)
+{
+    QByteArray bytes = QString(text).replace("\r\n", "\n").toLatin1().left(int(sizeof Konf.Description) - 1);
+    std::memset(Konf.Description, 0, sizeof Konf.Description);
+    std::memcpy(Konf.Description, bytes.constData(), size_t(bytes.size()));
+    return QString::fromLatin1(Konf.Description);
+}

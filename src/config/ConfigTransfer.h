@@ -1,0 +1,39 @@
+// Reading the meter's configuration into Lese, receiving it into Konf, sending Konf
+// with its checks, version information and the transformer-ratio conversion.
+// Every operation sets `status` (1 success, 0 failure or declined).
+#pragma once
+
+#include "config/ConfigImage.h"
+
+#include <QString>
+#include <string>
+
+// The caller has opened the link. 1 when Lese is complete.
+int LeseKonfiguration(int unused);
+
+// Opens the link, reads, derives the interface option and copies Lese into Konf.
+// No settings are saved and nothing is redrawn (zaro-cli uses this directly).
+int ReceiveConfiguration();
+void CmRecFromDev();
+
+// Checks Konf against the connected meter, asks where features are missing, keeps a
+// backup of the meter's configuration and writes Konf.
+void CmSendConfig();
+
+// Reads identification and model name into Lese and Devtype; 1 on success.
+int ReadVersionInfo();
+QString VersionText(int version); // 312 -> "3.12"
+void CmGetVersionInfo();
+
+int CmRestartInterval();
+
+// Takes the editor's description text into Konf (at most 47 bytes, line breaks as
+// "\n") and returns the text the editor shows again.
+QString CmReadDescr(const QString& text);
+
+// Transformer ratios: editor values <-> the meter's mantissa/exponent form.
+void SetupInputData(ConfigImage* image);
+void RestoreInputData(ConfigImage* image);
+
+// Folder of the backups kept before every send.
+std::string BackupDir();
