@@ -62,7 +62,6 @@ struct Controls {
     QDoubleSpinBox* irPrim;
     QComboBox* irPrimUnit;
     QDoubleSpinBox* irSec;
-    QLabel* nomFreqLabel;
     QComboBox* nomFreq;
     QCheckBox* freqLock;
 
@@ -239,15 +238,20 @@ void ShowAllImpl()
     Select(ui->parity, (Konf.BusSettings >> 3) & 0x03);
 }
 
+// Hides a whole row of a group's form, label included, without leaving a gap.
+void ShowRow(QWidget* field, bool on)
+{
+    if (auto* form = qobject_cast<QFormLayout*>(field->parentWidget()->layout())) form->setRowVisible(field, on);
+}
+
 void ActivateObjectsImpl()
 {
     if (!ui) return;
     const EditorActivation a = ActivateEditor();
-    ui->module->setVisible(false);
-    ui->interfaceOption->setVisible(false);
+    ShowRow(ui->module, false);
+    ShowRow(ui->interfaceOption, false);
     Fill(ui->system, kSystemList, SystemEntries());
-    ui->nomFreqLabel->setVisible(a.nomFreqVisible);
-    ui->nomFreq->setVisible(a.nomFreqVisible);
+    ShowRow(ui->nomFreq, a.nomFreqVisible);
     ui->freqLock->setEnabled(a.freqLockEnabled);
     ui->refreshTime->setEnabled(a.freqLockEnabled);
     for (OutputControls& o : ui->out) Fill(o.function, kDigoutFunctionList, DigoutFunctionEntries());
@@ -272,6 +276,13 @@ void ActivateObjectsImpl()
 }
 
 // Building the panel ------------------------------------------------------------
+
+QFormLayout* Form(QGroupBox* group)
+{
+    auto* form = new QFormLayout(group);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    return form;
+}
 
 QComboBox* Combo(QWidget* parent, const char* name)
 {
@@ -339,7 +350,7 @@ QGroupBox* DeviceGroup(QWidget* parent)
 {
     auto* group = new QGroupBox(QObject::tr("Device and interface"), parent);
     group->setObjectName("DeviceGroup");
-    auto* form = new QFormLayout(group);
+    auto* form = Form(group);
     ui->deviceType = Combo(group, "DeviceType");
     FillAll(ui->deviceType, kDeviceTypeList, 3);
     form->addRow(QObject::tr("Device type"), ui->deviceType);
@@ -387,7 +398,7 @@ QGroupBox* NetworkGroup(QWidget* parent)
 {
     auto* group = new QGroupBox(QObject::tr("Network system and transformers"), parent);
     group->setObjectName("NetworkGroup");
-    auto* form = new QFormLayout(group);
+    auto* form = Form(group);
     ui->system = Combo(group, "System");
     form->addRow(QObject::tr("Network system"), ui->system);
     ui->cosPhi = Check(group, QObject::tr("cos-phi correction"), "CosPhiCorr");
@@ -412,8 +423,7 @@ QGroupBox* NetworkGroup(QWidget* parent)
     form->addRow(ui->freqLock);
     ui->nomFreq = Combo(group, "NomFreq");
     FillAll(ui->nomFreq, kNomFreqList, 2);
-    ui->nomFreqLabel = new QLabel(QObject::tr("Nominal frequency"), group);
-    form->addRow(ui->nomFreqLabel, ui->nomFreq);
+    form->addRow(QObject::tr("Nominal frequency"), ui->nomFreq);
 
     On(ui->system, &QComboBox::activated, [] { CmSelSystem(Value(ui->system)); });
     On(ui->cosPhi, &QCheckBox::clicked, [] { CmCosPhiCorr(ui->cosPhi->isChecked()); });
@@ -481,7 +491,7 @@ QGroupBox* InputGroup(QWidget* parent)
 {
     auto* group = new QGroupBox(QObject::tr("Digital input"), parent);
     group->setObjectName("InputGroup");
-    auto* form = new QFormLayout(group);
+    auto* form = Form(group);
     ui->syncMode = Combo(group, "SyncMode");
     form->addRow(QObject::tr("Synchronisation"), ui->syncMode);
     ui->interval = Integer(group, "SyncInterval", 0, 63);
@@ -499,7 +509,7 @@ QGroupBox* DisplayGroup(QWidget* parent)
 {
     auto* group = new QGroupBox(QObject::tr("Display"), parent);
     group->setObjectName("DisplayGroup");
-    auto* form = new QFormLayout(group);
+    auto* form = Form(group);
     ui->dispMode = Combo(group, "DispMode");
     FillAll(ui->dispMode, kDispModeList, 4);
     ui->dispModeLock = Check(group, QObject::tr("locked"), "DispModeLock");
@@ -530,7 +540,7 @@ QGroupBox* LoggerGroup(QWidget* parent)
 {
     auto* group = new QGroupBox(QObject::tr("Logger"), parent);
     group->setObjectName("LoggerGroup");
-    auto* form = new QFormLayout(group);
+    auto* form = Form(group);
     ui->loggerMode = Combo(group, "LoggerMode");
     form->addRow(QObject::tr("Mode"), ui->loggerMode);
     auto* boxes = new QWidget(group);
