@@ -19,6 +19,7 @@ int CmdRead(const QStringList& args);
 int CmdReadConfig(const QStringList& args);
 int CmdSendConfig(const QStringList& args);
 int CmdVersion(const QStringList& args);
+int CmdScanRs485(const QStringList& args);
 
 // Prints "zaro-cli: MESSAGE" and the usage to stderr; returns kExitUsage.
 int UsageError(const QString& message);

@@ -1,3 +1,25 @@
 #include "cli/Cli.h"
 
-int CmdRead(const QStringList&) { return kExitUsage; }
+#include "link/Kommun.h"
+#include "settings/INI_File.h"
+
+#include <cstdio>
+
+// Issues one read request and prints what it left in its destination, in memory
+// order after conversion: two hex digits a byte, separated by blanks.
+int CmdRead(const QStringList& args)
+{
+    int index = 0;
+    if (args.size() != 1 || !ParseInt(args[0], 0, kReadRequests - 1, index))
+        return UsageError(QString("read takes one request index 0..%1").arg(kReadRequests - 1));
+    if (!InitInterface(CommPort)) return kExitDeviceFailed;
+    const int ok = Read(Lese, index, 1);
+    CloseInterface();
+    if (!ok) return kExitDeviceFailed;
+    QByteArray line;
+    for (const auto& block : ReadDestinations(Lese, index))
+        for (uint8_t b : block) line += QByteArray::number(b, 16).rightJustified(2, '0') + ' ';
+    line.chop(1);
+    std::printf("%s\n", line.constData());
+    return kExitOk;
+}

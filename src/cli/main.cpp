@@ -1,5 +1,7 @@
 #include "cli/Cli.h"
 
+#include "link/TCP_Komm.h"
+#include "netmodules/LANMOD57.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFiles.h"
 #include "settings/INI_File.h"
@@ -16,6 +18,7 @@ const CliCommand kCommands[] = {
     {"read-config", "FILE", CmdReadConfig},
     {"send-config", "FILE [--yes]", CmdSendConfig},
     {"version", "", CmdVersion},
+    {"scan-rs485", "[--range 32|247]", CmdScanRs485},
 };
 
 const char* kLinkOptions =
@@ -24,7 +27,7 @@ const char* kLinkOptions =
     "  --port DEVICE        serial device, e.g. /dev/ttyUSB0\n"
     "  --address N          RS-485 address, or the unit behind a gateway/module\n"
     "  --host IPV4          gateway or module address\n"
-    "  --tcp-port N         Modbus/TCP port of the gateway\n"
+    "  --tcp-port N         Modbus/TCP port of the gateway (of the module with --interface module)\n"
     "  --baud N             1200 | 2400 | 4800 | 9600 | 19200 (RS-485)\n"
     "  --parity P           none2 | even2 | odd2 | none1 (RS-485)\n"
     "  --timeout MS         reply time-out\n"
@@ -71,6 +74,7 @@ int ApplyOverrides(const Overrides& o)
     if (!o.tcpPort.isEmpty()) {
         if (!ParseInt(o.tcpPort, 1, 65535, v)) return UsageError("--tcp-port takes 1..65535");
         TCPPort = v;
+        if (CommType == 3) ModuleTCPPort = v; // a module listens on 502; a simulator elsewhere
     }
     if (!o.timeout.isEmpty()) {
         if (!ParseInt(o.timeout, 1, 60000, v)) return UsageError("--timeout takes 1..60000 ms");
@@ -86,6 +90,7 @@ int ApplyOverrides(const Overrides& o)
             LM57Index = 0;
             Num57 = std::max(Num57, 1);
             qstrncpy(IP57[0], ip.constData(), sizeof IP57[0]);
+            qstrncpy(EMD[0].IP, ip.constData(), sizeof EMD[0].IP);
         } else {
             GatewayIndex = 0;
             NumGateways = std::max(NumGateways, 1);

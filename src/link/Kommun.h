@@ -5,6 +5,8 @@
 #include "config/ConfigImage.h"
 
 #include <cstdint>
+#include <span>
+#include <vector>
 
 // Read table: start hi, start lo, count hi, count lo, as on the wire.
 constexpr int kReadRequests = 36;
@@ -51,6 +53,16 @@ int DataTransmission(int showErrors, int broadcast);
 int Read(ConfigImage& image, int index, int showErrors);
 int Write(ConfigImage& image, int index, int showErrors, int broadcast);
 int Diagnose(int port, int address);
+
+// Checks a serial reply of n bytes in RecBuffer against RecLen: 1 good, 0 wrong
+// length, -1 wrong CRC.
+int CheckReply(int n);
+// Converts the good reply in RecBuffer and copies it to read request index's
+// destination (image for the configuration requests).
+void DistributeReply(ConfigImage& image, int index);
+// Where read request index leaves its data, whole blocks in memory order (request 10
+// keeps nothing; 19 and 21 fill two blocks).
+std::vector<std::span<uint8_t>> ReadDestinations(ConfigImage& image, int index);
 
 // True while a transaction is running. A timer tick that arrives then (the TCP wait
 // and the serial wait both let timers run) must skip its poll instead of starting a

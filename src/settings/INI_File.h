@@ -42,6 +42,12 @@ extern char Name57[kMaxModules][33];
 // Folder that holds the three files. Set once at start-up (or by zaro-cli --settings).
 extern std::string SettingsDir;
 
+// Reply time-outs outside this range either stall the program or never let a meter
+// answer; stored and entered values are brought into it.
+constexpr int32_t kMinTimeout = 50;
+constexpr int32_t kMaxTimeout = 10000;
+int32_t ClampTimeout(int64_t ms);
+
 void LoadINIDefault();
 int ReadINIFile();
 int NewINIFile();

@@ -1,7 +1,260 @@
+// zaro-sim: stands in for meters, an RS-485 bus, a gateway or a module, so that the
+// program and its tests have a device to talk to. stdout carries only the ready line.
+#include "SimModbus.h"
+#include "SimTransport.h"
+
 #include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QStringList>
+
+#include <csignal>
+#include <cstring>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+const char* const kUsage =
+    "usage: zaro-sim MODE [options]\n"
+    "modes:\n"
+    "  --rs232                      one meter (address 255) on a new pseudo-terminal\n"
+    "  --rs485 A,B,...              an RS-485 bus with meters at these addresses (1..247)\n"
+    "  --gateway A,B,...            Modbus/TCP gateway with meters at these units\n"
+    "  --module                     LANMOD57 module: reads at unit 255, writes at --unit\n"
+    "options:\n"
+    "  --listen IP:PORT             TCP address (default 127.0.0.1:0, 0 = any free port)\n"
+    "  --unit N                     address of the module's meter (default 247)\n"
+    "  --link PATH                  also make PATH a symbolic link to the pseudo-terminal\n"
+    "  --model std|zrm3             meter model (default zrm3)\n"
+    "  --fw N --ext N               firmware and second version x100 (default 412, 121)\n"
+    "  --rated-i 1|5                current input range in A (default 5)\n"
+    "  --max-u V                    voltage input range in V (default 500)\n"
+    "  --system CODE                network system 0,1,2,3,4,19,20 (default 4)\n"
+    "  --vt PRIM/SEC --ct PRIM/SEC  transformer ratios (default 400/400 and 100/rated-i)\n"
+    "  --log-records N              records in the logger at start (default 96)\n"
+    "  --baud N                     pace serial replies at N baud, 11 bits per byte\n"
+    "  --turnaround MS              pause before every reply\n"
+    "  --miss-first ADDR            the meter at ADDR ignores its first request\n"
+    "  --fault SPEC                 inject a fault (repeatable, see below)\n"
+    "  --seed N                     seed of the measurement random walk\n"
+    "  --keep-running               do not quit at the end of standard input\n"
+    "  --verbose                    log every frame on stderr\n"
+    "Prints one line once ready: \"PTY <device>\" or \"TCP <ip> <port>\".\n"
+    "Standard input takes one command per line: \"fault SPEC\", \"fault clear\", \"quit\";\n"
+    "its end quits (unless --keep-running).\n";
+
+char linkToRemove[4096]; // plain bytes: the signal handler may only unlink()
+
+void OnSignal(int)
+{
+    if (linkToRemove[0]) ::unlink(linkToRemove);
+    _exit(0);
+}
+
+bool ParseList(const QString& text, QList<int>& out)
+{
+    for (const QString& part : text.split(',', Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int a = part.trimmed().toInt(&ok);
+        if (!ok || a < 1 || a > 247 || out.contains(a)) return false;
+        out << a;
+    }
+    return !out.isEmpty();
+}
+
+bool ParseRatio(const QString& text, double& prim, double& sec)
+{
+    const QStringList p = text.split('/');
+    bool ok1 = false, ok2 = false;
+    if (p.size() == 2) {
+        prim = p[0].toDouble(&ok1);
+        sec = p[1].toDouble(&ok2);
+    }
+    return ok1 && ok2 && prim > 0 && sec > 0 && prim < 1e7 && sec < 1e4;
+}
+
+int Usage(const QString& why)
+{
+    std::fprintf(stderr, "zaro-sim: %s\n%s", qPrintable(why), kUsage);
+    return 2;
+}
+
+void Command(const QString& line)
+{
+    const QString l = line.trimmed();
+    if (l.isEmpty()) return;
+    if (l == "quit") {
+        QCoreApplication::quit();
+        return;
+    }
+    if (l == "fault clear") {
+        SimFaults.clear();
+        return;
+    }
+    if (l.startsWith("fault ")) {
+        SimFault f;
+        QString error;
+        if (SimParseFault(l.mid(6), f, error))
+            SimFaults.append(f);
+        else
+            std::fprintf(stderr, "zaro-sim: %s\n", qPrintable(error));
+        return;
+    }
+    std::fprintf(stderr, "zaro-sim: unknown command \"%s\"\n", qPrintable(l));
+}
+
+void WatchStdin(bool keepRunning)
+{
+    auto* n = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read);
+    auto* pending = new QByteArray;
+    QObject::connect(n, &QSocketNotifier::activated, [n, pending, keepRunning] {
+        char buf[512];
+        const ssize_t got = ::read(STDIN_FILENO, buf, sizeof buf);
+        if (got <= 0) {
+            n->setEnabled(false);
+            if (!keepRunning) QCoreApplication::quit();
+            return;
+        }
+        pending->append(buf, int(got));
+        int nl;
+        while ((nl = int(pending->indexOf('\n'))) >= 0) {
+            Command(QString::fromLocal8Bit(pending->left(nl)));
+            pending->remove(0, nl + 1);
+        }
+    });
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    return 0;
+    const QStringList args = app.arguments().mid(1);
+    enum { None, Rs232, Rs485, Gateway, Module } mode = None;
+    QList<int> addresses;
+    SimMeterSetup setup;
+    QString listen = "127.0.0.1:0", link;
+    int unit = 247, missFirst = -1;
+    bool keepRunning = false, ctGiven = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        auto value = [&](QString& out) {
+            if (i + 1 >= args.size()) return false;
+            out = args[++i];
+            return true;
+        };
+        auto number = [&](int& out, int lo, int hi) {
+            QString v;
+            bool ok = false;
+            if (value(v)) out = v.toInt(&ok);
+            return ok && out >= lo && out <= hi;
+        };
+        QString v;
+        if (a == "--help" || a == "-h") {
+            std::printf("%s\n%s", kUsage, kSimFaultHelp);
+            return 0;
+        } else if (a == "--rs232") {
+            mode = Rs232;
+        } else if (a == "--rs485" || a == "--gateway") {
+            mode = a == "--rs485" ? Rs485 : Gateway;
+            if (!value(v) || !ParseList(v, addresses)) return Usage("bad address list for " + a);
+        } else if (a == "--module") {
+            mode = Module;
+        } else if (a == "--listen") {
+            if (!value(listen)) return Usage("--listen needs IP:PORT");
+        } else if (a == "--unit") {
+            if (!number(unit, 1, 247)) return Usage("--unit needs 1..247");
+        } else if (a == "--link") {
+            if (!value(link)) return Usage("--link needs a path");
+        } else if (a == "--model") {
+            if (!value(v) || (v != "std" && v != "zrm3")) return Usage("--model is std or zrm3");
+            setup.zrm3 = v == "zrm3";
+        } else if (a == "--fw") {
+            if (!number(setup.fw, 0, 32767)) return Usage("bad --fw");
+        } else if (a == "--ext") {
+            if (!number(setup.ext, 0, 32767)) return Usage("bad --ext");
+        } else if (a == "--rated-i") {
+            if (!number(setup.ratedI, 1, 5) || (setup.ratedI != 1 && setup.ratedI != 5)) return Usage("--rated-i is 1 or 5");
+        } else if (a == "--max-u") {
+            if (!number(setup.maxU, 1, 32767)) return Usage("bad --max-u");
+        } else if (a == "--system") {
+            if (!number(setup.system, 0, 31)) return Usage("bad --system");
+        } else if (a == "--vt") {
+            if (!value(v) || !ParseRatio(v, setup.vtPrim, setup.vtSec)) return Usage("--vt needs PRIM/SEC");
+        } else if (a == "--ct") {
+            if (!value(v) || !ParseRatio(v, setup.ctPrim, setup.ctSec)) return Usage("--ct needs PRIM/SEC");
+            ctGiven = true;
+        } else if (a == "--log-records") {
+            if (!number(setup.logRecords, 0, kLogCapacity)) return Usage("bad --log-records");
+        } else if (a == "--baud") {
+            if (!number(SimTime.baud, 50, 4000000)) return Usage("bad --baud");
+        } else if (a == "--turnaround") {
+            if (!number(SimTime.turnaroundMs, 0, 600000)) return Usage("bad --turnaround");
+        } else if (a == "--miss-first") {
+            if (!number(missFirst, 1, 255)) return Usage("bad --miss-first");
+        } else if (a == "--fault") {
+            SimFault f;
+            QString error;
+            if (!value(v) || !SimParseFault(v, f, error)) return Usage(error.isEmpty() ? "--fault needs a SPEC" : error);
+            SimFaults.append(f);
+        } else if (a == "--seed") {
+            int seed = 0;
+            if (!number(seed, 0, 0x7FFFFFFF)) return Usage("bad --seed");
+            setup.seed = uint32_t(seed);
+        } else if (a == "--keep-running") {
+            keepRunning = true;
+        } else if (a == "--verbose") {
+            SimTime.verbose = true;
+        } else {
+            return Usage("unknown option " + a);
+        }
+    }
+    if (mode == None) return Usage("choose --rs232, --rs485, --gateway or --module");
+    if (!ctGiven) setup.ctSec = setup.ratedI;
+
+    if (mode == Rs232) addresses = {255};
+    if (mode == Module) addresses = {unit};
+    const int64_t now = SimNowMs();
+    for (int address : addresses) {
+        setup.address = address;
+        setup.seed = setup.seed * 31 + uint32_t(address);
+        SimMeter m;
+        SimMeterInit(m, setup, now);
+        m.missFirst = address == missFirst;
+        SimMeters.push_back(std::move(m));
+    }
+
+    QString error;
+    QString ready;
+    if (mode == Rs232 || mode == Rs485) {
+        QString pty;
+        if (!SimSerialStart(mode == Rs485, link, pty, error)) {
+            std::fprintf(stderr, "zaro-sim: %s\n", qPrintable(error));
+            return 1;
+        }
+        const QByteArray l = link.toLocal8Bit();
+        if (l.size() < int(sizeof linkToRemove)) std::memcpy(linkToRemove, l.constData(), size_t(l.size()) + 1);
+        ready = "PTY " + pty;
+    } else {
+        const int colon = int(listen.lastIndexOf(':'));
+        const QHostAddress host(listen.left(colon));
+        bool ok = false;
+        const int port = listen.mid(colon + 1).toInt(&ok);
+        if (colon < 0 || host.isNull() || !ok || port < 0 || port > 65535) return Usage("bad --listen " + listen);
+        quint16 bound = 0;
+        if (!SimTcpStart(mode == Module, host, quint16(port), bound, error)) {
+            std::fprintf(stderr, "zaro-sim: cannot listen on %s: %s\n", qPrintable(listen), qPrintable(error));
+            return 1;
+        }
+        ready = QStringLiteral("TCP %1 %2").arg(host.toString()).arg(bound);
+    }
+    std::signal(SIGTERM, OnSignal);
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGPIPE, SIG_IGN);
+    WatchStdin(keepRunning);
+    std::printf("%s\n", qPrintable(ready));
+    std::fflush(stdout);
+    const int rc = app.exec();
+    SimSerialStop();
+    return rc;
 }

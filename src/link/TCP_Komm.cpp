@@ -1,0 +1,215 @@
+#include "link/TCP_Komm.h"
+
+#include "link/Kommun.h"
+#include "netmodules/LANMOD57.h"
+#include "platform/Messages.h"
+#include "platform/TcpClient.h"
+#include "platform/TimeBase.h"
+#include "settings/INI_File.h"
+
+#include <cstring>
+#include <string>
+
+int32_t TCP_Handle[kTCPSlots];
+int32_t TCP_Connection[kTCPSlots];
+int32_t DataAvailable = 0;
+int32_t ModuleTCPPort = 502;
+int32_t Search_Result = 0;
+int32_t SearchIndex = 0;
+
+namespace {
+
+constexpr int kHeader = 6;
+constexpr int kReadLimit = 256;
+constexpr int kExceptionReplyLen = 9;
+constexpr int kConnectTimeoutMs = 5000;
+constexpr int kWriteTimeoutMs = 2000;
+constexpr double kReplyTimeout = 2.0;
+constexpr int kBadReplies = 3;
+
+// Set while a transaction waits for its reply: data arriving at any other time is
+// stale and must not overwrite RecBuffer.
+bool waiting = false;
+
+bool ModuleKind() { return CommType == 3; }
+
+int SlotInUse() { return ModuleKind() ? LM57Index : GatewayIndex; }
+
+bool ValidSlot(int slot) { return slot >= 0 && slot < kTCPSlots; }
+
+int SlotOfHandle(int handle)
+{
+    for (int i = 0; i < kTCPSlots; ++i)
+        if (TCP_Connection[i] && TCP_Handle[i] == handle) return i;
+    return -1;
+}
+
+int Connect(int slot)
+{
+    const std::string host = ModuleKind() ? std::string(EMD[slot].IP, strnlen(EMD[slot].IP, sizeof EMD[slot].IP))
+                                          : std::string(GatewayIP[slot], strnlen(GatewayIP[slot], sizeof GatewayIP[slot]));
+    const int port = ModuleKind() ? ModuleTCPPort : TCPPort;
+    if (host.empty()) return -1;
+    return ConnectToTCPServer(host, port, ClientTCPCB, kConnectTimeoutMs);
+}
+
+void RecordSearchHit()
+{
+    Search_Result = 1;
+    if (ValidSlot(GatewayIndex) && SearchIndex >= 0 && SearchIndex < 32)
+        DevicesTCP[GatewayIndex][SearchIndex++] = RecBuffer[6];
+}
+
+struct WaitingFlag {
+    WaitingFlag() { waiting = true; }
+    ~WaitingFlag() { waiting = false; }
+};
+
+// 0 still waiting, otherwise the final reply state (time-out gives 0 after the wait).
+int WaitForReply(double sentAt)
+{
+    const int slot = SlotInUse();
+    while (DataAvailable == 0 && Timer() - sentAt < kReplyTimeout) {
+        const int left = int((kReplyTimeout - (Timer() - sentAt)) * 1000.0);
+        // Short slices: the windows repaint and timers tick between them.
+        if (TCP_Connection[slot])
+            ClientTCPWaitForData(TCP_Handle[slot], std::max(1, std::min(20, left)));
+        else
+            Delay(std::min(0.02, left / 1000.0));
+    }
+    return DataAvailable;
+}
+
+} // namespace
+
+int InitTCPConnection()
+{
+    const int slot = SlotInUse();
+    for (int i = 0; i < kTCPSlots; ++i)
+        if (i != slot) CloseTCPConnection(i);
+    if (ValidSlot(slot) && TCP_Connection[slot]) return 1;
+    const int handle = ValidSlot(slot) ? Connect(slot) : -1;
+    if (handle < 0) {
+        Error(8, ModuleKind() ? 2 : 11);
+        return 0;
+    }
+    TCP_Handle[slot] = handle;
+    TCP_Connection[slot] = 1;
+    return 1;
+}
+
+int CloseTCPConnection(int index)
+{
+    if (index == kCloseAllTCP) {
+        for (int i = 0; i < kTCPSlots; ++i) CloseTCPConnection(i);
+        return 1;
+    }
+    if (!ValidSlot(index) || !TCP_Connection[index]) return 1;
+    DisconnectFromTCPServer(TCP_Handle[index]);
+    TCP_Connection[index] = 0;
+    return 1;
+}
+
+void MakeTCPProtocol()
+{
+    const int pdu = SndLen - 2; // unit byte and PDU, without the CRC
+    std::memmove(SendBuffer + kHeader, SendBuffer, size_t(pdu));
+    SendBuffer[0] = SendBuffer[1] = 0; // transaction identifier
+    SendBuffer[2] = SendBuffer[3] = 0; // protocol identifier
+    SendBuffer[4] = 0;
+    SendBuffer[5] = uint8_t(pdu);
+    SndLen += 4;
+    RecLen += 4;
+}
+
+void DecodeTCPProtocol() { std::memmove(RecBuffer, RecBuffer + kHeader, sizeof RecBuffer - kHeader); }
+
+int SendTCPRequest(int showErrors)
+{
+    const int slot = SlotInUse();
+    int written = -1;
+    if (ValidSlot(slot) && TCP_Connection[slot]) {
+        // A reply that came too late for an earlier request must not answer this one.
+        ClientTCPDiscardInput(TCP_Handle[slot]);
+        // The peer may have closed while the link was idle: this request reconnects.
+        if (!TCP_Connection[slot]) InitTCPConnection();
+    }
+    if (ValidSlot(slot) && TCP_Connection[slot])
+        written = ClientTCPWrite(TCP_Handle[slot], SendBuffer, SndLen, kWriteTimeoutMs);
+    if (written < 1 && showErrors) Error(8, 13);
+    return written;
+}
+
+int TCPDataTransmission(int showErrors, int broadcast)
+{
+    int bad = 0;
+    for (;;) {
+        InitTCPConnection();
+        DataAvailable = 0;
+        WaitingFlag flag;
+        const int written = SendTCPRequest(showErrors);
+        const double sentAt = Timer();
+        if (written < SndLen) {
+            if (written >= 1 && showErrors) Error(8, 13);
+            CloseTCPConnection(kCloseAllTCP);
+            return 0;
+        }
+        if (broadcast) return 1;
+        switch (WaitForReply(sentAt)) {
+        case 1: return 1;
+        case 0:
+            if (showErrors) Error(ModuleKind() ? 8 : 9, ModuleKind() ? 14 : 16);
+            CloseTCPConnection(kCloseAllTCP);
+            return 0;
+        case -4: return 0;
+        case -11:
+            if (showErrors) Error(10, 2);
+            return 0;
+        default:
+            if (++bad < kBadReplies) continue;
+            if (showErrors) Error(8, 14);
+            CloseTCPConnection(kCloseAllTCP);
+            return 0;
+        }
+    }
+}
+
+int ClassifyTCPReply(int n)
+{
+    if (n == RecLen && RecBuffer[6] == SendBuffer[6] && RecBuffer[7] == SendBuffer[7]) return 1;
+    if (n == kExceptionReplyLen && RecBuffer[6] == SendBuffer[6] && RecBuffer[7] == (SendBuffer[7] | 0x80))
+        return RecBuffer[8] == 11 ? -11 : 0;
+    return -7;
+}
+
+int ClientTCPCB(int handle, int event, int, void*)
+{
+    const int slot = SlotOfHandle(handle);
+    if (event == TCP_DISCONNECT) {
+        if (slot >= 0) {
+            DisconnectFromTCPServer(handle);
+            TCP_Connection[slot] = 0;
+        }
+        if (slot == SlotInUse()) DataAvailable = -4;
+        return 0;
+    }
+    if (event != TCP_DATAREADY) return 0;
+    if (!waiting || slot != SlotInUse() || DataAvailable != 0) {
+        ClientTCPDiscardInput(handle);
+        return 0;
+    }
+    int n = ClientTCPRead(handle, RecBuffer, kReadLimit, RecTimeout);
+    if (n < 0) {
+        DataAvailable = -7;
+        return 0;
+    }
+    if (n < RecLen && n != kExceptionReplyLen) {
+        const int more = ClientTCPRead(handle, RecBuffer + n, kReadLimit - n, RecTimeout);
+        if (more > 0) n += more;
+    }
+    const int state = ClassifyTCPReply(n);
+    if (state == 0) return 0; // another exception: the transaction ends by time-out
+    DataAvailable = state;
+    if (state == 1 && SendBuffer[7] == 8) RecordSearchHit();
+    return 0;
+}

@@ -1,0 +1,40 @@
+// Modbus/TCP: the same requests as the serial link, wrapped for a gateway or a module.
+// Connections stay open between operations; the slot of a connection is the list
+// index of its gateway or module.
+#pragma once
+
+#include <cstdint>
+
+constexpr int kTCPSlots = 256;
+constexpr int kCloseAllTCP = 257;
+
+extern int32_t TCP_Handle[kTCPSlots];
+extern int32_t TCP_Connection[kTCPSlots]; // 1 connected
+
+// Reply state, set by the receive callback: 0 none yet, 1 valid reply in RecBuffer,
+// -4 peer closed, -7 invalid reply, -11 exception 11 (target device did not respond).
+extern int32_t DataAvailable;
+
+// Port of the module's Modbus/TCP service. 502 on every real module; tests and
+// zaro-cli --tcp-port point it at a simulator.
+extern int32_t ModuleTCPPort;
+
+// Gateway search (function 8 probe): set when a unit answered; the unit is appended
+// to DevicesTCP[GatewayIndex] at SearchIndex.
+extern int32_t Search_Result;
+extern int32_t SearchIndex;
+
+// A request asks for at most this many registers: the reply must fit 256 bytes.
+constexpr int kMaxTCPRegisters = 123;
+
+int InitTCPConnection();
+int CloseTCPConnection(int index); // kCloseAllTCP closes every slot
+void MakeTCPProtocol();
+void DecodeTCPProtocol();
+int SendTCPRequest(int showErrors);
+int TCPDataTransmission(int showErrors, int broadcast);
+int ClientTCPCB(int handle, int event, int error, void* callbackData);
+
+// Judges n reply bytes in RecBuffer against the request in SendBuffer; gives the
+// DataAvailable state they stand for (0 when the reply state must stay as it is).
+int ClassifyTCPReply(int n);

@@ -1,0 +1,32 @@
+// The one serial port of the program. Waiting for bytes keeps the windows repainting
+// but takes no user input, so timer ticks may run meanwhile (see LinkBusy()).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum SerialParity { kParityNone = 0, kParityEven = 1, kParityOdd = 2 };
+
+// Opens the device at path with 8 data bits. Returns 0, or the serial library's code:
+// -2 invalid port name, -6 no such port, -7 port cannot be opened, -1 configuring failed.
+int SerialOpen(const std::string& path, int baud, SerialParity parity, int stopBits);
+void SerialClose();
+bool SerialIsOpen();
+int SerialOpenCount(); // opens since the program started: lets tests see reopening
+
+// Queues n bytes; returns the count accepted.
+int SerialWrite(const uint8_t* data, int n);
+// Returns once every queued byte has left the port.
+void SerialWaitUntilSent();
+// Waits for n bytes; the time-out restarts whenever bytes arrive, so a slow baud rate
+// can deliver a long reply while a silent line still gives up after timeoutMs.
+// Returns the count read (0..n).
+int SerialRead(uint8_t* buffer, int n, int timeoutMs);
+// Discards unread input and unsent output.
+void SerialFlush();
+// Raises or clears RTS. A port that cannot drive RTS (a pseudo-terminal) ignores it.
+void SerialSetRTS(bool on);
+
+// The serial devices this machine has (/dev/ttyS*, ttyUSB*, ttyACM*), sorted.
+std::vector<std::string> AvailableSerialPorts();

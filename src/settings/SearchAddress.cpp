@@ -1,0 +1,86 @@
+#include "settings/SearchAddress.h"
+
+#include "link/Kommun.h"
+#include "link/TCP_Komm.h"
+#include "platform/Messages.h"
+#include "platform/SerialPort.h"
+#include "platform/TimeBase.h"
+#include "settings/INI_File.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+int32_t Last_Device = 32;
+
+namespace {
+
+// The pause every address gets before the next, so that a slow meter's late echo
+// cannot be taken for the next address's reply.
+constexpr double kProbePause = 0.01;
+
+// A USB converter pulled out during the search leaves a port that only times out;
+// its device node disappears, which is the cheap way to notice.
+bool PortVanished()
+{
+    const std::string path = !CommPortPath.empty() ? CommPortPath : "/dev/ttyS" + std::to_string(CommPort - 1);
+    std::error_code ec;
+    return !std::filesystem::exists(path, ec);
+}
+
+void ClosePort()
+{
+    SerialClose();
+    CommPortOpen = 0;
+}
+
+} // namespace
+
+int SearchAddress(const std::function<void(int)>& probing)
+{
+    if (CommPortOpen) ClosePort();
+    if (!InitInterface(CommPort)) return 0;
+
+    Search_Result = 0;
+    std::fill(std::begin(Devices485), std::end(Devices485), 0);
+    SearchIndex = 0;
+    const int last = Last_Device == kMaxBusAddress ? kMaxBusAddress : 32;
+    // Once 32 are found nothing more can be kept, so the remaining addresses are not
+    // waited for either.
+    for (int a = 1; a <= last && SearchIndex < kMaxSelected; ++a) {
+        if (probing) probing(a);
+        // Address 1 gets a second chance: a meter just switched to it may miss one.
+        const int found = Diagnose(CommPort, a) || (a == 1 && Diagnose(CommPort, a));
+        if (found) {
+            Search_Result = 1;
+            Devices485[SearchIndex++] = a;
+        } else if (PortVanished()) {
+            Error(0, 0);
+            ClosePort();
+            return 0;
+        }
+        Delay(kProbePause);
+    }
+    ClosePort();
+    return 1;
+}
+
+void GetRS485DeviceSelection(const bool (&ticked)[kMaxBusAddress])
+{
+    std::fill(std::begin(Devices485), std::end(Devices485), 0);
+    int n = 0;
+    for (int a = 1; a <= kMaxBusAddress && n < kMaxSelected; ++a)
+        if (ticked[a - 1]) Devices485[n++] = a;
+    if (n > 0) DeviceAddr = Devices485[0];
+}
+
+int32_t TimeoutFromSeconds(double seconds)
+{
+    if (!std::isfinite(seconds)) return RecTimeout;
+    double ms = seconds * 1000.0;
+    // 0.29 s is 289.99999999999994 ms in binary: a whole number of milliseconds that
+    // only misses by the representation must not lose one to the truncation.
+    if (std::fabs(ms - std::round(ms)) < 1e-6) ms = std::round(ms);
+    ms = std::trunc(ms);
+    return ClampTimeout(int64_t(std::clamp(ms, -1e12, 1e12)));
+}

@@ -1,0 +1,28 @@
+// The RS-485 address search and the address selection of the interface dialog,
+// without widgets: the dialog and zaro-cli share them.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+constexpr int kMaxBusAddress = 247;
+constexpr int kMaxSelected = 32;
+
+extern int32_t Last_Device; // highest address searched: 32 or 247
+
+// Probes 1..Last_Device on the RS-485 port with the echo function and keeps the first
+// 32 that answer in Devices485 (Search_Result 1 when any did). probing(address) runs
+// before each probe so that a window can show the address and repaint. Returns 1 when
+// the search ran to its end. When the port cannot be opened the error is shown,
+// nothing is changed and 0 is returned; when the port vanishes during the search the
+// error is shown, what was found so far is kept and 0 is returned. Storing the result
+// is the caller's: the dialog keeps every setting, zaro-cli only the addresses.
+int SearchAddress(const std::function<void(int address)>& probing = {});
+
+// Takes the ticked addresses (ticked[a - 1] for address a) in ascending order, at most
+// 32, into Devices485; the first becomes DeviceAddr.
+void GetRS485DeviceSelection(const bool (&ticked)[kMaxBusAddress]);
+
+// The time-out field in seconds as milliseconds: truncated, then brought into
+// kMinTimeout..kMaxTimeout so that 0 or a negative entry neither spins nor stalls.
+int32_t TimeoutFromSeconds(double seconds);

@@ -1,0 +1,400 @@
+#include "settings/gui/SelComm.h"
+
+#include "config/ConfigImage.h"
+#include "config/EditorRefresh.h"
+#include "link/Kommun.h"
+#include "link/TCP_Komm.h"
+#include "platform/SerialPort.h"
+#include "settings/INI_File.h"
+#include "settings/SearchAddress.h"
+#include "shell/ZARO.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+QDialog* handle = nullptr;
+std::vector<std::string> (*SerialPortLister)() = AvailableSerialPorts;
+
+namespace {
+
+constexpr int kAddressColumns = 13; // 247 = 19 rows of 13
+
+struct Controls {
+    QComboBox* kind;
+    QDoubleSpinBox* timeout;
+    QWidget* serialGroup;
+    QComboBox* port;
+    QLabel* baudLabel;
+    QComboBox* baud;
+    QLabel* parityLabel;
+    QComboBox* parity;
+    QCheckBox* rts;
+    QCheckBox* autoClose;
+    QGroupBox* addressGroup;
+    QRadioButton* range32;
+    QRadioButton* range247;
+    QCheckBox* address[kMaxBusAddress];
+    QPushButton* search;
+    QLabel* indicator;
+    QGroupBox* networkGroup; // gateway and module trees and their network fields
+    QPushButton* close;
+};
+Controls ui{};
+
+std::string PortInUse()
+{
+    if (!CommPortPath.empty()) return CommPortPath;
+    return "/dev/ttyS" + std::to_string(CommPort - 1);
+}
+
+void FillPortList()
+{
+    ui.port->clear();
+    for (const std::string& p : SerialPortLister()) ui.port->addItem(QString::fromStdString(p));
+    const QString inUse = QString::fromStdString(PortInUse());
+    int i = ui.port->findText(inUse);
+    if (i < 0) {
+        ui.port->addItem(inUse); // a pseudo-terminal or a converter that is not plugged in
+        i = ui.port->count() - 1;
+    }
+    ui.port->setCurrentIndex(i);
+}
+
+void SetRangeButtons()
+{
+    ui.range32->setChecked(Last_Device != kMaxBusAddress);
+    ui.range247->setChecked(Last_Device == kMaxBusAddress);
+}
+
+void TickAddresses(const int32_t (&list)[32])
+{
+    for (QCheckBox* box : ui.address) box->setChecked(false);
+    for (int32_t a : list)
+        if (a >= 1 && a <= kMaxBusAddress) ui.address[a - 1]->setChecked(true);
+}
+
+void TakeTickedAddresses()
+{
+    bool ticked[kMaxBusAddress];
+    for (int i = 0; i < kMaxBusAddress; ++i) ticked[i] = ui.address[i]->isChecked();
+    GetRS485DeviceSelection(ticked);
+}
+
+QWidget* BuildAddressArea(QGroupBox* group)
+{
+    auto* layout = new QVBoxLayout(group);
+    auto* ranges = new QHBoxLayout;
+    ui.range32 = new QRadioButton(QObject::tr("Addresses 1 to 32"), group);
+    ui.range32->setObjectName("Range32");
+    ui.range247 = new QRadioButton(QObject::tr("Addresses 1 to 247"), group);
+    ui.range247->setObjectName("Range247");
+    auto* exclusive = new QButtonGroup(group);
+    exclusive->addButton(ui.range32);
+    exclusive->addButton(ui.range247);
+    QObject::connect(ui.range32, &QRadioButton::clicked, [] { SelDevRange(32); });
+    QObject::connect(ui.range247, &QRadioButton::clicked, [] { SelDevRange(kMaxBusAddress); });
+    ranges->addWidget(ui.range32);
+    ranges->addWidget(ui.range247);
+    ranges->addStretch();
+    layout->addLayout(ranges);
+
+    auto* grid = new QGridLayout;
+    grid->setSpacing(2);
+    for (int i = 0; i < kMaxBusAddress; ++i) {
+        auto* box = new QCheckBox(QString::number(i + 1), group);
+        box->setObjectName(QString("Addr%1").arg(i + 1));
+        ui.address[i] = box;
+        grid->addWidget(box, i / kAddressColumns, i % kAddressColumns);
+    }
+    layout->addLayout(grid);
+
+    auto* row = new QHBoxLayout;
+    ui.search = new QPushButton(QObject::tr("Search"), group);
+    ui.search->setObjectName("Search");
+    QObject::connect(ui.search, &QPushButton::clicked, [] { CmSearchDevice(); });
+    ui.indicator = new QLabel(group);
+    ui.indicator->setObjectName("SearchIndicator");
+    ui.indicator->hide();
+    row->addWidget(ui.search);
+    row->addWidget(ui.indicator, 1);
+    layout->addLayout(row);
+    return group;
+}
+
+QWidget* BuildSerialArea(QWidget* parent)
+{
+    auto* area = new QWidget(parent);
+    auto* form = new QFormLayout(area);
+    form->setContentsMargins(0, 0, 0, 0);
+
+    ui.port = new QComboBox(area);
+    ui.port->setObjectName("CommPort");
+    ui.port->setEditable(true); // any device path, e.g. a pseudo-terminal
+    ui.port->setDuplicatesEnabled(false);
+    QObject::connect(ui.port, &QComboBox::activated, [](int i) { CmSelCommPort(i); });
+    form->addRow(QObject::tr("Port"), ui.port);
+
+    ui.baud = new QComboBox(area);
+    ui.baud->setObjectName("Baudrate");
+    for (const char* b : {"1200", "2400", "4800", "9600", "19200"}) ui.baud->addItem(b);
+    QObject::connect(ui.baud, &QComboBox::activated, [](int i) { CmSelBaudrate(i); });
+    ui.baudLabel = new QLabel(QObject::tr("Baud rate"), area);
+    form->addRow(ui.baudLabel, ui.baud);
+
+    ui.parity = new QComboBox(area);
+    ui.parity->setObjectName("Parity");
+    ui.parity->addItems({QObject::tr("No parity, 2 stop bits"), QObject::tr("Even parity, 2 stop bits"),
+                         QObject::tr("Odd parity, 2 stop bits"), QObject::tr("No parity, 1 stop bit")});
+    QObject::connect(ui.parity, &QComboBox::activated, [](int i) { CmSelParity(i); });
+    ui.parityLabel = new QLabel(QObject::tr("Character format"), area);
+    form->addRow(ui.parityLabel, ui.parity);
+
+    ui.rts = new QCheckBox(QObject::tr("RTS direction control"), area);
+    ui.rts->setObjectName("RTSFlow");
+    QObject::connect(ui.rts, &QCheckBox::clicked, [](bool on) { CmSelRTSFlow(on ? 1 : 0); });
+    form->addRow(ui.rts);
+
+    ui.autoClose = new QCheckBox(QObject::tr("Close the port after each operation"), area);
+    ui.autoClose->setObjectName("AutoClose");
+    QObject::connect(ui.autoClose, &QCheckBox::clicked, [](bool on) { CmSelPortClose(on ? 1 : 0); });
+    form->addRow(ui.autoClose);
+    return area;
+}
+
+// Shows the address being probed and lets the window repaint; user input waits.
+void ShowProbe(int address)
+{
+    ui.indicator->setText(QObject::tr("Searching address %1 ...").arg(address));
+    ui.indicator->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace
+
+QDialog* CreateInterfaceDialog(QWidget* parent)
+{
+    ui = Controls{};
+    auto* dialog = new QDialog(parent);
+    dialog->setObjectName("InterfaceDialog");
+    dialog->setWindowTitle(QObject::tr("Interface"));
+    dialog->setModal(true);
+    handle = dialog;
+    auto* layout = new QVBoxLayout(dialog);
+
+    auto* top = new QFormLayout;
+    ui.kind = new QComboBox(dialog);
+    ui.kind->setObjectName("CommType");
+    ui.kind->addItems({QObject::tr("RS-232"), QObject::tr("RS-485"), QObject::tr("Netbiter gateway (Modbus/TCP)"),
+                       QObject::tr("LANMOD57 module (Modbus/TCP)")});
+    QObject::connect(ui.kind, &QComboBox::activated, [](int k) { CmSelCommType(k); });
+    top->addRow(QObject::tr("Interface"), ui.kind);
+    ui.timeout = new QDoubleSpinBox(dialog);
+    ui.timeout->setObjectName("Timeout");
+    ui.timeout->setDecimals(3);
+    ui.timeout->setRange(0.0, 60.0);
+    ui.timeout->setSingleStep(0.05);
+    ui.timeout->setSuffix(" s");
+    ui.timeout->setKeyboardTracking(false); // act on the entered value, not every keystroke
+    QObject::connect(ui.timeout, &QDoubleSpinBox::valueChanged, [](double s) { CmSetCommTimeout(s); });
+    top->addRow(QObject::tr("Reply time-out"), ui.timeout);
+    layout->addLayout(top);
+
+    ui.serialGroup = BuildSerialArea(dialog);
+    layout->addWidget(ui.serialGroup);
+    ui.addressGroup = new QGroupBox(QObject::tr("RS-485 addresses"), dialog);
+    ui.addressGroup->setObjectName("AddressArea");
+    layout->addWidget(BuildAddressArea(ui.addressGroup));
+
+    // The gateway and module trees with their network fields live here.
+    ui.networkGroup = new QGroupBox(QObject::tr("Network devices"), dialog);
+    ui.networkGroup->setObjectName("NetworkArea");
+    new QVBoxLayout(ui.networkGroup);
+    layout->addWidget(ui.networkGroup);
+
+    ui.close = new QPushButton(QObject::tr("Close"), dialog);
+    ui.close->setObjectName("Close");
+    ui.close->setDefault(false);
+    ui.close->setAutoDefault(false); // Enter in the port field must not close the dialog
+    QObject::connect(ui.close, &QPushButton::clicked, dialog, &QDialog::accept);
+    layout->addWidget(ui.close, 0, Qt::AlignRight);
+    QObject::connect(dialog, &QDialog::finished, [] { CmCloseCommSel(); });
+
+    ui.kind->setCurrentIndex(std::clamp(CommType, 0, 3));
+    EnableInterfaceSelection();
+    InitInterfaceSelection();
+    return dialog;
+}
+
+int CmSelInterface(QWidget* parent)
+{
+    if (CommPortOpen) {
+        SerialClose();
+        CommPortOpen = 0;
+    }
+    QDialog* dialog = CreateInterfaceDialog(parent);
+    dialog->exec();
+    delete dialog;
+    return 0;
+}
+
+void EnableInterfaceSelection()
+{
+    if (!handle) return;
+    const bool serial = CommType == 0 || CommType == 1;
+    const bool bus = CommType == 1;
+    ui.serialGroup->setVisible(serial);
+    for (QWidget* w : std::initializer_list<QWidget*>{ui.baudLabel, ui.baud, ui.parityLabel, ui.parity, ui.rts})
+        w->setVisible(bus);
+    DevSelect(bus);
+    ui.networkGroup->setVisible(!serial);
+}
+
+void InitInterfaceSelection()
+{
+    if (!handle) return;
+    QSignalBlocker block(ui.timeout);
+    ui.timeout->setValue(RecTimeout / 1000.0);
+    if (CommType == 0 || CommType == 1) {
+        FillPortList();
+        ui.baud->setCurrentIndex(std::clamp(Baudrate, 0, 4));
+        ui.parity->setCurrentIndex(std::clamp(Parity, 0, 3));
+        ui.autoClose->setChecked(AutoPortClose != 0);
+    }
+    if (CommType == 1) {
+        ui.rts->setChecked(RTSFlow != 0);
+        SetRangeButtons();
+        TickAddresses(Devices485);
+    }
+}
+
+void DevSelect(int show)
+{
+    if (handle) ui.addressGroup->setVisible(show != 0);
+}
+
+void DisplayDevSelect()
+{
+    if (!handle) return;
+    DevSelect(1);
+    SetRangeButtons();
+    if (CommType == 1) {
+        TickAddresses(Devices485);
+    } else if (GatewayIndex >= 0 && GatewayIndex < kMaxGateways) {
+        TickAddresses(DevicesTCP[GatewayIndex]);
+    }
+}
+
+int CmSelCommType(int kind)
+{
+    if (!handle) return 0;
+    if (kind == CommType) return 0; // the kind the settings named stays usable
+    if (kind != 0 && kind != 3) {
+        kind = 0;
+        ui.kind->setCurrentIndex(0);
+        if (kind == CommType) return 0;
+    }
+    if (CommType == 1) TakeTickedAddresses();
+    CommType = kind;
+    EnableInterfaceSelection();
+    InitInterfaceSelection();
+    return 0;
+}
+
+int CmSelCommPort(int index)
+{
+    if (!handle || index < 0 || index >= ui.port->count()) return 0;
+    CommPort = std::clamp(index + 1, 1, 16);
+    CommPortPath = ui.port->itemText(index).trimmed().toStdString();
+    return 0;
+}
+
+int CmSelBaudrate(int value)
+{
+    Baudrate = value;
+    return 0;
+}
+
+int CmSelParity(int value)
+{
+    Parity = value;
+    return 0;
+}
+
+int CmSelRTSFlow(int value)
+{
+    RTSFlow = value;
+    return 0;
+}
+
+int CmSelPortClose(int value)
+{
+    AutoPortClose = value;
+    return 0;
+}
+
+int CmSetCommTimeout(double seconds)
+{
+    RecTimeout = TimeoutFromSeconds(seconds);
+    if (!handle) return 0;
+    QSignalBlocker block(ui.timeout);
+    ui.timeout->setValue(RecTimeout / 1000.0); // show what is used when it was brought into range
+    return 0;
+}
+
+int SelDevRange(int last)
+{
+    Last_Device = last == kMaxBusAddress ? kMaxBusAddress : 32;
+    SetRangeButtons();
+    return 0;
+}
+
+int CmSearchDevice()
+{
+    if (!handle || CommType != 1) return 0; // the search behind a gateway comes with the gateway tree
+    const auto children = handle->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* w : children) w->setEnabled(false);
+    ui.addressGroup->setEnabled(true);
+    for (QWidget* w : ui.addressGroup->findChildren<QWidget*>()) w->setEnabled(w == ui.indicator);
+    ui.indicator->show();
+    SearchAddress(ShowProbe);
+    NewINIFile(); // the settings stay whole on disk even when the port failed
+    // Clicks and keys that queued up during the search reach disabled controls only.
+    QCoreApplication::processEvents();
+    for (QWidget* w : children) w->setEnabled(true);
+    for (QWidget* w : ui.addressGroup->findChildren<QWidget*>()) w->setEnabled(true);
+    ui.indicator->hide();
+    EnableInterfaceSelection();
+    DisplayDevSelect();
+    return 0;
+}
+
+int CmCloseCommSel()
+{
+    if (!handle) return 0;
+    if (CommType == 1) TakeTickedAddresses();
+    if (CommType == 3) Konf.BusSettings |= 0x40;
+    if (CommType == 0 || CommType == 1) CloseTCPConnection(kCloseAllTCP);
+    NewINIFile();
+    NewINIFileTCP();
+    NewDevINIFile();
+    handle->hide();
+    handle = nullptr;
+    ActivateObjects();
+    ShowAll();
+    InitToolbarDeviceAddr();
+    InitToolbarGateway();
+    return 0;
+}

@@ -1,0 +1,36 @@
+// The interface dialog: interface kind, serial parameters, the RS-485 address search
+// and selection, and the place of the gateway and module trees.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class QDialog;
+class QWidget;
+
+extern QDialog* handle; // the interface dialog while it is open
+
+// Serial devices offered in the port selector. Tests point it at their own list.
+extern std::vector<std::string> (*SerialPortLister)();
+
+// Menu command: closes an open serial port and runs the dialog modally over parent.
+int CmSelInterface(QWidget* parent);
+// Builds the dialog (not yet shown) with its controls filled from the settings; the
+// dialog's close button, Escape and its window's close box all end in CmCloseCommSel.
+QDialog* CreateInterfaceDialog(QWidget* parent);
+
+void EnableInterfaceSelection();
+void InitInterfaceSelection();
+void DevSelect(int show);
+void DisplayDevSelect();
+
+int CmSelCommType(int kind);
+int CmSelCommPort(int index);
+int CmSelBaudrate(int value);
+int CmSelParity(int value);
+int CmSelRTSFlow(int value);
+int CmSelPortClose(int value);
+int CmSetCommTimeout(double seconds);
+int SelDevRange(int last);
+int CmSearchDevice();
+int CmCloseCommSel();

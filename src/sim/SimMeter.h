@@ -1,0 +1,102 @@
+// The simulated meter: its holding registers and the physics behind them.
+// Written from the meter's register map alone; it shares nothing with the program's
+// link code, so a mistake there cannot be mirrored here.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+// Modbus exception codes the meter answers with.
+constexpr int kExIllegalFunction = 1;
+constexpr int kExIllegalAddress = 2;
+constexpr int kExIllegalValue = 3;
+
+// Configuration registers 499..573.
+constexpr int kConfigFirst = 499;
+constexpr int kConfigCount = 75;
+// Logger memory: 32-bit values from register 999 on, at most 16000 of them.
+constexpr int kLogFirst = 999;
+constexpr int kLogCapacity = 16000;
+
+struct SimMeterSetup {
+    int address = 255;
+    bool zrm3 = true;
+    int fw = 412, ext = 121;
+    int ratedI = 5;     // amperes: 1 or 5
+    int maxU = 500;     // volts
+    int system = 4;
+    double vtPrim = 400, vtSec = 400;
+    double ctPrim = 100, ctSec = 5;
+    int logRecords = 96; // records already in the logger at start
+    uint32_t seed = 1;
+};
+
+struct SimMeter {
+    int address = 255;
+    bool zrm3 = true;
+    uint16_t fw = 0, ext = 0, maxI = 0, maxU = 0;
+    uint16_t config[kConfigCount] = {};
+    uint16_t devStatus = 0x0004; // tariff 1 active
+
+    // Live state, in base units on the primary side.
+    float meas[36] = {};
+    float maxima[28] = {}, minU[7] = {}, pfMin[4] = {}, fMax = 0, fMin = 0, uneMax = 0;
+    double energy[8] = {}; // register counts, fractions kept
+    int16_t meterScale = 0;
+    float iavgState[4] = {}; // slow (bimetal) currents: single, 1, 2, 3
+
+    // Mean values: five power quantities (Pinc, Pout, Qind, Qcap, S) and nine free ones.
+    double runSum[14] = {};
+    int runSamples = 0;
+    float running[14] = {};     // mean of the running interval so far
+    float previous[4][5] = {};  // the four preceding intervals of the power quantities
+    float freePrevious[9] = {};
+    float meanMax[14] = {}, meanMin[14] = {};
+    int64_t intervalStartMs = 0;
+
+    // Harmonics in tenths of a percent, orders 2..15 for three phases.
+    uint16_t harmU[42] = {}, harmI[42] = {}, harmUmax[42] = {}, harmImax[42] = {};
+    uint16_t unbU = 0, thdU[3] = {}, thdI[3] = {};
+    uint16_t unbUmax = 0, thdUmax[3] = {}, thdImax[3] = {};
+
+    // Logger.
+    std::deque<float> logMem;
+    uint16_t logFlags = 0;
+    uint16_t logGaps[10] = {};
+    int logChannels = 0;     // values per record
+    QByteArray logSignature; // the channel set the memory was recorded with
+
+    // Random walk of the load.
+    uint32_t rng = 1;
+    double loadU = 1.0, loadI = 0.5, phi = 0.38, freq = 50.0;
+    double phaseU[3] = {1, 1, 1}, phaseI[3] = {1, 1, 1};
+    int64_t lastMs = 0;
+    bool started = false;
+
+    // Fault helper: this meter ignores its first request ever.
+    bool missFirst = false;
+    int requests = 0;
+};
+
+void SimMeterInit(SimMeter& m, const SimMeterSetup& s, int64_t nowMs);
+
+// Function 3: fills out with count registers from start. Returns 0 or an exception code.
+int SimMeterRead(SimMeter& m, int start, int count, QVector<uint16_t>& out, int64_t nowMs);
+// Function 16. Returns 0 or an exception code; nothing is written on an exception.
+int SimMeterWrite(SimMeter& m, int start, const QVector<uint16_t>& values, int64_t nowMs);
+
+// Derived from the configuration registers.
+int SimSystemCode(const SimMeter& m);
+double SimVtRatio(const SimMeter& m);
+double SimCtRatio(const SimMeter& m);
+int SimLogChannelCount(const SimMeter& m);
+uint16_t SimConfigReg(const SimMeter& m, int reg);
+
+// Advances the meter's measurements to nowMs (called by reads of live values).
+void SimMeterTick(SimMeter& m, int64_t nowMs);
+
+// Mantissa and decimal exponent as the meter stores a transformer value.
+void SimEncodeRatio(double value, bool current, bool secondary, int16_t& mant, int8_t& exp);

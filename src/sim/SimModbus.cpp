@@ -1,0 +1,205 @@
+#include "SimModbus.h"
+
+#include <QRegularExpression>
+
+std::vector<SimMeter> SimMeters;
+QList<SimFault> SimFaults;
+
+uint16_t SimCrc(const char* data, int len)
+{
+    uint16_t crc = 0xFFFF;
+    for (int i = 0; i < len; ++i) {
+        crc ^= uint8_t(data[i]);
+        for (int b = 0; b < 8; ++b) crc = (crc & 1) ? uint16_t((crc >> 1) ^ 0xA001) : uint16_t(crc >> 1);
+    }
+    return crc;
+}
+
+void SimAppendCrc(QByteArray& frame)
+{
+    const uint16_t crc = SimCrc(frame.constData(), int(frame.size()));
+    frame.append(char(crc & 0xFF));
+    frame.append(char(crc >> 8));
+}
+
+int SimRtuRequestLength(const QByteArray& buf)
+{
+    if (buf.size() < 2) return 0;
+    switch (uint8_t(buf[1])) {
+    case 3:
+    case 8:
+        return 8;
+    case 16:
+        return buf.size() < 7 ? 0 : 9 + uint8_t(buf[6]);
+    default:
+        return -1;
+    }
+}
+
+SimMeter* SimFindMeter(int address)
+{
+    for (SimMeter& m : SimMeters)
+        if (m.address == address) return &m;
+    return nullptr;
+}
+
+namespace {
+
+QByteArray Exception(uint8_t function, int code)
+{
+    QByteArray r;
+    r.append(char(function | 0x80));
+    r.append(char(code));
+    return r;
+}
+
+int Word(const QByteArray& pdu, int at) { return (uint8_t(pdu[at]) << 8) | uint8_t(pdu[at + 1]); }
+
+// Decodes a function-16 PDU; returns an exception code when it is malformed.
+int WriteRequest(const QByteArray& pdu, int& start, QVector<uint16_t>& values)
+{
+    if (pdu.size() < 6) return kExIllegalValue;
+    start = Word(pdu, 1);
+    const int count = Word(pdu, 3);
+    const int bytes = uint8_t(pdu[5]);
+    if (count < 1 || count > 123 || bytes != 2 * count || pdu.size() != 6 + bytes) return kExIllegalValue;
+    values.resize(count);
+    for (int k = 0; k < count; ++k) values[k] = uint16_t(Word(pdu, 6 + 2 * k));
+    return 0;
+}
+
+} // namespace
+
+QByteArray SimAnswerPdu(SimMeter& m, const QByteArray& pdu, int64_t nowMs)
+{
+    if (pdu.isEmpty()) return {};
+    const uint8_t function = uint8_t(pdu[0]);
+    if (function == 3) {
+        if (pdu.size() != 5) return Exception(function, kExIllegalValue);
+        QVector<uint16_t> regs;
+        const int ex = SimMeterRead(m, Word(pdu, 1), Word(pdu, 3), regs, nowMs);
+        if (ex) return Exception(function, ex);
+        QByteArray r;
+        r.append(char(3));
+        r.append(char(2 * regs.size()));
+        for (uint16_t v : regs) {
+            r.append(char(v >> 8));
+            r.append(char(v & 0xFF));
+        }
+        return r;
+    }
+    if (function == 16) {
+        int start = 0;
+        QVector<uint16_t> values;
+        int ex = WriteRequest(pdu, start, values);
+        if (!ex) ex = SimMeterWrite(m, start, values, nowMs);
+        if (ex) return Exception(function, ex);
+        return pdu.left(5);
+    }
+    if (function == 8) {
+        // Diagnostics: only "return query data" (sub-function 0), echoed unchanged.
+        if (pdu.size() < 3 || Word(pdu, 1) != 0) return Exception(function, kExIllegalFunction);
+        return pdu;
+    }
+    return Exception(function, kExIllegalFunction);
+}
+
+void SimBroadcastPdu(const QByteArray& pdu, int64_t nowMs)
+{
+    if (pdu.isEmpty() || uint8_t(pdu[0]) != 16) return;
+    int start = 0;
+    QVector<uint16_t> values;
+    if (WriteRequest(pdu, start, values)) return;
+    for (SimMeter& m : SimMeters) SimMeterWrite(m, start, values, nowMs);
+}
+
+// ---- faults ------------------------------------------------------------------------------------
+
+const char* const kSimFaultHelp =
+    "Fault SPEC: KIND[:PARAM][:COUNT][@ADDR]  (a blank may stand for a colon)\n"
+    "  applies to the next COUNT requests (default 1) that would be answered,\n"
+    "  only to requests for address/unit ADDR when @ADDR is given. KIND:\n"
+    "    silence        no reply\n"
+    "    short          the reply is cut to half its length\n"
+    "    badcrc         the reply's CRC is wrong (over TCP: its function code is wrong)\n"
+    "    exception:CODE Modbus exception reply with CODE (e.g. exception:2, exception:11)\n"
+    "    otherunit      the reply comes from another address / unit\n"
+    "    late:MS        the reply is held back MS milliseconds; later requests are\n"
+    "                   answered meanwhile, so it may arrive after the master gave up\n"
+    "    garbage        random bytes of the reply's length instead of the reply\n"
+    "    split          the reply goes out in two parts with a 50 ms pause between\n"
+    "    drop           TCP: the connection is closed instead of replying (serial: silence)\n"
+    "  Examples: --fault silence:3   --fault exception:11@5   stdin: \"fault late:700\"\n"
+    "  stdin \"fault clear\" forgets every pending fault.\n";
+
+bool SimParseFault(const QString& spec, SimFault& fault, QString& error)
+{
+    QString text = spec.trimmed();
+    fault = SimFault();
+    const int at = int(text.indexOf('@'));
+    if (at >= 0) {
+        bool ok = false;
+        fault.address = text.mid(at + 1).trimmed().toInt(&ok);
+        if (!ok || fault.address < 0 || fault.address > 255) {
+            error = QStringLiteral("bad address in fault \"%1\"").arg(spec);
+            return false;
+        }
+        text = text.left(at);
+    }
+    const QStringList parts = text.split(QRegularExpression(QStringLiteral("[:\\s]+")), Qt::SkipEmptyParts);
+    if (parts.isEmpty()) {
+        error = QStringLiteral("empty fault");
+        return false;
+    }
+    static const struct {
+        const char* name;
+        FaultKind kind;
+        bool param;
+    } kinds[] = {{"silence", FaultKind::Silence, false},    {"short", FaultKind::Short, false},
+                 {"badcrc", FaultKind::BadCrc, false},      {"exception", FaultKind::Exception, true},
+                 {"otherunit", FaultKind::OtherUnit, false}, {"late", FaultKind::Late, true},
+                 {"garbage", FaultKind::Garbage, false},    {"split", FaultKind::Split, false},
+                 {"drop", FaultKind::Drop, false}};
+    int next = 1;
+    bool known = false;
+    for (const auto& k : kinds) {
+        if (parts[0].compare(QLatin1String(k.name), Qt::CaseInsensitive) != 0) continue;
+        known = true;
+        fault.kind = k.kind;
+        if (k.param) {
+            bool ok = false;
+            fault.param = parts.value(1).toInt(&ok);
+            const int limit = k.kind == FaultKind::Exception ? 255 : 600000;
+            if (!ok || fault.param < 0 || fault.param > limit) {
+                error = QStringLiteral("fault \"%1\" needs a number after %2:").arg(spec, parts[0]);
+                return false;
+            }
+            next = 2;
+        }
+    }
+    if (!known) {
+        error = QStringLiteral("unknown fault kind \"%1\"").arg(parts[0]);
+        return false;
+    }
+    if (parts.size() > next) {
+        bool ok = false;
+        fault.count = parts[next].toInt(&ok);
+        if (!ok || fault.count < 1 || parts.size() > next + 1) {
+            error = QStringLiteral("bad count in fault \"%1\"").arg(spec);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SimTakeFault(int address, SimFault& fault)
+{
+    for (int i = 0; i < SimFaults.size(); ++i) {
+        SimFault& f = SimFaults[i];
+        if (f.address >= 0 && f.address != address) continue;
+        fault = f;
+        if (--f.count <= 0) SimFaults.removeAt(i);
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,48 @@
+// Modbus framing of the simulator (RTU and TCP), the bus of meters and fault injection.
+#pragma once
+
+#include "SimMeter.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+uint16_t SimCrc(const char* data, int len);
+void SimAppendCrc(QByteArray& frame);
+
+// Length of the RTU request at the front of buf: the full length once the function
+// tells it, 0 when more bytes are needed to know, -1 for a function without a fixed
+// layout (the caller then waits for the inter-frame gap).
+int SimRtuRequestLength(const QByteArray& buf);
+
+// The meters on the line, by address.
+extern std::vector<SimMeter> SimMeters;
+SimMeter* SimFindMeter(int address);
+
+// Answers one PDU (function code onward) for meter m. Returns the reply PDU; an
+// exception reply is function | 0x80 and the code.
+QByteArray SimAnswerPdu(SimMeter& m, const QByteArray& pdu, int64_t nowMs);
+// A broadcast write: every meter takes it, nobody answers.
+void SimBroadcastPdu(const QByteArray& pdu, int64_t nowMs);
+
+// ---- faults --------------------------------------------------------------------------------
+enum class FaultKind { Silence, Short, BadCrc, Exception, OtherUnit, Late, Garbage, Split, Drop };
+
+struct SimFault {
+    FaultKind kind = FaultKind::Silence;
+    int param = 0;    // exception code or delay in ms
+    int count = 1;    // requests it still applies to
+    int address = -1; // only requests to this address / unit; -1 = any
+};
+
+extern QList<SimFault> SimFaults;
+
+// Parses "KIND[:PARAM][:COUNT][@ADDR]" (a blank may stand for a colon). Returns false
+// and an explanation in error for a malformed spec.
+bool SimParseFault(const QString& spec, SimFault& fault, QString& error);
+// The fault for the next request to address, if any; consumes one count of it.
+bool SimTakeFault(int address, SimFault& fault);
+
+extern const char* const kSimFaultHelp;

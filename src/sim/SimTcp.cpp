@@ -1,0 +1,160 @@
+// Modbus/TCP server: a gateway with meters behind it, or the meter's own module.
+#include "SimModbus.h"
+#include "SimTransport.h"
+
+#include <QPointer>
+#include <QRandomGenerator>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+namespace {
+
+constexpr int kExGatewayTarget = 11; // gateway target device failed to respond
+
+QTcpServer* server = nullptr;
+bool moduleMode = false;
+
+QByteArray Mbap(const QByteArray& request, uint8_t unit, const QByteArray& pdu)
+{
+    QByteArray r = request.left(4); // transaction and protocol identifiers echoed
+    const int len = int(pdu.size()) + 1;
+    r.append(char(len >> 8));
+    r.append(char(len & 0xFF));
+    r.append(char(unit));
+    r.append(pdu);
+    return r;
+}
+
+void Send(QPointer<QTcpSocket> s, const QByteArray& data, int delayMs)
+{
+    auto go = [s, data] {
+        if (!s || s->state() != QAbstractSocket::ConnectedState) return;
+        SimTrace("reply", data);
+        s->write(data);
+        s->flush();
+    };
+    if (delayMs <= 0)
+        go();
+    else
+        QTimer::singleShot(delayMs, Qt::PreciseTimer, s, go);
+}
+
+// The meter a unit reaches, or nullptr when the unit is absent.
+SimMeter* Target(int unit, uint8_t function)
+{
+    if (!moduleMode) return SimFindMeter(unit);
+    SimMeter& own = SimMeters.front();
+    if (unit == own.address) return &own;
+    // The module itself answers reads at 255 from its meter; writes need the meter's address.
+    if (unit == 255 && function != 16) return &own;
+    return nullptr;
+}
+
+void Respond(QTcpSocket* socket, const QByteArray& request)
+{
+    const int64_t now = SimNowMs();
+    const uint8_t unit = uint8_t(request[6]);
+    const QByteArray pdu = request.mid(7);
+    if (pdu.isEmpty()) return;
+    if (unit == 0) {
+        SimBroadcastPdu(pdu, now);
+        return;
+    }
+    SimMeter* m = Target(unit, uint8_t(pdu[0]));
+    if (m && m->missFirst && m->requests++ == 0) return;
+    SimFault fault;
+    const bool faulty = SimTakeFault(unit, fault);
+    QByteArray answer;
+    if (!m) {
+        answer.append(char(uint8_t(pdu[0]) | 0x80));
+        answer.append(char(kExGatewayTarget));
+    } else {
+        answer = SimAnswerPdu(*m, pdu, now);
+    }
+    if (faulty && fault.kind == FaultKind::Exception) {
+        answer = QByteArray();
+        answer.append(char(uint8_t(pdu[0]) | 0x80));
+        answer.append(char(fault.param));
+    }
+    QByteArray reply = Mbap(request, faulty && fault.kind == FaultKind::OtherUnit ? uint8_t(unit == 255 ? 254 : unit + 1) : unit, answer);
+    QPointer<QTcpSocket> s(socket);
+    int delay = SimTime.turnaroundMs;
+    if (faulty) {
+        switch (fault.kind) {
+        case FaultKind::Silence:
+            return;
+        case FaultKind::Drop:
+            socket->disconnectFromHost();
+            return;
+        case FaultKind::Short:
+            reply.truncate(reply.size() / 2);
+            break;
+        case FaultKind::BadCrc:
+            reply[7] = char(reply[7] ^ 0x40);
+            break;
+        case FaultKind::Late:
+            delay += fault.param;
+            break;
+        case FaultKind::Garbage:
+            for (char& c : reply) c = char(QRandomGenerator::global()->bounded(256));
+            break;
+        case FaultKind::Split:
+            Send(s, reply.left(reply.size() / 2), delay);
+            Send(s, reply.mid(reply.size() / 2), delay + 50);
+            return;
+        default:
+            break;
+        }
+    }
+    Send(s, reply, delay);
+}
+
+void OnReadable(QTcpSocket* socket)
+{
+    QByteArray& buf = *static_cast<QByteArray*>(socket->property("zaroBuffer").value<void*>());
+    buf.append(socket->readAll());
+    while (buf.size() >= 7) {
+        const int len = (uint8_t(buf[4]) << 8) | uint8_t(buf[5]);
+        if (len < 2 || len > 254 || buf[2] != 0 || buf[3] != 0) { // not Modbus/TCP: give up on it
+            SimTrace("bad header", buf);
+            socket->disconnectFromHost();
+            buf.clear();
+            return;
+        }
+        if (buf.size() < 6 + len) return;
+        const QByteArray frame = buf.left(6 + len);
+        buf.remove(0, 6 + len);
+        SimTrace("request", frame);
+        Respond(socket, frame);
+    }
+}
+
+void OnConnection()
+{
+    while (QTcpSocket* socket = server->nextPendingConnection()) {
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        auto* buf = new QByteArray;
+        socket->setProperty("zaroBuffer", QVariant::fromValue(static_cast<void*>(buf)));
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] { OnReadable(socket); });
+        QObject::connect(socket, &QTcpSocket::disconnected, socket, [socket, buf] {
+            socket->deleteLater();
+            delete buf;
+        });
+    }
+}
+
+} // namespace
+
+bool SimTcpStart(bool module, const QHostAddress& address, quint16 port, quint16& boundPort, QString& error)
+{
+    moduleMode = module;
+    server = new QTcpServer;
+    if (!server->listen(address, port)) {
+        error = server->errorString();
+        return false;
+    }
+    boundPort = server->serverPort();
+    QObject::connect(server, &QTcpServer::newConnection, &OnConnection);
+    return true;
+}

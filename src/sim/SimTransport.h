@@ -1,0 +1,26 @@
+// The simulator's two doors: RTU on a pseudo-terminal and Modbus/TCP.
+#pragma once
+
+#include <QHostAddress>
+#include <QString>
+#include <cstdint>
+
+struct SimTiming {
+    int baud = 0;         // 0 = replies leave at once; else paced at 11 bits per byte
+    int turnaroundMs = 0; // pause between the end of a request and the reply
+    bool verbose = false; // frames on stderr
+};
+extern SimTiming SimTime;
+
+int64_t SimNowMs(); // monotonic milliseconds
+
+// RS-232 (one meter at 255) or RS-485 bus (the meters of SimMeters) on a new pty.
+// linkPath, when not empty, becomes a symbolic link to the pty's device.
+bool SimSerialStart(bool bus, const QString& linkPath, QString& ptyPath, QString& error);
+void SimSerialStop();
+
+// Gateway (units = the meters' addresses) or module (reads at unit 255 go to its meter).
+bool SimTcpStart(bool module, const QHostAddress& address, quint16 port, quint16& boundPort, QString& error);
+
+// Logs one frame on stderr when verbose.
+void SimTrace(const char* what, const QByteArray& frame);

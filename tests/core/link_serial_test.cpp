@@ -1,0 +1,240 @@
+// Serial transactions against zaro-sim on a pseudo-terminal: retries, pauses, messages.
+#include "SimProcess.h"
+#include "link/Kommun.h"
+#include "platform/Messages.h"
+#include "platform/SerialPort.h"
+#include "settings/INI_File.h"
+
+#include <QtTest>
+#include <cstring>
+
+namespace {
+
+using Shown = ScriptedMessages::Shown;
+
+int Requests(const QString& simLog, const QString& frameStart)
+{
+    return int(simLog.count("request " + frameStart));
+}
+
+} // namespace
+
+class LinkSerialTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<SimProcess> sim; // one per test: its log counts that test's requests
+    ScriptedMessages messages;
+
+    void startSim(const QStringList& args)
+    {
+        QVERIFY2(sim->start(args + QStringList{"--verbose"}), qPrintable(sim->output()));
+        CommPortPath = sim->ptyPath().toStdString();
+    }
+
+    // What the simulator saw, once it has stopped.
+    QString simLog()
+    {
+        sim->stop();
+        return sim->output();
+    }
+
+private slots:
+    void init()
+    {
+        sim = std::make_unique<SimProcess>();
+        SetMessageSink(&messages);
+        messages.clear();
+        CommType = 1;
+        DeviceAddr = 3;
+        Baudrate = 3;
+        Parity = 0;
+        RTSFlow = 1; // a pseudo-terminal has no RTS: the link must work without
+        RecTimeout = 100;
+        AutoPortClose = 1;
+    }
+    void cleanup()
+    {
+        sim.reset();
+        CommPortOpen = 0;
+        SerialClose();
+        SetMessageSink(nullptr);
+    }
+
+    void thirdAttemptSucceedsWithoutMessage()
+    {
+        startSim({"--rs485", "3,17", "--fault", "silence:2@3"});
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Read(Lese, 6, 1), 1);
+        CloseInterface();
+        QCOMPARE(QByteArray(Devtype, 4), QByteArray("ZRM3"));
+        QCOMPARE(int(Lese.Model), 1);
+        QVERIFY(messages.shown.empty());
+        QCOMPARE(Requests(simLog(), "03 03 01 99"), 3);
+    }
+
+    void failuresAfterFourAttempts_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("showErrors");
+        QTest::addColumn<int>("number");
+        QTest::newRow("silence") << "silence:4" << 1 << 2;
+        QTest::newRow("silence, quiet") << "silence:4" << 0 << -1;
+        QTest::newRow("short reply") << "short:4" << 1 << 4;
+        QTest::newRow("wrong CRC") << "badcrc:4" << 1 << 4;
+        QTest::newRow("exception reply is a wrong length") << "exception:2:4" << 1 << 4;
+        QTest::newRow("garbage") << "garbage:4" << 1 << 4;
+    }
+    void failuresAfterFourAttempts()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, showErrors);
+        QFETCH(int, number);
+        startSim({"--rs485", "3", "--fault", fault});
+        std::memset(Measurands, 0x5A, sizeof Measurands);
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Read(Lese, 13, showErrors), 0);
+        QCOMPARE(status, 0);
+        CloseInterface();
+        const std::vector<Shown> expected =
+            number < 0 ? std::vector<Shown>{} : std::vector<Shown>{{MessageType::Error, 0, number}};
+        QCOMPARE(messages.shown, expected);
+        QCOMPARE(Measurands[0], uint8_t(0x5A)); // the block keeps what it had
+        QCOMPARE(Requests(simLog(), "03 03 00 63"), 4);
+    }
+
+    // A wrong CRC is retried at once; a wrong length only after the line has settled.
+    void retryPauses_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("paused");
+        QTest::newRow("wrong CRC") << "badcrc" << false;
+        QTest::newRow("wrong length") << "short" << true;
+    }
+    void retryPauses()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, paused);
+        CommType = 0;
+        startSim({"--rs232", "--fault", fault});
+        QCOMPARE(InitInterface(CommPort), 1);
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(Read(Lese, 9, 1), 1);
+        const qint64 ms = t.elapsed();
+        CloseInterface();
+        QVERIFY(messages.shown.empty());
+        if (paused)
+            QVERIFY2(ms >= 550, qPrintable(QString::number(ms)));
+        else
+            QVERIFY2(ms < 450, qPrintable(QString::number(ms)));
+    }
+
+    void lateReplyIsNotTakenForTheNextRequest()
+    {
+        startSim({"--rs485", "3", "--fault", "late:250"});
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Read(Lese, 9, 1), 1); // the second attempt is answered in time
+        uint8_t status9[2];
+        std::memcpy(status9, DevStatus, 2);
+        // The first attempt's reply has the length of the next request's reply. Nothing
+        // tells when it reaches the input queue: give it ample time to be there.
+        QTest::qWait(400);
+        QCOMPARE(Read(Lese, 3, 1), 1);
+        uint8_t scale[2];
+        std::memcpy(scale, MeterScale, 2);
+        QCOMPARE(Read(Lese, 3, 1), 1);
+        CloseInterface();
+        QVERIFY(std::memcmp(MeterScale, status9, 2) != 0); // else the test could not tell them apart
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(scale), 2), QByteArray(reinterpret_cast<char*>(MeterScale), 2));
+        QVERIFY(messages.shown.empty());
+    }
+
+    void portOpensPerOperationOnlyWithAutoClose_data()
+    {
+        QTest::addColumn<int>("autoClose");
+        QTest::addColumn<int>("opens");
+        QTest::newRow("stays open") << 0 << 1;
+        QTest::newRow("closes each time") << 1 << 2;
+    }
+    void portOpensPerOperationOnlyWithAutoClose()
+    {
+        QFETCH(int, autoClose);
+        QFETCH(int, opens);
+        AutoPortClose = autoClose;
+        startSim({"--rs485", "3"});
+        const int before = SerialOpenCount();
+        for (int op = 0; op < 2; ++op) {
+            QCOMPARE(InitInterface(CommPort), 1);
+            QCOMPARE(Read(Lese, 9, 1), 1);
+            CloseInterface();
+        }
+        QCOMPARE(SerialOpenCount() - before, opens);
+        QCOMPARE(CommPortOpen, autoClose ? 0 : 1);
+    }
+
+    void broadcastWaitsForNoReply()
+    {
+        startSim({"--rs485", "3,17"});
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Write(Lese, 7, 1, 1), 1);
+        QCOMPARE(Read(Lese, 9, 1), 1); // the line is free again at once
+        CloseInterface();
+        QVERIFY(messages.shown.empty());
+        const QString log = simLog();
+        QCOMPARE(Requests(log, "00 10 03 c9 00 01 02 00 02"), 1);
+        QCOMPARE(int(log.count("reply 00")), 0);
+    }
+
+    void missingPortShowsOpenError()
+    {
+        CommPortPath = "/dev/zaro-no-such-port";
+        QCOMPARE(InitInterface(CommPort), 0);
+        QCOMPARE(CommPortOpen, 0);
+        QCOMPARE(messages.shown, (std::vector<Shown>{{MessageType::Error, 0, 0}}));
+    }
+
+    void diagnoseFindsOnlyPresentAddresses()
+    {
+        startSim({"--rs485", "3,17"});
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Diagnose(CommPort, 17), 1);
+        QCOMPARE(Diagnose(CommPort, 5), 0);
+        CloseInterface();
+        QVERIFY(messages.shown.empty());
+    }
+
+    // Timer ticks run while a transaction waits; their poll must not start another.
+    void tickDuringTransactionIsSkipped()
+    {
+        startSim({"--rs485", "3", "--turnaround", "60"});
+        QCOMPARE(InitInterface(CommPort), 1);
+        int tickResult = -1;
+        bool busyInTick = false;
+        QTimer::singleShot(10, [&] {
+            busyInTick = LinkBusy();
+            tickResult = Read(Lese, 3, 1);
+        });
+        QCOMPARE(Read(Lese, 13, 1), 1);
+        CloseInterface();
+        QVERIFY(busyInTick);
+        QCOMPARE(tickResult, 0);
+        QVERIFY(!LinkBusy());
+        QCOMPARE(Requests(simLog(), "03 03 01 3f"), 0);
+    }
+
+    void loggerBlockBeyondItsBufferIsNotRequested()
+    {
+        startSim({"--rs485", "3"});
+        Log[26] = 129;
+        Log[27] = 0;
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Read(Lese, 12, 1), 0);
+        Log[26] = 0;
+        CloseInterface();
+        QVERIFY(messages.shown.empty());
+        QCOMPARE(Requests(simLog(), "03 03"), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(LinkSerialTest)
+#include "link_serial_test.moc"

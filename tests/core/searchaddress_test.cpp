@@ -1,0 +1,194 @@
+#include "link/Kommun.h"
+#include "link/TCP_Komm.h"
+#include "platform/Messages.h"
+#include "settings/INI_File.h"
+#include "settings/SearchAddress.h"
+
+#include "SimProcess.h"
+
+#include <QtTest>
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+std::vector<int> Found()
+{
+    std::vector<int> list;
+    for (int32_t a : Devices485)
+        if (a != 0) list.push_back(a);
+    return list;
+}
+
+} // namespace
+
+class SearchAddressTest : public QObject {
+    Q_OBJECT
+    ScriptedMessages messages;
+    QTemporaryDir dir;
+
+    // A bus on a pseudo-terminal with a short time-out: the search costs about
+    // 60 ms per silent address.
+    bool StartBus(SimProcess& sim, const QStringList& extra)
+    {
+        if (!sim.start(QStringList{"--rs485"} + extra)) return false;
+        CommPortPath = sim.ptyPath().toStdString();
+        return true;
+    }
+
+private slots:
+    void init()
+    {
+        SettingsDir = dir.path().toStdString();
+        LoadINIDefault();
+        CommType = 1;
+        RTSFlow = 0;
+        RecTimeout = 50;
+        CommPortOpen = 0;
+        Last_Device = 32;
+        messages.clear();
+        SetMessageSink(&messages);
+    }
+
+    void findsTheMetersOfTheRange()
+    {
+        SimProcess sim;
+        QVERIFY(StartBus(sim, {"3,17,40"}));
+        std::vector<int> probed;
+        QCOMPARE(SearchAddress([&](int a) { probed.push_back(a); }), 1);
+        QCOMPARE(Found(), (std::vector<int>{3, 17})); // 40 lies outside 1..32
+        QCOMPARE(Search_Result, 1);
+        QCOMPARE(DeviceAddr, 247); // the selection is taken when the dialog closes
+        QCOMPARE(int(probed.size()), 32);
+        QVERIFY(std::is_sorted(probed.begin(), probed.end()));
+        QCOMPARE(CommPortOpen, 0);
+        QVERIFY(messages.shown.empty());
+    }
+
+    void addressOneGetsASecondProbe()
+    {
+        SimProcess sim;
+        QVERIFY(StartBus(sim, {"1,2", "--miss-first", "1"}));
+        QCOMPARE(SearchAddress(), 1);
+        QCOMPARE(Found(), (std::vector<int>{1, 2}));
+    }
+
+    void onlyAddressOneGetsIt()
+    {
+        SimProcess sim;
+        QVERIFY(StartBus(sim, {"1,2", "--miss-first", "2"}));
+        QCOMPARE(SearchAddress(), 1);
+        QCOMPARE(Found(), (std::vector<int>{1}));
+    }
+
+    void keepsTheLowest32()
+    {
+        QStringList bus;
+        for (int a = 30; a < 70; ++a) bus << QString::number(a);
+        SimProcess sim;
+        QVERIFY(StartBus(sim, {bus.join(',')}));
+        Last_Device = 247;
+        int last = 0;
+        QCOMPARE(SearchAddress([&](int a) { last = a; }), 1);
+        std::vector<int> expected(32);
+        std::iota(expected.begin(), expected.end(), 30);
+        QCOMPARE(Found(), expected);
+        QCOMPARE(SearchIndex, 32);
+        QCOMPARE(last, 61); // nothing more can be kept, so nothing more is probed
+    }
+
+    void emptyBusChangesNothingButTheList()
+    {
+        SimProcess sim;
+        QVERIFY(StartBus(sim, {"100"}));
+        Devices485[0] = 9;
+        DeviceAddr = 9;
+        QCOMPARE(SearchAddress(), 1);
+        QVERIFY(Found().empty());
+        QCOMPARE(Search_Result, 0);
+        QCOMPARE(DeviceAddr, 9);
+    }
+
+    void portThatDoesNotExist()
+    {
+        CommPortPath = dir.path().toStdString() + "/no-such-tty";
+        Devices485[0] = 5;
+        int probes = 0;
+        QCOMPARE(SearchAddress([&](int) { ++probes; }), 0);
+        QCOMPARE(probes, 0);
+        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{MessageType::Error, 0, 0}}));
+        QCOMPARE(Found(), std::vector<int>{5});
+        QCOMPARE(CommPortOpen, 0);
+    }
+
+    // A converter pulled out halfway: the search ends at once instead of timing out
+    // on every remaining address, and keeps what it found.
+    void portVanishesDuringTheSearch()
+    {
+        SimProcess sim;
+        QVERIFY(StartBus(sim, {"2"}));
+        Last_Device = 247;
+        RecTimeout = 200;
+        int probes = 0;
+        const int rc = SearchAddress([&](int a) {
+            ++probes;
+            if (a == 4) sim.stop();
+        });
+        QCOMPARE(rc, 0);
+        QVERIFY2(probes < 10, qPrintable(QString::number(probes)));
+        QCOMPARE(Found(), std::vector<int>{2});
+        QVERIFY(messages.wasShown(MessageType::Error, 0, 0));
+        QCOMPARE(CommPortOpen, 0);
+    }
+
+    void selectionKeepsTheLowest32_data()
+    {
+        QTest::addColumn<QList<int>>("ticked");
+        QTest::addColumn<QList<int>>("kept");
+        QTest::addColumn<int>("deviceAddr");
+        QList<int> many, lowest;
+        for (int a = 10; a < 43; ++a) many << a;
+        lowest = many.mid(0, 32);
+        QTest::newRow("33 ticked") << many << lowest << 10;
+        QTest::newRow("ends of the range") << QList<int>{247, 1} << QList<int>{1, 247} << 1;
+        QTest::newRow("none keeps the address") << QList<int>{} << QList<int>{} << 77;
+    }
+    void selectionKeepsTheLowest32()
+    {
+        QFETCH(QList<int>, ticked);
+        QFETCH(QList<int>, kept);
+        QFETCH(int, deviceAddr);
+        bool boxes[kMaxBusAddress] = {};
+        for (int a : ticked) boxes[a - 1] = true;
+        DeviceAddr = 77;
+        Devices485[0] = 77;
+        GetRS485DeviceSelection(boxes);
+        const std::vector<int> found = Found();
+        QCOMPARE(QList<int>(found.begin(), found.end()), kept);
+        QCOMPARE(DeviceAddr, deviceAddr);
+    }
+
+    void timeoutField_data()
+    {
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<int>("ms");
+        QTest::newRow("0.35") << 0.35 << 350;
+        QTest::newRow("0.29") << 0.29 << 290; // 289.99999999999994 in binary
+        QTest::newRow("truncated") << 0.2509 << 250;
+        QTest::newRow("0") << 0.0 << 50;
+        QTest::newRow("negative") << -3.0 << 50;
+        QTest::newRow("huge") << 1e300 << 10000;
+        QTest::newRow("not a number") << qQNaN() << 200;
+    }
+    void timeoutField()
+    {
+        QFETCH(double, seconds);
+        QFETCH(int, ms);
+        RecTimeout = 200;
+        QCOMPARE(TimeoutFromSeconds(seconds), ms);
+    }
+};
+
+QTEST_GUILESS_MAIN(SearchAddressTest)
+#include "searchaddress_test.moc"
