@@ -1,8 +1,12 @@
 // The main window and the rule by which display panels replace the main panel.
 #pragma once
 
+#include <string>
+
 class QWidget;
 class QMainWindow;
+class QPrinter;
+class QString;
 
 enum class PanelKind {
     Main,
@@ -28,7 +32,50 @@ void ActivateMenu(int visible);
 
 QMainWindow* MainWindow(); // the main window (BkgndPanel); nullptr before start-up
 QWidget* ActivePanel();    // the panel shown now; popups are parented to it
+QWidget* MainPanelHandle(); // the configuration editor; nullptr before start-up
 
 // The toolbar lists, refilled after every change of device type, interface or selection.
 void InitToolbarDeviceAddr();
 void InitToolbarGateway();
+int DevSelCallback();     // the address list's selection becomes DeviceAddr / TCPDevAddr
+int GatewaySelCallback(); // the gateway list's selection becomes GatewayIndex
+int LM57SelCallback();    // the module list's selection becomes LM57Index
+
+// The logger panels bring their own menu bar and toolbar.
+void LoadLoggerMenuTool(QWidget* loggerPanel);
+
+// Start-up up to the event loop: splash for splashSeconds, settings from settingsDir,
+// main window in the stored language. 1 when the main window is up.
+int StartZaro(double splashSeconds, const std::string& settingsDir);
+// Discards the toolbar, the panels and the main window.
+void EndZaro();
+// The whole program: what main() runs.
+int RunZaro(int argc, char** argv);
+
+// Loads the main window's texts, menu bar, toolbar and main panel in language l
+// (0 German, 1 English, 2 Dutch, 3 French; others mean English) and stores the choice.
+int ChangeLanguage(int l);
+int CmLangDeu();
+int CmLangEng();
+int CmLangNed();
+int CmLangFra();
+
+// Folder with translations/ and help/; empty means the program's directory.
+extern std::string ResourceDir;
+std::string ResourcePath(const char* sub);
+
+int ExitProgram();
+// Writes today's date and time into the main panel's QLabel children named "Date" and
+// "Time" (they are shown only while printing).
+void Update_Time();
+
+int CmPrint();
+// Prints panel as a picture scaled onto one page; false when the printer cannot start.
+bool PrintPanel(QWidget* panel, QPrinter& printer);
+
+int CmHelpContents();
+// The help page of the language, or the English one when the language lacks it.
+QString HelpFile(const QString& helpDir, int language, const QString& page);
+
+int ShowAboutDialog();
+void CloseAboutDialog();

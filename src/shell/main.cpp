@@ -1,10 +1,3 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "shell/ZARO.h"
 
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    QMainWindow w;
-    w.show();
-    return app.exec();
-}
+int main(int argc, char** argv) { return RunZaro(argc, argv); }

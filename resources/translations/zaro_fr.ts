@@ -1,0 +1,389 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>About</name>
+    <message>
+        <source>Configuration and measurement program for multifunction power meters</source>
+        <translation>Programme de configuration et de mesure pour centrales de mesure multifonctions</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Click to close</source>
+        <translation>Cliquer pour fermer</translation>
+    </message>
+</context>
+<context>
+    <name>DialogMessages</name>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Clear the logger</source>
+        <translation>Effacer l'enregistreur</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transfert</translation>
+    </message>
+    <message>
+        <source>Data transfer in progress...</source>
+        <translation>Transfert de données en cours...</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>ZARO Help</source>
+        <translation>Aide ZARO</translation>
+    </message>
+    <message>
+        <source>The help pages were not found in %1.</source>
+        <translation>Les pages d'aide sont introuvables dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Meter</source>
+        <translation>&amp;Appareil</translation>
+    </message>
+    <message>
+        <source>M&amp;easurements</source>
+        <translation>M&amp;esures</translation>
+    </message>
+    <message>
+        <source>&amp;Display</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>&amp;New configuration</source>
+        <translation>&amp;Nouvelle configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Open configuration...</source>
+        <translation>&amp;Ouvrir une configuration...</translation>
+    </message>
+    <message>
+        <source>&amp;Save configuration...</source>
+        <translation>&amp;Enregistrer la configuration...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Receive configuration from meter</source>
+        <translation>&amp;Recevoir la configuration de l'appareil</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d configuration to meter</source>
+        <translation>&amp;Envoyer la configuration à l'appareil</translation>
+    </message>
+    <message>
+        <source>&amp;Version information</source>
+        <translation>Informations de &amp;version</translation>
+    </message>
+    <message>
+        <source>Restart &amp;mean-value interval</source>
+        <translation>Redémarrer l'intervalle de &amp;moyenne</translation>
+    </message>
+    <message>
+        <source>&amp;Interface...</source>
+        <translation>&amp;Interface...</translation>
+    </message>
+    <message>
+        <source>&amp;Instantaneous values</source>
+        <translation>Valeurs &amp;instantanées</translation>
+    </message>
+    <message>
+        <source>Mi&amp;nimum and maximum values</source>
+        <translation>Valeurs mi&amp;nimales et maximales</translation>
+    </message>
+    <message>
+        <source>&amp;Energy meters</source>
+        <translation>Compteurs d'é&amp;nergie</translation>
+    </message>
+    <message>
+        <source>&amp;Mean values</source>
+        <translation>Valeurs &amp;moyennes</translation>
+    </message>
+    <message>
+        <source>&amp;Harmonics</source>
+        <translation>&amp;Harmoniques</translation>
+    </message>
+    <message>
+        <source>&amp;Simulation of digital outputs</source>
+        <translation>&amp;Simulation des sorties numériques</translation>
+    </message>
+    <message>
+        <source>&amp;Logger</source>
+        <translation>&amp;Enregistreur</translation>
+    </message>
+    <message>
+        <source>Logger &amp;without meter</source>
+        <translation>Enregistreur &amp;sans appareil</translation>
+    </message>
+    <message>
+        <source>Display &amp;pages...</source>
+        <translation>&amp;Pages d'affichage...</translation>
+    </message>
+    <message>
+        <source>&amp;Brightness...</source>
+        <translation>&amp;Luminosité...</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;About ZARO</source>
+        <translation>&amp;À propos de ZARO</translation>
+    </message>
+    <message>
+        <source>&amp;Back to the configuration</source>
+        <translation>&amp;Retour à la configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Open logger file...</source>
+        <translation>&amp;Ouvrir un fichier d'enregistrement...</translation>
+    </message>
+    <message>
+        <source>&amp;Save logger file...</source>
+        <translation>&amp;Enregistrer le fichier d'enregistrement...</translation>
+    </message>
+    <message>
+        <source>&amp;Read from meter</source>
+        <translation>&amp;Lire depuis l'appareil</translation>
+    </message>
+    <message>
+        <source>&amp;Profile graph</source>
+        <translation>&amp;Graphique du profil</translation>
+    </message>
+    <message>
+        <source>E&amp;xport to Excel...</source>
+        <translation>E&amp;xporter vers Excel...</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum and maximum values</source>
+        <translation>Valeurs &amp;minimales et maximales</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The serial port does not exist or is used by another program. Choose another port in the interface dialog or close the other program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The serial port could not be configured. Check the port settings in the interface dialog and reconnect the converter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The meter does not answer. Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The meter&apos;s reply was incomplete or damaged. Check the cable and the connections, and that only one meter uses this address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No connection to the LANMOD57 module. Check its IP address, the network cable and that the module is switched on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No connection to the gateway. Check its IP address, the TCP port and the network cable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request could not be sent over the network. The connection was closed; try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module gave no valid reply in time. Check that the meter is connected to the module and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The gateway gave no reply in time. Check the gateway and the meters behind it, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The addressed device does not respond. Check the device address and the device&apos;s connection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be opened. Check the name and that you may read it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file has the wrong format and was not loaded. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The configuration is for a 1 A current input, but the meter has a 5 A input. Choose the meter&apos;s current range and send again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The configuration is for a 5 A current input, but the meter has a 1 A input. Choose the meter&apos;s current range and send again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The configuration is for another meter model. Choose the meter&apos;s model and send again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This meter does not measure harmonics. Harmonics are available on the ZRM3 model only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The IP address is not valid. Enter four numbers from 0 to 255 separated by dots.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The subnet mask is not valid. Enter four numbers from 0 to 255 separated by dots.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The default gateway address is not valid. Enter four numbers from 0 to 255 separated by dots.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The MAC address is not valid. Enter six pairs of hex digits 0-9, A-F separated by &apos;-&apos;, for example 00-30-11-0A-0B-0C.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send the configuration to the meter now? The meter&apos;s settings will be overwritten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the meter&apos;s logger? All logged records will be lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The simulation frees the digital outputs from their limit or pulse function until it ends. Start the simulation?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The meter&apos;s logger cannot be read (no meter, or nothing is logged). Open the logger anyway to work with files?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The meter&apos;s firmware does not support the display refresh time. Send the configuration without it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The meter&apos;s firmware does not support the cos-phi correction. Send the configuration without it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The meter&apos;s firmware does not support the current unbalance display. Send the configuration without it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module&apos;s firmware may not support the min/max logger. Send the min/max logger settings anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The logged quantities change. The logger should be cleared, or its records will no longer match. Continue sending?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial interface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current input range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZARO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected message (%1, %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Configuration editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Meter address</source>
+        <translation>Adresse de l'appareil</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Passerelle</translation>
+    </message>
+    <message>
+        <source>LANMOD57 module</source>
+        <translation>Module LANMOD57</translation>
+    </message>
+</context>
+</TS>

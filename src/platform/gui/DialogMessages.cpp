@@ -1,0 +1,118 @@
+#include "platform/gui/DialogMessages.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStatusBar>
+#include <cstdio>
+
+namespace {
+
+// The serial path takes no events while it waits; repainting here keeps the popup
+// readable during long work without letting the user start a second operation.
+void Repaint()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace
+
+DialogMessages::~DialogMessages()
+{
+    delete progressDialog;
+}
+
+void DialogMessages::showError(int kind, int number)
+{
+    QMessageBox box(QMessageBox::Critical, MessageTitle(MessageType::Error, kind),
+                    MessageText(MessageType::Error, kind, number), QMessageBox::Ok, parent());
+    box.exec();
+}
+
+int DialogMessages::askWarnung(int kind, int number)
+{
+    QMessageBox box(QMessageBox::Warning, MessageTitle(MessageType::Warnung, kind),
+                    MessageText(MessageType::Warnung, kind, number), QMessageBox::NoButton, parent());
+    QPushButton* yes = box.addButton(QApplication::translate("DialogMessages", "Continue"), QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(QApplication::translate("DialogMessages", "Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? 1 : 0;
+}
+
+int DialogMessages::askLoggerWarnung()
+{
+    QMessageBox box(QMessageBox::Warning, MessageTitle(MessageType::LoggerWarnung, 0),
+                    MessageText(MessageType::LoggerWarnung, 0, 0), QMessageBox::NoButton, parent());
+    QPushButton* yes = box.addButton(QApplication::translate("DialogMessages", "Continue"), QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(QApplication::translate("DialogMessages", "Cancel"), QMessageBox::RejectRole);
+    auto* clear = new QCheckBox(QApplication::translate("DialogMessages", "Clear the logger"));
+    box.setCheckBox(clear);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    if (box.clickedButton() != yes) return 0;
+    return clear->isChecked() ? 2 : 1;
+}
+
+void DialogMessages::progress(int mode, int value)
+{
+    if (mode == 0) {
+        delete progressDialog;
+        progressDialog = new QProgressDialog(parent());
+        progressDialog->setWindowTitle(QApplication::translate("DialogMessages", "Transfer"));
+        progressDialog->setLabelText(QApplication::translate("DialogMessages", "Data transfer in progress..."));
+        progressDialog->setCancelButton(nullptr); // the transfer cannot be interrupted midway
+        progressDialog->setWindowModality(Qt::ApplicationModal);
+        progressDialog->setMinimumDuration(0);
+        progressDialog->setAutoClose(false);
+        progressDialog->setAutoReset(false);
+        progressDialog->setRange(0, 100);
+        progressDialog->setValue(0);
+        progressDialog->show();
+        Repaint();
+    } else if (mode == 2 && progressDialog) {
+        progressDialog->setValue(qBound(0, value, 100));
+        Repaint();
+    } else if (mode == 1) {
+        delete progressDialog;
+        Repaint();
+    }
+}
+
+void DialogMessages::notify(const QString& text)
+{
+    QWidget* p = parent();
+    auto* window = p ? qobject_cast<QMainWindow*>(p->window()) : nullptr;
+    if (!window) {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+        return;
+    }
+    window->statusBar()->showMessage(text, 10000);
+}
+
+void DialogMessages::showInfo(const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent());
+    box.exec();
+}
+
+std::string DialogMessages::selectFile(bool save, const QString& title, const QString& pattern,
+                                       const std::string& suggested)
+{
+    QString start = QString::fromStdString(suggested);
+    if (start.contains('*')) start.clear(); // a bare pattern is no file name
+    QFileDialog dialog(parent(), title, start, pattern);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // A name typed without its extension gets the one of the pattern ("*.ZRC").
+    if (save && pattern.startsWith("*.")) dialog.setDefaultSuffix(pattern.mid(2));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first().toStdString();
+}

@@ -1,0 +1,31 @@
+// The message sink of the windowed program: every error, question and progress report
+// becomes a dialog over the panel the user is looking at.
+#pragma once
+
+#include "platform/Messages.h"
+
+#include <QPointer>
+
+class QProgressDialog;
+class QWidget;
+
+class DialogMessages : public MessageSink {
+public:
+    // activePanel gives the parent of every popup; it may return nullptr before the
+    // main window exists.
+    explicit DialogMessages(QWidget* (*activePanel)()) : parentOf(activePanel) {}
+    ~DialogMessages() override;
+    void showError(int kind, int number) override;
+    int askWarnung(int kind, int number) override;
+    int askLoggerWarnung() override;
+    void progress(int mode, int value) override;
+    void notify(const QString& text) override;
+    void showInfo(const QString& title, const QString& text) override;
+    std::string selectFile(bool save, const QString& title, const QString& pattern,
+                           const std::string& suggested) override;
+
+private:
+    QWidget* parent() const { return parentOf ? parentOf() : nullptr; }
+    QWidget* (*parentOf)();
+    QPointer<QProgressDialog> progressDialog;
+};

@@ -1,0 +1,90 @@
+// Every command of the main window and of the logger's menu bar, in menu order.
+//
+// A command whose subsystem is not built yet has nullptr as its function and is shown
+// dimmed. Making it live is one line: include the subsystem's header below and put the
+// callback (signature int()) in place of the nullptr, e.g.
+//     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Instantaneous values"), "F5", ToolImage::None, CmMeasDisplay, -1},
+// The toolbar buttons trigger the entry that carries their image, so they follow.
+#include "shell/MenuCommands.h"
+
+#include "shell/ZARO.h"
+
+#include <QtGlobal>
+#include <iterator>
+
+namespace {
+
+enum { kFile, kMeter, kMeasurements, kDisplay, kLanguage, kHelp };
+
+const char* const kMainTitles[] = {
+    QT_TRANSLATE_NOOP("Menu", "&File"),    QT_TRANSLATE_NOOP("Menu", "&Meter"),
+    QT_TRANSLATE_NOOP("Menu", "M&easurements"), QT_TRANSLATE_NOOP("Menu", "&Display"),
+    QT_TRANSLATE_NOOP("Menu", "&Language"), QT_TRANSLATE_NOOP("Menu", "&Help"),
+};
+
+using T = ToolImage;
+
+const MenuCommand kMainCommands[] = {
+    {kFile, QT_TRANSLATE_NOOP("Menu", "&New configuration"), "Ctrl+N", T::New, nullptr /*CmFileNew*/, -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "&Open configuration..."), "Ctrl+O", T::Open, nullptr /*CmFileOpen*/, -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "&Save configuration..."), "Ctrl+S", T::Save, nullptr /*CmSaveToFile*/, -1},
+    {kFile, nullptr, nullptr, T::None, nullptr, -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "&Print..."), "Ctrl+P", T::Print, CmPrint, -1},
+    {kFile, nullptr, nullptr, T::None, nullptr, -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "E&xit"), "Ctrl+Q", T::None, ExitProgram, -1},
+
+    {kMeter, QT_TRANSLATE_NOOP("Menu", "&Receive configuration from meter"), "Ctrl+R", T::Download,
+     nullptr /*CmRecFromDev*/, -1},
+    {kMeter, QT_TRANSLATE_NOOP("Menu", "Sen&d configuration to meter"), "Ctrl+D", T::Upload,
+     nullptr /*CmSendConfig*/, -1},
+    {kMeter, QT_TRANSLATE_NOOP("Menu", "&Version information"), nullptr, T::None, nullptr /*CmGetVersionInfo*/, -1},
+    {kMeter, QT_TRANSLATE_NOOP("Menu", "Restart &mean-value interval"), nullptr, T::None,
+     nullptr /*CmRestartInterval*/, -1},
+    {kMeter, nullptr, nullptr, T::None, nullptr, -1},
+    {kMeter, QT_TRANSLATE_NOOP("Menu", "&Interface..."), nullptr, T::None, nullptr /*CmSelInterface*/, -1},
+
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Instantaneous values"), "F5", T::None, nullptr /*CmMeasDisplay*/, -1},
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "Mi&nimum and maximum values"), nullptr, T::None,
+     nullptr /*CmMinMaxDisplay*/, -1},
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Energy meters"), nullptr, T::None, nullptr /*CmMetersDisplay*/, -1},
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Mean values"), nullptr, T::None, nullptr /*CmMeanValueDisplay*/, -1},
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Harmonics"), nullptr, T::None, nullptr /*CmHarmonicsDisp*/, -1},
+    {kMeasurements, nullptr, nullptr, T::None, nullptr, -1},
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Simulation of digital outputs"), nullptr, T::None,
+     nullptr /*CmSimulation*/, -1},
+    {kMeasurements, nullptr, nullptr, T::None, nullptr, -1},
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Logger"), nullptr, T::None, nullptr /*CmLoggerAcquisition*/, -1},
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "Logger &without meter"), nullptr, T::None,
+     nullptr /*logger entered offline*/, -1},
+
+    {kDisplay, QT_TRANSLATE_NOOP("Menu", "Display &pages..."), nullptr, T::None, nullptr /*CmDispMode*/, -1},
+    {kDisplay, QT_TRANSLATE_NOOP("Menu", "&Brightness..."), nullptr, T::None, nullptr /*CmDisplay*/, -1},
+
+    // Each language is named in its own language, whatever language is active.
+    {kLanguage, "Deutsch", nullptr, T::None, CmLangDeu, 0},
+    {kLanguage, "English", nullptr, T::None, CmLangEng, 1},
+    {kLanguage, "Nederlands", nullptr, T::None, CmLangNed, 2},
+    {kLanguage, "Fran\u00e7ais", nullptr, T::None, CmLangFra, 3},
+
+    {kHelp, QT_TRANSLATE_NOOP("Menu", "&Contents"), "F1", T::None, CmHelpContents, -1},
+    {kHelp, QT_TRANSLATE_NOOP("Menu", "&About ZARO"), nullptr, T::None, ShowAboutDialog, -1},
+};
+
+const char* const kLoggerTitles[] = {QT_TRANSLATE_NOOP("Menu", "&Logger")};
+
+const MenuCommand kLoggerCommands[] = {
+    {0, QT_TRANSLATE_NOOP("Menu", "&Back to the configuration"), nullptr, T::Return, nullptr /*CmCloseAcquisition*/, -1},
+    {0, nullptr, nullptr, T::None, nullptr, -1},
+    {0, QT_TRANSLATE_NOOP("Menu", "&Open logger file..."), "Ctrl+O", T::Open, nullptr /*CmOpenLoggerFile*/, -1},
+    {0, QT_TRANSLATE_NOOP("Menu", "&Save logger file..."), "Ctrl+S", T::Save, nullptr /*CmStoreLoggerFile*/, -1},
+    {0, QT_TRANSLATE_NOOP("Menu", "&Read from meter"), nullptr, T::Upload, nullptr /*CmReadLoggerData*/, -1},
+    {0, QT_TRANSLATE_NOOP("Menu", "&Profile graph"), nullptr, T::Graphic, nullptr /*CmDispLogData*/, -1},
+    {0, QT_TRANSLATE_NOOP("Menu", "E&xport to Excel..."), nullptr, T::Excel, nullptr /*CmExcelExport*/, -1},
+    {0, QT_TRANSLATE_NOOP("Menu", "&Minimum and maximum values"), nullptr, T::Find, nullptr /*CmShowMinMax*/, -1},
+};
+
+} // namespace
+
+const MenuTable kMainMenu = {kMainTitles, int(std::size(kMainTitles)), kMainCommands, int(std::size(kMainCommands))};
+const MenuTable kLoggerMenu = {kLoggerTitles, int(std::size(kLoggerTitles)), kLoggerCommands,
+                               int(std::size(kLoggerCommands))};

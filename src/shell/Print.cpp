@@ -1,0 +1,52 @@
+// Printing the panel the user is looking at.
+#include "shell/ZARO.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QWidget>
+
+namespace {
+
+void ShowPrintFields(bool visible)
+{
+    QWidget* panel = MainPanelHandle();
+    if (!panel) return;
+    for (const char* name : {"Date", "Time"})
+        if (auto* field = panel->findChild<QLabel*>(name)) field->setVisible(visible);
+}
+
+} // namespace
+
+bool PrintPanel(QWidget* panel, QPrinter& printer)
+{
+    if (!panel) return false;
+    // Fields just shown for the printout must have their place before the picture.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QPixmap picture = panel->grab();
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const QRect page = painter.viewport();
+    QSize size = picture.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(QRect(page.topLeft(), size), picture);
+    return painter.end();
+}
+
+int CmPrint()
+{
+    QWidget* panel = ActivePanel();
+    if (!panel) return 0;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, panel);
+    if (dialog.exec() != QDialog::Accepted) return 0;
+    // The date and time of the printout appear on paper only.
+    Update_Time();
+    ShowPrintFields(true);
+    PrintPanel(panel, printer);
+    ShowPrintFields(false);
+    return 0;
+}

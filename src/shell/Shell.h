@@ -1,0 +1,36 @@
+// Pieces of the application shell shared between its files.
+#pragma once
+
+#include "shell/MenuCommands.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QMainWindow;
+class QMenuBar;
+class QPixmap;
+class QToolBar;
+class QWidget;
+
+// The toolbar attached to the main window now (main or logger toolbar).
+extern QPointer<QToolBar> gToolbar;
+
+// A menu bar from a command table, in the current language; commands without a
+// function are dimmed. The actions carry their ToolImage as data.
+QMenuBar* BuildMenuBar(const MenuTable& table, QWidget* parent);
+// Toolbars tied to the entries of bar; they are added to window and returned.
+QToolBar* BuildMainToolbar(QMainWindow* window, QMenuBar* bar);
+QToolBar* BuildLoggerToolbar(QMainWindow* window, QMenuBar* bar);
+// Checks the entry of the language and unchecks the other three.
+void CheckLanguageEntry(QMenuBar* bar, int language);
+
+// The splash panel of start-up, shown again as the about panel.
+extern QPointer<QWidget> AboutHandle;
+
+// The picture of the splash and about panels.
+QPixmap SplashPicture();
+// Creates the splash panel (a click on it calls CloseAboutDialog).
+QWidget* CreateSplashPanel(QWidget* parent);
+
+// Closes every Modbus/TCP connection (a change of gateway or module, the end).
+void CloseAllTCPConnections();

@@ -1,0 +1,324 @@
+// Menu bars and toolbars of the main window, and the meter, gateway and module lists.
+#include "shell/Shell.h"
+#include "shell/ZARO.h"
+
+#include "link/TCP_Komm.h"
+#include "netmodules/LANMOD57.h"
+#include "settings/INI_File.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QComboBox>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyle>
+#include <QToolBar>
+#include <algorithm>
+
+QPointer<QToolBar> gToolbar;
+
+namespace {
+
+const char* kAddressListName = "DeviceAddrList";
+const char* kNetListName = "GatewayList";
+
+// What the second list holds now; its callback depends on it.
+enum class NetList { None, Gateways, Modules };
+NetList netListMode = NetList::None;
+
+QIcon Drawn(void (*draw)(QPainter&))
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 2));
+    draw(p);
+    return QIcon(pixmap);
+}
+
+void DrawPrinter(QPainter& p)
+{
+    p.setBrush(Qt::white);
+    p.drawRect(9, 3, 14, 10); // paper
+    p.setBrush(QColor(150, 150, 160));
+    p.drawRoundedRect(3, 12, 26, 12, 3, 3); // body
+    p.setBrush(Qt::white);
+    p.drawRect(9, 20, 14, 9); // printout
+}
+
+void DrawGraph(QPainter& p)
+{
+    p.drawLine(4, 4, 4, 28);
+    p.drawLine(4, 28, 29, 28);
+    p.setPen(QPen(QColor(0, 90, 200), 2.5));
+    QPainterPath curve;
+    curve.moveTo(6, 22);
+    curve.cubicTo(12, 6, 18, 26, 28, 8);
+    p.drawPath(curve);
+}
+
+void DrawSheet(QPainter& p)
+{
+    p.setBrush(QColor(230, 245, 230));
+    p.drawRect(3, 3, 26, 26);
+    p.setPen(QPen(QColor(30, 120, 60), 1));
+    for (int i = 1; i < 4; ++i) {
+        p.drawLine(3, 3 + i * 26 / 4, 29, 3 + i * 26 / 4);
+        p.drawLine(3 + i * 26 / 4, 3, 3 + i * 26 / 4, 29);
+    }
+}
+
+QIcon ToolIcon(ToolImage image)
+{
+    QStyle* s = QApplication::style();
+    switch (image) {
+    case ToolImage::New: return s->standardIcon(QStyle::SP_FileIcon);
+    case ToolImage::Open: return s->standardIcon(QStyle::SP_DialogOpenButton);
+    case ToolImage::Save: return s->standardIcon(QStyle::SP_DialogSaveButton);
+    case ToolImage::Download: return s->standardIcon(QStyle::SP_ArrowDown);
+    case ToolImage::Upload: return s->standardIcon(QStyle::SP_ArrowUp);
+    case ToolImage::Print: return Drawn(DrawPrinter);
+    case ToolImage::Return: return s->standardIcon(QStyle::SP_ArrowBack);
+    case ToolImage::Graphic: return Drawn(DrawGraph);
+    case ToolImage::Excel: return Drawn(DrawSheet);
+    case ToolImage::Find: return s->standardIcon(QStyle::SP_FileDialogContentsView);
+    case ToolImage::None: break;
+    }
+    return {};
+}
+
+QAction* ActionWithImage(QMenuBar* bar, ToolImage image)
+{
+    for (QAction* a : bar->findChildren<QAction*>())
+        if (a->data().toInt() == int(image)) return a;
+    return nullptr;
+}
+
+QToolBar* BuildToolbar(QMainWindow* window, QMenuBar* bar, const ToolImage* images, int count)
+{
+    auto* toolbar = new QToolBar(window);
+    toolbar->setObjectName("Toolbar");
+    toolbar->setMovable(false);
+    toolbar->setIconSize(QSize(24, 24));
+    for (int i = 0; i < count; ++i) {
+        QAction* action = ActionWithImage(bar, images[i]);
+        if (!action) continue;
+        if (!toolbar->actions().isEmpty()) toolbar->addSeparator();
+        toolbar->addAction(action);
+    }
+    window->addToolBar(Qt::TopToolBarArea, toolbar);
+    return toolbar;
+}
+
+QComboBox* ToolbarList(const char* name)
+{
+    return gToolbar ? gToolbar->findChild<QComboBox*>(name) : nullptr;
+}
+
+void OnNetListActivated(int)
+{
+    if (netListMode == NetList::Gateways) GatewaySelCallback();
+    if (netListMode == NetList::Modules) LM57SelCallback();
+}
+
+// Slot row of the gateway in use; GatewayIndex may come from an edited file.
+const int32_t* GatewayAddresses()
+{
+    return DevicesTCP[std::clamp<int32_t>(GatewayIndex, 0, kMaxGateways - 1)];
+}
+
+} // namespace
+
+QMenuBar* BuildMenuBar(const MenuTable& table, QWidget* parent)
+{
+    auto* bar = new QMenuBar(parent);
+    QMenu* menus[16] = {};
+    auto* languages = new QActionGroup(bar);
+    languages->setExclusive(true);
+    for (int i = 0; i < table.titleCount && i < 16; ++i)
+        menus[i] = bar->addMenu(QApplication::translate("Menu", table.titles[i]));
+    for (int i = 0; i < table.count; ++i) {
+        const MenuCommand& c = table.commands[i];
+        QMenu* menu = menus[c.menu];
+        if (!c.text) {
+            menu->addSeparator();
+            continue;
+        }
+        const QString text = c.language >= 0 ? QString::fromUtf8(c.text) : QApplication::translate("Menu", c.text);
+        QAction* action = menu->addAction(text);
+        action->setData(int(c.image));
+        if (c.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
+        if (c.image != ToolImage::None) {
+            action->setIcon(ToolIcon(c.image));
+            action->setToolTip(QString(text).remove('&').remove("..."));
+        }
+        if (c.language >= 0) {
+            action->setCheckable(true);
+            action->setProperty("language", c.language);
+            languages->addAction(action);
+        }
+        if (!c.run) {
+            action->setEnabled(false);
+            continue;
+        }
+        int (*run)() = c.run;
+        QObject::connect(action, &QAction::triggered, action, [run] { run(); });
+    }
+    return bar;
+}
+
+void CheckLanguageEntry(QMenuBar* bar, int language)
+{
+    for (QAction* a : bar->findChildren<QAction*>()) {
+        const QVariant l = a->property("language");
+        if (l.isValid()) a->setChecked(l.toInt() == language);
+    }
+}
+
+QToolBar* BuildMainToolbar(QMainWindow* window, QMenuBar* bar)
+{
+    static const ToolImage images[] = {ToolImage::New,      ToolImage::Open,   ToolImage::Save,
+                                       ToolImage::Download, ToolImage::Upload, ToolImage::Print};
+    QToolBar* toolbar = BuildToolbar(window, bar, images, int(std::size(images)));
+
+    toolbar->addSeparator();
+    auto* addresses = new QComboBox(toolbar);
+    addresses->setObjectName(kAddressListName);
+    addresses->setToolTip(QApplication::translate("Toolbar", "Meter address"));
+    addresses->setMinimumContentsLength(4);
+    addresses->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    QObject::connect(addresses, &QComboBox::activated, addresses, [](int) { DevSelCallback(); });
+    toolbar->addWidget(addresses);
+
+    toolbar->addSeparator();
+    auto* net = new QComboBox(toolbar);
+    net->setObjectName(kNetListName);
+    net->setMinimumContentsLength(16);
+    net->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    QObject::connect(net, &QComboBox::activated, net, OnNetListActivated);
+    toolbar->addWidget(net);
+
+    gToolbar = toolbar;
+    InitToolbarDeviceAddr();
+    InitToolbarGateway();
+    return toolbar;
+}
+
+QToolBar* BuildLoggerToolbar(QMainWindow* window, QMenuBar* bar)
+{
+    static const ToolImage images[] = {ToolImage::Return,  ToolImage::Open,  ToolImage::Save, ToolImage::Upload,
+                                       ToolImage::Graphic, ToolImage::Excel, ToolImage::Find};
+    return BuildToolbar(window, bar, images, int(std::size(images)));
+}
+
+void InitToolbarDeviceAddr()
+{
+    Search_Result = 0;
+    QComboBox* list = ToolbarList(kAddressListName);
+    if (!list) return;
+    const QSignalBlocker quiet(list);
+    list->clear();
+    int selected = -1;
+    if (CommType == 1 || CommType == 2) {
+        const int32_t* known = CommType == 1 ? Devices485 : GatewayAddresses();
+        const int32_t inUse = CommType == 1 ? DeviceAddr : TCPDevAddr;
+        for (int slot = 0; slot < 32; ++slot) {
+            if (known[slot] == 0) continue;
+            Search_Result = 1;
+            list->addItem(QString::number(known[slot]), slot);
+            if (known[slot] == inUse && selected < 0) selected = list->count() - 1;
+        }
+    }
+    if (list->count() == 0) {
+        list->setEnabled(false);
+        return;
+    }
+    if (selected < 0) selected = 0;
+    list->setCurrentIndex(selected);
+    // A gateway whose remembered meter is gone falls back to its first meter.
+    if (CommType == 2 && selected == 0 && TCPDevAddr != list->itemText(0).toInt()) {
+        TCPDevAddr = list->itemText(0).toInt();
+        NewINIFileTCP();
+    }
+    list->setEnabled(true);
+}
+
+void InitToolbarGateway()
+{
+    QComboBox* list = ToolbarList(kNetListName);
+    if (!list) return;
+    const QSignalBlocker quiet(list);
+    list->clear();
+    int selected = -1;
+    if (CommType == 2) {
+        netListMode = NetList::Gateways;
+        list->setToolTip(QApplication::translate("Toolbar", "Gateway"));
+        for (int g = 0; g < 16; ++g) {
+            const bool hasMeter = std::any_of(DevicesTCP[g], DevicesTCP[g] + 32, [](int32_t a) { return a != 0; });
+            if (GatewayIP[g][0] == 0 || !hasMeter) continue;
+            list->addItem(QString::fromLatin1(GatewayName[g][0] ? GatewayName[g] : GatewayIP[g]), g);
+            if (g == GatewayIndex) selected = list->count() - 1;
+        }
+    } else if (CommType == 3) {
+        netListMode = NetList::Modules;
+        list->setToolTip(QApplication::translate("Toolbar", "LANMOD57 module"));
+        const int known = std::clamp<int32_t>(Num57, 0, kMaxModules);
+        for (int m = 0; m < known; ++m) {
+            const ModuleRecord& r = EMD[m];
+            const QString text = r.name[0] ? QString::fromLatin1(r.name)
+                                           : QString::asprintf("%s (%s)", r.MAC, r.IP);
+            list->addItem(text, m);
+            if (m == LM57Index) selected = list->count() - 1;
+        }
+    } else {
+        netListMode = NetList::None;
+        list->setToolTip(QApplication::translate("Toolbar", "Gateway"));
+    }
+    if (selected >= 0) list->setCurrentIndex(selected);
+    list->setEnabled(list->count() > 0);
+}
+
+int DevSelCallback()
+{
+    QComboBox* list = ToolbarList(kAddressListName);
+    if (!list || list->currentIndex() < 0) return 0;
+    const int address = list->currentText().toInt();
+    if (CommType == 1) {
+        DeviceAddr = address;
+        NewINIFile();
+    } else {
+        TCPDevAddr = address;
+        NewINIFileTCP();
+    }
+    return 0;
+}
+
+int GatewaySelCallback()
+{
+    QComboBox* list = ToolbarList(kNetListName);
+    if (!list || list->currentIndex() < 0) return 0;
+    const int gateway = list->currentData().toInt();
+    if (gateway == GatewayIndex) return 0;
+    CloseAllTCPConnections();
+    GatewayIndex = gateway;
+    NewINIFileTCP();
+    InitToolbarDeviceAddr();
+    return 0;
+}
+
+int LM57SelCallback()
+{
+    QComboBox* list = ToolbarList(kNetListName);
+    if (!list || list->currentIndex() < 0) return 0;
+    const int module = list->currentData().toInt();
+    if (module == LM57Index) return 0;
+    CloseAllTCPConnections();
+    LM57Index = module;
+    NewDevINIFile();
+    return 0;
+}

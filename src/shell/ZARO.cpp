@@ -1,0 +1,302 @@
+// Start-up, the main window, panel switching, language switching and the orderly end.
+#include "shell/ZARO.h"
+
+#include "shell/Shell.h"
+
+#include "config/ConfigImage.h"
+#include "config/EditorRefresh.h"
+#include "config/gui/MainPanel.h"
+#include "link/Kommun.h"
+#include "link/TCP_Komm.h"
+#include "platform/ProgramFiles.h"
+#include "platform/TimeBase.h"
+#include "platform/gui/DialogMessages.h"
+#include "settings/INI_File.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QToolBar>
+#include <QTranslator>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
+
+std::string ResourceDir;
+QPointer<QWidget> AboutHandle;
+
+namespace {
+
+QPointer<QMainWindow> BkgndPanel;
+QPointer<QWidget> MainPanel;
+QPointer<QWidget> activePanel;
+QVBoxLayout* panelArea = nullptr; // holds the panel shown in the main window
+
+QTranslator* translator = nullptr;   // our texts
+QTranslator* qtTranslator = nullptr; // Qt's own dialog buttons
+
+const char* const kLanguageCodes[] = {"de", "en", "nl", "fr"};
+
+// Close of the main window ends the event loop, even while the about panel is up.
+class PanelEventFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+bool PanelEvents(QObject* panel, QEvent* event)
+{
+    // The type first: during the window's destruction the handle no longer is a main window.
+    if (event->type() == QEvent::Close && panel == BkgndPanel) QCoreApplication::exit(0);
+    return false;
+}
+
+bool PanelEventFilter::eventFilter(QObject* watched, QEvent* event) { return PanelEvents(watched, event); }
+
+bool IsFitted(PanelKind kind)
+{
+    switch (kind) {
+    case PanelKind::MeanStandard:
+    case PanelKind::Meters:
+    case PanelKind::Simulation:
+    case PanelKind::DisplayMode: return false;
+    default: return true;
+    }
+}
+
+void ResetProgramState()
+{
+    filename.clear();
+    Search_Result = 0;
+    std::fill(std::begin(TCP_Connection), std::end(TCP_Connection), 0);
+}
+
+void LoadTranslation(int l)
+{
+    for (QTranslator** t : {&translator, &qtTranslator}) {
+        if (!*t) continue;
+        QCoreApplication::removeTranslator(*t);
+        delete *t;
+        *t = nullptr;
+    }
+    translator = new QTranslator;
+    const QString dir = QString::fromStdString(ResourcePath("translations"));
+    // A missing translation leaves the English texts: a window in the wrong language
+    // still beats no window at all.
+    if (translator->load(QStringLiteral("zaro_%1").arg(kLanguageCodes[l]), dir))
+        QCoreApplication::installTranslator(translator);
+    qtTranslator = new QTranslator;
+    if (qtTranslator->load(QStringLiteral("qtbase_%1").arg(kLanguageCodes[l]),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTranslator);
+}
+
+void CreateMainWindow()
+{
+    BkgndPanel = new QMainWindow;
+    BkgndPanel->setObjectName("BkgndPanel");
+    auto* area = new QWidget(BkgndPanel);
+    panelArea = new QVBoxLayout(area);
+    panelArea->setContentsMargins(0, 0, 0, 0);
+    BkgndPanel->setCentralWidget(area);
+    BkgndPanel->installEventFilter(new PanelEventFilter(BkgndPanel));
+    BkgndPanel->resize(1000, 700);
+    BkgndPanel->setWindowIcon(QIcon(SplashPicture().copy(320, 40, 180, 220)));
+}
+
+void DiscardToolbar()
+{
+    if (!gToolbar) return;
+    // Later, not now: the button that asked for this may still be handling its click.
+    BkgndPanel->removeToolBar(gToolbar);
+    gToolbar->hide();
+    gToolbar->deleteLater();
+    gToolbar = nullptr;
+}
+
+// The main menu bar and toolbar in the current language. The old menu bar goes later:
+// the command that asked for the rebuild may be running from one of its entries.
+void BuildMainBars()
+{
+    DiscardToolbar();
+    QMenuBar* bar = BuildMenuBar(kMainMenu, BkgndPanel);
+    BkgndPanel->setMenuBar(bar);
+    CheckLanguageEntry(bar, Language);
+    gToolbar = BuildMainToolbar(BkgndPanel, bar);
+}
+
+int SwitchLanguage(int l)
+{
+    ChangeLanguage(l);
+    return 0;
+}
+
+} // namespace
+
+std::string ResourcePath(const char* sub)
+{
+    const std::string base = ResourceDir.empty() ? ProgramDir() : ResourceDir;
+    return base + "/" + sub;
+}
+
+QMainWindow* MainWindow() { return BkgndPanel; }
+QWidget* ActivePanel() { return activePanel ? activePanel.data() : BkgndPanel.data(); }
+QWidget* MainPanelHandle() { return MainPanel; }
+
+void ActivateMenu(int visible)
+{
+    if (BkgndPanel) BkgndPanel->menuBar()->setVisible(visible != 0);
+}
+
+void ShowPanel(PanelKind kind, QWidget* panel)
+{
+    if (!BkgndPanel || !panel) return;
+    if (activePanel && activePanel != panel) activePanel->hide();
+    if (panelArea->indexOf(panel) < 0) {
+        panel->setParent(panelArea->parentWidget());
+        // A fitted panel fills the window; the others keep their own size.
+        if (IsFitted(kind))
+            panelArea->addWidget(panel, 1);
+        else
+            panelArea->addWidget(panel, 0, Qt::AlignLeft | Qt::AlignTop);
+    }
+    switch (kind) {
+    case PanelKind::Main:
+        MainPanel = panel;
+        ActivateMenu(1);
+        if (!gToolbar) gToolbar = BuildMainToolbar(BkgndPanel, BkgndPanel->menuBar());
+        gToolbar->show();
+        break;
+    case PanelKind::DeviceLogger:
+    case PanelKind::ModuleLogger: LoadLoggerMenuTool(panel); break;
+    default:
+        ActivateMenu(0);
+        if (gToolbar) gToolbar->hide();
+        break;
+    }
+    panel->show();
+    activePanel = panel;
+}
+
+void ShowMainPanel(int rebuild)
+{
+    if (!BkgndPanel || !MainPanel) return;
+    if (rebuild) {
+        BuildMainBars();
+    } else {
+        ActivateMenu(1);
+        if (!gToolbar) gToolbar = BuildMainToolbar(BkgndPanel, BkgndPanel->menuBar());
+        gToolbar->show();
+    }
+    if (activePanel && activePanel != MainPanel) activePanel->hide();
+    MainPanel->show();
+    activePanel = MainPanel;
+    ActivateObjects();
+    ShowAll();
+}
+
+void LoadLoggerMenuTool(QWidget*)
+{
+    if (!BkgndPanel) return;
+    DiscardToolbar();
+    QMenuBar* bar = BuildMenuBar(kLoggerMenu, BkgndPanel);
+    BkgndPanel->setMenuBar(bar);
+    gToolbar = BuildLoggerToolbar(BkgndPanel, bar);
+    bar->show();
+}
+
+int ChangeLanguage(int l)
+{
+    if (l < 0 || l > 3) l = 1;
+    Language = l;
+    LoadTranslation(l);
+    if (!BkgndPanel) CreateMainWindow();
+    BkgndPanel->setWindowTitle(QStringLiteral("ZARO"));
+
+    // Only the panel is reloaded; the configuration in memory stays as it is. The old
+    // editor goes first so that its refresh hooks are gone before the new one's exist.
+    delete MainPanel;
+    BuildMainBars();
+    BkgndPanel->show();
+    QWidget* panel = CreateMainPanel(BkgndPanel);
+    panel->setObjectName("MainPanel");
+    ShowPanel(PanelKind::Main, panel);
+    ActivateObjects();
+    ShowAll();
+    NewINIFile();
+    return 1;
+}
+
+int CmLangDeu() { return SwitchLanguage(0); }
+int CmLangEng() { return SwitchLanguage(1); }
+int CmLangNed() { return SwitchLanguage(2); }
+int CmLangFra() { return SwitchLanguage(3); }
+
+int StartZaro(double splashSeconds, const std::string& settingsDir)
+{
+    const double shownAt = Timer();
+    delete AboutHandle;
+    AboutHandle = CreateSplashPanel(nullptr);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        AboutHandle->move(screen->availableGeometry().center() - AboutHandle->rect().center());
+    AboutHandle->show();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    CommPortOpen = 0;
+
+    SettingsDir = settingsDir;
+    LoadAllSettings(true);
+    ResetProgramState();
+    InitNeueDatei();
+
+    // The splash stays its full time however quickly the files were read.
+    Delay(splashSeconds - (Timer() - shownAt));
+    AboutHandle->hide();
+    return ChangeLanguage(Language);
+}
+
+void EndZaro()
+{
+    DiscardToolbar();
+    delete MainPanel;
+    delete AboutHandle;
+    delete BkgndPanel;
+    panelArea = nullptr;
+}
+
+int RunZaro(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("ZARO");
+    DialogMessages dialogs(ActivePanel);
+    SetMessageSink(&dialogs);
+    const int started = StartZaro(2.0, DefaultSettingsDir());
+    if (started) app.exec();
+    EndZaro();
+    SetMessageSink(nullptr);
+    return started ? 0 : -1;
+}
+
+void CloseAllTCPConnections()
+{
+    CloseTCPConnection(kCloseAllTCP);
+}
+
+int ExitProgram()
+{
+    CloseAllTCPConnections();
+    QCoreApplication::exit(0);
+    return 0;
+}
+
+void Update_Time()
+{
+    if (!MainPanel) return;
+    const LocalTime now = LocalNow();
+    if (auto* date = MainPanel->findChild<QLabel*>("Date")) date->setText(QString::fromStdString(FormatDate(now)));
+    if (auto* time = MainPanel->findChild<QLabel*>("Time")) time->setText(QString::fromStdString(FormatTime(now)));
+}

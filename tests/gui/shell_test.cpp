@@ -1,0 +1,537 @@
+// The main window driven for real: start-up, languages, toolbar lists, help, printing.
+#include "shell/MenuCommands.h"
+#include "shell/ZARO.h"
+
+#include "config/ConfigImage.h"
+#include "link/TCP_Komm.h"
+#include "netmodules/LANMOD57.h"
+#include "platform/Messages.h"
+#include "platform/ProgramFiles.h"
+#include "platform/TimeBase.h"
+#include "platform/gui/DialogMessages.h"
+#include "settings/INI_File.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <QStatusBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolBar>
+#include <cstring>
+
+namespace {
+
+QByteArray FileText(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The three files the settings routines write from their defaults, into dir.
+void WriteDefaultFiles(const QString& dir)
+{
+    SettingsDir = dir.toStdString();
+    LoadINIDefault();
+    LoadINIDefaultTCP();
+    LoadDevINIDefault();
+    NewINIFile();
+    NewINIFileTCP();
+    NewDevINIFile();
+}
+
+// The viewer of the help dialog; the dialog is a child of the main window.
+QTextBrowser* HelpViewer()
+{
+    return MainWindow()->findChild<QTextBrowser*>("HelpViewer");
+}
+
+QMenuBar* Bar() { return MainWindow()->menuBar(); }
+
+QAction* MenuAction(const QString& text)
+{
+    for (QAction* a : Bar()->findChildren<QAction*>())
+        if (a->text() == text) return a;
+    return nullptr;
+}
+
+QAction* LanguageAction(int language)
+{
+    for (QAction* a : Bar()->findChildren<QAction*>())
+        if (a->property("language").isValid() && a->property("language").toInt() == language) return a;
+    return nullptr;
+}
+
+QStringList MenuTitles()
+{
+    QStringList titles;
+    for (QAction* a : Bar()->actions()) titles << a->text();
+    return titles;
+}
+
+QComboBox* List(const char* name)
+{
+    QToolBar* bar = MainWindow()->findChild<QToolBar*>("Toolbar");
+    for (QToolBar* t : MainWindow()->findChildren<QToolBar*>())
+        if (t->isVisibleTo(MainWindow())) bar = t;
+    return bar ? bar->findChild<QComboBox*>(name) : nullptr;
+}
+
+QStringList Items(QComboBox* list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+    return items;
+}
+
+void ClearNetworkSettings()
+{
+    std::memset(Devices485, 0, sizeof Devices485);
+    std::memset(DevicesTCP, 0, sizeof DevicesTCP);
+    std::memset(GatewayIP, 0, sizeof GatewayIP);
+    std::memset(GatewayName, 0, sizeof GatewayName);
+    std::memset(EMD, 0, sizeof EMD);
+    NumGateways = 0;
+    Num57 = 0;
+    GatewayIndex = 0;
+    LM57Index = 0;
+}
+
+} // namespace
+
+class ShellTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    ScriptedMessages messages;
+
+    QString File(const char* name) const { return dir.filePath(name); }
+
+private slots:
+    void initTestCase()
+    {
+        ResourceDir = ZARO_BIN_DIR;
+        SetMessageSink(&messages);
+    }
+
+    void init()
+    {
+        QVERIFY(dir.isValid());
+        for (const char* f : {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"}) QFile::remove(File(f));
+        messages.clear();
+    }
+
+    void cleanup() { EndZaro(); }
+
+    void startWithoutFilesLeavesTheDefaults()
+    {
+        QTemporaryDir reference;
+        WriteDefaultFiles(reference.path());
+
+        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+        QVERIFY(MainWindow()->isVisible());
+        QCOMPARE(ActivePanel(), MainPanelHandle());
+        for (const char* f : {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"})
+            QCOMPARE(FileText(File(f)), FileText(reference.filePath(f)));
+        QCOMPARE(MenuTitles().first(), QStringLiteral("&File"));
+        QVERIFY(LanguageAction(1)->isChecked());
+    }
+
+    void languageOutOfRangeStartsInEnglish()
+    {
+        WriteDefaultFiles(dir.path());
+        QByteArray ini = FileText(File("ZARO.ini"));
+        QVERIFY(ini.contains("Language = 1\r\n"));
+        ini.replace("Language = 1\r\n", "Language = 7\r\n");
+        QVERIFY(WriteFileAtomically(File("ZARO.ini").toStdString(), ini));
+
+        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+        QCOMPARE(Language, 1);
+        QVERIFY(LanguageAction(1)->isChecked());
+        QCOMPARE(MenuTitles().first(), QStringLiteral("&File"));
+        QVERIFY(FileText(File("ZARO.ini")).contains("Language = 1\r\n"));
+    }
+
+    void switchingToFrenchTranslatesAndStores()
+    {
+        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+        std::strcpy(Konf.Description, "Feeder 3");
+        QWidget* oldPanel = MainPanelHandle();
+
+        LanguageAction(3)->trigger();
+
+        QCOMPARE(Language, 3);
+        QVERIFY(LanguageAction(3)->isChecked());
+        QVERIFY(!LanguageAction(1)->isChecked());
+        QCOMPARE(MenuTitles().first(), QStringLiteral("&Fichier"));
+        QVERIFY(MenuAction(QString::fromUtf8("Valeurs &instantanées")));
+        QVERIFY(FileText(File("ZARO.ini")).contains("Language = 3\r\n"));
+        // The panel was reloaded, the configuration in memory was not.
+        QVERIFY(MainPanelHandle() != oldPanel);
+        QCOMPARE(QByteArray(Konf.Description), QByteArray("Feeder 3"));
+        QVERIFY(MainPanelHandle()->isVisible());
+        QVERIFY(List("DeviceAddrList"));
+
+        LanguageAction(0)->trigger();
+        QCOMPARE(MenuTitles().first(), QStringLiteral("&Datei"));
+        QVERIFY(FileText(File("ZARO.ini")).contains("Language = 0\r\n"));
+    }
+
+    void unbuiltCommandsAreDimmed()
+    {
+        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+        int dimmed = 0, live = 0;
+        for (int i = 0; i < kMainMenu.count; ++i) {
+            const MenuCommand& c = kMainMenu.commands[i];
+            if (!c.text || c.language >= 0) continue;
+            QAction* a = MenuAction(QApplication::translate("Menu", c.text));
+            QVERIFY2(a, c.text);
+            QCOMPARE(a->isEnabled(), c.run != nullptr);
+            (c.run ? live : dimmed)++;
+        }
+        QVERIFY(live >= 4); // print, exit, help, about
+        QVERIFY(dimmed > 0);
+        // The toolbar buttons are the menu's entries: dimmed with them.
+        QToolBar* toolbar = MainWindow()->findChild<QToolBar*>("Toolbar");
+        QVERIFY(toolbar);
+        for (QAction* a : toolbar->actions())
+            if (!a->isSeparator() && a->data().toInt() == int(ToolImage::Open)) QVERIFY(!a->isEnabled());
+    }
+
+    void addressList_data()
+    {
+        QTest::addColumn<int>("commType");
+        QTest::addColumn<int>("inUse");
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("addrAfter");
+        QTest::newRow("rs485 in use listed") << 1 << 9 << QStringList{"5", "9", "12"} << 1 << 9;
+        QTest::newRow("rs485 in use not listed") << 1 << 7 << QStringList{"5", "9", "12"} << 0 << 7;
+        QTest::newRow("gateway in use listed") << 2 << 12 << QStringList{"5", "9", "12"} << 2 << 12;
+        QTest::newRow("gateway falls back to first") << 2 << 7 << QStringList{"5", "9", "12"} << 0 << 5;
+        QTest::newRow("rs232 lists nothing") << 0 << 9 << QStringList{} << -1 << 9;
+        QTest::newRow("module lists nothing") << 3 << 9 << QStringList{} << -1 << 9;
+    }
+
+    void addressList()
+    {
+        QFETCH(int, commType);
+        QFETCH(int, inUse);
+        QFETCH(QStringList, items);
+        QFETCH(int, selected);
+        QFETCH(int, addrAfter);
+        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+        ClearNetworkSettings();
+        CommType = commType;
+        const int32_t found[] = {5, 9, 12};
+        GatewayIndex = 2;
+        std::strcpy(GatewayIP[2], "127.0.0.2");
+        for (int i = 0; i < 3; ++i) {
+            Devices485[i] = found[i];
+            DevicesTCP[2][i + 4] = found[i]; // gaps in the slots do not matter
+        }
+        DeviceAddr = TCPDevAddr = inUse;
+
+        InitToolbarDeviceAddr();
+
+        QComboBox* list = List("DeviceAddrList");
+        QCOMPARE(Items(list), items);
+        QCOMPARE(list->currentIndex(), selected);
+        QCOMPARE(list->isEnabled(), !items.isEmpty());
+        QCOMPARE(Search_Result, items.isEmpty() ? 0 : 1);
+        QCOMPARE(commType == 1 ? DeviceAddr : TCPDevAddr, addrAfter);
+        if (commType == 2 && addrAfter != inUse)
+            QVERIFY(FileText(File("ZAROTCP.ini")).contains(QByteArray("DevAddr = ") + QByteArray::number(addrAfter)));
+    }
+
+    void emptyAddressListIsDimmed()
+    {
+        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+        ClearNetworkSettings();
+        CommType = 1;
+        InitToolbarDeviceAddr();
+        QVERIFY(!List("DeviceAddrList")->isEnabled());
+        QCOMPARE(List("DeviceAddrList")->count(), 0);
+    }
+
+    void choosingAnAddressStoresIt()
+    {
+        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+        ClearNetworkSettings();
+        CommType = 1;
+        Devices485[0] = 5;
+        Devices485[1] = 9;
+        DeviceAddr = 5;
+        InitToolbarDeviceAddr();
+        QComboBox* list = List("DeviceAddrList");
+        list->setCurrentIndex(1);
+        emit list->activated(1);
+        QCOMPARE(DeviceAddr, 9);
+        QVERIFY(FileText(File("ZARO.ini")).contains("DevAddr = 9\r\n"));
+    }
+
+    void moduleList()
+    {
+        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+        ClearNetworkSettings();
+        CommType = 3;
+        Num57 = 2;
+        std::strcpy(EMD[0].MAC, "00-30-11-22-33-44");
+        std::strcpy(EMD[0].IP, "127.0.0.5");
+        std::strcpy(EMD[1].MAC, "00-30-11-22-33-55");
+        std::strcpy(EMD[1].IP, "127.0.0.6");
+        std::strcpy(EMD[1].name, "Hall 2");
+        LM57Index = 1;
+        InitToolbarGateway();
+        QComboBox* list = List("GatewayList");
+        QCOMPARE(Items(list), (QStringList{"00-30-11-22-33-44 (127.0.0.5)", "Hall 2"}));
+        QCOMPARE(list->currentIndex(), 1);
+        QVERIFY(list->isEnabled());
+
+        list->setCurrentIndex(0);
+        emit list->activated(0);
+        QCOMPARE(LM57Index, 0);
+        QVERIFY(FileText(File("ZARODEV.ini")).contains("LM57Ix = 0"));
+    }
+
+    void gatewayList()
+    {
+        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+        ClearNetworkSettings();
+        CommType = 2;
+        NumGateways = 3;
+        std::strcpy(GatewayIP[0], "127.0.0.2"); // no meter behind it: not offered
+        std::strcpy(GatewayIP[1], "127.0.0.3");
+        std::strcpy(GatewayIP[2], "127.0.0.4");
+        std::strcpy(GatewayName[2], "Substation");
+        DevicesTCP[1][0] = 3;
+        DevicesTCP[2][0] = 17;
+        DevicesTCP[2][1] = 18;
+        GatewayIndex = 1;
+        TCPDevAddr = 3;
+        InitToolbarGateway();
+        InitToolbarDeviceAddr();
+        QComboBox* gateways = List("GatewayList");
+        QCOMPARE(Items(gateways), (QStringList{"127.0.0.3", "Substation"}));
+        QCOMPARE(gateways->currentIndex(), 0);
+        QCOMPARE(Items(List("DeviceAddrList")), QStringList{"3"});
+
+        gateways->setCurrentIndex(1);
+        emit gateways->activated(1);
+        QCOMPARE(GatewayIndex, 2);
+        QCOMPARE(Items(List("DeviceAddrList")), (QStringList{"17", "18"}));
+        QCOMPARE(TCPDevAddr, 17);
+
+        CommType = 0;
+        InitToolbarGateway();
+        QCOMPARE(gateways->count(), 0);
+        QVERIFY(!gateways->isEnabled());
+    }
+
+    void displayPanelsReplaceTheMainPanel()
+    {
+        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+        MainWindow()->resize(900, 600);
+        QWidget* main = MainPanelHandle();
+
+        auto* fitted = new QLabel("values", MainWindow());
+        ShowPanel(PanelKind::Measurements, fitted);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCOMPARE(ActivePanel(), fitted);
+        QVERIFY(!main->isVisible());
+        QVERIFY(!Bar()->isVisible());
+        QVERIFY(!MainWindow()->findChild<QToolBar*>("Toolbar")->isVisible());
+        QCOMPARE(fitted->size(), MainWindow()->centralWidget()->size());
+        {
+            // The main window's shortcuts must not open a second panel over this one.
+            MainWindow()->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(MainWindow()));
+            QSignalSpy help(MenuAction("&Contents"), &QAction::triggered);
+            QTest::keyClick(fitted, Qt::Key_F1);
+            QCOMPARE(help.count(), 0);
+        }
+        delete fitted;
+        ShowMainPanel(0);
+        QVERIFY(main->isVisible());
+        QVERIFY(Bar()->isVisible());
+        {
+            QSignalSpy help(MenuAction("&Contents"), &QAction::triggered);
+            QTest::keyClick(main, Qt::Key_F1);
+            QCOMPARE(help.count(), 1);
+            delete HelpViewer()->window();
+        }
+
+        auto* small = new QLabel("meters", MainWindow());
+        small->setFixedSize(200, 100);
+        ShowPanel(PanelKind::Meters, small);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCOMPARE(small->pos(), QPoint(0, 0));
+        QCOMPARE(small->size(), QSize(200, 100));
+        delete small;
+        ShowMainPanel(0);
+
+        auto* logger = new QLabel("logger", MainWindow());
+        ShowPanel(PanelKind::DeviceLogger, logger);
+        QVERIFY(Bar()->isVisible());
+        QCOMPARE(MenuTitles(), QStringList{"&Logger"});
+        delete logger;
+        ShowMainPanel(1);
+        QCOMPARE(MenuTitles().first(), QStringLiteral("&File"));
+        QCOMPARE(ActivePanel(), main);
+        QVERIFY(List("DeviceAddrList"));
+    }
+
+    void splashStaysItsTime()
+    {
+        const double start = Timer();
+        QCOMPARE(StartZaro(0.3, dir.path().toStdString()), 1);
+        QVERIFY(Timer() - start >= 0.3);
+        QVERIFY(!QApplication::topLevelWidgets().isEmpty());
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "AboutPanel") QVERIFY(!w->isVisible());
+    }
+
+    void aboutClosesOnClick()
+    {
+        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+        MenuAction("&About ZARO")->trigger();
+        auto* about = MainWindow()->findChild<QPushButton*>("AboutPanel");
+        QVERIFY(about && about->isVisible());
+        QTest::mouseClick(about, Qt::LeftButton);
+        QVERIFY(!about->isVisible());
+    }
+
+    void helpFallsBackToEnglish()
+    {
+        QTemporaryDir help;
+        QDir(help.path()).mkpath("en");
+        QDir(help.path()).mkpath("fr");
+        for (const char* page : {"en/index.html", "en/interface.html", "fr/index.html"}) {
+            QFile f(help.filePath(page));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(HelpFile(help.path(), 3, "index.html"), help.filePath("fr/index.html"));
+        QCOMPARE(HelpFile(help.path(), 3, "interface.html"), help.filePath("en/interface.html"));
+        QCOMPARE(HelpFile(help.path(), 0, "index.html"), help.filePath("en/index.html"));
+        QCOMPARE(HelpFile(help.path(), 9, "index.html"), help.filePath("en/index.html"));
+    }
+
+    void helpOpensInTheProgram()
+    {
+        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+        CmHelpContents();
+        QTextBrowser* viewer = HelpViewer();
+        QVERIFY(viewer && viewer->window()->isVisible());
+        QVERIFY(viewer->source().toLocalFile().endsWith("/help/en/index.html"));
+        QVERIFY(viewer->toPlainText().contains("Getting started"));
+        // A page the language lacks comes in English.
+        ChangeLanguage(0);
+        CmHelpContents();
+        viewer = HelpViewer();
+        QVERIFY(viewer->source().toLocalFile().endsWith("/help/de/index.html"));
+        emit viewer->anchorClicked(QUrl("interface.html"));
+        QVERIFY(viewer->source().toLocalFile().endsWith("/help/en/interface.html"));
+        delete viewer->window();
+    }
+
+    void printToPdf()
+    {
+        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = dir.filePath("panel.pdf");
+        printer.setOutputFileName(pdf);
+        QVERIFY(PrintPanel(MainPanelHandle(), printer));
+        const QByteArray data = FileText(pdf);
+        QVERIFY(data.startsWith("%PDF"));
+        QVERIFY(data.size() > 1000);
+    }
+
+    void updateTimeFillsThePrintFields()
+    {
+        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+        auto* date = new QLabel(MainPanelHandle());
+        date->setObjectName("Date");
+        auto* time = new QLabel(MainPanelHandle());
+        time->setObjectName("Time");
+        Update_Time();
+        QCOMPARE(date->text(), QString::fromStdString(FormatDate(LocalNow())));
+        QCOMPARE(time->text().size(), 8);
+    }
+
+    void closingTheWindowEndsTheLoop()
+    {
+        // The program's own loop, as RunZaro runs it; the fallback timer fails the test.
+        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        guard.start(5000);
+        QTimer::singleShot(0, MainWindow(), [] { MainWindow()->close(); });
+        QCOMPARE(QApplication::exec(), 0);
+
+        guard.start(5000);
+        QTimer::singleShot(0, MainWindow(), [] { MenuAction("E&xit")->trigger(); });
+        QCOMPARE(QApplication::exec(), 0);
+    }
+
+    void progressAndNotesGoToTheWindow()
+    {
+        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+        DialogMessages dialogs(ActivePanel);
+        dialogs.progress(0, 0);
+        auto* popup = MainPanelHandle()->findChild<QProgressDialog*>();
+        QVERIFY(popup && popup->isVisible());
+        QCOMPARE(popup->windowModality(), Qt::ApplicationModal);
+        QVERIFY(popup->findChildren<QPushButton*>().isEmpty()); // nothing to cancel midway
+        dialogs.progress(2, 40);
+        QCOMPARE(popup->value(), 40);
+        dialogs.progress(1, 0);
+        QVERIFY(!MainPanelHandle()->findChild<QProgressDialog*>());
+
+        dialogs.notify("Saved to /tmp/x.ZRC");
+        QCOMPARE(MainWindow()->statusBar()->currentMessage(), QStringLiteral("Saved to /tmp/x.ZRC"));
+    }
+
+    void loggerQuestion_data()
+    {
+        QTest::addColumn<bool>("tick");
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("cancel") << true << false << 0;
+        QTest::newRow("continue") << false << true << 1;
+        QTest::newRow("continue and clear") << true << true << 2;
+    }
+
+    void loggerQuestion()
+    {
+        QFETCH(bool, tick);
+        QFETCH(bool, accept);
+        QFETCH(int, answer);
+        DialogMessages dialogs([]() -> QWidget* { return nullptr; });
+        QTimer::singleShot(0, [tick, accept] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            box->checkBox()->setChecked(tick);
+            for (QAbstractButton* b : box->buttons())
+                if ((box->buttonRole(b) == QMessageBox::AcceptRole) == accept) b->click();
+        });
+        QCOMPARE(dialogs.askLoggerWarnung(), answer);
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "shell_test.moc"
