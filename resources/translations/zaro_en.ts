@@ -365,13 +365,6 @@
     </message>
 </context>
 <context>
-    <name>QObject</name>
-    <message>
-        <source>Configuration editor</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>Toolbar</name>
     <message>
         <source>Meter address</source>
@@ -383,6 +376,367 @@
     </message>
     <message>
         <source>LANMOD57 module</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConfigFile</name>
+    <message>
+        <source>Voltage transformer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current transformer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Digital output 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Digital output 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulse rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bus settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Editor</name>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 phase, 2 wires (L-N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 phases, 3 wires, balanced load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 phases, 4 wires, balanced load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 phases, 3 wires, 2 current transformers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 phases, 3 wires, unbalanced load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 phases, 4 wires, unbalanced load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 phases, 4 wires, 3 voltage transformers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free (simulation)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulse output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internal interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>External synchronisation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronisation input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tariff input (HT/LT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop when full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overwrite oldest records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no parity, 2 stop bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>even parity, 2 stop bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>odd parity, 2 stop bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no parity, 1 stop bit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.5 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic loop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop by key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZARO standard meter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZRM3 extended meter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZRM3 with LANMOD57 module</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainPanel</name>
+    <message>
+        <source>Device and interface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LANMOD57 module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without interface option</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with interface option</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network system and transformers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cos-phi correction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nominal frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Digital outputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Digital input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronisation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display pages...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactive quantities as incoming/outgoing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Powers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimated recording time (days:hours:minutes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear logger...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min/max logger (LANMOD57)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description of the meter (at most 47 characters)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -365,13 +365,6 @@
     </message>
 </context>
 <context>
-    <name>QObject</name>
-    <message>
-        <source>Configuration editor</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>Toolbar</name>
     <message>
         <source>Meter address</source>
@@ -384,6 +377,367 @@
     <message>
         <source>LANMOD57 module</source>
         <translation>Module LANMOD57</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigFile</name>
+    <message>
+        <source>Voltage transformer</source>
+        <translation>Transformateur de tension</translation>
+    </message>
+    <message>
+        <source>Current transformer</source>
+        <translation>Transformateur de courant</translation>
+    </message>
+    <message>
+        <source>Digital output 1</source>
+        <translation>Sortie numérique 1</translation>
+    </message>
+    <message>
+        <source>Digital output 2</source>
+        <translation>Sortie numérique 2</translation>
+    </message>
+    <message>
+        <source>Limit on</source>
+        <translation>Seuil enclenché</translation>
+    </message>
+    <message>
+        <source>Limit off</source>
+        <translation>Seuil déclenché</translation>
+    </message>
+    <message>
+        <source>Pulse rate</source>
+        <translation>Taux d&apos;impulsions</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Bus settings</source>
+        <translation>Paramètres du bus</translation>
+    </message>
+    <message>
+        <source>Save configuration</source>
+        <translation>Enregistrer la configuration</translation>
+    </message>
+    <message>
+        <source>Open configuration</source>
+        <translation>Ouvrir la configuration</translation>
+    </message>
+</context>
+<context>
+    <name>Editor</name>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>1 phase, 2 wires (L-N)</source>
+        <translation>Monophasé, 2 fils (L-N)</translation>
+    </message>
+    <message>
+        <source>3 phases, 3 wires, balanced load</source>
+        <translation>Triphasé, 3 fils, charge équilibrée</translation>
+    </message>
+    <message>
+        <source>3 phases, 4 wires, balanced load</source>
+        <translation>Triphasé, 4 fils, charge équilibrée</translation>
+    </message>
+    <message>
+        <source>3 phases, 3 wires, 2 current transformers</source>
+        <translation>Triphasé, 3 fils, 2 transformateurs de courant</translation>
+    </message>
+    <message>
+        <source>3 phases, 3 wires, unbalanced load</source>
+        <translation>Triphasé, 3 fils, charge déséquilibrée</translation>
+    </message>
+    <message>
+        <source>3 phases, 4 wires, unbalanced load</source>
+        <translation>Triphasé, 4 fils, charge déséquilibrée</translation>
+    </message>
+    <message>
+        <source>3 phases, 4 wires, 3 voltage transformers</source>
+        <translation>Triphasé, 4 fils, 3 transformateurs de tension</translation>
+    </message>
+    <message>
+        <source>Not used</source>
+        <translation>Non utilisée</translation>
+    </message>
+    <message>
+        <source>Free (simulation)</source>
+        <translation>Libre (simulation)</translation>
+    </message>
+    <message>
+        <source>Limit output</source>
+        <translation>Sortie de seuil</translation>
+    </message>
+    <message>
+        <source>Pulse output</source>
+        <translation>Sortie impulsions</translation>
+    </message>
+    <message>
+        <source>Internal interval</source>
+        <translation>Intervalle interne</translation>
+    </message>
+    <message>
+        <source>External synchronisation</source>
+        <translation>Synchronisation externe</translation>
+    </message>
+    <message>
+        <source>No interval</source>
+        <translation>Pas d&apos;intervalle</translation>
+    </message>
+    <message>
+        <source>Not available</source>
+        <translation>Non disponible</translation>
+    </message>
+    <message>
+        <source>Synchronisation input</source>
+        <translation>Entrée de synchronisation</translation>
+    </message>
+    <message>
+        <source>Tariff input (HT/LT)</source>
+        <translation>Entrée tarif (HP/HC)</translation>
+    </message>
+    <message>
+        <source>Stop when full</source>
+        <translation>Arrêt si plein</translation>
+    </message>
+    <message>
+        <source>Overwrite oldest records</source>
+        <translation>Écraser les plus anciens</translation>
+    </message>
+    <message>
+        <source>no parity, 2 stop bits</source>
+        <translation>sans parité, 2 bits d&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>even parity, 2 stop bits</source>
+        <translation>parité paire, 2 bits d&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>odd parity, 2 stop bits</source>
+        <translation>parité impaire, 2 bits d&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>no parity, 1 stop bit</source>
+        <translation>sans parité, 1 bit d&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>0.5 s</source>
+        <translation>0,5 s</translation>
+    </message>
+    <message>
+        <source>1 s</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2 s</source>
+        <translation>2 s</translation>
+    </message>
+    <message>
+        <source>3 s</source>
+        <translation>3 s</translation>
+    </message>
+    <message>
+        <source>4 s</source>
+        <translation>4 s</translation>
+    </message>
+    <message>
+        <source>5 s</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>Fixed page</source>
+        <translation>Page fixe</translation>
+    </message>
+    <message>
+        <source>User pages</source>
+        <translation>Pages utilisateur</translation>
+    </message>
+    <message>
+        <source>Automatic loop</source>
+        <translation>Défilement automatique</translation>
+    </message>
+    <message>
+        <source>Loop by key</source>
+        <translation>Défilement par touche</translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation>50 Hz</translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>ZARO standard meter</source>
+        <translation>Appareil ZARO standard</translation>
+    </message>
+    <message>
+        <source>ZRM3 extended meter</source>
+        <translation>Appareil ZRM3 étendu</translation>
+    </message>
+    <message>
+        <source>ZRM3 with LANMOD57 module</source>
+        <translation>ZRM3 avec module LANMOD57</translation>
+    </message>
+</context>
+<context>
+    <name>MainPanel</name>
+    <message>
+        <source>Device and interface</source>
+        <translation>Appareil et interface</translation>
+    </message>
+    <message>
+        <source>Device type</source>
+        <translation>Type d&apos;appareil</translation>
+    </message>
+    <message>
+        <source>LANMOD57 module</source>
+        <translation>Module LANMOD57</translation>
+    </message>
+    <message>
+        <source>without interface option</source>
+        <translation>sans option interface</translation>
+    </message>
+    <message>
+        <source>with interface option</source>
+        <translation>avec option interface</translation>
+    </message>
+    <message>
+        <source>1 A</source>
+        <translation>1 A</translation>
+    </message>
+    <message>
+        <source>5 A</source>
+        <translation>5 A</translation>
+    </message>
+    <message>
+        <source>Current input</source>
+        <translation>Entrée courant</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Network system and transformers</source>
+        <translation>Réseau et transformateurs</translation>
+    </message>
+    <message>
+        <source>Network system</source>
+        <translation>Type de réseau</translation>
+    </message>
+    <message>
+        <source>cos-phi correction</source>
+        <translation>Correction cos-phi</translation>
+    </message>
+    <message>
+        <source>Frequency locked</source>
+        <translation>Fréquence fixe</translation>
+    </message>
+    <message>
+        <source>Nominal frequency</source>
+        <translation>Fréquence nominale</translation>
+    </message>
+    <message>
+        <source>Digital outputs</source>
+        <translation>Sorties numériques</translation>
+    </message>
+    <message>
+        <source>Digital input</source>
+        <translation>Entrée numérique</translation>
+    </message>
+    <message>
+        <source>Synchronisation</source>
+        <translation>Synchronisation</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>verrouillé</translation>
+    </message>
+    <message>
+        <source>Display mode</source>
+        <translation>Mode d&apos;affichage</translation>
+    </message>
+    <message>
+        <source>Display pages...</source>
+        <translation>Pages d&apos;affichage...</translation>
+    </message>
+    <message>
+        <source>Refresh time</source>
+        <translation>Temps de rafraîchissement</translation>
+    </message>
+    <message>
+        <source>Reactive quantities as incoming/outgoing</source>
+        <translation>Grandeurs réactives en importé/exporté</translation>
+    </message>
+    <message>
+        <source>Logger</source>
+        <translation>Enregistreur</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Powers</source>
+        <translation>Puissances</translation>
+    </message>
+    <message>
+        <source>Estimated recording time (days:hours:minutes)</source>
+        <translation>Durée d&apos;enregistrement estimée (jours:heures:minutes)</translation>
+    </message>
+    <message>
+        <source>Recording time</source>
+        <translation>Durée d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Clear logger...</source>
+        <translation>Effacer l&apos;enregistreur...</translation>
+    </message>
+    <message>
+        <source>Mean values</source>
+        <translation>Valeurs moyennes</translation>
+    </message>
+    <message>
+        <source>Measurand</source>
+        <translation>Grandeur</translation>
+    </message>
+    <message>
+        <source>Logged</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Min/max logger (LANMOD57)</source>
+        <translation>Enregistreur min/max (LANMOD57)</translation>
+    </message>
+    <message>
+        <source>Description of the meter (at most 47 characters)</source>
+        <translation>Description de l&apos;appareil (47 caractères au plus)</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <cstring>
@@ -83,16 +84,22 @@ class MainPanelTest : public QObject {
         QTest::keyClick(box, Qt::Key_Return);
     }
 
-private slots:
-    void initTestCase()
+    void OpenPanel()
     {
-        SettingsDir = dir.path().toStdString();
+        delete window;
         window = new QWidget;
         window->resize(1366, 768);
         panel = CreateMainPanel(window);
         panel->resize(1366, 768);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        SettingsDir = dir.path().toStdString();
+        OpenPanel();
     }
     void cleanupTestCase()
     {
@@ -333,7 +340,14 @@ private slots:
     void screenshot()
     {
         const QByteArray path = qgetenv("ZARO_SCREENSHOT");
-        if (path.isEmpty()) QSKIP("set ZARO_SCREENSHOT to write a picture of the panel");
+        if (path.isEmpty()) QSKIP("set ZARO_SCREENSHOT (and ZARO_SCREENSHOT_LANG) to write a picture of the panel");
+        const QString lang = qEnvironmentVariable("ZARO_SCREENSHOT_LANG");
+        if (!lang.isEmpty()) {
+            auto* translator = new QTranslator(this);
+            QVERIFY(translator->load("zaro_" + lang, QString(ZARO_BIN_DIR) + "/translations"));
+            QCoreApplication::installTranslator(translator);
+            OpenPanel();
+        }
         Meter(1, 1, 3);
         Konf.DigOut[0] = 12;
         Konf.LimitOn[0] = 4800;

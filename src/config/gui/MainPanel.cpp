@@ -13,6 +13,7 @@
 #include "shell/ZARO.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -348,21 +349,21 @@ void RefreshToolbarLists()
 
 QGroupBox* DeviceGroup(QWidget* parent)
 {
-    auto* group = new QGroupBox(QObject::tr("Device and interface"), parent);
+    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Device and interface"), parent);
     group->setObjectName("DeviceGroup");
     auto* form = Form(group);
     ui->deviceType = Combo(group, "DeviceType");
     FillAll(ui->deviceType, kDeviceTypeList, 3);
-    form->addRow(QObject::tr("Device type"), ui->deviceType);
-    ui->module = Check(group, QObject::tr("LANMOD57 module"), "ModuleBox");
+    form->addRow(QCoreApplication::translate("MainPanel", "Device type"), ui->deviceType);
+    ui->module = Check(group, QCoreApplication::translate("MainPanel", "LANMOD57 module"), "ModuleBox");
     ui->interfaceOption = Combo(group, "InterfaceOption");
-    ui->interfaceOption->addItem(QObject::tr("without interface option"), 0);
-    ui->interfaceOption->addItem(QObject::tr("with interface option"), 1);
+    ui->interfaceOption->addItem(QCoreApplication::translate("MainPanel", "without interface option"), 0);
+    ui->interfaceOption->addItem(QCoreApplication::translate("MainPanel", "with interface option"), 1);
     form->addRow(ui->module);
     form->addRow(ui->interfaceOption);
-    ui->rated1A = Check(group, QObject::tr("1 A"), "Rated1A");
-    ui->rated5A = Check(group, QObject::tr("5 A"), "Rated5A");
-    form->addRow(QObject::tr("Current input"), Row(group, {ui->rated1A, ui->rated5A}));
+    ui->rated1A = Check(group, QCoreApplication::translate("MainPanel", "1 A"), "Rated1A");
+    ui->rated5A = Check(group, QCoreApplication::translate("MainPanel", "5 A"), "Rated5A");
+    form->addRow(QCoreApplication::translate("MainPanel", "Current input"), Row(group, {ui->rated1A, ui->rated5A}));
     ui->address = Integer(group, "DeviceAddress", 1, 255);
     form->addRow(EditorCaptionText(kCapAddress), ui->address);
     ui->baudrate = Combo(group, "DevBaudrate");
@@ -374,7 +375,7 @@ QGroupBox* DeviceGroup(QWidget* parent)
     ui->date->setObjectName("Date");
     ui->time = new QLabel(group);
     ui->time->setObjectName("Time");
-    form->addRow(QObject::tr("Date"), Row(group, {ui->date, ui->time}));
+    form->addRow(QCoreApplication::translate("MainPanel", "Date"), Row(group, {ui->date, ui->time}));
 
     On(ui->deviceType, &QComboBox::activated, [] {
         CmSelDeviceType(ui->deviceType->currentIndex());
@@ -396,12 +397,12 @@ QGroupBox* DeviceGroup(QWidget* parent)
 
 QGroupBox* NetworkGroup(QWidget* parent)
 {
-    auto* group = new QGroupBox(QObject::tr("Network system and transformers"), parent);
+    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Network system and transformers"), parent);
     group->setObjectName("NetworkGroup");
     auto* form = Form(group);
     ui->system = Combo(group, "System");
-    form->addRow(QObject::tr("Network system"), ui->system);
-    ui->cosPhi = Check(group, QObject::tr("cos-phi correction"), "CosPhiCorr");
+    form->addRow(QCoreApplication::translate("MainPanel", "Network system"), ui->system);
+    ui->cosPhi = Check(group, QCoreApplication::translate("MainPanel", "cos-phi correction"), "CosPhiCorr");
     form->addRow(ui->cosPhi);
 
     ui->urPrim = Number(group, "UrPrim", 0.0, 999999.0, 3);
@@ -419,11 +420,11 @@ QGroupBox* NetworkGroup(QWidget* parent)
     form->addRow(EditorCaptionText(kCapCurrentTransformer),
                  Row(group, {ui->irPrim, ui->irPrimUnit, new QLabel("/", group), ui->irSec}));
 
-    ui->freqLock = Check(group, QObject::tr("Frequency locked"), "FreqLock");
+    ui->freqLock = Check(group, QCoreApplication::translate("MainPanel", "Frequency locked"), "FreqLock");
     form->addRow(ui->freqLock);
     ui->nomFreq = Combo(group, "NomFreq");
     FillAll(ui->nomFreq, kNomFreqList, 2);
-    form->addRow(QObject::tr("Nominal frequency"), ui->nomFreq);
+    form->addRow(QCoreApplication::translate("MainPanel", "Nominal frequency"), ui->nomFreq);
 
     On(ui->system, &QComboBox::activated, [] { CmSelSystem(Value(ui->system)); });
     On(ui->cosPhi, &QCheckBox::clicked, [] { CmCosPhiCorr(ui->cosPhi->isChecked()); });
@@ -478,7 +479,7 @@ void BuildOutput(QGroupBox* group, QGridLayout* grid, int i)
 
 QGroupBox* OutputsGroup(QWidget* parent)
 {
-    auto* group = new QGroupBox(QObject::tr("Digital outputs"), parent);
+    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Digital outputs"), parent);
     group->setObjectName("OutputsGroup");
     auto* grid = new QGridLayout(group);
     BuildOutput(group, grid, 0);
@@ -489,16 +490,16 @@ QGroupBox* OutputsGroup(QWidget* parent)
 
 QGroupBox* InputGroup(QWidget* parent)
 {
-    auto* group = new QGroupBox(QObject::tr("Digital input"), parent);
+    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Digital input"), parent);
     group->setObjectName("InputGroup");
     auto* form = Form(group);
     ui->syncMode = Combo(group, "SyncMode");
-    form->addRow(QObject::tr("Synchronisation"), ui->syncMode);
+    form->addRow(QCoreApplication::translate("MainPanel", "Synchronisation"), ui->syncMode);
     ui->interval = Integer(group, "SyncInterval", 0, 63);
-    ui->interval->setSuffix(QObject::tr(" min"));
-    form->addRow(QObject::tr("Interval"), ui->interval);
+    ui->interval->setSuffix(QCoreApplication::translate("MainPanel", " min"));
+    form->addRow(QCoreApplication::translate("MainPanel", "Interval"), ui->interval);
     ui->tariff = Combo(group, "Tariff");
-    form->addRow(QObject::tr("Input"), ui->tariff);
+    form->addRow(QCoreApplication::translate("MainPanel", "Input"), ui->tariff);
     On(ui->syncMode, &QComboBox::activated, [] { CmSelSyncMode(Value(ui->syncMode)); });
     On(ui->interval, &QSpinBox::editingFinished, [] { CmSetSyncIntervall(ui->interval->value()); });
     On(ui->tariff, &QComboBox::activated, [] { CmSelHighLow(Value(ui->tariff)); });
@@ -507,20 +508,20 @@ QGroupBox* InputGroup(QWidget* parent)
 
 QGroupBox* DisplayGroup(QWidget* parent)
 {
-    auto* group = new QGroupBox(QObject::tr("Display"), parent);
+    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Display"), parent);
     group->setObjectName("DisplayGroup");
     auto* form = Form(group);
     ui->dispMode = Combo(group, "DispMode");
     FillAll(ui->dispMode, kDispModeList, 4);
-    ui->dispModeLock = Check(group, QObject::tr("locked"), "DispModeLock");
-    form->addRow(QObject::tr("Display mode"), Row(group, {ui->dispMode, ui->dispModeLock}));
-    ui->pages = new QPushButton(QObject::tr("Display pages..."), group);
+    ui->dispModeLock = Check(group, QCoreApplication::translate("MainPanel", "locked"), "DispModeLock");
+    form->addRow(QCoreApplication::translate("MainPanel", "Display mode"), Row(group, {ui->dispMode, ui->dispModeLock}));
+    ui->pages = new QPushButton(QCoreApplication::translate("MainPanel", "Display pages..."), group);
     ui->pages->setObjectName("PagesButton");
     form->addRow(ui->pages);
     ui->refreshTime = Combo(group, "RefreshTime");
     FillAll(ui->refreshTime, kRefreshTimeList, 6);
-    form->addRow(QObject::tr("Refresh time"), ui->refreshTime);
-    ui->qMode = Check(group, QObject::tr("Reactive quantities as incoming/outgoing"), "QMode");
+    form->addRow(QCoreApplication::translate("MainPanel", "Refresh time"), ui->refreshTime);
+    ui->qMode = Check(group, QCoreApplication::translate("MainPanel", "Reactive quantities as incoming/outgoing"), "QMode");
     form->addRow(ui->qMode);
     On(ui->dispMode, &QComboBox::activated, [] { CmSelDispMode(Value(ui->dispMode)); });
     On(ui->dispModeLock, &QCheckBox::clicked, [] { CmLockDispMode(ui->dispModeLock->isChecked()); });
@@ -538,11 +539,11 @@ void TakeLoggerGroups()
 
 QGroupBox* LoggerGroup(QWidget* parent)
 {
-    auto* group = new QGroupBox(QObject::tr("Logger"), parent);
+    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Logger"), parent);
     group->setObjectName("LoggerGroup");
     auto* form = Form(group);
     ui->loggerMode = Combo(group, "LoggerMode");
-    form->addRow(QObject::tr("Mode"), ui->loggerMode);
+    form->addRow(QCoreApplication::translate("MainPanel", "Mode"), ui->loggerMode);
     auto* boxes = new QWidget(group);
     auto* row = new QHBoxLayout(boxes);
     row->setContentsMargins(0, 0, 0, 0);
@@ -552,12 +553,12 @@ QGroupBox* LoggerGroup(QWidget* parent)
         On(ui->loggerGroup[k], &QCheckBox::clicked, [] { TakeLoggerGroups(); });
     }
     row->addStretch();
-    form->addRow(QObject::tr("Powers"), boxes);
+    form->addRow(QCoreApplication::translate("MainPanel", "Powers"), boxes);
     ui->recordingTime = new QLabel(group);
     ui->recordingTime->setObjectName("RecordingTime");
-    ui->recordingTime->setToolTip(QObject::tr("Estimated recording time (days:hours:minutes)"));
-    form->addRow(QObject::tr("Recording time"), ui->recordingTime);
-    ui->resetLogger = new QPushButton(QObject::tr("Clear logger..."), group);
+    ui->recordingTime->setToolTip(QCoreApplication::translate("MainPanel", "Estimated recording time (days:hours:minutes)"));
+    form->addRow(QCoreApplication::translate("MainPanel", "Recording time"), ui->recordingTime);
+    ui->resetLogger = new QPushButton(QCoreApplication::translate("MainPanel", "Clear logger..."), group);
     ui->resetLogger->setObjectName("ResetLogger");
     form->addRow(ui->resetLogger);
     On(ui->loggerMode, &QComboBox::activated, [] { CmSelLoggerMode(Value(ui->loggerMode)); });
@@ -574,11 +575,11 @@ void TakeMeanLogging()
 
 QGroupBox* MeanGroup(QWidget* parent)
 {
-    auto* group = new QGroupBox(QObject::tr("Mean values"), parent);
+    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Mean values"), parent);
     group->setObjectName("MeanGroup");
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(QObject::tr("Measurand"), group), 0, 1);
-    grid->addWidget(new QLabel(QObject::tr("Logged"), group), 0, 2);
+    grid->addWidget(new QLabel(QCoreApplication::translate("MainPanel", "Measurand"), group), 0, 1);
+    grid->addWidget(new QLabel(QCoreApplication::translate("MainPanel", "Logged"), group), 0, 2);
     for (int k = 0; k < kRows; ++k) {
         grid->addWidget(new QLabel(QString::number(k + 1), group), k + 1, 0);
         ui->mean[k] = Combo(group, qPrintable("MeanMeas" + QString::number(k)));
@@ -594,7 +595,7 @@ QGroupBox* MeanGroup(QWidget* parent)
 
 QGroupBox* MinMaxGroup(QWidget* parent)
 {
-    auto* group = new QGroupBox(QObject::tr("Min/max logger (LANMOD57)"), parent);
+    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Min/max logger (LANMOD57)"), parent);
     group->setObjectName("MinMaxGroup");
     auto* grid = new QGridLayout(group);
     for (int k = 0; k < kRows; ++k) {
@@ -633,7 +634,7 @@ QGroupBox* DescriptionGroup(QWidget* parent)
     ui->description = new QPlainTextEdit(group);
     ui->description->setObjectName("Description");
     ui->description->setTabChangesFocus(true);
-    ui->description->setPlaceholderText(QObject::tr("Description of the meter (at most 47 characters)"));
+    ui->description->setPlaceholderText(QCoreApplication::translate("MainPanel", "Description of the meter (at most 47 characters)"));
     ui->description->setMaximumHeight(ui->description->fontMetrics().lineSpacing() * 4);
     layout->addWidget(ui->description);
     On(ui->description, &QPlainTextEdit::textChanged, [] { TakeDescription(); });
