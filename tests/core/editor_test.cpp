@@ -70,7 +70,7 @@ private slots:
         QFETCH(int, mantissa);
         QFETCH(int, exponent);
         CmUrPrim(entered, kv);
-        QCOMPARE(Konf.UrPrim, stored);
+        QCOMPARE(float(Konf.UrPrim), stored);
         QCOMPARE(int(Konf.UrPrimMant), mantissa);
         QCOMPARE(int(Konf.UrPrimExp), exponent);
         QCOMPARE(redraws, 1);
@@ -79,9 +79,9 @@ private slots:
     void primaryCurrentInKiloampere()
     {
         CmIrPrim(1.234f, 1);
-        QCOMPARE(Konf.IrPrim, 1230.0f);
+        QCOMPARE(float(Konf.IrPrim), 1230.0f);
         CmIrPrim(50.0f, 0); // no automatic switch for currents
-        QCOMPARE(Konf.IrPrim, 50.0f);
+        QCOMPARE(float(Konf.IrPrim), 50.0f);
     }
 
     void secondaryChangeRescalesLimitsBeyondFullScale()
@@ -311,7 +311,7 @@ private slots:
         QCOMPARE(int(Konf.BusSettings), 0xC3);
         CmSelI(1);
         QCOMPARE(int(Konf.MaxI), 100);
-        QCOMPARE(Konf.IrSec, 1.0f);
+        QCOMPARE(float(Konf.IrSec), 1.0f);
     }
 
     void recordingTime_data()

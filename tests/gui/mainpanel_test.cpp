@@ -272,16 +272,16 @@ private slots:
         auto* unit = W<QComboBox>("UrPrimUnit");
         Choose(unit, "V");
         Enter(prim, "20");
-        QCOMPARE(Konf.UrPrim, 20000.0f);
+        QCOMPARE(float(Konf.UrPrim), 20000.0f);
         QCOMPARE(unit->currentText(), QString("kV"));
         QCOMPARE(prim->value(), 20.0);
         Enter(prim, "12.345"); // kV stays selected
 
-        QCOMPARE(Konf.UrPrim, 12300.0f);
+        QCOMPARE(float(Konf.UrPrim), 12300.0f);
         QCOMPARE(unit->currentText(), QString("kV"));
         QCOMPARE(prim->value(), 12.3);
         Enter(W<QDoubleSpinBox>("IrSec"), "1");
-        QCOMPARE(Konf.IrSec, 1.0f);
+        QCOMPARE(float(Konf.IrSec), 1.0f);
         Tick(W<QCheckBox>("Rated1A"));
         QCOMPARE(int(Konf.MaxI), 100);
         QVERIFY(!W<QCheckBox>("Rated5A")->isChecked());
