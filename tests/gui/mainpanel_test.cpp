@@ -1,6 +1,11 @@
+#include "SimProcess.h"
+#include "config/ConfigFile.h"
 #include "config/ConfigImage.h"
+#include "config/ConfigTransfer.h"
 #include "config/EditorRefresh.h"
 #include "config/gui/MainPanel.h"
+#include "link/Kommun.h"
+#include "platform/Messages.h"
 #include "settings/INI_File.h"
 
 #include <QCheckBox>
@@ -33,6 +38,7 @@ class MainPanelTest : public QObject {
     QTemporaryDir dir;
     QWidget* window = nullptr;
     QWidget* panel = nullptr;
+    ScriptedMessages messages;
 
     template <typename T>
     T* W(const char* name)
@@ -99,6 +105,7 @@ private slots:
     void initTestCase()
     {
         SettingsDir = dir.path().toStdString();
+        SetMessageSink(&messages);
         OpenPanel();
     }
     void cleanupTestCase()
@@ -335,6 +342,65 @@ private slots:
             }
             QVERIFY2(w == target, order[k]);
         }
+    }
+
+    void receivedConfigurationIsShownAndEditsSurviveAFile()
+    {
+        SimProcess sim;
+        QVERIFY(sim.start({"--rs232", "--model", "zrm3", "--system", "3", "--vt", "20000/100", "--ct", "150/5"}));
+        Meter(0, 1, 0);
+        CommPort = 1;
+        CommPortPath = sim.ptyPath().toStdString();
+        AutoPortClose = 1; // the simulator goes away with this test
+        CmRecFromDev();
+        QCOMPARE(status, 1);
+        QCOMPARE(W<QComboBox>("DeviceType")->currentIndex(), 1);
+        QCOMPARE(W<QComboBox>("System")->currentData().toInt(), 3);
+        QCOMPARE(W<QDoubleSpinBox>("UrPrim")->value(), 20.0);
+        QCOMPARE(W<QComboBox>("UrPrimUnit")->currentText(), QString("kV"));
+        QCOMPARE(W<QSpinBox>("UrSec")->value(), 100);
+        QCOMPARE(W<QDoubleSpinBox>("IrPrim")->value(), 150.0);
+        QCOMPARE(W<QDoubleSpinBox>("IrSec")->value(), 5.0);
+
+        Choose(W<QComboBox>("DigOutFunc1"), "Limit output");
+        Choose(W<QComboBox>("DigOutMeas1"), "F");
+        Enter(W<QDoubleSpinBox>("LimitOn1"), "49.5");
+        Choose(W<QComboBox>("DigOutFunc2"), "Pulse output");
+        Choose(W<QComboBox>("PulseUnit2"), "MWh");
+        Choose(W<QComboBox>("MeanMeas4"), "U23");
+        Tick(W<QCheckBox>("MeanLog4"));
+        Tick(W<QCheckBox>("LoggerGroup3"));
+        Enter(W<QSpinBox>("SyncInterval"), "30");
+        Enter(W<QSpinBox>("DeviceAddress"), "17");
+        Choose(W<QComboBox>("DevParity"), "even parity, 2 stop bits");
+        W<QPlainTextEdit>("Description")->setFocus();
+        W<QPlainTextEdit>("Description")->selectAll();
+        QTest::keyClicks(W<QPlainTextEdit>("Description"), "Feeder 7");
+        const ConfigImage edited = Konf;
+
+        const std::string path = (dir.path() + "/edited.ZRC").toStdString();
+        QCOMPARE(SaveConfigFile(path), 1);
+        Meter(1, 1, 0);
+        Redraw();
+        QCOMPARE(LoadConfigFile(path, Konf), 1);
+        Redraw();
+        QCOMPARE(W<QDoubleSpinBox>("LimitOn1")->text(), QString("49.50"));
+        QCOMPARE(W<QComboBox>("PulseUnit2")->currentText(), QString("MWh"));
+        QCOMPARE(W<QComboBox>("MeanMeas4")->currentText(), QString("U23"));
+        QVERIFY(W<QCheckBox>("MeanLog4")->isChecked());
+        QVERIFY(W<QCheckBox>("LoggerGroup3")->isChecked());
+        QCOMPARE(W<QSpinBox>("SyncInterval")->value(), 30);
+        QCOMPARE(W<QSpinBox>("DeviceAddress")->value(), 17);
+        QCOMPARE(W<QComboBox>("DevParity")->currentData().toInt(), 1);
+        QCOMPARE(W<QPlainTextEdit>("Description")->toPlainText(), QString("Feeder 7"));
+        // The file keeps the ratios as numbers and the registers from 507 on as they are.
+        auto bytes = [](const ConfigImage& image, int from, int to) {
+            return QByteArray(reinterpret_cast<const char*>(&image) + from, to - from);
+        };
+        QCOMPARE(bytes(Konf, 0, 14), bytes(edited, 0, 14));
+        QCOMPARE(bytes(Konf, 26, 30), bytes(edited, 26, 30));
+        // (Without the module the file has no min/max logger column: it reads back as none.)
+        QCOMPARE(bytes(Konf, 42, 166), bytes(edited, 42, 166));
     }
 
     void screenshot()
