@@ -11,26 +11,25 @@
 
 namespace {
 
-bool IsPercent(int code) { return code == 13 || code == 14 || code == 16; }
+bool IsPercent(int code) {
+    return code == 13 || code == 14 || code == 16;
+}
 
 // Frequency limits are kept in hundredths of a hertz, percentages in tenths of a percent.
-float LimitFactor(int code)
-{
+float LimitFactor(int code) {
     if (code == 12) return 5000.0f;
     if (IsPercent(code)) return 1000.0f;
     return 10000.0f;
 }
 
 // The 100 % value in the unit the editor shows.
-float ShownFullScale(int i)
-{
+float ShownFullScale(int i) {
     return Messgr100(i, 0) / KorrEinh(i);
 }
 
 } // namespace
 
-void CmSelDigOut(int i, int function)
-{
+void CmSelDigOut(int i, int function) {
     if (function == DigoutFunc(i)) return;
     if (function == 3) {
         Konf.DigOut[i] = 0;
@@ -46,15 +45,17 @@ void CmSelDigOut(int i, int function)
     ShowAll();
 }
 
-void CmDigOutMeas(int i, int value)
-{
+void CmDigOutMeas(int i, int value) {
     const int func = DigoutFunc(i);
     if (func == 3 && value != Konf.DigOut[i]) {
         Konf.DigOut[i] = uint8_t(value);
         int16_t on = 0, off = 0;
-        if (value == 7) on = 9000, off = 9500;
-        else if (value == 12) on = 4800, off = 5000;
-        else if (IsPercent(value)) on = 50, off = 20;
+        if (value == 7)
+            on = 9000, off = 9500;
+        else if (value == 12)
+            on = 4800, off = 5000;
+        else if (IsPercent(value))
+            on = 50, off = 20;
         Konf.LimitOn[i] = on;
         Konf.LimitOff[i] = off;
         ShowAll();
@@ -65,16 +66,14 @@ void CmDigOutMeas(int i, int value)
     }
 }
 
-void CmDigOutLimit(int i, int field, float value)
-{
+void CmDigOutLimit(int i, int field, float value) {
     const float s = ShownFullScale(i);
     if (!(s > 0.0f)) return; // no 100 % value: nothing sensible to store
     const float stored = std::clamp(value * LimitFactor(Konf.DigOut[i]) / s, -32768.0f, 32767.0f);
     (field ? Konf.LimitOff : Konf.LimitOn)[i] = int16_t(stored);
 }
 
-LimitFieldView LimitFields(int i)
-{
+LimitFieldView LimitFields(int i) {
     const int code = Konf.DigOut[i];
     const float s = ShownFullScale(i);
     const float m = MaxNenn(i) * s * 1.1999f / 10000.0f;
@@ -99,19 +98,16 @@ LimitFieldView LimitFields(int i)
     return view;
 }
 
-void CmDigOutPuls(int i, int rate)
-{
+void CmDigOutPuls(int i, int rate) {
     Konf.PulseRate[i] = int16_t(rate);
 }
 
-void CmSelPulsUnit(int i, int value)
-{
+void CmSelPulsUnit(int i, int value) {
     if (Konf.DigOut[i] >= 80) value -= 4;
     if (value != Konf.DigOut[i] % 4) Konf.DigOut[i] = uint8_t((Konf.DigOut[i] & ~3) | (value & 3));
 }
 
-int PulsEnergyPosition(int i, const std::vector<int>& entries)
-{
+int PulsEnergyPosition(int i, const std::vector<int>& entries) {
     const int energy = Konf.DigOut[i] & ~3;
     for (size_t p = 0; p < entries.size(); ++p)
         if (kOutputMaster[entries[p]].value == energy) return int(p);

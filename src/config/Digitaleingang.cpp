@@ -11,28 +11,30 @@ constexpr uint8_t kExternalSync = 0x80;
 constexpr uint8_t kIntervalMask = 0x3F;
 constexpr uint8_t kDefaultInterval = 15;
 
-int Interval() { return Konf.EnergyControl & kIntervalMask; }
+int Interval() {
+    return Konf.EnergyControl & kIntervalMask;
+}
 } // namespace
 
-void CmSelHighLow(int value)
-{
+void CmSelHighLow(int value) {
     const bool tariff = Konf.EnergyControl & kTariff;
-    if (value == 2 && !tariff) Konf.EnergyControl |= kTariff;
-    else if (value == 1 && tariff) Konf.EnergyControl &= uint8_t(~kTariff);
-    else return;
+    if (value == 2 && !tariff)
+        Konf.EnergyControl |= kTariff;
+    else if (value == 1 && tariff)
+        Konf.EnergyControl &= uint8_t(~kTariff);
+    else
+        return;
     ActivateObjects();
     ShowAll();
 }
 
-void CmSetSyncIntervall(int minutes)
-{
+void CmSetSyncIntervall(int minutes) {
     if (minutes == 0) minutes = 1; // the meter has no interval of zero minutes
     Konf.EnergyControl = uint8_t((Konf.EnergyControl & ~kIntervalMask) | (minutes & kIntervalMask));
     ShowAll();
 }
 
-void CmSelSyncMode(int mode)
-{
+void CmSelSyncMode(int mode) {
     if (mode == 1) {
         if (CommType != 3) {
             // The input cannot be tariff and synchronisation input at once.

@@ -8,18 +8,18 @@
 
 // Network system, transformer ratios, frequency.
 void CmSelSystem(int code);
-void CmSelQMode(int on);          // reactive presentation: 1 incoming/outgoing
+void CmSelQMode(int on);            // reactive presentation: 1 incoming/outgoing
 void CmUrPrim(float value, int kv); // kv 1: value is in kV
 void CmUrSec(int value);
 void CmIrPrim(float value, int ka); // ka 1: value is in kA
 void CmIrSec(float value);
-void CmSelFreq(int selector);     // 0 the first nominal frequency, else the second
+void CmSelFreq(int selector); // 0 the first nominal frequency, else the second
 void CmLockFreq(int on);
 void CmCosPhiCorr(int on);
 
 // Digital outputs (i = 0, 1).
-void CmSelDigOut(int i, int function); // 3 limit, 2 pulse, other none
-void CmDigOutMeas(int i, int value);   // measurand code or energy code 64 + 4 k
+void CmSelDigOut(int i, int function);             // 3 limit, 2 pulse, other none
+void CmDigOutMeas(int i, int value);               // measurand code or energy code 64 + 4 k
 void CmDigOutLimit(int i, int field, float value); // field 0 switch-on, 1 switch-off
 void CmDigOutPuls(int i, int rate);
 void CmSelPulsUnit(int i, int value);
@@ -72,13 +72,13 @@ void PrepareRedraw();
 // Which controls the editor offers (the selector lists come from config/EditorLists.h).
 struct EditorActivation {
     bool nomFreqVisible;
-    bool freqLockEnabled;    // and refresh time
-    bool recordingEnabled;   // recording-time text and logger-group boxes
+    bool freqLockEnabled;  // and refresh time
+    bool recordingEnabled; // recording-time text and logger-group boxes
     bool intervalEnabled;
-    bool extendedDisplay;    // reactive-energy box, display mode, its lock
-    bool pagesEnabled;       // loop/user page selection
-    bool meanEnabled;        // mean-value selectors
-    bool meanLogEnabled[9];  // their logging boxes
+    bool extendedDisplay;   // reactive-energy box, display mode, its lock
+    bool pagesEnabled;      // loop/user page selection
+    bool meanEnabled;       // mean-value selectors
+    bool meanLogEnabled[9]; // their logging boxes
     bool minMaxEnabled;
 };
 // Computes the activation; an enabled interval field with interval 0 restarts Konf's

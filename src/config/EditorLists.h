@@ -26,7 +26,7 @@ extern const ListEntry kMeanMaster[55];
 // Min/max logger channels: entry 0 none (255), entry e > 0 has code 69 + e.
 extern const ListEntry kMinMaxMaster[43];
 
-extern const ListEntry kSystemList[7];       // the 4th and 7th exist on the extended model only
+extern const ListEntry kSystemList[7]; // the 4th and 7th exist on the extended model only
 extern const ListEntry kDigoutFunctionList[4];
 extern const ListEntry kSyncModeList[3];
 extern const ListEntry kTariffList[3];
@@ -43,7 +43,7 @@ QString EntryName(const ListEntry& entry); // translated
 // Selector contents as positions in their master list, filtered from Konf and the
 // interface kind exactly as the meter allows.
 std::vector<int> DigoutSelEntries(int i, int function); // SetupDigoutSel: 3 limit, 2 pulse
-std::vector<int> PulsUnitEntries(int i);                 // SetupPulsUnit
+std::vector<int> PulsUnitEntries(int i);                // SetupPulsUnit
 std::vector<int> MeanSelEntries();
 std::vector<int> MinMaxSelEntries();
 std::vector<int> SystemEntries();

@@ -9,14 +9,21 @@
 
 namespace {
 
-bool QBit() { return (Konf.DispMode & 0x80) != 0; }
-int Interval() { return Konf.EnergyControl & 0x3F; }
-bool Logged(int k) { return (Konf.Mean_Log >> k) & 1; }
-bool MinMaxActive(uint8_t code) { return code != 255 && code != 0; }
+bool QBit() {
+    return (Konf.DispMode & 0x80) != 0;
+}
+int Interval() {
+    return Konf.EnergyControl & 0x3F;
+}
+bool Logged(int k) {
+    return (Konf.Mean_Log >> k) & 1;
+}
+bool MinMaxActive(uint8_t code) {
+    return code != 255 && code != 0;
+}
 
 // Bytes one record takes in the module's logger memory.
-int BytesPerRecord()
-{
+int BytesPerRecord() {
     int bytes = 8;
     for (int k = 0; k < 5; ++k) {
         if (!(Konf.Logger & (0x0400 << k))) continue;
@@ -33,8 +40,7 @@ int BytesPerRecord()
     return bytes;
 }
 
-int LoggedChannels()
-{
+int LoggedChannels() {
     int channels = 0;
     for (int k = 0; k < 5; ++k)
         if (Konf.Logger & (0x0400 << k)) ++channels;
@@ -45,28 +51,24 @@ int LoggedChannels()
 
 } // namespace
 
-int SyncModeValue()
-{
+int SyncModeValue() {
     if (CommType == 3) return 0;
     if (Interval() == 0) return 2;
     return (Konf.EnergyControl & 0xC0) == 0 ? 0 : 1;
 }
 
-int TariffValue()
-{
+int TariffValue() {
     const bool tariff = Konf.EnergyControl & 0x40;
     const bool external = Konf.EnergyControl & 0x80;
     return tariff && (CommType == 3 || !external) ? 2 : 1;
 }
 
-int LoggerModeValue()
-{
+int LoggerModeValue() {
     if (Konf.Interface == 0) return 0;
     return (Konf.Logger & 0x0200) ? 2 : 1;
 }
 
-QString RecordingTimeText()
-{
+QString RecordingTimeText() {
     const int t = Interval();
     const int bytes = BytesPerRecord();
     const int channels = LoggedChannels();
@@ -88,8 +90,7 @@ QString RecordingTimeText()
     return QString::fromLatin1(text);
 }
 
-void PrepareRedraw()
-{
+void PrepareRedraw() {
     for (int k = 0; k < 9; ++k)
         if (Logged(k) && Konf.MeanMeas[k] == 255) Konf.Mean_Log &= uint16_t(~(1 << k));
     if (!Konf.Model) return;
@@ -101,8 +102,7 @@ void PrepareRedraw()
         if (MinMaxActive(code) && !MinMaxEntryAvailable(code - kMinMaxCodeBase, klass)) code = 255;
 }
 
-EditorActivation ActivateEditor()
-{
+EditorActivation ActivateEditor() {
     const bool ext = Konf.Model != 0;
     const bool option = Konf.Interface != 0;
     EditorActivation a{};
@@ -119,7 +119,8 @@ EditorActivation ActivateEditor()
     a.extendedDisplay = ext;
     a.pagesEnabled = ext && (Konf.DispMode & 0x03) != 0;
     a.meanEnabled = ext && option;
-    for (int k = 0; k < 9; ++k) a.meanLogEnabled[k] = a.meanEnabled && Konf.MeanMeas[k] != 255;
+    for (int k = 0; k < 9; ++k)
+        a.meanLogEnabled[k] = a.meanEnabled && Konf.MeanMeas[k] != 255;
     a.minMaxEnabled = ext && CommType == 3 && option;
     return a;
 }

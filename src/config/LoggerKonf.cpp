@@ -10,15 +10,13 @@ constexpr uint16_t kKeptBits = 0x03FF;
 constexpr uint8_t kNone = 255;
 } // namespace
 
-void CmSelLoggerMode(int mode)
-{
+void CmSelLoggerMode(int mode) {
     if (Konf.Interface != 1) return;
     Konf.Logger = uint16_t(mode == 1 ? Konf.Logger & ~kOverwrite : Konf.Logger | kOverwrite);
     ShowAll();
 }
 
-void CmSelLoggerMeas(const bool groups[5])
-{
+void CmSelLoggerMeas(const bool groups[5]) {
     // The base model has only the first two power channels.
     const int count = Konf.Model ? 5 : 2;
     uint16_t logger = Konf.Logger & kKeptBits;
@@ -28,16 +26,14 @@ void CmSelLoggerMeas(const bool groups[5])
     ShowAll();
 }
 
-void CmSelMeanLogMeas(const bool boxes[9])
-{
+void CmSelMeanLogMeas(const bool boxes[9]) {
     Konf.Mean_Log = 0;
     for (int k = 0; k < 9; ++k)
         if (Konf.MeanMeas[k] < kNone && boxes[k]) Konf.Mean_Log |= uint16_t(1 << k);
     ShowAll();
 }
 
-void CmSelMean(int row, int code)
-{
+void CmSelMean(int row, int code) {
     if (code == Konf.MeanMeas[row]) return;
     Konf.MeanMeas[row] = uint8_t(code);
     if (code == kNone) Konf.Mean_Log &= uint16_t(~(1 << row)); // nothing left to log
@@ -45,8 +41,7 @@ void CmSelMean(int row, int code)
     ShowAll();
 }
 
-void CmSelMM(int row, int code)
-{
+void CmSelMM(int row, int code) {
     if (code == Konf.MinMaxLogger[row]) return;
     Konf.MinMaxLogger[row] = uint8_t(code);
     ActivateObjects();

@@ -8,8 +8,7 @@ namespace {
 constexpr int kWriteLoggerClear = 6; // register 969 := 3
 }
 
-void ResetLoggerKonf()
-{
+void ResetLoggerKonf() {
     if (!Warnung(1, 1)) return;
     if (!InitInterface(CommPort)) return;
     Write(Lese, kWriteLoggerClear, 1, 0);

@@ -10,27 +10,23 @@ namespace {
 constexpr uint8_t kViaModule = 0x40; // BusSettings
 constexpr uint8_t kNoOption = 0x80;  // BusSettings
 
-void UseModule(bool on)
-{
+void UseModule(bool on) {
     CommType = on ? 3 : 0;
     Konf.BusSettings = uint8_t(on ? Konf.BusSettings | kViaModule : Konf.BusSettings & ~kViaModule);
 }
 
-void NoMeanValues()
-{
+void NoMeanValues() {
     std::memset(Konf.MeanMeas, 255, sizeof Konf.MeanMeas);
 }
 
-void Refresh()
-{
+void Refresh() {
     NewINIFile();
     ActivateObjects();
     ShowAll();
 }
 } // namespace
 
-void CmSelDeviceType(int choice)
-{
+void CmSelDeviceType(int choice) {
     if (choice == 0 && Konf.Model == 1) {
         // Back to the standard meter: drop what only the extended model knows.
         if (CommType == 3) UseModule(false);
@@ -55,14 +51,12 @@ void CmSelDeviceType(int choice)
     Refresh();
 }
 
-void CmSelModuleType(int present)
-{
+void CmSelModuleType(int present) {
     UseModule(present != 0);
     Refresh();
 }
 
-void CmSelInterfaceOption(int value)
-{
+void CmSelInterfaceOption(int value) {
     if (value != Konf.Interface) {
         if (value == 0) {
             NoMeanValues();
@@ -77,8 +71,7 @@ void CmSelInterfaceOption(int value)
     Refresh();
 }
 
-void CmSelI(int oneAmpere)
-{
+void CmSelI(int oneAmpere) {
     Konf.MaxI = oneAmpere ? 100 : 500;
     Konf.IrSec = float(Konf.MaxI / 100.0);
     Refresh();

@@ -3,7 +3,7 @@
 // Each saves "ZARO.ini" and redraws the editor; the caller rebuilds the toolbar lists.
 #pragma once
 
-void CmSelDeviceType(int choice); // 0 standard meter, 1 ZRM3, 2 ZRM3 with the LANMOD57 module
-void CmSelModuleType(int present); // the module-present switch
+void CmSelDeviceType(int choice);     // 0 standard meter, 1 ZRM3, 2 ZRM3 with the LANMOD57 module
+void CmSelModuleType(int present);    // the module-present switch
 void CmSelInterfaceOption(int value); // the interface-option selector
-void CmSelI(int oneAmpere);         // 1: the 1 A box is ticked, 0: the 5 A box
+void CmSelI(int oneAmpere);           // 1: the 1 A box is ticked, 0: the 5 A box

@@ -6,19 +6,22 @@
 #include "settings/SelDevType.h"
 
 #include <QTemporaryDir>
+#include <QtTest>
 #include <algorithm>
 #include <cstring>
-#include <QtTest>
 
 namespace {
 int redraws = 0;
 int activations = 0;
-void CountShowAll() { ++redraws; }
-void CountActivate() { ++activations; }
+void CountShowAll() {
+    ++redraws;
+}
+void CountActivate() {
+    ++activations;
+}
 
 // A four-wire extended meter, 500 V / 5 A inputs, VT 20 kV / 100 V, CT 100 / 5 A.
-void FreshKonf(int model = 1)
-{
+void FreshKonf(int model = 1) {
     Konf = ConfigImage{};
     Konf.MaxU = 500;
     Konf.MaxI = 500;
@@ -37,21 +40,18 @@ class EditorTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
 
-private slots:
-    void initTestCase()
-    {
+  private slots:
+    void initTestCase() {
         SettingsDir = dir.path().toStdString();
         ShowAllHook = CountShowAll;
         ActivateObjectsHook = CountActivate;
     }
-    void init()
-    {
+    void init() {
         FreshKonf();
         redraws = activations = 0;
     }
 
-    void primaryVoltageIsRoundedAndScaled_data()
-    {
+    void primaryVoltageIsRoundedAndScaled_data() {
         QTest::addColumn<float>("entered");
         QTest::addColumn<int>("kv");
         QTest::addColumn<float>("stored");
@@ -62,8 +62,7 @@ private slots:
         QTest::newRow("110 V stays volts") << 110.0f << 0 << 110.0f << 110 << 0;
         QTest::newRow("0.4 kV") << 0.4f << 1 << 400.0f << 400 << 0;
     }
-    void primaryVoltageIsRoundedAndScaled()
-    {
+    void primaryVoltageIsRoundedAndScaled() {
         QFETCH(float, entered);
         QFETCH(int, kv);
         QFETCH(float, stored);
@@ -76,16 +75,14 @@ private slots:
         QCOMPARE(redraws, 1);
     }
 
-    void primaryCurrentInKiloampere()
-    {
+    void primaryCurrentInKiloampere() {
         CmIrPrim(1.234f, 1);
         QCOMPARE(float(Konf.IrPrim), 1230.0f);
         CmIrPrim(50.0f, 0); // no automatic switch for currents
         QCOMPARE(float(Konf.IrPrim), 50.0f);
     }
 
-    void secondaryChangeRescalesLimitsBeyondFullScale()
-    {
+    void secondaryChangeRescalesLimitsBeyondFullScale() {
         Konf.DigOut[0] = 2;
         Konf.LimitOn[0] = 12500; // beyond 10000 / 0.832
         Konf.LimitOff[0] = 5000;
@@ -102,8 +99,7 @@ private slots:
         QCOMPARE(redraws, 0); // unchanged value: nothing happens
     }
 
-    void systemChangeMovesMeasurands()
-    {
+    void systemChangeMovesMeasurands() {
         Konf.System = 0x80 | 4; // class 2, correction on
         Konf.DigOut[0] = 11;    // neutral current
         Konf.DigOut[1] = 77;    // a pulse output is not touched
@@ -133,8 +129,7 @@ private slots:
         QCOMPARE(redraws, 0);
     }
 
-    void choosingALimitOutputGivesFullScaleDefaults()
-    {
+    void choosingALimitOutputGivesFullScaleDefaults() {
         CmSelDigOut(0, 3);
         QCOMPARE(int(Konf.DigOut[0]), 0);
         QCOMPARE(int(Konf.LimitOn[0]), 10000);
@@ -149,8 +144,7 @@ private slots:
         QCOMPARE(int(Konf.DigOut[0]), 128);
     }
 
-    void frequencyLimitsShowInHertz()
-    {
+    void frequencyLimitsShowInHertz() {
         CmSelDigOut(1, 3);
         CmDigOutMeas(1, 12);
         QCOMPARE(int(Konf.LimitOn[1]), 4800);
@@ -165,8 +159,7 @@ private slots:
         QCOMPARE(int(Konf.LimitOff[1]), 5150);
     }
 
-    void limitFieldsFollowTheMeasurand_data()
-    {
+    void limitFieldsFollowTheMeasurand_data() {
         QTest::addColumn<int>("code");
         QTest::addColumn<double>("min");
         QTest::addColumn<double>("max");
@@ -178,8 +171,7 @@ private slots:
         QTest::newRow("power factor") << 7 << -1.0 << 1.0 << 3 << 9000 << 9500;
         QTest::newRow("percent") << 13 << 0.0 << 100.0 << 2 << 50 << 20;
     }
-    void limitFieldsFollowTheMeasurand()
-    {
+    void limitFieldsFollowTheMeasurand() {
         QFETCH(int, code);
         QFETCH(double, min);
         QFETCH(double, max);
@@ -196,8 +188,7 @@ private slots:
         QCOMPARE(view.decimals, decimals);
     }
 
-    void signedPowerLimits()
-    {
+    void signedPowerLimits() {
         Konf.DigOut[0] = 4;
         QVERIFY(LimitFields(0).min < 0);
         Konf.DigOut[0] = 8;
@@ -206,8 +197,7 @@ private slots:
         QCOMPARE(LimitFields(0).min, 0.0);
     }
 
-    void pulseOutputKeepsItsUnit()
-    {
+    void pulseOutputKeepsItsUnit() {
         Konf.DigOut[0] = 0x4D; // energy 3, unit 1
         Konf.PulseRate[0] = 5;
         CmDigOutMeas(0, 80);
@@ -219,8 +209,7 @@ private slots:
         QCOMPARE(int(Konf.PulseRate[0]), 250);
     }
 
-    void pulseEnergyList_data()
-    {
+    void pulseEnergyList_data() {
         QTest::addColumn<int>("model");
         QTest::addColumn<int>("option");
         QTest::addColumn<int>("qmode");
@@ -230,8 +219,7 @@ private slots:
         QTest::newRow("no tariff input") << 1 << 0 << 1 << QList<int>{40, 42, 48, 50};
         QTest::newRow("base model stops at 47") << 0 << 1 << 1 << QList<int>{40, 41, 42, 43};
     }
-    void pulseEnergyList()
-    {
+    void pulseEnergyList() {
         QFETCH(int, model);
         QFETCH(int, option);
         QFETCH(int, qmode);
@@ -243,8 +231,7 @@ private slots:
         QCOMPARE(QList<int>(got.begin(), got.end()), entries);
     }
 
-    void limitListsFollowClassAndPresentation()
-    {
+    void limitListsFollowClassAndPresentation() {
         Konf.System = 4;
         Konf.Freq = 0x40; // current unbalance instead of neutral current
         std::vector<int> e = DigoutSelEntries(0, 3);
@@ -255,11 +242,11 @@ private slots:
         e = DigoutSelEntries(0, 3);
         QVERIFY(std::find(e.begin(), e.end(), 28) == e.end());
         QVERIFY(std::find(e.begin(), e.end(), 30) != e.end());
-        for (int entry : e) QVERIFY(kOutputMaster[entry].value <= 23);
+        for (int entry : e)
+            QVERIFY(kOutputMaster[entry].value <= 23);
     }
 
-    void digitalInput()
-    {
+    void digitalInput() {
         CmSetSyncIntervall(0);
         QCOMPARE(Konf.EnergyControl & 0x3F, 1);
         Konf.EnergyControl = 0x40 | 20;
@@ -283,8 +270,7 @@ private slots:
         QCOMPARE(SyncModeValue(), 0);
     }
 
-    void deviceTypeChanges()
-    {
+    void deviceTypeChanges() {
         CommType = 3;
         Konf.BusSettings = 0x40 | 3;
         Konf.System = 20;
@@ -314,8 +300,7 @@ private slots:
         QCOMPARE(float(Konf.IrSec), 1.0f);
     }
 
-    void recordingTime_data()
-    {
+    void recordingTime_data() {
         QTest::addColumn<int>("commType");
         QTest::addColumn<int>("logger");
         QTest::addColumn<int>("meanLog");
@@ -330,8 +315,7 @@ private slots:
         QTest::newRow("nothing logged") << 0 << 0 << 0 << 15 << "- - -";
         QTest::newRow("no interval") << 0 << 0x0400 << 0 << 0 << "- - -";
     }
-    void recordingTime()
-    {
+    void recordingTime() {
         QFETCH(int, commType);
         QFETCH(int, logger);
         QFETCH(int, meanLog);
@@ -346,8 +330,7 @@ private slots:
         QCOMPARE(RecordingTimeText(), text);
     }
 
-    void redrawDropsWhatTheClassCannotShow()
-    {
+    void redrawDropsWhatTheClassCannotShow() {
         Konf.System = 3; // class 1
         Konf.MeanMeas[0] = 255;
         Konf.MeanMeas[1] = 0; // valid only in classes 0 and 2
@@ -366,8 +349,7 @@ private slots:
         QCOMPARE(int(Konf.MinMaxLogger[2]), 0);
     }
 
-    void loggerSettings()
-    {
+    void loggerSettings() {
         Konf.Logger = 0x81FF;
         const bool groups[5] = {true, false, true, false, true};
         CmSelLoggerMeas(groups);
@@ -394,8 +376,7 @@ private slots:
         QCOMPARE(int(Konf.MinMaxLogger[3]), 80);
     }
 
-    void activation()
-    {
+    void activation() {
         Konf.EnergyControl = 0;
         EditorActivation a = ActivateEditor();
         QVERIFY(!a.intervalEnabled);

@@ -24,10 +24,10 @@
 
 namespace {
 
-QStringList Items(const QComboBox* box)
-{
+QStringList Items(const QComboBox* box) {
     QStringList items;
-    for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
     return items;
 }
 
@@ -40,17 +40,14 @@ class MainPanelTest : public QObject {
     QWidget* panel = nullptr;
     ScriptedMessages messages;
 
-    template <typename T>
-    T* W(const char* name)
-    {
+    template <typename T> T* W(const char* name) {
         T* w = panel->findChild<T*>(name);
         if (!w) qFatal("no control %s", name);
         return w;
     }
 
     // A configuration as the meter of the given kind would send it.
-    void Meter(int model, int option, int commType)
-    {
+    void Meter(int model, int option, int commType) {
         Konf = ConfigImage{};
         Konf.MaxU = 500;
         Konf.MaxI = 500;
@@ -63,35 +60,30 @@ class MainPanelTest : public QObject {
         Konf.IrPrim = 100.0f;
         Konf.IrSec = 5.0f;
     }
-    void Redraw()
-    {
+    void Redraw() {
         ActivateObjects();
         ShowAll();
     }
     // What a user's choice in a selector does.
-    void Choose(QComboBox* box, const QString& text)
-    {
+    void Choose(QComboBox* box, const QString& text) {
         const int index = box->findText(text);
         QVERIFY2(index >= 0, qPrintable(text + " not offered by " + box->objectName()));
         box->setCurrentIndex(index);
         emit box->activated(index);
     }
     // A check box is ticked with the space bar: a click in its middle may miss the label.
-    void Tick(QCheckBox* box)
-    {
+    void Tick(QCheckBox* box) {
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Space);
     }
-    void Enter(QAbstractSpinBox* box, const QString& text)
-    {
+    void Enter(QAbstractSpinBox* box, const QString& text) {
         box->setFocus();
         box->selectAll();
         QTest::keyClicks(box, text);
         QTest::keyClick(box, Qt::Key_Return);
     }
 
-    void OpenPanel()
-    {
+    void OpenPanel() {
         delete window;
         window = new QWidget;
         window->resize(1366, 768);
@@ -101,23 +93,20 @@ class MainPanelTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(window));
     }
 
-private slots:
-    void initTestCase()
-    {
+  private slots:
+    void initTestCase() {
         SettingsDir = dir.path().toStdString();
         SetMessageSink(&messages);
         OpenPanel();
     }
-    void cleanupTestCase()
-    {
+    void cleanupTestCase() {
         delete window;
         QVERIFY(ShowAllHook == nullptr);
         QVERIFY(ActivateObjectsHook == nullptr);
         ShowAll(); // no panel: nothing to draw, nothing to crash
     }
 
-    void baseModel()
-    {
+    void baseModel() {
         Meter(0, 1, 0);
         Konf.Freq = 0x82;     // locked frequency on a file from an extended meter
         Konf.DispMode = 0x82; // and its reactive presentation
@@ -146,8 +135,7 @@ private slots:
         QVERIFY(W<QCheckBox>("Rated5A")->isChecked() && !W<QCheckBox>("Rated1A")->isChecked());
     }
 
-    void extendedModel()
-    {
+    void extendedModel() {
         Meter(1, 1, 0);
         Redraw();
         QCOMPARE(W<QComboBox>("System")->count(), 7);
@@ -194,12 +182,12 @@ private slots:
         QCOMPARE(W<QLabel>("RecordingTime")->text(), QString(">166:15:45"));
     }
 
-    void withoutInterfaceOption()
-    {
+    void withoutInterfaceOption() {
         Meter(1, 0, 0);
         Konf.EnergyControl = 0;
         Redraw();
-        QCOMPARE(Items(W<QComboBox>("DigOutFunc1")), QStringList({"Not used", "Limit output", "Pulse output"}));
+        QCOMPARE(Items(W<QComboBox>("DigOutFunc1")),
+                 QStringList({"Not used", "Limit output", "Pulse output"}));
         QCOMPARE(W<QComboBox>("Tariff")->count(), 1);
         QCOMPARE(Items(W<QComboBox>("LoggerMode")), QStringList({"Not available"}));
         QCOMPARE(W<QComboBox>("SyncMode")->count(), 1);
@@ -214,12 +202,12 @@ private slots:
         // Pulse outputs offer the HT energies only.
         Choose(W<QComboBox>("DigOutFunc2"), "Pulse output");
         QCOMPARE(int(Konf.DigOut[1]), 65);
-        QCOMPARE(Items(W<QComboBox>("DigOutMeas2")), QStringList({"EPinc HT", "EPout HT", "EQind HT", "EQcap HT"}));
+        QCOMPARE(Items(W<QComboBox>("DigOutMeas2")),
+                 QStringList({"EPinc HT", "EPout HT", "EQind HT", "EQcap HT"}));
         QCOMPARE(W<QComboBox>("PulseUnit2")->currentText(), QString("kWh"));
     }
 
-    void withInterfaceOption()
-    {
+    void withInterfaceOption() {
         Meter(1, 1, 0);
         Konf.EnergyControl = 0x40 | 15;
         Redraw();
@@ -240,8 +228,7 @@ private slots:
         QCOMPARE(int(Konf.EnergyControl), 0);
     }
 
-    void throughTheModule()
-    {
+    void throughTheModule() {
         Meter(1, 1, 3);
         Konf.EnergyControl = 0x80; // external sync, interval 0
         Konf.MinMaxLogger[0] = 81; // P
@@ -271,8 +258,7 @@ private slots:
         QCOMPARE(system->count(), 5);
     }
 
-    void ratiosShowWhatTheMeterKeeps()
-    {
+    void ratiosShowWhatTheMeterKeeps() {
         Meter(1, 1, 0);
         Redraw();
         auto* prim = W<QDoubleSpinBox>("UrPrim");
@@ -294,8 +280,7 @@ private slots:
         QVERIFY(!W<QCheckBox>("Rated5A")->isChecked());
     }
 
-    void limitOutputs()
-    {
+    void limitOutputs() {
         Meter(1, 1, 0);
         Redraw();
         Choose(W<QComboBox>("DigOutFunc1"), "Limit output");
@@ -317,8 +302,7 @@ private slots:
         QVERIFY(W<QSpinBox>("PulseRate1")->isHidden());
     }
 
-    void descriptionFitsTheMeter()
-    {
+    void descriptionFitsTheMeter() {
         Meter(1, 1, 0);
         Redraw();
         auto* text = W<QPlainTextEdit>("Description");
@@ -328,10 +312,9 @@ private slots:
         QCOMPARE(QByteArray(Konf.Description), QByteArray(47, 'x'));
     }
 
-    void tabOrderFollowsTheGroups()
-    {
-        const char* order[] = {"DeviceType", "System", "DigOutFunc1", "SyncMode", "DispMode",
-                               "LoggerMode", "MeanMeas0", "MinMax0", "Description"};
+    void tabOrderFollowsTheGroups() {
+        const char* order[] = {"DeviceType", "System",    "DigOutFunc1", "SyncMode",   "DispMode",
+                               "LoggerMode", "MeanMeas0", "MinMax0",     "Description"};
         QWidget* w = W<QWidget>(order[0]);
         for (size_t k = 1; k < std::size(order); ++k) {
             QWidget* target = W<QWidget>(order[k]);
@@ -344,10 +327,10 @@ private slots:
         }
     }
 
-    void receivedConfigurationIsShownAndEditsSurviveAFile()
-    {
+    void receivedConfigurationIsShownAndEditsSurviveAFile() {
         SimProcess sim;
-        QVERIFY(sim.start({"--rs232", "--model", "zrm3", "--system", "3", "--vt", "20000/100", "--ct", "150/5"}));
+        QVERIFY(
+            sim.start({"--rs232", "--model", "zrm3", "--system", "3", "--vt", "20000/100", "--ct", "150/5"}));
         Meter(0, 1, 0);
         CommPort = 1;
         CommPortPath = sim.ptyPath().toStdString();
@@ -403,10 +386,10 @@ private slots:
         QCOMPARE(bytes(Konf, 42, 166), bytes(edited, 42, 166));
     }
 
-    void screenshot()
-    {
+    void screenshot() {
         const QByteArray path = qgetenv("ZARO_SCREENSHOT");
-        if (path.isEmpty()) QSKIP("set ZARO_SCREENSHOT (and ZARO_SCREENSHOT_LANG) to write a picture of the panel");
+        if (path.isEmpty())
+            QSKIP("set ZARO_SCREENSHOT (and ZARO_SCREENSHOT_LANG) to write a picture of the panel");
         const QString lang = qEnvironmentVariable("ZARO_SCREENSHOT_LANG");
         if (!lang.isEmpty()) {
             auto* translator = new QTranslator(this);

@@ -13,8 +13,8 @@
 #include "shell/ZARO.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -47,7 +47,7 @@ struct Controls {
     QLabel* date;
     QLabel* time;
     QComboBox* deviceType;
-    QCheckBox* module; // hidden: the device type carries the module
+    QCheckBox* module;          // hidden: the device type carries the module
     QComboBox* interfaceOption; // hidden: the model decides the option
     QCheckBox* rated1A;
     QCheckBox* rated5A;
@@ -93,34 +93,31 @@ struct Controls {
 
 Controls* ui = nullptr;
 
-void Fill(QComboBox* box, const ListEntry* master, const std::vector<int>& entries)
-{
+void Fill(QComboBox* box, const ListEntry* master, const std::vector<int>& entries) {
     box->clear();
-    for (int e : entries) box->addItem(EntryName(master[e]), master[e].value);
+    for (int e : entries)
+        box->addItem(EntryName(master[e]), master[e].value);
 }
 
-void FillAll(QComboBox* box, const ListEntry* master, int count)
-{
+void FillAll(QComboBox* box, const ListEntry* master, int count) {
     std::vector<int> entries;
     entries.reserve(size_t(count));
-    for (int e = 0; e < count; ++e) entries.push_back(e);
+    for (int e = 0; e < count; ++e)
+        entries.push_back(e);
     Fill(box, master, entries);
 }
 
-void Select(QComboBox* box, int value)
-{
+void Select(QComboBox* box, int value) {
     box->setCurrentIndex(box->findData(value));
 }
 
-int Value(const QComboBox* box)
-{
+int Value(const QComboBox* box) {
     return box->currentData().toInt();
 }
 
 // Redraw from Konf ------------------------------------------------------------
 
-void ShowRatios()
-{
+void ShowRatios() {
     const bool kv = Konf.UrPrim >= 1000.0f;
     ui->urPrim->setValue(kv ? Konf.UrPrim / 1000.0 : Konf.UrPrim);
     ui->urPrimUnit->setCurrentIndex(kv ? 1 : 0);
@@ -131,8 +128,7 @@ void ShowRatios()
     ui->irSec->setValue(Konf.IrSec);
 }
 
-void ShowOutput(int i)
-{
+void ShowOutput(int i) {
     OutputControls& o = ui->out[i];
     const int func = DigoutFunc(i);
     Select(o.function, func);
@@ -168,8 +164,7 @@ void ShowOutput(int i)
     }
 }
 
-void ShowMeanAndMinMax()
-{
+void ShowMeanAndMinMax() {
     const bool ext = Konf.Model != 0;
     if (ext) {
         const std::vector<int> entries = MeanSelEntries();
@@ -188,8 +183,7 @@ void ShowMeanAndMinMax()
     }
 }
 
-void ShowAllImpl()
-{
+void ShowAllImpl() {
     if (!ui) return;
     PrepareRedraw();
     const LocalTime now = LocalNow();
@@ -209,7 +203,8 @@ void ShowAllImpl()
         ui->loggerGroup[k]->setChecked(Konf.Logger & (0x0400 << k));
         ui->loggerGroup[k]->setText(LoggerGroupLabel(k));
     }
-    for (int k = 0; k < kRows; ++k) ui->meanLog[k]->setChecked((Konf.Mean_Log >> k) & 1);
+    for (int k = 0; k < kRows; ++k)
+        ui->meanLog[k]->setChecked((Konf.Mean_Log >> k) & 1);
 
     ShowOutput(0);
     ShowOutput(1);
@@ -240,13 +235,12 @@ void ShowAllImpl()
 }
 
 // Hides a whole row of a group's form, label included, without leaving a gap.
-void ShowRow(QWidget* field, bool on)
-{
-    if (auto* form = qobject_cast<QFormLayout*>(field->parentWidget()->layout())) form->setRowVisible(field, on);
+void ShowRow(QWidget* field, bool on) {
+    if (auto* form = qobject_cast<QFormLayout*>(field->parentWidget()->layout()))
+        form->setRowVisible(field, on);
 }
 
-void ActivateObjectsImpl()
-{
+void ActivateObjectsImpl() {
     if (!ui) return;
     const EditorActivation a = ActivateEditor();
     ShowRow(ui->module, false);
@@ -255,14 +249,17 @@ void ActivateObjectsImpl()
     ShowRow(ui->nomFreq, a.nomFreqVisible);
     ui->freqLock->setEnabled(a.freqLockEnabled);
     ui->refreshTime->setEnabled(a.freqLockEnabled);
-    for (OutputControls& o : ui->out) Fill(o.function, kDigoutFunctionList, DigoutFunctionEntries());
+    for (OutputControls& o : ui->out)
+        Fill(o.function, kDigoutFunctionList, DigoutFunctionEntries());
     Fill(ui->syncMode, kSyncModeList, SyncModeEntries());
     Fill(ui->tariff, kTariffList, TariffEntries());
     Fill(ui->loggerMode, kLoggerModeList, LoggerModeEntries());
     ui->recordingTime->setEnabled(a.recordingEnabled);
-    for (QCheckBox* box : ui->loggerGroup) box->setEnabled(a.recordingEnabled);
+    for (QCheckBox* box : ui->loggerGroup)
+        box->setEnabled(a.recordingEnabled);
     // The base model logs two power channels only.
-    for (int k = 2; k < 5; ++k) ui->loggerGroup[k]->setVisible(Konf.Model != 0);
+    for (int k = 2; k < 5; ++k)
+        ui->loggerGroup[k]->setVisible(Konf.Model != 0);
     ui->interval->setEnabled(a.intervalEnabled);
     ui->qMode->setEnabled(a.extendedDisplay);
     ui->dispMode->setEnabled(a.extendedDisplay);
@@ -278,30 +275,26 @@ void ActivateObjectsImpl()
 
 // Building the panel ------------------------------------------------------------
 
-QFormLayout* Form(QGroupBox* group)
-{
+QFormLayout* Form(QGroupBox* group) {
     auto* form = new QFormLayout(group);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     return form;
 }
 
-QComboBox* Combo(QWidget* parent, const char* name)
-{
+QComboBox* Combo(QWidget* parent, const char* name) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
     box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return box;
 }
 
-QCheckBox* Check(QWidget* parent, const QString& text, const QString& name)
-{
+QCheckBox* Check(QWidget* parent, const QString& text, const QString& name) {
     auto* box = new QCheckBox(text, parent);
     box->setObjectName(name);
     return box;
 }
 
-QDoubleSpinBox* Number(QWidget* parent, const char* name, double min, double max, int decimals)
-{
+QDoubleSpinBox* Number(QWidget* parent, const char* name, double min, double max, int decimals) {
     auto* box = new QDoubleSpinBox(parent);
     box->setObjectName(name);
     box->setRange(min, max);
@@ -310,8 +303,7 @@ QDoubleSpinBox* Number(QWidget* parent, const char* name, double min, double max
     return box;
 }
 
-QSpinBox* Integer(QWidget* parent, const char* name, int min, int max)
-{
+QSpinBox* Integer(QWidget* parent, const char* name, int min, int max) {
     auto* box = new QSpinBox(parent);
     box->setObjectName(name);
     box->setRange(min, max);
@@ -320,16 +312,13 @@ QSpinBox* Integer(QWidget* parent, const char* name, int min, int max)
 }
 
 // Connects a user action to a callback; nothing runs while the panel is going away.
-template <typename Signal, typename Sender, typename F>
-void On(Sender* sender, Signal signal, F f)
-{
+template <typename Signal, typename Sender, typename F> void On(Sender* sender, Signal signal, F f) {
     QObject::connect(sender, signal, sender, [f] {
         if (ui) f();
     });
 }
 
-QWidget* Row(QWidget* parent, std::initializer_list<QWidget*> widgets)
-{
+QWidget* Row(QWidget* parent, std::initializer_list<QWidget*> widgets) {
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -341,14 +330,12 @@ QWidget* Row(QWidget* parent, std::initializer_list<QWidget*> widgets)
     return row;
 }
 
-void RefreshToolbarLists()
-{
+void RefreshToolbarLists() {
     InitToolbarDeviceAddr();
     InitToolbarGateway();
 }
 
-QGroupBox* DeviceGroup(QWidget* parent)
-{
+QGroupBox* DeviceGroup(QWidget* parent) {
     auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Device and interface"), parent);
     group->setObjectName("DeviceGroup");
     auto* form = Form(group);
@@ -363,7 +350,8 @@ QGroupBox* DeviceGroup(QWidget* parent)
     form->addRow(ui->interfaceOption);
     ui->rated1A = Check(group, QCoreApplication::translate("MainPanel", "1 A"), "Rated1A");
     ui->rated5A = Check(group, QCoreApplication::translate("MainPanel", "5 A"), "Rated5A");
-    form->addRow(QCoreApplication::translate("MainPanel", "Current input"), Row(group, {ui->rated1A, ui->rated5A}));
+    form->addRow(QCoreApplication::translate("MainPanel", "Current input"),
+                 Row(group, {ui->rated1A, ui->rated5A}));
     ui->address = Integer(group, "DeviceAddress", 1, 255);
     form->addRow(EditorCaptionText(kCapAddress), ui->address);
     ui->baudrate = Combo(group, "DevBaudrate");
@@ -395,9 +383,9 @@ QGroupBox* DeviceGroup(QWidget* parent)
     return group;
 }
 
-QGroupBox* NetworkGroup(QWidget* parent)
-{
-    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Network system and transformers"), parent);
+QGroupBox* NetworkGroup(QWidget* parent) {
+    auto* group =
+        new QGroupBox(QCoreApplication::translate("MainPanel", "Network system and transformers"), parent);
     group->setObjectName("NetworkGroup");
     auto* form = Form(group);
     ui->system = Combo(group, "System");
@@ -443,8 +431,7 @@ QGroupBox* NetworkGroup(QWidget* parent)
     return group;
 }
 
-void BuildOutput(QGroupBox* group, QGridLayout* grid, int i)
-{
+void BuildOutput(QGroupBox* group, QGridLayout* grid, int i) {
     OutputControls& o = ui->out[i];
     const QString n = QString::number(i + 1);
     const int row = i * 4;
@@ -477,8 +464,7 @@ void BuildOutput(QGroupBox* group, QGridLayout* grid, int i)
     On(o.pulseUnit, &QComboBox::activated, [i] { CmSelPulsUnit(i, Value(ui->out[i].pulseUnit)); });
 }
 
-QGroupBox* OutputsGroup(QWidget* parent)
-{
+QGroupBox* OutputsGroup(QWidget* parent) {
     auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Digital outputs"), parent);
     group->setObjectName("OutputsGroup");
     auto* grid = new QGridLayout(group);
@@ -488,8 +474,7 @@ QGroupBox* OutputsGroup(QWidget* parent)
     return group;
 }
 
-QGroupBox* InputGroup(QWidget* parent)
-{
+QGroupBox* InputGroup(QWidget* parent) {
     auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Digital input"), parent);
     group->setObjectName("InputGroup");
     auto* form = Form(group);
@@ -506,22 +491,23 @@ QGroupBox* InputGroup(QWidget* parent)
     return group;
 }
 
-QGroupBox* DisplayGroup(QWidget* parent)
-{
+QGroupBox* DisplayGroup(QWidget* parent) {
     auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Display"), parent);
     group->setObjectName("DisplayGroup");
     auto* form = Form(group);
     ui->dispMode = Combo(group, "DispMode");
     FillAll(ui->dispMode, kDispModeList, 4);
     ui->dispModeLock = Check(group, QCoreApplication::translate("MainPanel", "locked"), "DispModeLock");
-    form->addRow(QCoreApplication::translate("MainPanel", "Display mode"), Row(group, {ui->dispMode, ui->dispModeLock}));
+    form->addRow(QCoreApplication::translate("MainPanel", "Display mode"),
+                 Row(group, {ui->dispMode, ui->dispModeLock}));
     ui->pages = new QPushButton(QCoreApplication::translate("MainPanel", "Display pages..."), group);
     ui->pages->setObjectName("PagesButton");
     form->addRow(ui->pages);
     ui->refreshTime = Combo(group, "RefreshTime");
     FillAll(ui->refreshTime, kRefreshTimeList, 6);
     form->addRow(QCoreApplication::translate("MainPanel", "Refresh time"), ui->refreshTime);
-    ui->qMode = Check(group, QCoreApplication::translate("MainPanel", "Reactive quantities as incoming/outgoing"), "QMode");
+    ui->qMode = Check(
+        group, QCoreApplication::translate("MainPanel", "Reactive quantities as incoming/outgoing"), "QMode");
     form->addRow(ui->qMode);
     On(ui->dispMode, &QComboBox::activated, [] { CmSelDispMode(Value(ui->dispMode)); });
     On(ui->dispModeLock, &QCheckBox::clicked, [] { CmLockDispMode(ui->dispModeLock->isChecked()); });
@@ -530,15 +516,14 @@ QGroupBox* DisplayGroup(QWidget* parent)
     return group;
 }
 
-void TakeLoggerGroups()
-{
+void TakeLoggerGroups() {
     bool groups[5];
-    for (int k = 0; k < 5; ++k) groups[k] = ui->loggerGroup[k]->isChecked();
+    for (int k = 0; k < 5; ++k)
+        groups[k] = ui->loggerGroup[k]->isChecked();
     CmSelLoggerMeas(groups);
 }
 
-QGroupBox* LoggerGroup(QWidget* parent)
-{
+QGroupBox* LoggerGroup(QWidget* parent) {
     auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Logger"), parent);
     group->setObjectName("LoggerGroup");
     auto* form = Form(group);
@@ -556,7 +541,8 @@ QGroupBox* LoggerGroup(QWidget* parent)
     form->addRow(QCoreApplication::translate("MainPanel", "Powers"), boxes);
     ui->recordingTime = new QLabel(group);
     ui->recordingTime->setObjectName("RecordingTime");
-    ui->recordingTime->setToolTip(QCoreApplication::translate("MainPanel", "Estimated recording time (days:hours:minutes)"));
+    ui->recordingTime->setToolTip(
+        QCoreApplication::translate("MainPanel", "Estimated recording time (days:hours:minutes)"));
     form->addRow(QCoreApplication::translate("MainPanel", "Recording time"), ui->recordingTime);
     ui->resetLogger = new QPushButton(QCoreApplication::translate("MainPanel", "Clear logger..."), group);
     ui->resetLogger->setObjectName("ResetLogger");
@@ -566,15 +552,14 @@ QGroupBox* LoggerGroup(QWidget* parent)
     return group;
 }
 
-void TakeMeanLogging()
-{
+void TakeMeanLogging() {
     bool boxes[kRows];
-    for (int k = 0; k < kRows; ++k) boxes[k] = ui->meanLog[k]->isChecked();
+    for (int k = 0; k < kRows; ++k)
+        boxes[k] = ui->meanLog[k]->isChecked();
     CmSelMeanLogMeas(boxes);
 }
 
-QGroupBox* MeanGroup(QWidget* parent)
-{
+QGroupBox* MeanGroup(QWidget* parent) {
     auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Mean values"), parent);
     group->setObjectName("MeanGroup");
     auto* grid = new QGridLayout(group);
@@ -593,9 +578,9 @@ QGroupBox* MeanGroup(QWidget* parent)
     return group;
 }
 
-QGroupBox* MinMaxGroup(QWidget* parent)
-{
-    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Min/max logger (LANMOD57)"), parent);
+QGroupBox* MinMaxGroup(QWidget* parent) {
+    auto* group =
+        new QGroupBox(QCoreApplication::translate("MainPanel", "Min/max logger (LANMOD57)"), parent);
     group->setObjectName("MinMaxGroup");
     auto* grid = new QGridLayout(group);
     for (int k = 0; k < kRows; ++k) {
@@ -614,8 +599,7 @@ QGroupBox* MinMaxGroup(QWidget* parent)
 }
 
 // The meter keeps 47 bytes of description and a terminating zero.
-void TakeDescription()
-{
+void TakeDescription() {
     QPlainTextEdit* edit = ui->description;
     const QString text = edit->toPlainText();
     const QString kept = CmReadDescr(text);
@@ -626,15 +610,15 @@ void TakeDescription()
     edit->blockSignals(false);
 }
 
-QGroupBox* DescriptionGroup(QWidget* parent)
-{
+QGroupBox* DescriptionGroup(QWidget* parent) {
     auto* group = new QGroupBox(EditorCaptionText(kCapDevice), parent);
     group->setObjectName("DescriptionGroup");
     auto* layout = new QVBoxLayout(group);
     ui->description = new QPlainTextEdit(group);
     ui->description->setObjectName("Description");
     ui->description->setTabChangesFocus(true);
-    ui->description->setPlaceholderText(QCoreApplication::translate("MainPanel", "Description of the meter (at most 47 characters)"));
+    ui->description->setPlaceholderText(
+        QCoreApplication::translate("MainPanel", "Description of the meter (at most 47 characters)"));
     ui->description->setMaximumHeight(ui->description->fontMetrics().lineSpacing() * 4);
     layout->addWidget(ui->description);
     On(ui->description, &QPlainTextEdit::textChanged, [] { TakeDescription(); });
@@ -644,10 +628,9 @@ QGroupBox* DescriptionGroup(QWidget* parent)
 // The panel owns the controls; its destructor runs before its children go, so no
 // redraw can reach a control that is being deleted.
 class EditorPanel : public QScrollArea {
-public:
+  public:
     using QScrollArea::QScrollArea;
-    ~EditorPanel() override
-    {
+    ~EditorPanel() override {
         ShowAllHook = nullptr;
         ActivateObjectsHook = nullptr;
         delete ui;
@@ -657,8 +640,7 @@ public:
 
 } // namespace
 
-QWidget* CreateMainPanel(QWidget* parent)
-{
+QWidget* CreateMainPanel(QWidget* parent) {
     auto* panel = new EditorPanel(parent);
     panel->setObjectName("MainPanel");
     panel->setWidgetResizable(true);
