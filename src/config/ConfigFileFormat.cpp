@@ -145,7 +145,11 @@ bool ParseValues(const QList<QByteArray>& f, int columns, ConfigImage& c)
     for (int col : numeric)
         if (col < columns && !ParseInteger(f[col], v[col])) return false;
     if (f[0].size() > kMaxDateTime || f[1].size() > kMaxDateTime) return false;
-    if (!ParseFloat(f[5], c.UrPrim) || !ParseFloat(f[7], c.IrPrim) || !ParseFloat(f[8], c.IrSec)) return false;
+    float urPrim = 0, irPrim = 0, irSec = 0; // the packed fields cannot bind to a reference
+    if (!ParseFloat(f[5], urPrim) || !ParseFloat(f[7], irPrim) || !ParseFloat(f[8], irSec)) return false;
+    c.UrPrim = urPrim;
+    c.IrPrim = irPrim;
+    c.IrSec = irSec;
 
     QByteArray description = f[19];
     if (description.size() > kMaxDescription) return false;

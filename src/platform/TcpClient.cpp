@@ -54,6 +54,7 @@ int ClientTCPWrite(int handle, const uint8_t* data, int n, int timeoutMs)
     if (!s || s->state() != QAbstractSocket::ConnectedState) return -1;
     const qint64 w = s->write(reinterpret_cast<const char*>(data), n);
     if (w < 0) return -1;
+    s->flush(); // out now, without waiting for the event loop
     QDeadlineTimer deadline(timeoutMs);
     while (s->bytesToWrite() > 0 && !deadline.hasExpired())
         if (!s->waitForBytesWritten(int(std::min<qint64>(20, deadline.remainingTime()))) &&
@@ -92,8 +93,8 @@ void ClientTCPDiscardInput(int handle)
 void ClientTCPWaitForData(int handle, int timeoutMs)
 {
     QTcpSocket* s = Socket(handle);
-    if (s && s->state() == QAbstractSocket::ConnectedState) s->waitForReadyRead(timeoutMs);
-    LetWindowsRepaint();
+    if (s && s->state() == QAbstractSocket::ConnectedState && s->waitForReadyRead(timeoutMs)) return;
+    LetWindowsRepaint(); // between slices without data only: a reply is not held up
 }
 
 int DisconnectFromTCPServer(int handle)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -761,6 +762,11 @@ int SimMeterWrite(SimMeter& m, int start, const QVector<uint16_t>& values, int64
         for (int reg = start; reg < start + count; ++reg) CfgReg(m, reg) = value(reg);
         // A changed channel set re-arranges the logger: what it held no longer fits.
         if (LogSignature(m) != m.logSignature) LogClear(m);
+        const int address = CfgByte(m, 42);
+        if (m.addressFromConfig && address >= 1 && address <= 247 && address != m.address) {
+            std::fprintf(stderr, "zaro-sim: meter %d now answers at address %d\n", m.address, address);
+            m.address = address;
+        }
     }
     return 0;
 }

@@ -76,6 +76,9 @@ struct SimMeter {
     int64_t lastMs = 0;
     bool started = false;
 
+    // On a bus the meter answers at the address of its configuration (register 507 hi).
+    bool addressFromConfig = false;
+
     // Fault helper: this meter ignores its first request ever.
     bool missFirst = false;
     int requests = 0;

@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 SimTiming SimTime;
+void (*SimPollCommands)() = [] {};
 
 int64_t SimNowMs()
 {
@@ -92,6 +93,7 @@ void Respond(const QByteArray& request)
     SimMeter* m = SimFindMeter(busMode ? address : 255);
     if (!m || (!busMode && address != 255)) return; // nobody there: silence
     if (m->missFirst && m->requests++ == 0) return;
+    SimPollCommands();
     SimFault fault;
     const bool faulty = SimTakeFault(address, fault);
     // The reply starts after the request's own wire time and the turnaround.

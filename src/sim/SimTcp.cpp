@@ -63,6 +63,7 @@ void Respond(QTcpSocket* socket, const QByteArray& request)
     }
     SimMeter* m = Target(unit, uint8_t(pdu[0]));
     if (m && m->missFirst && m->requests++ == 0) return;
+    SimPollCommands();
     SimFault fault;
     const bool faulty = SimTakeFault(unit, fault);
     QByteArray answer;

@@ -22,5 +22,9 @@ void SimSerialStop();
 // Gateway (units = the meters' addresses) or module (reads at unit 255 go to its meter).
 bool SimTcpStart(bool module, const QHostAddress& address, quint16 port, quint16& boundPort, QString& error);
 
+// Takes the control lines already waiting on stdin. Called before every request is
+// answered, so a "fault" line written before the request applies to it.
+extern void (*SimPollCommands)();
+
 // Logs one frame on stderr when verbose.
 void SimTrace(const char* what, const QByteArray& frame);

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstring>
 #include <cstdio>
+#include <poll.h>
 #include <unistd.h>
 
 namespace {
@@ -39,6 +40,8 @@ const char* const kUsage =
     "  --seed N                     seed of the measurement random walk\n"
     "  --keep-running               do not quit at the end of standard input\n"
     "  --verbose                    log every frame on stderr\n"
+    "Meters on a bus, behind a gateway or a module move to the address written into\n"
+    "their configuration (register 507, high byte), as a real meter does.\n"
     "Prints one line once ready: \"PTY <device>\" or \"TCP <ip> <port>\".\n"
     "Standard input takes one command per line: \"fault SPEC\", \"fault clear\", \"quit\";\n"
     "its end quits (unless --keep-running).\n";
@@ -103,25 +106,40 @@ void Command(const QString& line)
     std::fprintf(stderr, "zaro-sim: unknown command \"%s\"\n", qPrintable(l));
 }
 
-void WatchStdin(bool keepRunning)
+QByteArray stdinPending;
+bool stdinOpen = true;
+bool keepRunning = false;
+
+// Reads what stdin has now without blocking; returns false at its end.
+void DrainStdin()
 {
-    auto* n = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read);
-    auto* pending = new QByteArray;
-    QObject::connect(n, &QSocketNotifier::activated, [n, pending, keepRunning] {
+    while (stdinOpen) {
+        pollfd p{STDIN_FILENO, POLLIN, 0};
+        if (::poll(&p, 1, 0) <= 0) return;
         char buf[512];
         const ssize_t got = ::read(STDIN_FILENO, buf, sizeof buf);
         if (got <= 0) {
-            n->setEnabled(false);
+            stdinOpen = false;
             if (!keepRunning) QCoreApplication::quit();
             return;
         }
-        pending->append(buf, int(got));
+        stdinPending.append(buf, int(got));
         int nl;
-        while ((nl = int(pending->indexOf('\n'))) >= 0) {
-            Command(QString::fromLocal8Bit(pending->left(nl)));
-            pending->remove(0, nl + 1);
+        while ((nl = int(stdinPending.indexOf('\n'))) >= 0) {
+            Command(QString::fromLocal8Bit(stdinPending.left(nl)));
+            stdinPending.remove(0, nl + 1);
         }
+    }
+}
+
+void WatchStdin()
+{
+    auto* n = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(n, &QSocketNotifier::activated, [n] {
+        DrainStdin();
+        if (!stdinOpen) n->setEnabled(false);
     });
+    SimPollCommands = &DrainStdin;
 }
 
 } // namespace
@@ -135,7 +153,7 @@ int main(int argc, char** argv)
     SimMeterSetup setup;
     QString listen = "127.0.0.1:0", link;
     int unit = 247, missFirst = -1;
-    bool keepRunning = false, ctGiven = false;
+    bool ctGiven = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         auto value = [&](QString& out) {
@@ -221,6 +239,7 @@ int main(int argc, char** argv)
         SimMeter m;
         SimMeterInit(m, setup, now);
         m.missFirst = address == missFirst;
+        m.addressFromConfig = mode != Rs232;
         SimMeters.push_back(std::move(m));
     }
 
@@ -251,7 +270,7 @@ int main(int argc, char** argv)
     std::signal(SIGTERM, OnSignal);
     std::signal(SIGINT, OnSignal);
     std::signal(SIGPIPE, SIG_IGN);
-    WatchStdin(keepRunning);
+    WatchStdin();
     std::printf("%s\n", qPrintable(ready));
     std::fflush(stdout);
     const int rc = app.exec();

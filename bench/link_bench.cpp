@@ -1,0 +1,48 @@
+// Times the link's reads against zaro-sim.
+//   link_bench serial PTY READS      request 13 over RS-232 (9600 baud, even parity)
+//   link_bench tcp HOST PORT READS   request 17 through a gateway, unit 5
+// Prints "seconds_per_read S".
+#include "link/Kommun.h"
+#include "link/TCP_Komm.h"
+#include "platform/Messages.h"
+#include "platform/TimeBase.h"
+#include "settings/INI_File.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstring>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList a = app.arguments();
+    ConsoleMessages console(false);
+    SetMessageSink(&console);
+    int index = 0, reads = 0;
+    if (a.size() == 4 && a[1] == "serial") {
+        CommType = 0;
+        CommPortPath = a[2].toStdString();
+        RecTimeout = 1000;
+        AutoPortClose = 0;
+        index = 13;
+        reads = a[3].toInt();
+    } else if (a.size() == 5 && a[1] == "tcp") {
+        CommType = 2;
+        GatewayIndex = 0;
+        qstrncpy(GatewayIP[0], qPrintable(a[2]), sizeof GatewayIP[0]);
+        TCPPort = a[3].toInt();
+        TCPDevAddr = 5;
+        index = 17;
+        reads = a[4].toInt();
+    } else {
+        std::fprintf(stderr, "usage: link_bench serial PTY READS | tcp HOST PORT READS\n");
+        return 2;
+    }
+    if (!InitInterface(CommPort) || !Read(Lese, index, 1)) return 1; // connect and warm up
+    const double start = Timer();
+    for (int i = 0; i < reads; ++i)
+        if (!Read(Lese, index, 1)) return 1;
+    std::printf("seconds_per_read %.6f\n", (Timer() - start) / reads);
+    CloseTCPConnection(kCloseAllTCP);
+    return 0;
+}

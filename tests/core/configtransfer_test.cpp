@@ -1,0 +1,334 @@
+#include "SimProcess.h"
+#include "config/ConfigFile.h"
+#include "config/ConfigTransfer.h"
+#include "link/Kommun.h"
+#include "platform/Messages.h"
+#include "settings/INI_File.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cstring>
+
+namespace {
+
+// Packed fields are copied before QCOMPARE takes them by reference.
+template <class T>
+T V(T value)
+{
+    return value;
+}
+
+using M = MessageType;
+
+// Reads the meter's configuration again, as a check of what was really written.
+ConfigImage ReadBack()
+{
+    ScriptedMessages quiet;
+    MessageSink* old = SetMessageSink(&quiet);
+    ConfigImage image{};
+    if (InitInterface(CommPort) && LeseKonfiguration(0)) image = Lese;
+    CloseInterface();
+    SetMessageSink(old);
+    return image;
+}
+
+// Silences the meter once the first block of a send is written: the meter then falls
+// silent in the middle of the send (the 2 s pause lets the simulator take the command).
+struct SilentAfterFirstBlock : ScriptedMessages {
+    SimProcess* sim = nullptr;
+    void progress(int mode, int value) override
+    {
+        ScriptedMessages::progress(mode, value);
+        if (mode == 2 && value == 60) sim->command("fault silence:4");
+    }
+};
+
+QStringList Backups() { return QDir(QString::fromStdString(BackupDir())).entryList({"*.ZRC"}, QDir::Files); }
+
+} // namespace
+
+class ConfigTransferTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir settings;
+    SimProcess sim;
+    ScriptedMessages messages;
+
+    // A meter on a fresh pty, its configuration received into Konf.
+    bool Meter(const QStringList& options, int commType = 0)
+    {
+        sim.stop();
+        if (!sim.start((commType == 1 ? QStringList{"--rs485", "17"} : QStringList{"--rs232"}) + options))
+            return false;
+        CommType = commType;
+        CommPortPath = sim.ptyPath().toStdString();
+        DeviceAddr = 17;
+        Baudrate = 3;
+        Parity = 1;
+        QDir(QString::fromStdString(BackupDir())).removeRecursively();
+        const bool ok = ReceiveConfiguration();
+        messages.clear();
+        return ok;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        SettingsDir = settings.path().toStdString();
+        AutoPortClose = 1;
+        RecTimeout = 300;
+        SetMessageSink(&messages);
+    }
+    void cleanupTestCase() { SetMessageSink(nullptr); }
+
+    void ratiosForTheMeter_data()
+    {
+        QTest::addColumn<float>("urPrim");
+        QTest::addColumn<float>("irPrim");
+        QTest::addColumn<float>("irSec");
+        QTest::addColumn<QList<int>>("expected"); // mantissas and exponents: U prim, I prim, I sec
+        QTest::newRow("1 A, 20 kV") << 20000.0f << 1500.0f << 1.0f << QList<int>{200, 2, 150, 1, 100, -2};
+        QTest::newRow("0.5 A") << 400.0f << 5.0f << 0.5f << QList<int>{400, 0, 500, -2, 500, -3};
+        QTest::newRow("5 A, 110 kV") << 110000.0f << 0.1f << 5.0f << QList<int>{110, 3, 10, -2, 500, -2};
+        QTest::newRow("rounding") << 999.6f << 12.345f << 0.0554f << QList<int>{1000, 0, 123, -1, 55, -3};
+    }
+    void ratiosForTheMeter()
+    {
+        QFETCH(float, urPrim);
+        QFETCH(float, irPrim);
+        QFETCH(float, irSec);
+        QFETCH(QList<int>, expected);
+        ConfigImage c{};
+        c.UrPrim = urPrim;
+        c.UrSec = 100;
+        c.IrPrim = irPrim;
+        c.IrSec = irSec;
+        SetupInputData(&c);
+        QCOMPARE((QList<int>{c.UrPrimMant, c.UrPrimExp, c.IrPrimMant, c.IrPrimExp, c.IrSecMant, c.IrSecExp}),
+                 expected);
+        QCOMPARE(V(c.UrSecMant), int16_t(100));
+        QCOMPARE(c.UrSecExp, int8_t(0));
+
+        // Back again: the meter's form gives the editor's values where they fit three digits.
+        ConfigImage back = c;
+        back.UrPrim = back.IrPrim = back.IrSec = 0;
+        RestoreInputData(&back);
+        QCOMPARE(V(back.UrPrim), float(c.UrPrimMant) * std::pow(10.0f, float(c.UrPrimExp)));
+        if (QTest::currentDataTag() != QByteArray("rounding")) {
+            QCOMPARE(V(back.UrPrim), urPrim);
+            QCOMPARE(V(back.IrPrim), irPrim);
+            QCOMPARE(V(back.IrSec), irSec);
+        }
+    }
+
+    void negativeExponentsAreNotApplied()
+    {
+        ConfigImage c{};
+        c.UrPrimMant = 230;
+        c.UrPrimExp = -1;
+        c.UrSecMant = 11;
+        c.UrSecExp = 1;
+        c.IrPrimMant = 5;
+        c.IrPrimExp = -4;
+        c.IrSecMant = 1;
+        c.IrSecExp = -6;
+        RestoreInputData(&c);
+        QCOMPARE(V(c.UrPrim), 230.0f);
+        QCOMPARE(V(c.UrSec), uint16_t(110));
+        QCOMPARE(V(c.IrPrim), 0.05f);
+        QCOMPARE(V(c.IrSec), 0.001f);
+        // Garbage from a meter must not hang the way back.
+        c.UrPrimExp = 127;
+        RestoreInputData(&c);
+        SetupInputData(&c);
+        QCOMPARE(c.UrPrimExp, int8_t(127));
+    }
+
+    void descriptionFromTheEditor()
+    {
+        QCOMPARE(CmReadDescr("Line one\r\nLine two"), QString("Line one\nLine two"));
+        QCOMPARE(QByteArray(Konf.Description), QByteArray("Line one\nLine two"));
+        QCOMPARE(CmReadDescr(QString(60, 'z')), QString(47, 'z'));
+    }
+
+    void receiveShowsProgressAndAdoptsTheMeter()
+    {
+        QVERIFY(Meter({"--model", "zrm3", "--fw", "412", "--ext", "121", "--rated-i", "1"}));
+        Konf = ConfigImage{};
+        CmRecFromDev();
+        QCOMPARE(status, 1);
+        QCOMPARE(messages.progressValues, (std::vector<int>{14, 28, 100}));
+        QCOMPARE(messages.progressOpen, 0);
+        QCOMPARE(V(Konf.Model), int16_t(1));
+        QCOMPARE(V(Konf.FwVersion), int16_t(412));
+        QCOMPARE(V(Konf.MaxI), int16_t(100));
+        QVERIFY(std::memcmp(&Konf, &Lese, sizeof Konf) == 0);
+
+        messages.clear();
+        CmGetVersionInfo();
+        QCOMPARE(messages.infos.size(), size_t(1));
+        QVERIFY(messages.infos[0].startsWith("Version information\n"));
+        QVERIFY(messages.infos[0].contains("ZRM3"));
+        QVERIFY(messages.infos[0].contains("4.12"));
+        QVERIFY(messages.infos[0].contains("1.21"));
+    }
+
+    void sendWritesEveryRegisterAndKeepsABackup()
+    {
+        QVERIFY(Meter({"--model", "zrm3", "--fw", "412", "--ext", "121"}));
+        const ConfigImage previous = Konf;
+        std::strcpy(Konf.Description, "Sent by the test");
+        Konf.LimitOn[1] = -321;
+        Konf.Loop[21] = 0x5A;
+        Konf.MeanMeas[8] = 13;
+        Konf.UrPrim = 20000.0f;
+        Konf.IrSec = 1.0f;
+        messages.answers = {1};
+        CmSendConfig();
+        QCOMPARE(status, 1);
+        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Warnung, 0, 0}}));
+        QCOMPARE(messages.progressValues, (std::vector<int>{14, 28, 100, 32, 34, 60, 100}));
+        QCOMPARE(messages.progressOpen, 0);
+
+        const ConfigImage meter = ReadBack();
+        QCOMPARE(QByteArray(meter.Description), QByteArray("Sent by the test"));
+        QCOMPARE(V(meter.LimitOn[1]), int16_t(-321));
+        QCOMPARE(meter.Loop[21], uint8_t(0x5A));
+        QCOMPARE(meter.MeanMeas[8], uint8_t(13));
+        QCOMPARE(V(meter.UrPrimMant), int16_t(200));
+        QCOMPARE(meter.UrPrimExp, int8_t(2));
+        QCOMPARE(V(meter.IrSecMant), int16_t(100));
+        QCOMPARE(meter.IrSecExp, int8_t(-2));
+        QVERIFY(std::memcmp(reinterpret_cast<const char*>(&meter) + 26, reinterpret_cast<const char*>(&Konf) + 26,
+                            166 - 26) == 0);
+
+        // The backup holds what the meter had before, and the user was told where it is.
+        const QStringList backups = Backups();
+        QCOMPARE(backups.size(), 1);
+        QCOMPARE(messages.notes.size(), size_t(1));
+        QVERIFY(messages.notes[0].contains(backups[0]));
+        ConfigImage saved{};
+        QVERIFY(LoadConfigFile(BackupDir() + "/" + backups[0].toStdString(), saved));
+        QCOMPARE(QByteArray(saved.Description), QByteArray(previous.Description));
+        QCOMPARE(V(saved.LimitOn[1]), V(previous.LimitOn[1]));
+        QCOMPARE(V(saved.UrPrim), V(previous.UrPrim));
+    }
+
+    void mismatchesStopBeforeAnyWrite_data()
+    {
+        QTest::addColumn<QStringList>("meter");
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("maxI");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("base file to extended meter") << QStringList{"--model", "zrm3"} << 0 << 0 << 7 << 8;
+        QTest::newRow("extended file to base meter") << QStringList{"--model", "std"} << 1 << 0 << 7 << 8;
+        QTest::newRow("5 A to 1 A") << QStringList{"--model", "zrm3", "--rated-i", "1"} << 1 << 500 << 4 << 8;
+        QTest::newRow("1 A to 5 A") << QStringList{"--model", "zrm3", "--rated-i", "5"} << 1 << 100 << 4 << 7;
+    }
+    void mismatchesStopBeforeAnyWrite()
+    {
+        QFETCH(QStringList, meter);
+        QFETCH(int, model);
+        QFETCH(int, maxI);
+        QFETCH(int, number);
+        QFETCH(int, kind);
+        QVERIFY(Meter(meter));
+        const ConfigImage before = Lese;
+        Konf.Model = int16_t(model);
+        if (maxI) Konf.MaxI = int16_t(maxI);
+        std::strcpy(Konf.Description, "must not arrive");
+        CmSendConfig();
+        QCOMPARE(status, 0);
+        QCOMPARE(messages.shown.back(), (ScriptedMessages::Shown{M::Error, number, kind}));
+        QCOMPARE(messages.progressOpen, 0);
+        QVERIFY(Backups().isEmpty());
+        QCOMPARE(QByteArray(ReadBack().Description), QByteArray(before.Description));
+    }
+
+    void oldFirmwareOffersTheFeatureRemovals()
+    {
+        QVERIFY(Meter({"--model", "zrm3", "--fw", "199"}));
+        Konf.Display = uint8_t(0x30 | (Konf.Display & 0x0F));
+        Konf.System |= 0x80;
+        Konf.Freq |= 0x40;
+        CmSendConfig();
+        QCOMPARE(status, 1);
+        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{
+                                     {M::Warnung, 0, 0}, {M::Warnung, 4, 4}, {M::Warnung, 5, 5}, {M::Warnung, 6, 6}}));
+        const ConfigImage meter = ReadBack();
+        QCOMPARE(meter.Display & 0xF0, 0);
+        QCOMPARE(meter.System & 0x80, 0);
+        QCOMPARE(meter.Freq & 0x40, 0);
+
+        // Declining one of them leaves the meter alone.
+        messages.clear();
+        Konf.System |= 0x80;
+        std::strcpy(Konf.Description, "declined");
+        messages.answers = {1, 0};
+        CmSendConfig();
+        QCOMPARE(status, 0);
+        QCOMPARE(messages.shown.back(), (ScriptedMessages::Shown{M::Warnung, 5, 5}));
+        QCOMPARE(messages.progressOpen, 0);
+        QVERIFY(QByteArray(ReadBack().Description) != "declined");
+    }
+
+    void loggerQuestionAndClear_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("cancel") << 0 << false;
+        QTest::newRow("continue") << 1 << true;
+        QTest::newRow("continue and clear") << 2 << true;
+    }
+    void loggerQuestionAndClear()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, written);
+        QVERIFY(Meter({"--model", "zrm3", "--fw", "412"}));
+        Konf.Logger ^= 0x1000;
+        messages.answers = {1, answer};
+        CmSendConfig();
+        QCOMPARE(status, written ? 1 : 0);
+        QVERIFY(messages.wasShown(M::LoggerWarnung, 0, 0));
+        QCOMPARE(messages.progressOpen, 0);
+        QCOMPARE(V(ReadBack().Logger), written ? Konf.Logger : uint16_t(Konf.Logger ^ 0x1000));
+    }
+
+    void rs485SendsTheProgramsBusSettings()
+    {
+        QVERIFY(Meter({"--model", "zrm3"}, 1));
+        Konf.Address = 99;
+        Konf.BusSettings = 0x24;
+        Konf.Interface = 1;
+        CmSendConfig();
+        QCOMPARE(status, 1);
+        const ConfigImage meter = ReadBack();
+        QCOMPARE(meter.Address, uint8_t(17));
+        QCOMPARE(meter.BusSettings, uint8_t(3 + 8 * 1));
+
+        messages.clear();
+        CmGetVersionInfo();
+        QCOMPARE(messages.infos.size(), size_t(1));
+        QVERIFY(messages.infos[0].startsWith("Version information (Device 17)\n"));
+    }
+
+    void silentMeterEndsTheSend()
+    {
+        QVERIFY(Meter({"--model", "zrm3"}));
+        SilentAfterFirstBlock silencing;
+        silencing.sim = &sim;
+        SetMessageSink(&silencing);
+        std::strcpy(Konf.Description, "first block");
+        CmSendConfig();
+        SetMessageSink(&messages);
+        QCOMPARE(status, 0);
+        QVERIFY(silencing.wasShown(M::Error, 0, 2));
+        QCOMPARE(silencing.progressOpen, 0);
+        QCOMPARE(silencing.progressValues.back(), 60);
+        QCOMPARE(QByteArray(ReadBack().Description), QByteArray("first block"));
+    }
+};
+
+QTEST_GUILESS_MAIN(ConfigTransferTest)
+#include "configtransfer_test.moc"

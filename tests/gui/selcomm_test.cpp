@@ -1,0 +1,232 @@
+#include "link/Kommun.h"
+#include "link/TCP_Komm.h"
+#include "platform/Messages.h"
+#include "platform/ProgramFiles.h"
+#include "settings/INI_File.h"
+#include "settings/SearchAddress.h"
+#include "settings/gui/SelComm.h"
+
+#include "SimProcess.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+std::vector<std::string> fakePorts;
+std::vector<std::string> FakePorts() { return fakePorts; }
+
+template <typename T> T* Control(const char* name)
+{
+    T* w = handle ? handle->findChild<T*>(name) : nullptr;
+    if (!w) qFatal("control %s missing", name);
+    return w;
+}
+
+QCheckBox* Box(int address) { return Control<QCheckBox>(qPrintable(QString("Addr%1").arg(address))); }
+
+QByteArray SettingsFile(const char* name)
+{
+    QByteArray data;
+    ReadWholeFile(SettingsDir + "/" + name, data);
+    return data;
+}
+
+} // namespace
+
+class SelCommTest : public QObject {
+    Q_OBJECT
+    ScriptedMessages messages;
+    QTemporaryDir dir;
+    QDialog* dialog = nullptr;
+
+    void Open()
+    {
+        dialog = CreateInterfaceDialog(nullptr);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    }
+
+private slots:
+    void init()
+    {
+        SettingsDir = dir.path().toStdString();
+        for (const char* f : {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"}) QFile::remove(dir.path() + "/" + f);
+        LoadAllSettings(false);
+        RTSFlow = 0;
+        RecTimeout = 50;
+        Last_Device = 32;
+        fakePorts = {"/nonexistent/ttyA", "/nonexistent/ttyB"};
+        SerialPortLister = FakePorts;
+        messages.clear();
+        SetMessageSink(&messages);
+    }
+    void cleanup()
+    {
+        delete dialog;
+        dialog = nullptr;
+    }
+
+    void timeoutFieldInSeconds_data()
+    {
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<int>("ms");
+        QTest::addColumn<double>("shown");
+        QTest::newRow("0.35") << 0.35 << 350 << 0.35;
+        QTest::newRow("0 is too short") << 0.0 << 50 << 0.05;
+        QTest::newRow("60 is too long") << 60.0 << 10000 << 10.0;
+    }
+    void timeoutFieldInSeconds()
+    {
+        QFETCH(double, seconds);
+        QFETCH(int, ms);
+        QFETCH(double, shown);
+        Open();
+        auto* field = Control<QDoubleSpinBox>("Timeout");
+        QCOMPARE(field->value(), 0.05);
+        field->setValue(seconds);
+        QCOMPARE(RecTimeout, ms);
+        QCOMPARE(field->value(), shown);
+    }
+
+    // The kind selector takes RS-232 and the module only; RS-485 and the gateway stay
+    // as they are when the settings named them.
+    void kindSelector()
+    {
+        Open();
+        auto* kind = Control<QComboBox>("CommType");
+        for (int refused : {1, 2}) {
+            kind->setCurrentIndex(refused);
+            emit kind->activated(refused);
+            QCOMPARE(CommType, 0);
+            QCOMPARE(kind->currentIndex(), 0);
+        }
+        QVERIFY(Control<QGroupBox>("AddressArea")->isHidden());
+        kind->setCurrentIndex(3);
+        emit kind->activated(3);
+        QCOMPARE(CommType, 3);
+        QVERIFY(!Control<QGroupBox>("NetworkArea")->isHidden());
+        delete dialog;
+        dialog = nullptr;
+
+        CommType = 1;
+        Open();
+        kind = Control<QComboBox>("CommType");
+        emit kind->activated(1); // choosing the named kind again keeps it
+        QCOMPARE(CommType, 1);
+        QVERIFY(!Control<QGroupBox>("AddressArea")->isHidden());
+    }
+
+    // The third entry of the port list is port 3, and it is the device that is opened.
+    void searchOnTheChosenPort()
+    {
+        SimProcess sim;
+        QVERIFY(sim.start({"--rs485", "3,17"}));
+        fakePorts.push_back(sim.ptyPath().toStdString());
+        CommType = 1;
+        Open();
+        auto* port = Control<QComboBox>("CommPort");
+        emit port->activated(2);
+        QCOMPARE(CommPort, 3);
+        QCOMPARE(QString::fromStdString(CommPortPath), sim.ptyPath());
+
+        // What the window shows while the search runs, sampled by a timer.
+        QStringList indicator;
+        bool inputTaken = false;
+        QTimer sampler;
+        QObject::connect(&sampler, &QTimer::timeout, [&] {
+            indicator << Control<QLabel>("SearchIndicator")->text();
+            inputTaken = inputTaken || Control<QPushButton>("Search")->isEnabled() ||
+                         Control<QPushButton>("Close")->isEnabled() || Box(5)->isEnabled();
+        });
+        sampler.start(20);
+        Box(9)->setChecked(true); // the search replaces a hand-made selection
+        QTest::mouseClick(Control<QPushButton>("Search"), Qt::LeftButton);
+        sampler.stop();
+        QVERIFY(!indicator.isEmpty());
+        QVERIFY(indicator.last().contains("32"));
+        QVERIFY(!inputTaken);
+        QVERIFY(Control<QPushButton>("Search")->isEnabled());
+        QVERIFY(Control<QLabel>("SearchIndicator")->isHidden());
+
+        QVERIFY(Box(3)->isChecked());
+        QVERIFY(Box(17)->isChecked());
+        QVERIFY(!Box(9)->isChecked());
+        QVERIFY(SettingsFile("ZARO.ini").contains("DevAddr1 = 3\r\n"));
+        QCOMPARE(DeviceAddr, 247);
+
+        QTest::mouseClick(Control<QPushButton>("Close"), Qt::LeftButton);
+        QCOMPARE(handle, nullptr);
+        QCOMPARE(DeviceAddr, 3);
+        const QByteArray ini = SettingsFile("ZARO.ini");
+        QVERIFY(ini.contains("COMPort = 3\r\n"));
+        QVERIFY(ini.contains("COMPortPath = \"" + sim.ptyPath().toLatin1() + "\"\r\n"));
+        QVERIFY(ini.contains("DevAddr = 3\r\n"));
+        QVERIFY(ini.contains("DevAddr2 = 17\r\n"));
+    }
+
+    void tickingByHandKeepsTheLowest32()
+    {
+        CommType = 1;
+        Open();
+        for (int a = 200; a < 233; ++a) Box(a)->setChecked(true);
+        QTest::mouseClick(Control<QPushButton>("Close"), Qt::LeftButton);
+        QCOMPARE(Devices485[0], 200);
+        QCOMPARE(Devices485[31], 231);
+        QCOMPARE(DeviceAddr, 200);
+    }
+
+    void rangeButtonsAreExclusive()
+    {
+        CommType = 1;
+        Open();
+        auto* r32 = Control<QRadioButton>("Range32");
+        auto* r247 = Control<QRadioButton>("Range247");
+        QVERIFY(r32->isChecked());
+        QTest::mouseClick(r247, Qt::LeftButton);
+        QCOMPARE(Last_Device, 247);
+        QVERIFY(!r32->isChecked());
+        QTest::mouseClick(r247, Qt::LeftButton); // pressing it again keeps it on
+        QVERIFY(r247->isChecked());
+        QCOMPARE(Last_Device, 247);
+        QTest::mouseClick(r32, Qt::LeftButton);
+        QCOMPARE(Last_Device, 32);
+    }
+
+    // A port that cannot be opened: the error is shown, the dialog stays usable and
+    // closing it still writes all three files whole.
+    void searchOnAMissingPort()
+    {
+        CommType = 1;
+        CommPortPath = dir.path().toStdString() + "/gone";
+        Devices485[0] = 12;
+        Open();
+        QTest::mouseClick(Control<QPushButton>("Search"), Qt::LeftButton);
+        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{MessageType::Error, 0, 0}}));
+        QVERIFY(Box(12)->isChecked());
+        QVERIFY(Control<QPushButton>("Search")->isEnabled());
+        QTest::mouseClick(Control<QPushButton>("Close"), Qt::LeftButton);
+        for (const char* f : {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"}) QVERIFY(!SettingsFile(f).isEmpty());
+        QCOMPARE(DeviceAddr, 12);
+    }
+
+    void closingOnASerialKindDropsEveryTcpConnection()
+    {
+        for (int kind : {0, 3}) {
+            CommType = kind;
+            TCP_Connection[0] = TCP_Connection[200] = 1;
+            TCP_Handle[0] = TCP_Handle[200] = -1; // no socket behind them
+            Open();
+            dialog->reject(); // the window's close box ends the same way
+            QCOMPARE(handle, nullptr);
+            QCOMPARE(TCP_Connection[0] + TCP_Connection[200], kind == 0 ? 0 : 2);
+            delete dialog;
+            dialog = nullptr;
+        }
+        QVERIFY(Konf.BusSettings & 0x40); // the module kind marks the image
+        TCP_Connection[0] = TCP_Connection[200] = 0;
+    }
+};
+
+QTEST_MAIN(SelCommTest)
+#include "selcomm_test.moc"

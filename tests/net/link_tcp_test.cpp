@@ -1,0 +1,245 @@
+// Modbus/TCP transactions against zaro-sim as gateway and as module.
+#include "SimProcess.h"
+#include "link/Kommun.h"
+#include "link/TCP_Komm.h"
+#include "netmodules/LANMOD57.h"
+#include "platform/Messages.h"
+#include "settings/INI_File.h"
+
+#include <QtTest>
+#include <cstring>
+
+namespace {
+
+using Shown = ScriptedMessages::Shown;
+
+std::vector<Shown> Errors(std::initializer_list<std::pair<int, int>> pairs)
+{
+    std::vector<Shown> v;
+    for (auto [k, n] : pairs) v.push_back({MessageType::Error, k, n});
+    return v;
+}
+
+} // namespace
+
+class LinkTcpTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<SimProcess> sim; // one per test: its log counts that test's requests
+    ScriptedMessages messages;
+
+    void startGateway(const QStringList& extra = {})
+    {
+        QVERIFY2(sim->start(QStringList{"--gateway", "5,9", "--verbose"} + extra), qPrintable(sim->output()));
+        CommType = 2;
+        GatewayIndex = 0;
+        qstrncpy(GatewayIP[0], qPrintable(sim->host()), sizeof GatewayIP[0]);
+        TCPPort = sim->tcpPort();
+        TCPDevAddr = 5;
+    }
+
+    void startModule(const QStringList& extra = {})
+    {
+        QVERIFY2(sim->start(QStringList{"--module", "--unit", "247", "--verbose"} + extra), qPrintable(sim->output()));
+        CommType = 3;
+        LM57Index = 0;
+        qstrncpy(EMD[0].IP, qPrintable(sim->host()), sizeof EMD[0].IP);
+        ModuleTCPPort = sim->tcpPort();
+        TCPDevAddr = 247;
+    }
+
+    int requests(const QString& frameStart)
+    {
+        sim->stop();
+        int n = 0;
+        for (const QString& line : sim->output().split('\n'))
+            if (line.startsWith("zaro-sim: request") && line.mid(36).startsWith(frameStart)) // after the header
+                ++n;
+        return n;
+    }
+
+private slots:
+    void init()
+    {
+        sim = std::make_unique<SimProcess>();
+        SetMessageSink(&messages);
+        messages.clear();
+        RecTimeout = 200;
+    }
+    void cleanup()
+    {
+        CloseTCPConnection(kCloseAllTCP);
+        sim.reset();
+        SetMessageSink(nullptr);
+    }
+
+    void readsAndWritesThroughGateway()
+    {
+        startGateway();
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Read(Lese, 6, 1), 1);
+        QCOMPARE(Read(Lese, 17, 1), 1);
+        QCOMPARE(Read(Lese, 13, 1), 1);
+        QCOMPARE(Write(Lese, 7, 1, 0), 1);
+        QVERIFY(messages.shown.empty());
+        QCOMPARE(QByteArray(Devtype, 4), QByteArray("ZRM3"));
+        QCOMPARE(TCP_Connection[0], 1);
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<std::vector<Shown>>("shown");
+        QTest::addColumn<bool>("kept");
+        QTest::addColumn<int>("sent");
+        QTest::newRow("absent unit: exception 11") << "" << 7 << Errors({{10, 2}}) << true << 1;
+        QTest::newRow("other exception ends by time-out") << "exception:2" << 5 << Errors({{9, 16}}) << false << 1;
+        QTest::newRow("silence") << "silence" << 5 << Errors({{9, 16}}) << false << 1;
+        QTest::newRow("other unit three times") << "otherunit:3" << 5 << Errors({{8, 14}}) << false << 3;
+        QTest::newRow("wrong function three times") << "badcrc:3" << 5 << Errors({{8, 14}}) << false << 3;
+        QTest::newRow("short three times") << "short:3" << 5 << Errors({{8, 14}}) << false << 3;
+        QTest::newRow("peer closes") << "drop" << 5 << Errors({}) << false << 1;
+    }
+    void failures()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, unit);
+        QFETCH(std::vector<Shown>, shown);
+        QFETCH(bool, kept);
+        QFETCH(int, sent);
+        startGateway(fault.isEmpty() ? QStringList{} : QStringList{"--fault", fault});
+        TCPDevAddr = unit;
+        std::memset(DevStatus, 0x5A, sizeof DevStatus);
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Read(Lese, 9, 1), 0);
+        QCOMPARE(messages.shown, shown);
+        QCOMPARE(TCP_Connection[0], kept ? 1 : 0);
+        QCOMPARE(DevStatus[0], uint8_t(0x5A));
+        QCOMPARE(requests(QString("%1 03 01 8f").arg(unit, 2, 16, QChar('0'))), sent);
+    }
+
+    void recoveries_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("reply split over two segments") << "split";
+        QTest::newRow("two bad replies, then a good one") << "otherunit:2";
+        QTest::newRow("late but within the time-out") << "late:300";
+    }
+    void recoveries()
+    {
+        QFETCH(QString, fault);
+        startGateway({"--fault", fault});
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Read(Lese, 13, 1), 1);
+        QVERIFY(messages.shown.empty());
+    }
+
+    void exception11KeepsTheConnection()
+    {
+        startGateway();
+        QCOMPARE(InitInterface(CommPort), 1);
+        const int handle = TCP_Handle[0];
+        TCPDevAddr = 7;
+        QCOMPARE(Read(Lese, 9, 0), 0);
+        TCPDevAddr = 9;
+        QCOMPARE(Read(Lese, 9, 1), 1);
+        QCOMPARE(TCP_Handle[0], handle);
+        QVERIFY(messages.shown.empty());
+    }
+
+    void nextRequestReconnectsAfterPeerClosed()
+    {
+        startGateway({"--fault", "drop"});
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Read(Lese, 9, 1), 0);
+        QCOMPARE(Read(Lese, 9, 1), 1);
+        QVERIFY(messages.shown.empty());
+    }
+
+    void lateReplyIsNotTakenForTheNextRequest()
+    {
+        startGateway({"--fault", "late:2300"});
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Read(Lese, 9, 1), 0);
+        QCOMPARE(messages.shown, Errors({{9, 16}}));
+        messages.clear();
+        // The held-back reply has the length of the next request's reply.
+        QCOMPARE(Read(Lese, 3, 1), 1);
+        uint8_t scale[2];
+        std::memcpy(scale, MeterScale, 2);
+        QCOMPARE(Read(Lese, 3, 1), 1);
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(scale), 2), QByteArray(reinterpret_cast<char*>(MeterScale), 2));
+        QVERIFY(messages.shown.empty());
+    }
+
+    void connectionRefused_data()
+    {
+        QTest::addColumn<int>("commType");
+        QTest::addColumn<int>("number");
+        QTest::newRow("gateway") << 2 << 11;
+        QTest::newRow("module") << 3 << 2;
+    }
+    void connectionRefused()
+    {
+        QFETCH(int, commType);
+        QFETCH(int, number);
+        CommType = commType;
+        GatewayIndex = LM57Index = 0;
+        qstrncpy(GatewayIP[0], "127.0.0.1", sizeof GatewayIP[0]);
+        qstrncpy(EMD[0].IP, "127.0.0.1", sizeof EMD[0].IP);
+        TCPPort = ModuleTCPPort = 1; // nothing listens there
+        QCOMPARE(InitInterface(CommPort), 0);
+        QCOMPARE(messages.shown, Errors({{8, number}}));
+        QCOMPARE(TCP_Connection[0], 0);
+    }
+
+    void moduleReadsAt255AndWritesToTheMeter()
+    {
+        startModule();
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Read(Lese, 9, 1), 1);
+        QCOMPARE(Write(Lese, 7, 1, 0), 1);
+        QVERIFY(messages.shown.empty());
+        QCOMPARE(requests("ff 03 01 8f"), 1);
+        QCOMPARE(requests("f7 10 03 c9"), 1);
+    }
+
+    void moduleSilence()
+    {
+        startModule({"--fault", "silence"});
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Read(Lese, 9, 1), 0);
+        QCOMPARE(messages.shown, Errors({{8, 14}}));
+    }
+
+    void broadcastDoesNotWait()
+    {
+        startGateway();
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Write(Lese, 7, 1, 1), 1);
+        QCOMPARE(Read(Lese, 9, 1), 1);
+        QVERIFY(messages.shown.empty());
+        QCOMPARE(requests("00 10 03 c9"), 1);
+    }
+
+    // The wait processes events: a timer tick then must not start a second request.
+    void tickDuringTransactionIsSkipped()
+    {
+        startGateway({"--fault", "late:200"});
+        QCOMPARE(InitInterface(CommPort), 1);
+        bool busyInTick = false;
+        int tickResult = -1;
+        QTimer::singleShot(20, [&] {
+            busyInTick = LinkBusy();
+            tickResult = Read(Lese, 3, 1);
+        });
+        QCOMPARE(Read(Lese, 9, 1), 1);
+        QVERIFY(busyInTick);
+        QCOMPARE(tickResult, 0);
+        QCOMPARE(requests("05 03 01 3f"), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(LinkTcpTest)
+#include "link_tcp_test.moc"
