@@ -280,6 +280,18 @@ class MainPanelTest : public QObject {
         QVERIFY(!W<QCheckBox>("Rated5A")->isChecked());
     }
 
+    void passingThroughAFieldChangesNothing() {
+        Meter(1, 1, 0);
+        Konf.UrPrim = 57.7f; // below 100 V an entry would mean kilovolts
+        Redraw();
+        auto* prim = W<QDoubleSpinBox>("UrPrim");
+        QSignalSpy left(prim, &QAbstractSpinBox::editingFinished);
+        prim->setFocus();
+        W<QSpinBox>("UrSec")->setFocus();
+        QCOMPARE(left.count(), 1);
+        QCOMPARE(float(Konf.UrPrim), 57.7f);
+    }
+
     void limitOutputs() {
         Meter(1, 1, 0);
         Redraw();

@@ -44,6 +44,7 @@ struct OutputControls {
 
 // The editor's controls; null while no main panel exists.
 struct Controls {
+    QWidget* root;
     QLabel* date;
     QLabel* time;
     QComboBox* deviceType;
@@ -232,6 +233,8 @@ void ShowAllImpl() {
     ui->address->setValue(Konf.Address);
     Select(ui->baudrate, Konf.BusSettings & 0x07);
     Select(ui->parity, (Konf.BusSettings >> 3) & 0x03);
+    for (QAbstractSpinBox* box : ui->root->findChildren<QAbstractSpinBox*>())
+        box->setProperty("shown", box->text());
 }
 
 // Hides a whole row of a group's form, label included, without leaving a gap.
@@ -318,6 +321,16 @@ template <typename Signal, typename Sender, typename F> void On(Sender* sender, 
     });
 }
 
+// A number field commits when the user leaves it; leaving it untouched commits nothing,
+// so tabbing through the editor never re-rounds a stored value.
+template <typename F> void OnEdited(QAbstractSpinBox* box, F f) {
+    QObject::connect(box, &QAbstractSpinBox::editingFinished, box, [box, f] {
+        if (!ui || box->text() == box->property("shown").toString()) return;
+        f();
+        box->setProperty("shown", box->text());
+    });
+}
+
 QWidget* Row(QWidget* parent, std::initializer_list<QWidget*> widgets) {
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
@@ -377,7 +390,7 @@ QGroupBox* DeviceGroup(QWidget* parent) {
     // The two boxes are exclusive: ticking one unticks the other.
     On(ui->rated1A, &QCheckBox::clicked, [] { CmSelI(1); });
     On(ui->rated5A, &QCheckBox::clicked, [] { CmSelI(0); });
-    On(ui->address, &QSpinBox::editingFinished, [] { CmSelDeviceAddr(ui->address->value()); });
+    OnEdited(ui->address, [] { CmSelDeviceAddr(ui->address->value()); });
     On(ui->baudrate, &QComboBox::activated, [] { CmSelDevBaudrate(Value(ui->baudrate)); });
     On(ui->parity, &QComboBox::activated, [] { CmSelDevParity(Value(ui->parity)); });
     return group;
@@ -416,16 +429,14 @@ QGroupBox* NetworkGroup(QWidget* parent) {
 
     On(ui->system, &QComboBox::activated, [] { CmSelSystem(Value(ui->system)); });
     On(ui->cosPhi, &QCheckBox::clicked, [] { CmCosPhiCorr(ui->cosPhi->isChecked()); });
-    On(ui->urPrim, &QDoubleSpinBox::editingFinished,
-       [] { CmUrPrim(float(ui->urPrim->value()), ui->urPrimUnit->currentIndex()); });
+    OnEdited(ui->urPrim, [] { CmUrPrim(float(ui->urPrim->value()), ui->urPrimUnit->currentIndex()); });
     On(ui->urPrimUnit, &QComboBox::activated,
        [] { CmUrPrim(float(ui->urPrim->value()), ui->urPrimUnit->currentIndex()); });
-    On(ui->urSec, &QSpinBox::editingFinished, [] { CmUrSec(ui->urSec->value()); });
-    On(ui->irPrim, &QDoubleSpinBox::editingFinished,
-       [] { CmIrPrim(float(ui->irPrim->value()), ui->irPrimUnit->currentIndex()); });
+    OnEdited(ui->urSec, [] { CmUrSec(ui->urSec->value()); });
+    OnEdited(ui->irPrim, [] { CmIrPrim(float(ui->irPrim->value()), ui->irPrimUnit->currentIndex()); });
     On(ui->irPrimUnit, &QComboBox::activated,
        [] { CmIrPrim(float(ui->irPrim->value()), ui->irPrimUnit->currentIndex()); });
-    On(ui->irSec, &QDoubleSpinBox::editingFinished, [] { CmIrSec(float(ui->irSec->value())); });
+    OnEdited(ui->irSec, [] { CmIrSec(float(ui->irSec->value())); });
     On(ui->freqLock, &QCheckBox::clicked, [] { CmLockFreq(ui->freqLock->isChecked()); });
     On(ui->nomFreq, &QComboBox::activated, [] { CmSelFreq(ui->nomFreq->currentIndex()); });
     return group;
@@ -448,8 +459,7 @@ void BuildOutput(QGroupBox* group, QGridLayout* grid, int i) {
         grid->addWidget(o.limitLabel[f], row + 2 + f, 0);
         grid->addWidget(o.limit[f], row + 2 + f, 1);
         grid->addWidget(o.limitUnit[f], row + 2 + f, 2);
-        On(o.limit[f], &QDoubleSpinBox::editingFinished,
-           [i, f] { CmDigOutLimit(i, f, float(ui->out[i].limit[f]->value())); });
+        OnEdited(o.limit[f], [i, f] { CmDigOutLimit(i, f, float(ui->out[i].limit[f]->value())); });
     }
     o.rateLabel = new QLabel(EditorCaptionText(kCapPulseRate), group);
     o.rate = Integer(group, qPrintable("PulseRate" + n), 1, 32767);
@@ -460,7 +470,7 @@ void BuildOutput(QGroupBox* group, QGridLayout* grid, int i) {
 
     On(o.function, &QComboBox::activated, [i] { CmSelDigOut(i, Value(ui->out[i].function)); });
     On(o.measurand, &QComboBox::activated, [i] { CmDigOutMeas(i, Value(ui->out[i].measurand)); });
-    On(o.rate, &QSpinBox::editingFinished, [i] { CmDigOutPuls(i, ui->out[i].rate->value()); });
+    OnEdited(o.rate, [i] { CmDigOutPuls(i, ui->out[i].rate->value()); });
     On(o.pulseUnit, &QComboBox::activated, [i] { CmSelPulsUnit(i, Value(ui->out[i].pulseUnit)); });
 }
 
@@ -486,7 +496,7 @@ QGroupBox* InputGroup(QWidget* parent) {
     ui->tariff = Combo(group, "Tariff");
     form->addRow(QCoreApplication::translate("MainPanel", "Input"), ui->tariff);
     On(ui->syncMode, &QComboBox::activated, [] { CmSelSyncMode(Value(ui->syncMode)); });
-    On(ui->interval, &QSpinBox::editingFinished, [] { CmSetSyncIntervall(ui->interval->value()); });
+    OnEdited(ui->interval, [] { CmSetSyncIntervall(ui->interval->value()); });
     On(ui->tariff, &QComboBox::activated, [] { CmSelHighLow(Value(ui->tariff)); });
     return group;
 }
@@ -649,6 +659,7 @@ QWidget* CreateMainPanel(QWidget* parent) {
     ui = new Controls{};
 
     auto* content = new QWidget(panel);
+    ui->root = content;
     auto* columns = new QHBoxLayout(content);
     auto* left = new QVBoxLayout;
     auto* right = new QVBoxLayout;
