@@ -20,51 +20,51 @@
     <name>ConfigFile</name>
     <message>
         <source>Voltage transformer</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannungswandler</translation>
     </message>
     <message>
         <source>Current transformer</source>
-        <translation type="unfinished"></translation>
+        <translation>Stromwandler</translation>
     </message>
     <message>
         <source>Digital output 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitalausgang 1</translation>
     </message>
     <message>
         <source>Digital output 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitalausgang 2</translation>
     </message>
     <message>
         <source>Limit on</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzwert ein</translation>
     </message>
     <message>
         <source>Limit off</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzwert aus</translation>
     </message>
     <message>
         <source>Pulse rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulsrate</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Bus settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Busparameter</translation>
     </message>
     <message>
         <source>Save configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration speichern</translation>
     </message>
     <message>
         <source>Open configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration öffnen</translation>
     </message>
 </context>
 <context>
@@ -112,6 +112,165 @@ Version: %3</source>
     </message>
 </context>
 <context>
+    <name>Editor</name>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>1 phase, 2 wires (L-N)</source>
+        <translation>1 Phase, 2 Leiter (L-N)</translation>
+    </message>
+    <message>
+        <source>3 phases, 3 wires, balanced load</source>
+        <translation>3 Phasen, 3 Leiter, gleiche Last</translation>
+    </message>
+    <message>
+        <source>3 phases, 4 wires, balanced load</source>
+        <translation>3 Phasen, 4 Leiter, gleiche Last</translation>
+    </message>
+    <message>
+        <source>3 phases, 3 wires, 2 current transformers</source>
+        <translation>3 Phasen, 3 Leiter, 2 Stromwandler</translation>
+    </message>
+    <message>
+        <source>3 phases, 3 wires, unbalanced load</source>
+        <translation>3 Phasen, 3 Leiter, ungleiche Last</translation>
+    </message>
+    <message>
+        <source>3 phases, 4 wires, unbalanced load</source>
+        <translation>3 Phasen, 4 Leiter, ungleiche Last</translation>
+    </message>
+    <message>
+        <source>3 phases, 4 wires, 3 voltage transformers</source>
+        <translation>3 Phasen, 4 Leiter, 3 Spannungswandler</translation>
+    </message>
+    <message>
+        <source>Not used</source>
+        <translation>Nicht benutzt</translation>
+    </message>
+    <message>
+        <source>Free (simulation)</source>
+        <translation>Frei (Simulation)</translation>
+    </message>
+    <message>
+        <source>Limit output</source>
+        <translation>Grenzwertausgang</translation>
+    </message>
+    <message>
+        <source>Pulse output</source>
+        <translation>Impulsausgang</translation>
+    </message>
+    <message>
+        <source>Internal interval</source>
+        <translation>Internes Intervall</translation>
+    </message>
+    <message>
+        <source>External synchronisation</source>
+        <translation>Externe Synchronisation</translation>
+    </message>
+    <message>
+        <source>No interval</source>
+        <translation>Kein Intervall</translation>
+    </message>
+    <message>
+        <source>Not available</source>
+        <translation>Nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Synchronisation input</source>
+        <translation>Synchronisationseingang</translation>
+    </message>
+    <message>
+        <source>Tariff input (HT/LT)</source>
+        <translation>Tarifeingang (HT/NT)</translation>
+    </message>
+    <message>
+        <source>Stop when full</source>
+        <translation>Stopp wenn voll</translation>
+    </message>
+    <message>
+        <source>Overwrite oldest records</source>
+        <translation>Älteste Einträge überschreiben</translation>
+    </message>
+    <message>
+        <source>no parity, 2 stop bits</source>
+        <translation>keine Parität, 2 Stoppbits</translation>
+    </message>
+    <message>
+        <source>even parity, 2 stop bits</source>
+        <translation>gerade Parität, 2 Stoppbits</translation>
+    </message>
+    <message>
+        <source>odd parity, 2 stop bits</source>
+        <translation>ungerade Parität, 2 Stoppbits</translation>
+    </message>
+    <message>
+        <source>no parity, 1 stop bit</source>
+        <translation>keine Parität, 1 Stoppbit</translation>
+    </message>
+    <message>
+        <source>0.5 s</source>
+        <translation>0,5 s</translation>
+    </message>
+    <message>
+        <source>1 s</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2 s</source>
+        <translation>2 s</translation>
+    </message>
+    <message>
+        <source>3 s</source>
+        <translation>3 s</translation>
+    </message>
+    <message>
+        <source>4 s</source>
+        <translation>4 s</translation>
+    </message>
+    <message>
+        <source>5 s</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>Fixed page</source>
+        <translation>Feste Seite</translation>
+    </message>
+    <message>
+        <source>User pages</source>
+        <translation>Benutzerseiten</translation>
+    </message>
+    <message>
+        <source>Automatic loop</source>
+        <translation>Automatischer Durchlauf</translation>
+    </message>
+    <message>
+        <source>Loop by key</source>
+        <translation>Durchlauf per Taste</translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation>50 Hz</translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>ZARO standard meter</source>
+        <translation>ZARO Standardgerät</translation>
+    </message>
+    <message>
+        <source>ZRM3 extended meter</source>
+        <translation>ZRM3 erweitertes Gerät</translation>
+    </message>
+    <message>
+        <source>ZRM3 with LANMOD57 module</source>
+        <translation>ZRM3 mit LANMOD57-Modul</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>ZARO Help</source>
@@ -120,6 +279,363 @@ Version: %3</source>
     <message>
         <source>The help pages were not found in %1.</source>
         <translation>Die Hilfeseiten wurden in %1 nicht gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>MainPanel</name>
+    <message>
+        <source>Device and interface</source>
+        <translation>Gerät und Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Device type</source>
+        <translation>Gerätetyp</translation>
+    </message>
+    <message>
+        <source>LANMOD57 module</source>
+        <translation>LANMOD57-Modul</translation>
+    </message>
+    <message>
+        <source>without interface option</source>
+        <translation>ohne Schnittstellenoption</translation>
+    </message>
+    <message>
+        <source>with interface option</source>
+        <translation>mit Schnittstellenoption</translation>
+    </message>
+    <message>
+        <source>1 A</source>
+        <translation>1 A</translation>
+    </message>
+    <message>
+        <source>5 A</source>
+        <translation>5 A</translation>
+    </message>
+    <message>
+        <source>Current input</source>
+        <translation>Stromeingang</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Network system and transformers</source>
+        <translation>Netzsystem und Wandler</translation>
+    </message>
+    <message>
+        <source>Network system</source>
+        <translation>Netzsystem</translation>
+    </message>
+    <message>
+        <source>cos-phi correction</source>
+        <translation>cos-phi-Korrektur</translation>
+    </message>
+    <message>
+        <source>Frequency locked</source>
+        <translation>Frequenz fest</translation>
+    </message>
+    <message>
+        <source>Nominal frequency</source>
+        <translation>Nennfrequenz</translation>
+    </message>
+    <message>
+        <source>Digital outputs</source>
+        <translation>Digitalausgänge</translation>
+    </message>
+    <message>
+        <source>Digital input</source>
+        <translation>Digitaleingang</translation>
+    </message>
+    <message>
+        <source>Synchronisation</source>
+        <translation>Synchronisation</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Eingang</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>gesperrt</translation>
+    </message>
+    <message>
+        <source>Display mode</source>
+        <translation>Anzeigemodus</translation>
+    </message>
+    <message>
+        <source>Display pages...</source>
+        <translation>Anzeigeseiten...</translation>
+    </message>
+    <message>
+        <source>Refresh time</source>
+        <translation>Aktualisierungszeit</translation>
+    </message>
+    <message>
+        <source>Reactive quantities as incoming/outgoing</source>
+        <translation>Blindgrößen als Bezug/Lieferung</translation>
+    </message>
+    <message>
+        <source>Logger</source>
+        <translation>Datenlogger</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Powers</source>
+        <translation>Leistungen</translation>
+    </message>
+    <message>
+        <source>Estimated recording time (days:hours:minutes)</source>
+        <translation>Geschätzte Aufzeichnungsdauer (Tage:Stunden:Minuten)</translation>
+    </message>
+    <message>
+        <source>Recording time</source>
+        <translation>Aufzeichnungsdauer</translation>
+    </message>
+    <message>
+        <source>Clear logger...</source>
+        <translation>Logger löschen...</translation>
+    </message>
+    <message>
+        <source>Mean values</source>
+        <translation>Mittelwerte</translation>
+    </message>
+    <message>
+        <source>Measurand</source>
+        <translation>Messgröße</translation>
+    </message>
+    <message>
+        <source>Logged</source>
+        <translation>Aufzeichnen</translation>
+    </message>
+    <message>
+        <source>Min/max logger (LANMOD57)</source>
+        <translation>Min/Max-Logger (LANMOD57)</translation>
+    </message>
+    <message>
+        <source>Description of the meter (at most 47 characters)</source>
+        <translation>Beschreibung des Geräts (höchstens 47 Zeichen)</translation>
+    </message>
+</context>
+<context>
+    <name>MeasDisp</name>
+    <message>
+        <source>Voltages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Powers</source>
+        <translation type="unfinished">Leistungen</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instantaneous values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lit while the meter is being read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished">Adresse</translation>
+    </message>
+</context>
+<context>
+    <name>Measurands</name>
+    <message>
+        <source>P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U1N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U2N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U3N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U23</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Iavg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I1avg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I2avg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I3avg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PF1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PF2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PF3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UNE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unb.I</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -389,7 +905,7 @@ Version: %3</source>
     </message>
     <message>
         <source>Logger</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Datenlogger</translation>
     </message>
     <message>
         <source>Simulation</source>
@@ -421,7 +937,7 @@ Version: %3</source>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Gerät</translation>
     </message>
     <message>
         <source>Network settings</source>
@@ -438,10 +954,6 @@ Version: %3</source>
 </context>
 <context>
     <name>QObject</name>
-    <message>
-        <source>Configuration editor</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Addresses 1 to 32</source>
         <translation type="unfinished"></translation>

@@ -112,6 +112,165 @@ Version: %3</source>
     </message>
 </context>
 <context>
+    <name>Editor</name>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 phase, 2 wires (L-N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 phases, 3 wires, balanced load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 phases, 4 wires, balanced load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 phases, 3 wires, 2 current transformers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 phases, 3 wires, unbalanced load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 phases, 4 wires, unbalanced load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 phases, 4 wires, 3 voltage transformers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free (simulation)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulse output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internal interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>External synchronisation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronisation input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tariff input (HT/LT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop when full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overwrite oldest records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no parity, 2 stop bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>even parity, 2 stop bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>odd parity, 2 stop bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no parity, 1 stop bit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.5 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic loop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop by key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZARO standard meter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZRM3 extended meter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZRM3 with LANMOD57 module</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>ZARO Help</source>
@@ -119,6 +278,363 @@ Version: %3</source>
     </message>
     <message>
         <source>The help pages were not found in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainPanel</name>
+    <message>
+        <source>Device and interface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LANMOD57 module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without interface option</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with interface option</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network system and transformers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cos-phi correction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nominal frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Digital outputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Digital input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronisation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display pages...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactive quantities as incoming/outgoing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Powers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimated recording time (days:hours:minutes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear logger...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min/max logger (LANMOD57)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description of the meter (at most 47 characters)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MeasDisp</name>
+    <message>
+        <source>Voltages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Powers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instantaneous values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lit while the meter is being read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Measurands</name>
+    <message>
+        <source>P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U1N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U2N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U3N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U23</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Iavg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I1avg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I2avg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I3avg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PF1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PF2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PF3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UNE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unb.I</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -438,10 +954,6 @@ Version: %3</source>
 </context>
 <context>
     <name>QObject</name>
-    <message>
-        <source>Configuration editor</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Addresses 1 to 32</source>
         <translation type="unfinished"></translation>

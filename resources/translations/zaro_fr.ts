@@ -20,51 +20,51 @@
     <name>ConfigFile</name>
     <message>
         <source>Voltage transformer</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformateur de tension</translation>
     </message>
     <message>
         <source>Current transformer</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformateur de courant</translation>
     </message>
     <message>
         <source>Digital output 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie numérique 1</translation>
     </message>
     <message>
         <source>Digital output 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie numérique 2</translation>
     </message>
     <message>
         <source>Limit on</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuil enclenché</translation>
     </message>
     <message>
         <source>Limit off</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuil déclenché</translation>
     </message>
     <message>
         <source>Pulse rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux d&apos;impulsions</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Bus settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du bus</translation>
     </message>
     <message>
         <source>Save configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la configuration</translation>
     </message>
     <message>
         <source>Open configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la configuration</translation>
     </message>
 </context>
 <context>
@@ -100,7 +100,7 @@ Version: %3</source>
     </message>
     <message>
         <source>Clear the logger</source>
-        <translation>Effacer l'enregistreur</translation>
+        <translation>Effacer l&apos;enregistreur</translation>
     </message>
     <message>
         <source>Transfer</source>
@@ -112,6 +112,165 @@ Version: %3</source>
     </message>
 </context>
 <context>
+    <name>Editor</name>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>1 phase, 2 wires (L-N)</source>
+        <translation>Monophasé, 2 fils (L-N)</translation>
+    </message>
+    <message>
+        <source>3 phases, 3 wires, balanced load</source>
+        <translation>Triphasé, 3 fils, charge équilibrée</translation>
+    </message>
+    <message>
+        <source>3 phases, 4 wires, balanced load</source>
+        <translation>Triphasé, 4 fils, charge équilibrée</translation>
+    </message>
+    <message>
+        <source>3 phases, 3 wires, 2 current transformers</source>
+        <translation>Triphasé, 3 fils, 2 transformateurs de courant</translation>
+    </message>
+    <message>
+        <source>3 phases, 3 wires, unbalanced load</source>
+        <translation>Triphasé, 3 fils, charge déséquilibrée</translation>
+    </message>
+    <message>
+        <source>3 phases, 4 wires, unbalanced load</source>
+        <translation>Triphasé, 4 fils, charge déséquilibrée</translation>
+    </message>
+    <message>
+        <source>3 phases, 4 wires, 3 voltage transformers</source>
+        <translation>Triphasé, 4 fils, 3 transformateurs de tension</translation>
+    </message>
+    <message>
+        <source>Not used</source>
+        <translation>Non utilisée</translation>
+    </message>
+    <message>
+        <source>Free (simulation)</source>
+        <translation>Libre (simulation)</translation>
+    </message>
+    <message>
+        <source>Limit output</source>
+        <translation>Sortie de seuil</translation>
+    </message>
+    <message>
+        <source>Pulse output</source>
+        <translation>Sortie impulsions</translation>
+    </message>
+    <message>
+        <source>Internal interval</source>
+        <translation>Intervalle interne</translation>
+    </message>
+    <message>
+        <source>External synchronisation</source>
+        <translation>Synchronisation externe</translation>
+    </message>
+    <message>
+        <source>No interval</source>
+        <translation>Pas d&apos;intervalle</translation>
+    </message>
+    <message>
+        <source>Not available</source>
+        <translation>Non disponible</translation>
+    </message>
+    <message>
+        <source>Synchronisation input</source>
+        <translation>Entrée de synchronisation</translation>
+    </message>
+    <message>
+        <source>Tariff input (HT/LT)</source>
+        <translation>Entrée tarif (HP/HC)</translation>
+    </message>
+    <message>
+        <source>Stop when full</source>
+        <translation>Arrêt si plein</translation>
+    </message>
+    <message>
+        <source>Overwrite oldest records</source>
+        <translation>Écraser les plus anciens</translation>
+    </message>
+    <message>
+        <source>no parity, 2 stop bits</source>
+        <translation>sans parité, 2 bits d&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>even parity, 2 stop bits</source>
+        <translation>parité paire, 2 bits d&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>odd parity, 2 stop bits</source>
+        <translation>parité impaire, 2 bits d&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>no parity, 1 stop bit</source>
+        <translation>sans parité, 1 bit d&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>0.5 s</source>
+        <translation>0,5 s</translation>
+    </message>
+    <message>
+        <source>1 s</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2 s</source>
+        <translation>2 s</translation>
+    </message>
+    <message>
+        <source>3 s</source>
+        <translation>3 s</translation>
+    </message>
+    <message>
+        <source>4 s</source>
+        <translation>4 s</translation>
+    </message>
+    <message>
+        <source>5 s</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>Fixed page</source>
+        <translation>Page fixe</translation>
+    </message>
+    <message>
+        <source>User pages</source>
+        <translation>Pages utilisateur</translation>
+    </message>
+    <message>
+        <source>Automatic loop</source>
+        <translation>Défilement automatique</translation>
+    </message>
+    <message>
+        <source>Loop by key</source>
+        <translation>Défilement par touche</translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation>50 Hz</translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>ZARO standard meter</source>
+        <translation>Appareil ZARO standard</translation>
+    </message>
+    <message>
+        <source>ZRM3 extended meter</source>
+        <translation>Appareil ZRM3 étendu</translation>
+    </message>
+    <message>
+        <source>ZRM3 with LANMOD57 module</source>
+        <translation>ZRM3 avec module LANMOD57</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>ZARO Help</source>
@@ -119,7 +278,364 @@ Version: %3</source>
     </message>
     <message>
         <source>The help pages were not found in %1.</source>
-        <translation>Les pages d'aide sont introuvables dans %1.</translation>
+        <translation>Les pages d&apos;aide sont introuvables dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MainPanel</name>
+    <message>
+        <source>Device and interface</source>
+        <translation>Appareil et interface</translation>
+    </message>
+    <message>
+        <source>Device type</source>
+        <translation>Type d&apos;appareil</translation>
+    </message>
+    <message>
+        <source>LANMOD57 module</source>
+        <translation>Module LANMOD57</translation>
+    </message>
+    <message>
+        <source>without interface option</source>
+        <translation>sans option interface</translation>
+    </message>
+    <message>
+        <source>with interface option</source>
+        <translation>avec option interface</translation>
+    </message>
+    <message>
+        <source>1 A</source>
+        <translation>1 A</translation>
+    </message>
+    <message>
+        <source>5 A</source>
+        <translation>5 A</translation>
+    </message>
+    <message>
+        <source>Current input</source>
+        <translation>Entrée courant</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Network system and transformers</source>
+        <translation>Réseau et transformateurs</translation>
+    </message>
+    <message>
+        <source>Network system</source>
+        <translation>Type de réseau</translation>
+    </message>
+    <message>
+        <source>cos-phi correction</source>
+        <translation>Correction cos-phi</translation>
+    </message>
+    <message>
+        <source>Frequency locked</source>
+        <translation>Fréquence fixe</translation>
+    </message>
+    <message>
+        <source>Nominal frequency</source>
+        <translation>Fréquence nominale</translation>
+    </message>
+    <message>
+        <source>Digital outputs</source>
+        <translation>Sorties numériques</translation>
+    </message>
+    <message>
+        <source>Digital input</source>
+        <translation>Entrée numérique</translation>
+    </message>
+    <message>
+        <source>Synchronisation</source>
+        <translation>Synchronisation</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>verrouillé</translation>
+    </message>
+    <message>
+        <source>Display mode</source>
+        <translation>Mode d&apos;affichage</translation>
+    </message>
+    <message>
+        <source>Display pages...</source>
+        <translation>Pages d&apos;affichage...</translation>
+    </message>
+    <message>
+        <source>Refresh time</source>
+        <translation>Temps de rafraîchissement</translation>
+    </message>
+    <message>
+        <source>Reactive quantities as incoming/outgoing</source>
+        <translation>Grandeurs réactives en importé/exporté</translation>
+    </message>
+    <message>
+        <source>Logger</source>
+        <translation>Enregistreur</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Powers</source>
+        <translation>Puissances</translation>
+    </message>
+    <message>
+        <source>Estimated recording time (days:hours:minutes)</source>
+        <translation>Durée d&apos;enregistrement estimée (jours:heures:minutes)</translation>
+    </message>
+    <message>
+        <source>Recording time</source>
+        <translation>Durée d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Clear logger...</source>
+        <translation>Effacer l&apos;enregistreur...</translation>
+    </message>
+    <message>
+        <source>Mean values</source>
+        <translation>Valeurs moyennes</translation>
+    </message>
+    <message>
+        <source>Measurand</source>
+        <translation>Grandeur</translation>
+    </message>
+    <message>
+        <source>Logged</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Min/max logger (LANMOD57)</source>
+        <translation>Enregistreur min/max (LANMOD57)</translation>
+    </message>
+    <message>
+        <source>Description of the meter (at most 47 characters)</source>
+        <translation>Description de l&apos;appareil (47 caractères au plus)</translation>
+    </message>
+</context>
+<context>
+    <name>MeasDisp</name>
+    <message>
+        <source>Voltages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Powers</source>
+        <translation type="unfinished">Puissances</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instantaneous values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lit while the meter is being read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished">Adresse</translation>
+    </message>
+</context>
+<context>
+    <name>Measurands</name>
+    <message>
+        <source>P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U1N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U2N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U3N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U23</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Iavg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I1avg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I2avg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I3avg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PF1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PF2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PF3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UNE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unb.I</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -170,11 +686,11 @@ Version: %3</source>
     </message>
     <message>
         <source>&amp;Receive configuration from meter</source>
-        <translation>&amp;Recevoir la configuration de l'appareil</translation>
+        <translation>&amp;Recevoir la configuration de l&apos;appareil</translation>
     </message>
     <message>
         <source>Sen&amp;d configuration to meter</source>
-        <translation>&amp;Envoyer la configuration à l'appareil</translation>
+        <translation>&amp;Envoyer la configuration à l&apos;appareil</translation>
     </message>
     <message>
         <source>&amp;Version information</source>
@@ -182,7 +698,7 @@ Version: %3</source>
     </message>
     <message>
         <source>Restart &amp;mean-value interval</source>
-        <translation>Redémarrer l'intervalle de &amp;moyenne</translation>
+        <translation>Redémarrer l&apos;intervalle de &amp;moyenne</translation>
     </message>
     <message>
         <source>&amp;Interface...</source>
@@ -198,7 +714,7 @@ Version: %3</source>
     </message>
     <message>
         <source>&amp;Energy meters</source>
-        <translation>Compteurs d'é&amp;nergie</translation>
+        <translation>Compteurs d&apos;é&amp;nergie</translation>
     </message>
     <message>
         <source>&amp;Mean values</source>
@@ -222,7 +738,7 @@ Version: %3</source>
     </message>
     <message>
         <source>Display &amp;pages...</source>
-        <translation>&amp;Pages d'affichage...</translation>
+        <translation>&amp;Pages d&apos;affichage...</translation>
     </message>
     <message>
         <source>&amp;Brightness...</source>
@@ -242,15 +758,15 @@ Version: %3</source>
     </message>
     <message>
         <source>&amp;Open logger file...</source>
-        <translation>&amp;Ouvrir un fichier d'enregistrement...</translation>
+        <translation>&amp;Ouvrir un fichier d&apos;enregistrement...</translation>
     </message>
     <message>
         <source>&amp;Save logger file...</source>
-        <translation>&amp;Enregistrer le fichier d'enregistrement...</translation>
+        <translation>&amp;Enregistrer le fichier d&apos;enregistrement...</translation>
     </message>
     <message>
         <source>&amp;Read from meter</source>
-        <translation>&amp;Lire depuis l'appareil</translation>
+        <translation>&amp;Lire depuis l&apos;appareil</translation>
     </message>
     <message>
         <source>&amp;Profile graph</source>
@@ -389,7 +905,7 @@ Version: %3</source>
     </message>
     <message>
         <source>Logger</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Enregistreur</translation>
     </message>
     <message>
         <source>Simulation</source>
@@ -421,7 +937,7 @@ Version: %3</source>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Appareil</translation>
     </message>
     <message>
         <source>Network settings</source>
@@ -438,10 +954,6 @@ Version: %3</source>
 </context>
 <context>
     <name>QObject</name>
-    <message>
-        <source>Configuration editor</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Addresses 1 to 32</source>
         <translation type="unfinished"></translation>
@@ -535,7 +1047,7 @@ Version: %3</source>
     <name>Toolbar</name>
     <message>
         <source>Meter address</source>
-        <translation>Adresse de l'appareil</translation>
+        <translation>Adresse de l&apos;appareil</translation>
     </message>
     <message>
         <source>Gateway</source>

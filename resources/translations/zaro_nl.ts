@@ -20,51 +20,51 @@
     <name>ConfigFile</name>
     <message>
         <source>Voltage transformer</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanningstransformator</translation>
     </message>
     <message>
         <source>Current transformer</source>
-        <translation type="unfinished"></translation>
+        <translation>Stroomtransformator</translation>
     </message>
     <message>
         <source>Digital output 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitale uitgang 1</translation>
     </message>
     <message>
         <source>Digital output 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitale uitgang 2</translation>
     </message>
     <message>
         <source>Limit on</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenswaarde aan</translation>
     </message>
     <message>
         <source>Limit off</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenswaarde uit</translation>
     </message>
     <message>
         <source>Pulse rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsfrequentie</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparaat</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres</translation>
     </message>
     <message>
         <source>Bus settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Businstellingen</translation>
     </message>
     <message>
         <source>Save configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratie opslaan</translation>
     </message>
     <message>
         <source>Open configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratie openen</translation>
     </message>
 </context>
 <context>
@@ -112,6 +112,165 @@ Version: %3</source>
     </message>
 </context>
 <context>
+    <name>Editor</name>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>1 phase, 2 wires (L-N)</source>
+        <translation>1 fase, 2 draden (L-N)</translation>
+    </message>
+    <message>
+        <source>3 phases, 3 wires, balanced load</source>
+        <translation>3 fasen, 3 draden, symmetrische belasting</translation>
+    </message>
+    <message>
+        <source>3 phases, 4 wires, balanced load</source>
+        <translation>3 fasen, 4 draden, symmetrische belasting</translation>
+    </message>
+    <message>
+        <source>3 phases, 3 wires, 2 current transformers</source>
+        <translation>3 fasen, 3 draden, 2 stroomtransformatoren</translation>
+    </message>
+    <message>
+        <source>3 phases, 3 wires, unbalanced load</source>
+        <translation>3 fasen, 3 draden, asymmetrische belasting</translation>
+    </message>
+    <message>
+        <source>3 phases, 4 wires, unbalanced load</source>
+        <translation>3 fasen, 4 draden, asymmetrische belasting</translation>
+    </message>
+    <message>
+        <source>3 phases, 4 wires, 3 voltage transformers</source>
+        <translation>3 fasen, 4 draden, 3 spanningstransformatoren</translation>
+    </message>
+    <message>
+        <source>Not used</source>
+        <translation>Niet gebruikt</translation>
+    </message>
+    <message>
+        <source>Free (simulation)</source>
+        <translation>Vrij (simulatie)</translation>
+    </message>
+    <message>
+        <source>Limit output</source>
+        <translation>Grenswaarde-uitgang</translation>
+    </message>
+    <message>
+        <source>Pulse output</source>
+        <translation>Pulsuitgang</translation>
+    </message>
+    <message>
+        <source>Internal interval</source>
+        <translation>Intern interval</translation>
+    </message>
+    <message>
+        <source>External synchronisation</source>
+        <translation>Externe synchronisatie</translation>
+    </message>
+    <message>
+        <source>No interval</source>
+        <translation>Geen interval</translation>
+    </message>
+    <message>
+        <source>Not available</source>
+        <translation>Niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Synchronisation input</source>
+        <translation>Synchronisatie-ingang</translation>
+    </message>
+    <message>
+        <source>Tariff input (HT/LT)</source>
+        <translation>Tariefingang (HT/LT)</translation>
+    </message>
+    <message>
+        <source>Stop when full</source>
+        <translation>Stoppen als vol</translation>
+    </message>
+    <message>
+        <source>Overwrite oldest records</source>
+        <translation>Oudste records overschrijven</translation>
+    </message>
+    <message>
+        <source>no parity, 2 stop bits</source>
+        <translation>geen pariteit, 2 stopbits</translation>
+    </message>
+    <message>
+        <source>even parity, 2 stop bits</source>
+        <translation>even pariteit, 2 stopbits</translation>
+    </message>
+    <message>
+        <source>odd parity, 2 stop bits</source>
+        <translation>oneven pariteit, 2 stopbits</translation>
+    </message>
+    <message>
+        <source>no parity, 1 stop bit</source>
+        <translation>geen pariteit, 1 stopbit</translation>
+    </message>
+    <message>
+        <source>0.5 s</source>
+        <translation>0,5 s</translation>
+    </message>
+    <message>
+        <source>1 s</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2 s</source>
+        <translation>2 s</translation>
+    </message>
+    <message>
+        <source>3 s</source>
+        <translation>3 s</translation>
+    </message>
+    <message>
+        <source>4 s</source>
+        <translation>4 s</translation>
+    </message>
+    <message>
+        <source>5 s</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>Fixed page</source>
+        <translation>Vaste pagina</translation>
+    </message>
+    <message>
+        <source>User pages</source>
+        <translation>Gebruikerspagina&apos;s</translation>
+    </message>
+    <message>
+        <source>Automatic loop</source>
+        <translation>Automatische doorloop</translation>
+    </message>
+    <message>
+        <source>Loop by key</source>
+        <translation>Doorloop met toets</translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation>50 Hz</translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>ZARO standard meter</source>
+        <translation>ZARO standaardmeter</translation>
+    </message>
+    <message>
+        <source>ZRM3 extended meter</source>
+        <translation>ZRM3 uitgebreide meter</translation>
+    </message>
+    <message>
+        <source>ZRM3 with LANMOD57 module</source>
+        <translation>ZRM3 met LANMOD57-module</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>ZARO Help</source>
@@ -119,7 +278,364 @@ Version: %3</source>
     </message>
     <message>
         <source>The help pages were not found in %1.</source>
-        <translation>De helppagina's zijn niet gevonden in %1.</translation>
+        <translation>De helppagina&apos;s zijn niet gevonden in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MainPanel</name>
+    <message>
+        <source>Device and interface</source>
+        <translation>Apparaat en interface</translation>
+    </message>
+    <message>
+        <source>Device type</source>
+        <translation>Apparaattype</translation>
+    </message>
+    <message>
+        <source>LANMOD57 module</source>
+        <translation>LANMOD57-module</translation>
+    </message>
+    <message>
+        <source>without interface option</source>
+        <translation>zonder interface-optie</translation>
+    </message>
+    <message>
+        <source>with interface option</source>
+        <translation>met interface-optie</translation>
+    </message>
+    <message>
+        <source>1 A</source>
+        <translation>1 A</translation>
+    </message>
+    <message>
+        <source>5 A</source>
+        <translation>5 A</translation>
+    </message>
+    <message>
+        <source>Current input</source>
+        <translation>Stroomingang</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Network system and transformers</source>
+        <translation>Netsysteem en transformatoren</translation>
+    </message>
+    <message>
+        <source>Network system</source>
+        <translation>Netsysteem</translation>
+    </message>
+    <message>
+        <source>cos-phi correction</source>
+        <translation>cos-phi-correctie</translation>
+    </message>
+    <message>
+        <source>Frequency locked</source>
+        <translation>Frequentie vast</translation>
+    </message>
+    <message>
+        <source>Nominal frequency</source>
+        <translation>Nominale frequentie</translation>
+    </message>
+    <message>
+        <source>Digital outputs</source>
+        <translation>Digitale uitgangen</translation>
+    </message>
+    <message>
+        <source>Digital input</source>
+        <translation>Digitale ingang</translation>
+    </message>
+    <message>
+        <source>Synchronisation</source>
+        <translation>Synchronisatie</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Ingang</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>vergrendeld</translation>
+    </message>
+    <message>
+        <source>Display mode</source>
+        <translation>Displaymodus</translation>
+    </message>
+    <message>
+        <source>Display pages...</source>
+        <translation>Displaypagina&apos;s...</translation>
+    </message>
+    <message>
+        <source>Refresh time</source>
+        <translation>Verversingstijd</translation>
+    </message>
+    <message>
+        <source>Reactive quantities as incoming/outgoing</source>
+        <translation>Blindgrootheden als afname/levering</translation>
+    </message>
+    <message>
+        <source>Logger</source>
+        <translation>Datalogger</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Powers</source>
+        <translation>Vermogens</translation>
+    </message>
+    <message>
+        <source>Estimated recording time (days:hours:minutes)</source>
+        <translation>Geschatte registratieduur (dagen:uren:minuten)</translation>
+    </message>
+    <message>
+        <source>Recording time</source>
+        <translation>Registratieduur</translation>
+    </message>
+    <message>
+        <source>Clear logger...</source>
+        <translation>Logger wissen...</translation>
+    </message>
+    <message>
+        <source>Mean values</source>
+        <translation>Gemiddelde waarden</translation>
+    </message>
+    <message>
+        <source>Measurand</source>
+        <translation>Meetgrootheid</translation>
+    </message>
+    <message>
+        <source>Logged</source>
+        <translation>Registreren</translation>
+    </message>
+    <message>
+        <source>Min/max logger (LANMOD57)</source>
+        <translation>Min/max-logger (LANMOD57)</translation>
+    </message>
+    <message>
+        <source>Description of the meter (at most 47 characters)</source>
+        <translation>Beschrijving van het apparaat (hoogstens 47 tekens)</translation>
+    </message>
+</context>
+<context>
+    <name>MeasDisp</name>
+    <message>
+        <source>Voltages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Powers</source>
+        <translation type="unfinished">Vermogens</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instantaneous values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lit while the meter is being read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished">Adres</translation>
+    </message>
+</context>
+<context>
+    <name>Measurands</name>
+    <message>
+        <source>P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U1N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U2N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U3N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U23</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Iavg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I1avg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I2avg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I3avg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PF1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PF2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PF3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UNE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unb.I</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -222,7 +738,7 @@ Version: %3</source>
     </message>
     <message>
         <source>Display &amp;pages...</source>
-        <translation>Display&amp;pagina's...</translation>
+        <translation>Display&amp;pagina&apos;s...</translation>
     </message>
     <message>
         <source>&amp;Brightness...</source>
@@ -389,7 +905,7 @@ Version: %3</source>
     </message>
     <message>
         <source>Logger</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Datalogger</translation>
     </message>
     <message>
         <source>Simulation</source>
@@ -421,7 +937,7 @@ Version: %3</source>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Apparaat</translation>
     </message>
     <message>
         <source>Network settings</source>
@@ -438,10 +954,6 @@ Version: %3</source>
 </context>
 <context>
     <name>QObject</name>
-    <message>
-        <source>Configuration editor</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Addresses 1 to 32</source>
         <translation type="unfinished"></translation>

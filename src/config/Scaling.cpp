@@ -8,11 +8,10 @@ namespace {
 constexpr float kSqrt3 = 1.73205081f;
 
 // Flag tables written as the entry numbers the meter documents, ranges spelt out.
-template <std::size_t N>
-constexpr std::array<bool, N> Flags(std::initializer_list<int> entries)
-{
+template <std::size_t N> constexpr std::array<bool, N> Flags(std::initializer_list<int> entries) {
     std::array<bool, N> flags{};
-    for (int e : entries) flags[std::size_t(e)] = true;
+    for (int e : entries)
+        flags[std::size_t(e)] = true;
     return flags;
 }
 
@@ -22,12 +21,12 @@ constexpr std::array<bool, kLimitEntries> kLimitBase[3] = {
     Flags<kLimitEntries>({1, 2, 4, 5, 7, 9, 11, 13, 15, 23, 24, 27, 32}),
 };
 constexpr std::array<bool, kLimitEntries> kLimitExtended[3] = {
-    Flags<kLimitEntries>({0, 3, 6, 8, 10, 12, 14, 16, 19, 23, 25, 26, 28, 29, 30, 31, 32, 33, 34, 35,
-                          36, 37, 38, 39}),
-    Flags<kLimitEntries>({1, 4, 5, 8, 10, 12, 14, 17, 20, 23, 25, 26, 28, 29, 30, 31, 32, 33, 34, 35,
-                          36, 37, 38, 39}),
-    Flags<kLimitEntries>({1, 2, 4, 5, 7, 9, 11, 13, 15, 18, 20, 21, 22, 23, 25, 26, 28, 29, 30, 31,
-                          32, 33, 34, 35, 36, 37, 38, 39}),
+    Flags<kLimitEntries>(
+        {0, 3, 6, 8, 10, 12, 14, 16, 19, 23, 25, 26, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39}),
+    Flags<kLimitEntries>(
+        {1, 4, 5, 8, 10, 12, 14, 17, 20, 23, 25, 26, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39}),
+    Flags<kLimitEntries>({1,  2,  4,  5,  7,  9,  11, 13, 15, 18, 20, 21, 22, 23,
+                          25, 26, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39}),
 };
 
 constexpr std::array<bool, kMeanEntries> kMean[3] = {
@@ -40,18 +39,17 @@ constexpr std::array<bool, kMeanEntries> kMean[3] = {
 
 constexpr std::array<bool, kMinMaxEntries> kMinMax[3] = {
     Flags<kMinMaxEntries>({0, 1, 8, 12, 20, 24, 28, 29, 36, 37, 38, 39, 40, 41}),
-    Flags<kMinMaxEntries>({0, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15, 20, 24, 28, 33, 34, 35, 36, 37, 38,
-                           39, 40, 41}),
-    Flags<kMinMaxEntries>({0,  2,  3,  4,  5,  6,  7,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20,
-                           21, 22, 23, 24, 25, 26, 27, 28, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40,
-                           41, 42}),
+    Flags<kMinMaxEntries>(
+        {0, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15, 20, 24, 28, 33, 34, 35, 36, 37, 38, 39, 40, 41}),
+    Flags<kMinMaxEntries>({0,  2,  3,  4,  5,  6,  7,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
+                           22, 23, 24, 25, 26, 27, 28, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42}),
 };
 
 constexpr auto kPmgr0 = Flags<kMeanCodes>({0, 6, 25, 29, 40, 43});
 constexpr auto kPmgr1 = Flags<kMeanCodes>({3, 4, 5, 6, 7, 8, 25, 29, 31, 32, 40, 41, 42, 43, 44, 45});
-constexpr auto kPmgr2 = Flags<kMeanCodes>({0,  1,  2,  3,  4,  5,  6,  7,  8,  12, 21, 22, 23, 25, 26, 27,
-                                          28, 29, 31, 32, 33, 39, 40, 41, 42, 43, 44, 45, 50, 51, 52, 54,
-                                          55, 56, 58, 59, 60, 62, 63, 64});
+constexpr auto kPmgr2 =
+    Flags<kMeanCodes>({0,  1,  2,  3,  4,  5,  6,  7,  8,  12, 21, 22, 23, 25, 26, 27, 28, 29, 31, 32,
+                       33, 39, 40, 41, 42, 43, 44, 45, 50, 51, 52, 54, 55, 56, 58, 59, 60, 62, 63, 64});
 
 // Unit families of the limit codes: plain, k, M and G forms.
 const char* const LimitUnits[][4] = {
@@ -69,8 +67,7 @@ constexpr int kLimitFamily[24] = {0, 0, 1, 1, 2, 3, 4, 5, 2, 3, 4, 0, 6, 7, 7, 1
 
 // Column of LimitUnits for output i: a limit shown in it never needs more than three
 // digits before the decimal point.
-int UnitColumn(int i)
-{
+int UnitColumn(int i) {
     const float x = Messgr100(i, 0) * MaxNenn(i) / 10000.0f;
     if (x > 832000000.0f) return 3;
     if (x > 832000.0f) return 2;
@@ -82,8 +79,7 @@ int UnitColumn(int i)
 
 const std::array<bool, kMeanCodes> pmgr[3] = {kPmgr0, kPmgr1, kPmgr2};
 
-int AnzahlStellen(float x)
-{
+int AnzahlStellen(float x) {
     int n = 0;
     while (x > 8.32f && n < 12) {
         x /= 10.0f;
@@ -92,15 +88,13 @@ int AnzahlStellen(float x)
     return n;
 }
 
-float BerechneSr(const ConfigImage& image, int mode)
-{
+float BerechneSr(const ConfigImage& image, int mode) {
     const float u = mode ? float(image.UrSec) : float(image.MaxU);
     const float i = mode ? image.IrSec : float(image.MaxI / 100.0);
     return SystemCode(image) == 0 ? u * i / kSqrt3 : u * i * kSqrt3;
 }
 
-float Messgr100(int i, int mode)
-{
+float Messgr100(int i, int mode) {
     const float ru = Konf.UrPrim / float(Konf.UrSec);
     const float ri = Konf.IrPrim / Konf.IrSec;
     const float u = mode ? float(Konf.UrSec) : float(Konf.MaxU);
@@ -147,38 +141,32 @@ float Messgr100(int i, int mode)
 }
 
 // Both decade counts come from the same secondaries, so the full scale is always 100.00 %.
-float MaxNenn(int)
-{
+float MaxNenn(int) {
     return 10000.0f;
 }
 
-const char* GrenzwEinh(int i)
-{
+const char* GrenzwEinh(int i) {
     const int code = Konf.DigOut[i];
     if (code >= 24) return "";
     return LimitUnits[kLimitFamily[code]][UnitColumn(i)];
 }
 
-float KorrEinh(int i)
-{
+float KorrEinh(int i) {
     static constexpr float kDivisor[4] = {1.0f, 1000.0f, 1000000.0f, 1000000000.0f};
     return kDivisor[UnitColumn(i)];
 }
 
-bool LimitEntryAvailable(int entry, int model, int netzart)
-{
+bool LimitEntryAvailable(int entry, int model, int netzart) {
     if (entry < 0 || entry >= kLimitEntries || netzart < 0 || netzart > 2) return false;
     return (model ? kLimitExtended : kLimitBase)[netzart][std::size_t(entry)];
 }
 
-bool MeanEntryAvailable(int entry, int netzart)
-{
+bool MeanEntryAvailable(int entry, int netzart) {
     if (entry < 0 || entry >= kMeanEntries || netzart < 0 || netzart > 2) return false;
     return kMean[netzart][std::size_t(entry)];
 }
 
-bool MinMaxEntryAvailable(int entry, int netzart)
-{
+bool MinMaxEntryAvailable(int entry, int netzart) {
     if (entry < 0 || entry >= kMinMaxEntries || netzart < 0 || netzart > 2) return false;
     return kMinMax[netzart][std::size_t(entry)];
 }

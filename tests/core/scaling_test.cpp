@@ -5,9 +5,8 @@
 
 class ScalingTest : public QObject {
     Q_OBJECT
-private slots:
-    void decadeCounts_data()
-    {
+  private slots:
+    void decadeCounts_data() {
         QTest::addColumn<float>("x");
         QTest::addColumn<int>("count");
         QTest::newRow("below threshold") << 8.32f << 0;
@@ -16,15 +15,13 @@ private slots:
         QTest::newRow("83.2 stays one decade") << 83.2f << 1;
         QTest::newRow("capped at twelve") << 1e20f << 12;
     }
-    void decadeCounts()
-    {
+    void decadeCounts() {
         QFETCH(float, x);
         QFETCH(int, count);
         QCOMPARE(AnzahlStellen(x), count);
     }
 
-    void ratedPowerBySystemAndMode()
-    {
+    void ratedPowerBySystemAndMode() {
         ConfigImage image{};
         image.MaxU = 400;
         image.MaxI = 500;
@@ -38,8 +35,7 @@ private slots:
     }
 
     // 100 % value (mode 0), unit and divisor of a limit output.
-    void limitScaling_data()
-    {
+    void limitScaling_data() {
         QTest::addColumn<int>("system");
         QTest::addColumn<int>("code");
         QTest::addColumn<float>("full");
@@ -58,8 +54,7 @@ private slots:
         QTest::newRow("percent") << 4 << 16 << 100.0f << "%" << 1.0f;
         QTest::newRow("no value above 23") << 4 << 30 << 0.0f << "" << 1.0f;
     }
-    void limitScaling()
-    {
+    void limitScaling() {
         QFETCH(int, system);
         QFETCH(int, code);
         QFETCH(float, full);
@@ -80,8 +75,7 @@ private slots:
         QCOMPARE(KorrEinh(1), divisor);
     }
 
-    void unitThresholdsAreDecadesOf832()
-    {
+    void unitThresholdsAreDecadesOf832() {
         Konf = ConfigImage{};
         Konf.MaxU = 100;
         Konf.MaxI = 100;
@@ -100,8 +94,7 @@ private slots:
         QCOMPARE(KorrEinh(0), 1e9f);
     }
 
-    void availabilityTables()
-    {
+    void availabilityTables() {
         // Neutral current only in four-wire systems; unbalance mean code 39 likewise.
         QVERIFY(LimitEntryAvailable(2, 0, 2));
         QVERIFY(!LimitEntryAvailable(2, 0, 1));

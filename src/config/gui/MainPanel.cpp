@@ -1,14 +1,689 @@
 #include "config/gui/MainPanel.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
-#include <QWidget>
+#include "config/ConfigFile.h"
+#include "config/ConfigImage.h"
+#include "config/ConfigTransfer.h"
+#include "config/Editor.h"
+#include "config/EditorLists.h"
+#include "config/EditorRefresh.h"
+#include "config/Scaling.h"
+#include "platform/TimeBase.h"
+#include "settings/INI_File.h"
+#include "settings/SelDevType.h"
+#include "shell/ZARO.h"
 
-QWidget* CreateMainPanel(QWidget* parent)
-{
-    auto* panel = new QWidget(parent);
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kRows = 9; // free mean values and min/max logger channels
+
+struct OutputControls {
+    QComboBox* function;
+    QComboBox* measurand;
+    QLabel* limitLabel[2];
+    QDoubleSpinBox* limit[2];
+    QLabel* limitUnit[2];
+    QLabel* rateLabel;
+    QSpinBox* rate;
+    QComboBox* pulseUnit;
+};
+
+// The editor's controls; null while no main panel exists.
+struct Controls {
+    QWidget* root;
+    QLabel* date;
+    QLabel* time;
+    QComboBox* deviceType;
+    QCheckBox* module;          // hidden: the device type carries the module
+    QComboBox* interfaceOption; // hidden: the model decides the option
+    QCheckBox* rated1A;
+    QCheckBox* rated5A;
+    QSpinBox* address;
+    QComboBox* baudrate;
+    QComboBox* parity;
+
+    QComboBox* system;
+    QCheckBox* cosPhi;
+    QDoubleSpinBox* urPrim;
+    QComboBox* urPrimUnit;
+    QSpinBox* urSec;
+    QDoubleSpinBox* irPrim;
+    QComboBox* irPrimUnit;
+    QDoubleSpinBox* irSec;
+    QComboBox* nomFreq;
+    QCheckBox* freqLock;
+
+    OutputControls out[2];
+
+    QComboBox* syncMode;
+    QSpinBox* interval;
+    QComboBox* tariff;
+
+    QCheckBox* qMode;
+    QComboBox* dispMode;
+    QCheckBox* dispModeLock;
+    QComboBox* refreshTime;
+    QPushButton* pages;
+
+    QComboBox* loggerMode;
+    QCheckBox* loggerGroup[5];
+    QLabel* recordingTime;
+    QPushButton* resetLogger;
+
+    QComboBox* mean[kRows];
+    QCheckBox* meanLog[kRows];
+    QComboBox* minMax[kRows];
+    QCheckBox* minMaxOn[kRows];
+
+    QPlainTextEdit* description;
+};
+
+Controls* ui = nullptr;
+
+void Fill(QComboBox* box, const ListEntry* master, const std::vector<int>& entries) {
+    box->clear();
+    for (int e : entries)
+        box->addItem(EntryName(master[e]), master[e].value);
+}
+
+void FillAll(QComboBox* box, const ListEntry* master, int count) {
+    std::vector<int> entries;
+    entries.reserve(size_t(count));
+    for (int e = 0; e < count; ++e)
+        entries.push_back(e);
+    Fill(box, master, entries);
+}
+
+void Select(QComboBox* box, int value) {
+    box->setCurrentIndex(box->findData(value));
+}
+
+int Value(const QComboBox* box) {
+    return box->currentData().toInt();
+}
+
+// Redraw from Konf ------------------------------------------------------------
+
+void ShowRatios() {
+    const bool kv = Konf.UrPrim >= 1000.0f;
+    ui->urPrim->setValue(kv ? Konf.UrPrim / 1000.0 : Konf.UrPrim);
+    ui->urPrimUnit->setCurrentIndex(kv ? 1 : 0);
+    ui->urSec->setValue(Konf.UrSec);
+    const bool ka = Konf.IrPrim >= 1000.0f;
+    ui->irPrim->setValue(ka ? Konf.IrPrim / 1000.0 : Konf.IrPrim);
+    ui->irPrimUnit->setCurrentIndex(ka ? 1 : 0);
+    ui->irSec->setValue(Konf.IrSec);
+}
+
+void ShowOutput(int i) {
+    OutputControls& o = ui->out[i];
+    const int func = DigoutFunc(i);
+    Select(o.function, func);
+    const bool limit = func == 3;
+    const bool pulse = func == 2;
+    for (int f = 0; f < 2; ++f) {
+        o.limitLabel[f]->setVisible(limit);
+        o.limit[f]->setVisible(limit);
+        o.limitUnit[f]->setVisible(limit);
+    }
+    o.rateLabel->setVisible(pulse);
+    o.rate->setVisible(pulse);
+    o.pulseUnit->setVisible(pulse);
+    o.measurand->clear();
+    if (limit) {
+        Fill(o.measurand, kOutputMaster, DigoutSelEntries(i, 3));
+        Select(o.measurand, Konf.DigOut[i]);
+        const LimitFieldView view = LimitFields(i);
+        const QString unit = QString::fromLatin1(GrenzwEinh(i)); // SetupLimitUnit
+        for (int f = 0; f < 2; ++f) {
+            o.limit[f]->setDecimals(view.decimals);
+            o.limit[f]->setRange(view.min, view.max);
+            o.limit[f]->setValue(view.value[f]);
+            o.limitUnit[f]->setText(unit);
+        }
+    } else if (pulse) {
+        const std::vector<int> entries = DigoutSelEntries(i, 2);
+        Fill(o.measurand, kOutputMaster, entries);
+        o.measurand->setCurrentIndex(PulsEnergyPosition(i, entries));
+        o.rate->setValue(Konf.PulseRate[i]);
+        Fill(o.pulseUnit, kPulseUnitMaster, PulsUnitEntries(i)); // SetupPulsUnit
+        o.pulseUnit->setCurrentIndex(Konf.DigOut[i] % 4);
+    }
+}
+
+void ShowMeanAndMinMax() {
+    const bool ext = Konf.Model != 0;
+    if (ext) {
+        const std::vector<int> entries = MeanSelEntries();
+        for (int k = 0; k < kRows; ++k) {
+            Fill(ui->mean[k], kMeanMaster, entries);
+            Select(ui->mean[k], Konf.MeanMeas[k]);
+        }
+    }
+    if (CommType == 3) {
+        const std::vector<int> entries = MinMaxSelEntries();
+        for (int k = 0; k < kRows; ++k) {
+            Fill(ui->minMax[k], kMinMaxMaster, entries);
+            Select(ui->minMax[k], Konf.MinMaxLogger[k]);
+            ui->minMaxOn[k]->setChecked(Konf.MinMaxLogger[k] != 255 && Konf.MinMaxLogger[k] != 0);
+        }
+    }
+}
+
+void ShowAllImpl() {
+    if (!ui) return;
+    PrepareRedraw();
+    const LocalTime now = LocalNow();
+    ui->date->setText(QString::fromStdString(FormatDate(now)));
+    ui->time->setText(QString::fromStdString(FormatTime(now)));
+
+    Select(ui->system, SystemCode(Konf));
+    ui->cosPhi->setChecked(Konf.System & 0x80);
+    ShowRatios();
+
+    Select(ui->syncMode, SyncModeValue());
+    ui->interval->setValue(Konf.EnergyControl & 0x3F);
+    Select(ui->tariff, TariffValue());
+
+    Select(ui->loggerMode, LoggerModeValue());
+    for (int k = 0; k < 5; ++k) {
+        ui->loggerGroup[k]->setChecked(Konf.Logger & (0x0400 << k));
+        ui->loggerGroup[k]->setText(LoggerGroupLabel(k));
+    }
+    for (int k = 0; k < kRows; ++k)
+        ui->meanLog[k]->setChecked((Konf.Mean_Log >> k) & 1);
+
+    ShowOutput(0);
+    ShowOutput(1);
+
+    const bool ext = Konf.Model != 0;
+    ui->qMode->setChecked(ext && (Konf.DispMode & 0x80));
+    Select(ui->dispMode, Konf.DispMode & 0x03);
+    ui->dispModeLock->setChecked(Konf.DispMode & 0x04);
+    Select(ui->refreshTime, ext ? Konf.Display >> 4 : 1);
+    ui->nomFreq->setCurrentIndex((Konf.Freq & 0x02) ? 0 : 1);
+    ui->freqLock->setChecked(Konf.Freq & 0x80);
+
+    ShowMeanAndMinMax();
+    ui->recordingTime->setText(LoggerModeValue() != 0 ? RecordingTimeText() : QStringLiteral("- - -"));
+
+    const QString description = QString::fromLatin1(Konf.Description);
+    if (ui->description->toPlainText() != description) {
+        ui->description->blockSignals(true);
+        ui->description->setPlainText(description);
+        ui->description->blockSignals(false);
+    }
+    Select(ui->deviceType, Konf.Model + (CommType == 3 ? 1 : 0));
+    ui->rated1A->setChecked(Konf.MaxI == 100);
+    ui->rated5A->setChecked(Konf.MaxI != 100);
+    ui->address->setValue(Konf.Address);
+    Select(ui->baudrate, Konf.BusSettings & 0x07);
+    Select(ui->parity, (Konf.BusSettings >> 3) & 0x03);
+    for (QAbstractSpinBox* box : ui->root->findChildren<QAbstractSpinBox*>())
+        box->setProperty("shown", box->text());
+}
+
+// Hides a whole row of a group's form, label included, without leaving a gap.
+void ShowRow(QWidget* field, bool on) {
+    if (auto* form = qobject_cast<QFormLayout*>(field->parentWidget()->layout()))
+        form->setRowVisible(field, on);
+}
+
+void ActivateObjectsImpl() {
+    if (!ui) return;
+    const EditorActivation a = ActivateEditor();
+    ShowRow(ui->module, false);
+    ShowRow(ui->interfaceOption, false);
+    Fill(ui->system, kSystemList, SystemEntries());
+    ShowRow(ui->nomFreq, a.nomFreqVisible);
+    ui->freqLock->setEnabled(a.freqLockEnabled);
+    ui->refreshTime->setEnabled(a.freqLockEnabled);
+    for (OutputControls& o : ui->out)
+        Fill(o.function, kDigoutFunctionList, DigoutFunctionEntries());
+    Fill(ui->syncMode, kSyncModeList, SyncModeEntries());
+    Fill(ui->tariff, kTariffList, TariffEntries());
+    Fill(ui->loggerMode, kLoggerModeList, LoggerModeEntries());
+    ui->recordingTime->setEnabled(a.recordingEnabled);
+    for (QCheckBox* box : ui->loggerGroup)
+        box->setEnabled(a.recordingEnabled);
+    // The base model logs two power channels only.
+    for (int k = 2; k < 5; ++k)
+        ui->loggerGroup[k]->setVisible(Konf.Model != 0);
+    ui->interval->setEnabled(a.intervalEnabled);
+    ui->qMode->setEnabled(a.extendedDisplay);
+    ui->dispMode->setEnabled(a.extendedDisplay);
+    ui->dispModeLock->setEnabled(a.extendedDisplay);
+    ui->pages->setEnabled(a.pagesEnabled);
+    for (int k = 0; k < kRows; ++k) {
+        ui->mean[k]->setEnabled(a.meanEnabled);
+        ui->meanLog[k]->setEnabled(a.meanLogEnabled[k]);
+        ui->minMax[k]->setEnabled(a.minMaxEnabled);
+        ui->minMaxOn[k]->setEnabled(a.minMaxEnabled);
+    }
+}
+
+// Building the panel ------------------------------------------------------------
+
+QFormLayout* Form(QGroupBox* group) {
+    auto* form = new QFormLayout(group);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    return form;
+}
+
+QComboBox* Combo(QWidget* parent, const char* name) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return box;
+}
+
+QCheckBox* Check(QWidget* parent, const QString& text, const QString& name) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QDoubleSpinBox* Number(QWidget* parent, const char* name, double min, double max, int decimals) {
+    auto* box = new QDoubleSpinBox(parent);
+    box->setObjectName(name);
+    box->setRange(min, max);
+    box->setDecimals(decimals);
+    box->setKeyboardTracking(false);
+    return box;
+}
+
+QSpinBox* Integer(QWidget* parent, const char* name, int min, int max) {
+    auto* box = new QSpinBox(parent);
+    box->setObjectName(name);
+    box->setRange(min, max);
+    box->setKeyboardTracking(false);
+    return box;
+}
+
+// Connects a user action to a callback; nothing runs while the panel is going away.
+template <typename Signal, typename Sender, typename F> void On(Sender* sender, Signal signal, F f) {
+    QObject::connect(sender, signal, sender, [f] {
+        if (ui) f();
+    });
+}
+
+// A number field commits when the user leaves it; leaving it untouched commits nothing,
+// so tabbing through the editor never re-rounds a stored value.
+template <typename F> void OnEdited(QAbstractSpinBox* box, F f) {
+    QObject::connect(box, &QAbstractSpinBox::editingFinished, box, [box, f] {
+        if (!ui || box->text() == box->property("shown").toString()) return;
+        f();
+        box->setProperty("shown", box->text());
+    });
+}
+
+QWidget* Row(QWidget* parent, std::initializer_list<QWidget*> widgets) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* w : widgets) {
+        w->setParent(row);
+        layout->addWidget(w);
+    }
+    layout->addStretch();
+    return row;
+}
+
+void RefreshToolbarLists() {
+    InitToolbarDeviceAddr();
+    InitToolbarGateway();
+}
+
+QGroupBox* DeviceGroup(QWidget* parent) {
+    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Device and interface"), parent);
+    group->setObjectName("DeviceGroup");
+    auto* form = Form(group);
+    ui->deviceType = Combo(group, "DeviceType");
+    FillAll(ui->deviceType, kDeviceTypeList, 3);
+    form->addRow(QCoreApplication::translate("MainPanel", "Device type"), ui->deviceType);
+    ui->module = Check(group, QCoreApplication::translate("MainPanel", "LANMOD57 module"), "ModuleBox");
+    ui->interfaceOption = Combo(group, "InterfaceOption");
+    ui->interfaceOption->addItem(QCoreApplication::translate("MainPanel", "without interface option"), 0);
+    ui->interfaceOption->addItem(QCoreApplication::translate("MainPanel", "with interface option"), 1);
+    form->addRow(ui->module);
+    form->addRow(ui->interfaceOption);
+    ui->rated1A = Check(group, QCoreApplication::translate("MainPanel", "1 A"), "Rated1A");
+    ui->rated5A = Check(group, QCoreApplication::translate("MainPanel", "5 A"), "Rated5A");
+    form->addRow(QCoreApplication::translate("MainPanel", "Current input"),
+                 Row(group, {ui->rated1A, ui->rated5A}));
+    ui->address = Integer(group, "DeviceAddress", 1, 255);
+    form->addRow(EditorCaptionText(kCapAddress), ui->address);
+    ui->baudrate = Combo(group, "DevBaudrate");
+    FillAll(ui->baudrate, kBaudRateList, 5);
+    ui->parity = Combo(group, "DevParity");
+    FillAll(ui->parity, kParityList, 4);
+    form->addRow(EditorCaptionText(kCapBusSettings), Row(group, {ui->baudrate, ui->parity}));
+    ui->date = new QLabel(group);
+    ui->date->setObjectName("Date");
+    ui->time = new QLabel(group);
+    ui->time->setObjectName("Time");
+    form->addRow(QCoreApplication::translate("MainPanel", "Date"), Row(group, {ui->date, ui->time}));
+
+    On(ui->deviceType, &QComboBox::activated, [] {
+        CmSelDeviceType(ui->deviceType->currentIndex());
+        RefreshToolbarLists();
+    });
+    On(ui->module, &QCheckBox::clicked, [] {
+        CmSelModuleType(ui->module->isChecked());
+        RefreshToolbarLists();
+    });
+    On(ui->interfaceOption, &QComboBox::activated, [] { CmSelInterfaceOption(Value(ui->interfaceOption)); });
+    // The two boxes are exclusive: ticking one unticks the other.
+    On(ui->rated1A, &QCheckBox::clicked, [] { CmSelI(1); });
+    On(ui->rated5A, &QCheckBox::clicked, [] { CmSelI(0); });
+    OnEdited(ui->address, [] { CmSelDeviceAddr(ui->address->value()); });
+    On(ui->baudrate, &QComboBox::activated, [] { CmSelDevBaudrate(Value(ui->baudrate)); });
+    On(ui->parity, &QComboBox::activated, [] { CmSelDevParity(Value(ui->parity)); });
+    return group;
+}
+
+QGroupBox* NetworkGroup(QWidget* parent) {
+    auto* group =
+        new QGroupBox(QCoreApplication::translate("MainPanel", "Network system and transformers"), parent);
+    group->setObjectName("NetworkGroup");
+    auto* form = Form(group);
+    ui->system = Combo(group, "System");
+    form->addRow(QCoreApplication::translate("MainPanel", "Network system"), ui->system);
+    ui->cosPhi = Check(group, QCoreApplication::translate("MainPanel", "cos-phi correction"), "CosPhiCorr");
+    form->addRow(ui->cosPhi);
+
+    ui->urPrim = Number(group, "UrPrim", 0.0, 999999.0, 3);
+    ui->urPrimUnit = Combo(group, "UrPrimUnit");
+    ui->urPrimUnit->addItems({"V", "kV"});
+    ui->urSec = Integer(group, "UrSec", 1, 1000);
+    ui->urSec->setSuffix(" V");
+    form->addRow(EditorCaptionText(kCapVoltageTransformer),
+                 Row(group, {ui->urPrim, ui->urPrimUnit, new QLabel("/", group), ui->urSec}));
+    ui->irPrim = Number(group, "IrPrim", 0.0, 999999.0, 3);
+    ui->irPrimUnit = Combo(group, "IrPrimUnit");
+    ui->irPrimUnit->addItems({"A", "kA"});
+    ui->irSec = Number(group, "IrSec", 0.001, 10.0, 3);
+    ui->irSec->setSuffix(" A");
+    form->addRow(EditorCaptionText(kCapCurrentTransformer),
+                 Row(group, {ui->irPrim, ui->irPrimUnit, new QLabel("/", group), ui->irSec}));
+
+    ui->freqLock = Check(group, QCoreApplication::translate("MainPanel", "Frequency locked"), "FreqLock");
+    form->addRow(ui->freqLock);
+    ui->nomFreq = Combo(group, "NomFreq");
+    FillAll(ui->nomFreq, kNomFreqList, 2);
+    form->addRow(QCoreApplication::translate("MainPanel", "Nominal frequency"), ui->nomFreq);
+
+    On(ui->system, &QComboBox::activated, [] { CmSelSystem(Value(ui->system)); });
+    On(ui->cosPhi, &QCheckBox::clicked, [] { CmCosPhiCorr(ui->cosPhi->isChecked()); });
+    OnEdited(ui->urPrim, [] { CmUrPrim(float(ui->urPrim->value()), ui->urPrimUnit->currentIndex()); });
+    On(ui->urPrimUnit, &QComboBox::activated,
+       [] { CmUrPrim(float(ui->urPrim->value()), ui->urPrimUnit->currentIndex()); });
+    OnEdited(ui->urSec, [] { CmUrSec(ui->urSec->value()); });
+    OnEdited(ui->irPrim, [] { CmIrPrim(float(ui->irPrim->value()), ui->irPrimUnit->currentIndex()); });
+    On(ui->irPrimUnit, &QComboBox::activated,
+       [] { CmIrPrim(float(ui->irPrim->value()), ui->irPrimUnit->currentIndex()); });
+    OnEdited(ui->irSec, [] { CmIrSec(float(ui->irSec->value())); });
+    On(ui->freqLock, &QCheckBox::clicked, [] { CmLockFreq(ui->freqLock->isChecked()); });
+    On(ui->nomFreq, &QComboBox::activated, [] { CmSelFreq(ui->nomFreq->currentIndex()); });
+    return group;
+}
+
+void BuildOutput(QGroupBox* group, QGridLayout* grid, int i) {
+    OutputControls& o = ui->out[i];
+    const QString n = QString::number(i + 1);
+    const int row = i * 4;
+    grid->addWidget(new QLabel(EditorCaptionText(i ? kCapOutput2 : kCapOutput1), group), row, 0);
+    o.function = Combo(group, qPrintable("DigOutFunc" + n));
+    grid->addWidget(o.function, row, 1, 1, 3);
+    o.measurand = Combo(group, qPrintable("DigOutMeas" + n));
+    grid->addWidget(o.measurand, row + 1, 1, 1, 3);
+    for (int f = 0; f < 2; ++f) {
+        o.limitLabel[f] = new QLabel(EditorCaptionText(f ? kCapLimitOff : kCapLimitOn), group);
+        o.limit[f] = Number(group, qPrintable((f ? "LimitOff" : "LimitOn") + n), 0.0, 1.0, 2);
+        o.limitUnit[f] = new QLabel(group);
+        o.limitUnit[f]->setObjectName((f ? "LimitOffUnit" : "LimitOnUnit") + n);
+        grid->addWidget(o.limitLabel[f], row + 2 + f, 0);
+        grid->addWidget(o.limit[f], row + 2 + f, 1);
+        grid->addWidget(o.limitUnit[f], row + 2 + f, 2);
+        OnEdited(o.limit[f], [i, f] { CmDigOutLimit(i, f, float(ui->out[i].limit[f]->value())); });
+    }
+    o.rateLabel = new QLabel(EditorCaptionText(kCapPulseRate), group);
+    o.rate = Integer(group, qPrintable("PulseRate" + n), 1, 32767);
+    o.pulseUnit = Combo(group, qPrintable("PulseUnit" + n));
+    grid->addWidget(o.rateLabel, row + 2, 0);
+    grid->addWidget(o.rate, row + 2, 1);
+    grid->addWidget(o.pulseUnit, row + 2, 2);
+
+    On(o.function, &QComboBox::activated, [i] { CmSelDigOut(i, Value(ui->out[i].function)); });
+    On(o.measurand, &QComboBox::activated, [i] { CmDigOutMeas(i, Value(ui->out[i].measurand)); });
+    OnEdited(o.rate, [i] { CmDigOutPuls(i, ui->out[i].rate->value()); });
+    On(o.pulseUnit, &QComboBox::activated, [i] { CmSelPulsUnit(i, Value(ui->out[i].pulseUnit)); });
+}
+
+QGroupBox* OutputsGroup(QWidget* parent) {
+    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Digital outputs"), parent);
+    group->setObjectName("OutputsGroup");
+    auto* grid = new QGridLayout(group);
+    BuildOutput(group, grid, 0);
+    BuildOutput(group, grid, 1);
+    grid->setColumnStretch(3, 1);
+    return group;
+}
+
+QGroupBox* InputGroup(QWidget* parent) {
+    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Digital input"), parent);
+    group->setObjectName("InputGroup");
+    auto* form = Form(group);
+    ui->syncMode = Combo(group, "SyncMode");
+    form->addRow(QCoreApplication::translate("MainPanel", "Synchronisation"), ui->syncMode);
+    ui->interval = Integer(group, "SyncInterval", 0, 63);
+    ui->interval->setSuffix(QCoreApplication::translate("MainPanel", " min"));
+    form->addRow(QCoreApplication::translate("MainPanel", "Interval"), ui->interval);
+    ui->tariff = Combo(group, "Tariff");
+    form->addRow(QCoreApplication::translate("MainPanel", "Input"), ui->tariff);
+    On(ui->syncMode, &QComboBox::activated, [] { CmSelSyncMode(Value(ui->syncMode)); });
+    OnEdited(ui->interval, [] { CmSetSyncIntervall(ui->interval->value()); });
+    On(ui->tariff, &QComboBox::activated, [] { CmSelHighLow(Value(ui->tariff)); });
+    return group;
+}
+
+QGroupBox* DisplayGroup(QWidget* parent) {
+    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Display"), parent);
+    group->setObjectName("DisplayGroup");
+    auto* form = Form(group);
+    ui->dispMode = Combo(group, "DispMode");
+    FillAll(ui->dispMode, kDispModeList, 4);
+    ui->dispModeLock = Check(group, QCoreApplication::translate("MainPanel", "locked"), "DispModeLock");
+    form->addRow(QCoreApplication::translate("MainPanel", "Display mode"),
+                 Row(group, {ui->dispMode, ui->dispModeLock}));
+    ui->pages = new QPushButton(QCoreApplication::translate("MainPanel", "Display pages..."), group);
+    ui->pages->setObjectName("PagesButton");
+    form->addRow(ui->pages);
+    ui->refreshTime = Combo(group, "RefreshTime");
+    FillAll(ui->refreshTime, kRefreshTimeList, 6);
+    form->addRow(QCoreApplication::translate("MainPanel", "Refresh time"), ui->refreshTime);
+    ui->qMode = Check(
+        group, QCoreApplication::translate("MainPanel", "Reactive quantities as incoming/outgoing"), "QMode");
+    form->addRow(ui->qMode);
+    On(ui->dispMode, &QComboBox::activated, [] { CmSelDispMode(Value(ui->dispMode)); });
+    On(ui->dispModeLock, &QCheckBox::clicked, [] { CmLockDispMode(ui->dispModeLock->isChecked()); });
+    On(ui->refreshTime, &QComboBox::activated, [] { CmSelRefreshTime(Value(ui->refreshTime)); });
+    On(ui->qMode, &QCheckBox::clicked, [] { CmSelQMode(ui->qMode->isChecked()); });
+    return group;
+}
+
+void TakeLoggerGroups() {
+    bool groups[5];
+    for (int k = 0; k < 5; ++k)
+        groups[k] = ui->loggerGroup[k]->isChecked();
+    CmSelLoggerMeas(groups);
+}
+
+QGroupBox* LoggerGroup(QWidget* parent) {
+    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Logger"), parent);
+    group->setObjectName("LoggerGroup");
+    auto* form = Form(group);
+    ui->loggerMode = Combo(group, "LoggerMode");
+    form->addRow(QCoreApplication::translate("MainPanel", "Mode"), ui->loggerMode);
+    auto* boxes = new QWidget(group);
+    auto* row = new QHBoxLayout(boxes);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (int k = 0; k < 5; ++k) {
+        ui->loggerGroup[k] = Check(boxes, QString(), "LoggerGroup" + QString::number(k));
+        row->addWidget(ui->loggerGroup[k]);
+        On(ui->loggerGroup[k], &QCheckBox::clicked, [] { TakeLoggerGroups(); });
+    }
+    row->addStretch();
+    form->addRow(QCoreApplication::translate("MainPanel", "Powers"), boxes);
+    ui->recordingTime = new QLabel(group);
+    ui->recordingTime->setObjectName("RecordingTime");
+    ui->recordingTime->setToolTip(
+        QCoreApplication::translate("MainPanel", "Estimated recording time (days:hours:minutes)"));
+    form->addRow(QCoreApplication::translate("MainPanel", "Recording time"), ui->recordingTime);
+    ui->resetLogger = new QPushButton(QCoreApplication::translate("MainPanel", "Clear logger..."), group);
+    ui->resetLogger->setObjectName("ResetLogger");
+    form->addRow(ui->resetLogger);
+    On(ui->loggerMode, &QComboBox::activated, [] { CmSelLoggerMode(Value(ui->loggerMode)); });
+    On(ui->resetLogger, &QPushButton::clicked, [] { ResetLoggerKonf(); });
+    return group;
+}
+
+void TakeMeanLogging() {
+    bool boxes[kRows];
+    for (int k = 0; k < kRows; ++k)
+        boxes[k] = ui->meanLog[k]->isChecked();
+    CmSelMeanLogMeas(boxes);
+}
+
+QGroupBox* MeanGroup(QWidget* parent) {
+    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Mean values"), parent);
+    group->setObjectName("MeanGroup");
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(new QLabel(QCoreApplication::translate("MainPanel", "Measurand"), group), 0, 1);
+    grid->addWidget(new QLabel(QCoreApplication::translate("MainPanel", "Logged"), group), 0, 2);
+    for (int k = 0; k < kRows; ++k) {
+        grid->addWidget(new QLabel(QString::number(k + 1), group), k + 1, 0);
+        ui->mean[k] = Combo(group, qPrintable("MeanMeas" + QString::number(k)));
+        ui->meanLog[k] = Check(group, QString(), "MeanLog" + QString::number(k));
+        grid->addWidget(ui->mean[k], k + 1, 1);
+        grid->addWidget(ui->meanLog[k], k + 1, 2);
+        On(ui->mean[k], &QComboBox::activated, [k] { CmSelMean(k, Value(ui->mean[k])); });
+        On(ui->meanLog[k], &QCheckBox::clicked, [] { TakeMeanLogging(); });
+    }
+    grid->setColumnStretch(3, 1);
+    return group;
+}
+
+QGroupBox* MinMaxGroup(QWidget* parent) {
+    auto* group =
+        new QGroupBox(QCoreApplication::translate("MainPanel", "Min/max logger (LANMOD57)"), parent);
+    group->setObjectName("MinMaxGroup");
+    auto* grid = new QGridLayout(group);
+    for (int k = 0; k < kRows; ++k) {
+        grid->addWidget(new QLabel(QString::number(k + 1), group), k, 0);
+        ui->minMax[k] = Combo(group, qPrintable("MinMax" + QString::number(k)));
+        // The box tells whether the channel records; the selector decides it.
+        ui->minMaxOn[k] = Check(group, QString(), "MinMaxOn" + QString::number(k));
+        ui->minMaxOn[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        ui->minMaxOn[k]->setFocusPolicy(Qt::NoFocus);
+        grid->addWidget(ui->minMax[k], k, 1);
+        grid->addWidget(ui->minMaxOn[k], k, 2);
+        On(ui->minMax[k], &QComboBox::activated, [k] { CmSelMM(k, Value(ui->minMax[k])); });
+    }
+    grid->setColumnStretch(3, 1);
+    return group;
+}
+
+// The meter keeps 47 bytes of description and a terminating zero.
+void TakeDescription() {
+    QPlainTextEdit* edit = ui->description;
+    const QString text = edit->toPlainText();
+    const QString kept = CmReadDescr(text);
+    if (kept == text) return;
+    edit->blockSignals(true);
+    edit->setPlainText(kept);
+    edit->moveCursor(QTextCursor::End);
+    edit->blockSignals(false);
+}
+
+QGroupBox* DescriptionGroup(QWidget* parent) {
+    auto* group = new QGroupBox(EditorCaptionText(kCapDevice), parent);
+    group->setObjectName("DescriptionGroup");
+    auto* layout = new QVBoxLayout(group);
+    ui->description = new QPlainTextEdit(group);
+    ui->description->setObjectName("Description");
+    ui->description->setTabChangesFocus(true);
+    ui->description->setPlaceholderText(
+        QCoreApplication::translate("MainPanel", "Description of the meter (at most 47 characters)"));
+    ui->description->setMaximumHeight(ui->description->fontMetrics().lineSpacing() * 4);
+    layout->addWidget(ui->description);
+    On(ui->description, &QPlainTextEdit::textChanged, [] { TakeDescription(); });
+    return group;
+}
+
+// The panel owns the controls; its destructor runs before its children go, so no
+// redraw can reach a control that is being deleted.
+class EditorPanel : public QScrollArea {
+  public:
+    using QScrollArea::QScrollArea;
+    ~EditorPanel() override {
+        ShowAllHook = nullptr;
+        ActivateObjectsHook = nullptr;
+        delete ui;
+        ui = nullptr;
+    }
+};
+
+} // namespace
+
+QWidget* CreateMainPanel(QWidget* parent) {
+    auto* panel = new EditorPanel(parent);
     panel->setObjectName("MainPanel");
-    auto* layout = new QVBoxLayout(panel);
-    layout->addWidget(new QLabel(QObject::tr("Configuration editor"), panel));
+    panel->setWidgetResizable(true);
+    panel->setFrameShape(QFrame::NoFrame);
+    delete ui;
+    ui = new Controls{};
+
+    auto* content = new QWidget(panel);
+    ui->root = content;
+    auto* columns = new QHBoxLayout(content);
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+    // Created in reading order, so the tab order follows the groups.
+    left->addWidget(DeviceGroup(content));
+    left->addWidget(NetworkGroup(content));
+    left->addWidget(OutputsGroup(content));
+    left->addWidget(InputGroup(content));
+    left->addStretch();
+    right->addWidget(DisplayGroup(content));
+    right->addWidget(LoggerGroup(content));
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(MeanGroup(content));
+    lists->addWidget(MinMaxGroup(content));
+    right->addLayout(lists);
+    right->addWidget(DescriptionGroup(content));
+    right->addStretch();
+    panel->setWidget(content);
+
+    ShowAllHook = ShowAllImpl;
+    ActivateObjectsHook = ActivateObjectsImpl;
+    ActivateObjectsImpl();
+    ShowAllImpl();
     return panel;
 }

@@ -1,0 +1,282 @@
+#include "config/EditorLists.h"
+
+#include "config/ConfigImage.h"
+#include "config/Scaling.h"
+#include "settings/INI_File.h"
+
+#include <QCoreApplication>
+
+
+// Measurand names are the meter's own display abbreviations; they read the same in
+// every language, so only the words around them are translated.
+const ListEntry kOutputMaster[kOutputMasterSize] = {
+    {"I", 0},                   //  0 single phase
+    {"I1, I2, I3", 0},          //  1
+    {"IN", 11},                 //  2 four-wire only
+    {"U", 3},                   //  3 single phase
+    {"U12, U23, U31", 2},       //  4
+    {"I1avg, I2avg, I3avg", 1}, //  5
+    {"Iavg", 1},                //  6
+    {"U1N, U2N, U3N", 3},       //  7
+    {"P", 4},                   //  8
+    {"P1, P2, P3", 4},          //  9
+    {"Q", 5},                   // 10
+    {"Q1, Q2, Q3", 5},          // 11
+    {"S", 6},                   // 12
+    {"S1, S2, S3", 6},          // 13
+    {"PF", 7},                  // 14
+    {"PF1, PF2, PF3", 7},       // 15
+    {"ΣP", 8},                  // 16 extended, class 0
+    {"ΣP", 8},                  // 17 extended, class 1
+    {"ΣP", 8},                  // 18 extended, class 2
+    {"ΣQ", 9},                  // 19 extended, class 0
+    {"ΣQ", 9},                  // 20 extended, classes 1, 2
+    {"UNE", 15},                // 21
+    {"unb.U", 16},              // 22
+    {"F", 12},                  // 23
+    {"thd.U", 13},              // 24 base model
+    {"thd.U", 13},              // 25 extended model
+    {"thd.I", 14},              // 26 extended model
+    {"thd.I", 14},              // 27 base model
+    {"Q.ind-int", 18},          // 28 inductive/capacitive presentation
+    {"Q.cap-int", 20},          // 29
+    {"Q.inc-int", 18},          // 30 incoming/outgoing presentation
+    {"Q.out-int", 20},          // 31
+    {"ΣS", 10},                 // 32
+    {"P.inc-int", 17},          // 33
+    {"P.out-int", 19},          // 34
+    {"Q.ind-int (Trend)", 23},  // 35
+    {"P.inc-int (Trend)", 22},  // 36
+    {"Q.inc-int (Trend)", 23},  // 37
+    {"P.out-int (Trend)", 22},  // 38
+    {"S.int", 21},              // 39
+    {"EPinc HT", 64},           // 40
+    {"EPinc LT", 68},
+    {"EPout HT", 72},
+    {"EPout LT", 76},
+    {"EQind HT", 80}, // 44
+    {"EQind LT", 84},
+    {"EQcap HT", 88},
+    {"EQcap LT", 92},
+    {"EQinc HT", 96}, // 48
+    {"EQinc LT", 100},
+    {"EQout HT", 104},
+    {"EQout LT", 108},
+    {"Unb.I", 11}, // 52
+};
+
+const ListEntry kPulseUnitMaster[8] = {
+    {"Wh", 0}, {"kWh", 1}, {"MWh", 2}, {"GWh", 3}, {"varh", 4}, {"kvarh", 5}, {"Mvarh", 6}, {"Gvarh", 7},
+};
+
+const ListEntry kMeanMaster[55] = {
+    {QT_TRANSLATE_NOOP("Editor", "none"), 255},                                   //  0
+    {"U", 0},                                           //  1 single phase
+    {"U1N", 0},                                         //  2
+    {"U2N", 1},       {"U3N", 2},      {"U12", 3},      //  5
+    {"U23", 4},       {"U31", 5},      {"I", 6},        //  8 single phase
+    {"I1", 6},                                          //  9
+    {"I2", 7},        {"I3", 8},       {"IN", 12},      // 12
+    {"P1.inc", 50},                                     // 13
+    {"P2.inc", 51},   {"P3.inc", 52},  {"P1.out", 54},  // 16
+    {"P2.out", 55},   {"P3.out", 56},  {"Q1.ind", 58},  // 19 inductive/capacitive presentation
+    {"Q2.ind", 59},   {"Q3.ind", 60},  {"Q1.cap", 62},  // 22
+    {"Q2.cap", 63},   {"Q3.cap", 64},  {"Q1.inc", 58},  // 25 incoming/outgoing presentation
+    {"Q2.inc", 59},   {"Q3.inc", 60},  {"Q1.out", 62},  // 28
+    {"Q2.out", 63},   {"Q3.out", 64},  {"S1", 21},      // 31
+    {"S2", 22},       {"S3", 23},      {"F", 25},       // 34
+    {"PF", 29},                                         // 35
+    {"PF1", 26},                                        // 36
+    {"PF2", 27},      {"PF3", 28},     {"Umean", 31},   // 39
+    {"Imean", 32},    {"UNE", 33},                      // 41
+    {"unb.U", 39},                                      // 42
+    {"THD U", 40},                                      // 43 single phase
+    {"THD U1", 40},                                     // 44
+    {"THD U2", 41},   {"THD U3", 42},  {"THD U12", 40}, // 47
+    {"THD U23", 41},  {"THD U31", 42}, {"THD I", 43},   // 50 single phase
+    {"THD I1", 43},                                     // 51
+    {"THD I2", 44},   {"THD I3", 45},  {"Unb.I", 12},   // 54
+};
+
+const ListEntry kMinMaxMaster[43] = {
+    {QT_TRANSLATE_NOOP("Editor", "none"), 255}, {"U", 70},      {"U1N", 71},    {"U2N", 72},        {"U3N", 73},        {"U12", 74},
+    {"U23", 75},      {"U31", 76},    {"I", 77},      {"I1", 78},         {"I2", 79},         {"I3", 80},
+    {"P", 81},        {"I1avg", 82},  {"I2avg", 83},  {"I3avg", 84},      {"P1", 85},         {"P2", 86},
+    {"P3", 87},       {"IN", 88},     {"Q", 89},      {"Q1", 90},         {"Q2", 91},         {"Q3", 92},
+    {"S", 93},        {"S1", 94},     {"S2", 95},     {"S3", 96},         {"PF", 97},         {"Iavg", 98},
+    {"PF1", 99},      {"PF2", 100},   {"PF3", 101},   {"Umean", 102},     {"Imean", 103},     {"unb.U", 104},
+    {"F", 105},       {"THD U", 106}, {"THD I", 107}, {"P.inc-int", 108}, {"P.out-int", 109}, {"S.int", 110},
+    {"UNE", 111},
+};
+
+const ListEntry kSystemList[7] = {
+    {QT_TRANSLATE_NOOP("Editor", "1 phase, 2 wires (L-N)"), 0},
+    {QT_TRANSLATE_NOOP("Editor", "3 phases, 3 wires, balanced load"), 1},
+    {QT_TRANSLATE_NOOP("Editor", "3 phases, 4 wires, balanced load"), 2},
+    {QT_TRANSLATE_NOOP("Editor", "3 phases, 3 wires, 2 current transformers"), 19},
+    {QT_TRANSLATE_NOOP("Editor", "3 phases, 3 wires, unbalanced load"), 3},
+    {QT_TRANSLATE_NOOP("Editor", "3 phases, 4 wires, unbalanced load"), 4},
+    {QT_TRANSLATE_NOOP("Editor", "3 phases, 4 wires, 3 voltage transformers"), 20},
+};
+
+const ListEntry kDigoutFunctionList[4] = {
+    {QT_TRANSLATE_NOOP("Editor", "Not used"), 0},
+    {QT_TRANSLATE_NOOP("Editor", "Free (simulation)"), 0},
+    {QT_TRANSLATE_NOOP("Editor", "Limit output"), 3},
+    {QT_TRANSLATE_NOOP("Editor", "Pulse output"), 2},
+};
+
+const ListEntry kSyncModeList[3] = {
+    {QT_TRANSLATE_NOOP("Editor", "Internal interval"), 0},
+    {QT_TRANSLATE_NOOP("Editor", "External synchronisation"), 1},
+    {QT_TRANSLATE_NOOP("Editor", "No interval"), 2},
+};
+
+const ListEntry kTariffList[3] = {
+    {QT_TRANSLATE_NOOP("Editor", "Not available"), 1},
+    {QT_TRANSLATE_NOOP("Editor", "Synchronisation input"), 1},
+    {QT_TRANSLATE_NOOP("Editor", "Tariff input (HT/LT)"), 2},
+};
+
+const ListEntry kLoggerModeList[3] = {
+    {QT_TRANSLATE_NOOP("Editor", "Not available"), 0},
+    {QT_TRANSLATE_NOOP("Editor", "Stop when full"), 1},
+    {QT_TRANSLATE_NOOP("Editor", "Overwrite oldest records"), 2},
+};
+
+const ListEntry kBaudRateList[5] = {
+    {"1200", 0}, {"2400", 1}, {"4800", 2}, {"9600", 3}, {"19200", 4},
+};
+
+const ListEntry kParityList[4] = {
+    {QT_TRANSLATE_NOOP("Editor", "no parity, 2 stop bits"), 0},
+    {QT_TRANSLATE_NOOP("Editor", "even parity, 2 stop bits"), 1},
+    {QT_TRANSLATE_NOOP("Editor", "odd parity, 2 stop bits"), 2},
+    {QT_TRANSLATE_NOOP("Editor", "no parity, 1 stop bit"), 3},
+};
+
+const ListEntry kRefreshTimeList[6] = {
+    {QT_TRANSLATE_NOOP("Editor", "0.5 s"), 0}, {QT_TRANSLATE_NOOP("Editor", "1 s"), 1}, {QT_TRANSLATE_NOOP("Editor", "2 s"), 2}, {QT_TRANSLATE_NOOP("Editor", "3 s"), 3}, {QT_TRANSLATE_NOOP("Editor", "4 s"), 4}, {QT_TRANSLATE_NOOP("Editor", "5 s"), 5},
+};
+
+const ListEntry kDispModeList[4] = {
+    {QT_TRANSLATE_NOOP("Editor", "Fixed page"), 0},
+    {QT_TRANSLATE_NOOP("Editor", "User pages"), 1},
+    {QT_TRANSLATE_NOOP("Editor", "Automatic loop"), 2},
+    {QT_TRANSLATE_NOOP("Editor", "Loop by key"), 3},
+};
+
+const ListEntry kNomFreqList[2] = {{QT_TRANSLATE_NOOP("Editor", "50 Hz"), 0}, {QT_TRANSLATE_NOOP("Editor", "60 Hz"), 1}};
+
+const ListEntry kDeviceTypeList[3] = {
+    {QT_TRANSLATE_NOOP("Editor", "ZARO standard meter"), 0},
+    {QT_TRANSLATE_NOOP("Editor", "ZRM3 extended meter"), 1},
+    {QT_TRANSLATE_NOOP("Editor", "ZRM3 with LANMOD57 module"), 2},
+};
+
+QString EntryName(const ListEntry& entry) {
+    return QCoreApplication::translate("Editor", entry.name);
+}
+
+namespace {
+
+bool QBit() {
+    return (Konf.DispMode & 0x80) != 0;
+}
+bool UnbalanceShown() {
+    return Netzart(Konf) == 2 && (Konf.Freq & 0x40) != 0;
+}
+
+} // namespace
+
+std::vector<int> DigoutSelEntries(int i, int function) {
+    (void)i; // both outputs offer the same lists
+    std::vector<int> entries;
+    if (function == 3) {
+        const int klass = Netzart(Konf);
+        for (int e = 0; e < kLimitEntries; ++e) {
+            if (!LimitEntryAvailable(e, Konf.Model, klass)) continue;
+            if (QBit() && (e == 28 || e == 29 || e == 35 || e == 36)) continue;
+            if (!QBit() && (e == 30 || e == 31 || e == 37 || e == 38)) continue;
+            entries.push_back(e == 2 && UnbalanceShown() ? kUnbalanceLimitEntry : e);
+        }
+    } else if (function == 2) {
+        // The base model knows no incoming/outgoing reactive energy.
+        const int last = Konf.Model ? 51 : 47;
+        for (int e = kFirstEnergyEntry; e <= last; ++e) {
+            if (QBit() && e >= 44 && e <= 47) continue;
+            if (!QBit() && e >= 48) continue;
+            entries.push_back(e);
+            // Without the interface option there is no tariff input: only HT energies.
+            if (Konf.Interface == 0) ++e;
+        }
+    }
+    return entries;
+}
+
+std::vector<int> PulsUnitEntries(int i) {
+    const int first = Konf.DigOut[i] < 80 ? 0 : 4;
+    return {first, first + 1, first + 2, first + 3};
+}
+
+std::vector<int> MeanSelEntries() {
+    const int klass = Netzart(Konf);
+    std::vector<int> entries;
+    for (int e = 0; e < kMeanEntries; ++e) {
+        if (!MeanEntryAvailable(e, klass)) continue;
+        if (QBit() && e >= 19 && e <= 24) continue;
+        if (!QBit() && e >= 25 && e <= 30) continue;
+        entries.push_back(e == 12 && UnbalanceShown() ? kUnbalanceMeanEntry : e);
+    }
+    return entries;
+}
+
+std::vector<int> MinMaxSelEntries() {
+    const int klass = Netzart(Konf);
+    std::vector<int> entries;
+    for (int e = 0; e < kMinMaxEntries; ++e)
+        if (MinMaxEntryAvailable(e, klass)) entries.push_back(e);
+    return entries;
+}
+
+std::vector<int> SystemEntries() {
+    if (Konf.Model) return {0, 1, 2, 3, 4, 5, 6};
+    return {0, 1, 2, 4, 5};
+}
+
+std::vector<int> DigoutFunctionEntries() {
+    if (Konf.Interface == 0) return {0, 2, 3};
+    return {1, 2, 3};
+}
+
+std::vector<int> SyncModeEntries() {
+    return {0};
+}
+
+std::vector<int> TariffEntries() {
+    if (Konf.Interface == 0) return {0};
+    if ((Konf.EnergyControl & 0x80) && CommType != 3) return {1};
+    return {1, 2};
+}
+
+std::vector<int> LoggerModeEntries() {
+    if (Konf.Interface == 0) return {0};
+    return {1, 2};
+}
+
+QString LoggerGroupLabel(int k) {
+    const bool q = QBit();
+    switch (k) {
+    case 0:
+        if (Konf.Model == 0) return "Qind+Qcap";
+        return q ? "Q.inc" : "Q.ind";
+    case 1:
+        return Konf.Model == 0 ? "Pinc-Pout" : "P.inc";
+    case 2:
+        return q ? "Q.out" : "Q.cap";
+    case 3:
+        return "P.out";
+    default:
+        return "S";
+    }
+}

@@ -1,0 +1,57 @@
+// The master lists of the configuration editor: every entry a display name (English
+// source, translated in context "Editor") and the value the meter stores for it.
+// The editor's selectors are filtered copies of these lists.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+struct ListEntry {
+    const char* name;
+    int value;
+};
+
+// Digital outputs: entries 0-39 limit measurands (codes 0-23), 40-51 energies for
+// pulse outputs (codes 64 + 4 x energy), 52 the current unbalance that replaces
+// entry 2 (neutral current) when the meter shows unbalance instead.
+constexpr int kOutputMasterSize = 53;
+constexpr int kFirstEnergyEntry = 40;
+constexpr int kUnbalanceLimitEntry = 52;
+extern const ListEntry kOutputMaster[kOutputMasterSize];
+// Pulse-rate units: 0-3 active energy, 4-7 reactive energy; value = unit index 0-3 + 4 x group.
+extern const ListEntry kPulseUnitMaster[8];
+// Mean values: 54 entries and, as entry 54, "Unb.I" for entry 12 (value = code, 255 none).
+constexpr int kUnbalanceMeanEntry = 54;
+extern const ListEntry kMeanMaster[55];
+// Min/max logger channels: entry 0 none (255), entry e > 0 has code 69 + e.
+extern const ListEntry kMinMaxMaster[43];
+
+extern const ListEntry kSystemList[7]; // the 4th and 7th exist on the extended model only
+extern const ListEntry kDigoutFunctionList[4];
+extern const ListEntry kSyncModeList[3];
+extern const ListEntry kTariffList[3];
+extern const ListEntry kLoggerModeList[3];
+extern const ListEntry kBaudRateList[5];
+extern const ListEntry kParityList[4];
+extern const ListEntry kRefreshTimeList[6];
+extern const ListEntry kDispModeList[4];
+extern const ListEntry kNomFreqList[2];
+extern const ListEntry kDeviceTypeList[3];
+
+QString EntryName(const ListEntry& entry); // translated
+
+// Selector contents as positions in their master list, filtered from Konf and the
+// interface kind exactly as the meter allows.
+std::vector<int> DigoutSelEntries(int i, int function); // SetupDigoutSel: 3 limit, 2 pulse
+std::vector<int> PulsUnitEntries(int i);                // SetupPulsUnit
+std::vector<int> MeanSelEntries();
+std::vector<int> MinMaxSelEntries();
+std::vector<int> SystemEntries();
+std::vector<int> DigoutFunctionEntries();
+std::vector<int> SyncModeEntries();
+std::vector<int> TariffEntries();
+std::vector<int> LoggerModeEntries();
+
+// Labels of the five logger groups (bits 10-14 of Logger), which follow the model and
+// the reactive presentation.
+QString LoggerGroupLabel(int k);

@@ -1,0 +1,16 @@
+#include "config/ConfigImage.h"
+#include "config/Editor.h"
+#include "link/Kommun.h"
+#include "platform/Messages.h"
+#include "settings/INI_File.h"
+
+namespace {
+constexpr int kWriteLoggerClear = 6; // register 969 := 3
+}
+
+void ResetLoggerKonf() {
+    if (!Warnung(1, 1)) return;
+    if (!InitInterface(CommPort)) return;
+    Write(Lese, kWriteLoggerClear, 1, 0);
+    CloseInterface();
+}
