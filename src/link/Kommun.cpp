@@ -217,15 +217,15 @@ bool DrivesRTS() { return CommType == 1 && RTSFlow == 1; }
 
 double RTSDelay() { return RTS_Timeout[Baudrate >= 0 && Baudrate < 5 ? Baudrate : 3]; }
 
-void SendAndTurnRound()
+// The converter needs its turnaround time before the reply; a broadcast gets no reply
+// but needs the same silence, or the next frame runs together with it on the bus.
+void SendAndTurnRound(bool broadcast)
 {
     SerialWrite(SendBuffer, SndLen);
     WaitUntilSent();
-    // Without RTS there is no direction switch to wait for.
-    if (DrivesRTS() && SerialDrivesRTS()) {
-        Delay(RTSDelay());
-        SerialSetRTS(false);
-    }
+    const bool turnConverter = DrivesRTS() && SerialDrivesRTS();
+    if (turnConverter || broadcast) Delay(RTSDelay());
+    if (turnConverter) SerialSetRTS(false);
 }
 
 std::string PortPath()
@@ -404,7 +404,7 @@ int DataTransmission(int showErrors, int broadcast)
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {
         // Bytes still arriving from an earlier attempt must not pass for this reply.
         SerialFlush();
-        SendAndTurnRound();
+        SendAndTurnRound(broadcast);
         if (broadcast) {
             if (DrivesRTS()) SerialSetRTS(true);
             return 1;
@@ -459,7 +459,7 @@ int Diagnose(int, int address)
     SendBuffer[7] = uint8_t(crc >> 8);
     SndLen = RecLen = 8;
     SerialFlush();
-    SendAndTurnRound();
+    SendAndTurnRound(false);
     const int n = SerialRead(RecBuffer, 8, RecTimeout);
     if (DrivesRTS()) SerialSetRTS(true);
     return CheckReply(n) == 1 ? 1 : 0;
