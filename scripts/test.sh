@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 jobs=$(nproc)
+# Lets ccache reuse objects between clones of the repository in other folders.
+export CCACHE_BASEDIR=$PWD
 
 run_suite() { # build-dir, extra cmake args...
   local dir=$1; shift
