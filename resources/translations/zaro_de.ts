@@ -71,21 +71,23 @@
     <name>ConfigTransfer</name>
     <message>
         <source>The meter&apos;s previous configuration was saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die bisherige Konfiguration des Geräts wurde in %1 gesichert</translation>
     </message>
     <message>
         <source>No backup of the meter&apos;s configuration could be saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration des Geräts konnte nicht in %1 gesichert werden</translation>
     </message>
     <message>
         <source>Version information</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionsinformation</translation>
     </message>
     <message>
         <source>Model: %1
 Firmware: %2
 Version: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell: %1
+Firmware: %2
+Version: %3</translation>
     </message>
 </context>
 <context>
@@ -436,206 +438,206 @@ Version: %3</source>
     <name>MeasDisp</name>
     <message>
         <source>Voltages</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannungen</translation>
     </message>
     <message>
         <source>Currents</source>
-        <translation type="unfinished"></translation>
+        <translation>Ströme</translation>
     </message>
     <message>
         <source>Powers</source>
-        <translation type="unfinished">Leistungen</translation>
+        <translation>Leistungen</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz</translation>
     </message>
     <message>
         <source>L1</source>
-        <translation type="unfinished"></translation>
+        <translation>L1</translation>
     </message>
     <message>
         <source>L2</source>
-        <translation type="unfinished"></translation>
+        <translation>L2</translation>
     </message>
     <message>
         <source>L3</source>
-        <translation type="unfinished"></translation>
+        <translation>L3</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>Instantaneous values</source>
-        <translation type="unfinished"></translation>
+        <translation>Momentanwerte</translation>
     </message>
     <message>
         <source>Lit while the meter is being read</source>
-        <translation type="unfinished"></translation>
+        <translation>Leuchtet, während das Gerät gelesen wird</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished">Adresse</translation>
+        <translation>Adresse</translation>
     </message>
 </context>
 <context>
     <name>Measurands</name>
     <message>
         <source>P</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Q</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>PF</source>
-        <translation type="unfinished"></translation>
+        <translation>PF</translation>
     </message>
     <message>
         <source>U</source>
-        <translation type="unfinished"></translation>
+        <translation>U</translation>
     </message>
     <message>
         <source>U1N</source>
-        <translation type="unfinished"></translation>
+        <translation>U1N</translation>
     </message>
     <message>
         <source>U2N</source>
-        <translation type="unfinished"></translation>
+        <translation>U2N</translation>
     </message>
     <message>
         <source>U3N</source>
-        <translation type="unfinished"></translation>
+        <translation>U3N</translation>
     </message>
     <message>
         <source>U12</source>
-        <translation type="unfinished"></translation>
+        <translation>U12</translation>
     </message>
     <message>
         <source>U23</source>
-        <translation type="unfinished"></translation>
+        <translation>U23</translation>
     </message>
     <message>
         <source>U31</source>
-        <translation type="unfinished"></translation>
+        <translation>U31</translation>
     </message>
     <message>
         <source>I</source>
-        <translation type="unfinished"></translation>
+        <translation>I</translation>
     </message>
     <message>
         <source>I1</source>
-        <translation type="unfinished"></translation>
+        <translation>I1</translation>
     </message>
     <message>
         <source>I2</source>
-        <translation type="unfinished"></translation>
+        <translation>I2</translation>
     </message>
     <message>
         <source>I3</source>
-        <translation type="unfinished"></translation>
+        <translation>I3</translation>
     </message>
     <message>
         <source>Iavg</source>
-        <translation type="unfinished"></translation>
+        <translation>Iavg</translation>
     </message>
     <message>
         <source>I1avg</source>
-        <translation type="unfinished"></translation>
+        <translation>I1avg</translation>
     </message>
     <message>
         <source>I2avg</source>
-        <translation type="unfinished"></translation>
+        <translation>I2avg</translation>
     </message>
     <message>
         <source>I3avg</source>
-        <translation type="unfinished"></translation>
+        <translation>I3avg</translation>
     </message>
     <message>
         <source>IN</source>
-        <translation type="unfinished"></translation>
+        <translation>IN</translation>
     </message>
     <message>
         <source>P1</source>
-        <translation type="unfinished"></translation>
+        <translation>P1</translation>
     </message>
     <message>
         <source>P2</source>
-        <translation type="unfinished"></translation>
+        <translation>P2</translation>
     </message>
     <message>
         <source>P3</source>
-        <translation type="unfinished"></translation>
+        <translation>P3</translation>
     </message>
     <message>
         <source>Q1</source>
-        <translation type="unfinished"></translation>
+        <translation>Q1</translation>
     </message>
     <message>
         <source>Q2</source>
-        <translation type="unfinished"></translation>
+        <translation>Q2</translation>
     </message>
     <message>
         <source>Q3</source>
-        <translation type="unfinished"></translation>
+        <translation>Q3</translation>
     </message>
     <message>
         <source>S1</source>
-        <translation type="unfinished"></translation>
+        <translation>S1</translation>
     </message>
     <message>
         <source>S2</source>
-        <translation type="unfinished"></translation>
+        <translation>S2</translation>
     </message>
     <message>
         <source>S3</source>
-        <translation type="unfinished"></translation>
+        <translation>S3</translation>
     </message>
     <message>
         <source>F</source>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>PF1</source>
-        <translation type="unfinished"></translation>
+        <translation>PF1</translation>
     </message>
     <message>
         <source>PF2</source>
-        <translation type="unfinished"></translation>
+        <translation>PF2</translation>
     </message>
     <message>
         <source>PF3</source>
-        <translation type="unfinished"></translation>
+        <translation>PF3</translation>
     </message>
     <message>
         <source>Umean</source>
-        <translation type="unfinished"></translation>
+        <translation>Umean</translation>
     </message>
     <message>
         <source>Imean</source>
-        <translation type="unfinished"></translation>
+        <translation>Imean</translation>
     </message>
     <message>
         <source>UNE</source>
-        <translation type="unfinished"></translation>
+        <translation>UNE</translation>
     </message>
     <message>
         <source>Unb.I</source>
-        <translation type="unfinished"></translation>
+        <translation>Unb.I</translation>
     </message>
 </context>
 <context>
@@ -785,262 +787,262 @@ Version: %3</source>
     <name>Messages</name>
     <message>
         <source>The serial port does not exist or is used by another program. Choose another port in the interface dialog or close the other program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die serielle Schnittstelle ist nicht vorhanden oder wird von einem anderen Programm benutzt. Wählen Sie im Schnittstellendialog eine andere Schnittstelle oder schließen Sie das andere Programm.</translation>
     </message>
     <message>
         <source>The serial port could not be configured. Check the port settings in the interface dialog and reconnect the converter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die serielle Schnittstelle konnte nicht eingestellt werden. Prüfen Sie die Einstellungen im Schnittstellendialog und stecken Sie den Umsetzer neu an.</translation>
     </message>
     <message>
         <source>The meter does not answer. Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät antwortet nicht. Prüfen Sie Kabel, Schnittstelle, Adresse und Baudrate, und ob das Gerät eingeschaltet ist.</translation>
     </message>
     <message>
         <source>The meter&apos;s reply was incomplete or damaged. Check the cable and the connections, and that only one meter uses this address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort des Geräts war unvollständig oder fehlerhaft. Prüfen Sie Kabel und Anschlüsse, und ob nur ein Gerät diese Adresse benutzt.</translation>
     </message>
     <message>
         <source>No connection to the LANMOD57 module. Check its IP address, the network cable and that the module is switched on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung zum LANMOD57-Modul. Prüfen Sie seine IP-Adresse, das Netzwerkkabel und ob das Modul eingeschaltet ist.</translation>
     </message>
     <message>
         <source>No connection to the gateway. Check its IP address, the TCP port and the network cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung zum Gateway. Prüfen Sie seine IP-Adresse, den TCP-Port und das Netzwerkkabel.</translation>
     </message>
     <message>
         <source>The request could not be sent over the network. The connection was closed; try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anfrage konnte nicht über das Netzwerk gesendet werden. Die Verbindung wurde getrennt; versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>The module gave no valid reply in time. Check that the meter is connected to the module and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modul hat nicht rechtzeitig gültig geantwortet. Prüfen Sie, ob das Gerät am Modul angeschlossen ist, und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>The gateway gave no reply in time. Check the gateway and the meters behind it, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gateway hat nicht rechtzeitig geantwortet. Prüfen Sie das Gateway und die daran angeschlossenen Geräte, und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <source>The addressed device does not respond. Check the device address and the device&apos;s connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das angesprochene Gerät antwortet nicht. Prüfen Sie die Geräteadresse und den Anschluss des Geräts.</translation>
     </message>
     <message>
         <source>The file cannot be opened. Check the name and that you may read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht geöffnet werden. Prüfen Sie den Namen und ob Sie Leserechte für die Datei haben.</translation>
     </message>
     <message>
         <source>The file has the wrong format and was not loaded. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei hat das falsche Format und wurde nicht geladen. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>The configuration is for a 1 A current input, but the meter has a 5 A input. Choose the meter&apos;s current range and send again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration ist für einen 1-A-Stromeingang, das Gerät hat aber einen 5-A-Eingang. Wählen Sie den Strombereich des Geräts und senden Sie erneut.</translation>
     </message>
     <message>
         <source>The configuration is for a 5 A current input, but the meter has a 1 A input. Choose the meter&apos;s current range and send again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration ist für einen 5-A-Stromeingang, das Gerät hat aber einen 1-A-Eingang. Wählen Sie den Strombereich des Geräts und senden Sie erneut.</translation>
     </message>
     <message>
         <source>The configuration is for another meter model. Choose the meter&apos;s model and send again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration ist für ein anderes Gerätemodell. Wählen Sie das Modell des Geräts und senden Sie erneut.</translation>
     </message>
     <message>
         <source>This meter does not measure harmonics. Harmonics are available on the ZRM3 model only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Gerät misst keine Oberschwingungen. Oberschwingungen gibt es nur beim Modell ZRM3.</translation>
     </message>
     <message>
         <source>The IP address is not valid. Enter four numbers from 0 to 255 separated by dots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die IP-Adresse ist ungültig. Geben Sie vier Zahlen von 0 bis 255 ein, getrennt durch Punkte.</translation>
     </message>
     <message>
         <source>The subnet mask is not valid. Enter four numbers from 0 to 255 separated by dots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Subnetzmaske ist ungültig. Geben Sie vier Zahlen von 0 bis 255 ein, getrennt durch Punkte.</translation>
     </message>
     <message>
         <source>The default gateway address is not valid. Enter four numbers from 0 to 255 separated by dots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse des Standard-Gateways ist ungültig. Geben Sie vier Zahlen von 0 bis 255 ein, getrennt durch Punkte.</translation>
     </message>
     <message>
         <source>The MAC address is not valid. Enter six pairs of hex digits 0-9, A-F separated by &apos;-&apos;, for example 00-30-11-0A-0B-0C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die MAC-Adresse ist ungültig. Geben Sie sechs Paare aus Hex-Ziffern 0-9, A-F ein, getrennt durch &apos;-&apos;, zum Beispiel 00-30-11-0A-0B-0C.</translation>
     </message>
     <message>
         <source>Send the configuration to the meter now? The meter&apos;s settings will be overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration jetzt an das Gerät senden? Die Einstellungen des Geräts werden überschrieben.</translation>
     </message>
     <message>
         <source>Clear the meter&apos;s logger? All logged records will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenlogger des Geräts löschen? Alle aufgezeichneten Einträge gehen verloren.</translation>
     </message>
     <message>
         <source>The simulation frees the digital outputs from their limit or pulse function until it ends. Start the simulation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Während der Simulation sind die Digitalausgänge von ihrer Grenzwert- oder Impulsfunktion getrennt, bis die Simulation endet. Simulation starten?</translation>
     </message>
     <message>
         <source>The meter&apos;s logger cannot be read (no meter, or nothing is logged). Open the logger anyway to work with files?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenlogger des Geräts kann nicht gelesen werden (kein Gerät oder keine Aufzeichnung). Logger trotzdem öffnen, um mit Dateien zu arbeiten?</translation>
     </message>
     <message>
         <source>The meter&apos;s firmware does not support the display refresh time. Send the configuration without it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Firmware des Geräts unterstützt die Aktualisierungszeit der Anzeige nicht. Konfiguration ohne diese Einstellung senden?</translation>
     </message>
     <message>
         <source>The meter&apos;s firmware does not support the cos-phi correction. Send the configuration without it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Firmware des Geräts unterstützt die cos-phi-Korrektur nicht. Konfiguration ohne diese Einstellung senden?</translation>
     </message>
     <message>
         <source>The meter&apos;s firmware does not support the current unbalance display. Send the configuration without it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Firmware des Geräts unterstützt die Anzeige der Stromunsymmetrie nicht. Konfiguration ohne diese Einstellung senden?</translation>
     </message>
     <message>
         <source>The module&apos;s firmware may not support the min/max logger. Send the min/max logger settings anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Firmware des Moduls unterstützt den Min/Max-Logger möglicherweise nicht. Einstellungen des Min/Max-Loggers trotzdem senden?</translation>
     </message>
     <message>
         <source>The logged quantities change. The logger should be cleared, or its records will no longer match. Continue sending?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aufgezeichneten Messgrößen ändern sich. Der Datenlogger sollte gelöscht werden, sonst passen seine Einträge nicht mehr dazu. Senden fortsetzen?</translation>
     </message>
     <message>
         <source>Serial interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Schnittstelle</translation>
     </message>
     <message>
         <source>Logger</source>
-        <translation type="unfinished">Datenlogger</translation>
+        <translation>Datenlogger</translation>
     </message>
     <message>
         <source>Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Current input range</source>
-        <translation type="unfinished"></translation>
+        <translation>Strombereich des Eingangs</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Meter model</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätemodell</translation>
     </message>
     <message>
         <source>Network connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkverbindung</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished">Gateway</translation>
+        <translation>Gateway</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished">Gerät</translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <source>Network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkeinstellungen</translation>
     </message>
     <message>
         <source>ZARO</source>
-        <translation type="unfinished"></translation>
+        <translation>ZARO</translation>
     </message>
     <message>
         <source>Unexpected message (%1, %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartete Meldung (%1, %2).</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Addresses 1 to 32</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressen 1 bis 32</translation>
     </message>
     <message>
         <source>Addresses 1 to 247</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressen 1 bis 247</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstelle</translation>
     </message>
     <message>
         <source>Baud rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Baudrate</translation>
     </message>
     <message>
         <source>No parity, 2 stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Parität, 2 Stoppbits</translation>
     </message>
     <message>
         <source>Even parity, 2 stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerade Parität, 2 Stoppbits</translation>
     </message>
     <message>
         <source>Odd parity, 2 stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungerade Parität, 2 Stoppbits</translation>
     </message>
     <message>
         <source>No parity, 1 stop bit</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Parität, 1 Stoppbit</translation>
     </message>
     <message>
         <source>Character format</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichenformat</translation>
     </message>
     <message>
         <source>RTS direction control</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtungssteuerung über RTS</translation>
     </message>
     <message>
         <source>Close the port after each operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstelle nach jedem Vorgang schließen</translation>
     </message>
     <message>
         <source>Searching address %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche Adresse %1 ...</translation>
     </message>
     <message>
         <source>Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstelle</translation>
     </message>
     <message>
         <source>RS-232</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-232</translation>
     </message>
     <message>
         <source>RS-485</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-485</translation>
     </message>
     <message>
         <source>Netbiter gateway (Modbus/TCP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Netbiter-Gateway (Modbus/TCP)</translation>
     </message>
     <message>
         <source>LANMOD57 module (Modbus/TCP)</source>
-        <translation type="unfinished"></translation>
+        <translation>LANMOD57-Modul (Modbus/TCP)</translation>
     </message>
     <message>
         <source>Reply time-out</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort-Timeout</translation>
     </message>
     <message>
         <source>RS-485 addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-485-Adressen</translation>
     </message>
     <message>
         <source>Network devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkgeräte</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
