@@ -71,21 +71,23 @@
     <name>ConfigTransfer</name>
     <message>
         <source>The meter&apos;s previous configuration was saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De vorige configuratie van de meter is opgeslagen in %1</translation>
     </message>
     <message>
         <source>No backup of the meter&apos;s configuration could be saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kon geen reservekopie van de meterconfiguratie worden opgeslagen in %1</translation>
     </message>
     <message>
         <source>Version information</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie-informatie</translation>
     </message>
     <message>
         <source>Model: %1
 Firmware: %2
 Version: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Model: %1
+Firmware: %2
+Versie: %3</translation>
     </message>
 </context>
 <context>
@@ -436,206 +438,206 @@ Version: %3</source>
     <name>MeasDisp</name>
     <message>
         <source>Voltages</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanningen</translation>
     </message>
     <message>
         <source>Currents</source>
-        <translation type="unfinished"></translation>
+        <translation>Stromen</translation>
     </message>
     <message>
         <source>Powers</source>
-        <translation type="unfinished">Vermogens</translation>
+        <translation>Vermogens</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequentie</translation>
     </message>
     <message>
         <source>L1</source>
-        <translation type="unfinished"></translation>
+        <translation>L1</translation>
     </message>
     <message>
         <source>L2</source>
-        <translation type="unfinished"></translation>
+        <translation>L2</translation>
     </message>
     <message>
         <source>L3</source>
-        <translation type="unfinished"></translation>
+        <translation>L3</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal</translation>
     </message>
     <message>
         <source>Instantaneous values</source>
-        <translation type="unfinished"></translation>
+        <translation>Momentane waarden</translation>
     </message>
     <message>
         <source>Lit while the meter is being read</source>
-        <translation type="unfinished"></translation>
+        <translation>Brandt zolang de meter wordt uitgelezen</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished">Adres</translation>
+        <translation>Adres</translation>
     </message>
 </context>
 <context>
     <name>Measurands</name>
     <message>
         <source>P</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Q</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>PF</source>
-        <translation type="unfinished"></translation>
+        <translation>PF</translation>
     </message>
     <message>
         <source>U</source>
-        <translation type="unfinished"></translation>
+        <translation>U</translation>
     </message>
     <message>
         <source>U1N</source>
-        <translation type="unfinished"></translation>
+        <translation>U1N</translation>
     </message>
     <message>
         <source>U2N</source>
-        <translation type="unfinished"></translation>
+        <translation>U2N</translation>
     </message>
     <message>
         <source>U3N</source>
-        <translation type="unfinished"></translation>
+        <translation>U3N</translation>
     </message>
     <message>
         <source>U12</source>
-        <translation type="unfinished"></translation>
+        <translation>U12</translation>
     </message>
     <message>
         <source>U23</source>
-        <translation type="unfinished"></translation>
+        <translation>U23</translation>
     </message>
     <message>
         <source>U31</source>
-        <translation type="unfinished"></translation>
+        <translation>U31</translation>
     </message>
     <message>
         <source>I</source>
-        <translation type="unfinished"></translation>
+        <translation>I</translation>
     </message>
     <message>
         <source>I1</source>
-        <translation type="unfinished"></translation>
+        <translation>I1</translation>
     </message>
     <message>
         <source>I2</source>
-        <translation type="unfinished"></translation>
+        <translation>I2</translation>
     </message>
     <message>
         <source>I3</source>
-        <translation type="unfinished"></translation>
+        <translation>I3</translation>
     </message>
     <message>
         <source>Iavg</source>
-        <translation type="unfinished"></translation>
+        <translation>Iavg</translation>
     </message>
     <message>
         <source>I1avg</source>
-        <translation type="unfinished"></translation>
+        <translation>I1avg</translation>
     </message>
     <message>
         <source>I2avg</source>
-        <translation type="unfinished"></translation>
+        <translation>I2avg</translation>
     </message>
     <message>
         <source>I3avg</source>
-        <translation type="unfinished"></translation>
+        <translation>I3avg</translation>
     </message>
     <message>
         <source>IN</source>
-        <translation type="unfinished"></translation>
+        <translation>IN</translation>
     </message>
     <message>
         <source>P1</source>
-        <translation type="unfinished"></translation>
+        <translation>P1</translation>
     </message>
     <message>
         <source>P2</source>
-        <translation type="unfinished"></translation>
+        <translation>P2</translation>
     </message>
     <message>
         <source>P3</source>
-        <translation type="unfinished"></translation>
+        <translation>P3</translation>
     </message>
     <message>
         <source>Q1</source>
-        <translation type="unfinished"></translation>
+        <translation>Q1</translation>
     </message>
     <message>
         <source>Q2</source>
-        <translation type="unfinished"></translation>
+        <translation>Q2</translation>
     </message>
     <message>
         <source>Q3</source>
-        <translation type="unfinished"></translation>
+        <translation>Q3</translation>
     </message>
     <message>
         <source>S1</source>
-        <translation type="unfinished"></translation>
+        <translation>S1</translation>
     </message>
     <message>
         <source>S2</source>
-        <translation type="unfinished"></translation>
+        <translation>S2</translation>
     </message>
     <message>
         <source>S3</source>
-        <translation type="unfinished"></translation>
+        <translation>S3</translation>
     </message>
     <message>
         <source>F</source>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>PF1</source>
-        <translation type="unfinished"></translation>
+        <translation>PF1</translation>
     </message>
     <message>
         <source>PF2</source>
-        <translation type="unfinished"></translation>
+        <translation>PF2</translation>
     </message>
     <message>
         <source>PF3</source>
-        <translation type="unfinished"></translation>
+        <translation>PF3</translation>
     </message>
     <message>
         <source>Umean</source>
-        <translation type="unfinished"></translation>
+        <translation>Umean</translation>
     </message>
     <message>
         <source>Imean</source>
-        <translation type="unfinished"></translation>
+        <translation>Imean</translation>
     </message>
     <message>
         <source>UNE</source>
-        <translation type="unfinished"></translation>
+        <translation>UNE</translation>
     </message>
     <message>
         <source>Unb.I</source>
-        <translation type="unfinished"></translation>
+        <translation>Unb.I</translation>
     </message>
 </context>
 <context>
@@ -785,262 +787,262 @@ Version: %3</source>
     <name>Messages</name>
     <message>
         <source>The serial port does not exist or is used by another program. Choose another port in the interface dialog or close the other program.</source>
-        <translation type="unfinished"></translation>
+        <translation>De seriële poort bestaat niet of wordt door een ander programma gebruikt. Kies een andere poort in het interfacevenster of sluit het andere programma.</translation>
     </message>
     <message>
         <source>The serial port could not be configured. Check the port settings in the interface dialog and reconnect the converter.</source>
-        <translation type="unfinished"></translation>
+        <translation>De seriële poort kon niet worden ingesteld. Controleer de poortinstellingen in het interfacevenster en sluit de converter opnieuw aan.</translation>
     </message>
     <message>
         <source>The meter does not answer. Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
-        <translation type="unfinished"></translation>
+        <translation>De meter antwoordt niet. Controleer de kabel, de poort, het adres en de baudrate, en of de meter is ingeschakeld.</translation>
     </message>
     <message>
         <source>The meter&apos;s reply was incomplete or damaged. Check the cable and the connections, and that only one meter uses this address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het antwoord van de meter was onvolledig of beschadigd. Controleer de kabel en de aansluitingen, en of maar één meter dit adres gebruikt.</translation>
     </message>
     <message>
         <source>No connection to the LANMOD57 module. Check its IP address, the network cable and that the module is switched on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen verbinding met de LANMOD57-module. Controleer het IP-adres van de module, de netwerkkabel en of de module is ingeschakeld.</translation>
     </message>
     <message>
         <source>No connection to the gateway. Check its IP address, the TCP port and the network cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen verbinding met de gateway. Controleer het IP-adres van de gateway, de TCP-poort en de netwerkkabel.</translation>
     </message>
     <message>
         <source>The request could not be sent over the network. The connection was closed; try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het verzoek kon niet via het netwerk worden verzonden. De verbinding is verbroken; probeer het opnieuw.</translation>
     </message>
     <message>
         <source>The module gave no valid reply in time. Check that the meter is connected to the module and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De module gaf niet op tijd een geldig antwoord. Controleer of de meter op de module is aangesloten en probeer het opnieuw.</translation>
     </message>
     <message>
         <source>The gateway gave no reply in time. Check the gateway and the meters behind it, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gateway gaf niet op tijd antwoord. Controleer de gateway en de meters die erop zijn aangesloten en probeer het dan opnieuw.</translation>
     </message>
     <message>
         <source>The addressed device does not respond. Check the device address and the device&apos;s connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het geadresseerde apparaat reageert niet. Controleer het apparaatadres en de aansluiting van het apparaat.</translation>
     </message>
     <message>
         <source>The file cannot be opened. Check the name and that you may read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kan niet worden geopend. Controleer de naam en of u het bestand mag lezen.</translation>
     </message>
     <message>
         <source>The file has the wrong format and was not loaded. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand heeft een verkeerde indeling en is niet geladen. Er is niets gewijzigd.</translation>
     </message>
     <message>
         <source>The configuration is for a 1 A current input, but the meter has a 5 A input. Choose the meter&apos;s current range and send again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De configuratie is voor een stroomingang van 1 A, maar de meter heeft een ingang van 5 A. Kies het stroombereik van de meter en zend de configuratie opnieuw.</translation>
     </message>
     <message>
         <source>The configuration is for a 5 A current input, but the meter has a 1 A input. Choose the meter&apos;s current range and send again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De configuratie is voor een stroomingang van 5 A, maar de meter heeft een ingang van 1 A. Kies het stroombereik van de meter en zend de configuratie opnieuw.</translation>
     </message>
     <message>
         <source>The configuration is for another meter model. Choose the meter&apos;s model and send again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De configuratie is voor een ander metermodel. Kies het model van de meter en zend de configuratie opnieuw.</translation>
     </message>
     <message>
         <source>This meter does not measure harmonics. Harmonics are available on the ZRM3 model only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze meter meet geen harmonischen. Harmonischen zijn alleen beschikbaar bij het model ZRM3.</translation>
     </message>
     <message>
         <source>The IP address is not valid. Enter four numbers from 0 to 255 separated by dots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het IP-adres is ongeldig. Voer vier getallen van 0 tot 255 in, gescheiden door punten.</translation>
     </message>
     <message>
         <source>The subnet mask is not valid. Enter four numbers from 0 to 255 separated by dots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het subnetmasker is ongeldig. Voer vier getallen van 0 tot 255 in, gescheiden door punten.</translation>
     </message>
     <message>
         <source>The default gateway address is not valid. Enter four numbers from 0 to 255 separated by dots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het adres van de standaardgateway is ongeldig. Voer vier getallen van 0 tot 255 in, gescheiden door punten.</translation>
     </message>
     <message>
         <source>The MAC address is not valid. Enter six pairs of hex digits 0-9, A-F separated by &apos;-&apos;, for example 00-30-11-0A-0B-0C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het MAC-adres is ongeldig. Voer zes paren hexadecimale tekens 0-9, A-F in, gescheiden door &apos;-&apos;, bijvoorbeeld 00-30-11-0A-0B-0C.</translation>
     </message>
     <message>
         <source>Send the configuration to the meter now? The meter&apos;s settings will be overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>De configuratie nu naar de meter zenden? De instellingen van de meter worden overschreven.</translation>
     </message>
     <message>
         <source>Clear the meter&apos;s logger? All logged records will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>De logger van de meter wissen? Alle geregistreerde records gaan verloren.</translation>
     </message>
     <message>
         <source>The simulation frees the digital outputs from their limit or pulse function until it ends. Start the simulation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijdens de simulatie zijn de digitale uitgangen losgekoppeld van hun grenswaarde- of pulsfunctie, totdat de simulatie eindigt. Simulatie starten?</translation>
     </message>
     <message>
         <source>The meter&apos;s logger cannot be read (no meter, or nothing is logged). Open the logger anyway to work with files?</source>
-        <translation type="unfinished"></translation>
+        <translation>De logger van de meter kan niet worden gelezen (geen meter, of er is niets geregistreerd). Logger toch openen om met bestanden te werken?</translation>
     </message>
     <message>
         <source>The meter&apos;s firmware does not support the display refresh time. Send the configuration without it?</source>
-        <translation type="unfinished"></translation>
+        <translation>De firmware van de meter ondersteunt de verversingstijd van het display niet. Configuratie zonder deze instelling zenden?</translation>
     </message>
     <message>
         <source>The meter&apos;s firmware does not support the cos-phi correction. Send the configuration without it?</source>
-        <translation type="unfinished"></translation>
+        <translation>De firmware van de meter ondersteunt de cos-phi-correctie niet. Configuratie zonder deze instelling zenden?</translation>
     </message>
     <message>
         <source>The meter&apos;s firmware does not support the current unbalance display. Send the configuration without it?</source>
-        <translation type="unfinished"></translation>
+        <translation>De firmware van de meter ondersteunt de weergave van de stroomasymmetrie niet. Configuratie zonder deze instelling zenden?</translation>
     </message>
     <message>
         <source>The module&apos;s firmware may not support the min/max logger. Send the min/max logger settings anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>De firmware van de module ondersteunt de min/max-logger mogelijk niet. Instellingen van de min/max-logger toch zenden?</translation>
     </message>
     <message>
         <source>The logged quantities change. The logger should be cleared, or its records will no longer match. Continue sending?</source>
-        <translation type="unfinished"></translation>
+        <translation>De geregistreerde grootheden veranderen. Wis daarna de logger, anders passen de records niet meer bij de instellingen. Doorgaan met zenden?</translation>
     </message>
     <message>
         <source>Serial interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriële interface</translation>
     </message>
     <message>
         <source>Logger</source>
-        <translation type="unfinished">Datalogger</translation>
+        <translation>Datalogger</translation>
     </message>
     <message>
         <source>Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulatie</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand</translation>
     </message>
     <message>
         <source>Current input range</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereik stroomingang</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Meter model</source>
-        <translation type="unfinished"></translation>
+        <translation>Metermodel</translation>
     </message>
     <message>
         <source>Network connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Netwerkverbinding</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished">Gateway</translation>
+        <translation>Gateway</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished">Apparaat</translation>
+        <translation>Apparaat</translation>
     </message>
     <message>
         <source>Network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Netwerkinstellingen</translation>
     </message>
     <message>
         <source>ZARO</source>
-        <translation type="unfinished"></translation>
+        <translation>ZARO</translation>
     </message>
     <message>
         <source>Unexpected message (%1, %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Onverwacht bericht (%1, %2).</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Addresses 1 to 32</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressen 1 tot 32</translation>
     </message>
     <message>
         <source>Addresses 1 to 247</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressen 1 tot 247</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Poort</translation>
     </message>
     <message>
         <source>Baud rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Baudrate</translation>
     </message>
     <message>
         <source>No parity, 2 stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen pariteit, 2 stopbits</translation>
     </message>
     <message>
         <source>Even parity, 2 stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Even pariteit, 2 stopbits</translation>
     </message>
     <message>
         <source>Odd parity, 2 stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Oneven pariteit, 2 stopbits</translation>
     </message>
     <message>
         <source>No parity, 1 stop bit</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen pariteit, 1 stopbit</translation>
     </message>
     <message>
         <source>Character format</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekenformaat</translation>
     </message>
     <message>
         <source>RTS direction control</source>
-        <translation type="unfinished"></translation>
+        <translation>RTS-richtingsbesturing</translation>
     </message>
     <message>
         <source>Close the port after each operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Poort na elke bewerking sluiten</translation>
     </message>
     <message>
         <source>Searching address %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres %1 wordt gezocht ...</translation>
     </message>
     <message>
         <source>Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface</translation>
     </message>
     <message>
         <source>RS-232</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-232</translation>
     </message>
     <message>
         <source>RS-485</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-485</translation>
     </message>
     <message>
         <source>Netbiter gateway (Modbus/TCP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Netbiter-gateway (Modbus/TCP)</translation>
     </message>
     <message>
         <source>LANMOD57 module (Modbus/TCP)</source>
-        <translation type="unfinished"></translation>
+        <translation>LANMOD57-module (Modbus/TCP)</translation>
     </message>
     <message>
         <source>Reply time-out</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwoordtime-out</translation>
     </message>
     <message>
         <source>RS-485 addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-485-adressen</translation>
     </message>
     <message>
         <source>Network devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Netwerkapparaten</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
 </context>
 <context>
