@@ -71,21 +71,23 @@
     <name>ConfigTransfer</name>
     <message>
         <source>The meter&apos;s previous configuration was saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration précédente de l&apos;appareil a été sauvegardée dans %1</translation>
     </message>
     <message>
         <source>No backup of the meter&apos;s configuration could be saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sauvegarde de la configuration de l&apos;appareil n&apos;a pu être enregistrée dans %1</translation>
     </message>
     <message>
         <source>Version information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations de version</translation>
     </message>
     <message>
         <source>Model: %1
 Firmware: %2
 Version: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle : %1
+Micrologiciel : %2
+Version : %3</translation>
     </message>
 </context>
 <context>
@@ -436,206 +438,206 @@ Version: %3</source>
     <name>MeasDisp</name>
     <message>
         <source>Voltages</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensions</translation>
     </message>
     <message>
         <source>Currents</source>
-        <translation type="unfinished"></translation>
+        <translation>Courants</translation>
     </message>
     <message>
         <source>Powers</source>
-        <translation type="unfinished">Puissances</translation>
+        <translation>Puissances</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>L1</source>
-        <translation type="unfinished"></translation>
+        <translation>L1</translation>
     </message>
     <message>
         <source>L2</source>
-        <translation type="unfinished"></translation>
+        <translation>L2</translation>
     </message>
     <message>
         <source>L3</source>
-        <translation type="unfinished"></translation>
+        <translation>L3</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Instantaneous values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs instantanées</translation>
     </message>
     <message>
         <source>Lit while the meter is being read</source>
-        <translation type="unfinished"></translation>
+        <translation>Allumé pendant la lecture de l&apos;appareil</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished">Adresse</translation>
+        <translation>Adresse</translation>
     </message>
 </context>
 <context>
     <name>Measurands</name>
     <message>
         <source>P</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Q</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>PF</source>
-        <translation type="unfinished"></translation>
+        <translation>PF</translation>
     </message>
     <message>
         <source>U</source>
-        <translation type="unfinished"></translation>
+        <translation>U</translation>
     </message>
     <message>
         <source>U1N</source>
-        <translation type="unfinished"></translation>
+        <translation>U1N</translation>
     </message>
     <message>
         <source>U2N</source>
-        <translation type="unfinished"></translation>
+        <translation>U2N</translation>
     </message>
     <message>
         <source>U3N</source>
-        <translation type="unfinished"></translation>
+        <translation>U3N</translation>
     </message>
     <message>
         <source>U12</source>
-        <translation type="unfinished"></translation>
+        <translation>U12</translation>
     </message>
     <message>
         <source>U23</source>
-        <translation type="unfinished"></translation>
+        <translation>U23</translation>
     </message>
     <message>
         <source>U31</source>
-        <translation type="unfinished"></translation>
+        <translation>U31</translation>
     </message>
     <message>
         <source>I</source>
-        <translation type="unfinished"></translation>
+        <translation>I</translation>
     </message>
     <message>
         <source>I1</source>
-        <translation type="unfinished"></translation>
+        <translation>I1</translation>
     </message>
     <message>
         <source>I2</source>
-        <translation type="unfinished"></translation>
+        <translation>I2</translation>
     </message>
     <message>
         <source>I3</source>
-        <translation type="unfinished"></translation>
+        <translation>I3</translation>
     </message>
     <message>
         <source>Iavg</source>
-        <translation type="unfinished"></translation>
+        <translation>Iavg</translation>
     </message>
     <message>
         <source>I1avg</source>
-        <translation type="unfinished"></translation>
+        <translation>I1avg</translation>
     </message>
     <message>
         <source>I2avg</source>
-        <translation type="unfinished"></translation>
+        <translation>I2avg</translation>
     </message>
     <message>
         <source>I3avg</source>
-        <translation type="unfinished"></translation>
+        <translation>I3avg</translation>
     </message>
     <message>
         <source>IN</source>
-        <translation type="unfinished"></translation>
+        <translation>IN</translation>
     </message>
     <message>
         <source>P1</source>
-        <translation type="unfinished"></translation>
+        <translation>P1</translation>
     </message>
     <message>
         <source>P2</source>
-        <translation type="unfinished"></translation>
+        <translation>P2</translation>
     </message>
     <message>
         <source>P3</source>
-        <translation type="unfinished"></translation>
+        <translation>P3</translation>
     </message>
     <message>
         <source>Q1</source>
-        <translation type="unfinished"></translation>
+        <translation>Q1</translation>
     </message>
     <message>
         <source>Q2</source>
-        <translation type="unfinished"></translation>
+        <translation>Q2</translation>
     </message>
     <message>
         <source>Q3</source>
-        <translation type="unfinished"></translation>
+        <translation>Q3</translation>
     </message>
     <message>
         <source>S1</source>
-        <translation type="unfinished"></translation>
+        <translation>S1</translation>
     </message>
     <message>
         <source>S2</source>
-        <translation type="unfinished"></translation>
+        <translation>S2</translation>
     </message>
     <message>
         <source>S3</source>
-        <translation type="unfinished"></translation>
+        <translation>S3</translation>
     </message>
     <message>
         <source>F</source>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>PF1</source>
-        <translation type="unfinished"></translation>
+        <translation>PF1</translation>
     </message>
     <message>
         <source>PF2</source>
-        <translation type="unfinished"></translation>
+        <translation>PF2</translation>
     </message>
     <message>
         <source>PF3</source>
-        <translation type="unfinished"></translation>
+        <translation>PF3</translation>
     </message>
     <message>
         <source>Umean</source>
-        <translation type="unfinished"></translation>
+        <translation>Umean</translation>
     </message>
     <message>
         <source>Imean</source>
-        <translation type="unfinished"></translation>
+        <translation>Imean</translation>
     </message>
     <message>
         <source>UNE</source>
-        <translation type="unfinished"></translation>
+        <translation>UNE</translation>
     </message>
     <message>
         <source>Unb.I</source>
-        <translation type="unfinished"></translation>
+        <translation>Unb.I</translation>
     </message>
 </context>
 <context>
@@ -785,262 +787,262 @@ Version: %3</source>
     <name>Messages</name>
     <message>
         <source>The serial port does not exist or is used by another program. Choose another port in the interface dialog or close the other program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port série n&apos;existe pas ou est utilisé par un autre programme. Choisissez un autre port dans la fenêtre Interface ou fermez l&apos;autre programme.</translation>
     </message>
     <message>
         <source>The serial port could not be configured. Check the port settings in the interface dialog and reconnect the converter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port série n&apos;a pas pu être configuré. Vérifiez les paramètres du port dans la fenêtre Interface et rebranchez le convertisseur.</translation>
     </message>
     <message>
         <source>The meter does not answer. Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil ne répond pas. Vérifiez le câble, le port, l&apos;adresse et la vitesse de transmission, et que l&apos;appareil est sous tension.</translation>
     </message>
     <message>
         <source>The meter&apos;s reply was incomplete or damaged. Check the cable and the connections, and that only one meter uses this address.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse de l&apos;appareil était incomplète ou altérée. Vérifiez le câble et les raccordements, et qu&apos;un seul appareil utilise cette adresse.</translation>
     </message>
     <message>
         <source>No connection to the LANMOD57 module. Check its IP address, the network cable and that the module is switched on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de connexion au module LANMOD57. Vérifiez son adresse IP, le câble réseau et que le module est sous tension.</translation>
     </message>
     <message>
         <source>No connection to the gateway. Check its IP address, the TCP port and the network cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de connexion à la passerelle. Vérifiez son adresse IP, le port TCP et le câble réseau.</translation>
     </message>
     <message>
         <source>The request could not be sent over the network. The connection was closed; try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La requête n&apos;a pas pu être envoyée sur le réseau. La connexion a été fermée ; réessayez.</translation>
     </message>
     <message>
         <source>The module gave no valid reply in time. Check that the meter is connected to the module and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le module n&apos;a pas donné de réponse valide à temps. Vérifiez que l&apos;appareil est raccordé au module et réessayez.</translation>
     </message>
     <message>
         <source>The gateway gave no reply in time. Check the gateway and the meters behind it, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La passerelle n&apos;a pas répondu à temps. Vérifiez la passerelle et les appareils qui y sont raccordés, puis réessayez.</translation>
     </message>
     <message>
         <source>The addressed device does not respond. Check the device address and the device&apos;s connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil interrogé ne répond pas. Vérifiez l&apos;adresse de l&apos;appareil et son raccordement.</translation>
     </message>
     <message>
         <source>The file cannot be opened. Check the name and that you may read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier. Vérifiez le nom et que vous avez le droit de le lire.</translation>
     </message>
     <message>
         <source>The file has the wrong format and was not loaded. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas le bon format et n&apos;a pas été chargé. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>The configuration is for a 1 A current input, but the meter has a 5 A input. Choose the meter&apos;s current range and send again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration est prévue pour une entrée courant 1 A, mais l&apos;appareil a une entrée 5 A. Choisissez le calibre de courant de l&apos;appareil et renvoyez la configuration.</translation>
     </message>
     <message>
         <source>The configuration is for a 5 A current input, but the meter has a 1 A input. Choose the meter&apos;s current range and send again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration est prévue pour une entrée courant 5 A, mais l&apos;appareil a une entrée 1 A. Choisissez le calibre de courant de l&apos;appareil et renvoyez la configuration.</translation>
     </message>
     <message>
         <source>The configuration is for another meter model. Choose the meter&apos;s model and send again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration est prévue pour un autre modèle d&apos;appareil. Choisissez le modèle de l&apos;appareil et renvoyez la configuration.</translation>
     </message>
     <message>
         <source>This meter does not measure harmonics. Harmonics are available on the ZRM3 model only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet appareil ne mesure pas les harmoniques. Les harmoniques sont disponibles uniquement sur le modèle ZRM3.</translation>
     </message>
     <message>
         <source>The IP address is not valid. Enter four numbers from 0 to 255 separated by dots.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse IP n&apos;est pas valide. Saisissez quatre nombres de 0 à 255 séparés par des points.</translation>
     </message>
     <message>
         <source>The subnet mask is not valid. Enter four numbers from 0 to 255 separated by dots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le masque de sous-réseau n&apos;est pas valide. Saisissez quatre nombres de 0 à 255 séparés par des points.</translation>
     </message>
     <message>
         <source>The default gateway address is not valid. Enter four numbers from 0 to 255 separated by dots.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse de la passerelle par défaut n&apos;est pas valide. Saisissez quatre nombres de 0 à 255 séparés par des points.</translation>
     </message>
     <message>
         <source>The MAC address is not valid. Enter six pairs of hex digits 0-9, A-F separated by &apos;-&apos;, for example 00-30-11-0A-0B-0C.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse MAC n&apos;est pas valide. Saisissez six paires de chiffres hexadécimaux 0-9, A-F séparées par &apos;-&apos;, par exemple 00-30-11-0A-0B-0C.</translation>
     </message>
     <message>
         <source>Send the configuration to the meter now? The meter&apos;s settings will be overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer maintenant la configuration à l&apos;appareil ? Les réglages de l&apos;appareil seront écrasés.</translation>
     </message>
     <message>
         <source>Clear the meter&apos;s logger? All logged records will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer l&apos;enregistreur de l&apos;appareil ? Tous les enregistrements seront perdus.</translation>
     </message>
     <message>
         <source>The simulation frees the digital outputs from their limit or pulse function until it ends. Start the simulation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendant la simulation, les sorties numériques ne remplissent plus leur fonction de seuil ou d&apos;impulsions, jusqu&apos;à la fin de la simulation. Démarrer la simulation ?</translation>
     </message>
     <message>
         <source>The meter&apos;s logger cannot be read (no meter, or nothing is logged). Open the logger anyway to work with files?</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistreur de l&apos;appareil ne peut pas être lu (pas d&apos;appareil, ou aucun enregistrement). Ouvrir quand même l&apos;enregistreur pour travailler avec des fichiers ?</translation>
     </message>
     <message>
         <source>The meter&apos;s firmware does not support the display refresh time. Send the configuration without it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le micrologiciel de l&apos;appareil ne prend pas en charge le temps de rafraîchissement de l&apos;affichage. Envoyer la configuration sans ce réglage ?</translation>
     </message>
     <message>
         <source>The meter&apos;s firmware does not support the cos-phi correction. Send the configuration without it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le micrologiciel de l&apos;appareil ne prend pas en charge la correction cos-phi. Envoyer la configuration sans ce réglage ?</translation>
     </message>
     <message>
         <source>The meter&apos;s firmware does not support the current unbalance display. Send the configuration without it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le micrologiciel de l&apos;appareil ne prend pas en charge l&apos;affichage du déséquilibre de courant. Envoyer la configuration sans ce réglage ?</translation>
     </message>
     <message>
         <source>The module&apos;s firmware may not support the min/max logger. Send the min/max logger settings anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le micrologiciel du module ne prend peut-être pas en charge l&apos;enregistreur min/max. Envoyer quand même les réglages de l&apos;enregistreur min/max ?</translation>
     </message>
     <message>
         <source>The logged quantities change. The logger should be cleared, or its records will no longer match. Continue sending?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les grandeurs enregistrées changent. Effacez l&apos;enregistreur, sinon ses enregistrements ne correspondront plus. Continuer l&apos;envoi ?</translation>
     </message>
     <message>
         <source>Serial interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface série</translation>
     </message>
     <message>
         <source>Logger</source>
-        <translation type="unfinished">Enregistreur</translation>
+        <translation>Enregistreur</translation>
     </message>
     <message>
         <source>Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Current input range</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibre de l&apos;entrée courant</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Micrologiciel</translation>
     </message>
     <message>
         <source>Meter model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle d&apos;appareil</translation>
     </message>
     <message>
         <source>Network connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion réseau</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished">Passerelle</translation>
+        <translation>Passerelle</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished">Appareil</translation>
+        <translation>Appareil</translation>
     </message>
     <message>
         <source>Network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres réseau</translation>
     </message>
     <message>
         <source>ZARO</source>
-        <translation type="unfinished"></translation>
+        <translation>ZARO</translation>
     </message>
     <message>
         <source>Unexpected message (%1, %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Message inattendu (%1, %2).</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Addresses 1 to 32</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresses 1 à 32</translation>
     </message>
     <message>
         <source>Addresses 1 to 247</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresses 1 à 247</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Baud rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse (bauds)</translation>
     </message>
     <message>
         <source>No parity, 2 stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans parité, 2 bits d&apos;arrêt</translation>
     </message>
     <message>
         <source>Even parity, 2 stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Parité paire, 2 bits d&apos;arrêt</translation>
     </message>
     <message>
         <source>Odd parity, 2 stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Parité impaire, 2 bits d&apos;arrêt</translation>
     </message>
     <message>
         <source>No parity, 1 stop bit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans parité, 1 bit d&apos;arrêt</translation>
     </message>
     <message>
         <source>Character format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format des caractères</translation>
     </message>
     <message>
         <source>RTS direction control</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande du sens d&apos;émission par RTS</translation>
     </message>
     <message>
         <source>Close the port after each operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer le port après chaque opération</translation>
     </message>
     <message>
         <source>Searching address %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de l&apos;adresse %1 ...</translation>
     </message>
     <message>
         <source>Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface</translation>
     </message>
     <message>
         <source>RS-232</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-232</translation>
     </message>
     <message>
         <source>RS-485</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-485</translation>
     </message>
     <message>
         <source>Netbiter gateway (Modbus/TCP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Passerelle Netbiter (Modbus/TCP)</translation>
     </message>
     <message>
         <source>LANMOD57 module (Modbus/TCP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Module LANMOD57 (Modbus/TCP)</translation>
     </message>
     <message>
         <source>Reply time-out</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de réponse</translation>
     </message>
     <message>
         <source>RS-485 addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresses RS-485</translation>
     </message>
     <message>
         <source>Network devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareils réseau</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
