@@ -144,7 +144,6 @@ class MainPanelTest : public QObject {
         Konf.Freq = 0x82;     // locked frequency
         Konf.DispMode = 0x82; // and the reactive presentation
         Redraw();
-        QVERIFY(W<QComboBox>("System")->findData(19) < 0 && W<QComboBox>("System")->findData(20) < 0);
         QVERIFY(!W<QComboBox>("NomFreq")->isVisible());
         QVERIFY(!W<QCheckBox>("QMode")->isChecked());
         QCOMPARE(W<QComboBox>("RefreshTime")->currentData().toInt(), 1);

@@ -15,11 +15,14 @@
 
 namespace {
 
-QLabel* Field(int row) { return measdisp ? measdisp->findChild<QLabel*>(QStringLiteral("msd_%1").arg(row)) : nullptr; }
-QLabel* Obj(const char* name) { return measdisp ? measdisp->findChild<QLabel*>(name) : nullptr; }
+QLabel* Field(int row) {
+    return measdisp ? measdisp->findChild<QLabel*>(QStringLiteral("msd_%1").arg(row)) : nullptr;
+}
+QLabel* Obj(const char* name) {
+    return measdisp ? measdisp->findChild<QLabel*>(name) : nullptr;
+}
 
-QList<int> ShownRows()
-{
+QList<int> ShownRows() {
     QList<int> rows;
     for (int r = 0; r < kMeasRowsZrm3; ++r)
         if (Field(r)->isVisibleTo(measdisp)) rows << r;
@@ -27,19 +30,18 @@ QList<int> ShownRows()
 }
 
 // Every shown field holds a reading (a number or a validity marker) in black, or every one a red "----".
-bool All(bool disturbed)
-{
+bool All(bool disturbed) {
     for (int r : ShownRows()) {
         const QString t = Field(r)->text();
-        if (disturbed ? t != "----" || !MeasFieldRed(Field(r)) : t.isEmpty() || t == "----" || MeasFieldRed(Field(r)))
+        if (disturbed ? t != "----" || !MeasFieldRed(Field(r))
+                      : t.isEmpty() || t == "----" || MeasFieldRed(Field(r)))
             return false;
     }
     return true;
 }
 
 // The shown static elements, for comparing systems.
-QStringList ShownObjects()
-{
+QStringList ShownObjects() {
     QStringList shown;
     for (QWidget* w : measdisp->findChildren<QWidget*>(QRegularExpression("^obj_")))
         if (w->isVisibleTo(measdisp)) shown << w->objectName();
@@ -57,8 +59,7 @@ class MeasDispTest : public QObject {
     SimProcess sim;
 
     // Starts a meter and opens the panel through the menu command.
-    void open(const QStringList& simArgs)
-    {
+    void open(const QStringList& simArgs) {
         QVERIFY2(sim.start(QStringList{"--rs232"} + simArgs), qPrintable(sim.output()));
         CommType = 0;
         CommPortPath = sim.ptyPath().toStdString();
@@ -68,8 +69,7 @@ class MeasDispTest : public QObject {
     }
 
     // Panel for a configuration without a meter: only what InitMeasDisp draws.
-    void showOffline(int code, int model, uint8_t freq = 2)
-    {
+    void showOffline(int code, int model, uint8_t freq = 2) {
         Lese = ConfigImage{};
         Lese.Freq = freq;
         Lese.System = uint8_t(code);
@@ -83,9 +83,8 @@ class MeasDispTest : public QObject {
         MeasTimer()->stop(); // no meter: no tick
     }
 
-private slots:
-    void initTestCase()
-    {
+  private slots:
+    void initTestCase() {
         QVERIFY(dir.isValid());
         SetMessageSink(&messages);
         QVERIFY(StartZaro(0.0, dir.path().toStdString()));
@@ -97,8 +96,7 @@ private slots:
         TCPPort = 1;
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         if (measdisp) CmCloseAcquisition();
         // A panel that vanished without its close command left the link and the window.
         CloseInterface();
@@ -110,15 +108,14 @@ private slots:
 
     void cleanupTestCase() { EndZaro(); }
 
-    void fillsAtOnceAndRefreshesEvery2s()
-    {
+    void fillsAtOnceAndRefreshesEvery2s() {
         open({"--model", "zrm3", "--system", "4", "--vt", "20000/100", "--ct", "100/5"});
         QTRY_VERIFY_WITH_TIMEOUT(All(false), 2000);
         QCOMPARE(MeasTimer()->interval(), 2000);
         QVERIFY(Field(1)->text().contains(QRegularExpression(R"(^\d+\.\d\d$)")));
         QVERIFY(Field(8)->text().contains(QRegularExpression(R"(^\d+\.\d$)")));
         QCOMPARE(Obj("obj_5")->text(), QString("kV")); // unit beside U1N
-        QCOMPARE(Obj("obj_17")->text(), QString("A"));  // unit beside I1
+        QCOMPARE(Obj("obj_17")->text(), QString("A")); // unit beside I1
         QCOMPARE(Obj("obj_34")->text(), QString("P [MW]"));
         QCOMPARE(Obj("obj_36")->text(), QString("S [MVA]"));
         QCOMPARE(Obj("obj_4")->text(), QString("U1N"));
@@ -135,8 +132,7 @@ private slots:
         QVERIFY(messages.shown.empty()); // polling shows no popups
     }
 
-    void baseModelFieldSet()
-    {
+    void baseModelFieldSet() {
         open({"--model", "std", "--system", "4"});
         QTRY_VERIFY_WITH_TIMEOUT(All(false), 2000);
         for (int r : {33, 34, 35}) {
@@ -149,24 +145,21 @@ private slots:
         QCOMPARE(Obj("obj_34")->text(), QString("P [kW]"));
     }
 
-    void failureThenSuccessReplacesEveryDash()
-    {
+    void failureThenSuccessReplacesEveryDash() {
         open({"--model", "zrm3", "--system", "4"});
         QTRY_VERIFY_WITH_TIMEOUT(All(false), 2000);
         sim.command("fault silence:4"); // every attempt of one poll
         QTRY_VERIFY_WITH_TIMEOUT(All(true), 8000);
-        QVERIFY(messages.shown.empty()); // the panel reports no popup of its own
+        QVERIFY(messages.shown.empty());            // the panel reports no popup of its own
         QTRY_VERIFY_WITH_TIMEOUT(All(false), 5000); // and black again
     }
 
-    void closedWhileAReplyIsAwaited_data()
-    {
+    void closedWhileAReplyIsAwaited_data() {
         QTest::addColumn<bool>("deleteOutright");
         QTest::newRow("close command") << false;
         QTest::newRow("panel deleted") << true;
     }
-    void closedWhileAReplyIsAwaited()
-    {
+    void closedWhileAReplyIsAwaited() {
         QFETCH(bool, deleteOutright);
         // The four configuration reads and the first poll are answered 150 ms late.
         open({"--model", "zrm3", "--system", "4", "--fault", "late:150:5"});
@@ -174,8 +167,10 @@ private slots:
         bool closedDuringRead = false;
         QTimer::singleShot(60, [deleteOutright, &closedDuringRead] {
             closedDuringRead = LinkBusy();
-            if (deleteOutright) delete measdisp.data();
-            else CmCloseAcquisition();
+            if (deleteOutright)
+                delete measdisp.data();
+            else
+                CmCloseAcquisition();
         });
         QCOMPARE(CmReadMeas(), 1); // returns early: nothing left to draw into
         QVERIFY(closedDuringRead);
@@ -187,20 +182,7 @@ private slots:
         }
     }
 
-    void closeReturnsToTheMainPanel()
-    {
-        open({"--system", "3"});
-        QTRY_VERIFY_WITH_TIMEOUT(All(false), 2000);
-        QPointer<QWidget> panel = measdisp.data();
-        measdisp->findChild<QPushButton*>("close")->click();
-        QVERIFY(!measdisp);
-        QVERIFY(!MeasTimer()->isActive());
-        QCOMPARE(ActivePanel(), MainPanelHandle());
-        QTRY_VERIFY(!panel); // discarded
-    }
-
-    void printsToPdfWithDateAndTimeOnlyOnPaper()
-    {
+    void printsWithDateAndTimeOnlyOnPaperAndCloses() {
         open({"--system", "1"});
         QTRY_VERIFY_WITH_TIMEOUT(All(false), 2000);
         const QString pdf = dir.filePath("measdisp.pdf");
@@ -213,10 +195,16 @@ private slots:
         QVERIFY(Obj("printTime")->text().contains(QRegularExpression(R"(^\d\d:\d\d:\d\d$)")));
         QVERIFY(!date->isVisibleTo(measdisp));
         QVERIFY(measdisp->findChild<QPushButton*>("print")->isVisibleTo(measdisp));
+
+        QPointer<QWidget> panel = measdisp.data();
+        measdisp->findChild<QPushButton*>("close")->click();
+        QVERIFY(!measdisp);
+        QVERIFY(!MeasTimer()->isActive());
+        QCOMPARE(ActivePanel(), MainPanelHandle());
+        QTRY_VERIFY(!panel); // discarded
     }
 
-    void failedConfigurationReadShowsNothing()
-    {
+    void failedConfigurationReadShowsNothing() {
         QVERIFY(sim.start({"--rs232", "--fault", "silence:4"}));
         CommType = 0;
         CommPortPath = sim.ptyPath().toStdString();
@@ -228,8 +216,7 @@ private slots:
         QVERIFY(!MeasTimer()->isActive());
     }
 
-    void codes19And20ShowLike3And4()
-    {
+    void codes19And20ShowLike3And4() {
         for (auto [extended, plain] : {std::pair{19, 3}, {20, 4}}) {
             showOffline(plain, 1);
             const QList<int> rows = ShownRows();
@@ -242,8 +229,7 @@ private slots:
         }
     }
 
-    void singleValueCaptionsAndUnbalance()
-    {
+    void singleValueCaptionsAndUnbalance() {
         showOffline(2, 0);
         QCOMPARE(Obj("obj_4")->text(), QString("U"));
         QCOMPARE(Obj("obj_16")->text(), QString("I"));
@@ -260,8 +246,7 @@ private slots:
         QCOMPARE(Obj("obj_23")->text(), QString("%"));
     }
 
-    void titleCarriesTheAddressOnlyOnRs485_data()
-    {
+    void titleCarriesTheAddressOnlyOnRs485_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("title");
         QTest::newRow("rs232") << 0 << "Instantaneous values";
@@ -269,8 +254,7 @@ private slots:
         QTest::newRow("gateway") << 2 << "Instantaneous values";
         QTest::newRow("module") << 3 << "Instantaneous values";
     }
-    void titleCarriesTheAddressOnlyOnRs485()
-    {
+    void titleCarriesTheAddressOnlyOnRs485() {
         QFETCH(int, kind);
         QFETCH(QString, title);
         CommType = kind;
@@ -281,8 +265,7 @@ private slots:
         CommType = 0;
     }
 
-    void redStaysUntilAValidNumber()
-    {
+    void redStaysUntilAValidNumber() {
         QLabel* field = NewMeasField(nullptr);
         QCOMPARE(CheckMeas(1, 1e8f, 1.0f, 1, field, 0), 0); // scaled overflow on a black field
         QCOMPARE(field->text(), QString("OVL"));
