@@ -244,11 +244,8 @@ class SimModelTest : public QObject {
         gapped.logGaps = {0, 9, 10};
         SimMeter g;
         SimMeterInit(g, gapped, 0);
-        st = Read(g, 949, 12);
-        QCOMPARE(st[1], uint16_t(20));
-        QCOMPARE(st[2], uint16_t(999 + 2 * 18 + 1)); // the newest record: values 18 and 19
-        QCOMPARE(st[3], uint16_t(999 + 1));          // the oldest
-        QCOMPARE(st[4], uint16_t(0));                // there is no record 10
+        // 20 values; the newest record holds values 18 and 19, the oldest 0 and 1; there is no record 10.
+        QCOMPARE(Read(g, 949, 12).mid(1, 4), (QVector<uint16_t>{20, 999 + 2 * 18 + 1, 999 + 1, 0}));
         QCOMPARE(SimMeterWrite(m, 969, {5}, 1000), kExIllegalValue);
         QCOMPARE(SimMeterWrite(m, 969, {3}, 1000), 0);
         QCOMPARE(Read(m, 949, 12)[1], uint16_t(0));
