@@ -11,41 +11,40 @@
 #include "platform/gui/DialogMessages.h"
 #include "settings/INI_File.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
-#include <QLabel>
-#include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
 #include <QPrinter>
-#include <QProgressDialog>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTextBrowser>
-#include <QTimer>
-#include <QToolBar>
+#include <QtTest>
+#include <QtWidgets>
 #include <cstring>
 
 namespace {
 
-QByteArray FileText(const QString& path)
-{
+QByteArray FileText(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+QTextBrowser* HelpViewer() {
+    return MainWindow()->findChild<QTextBrowser*>("HelpViewer");
+}
+
+QMenuBar* Bar() {
+    return MainWindow()->menuBar();
+}
+
+QAction* MenuAction(const QString& text) {
+    for (QAction* a : Bar()->findChildren<QAction*>())
+        if (a->text() == text) return a;
+    return nullptr;
+}
+
+QAction* LanguageAction(int language) {
+    for (QAction* a : Bar()->findChildren<QAction*>())
+        if (a->property("language").isValid() && a->property("language").toInt() == language) return a;
+    return nullptr;
+}
+
 // The three files the settings routines write from their defaults, into dir.
-void WriteDefaultFiles(const QString& dir)
-{
+void WriteDefaultFiles(const QString& dir) {
     SettingsDir = dir.toStdString();
     LoadINIDefault();
     LoadINIDefaultTCP();
@@ -55,66 +54,40 @@ void WriteDefaultFiles(const QString& dir)
     NewDevINIFile();
 }
 
-// The viewer of the help dialog; the dialog is a child of the main window.
-QTextBrowser* HelpViewer()
-{
-    return MainWindow()->findChild<QTextBrowser*>("HelpViewer");
-}
-
-QMenuBar* Bar()
-{
-    return MainWindow()->menuBar();
-}
-
-QAction* MenuAction(const QString& text)
-{
-    for (QAction* a : Bar()->findChildren<QAction*>())
-        if (a->text() == text) return a;
-    return nullptr;
-}
-
-QAction* LanguageAction(int language)
-{
-    for (QAction* a : Bar()->findChildren<QAction*>())
-        if (a->property("language").isValid() && a->property("language").toInt() == language) return a;
-    return nullptr;
-}
-
-QStringList MenuTitles()
-{
+QStringList MenuTitles() {
     QStringList titles;
     for (QAction* a : Bar()->actions())
         titles << a->text();
     return titles;
 }
 
-QComboBox* List(const char* name)
-{
+QComboBox* List(const char* name) {
     QToolBar* bar = MainWindow()->findChild<QToolBar*>("Toolbar");
     for (QToolBar* t : MainWindow()->findChildren<QToolBar*>())
         if (t->isVisibleTo(MainWindow())) bar = t;
     return bar ? bar->findChild<QComboBox*>(name) : nullptr;
 }
 
-QStringList Items(QComboBox* list)
-{
+QStringList Items(QComboBox* list) {
     QStringList items;
     for (int i = 0; i < list->count(); ++i)
         items << list->itemText(i);
     return items;
 }
 
-void ClearNetworkSettings()
-{
+// What a user's choice in a toolbar list does.
+void Choose(QComboBox* list, int index) {
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+void ClearNetworkSettings() {
     std::memset(Devices485, 0, sizeof Devices485);
     std::memset(DevicesTCP, 0, sizeof DevicesTCP);
     std::memset(GatewayIP, 0, sizeof GatewayIP);
     std::memset(GatewayName, 0, sizeof GatewayName);
     std::memset(EMD, 0, sizeof EMD);
-    NumGateways = 0;
-    Num57 = 0;
-    GatewayIndex = 0;
-    LM57Index = 0;
+    NumGateways = Num57 = GatewayIndex = LM57Index = 0;
 }
 
 } // namespace
@@ -125,16 +98,15 @@ class ShellTest : public QObject {
     ScriptedMessages messages;
 
     QString File(const char* name) const { return dir.filePath(name); }
+    bool Start() { return StartZaro(0, dir.path().toStdString()) == 1; }
 
   private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         ResourceDir = ZARO_BIN_DIR;
         SetMessageSink(&messages);
     }
 
-    void init()
-    {
+    void init() {
         QVERIFY(dir.isValid());
         for (const char* f : {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"})
             QFile::remove(File(f));
@@ -143,12 +115,11 @@ class ShellTest : public QObject {
 
     void cleanup() { EndZaro(); }
 
-    void startWithoutFilesLeavesTheDefaults()
-    {
+    void startWithoutFilesLeavesTheDefaults() {
         QTemporaryDir reference;
         WriteDefaultFiles(reference.path());
 
-        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+        QVERIFY(Start());
         QVERIFY(MainWindow()->isVisible());
         QCOMPARE(ActivePanel(), MainPanelHandle());
         for (const char* f : {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"})
@@ -157,65 +128,29 @@ class ShellTest : public QObject {
         QVERIFY(LanguageAction(1)->isChecked());
     }
 
-    void languageOutOfRangeStartsInEnglish()
-    {
-        WriteDefaultFiles(dir.path());
-        QByteArray ini = FileText(File("ZARO.ini"));
-        QVERIFY(ini.contains("Language = 1\r\n"));
-        ini.replace("Language = 1\r\n", "Language = 7\r\n");
-        QVERIFY(WriteFileAtomically(File("ZARO.ini").toStdString(), ini));
-
-        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
-        QCOMPARE(Language, 1);
-        QVERIFY(LanguageAction(1)->isChecked());
-        QCOMPARE(MenuTitles().first(), QStringLiteral("&File"));
-        QVERIFY(FileText(File("ZARO.ini")).contains("Language = 1\r\n"));
-    }
-
-    void switchingToFrenchTranslatesAndStores()
-    {
-        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+    void switchingToFrenchTranslatesAndStores() {
+        QVERIFY(Start());
         std::strcpy(Konf.Description, "Feeder 3");
         QWidget* oldPanel = MainPanelHandle();
 
         LanguageAction(3)->trigger();
 
         QCOMPARE(Language, 3);
-        QVERIFY(LanguageAction(3)->isChecked());
-        QVERIFY(!LanguageAction(1)->isChecked());
+        QVERIFY(LanguageAction(3)->isChecked() && !LanguageAction(1)->isChecked());
         QCOMPARE(MenuTitles().first(), QStringLiteral("&Fichier"));
-        QVERIFY(MenuAction(QString::fromUtf8("Valeurs &instantanées")));
         QVERIFY(FileText(File("ZARO.ini")).contains("Language = 3\r\n"));
         // The panel was reloaded, the configuration in memory was not.
-        QVERIFY(MainPanelHandle() != oldPanel);
+        QVERIFY(MainPanelHandle() != oldPanel && MainPanelHandle()->isVisible());
         QCOMPARE(QByteArray(Konf.Description), QByteArray("Feeder 3"));
-        QVERIFY(MainPanelHandle()->isVisible());
         QVERIFY(List("DeviceAddrList"));
-
-        LanguageAction(0)->trigger();
-        QCOMPARE(MenuTitles().first(), QStringLiteral("&Datei"));
-        QVERIFY(FileText(File("ZARO.ini")).contains("Language = 0\r\n"));
     }
 
-    void unbuiltCommandsAreDimmed()
-    {
-        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
-        int live = 0;
-        for (int i = 0; i < kMainMenu.count; ++i) {
-            const MenuCommand& c = kMainMenu.commands[i];
-            if (!c.text || c.language >= 0) continue;
-            QAction* a = MenuAction(QApplication::translate("Menu", c.text));
-            QVERIFY2(a, c.text);
-            QCOMPARE(a->isEnabled(), c.run != nullptr);
-            if (c.run) ++live;
-        }
-        QVERIFY(live >= 4); // print, exit, help, about
-        // The toolbar buttons are the menu's own entries, so they are dimmed with them.
-        QToolBar* toolbar = MainWindow()->findChild<QToolBar*>("Toolbar");
-        QVERIFY(toolbar);
+    void toolbarButtonsAreMenuEntries() {
+        // Sharing the entries dims a button with its command.
+        QVERIFY(Start());
         const QList<QAction*> entries = Bar()->findChildren<QAction*>();
         int buttons = 0;
-        for (QAction* a : toolbar->actions()) {
+        for (QAction* a : MainWindow()->findChild<QToolBar*>("Toolbar")->actions()) {
             if (a->isSeparator() || a->data().toInt() == int(ToolImage::None)) continue;
             QVERIFY(entries.contains(a));
             ++buttons;
@@ -223,82 +158,57 @@ class ShellTest : public QObject {
         QCOMPARE(buttons, 6);
     }
 
-    void addressList_data()
-    {
+    void addressList_data() {
         QTest::addColumn<int>("commType");
+        QTest::addColumn<QList<int>>("found");
         QTest::addColumn<int>("inUse");
-        QTest::addColumn<QStringList>("items");
         QTest::addColumn<int>("selected");
         QTest::addColumn<int>("addrAfter");
-        QTest::newRow("rs485 in use listed") << 1 << 9 << QStringList{"5", "9", "12"} << 1 << 9;
-        QTest::newRow("rs485 in use not listed") << 1 << 7 << QStringList{"5", "9", "12"} << 0 << 7;
-        QTest::newRow("gateway in use listed") << 2 << 12 << QStringList{"5", "9", "12"} << 2 << 12;
-        QTest::newRow("gateway falls back to first") << 2 << 7 << QStringList{"5", "9", "12"} << 0 << 5;
-        QTest::newRow("rs232 lists nothing") << 0 << 9 << QStringList{} << -1 << 9;
-        QTest::newRow("module lists nothing") << 3 << 9 << QStringList{} << -1 << 9;
+        const QList<int> found{5, 9, 12};
+        QTest::newRow("rs485 in use listed") << 1 << found << 9 << 1 << 9;
+        QTest::newRow("rs485 in use not listed") << 1 << found << 7 << 0 << 7;
+        QTest::newRow("rs485 none found") << 1 << QList<int>{} << 7 << -1 << 7;
+        QTest::newRow("gateway in use listed") << 2 << found << 12 << 2 << 12;
+        QTest::newRow("gateway falls back to first") << 2 << found << 7 << 0 << 5;
+        QTest::newRow("rs232 lists nothing") << 0 << found << 9 << -1 << 9;
+        QTest::newRow("module lists nothing") << 3 << found << 9 << -1 << 9;
     }
 
-    void addressList()
-    {
+    void addressList() {
         QFETCH(int, commType);
+        QFETCH(QList<int>, found);
         QFETCH(int, inUse);
-        QFETCH(QStringList, items);
-        QFETCH(int, selected);
         QFETCH(int, addrAfter);
-        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+        QVERIFY(Start());
         ClearNetworkSettings();
         CommType = commType;
-        const int32_t found[] = {5, 9, 12};
         GatewayIndex = 2;
         std::strcpy(GatewayIP[2], "127.0.0.2");
-        for (int i = 0; i < 3; ++i) {
-            Devices485[i] = found[i];
-            DevicesTCP[2][i + 4] = found[i]; // gaps in the slots do not matter
-        }
+        for (int i = 0; i < found.size(); ++i)
+            Devices485[i] = DevicesTCP[2][i + 4] = found[i]; // gaps in the gateway's slots do not matter
         DeviceAddr = TCPDevAddr = inUse;
 
         InitToolbarDeviceAddr();
 
         QComboBox* list = List("DeviceAddrList");
-        QCOMPARE(Items(list), items);
-        QCOMPARE(list->currentIndex(), selected);
-        QCOMPARE(list->isEnabled(), !items.isEmpty());
-        QCOMPARE(Search_Result, items.isEmpty() ? 0 : 1);
+        const bool listed = list->count() > 0;
+        if (listed) QCOMPARE(Items(list), (QStringList{"5", "9", "12"}));
+        QCOMPARE(listed, (commType == 1 || commType == 2) && !found.isEmpty());
+        QTEST(list->currentIndex(), "selected");
+        QCOMPARE(list->isEnabled(), listed);
+        QCOMPARE(Search_Result, int(listed));
         QCOMPARE(commType == 1 ? DeviceAddr : TCPDevAddr, addrAfter);
         if (commType == 2 && addrAfter != inUse)
-            QVERIFY(FileText(File("ZAROTCP.ini"))
-                        .contains(QByteArray("DevAddr = ") + QByteArray::number(addrAfter)));
+            QVERIFY(FileText(File("ZAROTCP.ini")).contains("DevAddr = " + QByteArray::number(addrAfter)));
+        if (commType == 1 && listed) {
+            Choose(list, 2);
+            QCOMPARE(DeviceAddr, 12);
+            QVERIFY(FileText(File("ZARO.ini")).contains("DevAddr = 12\r\n"));
+        }
     }
 
-    void emptyAddressListIsDimmed()
-    {
-        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
-        ClearNetworkSettings();
-        CommType = 1;
-        InitToolbarDeviceAddr();
-        QVERIFY(!List("DeviceAddrList")->isEnabled());
-        QCOMPARE(List("DeviceAddrList")->count(), 0);
-    }
-
-    void choosingAnAddressStoresIt()
-    {
-        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
-        ClearNetworkSettings();
-        CommType = 1;
-        Devices485[0] = 5;
-        Devices485[1] = 9;
-        DeviceAddr = 5;
-        InitToolbarDeviceAddr();
-        QComboBox* list = List("DeviceAddrList");
-        list->setCurrentIndex(1);
-        emit list->activated(1);
-        QCOMPARE(DeviceAddr, 9);
-        QVERIFY(FileText(File("ZARO.ini")).contains("DevAddr = 9\r\n"));
-    }
-
-    void moduleList()
-    {
-        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+    void moduleList() {
+        QVERIFY(Start());
         ClearNetworkSettings();
         CommType = 3;
         Num57 = 2;
@@ -313,16 +223,13 @@ class ShellTest : public QObject {
         QCOMPARE(Items(list), (QStringList{"00-30-11-22-33-44 (127.0.0.5)", "Hall 2"}));
         QCOMPARE(list->currentIndex(), 1);
         QVERIFY(list->isEnabled());
-
-        list->setCurrentIndex(0);
-        emit list->activated(0);
+        Choose(list, 0);
         QCOMPARE(LM57Index, 0);
         QVERIFY(FileText(File("ZARODEV.ini")).contains("LM57Ix = 0"));
     }
 
-    void gatewayList()
-    {
-        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+    void gatewayList() {
+        QVERIFY(Start());
         ClearNetworkSettings();
         CommType = 2;
         NumGateways = 3;
@@ -344,8 +251,7 @@ class ShellTest : public QObject {
 
         TCP_Connection[1] = 1; // the connection to the gateway in use
         TCP_Handle[1] = 12345;
-        gateways->setCurrentIndex(1);
-        emit gateways->activated(1);
+        Choose(gateways, 1);
         QCOMPARE(TCP_Connection[1], 0);
         QCOMPARE(GatewayIndex, 2);
         QCOMPARE(Items(List("DeviceAddrList")), (QStringList{"17", "18"}));
@@ -357,45 +263,36 @@ class ShellTest : public QObject {
         QVERIFY(!gateways->isEnabled());
     }
 
-    void displayPanelsReplaceTheMainPanel()
-    {
-        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+    void displayPanelsReplaceTheMainPanel() {
+        QVERIFY(Start());
         MainWindow()->resize(900, 600);
         QWidget* main = MainPanelHandle();
+        QSignalSpy help(MenuAction("&Contents"), &QAction::triggered);
 
         auto* fitted = new QLabel("values", MainWindow());
         ShowPanel(PanelKind::Measurements, fitted);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QCOMPARE(ActivePanel(), fitted);
-        QVERIFY(!main->isVisible());
-        QVERIFY(!Bar()->isVisible());
+        QVERIFY(!main->isVisible() && !Bar()->isVisible());
         QVERIFY(!MainWindow()->findChild<QToolBar*>("Toolbar")->isVisible());
         QCOMPARE(fitted->size(), MainWindow()->centralWidget()->size());
-        {
-            // The main window's shortcuts must not open a second panel over this one.
-            MainWindow()->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(MainWindow()));
-            QSignalSpy help(MenuAction("&Contents"), &QAction::triggered);
-            QTest::keyClick(fitted, Qt::Key_F1);
-            QCOMPARE(help.count(), 0);
-        }
+        // The main window's shortcuts must not open a second panel over this one.
+        MainWindow()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(MainWindow()));
+        QTest::keyClick(fitted, Qt::Key_F1);
+        QCOMPARE(help.count(), 0);
         delete fitted;
         ShowMainPanel(0);
-        QVERIFY(main->isVisible());
-        QVERIFY(Bar()->isVisible());
-        {
-            QSignalSpy help(MenuAction("&Contents"), &QAction::triggered);
-            QTest::keyClick(main, Qt::Key_F1);
-            QCOMPARE(help.count(), 1);
-            delete HelpViewer()->window();
-        }
+        QVERIFY(main->isVisible() && Bar()->isVisible());
+        QTest::keyClick(main, Qt::Key_F1);
+        QCOMPARE(help.count(), 1);
+        delete HelpViewer()->window();
 
         auto* small = new QLabel("meters", MainWindow());
         small->setFixedSize(200, 100);
         ShowPanel(PanelKind::Meters, small);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        QCOMPARE(small->pos(), QPoint(0, 0));
-        QCOMPARE(small->size(), QSize(200, 100));
+        QCOMPARE(small->geometry(), QRect(0, 0, 200, 100));
         delete small;
         ShowMainPanel(0);
 
@@ -410,19 +307,16 @@ class ShellTest : public QObject {
         QVERIFY(List("DeviceAddrList"));
     }
 
-    void splashStaysItsTime()
-    {
+    void splashStaysItsTime() {
         const double start = Timer();
         QCOMPARE(StartZaro(0.3, dir.path().toStdString()), 1);
         QVERIFY(Timer() - start >= 0.3);
-        QVERIFY(!QApplication::topLevelWidgets().isEmpty());
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->objectName() == "AboutPanel") QVERIFY(!w->isVisible());
     }
 
-    void aboutClosesOnClick()
-    {
-        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+    void aboutClosesOnClick() {
+        QVERIFY(Start());
         MenuAction("&About ZARO")->trigger();
         auto* about = MainWindow()->findChild<QPushButton*>("AboutPanel");
         QVERIFY(about && about->isVisible());
@@ -430,24 +324,8 @@ class ShellTest : public QObject {
         QVERIFY(!about->isVisible());
     }
 
-    void helpFallsBackToEnglish()
-    {
-        QTemporaryDir help;
-        QDir(help.path()).mkpath("en");
-        QDir(help.path()).mkpath("fr");
-        for (const char* page : {"en/index.html", "en/interface.html", "fr/index.html"}) {
-            QFile f(help.filePath(page));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        }
-        QCOMPARE(HelpFile(help.path(), 3, "index.html"), help.filePath("fr/index.html"));
-        QCOMPARE(HelpFile(help.path(), 3, "interface.html"), help.filePath("en/interface.html"));
-        QCOMPARE(HelpFile(help.path(), 0, "index.html"), help.filePath("en/index.html"));
-        QCOMPARE(HelpFile(help.path(), 9, "index.html"), help.filePath("en/index.html"));
-    }
-
-    void helpOpensInTheProgram()
-    {
-        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+    void helpOpensInTheProgram() {
+        QVERIFY(Start());
         CmHelpContents();
         QTextBrowser* viewer = HelpViewer();
         QVERIFY(viewer && viewer->window()->isVisible());
@@ -463,11 +341,11 @@ class ShellTest : public QObject {
         emit viewer->anchorClicked(QUrl("interface.html"));
         QVERIFY(viewer->source().toLocalFile().endsWith("/help/en/interface.html"));
         delete viewer->window();
+        QVERIFY(HelpFile(QString(ZARO_BIN_DIR) + "/help", 9, "index.html").endsWith("/help/en/index.html"));
     }
 
-    void printToPdf()
-    {
-        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+    void printToPdf() {
+        QVERIFY(Start());
         auto* date = new QLabel(MainPanelHandle());
         date->setObjectName("Date");
         auto* time = new QLabel(MainPanelHandle());
@@ -480,17 +358,15 @@ class ShellTest : public QObject {
         QVERIFY(PrintActivePanel(printer));
 
         const QByteArray data = FileText(pdf);
-        QVERIFY(data.startsWith("%PDF"));
-        QVERIFY(data.size() > 1000);
+        QVERIFY(data.startsWith("%PDF") && data.size() > 1000);
         QCOMPARE(date->text(), QString::fromStdString(FormatDate(LocalNow())));
         QCOMPARE(time->text().size(), 8);
         QVERIFY(date->isHidden() && time->isHidden()); // on paper only
     }
 
-    void closingTheWindowEndsTheLoop()
-    {
+    void closingTheWindowEndsTheLoop() {
         // The program's own loop, as RunZaro runs it; the fallback timer fails the test.
-        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+        QVERIFY(Start());
         QTimer guard;
         guard.setSingleShot(true);
         connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
@@ -503,9 +379,8 @@ class ShellTest : public QObject {
         QCOMPARE(QApplication::exec(), 0);
     }
 
-    void progressAndNotesGoToTheWindow()
-    {
-        QCOMPARE(StartZaro(0, dir.path().toStdString()), 1);
+    void progressAndNotesGoToTheWindow() {
+        QVERIFY(Start());
         DialogMessages dialogs(ActivePanel);
         dialogs.progress(0, 0);
         auto* popup = MainPanelHandle()->findChild<QProgressDialog*>();
@@ -521,8 +396,7 @@ class ShellTest : public QObject {
         QCOMPARE(MainWindow()->statusBar()->currentMessage(), QStringLiteral("Saved to /tmp/x.ZRC"));
     }
 
-    void savingAddsTheExtension()
-    {
+    void savingAddsTheExtension() {
         DialogMessages dialogs([]() -> QWidget* { return nullptr; });
         const QString typed = dir.filePath("feeder3");
         QTimer::singleShot(0, [typed] {
@@ -535,8 +409,7 @@ class ShellTest : public QObject {
         QCOMPARE(QString::fromStdString(chosen), typed + ".ZRC");
     }
 
-    void loggerQuestion_data()
-    {
+    void loggerQuestion_data() {
         QTest::addColumn<bool>("tick");
         QTest::addColumn<bool>("accept");
         QTest::addColumn<int>("answer");
@@ -545,11 +418,9 @@ class ShellTest : public QObject {
         QTest::newRow("continue and clear") << true << true << 2;
     }
 
-    void loggerQuestion()
-    {
+    void loggerQuestion() {
         QFETCH(bool, tick);
         QFETCH(bool, accept);
-        QFETCH(int, answer);
         DialogMessages dialogs([]() -> QWidget* { return nullptr; });
         QTimer::singleShot(0, [tick, accept] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -558,7 +429,7 @@ class ShellTest : public QObject {
             for (QAbstractButton* b : box->buttons())
                 if ((box->buttonRole(b) == QMessageBox::AcceptRole) == accept) b->click();
         });
-        QCOMPARE(dialogs.askLoggerWarnung(), answer);
+        QTEST(dialogs.askLoggerWarnung(), "answer");
     }
 };
 
