@@ -163,12 +163,14 @@ private slots:
         QCOMPARE(CommPortOpen, autoClose ? 0 : 1);
     }
 
-    void broadcastWaitsForNoReply()
+    void broadcastWaitsForNoReplyAndDiagnoseFindsOnlyPresentMeters()
     {
         startSim({"--rs485", "3,17"});
         QCOMPARE(InitInterface(CommPort), 1);
         QCOMPARE(Write(Lese, 7, 1, 1), 1);
         QCOMPARE(Read(Lese, 9, 1), 1); // the line is free again at once
+        QCOMPARE(Diagnose(CommPort, 17), 1);
+        QCOMPARE(Diagnose(CommPort, 5), 0);
         CloseInterface();
         QVERIFY(messages.shown.empty());
         const QString log = simLog();
@@ -182,16 +184,6 @@ private slots:
         QCOMPARE(InitInterface(CommPort), 0);
         QCOMPARE(CommPortOpen, 0);
         QCOMPARE(messages.shown, (std::vector<Shown>{{MessageType::Error, 0, 0}}));
-    }
-
-    void diagnoseFindsOnlyPresentAddresses()
-    {
-        startSim({"--rs485", "3,17"});
-        QCOMPARE(InitInterface(CommPort), 1);
-        QCOMPARE(Diagnose(CommPort, 17), 1);
-        QCOMPARE(Diagnose(CommPort, 5), 0);
-        CloseInterface();
-        QVERIFY(messages.shown.empty());
     }
 
     // Timer ticks run while a transaction waits; their poll must not start another.

@@ -82,8 +82,6 @@ private slots:
         // 20000/100 V, 100/5 A, 4-wire: S = 200 x 20 x 100 x 5 x sqrt(3) = 3.46 MVA.
         SetRatios(4, 20000.0f, 100, 100.0f, 5.0f);
         InitAnzeige();
-        QCOMPARE(QString(Einh[kCurrent]), QString("A"));
-        QCOMPARE(Stellen[kCurrent], 1);
         QVERIFY(qAbs(Nennwert[kActivePower] - 3464101.6f) < 1.0f);
         for (int k : {kActivePower, kReactivePower, kApparentPower}) {
             QCOMPARE(Nennwert[k], Nennwert[kActivePower]);
@@ -206,12 +204,8 @@ private slots:
         Lese = ConfigImage{};
         Lese.System = 1;
         QCOMPARE(MeasCaption(0), "U");
-        QCOMPARE(MeasCaption(7), "I");
-        QCOMPARE(MeasCaption(11), "Iavg");
         Lese.System = 20;
         QCOMPARE(MeasCaption(1), "U1N");
-        QCOMPARE(MeasCaption(8), "I1");
-        QCOMPARE(MeasCaption(12), "I1avg");
         QCOMPARE(MeasCaption(kNeutralRow), "IN");
         QCOMPARE(MeasRowClass(kNeutralRow), int(kCurrent));
         Lese.Freq = 0x40 | 2;

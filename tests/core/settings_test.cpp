@@ -63,10 +63,6 @@ private slots:
     void defaultsWithoutFiles()
     {
         LoadAllSettings(true);
-        QCOMPARE(Language, 1);
-        QCOMPARE(CommType, 0);
-        QCOMPARE(CommPort, 1);
-        QCOMPARE(RecTimeout, 200);
         const int32_t zero[32] = {};
         const QByteArray expected = "[Interface]\r\nAutoClose = 1\r\nBaudrate = 3\r\nCOMPort = 1\r\nCOMType = 0\r\n"
                                     "DevAddr = 247\r\n" + SortedAddressLines(zero) +
