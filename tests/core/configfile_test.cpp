@@ -1,5 +1,6 @@
 #include "config/ConfigFile.h"
 #include "platform/Messages.h"
+#include "platform/ProgramFiles.h"
 #include "settings/INI_File.h"
 
 #include <QTemporaryDir>
@@ -181,23 +182,20 @@ private slots:
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("binary") << QByteArray("\x00\xff\x01\t\x02\n\x7f\t\x00", 9);
         QTest::newRow("one line") << Line(good, 0) + "\r\n";
-        QTest::newRow("header only, no break") << Line(good, 0);
         QTest::newRow("26 tabs") << "\t" + Line(base, 0) + "\r\n" + "\t" + Line(base, 1) + "\r\n";
         QTest::newRow("value line short") << Line(good, 0) + "\r\n" + Line(good, 1).chopped(4) + "\r\n";
         QTest::newRow("value line long") << Line(good, 0) + "\r\n" + Line(good, 1) + "7\t\r\n";
         QTest::newRow("text after last tab") << Line(good, 0) + "\r\n" + Line(good, 1) + "7\r\n";
-        QTest::newRow("word for number") << WithField(good, 3, "four hundred");
         QTest::newRow("empty number") << WithField(good, 20, "");
+        QTest::newRow("word for number") << WithField(good, 3, "four hundred");
         QTest::newRow("number with tail") << WithField(good, 24, "12abc");
         QTest::newRow("huge number") << WithField(good, 4, "99999999999999999999");
         QTest::newRow("float not a number") << WithField(good, 7, "1,5");
-        QTest::newRow("float infinite") << WithField(good, 5, "inf");
         QTest::newRow("float nan") << WithField(good, 8, "nan");
         QTest::newRow("float beyond single") << WithField(good, 5, "1e39");
         QTest::newRow("description 60") << WithField(good, 19, QByteArray(60, 'd'));
         QTest::newRow("date too long") << WithField(good, 0, "06.12.2026.....");
         QTest::newRow("list short") << WithField(good, 27, "  1,  2");
-        QTest::newRow("list wrong separator") << WithField(good, 30, "  1;  2;  3;  4;  5;  6;  7;  8;  9");
         QTest::newRow("list element not a number") << WithField(good, 31, "  1,  x,  3,  4,  5,  6,  7,  8,  9");
         QTest::newRow("100000 characters") << Line(good, 0) + "\r\n" + QByteArray(100000, '7') + "\r\n";
         QTest::newRow("overlong header") << QByteArray(1200, 'h') + Line(good, 0) + "\r\n" + Line(good, 1) + "\r\n";
@@ -222,10 +220,7 @@ private slots:
         QVERIFY(messages.wasShown(MessageType::Error, 2, 5));
 
         const std::string bad = (dir.path() + "/bad.ZRC").toStdString();
-        QFile f(QString::fromStdString(bad));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("only one line\n");
-        f.close();
+        QVERIFY(WriteFileAtomically(bad, "only one line\n"));
         QCOMPARE(LoadConfigFile(bad, image), 0);
         QVERIFY(messages.wasShown(MessageType::Error, 3, 6));
         QVERIFY(Same(image, before));

@@ -6,7 +6,14 @@
 
 #include <QtTest>
 #include <cstring>
-#include <functional>
+
+struct BadCase {
+    const char* file;
+    QByteArray content;
+    int (*probe)();
+    int expected;
+};
+Q_DECLARE_METATYPE(BadCase)
 
 namespace {
 
@@ -34,28 +41,6 @@ void Put(const QString& dir, const char* name, const QByteArray& content)
     QVERIFY(WriteFileAtomically((dir + "/" + name).toStdString(), content));
 }
 
-const std::map<QString, std::function<int()>> kProbes{
-    {"Language", [] { return Language; }},
-    {"CommType", [] { return CommType; }},
-    {"CommPort", [] { return CommPort; }},
-    {"Baudrate", [] { return Baudrate; }},
-    {"Parity", [] { return Parity; }},
-    {"DeviceAddr", [] { return DeviceAddr; }},
-    {"RecTimeout", [] { return RecTimeout; }},
-    {"RTSFlow", [] { return RTSFlow; }},
-    {"MaxI", [] { return int(Konf.MaxI); }},
-    {"MaxU", [] { return int(Konf.MaxU); }},
-    {"Devices485", [] { return Devices485[0] * 1000 + Devices485[1]; }}, // first two slots
-    {"NumGateways", [] { return NumGateways; }},
-    {"GatewayIndex", [] { return GatewayIndex; }},
-    {"TCPPort", [] { return TCPPort; }},
-    {"TCPDevAddr", [] { return TCPDevAddr; }},
-    {"Num57", [] { return Num57; }},
-    {"LM57Index", [] { return LM57Index; }},
-    {"MACLength", [] { return int(std::strlen(MAC57[0])); }},
-    {"NameLength", [] { return int(std::strlen(GatewayName[0])); }},
-};
-
 } // namespace
 
 class SettingsTest : public QObject {
@@ -78,10 +63,6 @@ private slots:
     void defaultsWithoutFiles()
     {
         LoadAllSettings(true);
-        QCOMPARE(Language, 1);
-        QCOMPARE(CommType, 0);
-        QCOMPARE(CommPort, 1);
-        QCOMPARE(RecTimeout, 200);
         const int32_t zero[32] = {};
         const QByteArray expected = "[Interface]\r\nAutoClose = 1\r\nBaudrate = 3\r\nCOMPort = 1\r\nCOMType = 0\r\n"
                                     "DevAddr = 247\r\n" + SortedAddressLines(zero) +
@@ -114,7 +95,7 @@ private slots:
         LoadINIDefaultTCP();
         NumGateways = 2;
         GatewayIndex = 1;
-        const char name29[] = "Hall 2 \"north\" \\ tab\there\x01\x7f";
+        const char name29[] = "Hall 12 \"north\" \\ tab\there.\x01\x7f"; // fills the field
         qstrncpy(GatewayName[1], name29, sizeof GatewayName[1]);
         qstrncpy(GatewayIP[0], "127.0.0.1", sizeof GatewayIP[0]);
         DevicesTCP[1][0] = 9;
@@ -123,7 +104,7 @@ private slots:
         QVERIFY(tcp.startsWith(Crlf("[TCPComm]\nNumGate = 2\nTCPPort = 502\nGateway = 1\nDevAddr = 247\n\n"
                                     "[Gateway1]\nGatewayIP = \"127.0.0.1\"\nGatewayMAC = \"\"\nGatewayName = \"\"\n"
                                     "DevAddr1 = 0\nDevAddr2 = 0\n")));
-        QVERIFY(tcp.contains("GatewayName = \"Hall 2 \\\"north\\\" \\\\ tab\\there\\x01\\x7F\"\r\n"));
+        QVERIFY(tcp.contains("GatewayName = \"Hall 12 \\\"north\\\" \\\\ tab\\there.\\x01\\x7F\"\r\n"));
 
         LoadDevINIDefault();
         Num57 = 1;
@@ -191,103 +172,78 @@ private slots:
         QCOMPARE(EMD[0].subnet[0], '\0'); // the subnet mask stays in the list only
     }
 
-    void gatewayNameOf29Characters()
-    {
-        LoadINIDefaultTCP();
-        NumGateways = 1;
-        const QByteArray name(29, 'N');
-        qstrncpy(GatewayName[0], name.constData(), sizeof GatewayName[0]);
-        NewINIFileTCP();
-        LoadINIDefaultTCP();
-        QCOMPARE(ReadINIFileTCP(), 1);
-        QCOMPARE(QByteArray(GatewayName[0]), name);
-    }
-
-    // Broken or hand-made files: the program starts with sound values and the file on
-    // disk is rewritten so that it reads back to exactly those values.
     void badInput_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("probe");
-        QTest::addColumn<int>("expected");
-
-        const QByteArray gateway = "[Gateway1]\r\nGatewayName = \"only\"\r\n";
+        QTest::addColumn<BadCase>("c");
         auto ini = [](const char* section, const char* line) {
             return QByteArray("[") + section + "]\r\n" + line + "\r\n";
         };
-        QTest::newRow("missing") << "" << QByteArray() << "Language" << 1;
-        QTest::newRow("empty") << "ZARO.ini" << QByteArray() << "CommType" << 0;
-        QTest::newRow("garbage") << "ZARO.ini" << QByteArray("\x7f" "ELF\x02\x01\x00\xff[=]\xfe\n=\n", 13)
-                                 << "RecTimeout" << 200;
-        QTest::newRow("garbage tcp") << "ZAROTCP.ini" << QByteArray("PK\x03\x04\xff\xfe\r\n") << "TCPPort" << 502;
-        QTest::newRow("unterminated string") << "ZARODEV.ini" << QByteArray("[LANMOD57]\r\n[Device0]\r\nIP = \"1\r\n")
-                                             << "Num57" << 0;
-        QTest::newRow("no sections") << "ZARODEV.ini" << QByteArray("; nothing\r\n") << "Num57" << 0;
-        QTest::newRow("Language 7") << "ZARO.ini" << ini("Options", "Language = 7") << "Language" << 1;
-        QTest::newRow("Language -1") << "ZARO.ini" << ini("Options", "Language = -1") << "Language" << 1;
-        QTest::newRow("RatedI 250") << "ZARO.ini" << ini("Options", "RatedI = 250") << "MaxI" << 500;
-        QTest::newRow("RatedU 0") << "ZARO.ini" << ini("Options", "RatedU = 0") << "MaxU" << 500;
-        QTest::newRow("COMType 9") << "ZARO.ini" << ini("Interface", "COMType = 9") << "CommType" << 0;
-        QTest::newRow("COMPort 0") << "ZARO.ini" << ini("Interface", "COMPort = 0") << "CommPort" << 1;
-        QTest::newRow("COMPort 99") << "ZARO.ini" << ini("Interface", "COMPort = 99") << "CommPort" << 1;
-        QTest::newRow("Baudrate 5") << "ZARO.ini" << ini("Interface", "Baudrate = 5") << "Baudrate" << 3;
-        QTest::newRow("Parity -1") << "ZARO.ini" << ini("Interface", "Parity = -1") << "Parity" << 0;
-        QTest::newRow("RTSFlow 2") << "ZARO.ini" << ini("Interface", "RTSFlow = 2") << "RTSFlow" << 1;
-        QTest::newRow("DevAddr 0") << "ZARO.ini" << ini("Interface", "DevAddr = 0") << "DeviceAddr" << 247;
-        QTest::newRow("DevAddr 248") << "ZARO.ini" << ini("Interface", "DevAddr = 248") << "DeviceAddr" << 247;
-        QTest::newRow("Timeout -5") << "ZARO.ini" << ini("Interface", "Timeout = -5") << "RecTimeout" << 50;
-        QTest::newRow("Timeout 0") << "ZARO.ini" << ini("Interface", "Timeout = 0") << "RecTimeout" << 50;
-        QTest::newRow("Timeout huge") << "ZARO.ini" << ini("Interface", "Timeout = 600000") << "RecTimeout" << 10000;
-        QTest::newRow("Timeout overflow") << "ZARO.ini" << ini("Interface", "Timeout = 99999999999999999999")
-                                          << "RecTimeout" << 200;
-        QTest::newRow("Timeout text") << "ZARO.ini" << ini("Interface", "Timeout = \"fast\"") << "RecTimeout" << 200;
-        QTest::newRow("address slots") << "ZARO.ini"
-                                       << ini("Interface", "DevAddr1 = 300\r\nDevAddr2 = 17\r\nDevAddr3 = 5\r\n"
-                                                           "DevAddr4 = 17\r\nDevAddr5 = -4")
-                                       << "Devices485" << 5017;
-        QTest::newRow("NumGate 9999") << "ZAROTCP.ini" << ini("TCPComm", "NumGate = 9999") + gateway
-                                      << "NumGateways" << 1;
-        QTest::newRow("NumGate -3") << "ZAROTCP.ini" << ini("TCPComm", "NumGate = -3") << "NumGateways" << 0;
-        QTest::newRow("Gateway 4 of 1") << "ZAROTCP.ini" << ini("TCPComm", "NumGate = 1\r\nGateway = 4") + gateway
-                                        << "GatewayIndex" << 0;
-        QTest::newRow("TCPPort 70000") << "ZAROTCP.ini" << ini("TCPComm", "TCPPort = 70000") << "TCPPort" << 502;
-        QTest::newRow("TCP DevAddr 0") << "ZAROTCP.ini" << ini("TCPComm", "DevAddr = 0") << "TCPDevAddr" << 247;
-        QTest::newRow("long name") << "ZAROTCP.ini"
-                                   << ini("TCPComm", "NumGate = 1") + "[Gateway1]\r\nGatewayName = \"" +
-                                          QByteArray(200, 'x') + "\"\r\n"
-                                   << "NameLength" << 29;
-        QTest::newRow("long MAC") << "ZARODEV.ini"
-                                  << ini("LANMOD57", "LM57Ix = 0") + "[Device0]\r\nMAC = \"00-30-11-22-33-44-55-66\"\r\n"
-                                  << "MACLength" << 17;
-        QTest::newRow("LM57Ix 5 of 1") << "ZARODEV.ini" << ini("LANMOD57", "LM57Ix = 5") + "[Device0]\r\n"
-                                       << "LM57Index" << 0;
+        auto row = [](const char* tag, const char* file, const QByteArray& content, int (*probe)(), int expected) {
+            QTest::newRow(tag) << BadCase{file, content, probe, expected};
+        };
+        auto zaro = [&](const char* tag, const char* section, const char* line, int (*probe)(), int expected) {
+            row(tag, "ZARO.ini", ini(section, line), probe, expected);
+        };
+        auto tcp = [&](const char* tag, const QByteArray& content, int (*probe)(), int expected) {
+            row(tag, "ZAROTCP.ini", content, probe, expected);
+        };
+        int (*language)() = [] { return Language; };
+        int (*timeout)() = [] { return RecTimeout; };
+        int (*num57)() = [] { return Num57; };
+        int (*numGate)() = [] { return NumGateways; };
+        const QByteArray gateway = "[Gateway1]\r\nGatewayName = \"only\"\r\n";
+        row("missing", "", {}, language, 1);
+        row("empty", "ZARO.ini", {}, [] { return CommType; }, 0);
+        row("garbage", "ZARO.ini", QByteArray("\x7f" "ELF\x02\x01\x00\xff[=]\xfe\n=\n", 13), timeout, 200);
+        tcp("garbage tcp", "PK\x03\x04\xff\xfe\r\n", [] { return TCPPort; }, 502);
+        row("unterminated string", "ZARODEV.ini", "[LANMOD57]\r\n[Device0]\r\nIP = \"1\r\n", num57, 0);
+        zaro("Language 7", "Options", "Language = 7", language, 1);
+        zaro("RatedI 250", "Options", "RatedI = 250", [] { return int(Konf.MaxI); }, 500);
+        zaro("COMType 9", "Interface", "COMType = 9", [] { return CommType; }, 0);
+        zaro("COMPort 99", "Interface", "COMPort = 99", [] { return CommPort; }, 1);
+        zaro("Baudrate 5", "Interface", "Baudrate = 5", [] { return Baudrate; }, 3);
+        zaro("Parity -1", "Interface", "Parity = -1", [] { return Parity; }, 0);
+        zaro("RTSFlow 2", "Interface", "RTSFlow = 2", [] { return RTSFlow; }, 1);
+        zaro("DevAddr 248", "Interface", "DevAddr = 248", [] { return DeviceAddr; }, 247);
+        zaro("Timeout -5", "Interface", "Timeout = -5", timeout, 50);
+        zaro("Timeout huge", "Interface", "Timeout = 600000", timeout, 10000);
+        zaro("Timeout overflow", "Interface", "Timeout = 99999999999999999999", timeout, 200);
+        zaro("Timeout text", "Interface", "Timeout = \"fast\"", timeout, 200);
+        zaro("address slots", "Interface",
+             "DevAddr1 = 300\r\nDevAddr2 = 17\r\nDevAddr3 = 5\r\nDevAddr4 = 17\r\nDevAddr5 = -4",
+             [] { return Devices485[0] * 1000 + Devices485[1]; }, 5017);
+        tcp("NumGate 9999", ini("TCPComm", "NumGate = 9999") + gateway, numGate, 1);
+        tcp("NumGate -3", ini("TCPComm", "NumGate = -3"), numGate, 0);
+        tcp("Gateway 4 of 1", ini("TCPComm", "NumGate = 1\r\nGateway = 4") + gateway, [] { return GatewayIndex; }, 0);
+        tcp("TCPPort 70000", ini("TCPComm", "TCPPort = 70000"), [] { return TCPPort; }, 502);
+        tcp("TCP DevAddr 0", ini("TCPComm", "DevAddr = 0"), [] { return TCPDevAddr; }, 247);
+        tcp("long name", ini("TCPComm", "NumGate = 1") + "[Gateway1]\r\nGatewayName = \"" + QByteArray(200, 'x') + "\"\r\n",
+            [] { return int(std::strlen(GatewayName[0])); }, 29);
+        row("long MAC", "ZARODEV.ini", ini("LANMOD57", "LM57Ix = 0") + "[Device0]\r\nMAC = \"00-30-11-22-33-44-55-66\"\r\n",
+            [] { return int(std::strlen(MAC57[0])); }, 17);
+        row("LM57Ix 5 of 1", "ZARODEV.ini", ini("LANMOD57", "LM57Ix = 5") + "[Device0]\r\n", [] { return LM57Index; }, 0);
         QByteArray many = ini("LANMOD57", "LM57Ix = 0");
         for (int i = 0; i < 300; ++i) many += "[Device" + QByteArray::number(i) + "]\r\n";
-        QTest::newRow("300 modules") << "ZARODEV.ini" << many << "Num57" << 256;
+        row("300 modules", "ZARODEV.ini", many, num57, 256);
     }
+    // Broken or hand-made files: the program starts with sound values and the file on
+    // disk is rewritten so that it reads back to exactly those values.
     void badInput()
     {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, content);
-        QFETCH(QString, probe);
-        QFETCH(int, expected);
-        if (!file.isEmpty()) Put(path(), file.toLatin1().constData(), content);
-
+        QFETCH(BadCase, c);
+        if (*c.file) Put(path(), c.file, c.content);
         LoadAllSettings(true);
-        QCOMPARE(kProbes.at(probe)(), expected);
-
+        QCOMPARE(c.probe(), c.expected);
         const char* names[] = {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"};
         QByteArray written[3];
         for (int i = 0; i < 3; ++i) {
             written[i] = ReadBack(path(), names[i]);
-            if (file == names[i]) QVERIFY2(written[i] != content, "the broken file was not rewritten");
+            if (!qstrcmp(c.file, names[i])) QVERIFY2(written[i] != c.content, "the broken file was not rewritten");
             IniDoc doc;
             QVERIFY2(IniParse(written[i], doc) && !doc.sections.empty(), names[i]);
         }
-        // The rewritten files are settled: reading them again changes nothing.
-        LoadAllSettings(true);
-        QCOMPARE(kProbes.at(probe)(), expected);
+        LoadAllSettings(true); // the rewritten files are settled: reading them again changes nothing
+        QCOMPARE(c.probe(), c.expected);
         for (int i = 0; i < 3; ++i) QCOMPARE(ReadBack(path(), names[i]), written[i]);
     }
 

@@ -55,17 +55,23 @@ private slots:
         SetMessageSink(nullptr);
     }
 
-    void oldModuleAsksBeforeTheLongBlock_data()
+    void longBlockQuestion_data()
     {
+        QTest::addColumn<QString>("ext");
         QTest::addColumn<int>("answer");
-        QTest::newRow("continue") << 1;
-        QTest::newRow("cancel") << 0;
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("old module, continue") << "119" << 1 << true;
+        QTest::newRow("old module, cancel") << "119" << 0 << true;
+        QTest::newRow("new module takes it without asking") << "121" << 1 << false;
     }
-    void oldModuleAsksBeforeTheLongBlock()
+    void longBlockQuestion()
     {
+        QFETCH(QString, ext);
         QFETCH(int, answer);
-        QVERIFY(Module("119"));
-        for (uint8_t c : Konf.MinMaxLogger) QCOMPARE(c, uint8_t(255)); // an old module has none
+        QFETCH(bool, asked);
+        QVERIFY(Module(ext));
+        if (asked)
+            for (uint8_t c : Konf.MinMaxLogger) QCOMPARE(c, uint8_t(255)); // an old module has none
         QVERIFY(Konf.BusSettings & 0x40);
         const QByteArray before = MinMaxLoggerOnMeter();
         Konf.MinMaxLogger[0] = 5;
@@ -73,23 +79,13 @@ private slots:
         messages.answers = {1, answer};
         CmSendConfig();
         QCOMPARE(status, answer);
-        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{MessageType::Warnung, 0, 0},
-                                                                       {MessageType::Warnung, 7, 7}}));
+        std::vector<ScriptedMessages::Shown> shown{{MessageType::Warnung, 0, 0}};
+        if (asked) shown.push_back({MessageType::Warnung, 7, 7});
+        QCOMPARE(messages.shown, shown);
         QCOMPARE(messages.progressOpen, 0);
         QByteArray expected = before;
         if (answer) expected[0] = 5;
         QCOMPARE(MinMaxLoggerOnMeter(), expected);
-    }
-
-    void newModuleTakesTheLongBlockWithoutAsking()
-    {
-        QVERIFY(Module("121"));
-        Konf.MinMaxLogger[8] = 77;
-        CmSendConfig();
-        QCOMPARE(status, 1);
-        QCOMPARE(messages.shown.size(), size_t(1)); // only the confirmation
-        ReceiveConfiguration();
-        QCOMPARE(Konf.MinMaxLogger[8], uint8_t(77));
     }
 };
 

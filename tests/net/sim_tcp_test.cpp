@@ -1,4 +1,5 @@
-// zaro-sim as a Modbus/TCP gateway and module: unit rules and the TCP-only faults.
+// zaro-sim as a Modbus/TCP gateway: broadcast and a dropped connection. Unit rules and the
+// module are checked against third-party masters in the integration tests.
 #include "SimProcess.h"
 
 #include <QTcpSocket>
@@ -30,24 +31,12 @@ QByteArray Transact(QTcpSocket& s, const QByteArray& request, int want, int quie
     return Receive(s, want, quietMs);
 }
 
-// The simulator ended without a sanitizer report.
-bool CleanExit(SimProcess& sim)
-{
-    sim.stop();
-    const QString err = sim.output();
-    if (err.contains("Sanitizer") || err.contains("runtime error")) {
-        qWarning("%s", qPrintable(err));
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 class SimTcpTest : public QObject {
     Q_OBJECT
 private slots:
-    void gatewayUnitsAndFaults()
+    void gatewayBroadcastAndDrop()
     {
         SimProcess sim;
         QVERIFY(sim.start({"--gateway", "5,9", "--listen", "127.0.0.1:0"}));
@@ -55,28 +44,9 @@ private slots:
         s.connectToHost(sim.host(), quint16(sim.tcpPort()));
         QVERIFY(s.waitForConnected(3000));
 
-        QByteArray r = Transact(s, Request(0x1234, 5, "0301910004"), 17);
-        QCOMPARE(r.left(9).toHex(), QByteArray("12340000000b050308"));
-        QCOMPARE(Transact(s, Request(1, 7, "0300630042"), 9).toHex(), QByteArray("00010000000307830b"));
-
         // A broadcast (unit 0) reaches both meters without a reply.
         QVERIFY(Transact(s, Request(2, 0, "100214000102162e"), 12, 150).isEmpty());
         QCOMPARE(Transact(s, Request(3, 9, "0302140001"), 11).mid(9).toHex(), QByteArray("162e"));
-
-        sim.command("fault otherunit@9");
-        QCOMPARE(uint8_t(Transact(s, Request(4, 9, "0301910001"), 11)[6]), uint8_t(10));
-        sim.command("fault short");
-        QCOMPARE(Transact(s, Request(5, 5, "0301910004"), 17, 150).size(), 8);
-        sim.command("fault split");
-        QCOMPARE(Transact(s, Request(6, 5, "0301910004"), 17).size(), 17);
-
-        // The late reply to transaction 7 arrives after the reply to transaction 8.
-        sim.command("fault late:300");
-        QVERIFY(Transact(s, Request(7, 5, "0301910001"), 11, 100).isEmpty());
-        r = Transact(s, Request(8, 5, "0301920001"), 22, 1000);
-        QCOMPARE(r.size(), 22);
-        QCOMPARE(r.mid(0, 2).toHex(), QByteArray("0008"));
-        QCOMPARE(r.mid(11, 2).toHex(), QByteArray("0007"));
 
         sim.command("fault drop");
         s.write(Request(9, 5, "0301910001"));
@@ -86,22 +56,7 @@ private slots:
         again.connectToHost(sim.host(), quint16(sim.tcpPort()));
         QVERIFY(again.waitForConnected(3000));
         QCOMPARE(Transact(again, Request(10, 9, "0301910001"), 11).size(), 11);
-        QVERIFY(CleanExit(sim));
-    }
-
-    void moduleReadsAt255WritesAtItsMeter()
-    {
-        SimProcess sim;
-        QVERIFY(sim.start({"--module", "--listen", "127.0.0.1:0", "--model", "std"}));
-        QTcpSocket s;
-        s.connectToHost(sim.host(), quint16(sim.tcpPort()));
-        QVERIFY(s.waitForConnected(3000));
-        QCOMPARE(Transact(s, Request(1, 247, "1003c900010200" "03"), 12).mid(6).toHex(), QByteArray("f71003c90001"));
-        QCOMPARE(Transact(s, Request(2, 255, "1003c900010200" "03"), 9).mid(7).toHex(), QByteArray("900b"));
-        QCOMPARE(Transact(s, Request(3, 255, "0301990002"), 13).mid(9).toHex(), QByteArray("5a523330"));
-        QCOMPARE(Transact(s, Request(4, 255, "03021c0001"), 9).mid(7).toHex(), QByteArray("8302")); // base model: no 540
-        QCOMPARE(Transact(s, Request(5, 12, "0301990002"), 9).mid(7).toHex(), QByteArray("830b"));
-        QVERIFY(CleanExit(sim));
+        QVERIFY(sim.stopClean());
     }
 };
 

@@ -41,7 +41,7 @@ private slots:
         QCOMPARE(UDPRead(rx, buf, sizeof buf, 2000), 0);
         QCOMPARE(QByteArray(buf), QByteArray("ping"));
         // Broadcasts are allowed; in the test namespace they stay on loopback.
-        QCOMPARE(UDPWrite(tx, msg, 4, inet_addr("255.255.255.255"), 47002), 0); // stays on lo in the netns
+        QCOMPARE(UDPWrite(tx, msg, 4, inet_addr("255.255.255.255"), 47002), 0);
         QCOMPARE(UDPRead(rx, buf, sizeof buf, 2000), 0);
         UDPClose(rx);
         UDPClose(tx);

@@ -48,6 +48,14 @@ void SimProcess::stop()
     stderrText += QString::fromLocal8Bit(process.readAllStandardError());
 }
 
+bool SimProcess::stopClean()
+{
+    stop();
+    if (!stderrText.contains("Sanitizer") && !stderrText.contains("runtime error")) return true;
+    qWarning("%s", qPrintable(stderrText));
+    return false;
+}
+
 void SimProcess::command(const QString& line)
 {
     process.write((line + "\n").toLocal8Bit());

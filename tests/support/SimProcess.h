@@ -13,6 +13,8 @@ public:
     // Starts zaro-sim with args and waits (up to 10 s) for its ready line.
     bool start(const QStringList& args);
     void stop();
+    // Stops the simulator; false (with its stderr logged) when it reported a sanitizer error.
+    bool stopClean();
     // Sends one control line to the simulator's standard input (e.g. "fault silence 3").
     void command(const QString& line);
 
