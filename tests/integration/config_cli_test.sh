@@ -2,25 +2,13 @@
 # zaro-cli against zaro-sim: receive a configuration into a file, send it back unchanged,
 # and the version line.
 set -euo pipefail
-bin=${ZARO_BIN_DIR:?}
-[ -x "$bin/zaro-cli" ] && [ -x "$bin/zaro-sim" ] || exit 77
-work=$(mktemp -d)
-simpid=
-cleanup() {
-  [ -n "$simpid" ] && kill "$simpid" 2>/dev/null && wait "$simpid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/lib.sh"
+[ -x "$BIN/zaro-cli" ] && [ -x "$BIN/zaro-sim" ] || exit 77
 
-mkfifo "$work/ctl" "$work/out"
-"$bin/zaro-sim" --rs232 --model zrm3 --fw 412 --ext 121 <"$work/ctl" >"$work/out" 2>"$work/sim.log" &
-simpid=$!
-exec 3>"$work/ctl" 4<"$work/out" # keeps the simulator's input open; its ready line
-kind=; pty=
-read -r -t 10 -u 4 kind pty || true
-[ "$kind" = PTY ] && [ -n "$pty" ] || { echo "zaro-sim did not start"; cat "$work/sim.log"; exit 1; }
+start_sim --rs232 --model zrm3 --fw 412 --ext 121
+[[ $READY == PTY\ /* ]] || fail "zaro-sim gave no pseudo-terminal: $READY"
 
-cli() { "$bin/zaro-cli" --settings "$work" --interface rs232 --port "$pty" "$@"; }
+cli() { "$BIN/zaro-cli" --settings "$work" --interface rs232 --port "$pty" "$@"; }
 
 version=$(cli version)
 [[ $version =~ ^ZRM3\ 4\.12\ 1\.21$ ]] || { echo "version printed '$version'"; exit 1; }

@@ -2,42 +2,19 @@
 # zaro-cli measure against simulated meters: units and decimals follow the transformer
 # ratios, the fields follow the system, a silent meter fails with the message text.
 set -u
-BIN=${ZARO_BIN_DIR:?ZARO_BIN_DIR not set}
-work=$(mktemp -d)
-sim_pid=
-cleanup() {
-  [ -n "${sim_fd:-}" ] && exec {sim_fd}>&-
-  [ -n "$sim_pid" ] && wait "$sim_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-failures=0
-check() { # what, expected, actual
-  if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAIL: $1: expected [$2], got [$3]"; failures=$((failures + 1)); fi
-}
-matches() { # what, regex, actual
-  if [[ "$3" =~ $2 ]]; then echo "ok: $1"; else echo "FAIL: $1: [$3] does not match $2"; failures=$((failures + 1)); fi
-}
+. "$(dirname "$0")/lib.sh"
 
-start_sim() { # sets pty, or host and port for the network kinds
-  [ -n "${sim_fd:-}" ] && exec {sim_fd}>&-
-  [ -n "$sim_pid" ] && wait "$sim_pid" 2>/dev/null
-  rm -f "$work/sim.in" "$work/sim.out"
-  mkfifo "$work/sim.in" "$work/sim.out"
+meter() { # one simulated meter at a time; an RS-232 one unless a network kind is asked for
+  stop_sims
   case "${1:-}" in --gateway|--module) ;; *) set -- --rs232 "$@" ;; esac
-  "$BIN/zaro-sim" "$@" <"$work/sim.in" >"$work/sim.out" 2>"$work/sim.err" &
-  sim_pid=$!
-  exec {sim_fd}>"$work/sim.in"
-  IFS= read -r -t 10 ready <"$work/sim.out" || { echo "FAIL: no ready line"; cat "$work/sim.err"; exit 1; }
-  pty=${ready#PTY }
-  read -r _ host port <<<"$ready"
+  start_sim "$@"
 }
 
 mkdir "$work/settings"
 cli() { "$BIN/zaro-cli" --settings "$work/settings" --interface rs232 --port "$pty" --timeout 300 "$@"; }
 TAB=$'\t'
 
-start_sim --model zrm3 --system 4 --vt 20000/100 --ct 100/5
+meter --model zrm3 --system 4 --vt 20000/100 --ct 100/5
 out=$(cli measure)
 check "exit status" 0 $?
 matches "U1N in kV, two decimals" "^U1N${TAB}[0-9]+\.[0-9]{2}${TAB}kV$" "$(grep '^U1N' <<<"$out")"
@@ -51,18 +28,18 @@ out=$(cli measure --repeat 2)
 check "repeat exit status" 0 $?
 check "two blocks" 2 "$(grep -c '^U1N' <<<"$out")"
 
-start_sim --model std --system 1 --vt 400/400 --ct 100/5
+meter --model std --system 1 --vt 400/400 --ct 100/5
 out=$(cli measure)
 check "single-phase base model" "U I Iavg P Q S F PF" "$(cut -f1 <<<"$out" | tr '\n' ' ' | sed 's/ $//')"
 matches "U in V" "^U${TAB}[0-9]+\.[0-9]${TAB}V$" "$(grep '^U	' <<<"$out")"
 
-start_sim --fault silence:4 # every attempt of the first request
+meter --fault silence:4 # every attempt of the first request
 cli measure >"$work/out" 2>"$work/err"
 check "silent meter exit status" 1 $?
 check "nothing printed" "" "$(cat "$work/out")"
-grep -q "does not answer" "$work/err" || { echo "FAIL: no message text on stderr"; cat "$work/err"; failures=$((failures + 1)); }
+grep -q "does not answer" "$work/err" || { failed "no message text on stderr"; cat "$work/err"; }
 
-start_sim --gateway 5 --listen 127.0.0.1:0 --system 20 --vt 400/400 --ct 100/5
+meter --gateway 5 --listen 127.0.0.1:0 --system 20 --vt 400/400 --ct 100/5
 out=$("$BIN/zaro-cli" --settings "$work/settings" --interface gateway --host "$host" --tcp-port "$port" \
   --address 5 measure)
 check "gateway exit status" 0 $?
@@ -75,4 +52,4 @@ check "bad repeat count" 2 $?
 cli measure extra 2>/dev/null
 check "unknown argument" 2 $?
 
-[ "$failures" -eq 0 ]
+finish

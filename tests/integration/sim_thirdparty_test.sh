@@ -3,59 +3,21 @@
 # over RTU on its pseudo-terminal and over Modbus/TCP. A framing mistake that our own
 # link code shares with the simulator cannot hide from them.
 set -u
-BIN=${ZARO_BIN_DIR:?ZARO_BIN_DIR not set}
-SIM=$BIN/zaro-sim
-PY=/usr/bin/python3
-command -v mbpoll >/dev/null || { echo "SKIP: mbpoll not installed"; exit 77; }
-$PY -c 'import pymodbus' 2>/dev/null || { echo "SKIP: python3-pymodbus not installed"; exit 77; }
-
-work=$(mktemp -d)
-pids=()
-fds=()
-failures=0
-stop_sims() { # end of input quits every simulator
-  for fd in "${fds[@]}"; do exec {fd}>&-; done
-  fds=()
-  for p in "${pids[@]}"; do wait "$p" 2>/dev/null; done
-  pids=()
-}
-cleanup() {
-  stop_sims
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-check() { # what, expected, actual
-  if [ "$2" = "$3" ]; then echo "ok: $1"; else fail "$1: expected [$2], got [$3]"; fi
-}
-
-# start_sim NAME ARGS...: starts zaro-sim with its stdin on a pipe we hold; sets READY.
-start_sim() {
-  local name=$1; shift
-  mkfifo "$work/$name.in" "$work/$name.out"
-  "$SIM" "$@" <"$work/$name.in" >"$work/$name.out" 2>"$work/$name.err" &
-  pids+=($!)
-  local fd
-  exec {fd}>"$work/$name.in"
-  fds+=("$fd")
-  eval "${name}_in=$fd"
-  READY=
-  IFS= read -r -t 10 READY <"$work/$name.out" || { fail "$name: no ready line"; cat "$work/$name.err"; exit 1; }
-}
+. "$(dirname "$0")/lib.sh"
+need_command mbpoll
+need_pymodbus
 
 # mbpoll output "[401]: \t412" -> "412"
 values() { grep -E '^\[[0-9]+\]:' | awk '{print $2}' | tr '\n' ' ' | sed 's/ $//'; }
 
 # ---- RS-485 bus, mbpoll over RTU -------------------------------------------------------
-start_sim bus --rs485 3,17 --fw 399 --ext 118 --rated-i 1 --system 4 --vt 20000/100 --ct 100/1
-pty=${READY#PTY }
+start_sim --rs485 3,17 --fw 399 --ext 118 --rated-i 1 --system 4 --vt 20000/100 --ct 100/1
 rtu() { mbpoll -m rtu -b 9600 -P even -0 -1 -o 0.3 "$@" 2>&1; }
 
 check "identification of meter 3" "399 118 100 500" "$(rtu -a 3 -r 401 -c 4 "$pty" | values)"
 check "model name of meter 17" "23122 19763" "$(rtu -a 17 -r 409 -c 2 "$pty" | values)"
 out=$(rtu -a 4 -r 401 -c 4 "$pty")
-if echo "$out" | grep -q '^\[401\]'; then fail "address 4 answered on the bus"; else echo "ok: silence at an empty address"; fi
+if echo "$out" | grep -q '^\[401\]'; then failed "address 4 answered on the bus"; else echo "ok: silence at an empty address"; fi
 
 rtu -a 3 -r 532 "$pty" 1234 4321 27 8 >/dev/null
 check "limits written with function 16 read back" "1234 4321 27 8" "$(rtu -a 3 -r 532 -c 4 "$pty" | values)"
@@ -65,25 +27,26 @@ u1=$(rtu -a 3 -r 101 -c 1 -t 4:float "$pty" | values)
 if awk -v u="$u1" 'BEGIN { exit !(u > 11000 && u < 12100) }'; then
   echo "ok: U1N $u1 V on the primary side of 20 kV / 100 V"
 else
-  fail "U1N should be near 11.5 kV, got [$u1]"
+  failed "U1N should be near 11.5 kV, got [$u1]"
 fi
 pf=$(rtu -a 3 -r 163 -c 1 -t 4:float "$pty" | values)
-awk -v p="$pf" 'BEGIN { exit !(p > 0.8 && p <= 1.0) }' && echo "ok: power factor $pf" || fail "power factor [$pf]"
+awk -v p="$pf" 'BEGIN { exit !(p > 0.8 && p <= 1.0) }' && echo "ok: power factor $pf" || failed "power factor [$pf]"
 
 # ---- base model on RS-485: registers from 540 on do not exist ---------------------------
-start_sim std --rs485 9 --model std
+start_sim --rs485 9 --model std
 pty_std=${READY#PTY }
 out=$(rtu -a 9 -r 540 -c 2 "$pty_std")
 echo "$out" | grep -qi 'illegal data address' && echo "ok: base model rejects register 540" ||
-  fail "base model and register 540: $out"
+  failed "base model and register 540: $out"
 check "base model name" "23122 13104" "$(rtu -a 9 -r 409 -c 2 "$pty_std" | values)"
 
 # ---- RS-232 meter, pymodbus over RTU -----------------------------------------------------
 # Parity none on the master side: some kernels refuse to set only PARENB on a pty, and the
 # simulator does not look at the character format anyway.
-start_sim one --rs232 --model zrm3
+start_sim --rs232 --model zrm3
+one_in=$SIM_CTL
 pty_one=${READY#PTY }
-$PY - "$pty_one" "$one_in" <<'EOF' || fail "pymodbus over RTU"
+$PY - "$pty_one" "$one_in" <<'EOF' || failed "pymodbus over RTU"
 import os, sys
 from pymodbus.client import ModbusSerialClient
 from pymodbus.diag_message import ReturnQueryDataRequest
@@ -125,8 +88,8 @@ sys.exit(bad)
 EOF
 
 # ---- Modbus/TCP gateway: mbpoll and pymodbus --------------------------------------------
-start_sim gw --gateway 5,9 --listen 127.0.0.1:0
-read -r _ host port <<<"$READY"
+start_sim --gateway 5,9 --listen 127.0.0.1:0
+gw_in=$SIM_CTL
 tcp() { # tcp OPTIONS... [-- VALUES...]: the host goes between the options and the values
   local opts=() vals=()
   while [ $# -gt 0 ] && [ "$1" != "--" ]; do opts+=("$1"); shift; done
@@ -136,9 +99,9 @@ tcp() { # tcp OPTIONS... [-- VALUES...]: the host goes between the options and t
 check "gateway unit 5 identification" "412 121 500 500" "$(tcp -a 5 -r 401 -c 4 | values)"
 out=$(tcp -a 7 -r 401 -c 4)
 echo "$out" | grep -qi 'target device failed to respond' && echo "ok: absent unit gives exception 11" ||
-  fail "absent unit: $out"
+  failed "absent unit: $out"
 
-$PY - "$host" "$port" "$gw_in" <<'EOF' || fail "pymodbus over TCP"
+$PY - "$host" "$port" "$gw_in" <<'EOF' || failed "pymodbus over TCP"
 import os, sys, socket, struct
 from pymodbus.client import ModbusTcpClient
 host, port, ctl = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
@@ -167,17 +130,15 @@ sys.exit(bad)
 EOF
 
 # ---- LANMOD57 module: reads at 255, writes at its meter's address ------------------------
-start_sim mod --module --listen 127.0.0.1:0 --unit 33
-read -r _ host port <<<"$READY"
+start_sim --module --listen 127.0.0.1:0 --unit 33
 check "module reads at unit 255" "23122 19763" "$(tcp -a 255 -r 409 -c 2 | values)"
 tcp -a 33 -r 534 -- 300 200 >/dev/null
 check "module write at unit 33 reads back at 255" "300 200" "$(tcp -a 255 -r 534 -c 2 | values)"
 out=$(tcp -a 255 -r 534 -- 1 2)
 echo "$out" | grep -qi 'target device failed to respond' && echo "ok: module refuses writes at 255" ||
-  fail "write at 255: $out"
+  failed "write at 255: $out"
 
 stop_sims
-if grep -l -E 'Sanitizer|runtime error' "$work"/*.err; then fail "a simulator reported a sanitizer error"; fi
+if grep -l -E 'Sanitizer|runtime error' "$work"/*.err; then failed "a simulator reported a sanitizer error"; fi
 
-[ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
-echo "all third-party checks passed"
+finish "all third-party checks passed"

@@ -2,22 +2,20 @@
 # The real program, started in an empty copy of its folder, leaves the three settings
 # files with the defaults; a stored language out of range comes back as English.
 set -u
-bin=${ZARO_BIN_DIR:?}
-[ -x "$bin/zaro" ] || { echo "zaro not built"; exit 77; }
+. "$(dirname "$0")/lib.sh"
+[ -x "$BIN/zaro" ] || { echo "zaro not built"; exit 77; }
 export QT_QPA_PLATFORM=offscreen
-work=$(mktemp -d)
-pid=
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 
 # Starts zaro in $work and waits until it has written ZARO.ini twice (settings load,
 # then the language step that follows the splash: each write is a rename, so a new
 # inode) and the file holds "$1". The program stays in its event loop; it is ended here.
 run_until() {
-    cp "$bin/zaro" "$work/zaro"
+    cp "$BIN/zaro" "$work/zaro"
     local seen writes=0 inode
     seen=$(stat -c %i "$work/ZARO.ini" 2>/dev/null)
     "$work/zaro" >"$work/out.txt" 2>&1 &
     pid=$!
+    PIDS=("$pid")
     for _ in $(seq 300); do
         inode=$(stat -c %i "$work/ZARO.ini" 2>/dev/null)
         if [ -n "$inode" ] && [ "$inode" != "$seen" ]; then
@@ -25,7 +23,7 @@ run_until() {
             writes=$((writes + 1))
         fi
         if [ "$writes" -ge 2 ] && grep -q "$1" "$work/ZARO.ini"; then
-            kill "$pid"; wait "$pid" 2>/dev/null; pid=
+            kill "$pid"; wait "$pid" 2>/dev/null; PIDS=()
             return 0
         fi
         kill -0 "$pid" 2>/dev/null || { echo "zaro ended early:"; cat "$work/out.txt"; return 1; }
