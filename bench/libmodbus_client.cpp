@@ -8,8 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc < 5) {
         std::fprintf(stderr, "usage: libmodbus_client HOST PORT UNIT K [START COUNT]\n");
         return 2;

@@ -12,8 +12,7 @@
 #include <cstdio>
 #include <cstring>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList a = app.arguments();
     ConsoleMessages console(false);

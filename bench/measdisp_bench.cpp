@@ -22,15 +22,13 @@
 
 namespace {
 
-double CpuMs()
-{
+double CpuMs() {
     timespec t{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
-void FillValues(int step)
-{
+void FillValues(int step) {
     // Values of a 20 kV / 100 A network that move a little every poll; every fifth
     // poll a few are invalid so fields switch between red and black.
     for (int r = 0; r < kMeasRowsZrm3; ++r) {
@@ -42,8 +40,7 @@ void FillValues(int step)
     }
 }
 
-double PerPoll(int n, const std::function<void(int)>& poll)
-{
+double PerPoll(int n, const std::function<void(int)>& poll) {
     const double start = CpuMs();
     for (int i = 0; i < n; ++i) {
         poll(i);
@@ -52,8 +49,7 @@ double PerPoll(int n, const std::function<void(int)>& poll)
     return (CpuMs() - start) / n;
 }
 
-void SetupLese()
-{
+void SetupLese() {
     Lese = ConfigImage{};
     Lese.Model = 1;
     Lese.System = 4;
@@ -65,8 +61,7 @@ void SetupLese()
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     constexpr int kPolls = 400;
 
@@ -85,12 +80,14 @@ int main(int argc, char** argv)
     QWidget plain;
     auto* layout = new QVBoxLayout(&plain);
     QLabel* labels[kMeasRowsZrm3];
-    for (auto*& l : labels) layout->addWidget(l = new QLabel(&plain));
+    for (auto*& l : labels)
+        layout->addWidget(l = new QLabel(&plain));
     plain.resize(1000, 650);
     plain.show();
     QCoreApplication::processEvents();
     const double reference = PerPoll(kPolls, [&labels](int i) {
-        for (int r = 0; r < kMeasRowsZrm3; ++r) labels[r]->setText(QString::number(1000.0 * (r + 1) + i * 0.37, 'f', 2));
+        for (int r = 0; r < kMeasRowsZrm3; ++r)
+            labels[r]->setText(QString::number(1000.0 * (r + 1) + i * 0.37, 'f', 2));
     });
     std::printf("redraw of all fields: %.3f ms CPU per poll (plain labels: %.3f ms, ratio %.2f)\n", redraw,
                 reference, redraw / reference);
@@ -107,8 +104,8 @@ int main(int argc, char** argv)
     const double bare = PerPoll(kReads, [](int) { Read(Lese, 13, 0); });
     const double poll = PerPoll(kReads, [](int) { CmReadMeas(); });
     MeasTimer()->stop();
-    std::printf("poll against zaro-sim: %.3f ms CPU (bare read %.3f ms): %.3f ms on top of the link\n", poll, bare,
-                poll - bare);
+    std::printf("poll against zaro-sim: %.3f ms CPU (bare read %.3f ms): %.3f ms on top of the link\n", poll,
+                bare, poll - bare);
     CloseInterface();
     delete panel;
     return 0;

@@ -10,8 +10,7 @@
 #include <algorithm>
 #include <cstring>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 3) return 0;
     const int index = data[0] % kReadRequests;
     CommType = data[1] & 3;
@@ -37,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } else {
         if (repairCRC && n == RecLen && n >= 3) {
             uint16_t crc = 0xFFFF;
-            for (int i = 0; i < n - 2; ++i) crc = CRC16(crc, RecBuffer[i]);
+            for (int i = 0; i < n - 2; ++i)
+                crc = CRC16(crc, RecBuffer[i]);
             RecBuffer[n - 2] = uint8_t(crc);
             RecBuffer[n - 1] = uint8_t(crc >> 8);
         }

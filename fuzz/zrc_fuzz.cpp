@@ -5,8 +5,7 @@
 
 #include <cstring>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray text(reinterpret_cast<const char*>(data), qsizetype(size));
     ConfigImage before;
     std::memset(&before, 0xA5, sizeof before);

@@ -4,8 +4,7 @@
 #include "link/Kommun.h"
 #include "settings/INI_File.h"
 
-int OpenAcquisition()
-{
+int OpenAcquisition() {
     if (!InitInterface(CommPort)) {
         status = 0;
         return 0;

@@ -28,29 +28,29 @@ const char* const kUnits[5][4] = {
 
 // Thresholds are 8.32 times powers of 1000: a value in the chosen unit keeps at most
 // three digits before the point.
-int Prefix(float nominal)
-{
+int Prefix(float nominal) {
     if (nominal >= 832000000.0f) return 3;
     if (nominal >= 832000.0f) return 2;
     if (nominal >= 832.0f) return 1;
     return 0;
 }
 
-void SetUnit(int klass, const char* text) { qstrncpy(Einh[klass], text, sizeof Einh[klass]); }
+void SetUnit(int klass, const char* text) {
+    qstrncpy(Einh[klass], text, sizeof Einh[klass]);
+}
 
 // Fixed-point text; a value that rounds to zero never shows as "-0.0".
-QString FixedText(float scaled, int decimals)
-{
+QString FixedText(float scaled, int decimals) {
     QString text = QString::number(double(scaled), 'f', decimals);
-    if (text.startsWith(u'-') && std::all_of(text.cbegin() + 1, text.cend(), [](QChar c) { return c == u'0' || c == u'.'; }))
+    if (text.startsWith(u'-') &&
+        std::all_of(text.cbegin() + 1, text.cend(), [](QChar c) { return c == u'0' || c == u'.'; }))
         text.remove(0, 1);
     return text;
 }
 
 } // namespace
 
-void InitAnzeige()
-{
+void InitAnzeige() {
     const float vt = Lese.UrPrim / float(Lese.UrSec);
     const float ct = Lese.IrPrim / Lese.IrSec;
     const uint8_t code = SystemCode(Lese);
@@ -65,7 +65,8 @@ void InitAnzeige()
         SetUnit(k, kUnits[k][prefix]);
         Stellen[k] = 3 - AnzahlStellen(Nennwert[k]) + 3 * prefix;
         float divisor = 1.0f;
-        for (int p = 0; p < prefix; ++p) divisor *= 1000.0f;
+        for (int p = 0; p < prefix; ++p)
+            divisor *= 1000.0f;
         Skalierung[k] = divisor;
     }
     SetUnit(kFrequency, "Hz");
@@ -77,21 +78,24 @@ void InitAnzeige()
     Stellen[kPercent] = 1;
 }
 
-int32_t AnschlIx(const ConfigImage& image)
-{
+int32_t AnschlIx(const ConfigImage& image) {
     switch (SystemCode(image)) {
-    case 1: return 2;
-    case 2: return 3;
+    case 1:
+        return 2;
+    case 2:
+        return 3;
     case 3:
-    case 19: return 4;
+    case 19:
+        return 4;
     case 4:
-    case 20: return 5;
-    default: return 1;
+    case 20:
+        return 5;
+    default:
+        return 1;
     }
 }
 
-MeasText JudgeMeas(int32_t index, float value, float divisor, int32_t decimals, int kind)
-{
+MeasText JudgeMeas(int32_t index, float value, float divisor, int32_t decimals, int kind) {
     static const int32_t pf0[] = {29, 26, 35};
     static const int32_t f0[] = {28, 25, 39};
     const int family = (kind >= 0 && kind <= 2) ? kind : 0;
@@ -104,8 +108,10 @@ MeasText JudgeMeas(int32_t index, float value, float divisor, int32_t decimals, 
             text = QStringLiteral("---");
         }
     } else if (index == f0[family] || (index == f0[family] + 1 && family == kMinMaxValues)) {
-        if (value < 45.0f) text = QStringLiteral("< 45");
-        else if (value > 65.0f) text = QStringLiteral("> 65");
+        if (value < 45.0f)
+            text = QStringLiteral("< 45");
+        else if (value > 65.0f)
+            text = QStringLiteral("> 65");
         if (!text.isEmpty()) invalid = 1;
     }
     if (invalid) return {text.isEmpty() ? QStringLiteral("OVL") : text, FieldColour::Red, 1};
@@ -116,7 +122,9 @@ MeasText JudgeMeas(int32_t index, float value, float divisor, int32_t decimals, 
     return {FixedText(scaled, shown), FieldColour::Black, 0};
 }
 
-MeasText DisturbedText() { return {QStringLiteral("----"), FieldColour::Red, 1}; }
+MeasText DisturbedText() {
+    return {QStringLiteral("----"), FieldColour::Red, 1};
+}
 
 // Columns: system codes 0/1/2 (single values), 3-wire (3, 19), 4-wire (4, 20).
 const MeasRow msd[kMeasRowsZrm3] = {
@@ -158,39 +166,49 @@ const MeasRow msd[kMeasRowsZrm3] = {
     {QT_TRANSLATE_NOOP("Measurands", "UNE"), {0, 0, 0, 0, 1}, kVoltage},
 };
 
-int MeasRequest() { return Lese.Model == 1 ? 13 : 0; }
+int MeasRequest() {
+    return Lese.Model == 1 ? 13 : 0;
+}
 
-int MeasRowCount() { return Lese.Model == 1 ? kMeasRowsZrm3 : kMeasRowsBase; }
+int MeasRowCount() {
+    return Lese.Model == 1 ? kMeasRowsZrm3 : kMeasRowsBase;
+}
 
-float MeasurandValue(int row)
-{
+float MeasurandValue(int row) {
     float v;
     std::memcpy(&v, Measurands + 4 * row, sizeof v);
     return v;
 }
 
-bool MeasRowVisible(int row)
-{
+bool MeasRowVisible(int row) {
     const int column = qBound(1, anschl_ix, 5);
     return row >= 0 && row < MeasRowCount() && msd[row].show[column - 1];
 }
 
-bool UnbalanceInNeutral() { return Netzart(Lese) == 2 && (Lese.Freq & 0x40); }
+bool UnbalanceInNeutral() {
+    return Netzart(Lese) == 2 && (Lese.Freq & 0x40);
+}
 
-int MeasRowClass(int row) { return row == kNeutralRow && UnbalanceInNeutral() ? int(kPercent) : int(msd[row].klass); }
+int MeasRowClass(int row) {
+    return row == kNeutralRow && UnbalanceInNeutral() ? int(kPercent) : int(msd[row].klass);
+}
 
-const char* MeasCaption(int row)
-{
+const char* MeasCaption(int row) {
     // The single value of a kind-0 network sits where phase 1 sits on the others.
     const bool single = Netzart(Lese) == 0;
     switch (row) {
     case 0:
-    case 1: return single ? msd[0].name : msd[1].name;
+    case 1:
+        return single ? msd[0].name : msd[1].name;
     case 7:
-    case 8: return single ? msd[7].name : msd[8].name;
+    case 8:
+        return single ? msd[7].name : msd[8].name;
     case 11:
-    case 12: return single ? msd[11].name : msd[12].name;
-    case kNeutralRow: return UnbalanceInNeutral() ? QT_TRANSLATE_NOOP("Measurands", "Unb.I") : msd[row].name;
-    default: return msd[row].name;
+    case 12:
+        return single ? msd[11].name : msd[12].name;
+    case kNeutralRow:
+        return UnbalanceInNeutral() ? QT_TRANSLATE_NOOP("Measurands", "Unb.I") : msd[row].name;
+    default:
+        return msd[row].name;
     }
 }

@@ -10,14 +10,23 @@
 #include <cstdint>
 
 // Quantity classes: the index of Einh, Stellen, Skalierung (and, for 0..4, Nennwert).
-enum MeasClass { kVoltage, kCurrent, kActivePower, kReactivePower, kApparentPower, kFrequency, kPowerFactor, kPercent };
+enum MeasClass {
+    kVoltage,
+    kCurrent,
+    kActivePower,
+    kReactivePower,
+    kApparentPower,
+    kFrequency,
+    kPowerFactor,
+    kPercent
+};
 constexpr int kMeasClasses = 8;
 
-extern char Einh[kMeasClasses][10];  // unit text, e.g. "kV", "[MW]"
-extern int32_t Stellen[kMeasClasses]; // decimals
+extern char Einh[kMeasClasses][10];    // unit text, e.g. "kV", "[MW]"
+extern int32_t Stellen[kMeasClasses];  // decimals
 extern float Skalierung[kMeasClasses]; // divisor from base units to the shown unit
-extern float Nennwert[5];            // nominal U, I, P, Q, S on the primary side
-extern int32_t anschl_ix;            // system column 1..5 of the panel showing values
+extern float Nennwert[5];              // nominal U, I, P, Q, S on the primary side
+extern int32_t anschl_ix;              // system column 1..5 of the panel showing values
 
 // Block families, for the two indices CheckMeas treats specially.
 enum MeasFamily { kInstantValues = 0, kMeanValues = 1, kMinMaxValues = 2 };
@@ -44,17 +53,17 @@ MeasText JudgeMeas(int32_t index, float value, float divisor, int32_t decimals, 
 MeasText DisturbedText();
 
 // The instantaneous-value block Measurands: one row per value.
-constexpr int kMeasRowsBase = 33;  // request 0
-constexpr int kMeasRowsZrm3 = 36;  // request 13 adds Umean, Imean, UNE
+constexpr int kMeasRowsBase = 33; // request 0
+constexpr int kMeasRowsZrm3 = 36; // request 13 adds Umean, Imean, UNE
 struct MeasRow {
-    const char* name;  // English symbol, translated in the "Measurands" context
-    uint8_t show[5];   // shown in system columns 1..5
+    const char* name; // English symbol, translated in the "Measurands" context
+    uint8_t show[5];  // shown in system columns 1..5
     int8_t klass;
 };
 extern const MeasRow msd[kMeasRowsZrm3];
 
-int MeasRequest();     // 13 for the extended model, else 0 (by Lese)
-int MeasRowCount();    // 36 or 33 (by Lese)
+int MeasRequest();  // 13 for the extended model, else 0 (by Lese)
+int MeasRowCount(); // 36 or 33 (by Lese)
 float MeasurandValue(int row);
 // Shown in the current column (anschl_ix) and delivered by this model.
 bool MeasRowVisible(int row);

@@ -10,8 +10,7 @@
 namespace {
 
 // One line per value the panel shows for this system: name, shown text, unit.
-void PrintValues()
-{
+void PrintValues() {
     QByteArray out;
     for (int r = 0; r < MeasRowCount(); ++r) {
         if (!MeasRowVisible(r)) continue;
@@ -27,8 +26,7 @@ void PrintValues()
 
 // Reads the instantaneous values once, or N times 2 s apart (blocks separated by an
 // empty line). Stops at the first failed read.
-int CmdMeasure(const QStringList& args)
-{
+int CmdMeasure(const QStringList& args) {
     int repeat = 1;
     if (args.size() == 2 && args[0] == "--repeat") {
         if (!ParseInt(args[1], 1, 1000000, repeat)) return UsageError("--repeat takes a count of 1 or more");

@@ -7,8 +7,7 @@
 
 // Issues one read request and prints what it left in its destination, in memory
 // order after conversion: two hex digits a byte, separated by blanks.
-int CmdRead(const QStringList& args)
-{
+int CmdRead(const QStringList& args) {
     int index = 0;
     if (args.size() != 1 || !ParseInt(args[0], 0, kReadRequests - 1, index))
         return UsageError(QString("read takes one request index 0..%1").arg(kReadRequests - 1));
@@ -18,7 +17,8 @@ int CmdRead(const QStringList& args)
     if (!ok) return kExitDeviceFailed;
     QByteArray line;
     for (const auto& block : ReadDestinations(Lese, index))
-        for (uint8_t b : block) line += QByteArray::number(b, 16).rightJustified(2, '0') + ' ';
+        for (uint8_t b : block)
+            line += QByteArray::number(b, 16).rightJustified(2, '0') + ' ';
     line.chop(1);
     std::printf("%s\n", line.constData());
     return kExitOk;

@@ -11,18 +11,17 @@
 namespace {
 
 // The file's header words are the editor's captions in the language of the settings.
-void InstallSettingsLanguage(QTranslator& translator)
-{
+void InstallSettingsLanguage(QTranslator& translator) {
     static const char* const codes[] = {"de", "en", "nl", "fr"};
     if (Language < 0 || Language > 3) return;
     const QString dir = QString::fromStdString(ProgramDir()) + "/translations";
-    if (translator.load(QString("zaro_") + codes[Language], dir)) QCoreApplication::installTranslator(&translator);
+    if (translator.load(QString("zaro_") + codes[Language], dir))
+        QCoreApplication::installTranslator(&translator);
 }
 
 } // namespace
 
-int CmdReadConfig(const QStringList& args)
-{
+int CmdReadConfig(const QStringList& args) {
     if (args.size() != 1) return UsageError("read-config takes one FILE");
     QTranslator translator;
     InstallSettingsLanguage(translator);

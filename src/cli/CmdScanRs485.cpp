@@ -13,8 +13,7 @@ namespace {
 
 // The addresses found go into ZARO.ini as the dialog leaves them (the first becomes
 // the meter in use); the link options of this run stay out of the file.
-void StoreAddresses()
-{
+void StoreAddresses() {
     int32_t found[32];
     std::copy(std::begin(Devices485), std::end(Devices485), found);
     LoadINIDefault();
@@ -26,8 +25,7 @@ void StoreAddresses()
 
 } // namespace
 
-int CmdScanRs485(const QStringList& args)
-{
+int CmdScanRs485(const QStringList& args) {
     int range = 32;
     if (args.size() == 2 && args[0] == "--range") {
         if (!ParseInt(args[1], 32, kMaxBusAddress, range) || (range != 32 && range != kMaxBusAddress))

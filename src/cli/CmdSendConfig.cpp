@@ -5,8 +5,7 @@
 #include "link/Kommun.h"
 #include "platform/Messages.h"
 
-int CmdSendConfig(const QStringList& args)
-{
+int CmdSendConfig(const QStringList& args) {
     QStringList rest = args;
     // "send-config FILE --yes" reads naturally; accept the flag after the file too.
     if (rest.removeAll("--yes") > 0)

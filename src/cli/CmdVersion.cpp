@@ -6,8 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-int CmdVersion(const QStringList& args)
-{
+int CmdVersion(const QStringList& args) {
     if (!args.isEmpty()) return UsageError("version takes no arguments");
     if (!ReadVersionInfo()) return kExitDeviceFailed;
     std::printf("%.*s %s %s\n", int(strnlen(Devtype, sizeof Devtype)), Devtype,

@@ -34,11 +34,13 @@ const char* kLinkOptions =
     "  --timeout MS         reply time-out\n"
     "  --yes                confirm every question\n";
 
-void PrintUsage()
-{
-    std::fprintf(stderr, "usage: zaro-cli [options] COMMAND [ARGS]\n\noptions (this run only, never saved):\n%s\n"
-                         "commands:\n", kLinkOptions);
-    for (const auto& c : kCommands) std::fprintf(stderr, "  %s %s\n", c.name, c.usage);
+void PrintUsage() {
+    std::fprintf(stderr,
+                 "usage: zaro-cli [options] COMMAND [ARGS]\n\noptions (this run only, never saved):\n%s\n"
+                 "commands:\n",
+                 kLinkOptions);
+    for (const auto& c : kCommands)
+        std::fprintf(stderr, "  %s %s\n", c.name, c.usage);
 }
 
 // Link options override the settings files for this run only; nothing is written back.
@@ -46,10 +48,10 @@ struct Overrides {
     QString interface, port, host, baud, parity, address, tcpPort, timeout;
 };
 
-int ApplyOverrides(const Overrides& o)
-{
+int ApplyOverrides(const Overrides& o) {
     static const std::map<QString, int> kinds{{"rs232", 0}, {"rs485", 1}, {"gateway", 2}, {"module", 3}};
-    static const std::map<QString, int> bauds{{"1200", 0}, {"2400", 1}, {"4800", 2}, {"9600", 3}, {"19200", 4}};
+    static const std::map<QString, int> bauds{
+        {"1200", 0}, {"2400", 1}, {"4800", 2}, {"9600", 3}, {"19200", 4}};
     static const std::map<QString, int> parities{{"none2", 0}, {"even2", 1}, {"odd2", 2}, {"none1", 3}};
     int v = 0;
     if (!o.interface.isEmpty()) {
@@ -103,15 +105,13 @@ int ApplyOverrides(const Overrides& o)
 
 } // namespace
 
-int UsageError(const QString& message)
-{
+int UsageError(const QString& message) {
     std::fprintf(stderr, "zaro-cli: %s\n", qPrintable(message));
     PrintUsage();
     return kExitUsage;
 }
 
-bool ParseInt(const QString& text, int min, int max, int& value)
-{
+bool ParseInt(const QString& text, int min, int max, int& value) {
     bool ok = false;
     const int v = text.toInt(&ok, 10);
     if (!ok || v < min || v > max) return false;
@@ -119,8 +119,7 @@ bool ParseInt(const QString& text, int min, int max, int& value)
     return true;
 }
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     QString settingsDir;

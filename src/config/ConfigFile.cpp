@@ -6,8 +6,7 @@
 
 #include <QFileInfo>
 
-int OpenConfigFile(const std::string& path, ConfigImage& image)
-{
+int OpenConfigFile(const std::string& path, ConfigImage& image) {
     if (!LoadConfigFile(path, image)) return 0;
     // The file decides whether the meter sits behind the module; anything else is
     // reached point to point until the user chooses otherwise.
@@ -16,16 +15,14 @@ int OpenConfigFile(const std::string& path, ConfigImage& image)
     return 1;
 }
 
-void CmFileNew()
-{
+void CmFileNew() {
     ReadINIFile();
     InitNeueDatei();
     ActivateObjects();
     ShowAll();
 }
 
-void CmFileOpen()
-{
+void CmFileOpen() {
     const std::string path = FileSelectPopup(false, EditorCaptionText(kCapOpenTitle), "*.ZRC", "*.ZRC");
     if (path.empty()) return;
     filename = path;
@@ -34,8 +31,7 @@ void CmFileOpen()
     ShowAll();
 }
 
-void CmSaveToFile()
-{
+void CmSaveToFile() {
     ShowAll(); // the editor's date and time are those written into the file
     std::string path = FileSelectPopup(true, EditorCaptionText(kCapSaveTitle), "*.ZRC",
                                        filename.empty() ? std::string("*.ZRC") : filename);

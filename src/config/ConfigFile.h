@@ -27,7 +27,7 @@ enum EditorCaption {
     kEditorCaptions
 };
 extern const char* const kEditorCaptionSource[kEditorCaptions]; // English, context "ConfigFile"
-QString EditorCaptionText(EditorCaption caption);                // in the current language
+QString EditorCaptionText(EditorCaption caption);               // in the current language
 
 // The whole file for image. commType 3 sets bit 6 of the written bus settings and, on
 // the extended model, adds the min/max logger column. Lines end in CR LF.

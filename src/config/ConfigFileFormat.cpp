@@ -26,8 +26,7 @@ const char* const kEditorCaptionSource[kEditorCaptions] = {
     QT_TRANSLATE_NOOP("ConfigFile", "Open configuration"),
 };
 
-QString EditorCaptionText(EditorCaption caption)
-{
+QString EditorCaptionText(EditorCaption caption) {
     return QCoreApplication::translate("ConfigFile", kEditorCaptionSource[caption]);
 }
 
@@ -36,29 +35,28 @@ namespace {
 constexpr int kBaseColumns = 25;
 constexpr int kExtendedColumns = 31;
 constexpr int kModuleColumns = 32;
-constexpr int kMaxLine = 999;      // longest line a reader of these files has ever accepted
+constexpr int kMaxLine = 999; // longest line a reader of these files has ever accepted
 constexpr int kMaxDateTime = 11;
 constexpr int kMaxDescription = 47; // 48 bytes with the terminating zero
 constexpr char kLineBreakMark = 0x01;
 
 // A translated caption must not add a column.
-QByteArray HeaderWord(EditorCaption caption)
-{
+QByteArray HeaderWord(EditorCaption caption) {
     return EditorCaptionText(caption).replace('\t', ' ').toLatin1();
 }
 
-QByteArray Number(long long v) { return QByteArray::number(v); }
+QByteArray Number(long long v) {
+    return QByteArray::number(v);
+}
 
-QByteArray FloatField(float v)
-{
+QByteArray FloatField(float v) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%f", double(v));
     return buf;
 }
 
 // "%3u" elements separated by ",": fixed width, so the reader can step through it.
-QByteArray ListField(const uint8_t* values, int n)
-{
+QByteArray ListField(const uint8_t* values, int n) {
     QByteArray out;
     char buf[8];
     for (int i = 0; i < n; ++i) {
@@ -70,16 +68,14 @@ QByteArray ListField(const uint8_t* values, int n)
 }
 
 // Line breaks become 0x01; a tab would split the column, so it becomes a space.
-QByteArray DescriptionField(const ConfigImage& image)
-{
+QByteArray DescriptionField(const ConfigImage& image) {
     QByteArray d(image.Description, int(strnlen(image.Description, kMaxDescription)));
     d.replace('\n', kLineBreakMark);
     d.replace('\t', ' ');
     return d;
 }
 
-QByteArray HeaderLine(int columns)
-{
+QByteArray HeaderLine(int columns) {
     QByteArray h = "Date\tTime\tInterface\tMAX U\tMAX I\t";
     h += HeaderWord(kCapVoltageTransformer) + "\t\t";
     h += HeaderWord(kCapCurrentTransformer) + "\t\t";
@@ -96,8 +92,7 @@ QByteArray HeaderLine(int columns)
 
 // Strict readers for the value line: a field that is not what the writer produces
 // rejects the whole file instead of quietly turning into 0.
-bool ParseInteger(const QByteArray& field, long long& v)
-{
+bool ParseInteger(const QByteArray& field, long long& v) {
     const QByteArray t = field.trimmed();
     if (t.isEmpty() || t.size() > 12) return false;
     bool ok = false;
@@ -105,8 +100,7 @@ bool ParseInteger(const QByteArray& field, long long& v)
     return ok && v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<uint32_t>::max();
 }
 
-bool ParseFloat(const QByteArray& field, float& v)
-{
+bool ParseFloat(const QByteArray& field, float& v) {
     bool ok = false;
     const double d = field.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(d) || std::fabs(d) > std::numeric_limits<float>::max()) return false;
@@ -114,8 +108,7 @@ bool ParseFloat(const QByteArray& field, float& v)
     return true;
 }
 
-bool ParseList(const QByteArray& field, uint8_t* values, int n)
-{
+bool ParseList(const QByteArray& field, uint8_t* values, int n) {
     if (field.size() != 4 * n - 1) return false;
     for (int i = 0; i < n; ++i) {
         if (i && field[4 * i - 1] != ',') return false;
@@ -127,8 +120,7 @@ bool ParseList(const QByteArray& field, uint8_t* values, int n)
 }
 
 // Splits off one line (without its CR LF / LF); false when it is too long.
-bool TakeLine(const QByteArray& text, qsizetype& pos, QByteArray& line)
-{
+bool TakeLine(const QByteArray& text, qsizetype& pos, QByteArray& line) {
     qsizetype end = text.indexOf('\n', pos);
     const qsizetype next = end < 0 ? text.size() : end + 1;
     if (end < 0) end = text.size();
@@ -138,8 +130,7 @@ bool TakeLine(const QByteArray& text, qsizetype& pos, QByteArray& line)
     return line.size() <= kMaxLine;
 }
 
-bool ParseValues(const QList<QByteArray>& f, int columns, ConfigImage& c)
-{
+bool ParseValues(const QList<QByteArray>& f, int columns, ConfigImage& c) {
     long long v[kModuleColumns] = {};
     const int numeric[] = {2, 3, 4, 6, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 20, 21, 22, 23, 24, 25, 26, 29};
     for (int col : numeric)
@@ -193,8 +184,8 @@ bool ParseValues(const QList<QByteArray>& f, int columns, ConfigImage& c)
 
 } // namespace
 
-QByteArray ConfigFileText(const ConfigImage& image, int commType, const std::string& date, const std::string& time)
-{
+QByteArray ConfigFileText(const ConfigImage& image, int commType, const std::string& date,
+                          const std::string& time) {
     const int columns = image.Model != 1 ? kBaseColumns : commType == 3 ? kModuleColumns : kExtendedColumns;
     QList<QByteArray> f;
     f << QByteArray::fromStdString(date) << QByteArray::fromStdString(time) << Number(image.Interface)
@@ -204,20 +195,20 @@ QByteArray ConfigFileText(const ConfigImage& image, int commType, const std::str
       << Number(image.LimitOn[0]) << Number(image.LimitOn[1]) << Number(image.LimitOff[0])
       << Number(image.LimitOff[1]) << Number(image.PulseRate[0]) << Number(image.PulseRate[1])
       << DescriptionField(image) << Number(image.Address)
-      << Number(image.BusSettings | (commType == 3 ? 0x40 : 0)) << Number(image.Display) << Number(image.Image)
-      << Number(image.Logger);
+      << Number(image.BusSettings | (commType == 3 ? 0x40 : 0)) << Number(image.Display)
+      << Number(image.Image) << Number(image.Logger);
     if (columns >= kExtendedColumns)
         f << Number(image.Freq) << Number(image.DispMode) << ListField(image.Loop, 22)
           << ListField(image.User, 22) << Number(image.Mean_Log) << ListField(image.MeanMeas, 9);
     if (columns == kModuleColumns) f << ListField(image.MinMaxLogger, 9);
 
     QByteArray text = HeaderLine(columns) + "\r\n";
-    for (const QByteArray& field : f) text += field + '\t';
+    for (const QByteArray& field : f)
+        text += field + '\t';
     return text + "\r\n";
 }
 
-int ParseConfigText(const QByteArray& text, ConfigImage& image)
-{
+int ParseConfigText(const QByteArray& text, ConfigImage& image) {
     qsizetype pos = 0;
     QByteArray header, values;
     if (!TakeLine(text, pos, header) || pos >= text.size() || !TakeLine(text, pos, values)) return 0;
@@ -233,8 +224,7 @@ int ParseConfigText(const QByteArray& text, ConfigImage& image)
     return 1;
 }
 
-int LoadConfigFile(const std::string& path, ConfigImage& image)
-{
+int LoadConfigFile(const std::string& path, ConfigImage& image) {
     QByteArray text;
     if (!ReadWholeFile(path, text)) {
         Error(2, 5);
@@ -247,8 +237,7 @@ int LoadConfigFile(const std::string& path, ConfigImage& image)
     return 1;
 }
 
-int SaveConfigFile(const std::string& path)
-{
+int SaveConfigFile(const std::string& path) {
     if (CommType == 3) Konf.BusSettings |= 0x40;
     const LocalTime now = LocalNow();
     if (!WriteFileAtomically(path, ConfigFileText(Konf, CommType, FormatDate(now), FormatTime(now)))) {

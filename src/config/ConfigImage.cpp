@@ -21,8 +21,7 @@ const uint8_t user_def[3][22] = {
     {197, 19, 192, 14, 252, 113, 252, 1, 0, 0, 64, 85, 81, 85, 84, 21},
 };
 
-int Netzart(const ConfigImage& image)
-{
+int Netzart(const ConfigImage& image) {
     switch (SystemCode(image)) {
     case 3:
     case 19:
@@ -35,22 +34,19 @@ int Netzart(const ConfigImage& image)
     }
 }
 
-int DigoutFunc(int i)
-{
+int DigoutFunc(int i) {
     const uint8_t f = Konf.DigOut[i];
     if (f >= 128) return 0;
     return f >= 64 ? 2 : 3;
 }
 
-void InitDispModeSelection()
-{
+void InitDispModeSelection() {
     const int c = Netzart(Konf);
     std::memcpy(Konf.Loop, loop_def[c], sizeof Konf.Loop);
     std::memcpy(Konf.User, user_def[c], sizeof Konf.User);
 }
 
-void InitNeueDatei()
-{
+void InitNeueDatei() {
     Konf.UrPrim = static_cast<float>(Konf.MaxU);
     Konf.UrSec = static_cast<uint16_t>(Konf.MaxU);
     Konf.IrPrim = static_cast<float>(Konf.MaxI / 100.0);

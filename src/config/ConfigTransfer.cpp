@@ -20,8 +20,7 @@ namespace {
 
 // x + 0.5 truncated toward zero, in single precision. Values no editor can produce
 // (NaN, beyond 32 bits) are pinned instead of overflowing the conversion.
-int32_t Rounded(float x)
-{
+int32_t Rounded(float x) {
     const float r = x + 0.5f;
     if (std::isnan(r)) return 0;
     if (r <= -2147483648.0f) return std::numeric_limits<int32_t>::min();
@@ -31,22 +30,20 @@ int32_t Rounded(float x)
 
 // Divides by 10 while x has four digits; the exponent cannot pass what an i8 holds,
 // so an infinite value cannot stall the loop.
-void Normalise(float& x, int& e)
-{
+void Normalise(float& x, int& e) {
     while (x >= 1000.0f && e < 127) {
         ++e;
         x = x / 10.0f;
     }
 }
 
-float TimesTen(float x, int times)
-{
-    for (int i = 0; i < times; ++i) x = x * 10.0f;
+float TimesTen(float x, int times) {
+    for (int i = 0; i < times; ++i)
+        x = x * 10.0f;
     return x;
 }
 
-bool LoggerRearranged()
-{
+bool LoggerRearranged() {
     if (Lese.Model == 0) return ((Konf.Logger ^ Lese.Logger) & 0x0C00) != 0;
     if ((Konf.Logger ^ Lese.Logger) & 0x7C00) return true;
     for (int i = 0; i < 9; ++i)
@@ -54,8 +51,7 @@ bool LoggerRearranged()
     return std::popcount(unsigned(Konf.Mean_Log & 0x1FF)) != std::popcount(unsigned(Lese.Mean_Log & 0x1FF));
 }
 
-bool MinMaxLoggerInUse()
-{
+bool MinMaxLoggerInUse() {
     for (uint8_t c : Konf.MinMaxLogger)
         if (c != 255 && c != 0) return true;
     return false;
@@ -63,12 +59,13 @@ bool MinMaxLoggerInUse()
 
 // The hidden interface-option control of the editor follows the configuration's own
 // option flag: a meter without the option gets bit 7 in its bus settings.
-bool InterfaceOptionOn() { return Konf.Interface != 0; }
+bool InterfaceOptionOn() {
+    return Konf.Interface != 0;
+}
 
 // Keeps what the meter held before it is overwritten, so a wrong send can be undone
 // by sending the backup. Tells the user where it went; a failure does not stop the send.
-void BackupMeterConfiguration()
-{
+void BackupMeterConfiguration() {
     ConfigImage meter = Lese;
     meter.Interface = (meter.BusSettings & 0x80) ? 0 : 1;
     const LocalTime now = LocalNow();
@@ -77,22 +74,25 @@ void BackupMeterConfiguration()
     const QString stamp = QString::asprintf("ZARO_%04u-%02u-%02u_%02u%02u%02u", now.year, now.month, now.day,
                                             now.hour, now.minute, now.second);
     QString path = dir + "/" + stamp + ".ZRC";
-    for (int n = 2; QFileInfo::exists(path); ++n) path = dir + "/" + stamp + "_" + QString::number(n) + ".ZRC";
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = dir + "/" + stamp + "_" + QString::number(n) + ".ZRC";
     const QByteArray text = ConfigFileText(meter, CommType, FormatDate(now), FormatTime(now));
     if (WriteFileAtomically(path.toStdString(), text))
-        Notify(QCoreApplication::translate("ConfigTransfer", "The meter's previous configuration was saved to %1")
+        Notify(QCoreApplication::translate("ConfigTransfer",
+                                           "The meter's previous configuration was saved to %1")
                    .arg(QDir::toNativeSeparators(path)));
     else
-        Notify(QCoreApplication::translate("ConfigTransfer", "No backup of the meter's configuration could be saved "
-                                                             "to %1").arg(QDir::toNativeSeparators(dir)));
+        Notify(QCoreApplication::translate("ConfigTransfer",
+                                           "No backup of the meter's configuration could be saved "
+                                           "to %1")
+                   .arg(QDir::toNativeSeparators(dir)));
 }
 
 enum SendResult { kStopped = -1, kFailed = 0, kSent = 1 };
 
 // Steps after the meter has been read: checks, questions, carry-over and the writes.
 // kStopped: a check or a declined question (no redraw); kFailed: a link failure.
-SendResult SendCheckedConfiguration()
-{
+SendResult SendCheckedConfiguration() {
     int rangeError = 0;
     if (Konf.MaxI == 500 && Lese.MaxI == 100) rangeError = 8;
     if (Konf.MaxI == 100 && Lese.MaxI == 500) rangeError = 7;
@@ -167,10 +167,11 @@ SendResult SendCheckedConfiguration()
 
 } // namespace
 
-std::string BackupDir() { return SettingsDir + "/backups"; }
+std::string BackupDir() {
+    return SettingsDir + "/backups";
+}
 
-void SetupInputData(ConfigImage* image)
-{
+void SetupInputData(ConfigImage* image) {
     float x = image->UrPrim;
     int e = 0;
     Normalise(x, e);
@@ -195,20 +196,19 @@ void SetupInputData(ConfigImage* image)
     image->IrSecMant = int16_t(m);
 }
 
-void RestoreInputData(ConfigImage* image)
-{
+void RestoreInputData(ConfigImage* image) {
     image->UrPrim = TimesTen(float(image->UrPrimMant), image->UrPrimExp);
 
     uint16_t u = uint16_t(image->UrSecMant);
-    for (int i = 0; i < image->UrSecExp; ++i) u = uint16_t(u * 10);
+    for (int i = 0; i < image->UrSecExp; ++i)
+        u = uint16_t(u * 10);
     image->UrSec = u;
 
     image->IrPrim = TimesTen(float(image->IrPrimMant) / 100.0f, image->IrPrimExp + 2);
     image->IrSec = TimesTen(float(image->IrSecMant) / 1000.0f, image->IrSecExp + 3);
 }
 
-int LeseKonfiguration(int)
-{
+int LeseKonfiguration(int) {
     int ok = 0;
     TransferWindow(0, 0, 0);
     if (Read(Lese, 5, 1)) {
@@ -239,8 +239,7 @@ int LeseKonfiguration(int)
     return 1;
 }
 
-int ReceiveConfiguration()
-{
+int ReceiveConfiguration() {
     status = 0;
     if (!InitInterface(CommPort)) return 0;
     const int ok = LeseKonfiguration(0);
@@ -252,16 +251,14 @@ int ReceiveConfiguration()
     return 1;
 }
 
-void CmRecFromDev()
-{
+void CmRecFromDev() {
     if (!ReceiveConfiguration()) return;
     NewINIFile(); // model and ranges now follow the meter
     ActivateObjects();
     ShowAll();
 }
 
-void CmSendConfig()
-{
+void CmSendConfig() {
     status = 0;
     SetupInputData(&Konf);
     if (!Warnung(0, 0) || !InitInterface(CommPort)) {
@@ -282,8 +279,7 @@ void CmSendConfig()
     if (result != kStopped) ShowAll();
 }
 
-int ReadVersionInfo()
-{
+int ReadVersionInfo() {
     status = 0;
     if (!InitInterface(CommPort)) return 0;
     const int ok = Read(Lese, 5, 1) && Read(Lese, 6, 1);
@@ -292,23 +288,24 @@ int ReadVersionInfo()
     return ok;
 }
 
-QString VersionText(int version) { return QString::asprintf("%d.%02d", version / 100, version % 100); }
+QString VersionText(int version) {
+    return QString::asprintf("%d.%02d", version / 100, version % 100);
+}
 
-void CmGetVersionInfo()
-{
+void CmGetVersionInfo() {
     if (!ReadVersionInfo()) return;
     QString title = QCoreApplication::translate("ConfigTransfer", "Version information");
     if (CommType == 1 || CommType == 2)
-        title = QString::asprintf("%s (%s %d)", qUtf8Printable(title), qUtf8Printable(EditorCaptionText(kCapDevice)),
+        title = QString::asprintf("%s (%s %d)", qUtf8Printable(title),
+                                  qUtf8Printable(EditorCaptionText(kCapDevice)),
                                   CommType == 1 ? DeviceAddr : TCPDevAddr);
     const QString text = QCoreApplication::translate("ConfigTransfer", "Model: %1\nFirmware: %2\nVersion: %3")
-                             .arg(QString::fromLatin1(Devtype, qsizetype(qstrnlen(Devtype, sizeof Devtype))), VersionText(Lese.FwVersion),
-                                  VersionText(Lese.ExtVersion));
+                             .arg(QString::fromLatin1(Devtype, qsizetype(qstrnlen(Devtype, sizeof Devtype))),
+                                  VersionText(Lese.FwVersion), VersionText(Lese.ExtVersion));
     ShowInfo(title, text);
 }
 
-int CmRestartInterval()
-{
+int CmRestartInterval() {
     status = 0;
     if (InitInterface(CommPort)) {
         status = Write(Lese, 7, 1, 0);
@@ -317,8 +314,7 @@ int CmRestartInterval()
     return 0;
 }
 
-QString CmReadDescr(const QString& text)
-{
+QString CmReadDescr(const QString& text) {
     QByteArray bytes = QString(text).replace("\r\n", "\n").toLatin1().left(int(sizeof Konf.Description) - 1);
     std::memset(Konf.Description, 0, sizeof Konf.Description);
     std::memcpy(Konf.Description, bytes.constData(), size_t(bytes.size()));

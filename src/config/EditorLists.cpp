@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 
-
 // Measurand names are the meter's own display abbreviations; they read the same in
 // every language, so only the words around them are translated.
 const ListEntry kOutputMaster[kOutputMasterSize] = {
@@ -70,42 +69,106 @@ const ListEntry kPulseUnitMaster[8] = {
 };
 
 const ListEntry kMeanMaster[55] = {
-    {QT_TRANSLATE_NOOP("Editor", "none"), 255},                                   //  0
-    {"U", 0},                                           //  1 single phase
-    {"U1N", 0},                                         //  2
-    {"U2N", 1},       {"U3N", 2},      {"U12", 3},      //  5
-    {"U23", 4},       {"U31", 5},      {"I", 6},        //  8 single phase
-    {"I1", 6},                                          //  9
-    {"I2", 7},        {"I3", 8},       {"IN", 12},      // 12
-    {"P1.inc", 50},                                     // 13
-    {"P2.inc", 51},   {"P3.inc", 52},  {"P1.out", 54},  // 16
-    {"P2.out", 55},   {"P3.out", 56},  {"Q1.ind", 58},  // 19 inductive/capacitive presentation
-    {"Q2.ind", 59},   {"Q3.ind", 60},  {"Q1.cap", 62},  // 22
-    {"Q2.cap", 63},   {"Q3.cap", 64},  {"Q1.inc", 58},  // 25 incoming/outgoing presentation
-    {"Q2.inc", 59},   {"Q3.inc", 60},  {"Q1.out", 62},  // 28
-    {"Q2.out", 63},   {"Q3.out", 64},  {"S1", 21},      // 31
-    {"S2", 22},       {"S3", 23},      {"F", 25},       // 34
-    {"PF", 29},                                         // 35
-    {"PF1", 26},                                        // 36
-    {"PF2", 27},      {"PF3", 28},     {"Umean", 31},   // 39
-    {"Imean", 32},    {"UNE", 33},                      // 41
-    {"unb.U", 39},                                      // 42
-    {"THD U", 40},                                      // 43 single phase
-    {"THD U1", 40},                                     // 44
-    {"THD U2", 41},   {"THD U3", 42},  {"THD U12", 40}, // 47
-    {"THD U23", 41},  {"THD U31", 42}, {"THD I", 43},   // 50 single phase
-    {"THD I1", 43},                                     // 51
-    {"THD I2", 44},   {"THD I3", 45},  {"Unb.I", 12},   // 54
+    {QT_TRANSLATE_NOOP("Editor", "none"), 255}, //  0
+    {"U", 0},                                   //  1 single phase
+    {"U1N", 0},                                 //  2
+    {"U2N", 1},
+    {"U3N", 2},
+    {"U12", 3}, //  5
+    {"U23", 4},
+    {"U31", 5},
+    {"I", 6},  //  8 single phase
+    {"I1", 6}, //  9
+    {"I2", 7},
+    {"I3", 8},
+    {"IN", 12},     // 12
+    {"P1.inc", 50}, // 13
+    {"P2.inc", 51},
+    {"P3.inc", 52},
+    {"P1.out", 54}, // 16
+    {"P2.out", 55},
+    {"P3.out", 56},
+    {"Q1.ind", 58}, // 19 inductive/capacitive presentation
+    {"Q2.ind", 59},
+    {"Q3.ind", 60},
+    {"Q1.cap", 62}, // 22
+    {"Q2.cap", 63},
+    {"Q3.cap", 64},
+    {"Q1.inc", 58}, // 25 incoming/outgoing presentation
+    {"Q2.inc", 59},
+    {"Q3.inc", 60},
+    {"Q1.out", 62}, // 28
+    {"Q2.out", 63},
+    {"Q3.out", 64},
+    {"S1", 21}, // 31
+    {"S2", 22},
+    {"S3", 23},
+    {"F", 25},   // 34
+    {"PF", 29},  // 35
+    {"PF1", 26}, // 36
+    {"PF2", 27},
+    {"PF3", 28},
+    {"Umean", 31}, // 39
+    {"Imean", 32},
+    {"UNE", 33},    // 41
+    {"unb.U", 39},  // 42
+    {"THD U", 40},  // 43 single phase
+    {"THD U1", 40}, // 44
+    {"THD U2", 41},
+    {"THD U3", 42},
+    {"THD U12", 40}, // 47
+    {"THD U23", 41},
+    {"THD U31", 42},
+    {"THD I", 43},  // 50 single phase
+    {"THD I1", 43}, // 51
+    {"THD I2", 44},
+    {"THD I3", 45},
+    {"Unb.I", 12}, // 54
 };
 
 const ListEntry kMinMaxMaster[43] = {
-    {QT_TRANSLATE_NOOP("Editor", "none"), 255}, {"U", 70},      {"U1N", 71},    {"U2N", 72},        {"U3N", 73},        {"U12", 74},
-    {"U23", 75},      {"U31", 76},    {"I", 77},      {"I1", 78},         {"I2", 79},         {"I3", 80},
-    {"P", 81},        {"I1avg", 82},  {"I2avg", 83},  {"I3avg", 84},      {"P1", 85},         {"P2", 86},
-    {"P3", 87},       {"IN", 88},     {"Q", 89},      {"Q1", 90},         {"Q2", 91},         {"Q3", 92},
-    {"S", 93},        {"S1", 94},     {"S2", 95},     {"S3", 96},         {"PF", 97},         {"Iavg", 98},
-    {"PF1", 99},      {"PF2", 100},   {"PF3", 101},   {"Umean", 102},     {"Imean", 103},     {"unb.U", 104},
-    {"F", 105},       {"THD U", 106}, {"THD I", 107}, {"P.inc-int", 108}, {"P.out-int", 109}, {"S.int", 110},
+    {QT_TRANSLATE_NOOP("Editor", "none"), 255},
+    {"U", 70},
+    {"U1N", 71},
+    {"U2N", 72},
+    {"U3N", 73},
+    {"U12", 74},
+    {"U23", 75},
+    {"U31", 76},
+    {"I", 77},
+    {"I1", 78},
+    {"I2", 79},
+    {"I3", 80},
+    {"P", 81},
+    {"I1avg", 82},
+    {"I2avg", 83},
+    {"I3avg", 84},
+    {"P1", 85},
+    {"P2", 86},
+    {"P3", 87},
+    {"IN", 88},
+    {"Q", 89},
+    {"Q1", 90},
+    {"Q2", 91},
+    {"Q3", 92},
+    {"S", 93},
+    {"S1", 94},
+    {"S2", 95},
+    {"S3", 96},
+    {"PF", 97},
+    {"Iavg", 98},
+    {"PF1", 99},
+    {"PF2", 100},
+    {"PF3", 101},
+    {"Umean", 102},
+    {"Imean", 103},
+    {"unb.U", 104},
+    {"F", 105},
+    {"THD U", 106},
+    {"THD I", 107},
+    {"P.inc-int", 108},
+    {"P.out-int", 109},
+    {"S.int", 110},
     {"UNE", 111},
 };
 
@@ -156,7 +219,9 @@ const ListEntry kParityList[4] = {
 };
 
 const ListEntry kRefreshTimeList[6] = {
-    {QT_TRANSLATE_NOOP("Editor", "0.5 s"), 0}, {QT_TRANSLATE_NOOP("Editor", "1 s"), 1}, {QT_TRANSLATE_NOOP("Editor", "2 s"), 2}, {QT_TRANSLATE_NOOP("Editor", "3 s"), 3}, {QT_TRANSLATE_NOOP("Editor", "4 s"), 4}, {QT_TRANSLATE_NOOP("Editor", "5 s"), 5},
+    {QT_TRANSLATE_NOOP("Editor", "0.5 s"), 0}, {QT_TRANSLATE_NOOP("Editor", "1 s"), 1},
+    {QT_TRANSLATE_NOOP("Editor", "2 s"), 2},   {QT_TRANSLATE_NOOP("Editor", "3 s"), 3},
+    {QT_TRANSLATE_NOOP("Editor", "4 s"), 4},   {QT_TRANSLATE_NOOP("Editor", "5 s"), 5},
 };
 
 const ListEntry kDispModeList[4] = {
@@ -166,7 +231,8 @@ const ListEntry kDispModeList[4] = {
     {QT_TRANSLATE_NOOP("Editor", "Loop by key"), 3},
 };
 
-const ListEntry kNomFreqList[2] = {{QT_TRANSLATE_NOOP("Editor", "50 Hz"), 0}, {QT_TRANSLATE_NOOP("Editor", "60 Hz"), 1}};
+const ListEntry kNomFreqList[2] = {{QT_TRANSLATE_NOOP("Editor", "50 Hz"), 0},
+                                   {QT_TRANSLATE_NOOP("Editor", "60 Hz"), 1}};
 
 const ListEntry kDeviceTypeList[3] = {
     {QT_TRANSLATE_NOOP("Editor", "ZARO standard meter"), 0},

@@ -3,12 +3,10 @@
 void (*ShowAllHook)() = nullptr;
 void (*ActivateObjectsHook)() = nullptr;
 
-void ShowAll()
-{
+void ShowAll() {
     if (ShowAllHook) ShowAllHook();
 }
 
-void ActivateObjects()
-{
+void ActivateObjects() {
     if (ActivateObjectsHook) ActivateObjectsHook();
 }

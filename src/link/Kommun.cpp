@@ -50,16 +50,16 @@ const uint8_t Rtel[kReadRequests][4] = {
 };
 
 const uint8_t Stel[kWriteRequests][6] = {
-    {0x01, 0xAD, 0x00, 1, 2, 9},   // 0 reset min/max
-    {0x01, 0xA3, 0x00, 1, 2, 9},   // 1 reset meters
+    {0x01, 0xAD, 0x00, 1, 2, 9},    // 0 reset min/max
+    {0x01, 0xA3, 0x00, 1, 2, 9},    // 1 reset meters
     {0x01, 0x2B, 0x00, 16, 32, 39}, // 2 set meters
     {0x01, 0xF3, 0x00, 41, 82, 89}, // 3 configuration
-    {0x02, 0x18, 0x00, 1, 2, 9},   // 4 display brightness
-    {0x01, 0x8F, 0x00, 1, 2, 9},   // 5 device status
-    {0x03, 0xC9, 0x00, 1, 2, 9},   // 6 logger reset / restart
-    {0x03, 0xC9, 0x00, 1, 2, 9},   // 7 restart mean-value interval
-    {0x02, 0x19, 0x00, 2, 4, 11},  // 8 simulation
-    {0x01, 0xAE, 0x00, 2, 4, 11},  // 9 reset mean values
+    {0x02, 0x18, 0x00, 1, 2, 9},    // 4 display brightness
+    {0x01, 0x8F, 0x00, 1, 2, 9},    // 5 device status
+    {0x03, 0xC9, 0x00, 1, 2, 9},    // 6 logger reset / restart
+    {0x03, 0xC9, 0x00, 1, 2, 9},    // 7 restart mean-value interval
+    {0x02, 0x19, 0x00, 2, 4, 11},   // 8 simulation
+    {0x01, 0xAE, 0x00, 2, 4, 11},   // 9 reset mean values
     {0x02, 0x1C, 0x00, 29, 58, 65}, // 10 configuration, ZRM3
     {0x02, 0x1C, 0x00, 34, 68, 75}, // 11 extended configuration
 };
@@ -107,54 +107,61 @@ constexpr int kAttempts = 4;
 
 int busy = 0;
 
-uint8_t* ImageBytes(ConfigImage& image) { return reinterpret_cast<uint8_t*>(&image); }
+uint8_t* ImageBytes(ConfigImage& image) {
+    return reinterpret_cast<uint8_t*>(&image);
+}
 
-bool IsTCP() { return CommType == 2 || CommType == 3; }
+bool IsTCP() {
+    return CommType == 2 || CommType == 3;
+}
 
-uint16_t RegisterCount(int index) { return uint16_t(Rtel[index][2] << 8 | Rtel[index][3]); }
+uint16_t RegisterCount(int index) {
+    return uint16_t(Rtel[index][2] << 8 | Rtel[index][3]);
+}
 
-uint16_t LoggerBlockCount() { return uint16_t(Log[26] | Log[27] << 8); }
+uint16_t LoggerBlockCount() {
+    return uint16_t(Log[26] | Log[27] << 8);
+}
 
-void Convert(uint8_t* p, int len, Conversion conv)
-{
+void Convert(uint8_t* p, int len, Conversion conv) {
     const int step = conv == kSwap4 ? 4 : 2;
-    for (int i = 0; i + step <= len; i += step) Buff(p + i, step);
+    for (int i = 0; i + step <= len; i += step)
+        Buff(p + i, step);
 }
 
 // Only these words of the image travel as 16-bit numbers; the rest is byte data.
-void ConvertConfigWords(uint8_t* wire, int firstImageByte, int len)
-{
+void ConvertConfigWords(uint8_t* wire, int firstImageByte, int len) {
     static const int words[][2] = {{26, 38}, {92, 100}, {106, 108}, {154, 156}};
     for (const auto& w : words)
         for (int b = w[0]; b < w[1]; b += 2)
             if (b >= firstImageByte && b + 2 <= firstImageByte + len) Buff(wire + b - firstImageByte, 2);
 }
 
-uint16_t FrameCRC(const uint8_t* p, int n)
-{
+uint16_t FrameCRC(const uint8_t* p, int n) {
     uint16_t crc = 0xFFFF;
-    for (int i = 0; i < n; ++i) crc = CRC16(crc, p[i]);
+    for (int i = 0; i < n; ++i)
+        crc = CRC16(crc, p[i]);
     return crc;
 }
 
-uint8_t ReadAddress()
-{
+uint8_t ReadAddress() {
     switch (CommType) {
-    case 1: return uint8_t(DeviceAddr);
-    case 2: return uint8_t(TCPDevAddr);
-    default: return 255;
+    case 1:
+        return uint8_t(DeviceAddr);
+    case 2:
+        return uint8_t(TCPDevAddr);
+    default:
+        return 255;
     }
 }
 
-uint8_t WriteAddress(int broadcast)
-{
+uint8_t WriteAddress(int broadcast) {
     if (CommType == 0) return 255;
     if (broadcast) return 0;
     return uint8_t(CommType == 1 ? DeviceAddr : TCPDevAddr);
 }
 
-void MakeReadFrame(int index)
-{
+void MakeReadFrame(int index) {
     SendBuffer[0] = ReadAddress();
     SendBuffer[1] = 3;
     std::memcpy(SendBuffer + 2, Rtel[index], 4);
@@ -173,27 +180,59 @@ void MakeReadFrame(int index)
     RecLen = 2 * count + 5;
 }
 
-void CopyWritePayload(ConfigImage& image, int index, uint8_t* p)
-{
+void CopyWritePayload(ConfigImage& image, int index, uint8_t* p) {
     uint8_t* img = ImageBytes(image);
     switch (index) {
-    case 0: std::memcpy(p, ResetMinMax, 2); Convert(p, 2, kSwap2); break;
-    case 1: std::memcpy(p, ResetMeter, 2); Convert(p, 2, kSwap2); break;
-    case 2: std::memcpy(p, Meters, 32); Convert(p, 32, kSwap4); break;
-    case 3: std::memcpy(p, img + 26, 82); ConvertConfigWords(p, 26, 82); break;
-    case 4: std::memcpy(p, img + 100, 2); break;
-    case 5: std::memcpy(p, DevStatus, 2); Convert(p, 2, kSwap2); break;
-    case 6: p[0] = 0x00; p[1] = 0x03; break;
-    case 7: p[0] = 0x00; p[1] = 0x02; break;
-    case 8: std::memcpy(p, img + 102, 4); break;
-    case 9: std::memcpy(p, ResetMinMax + 2, 4); Convert(p, 4, kSwap2); break;
-    case 10: std::memcpy(p, img + 108, 58); ConvertConfigWords(p, 108, 58); break;
-    case 11: std::memcpy(p, img + 108, 68); ConvertConfigWords(p, 108, 68); break;
+    case 0:
+        std::memcpy(p, ResetMinMax, 2);
+        Convert(p, 2, kSwap2);
+        break;
+    case 1:
+        std::memcpy(p, ResetMeter, 2);
+        Convert(p, 2, kSwap2);
+        break;
+    case 2:
+        std::memcpy(p, Meters, 32);
+        Convert(p, 32, kSwap4);
+        break;
+    case 3:
+        std::memcpy(p, img + 26, 82);
+        ConvertConfigWords(p, 26, 82);
+        break;
+    case 4:
+        std::memcpy(p, img + 100, 2);
+        break;
+    case 5:
+        std::memcpy(p, DevStatus, 2);
+        Convert(p, 2, kSwap2);
+        break;
+    case 6:
+        p[0] = 0x00;
+        p[1] = 0x03;
+        break;
+    case 7:
+        p[0] = 0x00;
+        p[1] = 0x02;
+        break;
+    case 8:
+        std::memcpy(p, img + 102, 4);
+        break;
+    case 9:
+        std::memcpy(p, ResetMinMax + 2, 4);
+        Convert(p, 4, kSwap2);
+        break;
+    case 10:
+        std::memcpy(p, img + 108, 58);
+        ConvertConfigWords(p, 108, 58);
+        break;
+    case 11:
+        std::memcpy(p, img + 108, 68);
+        ConvertConfigWords(p, 108, 68);
+        break;
     }
 }
 
-void MakeWriteFrame(ConfigImage& image, int index, int broadcast)
-{
+void MakeWriteFrame(ConfigImage& image, int index, int broadcast) {
     const int frameLen = Stel[index][5];
     SendBuffer[0] = WriteAddress(broadcast);
     SendBuffer[1] = 16;
@@ -207,20 +246,22 @@ void MakeWriteFrame(ConfigImage& image, int index, int broadcast)
 }
 
 // A block count beyond LoggerData would overrun it (and over TCP, the 256-byte read).
-bool LoggerRequestFits()
-{
+bool LoggerRequestFits() {
     return LoggerBlockCount() <= (IsTCP() ? kMaxTCPRegisters : int(sizeof LoggerData / 2));
 }
 
 // The RS-485 converter sends while RTS is raised; it must turn round before the reply.
-bool DrivesRTS() { return CommType == 1 && RTSFlow == 1; }
+bool DrivesRTS() {
+    return CommType == 1 && RTSFlow == 1;
+}
 
-double RTSDelay() { return RTS_Timeout[Baudrate >= 0 && Baudrate < 5 ? Baudrate : 3]; }
+double RTSDelay() {
+    return RTS_Timeout[Baudrate >= 0 && Baudrate < 5 ? Baudrate : 3];
+}
 
 // The converter needs its turnaround time before the reply; a broadcast gets no reply
 // but needs the same silence, or the next frame runs together with it on the bus.
-void SendAndTurnRound(bool broadcast)
-{
+void SendAndTurnRound(bool broadcast) {
     SerialWrite(SendBuffer, SndLen);
     WaitUntilSent();
     const bool turnConverter = DrivesRTS() && SerialDrivesRTS();
@@ -228,15 +269,13 @@ void SendAndTurnRound(bool broadcast)
     if (turnConverter) SerialSetRTS(false);
 }
 
-std::string PortPath()
-{
+std::string PortPath() {
     if (!CommPortPath.empty()) return CommPortPath;
     if (CommPort < 1) return {};
     return "/dev/ttyS" + std::to_string(CommPort - 1);
 }
 
-int OpenSerial()
-{
+int OpenSerial() {
     if (CommPortOpen == 1) return 1;
     int baud = 9600, stop = 1;
     SerialParity parity = kParityEven;
@@ -262,8 +301,7 @@ int OpenSerial()
     return 1;
 }
 
-int TransactTCP(int showErrors, int broadcast)
-{
+int TransactTCP(int showErrors, int broadcast) {
     MakeTCPProtocol();
     if (!TCPDataTransmission(showErrors, broadcast)) return 0;
     if (!broadcast) DecodeTCPProtocol();
@@ -272,65 +310,97 @@ int TransactTCP(int showErrors, int broadcast)
 
 } // namespace
 
-uint16_t CRC16(uint16_t crc, uint8_t byte)
-{
+uint16_t CRC16(uint16_t crc, uint8_t byte) {
     crc ^= byte;
-    for (int i = 0; i < 8; ++i) crc = (crc & 1) ? uint16_t((crc >> 1) ^ 0xA001) : uint16_t(crc >> 1);
+    for (int i = 0; i < 8; ++i)
+        crc = (crc & 1) ? uint16_t((crc >> 1) ^ 0xA001) : uint16_t(crc >> 1);
     return crc;
 }
 
-void Buff(uint8_t* pointer, int mode)
-{
+void Buff(uint8_t* pointer, int mode) {
     std::swap(pointer[0], pointer[1]);
     if (mode == 4) std::swap(pointer[2], pointer[3]);
 }
 
-void MakeProtocol(int kind, ConfigImage& image, int index, int, int broadcast)
-{
+void MakeProtocol(int kind, ConfigImage& image, int index, int, int broadcast) {
     if (kind == 3)
         MakeReadFrame(index);
     else
         MakeWriteFrame(image, index, broadcast);
 }
 
-std::vector<std::span<uint8_t>> ReadDestinations(ConfigImage& image, int index)
-{
+std::vector<std::span<uint8_t>> ReadDestinations(ConfigImage& image, int index) {
     uint8_t* img = ImageBytes(image);
     switch (index) {
-    case 0: case 13: return {Measurands};
-    case 1: case 14: return {MinMax};
-    case 2: return {Meters};
-    case 3: return {MeterScale};
-    case 4: case 15: return {PowerInt};
-    case 5: return {{img + 18, 8}};
-    case 6: return {{reinterpret_cast<uint8_t*>(Devtype), sizeof Devtype}};
-    case 7: return {{img + 26, 82}};
-    case 8: return {{img + 100, 3}};
-    case 9: return {DevStatus};
-    case 11: return {Log};
-    case 12: return {LoggerData};
-    case 16: return {{img + 108, 1}};
-    case 17: return {{img + 26, 140}};
-    case 18: return {PowerIntTrnd};
-    case 19: return {UnbU, THDU};
-    case 20: return {THDI};
-    case 21: return {UnbUmax, THDUmax};
-    case 22: return {THDImax};
-    case 23: case 24: return {Harm_U};
-    case 25: case 26: return {Harm_I};
-    case 27: case 28: return {Harm_Umax};
-    case 29: case 30: return {Harm_Imax};
-    case 31: return {PowerIntMinMax};
-    case 32: return {AvgTrend};
-    case 33: return {AvgMinMax};
-    case 34: return {{img + 42, 2}};
-    case 35: return {{img + 26, 150}};
-    default: return {};
+    case 0:
+    case 13:
+        return {Measurands};
+    case 1:
+    case 14:
+        return {MinMax};
+    case 2:
+        return {Meters};
+    case 3:
+        return {MeterScale};
+    case 4:
+    case 15:
+        return {PowerInt};
+    case 5:
+        return {{img + 18, 8}};
+    case 6:
+        return {{reinterpret_cast<uint8_t*>(Devtype), sizeof Devtype}};
+    case 7:
+        return {{img + 26, 82}};
+    case 8:
+        return {{img + 100, 3}};
+    case 9:
+        return {DevStatus};
+    case 11:
+        return {Log};
+    case 12:
+        return {LoggerData};
+    case 16:
+        return {{img + 108, 1}};
+    case 17:
+        return {{img + 26, 140}};
+    case 18:
+        return {PowerIntTrnd};
+    case 19:
+        return {UnbU, THDU};
+    case 20:
+        return {THDI};
+    case 21:
+        return {UnbUmax, THDUmax};
+    case 22:
+        return {THDImax};
+    case 23:
+    case 24:
+        return {Harm_U};
+    case 25:
+    case 26:
+        return {Harm_I};
+    case 27:
+    case 28:
+        return {Harm_Umax};
+    case 29:
+    case 30:
+        return {Harm_Imax};
+    case 31:
+        return {PowerIntMinMax};
+    case 32:
+        return {AvgTrend};
+    case 33:
+        return {AvgMinMax};
+    case 34:
+        return {{img + 42, 2}};
+    case 35:
+        return {{img + 26, 150}};
+    default:
+        return {};
     }
 }
 
-void DistributeReply(ConfigImage& image, int index)
-{
+void DistributeReply(ConfigImage& image, int index) {
     uint8_t* d = RecBuffer + kReplyData;
     uint8_t* img = ImageBytes(image);
     const int len = index == 12 ? 2 * LoggerBlockCount() : 2 * RegisterCount(index);
@@ -340,17 +410,26 @@ void DistributeReply(ConfigImage& image, int index)
         Devtype[4] = 0;
         image.Model = std::memcmp(Devtype, "ZRM3", 4) == 0 ? 1 : 0;
         return;
-    case 8: std::memcpy(img + 100, d, 3); return;
-    case 10: return;
-    case 16: img[108] = d[1]; return;
+    case 8:
+        std::memcpy(img + 100, d, 3);
+        return;
+    case 10:
+        return;
+    case 16:
+        img[108] = d[1];
+        return;
     case 19:
     case 21:
         Convert(d, 8, kSwap2);
         std::memcpy(index == 19 ? UnbU : UnbUmax, d, 2);
         std::memcpy(index == 19 ? THDU : THDUmax, d + 2, 6);
         return;
-    case 34: std::memcpy(img + 42, d, 2); return;
-    case 7: case 17: case 35:
+    case 34:
+        std::memcpy(img + 42, d, 2);
+        return;
+    case 7:
+    case 17:
+    case 35:
         ConvertConfigWords(d, kImageRegisters, len);
         std::memcpy(img + kImageRegisters, d, size_t(len));
         return;
@@ -360,31 +439,28 @@ void DistributeReply(ConfigImage& image, int index)
         return;
     }
     static const Conversion conv[kReadRequests] = {
-        kSwap4, kSwap4, kSwap4, kSwap2, kSwap4, kSwap2, kNone,  kConfig, kNone,  kSwap2, kNone,  kSwap2,
-        kSwap4, kSwap4, kSwap4, kSwap4, kNone,  kConfig, kSwap4, kSwap2, kSwap2, kSwap2, kSwap2, kSwap2,
-        kSwap2, kSwap2, kSwap2, kSwap2, kSwap2, kSwap2, kSwap2, kSwap4, kSwap4, kSwap4, kNone,  kConfig};
+        kSwap4, kSwap4, kSwap4, kSwap2, kSwap4, kSwap2,  kNone,  kConfig, kNone,  kSwap2, kNone,  kSwap2,
+        kSwap4, kSwap4, kSwap4, kSwap4, kNone,  kConfig, kSwap4, kSwap2,  kSwap2, kSwap2, kSwap2, kSwap2,
+        kSwap2, kSwap2, kSwap2, kSwap2, kSwap2, kSwap2,  kSwap2, kSwap4,  kSwap4, kSwap4, kNone,  kConfig};
     const std::span<uint8_t> dest = ReadDestinations(image, index).front();
     const int n = std::min<int>(len, int(dest.size()));
     Convert(d, n, conv[index]);
     std::memcpy(dest.data(), d, size_t(n));
 }
 
-int CheckReply(int n)
-{
+int CheckReply(int n) {
     if (n != RecLen || RecLen < 3 || RecLen > int(sizeof RecBuffer)) return 0;
     const uint16_t crc = FrameCRC(RecBuffer, RecLen - 2);
     return RecBuffer[RecLen - 2] == uint8_t(crc) && RecBuffer[RecLen - 1] == uint8_t(crc >> 8) ? 1 : -1;
 }
 
-int InitInterface(int)
-{
+int InitInterface(int) {
     LinkBusyScope guard; // connecting lets timers run, like a transaction
     status = IsTCP() ? InitTCPConnection() : OpenSerial();
     return status;
 }
 
-int CloseInterface()
-{
+int CloseInterface() {
     if (!IsTCP() && AutoPortClose == 1) {
         CommPortOpen = 0;
         SerialClose();
@@ -392,14 +468,12 @@ int CloseInterface()
     return 1;
 }
 
-int WaitUntilSent()
-{
+int WaitUntilSent() {
     SerialWaitUntilSent();
     return 1;
 }
 
-int DataTransmission(int showErrors, int broadcast)
-{
+int DataTransmission(int showErrors, int broadcast) {
     LinkBusyScope guard;
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {
         // Bytes still arriving from an earlier attempt must not pass for this reply.
@@ -422,8 +496,7 @@ int DataTransmission(int showErrors, int broadcast)
     return 0;
 }
 
-int Read(ConfigImage& image, int index, int showErrors)
-{
+int Read(ConfigImage& image, int index, int showErrors) {
     if (busy || index < 0 || index >= kReadRequests) return 0; // a tick during a transaction
     LinkBusyScope guard;
     if (index == 12 && !LoggerRequestFits()) return status = 0;
@@ -434,8 +507,7 @@ int Read(ConfigImage& image, int index, int showErrors)
     return status = 1;
 }
 
-int Write(ConfigImage& image, int index, int showErrors, int broadcast)
-{
+int Write(ConfigImage& image, int index, int showErrors, int broadcast) {
     if (busy || index < 0 || index >= kWriteRequests) return 0;
     LinkBusyScope guard;
     MakeProtocol(10, image, index, showErrors, broadcast);
@@ -444,8 +516,7 @@ int Write(ConfigImage& image, int index, int showErrors, int broadcast)
     return status;
 }
 
-int Diagnose(int, int address)
-{
+int Diagnose(int, int address) {
     if (busy || !SerialIsOpen()) return 0;
     LinkBusyScope guard;
     SendBuffer[0] = uint8_t(address);
@@ -465,7 +536,13 @@ int Diagnose(int, int address)
     return CheckReply(n) == 1 ? 1 : 0;
 }
 
-LinkBusyScope::LinkBusyScope() { ++busy; }
-LinkBusyScope::~LinkBusyScope() { --busy; }
+LinkBusyScope::LinkBusyScope() {
+    ++busy;
+}
+LinkBusyScope::~LinkBusyScope() {
+    --busy;
+}
 
-bool LinkBusy() { return busy > 0; }
+bool LinkBusy() {
+    return busy > 0;
+}

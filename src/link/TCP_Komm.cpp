@@ -32,30 +32,34 @@ constexpr int kBadReplies = 3;
 // stale and must not overwrite RecBuffer.
 bool waiting = false;
 
-bool ModuleKind() { return CommType == 3; }
+bool ModuleKind() {
+    return CommType == 3;
+}
 
-int SlotInUse() { return ModuleKind() ? LM57Index : GatewayIndex; }
+int SlotInUse() {
+    return ModuleKind() ? LM57Index : GatewayIndex;
+}
 
-bool ValidSlot(int slot) { return slot >= 0 && slot < kTCPSlots; }
+bool ValidSlot(int slot) {
+    return slot >= 0 && slot < kTCPSlots;
+}
 
-int SlotOfHandle(int handle)
-{
+int SlotOfHandle(int handle) {
     for (int i = 0; i < kTCPSlots; ++i)
         if (TCP_Connection[i] && TCP_Handle[i] == handle) return i;
     return -1;
 }
 
-int Connect(int slot)
-{
-    const std::string host = ModuleKind() ? std::string(EMD[slot].IP, strnlen(EMD[slot].IP, sizeof EMD[slot].IP))
-                                          : std::string(GatewayIP[slot], strnlen(GatewayIP[slot], sizeof GatewayIP[slot]));
+int Connect(int slot) {
+    const std::string host =
+        ModuleKind() ? std::string(EMD[slot].IP, strnlen(EMD[slot].IP, sizeof EMD[slot].IP))
+                     : std::string(GatewayIP[slot], strnlen(GatewayIP[slot], sizeof GatewayIP[slot]));
     const int port = ModuleKind() ? ModuleTCPPort : TCPPort;
     if (host.empty()) return -1;
     return ConnectToTCPServer(host, port, ClientTCPCB, kConnectTimeoutMs);
 }
 
-void RecordSearchHit()
-{
+void RecordSearchHit() {
     Search_Result = 1;
     if (ValidSlot(GatewayIndex) && SearchIndex >= 0 && SearchIndex < 32)
         DevicesTCP[GatewayIndex][SearchIndex++] = RecBuffer[6];
@@ -67,8 +71,7 @@ struct WaitingFlag {
 };
 
 // 0 still waiting, otherwise the final reply state (time-out gives 0 after the wait).
-int WaitForReply(double sentAt)
-{
+int WaitForReply(double sentAt) {
     const int slot = SlotInUse();
     while (DataAvailable == 0 && Timer() - sentAt < kReplyTimeout) {
         const int left = int((kReplyTimeout - (Timer() - sentAt)) * 1000.0);
@@ -83,8 +86,7 @@ int WaitForReply(double sentAt)
 
 } // namespace
 
-int InitTCPConnection()
-{
+int InitTCPConnection() {
     // Connecting processes events; a timer tick must not start a second connect.
     static bool connecting = false;
     if (connecting) return 0;
@@ -105,10 +107,10 @@ int InitTCPConnection()
     return 1;
 }
 
-int CloseTCPConnection(int index)
-{
+int CloseTCPConnection(int index) {
     if (index == kCloseAllTCP) {
-        for (int i = 0; i < kTCPSlots; ++i) CloseTCPConnection(i);
+        for (int i = 0; i < kTCPSlots; ++i)
+            CloseTCPConnection(i);
         return 1;
     }
     if (!ValidSlot(index) || !TCP_Connection[index]) return 1;
@@ -117,8 +119,7 @@ int CloseTCPConnection(int index)
     return 1;
 }
 
-void MakeTCPProtocol()
-{
+void MakeTCPProtocol() {
     const int pdu = SndLen - 2; // unit byte and PDU, without the CRC
     std::memmove(SendBuffer + kHeader, SendBuffer, size_t(pdu));
     SendBuffer[0] = SendBuffer[1] = 0; // transaction identifier
@@ -129,10 +130,11 @@ void MakeTCPProtocol()
     RecLen += 4;
 }
 
-void DecodeTCPProtocol() { std::memmove(RecBuffer, RecBuffer + kHeader, sizeof RecBuffer - kHeader); }
+void DecodeTCPProtocol() {
+    std::memmove(RecBuffer, RecBuffer + kHeader, sizeof RecBuffer - kHeader);
+}
 
-int SendTCPRequest(int showErrors)
-{
+int SendTCPRequest(int showErrors) {
     const int slot = SlotInUse();
     int written = -1;
     if (ValidSlot(slot) && TCP_Connection[slot]) {
@@ -147,8 +149,7 @@ int SendTCPRequest(int showErrors)
     return written;
 }
 
-int TCPDataTransmission(int showErrors, int broadcast)
-{
+int TCPDataTransmission(int showErrors, int broadcast) {
     LinkBusyScope guard;
     int bad = 0;
     for (;;) {
@@ -164,12 +165,14 @@ int TCPDataTransmission(int showErrors, int broadcast)
         }
         if (broadcast) return 1;
         switch (WaitForReply(sentAt)) {
-        case 1: return 1;
+        case 1:
+            return 1;
         case 0:
             if (showErrors) Error(ModuleKind() ? 8 : 9, ModuleKind() ? 14 : 16);
             CloseTCPConnection(kCloseAllTCP);
             return 0;
-        case -4: return 0;
+        case -4:
+            return 0;
         case -11:
             if (showErrors) Error(10, 2);
             return 0;
@@ -182,16 +185,14 @@ int TCPDataTransmission(int showErrors, int broadcast)
     }
 }
 
-int ClassifyTCPReply(int n)
-{
+int ClassifyTCPReply(int n) {
     if (n == RecLen && RecBuffer[6] == SendBuffer[6] && RecBuffer[7] == SendBuffer[7]) return 1;
     if (n == kExceptionReplyLen && RecBuffer[6] == SendBuffer[6] && RecBuffer[7] == (SendBuffer[7] | 0x80))
         return RecBuffer[8] == 11 ? -11 : 0;
     return -7;
 }
 
-int ClientTCPCB(int handle, int event, int, void*)
-{
+int ClientTCPCB(int handle, int event, int, void*) {
     const int slot = SlotOfHandle(handle);
     if (event == TCP_DISCONNECT) {
         if (slot >= 0) {

@@ -8,65 +8,99 @@
 namespace {
 
 // System error numbers in the numbering the error texts use.
-int SocketErrorNumber(int e)
-{
+int SocketErrorNumber(int e) {
     switch (e) {
-    case 0: return 0;
-    case EMFILE: case ENFILE: case ENOMEM: return 10024;
-    case EINPROGRESS: case EALREADY: return 10036;
-    case ENOBUFS: return 10055;
-    case ENOTSOCK: case EBADF: return 10038;
-    case EMSGSIZE: return 10040;
-    case EADDRINUSE: return 10048;
-    case EADDRNOTAVAIL: return 10049;
-    case ENETDOWN: return 10050;
-    case ENETUNREACH: return 10051;
-    case ECONNABORTED: return 10053;
-    case ECONNRESET: return 10054;
-    case ESHUTDOWN: case EPIPE: return 10058;
-    case ETIMEDOUT: case EAGAIN: return 10060;
-    case ECONNREFUSED: return 10061;
-    case EHOSTUNREACH: return 10065;
-    case EACCES: return 10013;
-    case EINVAL: return 10022;
-    default: return e;
+    case 0:
+        return 0;
+    case EMFILE:
+    case ENFILE:
+    case ENOMEM:
+        return 10024;
+    case EINPROGRESS:
+    case EALREADY:
+        return 10036;
+    case ENOBUFS:
+        return 10055;
+    case ENOTSOCK:
+    case EBADF:
+        return 10038;
+    case EMSGSIZE:
+        return 10040;
+    case EADDRINUSE:
+        return 10048;
+    case EADDRNOTAVAIL:
+        return 10049;
+    case ENETDOWN:
+        return 10050;
+    case ENETUNREACH:
+        return 10051;
+    case ECONNABORTED:
+        return 10053;
+    case ECONNRESET:
+        return 10054;
+    case ESHUTDOWN:
+    case EPIPE:
+        return 10058;
+    case ETIMEDOUT:
+    case EAGAIN:
+        return 10060;
+    case ECONNREFUSED:
+        return 10061;
+    case EHOSTUNREACH:
+        return 10065;
+    case EACCES:
+        return 10013;
+    case EINVAL:
+        return 10022;
+    default:
+        return e;
     }
 }
 
 } // namespace
 
-int UDPOpen(int localPort, int& socket) { return SocketErrorNumber(UdpSocketOpen(localPort, socket)); }
+int UDPOpen(int localPort, int& socket) {
+    return SocketErrorNumber(UdpSocketOpen(localPort, socket));
+}
 
-int UDPWrite(int socket, const void* data, int length, uint32_t address, int port)
-{
+int UDPWrite(int socket, const void* data, int length, uint32_t address, int port) {
     return SocketErrorNumber(UdpSocketSend(socket, data, length, address, port));
 }
 
-int UDPRead(int socket, void* buffer, int size, int timeoutMs)
-{
+int UDPRead(int socket, void* buffer, int size, int timeoutMs) {
     return UdpSocketReceive(socket, buffer, size, timeoutMs) == 0 ? 0 : 1;
 }
 
-int UDPClose(int socket)
-{
+int UDPClose(int socket) {
     UdpSocketClose(socket);
     return 0;
 }
 
-const char* UDPErrorString(int error)
-{
+const char* UDPErrorString(int error) {
     switch (error) {
-    case 0: return "No Error.";
-    case 10024: return "Not Enough Available Socket Resources.";
-    case 10036: case 10055: return "Another Windows Socket Operation is in Progress.";
-    case 10038: return "Not a Socket.";
-    case 10040: return "The data was to large to fit in the specified buffer and has been truncated.";
-    case 10048: return "Socket address is already in use.";
-    case 10050: return "The network subsystem has failed.";
-    case 10053: return "The connection has been aborted";
-    case 10054: return "The connection was reset by the remote site.";
-    case 10058: return "The Socket has been Shutdown.";
-    case 10060: return "The connection timed out.";
+    case 0:
+        return "No Error.";
+    case 10024:
+        return "Not Enough Available Socket Resources.";
+    case 10036:
+    case 10055:
+        return "Another Windows Socket Operation is in Progress.";
+    case 10038:
+        return "Not a Socket.";
+    case 10040:
+        return "The data was to large to fit in the specified buffer and has been truncated.";
+    case 10048:
+        return "Socket address is already in use.";
+    case 10050:
+        return "The network subsystem has failed.";
+    case 10053:
+        return "The connection has been aborted";
+    case 10054:
+        return "The connection was reset by the remote site.";
+    case 10058:
+        return "The Socket has been Shutdown.";
+    case 10060:
+        return "The connection timed out.";
     }
     static char error_string[64];
     std::snprintf(error_string, sizeof error_string, "Unknown System Error %i", error);

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-int UDPOpen(int localPort, int& socket);                    // 0 or an error number
+int UDPOpen(int localPort, int& socket); // 0 or an error number
 int UDPWrite(int socket, const void* data, int length, uint32_t addressNetworkOrder, int port);
 int UDPRead(int socket, void* buffer, int size, int timeoutMs); // 0 datagram, 1 time-out or error
-int UDPClose(int socket);                                   // 0
+int UDPClose(int socket);                                       // 0
 const char* UDPErrorString(int error);

@@ -4,13 +4,13 @@
 #include <cstdint>
 
 struct ModuleRecord {
-    char MAC[18];     // "00-30-11-22-33-44"
+    char MAC[18]; // "00-30-11-22-33-44"
     char IP[16];
     char gateway[16];
     char subnet[16];
-    char DHCP[3];     // "01" DHCP, "00" fixed address
+    char DHCP[3]; // "01" DHCP, "00" fixed address
     char name[33];
-    uint8_t found;    // 1 = answered the latest scan
+    uint8_t found; // 1 = answered the latest scan
 };
 
 extern ModuleRecord EMD[256];

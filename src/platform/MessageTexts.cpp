@@ -16,14 +16,17 @@ struct PairText {
 
 const PairText kPairs[] = {
     {MessageType::Error, 0, 0,
-     QT_TRANSLATE_NOOP("Messages", "The serial port does not exist or is used by another program. "
-                                   "Choose another port in the interface dialog or close the other program.")},
+     QT_TRANSLATE_NOOP("Messages",
+                       "The serial port does not exist or is used by another program. "
+                       "Choose another port in the interface dialog or close the other program.")},
     {MessageType::Error, 0, 1,
-     QT_TRANSLATE_NOOP("Messages", "The serial port could not be configured. "
-                                   "Check the port settings in the interface dialog and reconnect the converter.")},
+     QT_TRANSLATE_NOOP("Messages",
+                       "The serial port could not be configured. "
+                       "Check the port settings in the interface dialog and reconnect the converter.")},
     {MessageType::Error, 0, 2,
-     QT_TRANSLATE_NOOP("Messages", "The meter does not answer. Check the cable, the port, the address and the "
-                                   "baud rate, and that the meter is switched on.")},
+     QT_TRANSLATE_NOOP("Messages",
+                       "The meter does not answer. Check the cable, the port, the address and the "
+                       "baud rate, and that the meter is switched on.")},
     {MessageType::Error, 0, 4,
      QT_TRANSLATE_NOOP("Messages", "The meter's reply was incomplete or damaged. Check the cable and the "
                                    "connections, and that only one meter uses this address.")},
@@ -34,14 +37,17 @@ const PairText kPairs[] = {
      QT_TRANSLATE_NOOP("Messages", "No connection to the gateway. Check its IP address, the TCP port and the "
                                    "network cable.")},
     {MessageType::Error, 8, 13,
-     QT_TRANSLATE_NOOP("Messages", "The request could not be sent over the network. The connection was closed; "
-                                   "try again.")},
+     QT_TRANSLATE_NOOP("Messages",
+                       "The request could not be sent over the network. The connection was closed; "
+                       "try again.")},
     {MessageType::Error, 8, 14,
-     QT_TRANSLATE_NOOP("Messages", "The module gave no valid reply in time. Check that the meter is connected "
-                                   "to the module and try again.")},
+     QT_TRANSLATE_NOOP("Messages",
+                       "The module gave no valid reply in time. Check that the meter is connected "
+                       "to the module and try again.")},
     {MessageType::Error, 9, 16,
-     QT_TRANSLATE_NOOP("Messages", "The gateway gave no reply in time. Check the gateway and the meters behind "
-                                   "it, then try again.")},
+     QT_TRANSLATE_NOOP("Messages",
+                       "The gateway gave no reply in time. Check the gateway and the meters behind "
+                       "it, then try again.")},
     {MessageType::Error, 10, 2,
      QT_TRANSLATE_NOOP("Messages", "The addressed device does not respond. Check the device address and the "
                                    "device's connection.")},
@@ -104,25 +110,24 @@ const char* kLoggerWarnung = QT_TRANSLATE_NOOP(
                 "match. Continue sending?");
 
 const char* kTitles[] = {
-    QT_TRANSLATE_NOOP("Messages", "Serial interface"),     // 0
-    QT_TRANSLATE_NOOP("Messages", "Logger"),               // 1
-    QT_TRANSLATE_NOOP("Messages", "Simulation"),           // 2
-    QT_TRANSLATE_NOOP("Messages", "File"),                 // 3 (also the logger question)
-    QT_TRANSLATE_NOOP("Messages", "Current input range"),  // 4
-    QT_TRANSLATE_NOOP("Messages", "Firmware"),             // 5
-    QT_TRANSLATE_NOOP("Messages", "Firmware"),             // 6
-    QT_TRANSLATE_NOOP("Messages", "Meter model"),          // 7
-    QT_TRANSLATE_NOOP("Messages", "Network connection"),   // 8
-    QT_TRANSLATE_NOOP("Messages", "Gateway"),              // 9
-    QT_TRANSLATE_NOOP("Messages", "Device"),               // 10
-    QT_TRANSLATE_NOOP("Messages", "Network settings"),     // 11
-    QT_TRANSLATE_NOOP("Messages", "Network settings"),     // 12
-    QT_TRANSLATE_NOOP("Messages", "Network settings"),     // 13
-    QT_TRANSLATE_NOOP("Messages", "Network settings"),     // 14
+    QT_TRANSLATE_NOOP("Messages", "Serial interface"),    // 0
+    QT_TRANSLATE_NOOP("Messages", "Logger"),              // 1
+    QT_TRANSLATE_NOOP("Messages", "Simulation"),          // 2
+    QT_TRANSLATE_NOOP("Messages", "File"),                // 3 (also the logger question)
+    QT_TRANSLATE_NOOP("Messages", "Current input range"), // 4
+    QT_TRANSLATE_NOOP("Messages", "Firmware"),            // 5
+    QT_TRANSLATE_NOOP("Messages", "Firmware"),            // 6
+    QT_TRANSLATE_NOOP("Messages", "Meter model"),         // 7
+    QT_TRANSLATE_NOOP("Messages", "Network connection"),  // 8
+    QT_TRANSLATE_NOOP("Messages", "Gateway"),             // 9
+    QT_TRANSLATE_NOOP("Messages", "Device"),              // 10
+    QT_TRANSLATE_NOOP("Messages", "Network settings"),    // 11
+    QT_TRANSLATE_NOOP("Messages", "Network settings"),    // 12
+    QT_TRANSLATE_NOOP("Messages", "Network settings"),    // 13
+    QT_TRANSLATE_NOOP("Messages", "Network settings"),    // 14
 };
 
-const char* EnglishText(MessageType type, int kind, int number)
-{
+const char* EnglishText(MessageType type, int kind, int number) {
     if (type == MessageType::LoggerWarnung) return kLoggerWarnung;
     for (const auto& p : kPairs)
         if (p.type == type && p.kind == kind && p.number == number) return p.text;
@@ -131,21 +136,19 @@ const char* EnglishText(MessageType type, int kind, int number)
 
 } // namespace
 
-QString MessageTitle(MessageType type, int kind)
-{
+QString MessageTitle(MessageType type, int kind) {
     if (type == MessageType::LoggerWarnung) return QCoreApplication::translate("Messages", "Logger");
-    if (kind >= 0 && kind < int(std::size(kTitles))) return QCoreApplication::translate("Messages", kTitles[kind]);
+    if (kind >= 0 && kind < int(std::size(kTitles)))
+        return QCoreApplication::translate("Messages", kTitles[kind]);
     return QCoreApplication::translate("Messages", "ZARO");
 }
 
-QString MessageText(MessageType type, int kind, int number)
-{
+QString MessageText(MessageType type, int kind, int number) {
     if (const char* t = EnglishText(type, kind, number)) return QCoreApplication::translate("Messages", t);
     return QCoreApplication::translate("Messages", "Unexpected message (%1, %2).").arg(kind).arg(number);
 }
 
-QString MessageTextEnglish(MessageType type, int kind, int number)
-{
+QString MessageTextEnglish(MessageType type, int kind, int number) {
     if (const char* t = EnglishText(type, kind, number)) return QString::fromLatin1(t);
     return QStringLiteral("Unexpected message (%1, %2).").arg(kind).arg(number);
 }

@@ -8,7 +8,7 @@
 namespace {
 
 class SilentMessages : public MessageSink {
-public:
+  public:
     void showError(int, int) override {}
     int askWarnung(int, int) override { return 0; }
     int askLoggerWarnung() override { return 0; }
@@ -23,82 +23,84 @@ MessageSink* sink = &silent;
 
 } // namespace
 
-MessageSink* SetMessageSink(MessageSink* s)
-{
+MessageSink* SetMessageSink(MessageSink* s) {
     MessageSink* old = sink;
     sink = s ? s : &silent;
     return old == &silent ? nullptr : old;
 }
 
-MessageSink& CurrentMessageSink() { return *sink; }
+MessageSink& CurrentMessageSink() {
+    return *sink;
+}
 
-int Error(int kind, int number)
-{
+int Error(int kind, int number) {
     sink->showError(kind, number);
     return 1;
 }
 
-int Warnung(int kind, int number) { return sink->askWarnung(kind, number) ? 1 : 0; }
+int Warnung(int kind, int number) {
+    return sink->askWarnung(kind, number) ? 1 : 0;
+}
 
-int Logger_Warnung()
-{
+int Logger_Warnung() {
     const int r = sink->askLoggerWarnung();
     return std::clamp(r, 0, 2);
 }
 
-void TransferWindow(int mode, int value, double delay)
-{
+void TransferWindow(int mode, int value, double delay) {
     if (delay > 0) Delay(delay);
     sink->progress(mode, value);
 }
 
-void Notify(const QString& text) { sink->notify(text); }
+void Notify(const QString& text) {
+    sink->notify(text);
+}
 
-void ShowInfo(const QString& title, const QString& text) { sink->showInfo(title, text); }
+void ShowInfo(const QString& title, const QString& text) {
+    sink->showInfo(title, text);
+}
 
-std::string FileSelectPopup(bool save, const QString& title, const QString& pattern, const std::string& suggested)
-{
+std::string FileSelectPopup(bool save, const QString& title, const QString& pattern,
+                            const std::string& suggested) {
     return sink->selectFile(save, title, pattern, suggested);
 }
 
-void ConsoleMessages::showError(int kind, int number)
-{
+void ConsoleMessages::showError(int kind, int number) {
     std::fprintf(stderr, "%s\n", qPrintable(MessageTextEnglish(MessageType::Error, kind, number)));
 }
 
-int ConsoleMessages::askWarnung(int kind, int number)
-{
+int ConsoleMessages::askWarnung(int kind, int number) {
     std::fprintf(stderr, "%s %s\n", qPrintable(MessageTextEnglish(MessageType::Warnung, kind, number)),
                  yes ? "Yes (--yes)." : "No (give --yes to confirm).");
     return yes ? 1 : 0;
 }
 
-int ConsoleMessages::askLoggerWarnung()
-{
+int ConsoleMessages::askLoggerWarnung() {
     std::fprintf(stderr, "%s %s\n", qPrintable(MessageTextEnglish(MessageType::LoggerWarnung, 0, 0)),
                  yes ? "Yes, and the logger is cleared (--yes)." : "No (give --yes to confirm).");
     return yes ? loggerAnswerWhenYes : 0;
 }
 
-void ConsoleMessages::notify(const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+void ConsoleMessages::notify(const QString& text) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+}
 
-void ConsoleMessages::showInfo(const QString& title, const QString& text)
-{
+void ConsoleMessages::showInfo(const QString& title, const QString& text) {
     std::fprintf(stdout, "%s: %s\n", qPrintable(title), qPrintable(text));
 }
 
-std::string ScriptedMessages::selectFile(bool, const QString&, const QString&, const std::string&)
-{
+std::string ScriptedMessages::selectFile(bool, const QString&, const QString&, const std::string&) {
     if (files.empty()) return {};
     std::string f = files.front();
     files.pop_front();
     return f;
 }
 
-void ScriptedMessages::showError(int kind, int number) { shown.push_back({MessageType::Error, kind, number}); }
+void ScriptedMessages::showError(int kind, int number) {
+    shown.push_back({MessageType::Error, kind, number});
+}
 
-int ScriptedMessages::askWarnung(int kind, int number)
-{
+int ScriptedMessages::askWarnung(int kind, int number) {
     shown.push_back({MessageType::Warnung, kind, number});
     if (answers.empty()) return 1;
     const int a = answers.front();
@@ -106,8 +108,7 @@ int ScriptedMessages::askWarnung(int kind, int number)
     return a;
 }
 
-int ScriptedMessages::askLoggerWarnung()
-{
+int ScriptedMessages::askLoggerWarnung() {
     shown.push_back({MessageType::LoggerWarnung, 0, 0});
     if (answers.empty()) return 1;
     const int a = answers.front();
@@ -115,20 +116,17 @@ int ScriptedMessages::askLoggerWarnung()
     return a;
 }
 
-void ScriptedMessages::progress(int mode, int value)
-{
+void ScriptedMessages::progress(int mode, int value) {
     if (mode == 0) ++progressOpen;
     if (mode == 1) --progressOpen;
     if (mode == 2) progressValues.push_back(value);
 }
 
-bool ScriptedMessages::wasShown(MessageType type, int kind, int number) const
-{
+bool ScriptedMessages::wasShown(MessageType type, int kind, int number) const {
     return std::find(shown.begin(), shown.end(), Shown{type, kind, number}) != shown.end();
 }
 
-void ScriptedMessages::clear()
-{
+void ScriptedMessages::clear() {
     answers.clear();
     shown.clear();
     progressValues.clear();

@@ -9,7 +9,7 @@
 #include <vector>
 
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     virtual void showError(int kind, int number) = 0;
     virtual int askWarnung(int kind, int number) = 0; // 1 continue, 0 cancel
@@ -35,7 +35,8 @@ int Logger_Warnung();              // 0, 1 or 2
 void TransferWindow(int mode, int value, double delay);
 void Notify(const QString& text);
 void ShowInfo(const QString& title, const QString& text);
-std::string FileSelectPopup(bool save, const QString& title, const QString& pattern, const std::string& suggested);
+std::string FileSelectPopup(bool save, const QString& title, const QString& pattern,
+                            const std::string& suggested);
 
 enum class MessageType { Error, Warnung, LoggerWarnung };
 
@@ -47,7 +48,7 @@ QString MessageTextEnglish(MessageType type, int kind, int number);
 
 // Console: messages to stderr in English; questions answered by a flag (--yes).
 class ConsoleMessages : public MessageSink {
-public:
+  public:
     explicit ConsoleMessages(bool confirmAll) : yes(confirmAll) {}
     void showError(int kind, int number) override;
     int askWarnung(int kind, int number) override;
@@ -62,7 +63,7 @@ public:
 
 // Tests: answers come from a queue, everything shown is recorded.
 class ScriptedMessages : public MessageSink {
-public:
+  public:
     struct Shown {
         MessageType type;
         int kind;
@@ -74,18 +75,20 @@ public:
     int askLoggerWarnung() override;
     void progress(int mode, int value) override;
     void notify(const QString& text) override { notes.push_back(text); }
-    void showInfo(const QString& title, const QString& text) override { infos.push_back(title + "\n" + text); }
+    void showInfo(const QString& title, const QString& text) override {
+        infos.push_back(title + "\n" + text);
+    }
     std::string selectFile(bool save, const QString& title, const QString& pattern,
                            const std::string& suggested) override;
 
     bool wasShown(MessageType type, int kind, int number) const;
     void clear();
 
-    std::deque<int> answers;     // next answers to questions; empty = confirm (1)
+    std::deque<int> answers; // next answers to questions; empty = confirm (1)
     std::vector<Shown> shown;
     std::vector<int> progressValues; // every percent set while open
     std::vector<QString> notes;
-    std::vector<QString> infos;          // "title\ntext" of every information popup
-    std::deque<std::string> files;       // answers to file selections; empty = cancelled
-    int progressOpen = 0;            // opens minus closes, must be 0 after an operation
+    std::vector<QString> infos;    // "title\ntext" of every information popup
+    std::deque<std::string> files; // answers to file selections; empty = cancelled
+    int progressOpen = 0;          // opens minus closes, must be 0 after an operation
 };

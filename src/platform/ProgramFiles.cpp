@@ -7,14 +7,12 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-std::string ProgramDir()
-{
+std::string ProgramDir() {
     if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath().toStdString();
     return QDir::currentPath().toStdString();
 }
 
-std::string DefaultSettingsDir()
-{
+std::string DefaultSettingsDir() {
     const QString dir = QString::fromStdString(ProgramDir());
     const QFileInfo info(dir);
     if (info.isDir() && info.isWritable()) return dir.toStdString();
@@ -25,8 +23,7 @@ std::string DefaultSettingsDir()
     return own.toStdString();
 }
 
-bool WriteFileAtomically(const std::string& path, const QByteArray& data)
-{
+bool WriteFileAtomically(const std::string& path, const QByteArray& data) {
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly)) return false;
     if (file.write(data) != data.size()) {
@@ -36,8 +33,7 @@ bool WriteFileAtomically(const std::string& path, const QByteArray& data)
     return file.commit();
 }
 
-bool ReadWholeFile(const std::string& path, QByteArray& data)
-{
+bool ReadWholeFile(const std::string& path, QByteArray& data) {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) return false;
     data = file.readAll();

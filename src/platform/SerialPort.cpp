@@ -18,31 +18,29 @@ int openCount = 0;
 // Slice of a wait after which pending repaints and timers get their turn.
 constexpr int kSliceMs = 20;
 
-void LetWindowsRepaint()
-{
-    if (QCoreApplication::instance())
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+void LetWindowsRepaint() {
+    if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-int OpenErrorCode(QSerialPort::SerialPortError e)
-{
+int OpenErrorCode(QSerialPort::SerialPortError e) {
     switch (e) {
-    case QSerialPort::DeviceNotFoundError: return -6;
+    case QSerialPort::DeviceNotFoundError:
+        return -6;
     case QSerialPort::PermissionError:
-    case QSerialPort::OpenError: return -7;
-    default: return -1;
+    case QSerialPort::OpenError:
+        return -7;
+    default:
+        return -1;
     }
 }
 
-bool IsPseudoTerminal(const std::string& path)
-{
+bool IsPseudoTerminal(const std::string& path) {
     return QFileInfo(QString::fromStdString(path)).canonicalFilePath().startsWith("/dev/pts/");
 }
 
 } // namespace
 
-int SerialOpen(const std::string& path, int baud, SerialParity parity, int stopBits)
-{
+int SerialOpen(const std::string& path, int baud, SerialParity parity, int stopBits) {
     SerialClose();
     if (path.empty()) return -2;
     port = std::make_unique<QSerialPort>();
@@ -53,7 +51,7 @@ int SerialOpen(const std::string& path, int baud, SerialParity parity, int stopB
         port.reset();
         return code;
     }
-    const QSerialPort::Parity p = parity == kParityEven ? QSerialPort::EvenParity
+    const QSerialPort::Parity p = parity == kParityEven  ? QSerialPort::EvenParity
                                   : parity == kParityOdd ? QSerialPort::OddParity
                                                          : QSerialPort::NoParity;
     // A pseudo-terminal has no line and refuses a parity setting; it carries bytes anyway.
@@ -70,21 +68,25 @@ int SerialOpen(const std::string& path, int baud, SerialParity parity, int stopB
     return 0;
 }
 
-void SerialClose() { port.reset(); }
+void SerialClose() {
+    port.reset();
+}
 
-bool SerialIsOpen() { return port != nullptr; }
+bool SerialIsOpen() {
+    return port != nullptr;
+}
 
-int SerialOpenCount() { return openCount; }
+int SerialOpenCount() {
+    return openCount;
+}
 
-int SerialWrite(const uint8_t* data, int n)
-{
+int SerialWrite(const uint8_t* data, int n) {
     if (!port) return 0;
     const qint64 w = port->write(reinterpret_cast<const char*>(data), n);
     return w < 0 ? 0 : int(w);
 }
 
-void SerialWaitUntilSent()
-{
+void SerialWaitUntilSent() {
     if (!port) return;
     while (port->bytesToWrite() > 0)
         if (!port->waitForBytesWritten(kSliceMs) && port->error() != QSerialPort::TimeoutError) break;
@@ -92,8 +94,7 @@ void SerialWaitUntilSent()
     tcdrain(int(port->handle()));
 }
 
-int SerialRead(uint8_t* buffer, int n, int timeoutMs)
-{
+int SerialRead(uint8_t* buffer, int n, int timeoutMs) {
     if (!port || n <= 0) return 0;
     int got = 0;
     QDeadlineTimer deadline(timeoutMs);
@@ -112,23 +113,22 @@ int SerialRead(uint8_t* buffer, int n, int timeoutMs)
     return got;
 }
 
-void SerialFlush()
-{
+void SerialFlush() {
     if (port) port->clear(QSerialPort::AllDirections);
 }
 
-void SerialSetRTS(bool on)
-{
+void SerialSetRTS(bool on) {
     if (!port || !rtsDriven) return;
     if (port->setRequestToSend(on)) return;
     port->clearError();
     rtsDriven = false;
 }
 
-bool SerialDrivesRTS() { return port && rtsDriven; }
+bool SerialDrivesRTS() {
+    return port && rtsDriven;
+}
 
-std::vector<std::string> AvailableSerialPorts()
-{
+std::vector<std::string> AvailableSerialPorts() {
     std::vector<std::string> list;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         const QString name = info.portName();

@@ -12,21 +12,18 @@ std::map<int, QTcpSocket*> sockets;
 std::map<int, TcpCallback> callbacks;
 int nextHandle = 1;
 
-QTcpSocket* Socket(int handle)
-{
+QTcpSocket* Socket(int handle) {
     auto it = sockets.find(handle);
     return it == sockets.end() ? nullptr : it->second;
 }
 
-void LetWindowsRepaint()
-{
+void LetWindowsRepaint() {
     if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 } // namespace
 
-int ConnectToTCPServer(const std::string& host, int port, TcpCallback callback, int timeoutMs)
-{
+int ConnectToTCPServer(const std::string& host, int port, TcpCallback callback, int timeoutMs) {
     auto* s = new QTcpSocket;
     s->connectToHost(QString::fromStdString(host), quint16(port));
     QDeadlineTimer deadline(timeoutMs);
@@ -42,14 +39,14 @@ int ConnectToTCPServer(const std::string& host, int port, TcpCallback callback, 
     const int handle = nextHandle++;
     sockets[handle] = s;
     callbacks[handle] = callback;
-    QObject::connect(s, &QTcpSocket::readyRead, s, [handle, callback] { callback(handle, TCP_DATAREADY, 0, nullptr); });
+    QObject::connect(s, &QTcpSocket::readyRead, s,
+                     [handle, callback] { callback(handle, TCP_DATAREADY, 0, nullptr); });
     QObject::connect(s, &QTcpSocket::disconnected, s,
                      [handle, callback] { callback(handle, TCP_DISCONNECT, 0, nullptr); });
     return handle;
 }
 
-int ClientTCPWrite(int handle, const uint8_t* data, int n, int timeoutMs)
-{
+int ClientTCPWrite(int handle, const uint8_t* data, int n, int timeoutMs) {
     QTcpSocket* s = Socket(handle);
     if (!s || s->state() != QAbstractSocket::ConnectedState) return -1;
     const qint64 w = s->write(reinterpret_cast<const char*>(data), n);
@@ -63,8 +60,7 @@ int ClientTCPWrite(int handle, const uint8_t* data, int n, int timeoutMs)
     return s->bytesToWrite() > 0 ? int(w - s->bytesToWrite()) : int(w);
 }
 
-int ClientTCPRead(int handle, uint8_t* buffer, int n, int timeoutMs)
-{
+int ClientTCPRead(int handle, uint8_t* buffer, int n, int timeoutMs) {
     QTcpSocket* s = Socket(handle);
     if (!s) return -1;
     if (s->bytesAvailable() == 0 && timeoutMs > 0 && s->state() == QAbstractSocket::ConnectedState)
@@ -73,15 +69,15 @@ int ClientTCPRead(int handle, uint8_t* buffer, int n, int timeoutMs)
     return r < 0 ? -1 : int(r);
 }
 
-void ClientTCPDiscardInput(int handle)
-{
+void ClientTCPDiscardInput(int handle) {
     QTcpSocket* s = Socket(handle);
     if (!s) return;
     {
         // Also what the system holds but the socket has not fetched yet; no callbacks
         // for bytes that are thrown away.
         const QSignalBlocker quiet(s);
-        while (s->waitForReadyRead(0)) s->readAll();
+        while (s->waitForReadyRead(0))
+            s->readAll();
         s->readAll();
     }
     if (s->state() == QAbstractSocket::UnconnectedState) {
@@ -90,15 +86,13 @@ void ClientTCPDiscardInput(int handle)
     }
 }
 
-void ClientTCPWaitForData(int handle, int timeoutMs)
-{
+void ClientTCPWaitForData(int handle, int timeoutMs) {
     QTcpSocket* s = Socket(handle);
     if (s && s->state() == QAbstractSocket::ConnectedState && s->waitForReadyRead(timeoutMs)) return;
     LetWindowsRepaint(); // between slices without data only: a reply is not held up
 }
 
-int DisconnectFromTCPServer(int handle)
-{
+int DisconnectFromTCPServer(int handle) {
     QTcpSocket* s = Socket(handle);
     if (!s) return 0;
     sockets.erase(handle);

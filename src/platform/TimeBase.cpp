@@ -9,8 +9,7 @@
 namespace {
 
 // Local broken-down time <-> time_t. mktime interprets the fields as local time.
-std::time_t ToTimeT(const LocalTime& t)
-{
+std::time_t ToTimeT(const LocalTime& t) {
     std::tm tm{};
     tm.tm_year = int(t.year) - 1900;
     tm.tm_mon = int(t.month) - 1;
@@ -22,8 +21,7 @@ std::time_t ToTimeT(const LocalTime& t)
     return std::mktime(&tm);
 }
 
-LocalTime FromTimeT(std::time_t tt)
-{
+LocalTime FromTimeT(std::time_t tt) {
     std::tm tm{};
     localtime_r(&tt, &tm);
     return {unsigned(tm.tm_year + 1900), unsigned(tm.tm_mon + 1), unsigned(tm.tm_mday),
@@ -32,36 +30,35 @@ LocalTime FromTimeT(std::time_t tt)
 
 } // namespace
 
-uint32_t CalendarSecondsFromLocal(const LocalTime& t)
-{
+uint32_t CalendarSecondsFromLocal(const LocalTime& t) {
     return uint32_t(int64_t(ToTimeT(t)) + kUnixTo1900);
 }
 
-LocalTime LocalFromCalendarSeconds(uint32_t seconds)
-{
+LocalTime LocalFromCalendarSeconds(uint32_t seconds) {
     return FromTimeT(std::time_t(int64_t(seconds) - int64_t(kUnixTo1900)));
 }
 
-uint32_t CalendarSecondsNow() { return uint32_t(int64_t(std::time(nullptr)) + kUnixTo1900); }
+uint32_t CalendarSecondsNow() {
+    return uint32_t(int64_t(std::time(nullptr)) + kUnixTo1900);
+}
 
-LocalTime LocalNow() { return FromTimeT(std::time(nullptr)); }
+LocalTime LocalNow() {
+    return FromTimeT(std::time(nullptr));
+}
 
-std::string FormatDate(const LocalTime& t)
-{
+std::string FormatDate(const LocalTime& t) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%02u.%02u.%04u", t.day, t.month, t.year);
     return buf;
 }
 
-std::string FormatTime(const LocalTime& t)
-{
+std::string FormatTime(const LocalTime& t) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%02u:%02u:%02u", t.hour, t.minute, t.second);
     return buf;
 }
 
-double Timer()
-{
+double Timer() {
     static QElapsedTimer clock = [] {
         QElapsedTimer c;
         c.start();
@@ -70,8 +67,7 @@ double Timer()
     return double(clock.nsecsElapsed()) / 1e9;
 }
 
-void Delay(double seconds)
-{
+void Delay(double seconds) {
     if (seconds <= 0) return;
     QDeadlineTimer deadline(qint64(seconds * 1000.0));
     if (!QCoreApplication::instance()) {

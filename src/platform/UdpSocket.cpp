@@ -9,8 +9,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-int UdpSocketOpen(int localPort, int& sock)
-{
+int UdpSocketOpen(int localPort, int& sock) {
     sock = ::socket(AF_INET, SOCK_DGRAM, 0);
     if (sock < 0) return errno;
     sockaddr_in local{};
@@ -28,8 +27,7 @@ int UdpSocketOpen(int localPort, int& sock)
     return 0;
 }
 
-int UdpSocketSend(int sock, const void* data, int length, uint32_t address, int port)
-{
+int UdpSocketSend(int sock, const void* data, int length, uint32_t address, int port) {
     sockaddr_in to{};
     to.sin_family = AF_INET;
     to.sin_addr.s_addr = address;
@@ -39,8 +37,7 @@ int UdpSocketSend(int sock, const void* data, int length, uint32_t address, int 
     return 0;
 }
 
-int UdpSocketReceive(int sock, void* buffer, int size, int timeoutMs)
-{
+int UdpSocketReceive(int sock, void* buffer, int size, int timeoutMs) {
     QDeadlineTimer deadline(std::max(timeoutMs, 0));
     for (;;) {
         pollfd p{sock, POLLIN, 0};
@@ -56,4 +53,6 @@ int UdpSocketReceive(int sock, void* buffer, int size, int timeoutMs)
     }
 }
 
-void UdpSocketClose(int sock) { ::close(sock); }
+void UdpSocketClose(int sock) {
+    ::close(sock);
+}

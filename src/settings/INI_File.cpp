@@ -15,25 +15,24 @@ namespace {
 // that what is on disk matches what the program uses.
 bool mended = false;
 
-std::string PathOf(const char* name) { return SettingsDir + "/" + name; }
+std::string PathOf(const char* name) {
+    return SettingsDir + "/" + name;
+}
 
-bool LoadDoc(const char* name, IniDoc& doc)
-{
+bool LoadDoc(const char* name, IniDoc& doc) {
     QByteArray text;
     return ReadWholeFile(PathOf(name), text) && IniParse(text, doc);
 }
 
-int SaveDoc(const char* name, const IniDoc& doc)
-{
+int SaveDoc(const char* name, const IniDoc& doc) {
     WriteFileAtomically(PathOf(name), IniFormat(doc)); // writing never reports failure
     return 1;
 }
 
 // Reads an integer key into target when present. A value outside [lo, hi] becomes
 // fallback and marks the file for rewriting.
-void GetInt(const IniDoc& doc, const std::string& section, const std::string& key, int32_t& target, int64_t lo, int64_t hi,
-            int32_t fallback)
-{
+void GetInt(const IniDoc& doc, const std::string& section, const std::string& key, int32_t& target,
+            int64_t lo, int64_t hi, int32_t fallback) {
     int64_t v = 0;
     if (!IniGetInt(doc, section, key, v)) {
         std::string text;
@@ -49,8 +48,7 @@ void GetInt(const IniDoc& doc, const std::string& section, const std::string& ke
 
 // Strings longer than their field are cut to the field.
 template <size_t N>
-void GetString(const IniDoc& doc, const std::string& section, const char* key, char (&field)[N])
-{
+void GetString(const IniDoc& doc, const std::string& section, const char* key, char (&field)[N]) {
     std::string v;
     if (!IniGetString(doc, section, key, v)) return;
     if (v.size() >= N) mended = true;
@@ -60,8 +58,7 @@ void GetString(const IniDoc& doc, const std::string& section, const char* key, c
 
 // Address addrs hold 1..247 in ascending order, packed to the front, 0 = free.
 // Anything else (out of range, duplicates, gaps, disorder) is mended that way.
-void ReadAddressSlots(const IniDoc& doc, const std::string& section, int32_t (&addrs)[32])
-{
+void ReadAddressSlots(const IniDoc& doc, const std::string& section, int32_t (&addrs)[32]) {
     std::vector<int32_t> found;
     for (int i = 0; i < 32; ++i) {
         int32_t v = 0;
@@ -76,26 +73,29 @@ void ReadAddressSlots(const IniDoc& doc, const std::string& section, int32_t (&a
     std::copy(tidy.begin(), tidy.end(), addrs);
 }
 
-void PutAddressSlots(IniDoc& doc, const std::string& section, const int32_t (&addrs)[32])
-{
-    for (int i = 0; i < 32; ++i) IniPutInt(doc, section, "DevAddr" + std::to_string(i + 1), addrs[i]);
+void PutAddressSlots(IniDoc& doc, const std::string& section, const int32_t (&addrs)[32]) {
+    for (int i = 0; i < 32; ++i)
+        IniPutInt(doc, section, "DevAddr" + std::to_string(i + 1), addrs[i]);
 }
 
-std::string GatewaySection(int n) { return "Gateway" + std::to_string(n + 1); }
-std::string DeviceSection(int n) { return "Device" + std::to_string(n); }
+std::string GatewaySection(int n) {
+    return "Gateway" + std::to_string(n + 1);
+}
+std::string DeviceSection(int n) {
+    return "Device" + std::to_string(n);
+}
 
 // NumGate outside 0..256 cannot be trusted: take the gateway sections that are there.
-int32_t CountGatewaySections(const IniDoc& doc)
-{
+int32_t CountGatewaySections(const IniDoc& doc) {
     int32_t n = 0;
-    while (n < kMaxGateways && IniFindSection(doc, GatewaySection(n))) ++n;
+    while (n < kMaxGateways && IniFindSection(doc, GatewaySection(n)))
+        ++n;
     return n;
 }
 
 } // namespace
 
-void LoadINIDefault()
-{
+void LoadINIDefault() {
     Language = 1;
     Konf.Interface = 1;
     Konf.MaxI = 500;
@@ -113,8 +113,7 @@ void LoadINIDefault()
     std::fill(std::begin(Devices485), std::end(Devices485), 0);
 }
 
-int ReadINIFile()
-{
+int ReadINIFile() {
     IniDoc doc;
     if (!LoadDoc("ZARO.ini", doc)) return 0;
     if (!IniFindSection(doc, "Options") && !IniFindSection(doc, "Interface")) return 0;
@@ -151,8 +150,7 @@ int ReadINIFile()
     return 1;
 }
 
-int NewINIFile()
-{
+int NewINIFile() {
     IniDoc doc;
     doc.sorted = true;
     IniPutInt(doc, "Options", "Language", Language);
@@ -174,8 +172,7 @@ int NewINIFile()
     return SaveDoc("ZARO.ini", doc);
 }
 
-void LoadINIDefaultTCP()
-{
+void LoadINIDefaultTCP() {
     NumGateways = 0;
     TCPPort = 502;
     GatewayIndex = 0;
@@ -186,8 +183,7 @@ void LoadINIDefaultTCP()
     std::memset(DevicesTCP, 0, sizeof DevicesTCP);
 }
 
-int ReadINIFileTCP()
-{
+int ReadINIFileTCP() {
     IniDoc doc;
     if (!LoadDoc("ZAROTCP.ini", doc) || !IniFindSection(doc, "TCPComm")) return 0;
     GetInt(doc, "TCPComm", "NumGate", NumGateways, 0, kMaxGateways, -1);
@@ -206,8 +202,7 @@ int ReadINIFileTCP()
     return 1;
 }
 
-int NewINIFileTCP()
-{
+int NewINIFileTCP() {
     IniDoc doc;
     IniPutInt(doc, "TCPComm", "NumGate", NumGateways);
     IniPutInt(doc, "TCPComm", "TCPPort", TCPPort);
@@ -224,8 +219,7 @@ int NewINIFileTCP()
     return SaveDoc("ZAROTCP.ini", doc);
 }
 
-void LoadDevINIDefault()
-{
+void LoadDevINIDefault() {
     Num57 = 0;
     LM57Index = 0;
     std::memset(MAC57, 0, sizeof MAC57);
@@ -236,8 +230,7 @@ void LoadDevINIDefault()
     std::memset(Name57, 0, sizeof Name57);
 }
 
-int ReadDevINIFile()
-{
+int ReadDevINIFile() {
     IniDoc doc;
     if (!LoadDoc("ZARODEV.ini", doc) || !IniFindSection(doc, "LANMOD57")) return 0;
     // The module count is not stored: every section but "LANMOD57" is one module.
@@ -257,8 +250,7 @@ int ReadDevINIFile()
     return 1;
 }
 
-int NewDevINIFile()
-{
+int NewDevINIFile() {
     IniDoc doc;
     IniPutInt(doc, "LANMOD57", "LM57Ix", LM57Index);
     const int count = std::clamp(Num57, 0, kMaxModules);
@@ -274,10 +266,11 @@ int NewDevINIFile()
     return SaveDoc("ZARODEV.ini", doc);
 }
 
-int32_t ClampTimeout(int64_t ms) { return int32_t(std::clamp<int64_t>(ms, kMinTimeout, kMaxTimeout)); }
+int32_t ClampTimeout(int64_t ms) {
+    return int32_t(std::clamp<int64_t>(ms, kMinTimeout, kMaxTimeout));
+}
 
-void LoadAllSettings(bool rewriteUnreadable)
-{
+void LoadAllSettings(bool rewriteUnreadable) {
     LoadINIDefault();
     mended = false;
     if ((!ReadINIFile() || mended) && rewriteUnreadable) NewINIFile();

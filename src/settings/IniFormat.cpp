@@ -6,26 +6,22 @@
 
 namespace {
 
-bool SameName(const std::string& a, const std::string& b)
-{
+bool SameName(const std::string& a, const std::string& b) {
     return a.size() == b.size() && strcasecmp(a.c_str(), b.c_str()) == 0;
 }
 
-bool LessName(const std::string& a, const std::string& b)
-{
+bool LessName(const std::string& a, const std::string& b) {
     return strcasecmp(a.c_str(), b.c_str()) < 0;
 }
 
-IniSection& SectionFor(IniDoc& doc, const std::string& name)
-{
+IniSection& SectionFor(IniDoc& doc, const std::string& name) {
     for (auto& s : doc.sections)
         if (SameName(s.name, name)) return s;
     doc.sections.push_back({name, {}});
     return doc.sections.back();
 }
 
-void Put(IniDoc& doc, const std::string& section, const std::string& key, std::string value, bool quoted)
-{
+void Put(IniDoc& doc, const std::string& section, const std::string& key, std::string value, bool quoted) {
     IniSection& s = SectionFor(doc, section);
     for (auto& e : s.entries)
         if (SameName(e.key, key)) {
@@ -36,8 +32,7 @@ void Put(IniDoc& doc, const std::string& section, const std::string& key, std::s
     s.entries.push_back({key, std::move(value), quoted});
 }
 
-const IniEntry* Find(const IniDoc& doc, const std::string& section, const std::string& key)
-{
+const IniEntry* Find(const IniDoc& doc, const std::string& section, const std::string& key) {
     const IniSection* s = IniFindSection(doc, section);
     if (!s) return nullptr;
     for (const auto& e : s->entries)
@@ -45,16 +40,16 @@ const IniEntry* Find(const IniDoc& doc, const std::string& section, const std::s
     return nullptr;
 }
 
-std::string Trim(const std::string& s)
-{
+std::string Trim(const std::string& s) {
     size_t b = 0, e = s.size();
-    while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
-    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
+    while (b < e && (s[b] == ' ' || s[b] == '\t'))
+        ++b;
+    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t'))
+        --e;
     return s.substr(b, e - b);
 }
 
-int HexDigit(char c)
-{
+int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -63,8 +58,7 @@ int HexDigit(char c)
 
 // Undoes the escapes of a quoted value starting at its opening quote. False when the
 // closing quote is missing.
-bool Unquote(const std::string& raw, std::string& out)
-{
+bool Unquote(const std::string& raw, std::string& out) {
     out.clear();
     size_t i = 1;
     while (i < raw.size()) {
@@ -78,9 +72,15 @@ bool Unquote(const std::string& raw, std::string& out)
         const char n = raw[i + 1];
         i += 2;
         switch (n) {
-        case 't': out += '\t'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
+        case 't':
+            out += '\t';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
         case 'x': {
             const int hi = i < raw.size() ? HexDigit(raw[i]) : -1;
             const int lo = i + 1 < raw.size() ? HexDigit(raw[i + 1]) : -1;
@@ -92,14 +92,15 @@ bool Unquote(const std::string& raw, std::string& out)
             i += 2;
             break;
         }
-        default: out += n; break; // \" \\ and anything unknown stand for themselves
+        default:
+            out += n;
+            break; // \" \\ and anything unknown stand for themselves
         }
     }
     return false;
 }
 
-bool ParseLine(const std::string& line, IniDoc& doc, IniSection*& current)
-{
+bool ParseLine(const std::string& line, IniDoc& doc, IniSection*& current) {
     const std::string t = Trim(line);
     if (t.empty() || t[0] == ';') return true;
     if (t[0] == '[') {
@@ -123,28 +124,35 @@ bool ParseLine(const std::string& line, IniDoc& doc, IniSection*& current)
 
 } // namespace
 
-void IniPutInt(IniDoc& doc, const std::string& section, const std::string& key, int64_t value)
-{
+void IniPutInt(IniDoc& doc, const std::string& section, const std::string& key, int64_t value) {
     Put(doc, section, key, std::to_string(value), false);
 }
 
-void IniPutString(IniDoc& doc, const std::string& section, const std::string& key, const std::string& value)
-{
+void IniPutString(IniDoc& doc, const std::string& section, const std::string& key, const std::string& value) {
     Put(doc, section, key, value, true);
 }
 
-std::string IniEscape(const std::string& text)
-{
+std::string IniEscape(const std::string& text) {
     static const char* kHex = "0123456789ABCDEF";
     std::string out;
     for (const char ch : text) {
         const auto c = static_cast<unsigned char>(ch);
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\t': out += "\\t"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
         default:
             if (c < 0x20 || c == 0x7F) {
                 out += "\\x";
@@ -158,8 +166,7 @@ std::string IniEscape(const std::string& text)
     return out;
 }
 
-QByteArray IniFormat(const IniDoc& doc)
-{
+QByteArray IniFormat(const IniDoc& doc) {
     std::vector<IniSection> sections = doc.sections;
     if (doc.sorted) {
         std::stable_sort(sections.begin(), sections.end(),
@@ -178,8 +185,7 @@ QByteArray IniFormat(const IniDoc& doc)
     return QByteArray::fromStdString(out);
 }
 
-bool IniParse(const QByteArray& text, IniDoc& doc)
-{
+bool IniParse(const QByteArray& text, IniDoc& doc) {
     doc.sections.clear();
     if (text.contains('\0')) return false;
     IniSection* current = nullptr;
@@ -196,15 +202,13 @@ bool IniParse(const QByteArray& text, IniDoc& doc)
     return true;
 }
 
-const IniSection* IniFindSection(const IniDoc& doc, const std::string& section)
-{
+const IniSection* IniFindSection(const IniDoc& doc, const std::string& section) {
     for (const auto& s : doc.sections)
         if (SameName(s.name, section)) return &s;
     return nullptr;
 }
 
-bool IniGetInt(const IniDoc& doc, const std::string& section, const std::string& key, int64_t& value)
-{
+bool IniGetInt(const IniDoc& doc, const std::string& section, const std::string& key, int64_t& value) {
     const IniEntry* e = Find(doc, section, key);
     if (!e || e->quoted || e->value.empty()) return false;
     const std::string& v = e->value;
@@ -220,8 +224,7 @@ bool IniGetInt(const IniDoc& doc, const std::string& section, const std::string&
     return true;
 }
 
-bool IniGetString(const IniDoc& doc, const std::string& section, const std::string& key, std::string& value)
-{
+bool IniGetString(const IniDoc& doc, const std::string& section, const std::string& key, std::string& value) {
     const IniEntry* e = Find(doc, section, key);
     if (!e) return false;
     value = e->value;

@@ -21,23 +21,21 @@ constexpr double kProbePause = 0.01;
 
 // A USB converter pulled out during the search leaves a port that only times out;
 // its device node disappears, which is the cheap way to notice.
-bool PortVanished()
-{
-    const std::string path = !CommPortPath.empty() ? CommPortPath : "/dev/ttyS" + std::to_string(CommPort - 1);
+bool PortVanished() {
+    const std::string path =
+        !CommPortPath.empty() ? CommPortPath : "/dev/ttyS" + std::to_string(CommPort - 1);
     std::error_code ec;
     return !std::filesystem::exists(path, ec);
 }
 
-void ClosePort()
-{
+void ClosePort() {
     SerialClose();
     CommPortOpen = 0;
 }
 
 } // namespace
 
-int SearchAddress(const std::function<void(int)>& probing)
-{
+int SearchAddress(const std::function<void(int)>& probing) {
     if (CommPortOpen) ClosePort();
     if (!InitInterface(CommPort)) return 0;
 
@@ -65,8 +63,7 @@ int SearchAddress(const std::function<void(int)>& probing)
     return 1;
 }
 
-void GetRS485DeviceSelection(const bool (&ticked)[kMaxBusAddress])
-{
+void GetRS485DeviceSelection(const bool (&ticked)[kMaxBusAddress]) {
     std::fill(std::begin(Devices485), std::end(Devices485), 0);
     int n = 0;
     for (int a = 1; a <= kMaxBusAddress && n < kMaxSelected; ++a)
@@ -74,8 +71,7 @@ void GetRS485DeviceSelection(const bool (&ticked)[kMaxBusAddress])
     if (n > 0) DeviceAddr = Devices485[0];
 }
 
-int32_t TimeoutFromSeconds(double seconds)
-{
+int32_t TimeoutFromSeconds(double seconds) {
     if (!std::isfinite(seconds)) return RecTimeout;
     double ms = seconds * 1000.0;
     // 0.29 s is 289.99999999999994 ms in binary: a whole number of milliseconds that

@@ -12,8 +12,7 @@
 namespace {
 
 // A meter front: frame, a three-line display and the four keys below it.
-void DrawMeter(QPainter& p, const QRectF& r)
-{
+void DrawMeter(QPainter& p, const QRectF& r) {
     p.setPen(QPen(QColor(30, 30, 30), 2));
     p.setBrush(QColor(225, 225, 220));
     p.drawRoundedRect(r, 10, 10);
@@ -41,8 +40,7 @@ void DrawMeter(QPainter& p, const QRectF& r)
 
 } // namespace
 
-QPixmap SplashPicture()
-{
+QPixmap SplashPicture() {
     QPixmap pixmap(520, 300);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -75,8 +73,7 @@ QPixmap SplashPicture()
     return pixmap;
 }
 
-QWidget* CreateSplashPanel(QWidget* parent)
-{
+QWidget* CreateSplashPanel(QWidget* parent) {
     auto* panel = new QPushButton(parent);
     panel->setObjectName("AboutPanel");
     panel->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
@@ -90,8 +87,7 @@ QWidget* CreateSplashPanel(QWidget* parent)
     return panel;
 }
 
-int ShowAboutDialog()
-{
+int ShowAboutDialog() {
     // Rebuilt each time so that it speaks the current language.
     delete AboutHandle;
     AboutHandle = CreateSplashPanel(MainWindow());
@@ -101,7 +97,6 @@ int ShowAboutDialog()
     return 0;
 }
 
-void CloseAboutDialog()
-{
+void CloseAboutDialog() {
     if (AboutHandle) AboutHandle->hide();
 }

@@ -17,15 +17,13 @@ namespace {
 
 const char* const kHelpFolders[] = {"de", "en", "nl", "fr"};
 
-QString HelpDir()
-{
+QString HelpDir() {
     return QString::fromStdString(ResourcePath("help"));
 }
 
 // Links between pages name the page only; each is looked up again so that a page the
 // language lacks comes in English.
-void FollowLink(QTextBrowser* viewer, const QUrl& url)
-{
+void FollowLink(QTextBrowser* viewer, const QUrl& url) {
     if (!url.scheme().isEmpty() && url.scheme() != QLatin1String("file")) {
         QDesktopServices::openUrl(url);
         return;
@@ -41,16 +39,14 @@ void FollowLink(QTextBrowser* viewer, const QUrl& url)
 
 } // namespace
 
-QString HelpFile(const QString& helpDir, int language, const QString& page)
-{
+QString HelpFile(const QString& helpDir, int language, const QString& page) {
     const int l = language >= 0 && language <= 3 ? language : 1;
     const QString own = QStringLiteral("%1/%2/%3").arg(helpDir, QLatin1String(kHelpFolders[l]), page);
     if (QFileInfo::exists(own)) return own;
     return QStringLiteral("%1/en/%2").arg(helpDir, page);
 }
 
-int CmHelpContents()
-{
+int CmHelpContents() {
     // One viewer: asking again brings it to the front.
     static QPointer<QDialog> open;
     if (open) {

@@ -4,7 +4,8 @@
 // dimmed. Making it live is one line: include the subsystem's header below and put the
 // callback in place of the nullptr: CmXxx when it is int(), Void<CmXxx> when it is
 // void(), e.g.
-//     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Instantaneous values"), "F5", ToolImage::None, CmMeasDisplay, -1},
+//     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Instantaneous values"), "F5", ToolImage::None,
+//     CmMeasDisplay, -1},
 // A callback that wants its parent window gets a two-line adapter below.
 // The toolbar buttons trigger the entry that carries their image, so they follow.
 #include "shell/MenuCommands.h"
@@ -21,15 +22,12 @@
 
 namespace {
 
-template <void (*command)()>
-int Void()
-{
+template <void (*command)()> int Void() {
     command();
     return 0;
 }
 
-int SelInterface()
-{
+int SelInterface() {
     return CmSelInterface(ActivePanel());
 }
 
@@ -45,10 +43,8 @@ using T = ToolImage;
 
 const MenuCommand kMainCommands[] = {
     {kFile, QT_TRANSLATE_NOOP("Menu", "&New configuration"), "Ctrl+N", T::New, Void<CmFileNew>, -1},
-    {kFile, QT_TRANSLATE_NOOP("Menu", "&Open configuration..."), "Ctrl+O", T::Open, Void<CmFileOpen>,
-     -1},
-    {kFile, QT_TRANSLATE_NOOP("Menu", "&Save configuration..."), "Ctrl+S", T::Save, Void<CmSaveToFile>,
-     -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "&Open configuration..."), "Ctrl+O", T::Open, Void<CmFileOpen>, -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "&Save configuration..."), "Ctrl+S", T::Save, Void<CmSaveToFile>, -1},
     {kFile, nullptr, nullptr, T::None, nullptr, -1},
     {kFile, QT_TRANSLATE_NOOP("Menu", "&Print..."), "Ctrl+P", T::Print, CmPrint, -1},
     {kFile, nullptr, nullptr, T::None, nullptr, -1},
@@ -58,15 +54,13 @@ const MenuCommand kMainCommands[] = {
      Void<CmRecFromDev>, -1},
     {kMeter, QT_TRANSLATE_NOOP("Menu", "Sen&d configuration to meter"), "Ctrl+D", T::Upload,
      Void<CmSendConfig>, -1},
-    {kMeter, QT_TRANSLATE_NOOP("Menu", "&Version information"), nullptr, T::None,
-     Void<CmGetVersionInfo>, -1},
-    {kMeter, QT_TRANSLATE_NOOP("Menu", "Restart &mean-value interval"), nullptr, T::None,
-     CmRestartInterval, -1},
+    {kMeter, QT_TRANSLATE_NOOP("Menu", "&Version information"), nullptr, T::None, Void<CmGetVersionInfo>, -1},
+    {kMeter, QT_TRANSLATE_NOOP("Menu", "Restart &mean-value interval"), nullptr, T::None, CmRestartInterval,
+     -1},
     {kMeter, nullptr, nullptr, T::None, nullptr, -1},
     {kMeter, QT_TRANSLATE_NOOP("Menu", "&Interface..."), nullptr, T::None, SelInterface, -1},
 
-    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Instantaneous values"), "F5", T::None,
-     CmMeasDisplay, -1},
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Instantaneous values"), "F5", T::None, CmMeasDisplay, -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "Mi&nimum and maximum values"), nullptr, T::None,
      nullptr /*CmMinMaxDisplay*/, -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Energy meters"), nullptr, T::None,

@@ -9,16 +9,14 @@
 #include <QPrinter>
 #include <QWidget>
 
-void ShowPrintFields(bool visible)
-{
+void ShowPrintFields(bool visible) {
     QWidget* panel = MainPanelHandle();
     if (!panel) return;
     for (const char* name : {"Date", "Time"})
         if (auto* field = panel->findChild<QLabel*>(name)) field->setVisible(visible);
 }
 
-bool PrintPanel(QWidget* panel, QPrinter& printer)
-{
+bool PrintPanel(QWidget* panel, QPrinter& printer) {
     if (!panel) return false;
     // Fields just shown for the printout must have their place before the picture.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
@@ -33,8 +31,7 @@ bool PrintPanel(QWidget* panel, QPrinter& printer)
     return painter.end();
 }
 
-bool PrintActivePanel(QPrinter& printer)
-{
+bool PrintActivePanel(QPrinter& printer) {
     // The date and time of the printout appear on paper only.
     Update_Time();
     ShowPrintFields(true);
@@ -43,8 +40,7 @@ bool PrintActivePanel(QPrinter& printer)
     return printed;
 }
 
-int CmPrint()
-{
+int CmPrint() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, ActivePanel());
     if (dialog.exec() == QDialog::Accepted) PrintActivePanel(printer);

@@ -30,8 +30,7 @@ const char* kNetListName = "GatewayList";
 enum class NetList { None, Gateways, Modules };
 NetList netListMode = NetList::None;
 
-QIcon Drawn(void (*draw)(QPainter&))
-{
+QIcon Drawn(void (*draw)(QPainter&)) {
     QPixmap pixmap(32, 32);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -41,8 +40,7 @@ QIcon Drawn(void (*draw)(QPainter&))
     return QIcon(pixmap);
 }
 
-void DrawPrinter(QPainter& p)
-{
+void DrawPrinter(QPainter& p) {
     p.setBrush(Qt::white);
     p.drawRect(9, 3, 14, 10); // paper
     p.setBrush(QColor(150, 150, 160));
@@ -51,8 +49,7 @@ void DrawPrinter(QPainter& p)
     p.drawRect(9, 20, 14, 9); // printout
 }
 
-void DrawGraph(QPainter& p)
-{
+void DrawGraph(QPainter& p) {
     p.drawLine(4, 4, 4, 28);
     p.drawLine(4, 28, 29, 28);
     p.setPen(QPen(QColor(0, 90, 200), 2.5));
@@ -62,8 +59,7 @@ void DrawGraph(QPainter& p)
     p.drawPath(curve);
 }
 
-void DrawSheet(QPainter& p)
-{
+void DrawSheet(QPainter& p) {
     p.setBrush(QColor(230, 245, 230));
     p.drawRect(3, 3, 26, 26);
     p.setPen(QPen(QColor(30, 120, 60), 1));
@@ -73,8 +69,7 @@ void DrawSheet(QPainter& p)
     }
 }
 
-QIcon ToolIcon(ToolImage image)
-{
+QIcon ToolIcon(ToolImage image) {
     QStyle* s = QApplication::style();
     switch (image) {
     case ToolImage::New:
@@ -103,15 +98,13 @@ QIcon ToolIcon(ToolImage image)
     return {};
 }
 
-QAction* ActionWithImage(QMenuBar* bar, ToolImage image)
-{
+QAction* ActionWithImage(QMenuBar* bar, ToolImage image) {
     for (QAction* a : bar->findChildren<QAction*>())
         if (a->data().toInt() == int(image)) return a;
     return nullptr;
 }
 
-QToolBar* BuildToolbar(QMainWindow* window, QMenuBar* bar, const ToolImage* images, int count)
-{
+QToolBar* BuildToolbar(QMainWindow* window, QMenuBar* bar, const ToolImage* images, int count) {
     auto* toolbar = new QToolBar(window);
     toolbar->setObjectName("Toolbar");
     toolbar->setMovable(false);
@@ -126,27 +119,23 @@ QToolBar* BuildToolbar(QMainWindow* window, QMenuBar* bar, const ToolImage* imag
     return toolbar;
 }
 
-QComboBox* ToolbarList(const char* name)
-{
+QComboBox* ToolbarList(const char* name) {
     return gToolbar ? gToolbar->findChild<QComboBox*>(name) : nullptr;
 }
 
-void OnNetListActivated(int)
-{
+void OnNetListActivated(int) {
     if (netListMode == NetList::Gateways) GatewaySelCallback();
     if (netListMode == NetList::Modules) LM57SelCallback();
 }
 
 // Slot row of the gateway in use; GatewayIndex may come from an edited file.
-const int32_t* GatewayAddresses()
-{
+const int32_t* GatewayAddresses() {
     return DevicesTCP[std::clamp<int32_t>(GatewayIndex, 0, kMaxGateways - 1)];
 }
 
 } // namespace
 
-QMenuBar* BuildMenuBar(const MenuTable& table, QWidget* parent)
-{
+QMenuBar* BuildMenuBar(const MenuTable& table, QWidget* parent) {
     auto* bar = new QMenuBar(parent);
     QMenu* menus[16] = {};
     auto* languages = new QActionGroup(bar);
@@ -184,16 +173,14 @@ QMenuBar* BuildMenuBar(const MenuTable& table, QWidget* parent)
     return bar;
 }
 
-void CheckLanguageEntry(QMenuBar* bar, int language)
-{
+void CheckLanguageEntry(QMenuBar* bar, int language) {
     for (QAction* a : bar->findChildren<QAction*>()) {
         const QVariant l = a->property("language");
         if (l.isValid()) a->setChecked(l.toInt() == language);
     }
 }
 
-QToolBar* BuildMainToolbar(QMainWindow* window, QMenuBar* bar)
-{
+QToolBar* BuildMainToolbar(QMainWindow* window, QMenuBar* bar) {
     static const ToolImage images[] = {ToolImage::New,      ToolImage::Open,   ToolImage::Save,
                                        ToolImage::Download, ToolImage::Upload, ToolImage::Print};
     QToolBar* toolbar = BuildToolbar(window, bar, images, int(std::size(images)));
@@ -221,16 +208,14 @@ QToolBar* BuildMainToolbar(QMainWindow* window, QMenuBar* bar)
     return toolbar;
 }
 
-QToolBar* BuildLoggerToolbar(QMainWindow* window, QMenuBar* bar)
-{
+QToolBar* BuildLoggerToolbar(QMainWindow* window, QMenuBar* bar) {
     static const ToolImage images[] = {ToolImage::Return, ToolImage::Open,    ToolImage::Save,
                                        ToolImage::Upload, ToolImage::Graphic, ToolImage::Excel,
                                        ToolImage::Find};
     return BuildToolbar(window, bar, images, int(std::size(images)));
 }
 
-void InitToolbarDeviceAddr()
-{
+void InitToolbarDeviceAddr() {
     Search_Result = 0;
     QComboBox* list = ToolbarList(kAddressListName);
     if (!list) return;
@@ -261,8 +246,7 @@ void InitToolbarDeviceAddr()
     list->setEnabled(true);
 }
 
-void InitToolbarGateway()
-{
+void InitToolbarGateway() {
     QComboBox* list = ToolbarList(kNetListName);
     if (!list) return;
     const QSignalBlocker quiet(list);
@@ -297,8 +281,7 @@ void InitToolbarGateway()
     list->setEnabled(list->count() > 0);
 }
 
-int DevSelCallback()
-{
+int DevSelCallback() {
     QComboBox* list = ToolbarList(kAddressListName);
     if (!list || list->currentIndex() < 0) return 0;
     const int address = list->currentText().toInt();
@@ -312,8 +295,7 @@ int DevSelCallback()
     return 0;
 }
 
-int GatewaySelCallback()
-{
+int GatewaySelCallback() {
     QComboBox* list = ToolbarList(kNetListName);
     if (!list || list->currentIndex() < 0) return 0;
     const int gateway = list->currentData().toInt();
@@ -325,8 +307,7 @@ int GatewaySelCallback()
     return 0;
 }
 
-int LM57SelCallback()
-{
+int LM57SelCallback() {
     QComboBox* list = ToolbarList(kNetListName);
     if (!list || list->currentIndex() < 0) return 0;
     const int module = list->currentData().toInt();

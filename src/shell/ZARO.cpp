@@ -50,20 +50,17 @@ class PanelEventFilter : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-bool PanelEvents(QObject* panel, QEvent* event)
-{
+bool PanelEvents(QObject* panel, QEvent* event) {
     // The type first: during the window's destruction the handle no longer is a main window.
     if (event->type() == QEvent::Close && panel == BkgndPanel) QCoreApplication::exit(0);
     return false;
 }
 
-bool PanelEventFilter::eventFilter(QObject* watched, QEvent* event)
-{
+bool PanelEventFilter::eventFilter(QObject* watched, QEvent* event) {
     return PanelEvents(watched, event);
 }
 
-bool IsFitted(PanelKind kind)
-{
+bool IsFitted(PanelKind kind) {
     switch (kind) {
     case PanelKind::MeanStandard:
     case PanelKind::Meters:
@@ -75,16 +72,14 @@ bool IsFitted(PanelKind kind)
     }
 }
 
-void ResetProgramState()
-{
+void ResetProgramState() {
     filename.clear();
     Search_Result = 0;
     Last_Device = 32;
     std::fill(std::begin(TCP_Connection), std::end(TCP_Connection), 0);
 }
 
-void LoadTranslation(int l)
-{
+void LoadTranslation(int l) {
     for (QTranslator** t : {&translator, &qtTranslator}) {
         if (!*t) continue;
         QCoreApplication::removeTranslator(*t);
@@ -103,8 +98,7 @@ void LoadTranslation(int l)
         QCoreApplication::installTranslator(qtTranslator);
 }
 
-void CreateMainWindow()
-{
+void CreateMainWindow() {
     BkgndPanel = new QMainWindow;
     BkgndPanel->setObjectName("BkgndPanel");
     auto* area = new QWidget(BkgndPanel);
@@ -116,8 +110,7 @@ void CreateMainWindow()
     BkgndPanel->setWindowIcon(QIcon(SplashPicture().copy(320, 40, 180, 220)));
 }
 
-void DiscardToolbar()
-{
+void DiscardToolbar() {
     if (!gToolbar) return;
     // Later, not now: the button that asked for this may still be handling its click.
     BkgndPanel->removeToolBar(gToolbar);
@@ -128,8 +121,7 @@ void DiscardToolbar()
 
 // The main menu bar and toolbar in the current language. The old menu bar goes later:
 // the command that asked for the rebuild may be running from one of its entries.
-void BuildMainBars()
-{
+void BuildMainBars() {
     DiscardToolbar();
     QMenuBar* bar = BuildMenuBar(kMainMenu, BkgndPanel);
     BkgndPanel->setMenuBar(bar);
@@ -137,40 +129,33 @@ void BuildMainBars()
     gToolbar = BuildMainToolbar(BkgndPanel, bar);
 }
 
-int SwitchLanguage(int l)
-{
+int SwitchLanguage(int l) {
     ChangeLanguage(l);
     return 0;
 }
 
 } // namespace
 
-std::string ResourcePath(const char* sub)
-{
+std::string ResourcePath(const char* sub) {
     const std::string base = ResourceDir.empty() ? ProgramDir() : ResourceDir;
     return base + "/" + sub;
 }
 
-QMainWindow* MainWindow()
-{
+QMainWindow* MainWindow() {
     return BkgndPanel;
 }
-QWidget* ActivePanel()
-{
+QWidget* ActivePanel() {
     return activePanel ? activePanel.data() : BkgndPanel.data();
 }
-QWidget* MainPanelHandle()
-{
+QWidget* MainPanelHandle() {
     return MainPanel;
 }
 
-void ActivateMenu(int visible)
-{
+void ActivateMenu(int visible) {
     if (BkgndPanel) BkgndPanel->menuBar()->setVisible(visible != 0);
 }
 
-void ShowPanel(PanelKind kind, QWidget* panel)
-{
+void ShowPanel(PanelKind kind, QWidget* panel) {
     if (!BkgndPanel || !panel) return;
     if (activePanel && activePanel != panel) activePanel->hide();
     if (panelArea->indexOf(panel) < 0) {
@@ -201,8 +186,7 @@ void ShowPanel(PanelKind kind, QWidget* panel)
     activePanel = panel;
 }
 
-void ShowMainPanel(int rebuild)
-{
+void ShowMainPanel(int rebuild) {
     if (!BkgndPanel || !MainPanel) return;
     if (rebuild) {
         BuildMainBars();
@@ -218,8 +202,7 @@ void ShowMainPanel(int rebuild)
     ShowAll();
 }
 
-void LoadLoggerMenuTool(QWidget*)
-{
+void LoadLoggerMenuTool(QWidget*) {
     if (!BkgndPanel) return;
     DiscardToolbar();
     QMenuBar* bar = BuildMenuBar(kLoggerMenu, BkgndPanel);
@@ -228,8 +211,7 @@ void LoadLoggerMenuTool(QWidget*)
     bar->show();
 }
 
-int ChangeLanguage(int l)
-{
+int ChangeLanguage(int l) {
     if (l < 0 || l > 3) l = 1;
     Language = l;
     LoadTranslation(l);
@@ -251,25 +233,20 @@ int ChangeLanguage(int l)
     return 1;
 }
 
-int CmLangDeu()
-{
+int CmLangDeu() {
     return SwitchLanguage(0);
 }
-int CmLangEng()
-{
+int CmLangEng() {
     return SwitchLanguage(1);
 }
-int CmLangNed()
-{
+int CmLangNed() {
     return SwitchLanguage(2);
 }
-int CmLangFra()
-{
+int CmLangFra() {
     return SwitchLanguage(3);
 }
 
-int StartZaro(double splashSeconds, const std::string& settingsDir)
-{
+int StartZaro(double splashSeconds, const std::string& settingsDir) {
     const double shownAt = Timer();
     delete AboutHandle;
     AboutHandle = CreateSplashPanel(nullptr);
@@ -290,8 +267,7 @@ int StartZaro(double splashSeconds, const std::string& settingsDir)
     return ChangeLanguage(Language);
 }
 
-void EndZaro()
-{
+void EndZaro() {
     DiscardToolbar();
     delete MainPanel;
     delete AboutHandle;
@@ -299,8 +275,7 @@ void EndZaro()
     panelArea = nullptr;
 }
 
-int RunZaro(int argc, char** argv)
-{
+int RunZaro(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZARO");
     DialogMessages dialogs(ActivePanel);
@@ -312,20 +287,17 @@ int RunZaro(int argc, char** argv)
     return started ? 0 : -1;
 }
 
-void CloseAllTCPConnections()
-{
+void CloseAllTCPConnections() {
     CloseTCPConnection(kCloseAllTCP);
 }
 
-int ExitProgram()
-{
+int ExitProgram() {
     CloseAllTCPConnections();
     QCoreApplication::exit(0);
     return 0;
 }
 
-void Update_Time()
-{
+void Update_Time() {
     if (!MainPanel) return;
     const LocalTime now = LocalNow();
     if (auto* date = MainPanel->findChild<QLabel*>("Date"))

@@ -1,6 +1,5 @@
 #include "shell/ZARO.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     return RunZaro(argc, argv);
 }

@@ -12,39 +12,40 @@ constexpr double kSqrt3 = 1.7320508075688772;
 // ---- configuration registers -------------------------------------------------------
 
 // Byte at image offset off (26..175): register 499 + (off - 26) / 2, high byte first.
-uint8_t CfgByte(const SimMeter& m, int off)
-{
+uint8_t CfgByte(const SimMeter& m, int off) {
     const uint16_t r = m.config[(off - 26) / 2];
     return (off - 26) % 2 == 0 ? uint8_t(r >> 8) : uint8_t(r & 0xFF);
 }
 
-void SetCfgByte(SimMeter& m, int off, uint8_t v)
-{
+void SetCfgByte(SimMeter& m, int off, uint8_t v) {
     uint16_t& r = m.config[(off - 26) / 2];
     r = (off - 26) % 2 == 0 ? uint16_t((r & 0x00FF) | (v << 8)) : uint16_t((r & 0xFF00) | v);
 }
 
-uint16_t& CfgReg(SimMeter& m, int reg) { return m.config[reg - kConfigFirst]; }
+uint16_t& CfgReg(SimMeter& m, int reg) {
+    return m.config[reg - kConfigFirst];
+}
 
-int NetClass(int code)
-{
+int NetClass(int code) {
     if (code == 3 || code == 19) return 1;
     if (code == 4 || code == 20) return 2;
     return 0;
 }
 
-double Pow10(int e)
-{
+double Pow10(int e) {
     double v = 1.0;
-    for (; e > 0; --e) v *= 10.0;
-    for (; e < 0; ++e) v /= 10.0;
+    for (; e > 0; --e)
+        v *= 10.0;
+    for (; e < 0; ++e)
+        v /= 10.0;
     return v;
 }
 
-double StoredValue(int16_t mant, int8_t exp) { return mant * Pow10(exp); }
+double StoredValue(int16_t mant, int8_t exp) {
+    return mant * Pow10(exp);
+}
 
-int IntervalMinutes(const SimMeter& m)
-{
+int IntervalMinutes(const SimMeter& m) {
     const int minutes = CfgByte(m, 105) & 0x3F;
     return minutes == 0 ? 15 : minutes;
 }
@@ -59,10 +60,11 @@ double Uniform(SimMeter& m) // -1 .. 1
     return (m.rng / 4294967295.0) * 2.0 - 1.0;
 }
 
-double Clamp(double v, double lo, double hi) { return std::min(hi, std::max(lo, v)); }
+double Clamp(double v, double lo, double hi) {
+    return std::min(hi, std::max(lo, v));
+}
 
-void Wander(SimMeter& m)
-{
+void Wander(SimMeter& m) {
     m.loadU = Clamp(m.loadU + 0.002 * Uniform(m), 0.97, 1.03);
     m.loadI = Clamp(m.loadI * (1.0 + 0.02 * Uniform(m)), 0.15, 0.95);
     m.phi = Clamp(m.phi + 0.01 * Uniform(m), 0.15, 0.55);
@@ -76,20 +78,17 @@ void Wander(SimMeter& m)
 
 // ---- measurands ------------------------------------------------------------------------
 
-double SecondaryVoltage(const SimMeter& m)
-{
+double SecondaryVoltage(const SimMeter& m) {
     const double u = StoredValue(int16_t(m.config[502 - kConfigFirst]), int8_t(CfgByte(m, 39)));
     return u > 0 ? u : m.maxU;
 }
 
-double SecondaryCurrent(const SimMeter& m)
-{
+double SecondaryCurrent(const SimMeter& m) {
     const double i = StoredValue(int16_t(m.config[504 - kConfigFirst]), int8_t(CfgByte(m, 41)));
     return i > 0 ? i : m.maxI / 100.0;
 }
 
-void Compute(SimMeter& m, double dtSeconds)
-{
+void Compute(SimMeter& m, double dtSeconds) {
     float* v = m.meas;
     std::fill(v, v + 36, 0.0f);
     const int code = SimSystemCode(m);
@@ -132,7 +131,8 @@ void Compute(SimMeter& m, double dtSeconds)
         if (m.zrm3 && (CfgByte(m, 108) & 0x40)) { // current unbalance instead of neutral current
             const double mean = (cur[0] + cur[1] + cur[2]) / 3.0;
             double dev = 0;
-            for (double c : cur) dev = std::max(dev, std::fabs(c - mean));
+            for (double c : cur)
+                dev = std::max(dev, std::fabs(c - mean));
             v[15] = float(dev / mean * 100.0);
         } else {
             const double re = cur[0] - 0.5 * cur[1] - 0.5 * cur[2];
@@ -178,10 +178,11 @@ void Compute(SimMeter& m, double dtSeconds)
     if (!m.zrm3) std::fill(v + 33, v + 36, 0.0f);
 }
 
-void Extremes(SimMeter& m)
-{
-    for (int k = 0; k < 28; ++k) m.maxima[k] = std::max(m.maxima[k], m.meas[k]);
-    for (int k = 0; k < 7; ++k) m.minU[k] = std::min(m.minU[k], m.meas[k]);
+void Extremes(SimMeter& m) {
+    for (int k = 0; k < 28; ++k)
+        m.maxima[k] = std::max(m.maxima[k], m.meas[k]);
+    for (int k = 0; k < 7; ++k)
+        m.minU[k] = std::min(m.minU[k], m.meas[k]);
     m.pfMin[0] = std::min(m.pfMin[0], m.meas[32]);
     m.fMax = std::max(m.fMax, m.meas[28]);
     m.fMin = std::min(m.fMin, m.meas[28]);
@@ -190,8 +191,7 @@ void Extremes(SimMeter& m)
 
 // ---- energy ----------------------------------------------------------------------------
 
-void Integrate(SimMeter& m, double dtSeconds)
-{
+void Integrate(SimMeter& m, double dtSeconds) {
     const double unit = Pow10(m.meterScale) * 3600.0; // watt-seconds per count
     const bool tariff2 = (m.devStatus & 0x0004) == 0;
     const double p = m.meas[19], q = m.meas[23];
@@ -205,8 +205,7 @@ void Integrate(SimMeter& m, double dtSeconds)
 
 // ---- harmonics ---------------------------------------------------------------------------
 
-void Harmonics(SimMeter& m)
-{
+void Harmonics(SimMeter& m) {
     // Typical spectra in tenths of a percent, orders 2..15.
     static const int baseU[14] = {2, 14, 1, 24, 1, 11, 1, 4, 1, 8, 1, 5, 1, 2};
     static const int baseI[14] = {6, 42, 3, 78, 2, 36, 2, 12, 1, 21, 1, 14, 1, 6};
@@ -230,8 +229,10 @@ void Harmonics(SimMeter& m)
     }
     if (NetClass(SimSystemCode(m)) == 2) {
         double mean = 0, dev = 0;
-        for (int p = 0; p < 3; ++p) mean += m.meas[1 + p] / 3.0;
-        for (int p = 0; p < 3; ++p) dev = std::max(dev, std::fabs(m.meas[1 + p] - mean));
+        for (int p = 0; p < 3; ++p)
+            mean += m.meas[1 + p] / 3.0;
+        for (int p = 0; p < 3; ++p)
+            dev = std::max(dev, std::fabs(m.meas[1 + p] - mean));
         m.unbU = mean > 0 ? uint16_t(dev / mean * 1000.0 + 0.5) : 0;
     } else {
         m.unbU = 0;
@@ -242,8 +243,7 @@ void Harmonics(SimMeter& m)
 // ---- mean values and the logger ------------------------------------------------------
 
 // Value of a mean-value measurand code in base units; 0 where the code means nothing.
-double CodeValue(const SimMeter& m, int code)
-{
+double CodeValue(const SimMeter& m, int code) {
     const float* v = m.meas;
     const bool single = NetClass(SimSystemCode(m)) == 0;
     if (code <= 2) return single && code == 0 ? v[0] : v[1 + code];
@@ -272,8 +272,7 @@ double CodeValue(const SimMeter& m, int code)
     return 0.0;
 }
 
-void Sample(const SimMeter& m, double out[14])
-{
+void Sample(const SimMeter& m, double out[14]) {
     const double p = m.meas[19], q = m.meas[23];
     out[0] = std::max(0.0, p);
     out[1] = std::max(0.0, -p);
@@ -287,8 +286,7 @@ void Sample(const SimMeter& m, double out[14])
 }
 
 // The values one logger record holds, in channel order.
-QVector<float> LogRecord(const SimMeter& m, const float means[14])
-{
+QVector<float> LogRecord(const SimMeter& m, const float means[14]) {
     QVector<float> rec;
     const uint16_t bits = m.config[539 - kConfigFirst];
     if (!m.zrm3) {
@@ -306,11 +304,12 @@ QVector<float> LogRecord(const SimMeter& m, const float means[14])
     return rec;
 }
 
-int LogCap(int channels) { return channels > 0 ? kLogCapacity / channels * channels : 0; }
+int LogCap(int channels) {
+    return channels > 0 ? kLogCapacity / channels * channels : 0;
+}
 
 // What the logger records, so that a change of the channel set can be told.
-QByteArray LogSignature(const SimMeter& m)
-{
+QByteArray LogSignature(const SimMeter& m) {
     QByteArray sig;
     sig += char(m.config[539 - kConfigFirst] >> 8);
     if (m.zrm3) {
@@ -321,8 +320,7 @@ QByteArray LogSignature(const SimMeter& m)
     return sig;
 }
 
-void LogAppend(SimMeter& m, const QVector<float>& rec)
-{
+void LogAppend(SimMeter& m, const QVector<float>& rec) {
     const int n = int(rec.size());
     if (n == 0 || n != m.logChannels) return;
     const int cap = LogCap(n);
@@ -331,15 +329,15 @@ void LogAppend(SimMeter& m, const QVector<float>& rec)
             m.logFlags |= 0x0100;
             return;
         }
-        for (int k = 0; k < n; ++k) m.logMem.pop_front();
+        for (int k = 0; k < n; ++k)
+            m.logMem.pop_front();
         for (uint16_t& g : m.logGaps)
             g = g > 2 * n + kLogFirst ? uint16_t(g - 2 * n) : 0;
     }
     m.logMem.insert(m.logMem.end(), rec.begin(), rec.end());
 }
 
-void LogClear(SimMeter& m)
-{
+void LogClear(SimMeter& m) {
     m.logMem.clear();
     m.logFlags = 0;
     std::fill(std::begin(m.logGaps), std::end(m.logGaps), 0);
@@ -347,15 +345,15 @@ void LogClear(SimMeter& m)
     m.logSignature = LogSignature(m);
 }
 
-void CloseInterval(SimMeter& m)
-{
+void CloseInterval(SimMeter& m) {
     float means[14];
     for (int k = 0; k < 14; ++k) {
         means[k] = m.runSamples ? float(m.runSum[k] / m.runSamples) : m.running[k];
         m.meanMax[k] = std::max(m.meanMax[k], means[k]);
         m.meanMin[k] = std::min(m.meanMin[k], means[k]);
     }
-    for (int i = 3; i > 0; --i) std::copy(m.previous[i - 1], m.previous[i - 1] + 5, m.previous[i]);
+    for (int i = 3; i > 0; --i)
+        std::copy(m.previous[i - 1], m.previous[i - 1] + 5, m.previous[i]);
     std::copy(means, means + 5, m.previous[0]);
     std::copy(means + 5, means + 14, m.freePrevious);
     LogAppend(m, LogRecord(m, means));
@@ -363,25 +361,26 @@ void CloseInterval(SimMeter& m)
     m.runSamples = 0;
 }
 
-void Means(SimMeter& m, int64_t nowMs)
-{
+void Means(SimMeter& m, int64_t nowMs) {
     const int64_t length = int64_t(IntervalMinutes(m)) * 60000;
     if (nowMs - m.intervalStartMs >= length) {
         // Intervals nobody watched repeat the last one, up to what the logger can take.
         int64_t passed = (nowMs - m.intervalStartMs) / length;
         CloseInterval(m);
-        for (int64_t k = 1; k < std::min<int64_t>(passed, kLogCapacity); ++k) CloseInterval(m);
+        for (int64_t k = 1; k < std::min<int64_t>(passed, kLogCapacity); ++k)
+            CloseInterval(m);
         m.intervalStartMs += passed * length;
     }
     double sample[14];
     Sample(m, sample);
-    for (int k = 0; k < 14; ++k) m.runSum[k] += sample[k];
+    for (int k = 0; k < 14; ++k)
+        m.runSum[k] += sample[k];
     ++m.runSamples;
-    for (int k = 0; k < 14; ++k) m.running[k] = float(m.runSum[k] / m.runSamples);
+    for (int k = 0; k < 14; ++k)
+        m.running[k] = float(m.runSum[k] / m.runSamples);
 }
 
-float Trend(const SimMeter& m, int k, int64_t nowMs)
-{
+float Trend(const SimMeter& m, int k, int64_t nowMs) {
     // The value the running interval will end with if the present load stays.
     const double length = IntervalMinutes(m) * 60000.0;
     const double done = Clamp((nowMs - m.intervalStartMs) / length, 0.0, 1.0);
@@ -399,8 +398,7 @@ uint16_t FloatReg(float f, int half) // half 0: low 16 bits, 1: high 16 bits
     return half == 0 ? uint16_t(bits & 0xFFFF) : uint16_t(bits >> 16);
 }
 
-float MinMaxValue(const SimMeter& m, int k)
-{
+float MinMaxValue(const SimMeter& m, int k) {
     if (k < 28) return m.maxima[k];
     if (k < 35) return m.minU[k - 28];
     if (k < 39) return m.pfMin[k - 35];
@@ -409,8 +407,7 @@ float MinMaxValue(const SimMeter& m, int k)
     return m.uneMax;
 }
 
-float PowerIntValue(const SimMeter& m, int k)
-{
+float PowerIntValue(const SimMeter& m, int k) {
     // Base model: running interval, preceding interval, maxima. ZRM3: running interval
     // and the four preceding ones; each group holds the five power quantities.
     const int group = k / 5, q = k % 5;
@@ -419,8 +416,7 @@ float PowerIntValue(const SimMeter& m, int k)
     return m.previous[group - 1][q];
 }
 
-uint16_t LiveReg(const SimMeter& m, int reg, int64_t nowMs)
-{
+uint16_t LiveReg(const SimMeter& m, int reg, int64_t nowMs) {
     auto f32 = [&](int base, auto value) { return FloatReg(value((reg - base) / 2), (reg - base) % 2); };
     if (reg >= 99 && reg <= 170) return f32(99, [&](int k) { return m.meas[k]; });
     if (reg >= 171 && reg <= 180) return f32(171, [&](int k) { return Trend(m, k, nowMs); });
@@ -475,30 +471,31 @@ struct Area {
     int first, last;
 };
 
-const Area kBaseAreas[] = {{99, 164}, {199, 272}, {299, 319}, {349, 378}, {399, 431},
-                           {499, 539}, {949, 969}, {kLogFirst, kLogFirst + 2 * kLogCapacity - 1}};
-const Area kZrm3Areas[] = {{99, 189},  {199, 282}, {299, 398}, {399, 431}, {499, 573}, {599, 789},
+const Area kBaseAreas[] = {{99, 164},  {199, 272}, {299, 319}, {349, 378},
+                           {399, 431}, {499, 539}, {949, 969}, {kLogFirst, kLogFirst + 2 * kLogCapacity - 1}};
+const Area kZrm3Areas[] = {{99, 189},  {199, 282}, {299, 398},
+                           {399, 431}, {499, 573}, {599, 789},
                            {799, 874}, {949, 969}, {kLogFirst, kLogFirst + 2 * kLogCapacity - 1}};
 const Area kBaseWritable[] = {{299, 314}, {399, 399}, {419, 419}, {429, 431}, {499, 539}, {969, 969}};
 const Area kZrm3Writable[] = {{299, 314}, {399, 399}, {419, 419}, {429, 431}, {499, 573}, {969, 969}};
 
-template <size_t N>
-bool Inside(const Area (&areas)[N], int start, int count)
-{
+template <size_t N> bool Inside(const Area (&areas)[N], int start, int count) {
     for (const Area& a : areas)
         if (start >= a.first && start + count - 1 <= a.last) return true;
     return false;
 }
 
-bool Touches(int start, int count, int first, int last) { return start <= last && start + count - 1 >= first; }
+bool Touches(int start, int count, int first, int last) {
+    return start <= last && start + count - 1 >= first;
+}
 
 // ---- reset commands --------------------------------------------------------------------------
 
-void ResetMinMax(SimMeter& m, uint16_t bits)
-{
+void ResetMinMax(SimMeter& m, uint16_t bits) {
     // Bits 0-7 and 13: groups of extremes; bits 8-12: harmonic maxima.
     auto resetMax = [&](int from, int to) {
-        for (int k = from; k <= to; ++k) m.maxima[k] = m.meas[k];
+        for (int k = from; k <= to; ++k)
+            m.maxima[k] = m.meas[k];
     };
     if (bits & 0x0001) resetMax(0, 6);
     if (bits & 0x0002) resetMax(7, 10);
@@ -507,7 +504,8 @@ void ResetMinMax(SimMeter& m, uint16_t bits)
     if (bits & 0x0010) resetMax(20, 23);
     if (bits & 0x0020) resetMax(24, 27);
     if (bits & 0x0040)
-        for (int k = 0; k < 7; ++k) m.minU[k] = m.meas[k];
+        for (int k = 0; k < 7; ++k)
+            m.minU[k] = m.meas[k];
     if (bits & 0x0080) {
         m.pfMin[0] = m.meas[32];
         std::fill(m.pfMin + 1, m.pfMin + 4, 1.0f);
@@ -521,16 +519,14 @@ void ResetMinMax(SimMeter& m, uint16_t bits)
     if (bits & 0x2000) m.uneMax = m.meas[35];
 }
 
-void ResetMeans(SimMeter& m, uint16_t minima, uint16_t maxima)
-{
+void ResetMeans(SimMeter& m, uint16_t minima, uint16_t maxima) {
     for (int k = 0; k < 14; ++k) {
         if (minima & (1 << k)) m.meanMin[k] = m.running[k];
         if (maxima & (1 << k)) m.meanMax[k] = m.running[k];
     }
 }
 
-void ApplyDevStatus(SimMeter& m, uint16_t v)
-{
+void ApplyDevStatus(SimMeter& m, uint16_t v) {
     uint16_t s = m.devStatus;
     if (v & 0x0800) s = (v & 0x0400) ? (s | 0x0004) : (s & ~0x0004);
     // Simulation commands switch an output only when it has no function of its own.
@@ -539,8 +535,7 @@ void ApplyDevStatus(SimMeter& m, uint16_t v)
     m.devStatus = uint16_t(s);
 }
 
-int Command(SimMeter& m, uint16_t v, int64_t nowMs)
-{
+int Command(SimMeter& m, uint16_t v, int64_t nowMs) {
     if (v == 3) {
         LogClear(m);
         return 0;
@@ -554,8 +549,7 @@ int Command(SimMeter& m, uint16_t v, int64_t nowMs)
     return kExIllegalValue;
 }
 
-void Prefill(SimMeter& m, int records)
-{
+void Prefill(SimMeter& m, int records) {
     // A day's load curve, oldest record first, so the logger holds something plausible.
     m.logChannels = SimLogChannelCount(m);
     m.logSignature = LogSignature(m);
@@ -565,7 +559,8 @@ void Prefill(SimMeter& m, int records)
     const int perDay = std::max(1, 1440 / IntervalMinutes(m));
     for (int r = 0; r < records; ++r) {
         const double f = 0.75 + 0.25 * std::sin(6.283185307 * r / perDay) + 0.02 * Uniform(m);
-        for (int k = 0; k < 14; ++k) means[k] = float(now[k] * (k < 5 ? f : 1.0));
+        for (int k = 0; k < 14; ++k)
+            means[k] = float(now[k] * (k < 5 ? f : 1.0));
         LogAppend(m, LogRecord(m, means));
     }
 }
@@ -574,32 +569,32 @@ void Prefill(SimMeter& m, int records)
 
 // ---- public --------------------------------------------------------------------------------
 
-int SimSystemCode(const SimMeter& m) { return CfgByte(m, 101) & 0x1F; }
+int SimSystemCode(const SimMeter& m) {
+    return CfgByte(m, 101) & 0x1F;
+}
 
-uint16_t SimConfigReg(const SimMeter& m, int reg) { return m.config[reg - kConfigFirst]; }
+uint16_t SimConfigReg(const SimMeter& m, int reg) {
+    return m.config[reg - kConfigFirst];
+}
 
-double SimVtRatio(const SimMeter& m)
-{
+double SimVtRatio(const SimMeter& m) {
     const double prim = StoredValue(int16_t(m.config[501 - kConfigFirst]), int8_t(CfgByte(m, 38)));
     const double sec = StoredValue(int16_t(m.config[502 - kConfigFirst]), int8_t(CfgByte(m, 39)));
     return prim > 0 && sec > 0 ? prim / sec : 1.0;
 }
 
-double SimCtRatio(const SimMeter& m)
-{
+double SimCtRatio(const SimMeter& m) {
     const double prim = StoredValue(int16_t(m.config[503 - kConfigFirst]), int8_t(CfgByte(m, 40)));
     const double sec = StoredValue(int16_t(m.config[504 - kConfigFirst]), int8_t(CfgByte(m, 41)));
     return prim > 0 && sec > 0 ? prim / sec : 1.0;
 }
 
-int SimLogChannelCount(const SimMeter& m)
-{
+int SimLogChannelCount(const SimMeter& m) {
     const float zero[14] = {};
     return int(LogRecord(m, zero).size());
 }
 
-void SimEncodeRatio(double value, bool current, bool secondary, int16_t& mant, int8_t& exp)
-{
+void SimEncodeRatio(double value, bool current, bool secondary, int16_t& mant, int8_t& exp) {
     // Three significant digits with a decimal exponent, as the meter keeps them.
     if (!current && secondary) {
         mant = int16_t(value);
@@ -626,8 +621,7 @@ void SimEncodeRatio(double value, bool current, bool secondary, int16_t& mant, i
     exp = int8_t(e);
 }
 
-void SimMeterInit(SimMeter& m, const SimMeterSetup& s, int64_t nowMs)
-{
+void SimMeterInit(SimMeter& m, const SimMeterSetup& s, int64_t nowMs) {
     m = SimMeter();
     m.address = s.address;
     m.zrm3 = s.zrm3;
@@ -656,7 +650,8 @@ void SimMeterInit(SimMeter& m, const SimMeterSetup& s, int64_t nowMs)
     SetCfgByte(m, 42, uint8_t(s.address == 255 ? 1 : s.address));
     SetCfgByte(m, 43, 3 + 8 * 1); // 9600 baud, even parity
     const QByteArray text = QStringLiteral("Simulated meter %1").arg(s.address).toLatin1();
-    for (int i = 0; i < 48; ++i) SetCfgByte(m, 44 + i, i < text.size() ? uint8_t(text[i]) : 0);
+    for (int i = 0; i < 48; ++i)
+        SetCfgByte(m, 44 + i, i < text.size() ? uint8_t(text[i]) : 0);
     SetCfgByte(m, 100, 8);
     SetCfgByte(m, 101, uint8_t(s.system & 0x1F));
     SetCfgByte(m, 102, 0);
@@ -689,8 +684,10 @@ void SimMeterInit(SimMeter& m, const SimMeterSetup& s, int64_t nowMs)
     Compute(m, 0);
     Harmonics(m);
     // Extremes as if the meter had been running for a while.
-    for (int k = 0; k < 28; ++k) m.maxima[k] = m.meas[k] * 1.12f;
-    for (int k = 0; k < 7; ++k) m.minU[k] = m.meas[k] * 0.95f;
+    for (int k = 0; k < 28; ++k)
+        m.maxima[k] = m.meas[k] * 1.12f;
+    for (int k = 0; k < 7; ++k)
+        m.minU[k] = m.meas[k] * 0.95f;
     std::fill(m.pfMin, m.pfMin + 4, 1.0f);
     m.pfMin[0] = m.meas[32] * 0.96f;
     m.fMax = m.meas[28] + 0.06f;
@@ -715,8 +712,7 @@ void SimMeterInit(SimMeter& m, const SimMeterSetup& s, int64_t nowMs)
             m.logGaps[marker++] = uint16_t(kLogFirst + 2 * (records - 1 - r) * m.logChannels + 1);
 }
 
-void SimMeterTick(SimMeter& m, int64_t nowMs)
-{
+void SimMeterTick(SimMeter& m, int64_t nowMs) {
     const double dt = std::max<int64_t>(0, nowMs - m.lastMs) / 1000.0;
     m.lastMs = std::max(m.lastMs, nowMs);
     Wander(m);
@@ -727,20 +723,19 @@ void SimMeterTick(SimMeter& m, int64_t nowMs)
     Means(m, nowMs);
 }
 
-int SimMeterRead(SimMeter& m, int start, int count, QVector<uint16_t>& out, int64_t nowMs)
-{
+int SimMeterRead(SimMeter& m, int start, int count, QVector<uint16_t>& out, int64_t nowMs) {
     if (count < 1 || count > 125) return kExIllegalValue;
     if (m.zrm3 ? !Inside(kZrm3Areas, start, count) : !Inside(kBaseAreas, start, count))
         return kExIllegalAddress;
     // Live values move between reads; identification and configuration do not need it.
     if (start < 399 || start > 574) SimMeterTick(m, nowMs);
     out.resize(count);
-    for (int k = 0; k < count; ++k) out[k] = LiveReg(m, start + k, nowMs);
+    for (int k = 0; k < count; ++k)
+        out[k] = LiveReg(m, start + k, nowMs);
     return 0;
 }
 
-int SimMeterWrite(SimMeter& m, int start, const QVector<uint16_t>& values, int64_t nowMs)
-{
+int SimMeterWrite(SimMeter& m, int start, const QVector<uint16_t>& values, int64_t nowMs) {
     const int count = int(values.size());
     if (count < 1 || count > 123) return kExIllegalValue;
     if (m.zrm3 ? !Inside(kZrm3Writable, start, count) : !Inside(kBaseWritable, start, count))
@@ -752,7 +747,8 @@ int SimMeterWrite(SimMeter& m, int start, const QVector<uint16_t>& values, int64
         for (int reg = std::max(start, 299); reg <= std::min(start + count - 1, 314); ++reg) {
             const int k = (reg - 299) / 2;
             uint32_t c = uint32_t(m.energy[k]);
-            c = (reg - 299) % 2 == 0 ? (c & 0xFFFF0000u) | value(reg) : (c & 0xFFFFu) | (uint32_t(value(reg)) << 16);
+            c = (reg - 299) % 2 == 0 ? (c & 0xFFFF0000u) | value(reg)
+                                     : (c & 0xFFFFu) | (uint32_t(value(reg)) << 16);
             m.energy[k] = c;
         }
     }
@@ -765,7 +761,8 @@ int SimMeterWrite(SimMeter& m, int start, const QVector<uint16_t>& values, int64
     const uint16_t meanMax = Touches(start, count, 431, 431) ? value(431) : 0;
     ResetMeans(m, meanMin, meanMax);
     if (start >= kConfigFirst && start < kConfigFirst + kConfigCount) {
-        for (int reg = start; reg < start + count; ++reg) CfgReg(m, reg) = value(reg);
+        for (int reg = start; reg < start + count; ++reg)
+            CfgReg(m, reg) = value(reg);
         // A changed channel set re-arranges the logger: what it held no longer fits.
         if (LogSignature(m) != m.logSignature) LogClear(m);
         const int address = CfgByte(m, 42);

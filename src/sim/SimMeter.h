@@ -3,12 +3,12 @@
 // link code, so a mistake there cannot be mirrored here.
 #pragma once
 
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QVector>
 #include <cstdint>
 #include <deque>
-#include <QByteArray>
-#include <QString>
-#include <QList>
-#include <QVector>
 
 // Modbus exception codes the meter answers with.
 constexpr int kExIllegalFunction = 1;
@@ -26,8 +26,8 @@ struct SimMeterSetup {
     int address = 255;
     bool zrm3 = true;
     int fw = 412, ext = 121;
-    int ratedI = 5;     // amperes: 1 or 5
-    int maxU = 500;     // volts
+    int ratedI = 5; // amperes: 1 or 5
+    int maxU = 500; // volts
     int system = 4;
     double vtPrim = 400, vtSec = 400;
     double ctPrim = 100, ctSec = 5;
@@ -53,8 +53,8 @@ struct SimMeter {
     // Mean values: five power quantities (Pinc, Pout, Qind, Qcap, S) and nine free ones.
     double runSum[14] = {};
     int runSamples = 0;
-    float running[14] = {};     // mean of the running interval so far
-    float previous[4][5] = {};  // the four preceding intervals of the power quantities
+    float running[14] = {};    // mean of the running interval so far
+    float previous[4][5] = {}; // the four preceding intervals of the power quantities
     float freePrevious[9] = {};
     float meanMax[14] = {}, meanMin[14] = {};
     int64_t intervalStartMs = 0;

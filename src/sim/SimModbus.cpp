@@ -6,25 +6,23 @@
 std::vector<SimMeter> SimMeters;
 QList<SimFault> SimFaults;
 
-uint16_t SimCrc(const char* data, int len)
-{
+uint16_t SimCrc(const char* data, int len) {
     uint16_t crc = 0xFFFF;
     for (int i = 0; i < len; ++i) {
         crc ^= uint8_t(data[i]);
-        for (int b = 0; b < 8; ++b) crc = (crc & 1) ? uint16_t((crc >> 1) ^ 0xA001) : uint16_t(crc >> 1);
+        for (int b = 0; b < 8; ++b)
+            crc = (crc & 1) ? uint16_t((crc >> 1) ^ 0xA001) : uint16_t(crc >> 1);
     }
     return crc;
 }
 
-void SimAppendCrc(QByteArray& frame)
-{
+void SimAppendCrc(QByteArray& frame) {
     const uint16_t crc = SimCrc(frame.constData(), int(frame.size()));
     frame.append(char(crc & 0xFF));
     frame.append(char(crc >> 8));
 }
 
-int SimRtuRequestLength(const QByteArray& buf)
-{
+int SimRtuRequestLength(const QByteArray& buf) {
     if (buf.size() < 2) return 0;
     switch (uint8_t(buf[1])) {
     case 3:
@@ -37,8 +35,7 @@ int SimRtuRequestLength(const QByteArray& buf)
     }
 }
 
-SimMeter* SimFindMeter(int address)
-{
+SimMeter* SimFindMeter(int address) {
     for (SimMeter& m : SimMeters)
         if (m.address == address) return &m;
     return nullptr;
@@ -46,33 +43,33 @@ SimMeter* SimFindMeter(int address)
 
 namespace {
 
-QByteArray Exception(uint8_t function, int code)
-{
+QByteArray Exception(uint8_t function, int code) {
     QByteArray r;
     r.append(char(function | 0x80));
     r.append(char(code));
     return r;
 }
 
-int Word(const QByteArray& pdu, int at) { return (uint8_t(pdu[at]) << 8) | uint8_t(pdu[at + 1]); }
+int Word(const QByteArray& pdu, int at) {
+    return (uint8_t(pdu[at]) << 8) | uint8_t(pdu[at + 1]);
+}
 
 // Decodes a function-16 PDU; returns an exception code when it is malformed.
-int WriteRequest(const QByteArray& pdu, int& start, QVector<uint16_t>& values)
-{
+int WriteRequest(const QByteArray& pdu, int& start, QVector<uint16_t>& values) {
     if (pdu.size() < 6) return kExIllegalValue;
     start = Word(pdu, 1);
     const int count = Word(pdu, 3);
     const int bytes = uint8_t(pdu[5]);
     if (count < 1 || count > 123 || bytes != 2 * count || pdu.size() != 6 + bytes) return kExIllegalValue;
     values.resize(count);
-    for (int k = 0; k < count; ++k) values[k] = uint16_t(Word(pdu, 6 + 2 * k));
+    for (int k = 0; k < count; ++k)
+        values[k] = uint16_t(Word(pdu, 6 + 2 * k));
     return 0;
 }
 
 } // namespace
 
-QByteArray SimAnswerPdu(SimMeter& m, const QByteArray& pdu, int64_t nowMs)
-{
+QByteArray SimAnswerPdu(SimMeter& m, const QByteArray& pdu, int64_t nowMs) {
     if (pdu.isEmpty()) return {};
     const uint8_t function = uint8_t(pdu[0]);
     if (function == 3) {
@@ -105,13 +102,13 @@ QByteArray SimAnswerPdu(SimMeter& m, const QByteArray& pdu, int64_t nowMs)
     return Exception(function, kExIllegalFunction);
 }
 
-void SimBroadcastPdu(const QByteArray& pdu, int64_t nowMs)
-{
+void SimBroadcastPdu(const QByteArray& pdu, int64_t nowMs) {
     if (pdu.isEmpty() || uint8_t(pdu[0]) != 16) return;
     int start = 0;
     QVector<uint16_t> values;
     if (WriteRequest(pdu, start, values)) return;
-    for (SimMeter& m : SimMeters) SimMeterWrite(m, start, values, nowMs);
+    for (SimMeter& m : SimMeters)
+        SimMeterWrite(m, start, values, nowMs);
 }
 
 // ---- faults ------------------------------------------------------------------------------------
@@ -133,8 +130,7 @@ const char* const kSimFaultHelp =
     "  Examples: --fault silence:3   --fault exception:11@5   stdin: \"fault late:700\"\n"
     "  stdin \"fault clear\" forgets every pending fault.\n";
 
-bool SimParseFault(const QString& spec, SimFault& fault, QString& error)
-{
+bool SimParseFault(const QString& spec, SimFault& fault, QString& error) {
     QString text = spec.trimmed();
     fault = SimFault();
     const int at = int(text.indexOf('@'));
@@ -156,10 +152,14 @@ bool SimParseFault(const QString& spec, SimFault& fault, QString& error)
         const char* name;
         FaultKind kind;
         bool param;
-    } kinds[] = {{"silence", FaultKind::Silence, false},    {"short", FaultKind::Short, false},
-                 {"badcrc", FaultKind::BadCrc, false},      {"exception", FaultKind::Exception, true},
-                 {"otherunit", FaultKind::OtherUnit, false}, {"late", FaultKind::Late, true},
-                 {"garbage", FaultKind::Garbage, false},    {"split", FaultKind::Split, false},
+    } kinds[] = {{"silence", FaultKind::Silence, false},
+                 {"short", FaultKind::Short, false},
+                 {"badcrc", FaultKind::BadCrc, false},
+                 {"exception", FaultKind::Exception, true},
+                 {"otherunit", FaultKind::OtherUnit, false},
+                 {"late", FaultKind::Late, true},
+                 {"garbage", FaultKind::Garbage, false},
+                 {"split", FaultKind::Split, false},
                  {"drop", FaultKind::Drop, false}};
     int next = 1;
     bool known = false;
@@ -193,14 +193,13 @@ bool SimParseFault(const QString& spec, SimFault& fault, QString& error)
     return true;
 }
 
-bool SimTakeFault(int address, SimFault& fault)
-{
+bool SimTakeFault(int address, SimFault& fault) {
     for (int i = 0; i < SimFaults.size(); ++i) {
         SimFault& f = SimFaults[i];
         if (f.address >= 0 && f.address != address) continue;
         fault = f;
-        static const char* const names[] = {"silence", "short", "badcrc", "exception", "otherunit",
-                                            "late", "garbage", "split", "drop"};
+        static const char* const names[] = {"silence", "short",   "badcrc", "exception", "otherunit",
+                                            "late",    "garbage", "split",  "drop"};
         std::fprintf(stderr, "zaro-sim: fault %s applied to a request for %d\n", names[int(f.kind)], address);
         if (--f.count <= 0) SimFaults.removeAt(i);
         return true;

@@ -18,15 +18,13 @@
 SimTiming SimTime;
 void (*SimPollCommands)() = [] {};
 
-int64_t SimNowMs()
-{
+int64_t SimNowMs() {
     static QElapsedTimer clock;
     if (!clock.isValid()) clock.start();
     return clock.elapsed();
 }
 
-void SimTrace(const char* what, const QByteArray& frame)
-{
+void SimTrace(const char* what, const QByteArray& frame) {
     if (SimTime.verbose) std::fprintf(stderr, "zaro-sim: %s %s\n", what, frame.toHex(' ').constData());
 }
 
@@ -49,11 +47,12 @@ QByteArray inbuf;
 int64_t frameStartMs = 0;
 QList<Outgoing> outgoing;
 
-double ByteMs() { return SimTime.baud > 0 ? 11000.0 / SimTime.baud : 0.0; }
+double ByteMs() {
+    return SimTime.baud > 0 ? 11000.0 / SimTime.baud : 0.0;
+}
 
 // Writes what is due of every queued reply; paced replies leave byte by byte.
-void Pump()
-{
+void Pump() {
     const int64_t now = SimNowMs();
     for (int i = 0; i < outgoing.size();) {
         Outgoing& o = outgoing[i];
@@ -74,15 +73,13 @@ void Pump()
         pumpTimer->start();
 }
 
-void Queue(const QByteArray& data, int64_t startMs)
-{
+void Queue(const QByteArray& data, int64_t startMs) {
     SimTrace("reply", data);
     outgoing.append(Outgoing{data, 0, startMs});
     Pump();
 }
 
-void Respond(const QByteArray& request)
-{
+void Respond(const QByteArray& request) {
     const int address = uint8_t(request[0]);
     const int64_t now = SimNowMs();
     const QByteArray pdu = request.mid(1, request.size() - 3);
@@ -124,7 +121,8 @@ void Respond(const QByteArray& request)
             start += fault.param;
             break;
         case FaultKind::Garbage:
-            for (char& c : reply) c = char(QRandomGenerator::global()->bounded(256));
+            for (char& c : reply)
+                c = char(QRandomGenerator::global()->bounded(256));
             break;
         case FaultKind::Split:
             Queue(reply.left(reply.size() / 2), start);
@@ -139,8 +137,7 @@ void Respond(const QByteArray& request)
 
 // Takes every complete frame from the front of the buffer. A frame whose CRC does not
 // match loses its first byte, so a request behind line noise is still found.
-void Parse(bool gapSeen)
-{
+void Parse(bool gapSeen) {
     while (!inbuf.isEmpty()) {
         int len = SimRtuRequestLength(inbuf);
         if (len == -1) len = gapSeen ? int(inbuf.size()) : 0; // unknown function: up to the gap
@@ -149,8 +146,10 @@ void Parse(bool gapSeen)
             return;
         }
         if (inbuf.size() < len) {
-            if (gapSeen) inbuf.remove(0, 1); // the gap ended it short: look for a later start
-            else return;
+            if (gapSeen)
+                inbuf.remove(0, 1); // the gap ended it short: look for a later start
+            else
+                return;
             continue;
         }
         const QByteArray frame = inbuf.left(len);
@@ -166,8 +165,7 @@ void Parse(bool gapSeen)
     }
 }
 
-void OnReadable()
-{
+void OnReadable() {
     char buf[512];
     const ssize_t n = ::read(masterFd, buf, sizeof buf);
     if (n <= 0) return; // EIO while no client is attached cannot happen: we hold the slave
@@ -179,12 +177,12 @@ void OnReadable()
 
 } // namespace
 
-bool SimSerialStart(bool bus, const QString& linkPath, QString& ptyPath, QString& error)
-{
+bool SimSerialStart(bool bus, const QString& linkPath, QString& ptyPath, QString& error) {
     busMode = bus;
     masterFd = posix_openpt(O_RDWR | O_NOCTTY);
     if (masterFd < 0 || grantpt(masterFd) != 0 || unlockpt(masterFd) != 0) {
-        error = QStringLiteral("cannot create a pseudo-terminal: %1").arg(QString::fromLocal8Bit(strerror(errno)));
+        error = QStringLiteral("cannot create a pseudo-terminal: %1")
+                    .arg(QString::fromLocal8Bit(strerror(errno)));
         return false;
     }
     ptyPath = QString::fromLocal8Bit(ptsname(masterFd));
@@ -201,7 +199,8 @@ bool SimSerialStart(bool bus, const QString& linkPath, QString& ptyPath, QString
     if (!linkPath.isEmpty()) {
         ::unlink(linkPath.toLocal8Bit().constData());
         if (::symlink(ptsname(masterFd), linkPath.toLocal8Bit().constData()) != 0) {
-            error = QStringLiteral("cannot create the link %1: %2").arg(linkPath, QString::fromLocal8Bit(strerror(errno)));
+            error = QStringLiteral("cannot create the link %1: %2")
+                        .arg(linkPath, QString::fromLocal8Bit(strerror(errno)));
             return false;
         }
         linkName = linkPath;
@@ -219,8 +218,7 @@ bool SimSerialStart(bool bus, const QString& linkPath, QString& ptyPath, QString
     return true;
 }
 
-void SimSerialStop()
-{
+void SimSerialStop() {
     if (!linkName.isEmpty()) ::unlink(linkName.toLocal8Bit().constData());
     linkName.clear();
 }

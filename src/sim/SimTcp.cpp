@@ -17,8 +17,7 @@ constexpr int kExGatewayTarget = 11; // gateway target device failed to respond
 QTcpServer* server = nullptr;
 bool moduleMode = false;
 
-QByteArray Mbap(const QByteArray& request, uint8_t unit, const QByteArray& pdu)
-{
+QByteArray Mbap(const QByteArray& request, uint8_t unit, const QByteArray& pdu) {
     QByteArray r = request.left(4); // transaction and protocol identifiers echoed
     const int len = int(pdu.size()) + 1;
     r.append(char(len >> 8));
@@ -28,8 +27,7 @@ QByteArray Mbap(const QByteArray& request, uint8_t unit, const QByteArray& pdu)
     return r;
 }
 
-void Send(QPointer<QTcpSocket> s, const QByteArray& data, int delayMs)
-{
+void Send(QPointer<QTcpSocket> s, const QByteArray& data, int delayMs) {
     auto go = [s, data] {
         if (!s || s->state() != QAbstractSocket::ConnectedState) return;
         SimTrace("reply", data);
@@ -43,8 +41,7 @@ void Send(QPointer<QTcpSocket> s, const QByteArray& data, int delayMs)
 }
 
 // The meter a unit reaches, or nullptr when the unit is absent.
-SimMeter* Target(int unit, uint8_t function)
-{
+SimMeter* Target(int unit, uint8_t function) {
     if (!moduleMode) return SimFindMeter(unit);
     SimMeter& own = SimMeters.front();
     if (unit == own.address) return &own;
@@ -53,8 +50,7 @@ SimMeter* Target(int unit, uint8_t function)
     return nullptr;
 }
 
-void Respond(QTcpSocket* socket, const QByteArray& request)
-{
+void Respond(QTcpSocket* socket, const QByteArray& request) {
     const int64_t now = SimNowMs();
     const uint8_t unit = uint8_t(request[6]);
     const QByteArray pdu = request.mid(7);
@@ -80,7 +76,9 @@ void Respond(QTcpSocket* socket, const QByteArray& request)
         answer.append(char(uint8_t(pdu[0]) | 0x80));
         answer.append(char(fault.param));
     }
-    QByteArray reply = Mbap(request, faulty && fault.kind == FaultKind::OtherUnit ? uint8_t(unit == 255 ? 254 : unit + 1) : unit, answer);
+    QByteArray reply = Mbap(
+        request, faulty && fault.kind == FaultKind::OtherUnit ? uint8_t(unit == 255 ? 254 : unit + 1) : unit,
+        answer);
     QPointer<QTcpSocket> s(socket);
     int delay = SimTime.turnaroundMs;
     if (faulty) {
@@ -100,7 +98,8 @@ void Respond(QTcpSocket* socket, const QByteArray& request)
             delay += fault.param;
             break;
         case FaultKind::Garbage:
-            for (char& c : reply) c = char(QRandomGenerator::global()->bounded(256));
+            for (char& c : reply)
+                c = char(QRandomGenerator::global()->bounded(256));
             break;
         case FaultKind::Split:
             Send(s, reply.left(reply.size() / 2), delay);
@@ -115,8 +114,7 @@ void Respond(QTcpSocket* socket, const QByteArray& request)
 
 std::map<QTcpSocket*, QByteArray> buffers; // requests received in part, per connection
 
-void OnReadable(QTcpSocket* socket)
-{
+void OnReadable(QTcpSocket* socket) {
     QByteArray& buf = buffers[socket];
     buf.append(socket->readAll());
     while (buf.size() >= 7 && socket->state() == QAbstractSocket::ConnectedState) {
@@ -135,8 +133,7 @@ void OnReadable(QTcpSocket* socket)
     }
 }
 
-void OnConnection()
-{
+void OnConnection() {
     while (QTcpSocket* socket = server->nextPendingConnection()) {
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] { OnReadable(socket); });
@@ -147,8 +144,7 @@ void OnConnection()
 
 } // namespace
 
-bool SimTcpStart(bool module, const QHostAddress& address, quint16 port, quint16& boundPort, QString& error)
-{
+bool SimTcpStart(bool module, const QHostAddress& address, quint16 port, quint16& boundPort, QString& error) {
     moduleMode = module;
     server = new QTcpServer;
     if (!server->listen(address, port)) {

@@ -8,8 +8,8 @@
 #include <QStringList>
 
 #include <csignal>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <poll.h>
 #include <unistd.h>
 
@@ -52,14 +52,12 @@ const char* const kUsage =
 
 char linkToRemove[4096]; // plain bytes: the signal handler may only unlink()
 
-void OnSignal(int)
-{
+void OnSignal(int) {
     if (linkToRemove[0]) ::unlink(linkToRemove);
     _exit(0);
 }
 
-bool ParseList(const QString& text, QList<int>& out)
-{
+bool ParseList(const QString& text, QList<int>& out) {
     for (const QString& part : text.split(',', Qt::SkipEmptyParts)) {
         bool ok = false;
         const int a = part.trimmed().toInt(&ok);
@@ -69,8 +67,7 @@ bool ParseList(const QString& text, QList<int>& out)
     return !out.isEmpty();
 }
 
-bool ParseRatio(const QString& text, double& prim, double& sec)
-{
+bool ParseRatio(const QString& text, double& prim, double& sec) {
     const QStringList p = text.split('/');
     bool ok1 = false, ok2 = false;
     if (p.size() == 2) {
@@ -80,14 +77,12 @@ bool ParseRatio(const QString& text, double& prim, double& sec)
     return ok1 && ok2 && prim > 0 && sec > 0 && prim < 1e7 && sec < 1e4;
 }
 
-int Usage(const QString& why)
-{
+int Usage(const QString& why) {
     std::fprintf(stderr, "zaro-sim: %s\n%s", qPrintable(why), kUsage);
     return 2;
 }
 
-void Command(const QString& line)
-{
+void Command(const QString& line) {
     const QString l = line.trimmed();
     if (l.isEmpty()) return;
     if (l == "quit") {
@@ -115,8 +110,7 @@ bool stdinOpen = true;
 bool keepRunning = false;
 
 // Reads what stdin has now without blocking; returns false at its end.
-void DrainStdin()
-{
+void DrainStdin() {
     while (stdinOpen) {
         pollfd p{STDIN_FILENO, POLLIN, 0};
         if (::poll(&p, 1, 0) <= 0) return;
@@ -138,8 +132,7 @@ void DrainStdin()
 
 QSocketNotifier* stdinNotifier = nullptr;
 
-void WatchStdin()
-{
+void WatchStdin() {
     stdinNotifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(stdinNotifier, &QSocketNotifier::activated, [] {
         DrainStdin();
@@ -150,8 +143,7 @@ void WatchStdin()
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     enum { None, Rs232, Rs485, Gateway, Module } mode = None;
@@ -198,7 +190,8 @@ int main(int argc, char** argv)
         } else if (a == "--ext") {
             if (!number(setup.ext, 0, 32767)) return Usage("bad --ext");
         } else if (a == "--rated-i") {
-            if (!number(setup.ratedI, 1, 5) || (setup.ratedI != 1 && setup.ratedI != 5)) return Usage("--rated-i is 1 or 5");
+            if (!number(setup.ratedI, 1, 5) || (setup.ratedI != 1 && setup.ratedI != 5))
+                return Usage("--rated-i is 1 or 5");
         } else if (a == "--max-u") {
             if (!number(setup.maxU, 1, 32767)) return Usage("bad --max-u");
         } else if (a == "--system") {
@@ -216,7 +209,8 @@ int main(int argc, char** argv)
             for (const QString& g : v.split(',', Qt::SkipEmptyParts)) {
                 bool ok = false;
                 gaps << g.toInt(&ok);
-                if (!ok || gaps.last() < 0 || gaps.size() > 10) return Usage("--log-gaps takes up to 10 record numbers");
+                if (!ok || gaps.last() < 0 || gaps.size() > 10)
+                    return Usage("--log-gaps takes up to 10 record numbers");
             }
             setup.logGaps = gaps;
         } else if (a == "--baud") {
@@ -228,7 +222,8 @@ int main(int argc, char** argv)
         } else if (a == "--fault") {
             SimFault f;
             QString error;
-            if (!value(v) || !SimParseFault(v, f, error)) return Usage(error.isEmpty() ? "--fault needs a SPEC" : error);
+            if (!value(v) || !SimParseFault(v, f, error))
+                return Usage(error.isEmpty() ? "--fault needs a SPEC" : error);
             SimFaults.append(f);
         } else if (a == "--seed") {
             int seed = 0;
@@ -267,17 +262,20 @@ int main(int argc, char** argv)
             return 1;
         }
         const QByteArray l = link.toLocal8Bit();
-        if (l.size() < int(sizeof linkToRemove)) std::memcpy(linkToRemove, l.constData(), size_t(l.size()) + 1);
+        if (l.size() < int(sizeof linkToRemove))
+            std::memcpy(linkToRemove, l.constData(), size_t(l.size()) + 1);
         ready = "PTY " + pty;
     } else {
         const int colon = int(listen.lastIndexOf(':'));
         const QHostAddress host(listen.left(colon));
         bool ok = false;
         const int port = listen.mid(colon + 1).toInt(&ok);
-        if (colon < 0 || host.isNull() || !ok || port < 0 || port > 65535) return Usage("bad --listen " + listen);
+        if (colon < 0 || host.isNull() || !ok || port < 0 || port > 65535)
+            return Usage("bad --listen " + listen);
         quint16 bound = 0;
         if (!SimTcpStart(mode == Module, host, quint16(port), bound, error)) {
-            std::fprintf(stderr, "zaro-sim: cannot listen on %s: %s\n", qPrintable(listen), qPrintable(error));
+            std::fprintf(stderr, "zaro-sim: cannot listen on %s: %s\n", qPrintable(listen),
+                         qPrintable(error));
             return 1;
         }
         ready = QStringLiteral("TCP %1 %2").arg(host.toString()).arg(bound);

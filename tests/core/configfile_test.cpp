@@ -10,14 +10,11 @@
 namespace {
 
 // Packed fields are copied before QCOMPARE takes them by reference.
-template <class T>
-T V(T value)
-{
+template <class T> T V(T value) {
     return value;
 }
 
-ConfigImage SampleImage(int model)
-{
+ConfigImage SampleImage(int model) {
     ConfigImage c{};
     c.UrPrim = 20000.0f;
     c.UrSec = 100;
@@ -57,25 +54,27 @@ ConfigImage SampleImage(int model)
     return c;
 }
 
-QByteArray Line(const QByteArray& text, int n) { return text.split('\n').value(n).chopped(1); }
+QByteArray Line(const QByteArray& text, int n) {
+    return text.split('\n').value(n).chopped(1);
+}
 
 // The text of a file with one value field replaced.
-QByteArray WithField(const QByteArray& text, int column, const QByteArray& value)
-{
+QByteArray WithField(const QByteArray& text, int column, const QByteArray& value) {
     QList<QByteArray> fields = Line(text, 1).split('\t');
     fields[column] = value;
     return Line(text, 0) + "\r\n" + fields.join('\t') + "\r\n";
 }
 
-bool Same(const ConfigImage& a, const ConfigImage& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool Same(const ConfigImage& a, const ConfigImage& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 } // namespace
 
 class ConfigFileTest : public QObject {
     Q_OBJECT
-private slots:
-    void roundTripIsByteExact_data()
-    {
+  private slots:
+    void roundTripIsByteExact_data() {
         QTest::addColumn<int>("model");
         QTest::addColumn<int>("commType");
         QTest::addColumn<int>("columns");
@@ -83,8 +82,7 @@ private slots:
         QTest::newRow("extended") << 1 << 1 << 31;
         QTest::newRow("module") << 1 << 3 << 32;
     }
-    void roundTripIsByteExact()
-    {
+    void roundTripIsByteExact() {
         QFETCH(int, model);
         QFETCH(int, commType);
         QFETCH(int, columns);
@@ -106,18 +104,20 @@ private slots:
         QCOMPARE(bool(loaded.BusSettings & 0x40), commType == 3);
     }
 
-    void headerAndValueLayout()
-    {
+    void headerAndValueLayout() {
         const QByteArray text = ConfigFileText(SampleImage(1), 3, "06.12.2026", "20:15:07");
-        QCOMPARE(Line(text, 0),
-                 QByteArray("Date\tTime\tInterface\tMAX U\tMAX I\tVoltage transformer\t\tCurrent transformer\t\t"
-                            "System\tEnergyControl\tDigital output 1\tDigital output 2\tLimit on1\tLimit on2\t"
-                            "Limit off1\tLimit off2\tPulse rate1\tPulse rate2\tDevice\tAddress\tBus settings\t"
-                            "Display\tImage\tLogger\tFreq\tDispMode\tLoop\tUser\tMean_Log\tMeanMeas\tMinMaxLogger\t"));
+        QCOMPARE(
+            Line(text, 0),
+            QByteArray(
+                "Date\tTime\tInterface\tMAX U\tMAX I\tVoltage transformer\t\tCurrent transformer\t\t"
+                "System\tEnergyControl\tDigital output 1\tDigital output 2\tLimit on1\tLimit on2\t"
+                "Limit off1\tLimit off2\tPulse rate1\tPulse rate2\tDevice\tAddress\tBus settings\t"
+                "Display\tImage\tLogger\tFreq\tDispMode\tLoop\tUser\tMean_Log\tMeanMeas\tMinMaxLogger\t"));
         const QList<QByteArray> f = Line(text, 1).split('\t');
         QCOMPARE(f[5], QByteArray("20000.000000"));
         QCOMPARE(f[9], QByteArray("19"));
-        QCOMPARE(f[19], QByteArray("Feeder 3\x01" "Building B"));
+        QCOMPARE(f[19], QByteArray("Feeder 3\x01"
+                                   "Building B"));
         QCOMPARE(f[21], QByteArray::number(3 + 8 + 0x40));
         QCOMPARE(f[23], QByteArray("-5"));
         QCOMPARE(f[27].size(), 87);
@@ -125,14 +125,14 @@ private slots:
         QCOMPARE(f[31], QByteArray("255, 70, 71, 72, 73, 74, 75, 76, 77"));
     }
 
-    void loadingDropsCosPhiAndFillsMissingColumns()
-    {
+    void loadingDropsCosPhiAndFillsMissingColumns() {
         ConfigImage source = SampleImage(1);
         source.System |= 0x80;
         ConfigImage loaded = SampleImage(1);
         QVERIFY(ParseConfigText(ConfigFileText(source, 0, "01.01.2027", "00:00:00"), loaded));
         QCOMPARE(loaded.System, uint8_t(19));
-        for (uint8_t c : loaded.MinMaxLogger) QCOMPARE(c, uint8_t(255)); // 31 columns: no min/max logger
+        for (uint8_t c : loaded.MinMaxLogger)
+            QCOMPARE(c, uint8_t(255)); // 31 columns: no min/max logger
 
         // A base-model file leaves the extended fields as they were.
         ConfigImage before = SampleImage(1);
@@ -147,8 +147,7 @@ private slots:
         QVERIFY(std::memcmp(loaded.MinMaxLogger, before.MinMaxLogger, sizeof before.MinMaxLogger) == 0);
     }
 
-    void tabInDescriptionKeepsTheColumns()
-    {
+    void tabInDescriptionKeepsTheColumns() {
         ConfigImage source = SampleImage(0);
         std::memset(source.Description, 'x', sizeof source.Description); // no terminating zero
         std::memcpy(source.Description, "a\tb", 3);
@@ -158,8 +157,7 @@ private slots:
         QCOMPARE(qstrlen(loaded.Description), size_t(47));
     }
 
-    void lineEndsAndNumbers()
-    {
+    void lineEndsAndNumbers() {
         const QByteArray crlf = ConfigFileText(SampleImage(1), 3, "06.12.2026", "20:15:07");
         QByteArray lf = crlf;
         lf.replace("\r\n", "\n");
@@ -174,8 +172,7 @@ private slots:
         QCOMPARE(c.Display, uint8_t(300 & 0xFF));
     }
 
-    void badFilesAreRejected_data()
-    {
+    void badFilesAreRejected_data() {
         const QByteArray good = ConfigFileText(SampleImage(1), 3, "06.12.2026", "20:15:07");
         const QByteArray base = ConfigFileText(SampleImage(0), 0, "06.12.2026", "20:15:07");
         QTest::addColumn<QByteArray>("text");
@@ -196,12 +193,13 @@ private slots:
         QTest::newRow("description 60") << WithField(good, 19, QByteArray(60, 'd'));
         QTest::newRow("date too long") << WithField(good, 0, "06.12.2026.....");
         QTest::newRow("list short") << WithField(good, 27, "  1,  2");
-        QTest::newRow("list element not a number") << WithField(good, 31, "  1,  x,  3,  4,  5,  6,  7,  8,  9");
+        QTest::newRow("list element not a number")
+            << WithField(good, 31, "  1,  x,  3,  4,  5,  6,  7,  8,  9");
         QTest::newRow("100000 characters") << Line(good, 0) + "\r\n" + QByteArray(100000, '7') + "\r\n";
-        QTest::newRow("overlong header") << QByteArray(1200, 'h') + Line(good, 0) + "\r\n" + Line(good, 1) + "\r\n";
+        QTest::newRow("overlong header")
+            << QByteArray(1200, 'h') + Line(good, 0) + "\r\n" + Line(good, 1) + "\r\n";
     }
-    void badFilesAreRejected()
-    {
+    void badFilesAreRejected() {
         QFETCH(QByteArray, text);
         const ConfigImage before = SampleImage(0);
         ConfigImage image = before;
@@ -209,8 +207,7 @@ private slots:
         QVERIFY(Same(image, before));
     }
 
-    void fileErrorsNameTheirPairs()
-    {
+    void fileErrorsNameTheirPairs() {
         ScriptedMessages messages;
         SetMessageSink(&messages);
         QTemporaryDir dir;

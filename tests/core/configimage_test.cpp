@@ -4,21 +4,21 @@
 #include <QtTest>
 
 // Packed fields may be misaligned: compare copies, never bind references to them.
-template <class T> T copy(T v) { return v; }
+template <class T> T copy(T v) {
+    return v;
+}
 
 class ConfigImageTest : public QObject {
     Q_OBJECT
-private slots:
-    void systemCodesMapToClasses_data()
-    {
+  private slots:
+    void systemCodesMapToClasses_data() {
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("klass");
-        for (auto [code, klass] : {std::pair{0, 0}, {1, 0}, {2, 0}, {3, 1}, {19, 1}, {4, 2}, {20, 2},
-                                   {5, 0}, {18, 0}, {31, 0}})
+        for (auto [code, klass] :
+             {std::pair{0, 0}, {1, 0}, {2, 0}, {3, 1}, {19, 1}, {4, 2}, {20, 2}, {5, 0}, {18, 0}, {31, 0}})
             QTest::newRow(qPrintable(QString::number(code))) << code << klass;
     }
-    void systemCodesMapToClasses()
-    {
+    void systemCodesMapToClasses() {
         QFETCH(int, code);
         QFETCH(int, klass);
         ConfigImage image{};
@@ -26,17 +26,16 @@ private slots:
         QCOMPARE(Netzart(image), klass);
     }
 
-    void digitalOutputFunctions()
-    {
-        const std::pair<int, int> cases[] = {{128, 0}, {200, 0}, {133, 0}, {63, 3}, {0, 3}, {64, 2}, {127, 2}};
+    void digitalOutputFunctions() {
+        const std::pair<int, int> cases[] = {{128, 0}, {200, 0}, {133, 0}, {63, 3},
+                                             {0, 3},   {64, 2},  {127, 2}};
         for (auto [value, func] : cases) {
             Konf.DigOut[1] = uint8_t(value);
             QCOMPARE(DigoutFunc(1), func);
         }
     }
 
-    void newConfigurationDefaults()
-    {
+    void newConfigurationDefaults() {
         Konf = ConfigImage{};
         Konf.MaxU = 500;
         Konf.MaxI = 100;

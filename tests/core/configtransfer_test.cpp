@@ -13,17 +13,14 @@
 namespace {
 
 // Packed fields are copied before QCOMPARE takes them by reference.
-template <class T>
-T V(T value)
-{
+template <class T> T V(T value) {
     return value;
 }
 
 using M = MessageType;
 
 // Reads the meter's configuration again, as a check of what was really written.
-ConfigImage ReadBack()
-{
+ConfigImage ReadBack() {
     ScriptedMessages quiet;
     MessageSink* old = SetMessageSink(&quiet);
     ConfigImage image{};
@@ -37,22 +34,22 @@ ConfigImage ReadBack()
 // silent in the middle of the send (the 2 s pause lets the simulator take the command).
 struct SilentAfterFirstBlock : ScriptedMessages {
     SimProcess* sim = nullptr;
-    void progress(int mode, int value) override
-    {
+    void progress(int mode, int value) override {
         ScriptedMessages::progress(mode, value);
         if (mode == 2 && value == 60) sim->command("fault silence:4");
     }
 };
 
 // The one version popup shown: its title and text.
-QString VersionPopup(ScriptedMessages& messages)
-{
+QString VersionPopup(ScriptedMessages& messages) {
     messages.clear();
     CmGetVersionInfo();
     return messages.infos.size() == 1 ? messages.infos[0] : QString();
 }
 
-QStringList Backups() { return QDir(QString::fromStdString(BackupDir())).entryList({"*.ZRC"}, QDir::Files); }
+QStringList Backups() {
+    return QDir(QString::fromStdString(BackupDir())).entryList({"*.ZRC"}, QDir::Files);
+}
 
 } // namespace
 
@@ -63,8 +60,7 @@ class ConfigTransferTest : public QObject {
     ScriptedMessages messages;
 
     // A meter on a fresh pty, its configuration received into Konf.
-    bool Meter(const QStringList& options, int commType = 0)
-    {
+    bool Meter(const QStringList& options, int commType = 0) {
         sim.stop();
         if (!sim.start((commType == 1 ? QStringList{"--rs485", "17"} : QStringList{"--rs232"}) + options))
             return false;
@@ -79,9 +75,8 @@ class ConfigTransferTest : public QObject {
         return ok;
     }
 
-private slots:
-    void initTestCase()
-    {
+  private slots:
+    void initTestCase() {
         SettingsDir = settings.path().toStdString();
         AutoPortClose = 1;
         RecTimeout = 300;
@@ -89,8 +84,7 @@ private slots:
     }
     void cleanupTestCase() { SetMessageSink(nullptr); }
 
-    void ratiosForTheMeter_data()
-    {
+    void ratiosForTheMeter_data() {
         QTest::addColumn<float>("urPrim");
         QTest::addColumn<float>("irPrim");
         QTest::addColumn<float>("irSec");
@@ -100,8 +94,7 @@ private slots:
         QTest::newRow("5 A, 110 kV") << 110000.0f << 0.1f << 5.0f << QList<int>{110, 3, 10, -2, 500, -2};
         QTest::newRow("rounding") << 999.6f << 12.345f << 0.0554f << QList<int>{1000, 0, 123, -1, 55, -3};
     }
-    void ratiosForTheMeter()
-    {
+    void ratiosForTheMeter() {
         QFETCH(float, urPrim);
         QFETCH(float, irPrim);
         QFETCH(float, irSec);
@@ -127,8 +120,7 @@ private slots:
         }
     }
 
-    void negativeExponentsAreNotApplied()
-    {
+    void negativeExponentsAreNotApplied() {
         ConfigImage c{};
         c.UrPrimMant = 230;
         c.UrPrimExp = -1;
@@ -150,15 +142,13 @@ private slots:
         QCOMPARE(c.UrPrimExp, int8_t(127));
     }
 
-    void descriptionFromTheEditor()
-    {
+    void descriptionFromTheEditor() {
         QCOMPARE(CmReadDescr("Line one\r\nLine two"), QString("Line one\nLine two"));
         QCOMPARE(QByteArray(Konf.Description), QByteArray("Line one\nLine two"));
         QCOMPARE(CmReadDescr(QString(60, 'z')), QString(47, 'z'));
     }
 
-    void receiveShowsProgressAndAdoptsTheMeter()
-    {
+    void receiveShowsProgressAndAdoptsTheMeter() {
         QVERIFY(Meter({"--model", "zrm3", "--fw", "412", "--ext", "121", "--rated-i", "1"}));
         Konf = ConfigImage{};
         CmRecFromDev();
@@ -167,11 +157,11 @@ private slots:
         QCOMPARE(messages.progressOpen, 0);
         QCOMPARE((QList<int>{Konf.Model, Konf.FwVersion, Konf.MaxI}), (QList<int>{1, 412, 100}));
         QVERIFY(std::memcmp(&Konf, &Lese, sizeof Konf) == 0);
-        QCOMPARE(VersionPopup(messages), QString("Version information\nModel: ZRM3\nFirmware: 4.12\nVersion: 1.21"));
+        QCOMPARE(VersionPopup(messages),
+                 QString("Version information\nModel: ZRM3\nFirmware: 4.12\nVersion: 1.21"));
     }
 
-    void sendWritesEveryRegisterAndKeepsABackup()
-    {
+    void sendWritesEveryRegisterAndKeepsABackup() {
         QVERIFY(Meter({"--model", "zrm3", "--fw", "412", "--ext", "121"}));
         const ConfigImage previous = Konf;
         std::strcpy(Konf.Description, "Sent by the test");
@@ -191,8 +181,8 @@ private slots:
         QCOMPARE(QByteArray(meter.Description), QByteArray("Sent by the test"));
         QCOMPARE((QList<int>{meter.UrPrimMant, meter.UrPrimExp, meter.IrSecMant, meter.IrSecExp}),
                  (QList<int>{200, 2, 100, -2}));
-        QVERIFY(std::memcmp(reinterpret_cast<const char*>(&meter) + 26, reinterpret_cast<const char*>(&Konf) + 26,
-                            166 - 26) == 0);
+        QVERIFY(std::memcmp(reinterpret_cast<const char*>(&meter) + 26,
+                            reinterpret_cast<const char*>(&Konf) + 26, 166 - 26) == 0);
 
         // The backup holds what the meter had before, and the user was told where it is.
         const QStringList backups = Backups();
@@ -205,8 +195,7 @@ private slots:
         QCOMPARE(V(saved.UrPrim), V(previous.UrPrim));
     }
 
-    void mismatchesStopBeforeAnyWrite_data()
-    {
+    void mismatchesStopBeforeAnyWrite_data() {
         QTest::addColumn<QStringList>("meter");
         QTest::addColumn<int>("model");
         QTest::addColumn<int>("maxI");
@@ -217,8 +206,7 @@ private slots:
         QTest::newRow("5 A to 1 A") << QStringList{"--model", "zrm3", "--rated-i", "1"} << 1 << 500 << 4 << 8;
         QTest::newRow("1 A to 5 A") << QStringList{"--model", "zrm3", "--rated-i", "5"} << 1 << 100 << 4 << 7;
     }
-    void mismatchesStopBeforeAnyWrite()
-    {
+    void mismatchesStopBeforeAnyWrite() {
         QFETCH(QStringList, meter);
         QFETCH(int, model);
         QFETCH(int, maxI);
@@ -237,16 +225,16 @@ private slots:
         QCOMPARE(QByteArray(ReadBack().Description), QByteArray(before.Description));
     }
 
-    void oldFirmwareOffersTheFeatureRemovals()
-    {
+    void oldFirmwareOffersTheFeatureRemovals() {
         QVERIFY(Meter({"--model", "zrm3", "--fw", "199"}));
         Konf.Display = uint8_t(0x30 | (Konf.Display & 0x0F));
         Konf.System |= 0x80;
         Konf.Freq |= 0x40;
         CmSendConfig();
         QCOMPARE(status, 1);
-        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{
-                                     {M::Warnung, 0, 0}, {M::Warnung, 4, 4}, {M::Warnung, 5, 5}, {M::Warnung, 6, 6}}));
+        QCOMPARE(messages.shown,
+                 (std::vector<ScriptedMessages::Shown>{
+                     {M::Warnung, 0, 0}, {M::Warnung, 4, 4}, {M::Warnung, 5, 5}, {M::Warnung, 6, 6}}));
         const ConfigImage meter = ReadBack();
         QCOMPARE((meter.Display & 0xF0) | (meter.System & 0x80) | (meter.Freq & 0x40), 0);
 
@@ -262,16 +250,14 @@ private slots:
         QVERIFY(QByteArray(ReadBack().Description) != "declined");
     }
 
-    void loggerQuestionAndClear_data()
-    {
+    void loggerQuestionAndClear_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("written");
         QTest::newRow("cancel") << 0 << false;
         QTest::newRow("continue") << 1 << true;
         QTest::newRow("continue and clear") << 2 << true;
     }
-    void loggerQuestionAndClear()
-    {
+    void loggerQuestionAndClear() {
         QFETCH(int, answer);
         QFETCH(bool, written);
         QVERIFY(Meter({"--model", "zrm3", "--fw", "412"}));
@@ -284,8 +270,7 @@ private slots:
         QCOMPARE(V(ReadBack().Logger), written ? Konf.Logger : uint16_t(Konf.Logger ^ 0x1000));
     }
 
-    void rs485SendsTheProgramsBusSettings()
-    {
+    void rs485SendsTheProgramsBusSettings() {
         QVERIFY(Meter({"--model", "zrm3"}, 1));
         Konf.Address = 99;
         Konf.BusSettings = 0x24;
@@ -299,8 +284,7 @@ private slots:
         QVERIFY(VersionPopup(messages).startsWith("Version information (Device 17)\n"));
     }
 
-    void silentMeterEndsTheSend()
-    {
+    void silentMeterEndsTheSend() {
         QVERIFY(Meter({"--model", "zrm3"}));
         SilentAfterFirstBlock silencing;
         silencing.sim = &sim;

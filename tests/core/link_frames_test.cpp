@@ -16,33 +16,34 @@ Q_DECLARE_METATYPE(FrameCase)
 
 namespace {
 
-QByteArray Sent() { return QByteArray(reinterpret_cast<const char*>(SendBuffer), SndLen); }
-QByteArray Hex(const void* p, int n) { return QByteArray(static_cast<const char*>(p), n).toHex(); }
+QByteArray Sent() {
+    return QByteArray(reinterpret_cast<const char*>(SendBuffer), SndLen);
+}
+QByteArray Hex(const void* p, int n) {
+    return QByteArray(static_cast<const char*>(p), n).toHex();
+}
 
-QByteArray WithCRC(QByteArray frame)
-{
+QByteArray WithCRC(QByteArray frame) {
     uint16_t crc = 0xFFFF;
-    for (char c : frame) crc = CRC16(crc, uint8_t(c));
+    for (char c : frame)
+        crc = CRC16(crc, uint8_t(c));
     return frame.append(char(crc & 0xFF)).append(char(crc >> 8));
 }
 
 // Puts a reply with the given data bytes into RecBuffer the way a meter sends it.
-int PutReply(const QByteArray& data)
-{
+int PutReply(const QByteArray& data) {
     const QByteArray r = WithCRC(QByteArray("\xFF\x03", 2) + char(data.size()) + data);
     std::memcpy(RecBuffer, r.constData(), size_t(r.size()));
     return int(r.size());
 }
 
-void Receive(int index, const QByteArray& data)
-{
+void Receive(int index, const QByteArray& data) {
     MakeProtocol(3, Lese, index, 1, 0);
     PutReply(data);
     DistributeReply(Lese, index);
 }
 
-void SetLoggerRequest(int blockAddress, int blockCount)
-{
+void SetLoggerRequest(int blockAddress, int blockCount) {
     Log[26] = uint8_t(blockCount);
     Log[27] = uint8_t(blockCount >> 8);
     Log[28] = uint8_t(blockAddress);
@@ -53,39 +54,39 @@ void SetLoggerRequest(int blockAddress, int blockCount)
 
 class LinkFramesTest : public QObject {
     Q_OBJECT
-private slots:
-    void init()
-    {
+  private slots:
+    void init() {
         CommType = 0;
         DeviceAddr = 5;
         TCPDevAddr = 9;
     }
 
-    void crcMatchesTheModbusReference()
-    {
+    void crcMatchesTheModbusReference() {
         QCOMPARE(WithCRC(QByteArray::fromHex("01030000000A")).right(2).toHex(), QByteArray("c5cd"));
     }
 
-    void frames_data()
-    {
+    void frames_data() {
         QTest::addColumn<FrameCase>("c");
         QTest::newRow("rs232 read 0") << FrameCase{0, 3, 0, 0, QByteArray::fromHex("FF0300630042"), 137};
         QTest::newRow("rs232 read 13") << FrameCase{0, 3, 13, 0, QByteArray::fromHex("FF0300630048"), 149};
-        QTest::newRow("rs485 write 6") << FrameCase{1, 10, 6, 0, QByteArray::fromHex("051003C90001020003"), 8};
-        QTest::newRow("rs485 broadcast") << FrameCase{1, 10, 7, 1, QByteArray::fromHex("001003C90001020002"), 8};
+        QTest::newRow("rs485 write 6")
+            << FrameCase{1, 10, 6, 0, QByteArray::fromHex("051003C90001020003"), 8};
+        QTest::newRow("rs485 broadcast")
+            << FrameCase{1, 10, 7, 1, QByteArray::fromHex("001003C90001020002"), 8};
         QTest::newRow("rs232 broadcast keeps 255")
             << FrameCase{0, 10, 7, 1, QByteArray::fromHex("FF1003C90001020002"), 8};
         QTest::newRow("rs485 read 35") << FrameCase{1, 3, 35, 0, QByteArray::fromHex("050301F3004B"), 155};
         QTest::newRow("gateway read") << FrameCase{2, 3, 9, 0, QByteArray::fromHex("0903018F0001"), 7};
-        QTest::newRow("module read goes to 255") << FrameCase{3, 3, 9, 0, QByteArray::fromHex("FF03018F0001"), 7};
+        QTest::newRow("module read goes to 255")
+            << FrameCase{3, 3, 9, 0, QByteArray::fromHex("FF03018F0001"), 7};
         QTest::newRow("module write goes to the meter")
             << FrameCase{3, 10, 6, 0, QByteArray::fromHex("091003C90001020003"), 8};
-        QTest::newRow("tcp gateway read 0") << FrameCase{2, 3, 0, -1, QByteArray::fromHex("000000000006090300630042"), 141};
+        QTest::newRow("tcp gateway read 0")
+            << FrameCase{2, 3, 0, -1, QByteArray::fromHex("000000000006090300630042"), 141};
         QTest::newRow("tcp module write 6")
             << FrameCase{3, 10, 6, -1, QByteArray::fromHex("000000000009091003C90001020003"), 12};
     }
-    void frames()
-    {
+    void frames() {
         QFETCH(FrameCase, c);
         CommType = c.commType;
         const bool tcp = c.broadcast < 0;
@@ -97,18 +98,17 @@ private slots:
 
     // Every block read fits its destination (8 and 16 keep only part of their data,
     // 10 keeps nothing, 12 is sized at run time).
-    void everyReadFitsItsDestination()
-    {
+    void everyReadFitsItsDestination() {
         for (int i = 0; i < kReadRequests; ++i) {
             if (i == 8 || i == 10 || i == 12 || i == 16) continue;
             int room = 0;
-            for (const auto& block : ReadDestinations(Lese, i)) room += int(block.size());
+            for (const auto& block : ReadDestinations(Lese, i))
+                room += int(block.size());
             QVERIFY2(2 * (Rtel[i][2] << 8 | Rtel[i][3]) <= room, qPrintable(QString::number(i)));
         }
     }
 
-    void loggerRequestTakesAddressAndCountFromLog()
-    {
+    void loggerRequestTakesAddressAndCountFromLog() {
         CommType = 0;
         SetLoggerRequest(0x1234, 64);
         MakeProtocol(3, Lese, 12, 1, 0);
@@ -116,16 +116,14 @@ private slots:
         QCOMPARE(RecLen, 133);
     }
 
-    void loggerRequestBeyondItsBufferIsRefused_data()
-    {
+    void loggerRequestBeyondItsBufferIsRefused_data() {
         QTest::addColumn<int>("commType");
         QTest::addColumn<int>("count");
         QTest::newRow("serial 129") << 0 << 129;
         QTest::newRow("serial 256") << 0 << 256; // low byte 0 would also have gone out
         QTest::newRow("tcp 124") << 2 << 124;
     }
-    void loggerRequestBeyondItsBufferIsRefused()
-    {
+    void loggerRequestBeyondItsBufferIsRefused() {
         QFETCH(int, commType);
         QFETCH(int, count);
         CommType = commType;
@@ -135,8 +133,7 @@ private slots:
         QCOMPARE(SndLen, 0); // nothing was built, so nothing was sent
     }
 
-    void modelFlag_data()
-    {
+    void modelFlag_data() {
         QTest::addColumn<QByteArray>("name");
         QTest::addColumn<int>("model");
         QTest::newRow("ZRM3") << QByteArray("ZRM3\0\0", 6) << 1;
@@ -144,8 +141,7 @@ private slots:
         QTest::newRow("standard") << QByteArray("ZRM2\0\0", 6) << 0;
         QTest::newRow("lower case") << QByteArray("zrm3\0\0", 6) << 0;
     }
-    void modelFlag()
-    {
+    void modelFlag() {
         QFETCH(QByteArray, name);
         QFETCH(int, model);
         MakeProtocol(3, Lese, 6, 1, 0);
@@ -156,8 +152,7 @@ private slots:
         QCOMPARE(QByteArray(Devtype, 5), name.left(4) + '\0');
     }
 
-    void replyChecks()
-    {
+    void replyChecks() {
         MakeProtocol(3, Lese, 9, 1, 0);
         const int n = PutReply(QByteArray::fromHex("0102"));
         QCOMPARE(CheckReply(n), 1);
@@ -169,8 +164,7 @@ private slots:
         QCOMPARE(CheckReply(int(ex.size())), 0);
     }
 
-    void readConversions()
-    {
+    void readConversions() {
         // 32-bit quantities travel low register first, each register big-endian.
         Receive(2, QByteArray::fromHex("56781234").repeated(8));
         QCOMPARE(Hex(Meters, 4), QByteArray("78563412"));
@@ -184,7 +178,8 @@ private slots:
         QCOMPARE(Hex(THDU, 8), QByteArray("020003000400eeee"));
         // Single bytes land at their image positions, unconverted.
         Receive(8, QByteArray::fromHex("A1B2C3D4"));
-        QCOMPARE((QList<int>{Lese.Display, Lese.System, uint8_t(Lese.Image)}), (QList<int>{0xA1, 0xB2, 0xC3}));
+        QCOMPARE((QList<int>{Lese.Display, Lese.System, uint8_t(Lese.Image)}),
+                 (QList<int>{0xA1, 0xB2, 0xC3}));
         QCOMPARE(int(Lese.DigOut[0]), 0); // data byte 3 is not kept
         Receive(16, QByteArray::fromHex("7731"));
         QCOMPARE(int(Lese.Freq), 0x31);
@@ -193,11 +188,11 @@ private slots:
         QCOMPARE(int(Lese.BusSettings), 0x86);
     }
 
-    void configurationWordsAreTheOnlyConvertedBytes()
-    {
+    void configurationWordsAreTheOnlyConvertedBytes() {
         // Register r carries the bytes (r - 499) * 2 and + 1 of the wire block.
         QByteArray wire;
-        for (int k = 0; k < 150; ++k) wire += char(k);
+        for (int k = 0; k < 150; ++k)
+            wire += char(k);
         Receive(35, wire);
         const auto* img = reinterpret_cast<const uint8_t*>(&Lese);
         QCOMPARE(int(Lese.PulseRate[0]), 0x0001);
@@ -216,8 +211,7 @@ private slots:
         QCOMPARE(SndLen, 77);
     }
 
-    void writePayloads()
-    {
+    void writePayloads() {
         const uint32_t v = 0x12345678;
         std::memcpy(Meters, &v, 4);
         MakeProtocol(10, Lese, 2, 1, 0);
@@ -229,8 +223,7 @@ private slots:
         QCOMPARE(Hex(ResetMinMax, 2), QByteArray("0201")); // source untouched
     }
 
-    void tcpReplies_data()
-    {
+    void tcpReplies_data() {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<int>("state");
         const QByteArray head = QByteArray::fromHex("000000000005");
@@ -242,8 +235,7 @@ private slots:
         QTest::newRow("exception 2 waits for the time-out") << QByteArray::fromHex("000000000003058302") << 0;
         QTest::newRow("exception of another unit") << QByteArray::fromHex("00000000000306830B") << -7;
     }
-    void tcpReplies()
-    {
+    void tcpReplies() {
         QFETCH(QByteArray, reply);
         QFETCH(int, state);
         CommType = 2;
@@ -258,8 +250,7 @@ private slots:
         }
     }
 
-    void udpErrorTexts()
-    {
+    void udpErrorTexts() {
         QCOMPARE(QString(UDPErrorString(10060)), QString("The connection timed out."));
         QCOMPARE(QString(UDPErrorString(12345)), QString("Unknown System Error 12345"));
     }

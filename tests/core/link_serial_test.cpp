@@ -12,8 +12,7 @@ namespace {
 
 using Shown = ScriptedMessages::Shown;
 
-int Requests(const QString& simLog, const QString& frameStart)
-{
+int Requests(const QString& simLog, const QString& frameStart) {
     return int(simLog.count("request " + frameStart));
 }
 
@@ -25,22 +24,19 @@ class LinkSerialTest : public QObject {
     std::unique_ptr<SimProcess> sim; // one per test: its log counts that test's requests
     ScriptedMessages messages;
 
-    void startSim(const QStringList& args)
-    {
+    void startSim(const QStringList& args) {
         QVERIFY2(sim->start(args + QStringList{"--verbose"}), qPrintable(sim->output()));
         CommPortPath = sim->ptyPath().toStdString();
     }
 
     // What the simulator saw, once it has stopped.
-    QString simLog()
-    {
+    QString simLog() {
         sim->stop();
         return sim->output();
     }
 
-private slots:
-    void init()
-    {
+  private slots:
+    void init() {
         sim = std::make_unique<SimProcess>();
         SetMessageSink(&messages);
         messages.clear();
@@ -52,16 +48,14 @@ private slots:
         RecTimeout = 100;
         AutoPortClose = 1;
     }
-    void cleanup()
-    {
+    void cleanup() {
         sim.reset();
         CommPortOpen = 0;
         SerialClose();
         SetMessageSink(nullptr);
     }
 
-    void attempts_data()
-    {
+    void attempts_data() {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<int>("showErrors");
         QTest::addColumn<int>("number"); // of the error pair shown; -1: none
@@ -74,8 +68,7 @@ private slots:
         QTest::newRow("exception reply is a wrong length") << "exception:2:4" << 1 << 4 << 4;
         QTest::newRow("garbage") << "garbage:4" << 1 << 4 << 4;
     }
-    void attempts()
-    {
+    void attempts() {
         QFETCH(QString, fault);
         QFETCH(int, showErrors);
         QFETCH(int, number);
@@ -94,15 +87,13 @@ private slots:
     }
 
     // A wrong CRC is retried at once; a wrong length only after the line has settled.
-    void retryPauses_data()
-    {
+    void retryPauses_data() {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<bool>("paused");
         QTest::newRow("wrong CRC") << "badcrc" << false;
         QTest::newRow("wrong length") << "short" << true;
     }
-    void retryPauses()
-    {
+    void retryPauses() {
         QFETCH(QString, fault);
         QFETCH(bool, paused);
         CommType = 0;
@@ -120,8 +111,7 @@ private slots:
             QVERIFY2(ms < 450, qPrintable(QString::number(ms)));
     }
 
-    void lateReplyIsNotTakenForTheNextRequest()
-    {
+    void lateReplyIsNotTakenForTheNextRequest() {
         startSim({"--rs485", "3", "--fault", "late:250"});
         QCOMPARE(InitInterface(CommPort), 1);
         QCOMPARE(Read(Lese, 9, 1), 1); // the second attempt is answered in time
@@ -136,19 +126,18 @@ private slots:
         QCOMPARE(Read(Lese, 3, 1), 1);
         CloseInterface();
         QVERIFY(std::memcmp(MeterScale, status9, 2) != 0); // else the test could not tell them apart
-        QCOMPARE(QByteArray(reinterpret_cast<char*>(scale), 2), QByteArray(reinterpret_cast<char*>(MeterScale), 2));
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(scale), 2),
+                 QByteArray(reinterpret_cast<char*>(MeterScale), 2));
         QVERIFY(messages.shown.empty());
     }
 
-    void portOpensPerOperationOnlyWithAutoClose_data()
-    {
+    void portOpensPerOperationOnlyWithAutoClose_data() {
         QTest::addColumn<int>("autoClose");
         QTest::addColumn<int>("opens");
         QTest::newRow("stays open") << 0 << 1;
         QTest::newRow("closes each time") << 1 << 2;
     }
-    void portOpensPerOperationOnlyWithAutoClose()
-    {
+    void portOpensPerOperationOnlyWithAutoClose() {
         QFETCH(int, autoClose);
         QFETCH(int, opens);
         AutoPortClose = autoClose;
@@ -163,8 +152,7 @@ private slots:
         QCOMPARE(CommPortOpen, autoClose ? 0 : 1);
     }
 
-    void broadcastWaitsForNoReplyAndDiagnoseFindsOnlyPresentMeters()
-    {
+    void broadcastWaitsForNoReplyAndDiagnoseFindsOnlyPresentMeters() {
         startSim({"--rs485", "3,17"});
         QCOMPARE(InitInterface(CommPort), 1);
         QCOMPARE(Write(Lese, 7, 1, 1), 1);
@@ -178,8 +166,7 @@ private slots:
         QCOMPARE(int(log.count("reply 00")), 0);
     }
 
-    void missingPortShowsOpenError()
-    {
+    void missingPortShowsOpenError() {
         CommPortPath = "/dev/zaro-no-such-port";
         QCOMPARE(InitInterface(CommPort), 0);
         QCOMPARE(CommPortOpen, 0);
@@ -187,8 +174,7 @@ private slots:
     }
 
     // Timer ticks run while a transaction waits; their poll must not start another.
-    void tickDuringTransactionIsSkipped()
-    {
+    void tickDuringTransactionIsSkipped() {
         startSim({"--rs485", "3", "--turnaround", "60"});
         QCOMPARE(InitInterface(CommPort), 1);
         int tickResult = -1;

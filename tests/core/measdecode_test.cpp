@@ -28,8 +28,7 @@ Q_DECLARE_METATYPE(VerdictCase)
 
 namespace {
 
-void SetRatios(int code, float urPrim, uint16_t urSec, float irPrim, float irSec)
-{
+void SetRatios(int code, float urPrim, uint16_t urSec, float irPrim, float irSec) {
     Lese = ConfigImage{};
     Lese.System = uint8_t(code);
     Lese.UrPrim = urPrim;
@@ -38,8 +37,7 @@ void SetRatios(int code, float urPrim, uint16_t urSec, float irPrim, float irSec
     Lese.IrSec = irSec;
 }
 
-QList<int> VisibleRows()
-{
+QList<int> VisibleRows() {
     QList<int> rows;
     for (int r = 0; r < kMeasRowsZrm3; ++r)
         if (MeasRowVisible(r)) rows << r;
@@ -50,9 +48,8 @@ QList<int> VisibleRows()
 
 class MeasDecodeTest : public QObject {
     Q_OBJECT
-private slots:
-    void unitsAndDecimalsFollowTheNominalValue_data()
-    {
+  private slots:
+    void unitsAndDecimalsFollowTheNominalValue_data() {
         QTest::addColumn<UnitCase>("c");
         QTest::newRow("400 V") << UnitCase{4, 400.0f, 400, "V", 1, 1.0f};
         QTest::newRow("832.0 V selects kV") << UnitCase{4, 832.0f, 1, "kV", 4, 1000.0f};
@@ -67,8 +64,7 @@ private slots:
         QTest::newRow("code 1 does not") << UnitCase{1, 1000.0f, 1000, "kV", 3, 1000.0f};
         QTest::newRow("code 19 does not") << UnitCase{19, 1441.0f, 1441, "kV", 3, 1000.0f};
     }
-    void unitsAndDecimalsFollowTheNominalValue()
-    {
+    void unitsAndDecimalsFollowTheNominalValue() {
         QFETCH(UnitCase, c);
         SetRatios(c.code, c.urPrim, uint16_t(c.urSec), 100.0f, 5.0f);
         InitAnzeige();
@@ -77,8 +73,7 @@ private slots:
         QCOMPARE(Skalierung[kVoltage], c.divisor);
     }
 
-    void powerClasses()
-    {
+    void powerClasses() {
         // 20000/100 V, 100/5 A, 4-wire: S = 200 x 20 x 100 x 5 x sqrt(3) = 3.46 MVA.
         SetRatios(4, 20000.0f, 100, 100.0f, 5.0f);
         InitAnzeige();
@@ -92,8 +87,7 @@ private slots:
                  QString("[MW][Mvar][MVA]"));
     }
 
-    void brokenRatiosStayInRange()
-    {
+    void brokenRatiosStayInRange() {
         // A zero secondary gives an infinite or undefined ratio: the tables must still
         // hold a unit and a usable divisor.
         SetRatios(4, 400.0f, 0, 100.0f, 0.0f);
@@ -104,8 +98,7 @@ private slots:
         }
     }
 
-    void verdicts_data()
-    {
+    void verdicts_data() {
         QTest::addColumn<VerdictCase>("c");
         const float inf = std::numeric_limits<float>::infinity();
         const float nan = std::numeric_limits<float>::quiet_NaN();
@@ -146,8 +139,7 @@ private slots:
         QTest::newRow("minmax f max") << VerdictCase{39, 70.0f, 1.0f, 2, 2, "> 65", R};
         QTest::newRow("instant 29 f+1 no f") << VerdictCase{29, 0.5f, 1.0f, 3, 0, "0.500", B};
     }
-    void verdicts()
-    {
+    void verdicts() {
         QFETCH(VerdictCase, c);
         const MeasText shown = JudgeMeas(c.index, c.value, c.divisor, c.decimals, c.kind);
         QCOMPARE(shown.text, c.text);
@@ -155,17 +147,16 @@ private slots:
         QCOMPARE(shown.invalid, c.colour == FieldColour::Red ? 1 : 0);
     }
 
-    void systemColumns()
-    {
-        const std::pair<int, int> cases[] = {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {19, 4}, {20, 5}, {7, 1}};
+    void systemColumns() {
+        const std::pair<int, int> cases[] = {{0, 1}, {1, 2},  {2, 3},  {3, 4},
+                                             {4, 5}, {19, 4}, {20, 5}, {7, 1}};
         for (auto [code, column] : cases) {
             Lese.System = uint8_t(0x80 | code); // the correction bit must not disturb it
             QCOMPARE(AnschlIx(Lese), column);
         }
     }
 
-    void fieldSetsByModelAndSystem()
-    {
+    void fieldSetsByModelAndSystem() {
         Lese = ConfigImage{};
         Lese.Model = 1;
         Lese.System = 4;
@@ -199,8 +190,7 @@ private slots:
         }
     }
 
-    void captionsByNetworkKind()
-    {
+    void captionsByNetworkKind() {
         Lese = ConfigImage{};
         Lese.System = 1;
         QCOMPARE(MeasCaption(0), "U");

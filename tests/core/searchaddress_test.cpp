@@ -12,8 +12,7 @@
 
 namespace {
 
-QList<int> Found()
-{
+QList<int> Found() {
     QList<int> list;
     for (int32_t a : Devices485)
         if (a != 0) list << a;
@@ -28,16 +27,14 @@ class SearchAddressTest : public QObject {
     QTemporaryDir dir;
 
     // With the short time-out the search costs about 60 ms per silent address.
-    bool StartBus(SimProcess& sim, const QStringList& extra)
-    {
+    bool StartBus(SimProcess& sim, const QStringList& extra) {
         if (!sim.start(QStringList{"--rs485"} + extra)) return false;
         CommPortPath = sim.ptyPath().toStdString();
         return true;
     }
 
-private slots:
-    void init()
-    {
+  private slots:
+    void init() {
         SettingsDir = dir.path().toStdString();
         LoadINIDefault();
         CommType = 1;
@@ -49,8 +46,7 @@ private slots:
         SetMessageSink(&messages);
     }
 
-    void findsTheMetersOfTheRange()
-    {
+    void findsTheMetersOfTheRange() {
         SimProcess sim;
         QVERIFY(StartBus(sim, {"3,17,40"}));
         std::vector<int> probed;
@@ -64,8 +60,7 @@ private slots:
         QVERIFY(messages.shown.empty());
     }
 
-    void onlyAddressOneGetsASecondProbe()
-    {
+    void onlyAddressOneGetsASecondProbe() {
         for (const QString missesFirst : {"1", "2"}) {
             SimProcess sim;
             QVERIFY(StartBus(sim, {"1,2", "--miss-first", missesFirst}));
@@ -74,24 +69,24 @@ private slots:
         }
     }
 
-    void keepsTheLowest32()
-    {
+    void keepsTheLowest32() {
         QStringList bus;
-        for (int a = 30; a < 70; ++a) bus << QString::number(a);
+        for (int a = 30; a < 70; ++a)
+            bus << QString::number(a);
         SimProcess sim;
         QVERIFY(StartBus(sim, {bus.join(',')}));
         Last_Device = 247;
         int last = 0;
         QCOMPARE(SearchAddress([&](int a) { last = a; }), 1);
         QList<int> expected;
-        for (int a = 30; a < 62; ++a) expected << a;
+        for (int a = 30; a < 62; ++a)
+            expected << a;
         QCOMPARE(Found(), expected);
         QCOMPARE(SearchIndex, 32);
         QCOMPARE(last, 61); // nothing more can be kept, so nothing more is probed
     }
 
-    void emptyBusChangesNothingButTheList()
-    {
+    void emptyBusChangesNothingButTheList() {
         SimProcess sim;
         QVERIFY(StartBus(sim, {"100"}));
         Devices485[0] = 9;
@@ -102,8 +97,7 @@ private slots:
         QCOMPARE(DeviceAddr, 9);
     }
 
-    void portThatDoesNotExist()
-    {
+    void portThatDoesNotExist() {
         CommPortPath = dir.path().toStdString() + "/no-such-tty";
         Devices485[0] = 5;
         int probes = 0;
@@ -116,8 +110,7 @@ private slots:
 
     // A converter pulled out halfway: the search ends at once instead of timing out
     // on every remaining address, and keeps what it found.
-    void portVanishesDuringTheSearch()
-    {
+    void portVanishesDuringTheSearch() {
         SimProcess sim;
         QVERIFY(StartBus(sim, {"2"}));
         Last_Device = 247;
@@ -134,25 +127,25 @@ private slots:
         QCOMPARE(CommPortOpen, 0);
     }
 
-    void selectionKeepsTheLowest32_data()
-    {
+    void selectionKeepsTheLowest32_data() {
         QTest::addColumn<QList<int>>("ticked");
         QTest::addColumn<QList<int>>("kept");
         QTest::addColumn<int>("deviceAddr");
         QList<int> many, lowest;
-        for (int a = 10; a < 43; ++a) many << a;
+        for (int a = 10; a < 43; ++a)
+            many << a;
         lowest = many.mid(0, 32);
         QTest::newRow("33 ticked") << many << lowest << 10;
         QTest::newRow("ends of the range") << QList<int>{247, 1} << QList<int>{1, 247} << 1;
         QTest::newRow("none keeps the address") << QList<int>{} << QList<int>{} << 77;
     }
-    void selectionKeepsTheLowest32()
-    {
+    void selectionKeepsTheLowest32() {
         QFETCH(QList<int>, ticked);
         QFETCH(QList<int>, kept);
         QFETCH(int, deviceAddr);
         bool boxes[kMaxBusAddress] = {};
-        for (int a : ticked) boxes[a - 1] = true;
+        for (int a : ticked)
+            boxes[a - 1] = true;
         DeviceAddr = 77;
         Devices485[0] = 77;
         GetRS485DeviceSelection(boxes);
@@ -160,8 +153,7 @@ private slots:
         QCOMPARE(DeviceAddr, deviceAddr);
     }
 
-    void timeoutField_data()
-    {
+    void timeoutField_data() {
         QTest::addColumn<double>("seconds");
         QTest::addColumn<int>("ms");
         QTest::newRow("0.35") << 0.35 << 350;
@@ -172,8 +164,7 @@ private slots:
         QTest::newRow("huge") << 1e300 << 10000;
         QTest::newRow("not a number") << qQNaN() << 200;
     }
-    void timeoutField()
-    {
+    void timeoutField() {
         QFETCH(double, seconds);
         QFETCH(int, ms);
         RecTimeout = 200;

@@ -17,27 +17,27 @@ Q_DECLARE_METATYPE(BadCase)
 
 namespace {
 
-QByteArray Crlf(const char* text) { return QByteArray(text).replace("\n", "\r\n"); }
+QByteArray Crlf(const char* text) {
+    return QByteArray(text).replace("\n", "\r\n");
+}
 
 // The 32 address keys as a settings library orders them: 1, 10..19, 2, 20..29, 3, 30..32, 4..9.
-QByteArray SortedAddressLines(const int32_t (&values)[32])
-{
+QByteArray SortedAddressLines(const int32_t (&values)[32]) {
     QByteArray out;
-    const int order[] = {1, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 2, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29,
-                         3, 30, 31, 32, 4, 5, 6, 7, 8, 9};
-    for (int n : order) out += "DevAddr" + QByteArray::number(n) + " = " + QByteArray::number(values[n - 1]) + "\r\n";
+    const int order[] = {1,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 2, 20, 21, 22, 23,
+                         24, 25, 26, 27, 28, 29, 3,  30, 31, 32, 4,  5, 6,  7,  8,  9};
+    for (int n : order)
+        out += "DevAddr" + QByteArray::number(n) + " = " + QByteArray::number(values[n - 1]) + "\r\n";
     return out;
 }
 
-QByteArray ReadBack(const QString& dir, const char* name)
-{
+QByteArray ReadBack(const QString& dir, const char* name) {
     QByteArray data;
     ReadWholeFile((dir + "/" + name).toStdString(), data);
     return data;
 }
 
-void Put(const QString& dir, const char* name, const QByteArray& content)
-{
+void Put(const QString& dir, const char* name, const QByteArray& content) {
     QVERIFY(WriteFileAtomically((dir + "/" + name).toStdString(), content));
 }
 
@@ -48,27 +48,26 @@ class SettingsTest : public QObject {
     QTemporaryDir* dir = nullptr;
     QString path() const { return dir->path(); }
 
-private slots:
-    void init()
-    {
+  private slots:
+    void init() {
         dir = new QTemporaryDir;
         SettingsDir = dir->path().toStdString();
     }
-    void cleanup()
-    {
+    void cleanup() {
         delete dir;
         dir = nullptr;
     }
 
-    void defaultsWithoutFiles()
-    {
+    void defaultsWithoutFiles() {
         LoadAllSettings(true);
         const int32_t zero[32] = {};
-        const QByteArray expected = "[Interface]\r\nAutoClose = 1\r\nBaudrate = 3\r\nCOMPort = 1\r\nCOMType = 0\r\n"
-                                    "DevAddr = 247\r\n" + SortedAddressLines(zero) +
-                                    "Parity = 0\r\nRTSFlow = 1\r\nTimeout = 200\r\n\r\n"
-                                    "[Options]\r\nDevType = 0\r\nLanguage = 1\r\nModule = 1\r\nRatedI = 500\r\n"
-                                    "RatedU = 500\r\n";
+        const QByteArray expected =
+            "[Interface]\r\nAutoClose = 1\r\nBaudrate = 3\r\nCOMPort = 1\r\nCOMType = 0\r\n"
+            "DevAddr = 247\r\n" +
+            SortedAddressLines(zero) +
+            "Parity = 0\r\nRTSFlow = 1\r\nTimeout = 200\r\n\r\n"
+            "[Options]\r\nDevType = 0\r\nLanguage = 1\r\nModule = 1\r\nRatedI = 500\r\n"
+            "RatedU = 500\r\n";
         QCOMPARE(ReadBack(path(), "ZARO.ini"), expected);
         QCOMPARE(ReadBack(path(), "ZAROTCP.ini"),
                  Crlf("[TCPComm]\nNumGate = 0\nTCPPort = 502\nGateway = 0\nDevAddr = 247\n"));
@@ -76,8 +75,7 @@ private slots:
     }
 
     // What is written reads back to the same globals and is written again byte for byte.
-    void roundTrips()
-    {
+    void roundTrips() {
         LoadINIDefault();
         Language = 3;
         CommType = 1;
@@ -88,7 +86,8 @@ private slots:
         std::copy(std::begin(found), std::end(found), Devices485);
         NewINIFile();
         const QByteArray ini = ReadBack(path(), "ZARO.ini");
-        QVERIFY(ini.contains("\r\nCOMPort = 1\r\nCOMPortPath = \"/dev/pts/\\\"7\\\"\\\\\\t\"\r\nCOMType = 1\r\n"));
+        QVERIFY(ini.contains(
+            "\r\nCOMPort = 1\r\nCOMPortPath = \"/dev/pts/\\\"7\\\"\\\\\\t\"\r\nCOMType = 1\r\n"));
         QVERIFY(ini.contains(SortedAddressLines(found)));
         QVERIFY(!ini.contains("\n\n") && ini.count("\n") == ini.count("\r\n"));
 
@@ -101,9 +100,10 @@ private slots:
         DevicesTCP[1][0] = 9;
         NewINIFileTCP();
         const QByteArray tcp = ReadBack(path(), "ZAROTCP.ini");
-        QVERIFY(tcp.startsWith(Crlf("[TCPComm]\nNumGate = 2\nTCPPort = 502\nGateway = 1\nDevAddr = 247\n\n"
-                                    "[Gateway1]\nGatewayIP = \"127.0.0.1\"\nGatewayMAC = \"\"\nGatewayName = \"\"\n"
-                                    "DevAddr1 = 0\nDevAddr2 = 0\n")));
+        QVERIFY(tcp.startsWith(
+            Crlf("[TCPComm]\nNumGate = 2\nTCPPort = 502\nGateway = 1\nDevAddr = 247\n\n"
+                 "[Gateway1]\nGatewayIP = \"127.0.0.1\"\nGatewayMAC = \"\"\nGatewayName = \"\"\n"
+                 "DevAddr1 = 0\nDevAddr2 = 0\n")));
         QVERIFY(tcp.contains("GatewayName = \"Hall 12 \\\"north\\\" \\\\ tab\\there.\\x01\\x7F\"\r\n"));
 
         LoadDevINIDefault();
@@ -129,23 +129,22 @@ private slots:
         QCOMPARE(ReadBack(path(), "ZARODEV.ini"), dev);
     }
 
-    void handEditedFilesAreRead()
-    {
+    void handEditedFilesAreRead() {
         Put(path(), "ZARO.ini",
             "; edited by hand\n\n[options]\n  language=2\n[Interface]\nCOMPort = 3\nDevAddr2 = 9\n");
         LoadAllSettings(true);
         QCOMPARE(Language, 2);
         QCOMPARE(CommPort, 3);
         QCOMPARE(CommPortPath, std::string()); // the old rule: the link derives the device from COMPort
-        QCOMPARE(Devices485[0], 9);  // slots are kept packed
-        QCOMPARE(Konf.MaxI, int16_t(500)); // missing keys keep their defaults
+        QCOMPARE(Devices485[0], 9);            // slots are kept packed
+        QCOMPARE(Konf.MaxI, int16_t(500));     // missing keys keep their defaults
     }
 
-    void gatewayCountLimitsSections()
-    {
+    void gatewayCountLimitsSections() {
         QByteArray text = "[TCPComm]\r\nNumGate = 2\r\n";
-        for (int n = 1; n <= 3; ++n) text += "[Gateway" + QByteArray::number(n) + "]\r\nGatewayIP = \"127.0.0." +
-                                             QByteArray::number(n) + "\"\r\n";
+        for (int n = 1; n <= 3; ++n)
+            text += "[Gateway" + QByteArray::number(n) + "]\r\nGatewayIP = \"127.0.0." +
+                    QByteArray::number(n) + "\"\r\n";
         Put(path(), "ZAROTCP.ini", text);
         LoadAllSettings(true);
         QCOMPARE(NumGateways, 2);
@@ -157,8 +156,7 @@ private slots:
         QVERIFY(!written.contains("[Gateway3]"));
     }
 
-    void everyExtraSectionIsAModule()
-    {
+    void everyExtraSectionIsAModule() {
         Put(path(), "ZARODEV.ini",
             "[LANMOD57]\r\nLM57Ix = 1\r\n[Device0]\r\nName = \"A\"\r\nMAC = \"00-30-11-00-00-01\"\r\n"
             "SubMask = \"255.0.0.0\"\r\n[Device1]\r\nName = \"B\"\r\n[Notes]\r\nName = \"C\"\r\n");
@@ -172,18 +170,17 @@ private slots:
         QCOMPARE(EMD[0].subnet[0], '\0'); // the subnet mask stays in the list only
     }
 
-    void badInput_data()
-    {
+    void badInput_data() {
         QTest::addColumn<BadCase>("c");
         auto ini = [](const char* section, const char* line) {
             return QByteArray("[") + section + "]\r\n" + line + "\r\n";
         };
-        auto row = [](const char* tag, const char* file, const QByteArray& content, int (*probe)(), int expected) {
+        auto row = [](const char* tag, const char* file, const QByteArray& content, int (*probe)(),
+                      int expected) {
             QTest::newRow(tag) << BadCase{file, content, probe, expected};
         };
-        auto zaro = [&](const char* tag, const char* section, const char* line, int (*probe)(), int expected) {
-            row(tag, "ZARO.ini", ini(section, line), probe, expected);
-        };
+        auto zaro = [&](const char* tag, const char* section, const char* line, int (*probe)(),
+                        int expected) { row(tag, "ZARO.ini", ini(section, line), probe, expected); };
         auto tcp = [&](const char* tag, const QByteArray& content, int (*probe)(), int expected) {
             row(tag, "ZAROTCP.ini", content, probe, expected);
         };
@@ -193,43 +190,68 @@ private slots:
         int (*numGate)() = [] { return NumGateways; };
         const QByteArray gateway = "[Gateway1]\r\nGatewayName = \"only\"\r\n";
         row("missing", "", {}, language, 1);
-        row("empty", "ZARO.ini", {}, [] { return CommType; }, 0);
-        row("garbage", "ZARO.ini", QByteArray("\x7f" "ELF\x02\x01\x00\xff[=]\xfe\n=\n", 13), timeout, 200);
-        tcp("garbage tcp", "PK\x03\x04\xff\xfe\r\n", [] { return TCPPort; }, 502);
+        row(
+            "empty", "ZARO.ini", {}, [] { return CommType; }, 0);
+        row("garbage", "ZARO.ini",
+            QByteArray("\x7f"
+                       "ELF\x02\x01\x00\xff[=]\xfe\n=\n",
+                       13),
+            timeout, 200);
+        tcp(
+            "garbage tcp", "PK\x03\x04\xff\xfe\r\n", [] { return TCPPort; }, 502);
         row("unterminated string", "ZARODEV.ini", "[LANMOD57]\r\n[Device0]\r\nIP = \"1\r\n", num57, 0);
         zaro("Language 7", "Options", "Language = 7", language, 1);
-        zaro("RatedI 250", "Options", "RatedI = 250", [] { return int(Konf.MaxI); }, 500);
-        zaro("COMType 9", "Interface", "COMType = 9", [] { return CommType; }, 0);
-        zaro("COMPort 99", "Interface", "COMPort = 99", [] { return CommPort; }, 1);
-        zaro("Baudrate 5", "Interface", "Baudrate = 5", [] { return Baudrate; }, 3);
-        zaro("Parity -1", "Interface", "Parity = -1", [] { return Parity; }, 0);
-        zaro("RTSFlow 2", "Interface", "RTSFlow = 2", [] { return RTSFlow; }, 1);
-        zaro("DevAddr 248", "Interface", "DevAddr = 248", [] { return DeviceAddr; }, 247);
+        zaro(
+            "RatedI 250", "Options", "RatedI = 250", [] { return int(Konf.MaxI); }, 500);
+        zaro(
+            "COMType 9", "Interface", "COMType = 9", [] { return CommType; }, 0);
+        zaro(
+            "COMPort 99", "Interface", "COMPort = 99", [] { return CommPort; }, 1);
+        zaro(
+            "Baudrate 5", "Interface", "Baudrate = 5", [] { return Baudrate; }, 3);
+        zaro(
+            "Parity -1", "Interface", "Parity = -1", [] { return Parity; }, 0);
+        zaro(
+            "RTSFlow 2", "Interface", "RTSFlow = 2", [] { return RTSFlow; }, 1);
+        zaro(
+            "DevAddr 248", "Interface", "DevAddr = 248", [] { return DeviceAddr; }, 247);
         zaro("Timeout -5", "Interface", "Timeout = -5", timeout, 50);
         zaro("Timeout huge", "Interface", "Timeout = 600000", timeout, 10000);
         zaro("Timeout overflow", "Interface", "Timeout = 99999999999999999999", timeout, 200);
         zaro("Timeout text", "Interface", "Timeout = \"fast\"", timeout, 200);
-        zaro("address slots", "Interface",
-             "DevAddr1 = 300\r\nDevAddr2 = 17\r\nDevAddr3 = 5\r\nDevAddr4 = 17\r\nDevAddr5 = -4",
-             [] { return Devices485[0] * 1000 + Devices485[1]; }, 5017);
+        zaro(
+            "address slots", "Interface",
+            "DevAddr1 = 300\r\nDevAddr2 = 17\r\nDevAddr3 = 5\r\nDevAddr4 = 17\r\nDevAddr5 = -4",
+            [] { return Devices485[0] * 1000 + Devices485[1]; }, 5017);
         tcp("NumGate 9999", ini("TCPComm", "NumGate = 9999") + gateway, numGate, 1);
         tcp("NumGate -3", ini("TCPComm", "NumGate = -3"), numGate, 0);
-        tcp("Gateway 4 of 1", ini("TCPComm", "NumGate = 1\r\nGateway = 4") + gateway, [] { return GatewayIndex; }, 0);
-        tcp("TCPPort 70000", ini("TCPComm", "TCPPort = 70000"), [] { return TCPPort; }, 502);
-        tcp("TCP DevAddr 0", ini("TCPComm", "DevAddr = 0"), [] { return TCPDevAddr; }, 247);
-        tcp("long name", ini("TCPComm", "NumGate = 1") + "[Gateway1]\r\nGatewayName = \"" + QByteArray(200, 'x') + "\"\r\n",
+        tcp(
+            "Gateway 4 of 1", ini("TCPComm", "NumGate = 1\r\nGateway = 4") + gateway,
+            [] { return GatewayIndex; }, 0);
+        tcp(
+            "TCPPort 70000", ini("TCPComm", "TCPPort = 70000"), [] { return TCPPort; }, 502);
+        tcp(
+            "TCP DevAddr 0", ini("TCPComm", "DevAddr = 0"), [] { return TCPDevAddr; }, 247);
+        tcp(
+            "long name",
+            ini("TCPComm", "NumGate = 1") + "[Gateway1]\r\nGatewayName = \"" + QByteArray(200, 'x') +
+                "\"\r\n",
             [] { return int(std::strlen(GatewayName[0])); }, 29);
-        row("long MAC", "ZARODEV.ini", ini("LANMOD57", "LM57Ix = 0") + "[Device0]\r\nMAC = \"00-30-11-22-33-44-55-66\"\r\n",
+        row(
+            "long MAC", "ZARODEV.ini",
+            ini("LANMOD57", "LM57Ix = 0") + "[Device0]\r\nMAC = \"00-30-11-22-33-44-55-66\"\r\n",
             [] { return int(std::strlen(MAC57[0])); }, 17);
-        row("LM57Ix 5 of 1", "ZARODEV.ini", ini("LANMOD57", "LM57Ix = 5") + "[Device0]\r\n", [] { return LM57Index; }, 0);
+        row(
+            "LM57Ix 5 of 1", "ZARODEV.ini", ini("LANMOD57", "LM57Ix = 5") + "[Device0]\r\n",
+            [] { return LM57Index; }, 0);
         QByteArray many = ini("LANMOD57", "LM57Ix = 0");
-        for (int i = 0; i < 300; ++i) many += "[Device" + QByteArray::number(i) + "]\r\n";
+        for (int i = 0; i < 300; ++i)
+            many += "[Device" + QByteArray::number(i) + "]\r\n";
         row("300 modules", "ZARODEV.ini", many, num57, 256);
     }
     // Broken or hand-made files: the program starts with sound values and the file on
     // disk is rewritten so that it reads back to exactly those values.
-    void badInput()
-    {
+    void badInput() {
         QFETCH(BadCase, c);
         if (*c.file) Put(path(), c.file, c.content);
         LoadAllSettings(true);
@@ -238,18 +260,19 @@ private slots:
         QByteArray written[3];
         for (int i = 0; i < 3; ++i) {
             written[i] = ReadBack(path(), names[i]);
-            if (!qstrcmp(c.file, names[i])) QVERIFY2(written[i] != c.content, "the broken file was not rewritten");
+            if (!qstrcmp(c.file, names[i]))
+                QVERIFY2(written[i] != c.content, "the broken file was not rewritten");
             IniDoc doc;
             QVERIFY2(IniParse(written[i], doc) && !doc.sections.empty(), names[i]);
         }
         LoadAllSettings(true); // the rewritten files are settled: reading them again changes nothing
         QCOMPARE(c.probe(), c.expected);
-        for (int i = 0; i < 3; ++i) QCOMPARE(ReadBack(path(), names[i]), written[i]);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(ReadBack(path(), names[i]), written[i]);
     }
 
     // zaro-cli reads the files but leaves even broken ones alone.
-    void readOnlyLoadWritesNothing()
-    {
+    void readOnlyLoadWritesNothing() {
         Put(path(), "ZARO.ini", "[Options]\r\nLanguage = 7\r\n");
         LoadAllSettings(false);
         QCOMPARE(Language, 1);

@@ -14,29 +14,25 @@
 
 namespace {
 
-QByteArray Frame(const QByteArray& hex)
-{
+QByteArray Frame(const QByteArray& hex) {
     QByteArray f = QByteArray::fromHex(hex);
     SimAppendCrc(f);
     return f;
 }
 
-bool CrcOk(const QByteArray& f)
-{
+bool CrcOk(const QByteArray& f) {
     if (f.size() < 4) return false;
     const uint16_t crc = SimCrc(f.constData(), int(f.size() - 2));
     return uint8_t(f[f.size() - 2]) == (crc & 0xFF) && uint8_t(f[f.size() - 1]) == (crc >> 8);
 }
 
 class Line {
-public:
-    ~Line()
-    {
+  public:
+    ~Line() {
         if (fd >= 0) ::close(fd);
     }
     // Starts the simulator and opens its pseudo-terminal raw.
-    bool open(SimProcess& sim, const QStringList& args)
-    {
+    bool open(SimProcess& sim, const QStringList& args) {
         if (!sim.start(args)) return false;
         fd = ::open(sim.ptyPath().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         if (fd < 0) return false;
@@ -47,8 +43,7 @@ public:
         return true;
     }
     // Reads until want bytes came or nothing more arrives for quietMs.
-    QByteArray receive(int want, int quietMs = 300)
-    {
+    QByteArray receive(int want, int quietMs = 300) {
         QByteArray got;
         while (got.size() < want) {
             pollfd p{fd, POLLIN, 0};
@@ -59,13 +54,13 @@ public:
         }
         return got;
     }
-    QByteArray transact(const QByteArray& request, int want, int quietMs = 300)
-    {
-        if (::write(fd, request.constData(), size_t(request.size())) != ssize_t(request.size())) return "write failed";
+    QByteArray transact(const QByteArray& request, int want, int quietMs = 300) {
+        if (::write(fd, request.constData(), size_t(request.size())) != ssize_t(request.size()))
+            return "write failed";
         return receive(want, quietMs);
     }
 
-private:
+  private:
     int fd = -1;
 };
 
@@ -73,20 +68,28 @@ private:
 
 class SimSerialTest : public QObject {
     Q_OBJECT
-private slots:
-    void broadcastReachesEveryMeter()
-    {
+  private slots:
+    void broadcastReachesEveryMeter() {
         SimProcess sim;
         Line line;
         QVERIFY(line.open(sim, {"--rs485", "3,17"}));
         QVERIFY(line.transact(Frame("0010021400010204d2"), 8, 150).isEmpty()); // nobody answers
-        QCOMPARE(line.transact(Frame("0303021400" "01"), 7).mid(3, 2).toHex(), QByteArray("04d2"));
-        QCOMPARE(line.transact(Frame("1103021400" "01"), 7).mid(3, 2).toHex(), QByteArray("04d2"));
+        QCOMPARE(line.transact(Frame("0303021400"
+                                     "01"),
+                               7)
+                     .mid(3, 2)
+                     .toHex(),
+                 QByteArray("04d2"));
+        QCOMPARE(line.transact(Frame("1103021400"
+                                     "01"),
+                               7)
+                     .mid(3, 2)
+                     .toHex(),
+                 QByteArray("04d2"));
         QVERIFY(sim.stopClean());
     }
 
-    void noiseBeforeAFrameIsSkipped()
-    {
+    void noiseBeforeAFrameIsSkipped() {
         SimProcess sim;
         Line line;
         QVERIFY(line.open(sim, {"--rs232"}));
@@ -101,12 +104,13 @@ private slots:
         QVERIFY(sim.stopClean());
     }
 
-    void injectedFaults()
-    {
+    void injectedFaults() {
         SimProcess sim;
         Line line;
-        QVERIFY(line.open(sim, {"--rs485", "5,6", "--fault", "short@5", "--fault", "badcrc@5", "--fault", "otherunit@5"}));
-        const QByteArray read5 = Frame("0503006300" "42"); // request 0: 137-byte reply
+        QVERIFY(line.open(
+            sim, {"--rs485", "5,6", "--fault", "short@5", "--fault", "badcrc@5", "--fault", "otherunit@5"}));
+        const QByteArray read5 = Frame("0503006300"
+                                       "42"); // request 0: 137-byte reply
         QCOMPARE(line.transact(read5, 137).size(), 68);
         QByteArray r = line.transact(read5, 137);
         QCOMPARE(r.size(), 137);
@@ -119,8 +123,7 @@ private slots:
         QVERIFY(sim.stopClean());
     }
 
-    void repliesArePacedAtTheBaudRate()
-    {
+    void repliesArePacedAtTheBaudRate() {
         SimProcess sim;
         Line line;
         QVERIFY(line.open(sim, {"--rs232", "--baud", "9600", "--turnaround", "10"}));
@@ -133,8 +136,7 @@ private slots:
         QVERIFY2(t.elapsed() >= 185, qPrintable(QString::number(t.elapsed())));
     }
 
-    void linkAndQuitAtEndOfInput()
-    {
+    void linkAndQuitAtEndOfInput() {
         QTemporaryDir dir;
         const QString link = dir.filePath("meter");
         QProcess p;

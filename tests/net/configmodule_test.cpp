@@ -17,8 +17,7 @@ class ConfigModuleTest : public QObject {
     SimProcess sim;
     ScriptedMessages messages;
 
-    bool Module(const QString& ext)
-    {
+    bool Module(const QString& ext) {
         CloseTCPConnection(0); // the connection to the previous simulator
         sim.stop();
         if (!sim.start({"--module", "--listen", "127.0.0.1:0", "--ext", ext})) return false;
@@ -34,29 +33,26 @@ class ConfigModuleTest : public QObject {
     }
 
     // Registers 569..573 straight from the meter, whatever its version says.
-    QByteArray MinMaxLoggerOnMeter()
-    {
+    QByteArray MinMaxLoggerOnMeter() {
         InitInterface(CommPort);
         const int ok = Read(Lese, 35, 1);
         CloseInterface();
-        return ok ? QByteArray(reinterpret_cast<const char*>(Lese.MinMaxLogger), 9) : QByteArray("read failed");
+        return ok ? QByteArray(reinterpret_cast<const char*>(Lese.MinMaxLogger), 9)
+                  : QByteArray("read failed");
     }
 
-private slots:
-    void initTestCase()
-    {
+  private slots:
+    void initTestCase() {
         SettingsDir = settings.path().toStdString();
         RecTimeout = 500;
         SetMessageSink(&messages);
     }
-    void cleanupTestCase()
-    {
+    void cleanupTestCase() {
         sim.stop();
         SetMessageSink(nullptr);
     }
 
-    void longBlockQuestion_data()
-    {
+    void longBlockQuestion_data() {
         QTest::addColumn<QString>("ext");
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("asked");
@@ -64,14 +60,14 @@ private slots:
         QTest::newRow("old module, cancel") << "119" << 0 << true;
         QTest::newRow("new module takes it without asking") << "121" << 1 << false;
     }
-    void longBlockQuestion()
-    {
+    void longBlockQuestion() {
         QFETCH(QString, ext);
         QFETCH(int, answer);
         QFETCH(bool, asked);
         QVERIFY(Module(ext));
         if (asked)
-            for (uint8_t c : Konf.MinMaxLogger) QCOMPARE(c, uint8_t(255)); // an old module has none
+            for (uint8_t c : Konf.MinMaxLogger)
+                QCOMPARE(c, uint8_t(255)); // an old module has none
         QVERIFY(Konf.BusSettings & 0x40);
         const QByteArray before = MinMaxLoggerOnMeter();
         Konf.MinMaxLogger[0] = 5;

@@ -13,10 +13,10 @@ namespace {
 
 using Shown = ScriptedMessages::Shown;
 
-std::vector<Shown> Errors(std::initializer_list<std::pair<int, int>> pairs)
-{
+std::vector<Shown> Errors(std::initializer_list<std::pair<int, int>> pairs) {
     std::vector<Shown> v;
-    for (auto [k, n] : pairs) v.push_back({MessageType::Error, k, n});
+    for (auto [k, n] : pairs)
+        v.push_back({MessageType::Error, k, n});
     return v;
 }
 
@@ -28,8 +28,7 @@ class LinkTcpTest : public QObject {
     std::unique_ptr<SimProcess> sim; // one per test: its log counts that test's requests
     ScriptedMessages messages;
 
-    void startGateway(const QStringList& extra = {})
-    {
+    void startGateway(const QStringList& extra = {}) {
         QVERIFY2(sim->start(QStringList{"--gateway", "5,9", "--verbose"} + extra), qPrintable(sim->output()));
         CommType = 2;
         GatewayIndex = 0;
@@ -38,9 +37,9 @@ class LinkTcpTest : public QObject {
         TCPDevAddr = 5;
     }
 
-    void startModule(const QStringList& extra = {})
-    {
-        QVERIFY2(sim->start(QStringList{"--module", "--unit", "247", "--verbose"} + extra), qPrintable(sim->output()));
+    void startModule(const QStringList& extra = {}) {
+        QVERIFY2(sim->start(QStringList{"--module", "--unit", "247", "--verbose"} + extra),
+                 qPrintable(sim->output()));
         CommType = 3;
         LM57Index = 0;
         qstrncpy(EMD[0].IP, qPrintable(sim->host()), sizeof EMD[0].IP);
@@ -48,33 +47,30 @@ class LinkTcpTest : public QObject {
         TCPDevAddr = 247;
     }
 
-    int requests(const QString& frameStart)
-    {
+    int requests(const QString& frameStart) {
         sim->stop();
         int n = 0;
         for (const QString& line : sim->output().split('\n'))
-            if (line.startsWith("zaro-sim: request") && line.mid(36).startsWith(frameStart)) // after the header
+            if (line.startsWith("zaro-sim: request") &&
+                line.mid(36).startsWith(frameStart)) // after the header
                 ++n;
         return n;
     }
 
-private slots:
-    void init()
-    {
+  private slots:
+    void init() {
         sim = std::make_unique<SimProcess>();
         SetMessageSink(&messages);
         messages.clear();
         RecTimeout = 200;
     }
-    void cleanup()
-    {
+    void cleanup() {
         CloseTCPConnection(kCloseAllTCP);
         sim.reset();
         SetMessageSink(nullptr);
     }
 
-    void readsAndWritesThroughGateway()
-    {
+    void readsAndWritesThroughGateway() {
         startGateway();
         QCOMPARE(InitInterface(CommPort), 1);
         QCOMPARE(Read(Lese, 6, 1), 1);
@@ -89,23 +85,22 @@ private slots:
         QCOMPARE(requests("00 10 03 c9"), 1);
     }
 
-    void failures_data()
-    {
+    void failures_data() {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<int>("unit");
         QTest::addColumn<std::vector<Shown>>("shown");
         QTest::addColumn<bool>("kept");
         QTest::addColumn<int>("sent");
         QTest::newRow("absent unit: exception 11") << "" << 7 << Errors({{10, 2}}) << true << 1;
-        QTest::newRow("other exception ends by time-out") << "exception:2" << 5 << Errors({{9, 16}}) << false << 1;
+        QTest::newRow("other exception ends by time-out")
+            << "exception:2" << 5 << Errors({{9, 16}}) << false << 1;
         QTest::newRow("silence") << "silence" << 5 << Errors({{9, 16}}) << false << 1;
         QTest::newRow("other unit three times") << "otherunit:3" << 5 << Errors({{8, 14}}) << false << 3;
         QTest::newRow("wrong function three times") << "badcrc:3" << 5 << Errors({{8, 14}}) << false << 3;
         QTest::newRow("short three times") << "short:3" << 5 << Errors({{8, 14}}) << false << 3;
         QTest::newRow("peer closes") << "drop" << 5 << Errors({}) << false << 1;
     }
-    void failures()
-    {
+    void failures() {
         QFETCH(QString, fault);
         QFETCH(int, unit);
         QFETCH(std::vector<Shown>, shown);
@@ -128,8 +123,7 @@ private slots:
         QCOMPARE(requests(QString("%1 03 01 8f").arg(unit, 2, 16, QChar('0'))), sent);
     }
 
-    void recoveries_data()
-    {
+    void recoveries_data() {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<int>("firstRead");
         QTest::newRow("reply split over two segments") << "split" << 1;
@@ -137,8 +131,7 @@ private slots:
         QTest::newRow("late but within the time-out") << "late:300" << 1;
         QTest::newRow("peer closed: the next request reconnects") << "drop" << 0;
     }
-    void recoveries()
-    {
+    void recoveries() {
         QFETCH(QString, fault);
         QFETCH(int, firstRead);
         startGateway({"--fault", fault});
@@ -148,8 +141,7 @@ private slots:
         QVERIFY(messages.shown.empty());
     }
 
-    void lateReplyIsNotTakenForTheNextRequest()
-    {
+    void lateReplyIsNotTakenForTheNextRequest() {
         startGateway({"--fault", "late:2300"});
         QCOMPARE(InitInterface(CommPort), 1);
         QCOMPARE(Read(Lese, 9, 1), 0);
@@ -160,19 +152,18 @@ private slots:
         uint8_t scale[2];
         std::memcpy(scale, MeterScale, 2);
         QCOMPARE(Read(Lese, 3, 1), 1);
-        QCOMPARE(QByteArray(reinterpret_cast<char*>(scale), 2), QByteArray(reinterpret_cast<char*>(MeterScale), 2));
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(scale), 2),
+                 QByteArray(reinterpret_cast<char*>(MeterScale), 2));
         QVERIFY(messages.shown.empty());
     }
 
-    void connectionRefused_data()
-    {
+    void connectionRefused_data() {
         QTest::addColumn<int>("commType");
         QTest::addColumn<int>("number");
         QTest::newRow("gateway") << 2 << 11;
         QTest::newRow("module") << 3 << 2;
     }
-    void connectionRefused()
-    {
+    void connectionRefused() {
         QFETCH(int, commType);
         QFETCH(int, number);
         CommType = commType;
@@ -185,8 +176,7 @@ private slots:
         QCOMPARE(TCP_Connection[0], 0);
     }
 
-    void moduleReadsAt255AndWritesToTheMeter()
-    {
+    void moduleReadsAt255AndWritesToTheMeter() {
         startModule();
         QCOMPARE(InitInterface(CommPort), 1);
         QCOMPARE(Read(Lese, 9, 1), 1);
@@ -200,8 +190,7 @@ private slots:
     }
 
     // The wait processes events: a timer tick then must not start a second request.
-    void tickDuringTransactionIsSkipped()
-    {
+    void tickDuringTransactionIsSkipped() {
         startGateway({"--fault", "late:200"});
         QCOMPARE(InitInterface(CommPort), 1);
         bool busyInTick = false;

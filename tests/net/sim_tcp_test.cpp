@@ -7,8 +7,7 @@
 
 namespace {
 
-QByteArray Request(uint16_t tid, uint8_t unit, const QByteArray& pduHex)
-{
+QByteArray Request(uint16_t tid, uint8_t unit, const QByteArray& pduHex) {
     const QByteArray pdu = QByteArray::fromHex(pduHex);
     QByteArray f;
     f.append(char(tid >> 8)).append(char(tid & 0xFF)).append(2, '\0');
@@ -17,15 +16,14 @@ QByteArray Request(uint16_t tid, uint8_t unit, const QByteArray& pduHex)
 }
 
 // Reads until want bytes came or nothing arrives for quietMs.
-QByteArray Receive(QTcpSocket& s, int want, int quietMs = 500)
-{
+QByteArray Receive(QTcpSocket& s, int want, int quietMs = 500) {
     QByteArray got = s.readAll();
-    while (got.size() < want && s.waitForReadyRead(quietMs)) got += s.readAll();
+    while (got.size() < want && s.waitForReadyRead(quietMs))
+        got += s.readAll();
     return got;
 }
 
-QByteArray Transact(QTcpSocket& s, const QByteArray& request, int want, int quietMs = 500)
-{
+QByteArray Transact(QTcpSocket& s, const QByteArray& request, int want, int quietMs = 500) {
     s.write(request);
     s.flush();
     return Receive(s, want, quietMs);
@@ -35,9 +33,8 @@ QByteArray Transact(QTcpSocket& s, const QByteArray& request, int want, int quie
 
 class SimTcpTest : public QObject {
     Q_OBJECT
-private slots:
-    void gatewayBroadcastAndDrop()
-    {
+  private slots:
+    void gatewayBroadcastAndDrop() {
         SimProcess sim;
         QVERIFY(sim.start({"--gateway", "5,9", "--listen", "127.0.0.1:0"}));
         QTcpSocket s;

@@ -7,9 +7,8 @@
 
 class UdpTest : public QObject {
     Q_OBJECT
-private slots:
-    void secondSocketOnAPortInUse()
-    {
+  private slots:
+    void secondSocketOnAPortInUse() {
         int a = -1, b = -1;
         QCOMPARE(UDPOpen(47001, a), 0);
         const int e = UDPOpen(47001, b);
@@ -18,8 +17,7 @@ private slots:
         UDPClose(a);
     }
 
-    void readTimesOut()
-    {
+    void readTimesOut() {
         int s = -1;
         QCOMPARE(UDPOpen(0, s), 0);
         char buf[16];
@@ -30,8 +28,7 @@ private slots:
         UDPClose(s);
     }
 
-    void datagramArrives()
-    {
+    void datagramArrives() {
         int rx = -1, tx = -1;
         QCOMPARE(UDPOpen(47002, rx), 0);
         QCOMPARE(UDPOpen(0, tx), 0);
@@ -41,7 +38,8 @@ private slots:
         QCOMPARE(UDPRead(rx, buf, sizeof buf, 2000), 0);
         QCOMPARE(QByteArray(buf), QByteArray("ping"));
         // Broadcasts are allowed; only inside the private namespace, where they stay on loopback.
-        if (qEnvironmentVariable("ZARO_IN_NETNS") != "1") QSKIP("broadcast is sent only inside the test netns");
+        if (qEnvironmentVariable("ZARO_IN_NETNS") != "1")
+            QSKIP("broadcast is sent only inside the test netns");
         QCOMPARE(UDPWrite(tx, msg, 4, inet_addr("255.255.255.255"), 47002), 0); // netns loopback only
         QCOMPARE(UDPRead(rx, buf, sizeof buf, 2000), 0);
         UDPClose(rx);

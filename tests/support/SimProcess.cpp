@@ -2,17 +2,17 @@
 
 #include <QDeadlineTimer>
 
-QString BinPath(const QString& program)
-{
+QString BinPath(const QString& program) {
     QString dir = qEnvironmentVariable("ZARO_BIN_DIR");
     if (dir.isEmpty()) dir = QStringLiteral(ZARO_BIN_DIR);
     return dir + "/" + program;
 }
 
-SimProcess::~SimProcess() { stop(); }
+SimProcess::~SimProcess() {
+    stop();
+}
 
-bool SimProcess::start(const QStringList& args)
-{
+bool SimProcess::start(const QStringList& args) {
     process.setProgram(BinPath("zaro-sim"));
     process.setArguments(args);
     process.start();
@@ -37,8 +37,7 @@ bool SimProcess::start(const QStringList& args)
     return false;
 }
 
-void SimProcess::stop()
-{
+void SimProcess::stop() {
     if (process.state() == QProcess::NotRunning) return;
     process.closeWriteChannel(); // end of input asks the simulator to quit
     if (!process.waitForFinished(3000)) {
@@ -48,16 +47,14 @@ void SimProcess::stop()
     stderrText += QString::fromLocal8Bit(process.readAllStandardError());
 }
 
-bool SimProcess::stopClean()
-{
+bool SimProcess::stopClean() {
     stop();
     if (!stderrText.contains("Sanitizer") && !stderrText.contains("runtime error")) return true;
     qWarning("%s", qPrintable(stderrText));
     return false;
 }
 
-void SimProcess::command(const QString& line)
-{
+void SimProcess::command(const QString& line) {
     process.write((line + "\n").toLocal8Bit());
     process.waitForBytesWritten(1000);
 }

@@ -8,7 +8,7 @@
 #include <QStringList>
 
 class SimProcess {
-public:
+  public:
     ~SimProcess();
     // Starts zaro-sim with args and waits (up to 10 s) for its ready line.
     bool start(const QStringList& args);
@@ -23,7 +23,7 @@ public:
     int tcpPort() const { return port; }
     QString output() const { return stderrText; } // what it printed on stderr so far
 
-private:
+  private:
     QProcess process;
     QString pty;
     QString tcpHost;

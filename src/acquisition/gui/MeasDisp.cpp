@@ -26,8 +26,12 @@ QPointer<QWidget> measdisp;
 namespace {
 
 const char* const kContext = "MeasDisp";
-QString Tr(const char* text) { return QCoreApplication::translate(kContext, text); }
-QString TrMeas(const char* text) { return QCoreApplication::translate("Measurands", text); }
+QString Tr(const char* text) {
+    return QCoreApplication::translate(kContext, text);
+}
+QString TrMeas(const char* text) {
+    return QCoreApplication::translate("Measurands", text);
+}
 
 enum Group { kGroupU, kGroupI, kGroupPower, kGroupF, kGroups };
 struct Place {
@@ -58,10 +62,14 @@ struct ObjRow {
     uint8_t show[5];
     Place at;
 };
-#define ALL {1, 1, 1, 1, 1}
-#define COL45 {0, 0, 0, 1, 1}
-#define COL5 {0, 0, 0, 0, 1}
-#define NOT4 {1, 1, 1, 0, 1}
+#define ALL                                                                                                  \
+    { 1, 1, 1, 1, 1 }
+#define COL45                                                                                                \
+    { 0, 0, 0, 1, 1 }
+#define COL5                                                                                                 \
+    { 0, 0, 0, 0, 1 }
+#define NOT4                                                                                                 \
+    { 1, 1, 1, 0, 1 }
 const ObjRow obj[] = {
     {Frame, QT_TRANSLATE_NOOP("MeasDisp", "Voltages"), -1, ALL, {kGroupU, 0, 0}},
     {Frame, QT_TRANSLATE_NOOP("MeasDisp", "Currents"), -1, ALL, {kGroupI, 0, 0}},
@@ -129,46 +137,50 @@ struct Ui {
     QWidget* screenOnly; // the buttons, hidden on the printout
 } ui;
 
-QString panelTitle() { return Tr(QT_TRANSLATE_NOOP("MeasDisp", "Instantaneous values")); }
+QString panelTitle() {
+    return Tr(QT_TRANSLATE_NOOP("MeasDisp", "Instantaneous values"));
+}
 
 // Set when the panel closed while a reply was awaited: the transaction still owns
 // the link, so the read closes it once it returns.
 bool closeAfterRead = false;
 
-void SetBusy(bool lit)
-{
+void SetBusy(bool lit) {
     ui.busy->setProperty("lit", lit);
     QPalette pal = ui.busy->palette();
     pal.setColor(QPalette::WindowText, lit ? QColor(0x00B000) : QColor(0xC8C8C8));
     ui.busy->setPalette(pal);
 }
 
-QString ObjText(const ObjRow& o)
-{
+QString ObjText(const ObjRow& o) {
     switch (o.kind) {
     case Frame:
-    case Static: return Tr(o.text);
-    case Caption: return TrMeas(MeasCaption(o.row));
-    case Unit: return QString::fromLatin1(Einh[MeasRowClass(o.row)]);
-    case Heading: return TrMeas(o.text) + u' ' + QString::fromLatin1(Einh[MeasRowClass(o.row)]);
+    case Static:
+        return Tr(o.text);
+    case Caption:
+        return TrMeas(MeasCaption(o.row));
+    case Unit:
+        return QString::fromLatin1(Einh[MeasRowClass(o.row)]);
+    case Heading:
+        return TrMeas(o.text) + u' ' + QString::fromLatin1(Einh[MeasRowClass(o.row)]);
     }
     return {};
 }
 
-QWidget* BuildObj(const ObjRow& o, QGridLayout* const grids[], QGroupBox* const boxes[], QWidget* panel)
-{
+QWidget* BuildObj(const ObjRow& o, QGridLayout* const grids[], QGroupBox* const boxes[], QWidget* panel) {
     if (o.kind == Frame) return boxes[o.at.group];
     auto* label = new QLabel(panel);
-    if (o.kind == Unit) label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    else if (o.kind == Static && o.at.row == 0) label->setAlignment(Qt::AlignCenter);
+    if (o.kind == Unit)
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    else if (o.kind == Static && o.at.row == 0)
+        label->setAlignment(Qt::AlignCenter);
     grids[o.at.group]->addWidget(label, o.at.row, o.at.col);
     return label;
 }
 
 } // namespace
 
-QTimer* MeasTimer()
-{
+QTimer* MeasTimer() {
     // Not a child of the panel: the panel may go while a tick is still on the stack.
     static QPointer<QTimer> timer;
     if (!timer) {
@@ -179,8 +191,7 @@ QTimer* MeasTimer()
     return timer;
 }
 
-QWidget* CreateMeasDisp(QWidget* parent)
-{
+QWidget* CreateMeasDisp(QWidget* parent) {
     auto* panel = new QWidget(parent);
     panel->setObjectName("measdisp");
     auto* top = new QVBoxLayout(panel);
@@ -262,12 +273,13 @@ QWidget* CreateMeasDisp(QWidget* parent)
     return panel;
 }
 
-void InitMeasDisp()
-{
+void InitMeasDisp() {
     if (!measdisp) return;
     QString title = panelTitle();
     if (CommType == 1)
-        title = QStringLiteral("%1 (%2 %3)").arg(title, Tr(QT_TRANSLATE_NOOP("MeasDisp", "Address"))).arg(DeviceAddr);
+        title = QStringLiteral("%1 (%2 %3)")
+                    .arg(title, Tr(QT_TRANSLATE_NOOP("MeasDisp", "Address")))
+                    .arg(DeviceAddr);
     ui.title->setText(title);
     measdisp->setWindowTitle(title);
 
@@ -285,8 +297,10 @@ void InitMeasDisp()
         const bool visible = obj[i].show[column] && (i < kFirstZrm3Obj || zrm3);
         ui.obj[i]->setVisible(visible);
         const QString text = ObjText(obj[i]);
-        if (auto* box = qobject_cast<QGroupBox*>(ui.obj[i])) box->setTitle(text);
-        else static_cast<QLabel*>(ui.obj[i])->setText(text);
+        if (auto* box = qobject_cast<QGroupBox*>(ui.obj[i]))
+            box->setTitle(text);
+        else
+            static_cast<QLabel*>(ui.obj[i])->setText(text);
     }
     SetBusy(false);
 
@@ -299,8 +313,7 @@ void InitMeasDisp()
     timer->start();
 }
 
-int CmReadMeas()
-{
+int CmReadMeas() {
     QTimer* timer = MeasTimer();
     timer->setInterval(2000);
     // A tick while a transaction runs (its wait lets timers fire) waits for the next one.
@@ -318,12 +331,12 @@ int CmReadMeas()
     return status;
 }
 
-void ShowMeasValues(int readOk, int rows)
-{
+void ShowMeasValues(int readOk, int rows) {
     if (!measdisp) return;
     for (int r = 0; r < rows; ++r) {
         if (!MeasRowVisible(r)) continue;
-        if (!readOk) Meas_Disturbed(ui.field[r]);
+        if (!readOk)
+            Meas_Disturbed(ui.field[r]);
         else {
             const int k = MeasRowClass(r);
             CheckMeas(r, MeasurandValue(r), Skalierung[k], Stellen[k], ui.field[r], kInstantValues);
@@ -331,8 +344,7 @@ void ShowMeasValues(int readOk, int rows)
     }
 }
 
-int CmPrintMeasData()
-{
+int CmPrintMeasData() {
     if (!measdisp) return 0;
     QPrinter printer(QPrinter::HighResolution);
     // The panel is wider than tall: landscape keeps its picture large.
@@ -353,13 +365,14 @@ int CmPrintMeasData()
     return 0;
 }
 
-int CmCloseAcquisition()
-{
+int CmCloseAcquisition() {
     QTimer* timer = MeasTimer();
     timer->stop();
     timer->setInterval(0);
-    if (LinkBusy()) closeAfterRead = true;
-    else CloseInterface();
+    if (LinkBusy())
+        closeAfterRead = true;
+    else
+        CloseInterface();
     if (QWidget* panel = measdisp) {
         measdisp = nullptr;
         panel->hide();
@@ -369,8 +382,7 @@ int CmCloseAcquisition()
     return 0;
 }
 
-int CmMeasDisplay()
-{
+int CmMeasDisplay() {
     if (!OpenAcquisition()) return 0;
     QWidget* panel = CreateMeasDisp(MainWindow());
     ShowPanel(PanelKind::Measurements, panel);

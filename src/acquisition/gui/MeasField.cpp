@@ -8,8 +8,7 @@ constexpr char kRedProperty[] = "measRed";
 
 // Text and frame take the window-text colour of a plain box frame, so one palette
 // entry colours both.
-void SetRed(QLabel* field, bool red)
-{
+void SetRed(QLabel* field, bool red) {
     if (MeasFieldRed(field) == red) return; // palette and font changes relayout: only on a change
     field->setProperty(kRedProperty, red);
     QPalette pal = field->palette();
@@ -22,8 +21,7 @@ void SetRed(QLabel* field, bool red)
 
 } // namespace
 
-QLabel* NewMeasField(QWidget* parent)
-{
+QLabel* NewMeasField(QWidget* parent) {
     auto* field = new QLabel(parent);
     field->setFrameStyle(QFrame::Box | QFrame::Plain);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -39,19 +37,21 @@ QLabel* NewMeasField(QWidget* parent)
     return field;
 }
 
-bool MeasFieldRed(const QLabel* field) { return field->property(kRedProperty).toBool(); }
+bool MeasFieldRed(const QLabel* field) {
+    return field->property(kRedProperty).toBool();
+}
 
-void ShowMeasText(QLabel* field, const MeasText& shown)
-{
+void ShowMeasText(QLabel* field, const MeasText& shown) {
     if (shown.colour != FieldColour::Keep) SetRed(field, shown.colour == FieldColour::Red);
     field->setText(shown.text);
 }
 
-int CheckMeas(int32_t index, float value, float divisor, int32_t decimals, QLabel* field, int kind)
-{
+int CheckMeas(int32_t index, float value, float divisor, int32_t decimals, QLabel* field, int kind) {
     const MeasText shown = JudgeMeas(index, value, divisor, decimals, kind);
     ShowMeasText(field, shown);
     return shown.invalid;
 }
 
-void Meas_Disturbed(QLabel* field) { ShowMeasText(field, DisturbedText()); }
+void Meas_Disturbed(QLabel* field) {
+    ShowMeasText(field, DisturbedText());
+}

@@ -15,27 +15,23 @@ namespace {
 
 // The serial path takes no events while it waits; repainting here keeps the popup
 // readable during long work without letting the user start a second operation.
-void Repaint()
-{
+void Repaint() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 } // namespace
 
-DialogMessages::~DialogMessages()
-{
+DialogMessages::~DialogMessages() {
     delete progressDialog;
 }
 
-void DialogMessages::showError(int kind, int number)
-{
+void DialogMessages::showError(int kind, int number) {
     QMessageBox box(QMessageBox::Critical, MessageTitle(MessageType::Error, kind),
                     MessageText(MessageType::Error, kind, number), QMessageBox::Ok, parent());
     box.exec();
 }
 
-int DialogMessages::askWarnung(int kind, int number)
-{
+int DialogMessages::askWarnung(int kind, int number) {
     QMessageBox box(QMessageBox::Warning, MessageTitle(MessageType::Warnung, kind),
                     MessageText(MessageType::Warnung, kind, number), QMessageBox::NoButton, parent());
     QPushButton* yes =
@@ -48,8 +44,7 @@ int DialogMessages::askWarnung(int kind, int number)
     return box.clickedButton() == yes ? 1 : 0;
 }
 
-int DialogMessages::askLoggerWarnung()
-{
+int DialogMessages::askLoggerWarnung() {
     QMessageBox box(QMessageBox::Warning, MessageTitle(MessageType::LoggerWarnung, 0),
                     MessageText(MessageType::LoggerWarnung, 0, 0), QMessageBox::NoButton, parent());
     QPushButton* yes =
@@ -65,8 +60,7 @@ int DialogMessages::askLoggerWarnung()
     return clear->isChecked() ? 2 : 1;
 }
 
-void DialogMessages::progress(int mode, int value)
-{
+void DialogMessages::progress(int mode, int value) {
     if (mode == 0) {
         delete progressDialog;
         progressDialog = new QProgressDialog(parent());
@@ -91,8 +85,7 @@ void DialogMessages::progress(int mode, int value)
     }
 }
 
-void DialogMessages::notify(const QString& text)
-{
+void DialogMessages::notify(const QString& text) {
     QWidget* p = parent();
     auto* window = p ? qobject_cast<QMainWindow*>(p->window()) : nullptr;
     if (!window) {
@@ -102,15 +95,13 @@ void DialogMessages::notify(const QString& text)
     window->statusBar()->showMessage(text, 10000);
 }
 
-void DialogMessages::showInfo(const QString& title, const QString& text)
-{
+void DialogMessages::showInfo(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent());
     box.exec();
 }
 
 std::string DialogMessages::selectFile(bool save, const QString& title, const QString& pattern,
-                                       const std::string& suggested)
-{
+                                       const std::string& suggested) {
     QString start = QString::fromStdString(suggested);
     if (start.contains('*')) start.clear(); // a bare pattern is no file name
     QFileDialog dialog(parent(), title, start, pattern);

@@ -7,10 +7,11 @@ namespace {
 QString pdfTarget;
 }
 
-void SetPrintToPdf(const QString& path) { pdfTarget = path; }
+void SetPrintToPdf(const QString& path) {
+    pdfTarget = path;
+}
 
-bool ChoosePrinter(QPrinter& printer, QWidget* parent)
-{
+bool ChoosePrinter(QPrinter& printer, QWidget* parent) {
     if (!pdfTarget.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfTarget);

@@ -54,16 +54,15 @@ struct Controls {
 };
 Controls ui{};
 
-std::string PortInUse()
-{
+std::string PortInUse() {
     if (!CommPortPath.empty()) return CommPortPath;
     return "/dev/ttyS" + std::to_string(CommPort - 1);
 }
 
-void FillPortList()
-{
+void FillPortList() {
     ui.port->clear();
-    for (const std::string& p : SerialPortLister()) ui.port->addItem(QString::fromStdString(p));
+    for (const std::string& p : SerialPortLister())
+        ui.port->addItem(QString::fromStdString(p));
     const QString inUse = QString::fromStdString(PortInUse());
     int i = ui.port->findText(inUse);
     if (i < 0) {
@@ -73,28 +72,26 @@ void FillPortList()
     ui.port->setCurrentIndex(i);
 }
 
-void SetRangeButtons()
-{
+void SetRangeButtons() {
     ui.range32->setChecked(Last_Device != kMaxBusAddress);
     ui.range247->setChecked(Last_Device == kMaxBusAddress);
 }
 
-void TickAddresses(const int32_t (&list)[32])
-{
-    for (QCheckBox* box : ui.address) box->setChecked(false);
+void TickAddresses(const int32_t (&list)[32]) {
+    for (QCheckBox* box : ui.address)
+        box->setChecked(false);
     for (int32_t a : list)
         if (a >= 1 && a <= kMaxBusAddress) ui.address[a - 1]->setChecked(true);
 }
 
-void TakeTickedAddresses()
-{
+void TakeTickedAddresses() {
     bool ticked[kMaxBusAddress];
-    for (int i = 0; i < kMaxBusAddress; ++i) ticked[i] = ui.address[i]->isChecked();
+    for (int i = 0; i < kMaxBusAddress; ++i)
+        ticked[i] = ui.address[i]->isChecked();
     GetRS485DeviceSelection(ticked);
 }
 
-QWidget* BuildAddressArea(QGroupBox* group)
-{
+QWidget* BuildAddressArea(QGroupBox* group) {
     auto* layout = new QVBoxLayout(group);
     auto* ranges = new QHBoxLayout;
     ui.range32 = new QRadioButton(QObject::tr("Addresses 1 to 32"), group);
@@ -134,8 +131,7 @@ QWidget* BuildAddressArea(QGroupBox* group)
     return group;
 }
 
-QWidget* BuildSerialArea(QWidget* parent)
-{
+QWidget* BuildSerialArea(QWidget* parent) {
     auto* area = new QWidget(parent);
     auto* form = new QFormLayout(area);
     form->setContentsMargins(0, 0, 0, 0);
@@ -149,7 +145,8 @@ QWidget* BuildSerialArea(QWidget* parent)
 
     ui.baud = new QComboBox(area);
     ui.baud->setObjectName("Baudrate");
-    for (const char* b : {"1200", "2400", "4800", "9600", "19200"}) ui.baud->addItem(b);
+    for (const char* b : {"1200", "2400", "4800", "9600", "19200"})
+        ui.baud->addItem(b);
     QObject::connect(ui.baud, &QComboBox::activated, [](int i) { CmSelBaudrate(i); });
     ui.baudLabel = new QLabel(QObject::tr("Baud rate"), area);
     form->addRow(ui.baudLabel, ui.baud);
@@ -175,8 +172,7 @@ QWidget* BuildSerialArea(QWidget* parent)
 }
 
 // Shows the address being probed and lets the window repaint; user input waits.
-void ShowProbe(int address)
-{
+void ShowProbe(int address) {
     ui.indicator->setText(QObject::tr("Searching address %1 ...").arg(address));
     ui.indicator->repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -184,8 +180,7 @@ void ShowProbe(int address)
 
 } // namespace
 
-QDialog* CreateInterfaceDialog(QWidget* parent)
-{
+QDialog* CreateInterfaceDialog(QWidget* parent) {
     ui = Controls{};
     auto* dialog = new QDialog(parent);
     dialog->setObjectName("InterfaceDialog");
@@ -197,7 +192,8 @@ QDialog* CreateInterfaceDialog(QWidget* parent)
     auto* top = new QFormLayout;
     ui.kind = new QComboBox(dialog);
     ui.kind->setObjectName("CommType");
-    ui.kind->addItems({QObject::tr("RS-232"), QObject::tr("RS-485"), QObject::tr("Netbiter gateway (Modbus/TCP)"),
+    ui.kind->addItems({QObject::tr("RS-232"), QObject::tr("RS-485"),
+                       QObject::tr("Netbiter gateway (Modbus/TCP)"),
                        QObject::tr("LANMOD57 module (Modbus/TCP)")});
     QObject::connect(ui.kind, &QComboBox::activated, [](int k) { CmSelCommType(k); });
     top->addRow(QObject::tr("Interface"), ui.kind);
@@ -238,8 +234,7 @@ QDialog* CreateInterfaceDialog(QWidget* parent)
     return dialog;
 }
 
-int CmSelInterface(QWidget* parent)
-{
+int CmSelInterface(QWidget* parent) {
     if (CommPortOpen) {
         SerialClose();
         CommPortOpen = 0;
@@ -250,20 +245,19 @@ int CmSelInterface(QWidget* parent)
     return 0;
 }
 
-void EnableInterfaceSelection()
-{
+void EnableInterfaceSelection() {
     if (!handle) return;
     const bool serial = CommType == 0 || CommType == 1;
     const bool bus = CommType == 1;
     ui.serialGroup->setVisible(serial);
-    for (QWidget* w : std::initializer_list<QWidget*>{ui.baudLabel, ui.baud, ui.parityLabel, ui.parity, ui.rts})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ui.baudLabel, ui.baud, ui.parityLabel, ui.parity, ui.rts})
         w->setVisible(bus);
     DevSelect(bus);
     ui.networkGroup->setVisible(!serial);
 }
 
-void InitInterfaceSelection()
-{
+void InitInterfaceSelection() {
     if (!handle) return;
     QSignalBlocker block(ui.timeout);
     ui.timeout->setValue(RecTimeout / 1000.0);
@@ -280,13 +274,11 @@ void InitInterfaceSelection()
     }
 }
 
-void DevSelect(int show)
-{
+void DevSelect(int show) {
     if (handle) ui.addressGroup->setVisible(show != 0);
 }
 
-void DisplayDevSelect()
-{
+void DisplayDevSelect() {
     if (!handle) return;
     DevSelect(1);
     SetRangeButtons();
@@ -297,8 +289,7 @@ void DisplayDevSelect()
     }
 }
 
-int CmSelCommType(int kind)
-{
+int CmSelCommType(int kind) {
     if (!handle) return 0;
     if (kind == CommType) return 0; // the kind the settings named stays usable
     if (kind != 0 && kind != 3) {
@@ -313,40 +304,34 @@ int CmSelCommType(int kind)
     return 0;
 }
 
-int CmSelCommPort(int index)
-{
+int CmSelCommPort(int index) {
     if (!handle || index < 0 || index >= ui.port->count()) return 0;
     CommPort = std::clamp(index + 1, 1, 16);
     CommPortPath = ui.port->itemText(index).trimmed().toStdString();
     return 0;
 }
 
-int CmSelBaudrate(int value)
-{
+int CmSelBaudrate(int value) {
     Baudrate = value;
     return 0;
 }
 
-int CmSelParity(int value)
-{
+int CmSelParity(int value) {
     Parity = value;
     return 0;
 }
 
-int CmSelRTSFlow(int value)
-{
+int CmSelRTSFlow(int value) {
     RTSFlow = value;
     return 0;
 }
 
-int CmSelPortClose(int value)
-{
+int CmSelPortClose(int value) {
     AutoPortClose = value;
     return 0;
 }
 
-int CmSetCommTimeout(double seconds)
-{
+int CmSetCommTimeout(double seconds) {
     RecTimeout = TimeoutFromSeconds(seconds);
     if (!handle) return 0;
     QSignalBlocker block(ui.timeout);
@@ -354,35 +339,36 @@ int CmSetCommTimeout(double seconds)
     return 0;
 }
 
-int SelDevRange(int last)
-{
+int SelDevRange(int last) {
     Last_Device = last == kMaxBusAddress ? kMaxBusAddress : 32;
     SetRangeButtons();
     return 0;
 }
 
-int CmSearchDevice()
-{
+int CmSearchDevice() {
     if (!handle || CommType != 1) return 0; // the search behind a gateway comes with the gateway tree
     const auto children = handle->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (QWidget* w : children) w->setEnabled(false);
+    for (QWidget* w : children)
+        w->setEnabled(false);
     ui.addressGroup->setEnabled(true);
-    for (QWidget* w : ui.addressGroup->findChildren<QWidget*>()) w->setEnabled(w == ui.indicator);
+    for (QWidget* w : ui.addressGroup->findChildren<QWidget*>())
+        w->setEnabled(w == ui.indicator);
     ui.indicator->show();
     SearchAddress(ShowProbe);
     NewINIFile(); // the settings stay whole on disk even when the port failed
     // Clicks and keys that queued up during the search reach disabled controls only.
     QCoreApplication::processEvents();
-    for (QWidget* w : children) w->setEnabled(true);
-    for (QWidget* w : ui.addressGroup->findChildren<QWidget*>()) w->setEnabled(true);
+    for (QWidget* w : children)
+        w->setEnabled(true);
+    for (QWidget* w : ui.addressGroup->findChildren<QWidget*>())
+        w->setEnabled(true);
     ui.indicator->hide();
     EnableInterfaceSelection();
     DisplayDevSelect();
     return 0;
 }
 
-int CmCloseCommSel()
-{
+int CmCloseCommSel() {
     if (!handle) return 0;
     if (CommType == 1) TakeTickedAddresses();
     if (CommType == 3) Konf.BusSettings |= 0x40;
