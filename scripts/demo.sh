@@ -1,31 +1,35 @@
 #!/usr/bin/env bash
-# Sets up a Debian 12 machine, builds ZARO and starts it against a simulated ZRM3
-# meter on a pseudo-terminal. Everything runs from a demo folder (a portable copy of
-# the program with its own settings), so the user's own settings stay untouched.
+# Builds ZARO and starts it against a simulated ZRM3 meter (zaro --demo), as the user
+# who runs it: only a missing package asks for sudo. The demo works on a temporary copy
+# of the settings, so the user's own settings stay untouched.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)"
 
-demo=$PWD/demo
-mkdir -p "$demo"
-cp -r build/bin/. "$demo/"
+if [ "$(id -u)" -eq 0 ] && [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != root ]; then
+  # Started with sudo from a desktop: packages as root, the program as the user (a root
+  # window may not open on the user's display, and its files would belong to root).
+  scripts/setup.sh
+  exec runuser -u "$SUDO_USER" -- env DISPLAY="${DISPLAY:-}" XAUTHORITY="${XAUTHORITY:-}" \
+    WAYLAND_DISPLAY="${WAYLAND_DISPLAY:-}" XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-}" "$0" "$@"
+fi
 
-# The simulator prints "PTY <path>" once its meter listens.
-coproc SIM { exec "$demo/zaro-sim" --rs232 --model zrm3 --system 4 --vt 20000/100 --ct 100/5; }
-trap 'kill "$SIM_PID" 2>/dev/null || true' EXIT
-read -r kind pty <&"${SIM[0]}"
-[ "$kind" = PTY ] || { echo "demo: the simulator did not start" >&2; exit 1; }
-echo "demo: simulated ZRM3 meter on $pty"
+if ! scripts/setup.sh --check >/dev/null; then
+  if [ "$(id -u)" -eq 0 ]; then
+    scripts/setup.sh
+  else
+    echo "demo: some Debian packages are missing; installing them with sudo" >&2
+    sudo scripts/setup.sh
+  fi
+fi
 
-# A fresh demo settings file that points the RS-232 interface at the simulator.
-printf '[Interface]\r\nCOMType = 0\r\nCOMPortPath = "%s"\r\nAutoClose = 0\r\n[Options]\r\nDevType = 1\r\nLanguage = 1\r\n' \
-  "$pty" > "$demo/ZARO.ini"
+# An earlier run as root may have left a build folder this user cannot write.
+build=build
+if [ -e "$build" ] && [ ! -w "$build" ]; then build=build-$(id -un); fi
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j "$(nproc)"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "demo: no display found; starting on a virtual X display (xvfb-run)" >&2
-  xvfb-run -a "$demo/zaro"
-else
-  "$demo/zaro"
+  exec xvfb-run -a "$build/bin/zaro" --demo
 fi
+exec "$build/bin/zaro" --demo

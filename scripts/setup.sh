@@ -1,21 +1,31 @@
 #!/usr/bin/env bash
 # Installs every Debian 12 package that building, testing and the demo need.
 # Safe to run again: apt-get skips what is already there.
+#   scripts/setup.sh --check   only tells (exit 1 and the names) whether any is missing
 set -euo pipefail
 PACKAGES=(
+  # build
   build-essential cmake ninja-build pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-charts-dev
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl1-mesa-dev
-  libxlsxwriter-dev
-  clang libclang-rt-14-dev
-  python3 python3-pymodbus python3-serial mbpoll libmodbus-dev
-  iproute2 util-linux socat xvfb xauth
+  libxlsxwriter-dev zlib1g-dev
+  # fuzzing (clang's libFuzzer) and the benchmarks' reference client
+  clang libclang-rt-14-dev libmodbus-dev
+  # tests: third-party Modbus peers, pseudo-terminal pairs, private network namespaces
+  python3 python3-pymodbus python3-serial python3-serial-asyncio mbpoll socat
+  iproute2 util-linux
+  # the demo on a virtual display; the .deb (dpkg-shlibdeps, file); scripts/fresh-check.sh
+  xvfb xauth dpkg-dev file git debootstrap
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && { echo "setup: all packages present"; exit 0; }
+if [ "${1:-}" = --check ]; then
+  echo "setup: missing packages: ${missing[*]}"
+  exit 1
+fi
 if [ "$(id -u)" -ne 0 ]; then
   echo "setup: these packages are missing: ${missing[*]}" >&2
   echo "setup: run this script as root (sudo $0) or install them with apt-get." >&2

@@ -273,6 +273,33 @@ Version: %3</translation>
     </message>
 </context>
 <context>
+    <name>Demo</name>
+    <message>
+        <source>Demo</source>
+        <translation>Demo</translation>
+    </message>
+    <message>
+        <source>The simulated meter could not be started: %1</source>
+        <translation>Das simulierte Messgerät konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>zaro-sim was found neither beside the program nor in /usr/bin.</source>
+        <translation>zaro-sim wurde weder neben dem Programm noch in /usr/bin gefunden.</translation>
+    </message>
+    <message>
+        <source>the demo settings could not be written.</source>
+        <translation>die Demo-Einstellungen konnten nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Demo — simulated meter</source>
+        <translation>Demo — simuliertes Messgerät</translation>
+    </message>
+    <message>
+        <source>The program could not be started a second time.</source>
+        <translation>Das Programm konnte kein zweites Mal gestartet werden.</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>ZARO Help</source>
@@ -781,6 +808,10 @@ Version: %3</translation>
     <message>
         <source>&amp;Minimum and maximum values</source>
         <translation>&amp;Minimal- und Maximalwerte</translation>
+    </message>
+    <message>
+        <source>Try with a &amp;simulated meter</source>
+        <translation>Mit einem &amp;simulierten Messgerät ausprobieren</translation>
     </message>
 </context>
 <context>

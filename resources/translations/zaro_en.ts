@@ -271,6 +271,33 @@ Version: %3</source>
     </message>
 </context>
 <context>
+    <name>Demo</name>
+    <message>
+        <source>Demo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The simulated meter could not be started: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zaro-sim was found neither beside the program nor in /usr/bin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the demo settings could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Demo — simulated meter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program could not be started a second time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>ZARO Help</source>
@@ -778,6 +805,10 @@ Version: %3</source>
     </message>
     <message>
         <source>&amp;Minimum and maximum values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try with a &amp;simulated meter</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

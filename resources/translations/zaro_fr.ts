@@ -273,6 +273,33 @@ Version : %3</translation>
     </message>
 </context>
 <context>
+    <name>Demo</name>
+    <message>
+        <source>Demo</source>
+        <translation>Démo</translation>
+    </message>
+    <message>
+        <source>The simulated meter could not be started: %1</source>
+        <translation>L'appareil simulé n'a pas pu être démarré : %1</translation>
+    </message>
+    <message>
+        <source>zaro-sim was found neither beside the program nor in /usr/bin.</source>
+        <translation>zaro-sim est introuvable, ni à côté du programme ni dans /usr/bin.</translation>
+    </message>
+    <message>
+        <source>the demo settings could not be written.</source>
+        <translation>les réglages de la démo n'ont pas pu être écrits.</translation>
+    </message>
+    <message>
+        <source>Demo — simulated meter</source>
+        <translation>Démo — appareil simulé</translation>
+    </message>
+    <message>
+        <source>The program could not be started a second time.</source>
+        <translation>Le programme n'a pas pu être lancé une seconde fois.</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>ZARO Help</source>
@@ -781,6 +808,10 @@ Version : %3</translation>
     <message>
         <source>&amp;Minimum and maximum values</source>
         <translation>Valeurs &amp;minimales et maximales</translation>
+    </message>
+    <message>
+        <source>Try with a &amp;simulated meter</source>
+        <translation>Essayer avec un appareil &amp;simulé</translation>
     </message>
 </context>
 <context>

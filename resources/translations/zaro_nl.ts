@@ -273,6 +273,33 @@ Versie: %3</translation>
     </message>
 </context>
 <context>
+    <name>Demo</name>
+    <message>
+        <source>Demo</source>
+        <translation>Demo</translation>
+    </message>
+    <message>
+        <source>The simulated meter could not be started: %1</source>
+        <translation>De gesimuleerde meter kon niet worden gestart: %1</translation>
+    </message>
+    <message>
+        <source>zaro-sim was found neither beside the program nor in /usr/bin.</source>
+        <translation>zaro-sim is niet naast het programma en niet in /usr/bin gevonden.</translation>
+    </message>
+    <message>
+        <source>the demo settings could not be written.</source>
+        <translation>de demo-instellingen konden niet worden geschreven.</translation>
+    </message>
+    <message>
+        <source>Demo — simulated meter</source>
+        <translation>Demo — gesimuleerde meter</translation>
+    </message>
+    <message>
+        <source>The program could not be started a second time.</source>
+        <translation>Het programma kon niet een tweede keer worden gestart.</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>ZARO Help</source>
@@ -781,6 +808,10 @@ Versie: %3</translation>
     <message>
         <source>&amp;Minimum and maximum values</source>
         <translation>&amp;Minimum- en maximumwaarden</translation>
+    </message>
+    <message>
+        <source>Try with a &amp;simulated meter</source>
+        <translation>Proberen met een &amp;gesimuleerde meter</translation>
     </message>
 </context>
 <context>

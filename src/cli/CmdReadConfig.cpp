@@ -14,7 +14,7 @@ namespace {
 void InstallSettingsLanguage(QTranslator& translator) {
     static const char* const codes[] = {"de", "en", "nl", "fr"};
     if (Language < 0 || Language > 3) return;
-    const QString dir = QString::fromStdString(ProgramDir()) + "/translations";
+    const QString dir = QString::fromStdString(DataDir()) + "/translations";
     if (translator.load(QString("zaro_") + codes[Language], dir))
         QCoreApplication::installTranslator(&translator);
 }

@@ -8,13 +8,22 @@
 // Directory of the running executable.
 std::string ProgramDir();
 
-// Settings live beside the program when that folder is writable (a portable copy),
-// otherwise in the user's configuration folder ($XDG_CONFIG_HOME/zaro).
+// The folder holding translations/ and help/: beside the program in a build or a
+// portable copy, else the installed data folder (<prefix>/share/zaro, /usr/share/zaro).
+std::string DataDir();
+
+// Settings live beside the program in a portable copy (its data beside it, the folder
+// writable), otherwise in the user's configuration folder ($XDG_CONFIG_HOME/zaro): an
+// installed copy must not write into /usr/bin even when run as root.
 std::string DefaultSettingsDir();
 
 // Writes the whole file through a temporary file in the same folder and a rename:
 // a crash or a full disk leaves the old file as it was. Returns false on failure.
 bool WriteFileAtomically(const std::string& path, const QByteArray& data);
+
+// A new private folder (mode 0700), left in place until RemoveFolder; empty on failure.
+std::string CreateTemporaryFolder();
+void RemoveFolder(const std::string& path);
 
 // Reads a whole file; false when it cannot be opened.
 bool ReadWholeFile(const std::string& path, QByteArray& data);

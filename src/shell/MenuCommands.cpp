@@ -11,6 +11,7 @@
 #include "shell/MenuCommands.h"
 
 #include "acquisition/gui/MeasDisp.h"
+#include "shell/Demo.h"
 #include "shell/ZARO.h"
 
 #include "config/ConfigFile.h"
@@ -88,6 +89,7 @@ const MenuCommand kMainCommands[] = {
     {kLanguage, "Fran\u00e7ais", nullptr, T::None, CmLangFra, 3},
 
     {kHelp, QT_TRANSLATE_NOOP("Menu", "&Contents"), "F1", T::None, CmHelpContents, -1},
+    {kHelp, QT_TRANSLATE_NOOP("Menu", "Try with a &simulated meter"), nullptr, T::None, CmTryDemo, -1},
     {kHelp, QT_TRANSLATE_NOOP("Menu", "&About ZARO"), nullptr, T::None, ShowAboutDialog, -1},
 };
 

@@ -1,6 +1,7 @@
 // Start-up, the main window, panel switching, language switching and the orderly end.
 #include "shell/ZARO.h"
 
+#include "shell/Demo.h"
 #include "shell/Shell.h"
 
 #include "config/ConfigImage.h"
@@ -8,13 +9,16 @@
 #include "config/gui/MainPanel.h"
 #include "link/Kommun.h"
 #include "link/TCP_Komm.h"
+#include "platform/ChildProcess.h"
 #include "platform/ProgramFiles.h"
+#include "platform/Signals.h"
 #include "platform/TimeBase.h"
 #include "platform/gui/DialogMessages.h"
 #include "settings/INI_File.h"
 #include "settings/SearchAddress.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -92,6 +96,8 @@ void LoadTranslation(int l) {
     // still beats no window at all.
     if (translator->load(QStringLiteral("zaro_%1").arg(kLanguageCodes[l]), dir))
         QCoreApplication::installTranslator(translator);
+    else
+        qWarning("zaro: no translation zaro_%s in %s", kLanguageCodes[l], qPrintable(dir));
     qtTranslator = new QTranslator;
     if (qtTranslator->load(QStringLiteral("qtbase_%1").arg(kLanguageCodes[l]),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -137,7 +143,7 @@ int SwitchLanguage(int l) {
 } // namespace
 
 std::string ResourcePath(const char* sub) {
-    const std::string base = ResourceDir.empty() ? ProgramDir() : ResourceDir;
+    const std::string base = ResourceDir.empty() ? DataDir() : ResourceDir;
     return base + "/" + sub;
 }
 
@@ -216,7 +222,7 @@ int ChangeLanguage(int l) {
     Language = l;
     LoadTranslation(l);
     if (!BkgndPanel) CreateMainWindow();
-    BkgndPanel->setWindowTitle(QStringLiteral("ZARO"));
+    BkgndPanel->setWindowTitle(MainWindowTitle());
 
     // Only the panel is reloaded; the configuration in memory stays as it is. The old
     // editor goes first so that its refresh hooks are gone before the new one's exist.
@@ -278,13 +284,25 @@ void EndZaro() {
 int RunZaro(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZARO");
+    QApplication::setApplicationVersion(ZARO_VERSION);
+    QCommandLineParser options;
+    options.setApplicationDescription("Sets up and reads multifunction power meters.");
+    options.addHelpOption();
+    options.addVersionOption();
+    const QCommandLineOption demo("demo", "Start against a simulated meter (zaro-sim); your own settings stay untouched.");
+    options.addOption(demo);
+    options.process(app);
+
+    QuitOnTerminationSignals();
     DialogMessages dialogs(ActivePanel);
     SetMessageSink(&dialogs);
-    const int started = StartZaro(2.0, DefaultSettingsDir());
-    if (started) app.exec();
+    const int started = options.isSet(demo) ? StartDemoSession(FindHelperProgram("zaro-sim"), 2.0)
+                                            : StartZaro(2.0, DefaultSettingsDir());
+    if (started && !TerminationRequested()) app.exec();
     EndZaro();
+    StopDemo();
     SetMessageSink(nullptr);
-    return started ? 0 : -1;
+    return started ? 0 : 1;
 }
 
 void CloseAllTCPConnections() {

@@ -10,7 +10,9 @@ export QT_QPA_PLATFORM=offscreen
 # then the language step that follows the splash: each write is a rename, so a new
 # inode) and the file holds "$1". The program stays in its event loop; it is ended here.
 run_until() {
+    # With its translations beside it, the copy is a portable one: settings stay here.
     cp "$BIN/zaro" "$work/zaro"
+    cp -r "$BIN/translations" "$work/"
     local seen writes=0 inode
     seen=$(stat -c %i "$work/ZARO.ini" 2>/dev/null)
     "$work/zaro" >"$work/out.txt" 2>&1 &

@@ -1,0 +1,91 @@
+#include "shell/Demo.h"
+
+#include "shell/ZARO.h"
+
+#include "config/ConfigImage.h"
+#include "config/ConfigTransfer.h"
+#include "platform/ChildProcess.h"
+#include "platform/Messages.h"
+#include "platform/ProgramFiles.h"
+#include "settings/INI_File.h"
+
+#include <QCoreApplication>
+
+const char* const kDemoSimulatorArgs[] = {"--rs232",   "--model", "zrm3",    "--system",      "4",   "--vt",
+                                          "20000/100", "--ct",    "100/5",   "--log-records", "288", nullptr};
+
+namespace {
+
+constexpr int kSimulatorStartMs = 10000;
+
+ChildProcess simulator;
+std::string demoFolder;
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("Demo", text);
+}
+
+bool Fail(const QString& why) {
+    StopDemo();
+    ShowInfo(Tr("Demo"), Tr("The simulated meter could not be started: %1").arg(why));
+    return false;
+}
+
+// The user's settings, read without rewriting anything, then pointed at the simulator
+// and written into a fresh folder.
+bool WriteDemoSettings(const QString& pty) {
+    SettingsDir = DefaultSettingsDir();
+    LoadAllSettings(false);
+    demoFolder = CreateTemporaryFolder();
+    if (demoFolder.empty()) return false;
+    SettingsDir = demoFolder;
+    CommType = 0;
+    CommPortPath = pty.toStdString();
+    AutoPortClose = 0;
+    Konf.Model = 1;
+    return NewINIFile() && NewINIFileTCP() && NewDevINIFile();
+}
+
+bool StartDemo(const QString& program) {
+    if (program.isEmpty())
+        return Fail(Tr("zaro-sim was found neither beside the program nor in /usr/bin."));
+    QStringList args;
+    for (const char* const* a = kDemoSimulatorArgs; *a; ++a) args << QString::fromLatin1(*a);
+    QString line, error;
+    if (!StartChildProcess(simulator, program, args, kSimulatorStartMs, line, error))
+        return Fail(QStringLiteral("%1: %2").arg(program, error));
+    // The simulator names its pseudo-terminal once its meter listens.
+    if (!line.startsWith(QLatin1String("PTY "))) return Fail(QStringLiteral("%1: %2").arg(program, line));
+    if (!WriteDemoSettings(line.mid(4))) return Fail(Tr("the demo settings could not be written."));
+    return true;
+}
+
+} // namespace
+
+int StartDemoSession(const QString& program, double splashSeconds) {
+    if (!StartDemo(program)) return 0;
+    if (!StartZaro(splashSeconds, demoFolder)) return 0;
+    CmRecFromDev();
+    return 1;
+}
+
+void StopDemo() {
+    StopChildProcess(simulator);
+    RemoveFolder(demoFolder);
+    demoFolder.clear();
+}
+
+bool DemoActive() {
+    return !demoFolder.empty();
+}
+
+QString MainWindowTitle() {
+    if (!DemoActive()) return QStringLiteral("ZARO");
+    return QStringLiteral("ZARO \u2014 ") + Tr("Demo \u2014 simulated meter");
+}
+
+int CmTryDemo() {
+    if (!StartProgramCopy({QStringLiteral("--demo")}))
+        ShowInfo(Tr("Demo"), Tr("The program could not be started a second time."));
+    return 0;
+}

@@ -1,0 +1,24 @@
+// `zaro --demo`: the program against a simulated meter. zaro-sim runs beside the
+// program with an extended-model meter on a pseudo-terminal; the program works on a
+// temporary copy of the user's settings pointed at it, so the user's own files stay
+// as they were.
+#pragma once
+
+#include <QString>
+
+// The simulated feeder: 20 kV / 100 V, 100 A / 5 A, four-wire system, three days of
+// logger records (15-minute interval); energies count while it runs.
+extern const char* const kDemoSimulatorArgs[];
+
+// Starts simulator, prepares the demo settings and starts the program on them, then
+// receives the simulated meter's configuration. 0 when any step failed (said in a popup).
+int StartDemoSession(const QString& simulator, double splashSeconds);
+// Stops the simulator and removes the demo settings. Safe to call when no demo runs.
+void StopDemo();
+bool DemoActive();
+
+// "ZARO", or "ZARO — Demo — simulated meter" in the language in use.
+QString MainWindowTitle();
+
+// Help menu: opens another copy of the program in demo mode.
+int CmTryDemo();
