@@ -984,6 +984,10 @@ Version: %3</translation>
         <source>Unexpected message (%1, %2).</source>
         <translation>Unerwartete Meldung (%1, %2).</translation>
     </message>
+    <message>
+        <source>The meter's present configuration could not be backed up, so this send could not be undone. Send without a backup?</source>
+        <translation>Die bisherige Konfiguration des Messgeräts konnte nicht gesichert werden; dieses Senden ließe sich nicht rückgängig machen. Ohne Sicherung senden?</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

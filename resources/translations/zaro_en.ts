@@ -982,6 +982,10 @@ Version: %3</source>
         <source>Unexpected message (%1, %2).</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The meter's present configuration could not be backed up, so this send could not be undone. Send without a backup?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -984,6 +984,10 @@ Version : %3</translation>
         <source>Unexpected message (%1, %2).</source>
         <translation>Message inattendu (%1, %2).</translation>
     </message>
+    <message>
+        <source>The meter's present configuration could not be backed up, so this send could not be undone. Send without a backup?</source>
+        <translation>La configuration actuelle de l'appareil n'a pas pu être sauvegardée ; cet envoi ne pourrait pas être annulé. Envoyer sans sauvegarde ?</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -984,6 +984,10 @@ Versie: %3</translation>
         <source>Unexpected message (%1, %2).</source>
         <translation>Onverwacht bericht (%1, %2).</translation>
     </message>
+    <message>
+        <source>The meter's present configuration could not be backed up, so this send could not be undone. Send without a backup?</source>
+        <translation>De huidige configuratie van de meter kon niet worden opgeslagen; dit verzenden kan dan niet ongedaan worden gemaakt. Verzenden zonder reservekopie?</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

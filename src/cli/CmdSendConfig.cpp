@@ -8,8 +8,9 @@
 int CmdSendConfig(const QStringList& args) {
     QStringList rest = args;
     // "send-config FILE --yes" reads naturally; accept the flag after the file too.
-    if (rest.removeAll("--yes") > 0)
-        if (auto* console = dynamic_cast<ConsoleMessages*>(&CurrentMessageSink())) console->yes = true;
+    auto* console = dynamic_cast<ConsoleMessages*>(&CurrentMessageSink());
+    if (rest.removeAll("--yes") > 0 && console) console->yes = true;
+    if (rest.removeAll("--no-backup") > 0 && console) console->sendWithoutBackup = true;
     if (rest.size() != 1) return UsageError("send-config takes one FILE");
     // The interface stays the one chosen for this run; only the configuration comes
     // from the file.

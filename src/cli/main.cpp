@@ -16,7 +16,7 @@ namespace {
 const CliCommand kCommands[] = {
     {"read", "INDEX", CmdRead},
     {"read-config", "FILE", CmdReadConfig},
-    {"send-config", "FILE [--yes]", CmdSendConfig},
+    {"send-config", "FILE [--yes] [--no-backup]", CmdSendConfig},
     {"version", "", CmdVersion},
     {"measure", "[--repeat N]", CmdMeasure},
     {"scan-rs485", "[--range 32|247]", CmdScanRs485},

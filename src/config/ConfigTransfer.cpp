@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <bit>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -64,8 +65,12 @@ bool InterfaceOptionOn() {
 }
 
 // Keeps what the meter held before it is overwritten, so a wrong send can be undone
-// by sending the backup. Tells the user where it went; a failure does not stop the send.
-void BackupMeterConfiguration() {
+// by sending the backup, and tells the user where it went. A backup goes under a name
+// nobody has used, never through a link planted under that name. False when none
+// could be saved.
+constexpr int kBackupNamesPerSecond = 99;
+
+bool BackupMeterConfiguration() {
     ConfigImage meter = Lese;
     meter.Interface = (meter.BusSettings & 0x80) ? 0 : 1;
     const LocalTime now = LocalNow();
@@ -73,19 +78,21 @@ void BackupMeterConfiguration() {
     QDir().mkpath(dir);
     const QString stamp = QString::asprintf("ZARO_%04u-%02u-%02u_%02u%02u%02u", now.year, now.month, now.day,
                                             now.hour, now.minute, now.second);
-    QString path = dir + "/" + stamp + ".ZRC";
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = dir + "/" + stamp + "_" + QString::number(n) + ".ZRC";
     const QByteArray text = ConfigFileText(meter, CommType, FormatDate(now), FormatTime(now));
-    if (WriteFileAtomically(path.toStdString(), text))
-        Notify(QCoreApplication::translate("ConfigTransfer",
-                                           "The meter's previous configuration was saved to %1")
-                   .arg(QDir::toNativeSeparators(path)));
-    else
-        Notify(QCoreApplication::translate("ConfigTransfer",
-                                           "No backup of the meter's configuration could be saved "
-                                           "to %1")
-                   .arg(QDir::toNativeSeparators(dir)));
+    for (int n = 1; n <= kBackupNamesPerSecond; ++n) {
+        const QString path = dir + "/" + stamp + (n > 1 ? "_" + QString::number(n) : QString()) + ".ZRC";
+        if (WriteNewFile(path.toStdString(), text)) {
+            Notify(QCoreApplication::translate("ConfigTransfer",
+                                               "The meter's previous configuration was saved to %1")
+                       .arg(QDir::toNativeSeparators(path)));
+            return true;
+        }
+        if (errno != EEXIST) break;
+    }
+    Notify(QCoreApplication::translate("ConfigTransfer",
+                                       "No backup of the meter's configuration could be saved to %1")
+               .arg(QDir::toNativeSeparators(dir)));
+    return false;
 }
 
 enum SendResult { kStopped = -1, kFailed = 0, kSent = 1 };
@@ -154,7 +161,8 @@ SendResult SendCheckedConfiguration() {
     }
     if (!InterfaceOptionOn()) Konf.BusSettings |= 0x80;
 
-    BackupMeterConfiguration();
+    // Without a backup a wrong send could not be undone: only on the user's word.
+    if (!BackupMeterConfiguration() && !Warnung(kNoBackupKind, kNoBackupNumber)) return kStopped;
     if (!Write(Konf, 3, 1, 0)) return kFailed;
     if (extended) {
         TransferWindow(2, 60, 0);

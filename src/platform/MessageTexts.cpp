@@ -103,6 +103,9 @@ const PairText kPairs[] = {
     {MessageType::Warnung, 7, 7,
      QT_TRANSLATE_NOOP("Messages", "The module's firmware may not support the min/max logger. Send the "
                                    "min/max logger settings anyway?")},
+    {MessageType::Warnung, kNoBackupKind, kNoBackupNumber,
+     QT_TRANSLATE_NOOP("Messages", "The meter's present configuration could not be backed up, so this send "
+                                   "could not be undone. Send without a backup?")},
 };
 
 const char* kLoggerWarnung = QT_TRANSLATE_NOOP(

@@ -70,9 +70,12 @@ void ConsoleMessages::showError(int kind, int number) {
 }
 
 int ConsoleMessages::askWarnung(int kind, int number) {
-    std::fprintf(stderr, "%s %s\n", qPrintable(MessageTextEnglish(MessageType::Warnung, kind, number)),
-                 yes ? "Yes (--yes)." : "No (give --yes to confirm).");
-    return yes ? 1 : 0;
+    const bool noBackup = kind == kNoBackupKind && number == kNoBackupNumber;
+    const bool answer = noBackup ? sendWithoutBackup : yes;
+    const char* how = noBackup ? (answer ? "Yes (--no-backup)." : "No (give --no-backup to send without it).")
+                               : (answer ? "Yes (--yes)." : "No (give --yes to confirm).");
+    std::fprintf(stderr, "%s %s\n", qPrintable(MessageTextEnglish(MessageType::Warnung, kind, number)), how);
+    return answer ? 1 : 0;
 }
 
 int ConsoleMessages::askLoggerWarnung() {

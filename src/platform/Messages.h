@@ -40,6 +40,11 @@ std::string FileSelectPopup(bool save, const QString& title, const QString& patt
 
 enum class MessageType { Error, Warnung, LoggerWarnung };
 
+// The question before a send whose backup of the meter's configuration failed
+// (Warnung kind, number): without a backup the send could not be undone.
+constexpr int kNoBackupKind = 3;
+constexpr int kNoBackupNumber = 8;
+
 // Title and body of a pair in the current UI language (via the translator), or in
 // English. Unknown pairs get a generic text that still names the pair.
 QString MessageTitle(MessageType type, int kind);
@@ -58,7 +63,8 @@ class ConsoleMessages : public MessageSink {
     void showInfo(const QString& title, const QString& text) override;
     std::string selectFile(bool, const QString&, const QString&, const std::string&) override { return {}; }
     bool yes;
-    int loggerAnswerWhenYes = 2; // continue and clear the logger
+    bool sendWithoutBackup = false; // --no-backup: --yes alone does not give up the backup
+    int loggerAnswerWhenYes = 2;    // continue and clear the logger
 };
 
 // Tests: answers come from a queue, everything shown is recorded.

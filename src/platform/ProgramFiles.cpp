@@ -2,11 +2,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 std::string ProgramDir() {
     if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath().toStdString();
@@ -40,11 +43,37 @@ std::string DefaultSettingsDir() {
 bool WriteFileAtomically(const std::string& path, const QByteArray& data) {
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(data) != data.size()) {
+    // write() only fills Qt's buffer: a full disk shows first in flush(), and commit()
+    // must not rename a short temporary file over the good one.
+    if (file.write(data) != data.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
+}
+
+namespace {
+bool WriteAll(int fd, const QByteArray& data) {
+    const char* p = data.constData();
+    qint64 left = data.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, size_t(left));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        p += n;
+        left -= n;
+    }
+    return true;
+}
+} // namespace
+
+bool WriteNewFile(const std::string& path, const QByteArray& data) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    const bool ok = WriteAll(fd, data) && ::fsync(fd) == 0;
+    if (::close(fd) == 0 && ok) return true;
+    ::unlink(path.c_str());
+    return false;
 }
 
 std::string CreateTemporaryFolder() {
@@ -58,9 +87,25 @@ void RemoveFolder(const std::string& path) {
     if (!path.empty()) QDir(QString::fromStdString(path)).removeRecursively();
 }
 
-bool ReadWholeFile(const std::string& path, QByteArray& data) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    data = file.readAll();
-    return true;
+bool ReadWholeFile(const std::string& path, QByteArray& data, qint64 maxBytes) {
+    // Non-blocking open: a FIFO must not stall the program before it can be refused.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st = {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= maxBytes;
+    QByteArray text;
+    if (ok) {
+        // Read until the end, whatever the size said: the file may grow meanwhile.
+        char buffer[65536];
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0 || text.size() + n > maxBytes) ok = false;
+            if (n <= 0 || !ok) break;
+            text.append(buffer, qsizetype(n));
+        }
+    }
+    ::close(fd);
+    if (ok) data = text;
+    return ok;
 }

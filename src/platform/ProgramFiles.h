@@ -21,9 +21,16 @@ std::string DefaultSettingsDir();
 // a crash or a full disk leaves the old file as it was. Returns false on failure.
 bool WriteFileAtomically(const std::string& path, const QByteArray& data);
 
+// Creates path as a new file holding data; fails (errno EEXIST) when anything, even
+// a dangling symbolic link, already has that name, so it never writes through a link
+// planted there. A failed write leaves no file behind.
+bool WriteNewFile(const std::string& path, const QByteArray& data);
+
 // A new private folder (mode 0700), left in place until RemoveFolder; empty on failure.
 std::string CreateTemporaryFolder();
 void RemoveFolder(const std::string& path);
 
-// Reads a whole file; false when it cannot be opened.
-bool ReadWholeFile(const std::string& path, QByteArray& data);
+// Reads a whole regular file of at most maxBytes; false when it cannot be opened, is
+// no regular file (a FIFO would block, a device never end) or is larger.
+constexpr qint64 kMaxUserFileBytes = 4 << 20;
+bool ReadWholeFile(const std::string& path, QByteArray& data, qint64 maxBytes = kMaxUserFileBytes);
