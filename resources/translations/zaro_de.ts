@@ -988,6 +988,10 @@ Version: %3</translation>
         <source>The meter's present configuration could not be backed up, so this send could not be undone. Send without a backup?</source>
         <translation>Die bisherige Konfiguration des Messgeräts konnte nicht gesichert werden; dieses Senden ließe sich nicht rückgängig machen. Ohne Sicherung senden?</translation>
     </message>
+    <message>
+        <source>The configuration holds values a configuration file cannot keep (for example a transformer ratio out of range). Nothing was saved.</source>
+        <translation>Die Konfiguration enthält Werte, die eine Konfigurationsdatei nicht aufnehmen kann (zum Beispiel ein Wandlerverhältnis außerhalb des Bereichs). Es wurde nichts gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

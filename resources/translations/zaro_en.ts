@@ -986,6 +986,10 @@ Version: %3</source>
         <source>The meter's present configuration could not be backed up, so this send could not be undone. Send without a backup?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The configuration holds values a configuration file cannot keep (for example a transformer ratio out of range). Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

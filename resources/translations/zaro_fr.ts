@@ -988,6 +988,10 @@ Version : %3</translation>
         <source>The meter's present configuration could not be backed up, so this send could not be undone. Send without a backup?</source>
         <translation>La configuration actuelle de l'appareil n'a pas pu être sauvegardée ; cet envoi ne pourrait pas être annulé. Envoyer sans sauvegarde ?</translation>
     </message>
+    <message>
+        <source>The configuration holds values a configuration file cannot keep (for example a transformer ratio out of range). Nothing was saved.</source>
+        <translation>La configuration contient des valeurs qu'un fichier de configuration ne peut pas conserver (par exemple un rapport de transformation hors limites). Rien n'a été enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -988,6 +988,10 @@ Versie: %3</translation>
         <source>The meter's present configuration could not be backed up, so this send could not be undone. Send without a backup?</source>
         <translation>De huidige configuratie van de meter kon niet worden opgeslagen; dit verzenden kan dan niet ongedaan worden gemaakt. Verzenden zonder reservekopie?</translation>
     </message>
+    <message>
+        <source>The configuration holds values a configuration file cannot keep (for example a transformer ratio out of range). Nothing was saved.</source>
+        <translation>De configuratie bevat waarden die een configuratiebestand niet kan bewaren (bijvoorbeeld een transformatorverhouding buiten het bereik). Er is niets opgeslagen.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

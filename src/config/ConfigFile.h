@@ -38,11 +38,16 @@ QByteArray ConfigFileText(const ConfigImage& image, int commType, const std::str
 // left exactly as it was and 0 is returned (the caller shows Error(3, 6)).
 int ParseConfigText(const QByteArray& text, ConfigImage& image);
 
+// True when text would load again: an image with values a file cannot keep (an
+// infinite ratio, a field beyond its range) must not be saved as if it were fine.
+bool ConfigFileReadsBack(const QByteArray& text);
+
 // Reads path into image without touching the program settings: Error(2, 5) when the
 // file cannot be read, Error(3, 6) when its format is wrong; 1 on success.
 int LoadConfigFile(const std::string& path, ConfigImage& image);
 // Writes Konf to path with today's date and time (bit 6 of Konf.BusSettings is set first
-// when the module is the interface); Error(2, 5) on failure. 1 on success.
+// when the module is the interface); Error(3, 9) when the file would not load again,
+// Error(2, 5) when it cannot be written. 1 on success.
 int SaveConfigFile(const std::string& path);
 
 // As LoadConfigFile, then the interface kind follows the file (module or RS-232) and

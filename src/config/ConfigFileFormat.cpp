@@ -113,8 +113,8 @@ bool ParseList(const QByteArray& field, uint8_t* values, int n) {
     for (int i = 0; i < n; ++i) {
         if (i && field[4 * i - 1] != ',') return false;
         long long v = 0;
-        if (!ParseInteger(field.mid(4 * i, 3), v) || v < 0) return false;
-        values[i] = uint8_t(v); // low eight bits, as a one-byte field keeps them
+        if (!ParseInteger(field.mid(4 * i, 3), v) || v < 0 || v > 255) return false;
+        values[i] = uint8_t(v);
     }
     return true;
 }
@@ -130,14 +130,53 @@ bool TakeLine(const QByteArray& text, qsizetype& pos, QByteArray& line) {
     return line.size() <= kMaxLine;
 }
 
+// What each numeric column may hold: the range of its field in the image, narrower
+// where the editor takes less (a value beyond it would wrap or divide by zero on the
+// way to the meter).
+struct ColumnRange {
+    int column;
+    long long min, max;
+};
+constexpr long long kInt16Min = -32768, kInt16Max = 32767;
+constexpr ColumnRange kIntegerColumns[] = {
+    {2, 0, 1},                   // interface option
+    {3, 0, kInt16Max},           // MAX U
+    {4, 0, kInt16Max},           // MAX I
+    {6, 1, 1000},                // secondary voltage, V
+    {9, 0, 255},                 // system
+    {10, 0, 255},                // energy control
+    {11, 0, 255},                // digital outputs
+    {12, 0, 255},                //
+    {13, kInt16Min, kInt16Max},  // limits on, off
+    {14, kInt16Min, kInt16Max},  //
+    {15, kInt16Min, kInt16Max},  //
+    {16, kInt16Min, kInt16Max},  //
+    {17, kInt16Min, kInt16Max},  // pulse rates
+    {18, kInt16Min, kInt16Max},  //
+    {20, 0, 255},                // address
+    {21, 0, 255},                // bus settings
+    {22, 0, 255},                // display
+    {23, -128, 255},             // image: written signed, older files unsigned
+    {24, 0, 65535},              // logger
+    {25, 0, 255},                // Freq
+    {26, 0, 255},                // DispMode
+    {29, 0, 65535},              // Mean_Log
+};
+constexpr float kMaxPrimary = 999999000.0f; // 999999 kV or kA, the editor's largest
+constexpr float kMinIrSec = 0.001f, kMaxIrSec = 10.0f;
+
 bool ParseValues(const QList<QByteArray>& f, int columns, ConfigImage& c) {
     long long v[kModuleColumns] = {};
-    const int numeric[] = {2, 3, 4, 6, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 20, 21, 22, 23, 24, 25, 26, 29};
-    for (int col : numeric)
-        if (col < columns && !ParseInteger(f[col], v[col])) return false;
+    for (const ColumnRange& r : kIntegerColumns)
+        if (r.column < columns &&
+            (!ParseInteger(f[r.column], v[r.column]) || v[r.column] < r.min || v[r.column] > r.max))
+            return false;
     if (f[0].size() > kMaxDateTime || f[1].size() > kMaxDateTime) return false;
     float urPrim = 0, irPrim = 0, irSec = 0; // the packed fields cannot bind to a reference
     if (!ParseFloat(f[5], urPrim) || !ParseFloat(f[7], irPrim) || !ParseFloat(f[8], irSec)) return false;
+    if (urPrim < 0 || urPrim > kMaxPrimary || irPrim < 0 || irPrim > kMaxPrimary || irSec < kMinIrSec ||
+        irSec > kMaxIrSec)
+        return false;
     c.UrPrim = urPrim;
     c.IrPrim = irPrim;
     c.IrSec = irSec;
@@ -237,10 +276,20 @@ int LoadConfigFile(const std::string& path, ConfigImage& image) {
     return 1;
 }
 
+bool ConfigFileReadsBack(const QByteArray& text) {
+    ConfigImage scratch{};
+    return ParseConfigText(text, scratch) == 1;
+}
+
 int SaveConfigFile(const std::string& path) {
     if (CommType == 3) Konf.BusSettings |= 0x40;
     const LocalTime now = LocalNow();
-    if (!WriteFileAtomically(path, ConfigFileText(Konf, CommType, FormatDate(now), FormatTime(now)))) {
+    const QByteArray text = ConfigFileText(Konf, CommType, FormatDate(now), FormatTime(now));
+    if (!ConfigFileReadsBack(text)) {
+        Error(3, 9);
+        return 0;
+    }
+    if (!WriteFileAtomically(path, text)) {
         Error(2, 5);
         return 0;
     }

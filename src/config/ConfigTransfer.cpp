@@ -79,7 +79,8 @@ bool BackupMeterConfiguration() {
     const QString stamp = QString::asprintf("ZARO_%04u-%02u-%02u_%02u%02u%02u", now.year, now.month, now.day,
                                             now.hour, now.minute, now.second);
     const QByteArray text = ConfigFileText(meter, CommType, FormatDate(now), FormatTime(now));
-    for (int n = 1; n <= kBackupNamesPerSecond; ++n) {
+    const bool keepable = ConfigFileReadsBack(text); // an unloadable backup is none
+    for (int n = 1; keepable && n <= kBackupNamesPerSecond; ++n) {
         const QString path = dir + "/" + stamp + (n > 1 ? "_" + QString::number(n) : QString()) + ".ZRC";
         if (WriteNewFile(path.toStdString(), text)) {
             Notify(QCoreApplication::translate("ConfigTransfer",

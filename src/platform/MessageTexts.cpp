@@ -55,6 +55,9 @@ const PairText kPairs[] = {
      QT_TRANSLATE_NOOP("Messages", "The file cannot be opened. Check the name and that you may read it.")},
     {MessageType::Error, 3, 6,
      QT_TRANSLATE_NOOP("Messages", "The file has the wrong format and was not loaded. Nothing was changed.")},
+    {MessageType::Error, 3, 9,
+     QT_TRANSLATE_NOOP("Messages", "The configuration holds values a configuration file cannot keep (for "
+                                   "example a transformer ratio out of range). Nothing was saved.")},
     {MessageType::Error, 4, 7,
      QT_TRANSLATE_NOOP("Messages", "The configuration is for a 1 A current input, but the meter has a 5 A "
                                    "input. Choose the meter's current range and send again.")},
