@@ -40,10 +40,25 @@ int DigoutFunc(int i) {
     return f >= 64 ? 2 : 3;
 }
 
+namespace {
+void DefaultPages(ConfigImage& image) {
+    const int c = Netzart(image);
+    std::memcpy(image.Loop, loop_def[c], sizeof image.Loop);
+    std::memcpy(image.User, user_def[c], sizeof image.User);
+}
+} // namespace
+
 void InitDispModeSelection() {
-    const int c = Netzart(Konf);
-    std::memcpy(Konf.Loop, loop_def[c], sizeof Konf.Loop);
-    std::memcpy(Konf.User, user_def[c], sizeof Konf.User);
+    DefaultPages(Konf);
+}
+
+void ResetExtendedFields(ConfigImage& image) {
+    DefaultPages(image);
+    image.Freq = 2;
+    image.DispMode = 16;
+    std::memset(image.MeanMeas, 255, sizeof image.MeanMeas);
+    std::memset(image.MinMaxLogger, 255, sizeof image.MinMaxLogger);
+    image.Mean_Log = 0;
 }
 
 void InitNeueDatei() {
@@ -64,10 +79,5 @@ void InitNeueDatei() {
     Konf.Display = 8;
     Konf.Logger = 0;
     std::memset(Konf.Description, 0, sizeof Konf.Description);
-    InitDispModeSelection();
-    Konf.Freq = 2;
-    Konf.DispMode = 16;
-    std::memset(Konf.MeanMeas, 255, sizeof Konf.MeanMeas);
-    std::memset(Konf.MinMaxLogger, 255, sizeof Konf.MinMaxLogger);
-    Konf.Mean_Log = 0;
+    ResetExtendedFields(Konf);
 }

@@ -90,6 +90,8 @@ int DigoutFunc(int i);
 
 void InitNeueDatei();
 void InitDispModeSelection();
+// The fields only the extended model has (bytes 108 on), as a new configuration holds them.
+void ResetExtendedFields(ConfigImage& image);
 
 extern const uint8_t loop_def[3][22];
 extern const uint8_t user_def[3][22];

@@ -237,10 +237,9 @@ int LeseKonfiguration(int) {
     if (!ok) return 0;
 
     RestoreInputData(&Lese);
-    if (Lese.Model == 0) {
-        std::memset(Lese.MeanMeas, 255, sizeof Lese.MeanMeas);
-        Lese.Mean_Log = 0;
-    }
+    // A base-model read leaves bytes 108 on alone: what an extended meter read before
+    // put there would change how this meter is shown.
+    if (Lese.Model == 0) ResetExtendedFields(Lese);
     if (CommType == 3) {
         Lese.BusSettings |= 0x40;
         if (Lese.ExtVersion < 120) std::memset(Lese.MinMaxLogger, 255, sizeof Lese.MinMaxLogger);

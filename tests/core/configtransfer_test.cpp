@@ -161,6 +161,15 @@ class ConfigTransferTest : public QObject {
                  QString("Version information\nModel: ZRM3\nFirmware: 4.12\nVersion: 1.21"));
     }
 
+    void baseModelReadAfterAnExtendedOneKeepsNothingOfIt() {
+        QVERIFY(Meter({"--model", "zrm3"}));
+        QVERIFY(Meter({"--model", "std"}));
+        ConfigImage fresh = Lese;
+        ResetExtendedFields(fresh);
+        QVERIFY(std::memcmp(&Lese, &fresh, sizeof fresh) == 0);
+        QCOMPARE(Lese.Freq & 0x40, 0); // no current unbalance in %
+    }
+
     void sendWritesEveryRegisterAndKeepsABackup() {
         QVERIFY(Meter({"--model", "zrm3", "--fw", "412", "--ext", "121"}));
         const ConfigImage previous = Konf;
