@@ -333,15 +333,36 @@ class ShellTest : public QObject {
         QVERIFY(viewer->toPlainText().contains("Getting started"));
         CmHelpContents();
         QCOMPARE(MainWindow()->findChildren<QTextBrowser*>("HelpViewer").size(), 1);
-        // A page the language lacks comes in English.
+        // Links stay in the language.
         ChangeLanguage(0);
         CmHelpContents();
         viewer = HelpViewer();
         QVERIFY(viewer->source().toLocalFile().endsWith("/help/de/index.html"));
         emit viewer->anchorClicked(QUrl("interface.html"));
-        QVERIFY(viewer->source().toLocalFile().endsWith("/help/en/interface.html"));
+        QVERIFY(viewer->source().toLocalFile().endsWith("/help/de/interface.html"));
         delete viewer->window();
         QVERIFY(HelpFile(QString(ZARO_BIN_DIR) + "/help", 9, "index.html").endsWith("/help/en/index.html"));
+    }
+
+    void everyHelpPageInEveryLanguage() {
+        // The same pages in each language, and every link between them leads to one.
+        const QDir help(QString(ZARO_SOURCE_DIR) + "/resources/help");
+        const QStringList english = QDir(help.filePath("en")).entryList({"*.html"}, QDir::Files, QDir::Name);
+        QVERIFY(english.contains("index.html"));
+        const QRegularExpression link("href=\"([^\"#:]*)");
+        for (const char* lang : {"de", "en", "nl", "fr"}) {
+            const QDir dir(help.filePath(lang));
+            QCOMPARE(dir.entryList({"*.html"}, QDir::Files, QDir::Name), english);
+            for (const QString& page : english) {
+                const QString text = QString::fromUtf8(FileText(dir.filePath(page)));
+                QVERIFY2(text.contains(QStringLiteral("lang=\"%1\"").arg(lang)),
+                         qPrintable(dir.filePath(page)));
+                for (auto m = link.globalMatch(text); m.hasNext();) {
+                    const QString target = m.next().captured(1);
+                    QVERIFY2(target.isEmpty() || dir.exists(target), qPrintable(page + " -> " + target));
+                }
+            }
+        }
     }
 
     void printToPdf() {
