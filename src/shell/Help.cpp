@@ -3,6 +3,7 @@
 
 #include "settings/INI_File.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -37,25 +38,8 @@ void FollowLink(QTextBrowser* viewer, const QUrl& url) {
     viewer->setSource(target);
 }
 
-} // namespace
-
-QString HelpFile(const QString& helpDir, int language, const QString& page) {
-    const int l = language >= 0 && language <= 3 ? language : 1;
-    const QString own = QStringLiteral("%1/%2/%3").arg(helpDir, QLatin1String(kHelpFolders[l]), page);
-    if (QFileInfo::exists(own)) return own;
-    return QStringLiteral("%1/en/%2").arg(helpDir, page);
-}
-
-int CmHelpContents() {
-    // One viewer: asking again brings it to the front.
-    static QPointer<QDialog> open;
-    if (open) {
-        open->raise();
-        open->activateWindow();
-        return 0;
-    }
-    auto* dialog = new QDialog(ActivePanel());
-    open = dialog;
+QDialog* NewViewer(QWidget* parent) {
+    auto* dialog = new QDialog(parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowTitle(QApplication::translate("Help", "ZARO Help"));
     auto* layout = new QVBoxLayout(dialog);
@@ -68,14 +52,61 @@ int CmHelpContents() {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
     layout->addWidget(buttons);
+    dialog->resize(760, 600);
+    return dialog;
+}
 
-    const QString index = HelpFile(HelpDir(), Language, QStringLiteral("index.html"));
-    if (QFileInfo::exists(index))
-        viewer->setSource(QUrl::fromLocalFile(index));
+} // namespace
+
+QString HelpFile(const QString& helpDir, int language, const QString& page) {
+    const int l = language >= 0 && language <= 3 ? language : 1;
+    const QString own = QStringLiteral("%1/%2/%3").arg(helpDir, QLatin1String(kHelpFolders[l]), page);
+    if (QFileInfo::exists(own)) return own;
+    return QStringLiteral("%1/en/%2").arg(helpDir, page);
+}
+
+QString HelpPage(PanelKind kind) {
+    // One page per panel; panels not built yet have none of their own.
+    static const struct {
+        PanelKind kind;
+        const char* page;
+    } kPages[] = {
+        {PanelKind::Main, "main_panel.html"},
+        {PanelKind::Measurements, "measurements.html"},
+    };
+    for (const auto& p : kPages)
+        if (p.kind == kind) return QLatin1String(p.page);
+    return QStringLiteral("index.html");
+}
+
+void ShowHelpPage(QWidget* parent, const QString& page) {
+    // One viewer, kept over the window that asked: a modal dialog blocks any other.
+    static QPointer<QDialog> open;
+    if (open && open->parentWidget() != parent) delete open;
+    if (!open) open = NewViewer(parent);
+    auto* viewer = open->findChild<QTextBrowser*>("HelpViewer");
+    const QString file = HelpFile(HelpDir(), Language, page);
+    if (QFileInfo::exists(file))
+        viewer->setSource(QUrl::fromLocalFile(file));
     else
         viewer->setPlainText(
             QApplication::translate("Help", "The help pages were not found in %1.").arg(HelpDir()));
-    dialog->resize(760, 600);
-    dialog->show();
+    open->show();
+    open->raise();
+    open->activateWindow();
+}
+
+int CmHelpContents() {
+    ShowHelpPage(ActivePanel(), HelpPage(ActivePanelKind()));
     return 0;
+}
+
+void AddHelpKey(QWidget* w, const QString& page) {
+    // A panel shown again keeps the key it got the first time.
+    if (w->findChild<QAction*>("HelpKey", Qt::FindDirectChildrenOnly)) return;
+    auto* key = new QAction(w);
+    key->setObjectName("HelpKey");
+    key->setShortcut(QKeySequence::HelpContents);
+    QObject::connect(key, &QAction::triggered, w, [w, page] { ShowHelpPage(w, page); });
+    w->addAction(key);
 }

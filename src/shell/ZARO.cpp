@@ -40,6 +40,7 @@ namespace {
 QPointer<QMainWindow> BkgndPanel;
 QPointer<QWidget> MainPanel;
 QPointer<QWidget> activePanel;
+PanelKind activeKind = PanelKind::Main;
 QVBoxLayout* panelArea = nullptr; // holds the panel shown in the main window
 
 QTranslator* translator = nullptr;   // our texts
@@ -153,6 +154,9 @@ QMainWindow* MainWindow() {
 QWidget* ActivePanel() {
     return activePanel ? activePanel.data() : BkgndPanel.data();
 }
+PanelKind ActivePanelKind() {
+    return activeKind;
+}
 QWidget* MainPanelHandle() {
     return MainPanel;
 }
@@ -186,10 +190,12 @@ void ShowPanel(PanelKind kind, QWidget* panel) {
     default:
         ActivateMenu(0);
         if (gToolbar) gToolbar->hide();
+        AddHelpKey(panel, HelpPage(kind)); // the hidden menu's F1 is out of reach
         break;
     }
     panel->show();
     activePanel = panel;
+    activeKind = kind;
 }
 
 void ShowMainPanel(int rebuild) {
@@ -204,6 +210,7 @@ void ShowMainPanel(int rebuild) {
     if (activePanel && activePanel != MainPanel) activePanel->hide();
     MainPanel->show();
     activePanel = MainPanel;
+    activeKind = PanelKind::Main;
     ActivateObjects();
     ShowAll();
 }

@@ -30,9 +30,10 @@ void ShowPanel(PanelKind kind, QWidget* panel);
 void ShowMainPanel(int rebuild);
 void ActivateMenu(int visible);
 
-QMainWindow* MainWindow();  // the main window (BkgndPanel); nullptr before start-up
-QWidget* ActivePanel();     // the panel shown now; popups are parented to it
-QWidget* MainPanelHandle(); // the configuration editor; nullptr before start-up
+QMainWindow* MainWindow();   // the main window (BkgndPanel); nullptr before start-up
+QWidget* ActivePanel();      // the panel shown now; popups are parented to it
+PanelKind ActivePanelKind(); // the kind it was shown as
+QWidget* MainPanelHandle();  // the configuration editor; nullptr before start-up
 
 // The toolbar lists, refilled after every change of device type, interface or selection.
 void InitToolbarDeviceAddr();
@@ -75,7 +76,15 @@ bool PrintActivePanel(QPrinter& printer);
 // Prints panel as a picture scaled onto one page; false when the printer cannot start.
 bool PrintPanel(QWidget* panel, QPrinter& printer);
 
+// The help page that describes panels of this kind.
+QString HelpPage(PanelKind kind);
+// F1 in the main menu: the help page of the active panel.
 int CmHelpContents();
+// The viewer over parent, showing page (a file name in help/<language>/).
+void ShowHelpPage(QWidget* parent, const QString& page);
+// F1 inside window or panel w opens page: for dialogs and for panels that hide the main
+// menu with its F1.
+void AddHelpKey(QWidget* w, const QString& page);
 // The help page of the language, or the English one when the language lacks it.
 QString HelpFile(const QString& helpDir, int language, const QString& page);
 

@@ -10,6 +10,7 @@
 #include "platform/TimeBase.h"
 #include "platform/gui/DialogMessages.h"
 #include "settings/INI_File.h"
+#include "settings/gui/SelComm.h"
 
 #include <QPrinter>
 #include <QtTest>
@@ -279,13 +280,16 @@ class ShellTest : public QObject {
         // The main window's shortcuts must not open a second panel over this one.
         MainWindow()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(MainWindow()));
+        // F1 still reaches the help: the page of the panel shown.
         QTest::keyClick(fitted, Qt::Key_F1);
         QCOMPARE(help.count(), 0);
+        QVERIFY(HelpViewer()->source().toLocalFile().endsWith("/help/en/measurements.html"));
         delete fitted;
         ShowMainPanel(0);
         QVERIFY(main->isVisible() && Bar()->isVisible());
         QTest::keyClick(main, Qt::Key_F1);
         QCOMPARE(help.count(), 1);
+        QVERIFY(HelpViewer()->source().toLocalFile().endsWith("/help/en/main_panel.html"));
         delete HelpViewer()->window();
 
         auto* small = new QLabel("meters", MainWindow());
@@ -329,19 +333,50 @@ class ShellTest : public QObject {
         CmHelpContents();
         QTextBrowser* viewer = HelpViewer();
         QVERIFY(viewer && viewer->window()->isVisible());
-        QVERIFY(viewer->source().toLocalFile().endsWith("/help/en/index.html"));
-        QVERIFY(viewer->toPlainText().contains("Getting started"));
+        QVERIFY(viewer->toPlainText().contains("main panel"));
         CmHelpContents();
         QCOMPARE(MainWindow()->findChildren<QTextBrowser*>("HelpViewer").size(), 1);
-        // A page the language lacks comes in English.
+        // Links stay in the language.
         ChangeLanguage(0);
         CmHelpContents();
         viewer = HelpViewer();
-        QVERIFY(viewer->source().toLocalFile().endsWith("/help/de/index.html"));
+        QVERIFY(viewer->source().toLocalFile().endsWith("/help/de/main_panel.html"));
         emit viewer->anchorClicked(QUrl("interface.html"));
-        QVERIFY(viewer->source().toLocalFile().endsWith("/help/en/interface.html"));
+        QVERIFY(viewer->source().toLocalFile().endsWith("/help/de/interface.html"));
         delete viewer->window();
+        ChangeLanguage(1);
+
+        // The modal interface dialog has its own F1; a viewer outside it would be blocked.
+        QDialog* dialog = CreateInterfaceDialog(MainWindow());
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QTest::keyClick(dialog, Qt::Key_F1);
+        viewer = dialog->findChild<QTextBrowser*>("HelpViewer");
+        QVERIFY(viewer && viewer->source().toLocalFile().endsWith("/help/en/interface.html"));
+        dialog->reject();
+        delete dialog;
         QVERIFY(HelpFile(QString(ZARO_BIN_DIR) + "/help", 9, "index.html").endsWith("/help/en/index.html"));
+    }
+
+    void everyHelpPageInEveryLanguage() {
+        // The same pages in each language, and every link between them leads to one.
+        const QDir help(QString(ZARO_SOURCE_DIR) + "/resources/help");
+        const QStringList english = QDir(help.filePath("en")).entryList({"*.html"}, QDir::Files, QDir::Name);
+        QVERIFY(english.contains("index.html"));
+        const QRegularExpression link("href=\"([^\"#:]*)");
+        for (const char* lang : {"de", "en", "nl", "fr"}) {
+            const QDir dir(help.filePath(lang));
+            QCOMPARE(dir.entryList({"*.html"}, QDir::Files, QDir::Name), english);
+            for (const QString& page : english) {
+                const QString text = QString::fromUtf8(FileText(dir.filePath(page)));
+                QVERIFY2(text.contains(QStringLiteral("lang=\"%1\"").arg(lang)),
+                         qPrintable(dir.filePath(page)));
+                for (auto m = link.globalMatch(text); m.hasNext();) {
+                    const QString target = m.next().captured(1);
+                    QVERIFY2(target.isEmpty() || dir.exists(target), qPrintable(page + " -> " + target));
+                }
+            }
+        }
     }
 
     void printToPdf() {

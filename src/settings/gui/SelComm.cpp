@@ -186,6 +186,7 @@ QDialog* CreateInterfaceDialog(QWidget* parent) {
     dialog->setObjectName("InterfaceDialog");
     dialog->setWindowTitle(QObject::tr("Interface"));
     dialog->setModal(true);
+    AddHelpKey(dialog, QStringLiteral("interface.html"));
     handle = dialog;
     auto* layout = new QVBoxLayout(dialog);
 
