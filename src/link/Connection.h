@@ -6,6 +6,18 @@
 #include <cstdint>
 #include <string>
 
+// What the link uses until the settings files are read, and what they fall back to.
+constexpr int32_t kDefaultCommPort = 1;
+constexpr int32_t kDefaultCommType = 0;
+constexpr int32_t kDefaultBaudrate = 3; // 9600
+constexpr int32_t kDefaultParity = 0;
+constexpr int32_t kDefaultDeviceAddr = 247;
+constexpr int32_t kDefaultRTSFlow = 1;
+constexpr int32_t kDefaultAutoPortClose = 1;
+constexpr int32_t kDefaultRecTimeout = 200;
+constexpr int32_t kDefaultTCPPort = 502;
+constexpr int32_t kDefaultTCPDevAddr = 247;
+
 // Serial line
 extern int32_t CommPort;         // 1..16
 extern std::string CommPortPath; // Linux device path chosen for the port; empty = /dev/ttyS(CommPort-1)

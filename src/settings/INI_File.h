@@ -8,10 +8,12 @@
 #include <string>
 
 // ZARO.ini
+constexpr int32_t kDefaultLanguage = 1;
 extern int32_t Language;       // 0 German, 1 English, 2 Dutch, 3 French
 extern int32_t Devices485[32]; // addresses found or chosen, ascending, 0 = free
 
 // ZAROTCP.ini
+constexpr int32_t kDefaultNumGateways = 0;
 extern int32_t NumGateways;
 extern char GatewayMAC[kMaxGateways][18];
 extern char GatewayName[kMaxGateways][30];

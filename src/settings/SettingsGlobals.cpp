@@ -1,9 +1,9 @@
 #include "settings/INI_File.h"
 
-int32_t Language = 1;
+int32_t Language = kDefaultLanguage;
 int32_t Devices485[32] = {};
 
-int32_t NumGateways = 0;
+int32_t NumGateways = kDefaultNumGateways;
 char GatewayMAC[kMaxGateways][18] = {};
 char GatewayName[kMaxGateways][30] = {};
 
