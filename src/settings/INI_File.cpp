@@ -193,13 +193,17 @@ void ClearTexts(std::span<const TextKey> keys) {
         std::memset(k.first, 0, k.width * k.count);
 }
 
+std::string AddressKey(int i) {
+    return "DevAddr" + std::to_string(i + 1);
+}
+
 // Address addrs hold 1..247 in ascending order, packed to the front, 0 = free.
 // Anything else (out of range, duplicates, gaps, disorder) is mended that way.
 void ReadAddressSlots(const IniDoc& doc, const std::string& section, int32_t (&addrs)[32]) {
     std::vector<int32_t> found;
     for (int i = 0; i < 32; ++i) {
         int32_t v = 0;
-        const std::string key = "DevAddr" + std::to_string(i + 1);
+        const std::string key = AddressKey(i);
         GetInt(doc, Setting(section.c_str(), key.c_str(), v, 0, 247, 0));
         if (v != 0) found.push_back(v);
     }
@@ -213,7 +217,7 @@ void ReadAddressSlots(const IniDoc& doc, const std::string& section, int32_t (&a
 
 void PutAddressSlots(IniDoc& doc, const std::string& section, const int32_t (&addrs)[32]) {
     for (int i = 0; i < 32; ++i)
-        IniPutInt(doc, section, "DevAddr" + std::to_string(i + 1), addrs[i]);
+        IniPutInt(doc, section, AddressKey(i), addrs[i]);
 }
 
 } // namespace
