@@ -2,6 +2,7 @@
 //   link_bench serial PTY READS      request 13 over RS-232 (9600 baud, even parity)
 //   link_bench tcp HOST PORT READS   request 17 through a gateway, unit 5
 // Prints "seconds_per_read S".
+#include "config/ConfigImage.h"
 #include "link/Kommun.h"
 #include "link/TCP_Komm.h"
 #include "platform/Messages.h"

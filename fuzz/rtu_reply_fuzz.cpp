@@ -3,6 +3,7 @@
 // Input: byte 0 request index, byte 1 flags (bits 0-1 interface kind, bit 2 repair
 // the CRC so the distribution runs on arbitrary data), byte 2 logger block count,
 // then the reply; its last bytes also fill the image that write frames are built from.
+#include "config/ConfigImage.h"
 #include "link/Kommun.h"
 #include "link/TCP_Komm.h"
 #include "settings/INI_File.h"

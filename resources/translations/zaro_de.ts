@@ -994,7 +994,7 @@ Version: %3</translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>SelComm</name>
     <message>
         <source>Addresses 1 to 32</source>
         <translation>Adressen 1 bis 32</translation>

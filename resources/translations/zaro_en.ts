@@ -992,7 +992,7 @@ Version: %3</source>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>SelComm</name>
     <message>
         <source>Addresses 1 to 32</source>
         <translation type="unfinished"></translation>

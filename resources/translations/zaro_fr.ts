@@ -994,7 +994,7 @@ Version : %3</translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>SelComm</name>
     <message>
         <source>Addresses 1 to 32</source>
         <translation>Adresses 1 à 32</translation>

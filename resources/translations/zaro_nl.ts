@@ -994,7 +994,7 @@ Versie: %3</translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>SelComm</name>
     <message>
         <source>Addresses 1 to 32</source>
         <translation>Adressen 1 tot 32</translation>

@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "config/ConfigImage.h"
 #include "link/Kommun.h"
 #include "settings/INI_File.h"
 

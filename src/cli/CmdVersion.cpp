@@ -2,6 +2,7 @@
 
 #include "config/ConfigImage.h"
 #include "config/ConfigTransfer.h"
+#include "link/Connection.h"
 
 #include <cstdio>
 #include <cstring>

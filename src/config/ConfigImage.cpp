@@ -6,7 +6,6 @@
 
 ConfigImage Konf{};
 ConfigImage Lese{};
-char Devtype[8] = {};
 std::string filename;
 
 // Default page sets of the meter display, by network class.

@@ -1,11 +1,11 @@
 #include "link/Kommun.h"
 
+#include "link/Connection.h"
 #include "link/LinkBusyScope.h"
 #include "link/TCP_Komm.h"
 #include "platform/Messages.h"
 #include "platform/SerialPort.h"
 #include "platform/TimeBase.h"
-#include "settings/INI_File.h"
 
 #include <cstring>
 

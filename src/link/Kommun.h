@@ -2,7 +2,7 @@
 // One request is in flight at a time; the shared buffers rely on that.
 #pragma once
 
-#include "config/ConfigImage.h"
+#include "link/ConfigImageLayout.h"
 
 #include <cstdint>
 #include <span>

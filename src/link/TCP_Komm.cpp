@@ -1,12 +1,12 @@
 #include "link/TCP_Komm.h"
 
+#include "link/Connection.h"
 #include "link/Kommun.h"
 #include "link/LinkBusyScope.h"
 #include "netmodules/LANMOD57.h"
 #include "platform/Messages.h"
 #include "platform/TcpClient.h"
 #include "platform/TimeBase.h"
-#include "settings/INI_File.h"
 
 #include <cstring>
 #include <string>

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <algorithm>
 #include <cstring>
+#include <span>
 
 namespace {
 
@@ -29,31 +30,171 @@ int SaveDoc(const char* name, const IniDoc& doc) {
     return 1;
 }
 
-// Reads an integer key into target when present. A value outside [lo, hi] becomes
-// fallback and marks the file for rewriting.
-void GetInt(const IniDoc& doc, const std::string& section, const std::string& key, int32_t& target,
-            int64_t lo, int64_t hi, int32_t fallback) {
-    int64_t v = 0;
-    if (!IniGetInt(doc, section, key, v)) {
-        std::string text;
-        if (IniGetString(doc, section, key, text)) mended = true; // present but not a number
-        return;
+// How a stored number outside its key's range is mended.
+enum class Mend {
+    ToDefault,
+    Clamp,
+    LoOrHi, // only the two ends of the range are values
+    // The count cannot be trusted: take the gateway sections that are there.
+    CountGateways,
+};
+
+// One integer key: a program setting or a field of the working configuration image.
+struct IntKey {
+    const char* section;
+    const char* key;
+    int32_t* setting;
+    int16_t* field;
+    int32_t lo, hi, byDefault;
+    Mend mend;
+    const int32_t* listSize; // the key indexes a list of this many: hi follows it
+
+    int32_t Get() const { return setting ? *setting : *field; }
+    void Set(int32_t v) const {
+        if (setting)
+            *setting = v;
+        else
+            *field = int16_t(v);
     }
-    if (v < lo || v > hi) {
-        mended = true;
-        v = fallback;
-    }
-    target = int32_t(v);
+};
+
+IntKey Setting(const char* section, const char* key, int32_t& v, int32_t lo, int32_t hi, int32_t byDefault,
+               Mend mend = Mend::ToDefault) {
+    return {section, key, &v, nullptr, lo, hi, byDefault, mend, nullptr};
+}
+IntKey Field(const char* section, const char* key, int16_t& v, int32_t lo, int32_t hi, int32_t byDefault,
+             Mend mend = Mend::ToDefault) {
+    return {section, key, nullptr, &v, lo, hi, byDefault, mend, nullptr};
+}
+IntKey ListIndex(const char* section, const char* key, int32_t& v, const int32_t& listSize) {
+    return {section, key, &v, nullptr, 0, 0, 0, Mend::ToDefault, &listSize};
 }
 
-// Strings longer than their field are cut to the field.
-template <size_t N>
-void GetString(const IniDoc& doc, const std::string& section, const char* key, char (&field)[N]) {
-    std::string v;
-    if (!IniGetString(doc, section, key, v)) return;
-    if (v.size() >= N) mended = true;
-    std::memset(field, 0, N);
-    std::memcpy(field, v.data(), std::min(v.size(), N - 1));
+// A text kept for every gateway or module: entry n of a table of fixed-width fields.
+// Texts longer than their field are cut to the field.
+struct TextKey {
+    const char* key;
+    char* first;
+    size_t width, count;
+    template <size_t Count, size_t Width>
+    TextKey(const char* k, char (&table)[Count][Width])
+        : key(k), first(table[0]), width(Width), count(Count) {}
+    char* Entry(int n) const { return first + size_t(n) * width; }
+};
+
+// ZARO.ini
+const IntKey kProgramKeys[] = {
+    Setting("Options", "Language", Language, 0, 3, kDefaultLanguage),
+    Field("Options", "Module", Konf.Interface, 0, 1, 1),
+    Field("Options", "RatedI", Konf.MaxI, 100, 500, 500, Mend::LoOrHi),
+    Field("Options", "DevType", Konf.Model, 0, 1, 0),
+    Field("Options", "RatedU", Konf.MaxU, 1, 32767, 500),
+    Setting("Interface", "COMPort", CommPort, 1, 16, kDefaultCommPort),
+    Setting("Interface", "COMType", CommType, 0, 3, kDefaultCommType),
+    Setting("Interface", "Baudrate", Baudrate, 0, 4, kDefaultBaudrate),
+    Setting("Interface", "Parity", Parity, 0, 3, kDefaultParity),
+    Setting("Interface", "DevAddr", DeviceAddr, 1, 247, kDefaultDeviceAddr),
+    Setting("Interface", "RTSFlow", RTSFlow, 0, 1, kDefaultRTSFlow),
+    Setting("Interface", "AutoClose", AutoPortClose, 0, 1, kDefaultAutoPortClose),
+    Setting("Interface", "Timeout", RecTimeout, kMinTimeout, kMaxTimeout, kDefaultRecTimeout, Mend::Clamp),
+};
+// Only a chosen device path is stored, so files without one stay as they were.
+constexpr const char* kPortPathKey = "COMPortPath";
+
+// ZAROTCP.ini, in the order written; each key's range may depend on one read before it.
+const IntKey kGatewayKeys[] = {
+    Setting("TCPComm", "NumGate", NumGateways, 0, kMaxGateways, kDefaultNumGateways, Mend::CountGateways),
+    Setting("TCPComm", "TCPPort", TCPPort, 1, 65535, kDefaultTCPPort),
+    ListIndex("TCPComm", "Gateway", GatewayIndex, NumGateways),
+    // 255 is the unit of a meter reached through its own module.
+    Setting("TCPComm", "DevAddr", TCPDevAddr, 1, 255, kDefaultTCPDevAddr),
+};
+const TextKey kGatewayTexts[] = {
+    {"GatewayIP", GatewayIP},
+    {"GatewayMAC", GatewayMAC},
+    {"GatewayName", GatewayName},
+};
+
+// ZARODEV.ini. The module count is not stored: every section but "LANMOD57" is one module.
+const IntKey kModuleKeys[] = {
+    ListIndex("LANMOD57", "LM57Ix", LM57Index, Num57),
+};
+const TextKey kModuleTexts[] = {
+    {"MAC", MAC57},     {"IP", IP57},     {"Gateway", Gateway57},
+    {"SubMask", Sub57}, {"DHCP", DHCP57}, {"Name", Name57},
+};
+
+std::string GatewaySection(int n) {
+    return "Gateway" + std::to_string(n + 1);
+}
+std::string DeviceSection(int n) {
+    return "Device" + std::to_string(n);
+}
+
+int32_t CountGatewaySections(const IniDoc& doc) {
+    int32_t n = 0;
+    while (n < kMaxGateways && IniFindSection(doc, GatewaySection(n)))
+        ++n;
+    return n;
+}
+
+// Reads an integer key when present; a value outside its range is mended and marks
+// the file for rewriting.
+void GetInt(const IniDoc& doc, const IntKey& k) {
+    int64_t v = 0;
+    if (!IniGetInt(doc, k.section, k.key, v)) {
+        std::string text;
+        if (IniGetString(doc, k.section, k.key, text)) mended = true; // present but not a number
+        return;
+    }
+    const int64_t hi = k.listSize ? std::max(*k.listSize - 1, 0) : k.hi;
+    int64_t kept = v;
+    if (k.mend == Mend::Clamp)
+        kept = v < INT32_MIN || v > INT32_MAX ? k.byDefault : std::clamp<int64_t>(v, k.lo, hi);
+    else if (v < k.lo || v > hi || (k.mend == Mend::LoOrHi && v != k.lo && v != hi))
+        kept = k.mend == Mend::CountGateways ? CountGatewaySections(doc) : k.byDefault;
+    if (kept != v) mended = true;
+    k.Set(int32_t(kept));
+}
+
+void GetInts(const IniDoc& doc, std::span<const IntKey> keys) {
+    for (const IntKey& k : keys)
+        GetInt(doc, k);
+}
+
+void PutInts(IniDoc& doc, std::span<const IntKey> keys) {
+    for (const IntKey& k : keys)
+        IniPutInt(doc, k.section, k.key, k.Get());
+}
+
+void SetDefaults(std::span<const IntKey> keys) {
+    for (const IntKey& k : keys)
+        k.Set(k.byDefault);
+}
+
+void GetTexts(const IniDoc& doc, const std::string& section, std::span<const TextKey> keys, int n) {
+    for (const TextKey& k : keys) {
+        std::string v;
+        if (!IniGetString(doc, section, k.key, v)) continue;
+        if (v.size() >= k.width) mended = true;
+        char* field = k.Entry(n);
+        std::memset(field, 0, k.width);
+        std::memcpy(field, v.data(), std::min(v.size(), k.width - 1));
+    }
+}
+
+void PutTexts(IniDoc& doc, const std::string& section, std::span<const TextKey> keys, int n) {
+    for (const TextKey& k : keys)
+        IniPutString(doc, section, k.key, k.Entry(n));
+}
+
+void ClearTexts(std::span<const TextKey> keys) {
+    for (const TextKey& k : keys)
+        std::memset(k.first, 0, k.width * k.count);
+}
+
+std::string AddressKey(int i) {
+    return "DevAddr" + std::to_string(i + 1);
 }
 
 // Address addrs hold 1..247 in ascending order, packed to the front, 0 = free.
@@ -62,7 +203,8 @@ void ReadAddressSlots(const IniDoc& doc, const std::string& section, int32_t (&a
     std::vector<int32_t> found;
     for (int i = 0; i < 32; ++i) {
         int32_t v = 0;
-        GetInt(doc, section, "DevAddr" + std::to_string(i + 1), v, 0, 247, 0);
+        const std::string key = AddressKey(i);
+        GetInt(doc, Setting(section.c_str(), key.c_str(), v, 0, 247, 0));
         if (v != 0) found.push_back(v);
     }
     std::vector<int32_t> tidy = found;
@@ -75,41 +217,14 @@ void ReadAddressSlots(const IniDoc& doc, const std::string& section, int32_t (&a
 
 void PutAddressSlots(IniDoc& doc, const std::string& section, const int32_t (&addrs)[32]) {
     for (int i = 0; i < 32; ++i)
-        IniPutInt(doc, section, "DevAddr" + std::to_string(i + 1), addrs[i]);
-}
-
-std::string GatewaySection(int n) {
-    return "Gateway" + std::to_string(n + 1);
-}
-std::string DeviceSection(int n) {
-    return "Device" + std::to_string(n);
-}
-
-// NumGate outside 0..256 cannot be trusted: take the gateway sections that are there.
-int32_t CountGatewaySections(const IniDoc& doc) {
-    int32_t n = 0;
-    while (n < kMaxGateways && IniFindSection(doc, GatewaySection(n)))
-        ++n;
-    return n;
+        IniPutInt(doc, section, AddressKey(i), addrs[i]);
 }
 
 } // namespace
 
 void LoadINIDefault() {
-    Language = 1;
-    Konf.Interface = 1;
-    Konf.MaxI = 500;
-    Konf.Model = 0;
-    Konf.MaxU = 500;
-    CommPort = 1;
+    SetDefaults(kProgramKeys);
     CommPortPath.clear();
-    CommType = 0;
-    Baudrate = 3;
-    Parity = 0;
-    DeviceAddr = 247;
-    RTSFlow = 1;
-    AutoPortClose = 1;
-    RecTimeout = 200;
     std::fill(std::begin(Devices485), std::end(Devices485), 0);
 }
 
@@ -117,35 +232,9 @@ int ReadINIFile() {
     IniDoc doc;
     if (!LoadDoc("ZARO.ini", doc)) return 0;
     if (!IniFindSection(doc, "Options") && !IniFindSection(doc, "Interface")) return 0;
-
-    int32_t module = Konf.Interface, ratedI = Konf.MaxI, devType = Konf.Model, ratedU = Konf.MaxU;
-    GetInt(doc, "Options", "Language", Language, 0, 3, 1);
-    GetInt(doc, "Options", "Module", module, 0, 1, 1);
-    GetInt(doc, "Options", "RatedI", ratedI, 100, 500, 500);
-    if (ratedI != 100 && ratedI != 500) {
-        ratedI = 500;
-        mended = true;
-    }
-    GetInt(doc, "Options", "DevType", devType, 0, 1, 0);
-    GetInt(doc, "Options", "RatedU", ratedU, 1, 32767, 500);
-    Konf.Interface = int16_t(module);
-    Konf.MaxI = int16_t(ratedI);
-    Konf.Model = int16_t(devType);
-    Konf.MaxU = int16_t(ratedU);
-
-    GetInt(doc, "Interface", "COMPort", CommPort, 1, 16, 1);
+    GetInts(doc, kProgramKeys);
     std::string path;
-    if (IniGetString(doc, "Interface", "COMPortPath", path)) CommPortPath = path;
-    GetInt(doc, "Interface", "COMType", CommType, 0, 3, 0);
-    GetInt(doc, "Interface", "Baudrate", Baudrate, 0, 4, 3);
-    GetInt(doc, "Interface", "Parity", Parity, 0, 3, 0);
-    GetInt(doc, "Interface", "DevAddr", DeviceAddr, 1, 247, 247);
-    GetInt(doc, "Interface", "RTSFlow", RTSFlow, 0, 1, 1);
-    GetInt(doc, "Interface", "AutoClose", AutoPortClose, 0, 1, 1);
-    int32_t timeout = RecTimeout;
-    GetInt(doc, "Interface", "Timeout", timeout, INT32_MIN, INT32_MAX, 200);
-    RecTimeout = ClampTimeout(timeout);
-    if (RecTimeout != timeout) mended = true;
+    if (IniGetString(doc, "Interface", kPortPathKey, path)) CommPortPath = path;
     ReadAddressSlots(doc, "Interface", Devices485);
     return 1;
 }
@@ -153,116 +242,64 @@ int ReadINIFile() {
 int NewINIFile() {
     IniDoc doc;
     doc.sorted = true;
-    IniPutInt(doc, "Options", "Language", Language);
-    IniPutInt(doc, "Options", "Module", Konf.Interface);
-    IniPutInt(doc, "Options", "RatedI", Konf.MaxI);
-    IniPutInt(doc, "Options", "DevType", Konf.Model);
-    IniPutInt(doc, "Options", "RatedU", Konf.MaxU);
-    IniPutInt(doc, "Interface", "COMPort", CommPort);
-    // Only a chosen device path is stored, so files without one stay as they were.
-    if (!CommPortPath.empty()) IniPutString(doc, "Interface", "COMPortPath", CommPortPath);
-    IniPutInt(doc, "Interface", "COMType", CommType);
-    IniPutInt(doc, "Interface", "Baudrate", Baudrate);
-    IniPutInt(doc, "Interface", "Parity", Parity);
-    IniPutInt(doc, "Interface", "DevAddr", DeviceAddr);
-    IniPutInt(doc, "Interface", "RTSFlow", RTSFlow);
-    IniPutInt(doc, "Interface", "AutoClose", AutoPortClose);
-    IniPutInt(doc, "Interface", "Timeout", RecTimeout);
+    PutInts(doc, kProgramKeys);
+    if (!CommPortPath.empty()) IniPutString(doc, "Interface", kPortPathKey, CommPortPath);
     PutAddressSlots(doc, "Interface", Devices485);
     return SaveDoc("ZARO.ini", doc);
 }
 
 void LoadINIDefaultTCP() {
-    NumGateways = 0;
-    TCPPort = 502;
-    GatewayIndex = 0;
-    TCPDevAddr = 247;
-    std::memset(GatewayIP, 0, sizeof GatewayIP);
-    std::memset(GatewayMAC, 0, sizeof GatewayMAC);
-    std::memset(GatewayName, 0, sizeof GatewayName);
+    SetDefaults(kGatewayKeys);
+    ClearTexts(kGatewayTexts);
     std::memset(DevicesTCP, 0, sizeof DevicesTCP);
 }
 
 int ReadINIFileTCP() {
     IniDoc doc;
     if (!LoadDoc("ZAROTCP.ini", doc) || !IniFindSection(doc, "TCPComm")) return 0;
-    GetInt(doc, "TCPComm", "NumGate", NumGateways, 0, kMaxGateways, -1);
-    if (NumGateways < 0) NumGateways = CountGatewaySections(doc);
-    GetInt(doc, "TCPComm", "TCPPort", TCPPort, 1, 65535, 502);
-    GetInt(doc, "TCPComm", "Gateway", GatewayIndex, 0, std::max(NumGateways - 1, 0), 0);
-    // 255 is the unit of a meter reached through its own module.
-    GetInt(doc, "TCPComm", "DevAddr", TCPDevAddr, 1, 255, 247);
+    GetInts(doc, kGatewayKeys);
     for (int n = 0; n < NumGateways; ++n) {
-        const std::string section = GatewaySection(n);
-        GetString(doc, section, "GatewayIP", GatewayIP[n]);
-        GetString(doc, section, "GatewayMAC", GatewayMAC[n]);
-        GetString(doc, section, "GatewayName", GatewayName[n]);
-        ReadAddressSlots(doc, section, DevicesTCP[n]);
+        GetTexts(doc, GatewaySection(n), kGatewayTexts, n);
+        ReadAddressSlots(doc, GatewaySection(n), DevicesTCP[n]);
     }
     return 1;
 }
 
 int NewINIFileTCP() {
     IniDoc doc;
-    IniPutInt(doc, "TCPComm", "NumGate", NumGateways);
-    IniPutInt(doc, "TCPComm", "TCPPort", TCPPort);
-    IniPutInt(doc, "TCPComm", "Gateway", GatewayIndex);
-    IniPutInt(doc, "TCPComm", "DevAddr", TCPDevAddr);
+    PutInts(doc, kGatewayKeys);
     const int count = std::clamp(NumGateways, 0, kMaxGateways);
     for (int n = 0; n < count; ++n) {
-        const std::string section = GatewaySection(n);
-        IniPutString(doc, section, "GatewayIP", GatewayIP[n]);
-        IniPutString(doc, section, "GatewayMAC", GatewayMAC[n]);
-        IniPutString(doc, section, "GatewayName", GatewayName[n]);
-        PutAddressSlots(doc, section, DevicesTCP[n]);
+        PutTexts(doc, GatewaySection(n), kGatewayTexts, n);
+        PutAddressSlots(doc, GatewaySection(n), DevicesTCP[n]);
     }
     return SaveDoc("ZAROTCP.ini", doc);
 }
 
 void LoadDevINIDefault() {
     Num57 = 0;
-    LM57Index = 0;
-    std::memset(MAC57, 0, sizeof MAC57);
-    std::memset(IP57, 0, sizeof IP57);
-    std::memset(Gateway57, 0, sizeof Gateway57);
-    std::memset(Sub57, 0, sizeof Sub57);
-    std::memset(DHCP57, 0, sizeof DHCP57);
-    std::memset(Name57, 0, sizeof Name57);
+    SetDefaults(kModuleKeys);
+    ClearTexts(kModuleTexts);
 }
 
 int ReadDevINIFile() {
     IniDoc doc;
     if (!LoadDoc("ZARODEV.ini", doc) || !IniFindSection(doc, "LANMOD57")) return 0;
-    // The module count is not stored: every section but "LANMOD57" is one module.
     const int sections = int(doc.sections.size()) - 1;
     if (sections > kMaxModules) mended = true;
     Num57 = std::min(sections, kMaxModules);
-    GetInt(doc, "LANMOD57", "LM57Ix", LM57Index, 0, std::max(Num57 - 1, 0), 0);
-    for (int i = 0; i < Num57; ++i) {
-        const std::string section = DeviceSection(i);
-        GetString(doc, section, "MAC", MAC57[i]);
-        GetString(doc, section, "IP", IP57[i]);
-        GetString(doc, section, "Gateway", Gateway57[i]);
-        GetString(doc, section, "SubMask", Sub57[i]);
-        GetString(doc, section, "DHCP", DHCP57[i]);
-        GetString(doc, section, "Name", Name57[i]);
-    }
+    GetInts(doc, kModuleKeys);
+    for (int i = 0; i < Num57; ++i)
+        GetTexts(doc, DeviceSection(i), kModuleTexts, i);
     return 1;
 }
 
 int NewDevINIFile() {
     IniDoc doc;
-    IniPutInt(doc, "LANMOD57", "LM57Ix", LM57Index);
+    PutInts(doc, kModuleKeys);
     const int count = std::clamp(Num57, 0, kMaxModules);
-    for (int i = 0; i < count; ++i) {
-        const std::string section = DeviceSection(i);
-        IniPutString(doc, section, "MAC", MAC57[i]);
-        IniPutString(doc, section, "IP", IP57[i]);
-        IniPutString(doc, section, "Gateway", Gateway57[i]);
-        IniPutString(doc, section, "SubMask", Sub57[i]);
-        IniPutString(doc, section, "DHCP", DHCP57[i]);
-        IniPutString(doc, section, "Name", Name57[i]);
-    }
+    for (int i = 0; i < count; ++i)
+        PutTexts(doc, DeviceSection(i), kModuleTexts, i);
     return SaveDoc("ZARODEV.ini", doc);
 }
 

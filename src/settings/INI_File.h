@@ -1,37 +1,26 @@
-// The three settings files and the program-wide settings they hold.
+// The three settings files and the program-wide settings they hold (the link's own
+// among them: link/Connection.h).
 #pragma once
+
+#include "link/Connection.h"
 
 #include <cstdint>
 #include <string>
 
 // ZARO.ini
-extern int32_t Language;         // 0 German, 1 English, 2 Dutch, 3 French
-extern int32_t CommPort;         // 1..16
-extern std::string CommPortPath; // Linux device path chosen for the port; empty = /dev/ttyS(CommPort-1)
-extern int32_t CommType;         // 0 RS-232, 1 RS-485, 2 gateway, 3 LANMOD57 module
-extern int32_t Baudrate;         // index into 1200, 2400, 4800, 9600, 19200
-extern int32_t Parity;           // RS-485 character format index 0..3
-extern int32_t DeviceAddr;       // RS-485 address of the meter in use
-extern int32_t RTSFlow;
-extern int32_t AutoPortClose;
-extern int32_t RecTimeout;     // ms
+constexpr int32_t kDefaultLanguage = 1;
+extern int32_t Language;       // 0 German, 1 English, 2 Dutch, 3 French
 extern int32_t Devices485[32]; // addresses found or chosen, ascending, 0 = free
 
 // ZAROTCP.ini
-constexpr int kMaxGateways = 256;
+constexpr int32_t kDefaultNumGateways = 0;
 extern int32_t NumGateways;
-extern int32_t TCPPort;
-extern int32_t GatewayIndex;
-extern int32_t TCPDevAddr;
-extern char GatewayIP[kMaxGateways][16];
 extern char GatewayMAC[kMaxGateways][18];
 extern char GatewayName[kMaxGateways][30];
-extern int32_t DevicesTCP[kMaxGateways][32];
 
 // ZARODEV.ini
 constexpr int kMaxModules = 256;
 extern int32_t Num57;
-extern int32_t LM57Index;
 extern char MAC57[kMaxModules][18];
 extern char IP57[kMaxModules][16];
 extern char Gateway57[kMaxModules][16];

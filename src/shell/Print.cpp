@@ -1,11 +1,11 @@
 // Printing the panel the user is looking at.
+#include "platform/gui/PanelPrint.h"
 #include "shell/Shell.h"
 #include "shell/ZARO.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QWidget>
 
@@ -31,6 +31,8 @@ bool PrintPanel(QWidget* panel, QPrinter& printer) {
     return painter.end();
 }
 
+namespace {
+
 bool PrintActivePanel(QPrinter& printer) {
     // The date and time of the printout appear on paper only.
     Update_Time();
@@ -40,9 +42,10 @@ bool PrintActivePanel(QPrinter& printer) {
     return printed;
 }
 
+} // namespace
+
 int CmPrint() {
     QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, ActivePanel());
-    if (dialog.exec() == QDialog::Accepted) PrintActivePanel(printer);
+    if (ChoosePrinter(printer, ActivePanel())) PrintActivePanel(printer);
     return 0;
 }

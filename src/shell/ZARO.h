@@ -71,8 +71,6 @@ int ExitProgram();
 void Update_Time();
 
 int CmPrint();
-// CmPrint after its dialog: the active panel with the date and time of the printout.
-bool PrintActivePanel(QPrinter& printer);
 // Prints panel as a picture scaled onto one page; false when the printer cannot start.
 bool PrintPanel(QWidget* panel, QPrinter& printer);
 

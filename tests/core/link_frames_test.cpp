@@ -1,4 +1,5 @@
 // Frames built from the request tables, reply checks and the byte-order conversions.
+#include "config/ConfigImage.h"
 #include "link/Kommun.h"
 #include "link/TCP_Komm.h"
 #include "link/Udp.h"

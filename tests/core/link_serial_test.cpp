@@ -1,5 +1,6 @@
 // Serial transactions against zaro-sim on a pseudo-terminal: retries, pauses, messages.
 #include "SimProcess.h"
+#include "config/ConfigImage.h"
 #include "link/Kommun.h"
 #include "platform/Messages.h"
 #include "platform/SerialPort.h"

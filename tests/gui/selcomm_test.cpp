@@ -1,3 +1,4 @@
+#include "config/ConfigImage.h"
 #include "link/Kommun.h"
 #include "link/TCP_Komm.h"
 #include "platform/Messages.h"

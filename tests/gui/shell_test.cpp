@@ -9,10 +9,10 @@
 #include "platform/ProgramFiles.h"
 #include "platform/TimeBase.h"
 #include "platform/gui/DialogMessages.h"
+#include "platform/gui/PanelPrint.h"
 #include "settings/INI_File.h"
 #include "settings/gui/SelComm.h"
 
-#include <QPrinter>
 #include <QtTest>
 #include <QtWidgets>
 #include <cstring>
@@ -386,11 +386,10 @@ class ShellTest : public QObject {
         auto* time = new QLabel(MainPanelHandle());
         time->setObjectName("Time");
 
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
         const QString pdf = dir.filePath("panel.pdf");
-        printer.setOutputFileName(pdf);
-        QVERIFY(PrintActivePanel(printer));
+        SetPrintToPdf(pdf); // the menu's print asks no printer then
+        CmPrint();
+        SetPrintToPdf(QString());
 
         const QByteArray data = FileText(pdf);
         QVERIFY(data.startsWith("%PDF") && data.size() > 1000);

@@ -1,5 +1,6 @@
 // Modbus/TCP transactions against zaro-sim as gateway and as module.
 #include "SimProcess.h"
+#include "config/ConfigImage.h"
 #include "link/Kommun.h"
 #include "link/TCP_Komm.h"
 #include "netmodules/LANMOD57.h"

@@ -29,6 +29,11 @@
 
 namespace {
 
+const char* const kContext = "MainPanel";
+QString Tr(const char* text) {
+    return QCoreApplication::translate(kContext, text);
+}
+
 constexpr int kRows = 9; // free mean values and min/max logger channels
 
 struct OutputControls {
@@ -42,8 +47,8 @@ struct OutputControls {
     QComboBox* pulseUnit;
 };
 
-// The editor's controls; null while no main panel exists.
-struct Controls {
+// The widgets of the panel; valid only while root is set.
+struct Ui {
     QWidget* root;
     QLabel* date;
     QLabel* time;
@@ -92,7 +97,7 @@ struct Controls {
     QPlainTextEdit* description;
 };
 
-Controls* ui = nullptr;
+Ui ui;
 
 void Fill(QComboBox* box, const ListEntry* master, const std::vector<int>& entries) {
     box->clear();
@@ -120,17 +125,17 @@ int Value(const QComboBox* box) {
 
 void ShowRatios() {
     const bool kv = Konf.UrPrim >= 1000.0f;
-    ui->urPrim->setValue(kv ? Konf.UrPrim / 1000.0 : Konf.UrPrim);
-    ui->urPrimUnit->setCurrentIndex(kv ? 1 : 0);
-    ui->urSec->setValue(Konf.UrSec);
+    ui.urPrim->setValue(kv ? Konf.UrPrim / 1000.0 : Konf.UrPrim);
+    ui.urPrimUnit->setCurrentIndex(kv ? 1 : 0);
+    ui.urSec->setValue(Konf.UrSec);
     const bool ka = Konf.IrPrim >= 1000.0f;
-    ui->irPrim->setValue(ka ? Konf.IrPrim / 1000.0 : Konf.IrPrim);
-    ui->irPrimUnit->setCurrentIndex(ka ? 1 : 0);
-    ui->irSec->setValue(Konf.IrSec);
+    ui.irPrim->setValue(ka ? Konf.IrPrim / 1000.0 : Konf.IrPrim);
+    ui.irPrimUnit->setCurrentIndex(ka ? 1 : 0);
+    ui.irSec->setValue(Konf.IrSec);
 }
 
 void ShowOutput(int i) {
-    OutputControls& o = ui->out[i];
+    OutputControls& o = ui.out[i];
     const int func = DigoutFunc(i);
     Select(o.function, func);
     const bool limit = func == 3;
@@ -170,70 +175,70 @@ void ShowMeanAndMinMax() {
     if (ext) {
         const std::vector<int> entries = MeanSelEntries();
         for (int k = 0; k < kRows; ++k) {
-            Fill(ui->mean[k], kMeanMaster, entries);
-            Select(ui->mean[k], Konf.MeanMeas[k]);
+            Fill(ui.mean[k], kMeanMaster, entries);
+            Select(ui.mean[k], Konf.MeanMeas[k]);
         }
     }
     if (CommType == 3) {
         const std::vector<int> entries = MinMaxSelEntries();
         for (int k = 0; k < kRows; ++k) {
-            Fill(ui->minMax[k], kMinMaxMaster, entries);
-            Select(ui->minMax[k], Konf.MinMaxLogger[k]);
-            ui->minMaxOn[k]->setChecked(Konf.MinMaxLogger[k] != 255 && Konf.MinMaxLogger[k] != 0);
+            Fill(ui.minMax[k], kMinMaxMaster, entries);
+            Select(ui.minMax[k], Konf.MinMaxLogger[k]);
+            ui.minMaxOn[k]->setChecked(Konf.MinMaxLogger[k] != 255 && Konf.MinMaxLogger[k] != 0);
         }
     }
 }
 
 void ShowAllImpl() {
-    if (!ui) return;
+    if (!ui.root) return;
     PrepareRedraw();
     const LocalTime now = LocalNow();
-    ui->date->setText(QString::fromStdString(FormatDate(now)));
-    ui->time->setText(QString::fromStdString(FormatTime(now)));
+    ui.date->setText(QString::fromStdString(FormatDate(now)));
+    ui.time->setText(QString::fromStdString(FormatTime(now)));
 
-    Select(ui->system, SystemCode(Konf));
-    ui->cosPhi->setChecked(Konf.System & 0x80);
+    Select(ui.system, SystemCode(Konf));
+    ui.cosPhi->setChecked(Konf.System & 0x80);
     ShowRatios();
 
-    Select(ui->syncMode, SyncModeValue());
-    ui->interval->setValue(Konf.EnergyControl & 0x3F);
-    Select(ui->tariff, TariffValue());
+    Select(ui.syncMode, SyncModeValue());
+    ui.interval->setValue(Konf.EnergyControl & 0x3F);
+    Select(ui.tariff, TariffValue());
 
-    Select(ui->loggerMode, LoggerModeValue());
+    Select(ui.loggerMode, LoggerModeValue());
     for (int k = 0; k < 5; ++k) {
-        ui->loggerGroup[k]->setChecked(Konf.Logger & (0x0400 << k));
-        ui->loggerGroup[k]->setText(LoggerGroupLabel(k));
+        ui.loggerGroup[k]->setChecked(Konf.Logger & (0x0400 << k));
+        ui.loggerGroup[k]->setText(LoggerGroupLabel(k));
     }
     for (int k = 0; k < kRows; ++k)
-        ui->meanLog[k]->setChecked((Konf.Mean_Log >> k) & 1);
+        ui.meanLog[k]->setChecked((Konf.Mean_Log >> k) & 1);
 
     ShowOutput(0);
     ShowOutput(1);
 
     const bool ext = Konf.Model != 0;
-    ui->qMode->setChecked(ext && (Konf.DispMode & 0x80));
-    Select(ui->dispMode, Konf.DispMode & 0x03);
-    ui->dispModeLock->setChecked(Konf.DispMode & 0x04);
-    Select(ui->refreshTime, ext ? Konf.Display >> 4 : 1);
-    ui->nomFreq->setCurrentIndex((Konf.Freq & 0x02) ? 0 : 1);
-    ui->freqLock->setChecked(Konf.Freq & 0x80);
+    ui.qMode->setChecked(ext && (Konf.DispMode & 0x80));
+    Select(ui.dispMode, Konf.DispMode & 0x03);
+    ui.dispModeLock->setChecked(Konf.DispMode & 0x04);
+    Select(ui.refreshTime, ext ? Konf.Display >> 4 : 1);
+    ui.nomFreq->setCurrentIndex((Konf.Freq & 0x02) ? 0 : 1);
+    ui.freqLock->setChecked(Konf.Freq & 0x80);
 
     ShowMeanAndMinMax();
-    ui->recordingTime->setText(LoggerModeValue() != 0 ? RecordingTimeText() : QStringLiteral("- - -"));
+    ui.recordingTime->setText(LoggerModeValue() != 0 ? RecordingTimeText() : QStringLiteral("- - -"));
 
     const QString description = QString::fromLatin1(Konf.Description);
-    if (ui->description->toPlainText() != description) {
-        ui->description->blockSignals(true);
-        ui->description->setPlainText(description);
-        ui->description->blockSignals(false);
+    if (ui.description->toPlainText() != description) {
+        ui.description->blockSignals(true);
+        ui.description->setPlainText(description);
+        ui.description->blockSignals(false);
     }
-    Select(ui->deviceType, Konf.Model + (CommType == 3 ? 1 : 0));
-    ui->rated1A->setChecked(Konf.MaxI == 100);
-    ui->rated5A->setChecked(Konf.MaxI != 100);
-    ui->address->setValue(Konf.Address);
-    Select(ui->baudrate, Konf.BusSettings & 0x07);
-    Select(ui->parity, (Konf.BusSettings >> 3) & 0x03);
-    for (QAbstractSpinBox* box : ui->root->findChildren<QAbstractSpinBox*>())
+    Select(ui.deviceType, Konf.Model + (CommType == 3 ? 1 : 0));
+    ui.rated1A->setChecked(Konf.MaxI == 100);
+    ui.rated5A->setChecked(Konf.MaxI != 100);
+    ui.address->setValue(Konf.Address);
+    Select(ui.baudrate, Konf.BusSettings & 0x07);
+    Select(ui.parity, (Konf.BusSettings >> 3) & 0x03);
+    for (QAbstractSpinBox* box : ui.root->findChildren<QAbstractSpinBox*>())
         box->setProperty("shown", box->text());
 }
 
@@ -244,35 +249,35 @@ void ShowRow(QWidget* field, bool on) {
 }
 
 void ActivateObjectsImpl() {
-    if (!ui) return;
+    if (!ui.root) return;
     const EditorActivation a = ActivateEditor();
-    ShowRow(ui->module, false);
-    ShowRow(ui->interfaceOption, false);
-    Fill(ui->system, kSystemList, SystemEntries());
-    ShowRow(ui->nomFreq, a.nomFreqVisible);
-    ui->freqLock->setEnabled(a.freqLockEnabled);
-    ui->refreshTime->setEnabled(a.freqLockEnabled);
-    for (OutputControls& o : ui->out)
+    ShowRow(ui.module, false);
+    ShowRow(ui.interfaceOption, false);
+    Fill(ui.system, kSystemList, SystemEntries());
+    ShowRow(ui.nomFreq, a.nomFreqVisible);
+    ui.freqLock->setEnabled(a.freqLockEnabled);
+    ui.refreshTime->setEnabled(a.freqLockEnabled);
+    for (OutputControls& o : ui.out)
         Fill(o.function, kDigoutFunctionList, DigoutFunctionEntries());
-    Fill(ui->syncMode, kSyncModeList, SyncModeEntries());
-    Fill(ui->tariff, kTariffList, TariffEntries());
-    Fill(ui->loggerMode, kLoggerModeList, LoggerModeEntries());
-    ui->recordingTime->setEnabled(a.recordingEnabled);
-    for (QCheckBox* box : ui->loggerGroup)
+    Fill(ui.syncMode, kSyncModeList, SyncModeEntries());
+    Fill(ui.tariff, kTariffList, TariffEntries());
+    Fill(ui.loggerMode, kLoggerModeList, LoggerModeEntries());
+    ui.recordingTime->setEnabled(a.recordingEnabled);
+    for (QCheckBox* box : ui.loggerGroup)
         box->setEnabled(a.recordingEnabled);
     // The base model logs two power channels only.
     for (int k = 2; k < 5; ++k)
-        ui->loggerGroup[k]->setVisible(Konf.Model != 0);
-    ui->interval->setEnabled(a.intervalEnabled);
-    ui->qMode->setEnabled(a.extendedDisplay);
-    ui->dispMode->setEnabled(a.extendedDisplay);
-    ui->dispModeLock->setEnabled(a.extendedDisplay);
-    ui->pages->setEnabled(a.pagesEnabled);
+        ui.loggerGroup[k]->setVisible(Konf.Model != 0);
+    ui.interval->setEnabled(a.intervalEnabled);
+    ui.qMode->setEnabled(a.extendedDisplay);
+    ui.dispMode->setEnabled(a.extendedDisplay);
+    ui.dispModeLock->setEnabled(a.extendedDisplay);
+    ui.pages->setEnabled(a.pagesEnabled);
     for (int k = 0; k < kRows; ++k) {
-        ui->mean[k]->setEnabled(a.meanEnabled);
-        ui->meanLog[k]->setEnabled(a.meanLogEnabled[k]);
-        ui->minMax[k]->setEnabled(a.minMaxEnabled);
-        ui->minMaxOn[k]->setEnabled(a.minMaxEnabled);
+        ui.mean[k]->setEnabled(a.meanEnabled);
+        ui.meanLog[k]->setEnabled(a.meanLogEnabled[k]);
+        ui.minMax[k]->setEnabled(a.minMaxEnabled);
+        ui.minMaxOn[k]->setEnabled(a.minMaxEnabled);
     }
 }
 
@@ -317,7 +322,7 @@ QSpinBox* Integer(QWidget* parent, const char* name, int min, int max) {
 // Connects a user action to a callback; nothing runs while the panel is going away.
 template <typename Signal, typename Sender, typename F> void On(Sender* sender, Signal signal, F f) {
     QObject::connect(sender, signal, sender, [f] {
-        if (ui) f();
+        if (ui.root) f();
     });
 }
 
@@ -325,7 +330,7 @@ template <typename Signal, typename Sender, typename F> void On(Sender* sender, 
 // so tabbing through the editor never re-rounds a stored value.
 template <typename F> void OnEdited(QAbstractSpinBox* box, F f) {
     QObject::connect(box, &QAbstractSpinBox::editingFinished, box, [box, f] {
-        if (!ui || box->text() == box->property("shown").toString()) return;
+        if (!ui.root || box->text() == box->property("shown").toString()) return;
         f();
         box->setProperty("shown", box->text());
     });
@@ -349,101 +354,100 @@ void RefreshToolbarLists() {
 }
 
 QGroupBox* DeviceGroup(QWidget* parent) {
-    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Device and interface"), parent);
+    auto* group = new QGroupBox(Tr(QT_TRANSLATE_NOOP("MainPanel", "Device and interface")), parent);
     group->setObjectName("DeviceGroup");
     auto* form = Form(group);
-    ui->deviceType = Combo(group, "DeviceType");
-    FillAll(ui->deviceType, kDeviceTypeList, 3);
-    form->addRow(QCoreApplication::translate("MainPanel", "Device type"), ui->deviceType);
-    ui->module = Check(group, QCoreApplication::translate("MainPanel", "LANMOD57 module"), "ModuleBox");
-    ui->interfaceOption = Combo(group, "InterfaceOption");
-    ui->interfaceOption->addItem(QCoreApplication::translate("MainPanel", "without interface option"), 0);
-    ui->interfaceOption->addItem(QCoreApplication::translate("MainPanel", "with interface option"), 1);
-    form->addRow(ui->module);
-    form->addRow(ui->interfaceOption);
-    ui->rated1A = Check(group, QCoreApplication::translate("MainPanel", "1 A"), "Rated1A");
-    ui->rated5A = Check(group, QCoreApplication::translate("MainPanel", "5 A"), "Rated5A");
-    form->addRow(QCoreApplication::translate("MainPanel", "Current input"),
-                 Row(group, {ui->rated1A, ui->rated5A}));
-    ui->address = Integer(group, "DeviceAddress", 1, 255);
-    form->addRow(EditorCaptionText(kCapAddress), ui->address);
-    ui->baudrate = Combo(group, "DevBaudrate");
-    FillAll(ui->baudrate, kBaudRateList, 5);
-    ui->parity = Combo(group, "DevParity");
-    FillAll(ui->parity, kParityList, 4);
-    form->addRow(EditorCaptionText(kCapBusSettings), Row(group, {ui->baudrate, ui->parity}));
-    ui->date = new QLabel(group);
-    ui->date->setObjectName("Date");
-    ui->time = new QLabel(group);
-    ui->time->setObjectName("Time");
-    form->addRow(QCoreApplication::translate("MainPanel", "Date"), Row(group, {ui->date, ui->time}));
+    ui.deviceType = Combo(group, "DeviceType");
+    FillAll(ui.deviceType, kDeviceTypeList, 3);
+    form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Device type")), ui.deviceType);
+    ui.module = Check(group, Tr(QT_TRANSLATE_NOOP("MainPanel", "LANMOD57 module")), "ModuleBox");
+    ui.interfaceOption = Combo(group, "InterfaceOption");
+    ui.interfaceOption->addItem(Tr(QT_TRANSLATE_NOOP("MainPanel", "without interface option")), 0);
+    ui.interfaceOption->addItem(Tr(QT_TRANSLATE_NOOP("MainPanel", "with interface option")), 1);
+    form->addRow(ui.module);
+    form->addRow(ui.interfaceOption);
+    ui.rated1A = Check(group, Tr(QT_TRANSLATE_NOOP("MainPanel", "1 A")), "Rated1A");
+    ui.rated5A = Check(group, Tr(QT_TRANSLATE_NOOP("MainPanel", "5 A")), "Rated5A");
+    form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Current input")), Row(group, {ui.rated1A, ui.rated5A}));
+    ui.address = Integer(group, "DeviceAddress", 1, 255);
+    form->addRow(EditorCaptionText(kCapAddress), ui.address);
+    ui.baudrate = Combo(group, "DevBaudrate");
+    FillAll(ui.baudrate, kBaudRateList, 5);
+    ui.parity = Combo(group, "DevParity");
+    FillAll(ui.parity, kParityList, 4);
+    form->addRow(EditorCaptionText(kCapBusSettings), Row(group, {ui.baudrate, ui.parity}));
+    ui.date = new QLabel(group);
+    ui.date->setObjectName("Date");
+    ui.time = new QLabel(group);
+    ui.time->setObjectName("Time");
+    form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Date")), Row(group, {ui.date, ui.time}));
 
-    On(ui->deviceType, &QComboBox::activated, [] {
-        CmSelDeviceType(ui->deviceType->currentIndex());
+    On(ui.deviceType, &QComboBox::activated, [] {
+        CmSelDeviceType(ui.deviceType->currentIndex());
         RefreshToolbarLists();
     });
-    On(ui->module, &QCheckBox::clicked, [] {
-        CmSelModuleType(ui->module->isChecked());
+    On(ui.module, &QCheckBox::clicked, [] {
+        CmSelModuleType(ui.module->isChecked());
         RefreshToolbarLists();
     });
-    On(ui->interfaceOption, &QComboBox::activated, [] { CmSelInterfaceOption(Value(ui->interfaceOption)); });
+    On(ui.interfaceOption, &QComboBox::activated, [] { CmSelInterfaceOption(Value(ui.interfaceOption)); });
     // The two boxes are exclusive: ticking one unticks the other.
-    On(ui->rated1A, &QCheckBox::clicked, [] { CmSelI(1); });
-    On(ui->rated5A, &QCheckBox::clicked, [] { CmSelI(0); });
-    OnEdited(ui->address, [] { CmSelDeviceAddr(ui->address->value()); });
-    On(ui->baudrate, &QComboBox::activated, [] { CmSelDevBaudrate(Value(ui->baudrate)); });
-    On(ui->parity, &QComboBox::activated, [] { CmSelDevParity(Value(ui->parity)); });
+    On(ui.rated1A, &QCheckBox::clicked, [] { CmSelI(1); });
+    On(ui.rated5A, &QCheckBox::clicked, [] { CmSelI(0); });
+    OnEdited(ui.address, [] { CmSelDeviceAddr(ui.address->value()); });
+    On(ui.baudrate, &QComboBox::activated, [] { CmSelDevBaudrate(Value(ui.baudrate)); });
+    On(ui.parity, &QComboBox::activated, [] { CmSelDevParity(Value(ui.parity)); });
     return group;
 }
 
 QGroupBox* NetworkGroup(QWidget* parent) {
     auto* group =
-        new QGroupBox(QCoreApplication::translate("MainPanel", "Network system and transformers"), parent);
+        new QGroupBox(Tr(QT_TRANSLATE_NOOP("MainPanel", "Network system and transformers")), parent);
     group->setObjectName("NetworkGroup");
     auto* form = Form(group);
-    ui->system = Combo(group, "System");
-    form->addRow(QCoreApplication::translate("MainPanel", "Network system"), ui->system);
-    ui->cosPhi = Check(group, QCoreApplication::translate("MainPanel", "cos-phi correction"), "CosPhiCorr");
-    form->addRow(ui->cosPhi);
+    ui.system = Combo(group, "System");
+    form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Network system")), ui.system);
+    ui.cosPhi = Check(group, Tr(QT_TRANSLATE_NOOP("MainPanel", "cos-phi correction")), "CosPhiCorr");
+    form->addRow(ui.cosPhi);
 
-    ui->urPrim = Number(group, "UrPrim", 0.0, 999999.0, 3);
-    ui->urPrimUnit = Combo(group, "UrPrimUnit");
-    ui->urPrimUnit->addItems({"V", "kV"});
-    ui->urSec = Integer(group, "UrSec", 1, 1000);
-    ui->urSec->setSuffix(" V");
+    ui.urPrim = Number(group, "UrPrim", 0.0, 999999.0, 3);
+    ui.urPrimUnit = Combo(group, "UrPrimUnit");
+    ui.urPrimUnit->addItems({"V", "kV"});
+    ui.urSec = Integer(group, "UrSec", 1, 1000);
+    ui.urSec->setSuffix(" V");
     form->addRow(EditorCaptionText(kCapVoltageTransformer),
-                 Row(group, {ui->urPrim, ui->urPrimUnit, new QLabel("/", group), ui->urSec}));
-    ui->irPrim = Number(group, "IrPrim", 0.0, 999999.0, 3);
-    ui->irPrimUnit = Combo(group, "IrPrimUnit");
-    ui->irPrimUnit->addItems({"A", "kA"});
-    ui->irSec = Number(group, "IrSec", 0.001, 10.0, 3);
-    ui->irSec->setSuffix(" A");
+                 Row(group, {ui.urPrim, ui.urPrimUnit, new QLabel("/", group), ui.urSec}));
+    ui.irPrim = Number(group, "IrPrim", 0.0, 999999.0, 3);
+    ui.irPrimUnit = Combo(group, "IrPrimUnit");
+    ui.irPrimUnit->addItems({"A", "kA"});
+    ui.irSec = Number(group, "IrSec", 0.001, 10.0, 3);
+    ui.irSec->setSuffix(" A");
     form->addRow(EditorCaptionText(kCapCurrentTransformer),
-                 Row(group, {ui->irPrim, ui->irPrimUnit, new QLabel("/", group), ui->irSec}));
+                 Row(group, {ui.irPrim, ui.irPrimUnit, new QLabel("/", group), ui.irSec}));
 
-    ui->freqLock = Check(group, QCoreApplication::translate("MainPanel", "Frequency locked"), "FreqLock");
-    form->addRow(ui->freqLock);
-    ui->nomFreq = Combo(group, "NomFreq");
-    FillAll(ui->nomFreq, kNomFreqList, 2);
-    form->addRow(QCoreApplication::translate("MainPanel", "Nominal frequency"), ui->nomFreq);
+    ui.freqLock = Check(group, Tr(QT_TRANSLATE_NOOP("MainPanel", "Frequency locked")), "FreqLock");
+    form->addRow(ui.freqLock);
+    ui.nomFreq = Combo(group, "NomFreq");
+    FillAll(ui.nomFreq, kNomFreqList, 2);
+    form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Nominal frequency")), ui.nomFreq);
 
-    On(ui->system, &QComboBox::activated, [] { CmSelSystem(Value(ui->system)); });
-    On(ui->cosPhi, &QCheckBox::clicked, [] { CmCosPhiCorr(ui->cosPhi->isChecked()); });
-    OnEdited(ui->urPrim, [] { CmUrPrim(float(ui->urPrim->value()), ui->urPrimUnit->currentIndex()); });
-    On(ui->urPrimUnit, &QComboBox::activated,
-       [] { CmUrPrim(float(ui->urPrim->value()), ui->urPrimUnit->currentIndex()); });
-    OnEdited(ui->urSec, [] { CmUrSec(ui->urSec->value()); });
-    OnEdited(ui->irPrim, [] { CmIrPrim(float(ui->irPrim->value()), ui->irPrimUnit->currentIndex()); });
-    On(ui->irPrimUnit, &QComboBox::activated,
-       [] { CmIrPrim(float(ui->irPrim->value()), ui->irPrimUnit->currentIndex()); });
-    OnEdited(ui->irSec, [] { CmIrSec(float(ui->irSec->value())); });
-    On(ui->freqLock, &QCheckBox::clicked, [] { CmLockFreq(ui->freqLock->isChecked()); });
-    On(ui->nomFreq, &QComboBox::activated, [] { CmSelFreq(ui->nomFreq->currentIndex()); });
+    On(ui.system, &QComboBox::activated, [] { CmSelSystem(Value(ui.system)); });
+    On(ui.cosPhi, &QCheckBox::clicked, [] { CmCosPhiCorr(ui.cosPhi->isChecked()); });
+    OnEdited(ui.urPrim, [] { CmUrPrim(float(ui.urPrim->value()), ui.urPrimUnit->currentIndex()); });
+    On(ui.urPrimUnit, &QComboBox::activated,
+       [] { CmUrPrim(float(ui.urPrim->value()), ui.urPrimUnit->currentIndex()); });
+    OnEdited(ui.urSec, [] { CmUrSec(ui.urSec->value()); });
+    OnEdited(ui.irPrim, [] { CmIrPrim(float(ui.irPrim->value()), ui.irPrimUnit->currentIndex()); });
+    On(ui.irPrimUnit, &QComboBox::activated,
+       [] { CmIrPrim(float(ui.irPrim->value()), ui.irPrimUnit->currentIndex()); });
+    OnEdited(ui.irSec, [] { CmIrSec(float(ui.irSec->value())); });
+    On(ui.freqLock, &QCheckBox::clicked, [] { CmLockFreq(ui.freqLock->isChecked()); });
+    On(ui.nomFreq, &QComboBox::activated, [] { CmSelFreq(ui.nomFreq->currentIndex()); });
     return group;
 }
 
 void BuildOutput(QGroupBox* group, QGridLayout* grid, int i) {
-    OutputControls& o = ui->out[i];
+    OutputControls& o = ui.out[i];
     const QString n = QString::number(i + 1);
     const int row = i * 4;
     grid->addWidget(new QLabel(EditorCaptionText(i ? kCapOutput2 : kCapOutput1), group), row, 0);
@@ -459,7 +463,7 @@ void BuildOutput(QGroupBox* group, QGridLayout* grid, int i) {
         grid->addWidget(o.limitLabel[f], row + 2 + f, 0);
         grid->addWidget(o.limit[f], row + 2 + f, 1);
         grid->addWidget(o.limitUnit[f], row + 2 + f, 2);
-        OnEdited(o.limit[f], [i, f] { CmDigOutLimit(i, f, float(ui->out[i].limit[f]->value())); });
+        OnEdited(o.limit[f], [i, f] { CmDigOutLimit(i, f, float(ui.out[i].limit[f]->value())); });
     }
     o.rateLabel = new QLabel(EditorCaptionText(kCapPulseRate), group);
     o.rate = Integer(group, qPrintable("PulseRate" + n), 1, 32767);
@@ -468,14 +472,14 @@ void BuildOutput(QGroupBox* group, QGridLayout* grid, int i) {
     grid->addWidget(o.rate, row + 2, 1);
     grid->addWidget(o.pulseUnit, row + 2, 2);
 
-    On(o.function, &QComboBox::activated, [i] { CmSelDigOut(i, Value(ui->out[i].function)); });
-    On(o.measurand, &QComboBox::activated, [i] { CmDigOutMeas(i, Value(ui->out[i].measurand)); });
-    OnEdited(o.rate, [i] { CmDigOutPuls(i, ui->out[i].rate->value()); });
-    On(o.pulseUnit, &QComboBox::activated, [i] { CmSelPulsUnit(i, Value(ui->out[i].pulseUnit)); });
+    On(o.function, &QComboBox::activated, [i] { CmSelDigOut(i, Value(ui.out[i].function)); });
+    On(o.measurand, &QComboBox::activated, [i] { CmDigOutMeas(i, Value(ui.out[i].measurand)); });
+    OnEdited(o.rate, [i] { CmDigOutPuls(i, ui.out[i].rate->value()); });
+    On(o.pulseUnit, &QComboBox::activated, [i] { CmSelPulsUnit(i, Value(ui.out[i].pulseUnit)); });
 }
 
 QGroupBox* OutputsGroup(QWidget* parent) {
-    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Digital outputs"), parent);
+    auto* group = new QGroupBox(Tr(QT_TRANSLATE_NOOP("MainPanel", "Digital outputs")), parent);
     group->setObjectName("OutputsGroup");
     auto* grid = new QGridLayout(group);
     BuildOutput(group, grid, 0);
@@ -485,124 +489,123 @@ QGroupBox* OutputsGroup(QWidget* parent) {
 }
 
 QGroupBox* InputGroup(QWidget* parent) {
-    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Digital input"), parent);
+    auto* group = new QGroupBox(Tr(QT_TRANSLATE_NOOP("MainPanel", "Digital input")), parent);
     group->setObjectName("InputGroup");
     auto* form = Form(group);
-    ui->syncMode = Combo(group, "SyncMode");
-    form->addRow(QCoreApplication::translate("MainPanel", "Synchronisation"), ui->syncMode);
-    ui->interval = Integer(group, "SyncInterval", 0, 63);
-    ui->interval->setSuffix(QCoreApplication::translate("MainPanel", " min"));
-    form->addRow(QCoreApplication::translate("MainPanel", "Interval"), ui->interval);
-    ui->tariff = Combo(group, "Tariff");
-    form->addRow(QCoreApplication::translate("MainPanel", "Input"), ui->tariff);
-    On(ui->syncMode, &QComboBox::activated, [] { CmSelSyncMode(Value(ui->syncMode)); });
-    OnEdited(ui->interval, [] { CmSetSyncIntervall(ui->interval->value()); });
-    On(ui->tariff, &QComboBox::activated, [] { CmSelHighLow(Value(ui->tariff)); });
+    ui.syncMode = Combo(group, "SyncMode");
+    form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Synchronisation")), ui.syncMode);
+    ui.interval = Integer(group, "SyncInterval", 0, 63);
+    ui.interval->setSuffix(Tr(QT_TRANSLATE_NOOP("MainPanel", " min")));
+    form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Interval")), ui.interval);
+    ui.tariff = Combo(group, "Tariff");
+    form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Input")), ui.tariff);
+    On(ui.syncMode, &QComboBox::activated, [] { CmSelSyncMode(Value(ui.syncMode)); });
+    OnEdited(ui.interval, [] { CmSetSyncIntervall(ui.interval->value()); });
+    On(ui.tariff, &QComboBox::activated, [] { CmSelHighLow(Value(ui.tariff)); });
     return group;
 }
 
 QGroupBox* DisplayGroup(QWidget* parent) {
-    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Display"), parent);
+    auto* group = new QGroupBox(Tr(QT_TRANSLATE_NOOP("MainPanel", "Display")), parent);
     group->setObjectName("DisplayGroup");
     auto* form = Form(group);
-    ui->dispMode = Combo(group, "DispMode");
-    FillAll(ui->dispMode, kDispModeList, 4);
-    ui->dispModeLock = Check(group, QCoreApplication::translate("MainPanel", "locked"), "DispModeLock");
-    form->addRow(QCoreApplication::translate("MainPanel", "Display mode"),
-                 Row(group, {ui->dispMode, ui->dispModeLock}));
-    ui->pages = new QPushButton(QCoreApplication::translate("MainPanel", "Display pages..."), group);
-    ui->pages->setObjectName("PagesButton");
-    form->addRow(ui->pages);
-    ui->refreshTime = Combo(group, "RefreshTime");
-    FillAll(ui->refreshTime, kRefreshTimeList, 6);
-    form->addRow(QCoreApplication::translate("MainPanel", "Refresh time"), ui->refreshTime);
-    ui->qMode = Check(
-        group, QCoreApplication::translate("MainPanel", "Reactive quantities as incoming/outgoing"), "QMode");
-    form->addRow(ui->qMode);
-    On(ui->dispMode, &QComboBox::activated, [] { CmSelDispMode(Value(ui->dispMode)); });
-    On(ui->dispModeLock, &QCheckBox::clicked, [] { CmLockDispMode(ui->dispModeLock->isChecked()); });
-    On(ui->refreshTime, &QComboBox::activated, [] { CmSelRefreshTime(Value(ui->refreshTime)); });
-    On(ui->qMode, &QCheckBox::clicked, [] { CmSelQMode(ui->qMode->isChecked()); });
+    ui.dispMode = Combo(group, "DispMode");
+    FillAll(ui.dispMode, kDispModeList, 4);
+    ui.dispModeLock = Check(group, Tr(QT_TRANSLATE_NOOP("MainPanel", "locked")), "DispModeLock");
+    form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Display mode")),
+                 Row(group, {ui.dispMode, ui.dispModeLock}));
+    ui.pages = new QPushButton(Tr(QT_TRANSLATE_NOOP("MainPanel", "Display pages...")), group);
+    ui.pages->setObjectName("PagesButton");
+    form->addRow(ui.pages);
+    ui.refreshTime = Combo(group, "RefreshTime");
+    FillAll(ui.refreshTime, kRefreshTimeList, 6);
+    form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Refresh time")), ui.refreshTime);
+    ui.qMode =
+        Check(group, Tr(QT_TRANSLATE_NOOP("MainPanel", "Reactive quantities as incoming/outgoing")), "QMode");
+    form->addRow(ui.qMode);
+    On(ui.dispMode, &QComboBox::activated, [] { CmSelDispMode(Value(ui.dispMode)); });
+    On(ui.dispModeLock, &QCheckBox::clicked, [] { CmLockDispMode(ui.dispModeLock->isChecked()); });
+    On(ui.refreshTime, &QComboBox::activated, [] { CmSelRefreshTime(Value(ui.refreshTime)); });
+    On(ui.qMode, &QCheckBox::clicked, [] { CmSelQMode(ui.qMode->isChecked()); });
     return group;
 }
 
 void TakeLoggerGroups() {
     bool groups[5];
     for (int k = 0; k < 5; ++k)
-        groups[k] = ui->loggerGroup[k]->isChecked();
+        groups[k] = ui.loggerGroup[k]->isChecked();
     CmSelLoggerMeas(groups);
 }
 
 QGroupBox* LoggerGroup(QWidget* parent) {
-    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Logger"), parent);
+    auto* group = new QGroupBox(Tr(QT_TRANSLATE_NOOP("MainPanel", "Logger")), parent);
     group->setObjectName("LoggerGroup");
     auto* form = Form(group);
-    ui->loggerMode = Combo(group, "LoggerMode");
-    form->addRow(QCoreApplication::translate("MainPanel", "Mode"), ui->loggerMode);
+    ui.loggerMode = Combo(group, "LoggerMode");
+    form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Mode")), ui.loggerMode);
     auto* boxes = new QWidget(group);
     auto* row = new QHBoxLayout(boxes);
     row->setContentsMargins(0, 0, 0, 0);
     for (int k = 0; k < 5; ++k) {
-        ui->loggerGroup[k] = Check(boxes, QString(), "LoggerGroup" + QString::number(k));
-        row->addWidget(ui->loggerGroup[k]);
-        On(ui->loggerGroup[k], &QCheckBox::clicked, [] { TakeLoggerGroups(); });
+        ui.loggerGroup[k] = Check(boxes, QString(), "LoggerGroup" + QString::number(k));
+        row->addWidget(ui.loggerGroup[k]);
+        On(ui.loggerGroup[k], &QCheckBox::clicked, [] { TakeLoggerGroups(); });
     }
     row->addStretch();
-    form->addRow(QCoreApplication::translate("MainPanel", "Powers"), boxes);
-    ui->recordingTime = new QLabel(group);
-    ui->recordingTime->setObjectName("RecordingTime");
-    ui->recordingTime->setToolTip(
-        QCoreApplication::translate("MainPanel", "Estimated recording time (days:hours:minutes)"));
-    form->addRow(QCoreApplication::translate("MainPanel", "Recording time"), ui->recordingTime);
-    ui->resetLogger = new QPushButton(QCoreApplication::translate("MainPanel", "Clear logger..."), group);
-    ui->resetLogger->setObjectName("ResetLogger");
-    form->addRow(ui->resetLogger);
-    On(ui->loggerMode, &QComboBox::activated, [] { CmSelLoggerMode(Value(ui->loggerMode)); });
-    On(ui->resetLogger, &QPushButton::clicked, [] { ResetLoggerKonf(); });
+    form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Powers")), boxes);
+    ui.recordingTime = new QLabel(group);
+    ui.recordingTime->setObjectName("RecordingTime");
+    ui.recordingTime->setToolTip(
+        Tr(QT_TRANSLATE_NOOP("MainPanel", "Estimated recording time (days:hours:minutes)")));
+    form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Recording time")), ui.recordingTime);
+    ui.resetLogger = new QPushButton(Tr(QT_TRANSLATE_NOOP("MainPanel", "Clear logger...")), group);
+    ui.resetLogger->setObjectName("ResetLogger");
+    form->addRow(ui.resetLogger);
+    On(ui.loggerMode, &QComboBox::activated, [] { CmSelLoggerMode(Value(ui.loggerMode)); });
+    On(ui.resetLogger, &QPushButton::clicked, [] { ResetLoggerKonf(); });
     return group;
 }
 
 void TakeMeanLogging() {
     bool boxes[kRows];
     for (int k = 0; k < kRows; ++k)
-        boxes[k] = ui->meanLog[k]->isChecked();
+        boxes[k] = ui.meanLog[k]->isChecked();
     CmSelMeanLogMeas(boxes);
 }
 
 QGroupBox* MeanGroup(QWidget* parent) {
-    auto* group = new QGroupBox(QCoreApplication::translate("MainPanel", "Mean values"), parent);
+    auto* group = new QGroupBox(Tr(QT_TRANSLATE_NOOP("MainPanel", "Mean values")), parent);
     group->setObjectName("MeanGroup");
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(QCoreApplication::translate("MainPanel", "Measurand"), group), 0, 1);
-    grid->addWidget(new QLabel(QCoreApplication::translate("MainPanel", "Logged"), group), 0, 2);
+    grid->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP("MainPanel", "Measurand")), group), 0, 1);
+    grid->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP("MainPanel", "Logged")), group), 0, 2);
     for (int k = 0; k < kRows; ++k) {
         grid->addWidget(new QLabel(QString::number(k + 1), group), k + 1, 0);
-        ui->mean[k] = Combo(group, qPrintable("MeanMeas" + QString::number(k)));
-        ui->meanLog[k] = Check(group, QString(), "MeanLog" + QString::number(k));
-        grid->addWidget(ui->mean[k], k + 1, 1);
-        grid->addWidget(ui->meanLog[k], k + 1, 2);
-        On(ui->mean[k], &QComboBox::activated, [k] { CmSelMean(k, Value(ui->mean[k])); });
-        On(ui->meanLog[k], &QCheckBox::clicked, [] { TakeMeanLogging(); });
+        ui.mean[k] = Combo(group, qPrintable("MeanMeas" + QString::number(k)));
+        ui.meanLog[k] = Check(group, QString(), "MeanLog" + QString::number(k));
+        grid->addWidget(ui.mean[k], k + 1, 1);
+        grid->addWidget(ui.meanLog[k], k + 1, 2);
+        On(ui.mean[k], &QComboBox::activated, [k] { CmSelMean(k, Value(ui.mean[k])); });
+        On(ui.meanLog[k], &QCheckBox::clicked, [] { TakeMeanLogging(); });
     }
     grid->setColumnStretch(3, 1);
     return group;
 }
 
 QGroupBox* MinMaxGroup(QWidget* parent) {
-    auto* group =
-        new QGroupBox(QCoreApplication::translate("MainPanel", "Min/max logger (LANMOD57)"), parent);
+    auto* group = new QGroupBox(Tr(QT_TRANSLATE_NOOP("MainPanel", "Min/max logger (LANMOD57)")), parent);
     group->setObjectName("MinMaxGroup");
     auto* grid = new QGridLayout(group);
     for (int k = 0; k < kRows; ++k) {
         grid->addWidget(new QLabel(QString::number(k + 1), group), k, 0);
-        ui->minMax[k] = Combo(group, qPrintable("MinMax" + QString::number(k)));
+        ui.minMax[k] = Combo(group, qPrintable("MinMax" + QString::number(k)));
         // The box tells whether the channel records; the selector decides it.
-        ui->minMaxOn[k] = Check(group, QString(), "MinMaxOn" + QString::number(k));
-        ui->minMaxOn[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
-        ui->minMaxOn[k]->setFocusPolicy(Qt::NoFocus);
-        grid->addWidget(ui->minMax[k], k, 1);
-        grid->addWidget(ui->minMaxOn[k], k, 2);
-        On(ui->minMax[k], &QComboBox::activated, [k] { CmSelMM(k, Value(ui->minMax[k])); });
+        ui.minMaxOn[k] = Check(group, QString(), "MinMaxOn" + QString::number(k));
+        ui.minMaxOn[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        ui.minMaxOn[k]->setFocusPolicy(Qt::NoFocus);
+        grid->addWidget(ui.minMax[k], k, 1);
+        grid->addWidget(ui.minMaxOn[k], k, 2);
+        On(ui.minMax[k], &QComboBox::activated, [k] { CmSelMM(k, Value(ui.minMax[k])); });
     }
     grid->setColumnStretch(3, 1);
     return group;
@@ -610,7 +613,7 @@ QGroupBox* MinMaxGroup(QWidget* parent) {
 
 // The meter keeps 47 bytes of description and a terminating zero.
 void TakeDescription() {
-    QPlainTextEdit* edit = ui->description;
+    QPlainTextEdit* edit = ui.description;
     const QString text = edit->toPlainText();
     const QString kept = CmReadDescr(text);
     if (kept == text) return;
@@ -624,14 +627,14 @@ QGroupBox* DescriptionGroup(QWidget* parent) {
     auto* group = new QGroupBox(EditorCaptionText(kCapDevice), parent);
     group->setObjectName("DescriptionGroup");
     auto* layout = new QVBoxLayout(group);
-    ui->description = new QPlainTextEdit(group);
-    ui->description->setObjectName("Description");
-    ui->description->setTabChangesFocus(true);
-    ui->description->setPlaceholderText(
-        QCoreApplication::translate("MainPanel", "Description of the meter (at most 47 characters)"));
-    ui->description->setMaximumHeight(ui->description->fontMetrics().lineSpacing() * 4);
-    layout->addWidget(ui->description);
-    On(ui->description, &QPlainTextEdit::textChanged, [] { TakeDescription(); });
+    ui.description = new QPlainTextEdit(group);
+    ui.description->setObjectName("Description");
+    ui.description->setTabChangesFocus(true);
+    ui.description->setPlaceholderText(
+        Tr(QT_TRANSLATE_NOOP("MainPanel", "Description of the meter (at most 47 characters)")));
+    ui.description->setMaximumHeight(ui.description->fontMetrics().lineSpacing() * 4);
+    layout->addWidget(ui.description);
+    On(ui.description, &QPlainTextEdit::textChanged, [] { TakeDescription(); });
     return group;
 }
 
@@ -643,8 +646,7 @@ class EditorPanel : public QScrollArea {
     ~EditorPanel() override {
         ShowAllHook = nullptr;
         ActivateObjectsHook = nullptr;
-        delete ui;
-        ui = nullptr;
+        ui = Ui{};
     }
 };
 
@@ -655,11 +657,10 @@ QWidget* CreateMainPanel(QWidget* parent) {
     panel->setObjectName("MainPanel");
     panel->setWidgetResizable(true);
     panel->setFrameShape(QFrame::NoFrame);
-    delete ui;
-    ui = new Controls{};
+    ui = Ui{};
 
     auto* content = new QWidget(panel);
-    ui->root = content;
+    ui.root = content;
     auto* columns = new QHBoxLayout(content);
     auto* left = new QVBoxLayout;
     auto* right = new QVBoxLayout;

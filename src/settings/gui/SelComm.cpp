@@ -30,9 +30,15 @@ std::vector<std::string> (*SerialPortLister)() = AvailableSerialPorts;
 
 namespace {
 
+const char* const kContext = "SelComm";
+QString Tr(const char* text) {
+    return QCoreApplication::translate(kContext, text);
+}
+
 constexpr int kAddressColumns = 13; // 247 = 19 rows of 13
 
-struct Controls {
+// The widgets of the dialog; valid only while handle is set.
+struct Ui {
     QComboBox* kind;
     QDoubleSpinBox* timeout;
     QWidget* serialGroup;
@@ -52,7 +58,7 @@ struct Controls {
     QGroupBox* networkGroup; // gateway and module trees and their network fields
     QPushButton* close;
 };
-Controls ui{};
+Ui ui{};
 
 std::string PortInUse() {
     if (!CommPortPath.empty()) return CommPortPath;
@@ -94,9 +100,9 @@ void TakeTickedAddresses() {
 QWidget* BuildAddressArea(QGroupBox* group) {
     auto* layout = new QVBoxLayout(group);
     auto* ranges = new QHBoxLayout;
-    ui.range32 = new QRadioButton(QObject::tr("Addresses 1 to 32"), group);
+    ui.range32 = new QRadioButton(Tr(QT_TRANSLATE_NOOP("SelComm", "Addresses 1 to 32")), group);
     ui.range32->setObjectName("Range32");
-    ui.range247 = new QRadioButton(QObject::tr("Addresses 1 to 247"), group);
+    ui.range247 = new QRadioButton(Tr(QT_TRANSLATE_NOOP("SelComm", "Addresses 1 to 247")), group);
     ui.range247->setObjectName("Range247");
     auto* exclusive = new QButtonGroup(group);
     exclusive->addButton(ui.range32);
@@ -119,7 +125,7 @@ QWidget* BuildAddressArea(QGroupBox* group) {
     layout->addLayout(grid);
 
     auto* row = new QHBoxLayout;
-    ui.search = new QPushButton(QObject::tr("Search"), group);
+    ui.search = new QPushButton(Tr(QT_TRANSLATE_NOOP("SelComm", "Search")), group);
     ui.search->setObjectName("Search");
     QObject::connect(ui.search, &QPushButton::clicked, [] { CmSearchDevice(); });
     ui.indicator = new QLabel(group);
@@ -141,30 +147,33 @@ QWidget* BuildSerialArea(QWidget* parent) {
     ui.port->setEditable(true); // any device path, e.g. a pseudo-terminal
     ui.port->setDuplicatesEnabled(false);
     QObject::connect(ui.port, &QComboBox::activated, [](int i) { CmSelCommPort(i); });
-    form->addRow(QObject::tr("Port"), ui.port);
+    form->addRow(Tr(QT_TRANSLATE_NOOP("SelComm", "Port")), ui.port);
 
     ui.baud = new QComboBox(area);
     ui.baud->setObjectName("Baudrate");
     for (const char* b : {"1200", "2400", "4800", "9600", "19200"})
         ui.baud->addItem(b);
     QObject::connect(ui.baud, &QComboBox::activated, [](int i) { CmSelBaudrate(i); });
-    ui.baudLabel = new QLabel(QObject::tr("Baud rate"), area);
+    ui.baudLabel = new QLabel(Tr(QT_TRANSLATE_NOOP("SelComm", "Baud rate")), area);
     form->addRow(ui.baudLabel, ui.baud);
 
     ui.parity = new QComboBox(area);
     ui.parity->setObjectName("Parity");
-    ui.parity->addItems({QObject::tr("No parity, 2 stop bits"), QObject::tr("Even parity, 2 stop bits"),
-                         QObject::tr("Odd parity, 2 stop bits"), QObject::tr("No parity, 1 stop bit")});
+    ui.parity->addItems({Tr(QT_TRANSLATE_NOOP("SelComm", "No parity, 2 stop bits")),
+                         Tr(QT_TRANSLATE_NOOP("SelComm", "Even parity, 2 stop bits")),
+                         Tr(QT_TRANSLATE_NOOP("SelComm", "Odd parity, 2 stop bits")),
+                         Tr(QT_TRANSLATE_NOOP("SelComm", "No parity, 1 stop bit"))});
     QObject::connect(ui.parity, &QComboBox::activated, [](int i) { CmSelParity(i); });
-    ui.parityLabel = new QLabel(QObject::tr("Character format"), area);
+    ui.parityLabel = new QLabel(Tr(QT_TRANSLATE_NOOP("SelComm", "Character format")), area);
     form->addRow(ui.parityLabel, ui.parity);
 
-    ui.rts = new QCheckBox(QObject::tr("RTS direction control"), area);
+    ui.rts = new QCheckBox(Tr(QT_TRANSLATE_NOOP("SelComm", "RTS direction control")), area);
     ui.rts->setObjectName("RTSFlow");
     QObject::connect(ui.rts, &QCheckBox::clicked, [](bool on) { CmSelRTSFlow(on ? 1 : 0); });
     form->addRow(ui.rts);
 
-    ui.autoClose = new QCheckBox(QObject::tr("Close the port after each operation"), area);
+    ui.autoClose =
+        new QCheckBox(Tr(QT_TRANSLATE_NOOP("SelComm", "Close the port after each operation")), area);
     ui.autoClose->setObjectName("AutoClose");
     QObject::connect(ui.autoClose, &QCheckBox::clicked, [](bool on) { CmSelPortClose(on ? 1 : 0); });
     form->addRow(ui.autoClose);
@@ -173,7 +182,7 @@ QWidget* BuildSerialArea(QWidget* parent) {
 
 // Shows the address being probed and lets the window repaint; user input waits.
 void ShowProbe(int address) {
-    ui.indicator->setText(QObject::tr("Searching address %1 ...").arg(address));
+    ui.indicator->setText(Tr(QT_TRANSLATE_NOOP("SelComm", "Searching address %1 ...")).arg(address));
     ui.indicator->repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
@@ -181,10 +190,10 @@ void ShowProbe(int address) {
 } // namespace
 
 QDialog* CreateInterfaceDialog(QWidget* parent) {
-    ui = Controls{};
+    ui = Ui{};
     auto* dialog = new QDialog(parent);
     dialog->setObjectName("InterfaceDialog");
-    dialog->setWindowTitle(QObject::tr("Interface"));
+    dialog->setWindowTitle(Tr(QT_TRANSLATE_NOOP("SelComm", "Interface")));
     dialog->setModal(true);
     AddHelpKey(dialog, QStringLiteral("interface.html"));
     handle = dialog;
@@ -193,11 +202,11 @@ QDialog* CreateInterfaceDialog(QWidget* parent) {
     auto* top = new QFormLayout;
     ui.kind = new QComboBox(dialog);
     ui.kind->setObjectName("CommType");
-    ui.kind->addItems({QObject::tr("RS-232"), QObject::tr("RS-485"),
-                       QObject::tr("Netbiter gateway (Modbus/TCP)"),
-                       QObject::tr("LANMOD57 module (Modbus/TCP)")});
+    ui.kind->addItems({Tr(QT_TRANSLATE_NOOP("SelComm", "RS-232")), Tr(QT_TRANSLATE_NOOP("SelComm", "RS-485")),
+                       Tr(QT_TRANSLATE_NOOP("SelComm", "Netbiter gateway (Modbus/TCP)")),
+                       Tr(QT_TRANSLATE_NOOP("SelComm", "LANMOD57 module (Modbus/TCP)"))});
     QObject::connect(ui.kind, &QComboBox::activated, [](int k) { CmSelCommType(k); });
-    top->addRow(QObject::tr("Interface"), ui.kind);
+    top->addRow(Tr(QT_TRANSLATE_NOOP("SelComm", "Interface")), ui.kind);
     ui.timeout = new QDoubleSpinBox(dialog);
     ui.timeout->setObjectName("Timeout");
     ui.timeout->setDecimals(3);
@@ -206,22 +215,22 @@ QDialog* CreateInterfaceDialog(QWidget* parent) {
     ui.timeout->setSuffix(" s");
     ui.timeout->setKeyboardTracking(false); // act on the entered value, not every keystroke
     QObject::connect(ui.timeout, &QDoubleSpinBox::valueChanged, [](double s) { CmSetCommTimeout(s); });
-    top->addRow(QObject::tr("Reply time-out"), ui.timeout);
+    top->addRow(Tr(QT_TRANSLATE_NOOP("SelComm", "Reply time-out")), ui.timeout);
     layout->addLayout(top);
 
     ui.serialGroup = BuildSerialArea(dialog);
     layout->addWidget(ui.serialGroup);
-    ui.addressGroup = new QGroupBox(QObject::tr("RS-485 addresses"), dialog);
+    ui.addressGroup = new QGroupBox(Tr(QT_TRANSLATE_NOOP("SelComm", "RS-485 addresses")), dialog);
     ui.addressGroup->setObjectName("AddressArea");
     layout->addWidget(BuildAddressArea(ui.addressGroup));
 
     // The gateway and module trees with their network fields live here.
-    ui.networkGroup = new QGroupBox(QObject::tr("Network devices"), dialog);
+    ui.networkGroup = new QGroupBox(Tr(QT_TRANSLATE_NOOP("SelComm", "Network devices")), dialog);
     ui.networkGroup->setObjectName("NetworkArea");
     new QVBoxLayout(ui.networkGroup);
     layout->addWidget(ui.networkGroup);
 
-    ui.close = new QPushButton(QObject::tr("Close"), dialog);
+    ui.close = new QPushButton(Tr(QT_TRANSLATE_NOOP("SelComm", "Close")), dialog);
     ui.close->setObjectName("Close");
     ui.close->setDefault(false);
     ui.close->setAutoDefault(false); // Enter in the port field must not close the dialog
