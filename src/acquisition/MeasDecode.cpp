@@ -166,8 +166,8 @@ const MeasRow msd[kMeasRowsZrm3] = {
     {QT_TRANSLATE_NOOP("Measurands", "UNE"), {0, 0, 0, 0, 1}, kVoltage},
 };
 
-int MeasRequest() {
-    return Lese.Model == 1 ? 13 : 0;
+ReadRequest MeasRequest() {
+    return Lese.Model == 1 ? kReadValuesM3 : kReadValues;
 }
 
 int MeasRowCount() {

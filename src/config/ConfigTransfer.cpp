@@ -137,9 +137,9 @@ SendResult SendCheckedConfiguration() {
         clearLogger = answer == 2;
     }
 
-    Read(Lese, 8, 1);
+    Read(Lese, kReadDisplay, 1);
     TransferWindow(2, 32, 0);
-    const int busRead = Read(Lese, 34, 1);
+    const int busRead = Read(Lese, kReadBusSettings, 1);
     TransferWindow(2, 34, 0);
     if (!busRead) return kFailed;
 
@@ -155,13 +155,14 @@ SendResult SendCheckedConfiguration() {
     if (!InterfaceOptionOn()) Konf.BusSettings |= 0x80;
 
     BackupMeterConfiguration();
-    if (!Write(Konf, 3, 1, 0)) return kFailed;
+    if (!Write(Konf, kWriteConfig, 1, 0)) return kFailed;
     if (extended) {
         TransferWindow(2, 60, 0);
         Delay(2.0); // the meter stores the first block before it takes the second
-        if (!Write(Konf, longBlock ? 11 : 10, 1, 0)) return kFailed;
+        if (!Write(Konf, longBlock ? kWriteConfigExtended : kWriteConfigM3, 1, 0)) return kFailed;
     }
-    if (clearLogger) Write(Lese, 6, 1, 0); // the configuration is in; a failed clear is only reported
+    if (clearLogger)
+        Write(Lese, kWriteLoggerClear, 1, 0); // the configuration is in; a failed clear is only reported
     return kSent;
 }
 
@@ -211,15 +212,17 @@ void RestoreInputData(ConfigImage* image) {
 int LeseKonfiguration(int) {
     int ok = 0;
     TransferWindow(0, 0, 0);
-    if (Read(Lese, 5, 1)) {
+    if (Read(Lese, kReadVersions, 1)) {
         TransferWindow(2, 14, 0);
-        const int named = Read(Lese, 6, 1);
+        const int named = Read(Lese, kReadModelName, 1);
         TransferWindow(2, 28, 0);
         if (named) {
             if (Lese.Model == 1)
-                ok = Read(Lese, 16, 1) && Read(Lese, CommType == 3 && Lese.ExtVersion >= 120 ? 35 : 17, 1);
+                ok = Read(Lese, kReadFrequency, 1) &&
+                     Read(Lese, CommType == 3 && Lese.ExtVersion >= 120 ? kReadConfigExtended : kReadConfigM3,
+                          1);
             else
-                ok = Read(Lese, 7, 1);
+                ok = Read(Lese, kReadConfig, 1);
         }
         TransferWindow(2, 100, 0);
     }
@@ -282,7 +285,7 @@ void CmSendConfig() {
 int ReadVersionInfo() {
     status = 0;
     if (!InitInterface(CommPort)) return 0;
-    const int ok = Read(Lese, 5, 1) && Read(Lese, 6, 1);
+    const int ok = Read(Lese, kReadVersions, 1) && Read(Lese, kReadModelName, 1);
     CloseInterface();
     status = ok;
     return ok;
@@ -308,7 +311,7 @@ void CmGetVersionInfo() {
 int CmRestartInterval() {
     status = 0;
     if (InitInterface(CommPort)) {
-        status = Write(Lese, 7, 1, 0);
+        status = Write(Lese, kWriteRestartInterval, 1, 0);
         CloseInterface();
     }
     return 0;

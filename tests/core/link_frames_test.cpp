@@ -104,7 +104,7 @@ class LinkFramesTest : public QObject {
             int room = 0;
             for (const auto& block : ReadDestinations(Lese, i))
                 room += int(block.size());
-            QVERIFY2(2 * (Rtel[i][2] << 8 | Rtel[i][3]) <= room, qPrintable(QString::number(i)));
+            QVERIFY2(2 * Rtel[i].count <= room, qPrintable(QString::number(i)));
         }
     }
 
@@ -129,7 +129,7 @@ class LinkFramesTest : public QObject {
         CommType = commType;
         SetLoggerRequest(0, count);
         SndLen = 0;
-        QCOMPARE(Read(Lese, 12, 1), 0);
+        QCOMPARE(Read(Lese, kReadLoggerData, 1), 0);
         QCOMPARE(SndLen, 0); // nothing was built, so nothing was sent
     }
 

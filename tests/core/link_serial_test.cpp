@@ -76,7 +76,7 @@ class LinkSerialTest : public QObject {
         startSim({"--rs485", "3,17", "--fault", fault + "@3"});
         std::memset(Measurands, 0x5A, sizeof Measurands);
         QCOMPARE(InitInterface(CommPort), 1);
-        QCOMPARE(Read(Lese, 13, showErrors), sent < 4 ? 1 : 0);
+        QCOMPARE(Read(Lese, kReadValuesM3, showErrors), sent < 4 ? 1 : 0);
         QCOMPARE(status, sent < 4 ? 1 : 0);
         CloseInterface();
         const std::vector<Shown> expected =
@@ -101,7 +101,7 @@ class LinkSerialTest : public QObject {
         QCOMPARE(InitInterface(CommPort), 1);
         QElapsedTimer t;
         t.start();
-        QCOMPARE(Read(Lese, 9, 1), 1);
+        QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
         const qint64 ms = t.elapsed();
         CloseInterface();
         QVERIFY(messages.shown.empty());
@@ -114,16 +114,16 @@ class LinkSerialTest : public QObject {
     void lateReplyIsNotTakenForTheNextRequest() {
         startSim({"--rs485", "3", "--fault", "late:250"});
         QCOMPARE(InitInterface(CommPort), 1);
-        QCOMPARE(Read(Lese, 9, 1), 1); // the second attempt is answered in time
+        QCOMPARE(Read(Lese, kReadDevStatus, 1), 1); // the second attempt is answered in time
         uint8_t status9[2];
         std::memcpy(status9, DevStatus, 2);
         // The first attempt's reply has the length of the next request's reply. Nothing
         // tells when it reaches the input queue: give it ample time to be there.
         QTest::qWait(400);
-        QCOMPARE(Read(Lese, 3, 1), 1);
+        QCOMPARE(Read(Lese, kReadMeterScale, 1), 1);
         uint8_t scale[2];
         std::memcpy(scale, MeterScale, 2);
-        QCOMPARE(Read(Lese, 3, 1), 1);
+        QCOMPARE(Read(Lese, kReadMeterScale, 1), 1);
         CloseInterface();
         QVERIFY(std::memcmp(MeterScale, status9, 2) != 0); // else the test could not tell them apart
         QCOMPARE(QByteArray(reinterpret_cast<char*>(scale), 2),
@@ -145,7 +145,7 @@ class LinkSerialTest : public QObject {
         const int before = SerialOpenCount();
         for (int op = 0; op < 2; ++op) {
             QCOMPARE(InitInterface(CommPort), 1);
-            QCOMPARE(Read(Lese, 9, 1), 1);
+            QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
             CloseInterface();
         }
         QCOMPARE(SerialOpenCount() - before, opens);
@@ -155,8 +155,8 @@ class LinkSerialTest : public QObject {
     void broadcastWaitsForNoReplyAndDiagnoseFindsOnlyPresentMeters() {
         startSim({"--rs485", "3,17"});
         QCOMPARE(InitInterface(CommPort), 1);
-        QCOMPARE(Write(Lese, 7, 1, 1), 1);
-        QCOMPARE(Read(Lese, 9, 1), 1); // the line is free again at once
+        QCOMPARE(Write(Lese, kWriteRestartInterval, 1, 1), 1);
+        QCOMPARE(Read(Lese, kReadDevStatus, 1), 1); // the line is free again at once
         QCOMPARE(Diagnose(CommPort, 17), 1);
         QCOMPARE(Diagnose(CommPort, 5), 0);
         CloseInterface();
@@ -181,9 +181,9 @@ class LinkSerialTest : public QObject {
         bool busyInTick = false;
         QTimer::singleShot(10, [&] {
             busyInTick = LinkBusy();
-            tickResult = Read(Lese, 3, 1);
+            tickResult = Read(Lese, kReadMeterScale, 1);
         });
-        QCOMPARE(Read(Lese, 13, 1), 1);
+        QCOMPARE(Read(Lese, kReadValuesM3, 1), 1);
         CloseInterface();
         QVERIFY(busyInTick);
         QCOMPARE(tickResult, 0);

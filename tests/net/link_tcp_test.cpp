@@ -73,12 +73,12 @@ class LinkTcpTest : public QObject {
     void readsAndWritesThroughGateway() {
         startGateway();
         QCOMPARE(InitInterface(CommPort), 1);
-        QCOMPARE(Read(Lese, 6, 1), 1);
-        QCOMPARE(Read(Lese, 17, 1), 1);
-        QCOMPARE(Read(Lese, 13, 1), 1);
-        QCOMPARE(Write(Lese, 7, 1, 0), 1);
-        QCOMPARE(Write(Lese, 7, 1, 1), 1); // a broadcast does not wait for a reply
-        QCOMPARE(Read(Lese, 9, 1), 1);
+        QCOMPARE(Read(Lese, kReadModelName, 1), 1);
+        QCOMPARE(Read(Lese, kReadConfigM3, 1), 1);
+        QCOMPARE(Read(Lese, kReadValuesM3, 1), 1);
+        QCOMPARE(Write(Lese, kWriteRestartInterval, 1, 0), 1);
+        QCOMPARE(Write(Lese, kWriteRestartInterval, 1, 1), 1); // a broadcast does not wait for a reply
+        QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
         QVERIFY(messages.shown.empty());
         QCOMPARE(QByteArray(Devtype, 4), QByteArray("ZRM3"));
         QCOMPARE(TCP_Connection[0], 1);
@@ -111,13 +111,13 @@ class LinkTcpTest : public QObject {
         std::memset(DevStatus, 0x5A, sizeof DevStatus);
         QCOMPARE(InitInterface(CommPort), 1);
         const int handle = TCP_Handle[0];
-        QCOMPARE(Read(Lese, 9, 1), 0);
+        QCOMPARE(Read(Lese, kReadDevStatus, 1), 0);
         QCOMPARE(messages.shown, shown);
         QCOMPARE(TCP_Connection[0], kept ? 1 : 0);
         QCOMPARE(DevStatus[0], uint8_t(0x5A));
         if (kept) { // the same connection serves the next unit
             TCPDevAddr = 9;
-            QCOMPARE(Read(Lese, 9, 1), 1);
+            QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
             QCOMPARE(TCP_Handle[0], handle);
         }
         QCOMPARE(requests(QString("%1 03 01 8f").arg(unit, 2, 16, QChar('0'))), sent);
@@ -136,22 +136,22 @@ class LinkTcpTest : public QObject {
         QFETCH(int, firstRead);
         startGateway({"--fault", fault});
         QCOMPARE(InitInterface(CommPort), 1);
-        QCOMPARE(Read(Lese, 13, 1), firstRead);
-        QCOMPARE(Read(Lese, 13, 1), 1);
+        QCOMPARE(Read(Lese, kReadValuesM3, 1), firstRead);
+        QCOMPARE(Read(Lese, kReadValuesM3, 1), 1);
         QVERIFY(messages.shown.empty());
     }
 
     void lateReplyIsNotTakenForTheNextRequest() {
         startGateway({"--fault", "late:2300"});
         QCOMPARE(InitInterface(CommPort), 1);
-        QCOMPARE(Read(Lese, 9, 1), 0);
+        QCOMPARE(Read(Lese, kReadDevStatus, 1), 0);
         QCOMPARE(messages.shown, Errors({{9, 16}}));
         messages.clear();
         // The held-back reply has the length of the next request's reply.
-        QCOMPARE(Read(Lese, 3, 1), 1);
+        QCOMPARE(Read(Lese, kReadMeterScale, 1), 1);
         uint8_t scale[2];
         std::memcpy(scale, MeterScale, 2);
-        QCOMPARE(Read(Lese, 3, 1), 1);
+        QCOMPARE(Read(Lese, kReadMeterScale, 1), 1);
         QCOMPARE(QByteArray(reinterpret_cast<char*>(scale), 2),
                  QByteArray(reinterpret_cast<char*>(MeterScale), 2));
         QVERIFY(messages.shown.empty());
@@ -179,11 +179,11 @@ class LinkTcpTest : public QObject {
     void moduleReadsAt255AndWritesToTheMeter() {
         startModule();
         QCOMPARE(InitInterface(CommPort), 1);
-        QCOMPARE(Read(Lese, 9, 1), 1);
-        QCOMPARE(Write(Lese, 7, 1, 0), 1);
+        QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+        QCOMPARE(Write(Lese, kWriteRestartInterval, 1, 0), 1);
         QVERIFY(messages.shown.empty());
         sim->command("fault silence");
-        QCOMPARE(Read(Lese, 9, 1), 0);
+        QCOMPARE(Read(Lese, kReadDevStatus, 1), 0);
         QCOMPARE(messages.shown, Errors({{8, 14}}));
         QVERIFY(requests("ff 03 01 8f") >= 2);
         QCOMPARE(requests("f7 10 03 c9"), 1);
@@ -197,9 +197,9 @@ class LinkTcpTest : public QObject {
         int tickResult = -1;
         QTimer::singleShot(20, [&] {
             busyInTick = LinkBusy();
-            tickResult = Read(Lese, 3, 1);
+            tickResult = Read(Lese, kReadMeterScale, 1);
         });
-        QCOMPARE(Read(Lese, 9, 1), 1);
+        QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
         QVERIFY(busyInTick);
         QCOMPARE(tickResult, 0);
         QCOMPARE(requests("05 03 01 3f"), 0);
