@@ -32,7 +32,6 @@ uint8_t Harm_U[84], Harm_I[84], Harm_Umax[84], Harm_Imax[84];
 uint8_t Log[32];
 uint8_t LoggerData[256];
 
-int32_t CommPortOpen = 0;
 int status = 0;
 
 namespace {
@@ -123,6 +122,7 @@ const int kBaudRates[5] = {1200, 2400, 4800, 9600, 19200};
 constexpr int kAttempts = 4;
 
 int busy = 0;
+bool portOpen = false;
 
 uint8_t* ImageBytes(ConfigImage& image) {
     return reinterpret_cast<uint8_t*>(&image);
@@ -252,14 +252,8 @@ void SendAndTurnRound(bool broadcast) {
     if (turnConverter) SerialSetRTS(false);
 }
 
-std::string PortPath() {
-    if (!CommPortPath.empty()) return CommPortPath;
-    if (CommPort < 1) return {};
-    return "/dev/ttyS" + std::to_string(CommPort - 1);
-}
-
 int OpenSerial() {
-    if (CommPortOpen == 1) return 1;
+    if (portOpen) return 1;
     int baud = 9600, stop = 1;
     SerialParity parity = kParityEven;
     if (CommType == 1) {
@@ -269,7 +263,7 @@ int OpenSerial() {
         parity = parities[p];
         stop = p == 3 ? 1 : 2;
     }
-    const int rc = SerialOpen(PortPath(), baud, parity, stop);
+    const int rc = SerialOpen(CommDevicePath(), baud, parity, stop);
     if (rc == -6 || rc == -7 || rc == -2) {
         Error(0, 0);
         return 0;
@@ -280,7 +274,7 @@ int OpenSerial() {
     }
     // Handshake stays off (the port opens without flow control); RTS rests raised.
     if (DrivesRTS()) SerialSetRTS(true);
-    CommPortOpen = 1;
+    portOpen = true;
     return 1;
 }
 
@@ -360,11 +354,21 @@ int InitInterface(int) {
 }
 
 int CloseInterface() {
-    if (!IsTCP() && AutoPortClose == 1) {
-        CommPortOpen = 0;
-        SerialClose();
-    }
+    if (!IsTCP() && AutoPortClose == 1) CloseCommPort();
     return 1;
+}
+
+std::string CommDevicePath() {
+    return CommPortPath.empty() ? "/dev/ttyS" + std::to_string(CommPort - 1) : CommPortPath;
+}
+
+void CloseCommPort() {
+    SerialClose();
+    portOpen = false;
+}
+
+bool CommPortIsOpen() {
+    return portOpen;
 }
 
 int WaitUntilSent() {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 // The meter's register map: 36 read requests (function 3) and 12 write requests
@@ -121,7 +122,6 @@ extern uint8_t Harm_U[84], Harm_I[84], Harm_Umax[84], Harm_Imax[84];
 extern uint8_t Log[32];
 extern uint8_t LoggerData[256];
 
-extern int32_t CommPortOpen;
 extern int status; // result of the last device operation: 1 success, 0 failure
 
 uint16_t CRC16(uint16_t crc, uint8_t byte);
@@ -129,7 +129,11 @@ void Buff(uint8_t* pointer, int mode); // mode 2: swap 2 bytes; mode 4: swap 0<-
 void MakeProtocol(int kind, ConfigImage& image, int index, int showErrors, int broadcast);
 
 int InitInterface(int port);
-int CloseInterface();
+int CloseInterface(); // closes the serial port only when the settings ask for it
+// The serial device the settings name: the chosen path, or /dev/ttyS(n-1) for port n.
+std::string CommDevicePath();
+void CloseCommPort(); // whatever the settings say; TCP connections stay
+bool CommPortIsOpen();
 int WaitUntilSent();
 int DataTransmission(int showErrors, int broadcast);
 int Read(ConfigImage& image, int index, int showErrors);

@@ -50,8 +50,7 @@ class LinkSerialTest : public QObject {
     }
     void cleanup() {
         sim.reset();
-        CommPortOpen = 0;
-        SerialClose();
+        CloseCommPort();
         SetMessageSink(nullptr);
     }
 
@@ -149,7 +148,7 @@ class LinkSerialTest : public QObject {
             CloseInterface();
         }
         QCOMPARE(SerialOpenCount() - before, opens);
-        QCOMPARE(CommPortOpen, autoClose ? 0 : 1);
+        QCOMPARE(CommPortIsOpen(), !autoClose);
     }
 
     void broadcastWaitsForNoReplyAndDiagnoseFindsOnlyPresentMeters() {
@@ -169,7 +168,7 @@ class LinkSerialTest : public QObject {
     void missingPortShowsOpenError() {
         CommPortPath = "/dev/zaro-no-such-port";
         QCOMPARE(InitInterface(CommPort), 0);
-        QCOMPARE(CommPortOpen, 0);
+        QVERIFY(!CommPortIsOpen());
         QCOMPARE(messages.shown, (std::vector<Shown>{{MessageType::Error, 0, 0}}));
     }
 

@@ -54,16 +54,11 @@ struct Controls {
 };
 Controls ui{};
 
-std::string PortInUse() {
-    if (!CommPortPath.empty()) return CommPortPath;
-    return "/dev/ttyS" + std::to_string(CommPort - 1);
-}
-
 void FillPortList() {
     ui.port->clear();
     for (const std::string& p : SerialPortLister())
         ui.port->addItem(QString::fromStdString(p));
-    const QString inUse = QString::fromStdString(PortInUse());
+    const QString inUse = QString::fromStdString(CommDevicePath());
     int i = ui.port->findText(inUse);
     if (i < 0) {
         ui.port->addItem(inUse); // a pseudo-terminal or a converter that is not plugged in
@@ -235,10 +230,7 @@ QDialog* CreateInterfaceDialog(QWidget* parent) {
 }
 
 int CmSelInterface(QWidget* parent) {
-    if (CommPortOpen) {
-        SerialClose();
-        CommPortOpen = 0;
-    }
+    if (CommPortIsOpen()) CloseCommPort();
     QDialog* dialog = CreateInterfaceDialog(parent);
     dialog->exec();
     delete dialog;
