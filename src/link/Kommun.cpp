@@ -2,11 +2,11 @@
 
 #include "link/LinkBusyScope.h"
 #include "link/TCP_Komm.h"
+#include "link/Transport.h"
 #include "platform/Messages.h"
-#include "platform/SerialPort.h"
-#include "platform/TimeBase.h"
 #include "settings/INI_File.h"
 
+#include <algorithm>
 #include <cstring>
 
 uint8_t SendBuffer[512];
@@ -117,7 +117,12 @@ namespace {
 constexpr int kReplyData = 3;
 constexpr int kWritePayload = 7;
 
-const double RTS_Timeout[5] = {0.1, 0.05, 0.02, 0.01, 0.01};
+const int kTurnaroundMs[5] = {100, 50, 20, 10, 10}; // by baud rate
+// A reply of the wrong length may still be dribbling in: the line settles first.
+constexpr int kSettleMsRS232 = 600;
+constexpr int kSettleMsRS485 = 50;
+// Slice of a reply wait after which the windows get their turn.
+constexpr int kSliceMs = 20;
 const int kBaudRates[5] = {1200, 2400, 4800, 9600, 19200};
 constexpr int kAttempts = 4;
 
@@ -238,18 +243,42 @@ bool DrivesRTS() {
     return CommType == 1 && RTSFlow == 1;
 }
 
-double RTSDelay() {
-    return RTS_Timeout[Baudrate >= 0 && Baudrate < 5 ? Baudrate : 3];
+int TurnaroundMs() {
+    return kTurnaroundMs[Baudrate >= 0 && Baudrate < 5 ? Baudrate : 3];
 }
 
 // The converter needs its turnaround time before the reply; a broadcast gets no reply
 // but needs the same silence, or the next frame runs together with it on the bus.
 void SendAndTurnRound(bool broadcast) {
-    SerialWrite(SendBuffer, SndLen);
+    const LinkTransport& wire = Wire();
+    wire.serialWrite(SendBuffer, SndLen);
     WaitUntilSent();
-    const bool turnConverter = DrivesRTS() && SerialDrivesRTS();
-    if (turnConverter || broadcast) Delay(RTSDelay());
-    if (turnConverter) SerialSetRTS(false);
+    const bool turnConverter = DrivesRTS() && wire.serialDrivesRTS();
+    if (turnConverter || broadcast) wire.pauseMs(TurnaroundMs());
+    if (turnConverter) wire.serialSetRTS(false);
+}
+
+// Waits for n bytes; the time-out restarts whenever bytes arrive, so a slow baud rate
+// can deliver a long reply while a silent line still gives up after timeoutMs.
+int ReadReply(uint8_t* buffer, int n, int timeoutMs) {
+    const LinkTransport& wire = Wire();
+    int got = 0;
+    int64_t deadline = wire.nowMs() + timeoutMs;
+    for (;;) {
+        const int64_t left = std::clamp<int64_t>(deadline - wire.nowMs(), 0, kSliceMs);
+        const int r = wire.serialReadSome(buffer + got, n - got, int(left));
+        if (r < 0) break;
+        if (r > 0) {
+            got += r;
+            deadline = wire.nowMs() + timeoutMs;
+        }
+        if (got >= n || (r == 0 && wire.nowMs() >= deadline)) break;
+    }
+    return got;
+}
+
+void RaiseRTS() {
+    if (DrivesRTS()) Wire().serialSetRTS(true);
 }
 
 int OpenSerial() {
@@ -263,7 +292,7 @@ int OpenSerial() {
         parity = parities[p];
         stop = p == 3 ? 1 : 2;
     }
-    const int rc = SerialOpen(CommDevicePath(), baud, parity, stop);
+    const int rc = Wire().serialOpen(CommDevicePath(), baud, parity, stop);
     if (rc == -6 || rc == -7 || rc == -2) {
         Error(0, 0);
         return 0;
@@ -273,7 +302,7 @@ int OpenSerial() {
         return 0;
     }
     // Handshake stays off (the port opens without flow control); RTS rests raised.
-    if (DrivesRTS()) SerialSetRTS(true);
+    RaiseRTS();
     portOpen = true;
     return 1;
 }
@@ -363,7 +392,7 @@ std::string CommDevicePath() {
 }
 
 void CloseCommPort() {
-    SerialClose();
+    Wire().serialClose();
     portOpen = false;
 }
 
@@ -372,7 +401,7 @@ bool CommPortIsOpen() {
 }
 
 int WaitUntilSent() {
-    SerialWaitUntilSent();
+    Wire().serialWaitUntilSent();
     return 1;
 }
 
@@ -380,21 +409,21 @@ int DataTransmission(int showErrors, int broadcast) {
     LinkBusyScope guard;
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {
         // Bytes still arriving from an earlier attempt must not pass for this reply.
-        SerialFlush();
+        Wire().serialFlush();
         SendAndTurnRound(broadcast);
         if (broadcast) {
-            if (DrivesRTS()) SerialSetRTS(true);
+            RaiseRTS();
             return 1;
         }
-        const int n = SerialRead(RecBuffer, RecLen, RecTimeout);
-        if (DrivesRTS()) SerialSetRTS(true);
+        const int n = ReadReply(RecBuffer, RecLen, RecTimeout);
+        RaiseRTS();
         const int check = CheckReply(n);
         if (check == 1) return 1;
         if (attempt == kAttempts) {
             if (showErrors) Error(0, n == 0 ? 2 : 4);
             return 0;
         }
-        if (check == 0) Delay(CommType == 0 ? 0.6 : 0.05);
+        if (check == 0) Wire().pauseMs(CommType == 0 ? kSettleMsRS232 : kSettleMsRS485);
     }
     return 0;
 }
@@ -420,7 +449,7 @@ int Write(ConfigImage& image, int index, int showErrors, int broadcast) {
 }
 
 int Diagnose(int, int address) {
-    if (busy || !SerialIsOpen()) return 0;
+    if (busy || !Wire().serialIsOpen()) return 0;
     LinkBusyScope guard;
     SendBuffer[0] = uint8_t(address);
     SendBuffer[1] = 8;
@@ -432,10 +461,10 @@ int Diagnose(int, int address) {
     SendBuffer[6] = uint8_t(crc);
     SendBuffer[7] = uint8_t(crc >> 8);
     SndLen = RecLen = 8;
-    SerialFlush();
+    Wire().serialFlush();
     SendAndTurnRound(false);
-    const int n = SerialRead(RecBuffer, 8, RecTimeout);
-    if (DrivesRTS()) SerialSetRTS(true);
+    const int n = ReadReply(RecBuffer, 8, RecTimeout);
+    RaiseRTS();
     return CheckReply(n) == 1 ? 1 : 0;
 }
 
