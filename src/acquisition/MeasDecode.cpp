@@ -186,7 +186,7 @@ bool MeasRowVisible(int row) {
 }
 
 bool UnbalanceInNeutral() {
-    return Netzart(Lese) == 2 && (Lese.Freq & 0x40);
+    return Netzart(Lese) == 2 && (Lese.Freq & kFreqUnbalanceI);
 }
 
 int MeasRowClass(int row) {

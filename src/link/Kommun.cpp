@@ -134,7 +134,7 @@ uint8_t* ImageBytes(ConfigImage& image) {
 }
 
 bool IsTCP() {
-    return CommType == 2 || CommType == 3;
+    return IsTcpKind(CommType);
 }
 
 uint16_t LoggerBlockCount() {
@@ -181,9 +181,9 @@ uint16_t FrameCRC(const uint8_t* p, int n) {
 
 uint8_t ReadAddress() {
     switch (CommType) {
-    case 1:
+    case kRS485:
         return uint8_t(DeviceAddr);
-    case 2:
+    case kGateway:
         return uint8_t(TCPDevAddr);
     default:
         return 255;
@@ -191,9 +191,9 @@ uint8_t ReadAddress() {
 }
 
 uint8_t WriteAddress(int broadcast) {
-    if (CommType == 0) return 255;
+    if (CommType == kRS232) return 255;
     if (broadcast) return 0;
-    return uint8_t(CommType == 1 ? DeviceAddr : TCPDevAddr);
+    return uint8_t(CommType == kRS485 ? DeviceAddr : TCPDevAddr);
 }
 
 void MakeReadFrame(int index) {
@@ -240,7 +240,7 @@ bool LoggerRequestFits() {
 
 // The RS-485 converter sends while RTS is raised; it must turn round before the reply.
 bool DrivesRTS() {
-    return CommType == 1 && RTSFlow == 1;
+    return CommType == kRS485 && RTSFlow == 1;
 }
 
 int TurnaroundMs() {
@@ -285,7 +285,7 @@ int OpenSerial() {
     if (portOpen) return 1;
     int baud = 9600, stop = 1;
     SerialParity parity = kParityEven;
-    if (CommType == 1) {
+    if (CommType == kRS485) {
         baud = kBaudRates[Baudrate >= 0 && Baudrate < 5 ? Baudrate : 3];
         static const SerialParity parities[4] = {kParityNone, kParityEven, kParityOdd, kParityNone};
         const int p = Parity >= 0 && Parity < 4 ? Parity : 0;
@@ -423,7 +423,7 @@ int DataTransmission(int showErrors, int broadcast) {
             if (showErrors) Error(0, n == 0 ? 2 : 4);
             return 0;
         }
-        if (check == 0) Wire().pauseMs(CommType == 0 ? kSettleMsRS232 : kSettleMsRS485);
+        if (check == 0) Wire().pauseMs(CommType == kRS232 ? kSettleMsRS232 : kSettleMsRS485);
     }
     return 0;
 }

@@ -32,7 +32,7 @@ constexpr int kBadReplies = 3;
 bool waiting = false;
 
 bool ModuleKind() {
-    return CommType == 3;
+    return CommType == kModule;
 }
 
 int SlotInUse() {

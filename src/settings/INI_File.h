@@ -1,6 +1,8 @@
 // The three settings files and the program-wide settings they hold.
 #pragma once
 
+#include "link/CommKind.h"
+
 #include <cstdint>
 #include <string>
 
@@ -8,7 +10,7 @@
 extern int32_t Language;         // 0 German, 1 English, 2 Dutch, 3 French
 extern int32_t CommPort;         // 1..16
 extern std::string CommPortPath; // Linux device path chosen for the port; empty = /dev/ttyS(CommPort-1)
-extern int32_t CommType;         // 0 RS-232, 1 RS-485, 2 gateway, 3 LANMOD57 module
+extern int32_t CommType;         // a CommKind
 extern int32_t Baudrate;         // index into 1200, 2400, 4800, 9600, 19200
 extern int32_t Parity;           // RS-485 character format index 0..3
 extern int32_t DeviceAddr;       // RS-485 address of the meter in use
