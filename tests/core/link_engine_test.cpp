@@ -1,7 +1,8 @@
-// The serial transaction engine on a scripted line and a clock that only moves when
-// the link waits: retries, the pause before a retry, the reply time-out, the RS-485
-// turnaround and the draining of late replies, to the millisecond.
+// The serial and Modbus/TCP transaction engines on a scripted line and a clock that
+// only moves when the link waits: retries, the pause before a retry, the reply
+// time-out, the RS-485 turnaround and the draining of late replies, to the millisecond.
 #include "link/Kommun.h"
+#include "link/TCP_Komm.h"
 #include "link/Transport.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
@@ -11,7 +12,7 @@
 #include <map>
 
 // What the meter does with one frame it receives.
-enum class Meter { Silent, Good, Short, BadCRC };
+enum class Meter { Silent, Good, Short, BadCRC, OtherUnit, Absent, Twice };
 struct Answer {
     Meter meter = Meter::Good;
     int afterMs = 5;
@@ -31,6 +32,7 @@ struct Line {
     std::vector<bool> rts; // RTS changes, when the port drives RTS
     bool open = false;
     bool drivesRTS = false;
+    TcpCallback callback = nullptr; // of the one Modbus/TCP connection
 } line;
 
 QByteArray WithCRC(QByteArray frame) {
@@ -51,32 +53,86 @@ QByteArray ReplyTo(const QByteArray& request, Meter meter) {
     return reply;
 }
 
-int Write(const uint8_t* data, int n) {
-    const QByteArray frame(reinterpret_cast<const char*>(data), n);
-    line.written.push_back(frame);
-    if (line.script.empty()) return n;
-    const Answer a = line.script.front();
-    line.script.pop_front();
-    if (a.meter == Meter::Silent) return n;
-    const QByteArray reply = ReplyTo(frame, a.meter);
+// The same over Modbus/TCP: the header echoed, no CRC.
+QByteArray TcpReplyTo(const QByteArray& request, Meter meter) {
+    const QByteArray unit = request.mid(6, 1), function = request.mid(7, 1);
+    QByteArray pdu;
+    if (meter == Meter::Absent) {
+        pdu = QByteArray(1, char(function[0] | 0x80)) + char(11); // the gateway's target did not respond
+    } else {
+        const int count = uint8_t(request[10]) << 8 | uint8_t(request[11]);
+        pdu = function + char(2 * count) + request.mid(8, 2).repeated(count);
+    }
+    const QByteArray to = meter == Meter::OtherUnit ? QByteArray(1, char(unit[0] + 1)) : unit;
+    return request.left(4) + char(0) + char(pdu.size() + 1) + to + pdu;
+}
+
+void Schedule(const QByteArray& reply, const Answer& a) {
     for (int i = 0; i < reply.size(); ++i)
         line.incoming.emplace(line.now + a.afterMs + i * a.gapMs, uint8_t(reply[i]));
+}
+
+// Records a frame and schedules the meter's answer to it.
+void Hear(const QByteArray& frame, bool tcp) {
+    line.written.push_back(frame);
+    if (line.script.empty()) return;
+    const Answer a = line.script.front();
+    line.script.pop_front();
+    if (a.meter == Meter::Silent) return;
+    const QByteArray reply = tcp ? TcpReplyTo(frame, a.meter) : ReplyTo(frame, a.meter);
+    Schedule(reply, a);
+    if (a.meter == Meter::Twice) Schedule(reply, {Meter::Good, a.afterMs + 5});
+}
+
+int Write(const uint8_t* data, int n) {
+    Hear(QByteArray(reinterpret_cast<const char*>(data), n), false);
     return n;
 }
 
-int ReadSome(uint8_t* buffer, int n, int waitMs) {
-    if (!line.open) return -1;
+// Moves the clock to the next byte due within waitMs, or by waitMs; true when a byte is due.
+bool WaitForBytes(int waitMs) {
     if (line.incoming.empty() || line.incoming.begin()->first > line.now + waitMs) {
         line.now += waitMs;
-        return 0;
+        return false;
     }
     line.now = std::max(line.now, line.incoming.begin()->first);
+    return true;
+}
+
+int TakeBytes(uint8_t* buffer, int n) {
     int got = 0;
     while (got < n && !line.incoming.empty() && line.incoming.begin()->first <= line.now) {
         buffer[got++] = line.incoming.begin()->second;
         line.incoming.erase(line.incoming.begin());
     }
     return got;
+}
+
+int ReadSome(uint8_t* buffer, int n, int waitMs) {
+    if (!line.open) return -1;
+    return WaitForBytes(waitMs) ? TakeBytes(buffer, n) : 0;
+}
+
+int TcpConnect(const std::string&, int, TcpCallback callback, int) {
+    line.open = true;
+    line.callback = callback;
+    return 1;
+}
+
+int TcpWrite(int, const uint8_t* data, int n, int) {
+    Hear(QByteArray(reinterpret_cast<const char*>(data), n), true);
+    return n;
+}
+
+int TcpRead(int, uint8_t* buffer, int n, int timeoutMs) {
+    if (!line.open) return -1;
+    if (line.incoming.empty() || line.incoming.begin()->first > line.now) WaitForBytes(timeoutMs);
+    return TakeBytes(buffer, n);
+}
+
+// Arriving data is announced to the connection's callback, as the socket does.
+void TcpWaitForData(int handle, int timeoutMs) {
+    if (WaitForBytes(timeoutMs)) line.callback(handle, TCP_DATAREADY, 0, nullptr);
 }
 
 void Flush() {
@@ -98,12 +154,16 @@ const LinkTransport kScriptedLine = {
         if (line.drivesRTS) line.rts.push_back(on);
     },
     [] { return line.open && line.drivesRTS; },
-    [](const std::string&, int, TcpCallback, int) { return -1; },
-    [](int, const uint8_t*, int, int) { return -1; },
-    [](int, uint8_t*, int, int) { return -1; },
-    [](int) {},
-    [](int, int) {},
-    [](int) { return 0; },
+    TcpConnect,
+    TcpWrite,
+    TcpRead,
+    [](int) { Flush(); },
+    TcpWaitForData,
+    [](int) {
+        line.open = false;
+        line.incoming.clear();
+        return 0;
+    },
     [] { return line.now; },
     [](int ms) {
         line.pauses.push_back(ms);
@@ -143,6 +203,7 @@ class LinkEngineTest : public QObject {
     }
     void cleanup() {
         CloseCommPort();
+        CloseTCPConnection(kCloseAllTCP);
         SetLinkTransport(nullptr);
         SetMessageSink(nullptr);
     }
@@ -268,6 +329,68 @@ class LinkEngineTest : public QObject {
         QCOMPARE(QList<int>(line.pauses.begin(), line.pauses.end()), pauses);
         QCOMPARE(QList<bool>(line.rts.begin(), line.rts.end()), rts);
         QCOMPARE(int(line.written.size()), 1);
+    }
+
+    // Modbus/TCP: a reply that is not for the request is retried up to three times;
+    // silence ends after two seconds and closes the connection; an absent unit ends
+    // at once and keeps it for the next unit.
+    void tcpAttempts_data() {
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<int>("ok");
+        QTest::addColumn<int>("errorKind"); // of the error pair shown; -1 none
+        QTest::addColumn<int>("errorNumber");
+        QTest::addColumn<bool>("kept");
+        QTest::addColumn<int>("elapsedMs");
+        const Answer good{Meter::Good}, other{Meter::OtherUnit};
+        QTest::newRow("answered") << QList{good} << 1 << -1 << 0 << true << 5;
+        QTest::newRow("two replies of another unit, then the right one")
+            << QList{other, other, good} << 1 << -1 << 0 << true << 15;
+        QTest::newRow("three replies of another unit")
+            << QList{other, other, other} << 0 << 8 << 14 << false << 15;
+        QTest::newRow("silence") << QList{Answer{Meter::Silent}} << 0 << 9 << 16 << false << 2000;
+        QTest::newRow("late reply") << QList{Answer{Meter::Good, 2300}} << 0 << 9 << 16 << false << 2000;
+        QTest::newRow("absent unit") << QList{Answer{Meter::Absent}} << 0 << 10 << 2 << true << 5;
+    }
+    void tcpAttempts() {
+        QFETCH(QList<Answer>, answers);
+        QFETCH(int, ok);
+        QFETCH(int, errorKind);
+        QFETCH(int, errorNumber);
+        QFETCH(bool, kept);
+        QFETCH(int, elapsedMs);
+        useGateway();
+        line.script.assign(answers.begin(), answers.end());
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Read(Lese, kReadDevStatus, 1), ok);
+        QCOMPARE(int(line.written.size()), int(answers.size()));
+        QCOMPARE(int(line.now), elapsedMs);
+        QCOMPARE(TCP_Connection[0], kept ? 1 : 0);
+        const std::vector<ScriptedMessages::Shown> shown =
+            errorKind < 0
+                ? std::vector<ScriptedMessages::Shown>{}
+                : std::vector<ScriptedMessages::Shown>{{MessageType::Error, errorKind, errorNumber}};
+        QCOMPARE(messages.shown, shown);
+    }
+
+    // Bytes that arrive while no request waits (here a second copy of a reply) are
+    // thrown away before the next request goes out.
+    void tcpStaleReplyIsDiscardedBeforeTheNextRequest() {
+        useGateway();
+        line.script = {Answer{Meter::Twice}, Answer{}};
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+        line.now += 100; // the copy has arrived
+        QCOMPARE(Read(Lese, kReadMeterScale, 1), 1);
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(MeterScale), 2).toHex(), QByteArray("3f01"));
+        QVERIFY(messages.shown.empty());
+    }
+
+  private:
+    void useGateway() {
+        CommType = kGateway;
+        GatewayIndex = 0;
+        qstrncpy(GatewayIP[0], "gateway", sizeof GatewayIP[0]);
+        TCPDevAddr = 5;
     }
 };
 
