@@ -58,57 +58,57 @@ using enum Conversion;
 // Register numbers are the 0-based addresses of the frame. The configuration image
 // holds registers 499.. from image byte 26 on, two bytes a register.
 const ReadRequestEntry Rtel[kReadRequests] = {
-    {99, 66, {Mem(Measurands)}, Swap4},
-    {199, 74, {Mem(MinMax)}, Swap4},
-    {299, 16, {Mem(Meters)}, Swap4},
-    {319, 1, {Mem(MeterScale)}, Swap2},
-    {349, 30, {Mem(PowerInt)}, Swap4},
-    {401, 4, {Img(offsetof(ConfigImage, FwVersion), 8)}, Swap2},
-    {409, 3, {{Devtype, 0, sizeof Devtype}}, ModelName},
-    {499, 41, {Img(kImageRegisters, 82)}, ConfigWords},
-    {536, 2, {Img(offsetof(ConfigImage, Display), 3)}, None}, // the fourth byte is not kept
-    {399, 1, {Mem(DevStatus)}, Swap2},
-    {538, 2, {kNothing}, None},
-    {949, 12, {Mem(Log)}, Swap2},
-    {0, 0, {Mem(LoggerData)}, Swap4},
-    {99, 72, {Mem(Measurands)}, Swap4},
-    {199, 84, {Mem(MinMax)}, Swap4},
-    {349, 50, {Mem(PowerInt)}, Swap4},
-    {405, 1, {Img(offsetof(ConfigImage, Freq), 1)}, LowByte},
-    {499, 70, {Img(kImageRegisters, 140)}, ConfigWords},
-    {171, 10, {Mem(PowerIntTrnd)}, Swap4},
-    {183, 4, {Mem(UnbU), Mem(THDU)}, FirstWordApart},
-    {187, 3, {Mem(THDI)}, Swap2},
-    {699, 4, {Mem(UnbUmax), Mem(THDUmax)}, FirstWordApart},
-    {703, 3, {Mem(THDImax)}, Swap2},
-    {599, 42, {Mem(Harm_U)}, Swap2},
-    {599, 14, {Mem(Harm_U)}, Swap2},
-    {641, 42, {Mem(Harm_I)}, Swap2},
-    {641, 14, {Mem(Harm_I)}, Swap2},
-    {706, 42, {Mem(Harm_Umax)}, Swap2},
-    {706, 14, {Mem(Harm_Umax)}, Swap2},
-    {748, 42, {Mem(Harm_Imax)}, Swap2},
-    {748, 14, {Mem(Harm_Imax)}, Swap2},
-    {329, 20, {Mem(PowerIntMinMax)}, Swap4},
-    {799, 36, {Mem(AvgTrend)}, Swap4},
-    {839, 36, {Mem(AvgMinMax)}, Swap4},
-    {507, 1, {Img(offsetof(ConfigImage, Address), 2)}, None},
-    {499, 75, {Img(kImageRegisters, 150)}, ConfigWords},
+    {99, 66, {Mem(Measurands)}, Swap4},                          // kReadValues
+    {199, 74, {Mem(MinMax)}, Swap4},                             // kReadMinMax
+    {299, 16, {Mem(Meters)}, Swap4},                             // kReadMeters
+    {319, 1, {Mem(MeterScale)}, Swap2},                          // kReadMeterScale
+    {349, 30, {Mem(PowerInt)}, Swap4},                           // kReadMeans
+    {401, 4, {Img(offsetof(ConfigImage, FwVersion), 8)}, Swap2}, // kReadVersions
+    {409, 3, {{Devtype, 0, sizeof Devtype}}, ModelName},         // kReadModelName
+    {499, 41, {Img(kImageRegisters, 82)}, ConfigWords},          // kReadConfig
+    {536, 2, {Img(offsetof(ConfigImage, Display), 3)}, None},    // kReadDisplay: the fourth byte is not kept
+    {399, 1, {Mem(DevStatus)}, Swap2},                           // kReadDevStatus
+    {538, 2, {kNothing}, None},                                  // kReadUnused10
+    {949, 12, {Mem(Log)}, Swap2},                                // kReadLoggerStatus
+    {0, 0, {Mem(LoggerData)}, Swap4},                            // kReadLoggerData
+    {99, 72, {Mem(Measurands)}, Swap4},                          // kReadValuesM3
+    {199, 84, {Mem(MinMax)}, Swap4},                             // kReadMinMaxM3
+    {349, 50, {Mem(PowerInt)}, Swap4},                           // kReadMeansM3
+    {405, 1, {Img(offsetof(ConfigImage, Freq), 1)}, LowByte},    // kReadFrequency
+    {499, 70, {Img(kImageRegisters, 140)}, ConfigWords},         // kReadConfigM3
+    {171, 10, {Mem(PowerIntTrnd)}, Swap4},                       // kReadMeanTrend
+    {183, 4, {Mem(UnbU), Mem(THDU)}, FirstWordApart},            // kReadThdU
+    {187, 3, {Mem(THDI)}, Swap2},                                // kReadThdI
+    {699, 4, {Mem(UnbUmax), Mem(THDUmax)}, FirstWordApart},      // kReadThdUMax
+    {703, 3, {Mem(THDImax)}, Swap2},                             // kReadThdIMax
+    {599, 42, {Mem(Harm_U)}, Swap2},                             // kReadHarmU
+    {599, 14, {Mem(Harm_U)}, Swap2},                             // kReadHarmUShort
+    {641, 42, {Mem(Harm_I)}, Swap2},                             // kReadHarmI
+    {641, 14, {Mem(Harm_I)}, Swap2},                             // kReadHarmIShort
+    {706, 42, {Mem(Harm_Umax)}, Swap2},                          // kReadHarmUMax
+    {706, 14, {Mem(Harm_Umax)}, Swap2},                          // kReadHarmUMaxShort
+    {748, 42, {Mem(Harm_Imax)}, Swap2},                          // kReadHarmIMax
+    {748, 14, {Mem(Harm_Imax)}, Swap2},                          // kReadHarmIMaxShort
+    {329, 20, {Mem(PowerIntMinMax)}, Swap4},                     // kReadMeanMinMax
+    {799, 36, {Mem(AvgTrend)}, Swap4},                           // kReadAvgTrend
+    {839, 36, {Mem(AvgMinMax)}, Swap4},                          // kReadAvgMinMax
+    {507, 1, {Img(offsetof(ConfigImage, Address), 2)}, None},    // kReadBusSettings
+    {499, 75, {Img(kImageRegisters, 150)}, ConfigWords},         // kReadConfigExtended
 };
 
 const WriteRequestEntry Stel[kWriteRequests] = {
-    {429, 1, {ResetMinMax, 0, 2}, Swap2},
-    {419, 1, {ResetMeter, 0, 2}, Swap2},
-    {299, 16, Mem(Meters), Swap4},
-    {499, 41, Img(kImageRegisters, 82), ConfigWords},
-    {536, 1, Img(offsetof(ConfigImage, Display), 2), None},
-    {399, 1, {DevStatus, 0, 2}, Swap2},
-    {969, 1, Mem(loggerClearCode), None},
-    {969, 1, Mem(restartIntervalCode), None},
-    {537, 2, Img(offsetof(ConfigImage, Image), 4), None},
-    {430, 2, {ResetMinMax + 2, 0, 4}, Swap2},
-    {540, 29, Img(offsetof(ConfigImage, Freq), 58), ConfigWords},
-    {540, 34, Img(offsetof(ConfigImage, Freq), 68), ConfigWords},
+    {429, 1, {ResetMinMax, 0, 2}, Swap2},                         // kWriteResetMinMax
+    {419, 1, {ResetMeter, 0, 2}, Swap2},                          // kWriteResetMeters
+    {299, 16, Mem(Meters), Swap4},                                // kWriteMeters
+    {499, 41, Img(kImageRegisters, 82), ConfigWords},             // kWriteConfig
+    {536, 1, Img(offsetof(ConfigImage, Display), 2), None},       // kWriteDisplay
+    {399, 1, {DevStatus, 0, 2}, Swap2},                           // kWriteDevStatus
+    {969, 1, Mem(loggerClearCode), None},                         // kWriteLoggerClear
+    {969, 1, Mem(restartIntervalCode), None},                     // kWriteRestartInterval
+    {537, 2, Img(offsetof(ConfigImage, Image), 4), None},         // kWriteSimulation
+    {430, 2, {ResetMinMax + 2, 0, 4}, Swap2},                     // kWriteResetMeans
+    {540, 29, Img(offsetof(ConfigImage, Freq), 58), ConfigWords}, // kWriteConfigM3
+    {540, 34, Img(offsetof(ConfigImage, Freq), 68), ConfigWords}, // kWriteConfigExtended
 };
 
 namespace {
