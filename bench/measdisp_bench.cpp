@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
     CommPortPath = sim.ptyPath().toStdString();
     if (!InitInterface(CommPort)) return 1;
     constexpr int kReads = 100;
-    const double bare = PerPoll(kReads, [](int) { Read(Lese, 13, 0); });
+    const double bare = PerPoll(kReads, [](int) { Read(Lese, kReadValuesM3, 0); });
     const double poll = PerPoll(kReads, [](int) { CmReadMeas(); });
     MeasTimer()->stop();
     std::printf("poll against zaro-sim: %.3f ms CPU (bare read %.3f ms): %.3f ms on top of the link\n", poll,

@@ -166,8 +166,8 @@ const MeasRow msd[kMeasRowsZrm3] = {
     {QT_TRANSLATE_NOOP("Measurands", "UNE"), {0, 0, 0, 0, 1}, kVoltage},
 };
 
-int MeasRequest() {
-    return Lese.Model == 1 ? 13 : 0;
+ReadRequest MeasRequest() {
+    return Lese.Model == 1 ? kReadValuesM3 : kReadValues;
 }
 
 int MeasRowCount() {
@@ -186,7 +186,7 @@ bool MeasRowVisible(int row) {
 }
 
 bool UnbalanceInNeutral() {
-    return Netzart(Lese) == 2 && (Lese.Freq & 0x40);
+    return Netzart(Lese) == 2 && (Lese.Freq & kFreqUnbalanceI);
 }
 
 int MeasRowClass(int row) {

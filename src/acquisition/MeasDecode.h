@@ -5,6 +5,7 @@
 #pragma once
 
 #include "config/ConfigImage.h"
+#include "link/Kommun.h"
 
 #include <QString>
 #include <cstdint>
@@ -62,8 +63,8 @@ struct MeasRow {
 };
 extern const MeasRow msd[kMeasRowsZrm3];
 
-int MeasRequest();  // 13 for the extended model, else 0 (by Lese)
-int MeasRowCount(); // 36 or 33 (by Lese)
+ReadRequest MeasRequest(); // by the model flag of Lese
+int MeasRowCount();        // 36 or 33 (by Lese)
 float MeasurandValue(int row);
 // Shown in the current column (anschl_ix) and delivered by this model.
 bool MeasRowVisible(int row);

@@ -49,7 +49,8 @@ struct Overrides {
 };
 
 int ApplyOverrides(const Overrides& o) {
-    static const std::map<QString, int> kinds{{"rs232", 0}, {"rs485", 1}, {"gateway", 2}, {"module", 3}};
+    static const std::map<QString, int> kinds{
+        {"rs232", kRS232}, {"rs485", kRS485}, {"gateway", kGateway}, {"module", kModule}};
     static const std::map<QString, int> bauds{
         {"1200", 0}, {"2400", 1}, {"4800", 2}, {"9600", 3}, {"19200", 4}};
     static const std::map<QString, int> parities{{"none2", 0}, {"even2", 1}, {"odd2", 2}, {"none1", 3}};
@@ -77,7 +78,7 @@ int ApplyOverrides(const Overrides& o) {
     if (!o.tcpPort.isEmpty()) {
         if (!ParseInt(o.tcpPort, 1, 65535, v)) return UsageError("--tcp-port takes 1..65535");
         TCPPort = v;
-        if (CommType == 3) ModuleTCPPort = v; // a module listens on 502; a simulator elsewhere
+        if (CommType == kModule) ModuleTCPPort = v; // a module listens on 502; a simulator elsewhere
     }
     if (!o.timeout.isEmpty()) {
         if (!ParseInt(o.timeout, 1, 60000, v)) return UsageError("--timeout takes 1..60000 ms");
@@ -89,7 +90,7 @@ int ApplyOverrides(const Overrides& o) {
             return UsageError("--host takes an IPv4 address");
         // The host becomes the gateway or module in use, in slot 0 of its list.
         const QByteArray ip = a.toString().toLatin1();
-        if (CommType == 3) {
+        if (CommType == kModule) {
             LM57Index = 0;
             Num57 = std::max(Num57, 1);
             qstrncpy(IP57[0], ip.constData(), sizeof IP57[0]);

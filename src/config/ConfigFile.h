@@ -29,7 +29,7 @@ enum EditorCaption {
 extern const char* const kEditorCaptionSource[kEditorCaptions]; // English, context "ConfigFile"
 QString EditorCaptionText(EditorCaption caption);               // in the current language
 
-// The whole file for image. commType 3 sets bit 6 of the written bus settings and, on
+// The whole file for image. commType kModule sets kBusViaModule in the written bus settings and, on
 // the extended model, adds the min/max logger column. Lines end in CR LF.
 QByteArray ConfigFileText(const ConfigImage& image, int commType, const std::string& date,
                           const std::string& time);

@@ -225,16 +225,18 @@ bool ParseValues(const QList<QByteArray>& f, int columns, ConfigImage& c) {
 
 QByteArray ConfigFileText(const ConfigImage& image, int commType, const std::string& date,
                           const std::string& time) {
-    const int columns = image.Model != 1 ? kBaseColumns : commType == 3 ? kModuleColumns : kExtendedColumns;
+    const int columns = image.Model != 1      ? kBaseColumns
+                        : commType == kModule ? kModuleColumns
+                                              : kExtendedColumns;
     QList<QByteArray> f;
     f << QByteArray::fromStdString(date) << QByteArray::fromStdString(time) << Number(image.Interface)
       << Number(image.MaxU) << Number(image.MaxI) << FloatField(image.UrPrim) << Number(image.UrSec)
-      << FloatField(image.IrPrim) << FloatField(image.IrSec) << Number(image.System & 0x1F)
+      << FloatField(image.IrPrim) << FloatField(image.IrSec) << Number(SystemCode(image))
       << Number(image.EnergyControl) << Number(image.DigOut[0]) << Number(image.DigOut[1])
       << Number(image.LimitOn[0]) << Number(image.LimitOn[1]) << Number(image.LimitOff[0])
       << Number(image.LimitOff[1]) << Number(image.PulseRate[0]) << Number(image.PulseRate[1])
       << DescriptionField(image) << Number(image.Address)
-      << Number(image.BusSettings | (commType == 3 ? 0x40 : 0)) << Number(image.Display)
+      << Number(image.BusSettings | (commType == kModule ? kBusViaModule : 0)) << Number(image.Display)
       << Number(image.Image) << Number(image.Logger);
     if (columns >= kExtendedColumns)
         f << Number(image.Freq) << Number(image.DispMode) << ListField(image.Loop, 22)
@@ -282,7 +284,7 @@ bool ConfigFileReadsBack(const QByteArray& text) {
 }
 
 int SaveConfigFile(const std::string& path) {
-    if (CommType == 3) Konf.BusSettings |= 0x40;
+    if (CommType == kModule) Konf.BusSettings |= kBusViaModule;
     const LocalTime now = LocalNow();
     const QByteArray text = ConfigFileText(Konf, CommType, FormatDate(now), FormatTime(now));
     if (!ConfigFileReadsBack(text)) {

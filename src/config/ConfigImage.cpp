@@ -72,8 +72,8 @@ void InitNeueDatei() {
     Konf.PulseRate[0] = Konf.PulseRate[1] = 100;
     Konf.EnergyControl = 15;
     Konf.BusSettings = static_cast<uint8_t>(Baudrate + 8 * Parity);
-    if (Konf.Interface == 0) Konf.BusSettings |= 0x80;
-    if (CommType == 3) Konf.BusSettings |= 0x40;
+    if (Konf.Interface == 0) Konf.BusSettings |= kBusNoInterface;
+    if (CommType == kModule) Konf.BusSettings |= kBusViaModule;
     Konf.Image = 0;
     Konf.Display = 8;
     Konf.Logger = 0;

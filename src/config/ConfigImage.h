@@ -11,7 +11,12 @@ extern ConfigImage Lese;     // as last read from the connected meter
 extern std::string filename; // configuration file last opened or saved
 
 inline uint8_t SystemCode(const ConfigImage& image) {
-    return image.System & 0x1F;
+    return image.System & kSystemCode;
+}
+
+// The mean-value (synchronisation) interval in minutes; 0 when none is set.
+inline int Interval(const ConfigImage& image) {
+    return image.EnergyControl & kEnergyInterval;
 }
 
 // Network class 0, 1 or 2 of the system code. Codes outside the seven known ones map

@@ -46,7 +46,7 @@ float TimesTen(float x, int times) {
 
 bool LoggerRearranged() {
     if (Lese.Model == 0) return ((Konf.Logger ^ Lese.Logger) & 0x0C00) != 0;
-    if ((Konf.Logger ^ Lese.Logger) & 0x7C00) return true;
+    if ((Konf.Logger ^ Lese.Logger) & kLoggerChannels) return true;
     for (int i = 0; i < 9; ++i)
         if ((Konf.Mean_Log >> i & 1) && Konf.MeanMeas[i] != Lese.MeanMeas[i]) return true;
     return std::popcount(unsigned(Konf.Mean_Log & 0x1FF)) != std::popcount(unsigned(Lese.Mean_Log & 0x1FF));
@@ -72,7 +72,7 @@ constexpr int kBackupNamesPerSecond = 99;
 
 bool BackupMeterConfiguration() {
     ConfigImage meter = Lese;
-    meter.Interface = (meter.BusSettings & 0x80) ? 0 : 1;
+    meter.Interface = (meter.BusSettings & kBusNoInterface) ? 0 : 1;
     const LocalTime now = LocalNow();
     const QString dir = QString::fromStdString(BackupDir());
     QDir().mkpath(dir);
@@ -115,21 +115,21 @@ SendResult SendCheckedConfiguration() {
 
     const int version = Lese.FwVersion / 100;
     const bool extended = Konf.Model == 1;
-    if (extended && version < 2 && (Konf.Display & 0xF0)) {
+    if (extended && version < 2 && (Konf.Display & kDisplayRefresh)) {
         if (!Warnung(4, 4)) return kStopped;
-        Konf.Display &= 0x0F;
+        Konf.Display &= kDisplayBrightness;
     }
-    if ((Konf.System & 0x80) && version < 3) {
+    if ((Konf.System & kSystemCosPhi) && version < 3) {
         if (!Warnung(5, 5)) return kStopped;
-        Konf.System &= 0x7F;
+        Konf.System &= uint8_t(~kSystemCosPhi);
     }
-    if (extended && (Konf.Freq & 0x40) && version < 4) {
+    if (extended && (Konf.Freq & kFreqUnbalanceI) && version < 4) {
         if (!Warnung(6, 6)) return kStopped;
-        Konf.Freq &= uint8_t(~0x40);
+        Konf.Freq &= uint8_t(~kFreqUnbalanceI);
     }
 
     bool longBlock = false;
-    if (extended && CommType == 3) {
+    if (extended && CommType == kModule) {
         if (Lese.ExtVersion >= 120) {
             longBlock = true;
         } else if (MinMaxLoggerInUse()) {
@@ -139,38 +139,39 @@ SendResult SendCheckedConfiguration() {
     }
 
     bool clearLogger = false;
-    if (CommType != 3 && LoggerRearranged()) {
+    if (CommType != kModule && LoggerRearranged()) {
         const int answer = Logger_Warnung();
         if (answer == 0) return kStopped;
         clearLogger = answer == 2;
     }
 
-    Read(Lese, 8, 1);
+    Read(Lese, kReadDisplay, 1);
     TransferWindow(2, 32, 0);
-    const int busRead = Read(Lese, 34, 1);
+    const int busRead = Read(Lese, kReadBusSettings, 1);
     TransferWindow(2, 34, 0);
     if (!busRead) return kFailed;
 
     Konf.Image = SystemCode(Konf) == SystemCode(Lese) ? Lese.Image : 0;
-    Konf.Display = uint8_t((Konf.Display & 0xF0) | (Lese.Display & 0x0F));
-    if (CommType == 1) {
+    Konf.Display = uint8_t((Konf.Display & kDisplayRefresh) | (Lese.Display & kDisplayBrightness));
+    if (CommType == kRS485) {
         Konf.Address = uint8_t(DeviceAddr);
         Konf.BusSettings = uint8_t(Baudrate + 8 * Parity);
-    } else if (CommType == 2) {
+    } else if (CommType == kGateway) {
         Konf.Address = Lese.Address;
         Konf.BusSettings = Lese.BusSettings;
     }
-    if (!InterfaceOptionOn()) Konf.BusSettings |= 0x80;
+    if (!InterfaceOptionOn()) Konf.BusSettings |= kBusNoInterface;
 
     // Without a backup a wrong send could not be undone: only on the user's word.
     if (!BackupMeterConfiguration() && !Warnung(kNoBackupKind, kNoBackupNumber)) return kStopped;
-    if (!Write(Konf, 3, 1, 0)) return kFailed;
+    if (!Write(Konf, kWriteConfig, 1, 0)) return kFailed;
     if (extended) {
         TransferWindow(2, 60, 0);
         Delay(2.0); // the meter stores the first block before it takes the second
-        if (!Write(Konf, longBlock ? 11 : 10, 1, 0)) return kFailed;
+        if (!Write(Konf, longBlock ? kWriteConfigExtended : kWriteConfigM3, 1, 0)) return kFailed;
     }
-    if (clearLogger) Write(Lese, 6, 1, 0); // the configuration is in; a failed clear is only reported
+    if (clearLogger)
+        Write(Lese, kWriteLoggerClear, 1, 0); // the configuration is in; a failed clear is only reported
     return kSent;
 }
 
@@ -220,15 +221,18 @@ void RestoreInputData(ConfigImage* image) {
 int LeseKonfiguration(int) {
     int ok = 0;
     TransferWindow(0, 0, 0);
-    if (Read(Lese, 5, 1)) {
+    if (Read(Lese, kReadVersions, 1)) {
         TransferWindow(2, 14, 0);
-        const int named = Read(Lese, 6, 1);
+        const int named = Read(Lese, kReadModelName, 1);
         TransferWindow(2, 28, 0);
         if (named) {
             if (Lese.Model == 1)
-                ok = Read(Lese, 16, 1) && Read(Lese, CommType == 3 && Lese.ExtVersion >= 120 ? 35 : 17, 1);
+                ok = Read(Lese, kReadFrequency, 1) &&
+                     Read(Lese,
+                          CommType == kModule && Lese.ExtVersion >= 120 ? kReadConfigExtended : kReadConfigM3,
+                          1);
             else
-                ok = Read(Lese, 7, 1);
+                ok = Read(Lese, kReadConfig, 1);
         }
         TransferWindow(2, 100, 0);
     }
@@ -240,8 +244,8 @@ int LeseKonfiguration(int) {
     // A base-model read leaves bytes 108 on alone: what an extended meter read before
     // put there would change how this meter is shown.
     if (Lese.Model == 0) ResetExtendedFields(Lese);
-    if (CommType == 3) {
-        Lese.BusSettings |= 0x40;
+    if (CommType == kModule) {
+        Lese.BusSettings |= kBusViaModule;
         if (Lese.ExtVersion < 120) std::memset(Lese.MinMaxLogger, 255, sizeof Lese.MinMaxLogger);
     }
     return 1;
@@ -253,7 +257,7 @@ int ReceiveConfiguration() {
     const int ok = LeseKonfiguration(0);
     CloseInterface();
     if (!ok) return 0;
-    Lese.Interface = (Lese.BusSettings & 0x80) ? 0 : 1;
+    Lese.Interface = (Lese.BusSettings & kBusNoInterface) ? 0 : 1;
     Konf = Lese;
     status = 1;
     return 1;
@@ -290,7 +294,7 @@ void CmSendConfig() {
 int ReadVersionInfo() {
     status = 0;
     if (!InitInterface(CommPort)) return 0;
-    const int ok = Read(Lese, 5, 1) && Read(Lese, 6, 1);
+    const int ok = Read(Lese, kReadVersions, 1) && Read(Lese, kReadModelName, 1);
     CloseInterface();
     status = ok;
     return ok;
@@ -303,10 +307,10 @@ QString VersionText(int version) {
 void CmGetVersionInfo() {
     if (!ReadVersionInfo()) return;
     QString title = QCoreApplication::translate("ConfigTransfer", "Version information");
-    if (CommType == 1 || CommType == 2)
+    if (IsAddressedKind(CommType))
         title = QString::asprintf("%s (%s %d)", qUtf8Printable(title),
                                   qUtf8Printable(EditorCaptionText(kCapDevice)),
-                                  CommType == 1 ? DeviceAddr : TCPDevAddr);
+                                  CommType == kRS485 ? DeviceAddr : TCPDevAddr);
     const QString text = QCoreApplication::translate("ConfigTransfer", "Model: %1\nFirmware: %2\nVersion: %3")
                              .arg(QString::fromLatin1(Devtype, qsizetype(qstrnlen(Devtype, sizeof Devtype))),
                                   VersionText(Lese.FwVersion), VersionText(Lese.ExtVersion));
@@ -316,7 +320,7 @@ void CmGetVersionInfo() {
 int CmRestartInterval() {
     status = 0;
     if (InitInterface(CommPort)) {
-        status = Write(Lese, 7, 1, 0);
+        status = Write(Lese, kWriteRestartInterval, 1, 0);
         CloseInterface();
     }
     return 0;

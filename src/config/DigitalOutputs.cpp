@@ -113,6 +113,7 @@ int PulsEnergyPosition(int i, const std::vector<int>& entries) {
         if (kOutputMaster[entries[p]].value == energy) return int(p);
     // An energy the list does not offer: the neighbouring position the meter would use.
     int index = (Konf.DigOut[i] - 64) / 4;
-    if (Konf.Interface == 0 && (Konf.EnergyControl & 0xC0) != 0x40) index = (index + 1) / 2;
+    if (Konf.Interface == 0 && (Konf.EnergyControl & (kEnergyTariff | kEnergyExternalSync)) != kEnergyTariff)
+        index = (index + 1) / 2;
     return std::clamp(index, 0, std::max(0, int(entries.size()) - 1));
 }

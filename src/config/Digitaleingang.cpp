@@ -1,27 +1,19 @@
 // The digital input: tariff input, or synchronisation of the mean-value interval.
-// EnergyControl bits 0-5 interval in minutes, bit 6 tariff input, bit 7 external sync.
 #include "config/ConfigImage.h"
 #include "config/Editor.h"
 #include "config/EditorRefresh.h"
 #include "settings/INI_File.h"
 
 namespace {
-constexpr uint8_t kTariff = 0x40;
-constexpr uint8_t kExternalSync = 0x80;
-constexpr uint8_t kIntervalMask = 0x3F;
 constexpr uint8_t kDefaultInterval = 15;
-
-int Interval() {
-    return Konf.EnergyControl & kIntervalMask;
-}
 } // namespace
 
 void CmSelHighLow(int value) {
-    const bool tariff = Konf.EnergyControl & kTariff;
+    const bool tariff = Konf.EnergyControl & kEnergyTariff;
     if (value == 2 && !tariff)
-        Konf.EnergyControl |= kTariff;
+        Konf.EnergyControl |= kEnergyTariff;
     else if (value == 1 && tariff)
-        Konf.EnergyControl &= uint8_t(~kTariff);
+        Konf.EnergyControl &= uint8_t(~kEnergyTariff);
     else
         return;
     ActivateObjects();
@@ -30,26 +22,26 @@ void CmSelHighLow(int value) {
 
 void CmSetSyncIntervall(int minutes) {
     if (minutes == 0) minutes = 1; // the meter has no interval of zero minutes
-    Konf.EnergyControl = uint8_t((Konf.EnergyControl & ~kIntervalMask) | (minutes & kIntervalMask));
+    Konf.EnergyControl = uint8_t((Konf.EnergyControl & ~kEnergyInterval) | (minutes & kEnergyInterval));
     ShowAll();
 }
 
 void CmSelSyncMode(int mode) {
     if (mode == 1) {
-        if (CommType != 3) {
+        if (CommType != kModule) {
             // The input cannot be tariff and synchronisation input at once.
-            Konf.EnergyControl &= kIntervalMask;
+            Konf.EnergyControl &= kEnergyInterval;
             if (Konf.EnergyControl == 0) Konf.EnergyControl = kDefaultInterval;
-        } else if (Interval() == 0) {
+        } else if (Interval(Konf) == 0) {
             Konf.EnergyControl |= kDefaultInterval;
         }
-        Konf.EnergyControl |= kExternalSync;
+        Konf.EnergyControl |= kEnergyExternalSync;
     } else if (mode == 2) {
-        if (Interval() != 0) Konf.EnergyControl &= kTariff;
+        if (Interval(Konf) != 0) Konf.EnergyControl &= kEnergyTariff;
     } else {
-        if (Interval() != 0 && !(Konf.EnergyControl & kExternalSync)) return;
-        if (Interval() == 0) Konf.EnergyControl |= kDefaultInterval;
-        Konf.EnergyControl &= uint8_t(~kExternalSync);
+        if (Interval(Konf) != 0 && !(Konf.EnergyControl & kEnergyExternalSync)) return;
+        if (Interval(Konf) == 0) Konf.EnergyControl |= kDefaultInterval;
+        Konf.EnergyControl &= uint8_t(~kEnergyExternalSync);
     }
     ActivateObjects();
     ShowAll();

@@ -5,25 +5,25 @@
 #include "config/EditorRefresh.h"
 
 void CmSelDispMode(int mode) {
-    Konf.DispMode = uint8_t((Konf.DispMode & ~0x03) | (mode & 0x03));
+    Konf.DispMode = uint8_t((Konf.DispMode & ~kDispModeMode) | (mode & kDispModeMode));
     ActivateObjects();
     ShowAll();
 }
 
 void CmLockDispMode(int on) {
-    Konf.DispMode = uint8_t(on ? Konf.DispMode | 0x04 : Konf.DispMode & ~0x04);
+    Konf.DispMode = uint8_t(on ? Konf.DispMode | kDispModeLocked : Konf.DispMode & ~kDispModeLocked);
 }
 
 void CmSelRefreshTime(int index) {
-    Konf.Display = uint8_t((Konf.Display & 0x0F) | ((index & 0x0F) << 4));
+    Konf.Display = uint8_t((Konf.Display & kDisplayBrightness) | ((index << 4) & kDisplayRefresh));
 }
 
 void CmSelDevBaudrate(int index) {
-    Konf.BusSettings = uint8_t((Konf.BusSettings & ~0x07) | (index & 0x07));
+    Konf.BusSettings = uint8_t((Konf.BusSettings & ~kBusBaudrate) | (index & kBusBaudrate));
 }
 
 void CmSelDevParity(int index) {
-    Konf.BusSettings = uint8_t((Konf.BusSettings & ~0x18) | ((index & 0x03) << 3));
+    Konf.BusSettings = uint8_t((Konf.BusSettings & ~kBusParity) | ((index << kBusParityShift) & kBusParity));
 }
 
 void CmSelDeviceAddr(int address) {

@@ -247,10 +247,10 @@ QString EntryName(const ListEntry& entry) {
 namespace {
 
 bool QBit() {
-    return (Konf.DispMode & 0x80) != 0;
+    return (Konf.DispMode & kDispModeInOut) != 0;
 }
 bool UnbalanceShown() {
-    return Netzart(Konf) == 2 && (Konf.Freq & 0x40) != 0;
+    return Netzart(Konf) == 2 && (Konf.Freq & kFreqUnbalanceI) != 0;
 }
 
 } // namespace
@@ -321,7 +321,7 @@ std::vector<int> SyncModeEntries() {
 
 std::vector<int> TariffEntries() {
     if (Konf.Interface == 0) return {0};
-    if ((Konf.EnergyControl & 0x80) && CommType != 3) return {1};
+    if ((Konf.EnergyControl & kEnergyExternalSync) && CommType != kModule) return {1};
     return {1, 2};
 }
 

@@ -10,10 +10,7 @@
 namespace {
 
 bool QBit() {
-    return (Konf.DispMode & 0x80) != 0;
-}
-int Interval() {
-    return Konf.EnergyControl & 0x3F;
+    return (Konf.DispMode & kDispModeInOut) != 0;
 }
 bool Logged(int k) {
     return (Konf.Mean_Log >> k) & 1;
@@ -26,7 +23,7 @@ bool MinMaxActive(uint8_t code) {
 int BytesPerRecord() {
     int bytes = 8;
     for (int k = 0; k < 5; ++k) {
-        if (!(Konf.Logger & (0x0400 << k))) continue;
+        if (!(Konf.Logger & (kLoggerChannel0 << k))) continue;
         bytes += (k == 4 || ((k == 0 || k == 2) && QBit())) ? 7 : 6;
     }
     for (int k = 0; k < 9; ++k) {
@@ -43,7 +40,7 @@ int BytesPerRecord() {
 int LoggedChannels() {
     int channels = 0;
     for (int k = 0; k < 5; ++k)
-        if (Konf.Logger & (0x0400 << k)) ++channels;
+        if (Konf.Logger & (kLoggerChannel0 << k)) ++channels;
     for (int k = 0; k < 9; ++k)
         if (Logged(k)) ++channels;
     return channels;
@@ -52,28 +49,28 @@ int LoggedChannels() {
 } // namespace
 
 int SyncModeValue() {
-    if (CommType == 3) return 0;
-    if (Interval() == 0) return 2;
-    return (Konf.EnergyControl & 0xC0) == 0 ? 0 : 1;
+    if (CommType == kModule) return 0;
+    if (Interval(Konf) == 0) return 2;
+    return (Konf.EnergyControl & (kEnergyTariff | kEnergyExternalSync)) == 0 ? 0 : 1;
 }
 
 int TariffValue() {
-    const bool tariff = Konf.EnergyControl & 0x40;
-    const bool external = Konf.EnergyControl & 0x80;
-    return tariff && (CommType == 3 || !external) ? 2 : 1;
+    const bool tariff = Konf.EnergyControl & kEnergyTariff;
+    const bool external = Konf.EnergyControl & kEnergyExternalSync;
+    return tariff && (CommType == kModule || !external) ? 2 : 1;
 }
 
 int LoggerModeValue() {
     if (Konf.Interface == 0) return 0;
-    return (Konf.Logger & 0x0200) ? 2 : 1;
+    return (Konf.Logger & kLoggerOverwrite) ? 2 : 1;
 }
 
 QString RecordingTimeText() {
-    const int t = Interval();
+    const int t = Interval(Konf);
     const int bytes = BytesPerRecord();
     const int channels = LoggedChannels();
     double days;
-    if (CommType == 3 && t > 0 && bytes > 8) {
+    if (CommType == kModule && t > 0 && bytes > 8) {
         // The module keeps 2 MB; a part of it is lost to block management.
         days = (2097117 / bytes) / (1440.0 / t) * (LoggerModeValue() == 1 ? 0.96875 : 0.9375);
     } else if (t > 0 && channels > 0) {
@@ -97,7 +94,7 @@ void PrepareRedraw() {
     const int klass = Netzart(Konf);
     for (uint8_t& code : Konf.MeanMeas)
         if (code < kMeanCodes && !pmgr[klass][code]) code = 255;
-    if (CommType != 3) return;
+    if (CommType != kModule) return;
     for (uint8_t& code : Konf.MinMaxLogger)
         if (MinMaxActive(code) && !MinMaxEntryAvailable(code - kMinMaxCodeBase, klass)) code = 255;
 }
@@ -106,21 +103,21 @@ EditorActivation ActivateEditor() {
     const bool ext = Konf.Model != 0;
     const bool option = Konf.Interface != 0;
     EditorActivation a{};
-    a.nomFreqVisible = ext && (Konf.Freq & 0x80);
+    a.nomFreqVisible = ext && (Konf.Freq & kFreqLocked);
     a.freqLockEnabled = ext;
     a.recordingEnabled = option;
-    if (option && (Interval() == 0 || (Konf.EnergyControl & 0x80))) {
+    if (option && (Interval(Konf) == 0 || (Konf.EnergyControl & kEnergyExternalSync))) {
         a.intervalEnabled = false;
     } else {
         a.intervalEnabled = true;
-        if (Interval() == 0) Konf.EnergyControl = 15;
+        if (Interval(Konf) == 0) Konf.EnergyControl = 15;
     }
-    if (CommType == 3) a.intervalEnabled = true;
+    if (CommType == kModule) a.intervalEnabled = true;
     a.extendedDisplay = ext;
-    a.pagesEnabled = ext && (Konf.DispMode & 0x03) != 0;
+    a.pagesEnabled = ext && (Konf.DispMode & kDispModeMode) != 0;
     a.meanEnabled = ext && option;
     for (int k = 0; k < 9; ++k)
         a.meanLogEnabled[k] = a.meanEnabled && Konf.MeanMeas[k] != 255;
-    a.minMaxEnabled = ext && CommType == 3 && option;
+    a.minMaxEnabled = ext && CommType == kModule && option;
     return a;
 }

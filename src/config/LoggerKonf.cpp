@@ -21,7 +21,7 @@ void CmSelLoggerMeas(const bool groups[5]) {
     const int count = Konf.Model ? 5 : 2;
     uint16_t logger = Konf.Logger & kKeptBits;
     for (int k = 0; k < count; ++k)
-        if (groups[k]) logger |= uint16_t(0x0400 << k);
+        if (groups[k]) logger |= uint16_t(kLoggerChannel0 << k);
     Konf.Logger = logger;
     ShowAll();
 }

@@ -4,10 +4,6 @@
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 
-namespace {
-constexpr int kWriteLoggerClear = 6; // register 969 := 3
-}
-
 void ResetLoggerKonf() {
     if (!Warnung(1, 1)) return;
     if (!InitInterface(CommPort)) return;

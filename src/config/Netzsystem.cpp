@@ -42,7 +42,7 @@ void RescaleLimits() {
 
 void CmSelSystem(int code) {
     if (code == SystemCode(Konf)) return;
-    Konf.System = uint8_t((Konf.System & 0xE0) | (code & 0x1F));
+    Konf.System = uint8_t((Konf.System & ~kSystemCode) | (code & kSystemCode));
     const int klass = Netzart(Konf);
     for (uint8_t& f : Konf.DigOut) {
         if ((f == 11 || f == 15 || f == 16) && klass != 2)
@@ -62,7 +62,7 @@ void CmSelSystem(int code) {
 }
 
 void CmSelQMode(int on) {
-    const uint8_t mode = uint8_t(on ? Konf.DispMode | 0x80 : Konf.DispMode & 0x7F);
+    const uint8_t mode = uint8_t(on ? Konf.DispMode | kDispModeInOut : Konf.DispMode & ~kDispModeInOut);
     if (mode == Konf.DispMode) return;
     Konf.DispMode = mode;
     ShowAll();
@@ -99,17 +99,17 @@ void CmIrSec(float value) {
 }
 
 void CmSelFreq(int selector) {
-    Konf.Freq = uint8_t((Konf.Freq & 0xF0) | (selector ? 4 : 2));
+    Konf.Freq = uint8_t((Konf.Freq & ~kFreqCode) | (selector ? 4 : 2));
 }
 
 void CmLockFreq(int on) {
-    Konf.Freq = uint8_t(on ? Konf.Freq | 0x80 : Konf.Freq & 0x7F);
+    Konf.Freq = uint8_t(on ? Konf.Freq | kFreqLocked : Konf.Freq & ~kFreqLocked);
     ActivateObjects();
     ShowAll();
 }
 
 void CmCosPhiCorr(int on) {
-    Konf.System = uint8_t(on ? Konf.System | 0x80 : Konf.System & 0x7F);
+    Konf.System = uint8_t(on ? Konf.System | kSystemCosPhi : Konf.System & ~kSystemCosPhi);
     ActivateObjects();
     ShowAll();
 }

@@ -70,3 +70,26 @@ static_assert(offsetof(ConfigImage, User) == 132);
 static_assert(offsetof(ConfigImage, Mean_Log) == 154);
 static_assert(offsetof(ConfigImage, MeanMeas) == 156);
 static_assert(offsetof(ConfigImage, MinMaxLogger) == 166);
+
+// Bits of the byte and word fields, as the meter's registers define them.
+constexpr uint8_t kBusBaudrate = 0x07; // BusSettings: baud-rate index
+constexpr uint8_t kBusParity = 0x18;   // character-format index, from bit 3
+constexpr int kBusParityShift = 3;
+constexpr uint8_t kBusViaModule = 0x40;       // the program's mark: the meter sits behind a module
+constexpr uint8_t kBusNoInterface = 0x80;     // the meter lacks the interface option
+constexpr uint8_t kDisplayBrightness = 0x0F;  // Display
+constexpr uint8_t kDisplayRefresh = 0xF0;     // refresh-time index
+constexpr uint8_t kSystemCode = 0x1F;         // System
+constexpr uint8_t kSystemCosPhi = 0x80;       // cos-phi correction
+constexpr uint8_t kEnergyInterval = 0x3F;     // EnergyControl: mean-value interval, minutes
+constexpr uint8_t kEnergyTariff = 0x40;       // the digital input switches the tariff
+constexpr uint8_t kEnergyExternalSync = 0x80; // the digital input synchronises the interval
+constexpr uint8_t kFreqCode = 0x0F;           // Freq: nominal-frequency code
+constexpr uint8_t kFreqUnbalanceI = 0x40;     // class 2 shows the current unbalance, not IN
+constexpr uint8_t kFreqLocked = 0x80;
+constexpr uint8_t kDispModeMode = 0x03; // DispMode: display mode 0..3
+constexpr uint8_t kDispModeLocked = 0x04;
+constexpr uint8_t kDispModeInOut = 0x80;      // reactive quantities as incoming/outgoing, not ind./cap.
+constexpr uint16_t kLoggerOverwrite = 0x0200; // Logger: keeps recording when full
+constexpr uint16_t kLoggerChannel0 = 0x0400;  // the five power channels: kLoggerChannel0 << k
+constexpr uint16_t kLoggerChannels = 0x7C00;

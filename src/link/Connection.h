@@ -3,6 +3,8 @@
 // (and appends the units a gateway search finds).
 #pragma once
 
+#include "link/CommKind.h"
+
 #include <cstdint>
 #include <string>
 
@@ -21,7 +23,7 @@ constexpr int32_t kDefaultTCPDevAddr = 247;
 // Serial line
 extern int32_t CommPort;         // 1..16
 extern std::string CommPortPath; // Linux device path chosen for the port; empty = /dev/ttyS(CommPort-1)
-extern int32_t CommType;         // 0 RS-232, 1 RS-485, 2 gateway, 3 LANMOD57 module
+extern int32_t CommType;         // a CommKind
 extern int32_t Baudrate;         // index into 1200, 2400, 4800, 9600, 19200
 extern int32_t Parity;           // RS-485 character format index 0..3
 extern int32_t DeviceAddr;       // RS-485 address of the meter in use

@@ -3,66 +3,13 @@
 #include "link/Connection.h"
 #include "link/LinkBusyScope.h"
 #include "link/TCP_Komm.h"
+#include "link/Transport.h"
 #include "platform/Messages.h"
 #include "platform/SerialPort.h"
 #include "platform/TimeBase.h"
 
+#include <algorithm>
 #include <cstring>
-
-// The meter's register map as the program knows it.
-const uint8_t Rtel[kReadRequests][4] = {
-    {0x00, 0x63, 0x00, 66}, // 0 instantaneous values
-    {0x00, 0xC7, 0x00, 74}, // 1 min/max
-    {0x01, 0x2B, 0x00, 16}, // 2 meters
-    {0x01, 0x3F, 0x00, 1},  // 3 meter scaling
-    {0x01, 0x5D, 0x00, 30}, // 4 mean values
-    {0x01, 0x91, 0x00, 4},  // 5 versions and input ranges
-    {0x01, 0x99, 0x00, 3},  // 6 model name
-    {0x01, 0xF3, 0x00, 41}, // 7 configuration
-    {0x02, 0x18, 0x00, 2},  // 8 display, system, image
-    {0x01, 0x8F, 0x00, 1},  // 9 device status
-    {0x02, 0x1A, 0x00, 2},  // 10
-    {0x03, 0xB5, 0x00, 12}, // 11 logger status
-    {0x00, 0x00, 0x00, 0},  // 12 logger data: taken from Log at run time
-    {0x00, 0x63, 0x00, 72}, // 13 instantaneous values, ZRM3
-    {0x00, 0xC7, 0x00, 84}, // 14 min/max, ZRM3
-    {0x01, 0x5D, 0x00, 50}, // 15 mean values, ZRM3
-    {0x01, 0x95, 0x00, 1},  // 16 nominal frequency
-    {0x01, 0xF3, 0x00, 70}, // 17 configuration, ZRM3
-    {0x00, 0xAB, 0x00, 10}, // 18 mean-value trend
-    {0x00, 0xB7, 0x00, 4},  // 19 voltage unbalance and THD
-    {0x00, 0xBB, 0x00, 3},  // 20 current THD
-    {0x02, 0xBB, 0x00, 4},  // 21 their maxima (voltage)
-    {0x02, 0xBF, 0x00, 3},  // 22 current THD maxima
-    {0x02, 0x57, 0x00, 42}, // 23 voltage harmonics
-    {0x02, 0x57, 0x00, 14}, // 24
-    {0x02, 0x81, 0x00, 42}, // 25 current harmonics
-    {0x02, 0x81, 0x00, 14}, // 26
-    {0x02, 0xC2, 0x00, 42}, // 27 voltage harmonics maxima
-    {0x02, 0xC2, 0x00, 14}, // 28
-    {0x02, 0xEC, 0x00, 42}, // 29 current harmonics maxima
-    {0x02, 0xEC, 0x00, 14}, // 30
-    {0x01, 0x49, 0x00, 20}, // 31 mean-value min/max
-    {0x03, 0x1F, 0x00, 36}, // 32 mean-value trend, ZRM3
-    {0x03, 0x47, 0x00, 36}, // 33 mean-value min/max, ZRM3
-    {0x01, 0xFB, 0x00, 1},  // 34 bus address and settings
-    {0x01, 0xF3, 0x00, 75}, // 35 extended configuration
-};
-
-const uint8_t Stel[kWriteRequests][6] = {
-    {0x01, 0xAD, 0x00, 1, 2, 9},    // 0 reset min/max
-    {0x01, 0xA3, 0x00, 1, 2, 9},    // 1 reset meters
-    {0x01, 0x2B, 0x00, 16, 32, 39}, // 2 set meters
-    {0x01, 0xF3, 0x00, 41, 82, 89}, // 3 configuration
-    {0x02, 0x18, 0x00, 1, 2, 9},    // 4 display brightness
-    {0x01, 0x8F, 0x00, 1, 2, 9},    // 5 device status
-    {0x03, 0xC9, 0x00, 1, 2, 9},    // 6 logger reset / restart
-    {0x03, 0xC9, 0x00, 1, 2, 9},    // 7 restart mean-value interval
-    {0x02, 0x19, 0x00, 2, 4, 11},   // 8 simulation
-    {0x01, 0xAE, 0x00, 2, 4, 11},   // 9 reset mean values
-    {0x02, 0x1C, 0x00, 29, 58, 65}, // 10 configuration, ZRM3
-    {0x02, 0x1C, 0x00, 34, 68, 75}, // 11 extended configuration
-};
 
 uint8_t SendBuffer[512];
 int32_t SndLen;
@@ -87,46 +34,122 @@ uint8_t Harm_U[84], Harm_I[84], Harm_Umax[84], Harm_Imax[84];
 uint8_t Log[32];
 uint8_t LoggerData[256];
 
-int32_t CommPortOpen = 0;
 int status = 0;
 
 namespace {
 
-enum Conversion { kNone, kSwap2, kSwap4, kConfig };
+// First image byte of the register block 499..573.
+constexpr int kImageRegisters = 26;
+
+template <size_t N> constexpr DataBlock Mem(uint8_t (&block)[N]) {
+    return {block, 0, uint16_t(N)};
+}
+constexpr DataBlock Img(size_t byte, size_t n) {
+    return {nullptr, uint16_t(byte), uint16_t(n)};
+}
+constexpr DataBlock kNothing{nullptr, 0, 0};
+
+// Payloads of the two writes to register 969.
+uint8_t loggerClearCode[2] = {0x00, 0x03};
+uint8_t restartIntervalCode[2] = {0x00, 0x02};
+
+using enum Conversion;
+
+} // namespace
+
+// Register numbers are the 0-based addresses of the frame. The configuration image
+// holds registers 499.. from image byte 26 on, two bytes a register.
+const ReadRequestEntry Rtel[kReadRequests] = {
+    {99, 66, {Mem(Measurands)}, Swap4},                          // kReadValues
+    {199, 74, {Mem(MinMax)}, Swap4},                             // kReadMinMax
+    {299, 16, {Mem(Meters)}, Swap4},                             // kReadMeters
+    {319, 1, {Mem(MeterScale)}, Swap2},                          // kReadMeterScale
+    {349, 30, {Mem(PowerInt)}, Swap4},                           // kReadMeans
+    {401, 4, {Img(offsetof(ConfigImage, FwVersion), 8)}, Swap2}, // kReadVersions
+    {409, 3, {{Devtype, 0, sizeof Devtype}}, ModelName},         // kReadModelName
+    {499, 41, {Img(kImageRegisters, 82)}, ConfigWords},          // kReadConfig
+    {536, 2, {Img(offsetof(ConfigImage, Display), 3)}, None},    // kReadDisplay: the fourth byte is not kept
+    {399, 1, {Mem(DevStatus)}, Swap2},                           // kReadDevStatus
+    {538, 2, {kNothing}, None},                                  // kReadUnused10
+    {949, 12, {Mem(Log)}, Swap2},                                // kReadLoggerStatus
+    {0, 0, {Mem(LoggerData)}, Swap4},                            // kReadLoggerData
+    {99, 72, {Mem(Measurands)}, Swap4},                          // kReadValuesM3
+    {199, 84, {Mem(MinMax)}, Swap4},                             // kReadMinMaxM3
+    {349, 50, {Mem(PowerInt)}, Swap4},                           // kReadMeansM3
+    {405, 1, {Img(offsetof(ConfigImage, Freq), 1)}, LowByte},    // kReadFrequency
+    {499, 70, {Img(kImageRegisters, 140)}, ConfigWords},         // kReadConfigM3
+    {171, 10, {Mem(PowerIntTrnd)}, Swap4},                       // kReadMeanTrend
+    {183, 4, {Mem(UnbU), Mem(THDU)}, FirstWordApart},            // kReadThdU
+    {187, 3, {Mem(THDI)}, Swap2},                                // kReadThdI
+    {699, 4, {Mem(UnbUmax), Mem(THDUmax)}, FirstWordApart},      // kReadThdUMax
+    {703, 3, {Mem(THDImax)}, Swap2},                             // kReadThdIMax
+    {599, 42, {Mem(Harm_U)}, Swap2},                             // kReadHarmU
+    {599, 14, {Mem(Harm_U)}, Swap2},                             // kReadHarmUShort
+    {641, 42, {Mem(Harm_I)}, Swap2},                             // kReadHarmI
+    {641, 14, {Mem(Harm_I)}, Swap2},                             // kReadHarmIShort
+    {706, 42, {Mem(Harm_Umax)}, Swap2},                          // kReadHarmUMax
+    {706, 14, {Mem(Harm_Umax)}, Swap2},                          // kReadHarmUMaxShort
+    {748, 42, {Mem(Harm_Imax)}, Swap2},                          // kReadHarmIMax
+    {748, 14, {Mem(Harm_Imax)}, Swap2},                          // kReadHarmIMaxShort
+    {329, 20, {Mem(PowerIntMinMax)}, Swap4},                     // kReadMeanMinMax
+    {799, 36, {Mem(AvgTrend)}, Swap4},                           // kReadAvgTrend
+    {839, 36, {Mem(AvgMinMax)}, Swap4},                          // kReadAvgMinMax
+    {507, 1, {Img(offsetof(ConfigImage, Address), 2)}, None},    // kReadBusSettings
+    {499, 75, {Img(kImageRegisters, 150)}, ConfigWords},         // kReadConfigExtended
+};
+
+const WriteRequestEntry Stel[kWriteRequests] = {
+    {429, 1, {ResetMinMax, 0, 2}, Swap2},                         // kWriteResetMinMax
+    {419, 1, {ResetMeter, 0, 2}, Swap2},                          // kWriteResetMeters
+    {299, 16, Mem(Meters), Swap4},                                // kWriteMeters
+    {499, 41, Img(kImageRegisters, 82), ConfigWords},             // kWriteConfig
+    {536, 1, Img(offsetof(ConfigImage, Display), 2), None},       // kWriteDisplay
+    {399, 1, {DevStatus, 0, 2}, Swap2},                           // kWriteDevStatus
+    {969, 1, Mem(loggerClearCode), None},                         // kWriteLoggerClear
+    {969, 1, Mem(restartIntervalCode), None},                     // kWriteRestartInterval
+    {537, 2, Img(offsetof(ConfigImage, Image), 4), None},         // kWriteSimulation
+    {430, 2, {ResetMinMax + 2, 0, 4}, Swap2},                     // kWriteResetMeans
+    {540, 29, Img(offsetof(ConfigImage, Freq), 58), ConfigWords}, // kWriteConfigM3
+    {540, 34, Img(offsetof(ConfigImage, Freq), 68), ConfigWords}, // kWriteConfigExtended
+};
+
+namespace {
 
 // Data start of a read reply and of a write frame's payload.
 constexpr int kReplyData = 3;
 constexpr int kWritePayload = 7;
 
-// First image byte of the register block 499..573.
-constexpr int kImageRegisters = 26;
-
-const double RTS_Timeout[5] = {0.1, 0.05, 0.02, 0.01, 0.01};
+const int kTurnaroundMs[5] = {100, 50, 20, 10, 10}; // by baud rate
+// A reply of the wrong length may still be dribbling in: the line settles first.
+constexpr int kSettleMsRS232 = 600;
+constexpr int kSettleMsRS485 = 50;
+// Slice of a reply wait after which the windows get their turn.
+constexpr int kSliceMs = 20;
 const int kBaudRates[5] = {1200, 2400, 4800, 9600, 19200};
 constexpr int kAttempts = 4;
 
 int busy = 0;
+bool portOpen = false;
 
 uint8_t* ImageBytes(ConfigImage& image) {
     return reinterpret_cast<uint8_t*>(&image);
 }
 
 bool IsTCP() {
-    return CommType == 2 || CommType == 3;
-}
-
-uint16_t RegisterCount(int index) {
-    return uint16_t(Rtel[index][2] << 8 | Rtel[index][3]);
+    return IsTcpKind(CommType);
 }
 
 uint16_t LoggerBlockCount() {
     return uint16_t(Log[26] | Log[27] << 8);
 }
 
-void Convert(uint8_t* p, int len, Conversion conv) {
-    const int step = conv == kSwap4 ? 4 : 2;
-    for (int i = 0; i + step <= len; i += step)
-        Buff(p + i, step);
+int ReplyDataLength(int index) {
+    return 2 * (index == kReadLoggerData ? LoggerBlockCount() : Rtel[index].count);
+}
+
+std::span<uint8_t> Resolve(const DataBlock& block, ConfigImage& image) {
+    uint8_t* p = block.memory ? static_cast<uint8_t*>(block.memory) : ImageBytes(image) + block.imageByte;
+    return {p, block.size};
 }
 
 // Only these words of the image travel as 16-bit numbers; the rest is byte data.
@@ -135,6 +158,20 @@ void ConvertConfigWords(uint8_t* wire, int firstImageByte, int len) {
     for (const auto& w : words)
         for (int b = w[0]; b < w[1]; b += 2)
             if (b >= firstImageByte && b + 2 <= firstImageByte + len) Buff(wire + b - firstImageByte, 2);
+}
+
+// Swap2, Swap4 and ConfigWords, the conversions that work in place on len bytes.
+void Convert(uint8_t* p, int len, Conversion conv, const DataBlock& block) {
+    if (conv == Conversion::ConfigWords) return ConvertConfigWords(p, block.imageByte, len);
+    if (conv != Conversion::Swap2 && conv != Conversion::Swap4) return;
+    const int step = conv == Conversion::Swap4 ? 4 : 2;
+    for (int i = 0; i + step <= len; i += step)
+        Buff(p + i, step);
+}
+
+void PutRegister(uint8_t* p, uint16_t value) {
+    p[0] = uint8_t(value >> 8);
+    p[1] = uint8_t(value);
 }
 
 uint16_t FrameCRC(const uint8_t* p, int n) {
@@ -146,9 +183,9 @@ uint16_t FrameCRC(const uint8_t* p, int n) {
 
 uint8_t ReadAddress() {
     switch (CommType) {
-    case 1:
+    case kRS485:
         return uint8_t(DeviceAddr);
-    case 2:
+    case kGateway:
         return uint8_t(TCPDevAddr);
     default:
         return 255;
@@ -156,88 +193,41 @@ uint8_t ReadAddress() {
 }
 
 uint8_t WriteAddress(int broadcast) {
-    if (CommType == 0) return 255;
+    if (CommType == kRS232) return 255;
     if (broadcast) return 0;
-    return uint8_t(CommType == 1 ? DeviceAddr : TCPDevAddr);
+    return uint8_t(CommType == kRS485 ? DeviceAddr : TCPDevAddr);
 }
 
 void MakeReadFrame(int index) {
     SendBuffer[0] = ReadAddress();
     SendBuffer[1] = 3;
-    std::memcpy(SendBuffer + 2, Rtel[index], 4);
-    int count = RegisterCount(index);
-    if (index == 12) {
+    PutRegister(SendBuffer + 2, Rtel[index].start);
+    PutRegister(SendBuffer + 4, Rtel[index].count);
+    if (index == kReadLoggerData) {
         SendBuffer[2] = Log[29];
         SendBuffer[3] = Log[28];
         SendBuffer[4] = 0;
         SendBuffer[5] = Log[26];
-        count = LoggerBlockCount();
     }
     const uint16_t crc = FrameCRC(SendBuffer, 6);
     SendBuffer[6] = uint8_t(crc);
     SendBuffer[7] = uint8_t(crc >> 8);
     SndLen = 8;
-    RecLen = 2 * count + 5;
-}
-
-void CopyWritePayload(ConfigImage& image, int index, uint8_t* p) {
-    uint8_t* img = ImageBytes(image);
-    switch (index) {
-    case 0:
-        std::memcpy(p, ResetMinMax, 2);
-        Convert(p, 2, kSwap2);
-        break;
-    case 1:
-        std::memcpy(p, ResetMeter, 2);
-        Convert(p, 2, kSwap2);
-        break;
-    case 2:
-        std::memcpy(p, Meters, 32);
-        Convert(p, 32, kSwap4);
-        break;
-    case 3:
-        std::memcpy(p, img + 26, 82);
-        ConvertConfigWords(p, 26, 82);
-        break;
-    case 4:
-        std::memcpy(p, img + 100, 2);
-        break;
-    case 5:
-        std::memcpy(p, DevStatus, 2);
-        Convert(p, 2, kSwap2);
-        break;
-    case 6:
-        p[0] = 0x00;
-        p[1] = 0x03;
-        break;
-    case 7:
-        p[0] = 0x00;
-        p[1] = 0x02;
-        break;
-    case 8:
-        std::memcpy(p, img + 102, 4);
-        break;
-    case 9:
-        std::memcpy(p, ResetMinMax + 2, 4);
-        Convert(p, 4, kSwap2);
-        break;
-    case 10:
-        std::memcpy(p, img + 108, 58);
-        ConvertConfigWords(p, 108, 58);
-        break;
-    case 11:
-        std::memcpy(p, img + 108, 68);
-        ConvertConfigWords(p, 108, 68);
-        break;
-    }
+    RecLen = ReplyDataLength(index) + 5;
 }
 
 void MakeWriteFrame(ConfigImage& image, int index, int broadcast) {
-    const int frameLen = Stel[index][5];
+    const WriteRequestEntry& w = Stel[index];
+    const int payload = 2 * w.count;
+    const int frameLen = kWritePayload + payload;
     SendBuffer[0] = WriteAddress(broadcast);
     SendBuffer[1] = 16;
-    std::memcpy(SendBuffer + 2, Stel[index], 5);
-    CopyWritePayload(image, index, SendBuffer + kWritePayload);
+    PutRegister(SendBuffer + 2, w.start);
+    PutRegister(SendBuffer + 4, w.count);
+    SendBuffer[6] = uint8_t(payload);
+    // Converted in the frame: the source block stays in memory order.
+    std::memcpy(SendBuffer + kWritePayload, Resolve(w.source, image).data(), size_t(payload));
+    Convert(SendBuffer + kWritePayload, payload, w.conversion, w.source);
     const uint16_t crc = FrameCRC(SendBuffer, frameLen);
     SendBuffer[frameLen] = uint8_t(crc);
     SendBuffer[frameLen + 1] = uint8_t(crc >> 8);
@@ -252,41 +242,59 @@ bool LoggerRequestFits() {
 
 // The RS-485 converter sends while RTS is raised; it must turn round before the reply.
 bool DrivesRTS() {
-    return CommType == 1 && RTSFlow == 1;
+    return CommType == kRS485 && RTSFlow == 1;
 }
 
-double RTSDelay() {
-    return RTS_Timeout[Baudrate >= 0 && Baudrate < 5 ? Baudrate : 3];
+int TurnaroundMs() {
+    return kTurnaroundMs[Baudrate >= 0 && Baudrate < 5 ? Baudrate : 3];
 }
 
 // The converter needs its turnaround time before the reply; a broadcast gets no reply
 // but needs the same silence, or the next frame runs together with it on the bus.
 void SendAndTurnRound(bool broadcast) {
-    SerialWrite(SendBuffer, SndLen);
+    const LinkTransport& wire = Wire();
+    wire.serialWrite(SendBuffer, SndLen);
     WaitUntilSent();
-    const bool turnConverter = DrivesRTS() && SerialDrivesRTS();
-    if (turnConverter || broadcast) Delay(RTSDelay());
-    if (turnConverter) SerialSetRTS(false);
+    const bool turnConverter = DrivesRTS() && wire.serialDrivesRTS();
+    if (turnConverter || broadcast) wire.pauseMs(TurnaroundMs());
+    if (turnConverter) wire.serialSetRTS(false);
 }
 
-std::string PortPath() {
-    if (!CommPortPath.empty()) return CommPortPath;
-    if (CommPort < 1) return {};
-    return "/dev/ttyS" + std::to_string(CommPort - 1);
+// Waits for n bytes; the time-out restarts whenever bytes arrive, so a slow baud rate
+// can deliver a long reply while a silent line still gives up after timeoutMs.
+int ReadReply(uint8_t* buffer, int n, int timeoutMs) {
+    const LinkTransport& wire = Wire();
+    int got = 0;
+    int64_t deadline = wire.nowMs() + timeoutMs;
+    for (;;) {
+        const int64_t left = std::clamp<int64_t>(deadline - wire.nowMs(), 0, kSliceMs);
+        const int r = wire.serialReadSome(buffer + got, n - got, int(left));
+        if (r < 0) break;
+        if (r > 0) {
+            got += r;
+            deadline = wire.nowMs() + timeoutMs;
+        }
+        if (got >= n || (r == 0 && wire.nowMs() >= deadline)) break;
+    }
+    return got;
+}
+
+void RaiseRTS() {
+    if (DrivesRTS()) Wire().serialSetRTS(true);
 }
 
 int OpenSerial() {
-    if (CommPortOpen == 1) return 1;
+    if (portOpen) return 1;
     int baud = 9600, stop = 1;
     SerialParity parity = kParityEven;
-    if (CommType == 1) {
+    if (CommType == kRS485) {
         baud = kBaudRates[Baudrate >= 0 && Baudrate < 5 ? Baudrate : 3];
         static const SerialParity parities[4] = {kParityNone, kParityEven, kParityOdd, kParityNone};
         const int p = Parity >= 0 && Parity < 4 ? Parity : 0;
         parity = parities[p];
         stop = p == 3 ? 1 : 2;
     }
-    const int rc = SerialOpen(PortPath(), baud, parity, stop);
+    const int rc = Wire().serialOpen(CommDevicePath(), baud, parity, stop);
     if (rc == -6 || rc == -7 || rc == -2) {
         Error(0, 0);
         return 0;
@@ -296,8 +304,8 @@ int OpenSerial() {
         return 0;
     }
     // Handshake stays off (the port opens without flow control); RTS rests raised.
-    if (DrivesRTS()) SerialSetRTS(true);
-    CommPortOpen = 1;
+    RaiseRTS();
+    portOpen = true;
     return 1;
 }
 
@@ -330,122 +338,38 @@ void MakeProtocol(int kind, ConfigImage& image, int index, int, int broadcast) {
 }
 
 std::vector<std::span<uint8_t>> ReadDestinations(ConfigImage& image, int index) {
-    uint8_t* img = ImageBytes(image);
-    switch (index) {
-    case 0:
-    case 13:
-        return {Measurands};
-    case 1:
-    case 14:
-        return {MinMax};
-    case 2:
-        return {Meters};
-    case 3:
-        return {MeterScale};
-    case 4:
-    case 15:
-        return {PowerInt};
-    case 5:
-        return {{img + 18, 8}};
-    case 6:
-        return {{reinterpret_cast<uint8_t*>(Devtype), sizeof Devtype}};
-    case 7:
-        return {{img + 26, 82}};
-    case 8:
-        return {{img + 100, 3}};
-    case 9:
-        return {DevStatus};
-    case 11:
-        return {Log};
-    case 12:
-        return {LoggerData};
-    case 16:
-        return {{img + 108, 1}};
-    case 17:
-        return {{img + 26, 140}};
-    case 18:
-        return {PowerIntTrnd};
-    case 19:
-        return {UnbU, THDU};
-    case 20:
-        return {THDI};
-    case 21:
-        return {UnbUmax, THDUmax};
-    case 22:
-        return {THDImax};
-    case 23:
-    case 24:
-        return {Harm_U};
-    case 25:
-    case 26:
-        return {Harm_I};
-    case 27:
-    case 28:
-        return {Harm_Umax};
-    case 29:
-    case 30:
-        return {Harm_Imax};
-    case 31:
-        return {PowerIntMinMax};
-    case 32:
-        return {AvgTrend};
-    case 33:
-        return {AvgMinMax};
-    case 34:
-        return {{img + 42, 2}};
-    case 35:
-        return {{img + 26, 150}};
-    default:
-        return {};
-    }
+    std::vector<std::span<uint8_t>> blocks;
+    for (const DataBlock& block : Rtel[index].destination)
+        if (block.size) blocks.push_back(Resolve(block, image));
+    return blocks;
 }
 
 void DistributeReply(ConfigImage& image, int index) {
+    const ReadRequestEntry& r = Rtel[index];
+    if (!r.destination[0].size) return;
     uint8_t* d = RecBuffer + kReplyData;
-    uint8_t* img = ImageBytes(image);
-    const int len = index == 12 ? 2 * LoggerBlockCount() : 2 * RegisterCount(index);
-    switch (index) {
-    case 6:
+    const int len = ReplyDataLength(index);
+    const std::span<uint8_t> dest = Resolve(r.destination[0], image);
+    switch (r.conversion) {
+    case Conversion::ModelName:
         std::memcpy(Devtype, d, 6);
         Devtype[4] = 0;
         image.Model = std::memcmp(Devtype, "ZRM3", 4) == 0 ? 1 : 0;
         return;
-    case 8:
-        std::memcpy(img + 100, d, 3);
+    case Conversion::LowByte:
+        dest[0] = d[1];
         return;
-    case 10:
+    case Conversion::FirstWordApart:
+        Convert(d, len, Conversion::Swap2, r.destination[0]);
+        std::memcpy(dest.data(), d, 2);
+        std::memcpy(Resolve(r.destination[1], image).data(), d + 2, size_t(len - 2));
         return;
-    case 16:
-        img[108] = d[1];
-        return;
-    case 19:
-    case 21:
-        Convert(d, 8, kSwap2);
-        std::memcpy(index == 19 ? UnbU : UnbUmax, d, 2);
-        std::memcpy(index == 19 ? THDU : THDUmax, d + 2, 6);
-        return;
-    case 34:
-        std::memcpy(img + 42, d, 2);
-        return;
-    case 7:
-    case 17:
-    case 35:
-        ConvertConfigWords(d, kImageRegisters, len);
-        std::memcpy(img + kImageRegisters, d, size_t(len));
-        return;
-    case 5:
-        Convert(d, len, kSwap2);
-        std::memcpy(img + 18, d, size_t(len));
-        return;
+    default: {
+        const int n = std::min<int>(len, int(dest.size()));
+        Convert(d, n, r.conversion, r.destination[0]);
+        std::memcpy(dest.data(), d, size_t(n));
     }
-    static const Conversion conv[kReadRequests] = {
-        kSwap4, kSwap4, kSwap4, kSwap2, kSwap4, kSwap2,  kNone,  kConfig, kNone,  kSwap2, kNone,  kSwap2,
-        kSwap4, kSwap4, kSwap4, kSwap4, kNone,  kConfig, kSwap4, kSwap2,  kSwap2, kSwap2, kSwap2, kSwap2,
-        kSwap2, kSwap2, kSwap2, kSwap2, kSwap2, kSwap2,  kSwap2, kSwap4,  kSwap4, kSwap4, kNone,  kConfig};
-    const std::span<uint8_t> dest = ReadDestinations(image, index).front();
-    const int n = std::min<int>(len, int(dest.size()));
-    Convert(d, n, conv[index]);
-    std::memcpy(dest.data(), d, size_t(n));
+    }
 }
 
 int CheckReply(int n) {
@@ -461,15 +385,25 @@ int InitInterface(int) {
 }
 
 int CloseInterface() {
-    if (!IsTCP() && AutoPortClose == 1) {
-        CommPortOpen = 0;
-        SerialClose();
-    }
+    if (!IsTCP() && AutoPortClose == 1) CloseCommPort();
     return 1;
 }
 
+std::string CommDevicePath() {
+    return CommPortPath.empty() ? "/dev/ttyS" + std::to_string(CommPort - 1) : CommPortPath;
+}
+
+void CloseCommPort() {
+    Wire().serialClose();
+    portOpen = false;
+}
+
+bool CommPortIsOpen() {
+    return portOpen;
+}
+
 int WaitUntilSent() {
-    SerialWaitUntilSent();
+    Wire().serialWaitUntilSent();
     return 1;
 }
 
@@ -477,21 +411,21 @@ int DataTransmission(int showErrors, int broadcast) {
     LinkBusyScope guard;
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {
         // Bytes still arriving from an earlier attempt must not pass for this reply.
-        SerialFlush();
+        Wire().serialFlush();
         SendAndTurnRound(broadcast);
         if (broadcast) {
-            if (DrivesRTS()) SerialSetRTS(true);
+            RaiseRTS();
             return 1;
         }
-        const int n = SerialRead(RecBuffer, RecLen, RecTimeout);
-        if (DrivesRTS()) SerialSetRTS(true);
+        const int n = ReadReply(RecBuffer, RecLen, RecTimeout);
+        RaiseRTS();
         const int check = CheckReply(n);
         if (check == 1) return 1;
         if (attempt == kAttempts) {
             if (showErrors) Error(0, n == 0 ? 2 : 4);
             return 0;
         }
-        if (check == 0) Delay(CommType == 0 ? 0.6 : 0.05);
+        if (check == 0) Wire().pauseMs(CommType == kRS232 ? kSettleMsRS232 : kSettleMsRS485);
     }
     return 0;
 }
@@ -499,7 +433,7 @@ int DataTransmission(int showErrors, int broadcast) {
 int Read(ConfigImage& image, int index, int showErrors) {
     if (busy || index < 0 || index >= kReadRequests) return 0; // a tick during a transaction
     LinkBusyScope guard;
-    if (index == 12 && !LoggerRequestFits()) return status = 0;
+    if (index == kReadLoggerData && !LoggerRequestFits()) return status = 0;
     MakeProtocol(3, image, index, showErrors, 0);
     const int ok = IsTCP() ? TransactTCP(showErrors, 0) : DataTransmission(showErrors, 0);
     if (!ok) return status = 0;
@@ -517,7 +451,7 @@ int Write(ConfigImage& image, int index, int showErrors, int broadcast) {
 }
 
 int Diagnose(int, int address) {
-    if (busy || !SerialIsOpen()) return 0;
+    if (busy || !Wire().serialIsOpen()) return 0;
     LinkBusyScope guard;
     SendBuffer[0] = uint8_t(address);
     SendBuffer[1] = 8;
@@ -529,10 +463,10 @@ int Diagnose(int, int address) {
     SendBuffer[6] = uint8_t(crc);
     SendBuffer[7] = uint8_t(crc >> 8);
     SndLen = RecLen = 8;
-    SerialFlush();
+    Wire().serialFlush();
     SendAndTurnRound(false);
-    const int n = SerialRead(RecBuffer, 8, RecTimeout);
-    if (DrivesRTS()) SerialSetRTS(true);
+    const int n = ReadReply(RecBuffer, 8, RecTimeout);
+    RaiseRTS();
     return CheckReply(n) == 1 ? 1 : 0;
 }
 

@@ -6,14 +6,97 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
-// Read table: start hi, start lo, count hi, count lo, as on the wire.
-constexpr int kReadRequests = 36;
-constexpr int kWriteRequests = 12;
-extern const uint8_t Rtel[kReadRequests][4];
-// Write table: start hi, start lo, count hi, count lo, byte count, frame length w/o CRC.
-extern const uint8_t Stel[kWriteRequests][6];
+// The meter's register map: 36 read requests (function 3) and 12 write requests
+// (function 16). Callers name a request by its index in Rtel or Stel.
+enum ReadRequest : int {
+    kReadValues,       // instantaneous values
+    kReadMinMax,       // their min/max
+    kReadMeters,       // energy meters
+    kReadMeterScale,   // meter scaling
+    kReadMeans,        // mean values
+    kReadVersions,     // versions and input ranges
+    kReadModelName,    // model name; sets the image's model flag
+    kReadConfig,       // configuration
+    kReadDisplay,      // display, system, image
+    kReadDevStatus,    // device status
+    kReadUnused10,     // issued by no operation
+    kReadLoggerStatus, // logger status
+    kReadLoggerData,   // logger blocks: start and count come from Log at run time
+    kReadValuesM3,     // instantaneous values, extended model
+    kReadMinMaxM3,     // min/max, extended model
+    kReadMeansM3,      // mean values, extended model
+    kReadFrequency,    // nominal frequency
+    kReadConfigM3,     // configuration, extended model
+    kReadMeanTrend,    // mean-value trend
+    kReadThdU,         // voltage unbalance and THD
+    kReadThdI,         // current THD
+    kReadThdUMax,      // their maxima
+    kReadThdIMax,
+    kReadHarmU,      // voltage harmonics, all
+    kReadHarmUShort, // voltage harmonics, the first 14
+    kReadHarmI,      // current harmonics
+    kReadHarmIShort,
+    kReadHarmUMax, // voltage harmonics maxima
+    kReadHarmUMaxShort,
+    kReadHarmIMax, // current harmonics maxima
+    kReadHarmIMaxShort,
+    kReadMeanMinMax,     // mean-value min/max
+    kReadAvgTrend,       // mean-value trend, extended model
+    kReadAvgMinMax,      // mean-value min/max, extended model
+    kReadBusSettings,    // bus address and settings
+    kReadConfigExtended, // extended configuration
+};
+enum WriteRequest : int {
+    kWriteResetMinMax,
+    kWriteResetMeters,
+    kWriteMeters,
+    kWriteConfig,
+    kWriteDisplay, // display brightness
+    kWriteDevStatus,
+    kWriteLoggerClear,     // also restarts the logger after a configuration
+    kWriteRestartInterval, // restart of the mean-value interval
+    kWriteSimulation,
+    kWriteResetMeans,
+    kWriteConfigM3,
+    kWriteConfigExtended,
+};
+constexpr int kReadRequests = kReadConfigExtended + 1;
+constexpr int kWriteRequests = kWriteConfigExtended + 1;
+
+// A data block of a request: one of the blocks below, or a byte range of the
+// configuration image the request is given (Lese or Konf).
+struct DataBlock {
+    void* memory; // nullptr: the image
+    uint16_t imageByte;
+    uint16_t size;
+};
+
+// How register data (big-endian registers) becomes memory order and back.
+enum class Conversion : uint8_t {
+    None,
+    Swap2,          // every register byte-swapped
+    Swap4,          // 32-bit quantities, low register first
+    ConfigWords,    // only the 16-bit words of the image are swapped
+    ModelName,      // 6 characters, byte 4 cut off; the image's model flag follows the name
+    LowByte,        // only the low byte of the one register is kept
+    FirstWordApart, // swap2; the first register to the first block, the rest to the second
+};
+
+struct ReadRequestEntry {
+    uint16_t start, count;
+    DataBlock destination[2]; // a second block only for FirstWordApart; size 0 = none
+    Conversion conversion;
+};
+struct WriteRequestEntry {
+    uint16_t start, count;
+    DataBlock source; // 2 x count bytes
+    Conversion conversion;
+};
+extern const ReadRequestEntry Rtel[kReadRequests];
+extern const WriteRequestEntry Stel[kWriteRequests];
 
 extern uint8_t SendBuffer[512];
 extern int32_t SndLen;
@@ -39,7 +122,6 @@ extern uint8_t Harm_U[84], Harm_I[84], Harm_Umax[84], Harm_Imax[84];
 extern uint8_t Log[32];
 extern uint8_t LoggerData[256];
 
-extern int32_t CommPortOpen;
 extern int status; // result of the last device operation: 1 success, 0 failure
 
 uint16_t CRC16(uint16_t crc, uint8_t byte);
@@ -47,7 +129,11 @@ void Buff(uint8_t* pointer, int mode); // mode 2: swap 2 bytes; mode 4: swap 0<-
 void MakeProtocol(int kind, ConfigImage& image, int index, int showErrors, int broadcast);
 
 int InitInterface(int port);
-int CloseInterface();
+int CloseInterface(); // closes the serial port only when the settings ask for it
+// The serial device the settings name: the chosen path, or /dev/ttyS(n-1) for port n.
+std::string CommDevicePath();
+void CloseCommPort(); // whatever the settings say; TCP connections stay
+bool CommPortIsOpen();
 int WaitUntilSent();
 int DataTransmission(int showErrors, int broadcast);
 int Read(ConfigImage& image, int index, int showErrors);
@@ -60,8 +146,8 @@ int CheckReply(int n);
 // Converts the good reply in RecBuffer and copies it to read request index's
 // destination (image for the configuration requests).
 void DistributeReply(ConfigImage& image, int index);
-// Where read request index leaves its data, whole blocks in memory order (request 10
-// keeps nothing; 19 and 21 fill two blocks).
+// Where read request index leaves its data, whole blocks in memory order (kReadUnused10
+// keeps nothing; kReadThdU and kReadThdUMax fill two blocks).
 std::vector<std::span<uint8_t>> ReadDestinations(ConfigImage& image, int index);
 
 // True while a transaction or a connect is running. A timer tick that arrives then

@@ -3,6 +3,7 @@
 #include "link/Connection.h"
 #include "link/Kommun.h"
 #include "link/LinkBusyScope.h"
+#include "link/Transport.h"
 #include "netmodules/LANMOD57.h"
 #include "platform/Messages.h"
 #include "platform/TcpClient.h"
@@ -25,7 +26,7 @@ constexpr int kReadLimit = 256;
 constexpr int kExceptionReplyLen = 9;
 constexpr int kConnectTimeoutMs = 5000;
 constexpr int kWriteTimeoutMs = 2000;
-constexpr double kReplyTimeout = 2.0;
+constexpr int kReplyTimeoutMs = 2000;
 constexpr int kBadReplies = 3;
 
 // Set while a transaction waits for its reply: data arriving at any other time is
@@ -33,7 +34,7 @@ constexpr int kBadReplies = 3;
 bool waiting = false;
 
 bool ModuleKind() {
-    return CommType == 3;
+    return CommType == kModule;
 }
 
 int SlotInUse() {
@@ -56,7 +57,7 @@ int Connect(int slot) {
                      : std::string(GatewayIP[slot], strnlen(GatewayIP[slot], sizeof GatewayIP[slot]));
     const int port = ModuleKind() ? ModuleTCPPort : TCPPort;
     if (host.empty()) return -1;
-    return ConnectToTCPServer(host, port, ClientTCPCB, kConnectTimeoutMs);
+    return Wire().tcpConnect(host, port, ClientTCPCB, kConnectTimeoutMs);
 }
 
 void RecordSearchHit() {
@@ -71,15 +72,16 @@ struct WaitingFlag {
 };
 
 // 0 still waiting, otherwise the final reply state (time-out gives 0 after the wait).
-int WaitForReply(double sentAt) {
+int WaitForReply(int64_t sentAt) {
+    const LinkTransport& wire = Wire();
     const int slot = SlotInUse();
-    while (DataAvailable == 0 && Timer() - sentAt < kReplyTimeout) {
-        const int left = int((kReplyTimeout - (Timer() - sentAt)) * 1000.0);
+    while (DataAvailable == 0 && wire.nowMs() - sentAt < kReplyTimeoutMs) {
+        const int left = int(kReplyTimeoutMs - (wire.nowMs() - sentAt));
         // Short slices: the windows repaint and timers tick between them.
         if (TCP_Connection[slot])
-            ClientTCPWaitForData(TCP_Handle[slot], std::max(1, std::min(20, left)));
+            wire.tcpWaitForData(TCP_Handle[slot], std::max(1, std::min(20, left)));
         else
-            Delay(std::min(0.02, left / 1000.0));
+            wire.pauseMs(std::min(20, left));
     }
     return DataAvailable;
 }
@@ -114,7 +116,7 @@ int CloseTCPConnection(int index) {
         return 1;
     }
     if (!ValidSlot(index) || !TCP_Connection[index]) return 1;
-    DisconnectFromTCPServer(TCP_Handle[index]);
+    Wire().tcpDisconnect(TCP_Handle[index]);
     TCP_Connection[index] = 0;
     return 1;
 }
@@ -139,12 +141,12 @@ int SendTCPRequest(int showErrors) {
     int written = -1;
     if (ValidSlot(slot) && TCP_Connection[slot]) {
         // A reply that came too late for an earlier request must not answer this one.
-        ClientTCPDiscardInput(TCP_Handle[slot]);
+        Wire().tcpDiscardInput(TCP_Handle[slot]);
         // The peer may have closed while the link was idle: this request reconnects.
         if (!TCP_Connection[slot]) InitTCPConnection();
     }
     if (ValidSlot(slot) && TCP_Connection[slot])
-        written = ClientTCPWrite(TCP_Handle[slot], SendBuffer, SndLen, kWriteTimeoutMs);
+        written = Wire().tcpWrite(TCP_Handle[slot], SendBuffer, SndLen, kWriteTimeoutMs);
     if (written < 1 && showErrors) Error(8, 13);
     return written;
 }
@@ -157,7 +159,7 @@ int TCPDataTransmission(int showErrors, int broadcast) {
         DataAvailable = 0;
         WaitingFlag flag;
         const int written = SendTCPRequest(showErrors);
-        const double sentAt = Timer();
+        const int64_t sentAt = Wire().nowMs();
         if (written < SndLen) {
             if (written >= 1 && showErrors) Error(8, 13);
             CloseTCPConnection(kCloseAllTCP);
@@ -196,7 +198,7 @@ int ClientTCPCB(int handle, int event, int, void*) {
     const int slot = SlotOfHandle(handle);
     if (event == TCP_DISCONNECT) {
         if (slot >= 0) {
-            DisconnectFromTCPServer(handle);
+            Wire().tcpDisconnect(handle);
             TCP_Connection[slot] = 0;
         }
         if (slot == SlotInUse()) DataAvailable = -4;
@@ -204,16 +206,16 @@ int ClientTCPCB(int handle, int event, int, void*) {
     }
     if (event != TCP_DATAREADY) return 0;
     if (!waiting || slot != SlotInUse() || DataAvailable != 0) {
-        ClientTCPDiscardInput(handle);
+        Wire().tcpDiscardInput(handle);
         return 0;
     }
-    int n = ClientTCPRead(handle, RecBuffer, kReadLimit, RecTimeout);
+    int n = Wire().tcpRead(handle, RecBuffer, kReadLimit, RecTimeout);
     if (n < 0) {
         DataAvailable = -7;
         return 0;
     }
     if (n < RecLen && n != kExceptionReplyLen) {
-        const int more = ClientTCPRead(handle, RecBuffer + n, kReadLimit - n, RecTimeout);
+        const int more = Wire().tcpRead(handle, RecBuffer + n, kReadLimit - n, RecTimeout);
         if (more > 0) n += more;
     }
     const int state = ClassifyTCPReply(n);

@@ -1,7 +1,6 @@
 #include "platform/SerialPort.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QSerialPort>
 #include <QSerialPortInfo>
@@ -94,23 +93,16 @@ void SerialWaitUntilSent() {
     tcdrain(int(port->handle()));
 }
 
-int SerialRead(uint8_t* buffer, int n, int timeoutMs) {
-    if (!port || n <= 0) return 0;
-    int got = 0;
-    QDeadlineTimer deadline(timeoutMs);
-    for (;;) {
-        const qint64 r = port->read(reinterpret_cast<char*>(buffer) + got, n - got);
-        if (r > 0) {
-            got += int(r);
-            deadline.setRemainingTime(timeoutMs);
-        }
-        if (got >= n || deadline.hasExpired()) break;
-        port->waitForReadyRead(int(std::min<qint64>(kSliceMs, deadline.remainingTime())));
-        port->clearError(); // a time-out of one slice is not an error of the port
-        LetWindowsRepaint();
-        if (!port) break; // closed by a callback during the wait
-    }
-    return got;
+int SerialReadSome(uint8_t* buffer, int n, int waitMs) {
+    if (!port) return -1;
+    qint64 r = port->read(reinterpret_cast<char*>(buffer), n);
+    if (r > 0 || n <= 0) return int(r);
+    port->waitForReadyRead(waitMs);
+    port->clearError(); // a time-out of the wait is not an error of the port
+    LetWindowsRepaint();
+    if (!port) return -1;
+    r = port->read(reinterpret_cast<char*>(buffer), n);
+    return r > 0 ? int(r) : 0;
 }
 
 void SerialFlush() {

@@ -19,10 +19,10 @@ int SerialOpenCount(); // opens since the program started: lets tests see reopen
 int SerialWrite(const uint8_t* data, int n);
 // Returns once every queued byte has left the port.
 void SerialWaitUntilSent();
-// Waits for n bytes; the time-out restarts whenever bytes arrive, so a slow baud rate
-// can deliver a long reply while a silent line still gives up after timeoutMs.
-// Returns the count read (0..n).
-int SerialRead(uint8_t* buffer, int n, int timeoutMs);
+// Reads what has arrived, up to n bytes; when nothing has, waits up to waitMs for it.
+// Returns the count read (0..n), or -1 when the port is closed (also by a callback
+// during the wait).
+int SerialReadSome(uint8_t* buffer, int n, int waitMs);
 // Discards unread input and unsent output.
 void SerialFlush();
 // Raises or clears RTS. A port that cannot drive RTS (a pseudo-terminal) ignores it.

@@ -3,7 +3,6 @@
 #include "link/Kommun.h"
 #include "link/TCP_Komm.h"
 #include "platform/Messages.h"
-#include "platform/SerialPort.h"
 #include "platform/TimeBase.h"
 #include "settings/INI_File.h"
 
@@ -22,21 +21,14 @@ constexpr double kProbePause = 0.01;
 // A USB converter pulled out during the search leaves a port that only times out;
 // its device node disappears, which is the cheap way to notice.
 bool PortVanished() {
-    const std::string path =
-        !CommPortPath.empty() ? CommPortPath : "/dev/ttyS" + std::to_string(CommPort - 1);
     std::error_code ec;
-    return !std::filesystem::exists(path, ec);
-}
-
-void ClosePort() {
-    SerialClose();
-    CommPortOpen = 0;
+    return !std::filesystem::exists(CommDevicePath(), ec);
 }
 
 } // namespace
 
 int SearchAddress(const std::function<void(int)>& probing) {
-    if (CommPortOpen) ClosePort();
+    if (CommPortIsOpen()) CloseCommPort();
     if (!InitInterface(CommPort)) return 0;
 
     Search_Result = 0;
@@ -54,12 +46,12 @@ int SearchAddress(const std::function<void(int)>& probing) {
             Devices485[SearchIndex++] = a;
         } else if (PortVanished()) {
             Error(0, 0);
-            ClosePort();
+            CloseCommPort();
             return 0;
         }
         Delay(kProbePause);
     }
-    ClosePort();
+    CloseCommPort();
     return 1;
 }
 

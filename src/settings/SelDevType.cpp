@@ -11,7 +11,7 @@ constexpr uint8_t kViaModule = 0x40; // BusSettings
 constexpr uint8_t kNoOption = 0x80;  // BusSettings
 
 void UseModule(bool on) {
-    CommType = on ? 3 : 0;
+    CommType = on ? kModule : kRS232;
     Konf.BusSettings = uint8_t(on ? Konf.BusSettings | kViaModule : Konf.BusSettings & ~kViaModule);
 }
 
@@ -29,13 +29,13 @@ void Refresh() {
 void CmSelDeviceType(int choice) {
     if (choice == 0 && Konf.Model == 1) {
         // Back to the standard meter: drop what only the extended model knows.
-        if (CommType == 3) UseModule(false);
-        Konf.Freq &= 0x7F;
-        Konf.DispMode &= 0x7F;
+        if (CommType == kModule) UseModule(false);
+        Konf.Freq &= uint8_t(~kFreqLocked);
+        Konf.DispMode &= uint8_t(~kDispModeInOut);
         Konf.Logger &= 0x0FFF;
         NoMeanValues();
         const int code = SystemCode(Konf);
-        if (code == 20 || code == 19) Konf.System = uint8_t((Konf.System & 0xE0) | (code - 16));
+        if (code == 20 || code == 19) Konf.System = uint8_t((Konf.System & ~kSystemCode) | (code - 16));
     }
     if (choice == 1 || choice == 2) {
         UseModule(choice == 2);

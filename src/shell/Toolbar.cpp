@@ -222,9 +222,9 @@ void InitToolbarDeviceAddr() {
     const QSignalBlocker quiet(list);
     list->clear();
     int selected = -1;
-    if (CommType == 1 || CommType == 2) {
-        const int32_t* known = CommType == 1 ? Devices485 : GatewayAddresses();
-        const int32_t inUse = CommType == 1 ? DeviceAddr : TCPDevAddr;
+    if (IsAddressedKind(CommType)) {
+        const int32_t* known = CommType == kRS485 ? Devices485 : GatewayAddresses();
+        const int32_t inUse = CommType == kRS485 ? DeviceAddr : TCPDevAddr;
         for (int slot = 0; slot < 32; ++slot) {
             if (known[slot] == 0) continue;
             Search_Result = 1;
@@ -239,7 +239,7 @@ void InitToolbarDeviceAddr() {
     if (selected < 0) selected = 0;
     list->setCurrentIndex(selected);
     // A gateway whose remembered meter is gone falls back to its first meter.
-    if (CommType == 2 && selected == 0 && TCPDevAddr != list->itemText(0).toInt()) {
+    if (CommType == kGateway && selected == 0 && TCPDevAddr != list->itemText(0).toInt()) {
         TCPDevAddr = list->itemText(0).toInt();
         NewINIFileTCP();
     }
@@ -252,7 +252,7 @@ void InitToolbarGateway() {
     const QSignalBlocker quiet(list);
     list->clear();
     int selected = -1;
-    if (CommType == 2) {
+    if (CommType == kGateway) {
         netListMode = NetList::Gateways;
         list->setToolTip(QApplication::translate("Toolbar", "Gateway"));
         for (int g = 0; g < 16; ++g) {
@@ -262,7 +262,7 @@ void InitToolbarGateway() {
             list->addItem(QString::fromLatin1(GatewayName[g][0] ? GatewayName[g] : GatewayIP[g]), g);
             if (g == GatewayIndex) selected = list->count() - 1;
         }
-    } else if (CommType == 3) {
+    } else if (CommType == kModule) {
         netListMode = NetList::Modules;
         list->setToolTip(QApplication::translate("Toolbar", "LANMOD57 module"));
         const int known = std::clamp<int32_t>(Num57, 0, kMaxModules);
@@ -285,7 +285,7 @@ int DevSelCallback() {
     QComboBox* list = ToolbarList(kAddressListName);
     if (!list || list->currentIndex() < 0) return 0;
     const int address = list->currentText().toInt();
-    if (CommType == 1) {
+    if (CommType == kRS485) {
         DeviceAddr = address;
         NewINIFile();
     } else {

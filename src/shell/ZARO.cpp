@@ -267,7 +267,7 @@ int StartZaro(double splashSeconds, const std::string& settingsDir) {
         AboutHandle->move(screen->availableGeometry().center() - AboutHandle->rect().center());
     AboutHandle->show();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    CommPortOpen = 0;
+    CloseCommPort();
 
     SettingsDir = settingsDir;
     LoadAllSettings(true);

@@ -1,5 +1,6 @@
 #include "SimModbus.h"
 
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <cstdio>
 
@@ -191,6 +192,32 @@ bool SimParseFault(const QString& spec, SimFault& fault, QString& error) {
         }
     }
     return true;
+}
+
+QList<SimReplyPart> SimFaultyReply(const SimFault* fault, QByteArray reply, const SimFaultShape& shape) {
+    if (!fault) return {{reply, 0}};
+    switch (fault->kind) {
+    case FaultKind::Silence:
+    case FaultKind::Drop:
+        return {};
+    case FaultKind::Short:
+        reply.truncate(reply.size() / 2);
+        break;
+    case FaultKind::BadCrc:
+        reply[shape.spoiledByte] = char(reply[shape.spoiledByte] ^ shape.spoilMask);
+        break;
+    case FaultKind::Late:
+        return {{reply, fault->param}};
+    case FaultKind::Garbage:
+        for (char& c : reply)
+            c = char(QRandomGenerator::global()->bounded(256));
+        break;
+    case FaultKind::Split:
+        return {{reply.left(reply.size() / 2), 0}, {reply.mid(reply.size() / 2), shape.splitGapMs}};
+    default:
+        break;
+    }
+    return {{reply, 0}};
 }
 
 bool SimTakeFault(int address, SimFault& fault) {

@@ -45,4 +45,20 @@ bool SimParseFault(const QString& spec, SimFault& fault, QString& error);
 // The fault for the next request to address, if any; consumes one count of it.
 bool SimTakeFault(int address, SimFault& fault);
 
+// How a fault spoils a reply on each door: which byte "badcrc" flips and how (the CRC
+// on the serial line; over TCP, which has no CRC, the function code), and how long
+// after its first half a "split" reply sends the second.
+struct SimFaultShape {
+    int spoiledByte;
+    uint8_t spoilMask;
+    int64_t splitGapMs;
+};
+struct SimReplyPart {
+    QByteArray data;
+    int64_t delayMs; // after the reply's normal time
+};
+// The parts a reply goes out in under fault (nullptr: no fault); none when it is
+// withheld ("silence", "drop"). "exception" and "otherunit" shape the reply itself.
+QList<SimReplyPart> SimFaultyReply(const SimFault* fault, QByteArray reply, const SimFaultShape& shape);
+
 extern const char* const kSimFaultHelp;

@@ -4,7 +4,6 @@
 #include "SimTransport.h"
 
 #include <QElapsedTimer>
-#include <QRandomGenerator>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -106,33 +105,9 @@ void Respond(const QByteArray& request) {
     }
     if (faulty && fault.kind == FaultKind::OtherUnit) reply[0] = char(address == 255 ? 254 : address + 1);
     SimAppendCrc(reply);
-    if (faulty) {
-        switch (fault.kind) {
-        case FaultKind::Silence:
-        case FaultKind::Drop:
-            return;
-        case FaultKind::Short:
-            reply.truncate(reply.size() / 2);
-            break;
-        case FaultKind::BadCrc:
-            reply[reply.size() - 1] = char(reply[reply.size() - 1] ^ 0x5A);
-            break;
-        case FaultKind::Late:
-            start += fault.param;
-            break;
-        case FaultKind::Garbage:
-            for (char& c : reply)
-                c = char(QRandomGenerator::global()->bounded(256));
-            break;
-        case FaultKind::Split:
-            Queue(reply.left(reply.size() / 2), start);
-            Queue(reply.mid(reply.size() / 2), start + 50 + int64_t(reply.size() / 2 * ByteMs()));
-            return;
-        default:
-            break;
-        }
-    }
-    Queue(reply, start);
+    const SimFaultShape shape{int(reply.size()) - 1, 0x5A, 50 + int64_t(reply.size() / 2 * ByteMs())};
+    for (const SimReplyPart& part : SimFaultyReply(faulty ? &fault : nullptr, reply, shape))
+        Queue(part.data, start + part.delayMs);
 }
 
 // Takes every complete frame from the front of the buffer. A frame whose CRC does not

@@ -3,7 +3,6 @@
 #include "SimTransport.h"
 
 #include <QPointer>
-#include <QRandomGenerator>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -79,37 +78,14 @@ void Respond(QTcpSocket* socket, const QByteArray& request) {
     QByteArray reply = Mbap(
         request, faulty && fault.kind == FaultKind::OtherUnit ? uint8_t(unit == 255 ? 254 : unit + 1) : unit,
         answer);
-    QPointer<QTcpSocket> s(socket);
-    int delay = SimTime.turnaroundMs;
-    if (faulty) {
-        switch (fault.kind) {
-        case FaultKind::Silence:
-            return;
-        case FaultKind::Drop:
-            socket->disconnectFromHost();
-            return;
-        case FaultKind::Short:
-            reply.truncate(reply.size() / 2);
-            break;
-        case FaultKind::BadCrc:
-            reply[7] = char(reply[7] ^ 0x40);
-            break;
-        case FaultKind::Late:
-            delay += fault.param;
-            break;
-        case FaultKind::Garbage:
-            for (char& c : reply)
-                c = char(QRandomGenerator::global()->bounded(256));
-            break;
-        case FaultKind::Split:
-            Send(s, reply.left(reply.size() / 2), delay);
-            Send(s, reply.mid(reply.size() / 2), delay + 50);
-            return;
-        default:
-            break;
-        }
+    if (faulty && fault.kind == FaultKind::Drop) {
+        socket->disconnectFromHost();
+        return;
     }
-    Send(s, reply, delay);
+    QPointer<QTcpSocket> s(socket);
+    const SimFaultShape shape{7, 0x40, 50}; // the function code
+    for (const SimReplyPart& part : SimFaultyReply(faulty ? &fault : nullptr, reply, shape))
+        Send(s, part.data, int(SimTime.turnaroundMs + part.delayMs));
 }
 
 std::map<QTcpSocket*, QByteArray> buffers; // requests received in part, per connection

@@ -97,16 +97,20 @@ class LinkFramesTest : public QObject {
         QCOMPARE(RecLen, c.recLen);
     }
 
-    // Every block read fits its destination (8 and 16 keep only part of their data,
-    // 10 keeps nothing, 12 is sized at run time).
-    void everyReadFitsItsDestination() {
+    // Every block read fits its destination (the display and frequency reads keep only
+    // part of their data, request 10 keeps nothing, logger data is sized at run time),
+    // and every write payload is its source block.
+    void everyRequestFitsItsBlocks() {
         for (int i = 0; i < kReadRequests; ++i) {
-            if (i == 8 || i == 10 || i == 12 || i == 16) continue;
+            if (i == kReadDisplay || i == kReadUnused10 || i == kReadLoggerData || i == kReadFrequency)
+                continue;
             int room = 0;
             for (const auto& block : ReadDestinations(Lese, i))
                 room += int(block.size());
-            QVERIFY2(2 * (Rtel[i][2] << 8 | Rtel[i][3]) <= room, qPrintable(QString::number(i)));
+            QVERIFY2(2 * Rtel[i].count <= room, qPrintable(QString::number(i)));
         }
+        for (int i = 0; i < kWriteRequests; ++i)
+            QVERIFY2(Stel[i].source.size == 2 * Stel[i].count, qPrintable(QString::number(i)));
     }
 
     void loggerRequestTakesAddressAndCountFromLog() {
@@ -130,7 +134,7 @@ class LinkFramesTest : public QObject {
         CommType = commType;
         SetLoggerRequest(0, count);
         SndLen = 0;
-        QCOMPARE(Read(Lese, 12, 1), 0);
+        QCOMPARE(Read(Lese, kReadLoggerData, 1), 0);
         QCOMPARE(SndLen, 0); // nothing was built, so nothing was sent
     }
 

@@ -165,14 +165,14 @@ class MeasDecodeTest : public QObject {
         for (int r = 0; r < kMeasRowsZrm3; ++r)
             if (r != 0 && r != 7 && r != 11) all4wire << r;
         QCOMPARE(VisibleRows(), all4wire);
-        QCOMPARE(MeasRequest(), 13);
+        QCOMPARE(MeasRequest(), kReadValuesM3);
 
         Lese.Model = 0;
         all4wire.removeAll(33);
         all4wire.removeAll(34);
         all4wire.removeAll(35);
         QCOMPARE(VisibleRows(), all4wire);
-        QCOMPARE(MeasRequest(), 0);
+        QCOMPARE(MeasRequest(), kReadValues);
         QCOMPARE(MeasRowCount(), 33);
 
         Lese.System = 3;

@@ -40,7 +40,7 @@ class SearchAddressTest : public QObject {
         CommType = 1;
         RTSFlow = 0;
         RecTimeout = 50;
-        CommPortOpen = 0;
+        CloseCommPort();
         Last_Device = 32;
         messages.clear();
         SetMessageSink(&messages);
@@ -56,7 +56,7 @@ class SearchAddressTest : public QObject {
         QCOMPARE(DeviceAddr, 247); // the selection is taken when the dialog closes
         QCOMPARE(int(probed.size()), 32);
         QVERIFY(std::is_sorted(probed.begin(), probed.end()));
-        QCOMPARE(CommPortOpen, 0);
+        QVERIFY(!CommPortIsOpen());
         QVERIFY(messages.shown.empty());
     }
 
@@ -105,7 +105,7 @@ class SearchAddressTest : public QObject {
         QCOMPARE(probes, 0);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{MessageType::Error, 0, 0}}));
         QCOMPARE(Found(), QList<int>{5});
-        QCOMPARE(CommPortOpen, 0);
+        QVERIFY(!CommPortIsOpen());
     }
 
     // A converter pulled out halfway: the search ends at once instead of timing out
@@ -124,7 +124,7 @@ class SearchAddressTest : public QObject {
         QVERIFY2(probes < 10, qPrintable(QString::number(probes)));
         QCOMPARE(Found(), QList<int>{2});
         QVERIFY(messages.wasShown(MessageType::Error, 0, 0));
-        QCOMPARE(CommPortOpen, 0);
+        QVERIFY(!CommPortIsOpen());
     }
 
     void selectionKeepsTheLowest32_data() {

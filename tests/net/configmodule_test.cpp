@@ -35,7 +35,7 @@ class ConfigModuleTest : public QObject {
     // Registers 569..573 straight from the meter, whatever its version says.
     QByteArray MinMaxLoggerOnMeter() {
         InitInterface(CommPort);
-        const int ok = Read(Lese, 35, 1);
+        const int ok = Read(Lese, kReadConfigExtended, 1);
         CloseInterface();
         return ok ? QByteArray(reinterpret_cast<const char*>(Lese.MinMaxLogger), 9)
                   : QByteArray("read failed");

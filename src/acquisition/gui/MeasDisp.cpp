@@ -276,7 +276,7 @@ QWidget* CreateMeasDisp(QWidget* parent) {
 void InitMeasDisp() {
     if (!measdisp) return;
     QString title = panelTitle();
-    if (CommType == 1)
+    if (CommType == kRS485)
         title = QStringLiteral("%1 (%2 %3)")
                     .arg(title, Tr(QT_TRANSLATE_NOOP("MeasDisp", "Address")))
                     .arg(DeviceAddr);
@@ -306,7 +306,7 @@ void InitMeasDisp() {
 
     // A reply that arrived after the last poll of an earlier panel must not be taken
     // for this panel's first one.
-    if (CommType < 2) SerialFlush();
+    if (IsSerialKind(CommType)) SerialFlush();
 
     QTimer* timer = MeasTimer();
     timer->setInterval(0); // the first values at once

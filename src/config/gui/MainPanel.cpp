@@ -179,7 +179,7 @@ void ShowMeanAndMinMax() {
             Select(ui.mean[k], Konf.MeanMeas[k]);
         }
     }
-    if (CommType == 3) {
+    if (CommType == kModule) {
         const std::vector<int> entries = MinMaxSelEntries();
         for (int k = 0; k < kRows; ++k) {
             Fill(ui.minMax[k], kMinMaxMaster, entries);
@@ -197,16 +197,16 @@ void ShowAllImpl() {
     ui.time->setText(QString::fromStdString(FormatTime(now)));
 
     Select(ui.system, SystemCode(Konf));
-    ui.cosPhi->setChecked(Konf.System & 0x80);
+    ui.cosPhi->setChecked(Konf.System & kSystemCosPhi);
     ShowRatios();
 
     Select(ui.syncMode, SyncModeValue());
-    ui.interval->setValue(Konf.EnergyControl & 0x3F);
+    ui.interval->setValue(Interval(Konf));
     Select(ui.tariff, TariffValue());
 
     Select(ui.loggerMode, LoggerModeValue());
     for (int k = 0; k < 5; ++k) {
-        ui.loggerGroup[k]->setChecked(Konf.Logger & (0x0400 << k));
+        ui.loggerGroup[k]->setChecked(Konf.Logger & (kLoggerChannel0 << k));
         ui.loggerGroup[k]->setText(LoggerGroupLabel(k));
     }
     for (int k = 0; k < kRows; ++k)
@@ -216,12 +216,12 @@ void ShowAllImpl() {
     ShowOutput(1);
 
     const bool ext = Konf.Model != 0;
-    ui.qMode->setChecked(ext && (Konf.DispMode & 0x80));
-    Select(ui.dispMode, Konf.DispMode & 0x03);
-    ui.dispModeLock->setChecked(Konf.DispMode & 0x04);
+    ui.qMode->setChecked(ext && (Konf.DispMode & kDispModeInOut));
+    Select(ui.dispMode, Konf.DispMode & kDispModeMode);
+    ui.dispModeLock->setChecked(Konf.DispMode & kDispModeLocked);
     Select(ui.refreshTime, ext ? Konf.Display >> 4 : 1);
     ui.nomFreq->setCurrentIndex((Konf.Freq & 0x02) ? 0 : 1);
-    ui.freqLock->setChecked(Konf.Freq & 0x80);
+    ui.freqLock->setChecked(Konf.Freq & kFreqLocked);
 
     ShowMeanAndMinMax();
     ui.recordingTime->setText(LoggerModeValue() != 0 ? RecordingTimeText() : QStringLiteral("- - -"));
@@ -232,12 +232,12 @@ void ShowAllImpl() {
         ui.description->setPlainText(description);
         ui.description->blockSignals(false);
     }
-    Select(ui.deviceType, Konf.Model + (CommType == 3 ? 1 : 0));
+    Select(ui.deviceType, Konf.Model + (CommType == kModule ? 1 : 0));
     ui.rated1A->setChecked(Konf.MaxI == 100);
     ui.rated5A->setChecked(Konf.MaxI != 100);
     ui.address->setValue(Konf.Address);
-    Select(ui.baudrate, Konf.BusSettings & 0x07);
-    Select(ui.parity, (Konf.BusSettings >> 3) & 0x03);
+    Select(ui.baudrate, Konf.BusSettings & kBusBaudrate);
+    Select(ui.parity, (Konf.BusSettings & kBusParity) >> kBusParityShift);
     for (QAbstractSpinBox* box : ui.root->findChildren<QAbstractSpinBox*>())
         box->setProperty("shown", box->text());
 }

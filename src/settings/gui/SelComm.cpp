@@ -60,16 +60,11 @@ struct Ui {
 };
 Ui ui{};
 
-std::string PortInUse() {
-    if (!CommPortPath.empty()) return CommPortPath;
-    return "/dev/ttyS" + std::to_string(CommPort - 1);
-}
-
 void FillPortList() {
     ui.port->clear();
     for (const std::string& p : SerialPortLister())
         ui.port->addItem(QString::fromStdString(p));
-    const QString inUse = QString::fromStdString(PortInUse());
+    const QString inUse = QString::fromStdString(CommDevicePath());
     int i = ui.port->findText(inUse);
     if (i < 0) {
         ui.port->addItem(inUse); // a pseudo-terminal or a converter that is not plugged in
@@ -238,17 +233,14 @@ QDialog* CreateInterfaceDialog(QWidget* parent) {
     layout->addWidget(ui.close, 0, Qt::AlignRight);
     QObject::connect(dialog, &QDialog::finished, [] { CmCloseCommSel(); });
 
-    ui.kind->setCurrentIndex(std::clamp(CommType, 0, 3));
+    ui.kind->setCurrentIndex(std::clamp(CommType, int(kRS232), int(kModule)));
     EnableInterfaceSelection();
     InitInterfaceSelection();
     return dialog;
 }
 
 int CmSelInterface(QWidget* parent) {
-    if (CommPortOpen) {
-        SerialClose();
-        CommPortOpen = 0;
-    }
+    if (CommPortIsOpen()) CloseCommPort();
     QDialog* dialog = CreateInterfaceDialog(parent);
     dialog->exec();
     delete dialog;
@@ -257,8 +249,8 @@ int CmSelInterface(QWidget* parent) {
 
 void EnableInterfaceSelection() {
     if (!handle) return;
-    const bool serial = CommType == 0 || CommType == 1;
-    const bool bus = CommType == 1;
+    const bool serial = IsSerialKind(CommType);
+    const bool bus = CommType == kRS485;
     ui.serialGroup->setVisible(serial);
     for (QWidget* w :
          std::initializer_list<QWidget*>{ui.baudLabel, ui.baud, ui.parityLabel, ui.parity, ui.rts})
@@ -271,13 +263,13 @@ void InitInterfaceSelection() {
     if (!handle) return;
     QSignalBlocker block(ui.timeout);
     ui.timeout->setValue(RecTimeout / 1000.0);
-    if (CommType == 0 || CommType == 1) {
+    if (IsSerialKind(CommType)) {
         FillPortList();
         ui.baud->setCurrentIndex(std::clamp(Baudrate, 0, 4));
         ui.parity->setCurrentIndex(std::clamp(Parity, 0, 3));
         ui.autoClose->setChecked(AutoPortClose != 0);
     }
-    if (CommType == 1) {
+    if (CommType == kRS485) {
         ui.rts->setChecked(RTSFlow != 0);
         SetRangeButtons();
         TickAddresses(Devices485);
@@ -292,7 +284,7 @@ void DisplayDevSelect() {
     if (!handle) return;
     DevSelect(1);
     SetRangeButtons();
-    if (CommType == 1) {
+    if (CommType == kRS485) {
         TickAddresses(Devices485);
     } else if (GatewayIndex >= 0 && GatewayIndex < kMaxGateways) {
         TickAddresses(DevicesTCP[GatewayIndex]);
@@ -307,7 +299,7 @@ int CmSelCommType(int kind) {
         ui.kind->setCurrentIndex(0);
         if (kind == CommType) return 0;
     }
-    if (CommType == 1) TakeTickedAddresses();
+    if (CommType == kRS485) TakeTickedAddresses();
     CommType = kind;
     EnableInterfaceSelection();
     InitInterfaceSelection();
@@ -356,7 +348,7 @@ int SelDevRange(int last) {
 }
 
 int CmSearchDevice() {
-    if (!handle || CommType != 1) return 0; // the search behind a gateway comes with the gateway tree
+    if (!handle || CommType != kRS485) return 0; // the search behind a gateway comes with the gateway tree
     const auto children = handle->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* w : children)
         w->setEnabled(false);
@@ -380,9 +372,9 @@ int CmSearchDevice() {
 
 int CmCloseCommSel() {
     if (!handle) return 0;
-    if (CommType == 1) TakeTickedAddresses();
-    if (CommType == 3) Konf.BusSettings |= 0x40;
-    if (CommType == 0 || CommType == 1) CloseTCPConnection(kCloseAllTCP);
+    if (CommType == kRS485) TakeTickedAddresses();
+    if (CommType == kModule) Konf.BusSettings |= kBusViaModule;
+    if (IsSerialKind(CommType)) CloseTCPConnection(kCloseAllTCP);
     NewINIFile();
     NewINIFileTCP();
     NewDevINIFile();

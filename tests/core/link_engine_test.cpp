@@ -1,0 +1,399 @@
+// The serial and Modbus/TCP transaction engines on a scripted line and a clock that
+// only moves when the link waits: retries, the pause before a retry, the reply
+// time-out, the RS-485 turnaround and the draining of late replies, to the millisecond.
+#include "config/ConfigImage.h"
+#include "link/Kommun.h"
+#include "link/TCP_Komm.h"
+#include "link/Transport.h"
+#include "platform/Messages.h"
+#include "settings/INI_File.h"
+
+#include <QtTest>
+#include <deque>
+#include <map>
+
+// What the meter does with one frame it receives.
+enum class Meter { Silent, Good, Short, BadCRC, OtherUnit, Absent, Twice };
+struct Answer {
+    Meter meter = Meter::Good;
+    int afterMs = 5;
+    int gapMs = 0; // > 0: the reply comes one byte at a time, this far apart
+};
+Q_DECLARE_METATYPE(Answer)
+
+namespace {
+
+// The scripted line: bytes are due at a time of the fake clock and can be read from then on.
+struct Line {
+    int64_t now = 0;
+    std::deque<Answer> script; // one answer per frame written; none left = silence
+    std::multimap<int64_t, uint8_t> incoming;
+    std::vector<QByteArray> written;
+    std::vector<int> pauses;
+    std::vector<bool> rts; // RTS changes, when the port drives RTS
+    bool open = false;
+    bool drivesRTS = false;
+    TcpCallback callback = nullptr; // of the one Modbus/TCP connection
+} line;
+
+QByteArray WithCRC(QByteArray frame) {
+    uint16_t crc = 0xFFFF;
+    for (char c : frame)
+        crc = CRC16(crc, uint8_t(c));
+    return frame.append(char(crc & 0xFF)).append(char(crc >> 8));
+}
+
+// The reply to a read request: every register holds the request's start register, so
+// replies to different requests differ.
+QByteArray ReplyTo(const QByteArray& request, Meter meter) {
+    const int count = uint8_t(request[4]) << 8 | uint8_t(request[5]);
+    QByteArray reply = request.left(2) + char(2 * count) + request.mid(2, 2).repeated(count);
+    reply = WithCRC(reply);
+    if (meter == Meter::BadCRC) reply[reply.size() - 1] = char(reply.back() ^ 0xFF);
+    if (meter == Meter::Short) reply.chop(1);
+    return reply;
+}
+
+// The same over Modbus/TCP: the header echoed, no CRC.
+QByteArray TcpReplyTo(const QByteArray& request, Meter meter) {
+    const QByteArray unit = request.mid(6, 1), function = request.mid(7, 1);
+    QByteArray pdu;
+    if (meter == Meter::Absent) {
+        pdu = QByteArray(1, char(function[0] | 0x80)) + char(11); // the gateway's target did not respond
+    } else {
+        const int count = uint8_t(request[10]) << 8 | uint8_t(request[11]);
+        pdu = function + char(2 * count) + request.mid(8, 2).repeated(count);
+    }
+    const QByteArray to = meter == Meter::OtherUnit ? QByteArray(1, char(unit[0] + 1)) : unit;
+    return request.left(4) + char(0) + char(pdu.size() + 1) + to + pdu;
+}
+
+void Schedule(const QByteArray& reply, const Answer& a) {
+    for (int i = 0; i < reply.size(); ++i)
+        line.incoming.emplace(line.now + a.afterMs + i * a.gapMs, uint8_t(reply[i]));
+}
+
+// Records a frame and schedules the meter's answer to it.
+void Hear(const QByteArray& frame, bool tcp) {
+    line.written.push_back(frame);
+    if (line.script.empty()) return;
+    const Answer a = line.script.front();
+    line.script.pop_front();
+    if (a.meter == Meter::Silent) return;
+    const QByteArray reply = tcp ? TcpReplyTo(frame, a.meter) : ReplyTo(frame, a.meter);
+    Schedule(reply, a);
+    if (a.meter == Meter::Twice) Schedule(reply, {Meter::Good, a.afterMs + 5});
+}
+
+int Write(const uint8_t* data, int n) {
+    Hear(QByteArray(reinterpret_cast<const char*>(data), n), false);
+    return n;
+}
+
+// Moves the clock to the next byte due within waitMs, or by waitMs; true when a byte is due.
+bool WaitForBytes(int waitMs) {
+    if (line.incoming.empty() || line.incoming.begin()->first > line.now + waitMs) {
+        line.now += waitMs;
+        return false;
+    }
+    line.now = std::max(line.now, line.incoming.begin()->first);
+    return true;
+}
+
+int TakeBytes(uint8_t* buffer, int n) {
+    int got = 0;
+    while (got < n && !line.incoming.empty() && line.incoming.begin()->first <= line.now) {
+        buffer[got++] = line.incoming.begin()->second;
+        line.incoming.erase(line.incoming.begin());
+    }
+    return got;
+}
+
+int ReadSome(uint8_t* buffer, int n, int waitMs) {
+    if (!line.open) return -1;
+    return WaitForBytes(waitMs) ? TakeBytes(buffer, n) : 0;
+}
+
+int TcpConnect(const std::string&, int, TcpCallback callback, int) {
+    line.open = true;
+    line.callback = callback;
+    return 1;
+}
+
+int TcpWrite(int, const uint8_t* data, int n, int) {
+    Hear(QByteArray(reinterpret_cast<const char*>(data), n), true);
+    return n;
+}
+
+int TcpRead(int, uint8_t* buffer, int n, int timeoutMs) {
+    if (!line.open) return -1;
+    if (line.incoming.empty() || line.incoming.begin()->first > line.now) WaitForBytes(timeoutMs);
+    return TakeBytes(buffer, n);
+}
+
+// Arriving data is announced to the connection's callback, as the socket does.
+void TcpWaitForData(int handle, int timeoutMs) {
+    if (WaitForBytes(timeoutMs)) line.callback(handle, TCP_DATAREADY, 0, nullptr);
+}
+
+void Flush() {
+    line.incoming.erase(line.incoming.begin(), line.incoming.upper_bound(line.now));
+}
+
+const LinkTransport kScriptedLine = {
+    [](const std::string&, int, SerialParity, int) {
+        line.open = true;
+        return 0;
+    },
+    [] { line.open = false; },
+    [] { return line.open; },
+    Write,
+    [] {},
+    ReadSome,
+    Flush,
+    [](bool on) {
+        if (line.drivesRTS) line.rts.push_back(on);
+    },
+    [] { return line.open && line.drivesRTS; },
+    TcpConnect,
+    TcpWrite,
+    TcpRead,
+    [](int) { Flush(); },
+    TcpWaitForData,
+    [](int) {
+        line.open = false;
+        line.incoming.clear();
+        return 0;
+    },
+    [] { return line.now; },
+    [](int ms) {
+        line.pauses.push_back(ms);
+        line.now += ms;
+    },
+};
+
+} // namespace
+
+class LinkEngineTest : public QObject {
+    Q_OBJECT
+
+    ScriptedMessages messages;
+
+    // Reads the device status with the given answers of the meter; the clock starts at 0.
+    int readStatus(const QList<Answer>& answers, int showErrors) {
+        line.script.assign(answers.begin(), answers.end());
+        if (!InitInterface(CommPort)) return -1;
+        const int ok = Read(Lese, kReadDevStatus, showErrors);
+        CloseInterface();
+        return ok;
+    }
+
+  private slots:
+    void init() {
+        line = Line{};
+        SetLinkTransport(&kScriptedLine);
+        SetMessageSink(&messages);
+        messages.clear();
+        CommType = 1;
+        DeviceAddr = 3;
+        Baudrate = 3;
+        Parity = 0;
+        RTSFlow = 0;
+        RecTimeout = 100;
+        AutoPortClose = 1;
+    }
+    void cleanup() {
+        CloseCommPort();
+        CloseTCPConnection(kCloseAllTCP);
+        SetLinkTransport(nullptr);
+        SetMessageSink(nullptr);
+    }
+
+    // Four attempts; a reply of the wrong length (silence too) is retried after the
+    // line has settled, a wrong CRC at once.
+    void attempts_data() {
+        QTest::addColumn<int>("commType");
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<int>("ok");
+        QTest::addColumn<int>("error"); // number of the error pair shown; -1 none
+        QTest::addColumn<QList<int>>("pauses");
+        QTest::addColumn<int>("elapsedMs");
+        const Answer silent{Meter::Silent}, good{Meter::Good}, shortReply{Meter::Short},
+            badCRC{Meter::BadCRC};
+        QTest::newRow("answered") << 1 << QList{good} << 1 << -1 << QList<int>{} << 5;
+        QTest::newRow("third attempt answered")
+            << 1 << QList{silent, silent, good} << 1 << -1 << QList{50, 50} << 100 + 50 + 100 + 50 + 5;
+        QTest::newRow("silence") << 1 << QList{silent, silent, silent, silent} << 0 << 2 << QList{50, 50, 50}
+                                 << 4 * 100 + 3 * 50;
+        QTest::newRow("late reply is silence")
+            << 1 << QList{Answer{Meter::Good, 150}, good} << 1 << -1 << QList{50} << 100 + 50 + 5;
+        QTest::newRow("wrong CRC retried at once")
+            << 1 << QList{badCRC, good} << 1 << -1 << QList<int>{} << 5 + 5;
+        QTest::newRow("wrong CRC") << 1 << QList{badCRC, badCRC, badCRC, badCRC} << 0 << 4 << QList<int>{}
+                                   << 4 * 5;
+        QTest::newRow("short reply") << 1 << QList{shortReply, shortReply, shortReply, shortReply} << 0 << 4
+                                     << QList{50, 50, 50} << 4 * (5 + 100) + 3 * 50;
+        QTest::newRow("RS-232 settles longer")
+            << 0 << QList{shortReply, good} << 1 << -1 << QList{600} << 5 + 100 + 600 + 5;
+    }
+    void attempts() {
+        QFETCH(int, commType);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(int, ok);
+        QFETCH(int, error);
+        QFETCH(QList<int>, pauses);
+        QFETCH(int, elapsedMs);
+        CommType = commType;
+        std::memset(DevStatus, 0x5A, sizeof DevStatus);
+        QCOMPARE(readStatus(answers, 1), ok);
+        QCOMPARE(status, ok);
+        QCOMPARE(int(line.written.size()), ok ? int(answers.size()) : 4);
+        QCOMPARE(QList<int>(line.pauses.begin(), line.pauses.end()), pauses);
+        QCOMPARE(int(line.now), elapsedMs);
+        const std::vector<ScriptedMessages::Shown> shown =
+            error < 0 ? std::vector<ScriptedMessages::Shown>{}
+                      : std::vector<ScriptedMessages::Shown>{{MessageType::Error, 0, error}};
+        QCOMPARE(messages.shown, shown);
+        QCOMPARE(DevStatus[0] == 0x5A, !ok); // a failed read keeps what the block had
+    }
+
+    void failureIsQuietWhenAsked() {
+        QCOMPARE(readStatus({{Meter::Silent}, {Meter::Silent}, {Meter::Silent}, {Meter::Silent}}, 0), 0);
+        QVERIFY(messages.shown.empty());
+    }
+
+    // The time-out runs from the last byte that arrived: a slow line delivers a long
+    // reply, a pause longer than the time-out ends the attempt.
+    void replyTimeout_data() {
+        QTest::addColumn<int>("gapMs");
+        QTest::addColumn<int>("attempts");
+        QTest::addColumn<int>("elapsedMs");
+        // The status reply has 7 bytes: the last arrives 6 gaps after the first.
+        QTest::newRow("bytes closer than the time-out") << 60 << 1 << 5 + 6 * 60;
+        QTest::newRow("a gap longer than the time-out") << 120 << 2 << 5 + 100 + 50 + 5;
+    }
+    void replyTimeout() {
+        QFETCH(int, gapMs);
+        QFETCH(int, attempts);
+        QFETCH(int, elapsedMs);
+        QCOMPARE(readStatus({{Meter::Good, 5, gapMs}, {Meter::Good}}, 1), 1);
+        QCOMPARE(int(line.written.size()), attempts);
+        QCOMPARE(int(line.now), elapsedMs);
+    }
+
+    // A reply that came too late for its request must not answer the next one.
+    void lateReplyIsDrainedBeforeTheNextRequest() {
+        QCOMPARE(readStatus({{Meter::Good, 250}, {Meter::Good}}, 1), 1);
+        line.now += 400; // the late reply is in the input queue now
+        line.script = {Answer{}};
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Read(Lese, kReadMeterScale, 1), 1);
+        CloseInterface();
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(MeterScale), 2).toHex(), QByteArray("3f01"));
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(DevStatus), 2).toHex(), QByteArray("8f01"));
+        QVERIFY(messages.shown.empty());
+    }
+
+    // The RS-485 converter sends while RTS is raised and needs its turnaround time
+    // before the reply; a broadcast waits as long, though no reply comes.
+    void turnaround_data() {
+        QTest::addColumn<int>("rtsFlow");
+        QTest::addColumn<bool>("drivesRTS");
+        QTest::addColumn<int>("baudrate");
+        QTest::addColumn<bool>("broadcast");
+        QTest::addColumn<QList<int>>("pauses");
+        QTest::addColumn<QList<bool>>("rts");
+        QTest::newRow("turned round at 9600")
+            << 1 << true << 3 << false << QList{10} << QList{true, false, true};
+        QTest::newRow("turned round at 1200")
+            << 1 << true << 0 << false << QList{100} << QList{true, false, true};
+        QTest::newRow("port without RTS") << 1 << false << 3 << false << QList<int>{} << QList<bool>{};
+        QTest::newRow("no converter flow") << 0 << true << 3 << false << QList<int>{} << QList<bool>{};
+        QTest::newRow("broadcast") << 0 << true << 1 << true << QList{50} << QList<bool>{};
+        QTest::newRow("broadcast through the converter")
+            << 1 << true << 3 << true << QList{10} << QList{true, false, true};
+    }
+    void turnaround() {
+        QFETCH(int, rtsFlow);
+        QFETCH(bool, drivesRTS);
+        QFETCH(int, baudrate);
+        QFETCH(bool, broadcast);
+        QFETCH(QList<int>, pauses);
+        QFETCH(QList<bool>, rts);
+        RTSFlow = rtsFlow;
+        Baudrate = baudrate;
+        line.drivesRTS = drivesRTS;
+        line.script = {Answer{}};
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(broadcast ? Write(Lese, kWriteRestartInterval, 1, 1) : Read(Lese, kReadDevStatus, 1), 1);
+        CloseInterface();
+        QCOMPARE(QList<int>(line.pauses.begin(), line.pauses.end()), pauses);
+        QCOMPARE(QList<bool>(line.rts.begin(), line.rts.end()), rts);
+        QCOMPARE(int(line.written.size()), 1);
+    }
+
+    // Modbus/TCP: a reply that is not for the request is retried up to three times;
+    // silence ends after two seconds and closes the connection; an absent unit ends
+    // at once and keeps it for the next unit.
+    void tcpAttempts_data() {
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<int>("ok");
+        QTest::addColumn<int>("errorKind"); // of the error pair shown; -1 none
+        QTest::addColumn<int>("errorNumber");
+        QTest::addColumn<bool>("kept");
+        QTest::addColumn<int>("elapsedMs");
+        const Answer good{Meter::Good}, other{Meter::OtherUnit};
+        QTest::newRow("answered") << QList{good} << 1 << -1 << 0 << true << 5;
+        QTest::newRow("two replies of another unit, then the right one")
+            << QList{other, other, good} << 1 << -1 << 0 << true << 15;
+        QTest::newRow("three replies of another unit")
+            << QList{other, other, other} << 0 << 8 << 14 << false << 15;
+        QTest::newRow("silence") << QList{Answer{Meter::Silent}} << 0 << 9 << 16 << false << 2000;
+        QTest::newRow("late reply") << QList{Answer{Meter::Good, 2300}} << 0 << 9 << 16 << false << 2000;
+        QTest::newRow("absent unit") << QList{Answer{Meter::Absent}} << 0 << 10 << 2 << true << 5;
+    }
+    void tcpAttempts() {
+        QFETCH(QList<Answer>, answers);
+        QFETCH(int, ok);
+        QFETCH(int, errorKind);
+        QFETCH(int, errorNumber);
+        QFETCH(bool, kept);
+        QFETCH(int, elapsedMs);
+        useGateway();
+        line.script.assign(answers.begin(), answers.end());
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Read(Lese, kReadDevStatus, 1), ok);
+        QCOMPARE(int(line.written.size()), int(answers.size()));
+        QCOMPARE(int(line.now), elapsedMs);
+        QCOMPARE(TCP_Connection[0], kept ? 1 : 0);
+        const std::vector<ScriptedMessages::Shown> shown =
+            errorKind < 0
+                ? std::vector<ScriptedMessages::Shown>{}
+                : std::vector<ScriptedMessages::Shown>{{MessageType::Error, errorKind, errorNumber}};
+        QCOMPARE(messages.shown, shown);
+    }
+
+    // Bytes that arrive while no request waits (here a second copy of a reply) are
+    // thrown away before the next request goes out.
+    void tcpStaleReplyIsDiscardedBeforeTheNextRequest() {
+        useGateway();
+        line.script = {Answer{Meter::Twice}, Answer{}};
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+        line.now += 100; // the copy has arrived
+        QCOMPARE(Read(Lese, kReadMeterScale, 1), 1);
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(MeterScale), 2).toHex(), QByteArray("3f01"));
+        QVERIFY(messages.shown.empty());
+    }
+
+  private:
+    void useGateway() {
+        CommType = kGateway;
+        GatewayIndex = 0;
+        qstrncpy(GatewayIP[0], "gateway", sizeof GatewayIP[0]);
+        TCPDevAddr = 5;
+    }
+};
+
+QTEST_GUILESS_MAIN(LinkEngineTest)
+#include "link_engine_test.moc"
