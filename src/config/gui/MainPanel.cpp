@@ -688,3 +688,13 @@ QWidget* CreateMainPanel(QWidget* parent) {
     ShowAllImpl();
     return panel;
 }
+
+void CommitMainPanelEdits() {
+    if (!ui.root) return;
+    // Only the field being edited differs from what the redraw showed.
+    for (QAbstractSpinBox* box : ui.root->findChildren<QAbstractSpinBox*>()) {
+        if (box->text() == box->property("shown").toString()) continue;
+        box->interpretText();
+        emit box->editingFinished();
+    }
+}
