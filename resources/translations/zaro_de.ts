@@ -271,6 +271,10 @@ Version: %3</translation>
         <source>ZRM3 with LANMOD57 module</source>
         <translation>ZRM3 mit LANMOD57-Modul</translation>
     </message>
+    <message>
+        <source>code %1</source>
+        <translation>Code %1</translation>
+    </message>
 </context>
 <context>
     <name>Demo</name>

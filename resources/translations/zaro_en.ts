@@ -269,6 +269,10 @@ Version: %3</source>
         <source>ZRM3 with LANMOD57 module</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>code %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Demo</name>

@@ -271,6 +271,10 @@ Versie: %3</translation>
         <source>ZRM3 with LANMOD57 module</source>
         <translation>ZRM3 met LANMOD57-module</translation>
     </message>
+    <message>
+        <source>code %1</source>
+        <translation>code %1</translation>
+    </message>
 </context>
 <context>
     <name>Demo</name>

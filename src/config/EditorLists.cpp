@@ -244,6 +244,10 @@ QString EntryName(const ListEntry& entry) {
     return QCoreApplication::translate("Editor", entry.name);
 }
 
+QString UnlistedCodeName(int code) {
+    return QCoreApplication::translate("Editor", "code %1").arg(code);
+}
+
 namespace {
 
 bool QBit() {

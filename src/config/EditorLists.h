@@ -39,6 +39,8 @@ extern const ListEntry kNomFreqList[2];
 extern const ListEntry kDeviceTypeList[3];
 
 QString EntryName(const ListEntry& entry); // translated
+// A min/max logger code the list does not name (below its codes): "code N", translated.
+QString UnlistedCodeName(int code);
 
 // Selector contents as positions in their master list, filtered from Konf and the
 // interface kind exactly as the meter allows.

@@ -95,8 +95,12 @@ void PrepareRedraw() {
     for (uint8_t& code : Konf.MeanMeas)
         if (code < kMeanCodes && !pmgr[klass][code]) code = 255;
     if (CommType != kModule) return;
+    // A code below the list stays: the editor shows it as it is, and a send keeps what
+    // the meter holds.
     for (uint8_t& code : Konf.MinMaxLogger)
-        if (MinMaxActive(code) && !MinMaxEntryAvailable(code - kMinMaxCodeBase, klass)) code = 255;
+        if (MinMaxActive(code) && code >= kMinMaxCodeBase &&
+            !MinMaxEntryAvailable(code - kMinMaxCodeBase, klass))
+            code = 255;
 }
 
 EditorActivation ActivateEditor() {

@@ -2,6 +2,7 @@
 #include "shell/Shell.h"
 #include "shell/ZARO.h"
 
+#include "config/gui/MainPanel.h"
 #include "link/TCP_Komm.h"
 #include "netmodules/LANMOD57.h"
 #include "settings/INI_File.h"
@@ -168,7 +169,11 @@ QMenuBar* BuildMenuBar(const MenuTable& table, QWidget* parent) {
             continue;
         }
         int (*run)() = c.run;
-        QObject::connect(action, &QAction::triggered, action, [run] { run(); });
+        // Menus, buttons and shortcuts leave the focus where it is: commit the field first.
+        QObject::connect(action, &QAction::triggered, action, [run] {
+            CommitMainPanelEdits();
+            run();
+        });
     }
     return bar;
 }

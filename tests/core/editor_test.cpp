@@ -315,10 +315,13 @@ class EditorTest : public QObject {
         Konf.MinMaxLogger[0] = 71; // U1N: four-wire only
         Konf.MinMaxLogger[1] = 74; // U12
         Konf.MinMaxLogger[2] = 0;
+        Konf.MinMaxLogger[3] = 5; // below the list: shown as it is, so a send keeps it
+        Konf.MinMaxLogger[4] = 68;
+        Konf.MinMaxLogger[5] = 112; // above the list: as unknown as a code the class lacks
         PrepareRedraw();
         QCOMPARE(int(Konf.Mean_Log), 0x0006); // bit 1 stays: its code was valid until now
         QCOMPARE(Bytes(Konf.MeanMeas, 3), QByteArray::fromHex("ff ff 03"));
-        QCOMPARE(Bytes(Konf.MinMaxLogger, 3), QByteArray::fromHex("ff 4a 00"));
+        QCOMPARE(Bytes(Konf.MinMaxLogger, 6), QByteArray::fromHex("ff 4a 00 05 44 ff"));
     }
 
     void loggerSettings() {

@@ -203,6 +203,28 @@ class MainPanelTest : public QObject {
         QVERIFY(!W<QCheckBox>("MinMaxOn1")->isChecked());
     }
 
+    // A code the list does not name is what the meter holds: shown and kept for the send.
+    void minMaxCodeBelowTheList() {
+        Meter(1, 1, 3);
+        Konf.MinMaxLogger[4] = 5;
+        Konf.MinMaxLogger[5] = 0; // none, as 255
+        Redraw();
+        auto* row = W<QComboBox>("MinMax4");
+        QCOMPARE(row->currentText(), QString("code 5"));
+        QVERIFY(W<QCheckBox>("MinMaxOn4")->isChecked());
+        QCOMPARE(W<QComboBox>("MinMax5")->currentText(), QString("none"));
+        QVERIFY(!W<QCheckBox>("MinMaxOn5")->isChecked());
+        QCOMPARE(W<QComboBox>("MinMax3")->findText("code 5"), -1);
+        Choose(row, "code 5");
+        Redraw();
+        QCOMPARE(int(Konf.MinMaxLogger[4]), 5);
+        QCOMPARE(int(Konf.MinMaxLogger[5]), 0);
+
+        Choose(row, "P");
+        QCOMPARE(int(Konf.MinMaxLogger[4]), 81);
+        QCOMPARE(row->findText("code 5"), -1); // gone once the meter will not hold it
+    }
+
     void ratiosShowWhatTheMeterKeeps() {
         Meter(1, 1, 0);
         Redraw();

@@ -2,7 +2,9 @@
 #include "shell/MenuCommands.h"
 #include "shell/ZARO.h"
 
+#include "config/ConfigFile.h"
 #include "config/ConfigImage.h"
+#include "config/EditorRefresh.h"
 #include "link/TCP_Komm.h"
 #include "netmodules/LANMOD57.h"
 #include "platform/Messages.h"
@@ -428,6 +430,45 @@ class ShellTest : public QObject {
 
         dialogs.notify("Saved to /tmp/x.ZRC");
         QCOMPARE(MainWindow()->statusBar()->currentMessage(), QStringLiteral("Saved to /tmp/x.ZRC"));
+    }
+
+    // A number field commits when it is left; the menu, the toolbar and the shortcuts
+    // leave it where it is, and must still save what the user typed.
+    void commandsTakeTheFieldBeingEdited_data() {
+        QTest::addColumn<bool>("button");
+        QTest::newRow("shortcut") << false;
+        QTest::newRow("toolbar button") << true;
+    }
+    void commandsTakeTheFieldBeingEdited() {
+        QFETCH(bool, button);
+        QVERIFY(Start());
+        QVERIFY(QTest::qWaitForWindowActive(MainWindow()));
+        Konf.UrPrim = 20000.0f;
+        ShowAll();
+        auto* prim = MainPanelHandle()->findChild<QDoubleSpinBox*>("UrPrim");
+        QCOMPARE(prim->text(), QString("20.000"));
+        prim->setFocus();
+        prim->selectAll();
+        QTest::keyClicks(prim, "30");
+        const QString path = File("typed.ZRC");
+        QFile::remove(path);
+        messages.files = {path.toStdString()};
+
+        if (button) {
+            QToolBar* toolbar = MainWindow()->findChild<QToolBar*>("Toolbar");
+            for (QAction* a : toolbar->actions())
+                if (a->data().toInt() == int(ToolImage::Save))
+                    QTest::mouseClick(toolbar->widgetForAction(a), Qt::LeftButton);
+        } else {
+            QTest::keyClick(prim, Qt::Key_S, Qt::ControlModifier);
+        }
+
+        QVERIFY(messages.files.empty());
+        QVERIFY(prim->hasFocus());
+        QCOMPARE(prim->text(), QString("30.000"));
+        ConfigImage saved{};
+        QCOMPARE(LoadConfigFile(path.toStdString(), saved), 1);
+        QCOMPARE(float(saved.UrPrim), 30000.0f);
     }
 
     void savingAddsTheExtension() {

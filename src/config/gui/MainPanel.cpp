@@ -170,6 +170,17 @@ void ShowOutput(int i) {
     }
 }
 
+// 0 means none as 255 does; a code the list lacks gets an entry of its own in its row.
+void ShowMinMaxRow(int k, const std::vector<int>& entries) {
+    QComboBox* box = ui.minMax[k];
+    const int code = Konf.MinMaxLogger[k];
+    const int shown = code == 0 ? 255 : code;
+    Fill(box, kMinMaxMaster, entries);
+    if (box->findData(shown) < 0) box->addItem(UnlistedCodeName(code), code);
+    Select(box, shown);
+    ui.minMaxOn[k]->setChecked(shown != 255);
+}
+
 void ShowMeanAndMinMax() {
     const bool ext = Konf.Model != 0;
     if (ext) {
@@ -181,11 +192,8 @@ void ShowMeanAndMinMax() {
     }
     if (CommType == kModule) {
         const std::vector<int> entries = MinMaxSelEntries();
-        for (int k = 0; k < kRows; ++k) {
-            Fill(ui.minMax[k], kMinMaxMaster, entries);
-            Select(ui.minMax[k], Konf.MinMaxLogger[k]);
-            ui.minMaxOn[k]->setChecked(Konf.MinMaxLogger[k] != 255 && Konf.MinMaxLogger[k] != 0);
-        }
+        for (int k = 0; k < kRows; ++k)
+            ShowMinMaxRow(k, entries);
     }
 }
 
@@ -687,4 +695,14 @@ QWidget* CreateMainPanel(QWidget* parent) {
     ActivateObjectsImpl();
     ShowAllImpl();
     return panel;
+}
+
+void CommitMainPanelEdits() {
+    if (!ui.root) return;
+    // Only the field being edited differs from what the redraw showed.
+    for (QAbstractSpinBox* box : ui.root->findChildren<QAbstractSpinBox*>()) {
+        if (box->text() == box->property("shown").toString()) continue;
+        box->interpretText();
+        emit box->editingFinished();
+    }
 }
