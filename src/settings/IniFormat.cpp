@@ -100,26 +100,29 @@ bool Unquote(const std::string& raw, std::string& out) {
     return false;
 }
 
-bool ParseLine(const std::string& line, IniDoc& doc, IniSection*& current) {
+// A line that is neither a section nor a readable entry is passed over: one stray
+// line must not cost the user the whole file. The entries under a damaged section
+// line are passed over too, so that they cannot land in the section before it.
+void ParseLine(const std::string& line, IniDoc& doc, IniSection*& current) {
     const std::string t = Trim(line);
-    if (t.empty() || t[0] == ';') return true;
+    if (t.empty() || t[0] == ';' || t[0] == '#') return;
     if (t[0] == '[') {
-        if (t.back() != ']') return false;
+        current = nullptr;
+        if (t.back() != ']') return;
         doc.sections.push_back({Trim(t.substr(1, t.size() - 2)), {}});
         current = &doc.sections.back();
-        return true;
+        return;
     }
     const size_t eq = t.find('=');
-    if (eq == std::string::npos || eq == 0 || !current) return false;
+    if (eq == std::string::npos || eq == 0 || !current) return;
     IniEntry e{Trim(t.substr(0, eq)), Trim(t.substr(eq + 1)), false};
     if (!e.value.empty() && e.value[0] == '"') {
         std::string text;
-        if (!Unquote(e.value, text)) return false;
+        if (!Unquote(e.value, text)) return;
         e.value = std::move(text);
         e.quoted = true;
     }
     current->entries.push_back(std::move(e));
-    return true;
 }
 
 } // namespace
@@ -189,14 +192,15 @@ bool IniParse(const QByteArray& text, IniDoc& doc) {
     doc.sections.clear();
     if (text.contains('\0')) return false;
     IniSection* current = nullptr;
-    qsizetype start = 0;
+    // A byte-order mark, as some editors put before UTF-8 text.
+    qsizetype start = text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     while (start < text.size()) {
         qsizetype end = text.indexOf('\n', start);
         if (end < 0) end = text.size();
         qsizetype stop = end;
         if (stop > start && text[stop - 1] == '\r') --stop;
         const std::string line(text.constData() + start, size_t(stop - start));
-        if (!ParseLine(line, doc, current)) return false;
+        ParseLine(line, doc, current);
         start = end + 1;
     }
     return true;

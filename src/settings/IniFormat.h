@@ -1,8 +1,9 @@
 // The settings-file format of the three program settings files: "[section]" lines and
 // "key = value" lines, integers in signed decimal, strings in double quotes with
-// backslash escapes, CR LF line ends. Reading tolerates LF-only lines, blank lines and
-// ';' comment lines. Names are compared without regard to case, as the files have
-// always been edited by hand.
+// backslash escapes, CR LF line ends. Reading tolerates a UTF-8 byte-order mark,
+// LF-only lines, blank lines, comment lines (';' or '#') and any other line that is
+// neither a section nor an entry. Names are compared without regard to case, as the
+// files have always been edited by hand.
 #pragma once
 
 #include <QByteArray>
@@ -35,9 +36,9 @@ void IniPutString(IniDoc& doc, const std::string& section, const std::string& ke
 
 QByteArray IniFormat(const IniDoc& doc);
 
-// False when the text is not a settings file: a line that is neither a section, an
-// entry, a comment nor blank; an entry before the first section; an unterminated
-// string; a NUL byte.
+// False when the text is no settings file at all (it holds a NUL byte). Lines that
+// cannot be read are left out: an entry before the first section or under a damaged
+// section line, an unterminated string, anything else that is no section or entry.
 bool IniParse(const QByteArray& text, IniDoc& doc);
 
 const IniSection* IniFindSection(const IniDoc& doc, const std::string& section);

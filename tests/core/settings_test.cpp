@@ -140,6 +140,33 @@ class SettingsTest : public QObject {
         QCOMPARE(Konf.MaxI, int16_t(500));     // missing keys keep their defaults
     }
 
+    void strayLinesArePassedOver_data() {
+        QTest::addColumn<BadCase>("c");
+        int (*timeout)() = [] { return RecTimeout; };
+        auto row = [](const char* tag, const char* file, const char* content, int (*probe)(), int expected) {
+            QTest::newRow(tag) << BadCase{file, content, probe, expected};
+        };
+        row("byte-order mark", "ZARO.ini", "\xEF\xBB\xBF[Interface]\r\nTimeout = 700\r\n", timeout, 700);
+        row("hash comment", "ZARO.ini", "[Interface]\r\n# office PC\r\nTimeout = 700\r\n", timeout, 700);
+        row("stray text", "ZARO.ini", "[Interface]\r\nTimeout = 700\r\nask Bob\r\n", timeout, 700);
+        row(
+            "unterminated string", "ZARODEV.ini", "[LANMOD57]\r\n[Device0]\r\nIP = \"1\r\nName = \"A\"\r\n",
+            [] { return int(Name57[0][0]); }, 'A');
+        // The keys under a damaged section line belong to no section, not to the one before.
+        row(
+            "damaged section", "ZAROTCP.ini", "[TCPComm]\r\nNumGate = 1\r\n[Gateway1\r\nTCPPort = 600\r\n",
+            [] { return TCPPort * 10 + NumGateways; }, 5021);
+    }
+    // The rest of the file is read, and the file stays as the user left it.
+    void strayLinesArePassedOver() {
+        QFETCH(BadCase, c);
+        Put(path(), c.file, c.content);
+        LoadAllSettings(true);
+        QCOMPARE(c.probe(), c.expected);
+        QCOMPARE(ReadBack(path(), c.file), c.content);
+        QVERIFY(!QFile::exists(path() + "/" + c.file + ".bak"));
+    }
+
     void gatewayCountLimitsSections() {
         QByteArray text = "[TCPComm]\r\nNumGate = 2\r\n";
         for (int n = 1; n <= 3; ++n)
@@ -199,7 +226,6 @@ class SettingsTest : public QObject {
             timeout, 200);
         tcp(
             "garbage tcp", "PK\x03\x04\xff\xfe\r\n", [] { return TCPPort; }, 502);
-        row("unterminated string", "ZARODEV.ini", "[LANMOD57]\r\n[Device0]\r\nIP = \"1\r\n", num57, 0);
         zaro("Language 7", "Options", "Language = 7", language, 1);
         zaro(
             "RatedI 250", "Options", "RatedI = 250", [] { return int(Konf.MaxI); }, 500);
