@@ -30,8 +30,13 @@ constexpr SettingsFile kProgramFile{"ZARO.ini", "Options", "Interface"};
 constexpr SettingsFile kGatewayFile{"ZAROTCP.ini", "TCPComm", "TCPComm"};
 constexpr SettingsFile kModuleFile{"ZARODEV.ini", "LANMOD57", "LANMOD57"};
 
+// The longest list a file holds, and the file's own section: a file with more
+// sections (a hostile one may have a million) is read only that far, so that looking
+// keys up stays cheap.
+constexpr size_t kMaxSections = size_t(std::max(kMaxGateways, kMaxModules)) + 1;
+
 bool Parse(const SettingsFile& f, const QByteArray& text, IniDoc& doc) {
-    return IniParse(text, doc) && (IniFindSection(doc, f.section) || IniFindSection(doc, f.orSection));
+    return IniParse(text, doc, kMaxSections) && (IniFindSection(doc, f.section) || IniFindSection(doc, f.orSection));
 }
 
 bool LoadDoc(const SettingsFile& f, IniDoc& doc) {
@@ -310,7 +315,7 @@ int ReadDevINIFile() {
     IniDoc doc;
     if (!LoadDoc(kModuleFile, doc)) return 0;
     const int sections = int(doc.sections.size()) - 1;
-    if (sections > kMaxModules) mended = true;
+    if (sections > kMaxModules || doc.truncated) mended = true;
     Num57 = std::min(sections, kMaxModules);
     GetInts(doc, kModuleKeys);
     for (int i = 0; i < Num57; ++i)

@@ -103,26 +103,29 @@ bool Unquote(const std::string& raw, std::string& out) {
 // A line that is neither a section nor a readable entry is passed over: one stray
 // line must not cost the user the whole file. The entries under a damaged section
 // line are passed over too, so that they cannot land in the section before it.
-void ParseLine(const std::string& line, IniDoc& doc, IniSection*& current) {
+// False at a section beyond maxSections.
+bool ParseLine(const std::string& line, IniDoc& doc, IniSection*& current, size_t maxSections) {
     const std::string t = Trim(line);
-    if (t.empty() || t[0] == ';' || t[0] == '#') return;
+    if (t.empty() || t[0] == ';' || t[0] == '#') return true;
     if (t[0] == '[') {
         current = nullptr;
-        if (t.back() != ']') return;
+        if (t.back() != ']') return true;
+        if (doc.sections.size() == maxSections) return false;
         doc.sections.push_back({Trim(t.substr(1, t.size() - 2)), {}});
         current = &doc.sections.back();
-        return;
+        return true;
     }
     const size_t eq = t.find('=');
-    if (eq == std::string::npos || eq == 0 || !current) return;
+    if (eq == std::string::npos || eq == 0 || !current) return true;
     IniEntry e{Trim(t.substr(0, eq)), Trim(t.substr(eq + 1)), false};
     if (!e.value.empty() && e.value[0] == '"') {
         std::string text;
-        if (!Unquote(e.value, text)) return;
+        if (!Unquote(e.value, text)) return true;
         e.value = std::move(text);
         e.quoted = true;
     }
     current->entries.push_back(std::move(e));
+    return true;
 }
 
 } // namespace
@@ -188,8 +191,9 @@ QByteArray IniFormat(const IniDoc& doc) {
     return QByteArray::fromStdString(out);
 }
 
-bool IniParse(const QByteArray& text, IniDoc& doc) {
+bool IniParse(const QByteArray& text, IniDoc& doc, size_t maxSections) {
     doc.sections.clear();
+    doc.truncated = false;
     if (text.contains('\0')) return false;
     IniSection* current = nullptr;
     // A byte-order mark, as some editors put before UTF-8 text.
@@ -200,7 +204,10 @@ bool IniParse(const QByteArray& text, IniDoc& doc) {
         qsizetype stop = end;
         if (stop > start && text[stop - 1] == '\r') --stop;
         const std::string line(text.constData() + start, size_t(stop - start));
-        ParseLine(line, doc, current);
+        if (!ParseLine(line, doc, current, maxSections)) {
+            doc.truncated = true;
+            break;
+        }
         start = end + 1;
     }
     return true;

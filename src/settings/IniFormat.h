@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,6 +28,8 @@ struct IniDoc {
     // Written with sections and keys sorted case-insensitively ("DevAddr1" < "DevAddr10"
     // < "DevAddr2"); otherwise in the order they were put.
     bool sorted = false;
+    // Read: more sections followed than the reader would take.
+    bool truncated = false;
 };
 
 // Adds an entry to the section (created at the end when new); a key put twice keeps
@@ -39,7 +42,8 @@ QByteArray IniFormat(const IniDoc& doc);
 // False when the text is no settings file at all (it holds a NUL byte). Lines that
 // cannot be read are left out: an entry before the first section or under a damaged
 // section line, an unterminated string, anything else that is no section or entry.
-bool IniParse(const QByteArray& text, IniDoc& doc);
+// Reading stops at the section after maxSections (doc.truncated).
+bool IniParse(const QByteArray& text, IniDoc& doc, size_t maxSections = SIZE_MAX);
 
 const IniSection* IniFindSection(const IniDoc& doc, const std::string& section);
 // False (value untouched) when the key is missing or not a decimal integer that fits

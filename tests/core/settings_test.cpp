@@ -184,6 +184,23 @@ class SettingsTest : public QObject {
         QVERIFY(!written.contains("[Gateway3]"));
     }
 
+    // A million sections fill the 4 MiB a settings file may have: reading stops after
+    // what the gateway list can hold instead of searching them all for every key.
+    void aMillionSections() {
+        QByteArray text = "[TCPComm]\nNumGate = 256\n[Gateway1]\nGatewayName = \"first\"\n" +
+                          QByteArray("[x]\n").repeated(1000000) + "[Gateway2]\nGatewayName = \"late\"\n";
+        QVERIFY(text.size() <= kMaxUserFileBytes);
+        IniDoc doc;
+        QVERIFY(IniParse(text, doc, kMaxGateways + 1));
+        QCOMPARE(doc.sections.size(), size_t(kMaxGateways + 1));
+        QVERIFY(doc.truncated);
+        Put(path(), "ZAROTCP.ini", text);
+        LoadAllSettings(true);
+        QCOMPARE(NumGateways, 256);
+        QCOMPARE(QByteArray(GatewayName[0]), QByteArray("first"));
+        QCOMPARE(GatewayName[1][0], '\0'); // past the sections that are read
+    }
+
     void everyExtraSectionIsAModule() {
         Put(path(), "ZARODEV.ini",
             "[LANMOD57]\r\nLM57Ix = 1\r\n[Device0]\r\nName = \"A\"\r\nMAC = \"00-30-11-00-00-01\"\r\n"
