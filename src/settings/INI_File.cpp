@@ -119,7 +119,7 @@ const IntKey kProgramKeys[] = {
     Field("Options", "RatedI", Konf.MaxI, 100, 500, 500, Mend::LoOrHi),
     Field("Options", "DevType", Konf.Model, 0, 1, 0),
     Field("Options", "RatedU", Konf.MaxU, 1, 32767, 500),
-    Setting("Interface", "COMPort", CommPort, 1, 16, kDefaultCommPort),
+    Setting("Interface", "COMPort", CommPort, 0, kMaxCommPort, kDefaultCommPort),
     Setting("Interface", "COMType", CommType, 0, 3, kDefaultCommType),
     Setting("Interface", "Baudrate", Baudrate, 0, 4, kDefaultBaudrate),
     Setting("Interface", "Parity", Parity, 0, 3, kDefaultParity),
@@ -264,6 +264,10 @@ int ReadINIFile() {
     GetInts(doc, kProgramKeys);
     std::string path;
     if (IniGetString(doc, "Interface", kPortPathKey, path)) CommPortPath = path;
+    if (CommPort == 0 && CommPortPath.empty()) { // port 0 names no device by itself
+        CommPort = kDefaultCommPort;
+        mended = true;
+    }
     ReadAddressSlots(doc, "Interface", Devices485);
     return 1;
 }

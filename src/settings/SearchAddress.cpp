@@ -63,6 +63,12 @@ void GetRS485DeviceSelection(const bool (&ticked)[kMaxBusAddress]) {
     if (n > 0) DeviceAddr = Devices485[0];
 }
 
+int32_t PortNumberOf(const std::string& device) {
+    for (int32_t n = 1; n <= kMaxCommPort; ++n)
+        if (device == "/dev/ttyS" + std::to_string(n - 1)) return n;
+    return 0;
+}
+
 int32_t TimeoutFromSeconds(double seconds) {
     if (!std::isfinite(seconds)) return RecTimeout;
     double ms = seconds * 1000.0;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 constexpr int kMaxBusAddress = 247;
 constexpr int kMaxSelected = 32;
@@ -22,6 +23,10 @@ int SearchAddress(const std::function<void(int address)>& probing = {});
 // Takes the ticked addresses (ticked[a - 1] for address a) in ascending order, at most
 // 32, into Devices485; the first becomes DeviceAddr.
 void GetRS485DeviceSelection(const bool (&ticked)[kMaxBusAddress]);
+
+// The port number COMPort keeps beside the device path: n for /dev/ttyS(n-1), the
+// device the link opens for port n without a path; 0 for any other device.
+int32_t PortNumberOf(const std::string& device);
 
 // The time-out field in seconds as milliseconds: truncated, then brought into
 // kMinTimeout..kMaxTimeout so that 0 or a negative entry neither spins nor stalls.

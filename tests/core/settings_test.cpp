@@ -252,6 +252,8 @@ class SettingsTest : public QObject {
         zaro(
             "COMPort 99", "Interface", "COMPort = 99", [] { return CommPort; }, 1);
         zaro(
+            "COMPort 0 without a path", "Interface", "COMPort = 0", [] { return CommPort; }, 1);
+        zaro(
             "Baudrate 5", "Interface", "Baudrate = 5", [] { return Baudrate; }, 3);
         zaro(
             "Parity -1", "Interface", "Parity = -1", [] { return Parity; }, 0);

@@ -308,8 +308,8 @@ int CmSelCommType(int kind) {
 
 int CmSelCommPort(int index) {
     if (!handle || index < 0 || index >= ui.port->count()) return 0;
-    CommPort = std::clamp(index + 1, 1, 16);
     CommPortPath = ui.port->itemText(index).trimmed().toStdString();
+    CommPort = PortNumberOf(CommPortPath); // not the place in the list: ttyS10 sorts before ttyS2
     return 0;
 }
 
