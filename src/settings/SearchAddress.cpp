@@ -29,7 +29,7 @@ bool PortVanished() {
 
 int SearchAddress(const std::function<void(int)>& probing) {
     if (CommPortIsOpen()) CloseCommPort();
-    if (!InitInterface(CommPort)) return 0;
+    if (!InitInterface(CommPort)) return -1;
 
     Search_Result = 0;
     std::fill(std::begin(Devices485), std::end(Devices485), 0);

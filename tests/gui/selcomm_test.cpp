@@ -215,8 +215,8 @@ class SelCommTest : public QObject {
         QCOMPARE(Last_Device, 32);
     }
 
-    // A port that cannot be opened: the error is shown, the dialog stays usable and
-    // closing it still writes all three files whole.
+    // A port that cannot be opened: the error is shown, the search leaves ZARO.ini
+    // alone, the dialog stays usable and closing it still writes all three files whole.
     void searchOnAMissingPort() {
         CommType = 1;
         CommPortPath = dir.path().toStdString() + "/gone";
@@ -225,6 +225,7 @@ class SelCommTest : public QObject {
         QTest::mouseClick(Control<QPushButton>("Search"), Qt::LeftButton);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{MessageType::Error, 0, 0}}));
         QVERIFY(Box(12)->isChecked());
+        QVERIFY(!QFile::exists(dir.path() + "/ZARO.ini"));
         QVERIFY(Control<QPushButton>("Search")->isEnabled());
         QTest::mouseClick(Control<QPushButton>("Close"), Qt::LeftButton);
         for (const char* f : {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"})

@@ -30,9 +30,11 @@ check "hand-edited: baud rate kept" "Baudrate = 4" "$(grep '^Baudrate' <<<"$ini"
 check "hand-edited: time-out kept" "Timeout = 700" "$(grep '^Timeout' <<<"$ini")"
 check "hand-edited: addresses stored" "DevAddr1 = 3" "$(grep '^DevAddr1 ' <<<"$ini")"
 
+cp "$work/settings/ZARO.ini" "$work/before.ini"
 cli --interface rs485 --port "$work/no-such-tty" scan-rs485 2>"$work/err" >"$work/out"
 check "missing port exit status" 1 $?
 check "nothing printed" "" "$(cat "$work/out")"
+cmp -s "$work/before.ini" "$work/settings/ZARO.ini" || failed "ZARO.ini rewritten after a missing port"
 [ -s "$work/err" ] || failed "no message on stderr"
 
 cli scan-rs485 --range 100 2>/dev/null

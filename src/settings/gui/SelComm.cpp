@@ -356,8 +356,7 @@ int CmSearchDevice() {
     for (QWidget* w : ui.addressGroup->findChildren<QWidget*>())
         w->setEnabled(w == ui.indicator);
     ui.indicator->show();
-    SearchAddress(ShowProbe);
-    NewINIFile(); // the settings stay whole on disk even when the port failed
+    if (SearchAddress(ShowProbe) >= 0) NewINIFile(); // a port that did not open changed nothing
     // Clicks and keys that queued up during the search reach disabled controls only.
     QCoreApplication::processEvents();
     for (QWidget* w : children)
