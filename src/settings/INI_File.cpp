@@ -36,7 +36,8 @@ constexpr SettingsFile kModuleFile{"ZARODEV.ini", "LANMOD57", "LANMOD57"};
 constexpr size_t kMaxSections = size_t(std::max(kMaxGateways, kMaxModules)) + 1;
 
 bool Parse(const SettingsFile& f, const QByteArray& text, IniDoc& doc) {
-    return IniParse(text, doc, kMaxSections) && (IniFindSection(doc, f.section) || IniFindSection(doc, f.orSection));
+    return IniParse(text, doc, kMaxSections) &&
+           (IniFindSection(doc, f.section) || IniFindSection(doc, f.orSection));
 }
 
 bool LoadDoc(const SettingsFile& f, IniDoc& doc) {

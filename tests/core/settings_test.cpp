@@ -321,10 +321,16 @@ class SettingsTest : public QObject {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QByteArray>("content");
-        QTest::newRow("link to a binary file") << "ZARO.ini" << "link" << QByteArray("\x7f" "ELF\x02\0\0", 7);
-        QTest::newRow("dangling link") << "ZAROTCP.ini" << "dangling link" << QByteArray();
-        QTest::newRow("fifo") << "ZARODEV.ini" << "fifo" << QByteArray();
-        QTest::newRow("no section of its own") << "ZARO.ini" << "file" << QByteArray("[Notes]\r\nText = 1\r\n");
+        auto row = [](const char* tag, const char* file, const char* kind, const QByteArray& content) {
+            QTest::newRow(tag) << QString(file) << QString(kind) << content;
+        };
+        row("link to a binary file", "ZARO.ini", "link",
+            QByteArray("\x7f"
+                       "ELF\x02\0\0",
+                       7));
+        row("dangling link", "ZAROTCP.ini", "dangling link", {});
+        row("fifo", "ZARODEV.ini", "fifo", {});
+        row("no section of its own", "ZARO.ini", "file", "[Notes]\r\nText = 1\r\n");
     }
     // What the program cannot read becomes NAME.bak as it was (a link stays a link, its
     // target untouched), and a new file takes its name.

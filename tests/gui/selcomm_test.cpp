@@ -177,7 +177,7 @@ class SelCommTest : public QObject {
     void portNumberFollowsTheDevice() {
         QFETCH(QString, device);
         QFETCH(int, port);
-        fakePorts = {"/dev/ttyS0",  "/dev/ttyS1", "/dev/ttyS10",  "/dev/ttyS15",
+        fakePorts = {"/dev/ttyS0",  "/dev/ttyS1", "/dev/ttyS10", "/dev/ttyS15",
                      "/dev/ttyS16", "/dev/ttyS2", "/dev/ttyUSB0"};
         Open();
         auto* list = Control<QComboBox>("CommPort");
