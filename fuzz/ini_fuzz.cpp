@@ -31,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (GatewayIndex < 0 || (NumGateways > 0 && GatewayIndex >= NumGateways)) std::abort();
     if (LM57Index < 0 || (Num57 > 0 && LM57Index >= Num57)) std::abort();
     if (Language < 0 || Language > 3 || CommType < 0 || CommType > 3) std::abort();
-    if (Baudrate < 0 || Baudrate > 4 || Parity < 0 || Parity > 3 || CommPort < 1 || CommPort > 16)
+    if (Baudrate < 0 || Baudrate > 4 || Parity < 0 || Parity > 3 || CommPort < 0 || CommPort > kMaxCommPort ||
+        (CommPort == 0 && CommPortPath.empty()))
         std::abort();
     if (RecTimeout < kMinTimeout || RecTimeout > kMaxTimeout || DeviceAddr < 1 || DeviceAddr > 247)
         std::abort();

@@ -36,10 +36,10 @@ int CmdScanRs485(const QStringList& args) {
     Last_Device = range;
     CommType = kRS485; // the search is a serial bus search whatever kind the settings name
     const int ran = SearchAddress();
-    if (!ran && SearchIndex == 0) return kExitDeviceFailed;
+    if (ran < 0 || (ran == 0 && SearchIndex == 0)) return kExitDeviceFailed;
     for (int32_t a : Devices485)
         if (a != 0) std::printf("%d\n", a);
     std::fflush(stdout);
     StoreAddresses();
-    return ran ? kExitOk : kExitDeviceFailed;
+    return ran > 0 ? kExitOk : kExitDeviceFailed;
 }

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -74,6 +75,10 @@ bool WriteNewFile(const std::string& path, const QByteArray& data) {
     if (::close(fd) == 0 && ok) return true;
     ::unlink(path.c_str());
     return false;
+}
+
+bool MoveToBackup(const std::string& path) {
+    return std::rename(path.c_str(), (path + ".bak").c_str()) == 0 || errno == ENOENT;
 }
 
 std::string CreateTemporaryFolder() {

@@ -26,6 +26,11 @@ bool WriteFileAtomically(const std::string& path, const QByteArray& data);
 // planted there. A failed write leaves no file behind.
 bool WriteNewFile(const std::string& path, const QByteArray& data);
 
+// Renames path to path + ".bak", replacing an older backup. Only the name moves: a
+// symbolic link stays a link and its target is not touched. True when done or when
+// nothing has that name.
+bool MoveToBackup(const std::string& path);
+
 // A new private folder (mode 0700), left in place until RemoveFolder; empty on failure.
 std::string CreateTemporaryFolder();
 void RemoveFolder(const std::string& path);

@@ -20,13 +20,44 @@ std::string PathOf(const char* name) {
     return SettingsDir + "/" + name;
 }
 
-bool LoadDoc(const char* name, IniDoc& doc) {
-    QByteArray text;
-    return ReadWholeFile(PathOf(name), text) && IniParse(text, doc);
+// A settings file, and the section that tells that it is one.
+struct SettingsFile {
+    const char* name;
+    const char* section;
+    const char* orSection;
+};
+constexpr SettingsFile kProgramFile{"ZARO.ini", "Options", "Interface"};
+constexpr SettingsFile kGatewayFile{"ZAROTCP.ini", "TCPComm", "TCPComm"};
+constexpr SettingsFile kModuleFile{"ZARODEV.ini", "LANMOD57", "LANMOD57"};
+
+// The longest list a file holds, and the file's own section: a file with more
+// sections (a hostile one may have a million) is read only that far, so that looking
+// keys up stays cheap.
+constexpr size_t kMaxSections = size_t(std::max(kMaxGateways, kMaxModules)) + 1;
+
+bool Parse(const SettingsFile& f, const QByteArray& text, IniDoc& doc) {
+    return IniParse(text, doc, kMaxSections) &&
+           (IniFindSection(doc, f.section) || IniFindSection(doc, f.orSection));
 }
 
-int SaveDoc(const char* name, const IniDoc& doc) {
-    WriteFileAtomically(PathOf(name), IniFormat(doc)); // writing never reports failure
+bool LoadDoc(const SettingsFile& f, IniDoc& doc) {
+    QByteArray text;
+    return ReadWholeFile(PathOf(f.name), text) && Parse(f, text, doc);
+}
+
+// Something the program cannot read may still be the user's (a damaged copy, a link
+// to another file): it is moved aside as NAME.bak, never written over. An empty file
+// holds nothing to keep.
+bool HoldsUnreadable(const SettingsFile& f) {
+    QByteArray text;
+    IniDoc doc;
+    if (!ReadWholeFile(PathOf(f.name), text)) return true; // or missing: then nothing moves
+    return !text.isEmpty() && !Parse(f, text, doc);
+}
+
+int SaveDoc(const SettingsFile& f, const IniDoc& doc) {
+    if (HoldsUnreadable(f) && !MoveToBackup(PathOf(f.name))) return 1;
+    WriteFileAtomically(PathOf(f.name), IniFormat(doc)); // writing never reports failure
     return 1;
 }
 
@@ -89,7 +120,7 @@ const IntKey kProgramKeys[] = {
     Field("Options", "RatedI", Konf.MaxI, 100, 500, 500, Mend::LoOrHi),
     Field("Options", "DevType", Konf.Model, 0, 1, 0),
     Field("Options", "RatedU", Konf.MaxU, 1, 32767, 500),
-    Setting("Interface", "COMPort", CommPort, 1, 16, kDefaultCommPort),
+    Setting("Interface", "COMPort", CommPort, 0, kMaxCommPort, kDefaultCommPort),
     Setting("Interface", "COMType", CommType, 0, 3, kDefaultCommType),
     Setting("Interface", "Baudrate", Baudrate, 0, 4, kDefaultBaudrate),
     Setting("Interface", "Parity", Parity, 0, 3, kDefaultParity),
@@ -230,11 +261,14 @@ void LoadINIDefault() {
 
 int ReadINIFile() {
     IniDoc doc;
-    if (!LoadDoc("ZARO.ini", doc)) return 0;
-    if (!IniFindSection(doc, "Options") && !IniFindSection(doc, "Interface")) return 0;
+    if (!LoadDoc(kProgramFile, doc)) return 0;
     GetInts(doc, kProgramKeys);
     std::string path;
     if (IniGetString(doc, "Interface", kPortPathKey, path)) CommPortPath = path;
+    if (CommPort == 0 && CommPortPath.empty()) { // port 0 names no device by itself
+        CommPort = kDefaultCommPort;
+        mended = true;
+    }
     ReadAddressSlots(doc, "Interface", Devices485);
     return 1;
 }
@@ -245,7 +279,7 @@ int NewINIFile() {
     PutInts(doc, kProgramKeys);
     if (!CommPortPath.empty()) IniPutString(doc, "Interface", kPortPathKey, CommPortPath);
     PutAddressSlots(doc, "Interface", Devices485);
-    return SaveDoc("ZARO.ini", doc);
+    return SaveDoc(kProgramFile, doc);
 }
 
 void LoadINIDefaultTCP() {
@@ -256,7 +290,7 @@ void LoadINIDefaultTCP() {
 
 int ReadINIFileTCP() {
     IniDoc doc;
-    if (!LoadDoc("ZAROTCP.ini", doc) || !IniFindSection(doc, "TCPComm")) return 0;
+    if (!LoadDoc(kGatewayFile, doc)) return 0;
     GetInts(doc, kGatewayKeys);
     for (int n = 0; n < NumGateways; ++n) {
         GetTexts(doc, GatewaySection(n), kGatewayTexts, n);
@@ -273,7 +307,7 @@ int NewINIFileTCP() {
         PutTexts(doc, GatewaySection(n), kGatewayTexts, n);
         PutAddressSlots(doc, GatewaySection(n), DevicesTCP[n]);
     }
-    return SaveDoc("ZAROTCP.ini", doc);
+    return SaveDoc(kGatewayFile, doc);
 }
 
 void LoadDevINIDefault() {
@@ -284,9 +318,9 @@ void LoadDevINIDefault() {
 
 int ReadDevINIFile() {
     IniDoc doc;
-    if (!LoadDoc("ZARODEV.ini", doc) || !IniFindSection(doc, "LANMOD57")) return 0;
+    if (!LoadDoc(kModuleFile, doc)) return 0;
     const int sections = int(doc.sections.size()) - 1;
-    if (sections > kMaxModules) mended = true;
+    if (sections > kMaxModules || doc.truncated) mended = true;
     Num57 = std::min(sections, kMaxModules);
     GetInts(doc, kModuleKeys);
     for (int i = 0; i < Num57; ++i)
@@ -300,7 +334,7 @@ int NewDevINIFile() {
     const int count = std::clamp(Num57, 0, kMaxModules);
     for (int i = 0; i < count; ++i)
         PutTexts(doc, DeviceSection(i), kModuleTexts, i);
-    return SaveDoc("ZARODEV.ini", doc);
+    return SaveDoc(kModuleFile, doc);
 }
 
 int32_t ClampTimeout(int64_t ms) {

@@ -9,6 +9,8 @@
 
 // ZARO.ini
 constexpr int32_t kDefaultLanguage = 1;
+// COMPort: serial port 1..16, or 0 beside a device path that is none of them.
+constexpr int32_t kMaxCommPort = 16;
 extern int32_t Language;       // 0 German, 1 English, 2 Dutch, 3 French
 extern int32_t Devices485[32]; // addresses found or chosen, ascending, 0 = free
 

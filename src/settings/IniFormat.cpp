@@ -100,21 +100,27 @@ bool Unquote(const std::string& raw, std::string& out) {
     return false;
 }
 
-bool ParseLine(const std::string& line, IniDoc& doc, IniSection*& current) {
+// A line that is neither a section nor a readable entry is passed over: one stray
+// line must not cost the user the whole file. The entries under a damaged section
+// line are passed over too, so that they cannot land in the section before it.
+// False at a section beyond maxSections.
+bool ParseLine(const std::string& line, IniDoc& doc, IniSection*& current, size_t maxSections) {
     const std::string t = Trim(line);
-    if (t.empty() || t[0] == ';') return true;
+    if (t.empty() || t[0] == ';' || t[0] == '#') return true;
     if (t[0] == '[') {
-        if (t.back() != ']') return false;
+        current = nullptr;
+        if (t.back() != ']') return true;
+        if (doc.sections.size() == maxSections) return false;
         doc.sections.push_back({Trim(t.substr(1, t.size() - 2)), {}});
         current = &doc.sections.back();
         return true;
     }
     const size_t eq = t.find('=');
-    if (eq == std::string::npos || eq == 0 || !current) return false;
+    if (eq == std::string::npos || eq == 0 || !current) return true;
     IniEntry e{Trim(t.substr(0, eq)), Trim(t.substr(eq + 1)), false};
     if (!e.value.empty() && e.value[0] == '"') {
         std::string text;
-        if (!Unquote(e.value, text)) return false;
+        if (!Unquote(e.value, text)) return true;
         e.value = std::move(text);
         e.quoted = true;
     }
@@ -185,18 +191,23 @@ QByteArray IniFormat(const IniDoc& doc) {
     return QByteArray::fromStdString(out);
 }
 
-bool IniParse(const QByteArray& text, IniDoc& doc) {
+bool IniParse(const QByteArray& text, IniDoc& doc, size_t maxSections) {
     doc.sections.clear();
+    doc.truncated = false;
     if (text.contains('\0')) return false;
     IniSection* current = nullptr;
-    qsizetype start = 0;
+    // A byte-order mark, as some editors put before UTF-8 text.
+    qsizetype start = text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     while (start < text.size()) {
         qsizetype end = text.indexOf('\n', start);
         if (end < 0) end = text.size();
         qsizetype stop = end;
         if (stop > start && text[stop - 1] == '\r') --stop;
         const std::string line(text.constData() + start, size_t(stop - start));
-        if (!ParseLine(line, doc, current)) return false;
+        if (!ParseLine(line, doc, current, maxSections)) {
+            doc.truncated = true;
+            break;
+        }
         start = end + 1;
     }
     return true;

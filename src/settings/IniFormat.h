@@ -1,11 +1,13 @@
 // The settings-file format of the three program settings files: "[section]" lines and
 // "key = value" lines, integers in signed decimal, strings in double quotes with
-// backslash escapes, CR LF line ends. Reading tolerates LF-only lines, blank lines and
-// ';' comment lines. Names are compared without regard to case, as the files have
-// always been edited by hand.
+// backslash escapes, CR LF line ends. Reading tolerates a UTF-8 byte-order mark,
+// LF-only lines, blank lines, comment lines (';' or '#') and any other line that is
+// neither a section nor an entry. Names are compared without regard to case, as the
+// files have always been edited by hand.
 #pragma once
 
 #include <QByteArray>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -26,6 +28,8 @@ struct IniDoc {
     // Written with sections and keys sorted case-insensitively ("DevAddr1" < "DevAddr10"
     // < "DevAddr2"); otherwise in the order they were put.
     bool sorted = false;
+    // Read: more sections followed than the reader would take.
+    bool truncated = false;
 };
 
 // Adds an entry to the section (created at the end when new); a key put twice keeps
@@ -35,10 +39,11 @@ void IniPutString(IniDoc& doc, const std::string& section, const std::string& ke
 
 QByteArray IniFormat(const IniDoc& doc);
 
-// False when the text is not a settings file: a line that is neither a section, an
-// entry, a comment nor blank; an entry before the first section; an unterminated
-// string; a NUL byte.
-bool IniParse(const QByteArray& text, IniDoc& doc);
+// False when the text is no settings file at all (it holds a NUL byte). Lines that
+// cannot be read are left out: an entry before the first section or under a damaged
+// section line, an unterminated string, anything else that is no section or entry.
+// Reading stops at the section after maxSections (doc.truncated).
+bool IniParse(const QByteArray& text, IniDoc& doc, size_t maxSections = SIZE_MAX);
 
 const IniSection* IniFindSection(const IniDoc& doc, const std::string& section);
 // False (value untouched) when the key is missing or not a decimal integer that fits

@@ -29,7 +29,7 @@ bool PortVanished() {
 
 int SearchAddress(const std::function<void(int)>& probing) {
     if (CommPortIsOpen()) CloseCommPort();
-    if (!InitInterface(CommPort)) return 0;
+    if (!InitInterface(CommPort)) return -1;
 
     Search_Result = 0;
     std::fill(std::begin(Devices485), std::end(Devices485), 0);
@@ -61,6 +61,12 @@ void GetRS485DeviceSelection(const bool (&ticked)[kMaxBusAddress]) {
     for (int a = 1; a <= kMaxBusAddress && n < kMaxSelected; ++a)
         if (ticked[a - 1]) Devices485[n++] = a;
     if (n > 0) DeviceAddr = Devices485[0];
+}
+
+int32_t PortNumberOf(const std::string& device) {
+    for (int32_t n = 1; n <= kMaxCommPort; ++n)
+        if (device == "/dev/ttyS" + std::to_string(n - 1)) return n;
+    return 0;
 }
 
 int32_t TimeoutFromSeconds(double seconds) {

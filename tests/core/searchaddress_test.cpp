@@ -101,7 +101,7 @@ class SearchAddressTest : public QObject {
         CommPortPath = dir.path().toStdString() + "/no-such-tty";
         Devices485[0] = 5;
         int probes = 0;
-        QCOMPARE(SearchAddress([&](int) { ++probes; }), 0);
+        QCOMPARE(SearchAddress([&](int) { ++probes; }), -1);
         QCOMPARE(probes, 0);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{MessageType::Error, 0, 0}}));
         QCOMPARE(Found(), QList<int>{5});

@@ -6,6 +6,7 @@
 
 #include <QtTest>
 #include <cstring>
+#include <sys/stat.h>
 
 struct BadCase {
     const char* file;
@@ -140,6 +141,33 @@ class SettingsTest : public QObject {
         QCOMPARE(Konf.MaxI, int16_t(500));     // missing keys keep their defaults
     }
 
+    void strayLinesArePassedOver_data() {
+        QTest::addColumn<BadCase>("c");
+        int (*timeout)() = [] { return RecTimeout; };
+        auto row = [](const char* tag, const char* file, const char* content, int (*probe)(), int expected) {
+            QTest::newRow(tag) << BadCase{file, content, probe, expected};
+        };
+        row("byte-order mark", "ZARO.ini", "\xEF\xBB\xBF[Interface]\r\nTimeout = 700\r\n", timeout, 700);
+        row("hash comment", "ZARO.ini", "[Interface]\r\n# office PC\r\nTimeout = 700\r\n", timeout, 700);
+        row("stray text", "ZARO.ini", "[Interface]\r\nTimeout = 700\r\nask Bob\r\n", timeout, 700);
+        row(
+            "unterminated string", "ZARODEV.ini", "[LANMOD57]\r\n[Device0]\r\nIP = \"1\r\nName = \"A\"\r\n",
+            [] { return int(Name57[0][0]); }, 'A');
+        // The keys under a damaged section line belong to no section, not to the one before.
+        row(
+            "damaged section", "ZAROTCP.ini", "[TCPComm]\r\nNumGate = 1\r\n[Gateway1\r\nTCPPort = 600\r\n",
+            [] { return TCPPort * 10 + NumGateways; }, 5021);
+    }
+    // The rest of the file is read, and the file stays as the user left it.
+    void strayLinesArePassedOver() {
+        QFETCH(BadCase, c);
+        Put(path(), c.file, c.content);
+        LoadAllSettings(true);
+        QCOMPARE(c.probe(), c.expected);
+        QCOMPARE(ReadBack(path(), c.file), c.content);
+        QVERIFY(!QFile::exists(path() + "/" + c.file + ".bak"));
+    }
+
     void gatewayCountLimitsSections() {
         QByteArray text = "[TCPComm]\r\nNumGate = 2\r\n";
         for (int n = 1; n <= 3; ++n)
@@ -154,6 +182,23 @@ class SettingsTest : public QObject {
         const QByteArray written = ReadBack(path(), "ZAROTCP.ini");
         QVERIFY(written.contains("[Gateway2]"));
         QVERIFY(!written.contains("[Gateway3]"));
+    }
+
+    // A million sections fill the 4 MiB a settings file may have: reading stops after
+    // what the gateway list can hold instead of searching them all for every key.
+    void aMillionSections() {
+        QByteArray text = "[TCPComm]\nNumGate = 256\n[Gateway1]\nGatewayName = \"first\"\n" +
+                          QByteArray("[x]\n").repeated(1000000) + "[Gateway2]\nGatewayName = \"late\"\n";
+        QVERIFY(text.size() <= kMaxUserFileBytes);
+        IniDoc doc;
+        QVERIFY(IniParse(text, doc, kMaxGateways + 1));
+        QCOMPARE(doc.sections.size(), size_t(kMaxGateways + 1));
+        QVERIFY(doc.truncated);
+        Put(path(), "ZAROTCP.ini", text);
+        LoadAllSettings(true);
+        QCOMPARE(NumGateways, 256);
+        QCOMPARE(QByteArray(GatewayName[0]), QByteArray("first"));
+        QCOMPARE(GatewayName[1][0], '\0'); // past the sections that are read
     }
 
     void everyExtraSectionIsAModule() {
@@ -199,7 +244,6 @@ class SettingsTest : public QObject {
             timeout, 200);
         tcp(
             "garbage tcp", "PK\x03\x04\xff\xfe\r\n", [] { return TCPPort; }, 502);
-        row("unterminated string", "ZARODEV.ini", "[LANMOD57]\r\n[Device0]\r\nIP = \"1\r\n", num57, 0);
         zaro("Language 7", "Options", "Language = 7", language, 1);
         zaro(
             "RatedI 250", "Options", "RatedI = 250", [] { return int(Konf.MaxI); }, 500);
@@ -207,6 +251,8 @@ class SettingsTest : public QObject {
             "COMType 9", "Interface", "COMType = 9", [] { return CommType; }, 0);
         zaro(
             "COMPort 99", "Interface", "COMPort = 99", [] { return CommPort; }, 1);
+        zaro(
+            "COMPort 0 without a path", "Interface", "COMPort = 0", [] { return CommPort; }, 1);
         zaro(
             "Baudrate 5", "Interface", "Baudrate = 5", [] { return Baudrate; }, 3);
         zaro(
@@ -269,6 +315,47 @@ class SettingsTest : public QObject {
         QCOMPARE(c.probe(), c.expected);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(ReadBack(path(), names[i]), written[i]);
+    }
+
+    void unreadableFilesAreMovedAside_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("content");
+        auto row = [](const char* tag, const char* file, const char* kind, const QByteArray& content) {
+            QTest::newRow(tag) << QString(file) << QString(kind) << content;
+        };
+        row("link to a binary file", "ZARO.ini", "link",
+            QByteArray("\x7f"
+                       "ELF\x02\0\0",
+                       7));
+        row("dangling link", "ZAROTCP.ini", "dangling link", {});
+        row("fifo", "ZARODEV.ini", "fifo", {});
+        row("no section of its own", "ZARO.ini", "file", "[Notes]\r\nText = 1\r\n");
+    }
+    // What the program cannot read becomes NAME.bak as it was (a link stays a link, its
+    // target untouched), and a new file takes its name.
+    void unreadableFilesAreMovedAside() {
+        QFETCH(QString, file);
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, content);
+        const QString name = path() + "/" + file, elsewhere = path() + "/elsewhere";
+        if (kind == "link") Put(path(), "elsewhere", content);
+        if (kind.endsWith("link")) QVERIFY(QFile::link(elsewhere, name));
+        if (kind == "fifo") QCOMPARE(mkfifo(qPrintable(name), 0600), 0);
+        if (kind == "file") Put(path(), qPrintable(file), content);
+
+        LoadAllSettings(true);
+        IniDoc doc;
+        QVERIFY(!QFileInfo(name).isSymLink());
+        QVERIFY(IniParse(ReadBack(path(), qPrintable(file)), doc) && !doc.sections.empty());
+        const QString bak = name + ".bak";
+        struct stat st = {};
+        QCOMPARE(lstat(qPrintable(bak), &st), 0);
+        if (kind == "fifo") QVERIFY(S_ISFIFO(st.st_mode));
+        if (kind == "file") QCOMPARE(ReadBack(path(), qPrintable(file + ".bak")), content);
+        if (kind.endsWith("link")) QCOMPARE(QFileInfo(bak).symLinkTarget(), elsewhere);
+        if (kind == "link") QCOMPARE(ReadBack(path(), "elsewhere"), content);
+        if (kind == "dangling link") QVERIFY(!QFileInfo::exists(elsewhere));
     }
 
     // zaro-cli reads the files but leaves even broken ones alone.

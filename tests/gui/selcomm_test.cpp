@@ -114,7 +114,7 @@ class SelCommTest : public QObject {
         QVERIFY(!Control<QGroupBox>("AddressArea")->isHidden());
     }
 
-    // The third entry of the port list is port 3, and it is the device that is opened.
+    // The device chosen is the one opened; a pseudo-terminal is none of the numbered ports.
     void searchOnTheChosenPort() {
         SimProcess sim;
         QVERIFY(sim.start({"--rs485", "3,17"}));
@@ -123,7 +123,7 @@ class SelCommTest : public QObject {
         Open();
         auto* port = Control<QComboBox>("CommPort");
         emit port->activated(2);
-        QCOMPARE(CommPort, 3);
+        QCOMPARE(CommPort, 0);
         QCOMPARE(QString::fromStdString(CommPortPath), sim.ptyPath());
 
         // What the window shows while the search runs, sampled by a timer.
@@ -155,10 +155,41 @@ class SelCommTest : public QObject {
         QCOMPARE(handle, nullptr);
         QCOMPARE(DeviceAddr, 3);
         const QByteArray ini = SettingsFile("ZARO.ini");
-        QVERIFY(ini.contains("COMPort = 3\r\n"));
+        QVERIFY(ini.contains("COMPort = 0\r\n"));
         QVERIFY(ini.contains("COMPortPath = \"" + sim.ptyPath().toLatin1() + "\"\r\n"));
         QVERIFY(ini.contains("DevAddr = 3\r\n"));
         QVERIFY(ini.contains("DevAddr2 = 17\r\n"));
+    }
+
+    void portNumberFollowsTheDevice_data() {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<int>("port");
+        QTest::newRow("ttyS0") << "/dev/ttyS0" << 1;
+        QTest::newRow("ttyS10, third in the list") << "/dev/ttyS10" << 11;
+        QTest::newRow("ttyS2") << "/dev/ttyS2" << 3;
+        QTest::newRow("ttyS15") << "/dev/ttyS15" << 16;
+        QTest::newRow("ttyS16 has no number") << "/dev/ttyS16" << 0;
+        QTest::newRow("USB converter") << "/dev/ttyUSB0" << 0;
+    }
+    // COMPort keeps the number under which the link finds the device without its path
+    // (port n is /dev/ttyS(n-1)), not its place in the sorted list; the file reads back
+    // as it was written.
+    void portNumberFollowsTheDevice() {
+        QFETCH(QString, device);
+        QFETCH(int, port);
+        fakePorts = {"/dev/ttyS0",  "/dev/ttyS1", "/dev/ttyS10", "/dev/ttyS15",
+                     "/dev/ttyS16", "/dev/ttyS2", "/dev/ttyUSB0"};
+        Open();
+        auto* list = Control<QComboBox>("CommPort");
+        emit list->activated(list->findText(device));
+        QCOMPARE(CommPort, port);
+        QTest::mouseClick(Control<QPushButton>("Close"), Qt::LeftButton);
+        const QByteArray ini = SettingsFile("ZARO.ini");
+        QVERIFY(ini.contains("\r\nCOMPort = " + QByteArray::number(port) + "\r\nCOMPortPath = \"" +
+                             device.toLatin1() + "\"\r\n"));
+        LoadAllSettings(true);
+        QCOMPARE(CommPort, port);
+        QCOMPARE(SettingsFile("ZARO.ini"), ini);
     }
 
     void tickingByHandKeepsTheLowest32() {
@@ -184,8 +215,8 @@ class SelCommTest : public QObject {
         QCOMPARE(Last_Device, 32);
     }
 
-    // A port that cannot be opened: the error is shown, the dialog stays usable and
-    // closing it still writes all three files whole.
+    // A port that cannot be opened: the error is shown, the search leaves ZARO.ini
+    // alone, the dialog stays usable and closing it still writes all three files whole.
     void searchOnAMissingPort() {
         CommType = 1;
         CommPortPath = dir.path().toStdString() + "/gone";
@@ -194,6 +225,7 @@ class SelCommTest : public QObject {
         QTest::mouseClick(Control<QPushButton>("Search"), Qt::LeftButton);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{MessageType::Error, 0, 0}}));
         QVERIFY(Box(12)->isChecked());
+        QVERIFY(!QFile::exists(dir.path() + "/ZARO.ini"));
         QVERIFY(Control<QPushButton>("Search")->isEnabled());
         QTest::mouseClick(Control<QPushButton>("Close"), Qt::LeftButton);
         for (const char* f : {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"})

@@ -308,8 +308,8 @@ int CmSelCommType(int kind) {
 
 int CmSelCommPort(int index) {
     if (!handle || index < 0 || index >= ui.port->count()) return 0;
-    CommPort = std::clamp(index + 1, 1, 16);
     CommPortPath = ui.port->itemText(index).trimmed().toStdString();
+    CommPort = PortNumberOf(CommPortPath); // not the place in the list: ttyS10 sorts before ttyS2
     return 0;
 }
 
@@ -356,8 +356,7 @@ int CmSearchDevice() {
     for (QWidget* w : ui.addressGroup->findChildren<QWidget*>())
         w->setEnabled(w == ui.indicator);
     ui.indicator->show();
-    SearchAddress(ShowProbe);
-    NewINIFile(); // the settings stay whole on disk even when the port failed
+    if (SearchAddress(ShowProbe) >= 0) NewINIFile(); // a port that did not open changed nothing
     // Clicks and keys that queued up during the search reach disabled controls only.
     QCoreApplication::processEvents();
     for (QWidget* w : children)
