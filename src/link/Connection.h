@@ -21,7 +21,7 @@ constexpr int32_t kDefaultTCPPort = 502;
 constexpr int32_t kDefaultTCPDevAddr = 247;
 
 // Serial line
-extern int32_t CommPort;         // 1..16
+extern int32_t CommPort;         // 1..16 for /dev/ttyS(n-1); 0 for another device in CommPortPath
 extern std::string CommPortPath; // Linux device path chosen for the port; empty = /dev/ttyS(CommPort-1)
 extern int32_t CommType;         // a CommKind
 extern int32_t Baudrate;         // index into 1200, 2400, 4800, 9600, 19200

@@ -39,7 +39,8 @@ bool WriteDemoSettings(const QString& pty) {
     demoFolder = CreateTemporaryFolder();
     if (demoFolder.empty()) return false;
     SettingsDir = demoFolder;
-    CommType = 0;
+    CommType = kRS232;
+    CommPort = 0; // no /dev/ttyS device: the path says where
     CommPortPath = pty.toStdString();
     AutoPortClose = 0;
     Konf.Model = 1;
