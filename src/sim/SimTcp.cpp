@@ -7,6 +7,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -83,9 +84,21 @@ void Respond(QTcpSocket* socket, const QByteArray& request) {
         return;
     }
     QPointer<QTcpSocket> s(socket);
+    if (faulty && fault.kind == FaultKind::Absent) { // the gateway's own answer, its own unit
+        const char exception[2] = {char(uint8_t(pdu[0]) | 0x80), char(kExGatewayTarget)};
+        Send(s, Mbap(request, uint8_t(fault.param), QByteArray(exception, 2)), int(SimTime.turnaroundMs));
+        return;
+    }
     const SimFaultShape shape{7, 0x40, 50}; // the function code
-    for (const SimReplyPart& part : SimFaultyReply(faulty ? &fault : nullptr, reply, shape))
+    int64_t lastMs = 0;
+    for (const SimReplyPart& part : SimFaultyReply(faulty ? &fault : nullptr, reply, shape)) {
         Send(s, part.data, int(SimTime.turnaroundMs + part.delayMs));
+        lastMs = std::max(lastMs, SimTime.turnaroundMs + part.delayMs);
+    }
+    if (faulty && fault.kind == FaultKind::Close) // after the reply has gone out
+        QTimer::singleShot(int(lastMs) + 1, Qt::PreciseTimer, s, [s] {
+            if (s) s->disconnectFromHost();
+        });
 }
 
 std::map<QTcpSocket*, QByteArray> buffers; // requests received in part, per connection
