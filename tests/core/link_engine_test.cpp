@@ -263,14 +263,17 @@ class LinkEngineTest : public QObject {
     }
 
     // The time-out runs from the last byte that arrived: a slow line delivers a long
-    // reply, a pause longer than the time-out ends the attempt.
+    // reply, a pause longer than the time-out ends the attempt, and so does a reply that
+    // keeps dribbling.
     void replyTimeout_data() {
         QTest::addColumn<int>("gapMs");
         QTest::addColumn<int>("attempts");
         QTest::addColumn<int>("elapsedMs");
-        // The status reply has 7 bytes: the last arrives 6 gaps after the first.
-        QTest::newRow("bytes closer than the time-out") << 60 << 1 << 5 + 6 * 60;
+        // The status reply has 7 bytes: the last arrives 6 gaps after the first. An
+        // attempt lasts at most the time-out, the reply's 9 ms at 9600 baud and 100 ms.
+        QTest::newRow("bytes closer than the time-out") << 30 << 1 << 5 + 6 * 30;
         QTest::newRow("a gap longer than the time-out") << 120 << 2 << 5 + 100 + 50 + 5;
+        QTest::newRow("a dribble longer than the reply could take") << 60 << 2 << 100 + 9 + 100 + 50 + 5;
     }
     void replyTimeout() {
         QFETCH(int, gapMs);

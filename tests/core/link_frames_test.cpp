@@ -175,6 +175,10 @@ class LinkFramesTest : public QObject {
         QCOMPARE(Hex(Meters, 4), QByteArray("78563412"));
         Receive(3, QByteArray::fromHex("0102"));
         QCOMPARE(Hex(MeterScale, 2), QByteArray("0201"));
+        // Logger blocks may have an odd register count: the last register is turned too.
+        SetLoggerRequest(0, 3);
+        Receive(12, QByteArray::fromHex("010203040506"));
+        QCOMPARE(Hex(LoggerData, 6), QByteArray("020104030605"));
         // Unbalance and THD arrive together and are split over two blocks.
         std::memset(UnbU, 0xEE, sizeof UnbU);
         std::memset(THDU, 0xEE, sizeof THDU);

@@ -21,4 +21,12 @@ rc=$?
 [ -s "$work/stderr" ] && [ ! -s "$work/stdout" ] || fail "absent unit: the message belongs on stderr only"
 out=$(cli --interface gateway --host 127.0.0.1 --tcp-port "$port" --address 5 read 17) || fail "gateway read 17"
 [ "$(wc -w <<<"$out")" = 140 ] || fail "read 17 gave $(wc -w <<<"$out") bytes"
+
+# A meter that dribbles its reply does not hold the command for a byte time-out each byte.
+start_sim --rs232 --fault dribble:150:4
+SECONDS=0
+cli --interface rs232 --port "$pty" --timeout 200 read 0 >/dev/null 2>"$work/stderr"
+rc=$?
+[ $rc = 1 ] && [ "$SECONDS" -le 10 ] || fail "dribbling meter: exit $rc after $SECONDS s"
+grep -q "incomplete or damaged" "$work/stderr" || fail "dribbling meter: [$(cat "$work/stderr")]"
 echo "PASS"
