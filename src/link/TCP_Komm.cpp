@@ -33,6 +33,25 @@ constexpr int kBadReplies = 3;
 // stale and must not overwrite RecBuffer.
 bool waiting = false;
 
+// The interface the open connections were made for.
+struct Interface {
+    int kind, gateway, module;
+    bool operator==(const Interface&) const = default;
+};
+Interface connectedFor{-1, -1, -1};
+
+Interface InUse() {
+    return {CommType, GatewayIndex, LM57Index};
+}
+
+// The slots are shared by gateways and modules: a connection made for another kind,
+// gateway or module would carry the requests to the device chosen before.
+void CloseConnectionsOfAnotherInterface() {
+    if (InUse() == connectedFor) return;
+    CloseTCPConnection(kCloseAllTCP);
+    connectedFor = InUse();
+}
+
 bool ModuleKind() {
     return CommType == kModule;
 }
@@ -92,9 +111,8 @@ int InitTCPConnection() {
     // Connecting processes events; a timer tick must not start a second connect.
     static bool connecting = false;
     if (connecting) return 0;
+    CloseConnectionsOfAnotherInterface();
     const int slot = SlotInUse();
-    for (int i = 0; i < kTCPSlots; ++i)
-        if (i != slot) CloseTCPConnection(i);
     if (ValidSlot(slot) && TCP_Connection[slot]) return 1;
     LinkBusyScope guard;
     connecting = true;
@@ -107,6 +125,13 @@ int InitTCPConnection() {
     TCP_Handle[slot] = handle;
     TCP_Connection[slot] = 1;
     return 1;
+}
+
+void SelectInterface(int kind, int gateway, int module) {
+    CommType = kind;
+    GatewayIndex = gateway;
+    LM57Index = module;
+    CloseConnectionsOfAnotherInterface();
 }
 
 int CloseTCPConnection(int index) {

@@ -39,7 +39,7 @@ bool WriteDemoSettings(const QString& pty) {
     demoFolder = CreateTemporaryFolder();
     if (demoFolder.empty()) return false;
     SettingsDir = demoFolder;
-    CommType = 0;
+    SelectInterface(kRS232, GatewayIndex, LM57Index);
     CommPortPath = pty.toStdString();
     AutoPortClose = 0;
     Konf.Model = 1;

@@ -5,6 +5,7 @@
 #include "link/Kommun.h"
 #include "link/TCP_Komm.h"
 #include "link/Transport.h"
+#include "netmodules/LANMOD57.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 
@@ -34,6 +35,7 @@ struct Line {
     bool open = false;
     bool drivesRTS = false;
     TcpCallback callback = nullptr; // of the one Modbus/TCP connection
+    int connects = 0;
 } line;
 
 QByteArray WithCRC(QByteArray frame) {
@@ -117,7 +119,7 @@ int ReadSome(uint8_t* buffer, int n, int waitMs) {
 int TcpConnect(const std::string&, int, TcpCallback callback, int) {
     line.open = true;
     line.callback = callback;
-    return 1;
+    return ++line.connects;
 }
 
 int TcpWrite(int, const uint8_t* data, int n, int) {
@@ -376,6 +378,40 @@ class LinkEngineTest : public QObject {
         QCOMPARE(messages.shown, shown);
     }
 
+    // The slots are shared: a change of interface kind, gateway or module must not send
+    // the next request down the connection made for the one before.
+    void tcpChangeOfInterfaceReconnects_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("gateway");
+        QTest::addColumn<bool>("selected"); // through SelectInterface, or by the settings
+        QTest::addColumn<QByteArray>("unit"); // of the second request
+        QTest::newRow("gateway to module") << int(kModule) << 0 << true << QByteArray("ff");
+        QTest::newRow("another gateway") << int(kGateway) << 1 << true << QByteArray("05");
+        QTest::newRow("module set by the settings") << int(kModule) << 0 << false << QByteArray("ff");
+    }
+    void tcpChangeOfInterfaceReconnects() {
+        QFETCH(int, kind);
+        QFETCH(int, gateway);
+        QFETCH(bool, selected);
+        QFETCH(QByteArray, unit);
+        useGateway();
+        useModuleRecord();
+        qstrncpy(GatewayIP[1], "gateway 2", sizeof GatewayIP[1]);
+        line.script = {Answer{}, Answer{}};
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+        if (selected) {
+            SelectInterface(kind, gateway, LM57Index);
+            QVERIFY(!line.open); // closed at once
+        } else {
+            CommType = kind;
+        }
+        QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+        QCOMPARE(line.connects, 2);
+        QCOMPARE(line.written.back().mid(6, 1).toHex(), unit);
+        QVERIFY(messages.shown.empty());
+    }
+
     // Bytes that arrive while no request waits (here a second copy of a reply) are
     // thrown away before the next request goes out.
     void tcpStaleReplyIsDiscardedBeforeTheNextRequest() {
@@ -391,11 +427,11 @@ class LinkEngineTest : public QObject {
 
   private:
     void useGateway() {
-        CommType = kGateway;
-        GatewayIndex = 0;
+        SelectInterface(kGateway, 0, 0);
         qstrncpy(GatewayIP[0], "gateway", sizeof GatewayIP[0]);
         TCPDevAddr = 5;
     }
+    void useModuleRecord() { qstrncpy(EMD[0].IP, "module", sizeof EMD[0].IP); }
 };
 
 QTEST_GUILESS_MAIN(LinkEngineTest)
