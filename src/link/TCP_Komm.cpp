@@ -9,6 +9,7 @@
 #include "platform/TcpClient.h"
 #include "platform/TimeBase.h"
 
+#include <QtGlobal>
 #include <cstring>
 #include <string>
 
@@ -54,6 +55,12 @@ void CloseConnectionsOfAnotherInterface() {
 
 bool ModuleKind() {
     return CommType == kModule;
+}
+
+// Names the device in use in the texts that take one.
+const char* DeviceName() {
+    return ModuleKind() ? QT_TRANSLATE_NOOP("Messages", "The LANMOD57 module")
+                        : QT_TRANSLATE_NOOP("Messages", "The gateway");
 }
 
 int SlotInUse() {
@@ -195,17 +202,19 @@ int TCPDataTransmission(int showErrors, int broadcast) {
         case 1:
             return 1;
         case 0:
-            if (showErrors) Error(ModuleKind() ? 8 : 9, ModuleKind() ? 14 : 16);
+            if (showErrors && ModuleKind()) Error(8, 14, DeviceName());
+            if (showErrors && !ModuleKind()) Error(9, 16);
             CloseTCPConnection(kCloseAllTCP);
             return 0;
         case -4:
+            if (showErrors) Error(8, 15, DeviceName());
             return 0;
         case -11:
             if (showErrors) Error(10, 2);
             return 0;
         default:
             if (++bad < kBadReplies) continue;
-            if (showErrors) Error(8, 14);
+            if (showErrors) Error(8, 14, DeviceName());
             CloseTCPConnection(kCloseAllTCP);
             return 0;
         }

@@ -13,8 +13,17 @@
 #include <deque>
 #include <map>
 
-// What the meter does with one frame it receives.
-enum class Meter { Silent, Good, Short, BadCRC, OtherUnit, Absent, Twice };
+// What the meter (or the gateway before it) does with one frame it receives.
+enum class Meter {
+    Silent,
+    Good,
+    Short,
+    BadCRC,
+    OtherUnit,
+    Absent,
+    Twice,
+    Hangup, // the gateway closes the connection without an answer
+};
 struct Answer {
     Meter meter = Meter::Good;
     int afterMs = 5;
@@ -36,6 +45,7 @@ struct Line {
     bool drivesRTS = false;
     TcpCallback callback = nullptr; // of the one Modbus/TCP connection
     int connects = 0;
+    int64_t closesAt = -1; // when the peer closes the connection
 } line;
 
 QByteArray WithCRC(QByteArray frame) {
@@ -82,6 +92,10 @@ void Hear(const QByteArray& frame, bool tcp) {
     const Answer a = line.script.front();
     line.script.pop_front();
     if (a.meter == Meter::Silent) return;
+    if (a.meter == Meter::Hangup) {
+        line.closesAt = line.now + a.afterMs;
+        return;
+    }
     const QByteArray reply = tcp ? TcpReplyTo(frame, a.meter) : ReplyTo(frame, a.meter);
     Schedule(reply, a);
     if (a.meter == Meter::Twice) Schedule(reply, {Meter::Good, a.afterMs + 5});
@@ -119,7 +133,13 @@ int ReadSome(uint8_t* buffer, int n, int waitMs) {
 int TcpConnect(const std::string&, int, TcpCallback callback, int) {
     line.open = true;
     line.callback = callback;
+    line.closesAt = -1;
     return ++line.connects;
+}
+
+// The socket reports the peer's close once it has seen it.
+bool PeerClosedBy(int64_t t) {
+    return line.open && line.closesAt >= 0 && line.closesAt <= t;
 }
 
 int TcpWrite(int, const uint8_t* data, int n, int) {
@@ -133,13 +153,26 @@ int TcpRead(int, uint8_t* buffer, int n, int timeoutMs) {
     return TakeBytes(buffer, n);
 }
 
-// Arriving data is announced to the connection's callback, as the socket does.
+// Arriving data and the peer's close are announced to the connection's callback, as
+// the socket does.
 void TcpWaitForData(int handle, int timeoutMs) {
-    if (WaitForBytes(timeoutMs)) line.callback(handle, TCP_DATAREADY, 0, nullptr);
+    const int64_t until = line.now + timeoutMs;
+    if (WaitForBytes(timeoutMs)) {
+        line.callback(handle, TCP_DATAREADY, 0, nullptr);
+    } else if (PeerClosedBy(until)) {
+        line.now = std::max(line.now - timeoutMs, line.closesAt);
+        line.callback(handle, TCP_DISCONNECT, 0, nullptr);
+    }
 }
+
 
 void Flush() {
     line.incoming.erase(line.incoming.begin(), line.incoming.upper_bound(line.now));
+}
+
+void TcpDiscardInput(int handle) {
+    Flush();
+    if (PeerClosedBy(line.now)) line.callback(handle, TCP_DISCONNECT, 0, nullptr);
 }
 
 const LinkTransport kScriptedLine = {
@@ -160,7 +193,7 @@ const LinkTransport kScriptedLine = {
     TcpConnect,
     TcpWrite,
     TcpRead,
-    [](int) { Flush(); },
+    TcpDiscardInput,
     TcpWaitForData,
     [](int) {
         line.open = false;
@@ -339,32 +372,48 @@ class LinkEngineTest : public QObject {
 
     // Modbus/TCP: a reply that is not for the request is retried up to three times;
     // silence ends after two seconds and closes the connection; an absent unit ends
-    // at once and keeps it for the next unit.
+    // at once and keeps it for the next unit. The messages name the device in use.
     void tcpAttempts_data() {
+        QTest::addColumn<int>("commType");
         QTest::addColumn<QList<Answer>>("answers");
         QTest::addColumn<int>("ok");
         QTest::addColumn<int>("errorKind"); // of the error pair shown; -1 none
         QTest::addColumn<int>("errorNumber");
+        QTest::addColumn<QString>("argument"); // of the text
         QTest::addColumn<bool>("kept");
         QTest::addColumn<int>("elapsedMs");
         const Answer good{Meter::Good}, other{Meter::OtherUnit};
-        QTest::newRow("answered") << QList{good} << 1 << -1 << 0 << true << 5;
+        const int gateway = kGateway, module = kModule;
+        const QString theGateway = "The gateway", theModule = "The LANMOD57 module";
+        QTest::newRow("answered") << gateway << QList{good} << 1 << -1 << 0 << "" << true << 5;
         QTest::newRow("two replies of another unit, then the right one")
-            << QList{other, other, good} << 1 << -1 << 0 << true << 15;
+            << gateway << QList{other, other, good} << 1 << -1 << 0 << "" << true << 15;
         QTest::newRow("three replies of another unit")
-            << QList{other, other, other} << 0 << 8 << 14 << false << 15;
-        QTest::newRow("silence") << QList{Answer{Meter::Silent}} << 0 << 9 << 16 << false << 2000;
-        QTest::newRow("late reply") << QList{Answer{Meter::Good, 2300}} << 0 << 9 << 16 << false << 2000;
-        QTest::newRow("absent unit") << QList{Answer{Meter::Absent}} << 0 << 10 << 2 << true << 5;
+            << gateway << QList{other, other, other} << 0 << 8 << 14 << theGateway << false << 15;
+        QTest::newRow("three replies of another unit to the module")
+            << module << QList{other, other, other} << 0 << 8 << 14 << theModule << false << 15;
+        QTest::newRow("silence") << gateway << QList{Answer{Meter::Silent}} << 0 << 9 << 16 << "" << false
+                                 << 2000;
+        QTest::newRow("silence of the module")
+            << module << QList{Answer{Meter::Silent}} << 0 << 8 << 14 << theModule << false << 2000;
+        QTest::newRow("late reply") << gateway << QList{Answer{Meter::Good, 2300}} << 0 << 9 << 16 << ""
+                                    << false << 2000;
+        QTest::newRow("absent unit") << gateway << QList{Answer{Meter::Absent}} << 0 << 10 << 2 << "" << true
+                                     << 5;
+        QTest::newRow("peer closes without an answer")
+            << gateway << QList{Answer{Meter::Hangup, 40}} << 0 << 8 << 15 << theGateway << false << 40;
     }
     void tcpAttempts() {
+        QFETCH(int, commType);
         QFETCH(QList<Answer>, answers);
         QFETCH(int, ok);
         QFETCH(int, errorKind);
         QFETCH(int, errorNumber);
+        QFETCH(QString, argument);
         QFETCH(bool, kept);
         QFETCH(int, elapsedMs);
         useGateway();
+        if (commType == kModule) useModule();
         line.script.assign(answers.begin(), answers.end());
         QCOMPARE(InitInterface(CommPort), 1);
         QCOMPARE(Read(Lese, kReadDevStatus, 1), ok);
@@ -372,10 +421,13 @@ class LinkEngineTest : public QObject {
         QCOMPARE(int(line.now), elapsedMs);
         QCOMPARE(TCP_Connection[0], kept ? 1 : 0);
         const std::vector<ScriptedMessages::Shown> shown =
-            errorKind < 0
-                ? std::vector<ScriptedMessages::Shown>{}
-                : std::vector<ScriptedMessages::Shown>{{MessageType::Error, errorKind, errorNumber}};
+            errorKind < 0 ? std::vector<ScriptedMessages::Shown>{}
+                          : std::vector<ScriptedMessages::Shown>{
+                                {MessageType::Error, errorKind, errorNumber, argument.toStdString()}};
         QCOMPARE(messages.shown, shown);
+        if (!argument.isEmpty())
+            QVERIFY(MessageTextEnglish(MessageType::Error, errorKind, errorNumber, qPrintable(argument))
+                        .startsWith(argument + " "));
     }
 
     // The slots are shared: a change of interface kind, gateway or module must not send
@@ -432,6 +484,10 @@ class LinkEngineTest : public QObject {
         TCPDevAddr = 5;
     }
     void useModuleRecord() { qstrncpy(EMD[0].IP, "module", sizeof EMD[0].IP); }
+    void useModule() {
+        SelectInterface(kModule, 0, 0);
+        useModuleRecord();
+    }
 };
 
 QTEST_GUILESS_MAIN(LinkEngineTest)

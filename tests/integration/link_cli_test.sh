@@ -22,6 +22,13 @@ rc=$?
 out=$(cli --interface gateway --host 127.0.0.1 --tcp-port "$port" --address 5 read 17) || fail "gateway read 17"
 [ "$(wc -w <<<"$out")" = 140 ] || fail "read 17 gave $(wc -w <<<"$out") bytes"
 
+gateway() { cli --interface gateway --host 127.0.0.1 --tcp-port "$port" --address 5 "$@"; }
+# A connection the gateway drops fails with a message.
+start_sim --gateway 5 --listen 127.0.0.1:0 --fault drop
+gateway read 9 >/dev/null 2>"$work/stderr"
+rc=$?
+[ $rc = 1 ] && grep -q "closed the connection" "$work/stderr" || fail "dropped connection: exit $rc, [$(cat "$work/stderr")]"
+
 # A meter that dribbles its reply does not hold the command for a byte time-out each byte.
 start_sim --rs232 --fault dribble:150:4
 SECONDS=0
