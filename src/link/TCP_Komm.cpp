@@ -10,6 +10,7 @@
 #include "platform/TimeBase.h"
 
 #include <QtGlobal>
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -23,6 +24,7 @@ int32_t SearchIndex = 0;
 namespace {
 
 constexpr int kHeader = 6;
+constexpr int kLengthField = 4; // MBAP length: the bytes after it, from the unit on
 constexpr int kReadLimit = 256;
 constexpr int kExceptionReplyLen = 9;
 constexpr int kConnectTimeoutMs = 5000;
@@ -33,6 +35,7 @@ constexpr int kBadReplies = 3;
 // Set while a transaction waits for its reply: data arriving at any other time is
 // stale and must not overwrite RecBuffer.
 bool waiting = false;
+int64_t replyDeadline = 0; // on the transport's clock
 
 // The interface the open connections were made for.
 struct Interface {
@@ -112,6 +115,26 @@ int WaitForReply(int64_t sentAt) {
     return DataAvailable;
 }
 
+int FrameLength(int n) {
+    return n < kHeader ? kHeader : kHeader + (RecBuffer[kLengthField] << 8 | RecBuffer[kLengthField + 1]);
+}
+
+// Reads one Modbus/TCP frame into RecBuffer, over as many segments as it comes in,
+// until its header's length is complete, RecTimeout passes without a byte or the reply
+// time-out ends. Gives the count read, or -1 on a read error.
+int ReceiveFrame(int handle) {
+    const LinkTransport& wire = Wire();
+    int n = 0;
+    for (int want = kHeader; n < want; want = std::min(FrameLength(n), kReadLimit)) {
+        const int64_t left = std::clamp<int64_t>(replyDeadline - wire.nowMs(), 0, std::max(RecTimeout, 0));
+        const int r = wire.tcpRead(handle, RecBuffer + n, want - n, int(left));
+        if (r < 0) return -1;
+        if (r == 0) break;
+        n += r;
+    }
+    return n;
+}
+
 } // namespace
 
 int InitTCPConnection() {
@@ -174,8 +197,9 @@ int SendTCPRequest(int showErrors) {
     if (ValidSlot(slot) && TCP_Connection[slot]) {
         // A reply that came too late for an earlier request must not answer this one.
         Wire().tcpDiscardInput(TCP_Handle[slot]);
-        // The peer may have closed while the link was idle: this request reconnects.
-        if (!TCP_Connection[slot]) InitTCPConnection();
+        // The peer may have closed while the link was idle: this request reconnects, and
+        // that close is no answer to it.
+        if (!TCP_Connection[slot] && InitTCPConnection()) DataAvailable = 0;
     }
     if (ValidSlot(slot) && TCP_Connection[slot])
         written = Wire().tcpWrite(TCP_Handle[slot], SendBuffer, SndLen, kWriteTimeoutMs);
@@ -192,6 +216,7 @@ int TCPDataTransmission(int showErrors, int broadcast) {
         WaitingFlag flag;
         const int written = SendTCPRequest(showErrors);
         const int64_t sentAt = Wire().nowMs();
+        replyDeadline = sentAt + kReplyTimeoutMs;
         if (written < SndLen) {
             if (written >= 1 && showErrors) Error(8, 13);
             CloseTCPConnection(kCloseAllTCP);
@@ -223,9 +248,10 @@ int TCPDataTransmission(int showErrors, int broadcast) {
 
 int ClassifyTCPReply(int n) {
     if (n == RecLen && RecBuffer[6] == SendBuffer[6] && RecBuffer[7] == SendBuffer[7]) return 1;
-    if (n == kExceptionReplyLen && RecBuffer[6] == SendBuffer[6] && RecBuffer[7] == (SendBuffer[7] | 0x80))
-        return RecBuffer[8] == 11 ? -11 : 0;
-    return -7;
+    if (n != kExceptionReplyLen || RecBuffer[7] != (SendBuffer[7] | 0x80)) return -7;
+    // Only a gateway sends exception 11, and some put their own unit there.
+    if (RecBuffer[8] == 11) return -11;
+    return RecBuffer[6] == SendBuffer[6] ? 0 : -7;
 }
 
 int ClientTCPCB(int handle, int event, int, void*) {
@@ -235,7 +261,8 @@ int ClientTCPCB(int handle, int event, int, void*) {
             Wire().tcpDisconnect(handle);
             TCP_Connection[slot] = 0;
         }
-        if (slot == SlotInUse()) DataAvailable = -4;
+        // A peer that closes right after its answer has answered.
+        if (slot == SlotInUse() && DataAvailable == 0) DataAvailable = -4;
         return 0;
     }
     if (event != TCP_DATAREADY) return 0;
@@ -243,14 +270,10 @@ int ClientTCPCB(int handle, int event, int, void*) {
         Wire().tcpDiscardInput(handle);
         return 0;
     }
-    int n = Wire().tcpRead(handle, RecBuffer, kReadLimit, RecTimeout);
+    const int n = ReceiveFrame(handle);
     if (n < 0) {
         DataAvailable = -7;
         return 0;
-    }
-    if (n < RecLen && n != kExceptionReplyLen) {
-        const int more = Wire().tcpRead(handle, RecBuffer + n, kReadLimit - n, RecTimeout);
-        if (more > 0) n += more;
     }
     const int state = ClassifyTCPReply(n);
     if (state == 0) return 0; // another exception: the transaction ends by time-out

@@ -21,13 +21,16 @@ enum class Meter {
     BadCRC,
     OtherUnit,
     Absent,
+    AbsentGatewayUnit, // exception 11 with the gateway's own unit
     Twice,
-    Hangup, // the gateway closes the connection without an answer
+    ThenClose, // the gateway closes the connection after its answer
+    Hangup,    // it closes without an answer
 };
 struct Answer {
     Meter meter = Meter::Good;
     int afterMs = 5;
-    int gapMs = 0; // > 0: the reply comes one byte at a time, this far apart
+    int gapMs = 0;   // > 0: the reply comes one byte at a time, this far apart
+    int splitAt = 0; // > 0: the reply comes in two parts, gapMs apart
 };
 Q_DECLARE_METATYPE(Answer)
 
@@ -70,19 +73,26 @@ QByteArray ReplyTo(const QByteArray& request, Meter meter) {
 QByteArray TcpReplyTo(const QByteArray& request, Meter meter) {
     const QByteArray unit = request.mid(6, 1), function = request.mid(7, 1);
     QByteArray pdu;
-    if (meter == Meter::Absent) {
+    if (meter == Meter::Absent || meter == Meter::AbsentGatewayUnit) {
         pdu = QByteArray(1, char(function[0] | 0x80)) + char(11); // the gateway's target did not respond
     } else {
         const int count = uint8_t(request[10]) << 8 | uint8_t(request[11]);
         pdu = function + char(2 * count) + request.mid(8, 2).repeated(count);
     }
-    const QByteArray to = meter == Meter::OtherUnit ? QByteArray(1, char(unit[0] + 1)) : unit;
+    const QByteArray to = meter == Meter::OtherUnit           ? QByteArray(1, char(unit[0] + 1))
+                          : meter == Meter::AbsentGatewayUnit ? QByteArray(1, char(0xFE))
+                                                              : unit;
     return request.left(4) + char(0) + char(pdu.size() + 1) + to + pdu;
 }
 
-void Schedule(const QByteArray& reply, const Answer& a) {
-    for (int i = 0; i < reply.size(); ++i)
-        line.incoming.emplace(line.now + a.afterMs + i * a.gapMs, uint8_t(reply[i]));
+// Schedules the reply; gives the time its last byte is due.
+int64_t Schedule(const QByteArray& reply, const Answer& a) {
+    int64_t due = line.now;
+    for (int i = 0; i < reply.size(); ++i) {
+        due = line.now + a.afterMs + (a.splitAt ? (i >= a.splitAt) * a.gapMs : i * a.gapMs);
+        line.incoming.emplace(due, uint8_t(reply[i]));
+    }
+    return due;
 }
 
 // Records a frame and schedules the meter's answer to it.
@@ -97,8 +107,9 @@ void Hear(const QByteArray& frame, bool tcp) {
         return;
     }
     const QByteArray reply = tcp ? TcpReplyTo(frame, a.meter) : ReplyTo(frame, a.meter);
-    Schedule(reply, a);
+    const int64_t last = Schedule(reply, a);
     if (a.meter == Meter::Twice) Schedule(reply, {Meter::Good, a.afterMs + 5});
+    if (a.meter == Meter::ThenClose) line.closesAt = last + 1;
 }
 
 int Write(const uint8_t* data, int n) {
@@ -372,7 +383,8 @@ class LinkEngineTest : public QObject {
 
     // Modbus/TCP: a reply that is not for the request is retried up to three times;
     // silence ends after two seconds and closes the connection; an absent unit ends
-    // at once and keeps it for the next unit. The messages name the device in use.
+    // at once and keeps it for the next unit. A reply may come in any number of
+    // segments. The messages name the device in use.
     void tcpAttempts_data() {
         QTest::addColumn<int>("commType");
         QTest::addColumn<QList<Answer>>("answers");
@@ -400,6 +412,12 @@ class LinkEngineTest : public QObject {
                                     << false << 2000;
         QTest::newRow("absent unit") << gateway << QList{Answer{Meter::Absent}} << 0 << 10 << 2 << "" << true
                                      << 5;
+        QTest::newRow("absent unit, the gateway's own unit in the reply")
+            << gateway << QList{Answer{Meter::AbsentGatewayUnit}} << 0 << 10 << 2 << "" << true << 5;
+        QTest::newRow("one byte a segment")
+            << gateway << QList{Answer{Meter::Good, 5, 10}} << 1 << -1 << 0 << "" << true << 5 + 10 * 10;
+        QTest::newRow("split after 9 bytes")
+            << gateway << QList{Answer{Meter::Good, 5, 30, 9}} << 1 << -1 << 0 << "" << true << 35;
         QTest::newRow("peer closes without an answer")
             << gateway << QList{Answer{Meter::Hangup, 40}} << 0 << 8 << 15 << theGateway << false << 40;
     }
@@ -428,6 +446,20 @@ class LinkEngineTest : public QObject {
         if (!argument.isEmpty())
             QVERIFY(MessageTextEnglish(MessageType::Error, errorKind, errorNumber, qPrintable(argument))
                         .startsWith(argument + " "));
+    }
+
+    // A gateway that takes one request a connection: each request finds the connection
+    // closed, reconnects and gets its answer.
+    void tcpGatewayClosingAfterEveryAnswer() {
+        useGateway();
+        line.script = std::deque<Answer>(5, Answer{Meter::ThenClose});
+        QCOMPARE(InitInterface(CommPort), 1);
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+            line.now += 50; // the close has come
+        }
+        QCOMPARE(line.connects, 5);
+        QVERIFY(messages.shown.empty());
     }
 
     // The slots are shared: a change of interface kind, gateway or module must not send

@@ -242,7 +242,10 @@ class LinkFramesTest : public QObject {
         QTest::newRow("short") << head + QByteArray::fromHex("05030201") << -7;
         QTest::newRow("exception 11") << QByteArray::fromHex("00000000000305830B") << -11;
         QTest::newRow("exception 2 waits for the time-out") << QByteArray::fromHex("000000000003058302") << 0;
-        QTest::newRow("exception of another unit") << QByteArray::fromHex("00000000000306830B") << -7;
+        QTest::newRow("exception 11 with the gateway's own unit")
+            << QByteArray::fromHex("00000000000301830B") << -11;
+        QTest::newRow("exception 2 of another unit") << QByteArray::fromHex("000000000003068302") << -7;
+        QTest::newRow("exception 11 of another function") << QByteArray::fromHex("00000000000305840B") << -7;
     }
     void tcpReplies() {
         QFETCH(QByteArray, reply);

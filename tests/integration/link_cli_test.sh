@@ -23,6 +23,9 @@ out=$(cli --interface gateway --host 127.0.0.1 --tcp-port "$port" --address 5 re
 [ "$(wc -w <<<"$out")" = 140 ] || fail "read 17 gave $(wc -w <<<"$out") bytes"
 
 gateway() { cli --interface gateway --host 127.0.0.1 --tcp-port "$port" --address 5 "$@"; }
+# A gateway that takes one request a connection: version needs two, every run succeeds.
+start_sim --gateway 5 --listen 127.0.0.1:0 --fault close:20
+for run in 1 2 3 4 5; do gateway version >/dev/null || fail "version, gateway closing after every answer, run $run"; done
 # A connection the gateway drops fails with a message.
 start_sim --gateway 5 --listen 127.0.0.1:0 --fault drop
 gateway read 9 >/dev/null 2>"$work/stderr"

@@ -96,6 +96,8 @@ class LinkTcpTest : public QObject {
         QTest::addColumn<bool>("kept");
         QTest::addColumn<int>("sent");
         QTest::newRow("absent unit: exception 11") << "" << 7 << Errors({{10, 2}}) << true << 1;
+        QTest::newRow("exception 11 with the gateway's own unit") << "absent:0" << 5 << Errors({{10, 2}}) << true
+                                                                  << 1;
         const std::string gateway = "The gateway";
         QTest::newRow("other unit three times") << "otherunit:3" << 5 << Errors({{8, 14}}, gateway) << false << 3;
         QTest::newRow("wrong function three times") << "badcrc:3" << 5 << Errors({{8, 14}}, gateway) << false << 3;
@@ -131,6 +133,9 @@ class LinkTcpTest : public QObject {
         QTest::newRow("reply split over two segments") << "split" << 1;
         QTest::newRow("two bad replies, then a good one") << "otherunit:2" << 1;
         QTest::newRow("late but within the time-out") << "late:300" << 1;
+        QTest::newRow("reply in one-byte segments") << "dribble:5" << 1;
+        QTest::newRow("reply split after 9 bytes") << "splitat:9" << 1;
+        QTest::newRow("gateway closes after every answer") << "close:2" << 1;
         QTest::newRow("peer closed: the next request reconnects") << "drop" << 0;
     }
     void recoveries() {
