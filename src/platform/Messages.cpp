@@ -126,8 +126,9 @@ void ScriptedMessages::progress(int mode, int value) {
 }
 
 bool ScriptedMessages::wasShown(MessageType type, int kind, int number) const {
-    return std::any_of(shown.begin(), shown.end(),
-                       [&](const Shown& s) { return s.type == type && s.kind == kind && s.number == number; });
+    return std::any_of(shown.begin(), shown.end(), [&](const Shown& s) {
+        return s.type == type && s.kind == kind && s.number == number;
+    });
 }
 
 void ScriptedMessages::clear() {

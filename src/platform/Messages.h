@@ -32,8 +32,8 @@ MessageSink* SetMessageSink(MessageSink* sink);
 MessageSink& CurrentMessageSink();
 
 int Error(int kind, int number, const char* argument = nullptr); // always 1
-int Warnung(int kind, int number); // 1 continue, 0 cancel
-int Logger_Warnung();              // 0, 1 or 2
+int Warnung(int kind, int number);                               // 1 continue, 0 cancel
+int Logger_Warnung();                                            // 0, 1 or 2
 void TransferWindow(int mode, int value, double delay);
 void Notify(const QString& text);
 void ShowInfo(const QString& title, const QString& text);

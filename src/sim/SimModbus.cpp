@@ -158,18 +158,12 @@ bool SimParseFault(const QString& spec, SimFault& fault, QString& error) {
         const char* name;
         FaultKind kind;
         bool param;
-    } kinds[] = {{"silence", FaultKind::Silence, false},
-                 {"short", FaultKind::Short, false},
-                 {"badcrc", FaultKind::BadCrc, false},
-                 {"exception", FaultKind::Exception, true},
-                 {"otherunit", FaultKind::OtherUnit, false},
-                 {"late", FaultKind::Late, true},
-                 {"garbage", FaultKind::Garbage, false},
-                 {"split", FaultKind::Split, false},
-                 {"drop", FaultKind::Drop, false},
-                 {"splitat", FaultKind::SplitAt, true},
-                 {"dribble", FaultKind::Dribble, true},
-                 {"close", FaultKind::Close, false},
+    } kinds[] = {{"silence", FaultKind::Silence, false},     {"short", FaultKind::Short, false},
+                 {"badcrc", FaultKind::BadCrc, false},       {"exception", FaultKind::Exception, true},
+                 {"otherunit", FaultKind::OtherUnit, false}, {"late", FaultKind::Late, true},
+                 {"garbage", FaultKind::Garbage, false},     {"split", FaultKind::Split, false},
+                 {"drop", FaultKind::Drop, false},           {"splitat", FaultKind::SplitAt, true},
+                 {"dribble", FaultKind::Dribble, true},      {"close", FaultKind::Close, false},
                  {"absent", FaultKind::Absent, true}};
     int next = 1;
     bool known = false;
@@ -243,8 +237,8 @@ bool SimTakeFault(int address, SimFault& fault) {
         SimFault& f = SimFaults[i];
         if (f.address >= 0 && f.address != address) continue;
         fault = f;
-        static const char* const names[] = {"silence", "short",   "badcrc",  "exception", "otherunit",
-                                            "late",    "garbage", "split",   "drop",      "splitat",
+        static const char* const names[] = {"silence", "short",   "badcrc", "exception", "otherunit",
+                                            "late",    "garbage", "split",  "drop",      "splitat",
                                             "dribble", "close",   "absent"};
         std::fprintf(stderr, "zaro-sim: fault %s applied to a request for %d\n", names[int(f.kind)], address);
         if (--f.count <= 0) SimFaults.removeAt(i);

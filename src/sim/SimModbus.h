@@ -28,7 +28,21 @@ QByteArray SimAnswerPdu(SimMeter& m, const QByteArray& pdu, int64_t nowMs);
 void SimBroadcastPdu(const QByteArray& pdu, int64_t nowMs);
 
 // ---- faults --------------------------------------------------------------------------------
-enum class FaultKind { Silence, Short, BadCrc, Exception, OtherUnit, Late, Garbage, Split, Drop, SplitAt, Dribble, Close, Absent };
+enum class FaultKind {
+    Silence,
+    Short,
+    BadCrc,
+    Exception,
+    OtherUnit,
+    Late,
+    Garbage,
+    Split,
+    Drop,
+    SplitAt,
+    Dribble,
+    Close,
+    Absent
+};
 
 struct SimFault {
     FaultKind kind = FaultKind::Silence;

@@ -176,7 +176,6 @@ void TcpWaitForData(int handle, int timeoutMs) {
     }
 }
 
-
 void Flush() {
     line.incoming.erase(line.incoming.begin(), line.incoming.upper_bound(line.now));
 }
@@ -467,7 +466,7 @@ class LinkEngineTest : public QObject {
     void tcpChangeOfInterfaceReconnects_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("gateway");
-        QTest::addColumn<bool>("selected"); // through SelectInterface, or by the settings
+        QTest::addColumn<bool>("selected");   // through SelectInterface, or by the settings
         QTest::addColumn<QByteArray>("unit"); // of the second request
         QTest::newRow("gateway to module") << int(kModule) << 0 << true << QByteArray("ff");
         QTest::newRow("another gateway") << int(kGateway) << 1 << true << QByteArray("05");

@@ -10,7 +10,8 @@ namespace {
 double CpuSeconds() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
 } // namespace

@@ -17,7 +17,8 @@ namespace {
 using Shown = ScriptedMessages::Shown;
 
 // argument: of the texts that name the device in use
-std::vector<Shown> Errors(std::initializer_list<std::pair<int, int>> pairs, const std::string& argument = "") {
+std::vector<Shown> Errors(std::initializer_list<std::pair<int, int>> pairs,
+                          const std::string& argument = "") {
     std::vector<Shown> v;
     for (auto [k, n] : pairs)
         v.push_back({MessageType::Error, k, n, argument});
@@ -96,11 +97,13 @@ class LinkTcpTest : public QObject {
         QTest::addColumn<bool>("kept");
         QTest::addColumn<int>("sent");
         QTest::newRow("absent unit: exception 11") << "" << 7 << Errors({{10, 2}}) << true << 1;
-        QTest::newRow("exception 11 with the gateway's own unit") << "absent:0" << 5 << Errors({{10, 2}}) << true
-                                                                  << 1;
+        QTest::newRow("exception 11 with the gateway's own unit")
+            << "absent:0" << 5 << Errors({{10, 2}}) << true << 1;
         const std::string gateway = "The gateway";
-        QTest::newRow("other unit three times") << "otherunit:3" << 5 << Errors({{8, 14}}, gateway) << false << 3;
-        QTest::newRow("wrong function three times") << "badcrc:3" << 5 << Errors({{8, 14}}, gateway) << false << 3;
+        QTest::newRow("other unit three times")
+            << "otherunit:3" << 5 << Errors({{8, 14}}, gateway) << false << 3;
+        QTest::newRow("wrong function three times")
+            << "badcrc:3" << 5 << Errors({{8, 14}}, gateway) << false << 3;
         QTest::newRow("short three times") << "short:3" << 5 << Errors({{8, 14}}, gateway) << false << 3;
         QTest::newRow("peer closes") << "drop" << 5 << Errors({{8, 15}}, gateway) << false << 1;
     }
