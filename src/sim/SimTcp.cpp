@@ -7,7 +7,6 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-#include <algorithm>
 #include <map>
 
 namespace {
@@ -27,12 +26,14 @@ QByteArray Mbap(const QByteArray& request, uint8_t unit, const QByteArray& pdu) 
     return r;
 }
 
-void Send(QPointer<QTcpSocket> s, const QByteArray& data, int delayMs) {
-    auto go = [s, data] {
+// close: the connection is closed right behind the data (fault "close").
+void Send(QPointer<QTcpSocket> s, const QByteArray& data, int delayMs, bool close = false) {
+    auto go = [s, data, close] {
         if (!s || s->state() != QAbstractSocket::ConnectedState) return;
         SimTrace("reply", data);
         s->write(data);
         s->flush();
+        if (close) s->disconnectFromHost();
     };
     if (delayMs <= 0)
         go();
@@ -90,15 +91,10 @@ void Respond(QTcpSocket* socket, const QByteArray& request) {
         return;
     }
     const SimFaultShape shape{7, 0x40, 50}; // the function code
-    int64_t lastMs = 0;
-    for (const SimReplyPart& part : SimFaultyReply(faulty ? &fault : nullptr, reply, shape)) {
-        Send(s, part.data, int(SimTime.turnaroundMs + part.delayMs));
-        lastMs = std::max(lastMs, SimTime.turnaroundMs + part.delayMs);
-    }
-    if (faulty && fault.kind == FaultKind::Close) // after the reply has gone out
-        QTimer::singleShot(int(lastMs) + 1, Qt::PreciseTimer, s, [s] {
-            if (s) s->disconnectFromHost();
-        });
+    const QList<SimReplyPart> parts = SimFaultyReply(faulty ? &fault : nullptr, reply, shape);
+    for (const SimReplyPart& part : parts)
+        Send(s, part.data, int(SimTime.turnaroundMs + part.delayMs),
+             faulty && fault.kind == FaultKind::Close && &part == &parts.back());
 }
 
 std::map<QTcpSocket*, QByteArray> buffers; // requests received in part, per connection
