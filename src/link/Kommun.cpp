@@ -127,7 +127,7 @@ constexpr int kSettleMsRS485 = 50;
 constexpr int kSliceMs = 20;
 const int kBaudRates[5] = {1200, 2400, 4800, 9600, 19200};
 constexpr int kAttempts = 4;
-constexpr int kBitsPerByte = 11; // start, 8 data, parity or a second stop bit, stop
+constexpr int kBitsPerByte = 11; // start, 8 data, parity or a stop bit, stop (the margin covers a 12th)
 constexpr int kWireMarginMs = 100;
 
 int busy = 0;
