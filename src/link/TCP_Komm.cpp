@@ -36,6 +36,9 @@ constexpr int kBadReplies = 3;
 // stale and must not overwrite RecBuffer.
 bool waiting = false;
 int64_t replyDeadline = 0; // on the transport's clock
+// The connection in use has answered a request: a gateway that closes after every
+// answer may close it just as the next request goes out.
+bool answeredBefore = false;
 
 // The interface the open connections were made for.
 struct Interface {
@@ -154,6 +157,7 @@ int InitTCPConnection() {
     }
     TCP_Handle[slot] = handle;
     TCP_Connection[slot] = 1;
+    answeredBefore = false;
     return 1;
 }
 
@@ -210,6 +214,7 @@ int SendTCPRequest(int showErrors) {
 int TCPDataTransmission(int showErrors, int broadcast) {
     LinkBusyScope guard;
     int bad = 0;
+    bool closeRetried = false;
     for (;;) {
         InitTCPConnection();
         DataAvailable = 0;
@@ -232,6 +237,12 @@ int TCPDataTransmission(int showErrors, int broadcast) {
             CloseTCPConnection(kCloseAllTCP);
             return 0;
         case -4:
+            // A close that crossed the request on a connection that had answered before
+            // is that gateway's close after its last answer: it never took the request.
+            if (answeredBefore && !closeRetried) {
+                closeRetried = true;
+                continue;
+            }
             if (showErrors) Error(8, 15, DeviceName());
             return 0;
         case -11:
@@ -278,6 +289,7 @@ int ClientTCPCB(int handle, int event, int, void*) {
     const int state = ClassifyTCPReply(n);
     if (state == 0) return 0; // another exception: the transaction ends by time-out
     DataAvailable = state;
+    answeredBefore = answeredBefore || state == 1 || state == -11;
     if (state == 1 && SendBuffer[7] == 8) RecordSearchHit();
     return 0;
 }

@@ -23,7 +23,7 @@ enum class Meter {
     Absent,
     AbsentGatewayUnit, // exception 11 with the gateway's own unit
     Twice,
-    ThenClose, // the gateway closes the connection after its answer
+    ThenClose, // the gateway closes the connection after its answer (afterMs later)
     Hangup,    // it closes without an answer
 };
 struct Answer {
@@ -95,9 +95,11 @@ int64_t Schedule(const QByteArray& reply, const Answer& a) {
     return due;
 }
 
-// Records a frame and schedules the meter's answer to it.
+// Records a frame and schedules the meter's answer to it. A gateway that has closed
+// the connection takes nothing more from it.
 void Hear(const QByteArray& frame, bool tcp) {
     line.written.push_back(frame);
+    if (tcp && line.closesAt >= 0) return;
     if (line.script.empty()) return;
     const Answer a = line.script.front();
     line.script.pop_front();
@@ -109,7 +111,7 @@ void Hear(const QByteArray& frame, bool tcp) {
     const QByteArray reply = tcp ? TcpReplyTo(frame, a.meter) : ReplyTo(frame, a.meter);
     const int64_t last = Schedule(reply, a);
     if (a.meter == Meter::Twice) Schedule(reply, {Meter::Good, a.afterMs + 5});
-    if (a.meter == Meter::ThenClose) line.closesAt = last + 1;
+    if (a.meter == Meter::ThenClose) line.closesAt = last + a.afterMs;
 }
 
 int Write(const uint8_t* data, int n) {
@@ -448,16 +450,26 @@ class LinkEngineTest : public QObject {
     }
 
     // A gateway that takes one request a connection: each request finds the connection
-    // closed, reconnects and gets its answer.
+    // closed, reconnects and gets its answer; when the close crosses the next request,
+    // that request goes again on a new connection.
+    void tcpGatewayClosingAfterEveryAnswer_data() {
+        QTest::addColumn<int>("idleMs"); // between the requests
+        QTest::addColumn<int>("frames");
+        QTest::newRow("close seen before the next request") << 50 << 5;
+        QTest::newRow("close crosses the next request") << 0 << 9;
+    }
     void tcpGatewayClosingAfterEveryAnswer() {
+        QFETCH(int, idleMs);
+        QFETCH(int, frames);
         useGateway();
         line.script = std::deque<Answer>(5, Answer{Meter::ThenClose});
         QCOMPARE(InitInterface(CommPort), 1);
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
-            line.now += 50; // the close has come
+            line.now += idleMs;
         }
         QCOMPARE(line.connects, 5);
+        QCOMPARE(int(line.written.size()), frames);
         QVERIFY(messages.shown.empty());
     }
 
