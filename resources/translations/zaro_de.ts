@@ -849,8 +849,20 @@ Version: %3</translation>
         <translation>Die Anfrage konnte nicht über das Netzwerk gesendet werden. Die Verbindung wurde getrennt; versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <source>The module gave no valid reply in time. Check that the meter is connected to the module and try again.</source>
-        <translation>Das Modul hat nicht rechtzeitig gültig geantwortet. Prüfen Sie, ob das Gerät am Modul angeschlossen ist, und versuchen Sie es erneut.</translation>
+        <source>%1 gave no valid reply in time. Check its connection to the meter and try again.</source>
+        <translation>%1 hat nicht rechtzeitig gültig geantwortet. Prüfen Sie die Verbindung zum Gerät und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection before it replied. The request may have been carried out: check the result, then try again.</source>
+        <translation>%1 hat die Verbindung vor der Antwort getrennt. Die Anfrage wurde möglicherweise ausgeführt: Prüfen Sie das Ergebnis und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The gateway</source>
+        <translation>Das Gateway</translation>
+    </message>
+    <message>
+        <source>The LANMOD57 module</source>
+        <translation>Das LANMOD57-Modul</translation>
     </message>
     <message>
         <source>The gateway gave no reply in time. Check the gateway and the meters behind it, then try again.</source>

@@ -847,7 +847,19 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The module gave no valid reply in time. Check that the meter is connected to the module and try again.</source>
+        <source>%1 gave no valid reply in time. Check its connection to the meter and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 closed the connection before it replied. The request may have been carried out: check the result, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The gateway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The LANMOD57 module</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -849,8 +849,20 @@ Version : %3</translation>
         <translation>La requête n&apos;a pas pu être envoyée sur le réseau. La connexion a été fermée ; réessayez.</translation>
     </message>
     <message>
-        <source>The module gave no valid reply in time. Check that the meter is connected to the module and try again.</source>
-        <translation>Le module n&apos;a pas donné de réponse valide à temps. Vérifiez que l&apos;appareil est raccordé au module et réessayez.</translation>
+        <source>%1 gave no valid reply in time. Check its connection to the meter and try again.</source>
+        <translation>%1 n&apos;a pas donné de réponse valide à temps. Vérifiez sa liaison avec l&apos;appareil et réessayez.</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection before it replied. The request may have been carried out: check the result, then try again.</source>
+        <translation>%1 a fermé la connexion avant de répondre. La requête a peut-être été exécutée : vérifiez le résultat, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The gateway</source>
+        <translation>La passerelle</translation>
+    </message>
+    <message>
+        <source>The LANMOD57 module</source>
+        <translation>Le module LANMOD57</translation>
     </message>
     <message>
         <source>The gateway gave no reply in time. Check the gateway and the meters behind it, then try again.</source>

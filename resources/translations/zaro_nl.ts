@@ -849,8 +849,20 @@ Versie: %3</translation>
         <translation>Het verzoek kon niet via het netwerk worden verzonden. De verbinding is verbroken; probeer het opnieuw.</translation>
     </message>
     <message>
-        <source>The module gave no valid reply in time. Check that the meter is connected to the module and try again.</source>
-        <translation>De module gaf niet op tijd een geldig antwoord. Controleer of de meter op de module is aangesloten en probeer het opnieuw.</translation>
+        <source>%1 gave no valid reply in time. Check its connection to the meter and try again.</source>
+        <translation>%1 gaf niet op tijd een geldig antwoord. Controleer de verbinding met de meter en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection before it replied. The request may have been carried out: check the result, then try again.</source>
+        <translation>%1 heeft de verbinding verbroken voordat er een antwoord kwam. De opdracht is misschien uitgevoerd: controleer het resultaat en probeer het dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>The gateway</source>
+        <translation>De gateway</translation>
+    </message>
+    <message>
+        <source>The LANMOD57 module</source>
+        <translation>De LANMOD57-module</translation>
     </message>
     <message>
         <source>The gateway gave no reply in time. Check the gateway and the meters behind it, then try again.</source>

@@ -34,7 +34,8 @@ int CmdScanRs485(const QStringList& args) {
         return UsageError("scan-rs485 takes only --range 32|247");
     }
     Last_Device = range;
-    CommType = kRS485; // the search is a serial bus search whatever kind the settings name
+    // The search is a serial bus search whatever kind the settings name.
+    SelectInterface(kRS485, GatewayIndex, LM57Index);
     const int ran = SearchAddress();
     if (ran < 0 || (ran == 0 && SearchIndex == 0)) return kExitDeviceFailed;
     for (int32_t a : Devices485)

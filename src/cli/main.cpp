@@ -58,7 +58,7 @@ int ApplyOverrides(const Overrides& o) {
     if (!o.interface.isEmpty()) {
         auto it = kinds.find(o.interface);
         if (it == kinds.end()) return UsageError("unknown --interface " + o.interface);
-        CommType = it->second;
+        SelectInterface(it->second, GatewayIndex, LM57Index);
     }
     if (!o.port.isEmpty()) CommPortPath = o.port.toStdString();
     if (!o.baud.isEmpty()) {
@@ -91,12 +91,12 @@ int ApplyOverrides(const Overrides& o) {
         // The host becomes the gateway or module in use, in slot 0 of its list.
         const QByteArray ip = a.toString().toLatin1();
         if (CommType == kModule) {
-            LM57Index = 0;
+            SelectInterface(CommType, GatewayIndex, 0);
             Num57 = std::max(Num57, 1);
             qstrncpy(IP57[0], ip.constData(), sizeof IP57[0]);
             qstrncpy(EMD[0].IP, ip.constData(), sizeof EMD[0].IP);
         } else {
-            GatewayIndex = 0;
+            SelectInterface(CommType, 0, LM57Index);
             NumGateways = std::max(NumGateways, 1);
             qstrncpy(GatewayIP[0], ip.constData(), sizeof GatewayIP[0]);
         }

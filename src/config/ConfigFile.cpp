@@ -10,7 +10,7 @@ int OpenConfigFile(const std::string& path, ConfigImage& image) {
     if (!LoadConfigFile(path, image)) return 0;
     // The file decides whether the meter sits behind the module; anything else is
     // reached point to point until the user chooses otherwise.
-    CommType = (image.BusSettings & kBusViaModule) ? kModule : kRS232;
+    SelectInterface((image.BusSettings & kBusViaModule) ? kModule : kRS232, GatewayIndex, LM57Index);
     NewINIFile();
     return 1;
 }

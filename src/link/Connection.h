@@ -42,5 +42,10 @@ extern int32_t DevicesTCP[kMaxGateways][32];
 // LANMOD57 module in use (the modules themselves: netmodules/LANMOD57.h)
 extern int32_t LM57Index;
 
+// Makes kind (CommType), gateway (GatewayIndex) and module (LM57Index) the interface in
+// use. A change of any of them closes every Modbus/TCP connection (TCP_Komm.cpp); the
+// next connect does the same for a change the settings files made.
+void SelectInterface(int kind, int gateway, int module);
+
 // Model name the meter reported: 4 characters and a terminating zero.
 extern char Devtype[8];

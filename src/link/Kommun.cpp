@@ -127,6 +127,8 @@ constexpr int kSettleMsRS485 = 50;
 constexpr int kSliceMs = 20;
 const int kBaudRates[5] = {1200, 2400, 4800, 9600, 19200};
 constexpr int kAttempts = 4;
+constexpr int kBitsPerByte = 11; // start, 8 data, parity or a stop bit, stop (the margin covers a 12th)
+constexpr int kWireMarginMs = 100;
 
 int busy = 0;
 bool portOpen = false;
@@ -165,8 +167,11 @@ void Convert(uint8_t* p, int len, Conversion conv, const DataBlock& block) {
     if (conv == Conversion::ConfigWords) return ConvertConfigWords(p, block.imageByte, len);
     if (conv != Conversion::Swap2 && conv != Conversion::Swap4) return;
     const int step = conv == Conversion::Swap4 ? 4 : 2;
-    for (int i = 0; i + step <= len; i += step)
+    int i = 0;
+    for (; i + step <= len; i += step)
         Buff(p + i, step);
+    // An odd register count (the logger's blocks) leaves one register after the pairs.
+    if (i + 2 <= len) Buff(p + i, 2);
 }
 
 void PutRegister(uint8_t* p, uint16_t value) {
@@ -260,21 +265,33 @@ void SendAndTurnRound(bool broadcast) {
     if (turnConverter) wire.serialSetRTS(false);
 }
 
+int LineBaud() {
+    return CommType == kRS485 ? kBaudRates[Baudrate >= 0 && Baudrate < 5 ? Baudrate : 3] : 9600;
+}
+
+// Time n bytes take on the line, rounded up.
+int WireTimeMs(int n) {
+    return int((int64_t(n) * kBitsPerByte * 1000 + LineBaud() - 1) / LineBaud());
+}
+
 // Waits for n bytes; the time-out restarts whenever bytes arrive, so a slow baud rate
-// can deliver a long reply while a silent line still gives up after timeoutMs.
+// can deliver a long reply while a silent line still gives up after timeoutMs. A meter
+// that dribbles its reply still ends the attempt once the reply could have come whole.
 int ReadReply(uint8_t* buffer, int n, int timeoutMs) {
     const LinkTransport& wire = Wire();
     int got = 0;
     int64_t deadline = wire.nowMs() + timeoutMs;
+    const int64_t last = deadline + WireTimeMs(n) + kWireMarginMs;
     for (;;) {
-        const int64_t left = std::clamp<int64_t>(deadline - wire.nowMs(), 0, kSliceMs);
+        const int64_t end = std::min(deadline, last);
+        const int64_t left = std::clamp<int64_t>(end - wire.nowMs(), 0, kSliceMs);
         const int r = wire.serialReadSome(buffer + got, n - got, int(left));
         if (r < 0) break;
         if (r > 0) {
             got += r;
             deadline = wire.nowMs() + timeoutMs;
         }
-        if (got >= n || (r == 0 && wire.nowMs() >= deadline)) break;
+        if (got >= n || wire.nowMs() >= last || (r == 0 && wire.nowMs() >= end)) break;
     }
     return got;
 }
@@ -285,10 +302,10 @@ void RaiseRTS() {
 
 int OpenSerial() {
     if (portOpen) return 1;
-    int baud = 9600, stop = 1;
+    const int baud = LineBaud();
+    int stop = 1;
     SerialParity parity = kParityEven;
     if (CommType == kRS485) {
-        baud = kBaudRates[Baudrate >= 0 && Baudrate < 5 ? Baudrate : 3];
         static const SerialParity parities[4] = {kParityNone, kParityEven, kParityOdd, kParityNone};
         const int p = Parity >= 0 && Parity < 4 ? Parity : 0;
         parity = parities[p];

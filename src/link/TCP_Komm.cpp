@@ -9,6 +9,8 @@
 #include "platform/TcpClient.h"
 #include "platform/TimeBase.h"
 
+#include <QtGlobal>
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -22,6 +24,7 @@ int32_t SearchIndex = 0;
 namespace {
 
 constexpr int kHeader = 6;
+constexpr int kLengthField = 4; // MBAP length: the bytes after it, from the unit on
 constexpr int kReadLimit = 256;
 constexpr int kExceptionReplyLen = 9;
 constexpr int kConnectTimeoutMs = 5000;
@@ -32,9 +35,38 @@ constexpr int kBadReplies = 3;
 // Set while a transaction waits for its reply: data arriving at any other time is
 // stale and must not overwrite RecBuffer.
 bool waiting = false;
+int64_t replyDeadline = 0; // on the transport's clock
+// The connection in use has answered a request: a gateway that closes after every
+// answer may close it just as the next request goes out.
+bool answeredBefore = false;
+
+// The interface the open connections were made for.
+struct Interface {
+    int kind, gateway, module;
+    bool operator==(const Interface&) const = default;
+};
+Interface connectedFor{-1, -1, -1};
+
+Interface InUse() {
+    return {CommType, GatewayIndex, LM57Index};
+}
+
+// The slots are shared by gateways and modules: a connection made for another kind,
+// gateway or module would carry the requests to the device chosen before.
+void CloseConnectionsOfAnotherInterface() {
+    if (InUse() == connectedFor) return;
+    CloseTCPConnection(kCloseAllTCP);
+    connectedFor = InUse();
+}
 
 bool ModuleKind() {
     return CommType == kModule;
+}
+
+// Names the device in use in the texts that take one.
+const char* DeviceName() {
+    return ModuleKind() ? QT_TRANSLATE_NOOP("Messages", "The LANMOD57 module")
+                        : QT_TRANSLATE_NOOP("Messages", "The gateway");
 }
 
 int SlotInUse() {
@@ -86,15 +118,34 @@ int WaitForReply(int64_t sentAt) {
     return DataAvailable;
 }
 
+int FrameLength(int n) {
+    return n < kHeader ? kHeader : kHeader + (RecBuffer[kLengthField] << 8 | RecBuffer[kLengthField + 1]);
+}
+
+// Reads one Modbus/TCP frame into RecBuffer, over as many segments as it comes in,
+// until its header's length is complete, RecTimeout passes without a byte or the reply
+// time-out ends. Gives the count read, or -1 on a read error.
+int ReceiveFrame(int handle) {
+    const LinkTransport& wire = Wire();
+    int n = 0;
+    for (int want = kHeader; n < want; want = std::min(FrameLength(n), kReadLimit)) {
+        const int64_t left = std::clamp<int64_t>(replyDeadline - wire.nowMs(), 0, std::max(RecTimeout, 0));
+        const int r = wire.tcpRead(handle, RecBuffer + n, want - n, int(left));
+        if (r < 0) return -1;
+        if (r == 0) break;
+        n += r;
+    }
+    return n;
+}
+
 } // namespace
 
 int InitTCPConnection() {
     // Connecting processes events; a timer tick must not start a second connect.
     static bool connecting = false;
     if (connecting) return 0;
+    CloseConnectionsOfAnotherInterface();
     const int slot = SlotInUse();
-    for (int i = 0; i < kTCPSlots; ++i)
-        if (i != slot) CloseTCPConnection(i);
     if (ValidSlot(slot) && TCP_Connection[slot]) return 1;
     LinkBusyScope guard;
     connecting = true;
@@ -106,7 +157,15 @@ int InitTCPConnection() {
     }
     TCP_Handle[slot] = handle;
     TCP_Connection[slot] = 1;
+    answeredBefore = false;
     return 1;
+}
+
+void SelectInterface(int kind, int gateway, int module) {
+    CommType = kind;
+    GatewayIndex = gateway;
+    LM57Index = module;
+    CloseConnectionsOfAnotherInterface();
 }
 
 int CloseTCPConnection(int index) {
@@ -142,8 +201,9 @@ int SendTCPRequest(int showErrors) {
     if (ValidSlot(slot) && TCP_Connection[slot]) {
         // A reply that came too late for an earlier request must not answer this one.
         Wire().tcpDiscardInput(TCP_Handle[slot]);
-        // The peer may have closed while the link was idle: this request reconnects.
-        if (!TCP_Connection[slot]) InitTCPConnection();
+        // The peer may have closed while the link was idle: this request reconnects, and
+        // that close is no answer to it.
+        if (!TCP_Connection[slot] && InitTCPConnection()) DataAvailable = 0;
     }
     if (ValidSlot(slot) && TCP_Connection[slot])
         written = Wire().tcpWrite(TCP_Handle[slot], SendBuffer, SndLen, kWriteTimeoutMs);
@@ -154,12 +214,14 @@ int SendTCPRequest(int showErrors) {
 int TCPDataTransmission(int showErrors, int broadcast) {
     LinkBusyScope guard;
     int bad = 0;
+    bool closeRetried = false;
     for (;;) {
         InitTCPConnection();
         DataAvailable = 0;
         WaitingFlag flag;
         const int written = SendTCPRequest(showErrors);
         const int64_t sentAt = Wire().nowMs();
+        replyDeadline = sentAt + kReplyTimeoutMs;
         if (written < SndLen) {
             if (written >= 1 && showErrors) Error(8, 13);
             CloseTCPConnection(kCloseAllTCP);
@@ -170,17 +232,25 @@ int TCPDataTransmission(int showErrors, int broadcast) {
         case 1:
             return 1;
         case 0:
-            if (showErrors) Error(ModuleKind() ? 8 : 9, ModuleKind() ? 14 : 16);
+            if (showErrors && ModuleKind()) Error(8, 14, DeviceName());
+            if (showErrors && !ModuleKind()) Error(9, 16);
             CloseTCPConnection(kCloseAllTCP);
             return 0;
         case -4:
+            // A close that crossed the request on a connection that had answered before
+            // is that gateway's close after its last answer: it never took the request.
+            if (answeredBefore && !closeRetried) {
+                closeRetried = true;
+                continue;
+            }
+            if (showErrors) Error(8, 15, DeviceName());
             return 0;
         case -11:
             if (showErrors) Error(10, 2);
             return 0;
         default:
             if (++bad < kBadReplies) continue;
-            if (showErrors) Error(8, 14);
+            if (showErrors) Error(8, 14, DeviceName());
             CloseTCPConnection(kCloseAllTCP);
             return 0;
         }
@@ -189,9 +259,10 @@ int TCPDataTransmission(int showErrors, int broadcast) {
 
 int ClassifyTCPReply(int n) {
     if (n == RecLen && RecBuffer[6] == SendBuffer[6] && RecBuffer[7] == SendBuffer[7]) return 1;
-    if (n == kExceptionReplyLen && RecBuffer[6] == SendBuffer[6] && RecBuffer[7] == (SendBuffer[7] | 0x80))
-        return RecBuffer[8] == 11 ? -11 : 0;
-    return -7;
+    if (n != kExceptionReplyLen || RecBuffer[7] != (SendBuffer[7] | 0x80)) return -7;
+    // Only a gateway sends exception 11, and some put their own unit there.
+    if (RecBuffer[8] == 11) return -11;
+    return RecBuffer[6] == SendBuffer[6] ? 0 : -7;
 }
 
 int ClientTCPCB(int handle, int event, int, void*) {
@@ -201,7 +272,8 @@ int ClientTCPCB(int handle, int event, int, void*) {
             Wire().tcpDisconnect(handle);
             TCP_Connection[slot] = 0;
         }
-        if (slot == SlotInUse()) DataAvailable = -4;
+        // A peer that closes right after its answer has answered.
+        if (slot == SlotInUse() && DataAvailable == 0) DataAvailable = -4;
         return 0;
     }
     if (event != TCP_DATAREADY) return 0;
@@ -209,18 +281,15 @@ int ClientTCPCB(int handle, int event, int, void*) {
         Wire().tcpDiscardInput(handle);
         return 0;
     }
-    int n = Wire().tcpRead(handle, RecBuffer, kReadLimit, RecTimeout);
+    const int n = ReceiveFrame(handle);
     if (n < 0) {
         DataAvailable = -7;
         return 0;
     }
-    if (n < RecLen && n != kExceptionReplyLen) {
-        const int more = Wire().tcpRead(handle, RecBuffer + n, kReadLimit - n, RecTimeout);
-        if (more > 0) n += more;
-    }
     const int state = ClassifyTCPReply(n);
     if (state == 0) return 0; // another exception: the transaction ends by time-out
     DataAvailable = state;
+    answeredBefore = answeredBefore || state == 1 || state == -11;
     if (state == 1 && SendBuffer[7] == 8) RecordSearchHit();
     return 0;
 }

@@ -68,7 +68,9 @@ int UDPWrite(int socket, const void* data, int length, uint32_t address, int por
 }
 
 int UDPRead(int socket, void* buffer, int size, int timeoutMs) {
-    return UdpSocketReceive(socket, buffer, size, timeoutMs) == 0 ? 0 : 1;
+    const int e = UdpSocketReceive(socket, buffer, size, timeoutMs);
+    if (e == EMSGSIZE) return SocketErrorNumber(e);
+    return e == 0 ? 0 : 1;
 }
 
 int UDPClose(int socket) {

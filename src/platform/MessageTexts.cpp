@@ -42,8 +42,12 @@ const PairText kPairs[] = {
                        "try again.")},
     {MessageType::Error, 8, 14,
      QT_TRANSLATE_NOOP("Messages",
-                       "The module gave no valid reply in time. Check that the meter is connected "
-                       "to the module and try again.")},
+                       "%1 gave no valid reply in time. Check its connection to the meter and try "
+                       "again.")},
+    {MessageType::Error, 8, 15,
+     QT_TRANSLATE_NOOP("Messages",
+                       "%1 closed the connection before it replied. The request may have been carried "
+                       "out: check the result, then try again.")},
     {MessageType::Error, 9, 16,
      QT_TRANSLATE_NOOP("Messages",
                        "The gateway gave no reply in time. Check the gateway and the meters behind "
@@ -149,12 +153,16 @@ QString MessageTitle(MessageType type, int kind) {
     return QCoreApplication::translate("Messages", "ZARO");
 }
 
-QString MessageText(MessageType type, int kind, int number) {
-    if (const char* t = EnglishText(type, kind, number)) return QCoreApplication::translate("Messages", t);
+QString MessageText(MessageType type, int kind, int number, const char* argument) {
+    if (const char* t = EnglishText(type, kind, number)) {
+        const QString text = QCoreApplication::translate("Messages", t);
+        return argument ? text.arg(QCoreApplication::translate("Messages", argument)) : text;
+    }
     return QCoreApplication::translate("Messages", "Unexpected message (%1, %2).").arg(kind).arg(number);
 }
 
-QString MessageTextEnglish(MessageType type, int kind, int number) {
-    if (const char* t = EnglishText(type, kind, number)) return QString::fromLatin1(t);
+QString MessageTextEnglish(MessageType type, int kind, int number, const char* argument) {
+    if (const char* t = EnglishText(type, kind, number))
+        return argument ? QString::fromLatin1(t).arg(QLatin1String(argument)) : QString::fromLatin1(t);
     return QStringLiteral("Unexpected message (%1, %2).").arg(kind).arg(number);
 }

@@ -9,7 +9,7 @@ namespace {
 
 class SilentMessages : public MessageSink {
   public:
-    void showError(int, int) override {}
+    void showError(int, int, const char*) override {}
     int askWarnung(int, int) override { return 0; }
     int askLoggerWarnung() override { return 0; }
     void progress(int, int) override {}
@@ -33,8 +33,8 @@ MessageSink& CurrentMessageSink() {
     return *sink;
 }
 
-int Error(int kind, int number) {
-    sink->showError(kind, number);
+int Error(int kind, int number, const char* argument) {
+    sink->showError(kind, number, argument);
     return 1;
 }
 
@@ -65,8 +65,8 @@ std::string FileSelectPopup(bool save, const QString& title, const QString& patt
     return sink->selectFile(save, title, pattern, suggested);
 }
 
-void ConsoleMessages::showError(int kind, int number) {
-    std::fprintf(stderr, "%s\n", qPrintable(MessageTextEnglish(MessageType::Error, kind, number)));
+void ConsoleMessages::showError(int kind, int number, const char* argument) {
+    std::fprintf(stderr, "%s\n", qPrintable(MessageTextEnglish(MessageType::Error, kind, number, argument)));
 }
 
 int ConsoleMessages::askWarnung(int kind, int number) {
@@ -99,8 +99,8 @@ std::string ScriptedMessages::selectFile(bool, const QString&, const QString&, c
     return f;
 }
 
-void ScriptedMessages::showError(int kind, int number) {
-    shown.push_back({MessageType::Error, kind, number});
+void ScriptedMessages::showError(int kind, int number, const char* argument) {
+    shown.push_back({MessageType::Error, kind, number, argument ? argument : ""});
 }
 
 int ScriptedMessages::askWarnung(int kind, int number) {
@@ -126,7 +126,9 @@ void ScriptedMessages::progress(int mode, int value) {
 }
 
 bool ScriptedMessages::wasShown(MessageType type, int kind, int number) const {
-    return std::find(shown.begin(), shown.end(), Shown{type, kind, number}) != shown.end();
+    return std::any_of(shown.begin(), shown.end(), [&](const Shown& s) {
+        return s.type == type && s.kind == kind && s.number == number;
+    });
 }
 
 void ScriptedMessages::clear() {

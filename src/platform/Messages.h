@@ -1,6 +1,8 @@
 // Errors, questions and the progress popup of the whole program. Every message is a
 // (kind, number) pair; where it appears depends on the sink installed: dialogs in
-// zaro, stderr in zaro-cli, a script in tests.
+// zaro, stderr in zaro-cli, a script in tests. An error's text may take one argument
+// in place of %1: an English phrase marked QT_TRANSLATE_NOOP("Messages", ...), shown
+// translated with the text.
 #pragma once
 
 #include <QString>
@@ -11,7 +13,7 @@
 class MessageSink {
   public:
     virtual ~MessageSink() = default;
-    virtual void showError(int kind, int number) = 0;
+    virtual void showError(int kind, int number, const char* argument) = 0;
     virtual int askWarnung(int kind, int number) = 0; // 1 continue, 0 cancel
     virtual int askLoggerWarnung() = 0;               // 0 cancel, 1 continue, 2 continue and clear
     virtual void progress(int mode, int value) = 0;   // 0 open, 2 set percent, 1 close
@@ -29,9 +31,9 @@ class MessageSink {
 MessageSink* SetMessageSink(MessageSink* sink);
 MessageSink& CurrentMessageSink();
 
-int Error(int kind, int number);   // always 1
-int Warnung(int kind, int number); // 1 continue, 0 cancel
-int Logger_Warnung();              // 0, 1 or 2
+int Error(int kind, int number, const char* argument = nullptr); // always 1
+int Warnung(int kind, int number);                               // 1 continue, 0 cancel
+int Logger_Warnung();                                            // 0, 1 or 2
 void TransferWindow(int mode, int value, double delay);
 void Notify(const QString& text);
 void ShowInfo(const QString& title, const QString& text);
@@ -48,14 +50,14 @@ constexpr int kNoBackupNumber = 8;
 // Title and body of a pair in the current UI language (via the translator), or in
 // English. Unknown pairs get a generic text that still names the pair.
 QString MessageTitle(MessageType type, int kind);
-QString MessageText(MessageType type, int kind, int number);
-QString MessageTextEnglish(MessageType type, int kind, int number);
+QString MessageText(MessageType type, int kind, int number, const char* argument = nullptr);
+QString MessageTextEnglish(MessageType type, int kind, int number, const char* argument = nullptr);
 
 // Console: messages to stderr in English; questions answered by a flag (--yes).
 class ConsoleMessages : public MessageSink {
   public:
     explicit ConsoleMessages(bool confirmAll) : yes(confirmAll) {}
-    void showError(int kind, int number) override;
+    void showError(int kind, int number, const char* argument) override;
     int askWarnung(int kind, int number) override;
     int askLoggerWarnung() override;
     void progress(int, int) override {}
@@ -74,9 +76,10 @@ class ScriptedMessages : public MessageSink {
         MessageType type;
         int kind;
         int number;
+        std::string argument = {}; // of an error, if it has one
         bool operator==(const Shown&) const = default;
     };
-    void showError(int kind, int number) override;
+    void showError(int kind, int number, const char* argument) override;
     int askWarnung(int kind, int number) override;
     int askLoggerWarnung() override;
     void progress(int mode, int value) override;

@@ -1,9 +1,10 @@
 #include "platform/TimeBase.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QThread>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -69,14 +70,14 @@ double Timer() {
 
 void Delay(double seconds) {
     if (seconds <= 0) return;
-    QDeadlineTimer deadline(qint64(seconds * 1000.0));
+    const int ms = int(seconds * 1000.0);
     if (!QCoreApplication::instance()) {
-        QThread::msleep(qMax<qint64>(0, deadline.remainingTime()));
+        QThread::msleep(ulong(ms));
         return;
     }
-    // Repaint and timers keep running; user input waits until the delay is over.
-    while (!deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents,
-                                        int(qMax<qint64>(1, deadline.remainingTime())));
-    }
+    // Sleeps in an event loop of its own: repaints and timers keep running, user input
+    // waits until the delay is over, and no core is kept busy meanwhile.
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }

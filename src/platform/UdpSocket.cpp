@@ -45,8 +45,10 @@ int UdpSocketReceive(int sock, void* buffer, int size, int timeoutMs) {
         const int r = ::poll(&p, 1, slice);
         if (r < 0 && errno != EINTR) return errno;
         if (r > 0) {
-            if (::recv(sock, buffer, size_t(std::max(size, 0)), 0) < 0) return errno;
-            return 0;
+            // MSG_TRUNC gives the datagram's whole length: a cut one is an error.
+            const ssize_t n = ::recv(sock, buffer, size_t(std::max(size, 0)), MSG_TRUNC);
+            if (n < 0) return errno;
+            return n > size ? EMSGSIZE : 0;
         }
         if (deadline.hasExpired()) return ETIMEDOUT;
         if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

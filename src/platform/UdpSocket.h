@@ -7,6 +7,7 @@
 int UdpSocketOpen(int localPort, int& socket);
 int UdpSocketSend(int socket, const void* data, int length, uint32_t addressNetworkOrder, int port);
 // Waits up to timeoutMs for one datagram; the windows keep repainting meanwhile.
-// Returns 0 when one arrived, else the error number (ETIMEDOUT on time-out).
+// Returns 0 when one arrived, else the error number (ETIMEDOUT on time-out, EMSGSIZE
+// when the datagram was longer than size and was cut).
 int UdpSocketReceive(int socket, void* buffer, int size, int timeoutMs);
 void UdpSocketClose(int socket);

@@ -11,7 +11,7 @@ constexpr uint8_t kViaModule = 0x40; // BusSettings
 constexpr uint8_t kNoOption = 0x80;  // BusSettings
 
 void UseModule(bool on) {
-    CommType = on ? kModule : kRS232;
+    SelectInterface(on ? kModule : kRS232, GatewayIndex, LM57Index);
     Konf.BusSettings = uint8_t(on ? Konf.BusSettings | kViaModule : Konf.BusSettings & ~kViaModule);
 }
 

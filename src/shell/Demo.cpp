@@ -39,7 +39,7 @@ bool WriteDemoSettings(const QString& pty) {
     demoFolder = CreateTemporaryFolder();
     if (demoFolder.empty()) return false;
     SettingsDir = demoFolder;
-    CommType = kRS232;
+    SelectInterface(kRS232, GatewayIndex, LM57Index);
     CommPort = 0; // no /dev/ttyS device: the path says where
     CommPortPath = pty.toStdString();
     AutoPortClose = 0;

@@ -305,8 +305,7 @@ int GatewaySelCallback() {
     if (!list || list->currentIndex() < 0) return 0;
     const int gateway = list->currentData().toInt();
     if (gateway == GatewayIndex) return 0;
-    CloseAllTCPConnections();
-    GatewayIndex = gateway;
+    SelectInterface(CommType, gateway, LM57Index);
     NewINIFileTCP();
     InitToolbarDeviceAddr();
     return 0;
@@ -317,8 +316,7 @@ int LM57SelCallback() {
     if (!list || list->currentIndex() < 0) return 0;
     const int module = list->currentData().toInt();
     if (module == LM57Index) return 0;
-    CloseAllTCPConnections();
-    LM57Index = module;
+    SelectInterface(CommType, GatewayIndex, module);
     NewDevINIFile();
     return 0;
 }

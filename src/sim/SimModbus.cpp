@@ -128,6 +128,11 @@ const char* const kSimFaultHelp =
     "    garbage        random bytes of the reply's length instead of the reply\n"
     "    split          the reply goes out in two parts with a 50 ms pause between\n"
     "    drop           TCP: the connection is closed instead of replying (serial: silence)\n"
+    "    splitat:N      the reply goes out in two parts, its first N bytes and 50 ms later the rest\n"
+    "    dribble:MS     the reply goes out one byte every MS milliseconds\n"
+    "    close          TCP: the reply, then the connection is closed (serial: the reply)\n"
+    "    absent:UNIT    TCP: exception 11 (target device failed to respond) from the\n"
+    "                   gateway itself, with UNIT in the unit byte (serial: silence)\n"
     "  Examples: --fault silence:3   --fault exception:11@5   stdin: \"fault late:700\"\n"
     "  stdin \"fault clear\" forgets every pending fault.\n";
 
@@ -153,15 +158,13 @@ bool SimParseFault(const QString& spec, SimFault& fault, QString& error) {
         const char* name;
         FaultKind kind;
         bool param;
-    } kinds[] = {{"silence", FaultKind::Silence, false},
-                 {"short", FaultKind::Short, false},
-                 {"badcrc", FaultKind::BadCrc, false},
-                 {"exception", FaultKind::Exception, true},
-                 {"otherunit", FaultKind::OtherUnit, false},
-                 {"late", FaultKind::Late, true},
-                 {"garbage", FaultKind::Garbage, false},
-                 {"split", FaultKind::Split, false},
-                 {"drop", FaultKind::Drop, false}};
+    } kinds[] = {{"silence", FaultKind::Silence, false},     {"short", FaultKind::Short, false},
+                 {"badcrc", FaultKind::BadCrc, false},       {"exception", FaultKind::Exception, true},
+                 {"otherunit", FaultKind::OtherUnit, false}, {"late", FaultKind::Late, true},
+                 {"garbage", FaultKind::Garbage, false},     {"split", FaultKind::Split, false},
+                 {"drop", FaultKind::Drop, false},           {"splitat", FaultKind::SplitAt, true},
+                 {"dribble", FaultKind::Dribble, true},      {"close", FaultKind::Close, false},
+                 {"absent", FaultKind::Absent, true}};
     int next = 1;
     bool known = false;
     for (const auto& k : kinds) {
@@ -171,7 +174,7 @@ bool SimParseFault(const QString& spec, SimFault& fault, QString& error) {
         if (k.param) {
             bool ok = false;
             fault.param = parts.value(1).toInt(&ok);
-            const int limit = k.kind == FaultKind::Exception ? 255 : 600000;
+            const int limit = k.kind == FaultKind::Exception || k.kind == FaultKind::Absent ? 255 : 600000;
             if (!ok || fault.param < 0 || fault.param > limit) {
                 error = QStringLiteral("fault \"%1\" needs a number after %2:").arg(spec, parts[0]);
                 return false;
@@ -199,6 +202,7 @@ QList<SimReplyPart> SimFaultyReply(const SimFault* fault, QByteArray reply, cons
     switch (fault->kind) {
     case FaultKind::Silence:
     case FaultKind::Drop:
+    case FaultKind::Absent: // the TCP door answers it itself
         return {};
     case FaultKind::Short:
         reply.truncate(reply.size() / 2);
@@ -214,6 +218,14 @@ QList<SimReplyPart> SimFaultyReply(const SimFault* fault, QByteArray reply, cons
         break;
     case FaultKind::Split:
         return {{reply.left(reply.size() / 2), 0}, {reply.mid(reply.size() / 2), shape.splitGapMs}};
+    case FaultKind::SplitAt:
+        return {{reply.left(fault->param), 0}, {reply.mid(fault->param), 50}};
+    case FaultKind::Dribble: {
+        QList<SimReplyPart> parts;
+        for (int i = 0; i < reply.size(); ++i)
+            parts.append({reply.mid(i, 1), int64_t(i) * fault->param});
+        return parts;
+    }
     default:
         break;
     }
@@ -226,7 +238,8 @@ bool SimTakeFault(int address, SimFault& fault) {
         if (f.address >= 0 && f.address != address) continue;
         fault = f;
         static const char* const names[] = {"silence", "short",   "badcrc", "exception", "otherunit",
-                                            "late",    "garbage", "split",  "drop"};
+                                            "late",    "garbage", "split",  "drop",      "splitat",
+                                            "dribble", "close",   "absent"};
         std::fprintf(stderr, "zaro-sim: fault %s applied to a request for %d\n", names[int(f.kind)], address);
         if (--f.count <= 0) SimFaults.removeAt(i);
         return true;

@@ -28,11 +28,25 @@ QByteArray SimAnswerPdu(SimMeter& m, const QByteArray& pdu, int64_t nowMs);
 void SimBroadcastPdu(const QByteArray& pdu, int64_t nowMs);
 
 // ---- faults --------------------------------------------------------------------------------
-enum class FaultKind { Silence, Short, BadCrc, Exception, OtherUnit, Late, Garbage, Split, Drop };
+enum class FaultKind {
+    Silence,
+    Short,
+    BadCrc,
+    Exception,
+    OtherUnit,
+    Late,
+    Garbage,
+    Split,
+    Drop,
+    SplitAt,
+    Dribble,
+    Close,
+    Absent
+};
 
 struct SimFault {
     FaultKind kind = FaultKind::Silence;
-    int param = 0;    // exception code or delay in ms
+    int param = 0;    // exception code, delay in ms, byte count or unit
     int count = 1;    // requests it still applies to
     int address = -1; // only requests to this address / unit; -1 = any
 };
@@ -58,7 +72,8 @@ struct SimReplyPart {
     int64_t delayMs; // after the reply's normal time
 };
 // The parts a reply goes out in under fault (nullptr: no fault); none when it is
-// withheld ("silence", "drop"). "exception" and "otherunit" shape the reply itself.
+// withheld ("silence", "drop"). "exception", "otherunit" and "absent" shape the reply
+// itself; the TCP door closes the connection after a "close" reply.
 QList<SimReplyPart> SimFaultyReply(const SimFault* fault, QByteArray reply, const SimFaultShape& shape);
 
 extern const char* const kSimFaultHelp;

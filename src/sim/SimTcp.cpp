@@ -26,12 +26,14 @@ QByteArray Mbap(const QByteArray& request, uint8_t unit, const QByteArray& pdu) 
     return r;
 }
 
-void Send(QPointer<QTcpSocket> s, const QByteArray& data, int delayMs) {
-    auto go = [s, data] {
+// close: the connection is closed right behind the data (fault "close").
+void Send(QPointer<QTcpSocket> s, const QByteArray& data, int delayMs, bool close = false) {
+    auto go = [s, data, close] {
         if (!s || s->state() != QAbstractSocket::ConnectedState) return;
         SimTrace("reply", data);
         s->write(data);
         s->flush();
+        if (close) s->disconnectFromHost();
     };
     if (delayMs <= 0)
         go();
@@ -83,9 +85,16 @@ void Respond(QTcpSocket* socket, const QByteArray& request) {
         return;
     }
     QPointer<QTcpSocket> s(socket);
+    if (faulty && fault.kind == FaultKind::Absent) { // the gateway's own answer, its own unit
+        const char exception[2] = {char(uint8_t(pdu[0]) | 0x80), char(kExGatewayTarget)};
+        Send(s, Mbap(request, uint8_t(fault.param), QByteArray(exception, 2)), int(SimTime.turnaroundMs));
+        return;
+    }
     const SimFaultShape shape{7, 0x40, 50}; // the function code
-    for (const SimReplyPart& part : SimFaultyReply(faulty ? &fault : nullptr, reply, shape))
-        Send(s, part.data, int(SimTime.turnaroundMs + part.delayMs));
+    const QList<SimReplyPart> parts = SimFaultyReply(faulty ? &fault : nullptr, reply, shape);
+    for (const SimReplyPart& part : parts)
+        Send(s, part.data, int(SimTime.turnaroundMs + part.delayMs),
+             faulty && fault.kind == FaultKind::Close && &part == &parts.back());
 }
 
 std::map<QTcpSocket*, QByteArray> buffers; // requests received in part, per connection

@@ -5,6 +5,7 @@
 #include "link/Kommun.h"
 #include "link/TCP_Komm.h"
 #include "link/Transport.h"
+#include "netmodules/LANMOD57.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 
@@ -12,12 +13,24 @@
 #include <deque>
 #include <map>
 
-// What the meter does with one frame it receives.
-enum class Meter { Silent, Good, Short, BadCRC, OtherUnit, Absent, Twice };
+// What the meter (or the gateway before it) does with one frame it receives.
+enum class Meter {
+    Silent,
+    Good,
+    Short,
+    BadCRC,
+    OtherUnit,
+    Absent,
+    AbsentGatewayUnit, // exception 11 with the gateway's own unit
+    Twice,
+    ThenClose, // the gateway closes the connection after its answer (afterMs later)
+    Hangup,    // it closes without an answer
+};
 struct Answer {
     Meter meter = Meter::Good;
     int afterMs = 5;
-    int gapMs = 0; // > 0: the reply comes one byte at a time, this far apart
+    int gapMs = 0;   // > 0: the reply comes one byte at a time, this far apart
+    int splitAt = 0; // > 0: the reply comes in two parts, gapMs apart
 };
 Q_DECLARE_METATYPE(Answer)
 
@@ -34,6 +47,8 @@ struct Line {
     bool open = false;
     bool drivesRTS = false;
     TcpCallback callback = nullptr; // of the one Modbus/TCP connection
+    int connects = 0;
+    int64_t closesAt = -1; // when the peer closes the connection
 } line;
 
 QByteArray WithCRC(QByteArray frame) {
@@ -58,31 +73,45 @@ QByteArray ReplyTo(const QByteArray& request, Meter meter) {
 QByteArray TcpReplyTo(const QByteArray& request, Meter meter) {
     const QByteArray unit = request.mid(6, 1), function = request.mid(7, 1);
     QByteArray pdu;
-    if (meter == Meter::Absent) {
+    if (meter == Meter::Absent || meter == Meter::AbsentGatewayUnit) {
         pdu = QByteArray(1, char(function[0] | 0x80)) + char(11); // the gateway's target did not respond
     } else {
         const int count = uint8_t(request[10]) << 8 | uint8_t(request[11]);
         pdu = function + char(2 * count) + request.mid(8, 2).repeated(count);
     }
-    const QByteArray to = meter == Meter::OtherUnit ? QByteArray(1, char(unit[0] + 1)) : unit;
+    const QByteArray to = meter == Meter::OtherUnit           ? QByteArray(1, char(unit[0] + 1))
+                          : meter == Meter::AbsentGatewayUnit ? QByteArray(1, char(0xFE))
+                                                              : unit;
     return request.left(4) + char(0) + char(pdu.size() + 1) + to + pdu;
 }
 
-void Schedule(const QByteArray& reply, const Answer& a) {
-    for (int i = 0; i < reply.size(); ++i)
-        line.incoming.emplace(line.now + a.afterMs + i * a.gapMs, uint8_t(reply[i]));
+// Schedules the reply; gives the time its last byte is due.
+int64_t Schedule(const QByteArray& reply, const Answer& a) {
+    int64_t due = line.now;
+    for (int i = 0; i < reply.size(); ++i) {
+        due = line.now + a.afterMs + (a.splitAt ? (i >= a.splitAt) * a.gapMs : i * a.gapMs);
+        line.incoming.emplace(due, uint8_t(reply[i]));
+    }
+    return due;
 }
 
-// Records a frame and schedules the meter's answer to it.
+// Records a frame and schedules the meter's answer to it. A gateway that has closed
+// the connection takes nothing more from it.
 void Hear(const QByteArray& frame, bool tcp) {
     line.written.push_back(frame);
+    if (tcp && line.closesAt >= 0) return;
     if (line.script.empty()) return;
     const Answer a = line.script.front();
     line.script.pop_front();
     if (a.meter == Meter::Silent) return;
+    if (a.meter == Meter::Hangup) {
+        line.closesAt = line.now + a.afterMs;
+        return;
+    }
     const QByteArray reply = tcp ? TcpReplyTo(frame, a.meter) : ReplyTo(frame, a.meter);
-    Schedule(reply, a);
+    const int64_t last = Schedule(reply, a);
     if (a.meter == Meter::Twice) Schedule(reply, {Meter::Good, a.afterMs + 5});
+    if (a.meter == Meter::ThenClose) line.closesAt = last + a.afterMs;
 }
 
 int Write(const uint8_t* data, int n) {
@@ -117,7 +146,13 @@ int ReadSome(uint8_t* buffer, int n, int waitMs) {
 int TcpConnect(const std::string&, int, TcpCallback callback, int) {
     line.open = true;
     line.callback = callback;
-    return 1;
+    line.closesAt = -1;
+    return ++line.connects;
+}
+
+// The socket reports the peer's close once it has seen it.
+bool PeerClosedBy(int64_t t) {
+    return line.open && line.closesAt >= 0 && line.closesAt <= t;
 }
 
 int TcpWrite(int, const uint8_t* data, int n, int) {
@@ -131,13 +166,25 @@ int TcpRead(int, uint8_t* buffer, int n, int timeoutMs) {
     return TakeBytes(buffer, n);
 }
 
-// Arriving data is announced to the connection's callback, as the socket does.
+// Arriving data and the peer's close are announced to the connection's callback, as
+// the socket does.
 void TcpWaitForData(int handle, int timeoutMs) {
-    if (WaitForBytes(timeoutMs)) line.callback(handle, TCP_DATAREADY, 0, nullptr);
+    const int64_t until = line.now + timeoutMs;
+    if (WaitForBytes(timeoutMs)) {
+        line.callback(handle, TCP_DATAREADY, 0, nullptr);
+    } else if (PeerClosedBy(until)) {
+        line.now = std::max(line.now - timeoutMs, line.closesAt);
+        line.callback(handle, TCP_DISCONNECT, 0, nullptr);
+    }
 }
 
 void Flush() {
     line.incoming.erase(line.incoming.begin(), line.incoming.upper_bound(line.now));
+}
+
+void TcpDiscardInput(int handle) {
+    Flush();
+    if (PeerClosedBy(line.now)) line.callback(handle, TCP_DISCONNECT, 0, nullptr);
 }
 
 const LinkTransport kScriptedLine = {
@@ -158,7 +205,7 @@ const LinkTransport kScriptedLine = {
     TcpConnect,
     TcpWrite,
     TcpRead,
-    [](int) { Flush(); },
+    TcpDiscardInput,
     TcpWaitForData,
     [](int) {
         line.open = false;
@@ -263,14 +310,17 @@ class LinkEngineTest : public QObject {
     }
 
     // The time-out runs from the last byte that arrived: a slow line delivers a long
-    // reply, a pause longer than the time-out ends the attempt.
+    // reply, a pause longer than the time-out ends the attempt, and so does a reply that
+    // keeps dribbling.
     void replyTimeout_data() {
         QTest::addColumn<int>("gapMs");
         QTest::addColumn<int>("attempts");
         QTest::addColumn<int>("elapsedMs");
-        // The status reply has 7 bytes: the last arrives 6 gaps after the first.
-        QTest::newRow("bytes closer than the time-out") << 60 << 1 << 5 + 6 * 60;
+        // The status reply has 7 bytes: the last arrives 6 gaps after the first. An
+        // attempt lasts at most the time-out, the reply's 9 ms at 9600 baud and 100 ms.
+        QTest::newRow("bytes closer than the time-out") << 30 << 1 << 5 + 6 * 30;
         QTest::newRow("a gap longer than the time-out") << 120 << 2 << 5 + 100 + 50 + 5;
+        QTest::newRow("a dribble longer than the reply could take") << 60 << 2 << 100 + 9 + 100 + 50 + 5;
     }
     void replyTimeout() {
         QFETCH(int, gapMs);
@@ -334,32 +384,55 @@ class LinkEngineTest : public QObject {
 
     // Modbus/TCP: a reply that is not for the request is retried up to three times;
     // silence ends after two seconds and closes the connection; an absent unit ends
-    // at once and keeps it for the next unit.
+    // at once and keeps it for the next unit. A reply may come in any number of
+    // segments. The messages name the device in use.
     void tcpAttempts_data() {
+        QTest::addColumn<int>("commType");
         QTest::addColumn<QList<Answer>>("answers");
         QTest::addColumn<int>("ok");
         QTest::addColumn<int>("errorKind"); // of the error pair shown; -1 none
         QTest::addColumn<int>("errorNumber");
+        QTest::addColumn<QString>("argument"); // of the text
         QTest::addColumn<bool>("kept");
         QTest::addColumn<int>("elapsedMs");
         const Answer good{Meter::Good}, other{Meter::OtherUnit};
-        QTest::newRow("answered") << QList{good} << 1 << -1 << 0 << true << 5;
+        const int gateway = kGateway, module = kModule;
+        const QString theGateway = "The gateway", theModule = "The LANMOD57 module";
+        QTest::newRow("answered") << gateway << QList{good} << 1 << -1 << 0 << "" << true << 5;
         QTest::newRow("two replies of another unit, then the right one")
-            << QList{other, other, good} << 1 << -1 << 0 << true << 15;
+            << gateway << QList{other, other, good} << 1 << -1 << 0 << "" << true << 15;
         QTest::newRow("three replies of another unit")
-            << QList{other, other, other} << 0 << 8 << 14 << false << 15;
-        QTest::newRow("silence") << QList{Answer{Meter::Silent}} << 0 << 9 << 16 << false << 2000;
-        QTest::newRow("late reply") << QList{Answer{Meter::Good, 2300}} << 0 << 9 << 16 << false << 2000;
-        QTest::newRow("absent unit") << QList{Answer{Meter::Absent}} << 0 << 10 << 2 << true << 5;
+            << gateway << QList{other, other, other} << 0 << 8 << 14 << theGateway << false << 15;
+        QTest::newRow("three replies of another unit to the module")
+            << module << QList{other, other, other} << 0 << 8 << 14 << theModule << false << 15;
+        QTest::newRow("silence") << gateway << QList{Answer{Meter::Silent}} << 0 << 9 << 16 << "" << false
+                                 << 2000;
+        QTest::newRow("silence of the module")
+            << module << QList{Answer{Meter::Silent}} << 0 << 8 << 14 << theModule << false << 2000;
+        QTest::newRow("late reply") << gateway << QList{Answer{Meter::Good, 2300}} << 0 << 9 << 16 << ""
+                                    << false << 2000;
+        QTest::newRow("absent unit") << gateway << QList{Answer{Meter::Absent}} << 0 << 10 << 2 << "" << true
+                                     << 5;
+        QTest::newRow("absent unit, the gateway's own unit in the reply")
+            << gateway << QList{Answer{Meter::AbsentGatewayUnit}} << 0 << 10 << 2 << "" << true << 5;
+        QTest::newRow("one byte a segment")
+            << gateway << QList{Answer{Meter::Good, 5, 10}} << 1 << -1 << 0 << "" << true << 5 + 10 * 10;
+        QTest::newRow("split after 9 bytes")
+            << gateway << QList{Answer{Meter::Good, 5, 30, 9}} << 1 << -1 << 0 << "" << true << 35;
+        QTest::newRow("peer closes without an answer")
+            << gateway << QList{Answer{Meter::Hangup, 40}} << 0 << 8 << 15 << theGateway << false << 40;
     }
     void tcpAttempts() {
+        QFETCH(int, commType);
         QFETCH(QList<Answer>, answers);
         QFETCH(int, ok);
         QFETCH(int, errorKind);
         QFETCH(int, errorNumber);
+        QFETCH(QString, argument);
         QFETCH(bool, kept);
         QFETCH(int, elapsedMs);
         useGateway();
+        if (commType == kModule) useModule();
         line.script.assign(answers.begin(), answers.end());
         QCOMPARE(InitInterface(CommPort), 1);
         QCOMPARE(Read(Lese, kReadDevStatus, 1), ok);
@@ -367,10 +440,71 @@ class LinkEngineTest : public QObject {
         QCOMPARE(int(line.now), elapsedMs);
         QCOMPARE(TCP_Connection[0], kept ? 1 : 0);
         const std::vector<ScriptedMessages::Shown> shown =
-            errorKind < 0
-                ? std::vector<ScriptedMessages::Shown>{}
-                : std::vector<ScriptedMessages::Shown>{{MessageType::Error, errorKind, errorNumber}};
+            errorKind < 0 ? std::vector<ScriptedMessages::Shown>{}
+                          : std::vector<ScriptedMessages::Shown>{
+                                {MessageType::Error, errorKind, errorNumber, argument.toStdString()}};
         QCOMPARE(messages.shown, shown);
+        if (!argument.isEmpty())
+            QVERIFY(MessageTextEnglish(MessageType::Error, errorKind, errorNumber, qPrintable(argument))
+                        .startsWith(argument + " "));
+    }
+
+    // A gateway that takes one request a connection: each request finds the connection
+    // closed, reconnects and gets its answer; when the close crosses the next request,
+    // that request goes again on a new connection.
+    void tcpGatewayClosingAfterEveryAnswer_data() {
+        QTest::addColumn<int>("idleMs"); // between the requests
+        QTest::addColumn<int>("frames");
+        QTest::newRow("close seen before the next request") << 50 << 5;
+        QTest::newRow("close crosses the next request") << 0 << 9;
+    }
+    void tcpGatewayClosingAfterEveryAnswer() {
+        QFETCH(int, idleMs);
+        QFETCH(int, frames);
+        useGateway();
+        line.script = std::deque<Answer>(5, Answer{Meter::ThenClose});
+        QCOMPARE(InitInterface(CommPort), 1);
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+            line.now += idleMs;
+        }
+        QCOMPARE(line.connects, 5);
+        QCOMPARE(int(line.written.size()), frames);
+        QVERIFY(messages.shown.empty());
+    }
+
+    // The slots are shared: a change of interface kind, gateway or module must not send
+    // the next request down the connection made for the one before.
+    void tcpChangeOfInterfaceReconnects_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("gateway");
+        QTest::addColumn<bool>("selected");   // through SelectInterface, or by the settings
+        QTest::addColumn<QByteArray>("unit"); // of the second request
+        QTest::newRow("gateway to module") << int(kModule) << 0 << true << QByteArray("ff");
+        QTest::newRow("another gateway") << int(kGateway) << 1 << true << QByteArray("05");
+        QTest::newRow("module set by the settings") << int(kModule) << 0 << false << QByteArray("ff");
+    }
+    void tcpChangeOfInterfaceReconnects() {
+        QFETCH(int, kind);
+        QFETCH(int, gateway);
+        QFETCH(bool, selected);
+        QFETCH(QByteArray, unit);
+        useGateway();
+        useModuleRecord();
+        qstrncpy(GatewayIP[1], "gateway 2", sizeof GatewayIP[1]);
+        line.script = {Answer{}, Answer{}};
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+        if (selected) {
+            SelectInterface(kind, gateway, LM57Index);
+            QVERIFY(!line.open); // closed at once
+        } else {
+            CommType = kind;
+        }
+        QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+        QCOMPARE(line.connects, 2);
+        QCOMPARE(line.written.back().mid(6, 1).toHex(), unit);
+        QVERIFY(messages.shown.empty());
     }
 
     // Bytes that arrive while no request waits (here a second copy of a reply) are
@@ -388,10 +522,14 @@ class LinkEngineTest : public QObject {
 
   private:
     void useGateway() {
-        CommType = kGateway;
-        GatewayIndex = 0;
+        SelectInterface(kGateway, 0, 0);
         qstrncpy(GatewayIP[0], "gateway", sizeof GatewayIP[0]);
         TCPDevAddr = 5;
+    }
+    void useModuleRecord() { qstrncpy(EMD[0].IP, "module", sizeof EMD[0].IP); }
+    void useModule() {
+        SelectInterface(kModule, 0, 0);
+        useModuleRecord();
     }
 };
 

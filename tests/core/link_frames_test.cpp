@@ -175,6 +175,10 @@ class LinkFramesTest : public QObject {
         QCOMPARE(Hex(Meters, 4), QByteArray("78563412"));
         Receive(3, QByteArray::fromHex("0102"));
         QCOMPARE(Hex(MeterScale, 2), QByteArray("0201"));
+        // Logger blocks may have an odd register count: the last register is turned too.
+        SetLoggerRequest(0, 3);
+        Receive(12, QByteArray::fromHex("010203040506"));
+        QCOMPARE(Hex(LoggerData, 6), QByteArray("020104030605"));
         // Unbalance and THD arrive together and are split over two blocks.
         std::memset(UnbU, 0xEE, sizeof UnbU);
         std::memset(THDU, 0xEE, sizeof THDU);
@@ -238,7 +242,10 @@ class LinkFramesTest : public QObject {
         QTest::newRow("short") << head + QByteArray::fromHex("05030201") << -7;
         QTest::newRow("exception 11") << QByteArray::fromHex("00000000000305830B") << -11;
         QTest::newRow("exception 2 waits for the time-out") << QByteArray::fromHex("000000000003058302") << 0;
-        QTest::newRow("exception of another unit") << QByteArray::fromHex("00000000000306830B") << -7;
+        QTest::newRow("exception 11 with the gateway's own unit")
+            << QByteArray::fromHex("00000000000301830B") << -11;
+        QTest::newRow("exception 2 of another unit") << QByteArray::fromHex("000000000003068302") << -7;
+        QTest::newRow("exception 11 of another function") << QByteArray::fromHex("00000000000305840B") << -7;
     }
     void tcpReplies() {
         QFETCH(QByteArray, reply);

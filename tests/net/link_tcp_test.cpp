@@ -16,10 +16,12 @@ namespace {
 
 using Shown = ScriptedMessages::Shown;
 
-std::vector<Shown> Errors(std::initializer_list<std::pair<int, int>> pairs) {
+// argument: of the texts that name the device in use
+std::vector<Shown> Errors(std::initializer_list<std::pair<int, int>> pairs,
+                          const std::string& argument = "") {
     std::vector<Shown> v;
     for (auto [k, n] : pairs)
-        v.push_back({MessageType::Error, k, n});
+        v.push_back({MessageType::Error, k, n, argument});
     return v;
 }
 
@@ -95,10 +97,15 @@ class LinkTcpTest : public QObject {
         QTest::addColumn<bool>("kept");
         QTest::addColumn<int>("sent");
         QTest::newRow("absent unit: exception 11") << "" << 7 << Errors({{10, 2}}) << true << 1;
-        QTest::newRow("other unit three times") << "otherunit:3" << 5 << Errors({{8, 14}}) << false << 3;
-        QTest::newRow("wrong function three times") << "badcrc:3" << 5 << Errors({{8, 14}}) << false << 3;
-        QTest::newRow("short three times") << "short:3" << 5 << Errors({{8, 14}}) << false << 3;
-        QTest::newRow("peer closes") << "drop" << 5 << Errors({}) << false << 1;
+        QTest::newRow("exception 11 with the gateway's own unit")
+            << "absent:0" << 5 << Errors({{10, 2}}) << true << 1;
+        const std::string gateway = "The gateway";
+        QTest::newRow("other unit three times")
+            << "otherunit:3" << 5 << Errors({{8, 14}}, gateway) << false << 3;
+        QTest::newRow("wrong function three times")
+            << "badcrc:3" << 5 << Errors({{8, 14}}, gateway) << false << 3;
+        QTest::newRow("short three times") << "short:3" << 5 << Errors({{8, 14}}, gateway) << false << 3;
+        QTest::newRow("peer closes") << "drop" << 5 << Errors({{8, 15}}, gateway) << false << 1;
     }
     void failures() {
         QFETCH(QString, fault);
@@ -129,6 +136,9 @@ class LinkTcpTest : public QObject {
         QTest::newRow("reply split over two segments") << "split" << 1;
         QTest::newRow("two bad replies, then a good one") << "otherunit:2" << 1;
         QTest::newRow("late but within the time-out") << "late:300" << 1;
+        QTest::newRow("reply in one-byte segments") << "dribble:5" << 1;
+        QTest::newRow("reply split after 9 bytes") << "splitat:9" << 1;
+        QTest::newRow("gateway closes after every answer") << "close:2" << 1;
         QTest::newRow("peer closed: the next request reconnects") << "drop" << 0;
     }
     void recoveries() {
@@ -138,7 +148,7 @@ class LinkTcpTest : public QObject {
         QCOMPARE(InitInterface(CommPort), 1);
         QCOMPARE(Read(Lese, kReadValuesM3, 1), firstRead);
         QCOMPARE(Read(Lese, kReadValuesM3, 1), 1);
-        QVERIFY(messages.shown.empty());
+        QCOMPARE(messages.shown, firstRead ? std::vector<Shown>{} : Errors({{8, 15}}, "The gateway"));
     }
 
     void connectionRefused_data() {
@@ -168,7 +178,7 @@ class LinkTcpTest : public QObject {
         QVERIFY(messages.shown.empty());
         sim->command("fault silence");
         QCOMPARE(Read(Lese, kReadDevStatus, 1), 0);
-        QCOMPARE(messages.shown, Errors({{8, 14}}));
+        QCOMPARE(messages.shown, Errors({{8, 14}}, "The LANMOD57 module"));
         QVERIFY(requests("ff 03 01 8f") >= 2);
         QCOMPARE(requests("f7 10 03 c9"), 1);
     }

@@ -37,6 +37,12 @@ class UdpTest : public QObject {
         char buf[16] = {};
         QCOMPARE(UDPRead(rx, buf, sizeof buf, 2000), 0);
         QCOMPARE(QByteArray(buf), QByteArray("ping"));
+        // A datagram longer than the buffer is cut, and that is said.
+        const QByteArray longer(24, 'x');
+        QCOMPARE(UDPWrite(tx, longer.constData(), int(longer.size()), inet_addr("127.0.0.1"), 47002), 0);
+        const int cut = UDPRead(rx, buf, sizeof buf, 2000);
+        QCOMPARE(cut, 10040);
+        QVERIFY(QString(UDPErrorString(cut)).contains("truncated"));
         // Broadcasts are allowed; only inside the private namespace, where they stay on loopback.
         if (qEnvironmentVariable("ZARO_IN_NETNS") != "1")
             QSKIP("broadcast is sent only inside the test netns");

@@ -25,9 +25,9 @@ DialogMessages::~DialogMessages() {
     delete progressDialog;
 }
 
-void DialogMessages::showError(int kind, int number) {
+void DialogMessages::showError(int kind, int number, const char* argument) {
     QMessageBox box(QMessageBox::Critical, MessageTitle(MessageType::Error, kind),
-                    MessageText(MessageType::Error, kind, number), QMessageBox::Ok, parent());
+                    MessageText(MessageType::Error, kind, number, argument), QMessageBox::Ok, parent());
     box.exec();
 }
 

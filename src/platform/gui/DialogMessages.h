@@ -15,7 +15,7 @@ class DialogMessages : public MessageSink {
     // main window exists.
     explicit DialogMessages(QWidget* (*activePanel)()) : parentOf(activePanel) {}
     ~DialogMessages() override;
-    void showError(int kind, int number) override;
+    void showError(int kind, int number, const char* argument) override;
     int askWarnung(int kind, int number) override;
     int askLoggerWarnung() override;
     void progress(int mode, int value) override;

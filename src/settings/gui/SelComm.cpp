@@ -300,7 +300,7 @@ int CmSelCommType(int kind) {
         if (kind == CommType) return 0;
     }
     if (CommType == kRS485) TakeTickedAddresses();
-    CommType = kind;
+    SelectInterface(kind, GatewayIndex, LM57Index);
     EnableInterfaceSelection();
     InitInterfaceSelection();
     return 0;
