@@ -3,18 +3,16 @@
 # Safe to run again: apt-get skips what is already there.
 #   scripts/setup.sh --check   only tells (exit 1 and the names) whether any is missing
 set -euo pipefail
+# One line each: the build; fuzzing with clang's libFuzzer and the benchmarks' reference
+# client; the tests' third-party Modbus peers, pseudo-terminal pairs and private network
+# namespaces; the demo on a virtual display, the .deb (dpkg-shlibdeps, file) and
+# scripts/fresh-check.sh. (No comments inside the list: tools read it word by word.)
 PACKAGES=(
-  # build
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev
-  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl1-mesa-dev
-  libxlsxwriter-dev zlib1g-dev
-  # fuzzing (clang's libFuzzer) and the benchmarks' reference client
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl1-mesa-dev libxlsxwriter-dev zlib1g-dev
   clang libclang-rt-14-dev libmodbus-dev
-  # tests: third-party Modbus peers, pseudo-terminal pairs, private network namespaces
-  python3 python3-pymodbus python3-serial python3-serial-asyncio mbpoll socat
-  iproute2 util-linux
-  # the demo on a virtual display; the .deb (dpkg-shlibdeps, file); scripts/fresh-check.sh
+  python3 python3-pymodbus python3-serial python3-serial-asyncio mbpoll socat iproute2 util-linux
   xvfb xauth dpkg-dev file git debootstrap
 )
 missing=()
