@@ -10,7 +10,7 @@
 
 // What the link uses until the settings files are read, and what they fall back to.
 constexpr int32_t kDefaultCommPort = 1;
-constexpr int32_t kDefaultCommType = 0;
+constexpr int32_t kDefaultCommType = kRS232;
 constexpr int32_t kDefaultBaudrate = 3; // 9600
 constexpr int32_t kDefaultParity = 0;
 constexpr int32_t kDefaultDeviceAddr = 247;
