@@ -1,0 +1,51 @@
+#include "logger/LogData.h"
+
+#include "platform/TimeBase.h"
+
+#include <cmath>
+
+LogSource Dev, File;
+LogSource* Logsrc = &File;
+LoggerRecords LogRecords;
+ModuleLog Log57;
+int32_t LogSeq = 0;
+
+RecordTime GetLoggerTimeDate(const LoggerRecords& records, int index)
+{
+    const uint32_t step = records.timeoffset ? records.timeoffset : 900;
+    const LocalTime t = LocalFromCalendarSeconds(records.ref_time - uint32_t(index) * step);
+    RecordTime r;
+    r.ixdate = QString::asprintf("%02u.%02u.%02u", t.day, t.month, t.year % 100);
+    r.ixtime = QString::asprintf("%02u:%02u:%02u", t.hour, t.minute, t.second);
+    r.dayoffs = int32_t((t.hour * 3600 + t.minute * 60 + t.second) / step);
+    return r;
+}
+
+int32_t ProfPoints(uint32_t intervalSeconds)
+{
+    if (intervalSeconds == 0) intervalSeconds = 900;
+    return int32_t(86400.0 / intervalSeconds + 0.5) + 1;
+}
+
+bool ValueFromText(const QString& text, double& value)
+{
+    bool ok = false;
+    const QString t = text.trimmed();
+    value = t.toDouble(&ok);
+    if (!ok) value = QString(t).replace(',', '.').toDouble(&ok);
+    return ok && std::isfinite(value);
+}
+
+QString ModuleValueText(const LogSequence& seq, int k, float v)
+{
+    const uint8_t code = seq.Codes[k];
+    if (code >= 44 && code <= 47 && (v < -1.001f || v > 1.001f)) return "      ---";
+    if (code == 43 && v < 45.0f) return "      <45";
+    if (code == 43 && v > 65.0f) return "      >65";
+    if (!(v <= 9e30f)) return "      OVL"; // NaN reads as overflow too
+    const double scale = seq.Scale[k] != 0.0 ? seq.Scale[k] : 1.0;
+    const double y = v / scale;
+    if (y > 999999.9) return "    undef";
+    const int digits = seq.Digits[k] >= 2 && seq.Digits[k] <= 4 ? seq.Digits[k] : 1;
+    return "  " + QString::asprintf("%7.*f", digits, y);
+}
