@@ -12,7 +12,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl1-mesa-dev libxlsxwriter-dev zlib1g-dev
   clang libclang-rt-14-dev libmodbus-dev
-  python3 python3-pymodbus python3-serial python3-serial-asyncio mbpoll socat iproute2 util-linux
+  python3 python3-pymodbus python3-serial python3-serial-asyncio python3-openpyxl mbpoll socat iproute2 util-linux
   xvfb xauth dpkg-dev file git debootstrap
 )
 missing=()
