@@ -3,6 +3,8 @@
 
 #include <QStringList>
 
+class QTranslator;
+
 // Exit codes of every command.
 constexpr int kExitOk = 0;
 constexpr int kExitDeviceFailed = 1; // the English text of the message pair went to stderr
@@ -21,9 +23,13 @@ int CmdSendConfig(const QStringList& args);
 int CmdVersion(const QStringList& args);
 int CmdMeasure(const QStringList& args);
 int CmdScanRs485(const QStringList& args);
+int CmdDiffConfig(const QStringList& args);
 
 // Prints "zaro-cli: MESSAGE" and the usage to stderr; returns kExitUsage.
 int UsageError(const QString& message);
+
+// Installs the translation of the settings' language (texts that go into files or lines).
+void InstallSettingsLanguage(QTranslator& translator);
 
 // Parses a decimal integer in [min, max]; false when the text is not one.
 bool ParseInt(const QString& text, int min, int max, int& value);

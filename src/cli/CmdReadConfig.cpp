@@ -8,8 +8,6 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
-namespace {
-
 // The file's header words are the editor's captions in the language of the settings.
 void InstallSettingsLanguage(QTranslator& translator) {
     static const char* const codes[] = {"de", "en", "nl", "fr"};
@@ -18,8 +16,6 @@ void InstallSettingsLanguage(QTranslator& translator) {
     if (translator.load(QString("zaro_") + codes[Language], dir))
         QCoreApplication::installTranslator(&translator);
 }
-
-} // namespace
 
 int CmdReadConfig(const QStringList& args) {
     if (args.size() != 1) return UsageError("read-config takes one FILE");

@@ -20,6 +20,7 @@ const CliCommand kCommands[] = {
     {"version", "", CmdVersion},
     {"measure", "[--repeat N]", CmdMeasure},
     {"scan-rs485", "[--range 32|247]", CmdScanRs485},
+    {"diff-config", "A.ZRC B.ZRC | --meter FILE", CmdDiffConfig},
 };
 
 const char* kLinkOptions =

@@ -1,5 +1,6 @@
 #include "config/ConfigTransfer.h"
 
+#include "config/ConfigDiff.h"
 #include "config/ConfigFile.h"
 #include "config/EditorRefresh.h"
 #include "link/Kommun.h"
@@ -71,8 +72,7 @@ bool InterfaceOptionOn() {
 constexpr int kBackupNamesPerSecond = 99;
 
 bool BackupMeterConfiguration() {
-    ConfigImage meter = Lese;
-    meter.Interface = (meter.BusSettings & kBusNoInterface) ? 0 : 1;
+    const ConfigImage meter = MeterConfiguration();
     const LocalTime now = LocalNow();
     const QString dir = QString::fromStdString(BackupDir());
     QDir().mkpath(dir);
@@ -96,10 +96,22 @@ bool BackupMeterConfiguration() {
     return false;
 }
 
-enum SendResult { kStopped = -1, kFailed = 0, kSent = 1 };
+enum SendResult { kStopped = -1, kFailed = 0, kSent = 1, kUnchanged = 2 };
 
-// Steps after the meter has been read: checks, questions, carry-over and the writes.
-// kStopped: a check or a declined question (no redraw); kFailed: a link failure.
+// The user sees what the send changes on the meter before anything is written; a meter
+// that already holds it all is left alone.
+SendResult ConfirmDifferences() {
+    const std::vector<ConfigDifference> diffs = CompareConfigurations(MeterConfiguration(), Konf);
+    if (diffs.empty()) {
+        Notify(QCoreApplication::translate("ConfigDiff",
+                                           "The meter already holds this configuration; nothing was sent."));
+        return kUnchanged;
+    }
+    return WarnungDetails(0, 0, DifferenceRows(diffs)) ? kSent : kStopped;
+}
+
+// Steps after the meter has been read: checks, questions, carry-over, the comparison and
+// the writes. kStopped: a check or a declined question (no redraw); kFailed: a link failure.
 SendResult SendCheckedConfiguration() {
     int rangeError = 0;
     if (Konf.MaxI == 500 && Lese.MaxI == 100) rangeError = 8;
@@ -162,6 +174,7 @@ SendResult SendCheckedConfiguration() {
     }
     if (!InterfaceOptionOn()) Konf.BusSettings |= kBusNoInterface;
 
+    if (const SendResult answer = ConfirmDifferences(); answer != kSent) return answer;
     // Without a backup a wrong send could not be undone: only on the user's word.
     if (!BackupMeterConfiguration() && !Warnung(kNoBackupKind, kNoBackupNumber)) return kStopped;
     if (!Write(Konf, kWriteConfig, 1, 0)) return kFailed;
@@ -176,6 +189,12 @@ SendResult SendCheckedConfiguration() {
 }
 
 } // namespace
+
+ConfigImage MeterConfiguration() {
+    ConfigImage meter = Lese;
+    meter.Interface = (meter.BusSettings & kBusNoInterface) ? 0 : 1;
+    return meter;
+}
 
 std::string BackupDir() {
     return SettingsDir + "/backups";
@@ -273,7 +292,7 @@ void CmRecFromDev() {
 void CmSendConfig() {
     status = 0;
     SetupInputData(&Konf);
-    if (!Warnung(0, 0) || !InitInterface(CommPort)) {
+    if (!InitInterface(CommPort)) {
         ShowAll();
         return;
     }
@@ -287,7 +306,7 @@ void CmSendConfig() {
     if (result == kSent) TransferWindow(2, 100, 0);
     CloseInterface();
     TransferWindow(1, 0, result == kSent ? 0.1 : 0);
-    status = result == kSent ? 1 : 0;
+    status = result == kSent || result == kUnchanged ? 1 : 0;
     if (result != kStopped) ShowAll();
 }
 

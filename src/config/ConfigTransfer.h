@@ -16,8 +16,10 @@ int LeseKonfiguration(int unused);
 int ReceiveConfiguration();
 void CmRecFromDev();
 
-// Checks Konf against the connected meter, asks where features are missing, keeps a
-// backup of the meter's configuration and writes Konf.
+// Checks Konf against the connected meter, asks where features are missing, shows what
+// the send changes and asks (Warnung(0, 0) with the differences), keeps a backup of the
+// meter's configuration and writes Konf. When nothing differs nothing is written and
+// status is 1.
 void CmSendConfig();
 
 // Reads identification and model name into Lese and Devtype; 1 on success.
@@ -34,6 +36,9 @@ QString CmReadDescr(const QString& text);
 // Transformer ratios: editor values <-> the meter's mantissa/exponent form.
 void SetupInputData(ConfigImage* image);
 void RestoreInputData(ConfigImage* image);
+
+// Lese as a configuration of its own: the interface option follows the bus settings.
+ConfigImage MeterConfiguration();
 
 // Folder of the backups kept before every send.
 std::string BackupDir();

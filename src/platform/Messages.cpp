@@ -42,6 +42,10 @@ int Warnung(int kind, int number) {
     return sink->askWarnung(kind, number) ? 1 : 0;
 }
 
+int WarnungDetails(int kind, int number, const QStringList& rows) {
+    return sink->askWarnungDetails(kind, number, rows) ? 1 : 0;
+}
+
 int Logger_Warnung() {
     const int r = sink->askLoggerWarnung();
     return std::clamp(r, 0, 2);
@@ -60,6 +64,10 @@ void ShowInfo(const QString& title, const QString& text) {
     sink->showInfo(title, text);
 }
 
+void ShowDetails(const QString& title, const QString& text, const QStringList& rows) {
+    sink->showDetails(title, text, rows);
+}
+
 std::string FileSelectPopup(bool save, const QString& title, const QString& pattern,
                             const std::string& suggested) {
     return sink->selectFile(save, title, pattern, suggested);
@@ -76,6 +84,13 @@ int ConsoleMessages::askWarnung(int kind, int number) {
                                : (answer ? "Yes (--yes)." : "No (give --yes to confirm).");
     std::fprintf(stderr, "%s %s\n", qPrintable(MessageTextEnglish(MessageType::Warnung, kind, number)), how);
     return answer ? 1 : 0;
+}
+
+int ConsoleMessages::askWarnungDetails(int kind, int number, const QStringList& rows) {
+    for (const QString& row : rows)
+        std::fprintf(stdout, "%s\n", qUtf8Printable(row));
+    std::fflush(stdout);
+    return askWarnung(kind, number);
 }
 
 int ConsoleMessages::askLoggerWarnung() {
@@ -137,6 +152,7 @@ void ScriptedMessages::clear() {
     progressValues.clear();
     notes.clear();
     infos.clear();
+    details.clear();
     files.clear();
     progressOpen = 0;
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <string>
 #include <vector>
@@ -17,10 +18,20 @@ class MessageSink {
     virtual int askWarnung(int kind, int number) = 0; // 1 continue, 0 cancel
     virtual int askLoggerWarnung() = 0;               // 0 cancel, 1 continue, 2 continue and clear
     virtual void progress(int mode, int value) = 0;   // 0 open, 2 set percent, 1 close
+    // The question of a pair together with the rows it is about ("a<TAB>b<TAB>c", such as
+    // the changes a send would make). Without a way to show them, the pair alone is asked.
+    virtual int askWarnungDetails(int kind, int number, const QStringList& rows) {
+        (void)rows;
+        return askWarnung(kind, number);
+    }
     // A short status line (where a backup went, what was saved). Not a question.
     virtual void notify(const QString& text) = 0;
     // An information popup with a title (version information and the like).
     virtual void showInfo(const QString& title, const QString& text) = 0;
+    // Information with rows as for askWarnungDetails (a comparison of configurations).
+    virtual void showDetails(const QString& title, const QString& text, const QStringList& rows) {
+        showInfo(title, rows.isEmpty() ? text : text + "\n" + rows.join('\n'));
+    }
     // File selection: returns the chosen path, or an empty string when cancelled.
     // pattern is a file-dialog filter such as "*.ZRC".
     virtual std::string selectFile(bool save, const QString& title, const QString& pattern,
@@ -34,9 +45,11 @@ MessageSink& CurrentMessageSink();
 int Error(int kind, int number, const char* argument = nullptr); // always 1
 int Warnung(int kind, int number);                               // 1 continue, 0 cancel
 int Logger_Warnung();                                            // 0, 1 or 2
+int WarnungDetails(int kind, int number, const QStringList& rows); // 1 continue, 0 cancel
 void TransferWindow(int mode, int value, double delay);
 void Notify(const QString& text);
 void ShowInfo(const QString& title, const QString& text);
+void ShowDetails(const QString& title, const QString& text, const QStringList& rows);
 std::string FileSelectPopup(bool save, const QString& title, const QString& pattern,
                             const std::string& suggested);
 
@@ -60,6 +73,7 @@ class ConsoleMessages : public MessageSink {
     void showError(int kind, int number, const char* argument) override;
     int askWarnung(int kind, int number) override;
     int askLoggerWarnung() override;
+    int askWarnungDetails(int kind, int number, const QStringList& rows) override; // rows to stdout first
     void progress(int, int) override {}
     void notify(const QString& text) override;
     void showInfo(const QString& title, const QString& text) override;
@@ -82,6 +96,10 @@ class ScriptedMessages : public MessageSink {
     void showError(int kind, int number, const char* argument) override;
     int askWarnung(int kind, int number) override;
     int askLoggerWarnung() override;
+    int askWarnungDetails(int kind, int number, const QStringList& rows) override {
+        details.push_back(rows);
+        return askWarnung(kind, number);
+    }
     void progress(int mode, int value) override;
     void notify(const QString& text) override { notes.push_back(text); }
     void showInfo(const QString& title, const QString& text) override {
@@ -98,6 +116,7 @@ class ScriptedMessages : public MessageSink {
     std::vector<int> progressValues; // every percent set while open
     std::vector<QString> notes;
     std::vector<QString> infos;    // "title\ntext" of every information popup
+    std::vector<QStringList> details; // rows of every question that came with some
     std::deque<std::string> files; // answers to file selections; empty = cancelled
     int progressOpen = 0;          // opens minus closes, must be 0 after an operation
 };

@@ -183,6 +183,8 @@ class ConfigTransferTest : public QObject {
         CmSendConfig();
         QCOMPARE(status, 1);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Warnung, 0, 0}}));
+        QCOMPARE(messages.details.size(), size_t(1)); // the question came with the changes
+        QVERIFY(messages.details[0].contains("Device\t'" + QString(previous.Description) + "'\t'Sent by the test'"));
         QCOMPARE(messages.progressValues, (std::vector<int>{14, 28, 100, 32, 34, 60, 100}));
         QCOMPARE(messages.progressOpen, 0);
 
@@ -243,7 +245,8 @@ class ConfigTransferTest : public QObject {
         QCOMPARE(status, 1);
         QCOMPARE(messages.shown,
                  (std::vector<ScriptedMessages::Shown>{
-                     {M::Warnung, 0, 0}, {M::Warnung, 4, 4}, {M::Warnung, 5, 5}, {M::Warnung, 6, 6}}));
+                     {M::Warnung, 4, 4}, {M::Warnung, 5, 5}, {M::Warnung, 6, 6}}));
+        QVERIFY(messages.notes.back().contains("nothing was sent")); // without them nothing was left to change
         const ConfigImage meter = ReadBack();
         QCOMPARE((meter.Display & 0xF0) | (meter.System & 0x80) | (meter.Freq & 0x40), 0);
 
@@ -251,7 +254,7 @@ class ConfigTransferTest : public QObject {
         messages.clear();
         Konf.System |= 0x80;
         std::strcpy(Konf.Description, "declined");
-        messages.answers = {1, 0};
+        messages.answers = {0};
         CmSendConfig();
         QCOMPARE(status, 0);
         QCOMPARE(messages.shown.back(), (ScriptedMessages::Shown{M::Warnung, 5, 5}));
@@ -271,12 +274,39 @@ class ConfigTransferTest : public QObject {
         QFETCH(bool, written);
         QVERIFY(Meter({"--model", "zrm3", "--fw", "412"}));
         Konf.Logger ^= 0x1000;
-        messages.answers = {1, answer};
+        messages.answers = {answer, 1};
         CmSendConfig();
         QCOMPARE(status, written ? 1 : 0);
         QVERIFY(messages.wasShown(M::LoggerWarnung, 0, 0));
         QCOMPARE(messages.progressOpen, 0);
         QCOMPARE(V(ReadBack().Logger), written ? Konf.Logger : uint16_t(Konf.Logger ^ 0x1000));
+    }
+
+    // The user sees the changes after every check and before the first write; cancelling
+    // there, or a meter that holds the configuration already, writes no register.
+    void comparisonBeforeTheFirstWrite() {
+        QVERIFY(Meter({"--model", "zrm3", "--fw", "412", "--verbose"}));
+        CmSendConfig();
+        QCOMPARE(status, 1);
+        QVERIFY(messages.shown.empty());
+        QCOMPARE(messages.notes.size(), size_t(1));
+        QVERIFY(messages.notes[0].contains("nothing was sent"));
+
+        messages.clear();
+        Konf.UrPrim = 10000.0f;
+        Konf.DigOut[1] = 65;
+        messages.answers = {0};
+        CmSendConfig();
+        QCOMPARE(status, 0);
+        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Warnung, 0, 0}}));
+        QCOMPARE(messages.details.size(), size_t(1));
+        QCOMPARE(messages.details[0].size(), 2);
+        QCOMPARE(messages.progressOpen, 0);
+        QVERIFY(Backups().isEmpty());
+        sim.stop(); // its trace is complete once it has ended
+        const QString frames = sim.output();
+        QVERIFY(frames.contains("ff 03 01 f3")); // the meter was read ...
+        QVERIFY(!frames.contains(" ff 10 "));    // ... and nothing written, not even once
     }
 
     void rs485SendsTheProgramsBusSettings() {

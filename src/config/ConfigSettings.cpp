@@ -1,0 +1,251 @@
+#include "config/ConfigSettings.h"
+
+#include "config/ConfigFile.h"
+#include "config/Editor.h"
+#include "config/EditorLists.h"
+#include "config/Scaling.h"
+
+#include <QCoreApplication>
+#include <bit>
+#include <iterator>
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("ConfigSettings", text);
+}
+
+QString OnOff(bool on) {
+    return on ? Tr("on") : Tr("off");
+}
+
+// The editor's derivations (offered lists, limit scaling) read Konf; describing another
+// image lends it Konf's place for the moment.
+struct KonfLoan {
+    explicit KonfLoan(const ConfigImage& image) : saved(Konf) { Konf = image; }
+    ~KonfLoan() { Konf = saved; }
+    ConfigImage saved;
+};
+
+// Name of code in a master list, preferring the entries the editor offers.
+QString NameOf(const ListEntry* master, int size, const std::vector<int>& offered, int code) {
+    for (int e : offered)
+        if (master[e].value == code) return EntryName(master[e]);
+    for (int e = 0; e < size; ++e)
+        if (master[e].value == code) return EntryName(master[e]);
+    return UnlistedCodeName(code);
+}
+
+QString Number(double v) {
+    return QString::number(v, 'g', 7);
+}
+
+// Primaries in kV / kA from 1000 on, as the editor switches its unit there.
+QString Primary(float v, const char* unit) {
+    if (v >= 1000.0f) return QString::number(double(v) / 1000.0, 'f', 3) + " k" + unit;
+    return Number(double(v)) + " " + unit;
+}
+
+QString VoltageRatio(const ConfigImage& c, int) {
+    return Primary(c.UrPrim, "V") + " / " + Number(c.UrSec) + " V";
+}
+
+QString CurrentRatio(const ConfigImage& c, int) {
+    return Primary(c.IrPrim, "A") + " / " + Number(double(c.IrSec)) + " A";
+}
+
+QString DeviceType(const ConfigImage& c, int) {
+    return EntryName(kDeviceTypeList[c.Model ? 1 : 0]);
+}
+
+QString CurrentRange(const ConfigImage& c, int) {
+    return Number(c.MaxI / 100.0) + " A";
+}
+
+QString VoltageRange(const ConfigImage& c, int) {
+    return Number(c.MaxU) + " V";
+}
+
+QString InterfaceOption(const ConfigImage& c, int) {
+    return OnOff(c.Interface != 0);
+}
+
+QString NetworkSystem(const ConfigImage& c, int) {
+    return NameOf(kSystemList, int(std::size(kSystemList)), {}, SystemCode(c));
+}
+
+QString CosPhi(const ConfigImage& c, int) {
+    return OnOff(c.System & kSystemCosPhi);
+}
+
+QString Output(const ConfigImage& c, int i) {
+    KonfLoan loan(c);
+    const int code = c.DigOut[i];
+    const int function = DigoutFunc(i);
+    if (function == 3) {
+        const LimitFieldView v = LimitFields(i);
+        return Tr("limit output %1 %2/%3 %4")
+            .arg(NameOf(kOutputMaster, kOutputMasterSize, DigoutSelEntries(i, 3), code),
+                 QString::number(v.value[0], 'f', v.decimals), QString::number(v.value[1], 'f', v.decimals),
+                 QString::fromUtf8(GrenzwEinh(i)))
+            .trimmed();
+    }
+    if (function == 2) {
+        const int unit = (code >= 80 ? 4 : 0) + code % 4;
+        return Tr("pulse output %1 %2 /%3")
+            .arg(NameOf(kOutputMaster, kOutputMasterSize, DigoutSelEntries(i, 2), code & ~3),
+                 QString::number(c.PulseRate[i]), EntryName(kPulseUnitMaster[unit]));
+    }
+    return EntryName(kDigoutFunctionList[c.Interface ? 1 : 0]);
+}
+
+QString SyncInterval(const ConfigImage& c, int) {
+    return Interval(c) ? Tr("%1 min").arg(Interval(c)) : Tr("none");
+}
+
+QString TariffInput(const ConfigImage& c, int) {
+    return OnOff(c.EnergyControl & kEnergyTariff);
+}
+
+QString ExternalSync(const ConfigImage& c, int) {
+    return OnOff(c.EnergyControl & kEnergyExternalSync);
+}
+
+QString Description(const ConfigImage& c, int) {
+    QString d = QString::fromLatin1(c.Description, qsizetype(qstrnlen(c.Description, sizeof c.Description)));
+    return "'" + d.replace('\n', " / ") + "'";
+}
+
+QString Address(const ConfigImage& c, int) {
+    return QString::number(c.Address);
+}
+
+QString BusSettings(const ConfigImage& c, int) {
+    const int baud = c.BusSettings & kBusBaudrate;
+    const int parity = (c.BusSettings & kBusParity) >> kBusParityShift;
+    return (baud < int(std::size(kBaudRateList)) ? EntryName(kBaudRateList[baud]) + " Bd" : UnlistedCodeName(baud)) +
+           ", " + EntryName(kParityList[parity]);
+}
+
+QString LoggerMode(const ConfigImage& c, int) {
+    return EntryName(kLoggerModeList[(c.Logger & kLoggerOverwrite) ? 2 : 1]);
+}
+
+QString LoggerChannels(const ConfigImage& c, int) {
+    KonfLoan loan(c);
+    QStringList labels;
+    for (int k = 0; k < 5; ++k)
+        if (c.Logger & (kLoggerChannel0 << k)) labels << LoggerGroupLabel(k);
+    return labels.isEmpty() ? Tr("none") : labels.join(", ");
+}
+
+QString NominalFrequency(const ConfigImage& c, int) {
+    return EntryName(kNomFreqList[(c.Freq & kFreqCode) == 2 ? 0 : 1]);
+}
+
+QString FrequencyLocked(const ConfigImage& c, int) {
+    return OnOff(c.Freq & kFreqLocked);
+}
+
+QString UnbalanceShown(const ConfigImage& c, int) {
+    return OnOff(c.Freq & kFreqUnbalanceI);
+}
+
+QString RefreshTime(const ConfigImage& c, int) {
+    const int index = c.Display >> 4;
+    return index < int(std::size(kRefreshTimeList)) ? EntryName(kRefreshTimeList[index]) : UnlistedCodeName(index);
+}
+
+QString DisplayMode(const ConfigImage& c, int) {
+    return EntryName(kDispModeList[c.DispMode & kDispModeMode]);
+}
+
+QString DisplayLocked(const ConfigImage& c, int) {
+    return OnOff(c.DispMode & kDispModeLocked);
+}
+
+QString LoopTime(const ConfigImage& c, int) {
+    return Tr("%1 s").arg(2 * ((c.DispMode >> 3) & 0x0F) + 2);
+}
+
+QString Reactive(const ConfigImage& c, int) {
+    return (c.DispMode & kDispModeInOut) ? Tr("incoming/outgoing") : Tr("inductive/capacitive");
+}
+
+QString Pages(const ConfigImage& c, int set) {
+    return QString::number(PageCount(c, set));
+}
+
+QString MeanValue(const ConfigImage& c, int row) {
+    if (c.MeanMeas[row] == 255) return Tr("none");
+    KonfLoan loan(c);
+    const QString name = NameOf(kMeanMaster, kMeanEntries + 1, MeanSelEntries(), c.MeanMeas[row]);
+    return (c.Mean_Log >> row & 1) ? Tr("%1, logged").arg(name) : name;
+}
+
+QString MinMaxChannel(const ConfigImage& c, int row) {
+    const int code = c.MinMaxLogger[row];
+    if (code == 255 || code == 0) return Tr("none");
+    return NameOf(kMinMaxMaster, kMinMaxEntries, {}, code);
+}
+
+std::vector<ConfigSetting> BuildTable() {
+    std::vector<ConfigSetting> t = {
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Device type"), -1, false, 0, DeviceType, false},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Current input range"), -1, false, 0, CurrentRange, false},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Voltage input range"), -1, false, 0, VoltageRange, false},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Interface option"), -1, false, 0, InterfaceOption, false},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Network system"), -1, false, 0, NetworkSystem, false},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Cos-phi correction"), -1, false, 0, CosPhi, false},
+        {nullptr, kCapVoltageTransformer, false, 0, VoltageRatio, false},
+        {nullptr, kCapCurrentTransformer, false, 0, CurrentRatio, false},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Nominal frequency"), -1, true, 0, NominalFrequency, false},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Frequency locked"), -1, true, 0, FrequencyLocked, false},
+        {nullptr, kCapOutput1, false, 0, Output, false},
+        {nullptr, kCapOutput2, false, 1, Output, false},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Synchronisation interval"), -1, false, 0, SyncInterval, false},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Tariff input"), -1, false, 0, TariffInput, false},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "External synchronisation"), -1, false, 0, ExternalSync, false},
+        {nullptr, kCapDevice, false, 0, Description, false},
+        {nullptr, kCapAddress, false, 0, Address, false},
+        {nullptr, kCapBusSettings, false, 0, BusSettings, false},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Logger mode"), -1, false, 0, LoggerMode, false},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Logged quantities"), -1, false, 0, LoggerChannels, false},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Display refresh time"), -1, true, 0, RefreshTime, false},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Display mode"), -1, true, 0, DisplayMode, false},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Display mode locked"), -1, true, 0, DisplayLocked, false},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Loop time"), -1, true, 0, LoopTime, false},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Reactive quantities"), -1, true, 0, Reactive, false},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Current unbalance instead of IN"), -1, true, 0, UnbalanceShown,
+         false},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Display pages (loop set)"), -1, true, 0, Pages, true},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Display pages (user set)"), -1, true, 1, Pages, true},
+    };
+    for (int row = 0; row < 9; ++row)
+        t.push_back({QT_TRANSLATE_NOOP("ConfigSettings", "Mean value %1"), -1, true, row, MeanValue, false});
+    for (int row = 0; row < 9; ++row)
+        t.push_back(
+            {QT_TRANSLATE_NOOP("ConfigSettings", "Min/max logger channel %1"), -1, true, row, MinMaxChannel, false});
+    return t;
+}
+
+} // namespace
+
+const std::vector<ConfigSetting> kConfigSettings = BuildTable();
+
+QString SettingName(const ConfigSetting& setting) {
+    if (setting.caption >= 0) return EditorCaptionText(EditorCaption(setting.caption));
+    const QString name = Tr(setting.name);
+    return name.contains("%1") ? name.arg(setting.index + 1) : name;
+}
+
+QString SettingValue(const ConfigSetting& setting, const ConfigImage& image) {
+    return setting.value(image, setting.index);
+}
+
+int PageCount(const ConfigImage& image, int set) {
+    int n = 0;
+    for (uint8_t b : set ? image.User : image.Loop)
+        n += std::popcount(unsigned(b));
+    return n;
+}

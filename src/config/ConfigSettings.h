@@ -1,0 +1,25 @@
+// The settings of a configuration image as the user knows them: name, and value with
+// its unit, worded as the editor shows it. The names come from the editor's captions
+// where the editor and the *.ZRC file head the same value, so the three never disagree.
+#pragma once
+
+#include "config/ConfigImage.h"
+
+#include <QString>
+#include <vector>
+
+struct ConfigSetting {
+    const char* name; // English, context "ConfigSettings"; unused when caption is set
+    int caption;      // EditorCaption that names the value in the editor and the file, or -1
+    bool extendedOnly;
+    int index; // output, mean-value row or min/max channel the row stands for
+    QString (*value)(const ConfigImage& image, int index);
+    bool pageSet; // a page set: a change also counts pages added and removed
+};
+extern const std::vector<ConfigSetting> kConfigSettings;
+
+QString SettingName(const ConfigSetting& setting); // in the current language
+// The value of setting in image, as the editor would show it for that image.
+QString SettingValue(const ConfigSetting& setting, const ConfigImage& image);
+// Pages of a page set of image (bit count of Loop or User by index 0 or 1).
+int PageCount(const ConfigImage& image, int set);
