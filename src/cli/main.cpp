@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "link/CommLog.h"
 #include "link/TCP_Komm.h"
 #include "netmodules/LANMOD57.h"
 #include "platform/Messages.h"
@@ -33,7 +34,8 @@ const char* kLinkOptions =
     "  --baud N             1200 | 2400 | 4800 | 9600 | 19200 (RS-485)\n"
     "  --parity P           none2 | even2 | odd2 | none1 (RS-485)\n"
     "  --timeout MS         reply time-out\n"
-    "  --yes                confirm every question\n";
+    "  --yes                confirm every question\n"
+    "  --log FILE           write every frame sent and received to FILE\n";
 
 void PrintUsage() {
     std::fprintf(stderr,
@@ -124,13 +126,14 @@ bool ParseInt(const QString& text, int min, int max, int& value) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
-    QString settingsDir;
+    QString settingsDir, logPath;
     Overrides o;
     bool yes = false;
     const std::map<QString, QString*> valued{
         {"--settings", &settingsDir}, {"--interface", &o.interface}, {"--port", &o.port},
         {"--address", &o.address},    {"--host", &o.host},           {"--tcp-port", &o.tcpPort},
-        {"--baud", &o.baud},          {"--parity", &o.parity},       {"--timeout", &o.timeout}};
+        {"--baud", &o.baud},          {"--parity", &o.parity},       {"--timeout", &o.timeout},
+        {"--log", &logPath}};
     while (!args.isEmpty() && args.front().startsWith("--")) {
         const QString opt = args.takeFirst();
         if (opt == "--yes") {
@@ -156,7 +159,17 @@ int main(int argc, char** argv) {
     SetMessageSink(&console);
 
     const QString name = args.takeFirst();
-    for (const auto& c : kCommands)
-        if (name == c.name) return c.run(args);
+    for (const auto& c : kCommands) {
+        if (name != c.name) continue;
+        if (logPath.isEmpty()) return c.run(args);
+        StartCommLog();
+        const int rc = c.run(args);
+        StopCommLog();
+        if (!SaveCommLog(logPath.toStdString())) {
+            std::fprintf(stderr, "zaro-cli: cannot write the log to %s\n", qPrintable(logPath));
+            return rc == kExitOk ? kExitDeviceFailed : rc;
+        }
+        return rc;
+    }
     return UsageError("unknown command " + name);
 }

@@ -1,5 +1,6 @@
 #include "link/Kommun.h"
 
+#include "link/CommLog.h"
 #include "link/Connection.h"
 #include "link/LinkBusyScope.h"
 #include "link/TCP_Komm.h"
@@ -326,6 +327,17 @@ int OpenSerial() {
     return 1;
 }
 
+FrameOutcome SentOutcome(int broadcast, int attempt) {
+    if (broadcast) return FrameOutcome::Broadcast;
+    return attempt > 1 ? FrameOutcome::Retry : FrameOutcome::Request;
+}
+
+FrameOutcome ReplyOutcome(int n, int check) {
+    if (check == 1) return FrameOutcome::Good;
+    if (n == 0) return FrameOutcome::Timeout;
+    return check < 0 ? FrameOutcome::CrcError : FrameOutcome::WrongLength;
+}
+
 int TransactTCP(int showErrors, int broadcast) {
     MakeTCPProtocol();
     if (!TCPDataTransmission(showErrors, broadcast)) return 0;
@@ -430,6 +442,7 @@ int DataTransmission(int showErrors, int broadcast) {
         // Bytes still arriving from an earlier attempt must not pass for this reply.
         Wire().serialFlush();
         SendAndTurnRound(broadcast);
+        ReportFrame(true, SentOutcome(broadcast, attempt), attempt, SendBuffer, SndLen);
         if (broadcast) {
             RaiseRTS();
             return 1;
@@ -437,6 +450,7 @@ int DataTransmission(int showErrors, int broadcast) {
         const int n = ReadReply(RecBuffer, RecLen, RecTimeout);
         RaiseRTS();
         const int check = CheckReply(n);
+        ReportFrame(false, ReplyOutcome(n, check), attempt, RecBuffer, n);
         if (check == 1) return 1;
         if (attempt == kAttempts) {
             if (showErrors) Error(0, n == 0 ? 2 : 4);
@@ -482,9 +496,12 @@ int Diagnose(int, int address) {
     SndLen = RecLen = 8;
     Wire().serialFlush();
     SendAndTurnRound(false);
+    ReportFrame(true, FrameOutcome::Request, 1, SendBuffer, SndLen);
     const int n = ReadReply(RecBuffer, 8, RecTimeout);
     RaiseRTS();
-    return CheckReply(n) == 1 ? 1 : 0;
+    const int check = CheckReply(n);
+    ReportFrame(false, ReplyOutcome(n, check), 1, RecBuffer, n);
+    return check == 1 ? 1 : 0;
 }
 
 LinkBusyScope::LinkBusyScope() {

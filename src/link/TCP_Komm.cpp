@@ -1,5 +1,6 @@
 #include "link/TCP_Komm.h"
 
+#include "link/CommLog.h"
 #include "link/Connection.h"
 #include "link/Kommun.h"
 #include "link/LinkBusyScope.h"
@@ -39,6 +40,7 @@ int64_t replyDeadline = 0; // on the transport's clock
 // The connection in use has answered a request: a gateway that closes after every
 // answer may close it just as the next request goes out.
 bool answeredBefore = false;
+int received = 0; // bytes of the last reply read, for the communication log
 
 // The interface the open connections were made for.
 struct Interface {
@@ -116,6 +118,21 @@ int WaitForReply(int64_t sentAt) {
             wire.pauseMs(std::min(20, left));
     }
     return DataAvailable;
+}
+
+FrameOutcome ReplyOutcome(int state) {
+    switch (state) {
+    case 1:
+        return FrameOutcome::Good;
+    case 0:
+        return FrameOutcome::Timeout;
+    case -4:
+        return FrameOutcome::Closed;
+    case -11:
+        return FrameOutcome::Exception;
+    default:
+        return FrameOutcome::Invalid;
+    }
 }
 
 int FrameLength(int n) {
@@ -227,8 +244,13 @@ int TCPDataTransmission(int showErrors, int broadcast) {
             CloseTCPConnection(kCloseAllTCP);
             return 0;
         }
+        const int attempt = bad + (closeRetried ? 2 : 1);
+        ReportFrame(true, broadcast ? FrameOutcome::Broadcast : attempt > 1 ? FrameOutcome::Retry : FrameOutcome::Request,
+                    attempt, SendBuffer, SndLen);
         if (broadcast) return 1;
-        switch (WaitForReply(sentAt)) {
+        const int state = WaitForReply(sentAt);
+        ReportFrame(false, ReplyOutcome(state), attempt, RecBuffer, state == 0 ? 0 : received);
+        switch (state) {
         case 1:
             return 1;
         case 0:
@@ -282,6 +304,7 @@ int ClientTCPCB(int handle, int event, int, void*) {
         return 0;
     }
     const int n = ReceiveFrame(handle);
+    received = std::max(n, 0);
     if (n < 0) {
         DataAvailable = -7;
         return 0;

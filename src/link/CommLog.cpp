@@ -1,0 +1,216 @@
+#include "link/CommLog.h"
+
+#include "link/CommKind.h"
+#include "link/Kommun.h"
+#include "link/Transport.h"
+#include "platform/ProgramFiles.h"
+#include "link/Connection.h"
+
+#include <algorithm>
+
+void (*LinkFrameHook)(const LinkFrameEvent& event) = nullptr;
+
+namespace {
+
+std::deque<LogFrame> frames;
+LogCounters counters;
+uint64_t total = 0;
+int64_t startMs = 0;
+LogFrame lastRequest{};
+int64_t lastRequestMs = 0;
+
+// Modbus/TCP frames carry a 6-byte header before the unit byte.
+int PduOffset(int kind) {
+    return IsTcpKind(kind) ? 6 : 0;
+}
+
+uint16_t Word(const uint8_t* p) {
+    return uint16_t(p[0] << 8 | p[1]);
+}
+
+bool CrcGood(const uint8_t* p, int n) {
+    uint16_t crc = 0xFFFF;
+    for (int i = 0; i < n - 2; ++i)
+        crc = CRC16(crc, p[i]);
+    return p[n - 2] == uint8_t(crc) && p[n - 1] == uint8_t(crc >> 8);
+}
+
+// A serial exception reply is 5 bytes long: to the link it is a reply of wrong length.
+FrameOutcome Refine(const LinkFrameEvent& e, int off) {
+    if (e.outcome != FrameOutcome::WrongLength || off || e.length != 5) return e.outcome;
+    return (e.bytes[1] & 0x80) && CrcGood(e.bytes, 5) ? FrameOutcome::Exception : e.outcome;
+}
+
+void Count(const LogFrame& f) {
+    switch (f.outcome) {
+    case FrameOutcome::Request:
+    case FrameOutcome::Broadcast:
+        ++counters.requests;
+        break;
+    case FrameOutcome::Retry:
+        ++counters.retries;
+        break;
+    case FrameOutcome::Good:
+    case FrameOutcome::Exception:
+        (f.outcome == FrameOutcome::Good ? counters.good : counters.exceptions)++;
+        ++counters.replies;
+        counters.replyMsTotal += f.replyMs;
+        counters.longestMs = std::max(counters.longestMs, f.replyMs);
+        break;
+    case FrameOutcome::CrcError:
+        ++counters.crcErrors;
+        break;
+    case FrameOutcome::Timeout:
+        ++counters.timeouts;
+        break;
+    default:
+        break;
+    }
+}
+
+// Appends in memory only: the link never waits for a window or a disk.
+void Record(const LinkFrameEvent& e) {
+    const int64_t now = Wire().nowMs();
+    const int off = PduOffset(CommType);
+    LogFrame f{};
+    f.timeMs = now - startMs;
+    f.sent = e.sent;
+    f.kind = uint8_t(CommType);
+    f.attempt = uint8_t(std::min(e.attempt, 255));
+    f.bytes = QByteArray(reinterpret_cast<const char*>(e.bytes), std::max(e.length, 0));
+    if (e.sent) {
+        if (e.length >= off + 2) {
+            f.address = e.bytes[off];
+            f.function = e.bytes[off + 1];
+        }
+        if (e.length >= off + 6 && (f.function == 3 || f.function == 16)) {
+            f.start = Word(e.bytes + off + 2);
+            f.count = Word(e.bytes + off + 4);
+        }
+        f.outcome = e.outcome;
+        lastRequest = f;
+        lastRequestMs = now;
+    } else {
+        f.address = lastRequest.address;
+        f.function = lastRequest.function;
+        f.start = lastRequest.start;
+        f.count = lastRequest.count;
+        f.outcome = Refine(e, off);
+        if (f.outcome == FrameOutcome::Exception && e.length >= off + 3) f.exceptionCode = e.bytes[off + 2];
+        f.replyMs = int(now - lastRequestMs);
+    }
+    Count(f);
+    ++total;
+    frames.push_back(std::move(f));
+    if (frames.size() > kCommLogCapacity) frames.pop_front();
+}
+
+const char* KindName(int kind) {
+    static const char* const names[] = {"RS-232", "RS-485", "gateway", "LANMOD57"};
+    return kind >= 0 && kind < 4 ? names[kind] : "?";
+}
+
+const char* ExceptionMeaning(int code) {
+    switch (code) {
+    case 1:
+        return "illegal function";
+    case 2:
+        return "illegal data address";
+    case 3:
+        return "illegal data value";
+    case 4:
+        return "device failure";
+    case 5:
+        return "acknowledge";
+    case 6:
+        return "device busy";
+    case 10:
+        return "gateway path unavailable";
+    case 11:
+        return "target device failed to respond";
+    default:
+        return "unknown";
+    }
+}
+
+} // namespace
+
+void StartCommLog() {
+    if (!LinkFrameHook) startMs = Wire().nowMs() - (frames.empty() ? 0 : frames.back().timeMs);
+    LinkFrameHook = Record;
+}
+
+void StopCommLog() {
+    LinkFrameHook = nullptr;
+}
+
+bool CommLogRunning() {
+    return LinkFrameHook != nullptr;
+}
+
+void ClearCommLog() {
+    frames.clear();
+    counters = LogCounters{};
+    total = 0;
+    startMs = Wire().nowMs();
+}
+
+const std::deque<LogFrame>& CommLogFrames() {
+    return frames;
+}
+
+const LogCounters& CommLogCounters() {
+    return counters;
+}
+
+uint64_t CommLogTotal() {
+    return total;
+}
+
+QString OutcomeText(const LogFrame& f) {
+    switch (f.outcome) {
+    case FrameOutcome::Request:
+        return "request";
+    case FrameOutcome::Retry:
+        return QString("retry %1").arg(f.attempt - 1);
+    case FrameOutcome::Broadcast:
+        return "broadcast";
+    case FrameOutcome::Good:
+        return QString("good reply, %1 ms").arg(f.replyMs);
+    case FrameOutcome::Exception:
+        return QString("exception %1 (%2), %3 ms").arg(f.exceptionCode).arg(ExceptionMeaning(f.exceptionCode)).arg(f.replyMs);
+    case FrameOutcome::CrcError:
+        return "CRC error";
+    case FrameOutcome::WrongLength:
+        return "wrong length";
+    case FrameOutcome::Timeout:
+        return "time-out";
+    case FrameOutcome::Closed:
+        return "connection closed";
+    case FrameOutcome::Invalid:
+        return "invalid reply";
+    }
+    return {};
+}
+
+QString CommLogLine(const LogFrame& f) {
+    const QString registers =
+        f.count ? QString("%1-%2").arg(f.start).arg(f.start + f.count - 1) : QString("-");
+    return QString("%1\t%2\t%3\t%4\t%5\t%6\t%7\t%8\t%9")
+        .arg(f.timeMs)
+        .arg(f.sent ? "TX" : "RX")
+        .arg(KindName(f.kind))
+        .arg(f.address)
+        .arg(f.function)
+        .arg(registers)
+        .arg(f.bytes.size())
+        .arg(QString::fromLatin1(f.bytes.toHex(' ')))
+        .arg(OutcomeText(f));
+}
+
+bool SaveCommLog(const std::string& path) {
+    QByteArray text;
+    for (const LogFrame& f : frames)
+        text += CommLogLine(f).toUtf8() + '\n';
+    return WriteFileAtomically(path, text);
+}
