@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
 # Draws the main panel with a sample configuration into docs/mainpanel-en.png and
-# docs/mainpanel-de.png. Run after a build; BUILD_DIR names another build folder.
+# docs/mainpanel-de.png, and the communication log and the question before a send into
+# docs/commlog-*.png and docs/senddiff-*.png. Run after a build; BUILD_DIR names another
+# build folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build}
-cmake --build "$build" --target mainpanel_screenshot zaro_translations
+cmake --build "$build" --target mainpanel_screenshot commlog_screenshot zaro-sim zaro_translations
 for lang in en de; do
   QT_QPA_PLATFORM=offscreen "$build/tests/mainpanel_screenshot" "docs/mainpanel-$lang.png" "$lang"
   echo "docs/mainpanel-$lang.png"
+done
+for lang in en de; do
+  QT_QPA_PLATFORM=offscreen "$build/tests/commlog_screenshot" docs "$lang"
+  echo "docs/commlog-$lang.png docs/senddiff-$lang.png"
 done

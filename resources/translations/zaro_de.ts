@@ -1115,4 +1115,287 @@ Version: %3</translation>
         <translation>LANMOD57-Modul</translation>
     </message>
 </context>
+<context>
+    <name>ConfigSettings</name>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>limit output %1 %2/%3 %4</source>
+        <translation>Grenzwertausgang %1 %2/%3 %4</translation>
+    </message>
+    <message>
+        <source>pulse output %1 %2 /%3</source>
+        <translation>Impulsausgang %1 %2 /%3</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>incoming/outgoing</source>
+        <translation>Bezug/Lieferung</translation>
+    </message>
+    <message>
+        <source>inductive/capacitive</source>
+        <translation>induktiv/kapazitiv</translation>
+    </message>
+    <message>
+        <source>%1, logged</source>
+        <translation>%1, aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>Device type</source>
+        <translation>Gerätetyp</translation>
+    </message>
+    <message>
+        <source>Current input range</source>
+        <translation>Strommessbereich</translation>
+    </message>
+    <message>
+        <source>Voltage input range</source>
+        <translation>Spannungsmessbereich</translation>
+    </message>
+    <message>
+        <source>Interface option</source>
+        <translation>Schnittstellenoption</translation>
+    </message>
+    <message>
+        <source>Network system</source>
+        <translation>Netzsystem</translation>
+    </message>
+    <message>
+        <source>Cos-phi correction</source>
+        <translation>Cos-phi-Korrektur</translation>
+    </message>
+    <message>
+        <source>Nominal frequency</source>
+        <translation>Nennfrequenz</translation>
+    </message>
+    <message>
+        <source>Frequency locked</source>
+        <translation>Frequenz fest</translation>
+    </message>
+    <message>
+        <source>Synchronisation interval</source>
+        <translation>Synchronisationsintervall</translation>
+    </message>
+    <message>
+        <source>Tariff input</source>
+        <translation>Tarifeingang</translation>
+    </message>
+    <message>
+        <source>External synchronisation</source>
+        <translation>Externe Synchronisation</translation>
+    </message>
+    <message>
+        <source>Logger mode</source>
+        <translation>Loggerbetrieb</translation>
+    </message>
+    <message>
+        <source>Logged quantities</source>
+        <translation>Aufgezeichnete Größen</translation>
+    </message>
+    <message>
+        <source>Display refresh time</source>
+        <translation>Anzeige-Aktualisierungszeit</translation>
+    </message>
+    <message>
+        <source>Display mode</source>
+        <translation>Anzeigemodus</translation>
+    </message>
+    <message>
+        <source>Display mode locked</source>
+        <translation>Anzeigemodus gesperrt</translation>
+    </message>
+    <message>
+        <source>Loop time</source>
+        <translation>Umlaufzeit</translation>
+    </message>
+    <message>
+        <source>Reactive quantities</source>
+        <translation>Blindgrößen</translation>
+    </message>
+    <message>
+        <source>Current unbalance instead of IN</source>
+        <translation>Stromunsymmetrie statt IN</translation>
+    </message>
+    <message>
+        <source>Display pages (loop set)</source>
+        <translation>Anzeigeseiten (Umlauf)</translation>
+    </message>
+    <message>
+        <source>Display pages (user set)</source>
+        <translation>Anzeigeseiten (Benutzer)</translation>
+    </message>
+    <message>
+        <source>Mean value %1</source>
+        <translation>Mittelwert %1</translation>
+    </message>
+    <message>
+        <source>Min/max logger channel %1</source>
+        <translation>Min/Max-Logger Kanal %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigDiff</name>
+    <message>
+        <source>The configurations are the same.</source>
+        <translation>Die Konfigurationen sind gleich.</translation>
+    </message>
+    <message>
+        <source>Settings that differ: %1</source>
+        <translation>Abweichende Einstellungen: %1</translation>
+    </message>
+    <message>
+        <source>Compare configurations</source>
+        <translation>Konfigurationen vergleichen</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Messgerät</translation>
+    </message>
+    <message>
+        <source>The meter already holds this configuration; nothing was sent.</source>
+        <translation>Das Messgerät hat diese Konfiguration bereits; es wurde nichts gesendet.</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsDialog</name>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Nach</translation>
+    </message>
+</context>
+<context>
+    <name>CommLogWindow</name>
+    <message>
+        <source>Requests %1 · good replies %2 · retries %3 · time-outs %4 · CRC errors %5 · exceptions %6 · reply time mean %7 ms, longest %8 ms</source>
+        <translation>Anfragen %1 · gute Antworten %2 · Wiederholungen %3 · Zeitüberschreitungen %4 · CRC-Fehler %5 · Ausnahmen %6 · Antwortzeit Mittel %7 ms, längste %8 ms</translation>
+    </message>
+    <message>
+        <source>All frames</source>
+        <translation>Alle Telegramme</translation>
+    </message>
+    <message>
+        <source>Problems only</source>
+        <translation>Nur Probleme</translation>
+    </message>
+    <message>
+        <source>Retries</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Time-outs</source>
+        <translation>Zeitüberschreitungen</translation>
+    </message>
+    <message>
+        <source>CRC errors</source>
+        <translation>CRC-Fehler</translation>
+    </message>
+    <message>
+        <source>Exceptions</source>
+        <translation>Ausnahmen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Save as text...</source>
+        <translation>Als Text speichern...</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Zeit (ms)</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Registers</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Anzeigen:</translation>
+    </message>
+    <message>
+        <source>Communication log</source>
+        <translation>Kommunikationsprotokoll</translation>
+    </message>
+    <message>
+        <source>Save communication log</source>
+        <translation>Kommunikationsprotokoll speichern</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Compare configuration &amp;files...</source>
+        <translation>Konfigurations&amp;dateien vergleichen...</translation>
+    </message>
+    <message>
+        <source>Compare file with &amp;meter...</source>
+        <translation>Datei mit &amp;Messgerät vergleichen...</translation>
+    </message>
+    <message>
+        <source>Communication &amp;log...</source>
+        <translation>Kommunikations&amp;protokoll...</translation>
+    </message>
+</context>
 </TS>

@@ -1113,4 +1113,287 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>ConfigSettings</name>
+    <message>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>limit output %1 %2/%3 %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pulse output %1 %2 /%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>incoming/outgoing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inductive/capacitive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, logged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current input range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage input range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interface option</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cos-phi correction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nominal frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronisation interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tariff input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>External synchronisation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logger mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logged quantities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display refresh time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display mode locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactive quantities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current unbalance instead of IN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display pages (loop set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display pages (user set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean value %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min/max logger channel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConfigDiff</name>
+    <message>
+        <source>The configurations are the same.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings that differ: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare configurations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The meter already holds this configuration; nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DetailsDialog</name>
+    <message>
+        <source>Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommLogWindow</name>
+    <message>
+        <source>Requests %1 · good replies %2 · retries %3 · time-outs %4 · CRC errors %5 · exceptions %6 · reply time mean %7 ms, longest %8 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All frames</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problems only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time-outs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CRC errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exceptions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as text...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communication log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save communication log</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Compare configuration &amp;files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare file with &amp;meter...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communication &amp;log...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

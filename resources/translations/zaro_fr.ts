@@ -1115,4 +1115,287 @@ Version : %3</translation>
         <translation>Module LANMOD57</translation>
     </message>
 </context>
+<context>
+    <name>ConfigSettings</name>
+    <message>
+        <source>on</source>
+        <translation>activé</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivé</translation>
+    </message>
+    <message>
+        <source>limit output %1 %2/%3 %4</source>
+        <translation>sortie de seuil %1 %2/%3 %4</translation>
+    </message>
+    <message>
+        <source>pulse output %1 %2 /%3</source>
+        <translation>sortie d'impulsions %1 %2 /%3</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>incoming/outgoing</source>
+        <translation>importé/exporté</translation>
+    </message>
+    <message>
+        <source>inductive/capacitive</source>
+        <translation>inductif/capacitif</translation>
+    </message>
+    <message>
+        <source>%1, logged</source>
+        <translation>%1, enregistrée</translation>
+    </message>
+    <message>
+        <source>Device type</source>
+        <translation>Type d'appareil</translation>
+    </message>
+    <message>
+        <source>Current input range</source>
+        <translation>Calibre de courant</translation>
+    </message>
+    <message>
+        <source>Voltage input range</source>
+        <translation>Calibre de tension</translation>
+    </message>
+    <message>
+        <source>Interface option</source>
+        <translation>Option interface</translation>
+    </message>
+    <message>
+        <source>Network system</source>
+        <translation>Type de réseau</translation>
+    </message>
+    <message>
+        <source>Cos-phi correction</source>
+        <translation>Correction cos phi</translation>
+    </message>
+    <message>
+        <source>Nominal frequency</source>
+        <translation>Fréquence nominale</translation>
+    </message>
+    <message>
+        <source>Frequency locked</source>
+        <translation>Fréquence fixe</translation>
+    </message>
+    <message>
+        <source>Synchronisation interval</source>
+        <translation>Intervalle de synchronisation</translation>
+    </message>
+    <message>
+        <source>Tariff input</source>
+        <translation>Entrée tarif</translation>
+    </message>
+    <message>
+        <source>External synchronisation</source>
+        <translation>Synchronisation externe</translation>
+    </message>
+    <message>
+        <source>Logger mode</source>
+        <translation>Mode de l'enregistreur</translation>
+    </message>
+    <message>
+        <source>Logged quantities</source>
+        <translation>Grandeurs enregistrées</translation>
+    </message>
+    <message>
+        <source>Display refresh time</source>
+        <translation>Temps de rafraîchissement</translation>
+    </message>
+    <message>
+        <source>Display mode</source>
+        <translation>Mode d'affichage</translation>
+    </message>
+    <message>
+        <source>Display mode locked</source>
+        <translation>Mode d'affichage verrouillé</translation>
+    </message>
+    <message>
+        <source>Loop time</source>
+        <translation>Temps de défilement</translation>
+    </message>
+    <message>
+        <source>Reactive quantities</source>
+        <translation>Grandeurs réactives</translation>
+    </message>
+    <message>
+        <source>Current unbalance instead of IN</source>
+        <translation>Déséquilibre de courant au lieu de IN</translation>
+    </message>
+    <message>
+        <source>Display pages (loop set)</source>
+        <translation>Pages d'affichage (défilement)</translation>
+    </message>
+    <message>
+        <source>Display pages (user set)</source>
+        <translation>Pages d'affichage (utilisateur)</translation>
+    </message>
+    <message>
+        <source>Mean value %1</source>
+        <translation>Valeur moyenne %1</translation>
+    </message>
+    <message>
+        <source>Min/max logger channel %1</source>
+        <translation>Enregistreur min/max voie %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigDiff</name>
+    <message>
+        <source>The configurations are the same.</source>
+        <translation>Les configurations sont identiques.</translation>
+    </message>
+    <message>
+        <source>Settings that differ: %1</source>
+        <translation>Réglages différents : %1</translation>
+    </message>
+    <message>
+        <source>Compare configurations</source>
+        <translation>Comparer des configurations</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>The meter already holds this configuration; nothing was sent.</source>
+        <translation>L'appareil a déjà cette configuration ; rien n'a été envoyé.</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsDialog</name>
+    <message>
+        <source>Setting</source>
+        <translation>Réglage</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>À</translation>
+    </message>
+</context>
+<context>
+    <name>CommLogWindow</name>
+    <message>
+        <source>Requests %1 · good replies %2 · retries %3 · time-outs %4 · CRC errors %5 · exceptions %6 · reply time mean %7 ms, longest %8 ms</source>
+        <translation>Requêtes %1 · bonnes réponses %2 · répétitions %3 · délais dépassés %4 · erreurs CRC %5 · exceptions %6 · temps de réponse moyen %7 ms, maximal %8 ms</translation>
+    </message>
+    <message>
+        <source>All frames</source>
+        <translation>Toutes les trames</translation>
+    </message>
+    <message>
+        <source>Problems only</source>
+        <translation>Problèmes seulement</translation>
+    </message>
+    <message>
+        <source>Retries</source>
+        <translation>Répétitions</translation>
+    </message>
+    <message>
+        <source>Time-outs</source>
+        <translation>Délais dépassés</translation>
+    </message>
+    <message>
+        <source>CRC errors</source>
+        <translation>Erreurs CRC</translation>
+    </message>
+    <message>
+        <source>Exceptions</source>
+        <translation>Exceptions</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Save as text...</source>
+        <translation>Enregistrer en texte...</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Temps (ms)</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Sens</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Registers</source>
+        <translation>Registres</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Octets</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Afficher :</translation>
+    </message>
+    <message>
+        <source>Communication log</source>
+        <translation>Journal de communication</translation>
+    </message>
+    <message>
+        <source>Save communication log</source>
+        <translation>Enregistrer le journal de communication</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Compare configuration &amp;files...</source>
+        <translation>Comparer des &amp;fichiers de configuration...</translation>
+    </message>
+    <message>
+        <source>Compare file with &amp;meter...</source>
+        <translation>Comparer un fichier avec l'&amp;appareil...</translation>
+    </message>
+    <message>
+        <source>Communication &amp;log...</source>
+        <translation>&amp;Journal de communication...</translation>
+    </message>
+</context>
 </TS>

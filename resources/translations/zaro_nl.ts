@@ -1115,4 +1115,287 @@ Versie: %3</translation>
         <translation>LANMOD57-module</translation>
     </message>
 </context>
+<context>
+    <name>ConfigSettings</name>
+    <message>
+        <source>on</source>
+        <translation>aan</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>uit</translation>
+    </message>
+    <message>
+        <source>limit output %1 %2/%3 %4</source>
+        <translation>grenswaarde-uitgang %1 %2/%3 %4</translation>
+    </message>
+    <message>
+        <source>pulse output %1 %2 /%3</source>
+        <translation>pulsuitgang %1 %2 /%3</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>incoming/outgoing</source>
+        <translation>afname/levering</translation>
+    </message>
+    <message>
+        <source>inductive/capacitive</source>
+        <translation>inductief/capacitief</translation>
+    </message>
+    <message>
+        <source>%1, logged</source>
+        <translation>%1, gelogd</translation>
+    </message>
+    <message>
+        <source>Device type</source>
+        <translation>Apparaattype</translation>
+    </message>
+    <message>
+        <source>Current input range</source>
+        <translation>Stroombereik</translation>
+    </message>
+    <message>
+        <source>Voltage input range</source>
+        <translation>Spanningsbereik</translation>
+    </message>
+    <message>
+        <source>Interface option</source>
+        <translation>Interface-optie</translation>
+    </message>
+    <message>
+        <source>Network system</source>
+        <translation>Netsysteem</translation>
+    </message>
+    <message>
+        <source>Cos-phi correction</source>
+        <translation>Cos-phi-correctie</translation>
+    </message>
+    <message>
+        <source>Nominal frequency</source>
+        <translation>Nominale frequentie</translation>
+    </message>
+    <message>
+        <source>Frequency locked</source>
+        <translation>Frequentie vast</translation>
+    </message>
+    <message>
+        <source>Synchronisation interval</source>
+        <translation>Synchronisatie-interval</translation>
+    </message>
+    <message>
+        <source>Tariff input</source>
+        <translation>Tariefingang</translation>
+    </message>
+    <message>
+        <source>External synchronisation</source>
+        <translation>Externe synchronisatie</translation>
+    </message>
+    <message>
+        <source>Logger mode</source>
+        <translation>Loggermodus</translation>
+    </message>
+    <message>
+        <source>Logged quantities</source>
+        <translation>Gelogde grootheden</translation>
+    </message>
+    <message>
+        <source>Display refresh time</source>
+        <translation>Verversingstijd display</translation>
+    </message>
+    <message>
+        <source>Display mode</source>
+        <translation>Displaymodus</translation>
+    </message>
+    <message>
+        <source>Display mode locked</source>
+        <translation>Displaymodus vergrendeld</translation>
+    </message>
+    <message>
+        <source>Loop time</source>
+        <translation>Doorlooptijd</translation>
+    </message>
+    <message>
+        <source>Reactive quantities</source>
+        <translation>Blindgrootheden</translation>
+    </message>
+    <message>
+        <source>Current unbalance instead of IN</source>
+        <translation>Stroomasymmetrie i.p.v. IN</translation>
+    </message>
+    <message>
+        <source>Display pages (loop set)</source>
+        <translation>Displaypagina's (doorloop)</translation>
+    </message>
+    <message>
+        <source>Display pages (user set)</source>
+        <translation>Displaypagina's (gebruiker)</translation>
+    </message>
+    <message>
+        <source>Mean value %1</source>
+        <translation>Gemiddelde waarde %1</translation>
+    </message>
+    <message>
+        <source>Min/max logger channel %1</source>
+        <translation>Min/max-logger kanaal %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigDiff</name>
+    <message>
+        <source>The configurations are the same.</source>
+        <translation>De configuraties zijn gelijk.</translation>
+    </message>
+    <message>
+        <source>Settings that differ: %1</source>
+        <translation>Afwijkende instellingen: %1</translation>
+    </message>
+    <message>
+        <source>Compare configurations</source>
+        <translation>Configuraties vergelijken</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>The meter already holds this configuration; nothing was sent.</source>
+        <translation>De meter heeft deze configuratie al; er is niets verzonden.</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsDialog</name>
+    <message>
+        <source>Setting</source>
+        <translation>Instelling</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Van</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Naar</translation>
+    </message>
+</context>
+<context>
+    <name>CommLogWindow</name>
+    <message>
+        <source>Requests %1 · good replies %2 · retries %3 · time-outs %4 · CRC errors %5 · exceptions %6 · reply time mean %7 ms, longest %8 ms</source>
+        <translation>Verzoeken %1 · goede antwoorden %2 · herhalingen %3 · time-outs %4 · CRC-fouten %5 · excepties %6 · antwoordtijd gemiddeld %7 ms, langste %8 ms</translation>
+    </message>
+    <message>
+        <source>All frames</source>
+        <translation>Alle frames</translation>
+    </message>
+    <message>
+        <source>Problems only</source>
+        <translation>Alleen problemen</translation>
+    </message>
+    <message>
+        <source>Retries</source>
+        <translation>Herhalingen</translation>
+    </message>
+    <message>
+        <source>Time-outs</source>
+        <translation>Time-outs</translation>
+    </message>
+    <message>
+        <source>CRC errors</source>
+        <translation>CRC-fouten</translation>
+    </message>
+    <message>
+        <source>Exceptions</source>
+        <translation>Excepties</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Save as text...</source>
+        <translation>Opslaan als tekst...</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Tijd (ms)</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Richting</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Functie</translation>
+    </message>
+    <message>
+        <source>Registers</source>
+        <translation>Registers</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Lengte</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Tonen:</translation>
+    </message>
+    <message>
+        <source>Communication log</source>
+        <translation>Communicatielog</translation>
+    </message>
+    <message>
+        <source>Save communication log</source>
+        <translation>Communicatielog opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Compare configuration &amp;files...</source>
+        <translation>Configuratie&amp;bestanden vergelijken...</translation>
+    </message>
+    <message>
+        <source>Compare file with &amp;meter...</source>
+        <translation>Bestand met &amp;meter vergelijken...</translation>
+    </message>
+    <message>
+        <source>Communication &amp;log...</source>
+        <translation>Communicatie&amp;log...</translation>
+    </message>
+</context>
 </TS>

@@ -14,8 +14,10 @@
 #include "shell/Demo.h"
 #include "shell/ZARO.h"
 
+#include "config/ConfigDiff.h"
 #include "config/ConfigFile.h"
 #include "config/ConfigTransfer.h"
+#include "link/gui/CommLogWindow.h"
 #include "settings/gui/SelComm.h"
 
 #include <QtGlobal>
@@ -46,6 +48,10 @@ const MenuCommand kMainCommands[] = {
     {kFile, QT_TRANSLATE_NOOP("Menu", "&New configuration"), "Ctrl+N", T::New, Void<CmFileNew>, -1},
     {kFile, QT_TRANSLATE_NOOP("Menu", "&Open configuration..."), "Ctrl+O", T::Open, Void<CmFileOpen>, -1},
     {kFile, QT_TRANSLATE_NOOP("Menu", "&Save configuration..."), "Ctrl+S", T::Save, Void<CmSaveToFile>, -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "Compare configuration &files..."), nullptr, T::None, Void<CmCompareFiles>,
+     -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "Compare file with &meter..."), nullptr, T::None, Void<CmCompareWithMeter>,
+     -1},
     {kFile, nullptr, nullptr, T::None, nullptr, -1},
     {kFile, QT_TRANSLATE_NOOP("Menu", "&Print..."), "Ctrl+P", T::Print, CmPrint, -1},
     {kFile, nullptr, nullptr, T::None, nullptr, -1},
@@ -60,6 +66,7 @@ const MenuCommand kMainCommands[] = {
      -1},
     {kMeter, nullptr, nullptr, T::None, nullptr, -1},
     {kMeter, QT_TRANSLATE_NOOP("Menu", "&Interface..."), nullptr, T::None, SelInterface, -1},
+    {kMeter, QT_TRANSLATE_NOOP("Menu", "Communication &log..."), nullptr, T::None, CmCommLog, -1},
 
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Instantaneous values"), "F5", T::None, CmMeasDisplay, -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "Mi&nimum and maximum values"), nullptr, T::None,

@@ -2,6 +2,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMainWindow>
@@ -17,6 +22,44 @@ namespace {
 // readable during long work without letting the user start a second operation.
 void Repaint() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+// The text over a table of the rows ("a<TAB>b<TAB>c": setting, before, after). With
+// question set it is answered Continue (1) or Cancel (0, the default).
+int DetailsDialog(QWidget* parent, const QString& title, const QString& text, const QStringList& rows,
+                  bool question) {
+    QDialog dialog(parent);
+    dialog.setObjectName("detailsDialog");
+    dialog.setWindowTitle(title);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* label = new QLabel(text, &dialog);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    auto* table = new QTreeWidget(&dialog);
+    table->setRootIsDecorated(false);
+    table->setHeaderLabels({QApplication::translate("DetailsDialog", "Setting"),
+                            QApplication::translate("DetailsDialog", "From"),
+                            QApplication::translate("DetailsDialog", "To")});
+    for (const QString& row : rows)
+        table->addTopLevelItem(new QTreeWidgetItem(row.split('\t')));
+    for (int c = 0; c < 3; ++c)
+        table->resizeColumnToContents(c);
+    table->setVisible(!rows.isEmpty());
+    layout->addWidget(table);
+    auto* buttons = new QDialogButtonBox(&dialog);
+    if (question) {
+        buttons->addButton(QApplication::translate("DialogMessages", "Continue"), QDialogButtonBox::AcceptRole);
+        QPushButton* no =
+            buttons->addButton(QApplication::translate("DialogMessages", "Cancel"), QDialogButtonBox::RejectRole);
+        no->setDefault(true);
+    } else {
+        buttons->addButton(QDialogButtonBox::Ok);
+    }
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    dialog.resize(720, 420);
+    return dialog.exec() == QDialog::Accepted ? 1 : 0;
 }
 
 } // namespace
@@ -98,6 +141,15 @@ void DialogMessages::notify(const QString& text) {
 void DialogMessages::showInfo(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent());
     box.exec();
+}
+
+int DialogMessages::askWarnungDetails(int kind, int number, const QStringList& rows) {
+    return DetailsDialog(parent(), MessageTitle(MessageType::Warnung, kind),
+                         MessageText(MessageType::Warnung, kind, number), rows, true);
+}
+
+void DialogMessages::showDetails(const QString& title, const QString& text, const QStringList& rows) {
+    DetailsDialog(parent(), title, text, rows, false);
 }
 
 std::string DialogMessages::selectFile(bool save, const QString& title, const QString& pattern,

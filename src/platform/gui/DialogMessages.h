@@ -21,6 +21,8 @@ class DialogMessages : public MessageSink {
     void progress(int mode, int value) override;
     void notify(const QString& text) override;
     void showInfo(const QString& title, const QString& text) override;
+    int askWarnungDetails(int kind, int number, const QStringList& rows) override;
+    void showDetails(const QString& title, const QString& text, const QStringList& rows) override;
     std::string selectFile(bool save, const QString& title, const QString& pattern,
                            const std::string& suggested) override;
 

@@ -1,0 +1,13 @@
+// The communication log window: every frame of the link with its outcome, counters on
+// top, a filter by outcome, pause, copy and save. Logging runs while the window is open.
+#pragma once
+
+#include <QPointer>
+
+class QWidget;
+
+extern QPointer<QWidget> commlogwin; // the window while it is open
+
+// Menu command: opens the window (or raises it) and starts logging. Returns 0.
+int CmCommLog();
+QWidget* CreateCommLogWindow(QWidget* parent);

@@ -1,0 +1,90 @@
+#include "config/ConfigImage.h"
+#include "link/CommLog.h"
+#include "link/Kommun.h"
+#include "link/gui/CommLogWindow.h"
+#include "platform/Messages.h"
+#include "platform/gui/DialogMessages.h"
+#include "settings/INI_File.h"
+
+#include "SimProcess.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+QStringList Column(QTreeWidget* table, int column) {
+    QStringList cells;
+    for (int i = 0; i < table->topLevelItemCount(); ++i)
+        cells << table->topLevelItem(i)->text(column).section(',', 0, 0);
+    return cells;
+}
+
+} // namespace
+
+class CommLogTest : public QObject {
+    Q_OBJECT
+    SimProcess sim;
+    ScriptedMessages messages;
+
+  private slots:
+    void initTestCase() {
+        SetMessageSink(&messages);
+        QVERIFY(sim.start({"--rs232", "--fault", "badcrc"}));
+        CommType = 0;
+        CommPortPath = sim.ptyPath().toStdString();
+        RecTimeout = 300;
+        AutoPortClose = 0;
+    }
+    void cleanupTestCase() {
+        CloseCommPort();
+        SetMessageSink(nullptr);
+    }
+
+    // The window logs while it is open: a CRC error and its retry, filtered, paused.
+    void windowShowsFramesWhileOpen() {
+        QPointer<QWidget> w = CreateCommLogWindow(nullptr);
+        w->show();
+        auto* table = w->findChild<QTreeWidget*>("frames");
+        QVERIFY(CommLogRunning());
+        QVERIFY(InitInterface(CommPort) && Read(Lese, kReadVersions, 1));
+        QTRY_COMPARE(Column(table, 8), (QStringList{"request", "CRC error", "retry 1", "good reply"}));
+        QVERIFY(w->findChild<QLabel*>("counters")->text().contains("CRC errors 1"));
+
+        w->findChild<QComboBox*>("filter")->setCurrentIndex(4); // CRC errors
+        QCOMPARE(Column(table, 8), QStringList{"CRC error"});
+        w->findChild<QComboBox*>("filter")->setCurrentIndex(0);
+
+        auto* pause = w->findChild<QCheckBox*>("pause");
+        pause->setChecked(true);
+        QVERIFY(Read(Lese, kReadVersions, 1));
+        QTRY_VERIFY(w->findChild<QLabel*>("counters")->text().startsWith("Requests 2"));
+        QCOMPARE(table->topLevelItemCount(), 4); // held while paused, counted all the same
+        pause->setChecked(false);
+        QCOMPARE(table->topLevelItemCount(), 6);
+
+        w->close();
+        QTRY_VERIFY(w.isNull());
+        QVERIFY(!CommLogRunning()); // closed, the link reports to nobody
+        const uint64_t before = CommLogTotal();
+        QVERIFY(Read(Lese, kReadVersions, 1));
+        QCOMPARE(CommLogTotal(), before);
+    }
+
+    // The send question shows the differences as a table; Cancel is the default answer.
+    void differencesDialogDefaultsToCancel() {
+        DialogMessages dialogs(nullptr);
+        int rows = -1;
+        QTimer::singleShot(0, [&rows] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!d || d->objectName() != "detailsDialog") return;
+            rows = d->findChild<QTreeWidget*>()->topLevelItemCount();
+            QTest::keyClick(d, Qt::Key_Return);
+        });
+        QCOMPARE(dialogs.askWarnungDetails(0, 0, {"A\t1\t2", "B\tx\ty"}), 0);
+        QCOMPARE(rows, 2);
+    }
+};
+
+QTEST_MAIN(CommLogTest)
+#include "commlog_test.moc"

@@ -1,0 +1,84 @@
+// Draws the communication log after a few reads from zaro-sim (one with a CRC fault) and
+// the question before a send with its differences:
+//   commlog_screenshot DIR [LANGUAGE]   writes DIR/commlog-LANG.png, DIR/senddiff-LANG.png
+#include "config/ConfigDiff.h"
+#include "config/ConfigImage.h"
+#include "config/ConfigTransfer.h"
+#include "link/Kommun.h"
+#include "link/gui/CommLogWindow.h"
+#include "platform/gui/DialogMessages.h"
+#include "settings/INI_File.h"
+
+#include "SimProcess.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QTranslator>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// The meter's configuration and the one to be sent: VT, output 1, user pages, text.
+void SampleDifferences(ConfigImage& meter, ConfigImage& file) {
+    Konf = ConfigImage{};
+    Konf.Model = 1;
+    Konf.Interface = 1;
+    Konf.MaxU = 100;
+    Konf.MaxI = 100;
+    InitNeueDatei();
+    Konf.UrPrim = 20000.0f;
+    Konf.DigOut[0] = 12;
+    Konf.LimitOn[0] = 4800;
+    Konf.LimitOff[0] = 5000;
+    std::strcpy(Konf.Description, "Feeder 7");
+    meter = file = Konf;
+    file.UrPrim = 10000.0f;
+    file.DigOut[0] = 65;
+    file.PulseRate[0] = 100;
+    file.User[0] ^= 0x31;
+    std::strcpy(file.Description, "Feeder 8");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: commlog_screenshot DIR [LANGUAGE]\n");
+        return 2;
+    }
+    const QString lang = argc == 3 ? argv[2] : "en";
+    QTranslator translator;
+    if (translator.load("zaro_" + lang, QString(ZARO_BIN_DIR) + "/translations"))
+        QCoreApplication::installTranslator(&translator);
+    DialogMessages dialogs(nullptr);
+    SetMessageSink(&dialogs);
+
+    SimProcess sim;
+    if (!sim.start({"--rs232", "--model", "zrm3", "--fault", "badcrc"})) return 1;
+    CommType = 0;
+    CommPortPath = sim.ptyPath().toStdString();
+    AutoPortClose = 0;
+    QWidget* log = CreateCommLogWindow(nullptr);
+    log->show();
+    if (!InitInterface(CommPort) || !LeseKonfiguration(0)) return 1;
+    sim.command("fault badcrc");
+    Read(Lese, kReadValuesM3, 1);
+    QTest::qWait(500); // the window refreshes from the log every 250 ms
+    if (!log->grab().save(QString("%1/commlog-%2.png").arg(argv[1], lang))) return 1;
+
+    ConfigImage meter, file;
+    SampleDifferences(meter, file);
+    bool saved = false;
+    QTimer::singleShot(100, [&] {
+        QWidget* d = QApplication::activeModalWidget();
+        if (!d) return;
+        saved = d->grab().save(QString("%1/senddiff-%2.png").arg(argv[1], lang));
+        d->close();
+    });
+    WarnungDetails(0, 0, DifferenceRows(CompareConfigurations(meter, file)));
+    delete log;
+    return saved ? 0 : 1;
+}
