@@ -1,6 +1,7 @@
 #include "config/ConfigDiff.h"
 #include "config/ConfigFile.h"
 #include "config/ConfigImage.h"
+#include "platform/Messages.h"
 
 #include <QtTest>
 #include <cstring>
@@ -88,6 +89,31 @@ class ConfigDiffTest : public QObject {
         QCOMPARE(DifferenceRows(CompareConfigurations(a, b)),
                  (QStringList{"Digital output 2\tpulse output EQcap LT 5 /Mvarh\tFree (simulation)",
                               "Mean value 3\tnone\tS1, logged"}));
+    }
+
+    // The menu command: two files picked in turn, the differences in one popup.
+    void comparingTwoFiles() {
+        QTemporaryDir dir;
+        const std::string a = dir.filePath("a.ZRC").toStdString(), b = dir.filePath("b.ZRC").toStdString();
+        ScriptedMessages messages;
+        SetMessageSink(&messages);
+        Konf = Extended();
+        QVERIFY(SaveConfigFile(a));
+        Konf.IrPrim = 1500.0f;
+        QVERIFY(SaveConfigFile(b));
+        messages.files = {a, b};
+        CmCompareFiles();
+        messages.files = {a, a};
+        CmCompareFiles();
+        messages.files = {a}; // the second pick cancelled: nothing to show
+        CmCompareFiles();
+        SetMessageSink(nullptr);
+        QCOMPARE(messages.infos,
+                 (std::vector<QString>{QString::fromUtf8("Compare configurations\na.ZRC \u2192 b.ZRC\n"
+                                                         "Settings that differ: 1\n"
+                                                         "Current transformer\t1 A / 1 A\t1.500 kA / 1 A"),
+                                       QString::fromUtf8("Compare configurations\na.ZRC \u2192 a.ZRC\n"
+                                                         "The configurations are the same.")}));
     }
 };
 
