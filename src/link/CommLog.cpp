@@ -136,7 +136,7 @@ const char* ExceptionMeaning(int code) {
 } // namespace
 
 void StartCommLog() {
-    if (!LinkFrameHook) startMs = Wire().nowMs() - (frames.empty() ? 0 : frames.back().timeMs);
+    if (frames.empty()) startMs = Wire().nowMs(); // times count from the first start after a clear
     LinkFrameHook = Record;
 }
 

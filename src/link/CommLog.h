@@ -59,7 +59,7 @@ struct LogCounters {
 
 constexpr size_t kCommLogCapacity = 10000;
 
-// Starting installs the hook and clears nothing; stopping removes the hook.
+// Starting installs the hook and keeps what was logged before; stopping removes the hook.
 void StartCommLog();
 void StopCommLog();
 bool CommLogRunning();
