@@ -1118,6 +1118,10 @@ Version: %3</translation>
 <context>
     <name>ConfigSettings</name>
     <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
         <source>on</source>
         <translation>ein</translation>
     </message>

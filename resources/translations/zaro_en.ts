@@ -1116,6 +1116,10 @@ Version: %3</source>
 <context>
     <name>ConfigSettings</name>
     <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>on</source>
         <translation type="unfinished"></translation>
     </message>

@@ -1118,6 +1118,10 @@ Versie: %3</translation>
 <context>
     <name>ConfigSettings</name>
     <message>
+        <source>Description</source>
+        <translation>Omschrijving</translation>
+    </message>
+    <message>
         <source>on</source>
         <translation>aan</translation>
     </message>

@@ -206,7 +206,7 @@ std::vector<ConfigSetting> BuildTable() {
         {QT_TRANSLATE_NOOP("ConfigSettings", "Synchronisation interval"), -1, false, 0, SyncInterval, false},
         {QT_TRANSLATE_NOOP("ConfigSettings", "Tariff input"), -1, false, 0, TariffInput, false},
         {QT_TRANSLATE_NOOP("ConfigSettings", "External synchronisation"), -1, false, 0, ExternalSync, false},
-        {nullptr, kCapDevice, false, 0, Description, false},
+        {QT_TRANSLATE_NOOP("ConfigSettings", "Description"), -1, false, 0, Description, false},
         {nullptr, kCapAddress, false, 0, Address, false},
         {nullptr, kCapBusSettings, false, 0, BusSettings, false},
         {QT_TRANSLATE_NOOP("ConfigSettings", "Logger mode"), -1, false, 0, LoggerMode, false},

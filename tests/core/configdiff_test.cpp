@@ -47,7 +47,7 @@ class ConfigDiffTest : public QObject {
         std::strcpy(b.Description, "Feeder 8");
         const std::vector<ConfigDifference> d = CompareConfigurations(b, a);
         QCOMPARE(d.size(), size_t(4));
-        QCOMPARE(d[2].setting, QString("Device"));
+        QCOMPARE(d[2].setting, QString("Description"));
         QCOMPARE(d[2].from + " " + d[2].to, QString("'Feeder 8' ''"));
     }
 

@@ -184,7 +184,7 @@ class ConfigTransferTest : public QObject {
         QCOMPARE(status, 1);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Warnung, 0, 0}}));
         QCOMPARE(messages.details.size(), size_t(1)); // the question came with the changes
-        QVERIFY(messages.details[0].contains("Device\t'" + QString(previous.Description) + "'\t'Sent by the test'"));
+        QVERIFY(messages.details[0].contains("Description\t'" + QString(previous.Description) + "'\t'Sent by the test'"));
         QCOMPARE(messages.progressValues, (std::vector<int>{14, 28, 100, 32, 34, 60, 100}));
         QCOMPARE(messages.progressOpen, 0);
 

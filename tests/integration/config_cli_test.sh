@@ -25,8 +25,8 @@ awk 'BEGIN { FS = OFS = "\t" } NR == 2 { $20 = "Feeder 8" } { print }' "$work/a.
 was=$(sed -n 2p "$work/a.ZRC" | cut -f20)
 diff-rows() { local rc=0; cli diff-config "$@" >"$work/rows.txt" || rc=$?; echo "$rc $(tr '\t' '|' <"$work/rows.txt")"; }
 [ "$(diff-rows "$work/a.ZRC" "$work/a.ZRC")" = "0 " ] || { echo "equal files differ"; exit 1; }
-[ "$(diff-rows "$work/a.ZRC" "$work/c.ZRC")" = "3 Device|'$was'|'Feeder 8'" ] || { echo "diff A C: $(diff-rows "$work/a.ZRC" "$work/c.ZRC")"; exit 1; }
-[ "$(diff-rows --meter "$work/c.ZRC")" = "3 Device|'$was'|'Feeder 8'" ] || { echo "diff --meter: $(diff-rows --meter "$work/c.ZRC")"; exit 1; }
+[ "$(diff-rows "$work/a.ZRC" "$work/c.ZRC")" = "3 Description|'$was'|'Feeder 8'" ] || { echo "diff A C: $(diff-rows "$work/a.ZRC" "$work/c.ZRC")"; exit 1; }
+[ "$(diff-rows --meter "$work/c.ZRC")" = "3 Description|'$was'|'Feeder 8'" ] || { echo "diff --meter: $(diff-rows --meter "$work/c.ZRC")"; exit 1; }
 if cli diff-config "$work/a.ZRC" 2>/dev/null; then echo "one file accepted"; exit 1; else [ $? -eq 2 ]; fi
 
 # Without --yes the confirmation is declined after the differences: exit 1, nothing written.
