@@ -20,6 +20,7 @@
 #include "link/gui/CommLogWindow.h"
 #include "settings/gui/SelComm.h"
 
+#include <QWidget>
 #include <QtGlobal>
 #include <iterator>
 
@@ -32,6 +33,12 @@ template <void (*command)()> int Void() {
 
 int SelInterface() {
     return CmSelInterface(ActivePanel());
+}
+
+int CommLog() {
+    CmCommLog();
+    AddHelpKey(commlogwin, "commlog.html");
+    return 0;
 }
 
 enum { kFile, kMeter, kMeasurements, kDisplay, kLanguage, kHelp };
@@ -66,7 +73,7 @@ const MenuCommand kMainCommands[] = {
      -1},
     {kMeter, nullptr, nullptr, T::None, nullptr, -1},
     {kMeter, QT_TRANSLATE_NOOP("Menu", "&Interface..."), nullptr, T::None, SelInterface, -1},
-    {kMeter, QT_TRANSLATE_NOOP("Menu", "Communication &log..."), nullptr, T::None, CmCommLog, -1},
+    {kMeter, QT_TRANSLATE_NOOP("Menu", "Communication &log..."), nullptr, T::None, CommLog, -1},
 
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Instantaneous values"), "F5", T::None, CmMeasDisplay, -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "Mi&nimum and maximum values"), nullptr, T::None,
