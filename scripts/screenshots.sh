@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Draws the main panel with a sample configuration into docs/mainpanel-en.png and
-# docs/mainpanel-de.png. Run after a build; BUILD_DIR names another build folder.
+# docs/mainpanel-de.png, and the profile graph of both loggers into docs/profile-*.png.
+# Run after a build; BUILD_DIR names another build folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build}
@@ -9,3 +10,5 @@ for lang in en de; do
   QT_QPA_PLATFORM=offscreen "$build/tests/mainpanel_screenshot" "docs/mainpanel-$lang.png" "$lang"
   echo "docs/mainpanel-$lang.png"
 done
+cmake --build "$build" --target profile_screenshot
+QT_QPA_PLATFORM=offscreen "$build/tests/profile_screenshot" docs
