@@ -4,6 +4,7 @@
 
 #include "platform/ProgramFiles.h"
 #include "platform/TimeBase.h"
+#include "platform/gui/PanelPrint.h"
 #include "profiles/gui/ProfileDraw.h"
 #include "profiles/gui/ProfilePanel.h"
 
@@ -76,6 +77,13 @@ class ProfilePanelTest : public QObject {
         Control<QPushButton>("Prev")->click();
         QCOMPARE(Text("Date"), QString("07.03.26"));
         QVERIFY(!Control<QPushButton>("Prev")->isEnabled());
+
+        // The printout is the same drawing on paper.
+        const QString pdf = dir.filePath("print.pdf");
+        SetPrintToPdf(pdf);
+        Control<QPushButton>("Print")->click();
+        SetPrintToPdf(QString());
+        QVERIFY(QFileInfo(pdf).size() > 1000);
 
         Control<QPushButton>("Close")->click();
         QTRY_VERIFY(!loadprof);
