@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Draws the main panel with a sample configuration into docs/mainpanel-en.png and
-# docs/mainpanel-de.png, and the communication log and the question before a send into
-# docs/commlog-*.png and docs/senddiff-*.png. Run after a build; BUILD_DIR names another
-# build folder.
+# Draws the panels with sample data into docs/*.png (main panel, communication log, send
+# question, profile graphs, ...). Run after a build; BUILD_DIR names another build folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build}
@@ -15,3 +13,5 @@ for lang in en de; do
   QT_QPA_PLATFORM=offscreen "$build/tests/commlog_screenshot" docs "$lang"
   echo "docs/commlog-$lang.png docs/senddiff-$lang.png"
 done
+cmake --build "$build" --target profile_screenshot
+QT_QPA_PLATFORM=offscreen "$build/tests/profile_screenshot" docs

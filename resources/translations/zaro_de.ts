@@ -1400,6 +1400,77 @@ Version: %3</translation>
     <message>
         <source>Communication &amp;log...</source>
         <translation>Kommunikations&amp;protokoll...</translation>
+    <name>ProfilePanel</name>
+    <message>
+        <source>Profile display</source>
+        <translation>Profilanzeige</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous day</source>
+        <translation>&lt;&lt; Vorheriger Tag</translation>
+    </message>
+    <message>
+        <source>Next day &gt;&gt;</source>
+        <translation>Nächster Tag &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>All channels as lines</source>
+        <translation>Alle Kanäle als Linien</translation>
+    </message>
+    <message>
+        <source>First channel as bars</source>
+        <translation>Erster Kanal als Balken</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Printed %1 %2</source>
+        <translation>Gedruckt %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileGraph</name>
+    <message>
+        <source>The picture size must lie between 320x200 and 10000x10000.</source>
+        <translation>Die Bildgröße muss zwischen 320x200 und 10000x10000 liegen.</translation>
+    </message>
+    <message>
+        <source>The picture file must end in .png or .pdf.</source>
+        <translation>Die Bilddatei muss auf .png oder .pdf enden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 </TS>

@@ -1249,6 +1249,61 @@ Version: %3</source>
     </message>
     <message>
         <source>Min/max logger channel %1</source>
+    <name>ProfilePanel</name>
+    <message>
+        <source>Profile display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next day &gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All channels as lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First channel as bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printed %1 %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1397,6 +1452,17 @@ Version: %3</source>
     </message>
     <message>
         <source>Communication &amp;log...</source>
+    <name>ProfileGraph</name>
+    <message>
+        <source>The picture size must lie between 320x200 and 10000x10000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture file must end in .png or .pdf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1400,6 +1400,77 @@ Version : %3</translation>
     <message>
         <source>Communication &amp;log...</source>
         <translation>&amp;Journal de communication...</translation>
+    <name>ProfilePanel</name>
+    <message>
+        <source>Profile display</source>
+        <translation>Affichage des profils</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous day</source>
+        <translation>&lt;&lt; Jour précédent</translation>
+    </message>
+    <message>
+        <source>Next day &gt;&gt;</source>
+        <translation>Jour suivant &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>All channels as lines</source>
+        <translation>Tous les canaux en lignes</translation>
+    </message>
+    <message>
+        <source>First channel as bars</source>
+        <translation>Premier canal en barres</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Printed %1 %2</source>
+        <translation>Imprimé le %1 à %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileGraph</name>
+    <message>
+        <source>The picture size must lie between 320x200 and 10000x10000.</source>
+        <translation>La taille de l'image doit être comprise entre 320x200 et 10000x10000.</translation>
+    </message>
+    <message>
+        <source>The picture file must end in .png or .pdf.</source>
+        <translation>Le fichier image doit se terminer par .png ou .pdf.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 n'a pas pu être écrit.</translation>
     </message>
 </context>
 </TS>

@@ -1400,6 +1400,77 @@ Versie: %3</translation>
     <message>
         <source>Communication &amp;log...</source>
         <translation>Communicatie&amp;log...</translation>
+    <name>ProfilePanel</name>
+    <message>
+        <source>Profile display</source>
+        <translation>Profielweergave</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous day</source>
+        <translation>&lt;&lt; Vorige dag</translation>
+    </message>
+    <message>
+        <source>Next day &gt;&gt;</source>
+        <translation>Volgende dag &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>All channels as lines</source>
+        <translation>Alle kanalen als lijnen</translation>
+    </message>
+    <message>
+        <source>First channel as bars</source>
+        <translation>Eerste kanaal als staven</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoomen</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Herstellen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Printed %1 %2</source>
+        <translation>Afgedrukt %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileGraph</name>
+    <message>
+        <source>The picture size must lie between 320x200 and 10000x10000.</source>
+        <translation>De afbeeldingsgrootte moet tussen 320x200 en 10000x10000 liggen.</translation>
+    </message>
+    <message>
+        <source>The picture file must end in .png or .pdf.</source>
+        <translation>Het afbeeldingsbestand moet eindigen op .png of .pdf.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 kon niet worden geschreven.</translation>
     </message>
 </context>
 </TS>

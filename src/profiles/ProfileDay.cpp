@@ -1,0 +1,239 @@
+#include "profiles/ProfileDay.h"
+
+#include "platform/TimeBase.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+// ---- Common ------------------------------------------------------------------------
+
+YRange ProfileYRange(const double* mins, const double* maxs, int numChan, const ChannelSelection& sel) {
+    YRange r;
+    double lo = 9e30, hi = -9e30;
+    for (int c = 0; c < std::min(numChan, kProfChannels); ++c) {
+        if (!sel[size_t(c)]) continue;
+        r.any = true;
+        lo = std::min(lo, mins[c]);
+        hi = std::max(hi, maxs[c]);
+    }
+    if (!r.any) return r;
+    // The zero line stays inside, and the top is rounded up to a whole number.
+    lo = std::min(lo, 0.0);
+    hi = std::max(hi, 0.0);
+    r.gymin = lo;
+    r.gymax = (lo > 0.0001 || hi > 0.0001) ? std::trunc(hi) + 1.0 : 1.0;
+    return r;
+}
+
+YRange MeterYRange(const LogSource& src, const ChannelSelection& sel) {
+    return ProfileYRange(src.Min.data(), src.Max.data(), std::min(src.NumChan, kMaxMeterChannels), sel);
+}
+
+YRange ModuleYRange(const LogSequence& seq, const ChannelSelection& sel) {
+    std::array<double, kMaxModuleChannels> mins{}, maxs{};
+    for (int c = 0; c < kMaxModuleChannels; ++c) {
+        const double scale = seq.Scale[size_t(c)] != 0.0 ? seq.Scale[size_t(c)] : 1.0;
+        mins[size_t(c)] = seq.Min[size_t(c)] / scale;
+        maxs[size_t(c)] = seq.Max[size_t(c)] / scale;
+    }
+    return ProfileYRange(mins.data(), maxs.data(), int(std::min<uint32_t>(seq.NumChan, kMaxModuleChannels)), sel);
+}
+
+std::array<double, 7> HourLabelPositions(int32_t profpoints) {
+    std::array<double, 7> x{};
+    for (int k = 0; k < 7; ++k) x[size_t(k)] = k * (profpoints - 1) / 6.0;
+    return x;
+}
+
+QString HourLabel(int k) {
+    return QString::asprintf("%02d:00", 4 * k);
+}
+
+QString CursorTime(double x, int32_t profpoints) {
+    // Counted in minutes of the day rather than in points per hour, which is 0 for
+    // intervals longer than an hour.
+    const double perMinute = 1440.0 / std::max(1, profpoints - 1);
+    const int minutes = std::clamp(int(std::trunc(x * perMinute)), 0, 1440);
+    return QString::asprintf("%02d:%02d:00", minutes / 60, minutes % 60);
+}
+
+std::vector<SlotRun> DataRuns(const std::vector<double>& y) {
+    std::vector<SlotRun> runs;
+    const int n = int(y.size());
+    for (int i = 0; i < n;) {
+        if (!SlotHasData(y[size_t(i)])) {
+            ++i;
+            continue;
+        }
+        int j = i;
+        while (j < n && SlotHasData(y[size_t(j)])) ++j;
+        runs.push_back({i, j});
+        i = j;
+    }
+    return runs;
+}
+
+// ---- Meter logger ------------------------------------------------------------------
+
+MeterDays InitMeterDays(const LoggerRecords& records) {
+    MeterDays d;
+    d.profpoints = std::min(ProfPoints(records.timeoffset), kMaxProfPoints);
+    d.lastday_offs = GetLoggerTimeDate(records, 0).dayoffs;
+    const int32_t n = int32_t(records.rows.size());
+    // The day whose midnight or earlier slot holds the oldest record: no day after it
+    // that would show nothing, or only its 24:00 point.
+    const int32_t older = n - 1 - d.lastday_offs; // records before today's midnight slot
+    d.lastday_nr = older > 0 ? (older + d.profpoints - 2) / (d.profpoints - 1) : 0;
+    return d;
+}
+
+ProfileDay MeterDay(const LoggerRecords& records, const MeterDays& days, const ChannelSelection& sel,
+                    int32_t day_nr) {
+    ProfileDay day;
+    const int32_t P = days.profpoints;
+    const int32_t n = int32_t(records.rows.size());
+    day.profpoints = P;
+    for (auto& curve : day.profy) curve.assign(size_t(P), 0.0);
+    // Record k lies in slot base - k.
+    const int32_t base = day_nr * (P - 1) + days.lastday_offs;
+    auto blank = [&](int32_t from, int32_t to) {
+        for (auto& curve : day.profy)
+            for (int32_t s = std::max(from, 0); s <= std::min(to, P - 1); ++s) curve[size_t(s)] = kNoData;
+    };
+    if (day_nr == 0) blank(days.lastday_offs + 1, P - 1); // the rest of today
+    if (base > n - 1) blank(0, base - n);                  // before the oldest record
+    const int32_t first = day_nr == 0 ? 0 : base - (P - 1);
+    for (int32_t k = std::max(first, 0); k <= std::min(base, n - 1); ++k) {
+        const MeterRecord& row = records.rows[size_t(k)];
+        for (size_t c = 0; c < row.values.size() && c < size_t(kProfChannels); ++c) {
+            if (!sel[c]) continue;
+            double v = 0.0;
+            // A marker word ("OVL", "---", "inval.") is no reading: the curve breaks there.
+            day.profy[c][size_t(base - k)] = ValueFromText(row.values[c], v) ? v : kNoData;
+        }
+    }
+    // Slot 0 is midnight at the start of the shown day, whichever record lies there.
+    day.date = GetLoggerTimeDate(records, base).ixdate;
+    day.olderDays = day_nr < days.lastday_nr;
+    day.newerDays = day_nr > 0;
+    return day;
+}
+
+// ---- Module logger -----------------------------------------------------------------
+
+namespace {
+
+QDate LocalDate(uint32_t t) {
+    const LocalTime lt = LocalFromCalendarSeconds(t);
+    return QDate(int(lt.year), int(lt.month), int(lt.day));
+}
+
+int64_t TimeOfDay(uint32_t t) {
+    const LocalTime lt = LocalFromCalendarSeconds(t);
+    return int64_t(lt.hour) * 3600 + lt.minute * 60 + lt.second;
+}
+
+uint32_t Midnight(const QDate& d) {
+    return CalendarSecondsFromLocal({unsigned(d.year()), unsigned(d.month()), unsigned(d.day()), 0, 0, 0});
+}
+
+struct ModuleCursor {
+    const ModuleLog& log;
+    const LogSequence& seq;
+    uint32_t Stamp(uint32_t r) const { return log.LogStamp[seq.FirstStamp + r]; }
+    float Value(uint32_t r, uint32_t c) const { return log.LogVal[seq.FirstVal + r * seq.NumChan + c]; }
+    // The first (newest) record before t, or not later than t; NumRec when none.
+    uint32_t FirstBefore(uint32_t t, bool orAt) const {
+        uint32_t r = 0;
+        while (r < seq.NumRec && (Stamp(r) > t || (!orAt && Stamp(r) == t))) ++r;
+        return r;
+    }
+};
+
+// Records carry true instants; the axis shows the wall clock, so slots follow the local
+// time of day and a clock change shows as a jump in the stamps' local times.
+void FillModuleDay(const ModuleCursor& m, const ModuleDays& days, const ChannelSelection& sel, uint32_t dayEnd,
+                   uint32_t& moffs, ProfileDay& day) {
+    const int64_t P = days.profpoints, step = days.LSint;
+    auto store = [&](uint32_t r, int64_t pos) {
+        if (pos < 0 || pos >= P) return;
+        for (uint32_t c = 0; c < m.seq.NumChan && c < uint32_t(kProfChannels); ++c) {
+            if (!sel[c]) continue;
+            const float v = m.Value(r, c);
+            if (!(v <= 9e30f)) continue; // overflow or no number: a gap
+            const float scale = m.seq.Scale[c] != 0.0 ? float(m.seq.Scale[c]) : 1.0f;
+            day.profy[c][size_t(pos)] = double(v / scale);
+        }
+    };
+    uint32_t expected = m.Stamp(moffs);
+    int64_t pos = expected >= dayEnd ? P - 1 : std::min(P - 1, TimeOfDay(expected) / step);
+    store(moffs++, pos--);
+    while (pos >= 0 && moffs < m.seq.NumRec) {
+        const uint32_t t = m.Stamp(moffs);
+        const int64_t diff = int64_t(expected) - int64_t(t);
+        if (std::llabs(diff) < 10) { // the same record twice
+            ++moffs;
+            continue;
+        }
+        const bool sameDate = LocalDate(t) == LocalDate(expected);
+        const int64_t todT = TimeOfDay(t), todE = TimeOfDay(expected);
+        if (sameDate && todT > todE) { // the clock was set back: the older record reads later
+            pos += (todT - todE) / step + 1;
+            store(moffs, pos--);
+            expected = t; // met again next turn as a repeat
+            continue;
+        }
+        if (std::llabs(diff - step) < 11) { // the regular predecessor
+            if (sameDate && todE - todT > step) pos -= (todE - todT) / step - 1; // clock set forward
+            store(moffs++, pos--);
+            expected = t;
+            continue;
+        }
+        --pos; // a record is missing: its slot stays empty
+        expected -= uint32_t(step);
+    }
+}
+
+} // namespace
+
+ModuleDays InitModuleDays(const ModuleLog& log, const LogSequence& seq) {
+    ModuleDays d;
+    d.LSint = seq.IntervalMin ? uint32_t(seq.IntervalMin) * 60 : 900;
+    d.profpoints = std::min(ProfPoints(d.LSint), kMaxProfPoints);
+    d.newestDate = seq.NumRec ? LocalDate(log.LogStamp[seq.FirstStamp]) : QDate::currentDate();
+    return d;
+}
+
+ProfileDay ModuleDay(const ModuleLog& log, const LogSequence& seq, ModuleDays& days, const ChannelSelection& sel,
+                     int32_t direction) {
+    const ModuleCursor m{log, seq};
+    const uint32_t n = seq.NumRec;
+    days.day_nr = std::max(0, days.day_nr + direction);
+    uint32_t dayStart = 0, dayEnd = 0, moffs = n;
+    // A day without records of its own (its 24:00 point is the next day's) is passed
+    // over, on in the direction of the step.
+    for (;;) {
+        const QDate date = days.newestDate.addDays(-days.day_nr);
+        dayStart = Midnight(date);
+        dayEnd = Midnight(date.addDays(1));
+        const uint32_t own = m.FirstBefore(dayEnd, false);
+        if (own == n || m.Stamp(own) >= dayStart) break;
+        if (direction >= 0)
+            days.day_nr = int32_t(LocalDate(m.Stamp(own)).daysTo(days.newestDate));
+        else if (own > 0)
+            days.day_nr = std::max(0, int32_t(LocalDate(m.Stamp(own - 1)).daysTo(days.newestDate)));
+        else
+            break;
+    }
+    moffs = m.FirstBefore(dayEnd, true);
+    ProfileDay day;
+    day.profpoints = days.profpoints;
+    for (auto& curve : day.profy) curve.assign(size_t(days.profpoints), kModuleNoData);
+    if (moffs < n) FillModuleDay(m, days, sel, dayEnd, moffs, day);
+    const QDate date = days.newestDate.addDays(-days.day_nr);
+    day.date = QString::asprintf("%02d.%02d.%02d", date.day(), date.month(), date.year() % 100);
+    day.olderDays = moffs < n;
+    day.newerDays = days.day_nr > 0;
+    return day;
+}

@@ -1,0 +1,197 @@
+// The profile graph's day: slots, gaps, day steps, y range and the texts around it,
+// for the meter's unstamped records and the module's stamped ones.
+#include "platform/TimeBase.h"
+#include "profiles/ProfileDay.h"
+
+#include <QtTest>
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+constexpr uint32_t kQuarter = 900;
+
+uint32_t Local(unsigned y, unsigned mo, unsigned d, unsigned h, unsigned mi) {
+    return CalendarSecondsFromLocal({y, mo, d, h, mi, 0});
+}
+uint32_t Utc(int y, int mo, int d, int h, int mi) {
+    return uint32_t(QDateTime(QDate(y, mo, d), QTime(h, mi), Qt::UTC).toSecsSinceEpoch()) + kUnixTo1900;
+}
+// The wall-clock slot of a stamp: where the graph must draw it.
+double WallSlot(uint32_t t) {
+    const LocalTime lt = LocalFromCalendarSeconds(t);
+    return double((lt.hour * 60 + lt.minute) / 15);
+}
+
+ChannelSelection Only(int c) {
+    ChannelSelection sel{};
+    sel[size_t(c)] = true;
+    return sel;
+}
+
+// Sequence 1 with one channel whose value is the wall slot of its record; stamps oldest first.
+ModuleLog ModuleOf(std::vector<uint32_t> stamps) {
+    ModuleLog log;
+    log.NumLogSeq = 1;
+    LogSequence& seq = log.Dev57[1];
+    seq.NumChan = 1;
+    seq.IntervalMin = 15;
+    seq.Scale[0] = 1.0;
+    std::reverse(stamps.begin(), stamps.end());
+    seq.NumRec = uint32_t(stamps.size());
+    for (uint32_t t : stamps) {
+        log.LogStamp.push_back(t);
+        log.LogVal.push_back(float(WallSlot(t)));
+    }
+    return log;
+}
+
+std::vector<uint32_t> Every15(uint32_t from, uint32_t to) {
+    std::vector<uint32_t> s;
+    for (uint32_t t = from; t <= to; t += kQuarter) s.push_back(t);
+    return s;
+}
+
+QString Runs(const std::vector<double>& y) {
+    QStringList parts;
+    for (SlotRun r : DataRuns(y)) parts << QString("%1-%2").arg(r.begin).arg(r.end - 1);
+    return parts.join(' ');
+}
+
+// Every slot with data holds the record of its own wall time.
+bool NothingShifted(const std::vector<double>& y) {
+    for (size_t s = 0; s < y.size(); ++s)
+        if (SlotHasData(y[s]) && y[s] != double(s % 96)) return false;
+    return true;
+}
+
+} // namespace
+
+class ProfileDayTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() {
+        // Central European rules: spring forward 29.03.2026, fall back 25.10.2026.
+        qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
+        tzset();
+    }
+
+    void axisLabelsAndCursorTime() {
+        QCOMPARE(ProfPoints(kQuarter), 97);
+        const auto x = HourLabelPositions(97);
+        QCOMPARE(std::vector<double>(x.begin(), x.end()), (std::vector<double>{0, 16, 32, 48, 64, 80, 96}));
+        QCOMPARE(HourLabel(0), QString("00:00"));
+        QCOMPARE(HourLabel(6), QString("24:00"));
+        QCOMPARE(CursorTime(50, 97), QString("12:30:00"));
+        QCOMPARE(CursorTime(50.9, 97), QString("12:43:00"));
+        QCOMPARE(CursorTime(721, 1441), QString("12:01:00"));
+        // Two-hour interval: fewer points than hours, the time still follows x.
+        QCOMPARE(CursorTime(6, ProfPoints(7200)), QString("12:00:00"));
+    }
+
+    void yRangeFromSelectedExtremes() {
+        const double mins[3] = {0.00001, 2.0, -4.5}, maxs[3] = {0.0001, 12.3, 3.0};
+        QVERIFY(!ProfileYRange(mins, maxs, 3, ChannelSelection{}).any);
+        const YRange tiny = ProfileYRange(mins, maxs, 3, Only(0));
+        QCOMPARE(tiny.gymin, 0.0);
+        QCOMPARE(tiny.gymax, 1.0);
+        const YRange up = ProfileYRange(mins, maxs, 3, Only(1));
+        QCOMPARE(up.gymin, 0.0); // the zero line stays inside
+        QCOMPARE(up.gymax, 13.0);
+        ChannelSelection both = Only(1);
+        both[2] = true;
+        const YRange wide = ProfileYRange(mins, maxs, 3, both);
+        QCOMPARE(wide.gymin, -4.5);
+        QCOMPARE(wide.gymax, 13.0);
+        // A channel beyond the source's count is never looked at.
+        QVERIFY(!ProfileYRange(mins, maxs, 2, Only(2)).any);
+    }
+
+    void meterRecordsFillTheirSlots() {
+        // 200 quarter-hour records, the newest at 06:00: day 0 ends at slot 24.
+        LoggerRecords rec;
+        rec.ref_time = Local(2026, 3, 10, 6, 0);
+        rec.timeoffset = kQuarter;
+        for (int k = 0; k < 200; ++k) rec.rows.push_back({true, {}, {}, {QString::asprintf("%7.1f", double(k))}});
+        rec.rows[30].values[0] = "OVL";
+        const MeterDays days = InitMeterDays(rec);
+        QCOMPARE(days.profpoints, 97);
+        QCOMPARE(days.lastday_offs, 24);
+        QCOMPARE(days.lastday_nr, 2);
+
+        const ProfileDay today = MeterDay(rec, days, Only(0), 0);
+        QCOMPARE(Runs(today.profy[0]), QString("0-24"));
+        QCOMPARE(today.profy[0][24], 0.0);
+        QCOMPARE(today.profy[0][0], 24.0);
+        QCOMPARE(today.date, QString("10.03.26"));
+        QVERIFY(today.olderDays && !today.newerDays);
+
+        // Yesterday: 24:00 is today's midnight record, a marker word leaves a gap (not 0).
+        const ProfileDay yesterday = MeterDay(rec, days, Only(0), 1);
+        QCOMPARE(yesterday.profy[0][96], 24.0);
+        QCOMPARE(yesterday.profy[0][0], 120.0);
+        QCOMPARE(Runs(yesterday.profy[0]), QString("0-89 91-96"));
+        QCOMPARE(yesterday.date, QString("09.03.26"));
+
+        // The oldest day: nothing before the oldest record.
+        const ProfileDay oldest = MeterDay(rec, days, Only(0), 2);
+        QCOMPARE(Runs(oldest.profy[0]), QString("17-96"));
+        QVERIFY(!oldest.olderDays && oldest.newerDays);
+    }
+
+    void moduleGapsRepeatsAndEmptyDays() {
+        // 7 March and 10 March have records, the days between none.
+        std::vector<uint32_t> stamps = Every15(Local(2026, 3, 7, 0, 0), Local(2026, 3, 7, 23, 45));
+        std::vector<uint32_t> last = Every15(Local(2026, 3, 10, 0, 0), Local(2026, 3, 10, 23, 45));
+        last.erase(last.begin() + 40);                                  // 10:00 missing
+        last.insert(last.begin() + 48, Local(2026, 3, 10, 12, 0) + 5); // 12:00 twice
+        stamps.insert(stamps.end(), last.begin(), last.end());
+        ModuleLog log = ModuleOf(stamps);
+        ModuleDays days = InitModuleDays(log, log.Dev57[1]);
+        QCOMPARE(days.profpoints, 97);
+
+        ProfileDay d = ModuleDay(log, log.Dev57[1], days, Only(0), 0);
+        QCOMPARE(d.date, QString("10.03.26"));
+        QCOMPARE(Runs(d.profy[0]), QString("0-39 41-95"));
+        QVERIFY(NothingShifted(d.profy[0]));
+        QVERIFY(d.olderDays && !d.newerDays);
+
+        d = ModuleDay(log, log.Dev57[1], days, Only(0), 1);
+        QCOMPARE(days.day_nr, 3);
+        QCOMPARE(d.date, QString("07.03.26"));
+        QCOMPARE(Runs(d.profy[0]), QString("0-95"));
+        QVERIFY(!d.olderDays && d.newerDays);
+
+        d = ModuleDay(log, log.Dev57[1], days, Only(0), -1);
+        QCOMPARE(days.day_nr, 0);
+        QCOMPARE(d.date, QString("10.03.26"));
+    }
+
+    void moduleClockChangeDays() {
+        // Spring forward: 02:00 to 02:45 do not exist, the rest sits at its wall time.
+        std::vector<uint32_t> spring = Every15(Local(2026, 3, 29, 0, 0), Local(2026, 3, 30, 6, 0));
+        ModuleLog log = ModuleOf(spring);
+        ModuleDays days = InitModuleDays(log, log.Dev57[1]);
+        ProfileDay d = ModuleDay(log, log.Dev57[1], days, Only(0), 1);
+        QCOMPARE(d.date, QString("29.03.26"));
+        QCOMPARE(Runs(d.profy[0]), QString("0-7 12-96"));
+        QVERIFY(NothingShifted(d.profy[0]));
+
+        // Fall back: 02:00 to 02:59 comes twice; every slot is drawn, none shifted.
+        std::vector<uint32_t> fall = Every15(Utc(2026, 10, 23, 22, 0), Utc(2026, 10, 26, 5, 0));
+        log = ModuleOf(fall);
+        days = InitModuleDays(log, log.Dev57[1]);
+        d = ModuleDay(log, log.Dev57[1], days, Only(0), 1);
+        QCOMPARE(d.date, QString("25.10.26"));
+        QCOMPARE(Runs(d.profy[0]), QString("0-96"));
+        QVERIFY(NothingShifted(d.profy[0]));
+        // The day before either change starts at its own midnight.
+        d = ModuleDay(log, log.Dev57[1], days, Only(0), 1);
+        QCOMPARE(d.date, QString("24.10.26"));
+        QCOMPARE(Runs(d.profy[0]), QString("0-96"));
+        QVERIFY(NothingShifted(d.profy[0]));
+    }
+};
+
+QTEST_GUILESS_MAIN(ProfileDayTest)
+#include "profileday_test.moc"

@@ -1,0 +1,171 @@
+// The profile graph panel offscreen on synthetic records of both loggers, and the
+// picture export that shares its drawing.
+#include "ProfileSamples.h"
+
+#include "platform/ProgramFiles.h"
+#include "platform/TimeBase.h"
+#include "platform/gui/PanelPrint.h"
+#include "profiles/gui/ProfileDraw.h"
+#include "profiles/gui/ProfilePanel.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+template <typename T> T* Control(const QString& name) {
+    T* w = loadprof ? loadprof->findChild<T*>(name) : nullptr;
+    if (!w) qFatal("control %s missing", qPrintable(name));
+    return w;
+}
+QString Text(const char* name) {
+    return Control<QLabel>(name)->text();
+}
+
+// Clicks the graph at slot x and value y of the current ranges.
+void ClickGraph(double x, double y, double gxmax, double gymin, double gymax) {
+    QWidget* graph = Control<QWidget>("Graph");
+    const QRectF plot = PlotArea(QRectF(graph->rect()));
+    const QPointF at(plot.left() + x / gxmax * plot.width(),
+                     plot.bottom() - (y - gymin) / (gymax - gymin) * plot.height());
+    QTest::mouseClick(graph, Qt::LeftButton, {}, at.toPoint());
+}
+
+} // namespace
+
+class ProfilePanelTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+  private slots:
+    void initTestCase() {
+        // Days of 96 quarter hours: no clock change inside the sample records.
+        qputenv("TZ", "UTC");
+        tzset();
+    }
+
+    void meterDayCursorAndSteps() {
+        // Three days and six hours of quarter-hour records, the newest at 06:00.
+        const uint32_t newest = CalendarSecondsFromLocal({2026, 3, 10, 6, 0, 0});
+        FillMeterSample(Dev, LogRecords, 4, 3 * 96 + 25, 900, newest);
+        Logsrc = &Dev;
+        QWidget logger;
+        QTimer status(&logger); // the logger panel's status timer, stopped while the graph is up
+        logger.show();
+        ShowProfilePanel(&logger, false, false);
+        QVERIFY(loadprof && loadprof->isVisible() && !logger.isVisible());
+        QCOMPARE(Text("Date"), QString("10.03.26"));
+        QVERIFY(Control<QCheckBox>("Chan_3")->isVisibleTo(loadprof));
+        QVERIFY(!Control<QCheckBox>("Chan_4")->isVisibleTo(loadprof));
+        QVERIFY(!Control<QPushButton>("Next")->isEnabled());
+
+        // Ticking a box wakes its value field; cursor 2 at slot 50 of yesterday.
+        Control<QCheckBox>("Chan_1")->setChecked(true);
+        QVERIFY(Control<QLabel>("Value_1")->isEnabled() && !Control<QLabel>("Value_0")->isEnabled());
+        Control<QPushButton>("Prev")->click();
+        QCOMPARE(Text("Date"), QString("09.03.26"));
+        QVERIFY(Control<QPushButton>("Next")->isEnabled());
+        const double gymax = std::trunc(Dev.Max[1]) + 1;
+        ClickGraph(50, 10, 96, 0, gymax);
+        QCOMPARE(Text("Time"), QString("12:30:00"));
+        QCOMPARE(Text("X"), QString("50.00"));
+        // Yesterday 12:30 is 17h30 = 70 records before today's 06:00.
+        QCOMPARE(Text("Value_1"), LogRecords.rows[70].values[1].trimmed());
+
+        // The oldest day ends the steps back.
+        Control<QPushButton>("Prev")->click();
+        Control<QPushButton>("Prev")->click();
+        QCOMPARE(Text("Date"), QString("07.03.26"));
+        QVERIFY(!Control<QPushButton>("Prev")->isEnabled());
+
+        // The printout is the same drawing on paper.
+        const QString pdf = dir.filePath("print.pdf");
+        SetPrintToPdf(pdf);
+        Control<QPushButton>("Print")->click();
+        SetPrintToPdf(QString());
+        QVERIFY(QFileInfo(pdf).size() > 1000);
+
+        Control<QPushButton>("Close")->click();
+        QTRY_VERIFY(!loadprof);
+        QVERIFY(logger.isVisible());
+        QVERIFY(status.isActive());
+    }
+
+    void moduleStylesAndZoom() {
+        const uint32_t newest = CalendarSecondsFromLocal({2026, 6, 2, 18, 0, 0});
+        FillModuleSample(Log57, 23, 3 * 96, 15, newest);
+        LogSeq = 1;
+        QWidget logger;
+        QTimer status(&logger);
+        ShowProfilePanel(&logger, true, false);
+        QVERIFY(Control<QCheckBox>("Chan_22")->isVisibleTo(loadprof));
+        QCOMPARE(Text("Date"), QString("02.06.26"));
+
+        // The style boxes are a pair: one is always ticked.
+        auto* lines = Control<QCheckBox>("StyleLines");
+        auto* bars = Control<QCheckBox>("StyleBars");
+        bars->setChecked(true);
+        QVERIFY(!lines->isChecked());
+        bars->setChecked(false);
+        QVERIFY(lines->isChecked());
+
+        // Zoom: cursor 3 dragged down from the top to 10 makes 0 .. 10 the y range.
+        Control<QCheckBox>("Chan_0")->setChecked(true);
+        ChannelSelection sel{};
+        sel[0] = true;
+        const double top = ModuleYRange(Log57.Dev57[1], sel).gymax;
+        QWidget* graph = Control<QWidget>("Graph");
+        const QRectF plot = PlotArea(QRectF(graph->rect()));
+        auto pixelOf = [&](double y, double ymax) {
+            return QPointF(plot.left() + 40, plot.bottom() - y / ymax * plot.height()).toPoint();
+        };
+        QTest::mousePress(graph, Qt::LeftButton, {}, pixelOf(top, top));
+        QTest::mouseMove(graph, pixelOf(10, top));
+        QTest::mouseRelease(graph, Qt::LeftButton, {}, pixelOf(10, top));
+        Control<QPushButton>("Zoom")->click();
+        QTest::mouseClick(graph, Qt::LeftButton, {}, pixelOf(7, 10));
+        QVERIFY2(std::abs(Text("Y").toDouble() - 7.0) < 0.1, qPrintable(Text("Y")));
+        Control<QPushButton>("Restore")->click();
+        QTest::mouseClick(graph, Qt::LeftButton, {}, pixelOf(7, 10));
+        QVERIFY2(std::abs(Text("Y").toDouble() - 0.7 * top) < 0.2, qPrintable(Text("Y")));
+        Control<QPushButton>("Close")->click();
+        QTRY_VERIFY(!loadprof);
+        QVERIFY(!status.isActive()); // module records: no status timer to restart
+    }
+
+    void exportedPictureShowsTheRecords() {
+        // One channel at 50.0 from 00:00 to 12:00, nothing after: y range 0 .. 51.
+        const uint32_t noon = CalendarSecondsFromLocal({2026, 3, 10, 12, 0, 0});
+        FillMeterSample(Dev, LogRecords, 1, 49, 900, noon);
+        for (MeterRecord& r : LogRecords.rows) r.values[0] = "   50.0";
+        Dev.Min[0] = Dev.Max[0] = 50.0;
+        Logsrc = &Dev;
+        ProfileRequest request;
+        request.channels[0] = true;
+        const QString png = dir.filePath("day.png");
+        QString error;
+        QVERIFY2(RenderProfileDay(request, png, error), qPrintable(error));
+        QImage image(png);
+        QCOMPARE(image.size(), QSize(1200, 700));
+        const QRectF plot = PlotArea(QRectF(image.rect()));
+        auto at = [&](double x, double y) {
+            return image.pixelColor(QPointF(plot.left() + x / 96 * plot.width(), plot.bottom() - y / 51 * plot.height())
+                                        .toPoint());
+        };
+        const QColor on = at(24, 50), curve = ChannelColors()[0]; // 06:00, on the curve
+        QVERIFY2(std::abs(on.red() - curve.red()) + std::abs(on.green() - curve.green()) +
+                         std::abs(on.blue() - curve.blue()) < 60,
+                 qPrintable(on.name()));
+        QCOMPARE(at(22, 25), QColor(Qt::white));   // below it nothing
+        QCOMPARE(at(70, 45), QColor(Qt::white));   // 17:30: no records yet
+
+        QVERIFY(RenderProfileDay(request, dir.filePath("day.pdf"), error));
+        QByteArray pdf;
+        QVERIFY(ReadWholeFile(dir.filePath("day.pdf").toStdString(), pdf));
+        QVERIFY(pdf.startsWith("%PDF"));
+        QVERIFY(!RenderProfileDay(request, dir.filePath("day.bmp"), error));
+    }
+};
+
+QTEST_MAIN(ProfilePanelTest)
+#include "profilepanel_test.moc"
