@@ -9,3 +9,8 @@ for lang in en de; do
   QT_QPA_PLATFORM=offscreen "$build/tests/mainpanel_screenshot" "docs/mainpanel-$lang.png" "$lang"
   echo "docs/mainpanel-$lang.png"
 done
+# The acquisition panels against a simulated meter.
+cmake --build "$build" --target acqpanels_screenshot zaro-sim zaro_translations
+for lang in en de; do
+  QT_QPA_PLATFORM=offscreen "$build/tests/acqpanels_screenshot" docs "$lang"
+done

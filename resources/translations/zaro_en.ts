@@ -1113,4 +1113,249 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>LivePanel</name>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lit while the meter is being read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MinMaxDisp</name>
+    <message>
+        <source>Minimum and maximum values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean current maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active power maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactive power maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apparent power maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage minima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power factor minima and frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UNE maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset ticked extremes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MeterDisp</name>
+    <message>
+        <source>Energy meters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active energy incoming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active energy outgoing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactive energy inductive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactive energy capacitive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactive energy incoming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactive energy outgoing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tariff 1 (high)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tariff 2 (low)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set ticked registers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset ticked registers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch tariff</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MeanDisp</name>
+    <message>
+        <source>Mean values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power mean values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free mean values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset max</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no measurand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset ticked extremes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HarmDisp</name>
+    <message>
+        <source>Voltage harmonics [%]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current harmonics [%]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>THD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage unbalance [%]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Voltage harmonics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;urrent harmonics</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The meter reports an energy scale that this program cannot show (more than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -148,7 +148,10 @@ QString MeanCodeName(int code) {
     }
     if (code >= 21 && code <= 23) return QStringLiteral("S%1").arg(code - 20);
     if (code >= 26 && code <= 28) return QStringLiteral("PF%1").arg(code - 25);
-    if (code >= 40 && code <= 42) return "THD " + QString(kind == 0 ? "U" : phaseU[kind][code - 40]);
+    if (code >= 40 && code <= 42) {
+        static const char* const thdU[3][3] = {{"U"}, {"U12", "U23", "U31"}, {"U1", "U2", "U3"}};
+        return "THD " + QString(thdU[kind][kind == 0 ? 0 : code - 40]);
+    }
     if (code >= 43 && code <= 45) return kind == 0 ? QString("THD I") : QStringLiteral("THD I%1").arg(code - 42);
     if (code >= 50 && code <= 64) {
         // The group's first name with the phase digit in its second place.

@@ -135,7 +135,9 @@ class AcqBlocksTest : public QObject {
         SetMeter(4, true);
         Lese.MeanMeas[0] = 64;
         Lese.MeanMeas[1] = 22;
+        Lese.MeanMeas[2] = 41;
         QCOMPARE(MeanFreeCaption(0), QString("Q3cap [kvar]"));
+        QCOMPARE(MeanFreeCaption(2), QString("THD U2 [%]"));
         QCOMPARE(MeanFreeCaption(1), QString("S2 [kVA]"));
     }
 
