@@ -2,6 +2,7 @@
 
 #include "cli/Cli.h"
 #include "acquisition/Acquisition.h"
+#include "acquisition/MeasDecode.h"
 #include "link/Kommun.h"
 
 #include <cstdio>

@@ -2,8 +2,6 @@
 // print one line per shown value, parse the numbers of the ticked boxes.
 #pragma once
 
-#include "acquisition/MeasDecode.h"
-
 #include <QStringList>
 #include <QVector>
 

@@ -3,6 +3,7 @@
 
 #include "acquisition/Acquisition.h"
 #include "acquisition/MeterDecode.h"
+#include "config/ConfigImage.h"
 #include "link/Kommun.h"
 
 #include <cstdio>
