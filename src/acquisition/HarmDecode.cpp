@@ -25,14 +25,12 @@ int HarmRowCount(int netKind) {
 }
 
 const char* HarmRowCaption(int kind, int netKind, int row) {
-    static const char* const voltage[3][6] = {
-        {"U", "Umax"},
-        {"U12", "U12max", "U23", "U23max", "U31", "U31max"},
-        {"U1", "U1max", "U2", "U2max", "U3", "U3max"}};
-    static const char* const current[3][6] = {
-        {"I", "Imax"},
-        {"I1", "I1max", "I2", "I2max", "I3", "I3max"},
-        {"I1", "I1max", "I2", "I2max", "I3", "I3max"}};
+    static const char* const voltage[3][6] = {{"U", "Umax"},
+                                              {"U12", "U12max", "U23", "U23max", "U31", "U31max"},
+                                              {"U1", "U1max", "U2", "U2max", "U3", "U3max"}};
+    static const char* const current[3][6] = {{"I", "Imax"},
+                                              {"I1", "I1max", "I2", "I2max", "I3", "I3max"},
+                                              {"I1", "I1max", "I2", "I2max", "I3", "I3max"}};
     const int n = std::clamp(netKind, 0, 2);
     const int r = std::clamp(row, 0, HarmRowCount(n) - 1);
     return (kind == kHarmVoltage ? voltage : current)[n][r];

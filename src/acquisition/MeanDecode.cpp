@@ -152,7 +152,8 @@ QString MeanCodeName(int code) {
         static const char* const thdU[3][3] = {{"U"}, {"U12", "U23", "U31"}, {"U1", "U2", "U3"}};
         return "THD " + QString(thdU[kind][kind == 0 ? 0 : code - 40]);
     }
-    if (code >= 43 && code <= 45) return kind == 0 ? QString("THD I") : QStringLiteral("THD I%1").arg(code - 42);
+    if (code >= 43 && code <= 45)
+        return kind == 0 ? QString("THD I") : QStringLiteral("THD I%1").arg(code - 42);
     if (code >= 50 && code <= 64) {
         // The group's first name with the phase digit in its second place.
         static const char* const groups[4] = {"P1inc", "P1out", "Q1ind", "Q1cap"};

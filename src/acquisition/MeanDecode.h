@@ -12,9 +12,9 @@
 // an extreme reset since then may lie on either side of its partner.
 extern uint16_t ResetMinMaxSave[3];
 
-constexpr int kPowerMeans = 5;     // Pinc, Pout, Qind, Qcap, S
-constexpr int kPowerIntBase = 15;  // request 4: running, previous interval, maximum
-constexpr int kPowerIntZrm3 = 25;  // request 15: running and four preceding intervals
+constexpr int kPowerMeans = 5;    // Pinc, Pout, Qind, Qcap, S
+constexpr int kPowerIntBase = 15; // request 4: running, previous interval, maximum
+constexpr int kPowerIntZrm3 = 25; // request 15: running and four preceding intervals
 constexpr int kFreeMeans = 9;
 constexpr int kNoMeasurand = 255;
 
@@ -30,7 +30,7 @@ float BlockFloat(const uint8_t* block, int k);
 // Free mean values: codes valid in a network kind, their class and caption.
 bool MeanCodeValid(int code, int netKind);
 int MeanCodeClass(int code);
-QString MeanCodeName(int code); // for the network kind of Lese
+QString MeanCodeName(int code);   // for the network kind of Lese
 QString MeanFreeCaption(int row); // name and unit as the panel shows it
 // Codes of Lese that its network kind does not offer become "no measurand".
 void DropInvalidMeanCodes();

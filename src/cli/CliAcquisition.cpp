@@ -1,8 +1,8 @@
 #include "cli/CliAcquisition.h"
 
-#include "cli/Cli.h"
 #include "acquisition/Acquisition.h"
 #include "acquisition/MeasDecode.h"
+#include "cli/Cli.h"
 #include "link/Kommun.h"
 
 #include <cstdio>
@@ -31,7 +31,8 @@ bool ParseTicks(const QStringList& args, const QStringList& flags, int count, QV
         const int f = int(flags.indexOf(args[i]));
         int k = 0;
         if (f < 0 || i + 1 >= args.size() || !ParseInt(args[i + 1], 1, count, k)) {
-            why = QStringLiteral("takes --all or %1 K (K from 1 to %2)").arg(flags.join(" K, "), QString::number(count));
+            why = QStringLiteral("takes --all or %1 K (K from 1 to %2)")
+                      .arg(flags.join(" K, "), QString::number(count));
             return false;
         }
         ticked[f][k - 1] = true;

@@ -51,7 +51,8 @@ int CmdSetMeter(const QStringList& args) {
     if (!OpenMeters()) return kExitDeviceFailed;
     if (value > MeterScalingNow.fieldMax) {
         CloseInterface();
-        return UsageError(QStringLiteral("set-meter: this meter takes at most %1").arg(MeterScalingNow.fieldMax, 0, 'f', MeterScalingNow.decimals));
+        return UsageError(QStringLiteral("set-meter: this meter takes at most %1")
+                              .arg(MeterScalingNow.fieldMax, 0, 'f', MeterScalingNow.decimals));
     }
     bool set[kMeterRows] = {};
     double values[kMeterRows] = {};

@@ -11,8 +11,7 @@ int CmdMinMax(const QStringList& args) {
     if (!OpenForValues()) return kExitDeviceFailed;
     if (!Read(Lese, MinMaxRequest(), 1)) return FinishDevice(0);
     for (int r = 0; r < MinMaxRowCount(); ++r)
-        if (MinMaxRowVisible(r))
-            PrintValue(MinMaxCaption(r), MinMaxText(r).text, Einh[MinMaxRowClass(r)]);
+        if (MinMaxRowVisible(r)) PrintValue(MinMaxCaption(r), MinMaxText(r).text, Einh[MinMaxRowClass(r)]);
     return FinishDevice(1);
 }
 

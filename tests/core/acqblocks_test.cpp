@@ -45,7 +45,8 @@ class AcqBlocksTest : public QObject {
         for (int r = 0; r < kMinMaxRowsZrm3; ++r)
             if (MinMaxRowVisible(r)) shown << MinMaxCaption(r);
         // Request 1 ends with the second power-factor minimum: the base model has no more.
-        QCOMPARE(shown.join(' '), QString("Umax Imax Iavgmax Pmax Qmax Smax Umin PFmin.inc.ind PFmin.inc.cap"));
+        QCOMPARE(shown.join(' '),
+                 QString("Umax Imax Iavgmax Pmax Qmax Smax Umin PFmin.inc.ind PFmin.inc.cap"));
         SetMeter(4, true);
         QVERIFY(MinMaxRowVisible(41));
         QCOMPARE(MinMaxCaption(41), QString("UNEmax"));
@@ -84,8 +85,8 @@ class AcqBlocksTest : public QObject {
         MeterScaling s{};
         struct {
             int scale, prefix, decimals, divisor;
-        } cases[] = {{2, 1, 1, 10}, {3, 1, 0, 1}, {0, 0, 0, 1}, {-1, 0, 1, 10}, {4, 2, 2, 100},
-                     {9, 3, 0, 1},  {-9, 0, 9, 1000000000}};
+        } cases[] = {{2, 1, 1, 10},  {3, 1, 0, 1}, {0, 0, 0, 1},          {-1, 0, 1, 10},
+                     {4, 2, 2, 100}, {9, 3, 0, 1}, {-9, 0, 9, 1000000000}};
         for (const auto& c : cases) {
             QVERIFY2(MeterScalingFor(c.scale, s), qPrintable(QString::number(c.scale)));
             QCOMPARE(s.prefix, c.prefix);
@@ -127,7 +128,8 @@ class AcqBlocksTest : public QObject {
         std::memcpy(Lese.MeanMeas, codes, 9);
         DropInvalidMeanCodes();
         const uint8_t kept[9] = {255, 3, 25, 29, 255, 255, 43, 255, 255};
-        QCOMPARE(QByteArray(reinterpret_cast<char*>(Lese.MeanMeas), 9), QByteArray(reinterpret_cast<const char*>(kept), 9));
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(Lese.MeanMeas), 9),
+                 QByteArray(reinterpret_cast<const char*>(kept), 9));
         QCOMPARE(MeanFreeCaption(1), QString("U12 [V]"));
         QCOMPARE(MeanFreeCaption(3), QString("PF "));
         QCOMPARE(MeanFreeCaption(6), QString("THD I1 [%]"));
@@ -145,7 +147,7 @@ class AcqBlocksTest : public QObject {
         SetMeter(4, true);
         std::fill(std::begin(ResetMinMaxSave), std::end(ResetMinMaxSave), 0);
         Lese.MeanMeas[0] = 25;
-        PutFloat(AvgMinMax, 0, 0.0f);  // maximum below the minimum: nothing recorded yet
+        PutFloat(AvgMinMax, 0, 0.0f); // maximum below the minimum: nothing recorded yet
         PutFloat(AvgMinMax, 9, 99.0f);
         MeasText max = FreeMeanText(0, 2), min = FreeMeanText(0, 3);
         QCOMPARE(max.text, QString("----"));
@@ -184,10 +186,10 @@ class AcqBlocksTest : public QObject {
 
         std::memset(Harm_U, 0, sizeof Harm_U);
         std::memset(Harm_Umax, 0, sizeof Harm_Umax);
-        PutWord(Harm_U, 0, 25);     // order 2: 2.5 %
-        PutWord(Harm_U, 1, 1);      // order 3: 0.1 %
+        PutWord(Harm_U, 0, 25); // order 2: 2.5 %
+        PutWord(Harm_U, 1, 1);  // order 3: 0.1 %
         PutWord(Harm_Umax, 0, 40);
-        PutWord(THDU, 0, 999);      // THD takes no part in the range
+        PutWord(THDU, 0, 999); // THD takes no part in the range
         QCOMPARE(HarmRowCount(0), 2);
         QCOMPARE(QString(HarmRowCaption(kHarmVoltage, 0, 1)), QString("Umax"));
         QCOMPARE(HarmCellText(HarmCell(kHarmVoltage, 0, 0)), QString("2.5"));

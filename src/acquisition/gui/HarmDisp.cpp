@@ -140,8 +140,10 @@ QWidget* CreateHarmDisp(QWidget* parent) {
     lower->addWidget(ui.unbalance, 0, Qt::AlignTop);
     ui.frame.body->addWidget(ui.chart, 1);
     ui.frame.body->addLayout(lower);
-    AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("HarmDisp", "Reset maxima")), "reset", [] { ResetHarmonics(); });
-    FinishLivePanel(ui.frame, [] { CmPrintHarmValues(); }, [] { CmCloseHarmonics(); });
+    AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("HarmDisp", "Reset maxima")), "reset",
+                   [] { ResetHarmonics(); });
+    FinishLivePanel(
+        ui.frame, [] { CmPrintHarmValues(); }, [] { CmCloseHarmonics(); });
     harmonics = panel;
     return panel;
 }

@@ -29,9 +29,14 @@ constexpr int kFreeColumns = 4; // mean, trend, maximum, minimum
 const char* const kBaseHeadings[3] = {QT_TRANSLATE_NOOP("MeanDisp", "Interval"),
                                       QT_TRANSLATE_NOOP("MeanDisp", "Last interval"),
                                       QT_TRANSLATE_NOOP("MeanDisp", "Maximum")};
-const char* const kZrm3Headings[kPowerColumns] = {
-    QT_TRANSLATE_NOOP("MeanDisp", "Interval"), "-1", "-2", "-3", "-4", QT_TRANSLATE_NOOP("MeanDisp", "Trend"),
-    QT_TRANSLATE_NOOP("MeanDisp", "Maximum"), QT_TRANSLATE_NOOP("MeanDisp", "Minimum")};
+const char* const kZrm3Headings[kPowerColumns] = {QT_TRANSLATE_NOOP("MeanDisp", "Interval"),
+                                                  "-1",
+                                                  "-2",
+                                                  "-3",
+                                                  "-4",
+                                                  QT_TRANSLATE_NOOP("MeanDisp", "Trend"),
+                                                  QT_TRANSLATE_NOOP("MeanDisp", "Maximum"),
+                                                  QT_TRANSLATE_NOOP("MeanDisp", "Minimum")};
 const char* const kFreeHeadings[kFreeColumns] = {
     QT_TRANSLATE_NOOP("MeanDisp", "Mean value"), QT_TRANSLATE_NOOP("MeanDisp", "Trend"),
     QT_TRANSLATE_NOOP("MeanDisp", "Maximum"), QT_TRANSLATE_NOOP("MeanDisp", "Minimum")};
@@ -130,7 +135,8 @@ QWidget* CreateMeanDisp(QWidget* parent) {
     ui.zrm3 = Lese.Model == 1;
     QWidget* panel = BuildLivePanel(ui.frame, parent, "meandisp");
     ui.frame.body->addWidget(BuildGroup(panel, QT_TRANSLATE_NOOP("MeanDisp", "Power mean values"),
-                                        ui.zrm3 ? kZrm3Headings : kBaseHeadings, PowerColumns(), 0, kPowerMeans));
+                                        ui.zrm3 ? kZrm3Headings : kBaseHeadings, PowerColumns(), 0,
+                                        kPowerMeans));
     if (ui.zrm3)
         ui.frame.body->addWidget(BuildGroup(panel, QT_TRANSLATE_NOOP("MeanDisp", "Free mean values"),
                                             kFreeHeadings, kFreeColumns, kPowerMeans, kFreeMeans));
@@ -141,7 +147,8 @@ QWidget* CreateMeanDisp(QWidget* parent) {
     QObject::connect(ui.all, &QCheckBox::clicked, panel, [] { CmResAllMean(); });
     AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MeanDisp", "Reset ticked extremes")), "reset",
                    [] { ResetMeanValues(); });
-    FinishLivePanel(ui.frame, [] { CmPrintMeanValues(); }, [] { CmMeanDone(); });
+    FinishLivePanel(
+        ui.frame, [] { CmPrintMeanValues(); }, [] { CmMeanDone(); });
     meandisp = panel;
     return panel;
 }

@@ -107,7 +107,8 @@ QWidget* CreateMetersDisp(QWidget* parent) {
                    [] { CmMeterReset(); });
     ui.toggle = AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MeterDisp", "Switch tariff")), "toggleTariff",
                                [] { CmToggleTariff(); });
-    FinishLivePanel(ui.frame, [] { CmPrintMeters(); }, [] { CmMeterDone(); });
+    FinishLivePanel(
+        ui.frame, [] { CmPrintMeters(); }, [] { CmMeterDone(); });
     meterdisp = panel;
     return panel;
 }
@@ -149,7 +150,8 @@ int CmReadMeters() {
     if (metersOk)
         for (int r = 0; r < kMeterRows; ++r)
             // A value the user is preparing is not overwritten.
-            if (!ui.set[r]->isChecked()) ui.field[r]->setValue(MeterShownValue(MeterCount(r), MeterScalingNow));
+            if (!ui.set[r]->isChecked())
+                ui.field[r]->setValue(MeterShownValue(MeterCount(r), MeterScalingNow));
     status = Read(Lese, kReadDevStatus, 0);
     if (!LiveReadReturned(ui.frame)) return 1;
     if (status) LightTariff(ActiveTariff(DevStatusWord()));

@@ -26,7 +26,7 @@ QString Tr(const char* text) {
 enum Group { kMaxU, kMaxI, kMaxPower, kMinU, kPfF, kGroups };
 const char* const kGroupTitles[kGroups] = {
     QT_TRANSLATE_NOOP("MinMaxDisp", "Voltage maxima"), QT_TRANSLATE_NOOP("MinMaxDisp", "Current maxima"),
-    QT_TRANSLATE_NOOP("MinMaxDisp", "Power maxima"),   QT_TRANSLATE_NOOP("MinMaxDisp", "Voltage minima"),
+    QT_TRANSLATE_NOOP("MinMaxDisp", "Power maxima"), QT_TRANSLATE_NOOP("MinMaxDisp", "Voltage minima"),
     QT_TRANSLATE_NOOP("MinMaxDisp", "Power factor minima and frequency")};
 
 // Cell of each value: phases side by side, each cell caption, value and unit.
@@ -106,7 +106,8 @@ QWidget* CreateMinMaxDisp(QWidget* parent) {
     }
     AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MinMaxDisp", "Reset ticked extremes")), "reset",
                    [] { CmResetMinMax(); });
-    FinishLivePanel(ui.frame, [] { CmPrintMinMaxData(); }, [] { CmCloseMinMax(); });
+    FinishLivePanel(
+        ui.frame, [] { CmPrintMinMaxData(); }, [] { CmCloseMinMax(); });
     minmaxdisp = panel;
     return panel;
 }

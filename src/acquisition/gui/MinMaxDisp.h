@@ -13,9 +13,9 @@ extern QPointer<QWidget> minmaxdisp; // the panel while it is shown
 int CmMinMaxDisplay();
 QWidget* CreateMinMaxDisp(QWidget* parent);
 void InitMinMaxDisp();
-int CmReadMinMax();      // timer tick: status of the read
-int CmResAllMinMax();    // the all box into every reset box
-int CmResetMinMax();     // writes the ticked boxes' bits
+int CmReadMinMax();   // timer tick: status of the read
+int CmResAllMinMax(); // the all box into every reset box
+int CmResetMinMax();  // writes the ticked boxes' bits
 int CmPrintMinMaxData();
 int CmCloseMinMax();
 QTimer* MinMaxTimer();
