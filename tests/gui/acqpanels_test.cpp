@@ -171,6 +171,16 @@ class AcqPanelsTest : public QObject {
         QCOMPARE(MeanTimer()->interval(), 2000);
     }
 
+    void meanBaseModelForm() {
+        QVERIFY(start({"--model", "std", "--system", "1"}));
+        CmMeanValueDisplay();
+        QVERIFY(meandisp);
+        QCOMPARE(ActivePanelKind(), PanelKind::MeanStandard);
+        QVERIFY(!Child<QLabel>(meandisp, "mean_0_3")); // running, last interval, maximum
+        QVERIFY(!Child<QLabel>(meandisp, "mean_5_0")); // no free rows
+        QTRY_VERIFY_WITH_TIMEOUT(AllFields(meandisp, "mean_", false), 3000);
+    }
+
     void harmonicsTableChartAndBaseModel() {
         QVERIFY(start({"--model", "zrm3", "--system", "4"}));
         CmVoltageHarmonics();
