@@ -15,3 +15,8 @@ for lang in en de; do
 done
 cmake --build "$build" --target profile_screenshot
 QT_QPA_PLATFORM=offscreen "$build/tests/profile_screenshot" docs
+# The acquisition panels against a simulated meter.
+cmake --build "$build" --target acqpanels_screenshot zaro-sim zaro_translations
+for lang in en de; do
+  QT_QPA_PLATFORM=offscreen "$build/tests/acqpanels_screenshot" docs "$lang"
+done

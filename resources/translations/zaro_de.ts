@@ -1350,6 +1350,7 @@ Version: %3</translation>
         <source>Interface</source>
         <translation>Schnittstelle</translation>
     </message>
+    <name>LivePanel</name>
     <message>
         <source>Address</source>
         <translation>Adresse</translation>
@@ -1471,6 +1472,238 @@ Version: %3</translation>
     <message>
         <source>%1 could not be written.</source>
         <translation>%1 konnte nicht geschrieben werden.</translation>
+        <source>Lit while the meter is being read</source>
+        <translation>Leuchtet, während das Gerät gelesen wird</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+</context>
+<context>
+    <name>MinMaxDisp</name>
+    <message>
+        <source>Minimum and maximum values</source>
+        <translation>Minimal- und Maximalwerte</translation>
+    </message>
+    <message>
+        <source>Voltage maxima</source>
+        <translation>Spannungsmaxima</translation>
+    </message>
+    <message>
+        <source>Current maxima</source>
+        <translation>Strommaxima</translation>
+    </message>
+    <message>
+        <source>Mean current maxima</source>
+        <translation>Maxima der Strommittelwerte</translation>
+    </message>
+    <message>
+        <source>Power maxima</source>
+        <translation>Leistungsmaxima</translation>
+    </message>
+    <message>
+        <source>Active power maxima</source>
+        <translation>Wirkleistungsmaxima</translation>
+    </message>
+    <message>
+        <source>Reactive power maxima</source>
+        <translation>Blindleistungsmaxima</translation>
+    </message>
+    <message>
+        <source>Apparent power maxima</source>
+        <translation>Scheinleistungsmaxima</translation>
+    </message>
+    <message>
+        <source>Voltage minima</source>
+        <translation>Spannungsminima</translation>
+    </message>
+    <message>
+        <source>Power factor minima and frequency</source>
+        <translation>Leistungsfaktorminima und Frequenz</translation>
+    </message>
+    <message>
+        <source>UNE maximum</source>
+        <translation>UNE-Maximum</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset ticked extremes</source>
+        <translation>Markierte Extremwerte zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>MeterDisp</name>
+    <message>
+        <source>Energy meters</source>
+        <translation>Energiezähler</translation>
+    </message>
+    <message>
+        <source>Active energy incoming</source>
+        <translation>Wirkenergie Bezug</translation>
+    </message>
+    <message>
+        <source>Active energy outgoing</source>
+        <translation>Wirkenergie Lieferung</translation>
+    </message>
+    <message>
+        <source>Reactive energy inductive</source>
+        <translation>Blindenergie induktiv</translation>
+    </message>
+    <message>
+        <source>Reactive energy capacitive</source>
+        <translation>Blindenergie kapazitiv</translation>
+    </message>
+    <message>
+        <source>Reactive energy incoming</source>
+        <translation>Blindenergie Bezug</translation>
+    </message>
+    <message>
+        <source>Reactive energy outgoing</source>
+        <translation>Blindenergie Lieferung</translation>
+    </message>
+    <message>
+        <source>Tariff 1 (high)</source>
+        <translation>Tarif 1 (Hochtarif)</translation>
+    </message>
+    <message>
+        <source>Tariff 2 (low)</source>
+        <translation>Tarif 2 (Niedertarif)</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Nullen</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Setzen</translation>
+    </message>
+    <message>
+        <source>Set ticked registers</source>
+        <translation>Markierte Zähler setzen</translation>
+    </message>
+    <message>
+        <source>Reset ticked registers</source>
+        <translation>Markierte Zähler nullen</translation>
+    </message>
+    <message>
+        <source>Switch tariff</source>
+        <translation>Tarif umschalten</translation>
+    </message>
+</context>
+<context>
+    <name>MeanDisp</name>
+    <message>
+        <source>Mean values</source>
+        <translation>Mittelwerte</translation>
+    </message>
+    <message>
+        <source>Power mean values</source>
+        <translation>Leistungsmittelwerte</translation>
+    </message>
+    <message>
+        <source>Free mean values</source>
+        <translation>Frei wählbare Mittelwerte</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <source>Last interval</source>
+        <translation>Letztes Intervall</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Mean value</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>Reset min</source>
+        <translation>Min. zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset max</source>
+        <translation>Max. zurücksetzen</translation>
+    </message>
+    <message>
+        <source>no measurand</source>
+        <translation>keine Messgröße</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Reset ticked extremes</source>
+        <translation>Markierte Extremwerte zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>HarmDisp</name>
+    <message>
+        <source>Voltage harmonics [%]</source>
+        <translation>Oberschwingungen der Spannung [%]</translation>
+    </message>
+    <message>
+        <source>Current harmonics [%]</source>
+        <translation>Oberschwingungen des Stroms [%]</translation>
+    </message>
+    <message>
+        <source>THD</source>
+        <translation>THD</translation>
+    </message>
+    <message>
+        <source>Voltage unbalance [%]</source>
+        <translation>Spannungsunsymmetrie [%]</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Aktuell</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Reset maxima</source>
+        <translation>Maxima zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Voltage harmonics</source>
+        <translation>&amp;Oberschwingungen Spannung</translation>
+    </message>
+    <message>
+        <source>C&amp;urrent harmonics</source>
+        <translation>Obe&amp;rschwingungen Strom</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The meter reports an energy scale that this program cannot show (more than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.</source>
+        <translation>Das Gerät meldet eine Energieskalierung, die dieses Programm nicht anzeigen kann (mehr als 10^9 oder weniger als 10^-9 Wh je Zählschritt). Die Zähleranzeige bleibt geschlossen.</translation>
     </message>
 </context>
 </TS>

@@ -1296,6 +1296,9 @@ Version: %3</source>
     </message>
     <message>
         <source>Print</source>
+    <name>LivePanel</name>
+    <message>
+        <source>Address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1304,6 +1307,11 @@ Version: %3</source>
     </message>
     <message>
         <source>Printed %1 %2</source>
+        <source>Lit while the meter is being read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1327,6 +1335,61 @@ Version: %3</source>
     </message>
     <message>
         <source>The meter already holds this configuration; nothing was sent.</source>
+    <name>MinMaxDisp</name>
+    <message>
+        <source>Minimum and maximum values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean current maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active power maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactive power maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apparent power maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage minima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power factor minima and frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UNE maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset ticked extremes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1342,6 +1405,61 @@ Version: %3</source>
     </message>
     <message>
         <source>To</source>
+    <name>MeterDisp</name>
+    <message>
+        <source>Energy meters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active energy incoming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active energy outgoing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactive energy inductive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactive energy capacitive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactive energy incoming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactive energy outgoing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tariff 1 (high)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tariff 2 (low)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set ticked registers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset ticked registers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch tariff</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1437,6 +1555,92 @@ Version: %3</source>
     </message>
     <message>
         <source>Save communication log</source>
+    <name>MeanDisp</name>
+    <message>
+        <source>Mean values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power mean values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free mean values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset max</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no measurand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset ticked extremes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HarmDisp</name>
+    <message>
+        <source>Voltage harmonics [%]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current harmonics [%]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>THD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage unbalance [%]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset maxima</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1463,6 +1667,18 @@ Version: %3</source>
     </message>
     <message>
         <source>%1 could not be written.</source>
+        <source>&amp;Voltage harmonics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;urrent harmonics</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The meter reports an energy scale that this program cannot show (more than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

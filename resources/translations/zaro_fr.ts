@@ -1350,6 +1350,7 @@ Version : %3</translation>
         <source>Interface</source>
         <translation>Interface</translation>
     </message>
+    <name>LivePanel</name>
     <message>
         <source>Address</source>
         <translation>Adresse</translation>
@@ -1471,6 +1472,238 @@ Version : %3</translation>
     <message>
         <source>%1 could not be written.</source>
         <translation>%1 n'a pas pu être écrit.</translation>
+        <source>Lit while the meter is being read</source>
+        <translation>Allumé pendant la lecture de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+</context>
+<context>
+    <name>MinMaxDisp</name>
+    <message>
+        <source>Minimum and maximum values</source>
+        <translation>Valeurs minimales et maximales</translation>
+    </message>
+    <message>
+        <source>Voltage maxima</source>
+        <translation>Maxima des tensions</translation>
+    </message>
+    <message>
+        <source>Current maxima</source>
+        <translation>Maxima des courants</translation>
+    </message>
+    <message>
+        <source>Mean current maxima</source>
+        <translation>Maxima des courants moyens</translation>
+    </message>
+    <message>
+        <source>Power maxima</source>
+        <translation>Maxima des puissances</translation>
+    </message>
+    <message>
+        <source>Active power maxima</source>
+        <translation>Maxima de la puissance active</translation>
+    </message>
+    <message>
+        <source>Reactive power maxima</source>
+        <translation>Maxima de la puissance réactive</translation>
+    </message>
+    <message>
+        <source>Apparent power maxima</source>
+        <translation>Maxima de la puissance apparente</translation>
+    </message>
+    <message>
+        <source>Voltage minima</source>
+        <translation>Minima des tensions</translation>
+    </message>
+    <message>
+        <source>Power factor minima and frequency</source>
+        <translation>Minima du facteur de puissance et fréquence</translation>
+    </message>
+    <message>
+        <source>UNE maximum</source>
+        <translation>Maximum UNE</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Remise à zéro</translation>
+    </message>
+    <message>
+        <source>Reset ticked extremes</source>
+        <translation>Remettre à zéro les extrêmes cochés</translation>
+    </message>
+</context>
+<context>
+    <name>MeterDisp</name>
+    <message>
+        <source>Energy meters</source>
+        <translation>Compteurs d&apos;énergie</translation>
+    </message>
+    <message>
+        <source>Active energy incoming</source>
+        <translation>Énergie active consommée</translation>
+    </message>
+    <message>
+        <source>Active energy outgoing</source>
+        <translation>Énergie active fournie</translation>
+    </message>
+    <message>
+        <source>Reactive energy inductive</source>
+        <translation>Énergie réactive inductive</translation>
+    </message>
+    <message>
+        <source>Reactive energy capacitive</source>
+        <translation>Énergie réactive capacitive</translation>
+    </message>
+    <message>
+        <source>Reactive energy incoming</source>
+        <translation>Énergie réactive consommée</translation>
+    </message>
+    <message>
+        <source>Reactive energy outgoing</source>
+        <translation>Énergie réactive fournie</translation>
+    </message>
+    <message>
+        <source>Tariff 1 (high)</source>
+        <translation>Tarif 1 (plein)</translation>
+    </message>
+    <message>
+        <source>Tariff 2 (low)</source>
+        <translation>Tarif 2 (creux)</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zéro</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Régler</translation>
+    </message>
+    <message>
+        <source>Set ticked registers</source>
+        <translation>Régler les compteurs cochés</translation>
+    </message>
+    <message>
+        <source>Reset ticked registers</source>
+        <translation>Remettre à zéro les compteurs cochés</translation>
+    </message>
+    <message>
+        <source>Switch tariff</source>
+        <translation>Changer de tarif</translation>
+    </message>
+</context>
+<context>
+    <name>MeanDisp</name>
+    <message>
+        <source>Mean values</source>
+        <translation>Valeurs moyennes</translation>
+    </message>
+    <message>
+        <source>Power mean values</source>
+        <translation>Puissances moyennes</translation>
+    </message>
+    <message>
+        <source>Free mean values</source>
+        <translation>Valeurs moyennes libres</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>Last interval</source>
+        <translation>Intervalle précédent</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Tendance</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Mean value</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Reset min</source>
+        <translation>RAZ min.</translation>
+    </message>
+    <message>
+        <source>Reset max</source>
+        <translation>RAZ max.</translation>
+    </message>
+    <message>
+        <source>no measurand</source>
+        <translation>aucune grandeur</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>Reset ticked extremes</source>
+        <translation>Remettre à zéro les extrêmes cochés</translation>
+    </message>
+</context>
+<context>
+    <name>HarmDisp</name>
+    <message>
+        <source>Voltage harmonics [%]</source>
+        <translation>Harmoniques de tension [%]</translation>
+    </message>
+    <message>
+        <source>Current harmonics [%]</source>
+        <translation>Harmoniques de courant [%]</translation>
+    </message>
+    <message>
+        <source>THD</source>
+        <translation>THD</translation>
+    </message>
+    <message>
+        <source>Voltage unbalance [%]</source>
+        <translation>Déséquilibre de tension [%]</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Actuel</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Reset maxima</source>
+        <translation>Remettre à zéro les maxima</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Voltage harmonics</source>
+        <translation>Harmoniques de &amp;tension</translation>
+    </message>
+    <message>
+        <source>C&amp;urrent harmonics</source>
+        <translation>Harmoniques de co&amp;urant</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The meter reports an energy scale that this program cannot show (more than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.</source>
+        <translation>L&apos;appareil indique une échelle d&apos;énergie que ce programme ne peut pas afficher (plus de 10^9 ou moins de 10^-9 Wh par pas). L&apos;affichage des compteurs reste fermé.</translation>
     </message>
 </context>
 </TS>

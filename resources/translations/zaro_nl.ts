@@ -1350,6 +1350,7 @@ Versie: %3</translation>
         <source>Interface</source>
         <translation>Interface</translation>
     </message>
+    <name>LivePanel</name>
     <message>
         <source>Address</source>
         <translation>Adres</translation>
@@ -1471,6 +1472,238 @@ Versie: %3</translation>
     <message>
         <source>%1 could not be written.</source>
         <translation>%1 kon niet worden geschreven.</translation>
+        <source>Lit while the meter is being read</source>
+        <translation>Brandt terwijl het apparaat wordt gelezen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+</context>
+<context>
+    <name>MinMaxDisp</name>
+    <message>
+        <source>Minimum and maximum values</source>
+        <translation>Minimum- en maximumwaarden</translation>
+    </message>
+    <message>
+        <source>Voltage maxima</source>
+        <translation>Spanningsmaxima</translation>
+    </message>
+    <message>
+        <source>Current maxima</source>
+        <translation>Stroommaxima</translation>
+    </message>
+    <message>
+        <source>Mean current maxima</source>
+        <translation>Maxima van de gemiddelde stromen</translation>
+    </message>
+    <message>
+        <source>Power maxima</source>
+        <translation>Vermogensmaxima</translation>
+    </message>
+    <message>
+        <source>Active power maxima</source>
+        <translation>Maxima werkelijk vermogen</translation>
+    </message>
+    <message>
+        <source>Reactive power maxima</source>
+        <translation>Maxima blindvermogen</translation>
+    </message>
+    <message>
+        <source>Apparent power maxima</source>
+        <translation>Maxima schijnbaar vermogen</translation>
+    </message>
+    <message>
+        <source>Voltage minima</source>
+        <translation>Spanningsminima</translation>
+    </message>
+    <message>
+        <source>Power factor minima and frequency</source>
+        <translation>Minima arbeidsfactor en frequentie</translation>
+    </message>
+    <message>
+        <source>UNE maximum</source>
+        <translation>UNE-maximum</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Resetten</translation>
+    </message>
+    <message>
+        <source>Reset ticked extremes</source>
+        <translation>Aangevinkte extremen resetten</translation>
+    </message>
+</context>
+<context>
+    <name>MeterDisp</name>
+    <message>
+        <source>Energy meters</source>
+        <translation>Energietellers</translation>
+    </message>
+    <message>
+        <source>Active energy incoming</source>
+        <translation>Werkelijke energie afname</translation>
+    </message>
+    <message>
+        <source>Active energy outgoing</source>
+        <translation>Werkelijke energie levering</translation>
+    </message>
+    <message>
+        <source>Reactive energy inductive</source>
+        <translation>Blindenergie inductief</translation>
+    </message>
+    <message>
+        <source>Reactive energy capacitive</source>
+        <translation>Blindenergie capacitief</translation>
+    </message>
+    <message>
+        <source>Reactive energy incoming</source>
+        <translation>Blindenergie afname</translation>
+    </message>
+    <message>
+        <source>Reactive energy outgoing</source>
+        <translation>Blindenergie levering</translation>
+    </message>
+    <message>
+        <source>Tariff 1 (high)</source>
+        <translation>Tarief 1 (hoog)</translation>
+    </message>
+    <message>
+        <source>Tariff 2 (low)</source>
+        <translation>Tarief 2 (laag)</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Nul</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Instellen</translation>
+    </message>
+    <message>
+        <source>Set ticked registers</source>
+        <translation>Aangevinkte tellers instellen</translation>
+    </message>
+    <message>
+        <source>Reset ticked registers</source>
+        <translation>Aangevinkte tellers op nul</translation>
+    </message>
+    <message>
+        <source>Switch tariff</source>
+        <translation>Tarief omschakelen</translation>
+    </message>
+</context>
+<context>
+    <name>MeanDisp</name>
+    <message>
+        <source>Mean values</source>
+        <translation>Gemiddelde waarden</translation>
+    </message>
+    <message>
+        <source>Power mean values</source>
+        <translation>Gemiddelde vermogens</translation>
+    </message>
+    <message>
+        <source>Free mean values</source>
+        <translation>Vrij gekozen gemiddelden</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>Last interval</source>
+        <translation>Vorig interval</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Mean value</source>
+        <translation>Gemiddelde</translation>
+    </message>
+    <message>
+        <source>Reset min</source>
+        <translation>Min. resetten</translation>
+    </message>
+    <message>
+        <source>Reset max</source>
+        <translation>Max. resetten</translation>
+    </message>
+    <message>
+        <source>no measurand</source>
+        <translation>geen meetgrootheid</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Reset ticked extremes</source>
+        <translation>Aangevinkte extremen resetten</translation>
+    </message>
+</context>
+<context>
+    <name>HarmDisp</name>
+    <message>
+        <source>Voltage harmonics [%]</source>
+        <translation>Harmonischen van de spanning [%]</translation>
+    </message>
+    <message>
+        <source>Current harmonics [%]</source>
+        <translation>Harmonischen van de stroom [%]</translation>
+    </message>
+    <message>
+        <source>THD</source>
+        <translation>THD</translation>
+    </message>
+    <message>
+        <source>Voltage unbalance [%]</source>
+        <translation>Spanningsasymmetrie [%]</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Actueel</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Reset maxima</source>
+        <translation>Maxima resetten</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Voltage harmonics</source>
+        <translation>Harmonischen &amp;spanning</translation>
+    </message>
+    <message>
+        <source>C&amp;urrent harmonics</source>
+        <translation>Harmonischen s&amp;troom</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The meter reports an energy scale that this program cannot show (more than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.</source>
+        <translation>Het apparaat meldt een energieschaal die dit programma niet kan tonen (meer dan 10^9 of minder dan 10^-9 Wh per telstap). Het tellervenster blijft gesloten.</translation>
     </message>
 </context>
 </TS>

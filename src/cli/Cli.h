@@ -24,6 +24,16 @@ int CmdVersion(const QStringList& args);
 int CmdMeasure(const QStringList& args);
 int CmdScanRs485(const QStringList& args);
 int CmdDiffConfig(const QStringList& args);
+int CmdMinMax(const QStringList& args);
+int CmdResetMinMax(const QStringList& args);
+int CmdMeters(const QStringList& args);
+int CmdResetMeters(const QStringList& args);
+int CmdSetMeter(const QStringList& args);
+int CmdToggleTariff(const QStringList& args);
+int CmdMean(const QStringList& args);
+int CmdResetMean(const QStringList& args);
+int CmdHarmonics(const QStringList& args);
+int CmdResetHarmonics(const QStringList& args);
 
 // Prints "zaro-cli: MESSAGE" and the usage to stderr; returns kExitUsage.
 int UsageError(const QString& message);

@@ -22,6 +22,16 @@ const CliCommand kCommands[] = {
     {"measure", "[--repeat N]", CmdMeasure},
     {"scan-rs485", "[--range 32|247]", CmdScanRs485},
     {"diff-config", "A.ZRC B.ZRC | --meter FILE", CmdDiffConfig},
+    {"minmax", "", CmdMinMax},
+    {"reset-minmax", "[--all | --box K ...]   (K 1..8, 9 = UNE maximum of the ZRM3)", CmdResetMinMax},
+    {"meters", "", CmdMeters},
+    {"reset-meters", "[--all | --row K ...]   (K 1..8)", CmdResetMeters},
+    {"set-meter", "ROW VALUE", CmdSetMeter},
+    {"toggle-tariff", "", CmdToggleTariff},
+    {"mean", "", CmdMean},
+    {"reset-mean", "[--all | --min K ... --max K ...]   (K 1..5 power rows, 6..14 free rows)", CmdResetMean},
+    {"harmonics", "voltage|current", CmdHarmonics},
+    {"reset-harmonics", "voltage|current", CmdResetHarmonics},
 };
 
 const char* kLinkOptions =

@@ -74,6 +74,9 @@ const PairText kPairs[] = {
     {MessageType::Error, 7, 10,
      QT_TRANSLATE_NOOP("Messages", "This meter does not measure harmonics. Harmonics are available on the "
                                    "ZRM3 model only.")},
+    {MessageType::Error, 15, 25,
+     QT_TRANSLATE_NOOP("Messages", "The meter reports an energy scale that this program cannot show (more "
+                                   "than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.")},
     {MessageType::Error, 11, 17,
      QT_TRANSLATE_NOOP("Messages", "The IP address is not valid. Enter four numbers from 0 to 255 separated "
                                    "by dots.")},

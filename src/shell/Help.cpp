@@ -74,6 +74,11 @@ QString HelpPage(PanelKind kind) {
         {PanelKind::Main, "main_panel.html"},
         {PanelKind::Measurements, "measurements.html"},
         {PanelKind::LoadProfile, "profiles.html"},
+        {PanelKind::MinMax, "acquisition.html"},
+        {PanelKind::Meters, "acquisition.html"},
+        {PanelKind::MeanExtended, "acquisition.html"},
+        {PanelKind::MeanStandard, "acquisition.html"},
+        {PanelKind::Harmonics, "acquisition.html"},
     };
     for (const auto& p : kPages)
         if (p.kind == kind) return QLatin1String(p.page);

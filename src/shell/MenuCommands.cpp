@@ -10,7 +10,11 @@
 // The toolbar buttons trigger the entry that carries their image, so they follow.
 #include "shell/MenuCommands.h"
 
+#include "acquisition/gui/HarmDisp.h"
+#include "acquisition/gui/MeanDisp.h"
 #include "acquisition/gui/MeasDisp.h"
+#include "acquisition/gui/MeterDisp.h"
+#include "acquisition/gui/MinMaxDisp.h"
 #include "shell/Demo.h"
 #include "shell/ZARO.h"
 
@@ -77,13 +81,11 @@ const MenuCommand kMainCommands[] = {
 
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Instantaneous values"), "F5", T::None, CmMeasDisplay, -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "Mi&nimum and maximum values"), nullptr, T::None,
-     nullptr /*CmMinMaxDisplay*/, -1},
-    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Energy meters"), nullptr, T::None,
-     nullptr /*CmMetersDisplay*/, -1},
-    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Mean values"), nullptr, T::None,
-     nullptr /*CmMeanValueDisplay*/, -1},
-    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Harmonics"), nullptr, T::None, nullptr /*CmHarmonicsDisp*/,
-     -1},
+     CmMinMaxDisplay, -1},
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Energy meters"), nullptr, T::None, CmMetersDisplay, -1},
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Mean values"), nullptr, T::None, CmMeanValueDisplay, -1},
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Voltage harmonics"), nullptr, T::None, CmVoltageHarmonics, -1},
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "C&urrent harmonics"), nullptr, T::None, CmCurrentHarmonics, -1},
     {kMeasurements, nullptr, nullptr, T::None, nullptr, -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Simulation of digital outputs"), nullptr, T::None,
      nullptr /*CmSimulation*/, -1},

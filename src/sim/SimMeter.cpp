@@ -677,6 +677,7 @@ void SimMeterInit(SimMeter& m, const SimMeterSetup& s, int64_t nowMs) {
     m.meterScale = int16_t(std::max(0, int(std::floor(std::log10(std::max(sNom, 1.0)))) - 4));
     static const double startCounts[8] = {1523411, 210466, 1210, 0, 412200, 53310, 10220, 870};
     std::copy(startCounts, startCounts + 8, m.energy);
+    SimAcquisitionConfig(m, s);
 
     m.intervalStartMs = nowMs;
     m.lastMs = nowMs;
@@ -703,6 +704,7 @@ void SimMeterInit(SimMeter& m, const SimMeterSetup& s, int64_t nowMs) {
             if (k < 5) p[k] = float(sample[k] * 0.95);
         if (k >= 5) m.freePrevious[k - 5] = float(sample[k]);
     }
+    SimAcquisitionStart(m);
     Prefill(m, s.logRecords);
     // A gap marker names the high register of a record's first value.
     const int records = m.logChannels ? int(m.logMem.size()) / m.logChannels : 0;

@@ -22,6 +22,8 @@ constexpr int kConfigCount = 75;
 constexpr int kLogFirst = 999;
 constexpr int kLogCapacity = 16000;
 
+constexpr int kSimScaleFromRating = 1 << 20; // the meter picks the scale from its rated power
+
 struct SimMeterSetup {
     int address = 255;
     bool zrm3 = true;
@@ -34,6 +36,8 @@ struct SimMeterSetup {
     int logRecords = 96; // records already in the logger at start
     QList<int> logGaps;  // of those, records (0 = newest) taken after an interruption
     uint32_t seed = 1;
+    int meterScale = kSimScaleFromRating; // decimal exponent of the energy registers
+    QList<int> meanCodes;                 // free mean-value codes (extended model), 255 = none
 };
 
 struct SimMeter {
@@ -102,6 +106,11 @@ uint16_t SimConfigReg(const SimMeter& m, int reg);
 
 // Advances the meter's measurements to nowMs (called by reads of live values).
 void SimMeterTick(SimMeter& m, int64_t nowMs);
+
+// SimAcquisition.cpp: applies the chosen energy scale and mean-value codes (after the
+// defaults), and starts the extremes of the free mean values (after the first sample).
+void SimAcquisitionConfig(SimMeter& m, const SimMeterSetup& s);
+void SimAcquisitionStart(SimMeter& m);
 
 // Mantissa and decimal exponent as the meter stores a transformer value.
 void SimEncodeRatio(double value, bool current, bool secondary, int16_t& mant, int8_t& exp);

@@ -42,6 +42,8 @@ const char* const kUsage =
     "  --miss-first ADDR            the meter at ADDR ignores its first request\n"
     "  --fault SPEC                 inject a fault (repeatable, see below)\n"
     "  --seed N                     seed of the measurement random walk\n"
+    "  --meter-scale E              energy registers count 10^E Wh (default: by rated power)\n"
+    "  --mean-codes C,...           measurand codes of the free mean values (zrm3; 255 = none)\n"
     "  --keep-running               do not quit at the end of standard input\n"
     "  --verbose                    log every frame on stderr\n"
     "Meters on a bus, behind a gateway or a module move to the address written into\n"
@@ -229,6 +231,16 @@ int main(int argc, char** argv) {
             int seed = 0;
             if (!number(seed, 0, 0x7FFFFFFF)) return Usage("bad --seed");
             setup.seed = uint32_t(seed);
+        } else if (a == "--meter-scale") {
+            if (!number(setup.meterScale, -32768, 32767)) return Usage("bad --meter-scale");
+        } else if (a == "--mean-codes") {
+            if (!value(v)) return Usage("--mean-codes needs codes");
+            for (const QString& c : v.split(',', Qt::SkipEmptyParts)) {
+                bool ok = false;
+                setup.meanCodes << c.toInt(&ok);
+                if (!ok || setup.meanCodes.last() < 0 || setup.meanCodes.last() > 255 || setup.meanCodes.size() > 9)
+                    return Usage("--mean-codes takes up to 9 codes of 0..255");
+            }
         } else if (a == "--keep-running") {
             keepRunning = true;
         } else if (a == "--verbose") {

@@ -1,0 +1,233 @@
+#include "acquisition/MeanDecode.h"
+
+#include "config/ConfigImage.h"
+#include "link/Kommun.h"
+
+#include <cstring>
+
+uint16_t ResetMinMaxSave[3];
+
+namespace {
+
+constexpr uint16_t kBit(int k) {
+    return uint16_t(1u << k);
+}
+
+// Valid network kinds per code: bit n for kind n.
+uint8_t ValidKinds(int code) {
+    constexpr uint8_t k0 = 1, k2 = 4, all = 7, k12 = 6; // bit 1: kind 1
+    switch (code) {
+    case 0:
+        return k0 | k2;
+    case 6:
+    case 25:
+    case 29:
+    case 40:
+    case 43:
+        return all;
+    case 3:
+    case 4:
+    case 5:
+    case 7:
+    case 8:
+    case 31:
+    case 32:
+    case 41:
+    case 42:
+    case 44:
+    case 45:
+        return k12;
+    case 1:
+    case 2:
+    case 12:
+    case 21:
+    case 22:
+    case 23:
+    case 26:
+    case 27:
+    case 28:
+    case 33:
+    case 39:
+        return k2;
+    default:
+        return code >= 50 && code <= 64 && (code - 50) % 4 != 3 ? k2 : 0;
+    }
+}
+
+// The frequency row keeps a missing extreme out of the "< 45" / "> 65" markers.
+constexpr int kFrequencyCode = 25;
+
+bool ResetSince(int word, int bit) {
+    return ResetMinMaxSave[word] & kBit(bit);
+}
+
+} // namespace
+
+float BlockFloat(const uint8_t* block, int k) {
+    float v;
+    std::memcpy(&v, block + 4 * k, sizeof v);
+    return v;
+}
+
+const char* MeanPowerName(int q) {
+    static const char* const names[7] = {"Pinc", "Pout", "Qind", "Qcap", "Qinc", "Qout", "S"};
+    const bool inOut = Lese.Model == 1 && (Lese.DispMode & kDispModeInOut);
+    if (q == 4) return names[6];
+    if (inOut && (q == 2 || q == 3)) return names[q + 2];
+    return names[q];
+}
+
+int MeanPowerClass(int q) {
+    static const int classes[kPowerMeans] = {kActivePower, kActivePower, kReactivePower, kReactivePower,
+                                             kApparentPower};
+    return classes[q];
+}
+
+MeasText PowerMeanText(float value) {
+    return JudgeMeas(0, value, Skalierung[kActivePower], Stellen[kActivePower], kMeanValues);
+}
+
+MeasText PowerExtremeText(int k) {
+    MeasText shown = PowerMeanText(BlockFloat(PowerIntMinMax, k));
+    const int q = k % kPowerMeans;
+    const bool maximum = k < kPowerMeans;
+    const bool empty = BlockFloat(PowerIntMinMax, q) < BlockFloat(PowerIntMinMax, q + kPowerMeans);
+    if (shown.invalid == 0 && empty && !ResetSince(maximum ? 2 : 1, q)) shown.text = QStringLiteral("----");
+    return shown;
+}
+
+bool MeanCodeValid(int code, int netKind) {
+    return code >= 0 && code < 65 && netKind >= 0 && netKind <= 2 && (ValidKinds(code) & (1 << netKind));
+}
+
+int MeanCodeClass(int code) {
+    if (code <= 5 || code == 31 || code == 33) return kVoltage;
+    if (code <= 12 || code == 32) return kCurrent;
+    if (code <= 24) return kApparentPower;
+    if (code == 25) return kFrequency;
+    if (code <= 29) return kPowerFactor;
+    if (code < 50) return kPercent;
+    return kActivePower;
+}
+
+QString MeanCodeName(int code) {
+    const int kind = Netzart(Lese);
+    static const char* const phaseU[3][3] = {
+        {"U", "U2N", "U3N"}, {"U12", "U23", "U31"}, {"U1N", "U2N", "U3N"}};
+    switch (code) {
+    case 0:
+        return kind == 0 ? "U" : "U1N";
+    case 1:
+    case 2:
+        return phaseU[2][code];
+    case 3:
+    case 4:
+    case 5:
+        return phaseU[1][code - 3];
+    case 6:
+        return kind == 0 ? "I" : "I1";
+    case 7:
+    case 8:
+        return QStringLiteral("I%1").arg(code - 5);
+    case 12:
+        return UnbalanceInNeutral() ? "Unb.I" : "IN";
+    case 25:
+        return "F";
+    case 29:
+        return "PF";
+    case 31:
+        return "Umean";
+    case 32:
+        return "Imean";
+    case 33:
+        return "UNE";
+    case 39:
+        return "unb.U";
+    default:
+        break;
+    }
+    if (code >= 21 && code <= 23) return QStringLiteral("S%1").arg(code - 20);
+    if (code >= 26 && code <= 28) return QStringLiteral("PF%1").arg(code - 25);
+    if (code >= 40 && code <= 42) {
+        static const char* const thdU[3][3] = {{"U"}, {"U12", "U23", "U31"}, {"U1", "U2", "U3"}};
+        return "THD " + QString(thdU[kind][kind == 0 ? 0 : code - 40]);
+    }
+    if (code >= 43 && code <= 45)
+        return kind == 0 ? QString("THD I") : QStringLiteral("THD I%1").arg(code - 42);
+    if (code >= 50 && code <= 64) {
+        // The group's first name with the phase digit in its second place.
+        static const char* const groups[4] = {"P1inc", "P1out", "Q1ind", "Q1cap"};
+        QString name = groups[(code - 50) / 4];
+        name[1] = QChar(u'1' + (code - 50) % 4);
+        return name;
+    }
+    return QStringLiteral("#%1").arg(code);
+}
+
+QString MeanFreeCaption(int row) {
+    const int code = MeanFreeCode(row);
+    if (code == kNoMeasurand) return QString();
+    const QString name = MeanCodeName(code);
+    if (code >= 50) return name + ' ' + Einh[code < 58 ? kActivePower : kReactivePower];
+    const int klass = MeanCodeClass(code);
+    if (klass == kApparentPower || klass == kPowerFactor) return name + ' ' + Einh[klass];
+    return name + " [" + Einh[klass] + ']';
+}
+
+void DropInvalidMeanCodes() {
+    const int kind = Netzart(Lese);
+    for (uint8_t& code : Lese.MeanMeas)
+        if (code != kNoMeasurand && !MeanCodeValid(code, kind)) code = kNoMeasurand;
+}
+
+int MeanFreeCode(int row) {
+    return Lese.MeanMeas[row];
+}
+
+MeasText FreeMeanText(int row, int which) {
+    const int code = MeanFreeCode(row);
+    const int klass = MeanCodeClass(code);
+    const uint8_t* block = which < 2 ? AvgTrend : AvgMinMax;
+    const float value = BlockFloat(block, row + (which % 2) * kFreeMeans);
+    MeasText shown = JudgeMeas(code > 45 ? 46 : code, value, Skalierung[klass], Stellen[klass], kMeanValues);
+    if (which < 2) return shown;
+    const bool empty = BlockFloat(AvgMinMax, row) < BlockFloat(AvgMinMax, row + kFreeMeans);
+    if (shown.invalid == 0 && empty && !ResetSince(which == 2 ? 2 : 1, 5 + row))
+        shown.text = QStringLiteral("----");
+    else if (shown.invalid == 1 && empty && code == kFrequencyCode)
+        shown = {QStringLiteral("----"), FieldColour::Black, 1};
+    return shown;
+}
+
+void MeanResetWords(const bool minTicked[14], const bool maxTicked[14], uint16_t& minima, uint16_t& maxima) {
+    minima = maxima = 0;
+    for (int k = 0; k < 14; ++k) {
+        if (k >= kPowerMeans && MeanFreeCode(k - kPowerMeans) == kNoMeasurand) continue;
+        if (minTicked[k]) minima |= kBit(k);
+        if (maxTicked[k]) maxima |= kBit(k);
+    }
+}
+
+int ReadPowerMeans() {
+    if (Lese.Model != 1) return Read(Lese, kReadMeans, 0);
+    return Read(Lese, kReadMeansM3, 0) && Read(Lese, kReadMeanTrend, 0) && Read(Lese, kReadMeanMinMax, 0);
+}
+
+int ReadFreeMeans() {
+    return Read(Lese, kReadAvgTrend, 0) && Read(Lese, kReadAvgMinMax, 0);
+}
+
+bool AnyFreeMean() {
+    for (int i = 0; i < kFreeMeans; ++i)
+        if (MeanFreeCode(i) != kNoMeasurand) return true;
+    return false;
+}
+
+int SendMeanReset(uint16_t minima, uint16_t maxima) {
+    const uint16_t words[3] = {0, minima, maxima};
+    std::memcpy(ResetMinMax, words, sizeof words);
+    const int ok = Write(Lese, kWriteResetMeans, 1, 0);
+    for (int k = 0; k < 3; ++k)
+        ResetMinMaxSave[k] |= words[k];
+    return ok;
+}

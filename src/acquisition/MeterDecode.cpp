@@ -1,0 +1,133 @@
+#include "acquisition/MeterDecode.h"
+
+#include "config/ConfigImage.h"
+#include "link/Kommun.h"
+#include "platform/Messages.h"
+
+#include <QtGlobal>
+#include <cmath>
+#include <cstring>
+
+MeterScaling MeterScalingNow{0, 0, 1, 99999999.0};
+
+const char* const kMeterNames[6] = {
+    QT_TRANSLATE_NOOP("MeterDisp", "Active energy incoming"),
+    QT_TRANSLATE_NOOP("MeterDisp", "Active energy outgoing"),
+    QT_TRANSLATE_NOOP("MeterDisp", "Reactive energy inductive"),
+    QT_TRANSLATE_NOOP("MeterDisp", "Reactive energy capacitive"),
+    QT_TRANSLATE_NOOP("MeterDisp", "Reactive energy incoming"),
+    QT_TRANSLATE_NOOP("MeterDisp", "Reactive energy outgoing"),
+};
+
+bool MeterScalingFor(int scale, MeterScaling& out) {
+    if (scale > 9 || scale < -9) return false;
+    int e = scale, prefix = 0;
+    while (e >= 1) {
+        ++prefix;
+        e -= 3;
+    }
+    e = std::abs(e);
+    double divisor = 1.0;
+    for (int k = 0; k < e; ++k) {
+        divisor *= 10.0;
+    }
+    out = {prefix, e, int32_t(divisor), 4294967295.0 / divisor};
+    return true;
+}
+
+int16_t MeterScaleValue() {
+    int16_t v;
+    std::memcpy(&v, MeterScale, sizeof v);
+    return v;
+}
+
+uint32_t MeterCount(int row) {
+    uint32_t v;
+    std::memcpy(&v, Meters + 4 * row, sizeof v);
+    return v;
+}
+
+void SetMeterCount(int row, uint32_t count) {
+    std::memcpy(Meters + 4 * row, &count, sizeof count);
+}
+
+double MeterShownValue(uint32_t count, const MeterScaling& s) {
+    return double(count) / s.anzfakt;
+}
+
+QString MeterText(uint32_t count, const MeterScaling& s) {
+    return QString::number(MeterShownValue(count, s), 'f', s.decimals);
+}
+
+uint32_t MeterCountFor(double value, const MeterScaling& s) {
+    const double counts = std::round(value * s.anzfakt);
+    if (!(counts > 0.0)) return 0; // also NaN
+    return counts >= 4294967295.0 ? 0xFFFFFFFFu : uint32_t(counts);
+}
+
+const char* MeterUnit(int row, int prefix) {
+    static const char* const active[4] = {"Wh", "kWh", "MWh", "GWh"};
+    static const char* const reactive[4] = {"varh", "kvarh", "Mvarh", "Gvarh"};
+    const int p = qBound(0, prefix, 3);
+    return row < 4 ? active[p] : reactive[p];
+}
+
+const char* MeterQuantityName(int row) {
+    // Rows pair up by tariff: the second of each pair is the low tariff.
+    const int quantity = row / 2;
+    const bool inOut = Lese.Model == 1 && (Lese.DispMode & kDispModeInOut);
+    if (inOut && quantity >= 2) return kMeterNames[quantity + 2];
+    return kMeterNames[quantity];
+}
+
+QString MeterCaption(int row) {
+    return QString::fromLatin1(MeterQuantityName(row)) + (row % 2 == 0 ? " T1" : " T2");
+}
+
+int ActiveTariff(uint16_t devStatus) {
+    return (devStatus & 0x0004) ? 1 : 2;
+}
+
+uint16_t DevStatusWord() {
+    uint16_t v;
+    std::memcpy(&v, DevStatus, sizeof v);
+    return v;
+}
+
+uint16_t TariffToggleWord(uint16_t devStatus) {
+    uint16_t word = (devStatus & 0x0004) ? uint16_t(devStatus & ~0x0400) : uint16_t(devStatus | 0x0400);
+    return uint16_t(word | 0x0800);
+}
+
+uint16_t MeterResetWord(const bool ticked[kMeterRows]) {
+    uint16_t word = 0;
+    for (int k = 0; k < kMeterRows; ++k)
+        if (ticked[k]) word |= uint16_t(1 << k);
+    return word;
+}
+
+int ReadMeterScaling() {
+    if (!Read(Lese, kReadMeterScale, 1)) return 0;
+    if (MeterScalingFor(MeterScaleValue(), MeterScalingNow)) return 1;
+    Error(kMeterScaleKind, kMeterScaleNumber);
+    return 0;
+}
+
+int SendMeterSet(const bool set[kMeterRows], const double values[kMeterRows]) {
+    Read(Lese, kReadMeters, 0); // the untouched registers go back as they are now
+    for (int k = 0; k < kMeterRows; ++k)
+        if (set[k]) SetMeterCount(k, MeterCountFor(values[k], MeterScalingNow));
+    return Write(Lese, kWriteMeters, 1, 0);
+}
+
+int SendMeterReset(uint16_t word) {
+    std::memcpy(ResetMeter, &word, sizeof word);
+    return Write(Lese, kWriteResetMeters, 1, 0);
+}
+
+int SendTariffToggle() {
+    if (!Read(Lese, kReadDevStatus, 0)) return 0;
+    const uint16_t word = TariffToggleWord(DevStatusWord());
+    std::memcpy(DevStatus, &word, sizeof word);
+    return Write(Lese, kWriteDevStatus, 1, 0);
+}

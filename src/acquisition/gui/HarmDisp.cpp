@@ -1,0 +1,234 @@
+#include "acquisition/gui/HarmDisp.h"
+
+#include "acquisition/Acquisition.h"
+#include "acquisition/HarmDecode.h"
+#include "acquisition/gui/LivePanel.h"
+#include "config/ConfigImage.h"
+#include "link/Kommun.h"
+#include "platform/Messages.h"
+#include "shell/ZARO.h"
+
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPainter>
+#include <QTableWidget>
+#include <QTimer>
+
+QPointer<QWidget> harmonics;
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("HarmDisp", text);
+}
+
+// The bar chart: x from 0.5 to 14.5 (orders 2..15 at 1..14), y from 0 to the range.
+class HarmChart : public QWidget {
+  public:
+    using QWidget::QWidget;
+    QVector<HarmBar> bars;
+    float yRange = 2.5f;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        const QFontMetrics fm = fontMetrics();
+        const QRectF plot(fm.horizontalAdvance("100.0") + 8, 6, width() - fm.horizontalAdvance("100.0") - 14,
+                          height() - fm.height() - 14);
+        auto x = [&](double v) { return plot.left() + (v - 0.5) / 14.0 * plot.width(); };
+        auto y = [&](double v) { return plot.bottom() - v / yRange * plot.height(); };
+        painter.setPen(QColor(0xD0D0D0));
+        for (int k = 0; k <= 5; ++k) {
+            const double v = yRange * k / 5;
+            painter.drawLine(QPointF(plot.left(), y(v)), QPointF(plot.right(), y(v)));
+            painter.setPen(Qt::black);
+            painter.drawText(QRectF(0, y(v) - fm.height() / 2.0, plot.left() - 4, fm.height()),
+                             Qt::AlignRight | Qt::AlignVCenter, QString::number(v, 'f', 1));
+            painter.setPen(QColor(0xD0D0D0));
+        }
+        painter.setPen(Qt::black);
+        for (int j = 1; j <= kHarmOrders; ++j)
+            painter.drawText(QRectF(x(j - 0.5), plot.bottom() + 2, x(j + 0.5) - x(j - 0.5), fm.height()),
+                             Qt::AlignCenter, QString::number(j + 1));
+        painter.setPen(Qt::NoPen);
+        for (const HarmBar& b : bars) {
+            const double top = std::min<double>(b.height, yRange);
+            painter.setBrush(QColor(QRgb(b.rgb)));
+            painter.drawRect(QRectF(QPointF(x(b.x0), y(top)), QPointF(x(b.x1), y(0))));
+        }
+        painter.setPen(Qt::black);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(plot);
+    }
+};
+
+struct Ui {
+    LivePanel frame;
+    QTableWidget* table;
+    HarmChart* chart;
+    QGroupBox* unbalance;
+    QLabel* unbNow;
+    QLabel* unbMax;
+} ui;
+
+int HarmType = kHarmVoltage;
+int Harm_Netz = 0;
+
+QLabel* UnbalanceField(QWidget* parent, const char* name) {
+    auto* field = new QLabel(parent);
+    field->setObjectName(name);
+    field->setFrameStyle(QFrame::Box | QFrame::Plain);
+    field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance("100.0") + 12);
+    return field;
+}
+
+void ShowTable() {
+    const int rows = HarmRowCount(Harm_Netz);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < kHarmColumns; ++c) {
+            QTableWidgetItem* item = ui.table->item(r, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                item->setFlags(Qt::ItemIsEnabled);
+                ui.table->setItem(r, c, item);
+            }
+            item->setText(HarmCellText(HarmCell(HarmType, r, c)));
+        }
+}
+
+} // namespace
+
+QTimer* HarmTimer() {
+    return LiveTimer(ui.frame, "harmTimer", CmReadHarmonics);
+}
+
+QWidget* CreateHarmDisp(QWidget* parent) {
+    QWidget* panel = BuildLivePanel(ui.frame, parent, "harmonics");
+    ui.chart = new HarmChart(panel);
+    ui.chart->setObjectName("harmChart");
+    ui.chart->setMinimumSize(480, 220);
+    ui.table = new QTableWidget(0, kHarmColumns, panel);
+    ui.table->setObjectName("harmTable");
+    QStringList headings;
+    for (int order = 2; order <= 15; ++order)
+        headings << QString::number(order);
+    headings << Tr(QT_TRANSLATE_NOOP("HarmDisp", "THD"));
+    ui.table->setHorizontalHeaderLabels(headings);
+    ui.table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    ui.table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ui.table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    ui.table->setMinimumWidth(15 * ui.table->fontMetrics().horizontalAdvance("100.0") + 60);
+
+    ui.unbalance = new QGroupBox(Tr(QT_TRANSLATE_NOOP("HarmDisp", "Voltage unbalance [%]")), panel);
+    auto* unb = new QGridLayout(ui.unbalance);
+    ui.unbNow = UnbalanceField(ui.unbalance, "unbalance");
+    ui.unbMax = UnbalanceField(ui.unbalance, "unbalanceMax");
+    unb->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP("HarmDisp", "Present")), ui.unbalance), 0, 0);
+    unb->addWidget(ui.unbNow, 0, 1);
+    unb->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP("HarmDisp", "Maximum")), ui.unbalance), 1, 0);
+    unb->addWidget(ui.unbMax, 1, 1);
+
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(ui.table, 1);
+    lower->addWidget(ui.unbalance, 0, Qt::AlignTop);
+    ui.frame.body->addWidget(ui.chart, 1);
+    ui.frame.body->addLayout(lower);
+    AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("HarmDisp", "Reset maxima")), "reset",
+                   [] { ResetHarmonics(); });
+    FinishLivePanel(
+        ui.frame, [] { CmPrintHarmValues(); }, [] { CmCloseHarmonics(); });
+    harmonics = panel;
+    return panel;
+}
+
+void InitHarmDisp(int kind) {
+    if (!harmonics) return;
+    HarmType = kind;
+    Harm_Netz = Netzart(Lese);
+    SetLiveTitle(ui.frame,
+                 kind == kHarmVoltage ? Tr(QT_TRANSLATE_NOOP("HarmDisp", "Voltage harmonics [%]"))
+                                      : Tr(QT_TRANSLATE_NOOP("HarmDisp", "Current harmonics [%]")),
+                 false);
+    ui.unbalance->setVisible(HarmShowsUnbalance(kind, Harm_Netz));
+    const int rows = HarmRowCount(Harm_Netz);
+    ui.table->setRowCount(rows);
+    QStringList captions;
+    for (int r = 0; r < rows; ++r)
+        captions << HarmRowCaption(kind, Harm_Netz, r);
+    ui.table->setVerticalHeaderLabels(captions);
+    HarmTimer();
+    StartLivePolling(ui.frame);
+}
+
+int CmReadHarmonics() {
+    QTimer* timer = HarmTimer();
+    timer->setInterval(10000);
+    if (!harmonics || LinkBusy()) return 1;
+    timer->stop();
+    SetLiveBusy(ui.frame, true);
+    status = ReadHarmonics(HarmType, Harm_Netz);
+    if (!LiveReadReturned(ui.frame)) return 1;
+    // A failed read leaves table and chart as they were.
+    if (status) {
+        ShowTable();
+        ui.chart->yRange = HarmYRange(HarmLargest(HarmType, Harm_Netz));
+        ui.chart->bars = HarmBars(HarmType, Harm_Netz);
+        ui.chart->update();
+        if (HarmShowsUnbalance(HarmType, Harm_Netz)) {
+            ui.unbNow->setText(HarmCellText(HarmUnbalance(false)));
+            ui.unbMax->setText(HarmCellText(HarmUnbalance(true)));
+        }
+    }
+    SetLiveBusy(ui.frame, false);
+    timer->start();
+    return status;
+}
+
+int ResetHarmonics() {
+    if (!harmonics) return 0;
+    QTimer* timer = HarmTimer();
+    timer->stop();
+    status = SendHarmReset(HarmType);
+    timer->setInterval(2000);
+    if (harmonics) timer->start();
+    return 0;
+}
+
+int CmPrintHarmValues() {
+    PrintLivePanel(ui.frame);
+    return 0;
+}
+
+int CmCloseHarmonics() {
+    CloseLivePanel(ui.frame);
+    harmonics = nullptr;
+    return 0;
+}
+
+int CmHarmonicsDisp(int kind) {
+    if (!OpenAcquisition()) return 0;
+    if (Lese.Model != 1) {
+        Error(7, 10);
+        CloseInterface();
+        return 0;
+    }
+    QWidget* panel = CreateHarmDisp(MainWindow());
+    ShowPanel(PanelKind::Harmonics, panel);
+    InitHarmDisp(kind);
+    return 0;
+}
+
+int CmVoltageHarmonics() {
+    return CmHarmonicsDisp(kHarmVoltage);
+}
+
+int CmCurrentHarmonics() {
+    return CmHarmonicsDisp(kHarmCurrent);
+}

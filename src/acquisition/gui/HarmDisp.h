@@ -1,0 +1,23 @@
+// The harmonics panel (ZRM3): orders 2-15 and THD of voltages or currents, present and
+// maximum, as a table and a bar chart, refreshed every 10 s; the reset of the maxima.
+#pragma once
+
+#include <QPointer>
+
+class QTimer;
+class QWidget;
+
+extern QPointer<QWidget> harmonics; // the panel while it is shown
+
+// Menu commands: open the link, read the configuration and show the panel for voltage
+// (27) or current (29) harmonics; on the base model Error(7, 10) and the link closes.
+int CmHarmonicsDisp(int kind);
+int CmVoltageHarmonics();
+int CmCurrentHarmonics();
+QWidget* CreateHarmDisp(QWidget* parent);
+void InitHarmDisp(int kind);
+int CmReadHarmonics();
+int ResetHarmonics();
+int CmPrintHarmValues();
+int CmCloseHarmonics();
+QTimer* HarmTimer();

@@ -1,0 +1,23 @@
+// The mean-value panel: the power mean values (with their trends, preceding intervals
+// and extremes on the ZRM3) and the nine free mean values, refreshed every 5 s; the
+// reset of chosen extremes.
+#pragma once
+
+#include <QPointer>
+
+class QTimer;
+class QWidget;
+
+extern QPointer<QWidget> meandisp; // the panel while it is shown
+
+// Menu command: opens the link, reads the configuration and shows the form of the
+// meter's model. Returns 0.
+int CmMeanValueDisplay();
+QWidget* CreateMeanDisp(QWidget* parent); // the form follows the model of Lese
+void InitMeanDisp();
+int CmReadAverage(); // timer tick, either model: status of the reads
+int CmResAllMean();
+int ResetMeanValues();
+int CmPrintMeanValues();
+int CmMeanDone();
+QTimer* MeanTimer();

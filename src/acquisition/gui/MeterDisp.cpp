@@ -1,0 +1,216 @@
+#include "acquisition/gui/MeterDisp.h"
+
+#include "acquisition/Acquisition.h"
+#include "acquisition/MeterDecode.h"
+#include "acquisition/gui/LivePanel.h"
+#include "config/ConfigImage.h"
+#include "link/Kommun.h"
+#include "shell/ZARO.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTimer>
+
+QPointer<QWidget> meterdisp;
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("MeterDisp", text);
+}
+
+struct Ui {
+    LivePanel frame;
+    QLabel* caption[kMeterRows];
+    QDoubleSpinBox* field[kMeterRows];
+    QLabel* unit[kMeterRows];
+    QCheckBox* reset[kMeterRows];
+    QCheckBox* set[kMeterRows];
+    QLabel* tariff[2];
+    QPushButton* toggle;
+} ui;
+
+void LightTariff(int active) {
+    for (int t = 0; t < 2; ++t) {
+        const bool lit = t + 1 == active;
+        ui.tariff[t]->setProperty("lit", lit);
+        QPalette pal = ui.tariff[t]->palette();
+        pal.setColor(QPalette::WindowText, lit ? QColor(0xE0A000) : QColor(0xC8C8C8));
+        ui.tariff[t]->setPalette(pal);
+    }
+}
+
+// One column per tariff: caption, value, unit, reset and set boxes per register.
+QWidget* BuildTariffColumn(QWidget* panel, int tariff) {
+    auto* box = new QGroupBox(panel);
+    auto* grid = new QGridLayout(box);
+    ui.tariff[tariff] = new QLabel(QStringLiteral("\u25CF ") +
+                                       (tariff == 0 ? Tr(QT_TRANSLATE_NOOP("MeterDisp", "Tariff 1 (high)"))
+                                                    : Tr(QT_TRANSLATE_NOOP("MeterDisp", "Tariff 2 (low)"))),
+                                   box);
+    ui.tariff[tariff]->setObjectName(QStringLiteral("tariff%1").arg(tariff + 1));
+    grid->addWidget(ui.tariff[tariff], 0, 0, 1, 3);
+    grid->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP("MeterDisp", "Reset")), box), 0, 3);
+    grid->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP("MeterDisp", "Set")), box), 0, 4);
+    for (int q = 0; q < 4; ++q) {
+        const int r = 2 * q + tariff;
+        ui.caption[r] = new QLabel(box);
+        ui.field[r] = new QDoubleSpinBox(box);
+        ui.field[r]->setObjectName(QStringLiteral("meter_%1").arg(r));
+        ui.field[r]->setAlignment(Qt::AlignRight);
+        ui.field[r]->setButtonSymbols(QAbstractSpinBox::NoButtons);
+        ui.field[r]->setMinimumWidth(ui.field[r]->fontMetrics().horizontalAdvance("4294967295.0") + 16);
+        ui.unit[r] = new QLabel(box);
+        ui.reset[r] = new QCheckBox(box);
+        ui.reset[r]->setObjectName(QStringLiteral("meterReset_%1").arg(r));
+        ui.set[r] = new QCheckBox(box);
+        ui.set[r]->setObjectName(QStringLiteral("meterSet_%1").arg(r));
+        grid->addWidget(ui.caption[r], q + 1, 0);
+        grid->addWidget(ui.field[r], q + 1, 1);
+        grid->addWidget(ui.unit[r], q + 1, 2);
+        grid->addWidget(ui.reset[r], q + 1, 3, Qt::AlignCenter);
+        grid->addWidget(ui.set[r], q + 1, 4, Qt::AlignCenter);
+    }
+    return box;
+}
+
+// A command's link traffic runs with the refresh stopped; the result shows soon after.
+void RestartRefresh(int ms) {
+    QTimer* timer = MetersTimer();
+    timer->setInterval(ms);
+    if (meterdisp) timer->start();
+}
+
+} // namespace
+
+QTimer* MetersTimer() {
+    return LiveTimer(ui.frame, "metersTimer", CmReadMeters);
+}
+
+QWidget* CreateMetersDisp(QWidget* parent) {
+    QWidget* panel = BuildLivePanel(ui.frame, parent, "meterdisp");
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(BuildTariffColumn(panel, 0));
+    columns->addWidget(BuildTariffColumn(panel, 1));
+    columns->addStretch();
+    ui.frame.body->addLayout(columns);
+    ui.frame.body->addStretch();
+    AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MeterDisp", "Set ticked registers")), "set",
+                   [] { CmMeterSet(); });
+    AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MeterDisp", "Reset ticked registers")), "reset",
+                   [] { CmMeterReset(); });
+    ui.toggle = AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MeterDisp", "Switch tariff")), "toggleTariff",
+                               [] { CmToggleTariff(); });
+    FinishLivePanel(
+        ui.frame, [] { CmPrintMeters(); }, [] { CmMeterDone(); });
+    meterdisp = panel;
+    return panel;
+}
+
+int InitMetersDisp() {
+    if (!meterdisp) return 0;
+    for (int r = 0; r < kMeterRows; ++r)
+        ui.caption[r]->setText(Tr(MeterQuantityName(r)));
+    SetLiveTitle(ui.frame, Tr(QT_TRANSLATE_NOOP("MeterDisp", "Energy meters")), true);
+    if (!ReadMeterScaling()) {
+        // Nothing to show without the scale: back to the main panel, link closed.
+        CmMeterDone();
+        return 0;
+    }
+    // The digital input switches the tariff: the button would fight it.
+    ui.toggle->setEnabled(!(Lese.EnergyControl & kEnergyTariff));
+    const MeterScaling& s = MeterScalingNow;
+    for (int r = 0; r < kMeterRows; ++r) {
+        ui.unit[r]->setText(MeterUnit(r, s.prefix));
+        ui.field[r]->setDecimals(s.decimals);
+        ui.field[r]->setRange(0.0, s.fieldMax);
+        ui.field[r]->setValue(0.0);
+    }
+    LightTariff(0);
+    MetersTimer();
+    StartLivePolling(ui.frame);
+    ui.frame.panel->setFocus();
+    return 1;
+}
+
+int CmReadMeters() {
+    QTimer* timer = MetersTimer();
+    timer->setInterval(5000);
+    if (!meterdisp || LinkBusy()) return 1;
+    timer->stop();
+    SetLiveBusy(ui.frame, true);
+    const int metersOk = Read(Lese, kReadMeters, 0);
+    if (!LiveReadReturned(ui.frame)) return 1;
+    if (metersOk)
+        for (int r = 0; r < kMeterRows; ++r)
+            // A value the user is preparing is not overwritten.
+            if (!ui.set[r]->isChecked())
+                ui.field[r]->setValue(MeterShownValue(MeterCount(r), MeterScalingNow));
+    status = Read(Lese, kReadDevStatus, 0);
+    if (!LiveReadReturned(ui.frame)) return 1;
+    if (status) LightTariff(ActiveTariff(DevStatusWord()));
+    SetLiveBusy(ui.frame, false);
+    timer->start();
+    return status;
+}
+
+int CmMeterSet() {
+    if (!meterdisp) return 0;
+    MetersTimer()->stop();
+    bool set[kMeterRows];
+    double values[kMeterRows];
+    for (int r = 0; r < kMeterRows; ++r) {
+        set[r] = ui.set[r]->isChecked();
+        ui.set[r]->setChecked(false);
+        values[r] = ui.field[r]->value();
+    }
+    status = SendMeterSet(set, values);
+    RestartRefresh(1000);
+    return 0;
+}
+
+int CmMeterReset() {
+    if (!meterdisp) return 0;
+    MetersTimer()->stop();
+    bool ticked[kMeterRows];
+    for (int r = 0; r < kMeterRows; ++r) {
+        ticked[r] = ui.reset[r]->isChecked();
+        ui.reset[r]->setChecked(false);
+    }
+    status = SendMeterReset(MeterResetWord(ticked));
+    RestartRefresh(2000);
+    return 0;
+}
+
+int CmToggleTariff() {
+    if (!meterdisp) return 0;
+    MetersTimer()->stop();
+    status = SendTariffToggle();
+    RestartRefresh(1000);
+    return 0;
+}
+
+int CmPrintMeters() {
+    PrintLivePanel(ui.frame);
+    return 0;
+}
+
+int CmMeterDone() {
+    CloseLivePanel(ui.frame);
+    meterdisp = nullptr;
+    return 0;
+}
+
+int CmMetersDisplay() {
+    if (!OpenAcquisition()) return 0;
+    QWidget* panel = CreateMetersDisp(MainWindow());
+    ShowPanel(PanelKind::Meters, panel);
+    InitMetersDisp();
+    return 0;
+}

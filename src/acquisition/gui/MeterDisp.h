@@ -1,0 +1,24 @@
+// The energy meters panel: the eight registers and the tariff, refreshed every 5 s;
+// presetting and resetting registers and switching the tariff.
+#pragma once
+
+#include <QPointer>
+
+class QTimer;
+class QWidget;
+
+extern QPointer<QWidget> meterdisp; // the panel while it is shown
+
+// Menu command: opens the link, reads the configuration and the energy scale and shows
+// the panel; when the scale cannot be read or shown, the link is closed again.
+int CmMetersDisplay();
+QWidget* CreateMetersDisp(QWidget* parent);
+// 0 when the scale read failed or was refused: the panel is discarded and the link closed.
+int InitMetersDisp();
+int CmReadMeters();
+int CmMeterSet();
+int CmMeterReset();
+int CmToggleTariff();
+int CmPrintMeters();
+int CmMeterDone();
+QTimer* MetersTimer();

@@ -1,0 +1,197 @@
+#include "acquisition/gui/MinMaxDisp.h"
+
+#include "acquisition/Acquisition.h"
+#include "acquisition/MinMaxDecode.h"
+#include "acquisition/gui/LivePanel.h"
+#include "acquisition/gui/MeasField.h"
+#include "link/Kommun.h"
+#include "shell/ZARO.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+
+QPointer<QWidget> minmaxdisp;
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("MinMaxDisp", text);
+}
+
+enum Group { kMaxU, kMaxI, kMaxPower, kMinU, kPfF, kGroups };
+const char* const kGroupTitles[kGroups] = {
+    QT_TRANSLATE_NOOP("MinMaxDisp", "Voltage maxima"), QT_TRANSLATE_NOOP("MinMaxDisp", "Current maxima"),
+    QT_TRANSLATE_NOOP("MinMaxDisp", "Power maxima"), QT_TRANSLATE_NOOP("MinMaxDisp", "Voltage minima"),
+    QT_TRANSLATE_NOOP("MinMaxDisp", "Power factor minima and frequency")};
+
+// Cell of each value: phases side by side, each cell caption, value and unit.
+struct Place {
+    int8_t group, row, col;
+};
+const Place kPlace[kMinMaxRowsZrm3] = {
+    {kMaxU, 0, 0},     {kMaxU, 0, 0},     {kMaxU, 0, 1},     {kMaxU, 0, 2},     {kMaxU, 1, 0},
+    {kMaxU, 1, 1},     {kMaxU, 1, 2},     {kMaxI, 0, 0},     {kMaxI, 0, 0},     {kMaxI, 0, 1},
+    {kMaxI, 0, 2},     {kMaxI, 1, 0},     {kMaxI, 1, 0},     {kMaxI, 1, 1},     {kMaxI, 1, 2},
+    {kMaxI, 0, 3},     {kMaxPower, 0, 0}, {kMaxPower, 0, 1}, {kMaxPower, 0, 2}, {kMaxPower, 0, 3},
+    {kMaxPower, 1, 0}, {kMaxPower, 1, 1}, {kMaxPower, 1, 2}, {kMaxPower, 1, 3}, {kMaxPower, 2, 0},
+    {kMaxPower, 2, 1}, {kMaxPower, 2, 2}, {kMaxPower, 2, 3}, {kMinU, 0, 0},     {kMinU, 0, 0},
+    {kMinU, 0, 1},     {kMinU, 0, 2},     {kMinU, 1, 0},     {kMinU, 1, 1},     {kMinU, 1, 2},
+    {kPfF, 0, 0},      {kPfF, 1, 0},      {kPfF, 2, 0},      {kPfF, 3, 0},      {kPfF, 0, 1},
+    {kPfF, 1, 1},      {kMaxU, 0, 3},
+};
+
+struct Ui {
+    LivePanel frame;
+    QLabel* caption[kMinMaxRowsZrm3];
+    QLabel* field[kMinMaxRowsZrm3];
+    QLabel* unit[kMinMaxRowsZrm3];
+    QCheckBox* box[kMinMaxBoxesZrm3];
+    QCheckBox* all;
+} ui;
+
+QWidget* BuildResetBox(QWidget* panel) {
+    auto* group = new QGroupBox(Tr(QT_TRANSLATE_NOOP("MinMaxDisp", "Reset")), panel);
+    auto* grid = new QGridLayout(group);
+    for (int k = 0; k < kMinMaxBoxesZrm3; ++k) {
+        ui.box[k] = new QCheckBox(Tr(kMinMaxBoxNames[k]), group);
+        ui.box[k]->setObjectName(QStringLiteral("reset_%1").arg(k));
+        grid->addWidget(ui.box[k], k % 5, k / 5);
+    }
+    ui.all = new QCheckBox(Tr(QT_TRANSLATE_NOOP("MinMaxDisp", "All")), group);
+    ui.all->setObjectName("resetAll");
+    QObject::connect(ui.all, &QCheckBox::clicked, group, [] { CmResAllMinMax(); });
+    grid->addWidget(ui.all, 4, 1);
+    return group;
+}
+
+} // namespace
+
+QTimer* MinMaxTimer() {
+    return LiveTimer(ui.frame, "minmaxTimer", CmReadMinMax);
+}
+
+QWidget* CreateMinMaxDisp(QWidget* parent) {
+    QWidget* panel = BuildLivePanel(ui.frame, parent, "minmaxdisp");
+    QGridLayout* grids[kGroups];
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    columns->addLayout(left, 3);
+    columns->addLayout(right, 2);
+    for (int g = 0; g < kGroups; ++g) {
+        auto* box = new QGroupBox(Tr(kGroupTitles[g]), panel);
+        grids[g] = new QGridLayout(box);
+        grids[g]->setColumnStretch(12, 1);
+        (g == kPfF || g == kMinU ? right : left)->addWidget(box);
+    }
+    right->addWidget(BuildResetBox(panel));
+    left->addStretch();
+    right->addStretch();
+    ui.frame.body->addLayout(columns);
+    for (int r = 0; r < kMinMaxRowsZrm3; ++r) {
+        QGridLayout* grid = grids[kPlace[r].group];
+        const int row = kPlace[r].row, col = 3 * kPlace[r].col;
+        ui.caption[r] = new QLabel(panel);
+        ui.field[r] = NewMeasField(panel);
+        ui.field[r]->setObjectName(QStringLiteral("mdsp_%1").arg(r));
+        ui.unit[r] = new QLabel(panel);
+        grid->addWidget(ui.caption[r], row, col);
+        grid->addWidget(ui.field[r], row, col + 1);
+        grid->addWidget(ui.unit[r], row, col + 2);
+    }
+    AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MinMaxDisp", "Reset ticked extremes")), "reset",
+                   [] { CmResetMinMax(); });
+    FinishLivePanel(
+        ui.frame, [] { CmPrintMinMaxData(); }, [] { CmCloseMinMax(); });
+    minmaxdisp = panel;
+    return panel;
+}
+
+void InitMinMaxDisp() {
+    if (!minmaxdisp) return;
+    SetLiveTitle(ui.frame, Tr(QT_TRANSLATE_NOOP("MinMaxDisp", "Minimum and maximum values")), true);
+    InitAnzeige();
+    anschl_ix = AnschlIx(Lese);
+    for (int r = 0; r < kMinMaxRowsZrm3; ++r) {
+        const bool visible = MinMaxRowVisible(r);
+        ui.caption[r]->setVisible(visible);
+        ui.field[r]->setVisible(visible);
+        ui.unit[r]->setVisible(visible);
+        if (!visible) continue;
+        ui.caption[r]->setText(MinMaxCaption(r));
+        ui.unit[r]->setText(QString::fromLatin1(Einh[MinMaxRowClass(r)]));
+        ShowMeasText(ui.field[r], {QString(), FieldColour::Black, 0});
+    }
+    for (int k = 0; k < kMinMaxBoxesZrm3; ++k)
+        ui.box[k]->setVisible(k < MinMaxBoxCount());
+    MinMaxTimer();
+    StartLivePolling(ui.frame);
+}
+
+int CmReadMinMax() {
+    QTimer* timer = MinMaxTimer();
+    timer->setInterval(10000);
+    if (!minmaxdisp || LinkBusy()) return 1;
+    timer->stop();
+    SetLiveBusy(ui.frame, true);
+    const int rows = MinMaxRowCount();
+    status = Read(Lese, MinMaxRequest(), 0);
+    if (!LiveReadReturned(ui.frame)) return 1;
+    for (int r = 0; r < rows; ++r) {
+        if (!MinMaxRowVisible(r)) continue;
+        if (status)
+            ShowMeasText(ui.field[r], MinMaxText(r));
+        else
+            Meas_Disturbed(ui.field[r]);
+    }
+    SetLiveBusy(ui.frame, false);
+    timer->start();
+    return status;
+}
+
+int CmResAllMinMax() {
+    for (QCheckBox* box : ui.box)
+        box->setChecked(ui.all->isChecked());
+    return 0;
+}
+
+int CmResetMinMax() {
+    if (!minmaxdisp) return 0;
+    QTimer* timer = MinMaxTimer();
+    timer->stop();
+    bool ticked[kMinMaxBoxesZrm3];
+    for (int k = 0; k < kMinMaxBoxesZrm3; ++k) {
+        ticked[k] = ui.box[k]->isChecked();
+        ui.box[k]->setChecked(false);
+    }
+    ui.all->setChecked(false);
+    status = SendMinMaxReset(MinMaxResetWord(ticked, MinMaxBoxCount()));
+    // After a failed write the panel keeps its last values until it is reopened.
+    timer->setInterval(2000);
+    if (status && minmaxdisp) timer->start();
+    return 0;
+}
+
+int CmPrintMinMaxData() {
+    PrintLivePanel(ui.frame);
+    return 0;
+}
+
+int CmCloseMinMax() {
+    CloseLivePanel(ui.frame);
+    minmaxdisp = nullptr;
+    return 0;
+}
+
+int CmMinMaxDisplay() {
+    if (!OpenAcquisition()) return 0;
+    QWidget* panel = CreateMinMaxDisp(MainWindow());
+    ShowPanel(PanelKind::MinMax, panel);
+    InitMinMaxDisp();
+    return 0;
+}

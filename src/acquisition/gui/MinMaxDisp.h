@@ -1,0 +1,21 @@
+// The min/max panel: the extremes the meter keeps, refreshed every 10 s, and the reset
+// of chosen groups of them.
+#pragma once
+
+#include <QPointer>
+
+class QTimer;
+class QWidget;
+
+extern QPointer<QWidget> minmaxdisp; // the panel while it is shown
+
+// Menu command: opens the link, reads the configuration and shows the panel. Returns 0.
+int CmMinMaxDisplay();
+QWidget* CreateMinMaxDisp(QWidget* parent);
+void InitMinMaxDisp();
+int CmReadMinMax();   // timer tick: status of the read
+int CmResAllMinMax(); // the all box into every reset box
+int CmResetMinMax();  // writes the ticked boxes' bits
+int CmPrintMinMaxData();
+int CmCloseMinMax();
+QTimer* MinMaxTimer();

@@ -1,0 +1,56 @@
+#include "cli/Cli.h"
+#include "cli/CliAcquisition.h"
+
+#include "acquisition/Acquisition.h"
+#include "acquisition/HarmDecode.h"
+#include "config/ConfigImage.h"
+#include "link/Kommun.h"
+#include "platform/Messages.h"
+
+#include <cstdio>
+
+namespace {
+
+bool ParseKind(const QStringList& args, int& kind) {
+    if (args.size() != 1 || (args[0] != "voltage" && args[0] != "current")) return false;
+    kind = args[0] == "voltage" ? kHarmVoltage : kHarmCurrent;
+    return true;
+}
+
+// Harmonics exist on the extended model only; the link is closed otherwise.
+int OpenHarmonics() {
+    if (!OpenAcquisition()) return 0;
+    if (Lese.Model == 1) return 1;
+    Error(7, 10);
+    CloseInterface();
+    return 0;
+}
+
+} // namespace
+
+// One line per table row: caption, orders 2-15 and THD; voltage on a 4-wire system adds
+// "unbalance NOW MAX".
+int CmdHarmonics(const QStringList& args) {
+    int kind = 0;
+    if (!ParseKind(args, kind)) return UsageError("harmonics takes voltage or current");
+    if (!OpenHarmonics()) return kExitDeviceFailed;
+    const int net = Netzart(Lese);
+    if (!ReadHarmonics(kind, net)) return FinishDevice(0);
+    for (int r = 0; r < HarmRowCount(net); ++r) {
+        QByteArray line = HarmRowCaption(kind, net, r);
+        for (int c = 0; c < kHarmColumns; ++c)
+            line += '\t' + HarmCellText(HarmCell(kind, r, c)).toLatin1();
+        std::printf("%s\n", line.constData());
+    }
+    if (HarmShowsUnbalance(kind, net))
+        std::printf("unbalance\t%s\t%s\n", qPrintable(HarmCellText(HarmUnbalance(false))),
+                    qPrintable(HarmCellText(HarmUnbalance(true))));
+    return FinishDevice(1);
+}
+
+int CmdResetHarmonics(const QStringList& args) {
+    int kind = 0;
+    if (!ParseKind(args, kind)) return UsageError("reset-harmonics takes voltage or current");
+    if (!OpenHarmonics()) return kExitDeviceFailed;
+    return FinishDevice(SendHarmReset(kind));
+}

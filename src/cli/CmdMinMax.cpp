@@ -1,0 +1,31 @@
+#include "cli/Cli.h"
+#include "cli/CliAcquisition.h"
+
+#include "acquisition/Acquisition.h"
+#include "acquisition/MinMaxDecode.h"
+#include "link/Kommun.h"
+
+// Every extreme the min/max panel shows for the meter's system and model.
+int CmdMinMax(const QStringList& args) {
+    if (!args.isEmpty()) return UsageError("minmax takes no arguments");
+    if (!OpenForValues()) return kExitDeviceFailed;
+    if (!Read(Lese, MinMaxRequest(), 1)) return FinishDevice(0);
+    for (int r = 0; r < MinMaxRowCount(); ++r)
+        if (MinMaxRowVisible(r)) PrintValue(MinMaxCaption(r), MinMaxText(r).text, Einh[MinMaxRowClass(r)]);
+    return FinishDevice(1);
+}
+
+// The panel's reset with boxes K ticked (1..8, 9 = UNE maximum on the extended model).
+int CmdResetMinMax(const QStringList& args) {
+    QVector<QVector<bool>> ticked;
+    QString why;
+    if (!ParseTicks(args, {"--box"}, kMinMaxBoxesZrm3, ticked, why)) return UsageError("reset-minmax " + why);
+    if (!OpenAcquisition()) return kExitDeviceFailed;
+    if (ticked[0][8] && MinMaxBoxCount() < kMinMaxBoxesZrm3 && !args.contains("--all")) {
+        CloseInterface();
+        return UsageError("reset-minmax: box 9 exists on the ZRM3 only");
+    }
+    bool boxes[kMinMaxBoxesZrm3];
+    std::copy(ticked[0].cbegin(), ticked[0].cend(), boxes);
+    return FinishDevice(SendMinMaxReset(MinMaxResetWord(boxes, MinMaxBoxCount())));
+}

@@ -1,0 +1,213 @@
+// The four acquisition blocks without their panels: what each value shows, the words the
+// reset and set commands write, and the harmonics chart.
+#include "acquisition/HarmDecode.h"
+#include "acquisition/MeanDecode.h"
+#include "acquisition/MeterDecode.h"
+#include "acquisition/MinMaxDecode.h"
+#include "config/ConfigImage.h"
+#include "link/Kommun.h"
+
+#include <QtTest>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+void SetMeter(int code, bool zrm3) {
+    Lese = ConfigImage{};
+    Lese.System = uint8_t(code);
+    Lese.Model = zrm3 ? 1 : 0;
+    Lese.UrPrim = 400.0f;
+    Lese.UrSec = 400;
+    Lese.IrPrim = 100.0f;
+    Lese.IrSec = 5.0f;
+    std::memset(Lese.MeanMeas, kNoMeasurand, sizeof Lese.MeanMeas);
+    InitAnzeige();
+    anschl_ix = AnschlIx(Lese);
+}
+
+void PutFloat(uint8_t* block, int k, float v) {
+    std::memcpy(block + 4 * k, &v, 4);
+}
+
+void PutWord(uint8_t* block, int k, uint16_t v) {
+    std::memcpy(block + 2 * k, &v, 2);
+}
+
+} // namespace
+
+class AcqBlocksTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void minMaxRowsCaptionsAndMarkers() {
+        SetMeter(0, false);
+        QStringList shown;
+        for (int r = 0; r < kMinMaxRowsZrm3; ++r)
+            if (MinMaxRowVisible(r)) shown << MinMaxCaption(r);
+        // Request 1 ends with the second power-factor minimum: the base model has no more.
+        QCOMPARE(shown.join(' '),
+                 QString("Umax Imax Iavgmax Pmax Qmax Smax Umin PFmin.inc.ind PFmin.inc.cap"));
+        SetMeter(4, true);
+        QVERIFY(MinMaxRowVisible(41));
+        QCOMPARE(MinMaxCaption(41), QString("UNEmax"));
+        QCOMPARE(MinMaxCaption(29), QString("U1Nmin"));
+        QCOMPARE(MinMaxRowCount(), 42);
+        SetMeter(4, false);
+        QVERIFY(!MinMaxRowVisible(41));
+
+        // Both frequency extremes are checked as frequencies; nonsense never shows as a number.
+        PutFloat(MinMax, 39, 65.01f);
+        PutFloat(MinMax, 40, 44.99f);
+        PutFloat(MinMax, 35, -1.002f);
+        PutFloat(MinMax, 1, std::numeric_limits<float>::quiet_NaN());
+        PutFloat(MinMax, 2, 9.9e31f);
+        PutFloat(MinMax, 3, -0.0f);
+        PutFloat(MinMax, 4, -std::numeric_limits<float>::infinity());
+        QCOMPARE(MinMaxText(39).text, QString("> 65"));
+        QCOMPARE(MinMaxText(40).text, QString("< 45"));
+        QCOMPARE(MinMaxText(35).text, QString("---"));
+        QCOMPARE(MinMaxText(1).text, QString("OVL"));
+        QCOMPARE(MinMaxText(2).text, QString("OVL"));
+        QCOMPARE(MinMaxText(3).text, QString("0.0"));
+        QCOMPARE(MinMaxText(4).text, QString("OVL"));
+    }
+
+    void minMaxResetWord() {
+        bool ticked[9] = {};
+        ticked[8] = true;
+        QCOMPARE(MinMaxResetWord(ticked, 9), uint16_t(0x2000));
+        QCOMPARE(MinMaxResetWord(ticked, 8), uint16_t(0)); // no ninth box on the base model
+        std::fill(std::begin(ticked), std::end(ticked), true);
+        QCOMPARE(MinMaxResetWord(ticked, 9), uint16_t(0x20FF));
+    }
+
+    void meterScalingAndValues() {
+        MeterScaling s{};
+        struct {
+            int scale, prefix, decimals, divisor;
+        } cases[] = {{2, 1, 1, 10},  {3, 1, 0, 1}, {0, 0, 0, 1},          {-1, 0, 1, 10},
+                     {4, 2, 2, 100}, {9, 3, 0, 1}, {-9, 0, 9, 1000000000}};
+        for (const auto& c : cases) {
+            QVERIFY2(MeterScalingFor(c.scale, s), qPrintable(QString::number(c.scale)));
+            QCOMPARE(s.prefix, c.prefix);
+            QCOMPARE(s.decimals, c.decimals);
+            QCOMPARE(s.anzfakt, c.divisor);
+        }
+        QVERIFY(!MeterScalingFor(10, s));
+        QVERIFY(!MeterScalingFor(-10, s));
+
+        MeterScalingFor(2, s);
+        QCOMPARE(QString(MeterUnit(0, s.prefix)), QString("kWh"));
+        QCOMPARE(QString(MeterUnit(7, s.prefix)), QString("kvarh"));
+        QCOMPARE(MeterText(0xFFFFFFFFu, s), QString("429496729.5"));
+        QCOMPARE(MeterCountFor(1234.5, s), 12345u);
+        QCOMPARE(MeterCountFor(2.3, s), 23u); // truncation would give 22
+        QCOMPARE(MeterCountFor(-5.0, s), 0u);
+        QCOMPARE(MeterCountFor(1e12, s), 0xFFFFFFFFu);
+        QCOMPARE(MeterCountFor(std::numeric_limits<double>::quiet_NaN(), s), 0u);
+    }
+
+    void tariffAndMeterCaptions() {
+        QCOMPARE(ActiveTariff(0x0004), 1);
+        QCOMPARE(ActiveTariff(0x0000), 2);
+        QCOMPARE(TariffToggleWord(0x0004), uint16_t(0x0804)); // tariff 1 lit: ask for tariff 2
+        QCOMPARE(TariffToggleWord(0x0400), uint16_t(0x0C00));
+        bool ticked[kMeterRows] = {false, true, false, false, false, false, false, true};
+        QCOMPARE(MeterResetWord(ticked), uint16_t(0x82));
+
+        SetMeter(4, true);
+        QCOMPARE(MeterCaption(4), QString("Reactive energy inductive T1"));
+        Lese.DispMode = kDispModeInOut;
+        QCOMPARE(MeterCaption(7), QString("Reactive energy outgoing T2"));
+        QCOMPARE(MeterCaption(1), QString("Active energy incoming T2"));
+    }
+
+    void freeMeanCodesAndCaptions() {
+        SetMeter(3, true); // 3-wire: no phase-to-neutral values
+        const uint8_t codes[9] = {0, 3, 25, 29, 39, 51, 43, 60, 200};
+        std::memcpy(Lese.MeanMeas, codes, 9);
+        DropInvalidMeanCodes();
+        const uint8_t kept[9] = {255, 3, 25, 29, 255, 255, 43, 255, 255};
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(Lese.MeanMeas), 9),
+                 QByteArray(reinterpret_cast<const char*>(kept), 9));
+        QCOMPARE(MeanFreeCaption(1), QString("U12 [V]"));
+        QCOMPARE(MeanFreeCaption(3), QString("PF "));
+        QCOMPARE(MeanFreeCaption(6), QString("THD I1 [%]"));
+
+        SetMeter(4, true);
+        Lese.MeanMeas[0] = 64;
+        Lese.MeanMeas[1] = 22;
+        Lese.MeanMeas[2] = 41;
+        QCOMPARE(MeanFreeCaption(0), QString("Q3cap [kvar]"));
+        QCOMPARE(MeanFreeCaption(2), QString("THD U2 [%]"));
+        QCOMPARE(MeanFreeCaption(1), QString("S2 [kVA]"));
+    }
+
+    void meanExtremesWithoutData() {
+        SetMeter(4, true);
+        std::fill(std::begin(ResetMinMaxSave), std::end(ResetMinMaxSave), 0);
+        Lese.MeanMeas[0] = 25;
+        PutFloat(AvgMinMax, 0, 0.0f); // maximum below the minimum: nothing recorded yet
+        PutFloat(AvgMinMax, 9, 99.0f);
+        MeasText max = FreeMeanText(0, 2), min = FreeMeanText(0, 3);
+        QCOMPARE(max.text, QString("----"));
+        QCOMPARE(max.colour, FieldColour::Black);
+        QCOMPARE(min.text, QString("----"));
+
+        Lese.MeanMeas[1] = 0;
+        PutFloat(AvgMinMax, 1, 200.0f);
+        PutFloat(AvgMinMax, 10, 230.0f);
+        QCOMPARE(FreeMeanText(1, 2).text, QString("----"));
+        uint16_t minima, maxima;
+        bool minT[14] = {}, maxT[14] = {};
+        maxT[6] = maxT[5 + 8] = maxT[0] = true; // row 8 has no measurand
+        MeanResetWords(minT, maxT, minima, maxima);
+        QCOMPARE(maxima, uint16_t(0x0041));
+        QCOMPARE(minima, uint16_t(0));
+        ResetMinMaxSave[2] |= maxima;
+        QCOMPARE(FreeMeanText(1, 2).text, QString("200.0")); // reset in this run: a real maximum
+        QCOMPARE(FreeMeanText(1, 3).text, QString("----"));
+
+        PutFloat(PowerIntMinMax, 2, 10000.0f); // kW with two decimals
+        PutFloat(PowerIntMinMax, 7, 50000.0f);
+        QCOMPARE(PowerExtremeText(2).text, QString("----"));
+        QCOMPARE(PowerExtremeText(7).text, QString("----"));
+        ResetMinMaxSave[1] |= 1 << 2;
+        QCOMPARE(PowerExtremeText(7).text, QString("50.00"));
+    }
+
+    void harmonicsTableAndChart() {
+        QCOMPARE(HarmYRange(2.4f), 2.5f);
+        QCOMPARE(HarmYRange(2.5f), 5.0f);
+        QCOMPARE(HarmYRange(49.9f), 50.0f);
+        QCOMPARE(HarmYRange(50.0f), 100.0f);
+        QCOMPARE(HarmResetWord(kHarmVoltage), uint16_t(0x0B00));
+        QCOMPARE(HarmResetWord(kHarmCurrent), uint16_t(0x1400));
+
+        std::memset(Harm_U, 0, sizeof Harm_U);
+        std::memset(Harm_Umax, 0, sizeof Harm_Umax);
+        PutWord(Harm_U, 0, 25); // order 2: 2.5 %
+        PutWord(Harm_U, 1, 1);  // order 3: 0.1 %
+        PutWord(Harm_Umax, 0, 40);
+        PutWord(THDU, 0, 999); // THD takes no part in the range
+        QCOMPARE(HarmRowCount(0), 2);
+        QCOMPARE(QString(HarmRowCaption(kHarmVoltage, 0, 1)), QString("Umax"));
+        QCOMPARE(HarmCellText(HarmCell(kHarmVoltage, 0, 0)), QString("2.5"));
+        QCOMPARE(HarmCellText(HarmCell(kHarmVoltage, 0, 14)), QString("99.9"));
+        QCOMPARE(HarmYRange(HarmLargest(kHarmVoltage, 0)), 5.0f);
+        const QVector<HarmBar> bars = HarmBars(kHarmVoltage, 0);
+        QCOMPARE(bars.size(), 3);
+        QCOMPARE(bars[0].rgb, 0xA0A0A0u); // the maximum behind
+        QCOMPARE(bars[1].rgb, 0xFF0000u);
+        QVERIFY(qFuzzyCompare((bars[1].x0 + bars[1].x1) / 2, 1.0)); // one phase: centred on its order
+        PutWord(Harm_U, 1, 0);
+        QCOMPARE(HarmBars(kHarmVoltage, 0).size(), 2); // 0.0 % draws nothing
+        QCOMPARE(HarmRowCount(2), 6);
+        QCOMPARE(QString(HarmRowCaption(kHarmCurrent, 1, 5)), QString("I3max"));
+        QVERIFY(HarmShowsUnbalance(kHarmVoltage, 2));
+        QVERIFY(!HarmShowsUnbalance(kHarmCurrent, 2));
+    }
+};
+
+QTEST_GUILESS_MAIN(AcqBlocksTest)
+#include "acqblocks_test.moc"

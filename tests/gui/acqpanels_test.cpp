@@ -1,0 +1,208 @@
+// The min/max, meters, mean-value and harmonics panels in the real main window, against
+// zaro-sim: what they show, and what their commands send.
+#include "SimProcess.h"
+
+#include "acquisition/MeanDecode.h"
+#include "acquisition/MeterDecode.h"
+#include "acquisition/gui/HarmDisp.h"
+#include "acquisition/gui/MeanDisp.h"
+#include "acquisition/gui/MeasField.h"
+#include "acquisition/gui/MeterDisp.h"
+#include "acquisition/gui/MinMaxDisp.h"
+#include "link/Kommun.h"
+#include "platform/Messages.h"
+#include "settings/INI_File.h"
+#include "shell/ZARO.h"
+
+#include <QtTest>
+#include <QtWidgets>
+#include <cstring>
+
+namespace {
+
+template <typename W> W* Child(QWidget* panel, const QString& name) {
+    return panel ? panel->findChild<W*>(name) : nullptr;
+}
+
+// Every shown value field of the panel holds a reading, or every one a red "----".
+bool AllFields(QWidget* panel, const QString& prefix, bool disturbed) {
+    int seen = 0;
+    for (QLabel* f : panel->findChildren<QLabel*>(QRegularExpression("^" + prefix))) {
+        if (!f->isVisibleTo(panel) || !f->isEnabled()) continue;
+        ++seen;
+        const bool dash = f->text() == "----" && MeasFieldRed(f);
+        if (disturbed ? !dash : f->text().isEmpty() || dash) return false;
+    }
+    return seen > 0;
+}
+
+uint16_t Word0(const uint8_t* block) {
+    uint16_t w;
+    std::memcpy(&w, block, 2);
+    return w;
+}
+
+} // namespace
+
+class AcqPanelsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    ScriptedMessages messages;
+    SimProcess sim;
+
+    bool start(const QStringList& simArgs) {
+        if (!sim.start(QStringList{"--rs232"} + simArgs)) return false;
+        CommType = 0;
+        CommPortPath = sim.ptyPath().toStdString();
+        return true;
+    }
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        SetMessageSink(&messages);
+        QVERIFY(StartZaro(0.0, dir.path().toStdString()));
+        AutoPortClose = 1;
+        qstrcpy(GatewayIP[0], "127.0.0.1");
+        qstrcpy(IP57[0], "127.0.0.1");
+        GatewayIndex = LM57Index = 0;
+        TCPPort = 1;
+    }
+
+    void cleanup() {
+        if (minmaxdisp) CmCloseMinMax();
+        if (meterdisp) CmMeterDone();
+        if (meandisp) CmMeanDone();
+        if (harmonics) CmCloseHarmonics();
+        CloseInterface();
+        ShowMainPanel(0);
+        sim.stop();
+        messages.clear();
+    }
+
+    void cleanupTestCase() { EndZaro(); }
+
+    void minMaxShowsResetsAndRecovers() {
+        QVERIFY(start({"--model", "zrm3", "--system", "4"}));
+        CmMinMaxDisplay();
+        QVERIFY(minmaxdisp);
+        QTRY_VERIFY_WITH_TIMEOUT(AllFields(minmaxdisp, "mdsp_", false), 3000);
+        QCOMPARE(MinMaxTimer()->interval(), 10000);
+        QVERIFY(Child<QLabel>(minmaxdisp, "mdsp_41")->isVisibleTo(minmaxdisp)); // UNE maximum
+
+        // Only the ninth box: bit 13; the boxes are cleared and the next read comes in 2 s.
+        Child<QCheckBox>(minmaxdisp, "reset_8")->setChecked(true);
+        Child<QPushButton>(minmaxdisp, "reset")->click();
+        QCOMPARE(Word0(ResetMinMax), uint16_t(0x2000));
+        QVERIFY(!Child<QCheckBox>(minmaxdisp, "reset_8")->isChecked());
+        QCOMPARE(MinMaxTimer()->interval(), 2000);
+        QVERIFY(MinMaxTimer()->isActive());
+        Child<QCheckBox>(minmaxdisp, "resetAll")->click();
+        QVERIFY(Child<QCheckBox>(minmaxdisp, "reset_3")->isChecked());
+        Child<QCheckBox>(minmaxdisp, "resetAll")->click();
+        QVERIFY(!Child<QCheckBox>(minmaxdisp, "reset_3")->isChecked());
+
+        // A meter that stops answering mid-panel, and comes back.
+        sim.command("fault silence:4");
+        MinMaxTimer()->setInterval(0);
+        QTRY_VERIFY_WITH_TIMEOUT(AllFields(minmaxdisp, "mdsp_", true), 8000);
+        MinMaxTimer()->setInterval(0);
+        QTRY_VERIFY_WITH_TIMEOUT(AllFields(minmaxdisp, "mdsp_", false), 8000);
+    }
+
+    void meterSetResetAndTariff() {
+        QVERIFY(start({"--model", "zrm3", "--system", "4", "--meter-scale", "2"}));
+        CmMetersDisplay();
+        QVERIFY(meterdisp);
+        auto* field = Child<QDoubleSpinBox>(meterdisp, "meter_1");
+        QTRY_VERIFY_WITH_TIMEOUT(Child<QLabel>(meterdisp, "tariff1")->property("lit").toBool(), 3000);
+        QCOMPARE(field->decimals(), 1);
+
+        // A row being prepared is not refreshed; the set sends the nearest count.
+        Child<QCheckBox>(meterdisp, "meterSet_1")->setChecked(true);
+        field->setValue(2.3);
+        MetersTimer()->setInterval(0);
+        QTest::qWait(300);
+        QCOMPARE(field->value(), 2.3);
+        Child<QPushButton>(meterdisp, "set")->click();
+        QCOMPARE(MeterCount(1), 23u);
+        QCOMPARE(MetersTimer()->interval(), 1000);
+        field->setValue(0.0);
+        QTRY_COMPARE_WITH_TIMEOUT(field->value(), 2.3, 3000); // read back from the meter
+
+        Child<QCheckBox>(meterdisp, "meterReset_1")->setChecked(true);
+        Child<QPushButton>(meterdisp, "reset")->click();
+        QCOMPARE(Word0(ResetMeter), uint16_t(0x0002));
+        QTRY_COMPARE_WITH_TIMEOUT(field->value(), 0.0, 4000);
+
+        Child<QPushButton>(meterdisp, "toggleTariff")->click();
+        QCOMPARE(Word0(DevStatus) & 0x0C00, 0x0800); // tariff 1 was lit: bit 10 clear, bit 11 set
+        QTRY_VERIFY_WITH_TIMEOUT(Child<QLabel>(meterdisp, "tariff2")->property("lit").toBool(), 3000);
+        QVERIFY(messages.shown.empty());
+    }
+
+    void meterScaleRefusedClosesTheLink() {
+        QVERIFY(start({"--model", "zrm3", "--meter-scale", "10"}));
+        CmMetersDisplay();
+        QVERIFY(!meterdisp);
+        QCOMPARE(ActivePanel(), MainPanelHandle());
+        QVERIFY(!CommPortIsOpen());
+        QCOMPARE(messages.shown.size(), size_t(1));
+        QCOMPARE(messages.shown[0].kind, 15);
+    }
+
+    void meanFreeRowsAndReset() {
+        // 39 (voltage unbalance) is not offered by a 3-wire system.
+        QVERIFY(start({"--model", "zrm3", "--system", "3", "--mean-codes", "25,39"}));
+        CmMeanValueDisplay();
+        QVERIFY(meandisp);
+        QCOMPARE(ActivePanelKind(), PanelKind::MeanExtended);
+        QCOMPARE(Lese.MeanMeas[1], uint8_t(kNoMeasurand));
+        QVERIFY(!Child<QLabel>(meandisp, "mean_6_0")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(AllFields(meandisp, "mean_", false), 3000);
+        QVERIFY(Child<QLabel>(meandisp, "mean_5_0")->text().contains(QRegularExpression(R"(^\d\d\.\d\d$)")));
+
+        Child<QCheckBox>(meandisp, "resetAll")->click();
+        QVERIFY(!Child<QCheckBox>(meandisp, "resetMax_6")->isChecked()); // no measurand: no reset
+        Child<QPushButton>(meandisp, "reset")->click();
+        QCOMPARE(ResetMinMaxSave[1] & 0x3FFF, 0x003F);
+        QCOMPARE(ResetMinMaxSave[2] & 0x3FFF, 0x003F);
+        QCOMPARE(MeanTimer()->interval(), 2000);
+    }
+
+    void meanBaseModelForm() {
+        QVERIFY(start({"--model", "std", "--system", "1"}));
+        CmMeanValueDisplay();
+        QVERIFY(meandisp);
+        QCOMPARE(ActivePanelKind(), PanelKind::MeanStandard);
+        QVERIFY(!Child<QLabel>(meandisp, "mean_0_3")); // running, last interval, maximum
+        QVERIFY(!Child<QLabel>(meandisp, "mean_5_0")); // no free rows
+        QTRY_VERIFY_WITH_TIMEOUT(AllFields(meandisp, "mean_", false), 3000);
+    }
+
+    void harmonicsTableChartAndBaseModel() {
+        QVERIFY(start({"--model", "zrm3", "--system", "4"}));
+        CmVoltageHarmonics();
+        QVERIFY(harmonics);
+        auto* table = Child<QTableWidget>(harmonics, "harmTable");
+        QCOMPARE(table->rowCount(), 6);
+        QTRY_VERIFY_WITH_TIMEOUT(table->item(5, 14) && !table->item(5, 14)->text().isEmpty(), 3000);
+        QVERIFY(Child<QLabel>(harmonics, "unbalance")->isVisibleTo(harmonics));
+        Child<QPushButton>(harmonics, "reset")->click();
+        QCOMPARE(Word0(ResetMinMax), uint16_t(0x0B00));
+        CmCloseHarmonics();
+        sim.stop();
+
+        QVERIFY(start({"--model", "std"}));
+        CmCurrentHarmonics();
+        QVERIFY(!harmonics);
+        QCOMPARE(messages.shown.size(), size_t(1));
+        QCOMPARE(messages.shown[0].kind, 7);
+        QCOMPARE(messages.shown[0].number, 10);
+        QVERIFY(!CommPortIsOpen());
+    }
+};
+
+QTEST_MAIN(AcqPanelsTest)
+#include "acqpanels_test.moc"

@@ -1,0 +1,80 @@
+// Opens the min/max, meters, mean-value and harmonics panels against zaro-sim in the main
+// window and saves a picture of each:
+//   acqpanels_screenshot FOLDER [LANGUAGE]     (scripts/screenshots.sh runs it)
+// writes FOLDER/minmax-LANG.png, meters-LANG.png, mean-LANG.png, harmonics-LANG.png.
+#include "SimProcess.h"
+
+#include "acquisition/gui/HarmDisp.h"
+#include "acquisition/gui/MeanDisp.h"
+#include "acquisition/gui/MeterDisp.h"
+#include "acquisition/gui/MinMaxDisp.h"
+#include "link/Kommun.h"
+#include "platform/Messages.h"
+#include "settings/INI_File.h"
+#include "shell/ZARO.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+// Lets the first poll arrive and the layouts settle.
+void Settle(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: acqpanels_screenshot FOLDER [LANGUAGE]\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    const QString lang = argc == 3 ? QString(argv[2]) : QString("en");
+    const int language = lang == "de" ? 0 : lang == "nl" ? 2 : lang == "fr" ? 3 : 1;
+    QTemporaryDir dir; // settings of this run only
+    ScriptedMessages messages;
+    SetMessageSink(&messages);
+    ResourceDir = ZARO_BIN_DIR; // translations of the build
+    if (!StartZaro(0.0, dir.path().toStdString())) return 1;
+    ChangeLanguage(language);
+    MainWindow()->resize(1366, 768);
+    SimProcess sim;
+    if (!sim.start({"--rs232", "--model", "zrm3", "--system", "4", "--vt", "20000/100", "--ct", "100/5",
+                    "--mean-codes", "25,0,6,40,255,51,255,255,255"})) {
+        std::fprintf(stderr, "zaro-sim did not start: %s\n", qPrintable(sim.output()));
+        return 1;
+    }
+    CommType = 0;
+    CommPortPath = sim.ptyPath().toStdString();
+    AutoPortClose = 1;
+    const struct {
+        const char* name;
+        int (*open)();
+        int (*close)();
+    } panels[] = {{"minmax", CmMinMaxDisplay, CmCloseMinMax},
+                  {"meters", CmMetersDisplay, CmMeterDone},
+                  {"mean", CmMeanValueDisplay, CmMeanDone},
+                  {"harmonics", CmVoltageHarmonics, CmCloseHarmonics}};
+    int rc = 0;
+    for (const auto& p : panels) {
+        p.open();
+        Settle(1500);
+        const QString file = QStringLiteral("%1/%2-%3.png").arg(folder, p.name, lang);
+        if (!MainWindow()->grab().save(file)) rc = 1;
+        std::printf("%s\n", qPrintable(file));
+        p.close();
+        Settle(100);
+    }
+    sim.stop();
+    EndZaro();
+    return messages.shown.empty() ? rc : 1;
+}
