@@ -1008,6 +1008,10 @@ Version: %3</translation>
         <source>The configuration holds values a configuration file cannot keep (for example a transformer ratio out of range). Nothing was saved.</source>
         <translation>Die Konfiguration enthält Werte, die eine Konfigurationsdatei nicht aufnehmen kann (zum Beispiel ein Wandlerverhältnis außerhalb des Bereichs). Es wurde nichts gespeichert.</translation>
     </message>
+    <message>
+        <source>The meter reports an energy scale that this program cannot show (more than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.</source>
+        <translation>Das Gerät meldet eine Energieskalierung, die dieses Programm nicht anzeigen kann (mehr als 10^9 oder weniger als 10^-9 Wh je Zählschritt). Die Zähleranzeige bleibt geschlossen.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -1350,7 +1354,6 @@ Version: %3</translation>
         <source>Interface</source>
         <translation>Schnittstelle</translation>
     </message>
-    <name>LivePanel</name>
     <message>
         <source>Address</source>
         <translation>Adresse</translation>
@@ -1401,6 +1404,17 @@ Version: %3</translation>
     <message>
         <source>Communication &amp;log...</source>
         <translation>Kommunikations&amp;protokoll...</translation>
+    </message>
+    <message>
+        <source>&amp;Voltage harmonics</source>
+        <translation>&amp;Oberschwingungen Spannung</translation>
+    </message>
+    <message>
+        <source>C&amp;urrent harmonics</source>
+        <translation>Obe&amp;rschwingungen Strom</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePanel</name>
     <message>
         <source>Profile display</source>
@@ -1472,6 +1486,19 @@ Version: %3</translation>
     <message>
         <source>%1 could not be written.</source>
         <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>LivePanel</name>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
         <source>Lit while the meter is being read</source>
         <translation>Leuchtet, während das Gerät gelesen wird</translation>
     </message>
@@ -1686,24 +1713,6 @@ Version: %3</translation>
     <message>
         <source>Reset maxima</source>
         <translation>Maxima zurücksetzen</translation>
-    </message>
-</context>
-<context>
-    <name>Menu</name>
-    <message>
-        <source>&amp;Voltage harmonics</source>
-        <translation>&amp;Oberschwingungen Spannung</translation>
-    </message>
-    <message>
-        <source>C&amp;urrent harmonics</source>
-        <translation>Obe&amp;rschwingungen Strom</translation>
-    </message>
-</context>
-<context>
-    <name>Messages</name>
-    <message>
-        <source>The meter reports an energy scale that this program cannot show (more than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.</source>
-        <translation>Das Gerät meldet eine Energieskalierung, die dieses Programm nicht anzeigen kann (mehr als 10^9 oder weniger als 10^-9 Wh je Zählschritt). Die Zähleranzeige bleibt geschlossen.</translation>
     </message>
 </context>
 </TS>

@@ -1006,6 +1006,10 @@ Version: %3</source>
         <source>The configuration holds values a configuration file cannot keep (for example a transformer ratio out of range). Nothing was saved.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The meter reports an energy scale that this program cannot show (more than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -1249,69 +1253,6 @@ Version: %3</source>
     </message>
     <message>
         <source>Min/max logger channel %1</source>
-    <name>ProfilePanel</name>
-    <message>
-        <source>Profile display</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>x</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>y</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;&lt; Previous day</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next day &gt;&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All channels as lines</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>First channel as bars</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zoom</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print</source>
-    <name>LivePanel</name>
-    <message>
-        <source>Address</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Printed %1 %2</source>
-        <source>Lit while the meter is being read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1335,61 +1276,6 @@ Version: %3</source>
     </message>
     <message>
         <source>The meter already holds this configuration; nothing was sent.</source>
-    <name>MinMaxDisp</name>
-    <message>
-        <source>Minimum and maximum values</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Voltage maxima</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Current maxima</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mean current maxima</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Power maxima</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Active power maxima</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reactive power maxima</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Apparent power maxima</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Voltage minima</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Power factor minima and frequency</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>UNE maximum</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reset ticked extremes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1405,61 +1291,6 @@ Version: %3</source>
     </message>
     <message>
         <source>To</source>
-    <name>MeterDisp</name>
-    <message>
-        <source>Energy meters</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Active energy incoming</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Active energy outgoing</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reactive energy inductive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reactive energy capacitive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reactive energy incoming</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reactive energy outgoing</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tariff 1 (high)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tariff 2 (low)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Set</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Set ticked registers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reset ticked registers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Switch tariff</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1555,6 +1386,244 @@ Version: %3</source>
     </message>
     <message>
         <source>Save communication log</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Compare configuration &amp;files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare file with &amp;meter...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communication &amp;log...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Voltage harmonics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;urrent harmonics</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePanel</name>
+    <message>
+        <source>Profile display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next day &gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All channels as lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First channel as bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printed %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProfileGraph</name>
+    <message>
+        <source>The picture size must lie between 320x200 and 10000x10000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture file must end in .png or .pdf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LivePanel</name>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lit while the meter is being read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MinMaxDisp</name>
+    <message>
+        <source>Minimum and maximum values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean current maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active power maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactive power maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apparent power maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage minima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power factor minima and frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UNE maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset ticked extremes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MeterDisp</name>
+    <message>
+        <source>Energy meters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active energy incoming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active energy outgoing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactive energy inductive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactive energy capacitive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactive energy incoming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactive energy outgoing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tariff 1 (high)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tariff 2 (low)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set ticked registers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset ticked registers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch tariff</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MeanDisp</name>
     <message>
         <source>Mean values</source>
@@ -1641,44 +1710,6 @@ Version: %3</source>
     </message>
     <message>
         <source>Reset maxima</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Menu</name>
-    <message>
-        <source>Compare configuration &amp;files...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compare file with &amp;meter...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Communication &amp;log...</source>
-    <name>ProfileGraph</name>
-    <message>
-        <source>The picture size must lie between 320x200 and 10000x10000.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The picture file must end in .png or .pdf.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 could not be written.</source>
-        <source>&amp;Voltage harmonics</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C&amp;urrent harmonics</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Messages</name>
-    <message>
-        <source>The meter reports an energy scale that this program cannot show (more than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

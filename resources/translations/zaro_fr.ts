@@ -1008,6 +1008,10 @@ Version : %3</translation>
         <source>The configuration holds values a configuration file cannot keep (for example a transformer ratio out of range). Nothing was saved.</source>
         <translation>La configuration contient des valeurs qu'un fichier de configuration ne peut pas conserver (par exemple un rapport de transformation hors limites). Rien n'a été enregistré.</translation>
     </message>
+    <message>
+        <source>The meter reports an energy scale that this program cannot show (more than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.</source>
+        <translation>L&apos;appareil indique une échelle d&apos;énergie que ce programme ne peut pas afficher (plus de 10^9 ou moins de 10^-9 Wh par pas). L&apos;affichage des compteurs reste fermé.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -1350,7 +1354,6 @@ Version : %3</translation>
         <source>Interface</source>
         <translation>Interface</translation>
     </message>
-    <name>LivePanel</name>
     <message>
         <source>Address</source>
         <translation>Adresse</translation>
@@ -1401,6 +1404,17 @@ Version : %3</translation>
     <message>
         <source>Communication &amp;log...</source>
         <translation>&amp;Journal de communication...</translation>
+    </message>
+    <message>
+        <source>&amp;Voltage harmonics</source>
+        <translation>Harmoniques de &amp;tension</translation>
+    </message>
+    <message>
+        <source>C&amp;urrent harmonics</source>
+        <translation>Harmoniques de co&amp;urant</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePanel</name>
     <message>
         <source>Profile display</source>
@@ -1472,6 +1486,19 @@ Version : %3</translation>
     <message>
         <source>%1 could not be written.</source>
         <translation>%1 n'a pas pu être écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>LivePanel</name>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
         <source>Lit while the meter is being read</source>
         <translation>Allumé pendant la lecture de l&apos;appareil</translation>
     </message>
@@ -1686,24 +1713,6 @@ Version : %3</translation>
     <message>
         <source>Reset maxima</source>
         <translation>Remettre à zéro les maxima</translation>
-    </message>
-</context>
-<context>
-    <name>Menu</name>
-    <message>
-        <source>&amp;Voltage harmonics</source>
-        <translation>Harmoniques de &amp;tension</translation>
-    </message>
-    <message>
-        <source>C&amp;urrent harmonics</source>
-        <translation>Harmoniques de co&amp;urant</translation>
-    </message>
-</context>
-<context>
-    <name>Messages</name>
-    <message>
-        <source>The meter reports an energy scale that this program cannot show (more than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.</source>
-        <translation>L&apos;appareil indique une échelle d&apos;énergie que ce programme ne peut pas afficher (plus de 10^9 ou moins de 10^-9 Wh par pas). L&apos;affichage des compteurs reste fermé.</translation>
     </message>
 </context>
 </TS>

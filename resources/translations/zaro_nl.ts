@@ -1008,6 +1008,10 @@ Versie: %3</translation>
         <source>The configuration holds values a configuration file cannot keep (for example a transformer ratio out of range). Nothing was saved.</source>
         <translation>De configuratie bevat waarden die een configuratiebestand niet kan bewaren (bijvoorbeeld een transformatorverhouding buiten het bereik). Er is niets opgeslagen.</translation>
     </message>
+    <message>
+        <source>The meter reports an energy scale that this program cannot show (more than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.</source>
+        <translation>Het apparaat meldt een energieschaal die dit programma niet kan tonen (meer dan 10^9 of minder dan 10^-9 Wh per telstap). Het tellervenster blijft gesloten.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -1350,7 +1354,6 @@ Versie: %3</translation>
         <source>Interface</source>
         <translation>Interface</translation>
     </message>
-    <name>LivePanel</name>
     <message>
         <source>Address</source>
         <translation>Adres</translation>
@@ -1401,6 +1404,17 @@ Versie: %3</translation>
     <message>
         <source>Communication &amp;log...</source>
         <translation>Communicatie&amp;log...</translation>
+    </message>
+    <message>
+        <source>&amp;Voltage harmonics</source>
+        <translation>Harmonischen &amp;spanning</translation>
+    </message>
+    <message>
+        <source>C&amp;urrent harmonics</source>
+        <translation>Harmonischen s&amp;troom</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePanel</name>
     <message>
         <source>Profile display</source>
@@ -1472,6 +1486,19 @@ Versie: %3</translation>
     <message>
         <source>%1 could not be written.</source>
         <translation>%1 kon niet worden geschreven.</translation>
+    </message>
+</context>
+<context>
+    <name>LivePanel</name>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
         <source>Lit while the meter is being read</source>
         <translation>Brandt terwijl het apparaat wordt gelezen</translation>
     </message>
@@ -1686,24 +1713,6 @@ Versie: %3</translation>
     <message>
         <source>Reset maxima</source>
         <translation>Maxima resetten</translation>
-    </message>
-</context>
-<context>
-    <name>Menu</name>
-    <message>
-        <source>&amp;Voltage harmonics</source>
-        <translation>Harmonischen &amp;spanning</translation>
-    </message>
-    <message>
-        <source>C&amp;urrent harmonics</source>
-        <translation>Harmonischen s&amp;troom</translation>
-    </message>
-</context>
-<context>
-    <name>Messages</name>
-    <message>
-        <source>The meter reports an energy scale that this program cannot show (more than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.</source>
-        <translation>Het apparaat meldt een energieschaal die dit programma niet kan tonen (meer dan 10^9 of minder dan 10^-9 Wh per telstap). Het tellervenster blijft gesloten.</translation>
     </message>
 </context>
 </TS>
