@@ -23,6 +23,7 @@ class DialogMessages : public MessageSink {
     void showInfo(const QString& title, const QString& text) override;
     std::string selectFile(bool save, const QString& title, const QString& pattern,
                            const std::string& suggested) override;
+    int askPassword(std::string& password, int maxLength) override;
 
   private:
     QWidget* parent() const { return parentOf ? parentOf() : nullptr; }
