@@ -20,6 +20,12 @@ const CliCommand kCommands[] = {
     {"version", "", CmdVersion},
     {"measure", "[--repeat N]", CmdMeasure},
     {"scan-rs485", "[--range 32|247]", CmdScanRs485},
+    {"scan-gateways", "", CmdScanGateways},
+    {"scan-modules", "", CmdScanModules},
+    {"set-gateway", "MAC [--ip A] [--subnet A] [--gateway A] [--dhcp on|off] [--name N] [--password P]",
+     CmdSetGateway},
+    {"set-module", "MAC [--ip A] [--subnet A] [--gateway A] [--dhcp on|off] [--name N]", CmdSetModule},
+    {"search-gateway", "[--range 32|247]", CmdSearchGateway},
 };
 
 const char* kLinkOptions =
