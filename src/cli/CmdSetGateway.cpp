@@ -39,7 +39,8 @@ int ParseNetOptions(const QStringList& args, NetOptions& o) {
         if (args[i] == "--password") o.passwordGiven = true;
     }
     for (const QString* a : {&o.ip, &o.subnet, &o.gateway})
-        if (!a->isEmpty() && !CheckIP(a->toLatin1().constData())) return UsageError(*a + " is no IPv4 address");
+        if (!a->isEmpty() && !CheckIP(a->toLatin1().constData()))
+            return UsageError(*a + " is no IPv4 address");
     if (!o.dhcp.isEmpty() && o.dhcp != "on" && o.dhcp != "off") return UsageError("--dhcp takes on or off");
     return kExitOk;
 }

@@ -19,8 +19,8 @@ constexpr int kMaxPasswordLength = 29;
 struct NetbiterRecord {
     char MAC[18];
     char IP[16];
-    char SN[16]; // subnet mask
-    char GW[16]; // default gateway
+    char SN[16];  // subnet mask
+    char GW[16];  // default gateway
     char DHCP[4]; // "ON" or "OFF"
     char HN[30];  // host name
     char DNS1[16];
@@ -72,10 +72,10 @@ void StoreGatewayLists(int i);
 // subnet and gateway. Shows the error pair of a bad address and returns 0.
 int CheckNetworkSettings(int mode);
 int AskForPassword(std::string& password); // 1 go on, 0 cancelled
-int SetNetbiterConfig();  // a gateway that answered the scan
-int SaveNetbiterConfig(); // a gateway added by hand or not found
+int SetNetbiterConfig();                   // a gateway that answered the scan
+int SaveNetbiterConfig();                  // a gateway added by hand or not found
 int GatewayModificationCheck();
-int AddGateway();            // 1 added (it becomes the gateway in use)
+int AddGateway();             // 1 added (it becomes the gateway in use)
 int DeleteGateway(int index); // its meters go with it; the others keep theirs
 
 // Probes the meters 1..Last_Device behind the gateway in use and keeps the first 32 that

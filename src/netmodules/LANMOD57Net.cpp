@@ -70,7 +70,8 @@ void HexFromDotted(char* p, const char* dotted) {
     unsigned o[4] = {};
     std::sscanf(dotted, "%u.%u.%u.%u", &o[0], &o[1], &o[2], &o[3]);
     char pairs[9];
-    std::snprintf(pairs, sizeof pairs, "%02x%02x%02x%02x", o[0] & 0xFF, o[1] & 0xFF, o[2] & 0xFF, o[3] & 0xFF);
+    std::snprintf(pairs, sizeof pairs, "%02x%02x%02x%02x", o[0] & 0xFF, o[1] & 0xFF, o[2] & 0xFF,
+                  o[3] & 0xFF);
     std::memcpy(p, pairs, 8);
 }
 
@@ -85,8 +86,8 @@ void StoreModuleLists(int i) {
 }
 
 bool SettingsEqual(const ModuleRecord& a, const ModuleRecord& b) {
-    return Same(a.IP, b.IP) && Same(a.subnet, b.subnet) && Same(a.gateway, b.gateway) && Same(a.name, b.name) &&
-           Same(a.DHCP, b.DHCP);
+    return Same(a.IP, b.IP) && Same(a.subnet, b.subnet) && Same(a.gateway, b.gateway) &&
+           Same(a.name, b.name) && Same(a.DHCP, b.DHCP);
 }
 
 void TakeSettings(ModuleRecord& to, const ModuleRecord& from) {
@@ -98,7 +99,8 @@ void TakeSettings(ModuleRecord& to, const ModuleRecord& from) {
 }
 
 void TooManyAnswered() {
-    Notify(Text(QT_TRANSLATE_NOOP("NetDevices", "More than 256 devices answered; only the first 256 are listed.")));
+    Notify(Text(
+        QT_TRANSLATE_NOOP("NetDevices", "More than 256 devices answered; only the first 256 are listed.")));
 }
 
 // Checks the fields and the DHCP switch into the scratch record; 0 when refused.
@@ -158,7 +160,8 @@ int ParseModuleAnswer(const char* data, int length, ModuleRecord& r) {
     DottedFromHex(r.IP, data + kAddressAt[0]);
     DottedFromHex(r.subnet, data + kAddressAt[1]);
     DottedFromHex(r.gateway, data + kAddressAt[2]);
-    std::string_view name(data + std::min(length, kNameAt), size_t(std::max(std::min(length, 75) - kNameAt, 0)));
+    std::string_view name(data + std::min(length, kNameAt),
+                          size_t(std::max(std::min(length, 75) - kNameAt, 0)));
     name = name.substr(0, std::min(name.find('\0'), name.size()));
     while (!name.empty() && name.back() == ' ')
         name.remove_suffix(1);

@@ -104,7 +104,8 @@ class ScriptedMessages : public MessageSink {
     std::vector<QString> notes;
     std::vector<QString> infos;    // "title\ntext" of every information popup
     std::deque<std::string> files; // answers to file selections; empty = cancelled
+    int progressOpen = 0;          // opens minus closes, must be 0 after an operation
+
     std::deque<std::string> passwords; // answers to password entries; empty = cancelled
     int passwordsAsked = 0;
-    int progressOpen = 0;          // opens minus closes, must be 0 after an operation
 };

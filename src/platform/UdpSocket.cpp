@@ -81,7 +81,8 @@ void UdpSocketClose(int sock) {
 bool UdpSocketIsOwnSender(int sock, uint32_t sender, int senderPort) {
     sockaddr_in local{};
     socklen_t len = sizeof local;
-    if (::getsockname(sock, reinterpret_cast<sockaddr*>(&local), &len) < 0 || ntohs(local.sin_port) != senderPort)
+    if (::getsockname(sock, reinterpret_cast<sockaddr*>(&local), &len) < 0 ||
+        ntohs(local.sin_port) != senderPort)
         return false;
     if ((ntohl(sender) >> 24) == 127) return true;
     ifaddrs* list = nullptr;

@@ -146,7 +146,8 @@ bool SimUdpStart(bool module, const QHostAddress& first, int count, QString& err
     moduleMode = module;
     for (int i = 0; i < count; ++i) {
         NetDevice d;
-        d.mac = (module ? "001234C7" : "003011F0") + QByteArray::number(0x0A1B + i, 16).toUpper().rightJustified(4, '0');
+        d.mac = (module ? "001234C7" : "003011F0") +
+                QByteArray::number(0x0A1B + i, 16).toUpper().rightJustified(4, '0');
         d.ip = QHostAddress(first.toIPv4Address() + quint32(i));
         d.subnet = QHostAddress(QStringLiteral("255.0.0.0"));
         d.gateway = QHostAddress(QStringLiteral("127.0.0.254"));
@@ -156,7 +157,8 @@ bool SimUdpStart(bool module, const QHostAddress& first, int count, QString& err
     listener = new QUdpSocket;
     replier = new QUdpSocket;
     const quint16 port = module ? kModulePort : kGatewayPort;
-    if (!listener->bind(QHostAddress::AnyIPv4, port, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint) ||
+    if (!listener->bind(QHostAddress::AnyIPv4, port,
+                        QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint) ||
         !replier->bind(QHostAddress::AnyIPv4, 0)) {
         error = listener->errorString();
         return false;

@@ -92,8 +92,8 @@ class NetDevicesTest : public QObject {
         CopyText(r.IP, "10.1.1.5");
         char m[kModuleMessageSize];
         ModuleMessage(r, m);
-        QCOMPARE(QByteArray(m, 75), "001234C70A1B 00 0a010105 ffffff00 0a010204 " +
-                                        QByteArray("hall 2").leftJustified(32, ' '));
+        QCOMPARE(QByteArray(m, 75),
+                 "001234C70A1B 00 0a010105 ffffff00 0a010204 " + QByteArray("hall 2").leftJustified(32, ' '));
     }
 
     void macEntry() {

@@ -326,8 +326,8 @@ void DisplayGatewayTree() {
         const NetbiterRecord& r = NBD[i];
         const bool handAdded = std::strcmp(r.MAC, kHandAddedMAC) == 0;
         const char* shown = !handAdded ? r.MAC : r.HN[0] ? r.HN : r.IP;
-        auto* node = new QTreeWidgetItem(net.tree, {Tr(QT_TRANSLATE_NOOP("NetDevices", "Gateway")) + ": " +
-                                                    QString::fromLatin1(shown)});
+        auto* node = new QTreeWidgetItem(
+            net.tree, {Tr(QT_TRANSLATE_NOOP("NetDevices", "Gateway")) + ": " + QString::fromLatin1(shown)});
         Paint(node, !handAdded && r.valid);
         new QTreeWidgetItem(node, {Tr(QT_TRANSLATE_NOOP("NetDevices", "Devices"))});
         node->setExpanded(true);
