@@ -20,3 +20,6 @@ cmake --build "$build" --target acqpanels_screenshot zaro-sim zaro_translations
 for lang in en de; do
   QT_QPA_PLATFORM=offscreen "$build/tests/acqpanels_screenshot" docs "$lang"
 done
+ZARO_SCREENSHOT_DIR=$PWD/docs ZARO_BIN_DIR=$PWD/$build/bin QT_QPA_PLATFORM=offscreen \
+  tests/netns-run "$build/tests/gui_netdevices_test" >/dev/null
+echo docs/interface-gateways.png docs/interface-modules.png

@@ -1715,4 +1715,127 @@ Version: %3</translation>
         <translation>Maxima zurücksetzen</translation>
     </message>
 </context>
+<context>
+    <name>NetDevices</name>
+    <message>
+        <source>Add LANMOD57 module</source>
+        <translation>LANMOD57-Modul hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add gateway</source>
+        <translation>Gateway hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was sent to the gateway.</source>
+        <translation>Abgebrochen: an das Gateway wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Communication error !</source>
+        <translation>Kommunikationsfehler !</translation>
+    </message>
+    <message>
+        <source>DHCP off (fixed address)</source>
+        <translation>DHCP aus (feste Adresse)</translation>
+    </message>
+    <message>
+        <source>DHCP on</source>
+        <translation>DHCP ein</translation>
+    </message>
+    <message>
+        <source>Default gateway</source>
+        <translation>Standard-Gateway</translation>
+    </message>
+    <message>
+        <source>Default password</source>
+        <translation>Standardpasswort</translation>
+    </message>
+    <message>
+        <source>Delete LANMOD57 module</source>
+        <translation>LANMOD57-Modul löschen</translation>
+    </message>
+    <message>
+        <source>Delete gateway</source>
+        <translation>Gateway löschen</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-Adresse</translation>
+    </message>
+    <message>
+        <source>More than 256 devices answered; only the first 256 are listed.</source>
+        <translation>Mehr als 256 Geräte haben geantwortet; nur die ersten 256 werden aufgeführt.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Open web page</source>
+        <translation>Webseite öffnen</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Password of the gateway</source>
+        <translation>Passwort des Gateways</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Scanning for Gateways...</source>
+        <translation>Suche nach Gateways...</translation>
+    </message>
+    <message>
+        <source>Scanning for LANMOD57 devices...</source>
+        <translation>Suche nach LANMOD57-Geräten...</translation>
+    </message>
+    <message>
+        <source>Some gateways sent incomplete or overlong settings; what did not fit was left out.</source>
+        <translation>Einige Gateways haben unvollständige oder zu lange Einstellungen gesendet; was nicht passte, wurde weggelassen.</translation>
+    </message>
+    <message>
+        <source>Store modified configuration data...</source>
+        <translation>Geänderte Konfigurationsdaten werden gespeichert...</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>TCP port</source>
+        <translation>TCP-Port</translation>
+    </message>
+    <message>
+        <source>UDP Open error !</source>
+        <translation>UDP-Öffnungsfehler !</translation>
+    </message>
+    <message>
+        <source>UDP Write error !</source>
+        <translation>UDP-Schreibfehler !</translation>
+    </message>
+</context>
 </TS>

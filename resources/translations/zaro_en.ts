@@ -1713,4 +1713,127 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>NetDevices</name>
+    <message>
+        <source>Add LANMOD57 module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add gateway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was sent to the gateway.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communication error !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DHCP off (fixed address)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DHCP on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default gateway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete LANMOD57 module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete gateway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More than 256 devices answered; only the first 256 are listed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open web page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password of the gateway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning for Gateways...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning for LANMOD57 devices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some gateways sent incomplete or overlong settings; what did not fit was left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Store modified configuration data...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UDP Open error !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UDP Write error !</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

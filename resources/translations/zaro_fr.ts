@@ -1715,4 +1715,127 @@ Version : %3</translation>
         <translation>Remettre à zéro les maxima</translation>
     </message>
 </context>
+<context>
+    <name>NetDevices</name>
+    <message>
+        <source>Add LANMOD57 module</source>
+        <translation>Ajouter un module LANMOD57</translation>
+    </message>
+    <message>
+        <source>Add gateway</source>
+        <translation>Ajouter une passerelle</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was sent to the gateway.</source>
+        <translation>Annulé : rien n'a été envoyé à la passerelle.</translation>
+    </message>
+    <message>
+        <source>Communication error !</source>
+        <translation>Erreur de communication !</translation>
+    </message>
+    <message>
+        <source>DHCP off (fixed address)</source>
+        <translation>DHCP désactivé (adresse fixe)</translation>
+    </message>
+    <message>
+        <source>DHCP on</source>
+        <translation>DHCP activé</translation>
+    </message>
+    <message>
+        <source>Default gateway</source>
+        <translation>Passerelle par défaut</translation>
+    </message>
+    <message>
+        <source>Default password</source>
+        <translation>Mot de passe par défaut</translation>
+    </message>
+    <message>
+        <source>Delete LANMOD57 module</source>
+        <translation>Supprimer le module LANMOD57</translation>
+    </message>
+    <message>
+        <source>Delete gateway</source>
+        <translation>Supprimer la passerelle</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Appareils</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Passerelle</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Adresse IP</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>Adresse MAC</translation>
+    </message>
+    <message>
+        <source>More than 256 devices answered; only the first 256 are listed.</source>
+        <translation>Plus de 256 appareils ont répondu ; seuls les 256 premiers sont listés.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Open web page</source>
+        <translation>Ouvrir la page web</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Password of the gateway</source>
+        <translation>Mot de passe de la passerelle</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Scanning for Gateways...</source>
+        <translation>Recherche des passerelles...</translation>
+    </message>
+    <message>
+        <source>Scanning for LANMOD57 devices...</source>
+        <translation>Recherche des appareils LANMOD57...</translation>
+    </message>
+    <message>
+        <source>Some gateways sent incomplete or overlong settings; what did not fit was left out.</source>
+        <translation>Certaines passerelles ont envoyé des réglages incomplets ou trop longs ; ce qui ne tenait pas a été omis.</translation>
+    </message>
+    <message>
+        <source>Store modified configuration data...</source>
+        <translation>Enregistrement des données de configuration modifiées...</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Masque de sous-réseau</translation>
+    </message>
+    <message>
+        <source>TCP port</source>
+        <translation>Port TCP</translation>
+    </message>
+    <message>
+        <source>UDP Open error !</source>
+        <translation>Erreur d'ouverture UDP !</translation>
+    </message>
+    <message>
+        <source>UDP Write error !</source>
+        <translation>Erreur d'écriture UDP !</translation>
+    </message>
+</context>
 </TS>

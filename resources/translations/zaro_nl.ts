@@ -1715,4 +1715,127 @@ Versie: %3</translation>
         <translation>Maxima resetten</translation>
     </message>
 </context>
+<context>
+    <name>NetDevices</name>
+    <message>
+        <source>Add LANMOD57 module</source>
+        <translation>LANMOD57-module toevoegen</translation>
+    </message>
+    <message>
+        <source>Add gateway</source>
+        <translation>Gateway toevoegen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was sent to the gateway.</source>
+        <translation>Geannuleerd: er is niets naar de gateway verzonden.</translation>
+    </message>
+    <message>
+        <source>Communication error !</source>
+        <translation>Communicatiefout !</translation>
+    </message>
+    <message>
+        <source>DHCP off (fixed address)</source>
+        <translation>DHCP uit (vast adres)</translation>
+    </message>
+    <message>
+        <source>DHCP on</source>
+        <translation>DHCP aan</translation>
+    </message>
+    <message>
+        <source>Default gateway</source>
+        <translation>Standaardgateway</translation>
+    </message>
+    <message>
+        <source>Default password</source>
+        <translation>Standaardwachtwoord</translation>
+    </message>
+    <message>
+        <source>Delete LANMOD57 module</source>
+        <translation>LANMOD57-module verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete gateway</source>
+        <translation>Gateway verwijderen</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Apparaten</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-adres</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-adres</translation>
+    </message>
+    <message>
+        <source>More than 256 devices answered; only the first 256 are listed.</source>
+        <translation>Meer dan 256 apparaten hebben geantwoord; alleen de eerste 256 worden getoond.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Open web page</source>
+        <translation>Webpagina openen</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message>
+        <source>Password of the gateway</source>
+        <translation>Wachtwoord van de gateway</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>Scanning for Gateways...</source>
+        <translation>Zoeken naar gateways...</translation>
+    </message>
+    <message>
+        <source>Scanning for LANMOD57 devices...</source>
+        <translation>Zoeken naar LANMOD57-apparaten...</translation>
+    </message>
+    <message>
+        <source>Some gateways sent incomplete or overlong settings; what did not fit was left out.</source>
+        <translation>Sommige gateways stuurden onvolledige of te lange instellingen; wat niet paste, is weggelaten.</translation>
+    </message>
+    <message>
+        <source>Store modified configuration data...</source>
+        <translation>Gewijzigde configuratiegegevens worden opgeslagen...</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Subnetmasker</translation>
+    </message>
+    <message>
+        <source>TCP port</source>
+        <translation>TCP-poort</translation>
+    </message>
+    <message>
+        <source>UDP Open error !</source>
+        <translation>UDP-openfout !</translation>
+    </message>
+    <message>
+        <source>UDP Write error !</source>
+        <translation>UDP-schrijffout !</translation>
+    </message>
+</context>
 </TS>

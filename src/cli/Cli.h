@@ -34,6 +34,23 @@ int CmdMean(const QStringList& args);
 int CmdResetMean(const QStringList& args);
 int CmdHarmonics(const QStringList& args);
 int CmdResetHarmonics(const QStringList& args);
+int CmdScanGateways(const QStringList& args);
+int CmdScanModules(const QStringList& args);
+int CmdSetGateway(const QStringList& args);
+int CmdSetModule(const QStringList& args);
+int CmdSearchGateway(const QStringList& args);
+
+// Shared by the gateway and module commands.
+struct NetOptions {
+    QString mac, ip, subnet, gateway, dhcp, name, password;
+    bool passwordGiven = false;
+};
+int ParseNetOptions(const QStringList& args, NetOptions& o); // kExitOk or kExitUsage
+void ApplyNetOptions(const NetOptions& o);                   // into NetFields
+void LoadKnownGateways();                                    // from ZAROTCP.ini, none found yet
+void LoadKnownModules();                                     // from ZARODEV.ini, none found yet
+void PrintNetDevice(const char* mac, const char* ip, const char* subnet, const char* gateway, bool dhcp,
+                    const char* name);
 
 // Prints "zaro-cli: MESSAGE" and the usage to stderr; returns kExitUsage.
 int UsageError(const QString& message);

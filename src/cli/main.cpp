@@ -32,6 +32,12 @@ const CliCommand kCommands[] = {
     {"reset-mean", "[--all | --min K ... --max K ...]   (K 1..5 power rows, 6..14 free rows)", CmdResetMean},
     {"harmonics", "voltage|current", CmdHarmonics},
     {"reset-harmonics", "voltage|current", CmdResetHarmonics},
+    {"scan-gateways", "", CmdScanGateways},
+    {"scan-modules", "", CmdScanModules},
+    {"set-gateway", "MAC [--ip A] [--subnet A] [--gateway A] [--dhcp on|off] [--name N] [--password P]",
+     CmdSetGateway},
+    {"set-module", "MAC [--ip A] [--subnet A] [--gateway A] [--dhcp on|off] [--name N]", CmdSetModule},
+    {"search-gateway", "[--range 32|247]", CmdSearchGateway},
 };
 
 const char* kLinkOptions =

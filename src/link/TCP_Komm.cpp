@@ -106,11 +106,11 @@ struct WaitingFlag {
 };
 
 // 0 still waiting, otherwise the final reply state (time-out gives 0 after the wait).
-int WaitForReply(int64_t sentAt) {
+int WaitForReply(int64_t sentAt, int timeoutMs = kReplyTimeoutMs) {
     const LinkTransport& wire = Wire();
     const int slot = SlotInUse();
-    while (DataAvailable == 0 && wire.nowMs() - sentAt < kReplyTimeoutMs) {
-        const int left = int(kReplyTimeoutMs - (wire.nowMs() - sentAt));
+    while (DataAvailable == 0 && wire.nowMs() - sentAt < timeoutMs) {
+        const int left = int(timeoutMs - (wire.nowMs() - sentAt));
         // Short slices: the windows repaint and timers tick between them.
         if (TCP_Connection[slot])
             wire.tcpWaitForData(TCP_Handle[slot], std::max(1, std::min(20, left)));
@@ -277,6 +277,24 @@ int TCPDataTransmission(int showErrors, int broadcast) {
             return 0;
         }
     }
+}
+
+int TCPDiagnose(int address) {
+    if (LinkBusy()) return 0;
+    LinkBusyScope guard;
+    const uint8_t probe[] = {0, 0, 0, 0, 0, 6, uint8_t(address), 8, 0x00, 0x00, 0xAA, 0x55};
+    std::memcpy(SendBuffer, probe, sizeof probe);
+    SndLen = RecLen = int(sizeof probe);
+    DataAvailable = 0;
+    WaitingFlag flag;
+    const int timeout = std::max(RecTimeout, 1);
+    const int64_t sentAt = Wire().nowMs();
+    replyDeadline = sentAt + timeout;
+    if (SendTCPRequest(0) < SndLen) {
+        CloseTCPConnection(kCloseAllTCP);
+        return -4;
+    }
+    return WaitForReply(sentAt, timeout);
 }
 
 int ClassifyTCPReply(int n) {

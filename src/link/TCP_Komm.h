@@ -35,6 +35,12 @@ int SendTCPRequest(int showErrors);
 int TCPDataTransmission(int showErrors, int broadcast);
 int ClientTCPCB(int handle, int event, int error, void* callbackData);
 
+// The gateway search's probe: function 8 (echo of AA 55) to address over the connection
+// in use, waiting RecTimeout for the answer. Gives the reply state: 1 echo (address
+// appended to the gateway's row), -11 nobody answered there, 0 silence, -4 closed,
+// -7 something else.
+int TCPDiagnose(int address);
+
 // Judges n reply bytes in RecBuffer against the request in SendBuffer; gives the
 // DataAvailable state they stand for (0 when the reply state must stay as it is).
 int ClassifyTCPReply(int n);

@@ -2,7 +2,9 @@
 
 #include "platform/UdpSocket.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 
 namespace {
@@ -59,8 +61,8 @@ int SocketErrorNumber(int e) {
 
 } // namespace
 
-int UDPOpen(int localPort, int& socket) {
-    return SocketErrorNumber(UdpSocketOpen(localPort, socket));
+int UDPOpen(int localPort, int& socket, bool shared) {
+    return SocketErrorNumber(UdpSocketOpen(localPort, socket, shared));
 }
 
 int UDPWrite(int socket, const void* data, int length, uint32_t address, int port) {
@@ -71,6 +73,20 @@ int UDPRead(int socket, void* buffer, int size, int timeoutMs) {
     const int e = UdpSocketReceive(socket, buffer, size, timeoutMs);
     if (e == EMSGSIZE) return SocketErrorNumber(e);
     return e == 0 ? 0 : 1;
+}
+
+int UDPReadAnswer(int socket, void* buffer, int size, int timeoutMs, int& length) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point end = Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
+    for (;;) {
+        UdpDatagram got;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
+        const int e = UdpSocketReceiveFrom(socket, buffer, size, int(std::max<int64_t>(left, 0)), got);
+        if (e != 0 && e != EMSGSIZE) return 1;
+        if (UdpSocketIsOwnSender(socket, got.sender, got.senderPort)) continue;
+        length = got.length;
+        return SocketErrorNumber(e);
+    }
 }
 
 int UDPClose(int socket) {

@@ -60,6 +60,10 @@ void Notify(const QString& text) {
     sink->notify(text);
 }
 
+int PasswordPopup(std::string& password, int maxLength) {
+    return sink->askPassword(password, maxLength);
+}
+
 void ShowInfo(const QString& title, const QString& text) {
     sink->showInfo(title, text);
 }
@@ -154,5 +158,15 @@ void ScriptedMessages::clear() {
     infos.clear();
     details.clear();
     files.clear();
+    passwords.clear();
+    passwordsAsked = 0;
     progressOpen = 0;
+}
+
+int ScriptedMessages::askPassword(std::string& password, int maxLength) {
+    ++passwordsAsked;
+    if (passwords.empty()) return 0;
+    password = passwords.front().substr(0, size_t(maxLength));
+    passwords.pop_front();
+    return 1;
 }

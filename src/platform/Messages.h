@@ -36,6 +36,8 @@ class MessageSink {
     // pattern is a file-dialog filter such as "*.ZRC".
     virtual std::string selectFile(bool save, const QString& title, const QString& pattern,
                                    const std::string& suggested) = 0;
+    // A masked password entry of at most maxLength characters: 1 entered, 0 cancelled.
+    virtual int askPassword(std::string&, int) { return 0; }
 };
 
 // Installs the sink; the previous one is returned. nullptr installs a silent sink.
@@ -52,6 +54,7 @@ void ShowInfo(const QString& title, const QString& text);
 void ShowDetails(const QString& title, const QString& text, const QStringList& rows);
 std::string FileSelectPopup(bool save, const QString& title, const QString& pattern,
                             const std::string& suggested);
+int PasswordPopup(std::string& password, int maxLength); // 1 entered, 0 cancelled
 
 enum class MessageType { Error, Warnung, LoggerWarnung };
 
@@ -108,6 +111,8 @@ class ScriptedMessages : public MessageSink {
     std::string selectFile(bool save, const QString& title, const QString& pattern,
                            const std::string& suggested) override;
 
+    int askPassword(std::string& password, int maxLength) override;
+
     bool wasShown(MessageType type, int kind, int number) const;
     void clear();
 
@@ -119,4 +124,7 @@ class ScriptedMessages : public MessageSink {
     std::vector<QStringList> details; // rows of every question that came with some
     std::deque<std::string> files; // answers to file selections; empty = cancelled
     int progressOpen = 0;          // opens minus closes, must be 0 after an operation
+
+    std::deque<std::string> passwords; // answers to password entries; empty = cancelled
+    int passwordsAsked = 0;
 };

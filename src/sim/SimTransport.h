@@ -22,6 +22,10 @@ void SimSerialStop();
 // Gateway (units = the meters' addresses) or module (reads at unit 255 go to its meter).
 bool SimTcpStart(bool module, const QHostAddress& address, quint16 port, quint16& boundPort, QString& error);
 
+// The gateway's (port 3250) or module's (port 5001) UDP discovery and set-up, for count
+// devices; device i claims the address first + i. The port is shared with other sockets.
+bool SimUdpStart(bool module, const QHostAddress& first, int count, QString& error);
+
 // Takes the control lines already waiting on stdin. Called before every request is
 // answered, so a "fault" line written before the request applies to it.
 extern void (*SimPollCommands)();

@@ -28,6 +28,8 @@ const char* const kUsage =
     "options:\n"
     "  --listen IP:PORT             TCP address (default 127.0.0.1:0, 0 = any free port)\n"
     "  --unit N                     address of the module's meter (default 247)\n"
+    "  --udp-devices N              gateways or modules answering UDP scans (default 1;\n"
+    "                               the first is the one at --listen, the others follow it)\n"
     "  --link PATH                  also make PATH a symbolic link to the pseudo-terminal\n"
     "  --model std|zrm3             meter model (default zrm3)\n"
     "  --fw N --ext N               firmware and second version x100 (default 412, 121)\n"
@@ -152,7 +154,7 @@ int main(int argc, char** argv) {
     QList<int> addresses;
     SimMeterSetup setup;
     QString listen = "127.0.0.1:0", link;
-    int unit = 247, missFirst = -1;
+    int unit = 247, missFirst = -1, udpDevices = 1;
     bool ctGiven = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
@@ -182,6 +184,8 @@ int main(int argc, char** argv) {
             if (!value(listen)) return Usage("--listen needs IP:PORT");
         } else if (a == "--unit") {
             if (!number(unit, 1, 247)) return Usage("--unit needs 1..247");
+        } else if (a == "--udp-devices") {
+            if (!number(udpDevices, 1, 256)) return Usage("--udp-devices needs 1..256");
         } else if (a == "--link") {
             if (!value(link)) return Usage("--link needs a path");
         } else if (a == "--model") {
@@ -291,6 +295,8 @@ int main(int argc, char** argv) {
             return 1;
         }
         ready = QStringLiteral("TCP %1 %2").arg(host.toString()).arg(bound);
+        if (!SimUdpStart(mode == Module, host, udpDevices, error)) // the TCP side still serves
+            std::fprintf(stderr, "zaro-sim: no UDP discovery: %s\n", qPrintable(error));
     }
     std::signal(SIGTERM, OnSignal);
     std::signal(SIGINT, OnSignal);

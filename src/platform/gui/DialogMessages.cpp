@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -163,4 +165,23 @@ std::string DialogMessages::selectFile(bool save, const QString& title, const QS
     if (save && pattern.startsWith("*.")) dialog.setDefaultSuffix(pattern.mid(2));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first().toStdString();
+}
+
+int DialogMessages::askPassword(std::string& password, int maxLength) {
+    QDialog popup(parent());
+    popup.setObjectName("PasswordPopup");
+    popup.setWindowTitle(QCoreApplication::translate("NetDevices", "Password"));
+    auto* form = new QFormLayout(&popup);
+    auto* field = new QLineEdit(&popup);
+    field->setObjectName("Password");
+    field->setEchoMode(QLineEdit::Password);
+    field->setMaxLength(maxLength);
+    form->addRow(QCoreApplication::translate("NetDevices", "Password of the gateway"), field);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &popup);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &popup, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &popup, &QDialog::reject);
+    form->addRow(buttons);
+    if (popup.exec() != QDialog::Accepted) return 0;
+    password = field->text().toStdString();
+    return 1;
 }

@@ -25,6 +25,7 @@ class DialogMessages : public MessageSink {
     void showDetails(const QString& title, const QString& text, const QStringList& rows) override;
     std::string selectFile(bool save, const QString& title, const QString& pattern,
                            const std::string& suggested) override;
+    int askPassword(std::string& password, int maxLength) override;
 
   private:
     QWidget* parent() const { return parentOf ? parentOf() : nullptr; }

@@ -4,9 +4,11 @@
 #include "config/EditorRefresh.h"
 #include "link/Kommun.h"
 #include "link/TCP_Komm.h"
+#include "netmodules/Gateway.h"
 #include "platform/SerialPort.h"
 #include "settings/INI_File.h"
 #include "settings/SearchAddress.h"
+#include "settings/gui/NetDevices.h"
 #include "shell/ZARO.h"
 
 #include <QButtonGroup>
@@ -87,8 +89,7 @@ void TickAddresses(const int32_t (&list)[32]) {
 
 void TakeTickedAddresses() {
     bool ticked[kMaxBusAddress];
-    for (int i = 0; i < kMaxBusAddress; ++i)
-        ticked[i] = ui.address[i]->isChecked();
+    TickedAddresses(ticked);
     GetRS485DeviceSelection(ticked);
 }
 
@@ -223,6 +224,7 @@ QDialog* CreateInterfaceDialog(QWidget* parent) {
     ui.networkGroup = new QGroupBox(Tr(QT_TRANSLATE_NOOP("SelComm", "Network devices")), dialog);
     ui.networkGroup->setObjectName("NetworkArea");
     new QVBoxLayout(ui.networkGroup);
+    BuildNetworkArea(ui.networkGroup);
     layout->addWidget(ui.networkGroup);
 
     ui.close = new QPushButton(Tr(QT_TRANSLATE_NOOP("SelComm", "Close")), dialog);
@@ -274,6 +276,13 @@ void InitInterfaceSelection() {
         SetRangeButtons();
         TickAddresses(Devices485);
     }
+    if (CommType == kGateway) InitGatewaySelection();
+    if (CommType == kModule) InitLANMD57Selection();
+}
+
+void TickedAddresses(bool (&ticked)[kMaxBusAddress]) {
+    for (int i = 0; i < kMaxBusAddress; ++i)
+        ticked[i] = handle && ui.address[i]->isChecked();
 }
 
 void DevSelect(int show) {
@@ -348,7 +357,7 @@ int SelDevRange(int last) {
 }
 
 int CmSearchDevice() {
-    if (!handle || CommType != kRS485) return 0; // the search behind a gateway comes with the gateway tree
+    if (!handle || !IsAddressedKind(CommType)) return 0;
     const auto children = handle->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* w : children)
         w->setEnabled(false);
@@ -356,7 +365,10 @@ int CmSearchDevice() {
     for (QWidget* w : ui.addressGroup->findChildren<QWidget*>())
         w->setEnabled(w == ui.indicator);
     ui.indicator->show();
-    if (SearchAddress(ShowProbe) >= 0) NewINIFile(); // a port that did not open changed nothing
+    if (CommType == kGateway)
+        SearchGatewayDevices(ShowProbe);
+    else if (SearchAddress(ShowProbe) >= 0)
+        NewINIFile(); // a port that did not open changed nothing
     // Clicks and keys that queued up during the search reach disabled controls only.
     QCoreApplication::processEvents();
     for (QWidget* w : children)
@@ -372,6 +384,11 @@ int CmSearchDevice() {
 int CmCloseCommSel() {
     if (!handle) return 0;
     if (CommType == kRS485) TakeTickedAddresses();
+    if (CommType == kGateway && DeviceSelection) {
+        bool ticked[kMaxBusAddress];
+        TickedAddresses(ticked);
+        AdoptDevSelect(ticked);
+    }
     if (CommType == kModule) Konf.BusSettings |= kBusViaModule;
     if (IsSerialKind(CommType)) CloseTCPConnection(kCloseAllTCP);
     NewINIFile();

@@ -34,3 +34,5 @@ int CmSetCommTimeout(double seconds);
 int SelDevRange(int last);
 int CmSearchDevice();
 int CmCloseCommSel();
+// The ticked address boxes: ticked[a - 1] for address a.
+void TickedAddresses(bool (&ticked)[247]);

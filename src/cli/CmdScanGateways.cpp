@@ -1,0 +1,33 @@
+// scan-gateways: finds the gateways on the network and merges them into ZAROTCP.ini as
+// the interface dialog does; one line per gateway that answered.
+#include "cli/Cli.h"
+
+#include "netmodules/Gateway.h"
+#include "settings/INI_File.h"
+
+#include <cstdio>
+
+void PrintNetDevice(const char* mac, const char* ip, const char* subnet, const char* gateway, bool dhcp,
+                    const char* name) {
+    std::printf("%s\t%s\t%s\t%s\t%s\t%s\n", mac, ip, subnet, gateway, dhcp ? "on" : "off", name);
+}
+
+// The gateways as ZAROTCP.ini has them: the link options of this run stay out of it.
+void LoadKnownGateways() {
+    LoadINIDefaultTCP();
+    ReadINIFileTCP();
+    InitGatewayRecords();
+}
+
+int CmdScanGateways(const QStringList& args) {
+    if (!args.isEmpty()) return UsageError("scan-gateways takes no arguments");
+    LoadKnownGateways();
+    const int found = CheckGateways();
+    for (int i = 0; i < found; ++i) {
+        const NetbiterRecord& r = NBDscan[i];
+        PrintNetDevice(r.MAC, r.IP, r.SN, r.GW, QByteArray(r.DHCP) == "ON", r.HN);
+    }
+    std::fflush(stdout);
+    NewINIFileTCP();
+    return kExitOk;
+}

@@ -1,0 +1,41 @@
+// search-gateway [--range 32|247]: the meters behind the gateway in use, one address a
+// line; they become that gateway's meters in ZAROTCP.ini.
+#include "cli/Cli.h"
+
+#include "link/TCP_Komm.h"
+#include "netmodules/Gateway.h"
+#include "settings/INI_File.h"
+#include "settings/SearchAddress.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <iterator>
+
+int CmdSearchGateway(const QStringList& args) {
+    int range = 32;
+    if (args.size() == 2 && args[0] == "--range") {
+        if (!ParseInt(args[1], 32, kMaxBusAddress, range) || (range != 32 && range != kMaxBusAddress))
+            return UsageError("--range takes 32 or 247");
+    } else if (!args.isEmpty()) {
+        return UsageError("search-gateway takes only --range 32|247");
+    }
+    Last_Device = range;
+    SelectInterface(kGateway, GatewayIndex, LM57Index);
+    const int ran = SearchGatewayDevices();
+    if (ran < 0) return kExitDeviceFailed;
+    int32_t found[32];
+    std::copy(std::begin(DevicesTCP[GatewayIndex]), std::end(DevicesTCP[GatewayIndex]), found);
+    for (int32_t a : found)
+        if (a != 0) std::printf("%d\n", a);
+    std::fflush(stdout);
+    // Into the file as it is; a gateway given by --host only is not kept.
+    const int gateway = GatewayIndex;
+    LoadINIDefaultTCP();
+    ReadINIFileTCP();
+    if (gateway < NumGateways) {
+        std::copy(std::begin(found), std::end(found), DevicesTCP[gateway]);
+        if (found[0] != 0) TCPDevAddr = found[0];
+        NewINIFileTCP();
+    }
+    return ran > 0 ? kExitOk : kExitDeviceFailed;
+}

@@ -1,0 +1,83 @@
+// set-gateway MAC [--ip A] [--subnet A] [--gateway A] [--dhcp on|off] [--name N]
+// [--password P]: sends new network settings to a gateway found by a scan (or keeps them
+// for one added by hand), as the interface dialog's save button does.
+#include "cli/Cli.h"
+
+#include "netmodules/Gateway.h"
+#include "platform/Messages.h"
+#include "settings/INI_File.h"
+
+#include <cstring>
+#include <map>
+
+namespace {
+
+// Gives the password of the command line when one is asked for.
+class GivenPassword : public ConsoleMessages {
+  public:
+    explicit GivenPassword(const std::string& p) : ConsoleMessages(false), password(p) {}
+    int askPassword(std::string& out, int maxLength) override {
+        out = password.substr(0, size_t(maxLength));
+        return 1;
+    }
+    std::string password;
+};
+
+} // namespace
+
+int ParseNetOptions(const QStringList& args, NetOptions& o) {
+    if (args.isEmpty() || args[0].startsWith("--")) return UsageError("give the device's MAC address first");
+    o.mac = args[0];
+    const std::map<QString, QString*> valued{{"--ip", &o.ip},           {"--subnet", &o.subnet},
+                                             {"--gateway", &o.gateway}, {"--dhcp", &o.dhcp},
+                                             {"--name", &o.name},       {"--password", &o.password}};
+    for (int i = 1; i < args.size(); i += 2) {
+        auto it = valued.find(args[i]);
+        if (it == valued.end()) return UsageError("unknown option " + args[i]);
+        if (i + 1 >= args.size()) return UsageError(args[i] + " needs a value");
+        *it->second = args[i + 1];
+        if (args[i] == "--password") o.passwordGiven = true;
+    }
+    for (const QString* a : {&o.ip, &o.subnet, &o.gateway})
+        if (!a->isEmpty() && !CheckIP(a->toLatin1().constData()))
+            return UsageError(*a + " is no IPv4 address");
+    if (!o.dhcp.isEmpty() && o.dhcp != "on" && o.dhcp != "off") return UsageError("--dhcp takes on or off");
+    return kExitOk;
+}
+
+// The fields as the dialog shows the device, with what the options change.
+void ApplyNetOptions(const NetOptions& o) {
+    auto take = [](std::string& field, const QString& v) {
+        if (!v.isEmpty()) field = v.toStdString();
+    };
+    take(NetFields.IP, o.ip);
+    take(NetFields.subnet, o.subnet);
+    take(NetFields.gateway, o.gateway);
+    take(NetFields.hostName, o.name);
+    if (!o.dhcp.isEmpty()) NetFields.dhcpOn = o.dhcp == "on";
+}
+
+int CmdSetGateway(const QStringList& args) {
+    NetOptions o;
+    if (int rc = ParseNetOptions(args, o)) return rc;
+    LoadKnownGateways();
+    CheckGateways();
+    int i = 0;
+    while (i < NumGateways && o.mac.toLatin1() != NBD[i].MAC)
+        ++i;
+    if (i == NumGateways) {
+        Error(10, 2);
+        return kExitDeviceFailed;
+    }
+    SelectInterface(CommType, i, LM57Index);
+    const NetbiterRecord& r = NBD[i];
+    NetFields = NetworkFields{r.IP, r.SN, r.GW, r.HN, std::strcmp(r.DHCP, "ON") == 0, !o.passwordGiven};
+    ApplyNetOptions(o);
+    GivenPassword sink(o.password.toStdString());
+    MessageSink* console = SetMessageSink(&sink);
+    const int ok = GatewayModificationCheck();
+    SetMessageSink(console);
+    if (!ok) return kExitDeviceFailed;
+    NewINIFileTCP();
+    return kExitOk;
+}

@@ -1,0 +1,88 @@
+// Netbiter gateways: discovery by UDP broadcast, their network settings, and the
+// meters behind them. The interface dialog shows and edits these; zaro-cli scripts them.
+#pragma once
+
+#include "link/Connection.h"
+
+#include <cstdint>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <string_view>
+
+constexpr int kGatewayUdpPort = 3250;
+constexpr int kGatewayReplySize = 1066;
+constexpr char kHandAddedMAC[] = "00-00-00-00-00-00";
+constexpr char kDefaultGatewayPassword[] = "qorvi";
+constexpr int kMaxPasswordLength = 29;
+
+struct NetbiterRecord {
+    char MAC[18];
+    char IP[16];
+    char SN[16];  // subnet mask
+    char GW[16];  // default gateway
+    char DHCP[4]; // "ON" or "OFF"
+    char HN[30];  // host name
+    char DNS1[16];
+    char DNS2[16];
+    uint8_t valid; // 1 = answered the last scan
+};
+
+extern NetbiterRecord NBD[kMaxGateways];     // the known gateways, NumGateways of them
+extern NetbiterRecord NBDscan[kMaxGateways]; // the last scan's answers
+extern const NetbiterRecord NBDdef;          // empty
+extern int32_t NumGatewaysScan;
+extern int32_t SelIndex;        // tree node selected: 2 x gateway (+1 for its meters), or the module
+extern int32_t DeviceSelection; // 1 while the meters of a gateway are shown
+
+// What the network fields of the interface dialog hold (filled by the dialog, or by
+// zaro-cli from its options), checked and sent by the routines below.
+struct NetworkFields {
+    std::string IP, subnet, gateway, hostName;
+    int dhcpOn = 0;
+    int defaultPassword = 1; // gateways: use the factory password instead of asking
+};
+extern NetworkFields NetFields;
+
+// Copies text into a fixed-width field, zero-terminated; true when it had to be cut.
+template <size_t N> bool CopyText(char (&field)[N], std::string_view text) {
+    const size_t n = std::min(text.size(), N - 1);
+    std::memset(field, 0, N);
+    std::memcpy(field, text.data(), n);
+    return n < text.size();
+}
+
+// 1 when text is a dotted IPv4 address: four runs of digits, each 0..255.
+int CheckIP(const char* text);
+
+// One scan reply of length bytes into r (valid set). Returns 1 when it fitted, 0 when
+// a value had to be cut to its field or a field was missing.
+int ParseNetbiterReply(const char* data, int length, NetbiterRecord& r);
+// The configuration message for r's gateway, without its terminating zero.
+std::string NetbiterConfigMessage(const NetbiterRecord& r, const std::string& password);
+
+int NetbiterScan();  // number of gateways that answered
+int CheckGateways(); // scan and merge into NBD; returns the number found
+// Records of the known gateways from the stored lists, none marked found.
+void InitGatewayRecords();
+// Mirrors NBD[i] into the lists ZAROTCP.ini keeps.
+void StoreGatewayLists(int i);
+
+// Validates NetFields into NBDscan[GatewayIndex]: mode 1 IP and host name, mode 2 also
+// subnet and gateway. Shows the error pair of a bad address and returns 0.
+int CheckNetworkSettings(int mode);
+int AskForPassword(std::string& password); // 1 go on, 0 cancelled
+int SetNetbiterConfig();                   // a gateway that answered the scan
+int SaveNetbiterConfig();                  // a gateway added by hand or not found
+int GatewayModificationCheck();
+int AddGateway();             // 1 added (it becomes the gateway in use)
+int DeleteGateway(int index); // its meters go with it; the others keep theirs
+
+// Probes the meters 1..Last_Device behind the gateway in use and keeps the first 32 that
+// answer in its row of DevicesTCP. probing(address) runs before each probe. Returns 1
+// when the search ran to its end, 0 when the gateway fell silent (error shown), -1 when
+// it could not be reached (error shown).
+int SearchGatewayDevices(const std::function<void(int address)>& probing = {});
+// Takes the ticked addresses (ticked[a - 1]) into the gateway's row; the first becomes
+// TCPDevAddr.
+void AdoptDevSelect(const bool (&ticked)[247]);

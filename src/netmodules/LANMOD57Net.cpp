@@ -1,0 +1,358 @@
+#include "netmodules/LANMOD57Net.h"
+
+#include "link/Udp.h"
+#include "netmodules/Gateway.h"
+#include "platform/Messages.h"
+#include "platform/TimeBase.h"
+#include "settings/INI_File.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <arpa/inet.h>
+#include <cctype>
+#include <cstdio>
+
+ModuleRecord EMDscan[256] = {};
+const ModuleRecord EMDdef = {};
+int32_t Num57Scan = 0;
+double LM57DhcpSettleSeconds = 5.0;
+
+namespace {
+
+constexpr char kScanRequest[12] = {'0', '0', '1', '2', '3', '4', 'C', '7', 'F', 'F', 'F', 'F'};
+constexpr char kModulePrefix[] = "001234C7";
+constexpr int kAnswerWaitMs = 100;
+constexpr int kConfigWaitMs = 500;
+constexpr int kMaxAnswers = 256;
+constexpr int kNameAt = 43, kNameWidth = 32;
+constexpr int kAddressAt[3] = {16, 25, 34}; // IP, subnet, gateway
+
+QString Text(const char* text) {
+    return QCoreApplication::translate("NetDevices", text);
+}
+
+void UdpProblem(const char* title, int error) {
+    ShowInfo(Text(title), UDPErrorString(error));
+}
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+bool HexRun(const char* p, int n) {
+    return std::all_of(p, p + n, [](char c) { return HexValue(c) >= 0; });
+}
+
+bool Same(const char* a, const char* b) {
+    return std::strcmp(a, b) == 0;
+}
+
+bool ValidIndex(int i) {
+    return i >= 0 && i < std::clamp(Num57, 0, kMaxModules);
+}
+
+// Dotted address from the four hex pairs at p.
+void DottedFromHex(char (&field)[16], const char* p) {
+    char text[16] = {};
+    int at = 0;
+    for (int octet = 0; octet < 4; ++octet) {
+        if (octet) text[at++] = '.';
+        at += HexStringToDecString(text + at, p + 2 * octet);
+    }
+    CopyText(field, text);
+}
+
+// Four octets of a checked dotted address as lower-case hex pairs at p.
+void HexFromDotted(char* p, const char* dotted) {
+    unsigned o[4] = {};
+    std::sscanf(dotted, "%u.%u.%u.%u", &o[0], &o[1], &o[2], &o[3]);
+    char pairs[9];
+    std::snprintf(pairs, sizeof pairs, "%02x%02x%02x%02x", o[0] & 0xFF, o[1] & 0xFF, o[2] & 0xFF,
+                  o[3] & 0xFF);
+    std::memcpy(p, pairs, 8);
+}
+
+void StoreModuleLists(int i) {
+    const ModuleRecord& r = EMD[i];
+    CopyText(MAC57[i], r.MAC);
+    CopyText(IP57[i], r.IP);
+    CopyText(Gateway57[i], r.gateway);
+    CopyText(Sub57[i], r.subnet);
+    CopyText(DHCP57[i], r.DHCP);
+    CopyText(Name57[i], r.name);
+}
+
+bool SettingsEqual(const ModuleRecord& a, const ModuleRecord& b) {
+    return Same(a.IP, b.IP) && Same(a.subnet, b.subnet) && Same(a.gateway, b.gateway) &&
+           Same(a.name, b.name) && Same(a.DHCP, b.DHCP);
+}
+
+void TakeSettings(ModuleRecord& to, const ModuleRecord& from) {
+    CopyText(to.IP, from.IP);
+    CopyText(to.subnet, from.subnet);
+    CopyText(to.gateway, from.gateway);
+    CopyText(to.name, from.name);
+    CopyText(to.DHCP, from.DHCP);
+}
+
+void TooManyAnswered() {
+    Notify(Text(
+        QT_TRANSLATE_NOOP("NetDevices", "More than 256 devices answered; only the first 256 are listed.")));
+}
+
+// Checks the fields and the DHCP switch into the scratch record; 0 when refused.
+int GatherEdits() {
+    if (!CheckLM57Settings()) return 0;
+    if (ValidIndex(LM57Index)) CopyText(EMDscan[LM57Index].DHCP, NetFields.dhcpOn ? "01" : "00");
+    return 1;
+}
+
+// Sends the message; 1 when a module answered it, 0 failed (reported).
+int BroadcastConfig(const char (&message)[kModuleMessageSize]) {
+    int sock = -1;
+    int e = UDPOpen(kModuleUdpPort, sock, true);
+    if (e) {
+        UdpProblem(QT_TRANSLATE_NOOP("NetDevices", "UDP Open error !"), e);
+        return 0;
+    }
+    e = UDPWrite(sock, message, kModuleMessageSize, INADDR_BROADCAST, kModuleUdpPort);
+    if (e) {
+        UdpProblem(QT_TRANSLATE_NOOP("NetDevices", "UDP Write error !"), e);
+        UDPClose(sock);
+        return 0;
+    }
+    char answer[kModuleMessageSize];
+    int length = 0;
+    const int got = UDPReadAnswer(sock, answer, sizeof answer, kConfigWaitMs, length);
+    UDPClose(sock);
+    if (got == 1) {
+        Error(10, 2);
+        return 0;
+    }
+    return 1;
+}
+
+} // namespace
+
+int HexStringToDecString(char* dest, const char* src) {
+    return std::snprintf(dest, 4, "%d", std::max(HexValue(src[0]), 0) * 16 + std::max(HexValue(src[1]), 0));
+}
+
+int ParseModuleAnswer(const char* data, int length, ModuleRecord& r) {
+    r = EMDdef;
+    if (length < kNameAt - 1 || std::memcmp(data, kModulePrefix, 8) != 0 || !HexRun(data + 8, 4) ||
+        std::memcmp(data + 8, "FFFF", 4) == 0)
+        return 0;
+    if ((data[13] != '0') || (data[14] != '0' && data[14] != '1')) return 0;
+    for (int at : kAddressAt)
+        if (!HexRun(data + at, 8)) return 0;
+    char mac[18];
+    for (int pair = 0; pair < 6; ++pair) {
+        mac[3 * pair] = char(std::toupper(data[2 * pair]));
+        mac[3 * pair + 1] = char(std::toupper(data[2 * pair + 1]));
+        mac[3 * pair + 2] = pair < 5 ? '-' : '\0';
+    }
+    CopyText(r.MAC, mac);
+    CopyText(r.DHCP, std::string_view(data + 13, 2));
+    DottedFromHex(r.IP, data + kAddressAt[0]);
+    DottedFromHex(r.subnet, data + kAddressAt[1]);
+    DottedFromHex(r.gateway, data + kAddressAt[2]);
+    std::string_view name(data + std::min(length, kNameAt),
+                          size_t(std::max(std::min(length, 75) - kNameAt, 0)));
+    name = name.substr(0, std::min(name.find('\0'), name.size()));
+    while (!name.empty() && name.back() == ' ')
+        name.remove_suffix(1);
+    CopyText(r.name, name);
+    r.found = 1;
+    return 1;
+}
+
+void ModuleMessage(const ModuleRecord& r, char (&message)[kModuleMessageSize]) {
+    std::memset(message, ' ', sizeof message);
+    for (int pair = 0; pair < 6; ++pair) {
+        message[2 * pair] = r.MAC[3 * pair];
+        message[2 * pair + 1] = r.MAC[3 * pair + 1];
+    }
+    message[13] = r.DHCP[0];
+    message[14] = r.DHCP[1];
+    HexFromDotted(message + kAddressAt[0], r.IP);
+    HexFromDotted(message + kAddressAt[1], r.subnet);
+    HexFromDotted(message + kAddressAt[2], r.gateway);
+    std::memcpy(message + kNameAt, r.name, std::min(std::strlen(r.name), size_t(kNameWidth)));
+}
+
+int CheckMAC(const char* text) {
+    if (std::strlen(text) < 17) return 0;
+    for (int i = 0; i < 17; ++i) {
+        const bool dash = i % 3 == 2;
+        const char c = text[i];
+        if (dash ? c != '-' : !((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) return 0;
+    }
+    return 1;
+}
+
+int LANMD57Scan() {
+    std::fill(std::begin(EMDscan), std::end(EMDscan), EMDdef);
+    Num57Scan = 0;
+    int sock = -1;
+    int e = UDPOpen(kModuleUdpPort, sock, true);
+    if (e) {
+        UdpProblem(QT_TRANSLATE_NOOP("NetDevices", "UDP Open error !"), e);
+        return 0;
+    }
+    e = UDPWrite(sock, kScanRequest, int(sizeof kScanRequest), INADDR_BROADCAST, kModuleUdpPort);
+    if (e) {
+        UdpProblem(QT_TRANSLATE_NOOP("NetDevices", "UDP Write error !"), e);
+        UDPClose(sock);
+        return 0;
+    }
+    bool tooMany = false;
+    char answer[kModuleMessageSize];
+    for (;;) {
+        int length = 0;
+        if (UDPReadAnswer(sock, answer, sizeof answer, kAnswerWaitMs, length) == 1) break;
+        ModuleRecord r;
+        if (!ParseModuleAnswer(answer, length, r)) continue;
+        if (Num57Scan == kMaxAnswers)
+            tooMany = true; // read on, so that the rest cannot answer the next exchange
+        else
+            EMDscan[Num57Scan++] = r;
+    }
+    UDPClose(sock);
+    if (tooMany) TooManyAnswered();
+    return Num57Scan;
+}
+
+int CheckLANMD57() {
+    int known = std::clamp(Num57, 0, kMaxModules);
+    for (int i = 0; i < known; ++i)
+        EMD[i].found = 0;
+    const int found = LANMD57Scan();
+    bool dropped = false;
+    for (int s = 0; s < found; ++s) {
+        int i = 0;
+        while (i < known && !Same(EMD[i].MAC, EMDscan[s].MAC))
+            ++i;
+        if (i == known) {
+            if (known == kMaxModules) {
+                dropped = true;
+                continue;
+            }
+            ++known;
+        }
+        EMD[i] = EMDscan[s];
+        StoreModuleLists(i);
+    }
+    Num57 = known;
+    if (dropped) TooManyAnswered();
+    return found;
+}
+
+void InitLM57Records() {
+    SelectInterface(CommType, GatewayIndex, 0);
+    SelIndex = 0;
+    for (int i = 0; i < kMaxModules; ++i) {
+        ModuleRecord& r = EMD[i];
+        r = EMDdef;
+        if (i >= Num57) continue;
+        CopyText(r.MAC, MAC57[i]);
+        CopyText(r.IP, IP57[i]);
+        CopyText(r.gateway, Gateway57[i]);
+        CopyText(r.subnet, Sub57[i]);
+        CopyText(r.DHCP, DHCP57[i]);
+        CopyText(r.name, Name57[i]);
+    }
+}
+
+int CheckLM57Settings() {
+    if (Num57 <= 0 || !ValidIndex(LM57Index)) return 1;
+    ModuleRecord& scratch = EMDscan[LM57Index];
+    const ModuleRecord& known = EMD[LM57Index];
+    CopyText(scratch.MAC, known.MAC);
+    if (NetFields.dhcpOn) {
+        CopyText(scratch.IP, known.IP);
+        CopyText(scratch.subnet, known.subnet);
+        CopyText(scratch.gateway, known.gateway);
+    } else {
+        if (!CheckIP(NetFields.IP.c_str())) return Error(11, 17), 0;
+        if (!CheckIP(NetFields.gateway.c_str())) return Error(13, 19), 0;
+        if (!CheckIP(NetFields.subnet.c_str())) return Error(12, 18), 0;
+        CopyText(scratch.IP, NetFields.IP);
+        CopyText(scratch.gateway, NetFields.gateway);
+        CopyText(scratch.subnet, NetFields.subnet);
+    }
+    CopyText(scratch.name, NetFields.hostName.substr(0, NetFields.hostName.find_first_of(" ;")));
+    return 1;
+}
+
+int SaveLM57Config() {
+    if (!GatherEdits()) return 0;
+    if (!ValidIndex(LM57Index)) return 1;
+    ModuleRecord& known = EMD[LM57Index];
+    if (SettingsEqual(known, EMDscan[LM57Index])) return 1;
+    TakeSettings(known, EMDscan[LM57Index]);
+    StoreModuleLists(LM57Index);
+    return 1;
+}
+
+int SetLM57Config() {
+    if (!GatherEdits()) return 0;
+    if (!ValidIndex(LM57Index)) return 1;
+    const int index = LM57Index;
+    const ModuleRecord wanted = EMDscan[index];
+    ModuleRecord& known = EMD[index];
+    if (SettingsEqual(known, wanted)) return 1;
+    const bool dhcpChanged = !Same(known.DHCP, wanted.DHCP);
+    char message[kModuleMessageSize];
+    ModuleMessage(wanted, message);
+    // Without an answer the module may not have the settings: the list keeps what it has.
+    if (!BroadcastConfig(message)) return 0;
+    TakeSettings(known, wanted);
+    if (dhcpChanged) { // its address may come from elsewhere now: ask it again once it is back
+        Delay(LM57DhcpSettleSeconds);
+        CheckLANMD57();
+        LM57Index = index;
+    }
+    StoreModuleLists(index);
+    return 1;
+}
+
+int LM57ModificationCheck() {
+    if (Num57 <= 0 || !ValidIndex(LM57Index) || !EMD[LM57Index].found) return SaveLM57Config();
+    return SetLM57Config();
+}
+
+int AddLANMD57(const char* mac) {
+    if (Num57 < 0 || Num57 >= kMaxModules) return 0;
+    if (!CheckMAC(mac)) return Error(14, 20), 0;
+    const int i = Num57++;
+    ModuleRecord& r = EMD[i];
+    r = EMDdef;
+    CopyText(r.MAC, std::string_view(mac, 17));
+    CopyText(r.IP, "10.1.1.100");
+    CopyText(r.subnet, "255.255.255.0");
+    CopyText(r.gateway, "10.1.2.4");
+    CopyText(r.DHCP, "00");
+    StoreModuleLists(i);
+    SelectInterface(CommType, GatewayIndex, i);
+    SelIndex = i;
+    return 1;
+}
+
+int DeleteLANMD57(int index) {
+    if (!ValidIndex(index)) return 0;
+    const int last = Num57 - 1;
+    for (int i = index; i < last; ++i) {
+        EMD[i] = EMD[i + 1];
+        StoreModuleLists(i);
+    }
+    EMD[last] = EMDdef;
+    StoreModuleLists(last);
+    Num57 = last;
+    SelectInterface(CommType, GatewayIndex, 0);
+    SelIndex = 0;
+    return 1;
+}

@@ -1,0 +1,441 @@
+#include "settings/gui/NetDevices.h"
+
+#include "link/Connection.h"
+#include "netmodules/Gateway.h"
+#include "netmodules/LANMOD57Net.h"
+#include "platform/Messages.h"
+#include "settings/INI_File.h"
+#include "settings/gui/SelComm.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("NetDevices", text);
+}
+
+bool OpenInBrowser(const QString& url) {
+    return QDesktopServices::openUrl(QUrl(url));
+}
+
+// The MAC entry dialog: OK takes only a well-formed MAC, else it says so and stays.
+bool AskForMac(QString& mac) {
+    QDialog popup(handle);
+    popup.setObjectName("MacEntry");
+    popup.setWindowTitle(Tr(QT_TRANSLATE_NOOP("NetDevices", "Add LANMOD57 module")));
+    auto* form = new QFormLayout(&popup);
+    auto* field = new QLineEdit(&popup);
+    field->setObjectName("Mac");
+    field->setMaxLength(17);
+    field->setPlaceholderText("00-12-34-C7-0A-1B");
+    form->addRow(Tr(QT_TRANSLATE_NOOP("NetDevices", "MAC address")), field);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &popup);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &popup, [&] {
+        if (CheckMAC(field->text().toLatin1().constData()))
+            popup.accept();
+        else
+            Error(14, 20);
+    });
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &popup, &QDialog::reject);
+    form->addRow(buttons);
+    if (popup.exec() != QDialog::Accepted) return false;
+    mac = field->text();
+    return true;
+}
+
+struct NetUi {
+    QTreeWidget* tree;
+    QPushButton* scan;
+    QSpinBox* tcpPort;
+    QWidget* fields;
+    QLineEdit *ip, *subnet, *gateway, *name;
+    QCheckBox *dhcpOn, *dhcpOff, *defaultPassword;
+    QPushButton *save, *cancel;
+    QLabel* busy;
+};
+NetUi net{};
+
+bool Gateways() {
+    return CommType == kGateway;
+}
+
+void ShowBusy(const char* text) {
+    net.busy->setText(Tr(text));
+    net.busy->show();
+    net.busy->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void HideBusy() {
+    net.busy->hide();
+}
+
+void SetFields(const char* ip, const char* subnet, const char* gateway, const char* name, bool dhcp) {
+    net.ip->setText(QString::fromLatin1(ip));
+    net.subnet->setText(QString::fromLatin1(subnet));
+    net.gateway->setText(QString::fromLatin1(gateway));
+    net.name->setText(QString::fromLatin1(name));
+    net.dhcpOn->setChecked(dhcp);
+    net.dhcpOff->setChecked(!dhcp);
+}
+
+void ShowFields(bool show) {
+    net.fields->setVisible(show);
+    if (show) DevSelect(0);
+}
+
+void TakeFields() {
+    NetFields.IP = net.ip->text().trimmed().toStdString();
+    NetFields.subnet = net.subnet->text().trimmed().toStdString();
+    NetFields.gateway = net.gateway->text().trimmed().toStdString();
+    NetFields.hostName = net.name->text().toStdString();
+    NetFields.dhcpOn = net.dhcpOn->isChecked();
+    NetFields.defaultPassword = net.defaultPassword->isChecked();
+}
+
+void AdoptTicked() {
+    bool ticked[247];
+    TickedAddresses(ticked);
+    AdoptDevSelect(ticked);
+}
+
+QTreeWidgetItem* Node(int n) {
+    if (Gateways()) {
+        QTreeWidgetItem* top = net.tree->topLevelItem(n / 2);
+        return top && n % 2 ? top->child(0) : top;
+    }
+    return net.tree->topLevelItem(n);
+}
+
+int NodeIndex(QTreeWidgetItem* item) {
+    if (!item) return -1;
+    if (QTreeWidgetItem* parent = item->parent()) return 2 * net.tree->indexOfTopLevelItem(parent) + 1;
+    const int top = net.tree->indexOfTopLevelItem(item);
+    return Gateways() ? 2 * top : top;
+}
+
+void SelectNode(int n) {
+    const QSignalBlocker quiet(net.tree);
+    if (QTreeWidgetItem* item = Node(n)) net.tree->setCurrentItem(item);
+}
+
+void Paint(QTreeWidgetItem* item, bool found) {
+    QFont font = item->font(0);
+    font.setBold(found);
+    item->setFont(0, font);
+    item->setForeground(0, found ? QColor(Qt::black) : QColor(160, 160, 160));
+}
+
+void CmSelTreeItem(QTreeWidgetItem* item) {
+    const int n = NodeIndex(item);
+    if (n < 0) return;
+    if (!Gateways()) {
+        SelectInterface(CommType, GatewayIndex, n);
+        SelIndex = n;
+        ShowLM57Config();
+        return;
+    }
+    if (DeviceSelection) AdoptTicked(); // leaving a gateway's meters keeps what is ticked
+    SelectInterface(CommType, n / 2, LM57Index);
+    SelIndex = n;
+    DeviceSelection = n % 2;
+    if (DeviceSelection) {
+        ShowFields(false);
+        DisplayDevSelect();
+    } else {
+        ShowGatewayConfig();
+    }
+}
+
+void ContextMenu(const QPoint& at) {
+    QMenu menu(net.tree);
+    menu.addAction(Tr(QT_TRANSLATE_NOOP("NetDevices", "Open web page")), [] { MenuContextHandling(1); });
+    menu.addSeparator();
+    menu.addAction(Gateways() ? Tr(QT_TRANSLATE_NOOP("NetDevices", "Add gateway"))
+                              : Tr(QT_TRANSLATE_NOOP("NetDevices", "Add LANMOD57 module")),
+                   [] { MenuContextHandling(3); });
+    menu.addAction(Gateways() ? Tr(QT_TRANSLATE_NOOP("NetDevices", "Delete gateway"))
+                              : Tr(QT_TRANSLATE_NOOP("NetDevices", "Delete LANMOD57 module")),
+                   [] { MenuContextHandling(4); });
+    menu.exec(net.tree->viewport()->mapToGlobal(at));
+}
+
+QLineEdit* AddressField(const char* name, QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setMaxLength(15);
+    return field;
+}
+
+QWidget* BuildFields(QWidget* parent) {
+    auto* area = new QWidget(parent);
+    auto* form = new QFormLayout(area);
+    form->setContentsMargins(0, 0, 0, 0);
+    net.ip = AddressField("NetIP", area);
+    form->addRow(Tr(QT_TRANSLATE_NOOP("NetDevices", "IP address")), net.ip);
+    net.subnet = AddressField("NetSubnet", area);
+    form->addRow(Tr(QT_TRANSLATE_NOOP("NetDevices", "Subnet mask")), net.subnet);
+    net.gateway = AddressField("NetGateway", area);
+    form->addRow(Tr(QT_TRANSLATE_NOOP("NetDevices", "Default gateway")), net.gateway);
+    net.name = new QLineEdit(area);
+    net.name->setObjectName("NetName");
+    form->addRow(Tr(QT_TRANSLATE_NOOP("NetDevices", "Name")), net.name);
+    net.dhcpOn = new QCheckBox(Tr(QT_TRANSLATE_NOOP("NetDevices", "DHCP on")), area);
+    net.dhcpOn->setObjectName("DhcpOn");
+    net.dhcpOff = new QCheckBox(Tr(QT_TRANSLATE_NOOP("NetDevices", "DHCP off (fixed address)")), area);
+    net.dhcpOff->setObjectName("DhcpOff");
+    QObject::connect(net.dhcpOn, &QCheckBox::clicked, [] { CmDHCP(true); });
+    QObject::connect(net.dhcpOff, &QCheckBox::clicked, [] { CmDHCP(false); });
+    auto* dhcp = new QHBoxLayout;
+    dhcp->addWidget(net.dhcpOn);
+    dhcp->addWidget(net.dhcpOff);
+    form->addRow(dhcp);
+    net.defaultPassword = new QCheckBox(Tr(QT_TRANSLATE_NOOP("NetDevices", "Default password")), area);
+    net.defaultPassword->setObjectName("DefaultPassword");
+    form->addRow(net.defaultPassword);
+    net.save = new QPushButton(Tr(QT_TRANSLATE_NOOP("NetDevices", "Save")), area);
+    net.save->setObjectName("NetSave");
+    net.save->setAutoDefault(false);
+    net.cancel = new QPushButton(Tr(QT_TRANSLATE_NOOP("NetDevices", "Cancel")), area);
+    net.cancel->setObjectName("NetCancel");
+    net.cancel->setAutoDefault(false);
+    QObject::connect(net.save, &QPushButton::clicked, [] { CmSaveNetData(); });
+    QObject::connect(net.cancel, &QPushButton::clicked, [] { CmCancelNetData(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(net.save);
+    buttons->addWidget(net.cancel);
+    form->addRow(buttons);
+    return area;
+}
+
+void DimUnknown(bool dim) {
+    for (QWidget* w : std::initializer_list<QWidget*>{net.subnet, net.gateway, net.dhcpOn, net.dhcpOff})
+        w->setEnabled(!dim);
+}
+
+} // namespace
+
+bool (*WebPageOpener)(const QString& url) = OpenInBrowser;
+bool (*MacEntry)(QString& mac) = AskForMac;
+
+void BuildNetworkArea(QGroupBox* area) {
+    net = NetUi{};
+    auto* layout = qobject_cast<QVBoxLayout*>(area->layout());
+    auto* row = new QHBoxLayout;
+    net.tree = new QTreeWidget(area);
+    net.tree->setObjectName("NetTree");
+    net.tree->setHeaderHidden(true);
+    net.tree->setMinimumWidth(260);
+    net.tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(net.tree, &QTreeWidget::currentItemChanged,
+                     [](QTreeWidgetItem* item) { CmSelTreeItem(item); });
+    QObject::connect(net.tree, &QTreeWidget::customContextMenuRequested, ContextMenu);
+    row->addWidget(net.tree);
+    net.fields = BuildFields(area);
+    row->addWidget(net.fields);
+    layout->addLayout(row);
+
+    auto* bottom = new QHBoxLayout;
+    net.scan = new QPushButton(Tr(QT_TRANSLATE_NOOP("NetDevices", "Scan")), area);
+    net.scan->setObjectName("NetScan");
+    net.scan->setAutoDefault(false);
+    QObject::connect(net.scan, &QPushButton::clicked, [] { Gateways() ? CmModuleScan() : CmLM57Scan(); });
+    bottom->addWidget(net.scan);
+    bottom->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP("NetDevices", "TCP port")), area));
+    net.tcpPort = new QSpinBox(area);
+    net.tcpPort->setObjectName("TCPPort");
+    net.tcpPort->setRange(1, 65535);
+    net.tcpPort->setKeyboardTracking(false);
+    QObject::connect(net.tcpPort, &QSpinBox::valueChanged, [](int p) { CmTCPPortSelect(p); });
+    bottom->addWidget(net.tcpPort);
+    net.busy = new QLabel(area);
+    net.busy->setObjectName("NetBusy");
+    net.busy->hide();
+    bottom->addWidget(net.busy, 1);
+    layout->addLayout(bottom);
+}
+
+void InitGatewaySelection() {
+    {
+        const QSignalBlocker quiet(net.tcpPort);
+        net.tcpPort->setValue(TCPPort);
+    }
+    net.tcpPort->setReadOnly(false);
+    net.defaultPassword->setChecked(true);
+    net.defaultPassword->show();
+    InitGatewayRecords();
+    CmModuleScan();
+    SelectNode(0);
+}
+
+void InitLANMD57Selection() {
+    {
+        const QSignalBlocker quiet(net.tcpPort);
+        net.tcpPort->setValue(502);
+    }
+    net.tcpPort->setReadOnly(true);
+    net.defaultPassword->hide();
+    InitLM57Records();
+    CmLM57Scan();
+    SelectNode(LM57Index);
+}
+
+int CmModuleScan() {
+    ShowBusy(QT_TRANSLATE_NOOP("NetDevices", "Scanning for Gateways..."));
+    CheckGateways();
+    SelectInterface(CommType, 0, LM57Index);
+    SelIndex = DeviceSelection = 0;
+    DisplayGatewayTree();
+    ShowGatewayConfig();
+    HideBusy();
+    return 0;
+}
+
+int CmLM57Scan() {
+    ShowBusy(QT_TRANSLATE_NOOP("NetDevices", "Scanning for LANMOD57 devices..."));
+    CheckLANMD57();
+    SelectInterface(CommType, GatewayIndex, 0);
+    SelIndex = 0;
+    DisplayLANMD57Tree();
+    ShowLM57Config();
+    HideBusy();
+    return 1;
+}
+
+void DisplayGatewayTree() {
+    const QSignalBlocker quiet(net.tree);
+    net.tree->clear();
+    for (int i = 0; i < NumGateways; ++i) {
+        const NetbiterRecord& r = NBD[i];
+        const bool handAdded = std::strcmp(r.MAC, kHandAddedMAC) == 0;
+        const char* shown = !handAdded ? r.MAC : r.HN[0] ? r.HN : r.IP;
+        auto* node = new QTreeWidgetItem(
+            net.tree, {Tr(QT_TRANSLATE_NOOP("NetDevices", "Gateway")) + ": " + QString::fromLatin1(shown)});
+        Paint(node, !handAdded && r.valid);
+        new QTreeWidgetItem(node, {Tr(QT_TRANSLATE_NOOP("NetDevices", "Devices"))});
+        node->setExpanded(true);
+    }
+    SelectNode(SelIndex);
+}
+
+void DisplayLANMD57Tree() {
+    const QSignalBlocker quiet(net.tree);
+    net.tree->clear();
+    for (int i = 0; i < Num57; ++i) {
+        auto* item = new QTreeWidgetItem(net.tree, {QString::fromLatin1(EMD[i].MAC)});
+        item->setData(0, Qt::UserRole, QStringLiteral("LANMOD57"));
+        item->setToolTip(0, QString::fromLatin1(EMD[i].name));
+        Paint(item, EMD[i].found);
+    }
+    SelectNode(SelIndex);
+}
+
+void ShowGatewayConfig() {
+    if (NumGateways <= 0 || GatewayIndex >= NumGateways) {
+        ShowFields(false);
+        return;
+    }
+    ShowFields(true);
+    const NetbiterRecord& r = NBD[GatewayIndex];
+    const bool unknown = std::strcmp(r.MAC, kHandAddedMAC) == 0 || !r.valid;
+    if (unknown)
+        SetFields(r.IP, "", "", r.HN, false), net.dhcpOff->setChecked(false);
+    else
+        SetFields(r.IP, r.SN, r.GW, r.HN, std::strcmp(r.DHCP, "ON") == 0);
+    DimUnknown(unknown);
+}
+
+void ShowLM57Config() {
+    if (Num57 <= 0 || LM57Index >= Num57) {
+        ShowFields(false);
+        return;
+    }
+    ShowFields(true);
+    const ModuleRecord& r = EMD[LM57Index];
+    SetFields(r.IP, r.subnet, r.gateway, r.name, std::strcmp(r.DHCP, "01") == 0);
+    DimUnknown(false);
+}
+
+int CmSaveNetData() {
+    TakeFields();
+    if (!Gateways()) {
+        ShowBusy(QT_TRANSLATE_NOOP("NetDevices", "Store modified configuration data..."));
+        const int ok = LM57ModificationCheck();
+        HideBusy();
+        if (ok) {
+            SelIndex = LM57Index;
+            DisplayLANMD57Tree();
+            ShowLM57Config();
+        }
+        return 0;
+    }
+    if (DeviceSelection) {
+        AdoptTicked();
+        return 0;
+    }
+    if (GatewayModificationCheck()) {
+        DisplayGatewayTree();
+        ShowGatewayConfig();
+    }
+    return 0;
+}
+
+int CmCancelNetData() {
+    Gateways() ? ShowGatewayConfig() : ShowLM57Config();
+    return 0;
+}
+
+int CmDHCP(bool onBox) {
+    QCheckBox* ticked = onBox ? net.dhcpOn : net.dhcpOff;
+    (onBox ? net.dhcpOff : net.dhcpOn)->setChecked(!ticked->isChecked());
+    return 0;
+}
+
+int CmTCPPortSelect(int port) {
+    if (Gateways()) TCPPort = port;
+    return 0;
+}
+
+int MenuContextHandling(int item) {
+    const int n = NodeIndex(net.tree->currentItem());
+    if (Gateways()) {
+        if (DeviceSelection) AdoptTicked();
+        if (n >= 0) SelectInterface(CommType, n / 2, LM57Index);
+    } else if (n >= 0) {
+        SelectInterface(CommType, GatewayIndex, n);
+    }
+    const int known = Gateways() ? NumGateways : Num57;
+    const int index = Gateways() ? GatewayIndex : LM57Index;
+    if (item == 1 && index < known)
+        WebPageOpener("http://" + QString::fromLatin1(Gateways() ? NBD[index].IP : EMD[index].IP) + "/");
+    if (item == 3) {
+        QString mac;
+        if (Gateways() ? AddGateway() : (MacEntry(mac) && AddLANMD57(mac.toLatin1().constData()))) {
+            Gateways() ? DisplayGatewayTree() : DisplayLANMD57Tree();
+            DeviceSelection = 0;
+            Gateways() ? ShowGatewayConfig() : ShowLM57Config();
+        }
+    }
+    if (item == 4 && (Gateways() ? DeleteGateway(index) : DeleteLANMD57(index))) {
+        Gateways() ? DisplayGatewayTree() : DisplayLANMD57Tree();
+        Gateways() ? ShowGatewayConfig() : ShowLM57Config();
+    }
+    return 0;
+}

@@ -1,0 +1,177 @@
+// The gateway and module half of the interface dialog, offscreen, against zaro-sim on
+// loopback (runs in the test netns: the dialog broadcasts its scans). With
+// ZARO_SCREENSHOT_DIR set it also leaves pictures of the dialog there.
+#include "link/TCP_Komm.h"
+#include "netmodules/Gateway.h"
+#include "netmodules/LANMOD57Net.h"
+#include "platform/Messages.h"
+#include "settings/INI_File.h"
+#include "settings/SearchAddress.h"
+#include "settings/gui/NetDevices.h"
+#include "settings/gui/SelComm.h"
+
+#include "SimProcess.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+template <typename T> T* Control(const char* name) {
+    T* w = handle ? handle->findChild<T*>(name) : nullptr;
+    if (!w) qFatal("control %s missing", name);
+    return w;
+}
+
+QTreeWidget* Tree() {
+    return Control<QTreeWidget>("NetTree");
+}
+
+QString openedUrl;
+bool RecordUrl(const QString& url) {
+    openedUrl = url;
+    return true;
+}
+
+QString typedMac;
+bool TypeMac(QString& mac) {
+    mac = typedMac;
+    return true;
+}
+
+void Screenshot(QWidget* w, const char* name) {
+    const QString dir = qEnvironmentVariable("ZARO_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) w->grab().save(dir + "/" + name);
+}
+
+} // namespace
+
+class NetDevicesDialogTest : public QObject {
+    Q_OBJECT
+    ScriptedMessages messages;
+    QTemporaryDir dir;
+    SimProcess sim;
+    QDialog* dialog = nullptr;
+
+    void Open() {
+        delete dialog;
+        dialog = CreateInterfaceDialog(nullptr);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    }
+    void Type(const char* field, const QString& text) {
+        QLineEdit* e = Control<QLineEdit>(field);
+        e->clear();
+        QTest::keyClicks(e, text);
+    }
+
+  private slots:
+    void initTestCase() {
+        if (qEnvironmentVariable("ZARO_IN_NETNS") != "1") QSKIP("broadcasts only inside the test netns");
+        WebPageOpener = RecordUrl;
+        MacEntry = TypeMac;
+    }
+    void init() {
+        SettingsDir = dir.path().toStdString();
+        LoadAllSettings(false);
+        RecTimeout = 500;
+        messages.clear();
+        SetMessageSink(&messages);
+    }
+    void cleanup() {
+        delete dialog;
+        dialog = nullptr;
+        CloseTCPConnection(kCloseAllTCP);
+        sim.stop();
+    }
+
+    void gateways() {
+        QVERIFY(sim.start({"--gateway", "3,7", "--listen", "127.0.0.1:0", "--udp-devices", "2"}));
+        CommType = kGateway;
+        TCPPort = sim.tcpPort();
+        NumGateways = 1;
+        std::strcpy(GatewayMAC[0], kHandAddedMAC);
+        std::strcpy(GatewayIP[0], "127.0.0.9");
+        Open();
+        QTreeWidget* tree = Tree();
+        QCOMPARE(tree->topLevelItemCount(), 3);
+        QCOMPARE(tree->topLevelItem(0)->foreground(0).color(), QColor(160, 160, 160));
+        QVERIFY(tree->topLevelItem(1)->font(0).bold());
+        QVERIFY(tree->topLevelItem(1)->text(0).endsWith("00-30-11-F0-0A-1B"));
+        QCOMPARE(tree->topLevelItem(2)->childCount(), 1);
+
+        tree->setCurrentItem(tree->topLevelItem(2));
+        QCOMPARE(GatewayIndex, 2);
+        QCOMPARE(Control<QLineEdit>("NetIP")->text(), QString("127.0.0.2"));
+        QVERIFY(Control<QCheckBox>("DhcpOff")->isChecked());
+
+        // Without the default password, a cancelled password sends nothing.
+        Control<QCheckBox>("DefaultPassword")->setChecked(false);
+        Type("NetName", "hall");
+        QTest::mouseClick(Control<QPushButton>("NetSave"), Qt::LeftButton);
+        QCOMPARE(messages.passwordsAsked, 1);
+        QCOMPARE(QByteArray(GatewayName[2]), QByteArray("sim-gateway-2"));
+        messages.passwords = {"qorvi"};
+        QTest::mouseClick(Control<QPushButton>("NetSave"), Qt::LeftButton);
+        QCOMPARE(QByteArray(GatewayName[2]), QByteArray("hall"));
+        QTest::mouseClick(Control<QPushButton>("NetScan"), Qt::LeftButton);
+        QCOMPARE(QByteArray(NBD[2].HN), QByteArray("hall")); // the gateway has it
+
+        // Cancel puts the record back into the fields.
+        tree->setCurrentItem(tree->topLevelItem(1));
+        Type("NetIP", "1.2.3.4");
+        QTest::mouseClick(Control<QPushButton>("NetCancel"), Qt::LeftButton);
+        QCOMPARE(Control<QLineEdit>("NetIP")->text(), QString("127.0.0.1"));
+        Screenshot(dialog, "interface-gateways.png");
+
+        // The meters behind the first found gateway.
+        tree->setCurrentItem(tree->topLevelItem(1)->child(0));
+        QCOMPARE(DeviceSelection, 1);
+        QTest::mouseClick(Control<QPushButton>("Search"), Qt::LeftButton);
+        QVERIFY(Control<QCheckBox>("Addr3")->isChecked());
+        QVERIFY(Control<QCheckBox>("Addr7")->isChecked());
+        QCOMPARE(DevicesTCP[1][1], 7);
+
+        MenuContextHandling(1);
+        QCOMPARE(openedUrl, QString("http://127.0.0.1/"));
+        MenuContextHandling(3);
+        QCOMPARE(tree->topLevelItemCount(), 4);
+        QCOMPARE(Control<QLineEdit>("NetIP")->text(), QString("10.1.1.0"));
+        tree->setCurrentItem(tree->topLevelItem(0));
+        MenuContextHandling(4);
+        QCOMPARE(tree->topLevelItemCount(), 3);
+        QCOMPARE(DevicesTCP[0][0], 3); // the found gateway's meters moved with it
+        dialog->accept();
+        QVERIFY(QFile(dir.path() + "/ZAROTCP.ini").exists());
+    }
+
+    void modules() {
+        QVERIFY(sim.start({"--module", "--listen", "127.0.0.1:0"}));
+        CommType = kModule;
+        Open();
+        QTreeWidget* tree = Tree();
+        QCOMPARE(tree->topLevelItemCount(), 1);
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("00-12-34-C7-0A-1B"));
+        QVERIFY(Control<QSpinBox>("TCPPort")->isReadOnly());
+        typedMac = "00-12-34-C7-00-05";
+        MenuContextHandling(3);
+        QCOMPARE(tree->topLevelItemCount(), 2);
+        QCOMPARE(tree->topLevelItem(1)->foreground(0).color(), QColor(160, 160, 160));
+        QCOMPARE(LM57Index, 1);
+        Type("NetName", "spare");
+        QTest::mouseClick(Control<QPushButton>("NetSave"), Qt::LeftButton);
+        QCOMPARE(QByteArray(Name57[1]), QByteArray("spare"));
+
+        tree->setCurrentItem(tree->topLevelItem(0));
+        Type("NetIP", "127.0.0.8");
+        QTest::mouseClick(Control<QPushButton>("NetSave"), Qt::LeftButton);
+        QCOMPARE(QByteArray(IP57[0]), QByteArray("127.0.0.8"));
+        Screenshot(dialog, "interface-modules.png");
+        dialog->accept();
+        QVERIFY(QFile(dir.path() + "/ZARODEV.ini").exists());
+        QCOMPARE(Num57, 2);
+    }
+};
+
+QTEST_MAIN(NetDevicesDialogTest)
+#include "netdevices_test.moc"
