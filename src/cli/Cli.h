@@ -21,6 +21,10 @@ int CmdSendConfig(const QStringList& args);
 int CmdVersion(const QStringList& args);
 int CmdMeasure(const QStringList& args);
 int CmdScanRs485(const QStringList& args);
+int CmdLoggerStatus(const QStringList& args);
+int CmdLoggerRead(const QStringList& args);
+int CmdLoggerReset(const QStringList& args);
+int CmdZrdInfo(const QStringList& args);
 
 // Prints "zaro-cli: MESSAGE" and the usage to stderr; returns kExitUsage.
 int UsageError(const QString& message);

@@ -20,6 +20,10 @@ const CliCommand kCommands[] = {
     {"version", "", CmdVersion},
     {"measure", "[--repeat N]", CmdMeasure},
     {"scan-rs485", "[--range 32|247]", CmdScanRs485},
+    {"logger-status", "[--interval MM:SS]", CmdLoggerStatus},
+    {"logger-read", "FILE.ZRD [--newest \"dd.mm.yy hh:mm:ss\"] [--interval MM:SS]", CmdLoggerRead},
+    {"logger-reset", "[--yes]", CmdLoggerReset},
+    {"zrd-info", "FILE.ZRD", CmdZrdInfo},
 };
 
 const char* kLinkOptions =
