@@ -10,9 +10,10 @@
 int CmdLoggerRead(const QStringList& args) {
     QString file, interval, newestText;
     for (int i = 0; i < args.size(); ++i) {
-        if ((args[i] == "--newest" || args[i] == "--interval") && i + 1 < args.size())
-            (args[i] == "--newest" ? newestText : interval) = args[++i];
-        else if (file.isEmpty() && !args[i].startsWith("--"))
+        if ((args[i] == "--newest" || args[i] == "--interval") && i + 1 < args.size()) {
+            QString& option = args[i] == "--newest" ? newestText : interval;
+            option = args[++i];
+        } else if (file.isEmpty() && !args[i].startsWith("--"))
             file = args[i];
         else
             return UsageError("logger-read takes FILE.ZRD [--newest \"dd.mm.yy hh:mm:ss\"] [--interval MM:SS]");
