@@ -9,3 +9,6 @@ for lang in en de; do
   QT_QPA_PLATFORM=offscreen "$build/tests/mainpanel_screenshot" "docs/mainpanel-$lang.png" "$lang"
   echo "docs/mainpanel-$lang.png"
 done
+cmake --build "$build" --target loggerpanel_screenshot zaro-sim
+ZARO_BIN_DIR=$PWD/$build/bin QT_QPA_PLATFORM=offscreen "$build/tests/loggerpanel_screenshot" docs/loggerpanel-en.png
+echo docs/loggerpanel-en.png
