@@ -8,7 +8,9 @@
 #include "link/Kommun.h"
 #include "platform/TimeBase.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 std::array<uint8_t, kMaxMeterChannels> Inv_Mgr{};
 
@@ -90,7 +92,9 @@ void DescribeMeanChannels(LogSource& src, const ConfigImage& image, int& n) {
 }
 
 QString FormatValue(double y, int decimals) {
-    return QString::asprintf("%7.*f", decimals, y);
+    char text[64];
+    const int n = std::snprintf(text, sizeof text, "%7.*f", decimals, y);
+    return QString::fromLatin1(text, std::clamp(n, 0, int(sizeof text) - 1));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "platform/ScratchFile.h"
 #include "platform/TimeBase.h"
 
+#include <QHash>
 #include <algorithm>
 #include <cstring>
 
@@ -48,13 +49,32 @@ void ResetExtremes(LogSource& src) {
     src.FirstGapIx = kNoGap;
 }
 
+// Date and time texts of records: a full memory repeats few of them, and shared texts
+// spare an allocation per record.
+struct RecordTexts {
+    uint32_t dayKey = 0;
+    QString date;
+    QHash<uint32_t, QString> times;
+    void set(uint32_t when, MeterRecord& rec) {
+        const LocalTime t = LocalFromCalendarSeconds(when);
+        const uint32_t day = t.year * 10000 + t.month * 100 + t.day;
+        if (day != dayKey) {
+            dayKey = day;
+            date = QString::asprintf("%02u.%02u.%02u", t.day, t.month, t.year % 100);
+        }
+        QString& time = times[t.hour * 3600 + t.minute * 60 + t.second];
+        if (time.isNull()) time = QString::asprintf("%02u:%02u:%02u", t.hour, t.minute, t.second);
+        rec.date = date;
+        rec.time = time;
+    }
+};
+
 // One record of the block (values first..first+n-1 of the block at address) as a row.
 MeterRecord TakeRecord(LogSource& src, const LoggerStatus& st, uint16_t address, int first, int r,
-                       uint32_t when) {
+                       uint32_t when, RecordTexts& texts) {
     const int n = src.NumChan;
     MeterRecord rec;
-    rec.date = LoggerDateText(when);
-    rec.time = LoggerTimeText(when);
+    texts.set(when, rec);
     for (int k = first; k < first + n; ++k)
         if (std::find(st.gaps.begin(), st.gaps.end(), uint16_t(address + 2 * k + 1)) != st.gaps.end()) rec.ok = false;
     rec.values.reserve(size_t(n));
@@ -114,6 +134,7 @@ LoggerRead ReadLoggerRecords(LogSource& src, LoggerRecords& records, ScratchFile
     int address = kLogFirstRegister + 2 * values;
     int r = 0;
     records.rows.reserve(size_t(src.NumRec));
+    RecordTexts texts;
     TransferWindow(0, 0, 0);
     while (left > 0) {
         const int count = std::min(block, left);
@@ -126,8 +147,8 @@ LoggerRead ReadLoggerRecords(LogSource& src, LoggerRecords& records, ScratchFile
         QByteArray lines;
         for (int first = count / 2 - n; first >= 0; first -= n, ++r) {
             const uint32_t when = records.ref_time - uint32_t(r) * records.timeoffset;
-            records.rows.push_back(TakeRecord(src, st, uint16_t(address), first, r, when));
-            lines += ZrdLine(records.rows.back());
+            records.rows.push_back(TakeRecord(src, st, uint16_t(address), first, r, when, texts));
+            if (tmp) lines += ZrdLine(records.rows.back());
         }
         if (tmp) tmp->append(lines);
         if (hooks.blockDone) hooks.blockDone();
