@@ -16,7 +16,8 @@ int CmdLoggerRead(const QStringList& args) {
         } else if (file.isEmpty() && !args[i].startsWith("--"))
             file = args[i];
         else
-            return UsageError("logger-read takes FILE.ZRD [--newest \"dd.mm.yy hh:mm:ss\"] [--interval MM:SS]");
+            return UsageError(
+                "logger-read takes FILE.ZRD [--newest \"dd.mm.yy hh:mm:ss\"] [--interval MM:SS]");
     }
     if (file.isEmpty()) return UsageError("logger-read needs FILE.ZRD");
     LoggerReadHooks hooks;

@@ -24,9 +24,11 @@ struct PowerChannel {
     uint16_t bit;
     int klass;
 };
-constexpr PowerChannel kPowerChannels[5] = {
-    {0x0800, kActivePower}, {0x0400, kReactivePower}, {0x2000, kActivePower},
-    {0x1000, kReactivePower}, {0x4000, kApparentPower}};
+constexpr PowerChannel kPowerChannels[5] = {{0x0800, kActivePower},
+                                            {0x0400, kReactivePower},
+                                            {0x2000, kActivePower},
+                                            {0x1000, kReactivePower},
+                                            {0x4000, kApparentPower}};
 
 QString PowerChannelName(const ConfigImage& image, int order) {
     if (!image.Model) return order == 0 ? "Pinc-Pout" : "Qind+Qcap";
@@ -119,7 +121,8 @@ LoggerStatus LoggerStatusFromLog() {
 
 void DescribeLoggerChannels(LogSource& src, const ConfigImage& image, int busAddress) {
     src.AddrText = busAddress > 0 ? QString::number(busAddress) : QString("--");
-    src.DevText = QString::fromLatin1(image.Description, int(qstrnlen(image.Description, sizeof image.Description)));
+    src.DevText =
+        QString::fromLatin1(image.Description, int(qstrnlen(image.Description, sizeof image.Description)));
     src.ModeText = EntryName(kLoggerModeList[(image.Logger & kLoggerOverwrite) ? 2 : 1]);
     QString desc = src.DevText;
     desc.replace('\n', QChar(0x01));
@@ -172,7 +175,8 @@ bool SetLoggerInterval(LogSource& src, int minutes, int seconds) {
 QString LoggerSpanText(float intervalMinutes, int records) {
     const int64_t minutes = int64_t(intervalMinutes) * records;
     return QString::asprintf("%02lld:%02lld:%02lld", static_cast<long long>(minutes / 1440),
-                             static_cast<long long>(minutes % 1440 / 60), static_cast<long long>(minutes % 60));
+                             static_cast<long long>(minutes % 1440 / 60),
+                             static_cast<long long>(minutes % 60));
 }
 
 QString IntervalTextFromSeconds(uint32_t seconds) {
@@ -233,7 +237,8 @@ bool LoggerTimeFromText(const QString& date, const QString& time, uint32_t& seco
     if (date.size() < 8 || time.size() < 8) return false;
     if (!two(date, 0, t.day) || !two(date, 3, t.month) || !two(date, 6, t.year)) return false;
     if (!two(time, 0, t.hour) || !two(time, 3, t.minute) || !two(time, 6, t.second)) return false;
-    if (t.day < 1 || t.day > 31 || t.month < 1 || t.month > 12 || t.hour > 23 || t.minute > 59 || t.second > 59)
+    if (t.day < 1 || t.day > 31 || t.month < 1 || t.month > 12 || t.hour > 23 || t.minute > 59 ||
+        t.second > 59)
         return false;
     t.year += 2000;
     seconds = CalendarSecondsFromLocal(t);

@@ -76,7 +76,8 @@ MeterRecord TakeRecord(LogSource& src, const LoggerStatus& st, uint16_t address,
     MeterRecord rec;
     texts.set(when, rec);
     for (int k = first; k < first + n; ++k)
-        if (std::find(st.gaps.begin(), st.gaps.end(), uint16_t(address + 2 * k + 1)) != st.gaps.end()) rec.ok = false;
+        if (std::find(st.gaps.begin(), st.gaps.end(), uint16_t(address + 2 * k + 1)) != st.gaps.end())
+            rec.ok = false;
     rec.values.reserve(size_t(n));
     for (int i = 0; i < n; ++i) {
         const size_t c = size_t(i);
@@ -98,7 +99,8 @@ MeterRecord TakeRecord(LogSource& src, const LoggerStatus& st, uint16_t address,
 
 } // namespace
 
-LoggerRead ReadLoggerRecords(LogSource& src, LoggerRecords& records, ScratchFile* tmp, const LoggerReadHooks& hooks) {
+LoggerRead ReadLoggerRecords(LogSource& src, LoggerRecords& records, ScratchFile* tmp,
+                             const LoggerReadHooks& hooks) {
     if (!Read(Lese, kReadLoggerStatus, 1)) return LoggerRead::StatusFailed;
     const int n = src.NumChan;
     LoggerStatus st = LoggerStatusFromLog();

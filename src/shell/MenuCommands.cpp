@@ -76,7 +76,8 @@ const MenuCommand kMainCommands[] = {
      nullptr /*CmSimulation*/, -1},
     {kMeasurements, nullptr, nullptr, T::None, nullptr, -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Logger"), nullptr, T::None, CmLoggerAcquisition, -1},
-    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "Logger &without meter"), nullptr, T::None, CmLoggerOffline, -1},
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "Logger &without meter"), nullptr, T::None, CmLoggerOffline,
+     -1},
 
     {kDisplay, QT_TRANSLATE_NOOP("Menu", "Display &pages..."), nullptr, T::None, nullptr /*CmDispMode*/, -1},
     {kDisplay, QT_TRANSLATE_NOOP("Menu", "&Brightness..."), nullptr, T::None, nullptr /*CmDisplay*/, -1},

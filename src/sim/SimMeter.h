@@ -33,10 +33,12 @@ struct SimMeterSetup {
     double ctPrim = 100, ctSec = 5;
     int logRecords = 96; // records already in the logger at start
     QList<int> logGaps;  // of those, records (0 = newest) taken after an interruption
-    int logValues = -1;          // instead of logRecords: values the status reports (may exceed the memory)
-    QList<int> logGapRegisters;  // gap markers as register addresses
-    int logChannelCount = 0;     // channels logged (0: the configuration's default)
-    int logStopMode = -1;        // 1 stop when full, 0 overwrite, -1 the default
+
+    // The logger preset (SimLogger.cpp).
+    int logValues = -1;         // instead of logRecords: values the status reports (may exceed the memory)
+    QList<int> logGapRegisters; // gap markers as register addresses
+    int logChannelCount = 0;    // channels logged (0: the configuration's default)
+    int logStopMode = -1;       // 1 stop when full, 0 overwrite, -1 the default
     uint32_t seed = 1;
 };
 

@@ -223,7 +223,8 @@ int main(int argc, char** argv) {
         } else if (a == "--logger-channels") {
             if (!number(setup.logChannelCount, 1, 14)) return Usage("--logger-channels takes 1..14");
         } else if (a == "--logger-mode") {
-            if (!value(v) || (v != "stop" && v != "overwrite")) return Usage("--logger-mode is stop or overwrite");
+            if (!value(v) || (v != "stop" && v != "overwrite"))
+                return Usage("--logger-mode is stop or overwrite");
             setup.logStopMode = v == "stop" ? 1 : 0;
         } else if (a == "--logger-gaps") {
             QList<int> regs;

@@ -40,7 +40,8 @@ class LoggerTest : public QObject {
     bool Meter(const QStringList& options, int commType = 0) {
         sim.stop();
         CloseCommPort();
-        if (!sim.start((commType ? QStringList{"--rs485", "17"} : QStringList{"--rs232"}) + options)) return false;
+        if (!sim.start((commType ? QStringList{"--rs485", "17"} : QStringList{"--rs232"}) + options))
+            return false;
         CommType = commType;
         CommPortPath = sim.ptyPath().toStdString();
         const bool ok = OpenAcquisition() && DescribeMeterLogger(Dev);
@@ -180,7 +181,8 @@ class LoggerTest : public QObject {
         QCOMPARE(r.timeoffset, 300u);
         QCOMPARE(r.ref_time, At(9, 12, 0, 0));
         QCOMPARE(f.FirstGapIx, 1);
-        QCOMPARE((QList<double>{f.Min[0], f.Max[0], f.Min[1], f.Max[1]}), (QList<double>{229.1, 230.4, -3.25, 12.5}));
+        QCOMPARE((QList<double>{f.Min[0], f.Max[0], f.Min[1], f.Max[1]}),
+                 (QList<double>{229.1, 230.4, -3.25, 12.5}));
         QCOMPARE((QList<int>{f.MinIx[0], f.MaxIx[0], f.MinIx[1], f.MaxIx[1]}), (QList<int>{1, 0, 2, 1}));
         QCOMPARE((QList<int>{f.Digits[0], f.Digits[1]}), (QList<int>{1, 2}));
 
@@ -211,11 +213,11 @@ class LoggerTest : public QObject {
     void damagedZrdFilesChangeNothing() {
         const QByteArray fifteen = "\t\t" + QByteArray("\tV").repeated(15);
         const QByteArray bad[] = {
-            "Device: \t 1\nstatus\tdate\ttime\tU\n\t\t\tV\n",     // a field short in line 1
-            "Device: \t 1\tx\nstatus\tdate\ttime\n\t\t\tV\n",     // in line 2
-            Zrd("", fifteen),                                     // more channels than a meter has
+            "Device: \t 1\nstatus\tdate\ttime\tU\n\t\t\tV\n",              // a field short in line 1
+            "Device: \t 1\tx\nstatus\tdate\ttime\n\t\t\tV\n",              // in line 2
+            Zrd("", fifteen),                                              // more channels than a meter has
             Zrd("OK\t09.03.26\t12:00:00\t" + QByteArray(200, '1') + "\n"), // a line beyond the limit
-            "Device: \t 1\tx\n",                                  // no header
+            "Device: \t 1\tx\n",                                           // no header
         };
         LogSource f;
         f.NumRec = 77;

@@ -110,7 +110,8 @@ class LoggerPanelTest : public QObject {
         QVERIFY(!Entry("&Profile graph")->isEnabled()); // until the graph exists
         QCOMPARE(list->currentIndex().row(), 0);
         QCOMPARE(Text("time"), GetLoggerTimeDate(LogRecords, 0).ixtime);
-        QCOMPARE(list->model()->data(list->model()->index(0, 0), Qt::CheckStateRole).toInt(), int(Qt::Checked));
+        QCOMPARE(list->model()->data(list->model()->index(0, 0), Qt::CheckStateRole).toInt(),
+                 int(Qt::Checked));
         clock.restart();
         list->scrollToBottom();
         Select(15999);
@@ -166,7 +167,8 @@ class LoggerPanelTest : public QObject {
             auto* table = d->findChild<QTableWidget*>("extremes");
             QCOMPARE(table->rowCount(), 2);
             QCOMPARE(table->verticalHeaderItem(0)->text(), Dev.ChanName[0]);
-            const bool late = Dev.MinIx[0] >= 2 || Dev.MaxIx[0] >= 2 || Dev.MinIx[1] >= 2 || Dev.MaxIx[1] >= 2;
+            const bool late =
+                Dev.MinIx[0] >= 2 || Dev.MaxIx[0] >= 2 || Dev.MinIx[1] >= 2 || Dev.MaxIx[1] >= 2;
             QCOMPARE(d->findChild<QLabel*>("uncertainNote")->isVisibleTo(d), late);
             checked = true;
             d->reject();

@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
     SetMessageSink(&messages);
     SimProcess sim;
     // Five channels, a day and a half of records, one interruption.
-    if (!sim.start({"--rs232", "--logger-channels", "5", "--logger-values", "700", "--logger-gaps", "2300"}) ||
+    if (!sim.start(
+            {"--rs232", "--logger-channels", "5", "--logger-values", "700", "--logger-gaps", "2300"}) ||
         !StartZaro(0.0, dir.path().toStdString()))
         return 1;
     CommType = 0;

@@ -124,9 +124,11 @@ QWidget* CreateLoggerPanel(QWidget* parent) {
     ui.busy->setObjectName("busy");
     ui.busy->setToolTip(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Lit while the logger status is read")));
     ui.busy->setEnabled(false);
-    const char* captions[] = {QT_TRANSLATE_NOOP("LoggerPanel", "Address:"), QT_TRANSLATE_NOOP("LoggerPanel", "Mode:"),
+    const char* captions[] = {QT_TRANSLATE_NOOP("LoggerPanel", "Address:"),
+                              QT_TRANSLATE_NOOP("LoggerPanel", "Mode:"),
                               QT_TRANSLATE_NOOP("LoggerPanel", "Interval (mm:ss):"),
-                              QT_TRANSLATE_NOOP("LoggerPanel", "Device:"), QT_TRANSLATE_NOOP("LoggerPanel", "Records:"),
+                              QT_TRANSLATE_NOOP("LoggerPanel", "Device:"),
+                              QT_TRANSLATE_NOOP("LoggerPanel", "Records:"),
                               QT_TRANSLATE_NOOP("LoggerPanel", "Time span (dd:hh:mm):")};
     QLabel* values[] = {ui.addr, ui.mode, ui.interval, ui.device, ui.records, ui.span};
     for (int i = 0; i < 6; ++i) {
@@ -175,7 +177,8 @@ QWidget* CreateLoggerPanel(QWidget* parent) {
     when->addWidget(ui.date);
     when->addWidget(ui.time);
     ui.uncertain = new QLabel(
-        Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Uncertain: the logger was interrupted at this record or a newer one.")),
+        Tr(QT_TRANSLATE_NOOP("LoggerPanel",
+                             "Uncertain: the logger was interrupted at this record or a newer one.")),
         panel);
     ui.uncertain->setObjectName("uncertain");
     ui.uncertain->setStyleSheet("color: #c00000;");
@@ -183,7 +186,8 @@ QWidget* CreateLoggerPanel(QWidget* parent) {
     when->addStretch();
     right->addLayout(when);
     ui.assumed = new QLabel(
-        Tr(QT_TRANSLATE_NOOP("LoggerPanel", "The file holds fewer than two records: an interval of 15 minutes is assumed.")),
+        Tr(QT_TRANSLATE_NOOP("LoggerPanel",
+                             "The file holds fewer than two records: an interval of 15 minutes is assumed.")),
         panel);
     ui.assumed->setObjectName("intervalAssumed");
     right->addWidget(ui.assumed);
@@ -199,7 +203,8 @@ void AskInterval(LogSource& src) {
     dlg.setWindowTitle(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Logger interval")));
     auto* form = new QFormLayout(&dlg);
     form->addRow(new QLabel(Tr(QT_TRANSLATE_NOOP(
-        "LoggerPanel", "The meter's interval is synchronised from outside. Enter the interval of its records:"))));
+        "LoggerPanel",
+        "The meter's interval is synchronised from outside. Enter the interval of its records:"))));
     auto* minutes = new QSpinBox(&dlg);
     minutes->setObjectName("minutes");
     minutes->setRange(0, 63);
@@ -231,7 +236,8 @@ bool AskLastLogTime(uint32_t suggested, uint32_t& chosen) {
     dlg.setWindowTitle(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Time of the newest record")));
     auto* box = new QVBoxLayout(&dlg);
     box->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP(
-        "LoggerPanel", "The logger memory is full and stopped recording. When was its newest record taken?"))));
+        "LoggerPanel",
+        "The logger memory is full and stopped recording. When was its newest record taken?"))));
     const LocalTime s = LocalFromCalendarSeconds(suggested);
     auto* edit = new QDateTimeEdit(QDateTime(QDate(int(s.year), int(s.month), int(s.day)),
                                              QTime(int(s.hour), int(s.minute), int(s.second))),
@@ -245,9 +251,9 @@ bool AskLastLogTime(uint32_t suggested, uint32_t& chosen) {
     box->addWidget(buttons);
     if (dlg.exec() != QDialog::Accepted) return false;
     const QDateTime t = edit->dateTime();
-    chosen = CalendarSecondsFromLocal({unsigned(t.date().year()), unsigned(t.date().month()), unsigned(t.date().day()),
-                                       unsigned(t.time().hour()), unsigned(t.time().minute()),
-                                       unsigned(t.time().second())});
+    chosen = CalendarSecondsFromLocal({unsigned(t.date().year()), unsigned(t.date().month()),
+                                       unsigned(t.date().day()), unsigned(t.time().hour()),
+                                       unsigned(t.time().minute()), unsigned(t.time().second())});
     return true;
 }
 
@@ -326,6 +332,10 @@ void InitLogger() {
     Dev.AddrText = "--";
     shownRecords = 0;
     if (!logdata) {
+        if (Logsrc != &File) { // the rows are the meter's: nothing of a file is open
+            File = LogSource{};
+            LogRecords.rows.clear();
+        }
         Logsrc = &File;
         ShowLoggerStatus(0);
         ShowLoggerInfo();
@@ -420,6 +430,9 @@ void ShowLoggerTimeDate(int index) {
 
 int CmReadLoggerData() {
     if (!logdisp || !logdata) return 0;
+    // An empty meter leaves an opened file on show.
+    if (Logsrc == &File && Read(Lese, kReadLoggerStatus, 1) && LoggerStatusFromLog().values < Dev.NumChan)
+        return 0;
     Logsrc = &Dev;
     ShowLoggerStatus(1);
     if (shownRecords == 0) return 0;
@@ -441,8 +454,8 @@ int CmReadLoggerData() {
 int CmStoreLoggerFile() {
     if (!scratch.exists()) return 0;
     StatusTimer()->stop();
-    std::string path = FileSelectPopup(true, Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Store logger file")), "*.zrd",
-                                       logfile);
+    std::string path =
+        FileSelectPopup(true, Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Store logger file")), "*.zrd", logfile);
     if (!path.empty()) {
         if (!QString::fromStdString(path).endsWith(".zrd", Qt::CaseInsensitive)) path += ".ZRD";
         logfile = path;
@@ -527,11 +540,13 @@ int CmShowMinMax() {
     table->resizeColumnsToContents();
     box->addWidget(table);
     auto* gapNote = new QLabel(Tr(QT_TRANSLATE_NOOP(
-        "LoggerPanel", "Times in red are uncertain: the logger was interrupted at that record or a newer one.")));
+        "LoggerPanel",
+        "Times in red are uncertain: the logger was interrupted at that record or a newer one.")));
     gapNote->setObjectName("uncertainNote");
     gapNote->setVisible(uncertain);
     box->addWidget(gapNote);
-    auto* emptyNote = new QLabel(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Channels in yellow hold no valid value.")));
+    auto* emptyNote =
+        new QLabel(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Channels in yellow hold no valid value.")));
     emptyNote->setObjectName("emptyNote");
     emptyNote->setVisible(empty);
     box->addWidget(emptyNote);
