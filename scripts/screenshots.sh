@@ -23,3 +23,6 @@ done
 ZARO_SCREENSHOT_DIR=$PWD/docs ZARO_BIN_DIR=$PWD/$build/bin QT_QPA_PLATFORM=offscreen \
   tests/netns-run "$build/tests/gui_netdevices_test" >/dev/null
 echo docs/interface-gateways.png docs/interface-modules.png
+cmake --build "$build" --target loggerpanel_screenshot zaro-sim
+ZARO_BIN_DIR=$PWD/$build/bin QT_QPA_PLATFORM=offscreen "$build/tests/loggerpanel_screenshot" docs/loggerpanel-en.png
+echo docs/loggerpanel-en.png

@@ -1413,6 +1413,10 @@ Version: %3</translation>
         <source>C&amp;urrent harmonics</source>
         <translation>Obe&amp;rschwingungen Strom</translation>
     </message>
+    <message>
+        <source>&amp;Reset logger...</source>
+        <translation>Logger &amp;zurücksetzen...</translation>
+    </message>
 </context>
 <context>
     <name>ProfilePanel</name>
@@ -1836,6 +1840,121 @@ Version: %3</translation>
     <message>
         <source>UDP Write error !</source>
         <translation>UDP-Schreibfehler !</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerPanel</name>
+    <message>
+        <source>(entered by hand)</source>
+        <translation>(von Hand eingegeben)</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>At least 10 seconds.</source>
+        <translation>Mindestens 10 Sekunden.</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Channels in yellow hold no valid value.</source>
+        <translation>Gelb markierte Kanäle enthalten keinen gültigen Wert.</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>Gerät:</translation>
+    </message>
+    <message>
+        <source>Interval (mm:ss):</source>
+        <translation>Intervall (mm:ss):</translation>
+    </message>
+    <message>
+        <source>Lit while the logger status is read</source>
+        <translation>Leuchtet, während der Loggerstatus gelesen wird</translation>
+    </message>
+    <message>
+        <source>Logger interval</source>
+        <translation>Loggerintervall</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Minimum and maximum values</source>
+        <translation>Minimal- und Maximalwerte</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Minuten:</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modus:</translation>
+    </message>
+    <message>
+        <source>Open logger file</source>
+        <translation>Loggerdatei öffnen</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Datensätze:</translation>
+    </message>
+    <message>
+        <source>Seconds:</source>
+        <translation>Sekunden:</translation>
+    </message>
+    <message>
+        <source>Selected record:</source>
+        <translation>Gewählter Datensatz:</translation>
+    </message>
+    <message>
+        <source>Store logger file</source>
+        <translation>Loggerdatei speichern</translation>
+    </message>
+    <message>
+        <source>The file holds fewer than two records: an interval of 15 minutes is assumed.</source>
+        <translation>Die Datei enthält weniger als zwei Datensätze: Ein Intervall von 15 Minuten wird angenommen.</translation>
+    </message>
+    <message>
+        <source>Time of the newest record</source>
+        <translation>Zeit des neuesten Datensatzes</translation>
+    </message>
+    <message>
+        <source>Time span (dd:hh:mm):</source>
+        <translation>Zeitspanne (tt:hh:mm):</translation>
+    </message>
+    <message>
+        <source>Uncertain: the logger was interrupted at this record or a newer one.</source>
+        <translation>Unsicher: Der Logger wurde bei diesem oder einem neueren Datensatz unterbrochen.</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>The logger memory is full and stopped recording. When was its newest record taken?</source>
+        <translation>Der Loggerspeicher ist voll und hat die Aufzeichnung beendet. Wann wurde sein neuester Datensatz aufgezeichnet?</translation>
+    </message>
+    <message>
+        <source>The meter's interval is synchronised from outside. Enter the interval of its records:</source>
+        <translation>Das Intervall des Messgeräts wird von außen synchronisiert. Geben Sie das Intervall seiner Datensätze ein:</translation>
+    </message>
+    <message>
+        <source>Times in red are uncertain: the logger was interrupted at that record or a newer one.</source>
+        <translation>Rot markierte Zeiten sind unsicher: Der Logger wurde bei diesem oder einem neueren Datensatz unterbrochen.</translation>
     </message>
 </context>
 </TS>

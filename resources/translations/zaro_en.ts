@@ -1411,6 +1411,10 @@ Version: %3</source>
         <source>C&amp;urrent harmonics</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Reset logger...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ProfilePanel</name>
@@ -1833,6 +1837,121 @@ Version: %3</source>
     </message>
     <message>
         <source>UDP Write error !</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LoggerPanel</name>
+    <message>
+        <source>(entered by hand)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At least 10 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels in yellow hold no valid value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval (mm:ss):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lit while the logger status is read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logger interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum and maximum values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open logger file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected record:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Store logger file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds fewer than two records: an interval of 15 minutes is assumed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time of the newest record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time span (dd:hh:mm):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncertain: the logger was interrupted at this record or a newer one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The logger memory is full and stopped recording. When was its newest record taken?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The meter's interval is synchronised from outside. Enter the interval of its records:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times in red are uncertain: the logger was interrupted at that record or a newer one.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

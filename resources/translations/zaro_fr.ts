@@ -1413,6 +1413,10 @@ Version : %3</translation>
         <source>C&amp;urrent harmonics</source>
         <translation>Harmoniques de co&amp;urant</translation>
     </message>
+    <message>
+        <source>&amp;Reset logger...</source>
+        <translation>&amp;Effacer l'enregistreur...</translation>
+    </message>
 </context>
 <context>
     <name>ProfilePanel</name>
@@ -1836,6 +1840,121 @@ Version : %3</translation>
     <message>
         <source>UDP Write error !</source>
         <translation>Erreur d'écriture UDP !</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerPanel</name>
+    <message>
+        <source>(entered by hand)</source>
+        <translation>(saisi à la main)</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse :</translation>
+    </message>
+    <message>
+        <source>At least 10 seconds.</source>
+        <translation>Au moins 10 secondes.</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <source>Channels in yellow hold no valid value.</source>
+        <translation>Les canaux en jaune ne contiennent aucune valeur valide.</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>Appareil :</translation>
+    </message>
+    <message>
+        <source>Interval (mm:ss):</source>
+        <translation>Intervalle (mm:ss) :</translation>
+    </message>
+    <message>
+        <source>Lit while the logger status is read</source>
+        <translation>Allumé pendant la lecture de l'état de l'enregistreur</translation>
+    </message>
+    <message>
+        <source>Logger interval</source>
+        <translation>Intervalle de l'enregistreur</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Minimum and maximum values</source>
+        <translation>Valeurs minimales et maximales</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Minutes :</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Mode :</translation>
+    </message>
+    <message>
+        <source>Open logger file</source>
+        <translation>Ouvrir un fichier d'enregistrement</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Enregistrements :</translation>
+    </message>
+    <message>
+        <source>Seconds:</source>
+        <translation>Secondes :</translation>
+    </message>
+    <message>
+        <source>Selected record:</source>
+        <translation>Enregistrement choisi :</translation>
+    </message>
+    <message>
+        <source>Store logger file</source>
+        <translation>Enregistrer le fichier d'enregistrement</translation>
+    </message>
+    <message>
+        <source>The file holds fewer than two records: an interval of 15 minutes is assumed.</source>
+        <translation>Le fichier contient moins de deux enregistrements : un intervalle de 15 minutes est supposé.</translation>
+    </message>
+    <message>
+        <source>Time of the newest record</source>
+        <translation>Heure de l'enregistrement le plus récent</translation>
+    </message>
+    <message>
+        <source>Time span (dd:hh:mm):</source>
+        <translation>Durée (jj:hh:mm) :</translation>
+    </message>
+    <message>
+        <source>Uncertain: the logger was interrupted at this record or a newer one.</source>
+        <translation>Incertain : l'enregistreur a été interrompu à cet enregistrement ou à un plus récent.</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>The logger memory is full and stopped recording. When was its newest record taken?</source>
+        <translation>La mémoire de l'enregistreur est pleine et a cessé d'enregistrer. Quand son enregistrement le plus récent a-t-il été pris ?</translation>
+    </message>
+    <message>
+        <source>The meter's interval is synchronised from outside. Enter the interval of its records:</source>
+        <translation>L'intervalle de l'appareil est synchronisé de l'extérieur. Saisissez l'intervalle de ses enregistrements :</translation>
+    </message>
+    <message>
+        <source>Times in red are uncertain: the logger was interrupted at that record or a newer one.</source>
+        <translation>Les heures en rouge sont incertaines : l'enregistreur a été interrompu à cet enregistrement ou à un plus récent.</translation>
     </message>
 </context>
 </TS>

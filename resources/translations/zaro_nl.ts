@@ -1413,6 +1413,10 @@ Versie: %3</translation>
         <source>C&amp;urrent harmonics</source>
         <translation>Harmonischen s&amp;troom</translation>
     </message>
+    <message>
+        <source>&amp;Reset logger...</source>
+        <translation>Logger &amp;wissen...</translation>
+    </message>
 </context>
 <context>
     <name>ProfilePanel</name>
@@ -1836,6 +1840,121 @@ Versie: %3</translation>
     <message>
         <source>UDP Write error !</source>
         <translation>UDP-schrijffout !</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerPanel</name>
+    <message>
+        <source>(entered by hand)</source>
+        <translation>(handmatig ingevoerd)</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adres:</translation>
+    </message>
+    <message>
+        <source>At least 10 seconds.</source>
+        <translation>Minstens 10 seconden.</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanalen</translation>
+    </message>
+    <message>
+        <source>Channels in yellow hold no valid value.</source>
+        <translation>Geel gemarkeerde kanalen bevatten geen geldige waarde.</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum en tijd</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>Apparaat:</translation>
+    </message>
+    <message>
+        <source>Interval (mm:ss):</source>
+        <translation>Interval (mm:ss):</translation>
+    </message>
+    <message>
+        <source>Lit while the logger status is read</source>
+        <translation>Brandt terwijl de loggerstatus wordt gelezen</translation>
+    </message>
+    <message>
+        <source>Logger interval</source>
+        <translation>Loggerinterval</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Minimum and maximum values</source>
+        <translation>Minimum- en maximumwaarden</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Minuten:</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modus:</translation>
+    </message>
+    <message>
+        <source>Open logger file</source>
+        <translation>Loggerbestand openen</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Records:</translation>
+    </message>
+    <message>
+        <source>Seconds:</source>
+        <translation>Seconden:</translation>
+    </message>
+    <message>
+        <source>Selected record:</source>
+        <translation>Gekozen record:</translation>
+    </message>
+    <message>
+        <source>Store logger file</source>
+        <translation>Loggerbestand opslaan</translation>
+    </message>
+    <message>
+        <source>The file holds fewer than two records: an interval of 15 minutes is assumed.</source>
+        <translation>Het bestand bevat minder dan twee records: een interval van 15 minuten wordt aangenomen.</translation>
+    </message>
+    <message>
+        <source>Time of the newest record</source>
+        <translation>Tijd van het nieuwste record</translation>
+    </message>
+    <message>
+        <source>Time span (dd:hh:mm):</source>
+        <translation>Tijdspanne (dd:uu:mm):</translation>
+    </message>
+    <message>
+        <source>Uncertain: the logger was interrupted at this record or a newer one.</source>
+        <translation>Onzeker: de logger werd bij dit of een nieuwer record onderbroken.</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Eenheid</translation>
+    </message>
+    <message>
+        <source>The logger memory is full and stopped recording. When was its newest record taken?</source>
+        <translation>Het loggergeheugen is vol en registreert niet meer. Wanneer werd het nieuwste record opgenomen?</translation>
+    </message>
+    <message>
+        <source>The meter's interval is synchronised from outside. Enter the interval of its records:</source>
+        <translation>Het interval van de meter wordt van buitenaf gesynchroniseerd. Voer het interval van zijn records in:</translation>
+    </message>
+    <message>
+        <source>Times in red are uncertain: the logger was interrupted at that record or a newer one.</source>
+        <translation>Rode tijden zijn onzeker: de logger werd bij dat of een nieuwer record onderbroken.</translation>
     </message>
 </context>
 </TS>

@@ -51,6 +51,10 @@ void LoadKnownGateways();                                    // from ZAROTCP.ini
 void LoadKnownModules();                                     // from ZARODEV.ini, none found yet
 void PrintNetDevice(const char* mac, const char* ip, const char* subnet, const char* gateway, bool dhcp,
                     const char* name);
+int CmdLoggerStatus(const QStringList& args);
+int CmdLoggerRead(const QStringList& args);
+int CmdLoggerReset(const QStringList& args);
+int CmdZrdInfo(const QStringList& args);
 
 // Prints "zaro-cli: MESSAGE" and the usage to stderr; returns kExitUsage.
 int UsageError(const QString& message);

@@ -38,6 +38,10 @@ const CliCommand kCommands[] = {
      CmdSetGateway},
     {"set-module", "MAC [--ip A] [--subnet A] [--gateway A] [--dhcp on|off] [--name N]", CmdSetModule},
     {"search-gateway", "[--range 32|247]", CmdSearchGateway},
+    {"logger-status", "[--interval MM:SS]", CmdLoggerStatus},
+    {"logger-read", "FILE.ZRD [--newest \"dd.mm.yy hh:mm:ss\"] [--interval MM:SS]", CmdLoggerRead},
+    {"logger-reset", "[--yes]", CmdLoggerReset},
+    {"zrd-info", "FILE.ZRD", CmdZrdInfo},
 };
 
 const char* kLinkOptions =

@@ -79,6 +79,7 @@ QString HelpPage(PanelKind kind) {
         {PanelKind::MeanExtended, "acquisition.html"},
         {PanelKind::MeanStandard, "acquisition.html"},
         {PanelKind::Harmonics, "acquisition.html"},
+        {PanelKind::DeviceLogger, "logger.html"},
     };
     for (const auto& p : kPages)
         if (p.kind == kind) return QLatin1String(p.page);

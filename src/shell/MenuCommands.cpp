@@ -15,6 +15,7 @@
 #include "acquisition/gui/MeasDisp.h"
 #include "acquisition/gui/MeterDisp.h"
 #include "acquisition/gui/MinMaxDisp.h"
+#include "logger/gui/LoggerPanel.h"
 #include "shell/Demo.h"
 #include "shell/ZARO.h"
 
@@ -90,10 +91,9 @@ const MenuCommand kMainCommands[] = {
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Simulation of digital outputs"), nullptr, T::None,
      nullptr /*CmSimulation*/, -1},
     {kMeasurements, nullptr, nullptr, T::None, nullptr, -1},
-    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Logger"), nullptr, T::None, nullptr /*CmLoggerAcquisition*/,
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Logger"), nullptr, T::None, CmLoggerAcquisition, -1},
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "Logger &without meter"), nullptr, T::None, CmLoggerOffline,
      -1},
-    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "Logger &without meter"), nullptr, T::None,
-     nullptr /*logger entered offline*/, -1},
 
     {kDisplay, QT_TRANSLATE_NOOP("Menu", "Display &pages..."), nullptr, T::None, nullptr /*CmDispMode*/, -1},
     {kDisplay, QT_TRANSLATE_NOOP("Menu", "&Brightness..."), nullptr, T::None, nullptr /*CmDisplay*/, -1},
@@ -112,18 +112,16 @@ const MenuCommand kMainCommands[] = {
 const char* const kLoggerTitles[] = {QT_TRANSLATE_NOOP("Menu", "&Logger")};
 
 const MenuCommand kLoggerCommands[] = {
-    {0, QT_TRANSLATE_NOOP("Menu", "&Back to the configuration"), nullptr, T::Return,
-     nullptr /*CmCloseAcquisition*/, -1},
+    {0, QT_TRANSLATE_NOOP("Menu", "&Back to the configuration"), nullptr, T::Return, CmCloseLogDisplay, -1},
     {0, nullptr, nullptr, T::None, nullptr, -1},
-    {0, QT_TRANSLATE_NOOP("Menu", "&Open logger file..."), "Ctrl+O", T::Open, nullptr /*CmOpenLoggerFile*/,
-     -1},
-    {0, QT_TRANSLATE_NOOP("Menu", "&Save logger file..."), "Ctrl+S", T::Save, nullptr /*CmStoreLoggerFile*/,
-     -1},
-    {0, QT_TRANSLATE_NOOP("Menu", "&Read from meter"), nullptr, T::Upload, nullptr /*CmReadLoggerData*/, -1},
+    {0, QT_TRANSLATE_NOOP("Menu", "&Open logger file..."), "Ctrl+O", T::Open, CmOpenLoggerFile, -1},
+    {0, QT_TRANSLATE_NOOP("Menu", "&Save logger file..."), "Ctrl+S", T::Save, CmStoreLoggerFile, -1},
+    {0, QT_TRANSLATE_NOOP("Menu", "&Read from meter"), nullptr, T::Upload, CmReadLoggerData, -1},
     {0, QT_TRANSLATE_NOOP("Menu", "&Profile graph"), nullptr, T::Graphic, nullptr /*CmDispLogData*/, -1},
     {0, QT_TRANSLATE_NOOP("Menu", "E&xport to Excel..."), nullptr, T::Excel, nullptr /*CmExcelExport*/, -1},
-    {0, QT_TRANSLATE_NOOP("Menu", "&Minimum and maximum values"), nullptr, T::Find, nullptr /*CmShowMinMax*/,
-     -1},
+    {0, QT_TRANSLATE_NOOP("Menu", "&Minimum and maximum values"), nullptr, T::Find, CmShowMinMax, -1},
+    {0, nullptr, nullptr, T::None, nullptr, -1},
+    {0, QT_TRANSLATE_NOOP("Menu", "&Reset logger..."), nullptr, T::None, CmLoggerReset, -1},
 };
 
 } // namespace

@@ -329,6 +329,7 @@ void LogAppend(SimMeter& m, const QVector<float>& rec) {
             m.logFlags |= 0x0100;
             return;
         }
+        m.logFlags |= 0x0200; // full, overwriting
         for (int k = 0; k < n; ++k)
             m.logMem.pop_front();
         for (uint16_t& g : m.logGaps)
@@ -339,6 +340,7 @@ void LogAppend(SimMeter& m, const QVector<float>& rec) {
 
 void LogClear(SimMeter& m) {
     m.logMem.clear();
+    m.logReported = -1;
     m.logFlags = 0;
     std::fill(std::begin(m.logGaps), std::end(m.logGaps), 0);
     m.logChannels = SimLogChannelCount(m);
@@ -456,7 +458,7 @@ uint16_t LiveReg(const SimMeter& m, int reg, int64_t nowMs) {
     if (reg >= 839 && reg <= 874)
         return f32(839, [&](int k) { return k < 9 ? m.meanMax[5 + k] : m.meanMin[5 + k - 9]; });
     if (reg == 949) return m.logFlags;
-    if (reg == 950) return uint16_t(m.logMem.size());
+    if (reg == 950) return SimLogValueCount(m);
     if (reg >= 951 && reg <= 960) return m.logGaps[reg - 951];
     if (reg >= kLogFirst) {
         const size_t k = size_t(reg - kLogFirst) / 2;
@@ -705,13 +707,14 @@ void SimMeterInit(SimMeter& m, const SimMeterSetup& s, int64_t nowMs) {
         if (k >= 5) m.freePrevious[k - 5] = float(sample[k]);
     }
     SimAcquisitionStart(m);
-    Prefill(m, s.logRecords);
+    Prefill(m, SimLoggerPrepare(m, s));
     // A gap marker names the high register of a record's first value.
     const int records = m.logChannels ? int(m.logMem.size()) / m.logChannels : 0;
     int marker = 0;
     for (int r : s.logGaps)
         if (r >= 0 && r < records && marker < 10)
             m.logGaps[marker++] = uint16_t(kLogFirst + 2 * (records - 1 - r) * m.logChannels + 1);
+    SimLoggerPreset(m, s);
 }
 
 void SimMeterTick(SimMeter& m, int64_t nowMs) {

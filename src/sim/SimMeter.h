@@ -35,6 +35,12 @@ struct SimMeterSetup {
     double ctPrim = 100, ctSec = 5;
     int logRecords = 96; // records already in the logger at start
     QList<int> logGaps;  // of those, records (0 = newest) taken after an interruption
+
+    // The logger preset (SimLogger.cpp).
+    int logValues = -1;         // instead of logRecords: values the status reports (may exceed the memory)
+    QList<int> logGapRegisters; // gap markers as register addresses
+    int logChannelCount = 0;    // channels logged (0: the configuration's default)
+    int logStopMode = -1;       // 1 stop when full, 0 overwrite, -1 the default
     uint32_t seed = 1;
     int meterScale = kSimScaleFromRating; // decimal exponent of the energy registers
     QList<int> meanCodes;                 // free mean-value codes (extended model), 255 = none
@@ -73,6 +79,7 @@ struct SimMeter {
     uint16_t logFlags = 0;
     uint16_t logGaps[10] = {};
     int logChannels = 0;     // values per record
+    int logReported = -1;    // value count reported beyond what the memory holds; -1 none
     QByteArray logSignature; // the channel set the memory was recorded with
 
     // Random walk of the load.
@@ -111,6 +118,12 @@ void SimMeterTick(SimMeter& m, int64_t nowMs);
 // defaults), and starts the extremes of the free mean values (after the first sample).
 void SimAcquisitionConfig(SimMeter& m, const SimMeterSetup& s);
 void SimAcquisitionStart(SimMeter& m);
+// The logger's preset (SimLogger.cpp): channels and mode, the records to record first;
+// then the cut to
+// the value count, its full flags and gap markers; and the count the status reports.
+int SimLoggerPrepare(SimMeter& m, const SimMeterSetup& s);
+void SimLoggerPreset(SimMeter& m, const SimMeterSetup& s);
+uint16_t SimLogValueCount(const SimMeter& m);
 
 // Mantissa and decimal exponent as the meter stores a transformer value.
 void SimEncodeRatio(double value, bool current, bool secondary, int16_t& mant, int8_t& exp);

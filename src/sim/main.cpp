@@ -39,6 +39,11 @@ const char* const kUsage =
     "  --vt PRIM/SEC --ct PRIM/SEC  transformer ratios (default 400/400 and 100/rated-i)\n"
     "  --log-records N              records in the logger at start (default 96)\n"
     "  --log-gaps R,...             those records (0 = newest) follow an interruption\n"
+    "  --logger-values V            instead: the logger reports V values (beyond its memory\n"
+    "                               means full) and holds as many as fit\n"
+    "  --logger-gaps A,...          gap markers: register addresses (up to 10)\n"
+    "  --logger-channels N          log N channels: power channels, then mean values\n"
+    "  --logger-mode stop|overwrite what the logger does when full\n"
     "  --baud N                     pace serial replies at N baud, 11 bits per byte\n"
     "  --turnaround MS              pause before every reply\n"
     "  --miss-first ADDR            the meter at ADDR ignores its first request\n"
@@ -219,6 +224,24 @@ int main(int argc, char** argv) {
                     return Usage("--log-gaps takes up to 10 record numbers");
             }
             setup.logGaps = gaps;
+        } else if (a == "--logger-values") {
+            if (!number(setup.logValues, 0, 65535)) return Usage("bad --logger-values");
+        } else if (a == "--logger-channels") {
+            if (!number(setup.logChannelCount, 1, 14)) return Usage("--logger-channels takes 1..14");
+        } else if (a == "--logger-mode") {
+            if (!value(v) || (v != "stop" && v != "overwrite"))
+                return Usage("--logger-mode is stop or overwrite");
+            setup.logStopMode = v == "stop" ? 1 : 0;
+        } else if (a == "--logger-gaps") {
+            QList<int> regs;
+            if (!value(v)) return Usage("--logger-gaps needs register addresses");
+            for (const QString& g : v.split(',', Qt::SkipEmptyParts)) {
+                bool ok = false;
+                regs << g.toInt(&ok);
+                if (!ok || regs.last() < 1 || regs.last() > 65535 || regs.size() > 10)
+                    return Usage("--logger-gaps takes up to 10 register addresses");
+            }
+            setup.logGapRegisters = regs;
         } else if (a == "--baud") {
             if (!number(SimTime.baud, 50, 4000000)) return Usage("bad --baud");
         } else if (a == "--turnaround") {

@@ -1,0 +1,45 @@
+// Times a whole logger read against zaro-sim: the status request and every block.
+//   logger_bench serial PTY          RS-232 (9600 baud, even parity)
+//   logger_bench tcp HOST PORT       through a gateway, unit 5
+// Prints "seconds S records R".
+#include "acquisition/Acquisition.h"
+#include "link/Kommun.h"
+#include "link/TCP_Komm.h"
+#include "logger/Logger.h"
+#include "platform/Messages.h"
+#include "platform/TimeBase.h"
+#include "settings/INI_File.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList a = app.arguments();
+    ConsoleMessages console(false);
+    SetMessageSink(&console);
+    if (a.size() == 3 && a[1] == "serial") {
+        CommType = 0;
+        CommPortPath = a[2].toStdString();
+    } else if (a.size() == 4 && a[1] == "tcp") {
+        CommType = 2;
+        GatewayIndex = 0;
+        qstrncpy(GatewayIP[0], qPrintable(a[2]), sizeof GatewayIP[0]);
+        TCPPort = a[3].toInt();
+        TCPDevAddr = 5;
+    } else {
+        std::fprintf(stderr, "usage: logger_bench serial PTY | tcp HOST PORT\n");
+        return 2;
+    }
+    RecTimeout = 1000;
+    AutoPortClose = 0;
+    if (!OpenAcquisition()) return 1;
+    DescribeMeterLogger(Dev);
+    LoggerReadHooks hooks;
+    hooks.newest = CalendarSecondsNow(); // nothing is asked
+    const double start = Timer();
+    if (ReadLoggerRecords(Dev, LogRecords, nullptr, hooks) != LoggerRead::Done) return 1;
+    std::printf("seconds %.6f records %d\n", Timer() - start, int(LogRecords.rows.size()));
+    CloseTCPConnection(kCloseAllTCP);
+    return 0;
+}

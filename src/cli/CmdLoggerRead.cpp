@@ -1,0 +1,44 @@
+#include "cli/Cli.h"
+#include "cli/LoggerCli.h"
+
+#include "link/Kommun.h"
+#include "logger/Logger.h"
+
+#include <cstdio>
+
+// Reads every record of the meter's logger into a *.ZRD file and prints the count.
+int CmdLoggerRead(const QStringList& args) {
+    QString file, interval, newestText;
+    for (int i = 0; i < args.size(); ++i) {
+        if ((args[i] == "--newest" || args[i] == "--interval") && i + 1 < args.size()) {
+            QString& option = args[i] == "--newest" ? newestText : interval;
+            option = args[++i];
+        } else if (file.isEmpty() && !args[i].startsWith("--"))
+            file = args[i];
+        else
+            return UsageError(
+                "logger-read takes FILE.ZRD [--newest \"dd.mm.yy hh:mm:ss\"] [--interval MM:SS]");
+    }
+    if (file.isEmpty()) return UsageError("logger-read needs FILE.ZRD");
+    LoggerReadHooks hooks;
+    if (!newestText.isEmpty() && !ParseNewest(newestText, hooks.newest))
+        return UsageError("--newest takes \"dd.mm.yy hh:mm:ss\"");
+    if (int rc = OpenMeterLogger(interval)) return rc;
+    const LoggerRead result = ReadLoggerRecords(Dev, LogRecords, nullptr, hooks);
+    CloseInterface();
+    switch (result) {
+    case LoggerRead::TimeRefused:
+        return UsageError("the memory is full in stop mode: give the newest record's time with --newest");
+    case LoggerRead::Empty:
+        LogRecords.rows.clear();
+        Dev.NumRec = 0;
+        break;
+    case LoggerRead::Done:
+        break;
+    default:
+        return kExitDeviceFailed;
+    }
+    if (!WriteZrdFile(file, Dev, LogRecords)) return kExitDeviceFailed;
+    std::printf("%d\n", int(LogRecords.rows.size()));
+    return kExitOk;
+}

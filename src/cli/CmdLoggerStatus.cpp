@@ -1,0 +1,62 @@
+#include "cli/Cli.h"
+#include "cli/LoggerCli.h"
+
+#include "acquisition/Acquisition.h"
+#include "link/Kommun.h"
+#include "logger/Logger.h"
+
+#include <cstdio>
+
+int OpenMeterLogger(const QString& intervalOption) {
+    int minutes = 0, seconds = 0;
+    if (!intervalOption.isEmpty()) {
+        const QStringList p = intervalOption.split(':');
+        if (p.size() != 2 || !ParseInt(p[0], 0, 63, minutes) || !ParseInt(p[1], 0, 59, seconds) ||
+            minutes * 60 + seconds < 10)
+            return UsageError("--interval takes MM:SS of at least 00:10");
+    }
+    if (!OpenAcquisition()) return kExitDeviceFailed;
+    Logsrc = &Dev;
+    const bool ownInterval = DescribeMeterLogger(Dev);
+    if (!intervalOption.isEmpty()) {
+        SetLoggerInterval(Dev, minutes, seconds);
+    } else if (!ownInterval) {
+        CloseInterface();
+        return UsageError("the meter has no interval of its own: give --interval MM:SS");
+    }
+    if (Dev.NumChan == 0) {
+        CloseInterface();
+        std::fprintf(stderr, "zaro-cli: the meter's logger records no channels\n");
+        return kExitDeviceFailed;
+    }
+    return kExitOk;
+}
+
+bool ParseNewest(const QString& text, uint32_t& seconds) {
+    const QStringList p = text.simplified().split(' ');
+    return p.size() == 2 && p[0].size() == 8 && p[1].size() == 8 && LoggerTimeFromText(p[0], p[1], seconds);
+}
+
+// The logger's state: records, channels, interval, time span, mode and channel list.
+int CmdLoggerStatus(const QStringList& args) {
+    QString interval;
+    if (args.size() == 2 && args[0] == "--interval")
+        interval = args[1];
+    else if (!args.isEmpty())
+        return UsageError("logger-status takes only [--interval MM:SS]");
+    if (int rc = OpenMeterLogger(interval)) return rc;
+    const bool ok = Read(Lese, kReadLoggerStatus, 1);
+    CloseInterface();
+    if (!ok) return kExitDeviceFailed;
+    const LoggerStatus st = LoggerStatusFromLog();
+    const int records = std::min<int>(st.values, LoggerCapacity(Dev.NumChan)) / Dev.NumChan;
+    QString out = QString("records\t%1\nchannels\t%2\ninterval\t%3\nspan\t%4\nmode\t%5\n")
+                      .arg(records)
+                      .arg(Dev.NumChan)
+                      .arg(Dev.IntervalText, LoggerSpanText(Dev.Interval, records),
+                           (Lese.Logger & kLoggerOverwrite) ? "overwrite" : "stop");
+    for (int i = 0; i < Dev.NumChan; ++i)
+        out += "channel\t" + Dev.ChanName[size_t(i)] + '\t' + Dev.ChanUnit[size_t(i)] + '\n';
+    std::fputs(out.toUtf8().constData(), stdout);
+    return kExitOk;
+}

@@ -1,0 +1,13 @@
+// What the logger commands of zaro-cli share: opening the meter's logger and the
+// options that answer the panel's questions.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+// Opens the link, reads the configuration and describes the meter's logger in Dev,
+// the interval from the meter or from intervalOption ("MM:SS", may be empty).
+// Returns kExitOk with the link open, or an exit code with it closed.
+int OpenMeterLogger(const QString& intervalOption);
+// "dd.mm.yy hh:mm:ss" as calendar seconds.
+bool ParseNewest(const QString& text, uint32_t& seconds);

@@ -1,0 +1,246 @@
+#include "logger/Logger.h"
+
+#include "acquisition/MeasDecode.h"
+#include "config/EditorLists.h"
+#include "config/Scaling.h"
+#include "link/CommKind.h"
+#include "link/Connection.h"
+#include "link/Kommun.h"
+#include "platform/TimeBase.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+std::array<uint8_t, kMaxMeterChannels> Inv_Mgr{};
+
+namespace {
+
+constexpr uint8_t kNoMeasurand = 255;
+constexpr int kColumn = 10;
+
+// The five power channels in the order they become logger channels.
+struct PowerChannel {
+    uint16_t bit;
+    int klass;
+};
+constexpr PowerChannel kPowerChannels[5] = {{0x0800, kActivePower},
+                                            {0x0400, kReactivePower},
+                                            {0x2000, kActivePower},
+                                            {0x1000, kReactivePower},
+                                            {0x4000, kApparentPower}};
+
+QString PowerChannelName(const ConfigImage& image, int order) {
+    if (!image.Model) return order == 0 ? "Pinc-Pout" : "Qind+Qcap";
+    const bool inOut = image.DispMode & kDispModeInOut;
+    static const char* const names[5][2] = {
+        {"P.inc", "P.inc"}, {"Q.ind", "Q.inc"}, {"P.out", "P.out"}, {"Q.cap", "Q.out"}, {"S", "S"}};
+    return names[order][inOut ? 1 : 0];
+}
+
+// Quantity class of a mean-value measurand code.
+int MeanCodeClass(int code) {
+    if (code <= 5 || code == 31 || code == 33) return kVoltage;
+    if (code <= 12 || code == 32) return kCurrent;
+    if (code >= 21 && code <= 23) return kApparentPower;
+    if (code == 25) return kFrequency;
+    if (code >= 26 && code <= 29) return kPowerFactor;
+    if (code >= 50 && code <= 56) return kActivePower;
+    if (code >= 58 && code <= 64) return kReactivePower;
+    return kPercent; // unbalance and distortion
+}
+
+// The name the mean-value list gives the code in this system and presentation.
+QString MeanCodeName(const ConfigImage& image, int code, int netzart) {
+    if (netzart == 2 && (image.Freq & kFreqUnbalanceI) && code == 12) return "Unb.I";
+    const bool inOut = image.DispMode & kDispModeInOut;
+    for (int e = 1; e < kMeanEntries; ++e) {
+        if (kMeanMaster[e].value != code || !MeanEntryAvailable(e, netzart)) continue;
+        if ((e >= 19 && e <= 24 && inOut) || (e >= 25 && e <= 30 && !inOut)) continue;
+        return kMeanMaster[e].name;
+    }
+    return {};
+}
+
+void AddChannel(LogSource& src, int& n, const QString& name, int klass, const QString& unit) {
+    src.ChanName[n] = name;
+    src.ChanClass[n] = klass;
+    src.ChanUnit[n] = unit;
+    ++n;
+}
+
+QString MeanUnit(int klass) {
+    const QString unit = QString::fromLatin1(Einh[klass]);
+    if (klass == kActivePower || klass == kReactivePower || klass == kApparentPower || klass == kPowerFactor)
+        return unit;
+    return "[" + unit + "]";
+}
+
+void DescribeMeanChannels(LogSource& src, const ConfigImage& image, int& n) {
+    const int netzart = Netzart(image);
+    for (int k = 0; k < 9 && n < kMaxMeterChannels; ++k) {
+        const int c = image.MeanMeas[k];
+        if (c == kNoMeasurand || !(image.Mean_Log & (1 << k))) continue;
+        if (c >= kMeanCodes || !pmgr[netzart][size_t(c)]) {
+            Inv_Mgr[size_t(n)] = 1;
+            AddChannel(src, n, {}, kVoltage, {});
+            continue;
+        }
+        const int klass = MeanCodeClass(c);
+        const bool unbalance = netzart == 2 && (image.Freq & kFreqUnbalanceI) && c == 12;
+        AddChannel(src, n, MeanCodeName(image, c, netzart), unbalance ? kPercent : klass,
+                   MeanUnit(unbalance ? kPercent : klass));
+    }
+}
+
+QString FormatValue(double y, int decimals) {
+    char text[64];
+    const int n = std::snprintf(text, sizeof text, "%7.*f", decimals, y);
+    return QString::fromLatin1(text, std::clamp(n, 0, int(sizeof text) - 1));
+}
+
+} // namespace
+
+int LoggerCapacity(int channels) {
+    return channels > 0 ? 16000 / channels * channels : 0;
+}
+
+int LoggerBlockRegisters(int channels) {
+    return channels > 0 ? 120 / (2 * channels) * 2 * channels : 0;
+}
+
+LoggerStatus LoggerStatusFromLog() {
+    auto word = [](int k) { return uint16_t(Log[2 * k] | Log[2 * k + 1] << 8); };
+    LoggerStatus s;
+    s.flags = word(0);
+    s.values = word(1);
+    for (int k = 0; k < 10; ++k)
+        s.gaps[size_t(k)] = word(2 + k);
+    return s;
+}
+
+void DescribeLoggerChannels(LogSource& src, const ConfigImage& image, int busAddress) {
+    src.AddrText = busAddress > 0 ? QString::number(busAddress) : QString("--");
+    src.DevText =
+        QString::fromLatin1(image.Description, int(qstrnlen(image.Description, sizeof image.Description)));
+    src.ModeText = EntryName(kLoggerModeList[(image.Logger & kLoggerOverwrite) ? 2 : 1]);
+    QString desc = src.DevText;
+    desc.replace('\n', QChar(0x01));
+    src.FileHead1 = QString::asprintf("Device: \t%2d\t", image.Address) + desc;
+    src.FileHead2 = "status\tdate\ttime";
+    src.FileHead3 = "\t\t";
+    src.ListHead1.clear();
+    src.ListHead2.clear();
+    Inv_Mgr.fill(0);
+    int n = 0;
+    for (int order = 0; order < (image.Model ? 5 : 2); ++order) {
+        const PowerChannel& p = kPowerChannels[order];
+        if (image.Logger & p.bit)
+            AddChannel(src, n, PowerChannelName(image, order), p.klass, QString::fromLatin1(Einh[p.klass]));
+    }
+    if (image.Model) DescribeMeanChannels(src, image, n);
+    for (int i = 0; i < n; ++i) {
+        src.ListHead1 += src.ChanName[size_t(i)].rightJustified(kColumn);
+        src.ListHead2 += src.ChanUnit[size_t(i)].rightJustified(kColumn);
+        src.FileHead2 += "\t" + src.ChanName[size_t(i)];
+        src.FileHead3 += "\t" + src.ChanUnit[size_t(i)];
+    }
+    src.NumChan = n;
+}
+
+bool DescribeMeterLogger(LogSource& src) {
+    InitAnzeige();
+    const int address = CommType == kRS485 ? DeviceAddr : CommType == kGateway ? TCPDevAddr : 0;
+    DescribeLoggerChannels(src, Lese, address);
+    return LoggerIntervalFromConfig(src, Lese);
+}
+
+bool LoggerIntervalFromConfig(LogSource& src, const ConfigImage& image) {
+    const int m = Interval(image);
+    if ((image.EnergyControl & kEnergyExternalSync) || m == 0) return false;
+    src.Interval = float(m);
+    src.IntervalAsked = 0;
+    src.IntervalText = QString::asprintf("%02d:00", m);
+    return true;
+}
+
+bool SetLoggerInterval(LogSource& src, int minutes, int seconds) {
+    if (minutes < 0 || seconds < 0 || seconds > 59 || minutes * 60 + seconds < 10) return false;
+    src.Interval = float(minutes) + float(seconds) / 60.0f;
+    src.IntervalText = QString::asprintf("%02d:%02d", minutes, seconds);
+    src.IntervalAsked = 1;
+    return true;
+}
+
+QString LoggerSpanText(float intervalMinutes, int records) {
+    const int64_t minutes = int64_t(intervalMinutes) * records;
+    return QString::asprintf("%02lld:%02lld:%02lld", static_cast<long long>(minutes / 1440),
+                             static_cast<long long>(minutes % 1440 / 60),
+                             static_cast<long long>(minutes % 60));
+}
+
+QString IntervalTextFromSeconds(uint32_t seconds) {
+    return QString::asprintf("%02u:%02u", seconds / 60, seconds % 60);
+}
+
+LoggerValue LoggerValueText(int klass, bool invalid, float x) {
+    LoggerValue v;
+    if (klass == kPowerFactor) {
+        if (!(x >= -1.001f && x <= 1.001f)) return {"---"};
+    } else if (klass == kFrequency) {
+        if (x < 45.0f) return {"<45"};
+        if (!(x <= 65.0f)) return {">65"};
+    } else if (invalid) {
+        return {"inval."};
+    } else if (!(x <= 9e30f)) {
+        return {"OVL"};
+    }
+    const int k = klass >= 0 && klass < kMeasClasses ? klass : 0;
+    const int decimals = LoggerDecimals(k);
+    const double y = double(x) / (Skalierung[k] != 0.0f ? Skalierung[k] : 1.0f);
+    v.text = FormatValue(y, decimals);
+    v.y = y;
+    v.numeric = true;
+    return v;
+}
+
+int LoggerDecimals(int klass) {
+    const int k = klass >= 0 && klass < kMeasClasses ? klass : 0;
+    return Stellen[k] >= 2 && Stellen[k] <= 4 ? Stellen[k] : 1;
+}
+
+QString LoggerListColumn(const QString& text) {
+    return (text.size() >= kColumn ? text.left(8) : text).rightJustified(kColumn);
+}
+
+uint32_t NewestRecordTime(uint32_t now, uint32_t timeoffset) {
+    return timeoffset ? now - now % timeoffset : now;
+}
+
+QString LoggerDateText(uint32_t seconds) {
+    const LocalTime t = LocalFromCalendarSeconds(seconds);
+    return QString::asprintf("%02u.%02u.%02u", t.day, t.month, t.year % 100);
+}
+
+QString LoggerTimeText(uint32_t seconds) {
+    const LocalTime t = LocalFromCalendarSeconds(seconds);
+    return QString::asprintf("%02u:%02u:%02u", t.hour, t.minute, t.second);
+}
+
+bool LoggerTimeFromText(const QString& date, const QString& time, uint32_t& seconds) {
+    auto two = [](const QString& s, int at, unsigned& out) {
+        bool ok = false;
+        out = s.mid(at, 2).toUInt(&ok);
+        return ok;
+    };
+    LocalTime t{};
+    if (date.size() < 8 || time.size() < 8) return false;
+    if (!two(date, 0, t.day) || !two(date, 3, t.month) || !two(date, 6, t.year)) return false;
+    if (!two(time, 0, t.hour) || !two(time, 3, t.minute) || !two(time, 6, t.second)) return false;
+    if (t.day < 1 || t.day > 31 || t.month < 1 || t.month > 12 || t.hour > 23 || t.minute > 59 ||
+        t.second > 59)
+        return false;
+    t.year += 2000;
+    seconds = CalendarSecondsFromLocal(t);
+    return true;
+}

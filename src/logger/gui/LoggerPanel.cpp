@@ -1,0 +1,586 @@
+#include "logger/gui/LoggerPanel.h"
+
+#include "config/ConfigImage.h"
+#include "config/ConfigTransfer.h"
+#include "link/Connection.h"
+#include "link/Kommun.h"
+#include "logger/Logger.h"
+#include "platform/Messages.h"
+#include "platform/ProgramFiles.h"
+#include "platform/ScratchFile.h"
+#include "platform/TimeBase.h"
+#include "settings/INI_File.h"
+#include "shell/MenuCommands.h"
+#include "shell/ZARO.h"
+
+#include <QAbstractListModel>
+#include <QApplication>
+#include <QDateTimeEdit>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+QPointer<QWidget> logdisp;
+int logdata = 0;
+int logpanel = 0;
+std::string logfile;
+
+namespace {
+
+const char* const kContext = "LoggerPanel";
+QString Tr(const char* text) {
+    return QCoreApplication::translate(kContext, text);
+}
+
+constexpr int kMeterLoggerPanel = 16;
+constexpr int kStatusMs = 10000;
+
+// The record list reads the rows in place: 16 000 of them cost nothing until shown.
+class RecordModel : public QAbstractListModel {
+  public:
+    using QAbstractListModel::QAbstractListModel;
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : int(LogRecords.rows.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || size_t(index.row()) >= LogRecords.rows.size()) return {};
+        const MeterRecord& rec = LogRecords.rows[size_t(index.row())];
+        if (role == Qt::CheckStateRole) return rec.ok ? Qt::Checked : Qt::Unchecked;
+        if (role != Qt::DisplayRole) return {};
+        QString row;
+        for (const QString& v : rec.values)
+            row += LoggerListColumn(v);
+        return row;
+    }
+    void refresh() {
+        beginResetModel();
+        endResetModel();
+    }
+};
+
+struct Ui {
+    QLabel *addr, *mode, *interval, *asked, *device, *records, *span, *busy;
+    QLabel *head1, *head2, *date, *time, *uncertain, *assumed;
+    QListWidget* channels;
+    QListView* list;
+    RecordModel* model;
+} ui;
+
+ScratchFile scratch; // the records of the last read from the meter, as a *.ZRD
+int shownRecords = 0;
+
+QTimer* StatusTimer() {
+    static QTimer* timer = [] {
+        auto* t = new QTimer(qApp);
+        t->setInterval(kStatusMs);
+        QObject::connect(t, &QTimer::timeout, t, [] { ShowLoggerStatus(1); });
+        return t;
+    }();
+    return timer;
+}
+
+// The status timer runs only while the panel shows the meter's logger.
+void RestartStatusTimer() {
+    if (logdisp && logdata && Logsrc == &Dev) StatusTimer()->start();
+}
+
+QLabel* Value(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QWidget* CreateLoggerPanel(QWidget* parent) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName("LoggerPanel");
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    auto* top = new QVBoxLayout(panel);
+
+    auto* info = new QGridLayout;
+    ui.addr = Value(panel, "address");
+    ui.mode = Value(panel, "mode");
+    ui.interval = Value(panel, "interval");
+    ui.asked = new QLabel(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "(entered by hand)")), panel);
+    ui.asked->setObjectName("intervalAsked");
+    ui.device = Value(panel, "device");
+    ui.records = Value(panel, "records");
+    ui.span = Value(panel, "span");
+    ui.busy = new QLabel(QStringLiteral("\u25CF"), panel);
+    ui.busy->setObjectName("busy");
+    ui.busy->setToolTip(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Lit while the logger status is read")));
+    ui.busy->setEnabled(false);
+    const char* captions[] = {QT_TRANSLATE_NOOP("LoggerPanel", "Address:"),
+                              QT_TRANSLATE_NOOP("LoggerPanel", "Mode:"),
+                              QT_TRANSLATE_NOOP("LoggerPanel", "Interval (mm:ss):"),
+                              QT_TRANSLATE_NOOP("LoggerPanel", "Device:"),
+                              QT_TRANSLATE_NOOP("LoggerPanel", "Records:"),
+                              QT_TRANSLATE_NOOP("LoggerPanel", "Time span (dd:hh:mm):")};
+    QLabel* values[] = {ui.addr, ui.mode, ui.interval, ui.device, ui.records, ui.span};
+    for (int i = 0; i < 6; ++i) {
+        info->addWidget(new QLabel(Tr(captions[i]), panel), i % 3, 3 * (i / 3));
+        info->addWidget(values[i], i % 3, 3 * (i / 3) + 1);
+    }
+    info->addWidget(ui.asked, 2, 2);
+    info->addWidget(ui.busy, 0, 6, Qt::AlignRight | Qt::AlignTop);
+    info->setColumnStretch(5, 1);
+    top->addLayout(info);
+
+    auto* middle = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    left->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Channels")), panel));
+    ui.channels = new QListWidget(panel);
+    ui.channels->setObjectName("channels");
+    ui.channels->setMaximumWidth(180);
+    left->addWidget(ui.channels, 1);
+    middle->addLayout(left);
+
+    auto* right = new QVBoxLayout;
+    ui.head1 = Value(panel, "head1");
+    ui.head2 = Value(panel, "head2");
+    for (QLabel* h : {ui.head1, ui.head2}) {
+        h->setFont(fixed);
+        h->setIndent(14); // over the values, past the check marks
+        right->addWidget(h);
+    }
+    ui.list = new QListView(panel);
+    ui.list->setObjectName("records");
+    ui.list->setFont(fixed);
+    ui.list->setUniformItemSizes(true);
+    ui.list->setSelectionMode(QAbstractItemView::SingleSelection);
+    ui.model = new RecordModel(ui.list);
+    ui.list->setModel(ui.model);
+    QObject::connect(ui.list->selectionModel(), &QItemSelectionModel::currentRowChanged, ui.list,
+                     [](const QModelIndex& now) {
+                         if (now.isValid()) ShowLoggerTimeDate(now.row());
+                     });
+    right->addWidget(ui.list, 1);
+
+    auto* when = new QHBoxLayout;
+    when->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Selected record:")), panel));
+    ui.date = Value(panel, "date");
+    ui.time = Value(panel, "time");
+    when->addWidget(ui.date);
+    when->addWidget(ui.time);
+    ui.uncertain = new QLabel(
+        Tr(QT_TRANSLATE_NOOP("LoggerPanel",
+                             "Uncertain: the logger was interrupted at this record or a newer one.")),
+        panel);
+    ui.uncertain->setObjectName("uncertain");
+    ui.uncertain->setStyleSheet("color: #c00000;");
+    when->addWidget(ui.uncertain);
+    when->addStretch();
+    right->addLayout(when);
+    ui.assumed = new QLabel(
+        Tr(QT_TRANSLATE_NOOP("LoggerPanel",
+                             "The file holds fewer than two records: an interval of 15 minutes is assumed.")),
+        panel);
+    ui.assumed->setObjectName("intervalAssumed");
+    right->addWidget(ui.assumed);
+    middle->addLayout(right, 1);
+    top->addLayout(middle, 1);
+    return panel;
+}
+
+// The interval when the meter has none of its own; asked again until it is 10 s or more.
+void AskInterval(LogSource& src) {
+    QDialog dlg(ActivePanel());
+    dlg.setObjectName("LoggerInterval");
+    dlg.setWindowTitle(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Logger interval")));
+    auto* form = new QFormLayout(&dlg);
+    form->addRow(new QLabel(Tr(QT_TRANSLATE_NOOP(
+        "LoggerPanel",
+        "The meter's interval is synchronised from outside. Enter the interval of its records:"))));
+    auto* minutes = new QSpinBox(&dlg);
+    minutes->setObjectName("minutes");
+    minutes->setRange(0, 63);
+    minutes->setValue(15);
+    auto* seconds = new QSpinBox(&dlg);
+    seconds->setObjectName("seconds");
+    seconds->setRange(0, 59);
+    form->addRow(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Minutes:")), minutes);
+    form->addRow(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Seconds:")), seconds);
+    auto* hint = new QLabel(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "At least 10 seconds.")), &dlg);
+    hint->setObjectName("hint");
+    form->addRow(hint);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dlg);
+    form->addRow(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, [&] {
+        if (SetLoggerInterval(src, minutes->value(), seconds->value()))
+            dlg.accept();
+        else
+            hint->setStyleSheet("color: #c00000;");
+    });
+    while (dlg.exec() != QDialog::Accepted) {
+    }
+}
+
+// The newest record's time when the full memory stopped recording: the user knows it.
+bool AskLastLogTime(uint32_t suggested, uint32_t& chosen) {
+    QDialog dlg(ActivePanel());
+    dlg.setObjectName("LoggerNewest");
+    dlg.setWindowTitle(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Time of the newest record")));
+    auto* box = new QVBoxLayout(&dlg);
+    box->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP(
+        "LoggerPanel",
+        "The logger memory is full and stopped recording. When was its newest record taken?"))));
+    const LocalTime s = LocalFromCalendarSeconds(suggested);
+    auto* edit = new QDateTimeEdit(QDateTime(QDate(int(s.year), int(s.month), int(s.day)),
+                                             QTime(int(s.hour), int(s.minute), int(s.second))),
+                                   &dlg);
+    edit->setObjectName("newest");
+    edit->setDisplayFormat("dd.MM.yy HH:mm:ss");
+    box->addWidget(edit);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dlg);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+    box->addWidget(buttons);
+    if (dlg.exec() != QDialog::Accepted) return false;
+    const QDateTime t = edit->dateTime();
+    chosen = CalendarSecondsFromLocal({unsigned(t.date().year()), unsigned(t.date().month()),
+                                       unsigned(t.date().day()), unsigned(t.time().hour()),
+                                       unsigned(t.time().minute()), unsigned(t.time().second())});
+    return true;
+}
+
+void ShowExtremeTime(QTableWidget* table, int row, int col, int index, bool& uncertain) {
+    const RecordTime t = GetLoggerTimeDate(LogRecords, index);
+    auto* item = new QTableWidgetItem(t.ixdate + "  " + t.ixtime);
+    if (Logsrc->FirstGapIx <= index) {
+        item->setForeground(QColor(Qt::red));
+        item->setBackground(QColor(Qt::white));
+        uncertain = true;
+    }
+    table->setItem(row, col, item);
+}
+
+void EnterDeviceLogger() {
+    if (CommType == kModule) {
+        // The module's own logger (logpanel 17, fetched over HTTP) opens here.
+        CloseInterface();
+        return;
+    }
+    if (!logdata) Lese.Model = Konf.Model; // without a meter the edited model counts
+    logpanel = kMeterLoggerPanel;
+    logdisp = CreateLoggerPanel(MainWindow());
+    ShowPanel(PanelKind::DeviceLogger, logdisp);
+    InitLogger();
+}
+
+bool LogsNothing() {
+    return (Lese.Logger & kLoggerChannels) == 0 && (Lese.Mean_Log == 0 || Lese.Model == 0);
+}
+
+} // namespace
+
+QTimer* LoggerStatusTimer() {
+    return StatusTimer();
+}
+
+int CmLoggerOffline() {
+    logdata = 0;
+    EnterDeviceLogger();
+    return 0;
+}
+
+int CmLoggerAcquisition() {
+    // A meter that cannot be reached leaves the files: the user decides.
+    if (!InitInterface(CommPort) || !(status = LeseKonfiguration(0))) {
+        if (!Warnung(3, 3)) {
+            CloseInterface();
+            return 0;
+        }
+        logdata = 0;
+        EnterDeviceLogger();
+        return 0;
+    }
+    logdata = 1;
+    if (CommType != kModule) {
+        if (!Read(Lese, kReadLoggerStatus, 1)) {
+            CloseInterface();
+            return 0;
+        }
+        if (LogsNothing()) {
+            logdata = 0;
+            if (!Warnung(3, 3)) {
+                CloseInterface();
+                return 0;
+            }
+        }
+    }
+    EnterDeviceLogger();
+    return 0;
+}
+
+void InitLogger() {
+    StatusTimer()->stop();
+    ActivateLogMenu(0, logdata, 0, 0, 0, logdata);
+    Dev.AddrText = "--";
+    shownRecords = 0;
+    if (!logdata) {
+        if (Logsrc != &File) { // the rows are the meter's: nothing of a file is open
+            File = LogSource{};
+            LogRecords.rows.clear();
+        }
+        Logsrc = &File;
+        ShowLoggerStatus(0);
+        ShowLoggerInfo();
+        return;
+    }
+    Logsrc = &Dev;
+    LogRecords.rows.clear();
+    if (!DescribeMeterLogger(Dev)) AskInterval(Dev);
+    ShowLoggerStatus(1);
+    ShowLoggerInfo();
+    StatusTimer()->start();
+}
+
+void ActivateLogMenu(int store, int read, int view1, int view2, int view3, int reset) {
+    QMainWindow* window = MainWindow();
+    if (!window || !window->menuBar()) return;
+    const QString resetText = QApplication::translate("Menu", "&Reset logger...");
+    for (QAction* a : window->menuBar()->findChildren<QAction*>()) {
+        // Entries built dimmed have no command yet and stay so.
+        if (!a->property("live").isValid()) a->setProperty("live", a->isEnabled());
+        int on = -1;
+        switch (ToolImage(a->data().toInt())) {
+        case ToolImage::Save:
+            on = store;
+            break;
+        case ToolImage::Upload:
+            on = read;
+            break;
+        case ToolImage::Graphic:
+            on = view1;
+            break;
+        case ToolImage::Find:
+            on = view2;
+            break;
+        case ToolImage::Excel:
+            on = view3;
+            break;
+        default:
+            if (a->text() == resetText) on = reset;
+        }
+        if (on >= 0) a->setEnabled(on != 0 && a->property("live").toBool());
+    }
+}
+
+void ShowLoggerStatus(int refresh) {
+    if (!logdisp) return;
+    const int n = Logsrc->NumChan;
+    if (refresh == 1 && !LinkBusy()) {
+        ui.busy->setEnabled(true);
+        if (Read(Lese, kReadLoggerStatus, 0) && n > 0)
+            shownRecords = std::min<int>(LoggerStatusFromLog().values, LoggerCapacity(n)) / n;
+    }
+    if (Logsrc == &File) shownRecords = File.NumRec;
+    ui.records->setText(QString::number(shownRecords));
+    ui.span->setText(LoggerSpanText(Logsrc->Interval, shownRecords));
+    if (refresh == 1) {
+        Delay(0.1);
+        if (logdisp) ui.busy->setEnabled(false); // the pause may have closed the panel
+    }
+}
+
+void ShowLoggerInfo() {
+    if (!logdisp) return;
+    const LogSource& s = *Logsrc;
+    ui.addr->setText(s.AddrText);
+    ui.mode->setText(s.ModeText);
+    ui.interval->setText(s.IntervalText);
+    ui.asked->setVisible(s.IntervalAsked != 0);
+    QString device = s.DevText;
+    ui.device->setText(device.replace('\n', ' '));
+    ui.channels->clear();
+    for (int i = 0; i < s.NumChan; ++i)
+        ui.channels->addItem(s.ChanName[size_t(i)]);
+    ui.head1->setText(s.ListHead1);
+    ui.head2->setText(s.ListHead2);
+    ui.assumed->setVisible(Logsrc == &File && FileIntervalAssumed && s.NumChan > 0);
+    ui.model->refresh();
+    ui.uncertain->hide();
+    ui.date->clear();
+    ui.time->clear();
+    if (!LogRecords.rows.empty()) ui.list->setCurrentIndex(ui.model->index(0));
+}
+
+void ShowLoggerTimeDate(int index) {
+    if (!logdisp || index < 0 || size_t(index) >= LogRecords.rows.size()) return;
+    const RecordTime t = GetLoggerTimeDate(LogRecords, index);
+    ui.date->setText(t.ixdate);
+    ui.time->setText(t.ixtime);
+    // Every row up to this one is checked unless a gap came at or before it.
+    ui.uncertain->setVisible(Logsrc->FirstGapIx <= index);
+}
+
+int CmReadLoggerData() {
+    if (!logdisp || !logdata) return 0;
+    // An empty meter leaves an opened file on show.
+    if (Logsrc == &File && Read(Lese, kReadLoggerStatus, 1) && LoggerStatusFromLog().values < Dev.NumChan)
+        return 0;
+    Logsrc = &Dev;
+    ShowLoggerStatus(1);
+    if (shownRecords == 0) return 0;
+    StatusTimer()->stop();
+    ui.asked->setVisible(Dev.IntervalAsked != 0);
+    LoggerReadHooks hooks;
+    hooks.askNewest = AskLastLogTime;
+    hooks.blockDone = [] {
+        if (logdisp) ui.model->refresh();
+    };
+    const LoggerRead result = ReadLoggerRecords(Dev, LogRecords, &scratch, hooks);
+    if (!logdisp) return 0;
+    RestartStatusTimer();
+    if (result == LoggerRead::Done) ActivateLogMenu(1, 1, 1, 1, 1, 1);
+    ShowLoggerInfo();
+    return 0;
+}
+
+int CmStoreLoggerFile() {
+    if (!scratch.exists()) return 0;
+    StatusTimer()->stop();
+    std::string path =
+        FileSelectPopup(true, Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Store logger file")), "*.zrd", logfile);
+    if (!path.empty()) {
+        if (!QString::fromStdString(path).endsWith(".zrd", Qt::CaseInsensitive)) path += ".ZRD";
+        logfile = path;
+        // The file the records were written to during the read, line for line.
+        if (!WriteFileAtomically(path, scratch.content())) Error(2, 5);
+    }
+    RestartStatusTimer();
+    return 0;
+}
+
+int CmOpenLoggerFile() {
+    const std::string path =
+        FileSelectPopup(false, Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Open logger file")), "*.ZRD", logfile);
+    if (path.empty() || !logdisp) return 0;
+    StatusTimer()->stop();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ok = ReadZrdFile(QString::fromStdString(path), File, LogRecords);
+    QApplication::restoreOverrideCursor();
+    if (!ok) {
+        RestartStatusTimer();
+        return 0;
+    }
+    logfile = path;
+    Logsrc = &File;
+    ActivateLogMenu(0, logdata, 1, 1, 1, logdata);
+    ShowLoggerStatus(0);
+    ShowLoggerInfo();
+    ui.mode->setText("--");
+    return 0; // the status timer runs again after the next read from the meter
+}
+
+int CmLoggerReset() {
+    if (!logdisp || !Warnung(1, 1)) return 0;
+    StatusTimer()->stop();
+    if (Write(Lese, kWriteLoggerClear, 1, 0)) {
+        Delay(1.0);
+        Logsrc = &Dev;
+        LogRecords.rows.clear();
+        scratch.remove();
+        ShowLoggerStatus(1);
+        ShowLoggerInfo();
+        ActivateLogMenu(0, logdata, 0, 0, 0, logdata);
+    }
+    if (logdata) StatusTimer()->start();
+    return 0;
+}
+
+int CmShowMinMax() {
+    if (!logdisp) return 0;
+    const LogSource& s = *Logsrc;
+    QDialog dlg(logdisp);
+    dlg.setObjectName("LoggerExtremes");
+    dlg.setWindowTitle(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Minimum and maximum values")));
+    auto* box = new QVBoxLayout(&dlg);
+    auto* table = new QTableWidget(s.NumChan, 5, &dlg);
+    table->setObjectName("extremes");
+    table->setHorizontalHeaderLabels({Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Unit")),
+                                      Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Minimum")),
+                                      Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Date and time")),
+                                      Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Maximum")),
+                                      Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Date and time"))});
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    bool uncertain = false, empty = false;
+    for (int i = 0; i < s.NumChan; ++i) {
+        const size_t c = size_t(i);
+        table->setVerticalHeaderItem(i, new QTableWidgetItem(s.ChanName[c]));
+        table->setItem(i, 0, new QTableWidgetItem(s.ChanUnit[c]));
+        if (s.Min[c] > 1e30 || s.Max[c] < -1e30) { // the channel holds no number
+            for (int col = 1; col < 5; ++col) {
+                auto* item = new QTableWidgetItem("--");
+                item->setBackground(QColor(Qt::yellow));
+                table->setItem(i, col, item);
+            }
+            empty = true;
+            continue;
+        }
+        table->setItem(i, 1, new QTableWidgetItem(QString::number(s.Min[c], 'f', s.Digits[c])));
+        ShowExtremeTime(table, i, 2, s.MinIx[c], uncertain);
+        table->setItem(i, 3, new QTableWidgetItem(QString::number(s.Max[c], 'f', s.Digits[c])));
+        ShowExtremeTime(table, i, 4, s.MaxIx[c], uncertain);
+    }
+    table->resizeColumnsToContents();
+    box->addWidget(table);
+    auto* gapNote = new QLabel(Tr(QT_TRANSLATE_NOOP(
+        "LoggerPanel",
+        "Times in red are uncertain: the logger was interrupted at that record or a newer one.")));
+    gapNote->setObjectName("uncertainNote");
+    gapNote->setVisible(uncertain);
+    box->addWidget(gapNote);
+    auto* emptyNote =
+        new QLabel(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Channels in yellow hold no valid value.")));
+    emptyNote->setObjectName("emptyNote");
+    emptyNote->setVisible(empty);
+    box->addWidget(emptyNote);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dlg);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+    box->addWidget(buttons);
+    dlg.resize(640, 120 + 30 * s.NumChan);
+    dlg.exec();
+    return 0;
+}
+
+int CmDispLogData() {
+    StatusTimer()->stop();
+    // InitProfileDisplay(): the profile graph of the records takes the panel's place here.
+    return 0;
+}
+
+int CmExcelExport() {
+    StatusTimer()->stop();
+    // ExportToExcel(): the workbook of the records is written here.
+    RestartStatusTimer();
+    return 0;
+}
+
+int CmCloseLogDisplay() {
+    StatusTimer()->stop();
+    scratch.remove();
+    CloseInterface();
+    if (QWidget* panel = logdisp) {
+        logdisp = nullptr;
+        panel->hide();
+        panel->deleteLater(); // the menu entry that called us may still be running
+    }
+    logpanel = 0;
+    ShowMainPanel(1);
+    return 0;
+}

@@ -1,0 +1,335 @@
+#include "SimProcess.h"
+#include "acquisition/Acquisition.h"
+#include "acquisition/MeasDecode.h"
+#include "config/ConfigImage.h"
+#include "link/Kommun.h"
+#include "logger/Logger.h"
+#include "platform/Messages.h"
+#include "platform/ScratchFile.h"
+#include "platform/TimeBase.h"
+#include "settings/INI_File.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cstring>
+
+namespace {
+
+using M = MessageType;
+
+uint32_t At(unsigned day, unsigned hour, unsigned minute, unsigned second) {
+    return CalendarSecondsFromLocal({2026, 3, day, hour, minute, second});
+}
+
+// A file as the logger writes it, with the given record lines.
+QByteArray Zrd(const QByteArray& records, const QByteArray& units = "\t\t\t[kV]\t[MW]") {
+    return "Device: \t 1\tmeter\x01room 2\nstatus\tdate\ttime\tU1N\tP.inc\n" + units + "\n" + records;
+}
+
+} // namespace
+
+class LoggerTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    ScriptedMessages messages;
+    SimProcess sim;
+
+    // A meter with its logger preset; the logger described in Dev as the panel does.
+    // On an RS-485 bus (commType 1) a silent meter costs less time per attempt.
+    bool Meter(const QStringList& options, int commType = 0) {
+        sim.stop();
+        CloseCommPort();
+        if (!sim.start((commType ? QStringList{"--rs485", "17"} : QStringList{"--rs232"}) + options))
+            return false;
+        CommType = commType;
+        CommPortPath = sim.ptyPath().toStdString();
+        const bool ok = OpenAcquisition() && DescribeMeterLogger(Dev);
+        messages.clear();
+        return ok;
+    }
+
+  private slots:
+    void initTestCase() {
+        SettingsDir = dir.path().toStdString();
+        RecTimeout = 100;
+        DeviceAddr = 17;
+        Baudrate = 3;
+        Parity = 1;
+        SetMessageSink(&messages);
+    }
+    void cleanupTestCase() {
+        CloseCommPort();
+        SetMessageSink(nullptr);
+    }
+
+    void channelsFromTheConfiguration() {
+        ConfigImage c{};
+        c.Logger = 0x7C00 | 0x0123;
+        std::memset(c.MeanMeas, 255, sizeof c.MeanMeas);
+        std::strcpy(c.Description, "line 1\nline 2");
+        c.Address = 7;
+        LogSource s;
+        DescribeLoggerChannels(s, c, 7);
+        // The base model knows two power channels only.
+        QCOMPARE(s.NumChan, 2);
+        QCOMPARE(s.ChanName[0], QString("Pinc-Pout"));
+        QCOMPARE(s.ChanName[1], QString("Qind+Qcap"));
+        QCOMPARE(s.FileHead1, QString("Device: \t 7\tline 1\x01line 2"));
+        QCOMPARE(s.FileHead2, QString("status\tdate\ttime\tPinc-Pout\tQind+Qcap"));
+        QCOMPARE(s.ListHead1, QString(" Pinc-Pout Qind+Qcap"));
+        // The extended model: power channels in their order, then the mean values; a
+        // measurand the system lacks keeps its place, nameless and invalid.
+        c.Model = 1;
+        c.System = 1; // a single-phase class
+        c.Logger = 0x2800;
+        c.MeanMeas[0] = 0;  // U
+        c.MeanMeas[1] = 50; // P1.inc: three phases only
+        c.MeanMeas[2] = 25; // F
+        c.MeanMeas[3] = 29; // PF, not logged
+        c.Mean_Log = 0x7;
+        DescribeLoggerChannels(s, c, 0);
+        QCOMPARE(s.NumChan, 5);
+        QCOMPARE(s.AddrText, QString("--"));
+        QCOMPARE((QStringList{s.ChanName[0], s.ChanName[1], s.ChanName[2], s.ChanName[3], s.ChanName[4]}),
+                 (QStringList{"P.inc", "P.out", "U", "", "F"}));
+        QCOMPARE((QList<int>{s.ChanClass[0], s.ChanClass[2], s.ChanClass[4]}),
+                 (QList<int>{kActivePower, kVoltage, kFrequency}));
+        QCOMPARE((QList<int>{Inv_Mgr[2], Inv_Mgr[3], Inv_Mgr[4]}), (QList<int>{0, 1, 0}));
+        QCOMPARE(s.ChanUnit[2], "[" + QString(Einh[kVoltage]) + "]");
+        QCOMPARE(s.ChanUnit[3], QString());
+    }
+
+    void intervalSizesAndSpans() {
+        const int cap[14] = {16000, 16000, 15999, 16000, 16000, 15996, 15995,
+                             16000, 15993, 16000, 15994, 15996, 15990, 15988};
+        const int block[14] = {120, 120, 120, 120, 120, 120, 112, 112, 108, 120, 110, 120, 104, 112};
+        for (int n = 1; n <= 14; ++n) {
+            QCOMPARE(LoggerCapacity(n), cap[n - 1]);
+            QCOMPARE(LoggerBlockRegisters(n), block[n - 1]);
+        }
+        ConfigImage c{};
+        c.EnergyControl = 15;
+        LogSource s;
+        QVERIFY(LoggerIntervalFromConfig(s, c));
+        QCOMPARE(s.IntervalText, QString("15:00"));
+        c.EnergyControl = 0x80 | 15; // synchronised from outside: the user is asked
+        QVERIFY(!LoggerIntervalFromConfig(s, c));
+        c.EnergyControl = 0;
+        QVERIFY(!LoggerIntervalFromConfig(s, c));
+        QVERIFY(!SetLoggerInterval(s, 0, 9));
+        QVERIFY(SetLoggerInterval(s, 0, 10));
+        QCOMPARE(s.IntervalText, QString("00:10"));
+        QCOMPARE(s.IntervalAsked, 1);
+        QCOMPARE(LoggerSpanText(15, 4), QString("00:01:00"));
+        QCOMPARE(LoggerSpanText(15, 100), QString("01:01:00"));
+    }
+
+    void valueTexts() {
+        for (int k = 0; k < kMeasClasses; ++k) {
+            Stellen[k] = 2;
+            Skalierung[k] = 1;
+        }
+        Stellen[kVoltage] = 0;
+        Skalierung[kVoltage] = 1000;
+        QCOMPARE(LoggerValueText(kPowerFactor, false, 1.0005f).text, QString("   1.00"));
+        QCOMPARE(LoggerValueText(kPowerFactor, false, 1.002f).text, QString("---"));
+        QCOMPARE(LoggerValueText(kFrequency, false, 44.99f).text, QString("<45"));
+        QCOMPARE(LoggerValueText(kFrequency, false, 45.0f).text, QString("  45.00"));
+        QCOMPARE(LoggerValueText(kFrequency, false, 65.01f).text, QString(">65"));
+        QCOMPARE(LoggerValueText(kCurrent, true, 3.0f).text, QString("inval."));
+        QCOMPARE(LoggerValueText(kCurrent, false, 1e31f).text, QString("OVL"));
+        QCOMPARE(LoggerValueText(kCurrent, false, std::nanf("")).text, QString("OVL"));
+        const LoggerValue v = LoggerValueText(kVoltage, false, 230400.0f); // 0 decimals: 1 is used
+        QCOMPARE(v.text, QString("  230.4"));
+        QVERIFY(v.numeric);
+        QCOMPARE(v.y, 230.4);
+        QCOMPARE(LoggerListColumn("---"), QString("       ---"));
+        QCOMPARE(LoggerListColumn("  230.4"), QString("     230.4"));
+        QCOMPARE(LoggerListColumn("123456789"), QString(" 123456789"));
+        QCOMPARE(LoggerListColumn("1234567890"), QString("  12345678"));
+    }
+
+    void recordTimes() {
+        LoggerRecords r;
+        r.timeoffset = 900;
+        r.ref_time = NewestRecordTime(At(9, 12, 7, 31), 900);
+        QCOMPARE(GetLoggerTimeDate(r, 0).ixtime, QString("12:00:00"));
+        QCOMPARE(GetLoggerTimeDate(r, 3).ixtime, QString("11:15:00"));
+        QCOMPARE(GetLoggerTimeDate(r, 49).ixdate, QString("08.03.26"));
+        uint32_t t = 0;
+        QVERIFY(LoggerTimeFromText("09.03.26", "11:15:00", t));
+        QCOMPARE(t, r.ref_time - 3 * 900);
+        QVERIFY(!LoggerTimeFromText("9.3.26", "11:15", t));
+    }
+
+    // A file written and opened again describes the same data; numbers only make
+    // the extremes, and the times of the first two records make the interval.
+    void zrdFiles() {
+        QByteArray data = Zrd("OK\t09.03.26\t12:00:00\t  230.4\t   OVL\n"
+                              "--\t09.03.26\t11:55:00\t  229.1\t  12.50\n"
+                              "OK\t09.03.26\t11:50:00\t    ---\t  -3.25\n"
+                              "OK\t09.03.26\t11:45:00\t    <45\t  12.50\n");
+        LogSource f;
+        LoggerRecords r;
+        QVERIFY(ParseZrd(data, f, r));
+        QCOMPARE(f.NumRec, 4);
+        QCOMPARE(f.NumChan, 2);
+        QCOMPARE(f.AddrText, QString("1"));
+        QCOMPARE(f.DevText, QString("meter\nroom 2"));
+        QCOMPARE(f.IntervalText, QString("05:00"));
+        QCOMPARE(r.timeoffset, 300u);
+        QCOMPARE(r.ref_time, At(9, 12, 0, 0));
+        QCOMPARE(f.FirstGapIx, 1);
+        QCOMPARE((QList<double>{f.Min[0], f.Max[0], f.Min[1], f.Max[1]}),
+                 (QList<double>{229.1, 230.4, -3.25, 12.5}));
+        QCOMPARE((QList<int>{f.MinIx[0], f.MaxIx[0], f.MinIx[1], f.MaxIx[1]}), (QList<int>{1, 0, 2, 1}));
+        QCOMPARE((QList<int>{f.Digits[0], f.Digits[1]}), (QList<int>{1, 2}));
+
+        const QString path = dir.filePath("a.ZRD");
+        QVERIFY(WriteZrdFile(path, f, r));
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), data);
+        LogSource g;
+        LoggerRecords back;
+        QVERIFY(ReadZrdFile(path, g, back));
+        QCOMPARE(g.ChanName, f.ChanName);
+        QCOMPARE(g.ChanUnit, f.ChanUnit);
+        QCOMPARE(g.NumRec, f.NumRec);
+        QCOMPARE(g.IntervalText, f.IntervalText);
+        QCOMPARE(back.rows.size(), r.rows.size());
+        for (size_t i = 0; i < r.rows.size(); ++i)
+            QCOMPARE(back.rows[i].ok, r.rows[i].ok);
+
+        // One record gives no interval: 15 minutes, and the panel says so.
+        QVERIFY(ParseZrd(Zrd("OK\t09.03.26\t12:00:00\t1.0\t2.0\n"), f, r));
+        QVERIFY(FileIntervalAssumed);
+        QCOMPARE(f.IntervalText, QString("15:00"));
+        QVERIFY(ParseZrd(data, f, r));
+        QVERIFY(!FileIntervalAssumed);
+    }
+
+    void damagedZrdFilesChangeNothing() {
+        const QByteArray fifteen = "\t\t" + QByteArray("\tV").repeated(15);
+        const QByteArray bad[] = {
+            "Device: \t 1\nstatus\tdate\ttime\tU\n\t\t\tV\n",              // a field short in line 1
+            "Device: \t 1\tx\nstatus\tdate\ttime\n\t\t\tV\n",              // in line 2
+            Zrd("", fifteen),                                              // more channels than a meter has
+            Zrd("OK\t09.03.26\t12:00:00\t" + QByteArray(200, '1') + "\n"), // a line beyond the limit
+            "Device: \t 1\tx\n",                                           // no header
+        };
+        LogSource f;
+        f.NumRec = 77;
+        LoggerRecords r;
+        r.rows.resize(3);
+        for (const QByteArray& b : bad) {
+            messages.clear();
+            QVERIFY(!ParseZrd(b, f, r));
+            QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Error, 3, 6}}));
+        }
+        QCOMPARE(f.NumRec, 77);
+        QCOMPARE(r.rows.size(), size_t(3));
+        messages.clear();
+        QVERIFY(!ReadZrdFile(dir.filePath("missing.ZRD"), f, r));
+        QVERIFY(messages.wasShown(M::Error, 2, 5));
+    }
+
+    void scratchFileIsPrivateAndGoes() {
+        ScratchFile a, b;
+        QVERIFY(a.create() && b.create());
+        QVERIFY(a.path() != b.path()); // two running copies do not share it
+        QVERIFY(a.append("x\n"));
+        QCOMPARE(a.content(), QByteArray("x\n"));
+        const QString path = QString::fromStdString(a.path());
+        QVERIFY(QFile::exists(path));
+        a.remove();
+        QVERIFY(!QFile::exists(path));
+    }
+
+    // ---- reading from the simulated meter ----
+
+    void fullMemoryInStopModeAsksForTheNewestTime() {
+        QVERIFY(Meter({"--logger-channels", "3", "--logger-values", "30000", "--logger-mode", "stop"}));
+        QCOMPARE(Dev.NumChan, 3);
+        ScratchFile tmp;
+        LoggerReadHooks hooks;
+        uint32_t suggested = 0;
+        hooks.now = At(9, 12, 7, 31);
+        hooks.askNewest = [&](uint32_t s, uint32_t& chosen) {
+            suggested = s;
+            chosen = At(1, 8, 0, 0);
+            return true;
+        };
+        int blocks = 0;
+        hooks.blockDone = [&] { ++blocks; };
+        QCOMPARE(ReadLoggerRecords(Dev, LogRecords, &tmp, hooks), LoggerRead::Done);
+        QCOMPARE(suggested, At(9, 12, 0, 0));
+        QCOMPARE(LogRecords.rows.size(), size_t(5333));
+        QCOMPARE(Dev.NumRec, 5333);
+        QCOMPARE(blocks, (5333 * 6 + 119) / 120);
+        QCOMPARE(LogRecords.rows[0].time, QString("08:00:00"));
+        QCOMPARE(LogRecords.rows[4].time, QString("07:00:00"));
+        QCOMPARE(messages.progressOpen, 0);
+        QCOMPARE(messages.progressValues.front(), 0);
+        // The scratch file is the file the records make.
+        QByteArray file = ZrdHeader(Dev);
+        for (const MeterRecord& rec : LogRecords.rows)
+            file += ZrdLine(rec);
+        QCOMPARE(tmp.content(), file);
+        // Refused: nothing is read.
+        hooks.askNewest = [](uint32_t, uint32_t&) { return false; };
+        QCOMPARE(ReadLoggerRecords(Dev, LogRecords, nullptr, hooks), LoggerRead::TimeRefused);
+    }
+
+    void gapMarkersAndValueKinds() {
+        // 9 channels: 108 registers a request; record 2 from the newest holds the marker
+        // in the second register of its fourth value.
+        const int values = 9 * 20;
+        const int marker = 999 + 2 * (values - 3 * 9 + 3) + 1;
+        QVERIFY(Meter({"--logger-channels", "9", "--logger-values", QString::number(values), "--logger-gaps",
+                       QString::number(marker)}));
+        QCOMPARE(Dev.NumChan, 9);
+        LoggerReadHooks hooks;
+        QCOMPARE(ReadLoggerRecords(Dev, LogRecords, nullptr, hooks), LoggerRead::Done);
+        QCOMPARE(LogRecords.rows.size(), size_t(20));
+        QCOMPARE(Dev.FirstGapIx, 2);
+        for (int r = 0; r < 20; ++r)
+            QCOMPARE(LogRecords.rows[size_t(r)].ok, r != 2);
+        // Frequency and power factor channels hold numbers, each within its range.
+        double f = 0, pf = 0;
+        QVERIFY(ValueFromText(LogRecords.rows[0].values[7], f));
+        QVERIFY(ValueFromText(LogRecords.rows[0].values[8], pf));
+        QVERIFY(f > 45 && f < 65);
+        QVERIFY(pf >= -1 && pf <= 1);
+        for (int i = 0; i < 9; ++i)
+            QVERIFY(Dev.Min[size_t(i)] <= Dev.Max[size_t(i)]);
+    }
+
+    void failedBlockKeepsThePartialList() {
+        QVERIFY(Meter({"--logger-values", "1000"}, 1));
+        QCOMPARE(Dev.NumChan, 2);
+        LoggerReadHooks hooks;
+        int blocks = 0;
+        hooks.blockDone = [&] {
+            if (++blocks == 2) sim.command("fault silence:16");
+        };
+        QCOMPARE(ReadLoggerRecords(Dev, LogRecords, nullptr, hooks), LoggerRead::BlockFailed);
+        QCOMPARE(LogRecords.rows.size(), size_t(60));
+        QCOMPARE(messages.progressOpen, 0);
+        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Error, 0, 2}}));
+        // Three failures and a good fourth attempt lose nothing.
+        sim.command("fault clear");
+        blocks = 0;
+        hooks.blockDone = [&] {
+            if (++blocks == 1) sim.command("fault silence:12");
+        };
+        messages.clear();
+        QCOMPARE(ReadLoggerRecords(Dev, LogRecords, nullptr, hooks), LoggerRead::Done);
+        QCOMPARE(LogRecords.rows.size(), size_t(500));
+        QVERIFY(messages.shown.empty());
+    }
+};
+
+QTEST_GUILESS_MAIN(LoggerTest)
+#include "logger_test.moc"
