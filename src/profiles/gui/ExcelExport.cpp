@@ -17,8 +17,13 @@ QString AskForFile(const QString& suggested)
 {
     const QString filters = QCoreApplication::translate("ExcelExport", "Excel workbook (*.xlsx)") + ";;" +
                             QCoreApplication::translate("ExcelExport", "CSV file (*.csv)");
-    return QString::fromStdString(FileSelectPopup(true, QCoreApplication::translate("ExcelExport", "Export logger data"),
-                                                  filters, suggested.toStdString()));
+    QString path = QString::fromStdString(
+        FileSelectPopup(true, QCoreApplication::translate("ExcelExport", "Export logger data"), filters,
+                        suggested.toStdString()));
+    // A dialog that does not append the extension still gets a workbook.
+    if (!path.isEmpty() && !path.endsWith(".xlsx", Qt::CaseInsensitive) && !path.endsWith(".csv", Qt::CaseInsensitive))
+        path += ".xlsx";
+    return path;
 }
 
 // The writer works on its own copy of the records in a thread of its own; the progress
@@ -41,6 +46,7 @@ void RunExport(QWidget* parent, const QString& path, const Writer& write)
         TransferWindow(2, percent, 0);
     }
     worker.join();
+    TransferWindow(2, percent, 0);
     TransferWindow(1, 0, 0);
     if (!ok) {
         const QByteArray reason = error.toUtf8();
