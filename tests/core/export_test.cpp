@@ -96,14 +96,9 @@ bool SameCells(const QStringList& got, const QStringList& want)
     return true;
 }
 
-QString Cell(const char* ref, const char* type, const QString& value)
+QString Cell(const QString& ref, const char* type, const QString& value)
 {
     return QString("%1\t%2\t%3").arg(ref, type, value);
-}
-
-QString Ref(int column, int row)
-{
-    return QChar('A' + column) + QString::number(row);
 }
 
 QStringList Files(const QTemporaryDir& dir)
@@ -135,12 +130,12 @@ class ExportTest : public QObject {
                          Cell("F3", "b", "[V]")};
         for (int r = 0; r < 100; ++r) {
             const MeterRecord& rec = d.records.rows[size_t(r)];
-            want << QString("A%1\ts\t%2").arg(r + 4).arg(r == 9 ? "--" : "OK")
-                 << QString("B%1\ts\t%2").arg(r + 4).arg(rec.date) << QString("C%1\ts\t%2").arg(r + 4).arg(rec.time);
+            const QString row = QString::number(r + 4);
+            want << Cell("A" + row, "s", r == 9 ? "--" : "OK") << Cell("B" + row, "s", rec.date)
+                 << Cell("C" + row, "s", rec.time);
             for (int c = 0; c < 3; ++c) {
                 const QString v = rec.values[size_t(c)].trimmed();
-                const bool marker = v == "OVL" || v == "inval.";
-                want << QString("%1\t%2\t%3").arg(Ref(3 + c, r + 4), marker ? "s" : "n", v);
+                want << Cell(QChar('D' + c) + row, v == "OVL" || v == "inval." ? "s" : "n", v);
             }
         }
         QVERIFY(SameCells(ReadBack(path), want));
