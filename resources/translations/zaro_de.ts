@@ -1012,6 +1012,30 @@ Version: %3</translation>
         <source>The meter reports an energy scale that this program cannot show (more than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.</source>
         <translation>Das Gerät meldet eine Energieskalierung, die dieses Programm nicht anzeigen kann (mehr als 10^9 oder weniger als 10^-9 Wh je Zählschritt). Die Zähleranzeige bleibt geschlossen.</translation>
     </message>
+    <message>
+        <source>Nothing was exported. %1</source>
+        <translation>Es wurde nichts exportiert. %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be created there. Choose another folder or name.</source>
+        <translation>Die Datei kann dort nicht angelegt werden. Wählen Sie einen anderen Ordner oder Namen.</translation>
+    </message>
+    <message>
+        <source>The file could not be written completely. Check the free space and try again.</source>
+        <translation>Die Datei konnte nicht vollständig geschrieben werden. Prüfen Sie den freien Speicherplatz und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The records do not fit into the 1048576 rows of a worksheet. Export them as CSV instead.</source>
+        <translation>Die Datensätze passen nicht in die 1048576 Zeilen eines Arbeitsblatts. Exportieren Sie sie stattdessen als CSV.</translation>
+    </message>
+    <message>
+        <source>The logged records are incomplete. Read the logger or open the file again.</source>
+        <translation>Die aufgezeichneten Datensätze sind unvollständig. Lesen Sie den Logger aus oder öffnen Sie die Datei erneut.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>Der Export wurde abgebrochen.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -1955,6 +1979,36 @@ Version: %3</translation>
     <message>
         <source>Times in red are uncertain: the logger was interrupted at that record or a newer one.</source>
         <translation>Rot markierte Zeiten sind unsicher: Der Logger wurde bei diesem oder einem neueren Datensatz unterbrochen.</translation>
+    </message>
+</context>
+<context>
+    <name>ExcelExport</name>
+    <message>
+        <source>Excel workbook (*.xlsx)</source>
+        <translation>Excel-Arbeitsmappe (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV-Datei (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export logger data</source>
+        <translation>Loggerdaten exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopFiles</name>
+    <message>
+        <source>File saved</source>
+        <translation>Datei gespeichert</translation>
+    </message>
+    <message>
+        <source>The file was saved as
+%1
+No program to open it was found.</source>
+        <translation>Die Datei wurde gespeichert als
+%1
+Es wurde kein Programm gefunden, das sie öffnet.</translation>
     </message>
 </context>
 </TS>

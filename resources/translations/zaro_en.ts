@@ -1010,6 +1010,30 @@ Version: %3</source>
         <source>The meter reports an energy scale that this program cannot show (more than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Nothing was exported. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be created there. Choose another folder or name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be written completely. Check the free space and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The records do not fit into the 1048576 rows of a worksheet. Export them as CSV instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The logged records are incomplete. Read the logger or open the file again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -1952,6 +1976,34 @@ Version: %3</source>
     </message>
     <message>
         <source>Times in red are uncertain: the logger was interrupted at that record or a newer one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExcelExport</name>
+    <message>
+        <source>Excel workbook (*.xlsx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export logger data</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DesktopFiles</name>
+    <message>
+        <source>File saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file was saved as
+%1
+No program to open it was found.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

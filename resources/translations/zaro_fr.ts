@@ -1012,6 +1012,30 @@ Version : %3</translation>
         <source>The meter reports an energy scale that this program cannot show (more than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.</source>
         <translation>L&apos;appareil indique une échelle d&apos;énergie que ce programme ne peut pas afficher (plus de 10^9 ou moins de 10^-9 Wh par pas). L&apos;affichage des compteurs reste fermé.</translation>
     </message>
+    <message>
+        <source>Nothing was exported. %1</source>
+        <translation>Rien n'a été exporté. %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be created there. Choose another folder or name.</source>
+        <translation>Le fichier ne peut pas être créé à cet endroit. Choisissez un autre dossier ou un autre nom.</translation>
+    </message>
+    <message>
+        <source>The file could not be written completely. Check the free space and try again.</source>
+        <translation>Le fichier n'a pas pu être écrit entièrement. Vérifiez l'espace libre et réessayez.</translation>
+    </message>
+    <message>
+        <source>The records do not fit into the 1048576 rows of a worksheet. Export them as CSV instead.</source>
+        <translation>Les enregistrements ne tiennent pas dans les 1048576 lignes d'une feuille de calcul. Exportez-les plutôt au format CSV.</translation>
+    </message>
+    <message>
+        <source>The logged records are incomplete. Read the logger or open the file again.</source>
+        <translation>Les enregistrements sont incomplets. Relisez l'enregistreur ou rouvrez le fichier.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>L'exportation a été annulée.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -1955,6 +1979,36 @@ Version : %3</translation>
     <message>
         <source>Times in red are uncertain: the logger was interrupted at that record or a newer one.</source>
         <translation>Les heures en rouge sont incertaines : l'enregistreur a été interrompu à cet enregistrement ou à un plus récent.</translation>
+    </message>
+</context>
+<context>
+    <name>ExcelExport</name>
+    <message>
+        <source>Excel workbook (*.xlsx)</source>
+        <translation>Classeur Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Fichier CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export logger data</source>
+        <translation>Exporter les données de l'enregistreur</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopFiles</name>
+    <message>
+        <source>File saved</source>
+        <translation>Fichier enregistré</translation>
+    </message>
+    <message>
+        <source>The file was saved as
+%1
+No program to open it was found.</source>
+        <translation>Le fichier a été enregistré sous
+%1
+Aucun programme pour l'ouvrir n'a été trouvé.</translation>
     </message>
 </context>
 </TS>

@@ -1012,6 +1012,30 @@ Versie: %3</translation>
         <source>The meter reports an energy scale that this program cannot show (more than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.</source>
         <translation>Het apparaat meldt een energieschaal die dit programma niet kan tonen (meer dan 10^9 of minder dan 10^-9 Wh per telstap). Het tellervenster blijft gesloten.</translation>
     </message>
+    <message>
+        <source>Nothing was exported. %1</source>
+        <translation>Er is niets geëxporteerd. %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be created there. Choose another folder or name.</source>
+        <translation>Het bestand kan daar niet worden aangemaakt. Kies een andere map of naam.</translation>
+    </message>
+    <message>
+        <source>The file could not be written completely. Check the free space and try again.</source>
+        <translation>Het bestand kon niet volledig worden geschreven. Controleer de vrije schijfruimte en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>The records do not fit into the 1048576 rows of a worksheet. Export them as CSV instead.</source>
+        <translation>De records passen niet in de 1048576 rijen van een werkblad. Exporteer ze in plaats daarvan als CSV.</translation>
+    </message>
+    <message>
+        <source>The logged records are incomplete. Read the logger or open the file again.</source>
+        <translation>De gelogde records zijn onvolledig. Lees de logger uit of open het bestand opnieuw.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>Het exporteren is geannuleerd.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -1955,6 +1979,36 @@ Versie: %3</translation>
     <message>
         <source>Times in red are uncertain: the logger was interrupted at that record or a newer one.</source>
         <translation>Rode tijden zijn onzeker: de logger werd bij dat of een nieuwer record onderbroken.</translation>
+    </message>
+</context>
+<context>
+    <name>ExcelExport</name>
+    <message>
+        <source>Excel workbook (*.xlsx)</source>
+        <translation>Excel-werkmap (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV-bestand (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export logger data</source>
+        <translation>Loggergegevens exporteren</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopFiles</name>
+    <message>
+        <source>File saved</source>
+        <translation>Bestand opgeslagen</translation>
+    </message>
+    <message>
+        <source>The file was saved as
+%1
+No program to open it was found.</source>
+        <translation>Het bestand is opgeslagen als
+%1
+Er is geen programma gevonden om het te openen.</translation>
     </message>
 </context>
 </TS>

@@ -59,6 +59,7 @@ const PairText kPairs[] = {
      QT_TRANSLATE_NOOP("Messages", "The file cannot be opened. Check the name and that you may read it.")},
     {MessageType::Error, 3, 6,
      QT_TRANSLATE_NOOP("Messages", "The file has the wrong format and was not loaded. Nothing was changed.")},
+    {MessageType::Error, 3, 40, QT_TRANSLATE_NOOP("Messages", "Nothing was exported. %1")},
     {MessageType::Error, 3, 9,
      QT_TRANSLATE_NOOP("Messages", "The configuration holds values a configuration file cannot keep (for "
                                    "example a transformer ratio out of range). Nothing was saved.")},

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <cstdlib>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -79,6 +80,36 @@ bool WriteNewFile(const std::string& path, const QByteArray& data) {
 
 bool MoveToBackup(const std::string& path) {
     return std::rename(path.c_str(), (path + ".bak").c_str()) == 0 || errno == ENOENT;
+}
+
+std::string CreateFileBeside(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string temporary = folder + "." + name + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) return {};
+    // mkstemp makes the file private; the finished file gets the usual permissions.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    const bool ok = ::fchmod(fd, 0666 & ~mask) == 0;
+    ::close(fd);
+    if (ok) return temporary;
+    ::unlink(temporary.c_str());
+    return {};
+}
+
+bool CommitFileBeside(const std::string& temporary, const std::string& path) {
+    const int fd = ::open(temporary.c_str(), O_RDONLY | O_CLOEXEC);
+    bool ok = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0) ::close(fd);
+    ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
+    if (!ok) ::unlink(temporary.c_str());
+    return ok;
+}
+
+void DiscardFile(const std::string& temporary) {
+    if (!temporary.empty()) ::unlink(temporary.c_str());
 }
 
 std::string CreateTemporaryFolder() {

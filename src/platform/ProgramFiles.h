@@ -31,6 +31,14 @@ bool WriteNewFile(const std::string& path, const QByteArray& data);
 // nothing has that name.
 bool MoveToBackup(const std::string& path);
 
+// For files written by a library that takes only a file name: a new empty file with a
+// unique hidden name in path's folder (empty string on failure), then, once complete,
+// synced and renamed over path (false and removed on failure), or discarded. A failed
+// export so never leaves half a file under the user's name.
+std::string CreateFileBeside(const std::string& path);
+bool CommitFileBeside(const std::string& temporary, const std::string& path);
+void DiscardFile(const std::string& temporary);
+
 // A new private folder (mode 0700), left in place until RemoveFolder; empty on failure.
 std::string CreateTemporaryFolder();
 void RemoveFolder(const std::string& path);

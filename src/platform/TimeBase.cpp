@@ -39,6 +39,13 @@ LocalTime LocalFromCalendarSeconds(uint32_t seconds) {
     return FromTimeT(std::time_t(int64_t(seconds) - int64_t(kUnixTo1900)));
 }
 
+int32_t LocalOffsetAt(uint32_t seconds) {
+    const std::time_t tt = std::time_t(int64_t(seconds) - int64_t(kUnixTo1900));
+    std::tm tm{};
+    localtime_r(&tt, &tm);
+    return int32_t(tm.tm_gmtoff);
+}
+
 uint32_t CalendarSecondsNow() {
     return uint32_t(int64_t(std::time(nullptr)) + kUnixTo1900);
 }

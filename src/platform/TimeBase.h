@@ -16,6 +16,8 @@ uint32_t CalendarSecondsNow();
 uint32_t CalendarSecondsFromLocal(const LocalTime& t);
 LocalTime LocalFromCalendarSeconds(uint32_t seconds);
 LocalTime LocalNow();
+// Local time minus UTC, in seconds, at calendar seconds taken as UTC-based stamps.
+int32_t LocalOffsetAt(uint32_t seconds);
 
 std::string FormatDate(const LocalTime& t); // "%02u.%02u.%04u" day, month, year
 std::string FormatTime(const LocalTime& t); // "%02u:%02u:%02u"

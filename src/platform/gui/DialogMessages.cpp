@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <cstdio>
 
@@ -161,8 +162,17 @@ std::string DialogMessages::selectFile(bool save, const QString& title, const QS
     QFileDialog dialog(parent(), title, start, pattern);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    // A name typed without its extension gets the one of the pattern ("*.ZRC").
-    if (save && pattern.startsWith("*.")) dialog.setDefaultSuffix(pattern.mid(2));
+    // A name typed without its extension gets the one of the pattern ("*.ZRC") or of
+    // the chosen filter ("Excel workbook (*.xlsx)").
+    const auto suffixOf = [](const QString& filter) {
+        const qsizetype at = filter.indexOf("*.");
+        return at < 0 ? QString() : filter.mid(at + 2).section(QRegularExpression("[^A-Za-z0-9]"), 0, 0);
+    };
+    if (save) {
+        dialog.setDefaultSuffix(suffixOf(pattern));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog, suffixOf](const QString& f) { dialog.setDefaultSuffix(suffixOf(f)); });
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first().toStdString();
 }

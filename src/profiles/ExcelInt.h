@@ -1,0 +1,42 @@
+// Export of logged records into a workbook (.xlsx) or a CSV file. The writers read
+// only the records they are given, so the panels, zaro-cli and the tests share them.
+#pragma once
+
+#include "logger/LogData.h"
+#include "profiles/ExportTable.h"
+#include "settings/INI_File.h"
+
+#include <QString>
+
+// The meter logger's records: one sheet, A1 to column 3 + N, row R + 3. Rows 1-3 hold
+// the device, the column names and the units; then status, date, time and one column
+// per channel. A marker such as "OVL" stays a text: no 0 that was never measured.
+ExportTable MeterExportTable(const LogSource& source, const LoggerRecords& records);
+bool ExportMeterLog(const LogSource& source, const LoggerRecords& records, const QString& path,
+                    ExportProgress* progress, QString& error, CsvStyle csv = CsvStyleForLanguage(Language));
+
+// Sequence `sequence` of the module log: date, time and one column per channel,
+// ordinary values before maxima and minima, 65 533 records per sheet and the rest on a
+// third. False with error kExportBadRecords when the sequence does not match the log.
+bool ModuleExportTable(const ModuleLog& log, int sequence, ExportTable& table, QString& error);
+bool ExportModuleLog(const ModuleLog& log, int sequence, const QString& path, ExportProgress* progress,
+                     QString& error, CsvStyle csv = CsvStyleForLanguage(Language));
+
+// Records per module sheet: 65 536 rows of the oldest spreadsheet format less the
+// three header rows.
+constexpr int64_t kModuleSheetRecords = 65533;
+
+// File names offered by the save dialog: the device and the date of the newest record,
+// "ZARO_<device>_<yyyy-mm-dd>.xlsx".
+QString MeterExportName(const LogSource& source, const LoggerRecords& records);
+QString ModuleExportName(const ModuleLog& log, int sequence);
+
+// Local date "dd.mm.yy" and time "hh:mm:ss" of module stamps. localtime for each of
+// 300 000 stamps would take longer than writing them; within a day whose offset from
+// UTC does not change the local time is plain arithmetic.
+struct StampClock {
+    int64_t day = INT64_MIN; // UTC day of the cached offset
+    int32_t offset = 0;
+    bool steady = false;
+    void texts(uint32_t stamp, std::string& date, std::string& time);
+};

@@ -1,0 +1,309 @@
+// Export of logged records: the layout of the sheets, markers kept as text, the module
+// columns in the order of their headers, CSV by language, and no half-written files.
+// Workbooks are read back by an independent reader (openpyxl).
+#include "platform/TimeBase.h"
+#include "profiles/ExcelInt.h"
+
+#include <QtTest>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// Meter data: channel c of record r holds 230 + c + r / 10 unless a marker is placed.
+struct MeterData {
+    LogSource source;
+    LoggerRecords records;
+};
+
+MeterData Meter(int channels, int records)
+{
+    MeterData d;
+    d.source.AddrText = " 5";
+    d.source.DevText = "ZRM3 hall\nfeeder; 2";
+    d.source.NumChan = channels;
+    for (int c = 0; c < channels; ++c) {
+        d.source.ChanName[size_t(c)] = QString("U%1N").arg(c + 1);
+        d.source.ChanUnit[size_t(c)] = "[V]";
+    }
+    for (int r = 0; r < records; ++r) {
+        MeterRecord rec;
+        rec.date = QString::asprintf("%02d.12.26", 7 - r / 96);
+        rec.time = QString::asprintf("%02d:%02d:00", (95 - r % 96) / 4, (95 - r % 96) % 4 * 15);
+        for (int c = 0; c < channels; ++c) rec.values.push_back(QString::asprintf("%7.1f", 230 + c + r / 10.0));
+        d.records.rows.push_back(rec);
+    }
+    return d;
+}
+
+// A module log of one sequence with the given codes; value k of record r is
+// 10 * k + r (record 0 newest), stamps 15 minutes apart.
+ModuleLog Module(std::vector<uint8_t> codes, uint32_t records)
+{
+    ModuleLog log;
+    log.DevID = {0x00, 0x30, 0x11, 0x0a, 0xbc, 0xde};
+    log.DevName = "Hall 2/East";
+    LogSequence& seq = log.Dev57[1];
+    seq.NumRec = records;
+    seq.NumChan = uint32_t(codes.size());
+    for (size_t k = 0; k < codes.size(); ++k) {
+        seq.Codes[k] = codes[k];
+        seq.Names[k] = QString("C%1").arg(codes[k]);
+        seq.Units[k] = "[V]";
+        seq.Digits[k] = 1;
+        seq.Scale[k] = 1.0;
+    }
+    const uint32_t newest = CalendarSecondsFromLocal({2026, 12, 7, 12, 0, 0});
+    for (uint32_t r = 0; r < records; ++r) {
+        log.LogStamp.push_back(newest - r * 900);
+        for (size_t k = 0; k < codes.size(); ++k) log.LogVal.push_back(float(10 * k + r % 1000));
+    }
+    log.NumLogSeq = 1;
+    return log;
+}
+
+// The cells openpyxl finds: "sheet\ttitle\tdimension\tpane" and "ref\ttype\tvalue" lines.
+QStringList ReadBack(const QString& path, bool small = false)
+{
+    QProcess python;
+    QStringList args{ZARO_SOURCE_DIR "/tests/support/xlsx_cells.py"};
+    if (small) args << "--small";
+    python.start("/usr/bin/python3", args << path);
+    if (!python.waitForFinished(60000) || python.exitCode() != 0) {
+        qWarning() << python.readAllStandardError();
+        return {};
+    }
+    return QString::fromUtf8(python.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+// Compares read-back lines with the expected ones; numbers to 12 significant digits.
+bool SameCells(const QStringList& got, const QStringList& want)
+{
+    if (got.size() != want.size()) {
+        qWarning() << "cells:" << got.size() << "expected:" << want.size();
+        return false;
+    }
+    for (qsizetype i = 0; i < got.size(); ++i) {
+        const QStringList g = got[i].split('\t'), w = want[i].split('\t');
+        const bool same = g.size() == 3 && w.size() == 3 && g[0] == w[0] && g[1] == w[1] && w[1] == "n"
+                              ? std::abs(g[2].toDouble() - w[2].toDouble()) <= 1e-12 * std::abs(w[2].toDouble())
+                              : g == w;
+        if (!same) {
+            qWarning() << "got" << got[i] << "expected" << want[i];
+            return false;
+        }
+    }
+    return true;
+}
+
+QString Cell(const QString& ref, const char* type, const QString& value)
+{
+    return QString("%1\t%2\t%3").arg(ref, type, value);
+}
+
+QStringList Files(const QTemporaryDir& dir)
+{
+    return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+class ExportTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+  private slots:
+    void meterWorkbookReadsBackCellForCell() {
+        MeterData d = Meter(3, 100);
+        d.records.rows[5].values[1] = "    OVL";   // markers stay texts, never a 0
+        d.records.rows[7].values[2] = " inval.";
+        d.records.rows[9].ok = false;
+        d.records.rows[11].values[0] = "   0.98";   // two decimals kept in the cell's format
+        const QString path = dir.filePath("meter.xlsx");
+        QString error;
+        QVERIFY(ExportMeterLog(d.source, d.records, path, nullptr, error));
+
+        QStringList want{"sheet\tSheet1\tA1:F103\tA4", Cell("A1", "b", "Device:"), Cell("B1", "b", " 5"),
+                         Cell("C1", "b", "ZRM3 hall\\nfeeder; 2"), Cell("A2", "b", "status"), Cell("B2", "b", "date"),
+                         Cell("C2", "b", "time"), Cell("D2", "b", "U1N"), Cell("E2", "b", "U2N"),
+                         Cell("F2", "b", "U3N"), Cell("D3", "b", "[V]"), Cell("E3", "b", "[V]"),
+                         Cell("F3", "b", "[V]")};
+        for (int r = 0; r < 100; ++r) {
+            const MeterRecord& rec = d.records.rows[size_t(r)];
+            const QString row = QString::number(r + 4);
+            want << Cell("A" + row, "s", r == 9 ? "--" : "OK") << Cell("B" + row, "s", rec.date)
+                 << Cell("C" + row, "s", rec.time);
+            for (int c = 0; c < 3; ++c) {
+                const QString v = rec.values[size_t(c)].trimmed();
+                want << Cell(QChar('D' + c) + row, v == "OVL" || v == "inval." ? "s" : "n", v);
+            }
+        }
+        QVERIFY(SameCells(ReadBack(path), want));
+    }
+
+    void moduleSheetsSplitAfter65533Records() {
+        ExportTable table;
+        QString error;
+        QVERIFY(ModuleExportTable(Module({1}, 65533), 1, table, error));
+        QCOMPARE(table.sheetStarts, std::vector<int64_t>{0});
+
+        const ModuleLog log = Module({1}, 65534);
+        const QString path = dir.filePath("module.xlsx");
+        QVERIFY(ExportModuleLog(log, 1, path, nullptr, error));
+        const QStringList cells = ReadBack(path, true);
+        const qsizetype second = cells.indexOf("sheet\tSheet2\tA1:C4\t-");
+        QCOMPARE(cells.first(), QString("sheet\tSheet1\tA1:C65536\t-"));
+        QVERIFY(second > 0);
+        // Sheet 2: its own header rows, then the oldest record alone.
+        std::string date, time;
+        StampClock().texts(log.LogStamp.back(), date, time);
+        QVERIFY(SameCells(cells.mid(second + 1),
+                          {Cell("A1", "b", "Device:"), Cell("B1", "b", "00-30-11-0a-bc-de"),
+                           Cell("C1", "b", "Hall 2/East"), Cell("A2", "b", "date"), Cell("B2", "b", "time"),
+                           Cell("C2", "b", "C1"), Cell("C3", "b", "[V]"), Cell("A4", "s", QString::fromStdString(date)),
+                           Cell("B4", "s", QString::fromStdString(time)), Cell("C4", "n", "533")}));
+
+        // The third sheet takes all the rest, as far as a worksheet reaches; beyond, the
+        // workbook is refused rather than cut short.
+        QVERIFY(ModuleExportTable(Module({1}, 131067), 1, table, error));
+        QCOMPARE(table.sheetStarts, (std::vector<int64_t>{0, 65533, 131066}));
+        const uint32_t tooMany = uint32_t(2 * kModuleSheetRecords + kMaxSheetRows - 2);
+        QVERIFY(!ExportModuleLog(Module({1}, tooMany), 1, dir.filePath("huge.xlsx"), nullptr, error));
+        QCOMPARE(error, QString(kExportTooManyRows));
+        QVERIFY(!QFile::exists(dir.filePath("huge.xlsx")));
+    }
+
+    void moduleColumnsMatchTheirHeadersAndThePanelsTexts() {
+        // Extremes listed first: headers and values both put the ordinary channels first.
+        ModuleLog log = Module({70, 1, 98, 43}, 2);
+        ExportTable table;
+        QString error;
+        QVERIFY(ModuleExportTable(log, 1, table, error));
+        QCOMPARE(table.header[1], (std::vector<QString>{"date", "time", "C1", "C43", "C70", "C98"}));
+        std::vector<ExportCell> row(table.widths.size());
+        table.fill(1, row);
+        QCOMPARE(row[2].number, 11.0);      // U
+        QCOMPARE(row[3].text, std::string("<45")); // F = 31 Hz
+        QCOMPARE(row[4].number, 1.0);       // Umax
+        QCOMPARE(row[5].number, 21.0);      // Umin
+
+        // Every cell shows what the module panel shows: its number or its marker word.
+        LogSequence& seq = log.Dev57[1];
+        const uint8_t codes[] = {1, 44, 43, 13, 60};
+        const float values[] = {0.125f, 165.0f, 0.0625f, 1.0005f, -1.002f, 44.99f, 45.0f, 65.5f, 1234567.0f, 9.1e30f,
+                                std::nanf(""), 230.15f, 999999.9f, -17.345f, 1.5e9f, 0.0f};
+        for (uint8_t code : codes)
+            for (int digits = 1; digits <= 4; ++digits)
+                for (double scale : {1.0, 1000.0})
+                    for (float v : values) {
+                        seq.Codes[0] = code, seq.Digits[0] = digits, seq.Scale[0] = scale;
+                        log.LogVal[seq.FirstVal] = v;
+                        QVERIFY(ModuleExportTable(log, 1, table, error));
+                        table.fill(0, row);
+                        const QString shown = ModuleValueText(seq, 0, v).trimmed();
+                        const ExportCell& cell = row[2];
+                        if (cell.kind == ExportCell::Text) {
+                            QCOMPARE(QString::fromStdString(cell.text), shown);
+                            continue;
+                        }
+                        if (cell.number != shown.toDouble()) qWarning() << code << digits << scale << v;
+                        QCOMPARE(cell.number, shown.toDouble()); // -0.0 and 0.0 alike
+                        QCOMPARE(int(cell.decimals), int(shown.size() - shown.indexOf('.') - 1));
+                    }
+    }
+
+    void csvFollowsTheLanguage() {
+        MeterData d = Meter(2, 3);
+        d.records.rows[1].values[1] = "    OVL";
+        d.records.rows[2].values[0] = "   0.98";
+        const QString path = dir.filePath("meter.csv");
+        QString error;
+        const QByteArray bom = "\xEF\xBB\xBF";
+        QVERIFY(ExportMeterLog(d.source, d.records, path, nullptr, error, CsvStyleForLanguage(0))); // German
+        QFile german(path);
+        QVERIFY(german.open(QIODevice::ReadOnly));
+        QCOMPARE(german.readAll(), bom + "Device:; 5;\"ZRM3 hall\nfeeder; 2\";;\r\n"
+                                         "status;date;time;U1N;U2N\r\n;;;[V];[V]\r\n"
+                                         "OK;07.12.26;23:45:00;230,0;231,0\r\n"
+                                         "OK;07.12.26;23:30:00;230,1;OVL\r\n"
+                                         "OK;07.12.26;23:15:00;0,98;231,2\r\n");
+        QVERIFY(ExportMeterLog(d.source, d.records, path, nullptr, error, CsvStyleForLanguage(1))); // English
+        QFile english(path);
+        QVERIFY(english.open(QIODevice::ReadOnly));
+        QCOMPARE(english.readAll().split('\n').at(6), QByteArray("OK,07.12.26,23:15:00,0.98,231.2\r"));
+        QCOMPARE(CsvStyleForLanguage(2).decimal, ','); // Dutch
+        QCOMPARE(CsvStyleForLanguage(3).separator, ','); // French: as the English
+    }
+
+    void failedExportLeavesNothingBehind() {
+        QTemporaryDir target;
+        const QString keep = target.filePath("keep.xlsx");
+        QFile old(keep);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        const MeterData d = Meter(3, 500);
+        for (const char* name : {"keep.xlsx", "keep.csv"}) {
+            ExportProgress progress;
+            std::vector<int> seen;
+            progress.percent = [&](int p) {
+                seen.push_back(p);
+                if (p >= 50) progress.cancel = true;
+            };
+            QString error;
+            QVERIFY(!ExportMeterLog(d.source, d.records, target.filePath(name), &progress, error));
+            QCOMPARE(error, QString(kExportCancelled));
+            QCOMPARE(seen.back(), 50);
+        }
+        QCOMPARE(Files(target), QStringList{"keep.xlsx"});
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
+
+        QString error;
+        QVERIFY(!ExportMeterLog(d.source, d.records, target.filePath("none/x.xlsx"), nullptr, error));
+        QCOMPARE(error, QString(kExportNoFile));
+        ModuleLog log = Module({1, 2}, 10);
+        log.Dev57[1].FirstVal = 2; // one record's values short
+        QVERIFY(!ExportModuleLog(log, 1, target.filePath("m.xlsx"), nullptr, error));
+        QCOMPARE(error, QString(kExportBadRecords));
+        QVERIFY(!ExportModuleLog(log, 0, target.filePath("m.xlsx"), nullptr, error));
+        QCOMPARE(Files(target), QStringList{"keep.xlsx"});
+
+        // A finished export replaces the old file and gets the usual permissions.
+        QVERIFY(ExportMeterLog(d.source, d.records, keep, nullptr, error));
+        QCOMPARE(Files(target), QStringList{"keep.xlsx"});
+        QVERIFY(QFileInfo(keep).size() > 1000);
+        QVERIFY(QFileInfo(keep).permissions() & QFileDevice::ReadOther);
+    }
+
+    void stampTextsFollowLocalTimeAcrossOffsetChanges() {
+        const QByteArray zone = qgetenv("TZ");
+        for (const char* tz : {"Europe/Berlin", "Asia/Kathmandu", "America/St_Johns", "UTC"}) {
+            qputenv("TZ", tz);
+            tzset();
+            for (const LocalTime start : {LocalTime{2026, 3, 28, 0, 0, 0}, LocalTime{2026, 10, 24, 0, 0, 0}}) {
+                StampClock clock;
+                std::string date, time;
+                const uint32_t first = CalendarSecondsFromLocal(start);
+                for (uint32_t s = first; s < first + 3 * 86400; s += 7 * 60 + 1) {
+                    clock.texts(s, date, time);
+                    const LocalTime t = LocalFromCalendarSeconds(s);
+                    QCOMPARE(QString::fromStdString(date),
+                             QString::asprintf("%02u.%02u.%02u", t.day, t.month, t.year % 100));
+                    QCOMPARE(QString::fromStdString(time), QString::asprintf("%02u:%02u:%02u", t.hour, t.minute, t.second));
+                }
+            }
+        }
+        zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+        tzset();
+    }
+
+    void offeredNamesTellDeviceAndDate() {
+        const MeterData d = Meter(1, 2);
+        QCOMPARE(MeterExportName(d.source, d.records), QString("ZARO_ZRM3_hall_2026-12-07.xlsx"));
+        QCOMPARE(MeterExportName(LogSource{}, LoggerRecords{}), QString("ZARO.xlsx")); // address "--"
+        QCOMPARE(ModuleExportName(Module({1}, 3), 1), QString("ZARO_Hall_2_East_2026-12-07.xlsx"));
+    }
+};
+
+QTEST_GUILESS_MAIN(ExportTest)
+#include "export_test.moc"
