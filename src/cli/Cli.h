@@ -21,6 +21,10 @@ int CmdSendConfig(const QStringList& args);
 int CmdVersion(const QStringList& args);
 int CmdMeasure(const QStringList& args);
 int CmdScanRs485(const QStringList& args);
+int CmdModuleLog(const QStringList& args);
+int CmdLf3Info(const QStringList& args);
+// The module line and one line per sequence of Log57 (module-log, lf3-info).
+void PrintModuleLogSummary();
 
 // Prints "zaro-cli: MESSAGE" and the usage to stderr; returns kExitUsage.
 int UsageError(const QString& message);
