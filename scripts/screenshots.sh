@@ -9,3 +9,7 @@ for lang in en de; do
   QT_QPA_PLATFORM=offscreen "$build/tests/mainpanel_screenshot" "docs/mainpanel-$lang.png" "$lang"
   echo "docs/mainpanel-$lang.png"
 done
+# The module logger panel with a log from the simulated module.
+cmake --build "$build" --target logger57_screenshot
+QT_QPA_PLATFORM=offscreen "$build/tests/logger57_screenshot" docs/logger57-en.png en
+echo "docs/logger57-en.png"

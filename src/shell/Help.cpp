@@ -73,6 +73,7 @@ QString HelpPage(PanelKind kind) {
     } kPages[] = {
         {PanelKind::Main, "main_panel.html"},
         {PanelKind::Measurements, "measurements.html"},
+        {PanelKind::ModuleLogger, "module_logger.html"},
     };
     for (const auto& p : kPages)
         if (p.kind == kind) return QLatin1String(p.page);

@@ -12,6 +12,7 @@
 
 #include "acquisition/gui/MeasDisp.h"
 #include "shell/Demo.h"
+#include "shell/Shell.h"
 #include "shell/ZARO.h"
 
 #include "config/ConfigFile.h"
@@ -74,10 +75,10 @@ const MenuCommand kMainCommands[] = {
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Simulation of digital outputs"), nullptr, T::None,
      nullptr /*CmSimulation*/, -1},
     {kMeasurements, nullptr, nullptr, T::None, nullptr, -1},
-    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Logger"), nullptr, T::None, nullptr /*CmLoggerAcquisition*/,
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Logger"), nullptr, T::None, CmLoggerAcquisition,
      -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "Logger &without meter"), nullptr, T::None,
-     nullptr /*logger entered offline*/, -1},
+     CmLoggerWithoutMeter, -1},
 
     {kDisplay, QT_TRANSLATE_NOOP("Menu", "Display &pages..."), nullptr, T::None, nullptr /*CmDispMode*/, -1},
     {kDisplay, QT_TRANSLATE_NOOP("Menu", "&Brightness..."), nullptr, T::None, nullptr /*CmDisplay*/, -1},

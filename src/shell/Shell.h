@@ -35,5 +35,9 @@ QWidget* CreateSplashPanel(QWidget* parent);
 // Closes every Modbus/TCP connection (a change of gateway or module, the end).
 void CloseAllTCPConnections();
 
+// The main menu's logger commands: online and without a meter.
+int CmLoggerAcquisition();
+int CmLoggerWithoutMeter();
+
 // The main panel's date and time fields appear on printouts only.
 void ShowPrintFields(bool visible);
