@@ -158,8 +158,9 @@ int OpenLoggerFile57(const std::string& path) {
 }
 
 void RemoveModuleWorkfile() {
-    if (!tempFolder.empty()) RemoveFolder(tempFolder);
-    if (workfile.rfind(tempFolder, 0) == 0) workfile.clear();
+    if (tempFolder.empty()) return;
+    RemoveFolder(tempFolder);
+    if (workfile.rfind(tempFolder + "/", 0) == 0) workfile.clear(); // an opened *.LF3 stays
     tempFolder.clear();
 }
 
