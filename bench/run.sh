@@ -42,3 +42,6 @@ awk -v o="$ours" -v r="$ref" 'BEGIN {
 
 # Instantaneous-values panel: CPU per poll beyond the link (decoding and redraw).
 QT_QPA_PLATFORM=offscreen "$B/bench/measdisp_bench" 2>/dev/null
+
+# Module logger: decoding the largest log allowed and filling the panel with it.
+QT_QPA_PLATFORM=offscreen "$B/bench/modulelog_bench" 2>/dev/null

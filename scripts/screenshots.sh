@@ -26,3 +26,7 @@ echo docs/interface-gateways.png docs/interface-modules.png
 cmake --build "$build" --target loggerpanel_screenshot zaro-sim
 ZARO_BIN_DIR=$PWD/$build/bin QT_QPA_PLATFORM=offscreen "$build/tests/loggerpanel_screenshot" docs/loggerpanel-en.png
 echo docs/loggerpanel-en.png
+# The module logger panel with a log from the simulated module.
+cmake --build "$build" --target logger57_screenshot
+QT_QPA_PLATFORM=offscreen "$build/tests/logger57_screenshot" docs/logger57-en.png en
+echo "docs/logger57-en.png"

@@ -1036,6 +1036,50 @@ Version: %3</translation>
         <source>The export was cancelled.</source>
         <translation>Der Export wurde abgebrochen.</translation>
     </message>
+    <message>
+        <source>The module's logger data cannot be shown: %1. Download it again or open another file.</source>
+        <translation>Die Loggerdaten des Moduls können nicht angezeigt werden: %1. Laden Sie sie erneut oder öffnen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>The LANMOD57 module did not finish sending its logger data in time. Check the network connection and try again.</source>
+        <translation>Das LANMOD57-Modul hat seine Loggerdaten nicht rechtzeitig vollständig gesendet. Prüfen Sie die Netzwerkverbindung und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The module's logger data is larger than 4 MiB and was not taken. Nothing was changed.</source>
+        <translation>Die Loggerdaten des Moduls sind größer als 4 MiB und wurden nicht übernommen. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Communication error: the module's reply was not a valid HTTP reply (data transmission failure). Try again.</source>
+        <translation>Kommunikationsfehler: Die Antwort des Moduls war keine gültige HTTP-Antwort (Fehler bei der Datenübertragung). Versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The LANMOD57 module refused the logger download (%1). Check the module's address and try again.</source>
+        <translation>Das LANMOD57-Modul hat das Laden der Loggerdaten abgelehnt (%1). Prüfen Sie die Adresse des Moduls und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Invalid structure of logger data</source>
+        <translation>Ungültige Struktur der Loggerdaten</translation>
+    </message>
+    <message>
+        <source>No data found</source>
+        <translation>Keine Daten gefunden</translation>
+    </message>
+    <message>
+        <source>more than 255 sequences</source>
+        <translation>mehr als 255 Sequenzen</translation>
+    </message>
+    <message>
+        <source>more than 23 channels in a sequence</source>
+        <translation>mehr als 23 Kanäle in einer Sequenz</translation>
+    </message>
+    <message>
+        <source>more than 699050 values</source>
+        <translation>mehr als 699050 Werte</translation>
+    </message>
+    <message>
+        <source>more than 299593 time stamps</source>
+        <translation>mehr als 299593 Zeitstempel</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -2009,6 +2053,77 @@ No program to open it was found.</source>
         <translation>Die Datei wurde gespeichert als
 %1
 Es wurde kein Programm gefunden, das sie öffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>Logger57</name>
+    <message>
+        <source>&lt; Previous sequence</source>
+        <translation>&lt; Vorherige Sequenz</translation>
+    </message>
+    <message>
+        <source>Next sequence &gt;</source>
+        <translation>Nächste Sequenz &gt;</translation>
+    </message>
+    <message>
+        <source>Read from module</source>
+        <translation>Vom Modul lesen</translation>
+    </message>
+    <message>
+        <source>Open file...</source>
+        <translation>Datei öffnen...</translation>
+    </message>
+    <message>
+        <source>Save file...</source>
+        <translation>Datei speichern...</translation>
+    </message>
+    <message>
+        <source>Minimum and maximum</source>
+        <translation>Minimum und Maximum</translation>
+    </message>
+    <message>
+        <source>Profile graph</source>
+        <translation>Profilgrafik</translation>
+    </message>
+    <message>
+        <source>Export to Excel...</source>
+        <translation>Nach Excel exportieren...</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Date      Time</source>
+        <translation>Datum     Zeit</translation>
+    </message>
+    <message>
+        <source>Open logger file</source>
+        <translation>Loggerdatei öffnen</translation>
+    </message>
+    <message>
+        <source>Save logger file</source>
+        <translation>Loggerdatei speichern</translation>
+    </message>
+    <message>
+        <source>Minimum and maximum values</source>
+        <translation>Minimal- und Maximalwerte</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
     </message>
 </context>
 </TS>

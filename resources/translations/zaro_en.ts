@@ -1034,6 +1034,50 @@ Version: %3</source>
         <source>The export was cancelled.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The module's logger data cannot be shown: %1. Download it again or open another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The LANMOD57 module did not finish sending its logger data in time. Check the network connection and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module's logger data is larger than 4 MiB and was not taken. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communication error: the module's reply was not a valid HTTP reply (data transmission failure). Try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The LANMOD57 module refused the logger download (%1). Check the module's address and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid structure of logger data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No data found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than 255 sequences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than 23 channels in a sequence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than 699050 values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than 299593 time stamps</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -2004,6 +2048,77 @@ Version: %3</source>
         <source>The file was saved as
 %1
 No program to open it was found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Logger57</name>
+    <message>
+        <source>&lt; Previous sequence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next sequence &gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read from module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum and maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to Excel...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date      Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open logger file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save logger file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum and maximum values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1036,6 +1036,50 @@ Version : %3</translation>
         <source>The export was cancelled.</source>
         <translation>L'exportation a été annulée.</translation>
     </message>
+    <message>
+        <source>The module's logger data cannot be shown: %1. Download it again or open another file.</source>
+        <translation>Les données d'enregistrement du module ne peuvent pas être affichées : %1. Téléchargez-les à nouveau ou ouvrez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>The LANMOD57 module did not finish sending its logger data in time. Check the network connection and try again.</source>
+        <translation>Le module LANMOD57 n'a pas fini d'envoyer ses données d'enregistrement à temps. Vérifiez la connexion réseau et réessayez.</translation>
+    </message>
+    <message>
+        <source>The module's logger data is larger than 4 MiB and was not taken. Nothing was changed.</source>
+        <translation>Les données d'enregistrement du module dépassent 4 Mio et n'ont pas été reprises. Rien n'a été modifié.</translation>
+    </message>
+    <message>
+        <source>Communication error: the module's reply was not a valid HTTP reply (data transmission failure). Try again.</source>
+        <translation>Erreur de communication : la réponse du module n'était pas une réponse HTTP valide (échec de la transmission des données). Réessayez.</translation>
+    </message>
+    <message>
+        <source>The LANMOD57 module refused the logger download (%1). Check the module's address and try again.</source>
+        <translation>Le module LANMOD57 a refusé le téléchargement des données d'enregistrement (%1). Vérifiez l'adresse du module et réessayez.</translation>
+    </message>
+    <message>
+        <source>Invalid structure of logger data</source>
+        <translation>Structure des données d'enregistrement invalide</translation>
+    </message>
+    <message>
+        <source>No data found</source>
+        <translation>Aucune donnée trouvée</translation>
+    </message>
+    <message>
+        <source>more than 255 sequences</source>
+        <translation>plus de 255 séquences</translation>
+    </message>
+    <message>
+        <source>more than 23 channels in a sequence</source>
+        <translation>plus de 23 canaux dans une séquence</translation>
+    </message>
+    <message>
+        <source>more than 699050 values</source>
+        <translation>plus de 699050 valeurs</translation>
+    </message>
+    <message>
+        <source>more than 299593 time stamps</source>
+        <translation>plus de 299593 horodatages</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -2009,6 +2053,77 @@ No program to open it was found.</source>
         <translation>Le fichier a été enregistré sous
 %1
 Aucun programme pour l'ouvrir n'a été trouvé.</translation>
+    </message>
+</context>
+<context>
+    <name>Logger57</name>
+    <message>
+        <source>&lt; Previous sequence</source>
+        <translation>&lt; Séquence précédente</translation>
+    </message>
+    <message>
+        <source>Next sequence &gt;</source>
+        <translation>Séquence suivante &gt;</translation>
+    </message>
+    <message>
+        <source>Read from module</source>
+        <translation>Lire depuis le module</translation>
+    </message>
+    <message>
+        <source>Open file...</source>
+        <translation>Ouvrir un fichier...</translation>
+    </message>
+    <message>
+        <source>Save file...</source>
+        <translation>Enregistrer le fichier...</translation>
+    </message>
+    <message>
+        <source>Minimum and maximum</source>
+        <translation>Minimum et maximum</translation>
+    </message>
+    <message>
+        <source>Profile graph</source>
+        <translation>Graphique de profil</translation>
+    </message>
+    <message>
+        <source>Export to Excel...</source>
+        <translation>Exporter vers Excel...</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Date      Time</source>
+        <translation>Date      Heure</translation>
+    </message>
+    <message>
+        <source>Open logger file</source>
+        <translation>Ouvrir un fichier d'enregistreur</translation>
+    </message>
+    <message>
+        <source>Save logger file</source>
+        <translation>Enregistrer le fichier d'enregistreur</translation>
+    </message>
+    <message>
+        <source>Minimum and maximum values</source>
+        <translation>Valeurs minimales et maximales</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
     </message>
 </context>
 </TS>

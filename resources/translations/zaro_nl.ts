@@ -1036,6 +1036,50 @@ Versie: %3</translation>
         <source>The export was cancelled.</source>
         <translation>Het exporteren is geannuleerd.</translation>
     </message>
+    <message>
+        <source>The module's logger data cannot be shown: %1. Download it again or open another file.</source>
+        <translation>De loggergegevens van de module kunnen niet worden getoond: %1. Download ze opnieuw of open een ander bestand.</translation>
+    </message>
+    <message>
+        <source>The LANMOD57 module did not finish sending its logger data in time. Check the network connection and try again.</source>
+        <translation>De LANMOD57-module heeft haar loggergegevens niet op tijd volledig verzonden. Controleer de netwerkverbinding en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>The module's logger data is larger than 4 MiB and was not taken. Nothing was changed.</source>
+        <translation>De loggergegevens van de module zijn groter dan 4 MiB en zijn niet overgenomen. Er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Communication error: the module's reply was not a valid HTTP reply (data transmission failure). Try again.</source>
+        <translation>Communicatiefout: het antwoord van de module was geen geldig HTTP-antwoord (fout bij de gegevensoverdracht). Probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>The LANMOD57 module refused the logger download (%1). Check the module's address and try again.</source>
+        <translation>De LANMOD57-module heeft het downloaden van de loggergegevens geweigerd (%1). Controleer het adres van de module en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Invalid structure of logger data</source>
+        <translation>Ongeldige structuur van de loggergegevens</translation>
+    </message>
+    <message>
+        <source>No data found</source>
+        <translation>Geen gegevens gevonden</translation>
+    </message>
+    <message>
+        <source>more than 255 sequences</source>
+        <translation>meer dan 255 reeksen</translation>
+    </message>
+    <message>
+        <source>more than 23 channels in a sequence</source>
+        <translation>meer dan 23 kanalen in een reeks</translation>
+    </message>
+    <message>
+        <source>more than 699050 values</source>
+        <translation>meer dan 699050 waarden</translation>
+    </message>
+    <message>
+        <source>more than 299593 time stamps</source>
+        <translation>meer dan 299593 tijdstempels</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -2009,6 +2053,77 @@ No program to open it was found.</source>
         <translation>Het bestand is opgeslagen als
 %1
 Er is geen programma gevonden om het te openen.</translation>
+    </message>
+</context>
+<context>
+    <name>Logger57</name>
+    <message>
+        <source>&lt; Previous sequence</source>
+        <translation>&lt; Vorige reeks</translation>
+    </message>
+    <message>
+        <source>Next sequence &gt;</source>
+        <translation>Volgende reeks &gt;</translation>
+    </message>
+    <message>
+        <source>Read from module</source>
+        <translation>Van module lezen</translation>
+    </message>
+    <message>
+        <source>Open file...</source>
+        <translation>Bestand openen...</translation>
+    </message>
+    <message>
+        <source>Save file...</source>
+        <translation>Bestand opslaan...</translation>
+    </message>
+    <message>
+        <source>Minimum and maximum</source>
+        <translation>Minimum en maximum</translation>
+    </message>
+    <message>
+        <source>Profile graph</source>
+        <translation>Profielgrafiek</translation>
+    </message>
+    <message>
+        <source>Export to Excel...</source>
+        <translation>Naar Excel exporteren...</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Date      Time</source>
+        <translation>Datum     Tijd</translation>
+    </message>
+    <message>
+        <source>Open logger file</source>
+        <translation>Loggerbestand openen</translation>
+    </message>
+    <message>
+        <source>Save logger file</source>
+        <translation>Loggerbestand opslaan</translation>
+    </message>
+    <message>
+        <source>Minimum and maximum values</source>
+        <translation>Minimum- en maximumwaarden</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
     </message>
 </context>
 </TS>

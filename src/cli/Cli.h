@@ -55,6 +55,10 @@ int CmdLoggerStatus(const QStringList& args);
 int CmdLoggerRead(const QStringList& args);
 int CmdLoggerReset(const QStringList& args);
 int CmdZrdInfo(const QStringList& args);
+int CmdModuleLog(const QStringList& args);
+int CmdLf3Info(const QStringList& args);
+// The module line and one line per sequence of Log57 (module-log, lf3-info).
+void PrintModuleLogSummary();
 
 // Prints "zaro-cli: MESSAGE" and the usage to stderr; returns kExitUsage.
 int UsageError(const QString& message);

@@ -42,6 +42,8 @@ const CliCommand kCommands[] = {
     {"logger-read", "FILE.ZRD [--newest \"dd.mm.yy hh:mm:ss\"] [--interval MM:SS]", CmdLoggerRead},
     {"logger-reset", "[--yes]", CmdLoggerReset},
     {"zrd-info", "FILE.ZRD", CmdZrdInfo},
+    {"module-log", "FILE.LF3", CmdModuleLog},
+    {"lf3-info", "FILE.LF3 [--sequence N] [--records]", CmdLf3Info},
 };
 
 const char* kLinkOptions =
@@ -51,6 +53,7 @@ const char* kLinkOptions =
     "  --address N          RS-485 address, or the unit behind a gateway/module\n"
     "  --host IPV4          gateway or module address\n"
     "  --tcp-port N         Modbus/TCP port of the gateway (of the module with --interface module)\n"
+    "  --http-port N        web server port of the module (its logger file)\n"
     "  --baud N             1200 | 2400 | 4800 | 9600 | 19200 (RS-485)\n"
     "  --parity P           none2 | even2 | odd2 | none1 (RS-485)\n"
     "  --timeout MS         reply time-out\n"
@@ -68,7 +71,7 @@ void PrintUsage() {
 
 // Link options override the settings files for this run only; nothing is written back.
 struct Overrides {
-    QString interface, port, host, baud, parity, address, tcpPort, timeout;
+    QString interface, port, host, baud, parity, address, tcpPort, timeout, httpPort;
 };
 
 int ApplyOverrides(const Overrides& o) {
@@ -102,6 +105,10 @@ int ApplyOverrides(const Overrides& o) {
         if (!ParseInt(o.tcpPort, 1, 65535, v)) return UsageError("--tcp-port takes 1..65535");
         TCPPort = v;
         if (CommType == kModule) ModuleTCPPort = v; // a module listens on 502; a simulator elsewhere
+    }
+    if (!o.httpPort.isEmpty()) {
+        if (!ParseInt(o.httpPort, 1, 65535, v)) return UsageError("--http-port takes 1..65535");
+        ModuleHTTPPort = v;
     }
     if (!o.timeout.isEmpty()) {
         if (!ParseInt(o.timeout, 1, 60000, v)) return UsageError("--timeout takes 1..60000 ms");
@@ -153,7 +160,7 @@ int main(int argc, char** argv) {
         {"--settings", &settingsDir}, {"--interface", &o.interface}, {"--port", &o.port},
         {"--address", &o.address},    {"--host", &o.host},           {"--tcp-port", &o.tcpPort},
         {"--baud", &o.baud},          {"--parity", &o.parity},       {"--timeout", &o.timeout},
-        {"--log", &logPath}};
+        {"--log", &logPath},        {"--http-port", &o.httpPort}};
     while (!args.isEmpty() && args.front().startsWith("--")) {
         const QString opt = args.takeFirst();
         if (opt == "--yes") {

@@ -19,6 +19,7 @@ int32_t TCP_Handle[kTCPSlots];
 int32_t TCP_Connection[kTCPSlots];
 int32_t DataAvailable = 0;
 int32_t ModuleTCPPort = kDefaultTCPPort;
+int32_t ModuleHTTPPort = kDefaultModuleHTTPPort;
 int32_t Search_Result = 0;
 int32_t SearchIndex = 0;
 

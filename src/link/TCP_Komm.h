@@ -18,6 +18,9 @@ extern int32_t DataAvailable;
 // Port of the module's Modbus/TCP service. 502 on every real module; tests and
 // zaro-cli --tcp-port point it at a simulator.
 extern int32_t ModuleTCPPort;
+// Port of the module's web server, which hands out its logger file.
+constexpr int32_t kDefaultModuleHTTPPort = 80;
+extern int32_t ModuleHTTPPort;
 
 // Gateway search (function 8 probe): set when a unit answered; the unit is appended
 // to DevicesTCP[GatewayIndex] at SearchIndex.

@@ -45,7 +45,9 @@ QString ModuleValueText(const LogSequence& seq, int k, float v)
     if (!(v <= 9e30f)) return "      OVL"; // NaN reads as overflow too
     const double scale = seq.Scale[k] != 0.0 ? seq.Scale[k] : 1.0;
     const double y = v / scale;
-    if (y > 999999.9) return "    undef";
     const int digits = seq.Digits[k] >= 2 && seq.Digits[k] <= 4 ? seq.Digits[k] : 1;
-    return "  " + QString::asprintf("%7.*f", digits, y);
+    const QString number = QString::asprintf("%7.*f", digits, y);
+    // A number wider than its 7 places would push every later column out of line.
+    if (y > 999999.9 || number.size() > 7) return "    undef";
+    return "  " + number;
 }

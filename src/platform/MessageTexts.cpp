@@ -90,6 +90,21 @@ const PairText kPairs[] = {
     {MessageType::Error, 14, 20,
      QT_TRANSLATE_NOOP("Messages", "The MAC address is not valid. Enter six pairs of hex digits 0-9, A-F "
                                    "separated by '-', for example 00-30-11-0A-0B-0C.")},
+    {MessageType::Error, 17, 1,
+     QT_TRANSLATE_NOOP("Messages", "The module's logger data cannot be shown: %1. Download it again or open "
+                                   "another file.")},
+    {MessageType::Error, 17, 2,
+     QT_TRANSLATE_NOOP("Messages", "The LANMOD57 module did not finish sending its logger data in time. Check "
+                                   "the network connection and try again.")},
+    {MessageType::Error, 17, 3,
+     QT_TRANSLATE_NOOP("Messages", "The module's logger data is larger than 4 MiB and was not taken. Nothing "
+                                   "was changed.")},
+    {MessageType::Error, 17, 4,
+     QT_TRANSLATE_NOOP("Messages", "Communication error: the module's reply was not a valid HTTP reply (data "
+                                   "transmission failure). Try again.")},
+    {MessageType::Error, 17, 5,
+     QT_TRANSLATE_NOOP("Messages", "The LANMOD57 module refused the logger download (%1). Check the module's "
+                                   "address and try again.")},
 
     {MessageType::Warnung, 0, 0,
      QT_TRANSLATE_NOOP("Messages", "Send the configuration to the meter now? The meter's settings will be "

@@ -1,6 +1,7 @@
 #include "settings/INI_File.h"
 
 #include "config/ConfigImage.h"
+#include "link/TCP_Komm.h"
 #include "netmodules/LANMOD57.h"
 #include "platform/ProgramFiles.h"
 #include "settings/IniFormat.h"
@@ -149,6 +150,7 @@ const TextKey kGatewayTexts[] = {
 // ZARODEV.ini. The module count is not stored: every section but "LANMOD57" is one module.
 const IntKey kModuleKeys[] = {
     ListIndex("LANMOD57", "LM57Ix", LM57Index, Num57),
+    Setting("LANMOD57", "HTTPPort", ModuleHTTPPort, 1, 65535, kDefaultModuleHTTPPort),
 };
 const TextKey kModuleTexts[] = {
     {"MAC", MAC57},     {"IP", IP57},     {"Gateway", Gateway57},

@@ -80,6 +80,7 @@ QString HelpPage(PanelKind kind) {
         {PanelKind::MeanStandard, "acquisition.html"},
         {PanelKind::Harmonics, "acquisition.html"},
         {PanelKind::DeviceLogger, "logger.html"},
+        {PanelKind::ModuleLogger, "module_logger.html"},
     };
     for (const auto& p : kPages)
         if (p.kind == kind) return QLatin1String(p.page);

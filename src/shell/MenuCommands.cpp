@@ -17,6 +17,7 @@
 #include "acquisition/gui/MinMaxDisp.h"
 #include "logger/gui/LoggerPanel.h"
 #include "shell/Demo.h"
+#include "shell/Shell.h"
 #include "shell/ZARO.h"
 
 #include "config/ConfigDiff.h"

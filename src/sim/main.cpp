@@ -1,5 +1,6 @@
 // zaro-sim: stands in for meters, an RS-485 bus, a gateway or a module, so that the
 // program and its tests have a device to talk to. stdout carries only the ready line.
+#include "SimLog57.h"
 #include "SimModbus.h"
 #include "SimTransport.h"
 
@@ -44,6 +45,11 @@ const char* const kUsage =
     "  --logger-gaps A,...          gap markers: register addresses (up to 10)\n"
     "  --logger-channels N          log N channels: power channels, then mean values\n"
     "  --logger-mode stop|overwrite what the logger does when full\n"
+    "  --http-port N                the module's web server with \"/log.dat\" (default 80;\n"
+    "                               0 = any free port, added to the ready line)\n"
+    "  --log-sequences N            sequences in the module's log (default 3), each of\n"
+    "                               --log-records records\n"
+    "  --log-file PATH              the module serves this file as its log instead\n"
     "  --baud N                     pace serial replies at N baud, 11 bits per byte\n"
     "  --turnaround MS              pause before every reply\n"
     "  --miss-first ADDR            the meter at ADDR ignores its first request\n"
@@ -55,7 +61,8 @@ const char* const kUsage =
     "  --verbose                    log every frame on stderr\n"
     "Meters on a bus, behind a gateway or a module move to the address written into\n"
     "their configuration (register 507, high byte), as a real meter does.\n"
-    "Prints one line once ready: \"PTY <device>\" or \"TCP <ip> <port>\".\n"
+    "Prints one line once ready: \"PTY <device>\" or \"TCP <ip> <port>\" (with --http-port 0:\n"
+    "\"TCP <ip> <port> <http port>\").\n"
     "Standard input takes one command per line: \"fault SPEC\", \"fault clear\", \"quit\";\n"
     "its end quits (unless --keep-running).\n";
 
@@ -159,7 +166,7 @@ int main(int argc, char** argv) {
     QList<int> addresses;
     SimMeterSetup setup;
     QString listen = "127.0.0.1:0", link;
-    int unit = 247, missFirst = -1, udpDevices = 1;
+    int unit = 247, missFirst = -1, udpDevices = 1, httpPort = -1;
     bool ctGiven = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
@@ -214,6 +221,13 @@ int main(int argc, char** argv) {
             ctGiven = true;
         } else if (a == "--log-records") {
             if (!number(setup.logRecords, 0, kLogCapacity)) return Usage("bad --log-records");
+            SimLog57.records = setup.logRecords;
+        } else if (a == "--http-port") {
+            if (!number(httpPort, 0, 65535)) return Usage("--http-port needs 0..65535");
+        } else if (a == "--log-sequences") {
+            if (!number(SimLog57.sequences, 1, 255)) return Usage("--log-sequences needs 1..255");
+        } else if (a == "--log-file") {
+            if (!value(SimLog57.file)) return Usage("--log-file needs a path");
         } else if (a == "--log-gaps") {
             QList<int> gaps;
             if (!value(v)) return Usage("--log-gaps needs record numbers");
@@ -320,6 +334,19 @@ int main(int argc, char** argv) {
         ready = QStringLiteral("TCP %1 %2").arg(host.toString()).arg(bound);
         if (!SimUdpStart(mode == Module, host, udpDevices, error)) // the TCP side still serves
             std::fprintf(stderr, "zaro-sim: no UDP discovery: %s\n", qPrintable(error));
+        if (mode == Module) {
+            // Port 80 may be taken or need privileges: without an explicit port the
+            // module's Modbus/TCP still runs.
+            quint16 http = 0;
+            if (SimHttpStart(host, quint16(httpPort < 0 ? 80 : httpPort), http, error)) {
+                if (httpPort == 0) ready += QStringLiteral(" %1").arg(http);
+            } else if (httpPort >= 0) {
+                std::fprintf(stderr, "zaro-sim: cannot serve HTTP: %s\n", qPrintable(error));
+                return 1;
+            } else {
+                std::fprintf(stderr, "zaro-sim: no web server on port 80: %s\n", qPrintable(error));
+            }
+        }
     }
     std::signal(SIGTERM, OnSignal);
     std::signal(SIGINT, OnSignal);

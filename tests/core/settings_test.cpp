@@ -72,7 +72,7 @@ class SettingsTest : public QObject {
         QCOMPARE(ReadBack(path(), "ZARO.ini"), expected);
         QCOMPARE(ReadBack(path(), "ZAROTCP.ini"),
                  Crlf("[TCPComm]\nNumGate = 0\nTCPPort = 502\nGateway = 0\nDevAddr = 247\n"));
-        QCOMPARE(ReadBack(path(), "ZARODEV.ini"), Crlf("[LANMOD57]\nLM57Ix = 0\n"));
+        QCOMPARE(ReadBack(path(), "ZARODEV.ini"), Crlf("[LANMOD57]\nLM57Ix = 0\nHTTPPort = 80\n"));
     }
 
     // What is written reads back to the same globals and is written again byte for byte.
@@ -113,7 +113,7 @@ class SettingsTest : public QObject {
         qstrncpy(DHCP57[0], "01", sizeof DHCP57[0]);
         NewDevINIFile();
         const QByteArray dev = ReadBack(path(), "ZARODEV.ini");
-        QCOMPARE(dev, Crlf("[LANMOD57]\nLM57Ix = 0\n\n[Device0]\nMAC = \"\"\nIP = \"\"\nGateway = \"\"\n"
+        QCOMPARE(dev, Crlf("[LANMOD57]\nLM57Ix = 0\nHTTPPort = 80\n\n[Device0]\nMAC = \"\"\nIP = \"\"\nGateway = \"\"\n"
                            "SubMask = \"\"\nDHCP = \"01\"\nName = \"line\\r\\nbreak\"\n"));
 
         LoadAllSettings(true);

@@ -49,7 +49,7 @@ default_zarotcp_ini() {
     printf '%s\r\n' "[TCPComm]" "NumGate = 0" "TCPPort = 502" "Gateway = 0" "DevAddr = 247"
 }
 default_zarodev_ini() {
-    printf '%s\r\n' "[LANMOD57]" "LM57Ix = 0"
+    printf '%s\r\n' "[LANMOD57]" "LM57Ix = 0" "HTTPPort = 80"
 }
 
 expect_defaults() {

@@ -26,9 +26,10 @@ bool SimProcess::start(const QStringList& args) {
                 pty = f[1];
                 return true;
             }
-            if (f.size() == 3 && f[0] == "TCP") {
+            if ((f.size() == 3 || f.size() == 4) && f[0] == "TCP") {
                 tcpHost = f[1];
                 port = f[2].toInt();
+                http = f.size() == 4 ? f[3].toInt() : 0;
                 return true;
             }
         }

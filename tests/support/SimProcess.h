@@ -1,6 +1,7 @@
 // Starts zaro-sim for a test and tells where its devices are.
 // zaro-sim prints one ready line once its devices listen: "PTY <device path>" for the
-// serial kinds, "TCP <ip> <port>" for the network kinds.
+// serial kinds, "TCP <ip> <port>" for the network kinds ("TCP <ip> <port> <http port>"
+// for a module asked for any free web server port).
 #pragma once
 
 #include <QProcess>
@@ -21,6 +22,7 @@ class SimProcess {
     QString ptyPath() const { return pty; }
     QString host() const { return tcpHost; }
     int tcpPort() const { return port; }
+    int httpPort() const { return http; } // of a module started with --http-port 0
     QString output() const { return stderrText; } // what it printed on stderr so far
 
   private:
@@ -28,6 +30,7 @@ class SimProcess {
     QString pty;
     QString tcpHost;
     int port = 0;
+    int http = 0;
     QString stderrText;
 };
 

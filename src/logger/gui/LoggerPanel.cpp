@@ -1,5 +1,7 @@
 #include "logger/gui/LoggerPanel.h"
 
+#include "logger/gui/Logger57Panel.h"
+
 #include "config/ConfigImage.h"
 #include "config/ConfigTransfer.h"
 #include "link/Connection.h"
@@ -269,11 +271,6 @@ void ShowExtremeTime(QTableWidget* table, int row, int col, int index, bool& unc
 }
 
 void EnterDeviceLogger() {
-    if (CommType == kModule) {
-        // The module's own logger (logpanel 17, fetched over HTTP) opens here.
-        CloseInterface();
-        return;
-    }
     if (!logdata) Lese.Model = Konf.Model; // without a meter the edited model counts
     logpanel = kMeterLoggerPanel;
     logdisp = CreateLoggerPanel(MainWindow());
@@ -292,12 +289,14 @@ QTimer* LoggerStatusTimer() {
 }
 
 int CmLoggerOffline() {
+    if (CommType == kModule) return EnterModuleLogger(0); // the module keeps a logger of its own
     logdata = 0;
     EnterDeviceLogger();
     return 0;
 }
 
 int CmLoggerAcquisition() {
+    if (CommType == kModule) return EnterModuleLogger(1);
     // A meter that cannot be reached leaves the files: the user decides.
     if (!InitInterface(CommPort) || !(status = LeseKonfiguration(0))) {
         if (!Warnung(3, 3)) {

@@ -1,0 +1,202 @@
+#include "logger/Logger57.h"
+
+#include "config/ConfigImage.h"
+#include "link/Connection.h"
+#include "link/TCP_Komm.h"
+#include "logger/Logger57Decode.h"
+#include "netmodules/LANMOD57.h"
+#include "platform/HttpClient.h"
+#include "platform/Messages.h"
+#include "platform/ProgramFiles.h"
+#include "platform/TimeBase.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cstring>
+
+std::string workfile;
+
+namespace {
+
+// Message pairs of the module logger.
+constexpr int kModuleLoggerKind = 17;
+constexpr int kDecodeFailed = 1; // argument: the decoder's phrase
+constexpr int kDownloadTimedOut = 2;
+constexpr int kDownloadTooLarge = 3;
+constexpr int kDownloadGarbled = 4;
+constexpr int kDownloadRefused = 5; // argument: the status text
+
+// The temporary download lives in a private folder of this run.
+std::string tempFolder;
+
+std::string TemporaryLogPath() {
+    if (tempFolder.empty()) tempFolder = CreateTemporaryFolder();
+    return tempFolder.empty() ? std::string() : tempFolder + "/log.dat";
+}
+
+// The module's own words for the codes it is known to send.
+const char* StatusText(int status) {
+    static const struct {
+        int code;
+        const char* text;
+    } kTexts[] = {
+        {400, "HTTP_400_BAD_REQUEST"},         {403, "HTTP_403_FORBIDDEN"},
+        {404, "HTTP_404_NOT_FOUND"},           {411, "HTTP_411_LENGTH_REQUIRED"},
+        {412, "HTTP_412_PRECONDITION_FAILED"}, {414, "HTTP_414_REQUEST_URI_TOO_LONG"},
+        {500, "HTTP_500_INTERNAL_ERROR"},      {501, "HTTP_501_NOT_IMPLEMENTED"},
+        {503, "HTTP_503_SERVICE_UNAVAILABLE"},
+    };
+    for (const auto& t : kTexts)
+        if (t.code == status) return t.text;
+    return nullptr;
+}
+
+// Shows what went wrong with a download; 0.
+int DownloadFailed(const HttpReply& reply) {
+    switch (reply.outcome) {
+    case HttpOutcome::ConnectFailed:
+        Error(8, 2);
+        break;
+    case HttpOutcome::SendFailed:
+        Error(8, 13);
+        break;
+    case HttpOutcome::ReadFailed:
+        Error(8, 14, QT_TRANSLATE_NOOP("Messages", "The LANMOD57 module"));
+        break;
+    case HttpOutcome::TimedOut:
+        Error(kModuleLoggerKind, kDownloadTimedOut);
+        break;
+    case HttpOutcome::TooLarge:
+        Error(kModuleLoggerKind, kDownloadTooLarge);
+        break;
+    case HttpOutcome::NoHeaderEnd:
+        Error(kModuleLoggerKind, kDownloadGarbled);
+        break;
+    case HttpOutcome::Ok: {
+        const char* known = StatusText(reply.status);
+        const QByteArray other = "HTTP " + QByteArray::number(reply.status);
+        Error(kModuleLoggerKind, kDownloadRefused, known ? known : other.constData());
+        break;
+    }
+    }
+    return 0;
+}
+
+QString LocalText(uint32_t stamp, const char* format, bool fourDigitYear) {
+    const LocalTime t = LocalFromCalendarSeconds(stamp);
+    return QString::asprintf(format, t.day, t.month, fourDigitYear ? t.year : t.year % 100, t.hour, t.minute,
+                             t.second);
+}
+
+int Decode(const QByteArray& bytes, ModuleLog& log) {
+    QString error;
+    if (DecodeModuleLog(bytes, log, error)) return 1;
+    Error(kModuleLoggerKind, kDecodeFailed, error.toLatin1().constData());
+    return 0;
+}
+
+// The decoded log becomes the one shown, from its newest usable sequence.
+void Take(ModuleLog&& log) {
+    Log57 = std::move(log);
+    // A meter set to show current unbalance logs it in place of the neutral current.
+    if (Lese.Freq & 0x40)
+        for (int s = 1; s <= Log57.NumLogSeq; ++s) {
+            LogSequence& seq = Log57.Dev57[size_t(s)];
+            for (uint32_t k = 0; k < seq.NumChan; ++k)
+                if (seq.Codes[k] == 12) seq.Names[k] = "Unb.I";
+        }
+    LogSeq = NewestUsableSequence(Log57);
+}
+
+} // namespace
+
+int InitLogger57(const QByteArray& bytes) {
+    ModuleLog log;
+    if (!Decode(bytes, log)) return 0;
+    Take(std::move(log));
+    return 1;
+}
+
+int CmReadLoggerData57() {
+    const ModuleRecord& module = EMD[LM57Index];
+    const std::string host(module.IP, strnlen(module.IP, sizeof module.IP));
+    // The module answers this bare request; it closes the connection after the reply.
+    const HttpReply reply = HttpGet(host, ModuleHTTPPort, "GET /log.dat HTTP/1.1\r\n\r\n", HttpLimits{});
+    if (reply.outcome != HttpOutcome::Ok || reply.status < 200 || reply.status > 299)
+        return DownloadFailed(reply);
+    // Only a log that decodes replaces the one shown and the file it came from.
+    ModuleLog log;
+    if (!Decode(reply.body, log)) return 0;
+    const std::string path = TemporaryLogPath();
+    if (path.empty() || !WriteFileAtomically(path, reply.body)) {
+        Error(2, 5);
+        return 0;
+    }
+    Take(std::move(log));
+    workfile = path;
+    return 1;
+}
+
+int StoreLoggerFile57(const std::string& path) {
+    QByteArray bytes;
+    if (workfile.empty() || !ReadWholeFile(workfile, bytes) || !WriteFileAtomically(path, bytes)) {
+        Error(2, 5);
+        return 0;
+    }
+    return 1;
+}
+
+int OpenLoggerFile57(const std::string& path) {
+    QByteArray bytes;
+    if (!ReadWholeFile(path, bytes)) {
+        Error(2, 5);
+        return 0;
+    }
+    if (!InitLogger57(bytes)) return 0;
+    workfile = path;
+    return 1;
+}
+
+void RemoveModuleWorkfile() {
+    if (tempFolder.empty()) return;
+    RemoveFolder(tempFolder);
+    if (workfile.rfind(tempFolder + "/", 0) == 0) workfile.clear(); // an opened *.LF3 stays
+    tempFolder.clear();
+}
+
+QString ModuleMacText(const ModuleLog& log) {
+    const auto& m = log.DevID;
+    return QString::asprintf("%02x-%02x-%02x-%02x-%02x-%02x", m[0], m[1], m[2], m[3], m[4], m[5]);
+}
+
+QString ModuleIdentityText(const ModuleLog& log) {
+    return log.DevName + "\n" + ModuleMacText(log);
+}
+
+QString PeriodText(const LogSequence& seq) {
+    return LocalText(seq.Start, "START:    %02u.%02u.%4u  %02u:%02u:%02u\n", true) +
+           LocalText(seq.Stop, "STOP:     %02u.%02u.%4u  %02u:%02u:%02u\n", true) +
+           QString::asprintf("#Records: %u", seq.NumRec);
+}
+
+QString RecordTimeText(uint32_t stamp) {
+    return LocalText(stamp, "%02u.%02u.%02u  %02u:%02u:%02u", false);
+}
+
+QString ExtremeTimeText(uint32_t stamp) {
+    return LocalText(stamp, "%02u.%02u.%02u %02u:%02u:%02u", false);
+}
+
+std::vector<int> ListChannels(const LogSequence& seq, bool extremes) {
+    std::vector<int> channels;
+    for (uint32_t k = 0; k < seq.NumChan; ++k)
+        if (IsExtremeCode(seq.Codes[k]) == extremes) channels.push_back(int(k));
+    return channels;
+}
+
+QString ExtremeText(const LogSequence& seq, int k, bool maximum) {
+    if (seq.Min[k] > seq.Max[k]) return QString(); // no valid value
+    const double scale = seq.Scale[k] != 0.0 ? seq.Scale[k] : 1.0;
+    const int digits = std::clamp(seq.Digits[k], 0, 6);
+    return QString::number((maximum ? seq.Max[k] : seq.Min[k]) / scale, 'f', digits);
+}

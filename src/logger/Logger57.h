@@ -1,0 +1,47 @@
+// The module logger without its panel: fetching "log.dat" from the module in use,
+// decoding it into Log57, storing and opening *.LF3 copies, and the texts the panel and
+// zaro-cli show. Failures show their message pair and return 0.
+#pragma once
+
+#include "logger/LogData.h"
+
+#include <QByteArray>
+#include <QString>
+#include <string>
+#include <vector>
+
+// The file Log57 was decoded from: the per-user temporary "log.dat" after a download,
+// the *.LF3 after opening one. Empty while nothing is decoded.
+extern std::string workfile;
+
+// Downloads the module's log (GET /log.dat on ModuleHTTPPort of EMD[LM57Index]),
+// decodes it and keeps it in the temporary "log.dat". 1 or 0; a log that does not
+// decode changes nothing.
+int CmReadLoggerData57();
+// Decodes bytes into Log57 and chooses the newest usable sequence (LogSeq). 1 or 0;
+// on failure Log57 stays as it was.
+int InitLogger57(const QByteArray& bytes);
+// Copies workfile to path (created or replaced whole). 1 or 0 (Error 2/5).
+int StoreLoggerFile57(const std::string& path);
+// Reads and decodes an *.LF3; it becomes workfile. 1 or 0.
+int OpenLoggerFile57(const std::string& path);
+// Removes the temporary "log.dat" (when the panel closes).
+void RemoveModuleWorkfile();
+
+// ---- Texts -------------------------------------------------------------------------
+
+// "name\n00-30-11-22-33-44"
+QString ModuleIdentityText(const ModuleLog& log);
+// The MAC alone, "00-30-11-22-33-44"
+QString ModuleMacText(const ModuleLog& log);
+// START/STOP (local time) and the record count of a sequence.
+QString PeriodText(const LogSequence& seq);
+// "dd.mm.yy  hh:mm:ss" of a stamp (local time), as the value lists show it.
+QString RecordTimeText(uint32_t stamp);
+// "dd.mm.yy hh:mm:ss" of a stamp, for extremes.
+QString ExtremeTimeText(uint32_t stamp);
+// Channels of the first list (codes below 70) or the second, in channel order.
+std::vector<int> ListChannels(const LogSequence& seq, bool extremes);
+// Smallest or largest valid value of channel k in its shown unit with its decimals;
+// empty when the channel has no valid value.
+QString ExtremeText(const LogSequence& seq, int k, bool maximum);

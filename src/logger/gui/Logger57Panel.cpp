@@ -1,0 +1,308 @@
+#include "logger/gui/Logger57Panel.h"
+
+#include "acquisition/Acquisition.h"
+#include "config/ConfigImage.h"
+#include "link/Kommun.h"
+#include "logger/Logger57.h"
+#include "logger/Logger57Decode.h"
+#include "platform/Messages.h"
+#include "shell/ZARO.h"
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <vector>
+
+QPointer<QWidget> logdisp57;
+int (*ProfileDisplay57)(int seq) = nullptr;
+int (*ExcelExport57)(int seq) = nullptr;
+
+namespace {
+
+const char* const kContext = "Logger57";
+QString Tr(const char* text) {
+    return QCoreApplication::translate(kContext, text);
+}
+
+// One value list: a row per record (newest first), the record's time and then the
+// list's channels. Texts are made when the view asks for a row, so that a sequence of
+// any length is shown at once.
+class SequenceModel : public QAbstractTableModel {
+  public:
+    SequenceModel(bool extremes, QObject* parent) : QAbstractTableModel(parent), extremes(extremes) {}
+
+    void show(int sequence) {
+        beginResetModel();
+        seq = sequence;
+        channels = seq ? ListChannels(Sequence(), extremes) : std::vector<int>();
+        endResetModel();
+    }
+    bool empty() const { return channels.empty(); }
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() || !seq ? 0 : int(Sequence().NumRec);
+    }
+    int columnCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : 1 + int(channels.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
+        if (role != Qt::DisplayRole || !seq) return {};
+        const LogSequence& s = Sequence();
+        const uint32_t r = uint32_t(index.row());
+        if (index.column() == 0) return RecordTimeText(Log57.LogStamp[s.FirstStamp + r]);
+        const int k = channels[size_t(index.column() - 1)];
+        return ModuleValueText(s, k, Log57.LogVal[s.FirstVal + r * s.NumChan + uint32_t(k)]);
+    }
+    // The channel's name over its unit, from the same channel list as the values.
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return QAbstractTableModel::headerData(section, orientation, role);
+        if (section == 0) return Tr("Date      Time");
+        const int k = channels[size_t(section - 1)];
+        return Sequence().Names[k] + "\n" + Sequence().Units[k];
+    }
+
+  private:
+    const LogSequence& Sequence() const { return Log57.Dev57[size_t(seq)]; }
+    bool extremes;
+    int seq = 0;
+    std::vector<int> channels;
+};
+
+struct Widgets {
+    QLabel *module = nullptr, *period = nullptr;
+    QPushButton *prev = nullptr, *next = nullptr, *read = nullptr, *store = nullptr, *minmax = nullptr,
+                *graph = nullptr, *excel = nullptr;
+    QTableView* lists[2] = {};
+    SequenceModel* models[2] = {};
+    bool online = false;
+} ui;
+
+QPushButton* Button(QWidget* panel, QBoxLayout* row, const char* name, const char* text, int (*command)()) {
+    auto* b = new QPushButton(Tr(text), panel);
+    b->setObjectName(name);
+    QObject::connect(b, &QPushButton::clicked, panel, [command] { command(); });
+    row->addWidget(b);
+    return b;
+}
+
+QTableView* ValueList(QWidget* panel, const char* name, SequenceModel* model) {
+    auto* view = new QTableView(panel);
+    view->setObjectName(name);
+    view->setModel(model);
+    view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    view->horizontalHeader()->setFont(view->font());
+    view->verticalHeader()->hide();
+    // Fixed row heights: the view never measures the rows it does not show.
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setWordWrap(false);
+    return view;
+}
+
+void FitColumns(QTableView* view) {
+    const QFontMetrics m(view->font());
+    view->setColumnWidth(0, m.horizontalAdvance("00.00.00  00:00:00") + 16);
+    for (int c = 1; c < view->model()->columnCount(); ++c)
+        view->setColumnWidth(c, m.horizontalAdvance("000000000") + 12);
+}
+
+// Name, minimum, unit, date, time, maximum, unit, date, time of channel k.
+QStringList ExtremeRow(const LogSequence& s, int k) {
+    const QString min = ExtremeText(s, k, false), max = ExtremeText(s, k, true);
+    if (min.isEmpty()) return {s.Names[k], "---", s.Units[k], "", "", "---", s.Units[k], "", ""};
+    const QStringList minAt = ExtremeTimeText(s.MinTime[k]).split(' ');
+    const QStringList maxAt = ExtremeTimeText(s.MaxTime[k]).split(' ');
+    return {s.Names[k], min, s.Units[k], minAt[0], minAt[1], max, s.Units[k], maxAt[0], maxAt[1]};
+}
+
+} // namespace
+
+QWidget* CreateLogger57Panel(QWidget* parent, bool online) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName("logdisp57");
+    ui = Widgets{};
+    ui.online = online;
+    auto* top = new QVBoxLayout(panel);
+
+    auto* info = new QHBoxLayout;
+    ui.module = new QLabel(panel);
+    ui.module->setObjectName("module");
+    ui.period = new QLabel(panel);
+    ui.period->setObjectName("period");
+    ui.period->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    info->addWidget(ui.module);
+    info->addSpacing(24);
+    info->addWidget(ui.period);
+    info->addStretch(1);
+    ui.prev = Button(panel, info, "prev", QT_TRANSLATE_NOOP("Logger57", "< Previous sequence"), PrevSequence);
+    ui.next = Button(panel, info, "next", QT_TRANSLATE_NOOP("Logger57", "Next sequence >"), NextSequence);
+    top->addLayout(info);
+
+    auto* commands = new QHBoxLayout;
+    ui.read = Button(panel, commands, "read", QT_TRANSLATE_NOOP("Logger57", "Read from module"),
+                     CmReadLoggerData57Panel);
+    Button(panel, commands, "open", QT_TRANSLATE_NOOP("Logger57", "Open file..."), CmOpenLoggerFile57);
+    ui.store =
+        Button(panel, commands, "store", QT_TRANSLATE_NOOP("Logger57", "Save file..."), CmStoreLoggerFile57);
+    ui.minmax = Button(panel, commands, "minmax", QT_TRANSLATE_NOOP("Logger57", "Minimum and maximum"),
+                       CmShowMinMax57);
+    ui.graph =
+        Button(panel, commands, "graph", QT_TRANSLATE_NOOP("Logger57", "Profile graph"), CmDispLogData57);
+    ui.excel = Button(panel, commands, "excel", QT_TRANSLATE_NOOP("Logger57", "Export to Excel..."),
+                      CmExcelExport57);
+    commands->addStretch(1);
+    Button(panel, commands, "back", QT_TRANSLATE_NOOP("Logger57", "Back"), CmCloseLogDisplay57);
+    top->addLayout(commands);
+
+    for (int l = 0; l < 2; ++l) {
+        ui.models[l] = new SequenceModel(l == 1, panel);
+        ui.lists[l] = ValueList(panel, l ? "list2" : "list1", ui.models[l]);
+        top->addWidget(ui.lists[l], l ? 1 : 2);
+    }
+    ui.read->setEnabled(online);
+    logdisp57 = panel;
+    return panel;
+}
+
+int DispLogger57() {
+    if (!logdisp57) return 1;
+    for (int l = 0; l < 2; ++l) {
+        ui.models[l]->show(LogSeq);
+        FitColumns(ui.lists[l]);
+    }
+    // Maxima and minima get their list only when the sequence has any.
+    ui.lists[1]->setVisible(!ui.models[1]->empty());
+    ShowLoggerInfo57(LogSeq);
+    return 1;
+}
+
+void ShowLoggerInfo57(int seq) {
+    if (!logdisp57) return;
+    const bool data = seq >= 1;
+    ui.module->setText(data ? ModuleIdentityText(Log57) : QString());
+    ui.period->setText(data ? PeriodText(Log57.Dev57[size_t(seq)]) : QString());
+    ui.prev->setEnabled(data && seq > 1);
+    ui.next->setEnabled(data && seq < Log57.NumLogSeq);
+    ui.store->setEnabled(data && !workfile.empty());
+    ui.minmax->setEnabled(data);
+    ui.graph->setEnabled(data && ProfileDisplay57);
+    ui.excel->setEnabled(data && ExcelExport57);
+}
+
+int PrevSequence() {
+    LogSeq = StepSequence(Log57, LogSeq, -1);
+    return DispLogger57();
+}
+
+int NextSequence() {
+    LogSeq = StepSequence(Log57, LogSeq, +1);
+    return DispLogger57();
+}
+
+int CmReadLoggerData57Panel() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const int ok = CmReadLoggerData57();
+    QApplication::restoreOverrideCursor();
+    if (ok) DispLogger57();
+    return ok;
+}
+
+int CmOpenLoggerFile57() {
+    const std::string path = FileSelectPopup(false, Tr("Open logger file"), "*.LF3", {});
+    if (path.empty()) return 0;
+    const int ok = OpenLoggerFile57(path);
+    if (ok) DispLogger57();
+    return ok;
+}
+
+int CmStoreLoggerFile57() {
+    std::string path = FileSelectPopup(true, Tr("Save logger file"), "*.lf3", {});
+    if (path.empty()) return 0;
+    if (QFileInfo(QString::fromStdString(path)).suffix().isEmpty()) path += ".LF3";
+    return StoreLoggerFile57(path);
+}
+
+int CmShowMinMax57() {
+    if (LogSeq < 1 || !logdisp57) return 0;
+    const LogSequence& s = Log57.Dev57[size_t(LogSeq)];
+    QDialog dialog(logdisp57);
+    dialog.setObjectName("minmax57");
+    dialog.setWindowTitle(Tr("Minimum and maximum values"));
+    auto* grid = new QGridLayout(&dialog);
+    const char* const headings[] = {"",
+                                    QT_TRANSLATE_NOOP("Logger57", "Minimum"),
+                                    "",
+                                    QT_TRANSLATE_NOOP("Logger57", "Date"),
+                                    QT_TRANSLATE_NOOP("Logger57", "Time"),
+                                    QT_TRANSLATE_NOOP("Logger57", "Maximum"),
+                                    "",
+                                    QT_TRANSLATE_NOOP("Logger57", "Date"),
+                                    QT_TRANSLATE_NOOP("Logger57", "Time")};
+    for (int c = 0; c < 9; ++c)
+        grid->addWidget(new QLabel(*headings[c] ? Tr(headings[c]) : QString(), &dialog), 0, c);
+    for (int k = 0; k < kMaxModuleChannels; ++k) {
+        const bool used = uint32_t(k) < s.NumChan;
+        const QStringList cells = used ? ExtremeRow(s, k) : QStringList(9, QString());
+        for (int c = 0; c < 9; ++c) {
+            auto* label = new QLabel(cells[c], &dialog);
+            label->setObjectName(QStringLiteral("minmax_%1_%2").arg(k).arg(c));
+            label->setEnabled(used);
+            grid->addWidget(label, k + 1, c, c == 0 ? Qt::AlignLeft : Qt::AlignRight);
+        }
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    grid->addWidget(buttons, kMaxModuleChannels + 1, 0, 1, 9);
+    dialog.exec();
+    return 0;
+}
+
+int CmDispLogData57() {
+    return LogSeq >= 1 && ProfileDisplay57 ? ProfileDisplay57(LogSeq) : 0;
+}
+
+int CmExcelExport57() {
+    return LogSeq >= 1 && ExcelExport57 ? ExcelExport57(LogSeq) : 0;
+}
+
+int CmCloseLogDisplay57() {
+    if (ui.online) CloseInterface();
+    RemoveModuleWorkfile();
+    workfile.clear();
+    Log57 = ModuleLog{};
+    LogSeq = 0;
+    if (QWidget* panel = logdisp57) {
+        logdisp57 = nullptr;
+        panel->hide();
+        panel->deleteLater(); // the button that called us belongs to it
+    }
+    ShowMainPanel(1);
+    return 0;
+}
+
+int EnterModuleLogger(int online) {
+    if (online && !OpenAcquisition()) {
+        if (!Warnung(3, 3)) return 0;
+        online = 0;
+    }
+    Lese.Model = Konf.Model;
+    QWidget* panel = CreateLogger57Panel(MainWindow(), online != 0);
+    ShowPanel(PanelKind::ModuleLogger, panel);
+    DispLogger57();
+    return 0;
+}

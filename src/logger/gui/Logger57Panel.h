@@ -1,0 +1,39 @@
+// The module logger panel: one sequence of the module's log at a time in two value
+// lists (ordinary measurands, maxima and minima), the module's identity, the period,
+// step buttons, the extremes popup, download, *.LF3 store and open.
+#pragma once
+
+#include <QPointer>
+
+class QWidget;
+
+extern QPointer<QWidget> logdisp57; // the panel while it is shown
+
+// Enters the module logger: online (1) opens the link and reads the configuration
+// first, and on failure asks whether to go on with files only; offline (0) does not
+// touch the meter. Returns 0.
+int EnterModuleLogger(int online);
+
+// Builds the panel (the caller shows it); online enables the download.
+QWidget* CreateLogger57Panel(QWidget* parent, bool online);
+
+// Fills both lists with sequence LogSeq of Log57 and shows its description. 1.
+int DispLogger57();
+void ShowLoggerInfo57(int seq);
+int PrevSequence();
+int NextSequence();
+
+// Panel commands (buttons; the logger menu's entries call the same).
+int CmReadLoggerData57Panel(); // download, then show the newest usable sequence
+int CmOpenLoggerFile57();
+int CmStoreLoggerFile57();
+int CmShowMinMax57();
+int CmCloseLogDisplay57();
+
+// The profile graph and the workbook export of the shown sequence. They call
+// ProfileDisplay57 / ExcelExport57 with LogSeq; where those are built they set the
+// pointers, and until then both commands stay dimmed.
+extern int (*ProfileDisplay57)(int seq);
+extern int (*ExcelExport57)(int seq);
+int CmDispLogData57();
+int CmExcelExport57();
