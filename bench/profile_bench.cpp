@@ -8,7 +8,7 @@
 #include "ProfileSamples.h"
 
 #include "platform/TimeBase.h"
-#include "profiles/gui/ProfileDraw.h"
+#include "profiles/ProfileDraw.h"
 
 #include <QApplication>
 #include <QChart>

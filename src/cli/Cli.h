@@ -57,6 +57,8 @@ int CmdLoggerReset(const QStringList& args);
 int CmdZrdInfo(const QStringList& args);
 int CmdModuleLog(const QStringList& args);
 int CmdLf3Info(const QStringList& args);
+int CmdGraph(const QStringList& args);
+int CmdExport(const QStringList& args);
 // The module line and one line per sequence of Log57 (module-log, lf3-info).
 void PrintModuleLogSummary();
 

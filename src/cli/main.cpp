@@ -8,6 +8,9 @@
 #include "settings/INI_File.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstring>
+#include <memory>
 #include <QHostAddress>
 #include <cstdio>
 #include <map>
@@ -44,6 +47,11 @@ const CliCommand kCommands[] = {
     {"zrd-info", "FILE.ZRD", CmdZrdInfo},
     {"module-log", "FILE.LF3", CmdModuleLog},
     {"lf3-info", "FILE.LF3 [--sequence N] [--records]", CmdLf3Info},
+    {"graph",
+     "FILE.ZRD|FILE.LF3 --day N --channels LIST [--sequence N] [--style lines|bars] --out FILE.png|FILE.pdf "
+     "[--size WxH]",
+     CmdGraph},
+    {"export", "FILE.ZRD|FILE.LF3 OUT.xlsx|OUT.csv [--sequence N]", CmdExport},
 };
 
 const char* kLinkOptions =
@@ -150,9 +158,19 @@ bool ParseInt(const QString& text, int min, int max, int& value) {
     return true;
 }
 
+// Only drawing needs fonts and so a (windowless) GUI application.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "graph") == 0) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+            return std::make_unique<QGuiApplication>(argc, argv);
+        }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    const auto app = MakeApplication(argc, argv);
+    QStringList args = app->arguments().mid(1);
     QString settingsDir, logPath;
     Overrides o;
     bool yes = false;

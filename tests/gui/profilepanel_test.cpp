@@ -5,7 +5,7 @@
 #include "platform/ProgramFiles.h"
 #include "platform/TimeBase.h"
 #include "platform/gui/PanelPrint.h"
-#include "profiles/gui/ProfileDraw.h"
+#include "profiles/ProfileDraw.h"
 #include "profiles/gui/ProfilePanel.h"
 
 #include <QtTest>

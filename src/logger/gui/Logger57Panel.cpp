@@ -1,4 +1,7 @@
 #include "logger/gui/Logger57Panel.h"
+#include "logger/gui/LoggerPanel.h"
+#include "profiles/gui/ExcelExport.h"
+#include "profiles/gui/ProfilePanel.h"
 
 #include "acquisition/Acquisition.h"
 #include "config/ConfigImage.h"
@@ -25,8 +28,6 @@
 #include <vector>
 
 QPointer<QWidget> logdisp57;
-int (*ProfileDisplay57)(int seq) = nullptr;
-int (*ExcelExport57)(int seq) = nullptr;
 
 namespace {
 
@@ -200,8 +201,8 @@ void ShowLoggerInfo57(int seq) {
     ui.next->setEnabled(data && seq < Log57.NumLogSeq);
     ui.store->setEnabled(data && !workfile.empty());
     ui.minmax->setEnabled(data);
-    ui.graph->setEnabled(data && ProfileDisplay57);
-    ui.excel->setEnabled(data && ExcelExport57);
+    ui.graph->setEnabled(data);
+    ui.excel->setEnabled(data);
 }
 
 int PrevSequence() {
@@ -273,11 +274,13 @@ int CmShowMinMax57() {
 }
 
 int CmDispLogData57() {
-    return LogSeq >= 1 && ProfileDisplay57 ? ProfileDisplay57(LogSeq) : 0;
+    if (LogSeq >= 1 && logdisp57) ShowProfilePanel(logdisp57, true, true); // no status timer here
+    return 0;
 }
 
 int CmExcelExport57() {
-    return LogSeq >= 1 && ExcelExport57 ? ExcelExport57(LogSeq) : 0;
+    if (LogSeq >= 1 && logdisp57) CmExcelExportModule(logdisp57, LogSeq);
+    return 0;
 }
 
 int CmCloseLogDisplay57() {
@@ -286,6 +289,7 @@ int CmCloseLogDisplay57() {
     workfile.clear();
     Log57 = ModuleLog{};
     LogSeq = 0;
+    logpanel = 0;
     if (QWidget* panel = logdisp57) {
         logdisp57 = nullptr;
         panel->hide();
@@ -301,6 +305,7 @@ int EnterModuleLogger(int online) {
         online = 0;
     }
     Lese.Model = Konf.Model;
+    logpanel = kModuleLoggerPanel;
     QWidget* panel = CreateLogger57Panel(MainWindow(), online != 0);
     ShowPanel(PanelKind::ModuleLogger, panel);
     DispLogger57();

@@ -30,10 +30,6 @@ int CmStoreLoggerFile57();
 int CmShowMinMax57();
 int CmCloseLogDisplay57();
 
-// The profile graph and the workbook export of the shown sequence. They call
-// ProfileDisplay57 / ExcelExport57 with LogSeq; where those are built they set the
-// pointers, and until then both commands stay dimmed.
-extern int (*ProfileDisplay57)(int seq);
-extern int (*ExcelExport57)(int seq);
+// The profile graph and the workbook export of the shown sequence.
 int CmDispLogData57();
 int CmExcelExport57();

@@ -1,6 +1,8 @@
 #include "logger/gui/LoggerPanel.h"
 
 #include "logger/gui/Logger57Panel.h"
+#include "profiles/gui/ExcelExport.h"
+#include "profiles/gui/ProfilePanel.h"
 
 #include "config/ConfigImage.h"
 #include "config/ConfigTransfer.h"
@@ -48,7 +50,6 @@ QString Tr(const char* text) {
     return QCoreApplication::translate(kContext, text);
 }
 
-constexpr int kMeterLoggerPanel = 16;
 constexpr int kStatusMs = 10000;
 
 // The record list reads the rows in place: 16 000 of them cost nothing until shown.
@@ -428,6 +429,7 @@ void ShowLoggerTimeDate(int index) {
 }
 
 int CmReadLoggerData() {
+    if (logpanel == kModuleLoggerPanel) return CmReadLoggerData57Panel(); // the menu is shared
     if (!logdisp || !logdata) return 0;
     // An empty meter leaves an opened file on show.
     if (Logsrc == &File && Read(Lese, kReadLoggerStatus, 1) && LoggerStatusFromLog().values < Dev.NumChan)
@@ -451,6 +453,7 @@ int CmReadLoggerData() {
 }
 
 int CmStoreLoggerFile() {
+    if (logpanel == kModuleLoggerPanel) return CmStoreLoggerFile57(); // the menu is shared
     if (!scratch.exists()) return 0;
     StatusTimer()->stop();
     std::string path =
@@ -466,6 +469,7 @@ int CmStoreLoggerFile() {
 }
 
 int CmOpenLoggerFile() {
+    if (logpanel == kModuleLoggerPanel) return CmOpenLoggerFile57(); // the menu is shared
     const std::string path =
         FileSelectPopup(false, Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Open logger file")), "*.ZRD", logfile);
     if (path.empty() || !logdisp) return 0;
@@ -487,6 +491,7 @@ int CmOpenLoggerFile() {
 }
 
 int CmLoggerReset() {
+    if (logpanel == kModuleLoggerPanel) return 0; // the module's logger is not erased from here
     if (!logdisp || !Warnung(1, 1)) return 0;
     StatusTimer()->stop();
     if (Write(Lese, kWriteLoggerClear, 1, 0)) {
@@ -503,6 +508,7 @@ int CmLoggerReset() {
 }
 
 int CmShowMinMax() {
+    if (logpanel == kModuleLoggerPanel) return CmShowMinMax57(); // the menu is shared
     if (!logdisp) return 0;
     const LogSource& s = *Logsrc;
     QDialog dlg(logdisp);
@@ -558,19 +564,24 @@ int CmShowMinMax() {
 }
 
 int CmDispLogData() {
-    StatusTimer()->stop();
-    // InitProfileDisplay(): the profile graph of the records takes the panel's place here.
+    if (logpanel == kModuleLoggerPanel) return CmDispLogData57();
+    if (!logdisp) return 0;
+    StatusTimer()->stop(); // the graph restarts it on closing when the records are the meter's
+    ShowProfilePanel(logdisp, false, Logsrc == &File);
     return 0;
 }
 
 int CmExcelExport() {
+    if (logpanel == kModuleLoggerPanel) return CmExcelExport57();
+    if (!logdisp) return 0;
     StatusTimer()->stop();
-    // ExportToExcel(): the workbook of the records is written here.
+    CmExcelExportMeter(logdisp);
     RestartStatusTimer();
     return 0;
 }
 
 int CmCloseLogDisplay() {
+    if (logpanel == kModuleLoggerPanel) return CmCloseLogDisplay57(); // the menu is shared
     StatusTimer()->stop();
     scratch.remove();
     CloseInterface();

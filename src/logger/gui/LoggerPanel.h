@@ -11,6 +11,8 @@ class QWidget;
 extern QPointer<QWidget> logdisp; // the logger panel while it is shown
 extern int logdata;               // 1: the panel works against the meter; 0: files only
 extern int logpanel;              // 16 the meter logger, 17 the module logger
+constexpr int kMeterLoggerPanel = 16;
+constexpr int kModuleLoggerPanel = 17;
 extern std::string logfile;       // the logger file last stored or opened
 
 // Main menu: the logger of the meter in use (for every interface kind but the module,

@@ -2,7 +2,7 @@
 
 #include "platform/TimeBase.h"
 #include "platform/gui/PanelPrint.h"
-#include "profiles/gui/ProfileDraw.h"
+#include "profiles/ProfileDraw.h"
 #include "shell/ZARO.h"
 
 #include <QCheckBox>

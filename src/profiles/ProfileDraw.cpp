@@ -1,4 +1,4 @@
-#include "profiles/gui/ProfileDraw.h"
+#include "profiles/ProfileDraw.h"
 
 #include "platform/ProgramFiles.h"
 
