@@ -34,6 +34,7 @@ struct SimMeterSetup {
     int logRecords = 96; // records already in the logger at start
     QList<int> logGaps;  // of those, records (0 = newest) taken after an interruption
     uint32_t seed = 1;
+    int digOut[2] = {128, 128}; // output functions: 128 free, 0-63 limit, 64-127 pulse
 };
 
 struct SimMeter {
