@@ -21,6 +21,9 @@ int CmdSendConfig(const QStringList& args);
 int CmdVersion(const QStringList& args);
 int CmdMeasure(const QStringList& args);
 int CmdScanRs485(const QStringList& args);
+int CmdSimulateOutput(const QStringList& args);
+int CmdBrightness(const QStringList& args);
+int CmdPages(const QStringList& args);
 
 // Prints "zaro-cli: MESSAGE" and the usage to stderr; returns kExitUsage.
 int UsageError(const QString& message);

@@ -20,6 +20,9 @@ const CliCommand kCommands[] = {
     {"version", "", CmdVersion},
     {"measure", "[--repeat N]", CmdMeasure},
     {"scan-rs485", "[--range 32|247]", CmdScanRs485},
+    {"simulate-output", "1|2 on|off [--yes]", CmdSimulateOutput},
+    {"brightness", "[0-15]", CmdBrightness},
+    {"pages", "[--set loop|user] [--toggle N ...] [--file FILE.ZRC | --send --yes]", CmdPages},
 };
 
 const char* kLinkOptions =

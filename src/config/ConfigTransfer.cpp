@@ -1,6 +1,7 @@
 #include "config/ConfigTransfer.h"
 
 #include "config/ConfigFile.h"
+#include "config/DispMode.h"
 #include "config/EditorRefresh.h"
 #include "link/Kommun.h"
 #include "platform/Messages.h"
@@ -273,6 +274,7 @@ void CmRecFromDev() {
 void CmSendConfig() {
     status = 0;
     SetupInputData(&Konf);
+    ClearUnofferedPages(Konf); // a file or another program may have set them
     if (!Warnung(0, 0) || !InitInterface(CommPort)) {
         ShowAll();
         return;
