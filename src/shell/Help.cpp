@@ -73,6 +73,8 @@ QString HelpPage(PanelKind kind) {
     } kPages[] = {
         {PanelKind::Main, "main_panel.html"},
         {PanelKind::Measurements, "measurements.html"},
+        {PanelKind::Simulation, "simulation.html"},
+        {PanelKind::DisplayMode, "display_pages.html"},
     };
     for (const auto& p : kPages)
         if (p.kind == kind) return QLatin1String(p.page);

@@ -16,6 +16,9 @@
 
 #include "config/ConfigFile.h"
 #include "config/ConfigTransfer.h"
+#include "config/gui/BrightnessPopup.h"
+#include "config/gui/DispModePanel.h"
+#include "config/gui/SimulationPanel.h"
 #include "settings/gui/SelComm.h"
 
 #include <QtGlobal>
@@ -72,15 +75,15 @@ const MenuCommand kMainCommands[] = {
      -1},
     {kMeasurements, nullptr, nullptr, T::None, nullptr, -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Simulation of digital outputs"), nullptr, T::None,
-     nullptr /*CmSimulation*/, -1},
+     CmSimulation, -1},
     {kMeasurements, nullptr, nullptr, T::None, nullptr, -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Logger"), nullptr, T::None, nullptr /*CmLoggerAcquisition*/,
      -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "Logger &without meter"), nullptr, T::None,
      nullptr /*logger entered offline*/, -1},
 
-    {kDisplay, QT_TRANSLATE_NOOP("Menu", "Display &pages..."), nullptr, T::None, nullptr /*CmDispMode*/, -1},
-    {kDisplay, QT_TRANSLATE_NOOP("Menu", "&Brightness..."), nullptr, T::None, nullptr /*CmDisplay*/, -1},
+    {kDisplay, QT_TRANSLATE_NOOP("Menu", "Display &pages..."), nullptr, T::None, CmDispMode, -1},
+    {kDisplay, QT_TRANSLATE_NOOP("Menu", "&Brightness..."), nullptr, T::None, CmDisplay, -1},
 
     // Each language is named in its own language, whatever language is active.
     {kLanguage, "Deutsch", nullptr, T::None, CmLangDeu, 0},
