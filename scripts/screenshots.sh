@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Draws the panels with sample data into docs/*.png (main panel, communication log, send
 # question, profile graphs, ...). Run after a build; BUILD_DIR names another build folder.
+# Draws the main panel with a sample configuration into docs/mainpanel-en.png and
+# docs/mainpanel-de.png, and the page editor, the simulation panel and the brightness
+# popup into docs/{pages,simulation,brightness}-{en,de}.png. Run after a build;
+# BUILD_DIR names another build folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build}
@@ -30,3 +34,7 @@ echo docs/loggerpanel-en.png
 cmake --build "$build" --target logger57_screenshot
 QT_QPA_PLATFORM=offscreen "$build/tests/logger57_screenshot" docs/logger57-en.png en
 echo "docs/logger57-en.png"
+cmake --build "$build" --target frontpanels_screenshot
+for lang in en de; do
+  QT_QPA_PLATFORM=offscreen "$build/tests/frontpanels_screenshot" docs "$lang"
+done

@@ -2126,4 +2126,113 @@ Es wurde kein Programm gefunden, das sie öffnet.</translation>
         <translation>Zeit</translation>
     </message>
 </context>
+<context>
+    <name>DispModePanel</name>
+    <message>
+        <source>Loop: %1 of %3 pages, user: %2 of %3 pages</source>
+        <translation>Schleife: %1 von %3 Seiten, Benutzer: %2 von %3 Seiten</translation>
+    </message>
+    <message>
+        <source>Click to switch the whole row</source>
+        <translation>Klicken schaltet die ganze Zeile um</translation>
+    </message>
+    <message>
+        <source>Display mode</source>
+        <translation>Anzeigemodus</translation>
+    </message>
+    <message>
+        <source>Loop time</source>
+        <translation>Schleifenzeit</translation>
+    </message>
+    <message>
+        <source>Loop pages</source>
+        <translation>Schleifenseiten</translation>
+    </message>
+    <message>
+        <source>User pages</source>
+        <translation>Benutzerseiten</translation>
+    </message>
+    <message>
+        <source>Current unbalance instead of IN</source>
+        <translation>Stromunsymmetrie statt IN</translation>
+    </message>
+    <message>
+        <source>Clear set</source>
+        <translation>Auswahl leeren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Display pages</source>
+        <translation>Anzeigeseiten</translation>
+    </message>
+    <message>
+        <source>Double-click a page or press Space to switch it; yellow pages are shown by the meter.</source>
+        <translation>Doppelklick oder Leertaste schaltet eine Seite um; gelbe Seiten zeigt das Gerät an.</translation>
+    </message>
+</context>
+<context>
+    <name>SimulationPanel</name>
+    <message>
+        <source>The connection failed and the simulation has ended. The outputs have their functions back.</source>
+        <translation>Die Verbindung ist ausgefallen, die Simulation ist beendet. Die Ausgänge haben ihre Funktionen zurück.</translation>
+    </message>
+    <message>
+        <source>The connection failed and the simulation has ended, but the outputs could not be given their functions back. Check the connection and close: closing tries again.</source>
+        <translation>Die Verbindung ist ausgefallen, die Simulation ist beendet, aber die Ausgänge konnten ihre Funktionen nicht zurückerhalten. Prüfen Sie die Verbindung und schließen Sie: Schließen versucht es erneut.</translation>
+    </message>
+    <message>
+        <source>Digital output 2</source>
+        <translation>Digitalausgang 2</translation>
+    </message>
+    <message>
+        <source>Digital output 1</source>
+        <translation>Digitalausgang 1</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Simulation of the digital outputs</source>
+        <translation>Simulation der Digitalausgänge</translation>
+    </message>
+    <message>
+        <source>The outputs could not be given their limit or pulse functions back. Check the connection and close again to retry; if that fails too, send the configuration to the meter later to restore them.</source>
+        <translation>Die Ausgänge konnten ihre Grenzwert- oder Impulsfunktionen nicht zurückerhalten. Prüfen Sie die Verbindung und schließen Sie erneut; schlägt auch das fehl, senden Sie die Konfiguration später an das Gerät, um sie wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>The simulation did not start, and the outputs it freed could not be given their functions back.</source>
+        <translation>Die Simulation ist nicht gestartet, und die freigegebenen Ausgänge konnten ihre Funktionen nicht zurückerhalten.</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPopup</name>
+    <message>
+        <source>Display brightness</source>
+        <translation>Anzeigehelligkeit</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Bright</source>
+        <translation>Hell</translation>
+    </message>
+</context>
 </TS>

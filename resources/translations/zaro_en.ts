@@ -2122,4 +2122,113 @@ No program to open it was found.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>DispModePanel</name>
+    <message>
+        <source>Loop: %1 of %3 pages, user: %2 of %3 pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to switch the whole row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current unbalance instead of IN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double-click a page or press Space to switch it; yellow pages are shown by the meter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SimulationPanel</name>
+    <message>
+        <source>The connection failed and the simulation has ended. The outputs have their functions back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connection failed and the simulation has ended, but the outputs could not be given their functions back. Check the connection and close: closing tries again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Digital output 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Digital output 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulation of the digital outputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The outputs could not be given their limit or pulse functions back. Check the connection and close again to retry; if that fails too, send the configuration to the meter later to restore them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The simulation did not start, and the outputs it freed could not be given their functions back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPopup</name>
+    <message>
+        <source>Display brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bright</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

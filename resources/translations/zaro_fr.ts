@@ -2126,4 +2126,113 @@ Aucun programme pour l'ouvrir n'a été trouvé.</translation>
         <translation>Heure</translation>
     </message>
 </context>
+<context>
+    <name>DispModePanel</name>
+    <message>
+        <source>Loop: %1 of %3 pages, user: %2 of %3 pages</source>
+        <translation>Boucle : %1 sur %3 pages, utilisateur : %2 sur %3 pages</translation>
+    </message>
+    <message>
+        <source>Click to switch the whole row</source>
+        <translation>Cliquer pour basculer toute la ligne</translation>
+    </message>
+    <message>
+        <source>Display mode</source>
+        <translation>Mode d&apos;affichage</translation>
+    </message>
+    <message>
+        <source>Loop time</source>
+        <translation>Durée de boucle</translation>
+    </message>
+    <message>
+        <source>Loop pages</source>
+        <translation>Pages de la boucle</translation>
+    </message>
+    <message>
+        <source>User pages</source>
+        <translation>Pages utilisateur</translation>
+    </message>
+    <message>
+        <source>Current unbalance instead of IN</source>
+        <translation>Déséquilibre de courant au lieu de IN</translation>
+    </message>
+    <message>
+        <source>Clear set</source>
+        <translation>Vider la sélection</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Display pages</source>
+        <translation>Pages d&apos;affichage</translation>
+    </message>
+    <message>
+        <source>Double-click a page or press Space to switch it; yellow pages are shown by the meter.</source>
+        <translation>Double-clic ou Espace bascule une page ; les pages jaunes sont affichées par l&apos;appareil.</translation>
+    </message>
+</context>
+<context>
+    <name>SimulationPanel</name>
+    <message>
+        <source>The connection failed and the simulation has ended. The outputs have their functions back.</source>
+        <translation>La connexion a échoué et la simulation est terminée. Les sorties ont retrouvé leurs fonctions.</translation>
+    </message>
+    <message>
+        <source>The connection failed and the simulation has ended, but the outputs could not be given their functions back. Check the connection and close: closing tries again.</source>
+        <translation>La connexion a échoué et la simulation est terminée, mais les sorties n&apos;ont pas pu retrouver leurs fonctions. Vérifiez la connexion et fermez : la fermeture réessaie.</translation>
+    </message>
+    <message>
+        <source>Digital output 2</source>
+        <translation>Sortie numérique 2</translation>
+    </message>
+    <message>
+        <source>Digital output 1</source>
+        <translation>Sortie numérique 1</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Simulation of the digital outputs</source>
+        <translation>Simulation des sorties numériques</translation>
+    </message>
+    <message>
+        <source>The outputs could not be given their limit or pulse functions back. Check the connection and close again to retry; if that fails too, send the configuration to the meter later to restore them.</source>
+        <translation>Les sorties n&apos;ont pas pu retrouver leur fonction de seuil ou d&apos;impulsion. Vérifiez la connexion et fermez à nouveau ; si cela échoue aussi, envoyez plus tard la configuration à l&apos;appareil pour les rétablir.</translation>
+    </message>
+    <message>
+        <source>The simulation did not start, and the outputs it freed could not be given their functions back.</source>
+        <translation>La simulation n&apos;a pas démarré et les sorties libérées n&apos;ont pas pu retrouver leurs fonctions.</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPopup</name>
+    <message>
+        <source>Display brightness</source>
+        <translation>Luminosité de l&apos;afficheur</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Bright</source>
+        <translation>Clair</translation>
+    </message>
+</context>
 </TS>

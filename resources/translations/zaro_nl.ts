@@ -2126,4 +2126,113 @@ Er is geen programma gevonden om het te openen.</translation>
         <translation>Tijd</translation>
     </message>
 </context>
+<context>
+    <name>DispModePanel</name>
+    <message>
+        <source>Loop: %1 of %3 pages, user: %2 of %3 pages</source>
+        <translation>Lus: %1 van %3 pagina&apos;s, gebruiker: %2 van %3 pagina&apos;s</translation>
+    </message>
+    <message>
+        <source>Click to switch the whole row</source>
+        <translation>Klik om de hele rij om te schakelen</translation>
+    </message>
+    <message>
+        <source>Display mode</source>
+        <translation>Weergavemodus</translation>
+    </message>
+    <message>
+        <source>Loop time</source>
+        <translation>Lustijd</translation>
+    </message>
+    <message>
+        <source>Loop pages</source>
+        <translation>Luspagina&apos;s</translation>
+    </message>
+    <message>
+        <source>User pages</source>
+        <translation>Gebruikerspagina&apos;s</translation>
+    </message>
+    <message>
+        <source>Current unbalance instead of IN</source>
+        <translation>Stroomasymmetrie in plaats van IN</translation>
+    </message>
+    <message>
+        <source>Clear set</source>
+        <translation>Selectie wissen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Display pages</source>
+        <translation>Weergavepagina&apos;s</translation>
+    </message>
+    <message>
+        <source>Double-click a page or press Space to switch it; yellow pages are shown by the meter.</source>
+        <translation>Dubbelklik of spatie schakelt een pagina om; gele pagina&apos;s toont de meter.</translation>
+    </message>
+</context>
+<context>
+    <name>SimulationPanel</name>
+    <message>
+        <source>The connection failed and the simulation has ended. The outputs have their functions back.</source>
+        <translation>De verbinding is weggevallen en de simulatie is beëindigd. De uitgangen hebben hun functies terug.</translation>
+    </message>
+    <message>
+        <source>The connection failed and the simulation has ended, but the outputs could not be given their functions back. Check the connection and close: closing tries again.</source>
+        <translation>De verbinding is weggevallen en de simulatie is beëindigd, maar de uitgangen konden hun functies niet terugkrijgen. Controleer de verbinding en sluit: sluiten probeert het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Digital output 2</source>
+        <translation>Digitale uitgang 2</translation>
+    </message>
+    <message>
+        <source>Digital output 1</source>
+        <translation>Digitale uitgang 1</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Simulation of the digital outputs</source>
+        <translation>Simulatie van de digitale uitgangen</translation>
+    </message>
+    <message>
+        <source>The outputs could not be given their limit or pulse functions back. Check the connection and close again to retry; if that fails too, send the configuration to the meter later to restore them.</source>
+        <translation>De uitgangen konden hun grenswaarde- of pulsfunctie niet terugkrijgen. Controleer de verbinding en sluit opnieuw; lukt ook dat niet, stuur de configuratie later naar de meter om ze te herstellen.</translation>
+    </message>
+    <message>
+        <source>The simulation did not start, and the outputs it freed could not be given their functions back.</source>
+        <translation>De simulatie is niet gestart en de vrijgegeven uitgangen konden hun functies niet terugkrijgen.</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPopup</name>
+    <message>
+        <source>Display brightness</source>
+        <translation>Helderheid van het display</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Donker</translation>
+    </message>
+    <message>
+        <source>Bright</source>
+        <translation>Helder</translation>
+    </message>
+</context>
 </TS>

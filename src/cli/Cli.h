@@ -61,6 +61,9 @@ int CmdGraph(const QStringList& args);
 int CmdExport(const QStringList& args);
 // The module line and one line per sequence of Log57 (module-log, lf3-info).
 void PrintModuleLogSummary();
+int CmdSimulateOutput(const QStringList& args);
+int CmdBrightness(const QStringList& args);
+int CmdPages(const QStringList& args);
 
 // Prints "zaro-cli: MESSAGE" and the usage to stderr; returns kExitUsage.
 int UsageError(const QString& message);

@@ -52,6 +52,9 @@ const CliCommand kCommands[] = {
      "[--size WxH]",
      CmdGraph},
     {"export", "FILE.ZRD|FILE.LF3 OUT.xlsx|OUT.csv [--sequence N]", CmdExport},
+    {"simulate-output", "1|2 on|off [--yes]", CmdSimulateOutput},
+    {"brightness", "[0-15]", CmdBrightness},
+    {"pages", "[--set loop|user] [--toggle N ...] [--file FILE.ZRC | --send --yes]", CmdPages},
 };
 
 const char* kLinkOptions =

@@ -2,6 +2,7 @@
 
 #include "config/ConfigDiff.h"
 #include "config/ConfigFile.h"
+#include "config/DispMode.h"
 #include "config/EditorRefresh.h"
 #include "link/Kommun.h"
 #include "platform/Messages.h"
@@ -292,6 +293,7 @@ void CmRecFromDev() {
 void CmSendConfig() {
     status = 0;
     SetupInputData(&Konf);
+    ClearUnofferedPages(Konf); // a file or another program may have set them
     if (!InitInterface(CommPort)) {
         ShowAll();
         return;

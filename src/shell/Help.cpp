@@ -81,6 +81,8 @@ QString HelpPage(PanelKind kind) {
         {PanelKind::Harmonics, "acquisition.html"},
         {PanelKind::DeviceLogger, "logger.html"},
         {PanelKind::ModuleLogger, "module_logger.html"},
+        {PanelKind::Simulation, "simulation.html"},
+        {PanelKind::DisplayMode, "display_pages.html"},
     };
     for (const auto& p : kPages)
         if (p.kind == kind) return QLatin1String(p.page);

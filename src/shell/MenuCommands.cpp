@@ -24,6 +24,9 @@
 #include "config/ConfigFile.h"
 #include "config/ConfigTransfer.h"
 #include "link/gui/CommLogWindow.h"
+#include "config/gui/BrightnessPopup.h"
+#include "config/gui/DispModePanel.h"
+#include "config/gui/SimulationPanel.h"
 #include "settings/gui/SelComm.h"
 
 #include <QWidget>
@@ -90,14 +93,14 @@ const MenuCommand kMainCommands[] = {
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "C&urrent harmonics"), nullptr, T::None, CmCurrentHarmonics, -1},
     {kMeasurements, nullptr, nullptr, T::None, nullptr, -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Simulation of digital outputs"), nullptr, T::None,
-     nullptr /*CmSimulation*/, -1},
+     CmSimulation, -1},
     {kMeasurements, nullptr, nullptr, T::None, nullptr, -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Logger"), nullptr, T::None, CmLoggerAcquisition, -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "Logger &without meter"), nullptr, T::None, CmLoggerOffline,
      -1},
 
-    {kDisplay, QT_TRANSLATE_NOOP("Menu", "Display &pages..."), nullptr, T::None, nullptr /*CmDispMode*/, -1},
-    {kDisplay, QT_TRANSLATE_NOOP("Menu", "&Brightness..."), nullptr, T::None, nullptr /*CmDisplay*/, -1},
+    {kDisplay, QT_TRANSLATE_NOOP("Menu", "Display &pages..."), nullptr, T::None, CmDispMode, -1},
+    {kDisplay, QT_TRANSLATE_NOOP("Menu", "&Brightness..."), nullptr, T::None, CmDisplay, -1},
 
     // Each language is named in its own language, whatever language is active.
     {kLanguage, "Deutsch", nullptr, T::None, CmLangDeu, 0},

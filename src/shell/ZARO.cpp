@@ -6,6 +6,7 @@
 
 #include "config/ConfigImage.h"
 #include "config/EditorRefresh.h"
+#include "config/Simulat.h"
 #include "config/gui/MainPanel.h"
 #include "link/Kommun.h"
 #include "link/TCP_Komm.h"
@@ -281,6 +282,8 @@ int StartZaro(double splashSeconds, const std::string& settingsDir) {
 }
 
 void EndZaro() {
+    // Outputs freed for a simulation go back to their functions before the program ends.
+    if (SimulationRunning() || OutputsStillFreed()) EndSimulation(0);
     DiscardToolbar();
     delete MainPanel;
     delete AboutHandle;

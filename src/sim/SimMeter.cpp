@@ -1,5 +1,7 @@
 #include "SimMeter.h"
 
+#include "SimFront.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -657,8 +659,8 @@ void SimMeterInit(SimMeter& m, const SimMeterSetup& s, int64_t nowMs) {
     SetCfgByte(m, 100, 8);
     SetCfgByte(m, 101, uint8_t(s.system & 0x1F));
     SetCfgByte(m, 102, 0);
-    SetCfgByte(m, 103, 128);
-    SetCfgByte(m, 104, 128);
+    SetCfgByte(m, 103, uint8_t(s.digOut[0]));
+    SetCfgByte(m, 104, uint8_t(s.digOut[1]));
     SetCfgByte(m, 105, 15);
     CfgReg(m, 539) = 0x0C00; // logs P and Q, stops when full
     if (m.zrm3) {
@@ -766,8 +768,11 @@ int SimMeterWrite(SimMeter& m, int start, const QVector<uint16_t>& values, int64
     const uint16_t meanMax = Touches(start, count, 431, 431) ? value(431) : 0;
     ResetMeans(m, meanMin, meanMax);
     if (start >= kConfigFirst && start < kConfigFirst + kConfigCount) {
+        uint16_t old[kConfigCount];
+        std::copy(std::begin(m.config), std::end(m.config), old);
         for (int reg = start; reg < start + count; ++reg)
             CfgReg(m, reg) = value(reg);
+        SimFrontConfigWritten(m, old);
         // A changed channel set re-arranges the logger: what it held no longer fits.
         if (LogSignature(m) != m.logSignature) LogClear(m);
         const int address = CfgByte(m, 42);

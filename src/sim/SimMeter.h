@@ -44,6 +44,7 @@ struct SimMeterSetup {
     uint32_t seed = 1;
     int meterScale = kSimScaleFromRating; // decimal exponent of the energy registers
     QList<int> meanCodes;                 // free mean-value codes (extended model), 255 = none
+    int digOut[2] = {128, 128}; // output functions: 128 free, 0-63 limit, 64-127 pulse
 };
 
 struct SimMeter {

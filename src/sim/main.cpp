@@ -1,6 +1,7 @@
 // zaro-sim: stands in for meters, an RS-485 bus, a gateway or a module, so that the
 // program and its tests have a device to talk to. stdout carries only the ready line.
 #include "SimLog57.h"
+#include "SimFront.h"
 #include "SimModbus.h"
 #include "SimTransport.h"
 
@@ -38,6 +39,8 @@ const char* const kUsage =
     "  --max-u V                    voltage input range in V (default 500)\n"
     "  --system CODE                network system 0,1,2,3,4,19,20 (default 4)\n"
     "  --vt PRIM/SEC --ct PRIM/SEC  transformer ratios (default 400/400 and 100/rated-i)\n"
+    "  --digout F1,F2               functions of the digital outputs: 0-63 limit, 64-127\n"
+    "                               pulse, 128 free (default 128,128)\n"
     "  --log-records N              records in the logger at start (default 96)\n"
     "  --log-gaps R,...             those records (0 = newest) follow an interruption\n"
     "  --logger-values V            instead: the logger reports V values (beyond its memory\n"
@@ -63,7 +66,8 @@ const char* const kUsage =
     "their configuration (register 507, high byte), as a real meter does.\n"
     "Prints one line once ready: \"PTY <device>\" or \"TCP <ip> <port>\" (with --http-port 0:\n"
     "\"TCP <ip> <port> <http port>\").\n"
-    "Standard input takes one command per line: \"fault SPEC\", \"fault clear\", \"quit\";\n"
+    "Standard input takes one command per line: \"fault SPEC\", \"fault clear\", \"quit\",\n"
+    "\"status\" (outputs and display brightness of every meter on stderr);\n"
     "its end quits (unless --keep-running).\n";
 
 char linkToRemove[4096]; // plain bytes: the signal handler may only unlink()
@@ -103,6 +107,11 @@ void Command(const QString& line) {
     if (l.isEmpty()) return;
     if (l == "quit") {
         QCoreApplication::quit();
+        return;
+    }
+    if (l == "status") {
+        for (const SimMeter& m : SimMeters)
+            std::fprintf(stderr, "zaro-sim: meter %d: %s\n", m.address, qPrintable(SimFrontText(m)));
         return;
     }
     if (l == "fault clear") {
@@ -219,6 +228,16 @@ int main(int argc, char** argv) {
         } else if (a == "--ct") {
             if (!value(v) || !ParseRatio(v, setup.ctPrim, setup.ctSec)) return Usage("--ct needs PRIM/SEC");
             ctGiven = true;
+        } else if (a == "--digout") {
+            const QStringList f = value(v) ? v.split(',') : QStringList();
+            bool ok1 = false, ok2 = false;
+            if (f.size() == 2) {
+                setup.digOut[0] = f[0].toInt(&ok1);
+                setup.digOut[1] = f[1].toInt(&ok2);
+            }
+            if (!ok1 || !ok2 || setup.digOut[0] < 0 || setup.digOut[0] > 255 || setup.digOut[1] < 0 ||
+                setup.digOut[1] > 255)
+                return Usage("--digout needs two functions 0..255");
         } else if (a == "--log-records") {
             if (!number(setup.logRecords, 0, kLogCapacity)) return Usage("bad --log-records");
             SimLog57.records = setup.logRecords;

@@ -216,9 +216,10 @@ class SimModelTest : public QObject {
         QCOMPARE(status(0x0004), 0x0004);
         QCOMPARE(write(0x0100 | 0x2000), 0); // output 1 on (free)
         QCOMPARE(status(0x6000), 0x2000);
-        QCOMPARE(write(0x0005, 537), 0); // output 1 becomes a limit output
-        QCOMPARE(write(0x0100), 0);      // so "off" is ignored
-        QCOMPARE(status(0x2000), 0x2000);
+        QCOMPARE(write(0x0005, 537), 0);     // output 1 gets its limit function back
+        QCOMPARE(status(0x2000), 0);         // and leaves the simulation's control
+        QCOMPARE(write(0x0100 | 0x2000), 0); // so "on" is ignored
+        QCOMPARE(status(0x2000), 0);
     }
 
     void minMaxResetTakesThePresentValue() {

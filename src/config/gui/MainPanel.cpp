@@ -7,6 +7,7 @@
 #include "config/EditorLists.h"
 #include "config/EditorRefresh.h"
 #include "config/Scaling.h"
+#include "config/gui/DispModePanel.h"
 #include "platform/TimeBase.h"
 #include "settings/INI_File.h"
 #include "settings/SelDevType.h"
@@ -533,6 +534,7 @@ QGroupBox* DisplayGroup(QWidget* parent) {
     form->addRow(ui.qMode);
     On(ui.dispMode, &QComboBox::activated, [] { CmSelDispMode(Value(ui.dispMode)); });
     On(ui.dispModeLock, &QCheckBox::clicked, [] { CmLockDispMode(ui.dispModeLock->isChecked()); });
+    On(ui.pages, &QPushButton::clicked, [] { CmDispMode(); });
     On(ui.refreshTime, &QComboBox::activated, [] { CmSelRefreshTime(Value(ui.refreshTime)); });
     On(ui.qMode, &QCheckBox::clicked, [] { CmSelQMode(ui.qMode->isChecked()); });
     return group;

@@ -1,0 +1,18 @@
+#include "cli/Cli.h"
+
+#include "config/Brightness.h"
+
+#include <cstdio>
+
+// Prints the meter's display brightness (0-15), after setting it when a value is given.
+int CmdBrightness(const QStringList& args) {
+    int value = 0;
+    if (args.size() > 1 || (args.size() == 1 && !ParseInt(args[0], 0, 15, value)))
+        return UsageError("brightness takes nothing or a value 0..15");
+    if (!OpenBrightness()) return kExitDeviceFailed;
+    const int ok = args.isEmpty() || CmSelBright(value);
+    CloseBrightness();
+    if (!ok) return kExitDeviceFailed;
+    std::printf("%d\n", Brightness());
+    return kExitOk;
+}

@@ -1,0 +1,73 @@
+#include "config/gui/BrightnessPopup.h"
+
+#include "config/Brightness.h"
+#include "config/ConfigFile.h"
+#include "settings/INI_File.h"
+#include "shell/ZARO.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("BrightnessPopup", text);
+}
+
+// CmSelBright: the meter takes the value at once; a failed write puts the slider back.
+void SelBright(QSlider* slider) {
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    const int ok = CmSelBright(slider->value());
+    QApplication::restoreOverrideCursor();
+    if (!ok) {
+        const QSignalBlocker block(slider);
+        slider->setValue(Brightness());
+    }
+}
+
+} // namespace
+
+QDialog* CreateBrightnessPopup(QWidget* parent) {
+    auto* popup = new QDialog(parent);
+    popup->setObjectName("BrightnessPopup");
+    QString title = Tr(QT_TRANSLATE_NOOP("BrightnessPopup", "Display brightness"));
+    if (CommType == kRS485 || CommType == kGateway)
+        title = QStringLiteral("%1 (%2 %3)")
+                    .arg(title, EditorCaptionText(kCapDevice))
+                    .arg(CommType == kRS485 ? DeviceAddr : TCPDevAddr);
+    popup->setWindowTitle(title);
+    auto* layout = new QVBoxLayout(popup);
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP("BrightnessPopup", "Dark")), popup));
+    auto* slider = new QSlider(Qt::Horizontal, popup);
+    slider->setObjectName("Brightness");
+    slider->setRange(0, 15);
+    slider->setPageStep(1);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setTracking(false); // the meter is written once the slider is let go
+    slider->setValue(Brightness());
+    slider->setMinimumWidth(240);
+    row->addWidget(slider);
+    row->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP("BrightnessPopup", "Bright")), popup));
+    layout->addLayout(row);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, popup);
+    layout->addWidget(buttons);
+    QObject::connect(slider, &QSlider::valueChanged, popup, [slider] { SelBright(slider); });
+    QObject::connect(buttons, &QDialogButtonBox::rejected, popup, &QDialog::reject);
+    return popup;
+}
+
+int CmDisplay() {
+    if (!OpenBrightness()) return 0;
+    QDialog* popup = CreateBrightnessPopup(ActivePanel());
+    popup->exec();
+    delete popup;
+    CloseBrightness(); // CmDisplayDone
+    return 0;
+}

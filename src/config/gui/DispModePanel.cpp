@@ -1,0 +1,306 @@
+#include "config/gui/DispModePanel.h"
+
+#include "config/ConfigImage.h"
+#include "config/DispMode.h"
+#include "config/EditorLists.h"
+#include "platform/gui/PanelPrint.h"
+#include "shell/ZARO.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+QPointer<QWidget> dispmode;
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("DispModePanel", text);
+}
+
+const QColor kSelected(0xFF, 0xF0, 0x60); // the meter's manual marks chosen pages yellow
+const QColor kUnselected(Qt::white);
+
+struct Ui {
+    QComboBox* mode;
+    QSpinBox* loopTime;
+    QRadioButton* loopSet;
+    QRadioButton* userSet;
+    QLabel* counts;
+    QCheckBox* unbalance;
+    QTableWidget* table;
+    QWidget* buttons; // screen only: hidden on the printout
+} ui;
+
+// The set the table shows: the radio buttons follow the mode and may be switched to
+// edit the other set without changing the mode.
+uint8_t* EditedSet() {
+    return ui.userSet->isChecked() ? Konf.User : Konf.Loop;
+}
+
+int CellPage(int row, int column) {
+    const std::vector<int>& rows = PageRows(Netzart(Konf));
+    if (row < 0 || row >= int(rows.size()) || column >= rows[size_t(row)]) return -1;
+    int k = column;
+    for (int r = 0; r < row; ++r)
+        k += rows[size_t(r)];
+    return k;
+}
+
+QString CellText(int n, const PageView& v) {
+    const PageLines lines = CataloguePage(v.klass, n, v.unbalance);
+    return QString::fromStdString(lines[0] + "\n" + lines[1] + "\n" + lines[2]);
+}
+
+void ShowCounts() {
+    const int offered = OfferedCount(Konf);
+    ui.counts->setText(Tr(QT_TRANSLATE_NOOP("DispModePanel", "Loop: %1 of %3 pages, user: %2 of %3 pages"))
+                           .arg(PagesInSet(Konf.Loop, offered))
+                           .arg(PagesInSet(Konf.User, offered))
+                           .arg(offered));
+}
+
+// CmSelDisp: the current cell, or its whole row when the row is selected.
+void CmSelDisp(int row, int column, bool wholeRow) {
+    if (TogglePageCell(EditedSet(), Netzart(Konf), row, column, wholeRow) < 0) return;
+    ShowMode();
+}
+
+void CmSelMode(int mode) {
+    Konf.DispMode = uint8_t((Konf.DispMode & ~kDispModeMode) | (mode & kDispModeMode));
+    (mode == 1 ? ui.userSet : ui.loopSet)->setChecked(true);
+    ShowMode();
+}
+
+void CmClearMode() {
+    std::fill_n(EditedSet(), kPageSetBytes, uint8_t(0));
+    ShowMode();
+}
+
+// Relabels the cell of the neutral-current page.
+void CmSelUnbIDisplay(bool on) {
+    Konf.Freq = uint8_t(on ? Konf.Freq | kFreqUnbalanceI : Konf.Freq & ~kFreqUnbalanceI);
+    const PageView v = PageViewOf(Konf);
+    const std::vector<int>& pages = OfferedPages(v.klass, v.inOut);
+    for (int r = 0; r < ui.table->rowCount(); ++r)
+        for (int c = 0; c < kMaxPagesPerRow; ++c) {
+            const int k = CellPage(r, c);
+            if (k >= 0 && pages[size_t(k)] == kNeutralCurrentPage)
+                ui.table->item(r, c)->setText(CellText(pages[size_t(k)], v));
+        }
+}
+
+// Space toggles the current cell; the other keys only move.
+class TableKeys : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Space)
+            return false;
+        const QModelIndex at = ui.table->currentIndex();
+        if (at.isValid()) CmSelDisp(at.row(), at.column(), false);
+        return true;
+    }
+};
+
+QTableWidget* BuildTable(QWidget* panel) {
+    auto* table = new QTableWidget(panel);
+    table->setObjectName("PageTable");
+    table->setColumnCount(kMaxPagesPerRow);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setWordWrap(false);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->verticalHeader()->setToolTip(
+        Tr(QT_TRANSLATE_NOOP("DispModePanel", "Click to switch the whole row")));
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    table->setFont(font);
+    QObject::connect(table, &QTableWidget::cellDoubleClicked, table,
+                     [](int row, int column) { CmSelDisp(row, column, false); });
+    QObject::connect(table->verticalHeader(), &QHeaderView::sectionClicked, table,
+                     [](int row) { CmSelDisp(row, 0, true); });
+    table->installEventFilter(new TableKeys(table));
+    return table;
+}
+
+QWidget* BuildSettings(QWidget* panel) {
+    auto* row = new QWidget(panel);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    ui.mode = new QComboBox(row);
+    ui.mode->setObjectName("Mode");
+    for (const ListEntry& e : kDispModeList)
+        ui.mode->addItem(EntryName(e), e.value);
+    layout->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP("DispModePanel", "Display mode")), row));
+    layout->addWidget(ui.mode);
+    ui.loopTime = new QSpinBox(row);
+    ui.loopTime->setObjectName("LoopTime");
+    ui.loopTime->setRange(2, 32);
+    ui.loopTime->setSingleStep(2);
+    ui.loopTime->setSuffix(" s");
+    ui.loopTime->setKeyboardTracking(false);
+    layout->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP("DispModePanel", "Loop time")), row));
+    layout->addWidget(ui.loopTime);
+    ui.loopSet = new QRadioButton(Tr(QT_TRANSLATE_NOOP("DispModePanel", "Loop pages")), row);
+    ui.loopSet->setObjectName("LoopSet");
+    ui.userSet = new QRadioButton(Tr(QT_TRANSLATE_NOOP("DispModePanel", "User pages")), row);
+    ui.userSet->setObjectName("UserSet");
+    layout->addSpacing(12);
+    layout->addWidget(ui.loopSet);
+    layout->addWidget(ui.userSet);
+    ui.unbalance =
+        new QCheckBox(Tr(QT_TRANSLATE_NOOP("DispModePanel", "Current unbalance instead of IN")), row);
+    ui.unbalance->setObjectName("Unbalance");
+    layout->addSpacing(12);
+    layout->addWidget(ui.unbalance);
+    layout->addStretch();
+
+    QObject::connect(ui.mode, &QComboBox::activated, row, [] { CmSelMode(ui.mode->currentData().toInt()); });
+    QObject::connect(ui.loopTime, &QSpinBox::valueChanged, row, [] {
+        CmSetLoopTime(Konf, ui.loopTime->value());
+        ui.loopTime->setValue(LoopTimeSeconds(Konf));
+    });
+    QObject::connect(ui.loopSet, &QRadioButton::toggled, row, [] { ShowMode(); });
+    QObject::connect(ui.unbalance, &QCheckBox::clicked, row, [](bool on) { CmSelUnbIDisplay(on); });
+    return row;
+}
+
+QWidget* BuildButtons(QWidget* panel) {
+    auto* buttons = new QWidget(panel);
+    auto* layout = new QHBoxLayout(buttons);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch();
+    auto* clear = new QPushButton(Tr(QT_TRANSLATE_NOOP("DispModePanel", "Clear set")), buttons);
+    clear->setObjectName("Clear");
+    auto* print = new QPushButton(Tr(QT_TRANSLATE_NOOP("DispModePanel", "Print")), buttons);
+    print->setObjectName("Print");
+    auto* close = new QPushButton(Tr(QT_TRANSLATE_NOOP("DispModePanel", "Close")), buttons);
+    close->setObjectName("Close");
+    layout->addWidget(clear);
+    layout->addWidget(print);
+    layout->addWidget(close);
+    QObject::connect(clear, &QPushButton::clicked, buttons, [] { CmClearMode(); });
+    QObject::connect(print, &QPushButton::clicked, buttons, [] { CmPrintMode(); });
+    QObject::connect(close, &QPushButton::clicked, buttons, [] { CmDispModeDone(); });
+    return buttons;
+}
+
+} // namespace
+
+QWidget* CreateDispModePanel(QWidget* parent) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName("dispmode");
+    auto* top = new QVBoxLayout(panel);
+    auto* title = new QLabel(Tr(QT_TRANSLATE_NOOP("DispModePanel", "Display pages")), panel);
+    QFont big = title->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    title->setFont(big);
+    top->addWidget(title);
+    top->addWidget(BuildSettings(panel));
+    ui.counts = new QLabel(panel);
+    ui.counts->setObjectName("Counts");
+    top->addWidget(ui.counts);
+    ui.table = BuildTable(panel);
+    top->addWidget(ui.table, 1);
+    auto* hint =
+        new QLabel(Tr(QT_TRANSLATE_NOOP("DispModePanel",
+                                        "Double-click a page or press Space to switch it; yellow pages are "
+                                        "shown by the meter.")),
+                   panel);
+    top->addWidget(hint);
+    ui.buttons = BuildButtons(panel);
+    top->addWidget(ui.buttons);
+    dispmode = panel;
+    return panel;
+}
+
+void InitDispModeSel() {
+    if (!dispmode) return;
+    const PageView v = PageViewOf(Konf);
+    const int mode = Konf.DispMode & kDispModeMode;
+    ui.mode->setCurrentIndex(ui.mode->findData(mode));
+    (mode == 1 ? ui.userSet : ui.loopSet)->setChecked(true);
+    const std::vector<int>& rows = PageRows(v.klass);
+    const std::vector<int>& pages = OfferedPages(v.klass, v.inOut);
+    ui.table->clear();
+    ui.table->setRowCount(int(rows.size()));
+    size_t next = 0;
+    for (int r = 0; r < int(rows.size()); ++r) {
+        for (int c = 0; c < kMaxPagesPerRow; ++c) {
+            auto* item = new QTableWidgetItem;
+            if (c < rows[size_t(r)] && next < pages.size())
+                item->setText(CellText(pages[next++], v));
+            else
+                item->setFlags(Qt::NoItemFlags); // no page here
+            item->setTextAlignment(Qt::AlignCenter);
+            ui.table->setItem(r, c, item);
+        }
+    }
+    ui.table->horizontalHeader()->setVisible(false);
+    const QSignalBlocker block(ui.loopTime);
+    ui.loopTime->setValue(LoopTimeSeconds(Konf));
+    ui.unbalance->setVisible(v.klass == 2);
+    ui.unbalance->setChecked(v.unbalance);
+    ShowMode();
+}
+
+void ShowMode() {
+    if (!dispmode) return;
+    const uint8_t* set = EditedSet();
+    for (int r = 0; r < ui.table->rowCount(); ++r)
+        for (int c = 0; c < kMaxPagesPerRow; ++c) {
+            const int k = CellPage(r, c);
+            ui.table->item(r, c)->setBackground(k >= 0 && PageInSet(set, k) ? kSelected : kUnselected);
+        }
+    ui.loopTime->setEnabled((Konf.DispMode & kDispModeMode) == 2);
+    ShowCounts();
+}
+
+int CmPrintMode() {
+    if (!dispmode) return 0;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    if (!ChoosePrinter(printer, dispmode)) return 0;
+    ui.buttons->hide();
+    ui.table->clearSelection();
+    ui.mode->setFocus();
+    PrintPanel(dispmode, printer);
+    ui.buttons->show();
+    return 0;
+}
+
+int CmDispModeDone() {
+    if (QWidget* panel = dispmode) {
+        dispmode = nullptr;
+        panel->hide();
+        panel->deleteLater(); // the close button that called us belongs to it
+    }
+    ShowMainPanel(0);
+    return 0;
+}
+
+int CmDispMode() {
+    QWidget* panel = CreateDispModePanel(MainWindow());
+    // The table wants all the room the window has.
+    if (QWidget* area = MainWindow() ? MainWindow()->centralWidget() : nullptr)
+        panel->setMinimumSize(area->size());
+    ShowPanel(PanelKind::DisplayMode, panel);
+    InitDispModeSel();
+    return 0;
+}

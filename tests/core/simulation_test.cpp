@@ -1,0 +1,171 @@
+#include "SimProcess.h"
+#include "config/Brightness.h"
+#include "config/ConfigImage.h"
+#include "config/ConfigTransfer.h"
+#include "config/Simulat.h"
+#include "link/Kommun.h"
+#include "platform/Messages.h"
+#include "settings/INI_File.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cstring>
+
+namespace {
+
+using M = MessageType;
+
+// Sends a line to the simulator when the question before freeing comes up, so that the
+// requests right after it meet the fault.
+struct FaultOnQuestion : ScriptedMessages {
+    SimProcess* sim = nullptr;
+    QString fault;
+    int askWarnung(int kind, int number) override {
+        if (!fault.isEmpty()) sim->command(fault);
+        return ScriptedMessages::askWarnung(kind, number);
+    }
+};
+
+} // namespace
+
+class SimulationTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir settings;
+    SimProcess sim;
+    FaultOnQuestion messages;
+
+    bool Meter(const QString& digout) {
+        sim.stop();
+        CloseCommPort(); // a test that failed half-way may have left the old one open
+        if (!sim.start({"--rs232", "--digout", digout})) return false;
+        CommPortPath = sim.ptyPath().toStdString();
+        ModifiedOutputs[0] = ModifiedOutputs[1] = 0;
+        messages.sim = &sim;
+        messages.fault.clear();
+        messages.clear();
+        return true;
+    }
+
+    // What the meter holds now, read outside the operation under test.
+    ConfigImage ReadBack() {
+        ScriptedMessages quiet;
+        MessageSink* old = SetMessageSink(&quiet);
+        ConfigImage image{};
+        if (InitInterface(CommPort) && LeseKonfiguration(0)) image = Lese;
+        CloseInterface();
+        SetMessageSink(old);
+        return image;
+    }
+
+    // The outputs as the meter's device status word tells them (bits 13, 14); the link
+    // is opened for it unless a simulation holds it open.
+    QString Outputs() {
+        ScriptedMessages quiet;
+        MessageSink* old = SetMessageSink(&quiet);
+        const bool open = SimulationRunning();
+        const int ok = (open || InitInterface(CommPort)) && Read(Lese, kReadDevStatus, 0);
+        if (!open) CloseInterface();
+        SetMessageSink(old);
+        const int word = DevStatus[0] | DevStatus[1] << 8;
+        return ok ? QStringLiteral("1 %1, 2 %2")
+                        .arg(word & 0x2000 ? "on" : "off", word & 0x4000 ? "on" : "off")
+                  : QString("no reply");
+    }
+
+  private slots:
+    void initTestCase() {
+        SettingsDir = settings.path().toStdString();
+        CommType = kRS232;
+        AutoPortClose = 1;
+        RecTimeout = 300;
+        SetMessageSink(&messages);
+    }
+    void cleanupTestCase() { SetMessageSink(nullptr); }
+
+    void limitOutputIsFreedOnceAndGivenBack() {
+        QVERIFY(Meter("5,128"));
+        QCOMPARE(StartSimulation(), 1);
+        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Warnung, 2, 2}}));
+        QCOMPARE((QList<int>{ModifiedOutputs[0], ModifiedOutputs[1]}), (QList<int>{1, 0}));
+        QVERIFY(SwitchOutput(0, 1));
+        QVERIFY(SwitchOutput(1, 1));
+        QVERIFY(SwitchOutput(1, 0));
+        QVERIFY(OutputOn(0) && !OutputOn(1));
+        QCOMPARE(Outputs(), QString("1 on, 2 off"));
+        QCOMPARE(EndSimulation(1), 1);
+        const ConfigImage meter = ReadBack();
+        QCOMPARE((QList<int>{meter.DigOut[0], meter.DigOut[1]}), (QList<int>{5, 128}));
+        // Back on its limit function the output leaves the simulation's control.
+        QCOMPARE(Outputs(), QString("1 off, 2 off"));
+        QVERIFY(!OutputsStillFreed());
+    }
+
+    void questionOnlyForOutputsWithAFunction() {
+        QVERIFY(Meter("128,200"));
+        QCOMPARE(StartSimulation(), 1);
+        QVERIFY(messages.shown.empty());
+        QCOMPARE(EndSimulation(1), 1);
+        // Declined: nothing is freed and the link is closed.
+        QVERIFY(Meter("70,3"));
+        messages.answers = {0};
+        QCOMPARE(StartSimulation(), 0);
+        QVERIFY(!SimulationRunning());
+        const ConfigImage meter = ReadBack();
+        QCOMPARE((QList<int>{meter.DigOut[0], meter.DigOut[1]}), (QList<int>{70, 3}));
+    }
+
+    void freedOutputsNeverStayFreed() {
+        // The freeing write is carried out but its replies are damaged: the start fails
+        // and gives the outputs back.
+        QVERIFY(Meter("5,70"));
+        messages.fault = "fault short:4";
+        QCOMPARE(StartSimulation(), 0);
+        QVERIFY(messages.wasShown(M::Error, 0, 4));
+        QVERIFY(!OutputsStillFreed());
+        ConfigImage meter = ReadBack();
+        QCOMPARE((QList<int>{meter.DigOut[0], meter.DigOut[1]}), (QList<int>{5, 70}));
+
+        // The meter goes away while the simulation runs: a switch fails, so does the
+        // giving back; the marks stay until a later attempt (the program's end) succeeds.
+        messages.fault.clear();
+        QCOMPARE(StartSimulation(), 1);
+        sim.stop();
+        QCOMPARE(SwitchOutput(0, 1), 0);
+        QCOMPARE(EndSimulation(0), 0);
+        QVERIFY(OutputsStillFreed());
+        QVERIFY(sim.start({"--rs232", "--digout", "133,70"}));
+        CommPortPath = sim.ptyPath().toStdString();
+        QCOMPARE(GiveBackOutputs(1), 1);
+        CloseInterface();
+        meter = ReadBack();
+        QCOMPARE((QList<int>{meter.DigOut[0], meter.DigOut[1]}), (QList<int>{5, 70}));
+    }
+
+    void brightnessActsOnTheMeterAtOnce() {
+        QVERIFY(Meter("128,128"));
+        QVERIFY(OpenBrightness());
+        QCOMPARE(Brightness(), 8);
+        Lese.Display = uint8_t(Lese.Display | 0x30); // a refresh time the write must keep
+        const ConfigImage konfBefore = Konf;
+        QVERIFY(CmSelBright(12));
+        QCOMPARE(int(Lese.Display), 0x3C);
+        QVERIFY(std::memcmp(&Konf, &konfBefore, sizeof Konf) == 0);
+        CloseBrightness();
+        // The display and a switched output survive a configuration read.
+        QCOMPARE(StartSimulation(), 1);
+        QVERIFY(SwitchOutput(1, 1));
+        QCOMPARE(EndSimulation(1), 1);
+        QCOMPARE(int(ReadBack().Display), 0x3C);
+        QCOMPARE(Outputs(), QString("1 off, 2 on"));
+        // A failed write leaves Lese as it was.
+        QVERIFY(OpenBrightness());
+        sim.command("fault silence:4");
+        QCOMPARE(CmSelBright(3), 0);
+        QCOMPARE(int(Lese.Display), 0x3C);
+        QVERIFY(messages.wasShown(M::Error, 0, 2));
+        CloseBrightness();
+    }
+};
+
+QTEST_GUILESS_MAIN(SimulationTest)
+#include "simulation_test.moc"

@@ -1,0 +1,209 @@
+// The page editor, the simulation panel and the brightness popup in the real main
+// window, against zaro-sim.
+#include "SimProcess.h"
+
+#include "config/ConfigImage.h"
+#include "config/ConfigTransfer.h"
+#include "config/DispMode.h"
+#include "config/Editor.h"
+#include "config/Simulat.h"
+#include "config/gui/BrightnessPopup.h"
+#include "config/gui/DispModePanel.h"
+#include "config/gui/SimulationPanel.h"
+#include "link/Kommun.h"
+#include "platform/Messages.h"
+#include "settings/INI_File.h"
+#include "shell/ZARO.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+QTableWidget* Table() {
+    return dispmode ? dispmode->findChild<QTableWidget*>("PageTable") : nullptr;
+}
+
+bool Yellow(int row, int column) {
+    return Table()->item(row, column)->background().color() != QColor(Qt::white);
+}
+
+QPushButton* SimButton(const char* name) {
+    return simulation ? simulation->findChild<QPushButton*>(name) : nullptr;
+}
+
+} // namespace
+
+class FrontPanelsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    ScriptedMessages messages;
+    SimProcess sim;
+
+    bool Meter(const QStringList& args) {
+        sim.stop();
+        if (!sim.start(QStringList{"--rs232"} + args)) return false;
+        CommType = kRS232;
+        CommPortPath = sim.ptyPath().toStdString();
+        messages.clear();
+        return true;
+    }
+
+    // The outputs as the meter's device status word tells them (bits 13, 14).
+    QString Outputs() {
+        const bool open = SimulationRunning();
+        const int ok = (open || InitInterface(CommPort)) && Read(Lese, kReadDevStatus, 0);
+        if (!open) CloseInterface();
+        const int word = DevStatus[0] | DevStatus[1] << 8;
+        return ok ? QStringLiteral("1 %1, 2 %2")
+                        .arg(word & 0x2000 ? "on" : "off", word & 0x4000 ? "on" : "off")
+                  : QString("no reply");
+    }
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        SetMessageSink(&messages);
+        QVERIFY(StartZaro(0.0, dir.path().toStdString()));
+        AutoPortClose = 1;
+        RecTimeout = 300;
+    }
+
+    void cleanup() {
+        if (dispmode) CmDispModeDone();
+        if (simulation) CmSimDone();
+        CloseInterface();
+        ShowMainPanel(0);
+        sim.stop();
+        messages.clear();
+    }
+
+    void pageEditorEditsAndSends() {
+        QVERIFY(Meter({"--system", "4"}));
+        QVERIFY(ReceiveConfiguration()); // class 2, loop set byte 0 = 1, user byte 0 = 1
+        CmSelDispMode(3);                // mode 0 has no pages to choose
+        MainPanelHandle()->findChild<QPushButton*>("PagesButton")->click();
+        QVERIFY(dispmode);
+        QCOMPARE(ActivePanel(), dispmode.data());
+        QTableWidget* table = Table();
+        QCOMPARE(table->rowCount(), 24);
+        QCOMPARE(table->item(0, 0)->text(), QString("U1\nU2\nU3"));
+        QCOMPARE(table->item(1, 4)->text(), QString("\nIN\nIN max"));
+        QCOMPARE(table->item(6, 0)->text(), QString("Fmax\nF\nFmin"));
+        QVERIFY(Yellow(0, 0) && !Yellow(0, 1));
+        QVERIFY(table->item(6, 1)->flags() == Qt::NoItemFlags); // row 7 has one page
+
+        // Double-click, Space and the row header.
+        table->scrollToItem(table->item(1, 4));
+        QCoreApplication::processEvents();
+        const QRect cell = table->visualItemRect(table->item(1, 4));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                          cell.center()); // the press a double-click follows
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        QVERIFY(Yellow(1, 4));
+        table->setFocus();
+        table->setCurrentCell(0, 0);
+        QTest::keyClick(table, Qt::Key_Space);
+        QVERIFY(!Yellow(0, 0));
+        emit table->verticalHeader()->sectionClicked(2);
+        QVERIFY(Yellow(2, 0) && Yellow(2, 2));
+        QCOMPARE(int(Konf.Loop[1]), 0x02 | 1 << 4 | 1 << 5 | 1 << 6 | 1 << 7); // offered pages 13..16
+        QCOMPARE(int(Konf.Loop[0]), 0);
+        QVERIFY(dispmode->findChild<QLabel*>("Counts")->text().startsWith(
+            QStringLiteral("Loop: %1 of 169").arg(PagesInSet(Konf.Loop, 169))));
+
+        // The user set, edited without changing the mode.
+        dispmode->findChild<QRadioButton*>("UserSet")->click();
+        QVERIFY(Yellow(0, 0) && !Yellow(1, 4));
+        QCOMPARE(int(Konf.DispMode & kDispModeMode), 3);
+
+        // The unbalance box relabels the neutral-current page.
+        dispmode->findChild<QCheckBox*>("Unbalance")->click();
+        QCOMPARE(Table()->item(1, 4)->text(), QString("\nUnb.I\nUnb.Imax"));
+        QVERIFY(Yellow(0, 0)); // still the user set
+
+        dispmode->findChild<QPushButton*>("Close")->click();
+        QVERIFY(ActivePanelKind() == PanelKind::Main);
+        CmSendConfig();
+        QVERIFY(status);
+        uint8_t sent[kPageSetBytes];
+        std::memcpy(sent, Konf.Loop, sizeof sent);
+        QVERIFY(ReceiveConfiguration());
+        QVERIFY(std::memcmp(sent, Konf.Loop, sizeof sent) == 0);
+        QVERIFY(Konf.Freq & kFreqUnbalanceI);
+    }
+
+    void simulationSwitchesTheOutputs() {
+        QVERIFY(Meter({"--digout", "5,128"}));
+        CmSimulation();
+        QVERIFY(messages.wasShown(MessageType::Warnung, 2, 2));
+        QVERIFY(simulation);
+        QVERIFY(SimButton("Off1")->isChecked() && !SimButton("On1")->isChecked());
+        SimButton("On1")->click();
+        QVERIFY(SimButton("On1")->isChecked() && !SimButton("Off1")->isChecked());
+        QCOMPARE(Outputs(), QString("1 on, 2 off"));
+        SimButton("close")->click();
+        QVERIFY(!simulation);
+        QVERIFY(ActivePanelKind() == PanelKind::Main);
+        QCOMPARE(Outputs(), QString("1 off, 2 off"));
+        QVERIFY(InitInterface(CommPort) && Read(Lese, kReadConfigM3, 0));
+        CloseInterface();
+        QCOMPARE(int(Lese.DigOut[0]), 5);
+    }
+
+    void aLostMeterEndsTheSimulationAndTheCloseSaysSo() {
+        QVERIFY(Meter({"--digout", "5,70"}));
+        CmSimulation();
+        QVERIFY(simulation);
+        sim.stop();
+        SimButton("On2")->click();
+        QVERIFY(!SimButton("On2")->isChecked());
+        QVERIFY(!SimButton("On1")->isEnabled());
+        QLabel* note = simulation->findChild<QLabel*>("note");
+        QVERIFY(note->isVisibleTo(simulation) && note->text().contains("could not"));
+        SimButton("close")->click();
+        QVERIFY(simulation); // told once more, then the second close leaves
+        SimButton("close")->click();
+        QVERIFY(!simulation);
+        QVERIFY(OutputsStillFreed());
+        // The program's end tries once more, against the meter that is back.
+        QVERIFY(Meter({"--digout", "133,198"}));
+        EndZaro();
+        QVERIFY(!OutputsStillFreed());
+        QVERIFY(InitInterface(CommPort) && Read(Lese, kReadConfigM3, 0));
+        CloseInterface();
+        QCOMPARE((QList<int>{Lese.DigOut[0], Lese.DigOut[1]}), (QList<int>{5, 70}));
+        QVERIFY(StartZaro(0.0, dir.path().toStdString()));
+        AutoPortClose = 1;
+        RecTimeout = 300;
+    }
+
+    void brightnessPopupActsAtOnce() {
+        QVERIFY(Meter({}));
+        bool seen = false;
+        QTimer poke; // works the popup once it is up
+        poke.setInterval(10);
+        QObject::connect(&poke, &QTimer::timeout, [&] {
+            auto* popup = ActivePanel()->findChild<QDialog*>("BrightnessPopup");
+            if (!popup || !popup->isVisible()) return;
+            poke.stop();
+            auto* slider = popup->findChild<QSlider*>("Brightness");
+            seen = slider->value() == 8;
+            slider->setValue(11);
+            Lese.Display = 0; // what the meter holds is read back below
+            seen = seen && Read(Lese, kReadDisplay, 0) && (Lese.Display & 0x0F) == 11;
+            sim.command("fault silence:4");
+            slider->setValue(2);
+            seen = seen && slider->value() == 11; // a failed write puts it back
+            popup->reject();
+        });
+        poke.start();
+        CmDisplay();
+        QVERIFY(seen);
+        QVERIFY(messages.wasShown(MessageType::Error, 0, 2));
+    }
+};
+
+QTEST_MAIN(FrontPanelsTest)
+#include "frontpanels_test.moc"
