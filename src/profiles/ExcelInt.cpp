@@ -59,9 +59,15 @@ void ModuleValueCell(const LogSequence& seq, int k, float v, ExportCell& cell)
     if (!(v <= 9e30f)) return SetText(cell, "OVL");
     const double scale = seq.Scale[size_t(k)] != 0.0 ? seq.Scale[size_t(k)] : 1.0;
     const double y = v / scale;
-    if (y > 999999.9) return SetText(cell, "undef");
-    static constexpr double kPower[] = {1, 10, 100, 1000, 10000};
+    static constexpr double kPower[] = {1, 10, 100, 1000, 10000, 100000};
     const int digits = seq.Digits[size_t(k)] >= 2 && seq.Digits[size_t(k)] <= 4 ? seq.Digits[size_t(k)] : 1;
+    // Only numbers near the width of the panel's column can turn into its "undef": ask
+    // the panel's own verdict for those.
+    if (std::abs(y) >= kPower[5 - digits]) {
+        const QString shown = ModuleValueText(seq, k, v).trimmed();
+        double ignored = 0.0;
+        if (!ValueFromText(shown, ignored)) return SetText(cell, shown);
+    }
     cell.kind = ExportCell::Number;
     cell.decimals = int8_t(digits);
     // The panel's text rounds the exact binary value, halves away from zero; y * 10^digits

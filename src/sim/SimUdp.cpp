@@ -4,6 +4,7 @@
 // the settings it is sent, so that the next scan shows them.
 #include "SimTransport.h"
 
+#include <QTimer>
 #include <QUdpSocket>
 #include <QVector>
 
@@ -69,6 +70,13 @@ void Answer(const QByteArray& data, const QHostAddress& to, quint16 port) {
     replier->writeDatagram(data, local ? QHostAddress(QStringLiteral("127.255.255.255")) : to, port);
 }
 
+// Devices answer a scan each on its own, not all in the same instant: a burst of
+// hundreds of datagrams would overrun any receiver's socket buffer.
+void AnswerScan(QByteArray (*reply)(const NetDevice&), const QHostAddress& to, quint16 port) {
+    for (int i = 0; i < devices.size(); ++i)
+        QTimer::singleShot(i / 20, replier, [data = reply(devices[i]), to, port] { Answer(data, to, port); });
+}
+
 // "key = value;" of a configuration message.
 QByteArray Value(const QByteArray& message, const QByteArray& key) {
     const int at = int(message.indexOf(key));
@@ -80,8 +88,7 @@ QByteArray Value(const QByteArray& message, const QByteArray& key) {
 
 void GatewayMessage(const QByteArray& m, const QHostAddress& from, quint16 port) {
     if (m.startsWith("Module Scan")) {
-        for (const NetDevice& d : devices)
-            Answer(GatewayReply(d), from, port);
+        AnswerScan(GatewayReply, from, port);
         return;
     }
     if (!m.startsWith("Configure: ")) return;
@@ -108,8 +115,7 @@ bool HexAddress(const QByteArray& text, QHostAddress& a) {
 
 void ModuleMessage(const QByteArray& m, const QHostAddress& from, quint16 port) {
     if (m == "001234C7FFFF") {
-        for (const NetDevice& d : devices)
-            Answer(ModuleRecord(d), from, port);
+        AnswerScan(ModuleRecord, from, port);
         return;
     }
     if (m.size() != kModuleRecord) return;

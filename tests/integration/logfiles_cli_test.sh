@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# zaro-cli export and graph on logger files: a *.ZRD written by hand and a *.LF3 from
+# the independent encoder become workbooks that openpyxl reads back cell for cell, CSV
+# files, and pictures; bad requests are usage errors, unreadable files failures.
+set -u
+. "$(dirname "$0")/lib.sh"
+export TZ=UTC
+TAB=$'\t'
+mkdir "$work/settings"
+cli() { "$BIN/zaro-cli" --settings "$work/settings" "$@"; }
+cells() { $PY "$HERE/../support/xlsx_cells.py" "$1"; }
+
+printf 'Device: \t 5\tFeeder 7\nstatus\tdate\ttime\tU1N\tP\nt\t\t\t[V]\tkW\n' >"$work/day.ZRD"
+sed -i '3s/^t//' "$work/day.ZRD"
+printf 'OK\t07.12.26\t12:00:00\t  230.1\t  1.500\n' >>"$work/day.ZRD"
+printf -- '--\t07.12.26\t11:45:00\t inval.\t  1.250\n' >>"$work/day.ZRD"
+printf 'OK\t07.12.26\t11:30:00\t  229.8\t    OVL\n' >>"$work/day.ZRD"
+
+out=$(cli export "$work/day.ZRD" "$work/day.xlsx")
+check "export exit status" 0 $?
+got=$(cells "$work/day.xlsx" | grep -E '^(sheet|A1|B1|D2|E3|A4|D4|A5|D5|E6)'$'\t')
+expected="sheet${TAB}Sheet1${TAB}A1:E6${TAB}A4
+A1${TAB}b${TAB}Device:
+B1${TAB}b${TAB}5
+D2${TAB}b${TAB}U1N
+E3${TAB}b${TAB}kW
+A4${TAB}s${TAB}OK
+D4${TAB}n${TAB}230.1
+A5${TAB}s${TAB}--
+D5${TAB}s${TAB}inval.
+E6${TAB}s${TAB}OVL"
+check "meter logger workbook" "$expected" "$got"
+
+cli export "$work/day.ZRD" "$work/day.csv" >/dev/null
+check "csv line of the newest record" "OK,07.12.26,12:00:00,230.1,1.500" "$(sed -n 4p "$work/day.csv" | tr -d '\r')"
+
+$PY "$HERE/lf3_encode.py" "$work/sample.LF3" || fail "encoder failed"
+cli export "$work/sample.LF3" "$work/module.xlsx" --sequence 1 >/dev/null
+check "module export exit status" 0 $?
+got=$(cells "$work/module.xlsx" | grep -E '^(C2|F2|C4|F4)'$'\t')
+expected="C2${TAB}b${TAB}U
+F2${TAB}b${TAB}Umax
+C4${TAB}n${TAB}229.0
+F4${TAB}n${TAB}232.0"
+check "ordinary channels before the extremes, values under their headers" "$expected" "$got"
+
+for ext in png pdf; do
+  cli graph "$work/day.ZRD" --day 0 --channels 1,2 --style bars --out "$work/day.$ext" >/dev/null
+  check "graph .$ext exit status" 0 $?
+done
+check "a PNG" $'\x89PNG' "$(head -c 4 "$work/day.png")"
+check "a PDF" "%PDF" "$(head -c 4 "$work/day.pdf")"
+cli graph "$work/sample.LF3" --sequence 1 --day 0 --channels 2 --out "$work/module.png" >/dev/null
+check "module graph exit status" 0 $?
+
+cli graph "$work/day.ZRD" --out "$work/x.png" 2>/dev/null
+check "graph without channels" 2 $?
+cli export "$work/day.ZRD" "$work/x.ods" 2>/dev/null
+check "export to an unknown format" 2 $?
+cli export "$work/day.ZRD" "$work/x.xlsx" --sequence 2 2>/dev/null
+check "a sequence of a meter logger file" 2 $?
+printf 'nothing\n' >"$work/bad.ZRD"
+cli export "$work/bad.ZRD" "$work/x.xlsx" 2>/dev/null
+check "a file that is no logger file" 1 $?
+test ! -e "$work/x.xlsx" && echo "ok: nothing written" || failed "a workbook was left behind"
+finish
