@@ -35,7 +35,7 @@ QByteArray GatewayMac(const NetDevice& d) {
 }
 
 QByteArray GatewayReply(const NetDevice& d) {
-    return "Device = Netbiter; Type = EC150; Firmware = 2.31; MAC = " + GatewayMac(d) +
+    return "Device = Netbiter; Type = gateway; Firmware = 1.0; MAC = " + GatewayMac(d) +
            "; IP = " + d.ip.toString().toLatin1() + "; SN = " + d.subnet.toString().toLatin1() +
            "; GW = " + d.gateway.toString().toLatin1() + "; DHCP = " + (d.dhcp ? "ON" : "OFF") +
            "; Password = set; HN = " + d.name + "; DNS1 = 0.0.0.0; DNS2 = 0.0.0.0;" + QByteArray(1, '\0');
