@@ -3,9 +3,11 @@
 #include "platform/UdpSocket.h"
 
 #include <algorithm>
+#include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -123,4 +125,21 @@ const char* UDPErrorString(int error) {
     static char error_string[64];
     std::snprintf(error_string, sizeof error_string, "Unknown System Error %i", error);
     return error_string;
+}
+
+UdpExchange UDPBroadcastAndAwait(int port, const void* message, int length, int answerSize, int timeoutMs,
+                                 int& error) {
+    int sock = -1;
+    error = UDPOpen(port, sock, true);
+    if (error) return UdpExchange::OpenFailed;
+    error = UDPWrite(sock, message, length, INADDR_BROADCAST, port);
+    if (error) {
+        UDPClose(sock);
+        return UdpExchange::WriteFailed;
+    }
+    std::vector<char> answer(size_t(std::max(answerSize, 1)));
+    int got = 0;
+    const int e = UDPReadAnswer(sock, answer.data(), int(answer.size()), timeoutMs, got);
+    UDPClose(sock);
+    return e == 1 ? UdpExchange::NoAnswer : UdpExchange::Answered;
 }

@@ -14,4 +14,11 @@ int UDPRead(int socket, void* buffer, int size, int timeoutMs);
 // itself (its own broadcast, back from the network) is skipped: it answers nothing.
 int UDPReadAnswer(int socket, void* buffer, int size, int timeoutMs, int& length);
 int UDPClose(int socket); // 0
+
+// A configuration message broadcast from the device port to the device port, and the
+// wait for a device's answer (the program's own broadcast does not count). The stage
+// that failed, with its error number in error.
+enum class UdpExchange { Answered, OpenFailed, WriteFailed, NoAnswer };
+UdpExchange UDPBroadcastAndAwait(int port, const void* message, int length, int answerSize, int timeoutMs,
+                                 int& error);
 const char* UDPErrorString(int error);

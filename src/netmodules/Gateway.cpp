@@ -74,27 +74,18 @@ bool FieldsEqual(const NetbiterRecord& a, const NetbiterRecord& b) {
 // Sends the message to every gateway and waits for any answer that is not the
 // message itself coming back. 1 answered, 0 failed (reported).
 int BroadcastConfig(const std::string& message) {
-    int sock = -1;
-    int e = UDPOpen(kGatewayUdpPort, sock, true);
-    if (e) {
-        CommunicationError(e);
-        return 0;
-    }
-    e = UDPWrite(sock, message.c_str(), int(message.size()) + 1, INADDR_BROADCAST, kGatewayUdpPort);
-    if (e) {
-        CommunicationError(e);
-        UDPClose(sock);
-        return 0;
-    }
-    char answer[kGatewayReplySize];
-    int length = 0;
-    const int got = UDPReadAnswer(sock, answer, sizeof answer, kReplyTimeoutMs, length);
-    UDPClose(sock);
-    if (got == 1) {
+    int e = 0;
+    switch (UDPBroadcastAndAwait(kGatewayUdpPort, message.c_str(), int(message.size()) + 1, kGatewayReplySize,
+                                 kReplyTimeoutMs, e)) {
+    case UdpExchange::Answered:
+        return 1;
+    case UdpExchange::NoAnswer:
         Error(10, 2);
         return 0;
+    default:
+        CommunicationError(e);
+        return 0;
     }
-    return 1;
 }
 
 } // namespace

@@ -112,27 +112,21 @@ int GatherEdits() {
 
 // Sends the message; 1 when a module answered it, 0 failed (reported).
 int BroadcastConfig(const char (&message)[kModuleMessageSize]) {
-    int sock = -1;
-    int e = UDPOpen(kModuleUdpPort, sock, true);
-    if (e) {
+    int e = 0;
+    switch (UDPBroadcastAndAwait(kModuleUdpPort, message, kModuleMessageSize, kModuleMessageSize, kConfigWaitMs, e)) {
+    case UdpExchange::Answered:
+        return 1;
+    case UdpExchange::OpenFailed:
         UdpProblem(QT_TRANSLATE_NOOP("NetDevices", "UDP Open error !"), e);
         return 0;
-    }
-    e = UDPWrite(sock, message, kModuleMessageSize, INADDR_BROADCAST, kModuleUdpPort);
-    if (e) {
+    case UdpExchange::WriteFailed:
         UdpProblem(QT_TRANSLATE_NOOP("NetDevices", "UDP Write error !"), e);
-        UDPClose(sock);
         return 0;
-    }
-    char answer[kModuleMessageSize];
-    int length = 0;
-    const int got = UDPReadAnswer(sock, answer, sizeof answer, kConfigWaitMs, length);
-    UDPClose(sock);
-    if (got == 1) {
+    case UdpExchange::NoAnswer:
         Error(10, 2);
         return 0;
     }
-    return 1;
+    return 0;
 }
 
 } // namespace

@@ -199,6 +199,14 @@ void ShowPanel(PanelKind kind, QWidget* panel) {
     activeKind = kind;
 }
 
+void DiscardPanel(QPointer<QWidget>& panel) {
+    if (QWidget* p = panel) {
+        panel = nullptr;
+        p->hide();
+        p->deleteLater();
+    }
+}
+
 void ShowMainPanel(int rebuild) {
     if (!BkgndPanel || !MainPanel) return;
     if (rebuild) {

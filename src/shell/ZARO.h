@@ -1,6 +1,8 @@
 // The main window and the rule by which display panels replace the main panel.
 #pragma once
 
+#include <QPointer>
+
 #include <string>
 
 class QWidget;
@@ -28,6 +30,9 @@ enum class PanelKind {
 void ShowPanel(PanelKind kind, QWidget* panel);
 // Back from a display panel: rebuild 1 reloads the menu bar and toolbar too.
 void ShowMainPanel(int rebuild);
+// Hides a panel, forgets its handle and deletes it once the event that is closing it
+// (its own button or menu entry) has returned.
+void DiscardPanel(QPointer<QWidget>& panel);
 void ActivateMenu(int visible);
 
 QMainWindow* MainWindow();   // the main window (BkgndPanel); nullptr before start-up

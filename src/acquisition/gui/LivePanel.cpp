@@ -146,10 +146,6 @@ void CloseLivePanel(LivePanel& p) {
         p.closeAfterRead = true;
     else
         CloseInterface();
-    if (QWidget* panel = p.panel) {
-        p.panel = nullptr;
-        panel->hide();
-        panel->deleteLater(); // the close button that called us belongs to it
-    }
+    DiscardPanel(p.panel);
     ShowMainPanel(0);
 }

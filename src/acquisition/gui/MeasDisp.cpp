@@ -373,11 +373,7 @@ int CmCloseAcquisition() {
         closeAfterRead = true;
     else
         CloseInterface();
-    if (QWidget* panel = measdisp) {
-        measdisp = nullptr;
-        panel->hide();
-        panel->deleteLater(); // the close button that called us belongs to it
-    }
+    DiscardPanel(measdisp);
     ShowMainPanel(0);
     return 0;
 }

@@ -286,11 +286,7 @@ int CmPrintMode() {
 }
 
 int CmDispModeDone() {
-    if (QWidget* panel = dispmode) {
-        dispmode = nullptr;
-        panel->hide();
-        panel->deleteLater(); // the close button that called us belongs to it
-    }
+    DiscardPanel(dispmode);
     ShowMainPanel(0);
     return 0;
 }

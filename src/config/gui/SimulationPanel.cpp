@@ -144,11 +144,7 @@ int CmSimDone() {
                                "configuration to the meter later to restore them."));
         return 0;
     }
-    if (QWidget* panel = simulation) {
-        simulation = nullptr;
-        panel->hide();
-        panel->deleteLater(); // the close button that called us belongs to it
-    }
+    DiscardPanel(simulation);
     ShowMainPanel(0);
     return 0;
 }

@@ -290,11 +290,7 @@ int CmCloseLogDisplay57() {
     Log57 = ModuleLog{};
     LogSeq = 0;
     logpanel = 0;
-    if (QWidget* panel = logdisp57) {
-        logdisp57 = nullptr;
-        panel->hide();
-        panel->deleteLater(); // the button that called us belongs to it
-    }
+    DiscardPanel(logdisp57);
     ShowMainPanel(1);
     return 0;
 }

@@ -585,11 +585,7 @@ int CmCloseLogDisplay() {
     StatusTimer()->stop();
     scratch.remove();
     CloseInterface();
-    if (QWidget* panel = logdisp) {
-        logdisp = nullptr;
-        panel->hide();
-        panel->deleteLater(); // the menu entry that called us may still be running
-    }
+    DiscardPanel(logdisp);
     logpanel = 0;
     ShowMainPanel(1);
     return 0;
