@@ -123,39 +123,228 @@ def shell_builtins():
     return set(out.split())
 
 
+# Words after which the next word stands in command position.
+COMMAND_STARTERS = {"then", "do", "else", "elif", "if", "while", "until", "!", "time"}
+# Words that run the word after them as a command.
+PREFIX_COMMANDS = {"exec", "sudo", "env", "nohup", "nice"}
+
+
+def command_words(text):
+    """The words in command position of shell code: the first word of each simple command,
+    also inside $( ), backquotes and ( ) groups, after assignments and prefixes such as
+    sudo or timeout N. Here-documents, quoted strings and comments are passed over (a
+    Python line "import sys" inside a string or a here-document is no call of import)."""
+    words = []
+    i, n = 0, len(text)
+    at_command = True      # the next word starts a command
+    skip_args = 0          # words still to pass over (the duration after timeout)
+    pending_heredocs = []  # delimiters whose bodies start at the next newline
+    word = None            # the word being read, with whether a quote made it
+
+    command = [None, None]  # the command being read and its last argument
+
+    def end_word():
+        nonlocal word, at_command, skip_args
+        if word is None:
+            return
+        text_, quoted = word
+        word = None
+        if not at_command:
+            # The string after "bash -c" is code again.
+            if quoted and command[0] in ("bash", "sh") and command[1] == "-c":
+                words.extend(command_words(text_))
+            if text_ in ("bash", "sh"):  # run by a wrapper: unshare -n bash -c '...'
+                command[0] = text_
+            command[1] = text_
+            return
+        if skip_args:
+            skip_args -= 1
+            return
+        if not quoted and re.match(r"^[A-Za-z_][A-Za-z0-9_]*(\[[^]]*\])?\+?=", text_):
+            return  # an assignment before the command
+        if not quoted and text_ in COMMAND_STARTERS:
+            return
+        if not quoted and text_ in PREFIX_COMMANDS:
+            return
+        if not quoted and text_ == "timeout":
+            skip_args = 1
+            return
+        words.append(text_)
+        command[0], command[1] = text_, None
+        at_command = False
+
+    def add(ch, quoted=False):
+        nonlocal word
+        if word is None:
+            word = ["", False]
+        word[0] += ch
+        word[1] = word[1] or quoted
+
+    def skip_quoted(j, quote):
+        # Index just past the closing quote; $( ) inside double quotes is code.
+        j += 1
+        while j < n and text[j] != quote:
+            if quote == '"' and text[j] == "\\":
+                j += 2
+                continue
+            if quote == '"' and text.startswith("$(", j) and not text.startswith("$((", j):
+                close = matching_paren(j + 1)
+                words.extend(command_words(text[j + 2:close]))
+                j = close + 1
+                continue
+            j += 1
+        return j + 1
+
+    def matching_paren(j):
+        # text[j] is "("; index of its ")" with quotes taken into account.
+        depth = 0
+        while j < n:
+            c = text[j]
+            if c in "'\"":
+                j = skip_quoted(j, c)
+                continue
+            if c == "\\":
+                j += 2
+                continue
+            if c == "(":
+                depth += 1
+            elif c == ")":
+                depth -= 1
+                if depth == 0:
+                    return j
+            j += 1
+        return n
+
+    while i < n:
+        c = text[i]
+        if c == "\\" and i + 1 < n:
+            if text[i + 1] == "\n":
+                i += 2
+                continue
+            add(text[i + 1], True)
+            i += 2
+            continue
+        if c in "'\"":
+            j = skip_quoted(i, c)
+            add(text[i + 1:j - 1], True)
+            i = j
+            continue
+        if text.startswith("${", i):
+            close = text.find("}", i)
+            close = n - 1 if close < 0 else close
+            add(text[i:close + 1])
+            i = close + 1
+            continue
+        if at_command and word is None and text.startswith("[[", i):
+            close = text.find("]]", i)
+            i = n if close < 0 else close + 2
+            at_command = False
+            continue
+        if c == "#" and word is None:
+            while i < n and text[i] != "\n":
+                i += 1
+            continue
+        if text.startswith("<<", i) and not text.startswith("<<<", i):
+            end_word()
+            m = re.match(r"<<-?\s*(['\"]?)([\w.-]+)\1", text[i:])
+            if m:
+                pending_heredocs.append((m.group(2), text[i + 2] == "-"))
+                i += m.end()
+                continue
+        if c == "\n":
+            end_word()
+            at_command = True
+            i += 1
+            for delimiter, strip_tabs in pending_heredocs:
+                while i < n:
+                    eol = text.find("\n", i)
+                    eol = n if eol < 0 else eol
+                    line = text[i:eol]
+                    i = eol + 1
+                    if (line.lstrip("\t") if strip_tabs else line) == delimiter:
+                        break
+            pending_heredocs = []
+            continue
+        if text.startswith("$((", i):
+            close = text.find("))", i)
+            add(text[i:close + 2] if close >= 0 else text[i:])
+            i = n if close < 0 else close + 2
+            continue
+        if text.startswith("$(", i):
+            close = matching_paren(i + 1)
+            words.extend(command_words(text[i + 2:close]))
+            add("$(...)")
+            i = close + 1
+            continue
+        if c == "`":
+            close = text.find("`", i + 1)
+            close = n if close < 0 else close
+            words.extend(command_words(text[i + 1:close]))
+            add("`...`")
+            i = close + 1
+            continue
+        if text.startswith("&&", i) or text.startswith("||", i):
+            end_word()
+            at_command = True
+            i += 2
+            continue
+        if c in ";|&({}":
+            end_word()
+            at_command = True
+            i += 1
+            continue
+        if c == ")":
+            # Ends a ( ) group or a case pattern; a pattern is no command.
+            if at_command:
+                word = None
+            end_word()
+            at_command = True
+            i += 1
+            continue
+        if c in " \t":
+            end_word()
+            i += 1
+            continue
+        if c in "<>":
+            # A redirection: its target is no command.
+            end_word()
+            i += 1
+            while i < n and text[i] in "<>&":
+                i += 1
+            while i < n and text[i] in " \t":
+                i += 1
+            while i < n and text[i] not in " \t\n;|&()":
+                i += 1
+            continue
+        add(c)
+        i += 1
+    end_word()
+    return words
+
+
 def script_programs():
-    """Programs the repository's shell scripts start: the first word of each command."""
+    """Programs the repository's shell scripts start: every word in command position,
+    looked up on the system path, or taken as it is when it is an absolute path."""
     builtins = shell_builtins()
     scripts = [p for pattern in ("scripts/*.sh", "tests/*/*.sh", "tests/netns-run", "fuzz/*.sh",
                                  "bench/*.sh", ".ci/run")
                for p in glob.glob(os.path.join(REPO, pattern))]
     programs = {}
     for script in scripts:
-        heredoc = None
-        for line in open(script, encoding="utf-8", errors="replace"):
-            if heredoc:
-                if line.strip() == heredoc:
-                    heredoc = None
-                continue
-            m = re.search(r"<<-?\s*['\"]?(\w+)['\"]?", line)
-            if m:
-                heredoc = m.group(1)
-            line = re.sub(r"(^|\s)#.*", "", line)
-            for part in re.split(r"\|\||&&|[;|&(){}`]|\$\(|\bthen\b|\bdo\b|\belse\b", line):
-                try:
-                    words = shlex.split(part)
-                except ValueError:
-                    words = part.split()
-                while words and (re.match(r"\w+=", words[0]) or words[0] in ("exec", "sudo", "env", "!")):
-                    words.pop(0)
-                if words and words[0] == "timeout" and len(words) > 2:
-                    words = words[2:]
-                if not words or words[0] in builtins or not re.match(r"[\w.+-]+$", words[0]):
-                    continue
-                found = shutil_which(words[0])
-                if found:
-                    programs.setdefault(found, os.path.relpath(script, REPO))
+        text = open(script, encoding="utf-8", errors="replace").read()
+        for name in command_words(text):
+            found = program_path(name, builtins)
+            if found:
+                programs.setdefault(found, os.path.relpath(script, REPO))
     return programs
+
+
+def program_path(name, builtins):
+    if name.startswith("/"):
+        return name if os.path.isfile(name) or not os.path.exists(name) else None
+    if name in builtins or not re.match(r"[\w.+-]+$", name):
+        return None
+    return shutil_which(name)
 
 
 def shutil_which(name):
@@ -187,9 +376,12 @@ def main():
     for p, script in script_programs().items():
         used.setdefault(p, f"a program {script} calls")
 
-    missing, unowned = {}, {}
+    missing, unowned, absent = {}, {}, {}
     for path, why in sorted(used.items()):
         if not outside_repo(path):
+            continue
+        if not os.path.exists(path):
+            absent.setdefault(path, why)
             continue
         package = owner_of(path, owners)
         if package is None:
@@ -202,7 +394,10 @@ def main():
               f"({path}, {why})")
     for path, why in sorted(unowned.items())[:10]:
         print(f"check-packages: {path} belongs to no Debian package ({why})")
-    if missing or unowned:
+    for path, why in sorted(absent.items()):
+        print(f"check-packages: {path} is not on this machine ({why}); "
+              f"add its package to scripts/setup.sh")
+    if missing or unowned or absent:
         return 1
     print(f"check-packages: {len(used)} files used by the build and the tests all come from "
           f"the {len(listed)} packages scripts/setup.sh installs")
