@@ -55,7 +55,10 @@ class AcqBlocksTest : public QObject {
         SetMeter(4, false);
         QVERIFY(!MinMaxRowVisible(41));
 
-        // Both frequency extremes are checked as frequencies; nonsense never shows as a number.
+        // Both frequency extremes are checked as frequencies, the minimum first;
+        // nonsense never shows as a number.
+        QCOMPARE(MinMaxCaption(39), QString("Fmin"));
+        QCOMPARE(MinMaxCaption(40), QString("Fmax"));
         PutFloat(MinMax, 39, 65.01f);
         PutFloat(MinMax, 40, 44.99f);
         PutFloat(MinMax, 35, -1.002f);
