@@ -52,7 +52,7 @@ int MeanCodeClass(int code) {
 
 // The name the mean-value list gives the code in this system and presentation.
 QString MeanCodeName(const ConfigImage& image, int code, int netzart) {
-    if (netzart == 2 && (image.Freq & kFreqUnbalanceI) && code == 12) return "Unb.I";
+    if (code == 12 && UnbalanceInNeutral(image)) return "Unb.I";
     const bool inOut = image.DispMode & kDispModeInOut;
     for (int e = 1; e < kMeanEntries; ++e) {
         if (kMeanMaster[e].value != code || !MeanEntryAvailable(e, netzart)) continue;
@@ -87,7 +87,7 @@ void DescribeMeanChannels(LogSource& src, const ConfigImage& image, int& n) {
             continue;
         }
         const int klass = MeanCodeClass(c);
-        const bool unbalance = netzart == 2 && (image.Freq & kFreqUnbalanceI) && c == 12;
+        const bool unbalance = c == 12 && UnbalanceInNeutral(image);
         AddChannel(src, n, MeanCodeName(image, c, netzart), unbalance ? kPercent : klass,
                    MeanUnit(unbalance ? kPercent : klass));
     }

@@ -144,6 +144,16 @@ class AcqBlocksTest : public QObject {
         QCOMPARE(MeanFreeCaption(0), QString("Q3cap [kvar]"));
         QCOMPARE(MeanFreeCaption(2), QString("THD U2 [%]"));
         QCOMPARE(MeanFreeCaption(1), QString("S2 [kVA]"));
+
+        // Current unbalance in the neutral current's place is a percentage, however
+        // large the current transformer.
+        Lese.IrPrim = 1000.0f;
+        Lese.Freq = kFreqUnbalanceI;
+        InitAnzeige();
+        Lese.MeanMeas[3] = 12;
+        PutFloat(AvgTrend, 3, 3.26f);
+        QCOMPARE(MeanFreeCaption(3), QString("Unb.I [%]"));
+        QCOMPARE(FreeMeanText(3, 0).text, QString("3.3"));
     }
 
     void meanExtremesWithoutData() {
