@@ -6,6 +6,7 @@
 #include "acquisition/MinMaxDecode.h"
 #include "config/ConfigImage.h"
 #include "link/Kommun.h"
+#include "platform/Messages.h"
 
 #include <QtTest>
 #include <cstring>
@@ -108,6 +109,21 @@ class AcqBlocksTest : public QObject {
         QCOMPARE(MeterCountFor(-5.0, s), 0u);
         QCOMPARE(MeterCountFor(1e12, s), 0xFFFFFFFFu);
         QCOMPARE(MeterCountFor(std::numeric_limits<double>::quiet_NaN(), s), 0u);
+
+        // A value that is no number, or beyond the register, writes nothing at all.
+        MeterScalingNow = s;
+        SetMeterCount(0, 7);
+        ScriptedMessages messages;
+        SetMessageSink(&messages);
+        const bool set[kMeterRows] = {true};
+        for (double bad : {std::numeric_limits<double>::quiet_NaN(), s.fieldMax * 2, -0.5}) {
+            const double values[kMeterRows] = {bad};
+            QCOMPARE(SendMeterSet(set, values), 0);
+        }
+        SetMessageSink(nullptr);
+        QCOMPARE(MeterCount(0), 7u);
+        QCOMPARE(messages.shown.size(), size_t(3));
+        QVERIFY(messages.wasShown(MessageType::Error, kMeterScaleKind, kMeterValueRefused));
     }
 
     void tariffAndMeterCaptions() {

@@ -35,6 +35,8 @@ matches "scale 2: kWh with one decimal" "^Active energy incoming T1${TAB}[0-9]+\
 check "tariff 1 lit" "tariff${TAB}1" "$(tail -1 <<<"$out")"
 cli set-meter 2 2.3 && cli reset-meters --row 4 && cli toggle-tariff
 check "set, reset, toggle exit status" 0 $?
+cli set-meter 1 nan 2>/dev/null
+check "set-meter nan refused" 2 $?
 out=$(cli meters)
 check "2.3 kWh arrives as 23 counts" "2.3" "$(value "$out" "Active energy incoming T2")"
 check "reset register" "0.0" "$(value "$out" "Active energy outgoing T2")"
