@@ -1013,6 +1013,10 @@ Version: %3</translation>
         <translation>Das Gerät meldet eine Energieskalierung, die dieses Programm nicht anzeigen kann (mehr als 10^9 oder weniger als 10^-9 Wh je Zählschritt). Die Zähleranzeige bleibt geschlossen.</translation>
     </message>
     <message>
+        <source>The value to set is not a number the energy register can hold (0 up to its largest count). Nothing was written: correct the value and set again.</source>
+        <translation>Der einzustellende Wert ist keine Zahl, die das Energieregister aufnehmen kann (0 bis zu seinem größten Zählerstand). Es wurde nichts geschrieben: Korrigieren Sie den Wert und stellen Sie ihn erneut ein.</translation>
+    </message>
+    <message>
         <source>Nothing was exported. %1</source>
         <translation>Es wurde nichts exportiert. %1</translation>
     </message>

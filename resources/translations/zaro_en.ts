@@ -1011,6 +1011,10 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The value to set is not a number the energy register can hold (0 up to its largest count). Nothing was written: correct the value and set again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Nothing was exported. %1</source>
         <translation type="unfinished"></translation>
     </message>

@@ -1013,6 +1013,10 @@ Version : %3</translation>
         <translation>L&apos;appareil indique une échelle d&apos;énergie que ce programme ne peut pas afficher (plus de 10^9 ou moins de 10^-9 Wh par pas). L&apos;affichage des compteurs reste fermé.</translation>
     </message>
     <message>
+        <source>The value to set is not a number the energy register can hold (0 up to its largest count). Nothing was written: correct the value and set again.</source>
+        <translation>La valeur à régler n&apos;est pas un nombre que le registre d&apos;énergie peut contenir (de 0 à son plus grand comptage). Rien n&apos;a été écrit : corrigez la valeur et réglez à nouveau.</translation>
+    </message>
+    <message>
         <source>Nothing was exported. %1</source>
         <translation>Rien n'a été exporté. %1</translation>
     </message>

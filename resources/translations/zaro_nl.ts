@@ -1013,6 +1013,10 @@ Versie: %3</translation>
         <translation>Het apparaat meldt een energieschaal die dit programma niet kan tonen (meer dan 10^9 of minder dan 10^-9 Wh per telstap). Het tellervenster blijft gesloten.</translation>
     </message>
     <message>
+        <source>The value to set is not a number the energy register can hold (0 up to its largest count). Nothing was written: correct the value and set again.</source>
+        <translation>De in te stellen waarde is geen getal dat het energieregister kan bevatten (0 tot zijn hoogste tellerstand). Er is niets geschreven: corrigeer de waarde en stel opnieuw in.</translation>
+    </message>
+    <message>
         <source>Nothing was exported. %1</source>
         <translation>Er is niets geëxporteerd. %1</translation>
     </message>

@@ -54,6 +54,8 @@ uint8_t ValidKinds(int code) {
     }
 }
 
+constexpr int kNeutralCode = 12;
+
 // The frequency row keeps a missing extreme out of the "< 45" / "> 65" markers.
 constexpr int kFrequencyCode = 25;
 
@@ -101,6 +103,7 @@ bool MeanCodeValid(int code, int netKind) {
 }
 
 int MeanCodeClass(int code) {
+    if (code == kNeutralCode && UnbalanceInNeutral()) return kPercent;
     if (code <= 5 || code == 31 || code == 33) return kVoltage;
     if (code <= 12 || code == 32) return kCurrent;
     if (code <= 24) return kApparentPower;
@@ -129,7 +132,7 @@ QString MeanCodeName(int code) {
     case 7:
     case 8:
         return QStringLiteral("I%1").arg(code - 5);
-    case 12:
+    case kNeutralCode:
         return UnbalanceInNeutral() ? "Unb.I" : "IN";
     case 25:
         return "F";

@@ -29,7 +29,7 @@ float BlockFloat(const uint8_t* block, int k);
 
 // Free mean values: codes valid in a network kind, their class and caption.
 bool MeanCodeValid(int code, int netKind);
-int MeanCodeClass(int code);
+int MeanCodeClass(int code);      // code 12 follows UnbalanceInNeutral (of Lese)
 QString MeanCodeName(int code);   // for the network kind of Lese
 QString MeanFreeCaption(int row); // name and unit as the panel shows it
 // Codes of Lese that its network kind does not offer become "no measurand".

@@ -185,8 +185,8 @@ bool MeasRowVisible(int row) {
     return row >= 0 && row < MeasRowCount() && msd[row].show[column - 1];
 }
 
-bool UnbalanceInNeutral() {
-    return Netzart(Lese) == 2 && (Lese.Freq & kFreqUnbalanceI);
+bool UnbalanceInNeutral(const ConfigImage& image) {
+    return Netzart(image) == 2 && (image.Freq & kFreqUnbalanceI);
 }
 
 int MeasRowClass(int row) {

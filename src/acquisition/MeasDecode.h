@@ -69,8 +69,12 @@ float MeasurandValue(int row);
 // Shown in the current column (anschl_ix) and delivered by this model.
 bool MeasRowVisible(int row);
 // The neutral-current value carries current unbalance in percent (4-wire systems
-// with bit 6 of Lese.Freq set).
-bool UnbalanceInNeutral();
+// with bit 6 of Freq set). A ratio, not a current: every panel, both loggers and the
+// export show it in %, never scaled by the current transformer.
+bool UnbalanceInNeutral(const ConfigImage& image);
+inline bool UnbalanceInNeutral() {
+    return UnbalanceInNeutral(Lese);
+}
 // Class used to scale a row: the unbalance in row 15 is a percentage.
 int MeasRowClass(int row);
 // Caption in the panel (English source text): single values of network kind 0 read

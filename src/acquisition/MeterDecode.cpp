@@ -113,7 +113,16 @@ int ReadMeterScaling() {
     return 0;
 }
 
+bool MeterValueFits(double value, const MeterScaling& s) {
+    return value >= 0.0 && value <= s.fieldMax;
+}
+
 int SendMeterSet(const bool set[kMeterRows], const double values[kMeterRows]) {
+    for (int k = 0; k < kMeterRows; ++k)
+        if (set[k] && !MeterValueFits(values[k], MeterScalingNow)) {
+            Error(kMeterScaleKind, kMeterValueRefused);
+            return 0;
+        }
     Read(Lese, kReadMeters, 0); // the untouched registers go back as they are now
     for (int k = 0; k < kMeterRows; ++k)
         if (set[k]) SetMeterCount(k, MeterCountFor(values[k], MeterScalingNow));

@@ -49,8 +49,13 @@ constexpr int kMeterScaleNumber = 25;
 // Reads MeterScale (progress shown) into MeterScalingNow; 0 when the read fails or the
 // scale is refused (its message shown).
 int ReadMeterScaling();
+// A value a register takes: a number from 0 up to the field's largest (not NaN).
+bool MeterValueFits(double value, const MeterScaling& s);
+// The pair shown when a value to set does not fit its register; nothing is written.
+constexpr int kMeterValueRefused = 80;
 // Sets the rows whose set flag is ticked to values (in shown units); the others keep
-// what the meter holds just now. Writes all eight registers.
+// what the meter holds just now. Writes all eight registers, or nothing (0, the pair
+// above shown) when a ticked value does not fit.
 int SendMeterSet(const bool set[kMeterRows], const double values[kMeterRows]);
 int SendMeterReset(uint16_t word);
 // Reads the status and asks for the other tariff; 1 on success.

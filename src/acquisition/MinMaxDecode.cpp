@@ -44,8 +44,9 @@ const MeasRow mdsp[kMinMaxRowsZrm3] = {
     {"PFmin.inc.cap", {1, 1, 1, 1, 1}, kPowerFactor},
     {"PFmin.out.ind", {1, 1, 1, 1, 1}, kPowerFactor},
     {"PFmin.out.cap", {1, 1, 1, 1, 1}, kPowerFactor},
-    {"Fmax", {1, 1, 1, 1, 1}, kFrequency},
+    // The module logger's codes 70-111 name these values in order: 109 Fmin, 110 Fmax.
     {"Fmin", {1, 1, 1, 1, 1}, kFrequency},
+    {"Fmax", {1, 1, 1, 1, 1}, kFrequency},
     {"UNE", {0, 0, 0, 0, 1}, kVoltage},
 };
 

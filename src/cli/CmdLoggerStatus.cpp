@@ -53,7 +53,7 @@ int CmdLoggerStatus(const QStringList& args) {
     QString out = QString("records\t%1\nchannels\t%2\ninterval\t%3\nspan\t%4\nmode\t%5\n")
                       .arg(records)
                       .arg(Dev.NumChan)
-                      .arg(Dev.IntervalText, LoggerSpanText(Dev.Interval, records),
+                      .arg(Dev.IntervalText, LoggerSpanText(Dev.IntervalSeconds, records),
                            (Lese.Logger & kLoggerOverwrite) ? "overwrite" : "stop");
     for (int i = 0; i < Dev.NumChan; ++i)
         out += "channel\t" + Dev.ChanName[size_t(i)] + '\t' + Dev.ChanUnit[size_t(i)] + '\n';

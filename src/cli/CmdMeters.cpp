@@ -6,6 +6,7 @@
 #include "config/ConfigImage.h"
 #include "link/Kommun.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -46,7 +47,8 @@ int CmdSetMeter(const QStringList& args) {
     int row = 0;
     bool ok = false;
     const double value = args.value(1).toDouble(&ok);
-    if (args.size() != 2 || !ParseInt(args[0], 1, kMeterRows, row) || !ok || value < 0)
+    if (args.size() != 2 || !ParseInt(args[0], 1, kMeterRows, row) || !ok || !std::isfinite(value) ||
+        value < 0)
         return UsageError("set-meter takes ROW (1..8) and a VALUE of 0 or more");
     if (!OpenMeters()) return kExitDeviceFailed;
     if (value > MeterScalingNow.fieldMax) {

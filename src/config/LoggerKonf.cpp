@@ -44,6 +44,7 @@ void CmSelMean(int row, int code) {
 void CmSelMM(int row, int code) {
     if (code == Konf.MinMaxLogger[row]) return;
     Konf.MinMaxLogger[row] = uint8_t(code);
+    if (code == kNone) Konf.Mean_Log &= uint16_t(~(1 << row)); // the row logs nothing more
     ActivateObjects();
     ShowAll();
 }

@@ -20,7 +20,7 @@ struct LogSource {
     QString DevText;        // description text, line feeds kept
     QString ModeText;
     QString IntervalText;   // "mm:ss"
-    float Interval = 15.0f; // minutes
+    uint32_t IntervalSeconds = 900; // whole seconds: "mm:ss" entries are not whole minutes
     int32_t IntervalAsked = 0;
     int32_t NumRec = 0;
     int32_t NumChan = 0;

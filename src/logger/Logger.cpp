@@ -52,7 +52,7 @@ int MeanCodeClass(int code) {
 
 // The name the mean-value list gives the code in this system and presentation.
 QString MeanCodeName(const ConfigImage& image, int code, int netzart) {
-    if (netzart == 2 && (image.Freq & kFreqUnbalanceI) && code == 12) return "Unb.I";
+    if (code == 12 && UnbalanceInNeutral(image)) return "Unb.I";
     const bool inOut = image.DispMode & kDispModeInOut;
     for (int e = 1; e < kMeanEntries; ++e) {
         if (kMeanMaster[e].value != code || !MeanEntryAvailable(e, netzart)) continue;
@@ -87,7 +87,7 @@ void DescribeMeanChannels(LogSource& src, const ConfigImage& image, int& n) {
             continue;
         }
         const int klass = MeanCodeClass(c);
-        const bool unbalance = netzart == 2 && (image.Freq & kFreqUnbalanceI) && c == 12;
+        const bool unbalance = c == 12 && UnbalanceInNeutral(image);
         AddChannel(src, n, MeanCodeName(image, c, netzart), unbalance ? kPercent : klass,
                    MeanUnit(unbalance ? kPercent : klass));
     }
@@ -158,7 +158,7 @@ bool DescribeMeterLogger(LogSource& src) {
 bool LoggerIntervalFromConfig(LogSource& src, const ConfigImage& image) {
     const int m = Interval(image);
     if ((image.EnergyControl & kEnergyExternalSync) || m == 0) return false;
-    src.Interval = float(m);
+    src.IntervalSeconds = uint32_t(m) * 60;
     src.IntervalAsked = 0;
     src.IntervalText = QString::asprintf("%02d:00", m);
     return true;
@@ -166,14 +166,14 @@ bool LoggerIntervalFromConfig(LogSource& src, const ConfigImage& image) {
 
 bool SetLoggerInterval(LogSource& src, int minutes, int seconds) {
     if (minutes < 0 || seconds < 0 || seconds > 59 || minutes * 60 + seconds < 10) return false;
-    src.Interval = float(minutes) + float(seconds) / 60.0f;
+    src.IntervalSeconds = uint32_t(minutes * 60 + seconds);
     src.IntervalText = QString::asprintf("%02d:%02d", minutes, seconds);
     src.IntervalAsked = 1;
     return true;
 }
 
-QString LoggerSpanText(float intervalMinutes, int records) {
-    const int64_t minutes = int64_t(intervalMinutes) * records;
+QString LoggerSpanText(uint32_t intervalSeconds, int records) {
+    const int64_t minutes = int64_t(intervalSeconds) * records / 60;
     return QString::asprintf("%02lld:%02lld:%02lld", static_cast<long long>(minutes / 1440),
                              static_cast<long long>(minutes % 1440 / 60),
                              static_cast<long long>(minutes % 60));

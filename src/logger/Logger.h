@@ -43,8 +43,8 @@ bool LoggerIntervalFromConfig(LogSource& src, const ConfigImage& image);
 // An interval the user gave; false (nothing changed) below 10 seconds.
 bool SetLoggerInterval(LogSource& src, int minutes, int seconds);
 
-// Days, hours and minutes "dd:hh:mm" covered by records at the interval in minutes.
-QString LoggerSpanText(float intervalMinutes, int records);
+// Days, hours and minutes "dd:hh:mm" covered by records at the interval.
+QString LoggerSpanText(uint32_t intervalSeconds, int records);
 // "mm:ss" of an interval in seconds.
 QString IntervalTextFromSeconds(uint32_t seconds);
 

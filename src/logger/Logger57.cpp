@@ -1,5 +1,6 @@
 #include "logger/Logger57.h"
 
+#include "acquisition/MeasDecode.h"
 #include "config/ConfigImage.h"
 #include "link/Connection.h"
 #include "link/TCP_Komm.h"
@@ -98,12 +99,18 @@ int Decode(const QByteArray& bytes, ModuleLog& log) {
 // The decoded log becomes the one shown, from its newest usable sequence.
 void Take(ModuleLog&& log) {
     Log57 = std::move(log);
-    // A meter set to show current unbalance logs it in place of the neutral current.
-    if (Lese.Freq & 0x40)
+    // A meter set to show current unbalance logs it, a percentage, in place of the
+    // neutral current (12) and of its maximum (85).
+    if (UnbalanceInNeutral())
         for (int s = 1; s <= Log57.NumLogSeq; ++s) {
             LogSequence& seq = Log57.Dev57[size_t(s)];
-            for (uint32_t k = 0; k < seq.NumChan; ++k)
-                if (seq.Codes[k] == 12) seq.Names[k] = "Unb.I";
+            for (uint32_t k = 0; k < seq.NumChan; ++k) {
+                if (seq.Codes[k] != 12 && seq.Codes[k] != 85) continue;
+                seq.Names[k] = seq.Codes[k] == 12 ? "Unb.I" : "Unb.Imax";
+                seq.Units[k] = "[%]";
+                seq.Digits[k] = 1;
+                seq.Scale[k] = 1.0;
+            }
         }
     LogSeq = NewestUsableSequence(Log57);
 }

@@ -127,7 +127,7 @@ bool ParseZrd(const QByteArray& data, LogSource& src, LoggerRecords& records) {
     FileIntervalAssumed = !(timed[0] && timed[1]);
     out.timeoffset = FileIntervalAssumed || diff <= 0 ? kAssumedOffset : uint32_t(diff);
     out.ref_time = timed[0] ? times[0] : NewestRecordTime(CalendarSecondsNow(), out.timeoffset);
-    f.Interval = float(out.timeoffset) / 60.0f;
+    f.IntervalSeconds = out.timeoffset;
     f.IntervalText = IntervalTextFromSeconds(out.timeoffset);
     f.IntervalAsked = 0;
     f.NumRec = int32_t(out.rows.size());

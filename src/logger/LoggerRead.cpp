@@ -116,7 +116,7 @@ LoggerRead ReadLoggerRecords(LogSource& src, LoggerRecords& records, ScratchFile
     ResetExtremes(src);
     src.NumRec = values / n;
     records.rows.clear();
-    records.timeoffset = std::max<uint32_t>(1, uint32_t(src.Interval * 60.0f));
+    records.timeoffset = std::max<uint32_t>(1, src.IntervalSeconds);
     const uint32_t now = hooks.now ? hooks.now : CalendarSecondsNow();
     records.ref_time = NewestRecordTime(now, records.timeoffset);
     if (hooks.newest) {

@@ -78,6 +78,9 @@ const PairText kPairs[] = {
     {MessageType::Error, 15, 25,
      QT_TRANSLATE_NOOP("Messages", "The meter reports an energy scale that this program cannot show (more "
                                    "than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.")},
+    {MessageType::Error, 15, 80,
+     QT_TRANSLATE_NOOP("Messages", "The value to set is not a number the energy register can hold (0 up to its "
+                                   "largest count). Nothing was written: correct the value and set again.")},
     {MessageType::Error, 11, 17,
      QT_TRANSLATE_NOOP("Messages", "The IP address is not valid. Enter four numbers from 0 to 255 separated "
                                    "by dots.")},

@@ -406,8 +406,8 @@ float MinMaxValue(const SimMeter& m, int k) {
     if (k < 28) return m.maxima[k];
     if (k < 35) return m.minU[k - 28];
     if (k < 39) return m.pfMin[k - 35];
-    if (k == 39) return m.fMax;
-    if (k == 40) return m.fMin;
+    if (k == 39) return m.fMin;
+    if (k == 40) return m.fMax;
     return m.uneMax;
 }
 

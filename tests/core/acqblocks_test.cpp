@@ -6,6 +6,7 @@
 #include "acquisition/MinMaxDecode.h"
 #include "config/ConfigImage.h"
 #include "link/Kommun.h"
+#include "platform/Messages.h"
 
 #include <QtTest>
 #include <cstring>
@@ -55,7 +56,10 @@ class AcqBlocksTest : public QObject {
         SetMeter(4, false);
         QVERIFY(!MinMaxRowVisible(41));
 
-        // Both frequency extremes are checked as frequencies; nonsense never shows as a number.
+        // Both frequency extremes are checked as frequencies, the minimum first;
+        // nonsense never shows as a number.
+        QCOMPARE(MinMaxCaption(39), QString("Fmin"));
+        QCOMPARE(MinMaxCaption(40), QString("Fmax"));
         PutFloat(MinMax, 39, 65.01f);
         PutFloat(MinMax, 40, 44.99f);
         PutFloat(MinMax, 35, -1.002f);
@@ -105,6 +109,21 @@ class AcqBlocksTest : public QObject {
         QCOMPARE(MeterCountFor(-5.0, s), 0u);
         QCOMPARE(MeterCountFor(1e12, s), 0xFFFFFFFFu);
         QCOMPARE(MeterCountFor(std::numeric_limits<double>::quiet_NaN(), s), 0u);
+
+        // A value that is no number, or beyond the register, writes nothing at all.
+        MeterScalingNow = s;
+        SetMeterCount(0, 7);
+        ScriptedMessages messages;
+        SetMessageSink(&messages);
+        const bool set[kMeterRows] = {true};
+        for (double bad : {std::numeric_limits<double>::quiet_NaN(), s.fieldMax * 2, -0.5}) {
+            const double values[kMeterRows] = {bad};
+            QCOMPARE(SendMeterSet(set, values), 0);
+        }
+        SetMessageSink(nullptr);
+        QCOMPARE(MeterCount(0), 7u);
+        QCOMPARE(messages.shown.size(), size_t(3));
+        QVERIFY(messages.wasShown(MessageType::Error, kMeterScaleKind, kMeterValueRefused));
     }
 
     void tariffAndMeterCaptions() {
@@ -141,6 +160,16 @@ class AcqBlocksTest : public QObject {
         QCOMPARE(MeanFreeCaption(0), QString("Q3cap [kvar]"));
         QCOMPARE(MeanFreeCaption(2), QString("THD U2 [%]"));
         QCOMPARE(MeanFreeCaption(1), QString("S2 [kVA]"));
+
+        // Current unbalance in the neutral current's place is a percentage, however
+        // large the current transformer.
+        Lese.IrPrim = 1000.0f;
+        Lese.Freq = kFreqUnbalanceI;
+        InitAnzeige();
+        Lese.MeanMeas[3] = 12;
+        PutFloat(AvgTrend, 3, 3.26f);
+        QCOMPARE(MeanFreeCaption(3), QString("Unb.I [%]"));
+        QCOMPARE(FreeMeanText(3, 0).text, QString("3.3"));
     }
 
     void meanExtremesWithoutData() {

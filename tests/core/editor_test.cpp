@@ -346,6 +346,13 @@ class EditorTest : public QObject {
         QCOMPARE(int(Konf.Mean_Log), 1);
         CmSelMean(0, 255);
         QCOMPARE(int(Konf.Mean_Log), 0);
+        // No measurand in a min/max logger row unticks that row's logging box too.
+        Konf.MeanMeas[2] = 6;
+        Konf.Mean_Log = 0x0C;
+        Konf.MinMaxLogger[2] = 77;
+        CmSelMM(2, 255);
+        QCOMPARE(int(Konf.MinMaxLogger[2]), 255);
+        QCOMPARE(int(Konf.Mean_Log), 0x08);
     }
 };
 

@@ -121,8 +121,11 @@ class LoggerTest : public QObject {
         QVERIFY(SetLoggerInterval(s, 0, 10));
         QCOMPARE(s.IntervalText, QString("00:10"));
         QCOMPARE(s.IntervalAsked, 1);
-        QCOMPARE(LoggerSpanText(15, 4), QString("00:01:00"));
-        QCOMPARE(LoggerSpanText(15, 100), QString("01:01:00"));
+        QCOMPARE(LoggerSpanText(900, 4), QString("00:01:00"));
+        QCOMPARE(LoggerSpanText(900, 100), QString("01:01:00"));
+        // Intervals that are no whole number of minutes count in full.
+        QCOMPARE(LoggerSpanText(30, 100), QString("00:00:50"));
+        QCOMPARE(LoggerSpanText(90, 10), QString("00:00:15"));
     }
 
     void valueTexts() {
@@ -290,9 +293,13 @@ class LoggerTest : public QObject {
         QVERIFY(Meter({"--logger-channels", "9", "--logger-values", QString::number(values), "--logger-gaps",
                        QString::number(marker)}));
         QCOMPARE(Dev.NumChan, 9);
+        // An interval given as 01:03 dates every record 63 s before the next.
+        QVERIFY(SetLoggerInterval(Dev, 1, 3));
         LoggerReadHooks hooks;
+        hooks.newest = At(9, 12, 0, 0);
         QCOMPARE(ReadLoggerRecords(Dev, LogRecords, nullptr, hooks), LoggerRead::Done);
         QCOMPARE(LogRecords.rows.size(), size_t(20));
+        QCOMPARE(LogRecords.rows[19].time, QString("11:40:03"));
         QCOMPARE(Dev.FirstGapIx, 2);
         for (int r = 0; r < 20; ++r)
             QCOMPARE(LogRecords.rows[size_t(r)].ok, r != 2);

@@ -1,4 +1,5 @@
 // The module's log file: decoding, hostile files, units and value texts.
+#include "config/ConfigImage.h"
 #include "logger/Logger57.h"
 #include "logger/Logger57Decode.h"
 #include "platform/TimeBase.h"
@@ -231,6 +232,20 @@ class ModuleLogTest : public QObject {
         QTEST(s.Scale[0], "scale");
         QCOMPARE(s.Scale[1], 1.0);
         QCOMPARE(ExtremeText(s, 1, true), QString());
+    }
+
+    // A meter set to current unbalance logs it in the neutral current's place: a
+    // percentage, however large the currents.
+    void unbalanceInPercent() {
+        Lese = ConfigImage{};
+        Lese.System = 4;
+        Lese.Freq = kFreqUnbalanceI;
+        QVERIFY(InitLogger57(
+            LogFile(Sequence(QByteArray("\x0C\x55\x08", 3), 15, Record(0, {3.2f, 4.5f, 2000.f})))));
+        const LogSequence& s = Log57.Dev57[size_t(LogSeq)];
+        QCOMPARE((QStringList{s.Names[0], s.Units[0], s.Names[1], s.Units[1], s.Units[2]}),
+                 (QStringList{"Unb.I", "[%]", "Unb.Imax", "[%]", "[kA]"}));
+        QCOMPARE(ModuleValueText(s, 0, 3.2f), QString("      3.2"));
     }
 
     // Maxima before ordinary channels: each list takes its own channels in their order.

@@ -119,12 +119,17 @@ class AcqPanelsTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(Child<QLabel>(meterdisp, "tariff1")->property("lit").toBool(), 3000);
         QCOMPARE(field->decimals(), 1);
 
-        // A row being prepared is not refreshed; the set sends the nearest count.
+        // A row being prepared is not refreshed, its set box ticked or not yet; the
+        // set sends the nearest count.
         Child<QCheckBox>(meterdisp, "meterSet_1")->setChecked(true);
         field->setValue(2.3);
+        auto* typed = Child<QDoubleSpinBox>(meterdisp, "meter_3");
+        typed->selectAll();
+        QTest::keyClicks(typed, "77.7");
         MetersTimer()->setInterval(0);
         QTest::qWait(300);
         QCOMPARE(field->value(), 2.3);
+        QCOMPARE(typed->value(), 77.7);
         Child<QPushButton>(meterdisp, "set")->click();
         QCOMPARE(MeterCount(1), 23u);
         QCOMPARE(MetersTimer()->interval(), 1000);

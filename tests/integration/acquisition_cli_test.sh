@@ -21,8 +21,9 @@ TAB=$'\t'
 meter --model zrm3 --system 4 --meter-scale 2 --mean-codes 25,0,255,255,255,255,255,255,43
 out=$(cli minmax)
 check "minmax exit status" 0 $?
-check "minmax rows, 4-wire extended" "U1Nmax U2Nmax U3Nmax U12max U23max U31max I1max I2max I3max I1avgmax I2avgmax I3avgmax INmax P1max P2max P3max Pmax Q1max Q2max Q3max Qmax S1max S2max S3max Smax U1Nmin U2Nmin U3Nmin U12min U23min U31min PFmin.inc.ind PFmin.inc.cap PFmin.out.ind PFmin.out.cap Fmax Fmin UNEmax" "$(names "$out")"
+check "minmax rows, 4-wire extended" "U1Nmax U2Nmax U3Nmax U12max U23max U31max I1max I2max I3max I1avgmax I2avgmax I3avgmax INmax P1max P2max P3max Pmax Q1max Q2max Q3max Qmax S1max S2max S3max Smax U1Nmin U2Nmin U3Nmin U12min U23min U31min PFmin.inc.ind PFmin.inc.cap PFmin.out.ind PFmin.out.cap Fmin Fmax UNEmax" "$(names "$out")"
 matches "frequency maximum" "^Fmax${TAB}[0-9]+\.[0-9]{2}${TAB}Hz$" "$(grep '^Fmax' <<<"$out")"
+check "frequency maximum above the minimum" 1 "$(awk -F'\t' '$1 == "Fmin" { n = $2 } $1 == "Fmax" { x = $2 } END { print (x > n) }' <<<"$out")"
 cli reset-minmax --box 9
 check "reset of the ninth box" 0 $?
 sent "only bit 13 written to register 429" "10 01 ad 00 01 02 20 00"
@@ -34,6 +35,8 @@ matches "scale 2: kWh with one decimal" "^Active energy incoming T1${TAB}[0-9]+\
 check "tariff 1 lit" "tariff${TAB}1" "$(tail -1 <<<"$out")"
 cli set-meter 2 2.3 && cli reset-meters --row 4 && cli toggle-tariff
 check "set, reset, toggle exit status" 0 $?
+cli set-meter 1 nan 2>/dev/null
+check "set-meter nan refused" 2 $?
 out=$(cli meters)
 check "2.3 kWh arrives as 23 counts" "2.3" "$(value "$out" "Active energy incoming T2")"
 check "reset register" "0.0" "$(value "$out" "Active energy outgoing T2")"

@@ -20,7 +20,7 @@ inline void FillMeterSample(LogSource& src, LoggerRecords& records, int channels
     src = LogSource{};
     src.NumChan = channels;
     src.NumRec = count;
-    src.Interval = float(intervalSeconds) / 60.0f;
+    src.IntervalSeconds = intervalSeconds;
     for (int c = 0; c < channels; ++c) {
         src.ChanName[size_t(c)] = QString("P%1").arg(c + 1);
         src.ChanUnit[size_t(c)] = "kW";

@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTimer>
@@ -32,6 +33,7 @@ struct Ui {
     QLabel* unit[kMeterRows];
     QCheckBox* reset[kMeterRows];
     QCheckBox* set[kMeterRows];
+    bool edited[kMeterRows]; // the user changed the field since the last set
     QLabel* tariff[2];
     QPushButton* toggle;
 } ui;
@@ -69,6 +71,12 @@ QWidget* BuildTariffColumn(QWidget* panel, int tariff) {
         ui.unit[r] = new QLabel(box);
         ui.reset[r] = new QCheckBox(box);
         ui.reset[r]->setObjectName(QStringLiteral("meterReset_%1").arg(r));
+        // Typing, or stepping the focused field, is an edit of the user's.
+        QObject::connect(ui.field[r]->findChild<QLineEdit*>(), &QLineEdit::textEdited, box,
+                         [r] { ui.edited[r] = true; });
+        QObject::connect(ui.field[r], &QDoubleSpinBox::valueChanged, box, [r] {
+            if (ui.field[r]->hasFocus()) ui.edited[r] = true;
+        });
         ui.set[r] = new QCheckBox(box);
         ui.set[r]->setObjectName(QStringLiteral("meterSet_%1").arg(r));
         grid->addWidget(ui.caption[r], q + 1, 0);
@@ -131,6 +139,7 @@ int InitMetersDisp() {
         ui.field[r]->setDecimals(s.decimals);
         ui.field[r]->setRange(0.0, s.fieldMax);
         ui.field[r]->setValue(0.0);
+        ui.edited[r] = false;
     }
     LightTariff(0);
     MetersTimer();
@@ -150,7 +159,7 @@ int CmReadMeters() {
     if (metersOk)
         for (int r = 0; r < kMeterRows; ++r)
             // A value the user is preparing is not overwritten.
-            if (!ui.set[r]->isChecked())
+            if (!ui.set[r]->isChecked() && !ui.edited[r] && !ui.field[r]->hasFocus())
                 ui.field[r]->setValue(MeterShownValue(MeterCount(r), MeterScalingNow));
     status = Read(Lese, kReadDevStatus, 0);
     if (!LiveReadReturned(ui.frame)) return 1;
@@ -169,6 +178,8 @@ int CmMeterSet() {
         set[r] = ui.set[r]->isChecked();
         ui.set[r]->setChecked(false);
         values[r] = ui.field[r]->value();
+        // The set ends the editing: every field shows the meter again.
+        ui.edited[r] = false;
     }
     status = SendMeterSet(set, values);
     RestartRefresh(1000);

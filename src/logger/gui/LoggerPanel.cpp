@@ -390,7 +390,7 @@ void ShowLoggerStatus(int refresh) {
     }
     if (Logsrc == &File) shownRecords = File.NumRec;
     ui.records->setText(QString::number(shownRecords));
-    ui.span->setText(LoggerSpanText(Logsrc->Interval, shownRecords));
+    ui.span->setText(LoggerSpanText(Logsrc->IntervalSeconds, shownRecords));
     if (refresh == 1) {
         Delay(0.1);
         if (logdisp) ui.busy->setEnabled(false); // the pause may have closed the panel
