@@ -29,10 +29,13 @@ struct ProfileView {
     ChannelSelection sel{};
     int style = kStyleLines;
     std::array<QString, kProfChannels> names; // legend texts
-    QString unit;                             // of the first selected channel
+    std::array<QString, kProfChannels> units; // of each channel
     double gxmin = 0.0, gxmax = 96.0, gymin = 0.0, gymax = 100.0;
     const ProfileCursors* cursors = nullptr;  // screen only
 };
+
+// The y axis' caption: each unit of the curves drawn, once, in channel order.
+QString AxisCaption(const ProfileView& view);
 
 // The part of the picture that holds the curves; the rest carries axes and legend.
 QRectF PlotArea(const QRectF& picture);

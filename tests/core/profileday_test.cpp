@@ -1,7 +1,7 @@
 // The profile graph's day: slots, gaps, day steps, y range and the texts around it,
 // for the meter's unstamped records and the module's stamped ones.
 #include "platform/TimeBase.h"
-#include "profiles/ProfileDay.h"
+#include "profiles/ProfileDraw.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -87,6 +87,15 @@ class ProfileDayTest : public QObject {
         QCOMPARE(CursorTime(721, 1441), QString("12:01:00"));
         // Two-hour interval: fewer points than hours, the time still follows x.
         QCOMPARE(CursorTime(6, ProfPoints(7200)), QString("12:00:00"));
+
+        // The y caption names each unit drawn; bars draw the first channel only.
+        ProfileView view;
+        view.units = {"[kV]", "[A]", "[kV]", "[MW]"};
+        view.sel = Only(0);
+        view.sel[1] = view.sel[2] = true;
+        QCOMPARE(AxisCaption(view), QString("[kV], [A]"));
+        view.style = kStyleBars;
+        QCOMPARE(AxisCaption(view), QString("[kV]"));
     }
 
     void yRangeFromSelectedExtremes() {

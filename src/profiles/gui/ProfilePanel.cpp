@@ -140,20 +140,15 @@ void DisplayProfile(int32_t direction) {
     ChannelSelection sel{};
     for (int c = 0; c < ChannelCount(); ++c) sel[size_t(c)] = st.box[size_t(c)]->isChecked();
     YRange range;
-    int first = -1;
-    for (int c = ChannelCount() - 1; c >= 0; --c)
-        if (sel[size_t(c)]) first = c;
     if (st.module) {
         st.mod.day_nr = st.day_nr;
         st.day = ModuleDay(Log57, Sequence(), st.mod, sel, direction);
         st.day_nr = st.mod.day_nr;
         range = ModuleYRange(Sequence(), sel);
-        st.view.unit = first >= 0 ? Sequence().Units[size_t(first)] : QString();
     } else {
         st.day_nr = std::clamp(st.day_nr + direction, 0, st.meter.lastday_nr);
         st.day = MeterDay(LogRecords, st.meter, sel, st.day_nr);
         range = MeterYRange(*Logsrc, sel);
-        st.view.unit = first >= 0 ? Logsrc->ChanUnit[size_t(first)] : QString();
     }
     st.view.day = &st.day;
     st.view.sel = sel; // none selected: an empty graph
@@ -335,13 +330,14 @@ void InitProfileDisplay() {
         for (QWidget* w : {(QWidget*)st.box[size_t(c)], (QWidget*)st.value[size_t(c)], (QWidget*)st.unit[size_t(c)]})
             w->setVisible(used);
         st.view.names[size_t(c)] = st.box[size_t(c)]->text();
+        st.view.units[size_t(c)] = st.unit[size_t(c)]->text();
     }
     {
         const QSignalBlocker a(st.lines), b(st.bars);
         st.lines->setChecked(true);
         st.bars->setChecked(false);
     }
-    st.view = ProfileView{nullptr, {}, kStyleLines, st.view.names, {}, 0, 96, 0, 100, &st.cursors};
+    st.view = ProfileView{nullptr, {}, kStyleLines, st.view.names, st.view.units, 0, 96, 0, 100, &st.cursors};
     st.day_nr = 0;
     if (st.module) st.mod = InitModuleDays(Log57, Sequence());
     else st.meter = InitMeterDays(LogRecords);
