@@ -1017,6 +1017,10 @@ Version: %3</translation>
         <translation>Es wurde nichts exportiert. %1</translation>
     </message>
     <message>
+        <source>The records lie more than a day apart, so the profile graph, which shows one day at a time, cannot draw them. Check the logging interval and the dates and times of the records.</source>
+        <translation>Die Datensätze liegen mehr als einen Tag auseinander; die Profilgrafik, die jeweils einen Tag zeigt, kann sie nicht darstellen. Prüfen Sie das Speicherintervall sowie Datum und Uhrzeit der Datensätze.</translation>
+    </message>
+    <message>
         <source>The file cannot be created there. Choose another folder or name.</source>
         <translation>Die Datei kann dort nicht angelegt werden. Wählen Sie einen anderen Ordner oder Namen.</translation>
     </message>

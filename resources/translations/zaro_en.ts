@@ -1015,6 +1015,10 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The records lie more than a day apart, so the profile graph, which shows one day at a time, cannot draw them. Check the logging interval and the dates and times of the records.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The file cannot be created there. Choose another folder or name.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -1017,6 +1017,10 @@ Version : %3</translation>
         <translation>Rien n'a été exporté. %1</translation>
     </message>
     <message>
+        <source>The records lie more than a day apart, so the profile graph, which shows one day at a time, cannot draw them. Check the logging interval and the dates and times of the records.</source>
+        <translation>Les enregistrements sont espacés de plus d&apos;un jour ; le graphique de profil, qui montre un jour à la fois, ne peut pas les afficher. Vérifiez l&apos;intervalle d&apos;enregistrement ainsi que la date et l&apos;heure des enregistrements.</translation>
+    </message>
+    <message>
         <source>The file cannot be created there. Choose another folder or name.</source>
         <translation>Le fichier ne peut pas être créé à cet endroit. Choisissez un autre dossier ou un autre nom.</translation>
     </message>

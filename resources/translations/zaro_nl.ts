@@ -1017,6 +1017,10 @@ Versie: %3</translation>
         <translation>Er is niets geëxporteerd. %1</translation>
     </message>
     <message>
+        <source>The records lie more than a day apart, so the profile graph, which shows one day at a time, cannot draw them. Check the logging interval and the dates and times of the records.</source>
+        <translation>De records liggen meer dan een dag uit elkaar; de profielgrafiek, die telkens één dag toont, kan ze niet weergeven. Controleer het registratie-interval en de datum en tijd van de records.</translation>
+    </message>
+    <message>
         <source>The file cannot be created there. Choose another folder or name.</source>
         <translation>Het bestand kan daar niet worden aangemaakt. Kies een andere map of naam.</translation>
     </message>

@@ -79,7 +79,7 @@ int CmdGraph(const QStringList& args) {
     }
     QString error;
     if (!RenderProfileDay(request, out, error)) {
-        std::fprintf(stderr, "zaro-cli: %s\n", qPrintable(error));
+        if (!error.isEmpty()) std::fprintf(stderr, "zaro-cli: %s\n", qPrintable(error));
         return kExitDeviceFailed;
     }
     std::printf("%s\n", qPrintable(out));

@@ -1,5 +1,6 @@
 #include "profiles/ProfileDraw.h"
 
+#include "platform/Messages.h"
 #include "platform/ProgramFiles.h"
 
 #include <QBuffer>
@@ -237,8 +238,15 @@ ProfileDay RequestedDay(const ProfileRequest& request, ProfileView& view) {
 
 bool RenderProfileDay(const ProfileRequest& request, const QString& outPath, QString& error) {
     const QSize size = request.size.isValid() ? request.size : QSize(1200, 700);
-    if (size.width() < 320 || size.height() < 200 || size.width() > 10000 || size.height() > 10000) {
+    if (size.width() < kSmallestPicture.width() || size.height() < kSmallestPicture.height() ||
+        size.width() > kLargestPicture.width() || size.height() > kLargestPicture.height()) {
         error = QCoreApplication::translate("ProfileGraph", "The picture size must lie between 320x200 and 10000x10000.");
+        return false;
+    }
+    if (!IntervalFitsDay(request.moduleSource ? ModuleIntervalSeconds(RequestedSequence(request))
+                                              : LogRecords.timeoffset)) {
+        Error(kIntervalTooLongKind, kIntervalTooLongNumber);
+        error.clear();
         return false;
     }
     ProfileView view;

@@ -1,5 +1,6 @@
 #include "profiles/gui/ProfilePanel.h"
 
+#include "platform/Messages.h"
 #include "platform/TimeBase.h"
 #include "platform/gui/PanelPrint.h"
 #include "profiles/ProfileDraw.h"
@@ -211,6 +212,11 @@ void CmPrintLog(QWidget* panel) {
     p.end();
 }
 
+// Records read from the meter: the logger panel watches its status again.
+void WatchMeterAgain(QWidget* logger) {
+    for (QTimer* t : logger->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) t->start();
+}
+
 void CmCloseDisplay(QWidget* panel) {
     QWidget* logger = st.logger;
     if (logger) {
@@ -218,9 +224,7 @@ void CmCloseDisplay(QWidget* panel) {
             ShowPanel(st.module ? PanelKind::ModuleLogger : PanelKind::DeviceLogger, logger);
         else
             logger->show();
-        // Records read from the meter: its status is watched again.
-        if (!st.module && !st.fromFile)
-            for (QTimer* t : logger->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) t->start();
+        if (!st.module && !st.fromFile) WatchMeterAgain(logger);
     }
     panel->hide();
     panel->deleteLater();
@@ -349,6 +353,11 @@ void InitProfileDisplay() {
 
 void ShowProfilePanel(QWidget* loggerPanel, bool moduleSource, bool fromFile) {
     if (loadprof) return;
+    if (!IntervalFitsDay(moduleSource ? ModuleIntervalSeconds(Sequence()) : LogRecords.timeoffset)) {
+        Error(kIntervalTooLongKind, kIntervalTooLongNumber);
+        if (loggerPanel && !moduleSource && !fromFile) WatchMeterAgain(loggerPanel);
+        return;
+    }
     st = ProfileState{};
     st.module = moduleSource;
     st.fromFile = fromFile;
