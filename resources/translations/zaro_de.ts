@@ -1084,6 +1084,10 @@ Version: %3</translation>
         <source>more than 299593 time stamps</source>
         <translation>mehr als 299593 Zeitstempel</translation>
     </message>
+    <message>
+        <source>The records lie more than a day apart, so the profile graph, which shows one day at a time, cannot draw them. Check the logging interval and the dates and times of the records.</source>
+        <translation>Die Datensätze liegen mehr als einen Tag auseinander; die Profilgrafik, die jeweils einen Tag zeigt, kann sie nicht darstellen. Prüfen Sie das Speicherintervall sowie Datum und Uhrzeit der Datensätze.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

@@ -1082,6 +1082,10 @@ Version: %3</source>
         <source>more than 299593 time stamps</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The records lie more than a day apart, so the profile graph, which shows one day at a time, cannot draw them. Check the logging interval and the dates and times of the records.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

@@ -1084,6 +1084,10 @@ Version : %3</translation>
         <source>more than 299593 time stamps</source>
         <translation>plus de 299593 horodatages</translation>
     </message>
+    <message>
+        <source>The records lie more than a day apart, so the profile graph, which shows one day at a time, cannot draw them. Check the logging interval and the dates and times of the records.</source>
+        <translation>Les enregistrements sont espacés de plus d&apos;un jour ; le graphique de profil, qui montre un jour à la fois, ne peut pas les afficher. Vérifiez l&apos;intervalle d&apos;enregistrement ainsi que la date et l&apos;heure des enregistrements.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

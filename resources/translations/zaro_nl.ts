@@ -1084,6 +1084,10 @@ Versie: %3</translation>
         <source>more than 299593 time stamps</source>
         <translation>meer dan 299593 tijdstempels</translation>
     </message>
+    <message>
+        <source>The records lie more than a day apart, so the profile graph, which shows one day at a time, cannot draw them. Check the logging interval and the dates and times of the records.</source>
+        <translation>De records liggen meer dan een dag uit elkaar; de profielgrafiek, die telkens één dag toont, kan ze niet weergeven. Controleer het registratie-interval en de datum en tijd van de records.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

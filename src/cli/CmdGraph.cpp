@@ -23,7 +23,9 @@ bool ParseChannels(const QString& text, ChannelSelection& sel) {
 bool ParseSize(const QString& text, QSize& size) {
     const QStringList wh = text.split('x');
     int w = 0, h = 0;
-    if (wh.size() != 2 || !ParseInt(wh[0], 200, 10000, w) || !ParseInt(wh[1], 150, 10000, h)) return false;
+    if (wh.size() != 2 || !ParseInt(wh[0], kSmallestPicture.width(), kLargestPicture.width(), w) ||
+        !ParseInt(wh[1], kSmallestPicture.height(), kLargestPicture.height(), h))
+        return false;
     size = QSize(w, h);
     return true;
 }
@@ -58,7 +60,8 @@ int CmdGraph(const QStringList& args) {
             if (!hasValue) return UsageError("--out takes FILE.png or FILE.pdf");
             out = args[++i];
         } else if (a == "--size") {
-            if (!hasValue || !ParseSize(args[++i], request.size)) return UsageError("--size takes WxH, e.g. 1200x700");
+            if (!hasValue || !ParseSize(args[++i], request.size))
+                return UsageError("--size takes WxH from 320x200 to 10000x10000, e.g. 1200x700");
         } else if (file.isEmpty() && !a.startsWith("--")) {
             file = a;
         } else {
@@ -79,7 +82,7 @@ int CmdGraph(const QStringList& args) {
     }
     QString error;
     if (!RenderProfileDay(request, out, error)) {
-        std::fprintf(stderr, "zaro-cli: %s\n", qPrintable(error));
+        if (!error.isEmpty()) std::fprintf(stderr, "zaro-cli: %s\n", qPrintable(error));
         return kExitDeviceFailed;
     }
     std::printf("%s\n", qPrintable(out));

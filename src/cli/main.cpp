@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <cstring>
 #include <memory>
 #include <QHostAddress>
 #include <cstdio>
@@ -161,19 +160,23 @@ bool ParseInt(const QString& text, int min, int max, int& value) {
     return true;
 }
 
-// Only drawing needs fonts and so a (windowless) GUI application.
-std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "graph") == 0) {
-            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-            return std::make_unique<QGuiApplication>(argc, argv);
-        }
-    return std::make_unique<QCoreApplication>(argc, argv);
+// Only drawing needs fonts and so a (windowless) GUI application. Qt is given the
+// program's name alone: it would otherwise take options such as --style for its own.
+std::unique_ptr<QCoreApplication> MakeApplication(const QStringList& args, char* program) {
+    static int qtArgc = 1;
+    static char* qtArgv[2] = {nullptr, nullptr};
+    qtArgv[0] = program;
+    if (args.contains("graph")) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(qtArgc, qtArgv);
+    }
+    return std::make_unique<QCoreApplication>(qtArgc, qtArgv);
 }
 
 int main(int argc, char** argv) {
-    const auto app = MakeApplication(argc, argv);
-    QStringList args = app->arguments().mid(1);
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    const auto app = MakeApplication(args, argv[0]);
     QString settingsDir, logPath;
     Overrides o;
     bool yes = false;

@@ -60,6 +60,10 @@ const PairText kPairs[] = {
     {MessageType::Error, 3, 6,
      QT_TRANSLATE_NOOP("Messages", "The file has the wrong format and was not loaded. Nothing was changed.")},
     {MessageType::Error, 3, 40, QT_TRANSLATE_NOOP("Messages", "Nothing was exported. %1")},
+    {MessageType::Error, 3, 60,
+     QT_TRANSLATE_NOOP("Messages", "The records lie more than a day apart, so the profile graph, which shows "
+                                   "one day at a time, cannot draw them. Check the logging interval and the "
+                                   "dates and times of the records.")},
     {MessageType::Error, 3, 9,
      QT_TRANSLATE_NOOP("Messages", "The configuration holds values a configuration file cannot keep (for "
                                    "example a transformer ratio out of range). Nothing was saved.")},

@@ -78,7 +78,8 @@ std::vector<SlotRun> DataRuns(const std::vector<double>& y) {
 
 MeterDays InitMeterDays(const LoggerRecords& records) {
     MeterDays d;
-    d.profpoints = std::min(ProfPoints(records.timeoffset), kMaxProfPoints);
+    // Every interval gets its slot, however short; at least 00:00 and 24:00, however long.
+    d.profpoints = std::max(2, ProfPoints(records.timeoffset));
     d.lastday_offs = GetLoggerTimeDate(records, 0).dayoffs;
     const int32_t n = int32_t(records.rows.size());
     // The day whose midnight or earlier slot holds the oldest record: no day after it
@@ -113,8 +114,11 @@ ProfileDay MeterDay(const LoggerRecords& records, const MeterDays& days, const C
             day.profy[c][size_t(base - k)] = ValueFromText(row.values[c], v) ? v : kNoData;
         }
     }
-    // Slot 0 is midnight at the start of the shown day, whichever record lies there.
-    day.date = GetLoggerTimeDate(records, base).ixdate;
+    // The slots count intervals, so a clock change moves the wall clock's midnight an
+    // hour against slot 0: the middle one of the records shown names the day.
+    const int32_t newest = std::max(first, 0), oldest = std::min(base, n - 1);
+    const int32_t middle = newest <= oldest ? newest + (oldest - newest + 1) / 2 : base;
+    day.date = GetLoggerTimeDate(records, middle).ixdate;
     day.olderDays = day_nr < days.lastday_nr;
     day.newerDays = day_nr > 0;
     return day;
@@ -124,14 +128,8 @@ ProfileDay MeterDay(const LoggerRecords& records, const MeterDays& days, const C
 
 namespace {
 
-QDate LocalDate(uint32_t t) {
-    const LocalTime lt = LocalFromCalendarSeconds(t);
+QDate DateOf(const LocalTime& lt) {
     return QDate(int(lt.year), int(lt.month), int(lt.day));
-}
-
-int64_t TimeOfDay(uint32_t t) {
-    const LocalTime lt = LocalFromCalendarSeconds(t);
-    return int64_t(lt.hour) * 3600 + lt.minute * 60 + lt.second;
 }
 
 uint32_t Midnight(const QDate& d) {
@@ -151,11 +149,15 @@ struct ModuleCursor {
     }
 };
 
-// Records carry true instants; the axis shows the wall clock, so slots follow the local
-// time of day and a clock change shows as a jump in the stamps' local times.
-void FillModuleDay(const ModuleCursor& m, const ModuleDays& days, const ChannelSelection& sel, uint32_t dayEnd,
-                   uint32_t& moffs, ProfileDay& day) {
+// Records carry true instants; the axis shows the wall clock, so each record sits at the
+// slot of its local time of day. A clock set back puts older records at later slots,
+// where they replace the newer ones; a clock set forward leaves slots empty. The
+// layout stops at the first record before the day's midnight. One local-time
+// conversion per record looked at, nothing per slot.
+void FillModuleDay(const ModuleCursor& m, const ModuleDays& days, const ChannelSelection& sel,
+                   const QDate& date, uint32_t dayEnd, uint32_t& moffs, ProfileDay& day) {
     const int64_t P = days.profpoints, step = days.LSint;
+    constexpr int64_t kJitter = 10; // seconds a stamp may lie off its interval
     auto store = [&](uint32_t r, int64_t pos) {
         if (pos < 0 || pos >= P) return;
         for (uint32_t c = 0; c < m.seq.NumChan && c < uint32_t(kProfChannels); ++c) {
@@ -166,42 +168,33 @@ void FillModuleDay(const ModuleCursor& m, const ModuleDays& days, const ChannelS
             day.profy[c][size_t(pos)] = double(v / scale);
         }
     };
-    uint32_t expected = m.Stamp(moffs);
-    int64_t pos = expected >= dayEnd ? P - 1 : std::min(P - 1, TimeOfDay(expected) / step);
-    store(moffs++, pos--);
-    while (pos >= 0 && moffs < m.seq.NumRec) {
+    // Seconds of wall-clock time from the shown day's midnight.
+    auto wall = [&](uint32_t t) {
+        const LocalTime lt = days.localTime(t);
+        return date.daysTo(DateOf(lt)) * 86400 + int64_t(lt.hour) * 3600 + lt.minute * 60 + lt.second;
+    };
+    uint32_t previous = 0;
+    for (bool first = true; moffs < m.seq.NumRec; ++moffs, first = false) {
         const uint32_t t = m.Stamp(moffs);
-        const int64_t diff = int64_t(expected) - int64_t(t);
-        if (std::llabs(diff) < 10) { // the same record twice
-            ++moffs;
-            continue;
-        }
-        const bool sameDate = LocalDate(t) == LocalDate(expected);
-        const int64_t todT = TimeOfDay(t), todE = TimeOfDay(expected);
-        if (sameDate && todT > todE) { // the clock was set back: the older record reads later
-            pos += (todT - todE) / step + 1;
-            store(moffs, pos--);
-            expected = t; // met again next turn as a repeat
-            continue;
-        }
-        if (std::llabs(diff - step) < 11) { // the regular predecessor
-            if (sameDate && todE - todT > step) pos -= (todE - todT) / step - 1; // clock set forward
-            store(moffs++, pos--);
-            expected = t;
-            continue;
-        }
-        --pos; // a record is missing: its slot stays empty
-        expected -= uint32_t(step);
+        if (!first && std::llabs(int64_t(previous) - int64_t(t)) < kJitter) continue; // the same record twice
+        const int64_t w = wall(t) + kJitter;
+        if (w < 0) break; // before this day
+        store(moffs, t == dayEnd ? P - 1 : w / step); // the next midnight is the 24:00 point
+        previous = t;
     }
 }
 
 } // namespace
 
+uint32_t ModuleIntervalSeconds(const LogSequence& seq) {
+    return seq.IntervalMin ? uint32_t(seq.IntervalMin) * 60 : 900;
+}
+
 ModuleDays InitModuleDays(const ModuleLog& log, const LogSequence& seq) {
     ModuleDays d;
-    d.LSint = seq.IntervalMin ? uint32_t(seq.IntervalMin) * 60 : 900;
-    d.profpoints = std::min(ProfPoints(d.LSint), kMaxProfPoints);
-    d.newestDate = seq.NumRec ? LocalDate(log.LogStamp[seq.FirstStamp]) : QDate::currentDate();
+    d.LSint = ModuleIntervalSeconds(seq);
+    d.profpoints = std::max(2, ProfPoints(d.LSint));
+    d.newestDate = seq.NumRec ? DateOf(d.localTime(log.LogStamp[seq.FirstStamp])) : QDate::currentDate();
     return d;
 }
 
@@ -213,6 +206,9 @@ ProfileDay ModuleDay(const ModuleLog& log, const LogSequence& seq, ModuleDays& d
     uint32_t dayStart = 0, dayEnd = 0, moffs = n;
     // A day without records of its own (its 24:00 point is the next day's) is passed
     // over, on in the direction of the step.
+    auto daysBack = [&](uint32_t r) {
+        return int32_t(DateOf(days.localTime(m.Stamp(r))).daysTo(days.newestDate));
+    };
     for (;;) {
         const QDate date = days.newestDate.addDays(-days.day_nr);
         dayStart = Midnight(date);
@@ -220,9 +216,9 @@ ProfileDay ModuleDay(const ModuleLog& log, const LogSequence& seq, ModuleDays& d
         const uint32_t own = m.FirstBefore(dayEnd, false);
         if (own == n || m.Stamp(own) >= dayStart) break;
         if (direction >= 0)
-            days.day_nr = int32_t(LocalDate(m.Stamp(own)).daysTo(days.newestDate));
+            days.day_nr = daysBack(own);
         else if (own > 0)
-            days.day_nr = std::max(0, int32_t(LocalDate(m.Stamp(own - 1)).daysTo(days.newestDate)));
+            days.day_nr = std::max(0, daysBack(own - 1));
         else
             break;
     }
@@ -230,8 +226,8 @@ ProfileDay ModuleDay(const ModuleLog& log, const LogSequence& seq, ModuleDays& d
     ProfileDay day;
     day.profpoints = days.profpoints;
     for (auto& curve : day.profy) curve.assign(size_t(days.profpoints), kModuleNoData);
-    if (moffs < n) FillModuleDay(m, days, sel, dayEnd, moffs, day);
     const QDate date = days.newestDate.addDays(-days.day_nr);
+    if (moffs < n) FillModuleDay(m, days, sel, date, dayEnd, moffs, day);
     day.date = QString::asprintf("%02d.%02d.%02d", date.day(), date.month(), date.year() % 100);
     day.olderDays = moffs < n;
     day.newerDays = days.day_nr > 0;

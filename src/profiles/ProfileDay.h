@@ -4,6 +4,7 @@
 #pragma once
 
 #include "logger/LogData.h"
+#include "platform/TimeBase.h"
 
 #include <QDate>
 #include <QString>
@@ -12,7 +13,6 @@
 #include <vector>
 
 constexpr int kProfChannels = 23;
-constexpr int kMaxProfPoints = 1441; // one-minute interval: 1440 intervals + 1
 // Slots holding no data. The module source fills its curves with the second one.
 constexpr double kNoData = 9e30;
 constexpr double kModuleNoData = 999999.9;
@@ -41,6 +41,15 @@ struct YRange {
 YRange ProfileYRange(const double* mins, const double* maxs, int numChan, const ChannelSelection& sel);
 YRange MeterYRange(const LogSource& src, const ChannelSelection& sel);
 YRange ModuleYRange(const LogSequence& seq, const ChannelSelection& sel);
+
+// A day's axis holds at least one whole interval: records further apart get no graph
+// (message 3/60). Shorter intervals, down to a second, each get their own slot.
+constexpr uint32_t kLongestGraphInterval = 86400;
+inline bool IntervalFitsDay(uint32_t seconds) {
+    return seconds > 0 && seconds <= kLongestGraphInterval;
+}
+constexpr int kIntervalTooLongKind = 3;
+constexpr int kIntervalTooLongNumber = 60;
 
 // Where the seven hour labels 00:00, 04:00 ... 24:00 stand on the x axis.
 std::array<double, 7> HourLabelPositions(int32_t profpoints);
@@ -73,9 +82,14 @@ struct ModuleDays {
     int32_t profpoints = 97;
     QDate newestDate;         // local date of the newest record: day 0
     int32_t day_nr = 0;
+    // The one costly step of a layout, taken once per record looked at; tests count it.
+    LocalTime (*localTime)(uint32_t) = LocalFromCalendarSeconds;
 };
+// The sequence's interval in seconds (15 minutes when it names none).
+uint32_t ModuleIntervalSeconds(const LogSequence& seq);
 ModuleDays InitModuleDays(const ModuleLog& log, const LogSequence& seq);
 // Lays out the day days.day_nr after stepping by direction (+1 older, -1 newer, 0 the same);
-// a day without records is passed over in the direction of the step.
+// a day without records is passed over in the direction of the step. Each record sits
+// at the slot of its wall-clock time, so a clock set back or forward moves no other.
 ProfileDay ModuleDay(const ModuleLog& log, const LogSequence& seq, ModuleDays& days,
                      const ChannelSelection& sel, int32_t direction);

@@ -1,5 +1,6 @@
 #include "profiles/ProfileDraw.h"
 
+#include "platform/Messages.h"
 #include "platform/ProgramFiles.h"
 
 #include <QBuffer>
@@ -69,8 +70,16 @@ void DrawAxes(QPainter& p, const Scale& s, const ProfileView& v) {
         p.drawText(QRectF(s.X(x) - 30, s.plot.bottom() + 4, 60, fm.height()), Qt::AlignHCenter | Qt::AlignTop,
                    HourLabel(k));
     }
-    p.drawText(QRectF(4, 4, kLeft + 200, kTop - 8), Qt::AlignLeft | Qt::AlignVCenter, v.unit);
-    p.drawText(QRectF(s.plot.left(), 4, s.plot.width(), kTop - 8), Qt::AlignHCenter | Qt::AlignVCenter, v.day->date);
+    // The units at the left; the date over the middle of the plot, or at the right end
+    // when the units need the room.
+    const QString caption = AxisCaption(v);
+    const double dateWidth = fm.horizontalAdvance(v.day->date) + 2;
+    QRectF date(s.plot.center().x() - dateWidth / 2, 4, dateWidth, kTop - 8);
+    if (date.left() < 4 + fm.horizontalAdvance(caption) + 12) date.moveRight(s.plot.right() + kRight - 4);
+    const double captionWidth = std::max(0.0, date.left() - 12 - 4);
+    p.drawText(QRectF(4, 4, captionWidth, kTop - 8), Qt::AlignLeft | Qt::AlignVCenter,
+               fm.elidedText(caption, Qt::ElideRight, captionWidth));
+    p.drawText(date, Qt::AlignCenter, v.day->date);
 }
 
 // A thick line as three thin lines, on and either side of the curve: the painter draws thin lines
@@ -150,6 +159,17 @@ void DrawCursors(QPainter& p, const Scale& s, const ProfileCursors& c) {
 
 } // namespace
 
+QString AxisCaption(const ProfileView& view) {
+    QStringList units;
+    for (int c = 0; c < kProfChannels; ++c) {
+        if (!view.sel[size_t(c)]) continue;
+        const QString& unit = view.units[size_t(c)];
+        if (!unit.isEmpty() && !units.contains(unit)) units << unit;
+        if (view.style == kStyleBars) break; // bars show the first selected channel only
+    }
+    return units.join(", ");
+}
+
 QRectF PlotArea(const QRectF& picture) {
     return picture.adjusted(kLeft, kTop, -kRight, -kBottom);
 }
@@ -180,27 +200,32 @@ void DrawProfile(QPainter& p, const QRectF& picture, const ProfileView& v) {
 
 // ---- Pictures without the panel ------------------------------------------------------
 
+namespace {
+
+const LogSequence& RequestedSequence(const ProfileRequest& request) {
+    const int32_t s = request.sequence > 0 ? request.sequence : LogSeq;
+    return Log57.Dev57[size_t(std::clamp(s, 0, kMaxSequences))];
+}
+
+} // namespace
+
 ProfileDay RequestedDay(const ProfileRequest& request, ProfileView& view) {
     ProfileDay day;
     YRange range;
-    int firstSel = -1;
-    for (int c = kProfChannels - 1; c >= 0; --c)
-        if (request.channels[size_t(c)]) firstSel = c;
     if (request.moduleSource) {
-        const int32_t s = request.sequence > 0 ? request.sequence : LogSeq;
-        const LogSequence& seq = Log57.Dev57[size_t(std::clamp(s, 0, kMaxSequences))];
+        const LogSequence& seq = RequestedSequence(request);
         ModuleDays days = InitModuleDays(Log57, seq);
         days.day_nr = std::max(0, request.day);
         day = ModuleDay(Log57, seq, days, request.channels, 0);
         range = ModuleYRange(seq, request.channels);
-        for (int c = 0; c < kMaxModuleChannels; ++c) view.names[size_t(c)] = seq.Names[size_t(c)];
-        if (firstSel >= 0) view.unit = seq.Units[size_t(firstSel)];
+        view.names = seq.Names;
+        view.units = seq.Units;
     } else {
         const MeterDays days = InitMeterDays(LogRecords);
         day = MeterDay(LogRecords, days, request.channels, std::clamp(request.day, 0, days.lastday_nr));
         range = MeterYRange(*Logsrc, request.channels);
-        for (int c = 0; c < kMaxMeterChannels; ++c) view.names[size_t(c)] = Logsrc->ChanName[size_t(c)];
-        if (firstSel >= 0 && firstSel < kMaxMeterChannels) view.unit = Logsrc->ChanUnit[size_t(firstSel)];
+        std::copy(Logsrc->ChanName.begin(), Logsrc->ChanName.end(), view.names.begin());
+        std::copy(Logsrc->ChanUnit.begin(), Logsrc->ChanUnit.end(), view.units.begin());
     }
     view.sel = request.channels;
     view.style = request.style;
@@ -213,8 +238,15 @@ ProfileDay RequestedDay(const ProfileRequest& request, ProfileView& view) {
 
 bool RenderProfileDay(const ProfileRequest& request, const QString& outPath, QString& error) {
     const QSize size = request.size.isValid() ? request.size : QSize(1200, 700);
-    if (size.width() < 320 || size.height() < 200 || size.width() > 10000 || size.height() > 10000) {
+    if (size.width() < kSmallestPicture.width() || size.height() < kSmallestPicture.height() ||
+        size.width() > kLargestPicture.width() || size.height() > kLargestPicture.height()) {
         error = QCoreApplication::translate("ProfileGraph", "The picture size must lie between 320x200 and 10000x10000.");
+        return false;
+    }
+    if (!IntervalFitsDay(request.moduleSource ? ModuleIntervalSeconds(RequestedSequence(request))
+                                              : LogRecords.timeoffset)) {
+        Error(kIntervalTooLongKind, kIntervalTooLongNumber);
+        error.clear();
         return false;
     }
     ProfileView view;

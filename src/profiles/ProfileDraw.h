@@ -29,10 +29,13 @@ struct ProfileView {
     ChannelSelection sel{};
     int style = kStyleLines;
     std::array<QString, kProfChannels> names; // legend texts
-    QString unit;                             // of the first selected channel
+    std::array<QString, kProfChannels> units; // of each channel
     double gxmin = 0.0, gxmax = 96.0, gymin = 0.0, gymax = 100.0;
     const ProfileCursors* cursors = nullptr;  // screen only
 };
+
+// The y axis' caption: each unit of the curves drawn, once, in channel order.
+QString AxisCaption(const ProfileView& view);
 
 // The part of the picture that holds the curves; the rest carries axes and legend.
 QRectF PlotArea(const QRectF& picture);
@@ -49,10 +52,14 @@ struct ProfileRequest {
     int style = kStyleLines;
     QSize size{1200, 700}; // pixels; a PDF page of the same proportions
 };
+// The pictures that leave room for axes, legend and curves, and no more than that.
+constexpr QSize kSmallestPicture{320, 200};
+constexpr QSize kLargestPicture{10000, 10000};
 
 // The curves of the day the request names, and the view that draws them.
 ProfileDay RequestedDay(const ProfileRequest& request, ProfileView& view);
 
 // Draws the requested day into outPath (.png or .pdf). Needs a QGuiApplication (offscreen
-// is enough). False with a reason in error when it cannot.
+// is enough). False with a reason in error when it cannot; records further apart than a
+// day (IntervalFitsDay) are refused with message 3/60 and an empty error.
 bool RenderProfileDay(const ProfileRequest& request, const QString& outPath, QString& error);

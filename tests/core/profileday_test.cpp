@@ -1,7 +1,7 @@
 // The profile graph's day: slots, gaps, day steps, y range and the texts around it,
 // for the meter's unstamped records and the module's stamped ones.
 #include "platform/TimeBase.h"
-#include "profiles/ProfileDay.h"
+#include "profiles/ProfileDraw.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -87,6 +87,15 @@ class ProfileDayTest : public QObject {
         QCOMPARE(CursorTime(721, 1441), QString("12:01:00"));
         // Two-hour interval: fewer points than hours, the time still follows x.
         QCOMPARE(CursorTime(6, ProfPoints(7200)), QString("12:00:00"));
+
+        // The y caption names each unit drawn; bars draw the first channel only.
+        ProfileView view;
+        view.units = {"[kV]", "[A]", "[kV]", "[MW]"};
+        view.sel = Only(0);
+        view.sel[1] = view.sel[2] = true;
+        QCOMPARE(AxisCaption(view), QString("[kV], [A]"));
+        view.style = kStyleBars;
+        QCOMPARE(AxisCaption(view), QString("[kV]"));
     }
 
     void yRangeFromSelectedExtremes() {
@@ -137,6 +146,32 @@ class ProfileDayTest : public QObject {
         const ProfileDay oldest = MeterDay(rec, days, Only(0), 2);
         QCOMPARE(Runs(oldest.profy[0]), QString("17-96"));
         QVERIFY(!oldest.olderDays && oldest.newerDays);
+    }
+
+    void meterIntervalsAndClockChange() {
+        // Half-minute records up to 23:59:30: each interval has its slot, however short.
+        LoggerRecords rec;
+        rec.ref_time = Local(2026, 12, 7, 23, 59) + 30;
+        rec.timeoffset = 30;
+        for (int k = 0; k < 400; ++k) rec.rows.push_back({true, {}, {}, {"    1.0"}});
+        MeterDays days = InitMeterDays(rec);
+        QCOMPARE(days.profpoints, 2881);
+        QCOMPARE(Runs(MeterDay(rec, days, Only(0), 0).profy[0]), QString("2480-2879"));
+
+        // Records three days apart: no graph is offered, and the days still lay out.
+        rec.timeoffset = 3 * 86400;
+        QVERIFY(!IntervalFitsDay(rec.timeoffset) && IntervalFitsDay(86400));
+        days = InitMeterDays(rec);
+        QCOMPARE(MeterDay(rec, days, Only(0), days.lastday_nr).profpoints, 2);
+
+        // Quarter hours over the spring-forward night: the slots count intervals, so the
+        // days before it begin at 23:00 of the day before, yet carry their own date.
+        rec.ref_time = Local(2026, 3, 31, 6, 0);
+        rec.timeoffset = kQuarter;
+        days = InitMeterDays(rec);
+        QCOMPARE(MeterDay(rec, days, Only(0), 1).date, QString("30.03.26"));
+        QCOMPARE(MeterDay(rec, days, Only(0), 2).date, QString("29.03.26"));
+        QCOMPARE(MeterDay(rec, days, Only(0), 3).date, QString("28.03.26"));
     }
 
     void moduleGapsRepeatsAndEmptyDays() {
@@ -190,6 +225,23 @@ class ProfileDayTest : public QObject {
         QCOMPARE(d.date, QString("24.10.26"));
         QCOMPARE(Runs(d.profy[0]), QString("0-96"));
         QVERIFY(NothingShifted(d.profy[0]));
+
+        // The module's clock set back from 23:45 to 12:00 a thousand times: each record at
+        // its wall slot, and the day costs one local-time conversion per record.
+        std::vector<uint32_t> sawtooth;
+        for (int i = 0; i < 2000; ++i) sawtooth.push_back(Local(2026, 5, 4, i % 2 ? 12 : 23, i % 2 ? 0 : 45));
+        log = ModuleOf(sawtooth);
+        days = InitModuleDays(log, log.Dev57[1]);
+        static int conversions;
+        conversions = 0;
+        days.localTime = [](uint32_t t) {
+            ++conversions;
+            return LocalFromCalendarSeconds(t);
+        };
+        d = ModuleDay(log, log.Dev57[1], days, Only(0), 0);
+        QCOMPARE(Runs(d.profy[0]), QString("48-48 95-95"));
+        QVERIFY(NothingShifted(d.profy[0]));
+        QVERIFY2(conversions <= 2000 + 10, qPrintable(QString::number(conversions)));
     }
 };
 

@@ -2,6 +2,7 @@
 // picture export that shares its drawing.
 #include "ProfileSamples.h"
 
+#include "platform/Messages.h"
 #include "platform/ProgramFiles.h"
 #include "platform/TimeBase.h"
 #include "platform/gui/PanelPrint.h"
@@ -89,6 +90,16 @@ class ProfilePanelTest : public QObject {
         QTRY_VERIFY(!loadprof);
         QVERIFY(logger.isVisible());
         QVERIFY(status.isActive());
+
+        // Records days apart: no graph but the message, and the status is watched again.
+        LogRecords.timeoffset = 3 * 86400;
+        ScriptedMessages messages;
+        MessageSink* before = SetMessageSink(&messages);
+        status.stop();
+        ShowProfilePanel(&logger, false, false);
+        SetMessageSink(before);
+        QVERIFY(!loadprof && status.isActive());
+        QVERIFY(messages.wasShown(MessageType::Error, 3, 60));
     }
 
     void moduleStylesAndZoom() {

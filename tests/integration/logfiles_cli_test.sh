@@ -52,6 +52,24 @@ check "a PNG" $'\x89PNG' "$(head -c 4 "$work/day.png")"
 check "a PDF" "%PDF" "$(head -c 4 "$work/day.pdf")"
 cli graph "$work/sample.LF3" --sequence 1 --day 0 --channels 2 --out "$work/module.png" >/dev/null
 check "module graph exit status" 0 $?
+# The program's own options reach it whole, none is taken by the toolkit first.
+cli graph "$work/day.ZRD" --day 0 --channels 1,2 --style lines --out "$work/lines.png" >/dev/null
+cmp -s "$work/day.png" "$work/lines.png" && failed "bars drawn as lines" || echo "ok: bars differ from lines"
+cli graph "$work/day.ZRD" --channels 1 --style nonsense --out "$work/x.png" 2>/dev/null
+check "an unknown style" 2 $?
+cli graph "$work/day.ZRD" --channels 1 --size 200x150 --out "$work/x.png" 2>/dev/null
+check "a picture too small" 2 $?
+
+# Half-minute records up to 23:59:30 draw; records three days apart are refused.
+head -3 "$work/day.ZRD" >"$work/short.ZRD"
+for s in 30 00; do printf 'OK\t07.12.26\t23:59:%s\t  230.1\t  1.500\n' $s >>"$work/short.ZRD"; done
+cli graph "$work/short.ZRD" --day 0 --channels 1,2 --out "$work/short.png" >/dev/null
+check "half-minute records" 0 $?
+head -3 "$work/day.ZRD" >"$work/far.ZRD"
+for d in 10 07; do printf 'OK\t%s.12.26\t12:00:00\t  230.1\t  1.500\n' $d >>"$work/far.ZRD"; done
+err=$(cli graph "$work/far.ZRD" --day 0 --channels 1 --out "$work/x.png" 2>&1 >/dev/null)
+rc=$?
+check "records three days apart" "1 more than a day apart" "$rc $(grep -o 'more than a day apart' <<<"$err")"
 
 cli graph "$work/day.ZRD" --out "$work/x.png" 2>/dev/null
 check "graph without channels" 2 $?

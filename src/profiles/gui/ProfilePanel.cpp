@@ -1,5 +1,6 @@
 #include "profiles/gui/ProfilePanel.h"
 
+#include "platform/Messages.h"
 #include "platform/TimeBase.h"
 #include "platform/gui/PanelPrint.h"
 #include "profiles/ProfileDraw.h"
@@ -140,20 +141,15 @@ void DisplayProfile(int32_t direction) {
     ChannelSelection sel{};
     for (int c = 0; c < ChannelCount(); ++c) sel[size_t(c)] = st.box[size_t(c)]->isChecked();
     YRange range;
-    int first = -1;
-    for (int c = ChannelCount() - 1; c >= 0; --c)
-        if (sel[size_t(c)]) first = c;
     if (st.module) {
         st.mod.day_nr = st.day_nr;
         st.day = ModuleDay(Log57, Sequence(), st.mod, sel, direction);
         st.day_nr = st.mod.day_nr;
         range = ModuleYRange(Sequence(), sel);
-        st.view.unit = first >= 0 ? Sequence().Units[size_t(first)] : QString();
     } else {
         st.day_nr = std::clamp(st.day_nr + direction, 0, st.meter.lastday_nr);
         st.day = MeterDay(LogRecords, st.meter, sel, st.day_nr);
         range = MeterYRange(*Logsrc, sel);
-        st.view.unit = first >= 0 ? Logsrc->ChanUnit[size_t(first)] : QString();
     }
     st.view.day = &st.day;
     st.view.sel = sel; // none selected: an empty graph
@@ -216,6 +212,11 @@ void CmPrintLog(QWidget* panel) {
     p.end();
 }
 
+// Records read from the meter: the logger panel watches its status again.
+void WatchMeterAgain(QWidget* logger) {
+    for (QTimer* t : logger->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) t->start();
+}
+
 void CmCloseDisplay(QWidget* panel) {
     QWidget* logger = st.logger;
     if (logger) {
@@ -223,9 +224,7 @@ void CmCloseDisplay(QWidget* panel) {
             ShowPanel(st.module ? PanelKind::ModuleLogger : PanelKind::DeviceLogger, logger);
         else
             logger->show();
-        // Records read from the meter: its status is watched again.
-        if (!st.module && !st.fromFile)
-            for (QTimer* t : logger->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) t->start();
+        if (!st.module && !st.fromFile) WatchMeterAgain(logger);
     }
     panel->hide();
     panel->deleteLater();
@@ -335,13 +334,14 @@ void InitProfileDisplay() {
         for (QWidget* w : {(QWidget*)st.box[size_t(c)], (QWidget*)st.value[size_t(c)], (QWidget*)st.unit[size_t(c)]})
             w->setVisible(used);
         st.view.names[size_t(c)] = st.box[size_t(c)]->text();
+        st.view.units[size_t(c)] = st.unit[size_t(c)]->text();
     }
     {
         const QSignalBlocker a(st.lines), b(st.bars);
         st.lines->setChecked(true);
         st.bars->setChecked(false);
     }
-    st.view = ProfileView{nullptr, {}, kStyleLines, st.view.names, {}, 0, 96, 0, 100, &st.cursors};
+    st.view = ProfileView{nullptr, {}, kStyleLines, st.view.names, st.view.units, 0, 96, 0, 100, &st.cursors};
     st.day_nr = 0;
     if (st.module) st.mod = InitModuleDays(Log57, Sequence());
     else st.meter = InitMeterDays(LogRecords);
@@ -353,6 +353,11 @@ void InitProfileDisplay() {
 
 void ShowProfilePanel(QWidget* loggerPanel, bool moduleSource, bool fromFile) {
     if (loadprof) return;
+    if (!IntervalFitsDay(moduleSource ? ModuleIntervalSeconds(Sequence()) : LogRecords.timeoffset)) {
+        Error(kIntervalTooLongKind, kIntervalTooLongNumber);
+        if (loggerPanel && !moduleSource && !fromFile) WatchMeterAgain(loggerPanel);
+        return;
+    }
     st = ProfileState{};
     st.module = moduleSource;
     st.fromFile = fromFile;
