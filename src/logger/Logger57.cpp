@@ -70,7 +70,7 @@ int DownloadFailed(const HttpReply& reply) {
     case HttpOutcome::TooLarge:
         Error(kModuleLoggerKind, kDownloadTooLarge);
         break;
-    case HttpOutcome::NoHeaderEnd:
+    case HttpOutcome::Garbled:
         Error(kModuleLoggerKind, kDownloadGarbled);
         break;
     case HttpOutcome::Ok: {
@@ -127,8 +127,8 @@ int InitLogger57(const QByteArray& bytes) {
 int CmReadLoggerData57() {
     const ModuleRecord& module = EMD[LM57Index];
     const std::string host(module.IP, strnlen(module.IP, sizeof module.IP));
-    // The module answers this bare request; it closes the connection after the reply.
-    const HttpReply reply = HttpGet(host, ModuleHTTPPort, "GET /log.dat HTTP/1.1\r\n\r\n", HttpLimits{});
+    // The module closes the connection after its reply.
+    const HttpReply reply = HttpGet(host, ModuleHTTPPort, "/log.dat", HttpLimits{});
     if (reply.outcome != HttpOutcome::Ok || reply.status < 200 || reply.status > 299)
         return DownloadFailed(reply);
     // Only a log that decodes replaces the one shown and the file it came from.

@@ -88,7 +88,9 @@ enum class Step { Done, EndOfContents, MalformedEnd, Failed };
 
 // One pass over the bytes. Stamps are stored converted; values beyond a record's
 // channels are dropped and a record short of values is filled up with NaN, so that
-// value k of record r always sits at FirstVal + r * NumChan + k.
+// value k of record r always sits at FirstVal + r * NumChan + k. Until a sequence names
+// its channels, its values are kept as they come (up to the most channels a record can
+// have) and laid out once the names arrive.
 struct Decoder {
     const uint8_t* data;
     qsizetype size;
@@ -96,6 +98,9 @@ struct Decoder {
     qsizetype pos = 0;
     LogSequence* seq = nullptr; // the open sequence
     uint32_t valuesInRecord = 0;
+    bool channelsNamed = false;            // the open sequence has had its codes
+    std::vector<uint32_t> unnamedCounts{}; // values of each record read before the codes
+    uint16_t logInterval = 0;              // an interval given ahead of every sequence
     const char* error = nullptr;
 
     Step Fail(const char* why) {
@@ -110,7 +115,7 @@ struct Decoder {
     }
 
     bool FillRecord() {
-        if (!seq || seq->NumRec == 0) return true;
+        if (!seq || seq->NumRec == 0 || !channelsNamed) return true;
         for (; valuesInRecord < seq->NumChan; ++valuesInRecord) {
             if (log.LogVal.size() >= kMaxLogValues) return false;
             log.LogVal.push_back(std::numeric_limits<float>::quiet_NaN());
@@ -118,12 +123,22 @@ struct Decoder {
         return true;
     }
 
+    // The open sequence ends: its last record is filled up; a sequence that never named
+    // its channels keeps no values.
+    bool CloseSequence() {
+        if (seq && !channelsNamed && seq->NumRec != 0) log.LogVal.resize(seq->FirstVal);
+        return FillRecord();
+    }
+
     Step OpenSequence() {
-        if (!FillRecord()) return Fail(kDecodeErrorValues);
+        if (!CloseSequence()) return Fail(kDecodeErrorValues);
         if (log.NumLogSeq >= kMaxSequences) return Fail(kDecodeErrorSequences);
         seq = &log.Dev57[size_t(++log.NumLogSeq)];
         *seq = LogSequence{};
+        seq->IntervalMin = logInterval;
         valuesInRecord = 0;
+        channelsNamed = false;
+        unnamedCounts.clear();
         return Step::Done;
     }
 
@@ -145,27 +160,59 @@ struct Decoder {
         ++seq->NumRec;
         log.LogStamp.push_back(t);
         valuesInRecord = 0;
+        if (!channelsNamed) unnamedCounts.push_back(0);
         return Step::Done;
     }
 
     Step Value(const uint8_t* p) {
         if (!seq || seq->NumRec == 0) return Fail(kDecodeErrorStructure);
-        if (valuesInRecord >= seq->NumChan) return Step::Done;
+        if (valuesInRecord >= (channelsNamed ? seq->NumChan : uint32_t(kMaxModuleChannels)))
+            return Step::Done;
         if (log.LogVal.size() >= kMaxLogValues) return Fail(kDecodeErrorValues);
         const uint32_t bits = Le32(p);
         float v;
         std::memcpy(&v, &bits, sizeof v);
         log.LogVal.push_back(v);
         ++valuesInRecord;
+        if (!channelsNamed) ++unnamedCounts.back();
         return Step::Done;
     }
 
     Step Codes(const uint8_t* p, qsizetype n) {
-        if (!seq || seq->NumRec != 0) return Fail(kDecodeErrorStructure);
+        if (!seq) return Fail(kDecodeErrorStructure);
         if (n > kMaxModuleChannels) return Fail(kDecodeErrorChannels);
+        if (channelsNamed && seq->NumRec != 0) {
+            // Records already logged under other channels could not be told apart.
+            const bool same = qsizetype(seq->NumChan) == n && std::equal(p, p + n, seq->Codes.begin());
+            return same ? Step::Done : Fail(kDecodeErrorStructure);
+        }
         std::copy(p, p + n, seq->Codes.begin());
         seq->NumChan = uint32_t(n);
-        return Step::Done;
+        channelsNamed = true;
+        return seq->NumRec != 0 && !LayOutUnnamedRecords() ? Fail(kDecodeErrorValues) : Step::Done;
+    }
+
+    // The records read before the codes, each cut or filled up to NumChan values; the
+    // record still open keeps what it has and is filled up when it ends.
+    bool LayOutUnnamedRecords() {
+        const uint32_t n = seq->NumChan;
+        std::vector<float> laidOut;
+        laidOut.reserve(size_t(seq->NumRec) * n);
+        const float* raw = log.LogVal.data() + seq->FirstVal;
+        for (size_t r = 0; r < unnamedCounts.size(); ++r) {
+            const uint32_t have = std::min(unnamedCounts[r], n);
+            laidOut.insert(laidOut.end(), raw, raw + have);
+            raw += unnamedCounts[r];
+            if (r + 1 < unnamedCounts.size())
+                laidOut.insert(laidOut.end(), n - have, std::numeric_limits<float>::quiet_NaN());
+            else
+                valuesInRecord = have;
+        }
+        unnamedCounts.clear();
+        if (seq->FirstVal + laidOut.size() > kMaxLogValues) return false;
+        log.LogVal.resize(seq->FirstVal);
+        log.LogVal.insert(log.LogVal.end(), laidOut.begin(), laidOut.end());
+        return true;
     }
 
     // A name without a length runs to a NUL byte, and the byte after it is skipped.
@@ -200,9 +247,9 @@ struct Decoder {
                 return OpenSequence();
             case 4:
                 return Codes(p, length);
-            case 5:
-                if (length >= 1 && seq) seq->IntervalMin = p[0];
-                return seq ? Step::Done : Fail(kDecodeErrorStructure);
+            case 5: // ahead of every sequence it holds for those that give none
+                if (length >= 1) (seq ? seq->IntervalMin : logInterval) = p[0];
+                return Step::Done;
             default:
                 return Step::Done;
             }
@@ -360,7 +407,7 @@ bool DecodeModuleLog(const QByteArray& bytes, ModuleLog& log, QString& error) {
     Decoder d{reinterpret_cast<const uint8_t*>(bytes.constData()), bytes.size(), out};
     const Step top = d.Element(0);
     // An end of contents belongs inside a list; at the top it is no log (a file of zeros).
-    if (top != Step::Done || !d.FillRecord()) {
+    if (top != Step::Done || !d.CloseSequence()) {
         error = QString::fromLatin1(d.error             ? d.error
                                     : top == Step::Done ? kDecodeErrorValues
                                                         : kDecodeErrorStructure);

@@ -144,9 +144,23 @@ struct FileCloser {
     void operator()(FILE* f) const { std::fclose(f); }
 };
 
+// Spreadsheets take a field beginning with one of these for a formula. Texts come from
+// devices and files, so such a text gets the apostrophe that marks typed text; a text
+// of dashes alone (the markers "--" and "---") can start no formula.
+bool ReadAsFormula(std::string_view v)
+{
+    return !v.empty() && std::string_view("=+-@\t\r").find(v[0]) != std::string_view::npos &&
+           v.find_first_not_of('-') != std::string_view::npos;
+}
+
 void PutField(std::string& line, const char* text, size_t size, char separator)
 {
-    const std::string_view v(text, size);
+    std::string_view v(text, size);
+    std::string quoted;
+    if (ReadAsFormula(v)) {
+        quoted = "'" + std::string(v);
+        v = quoted;
+    }
     if (v.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string_view::npos) {
         line.append(v);
         return;

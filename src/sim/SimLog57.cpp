@@ -5,8 +5,11 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -101,13 +104,29 @@ QByteArray LogFileBody() {
     return SimModuleLogFile(SimMeters.front(), SimLog57);
 }
 
-QByteArray Reply(const QByteArray& request) {
+// The reply to request; the HTTP faults (nostatus, trailing, shortlength) shape it here.
+QByteArray Reply(const QByteArray& request, const SimFault* fault) {
     const QList<QByteArray> line = request.left(request.indexOf("\r\n")).split(' ');
     if (line.size() < 2 || line[0] != "GET" || line[1] != "/log.dat")
         return "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
     const QByteArray body = LogFileBody();
-    return "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
-           QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+    const auto is = [fault](FaultKind kind) { return fault && fault->kind == kind; };
+    if (is(FaultKind::NoStatus)) return body;
+    const qsizetype length =
+        is(FaultKind::ShortLength) ? std::max<qsizetype>(0, body.size() - fault->param) : body.size();
+    QByteArray reply = "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
+                       QByteArray::number(length) + "\r\nConnection: close\r\n\r\n" + body;
+    if (is(FaultKind::Trailing)) reply += QByteArray(fault->param, '\0');
+    return reply;
+}
+
+// Writes data after delayMs; the last part closes the connection: the client reads to the close.
+void SendPart(QPointer<QTcpSocket> s, const QByteArray& data, int64_t delayMs, bool last) {
+    QTimer::singleShot(std::chrono::milliseconds(delayMs), s, [s, data, last] {
+        if (!s || s->state() != QAbstractSocket::ConnectedState) return;
+        s->write(data);
+        if (last) s->disconnectFromHost();
+    });
 }
 
 void Serve(QTcpSocket* s) {
@@ -120,9 +139,19 @@ void Serve(QTcpSocket* s) {
         }
         if (!pending->contains("\r\n\r\n")) return;
         SimTrace("http request", pending->left(pending->indexOf("\r\n")));
-        s->write(Reply(*pending));
+        SimPollCommands();
+        SimFault fault;
+        const bool faulty = SimTakeFault(SimMeters.front().address, fault, SimDoor::Http);
+        const QByteArray reply = Reply(*pending, faulty ? &fault : nullptr);
         pending->clear();
-        s->disconnectFromHost(); // after the reply is written: the client reads to the close
+        if (faulty && fault.kind == FaultKind::Drop) {
+            s->disconnectFromHost();
+            return;
+        }
+        const SimFaultShape shape{0, 0, 50}; // no CRC to spoil
+        const QList<SimReplyPart> parts = SimFaultyReply(faulty ? &fault : nullptr, reply, shape);
+        for (const SimReplyPart& part : parts)
+            SendPart(s, part.data, part.delayMs, &part == &parts.back());
     });
     QObject::connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
 }

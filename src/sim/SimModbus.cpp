@@ -133,6 +133,11 @@ const char* const kSimFaultHelp =
     "    close          TCP: the reply, then the connection is closed (serial: the reply)\n"
     "    absent:UNIT    TCP: exception 11 (target device failed to respond) from the\n"
     "                   gateway itself, with UNIT in the unit byte (serial: silence)\n"
+    "  The module's web server counts a download as a request for the module's meter and\n"
+    "  takes silence, short, late, garbage, split, drop, splitat, dribble, close and:\n"
+    "    nostatus       the log alone, without status line and header\n"
+    "    trailing:N     N bytes beyond the Content-Length follow the log\n"
+    "    shortlength:N  the Content-Length is N bytes short of the log\n"
     "  Examples: --fault silence:3   --fault exception:11@5   stdin: \"fault late:700\"\n"
     "  stdin \"fault clear\" forgets every pending fault.\n";
 
@@ -164,7 +169,8 @@ bool SimParseFault(const QString& spec, SimFault& fault, QString& error) {
                  {"garbage", FaultKind::Garbage, false},     {"split", FaultKind::Split, false},
                  {"drop", FaultKind::Drop, false},           {"splitat", FaultKind::SplitAt, true},
                  {"dribble", FaultKind::Dribble, true},      {"close", FaultKind::Close, false},
-                 {"absent", FaultKind::Absent, true}};
+                 {"absent", FaultKind::Absent, true},        {"nostatus", FaultKind::NoStatus, false},
+                 {"trailing", FaultKind::Trailing, true},    {"shortlength", FaultKind::ShortLength, true}};
     int next = 1;
     bool known = false;
     for (const auto& k : kinds) {
@@ -232,14 +238,19 @@ QList<SimReplyPart> SimFaultyReply(const SimFault* fault, QByteArray reply, cons
     return {{reply, 0}};
 }
 
-bool SimTakeFault(int address, SimFault& fault) {
+bool SimTakeFault(int address, SimFault& fault, SimDoor door) {
     for (int i = 0; i < SimFaults.size(); ++i) {
         SimFault& f = SimFaults[i];
         if (f.address >= 0 && f.address != address) continue;
+        const bool http = f.kind == FaultKind::NoStatus || f.kind == FaultKind::Trailing ||
+                          f.kind == FaultKind::ShortLength;
+        const bool modbus = f.kind == FaultKind::BadCrc || f.kind == FaultKind::Exception ||
+                            f.kind == FaultKind::OtherUnit || f.kind == FaultKind::Absent;
+        if ((door == SimDoor::Modbus && http) || (door == SimDoor::Http && modbus)) continue;
         fault = f;
-        static const char* const names[] = {"silence", "short",   "badcrc", "exception", "otherunit",
-                                            "late",    "garbage", "split",  "drop",      "splitat",
-                                            "dribble", "close",   "absent"};
+        static const char* const names[] = {
+            "silence", "short",   "badcrc",  "exception", "otherunit", "late",     "garbage",  "split",
+            "drop",    "splitat", "dribble", "close",     "absent",    "nostatus", "trailing", "shortlength"};
         std::fprintf(stderr, "zaro-sim: fault %s applied to a request for %d\n", names[int(f.kind)], address);
         if (--f.count <= 0) SimFaults.removeAt(i);
         return true;

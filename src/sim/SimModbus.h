@@ -41,8 +41,15 @@ enum class FaultKind {
     SplitAt,
     Dribble,
     Close,
-    Absent
+    Absent,
+    NoStatus, // HTTP only from here on
+    Trailing,
+    ShortLength
 };
+
+// Where a request came in: the Modbus doors (serial, TCP) or the module's web server.
+// A door takes only the faults that mean something to it.
+enum class SimDoor { Modbus, Http };
 
 struct SimFault {
     FaultKind kind = FaultKind::Silence;
@@ -56,8 +63,8 @@ extern QList<SimFault> SimFaults;
 // Parses "KIND[:PARAM][:COUNT][@ADDR]" (a blank may stand for a colon). Returns false
 // and an explanation in error for a malformed spec.
 bool SimParseFault(const QString& spec, SimFault& fault, QString& error);
-// The fault for the next request to address, if any; consumes one count of it.
-bool SimTakeFault(int address, SimFault& fault);
+// The fault for the next request to address through door, if any; consumes one count of it.
+bool SimTakeFault(int address, SimFault& fault, SimDoor door = SimDoor::Modbus);
 
 // How a fault spoils a reply on each door: which byte "badcrc" flips and how (the CRC
 // on the serial line; over TCP, which has no CRC, the function code), and how long

@@ -235,6 +235,33 @@ class ExportTest : public QObject {
         QCOMPARE(CsvStyleForLanguage(3).separator, ','); // French: as the English
     }
 
+    // Texts from devices and files never turn into formulas: in CSV one that a spreadsheet
+    // would take for a formula gets an apostrophe, in a workbook it is a string cell.
+    // Numbers stay numbers, and the dashes of an unticked record stay as they are.
+    void deviceTextsStayInert() {
+        MeterData d = Meter(2, 1);
+        d.source.DevText = "=HYPERLINK(\"http://x\",\"y\")";
+        d.source.ChanName[0] = "+U1N";
+        d.source.ChanUnit[1] = "\t[V]";
+        d.records.rows[0].ok = false;
+        d.records.rows[0].values = {"   -5.0", "@SUM(A1)"};
+        QString error;
+        const QString csv = dir.filePath("inert.csv");
+        QVERIFY(ExportMeterLog(d.source, d.records, csv, nullptr, error, CsvStyleForLanguage(1)));
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("\xEF\xBB\xBF"
+                                            "Device:, 5,\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",,\r\n"
+                                            "status,date,time,'+U1N,U2N\r\n,,,[V],'\t[V]\r\n"
+                                            "--,07.12.26,23:45:00,-5.0,'@SUM(A1)\r\n"));
+        const QString book = dir.filePath("inert.xlsx");
+        QVERIFY(ExportMeterLog(d.source, d.records, book, nullptr, error));
+        const QStringList cells = ReadBack(book);
+        QVERIFY(cells.contains(Cell("C1", "b", d.source.DevText)));
+        QVERIFY(cells.contains(Cell("E4", "s", "@SUM(A1)")));
+        QVERIFY(cells.contains(Cell("D4", "n", "-5.0")));
+    }
+
     void failedExportLeavesNothingBehind() {
         QTemporaryDir target;
         const QString keep = target.filePath("keep.xlsx");

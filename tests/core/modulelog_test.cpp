@@ -123,6 +123,36 @@ class ModuleLogTest : public QObject {
         QCOMPARE(ModuleValueText(s, 2, log.LogVal[s.FirstVal + 4 + 2]), QString("      OVL"));
     }
 
+    // An interval ahead of every sequence holds for those without their own; channels
+    // named after the first records keep the values read before them; a sequence that
+    // never names its channels keeps no values.
+    void acceptsIntervalAndCodesWhereverTheyStand() {
+        const QByteArray codes("\x01\x0D", 2); // U, P
+        const QByteArray late = Open(0x63, Record(0, {230, 1500, 9}) + Tlv(0x44, codes) + Record(900, {231}) +
+                                               Tlv(0x44, codes) + Record(1800, {232, 1600}));
+        const QByteArray own = Sequence(codes, 5, Record(3600, {1, 2}));
+        const QByteArray unnamed = Open(0x63, Record(7200, {7, 8}));
+        ModuleLog log;
+        QCOMPARE(Decode(LogFile(Tlv(0x45, "\x0A") + late + own + unnamed), log), QString());
+        QCOMPARE(log.NumLogSeq, 3);
+        const LogSequence& s = log.Dev57[1];
+        QCOMPARE(s.NumChan, 2u);
+        QCOMPARE(s.NumRec, 3u);
+        QCOMPARE(s.IntervalMin, uint16_t(10)); // not the 15 of its stamps
+        const float* v = log.LogVal.data() + s.FirstVal;
+        QCOMPARE(v[0], 232.f);
+        QCOMPARE(v[1], 1600.f);
+        QCOMPARE(v[2], 231.f);
+        QVERIFY(std::isnan(v[3]));
+        QCOMPARE(v[4], 230.f);
+        QCOMPARE(v[5], 1500.f);
+        QCOMPARE(s.Max[1], 1600.0);
+        QCOMPARE(log.Dev57[2].IntervalMin, uint16_t(5));
+        QCOMPARE(log.Dev57[2].FirstVal, 6u);
+        QCOMPARE(log.Dev57[3].NumChan, 0u);
+        QCOMPARE(log.LogVal.size(), size_t(8));
+    }
+
     void refusesHostileFiles_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("error");
@@ -141,6 +171,8 @@ class ModuleLogTest : public QObject {
         QTest::newRow("two-byte tag") << QByteArray("\x5F\x81\x01\x01\x00", 5) << structure;
         QTest::newRow("value before a stamp")
             << LogFile(Open(0x63, Tlv(0x44, "\x01") + Tlv(0x81, Le32(0)))) << structure;
+        QTest::newRow("channels changed after records")
+            << LogFile(Open(0x63, Tlv(0x44, "\x01") + Record(1, {230}) + Tlv(0x44, "\x02"))) << structure;
         QTest::newRow("stamp of 3 bytes")
             << LogFile(Open(0x63, Tlv(0x44, "\x01") + Tlv(0x80, "abc"))) << structure;
         QByteArray seqs;

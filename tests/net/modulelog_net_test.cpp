@@ -36,6 +36,8 @@ struct Peer {
     int port() const { return server.serverPort(); }
 };
 
+const char* const kSample = ZARO_SOURCE_DIR "/fuzz/corpus/modulelog_fuzz/sample.LF3";
+
 void UseModuleAt(int port) {
     qstrncpy(EMD[0].IP, "127.0.0.1", sizeof EMD[0].IP);
     LM57Index = 0;
@@ -105,6 +107,11 @@ class ModuleLogNetTest : public QObject {
         QTest::newRow("unlisted 418")
             << QByteArray("HTTP/1.1 418 Teapot\r\n\r\n") << true << 17 << 5 << "HTTP 418";
         QTest::newRow("no blank line") << QByteArray("HTTP/1.1 200 OK\r\n") << true << 17 << 4 << "";
+        QTest::newRow("short of its Content-Length")
+            << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 40\r\n\r\n\x70\x00") << true << 17 << 4 << "";
+        QTest::newRow("chunked") << QByteArray("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n1\r\n\x70\r\n")
+                                 << true << 17 << 4 << "";
+        QTest::newRow("nothing") << QByteArray() << true << 17 << 4 << "";
         QTest::newRow("never closes") << QByteArray("HTTP/1.1 200 OK\r\n\r\n\x70") << false << 17 << 2 << "";
         QTest::newRow("over 4 MiB") << QByteArray("HTTP/1.1 200 OK\r\n\r\n") +
                                            QByteArray((4 << 20) + 1, '\x70')
@@ -123,7 +130,8 @@ class ModuleLogNetTest : public QObject {
         peer.close = close;
         UseModuleAt(peer.port());
         QCOMPARE(CmReadLoggerData57(), 0);
-        QCOMPARE(peer.request, QByteArray("GET /log.dat HTTP/1.1\r\n\r\n"));
+        QCOMPARE(peer.request, "GET /log.dat HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(peer.port()) +
+                                   "\r\nConnection: close\r\n\r\n");
         QCOMPARE(messages.shown.size(), size_t(1));
         QTEST(messages.shown[0].kind, "kind");
         QTEST(messages.shown[0].number, "number");
@@ -132,17 +140,45 @@ class ModuleLogNetTest : public QObject {
         QCOMPARE(Log57.NumLogSeq, sequences);
     }
 
-    // A 200 whose body holds "404" is a log like any other.
-    void bodyMayHold404() {
+    // A 200 whose header holds "404" is a log like any other; a reply is complete with
+    // its Content-Length, and what follows is no part of the log.
+    void acceptedReplies() {
         QByteArray body;
-        QFile f(QString(ZARO_SOURCE_DIR) + "/fuzz/corpus/modulelog_fuzz/sample.LF3");
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        body = f.readAll();
-        Peer peer;
-        peer.reply = "HTTP/1.1 200 OK\r\nX-Note: 404\r\n\r\n" + body;
-        UseModuleAt(peer.port());
-        QCOMPARE(CmReadLoggerData57(), 1);
+        QVERIFY(ReadWholeFile(kSample, body));
+        const QByteArray length = "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
+        for (const auto& [head, close] : {std::pair{QByteArray("HTTP/1.1 200 OK\r\nX-Note: 404\r\n\r\n"), true},
+                                          std::pair{"HTTP/1.1 200 OK\r\n" + length + "\r\n", false}}) {
+            Peer peer;
+            peer.reply = head + body + "\r\n\r\nmore";
+            peer.close = close;
+            UseModuleAt(peer.port());
+            QCOMPARE(CmReadLoggerData57(), 1);
+            QCOMPARE(messages.shown.size(), size_t(0));
+            QByteArray stored;
+            QVERIFY(ReadWholeFile(workfile, stored));
+            QCOMPARE(stored, close ? body + "\r\n\r\nmore" : body);
+        }
+    }
+
+    // zaro-sim's module misbehaves over HTTP on request: the log without a status line,
+    // bytes beyond the Content-Length, a Content-Length short of the log.
+    void simulatorsHostileReplies() {
+        QByteArray body, stored;
+        QVERIFY(ReadWholeFile(kSample, body));
+        SimProcess sim;
+        QVERIFY(sim.start({"--module", "--http-port", "0", "--log-file", kSample, "--fault", "nostatus", "--fault",
+                           "trailing:9", "--fault", "shortlength:20"}));
+        UseModuleAt(sim.httpPort());
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(CmReadLoggerData57(), 1);
+            QVERIFY(ReadWholeFile(workfile, stored));
+            QCOMPARE(stored, body);
+        }
         QCOMPARE(messages.shown.size(), size_t(0));
+        QCOMPARE(CmReadLoggerData57(), 0);
+        QCOMPARE(messages.shown.size(), size_t(1));
+        QCOMPARE(messages.shown[0].number, 1); // the log cut short does not decode
+        QVERIFY(sim.stopClean());
     }
 };
 

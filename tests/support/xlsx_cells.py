@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Prints every sheet and cell of a workbook as openpyxl reads it, one line each:
    sheet<TAB>title<TAB>dimension<TAB>frozen pane
-   ref<TAB>n|s|b<TAB>value   (number as repr, text with \\n escaped, b = bold text)
+   ref<TAB>n|s|b|f<TAB>value   (number as repr, text with \\n escaped, b = bold text,
+   f = formula)
 usage: xlsx_cells.py [--small] FILE.xlsx
 --small reads in openpyxl's streaming mode and prints the cells of sheets of at most
 100 rows only (the dimension as the sheet declares it, the pane as "-"): reading a
@@ -25,5 +26,5 @@ for sheet in book.worksheets:
             if isinstance(v, (int, float)):
                 print("%s\tn\t%r" % (cell.coordinate, float(v)))
             else:
-                kind = "b" if cell.font.b else "s"
+                kind = "f" if cell.data_type == "f" else "b" if cell.font.b else "s"
                 print("%s\t%s\t%s" % (cell.coordinate, kind, str(v).replace("\n", "\\n")))
