@@ -178,7 +178,7 @@ class SimModelTest : public QObject {
             const QVector<uint16_t> mm = Read(m, 199, 84, 1000 + 2000 * k);
             QVERIFY(Float(mm, 1) >= Float(now, 1));  // U1N max
             QVERIFY(Float(mm, 29) <= Float(now, 1)); // U1N min
-            QVERIFY(Float(mm, 39) >= Float(mm, 40)); // frequency max >= min
+            QVERIFY(Float(mm, 40) >= Float(mm, 39)); // frequency max (40) >= min (39)
             last = Float(now, 8);
             moved = moved || last != first;
         }
