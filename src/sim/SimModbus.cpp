@@ -133,6 +133,10 @@ const char* const kSimFaultHelp =
     "    close          TCP: the reply, then the connection is closed (serial: the reply)\n"
     "    absent:UNIT    TCP: exception 11 (target device failed to respond) from the\n"
     "                   gateway itself, with UNIT in the unit byte (serial: silence)\n"
+    "    storm:MS       UDP: the scan reply is sent again every MS milliseconds for a minute\n"
+    "    refuse         UDP: a configuration is answered \"ERROR: refused\" and not taken\n"
+    "  UDP devices count from 1 for @ADDR; silence, short, late, garbage, split and\n"
+    "  dribble shape their replies as above.\n"
     "  Examples: --fault silence:3   --fault exception:11@5   stdin: \"fault late:700\"\n"
     "  stdin \"fault clear\" forgets every pending fault.\n";
 
@@ -164,7 +168,8 @@ bool SimParseFault(const QString& spec, SimFault& fault, QString& error) {
                  {"garbage", FaultKind::Garbage, false},     {"split", FaultKind::Split, false},
                  {"drop", FaultKind::Drop, false},           {"splitat", FaultKind::SplitAt, true},
                  {"dribble", FaultKind::Dribble, true},      {"close", FaultKind::Close, false},
-                 {"absent", FaultKind::Absent, true}};
+                 {"absent", FaultKind::Absent, true},        {"storm", FaultKind::Storm, true},
+                 {"refuse", FaultKind::Refuse, false}};
     int next = 1;
     bool known = false;
     for (const auto& k : kinds) {
@@ -239,7 +244,7 @@ bool SimTakeFault(int address, SimFault& fault) {
         fault = f;
         static const char* const names[] = {"silence", "short",   "badcrc", "exception", "otherunit",
                                             "late",    "garbage", "split",  "drop",      "splitat",
-                                            "dribble", "close",   "absent"};
+                                            "dribble", "close",   "absent", "storm",     "refuse"};
         std::fprintf(stderr, "zaro-sim: fault %s applied to a request for %d\n", names[int(f.kind)], address);
         if (--f.count <= 0) SimFaults.removeAt(i);
         return true;

@@ -41,7 +41,9 @@ enum class FaultKind {
     SplitAt,
     Dribble,
     Close,
-    Absent
+    Absent,
+    Storm, // UDP only
+    Refuse // UDP only
 };
 
 struct SimFault {
