@@ -1080,6 +1080,10 @@ Version: %3</translation>
         <source>more than 299593 time stamps</source>
         <translation>mehr als 299593 Zeitstempel</translation>
     </message>
+    <message>
+        <source>The settings file could not be written. Check that the settings folder exists and that you may write to it, then try again.</source>
+        <translation>Die Einstellungsdatei konnte nicht geschrieben werden. Prüfen Sie, ob der Einstellungsordner existiert und Sie darin schreiben dürfen, und versuchen Sie es dann erneut.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

@@ -1078,6 +1078,10 @@ Version: %3</source>
         <source>more than 299593 time stamps</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The settings file could not be written. Check that the settings folder exists and that you may write to it, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

@@ -1080,6 +1080,10 @@ Version : %3</translation>
         <source>more than 299593 time stamps</source>
         <translation>plus de 299593 horodatages</translation>
     </message>
+    <message>
+        <source>The settings file could not be written. Check that the settings folder exists and that you may write to it, then try again.</source>
+        <translation>Le fichier des paramètres n&apos;a pas pu être écrit. Vérifiez que le dossier des paramètres existe et que vous avez le droit d&apos;y écrire, puis réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

@@ -1080,6 +1080,10 @@ Versie: %3</translation>
         <source>more than 299593 time stamps</source>
         <translation>meer dan 299593 tijdstempels</translation>
     </message>
+    <message>
+        <source>The settings file could not be written. Check that the settings folder exists and that you may write to it, then try again.</source>
+        <translation>Het instellingenbestand kon niet worden geschreven. Controleer of de map met instellingen bestaat en of u erin mag schrijven, en probeer het dan opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
