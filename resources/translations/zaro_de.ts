@@ -1088,6 +1088,10 @@ Version: %3</translation>
         <source>The records lie more than a day apart, so the profile graph, which shows one day at a time, cannot draw them. Check the logging interval and the dates and times of the records.</source>
         <translation>Die Datensätze liegen mehr als einen Tag auseinander; die Profilgrafik, die jeweils einen Tag zeigt, kann sie nicht darstellen. Prüfen Sie das Speicherintervall sowie Datum und Uhrzeit der Datensätze.</translation>
     </message>
+    <message>
+        <source>The settings file could not be written. Check that the settings folder exists and that you may write to it, then try again.</source>
+        <translation>Die Einstellungsdatei konnte nicht geschrieben werden. Prüfen Sie, ob der Einstellungsordner existiert und Sie darin schreiben dürfen, und versuchen Sie es dann erneut.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

@@ -1086,6 +1086,10 @@ Version: %3</source>
         <source>The records lie more than a day apart, so the profile graph, which shows one day at a time, cannot draw them. Check the logging interval and the dates and times of the records.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The settings file could not be written. Check that the settings folder exists and that you may write to it, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

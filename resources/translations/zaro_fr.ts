@@ -1088,6 +1088,10 @@ Version : %3</translation>
         <source>The records lie more than a day apart, so the profile graph, which shows one day at a time, cannot draw them. Check the logging interval and the dates and times of the records.</source>
         <translation>Les enregistrements sont espacés de plus d&apos;un jour ; le graphique de profil, qui montre un jour à la fois, ne peut pas les afficher. Vérifiez l&apos;intervalle d&apos;enregistrement ainsi que la date et l&apos;heure des enregistrements.</translation>
     </message>
+    <message>
+        <source>The settings file could not be written. Check that the settings folder exists and that you may write to it, then try again.</source>
+        <translation>Le fichier des paramètres n&apos;a pas pu être écrit. Vérifiez que le dossier des paramètres existe et que vous avez le droit d&apos;y écrire, puis réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

@@ -1088,6 +1088,10 @@ Versie: %3</translation>
         <source>The records lie more than a day apart, so the profile graph, which shows one day at a time, cannot draw them. Check the logging interval and the dates and times of the records.</source>
         <translation>De records liggen meer dan een dag uit elkaar; de profielgrafiek, die telkens één dag toont, kan ze niet weergeven. Controleer het registratie-interval en de datum en tijd van de records.</translation>
     </message>
+    <message>
+        <source>The settings file could not be written. Check that the settings folder exists and that you may write to it, then try again.</source>
+        <translation>Het instellingenbestand kon niet worden geschreven. Controleer of de map met instellingen bestaat en of u erin mag schrijven, en probeer het dan opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

@@ -45,10 +45,12 @@ struct NetOptions {
     QString mac, ip, subnet, gateway, dhcp, name, password;
     bool passwordGiven = false;
 };
-int ParseNetOptions(const QStringList& args, NetOptions& o); // kExitOk or kExitUsage
-void ApplyNetOptions(const NetOptions& o);                   // into NetFields
-void LoadKnownGateways();                                    // from ZAROTCP.ini, none found yet
-void LoadKnownModules();                                     // from ZARODEV.ini, none found yet
+// kExitOk, or kExitUsage for a malformed MAC, address or name (of a gateway: a host
+// name; of a module: the name its record holds).
+int ParseNetOptions(const QStringList& args, NetOptions& o, bool gateway);
+void ApplyNetOptions(const NetOptions& o); // into NetFields
+void LoadKnownGateways();                  // from ZAROTCP.ini, none found yet
+void LoadKnownModules();                   // from ZARODEV.ini, none found yet
 void PrintNetDevice(const char* mac, const char* ip, const char* subnet, const char* gateway, bool dhcp,
                     const char* name);
 int CmdLoggerStatus(const QStringList& args);
@@ -64,6 +66,14 @@ void PrintModuleLogSummary();
 int CmdSimulateOutput(const QStringList& args);
 int CmdBrightness(const QStringList& args);
 int CmdPages(const QStringList& args);
+
+// A text from a device (a name, a description) as it may go to the terminal: control
+// characters, and the backslash, written as escapes ("\t", "\x1b").
+QString EscapeControls(const QString& text);
+QString EscapeControls(const char* text); // UTF-8
+
+// A settings file could not be written: says so (the error pair) and gives kExitDeviceFailed.
+int SettingsNotSaved();
 
 // Prints "zaro-cli: MESSAGE" and the usage to stderr; returns kExitUsage.
 int UsageError(const QString& message);

@@ -12,8 +12,11 @@ QString DateTime(uint32_t stamp) {
     return QString::fromStdString(FormatDate(t) + " " + FormatTime(t));
 }
 
-void PrintLine(const QStringList& fields) {
-    std::printf("%s\n", qPrintable(fields.join('\t')));
+// Names and units come from the module: a field shows its control characters escaped.
+void PrintLine(QStringList fields) {
+    for (QString& f : fields)
+        f = EscapeControls(f);
+    std::printf("%s\n", qUtf8Printable(fields.join('\t')));
 }
 
 void PrintChannels(const LogSequence& seq) {

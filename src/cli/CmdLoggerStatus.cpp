@@ -56,7 +56,8 @@ int CmdLoggerStatus(const QStringList& args) {
                       .arg(Dev.IntervalText, LoggerSpanText(Dev.IntervalSeconds, records),
                            (Lese.Logger & kLoggerOverwrite) ? "overwrite" : "stop");
     for (int i = 0; i < Dev.NumChan; ++i)
-        out += "channel\t" + Dev.ChanName[size_t(i)] + '\t' + Dev.ChanUnit[size_t(i)] + '\n';
+        out += "channel\t" + EscapeControls(Dev.ChanName[size_t(i)]) + '\t' +
+               EscapeControls(Dev.ChanUnit[size_t(i)]) + '\n';
     std::fputs(out.toUtf8().constData(), stdout);
     return kExitOk;
 }

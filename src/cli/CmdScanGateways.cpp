@@ -9,7 +9,10 @@
 
 void PrintNetDevice(const char* mac, const char* ip, const char* subnet, const char* gateway, bool dhcp,
                     const char* name) {
-    std::printf("%s\t%s\t%s\t%s\t%s\t%s\n", mac, ip, subnet, gateway, dhcp ? "on" : "off", name);
+    std::printf("%s\t%s\t%s\t%s\t%s\t%s\n", qUtf8Printable(EscapeControls(mac)),
+                qUtf8Printable(EscapeControls(ip)), qUtf8Printable(EscapeControls(subnet)),
+                qUtf8Printable(EscapeControls(gateway)), dhcp ? "on" : "off",
+                qUtf8Printable(EscapeControls(name)));
 }
 
 // The gateways as ZAROTCP.ini has them: the link options of this run stay out of it.
@@ -28,6 +31,5 @@ int CmdScanGateways(const QStringList& args) {
         PrintNetDevice(r.MAC, r.IP, r.SN, r.GW, QByteArray(r.DHCP) == "ON", r.HN);
     }
     std::fflush(stdout);
-    NewINIFileTCP();
-    return kExitOk;
+    return NewINIFileTCP() ? kExitOk : SettingsNotSaved();
 }

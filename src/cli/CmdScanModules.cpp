@@ -22,6 +22,5 @@ int CmdScanModules(const QStringList& args) {
         PrintNetDevice(r.MAC, r.IP, r.subnet, r.gateway, QByteArray(r.DHCP) == "01", r.name);
     }
     std::fflush(stdout);
-    NewDevINIFile();
-    return kExitOk;
+    return NewDevINIFile() ? kExitOk : SettingsNotSaved();
 }

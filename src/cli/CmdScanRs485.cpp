@@ -13,14 +13,14 @@ namespace {
 
 // The addresses found go into ZARO.ini as the dialog leaves them (the first becomes
 // the meter in use); the link options of this run stay out of the file.
-void StoreAddresses() {
+bool StoreAddresses() {
     int32_t found[32];
     std::copy(std::begin(Devices485), std::end(Devices485), found);
     LoadINIDefault();
     ReadINIFile();
     std::copy(std::begin(found), std::end(found), Devices485);
     if (found[0] != 0) DeviceAddr = found[0];
-    NewINIFile();
+    return NewINIFile();
 }
 
 } // namespace
@@ -41,6 +41,6 @@ int CmdScanRs485(const QStringList& args) {
     for (int32_t a : Devices485)
         if (a != 0) std::printf("%d\n", a);
     std::fflush(stdout);
-    StoreAddresses();
+    if (!StoreAddresses()) return SettingsNotSaved();
     return ran > 0 ? kExitOk : kExitDeviceFailed;
 }

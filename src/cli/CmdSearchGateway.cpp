@@ -35,7 +35,7 @@ int CmdSearchGateway(const QStringList& args) {
     if (gateway < NumGateways) {
         std::copy(std::begin(found), std::end(found), DevicesTCP[gateway]);
         if (found[0] != 0) TCPDevAddr = found[0];
-        NewINIFileTCP();
+        if (!NewINIFileTCP()) return SettingsNotSaved();
     }
     return ran > 0 ? kExitOk : kExitDeviceFailed;
 }

@@ -4,9 +4,11 @@
 #include "cli/Cli.h"
 
 #include "netmodules/Gateway.h"
+#include "netmodules/LANMOD57Net.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 
@@ -25,9 +27,21 @@ class GivenPassword : public ConsoleMessages {
 
 } // namespace
 
-int ParseNetOptions(const QStringList& args, NetOptions& o) {
+// A name the device keeps as given: printable, without the separator of the messages
+// (a gateway's host name also without blanks), and as long as its field holds.
+bool NameFits(const QString& name, bool gateway) {
+    const QByteArray bytes = name.toUtf8();
+    if (bytes.size() > (gateway ? kMaxHostNameLength : kMaxModuleNameLength)) return false;
+    if (!gateway && name.endsWith(' ')) return false;
+    return std::none_of(name.begin(), name.end(),
+                        [gateway](QChar c) { return c == ';' || (gateway && c == ' ') || !c.isPrint(); });
+}
+
+int ParseNetOptions(const QStringList& args, NetOptions& o, bool gateway) {
     if (args.isEmpty() || args[0].startsWith("--")) return UsageError("give the device's MAC address first");
-    o.mac = args[0];
+    o.mac = args[0].toUpper();
+    if (!CheckMAC(o.mac.toLatin1().constData()) || o.mac.size() != 17)
+        return UsageError(args[0] + " is no MAC address (six hex pairs joined by '-')");
     const std::map<QString, QString*> valued{{"--ip", &o.ip},           {"--subnet", &o.subnet},
                                              {"--gateway", &o.gateway}, {"--dhcp", &o.dhcp},
                                              {"--name", &o.name},       {"--password", &o.password}};
@@ -42,6 +56,12 @@ int ParseNetOptions(const QStringList& args, NetOptions& o) {
         if (!a->isEmpty() && !CheckIP(a->toLatin1().constData()))
             return UsageError(*a + " is no IPv4 address");
     if (!o.dhcp.isEmpty() && o.dhcp != "on" && o.dhcp != "off") return UsageError("--dhcp takes on or off");
+    if (!NameFits(o.name, gateway))
+        return UsageError(
+            gateway ? QString("--name takes a host name of at most %1 characters, without blanks or ';'")
+                          .arg(kMaxHostNameLength)
+                    : QString("--name takes at most %1 characters, without ';' or trailing blanks")
+                          .arg(kMaxModuleNameLength));
     return kExitOk;
 }
 
@@ -59,7 +79,7 @@ void ApplyNetOptions(const NetOptions& o) {
 
 int CmdSetGateway(const QStringList& args) {
     NetOptions o;
-    if (int rc = ParseNetOptions(args, o)) return rc;
+    if (int rc = ParseNetOptions(args, o, true)) return rc;
     LoadKnownGateways();
     CheckGateways();
     int i = 0;
@@ -78,6 +98,5 @@ int CmdSetGateway(const QStringList& args) {
     const int ok = GatewayModificationCheck();
     SetMessageSink(console);
     if (!ok) return kExitDeviceFailed;
-    NewINIFileTCP();
-    return kExitOk;
+    return NewINIFileTCP() ? kExitOk : SettingsNotSaved();
 }

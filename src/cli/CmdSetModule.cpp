@@ -12,7 +12,7 @@
 
 int CmdSetModule(const QStringList& args) {
     NetOptions o;
-    if (int rc = ParseNetOptions(args, o)) return rc;
+    if (int rc = ParseNetOptions(args, o, false)) return rc;
     if (o.passwordGiven) return UsageError("modules take no password");
     LoadKnownModules();
     CheckLANMD57();
@@ -28,6 +28,5 @@ int CmdSetModule(const QStringList& args) {
     NetFields = NetworkFields{r.IP, r.subnet, r.gateway, r.name, std::strcmp(r.DHCP, "01") == 0, 1};
     ApplyNetOptions(o);
     if (!LM57ModificationCheck()) return kExitDeviceFailed;
-    NewDevINIFile();
-    return kExitOk;
+    return NewDevINIFile() ? kExitOk : SettingsNotSaved();
 }

@@ -10,7 +10,9 @@
 int CmdVersion(const QStringList& args) {
     if (!args.isEmpty()) return UsageError("version takes no arguments");
     if (!ReadVersionInfo()) return kExitDeviceFailed;
-    std::printf("%.*s %s %s\n", int(strnlen(Devtype, sizeof Devtype)), Devtype,
-                qPrintable(VersionText(Lese.FwVersion)), qPrintable(VersionText(Lese.ExtVersion)));
+    const QString model =
+        EscapeControls(QString::fromUtf8(Devtype, qsizetype(strnlen(Devtype, sizeof Devtype))));
+    std::printf("%s %s %s\n", qUtf8Printable(model), qPrintable(VersionText(Lese.FwVersion)),
+                qPrintable(VersionText(Lese.ExtVersion)));
     return kExitOk;
 }

@@ -21,7 +21,7 @@ int CmdZrdInfo(const QStringList& args) {
     QString out = QString("records\t%1\ninterval\t%2\n").arg(File.NumRec).arg(File.IntervalText);
     for (int i = 0; i < File.NumChan; ++i) {
         const size_t c = size_t(i);
-        out += File.ChanName[c] + '\t' + File.ChanUnit[c] + '\t';
+        out += EscapeControls(File.ChanName[c]) + '\t' + EscapeControls(File.ChanUnit[c]) + '\t';
         if (File.Min[c] > 1e30)
             out += "--\t--\t--\t--";
         else

@@ -37,6 +37,8 @@ constexpr int kBadReplies = 3;
 // Set while a transaction waits for its reply: data arriving at any other time is
 // stale and must not overwrite RecBuffer.
 bool waiting = false;
+// Set while the gateway search's probe waits: to it any exception is an answer.
+bool probing = false;
 int64_t replyDeadline = 0; // on the transport's clock
 // The connection in use has answered a request: a gateway that closes after every
 // answer may close it just as the next request goes out.
@@ -102,8 +104,11 @@ void RecordSearchHit() {
 }
 
 struct WaitingFlag {
-    WaitingFlag() { waiting = true; }
-    ~WaitingFlag() { waiting = false; }
+    explicit WaitingFlag(bool probe = false) {
+        waiting = true;
+        probing = probe;
+    }
+    ~WaitingFlag() { waiting = probing = false; }
 };
 
 // 0 still waiting, otherwise the final reply state (time-out gives 0 after the wait).
@@ -287,7 +292,7 @@ int TCPDiagnose(int address) {
     std::memcpy(SendBuffer, probe, sizeof probe);
     SndLen = RecLen = int(sizeof probe);
     DataAvailable = 0;
-    WaitingFlag flag;
+    WaitingFlag flag(true);
     const int timeout = std::max(RecTimeout, 1);
     const int64_t sentAt = Wire().nowMs();
     replyDeadline = sentAt + timeout;
@@ -328,7 +333,10 @@ int ClientTCPCB(int handle, int event, int, void*) {
         DataAvailable = -7;
         return 0;
     }
-    const int state = ClassifyTCPReply(n);
+    int state = ClassifyTCPReply(n);
+    // Another exception (path unavailable, function 8 refused): the gateway or a device
+    // answered the probe, and no meter is to be had at that address.
+    if (state == 0 && probing) state = -11;
     if (state == 0) return 0; // another exception: the transaction ends by time-out
     DataAvailable = state;
     answeredBefore = answeredBefore || state == 1 || state == -11;

@@ -40,8 +40,8 @@ int ClientTCPCB(int handle, int event, int error, void* callbackData);
 
 // The gateway search's probe: function 8 (echo of AA 55) to address over the connection
 // in use, waiting RecTimeout for the answer. Gives the reply state: 1 echo (address
-// appended to the gateway's row), -11 nobody answered there, 0 silence, -4 closed,
-// -7 something else.
+// appended to the gateway's row), -11 an exception (no meter to be had there), 0
+// silence, -4 closed, -7 something else.
 int TCPDiagnose(int address);
 
 // Judges n reply bytes in RecBuffer against the request in SendBuffer; gives the

@@ -1,15 +1,25 @@
 #include "link/Udp.h"
 
-#include "platform/UdpSocket.h"
+#include "platform/TimeBase.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <vector>
 
 namespace {
+
+const UdpTransport kRealUdp = {
+    UdpSocketOpen,        UdpSocketSend,  UdpSocketReceiveFrom,
+    UdpSocketIsOwnSender, UdpSocketClose, [] { return int64_t(Timer() * 1000.0); },
+};
+
+const UdpTransport* udp = &kRealUdp;
+
+int MsLeft(int64_t end) {
+    return int(std::clamp<int64_t>(end - udp->nowMs(), 0, INT32_MAX));
+}
 
 // System error numbers in the numbering the error texts use.
 int SocketErrorNumber(int e) {
@@ -63,36 +73,41 @@ int SocketErrorNumber(int e) {
 
 } // namespace
 
+const UdpTransport* SetUdpTransport(const UdpTransport* transport) {
+    const UdpTransport* previous = udp;
+    udp = transport ? transport : &kRealUdp;
+    return previous;
+}
+
 int UDPOpen(int localPort, int& socket, bool shared) {
-    return SocketErrorNumber(UdpSocketOpen(localPort, socket, shared));
+    return SocketErrorNumber(udp->open(localPort, socket, shared));
 }
 
 int UDPWrite(int socket, const void* data, int length, uint32_t address, int port) {
-    return SocketErrorNumber(UdpSocketSend(socket, data, length, address, port));
+    return SocketErrorNumber(udp->send(socket, data, length, address, port));
 }
 
 int UDPRead(int socket, void* buffer, int size, int timeoutMs) {
-    const int e = UdpSocketReceive(socket, buffer, size, timeoutMs);
+    UdpDatagram got;
+    const int e = udp->receive(socket, buffer, size, timeoutMs, got);
     if (e == EMSGSIZE) return SocketErrorNumber(e);
     return e == 0 ? 0 : 1;
 }
 
 int UDPReadAnswer(int socket, void* buffer, int size, int timeoutMs, int& length) {
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point end = Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
+    const int64_t end = udp->nowMs() + std::max(timeoutMs, 0);
     for (;;) {
         UdpDatagram got;
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
-        const int e = UdpSocketReceiveFrom(socket, buffer, size, int(std::max<int64_t>(left, 0)), got);
+        const int e = udp->receive(socket, buffer, size, MsLeft(end), got);
         if (e != 0 && e != EMSGSIZE) return 1;
-        if (UdpSocketIsOwnSender(socket, got.sender, got.senderPort)) continue;
+        if (udp->isOwnSender(socket, got.sender, got.senderPort)) continue;
         length = got.length;
         return SocketErrorNumber(e);
     }
 }
 
 int UDPClose(int socket) {
-    UdpSocketClose(socket);
+    udp->close(socket);
     return 0;
 }
 
@@ -127,8 +142,32 @@ const char* UDPErrorString(int error) {
     return error_string;
 }
 
+UdpExchange UDPScan(int port, const void* request, int length, int answerSize, int quietMs,
+                    const std::function<void(const char*, int)>& take, int& error) {
+    int sock = -1;
+    error = UDPOpen(0, sock);
+    if (error) return UdpExchange::OpenFailed;
+    error = UDPWrite(sock, request, length, INADDR_BROADCAST, port);
+    if (error) {
+        UDPClose(sock);
+        return UdpExchange::WriteFailed;
+    }
+    const int64_t end = udp->nowMs() + kUdpScanLimitMs;
+    std::vector<char> answer(size_t(std::max(answerSize, 1)));
+    bool any = false;
+    while (MsLeft(end) > 0) {
+        int got = 0;
+        if (UDPReadAnswer(sock, answer.data(), int(answer.size()), std::min(quietMs, MsLeft(end)), got) == 1)
+            break;
+        any = true;
+        take(answer.data(), got);
+    }
+    UDPClose(sock);
+    return any ? UdpExchange::Answered : UdpExchange::NoAnswer;
+}
+
 UdpExchange UDPBroadcastAndAwait(int port, const void* message, int length, int answerSize, int timeoutMs,
-                                 int& error) {
+                                 const std::function<bool(const char*, int)>& confirms, int& error) {
     int sock = -1;
     error = UDPOpen(port, sock, true);
     if (error) return UdpExchange::OpenFailed;
@@ -137,9 +176,14 @@ UdpExchange UDPBroadcastAndAwait(int port, const void* message, int length, int 
         UDPClose(sock);
         return UdpExchange::WriteFailed;
     }
+    const int64_t end = udp->nowMs() + std::max(timeoutMs, 0);
     std::vector<char> answer(size_t(std::max(answerSize, 1)));
-    int got = 0;
-    const int e = UDPReadAnswer(sock, answer.data(), int(answer.size()), timeoutMs, got);
+    bool confirmed = false;
+    while (!confirmed && MsLeft(end) > 0) {
+        int got = 0;
+        if (UDPReadAnswer(sock, answer.data(), int(answer.size()), MsLeft(end), got) == 1) break;
+        confirmed = confirms(answer.data(), got);
+    }
     UDPClose(sock);
-    return e == 1 ? UdpExchange::NoAnswer : UdpExchange::Answered;
+    return confirmed ? UdpExchange::Answered : UdpExchange::NoAnswer;
 }

@@ -9,7 +9,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
-#include <arpa/inet.h>
+#include <cctype>
 #include <vector>
 
 NetbiterRecord NBD[kMaxGateways] = {};
@@ -61,6 +61,24 @@ bool NextField(const char*& at, const char* end, std::string_view& value) {
     return true;
 }
 
+// The MAC as six hex pairs joined by '-', in upper case; false when text is none, or
+// the all-zero MAC that marks a gateway added by hand.
+bool NormalMAC(char (&mac)[18]) {
+    for (int i = 0; i < 17; ++i) {
+        const char c = mac[i];
+        if (i % 3 == 2 ? c != '-' : !std::isxdigit(static_cast<unsigned char>(c))) return false;
+        mac[i] = char(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return !Same(mac, kHandAddedMAC);
+}
+
+// An address field that holds no dotted address is left empty: true when it was kept.
+template <size_t N> bool KeepAddress(char (&field)[N]) {
+    if (!field[0] || CheckIP(field)) return true;
+    std::memset(field, 0, N);
+    return false;
+}
+
 // The host name as the gateway keeps it: up to the first blank or ";".
 std::string HostName(const std::string& typed) {
     return typed.substr(0, typed.find_first_of(" ;"));
@@ -71,12 +89,15 @@ bool FieldsEqual(const NetbiterRecord& a, const NetbiterRecord& b) {
            Same(a.DHCP, b.DHCP);
 }
 
-// Sends the message to every gateway and waits for any answer that is not the
-// message itself coming back. 1 answered, 0 failed (reported).
-int BroadcastConfig(const std::string& message) {
+// Sends the message to every gateway and waits for the addressed one to confirm it.
+// 1 confirmed, 0 failed (reported).
+int BroadcastConfig(const std::string& message, const char* mac) {
     int e = 0;
+    const auto confirms = [mac](const char* data, int length) {
+        return ConfirmsNetbiterConfig(data, length, mac);
+    };
     switch (UDPBroadcastAndAwait(kGatewayUdpPort, message.c_str(), int(message.size()) + 1, kGatewayReplySize,
-                                 kReplyTimeoutMs, e)) {
+                                 kReplyTimeoutMs, confirms, e)) {
     case UdpExchange::Answered:
         return 1;
     case UdpExchange::NoAnswer:
@@ -112,7 +133,7 @@ int ParseNetbiterReply(const char* data, int length, NetbiterRecord& r) {
     r = NBDdef;
     const char* end = std::find(data, data + std::max(length, 0), '\0');
     const char* at = data;
-    bool fitted = true;
+    bool fitted = true, addressCut = false;
     for (int field = 0; field < 12; ++field) {
         std::string_view v;
         if (!NextField(at, end, v)) {
@@ -147,9 +168,25 @@ int ParseNetbiterReply(const char* data, int length, NetbiterRecord& r) {
             break;
         }
         fitted = fitted && !cut;
+        addressCut = addressCut || (cut && (field == 3 || field == 4));
     }
     r.valid = 1;
+    // The IP is where Modbus/TCP goes later: only a dotted address, never a name.
+    if (addressCut || !NormalMAC(r.MAC) || !CheckIP(r.IP)) return -1;
+    for (char(*address)[16] : {&r.SN, &r.GW, &r.DNS1, &r.DNS2})
+        fitted = KeepAddress(*address) && fitted;
+    if (!Same(r.DHCP, "ON") && !Same(r.DHCP, "OFF")) {
+        fitted = fitted && !r.DHCP[0];
+        CopyText(r.DHCP, "");
+    }
     return fitted ? 1 : 0;
+}
+
+int ConfirmsNetbiterConfig(const char* data, int length, const char* mac) {
+    NetbiterRecord r;
+    if (ParseNetbiterReply(data, length, r) >= 0) return Same(r.MAC, mac) ? 1 : 0;
+    const std::string_view text(data, size_t(std::find(data, data + std::max(length, 0), '\0') - data));
+    return text == "OK" ? 1 : 0;
 }
 
 std::string NetbiterConfigMessage(const NetbiterRecord& r, const std::string& password) {
@@ -163,31 +200,32 @@ std::string NetbiterConfigMessage(const NetbiterRecord& r, const std::string& pa
 int NetbiterScan() {
     std::fill(std::begin(NBDscan), std::end(NBDscan), NBDdef);
     NumGatewaysScan = 0;
-    int sock = -1;
-    int e = UDPOpen(0, sock);
-    if (e) {
-        CommunicationError(e);
-        return 0;
-    }
-    e = UDPWrite(sock, kScanRequest, int(sizeof kScanRequest), INADDR_BROADCAST, kGatewayUdpPort);
-    if (e) {
-        CommunicationError(e);
-        UDPClose(sock);
-        return 0;
-    }
     bool damaged = false, tooMany = false;
-    std::vector<char> reply(kGatewayReplySize);
-    for (;;) {
-        int length = 0;
-        const int got = UDPReadAnswer(sock, reply.data(), int(reply.size()), kReplyTimeoutMs, length);
-        if (got == 1) break;
-        if (NumGatewaysScan == kMaxAnswers) {
-            tooMany = true; // keep reading so that the rest does not answer the next exchange
-            continue;
+    // A gateway that answers twice (or anyone repeating its reply) is listed once.
+    const auto take = [&](const char* data, int length) {
+        NetbiterRecord r;
+        const int parsed = ParseNetbiterReply(data, length, r);
+        if (parsed < 0) return;
+        int i = 0;
+        while (i < NumGatewaysScan && !Same(NBDscan[i].MAC, r.MAC))
+            ++i;
+        if (i == NumGatewaysScan) {
+            if (i == kMaxAnswers) {
+                tooMany = true;
+                return;
+            }
+            ++NumGatewaysScan;
         }
-        damaged |= !ParseNetbiterReply(reply.data(), length, NBDscan[NumGatewaysScan++]);
+        NBDscan[i] = r;
+        damaged |= parsed == 0;
+    };
+    int e = 0;
+    const UdpExchange scan = UDPScan(kGatewayUdpPort, kScanRequest, int(sizeof kScanRequest),
+                                     kGatewayReplySize, kReplyTimeoutMs, take, e);
+    if (scan == UdpExchange::OpenFailed || scan == UdpExchange::WriteFailed) {
+        CommunicationError(e);
+        return 0;
     }
-    UDPClose(sock);
     if (damaged)
         Notify(Text(QT_TRANSLATE_NOOP("NetDevices", "Some gateways sent incomplete or overlong settings; "
                                                     "what did not fit was left out.")));
@@ -220,7 +258,6 @@ int CheckGateways() {
     bool dropped = false;
     for (int s = 0; s < found; ++s) {
         const NetbiterRecord& answer = NBDscan[s];
-        if (!answer.MAC[0]) continue; // cannot be told apart from others, nor configured
         int i = 0;
         while (i < known && !Same(NBD[i].MAC, answer.MAC))
             ++i;
@@ -287,7 +324,7 @@ int SetNetbiterConfig() {
     }
     std::string message = NetbiterConfigMessage(wanted, password);
     std::fill(password.begin(), password.end(), '\0');
-    const int answered = BroadcastConfig(message);
+    const int answered = BroadcastConfig(message, wanted.MAC);
     std::fill(message.begin(), message.end(), '\0');
     if (!answered) return 0;
     known = wanted;

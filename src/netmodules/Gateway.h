@@ -15,6 +15,7 @@ constexpr int kGatewayReplySize = 1066;
 constexpr char kHandAddedMAC[] = "00-00-00-00-00-00";
 constexpr char kDefaultGatewayPassword[] = "qorvi";
 constexpr int kMaxPasswordLength = 29;
+constexpr int kMaxHostNameLength = 29;
 
 struct NetbiterRecord {
     char MAC[18];
@@ -56,8 +57,12 @@ template <size_t N> bool CopyText(char (&field)[N], std::string_view text) {
 int CheckIP(const char* text);
 
 // One scan reply of length bytes into r (valid set). Returns 1 when it fitted, 0 when
-// a value had to be cut to its field or a field was missing.
+// a value had to be cut to its field, was missing or was no address (left empty), -1
+// when it is no gateway's reply: its MAC or IP address is not one.
 int ParseNetbiterReply(const char* data, int length, NetbiterRecord& r);
+// 1 when a datagram confirms the configuration message sent to the gateway with this
+// MAC: its settings reply, or "OK". A refusal or anyone else's datagram does not.
+int ConfirmsNetbiterConfig(const char* data, int length, const char* mac);
 // The configuration message for r's gateway, without its terminating zero.
 std::string NetbiterConfigMessage(const NetbiterRecord& r, const std::string& password);
 

@@ -8,7 +8,6 @@
 
 #include <QCoreApplication>
 #include <algorithm>
-#include <arpa/inet.h>
 #include <cctype>
 #include <cstdio>
 
@@ -103,6 +102,14 @@ void TooManyAnswered() {
         QT_TRANSLATE_NOOP("NetDevices", "More than 256 devices answered; only the first 256 are listed.")));
 }
 
+// The name as the module keeps it: up to a ";", without trailing blanks (its record
+// pads the name with blanks).
+std::string ModuleName(const std::string& typed) {
+    std::string name = typed.substr(0, typed.find(';'));
+    name.erase(name.find_last_not_of(' ') + 1);
+    return name;
+}
+
 // Checks the fields and the DHCP switch into the scratch record; 0 when refused.
 int GatherEdits() {
     if (!CheckLM57Settings()) return 0;
@@ -110,10 +117,18 @@ int GatherEdits() {
     return 1;
 }
 
-// Sends the message; 1 when a module answered it, 0 failed (reported).
-int BroadcastConfig(const char (&message)[kModuleMessageSize]) {
+// A module confirms a configuration message with its record.
+bool Confirms(const char* data, int length, const char* mac) {
+    ModuleRecord r;
+    return ParseModuleAnswer(data, length, r) && Same(r.MAC, mac);
+}
+
+// Sends the message; 1 when the module confirmed it, 0 failed (reported).
+int BroadcastConfig(const char (&message)[kModuleMessageSize], const char* mac) {
     int e = 0;
-    switch (UDPBroadcastAndAwait(kModuleUdpPort, message, kModuleMessageSize, kModuleMessageSize, kConfigWaitMs, e)) {
+    const auto confirms = [mac](const char* data, int length) { return Confirms(data, length, mac); };
+    switch (UDPBroadcastAndAwait(kModuleUdpPort, message, kModuleMessageSize, kModuleMessageSize,
+                                 kConfigWaitMs, confirms, e)) {
     case UdpExchange::Answered:
         return 1;
     case UdpExchange::OpenFailed:
@@ -191,31 +206,35 @@ int CheckMAC(const char* text) {
 int LANMD57Scan() {
     std::fill(std::begin(EMDscan), std::end(EMDscan), EMDdef);
     Num57Scan = 0;
-    int sock = -1;
-    int e = UDPOpen(kModuleUdpPort, sock, true);
-    if (e) {
+    bool tooMany = false;
+    // A module that answers twice (or anyone repeating its answer) is listed once.
+    const auto take = [&](const char* data, int length) {
+        ModuleRecord r;
+        if (!ParseModuleAnswer(data, length, r)) return;
+        int i = 0;
+        while (i < Num57Scan && !Same(EMDscan[i].MAC, r.MAC))
+            ++i;
+        if (i == Num57Scan) {
+            if (i == kMaxAnswers) {
+                tooMany = true;
+                return;
+            }
+            ++Num57Scan;
+        }
+        EMDscan[i] = r;
+    };
+    int e = 0;
+    switch (UDPScan(kModuleUdpPort, kScanRequest, int(sizeof kScanRequest), kModuleMessageSize, kAnswerWaitMs,
+                    take, e)) {
+    case UdpExchange::OpenFailed:
         UdpProblem(QT_TRANSLATE_NOOP("NetDevices", "UDP Open error !"), e);
         return 0;
-    }
-    e = UDPWrite(sock, kScanRequest, int(sizeof kScanRequest), INADDR_BROADCAST, kModuleUdpPort);
-    if (e) {
+    case UdpExchange::WriteFailed:
         UdpProblem(QT_TRANSLATE_NOOP("NetDevices", "UDP Write error !"), e);
-        UDPClose(sock);
         return 0;
+    default:
+        break;
     }
-    bool tooMany = false;
-    char answer[kModuleMessageSize];
-    for (;;) {
-        int length = 0;
-        if (UDPReadAnswer(sock, answer, sizeof answer, kAnswerWaitMs, length) == 1) break;
-        ModuleRecord r;
-        if (!ParseModuleAnswer(answer, length, r)) continue;
-        if (Num57Scan == kMaxAnswers)
-            tooMany = true; // read on, so that the rest cannot answer the next exchange
-        else
-            EMDscan[Num57Scan++] = r;
-    }
-    UDPClose(sock);
     if (tooMany) TooManyAnswered();
     return Num57Scan;
 }
@@ -278,7 +297,7 @@ int CheckLM57Settings() {
         CopyText(scratch.gateway, NetFields.gateway);
         CopyText(scratch.subnet, NetFields.subnet);
     }
-    CopyText(scratch.name, NetFields.hostName.substr(0, NetFields.hostName.find_first_of(" ;")));
+    CopyText(scratch.name, ModuleName(NetFields.hostName));
     return 1;
 }
 
@@ -303,7 +322,7 @@ int SetLM57Config() {
     char message[kModuleMessageSize];
     ModuleMessage(wanted, message);
     // Without an answer the module may not have the settings: the list keeps what it has.
-    if (!BroadcastConfig(message)) return 0;
+    if (!BroadcastConfig(message, wanted.MAC)) return 0;
     TakeSettings(known, wanted);
     if (dhcpChanged) { // its address may come from elsewhere now: ask it again once it is back
         Delay(LM57DhcpSettleSeconds);

@@ -9,6 +9,7 @@
 
 constexpr int kModuleUdpPort = 5001;
 constexpr int kModuleMessageSize = 75;
+constexpr int kMaxModuleNameLength = 32;
 
 extern ModuleRecord EMDscan[256]; // the last scan's answers; [LM57Index] gathers the edits
 extern const ModuleRecord EMDdef;

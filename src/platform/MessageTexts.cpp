@@ -67,6 +67,9 @@ const PairText kPairs[] = {
     {MessageType::Error, 3, 9,
      QT_TRANSLATE_NOOP("Messages", "The configuration holds values a configuration file cannot keep (for "
                                    "example a transformer ratio out of range). Nothing was saved.")},
+    {MessageType::Error, 3, 70,
+     QT_TRANSLATE_NOOP("Messages", "The settings file could not be written. Check that the settings folder exists "
+                                   "and that you may write to it, then try again.")},
     {MessageType::Error, 4, 7,
      QT_TRANSLATE_NOOP("Messages", "The configuration is for a 1 A current input, but the meter has a 5 A "
                                    "input. Choose the meter's current range and send again.")},

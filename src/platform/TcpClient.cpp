@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QHostAddress>
 #include <QSignalBlocker>
 #include <QTcpSocket>
 #include <map>
@@ -21,11 +22,36 @@ void LetWindowsRepaint() {
     if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+// Four decimal numbers 0..255 joined by dots. Devices report their addresses, and
+// what they report is never handed to the name resolver.
+bool DottedAddress(const std::string& text, QHostAddress& address) {
+    quint32 value = 0;
+    int parts = 0, digits = 0, part = 0;
+    for (const char c : text + '.') {
+        if (c == '.') {
+            if (digits == 0 || ++parts > 4) return false;
+            value = value << 8 | quint32(part);
+            digits = part = 0;
+        } else if (c >= '0' && c <= '9') {
+            part = part * 10 + (c - '0');
+            ++digits;
+            if (part > 255) return false;
+        } else {
+            return false;
+        }
+    }
+    if (parts != 4) return false;
+    address = QHostAddress(value);
+    return true;
+}
+
 } // namespace
 
 int ConnectToTCPServer(const std::string& host, int port, TcpCallback callback, int timeoutMs) {
+    QHostAddress address;
+    if (!DottedAddress(host, address)) return -1;
     auto* s = new QTcpSocket;
-    s->connectToHost(QString::fromStdString(host), quint16(port));
+    s->connectToHost(address, quint16(port));
     QDeadlineTimer deadline(timeoutMs);
     while (s->state() != QAbstractSocket::ConnectedState && s->state() != QAbstractSocket::UnconnectedState &&
            !deadline.hasExpired()) {

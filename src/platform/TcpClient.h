@@ -9,8 +9,9 @@ enum TcpEvent { TCP_DATAREADY = 1, TCP_DISCONNECT = 2 };
 
 using TcpCallback = int (*)(int handle, int event, int error, void* callbackData);
 
-// Connects within timeoutMs while the windows keep repainting (no user input).
-// Returns a handle (>= 0) or a negative code.
+// Connects to host, a dotted IPv4 address (names are not looked up), within timeoutMs
+// while the windows keep repainting (no user input). Returns a handle (>= 0) or a
+// negative code.
 int ConnectToTCPServer(const std::string& host, int port, TcpCallback callback, int timeoutMs);
 // Returns the bytes written (all of them, or fewer / below 0 on failure).
 int ClientTCPWrite(int handle, const uint8_t* data, int n, int timeoutMs);

@@ -45,11 +45,6 @@ int UdpSocketSend(int sock, const void* data, int length, uint32_t address, int 
     return 0;
 }
 
-int UdpSocketReceive(int sock, void* buffer, int size, int timeoutMs) {
-    UdpDatagram got;
-    return UdpSocketReceiveFrom(sock, buffer, size, timeoutMs, got);
-}
-
 int UdpSocketReceiveFrom(int sock, void* buffer, int size, int timeoutMs, UdpDatagram& got) {
     QDeadlineTimer deadline(std::max(timeoutMs, 0));
     for (;;) {

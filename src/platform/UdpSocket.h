@@ -10,9 +10,8 @@ int UdpSocketOpen(int localPort, int& socket, bool shared = false);
 int UdpSocketSend(int socket, const void* data, int length, uint32_t addressNetworkOrder, int port);
 // Waits up to timeoutMs for one datagram; the windows keep repainting meanwhile.
 // Returns 0 when one arrived, else the error number (ETIMEDOUT on time-out, EMSGSIZE
-// when the datagram was longer than size and was cut).
-int UdpSocketReceive(int socket, void* buffer, int size, int timeoutMs);
-// The same, also telling the datagram's length (at most size) and its sender.
+// when the datagram was longer than size and was cut). got tells the datagram's length
+// (at most size) and its sender.
 struct UdpDatagram {
     int length = 0;
     uint32_t sender = 0; // network order

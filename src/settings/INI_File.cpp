@@ -56,10 +56,11 @@ bool HoldsUnreadable(const SettingsFile& f) {
     return !text.isEmpty() && !Parse(f, text, doc);
 }
 
+// 0 when the file could not be written (a missing or read-only folder); the program
+// goes on with its settings in memory, and says so where it can.
 int SaveDoc(const SettingsFile& f, const IniDoc& doc) {
-    if (HoldsUnreadable(f) && !MoveToBackup(PathOf(f.name))) return 1;
-    WriteFileAtomically(PathOf(f.name), IniFormat(doc)); // writing never reports failure
-    return 1;
+    if (HoldsUnreadable(f) && !MoveToBackup(PathOf(f.name))) return 0;
+    return WriteFileAtomically(PathOf(f.name), IniFormat(doc)) ? 1 : 0;
 }
 
 // How a stored number outside its key's range is mended.

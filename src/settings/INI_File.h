@@ -39,6 +39,7 @@ constexpr int32_t kMinTimeout = 50;
 constexpr int32_t kMaxTimeout = 10000;
 int32_t ClampTimeout(int64_t ms);
 
+// The New* routines return 0 when the file could not be written.
 void LoadINIDefault();
 int ReadINIFile();
 int NewINIFile();

@@ -138,6 +138,10 @@ const char* const kSimFaultHelp =
     "    nostatus       the log alone, without status line and header\n"
     "    trailing:N     N bytes beyond the Content-Length follow the log\n"
     "    shortlength:N  the Content-Length is N bytes short of the log\n"
+    "    storm:MS       UDP: the scan reply is sent again every MS milliseconds for a minute\n"
+    "    refuse         UDP: a configuration is answered \"ERROR: refused\" and not taken\n"
+    "  UDP devices count from 1 for @ADDR; silence, short, late, garbage, split and\n"
+    "  dribble shape their replies as above.\n"
     "  Examples: --fault silence:3   --fault exception:11@5   stdin: \"fault late:700\"\n"
     "  stdin \"fault clear\" forgets every pending fault.\n";
 
@@ -170,7 +174,8 @@ bool SimParseFault(const QString& spec, SimFault& fault, QString& error) {
                  {"drop", FaultKind::Drop, false},           {"splitat", FaultKind::SplitAt, true},
                  {"dribble", FaultKind::Dribble, true},      {"close", FaultKind::Close, false},
                  {"absent", FaultKind::Absent, true},        {"nostatus", FaultKind::NoStatus, false},
-                 {"trailing", FaultKind::Trailing, true},    {"shortlength", FaultKind::ShortLength, true}};
+                 {"trailing", FaultKind::Trailing, true},    {"shortlength", FaultKind::ShortLength, true},
+                 {"storm", FaultKind::Storm, true},          {"refuse", FaultKind::Refuse, false}};
     int next = 1;
     bool known = false;
     for (const auto& k : kinds) {
@@ -246,11 +251,14 @@ bool SimTakeFault(int address, SimFault& fault, SimDoor door) {
                           f.kind == FaultKind::ShortLength;
         const bool modbus = f.kind == FaultKind::BadCrc || f.kind == FaultKind::Exception ||
                             f.kind == FaultKind::OtherUnit || f.kind == FaultKind::Absent;
-        if ((door == SimDoor::Modbus && http) || (door == SimDoor::Http && modbus)) continue;
+        const bool udp = f.kind == FaultKind::Storm || f.kind == FaultKind::Refuse;
+        if ((door != SimDoor::Http && http) || (door != SimDoor::Modbus && modbus) || (door != SimDoor::Udp && udp))
+            continue;
         fault = f;
         static const char* const names[] = {
             "silence", "short",   "badcrc",  "exception", "otherunit", "late",     "garbage",  "split",
-            "drop",    "splitat", "dribble", "close",     "absent",    "nostatus", "trailing", "shortlength"};
+            "drop",    "splitat", "dribble", "close",     "absent",    "nostatus", "trailing", "shortlength",
+            "storm",   "refuse"};
         std::fprintf(stderr, "zaro-sim: fault %s applied to a request for %d\n", names[int(f.kind)], address);
         if (--f.count <= 0) SimFaults.removeAt(i);
         return true;

@@ -42,14 +42,16 @@ enum class FaultKind {
     Dribble,
     Close,
     Absent,
-    NoStatus, // HTTP only from here on
+    NoStatus, // HTTP only
     Trailing,
-    ShortLength
+    ShortLength,
+    Storm, // UDP only
+    Refuse
 };
 
-// Where a request came in: the Modbus doors (serial, TCP) or the module's web server.
-// A door takes only the faults that mean something to it.
-enum class SimDoor { Modbus, Http };
+// Where a request came in: the Modbus doors (serial, TCP), the module's web server or
+// the UDP devices. A door takes only the faults that mean something to it.
+enum class SimDoor { Modbus, Http, Udp };
 
 struct SimFault {
     FaultKind kind = FaultKind::Silence;

@@ -1,7 +1,9 @@
 // Discovery and network set-up over UDP: the gateway's (port 3250, "key = value;"
 // texts) and the LANMOD57 module's (port 5001, 75-character records). Written from the
 // datagram layouts alone, like the rest of the simulator. Each simulated device keeps
-// the settings it is sent, so that the next scan shows them.
+// the settings it is sent, so that the next scan shows them. Faults make a device a
+// hostile peer: one that never stops answering, sends garbage or refuses its settings.
+#include "SimModbus.h"
 #include "SimTransport.h"
 
 #include <QTimer>
@@ -70,11 +72,49 @@ void Answer(const QByteArray& data, const QHostAddress& to, quint16 port) {
     replier->writeDatagram(data, local ? QHostAddress(QStringLiteral("127.255.255.255")) : to, port);
 }
 
+// The kind of the fault the next reply of a device (counted from 1) would take.
+bool NextFaultIs(int device, FaultKind kind) {
+    for (const SimFault& f : SimFaults)
+        if (f.address < 0 || f.address == device) return f.kind == kind;
+    return false;
+}
+
+// The reply of a device as its fault, if any, shapes it: each part a datagram of its
+// own. A refusal waits for the configuration it refuses.
+void Reply(int device, const QByteArray& data, const QHostAddress& to, quint16 port, int64_t afterMs = 0) {
+    SimFault fault;
+    const bool faulty = !NextFaultIs(device, FaultKind::Refuse) && SimTakeFault(device, fault, SimDoor::Udp);
+    if (faulty && fault.kind == FaultKind::Storm) { // again and again, for a minute
+        const int everyMs = std::max(fault.param, 10);
+        auto* timer = new QTimer(replier);
+        QObject::connect(timer, &QTimer::timeout, timer,
+                         [timer, data, to, port, left = 60000 / everyMs]() mutable {
+                             Answer(data, to, port);
+                             if (--left <= 0) timer->deleteLater();
+                         });
+        timer->start(everyMs);
+    }
+    const SimFaultShape shape{0, 0x20, 50};
+    for (const SimReplyPart& part : SimFaultyReply(faulty ? &fault : nullptr, data, shape))
+        QTimer::singleShot(int(afterMs + part.delayMs), replier,
+                           [part = part.data, to, port] { Answer(part, to, port); });
+}
+
 // Devices answer a scan each on its own, not all in the same instant: a burst of
 // hundreds of datagrams would overrun any receiver's socket buffer.
 void AnswerScan(QByteArray (*reply)(const NetDevice&), const QHostAddress& to, quint16 port) {
     for (int i = 0; i < devices.size(); ++i)
-        QTimer::singleShot(i / 20, replier, [data = reply(devices[i]), to, port] { Answer(data, to, port); });
+        Reply(i + 1, reply(devices[i]), to, port, i / 20);
+}
+
+// A device with the fault "refuse" answers a configuration with a refusal and keeps
+// its settings; true when it did.
+bool Refused(const NetDevice& d, const QHostAddress& to, quint16 port) {
+    const int device = int(&d - devices.data()) + 1;
+    SimFault fault;
+    if (!NextFaultIs(device, FaultKind::Refuse) || !SimTakeFault(device, fault, SimDoor::Udp)) return false;
+    Answer(QByteArray("ERROR: refused") + '\0', to, port);
+    return true;
 }
 
 // "key = value;" of a configuration message.
@@ -94,6 +134,7 @@ void GatewayMessage(const QByteArray& m, const QHostAddress& from, quint16 port)
     if (!m.startsWith("Configure: ")) return;
     NetDevice* d = ByMac(Value(m, "Configure:").replace("-", ""));
     if (!d || Value(m, "Password:") != gatewayPassword) return; // a wrong password gets no answer
+    if (Refused(*d, from, port)) return;
     const QHostAddress ip(QString::fromLatin1(Value(m, "IP =")));
     const QHostAddress sn(QString::fromLatin1(Value(m, "SN =")));
     const QHostAddress gw(QString::fromLatin1(Value(m, "GW =")));
@@ -103,7 +144,7 @@ void GatewayMessage(const QByteArray& m, const QHostAddress& from, quint16 port)
     d->gateway = gw;
     d->dhcp = Value(m, "DHCP =") == "ON";
     d->name = Value(m, "HN =");
-    Answer(GatewayReply(*d), from, port);
+    Reply(int(d - devices.data()) + 1, GatewayReply(*d), from, port);
 }
 
 bool HexAddress(const QByteArray& text, QHostAddress& a) {
@@ -123,15 +164,17 @@ void ModuleMessage(const QByteArray& m, const QHostAddress& from, quint16 port) 
     QHostAddress ip, sn, gw;
     if (!d || !HexAddress(m.mid(16, 8), ip) || !HexAddress(m.mid(25, 8), sn) || !HexAddress(m.mid(34, 8), gw))
         return;
+    if (Refused(*d, from, port)) return;
     d->dhcp = m.mid(13, 2) == "01";
     d->ip = d->dhcp ? LeasedAddress(int(d - devices.data())) : ip;
     d->subnet = sn;
     d->gateway = gw;
     d->name = m.mid(43).trimmed();
-    Answer(ModuleRecord(*d), from, port);
+    Reply(int(d - devices.data()) + 1, ModuleRecord(*d), from, port);
 }
 
 void Receive() {
+    SimPollCommands(); // a "fault" line written before the request applies to it
     while (listener->hasPendingDatagrams()) {
         QHostAddress from;
         quint16 port = 0;

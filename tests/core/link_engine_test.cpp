@@ -5,9 +5,11 @@
 #include "link/Kommun.h"
 #include "link/TCP_Komm.h"
 #include "link/Transport.h"
+#include "netmodules/Gateway.h"
 #include "netmodules/LANMOD57.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
+#include "settings/SearchAddress.h"
 
 #include <QtTest>
 #include <deque>
@@ -22,6 +24,9 @@ enum class Meter {
     OtherUnit,
     Absent,
     AbsentGatewayUnit, // exception 11 with the gateway's own unit
+    PathUnavailable,   // exception 10
+    Refuses,           // exception 1: the meter does not take the request
+    Echo,              // the request itself, as function 8 answers
     Twice,
     ThenClose, // the gateway closes the connection after its answer (afterMs later)
     Hangup,    // it closes without an answer
@@ -73,8 +78,11 @@ QByteArray ReplyTo(const QByteArray& request, Meter meter) {
 QByteArray TcpReplyTo(const QByteArray& request, Meter meter) {
     const QByteArray unit = request.mid(6, 1), function = request.mid(7, 1);
     QByteArray pdu;
+    if (meter == Meter::Echo) return request;
     if (meter == Meter::Absent || meter == Meter::AbsentGatewayUnit) {
         pdu = QByteArray(1, char(function[0] | 0x80)) + char(11); // the gateway's target did not respond
+    } else if (meter == Meter::PathUnavailable || meter == Meter::Refuses) {
+        pdu = QByteArray(1, char(function[0] | 0x80)) + char(meter == Meter::Refuses ? 1 : 10);
     } else {
         const int count = uint8_t(request[10]) << 8 | uint8_t(request[11]);
         pdu = function + char(2 * count) + request.mid(8, 2).repeated(count);
@@ -518,6 +526,21 @@ class LinkEngineTest : public QObject {
         QCOMPARE(Read(Lese, kReadMeterScale, 1), 1);
         QCOMPARE(QByteArray(reinterpret_cast<char*>(MeterScale), 2).toHex(), QByteArray("3f01"));
         QVERIFY(messages.shown.empty());
+    }
+
+    // The search behind a gateway: any exception answers a probe (no meter to be had
+    // there) and the search goes on; only silence ends it.
+    void tcpMeterSearch() {
+        useGateway();
+        NumGateways = 1;
+        Last_Device = 32;
+        line.script = {Answer{Meter::PathUnavailable}, Answer{Meter::Refuses}, Answer{Meter::Echo},
+                       Answer{Meter::Absent}, Answer{Meter::Silent}};
+        QCOMPARE(SearchGatewayDevices(), 0);
+        QCOMPARE(int(line.written.size()), 5);
+        QCOMPARE(QList<int>(std::begin(DevicesTCP[0]), std::begin(DevicesTCP[0]) + 2), QList<int>({3, 0}));
+        const std::vector<ScriptedMessages::Shown> silence{{MessageType::Error, 9, 16}};
+        QCOMPARE(messages.shown, silence);
     }
 
   private:

@@ -1,11 +1,78 @@
 // Gateways and modules without a network: reading their answers, building their
-// messages, checking what is typed, and the known lists.
+// messages, checking what is typed, the known lists, and the scans and configuration
+// exchanges on a scripted network whose clock moves only while the program waits.
+#include "link/Udp.h"
 #include "netmodules/Gateway.h"
 #include "netmodules/LANMOD57Net.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 
 #include <QtTest>
+#include <cerrno>
+#include <functional>
+#include <map>
+
+namespace {
+
+// What the program sends is recorded and handed to the devices, whose datagrams are
+// due at a time of the clock.
+struct Network {
+    int64_t now = 0;
+    int takenPort = 0; // held by another program that shares it with nobody
+    std::vector<int> opened;
+    std::vector<QByteArray> sent;
+    std::multimap<int64_t, QByteArray> incoming;
+    std::function<void(const QByteArray&)> devices;
+} net;
+
+void Due(int64_t afterMs, const QByteArray& datagram) {
+    net.incoming.emplace(net.now + afterMs, datagram);
+}
+
+int Receive(int, void* buffer, int size, int timeoutMs, UdpDatagram& got) {
+    const auto next = net.incoming.begin();
+    if (next == net.incoming.end() || next->first > net.now + timeoutMs) {
+        net.now += timeoutMs;
+        return ETIMEDOUT;
+    }
+    net.now = std::max(net.now, next->first);
+    const QByteArray d = next->second;
+    net.incoming.erase(next);
+    got.length = std::min(int(d.size()), size);
+    std::memcpy(buffer, d.constData(), size_t(got.length));
+    return d.size() > size ? EMSGSIZE : 0;
+}
+
+const UdpTransport kScriptedNetwork = {
+    [](int port, int& socket, bool) {
+        if (port != 0 && port == net.takenPort) return EADDRINUSE;
+        net.opened.push_back(port);
+        socket = 3;
+        return 0;
+    },
+    [](int, const void* data, int length, uint32_t, int) {
+        net.sent.emplace_back(static_cast<const char*>(data), length);
+        if (net.devices) net.devices(net.sent.back());
+        return 0;
+    },
+    Receive,
+    [](int, uint32_t, int) { return false; },
+    [](int) {},
+    [] { return net.now; },
+};
+
+QByteArray GatewayReply(const QByteArray& mac, const QByteArray& ip = "127.0.0.1",
+                        const QByteArray& name = "hall") {
+    return "A = 1; B = 2; C = 3; MAC = " + mac + "; IP = " + ip +
+           "; SN = 255.0.0.0; GW = 127.0.0.254; DHCP = ON; P = x; HN = " + name +
+           "; DNS1 = 1.1.1.1; DNS2 = 2.2.2.2;" + '\0';
+}
+
+QByteArray ModuleAnswer(const QByteArray& mac = "001234C70A1B", const QByteArray& name = "hall 2") {
+    return mac + " 00 0A010164 FFFFFF00 0A010204 " + name.leftJustified(32, ' ');
+}
+
+} // namespace
 
 class NetDevicesTest : public QObject {
     Q_OBJECT
@@ -17,7 +84,12 @@ class NetDevicesTest : public QObject {
         SetMessageSink(&messages);
         LoadINIDefaultTCP();
         LoadDevINIDefault();
+        InitGatewayRecords();
+        InitLM57Records();
+        net = Network{};
+        SetUdpTransport(&kScriptedNetwork);
     }
+    void cleanup() { SetUdpTransport(nullptr); }
 
     void checkIP() {
         for (const char* bad : {"192.168.0.256", "192.168..1", ".1.2.3", "1.2.3", "1.2.3.4.", "1.2.3.x", "",
@@ -28,10 +100,7 @@ class NetDevicesTest : public QObject {
     }
 
     void gatewayReplyByPosition() {
-        const QByteArray full = QByteArray("A = 1; B = 2; C = 3; MAC = 00-30-11-0A-1B-01; IP = 127.0.0.1; "
-                                           "SN = 255.0.0.0; GW = 127.0.0.254; DHCP = ON; P = x; HN = hall; "
-                                           "DNS1 = 1.1.1.1; DNS2 = 2.2.2.2;") +
-                                '\0';
+        const QByteArray full = GatewayReply("00-30-11-0A-1B-01");
         NetbiterRecord r;
         QCOMPARE(ParseNetbiterReply(full.constData(), int(full.size()), r), 1);
         QCOMPARE(QByteArray(r.MAC), QByteArray("00-30-11-0A-1B-01"));
@@ -56,6 +125,108 @@ class NetDevicesTest : public QObject {
         QCOMPARE(QByteArray(r.IP), QByteArray("127.0.0.1"));
         QCOMPARE(QByteArray(r.SN), QByteArray());
         QCOMPARE(r.valid, uint8_t(1));
+
+        // No gateway's reply without a MAC and a dotted IP: the IP is where Modbus/TCP
+        // goes, and a name there would be looked up.
+        for (const QByteArray ip : {"999.1.1.1", "1.2.3", "", "localhost", "192.168.100.1001"}) {
+            const QByteArray bad = GatewayReply("00-30-11-0A-1B-01", ip);
+            QVERIFY2(ParseNetbiterReply(bad.constData(), int(bad.size()), r) < 0, ip.constData());
+        }
+        for (const QByteArray mac :
+             {"00-30-11-0A-1B", "0x-30-11-0A-1B-01", "00-00-00-00-00-00", "00-30-11-0A-1B-01-02"}) {
+            const QByteArray bad = GatewayReply(mac);
+            QVERIFY2(ParseNetbiterReply(bad.constData(), int(bad.size()), r) < 0, mac.constData());
+        }
+        const QByteArray odd = QByteArray(GatewayReply("00-30-11-0a-1b-01")).replace("255.0.0.0", "255.0.0");
+        QCOMPARE(ParseNetbiterReply(odd.constData(), int(odd.size()), r), 0);
+        QCOMPARE(QByteArray(r.MAC), QByteArray("00-30-11-0A-1B-01"));
+        QCOMPARE(QByteArray(r.SN), QByteArray()); // no address: left out
+
+        // Of 200 random datagrams none becomes a gateway beside the one that answers.
+        net.devices = [](const QByteArray&) {
+            QRandomGenerator random(7);
+            for (int i = 0; i < 200; ++i) {
+                QByteArray junk(1 + int(random.bounded(300)), '\0');
+                for (char& c : junk)
+                    c = "=; -.0123456789ABCDEF"[random.bounded(21)];
+                Due(i, junk);
+            }
+            Due(200, GatewayReply("00-30-11-0A-1B-01"));
+        };
+        QCOMPARE(NetbiterScan(), 1);
+    }
+
+    // A scan ends a few seconds after its request however long anyone keeps answering,
+    // and lists each device once; the module scan goes out from a free port, so that
+    // another program holding the module port takes nothing from it.
+    void scansEndAndListEachDeviceOnce() {
+        for (const bool gateway : {true, false}) {
+            net = Network{};
+            net.takenPort = kModuleUdpPort;
+            const QByteArray reply = gateway ? GatewayReply("00-30-11-0A-1B-01") : ModuleAnswer();
+            net.devices = [&](const QByteArray&) {
+                for (int i = 0; i < 400; ++i)
+                    Due(20 + 90 * i, reply);
+                Due(50, gateway ? GatewayReply("00-30-11-0A-1B-02") : ModuleAnswer("001234C70A1C"));
+            };
+            QCOMPARE(gateway ? NetbiterScan() : LANMD57Scan(), 2);
+            QVERIFY2(net.now <= kUdpScanLimitMs, qPrintable(QString::number(net.now)));
+            QCOMPARE(net.opened, std::vector<int>{0});
+            QVERIFY(messages.infos.empty());
+        }
+        // Beyond 256 the rest is dropped, and the user told so.
+        net.devices = [](const QByteArray&) {
+            for (int i = 0; i < 300; ++i)
+                Due(i, GatewayReply(QString("00-30-11-00-%1-%2")
+                                        .arg(i / 256, 2, 16, QChar('0'))
+                                        .arg(i % 256, 2, 16, QChar('0'))
+                                        .toLatin1()));
+        };
+        QCOMPARE(NetbiterScan(), 256);
+        QCOMPARE(int(messages.notes.size()), 1);
+    }
+
+    // Settings count as sent only when the addressed device confirms them: a refusal,
+    // a stray byte or another device's answer leave the record as it was.
+    void configurationNeedsConfirmation() {
+        const QByteArray mine = GatewayReply("00-30-11-0A-1B-01");
+        QCOMPARE(ParseNetbiterReply(mine.constData(), int(mine.size()), NBD[0]), 1);
+        NumGateways = 1;
+        StoreGatewayLists(0);
+        SelectInterface(kGateway, 0, 0);
+        NetFields = NetworkFields{"127.0.0.1", "255.0.0.0", "127.0.0.254", "plant", 1, 1};
+        QByteArray answer;
+        net.devices = [&](const QByteArray&) { Due(5, answer); };
+        for (const QByteArray& refusal : {QByteArray("ERROR: wrong password") + '\0', QByteArray("\xFF"),
+                                          GatewayReply("00-30-11-0A-1B-02")}) {
+            answer = refusal;
+            messages.clear();
+            QVERIFY(!GatewayModificationCheck());
+            QVERIFY(messages.wasShown(MessageType::Error, 10, 2));
+            QCOMPARE(QByteArray(GatewayName[0]), QByteArray("hall"));
+        }
+        answer = GatewayReply("00-30-11-0A-1B-01");
+        QVERIFY(GatewayModificationCheck());
+        QCOMPARE(QByteArray(GatewayName[0]), QByteArray("plant"));
+
+        // A module's name is kept with its blanks, whatever else changes.
+        QVERIFY(ParseModuleAnswer(ModuleAnswer("001234C70A1B", "Hall 7 meter").constData(), 75, EMD[0]));
+        Num57 = 1;
+        SelectInterface(kModule, 0, 0);
+        NetFields = NetworkFields{"10.1.1.5", "255.255.255.0", "10.1.2.4", "Hall 7 meter ", 0, 1};
+        for (const QByteArray& refusal : {QByteArray("ERROR: refused"), QByteArray("\xFF"),
+                                          ModuleAnswer("001234C70A1C", "Hall 7 meter")}) {
+            answer = refusal;
+            messages.clear();
+            QVERIFY(!LM57ModificationCheck());
+            QVERIFY(messages.wasShown(MessageType::Error, 10, 2));
+            QCOMPARE(QByteArray(EMD[0].IP), QByteArray("10.1.1.100"));
+        }
+        answer = ModuleAnswer("001234C70A1B", "Hall 7 meter");
+        QVERIFY(LM57ModificationCheck());
+        QCOMPARE(net.sent.back().mid(43), QByteArray("Hall 7 meter").leftJustified(32, ' '));
+        QCOMPARE(QByteArray(IP57[0]), QByteArray("10.1.1.5"));
+        QCOMPARE(QByteArray(Name57[0]), QByteArray("Hall 7 meter"));
     }
 
     void gatewayMessage() {

@@ -6,6 +6,7 @@ set -u
 [ "${ZARO_IN_NETNS:-}" = 1 ] || { echo "SKIP: broadcasts only inside the test netns"; exit 77; }
 
 cli() { "$BIN/zaro-cli" --settings "$work" "$@"; }
+usage() { cli "$@" >/dev/null 2>&1; check "usage: $*" "2" "$?"; }
 
 # zaro-sim: two gateways listed, one changed, the meters behind the first searched.
 start_sim --gateway 3,7,40 --listen 127.0.0.1:0 --udp-devices 2
@@ -20,8 +21,10 @@ cli set-gateway 00-30-11-F0-0A-1C --name hall --ip 127.0.0.3 || failed "set-gate
 out=$(cli scan-gateways | tail -1)
 check "gateway took the settings" "00-30-11-F0-0A-1C	127.0.0.3	255.0.0.0	127.0.0.254	off	hall" "$out"
 grep -rq "qorvi" "$work"/*.ini && failed "a password reached a settings file"
-cli set-gateway 00-30-11-F0-0A-1C --ip 1.2.3 >/dev/null 2>&1
-check "bad address: usage" "2" "$?"
+# Malformed arguments are refused before anything is sent.
+usage set-gateway 00-30-11-F0-0A-1C --ip 1.2.3
+usage set-gateway 00-30-11-F0-0A --name x
+usage set-gateway 00-30-11-F0-0A-1C --name "hall 7"
 out=$(cli --interface gateway --host 127.0.0.1 --tcp-port "$port" --timeout 500 search-gateway --range 247) ||
   failed "search-gateway"
 check "meters behind the gateway" "3 7 40" "$(echo $out)"
@@ -38,6 +41,26 @@ cli set-module 00-12-34-C7-0A-1C --ip 127.0.0.9 --name hall || failed "set-modul
 check "module took the settings" "00-12-34-C7-0A-1C	127.0.0.9	255.0.0.0	127.0.0.254	off	hall" \
   "$(cli scan-modules | tail -1)"
 grep -q 'IP = "127.0.0.9"' "$work/ZARODEV.ini" || failed "module settings not in ZARODEV.ini"
+usage set-module 00-12-34-C7-0A-1C --name "Hall 7;x"
+# A module that refuses: failure, and the file keeps what the module has.
+echo "fault refuse@2" >&"$SIM_CTL"
+cli set-module 00-12-34-C7-0A-1C --name "Hall 7 meter" >/dev/null 2>&1
+check "refused: failure" "1" "$?"
+grep -q 'Name = "hall"' "$work/ZARODEV.ini" || failed "a refused name reached ZARODEV.ini"
+cli set-module 00-12-34-C7-0A-1C --name "Hall 7 meter" || failed "set-module with blanks in the name"
+check "the name kept whole" "Hall 7 meter" "$(cli scan-modules | tail -1 | cut -f6)"
+# Garbage from one device and a storm of replies from the other: the scan lists the
+# good one once, and ends.
+echo "fault garbage@1" >&"$SIM_CTL"
+echo "fault storm:50@2" >&"$SIM_CTL"
+SECONDS=0
+out=$(cli scan-modules)
+check "garbage dropped, the storm listed once" "00-12-34-C7-0A-1C" "$(cut -f1 <<<"$out")"
+[ "$SECONDS" -le 5 ] || failed "a storm held the scan ${SECONDS}s"
+# A settings file that cannot be written is a failure.
+"$BIN/zaro-cli" --settings "$work/missing" scan-modules >/dev/null 2>"$work/err"
+check "settings not written: failure" "1" "$?"
+grep -q "could not be written" "$work/err" || failed "settings not written: no message"
 stop_sims
 
 # The independent responder: the same commands, the messages it received checked byte by byte.
@@ -45,7 +68,8 @@ rm -f "$work"/*.ini
 $PY "$HERE/netdevices_responder.py" "$work/received" >"$work/responder.out" &
 PIDS+=($!)
 for _ in $(seq 50); do grep -q ready "$work/responder.out" 2>/dev/null && break; sleep 0.1; done
-check "responder gateway" "00-30-11-AA-BB-01	127.0.0.41	255.0.0.0	127.0.0.254	off	indep-gw" "$(cli scan-gateways)"
+check "responder gateway, control characters escaped" \
+  '00-30-11-AA-BB-01	127.0.0.41	255.0.0.0	127.0.0.254	off	indep\x1b[1m\tgw' "$(cli scan-gateways)"
 cli set-gateway 00-30-11-AA-BB-01 --name plant || failed "set-gateway, responder"
 check "configuration message" "Configure: 00-30-11-AA-BB-01;Password: qorvi;IP = 127.0.0.41;SN = 255.0.0.0;GW = 127.0.0.254;DHCP = OFF;HN = plant;DNS1 = 0.0.0.0;DNS2 = 0.0.0.0;" \
   "$(head -1 "$work/received")"

@@ -10,7 +10,7 @@ import sys
 log = open(sys.argv[1], "ab", buffering=0)
 
 gateway = {"mac": "00-30-11-AA-BB-01", "ip": "127.0.0.41", "sn": "255.0.0.0", "gw": "127.0.0.254",
-           "dhcp": "OFF", "hn": "indep-gw"}
+           "dhcp": "OFF", "hn": "indep\x1b[1m\tgw"}
 module = {"mac": "001234C7BEEF", "dhcp": "00", "ip": [127, 0, 0, 42], "sn": [255, 0, 0, 0],
           "gw": [127, 0, 0, 254], "name": "indep-module"}
 

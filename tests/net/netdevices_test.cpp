@@ -4,6 +4,7 @@
 #include "netmodules/Gateway.h"
 #include "netmodules/LANMOD57Net.h"
 #include "platform/Messages.h"
+#include "platform/TcpClient.h"
 #include "settings/INI_File.h"
 #include "settings/SearchAddress.h"
 
@@ -105,15 +106,6 @@ class NetDevicesTest : public QObject {
         QCOMPARE(QByteArray(NBD[2].DHCP), QByteArray("ON"));
     }
 
-    // Beyond 256 answers the rest is dropped, and the user told so.
-    void moreThan256Answers() {
-        SimProcess second;
-        QVERIFY(sim.start({"--gateway", "5", "--listen", "127.0.0.1:0", "--udp-devices", "200"}));
-        QVERIFY(second.start({"--gateway", "5", "--listen", "127.0.0.1:0", "--udp-devices", "200"}));
-        QCOMPARE(NetbiterScan(), 256);
-        QCOMPARE(int(messages.notes.size()), 1);
-    }
-
     // With nobody on port 3250 but the program, its own broadcast is no answer.
     void ownBroadcastIsNoAnswer() {
         KnowGateway(0, "00-30-11-F0-0A-1B", "127.0.0.1");
@@ -141,6 +133,8 @@ class NetDevicesTest : public QObject {
         QCOMPARE(DevicesTCP[0][0], 5);
         QCOMPARE(DevicesTCP[0][31], 160);
         CloseTCPConnection(kCloseAllTCP);
+        // Connections go to an address only: a name is never looked up.
+        QCOMPARE(ConnectToTCPServer("localhost", sim.tcpPort(), ClientTCPCB, 1000), -1);
     }
 
     void moduleScanConfigureAndRescan() {
