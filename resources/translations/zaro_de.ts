@@ -973,6 +973,10 @@ Version: %3</translation>
         <translation>Firmware</translation>
     </message>
     <message>
+        <source>Send configuration</source>
+        <translation>Konfiguration senden</translation>
+    </message>
+    <message>
         <source>Meter model</source>
         <translation>Gerätemodell</translation>
     </message>
@@ -1017,8 +1021,16 @@ Version: %3</translation>
         <translation>Es wurde nichts exportiert. %1</translation>
     </message>
     <message>
+        <source>The file was not saved. %1</source>
+        <translation>Die Datei wurde nicht gespeichert. %1</translation>
+    </message>
+    <message>
         <source>The file cannot be created there. Choose another folder or name.</source>
         <translation>Die Datei kann dort nicht angelegt werden. Wählen Sie einen anderen Ordner oder Namen.</translation>
+    </message>
+    <message>
+        <source>That name belongs to a folder, a link or a device, not to a file. Choose another name.</source>
+        <translation>Dieser Name gehört zu einem Ordner, einer Verknüpfung oder einem Gerät, nicht zu einer Datei. Wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>The file could not be written completely. Check the free space and try again.</source>

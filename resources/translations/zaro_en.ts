@@ -971,6 +971,10 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Send configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Meter model</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1015,7 +1019,15 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The file was not saved. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The file cannot be created there. Choose another folder or name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That name belongs to a folder, a link or a device, not to a file. Choose another name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -973,6 +973,10 @@ Version : %3</translation>
         <translation>Micrologiciel</translation>
     </message>
     <message>
+        <source>Send configuration</source>
+        <translation>Envoyer la configuration</translation>
+    </message>
+    <message>
         <source>Meter model</source>
         <translation>Modèle d&apos;appareil</translation>
     </message>
@@ -1017,8 +1021,16 @@ Version : %3</translation>
         <translation>Rien n'a été exporté. %1</translation>
     </message>
     <message>
+        <source>The file was not saved. %1</source>
+        <translation>Le fichier n&apos;a pas été enregistré. %1</translation>
+    </message>
+    <message>
         <source>The file cannot be created there. Choose another folder or name.</source>
         <translation>Le fichier ne peut pas être créé à cet endroit. Choisissez un autre dossier ou un autre nom.</translation>
+    </message>
+    <message>
+        <source>That name belongs to a folder, a link or a device, not to a file. Choose another name.</source>
+        <translation>Ce nom désigne un dossier, un lien ou un périphérique, pas un fichier. Choisissez un autre nom.</translation>
     </message>
     <message>
         <source>The file could not be written completely. Check the free space and try again.</source>

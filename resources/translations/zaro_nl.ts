@@ -973,6 +973,10 @@ Versie: %3</translation>
         <translation>Firmware</translation>
     </message>
     <message>
+        <source>Send configuration</source>
+        <translation>Configuratie verzenden</translation>
+    </message>
+    <message>
         <source>Meter model</source>
         <translation>Metermodel</translation>
     </message>
@@ -1017,8 +1021,16 @@ Versie: %3</translation>
         <translation>Er is niets geëxporteerd. %1</translation>
     </message>
     <message>
+        <source>The file was not saved. %1</source>
+        <translation>Het bestand is niet opgeslagen. %1</translation>
+    </message>
+    <message>
         <source>The file cannot be created there. Choose another folder or name.</source>
         <translation>Het bestand kan daar niet worden aangemaakt. Kies een andere map of naam.</translation>
+    </message>
+    <message>
+        <source>That name belongs to a folder, a link or a device, not to a file. Choose another name.</source>
+        <translation>Deze naam hoort bij een map, een koppeling of een apparaat, niet bij een bestand. Kies een andere naam.</translation>
     </message>
     <message>
         <source>The file could not be written completely. Check the free space and try again.</source>
