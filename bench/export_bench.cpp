@@ -135,7 +135,7 @@ ModuleLog LargestModuleLog()
 int main(int argc, char** argv)
 {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
-    const std::string dir = CreateTemporaryFolder();
+    const std::string dir = CreateTemporaryFolder("bench");
     const std::string ours = dir + "/ours.xlsx", plain = dir + "/plain.xlsx";
 
     const ModuleLog log = LargestModuleLog();

@@ -1092,6 +1092,18 @@ Version: %3</translation>
         <source>The settings file could not be written. Check that the settings folder exists and that you may write to it, then try again.</source>
         <translation>Die Einstellungsdatei konnte nicht geschrieben werden. Prüfen Sie, ob der Einstellungsordner existiert und Sie darin schreiben dürfen, und versuchen Sie es dann erneut.</translation>
     </message>
+    <message>
+        <source>Send configuration</source>
+        <translation>Konfiguration senden</translation>
+    </message>
+    <message>
+        <source>The file was not saved. %1</source>
+        <translation>Die Datei wurde nicht gespeichert. %1</translation>
+    </message>
+    <message>
+        <source>That name belongs to a folder, a link or a device, not to a file. Choose another name.</source>
+        <translation>Dieser Name gehört zu einem Ordner, einer Verknüpfung oder einem Gerät, nicht zu einer Datei. Wählen Sie einen anderen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

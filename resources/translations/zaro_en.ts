@@ -1090,6 +1090,18 @@ Version: %3</source>
         <source>The settings file could not be written. Check that the settings folder exists and that you may write to it, then try again.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Send configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file was not saved. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That name belongs to a folder, a link or a device, not to a file. Choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

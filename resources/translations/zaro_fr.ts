@@ -1092,6 +1092,18 @@ Version : %3</translation>
         <source>The settings file could not be written. Check that the settings folder exists and that you may write to it, then try again.</source>
         <translation>Le fichier des paramètres n&apos;a pas pu être écrit. Vérifiez que le dossier des paramètres existe et que vous avez le droit d&apos;y écrire, puis réessayez.</translation>
     </message>
+    <message>
+        <source>Send configuration</source>
+        <translation>Envoyer la configuration</translation>
+    </message>
+    <message>
+        <source>The file was not saved. %1</source>
+        <translation>Le fichier n&apos;a pas été enregistré. %1</translation>
+    </message>
+    <message>
+        <source>That name belongs to a folder, a link or a device, not to a file. Choose another name.</source>
+        <translation>Ce nom désigne un dossier, un lien ou un périphérique, pas un fichier. Choisissez un autre nom.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

@@ -1092,6 +1092,18 @@ Versie: %3</translation>
         <source>The settings file could not be written. Check that the settings folder exists and that you may write to it, then try again.</source>
         <translation>Het instellingenbestand kon niet worden geschreven. Controleer of de map met instellingen bestaat en of u erin mag schrijven, en probeer het dan opnieuw.</translation>
     </message>
+    <message>
+        <source>Send configuration</source>
+        <translation>Configuratie verzenden</translation>
+    </message>
+    <message>
+        <source>The file was not saved. %1</source>
+        <translation>Het bestand is niet opgeslagen. %1</translation>
+    </message>
+    <message>
+        <source>That name belongs to a folder, a link or a device, not to a file. Choose another name.</source>
+        <translation>Deze naam hoort bij een map, een koppeling of een apparaat, niet bij een bestand. Kies een andere naam.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

@@ -144,6 +144,11 @@ int ApplyOverrides(const Overrides& o) {
     return kExitOk;
 }
 
+int LogFailed(const QString& path, FileFault fault) {
+    std::fprintf(stderr, "zaro-cli: the log %s was not written. %s\n", qPrintable(path), WriteFaultPhrase(fault));
+    return kExitDeviceFailed;
+}
+
 } // namespace
 
 int UsageError(const QString& message) {
@@ -213,14 +218,16 @@ int main(int argc, char** argv) {
     for (const auto& c : kCommands) {
         if (name != c.name) continue;
         if (logPath.isEmpty()) return c.run(args);
+        // Written as the frames come: a run ended by a signal keeps what it saw. No
+        // device is touched when the log the user asked for cannot be kept.
+        FileFault fault = FileFault::None;
+        if (!StartCommLogFile(logPath.toStdString(), &fault)) return LogFailed(logPath, fault);
         StartCommLog();
         const int rc = c.run(args);
         StopCommLog();
-        if (!SaveCommLog(logPath.toStdString())) {
-            std::fprintf(stderr, "zaro-cli: cannot write the log to %s\n", qPrintable(logPath));
-            return rc == kExitOk ? kExitDeviceFailed : rc;
-        }
-        return rc;
+        if (StopCommLogFile(&fault)) return rc;
+        LogFailed(logPath, fault);
+        return rc == kExitOk ? kExitDeviceFailed : rc;
     }
     return UsageError("unknown command " + name);
 }

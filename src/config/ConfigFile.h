@@ -47,7 +47,7 @@ bool ConfigFileReadsBack(const QByteArray& text);
 int LoadConfigFile(const std::string& path, ConfigImage& image);
 // Writes Konf to path with today's date and time (bit 6 of Konf.BusSettings is set first
 // when the module is the interface); Error(3, 9) when the file would not load again,
-// Error(2, 5) when it cannot be written. 1 on success.
+// else the reason it was not written (ShowWriteFault). 1 on success.
 int SaveConfigFile(const std::string& path);
 
 // As LoadConfigFile, then the interface kind follows the file (module or RS-232) and

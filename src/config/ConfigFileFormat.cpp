@@ -291,9 +291,7 @@ int SaveConfigFile(const std::string& path) {
         Error(3, 9);
         return 0;
     }
-    if (!WriteFileAtomically(path, text)) {
-        Error(2, 5);
-        return 0;
-    }
+    FileFault fault = FileFault::None;
+    if (!WriteFileAtomically(path, text, &fault)) return ShowWriteFault(fault);
     return 1;
 }

@@ -18,6 +18,7 @@ uint64_t total = 0;
 int64_t startMs = 0;
 LogFrame lastRequest{};
 int64_t lastRequestMs = 0;
+LiveFile logFile;
 
 // Modbus/TCP frames carry a 6-byte header before the unit byte.
 int PduOffset(int kind) {
@@ -68,7 +69,8 @@ void Count(const LogFrame& f) {
     }
 }
 
-// Appends in memory only: the link never waits for a window or a disk.
+// Appends in memory, and to the log file when one is open: a line is small and goes
+// out with one write, the link never waits for a window.
 void Record(const LinkFrameEvent& e) {
     const int64_t now = Wire().nowMs();
     const int off = PduOffset(CommType);
@@ -101,6 +103,7 @@ void Record(const LinkFrameEvent& e) {
     }
     Count(f);
     ++total;
+    if (logFile.isOpen()) logFile.append(CommLogLine(f).toUtf8() + '\n');
     frames.push_back(std::move(f));
     if (frames.size() > kCommLogCapacity) frames.pop_front();
 }
@@ -208,9 +211,10 @@ QString CommLogLine(const LogFrame& f) {
         .arg(OutcomeText(f));
 }
 
-bool SaveCommLog(const std::string& path) {
-    QByteArray text;
-    for (const LogFrame& f : frames)
-        text += CommLogLine(f).toUtf8() + '\n';
-    return WriteFileAtomically(path, text);
+bool StartCommLogFile(const std::string& path, FileFault* why) {
+    return logFile.open(path, why);
+}
+
+bool StopCommLogFile(FileFault* why) {
+    return logFile.close(why);
 }

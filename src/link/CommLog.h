@@ -3,6 +3,8 @@
 // is empty while nobody listens, so a closed log costs one test per frame.
 #pragma once
 
+#include "platform/ProgramFiles.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -65,6 +67,7 @@ void StopCommLog();
 bool CommLogRunning();
 void ClearCommLog(); // frames and counters
 // The last kCommLogCapacity frames, oldest first; counters count every frame since the clear.
+// (The log file of StartCommLogFile gets every frame.)
 const std::deque<LogFrame>& CommLogFrames();
 const LogCounters& CommLogCounters();
 // Frames logged since the clear, including those the capacity has dropped.
@@ -74,5 +77,8 @@ uint64_t CommLogTotal();
 // length, bytes in hex, outcome.
 QString CommLogLine(const LogFrame& frame);
 QString OutcomeText(const LogFrame& frame);
-// Writes the lines of every frame held; false when the file cannot be written.
-bool SaveCommLog(const std::string& path);
+// Writes the line of every frame to path as soon as it is logged (the file is emptied
+// first), so a run that is killed keeps what it saw and no frame is ever dropped.
+bool StartCommLogFile(const std::string& path, FileFault* why = nullptr);
+// Stops writing the file; false when any line could not be written.
+bool StopCommLogFile(FileFault* why = nullptr);

@@ -31,7 +31,10 @@ constexpr int kDownloadRefused = 5; // argument: the status text
 std::string tempFolder;
 
 std::string TemporaryLogPath() {
-    if (tempFolder.empty()) tempFolder = CreateTemporaryFolder();
+    if (tempFolder.empty()) {
+        RemoveStaleTemporaryFolders("module-log"); // left by a run that was killed
+        tempFolder = CreateTemporaryFolder("module-log");
+    }
     return tempFolder.empty() ? std::string() : tempFolder + "/log.dat";
 }
 
@@ -135,10 +138,8 @@ int CmReadLoggerData57() {
     ModuleLog log;
     if (!Decode(reply.body, log)) return 0;
     const std::string path = TemporaryLogPath();
-    if (path.empty() || !WriteFileAtomically(path, reply.body)) {
-        Error(2, 5);
-        return 0;
-    }
+    FileFault fault = FileFault::CannotOpen;
+    if (path.empty() || !WriteFileAtomically(path, reply.body, &fault)) return ShowWriteFault(fault);
     Take(std::move(log));
     workfile = path;
     return 1;
@@ -146,17 +147,21 @@ int CmReadLoggerData57() {
 
 int StoreLoggerFile57(const std::string& path) {
     QByteArray bytes;
-    if (workfile.empty() || !ReadWholeFile(workfile, bytes) || !WriteFileAtomically(path, bytes)) {
+    if (workfile.empty() || !ReadWholeFile(workfile, bytes)) {
         Error(2, 5);
         return 0;
     }
-    return 1;
+    FileFault fault = FileFault::None;
+    return WriteFileAtomically(path, bytes, &fault) ? 1 : ShowWriteFault(fault);
 }
 
 int OpenLoggerFile57(const std::string& path) {
     QByteArray bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        Error(2, 5);
+    FileFault fault = FileFault::None;
+    // A file holds what a download would: the same limit, told in the same words.
+    if (!ReadWholeFile(path, bytes, HttpLimits{}.maxBody, &fault)) {
+        if (fault == FileFault::TooLarge) Error(kModuleLoggerKind, kDownloadTooLarge);
+        else Error(2, 5);
         return 0;
     }
     if (!InitLogger57(bytes)) return 0;

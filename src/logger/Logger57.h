@@ -21,7 +21,7 @@ int CmReadLoggerData57();
 // Decodes bytes into Log57 and chooses the newest usable sequence (LogSeq). 1 or 0;
 // on failure Log57 stays as it was.
 int InitLogger57(const QByteArray& bytes);
-// Copies workfile to path (created or replaced whole). 1 or 0 (Error 2/5).
+// Copies workfile to path (created or replaced whole). 1, or 0 with the reason shown.
 int StoreLoggerFile57(const std::string& path);
 // Reads and decodes an *.LF3; it becomes workfile. 1 or 0.
 int OpenLoggerFile57(const std::string& path);

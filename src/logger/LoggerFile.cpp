@@ -149,7 +149,8 @@ bool WriteZrdFile(const QString& path, const LogSource& src, const LoggerRecords
     QByteArray data = ZrdHeader(src);
     for (const MeterRecord& rec : records.rows)
         data += ZrdLine(rec);
-    if (WriteFileAtomically(path.toStdString(), data)) return true;
-    Error(2, 5);
+    FileFault fault = FileFault::None;
+    if (WriteFileAtomically(path.toStdString(), data, &fault)) return true;
+    ShowWriteFault(fault);
     return false;
 }

@@ -64,6 +64,7 @@ const PairText kPairs[] = {
      QT_TRANSLATE_NOOP("Messages", "The records lie more than a day apart, so the profile graph, which shows "
                                    "one day at a time, cannot draw them. Check the logging interval and the "
                                    "dates and times of the records.")},
+    {MessageType::Error, kFileNotSavedKind, kFileNotSavedNumber, QT_TRANSLATE_NOOP("Messages", "The file was not saved. %1")},
     {MessageType::Error, 3, 9,
      QT_TRANSLATE_NOOP("Messages", "The configuration holds values a configuration file cannot keep (for "
                                    "example a transformer ratio out of range). Nothing was saved.")},
@@ -166,6 +167,16 @@ const char* kTitles[] = {
     QT_TRANSLATE_NOOP("Messages", "Network settings"),    // 14
 };
 
+// Questions whose kind's title would name something else.
+const struct {
+    int kind;
+    const char* title;
+} kQuestionTitles[] = {
+    {0, QT_TRANSLATE_NOOP("Messages", "Send configuration")},
+    {4, QT_TRANSLATE_NOOP("Messages", "Firmware")},
+    {7, QT_TRANSLATE_NOOP("Messages", "Firmware")},
+};
+
 const char* EnglishText(MessageType type, int kind, int number) {
     if (type == MessageType::LoggerWarnung) return kLoggerWarnung;
     for (const auto& p : kPairs)
@@ -177,6 +188,9 @@ const char* EnglishText(MessageType type, int kind, int number) {
 
 QString MessageTitle(MessageType type, int kind) {
     if (type == MessageType::LoggerWarnung) return QCoreApplication::translate("Messages", "Logger");
+    if (type == MessageType::Warnung)
+        for (const auto& q : kQuestionTitles)
+            if (q.kind == kind) return QCoreApplication::translate("Messages", q.title);
     if (kind >= 0 && kind < int(std::size(kTitles)))
         return QCoreApplication::translate("Messages", kTitles[kind]);
     return QCoreApplication::translate("Messages", "ZARO");

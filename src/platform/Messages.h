@@ -62,6 +62,9 @@ enum class MessageType { Error, Warnung, LoggerWarnung };
 // (Warnung kind, number): without a backup the send could not be undone.
 constexpr int kNoBackupKind = 3;
 constexpr int kNoBackupNumber = 8;
+// "The file was not saved. %1": a file the user keeps, with the reason.
+constexpr int kFileNotSavedKind = 3;
+constexpr int kFileNotSavedNumber = 100;
 
 // Title and body of a pair in the current UI language (via the translator), or in
 // English. Unknown pairs get a generic text that still names the pair.

@@ -47,9 +47,10 @@ constexpr int64_t kMaxSheetRows = 1048576;
 
 // Writes table to path, as a workbook when the name ends in ".xlsx" (any case),
 // else as CSV in style csv (UTF-8 with byte order mark, all records under one set of
-// header rows). Written under a temporary name and renamed when complete. On failure
-// error holds one of the reasons below, an English phrase of the "Messages"
-// context and nothing is left at path.
+// header rows). Written under a temporary name and renamed when complete; a workbook is
+// read back before. The name must be free or hold a regular file (never a link). On
+// failure error holds one of the reasons below or kFileNameNotAFile, an English phrase
+// of the "Messages" context, and nothing is left at path.
 bool WriteExportTable(const ExportTable& table, const QString& path, const CsvStyle& csv,
                       ExportProgress* progress, QString& error);
 

@@ -274,8 +274,10 @@ bool RenderProfileDay(const ProfileRequest& request, const QString& outPath, QSt
         return false;
     }
     buffer.close();
-    if (!WriteFileAtomically(outPath.toStdString(), bytes)) {
-        error = QCoreApplication::translate("ProfileGraph", "%1 could not be written.").arg(outPath);
+    FileFault fault = FileFault::None;
+    if (!WriteFileAtomically(outPath.toStdString(), bytes, &fault)) {
+        error = QCoreApplication::translate("ProfileGraph", "%1 could not be written.").arg(outPath) + ' ' +
+                QCoreApplication::translate("Messages", WriteFaultPhrase(fault));
         return false;
     }
     return true;

@@ -36,7 +36,9 @@ bool Fail(const QString& why) {
 bool WriteDemoSettings(const QString& pty) {
     SettingsDir = DefaultSettingsDir();
     LoadAllSettings(false);
-    demoFolder = CreateTemporaryFolder();
+    // A demo that was killed could not remove its folder: the next one does.
+    RemoveStaleTemporaryFolders("demo");
+    demoFolder = CreateTemporaryFolder("demo");
     if (demoFolder.empty()) return false;
     SettingsDir = demoFolder;
     SelectInterface(kRS232, GatewayIndex, LM57Index);

@@ -1,6 +1,7 @@
 // Export of logged records: the layout of the sheets, markers kept as text, the module
 // columns in the order of their headers, CSV by language, and no half-written files.
 // Workbooks are read back by an independent reader (openpyxl).
+#include "platform/ProgramFiles.h"
 #include "platform/TimeBase.h"
 #include "profiles/ExcelInt.h"
 
@@ -216,6 +217,7 @@ class ExportTest : public QObject {
         MeterData d = Meter(2, 3);
         d.records.rows[1].values[1] = "    OVL";
         d.records.rows[2].values[0] = "   0.98";
+        d.records.rows[0].values[1] = "1e64"; // wider than any usual number
         const QString path = dir.filePath("meter.csv");
         QString error;
         const QByteArray bom = "\xEF\xBB\xBF";
@@ -224,7 +226,7 @@ class ExportTest : public QObject {
         QVERIFY(german.open(QIODevice::ReadOnly));
         QCOMPARE(german.readAll(), bom + "Device:; 5;\"ZRM3 hall\nfeeder; 2\";;\r\n"
                                          "status;date;time;U1N;U2N\r\n;;;[V];[V]\r\n"
-                                         "OK;07.12.26;23:45:00;230,0;231,0\r\n"
+                                         "OK;07.12.26;23:45:00;230,0;10000000000000000213204190094543968723012578712679649467743338496\r\n"
                                          "OK;07.12.26;23:30:00;230,1;OVL\r\n"
                                          "OK;07.12.26;23:15:00;0,98;231,2\r\n");
         QVERIFY(ExportMeterLog(d.source, d.records, path, nullptr, error, CsvStyleForLanguage(1))); // English
@@ -288,6 +290,15 @@ class ExportTest : public QObject {
         QString error;
         QVERIFY(!ExportMeterLog(d.source, d.records, target.filePath("none/x.xlsx"), nullptr, error));
         QCOMPARE(error, QString(kExportNoFile));
+        // A folder or a link under the name is refused, and the link stays a link.
+        QVERIFY(QDir(target.path()).mkdir("folder.xlsx"));
+        QVERIFY(QFile::link(keep, target.filePath("link.csv")));
+        for (const char* name : {"folder.xlsx", "link.csv"}) {
+            QVERIFY(!ExportMeterLog(d.source, d.records, target.filePath(name), nullptr, error));
+            QCOMPARE(error, QString(kFileNameNotAFile));
+        }
+        QCOMPARE(QFileInfo(target.filePath("link.csv")).symLinkTarget(), keep);
+        QVERIFY(QDir(target.path()).rmdir("folder.xlsx") && QFile::remove(target.filePath("link.csv")));
         ModuleLog log = Module({1, 2}, 10);
         log.Dev57[1].FirstVal = 2; // one record's values short
         QVERIFY(!ExportModuleLog(log, 1, target.filePath("m.xlsx"), nullptr, error));

@@ -3,6 +3,7 @@
 #include "link/Kommun.h"
 #include "link/gui/CommLogWindow.h"
 #include "platform/Messages.h"
+#include "platform/ProgramFiles.h"
 #include "platform/gui/DialogMessages.h"
 #include "settings/INI_File.h"
 
@@ -71,18 +72,37 @@ class CommLogTest : public QObject {
         QCOMPARE(CommLogTotal(), before);
     }
 
-    // The send question shows the differences as a table; Cancel is the default answer.
+    // A log file gets every frame as it comes, beyond what the window holds.
+    void logFileKeepsEveryFrame() {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("log.txt").toStdString();
+        QVERIFY(StartCommLogFile(path));
+        StartCommLog();
+        const uint8_t request[] = {1, 3, 0, 1, 0, 2, 0, 0};
+        for (size_t i = 0; i <= kCommLogCapacity; ++i) ReportFrame(true, FrameOutcome::Request, 0, request, 8);
+        QByteArray text;
+        QVERIFY(ReadWholeFile(path, text)); // before the file is closed
+        StopCommLog();
+        QVERIFY(StopCommLogFile());
+        QCOMPARE(size_t(text.count('\n')), kCommLogCapacity + 1);
+    }
+
+    // The send question, titled as such, shows the differences as a table; Cancel is
+    // the default answer.
     void differencesDialogDefaultsToCancel() {
         DialogMessages dialogs(nullptr);
         int rows = -1;
-        QTimer::singleShot(0, [&rows] {
+        QString title;
+        QTimer::singleShot(0, [&rows, &title] {
             auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!d || d->objectName() != "detailsDialog") return;
             rows = d->findChild<QTreeWidget*>()->topLevelItemCount();
+            title = d->windowTitle();
             QTest::keyClick(d, Qt::Key_Return);
         });
         QCOMPARE(dialogs.askWarnungDetails(0, 0, {"A\t1\t2", "B\tx\ty"}), 0);
         QCOMPARE(rows, 2);
+        QCOMPARE(title, QString("Send configuration"));
     }
 };
 

@@ -149,6 +149,13 @@ class Logger57Test : public QObject {
         QCOMPARE(messages.shown.size(), size_t(1));
         QCOMPARE(messages.shown[0].kind, 17);
         QCOMPARE(messages.shown[0].number, 1);
+        // Larger than a download may be: said in the download's words.
+        QVERIFY(WriteFileAtomically(damaged.toStdString(), QByteArray((4 << 20) + 1, '\0')));
+        messages.files.push_back(damaged.toStdString());
+        Obj("open")->click();
+        QCOMPARE(messages.shown.size(), size_t(2));
+        QCOMPARE(messages.shown[1].kind, 17);
+        QCOMPARE(messages.shown[1].number, 3);
         QCOMPARE(LogSeq, 2);
         QCOMPARE(List(0)->rowCount(), 2);
     }

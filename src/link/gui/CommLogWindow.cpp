@@ -111,7 +111,8 @@ QString VisibleText(const LogView& v, bool selectedOnly) {
 void Save(const LogView& v) {
     const std::string path = FileSelectPopup(true, Tr("Save communication log"), "*.txt", "zaro-log.txt");
     if (path.empty()) return;
-    if (!WriteFileAtomically(path, VisibleText(v, false).toUtf8())) Error(2, 5);
+    FileFault fault = FileFault::None;
+    if (!WriteFileAtomically(path, VisibleText(v, false).toUtf8(), &fault)) ShowWriteFault(fault);
 }
 
 QPushButton* Button(QWidget* parent, const char* objectName, const char* text) {

@@ -462,7 +462,8 @@ int CmStoreLoggerFile() {
         if (!QString::fromStdString(path).endsWith(".zrd", Qt::CaseInsensitive)) path += ".ZRD";
         logfile = path;
         // The file the records were written to during the read, line for line.
-        if (!WriteFileAtomically(path, scratch.content())) Error(2, 5);
+        FileFault fault = FileFault::None;
+        if (!WriteFileAtomically(path, scratch.content(), &fault)) ShowWriteFault(fault);
     }
     RestartStatusTimer();
     return 0;
