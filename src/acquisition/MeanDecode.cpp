@@ -2,6 +2,7 @@
 
 #include "config/ConfigImage.h"
 #include "link/Kommun.h"
+#include "values/Reading.h"
 
 #include <cstring>
 
@@ -94,7 +95,8 @@ MeasText PowerExtremeText(int k) {
     const int q = k % kPowerMeans;
     const bool maximum = k < kPowerMeans;
     const bool empty = BlockFloat(PowerIntMinMax, q) < BlockFloat(PowerIntMinMax, q + kPowerMeans);
-    if (shown.invalid == 0 && empty && !ResetSince(maximum ? 2 : 1, q)) shown.text = QStringLiteral("----");
+    if (shown.invalid == 0 && empty && !ResetSince(maximum ? 2 : 1, q))
+        shown.text = MarkerText(Validity::NoExtreme, MarkerPlace::Field);
     return shown;
 }
 
@@ -196,9 +198,9 @@ MeasText FreeMeanText(int row, int which) {
     if (which < 2) return shown;
     const bool empty = BlockFloat(AvgMinMax, row) < BlockFloat(AvgMinMax, row + kFreeMeans);
     if (shown.invalid == 0 && empty && !ResetSince(which == 2 ? 2 : 1, 5 + row))
-        shown.text = QStringLiteral("----");
+        shown.text = MarkerText(Validity::NoExtreme, MarkerPlace::Field);
     else if (shown.invalid == 1 && empty && code == kFrequencyCode)
-        shown = {QStringLiteral("----"), FieldColour::Black, 1};
+        shown = {MarkerText(Validity::NoExtreme, MarkerPlace::Field), FieldColour::Black, 1};
     return shown;
 }
 

@@ -2,6 +2,7 @@
 
 #include "config/Scaling.h"
 #include "link/Kommun.h"
+#include "values/Reading.h"
 
 #include <QtGlobal>
 #include <algorithm>
@@ -99,31 +100,23 @@ MeasText JudgeMeas(int32_t index, float value, float divisor, int32_t decimals, 
     static const int32_t pf0[] = {29, 26, 35};
     static const int32_t f0[] = {28, 25, 39};
     const int family = (kind >= 0 && kind <= 2) ? kind : 0;
-    // The meter marks a missing value with a huge number; a NaN is no reading either.
-    int invalid = (double(value) > 9e30 || std::isnan(value)) ? 1 : 0;
-    QString text;
-    if (index >= pf0[family] && index <= pf0[family] + 3) {
-        if (double(value) < -1.001 || double(value) > 1.001 || std::isnan(value)) {
-            invalid = 1;
-            text = QStringLiteral("---");
-        }
-    } else if (index == f0[family] || (index == f0[family] + 1 && family == kMinMaxValues)) {
-        if (value < 45.0f)
-            text = QStringLiteral("< 45");
-        else if (value > 65.0f)
-            text = QStringLiteral("> 65");
-        if (!text.isEmpty()) invalid = 1;
-    }
-    if (invalid) return {text.isEmpty() ? QStringLiteral("OVL") : text, FieldColour::Red, 1};
+    ReadingCheck check = ReadingCheck::Plain;
+    if (index >= pf0[family] && index <= pf0[family] + 3)
+        check = ReadingCheck::PowerFactor;
+    else if (index == f0[family] || (index == f0[family] + 1 && family == kMinMaxValues))
+        check = ReadingCheck::Frequency;
+    const Validity validity = JudgeReading(value, check);
+    if (validity != Validity::Ok) return {MarkerText(validity, MarkerPlace::Field), FieldColour::Red, 1};
 
     const float scaled = value / divisor;
-    if (!(std::fabs(double(scaled)) <= 99999999.9)) return {QStringLiteral("OVL"), FieldColour::Keep, 0};
+    if (!(std::fabs(double(scaled)) <= 99999999.9))
+        return {MarkerText(Validity::TooWide, MarkerPlace::Field), FieldColour::Keep, 0};
     const int shown = (decimals >= 2 && decimals <= 4) ? decimals : 1;
     return {FixedText(scaled, shown), FieldColour::Black, 0};
 }
 
 MeasText DisturbedText() {
-    return {QStringLiteral("----"), FieldColour::Red, 1};
+    return {MarkerText(Validity::NoReading, MarkerPlace::Field), FieldColour::Red, 1};
 }
 
 // Columns: system codes 0/1/2 (single values), 3-wire (3, 19), 4-wire (4, 20).

@@ -40,7 +40,7 @@ void InitAnzeige();
 int32_t AnschlIx(const ConfigImage& image);
 
 // What a field shows after a check. Keep: a scaled value too large for the field
-// says "OVL" but leaves the field's colours as they were.
+// shows the overload marker but leaves the field's colours as they were.
 enum class FieldColour { Keep, Black, Red };
 struct MeasText {
     QString text;

@@ -36,13 +36,17 @@ bool ValueFromText(const QString& text, double& value)
     return ok && std::isfinite(value);
 }
 
+ReadingCheck ModuleCodeCheck(uint8_t code)
+{
+    if (code == 43) return ReadingCheck::Frequency;
+    return code >= 44 && code <= 47 ? ReadingCheck::PowerFactor : ReadingCheck::Plain;
+}
+
 QString ModuleValueText(const LogSequence& seq, int k, float v)
 {
-    const uint8_t code = seq.Codes[k];
-    if (code >= 44 && code <= 47 && (v < -1.001f || v > 1.001f)) return "      ---";
-    if (code == 43 && v < 45.0f) return "      <45";
-    if (code == 43 && v > 65.0f) return "      >65";
-    if (!(v <= 9e30f)) return "      OVL"; // NaN reads as overflow too
+    const Validity validity = JudgeReading(v, ModuleCodeCheck(seq.Codes[k]));
+    if (validity != Validity::Ok)
+        return MarkerText(validity, MarkerPlace::Record).rightJustified(kModuleValueWidth);
     const double scale = seq.Scale[k] != 0.0 ? seq.Scale[k] : 1.0;
     const double y = v / scale;
     const int digits = seq.Digits[k] >= 2 && seq.Digits[k] <= 4 ? seq.Digits[k] : 1;

@@ -4,6 +4,8 @@
 // they work the same on data from a device and from a file. No widgets here.
 #pragma once
 
+#include "values/Reading.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -38,7 +40,7 @@ struct LogSource {
 struct MeterRecord {
     bool ok = true;      // "OK" (checked row) or "--" (recorded after an interruption)
     QString date, time;  // "dd.mm.yy", "hh:mm:ss"
-    std::vector<QString> values; // per channel: "%7.Nf" text or a marker word ("---", "OVL", ...)
+    std::vector<QString> values; // per channel: "%7.Nf" text or a marker word (MarkerText)
 };
 
 // The records of the active source, newest first, and the times that date them.
@@ -104,7 +106,11 @@ struct ModuleLog {
 extern ModuleLog Log57;
 extern int32_t LogSeq; // the sequence shown
 
+// How a module value of a measurand code is checked: 43 is the frequency, 44-47 the
+// power factors.
+ReadingCheck ModuleCodeCheck(uint8_t code);
 // The 9-character text the module panel shows for value v of channel k.
+constexpr int kModuleValueWidth = 9;
 QString ModuleValueText(const LogSequence& seq, int k, float v);
 // True for measurand codes 70 and above: maxima and minima, shown in the second list.
 inline bool IsExtremeCode(uint8_t code) { return code >= 70; }

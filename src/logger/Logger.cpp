@@ -7,6 +7,7 @@
 #include "link/Connection.h"
 #include "link/Kommun.h"
 #include "platform/TimeBase.h"
+#include "values/Reading.h"
 
 #include <algorithm>
 #include <cmath>
@@ -185,16 +186,13 @@ QString IntervalTextFromSeconds(uint32_t seconds) {
 
 LoggerValue LoggerValueText(int klass, bool invalid, float x) {
     LoggerValue v;
-    if (klass == kPowerFactor) {
-        if (!(x >= -1.001f && x <= 1.001f)) return {"---"};
-    } else if (klass == kFrequency) {
-        if (x < 45.0f) return {"<45"};
-        if (!(x <= 65.0f)) return {">65"};
-    } else if (invalid) {
-        return {"inval."};
-    } else if (!(x <= 9e30f)) {
-        return {"OVL"};
-    }
+    const ReadingCheck check = klass == kPowerFactor ? ReadingCheck::PowerFactor
+                               : klass == kFrequency ? ReadingCheck::Frequency
+                                                     : ReadingCheck::Plain;
+    // The meter's invalid flag counts for the channels that have no range of their own.
+    const Validity validity =
+        check == ReadingCheck::Plain && invalid ? Validity::NotLogged : JudgeReading(x, check);
+    if (validity != Validity::Ok) return {MarkerText(validity, MarkerPlace::Record)};
     const int k = klass >= 0 && klass < kMeasClasses ? klass : 0;
     const int decimals = LoggerDecimals(k);
     const double y = double(x) / (Skalierung[k] != 0.0f ? Skalierung[k] : 1.0f);

@@ -52,11 +52,8 @@ void MeterValueCell(const QString& text, ExportCell& cell)
 // to its decimals) or its marker word as text.
 void ModuleValueCell(const LogSequence& seq, int k, float v, ExportCell& cell)
 {
-    const uint8_t code = seq.Codes[size_t(k)];
-    if (code >= 44 && code <= 47 && (v < -1.001f || v > 1.001f)) return SetText(cell, "---");
-    if (code == 43 && v < 45.0f) return SetText(cell, "<45");
-    if (code == 43 && v > 65.0f) return SetText(cell, ">65");
-    if (!(v <= 9e30f)) return SetText(cell, "OVL");
+    const Validity validity = JudgeReading(v, ModuleCodeCheck(seq.Codes[size_t(k)]));
+    if (validity != Validity::Ok) return SetText(cell, MarkerText(validity, MarkerPlace::Record));
     const double scale = seq.Scale[size_t(k)] != 0.0 ? seq.Scale[size_t(k)] : 1.0;
     const double y = v / scale;
     static constexpr double kPower[] = {1, 10, 100, 1000, 10000, 100000};

@@ -110,7 +110,7 @@ ProfileDay MeterDay(const LoggerRecords& records, const MeterDays& days, const C
         for (size_t c = 0; c < row.values.size() && c < size_t(kProfChannels); ++c) {
             if (!sel[c]) continue;
             double v = 0.0;
-            // A marker word ("OVL", "---", "inval.") is no reading: the curve breaks there.
+            // A marker word (MarkerText) is no reading: the curve breaks there.
             day.profy[c][size_t(base - k)] = ValueFromText(row.values[c], v) ? v : kNoData;
         }
     }

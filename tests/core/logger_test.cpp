@@ -3,6 +3,7 @@
 #include "acquisition/MeasDecode.h"
 #include "config/ConfigImage.h"
 #include "link/Kommun.h"
+#include "logger/LogData.h"
 #include "logger/Logger.h"
 #include "platform/Messages.h"
 #include "platform/ScratchFile.h"
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -148,6 +150,30 @@ class LoggerTest : public QObject {
         QVERIFY(v.numeric);
         QCOMPARE(v.y, 230.4);
         QCOMPARE(LoggerListColumn("---"), QString("       ---"));
+
+        // The same reading is marked alike on the live panel, in the meter logger and
+        // in the module logger (frequency index 28, power factor 29; module codes 43, 44).
+        const float inf = std::numeric_limits<float>::infinity(), nan = std::nanf("");
+        LogSequence seq;
+        seq.Digits.fill(2);
+        seq.Scale.fill(1.0);
+        const struct {
+            int klass, panelIndex;
+            uint8_t moduleCode;
+        } kChecks[] = {{kFrequency, 28, 43}, {kPowerFactor, 29, 44}, {kCurrent, 8, 1}};
+        for (const auto& c : kChecks) {
+            seq.Codes[0] = c.moduleCode;
+            for (const float raw : {nan, inf, -inf, 9.5e30f, 1.001f, -1.002f, 44.9f, 65.1f, 0.5f}) {
+                const QString panel = JudgeMeas(c.panelIndex, raw, 1.0f, 2, kInstantValues).text;
+                const QString meter = LoggerValueText(c.klass, false, raw).text.trimmed();
+                const QString module = ModuleValueText(seq, 0, raw).trimmed();
+                const QString why = QString("class %1, reading %2: %3 / %4 / %5")
+                                        .arg(c.klass)
+                                        .arg(raw)
+                                        .arg(panel, meter, module);
+                QVERIFY2(QString(panel).remove(' ') == meter && meter == module, qPrintable(why));
+            }
+        }
         QCOMPARE(LoggerListColumn("  230.4"), QString("     230.4"));
         QCOMPARE(LoggerListColumn("123456789"), QString(" 123456789"));
         QCOMPARE(LoggerListColumn("1234567890"), QString("  12345678"));

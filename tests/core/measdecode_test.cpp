@@ -113,7 +113,7 @@ class MeasDecodeTest : public QObject {
         QTest::newRow("negative overflow") << VerdictCase{19, -2e8f, 1.0f, 1, 0, "OVL", K};
         QTest::newRow("nan") << VerdictCase{1, nan, 1.0f, 1, 0, "OVL", R};
         QTest::newRow("+inf") << VerdictCase{1, inf, 1.0f, 1, 0, "OVL", R};
-        QTest::newRow("-inf") << VerdictCase{19, -inf, 1.0f, 1, 0, "OVL", K};
+        QTest::newRow("-inf") << VerdictCase{19, -inf, 1.0f, 1, 0, "OVL", R};
         QTest::newRow("negative denormal") << VerdictCase{19, -denormal, 1000.0f, 3, 0, "0.000", B};
         QTest::newRow("small negative power") << VerdictCase{19, -0.04f, 1.0f, 1, 0, "0.0", B};
         QTest::newRow("negative power") << VerdictCase{19, -1234.56f, 1000.0f, 2, 0, "-1.23", B};
