@@ -68,6 +68,7 @@ const char* kLinkOptions =
     "  --parity P           none2 | even2 | odd2 | none1 (RS-485)\n"
     "  --timeout MS         reply time-out\n"
     "  --yes                confirm every question\n"
+    "  --json               one JSON document on stdout (commands that read or decode)\n"
     "  --log FILE           write every frame sent and received to FILE\n";
 
 void PrintUsage() {
@@ -184,7 +185,7 @@ int main(int argc, char** argv) {
     const auto app = MakeApplication(args, argv[0]);
     QString settingsDir, logPath;
     Overrides o;
-    bool yes = false;
+    bool yes = false, json = false;
     const std::map<QString, QString*> valued{
         {"--settings", &settingsDir}, {"--interface", &o.interface}, {"--port", &o.port},
         {"--address", &o.address},    {"--host", &o.host},           {"--tcp-port", &o.tcpPort},
@@ -194,6 +195,10 @@ int main(int argc, char** argv) {
         const QString opt = args.takeFirst();
         if (opt == "--yes") {
             yes = true;
+            continue;
+        }
+        if (opt == "--json") {
+            json = true;
             continue;
         }
         if (opt == "--help") {
@@ -215,6 +220,7 @@ int main(int argc, char** argv) {
     SetMessageSink(&console);
 
     const QString name = args.takeFirst();
+    if (json) args << QStringLiteral("--json"); // each command that reads or decodes takes it
     for (const auto& c : kCommands) {
         if (name != c.name) continue;
         if (logPath.isEmpty()) return c.run(args);

@@ -36,3 +36,18 @@ QString MarkerText(Validity validity, MarkerPlace place) {
     }
     return {};
 }
+
+const char* ValidityName(Validity validity) {
+    switch (validity) {
+    case Validity::Ok: return "ok";
+    case Validity::Overload: return "overload";
+    case Validity::OutOfRange: return "out-of-range";
+    case Validity::Below45Hz: return "below-45-hz";
+    case Validity::Above65Hz: return "above-65-hz";
+    case Validity::NotLogged: return "not-logged";
+    case Validity::TooWide: return "too-wide";
+    case Validity::NoReading: return "no-reading";
+    case Validity::NoExtreme: return "no-extreme";
+    }
+    return "no-reading";
+}

@@ -36,3 +36,8 @@ enum class MarkerPlace { Field, Record };
 // The marker word of a state other than Ok, as the device's users know it (never
 // translated: the overload marker is what the meter's own display shows).
 QString MarkerText(Validity validity, MarkerPlace place);
+
+// The state's name where scripts read it (zaro-cli --json): "ok", "overload",
+// "out-of-range", "below-45-hz", "above-65-hz", "not-logged", "too-wide", "no-reading",
+// "no-extreme". Never translated.
+const char* ValidityName(Validity validity);
