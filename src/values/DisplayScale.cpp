@@ -1,0 +1,98 @@
+#include "values/DisplayScale.h"
+
+#include <QtGlobal>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Thresholds are 8.32 times powers of 1000: a value in the chosen unit keeps at most
+// three digits before the point.
+int PrefixFor(float nominal) {
+    if (nominal >= 832000000.0f) return 3;
+    if (nominal >= 832000.0f) return 2;
+    if (nominal >= 832.0f) return 1;
+    return 0;
+}
+
+// Powers of ten above 8.32 that the nominal value spans (at most 12).
+int DigitsAbove(float x) {
+    int n = 0;
+    while (x > 8.32f && n < 12) {
+        x /= 10.0f;
+        ++n;
+    }
+    return n;
+}
+
+const char* const kPrefixedUnits[kNominalQuantities][4] = {
+    {"V", "kV", "MV", "GV"},
+    {"A", "kA", "MA", "GA"},
+    {"[W]", "[kW]", "[MW]", "[GW]"},
+    {"[var]", "[kvar]", "[Mvar]", "[Gvar]"},
+    {"[VA]", "[kVA]", "[MVA]", "[GVA]"},
+};
+
+// Fixed-point text; a value that rounds to zero never shows as "-0.0".
+QString FixedText(float shown, int decimals) {
+    QString text = QString::number(double(shown), 'f', decimals);
+    if (text.startsWith(u'-') &&
+        std::all_of(text.cbegin() + 1, text.cend(), [](QChar c) { return c == u'0' || c == u'.'; }))
+        text.remove(0, 1);
+    return text;
+}
+
+bool Scaled(Quantity q) {
+    return q >= kVoltage && q < kNominalQuantities;
+}
+
+} // namespace
+
+DisplayScale::DisplayScale(float nominalVoltage, float nominalCurrent, float nominalPower, int systemColumn)
+    : nominal_{nominalVoltage, nominalCurrent, nominalPower, nominalPower, nominalPower},
+      column_(qBound(1, systemColumn, 5)) {
+    for (int k = kVoltage; k < kNominalQuantities; ++k) {
+        prefix_[size_t(k)] = PrefixFor(nominal_[size_t(k)]);
+        decimals_[size_t(k)] = 3 - DigitsAbove(nominal_[size_t(k)]) + 3 * prefix_[size_t(k)];
+    }
+    decimals_[kFrequency] = 2;
+    decimals_[kPowerFactor] = 3;
+    decimals_[kPercent] = 1;
+}
+
+QString DisplayScale::Unit(Quantity q) const {
+    if (Scaled(q)) return QString::fromLatin1(kPrefixedUnits[q][prefix_[size_t(q)]]);
+    return q == kFrequency ? QStringLiteral("Hz") : q == kPercent ? QStringLiteral("%") : QString();
+}
+
+int DisplayScale::Decimals(Quantity q) const {
+    return q >= 0 && q < kQuantities ? decimals_[size_t(q)] : 1;
+}
+
+float DisplayScale::Divisor(Quantity q) const {
+    if (!Scaled(q)) return 1.0f;
+    float divisor = 1.0f;
+    for (int p = 0; p < prefix_[size_t(q)]; ++p)
+        divisor *= 1000.0f;
+    return divisor;
+}
+
+float DisplayScale::Nominal(Quantity q) const {
+    return Scaled(q) ? nominal_[size_t(q)] : 0.0f;
+}
+
+float DisplayScale::Shown(const Value& value) const {
+    return float(value.si) / Divisor(value.quantity);
+}
+
+Validity DisplayScale::ShownValidity(const Value& value) const {
+    if (value.validity != Validity::Ok) return value.validity;
+    return std::fabs(double(Shown(value))) <= 99999999.9 ? Validity::Ok : Validity::TooWide;
+}
+
+QString DisplayScale::FieldText(const Value& value) const {
+    const Validity validity = ShownValidity(value);
+    if (validity != Validity::Ok) return MarkerText(validity, MarkerPlace::Field);
+    const int decimals = Decimals(value.quantity);
+    return FixedText(Shown(value), decimals >= 2 && decimals <= 4 ? decimals : 1);
+}
