@@ -6,8 +6,6 @@
 
 #include <cstring>
 
-uint16_t ResetMinMaxSave[3];
-
 namespace {
 
 constexpr uint16_t kBit(int k) {
@@ -60,8 +58,8 @@ constexpr int kNeutralCode = 12;
 // The frequency row keeps a missing extreme out of the "< 45" / "> 65" markers.
 constexpr int kFrequencyCode = 25;
 
-bool ResetSince(int word, int bit) {
-    return ResetMinMaxSave[word] & kBit(bit);
+bool ResetSince(const MeanResets& resets, int word, int bit) {
+    return resets.words[word] & kBit(bit);
 }
 
 } // namespace
@@ -80,39 +78,45 @@ const char* MeanPowerName(int q) {
     return names[q];
 }
 
-int MeanPowerClass(int q) {
-    static const int classes[kPowerMeans] = {kActivePower, kActivePower, kReactivePower, kReactivePower,
-                                             kApparentPower};
+Quantity MeanPowerClass(int q) {
+    static const Quantity classes[kPowerMeans] = {kActivePower, kActivePower, kReactivePower, kReactivePower,
+                                                  kApparentPower};
     return classes[q];
 }
 
-MeasText PowerMeanText(float value) {
-    return JudgeMeas(0, value, Skalierung[kActivePower], Stellen[kActivePower], kMeanValues);
+Value PowerMeanValue(int q, float raw) {
+    return MakeValue(raw, MeanPowerClass(q));
 }
 
-MeasText PowerExtremeText(int k) {
-    MeasText shown = PowerMeanText(BlockFloat(PowerIntMinMax, k));
+MeasText PowerMeanText(const DisplayScale& scale, int q, float raw) {
+    return FieldOf(scale, PowerMeanValue(q, raw));
+}
+
+MeasText PowerExtremeText(const DisplayScale& scale, const MeanResets& resets, int k) {
+    return FieldOf(scale, PowerExtremeValue(resets, k));
+}
+
+Value PowerExtremeValue(const MeanResets& resets, int k) {
     const int q = k % kPowerMeans;
+    Value value = PowerMeanValue(q, BlockFloat(PowerIntMinMax, k));
     const bool maximum = k < kPowerMeans;
     const bool empty = BlockFloat(PowerIntMinMax, q) < BlockFloat(PowerIntMinMax, q + kPowerMeans);
-    if (shown.invalid == 0 && empty && !ResetSince(maximum ? 2 : 1, q))
-        shown.text = MarkerText(Validity::NoExtreme, MarkerPlace::Field);
-    return shown;
+    if (value.validity == Validity::Ok && empty && !ResetSince(resets, maximum ? 2 : 1, q))
+        value.validity = Validity::NoExtreme;
+    return value;
 }
 
 bool MeanCodeValid(int code, int netKind) {
     return code >= 0 && code < 65 && netKind >= 0 && netKind <= 2 && (ValidKinds(code) & (1 << netKind));
 }
 
-int MeanCodeClass(int code) {
-    if (code == kNeutralCode && UnbalanceInNeutral()) return kPercent;
-    if (code <= 5 || code == 31 || code == 33) return kVoltage;
-    if (code <= 12 || code == 32) return kCurrent;
-    if (code <= 24) return kApparentPower;
-    if (code == 25) return kFrequency;
-    if (code <= 29) return kPowerFactor;
-    if (code < 50) return kPercent;
-    return kActivePower;
+Quantity MeanCodeClass(int code) {
+    return MeanCodeQuantity(Lese, code);
+}
+
+Quantity MeanCodeQuantity(const ConfigImage& image, int code) {
+    if (code == kNeutralCode && UnbalanceInNeutral(image)) return kPercent;
+    return MeanCodeQuantityPlain(code);
 }
 
 QString MeanCodeName(int code) {
@@ -169,14 +173,14 @@ QString MeanCodeName(int code) {
     return QStringLiteral("#%1").arg(code);
 }
 
-QString MeanFreeCaption(int row) {
+QString MeanFreeCaption(const DisplayScale& scale, int row) {
     const int code = MeanFreeCode(row);
     if (code == kNoMeasurand) return QString();
     const QString name = MeanCodeName(code);
-    if (code >= 50) return name + ' ' + Einh[code < 58 ? kActivePower : kReactivePower];
-    const int klass = MeanCodeClass(code);
-    if (klass == kApparentPower || klass == kPowerFactor) return name + ' ' + Einh[klass];
-    return name + " [" + Einh[klass] + ']';
+    if (code >= 50) return name + ' ' + scale.Unit(code < 58 ? kActivePower : kReactivePower);
+    const Quantity klass = MeanCodeClass(code);
+    if (klass == kApparentPower || klass == kPowerFactor) return name + ' ' + scale.Unit(klass);
+    return name + " [" + scale.Unit(klass) + ']';
 }
 
 void DropInvalidMeanCodes() {
@@ -189,19 +193,21 @@ int MeanFreeCode(int row) {
     return Lese.MeanMeas[row];
 }
 
-MeasText FreeMeanText(int row, int which) {
+MeasText FreeMeanText(const DisplayScale& scale, const MeanResets& resets, int row, int which) {
+    return FieldOf(scale, FreeMeanValue(resets, row, which));
+}
+
+Value FreeMeanValue(const MeanResets& resets, int row, int which) {
     const int code = MeanFreeCode(row);
-    const int klass = MeanCodeClass(code);
     const uint8_t* block = which < 2 ? AvgTrend : AvgMinMax;
-    const float value = BlockFloat(block, row + (which % 2) * kFreeMeans);
-    MeasText shown = JudgeMeas(code > 45 ? 46 : code, value, Skalierung[klass], Stellen[klass], kMeanValues);
-    if (which < 2) return shown;
+    Value value = MakeValue(BlockFloat(block, row + (which % 2) * kFreeMeans), MeanCodeClass(code));
+    if (which < 2) return value;
     const bool empty = BlockFloat(AvgMinMax, row) < BlockFloat(AvgMinMax, row + kFreeMeans);
-    if (shown.invalid == 0 && empty && !ResetSince(which == 2 ? 2 : 1, 5 + row))
-        shown.text = MarkerText(Validity::NoExtreme, MarkerPlace::Field);
-    else if (shown.invalid == 1 && empty && code == kFrequencyCode)
-        shown = {MarkerText(Validity::NoExtreme, MarkerPlace::Field), FieldColour::Black, 1};
-    return shown;
+    if (value.validity == Validity::Ok && empty && !ResetSince(resets, which == 2 ? 2 : 1, 5 + row))
+        value.validity = Validity::NoExtreme;
+    else if (value.validity != Validity::Ok && empty && code == kFrequencyCode)
+        value.validity = Validity::NoExtreme;
+    return value;
 }
 
 void MeanResetWords(const bool minTicked[14], const bool maxTicked[14], uint16_t& minima, uint16_t& maxima) {
@@ -228,11 +234,11 @@ bool AnyFreeMean() {
     return false;
 }
 
-int SendMeanReset(uint16_t minima, uint16_t maxima) {
+int SendMeanReset(uint16_t minima, uint16_t maxima, MeanResets& resets) {
     const uint16_t words[3] = {0, minima, maxima};
     std::memcpy(ResetMinMax, words, sizeof words);
     const int ok = Write(Lese, kWriteResetMeans, 1, 0);
     for (int k = 0; k < 3; ++k)
-        ResetMinMaxSave[k] |= words[k];
+        resets.words[k] |= words[k];
     return ok;
 }

@@ -8,9 +8,12 @@
 #include <QString>
 #include <cstdint>
 
-// Every reset word written while the program runs, OR-ed (word 1 minima, word 2 maxima):
-// an extreme reset since then may lie on either side of its partner.
-extern uint16_t ResetMinMaxSave[3];
+// Every reset word written while the program (or the panel's owner) runs, OR-ed (word 1
+// minima, word 2 maxima): an extreme reset since then may lie on either side of its
+// partner.
+struct MeanResets {
+    uint16_t words[3] = {};
+};
 
 constexpr int kPowerMeans = 5;    // Pinc, Pout, Qind, Qcap, S
 constexpr int kPowerIntBase = 15; // request 4: running, previous interval, maximum
@@ -19,24 +22,32 @@ constexpr int kFreeMeans = 9;
 constexpr int kNoMeasurand = 255;
 
 const char* MeanPowerName(int q); // English; rows 3 and 4 follow the display mode
-int MeanPowerClass(int q);        // 2, 2, 3, 3, 4 (values scale as class 2)
-// A power mean value (PowerInt, PowerIntTrnd), scaled and checked as active power.
-MeasText PowerMeanText(float value);
-// Extreme k of PowerIntMinMax (0-4 maxima, 5-9 minima); "----" while the quantity has
-// none yet (maximum below minimum and no reset of it in this run).
-MeasText PowerExtremeText(int k);
+Quantity MeanPowerClass(int q);   // active, active, reactive, reactive, apparent power
+// A power mean value of quantity q (PowerInt, PowerIntTrnd). The three powers share
+// one nominal value, so they scale alike.
+Value PowerMeanValue(int q, float raw);
+MeasText PowerMeanText(const DisplayScale& scale, int q, float raw);
+// Extreme k of PowerIntMinMax (0-4 maxima, 5-9 minima); NoExtreme ("----") while the
+// quantity has none yet (maximum below minimum and no reset of it since resets began).
+Value PowerExtremeValue(const MeanResets& resets, int k);
+MeasText PowerExtremeText(const DisplayScale& scale, const MeanResets& resets, int k);
 float BlockFloat(const uint8_t* block, int k);
 
 // Free mean values: codes valid in a network kind, their class and caption.
 bool MeanCodeValid(int code, int netKind);
-int MeanCodeClass(int code);      // code 12 follows UnbalanceInNeutral (of Lese)
+// Quantity of a code in a configuration: code 12 carries the current unbalance, a
+// percentage, where the configuration says so (UnbalanceInNeutral).
+Quantity MeanCodeQuantity(const ConfigImage& image, int code);
+Quantity MeanCodeClass(int code); // of Lese
 QString MeanCodeName(int code);   // for the network kind of Lese
-QString MeanFreeCaption(int row); // name and unit as the panel shows it
+// Name and unit as the panel shows it.
+QString MeanFreeCaption(const DisplayScale& scale, int row);
 // Codes of Lese that its network kind does not offer become "no measurand".
 void DropInvalidMeanCodes();
 int MeanFreeCode(int row); // of Lese
 // Value `which` (0 mean, 1 trend, 2 maximum, 3 minimum) of free row `row`.
-MeasText FreeMeanText(int row, int which);
+Value FreeMeanValue(const MeanResets& resets, int row, int which);
+MeasText FreeMeanText(const DisplayScale& scale, const MeanResets& resets, int row, int which);
 
 // Reset words 1 (minima) and 2 (maxima): bits 0-4 the power rows, 5-13 the free rows
 // (only those with a measurand).
@@ -47,5 +58,5 @@ void MeanResetWords(const bool minTicked[14], const bool maxTicked[14], uint16_t
 int ReadPowerMeans();
 int ReadFreeMeans();
 bool AnyFreeMean(); // a free row has a measurand
-// Writes both reset words (registers 430, 431) and keeps them in ResetMinMaxSave.
-int SendMeanReset(uint16_t minima, uint16_t maxima);
+// Writes both reset words (registers 430, 431) and adds them to resets.
+int SendMeanReset(uint16_t minima, uint16_t maxima, MeanResets& resets);

@@ -8,8 +8,6 @@
 #include <cmath>
 #include <cstring>
 
-MeterScaling MeterScalingNow{0, 0, 1, 99999999.0};
-
 const char* const kMeterNames[6] = {
     QT_TRANSLATE_NOOP("MeterDisp", "Active energy incoming"),
     QT_TRANSLATE_NOOP("MeterDisp", "Active energy outgoing"),
@@ -59,6 +57,10 @@ QString MeterText(uint32_t count, const MeterScaling& s) {
     return QString::number(MeterShownValue(count, s), 'f', s.decimals);
 }
 
+double MeterEnergy(uint32_t count, const MeterScaling& s) {
+    return MeterShownValue(count, s) * std::pow(1000.0, s.prefix);
+}
+
 uint32_t MeterCountFor(double value, const MeterScaling& s) {
     const double counts = std::round(value * s.anzfakt);
     if (!(counts > 0.0)) return 0; // also NaN
@@ -106,9 +108,9 @@ uint16_t MeterResetWord(const bool ticked[kMeterRows]) {
     return word;
 }
 
-int ReadMeterScaling() {
+int ReadMeterScaling(MeterScaling& out) {
     if (!Read(Lese, kReadMeterScale, 1)) return 0;
-    if (MeterScalingFor(MeterScaleValue(), MeterScalingNow)) return 1;
+    if (MeterScalingFor(MeterScaleValue(), out)) return 1;
     Error(kMeterScaleKind, kMeterScaleNumber);
     return 0;
 }
@@ -117,15 +119,15 @@ bool MeterValueFits(double value, const MeterScaling& s) {
     return value >= 0.0 && value <= s.fieldMax;
 }
 
-int SendMeterSet(const bool set[kMeterRows], const double values[kMeterRows]) {
+int SendMeterSet(const MeterScaling& s, const bool set[kMeterRows], const double values[kMeterRows]) {
     for (int k = 0; k < kMeterRows; ++k)
-        if (set[k] && !MeterValueFits(values[k], MeterScalingNow)) {
+        if (set[k] && !MeterValueFits(values[k], s)) {
             Error(kMeterScaleKind, kMeterValueRefused);
             return 0;
         }
     Read(Lese, kReadMeters, 0); // the untouched registers go back as they are now
     for (int k = 0; k < kMeterRows; ++k)
-        if (set[k]) SetMeterCount(k, MeterCountFor(values[k], MeterScalingNow));
+        if (set[k]) SetMeterCount(k, MeterCountFor(values[k], s));
     return Write(Lese, kWriteMeters, 1, 0);
 }
 

@@ -14,7 +14,6 @@ struct MeterScaling {
     int32_t anzfakt; // counts per shown unit: 10^decimals
     double fieldMax; // the largest value a field takes: the register's range
 };
-extern MeterScaling MeterScalingNow; // of the open panel (or command)
 
 // Scales -9..9 have a unit text and a divisor that fits; others are refused (false).
 bool MeterScalingFor(int scale, MeterScaling& out);
@@ -23,6 +22,8 @@ int16_t MeterScaleValue(); // the block MeterScale as read
 uint32_t MeterCount(int row); // Meters as read, unsigned
 double MeterShownValue(uint32_t count, const MeterScaling& s);
 QString MeterText(uint32_t count, const MeterScaling& s);
+// The register's energy in Wh or varh (no prefix).
+double MeterEnergy(uint32_t count, const MeterScaling& s);
 // Counts for a value the user entered: the nearest whole count (a value such as 2.3
 // is 2.2999... in binary), kept within the register.
 uint32_t MeterCountFor(double value, const MeterScaling& s);
@@ -46,9 +47,9 @@ uint16_t MeterResetWord(const bool ticked[kMeterRows]);
 // The message pair shown when the meter reports a scale without a unit text.
 constexpr int kMeterScaleKind = 15;
 constexpr int kMeterScaleNumber = 25;
-// Reads MeterScale (progress shown) into MeterScalingNow; 0 when the read fails or the
-// scale is refused (its message shown).
-int ReadMeterScaling();
+// Reads MeterScale (progress shown) into out; 0 when the read fails or the scale is
+// refused (its message shown).
+int ReadMeterScaling(MeterScaling& out);
 // A value a register takes: a number from 0 up to the field's largest (not NaN).
 bool MeterValueFits(double value, const MeterScaling& s);
 // The pair shown when a value to set does not fit its register; nothing is written.
@@ -56,7 +57,7 @@ constexpr int kMeterValueRefused = 80;
 // Sets the rows whose set flag is ticked to values (in shown units); the others keep
 // what the meter holds just now. Writes all eight registers, or nothing (0, the pair
 // above shown) when a ticked value does not fit.
-int SendMeterSet(const bool set[kMeterRows], const double values[kMeterRows]);
+int SendMeterSet(const MeterScaling& s, const bool set[kMeterRows], const double values[kMeterRows]);
 int SendMeterReset(uint16_t word);
 // Reads the status and asks for the other tariff; 1 on success.
 int SendTariffToggle();

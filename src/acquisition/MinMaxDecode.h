@@ -8,22 +8,23 @@
 
 constexpr int kMinMaxRowsBase = 37; // request 1
 constexpr int kMinMaxRowsZrm3 = 42; // request 14 adds the UNE maximum
-extern const MeasRow mdsp[kMinMaxRowsZrm3];
 
 ReadRequest MinMaxRequest(); // by the model flag of Lese
 int MinMaxRowCount();        // 42 or 37 (by Lese)
-float MinMaxBlockValue(int row);
-bool MinMaxRowVisible(int row); // in the current column (anschl_ix) and on this model
-int MinMaxRowClass(int row);    // the unbalance maximum in row 15 is a percentage
+Value MinMaxValue(int row);  // of the block MinMax as read
+// Shown in the scale's system column and delivered by this model.
+bool MinMaxRowVisible(int row, const DisplayScale& scale);
+// Quantity of a row: the unbalance maximum in row 15 is a percentage.
+Quantity MinMaxRowClass(int row);
 // English caption: the value's symbol with "max" or "min" ("I1max", "PFmin.inc.ind").
 QString MinMaxCaption(int row);
-MeasText MinMaxText(int row); // the verdict for the value in MinMax
+MeasText MinMaxText(int row, const DisplayScale& scale); // the field of the value in MinMax
 
 // Reset check boxes: eight, a ninth (UNE maximum) on the extended model.
 constexpr int kMinMaxBoxesBase = 8;
 constexpr int kMinMaxBoxesZrm3 = 9;
-int MinMaxBoxCount(); // by Lese
-extern const char* const kMinMaxBoxNames[kMinMaxBoxesZrm3];
+int MinMaxBoxCount();             // by Lese
+const char* MinMaxBoxName(int k); // English, translated in the "MinMaxDisp" context
 // The word for register 429: box k sets bit k, the ninth box bit 13. Bits 8-12 are the
 // harmonics panel's.
 uint16_t MinMaxResetWord(const bool ticked[], int boxes);

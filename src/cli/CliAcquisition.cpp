@@ -3,20 +3,42 @@
 #include "acquisition/Acquisition.h"
 #include "acquisition/MeasDecode.h"
 #include "cli/Cli.h"
+#include "cli/CliJson.h"
 #include "link/Kommun.h"
 
 #include <cstdio>
 
-int OpenForValues() {
+int OpenForValues(DisplayScale& scale) {
     if (!OpenAcquisition()) return 0;
-    InitAnzeige();
-    anschl_ix = AnschlIx(Lese);
+    scale = DisplayScaleFor(Lese);
     return 1;
 }
 
 void PrintValue(const QString& name, const QString& text, const QString& unit) {
     const QByteArray line = (name + '\t' + text + '\t' + unit + '\n').toUtf8();
     std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+}
+
+void ValueOutput::Add(const QString& name, const Value& value, const DisplayScale& scale,
+                      const QString& shownUnit) {
+    Add(name, value.si, QString::fromLatin1(SiUnit(value.quantity)), value.validity, scale.FieldText(value),
+        shownUnit);
+}
+
+void ValueOutput::Add(const QString& name, double si, const QString& siUnit, Validity validity,
+                      const QString& text, const QString& shownUnit) {
+    if (json_)
+        values_.append(JsonValue(name, si, siUnit, validity, text));
+    else
+        PrintValue(name, text, shownUnit);
+}
+
+void ValueOutput::Finish(const QString& command, const QJsonObject& more) {
+    if (!json_) return;
+    QJsonObject document = more;
+    document.insert("command", command);
+    document.insert("values", values_);
+    PrintJson(document);
 }
 
 bool ParseTicks(const QStringList& args, const QStringList& flags, int count, QVector<QVector<bool>>& ticked,

@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 #include "cli/CliAcquisition.h"
+#include "cli/CliJson.h"
 
 #include "acquisition/Acquisition.h"
 #include "acquisition/HarmDecode.h"
@@ -26,16 +27,44 @@ int OpenHarmonics() {
     return 0;
 }
 
+// The table as one list: "U1 2" .. "U1 15", "U1 THD" per row, then "unbalance" and
+// "unbalance max" where the panel shows them.
+void PrintHarmonicsJson(int kind, int net) {
+    QJsonArray values;
+    auto add = [&values](const QString& name, float percent) {
+        values.append(JsonValue(name, double(percent), "%", Validity::Ok, HarmCellText(percent)));
+    };
+    for (int r = 0; r < HarmRowCount(net); ++r) {
+        const QString caption = QString::fromLatin1(HarmRowCaption(kind, net, r)) + ' ';
+        for (int c = 0; c < kHarmColumns; ++c)
+            add(caption + (c == kHarmColumns - 1 ? QStringLiteral("THD") : QString::number(c + 2)),
+                HarmCell(kind, r, c));
+    }
+    if (HarmShowsUnbalance(kind, net)) {
+        add("unbalance", HarmUnbalance(false));
+        add("unbalance max", HarmUnbalance(true));
+    }
+    PrintJson({{"command", "harmonics"},
+               {"kind", kind == kHarmVoltage ? "voltage" : "current"},
+               {"values", values}});
+}
+
 } // namespace
 
 // One line per table row: caption, orders 2-15 and THD; voltage on a 4-wire system adds
 // "unbalance NOW MAX".
-int CmdHarmonics(const QStringList& args) {
+int CmdHarmonics(const QStringList& arguments) {
+    QStringList args = arguments;
+    const bool json = TakeJsonFlag(args);
     int kind = 0;
     if (!ParseKind(args, kind)) return UsageError("harmonics takes voltage or current");
     if (!OpenHarmonics()) return kExitDeviceFailed;
     const int net = Netzart(Lese);
     if (!ReadHarmonics(kind, net)) return FinishDevice(0);
+    if (json) {
+        PrintHarmonicsJson(kind, net);
+        return FinishDevice(1);
+    }
     for (int r = 0; r < HarmRowCount(net); ++r) {
         QByteArray line = HarmRowCaption(kind, net, r);
         for (int c = 0; c < kHarmColumns; ++c)

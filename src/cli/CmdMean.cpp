@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 #include "cli/CliAcquisition.h"
+#include "cli/CliJson.h"
 
 #include "acquisition/Acquisition.h"
 #include "acquisition/MeanDecode.h"
@@ -12,43 +13,50 @@ const char* const kBaseColumns[3] = {"now", "last", "max"};
 const char* const kZrm3Intervals[5] = {"now", "-1", "-2", "-3", "-4"};
 const char* const kFreeColumns[4] = {"mean", "trend", "max", "min"};
 
-void PrintPowerRows() {
+// A command runs once: no extreme has been reset in its run.
+const MeanResets kNoResets{};
+
+void PrintPowerRows(ValueOutput& out, const DisplayScale& scale) {
     const bool zrm3 = Lese.Model == 1;
     for (int q = 0; q < kPowerMeans; ++q) {
         const QString name = QString::fromLatin1(MeanPowerName(q)) + ' ';
-        const QString unit = Einh[MeanPowerClass(q)];
+        // The three powers share one nominal value: their fields read in the active power's unit.
+        const QString unit = scale.Unit(MeanPowerClass(q));
         const int groups = zrm3 ? 5 : 3;
         for (int g = 0; g < groups; ++g)
-            PrintValue(name + (zrm3 ? kZrm3Intervals[g] : kBaseColumns[g]),
-                       PowerMeanText(BlockFloat(PowerInt, g * kPowerMeans + q)).text, unit);
+            out.Add(name + (zrm3 ? kZrm3Intervals[g] : kBaseColumns[g]),
+                    PowerMeanValue(q, BlockFloat(PowerInt, g * kPowerMeans + q)), scale, unit);
         if (!zrm3) continue;
-        PrintValue(name + "trend", PowerMeanText(BlockFloat(PowerIntTrnd, q)).text, unit);
-        PrintValue(name + "max", PowerExtremeText(q).text, unit);
-        PrintValue(name + "min", PowerExtremeText(q + kPowerMeans).text, unit);
+        out.Add(name + "trend", PowerMeanValue(q, BlockFloat(PowerIntTrnd, q)), scale, unit);
+        out.Add(name + "max", PowerExtremeValue(kNoResets, q), scale, unit);
+        out.Add(name + "min", PowerExtremeValue(kNoResets, q + kPowerMeans), scale, unit);
     }
 }
 
-void PrintFreeRows() {
+void PrintFreeRows(ValueOutput& out, const DisplayScale& scale) {
     for (int i = 0; i < kFreeMeans; ++i) {
         const int code = MeanFreeCode(i);
         if (code == kNoMeasurand) continue;
-        const int klass = code >= 58 ? int(kReactivePower) : MeanCodeClass(code);
         for (int w = 0; w < 4; ++w)
-            PrintValue(MeanCodeName(code) + ' ' + kFreeColumns[w], FreeMeanText(i, w).text, Einh[klass]);
+            out.Add(MeanCodeName(code) + ' ' + kFreeColumns[w], FreeMeanValue(kNoResets, i, w), scale);
     }
 }
 
 } // namespace
 
 // Every value of the mean-value panel of this model.
-int CmdMean(const QStringList& args) {
+int CmdMean(const QStringList& arguments) {
+    QStringList args = arguments;
+    ValueOutput out(TakeJsonFlag(args));
     if (!args.isEmpty()) return UsageError("mean takes no arguments");
-    if (!OpenForValues()) return kExitDeviceFailed;
+    DisplayScale scale;
+    if (!OpenForValues(scale)) return kExitDeviceFailed;
     if (Lese.Model == 1) DropInvalidMeanCodes();
     const int ok = ReadPowerMeans() && (!AnyFreeMean() || ReadFreeMeans());
     if (!ok) return FinishDevice(0);
-    PrintPowerRows();
-    PrintFreeRows();
+    PrintPowerRows(out, scale);
+    PrintFreeRows(out, scale);
+    out.Finish("mean");
     return FinishDevice(1);
 }
 
@@ -67,5 +75,6 @@ int CmdResetMean(const QStringList& args) {
     }
     uint16_t minima, maxima;
     MeanResetWords(minT, maxT, minima, maxima);
-    return FinishDevice(SendMeanReset(minima, maxima));
+    MeanResets resets;
+    return FinishDevice(SendMeanReset(minima, maxima, resets));
 }

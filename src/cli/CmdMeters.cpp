@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 #include "cli/CliAcquisition.h"
+#include "cli/CliJson.h"
 
 #include "acquisition/Acquisition.h"
 #include "acquisition/MeterDecode.h"
@@ -11,9 +12,9 @@
 
 namespace {
 
-int OpenMeters() {
+int OpenMeters(MeterScaling& scaling) {
     if (!OpenAcquisition()) return 0;
-    if (ReadMeterScaling()) return 1;
+    if (ReadMeterScaling(scaling)) return 1;
     CloseInterface();
     return 0;
 }
@@ -21,14 +22,23 @@ int OpenMeters() {
 } // namespace
 
 // The eight registers as the panel shows them, and the lit tariff.
-int CmdMeters(const QStringList& args) {
+int CmdMeters(const QStringList& arguments) {
+    QStringList args = arguments;
+    ValueOutput out(TakeJsonFlag(args));
     if (!args.isEmpty()) return UsageError("meters takes no arguments");
-    if (!OpenMeters()) return kExitDeviceFailed;
+    MeterScaling scaling{};
+    if (!OpenMeters(scaling)) return kExitDeviceFailed;
     if (!Read(Lese, kReadMeters, 1) || !Read(Lese, kReadDevStatus, 1)) return FinishDevice(0);
-    for (int r = 0; r < kMeterRows; ++r)
-        PrintValue(MeterCaption(r), MeterText(MeterCount(r), MeterScalingNow),
-                   MeterUnit(r, MeterScalingNow.prefix));
-    std::printf("tariff\t%d\n", ActiveTariff(DevStatusWord()));
+    for (int r = 0; r < kMeterRows; ++r) {
+        const uint32_t count = MeterCount(r);
+        out.Add(MeterCaption(r), MeterEnergy(count, scaling), MeterUnit(r, 0), Validity::Ok,
+                MeterText(count, scaling), MeterUnit(r, scaling.prefix));
+    }
+    const int tariff = ActiveTariff(DevStatusWord());
+    if (out.Json())
+        out.Finish("meters", {{"tariff", tariff}});
+    else
+        std::printf("tariff\t%d\n", tariff);
     return FinishDevice(1);
 }
 
@@ -50,17 +60,18 @@ int CmdSetMeter(const QStringList& args) {
     if (args.size() != 2 || !ParseInt(args[0], 1, kMeterRows, row) || !ok || !std::isfinite(value) ||
         value < 0)
         return UsageError("set-meter takes ROW (1..8) and a VALUE of 0 or more");
-    if (!OpenMeters()) return kExitDeviceFailed;
-    if (value > MeterScalingNow.fieldMax) {
+    MeterScaling scaling{};
+    if (!OpenMeters(scaling)) return kExitDeviceFailed;
+    if (value > scaling.fieldMax) {
         CloseInterface();
         return UsageError(QStringLiteral("set-meter: this meter takes at most %1")
-                              .arg(MeterScalingNow.fieldMax, 0, 'f', MeterScalingNow.decimals));
+                              .arg(scaling.fieldMax, 0, 'f', scaling.decimals));
     }
     bool set[kMeterRows] = {};
     double values[kMeterRows] = {};
     set[row - 1] = true;
     values[row - 1] = value;
-    return FinishDevice(SendMeterSet(set, values));
+    return FinishDevice(SendMeterSet(scaling, set, values));
 }
 
 int CmdToggleTariff(const QStringList& args) {

@@ -1,20 +1,24 @@
 #include "cli/Cli.h"
 #include "cli/CliAcquisition.h"
+#include "cli/CliJson.h"
 
 #include "acquisition/Acquisition.h"
 #include "acquisition/MinMaxDecode.h"
 #include "link/Kommun.h"
 
 // Every extreme the min/max panel shows for the meter's system and model.
-int CmdMinMax(const QStringList& args) {
+int CmdMinMax(const QStringList& arguments) {
+    QStringList args = arguments;
+    ValueOutput out(TakeJsonFlag(args));
     if (!args.isEmpty()) return UsageError("minmax takes no arguments");
-    if (!OpenForValues()) return kExitDeviceFailed;
+    DisplayScale scale;
+    if (!OpenForValues(scale)) return kExitDeviceFailed;
     if (!Read(Lese, MinMaxRequest(), 1)) return FinishDevice(0);
     for (int r = 0; r < MinMaxRowCount(); ++r)
-        if (MinMaxRowVisible(r)) PrintValue(MinMaxCaption(r), MinMaxText(r).text, Einh[MinMaxRowClass(r)]);
+        if (MinMaxRowVisible(r, scale)) out.Add(MinMaxCaption(r), MinMaxValue(r), scale);
+    out.Finish("minmax");
     return FinishDevice(1);
 }
-
 // The panel's reset with boxes K ticked (1..8, 9 = UNE maximum on the extended model).
 int CmdResetMinMax(const QStringList& args) {
     QVector<QVector<bool>> ticked;

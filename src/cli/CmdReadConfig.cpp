@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "cli/CliJson.h"
 
 #include "config/ConfigFile.h"
 #include "config/ConfigTransfer.h"
@@ -17,10 +18,15 @@ void InstallSettingsLanguage(QTranslator& translator) {
         QCoreApplication::installTranslator(&translator);
 }
 
-int CmdReadConfig(const QStringList& args) {
+int CmdReadConfig(const QStringList& arguments) {
+    QStringList args = arguments;
+    const bool json = TakeJsonFlag(args);
     if (args.size() != 1) return UsageError("read-config takes one FILE");
     QTranslator translator;
     InstallSettingsLanguage(translator);
     if (!ReceiveConfiguration()) return kExitDeviceFailed;
-    return SaveConfigFile(args[0].toStdString()) ? kExitOk : kExitDeviceFailed;
+    if (!SaveConfigFile(args[0].toStdString())) return kExitDeviceFailed;
+    // Only once the file is there: a script takes the document for a saved file.
+    if (json) PrintJson({{"command", "read-config"}, {"file", args[0]}, {"saved", true}});
+    return kExitOk;
 }

@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "cli/CliJson.h"
 
 #include "config/ConfigImage.h"
 #include "config/ConfigTransfer.h"
@@ -7,11 +8,21 @@
 #include <cstdio>
 #include <cstring>
 
-int CmdVersion(const QStringList& args) {
+int CmdVersion(const QStringList& arguments) {
+    QStringList args = arguments;
+    const bool json = TakeJsonFlag(args);
     if (!args.isEmpty()) return UsageError("version takes no arguments");
     if (!ReadVersionInfo()) return kExitDeviceFailed;
-    const QString model =
-        EscapeControls(QString::fromUtf8(Devtype, qsizetype(strnlen(Devtype, sizeof Devtype))));
+    const QString type = QString::fromUtf8(Devtype, qsizetype(strnlen(Devtype, sizeof Devtype)));
+    if (json) {
+        // JSON escapes control characters itself: the model goes as the meter sent it.
+        PrintJson({{"command", "version"},
+                   {"model", type},
+                   {"firmware", VersionText(Lese.FwVersion)},
+                   {"extension", VersionText(Lese.ExtVersion)}});
+        return kExitOk;
+    }
+    const QString model = EscapeControls(type);
     std::printf("%s %s %s\n", qUtf8Printable(model), qPrintable(VersionText(Lese.FwVersion)),
                 qPrintable(VersionText(Lese.ExtVersion)));
     return kExitOk;

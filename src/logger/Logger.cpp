@@ -1,5 +1,6 @@
 #include "logger/Logger.h"
 
+#include "acquisition/MeanDecode.h"
 #include "acquisition/MeasDecode.h"
 #include "config/EditorLists.h"
 #include "config/Scaling.h"
@@ -23,7 +24,7 @@ constexpr int kColumn = 10;
 // The five power channels in the order they become logger channels.
 struct PowerChannel {
     uint16_t bit;
-    int klass;
+    Quantity klass;
 };
 constexpr PowerChannel kPowerChannels[5] = {{0x0800, kActivePower},
                                             {0x0400, kReactivePower},
@@ -37,18 +38,6 @@ QString PowerChannelName(const ConfigImage& image, int order) {
     static const char* const names[5][2] = {
         {"P.inc", "P.inc"}, {"Q.ind", "Q.inc"}, {"P.out", "P.out"}, {"Q.cap", "Q.out"}, {"S", "S"}};
     return names[order][inOut ? 1 : 0];
-}
-
-// Quantity class of a mean-value measurand code.
-int MeanCodeClass(int code) {
-    if (code <= 5 || code == 31 || code == 33) return kVoltage;
-    if (code <= 12 || code == 32) return kCurrent;
-    if (code >= 21 && code <= 23) return kApparentPower;
-    if (code == 25) return kFrequency;
-    if (code >= 26 && code <= 29) return kPowerFactor;
-    if (code >= 50 && code <= 56) return kActivePower;
-    if (code >= 58 && code <= 64) return kReactivePower;
-    return kPercent; // unbalance and distortion
 }
 
 // The name the mean-value list gives the code in this system and presentation.
@@ -70,14 +59,14 @@ void AddChannel(LogSource& src, int& n, const QString& name, int klass, const QS
     ++n;
 }
 
-QString MeanUnit(int klass) {
-    const QString unit = QString::fromLatin1(Einh[klass]);
+QString MeanUnit(const DisplayScale& scale, Quantity klass) {
+    const QString unit = scale.Unit(klass);
     if (klass == kActivePower || klass == kReactivePower || klass == kApparentPower || klass == kPowerFactor)
         return unit;
     return "[" + unit + "]";
 }
 
-void DescribeMeanChannels(LogSource& src, const ConfigImage& image, int& n) {
+void DescribeMeanChannels(LogSource& src, const ConfigImage& image, const DisplayScale& scale, int& n) {
     const int netzart = Netzart(image);
     for (int k = 0; k < 9 && n < kMaxMeterChannels; ++k) {
         const int c = image.MeanMeas[k];
@@ -87,10 +76,8 @@ void DescribeMeanChannels(LogSource& src, const ConfigImage& image, int& n) {
             AddChannel(src, n, {}, kVoltage, {});
             continue;
         }
-        const int klass = MeanCodeClass(c);
-        const bool unbalance = c == 12 && UnbalanceInNeutral(image);
-        AddChannel(src, n, MeanCodeName(image, c, netzart), unbalance ? kPercent : klass,
-                   MeanUnit(unbalance ? kPercent : klass));
+        const Quantity klass = MeanCodeQuantity(image, c);
+        AddChannel(src, n, MeanCodeName(image, c, netzart), klass, MeanUnit(scale, klass));
     }
 }
 
@@ -133,13 +120,14 @@ void DescribeLoggerChannels(LogSource& src, const ConfigImage& image, int busAdd
     src.ListHead1.clear();
     src.ListHead2.clear();
     Inv_Mgr.fill(0);
+    const DisplayScale scale = DisplayScaleFor(image);
     int n = 0;
     for (int order = 0; order < (image.Model ? 5 : 2); ++order) {
         const PowerChannel& p = kPowerChannels[order];
         if (image.Logger & p.bit)
-            AddChannel(src, n, PowerChannelName(image, order), p.klass, QString::fromLatin1(Einh[p.klass]));
+            AddChannel(src, n, PowerChannelName(image, order), p.klass, scale.Unit(p.klass));
     }
-    if (image.Model) DescribeMeanChannels(src, image, n);
+    if (image.Model) DescribeMeanChannels(src, image, scale, n);
     for (int i = 0; i < n; ++i) {
         src.ListHead1 += src.ChanName[size_t(i)].rightJustified(kColumn);
         src.ListHead2 += src.ChanUnit[size_t(i)].rightJustified(kColumn);
@@ -150,7 +138,6 @@ void DescribeLoggerChannels(LogSource& src, const ConfigImage& image, int busAdd
 }
 
 bool DescribeMeterLogger(LogSource& src) {
-    InitAnzeige();
     const int address = CommType == kRS485 ? DeviceAddr : CommType == kGateway ? TCPDevAddr : 0;
     DescribeLoggerChannels(src, Lese, address);
     return LoggerIntervalFromConfig(src, Lese);
@@ -184,7 +171,7 @@ QString IntervalTextFromSeconds(uint32_t seconds) {
     return QString::asprintf("%02u:%02u", seconds / 60, seconds % 60);
 }
 
-LoggerValue LoggerValueText(int klass, bool invalid, float x) {
+LoggerValue LoggerValueText(const DisplayScale& scale, int klass, bool invalid, float x) {
     LoggerValue v;
     const ReadingCheck check = klass == kPowerFactor ? ReadingCheck::PowerFactor
                                : klass == kFrequency ? ReadingCheck::Frequency
@@ -193,18 +180,18 @@ LoggerValue LoggerValueText(int klass, bool invalid, float x) {
     const Validity validity =
         check == ReadingCheck::Plain && invalid ? Validity::NotLogged : JudgeReading(x, check);
     if (validity != Validity::Ok) return {MarkerText(validity, MarkerPlace::Record)};
-    const int k = klass >= 0 && klass < kMeasClasses ? klass : 0;
-    const int decimals = LoggerDecimals(k);
-    const double y = double(x) / (Skalierung[k] != 0.0f ? Skalierung[k] : 1.0f);
+    const Quantity k = klass >= 0 && klass < kQuantities ? Quantity(klass) : kVoltage;
+    const int decimals = LoggerDecimals(scale, k);
+    const double y = double(x) / scale.Divisor(k);
     v.text = FormatValue(y, decimals);
     v.y = y;
     v.numeric = true;
     return v;
 }
 
-int LoggerDecimals(int klass) {
-    const int k = klass >= 0 && klass < kMeasClasses ? klass : 0;
-    return Stellen[k] >= 2 && Stellen[k] <= 4 ? Stellen[k] : 1;
+int LoggerDecimals(const DisplayScale& scale, int klass) {
+    const int decimals = scale.Decimals(klass >= 0 && klass < kQuantities ? Quantity(klass) : kVoltage);
+    return decimals >= 2 && decimals <= 4 ? decimals : 1;
 }
 
 QString LoggerListColumn(const QString& text) {

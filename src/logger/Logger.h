@@ -5,6 +5,7 @@
 
 #include "config/ConfigImage.h"
 #include "logger/LogData.h"
+#include "values/DisplayScale.h"
 
 #include <QByteArray>
 #include <QString>
@@ -34,7 +35,7 @@ struct LoggerStatus {
 LoggerStatus LoggerStatusFromLog();
 
 // Channel names, units and classes, the header rows and lines, mode and address from
-// the image read from the meter. Einh must be current (InitAnzeige). The interval is
+// the image read from the meter, in the units of its display scale. The interval is
 // left to LoggerIntervalFromConfig or SetLoggerInterval.
 void DescribeLoggerChannels(LogSource& src, const ConfigImage& image, int busAddress);
 // Takes the interval from the image; false when the meter synchronises externally or
@@ -54,9 +55,9 @@ struct LoggerValue {
     double y = 0;
     bool numeric = false;
 };
-LoggerValue LoggerValueText(int klass, bool invalid, float x);
-// Decimals of a class's value texts: Stellen when 2 to 4, else 1.
-int LoggerDecimals(int klass);
+LoggerValue LoggerValueText(const DisplayScale& scale, int klass, bool invalid, float x);
+// Decimals of a class's value texts: the scale's when 2 to 4, else 1.
+int LoggerDecimals(const DisplayScale& scale, int klass);
 // A value text as the record list shows it: a 10-character column, a text of 10 or
 // more characters cut to its first 8.
 QString LoggerListColumn(const QString& text);

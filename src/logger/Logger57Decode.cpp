@@ -2,6 +2,7 @@
 
 #include "config/Scaling.h"
 #include "platform/TimeBase.h"
+#include "values/Measurands.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -19,63 +20,12 @@ const char* const kDecodeErrorStamps = QT_TRANSLATE_NOOP("Messages", "more than 
 
 namespace {
 
-// Measurand names by code; codes 0 and 63-69 have none.
-const char* const kLogTxt[112] = {
-    "",         "U",        "U1N",      "U2N",      "U3N",     "U12",    "U23",      "U31",      "I",
-    "I1",       "I2",       "I3",       "IN",       "P",       "Pinc",   "P1inc",    "P2inc",    "P3inc",
-    "Pout",     "P1out",    "P2out",    "P3out",    "Q",       "Qind",   "Q1ind",    "Q2ind",    "Q3ind",
-    "Qcap",     "Q1cap",    "Q2cap",    "Q3cap",    "Qinc",    "Q1inc",  "Q2inc",    "Q3inc",    "Qout",
-    "Q1out",    "Q2out",    "Q3out",    "S",        "S1",      "S2",     "S3",       "F",        "PF",
-    "PF1",      "PF2",      "PF3",      "Umean",    "Imean",   "UNE",    "unb.U",    "THD U",    "THD U1",
-    "THD U2",   "THD U3",   "THD U12",  "THD U23",  "THD U31", "THD I",  "THD I1",   "THD I2",   "THD I3",
-    "",         "",         "",         "",         "",        "",       "",         "Umax",     "U1Nmax",
-    "U2Nmax",   "U3Nmax",   "U12max",   "U23max",   "U31max",  "Imax",   "I1max",    "I2max",    "I3max",
-    "Iavgmax",  "I1avgmax", "I2avgmax", "I3avgmax", "INmax",   "P1max",  "P2max",    "P3max",    "Pmax",
-    "Q1max",    "Q2max",    "Q3max",    "Qmax",     "S1max",   "S2max",  "S3max",    "Smax",     "Umin",
-    "U1Nmin",   "U2Nmin",   "U3Nmin",   "U12min",   "U23min",  "U31min", "PFmin.ii", "PFmin.ic", "PFmin.oi",
-    "PFmin.oc", "Fmin",     "Fmax",     "UNEmax",
-};
-
-enum class UnitGroup { Volt, Ampere, Watt, Var, VoltAmpere, Hertz, PowerFactor, Percent };
-
-struct CodeRange {
-    uint8_t first, last;
-    UnitGroup group;
-};
-const CodeRange kUnitGroups[] = {
-    {1, 7, UnitGroup::Volt},
-    {48, 48, UnitGroup::Volt},
-    {50, 50, UnitGroup::Volt},
-    {70, 76, UnitGroup::Volt},
-    {98, 104, UnitGroup::Volt},
-    {111, 111, UnitGroup::Volt},
-    {8, 12, UnitGroup::Ampere},
-    {49, 49, UnitGroup::Ampere},
-    {77, 85, UnitGroup::Ampere},
-    {13, 21, UnitGroup::Watt},
-    {86, 89, UnitGroup::Watt},
-    {22, 38, UnitGroup::Var},
-    {90, 93, UnitGroup::Var},
-    {39, 42, UnitGroup::VoltAmpere},
-    {94, 97, UnitGroup::VoltAmpere},
-    {43, 43, UnitGroup::Hertz},
-    {109, 110, UnitGroup::Hertz},
-    {44, 47, UnitGroup::PowerFactor},
-    {105, 108, UnitGroup::PowerFactor},
-};
-
 // Units by prefix step (none, k, M, G) for the groups that scale.
 const char* const kScaledUnits[5][4] = {
     {"[V]", "[kV]", "[MV]", "[GV]"},     {"[A]", "[kA]", "[MA]", "[GA]"},
     {"[W]", "[kW]", "[MW]", "[GW]"},     {"[var]", "[kvar]", "[Mvar]", "[Gvar]"},
     {"[VA]", "[kVA]", "[MVA]", "[GVA]"},
 };
-
-UnitGroup GroupOf(uint8_t code) {
-    for (const CodeRange& r : kUnitGroups)
-        if (code >= r.first && code <= r.last) return r.group;
-    return UnitGroup::Percent;
-}
 
 // Identifier bits of an element.
 constexpr uint8_t kClassApplication = 1, kClassContext = 2;
@@ -368,7 +318,7 @@ void FinishSequence(ModuleLog& log, LogSequence& seq) {
 } // namespace
 
 QString LogTxt(uint8_t code) {
-    return code < std::size(kLogTxt) ? QString::fromLatin1(kLogTxt[code]) : QString();
+    return ModuleCodeName(code);
 }
 
 void LogScaling(LogSequence& seq) {
@@ -377,17 +327,17 @@ void LogScaling(LogSequence& seq) {
         const bool any = seq.Min[k] <= seq.Max[k];
         const double m = any ? std::trunc(std::max(std::fabs(seq.Min[k]), std::fabs(seq.Max[k]))) : 0.0;
         int p = m >= 832000000.0 ? 3 : m >= 832000.0 ? 2 : m >= 832.0 ? 1 : 0;
-        const UnitGroup g = GroupOf(seq.Codes[k]);
+        const Quantity g = ModuleCodeQuantity(seq.Codes[k]);
         int digits = 3 - AnzahlStellen(float(m)) + 3 * p;
-        if (g == UnitGroup::Hertz) {
+        if (g == kFrequency) {
             p = 0;
             digits = 2;
             seq.Units[k] = "[Hz]";
-        } else if (g == UnitGroup::PowerFactor) {
+        } else if (g == kPowerFactor) {
             p = 0;
             digits = 3;
             seq.Units[k] = "[-]";
-        } else if (g == UnitGroup::Percent) {
+        } else if (g == kPercent) {
             p = 0;
             digits = 1;
             seq.Units[k] = "[%]";

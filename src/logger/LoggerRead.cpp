@@ -1,5 +1,6 @@
 // Reading the meter's logger memory: whole-record blocks from the newest end down,
 // each request tried up to four times.
+#include "acquisition/MeasDecode.h"
 #include "link/Kommun.h"
 #include "logger/Logger.h"
 #include "platform/Messages.h"
@@ -71,7 +72,7 @@ struct RecordTexts {
 
 // One record of the block (values first..first+n-1 of the block at address) as a row.
 MeterRecord TakeRecord(LogSource& src, const LoggerStatus& st, uint16_t address, int first, int r,
-                       uint32_t when, RecordTexts& texts) {
+                       uint32_t when, RecordTexts& texts, const DisplayScale& scale) {
     const int n = src.NumChan;
     MeterRecord rec;
     texts.set(when, rec);
@@ -81,7 +82,7 @@ MeterRecord TakeRecord(LogSource& src, const LoggerStatus& st, uint16_t address,
     rec.values.reserve(size_t(n));
     for (int i = 0; i < n; ++i) {
         const size_t c = size_t(i);
-        const LoggerValue v = LoggerValueText(src.ChanClass[c], Inv_Mgr[c], BlockValue(first + i));
+        const LoggerValue v = LoggerValueText(scale, src.ChanClass[c], Inv_Mgr[c], BlockValue(first + i));
         rec.values.push_back(v.text);
         if (!v.numeric) continue;
         if (v.y > src.Max[c]) {
@@ -111,8 +112,9 @@ LoggerRead ReadLoggerRecords(LogSource& src, LoggerRecords& records, ScratchFile
         if (!(Lese.Logger & kLoggerOverwrite)) st.flags |= kLogFullStop;
         SetStatusFlags(st.flags);
     }
+    const DisplayScale scale = DisplayScaleFor(Lese);
     for (int i = 0; i < n; ++i)
-        src.Digits[size_t(i)] = LoggerDecimals(src.ChanClass[size_t(i)]);
+        src.Digits[size_t(i)] = LoggerDecimals(scale, src.ChanClass[size_t(i)]);
     ResetExtremes(src);
     src.NumRec = values / n;
     records.rows.clear();
@@ -149,7 +151,7 @@ LoggerRead ReadLoggerRecords(LogSource& src, LoggerRecords& records, ScratchFile
         QByteArray lines;
         for (int first = count / 2 - n; first >= 0; first -= n, ++r) {
             const uint32_t when = records.ref_time - uint32_t(r) * records.timeoffset;
-            records.rows.push_back(TakeRecord(src, st, uint16_t(address), first, r, when, texts));
+            records.rows.push_back(TakeRecord(src, st, uint16_t(address), first, r, when, texts, scale));
             if (tmp) lines += ZrdLine(records.rows.back());
         }
         if (tmp) tmp->append(lines);

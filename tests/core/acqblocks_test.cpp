@@ -23,8 +23,11 @@ void SetMeter(int code, bool zrm3) {
     Lese.IrPrim = 100.0f;
     Lese.IrSec = 5.0f;
     std::memset(Lese.MeanMeas, kNoMeasurand, sizeof Lese.MeanMeas);
-    InitAnzeige();
-    anschl_ix = AnschlIx(Lese);
+}
+
+// As a panel opened on Lese would show it.
+DisplayScale Scale() {
+    return DisplayScaleFor(Lese);
 }
 
 void PutFloat(uint8_t* block, int k, float v) {
@@ -44,17 +47,21 @@ class AcqBlocksTest : public QObject {
         SetMeter(0, false);
         QStringList shown;
         for (int r = 0; r < kMinMaxRowsZrm3; ++r)
-            if (MinMaxRowVisible(r)) shown << MinMaxCaption(r);
+            if (MinMaxRowVisible(r, Scale())) shown << MinMaxCaption(r);
         // Request 1 ends with the second power-factor minimum: the base model has no more.
         QCOMPARE(shown.join(' '),
                  QString("Umax Imax Iavgmax Pmax Qmax Smax Umin PFmin.inc.ind PFmin.inc.cap"));
         SetMeter(4, true);
-        QVERIFY(MinMaxRowVisible(41));
+        QVERIFY(MinMaxRowVisible(41, Scale()));
         QCOMPARE(MinMaxCaption(41), QString("UNEmax"));
         QCOMPARE(MinMaxCaption(29), QString("U1Nmin"));
         QCOMPARE(MinMaxRowCount(), 42);
+        // The unbalance maximum is a percentage, as the instantaneous and mean values are.
+        Lese.Freq = kFreqUnbalanceI;
+        QCOMPARE(MinMaxCaption(15), QString("Unb.Imax"));
+        QCOMPARE(Scale().Unit(MinMaxRowClass(15)), QString("%"));
         SetMeter(4, false);
-        QVERIFY(!MinMaxRowVisible(41));
+        QVERIFY(!MinMaxRowVisible(41, Scale()));
 
         // Both frequency extremes are checked as frequencies, the minimum first;
         // nonsense never shows as a number.
@@ -67,13 +74,13 @@ class AcqBlocksTest : public QObject {
         PutFloat(MinMax, 2, 9.9e31f);
         PutFloat(MinMax, 3, -0.0f);
         PutFloat(MinMax, 4, -std::numeric_limits<float>::infinity());
-        QCOMPARE(MinMaxText(39).text, QString("> 65"));
-        QCOMPARE(MinMaxText(40).text, QString("< 45"));
-        QCOMPARE(MinMaxText(35).text, QString("---"));
-        QCOMPARE(MinMaxText(1).text, QString("OVL"));
-        QCOMPARE(MinMaxText(2).text, QString("OVL"));
-        QCOMPARE(MinMaxText(3).text, QString("0.0"));
-        QCOMPARE(MinMaxText(4).text, QString("OVL"));
+        QCOMPARE(MinMaxText(39, Scale()).text, QString("> 65"));
+        QCOMPARE(MinMaxText(40, Scale()).text, QString("< 45"));
+        QCOMPARE(MinMaxText(35, Scale()).text, QString("---"));
+        QCOMPARE(MinMaxText(1, Scale()).text, QString("OVL"));
+        QCOMPARE(MinMaxText(2, Scale()).text, QString("OVL"));
+        QCOMPARE(MinMaxText(3, Scale()).text, QString("0.0"));
+        QCOMPARE(MinMaxText(4, Scale()).text, QString("OVL"));
     }
 
     void minMaxResetWord() {
@@ -111,14 +118,13 @@ class AcqBlocksTest : public QObject {
         QCOMPARE(MeterCountFor(std::numeric_limits<double>::quiet_NaN(), s), 0u);
 
         // A value that is no number, or beyond the register, writes nothing at all.
-        MeterScalingNow = s;
         SetMeterCount(0, 7);
         ScriptedMessages messages;
         SetMessageSink(&messages);
         const bool set[kMeterRows] = {true};
         for (double bad : {std::numeric_limits<double>::quiet_NaN(), s.fieldMax * 2, -0.5}) {
             const double values[kMeterRows] = {bad};
-            QCOMPARE(SendMeterSet(set, values), 0);
+            QCOMPARE(SendMeterSet(s, set, values), 0);
         }
         SetMessageSink(nullptr);
         QCOMPARE(MeterCount(0), 7u);
@@ -149,36 +155,35 @@ class AcqBlocksTest : public QObject {
         const uint8_t kept[9] = {255, 3, 25, 29, 255, 255, 43, 255, 255};
         QCOMPARE(QByteArray(reinterpret_cast<char*>(Lese.MeanMeas), 9),
                  QByteArray(reinterpret_cast<const char*>(kept), 9));
-        QCOMPARE(MeanFreeCaption(1), QString("U12 [V]"));
-        QCOMPARE(MeanFreeCaption(3), QString("PF "));
-        QCOMPARE(MeanFreeCaption(6), QString("THD I1 [%]"));
+        QCOMPARE(MeanFreeCaption(Scale(), 1), QString("U12 [V]"));
+        QCOMPARE(MeanFreeCaption(Scale(), 3), QString("PF "));
+        QCOMPARE(MeanFreeCaption(Scale(), 6), QString("THD I1 [%]"));
 
         SetMeter(4, true);
         Lese.MeanMeas[0] = 64;
         Lese.MeanMeas[1] = 22;
         Lese.MeanMeas[2] = 41;
-        QCOMPARE(MeanFreeCaption(0), QString("Q3cap [kvar]"));
-        QCOMPARE(MeanFreeCaption(2), QString("THD U2 [%]"));
-        QCOMPARE(MeanFreeCaption(1), QString("S2 [kVA]"));
+        QCOMPARE(MeanFreeCaption(Scale(), 0), QString("Q3cap [kvar]"));
+        QCOMPARE(MeanFreeCaption(Scale(), 2), QString("THD U2 [%]"));
+        QCOMPARE(MeanFreeCaption(Scale(), 1), QString("S2 [kVA]"));
 
         // Current unbalance in the neutral current's place is a percentage, however
         // large the current transformer.
         Lese.IrPrim = 1000.0f;
         Lese.Freq = kFreqUnbalanceI;
-        InitAnzeige();
         Lese.MeanMeas[3] = 12;
         PutFloat(AvgTrend, 3, 3.26f);
-        QCOMPARE(MeanFreeCaption(3), QString("Unb.I [%]"));
-        QCOMPARE(FreeMeanText(3, 0).text, QString("3.3"));
+        QCOMPARE(MeanFreeCaption(Scale(), 3), QString("Unb.I [%]"));
+        QCOMPARE(FreeMeanText(Scale(), MeanResets{}, 3, 0).text, QString("3.3"));
     }
 
     void meanExtremesWithoutData() {
         SetMeter(4, true);
-        std::fill(std::begin(ResetMinMaxSave), std::end(ResetMinMaxSave), 0);
+        MeanResets resets;
         Lese.MeanMeas[0] = 25;
         PutFloat(AvgMinMax, 0, 0.0f); // maximum below the minimum: nothing recorded yet
         PutFloat(AvgMinMax, 9, 99.0f);
-        MeasText max = FreeMeanText(0, 2), min = FreeMeanText(0, 3);
+        MeasText max = FreeMeanText(Scale(), resets, 0, 2), min = FreeMeanText(Scale(), resets, 0, 3);
         QCOMPARE(max.text, QString("----"));
         QCOMPARE(max.colour, FieldColour::Black);
         QCOMPARE(min.text, QString("----"));
@@ -186,23 +191,24 @@ class AcqBlocksTest : public QObject {
         Lese.MeanMeas[1] = 0;
         PutFloat(AvgMinMax, 1, 200.0f);
         PutFloat(AvgMinMax, 10, 230.0f);
-        QCOMPARE(FreeMeanText(1, 2).text, QString("----"));
+        QCOMPARE(FreeMeanText(Scale(), resets, 1, 2).text, QString("----"));
         uint16_t minima, maxima;
         bool minT[14] = {}, maxT[14] = {};
         maxT[6] = maxT[5 + 8] = maxT[0] = true; // row 8 has no measurand
         MeanResetWords(minT, maxT, minima, maxima);
         QCOMPARE(maxima, uint16_t(0x0041));
         QCOMPARE(minima, uint16_t(0));
-        ResetMinMaxSave[2] |= maxima;
-        QCOMPARE(FreeMeanText(1, 2).text, QString("200.0")); // reset in this run: a real maximum
-        QCOMPARE(FreeMeanText(1, 3).text, QString("----"));
+        resets.words[2] |= maxima;
+        QCOMPARE(FreeMeanText(Scale(), resets, 1, 2).text,
+                 QString("200.0")); // reset in this run: a real maximum
+        QCOMPARE(FreeMeanText(Scale(), resets, 1, 3).text, QString("----"));
 
         PutFloat(PowerIntMinMax, 2, 10000.0f); // kW with two decimals
         PutFloat(PowerIntMinMax, 7, 50000.0f);
-        QCOMPARE(PowerExtremeText(2).text, QString("----"));
-        QCOMPARE(PowerExtremeText(7).text, QString("----"));
-        ResetMinMaxSave[1] |= 1 << 2;
-        QCOMPARE(PowerExtremeText(7).text, QString("50.00"));
+        QCOMPARE(PowerExtremeText(Scale(), resets, 2).text, QString("----"));
+        QCOMPARE(PowerExtremeText(Scale(), resets, 7).text, QString("----"));
+        resets.words[1] |= 1 << 2;
+        QCOMPARE(PowerExtremeText(Scale(), resets, 7).text, QString("50.00"));
     }
 
     void harmonicsTableAndChart() {

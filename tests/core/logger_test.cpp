@@ -98,7 +98,7 @@ class LoggerTest : public QObject {
         QCOMPARE((QList<int>{s.ChanClass[0], s.ChanClass[2], s.ChanClass[4]}),
                  (QList<int>{kActivePower, kVoltage, kFrequency}));
         QCOMPARE((QList<int>{Inv_Mgr[2], Inv_Mgr[3], Inv_Mgr[4]}), (QList<int>{0, 1, 0}));
-        QCOMPARE(s.ChanUnit[2], "[" + QString(Einh[kVoltage]) + "]");
+        QCOMPARE(s.ChanUnit[2], QString("[V]"));
         QCOMPARE(s.ChanUnit[3], QString());
     }
 
@@ -131,41 +131,38 @@ class LoggerTest : public QObject {
     }
 
     void valueTexts() {
-        for (int k = 0; k < kMeasClasses; ++k) {
-            Stellen[k] = 2;
-            Skalierung[k] = 1;
-        }
-        Stellen[kVoltage] = 0;
-        Skalierung[kVoltage] = 1000;
-        QCOMPARE(LoggerValueText(kPowerFactor, false, 1.0005f).text, QString("   1.00"));
-        QCOMPARE(LoggerValueText(kPowerFactor, false, 1.002f).text, QString("---"));
-        QCOMPARE(LoggerValueText(kFrequency, false, 44.99f).text, QString("<45"));
-        QCOMPARE(LoggerValueText(kFrequency, false, 45.0f).text, QString("  45.00"));
-        QCOMPARE(LoggerValueText(kFrequency, false, 65.01f).text, QString(">65"));
-        QCOMPARE(LoggerValueText(kCurrent, true, 3.0f).text, QString("inval."));
-        QCOMPARE(LoggerValueText(kCurrent, false, 1e31f).text, QString("OVL"));
-        QCOMPARE(LoggerValueText(kCurrent, false, std::nanf("")).text, QString("OVL"));
-        const LoggerValue v = LoggerValueText(kVoltage, false, 230400.0f); // 0 decimals: 1 is used
+        // 800 kV nominal: kV with one decimal.
+        const DisplayScale scale(800000.0f, 1.0f, 1.0f, 1);
+        QCOMPARE(LoggerValueText(scale, kPowerFactor, false, 1.0005f).text, QString("  1.000"));
+        QCOMPARE(LoggerValueText(scale, kPowerFactor, false, 1.002f).text, QString("---"));
+        QCOMPARE(LoggerValueText(scale, kFrequency, false, 44.99f).text, QString("<45"));
+        QCOMPARE(LoggerValueText(scale, kFrequency, false, 45.0f).text, QString("  45.00"));
+        QCOMPARE(LoggerValueText(scale, kFrequency, false, 65.01f).text, QString(">65"));
+        QCOMPARE(LoggerValueText(scale, kCurrent, true, 3.0f).text, QString("inval."));
+        QCOMPARE(LoggerValueText(scale, kCurrent, false, 1e31f).text, QString("OVL"));
+        QCOMPARE(LoggerValueText(scale, kCurrent, false, std::nanf("")).text, QString("OVL"));
+        const LoggerValue v = LoggerValueText(scale, kVoltage, false, 230400.0f);
         QCOMPARE(v.text, QString("  230.4"));
         QVERIFY(v.numeric);
         QCOMPARE(v.y, 230.4);
         QCOMPARE(LoggerListColumn("---"), QString("       ---"));
 
         // The same reading is marked alike on the live panel, in the meter logger and
-        // in the module logger (frequency index 28, power factor 29; module codes 43, 44).
+        // in the module logger (module codes 43 frequency, 44 power factor).
         const float inf = std::numeric_limits<float>::infinity(), nan = std::nanf("");
         LogSequence seq;
         seq.Digits.fill(2);
         seq.Scale.fill(1.0);
         const struct {
-            int klass, panelIndex;
+            int klass;
             uint8_t moduleCode;
-        } kChecks[] = {{kFrequency, 28, 43}, {kPowerFactor, 29, 44}, {kCurrent, 8, 1}};
+        } kChecks[] = {{kFrequency, 43}, {kPowerFactor, 44}, {kCurrent, 1}};
         for (const auto& c : kChecks) {
             seq.Codes[0] = c.moduleCode;
+            seq.Digits[0] = LoggerDecimals(scale, c.klass);
             for (const float raw : {nan, inf, -inf, 9.5e30f, 1.001f, -1.002f, 44.9f, 65.1f, 0.5f}) {
-                const QString panel = JudgeMeas(c.panelIndex, raw, 1.0f, 2, kInstantValues).text;
-                const QString meter = LoggerValueText(c.klass, false, raw).text.trimmed();
+                const QString panel = scale.FieldText(MakeValue(raw, Quantity(c.klass)));
+                const QString meter = LoggerValueText(scale, c.klass, false, raw).text.trimmed();
                 const QString module = ModuleValueText(seq, 0, raw).trimmed();
                 const QString why = QString("class %1, reading %2: %3 / %4 / %5")
                                         .arg(c.klass)

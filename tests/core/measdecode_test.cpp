@@ -18,9 +18,8 @@ struct UnitCase {
 Q_DECLARE_METATYPE(UnitCase)
 
 struct VerdictCase {
-    int index;
-    float value, divisor;
-    int decimals, kind;
+    Quantity quantity;
+    float value, nominal;
     QString text;
     FieldColour colour;
 };
@@ -39,8 +38,9 @@ void SetRatios(int code, float urPrim, uint16_t urSec, float irPrim, float irSec
 
 QList<int> VisibleRows() {
     QList<int> rows;
+    const DisplayScale scale = DisplayScaleFor(Lese);
     for (int r = 0; r < kMeasRowsZrm3; ++r)
-        if (MeasRowVisible(r)) rows << r;
+        if (MeasRowVisible(r, scale)) rows << r;
     return rows;
 }
 
@@ -67,23 +67,23 @@ class MeasDecodeTest : public QObject {
     void unitsAndDecimalsFollowTheNominalValue() {
         QFETCH(UnitCase, c);
         SetRatios(c.code, c.urPrim, uint16_t(c.urSec), 100.0f, 5.0f);
-        InitAnzeige();
-        QCOMPARE(QString(Einh[kVoltage]), c.unit);
-        QCOMPARE(Stellen[kVoltage], c.decimals);
-        QCOMPARE(Skalierung[kVoltage], c.divisor);
+        const DisplayScale scale = DisplayScaleFor(Lese);
+        QCOMPARE(scale.Unit(kVoltage), c.unit);
+        QCOMPARE(scale.Decimals(kVoltage), c.decimals);
+        QCOMPARE(scale.Divisor(kVoltage), c.divisor);
     }
 
     void powerClasses() {
         // 20000/100 V, 100/5 A, 4-wire: S = 200 x 20 x 100 x 5 x sqrt(3) = 3.46 MVA.
         SetRatios(4, 20000.0f, 100, 100.0f, 5.0f);
-        InitAnzeige();
-        QVERIFY(qAbs(Nennwert[kActivePower] - 3464101.6f) < 1.0f);
-        for (int k : {kActivePower, kReactivePower, kApparentPower}) {
-            QCOMPARE(Nennwert[k], Nennwert[kActivePower]);
-            QCOMPARE(Skalierung[k], 1e6f);
-            QCOMPARE(Stellen[k], 3);
+        const DisplayScale scale = DisplayScaleFor(Lese);
+        QVERIFY(qAbs(scale.Nominal(kActivePower) - 3464101.6f) < 1.0f);
+        for (Quantity k : {kActivePower, kReactivePower, kApparentPower}) {
+            QCOMPARE(scale.Nominal(k), scale.Nominal(kActivePower));
+            QCOMPARE(scale.Divisor(k), 1e6f);
+            QCOMPARE(scale.Decimals(k), 3);
         }
-        QCOMPARE(QString(Einh[kActivePower]) + Einh[kReactivePower] + Einh[kApparentPower],
+        QCOMPARE(scale.Unit(kActivePower) + scale.Unit(kReactivePower) + scale.Unit(kApparentPower),
                  QString("[MW][Mvar][MVA]"));
     }
 
@@ -91,10 +91,10 @@ class MeasDecodeTest : public QObject {
         // A zero secondary gives an infinite or undefined ratio: the tables must still
         // hold a unit and a usable divisor.
         SetRatios(4, 400.0f, 0, 100.0f, 0.0f);
-        InitAnzeige();
-        for (int k = 0; k < kMeasClasses; ++k) {
-            QVERIFY(qstrnlen(Einh[k], sizeof Einh[k]) < sizeof Einh[k]);
-            QVERIFY(std::isfinite(Skalierung[k]) && Skalierung[k] >= 1.0f);
+        const DisplayScale scale = DisplayScaleFor(Lese);
+        for (int k = 0; k < kQuantities; ++k) {
+            QVERIFY(scale.Unit(Quantity(k)).size() < 10);
+            QVERIFY(std::isfinite(scale.Divisor(Quantity(k))) && scale.Divisor(Quantity(k)) >= 1.0f);
         }
     }
 
@@ -104,44 +104,39 @@ class MeasDecodeTest : public QObject {
         const float nan = std::numeric_limits<float>::quiet_NaN();
         const float denormal = std::numeric_limits<float>::denorm_min() * 1000;
         const auto B = FieldColour::Black, R = FieldColour::Red, K = FieldColour::Keep;
-        QTest::newRow("voltage") << VerdictCase{1, 230.04f, 1.0f, 1, 0, "230.0", B};
-        QTest::newRow("kV two decimals") << VerdictCase{1, 20123.4f, 1000.0f, 2, 0, "20.12", B};
-        QTest::newRow("below 9e30 is a value") << VerdictCase{1, 8.9e30f, 1e9f, 1, 0, "OVL", K};
-        QTest::newRow("above 9e30") << VerdictCase{1, 9.1e30f, 1.0f, 1, 0, "OVL", R};
-        QTest::newRow("123456.7") << VerdictCase{1, 123456.7f, 1.0f, 1, 0, "123456.7", B};
-        QTest::newRow("scaled overflow") << VerdictCase{1, 100000000.0f, 1.0f, 1, 0, "OVL", K};
-        QTest::newRow("negative overflow") << VerdictCase{19, -2e8f, 1.0f, 1, 0, "OVL", K};
-        QTest::newRow("nan") << VerdictCase{1, nan, 1.0f, 1, 0, "OVL", R};
-        QTest::newRow("+inf") << VerdictCase{1, inf, 1.0f, 1, 0, "OVL", R};
-        QTest::newRow("-inf") << VerdictCase{19, -inf, 1.0f, 1, 0, "OVL", R};
-        QTest::newRow("negative denormal") << VerdictCase{19, -denormal, 1000.0f, 3, 0, "0.000", B};
-        QTest::newRow("small negative power") << VerdictCase{19, -0.04f, 1.0f, 1, 0, "0.0", B};
-        QTest::newRow("negative power") << VerdictCase{19, -1234.56f, 1000.0f, 2, 0, "-1.23", B};
-        QTest::newRow("decimals 0 -> 1") << VerdictCase{1, 12.34f, 1.0f, 0, 0, "12.3", B};
-        QTest::newRow("decimals 5 -> 1") << VerdictCase{1, 12.34f, 1.0f, 5, 0, "12.3", B};
-        QTest::newRow("decimals 4") << VerdictCase{1, 1.23456f, 1.0f, 4, 0, "1.2346", B};
-        QTest::newRow("pf -1.0") << VerdictCase{29, -1.0f, 1.0f, 3, 0, "-1.000", B};
-        QTest::newRow("pf 1.0005") << VerdictCase{30, 1.0005f, 1.0f, 3, 0, "1.000", B};
-        QTest::newRow("pf 1.001 as float") << VerdictCase{31, 1.001f, 1.0f, 3, 0, "---", R};
-        QTest::newRow("pf -1.002") << VerdictCase{29, -1.002f, 1.0f, 3, 0, "---", R};
-        QTest::newRow("pf nan") << VerdictCase{29, nan, 1.0f, 3, 0, "---", R};
-        QTest::newRow("after pf rows") << VerdictCase{33, 1.5f, 1.0f, 1, 0, "1.5", B};
-        QTest::newRow("f 45.0") << VerdictCase{28, 45.0f, 1.0f, 2, 0, "45.00", B};
-        QTest::newRow("f 65.0") << VerdictCase{28, 65.0f, 1.0f, 2, 0, "65.00", B};
-        QTest::newRow("f 44.99") << VerdictCase{28, 44.99f, 1.0f, 2, 0, "< 45", R};
-        QTest::newRow("f 65.01") << VerdictCase{28, 65.01f, 1.0f, 2, 0, "> 65", R};
-        QTest::newRow("f overload") << VerdictCase{28, 9.5e30f, 1.0f, 2, 0, "> 65", R};
-        QTest::newRow("f nan") << VerdictCase{28, nan, 1.0f, 2, 0, "OVL", R};
-        QTest::newRow("mean pf") << VerdictCase{26, 1.5f, 1.0f, 3, 1, "---", R};
-        QTest::newRow("mean f") << VerdictCase{25, 44.0f, 1.0f, 2, 1, "< 45", R};
-        QTest::newRow("mean 30 is neither") << VerdictCase{30, 44.0f, 1.0f, 1, 1, "44.0", B};
-        QTest::newRow("minmax pf 38") << VerdictCase{38, -1.5f, 1.0f, 3, 2, "---", R};
-        QTest::newRow("minmax f max") << VerdictCase{39, 70.0f, 1.0f, 2, 2, "> 65", R};
-        QTest::newRow("instant 29 f+1 no f") << VerdictCase{29, 0.5f, 1.0f, 3, 0, "0.500", B};
+        // Nominal 400: one decimal; 1000: kV, three; 20000: kV, two; 832000: MV, four.
+        QTest::newRow("voltage") << VerdictCase{kVoltage, 230.04f, 400.0f, "230.0", B};
+        QTest::newRow("kV two decimals") << VerdictCase{kVoltage, 20123.4f, 20000.0f, "20.12", B};
+        QTest::newRow("below 9e30 is a value") << VerdictCase{kVoltage, 8.9e30f, 1e9f, "OVL", K};
+        QTest::newRow("above 9e30") << VerdictCase{kVoltage, 9.1e30f, 400.0f, "OVL", R};
+        QTest::newRow("123456.7") << VerdictCase{kVoltage, 123456.7f, 400.0f, "123456.7", B};
+        QTest::newRow("scaled overflow") << VerdictCase{kVoltage, 100000000.0f, 400.0f, "OVL", K};
+        QTest::newRow("negative overflow") << VerdictCase{kActivePower, -2e8f, 400.0f, "OVL", K};
+        QTest::newRow("nan") << VerdictCase{kVoltage, nan, 400.0f, "OVL", R};
+        QTest::newRow("+inf") << VerdictCase{kVoltage, inf, 400.0f, "OVL", R};
+        QTest::newRow("-inf") << VerdictCase{kActivePower, -inf, 400.0f, "OVL", R};
+        QTest::newRow("negative denormal") << VerdictCase{kActivePower, -denormal, 1000.0f, "0.000", B};
+        QTest::newRow("small negative power") << VerdictCase{kActivePower, -0.04f, 400.0f, "0.0", B};
+        QTest::newRow("negative power") << VerdictCase{kActivePower, -1234.56f, 20000.0f, "-1.23", B};
+        QTest::newRow("decimals 4") << VerdictCase{kVoltage, 1234560.0f, 832000.0f, "1.2346", B};
+        QTest::newRow("pf -1.0") << VerdictCase{kPowerFactor, -1.0f, 400.0f, "-1.000", B};
+        QTest::newRow("pf 1.0005") << VerdictCase{kPowerFactor, 1.0005f, 400.0f, "1.000", B};
+        QTest::newRow("pf 1.001 as float") << VerdictCase{kPowerFactor, 1.001f, 400.0f, "---", R};
+        QTest::newRow("pf -1.002") << VerdictCase{kPowerFactor, -1.002f, 400.0f, "---", R};
+        QTest::newRow("pf nan") << VerdictCase{kPowerFactor, nan, 400.0f, "---", R};
+        QTest::newRow("pf 0.5") << VerdictCase{kPowerFactor, 0.5f, 400.0f, "0.500", B};
+        QTest::newRow("f 45.0") << VerdictCase{kFrequency, 45.0f, 400.0f, "45.00", B};
+        QTest::newRow("f 65.0") << VerdictCase{kFrequency, 65.0f, 400.0f, "65.00", B};
+        QTest::newRow("f 44.99") << VerdictCase{kFrequency, 44.99f, 400.0f, "< 45", R};
+        QTest::newRow("f 65.01") << VerdictCase{kFrequency, 65.01f, 400.0f, "> 65", R};
+        QTest::newRow("f overload") << VerdictCase{kFrequency, 9.5e30f, 400.0f, "> 65", R};
+        QTest::newRow("f nan") << VerdictCase{kFrequency, nan, 400.0f, "OVL", R};
+        QTest::newRow("percent is neither") << VerdictCase{kPercent, 44.0f, 400.0f, "44.0", B};
     }
     void verdicts() {
         QFETCH(VerdictCase, c);
-        const MeasText shown = JudgeMeas(c.index, c.value, c.divisor, c.decimals, c.kind);
+        const DisplayScale scale(c.nominal, c.nominal, c.nominal, 1);
+        const MeasText shown = FieldOf(scale, MakeValue(c.value, c.quantity));
         QCOMPARE(shown.text, c.text);
         QCOMPARE(shown.colour, c.colour);
         QCOMPARE(shown.invalid, c.colour == FieldColour::Red ? 1 : 0);
@@ -160,7 +155,6 @@ class MeasDecodeTest : public QObject {
         Lese = ConfigImage{};
         Lese.Model = 1;
         Lese.System = 4;
-        anschl_ix = AnschlIx(Lese);
         QList<int> all4wire;
         for (int r = 0; r < kMeasRowsZrm3; ++r)
             if (r != 0 && r != 7 && r != 11) all4wire << r;
@@ -176,16 +170,13 @@ class MeasDecodeTest : public QObject {
         QCOMPARE(MeasRowCount(), 33);
 
         Lese.System = 3;
-        anschl_ix = AnschlIx(Lese);
         const QList<int> wire3{4, 5, 6, 8, 9, 10, 12, 13, 14, 19, 23, 27, 28, 32};
         QCOMPARE(VisibleRows(), wire3);
         Lese.System = 19;
-        anschl_ix = AnschlIx(Lese);
         QCOMPARE(VisibleRows(), wire3);
 
         for (int code : {0, 1, 2}) {
             Lese.System = uint8_t(code);
-            anschl_ix = AnschlIx(Lese);
             QCOMPARE(VisibleRows(), (QList<int>{0, 7, 11, 19, 23, 27, 28, 32}));
         }
     }
@@ -197,10 +188,10 @@ class MeasDecodeTest : public QObject {
         Lese.System = 20;
         QCOMPARE(MeasCaption(1), "U1N");
         QCOMPARE(MeasCaption(kNeutralRow), "IN");
-        QCOMPARE(MeasRowClass(kNeutralRow), int(kCurrent));
+        QCOMPARE(MeasRowClass(kNeutralRow), kCurrent);
         Lese.Freq = 0x40 | 2;
         QCOMPARE(MeasCaption(kNeutralRow), "Unb.I");
-        QCOMPARE(MeasRowClass(kNeutralRow), int(kPercent));
+        QCOMPARE(MeasRowClass(kNeutralRow), kPercent);
         Lese.System = 3; // the unbalance only comes with a neutral
         QCOMPARE(MeasCaption(kNeutralRow), "IN");
     }

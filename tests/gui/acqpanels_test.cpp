@@ -171,8 +171,10 @@ class AcqPanelsTest : public QObject {
         Child<QCheckBox>(meandisp, "resetAll")->click();
         QVERIFY(!Child<QCheckBox>(meandisp, "resetMax_6")->isChecked()); // no measurand: no reset
         Child<QPushButton>(meandisp, "reset")->click();
-        QCOMPARE(ResetMinMaxSave[1] & 0x3FFF, 0x003F);
-        QCOMPARE(ResetMinMaxSave[2] & 0x3FFF, 0x003F);
+        uint16_t written[3];
+        std::memcpy(written, ResetMinMax, sizeof written);
+        QCOMPARE(written[1] & 0x3FFF, 0x003F);
+        QCOMPARE(written[2] & 0x3FFF, 0x003F);
         QCOMPARE(MeanTimer()->interval(), 2000);
     }
 

@@ -281,20 +281,21 @@ class MeasDispTest : public QObject {
 
     void redStaysUntilAValidNumber() {
         QLabel* field = NewMeasField(nullptr);
-        QCOMPARE(CheckMeas(1, 1e8f, 1.0f, 1, field, 0), 0); // scaled overflow on a black field
+        const DisplayScale scale(400.0f, 5.0f, 2000.0f, 5);
+        QCOMPARE(CheckMeas(scale, MakeValue(1e8f, kVoltage), field), 0); // scaled overflow on a black field
         QCOMPARE(field->text(), QString("OVL"));
         QVERIFY(!MeasFieldRed(field));
-        QCOMPARE(CheckMeas(1, 9.5e30f, 1.0f, 1, field, 0), 1);
+        QCOMPARE(CheckMeas(scale, MakeValue(9.5e30f, kVoltage), field), 1);
         QVERIFY(MeasFieldRed(field));
         QVERIFY(field->font().bold());
         QCOMPARE(field->palette().color(QPalette::WindowText), QColor(0xFF0000));
-        QCOMPARE(CheckMeas(1, 1e8f, 1.0f, 1, field, 0), 0); // "OVL" again, still red
+        QCOMPARE(CheckMeas(scale, MakeValue(1e8f, kVoltage), field), 0); // "OVL" again, still red
         QCOMPARE(field->text(), QString("OVL"));
         QVERIFY(MeasFieldRed(field));
         Meas_Disturbed(field);
         QCOMPARE(field->text(), QString("----"));
         QVERIFY(MeasFieldRed(field));
-        QCOMPARE(CheckMeas(1, 230.0f, 1.0f, 1, field, 0), 0);
+        QCOMPARE(CheckMeas(scale, MakeValue(230.0f, kVoltage), field), 0);
         QCOMPARE(field->text(), QString("230.0"));
         QVERIFY(!MeasFieldRed(field));
         QVERIFY(!field->font().bold());

@@ -24,6 +24,17 @@ check "minmax exit status" 0 $?
 check "minmax rows, 4-wire extended" "U1Nmax U2Nmax U3Nmax U12max U23max U31max I1max I2max I3max I1avgmax I2avgmax I3avgmax INmax P1max P2max P3max Pmax Q1max Q2max Q3max Qmax S1max S2max S3max Smax U1Nmin U2Nmin U3Nmin U12min U23min U31min PFmin.inc.ind PFmin.inc.cap PFmin.out.ind PFmin.out.cap Fmin Fmax UNEmax" "$(names "$out")"
 matches "frequency maximum" "^Fmax${TAB}[0-9]+\.[0-9]{2}${TAB}Hz$" "$(grep '^Fmax' <<<"$out")"
 check "frequency maximum above the minimum" 1 "$(awk -F'\t' '$1 == "Fmin" { n = $2 } $1 == "Fmax" { x = $2 } END { print (x > n) }' <<<"$out")"
+# --json: the same rows, values in base units, no number where the panel shows a marker.
+jcheck() { # what, python expression over the document d, command...
+  local what=$1 expr=$2; shift 2
+  check "$what" True "$(cli --json "$@" | $PY -c "import json, sys; d = json.load(sys.stdin); print($expr)")"
+}
+jcheck "minmax --json: the rows of the text" \
+  "' '.join(v['name'] for v in d['values']) == '$(names "$out")'" minmax
+jcheck "minmax --json: Fmax in Hz as shown" \
+  "[(v['unit'], '%.2f' % v['value'] == v['text']) for v in d['values'] if v['name'] == 'Fmax'] == [('Hz', True)]" minmax
+jcheck "minmax --json: null exactly where no reading" \
+  "all((v['value'] is None) == (v['status'] != 'ok') for v in d['values'])" minmax
 cli reset-minmax --box 9
 check "reset of the ninth box" 0 $?
 sent "only bit 13 written to register 429" "10 01 ad 00 01 02 20 00"
@@ -33,6 +44,8 @@ check "meters exit status" 0 $?
 check "eight registers and the tariff" 9 "$(wc -l <<<"$out")"
 matches "scale 2: kWh with one decimal" "^Active energy incoming T1${TAB}[0-9]+\.[0-9]${TAB}kWh$" "$(head -1 <<<"$out")"
 check "tariff 1 lit" "tariff${TAB}1" "$(tail -1 <<<"$out")"
+jcheck "meters --json: Wh and varh, the tariff" \
+  "d['tariff'] == 1 and [v['unit'] for v in d['values']] == ['Wh'] * 4 + ['varh'] * 4 and abs(d['values'][0]['value'] - 1000 * float(d['values'][0]['text'])) < 1e-6" meters
 cli set-meter 2 2.3 && cli reset-meters --row 4 && cli toggle-tariff
 check "set, reset, toggle exit status" 0 $?
 cli set-meter 1 nan 2>/dev/null
@@ -50,6 +63,8 @@ check "mean rows" "Pinc now Pinc -1 Pinc -2 Pinc -3 Pinc -4 Pinc trend Pinc max 
 check "free rows of the chosen codes" "F mean F trend F max F min U1N mean U1N trend U1N max U1N min THD I1 mean THD I1 trend THD I1 max THD I1 min" \
   "$(names "$(grep -v '^[PQS]' <<<"$out")")"
 matches "free frequency mean" "^F mean${TAB}[0-9]+\.[0-9]{2}${TAB}Hz$" "$(grep '^F mean' <<<"$out")"
+jcheck "mean --json: the free frequency in Hz, powers in W" \
+  "[v['unit'] for v in d['values'] if v['name'] in ('F mean', 'Pinc now', 'Qind now')] == ['W', 'var', 'Hz']" mean
 cli reset-mean --max 6 --min 1
 check "reset-mean exit status" 0 $?
 sent "minima bit 0, maxima bit 5" "10 01 ae 00 02 04 00 01 00 20"
@@ -59,6 +74,8 @@ check "voltage harmonics exit status" 0 $?
 check "voltage rows and unbalance" "U1 U1max U2 U2max U3 U3max unbalance" "$(names "$out")"
 check "15 cells a row" 16 "$(head -1 <<<"$out" | awk -F'\t' '{ print NF }')"
 matches "one decimal" "^U1(${TAB}[0-9]+\.[0-9]){15}$" "$(head -1 <<<"$out")"
+jcheck "harmonics --json: 6 rows of 15 cells and the unbalance, in %" \
+  "len(d['values']) == 92 and d['values'][14]['name'] == 'U1 THD' and {v['unit'] for v in d['values']} == {'%'}" harmonics voltage
 out=$(cli harmonics current)
 check "current rows, no unbalance" "I1 I1max I2 I2max I3 I3max" "$(names "$out")"
 cli reset-harmonics current

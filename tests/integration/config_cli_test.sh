@@ -13,6 +13,9 @@ cli() { "$BIN/zaro-cli" --settings "$work" --interface rs232 --port "$pty" "$@";
 version=$(cli version)
 [[ $version =~ ^ZRM3\ 4\.12\ 1\.21$ ]] || { echo "version printed '$version'"; exit 1; }
 
+[ "$(cli --json version | $PY -c 'import json, sys; d = json.load(sys.stdin); print(d["model"], d["firmware"], d["extension"])')" = "ZRM3 4.12 1.21" ] ||
+  { echo "version --json differs from the line"; exit 1; }
+
 cli read-config "$work/a.ZRC"
 [ "$(head -1 "$work/a.ZRC" | tr -cd '\t' | wc -c)" -eq 31 ] || { echo "expected 31 columns"; exit 1; }
 
@@ -27,6 +30,10 @@ diff-rows() { local rc=0; cli diff-config "$@" >"$work/rows.txt" || rc=$?; echo 
 [ "$(diff-rows "$work/a.ZRC" "$work/a.ZRC")" = "0 " ] || { echo "equal files differ"; exit 1; }
 [ "$(diff-rows "$work/a.ZRC" "$work/c.ZRC")" = "3 Description|'$was'|'Feeder 8'" ] || { echo "diff A C: $(diff-rows "$work/a.ZRC" "$work/c.ZRC")"; exit 1; }
 [ "$(diff-rows --meter "$work/c.ZRC")" = "3 Description|'$was'|'Feeder 8'" ] || { echo "diff --meter: $(diff-rows --meter "$work/c.ZRC")"; exit 1; }
+json() { "$BIN/zaro-cli" --settings "$work" --json "$@" | $PY -c 'import json, sys; d = json.load(sys.stdin); print(d["equal"], [(r["setting"], r["to"]) for r in d["differences"]])'; }
+[ "$(json diff-config "$work/a.ZRC" "$work/c.ZRC")" = "False [('Description', \"'Feeder 8'\")]" ] || { echo "diff-config --json: $(json diff-config "$work/a.ZRC" "$work/c.ZRC")"; exit 1; }
+[ "$(cli --json read-config "$work/j.ZRC" | $PY -c 'import json, sys; print(json.load(sys.stdin)["saved"])')" = True ] && [ -s "$work/j.ZRC" ] ||
+  { echo "read-config --json"; exit 1; }
 if cli diff-config "$work/a.ZRC" 2>/dev/null; then echo "one file accepted"; exit 1; else [ $? -eq 2 ]; fi
 
 # Without --yes the confirmation is declined after the differences: exit 1, nothing written.

@@ -24,6 +24,17 @@ matches "frequency" "^F${TAB}[0-9]+\.[0-9]{2}${TAB}Hz$" "$(grep '^F	' <<<"$out")
 check "block order, 4-wire extended" "U1N U2N U3N U12 U23 U31 I1 I2 I3 I1avg I2avg I3avg IN P1 P2 P3 P Q1 Q2 Q3 Q S1 S2 S3 S F PF1 PF2 PF3 PF Umean Imean UNE" \
   "$(cut -f1 <<<"$out" | tr '\n' ' ' | sed 's/ $//')"
 
+# --json: the same rows; U1N in V where the field reads kV, P in W.
+json=$(cli --json measure --repeat 2)
+check "measure --json exit status" 0 $?
+check "measure --json: two blocks of the text's rows, in base units" True "$($PY -c '
+import json, sys
+d = json.loads(sys.argv[1])
+rows = {v["name"]: v for v in d["blocks"][0]["values"]}
+print(len(d["blocks"]) == 2 and " ".join(rows) == sys.argv[2]
+      and rows["U1N"]["unit"] == "V" and abs(rows["U1N"]["value"] / 1000 - float(rows["U1N"]["text"])) < 0.01
+      and rows["P"]["unit"] == "W" and rows["PF"]["unit"] == "")' "$json" "$(cut -f1 <<<"$out" | tr '\n' ' ' | sed 's/ $//')")"
+
 # bash's own time keyword: a minimal Debian has no /usr/bin/time.
 TIMEFORMAT='%R %U %S'
 { time cli measure --repeat 2 >"$work/out"; } 2>"$work/time"

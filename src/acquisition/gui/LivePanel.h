@@ -4,6 +4,8 @@
 // reply still on its way.
 #pragma once
 
+#include "values/DisplayScale.h"
+
 #include <QPointer>
 #include <functional>
 
@@ -25,6 +27,7 @@ struct LivePanel {
     QVBoxLayout* body = nullptr; // the panel's own content goes here
     QPointer<QTimer> timer;
     bool closeAfterRead = false;
+    DisplayScale scale; // of the configuration read when the panel opened
 };
 
 // Builds the frame; the panel's own widgets go into p.body, its commands into p.buttonRow

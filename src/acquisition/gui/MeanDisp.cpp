@@ -23,6 +23,10 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("MeanDisp", text);
 }
 
+// The resets of every mean-value panel of this run: an extreme reset in an earlier
+// panel may still lie on either side of its partner.
+MeanResets resets;
+
 // Value columns of a power row: base model 3, ZRM3 5 intervals, trend, maximum, minimum.
 constexpr int kPowerColumns = 8;
 constexpr int kFreeColumns = 4; // mean, trend, maximum, minimum
@@ -105,11 +109,12 @@ void ShowPowerRows(int ok) {
                 Meas_Disturbed(field);
             } else if (!ui.zrm3 || c < 5) {
                 // Both forms: the running interval first, then the meter's other groups.
-                ShowMeasText(field, PowerMeanText(BlockFloat(PowerInt, c * kPowerMeans + q)));
+                ShowMeasText(field,
+                             PowerMeanText(ui.frame.scale, q, BlockFloat(PowerInt, c * kPowerMeans + q)));
             } else if (c == 5) {
-                ShowMeasText(field, PowerMeanText(BlockFloat(PowerIntTrnd, q)));
+                ShowMeasText(field, PowerMeanText(ui.frame.scale, q, BlockFloat(PowerIntTrnd, q)));
             } else {
-                ShowMeasText(field, PowerExtremeText(c == 6 ? q : q + kPowerMeans));
+                ShowMeasText(field, PowerExtremeText(ui.frame.scale, resets, c == 6 ? q : q + kPowerMeans));
             }
         }
 }
@@ -119,7 +124,7 @@ void ShowFreeRows(int ok) {
         if (!FreeRowUsed(r)) continue;
         for (int w = 0; w < kFreeColumns; ++w)
             if (ok)
-                ShowMeasText(ui.field[r][w], FreeMeanText(r - kPowerMeans, w));
+                ShowMeasText(ui.field[r][w], FreeMeanText(ui.frame.scale, resets, r - kPowerMeans, w));
             else
                 Meas_Disturbed(ui.field[r][w]);
     }
@@ -156,14 +161,15 @@ QWidget* CreateMeanDisp(QWidget* parent) {
 void InitMeanDisp() {
     if (!meandisp) return;
     SetLiveTitle(ui.frame, Tr(QT_TRANSLATE_NOOP("MeanDisp", "Mean values")), false);
-    InitAnzeige();
+    ui.frame.scale = DisplayScaleFor(Lese);
     for (int q = 0; q < kPowerMeans; ++q)
-        ui.caption[q]->setText(QStringLiteral("%1 %2").arg(MeanPowerName(q), Einh[MeanPowerClass(q)]));
+        ui.caption[q]->setText(
+            QStringLiteral("%1 %2").arg(MeanPowerName(q), ui.frame.scale.Unit(MeanPowerClass(q))));
     if (ui.zrm3) {
         DropInvalidMeanCodes();
         for (int r = kPowerMeans; r < kRows; ++r) {
             const bool used = FreeRowUsed(r);
-            ui.caption[r]->setText(used ? MeanFreeCaption(r - kPowerMeans)
+            ui.caption[r]->setText(used ? MeanFreeCaption(ui.frame.scale, r - kPowerMeans)
                                         : Tr(QT_TRANSLATE_NOOP("MeanDisp", "no measurand")));
             ui.caption[r]->setEnabled(used);
             for (int w = 0; w < kFreeColumns; ++w) {
@@ -219,7 +225,7 @@ int ResetMeanValues() {
     ui.all->setChecked(false);
     uint16_t minima, maxima;
     MeanResetWords(minT, maxT, minima, maxima);
-    status = SendMeanReset(minima, maxima);
+    status = SendMeanReset(minima, maxima, resets);
     timer->setInterval(2000);
     if (meandisp) timer->start();
     return 0;

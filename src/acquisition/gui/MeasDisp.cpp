@@ -135,6 +135,7 @@ struct Ui {
     QLabel* date;
     QLabel* time;
     QWidget* screenOnly; // the buttons, hidden on the printout
+    DisplayScale scale;  // of the configuration read when the panel opened
 } ui;
 
 QString panelTitle() {
@@ -160,9 +161,9 @@ QString ObjText(const ObjRow& o) {
     case Caption:
         return TrMeas(MeasCaption(o.row));
     case Unit:
-        return QString::fromLatin1(Einh[MeasRowClass(o.row)]);
+        return ui.scale.Unit(MeasRowClass(o.row));
     case Heading:
-        return TrMeas(o.text) + u' ' + QString::fromLatin1(Einh[MeasRowClass(o.row)]);
+        return TrMeas(o.text) + u' ' + ui.scale.Unit(MeasRowClass(o.row));
     }
     return {};
 }
@@ -283,13 +284,12 @@ void InitMeasDisp() {
     ui.title->setText(title);
     measdisp->setWindowTitle(title);
 
-    InitAnzeige();
-    anschl_ix = AnschlIx(Lese);
-    const int column = anschl_ix - 1;
+    ui.scale = DisplayScaleFor(Lese);
+    const int column = ui.scale.SystemColumn() - 1;
     const bool zrm3 = Lese.Model == 1;
 
     for (int r = 0; r < kMeasRowsZrm3; ++r) {
-        const bool visible = MeasRowVisible(r);
+        const bool visible = MeasRowVisible(r, ui.scale);
         ui.field[r]->setVisible(visible);
         if (visible) ShowMeasText(ui.field[r], {QString(), FieldColour::Black, 0});
     }
@@ -334,13 +334,11 @@ int CmReadMeas() {
 void ShowMeasValues(int readOk, int rows) {
     if (!measdisp) return;
     for (int r = 0; r < rows; ++r) {
-        if (!MeasRowVisible(r)) continue;
+        if (!MeasRowVisible(r, ui.scale)) continue;
         if (!readOk)
             Meas_Disturbed(ui.field[r]);
-        else {
-            const int k = MeasRowClass(r);
-            CheckMeas(r, MeasurandValue(r), Skalierung[k], Stellen[k], ui.field[r], kInstantValues);
-        }
+        else
+            CheckMeas(ui.scale, MeasurandValue(r), ui.field[r]);
     }
 }
 

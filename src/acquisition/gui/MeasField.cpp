@@ -46,8 +46,8 @@ void ShowMeasText(QLabel* field, const MeasText& shown) {
     field->setText(shown.text);
 }
 
-int CheckMeas(int32_t index, float value, float divisor, int32_t decimals, QLabel* field, int kind) {
-    const MeasText shown = JudgeMeas(index, value, divisor, decimals, kind);
+int CheckMeas(const DisplayScale& scale, const Value& value, QLabel* field) {
+    const MeasText shown = FieldOf(scale, value);
     ShowMeasText(field, shown);
     return shown.invalid;
 }

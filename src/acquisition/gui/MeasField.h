@@ -9,9 +9,9 @@ class QWidget;
 
 QLabel* NewMeasField(QWidget* parent);
 
-// Checks, scales and writes one raw value into its field; 1 when the field was
-// marked invalid (red), else 0.
-int CheckMeas(int32_t index, float value, float divisor, int32_t decimals, QLabel* field, int kind);
+// Writes one value into its field as the scale shows it; 1 when the field was marked
+// invalid (red), else 0.
+int CheckMeas(const DisplayScale& scale, const Value& value, QLabel* field);
 // "----" in red: the request for this field failed.
 void Meas_Disturbed(QLabel* field);
 void ShowMeasText(QLabel* field, const MeasText& shown);

@@ -36,6 +36,7 @@ struct Ui {
     bool edited[kMeterRows]; // the user changed the field since the last set
     QLabel* tariff[2];
     QPushButton* toggle;
+    MeterScaling scaling{0, 0, 1, 99999999.0}; // as the meter reported it when the panel opened
 } ui;
 
 void LightTariff(int active) {
@@ -126,14 +127,14 @@ int InitMetersDisp() {
     for (int r = 0; r < kMeterRows; ++r)
         ui.caption[r]->setText(Tr(MeterQuantityName(r)));
     SetLiveTitle(ui.frame, Tr(QT_TRANSLATE_NOOP("MeterDisp", "Energy meters")), true);
-    if (!ReadMeterScaling()) {
+    if (!ReadMeterScaling(ui.scaling)) {
         // Nothing to show without the scale: back to the main panel, link closed.
         CmMeterDone();
         return 0;
     }
     // The digital input switches the tariff: the button would fight it.
     ui.toggle->setEnabled(!(Lese.EnergyControl & kEnergyTariff));
-    const MeterScaling& s = MeterScalingNow;
+    const MeterScaling& s = ui.scaling;
     for (int r = 0; r < kMeterRows; ++r) {
         ui.unit[r]->setText(MeterUnit(r, s.prefix));
         ui.field[r]->setDecimals(s.decimals);
@@ -160,7 +161,7 @@ int CmReadMeters() {
         for (int r = 0; r < kMeterRows; ++r)
             // A value the user is preparing is not overwritten.
             if (!ui.set[r]->isChecked() && !ui.edited[r] && !ui.field[r]->hasFocus())
-                ui.field[r]->setValue(MeterShownValue(MeterCount(r), MeterScalingNow));
+                ui.field[r]->setValue(MeterShownValue(MeterCount(r), ui.scaling));
     status = Read(Lese, kReadDevStatus, 0);
     if (!LiveReadReturned(ui.frame)) return 1;
     if (status) LightTariff(ActiveTariff(DevStatusWord()));
@@ -181,7 +182,7 @@ int CmMeterSet() {
         // The set ends the editing: every field shows the meter again.
         ui.edited[r] = false;
     }
-    status = SendMeterSet(set, values);
+    status = SendMeterSet(ui.scaling, set, values);
     RestartRefresh(1000);
     return 0;
 }

@@ -58,7 +58,7 @@ QWidget* BuildResetBox(QWidget* panel) {
     auto* group = new QGroupBox(Tr(QT_TRANSLATE_NOOP("MinMaxDisp", "Reset")), panel);
     auto* grid = new QGridLayout(group);
     for (int k = 0; k < kMinMaxBoxesZrm3; ++k) {
-        ui.box[k] = new QCheckBox(Tr(kMinMaxBoxNames[k]), group);
+        ui.box[k] = new QCheckBox(Tr(MinMaxBoxName(k)), group);
         ui.box[k]->setObjectName(QStringLiteral("reset_%1").arg(k));
         grid->addWidget(ui.box[k], k % 5, k / 5);
     }
@@ -115,16 +115,15 @@ QWidget* CreateMinMaxDisp(QWidget* parent) {
 void InitMinMaxDisp() {
     if (!minmaxdisp) return;
     SetLiveTitle(ui.frame, Tr(QT_TRANSLATE_NOOP("MinMaxDisp", "Minimum and maximum values")), true);
-    InitAnzeige();
-    anschl_ix = AnschlIx(Lese);
+    ui.frame.scale = DisplayScaleFor(Lese);
     for (int r = 0; r < kMinMaxRowsZrm3; ++r) {
-        const bool visible = MinMaxRowVisible(r);
+        const bool visible = MinMaxRowVisible(r, ui.frame.scale);
         ui.caption[r]->setVisible(visible);
         ui.field[r]->setVisible(visible);
         ui.unit[r]->setVisible(visible);
         if (!visible) continue;
         ui.caption[r]->setText(MinMaxCaption(r));
-        ui.unit[r]->setText(QString::fromLatin1(Einh[MinMaxRowClass(r)]));
+        ui.unit[r]->setText(ui.frame.scale.Unit(MinMaxRowClass(r)));
         ShowMeasText(ui.field[r], {QString(), FieldColour::Black, 0});
     }
     for (int k = 0; k < kMinMaxBoxesZrm3; ++k)
@@ -143,9 +142,9 @@ int CmReadMinMax() {
     status = Read(Lese, MinMaxRequest(), 0);
     if (!LiveReadReturned(ui.frame)) return 1;
     for (int r = 0; r < rows; ++r) {
-        if (!MinMaxRowVisible(r)) continue;
+        if (!MinMaxRowVisible(r, ui.frame.scale)) continue;
         if (status)
-            ShowMeasText(ui.field[r], MinMaxText(r));
+            ShowMeasText(ui.field[r], MinMaxText(r, ui.frame.scale));
         else
             Meas_Disturbed(ui.field[r]);
     }
