@@ -2,8 +2,10 @@
 #include "config/Editor.h"
 #include "config/EditorLists.h"
 #include "config/EditorRefresh.h"
+#include "config/Scaling.h"
 #include "settings/INI_File.h"
 #include "settings/SelDevType.h"
+#include "values/Measurands.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -312,8 +314,8 @@ class EditorTest : public QObject {
         Konf.MeanMeas[2] = 3;
         Konf.Mean_Log = 0x0007;
         CommType = 3;
-        Konf.MinMaxLogger[0] = 71; // U1N: four-wire only
-        Konf.MinMaxLogger[1] = 74; // U12
+        Konf.MinMaxLogger[0] = 71; // U1Nmax: four-wire only
+        Konf.MinMaxLogger[1] = 74; // U12max
         Konf.MinMaxLogger[2] = 0;
         Konf.MinMaxLogger[3] = 5; // below the list: shown as it is, so a send keeps it
         Konf.MinMaxLogger[4] = 68;
@@ -322,6 +324,10 @@ class EditorTest : public QObject {
         QCOMPARE(int(Konf.Mean_Log), 0x0006); // bit 1 stays: its code was valid until now
         QCOMPARE(Bytes(Konf.MeanMeas, 3), QByteArray::fromHex("ff ff 03"));
         QCOMPARE(Bytes(Konf.MinMaxLogger, 6), QByteArray::fromHex("ff 4a 00 05 44 ff"));
+
+        // The selector names each code as the module's logger files name it.
+        for (int e = 1; e < kMinMaxEntries; ++e)
+            QCOMPARE(QString(kMinMaxMaster[e].name), ModuleCodeName(kMinMaxMaster[e].value));
     }
 
     void loggerSettings() {

@@ -191,10 +191,10 @@ class MainPanelTest : public QObject {
 
     void throughTheModule() {
         Meter(1, 1, 3);
-        Konf.MinMaxLogger[0] = 81; // P
-        Konf.MinMaxLogger[1] = 72; // U2N
+        Konf.MinMaxLogger[0] = 81; // the average current's maximum, as the module names it
+        Konf.MinMaxLogger[1] = 72; // U2Nmax
         Redraw();
-        QCOMPARE(W<QComboBox>("MinMax0")->currentText(), QString("P"));
+        QCOMPARE(W<QComboBox>("MinMax0")->currentText(), QString("Iavgmax"));
         QVERIFY(W<QCheckBox>("MinMaxOn0")->isChecked());
         QVERIFY(!W<QCheckBox>("MinMaxOn2")->isChecked());
         auto* system = W<QComboBox>("System");
@@ -220,7 +220,7 @@ class MainPanelTest : public QObject {
         QCOMPARE(int(Konf.MinMaxLogger[4]), 5);
         QCOMPARE(int(Konf.MinMaxLogger[5]), 0);
 
-        Choose(row, "P");
+        Choose(row, "Iavgmax");
         QCOMPARE(int(Konf.MinMaxLogger[4]), 81);
         QCOMPARE(row->findText("code 5"), -1); // gone once the meter will not hold it
     }
