@@ -10,6 +10,7 @@
 #include "logger/Logger57Decode.h"
 #include "platform/Messages.h"
 #include "shell/ZARO.h"
+#include "values/Reading.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
@@ -125,7 +126,9 @@ void FitColumns(QTableView* view) {
 // Name, minimum, unit, date, time, maximum, unit, date, time of channel k.
 QStringList ExtremeRow(const LogSequence& s, int k) {
     const QString min = ExtremeText(s, k, false), max = ExtremeText(s, k, true);
-    if (min.isEmpty()) return {s.Names[k], "---", s.Units[k], "", "", "---", s.Units[k], "", ""};
+    // No number in the channel: the marker of an extreme not taken, as in the meter logger's popup.
+    const QString none = MarkerText(Validity::NoExtreme, MarkerPlace::Record);
+    if (min.isEmpty()) return {s.Names[k], none, s.Units[k], "", "", none, s.Units[k], "", ""};
     const QStringList minAt = ExtremeTimeText(s.MinTime[k]).split(' ');
     const QStringList maxAt = ExtremeTimeText(s.MaxTime[k]).split(' ');
     return {s.Names[k], min, s.Units[k], minAt[0], minAt[1], max, s.Units[k], maxAt[0], maxAt[1]};

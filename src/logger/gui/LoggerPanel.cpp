@@ -16,6 +16,7 @@
 #include "settings/INI_File.h"
 #include "shell/MenuCommands.h"
 #include "shell/ZARO.h"
+#include "values/Reading.h"
 
 #include <QAbstractListModel>
 #include <QApplication>
@@ -531,7 +532,7 @@ int CmShowMinMax() {
         table->setItem(i, 0, new QTableWidgetItem(s.ChanUnit[c]));
         if (s.Min[c] > 1e30 || s.Max[c] < -1e30) { // the channel holds no number
             for (int col = 1; col < 5; ++col) {
-                auto* item = new QTableWidgetItem("--");
+                auto* item = new QTableWidgetItem(MarkerText(Validity::NoExtreme, MarkerPlace::Record));
                 item->setBackground(QColor(Qt::yellow));
                 table->setItem(i, col, item);
             }
