@@ -2,12 +2,9 @@
 
 #include "acquisition/Acquisition.h"
 #include "acquisition/MeasDecode.h"
+#include "acquisition/gui/LivePanel.h"
 #include "acquisition/gui/MeasField.h"
 #include "link/Kommun.h"
-#include "platform/SerialPort.h"
-#include "platform/TimeBase.h"
-#include "platform/gui/PanelPrint.h"
-#include "settings/INI_File.h"
 #include "shell/ZARO.h"
 
 #include <QCoreApplication>
@@ -16,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -128,29 +124,13 @@ constexpr int kFirstZrm3Obj = kObjRows - 6;
 
 // The widgets of the panel; valid only while measdisp is set.
 struct Ui {
+    LivePanel frame;
     QLabel* field[kMeasRowsZrm3];
     QWidget* obj[kObjRows];
-    QLabel* title;
-    QLabel* busy;
-    QLabel* date;
-    QLabel* time;
-    QWidget* screenOnly; // the buttons, hidden on the printout
-    DisplayScale scale;  // of the configuration read when the panel opened
 } ui;
 
 QString panelTitle() {
     return Tr(QT_TRANSLATE_NOOP("MeasDisp", "Instantaneous values"));
-}
-
-// Set when the panel closed while a reply was awaited: the transaction still owns
-// the link, so the read closes it once it returns.
-bool closeAfterRead = false;
-
-void SetBusy(bool lit) {
-    ui.busy->setProperty("lit", lit);
-    QPalette pal = ui.busy->palette();
-    pal.setColor(QPalette::WindowText, lit ? QColor(0x00B000) : QColor(0xC8C8C8));
-    ui.busy->setPalette(pal);
 }
 
 QString ObjText(const ObjRow& o) {
@@ -161,9 +141,9 @@ QString ObjText(const ObjRow& o) {
     case Caption:
         return TrMeas(MeasCaption(o.row));
     case Unit:
-        return ui.scale.Unit(MeasRowClass(o.row));
+        return ui.frame.scale.Unit(MeasRowClass(o.row));
     case Heading:
-        return TrMeas(o.text) + u' ' + ui.scale.Unit(MeasRowClass(o.row));
+        return TrMeas(o.text) + u' ' + ui.frame.scale.Unit(MeasRowClass(o.row));
     }
     return {};
 }
@@ -182,43 +162,13 @@ QWidget* BuildObj(const ObjRow& o, QGridLayout* const grids[], QGroupBox* const 
 } // namespace
 
 QTimer* MeasTimer() {
-    // Not a child of the panel: the panel may go while a tick is still on the stack.
-    static QPointer<QTimer> timer;
-    if (!timer) {
-        timer = new QTimer(QCoreApplication::instance());
-        timer->setObjectName("measTimer");
-        QObject::connect(timer, &QTimer::timeout, CmReadMeas);
-    }
-    return timer;
+    return LiveTimer(ui.frame, "measTimer", CmReadMeas);
 }
 
 QWidget* CreateMeasDisp(QWidget* parent) {
-    auto* panel = new QWidget(parent);
-    panel->setObjectName("measdisp");
-    auto* top = new QVBoxLayout(panel);
-
-    auto* header = new QHBoxLayout;
-    ui.title = new QLabel(panel);
-    ui.title->setObjectName("title");
-    QFont big = ui.title->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.4);
-    ui.title->setFont(big);
-    header->addWidget(ui.title);
-    header->addStretch();
-    ui.date = new QLabel(panel);
-    ui.date->setObjectName("printDate");
-    ui.time = new QLabel(panel);
-    ui.time->setObjectName("printTime");
-    ui.date->hide();
-    ui.time->hide();
-    header->addWidget(ui.date);
-    header->addWidget(ui.time);
-    ui.busy = new QLabel(QStringLiteral("\u25CF"), panel);
-    ui.busy->setObjectName("busy");
-    ui.busy->setToolTip(Tr(QT_TRANSLATE_NOOP("MeasDisp", "Lit while the meter is being read")));
-    header->addWidget(ui.busy);
-    top->addLayout(header);
+    QWidget* panel = BuildLivePanel(ui.frame, parent, "measdisp");
+    ui.frame.busy->setToolTip(Tr(QT_TRANSLATE_NOOP("MeasDisp", "Lit while the meter is being read")));
+    QVBoxLayout* top = ui.frame.body;
 
     QGroupBox* boxes[kGroups];
     QGridLayout* grids[kGroups];
@@ -254,42 +204,21 @@ QWidget* CreateMeasDisp(QWidget* parent) {
         grids[kFieldPlace[r].group]->addWidget(ui.field[r], kFieldPlace[r].row, kFieldPlace[r].col);
     }
 
-    auto* buttons = new QWidget(panel);
-    auto* row = new QHBoxLayout(buttons);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addStretch();
-    auto* print = new QPushButton(Tr(QT_TRANSLATE_NOOP("MeasDisp", "Print")), buttons);
-    print->setObjectName("print");
-    auto* close = new QPushButton(Tr(QT_TRANSLATE_NOOP("MeasDisp", "Close")), buttons);
-    close->setObjectName("close");
-    row->addWidget(print);
-    row->addWidget(close);
-    QObject::connect(print, &QPushButton::clicked, panel, [] { CmPrintMeasData(); });
-    QObject::connect(close, &QPushButton::clicked, panel, [] { CmCloseAcquisition(); });
-    top->addWidget(buttons);
-    ui.screenOnly = buttons;
-
+    FinishLivePanel(
+        ui.frame, [] { CmPrintMeasData(); }, [] { CmCloseAcquisition(); });
     measdisp = panel;
-    closeAfterRead = false;
     return panel;
 }
 
 void InitMeasDisp() {
     if (!measdisp) return;
-    QString title = panelTitle();
-    if (CommType == kRS485)
-        title = QStringLiteral("%1 (%2 %3)")
-                    .arg(title, Tr(QT_TRANSLATE_NOOP("MeasDisp", "Address")))
-                    .arg(DeviceAddr);
-    ui.title->setText(title);
-    measdisp->setWindowTitle(title);
-
-    ui.scale = DisplayScaleFor(Lese);
-    const int column = ui.scale.SystemColumn() - 1;
+    SetLiveTitle(ui.frame, panelTitle(), false);
+    ui.frame.scale = DisplayScaleFor(Lese);
+    const int column = ui.frame.scale.SystemColumn() - 1;
     const bool zrm3 = Lese.Model == 1;
 
     for (int r = 0; r < kMeasRowsZrm3; ++r) {
-        const bool visible = MeasRowVisible(r, ui.scale);
+        const bool visible = MeasRowVisible(r, ui.frame.scale);
         ui.field[r]->setVisible(visible);
         if (visible) ShowMeasText(ui.field[r], {QString(), FieldColour::Black, 0});
     }
@@ -302,15 +231,9 @@ void InitMeasDisp() {
         else
             static_cast<QLabel*>(ui.obj[i])->setText(text);
     }
-    SetBusy(false);
-
-    // A reply that arrived after the last poll of an earlier panel must not be taken
-    // for this panel's first one.
-    if (IsSerialKind(CommType)) SerialFlush();
-
-    QTimer* timer = MeasTimer();
-    timer->setInterval(0); // the first values at once
-    timer->start();
+    SetLiveBusy(ui.frame, false);
+    MeasTimer();
+    StartLivePolling(ui.frame); // the first values at once
 }
 
 int CmReadMeas() {
@@ -318,61 +241,34 @@ int CmReadMeas() {
     timer->setInterval(2000);
     // A tick while a transaction runs (its wait lets timers fire) waits for the next one.
     if (!measdisp || LinkBusy()) return 1;
-    SetBusy(true);
+    SetLiveBusy(ui.frame, true);
     const int rows = MeasRowCount();
     status = Read(Lese, MeasRequest(), 0);
-    if (closeAfterRead) {
-        closeAfterRead = false;
-        CloseInterface();
-    }
-    if (!measdisp) return 1; // closed while the reply was awaited
+    if (!LiveReadReturned(ui.frame)) return 1; // closed while the reply was awaited
     ShowMeasValues(status, rows);
-    SetBusy(false);
+    SetLiveBusy(ui.frame, false);
     return status;
 }
 
 void ShowMeasValues(int readOk, int rows) {
     if (!measdisp) return;
     for (int r = 0; r < rows; ++r) {
-        if (!MeasRowVisible(r, ui.scale)) continue;
+        if (!MeasRowVisible(r, ui.frame.scale)) continue;
         if (!readOk)
             Meas_Disturbed(ui.field[r]);
         else
-            CheckMeas(ui.scale, MeasurandValue(r), ui.field[r]);
+            CheckMeas(ui.frame.scale, MeasurandValue(r), ui.field[r]);
     }
 }
 
 int CmPrintMeasData() {
-    if (!measdisp) return 0;
-    QPrinter printer(QPrinter::HighResolution);
-    // The panel is wider than tall: landscape keeps its picture large.
-    printer.setPageOrientation(QPageLayout::Landscape);
-    if (!ChoosePrinter(printer, measdisp)) return 0;
-    // Ticks may have run while the dialog was open; the panel may be gone.
-    if (!measdisp) return 0;
-    const LocalTime now = LocalNow();
-    ui.date->setText(QString::fromStdString(FormatDate(now)));
-    ui.time->setText(QString::fromStdString(FormatTime(now)));
-    ui.date->show();
-    ui.time->show();
-    ui.screenOnly->hide();
-    PrintPanel(measdisp, printer);
-    ui.date->hide();
-    ui.time->hide();
-    ui.screenOnly->show();
+    PrintLivePanel(ui.frame);
     return 0;
 }
 
 int CmCloseAcquisition() {
-    QTimer* timer = MeasTimer();
-    timer->stop();
-    timer->setInterval(0);
-    if (LinkBusy())
-        closeAfterRead = true;
-    else
-        CloseInterface();
-    DiscardPanel(measdisp);
-    ShowMainPanel(0);
+    CloseLivePanel(ui.frame);
+    measdisp = nullptr;
     return 0;
 }
 
