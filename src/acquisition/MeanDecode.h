@@ -8,9 +8,9 @@
 #include <QString>
 #include <cstdint>
 
-// Every reset word written while the program (or the panel's owner) runs, OR-ed (word 1
-// minima, word 2 maxima): an extreme reset since then may lie on either side of its
-// partner.
+// The reset words written so far, OR-ed (word 1 minima, word 2 maxima): an extreme reset
+// since may lie on either side of its partner. The mean panel keeps one for the whole
+// run of the program, a command one for its own run.
 struct MeanResets {
     uint16_t words[3] = {};
 };
