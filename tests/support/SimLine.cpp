@@ -126,6 +126,11 @@ SimLine::SimLine(const QStringList& args) {
             setup.ext = v.toInt();
         } else if (a == "--rated-i") {
             setup.ratedI = v.toInt();
+        } else if (a == "--system") {
+            setup.system = v.toInt();
+        } else if (a == "--digout" && v.split(',').size() == 2) {
+            setup.digOut[0] = v.split(',')[0].toInt();
+            setup.digOut[1] = v.split(',')[1].toInt();
         } else if (a == "--miss-first") {
             missFirst = v.toInt();
         } else {
