@@ -1,6 +1,6 @@
 // The min/max, meters, mean-value and harmonics panels in the real main window, against
-// zaro-sim: what they show, and what their commands send.
-#include "SimProcess.h"
+// the simulator's meter on an in-process line: what they show, and what their commands send.
+#include "SimLine.h"
 
 #include "acquisition/MeanDecode.h"
 #include "acquisition/MeterDecode.h"
@@ -17,6 +17,7 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -49,13 +50,14 @@ class AcqPanelsTest : public QObject {
 
     QTemporaryDir dir;
     ScriptedMessages messages;
-    SimProcess sim;
+    std::unique_ptr<SimLine> line;
 
     bool start(const QStringList& simArgs) {
-        if (!sim.start(QStringList{"--rs232"} + simArgs)) return false;
+        line.reset();
+        line = std::make_unique<SimLine>(QStringList{"--rs232"} + simArgs);
         CommType = 0;
-        CommPortPath = sim.ptyPath().toStdString();
-        return true;
+        CommPortPath = line->path().toStdString();
+        return line->ok();
     }
 
   private slots:
@@ -77,7 +79,7 @@ class AcqPanelsTest : public QObject {
         if (harmonics) CmCloseHarmonics();
         CloseInterface();
         ShowMainPanel(0);
-        sim.stop();
+        line.reset();
         messages.clear();
     }
 
@@ -104,7 +106,7 @@ class AcqPanelsTest : public QObject {
         QVERIFY(!Child<QCheckBox>(minmaxdisp, "reset_3")->isChecked());
 
         // A meter that stops answering mid-panel, and comes back.
-        sim.command("fault silence:4");
+        line->fault("silence:4");
         MinMaxTimer()->setInterval(0);
         QTRY_VERIFY_WITH_TIMEOUT(AllFields(minmaxdisp, "mdsp_", true), 8000);
         MinMaxTimer()->setInterval(0);
@@ -197,7 +199,6 @@ class AcqPanelsTest : public QObject {
         Child<QPushButton>(harmonics, "reset")->click();
         QCOMPARE(Word0(ResetMinMax), uint16_t(0x0B00));
         CmCloseHarmonics();
-        sim.stop();
 
         QVERIFY(start({"--model", "std"}));
         CmCurrentHarmonics();

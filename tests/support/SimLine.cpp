@@ -104,7 +104,7 @@ SimLine::SimLine(const QStringList& args) {
     SimMeterSetup setup;
     QList<int> addresses{255};
     int missFirst = -1;
-    bool ok = true;
+    bool ok = true, ctGiven = false;
     for (int i = 0; i < args.size() && ok; ++i) {
         const QString& a = args[i];
         if (a == "--rs232") continue;
@@ -131,13 +131,25 @@ SimLine::SimLine(const QStringList& args) {
         } else if (a == "--digout" && v.split(',').size() == 2) {
             setup.digOut[0] = v.split(',')[0].toInt();
             setup.digOut[1] = v.split(',')[1].toInt();
+        } else if (a == "--meter-scale") {
+            setup.meterScale = v.toInt();
+        } else if (a == "--mean-codes") {
+            for (const QString& c : v.split(','))
+                setup.meanCodes << c.toInt();
+        } else if (a == "--vt" || a == "--ct") {
+            const QStringList r = v.split('/');
+            (a == "--vt" ? setup.vtPrim : setup.ctPrim) = r.value(0).toDouble();
+            (a == "--vt" ? setup.vtSec : setup.ctSec) = r.value(1).toDouble();
+            ctGiven = ctGiven || a == "--ct";
+        } else if (a == "--fault") {
+            ok = fault(v);
         } else if (a == "--miss-first") {
             missFirst = v.toInt();
         } else {
             ok = false;
         }
     }
-    setup.ctSec = setup.ratedI;
+    if (!ctGiven) setup.ctSec = setup.ratedI;
     for (int address : addresses) {
         setup.address = address;
         setup.seed = setup.seed * 31 + uint32_t(address);

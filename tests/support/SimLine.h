@@ -14,7 +14,8 @@
 class SimLine {
   public:
     // args as zaro-sim takes them: "--rs232" or "--rs485 LIST", then --model, --fw,
-    // --ext, --rated-i, --system, --digout, --miss-first. CommPortPath must be set to path() to reach it.
+    // --ext, --rated-i, --system, --vt, --ct, --digout, --meter-scale, --mean-codes,
+    // --miss-first, --fault. CommPortPath must be set to path() to reach it.
     explicit SimLine(const QStringList& args);
     ~SimLine();
     SimLine(const SimLine&) = delete;
