@@ -136,15 +136,18 @@ class AcqPanelsTest : public QObject {
         QCOMPARE(MeterCount(1), 23u);
         QCOMPARE(MetersTimer()->interval(), 1000);
         field->setValue(0.0);
+        MetersTimer()->setInterval(0);
         QTRY_COMPARE_WITH_TIMEOUT(field->value(), 2.3, 3000); // read back from the meter
 
         Child<QCheckBox>(meterdisp, "meterReset_1")->setChecked(true);
         Child<QPushButton>(meterdisp, "reset")->click();
         QCOMPARE(Word0(ResetMeter), uint16_t(0x0002));
+        MetersTimer()->setInterval(0);
         QTRY_COMPARE_WITH_TIMEOUT(field->value(), 0.0, 4000);
 
         Child<QPushButton>(meterdisp, "toggleTariff")->click();
         QCOMPARE(Word0(DevStatus) & 0x0C00, 0x0800); // tariff 1 was lit: bit 10 clear, bit 11 set
+        MetersTimer()->setInterval(0);
         QTRY_VERIFY_WITH_TIMEOUT(Child<QLabel>(meterdisp, "tariff2")->property("lit").toBool(), 3000);
         QVERIFY(messages.shown.empty());
     }
