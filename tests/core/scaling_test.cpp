@@ -6,21 +6,6 @@
 class ScalingTest : public QObject {
     Q_OBJECT
   private slots:
-    void decadeCounts_data() {
-        QTest::addColumn<float>("x");
-        QTest::addColumn<int>("count");
-        QTest::newRow("below threshold") << 8.32f << 0;
-        QTest::newRow("just above") << 8.33f << 1;
-        QTest::newRow("hundred") << 100.0f << 2;
-        QTest::newRow("83.2 stays one decade") << 83.2f << 1;
-        QTest::newRow("capped at twelve") << 1e20f << 12;
-    }
-    void decadeCounts() {
-        QFETCH(float, x);
-        QFETCH(int, count);
-        QCOMPARE(AnzahlStellen(x), count);
-    }
-
     void ratedPowerBySystemAndMode() {
         ConfigImage image{};
         image.MaxU = 400;
