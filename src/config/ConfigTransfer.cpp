@@ -5,6 +5,7 @@
 #include "config/DispMode.h"
 #include "config/EditorRefresh.h"
 #include "link/Kommun.h"
+#include "link/Transport.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFiles.h"
 #include "platform/TimeBase.h"
@@ -20,6 +21,9 @@
 #include <limits>
 
 namespace {
+
+// How long the full progress bar stays before its window closes, so that it is seen.
+constexpr int kFullBarMs = 100;
 
 // x + 0.5 truncated toward zero, in single precision. Values no editor can produce
 // (NaN, beyond 32 bits) are pinned instead of overflowing the conversion.
@@ -181,7 +185,7 @@ SendResult SendCheckedConfiguration() {
     if (!Write(Konf, kWriteConfig, 1, 0)) return kFailed;
     if (extended) {
         TransferWindow(2, 60, 0);
-        Delay(2.0); // the meter stores the first block before it takes the second
+        Wire().pauseMs(2000); // the meter stores the first block before it takes the second
         if (!Write(Konf, longBlock ? kWriteConfigExtended : kWriteConfigM3, 1, 0)) return kFailed;
     }
     if (clearLogger)
@@ -256,7 +260,8 @@ int LeseKonfiguration(int) {
         }
         TransferWindow(2, 100, 0);
     }
-    TransferWindow(1, 0, 0.1);
+    Wire().pauseMs(kFullBarMs);
+    TransferWindow(1, 0, 0);
     status = ok;
     if (!ok) return 0;
 
@@ -307,7 +312,8 @@ void CmSendConfig() {
     const SendResult result = SendCheckedConfiguration();
     if (result == kSent) TransferWindow(2, 100, 0);
     CloseInterface();
-    TransferWindow(1, 0, result == kSent ? 0.1 : 0);
+    if (result == kSent) Wire().pauseMs(kFullBarMs);
+    TransferWindow(1, 0, 0);
     status = result == kSent || result == kUnchanged ? 1 : 0;
     if (result != kStopped) ShowAll();
 }

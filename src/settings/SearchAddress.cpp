@@ -2,8 +2,8 @@
 
 #include "link/Kommun.h"
 #include "link/TCP_Komm.h"
+#include "link/Transport.h"
 #include "platform/Messages.h"
-#include "platform/TimeBase.h"
 #include "settings/INI_File.h"
 
 #include <algorithm>
@@ -16,7 +16,7 @@ namespace {
 
 // The pause every address gets before the next, so that a slow meter's late echo
 // cannot be taken for the next address's reply.
-constexpr double kProbePause = 0.01;
+constexpr int kProbePauseMs = 10;
 
 // A USB converter pulled out during the search leaves a port that only times out;
 // its device node disappears, which is the cheap way to notice.
@@ -49,7 +49,7 @@ int SearchAddress(const std::function<void(int)>& probing) {
             CloseCommPort();
             return 0;
         }
-        Delay(kProbePause);
+        Wire().pauseMs(kProbePauseMs);
     }
     CloseCommPort();
     return 1;

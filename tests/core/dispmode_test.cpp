@@ -53,22 +53,10 @@ class DispModeTest : public QObject {
 
     void pageLabels() {
         QCOMPARE(Middle(0, 18), QString("EQinc HT"));
-        QCOMPARE(Middle(0, 70), QString("(Trend)"));
-        QCOMPARE(QString::fromStdString(CataloguePage(0, 70)[0]), QString("S.int"));
-        QCOMPARE(QString::fromStdString(CataloguePage(1, 36)[0]), QString("P.inc-int"));
-        QCOMPARE(QString::fromStdString(CataloguePage(1, 37)[2]), QString());
-        QCOMPARE(Middle(1, 38), QString("P.inc-int-0"));
-        QCOMPARE(Middle(1, 77), QString("Q.out-int-4"));
-        QCOMPARE(Middle(0, 77), QString("H2.U"));
-        QCOMPARE(Middle(0, 104), QString("H15.I"));
         QCOMPARE(Middle(1, 168), QString("H15.I3"));
         // The meter's own labels, trailing blanks included.
         QCOMPARE(Middle(2, 104 + 6), QString("H8.U1 "));
-        QCOMPARE(Middle(2, 104 + 28), QString("H2.U3 "));
-        QCOMPARE(Middle(2, 104 + 7), QString("H9.U1"));
-        QCOMPARE(Middle(2, 13), QString("IN"));
         QCOMPARE(QString::fromStdString(CataloguePage(2, 13, true)[2]), QString("Unb.Imax"));
-        QCOMPARE(QString::fromStdString(CataloguePage(2, 27)[0]), QString());
         // The ninth row of class 0 with incoming/outgoing presentation starts with page 18.
         const std::vector<int>& rows = PageRows(0);
         QCOMPARE(OfferedPages(0, true)[size_t(std::accumulate(rows.begin(), rows.begin() + 8, 0))], 18);

@@ -200,27 +200,6 @@ class EditorTest : public QObject {
         QCOMPARE(int(Konf.PulseRate[0]), 250);
     }
 
-    void pulseEnergyList_data() {
-        QTest::addColumn<int>("model");
-        QTest::addColumn<int>("option");
-        QTest::addColumn<int>("qmode");
-        QTest::addColumn<QList<int>>("entries");
-        QTest::newRow("extended, ind/cap") << 1 << 1 << 0 << QList<int>{40, 41, 42, 43, 44, 45, 46, 47};
-        QTest::newRow("extended, inc/out") << 1 << 1 << 1 << QList<int>{40, 41, 42, 43, 48, 49, 50, 51};
-        QTest::newRow("no tariff input") << 1 << 0 << 1 << QList<int>{40, 42, 48, 50};
-        QTest::newRow("base model stops at 47") << 0 << 1 << 1 << QList<int>{40, 41, 42, 43};
-    }
-    void pulseEnergyList() {
-        QFETCH(int, model);
-        QFETCH(int, option);
-        QFETCH(int, qmode);
-        Konf.Model = int16_t(model);
-        Konf.Interface = int16_t(option);
-        Konf.DispMode = uint8_t(qmode ? 0x80 : 0);
-        const std::vector<int> got = DigoutSelEntries(0, 2);
-        QTEST(QList<int>(got.begin(), got.end()), "entries");
-    }
-
     void limitListsFollowClassAndPresentation() {
         Konf.System = 4;
         Konf.Freq = 0x40; // current unbalance instead of neutral current

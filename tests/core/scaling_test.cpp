@@ -6,21 +6,6 @@
 class ScalingTest : public QObject {
     Q_OBJECT
   private slots:
-    void decadeCounts_data() {
-        QTest::addColumn<float>("x");
-        QTest::addColumn<int>("count");
-        QTest::newRow("below threshold") << 8.32f << 0;
-        QTest::newRow("just above") << 8.33f << 1;
-        QTest::newRow("hundred") << 100.0f << 2;
-        QTest::newRow("83.2 stays one decade") << 83.2f << 1;
-        QTest::newRow("capped at twelve") << 1e20f << 12;
-    }
-    void decadeCounts() {
-        QFETCH(float, x);
-        QFETCH(int, count);
-        QCOMPARE(AnzahlStellen(x), count);
-    }
-
     void ratedPowerBySystemAndMode() {
         ConfigImage image{};
         image.MaxU = 400;
@@ -92,21 +77,6 @@ class ScalingTest : public QObject {
         Konf.UrPrim = 833000000.0f;
         QCOMPARE(QString(GrenzwEinh(0)), QString("GV"));
         QCOMPARE(KorrEinh(0), 1e9f);
-    }
-
-    void availabilityTables() {
-        // Neutral current only in four-wire systems; unbalance mean code 39 likewise.
-        QVERIFY(LimitEntryAvailable(2, 0, 2));
-        QVERIFY(!LimitEntryAvailable(2, 0, 1));
-        QVERIFY(LimitEntryAvailable(24, 0, 0));
-        QVERIFY(!LimitEntryAvailable(24, 1, 0)); // the extended model lists other entries
-        QVERIFY(LimitEntryAvailable(39, 1, 1));
-        QVERIFY(!LimitEntryAvailable(40, 1, 1));
-        QVERIFY(MeanEntryAvailable(0, 0) && MeanEntryAvailable(0, 1) && MeanEntryAvailable(0, 2));
-        QVERIFY(!MeanEntryAvailable(43, 2));
-        QVERIFY(MinMaxEntryAvailable(29, 0) && !MinMaxEntryAvailable(29, 2));
-        QVERIFY(!MinMaxEntryAvailable(-1, 0) && !MinMaxEntryAvailable(1, 3));
-        QVERIFY(pmgr[0][6] && !pmgr[0][12] && pmgr[2][12] && !pmgr[1][0] && pmgr[2][64] && !pmgr[2][61]);
     }
 };
 

@@ -4,7 +4,7 @@
 #include "settings/INI_File.h"
 #include "settings/SearchAddress.h"
 
-#include "SimProcess.h"
+#include "SimLine.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -26,11 +26,9 @@ class SearchAddressTest : public QObject {
     ScriptedMessages messages;
     QTemporaryDir dir;
 
-    // With the short time-out the search costs about 60 ms per silent address.
-    bool StartBus(SimProcess& sim, const QStringList& extra) {
-        if (!sim.start(QStringList{"--rs485"} + extra)) return false;
-        CommPortPath = sim.ptyPath().toStdString();
-        return true;
+    bool StartBus(const SimLine& line) {
+        CommPortPath = line.path().toStdString();
+        return line.ok();
     }
 
   private slots:
@@ -47,8 +45,8 @@ class SearchAddressTest : public QObject {
     }
 
     void findsTheMetersOfTheRange() {
-        SimProcess sim;
-        QVERIFY(StartBus(sim, {"3,17,40"}));
+        SimLine line({"--rs485", "3,17,40"});
+        QVERIFY(StartBus(line));
         std::vector<int> probed;
         QCOMPARE(SearchAddress([&](int a) { probed.push_back(a); }), 1);
         QCOMPARE(Found(), (QList<int>{3, 17})); // 40 lies outside 1..32
@@ -62,8 +60,8 @@ class SearchAddressTest : public QObject {
 
     void onlyAddressOneGetsASecondProbe() {
         for (const QString missesFirst : {"1", "2"}) {
-            SimProcess sim;
-            QVERIFY(StartBus(sim, {"1,2", "--miss-first", missesFirst}));
+            SimLine line({"--rs485", "1,2", "--miss-first", missesFirst});
+            QVERIFY(StartBus(line));
             QCOMPARE(SearchAddress(), 1);
             QCOMPARE(Found(), missesFirst == "1" ? (QList<int>{1, 2}) : (QList<int>{1}));
         }
@@ -73,8 +71,8 @@ class SearchAddressTest : public QObject {
         QStringList bus;
         for (int a = 30; a < 70; ++a)
             bus << QString::number(a);
-        SimProcess sim;
-        QVERIFY(StartBus(sim, {bus.join(',')}));
+        SimLine line({"--rs485", bus.join(',')});
+        QVERIFY(StartBus(line));
         Last_Device = 247;
         int last = 0;
         QCOMPARE(SearchAddress([&](int a) { last = a; }), 1);
@@ -87,8 +85,8 @@ class SearchAddressTest : public QObject {
     }
 
     void emptyBusChangesNothingButTheList() {
-        SimProcess sim;
-        QVERIFY(StartBus(sim, {"100"}));
+        SimLine line({"--rs485", "100"});
+        QVERIFY(StartBus(line));
         Devices485[0] = 9;
         DeviceAddr = 9;
         QCOMPARE(SearchAddress(), 1);
@@ -111,14 +109,14 @@ class SearchAddressTest : public QObject {
     // A converter pulled out halfway: the search ends at once instead of timing out
     // on every remaining address, and keeps what it found.
     void portVanishesDuringTheSearch() {
-        SimProcess sim;
-        QVERIFY(StartBus(sim, {"2"}));
+        SimLine line({"--rs485", "2"});
+        QVERIFY(StartBus(line));
         Last_Device = 247;
         RecTimeout = 200;
         int probes = 0;
         const int rc = SearchAddress([&](int a) {
             ++probes;
-            if (a == 4) sim.stop();
+            if (a == 4) QFile::remove(line.path());
         });
         QCOMPARE(rc, 0);
         QVERIFY2(probes < 10, qPrintable(QString::number(probes)));

@@ -27,11 +27,6 @@ QVector<uint16_t> Read(SimMeter& m, int start, int count, int64_t now = 1000) {
     return SimMeterRead(m, start, count, out, now) == 0 ? out : QVector<uint16_t>();
 }
 
-int ReadException(SimMeter& m, int start, int count) {
-    QVector<uint16_t> out;
-    return SimMeterRead(m, start, count, out, 1000);
-}
-
 uint32_t U32(const QVector<uint16_t>& regs, int index) // low register first
 {
     return uint32_t(regs[2 * index]) | (uint32_t(regs[2 * index + 1]) << 16);
@@ -49,11 +44,6 @@ float Float(const QVector<uint16_t>& regs, int index) {
 class SimModelTest : public QObject {
     Q_OBJECT
   private slots:
-    void crcOfAKnownFrame() {
-        const char frame[] = {0x01, 0x03, 0x00, 0x00, 0x00, 0x0A};
-        QCOMPARE(SimCrc(frame, 6), uint16_t(0xCDC5)); // goes on the wire as C5 CD
-    }
-
     void rtuRequestLength_data() {
         QTest::addColumn<QByteArray>("buf");
         QTest::addColumn<int>("length");
@@ -68,29 +58,6 @@ class SimModelTest : public QObject {
         QFETCH(QByteArray, buf);
         QFETCH(int, length);
         QCOMPARE(SimRtuRequestLength(buf), length);
-    }
-
-    void identificationFollowsModelAndOptions() {
-        SimMeterSetup s;
-        s.zrm3 = false;
-        s.fw = 199;
-        s.ext = 119;
-        s.ratedI = 1;
-        SimMeter m;
-        SimMeterInit(m, s, 0);
-        QCOMPARE(Read(m, 401, 4), (QVector<uint16_t>{199, 119, 100, 500}));
-        QCOMPARE(Read(m, 409, 2), (QVector<uint16_t>{0x5A52, 0x3330})); // "ZR30"
-        SimMeter z = MakeMeter(true);
-        QCOMPARE(Read(z, 409, 2), (QVector<uint16_t>{0x5A52, 0x4D33})); // "ZRM3"
-        QCOMPARE(Read(z, 403, 1), QVector<uint16_t>{500});
-    }
-
-    void transformerRatiosAreStoredAsTheMeterKeepsThem() {
-        SimMeter m = MakeMeter(true, 4, 20000, 100, 100, 1);
-        // 20 kV = 200 x 10^2, 100 V = 100 x 10^0, 100 A = 100 x 10^0, 1 A = 100 x 10^-2
-        QCOMPARE(Read(m, 501, 6), (QVector<uint16_t>{200, 100, 100, 100, 0x0200, 0x00FE}));
-        QCOMPARE(SimVtRatio(m), 200.0);
-        QCOMPARE(SimCtRatio(m), 100.0);
     }
 
     void configurationWritesReadBack() {
@@ -115,31 +82,6 @@ class SimModelTest : public QObject {
         QCOMPARE(m.address, 12);
         QCOMPARE(SimMeterWrite(m, 507, {uint16_t(0xF800 | bus)}, 1000), 0); // 248 is no bus address
         QCOMPARE(m.address, 12);
-    }
-
-    void requestsServedPerModel_data() {
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<bool>("base");
-        const int both[][2] = {{99, 66}, {199, 74}, {299, 16}, {319, 1},  {349, 30},
-                               {401, 4}, {405, 1},  {409, 3},  {499, 41}, {536, 2},
-                               {399, 1}, {538, 2},  {949, 12}, {507, 1},  {999, 120}};
-        const int zrm3[][2] = {{99, 72},  {199, 84}, {349, 50}, {499, 70}, {171, 10}, {183, 4},
-                               {187, 3},  {699, 4},  {703, 3},  {599, 42}, {641, 42}, {706, 42},
-                               {748, 42}, {329, 20}, {799, 36}, {839, 36}, {499, 75}, {540, 1}};
-        for (const auto& r : both)
-            QTest::addRow("%d+%d", r[0], r[1]) << r[0] << r[1] << true;
-        for (const auto& r : zrm3)
-            QTest::addRow("%d+%d", r[0], r[1]) << r[0] << r[1] << false;
-    }
-    void requestsServedPerModel() {
-        QFETCH(int, start);
-        QFETCH(int, count);
-        QFETCH(bool, base);
-        SimMeter z = MakeMeter(true);
-        SimMeter b = MakeMeter(false);
-        QCOMPARE(Read(z, start, count).size(), count);
-        QCOMPARE(ReadException(b, start, count), base ? 0 : kExIllegalAddress); // the base model ends at 539
     }
 
     void refusedWriteLeavesNothing() {

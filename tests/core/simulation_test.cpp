@@ -1,4 +1,4 @@
-#include "SimProcess.h"
+#include "SimLine.h"
 #include "config/Brightness.h"
 #include "config/ConfigImage.h"
 #include "config/ConfigTransfer.h"
@@ -10,18 +10,19 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
+#include <memory>
 
 namespace {
 
 using M = MessageType;
 
-// Sends a line to the simulator when the question before freeing comes up, so that the
-// requests right after it meet the fault.
+// Injects a fault when the question before freeing comes up, so that the requests right
+// after it meet the fault.
 struct FaultOnQuestion : ScriptedMessages {
-    SimProcess* sim = nullptr;
+    SimLine* line = nullptr;
     QString fault;
     int askWarnung(int kind, int number) override {
-        if (!fault.isEmpty()) sim->command(fault);
+        if (!fault.isEmpty()) line->fault(fault);
         return ScriptedMessages::askWarnung(kind, number);
     }
 };
@@ -31,16 +32,17 @@ struct FaultOnQuestion : ScriptedMessages {
 class SimulationTest : public QObject {
     Q_OBJECT
     QTemporaryDir settings;
-    SimProcess sim;
+    std::unique_ptr<SimLine> line;
     FaultOnQuestion messages;
 
     bool Meter(const QString& digout) {
-        sim.stop();
         CloseCommPort(); // a test that failed half-way may have left the old one open
-        if (!sim.start({"--rs232", "--digout", digout})) return false;
-        CommPortPath = sim.ptyPath().toStdString();
+        line.reset();
+        line = std::make_unique<SimLine>(QStringList{"--rs232", "--digout", digout});
+        if (!line->ok()) return false;
+        CommPortPath = line->path().toStdString();
         ModifiedOutputs[0] = ModifiedOutputs[1] = 0;
-        messages.sim = &sim;
+        messages.line = line.get();
         messages.fault.clear();
         messages.clear();
         return true;
@@ -80,7 +82,10 @@ class SimulationTest : public QObject {
         RecTimeout = 300;
         SetMessageSink(&messages);
     }
-    void cleanupTestCase() { SetMessageSink(nullptr); }
+    void cleanupTestCase() {
+        line.reset();
+        SetMessageSink(nullptr);
+    }
 
     void questionOnlyForOutputsWithAFunction() {
         QVERIFY(Meter("128,200"));
@@ -101,7 +106,7 @@ class SimulationTest : public QObject {
         // The freeing write is carried out but its replies are damaged: the start fails
         // and gives the outputs back.
         QVERIFY(Meter("5,70"));
-        messages.fault = "fault short:4";
+        messages.fault = "short:4";
         QCOMPARE(StartSimulation(), 0);
         QVERIFY(messages.wasShown(M::Error, 0, 4));
         QVERIFY(!OutputsStillFreed());

@@ -1,6 +1,6 @@
 // The min/max, meters, mean-value and harmonics panels in the real main window, against
-// zaro-sim: what they show, and what their commands send.
-#include "SimProcess.h"
+// the simulator's meter on an in-process line: what they show, and what their commands send.
+#include "SimLine.h"
 
 #include "acquisition/MeanDecode.h"
 #include "acquisition/MeterDecode.h"
@@ -17,6 +17,7 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -49,13 +50,14 @@ class AcqPanelsTest : public QObject {
 
     QTemporaryDir dir;
     ScriptedMessages messages;
-    SimProcess sim;
+    std::unique_ptr<SimLine> line;
 
     bool start(const QStringList& simArgs) {
-        if (!sim.start(QStringList{"--rs232"} + simArgs)) return false;
+        line.reset();
+        line = std::make_unique<SimLine>(QStringList{"--rs232"} + simArgs);
         CommType = 0;
-        CommPortPath = sim.ptyPath().toStdString();
-        return true;
+        CommPortPath = line->path().toStdString();
+        return line->ok();
     }
 
   private slots:
@@ -77,7 +79,7 @@ class AcqPanelsTest : public QObject {
         if (harmonics) CmCloseHarmonics();
         CloseInterface();
         ShowMainPanel(0);
-        sim.stop();
+        line.reset();
         messages.clear();
     }
 
@@ -104,7 +106,7 @@ class AcqPanelsTest : public QObject {
         QVERIFY(!Child<QCheckBox>(minmaxdisp, "reset_3")->isChecked());
 
         // A meter that stops answering mid-panel, and comes back.
-        sim.command("fault silence:4");
+        line->fault("silence:4");
         MinMaxTimer()->setInterval(0);
         QTRY_VERIFY_WITH_TIMEOUT(AllFields(minmaxdisp, "mdsp_", true), 8000);
         MinMaxTimer()->setInterval(0);
@@ -134,15 +136,18 @@ class AcqPanelsTest : public QObject {
         QCOMPARE(MeterCount(1), 23u);
         QCOMPARE(MetersTimer()->interval(), 1000);
         field->setValue(0.0);
+        MetersTimer()->setInterval(0);
         QTRY_COMPARE_WITH_TIMEOUT(field->value(), 2.3, 3000); // read back from the meter
 
         Child<QCheckBox>(meterdisp, "meterReset_1")->setChecked(true);
         Child<QPushButton>(meterdisp, "reset")->click();
         QCOMPARE(Word0(ResetMeter), uint16_t(0x0002));
+        MetersTimer()->setInterval(0);
         QTRY_COMPARE_WITH_TIMEOUT(field->value(), 0.0, 4000);
 
         Child<QPushButton>(meterdisp, "toggleTariff")->click();
         QCOMPARE(Word0(DevStatus) & 0x0C00, 0x0800); // tariff 1 was lit: bit 10 clear, bit 11 set
+        MetersTimer()->setInterval(0);
         QTRY_VERIFY_WITH_TIMEOUT(Child<QLabel>(meterdisp, "tariff2")->property("lit").toBool(), 3000);
         QVERIFY(messages.shown.empty());
     }
@@ -199,7 +204,6 @@ class AcqPanelsTest : public QObject {
         Child<QPushButton>(harmonics, "reset")->click();
         QCOMPARE(Word0(ResetMinMax), uint16_t(0x0B00));
         CmCloseHarmonics();
-        sim.stop();
 
         QVERIFY(start({"--model", "std"}));
         CmCurrentHarmonics();

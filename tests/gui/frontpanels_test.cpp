@@ -1,6 +1,6 @@
 // The page editor, the simulation panel and the brightness popup in the real main
-// window, against zaro-sim.
-#include "SimProcess.h"
+// window, against the simulator's meter on an in-process line.
+#include "SimLine.h"
 
 #include "config/ConfigImage.h"
 #include "config/ConfigTransfer.h"
@@ -17,6 +17,7 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <memory>
 
 namespace {
 
@@ -39,15 +40,15 @@ class FrontPanelsTest : public QObject {
 
     QTemporaryDir dir;
     ScriptedMessages messages;
-    SimProcess sim;
+    std::unique_ptr<SimLine> line;
 
     bool Meter(const QStringList& args) {
-        sim.stop();
-        if (!sim.start(QStringList{"--rs232"} + args)) return false;
+        line.reset();
+        line = std::make_unique<SimLine>(QStringList{"--rs232"} + args);
         CommType = kRS232;
-        CommPortPath = sim.ptyPath().toStdString();
+        CommPortPath = line->path().toStdString();
         messages.clear();
-        return true;
+        return line->ok();
     }
 
     // The outputs as the meter's device status word tells them (bits 13, 14).
@@ -75,7 +76,7 @@ class FrontPanelsTest : public QObject {
         if (simulation) CmSimDone();
         CloseInterface();
         ShowMainPanel(0);
-        sim.stop();
+        line.reset();
         messages.clear();
     }
 
@@ -156,7 +157,7 @@ class FrontPanelsTest : public QObject {
         QVERIFY(Meter({"--digout", "5,70"}));
         CmSimulation();
         QVERIFY(simulation);
-        sim.stop();
+        line->fault("silence:1000");
         SimButton("On2")->click();
         QVERIFY(!SimButton("On2")->isChecked());
         QVERIFY(!SimButton("On1")->isEnabled());
@@ -193,7 +194,7 @@ class FrontPanelsTest : public QObject {
             slider->setValue(11);
             Lese.Display = 0; // what the meter holds is read back below
             seen = seen && Read(Lese, kReadDisplay, 0) && (Lese.Display & 0x0F) == 11;
-            sim.command("fault silence:4");
+            line->fault("silence:4");
             slider->setValue(2);
             seen = seen && slider->value() == 11; // a failed write puts it back
             popup->reject();

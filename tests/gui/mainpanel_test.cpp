@@ -1,4 +1,4 @@
-#include "SimProcess.h"
+#include "SimLine.h"
 #include "config/ConfigFile.h"
 #include "config/ConfigImage.h"
 #include "config/ConfigTransfer.h"
@@ -301,13 +301,12 @@ class MainPanelTest : public QObject {
     }
 
     void receivedConfigurationIsShownAndEditsSurviveAFile() {
-        SimProcess sim;
-        QVERIFY(
-            sim.start({"--rs232", "--model", "zrm3", "--system", "3", "--vt", "20000/100", "--ct", "150/5"}));
+        SimLine line({"--rs232", "--model", "zrm3", "--system", "3", "--vt", "20000/100", "--ct", "150/5"});
+        QVERIFY(line.ok());
         Meter(0, 1, 0);
         CommPort = 1;
-        CommPortPath = sim.ptyPath().toStdString();
-        AutoPortClose = 1; // the simulator goes away with this test
+        CommPortPath = line.path().toStdString();
+        AutoPortClose = 1; // the line goes away with this test
         CmRecFromDev();
         QCOMPARE(status, 1);
         QCOMPARE(W<QComboBox>("DeviceType")->currentIndex(), 1);

@@ -1,4 +1,6 @@
-// The instantaneous-values panel in the real main window, against zaro-sim.
+// The instantaneous-values panel in the real main window, against the simulator's meter
+// on an in-process line (and zaro-sim where a reply must be awaited on the wall clock).
+#include "SimLine.h"
 #include "SimProcess.h"
 
 #include "acquisition/MeasDecode.h"
@@ -12,6 +14,7 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <memory>
 
 namespace {
 
@@ -80,12 +83,19 @@ class MeasDispTest : public QObject {
     QTemporaryDir dir;
     ScriptedMessages messages;
     SimProcess sim;
+    std::unique_ptr<SimLine> line;
 
     // Starts a meter and opens the panel through the menu command.
-    void open(const QStringList& simArgs) {
-        QVERIFY2(sim.start(QStringList{"--rs232"} + simArgs), qPrintable(sim.output()));
+    void open(const QStringList& simArgs, bool onSimProcess = false) {
+        line.reset();
+        if (onSimProcess) {
+            QVERIFY2(sim.start(QStringList{"--rs232"} + simArgs), qPrintable(sim.output()));
+        } else {
+            line = std::make_unique<SimLine>(QStringList{"--rs232"} + simArgs);
+            QVERIFY(line->ok());
+        }
         CommType = 0;
-        CommPortPath = sim.ptyPath().toStdString();
+        CommPortPath = onSimProcess ? sim.ptyPath().toStdString() : line->path().toStdString();
         CmMeasDisplay();
         QVERIFY(measdisp);
         QCOMPARE(ActivePanel(), measdisp.data());
@@ -125,6 +135,7 @@ class MeasDispTest : public QObject {
         CloseInterface();
         ShowMainPanel(0);
         sim.stop();
+        line.reset();
         messages.clear();
         SetPrintToPdf(QString());
     }
@@ -170,9 +181,11 @@ class MeasDispTest : public QObject {
     void failureThenSuccessReplacesEveryDash() {
         open({"--model", "zrm3", "--system", "4"});
         QTRY_VERIFY_WITH_TIMEOUT(All(false), 2000);
-        sim.command("fault silence:4"); // every attempt of one poll
+        line->fault("silence:4"); // every attempt of one poll
+        MeasTimer()->setInterval(0);
         QTRY_VERIFY_WITH_TIMEOUT(All(true), 8000);
-        QVERIFY(messages.shown.empty());            // the panel reports no popup of its own
+        QVERIFY(messages.shown.empty()); // the panel reports no popup of its own
+        MeasTimer()->setInterval(0);
         QTRY_VERIFY_WITH_TIMEOUT(All(false), 5000); // and black again
     }
 
@@ -184,7 +197,7 @@ class MeasDispTest : public QObject {
     void closedWhileAReplyIsAwaited() {
         QFETCH(bool, deleteOutright);
         // The four configuration reads and the first poll are answered 150 ms late.
-        open({"--model", "zrm3", "--system", "4", "--fault", "late:150:5"});
+        open({"--model", "zrm3", "--system", "4", "--fault", "late:150:5"}, true);
         MeasTimer()->stop();
         bool closedDuringRead = false;
         QTimer::singleShot(60, [deleteOutright, &closedDuringRead] {
@@ -227,9 +240,9 @@ class MeasDispTest : public QObject {
     }
 
     void failedConfigurationReadShowsNothing() {
-        QVERIFY(sim.start({"--rs232", "--fault", "silence:4"}));
+        line = std::make_unique<SimLine>(QStringList{"--rs232", "--fault", "silence:4"});
         CommType = 0;
-        CommPortPath = sim.ptyPath().toStdString();
+        CommPortPath = line->path().toStdString();
         QWidget* before = ActivePanel();
         CmMeasDisplay();
         QVERIFY(!measdisp);

@@ -10,7 +10,7 @@ start_sim --rs485 3,17
 mkdir "$work/settings"
 cli() { "$BIN/zaro-cli" --settings "$work/settings" "$@"; }
 
-out=$(cli --interface rs485 --port "$pty" --timeout 100 scan-rs485 --range 32)
+out=$(cli --interface rs485 --port "$pty" --timeout 50 scan-rs485 --range 32)
 check "exit status" 0 $?
 check "addresses printed" "3 17" "$(echo $out)"
 ini=$(tr -d '\r' <"$work/settings/ZARO.ini")
@@ -23,7 +23,7 @@ check "port not saved" "" "$(grep '^COMPortPath' <<<"$ini")"
 # A hand-edited file: a byte-order mark and a comment cost none of its settings.
 printf '\xEF\xBB\xBF# by hand\r\n[Interface]\r\nCOMPortPath = "/dev/ttyUSB3"\r\nBaudrate = 4\r\nTimeout = 700\r\n' \
   >"$work/settings/ZARO.ini"
-cli --interface rs485 --port "$pty" --timeout 100 scan-rs485 >/dev/null
+cli --interface rs485 --port "$pty" --timeout 50 scan-rs485 >/dev/null
 ini=$(tr -d '\r' <"$work/settings/ZARO.ini")
 check "hand-edited: port path kept" 'COMPortPath = "/dev/ttyUSB3"' "$(grep '^COMPortPath' <<<"$ini")"
 check "hand-edited: baud rate kept" "Baudrate = 4" "$(grep '^Baudrate' <<<"$ini")"
