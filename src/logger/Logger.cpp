@@ -13,8 +13,6 @@
 #include <cmath>
 #include <cstdio>
 
-std::array<uint8_t, kMaxMeterChannels> Inv_Mgr{};
-
 namespace {
 
 constexpr uint8_t kNoMeasurand = 255;
@@ -83,7 +81,7 @@ void DescribeMeanChannels(LogSource& src, const ConfigImage& image, int& n) {
         const int c = image.MeanMeas[k];
         if (c == kNoMeasurand || !(image.Mean_Log & (1 << k))) continue;
         if (c >= kMeanCodes || !pmgr[netzart][size_t(c)]) {
-            Inv_Mgr[size_t(n)] = 1;
+            src.Unmeasured[size_t(n)] = 1;
             AddChannel(src, n, {}, kVoltage, {});
             continue;
         }
@@ -92,12 +90,6 @@ void DescribeMeanChannels(LogSource& src, const ConfigImage& image, int& n) {
         AddChannel(src, n, MeanCodeName(image, c, netzart), unbalance ? kPercent : klass,
                    MeanUnit(unbalance ? kPercent : klass));
     }
-}
-
-QString FormatValue(double y, int decimals) {
-    char text[64];
-    const int n = std::snprintf(text, sizeof text, "%7.*f", decimals, y);
-    return QString::fromLatin1(text, std::clamp(n, 0, int(sizeof text) - 1));
 }
 
 } // namespace
@@ -132,7 +124,7 @@ void DescribeLoggerChannels(LogSource& src, const ConfigImage& image, int busAdd
     src.FileHead3 = "\t\t";
     src.ListHead1.clear();
     src.ListHead2.clear();
-    Inv_Mgr.fill(0);
+    src.Unmeasured.fill(0);
     int n = 0;
     for (int order = 0; order < (image.Model ? 5 : 2); ++order) {
         const PowerChannel& p = kPowerChannels[order];
@@ -184,22 +176,16 @@ QString IntervalTextFromSeconds(uint32_t seconds) {
     return QString::asprintf("%02u:%02u", seconds / 60, seconds % 60);
 }
 
-LoggerValue LoggerValueText(int klass, bool invalid, float x) {
-    LoggerValue v;
+LoggedValue LoggerReading(int klass, bool invalid, float x) {
     const ReadingCheck check = klass == kPowerFactor ? ReadingCheck::PowerFactor
                                : klass == kFrequency ? ReadingCheck::Frequency
                                                      : ReadingCheck::Plain;
     // The meter's invalid flag counts for the channels that have no range of their own.
     const Validity validity =
         check == ReadingCheck::Plain && invalid ? Validity::NotLogged : JudgeReading(x, check);
-    if (validity != Validity::Ok) return {MarkerText(validity, MarkerPlace::Record)};
+    if (validity != Validity::Ok) return {0.0, validity};
     const int k = klass >= 0 && klass < kMeasClasses ? klass : 0;
-    const int decimals = LoggerDecimals(k);
-    const double y = double(x) / (Skalierung[k] != 0.0f ? Skalierung[k] : 1.0f);
-    v.text = FormatValue(y, decimals);
-    v.y = y;
-    v.numeric = true;
-    return v;
+    return {double(x) / (Skalierung[k] != 0.0f ? Skalierung[k] : 1.0f), Validity::Ok};
 }
 
 int LoggerDecimals(int klass) {
