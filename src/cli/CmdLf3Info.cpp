@@ -134,7 +134,7 @@ int CmdLf3Info(const QStringList& arguments) {
     if (!OpenLoggerFile57(file.toStdString())) return kExitDeviceFailed;
     if (sequence > Log57.NumLogSeq)
         return UsageError(QString("the file has %1 sequences").arg(Log57.NumLogSeq));
-    const LogSequence& seq = Log57.Dev57[size_t(sequence ? sequence : LogSeq)];
+    const LogSequence& seq = Log57.Dev57[size_t(sequence ? sequence : Log57.Shown)];
     if (json) {
         QJsonArray sequences;
         for (int s = 1; s <= Log57.NumLogSeq; ++s)

@@ -10,7 +10,6 @@ LogSource Dev, File;
 LogSource* Logsrc = &File;
 LoggerRecords LogRecords;
 ModuleLog Log57;
-int32_t LogSeq = 0;
 
 RecordTime GetLoggerTimeDate(const LoggerRecords& records, int index)
 {

@@ -151,10 +151,10 @@ struct ModuleLog {
     std::vector<float> LogVal;
     std::vector<LogSequence> Dev57 = std::vector<LogSequence>(kMaxSequences + 1); // 1-based
     int32_t NumLogSeq = 0;
+    int32_t Shown = 0; // the sequence the panel shows, 0: none
 };
 
 extern ModuleLog Log57;
-extern int32_t LogSeq; // the sequence shown
 
 // How a module value of a measurand code is checked: 43 is the frequency, 44-47 the
 // power factors.

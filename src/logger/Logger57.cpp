@@ -115,7 +115,7 @@ void Take(ModuleLog&& log) {
                 seq.Scale[k] = 1.0;
             }
         }
-    LogSeq = NewestUsableSequence(Log57);
+    Log57.Shown = NewestUsableSequence(Log57);
 }
 
 } // namespace

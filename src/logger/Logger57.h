@@ -18,7 +18,7 @@ extern std::string workfile;
 // decodes it and keeps it in the temporary "log.dat". 1 or 0; a log that does not
 // decode changes nothing.
 int CmReadLoggerData57();
-// Decodes bytes into Log57 and chooses the newest usable sequence (LogSeq). 1 or 0;
+// Decodes bytes into Log57 and chooses the newest usable sequence (Log57.Shown). 1 or 0;
 // on failure Log57 stays as it was.
 int InitLogger57(const QByteArray& bytes);
 // Copies workfile to path (created or replaced whole). 1, or 0 with the reason shown.

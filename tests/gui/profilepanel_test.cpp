@@ -105,7 +105,7 @@ class ProfilePanelTest : public QObject {
     void moduleStylesAndZoom() {
         const uint32_t newest = CalendarSecondsFromLocal({2026, 6, 2, 18, 0, 0});
         FillModuleSample(Log57, 23, 3 * 96, 15, newest);
-        LogSeq = 1;
+        Log57.Shown = 1;
         QWidget logger;
         QTimer status(&logger);
         ShowProfilePanel(&logger, true, false);

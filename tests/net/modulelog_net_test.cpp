@@ -70,7 +70,7 @@ class ModuleLogNetTest : public QObject {
         QCOMPARE(CmReadLoggerData57(), 1);
         QCOMPARE(messages.shown.size(), size_t(0));
         QCOMPARE(Log57.NumLogSeq, 3);
-        QCOMPARE(LogSeq, 3);
+        QCOMPARE(Log57.Shown, 3);
         QCOMPARE(Log57.Dev57[1].NumRec, 19u); // the record the module missed
         QCOMPARE(Log57.Dev57[1].IntervalMin, uint16_t(15));
         const LogSequence middle = Log57.Dev57[2];
