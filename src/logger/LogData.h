@@ -152,6 +152,9 @@ struct ModuleLog {
     std::vector<LogSequence> Dev57 = std::vector<LogSequence>(kMaxSequences + 1); // 1-based
     int32_t NumLogSeq = 0;
     int32_t Shown = 0; // the sequence the panel shows, 0: none
+    // The file the log was decoded from: the per-user temporary "log.dat" after a
+    // download, the *.LF3 after opening one. Empty while nothing is decoded.
+    std::string SourceFile;
 };
 
 extern ModuleLog Log57;

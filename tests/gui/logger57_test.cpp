@@ -122,7 +122,7 @@ class Logger57Test : public QObject {
         messages.files.push_back(stored.toStdString());
         Click("store");
         QByteArray fetched, copy;
-        QVERIFY(ReadWholeFile(workfile, fetched));
+        QVERIFY(ReadWholeFile(Log57.SourceFile, fetched));
         QVERIFY(ReadWholeFile((stored + ".LF3").toStdString(), copy));
         QCOMPARE(copy, fetched);
 

@@ -199,7 +199,7 @@ void ShowLoggerInfo57(int seq) {
     ui.period->setText(data ? PeriodText(Log57.Dev57[size_t(seq)]) : QString());
     ui.prev->setEnabled(data && seq > 1);
     ui.next->setEnabled(data && seq < Log57.NumLogSeq);
-    ui.store->setEnabled(data && !workfile.empty());
+    ui.store->setEnabled(data && !Log57.SourceFile.empty());
     ui.minmax->setEnabled(data);
     ui.graph->setEnabled(data);
     ui.excel->setEnabled(data);
@@ -286,7 +286,7 @@ int CmExcelExport57() {
 int CmCloseLogDisplay57() {
     if (ui.online) CloseInterface();
     RemoveModuleWorkfile();
-    workfile.clear();
+    Log57.SourceFile.clear();
     Log57 = ModuleLog{};
     Log57.Shown = 0;
     logpanel = 0;
