@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     hooks.newest = CalendarSecondsNow(); // nothing is asked
     const double start = Timer();
     if (ReadLoggerRecords(Dev, LogRecords, nullptr, hooks) != LoggerRead::Done) return 1;
-    std::printf("seconds %.6f records %d\n", Timer() - start, int(LogRecords.rows.size()));
+    std::printf("seconds %.6f records %d\n", Timer() - start, int(LogRecords.size()));
     CloseTCPConnection(kCloseAllTCP);
     return 0;
 }

@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     std::printf("decode %.2f MiB, %u records x %u channels: %.1f ms (goal <= 50)\n", file.size() / 1048576.0,
                 seq.NumRec, seq.NumChan, best);
 
-    LogSeq = 1;
+    Log57.Shown = 1;
     QWidget* panel = CreateLogger57Panel(nullptr, false);
     panel->resize(1200, 800);
     panel->show();

@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     LogSource source;
     LoggerRecords records;
     if (!ParseZrd(text, source, records)) return 0;
-    if (records.timeoffset == 0 || size_t(source.NumRec) != records.rows.size()) __builtin_trap();
+    if (records.timeoffset == 0 || size_t(source.NumRec) != records.size()) __builtin_trap();
 
     // Every day, also of records too far apart for the graph to be offered.
     ChannelSelection all;
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     const ExportTable table = MeterExportTable(source, records);
-    if (table.records != int64_t(records.rows.size())) __builtin_trap();
+    if (table.records != int64_t(records.size())) __builtin_trap();
     std::vector<ExportCell> row(table.widths.size());
     for (int64_t r = 0; r < table.records; ++r) table.fill(r, row);
     return 0;

@@ -1,8 +1,11 @@
 #include "cli/Cli.h"
+#include "cli/CliJson.h"
+#include "cli/LogFileCli.h"
 
 #include "logger/Logger57.h"
 #include "platform/TimeBase.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace {
@@ -42,6 +45,61 @@ void PrintRecords(const LogSequence& seq) {
     }
 }
 
+// The module stores single precision: its shortest decimal, not the binary's tail.
+double Decimal(double single) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, float(single)).ptr;
+    double value = 0.0;
+    std::from_chars(text, end, value);
+    return value;
+}
+
+QString ChannelName(const LogSequence& seq, int k) {
+    return seq.Names[size_t(k)].isEmpty() ? QString("#%1").arg(seq.Codes[size_t(k)]) : seq.Names[size_t(k)].trimmed();
+}
+
+QJsonObject SequenceJson(const ModuleLog& log, int s) {
+    const LogSequence& seq = log.Dev57[size_t(s)];
+    const auto when = [&](uint32_t t) { return seq.NumRec ? QJsonValue(IsoLocalTime(t)) : QJsonValue(QJsonValue::Null); };
+    return {{"sequence", s},
+            {"channels", qint64(seq.NumChan)},
+            {"records", qint64(seq.NumRec)},
+            {"start", when(seq.Start)},
+            {"stop", when(seq.Stop)},
+            {"interval", qint64(seq.IntervalMin) * 60}};
+}
+
+// Values and extremes of the module are kept in the SI base unit already; the scale
+// only makes the number the panel shows.
+QJsonArray ChannelsJson(const LogSequence& seq) {
+    QJsonArray channels;
+    for (int k = 0; k < int(seq.NumChan); ++k) {
+        const QString unit = SiUnitOf(seq.Units[size_t(k)]).unit;
+        const QString min = ExtremeText(seq, k, false), max = ExtremeText(seq, k, true);
+        const JsonExtreme low{Decimal(seq.Min[size_t(k)]), min, seq.MinTime[size_t(k)]};
+        const JsonExtreme high{Decimal(seq.Max[size_t(k)]), max, seq.MaxTime[size_t(k)]};
+        const bool none = min.isEmpty();
+        channels.append(ChannelJson(ChannelName(seq, k), unit, none ? nullptr : &low, none ? nullptr : &high));
+    }
+    return channels;
+}
+
+QJsonArray RecordsJson(const ModuleLog& log, const LogSequence& seq) {
+    QJsonArray records;
+    for (uint32_t r = 0; r < seq.NumRec; ++r) {
+        QJsonArray values;
+        for (int k = 0; k < int(seq.NumChan); ++k) {
+            const float v = log.LogVal[seq.FirstVal + r * seq.NumChan + uint32_t(k)];
+            const QString text = ModuleValueText(seq, k, v).trimmed();
+            Validity validity = JudgeReading(v, ModuleCodeCheck(seq.Codes[size_t(k)]));
+            if (validity == Validity::Ok && text == QLatin1String("undef")) validity = Validity::TooWide;
+            values.append(JsonValue(ChannelName(seq, k), Decimal(v), SiUnitOf(seq.Units[size_t(k)]).unit, validity, text));
+        }
+        records.append(QJsonObject{{"time", IsoLocalTime(log.LogStamp[seq.FirstStamp + r])}, {"values", values}});
+    }
+    return records;
+}
+
 } // namespace
 
 void PrintModuleLogSummary() {
@@ -54,7 +112,9 @@ void PrintModuleLogSummary() {
     }
 }
 
-int CmdLf3Info(const QStringList& args) {
+int CmdLf3Info(const QStringList& arguments) {
+    QStringList args = arguments;
+    const bool json = TakeJsonFlag(args);
     QString file;
     int sequence = 0;
     bool records = false;
@@ -74,8 +134,21 @@ int CmdLf3Info(const QStringList& args) {
     if (!OpenLoggerFile57(file.toStdString())) return kExitDeviceFailed;
     if (sequence > Log57.NumLogSeq)
         return UsageError(QString("the file has %1 sequences").arg(Log57.NumLogSeq));
+    const LogSequence& seq = Log57.Dev57[size_t(sequence ? sequence : Log57.Shown)];
+    if (json) {
+        QJsonArray sequences;
+        for (int s = 1; s <= Log57.NumLogSeq; ++s)
+            sequences.append(SequenceJson(Log57, s));
+        QJsonObject document{{"device", Log57.DevName}, {"mac", ModuleMacText(Log57)}, {"sequences", sequences}};
+        if (sequence) {
+            document["sequence"] = sequence;
+            document["channels"] = ChannelsJson(seq);
+        }
+        if (records) document["records"] = RecordsJson(Log57, seq);
+        PrintJson(document);
+        return kExitOk;
+    }
     PrintModuleLogSummary();
-    const LogSequence& seq = Log57.Dev57[size_t(sequence ? sequence : LogSeq)];
     if (sequence) PrintChannels(seq);
     if (records) PrintRecords(seq);
     return kExitOk;

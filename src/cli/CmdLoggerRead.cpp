@@ -30,7 +30,7 @@ int CmdLoggerRead(const QStringList& args) {
     case LoggerRead::TimeRefused:
         return UsageError("the memory is full in stop mode: give the newest record's time with --newest");
     case LoggerRead::Empty:
-        LogRecords.rows.clear();
+        LogRecords.clear();
         Dev.NumRec = 0;
         break;
     case LoggerRead::Done:
@@ -39,6 +39,6 @@ int CmdLoggerRead(const QStringList& args) {
         return kExitDeviceFailed;
     }
     if (!WriteZrdFile(file, Dev, LogRecords)) return kExitDeviceFailed;
-    std::printf("%d\n", int(LogRecords.rows.size()));
+    std::printf("%d\n", int(LogRecords.size()));
     return kExitOk;
 }

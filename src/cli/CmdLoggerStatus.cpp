@@ -1,4 +1,6 @@
 #include "cli/Cli.h"
+#include "cli/CliJson.h"
+#include "cli/LogFileCli.h"
 #include "cli/LoggerCli.h"
 
 #include "acquisition/Acquisition.h"
@@ -38,7 +40,9 @@ bool ParseNewest(const QString& text, uint32_t& seconds) {
 }
 
 // The logger's state: records, channels, interval, time span, mode and channel list.
-int CmdLoggerStatus(const QStringList& args) {
+int CmdLoggerStatus(const QStringList& arguments) {
+    QStringList args = arguments;
+    const bool json = TakeJsonFlag(args);
     QString interval;
     if (args.size() == 2 && args[0] == "--interval")
         interval = args[1];
@@ -50,11 +54,24 @@ int CmdLoggerStatus(const QStringList& args) {
     if (!ok) return kExitDeviceFailed;
     const LoggerStatus st = LoggerStatusFromLog();
     const int records = std::min<int>(st.values, LoggerCapacity(Dev.NumChan)) / Dev.NumChan;
+    const char* mode = (Lese.Logger & kLoggerOverwrite) ? "overwrite" : "stop";
+    if (json) {
+        QJsonArray channels;
+        for (int i = 0; i < Dev.NumChan; ++i)
+            channels.append(QJsonObject{{"name", Dev.ChanName[size_t(i)]},
+                                        {"unit", SiUnitOf(Dev.ChanUnit[size_t(i)]).unit}});
+        PrintJson({{"records", records},
+                   {"interval", qint64(Dev.IntervalSeconds)},
+                   {"span", qint64(Dev.IntervalSeconds) * records},
+                   {"mode", mode},
+                   {"channels", channels}});
+        return kExitOk;
+    }
     QString out = QString("records\t%1\nchannels\t%2\ninterval\t%3\nspan\t%4\nmode\t%5\n")
                       .arg(records)
                       .arg(Dev.NumChan)
                       .arg(Dev.IntervalText, LoggerSpanText(Dev.IntervalSeconds, records),
-                           (Lese.Logger & kLoggerOverwrite) ? "overwrite" : "stop");
+                           mode);
     for (int i = 0; i < Dev.NumChan; ++i)
         out += "channel\t" + EscapeControls(Dev.ChanName[size_t(i)]) + '\t' +
                EscapeControls(Dev.ChanUnit[size_t(i)]) + '\n';

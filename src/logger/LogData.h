@@ -9,6 +9,8 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 // ---- Meter logger -------------------------------------------------------------------
@@ -34,20 +36,72 @@ struct LogSource {
     std::array<int32_t, kMaxMeterChannels> MinIx{}, MaxIx{};
     int32_t FirstGapIx = kNoGap;
     std::array<int32_t, kMaxMeterChannels> Digits{};
+    // Channels whose measurand the meter's system lacks: their values read "inval.".
+    std::array<uint8_t, kMaxMeterChannels> Unmeasured{};
+    // A file with fewer than two dated records has no interval of its own: 15 minutes
+    // are assumed, and the panel says so.
+    bool IntervalAssumed = false;
 };
 
-// One record as the record list and the *.ZRD hold it.
-struct MeterRecord {
-    bool ok = true;      // "OK" (checked row) or "--" (recorded after an interruption)
-    QString date, time;  // "dd.mm.yy", "hh:mm:ss"
-    std::vector<QString> values; // per channel: "%7.Nf" text or a marker word (MarkerText)
+// One logged value: a number when validity is Ok, else the state a marker shows.
+struct LoggedValue {
+    double value = 0.0;
+    Validity validity = Validity::NotLogged;
+    bool ok() const { return validity == Validity::Ok; }
 };
 
-// The records of the active source, newest first, and the times that date them.
+// The records of the active source, newest first, as numbers: value c of record r lies
+// at r * channels + c. Texts are made where they are shown (record list, *.ZRD, export).
 struct LoggerRecords {
-    std::vector<MeterRecord> rows;
+    int channels = 0;
+    // Decimals of each channel's value texts ("%7.Nf").
+    std::array<int8_t, kMaxMeterChannels> decimals{};
+    std::vector<uint32_t> times;     // calendar seconds (from 1900, local) of each record
+    std::vector<uint8_t> gaps;       // 1: recorded after an interruption ("--")
+    std::vector<double> values;
+    std::vector<uint8_t> validities; // Validity of each value
+    // Fields of an opened file that the numbers would not give back as written (a
+    // value typed by hand, a date that is no date): kept as written, so that saving the
+    // file again changes nothing. Key: FieldKey.
+    std::unordered_map<uint64_t, QString> verbatim;
     uint32_t ref_time = 0;     // calendar seconds (from 1900, local) of record 0
     uint32_t timeoffset = 900; // seconds between records, never 0
+
+    size_t size() const { return times.size(); }
+    bool empty() const { return times.empty(); }
+    // No records, the channel count and the interval kept.
+    void clear();
+    // Appends a record whose values are all NotLogged; returns its index.
+    size_t add(uint32_t time, bool gap);
+    LoggedValue value(size_t r, int c) const {
+        const size_t i = r * size_t(channels) + size_t(c);
+        return {values[i], Validity(validities[i])};
+    }
+    void set(size_t r, int c, LoggedValue v) {
+        const size_t i = r * size_t(channels) + size_t(c);
+        values[i] = v.value;
+        validities[i] = uint8_t(v.validity);
+    }
+    // Field 0 is the date, 1 the time, 2 + c value c.
+    uint64_t FieldKey(size_t r, int field) const { return uint64_t(r) * uint64_t(channels + 2) + uint64_t(field); }
+};
+
+// Texts of record r as the record list and the *.ZRD show them: "%7.Nf" or the
+// marker word; "dd.mm.yy" and "hh:mm:ss".
+QString RecordValueText(const LoggerRecords& records, size_t r, int c);
+QString RecordDateText(const LoggerRecords& records, size_t r);
+QString RecordTimeText(const LoggerRecords& records, size_t r);
+// The text of a number with its decimals, as a value field of a record holds it.
+QString LoggedNumberText(double value, int decimals);
+
+// Local date "dd.mm.yy" and time "hh:mm:ss" of calendar seconds, for runs of records.
+// localtime for each of a million stamps would take longer than writing them; within a
+// day whose offset from UTC does not change the local time is plain arithmetic.
+struct StampClock {
+    int64_t day = INT64_MIN; // UTC day of the cached offset
+    int32_t offset = 0;
+    bool steady = false;
+    void texts(uint32_t stamp, std::string& date, std::string& time);
 };
 
 extern LogSource Dev, File;
@@ -64,10 +118,6 @@ RecordTime GetLoggerTimeDate(const LoggerRecords& records, int index);
 
 // Points of one day for an interval: intervals per day + 1 (00:00 and 24:00 both count).
 int32_t ProfPoints(uint32_t intervalSeconds);
-
-// A value text of a record as a number; false for a marker or anything not a number,
-// which then takes part in no extreme, no curve and no numeric cell.
-bool ValueFromText(const QString& text, double& value);
 
 // ---- Module logger ------------------------------------------------------------------
 
@@ -101,10 +151,13 @@ struct ModuleLog {
     std::vector<float> LogVal;
     std::vector<LogSequence> Dev57 = std::vector<LogSequence>(kMaxSequences + 1); // 1-based
     int32_t NumLogSeq = 0;
+    int32_t Shown = 0; // the sequence the panel shows, 0: none
+    // The file the log was decoded from: the per-user temporary "log.dat" after a
+    // download, the *.LF3 after opening one. Empty while nothing is decoded.
+    std::string SourceFile;
 };
 
 extern ModuleLog Log57;
-extern int32_t LogSeq; // the sequence shown
 
 // How a module value of a measurand code is checked: 43 is the frequency, 44-47 the
 // power factors.

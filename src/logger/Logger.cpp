@@ -14,8 +14,6 @@
 #include <cmath>
 #include <cstdio>
 
-std::array<uint8_t, kMaxMeterChannels> Inv_Mgr{};
-
 namespace {
 
 constexpr uint8_t kNoMeasurand = 255;
@@ -72,19 +70,13 @@ void DescribeMeanChannels(LogSource& src, const ConfigImage& image, const Displa
         const int c = image.MeanMeas[k];
         if (c == kNoMeasurand || !(image.Mean_Log & (1 << k))) continue;
         if (c >= kMeanCodes || !pmgr[netzart][size_t(c)]) {
-            Inv_Mgr[size_t(n)] = 1;
+            src.Unmeasured[size_t(n)] = 1;
             AddChannel(src, n, {}, kVoltage, {});
             continue;
         }
         const Quantity klass = MeanCodeQuantity(image, c);
         AddChannel(src, n, MeanCodeName(image, c, netzart), klass, MeanUnit(scale, klass));
     }
-}
-
-QString FormatValue(double y, int decimals) {
-    char text[64];
-    const int n = std::snprintf(text, sizeof text, "%7.*f", decimals, y);
-    return QString::fromLatin1(text, std::clamp(n, 0, int(sizeof text) - 1));
 }
 
 } // namespace
@@ -119,7 +111,7 @@ void DescribeLoggerChannels(LogSource& src, const ConfigImage& image, int busAdd
     src.FileHead3 = "\t\t";
     src.ListHead1.clear();
     src.ListHead2.clear();
-    Inv_Mgr.fill(0);
+    src.Unmeasured.fill(0);
     const DisplayScale scale = DisplayScaleFor(image);
     int n = 0;
     for (int order = 0; order < (image.Model ? 5 : 2); ++order) {
@@ -171,22 +163,16 @@ QString IntervalTextFromSeconds(uint32_t seconds) {
     return QString::asprintf("%02u:%02u", seconds / 60, seconds % 60);
 }
 
-LoggerValue LoggerValueText(const DisplayScale& scale, int klass, bool invalid, float x) {
-    LoggerValue v;
+LoggedValue LoggerReading(const DisplayScale& scale, int klass, bool invalid, float x) {
     const ReadingCheck check = klass == kPowerFactor ? ReadingCheck::PowerFactor
                                : klass == kFrequency ? ReadingCheck::Frequency
                                                      : ReadingCheck::Plain;
     // The meter's invalid flag counts for the channels that have no range of their own.
     const Validity validity =
         check == ReadingCheck::Plain && invalid ? Validity::NotLogged : JudgeReading(x, check);
-    if (validity != Validity::Ok) return {MarkerText(validity, MarkerPlace::Record)};
+    if (validity != Validity::Ok) return {0.0, validity};
     const Quantity k = klass >= 0 && klass < kQuantities ? Quantity(klass) : kVoltage;
-    const int decimals = LoggerDecimals(scale, k);
-    const double y = double(x) / scale.Divisor(k);
-    v.text = FormatValue(y, decimals);
-    v.y = y;
-    v.numeric = true;
-    return v;
+    return {double(x) / scale.Divisor(k), Validity::Ok};
 }
 
 int LoggerDecimals(const DisplayScale& scale, int klass) {

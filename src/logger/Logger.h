@@ -15,9 +15,6 @@
 
 class ScratchFile;
 
-// Channels whose measurand the meter's system lacks: their values read "inval.".
-extern std::array<uint8_t, kMaxMeterChannels> Inv_Mgr;
-
 // Memory size and request size by channel count: the largest multiple of n not above
 // 16000 values, and the largest multiple of 2n not above 120 registers, so that every
 // request carries whole records.
@@ -49,13 +46,8 @@ QString LoggerSpanText(uint32_t intervalSeconds, int records);
 // "mm:ss" of an interval in seconds.
 QString IntervalTextFromSeconds(uint32_t seconds);
 
-// The value text of a raw logger value x of a channel; y and true when it is a number.
-struct LoggerValue {
-    QString text;
-    double y = 0;
-    bool numeric = false;
-};
-LoggerValue LoggerValueText(const DisplayScale& scale, int klass, bool invalid, float x);
+// A raw logger value x of a channel as the number shown (scaled) or its state.
+LoggedValue LoggerReading(const DisplayScale& scale, int klass, bool invalid, float x);
 // Decimals of a class's value texts: the scale's when 2 to 4, else 1.
 int LoggerDecimals(const DisplayScale& scale, int klass);
 // A value text as the record list shows it: a 10-character column, a text of 10 or
@@ -100,11 +92,11 @@ LoggerRead ReadLoggerRecords(LogSource& src, LoggerRecords& records, ScratchFile
 
 // The *.ZRD content of a source and its records, and one record's line.
 QByteArray ZrdHeader(const LogSource& src);
-QByteArray ZrdLine(const MeterRecord& record);
+QByteArray ZrdLine(const LoggerRecords& records, size_t r);
+QByteArray ZrdLine(const LoggerRecords& records, size_t r, StampClock& clock); // for runs of records
 // A *.ZRD as bytes into src (File) and records; false after Error(3, 6). A file with
 // fewer than two records has no interval of its own: it gets 15 minutes and
-// FileIntervalAssumed is set, so that the panel can say so.
-extern bool FileIntervalAssumed;
+// src.IntervalAssumed is set.
 bool ParseZrd(const QByteArray& data, LogSource& src, LoggerRecords& records);
 bool ReadZrdFile(const QString& path, LogSource& src, LoggerRecords& records);
 bool WriteZrdFile(const QString& path, const LogSource& src, const LoggerRecords& records);

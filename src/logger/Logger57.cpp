@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <cstring>
 
-std::string workfile;
 
 namespace {
 
@@ -115,7 +114,7 @@ void Take(ModuleLog&& log) {
                 seq.Scale[k] = 1.0;
             }
         }
-    LogSeq = NewestUsableSequence(Log57);
+    Log57.Shown = NewestUsableSequence(Log57);
 }
 
 } // namespace
@@ -141,13 +140,13 @@ int CmReadLoggerData57() {
     FileFault fault = FileFault::CannotOpen;
     if (path.empty() || !WriteFileAtomically(path, reply.body, &fault)) return ShowWriteFault(fault);
     Take(std::move(log));
-    workfile = path;
+    Log57.SourceFile = path;
     return 1;
 }
 
 int StoreLoggerFile57(const std::string& path) {
     QByteArray bytes;
-    if (workfile.empty() || !ReadWholeFile(workfile, bytes)) {
+    if (Log57.SourceFile.empty() || !ReadWholeFile(Log57.SourceFile, bytes)) {
         Error(2, 5);
         return 0;
     }
@@ -165,14 +164,14 @@ int OpenLoggerFile57(const std::string& path) {
         return 0;
     }
     if (!InitLogger57(bytes)) return 0;
-    workfile = path;
+    Log57.SourceFile = path;
     return 1;
 }
 
 void RemoveModuleWorkfile() {
     if (tempFolder.empty()) return;
     RemoveFolder(tempFolder);
-    if (workfile.rfind(tempFolder + "/", 0) == 0) workfile.clear(); // an opened *.LF3 stays
+    if (Log57.SourceFile.rfind(tempFolder + "/", 0) == 0) Log57.SourceFile.clear(); // an opened *.LF3 stays
     tempFolder.clear();
 }
 

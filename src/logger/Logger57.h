@@ -10,20 +10,16 @@
 #include <string>
 #include <vector>
 
-// The file Log57 was decoded from: the per-user temporary "log.dat" after a download,
-// the *.LF3 after opening one. Empty while nothing is decoded.
-extern std::string workfile;
-
 // Downloads the module's log (GET /log.dat on ModuleHTTPPort of EMD[LM57Index]),
 // decodes it and keeps it in the temporary "log.dat". 1 or 0; a log that does not
 // decode changes nothing.
 int CmReadLoggerData57();
-// Decodes bytes into Log57 and chooses the newest usable sequence (LogSeq). 1 or 0;
+// Decodes bytes into Log57 and chooses the newest usable sequence (Log57.Shown). 1 or 0;
 // on failure Log57 stays as it was.
 int InitLogger57(const QByteArray& bytes);
-// Copies workfile to path (created or replaced whole). 1, or 0 with the reason shown.
+// Copies Log57.SourceFile to path (created or replaced whole). 1, or 0 with the reason shown.
 int StoreLoggerFile57(const std::string& path);
-// Reads and decodes an *.LF3; it becomes workfile. 1 or 0.
+// Reads and decodes an *.LF3; it becomes Log57.SourceFile. 1 or 0.
 int OpenLoggerFile57(const std::string& path);
 // Removes the temporary "log.dat" (when the panel closes).
 void RemoveModuleWorkfile();

@@ -11,12 +11,15 @@
 #include <iterator>
 #include <limits>
 
-const char* const kDecodeErrorStructure = QT_TRANSLATE_NOOP("Messages", "Invalid structure of logger data");
-const char* const kDecodeErrorNoData = QT_TRANSLATE_NOOP("Messages", "No data found");
-const char* const kDecodeErrorSequences = QT_TRANSLATE_NOOP("Messages", "more than 255 sequences");
-const char* const kDecodeErrorChannels = QT_TRANSLATE_NOOP("Messages", "more than 23 channels in a sequence");
-const char* const kDecodeErrorValues = QT_TRANSLATE_NOOP("Messages", "more than 699050 values");
-const char* const kDecodeErrorStamps = QT_TRANSLATE_NOOP("Messages", "more than 299593 time stamps");
+const char* DecodeFaultText(DecodeFault fault) {
+    static const char* const kTexts[] = {QT_TRANSLATE_NOOP("Messages", "Invalid structure of logger data"),
+                                         QT_TRANSLATE_NOOP("Messages", "No data found"),
+                                         QT_TRANSLATE_NOOP("Messages", "more than 255 sequences"),
+                                         QT_TRANSLATE_NOOP("Messages", "more than 23 channels in a sequence"),
+                                         QT_TRANSLATE_NOOP("Messages", "more than 699050 values"),
+                                         QT_TRANSLATE_NOOP("Messages", "more than 299593 time stamps")};
+    return kTexts[int(fault)];
+}
 
 namespace {
 
@@ -81,8 +84,8 @@ struct Decoder {
     }
 
     Step OpenSequence() {
-        if (!CloseSequence()) return Fail(kDecodeErrorValues);
-        if (log.NumLogSeq >= kMaxSequences) return Fail(kDecodeErrorSequences);
+        if (!CloseSequence()) return Fail(DecodeFaultText(DecodeFault::Values));
+        if (log.NumLogSeq >= kMaxSequences) return Fail(DecodeFaultText(DecodeFault::Sequences));
         seq = &log.Dev57[size_t(++log.NumLogSeq)];
         *seq = LogSequence{};
         seq->IntervalMin = logInterval;
@@ -97,9 +100,9 @@ struct Decoder {
     }
 
     Step Stamp(const uint8_t* p) {
-        if (!seq) return Fail(kDecodeErrorStructure);
-        if (!FillRecord()) return Fail(kDecodeErrorValues);
-        if (log.LogStamp.size() >= kMaxLogStamps) return Fail(kDecodeErrorStamps);
+        if (!seq) return Fail(DecodeFaultText(DecodeFault::Structure));
+        if (!FillRecord()) return Fail(DecodeFaultText(DecodeFault::Values));
+        if (log.LogStamp.size() >= kMaxLogStamps) return Fail(DecodeFaultText(DecodeFault::Stamps));
         const uint32_t t = Le32(p) + kUnixTo1900; // modulo 2^32
         if (seq->NumRec == 0) {
             seq->FirstVal = uint32_t(log.LogVal.size());
@@ -115,10 +118,10 @@ struct Decoder {
     }
 
     Step Value(const uint8_t* p) {
-        if (!seq || seq->NumRec == 0) return Fail(kDecodeErrorStructure);
+        if (!seq || seq->NumRec == 0) return Fail(DecodeFaultText(DecodeFault::Structure));
         if (valuesInRecord >= (channelsNamed ? seq->NumChan : uint32_t(kMaxModuleChannels)))
             return Step::Done;
-        if (log.LogVal.size() >= kMaxLogValues) return Fail(kDecodeErrorValues);
+        if (log.LogVal.size() >= kMaxLogValues) return Fail(DecodeFaultText(DecodeFault::Values));
         const uint32_t bits = Le32(p);
         float v;
         std::memcpy(&v, &bits, sizeof v);
@@ -129,17 +132,17 @@ struct Decoder {
     }
 
     Step Codes(const uint8_t* p, qsizetype n) {
-        if (!seq) return Fail(kDecodeErrorStructure);
-        if (n > kMaxModuleChannels) return Fail(kDecodeErrorChannels);
+        if (!seq) return Fail(DecodeFaultText(DecodeFault::Structure));
+        if (n > kMaxModuleChannels) return Fail(DecodeFaultText(DecodeFault::Channels));
         if (channelsNamed && seq->NumRec != 0) {
             // Records already logged under other channels could not be told apart.
             const bool same = qsizetype(seq->NumChan) == n && std::equal(p, p + n, seq->Codes.begin());
-            return same ? Step::Done : Fail(kDecodeErrorStructure);
+            return same ? Step::Done : Fail(DecodeFaultText(DecodeFault::Structure));
         }
         std::copy(p, p + n, seq->Codes.begin());
         seq->NumChan = uint32_t(n);
         channelsNamed = true;
-        return seq->NumRec != 0 && !LayOutUnnamedRecords() ? Fail(kDecodeErrorValues) : Step::Done;
+        return seq->NumRec != 0 && !LayOutUnnamedRecords() ? Fail(DecodeFaultText(DecodeFault::Values)) : Step::Done;
     }
 
     // The records read before the codes, each cut or filled up to NumChan values; the
@@ -170,9 +173,9 @@ struct Decoder {
         const qsizetype start = pos;
         uint8_t b = 1;
         while (b != 0)
-            if (!Byte(b)) return Fail(kDecodeErrorStructure);
+            if (!Byte(b)) return Fail(DecodeFaultText(DecodeFault::Structure));
         const qsizetype end = pos - 1;
-        if (!Byte(b)) return Fail(kDecodeErrorStructure);
+        if (!Byte(b)) return Fail(DecodeFaultText(DecodeFault::Structure));
         log.DevName = QString::fromLatin1(reinterpret_cast<const char*>(data + start),
                                           std::min<qsizetype>(end - start, kMaxNameChars));
         return Step::Done;
@@ -205,7 +208,7 @@ struct Decoder {
             }
         }
         if (cls == kClassContext && tag <= 30) {
-            if (length != 4) return Fail(kDecodeErrorStructure);
+            if (length != 4) return Fail(DecodeFaultText(DecodeFault::Structure));
             return tag == 0 ? Stamp(p) : Value(p);
         }
         return Step::Done; // an element nobody asked for is skipped whole
@@ -213,31 +216,31 @@ struct Decoder {
 
     // One element with everything inside it.
     Step Element(int depth) {
-        if (depth > kMaxLogNesting) return Fail(kDecodeErrorStructure);
+        if (depth > kMaxLogNesting) return Fail(DecodeFaultText(DecodeFault::Structure));
         uint8_t id = 0, b = 0;
-        if (!Byte(id)) return Fail(kDecodeErrorStructure);
+        if (!Byte(id)) return Fail(DecodeFaultText(DecodeFault::Structure));
         if (id == 0x00) {
-            if (!Byte(b)) return Fail(kDecodeErrorStructure);
+            if (!Byte(b)) return Fail(DecodeFaultText(DecodeFault::Structure));
             return b == 0 ? Step::EndOfContents : Step::MalformedEnd;
         }
         uint32_t tag = id & kTagMask;
         if (tag == kLongTag) {
-            if (!Byte(b) || (b & 0x80)) return Fail(kDecodeErrorStructure); // one byte of tag only
+            if (!Byte(b) || (b & 0x80)) return Fail(DecodeFaultText(DecodeFault::Structure)); // one byte of tag only
             tag = b;
         }
-        if (!Byte(b)) return Fail(kDecodeErrorStructure);
+        if (!Byte(b)) return Fail(DecodeFaultText(DecodeFault::Structure));
         const bool noLength = b == 0x00;
         qsizetype length = b;
         if (b & 0x80) {
             const int n = b & 0x7F;
-            if (n > kMaxLengthBytes) return Fail(kDecodeErrorStructure);
+            if (n > kMaxLengthBytes) return Fail(DecodeFaultText(DecodeFault::Structure));
             length = 0;
             for (int i = 0; i < n; ++i) {
-                if (!Byte(b)) return Fail(kDecodeErrorStructure);
+                if (!Byte(b)) return Fail(DecodeFaultText(DecodeFault::Structure));
                 length = length << 8 | b;
             }
         }
-        if (length > size - pos) return Fail(kDecodeErrorStructure);
+        if (length > size - pos) return Fail(DecodeFaultText(DecodeFault::Structure));
         const uint8_t cls = id >> 6;
         if (!(id & kConstructed)) return Primitive(cls, tag, length, noLength);
         if (noLength) return OpenList(tag, depth);
@@ -245,7 +248,7 @@ struct Decoder {
         while (pos < end) {
             const Step s = Element(depth + 1);
             if (s == Step::Failed) return s;
-            if (s != Step::Done || pos > end) return Fail(kDecodeErrorStructure);
+            if (s != Step::Done || pos > end) return Fail(DecodeFaultText(DecodeFault::Structure));
         }
         return Step::Done;
     }
@@ -359,12 +362,12 @@ bool DecodeModuleLog(const QByteArray& bytes, ModuleLog& log, QString& error) {
     // An end of contents belongs inside a list; at the top it is no log (a file of zeros).
     if (top != Step::Done || !d.CloseSequence()) {
         error = QString::fromLatin1(d.error             ? d.error
-                                    : top == Step::Done ? kDecodeErrorValues
-                                                        : kDecodeErrorStructure);
+                                    : top == Step::Done ? DecodeFaultText(DecodeFault::Values)
+                                                        : DecodeFaultText(DecodeFault::Structure));
         return false;
     }
     if (NewestUsableSequence(out) == 0) {
-        error = QString::fromLatin1(kDecodeErrorNoData);
+        error = QString::fromLatin1(DecodeFaultText(DecodeFault::NoData));
         return false;
     }
     for (int s = out.NumLogSeq; s >= 1; --s)

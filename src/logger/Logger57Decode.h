@@ -13,16 +13,12 @@ constexpr int kMaxLogNesting = 16;
 
 // Decodes a whole log. On success log holds the sequences (record 0 newest, extremes,
 // interval, units and scale filled) and true is returned. On failure log is left as
-// it was and error is an English phrase, one of the kDecodeError... texts (they are
-// marked for the "Messages" context, so that they can go into an error message).
+// it was and error is an English phrase, the DecodeFaultText of what failed (marked for
+// the "Messages" context, so that it can go into an error message).
 bool DecodeModuleLog(const QByteArray& bytes, ModuleLog& log, QString& error);
 
-extern const char* const kDecodeErrorStructure;
-extern const char* const kDecodeErrorNoData;
-extern const char* const kDecodeErrorSequences;
-extern const char* const kDecodeErrorChannels;
-extern const char* const kDecodeErrorValues;
-extern const char* const kDecodeErrorStamps;
+enum class DecodeFault { Structure, NoData, Sequences, Channels, Values, Stamps };
+const char* DecodeFaultText(DecodeFault fault);
 
 // Units, decimals and scale of each channel of seq from its extremes.
 void LogScaling(LogSequence& seq);

@@ -7,7 +7,6 @@
 #include "platform/ScratchFile.h"
 #include "platform/TimeBase.h"
 
-#include <QHash>
 #include <algorithm>
 #include <cstring>
 
@@ -50,52 +49,29 @@ void ResetExtremes(LogSource& src) {
     src.FirstGapIx = kNoGap;
 }
 
-// Date and time texts of records: a full memory repeats few of them, and shared texts
-// spare an allocation per record.
-struct RecordTexts {
-    uint32_t dayKey = 0;
-    QString date;
-    QHash<uint32_t, QString> times;
-    void set(uint32_t when, MeterRecord& rec) {
-        const LocalTime t = LocalFromCalendarSeconds(when);
-        const uint32_t day = t.year * 10000 + t.month * 100 + t.day;
-        if (day != dayKey) {
-            dayKey = day;
-            date = QString::asprintf("%02u.%02u.%02u", t.day, t.month, t.year % 100);
-        }
-        QString& time = times[t.hour * 3600 + t.minute * 60 + t.second];
-        if (time.isNull()) time = QString::asprintf("%02u:%02u:%02u", t.hour, t.minute, t.second);
-        rec.date = date;
-        rec.time = time;
-    }
-};
-
-// One record of the block (values first..first+n-1 of the block at address) as a row.
-MeterRecord TakeRecord(LogSource& src, const LoggerStatus& st, uint16_t address, int first, int r,
-                       uint32_t when, RecordTexts& texts, const DisplayScale& scale) {
+// One record of the block (values first..first+n-1 of the block at address) as record r.
+void TakeRecord(LogSource& src, LoggerRecords& records, const LoggerStatus& st, uint16_t address, int first,
+                uint32_t when, const DisplayScale& scale) {
     const int n = src.NumChan;
-    MeterRecord rec;
-    texts.set(when, rec);
+    bool gap = false;
     for (int k = first; k < first + n; ++k)
-        if (std::find(st.gaps.begin(), st.gaps.end(), uint16_t(address + 2 * k + 1)) != st.gaps.end())
-            rec.ok = false;
-    rec.values.reserve(size_t(n));
+        if (std::find(st.gaps.begin(), st.gaps.end(), uint16_t(address + 2 * k + 1)) != st.gaps.end()) gap = true;
+    const size_t r = records.add(when, gap);
     for (int i = 0; i < n; ++i) {
         const size_t c = size_t(i);
-        const LoggerValue v = LoggerValueText(scale, src.ChanClass[c], Inv_Mgr[c], BlockValue(first + i));
-        rec.values.push_back(v.text);
-        if (!v.numeric) continue;
-        if (v.y > src.Max[c]) {
-            src.Max[c] = v.y;
-            src.MaxIx[c] = r;
+        const LoggedValue v = LoggerReading(scale, src.ChanClass[c], src.Unmeasured[c], BlockValue(first + i));
+        records.set(r, i, v);
+        if (!v.ok()) continue;
+        if (v.value > src.Max[c]) {
+            src.Max[c] = v.value;
+            src.MaxIx[c] = int32_t(r);
         }
-        if (v.y < src.Min[c]) {
-            src.Min[c] = v.y;
-            src.MinIx[c] = r;
+        if (v.value < src.Min[c]) {
+            src.Min[c] = v.value;
+            src.MinIx[c] = int32_t(r);
         }
     }
-    if (!rec.ok && src.FirstGapIx == kNoGap) src.FirstGapIx = r;
-    return rec;
+    if (gap && src.FirstGapIx == kNoGap) src.FirstGapIx = int32_t(r);
 }
 
 } // namespace
@@ -117,7 +93,10 @@ LoggerRead ReadLoggerRecords(LogSource& src, LoggerRecords& records, ScratchFile
         src.Digits[size_t(i)] = LoggerDecimals(scale, src.ChanClass[size_t(i)]);
     ResetExtremes(src);
     src.NumRec = values / n;
-    records.rows.clear();
+    records.clear();
+    records.channels = n;
+    for (int i = 0; i < n; ++i)
+        records.decimals[size_t(i)] = int8_t(src.Digits[size_t(i)]);
     records.timeoffset = std::max<uint32_t>(1, src.IntervalSeconds);
     const uint32_t now = hooks.now ? hooks.now : CalendarSecondsNow();
     records.ref_time = NewestRecordTime(now, records.timeoffset);
@@ -137,8 +116,11 @@ LoggerRead ReadLoggerRecords(LogSource& src, LoggerRecords& records, ScratchFile
     int left = total;
     int address = kLogFirstRegister + 2 * values;
     int r = 0;
-    records.rows.reserve(size_t(src.NumRec));
-    RecordTexts texts;
+    records.times.reserve(size_t(src.NumRec));
+    records.gaps.reserve(size_t(src.NumRec));
+    records.values.reserve(size_t(src.NumRec) * size_t(n));
+    records.validities.reserve(size_t(src.NumRec) * size_t(n));
+    StampClock clock;
     TransferWindow(0, 0, 0);
     while (left > 0) {
         const int count = std::min(block, left);
@@ -151,8 +133,8 @@ LoggerRead ReadLoggerRecords(LogSource& src, LoggerRecords& records, ScratchFile
         QByteArray lines;
         for (int first = count / 2 - n; first >= 0; first -= n, ++r) {
             const uint32_t when = records.ref_time - uint32_t(r) * records.timeoffset;
-            records.rows.push_back(TakeRecord(src, st, uint16_t(address), first, r, when, texts, scale));
-            if (tmp) lines += ZrdLine(records.rows.back());
+            TakeRecord(src, records, st, uint16_t(address), first, when, scale);
+            if (tmp) lines += ZrdLine(records, size_t(r), clock);
         }
         if (tmp) tmp->append(lines);
         if (hooks.blockDone) hooks.blockDone();

@@ -36,15 +36,24 @@ void SetText(ExportCell& cell, const char* text)
     cell.text.assign(text);
 }
 
-void MeterValueCell(const QString& text, ExportCell& cell)
+void MeterValueCell(const LoggerRecords& records, size_t r, int c, ExportCell& cell)
 {
-    double v = 0.0;
-    if (ValueFromText(text, v)) {
+    const LoggedValue v = records.value(r, c);
+    const auto it = records.verbatim.empty() ? records.verbatim.end() : records.verbatim.find(records.FieldKey(r, 2 + c));
+    if (it != records.verbatim.end()) { // a file's own text: its number keeps the decimals written
+        if (v.ok()) {
+            cell.kind = ExportCell::Number;
+            cell.number = v.value;
+            cell.decimals = DecimalsOf(it->second);
+        } else {
+            SetText(cell, it->second.trimmed());
+        }
+    } else if (v.ok()) {
         cell.kind = ExportCell::Number;
-        cell.number = v;
-        cell.decimals = DecimalsOf(text);
+        cell.number = v.value;
+        cell.decimals = int8_t(std::clamp<int>(records.decimals[size_t(c)], 0, 7));
     } else {
-        SetText(cell, text.trimmed());
+        SetText(cell, MarkerText(v.validity, MarkerPlace::Record));
     }
 }
 
@@ -62,8 +71,7 @@ void ModuleValueCell(const LogSequence& seq, int k, float v, ExportCell& cell)
     // the panel's own verdict for those.
     if (std::abs(y) >= kPower[5 - digits]) {
         const QString shown = ModuleValueText(seq, k, v).trimmed();
-        double ignored = 0.0;
-        if (!ValueFromText(shown, ignored)) return SetText(cell, shown);
+        if (shown == QLatin1String("undef")) return SetText(cell, shown);
     }
     cell.kind = ExportCell::Number;
     cell.decimals = int8_t(digits);
@@ -72,31 +80,6 @@ void ModuleValueCell(const LogSequence& seq, int k, float v, ExportCell& cell)
     const double shifted = y * kPower[digits];
     if (std::abs(shifted - std::floor(shifted) - 0.5) > 1e-6) cell.number = std::round(shifted) / kPower[digits];
     else cell.number = QString::asprintf("%.*f", digits, y).toDouble();
-}
-
-// Days since 1970-01-01 to year, month, day (proleptic Gregorian calendar).
-void CivilFromDays(int64_t z, int64_t& y, unsigned& m, unsigned& d)
-{
-    z += 719468;
-    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const auto doe = unsigned(z - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    d = doy - (153 * mp + 2) / 5 + 1;
-    m = mp < 10 ? mp + 3 : mp - 9;
-    y = int64_t(yoe) + era * 400 + (m <= 2);
-}
-
-void PutTwo(std::string& s, size_t at, unsigned v)
-{
-    s[at] = char('0' + v / 10 % 10);
-    s[at + 1] = char('0' + v % 10);
-}
-
-int64_t FloorDiv(int64_t a, int64_t b)
-{
-    return a / b - (a % b < 0);
 }
 
 QString FileNamePart(const QString& text)
@@ -121,38 +104,6 @@ QString ExportName(const QString& device, const QString& isoDate)
 
 } // namespace
 
-void StampClock::texts(uint32_t stamp, std::string& date, std::string& time)
-{
-    const int64_t unix = int64_t(stamp) - int64_t(kUnixTo1900);
-    const int64_t utcDay = FloorDiv(unix, 86400);
-    if (utcDay != day) {
-        day = utcDay;
-        const int64_t first = utcDay * 86400 + int64_t(kUnixTo1900);
-        steady = first >= 0 && first + 86399 <= int64_t(UINT32_MAX);
-        if (steady) {
-            offset = LocalOffsetAt(uint32_t(first));
-            steady = offset == LocalOffsetAt(uint32_t(first + 86399));
-        }
-    }
-    unsigned year, month, mday, hour, minute, second;
-    if (steady) {
-        const int64_t local = unix + offset;
-        const int64_t localDay = FloorDiv(local, 86400);
-        const auto inDay = unsigned(local - localDay * 86400);
-        int64_t y;
-        CivilFromDays(localDay, y, month, mday);
-        year = unsigned(y);
-        hour = inDay / 3600, minute = inDay / 60 % 60, second = inDay % 60;
-    } else {
-        const LocalTime t = LocalFromCalendarSeconds(stamp);
-        year = t.year, month = t.month, mday = t.day, hour = t.hour, minute = t.minute, second = t.second;
-    }
-    date.assign("00.00.00");
-    PutTwo(date, 0, mday), PutTwo(date, 3, month), PutTwo(date, 6, year % 100);
-    time.assign("00:00:00");
-    PutTwo(time, 0, hour), PutTwo(time, 3, minute), PutTwo(time, 6, second);
-}
-
 ExportTable MeterExportTable(const LogSource& source, const LoggerRecords& records)
 {
     const int n = std::clamp(source.NumChan, 0, kMaxMeterChannels);
@@ -168,15 +119,21 @@ ExportTable MeterExportTable(const LogSource& source, const LoggerRecords& recor
         t.header[2][size_t(3 + c)] = source.ChanUnit[size_t(c)];
         t.widths.push_back(ColumnWidth(source.ChanName[size_t(c)], source.ChanUnit[size_t(c)]));
     }
-    t.records = int64_t(records.rows.size());
+    t.records = int64_t(records.size());
     t.sheetStarts = {0};
-    t.fill = [&records, n](int64_t r, std::vector<ExportCell>& row) {
-        const MeterRecord& rec = records.rows[size_t(r)];
-        SetText(row[0], rec.ok ? "OK" : "--");
-        SetText(row[1], rec.date);
-        SetText(row[2], rec.time);
+    t.fill = [&records, n, clock = StampClock{}](int64_t r, std::vector<ExportCell>& row) mutable {
+        const size_t i = size_t(r);
+        SetText(row[0], records.gaps[i] ? "--" : "OK");
+        clock.texts(records.times[i], row[1].text, row[2].text);
+        row[1].kind = row[2].kind = ExportCell::Text;
+        if (!records.verbatim.empty()) {
+            for (int f = 0; f < 2; ++f) {
+                const auto it = records.verbatim.find(records.FieldKey(i, f));
+                if (it != records.verbatim.end()) SetText(row[size_t(1 + f)], it->second);
+            }
+        }
         for (int c = 0; c < n; ++c) {
-            if (size_t(c) < rec.values.size()) MeterValueCell(rec.values[size_t(c)], row[size_t(3 + c)]);
+            if (c < records.channels) MeterValueCell(records, i, c, row[size_t(3 + c)]);
             else row[size_t(3 + c)].kind = ExportCell::Empty;
         }
     };
@@ -191,7 +148,7 @@ bool ExportMeterLog(const LogSource& source, const LoggerRecords& records, const
 
 bool ModuleExportTable(const ModuleLog& log, int sequence, ExportTable& t, QString& error)
 {
-    error = kExportBadRecords;
+    error = ExportFaultText(ExportFault::BadRecords);
     if (sequence < 1 || size_t(sequence) >= log.Dev57.size()) return false;
     const LogSequence& seq = log.Dev57[size_t(sequence)];
     const uint64_t rec = seq.NumRec, n = seq.NumChan;
@@ -245,8 +202,8 @@ QString MeterExportName(const LogSource& source, const LoggerRecords& records)
     QString device = source.DevText.section('\n', 0, 0).trimmed();
     if (device.isEmpty()) device = source.AddrText.trimmed();
     QString date;
-    if (!records.rows.empty()) {
-        const QStringList dmy = records.rows.front().date.split('.');
+    if (!records.empty()) {
+        const QStringList dmy = RecordDateText(records, 0).split('.');
         if (dmy.size() == 3) date = QString("20%1-%2-%3").arg(dmy[2], dmy[1], dmy[0]);
     }
     return ExportName(device, date);

@@ -17,7 +17,7 @@ bool ExportMeterLog(const LogSource& source, const LoggerRecords& records, const
 
 // Sequence `sequence` of the module log: date, time and one column per channel,
 // ordinary values before maxima and minima, 65 533 records per sheet and the rest on a
-// third. False with error kExportBadRecords when the sequence does not match the log.
+// third. False with error ExportFaultText(ExportFault::BadRecords) when the sequence does not match the log.
 bool ModuleExportTable(const ModuleLog& log, int sequence, ExportTable& table, QString& error);
 bool ExportModuleLog(const ModuleLog& log, int sequence, const QString& path, ExportProgress* progress,
                      QString& error, CsvStyle csv = CsvStyleForLanguage(Language));
@@ -30,13 +30,3 @@ constexpr int64_t kModuleSheetRecords = 65533;
 // "ZARO_<device>_<yyyy-mm-dd>.xlsx".
 QString MeterExportName(const LogSource& source, const LoggerRecords& records);
 QString ModuleExportName(const ModuleLog& log, int sequence);
-
-// Local date "dd.mm.yy" and time "hh:mm:ss" of module stamps. localtime for each of
-// 300 000 stamps would take longer than writing them; within a day whose offset from
-// UTC does not change the local time is plain arithmetic.
-struct StampClock {
-    int64_t day = INT64_MIN; // UTC day of the cached offset
-    int32_t offset = 0;
-    bool steady = false;
-    void texts(uint32_t stamp, std::string& date, std::string& time);
-};

@@ -19,15 +19,17 @@
 #include <xlsxwriter.h>
 #include <zlib.h>
 
-const char* const kExportNoFile =
-    QT_TRANSLATE_NOOP("Messages", "The file cannot be created there. Choose another folder or name.");
-const char* const kExportWriteFailed =
-    QT_TRANSLATE_NOOP("Messages", "The file could not be written completely. Check the free space and try again.");
-const char* const kExportTooManyRows = QT_TRANSLATE_NOOP(
-    "Messages", "The records do not fit into the 1048576 rows of a worksheet. Export them as CSV instead.");
-const char* const kExportBadRecords =
-    QT_TRANSLATE_NOOP("Messages", "The logged records are incomplete. Read the logger or open the file again.");
-const char* const kExportCancelled = QT_TRANSLATE_NOOP("Messages", "The export was cancelled.");
+const char* ExportFaultText(ExportFault fault)
+{
+    static const char* const kTexts[] = {
+        QT_TRANSLATE_NOOP("Messages", "The file cannot be created there. Choose another folder or name."),
+        QT_TRANSLATE_NOOP("Messages", "The file could not be written completely. Check the free space and try again."),
+        QT_TRANSLATE_NOOP("Messages",
+                          "The records do not fit into the 1048576 rows of a worksheet. Export them as CSV instead."),
+        QT_TRANSLATE_NOOP("Messages", "The logged records are incomplete. Read the logger or open the file again."),
+        QT_TRANSLATE_NOOP("Messages", "The export was cancelled.")};
+    return kTexts[int(fault)];
+}
 
 CsvStyle CsvStyleForLanguage(int language)
 {
@@ -313,7 +315,7 @@ bool WriteXlsx(const ExportTable& t, const std::string& file, ExportProgress* pr
 {
     Workbook w = OpenWorkbook(file);
     if (!w.book) {
-        error = kExportNoFile;
+        error = ExportFaultText(ExportFault::NoFile);
         return false;
     }
     std::vector<ExportCell> row(t.widths.size());
@@ -336,13 +338,13 @@ bool WriteXlsx(const ExportTable& t, const std::string& file, ExportProgress* pr
         closed = workbook_close(w.book);
     }
     if (!going) {
-        error = kExportCancelled;
+        error = ExportFaultText(ExportFault::Cancelled);
         return false;
     }
     std::vector<SheetRows> sheets;
     for (size_t s = 0; s < t.sheetStarts.size(); ++s) sheets.push_back(RowsOfSheet(t, s));
-    if (closed == LXW_ERROR_CREATING_XLSX_FILE) error = kExportNoFile;
-    else if (closed != LXW_NO_ERROR || !WorkbookIsWhole(file, sheets)) error = kExportWriteFailed;
+    if (closed == LXW_ERROR_CREATING_XLSX_FILE) error = ExportFaultText(ExportFault::NoFile);
+    else if (closed != LXW_NO_ERROR || !WorkbookIsWhole(file, sheets)) error = ExportFaultText(ExportFault::WriteFailed);
     else return true;
     return false;
 }
@@ -399,7 +401,7 @@ bool WriteCsv(const ExportTable& t, const std::string& file, const CsvStyle& csv
 {
     std::unique_ptr<FILE, FileCloser> f(std::fopen(file.c_str(), "wb"));
     if (!f) {
-        error = kExportNoFile;
+        error = ExportFaultText(ExportFault::NoFile);
         return false;
     }
     std::setvbuf(f.get(), nullptr, _IOFBF, 1 << 20);
@@ -434,8 +436,8 @@ bool WriteCsv(const ExportTable& t, const std::string& file, const CsvStyle& csv
     if (!line.empty()) std::fwrite(line.data(), 1, line.size(), f.get());
     const bool written = std::fflush(f.get()) == 0 && !std::ferror(f.get());
     const bool closed = std::fclose(f.release()) == 0;
-    if (!going) error = kExportCancelled;
-    else if (!written || !closed) error = kExportWriteFailed;
+    if (!going) error = ExportFaultText(ExportFault::Cancelled);
+    else if (!written || !closed) error = ExportFaultText(ExportFault::WriteFailed);
     return going && written && closed;
 }
 
@@ -447,7 +449,7 @@ bool WriteThroughTemporary(const ExportTable& table, const QString& path, bool w
     FileFault fault = FileFault::None;
     const std::string temporary = CreateFileBeside(target, &fault);
     if (temporary.empty()) {
-        error = fault == FileFault::NotAFile ? kFileNameNotAFile : kExportNoFile;
+        error = fault == FileFault::NotAFile ? kFileNameNotAFile : ExportFaultText(ExportFault::NoFile);
         return false;
     }
     const bool ok = workbook ? WriteXlsx(table, temporary, progress, error)
@@ -457,7 +459,7 @@ bool WriteThroughTemporary(const ExportTable& table, const QString& path, bool w
         return false;
     }
     if (!CommitFileBeside(temporary, target, &fault)) {
-        error = fault == FileFault::NotAFile ? kFileNameNotAFile : kExportWriteFailed;
+        error = fault == FileFault::NotAFile ? kFileNameNotAFile : ExportFaultText(ExportFault::WriteFailed);
         return false;
     }
     return true;
@@ -470,7 +472,7 @@ bool WriteExportTable(const ExportTable& table, const QString& path, const CsvSt
 {
     const bool workbook = path.endsWith(".xlsx", Qt::CaseInsensitive);
     if (workbook && !FitsWorkbook(table)) {
-        error = kExportTooManyRows;
+        error = ExportFaultText(ExportFault::TooManyRows);
         return false;
     }
     // The library prints numbers with printf, which follows the user's locale (set by

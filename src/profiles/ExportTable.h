@@ -57,8 +57,5 @@ bool WriteExportTable(const ExportTable& table, const QString& path, const CsvSt
 // The message of a failed export, "Nothing was exported. %1", and its reasons.
 constexpr int kExportFailedKind = 3;
 constexpr int kExportFailedNumber = 40;
-extern const char* const kExportNoFile;
-extern const char* const kExportWriteFailed;
-extern const char* const kExportTooManyRows;
-extern const char* const kExportBadRecords;
-extern const char* const kExportCancelled;
+enum class ExportFault { NoFile, WriteFailed, TooManyRows, BadRecords, Cancelled };
+const char* ExportFaultText(ExportFault fault);

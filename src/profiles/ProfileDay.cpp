@@ -81,7 +81,7 @@ MeterDays InitMeterDays(const LoggerRecords& records) {
     // Every interval gets its slot, however short; at least 00:00 and 24:00, however long.
     d.profpoints = std::max(2, ProfPoints(records.timeoffset));
     d.lastday_offs = GetLoggerTimeDate(records, 0).dayoffs;
-    const int32_t n = int32_t(records.rows.size());
+    const int32_t n = int32_t(records.size());
     // The day whose midnight or earlier slot holds the oldest record: no day after it
     // that would show nothing, or only its 24:00 point.
     const int32_t older = n - 1 - d.lastday_offs; // records before today's midnight slot
@@ -93,7 +93,7 @@ ProfileDay MeterDay(const LoggerRecords& records, const MeterDays& days, const C
                     int32_t day_nr) {
     ProfileDay day;
     const int32_t P = days.profpoints;
-    const int32_t n = int32_t(records.rows.size());
+    const int32_t n = int32_t(records.size());
     day.profpoints = P;
     for (auto& curve : day.profy) curve.assign(size_t(P), 0.0);
     // Record k lies in slot base - k.
@@ -106,12 +106,11 @@ ProfileDay MeterDay(const LoggerRecords& records, const MeterDays& days, const C
     if (base > n - 1) blank(0, base - n);                  // before the oldest record
     const int32_t first = day_nr == 0 ? 0 : base - (P - 1);
     for (int32_t k = std::max(first, 0); k <= std::min(base, n - 1); ++k) {
-        const MeterRecord& row = records.rows[size_t(k)];
-        for (size_t c = 0; c < row.values.size() && c < size_t(kProfChannels); ++c) {
-            if (!sel[c]) continue;
-            double v = 0.0;
-            // A marker word (MarkerText) is no reading: the curve breaks there.
-            day.profy[c][size_t(base - k)] = ValueFromText(row.values[c], v) ? v : kNoData;
+        for (int c = 0; c < records.channels && c < kProfChannels; ++c) {
+            if (!sel[size_t(c)]) continue;
+            // A value that is no reading breaks the curve there.
+            const LoggedValue v = records.value(size_t(k), c);
+            day.profy[size_t(c)][size_t(base - k)] = v.ok() ? v.value : kNoData;
         }
     }
     // The slots count intervals, so a clock change moves the wall clock's midnight an

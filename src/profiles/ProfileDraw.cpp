@@ -203,7 +203,7 @@ void DrawProfile(QPainter& p, const QRectF& picture, const ProfileView& v) {
 namespace {
 
 const LogSequence& RequestedSequence(const ProfileRequest& request) {
-    const int32_t s = request.sequence > 0 ? request.sequence : LogSeq;
+    const int32_t s = request.sequence > 0 ? request.sequence : Log57.Shown;
     return Log57.Dev57[size_t(std::clamp(s, 0, kMaxSequences))];
 }
 

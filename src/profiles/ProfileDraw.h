@@ -48,7 +48,7 @@ struct ProfileRequest {
     bool moduleSource = false;
     int32_t day = 0;       // 0 = the day of the newest record; an empty day gives the next older one
     ChannelSelection channels{};
-    int32_t sequence = 0;  // module source: 0 = the shown one (LogSeq)
+    int32_t sequence = 0;  // module source: 0 = the shown one (Log57.Shown)
     int style = kStyleLines;
     QSize size{1200, 700}; // pixels; a PDF page of the same proportions
 };

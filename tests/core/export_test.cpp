@@ -1,6 +1,7 @@
 // Export of logged records: the layout of the sheets, markers kept as text, the module
 // columns in the order of their headers, CSV by language, and no half-written files.
 // Workbooks are read back by an independent reader (openpyxl).
+#include "logger/Logger.h"
 #include "platform/ProgramFiles.h"
 #include "platform/TimeBase.h"
 #include "profiles/ExcelInt.h"
@@ -23,16 +24,18 @@ MeterData Meter(int channels, int records)
     d.source.AddrText = " 5";
     d.source.DevText = "ZRM3 hall\nfeeder; 2";
     d.source.NumChan = channels;
+    d.records.channels = channels;
+    d.records.decimals.fill(1);
     for (int c = 0; c < channels; ++c) {
         d.source.ChanName[size_t(c)] = QString("U%1N").arg(c + 1);
         d.source.ChanUnit[size_t(c)] = "[V]";
     }
     for (int r = 0; r < records; ++r) {
-        MeterRecord rec;
-        rec.date = QString::asprintf("%02d.12.26", 7 - r / 96);
-        rec.time = QString::asprintf("%02d:%02d:00", (95 - r % 96) / 4, (95 - r % 96) % 4 * 15);
-        for (int c = 0; c < channels; ++c) rec.values.push_back(QString::asprintf("%7.1f", 230 + c + r / 10.0));
-        d.records.rows.push_back(rec);
+        uint32_t when = 0;
+        LoggerTimeFromText(QString::asprintf("%02d.12.26", 7 - r / 96),
+                           QString::asprintf("%02d:%02d:00", (95 - r % 96) / 4, (95 - r % 96) % 4 * 15), when);
+        const size_t row = d.records.add(when, false);
+        for (int c = 0; c < channels; ++c) d.records.set(row, c, {230 + c + r / 10.0, Validity::Ok});
     }
     return d;
 }
@@ -116,10 +119,11 @@ class ExportTest : public QObject {
   private slots:
     void meterWorkbookReadsBackCellForCell() {
         MeterData d = Meter(3, 100);
-        d.records.rows[5].values[1] = "    OVL";   // markers stay texts, never a 0
-        d.records.rows[7].values[2] = " inval.";
-        d.records.rows[9].ok = false;
-        d.records.rows[11].values[0] = "   0.98";   // two decimals kept in the cell's format
+        d.records.set(5, 1, {0.0, Validity::Overload}); // markers stay texts, never a 0
+        d.records.set(7, 2, {0.0, Validity::NotLogged});
+        d.records.gaps[9] = 1;
+        d.records.set(11, 0, {0.98, Validity::Ok});
+        d.records.verbatim[d.records.FieldKey(11, 2)] = "   0.98"; // a file's two decimals kept in the cell's format
         const QString path = dir.filePath("meter.xlsx");
         QString error;
         QVERIFY(ExportMeterLog(d.source, d.records, path, nullptr, error));
@@ -130,12 +134,11 @@ class ExportTest : public QObject {
                          Cell("F2", "b", "U3N"), Cell("D3", "b", "[V]"), Cell("E3", "b", "[V]"),
                          Cell("F3", "b", "[V]")};
         for (int r = 0; r < 100; ++r) {
-            const MeterRecord& rec = d.records.rows[size_t(r)];
             const QString row = QString::number(r + 4);
-            want << Cell("A" + row, "s", r == 9 ? "--" : "OK") << Cell("B" + row, "s", rec.date)
-                 << Cell("C" + row, "s", rec.time);
+            want << Cell("A" + row, "s", r == 9 ? "--" : "OK") << Cell("B" + row, "s", RecordDateText(d.records, size_t(r)))
+                 << Cell("C" + row, "s", RecordTimeText(d.records, size_t(r)));
             for (int c = 0; c < 3; ++c) {
-                const QString v = rec.values[size_t(c)].trimmed();
+                const QString v = RecordValueText(d.records, size_t(r), c).trimmed();
                 want << Cell(QChar('D' + c) + row, v == "OVL" || v == "inval." ? "s" : "n", v);
             }
         }
@@ -170,7 +173,7 @@ class ExportTest : public QObject {
         QCOMPARE(table.sheetStarts, (std::vector<int64_t>{0, 65533, 131066}));
         const uint32_t tooMany = uint32_t(2 * kModuleSheetRecords + kMaxSheetRows - 2);
         QVERIFY(!ExportModuleLog(Module({1}, tooMany), 1, dir.filePath("huge.xlsx"), nullptr, error));
-        QCOMPARE(error, QString(kExportTooManyRows));
+        QCOMPARE(error, QString(ExportFaultText(ExportFault::TooManyRows)));
         QVERIFY(!QFile::exists(dir.filePath("huge.xlsx")));
     }
 
@@ -215,9 +218,11 @@ class ExportTest : public QObject {
 
     void csvFollowsTheLanguage() {
         MeterData d = Meter(2, 3);
-        d.records.rows[1].values[1] = "    OVL";
-        d.records.rows[2].values[0] = "   0.98";
-        d.records.rows[0].values[1] = "1e64"; // wider than any usual number
+        d.records.set(1, 1, {0.0, Validity::Overload});
+        d.records.set(2, 0, {0.98, Validity::Ok});
+        d.records.verbatim[d.records.FieldKey(2, 2)] = "   0.98";
+        d.records.set(0, 1, {1e64, Validity::Ok}); // wider than any usual number
+        d.records.verbatim[d.records.FieldKey(0, 3)] = "1e64";
         const QString path = dir.filePath("meter.csv");
         QString error;
         const QByteArray bom = "\xEF\xBB\xBF";
@@ -245,8 +250,10 @@ class ExportTest : public QObject {
         d.source.DevText = "=HYPERLINK(\"http://x\",\"y\")";
         d.source.ChanName[0] = "+U1N";
         d.source.ChanUnit[1] = "\t[V]";
-        d.records.rows[0].ok = false;
-        d.records.rows[0].values = {"   -5.0", "@SUM(A1)"};
+        d.records.gaps[0] = 1;
+        d.records.set(0, 0, {-5.0, Validity::Ok});
+        d.records.set(0, 1, {0.0, Validity::Overload});
+        d.records.verbatim[d.records.FieldKey(0, 3)] = "@SUM(A1)"; // a file's text where a number belongs
         QString error;
         const QString csv = dir.filePath("inert.csv");
         QVERIFY(ExportMeterLog(d.source, d.records, csv, nullptr, error, CsvStyleForLanguage(1)));
@@ -280,7 +287,7 @@ class ExportTest : public QObject {
             };
             QString error;
             QVERIFY(!ExportMeterLog(d.source, d.records, target.filePath(name), &progress, error));
-            QCOMPARE(error, QString(kExportCancelled));
+            QCOMPARE(error, QString(ExportFaultText(ExportFault::Cancelled)));
             QCOMPARE(seen.back(), 50);
         }
         QCOMPARE(Files(target), QStringList{"keep.xlsx"});
@@ -289,7 +296,7 @@ class ExportTest : public QObject {
 
         QString error;
         QVERIFY(!ExportMeterLog(d.source, d.records, target.filePath("none/x.xlsx"), nullptr, error));
-        QCOMPARE(error, QString(kExportNoFile));
+        QCOMPARE(error, QString(ExportFaultText(ExportFault::NoFile)));
         // A folder or a link under the name is refused, and the link stays a link.
         QVERIFY(QDir(target.path()).mkdir("folder.xlsx"));
         QVERIFY(QFile::link(keep, target.filePath("link.csv")));
@@ -302,7 +309,7 @@ class ExportTest : public QObject {
         ModuleLog log = Module({1, 2}, 10);
         log.Dev57[1].FirstVal = 2; // one record's values short
         QVERIFY(!ExportModuleLog(log, 1, target.filePath("m.xlsx"), nullptr, error));
-        QCOMPARE(error, QString(kExportBadRecords));
+        QCOMPARE(error, QString(ExportFaultText(ExportFault::BadRecords)));
         QVERIFY(!ExportModuleLog(log, 0, target.filePath("m.xlsx"), nullptr, error));
         QCOMPARE(Files(target), QStringList{"keep.xlsx"});
 

@@ -97,7 +97,7 @@ class LoggerTest : public QObject {
                  (QStringList{"P.inc", "P.out", "U", "", "F"}));
         QCOMPARE((QList<int>{s.ChanClass[0], s.ChanClass[2], s.ChanClass[4]}),
                  (QList<int>{kActivePower, kVoltage, kFrequency}));
-        QCOMPARE((QList<int>{Inv_Mgr[2], Inv_Mgr[3], Inv_Mgr[4]}), (QList<int>{0, 1, 0}));
+        QCOMPARE((QList<int>{s.Unmeasured[2], s.Unmeasured[3], s.Unmeasured[4]}), (QList<int>{0, 1, 0}));
         QCOMPARE(s.ChanUnit[2], QString("[V]"));
         QCOMPARE(s.ChanUnit[3], QString());
     }
@@ -133,18 +133,21 @@ class LoggerTest : public QObject {
     void valueTexts() {
         // 800 kV nominal: kV with one decimal.
         const DisplayScale scale(800000.0f, 1.0f, 1.0f, 1);
-        QCOMPARE(LoggerValueText(scale, kPowerFactor, false, 1.0005f).text, QString("  1.000"));
-        QCOMPARE(LoggerValueText(scale, kPowerFactor, false, 1.002f).text, QString("---"));
-        QCOMPARE(LoggerValueText(scale, kFrequency, false, 44.99f).text, QString("<45"));
-        QCOMPARE(LoggerValueText(scale, kFrequency, false, 45.0f).text, QString("  45.00"));
-        QCOMPARE(LoggerValueText(scale, kFrequency, false, 65.01f).text, QString(">65"));
-        QCOMPARE(LoggerValueText(scale, kCurrent, true, 3.0f).text, QString("inval."));
-        QCOMPARE(LoggerValueText(scale, kCurrent, false, 1e31f).text, QString("OVL"));
-        QCOMPARE(LoggerValueText(scale, kCurrent, false, std::nanf("")).text, QString("OVL"));
-        const LoggerValue v = LoggerValueText(scale, kVoltage, false, 230400.0f);
-        QCOMPARE(v.text, QString("  230.4"));
-        QVERIFY(v.numeric);
-        QCOMPARE(v.y, 230.4);
+        auto text = [&scale](int klass, bool invalid, float x) {
+            const LoggedValue v = LoggerReading(scale, klass, invalid, x);
+            return v.ok() ? LoggedNumberText(v.value, LoggerDecimals(scale, klass))
+                          : MarkerText(v.validity, MarkerPlace::Record);
+        };
+        QCOMPARE(text(kPowerFactor, false, 1.0005f), QString("  1.000"));
+        QCOMPARE(text(kPowerFactor, false, 1.002f), QString("---"));
+        QCOMPARE(text(kFrequency, false, 44.99f), QString("<45"));
+        QCOMPARE(text(kFrequency, false, 45.0f), QString("  45.00"));
+        QCOMPARE(text(kFrequency, false, 65.01f), QString(">65"));
+        QCOMPARE(text(kCurrent, true, 3.0f), QString("inval."));
+        QCOMPARE(text(kCurrent, false, 1e31f), QString("OVL"));
+        QCOMPARE(text(kCurrent, false, std::nanf("")), QString("OVL"));
+        QCOMPARE(text(kVoltage, false, 230400.0f), QString("  230.4"));
+        QCOMPARE(LoggerReading(scale, kVoltage, false, 230400.0f).value, 230.4);
         QCOMPARE(LoggerListColumn("---"), QString("       ---"));
 
         // The same reading is marked alike on the live panel, in the meter logger and
@@ -162,7 +165,7 @@ class LoggerTest : public QObject {
             seq.Digits[0] = LoggerDecimals(scale, c.klass);
             for (const float raw : {nan, inf, -inf, 9.5e30f, 1.001f, -1.002f, 44.9f, 65.1f, 0.5f}) {
                 const QString panel = scale.FieldText(MakeValue(raw, Quantity(c.klass)));
-                const QString meter = LoggerValueText(scale, c.klass, false, raw).text.trimmed();
+                const QString meter = text(c.klass, false, raw).trimmed();
                 const QString module = ModuleValueText(seq, 0, raw).trimmed();
                 const QString why = QString("class %1, reading %2: %3 / %4 / %5")
                                         .arg(c.klass)
@@ -224,16 +227,36 @@ class LoggerTest : public QObject {
         QCOMPARE(g.ChanUnit, f.ChanUnit);
         QCOMPARE(g.NumRec, f.NumRec);
         QCOMPARE(g.IntervalText, f.IntervalText);
-        QCOMPARE(back.rows.size(), r.rows.size());
-        for (size_t i = 0; i < r.rows.size(); ++i)
-            QCOMPARE(back.rows[i].ok, r.rows[i].ok);
+        QCOMPARE(back.gaps, r.gaps);
+        QCOMPARE(back.values, r.values);
+
+        // A file edited by hand is saved again as it was written, while its values count
+        // as the numbers and states they stand for.
+        const QByteArray edited = Zrd("OK\t09.03.26\t12:00:00\t230,1\t 1.5\n"
+                                      "OK\t09.03.26\t11:55:00\t  inval.\tabc\n"
+                                      "OK\tsoon\t11:50:00\t  1e3\n"
+                                      "--\t29.03.26\t02:30:00\t   -2.0\t   1.25\n");
+        QVERIFY(ParseZrd(edited, f, r));
+        QCOMPARE(r.value(0, 0).value, 230.1);
+        QCOMPARE(r.value(1, 0).validity, Validity::NotLogged);
+        QCOMPARE(r.value(1, 1).validity, Validity::Overload);
+        QCOMPARE(r.value(2, 0).value, 1000.0);
+        QCOMPARE(r.times[2], r.ref_time - 2 * r.timeoffset); // no date: counted from the newest
+        QCOMPARE(r.value(3, 1).value, 1.25);
+        QVERIFY(WriteZrdFile(path, f, r));
+        QFile again(path);
+        QVERIFY(again.open(QIODevice::ReadOnly));
+        QCOMPARE(again.readAll(), Zrd("OK\t09.03.26\t12:00:00\t230,1\t 1.5\n"
+                                        "OK\t09.03.26\t11:55:00\t  inval.\tabc\n"
+                                        "OK\tsoon\t11:50:00\t  1e3\t\n" // the missing field stays empty
+                                        "--\t29.03.26\t02:30:00\t   -2.0\t   1.25\n"));
 
         // One record gives no interval: 15 minutes, and the panel says so.
         QVERIFY(ParseZrd(Zrd("OK\t09.03.26\t12:00:00\t1.0\t2.0\n"), f, r));
-        QVERIFY(FileIntervalAssumed);
+        QVERIFY(f.IntervalAssumed);
         QCOMPARE(f.IntervalText, QString("15:00"));
         QVERIFY(ParseZrd(data, f, r));
-        QVERIFY(!FileIntervalAssumed);
+        QVERIFY(!f.IntervalAssumed);
     }
 
     void damagedZrdFilesChangeNothing() {
@@ -248,14 +271,15 @@ class LoggerTest : public QObject {
         LogSource f;
         f.NumRec = 77;
         LoggerRecords r;
-        r.rows.resize(3);
+        r.channels = 1;
+        r.add(0, false), r.add(0, true), r.add(0, false);
         for (const QByteArray& b : bad) {
             messages.clear();
             QVERIFY(!ParseZrd(b, f, r));
             QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Error, 3, 6}}));
         }
         QCOMPARE(f.NumRec, 77);
-        QCOMPARE(r.rows.size(), size_t(3));
+        QCOMPARE(r.size(), size_t(3));
         messages.clear();
         QVERIFY(!ReadZrdFile(dir.filePath("missing.ZRD"), f, r));
         QVERIFY(messages.wasShown(M::Error, 2, 5));
@@ -291,17 +315,17 @@ class LoggerTest : public QObject {
         hooks.blockDone = [&] { ++blocks; };
         QCOMPARE(ReadLoggerRecords(Dev, LogRecords, &tmp, hooks), LoggerRead::Done);
         QCOMPARE(suggested, At(9, 12, 0, 0));
-        QCOMPARE(LogRecords.rows.size(), size_t(5333));
+        QCOMPARE(LogRecords.size(), size_t(5333));
         QCOMPARE(Dev.NumRec, 5333);
         QCOMPARE(blocks, (5333 * 6 + 119) / 120);
-        QCOMPARE(LogRecords.rows[0].time, QString("08:00:00"));
-        QCOMPARE(LogRecords.rows[4].time, QString("07:00:00"));
+        QCOMPARE(RecordTimeText(LogRecords, 0), QString("08:00:00"));
+        QCOMPARE(RecordTimeText(LogRecords, 4), QString("07:00:00"));
         QCOMPARE(messages.progressOpen, 0);
         QCOMPARE(messages.progressValues.front(), 0);
         // The scratch file is the file the records make.
         QByteArray file = ZrdHeader(Dev);
-        for (const MeterRecord& rec : LogRecords.rows)
-            file += ZrdLine(rec);
+        for (size_t r = 0; r < LogRecords.size(); ++r)
+            file += ZrdLine(LogRecords, r);
         QCOMPARE(tmp.content(), file);
         // Refused: nothing is read.
         hooks.askNewest = [](uint32_t, uint32_t&) { return false; };
@@ -321,15 +345,14 @@ class LoggerTest : public QObject {
         LoggerReadHooks hooks;
         hooks.newest = At(9, 12, 0, 0);
         QCOMPARE(ReadLoggerRecords(Dev, LogRecords, nullptr, hooks), LoggerRead::Done);
-        QCOMPARE(LogRecords.rows.size(), size_t(20));
-        QCOMPARE(LogRecords.rows[19].time, QString("11:40:03"));
+        QCOMPARE(LogRecords.size(), size_t(20));
+        QCOMPARE(RecordTimeText(LogRecords, 19), QString("11:40:03"));
         QCOMPARE(Dev.FirstGapIx, 2);
         for (int r = 0; r < 20; ++r)
-            QCOMPARE(LogRecords.rows[size_t(r)].ok, r != 2);
+            QCOMPARE(LogRecords.gaps[size_t(r)] == 0, r != 2);
         // Frequency and power factor channels hold numbers, each within its range.
-        double f = 0, pf = 0;
-        QVERIFY(ValueFromText(LogRecords.rows[0].values[7], f));
-        QVERIFY(ValueFromText(LogRecords.rows[0].values[8], pf));
+        QVERIFY(LogRecords.value(0, 7).ok() && LogRecords.value(0, 8).ok());
+        const double f = LogRecords.value(0, 7).value, pf = LogRecords.value(0, 8).value;
         QVERIFY(f > 45 && f < 65);
         QVERIFY(pf >= -1 && pf <= 1);
         for (int i = 0; i < 9; ++i)
@@ -345,7 +368,7 @@ class LoggerTest : public QObject {
             if (++blocks == 2) sim.command("fault silence:16");
         };
         QCOMPARE(ReadLoggerRecords(Dev, LogRecords, nullptr, hooks), LoggerRead::BlockFailed);
-        QCOMPARE(LogRecords.rows.size(), size_t(60));
+        QCOMPARE(LogRecords.size(), size_t(60));
         QCOMPARE(messages.progressOpen, 0);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Error, 0, 2}}));
         // Three failures and a good fourth attempt lose nothing.
@@ -356,7 +379,7 @@ class LoggerTest : public QObject {
         };
         messages.clear();
         QCOMPARE(ReadLoggerRecords(Dev, LogRecords, nullptr, hooks), LoggerRead::Done);
-        QCOMPARE(LogRecords.rows.size(), size_t(500));
+        QCOMPARE(LogRecords.size(), size_t(500));
         QVERIFY(messages.shown.empty());
     }
 };

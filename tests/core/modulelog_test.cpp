@@ -156,7 +156,7 @@ class ModuleLogTest : public QObject {
     void refusesHostileFiles_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("error");
-        const QString structure = kDecodeErrorStructure;
+        const QString structure = DecodeFaultText(DecodeFault::Structure);
         const QByteArray good = LogFile(Sequence("\x01", 15, Record(1, {230})));
         QTest::newRow("truncated") << good.left(good.size() - 5) << structure;
         QTest::newRow("zeros") << QByteArray(4096, '\0') << structure;
@@ -178,20 +178,20 @@ class ModuleLogTest : public QObject {
         QByteArray seqs;
         for (int i = 0; i < 256; ++i)
             seqs += QByteArray("\x43\x00", 2);
-        QTest::newRow("256 sequences") << LogFile(seqs) << QString(kDecodeErrorSequences);
+        QTest::newRow("256 sequences") << LogFile(seqs) << QString(DecodeFaultText(DecodeFault::Sequences));
         QTest::newRow("24 channels") << LogFile(Sequence(QByteArray(24, '\x01'), 15, ""))
-                                     << QString(kDecodeErrorChannels);
+                                     << QString(DecodeFaultText(DecodeFault::Channels));
         QByteArray stamps;
         for (uint32_t i = 0; i <= kMaxLogStamps; ++i)
             stamps += Tlv(0x80, Le32(i));
-        QTest::newRow("too many stamps") << LogFile(Open(0x63, stamps)) << QString(kDecodeErrorStamps);
+        QTest::newRow("too many stamps") << LogFile(Open(0x63, stamps)) << QString(DecodeFaultText(DecodeFault::Stamps));
         // 23 channels of 30 400 records: every record padded up to its channels.
         QByteArray records;
         for (uint32_t i = 0; i < 30400; ++i)
             records += Tlv(0x80, Le32(i));
         QTest::newRow("too many values")
-            << LogFile(Sequence(QByteArray(23, '\x01'), 15, records)) << QString(kDecodeErrorValues);
-        QTest::newRow("no channels") << LogFile(Open(0x63, Record(1, {}))) << QString(kDecodeErrorNoData);
+            << LogFile(Sequence(QByteArray(23, '\x01'), 15, records)) << QString(DecodeFaultText(DecodeFault::Values));
+        QTest::newRow("no channels") << LogFile(Open(0x63, Record(1, {}))) << QString(DecodeFaultText(DecodeFault::NoData));
     }
 
     // Refused with its reason; what was decoded before stays.
@@ -274,7 +274,7 @@ class ModuleLogTest : public QObject {
         Lese.Freq = kFreqUnbalanceI;
         QVERIFY(InitLogger57(
             LogFile(Sequence(QByteArray("\x0C\x55\x08", 3), 15, Record(0, {3.2f, 4.5f, 2000.f})))));
-        const LogSequence& s = Log57.Dev57[size_t(LogSeq)];
+        const LogSequence& s = Log57.Dev57[size_t(Log57.Shown)];
         QCOMPARE((QStringList{s.Names[0], s.Units[0], s.Names[1], s.Units[1], s.Units[2]}),
                  (QStringList{"Unb.I", "[%]", "Unb.Imax", "[%]", "[kA]"}));
         QCOMPARE(ModuleValueText(s, 0, 3.2f), QString("      3.2"));

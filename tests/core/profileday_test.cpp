@@ -121,8 +121,9 @@ class ProfileDayTest : public QObject {
         LoggerRecords rec;
         rec.ref_time = Local(2026, 3, 10, 6, 0);
         rec.timeoffset = kQuarter;
-        for (int k = 0; k < 200; ++k) rec.rows.push_back({true, {}, {}, {QString::asprintf("%7.1f", double(k))}});
-        rec.rows[30].values[0] = "OVL";
+        rec.channels = 1;
+        for (int k = 0; k < 200; ++k) rec.set(rec.add(0, false), 0, {double(k), Validity::Ok});
+        rec.set(30, 0, {0.0, Validity::Overload});
         const MeterDays days = InitMeterDays(rec);
         QCOMPARE(days.profpoints, 97);
         QCOMPARE(days.lastday_offs, 24);
@@ -153,7 +154,8 @@ class ProfileDayTest : public QObject {
         LoggerRecords rec;
         rec.ref_time = Local(2026, 12, 7, 23, 59) + 30;
         rec.timeoffset = 30;
-        for (int k = 0; k < 400; ++k) rec.rows.push_back({true, {}, {}, {"    1.0"}});
+        rec.channels = 1;
+        for (int k = 0; k < 400; ++k) rec.set(rec.add(0, false), 0, {1.0, Validity::Ok});
         MeterDays days = InitMeterDays(rec);
         QCOMPARE(days.profpoints, 2881);
         QCOMPARE(Runs(MeterDay(rec, days, Only(0), 0).profy[0]), QString("2480-2879"));

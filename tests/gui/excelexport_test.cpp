@@ -31,7 +31,8 @@ class ExcelExportTest : public QObject {
         Dev.NumChan = 1;
         Dev.ChanName[0] = "P";
         Logsrc = &Dev;
-        for (int r = 0; r < 2000; ++r) LogRecords.rows.push_back({true, "07.12.26", "12:00:00", {"  12.5"}});
+        LogRecords.channels = 1;
+        for (int r = 0; r < 2000; ++r) LogRecords.set(LogRecords.add(3974112000u, false), 0, {12.5, Validity::Ok});
         Log57.Dev57[1].NumRec = 1;
         Log57.Dev57[1].NumChan = 1;
         Log57.LogStamp = {3974112000u};
@@ -61,7 +62,7 @@ class ExcelExportTest : public QObject {
         messages.files = {dir.filePath("missing/meter.xlsx").toStdString()};
         CmExcelExportMeter(nullptr);
         QVERIFY(messages.wasShown(MessageType::Error, kExportFailedKind, kExportFailedNumber));
-        QCOMPARE(messages.shown.back().argument, std::string(kExportNoFile));
+        QCOMPARE(messages.shown.back().argument, std::string(ExportFaultText(ExportFault::NoFile)));
         QCOMPARE(messages.progressOpen, 0);
         QCOMPARE(opened.size(), size_t(2));
     }

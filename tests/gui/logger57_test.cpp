@@ -78,7 +78,7 @@ class Logger57Test : public QObject {
 
         Click("read");
         QCOMPARE(messages.shown.size(), size_t(0));
-        QCOMPARE(LogSeq, 3);
+        QCOMPARE(Log57.Shown, 3);
         QVERIFY(Period().endsWith("#Records: 30"));
         QVERIFY(Obj<QLabel>("module")->text().startsWith("ZARO-SIM 247\n00-30-11-57-00-f7"));
         // The maximum the module logs first is a column of the second list, under its own header.
@@ -96,11 +96,11 @@ class Logger57Test : public QObject {
 
         Click("prev");
         Click("prev");
-        QCOMPARE(LogSeq, 1);
+        QCOMPARE(Log57.Shown, 1);
         QVERIFY(Period().endsWith("#Records: 29")); // the record the module missed
         QVERIFY(!Obj("prev")->isEnabled());
         Click("next");
-        QCOMPARE(LogSeq, 2);
+        QCOMPARE(Log57.Shown, 2);
 
         // The extremes of the shown sequence; rows past its channels are empty and dimmed.
         QString name, unit;
@@ -122,7 +122,7 @@ class Logger57Test : public QObject {
         messages.files.push_back(stored.toStdString());
         Click("store");
         QByteArray fetched, copy;
-        QVERIFY(ReadWholeFile(workfile, fetched));
+        QVERIFY(ReadWholeFile(Log57.SourceFile, fetched));
         QVERIFY(ReadWholeFile((stored + ".LF3").toStdString(), copy));
         QCOMPARE(copy, fetched);
 
@@ -138,7 +138,7 @@ class Logger57Test : public QObject {
         QVERIFY(!Obj("read")->isEnabled());
         messages.files.push_back(ZARO_SOURCE_DIR "/fuzz/corpus/modulelog_fuzz/sample.LF3");
         Click("open");
-        QCOMPARE(LogSeq, 2); // the newest sequence has no channels
+        QCOMPARE(Log57.Shown, 2); // the newest sequence has no channels
         QVERIFY(!Obj<QTableView>("list2")->isVisibleTo(logdisp57));
         QCOMPARE(Cell(0, 0, 1), QString("      ---"));
 
@@ -156,7 +156,7 @@ class Logger57Test : public QObject {
         QCOMPARE(messages.shown.size(), size_t(2));
         QCOMPARE(messages.shown[1].kind, 17);
         QCOMPARE(messages.shown[1].number, 3);
-        QCOMPARE(LogSeq, 2);
+        QCOMPARE(Log57.Shown, 2);
         QCOMPARE(List(0)->rowCount(), 2);
     }
 };

@@ -120,8 +120,8 @@ class LoggerPanelTest : public QObject {
         CmStoreLoggerFile();
         QVERIFY(messages.shown.empty());
         QByteArray expected = ZrdHeader(Dev);
-        for (const MeterRecord& rec : LogRecords.rows)
-            expected += ZrdLine(rec);
+        for (size_t r = 0; r < LogRecords.size(); ++r)
+            expected += ZrdLine(LogRecords, r);
         QFile stored(path);
         QVERIFY(stored.open(QIODevice::ReadOnly));
         QCOMPARE(stored.readAll(), expected);

@@ -71,7 +71,7 @@ class ProfilePanelTest : public QObject {
         QCOMPARE(Text("Time"), QString("12:30:00"));
         QCOMPARE(Text("X"), QString("50.00"));
         // Yesterday 12:30 is 17h30 = 70 records before today's 06:00.
-        QCOMPARE(Text("Value_1"), LogRecords.rows[70].values[1].trimmed());
+        QCOMPARE(Text("Value_1"), RecordValueText(LogRecords, 70, 1).trimmed());
 
         // The oldest day ends the steps back.
         Control<QPushButton>("Prev")->click();
@@ -105,7 +105,7 @@ class ProfilePanelTest : public QObject {
     void moduleStylesAndZoom() {
         const uint32_t newest = CalendarSecondsFromLocal({2026, 6, 2, 18, 0, 0});
         FillModuleSample(Log57, 23, 3 * 96, 15, newest);
-        LogSeq = 1;
+        Log57.Shown = 1;
         QWidget logger;
         QTimer status(&logger);
         ShowProfilePanel(&logger, true, false);
@@ -148,7 +148,7 @@ class ProfilePanelTest : public QObject {
         // One channel at 50.0 from 00:00 to 12:00, nothing after: y range 0 .. 51.
         const uint32_t noon = CalendarSecondsFromLocal({2026, 3, 10, 12, 0, 0});
         FillMeterSample(Dev, LogRecords, 1, 49, 900, noon);
-        for (MeterRecord& r : LogRecords.rows) r.values[0] = "   50.0";
+        for (size_t r = 0; r < LogRecords.size(); ++r) LogRecords.set(r, 0, {50.0, Validity::Ok});
         Dev.Min[0] = Dev.Max[0] = 50.0;
         Logsrc = &Dev;
         ProfileRequest request;

@@ -16,6 +16,9 @@ check "status exit" 0 $?
 check "status lines" "records${TAB}5333 channels${TAB}3 interval${TAB}15:00 span${TAB}55:13:15 mode${TAB}stop" \
   "$(head -5 <<<"$out" | tr '\n' ' ' | sed 's/ $//')"
 check "channel lines" "P.inc Q.ind P.out" "$(grep "^channel${TAB}" <<<"$out" | cut -f2 | tr '\n' ' ' | sed 's/ $//')"
+check "status --json" "5333 900 stop P.inc:W Q.ind:var" "$(cli --json logger-status | $PY -c '
+import json, sys; d = json.load(sys.stdin)
+print(d["records"], d["interval"], d["mode"], " ".join(c["name"] + ":" + c["unit"] for c in d["channels"][:2]))')"
 
 cli logger-read "$work/a.ZRD" 2>"$work/err"
 check "full in stop mode needs --newest" 2 $?
@@ -37,6 +40,20 @@ check "zrd-info exit" 0 $?
 check "zrd-info head" "records${TAB}5333 interval${TAB}15:00" "$(head -2 <<<"$out" | tr '\n' ' ' | sed 's/ $//')"
 matches "zrd-info channel" "^P\.inc${TAB}[^${TAB}]+${TAB}-?[0-9.]+${TAB}[0-9.]{8} [0-9:]{8}${TAB}-?[0-9.]+${TAB}[0-9.]{8} [0-9:]{8}$" \
   "$(sed -n 3p <<<"$out")"
+
+# --json: the same extremes as numbers in W and var, their times in ISO 8601.
+check "zrd-info --json" "ok" "$("$BIN/zaro-cli" zrd-info --json "$work/a.ZRD" | $PY -c '
+import json, sys
+text = [l.split("\t") for l in sys.argv[1].splitlines()[2:]]
+d = json.load(sys.stdin)
+assert (d["records"], d["interval"], len(d["channels"])) == (5333, 900, 3), d
+for t, c in zip(text, d["channels"]):
+    for k, key in ((2, "minimum"), (4, "maximum")):
+        v = c[key]
+        assert v["text"] == t[k] and v["status"] == "ok" and abs(v["value"] - float(t[k]) * 1000) < 1e-6, (t, c)
+        day, time = t[k + 1].split()
+        assert c[key + "Time"] == "20%s-%s-%sT%s" % (day[6:], day[3:5], day[:2], time), (t, c)
+print("ok")' "$out")"
 
 printf 'junk\n' >"$work/bad.ZRD"
 "$BIN/zaro-cli" zrd-info "$work/bad.ZRD" 2>"$work/err"

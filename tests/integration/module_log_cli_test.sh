@@ -25,6 +25,10 @@ F${TAB}[Hz]${TAB}49.98${TAB}01.01.2026 00:30:00${TAB}50.01${TAB}01.01.2026 00:00
 01.01.26${TAB}00:15:00${TAB}    231.2${TAB}    2.600${TAB}      >65${TAB}    234.0
 01.01.26${TAB}00:00:00${TAB}    230.1${TAB}    1.500${TAB}    50.01${TAB}    233.5"
 check "independent encoder's file" "$expected" "$out"
+check "lf3-info --json" "4 2 229.0 229 2026-01-01T00:30:00 2400 above-65-hz None >65" "$(cli --json lf3-info "$work/sample.LF3" --sequence 1 --records | $PY -c '
+import json, sys; d = json.load(sys.stdin); u = d["channels"][1]["minimum"]; f = d["records"][1]["values"][3]
+print(len(d["channels"]), len(d["sequences"][1:]), u["text"], u["value"], d["channels"][1]["minimumTime"],
+      d["records"][0]["values"][2]["value"], f["status"], f["value"], f["text"])')"
 out=$(cli lf3-info "$work/sample.LF3" --records)
 check "records of the newest usable sequence" "02.01.26${TAB}00:10:00${TAB}      ---" "$(tail -n 2 <<<"$out" | head -n 1)"
 

@@ -70,7 +70,7 @@ class ModuleLogNetTest : public QObject {
         QCOMPARE(CmReadLoggerData57(), 1);
         QCOMPARE(messages.shown.size(), size_t(0));
         QCOMPARE(Log57.NumLogSeq, 3);
-        QCOMPARE(LogSeq, 3);
+        QCOMPARE(Log57.Shown, 3);
         QCOMPARE(Log57.Dev57[1].NumRec, 19u); // the record the module missed
         QCOMPARE(Log57.Dev57[1].IntervalMin, uint16_t(15));
         const LogSequence middle = Log57.Dev57[2];
@@ -79,13 +79,13 @@ class ModuleLogNetTest : public QObject {
         QCOMPARE(Log57.LogStamp[last.FirstStamp + 18],
                  Log57.LogStamp[last.FirstStamp + 19]); // repeated stamp
         QByteArray fetched;
-        QVERIFY(ReadWholeFile(workfile, fetched));
+        QVERIFY(ReadWholeFile(Log57.SourceFile, fetched));
 
         const std::string lf3 = dir.filePath("copy.LF3").toStdString();
         QCOMPARE(StoreLoggerFile57(lf3), 1);
         Log57 = ModuleLog{};
         QCOMPARE(OpenLoggerFile57(lf3), 1);
-        QCOMPARE(workfile, lf3);
+        QCOMPARE(Log57.SourceFile, lf3);
         QCOMPARE(Log57.NumLogSeq, 3);
         QCOMPARE(Log57.Dev57[2].Stop, middle.Stop);
         QByteArray stored;
@@ -123,7 +123,7 @@ class ModuleLogNetTest : public QObject {
     void refusals() {
         QFETCH(QByteArray, reply);
         QFETCH(bool, close);
-        const std::string before = workfile;
+        const std::string before = Log57.SourceFile;
         const int sequences = Log57.NumLogSeq;
         Peer peer;
         peer.reply = reply;
@@ -136,7 +136,7 @@ class ModuleLogNetTest : public QObject {
         QTEST(messages.shown[0].kind, "kind");
         QTEST(messages.shown[0].number, "number");
         QTEST(QString::fromStdString(messages.shown[0].argument), "argument");
-        QCOMPARE(workfile, before);
+        QCOMPARE(Log57.SourceFile, before);
         QCOMPARE(Log57.NumLogSeq, sequences);
     }
 
@@ -155,7 +155,7 @@ class ModuleLogNetTest : public QObject {
             QCOMPARE(CmReadLoggerData57(), 1);
             QCOMPARE(messages.shown.size(), size_t(0));
             QByteArray stored;
-            QVERIFY(ReadWholeFile(workfile, stored));
+            QVERIFY(ReadWholeFile(Log57.SourceFile, stored));
             QCOMPARE(stored, close ? body + "\r\n\r\nmore" : body);
         }
     }
@@ -171,7 +171,7 @@ class ModuleLogNetTest : public QObject {
         UseModuleAt(sim.httpPort());
         for (int i = 0; i < 2; ++i) {
             QCOMPARE(CmReadLoggerData57(), 1);
-            QVERIFY(ReadWholeFile(workfile, stored));
+            QVERIFY(ReadWholeFile(Log57.SourceFile, stored));
             QCOMPARE(stored, body);
         }
         QCOMPARE(messages.shown.size(), size_t(0));

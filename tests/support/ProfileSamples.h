@@ -31,13 +31,14 @@ inline void FillMeterSample(LogSource& src, LoggerRecords& records, int channels
     records = LoggerRecords{};
     records.ref_time = refTime;
     records.timeoffset = intervalSeconds;
-    records.rows.resize(size_t(count));
+    records.channels = channels;
+    records.decimals.fill(2);
     for (int k = 0; k < count; ++k) {
-        MeterRecord& row = records.rows[size_t(k)];
+        const size_t row = records.add(refTime - uint32_t(k) * intervalSeconds, false);
         const double minute = double((refTime - uint32_t(k) * intervalSeconds) % 86400) / 60.0;
         for (int c = 0; c < channels; ++c) {
-            const double v = SampleValue(c, minute);
-            row.values.push_back(QString::asprintf("%7.2f", v));
+            const double v = std::round(SampleValue(c, minute) * 100) / 100; // as a file holds it
+            records.set(row, c, {v, Validity::Ok});
             src.Min[size_t(c)] = std::min(src.Min[size_t(c)], v);
             src.Max[size_t(c)] = std::max(src.Max[size_t(c)], v);
         }

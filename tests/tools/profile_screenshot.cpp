@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     FillMeterSample(Dev, LogRecords, 4, 3 * 96, 900, CalendarSecondsFromLocal({2026, 3, 10, 14, 0, 0}));
     Logsrc = &Dev;
     FillModuleSample(Log57, 23, 3 * 96, 15, CalendarSecondsFromLocal({2026, 6, 2, 18, 0, 0}));
-    LogSeq = 1;
+    Log57.Shown = 1;
     bool ok = true;
     for (bool module : {false, true})
         for (bool bars : {false, true}) {

@@ -186,12 +186,12 @@ QWidget* CreateLogger57Panel(QWidget* parent, bool online) {
 int DispLogger57() {
     if (!logdisp57) return 1;
     for (int l = 0; l < 2; ++l) {
-        ui.models[l]->show(LogSeq);
+        ui.models[l]->show(Log57.Shown);
         FitColumns(ui.lists[l]);
     }
     // Maxima and minima get their list only when the sequence has any.
     ui.lists[1]->setVisible(!ui.models[1]->empty());
-    ShowLoggerInfo57(LogSeq);
+    ShowLoggerInfo57(Log57.Shown);
     return 1;
 }
 
@@ -202,19 +202,19 @@ void ShowLoggerInfo57(int seq) {
     ui.period->setText(data ? PeriodText(Log57.Dev57[size_t(seq)]) : QString());
     ui.prev->setEnabled(data && seq > 1);
     ui.next->setEnabled(data && seq < Log57.NumLogSeq);
-    ui.store->setEnabled(data && !workfile.empty());
+    ui.store->setEnabled(data && !Log57.SourceFile.empty());
     ui.minmax->setEnabled(data);
     ui.graph->setEnabled(data);
     ui.excel->setEnabled(data);
 }
 
 int PrevSequence() {
-    LogSeq = StepSequence(Log57, LogSeq, -1);
+    Log57.Shown = StepSequence(Log57, Log57.Shown, -1);
     return DispLogger57();
 }
 
 int NextSequence() {
-    LogSeq = StepSequence(Log57, LogSeq, +1);
+    Log57.Shown = StepSequence(Log57, Log57.Shown, +1);
     return DispLogger57();
 }
 
@@ -242,8 +242,8 @@ int CmStoreLoggerFile57() {
 }
 
 int CmShowMinMax57() {
-    if (LogSeq < 1 || !logdisp57) return 0;
-    const LogSequence& s = Log57.Dev57[size_t(LogSeq)];
+    if (Log57.Shown < 1 || !logdisp57) return 0;
+    const LogSequence& s = Log57.Dev57[size_t(Log57.Shown)];
     QDialog dialog(logdisp57);
     dialog.setObjectName("minmax57");
     dialog.setWindowTitle(Tr("Minimum and maximum values"));
@@ -277,21 +277,21 @@ int CmShowMinMax57() {
 }
 
 int CmDispLogData57() {
-    if (LogSeq >= 1 && logdisp57) ShowProfilePanel(logdisp57, true, true); // no status timer here
+    if (Log57.Shown >= 1 && logdisp57) ShowProfilePanel(logdisp57, true, true); // no status timer here
     return 0;
 }
 
 int CmExcelExport57() {
-    if (LogSeq >= 1 && logdisp57) CmExcelExportModule(logdisp57, LogSeq);
+    if (Log57.Shown >= 1 && logdisp57) CmExcelExportModule(logdisp57, Log57.Shown);
     return 0;
 }
 
 int CmCloseLogDisplay57() {
     if (ui.online) CloseInterface();
     RemoveModuleWorkfile();
-    workfile.clear();
+    Log57.SourceFile.clear();
     Log57 = ModuleLog{};
-    LogSeq = 0;
+    Log57.Shown = 0;
     logpanel = 0;
     DiscardPanel(logdisp57);
     ShowMainPanel(1);

@@ -17,7 +17,7 @@ int EnterModuleLogger(int online);
 // Builds the panel (the caller shows it); online enables the download.
 QWidget* CreateLogger57Panel(QWidget* parent, bool online);
 
-// Fills both lists with sequence LogSeq of Log57 and shows its description. 1.
+// Fills both lists with the shown sequence of Log57 and shows its description. 1.
 int DispLogger57();
 void ShowLoggerInfo57(int seq);
 int PrevSequence();

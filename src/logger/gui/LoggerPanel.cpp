@@ -58,16 +58,16 @@ class RecordModel : public QAbstractListModel {
   public:
     using QAbstractListModel::QAbstractListModel;
     int rowCount(const QModelIndex& parent) const override {
-        return parent.isValid() ? 0 : int(LogRecords.rows.size());
+        return parent.isValid() ? 0 : int(LogRecords.size());
     }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (!index.isValid() || size_t(index.row()) >= LogRecords.rows.size()) return {};
-        const MeterRecord& rec = LogRecords.rows[size_t(index.row())];
-        if (role == Qt::CheckStateRole) return rec.ok ? Qt::Checked : Qt::Unchecked;
+        if (!index.isValid() || size_t(index.row()) >= LogRecords.size()) return {};
+        const size_t r = size_t(index.row());
+        if (role == Qt::CheckStateRole) return LogRecords.gaps[r] ? Qt::Unchecked : Qt::Checked;
         if (role != Qt::DisplayRole) return {};
         QString row;
-        for (const QString& v : rec.values)
-            row += LoggerListColumn(v);
+        for (int c = 0; c < LogRecords.channels; ++c)
+            row += LoggerListColumn(RecordValueText(LogRecords, r, c));
         return row;
     }
     void refresh() {
@@ -335,7 +335,7 @@ void InitLogger() {
     if (!logdata) {
         if (Logsrc != &File) { // the rows are the meter's: nothing of a file is open
             File = LogSource{};
-            LogRecords.rows.clear();
+            LogRecords.clear();
         }
         Logsrc = &File;
         ShowLoggerStatus(0);
@@ -343,7 +343,7 @@ void InitLogger() {
         return;
     }
     Logsrc = &Dev;
-    LogRecords.rows.clear();
+    LogRecords.clear();
     if (!DescribeMeterLogger(Dev)) AskInterval(Dev);
     ShowLoggerStatus(1);
     ShowLoggerInfo();
@@ -412,16 +412,16 @@ void ShowLoggerInfo() {
         ui.channels->addItem(s.ChanName[size_t(i)]);
     ui.head1->setText(s.ListHead1);
     ui.head2->setText(s.ListHead2);
-    ui.assumed->setVisible(Logsrc == &File && FileIntervalAssumed && s.NumChan > 0);
+    ui.assumed->setVisible(Logsrc == &File && s.IntervalAssumed && s.NumChan > 0);
     ui.model->refresh();
     ui.uncertain->hide();
     ui.date->clear();
     ui.time->clear();
-    if (!LogRecords.rows.empty()) ui.list->setCurrentIndex(ui.model->index(0));
+    if (!LogRecords.empty()) ui.list->setCurrentIndex(ui.model->index(0));
 }
 
 void ShowLoggerTimeDate(int index) {
-    if (!logdisp || index < 0 || size_t(index) >= LogRecords.rows.size()) return;
+    if (!logdisp || index < 0 || size_t(index) >= LogRecords.size()) return;
     const RecordTime t = GetLoggerTimeDate(LogRecords, index);
     ui.date->setText(t.ixdate);
     ui.time->setText(t.ixtime);
@@ -499,7 +499,7 @@ int CmLoggerReset() {
     if (Write(Lese, kWriteLoggerClear, 1, 0)) {
         Delay(1.0);
         Logsrc = &Dev;
-        LogRecords.rows.clear();
+        LogRecords.clear();
         scratch.remove();
         ShowLoggerStatus(1);
         ShowLoggerInfo();

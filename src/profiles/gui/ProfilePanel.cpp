@@ -51,7 +51,7 @@ struct ProfileState {
 ProfileState st;
 
 const LogSequence& Sequence() {
-    return Log57.Dev57[size_t(std::clamp(LogSeq, 0, kMaxSequences))];
+    return Log57.Dev57[size_t(std::clamp(Log57.Shown, 0, kMaxSequences))];
 }
 
 int ChannelCount() {

@@ -7,7 +7,7 @@
 class QWidget;
 
 // Hides the logger panel and shows the graph of its records: the meter logger's
-// (Logsrc, LogRecords) or the module's shown sequence (Log57, LogSeq). Closing the graph
+// (Logsrc, LogRecords) or the module's shown sequence (Log57 and its Shown). Closing the graph
 // shows the logger panel again and, for records read from the meter (not a file),
 // restarts the timers that are direct children of the logger panel.
 void ShowProfilePanel(QWidget* loggerPanel, bool moduleSource, bool fromFile);
