@@ -75,10 +75,7 @@ int CmdPages(const QStringList& args) {
     }
     if (!o.toggles.isEmpty() && !o.file.isEmpty() && !SaveConfigFile(o.file.toStdString()))
         return kExitDeviceFailed;
-    if (o.send) {
-        CmSendConfig();
-        if (!status) return kExitDeviceFailed;
-    }
+    if (o.send && !CmSendConfig()) return kExitDeviceFailed;
     PrintPages(set);
     return kExitOk;
 }

@@ -257,7 +257,6 @@ int LeseKonfiguration(int) {
         TransferWindow(2, 100, 0);
     }
     TransferWindow(1, 0, 0.1);
-    status = ok;
     if (!ok) return 0;
 
     RestoreInputData(&Lese);
@@ -272,52 +271,48 @@ int LeseKonfiguration(int) {
 }
 
 int ReceiveConfiguration() {
-    status = 0;
     if (!InitInterface(CommPort)) return 0;
     const int ok = LeseKonfiguration(0);
     CloseInterface();
     if (!ok) return 0;
     Lese.Interface = (Lese.BusSettings & kBusNoInterface) ? 0 : 1;
     Konf = Lese;
-    status = 1;
     return 1;
 }
 
-void CmRecFromDev() {
-    if (!ReceiveConfiguration()) return;
+int CmRecFromDev() {
+    if (!ReceiveConfiguration()) return 0;
     NewINIFile(); // model and ranges now follow the meter
     ActivateObjects();
     ShowAll();
+    return 1;
 }
 
-void CmSendConfig() {
-    status = 0;
+int CmSendConfig() {
     SetupInputData(&Konf);
     ClearUnofferedPages(Konf); // a file or another program may have set them
     if (!InitInterface(CommPort)) {
         ShowAll();
-        return;
+        return 0;
     }
     if (!LeseKonfiguration(0)) {
         CloseInterface();
         ShowAll();
-        return;
+        return 0;
     }
     TransferWindow(0, 0, 0);
     const SendResult result = SendCheckedConfiguration();
     if (result == kSent) TransferWindow(2, 100, 0);
     CloseInterface();
     TransferWindow(1, 0, result == kSent ? 0.1 : 0);
-    status = result == kSent || result == kUnchanged ? 1 : 0;
     if (result != kStopped) ShowAll();
+    return result == kSent || result == kUnchanged ? 1 : 0;
 }
 
 int ReadVersionInfo() {
-    status = 0;
     if (!InitInterface(CommPort)) return 0;
     const int ok = Read(Lese, kReadVersions, 1) && Read(Lese, kReadModelName, 1);
     CloseInterface();
-    status = ok;
     return ok;
 }
 
@@ -331,7 +326,7 @@ void CmGetVersionInfo() {
     if (IsAddressedKind(CommType))
         title = QString::asprintf("%s (%s %d)", qUtf8Printable(title),
                                   qUtf8Printable(EditorCaptionText(kCapDevice)),
-                                  CommType == kRS485 ? DeviceAddr : TCPDevAddr);
+                                  MeterAddressInUse());
     const QString text = QCoreApplication::translate("ConfigTransfer", "Model: %1\nFirmware: %2\nVersion: %3")
                              .arg(QString::fromLatin1(Devtype, qsizetype(qstrnlen(Devtype, sizeof Devtype))),
                                   VersionText(Lese.FwVersion), VersionText(Lese.ExtVersion));
@@ -339,12 +334,10 @@ void CmGetVersionInfo() {
 }
 
 int CmRestartInterval() {
-    status = 0;
-    if (InitInterface(CommPort)) {
-        status = Write(Lese, kWriteRestartInterval, 1, 0);
-        CloseInterface();
-    }
-    return 0;
+    if (!InitInterface(CommPort)) return 0;
+    const int ok = Write(Lese, kWriteRestartInterval, 1, 0);
+    CloseInterface();
+    return ok;
 }
 
 QString CmReadDescr(const QString& text) {

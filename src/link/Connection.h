@@ -39,6 +39,10 @@ extern int32_t TCPDevAddr;
 extern char GatewayIP[kMaxGateways][16];
 extern int32_t DevicesTCP[kMaxGateways][32];
 
+// The bus address of the meter in use: DeviceAddr on RS-485, TCPDevAddr behind a
+// gateway (and as the unit a module is asked for).
+int32_t MeterAddressInUse();
+
 // LANMOD57 module in use (the modules themselves: netmodules/LANMOD57.h)
 extern int32_t LM57Index;
 

@@ -151,7 +151,7 @@ void DescribeLoggerChannels(LogSource& src, const ConfigImage& image, int busAdd
 
 bool DescribeMeterLogger(LogSource& src) {
     InitAnzeige();
-    const int address = CommType == kRS485 ? DeviceAddr : CommType == kGateway ? TCPDevAddr : 0;
+    const int address = IsAddressedKind(CommType) ? MeterAddressInUse() : 0;
     DescribeLoggerChannels(src, Lese, address);
     return LoggerIntervalFromConfig(src, Lese);
 }

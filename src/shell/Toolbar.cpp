@@ -229,7 +229,7 @@ void InitToolbarDeviceAddr() {
     int selected = -1;
     if (IsAddressedKind(CommType)) {
         const int32_t* known = CommType == kRS485 ? Devices485 : GatewayAddresses();
-        const int32_t inUse = CommType == kRS485 ? DeviceAddr : TCPDevAddr;
+        const int32_t inUse = MeterAddressInUse();
         for (int slot = 0; slot < 32; ++slot) {
             if (known[slot] == 0) continue;
             Search_Result = 1;

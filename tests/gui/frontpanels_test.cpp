@@ -125,8 +125,7 @@ class FrontPanelsTest : public QObject {
 
         dispmode->findChild<QPushButton*>("Close")->click();
         QVERIFY(ActivePanelKind() == PanelKind::Main);
-        CmSendConfig();
-        QVERIFY(status);
+        QVERIFY(CmSendConfig());
         uint8_t sent[kPageSetBytes];
         std::memcpy(sent, Konf.Loop, sizeof sent);
         QVERIFY(ReceiveConfiguration());

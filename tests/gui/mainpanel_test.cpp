@@ -308,8 +308,7 @@ class MainPanelTest : public QObject {
         CommPort = 1;
         CommPortPath = sim.ptyPath().toStdString();
         AutoPortClose = 1; // the simulator goes away with this test
-        CmRecFromDev();
-        QCOMPARE(status, 1);
+        QCOMPARE(CmRecFromDev(), 1);
         QCOMPARE(W<QComboBox>("DeviceType")->currentIndex(), 1);
         QCOMPARE(W<QComboBox>("System")->currentData().toInt(), 3);
         QCOMPARE(W<QDoubleSpinBox>("UrPrim")->value(), 20.0);

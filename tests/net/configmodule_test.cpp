@@ -73,8 +73,7 @@ class ConfigModuleTest : public QObject {
         Konf.MinMaxLogger[0] = 5;
         Konf.Logger ^= 0x1000; // no logger question through the module
         messages.answers = {answer, 1};
-        CmSendConfig();
-        QCOMPARE(status, answer);
+        QCOMPARE(CmSendConfig(), answer);
         // The min/max question comes with the checks, the changes are shown after them.
         std::vector<ScriptedMessages::Shown> shown;
         if (asked) shown.push_back({MessageType::Warnung, 7, 7});

@@ -173,10 +173,10 @@ int CmReadHarmonics() {
     if (!harmonics || LinkBusy()) return 1;
     timer->stop();
     SetLiveBusy(ui.frame, true);
-    status = ReadHarmonics(HarmType, Harm_Netz);
+    const int ok = ReadHarmonics(HarmType, Harm_Netz);
     if (!LiveReadReturned(ui.frame)) return 1;
     // A failed read leaves table and chart as they were.
-    if (status) {
+    if (ok) {
         ShowTable();
         ui.chart->yRange = HarmYRange(HarmLargest(HarmType, Harm_Netz));
         ui.chart->bars = HarmBars(HarmType, Harm_Netz);
@@ -188,14 +188,14 @@ int CmReadHarmonics() {
     }
     SetLiveBusy(ui.frame, false);
     timer->start();
-    return status;
+    return ok;
 }
 
 int ResetHarmonics() {
     if (!harmonics) return 0;
     QTimer* timer = HarmTimer();
     timer->stop();
-    status = SendHarmReset(HarmType);
+    SendHarmReset(HarmType);
     timer->setInterval(2000);
     if (harmonics) timer->start();
     return 0;

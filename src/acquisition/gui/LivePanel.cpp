@@ -81,7 +81,7 @@ void SetLiveTitle(LivePanel& p, const QString& title, bool gatewayToo) {
     if (CommType == kRS485 || (gatewayToo && CommType == kGateway))
         text = QStringLiteral("%1 (%2 %3)")
                    .arg(title, Tr(QT_TRANSLATE_NOOP("LivePanel", "Address")))
-                   .arg(CommType == kRS485 ? DeviceAddr : TCPDevAddr);
+                   .arg(MeterAddressInUse());
     p.title->setText(text);
     p.panel->setWindowTitle(text);
 }

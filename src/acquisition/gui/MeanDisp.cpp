@@ -183,16 +183,16 @@ int CmReadAverage() {
     timer->setInterval(5000);
     if (!meandisp || LinkBusy()) return 1;
     SetLiveBusy(ui.frame, true);
-    status = ReadPowerMeans();
+    int ok = ReadPowerMeans();
     if (!LiveReadReturned(ui.frame)) return 1;
-    ShowPowerRows(status);
+    ShowPowerRows(ok);
     if (ui.zrm3 && AnyFreeMean()) {
-        status = ReadFreeMeans();
+        ok = ReadFreeMeans();
         if (!LiveReadReturned(ui.frame)) return 1;
-        ShowFreeRows(status);
+        ShowFreeRows(ok);
     }
     SetLiveBusy(ui.frame, false);
-    return status;
+    return ok;
 }
 
 int CmResAllMean() {
@@ -219,7 +219,7 @@ int ResetMeanValues() {
     ui.all->setChecked(false);
     uint16_t minima, maxima;
     MeanResetWords(minT, maxT, minima, maxima);
-    status = SendMeanReset(minima, maxima);
+    SendMeanReset(minima, maxima);
     timer->setInterval(2000);
     if (meandisp) timer->start();
     return 0;

@@ -320,15 +320,15 @@ int CmReadMeas() {
     if (!measdisp || LinkBusy()) return 1;
     SetBusy(true);
     const int rows = MeasRowCount();
-    status = Read(Lese, MeasRequest(), 0);
+    const int ok = Read(Lese, MeasRequest(), 0);
     if (closeAfterRead) {
         closeAfterRead = false;
         CloseInterface();
     }
     if (!measdisp) return 1; // closed while the reply was awaited
-    ShowMeasValues(status, rows);
+    ShowMeasValues(ok, rows);
     SetBusy(false);
-    return status;
+    return ok;
 }
 
 void ShowMeasValues(int readOk, int rows) {

@@ -161,12 +161,12 @@ int CmReadMeters() {
             // A value the user is preparing is not overwritten.
             if (!ui.set[r]->isChecked() && !ui.edited[r] && !ui.field[r]->hasFocus())
                 ui.field[r]->setValue(MeterShownValue(MeterCount(r), MeterScalingNow));
-    status = Read(Lese, kReadDevStatus, 0);
+    const int ok = Read(Lese, kReadDevStatus, 0);
     if (!LiveReadReturned(ui.frame)) return 1;
-    if (status) LightTariff(ActiveTariff(DevStatusWord()));
+    if (ok) LightTariff(ActiveTariff(DevStatusWord()));
     SetLiveBusy(ui.frame, false);
     timer->start();
-    return status;
+    return ok;
 }
 
 int CmMeterSet() {
@@ -181,7 +181,7 @@ int CmMeterSet() {
         // The set ends the editing: every field shows the meter again.
         ui.edited[r] = false;
     }
-    status = SendMeterSet(set, values);
+    SendMeterSet(set, values);
     RestartRefresh(1000);
     return 0;
 }
@@ -194,7 +194,7 @@ int CmMeterReset() {
         ticked[r] = ui.reset[r]->isChecked();
         ui.reset[r]->setChecked(false);
     }
-    status = SendMeterReset(MeterResetWord(ticked));
+    SendMeterReset(MeterResetWord(ticked));
     RestartRefresh(2000);
     return 0;
 }
@@ -202,7 +202,7 @@ int CmMeterReset() {
 int CmToggleTariff() {
     if (!meterdisp) return 0;
     MetersTimer()->stop();
-    status = SendTariffToggle();
+    SendTariffToggle();
     RestartRefresh(1000);
     return 0;
 }

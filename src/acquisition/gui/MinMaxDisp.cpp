@@ -140,18 +140,18 @@ int CmReadMinMax() {
     timer->stop();
     SetLiveBusy(ui.frame, true);
     const int rows = MinMaxRowCount();
-    status = Read(Lese, MinMaxRequest(), 0);
+    const int ok = Read(Lese, MinMaxRequest(), 0);
     if (!LiveReadReturned(ui.frame)) return 1;
     for (int r = 0; r < rows; ++r) {
         if (!MinMaxRowVisible(r)) continue;
-        if (status)
+        if (ok)
             ShowMeasText(ui.field[r], MinMaxText(r));
         else
             Meas_Disturbed(ui.field[r]);
     }
     SetLiveBusy(ui.frame, false);
     timer->start();
-    return status;
+    return ok;
 }
 
 int CmResAllMinMax() {
@@ -170,10 +170,10 @@ int CmResetMinMax() {
         ui.box[k]->setChecked(false);
     }
     ui.all->setChecked(false);
-    status = SendMinMaxReset(MinMaxResetWord(ticked, MinMaxBoxCount()));
+    const int ok = SendMinMaxReset(MinMaxResetWord(ticked, MinMaxBoxCount()));
     // After a failed write the panel keeps its last values until it is reopened.
     timer->setInterval(2000);
-    if (status && minmaxdisp) timer->start();
+    if (ok && minmaxdisp) timer->start();
     return 0;
 }
 

@@ -40,7 +40,7 @@ QDialog* CreateBrightnessPopup(QWidget* parent) {
     if (CommType == kRS485 || CommType == kGateway)
         title = QStringLiteral("%1 (%2 %3)")
                     .arg(title, EditorCaptionText(kCapDevice))
-                    .arg(CommType == kRS485 ? DeviceAddr : TCPDevAddr);
+                    .arg(MeterAddressInUse());
     popup->setWindowTitle(title);
     auto* layout = new QVBoxLayout(popup);
     auto* row = new QHBoxLayout;

@@ -125,13 +125,14 @@ void InitSimulation() {
 
 int SimDigout(int i, int on) {
     if (!simulation || !SimulationRunning()) return 0;
-    if (SwitchOutput(i, on))
+    const int ok = SwitchOutput(i, on);
+    if (ok)
         ShowOutput(i, on);
     else {
         ShowOutput(i, OutputOn(i));
         EndAfterFailure();
     }
-    return status;
+    return ok;
 }
 
 int CmSimDone() {

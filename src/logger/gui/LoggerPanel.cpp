@@ -299,7 +299,7 @@ int CmLoggerOffline() {
 int CmLoggerAcquisition() {
     if (CommType == kModule) return EnterModuleLogger(1);
     // A meter that cannot be reached leaves the files: the user decides.
-    if (!InitInterface(CommPort) || !(status = LeseKonfiguration(0))) {
+    if (!InitInterface(CommPort) || !LeseKonfiguration(0)) {
         if (!Warnung(3, 3)) {
             CloseInterface();
             return 0;
