@@ -6,6 +6,7 @@
 #include "config/ConfigImage.h"
 #include "link/Kommun.h"
 #include "platform/Messages.h"
+#include "platform/Translate.h"
 #include "shell/ZARO.h"
 
 #include <QCoreApplication>
@@ -22,9 +23,7 @@ QPointer<QWidget> harmonics;
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("HarmDisp", text);
-}
+const Translator Tr{"HarmDisp"};
 
 // The bar chart: x from 0.5 to 14.5 (orders 2..15 at 1..14), y from 0 to the range.
 class HarmChart : public QWidget {

@@ -3,6 +3,7 @@
 #include "link/Kommun.h"
 #include "platform/SerialPort.h"
 #include "platform/TimeBase.h"
+#include "platform/Translate.h"
 #include "platform/gui/PanelPrint.h"
 #include "settings/INI_File.h"
 #include "shell/ZARO.h"
@@ -17,9 +18,7 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("LivePanel", text);
-}
+const Translator Tr{"LivePanel"};
 
 } // namespace
 

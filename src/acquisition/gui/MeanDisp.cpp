@@ -5,6 +5,7 @@
 #include "acquisition/gui/LivePanel.h"
 #include "acquisition/gui/MeasField.h"
 #include "link/Kommun.h"
+#include "platform/Translate.h"
 #include "shell/ZARO.h"
 
 #include <QCheckBox>
@@ -19,9 +20,7 @@ QPointer<QWidget> meandisp;
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("MeanDisp", text);
-}
+const Translator Tr{"MeanDisp"};
 
 // Value columns of a power row: base model 3, ZRM3 5 intervals, trend, maximum, minimum.
 constexpr int kPowerColumns = 8;

@@ -6,6 +6,7 @@
 #include "link/Kommun.h"
 #include "platform/SerialPort.h"
 #include "platform/TimeBase.h"
+#include "platform/Translate.h"
 #include "platform/gui/PanelPrint.h"
 #include "settings/INI_File.h"
 #include "shell/ZARO.h"
@@ -26,9 +27,7 @@ QPointer<QWidget> measdisp;
 namespace {
 
 const char* const kContext = "MeasDisp";
-QString Tr(const char* text) {
-    return QCoreApplication::translate(kContext, text);
-}
+const Translator Tr{kContext};
 QString TrMeas(const char* text) {
     return QCoreApplication::translate("Measurands", text);
 }

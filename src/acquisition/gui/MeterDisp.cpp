@@ -5,6 +5,7 @@
 #include "acquisition/gui/LivePanel.h"
 #include "config/ConfigImage.h"
 #include "link/Kommun.h"
+#include "platform/Translate.h"
 #include "shell/ZARO.h"
 
 #include <QCheckBox>
@@ -22,9 +23,7 @@ QPointer<QWidget> meterdisp;
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("MeterDisp", text);
-}
+const Translator Tr{"MeterDisp"};
 
 struct Ui {
     LivePanel frame;

@@ -5,6 +5,7 @@
 #include "acquisition/gui/LivePanel.h"
 #include "acquisition/gui/MeasField.h"
 #include "link/Kommun.h"
+#include "platform/Translate.h"
 #include "shell/ZARO.h"
 
 #include <QCheckBox>
@@ -19,9 +20,7 @@ QPointer<QWidget> minmaxdisp;
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("MinMaxDisp", text);
-}
+const Translator Tr{"MinMaxDisp"};
 
 enum Group { kMaxU, kMaxI, kMaxPower, kMinU, kPfF, kGroups };
 const char* const kGroupTitles[kGroups] = {

@@ -4,6 +4,7 @@
 #include "config/Simulat.h"
 #include "link/Kommun.h"
 #include "platform/Messages.h"
+#include "platform/Translate.h"
 #include "settings/INI_File.h"
 #include "shell/ZARO.h"
 
@@ -19,9 +20,7 @@ QPointer<QWidget> simulation;
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("SimulationPanel", text);
-}
+const Translator Tr{"SimulationPanel"};
 
 struct Ui {
     QLabel* title;

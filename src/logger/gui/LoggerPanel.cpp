@@ -1,6 +1,7 @@
 #include "logger/gui/LoggerPanel.h"
 
 #include "logger/gui/Logger57Panel.h"
+#include "platform/Translate.h"
 #include "profiles/gui/ExcelExport.h"
 #include "profiles/gui/ProfilePanel.h"
 
@@ -46,9 +47,7 @@ std::string logfile;
 namespace {
 
 const char* const kContext = "LoggerPanel";
-QString Tr(const char* text) {
-    return QCoreApplication::translate(kContext, text);
-}
+const Translator Tr{kContext};
 
 constexpr int kStatusMs = 10000;
 
