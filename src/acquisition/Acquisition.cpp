@@ -1,7 +1,7 @@
 #include "acquisition/Acquisition.h"
 
 #include "config/ConfigTransfer.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "settings/INI_File.h"
 
 int OpenAcquisition() {

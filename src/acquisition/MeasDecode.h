@@ -5,7 +5,7 @@
 #pragma once
 
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 
 #include <QString>
 #include <cstdint>

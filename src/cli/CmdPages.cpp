@@ -3,7 +3,7 @@
 #include "config/ConfigFile.h"
 #include "config/ConfigTransfer.h"
 #include "config/DispMode.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 
 #include <cstdio>

@@ -3,8 +3,8 @@
 
 #include "cli/CliJson.h"
 #include "config/ConfigTransfer.h"
-#include "link/Kommun.h"
-#include "link/TCP_Komm.h"
+#include "link/DeviceLink.h"
+#include "link/ModbusTcp.h"
 #include "settings/INI_File.h"
 #include "settings/SearchAddress.h"
 

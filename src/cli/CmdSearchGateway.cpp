@@ -3,7 +3,7 @@
 #include "cli/Cli.h"
 
 #include "cli/CliJson.h"
-#include "link/TCP_Komm.h"
+#include "link/ModbusTcp.h"
 #include "netmodules/Gateway.h"
 #include "settings/INI_File.h"
 #include "settings/SearchAddress.h"

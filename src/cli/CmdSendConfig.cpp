@@ -2,7 +2,7 @@
 
 #include "config/ConfigFile.h"
 #include "config/ConfigTransfer.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 
 int CmdSendConfig(const QStringList& args) {

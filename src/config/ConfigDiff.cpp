@@ -3,7 +3,7 @@
 #include "config/ConfigFile.h"
 #include "config/ConfigSettings.h"
 #include "config/ConfigTransfer.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "platform/Translate.h"
 #include "settings/INI_File.h"

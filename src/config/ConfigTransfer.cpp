@@ -4,7 +4,7 @@
 #include "config/ConfigFile.h"
 #include "config/DispMode.h"
 #include "config/EditorRefresh.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFiles.h"
 #include "platform/TimeBase.h"

@@ -47,7 +47,7 @@ int32_t MeterAddressInUse();
 extern int32_t LM57Index;
 
 // Makes kind (CommType), gateway (GatewayIndex) and module (LM57Index) the interface in
-// use. A change of any of them closes every Modbus/TCP connection (TCP_Komm.cpp); the
+// use. A change of any of them closes every Modbus/TCP connection (ModbusTcp.cpp); the
 // next connect does the same for a change the settings files made.
 void SelectInterface(int kind, int gateway, int module);
 

@@ -5,7 +5,7 @@
 #include "config/Scaling.h"
 #include "link/CommKind.h"
 #include "link/Connection.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/TimeBase.h"
 #include "values/Reading.h"
 

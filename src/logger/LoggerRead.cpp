@@ -1,6 +1,6 @@
 // Reading the meter's logger memory: whole-record blocks from the newest end down,
 // each request tried up to four times.
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "logger/Logger.h"
 #include "platform/Messages.h"
 #include "platform/ScratchFile.h"

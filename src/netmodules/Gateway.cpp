@@ -1,8 +1,8 @@
 #include "netmodules/Gateway.h"
 
 #include "netmodules/KnownDevices.h"
-#include "link/Kommun.h"
-#include "link/TCP_Komm.h"
+#include "link/DeviceLink.h"
+#include "link/ModbusTcp.h"
 #include "link/Udp.h"
 #include "platform/Messages.h"
 #include "platform/Translate.h"

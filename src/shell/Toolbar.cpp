@@ -3,7 +3,7 @@
 #include "shell/ZARO.h"
 
 #include "config/gui/MainPanel.h"
-#include "link/TCP_Komm.h"
+#include "link/ModbusTcp.h"
 #include "netmodules/LANMOD57.h"
 #include "settings/INI_File.h"
 

@@ -1,7 +1,7 @@
 #include "SimProcess.h"
 #include "config/ConfigFile.h"
 #include "config/ConfigTransfer.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 

@@ -2,8 +2,8 @@
 // only moves when the link waits: retries, the pause before a retry, the reply
 // time-out, the RS-485 turnaround and the draining of late replies, to the millisecond.
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
-#include "link/TCP_Komm.h"
+#include "link/DeviceLink.h"
+#include "link/ModbusTcp.h"
 #include "link/Transport.h"
 #include "netmodules/Gateway.h"
 #include "netmodules/LANMOD57.h"

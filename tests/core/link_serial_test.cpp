@@ -2,7 +2,7 @@
 // retries, pauses and time-outs are tested on a scripted line in link_engine_test.
 #include "SimProcess.h"
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "platform/SerialPort.h"
 #include "settings/INI_File.h"

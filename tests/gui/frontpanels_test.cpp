@@ -10,7 +10,7 @@
 #include "config/gui/BrightnessPopup.h"
 #include "config/gui/DispModePanel.h"
 #include "config/gui/SimulationPanel.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 #include "shell/ZARO.h"

@@ -4,7 +4,7 @@
 #include "config/ConfigTransfer.h"
 #include "config/EditorRefresh.h"
 #include "config/gui/MainPanel.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 

@@ -1,8 +1,8 @@
 // Sending a configuration through the LANMOD57 module: the min/max logger block.
 #include "SimProcess.h"
 #include "config/ConfigTransfer.h"
-#include "link/Kommun.h"
-#include "link/TCP_Komm.h"
+#include "link/DeviceLink.h"
+#include "link/ModbusTcp.h"
 #include "netmodules/LANMOD57.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"

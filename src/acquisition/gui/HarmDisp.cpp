@@ -4,7 +4,7 @@
 #include "acquisition/HarmDecode.h"
 #include "acquisition/gui/LivePanel.h"
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "platform/Translate.h"
 #include "shell/ZARO.h"

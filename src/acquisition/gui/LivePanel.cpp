@@ -1,6 +1,6 @@
 #include "acquisition/gui/LivePanel.h"
 
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/SerialPort.h"
 #include "platform/TimeBase.h"
 #include "platform/Translate.h"

@@ -4,7 +4,7 @@
 #include "acquisition/MeanDecode.h"
 #include "acquisition/gui/LivePanel.h"
 #include "acquisition/gui/MeasField.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Translate.h"
 #include "shell/ZARO.h"
 

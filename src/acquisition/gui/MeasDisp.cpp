@@ -3,7 +3,7 @@
 #include "acquisition/Acquisition.h"
 #include "acquisition/MeasDecode.h"
 #include "acquisition/gui/MeasField.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/SerialPort.h"
 #include "platform/TimeBase.h"
 #include "platform/Translate.h"

@@ -2,7 +2,7 @@
 
 #include "config/ConfigFile.h"
 #include "config/Simulat.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "platform/Translate.h"
 #include "settings/INI_File.h"

@@ -6,7 +6,7 @@
 
 #include "acquisition/Acquisition.h"
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "logger/Logger57.h"
 #include "logger/Logger57Decode.h"
 #include "platform/Messages.h"

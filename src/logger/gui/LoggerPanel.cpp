@@ -8,7 +8,7 @@
 #include "config/ConfigImage.h"
 #include "config/ConfigTransfer.h"
 #include "link/Connection.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "logger/Logger.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFiles.h"

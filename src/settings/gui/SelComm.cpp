@@ -2,8 +2,8 @@
 
 #include "config/ConfigImage.h"
 #include "config/EditorRefresh.h"
-#include "link/Kommun.h"
-#include "link/TCP_Komm.h"
+#include "link/DeviceLink.h"
+#include "link/ModbusTcp.h"
 #include "netmodules/Gateway.h"
 #include "platform/SerialPort.h"
 #include "platform/Translate.h"

@@ -1,9 +1,9 @@
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 
 #include "link/CommLog.h"
 #include "link/Connection.h"
 #include "link/LinkBusyScope.h"
-#include "link/TCP_Komm.h"
+#include "link/ModbusTcp.h"
 #include "link/Transport.h"
 #include "platform/Messages.h"
 #include "platform/SerialPort.h"

@@ -1,8 +1,8 @@
-#include "link/TCP_Komm.h"
+#include "link/ModbusTcp.h"
 
 #include "link/CommLog.h"
 #include "link/Connection.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "link/LinkBusyScope.h"
 #include "link/Transport.h"
 #include "netmodules/LANMOD57.h"
