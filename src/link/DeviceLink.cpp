@@ -473,7 +473,6 @@ int Write(ConfigImage& image, int index, int showErrors, int broadcast) {
     if (busy || index < 0 || index >= kWriteRequests) return 0;
     LinkBusyScope guard;
     MakeProtocol(10, image, index, showErrors, broadcast);
-    DataAvailable = 0;
     return IsTCP() ? TransactTCP(showErrors, broadcast) : DataTransmission(showErrors, broadcast);
 }
 
