@@ -3,8 +3,8 @@
 //   link_bench tcp HOST PORT READS   request 17 through a gateway, unit 5
 // Prints "seconds_per_read S".
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
-#include "link/TCP_Komm.h"
+#include "link/DeviceLink.h"
+#include "link/ModbusTcp.h"
 #include "platform/Messages.h"
 #include "platform/TimeBase.h"
 #include "settings/INI_File.h"

@@ -3,8 +3,8 @@
 //   logger_bench tcp HOST PORT       through a gateway, unit 5
 // Prints "seconds S records R".
 #include "acquisition/Acquisition.h"
-#include "link/Kommun.h"
-#include "link/TCP_Komm.h"
+#include "link/DeviceLink.h"
+#include "link/ModbusTcp.h"
 #include "logger/Logger.h"
 #include "platform/Messages.h"
 #include "platform/TimeBase.h"

@@ -9,7 +9,7 @@
 
 #include "acquisition/MeasDecode.h"
 #include "acquisition/gui/MeasDisp.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "settings/INI_File.h"
 
 #include <QApplication>

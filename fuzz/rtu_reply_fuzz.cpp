@@ -4,8 +4,8 @@
 // the CRC so the distribution runs on arbitrary data), byte 2 logger block count,
 // then the reply; its last bytes also fill the image that write frames are built from.
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
-#include "link/TCP_Komm.h"
+#include "link/DeviceLink.h"
+#include "link/ModbusTcp.h"
 #include "settings/INI_File.h"
 
 #include <algorithm>

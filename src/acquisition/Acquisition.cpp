@@ -1,15 +1,12 @@
 #include "acquisition/Acquisition.h"
 
 #include "config/ConfigTransfer.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "settings/INI_File.h"
 
 int OpenAcquisition() {
-    if (!InitInterface(CommPort)) {
-        status = 0;
-        return 0;
-    }
-    status = LeseKonfiguration(0);
-    if (!status) CloseInterface();
-    return status;
+    if (!InitInterface(CommPort)) return 0;
+    const int ok = LeseKonfiguration(0);
+    if (!ok) CloseInterface();
+    return ok;
 }

@@ -3,5 +3,5 @@
 #pragma once
 
 // 1: the link is open and Lese holds the meter's configuration. 0: nothing is open
-// (the link has shown its error). The result is also left in status.
+// (the link has shown its error).
 int OpenAcquisition();

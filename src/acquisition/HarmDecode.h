@@ -3,7 +3,7 @@
 // zaro-cli.
 #pragma once
 
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 
 #include <QString>
 #include <QVector>

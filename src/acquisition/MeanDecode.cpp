@@ -1,7 +1,7 @@
 #include "acquisition/MeanDecode.h"
 
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "values/Reading.h"
 
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "acquisition/MeasDecode.h"
 
 #include "config/Scaling.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "values/Reading.h"
 
 #include <QtGlobal>

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "values/DisplayScale.h"
 #include "values/Measurands.h"
 

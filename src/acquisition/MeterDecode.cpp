@@ -1,7 +1,7 @@
 #include "acquisition/MeterDecode.h"
 
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 
 #include <QtGlobal>

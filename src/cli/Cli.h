@@ -1,7 +1,11 @@
 // zaro-cli: the program's device operations without windows, for scripts and tests.
 #pragma once
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QStringList>
+#include <cstdint>
+#include <functional>
 
 class QTranslator;
 
@@ -53,6 +57,14 @@ void LoadKnownGateways();                  // from ZAROTCP.ini, none found yet
 void LoadKnownModules();                   // from ZARODEV.ini, none found yet
 void PrintNetDevice(const char* mac, const char* ip, const char* subnet, const char* gateway, bool dhcp,
                     const char* name);
+// The same device for --json: {"mac", "ip", "subnet", "gateway", "dhcp", "name"}.
+QJsonObject NetDeviceJson(const char* mac, const char* ip, const char* subnet, const char* gateway, bool dhcp,
+                          const char* name);
+// The meters at the addresses found (0 ends the list), each asked over the open link
+// for its model and firmware: [{"address", "model", "firmware", "extension"}], the
+// texts null where a meter did not tell them. setAddress makes an address the one in use;
+// without it nobody is asked.
+QJsonArray IdentifyMeters(const int32_t (&found)[32], const std::function<void(int32_t)>& setAddress);
 int CmdLoggerStatus(const QStringList& args);
 int CmdLoggerRead(const QStringList& args);
 int CmdLoggerReset(const QStringList& args);

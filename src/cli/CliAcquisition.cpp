@@ -4,7 +4,7 @@
 #include "acquisition/MeasDecode.h"
 #include "cli/Cli.h"
 #include "cli/CliJson.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 
 #include <cstdio>
 

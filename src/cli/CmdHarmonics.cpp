@@ -5,7 +5,7 @@
 #include "acquisition/Acquisition.h"
 #include "acquisition/HarmDecode.h"
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 
 #include <cstdio>

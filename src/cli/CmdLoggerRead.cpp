@@ -1,7 +1,7 @@
 #include "cli/Cli.h"
 #include "cli/LoggerCli.h"
 
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "logger/Logger.h"
 
 #include <cstdio>

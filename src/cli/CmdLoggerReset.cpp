@@ -1,7 +1,7 @@
 #include "cli/Cli.h"
 
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 

@@ -4,7 +4,7 @@
 #include "cli/LoggerCli.h"
 
 #include "acquisition/Acquisition.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "logger/Logger.h"
 
 #include <cstdio>

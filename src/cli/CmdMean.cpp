@@ -4,7 +4,7 @@
 
 #include "acquisition/Acquisition.h"
 #include "acquisition/MeanDecode.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "acquisition/Acquisition.h"
 #include "acquisition/MeasDecode.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/TimeBase.h"
 
 #include <QJsonArray>

@@ -5,7 +5,7 @@
 #include "acquisition/Acquisition.h"
 #include "acquisition/MeterDecode.h"
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 
 #include <cmath>
 #include <cstdio>

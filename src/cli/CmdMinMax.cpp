@@ -4,7 +4,7 @@
 
 #include "acquisition/Acquisition.h"
 #include "acquisition/MinMaxDecode.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 
 // Every extreme the min/max panel shows for the meter's system and model.
 int CmdMinMax(const QStringList& arguments) {

@@ -3,7 +3,7 @@
 #include "config/ConfigFile.h"
 #include "config/ConfigTransfer.h"
 #include "config/DispMode.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 
 #include <cstdio>
@@ -75,10 +75,7 @@ int CmdPages(const QStringList& args) {
     }
     if (!o.toggles.isEmpty() && !o.file.isEmpty() && !SaveConfigFile(o.file.toStdString()))
         return kExitDeviceFailed;
-    if (o.send) {
-        CmSendConfig();
-        if (!status) return kExitDeviceFailed;
-    }
+    if (o.send && !CmSendConfig()) return kExitDeviceFailed;
     PrintPages(set);
     return kExitOk;
 }

@@ -2,6 +2,7 @@
 // the interface dialog does; one line per gateway that answered.
 #include "cli/Cli.h"
 
+#include "cli/CliJson.h"
 #include "netmodules/Gateway.h"
 #include "settings/INI_File.h"
 
@@ -15,6 +16,13 @@ void PrintNetDevice(const char* mac, const char* ip, const char* subnet, const c
                 qUtf8Printable(EscapeControls(name)));
 }
 
+QJsonObject NetDeviceJson(const char* mac, const char* ip, const char* subnet, const char* gateway, bool dhcp,
+                          const char* name) {
+    const auto text = [](const char* t) { return QString::fromUtf8(t); };
+    return {{"mac", text(mac)},         {"ip", text(ip)}, {"subnet", text(subnet)},
+            {"gateway", text(gateway)}, {"dhcp", dhcp},   {"name", text(name)}};
+}
+
 // The gateways as ZAROTCP.ini has them: the link options of this run stay out of it.
 void LoadKnownGateways() {
     LoadINIDefaultTCP();
@@ -23,13 +31,21 @@ void LoadKnownGateways() {
 }
 
 int CmdScanGateways(const QStringList& args) {
-    if (!args.isEmpty()) return UsageError("scan-gateways takes no arguments");
+    QStringList rest = args;
+    const bool json = TakeJsonFlag(rest);
+    if (!rest.isEmpty()) return UsageError("scan-gateways takes no arguments");
     LoadKnownGateways();
     const int found = CheckGateways();
+    QJsonArray devices;
     for (int i = 0; i < found; ++i) {
         const NetbiterRecord& r = NBDscan[i];
-        PrintNetDevice(r.MAC, r.IP, r.SN, r.GW, QByteArray(r.DHCP) == "ON", r.HN);
+        const bool dhcp = QByteArray(r.DHCP) == "ON";
+        if (json)
+            devices.append(NetDeviceJson(r.MAC, r.IP, r.SN, r.GW, dhcp, r.HN));
+        else
+            PrintNetDevice(r.MAC, r.IP, r.SN, r.GW, dhcp, r.HN);
     }
+    if (json) PrintJson({{"devices", devices}});
     std::fflush(stdout);
     return NewINIFileTCP() ? kExitOk : SettingsNotSaved();
 }

@@ -2,6 +2,7 @@
 // ZARODEV.ini as the interface dialog does; one line per module that answered.
 #include "cli/Cli.h"
 
+#include "cli/CliJson.h"
 #include "netmodules/LANMOD57Net.h"
 #include "settings/INI_File.h"
 
@@ -14,13 +15,21 @@ void LoadKnownModules() {
 }
 
 int CmdScanModules(const QStringList& args) {
-    if (!args.isEmpty()) return UsageError("scan-modules takes no arguments");
+    QStringList rest = args;
+    const bool json = TakeJsonFlag(rest);
+    if (!rest.isEmpty()) return UsageError("scan-modules takes no arguments");
     LoadKnownModules();
     const int found = CheckLANMD57();
+    QJsonArray devices;
     for (int i = 0; i < found; ++i) {
         const ModuleRecord& r = EMDscan[i];
-        PrintNetDevice(r.MAC, r.IP, r.subnet, r.gateway, QByteArray(r.DHCP) == "01", r.name);
+        const bool dhcp = QByteArray(r.DHCP) == "01";
+        if (json)
+            devices.append(NetDeviceJson(r.MAC, r.IP, r.subnet, r.gateway, dhcp, r.name));
+        else
+            PrintNetDevice(r.MAC, r.IP, r.subnet, r.gateway, dhcp, r.name);
     }
+    if (json) PrintJson({{"devices", devices}});
     std::fflush(stdout);
     return NewDevINIFile() ? kExitOk : SettingsNotSaved();
 }

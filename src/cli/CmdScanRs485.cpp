@@ -1,7 +1,10 @@
 // scan-rs485 [--range 32|247]: the interface dialog's address search on the port given.
 #include "cli/Cli.h"
 
-#include "link/TCP_Komm.h"
+#include "cli/CliJson.h"
+#include "config/ConfigTransfer.h"
+#include "link/DeviceLink.h"
+#include "link/ModbusTcp.h"
 #include "settings/INI_File.h"
 #include "settings/SearchAddress.h"
 
@@ -25,12 +28,32 @@ bool StoreAddresses() {
 
 } // namespace
 
+QJsonArray IdentifyMeters(const int32_t (&found)[32], const std::function<void(int32_t)>& setAddress) {
+    QJsonArray meters;
+    for (int32_t a : found) {
+        if (a == 0) break;
+        ConfigImage scratch{};
+        QJsonValue model, firmware, extension;
+        if (setAddress) setAddress(a);
+        if (setAddress && Read(scratch, kReadVersions, 0)) {
+            firmware = VersionText(scratch.FwVersion);
+            extension = VersionText(scratch.ExtVersion);
+        }
+        if (setAddress && Read(scratch, kReadModelName, 0))
+            model = QString::fromLatin1(Devtype, qsizetype(qstrnlen(Devtype, sizeof Devtype)));
+        meters.append(QJsonObject{{"address", a}, {"model", model}, {"firmware", firmware}, {"extension", extension}});
+    }
+    return meters;
+}
+
 int CmdScanRs485(const QStringList& args) {
     int range = 32;
-    if (args.size() == 2 && args[0] == "--range") {
-        if (!ParseInt(args[1], 32, kMaxBusAddress, range) || (range != 32 && range != kMaxBusAddress))
+    QStringList rest = args;
+    const bool json = TakeJsonFlag(rest);
+    if (rest.size() == 2 && rest[0] == "--range") {
+        if (!ParseInt(rest[1], 32, kMaxBusAddress, range) || (range != 32 && range != kMaxBusAddress))
             return UsageError("--range takes 32 or 247");
-    } else if (!args.isEmpty()) {
+    } else if (!rest.isEmpty()) {
         return UsageError("scan-rs485 takes only --range 32|247");
     }
     Last_Device = range;
@@ -38,8 +61,21 @@ int CmdScanRs485(const QStringList& args) {
     SelectInterface(kRS485, GatewayIndex, LM57Index);
     const int ran = SearchAddress();
     if (ran < 0 || (ran == 0 && SearchIndex == 0)) return kExitDeviceFailed;
-    for (int32_t a : Devices485)
-        if (a != 0) std::printf("%d\n", a);
+    if (json) {
+        int32_t found[32];
+        std::copy(std::begin(Devices485), std::end(Devices485), found);
+        const int32_t inUse = DeviceAddr;
+        // The search has closed the port; the questions open it once more.
+        QJsonArray meters;
+        const bool open = InitInterface(CommPort);
+        meters = open ? IdentifyMeters(found, [](int32_t a) { DeviceAddr = a; }) : IdentifyMeters(found, {});
+        if (open) CloseCommPort();
+        DeviceAddr = inUse;
+        PrintJson({{"addresses", meters}});
+    } else {
+        for (int32_t a : Devices485)
+            if (a != 0) std::printf("%d\n", a);
+    }
     std::fflush(stdout);
     if (!StoreAddresses()) return SettingsNotSaved();
     return ran > 0 ? kExitOk : kExitDeviceFailed;

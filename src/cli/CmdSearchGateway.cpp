@@ -2,7 +2,8 @@
 // line; they become that gateway's meters in ZAROTCP.ini.
 #include "cli/Cli.h"
 
-#include "link/TCP_Komm.h"
+#include "cli/CliJson.h"
+#include "link/ModbusTcp.h"
 #include "netmodules/Gateway.h"
 #include "settings/INI_File.h"
 #include "settings/SearchAddress.h"
@@ -13,10 +14,12 @@
 
 int CmdSearchGateway(const QStringList& args) {
     int range = 32;
-    if (args.size() == 2 && args[0] == "--range") {
-        if (!ParseInt(args[1], 32, kMaxBusAddress, range) || (range != 32 && range != kMaxBusAddress))
+    QStringList rest = args;
+    const bool json = TakeJsonFlag(rest);
+    if (rest.size() == 2 && rest[0] == "--range") {
+        if (!ParseInt(rest[1], 32, kMaxBusAddress, range) || (range != 32 && range != kMaxBusAddress))
             return UsageError("--range takes 32 or 247");
-    } else if (!args.isEmpty()) {
+    } else if (!rest.isEmpty()) {
         return UsageError("search-gateway takes only --range 32|247");
     }
     Last_Device = range;
@@ -25,8 +28,17 @@ int CmdSearchGateway(const QStringList& args) {
     if (ran < 0) return kExitDeviceFailed;
     int32_t found[32];
     std::copy(std::begin(DevicesTCP[GatewayIndex]), std::end(DevicesTCP[GatewayIndex]), found);
-    for (int32_t a : found)
-        if (a != 0) std::printf("%d\n", a);
+    if (json) {
+        // The gateway's connection stays open after the search.
+        const int32_t inUse = TCPDevAddr;
+        // A gateway that fell silent is not asked again.
+        const auto setAddress = [](int32_t a) { TCPDevAddr = a; };
+        PrintJson({{"addresses", IdentifyMeters(found, ran > 0 ? setAddress : std::function<void(int32_t)>())}});
+        TCPDevAddr = inUse;
+    } else {
+        for (int32_t a : found)
+            if (a != 0) std::printf("%d\n", a);
+    }
     std::fflush(stdout);
     // Into the file as it is; a gateway given by --host only is not kept.
     const int gateway = GatewayIndex;

@@ -2,7 +2,7 @@
 
 #include "config/ConfigFile.h"
 #include "config/ConfigTransfer.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 
 int CmdSendConfig(const QStringList& args) {
@@ -15,6 +15,5 @@ int CmdSendConfig(const QStringList& args) {
     // The interface stays the one chosen for this run; only the configuration comes
     // from the file.
     if (!LoadConfigFile(rest[0].toStdString(), Konf)) return kExitDeviceFailed;
-    CmSendConfig();
-    return status ? kExitOk : kExitDeviceFailed;
+    return CmSendConfig() ? kExitOk : kExitDeviceFailed;
 }

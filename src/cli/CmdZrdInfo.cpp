@@ -17,7 +17,7 @@ QJsonObject ZrdJson(const LogSource& file, const LoggerRecords& records) {
     QJsonArray channels;
     for (int i = 0; i < file.NumChan; ++i) {
         const size_t c = size_t(i);
-        const SiUnit unit = SiUnitOf(file.ChanUnit[c]);
+        const UnitToSi unit = SiUnitOf(file.ChanUnit[c]);
         const auto at = [&](int index) { return records.ref_time - uint32_t(index) * records.timeoffset; };
         const JsonExtreme min{file.Min[c] * unit.factor, QString::number(file.Min[c], 'f', file.Digits[c]),
                               at(file.MinIx[c])};

@@ -18,7 +18,7 @@ bool OpenLogFile(const QString& path, bool& module, QString& usage) {
     return ReadZrdFile(path, File, LogRecords);
 }
 
-SiUnit SiUnitOf(const QString& text) {
+UnitToSi SiUnitOf(const QString& text) {
     QString t = text.trimmed();
     if (t.startsWith('[') && t.endsWith(']')) t = t.mid(1, t.size() - 2).trimmed();
     static const char* const kBase[] = {"varh", "Wh", "var", "VA", "W", "V", "A", "Hz", "%"};

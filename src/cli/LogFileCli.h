@@ -13,11 +13,11 @@ bool OpenLogFile(const QString& path, bool& module, QString& usage);
 
 // The SI base unit of a unit text as the logger shows it ("[kV]", "MW", "kvar", "[%]",
 // "" for a power factor) and the factor that turns a number in it into that unit.
-struct SiUnit {
+struct UnitToSi {
     QString unit;
     double factor = 1.0;
 };
-SiUnit SiUnitOf(const QString& text);
+UnitToSi SiUnitOf(const QString& text);
 // Calendar seconds as ISO 8601 local time, "2026-12-07T11:45:00".
 QString IsoLocalTime(uint32_t seconds);
 

@@ -1,7 +1,7 @@
 #include "cli/Cli.h"
 
 #include "link/CommLog.h"
-#include "link/TCP_Komm.h"
+#include "link/ModbusTcp.h"
 #include "netmodules/LANMOD57.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFiles.h"

@@ -1,18 +1,18 @@
 #include "config/Brightness.h"
 
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "settings/INI_File.h"
 
 #include <algorithm>
 
 int OpenBrightness() {
-    if (!InitInterface(CommPort)) return status = 0;
+    if (!InitInterface(CommPort)) return 0;
     if (!Read(Lese, kReadDisplay, 1)) {
         CloseInterface();
-        return status = 0;
+        return 0;
     }
-    return status = 1;
+    return 1;
 }
 
 int Brightness() {
@@ -24,9 +24,9 @@ int CmSelBright(int value) {
     Lese.Display = uint8_t((before & kDisplayRefresh) | (std::clamp(value, 0, 15) & kDisplayBrightness));
     if (!Write(Lese, kWriteDisplay, 1, 0)) {
         Lese.Display = before;
-        return status = 0;
+        return 0;
     }
-    return status = 1;
+    return 1;
 }
 
 void CloseBrightness() {

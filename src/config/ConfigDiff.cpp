@@ -3,8 +3,9 @@
 #include "config/ConfigFile.h"
 #include "config/ConfigSettings.h"
 #include "config/ConfigTransfer.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
+#include "platform/Translate.h"
 #include "settings/INI_File.h"
 
 #include <QCoreApplication>
@@ -38,9 +39,7 @@ bool SameSet(const ConfigImage& a, const ConfigImage& b, int set) {
     return std::equal(set ? a.User : a.Loop, (set ? a.User : a.Loop) + 22, set ? b.User : b.Loop);
 }
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ConfigDiff", text);
-}
+const Translator Tr{"ConfigDiff"};
 
 // A configuration file the user picks; false when cancelled or unreadable.
 bool PickFile(ConfigImage& image, QString& name) {

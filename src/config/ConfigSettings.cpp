@@ -4,6 +4,7 @@
 #include "config/Editor.h"
 #include "config/EditorLists.h"
 #include "config/Scaling.h"
+#include "platform/Translate.h"
 
 #include <QCoreApplication>
 #include <bit>
@@ -11,9 +12,7 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ConfigSettings", text);
-}
+const Translator Tr{"ConfigSettings"};
 
 QString OnOff(bool on) {
     return on ? Tr("on") : Tr("off");

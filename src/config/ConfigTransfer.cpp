@@ -4,7 +4,7 @@
 #include "config/ConfigFile.h"
 #include "config/DispMode.h"
 #include "config/EditorRefresh.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "link/Transport.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFiles.h"
@@ -262,7 +262,6 @@ int LeseKonfiguration(int) {
     }
     Wire().pauseMs(kFullBarMs);
     TransferWindow(1, 0, 0);
-    status = ok;
     if (!ok) return 0;
 
     RestoreInputData(&Lese);
@@ -277,36 +276,34 @@ int LeseKonfiguration(int) {
 }
 
 int ReceiveConfiguration() {
-    status = 0;
     if (!InitInterface(CommPort)) return 0;
     const int ok = LeseKonfiguration(0);
     CloseInterface();
     if (!ok) return 0;
     Lese.Interface = (Lese.BusSettings & kBusNoInterface) ? 0 : 1;
     Konf = Lese;
-    status = 1;
     return 1;
 }
 
-void CmRecFromDev() {
-    if (!ReceiveConfiguration()) return;
+int CmRecFromDev() {
+    if (!ReceiveConfiguration()) return 0;
     NewINIFile(); // model and ranges now follow the meter
     ActivateObjects();
     ShowAll();
+    return 1;
 }
 
-void CmSendConfig() {
-    status = 0;
+int CmSendConfig() {
     SetupInputData(&Konf);
     ClearUnofferedPages(Konf); // a file or another program may have set them
     if (!InitInterface(CommPort)) {
         ShowAll();
-        return;
+        return 0;
     }
     if (!LeseKonfiguration(0)) {
         CloseInterface();
         ShowAll();
-        return;
+        return 0;
     }
     TransferWindow(0, 0, 0);
     const SendResult result = SendCheckedConfiguration();
@@ -314,16 +311,14 @@ void CmSendConfig() {
     CloseInterface();
     if (result == kSent) Wire().pauseMs(kFullBarMs);
     TransferWindow(1, 0, 0);
-    status = result == kSent || result == kUnchanged ? 1 : 0;
     if (result != kStopped) ShowAll();
+    return result == kSent || result == kUnchanged ? 1 : 0;
 }
 
 int ReadVersionInfo() {
-    status = 0;
     if (!InitInterface(CommPort)) return 0;
     const int ok = Read(Lese, kReadVersions, 1) && Read(Lese, kReadModelName, 1);
     CloseInterface();
-    status = ok;
     return ok;
 }
 
@@ -337,7 +332,7 @@ void CmGetVersionInfo() {
     if (IsAddressedKind(CommType))
         title = QString::asprintf("%s (%s %d)", qUtf8Printable(title),
                                   qUtf8Printable(EditorCaptionText(kCapDevice)),
-                                  CommType == kRS485 ? DeviceAddr : TCPDevAddr);
+                                  MeterAddressInUse());
     const QString text = QCoreApplication::translate("ConfigTransfer", "Model: %1\nFirmware: %2\nVersion: %3")
                              .arg(QString::fromLatin1(Devtype, qsizetype(qstrnlen(Devtype, sizeof Devtype))),
                                   VersionText(Lese.FwVersion), VersionText(Lese.ExtVersion));
@@ -345,12 +340,10 @@ void CmGetVersionInfo() {
 }
 
 int CmRestartInterval() {
-    status = 0;
-    if (InitInterface(CommPort)) {
-        status = Write(Lese, kWriteRestartInterval, 1, 0);
-        CloseInterface();
-    }
-    return 0;
+    if (!InitInterface(CommPort)) return 0;
+    const int ok = Write(Lese, kWriteRestartInterval, 1, 0);
+    CloseInterface();
+    return ok;
 }
 
 QString CmReadDescr(const QString& text) {

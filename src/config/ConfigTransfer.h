@@ -1,6 +1,6 @@
 // Reading the meter's configuration into Lese, receiving it into Konf, sending Konf
 // with its checks, version information and the transformer-ratio conversion.
-// Every operation sets `status` (1 success, 0 failure or declined).
+// Every operation returns 1 on success, 0 on failure or when declined.
 #pragma once
 
 #include "config/ConfigImage.h"
@@ -14,13 +14,13 @@ int LeseKonfiguration(int unused);
 // Opens the link, reads, derives the interface option and copies Lese into Konf.
 // No settings are saved and nothing is redrawn (zaro-cli uses this directly).
 int ReceiveConfiguration();
-void CmRecFromDev();
+int CmRecFromDev();
 
 // Checks Konf against the connected meter, asks where features are missing, shows what
 // the send changes and asks (Warnung(0, 0) with the differences), keeps a backup of the
 // meter's configuration and writes Konf. When nothing differs nothing is written and
-// status is 1.
-void CmSendConfig();
+// the result is 1.
+int CmSendConfig();
 
 // Reads identification and model name into Lese and Devtype; 1 on success.
 int ReadVersionInfo();

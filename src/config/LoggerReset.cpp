@@ -1,6 +1,6 @@
 #include "config/ConfigImage.h"
 #include "config/Editor.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 

@@ -2,7 +2,7 @@
 
 #include "config/ConfigImage.h"
 #include "config/ConfigTransfer.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 
@@ -48,27 +48,27 @@ int FreeOutputs() {
 int FailStart() {
     if (OutputsStillFreed()) GiveBackOutputs(0);
     CloseInterface();
-    return status = 0;
+    return 0;
 }
 
 } // namespace
 
 // Marks of an earlier give-back that failed stay: those outputs are still to be given back.
 int StartSimulation() {
-    if (!InitInterface(CommPort)) return status = 0;
+    if (!InitInterface(CommPort)) return 0;
     if (!LeseKonfiguration(0) || !FreeOutputs() || !Read(Lese, kReadDevStatus, 1)) return FailStart();
     for (int i = 0; i < 2; ++i)
         outputOn[i] = DevStatusWord() & kOutputState[i];
     running = true;
-    return status = 1;
+    return 1;
 }
 
 int SwitchOutput(int i, int on) {
-    if (i < 0 || i > 1) return status = 0;
+    if (i < 0 || i > 1) return 0;
     SetDevStatusWord(uint16_t(kSwitchOutput[i] | (on ? kOutputState[i] : 0)));
-    if (!Write(Lese, kWriteDevStatus, 1, 0)) return status = 0;
+    if (!Write(Lese, kWriteDevStatus, 1, 0)) return 0;
     outputOn[i] = on != 0;
-    return status = 1;
+    return 1;
 }
 
 bool OutputOn(int i) {

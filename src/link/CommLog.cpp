@@ -1,7 +1,7 @@
 #include "link/CommLog.h"
 
 #include "link/CommKind.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "link/Transport.h"
 #include "platform/ProgramFiles.h"
 #include "link/Connection.h"

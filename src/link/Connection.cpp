@@ -19,3 +19,7 @@ int32_t DevicesTCP[kMaxGateways][32] = {};
 int32_t LM57Index = 0;
 
 char Devtype[8] = {};
+
+int32_t MeterAddressInUse() {
+    return CommType == kRS485 ? DeviceAddr : TCPDevAddr;
+}

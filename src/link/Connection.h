@@ -39,11 +39,15 @@ extern int32_t TCPDevAddr;
 extern char GatewayIP[kMaxGateways][16];
 extern int32_t DevicesTCP[kMaxGateways][32];
 
+// The bus address of the meter in use: DeviceAddr on RS-485, TCPDevAddr behind a
+// gateway (and as the unit a module is asked for).
+int32_t MeterAddressInUse();
+
 // LANMOD57 module in use (the modules themselves: netmodules/LANMOD57.h)
 extern int32_t LM57Index;
 
 // Makes kind (CommType), gateway (GatewayIndex) and module (LM57Index) the interface in
-// use. A change of any of them closes every Modbus/TCP connection (TCP_Komm.cpp); the
+// use. A change of any of them closes every Modbus/TCP connection (ModbusTcp.cpp); the
 // next connect does the same for a change the settings files made.
 void SelectInterface(int kind, int gateway, int module);
 

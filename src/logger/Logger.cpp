@@ -6,7 +6,7 @@
 #include "config/Scaling.h"
 #include "link/CommKind.h"
 #include "link/Connection.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/TimeBase.h"
 #include "values/Reading.h"
 
@@ -130,7 +130,7 @@ void DescribeLoggerChannels(LogSource& src, const ConfigImage& image, int busAdd
 }
 
 bool DescribeMeterLogger(LogSource& src) {
-    const int address = CommType == kRS485 ? DeviceAddr : CommType == kGateway ? TCPDevAddr : 0;
+    const int address = IsAddressedKind(CommType) ? MeterAddressInUse() : 0;
     DescribeLoggerChannels(src, Lese, address);
     return LoggerIntervalFromConfig(src, Lese);
 }

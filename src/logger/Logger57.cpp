@@ -3,7 +3,7 @@
 #include "acquisition/MeasDecode.h"
 #include "config/ConfigImage.h"
 #include "link/Connection.h"
-#include "link/TCP_Komm.h"
+#include "link/ModbusTcp.h"
 #include "logger/Logger57Decode.h"
 #include "netmodules/LANMOD57.h"
 #include "platform/HttpClient.h"

@@ -1,7 +1,7 @@
 // Reading the meter's logger memory: whole-record blocks from the newest end down,
 // each request tried up to four times.
 #include "acquisition/MeasDecode.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "logger/Logger.h"
 #include "platform/Messages.h"
 #include "platform/ScratchFile.h"

@@ -1,9 +1,11 @@
 #include "netmodules/Gateway.h"
 
-#include "link/Kommun.h"
-#include "link/TCP_Komm.h"
+#include "netmodules/KnownDevices.h"
+#include "link/DeviceLink.h"
+#include "link/ModbusTcp.h"
 #include "link/Udp.h"
 #include "platform/Messages.h"
+#include "platform/Translate.h"
 #include "settings/INI_File.h"
 #include "settings/SearchAddress.h"
 
@@ -26,9 +28,7 @@ constexpr int kReplyTimeoutMs = 500;
 constexpr char kScanRequest[] = "Module Scan"; // sent with its zero byte
 constexpr int kMaxAnswers = 256;
 
-QString Text(const char* text) {
-    return QCoreApplication::translate("NetDevices", text);
-}
+const Translator Text{"NetDevices"};
 
 void CommunicationError(int error) {
     ShowInfo(Text(QT_TRANSLATE_NOOP("NetDevices", "Communication error !")), UDPErrorString(error));
@@ -206,15 +206,10 @@ int NetbiterScan() {
         NetbiterRecord r;
         const int parsed = ParseNetbiterReply(data, length, r);
         if (parsed < 0) return;
-        int i = 0;
-        while (i < NumGatewaysScan && !Same(NBDscan[i].MAC, r.MAC))
-            ++i;
-        if (i == NumGatewaysScan) {
-            if (i == kMaxAnswers) {
-                tooMany = true;
-                return;
-            }
-            ++NumGatewaysScan;
+        const int i = FindOrAppendByMAC(NBDscan, NumGatewaysScan, kMaxAnswers, r.MAC);
+        if (i < 0) {
+            tooMany = true;
+            return;
         }
         NBDscan[i] = r;
         damaged |= parsed == 0;
@@ -258,15 +253,10 @@ int CheckGateways() {
     bool dropped = false;
     for (int s = 0; s < found; ++s) {
         const NetbiterRecord& answer = NBDscan[s];
-        int i = 0;
-        while (i < known && !Same(NBD[i].MAC, answer.MAC))
-            ++i;
-        if (i == known) {
-            if (known == kMaxGateways) {
-                dropped = true;
-                continue;
-            }
-            ++known;
+        const int i = FindOrAppendByMAC(NBD, known, kMaxGateways, answer.MAC);
+        if (i < 0) {
+            dropped = true;
+            continue;
         }
         NBD[i] = answer;
         StoreGatewayLists(i);

@@ -2,7 +2,9 @@
 
 #include "link/Udp.h"
 #include "netmodules/Gateway.h"
+#include "netmodules/KnownDevices.h"
 #include "platform/Messages.h"
+#include "platform/Translate.h"
 #include "platform/TimeBase.h"
 #include "settings/INI_File.h"
 
@@ -26,9 +28,7 @@ constexpr int kMaxAnswers = 256;
 constexpr int kNameAt = 43, kNameWidth = 32;
 constexpr int kAddressAt[3] = {16, 25, 34}; // IP, subnet, gateway
 
-QString Text(const char* text) {
-    return QCoreApplication::translate("NetDevices", text);
-}
+const Translator Text{"NetDevices"};
 
 void UdpProblem(const char* title, int error) {
     ShowInfo(Text(title), UDPErrorString(error));
@@ -211,15 +211,10 @@ int LANMD57Scan() {
     const auto take = [&](const char* data, int length) {
         ModuleRecord r;
         if (!ParseModuleAnswer(data, length, r)) return;
-        int i = 0;
-        while (i < Num57Scan && !Same(EMDscan[i].MAC, r.MAC))
-            ++i;
-        if (i == Num57Scan) {
-            if (i == kMaxAnswers) {
-                tooMany = true;
-                return;
-            }
-            ++Num57Scan;
+        const int i = FindOrAppendByMAC(EMDscan, Num57Scan, kMaxAnswers, r.MAC);
+        if (i < 0) {
+            tooMany = true;
+            return;
         }
         EMDscan[i] = r;
     };
@@ -246,15 +241,10 @@ int CheckLANMD57() {
     const int found = LANMD57Scan();
     bool dropped = false;
     for (int s = 0; s < found; ++s) {
-        int i = 0;
-        while (i < known && !Same(EMD[i].MAC, EMDscan[s].MAC))
-            ++i;
-        if (i == known) {
-            if (known == kMaxModules) {
-                dropped = true;
-                continue;
-            }
-            ++known;
+        const int i = FindOrAppendByMAC(EMD, known, kMaxModules, EMDscan[s].MAC);
+        if (i < 0) {
+            dropped = true;
+            continue;
         }
         EMD[i] = EMDscan[s];
         StoreModuleLists(i);

@@ -1,7 +1,7 @@
 #include "settings/INI_File.h"
 
 #include "config/ConfigImage.h"
-#include "link/TCP_Komm.h"
+#include "link/ModbusTcp.h"
 #include "netmodules/LANMOD57.h"
 #include "platform/ProgramFiles.h"
 #include "settings/IniFormat.h"

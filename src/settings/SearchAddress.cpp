@@ -1,7 +1,7 @@
 #include "settings/SearchAddress.h"
 
-#include "link/Kommun.h"
-#include "link/TCP_Komm.h"
+#include "link/DeviceLink.h"
+#include "link/ModbusTcp.h"
 #include "link/Transport.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"

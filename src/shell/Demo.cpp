@@ -1,5 +1,6 @@
 #include "shell/Demo.h"
 
+#include "platform/Translate.h"
 #include "shell/ZARO.h"
 
 #include "config/ConfigImage.h"
@@ -21,9 +22,7 @@ constexpr int kSimulatorStartMs = 10000;
 ChildProcess simulator;
 std::string demoFolder;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Demo", text);
-}
+const Translator Tr{"Demo"};
 
 bool Fail(const QString& why) {
     StopDemo();

@@ -66,27 +66,7 @@ QString HelpFile(const QString& helpDir, int language, const QString& page) {
 }
 
 QString HelpPage(PanelKind kind) {
-    // One page per panel; panels not built yet have none of their own.
-    static const struct {
-        PanelKind kind;
-        const char* page;
-    } kPages[] = {
-        {PanelKind::Main, "main_panel.html"},
-        {PanelKind::Measurements, "measurements.html"},
-        {PanelKind::LoadProfile, "profiles.html"},
-        {PanelKind::MinMax, "acquisition.html"},
-        {PanelKind::Meters, "acquisition.html"},
-        {PanelKind::MeanExtended, "acquisition.html"},
-        {PanelKind::MeanStandard, "acquisition.html"},
-        {PanelKind::Harmonics, "acquisition.html"},
-        {PanelKind::DeviceLogger, "logger.html"},
-        {PanelKind::ModuleLogger, "module_logger.html"},
-        {PanelKind::Simulation, "simulation.html"},
-        {PanelKind::DisplayMode, "display_pages.html"},
-    };
-    for (const auto& p : kPages)
-        if (p.kind == kind) return QLatin1String(p.page);
-    return QStringLiteral("index.html");
+    return QLatin1String(TraitsOf(kind).helpPage);
 }
 
 void ShowHelpPage(QWidget* parent, const QString& page) {

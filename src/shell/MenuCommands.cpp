@@ -74,9 +74,9 @@ const MenuCommand kMainCommands[] = {
     {kFile, QT_TRANSLATE_NOOP("Menu", "E&xit"), "Ctrl+Q", T::None, ExitProgram, -1},
 
     {kMeter, QT_TRANSLATE_NOOP("Menu", "&Receive configuration from meter"), "Ctrl+R", T::Download,
-     Void<CmRecFromDev>, -1},
+     CmRecFromDev, -1},
     {kMeter, QT_TRANSLATE_NOOP("Menu", "Sen&d configuration to meter"), "Ctrl+D", T::Upload,
-     Void<CmSendConfig>, -1},
+     CmSendConfig, -1},
     {kMeter, QT_TRANSLATE_NOOP("Menu", "&Version information"), nullptr, T::None, Void<CmGetVersionInfo>, -1},
     {kMeter, QT_TRANSLATE_NOOP("Menu", "Restart &mean-value interval"), nullptr, T::None, CmRestartInterval,
      -1},

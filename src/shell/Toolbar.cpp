@@ -3,7 +3,7 @@
 #include "shell/ZARO.h"
 
 #include "config/gui/MainPanel.h"
-#include "link/TCP_Komm.h"
+#include "link/ModbusTcp.h"
 #include "netmodules/LANMOD57.h"
 #include "settings/INI_File.h"
 
@@ -229,7 +229,7 @@ void InitToolbarDeviceAddr() {
     int selected = -1;
     if (IsAddressedKind(CommType)) {
         const int32_t* known = CommType == kRS485 ? Devices485 : GatewayAddresses();
-        const int32_t inUse = CommType == kRS485 ? DeviceAddr : TCPDevAddr;
+        const int32_t inUse = MeterAddressInUse();
         for (int slot = 0; slot < 32; ++slot) {
             if (known[slot] == 0) continue;
             Search_Result = 1;

@@ -8,8 +8,8 @@
 #include "config/EditorRefresh.h"
 #include "config/Simulat.h"
 #include "config/gui/MainPanel.h"
-#include "link/Kommun.h"
-#include "link/TCP_Komm.h"
+#include "link/DeviceLink.h"
+#include "link/ModbusTcp.h"
 #include "platform/ChildProcess.h"
 #include "platform/ProgramFiles.h"
 #include "platform/Signals.h"
@@ -66,16 +66,30 @@ bool PanelEventFilter::eventFilter(QObject* watched, QEvent* event) {
     return PanelEvents(watched, event);
 }
 
+// One row per kind, in the order of the enum.
+constexpr PanelKindTraits kPanelKinds[] = {
+    {PanelKind::Main, "main_panel.html", true},
+    {PanelKind::Measurements, "measurements.html", true},
+    {PanelKind::MinMax, "acquisition.html", true},
+    {PanelKind::MeanExtended, "acquisition.html", true},
+    {PanelKind::MeanStandard, "acquisition.html", false},
+    {PanelKind::Meters, "acquisition.html", false},
+    {PanelKind::Simulation, "simulation.html", false},
+    {PanelKind::DeviceLogger, "logger.html", true},
+    {PanelKind::ModuleLogger, "module_logger.html", true},
+    {PanelKind::LoadProfile, "profiles.html", true},
+    {PanelKind::DisplayMode, "display_pages.html", false},
+    {PanelKind::Harmonics, "acquisition.html", true},
+};
+constexpr bool InEnumOrder() {
+    for (size_t i = 0; i < std::size(kPanelKinds); ++i)
+        if (size_t(kPanelKinds[i].kind) != i) return false;
+    return std::size(kPanelKinds) == size_t(PanelKind::Harmonics) + 1;
+}
+static_assert(InEnumOrder());
+
 bool IsFitted(PanelKind kind) {
-    switch (kind) {
-    case PanelKind::MeanStandard:
-    case PanelKind::Meters:
-    case PanelKind::Simulation:
-    case PanelKind::DisplayMode:
-        return false;
-    default:
-        return true;
-    }
+    return TraitsOf(kind).fitted;
 }
 
 void ResetProgramState() {
@@ -143,6 +157,10 @@ int SwitchLanguage(int l) {
 }
 
 } // namespace
+
+const PanelKindTraits& TraitsOf(PanelKind kind) {
+    return kPanelKinds[size_t(kind)];
+}
 
 std::string ResourcePath(const char* sub) {
     const std::string base = ResourceDir.empty() ? DataDir() : ResourceDir;

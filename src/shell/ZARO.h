@@ -25,6 +25,15 @@ enum class PanelKind {
     Harmonics,
 };
 
+// What the shell knows of a kind of panel: its help page, and whether it fills the
+// window (the others keep their size, in the top left corner).
+struct PanelKindTraits {
+    PanelKind kind;
+    const char* helpPage;
+    bool fitted;
+};
+const PanelKindTraits& TraitsOf(PanelKind kind);
+
 // Shows panel (created with the main window as parent) in place of the current one,
 // adjusting the menu bar and toolbar and fitting it when its kind asks for that.
 void ShowPanel(PanelKind kind, QWidget* panel);

@@ -5,7 +5,7 @@
 #include "acquisition/MeterDecode.h"
 #include "acquisition/MinMaxDecode.h"
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 
 #include <QtTest>

@@ -1,7 +1,7 @@
 #include "SimLine.h"
 #include "config/ConfigFile.h"
 #include "config/ConfigTransfer.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 
@@ -164,8 +164,7 @@ class ConfigTransferTest : public QObject {
     void receiveShowsProgressAndAdoptsTheMeter() {
         QVERIFY(Meter({"--model", "zrm3", "--fw", "412", "--ext", "121", "--rated-i", "1"}));
         Konf = ConfigImage{};
-        CmRecFromDev();
-        QCOMPARE(status, 1);
+        QCOMPARE(CmRecFromDev(), 1);
         QCOMPARE(messages.progressValues, (std::vector<int>{14, 28, 100}));
         QCOMPARE(messages.progressOpen, 0);
         QCOMPARE((QList<int>{Konf.Model, Konf.FwVersion, Konf.MaxI}), (QList<int>{1, 412, 100}));
@@ -193,8 +192,7 @@ class ConfigTransferTest : public QObject {
         Konf.UrPrim = 20000.0f;
         Konf.IrSec = 1.0f;
         messages.answers = {1};
-        CmSendConfig();
-        QCOMPARE(status, 1);
+        QCOMPARE(CmSendConfig(), 1);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Warnung, 0, 0}}));
         QCOMPARE(messages.details.size(), size_t(1)); // the question came with the changes
         QVERIFY(messages.details[0].contains("Description\t'" + QString(previous.Description) + "'\t'Sent by the test'"));
@@ -245,8 +243,7 @@ class ConfigTransferTest : public QObject {
         Konf.Model = int16_t(model);
         if (maxI) Konf.MaxI = int16_t(maxI);
         std::strcpy(Konf.Description, "must not arrive");
-        CmSendConfig();
-        QCOMPARE(status, 0);
+        QCOMPARE(CmSendConfig(), 0);
         QCOMPARE(messages.shown.back(), (ScriptedMessages::Shown{M::Error, number, kind}));
         QCOMPARE(messages.progressOpen, 0);
         QVERIFY(Backups().isEmpty());
@@ -258,8 +255,7 @@ class ConfigTransferTest : public QObject {
         Konf.Display = uint8_t(0x30 | (Konf.Display & 0x0F));
         Konf.System |= 0x80;
         Konf.Freq |= 0x40;
-        CmSendConfig();
-        QCOMPARE(status, 1);
+        QCOMPARE(CmSendConfig(), 1);
         QCOMPARE(messages.shown,
                  (std::vector<ScriptedMessages::Shown>{
                      {M::Warnung, 4, 4}, {M::Warnung, 5, 5}, {M::Warnung, 6, 6}}));
@@ -272,8 +268,7 @@ class ConfigTransferTest : public QObject {
         Konf.System |= 0x80;
         std::strcpy(Konf.Description, "declined");
         messages.answers = {0};
-        CmSendConfig();
-        QCOMPARE(status, 0);
+        QCOMPARE(CmSendConfig(), 0);
         QCOMPARE(messages.shown.back(), (ScriptedMessages::Shown{M::Warnung, 5, 5}));
         QCOMPARE(messages.progressOpen, 0);
         QVERIFY(QByteArray(ReadBack().Description) != "declined");
@@ -292,8 +287,7 @@ class ConfigTransferTest : public QObject {
         QVERIFY(Meter({"--model", "zrm3", "--fw", "412"}));
         Konf.Logger ^= 0x1000;
         messages.answers = {answer, 1};
-        CmSendConfig();
-        QCOMPARE(status, written ? 1 : 0);
+        QCOMPARE(CmSendConfig(), written ? 1 : 0);
         QVERIFY(messages.wasShown(M::LoggerWarnung, 0, 0));
         QCOMPARE(messages.progressOpen, 0);
         QCOMPARE(V(ReadBack().Logger), written ? Konf.Logger : uint16_t(Konf.Logger ^ 0x1000));
@@ -303,8 +297,7 @@ class ConfigTransferTest : public QObject {
     // there, or a meter that holds the configuration already, writes no register.
     void comparisonBeforeTheFirstWrite() {
         QVERIFY(Meter({"--model", "zrm3", "--fw", "412"}));
-        CmSendConfig();
-        QCOMPARE(status, 1);
+        QCOMPARE(CmSendConfig(), 1);
         QVERIFY(messages.shown.empty());
         QCOMPARE(messages.notes.size(), size_t(1));
         QVERIFY(messages.notes[0].contains("nothing was sent"));
@@ -313,8 +306,7 @@ class ConfigTransferTest : public QObject {
         Konf.UrPrim = 10000.0f;
         Konf.DigOut[1] = 65;
         messages.answers = {0};
-        CmSendConfig();
-        QCOMPARE(status, 0);
+        QCOMPARE(CmSendConfig(), 0);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Warnung, 0, 0}}));
         QCOMPARE(messages.details.size(), size_t(1));
         QCOMPARE(messages.details[0].size(), 2);
@@ -329,8 +321,7 @@ class ConfigTransferTest : public QObject {
         Konf.Address = 99;
         Konf.BusSettings = 0x24;
         Konf.Interface = 1;
-        CmSendConfig();
-        QCOMPARE(status, 1);
+        QCOMPARE(CmSendConfig(), 1);
         const ConfigImage meter = ReadBack();
         QCOMPARE(meter.Address, uint8_t(17));
         QCOMPARE(meter.BusSettings, uint8_t(3 + 8 * 1));
@@ -344,9 +335,9 @@ class ConfigTransferTest : public QObject {
         silencing.line = line.get();
         SetMessageSink(&silencing);
         std::strcpy(Konf.Description, "first block");
-        CmSendConfig();
+        const int sent = CmSendConfig();
         SetMessageSink(&messages);
-        QCOMPARE(status, 0);
+        QCOMPARE(sent, 0);
         QVERIFY(silencing.wasShown(M::Error, 0, 2));
         QCOMPARE(silencing.progressOpen, 0);
         QCOMPARE(silencing.progressValues.back(), 60);

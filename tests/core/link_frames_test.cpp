@@ -1,7 +1,7 @@
 // Frames built from the request tables, reply checks and the byte-order conversions.
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
-#include "link/TCP_Komm.h"
+#include "link/DeviceLink.h"
+#include "link/ModbusTcp.h"
 #include "link/Udp.h"
 #include "settings/INI_File.h"
 

@@ -2,7 +2,7 @@
 #include "acquisition/Acquisition.h"
 #include "acquisition/MeasDecode.h"
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "logger/LogData.h"
 #include "logger/Logger.h"
 #include "platform/Messages.h"

@@ -1,6 +1,6 @@
 #include "acquisition/MeasDecode.h"
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 
 #include <QtTest>
 #include <cmath>

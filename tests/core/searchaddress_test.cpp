@@ -1,5 +1,5 @@
-#include "link/Kommun.h"
-#include "link/TCP_Komm.h"
+#include "link/DeviceLink.h"
+#include "link/ModbusTcp.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 #include "settings/SearchAddress.h"

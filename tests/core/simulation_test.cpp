@@ -3,7 +3,7 @@
 #include "config/ConfigImage.h"
 #include "config/ConfigTransfer.h"
 #include "config/Simulat.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 

@@ -9,7 +9,7 @@
 #include "acquisition/gui/MeasField.h"
 #include "acquisition/gui/MeterDisp.h"
 #include "acquisition/gui/MinMaxDisp.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 #include "shell/ZARO.h"

@@ -1,6 +1,6 @@
 #include "config/ConfigImage.h"
 #include "link/CommLog.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "link/gui/CommLogWindow.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFiles.h"

@@ -10,7 +10,7 @@
 #include "config/gui/BrightnessPopup.h"
 #include "config/gui/DispModePanel.h"
 #include "config/gui/SimulationPanel.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 #include "shell/ZARO.h"
@@ -126,8 +126,7 @@ class FrontPanelsTest : public QObject {
 
         dispmode->findChild<QPushButton*>("Close")->click();
         QVERIFY(ActivePanelKind() == PanelKind::Main);
-        CmSendConfig();
-        QVERIFY(status);
+        QVERIFY(CmSendConfig());
         uint8_t sent[kPageSetBytes];
         std::memcpy(sent, Konf.Loop, sizeof sent);
         QVERIFY(ReceiveConfiguration());

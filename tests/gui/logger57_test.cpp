@@ -3,8 +3,8 @@
 #include "SimProcess.h"
 
 #include "link/Connection.h"
-#include "link/Kommun.h"
-#include "link/TCP_Komm.h"
+#include "link/DeviceLink.h"
+#include "link/ModbusTcp.h"
 #include "logger/Logger57.h"
 #include "logger/gui/Logger57Panel.h"
 #include "logger/gui/LoggerPanel.h"

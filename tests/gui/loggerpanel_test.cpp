@@ -2,7 +2,7 @@
 #include "SimProcess.h"
 
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "logger/Logger.h"
 #include "logger/gui/LoggerPanel.h"
 #include "profiles/gui/ProfilePanel.h"

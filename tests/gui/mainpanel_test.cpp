@@ -4,7 +4,7 @@
 #include "config/ConfigTransfer.h"
 #include "config/EditorRefresh.h"
 #include "config/gui/MainPanel.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 
@@ -307,8 +307,7 @@ class MainPanelTest : public QObject {
         CommPort = 1;
         CommPortPath = line.path().toStdString();
         AutoPortClose = 1; // the line goes away with this test
-        CmRecFromDev();
-        QCOMPARE(status, 1);
+        QCOMPARE(CmRecFromDev(), 1);
         QCOMPARE(W<QComboBox>("DeviceType")->currentIndex(), 1);
         QCOMPARE(W<QComboBox>("System")->currentData().toInt(), 3);
         QCOMPARE(W<QDoubleSpinBox>("UrPrim")->value(), 20.0);

@@ -6,7 +6,7 @@
 #include "acquisition/MeasDecode.h"
 #include "acquisition/gui/MeasDisp.h"
 #include "acquisition/gui/MeasField.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "platform/gui/PanelPrint.h"
 #include "settings/INI_File.h"

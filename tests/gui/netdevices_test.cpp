@@ -1,7 +1,7 @@
 // The gateway and module half of the interface dialog, offscreen, against zaro-sim on
 // loopback (runs in the test netns: the dialog broadcasts its scans). With
 // ZARO_SCREENSHOT_DIR set it also leaves pictures of the dialog there.
-#include "link/TCP_Komm.h"
+#include "link/ModbusTcp.h"
 #include "netmodules/Gateway.h"
 #include "netmodules/LANMOD57Net.h"
 #include "platform/Messages.h"

@@ -1,6 +1,6 @@
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
-#include "link/TCP_Komm.h"
+#include "link/DeviceLink.h"
+#include "link/ModbusTcp.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFiles.h"
 #include "settings/INI_File.h"

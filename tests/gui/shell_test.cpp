@@ -5,7 +5,7 @@
 #include "config/ConfigFile.h"
 #include "config/ConfigImage.h"
 #include "config/EditorRefresh.h"
-#include "link/TCP_Komm.h"
+#include "link/ModbusTcp.h"
 #include "netmodules/LANMOD57.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFiles.h"

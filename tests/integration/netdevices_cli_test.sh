@@ -14,6 +14,10 @@ out=$(cli scan-gateways) || fail "scan-gateways"
 check "two gateways" "00-30-11-F0-0A-1B	127.0.0.1	255.0.0.0	127.0.0.254	off	sim-gateway-1
 00-30-11-F0-0A-1C	127.0.0.2	255.0.0.0	127.0.0.254	off	sim-gateway-2" "$out"
 grep -q 'GatewayMAC = "00-30-11-F0-0A-1C"' "$work/ZAROTCP.ini" || failed "scan not merged into ZAROTCP.ini"
+devices='import json, sys
+for d in json.load(sys.stdin)["devices"]: print(d["mac"], d["ip"], d["subnet"], d["gateway"], d["dhcp"], d["name"])'
+check "gateways as JSON" "00-30-11-F0-0A-1B 127.0.0.1 255.0.0.0 127.0.0.254 False sim-gateway-1
+00-30-11-F0-0A-1C 127.0.0.2 255.0.0.0 127.0.0.254 False sim-gateway-2" "$(cli --json scan-gateways | $PY -c "$devices")"
 cli set-gateway 00-30-11-F0-0A-1C --name hall --password qorvi-secret-1 >/dev/null 2>"$work/err"
 check "wrong password: no answer" "1" "$?"
 grep -q "does not respond" "$work/err" || failed "no answer: the pair's text on stderr"
@@ -28,6 +32,11 @@ usage set-gateway 00-30-11-F0-0A-1C --name "hall 7"
 out=$(cli --interface gateway --host 127.0.0.1 --tcp-port "$port" --timeout 500 search-gateway --range 247) ||
   failed "search-gateway"
 check "meters behind the gateway" "3 7 40" "$(echo $out)"
+out=$(cli --interface gateway --host 127.0.0.1 --tcp-port "$port" --timeout 500 --json search-gateway |
+  $PY -c 'import json, sys
+for m in json.load(sys.stdin)["addresses"]: print(m["address"], m["model"], m["firmware"], m["extension"])')
+check "meters as JSON, each with its model and firmware" "3 ZRM3 4.12 1.21
+7 ZRM3 4.12 1.21" "$out"
 cli set-gateway 00-30-11-00-00-77 --name x >/dev/null 2>&1
 check "unknown gateway" "1" "$?"
 stop_sims
@@ -37,6 +46,8 @@ start_sim --module --listen 127.0.0.1:0 --udp-devices 2
 out=$(cli scan-modules) || fail "scan-modules"
 check "two modules" "00-12-34-C7-0A-1B	127.0.0.1	255.0.0.0	127.0.0.254	off	sim-module-1
 00-12-34-C7-0A-1C	127.0.0.2	255.0.0.0	127.0.0.254	off	sim-module-2" "$out"
+check "modules as JSON" "00-12-34-C7-0A-1B 127.0.0.1 255.0.0.0 127.0.0.254 False sim-module-1
+00-12-34-C7-0A-1C 127.0.0.2 255.0.0.0 127.0.0.254 False sim-module-2" "$(cli --json scan-modules | $PY -c "$devices")"
 cli set-module 00-12-34-C7-0A-1C --ip 127.0.0.9 --name hall || failed "set-module"
 check "module took the settings" "00-12-34-C7-0A-1C	127.0.0.9	255.0.0.0	127.0.0.254	off	hall" \
   "$(cli scan-modules | tail -1)"

@@ -19,6 +19,10 @@ check "second slot" "DevAddr2 = 17" "$(grep '^DevAddr2 ' <<<"$ini")"
 check "meter in use" "DevAddr = 3" "$(grep '^DevAddr = ' <<<"$ini")"
 check "kind not saved" "COMType = 0" "$(grep '^COMType' <<<"$ini")"
 check "port not saved" "" "$(grep '^COMPortPath' <<<"$ini")"
+out=$(cli --interface rs485 --port "$pty" --timeout 100 --json scan-rs485 | $PY -c 'import json, sys
+for m in json.load(sys.stdin)["addresses"]: print(m["address"], m["model"], m["firmware"], m["extension"])')
+check "addresses as JSON, each with its model and firmware" "3 ZRM3 4.12 1.21
+17 ZRM3 4.12 1.21" "$out"
 
 # A hand-edited file: a byte-order mark and a comment cost none of its settings.
 printf '\xEF\xBB\xBF# by hand\r\n[Interface]\r\nCOMPortPath = "/dev/ttyUSB3"\r\nBaudrate = 4\r\nTimeout = 700\r\n' \

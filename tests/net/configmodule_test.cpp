@@ -1,8 +1,8 @@
 // Sending a configuration through the LANMOD57 module: the min/max logger block.
 #include "SimProcess.h"
 #include "config/ConfigTransfer.h"
-#include "link/Kommun.h"
-#include "link/TCP_Komm.h"
+#include "link/DeviceLink.h"
+#include "link/ModbusTcp.h"
 #include "netmodules/LANMOD57.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
@@ -73,8 +73,7 @@ class ConfigModuleTest : public QObject {
         Konf.MinMaxLogger[0] = 5;
         Konf.Logger ^= 0x1000; // no logger question through the module
         messages.answers = {answer, 1};
-        CmSendConfig();
-        QCOMPARE(status, answer);
+        QCOMPARE(CmSendConfig(), answer);
         // The min/max question comes with the checks, the changes are shown after them.
         std::vector<ScriptedMessages::Shown> shown;
         if (asked) shown.push_back({MessageType::Warnung, 7, 7});

@@ -2,7 +2,7 @@
 #include "SimProcess.h"
 
 #include "link/Connection.h"
-#include "link/TCP_Komm.h"
+#include "link/ModbusTcp.h"
 #include "logger/Logger57.h"
 #include "netmodules/LANMOD57.h"
 #include "platform/HttpClient.h"

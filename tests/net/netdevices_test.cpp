@@ -1,6 +1,6 @@
 // Gateways and modules found, configured and searched on loopback, against zaro-sim.
 #include "SimProcess.h"
-#include "link/TCP_Komm.h"
+#include "link/ModbusTcp.h"
 #include "netmodules/Gateway.h"
 #include "netmodules/LANMOD57Net.h"
 #include "platform/Messages.h"

@@ -4,7 +4,7 @@
 #include "config/ConfigDiff.h"
 #include "config/ConfigImage.h"
 #include "config/ConfigTransfer.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "link/gui/CommLogWindow.h"
 #include "platform/gui/DialogMessages.h"
 #include "settings/INI_File.h"

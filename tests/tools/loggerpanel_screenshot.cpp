@@ -2,7 +2,7 @@
 // main window:   loggerpanel_screenshot FILE.png     (scripts/screenshots.sh runs it)
 #include "SimProcess.h"
 
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "logger/gui/LoggerPanel.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"

@@ -4,8 +4,9 @@
 #include "acquisition/HarmDecode.h"
 #include "acquisition/gui/LivePanel.h"
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
+#include "platform/Translate.h"
 #include "shell/ZARO.h"
 
 #include <QCoreApplication>
@@ -22,9 +23,7 @@ QPointer<QWidget> harmonics;
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("HarmDisp", text);
-}
+const Translator Tr{"HarmDisp"};
 
 // The bar chart: x from 0.5 to 14.5 (orders 2..15 at 1..14), y from 0 to the range.
 class HarmChart : public QWidget {
@@ -173,10 +172,10 @@ int CmReadHarmonics() {
     if (!harmonics || LinkBusy()) return 1;
     timer->stop();
     SetLiveBusy(ui.frame, true);
-    status = ReadHarmonics(HarmType, Harm_Netz);
+    const int ok = ReadHarmonics(HarmType, Harm_Netz);
     if (!LiveReadReturned(ui.frame)) return 1;
     // A failed read leaves table and chart as they were.
-    if (status) {
+    if (ok) {
         ShowTable();
         ui.chart->yRange = HarmYRange(HarmLargest(HarmType, Harm_Netz));
         ui.chart->bars = HarmBars(HarmType, Harm_Netz);
@@ -188,14 +187,14 @@ int CmReadHarmonics() {
     }
     SetLiveBusy(ui.frame, false);
     timer->start();
-    return status;
+    return ok;
 }
 
 int ResetHarmonics() {
     if (!harmonics) return 0;
     QTimer* timer = HarmTimer();
     timer->stop();
-    status = SendHarmReset(HarmType);
+    SendHarmReset(HarmType);
     timer->setInterval(2000);
     if (harmonics) timer->start();
     return 0;

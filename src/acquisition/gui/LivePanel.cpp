@@ -1,8 +1,9 @@
 #include "acquisition/gui/LivePanel.h"
 
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/SerialPort.h"
 #include "platform/TimeBase.h"
+#include "platform/Translate.h"
 #include "platform/gui/PanelPrint.h"
 #include "settings/INI_File.h"
 #include "shell/ZARO.h"
@@ -17,9 +18,7 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("LivePanel", text);
-}
+const Translator Tr{"LivePanel"};
 
 } // namespace
 
@@ -81,7 +80,7 @@ void SetLiveTitle(LivePanel& p, const QString& title, bool gatewayToo) {
     if (CommType == kRS485 || (gatewayToo && CommType == kGateway))
         text = QStringLiteral("%1 (%2 %3)")
                    .arg(title, Tr(QT_TRANSLATE_NOOP("LivePanel", "Address")))
-                   .arg(CommType == kRS485 ? DeviceAddr : TCPDevAddr);
+                   .arg(MeterAddressInUse());
     p.title->setText(text);
     p.panel->setWindowTitle(text);
 }

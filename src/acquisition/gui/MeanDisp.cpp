@@ -4,7 +4,8 @@
 #include "acquisition/MeanDecode.h"
 #include "acquisition/gui/LivePanel.h"
 #include "acquisition/gui/MeasField.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
+#include "platform/Translate.h"
 #include "shell/ZARO.h"
 
 #include <QCheckBox>
@@ -19,9 +20,7 @@ QPointer<QWidget> meandisp;
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("MeanDisp", text);
-}
+const Translator Tr{"MeanDisp"};
 
 // The resets of every mean-value panel of this run: an extreme reset in an earlier
 // panel may still lie on either side of its partner.
@@ -189,16 +188,16 @@ int CmReadAverage() {
     timer->setInterval(5000);
     if (!meandisp || LinkBusy()) return 1;
     SetLiveBusy(ui.frame, true);
-    status = ReadPowerMeans();
+    int ok = ReadPowerMeans();
     if (!LiveReadReturned(ui.frame)) return 1;
-    ShowPowerRows(status);
+    ShowPowerRows(ok);
     if (ui.zrm3 && AnyFreeMean()) {
-        status = ReadFreeMeans();
+        ok = ReadFreeMeans();
         if (!LiveReadReturned(ui.frame)) return 1;
-        ShowFreeRows(status);
+        ShowFreeRows(ok);
     }
     SetLiveBusy(ui.frame, false);
-    return status;
+    return ok;
 }
 
 int CmResAllMean() {
@@ -225,7 +224,7 @@ int ResetMeanValues() {
     ui.all->setChecked(false);
     uint16_t minima, maxima;
     MeanResetWords(minT, maxT, minima, maxima);
-    status = SendMeanReset(minima, maxima, resets);
+    SendMeanReset(minima, maxima, resets);
     timer->setInterval(2000);
     if (meandisp) timer->start();
     return 0;

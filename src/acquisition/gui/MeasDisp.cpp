@@ -4,7 +4,8 @@
 #include "acquisition/MeasDecode.h"
 #include "acquisition/gui/LivePanel.h"
 #include "acquisition/gui/MeasField.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
+#include "platform/Translate.h"
 #include "shell/ZARO.h"
 
 #include <QCoreApplication>
@@ -22,9 +23,7 @@ QPointer<QWidget> measdisp;
 namespace {
 
 const char* const kContext = "MeasDisp";
-QString Tr(const char* text) {
-    return QCoreApplication::translate(kContext, text);
-}
+const Translator Tr{kContext};
 QString TrMeas(const char* text) {
     return QCoreApplication::translate("Measurands", text);
 }
@@ -243,11 +242,11 @@ int CmReadMeas() {
     if (!measdisp || LinkBusy()) return 1;
     SetLiveBusy(ui.frame, true);
     const int rows = MeasRowCount();
-    status = Read(Lese, MeasRequest(), 0);
+    const int ok = Read(Lese, MeasRequest(), 0);
     if (!LiveReadReturned(ui.frame)) return 1; // closed while the reply was awaited
-    ShowMeasValues(status, rows);
+    ShowMeasValues(ok, rows);
     SetLiveBusy(ui.frame, false);
-    return status;
+    return ok;
 }
 
 void ShowMeasValues(int readOk, int rows) {

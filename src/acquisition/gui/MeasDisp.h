@@ -17,7 +17,7 @@ int CmMeasDisplay();
 QWidget* CreateMeasDisp(QWidget* parent);
 void InitMeasDisp();
 
-int CmReadMeas(); // timer tick: 1 or 0 as the read went (status)
+int CmReadMeas(); // timer tick: 1 or 0 as the read went
 // Redraws the first `rows` values from Measurands, or marks them "----" after a failed read.
 void ShowMeasValues(int readOk, int rows);
 int CmPrintMeasData();    // prints the panel with date and time

@@ -4,7 +4,8 @@
 #include "acquisition/MeterDecode.h"
 #include "acquisition/gui/LivePanel.h"
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
+#include "platform/Translate.h"
 #include "shell/ZARO.h"
 
 #include <QCheckBox>
@@ -22,9 +23,7 @@ QPointer<QWidget> meterdisp;
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("MeterDisp", text);
-}
+const Translator Tr{"MeterDisp"};
 
 struct Ui {
     LivePanel frame;
@@ -162,12 +161,12 @@ int CmReadMeters() {
             // A value the user is preparing is not overwritten.
             if (!ui.set[r]->isChecked() && !ui.edited[r] && !ui.field[r]->hasFocus())
                 ui.field[r]->setValue(MeterShownValue(MeterCount(r), ui.scaling));
-    status = Read(Lese, kReadDevStatus, 0);
+    const int ok = Read(Lese, kReadDevStatus, 0);
     if (!LiveReadReturned(ui.frame)) return 1;
-    if (status) LightTariff(ActiveTariff(DevStatusWord()));
+    if (ok) LightTariff(ActiveTariff(DevStatusWord()));
     SetLiveBusy(ui.frame, false);
     timer->start();
-    return status;
+    return ok;
 }
 
 int CmMeterSet() {
@@ -182,7 +181,7 @@ int CmMeterSet() {
         // The set ends the editing: every field shows the meter again.
         ui.edited[r] = false;
     }
-    status = SendMeterSet(ui.scaling, set, values);
+    SendMeterSet(ui.scaling, set, values);
     RestartRefresh(1000);
     return 0;
 }
@@ -195,7 +194,7 @@ int CmMeterReset() {
         ticked[r] = ui.reset[r]->isChecked();
         ui.reset[r]->setChecked(false);
     }
-    status = SendMeterReset(MeterResetWord(ticked));
+    SendMeterReset(MeterResetWord(ticked));
     RestartRefresh(2000);
     return 0;
 }
@@ -203,7 +202,7 @@ int CmMeterReset() {
 int CmToggleTariff() {
     if (!meterdisp) return 0;
     MetersTimer()->stop();
-    status = SendTariffToggle();
+    SendTariffToggle();
     RestartRefresh(1000);
     return 0;
 }

@@ -4,7 +4,8 @@
 #include "acquisition/MinMaxDecode.h"
 #include "acquisition/gui/LivePanel.h"
 #include "acquisition/gui/MeasField.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
+#include "platform/Translate.h"
 #include "shell/ZARO.h"
 
 #include <QCheckBox>
@@ -19,9 +20,7 @@ QPointer<QWidget> minmaxdisp;
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("MinMaxDisp", text);
-}
+const Translator Tr{"MinMaxDisp"};
 
 enum Group { kMaxU, kMaxI, kMaxPower, kMinU, kPfF, kGroups };
 const char* const kGroupTitles[kGroups] = {
@@ -139,18 +138,18 @@ int CmReadMinMax() {
     timer->stop();
     SetLiveBusy(ui.frame, true);
     const int rows = MinMaxRowCount();
-    status = Read(Lese, MinMaxRequest(), 0);
+    const int ok = Read(Lese, MinMaxRequest(), 0);
     if (!LiveReadReturned(ui.frame)) return 1;
     for (int r = 0; r < rows; ++r) {
         if (!MinMaxRowVisible(r, ui.frame.scale)) continue;
-        if (status)
+        if (ok)
             ShowMeasText(ui.field[r], MinMaxText(r, ui.frame.scale));
         else
             Meas_Disturbed(ui.field[r]);
     }
     SetLiveBusy(ui.frame, false);
     timer->start();
-    return status;
+    return ok;
 }
 
 int CmResAllMinMax() {
@@ -169,10 +168,10 @@ int CmResetMinMax() {
         ui.box[k]->setChecked(false);
     }
     ui.all->setChecked(false);
-    status = SendMinMaxReset(MinMaxResetWord(ticked, MinMaxBoxCount()));
+    const int ok = SendMinMaxReset(MinMaxResetWord(ticked, MinMaxBoxCount()));
     // After a failed write the panel keeps its last values until it is reopened.
     timer->setInterval(2000);
-    if (status && minmaxdisp) timer->start();
+    if (ok && minmaxdisp) timer->start();
     return 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include "config/Brightness.h"
 #include "config/ConfigFile.h"
+#include "platform/Translate.h"
 #include "settings/INI_File.h"
 #include "shell/ZARO.h"
 
@@ -16,9 +17,7 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("BrightnessPopup", text);
-}
+const Translator Tr{"BrightnessPopup"};
 
 // CmSelBright: the meter takes the value at once; a failed write puts the slider back.
 void SelBright(QSlider* slider) {
@@ -40,7 +39,7 @@ QDialog* CreateBrightnessPopup(QWidget* parent) {
     if (CommType == kRS485 || CommType == kGateway)
         title = QStringLiteral("%1 (%2 %3)")
                     .arg(title, EditorCaptionText(kCapDevice))
-                    .arg(CommType == kRS485 ? DeviceAddr : TCPDevAddr);
+                    .arg(MeterAddressInUse());
     popup->setWindowTitle(title);
     auto* layout = new QVBoxLayout(popup);
     auto* row = new QHBoxLayout;

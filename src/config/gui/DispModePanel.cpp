@@ -3,6 +3,7 @@
 #include "config/ConfigImage.h"
 #include "config/DispMode.h"
 #include "config/EditorLists.h"
+#include "platform/Translate.h"
 #include "platform/gui/PanelPrint.h"
 #include "shell/ZARO.h"
 
@@ -28,9 +29,7 @@ QPointer<QWidget> dispmode;
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("DispModePanel", text);
-}
+const Translator Tr{"DispModePanel"};
 
 const QColor kSelected(0xFF, 0xF0, 0x60); // the meter's manual marks chosen pages yellow
 const QColor kUnselected(Qt::white);

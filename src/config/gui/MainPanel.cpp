@@ -9,6 +9,7 @@
 #include "config/Scaling.h"
 #include "config/gui/DispModePanel.h"
 #include "platform/TimeBase.h"
+#include "platform/Translate.h"
 #include "settings/INI_File.h"
 #include "settings/SelDevType.h"
 #include "shell/ZARO.h"
@@ -31,9 +32,7 @@
 namespace {
 
 const char* const kContext = "MainPanel";
-QString Tr(const char* text) {
-    return QCoreApplication::translate(kContext, text);
-}
+const Translator Tr{kContext};
 
 constexpr int kRows = 9; // free mean values and min/max logger channels
 

@@ -2,8 +2,9 @@
 
 #include "config/ConfigFile.h"
 #include "config/Simulat.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
+#include "platform/Translate.h"
 #include "settings/INI_File.h"
 #include "shell/ZARO.h"
 
@@ -19,9 +20,7 @@ QPointer<QWidget> simulation;
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("SimulationPanel", text);
-}
+const Translator Tr{"SimulationPanel"};
 
 struct Ui {
     QLabel* title;
@@ -125,13 +124,14 @@ void InitSimulation() {
 
 int SimDigout(int i, int on) {
     if (!simulation || !SimulationRunning()) return 0;
-    if (SwitchOutput(i, on))
+    const int ok = SwitchOutput(i, on);
+    if (ok)
         ShowOutput(i, on);
     else {
         ShowOutput(i, OutputOn(i));
         EndAfterFailure();
     }
-    return status;
+    return ok;
 }
 
 int CmSimDone() {

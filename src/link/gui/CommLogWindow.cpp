@@ -3,6 +3,7 @@
 #include "link/CommLog.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFiles.h"
+#include "platform/Translate.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,9 +21,7 @@ QPointer<QWidget> commlogwin;
 
 namespace {
 
-QString Tr(const char* text) {
-    return QApplication::translate("CommLogWindow", text);
-}
+const Translator Tr{"CommLogWindow"};
 
 // Filter entries: which outcomes each shows.
 enum Filter { kAll, kProblems, kRetries, kTimeouts, kCrcErrors, kExceptions };

@@ -1,11 +1,12 @@
 #include "logger/gui/Logger57Panel.h"
 #include "logger/gui/LoggerPanel.h"
+#include "platform/Translate.h"
 #include "profiles/gui/ExcelExport.h"
 #include "profiles/gui/ProfilePanel.h"
 
 #include "acquisition/Acquisition.h"
 #include "config/ConfigImage.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "logger/Logger57.h"
 #include "logger/Logger57Decode.h"
 #include "platform/Messages.h"
@@ -33,9 +34,7 @@ QPointer<QWidget> logdisp57;
 namespace {
 
 const char* const kContext = "Logger57";
-QString Tr(const char* text) {
-    return QCoreApplication::translate(kContext, text);
-}
+const Translator Tr{kContext};
 
 // One value list: a row per record (newest first), the record's time and then the
 // list's channels. Texts are made when the view asks for a row, so that a sequence of

@@ -1,13 +1,14 @@
 #include "logger/gui/LoggerPanel.h"
 
 #include "logger/gui/Logger57Panel.h"
+#include "platform/Translate.h"
 #include "profiles/gui/ExcelExport.h"
 #include "profiles/gui/ProfilePanel.h"
 
 #include "config/ConfigImage.h"
 #include "config/ConfigTransfer.h"
 #include "link/Connection.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "logger/Logger.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFiles.h"
@@ -47,9 +48,7 @@ std::string logfile;
 namespace {
 
 const char* const kContext = "LoggerPanel";
-QString Tr(const char* text) {
-    return QCoreApplication::translate(kContext, text);
-}
+const Translator Tr{kContext};
 
 constexpr int kStatusMs = 10000;
 
@@ -300,7 +299,7 @@ int CmLoggerOffline() {
 int CmLoggerAcquisition() {
     if (CommType == kModule) return EnterModuleLogger(1);
     // A meter that cannot be reached leaves the files: the user decides.
-    if (!InitInterface(CommPort) || !(status = LeseKonfiguration(0))) {
+    if (!InitInterface(CommPort) || !LeseKonfiguration(0)) {
         if (!Warnung(3, 3)) {
             CloseInterface();
             return 0;

@@ -2,6 +2,7 @@
 
 #include "platform/Messages.h"
 #include "platform/TimeBase.h"
+#include "platform/Translate.h"
 #include "platform/gui/PanelPrint.h"
 #include "profiles/ProfileDraw.h"
 #include "shell/ZARO.h"
@@ -24,9 +25,7 @@ QPointer<QWidget> loadprof;
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ProfilePanel", text);
-}
+const Translator Tr{"ProfilePanel"};
 
 enum class Drag { None, Cursor1, Cursor3, Cursor2 };
 

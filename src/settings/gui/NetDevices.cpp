@@ -4,6 +4,7 @@
 #include "netmodules/Gateway.h"
 #include "netmodules/LANMOD57Net.h"
 #include "platform/Messages.h"
+#include "platform/Translate.h"
 #include "settings/INI_File.h"
 #include "settings/gui/SelComm.h"
 
@@ -26,9 +27,7 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("NetDevices", text);
-}
+const Translator Tr{"NetDevices"};
 
 bool OpenInBrowser(const QString& url) {
     return QDesktopServices::openUrl(QUrl(url));

@@ -2,10 +2,11 @@
 
 #include "config/ConfigImage.h"
 #include "config/EditorRefresh.h"
-#include "link/Kommun.h"
-#include "link/TCP_Komm.h"
+#include "link/DeviceLink.h"
+#include "link/ModbusTcp.h"
 #include "netmodules/Gateway.h"
 #include "platform/SerialPort.h"
+#include "platform/Translate.h"
 #include "settings/INI_File.h"
 #include "settings/SearchAddress.h"
 #include "settings/gui/NetDevices.h"
@@ -33,9 +34,7 @@ std::vector<std::string> (*SerialPortLister)() = AvailableSerialPorts;
 namespace {
 
 const char* const kContext = "SelComm";
-QString Tr(const char* text) {
-    return QCoreApplication::translate(kContext, text);
-}
+const Translator Tr{kContext};
 
 constexpr int kAddressColumns = 13; // 247 = 19 rows of 13
 

@@ -1,8 +1,8 @@
-#include "link/TCP_Komm.h"
+#include "link/ModbusTcp.h"
 
 #include "link/CommLog.h"
 #include "link/Connection.h"
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 #include "link/LinkBusyScope.h"
 #include "link/Transport.h"
 #include "netmodules/LANMOD57.h"
@@ -17,13 +17,16 @@
 
 int32_t TCP_Handle[kTCPSlots];
 int32_t TCP_Connection[kTCPSlots];
-int32_t DataAvailable = 0;
 int32_t ModuleTCPPort = kDefaultTCPPort;
 int32_t ModuleHTTPPort = kDefaultModuleHTTPPort;
 int32_t Search_Result = 0;
 int32_t SearchIndex = 0;
 
 namespace {
+
+// Reply state, set by the receive callback: 0 none yet, 1 valid reply in RecBuffer,
+// -4 peer closed, -7 invalid reply, -11 exception 11 (target device did not respond).
+int32_t replyState = 0;
 
 constexpr int kHeader = 6;
 constexpr int kLengthField = 4; // MBAP length: the bytes after it, from the unit on
@@ -115,7 +118,7 @@ struct WaitingFlag {
 int WaitForReply(int64_t sentAt, int timeoutMs = kReplyTimeoutMs) {
     const LinkTransport& wire = Wire();
     const int slot = SlotInUse();
-    while (DataAvailable == 0 && wire.nowMs() - sentAt < timeoutMs) {
+    while (replyState == 0 && wire.nowMs() - sentAt < timeoutMs) {
         const int left = int(timeoutMs - (wire.nowMs() - sentAt));
         // Short slices: the windows repaint and timers tick between them.
         if (TCP_Connection[slot])
@@ -123,7 +126,7 @@ int WaitForReply(int64_t sentAt, int timeoutMs = kReplyTimeoutMs) {
         else
             wire.pauseMs(std::min(20, left));
     }
-    return DataAvailable;
+    return replyState;
 }
 
 FrameOutcome ReplyOutcome(int state) {
@@ -226,7 +229,7 @@ int SendTCPRequest(int showErrors) {
         Wire().tcpDiscardInput(TCP_Handle[slot]);
         // The peer may have closed while the link was idle: this request reconnects, and
         // that close is no answer to it.
-        if (!TCP_Connection[slot] && InitTCPConnection()) DataAvailable = 0;
+        if (!TCP_Connection[slot] && InitTCPConnection()) replyState = 0;
     }
     if (ValidSlot(slot) && TCP_Connection[slot])
         written = Wire().tcpWrite(TCP_Handle[slot], SendBuffer, SndLen, kWriteTimeoutMs);
@@ -240,7 +243,7 @@ int TCPDataTransmission(int showErrors, int broadcast) {
     bool closeRetried = false;
     for (;;) {
         InitTCPConnection();
-        DataAvailable = 0;
+        replyState = 0;
         WaitingFlag flag;
         const int written = SendTCPRequest(showErrors);
         const int64_t sentAt = Wire().nowMs();
@@ -291,7 +294,7 @@ int TCPDiagnose(int address) {
     const uint8_t probe[] = {0, 0, 0, 0, 0, 6, uint8_t(address), 8, 0x00, 0x00, 0xAA, 0x55};
     std::memcpy(SendBuffer, probe, sizeof probe);
     SndLen = RecLen = int(sizeof probe);
-    DataAvailable = 0;
+    replyState = 0;
     WaitingFlag flag(true);
     const int timeout = std::max(RecTimeout, 1);
     const int64_t sentAt = Wire().nowMs();
@@ -319,18 +322,18 @@ int ClientTCPCB(int handle, int event, int, void*) {
             TCP_Connection[slot] = 0;
         }
         // A peer that closes right after its answer has answered.
-        if (slot == SlotInUse() && DataAvailable == 0) DataAvailable = -4;
+        if (slot == SlotInUse() && replyState == 0) replyState = -4;
         return 0;
     }
     if (event != TCP_DATAREADY) return 0;
-    if (!waiting || slot != SlotInUse() || DataAvailable != 0) {
+    if (!waiting || slot != SlotInUse() || replyState != 0) {
         Wire().tcpDiscardInput(handle);
         return 0;
     }
     const int n = ReceiveFrame(handle);
     received = std::max(n, 0);
     if (n < 0) {
-        DataAvailable = -7;
+        replyState = -7;
         return 0;
     }
     int state = ClassifyTCPReply(n);
@@ -338,7 +341,7 @@ int ClientTCPCB(int handle, int event, int, void*) {
     // answered the probe, and no meter is to be had at that address.
     if (state == 0 && probing) state = -11;
     if (state == 0) return 0; // another exception: the transaction ends by time-out
-    DataAvailable = state;
+    replyState = state;
     answeredBefore = answeredBefore || state == 1 || state == -11;
     if (state == 1 && SendBuffer[7] == 8) RecordSearchHit();
     return 0;

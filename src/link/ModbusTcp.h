@@ -11,10 +11,6 @@ constexpr int kCloseAllTCP = 257;
 extern int32_t TCP_Handle[kTCPSlots];
 extern int32_t TCP_Connection[kTCPSlots]; // 1 connected
 
-// Reply state, set by the receive callback: 0 none yet, 1 valid reply in RecBuffer,
-// -4 peer closed, -7 invalid reply, -11 exception 11 (target device did not respond).
-extern int32_t DataAvailable;
-
 // Port of the module's Modbus/TCP service. 502 on every real module; tests and
 // zaro-cli --tcp-port point it at a simulator.
 extern int32_t ModuleTCPPort;
@@ -45,5 +41,5 @@ int ClientTCPCB(int handle, int event, int error, void* callbackData);
 int TCPDiagnose(int address);
 
 // Judges n reply bytes in RecBuffer against the request in SendBuffer; gives the
-// DataAvailable state they stand for (0 when the reply state must stay as it is).
+// reply state they stand for (0 when the reply state must stay as it is).
 int ClassifyTCPReply(int n);

@@ -1,9 +1,9 @@
-#include "link/Kommun.h"
+#include "link/DeviceLink.h"
 
 #include "link/CommLog.h"
 #include "link/Connection.h"
 #include "link/LinkBusyScope.h"
-#include "link/TCP_Komm.h"
+#include "link/ModbusTcp.h"
 #include "link/Transport.h"
 #include "platform/Messages.h"
 #include "platform/SerialPort.h"
@@ -34,8 +34,6 @@ uint8_t UnbUmax[4], THDUmax[8], THDImax[8];
 uint8_t Harm_U[84], Harm_I[84], Harm_Umax[84], Harm_Imax[84];
 uint8_t Log[32];
 uint8_t LoggerData[256];
-
-int status = 0;
 
 namespace {
 
@@ -201,7 +199,7 @@ uint8_t ReadAddress() {
 uint8_t WriteAddress(int broadcast) {
     if (CommType == kRS232) return 255;
     if (broadcast) return 0;
-    return uint8_t(CommType == kRS485 ? DeviceAddr : TCPDevAddr);
+    return uint8_t(MeterAddressInUse());
 }
 
 void MakeReadFrame(int index) {
@@ -409,8 +407,7 @@ int CheckReply(int n) {
 
 int InitInterface(int) {
     LinkBusyScope guard; // connecting lets timers run, like a transaction
-    status = IsTCP() ? InitTCPConnection() : OpenSerial();
-    return status;
+    return IsTCP() ? InitTCPConnection() : OpenSerial();
 }
 
 int CloseInterface() {
@@ -464,21 +461,19 @@ int DataTransmission(int showErrors, int broadcast) {
 int Read(ConfigImage& image, int index, int showErrors) {
     if (busy || index < 0 || index >= kReadRequests) return 0; // a tick during a transaction
     LinkBusyScope guard;
-    if (index == kReadLoggerData && !LoggerRequestFits()) return status = 0;
+    if (index == kReadLoggerData && !LoggerRequestFits()) return 0;
     MakeProtocol(3, image, index, showErrors, 0);
     const int ok = IsTCP() ? TransactTCP(showErrors, 0) : DataTransmission(showErrors, 0);
-    if (!ok) return status = 0;
+    if (!ok) return 0;
     DistributeReply(image, index);
-    return status = 1;
+    return 1;
 }
 
 int Write(ConfigImage& image, int index, int showErrors, int broadcast) {
     if (busy || index < 0 || index >= kWriteRequests) return 0;
     LinkBusyScope guard;
     MakeProtocol(10, image, index, showErrors, broadcast);
-    DataAvailable = 0;
-    status = IsTCP() ? TransactTCP(showErrors, broadcast) : DataTransmission(showErrors, broadcast);
-    return status;
+    return IsTCP() ? TransactTCP(showErrors, broadcast) : DataTransmission(showErrors, broadcast);
 }
 
 int Diagnose(int, int address) {

@@ -122,8 +122,6 @@ extern uint8_t Harm_U[84], Harm_I[84], Harm_Umax[84], Harm_Imax[84];
 extern uint8_t Log[32];
 extern uint8_t LoggerData[256];
 
-extern int status; // result of the last device operation: 1 success, 0 failure
-
 uint16_t CRC16(uint16_t crc, uint8_t byte);
 void Buff(uint8_t* pointer, int mode); // mode 2: swap 2 bytes; mode 4: swap 0<->1 and 2<->3
 void MakeProtocol(int kind, ConfigImage& image, int index, int showErrors, int broadcast);
