@@ -79,15 +79,6 @@ int UnitColumn(int i) {
 
 const std::array<bool, kMeanCodes> pmgr[3] = {kPmgr0, kPmgr1, kPmgr2};
 
-int AnzahlStellen(float x) {
-    int n = 0;
-    while (x > 8.32f && n < 12) {
-        x /= 10.0f;
-        ++n;
-    }
-    return n;
-}
-
 float BerechneSr(const ConfigImage& image, int mode) {
     const float u = mode ? float(image.UrSec) : float(image.MaxU);
     const float i = mode ? image.IrSec : float(image.MaxI / 100.0);

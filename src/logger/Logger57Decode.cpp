@@ -1,7 +1,7 @@
 #include "logger/Logger57Decode.h"
 
-#include "config/Scaling.h"
 #include "platform/TimeBase.h"
+#include "values/DisplayScale.h"
 #include "values/Measurands.h"
 
 #include <QCoreApplication>
@@ -329,9 +329,10 @@ void LogScaling(LogSequence& seq) {
         // No valid value leaves the extremes at their start values: scale as for 0.
         const bool any = seq.Min[k] <= seq.Max[k];
         const double m = any ? std::trunc(std::max(std::fabs(seq.Min[k]), std::fabs(seq.Max[k]))) : 0.0;
-        int p = m >= 832000000.0 ? 3 : m >= 832000.0 ? 2 : m >= 832.0 ? 1 : 0;
+        const Precision shown = PrecisionFor(m);
+        int p = shown.prefix;
+        int digits = shown.decimals;
         const Quantity g = ModuleCodeQuantity(seq.Codes[k]);
-        int digits = 3 - AnzahlStellen(float(m)) + 3 * p;
         if (g == kFrequency) {
             p = 0;
             digits = 2;

@@ -6,25 +6,6 @@
 
 namespace {
 
-// Thresholds are 8.32 times powers of 1000: a value in the chosen unit keeps at most
-// three digits before the point.
-int PrefixFor(float nominal) {
-    if (nominal >= 832000000.0f) return 3;
-    if (nominal >= 832000.0f) return 2;
-    if (nominal >= 832.0f) return 1;
-    return 0;
-}
-
-// Powers of ten above 8.32 that the nominal value spans (at most 12).
-int DigitsAbove(float x) {
-    int n = 0;
-    while (x > 8.32f && n < 12) {
-        x /= 10.0f;
-        ++n;
-    }
-    return n;
-}
-
 const char* const kPrefixedUnits[kNominalQuantities][4] = {
     {"V", "kV", "MV", "GV"},
     {"A", "kA", "MA", "GA"},
@@ -48,12 +29,25 @@ bool Scaled(Quantity q) {
 
 } // namespace
 
+Precision PrecisionFor(double magnitude) {
+    // Thresholds are 8.32 times powers of 1000: a value in the chosen unit keeps at most
+    // three digits before the point.
+    const int prefix = magnitude >= 832000000.0 ? 3 : magnitude >= 832000.0 ? 2 : magnitude >= 832.0 ? 1 : 0;
+    // Powers of ten above 8.32 that the magnitude spans (at most 12), counted in single
+    // precision like the readings themselves.
+    int decades = 0;
+    for (float x = float(magnitude); x > 8.32f && decades < 12; x /= 10.0f)
+        ++decades;
+    return {prefix, 3 - decades + 3 * prefix};
+}
+
 DisplayScale::DisplayScale(float nominalVoltage, float nominalCurrent, float nominalPower, int systemColumn)
     : nominal_{nominalVoltage, nominalCurrent, nominalPower, nominalPower, nominalPower},
       column_(qBound(1, systemColumn, 5)) {
     for (int k = kVoltage; k < kNominalQuantities; ++k) {
-        prefix_[size_t(k)] = PrefixFor(nominal_[size_t(k)]);
-        decimals_[size_t(k)] = 3 - DigitsAbove(nominal_[size_t(k)]) + 3 * prefix_[size_t(k)];
+        const Precision shown = PrecisionFor(nominal_[size_t(k)]);
+        prefix_[size_t(k)] = shown.prefix;
+        decimals_[size_t(k)] = shown.decimals;
     }
     decimals_[kFrequency] = 2;
     decimals_[kPowerFactor] = 3;

@@ -9,6 +9,15 @@
 #include <QString>
 #include <array>
 
+// How a number of this magnitude is shown: the unit prefix (0 none, 1 k, 2 M, 3 G)
+// and the decimals that go with it, four significant digits in all. The live panels
+// choose by the nominal value, the module log by a channel's extremes.
+struct Precision {
+    int prefix;
+    int decimals;
+};
+Precision PrecisionFor(double magnitude);
+
 class DisplayScale {
   public:
     // Nominal voltage, current and power (reactive and apparent power share the active
