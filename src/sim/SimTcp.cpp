@@ -42,8 +42,8 @@ void Send(QPointer<QTcpSocket> s, const QByteArray& data, int delayMs, bool clos
 }
 
 // The meter a unit reaches, or nullptr when the unit is absent.
-SimMeter* Target(int unit, uint8_t function) {
-    if (!moduleMode) return SimFindMeter(unit);
+SimMeter* Target(int unit, uint8_t function, bool module) {
+    if (!module) return SimFindMeter(unit);
     SimMeter& own = SimMeters.front();
     if (unit == own.address) return &own;
     // The module itself answers reads at 255 from its meter; writes need the meter's address.
@@ -52,49 +52,14 @@ SimMeter* Target(int unit, uint8_t function) {
 }
 
 void Respond(QTcpSocket* socket, const QByteArray& request) {
-    const int64_t now = SimNowMs();
-    const uint8_t unit = uint8_t(request[6]);
-    const QByteArray pdu = request.mid(7);
-    if (pdu.isEmpty()) return;
-    if (unit == 0) {
-        SimBroadcastPdu(pdu, now);
-        return;
-    }
-    SimMeter* m = Target(unit, uint8_t(pdu[0]));
-    if (m && m->missFirst && m->requests++ == 0) return;
-    SimPollCommands();
-    SimFault fault;
-    const bool faulty = SimTakeFault(unit, fault);
-    QByteArray answer;
-    if (!m) {
-        answer.append(char(uint8_t(pdu[0]) | 0x80));
-        answer.append(char(kExGatewayTarget));
-    } else {
-        answer = SimAnswerPdu(*m, pdu, now);
-    }
-    if (faulty && fault.kind == FaultKind::Exception) {
-        answer = QByteArray();
-        answer.append(char(uint8_t(pdu[0]) | 0x80));
-        answer.append(char(fault.param));
-    }
-    QByteArray reply = Mbap(
-        request, faulty && fault.kind == FaultKind::OtherUnit ? uint8_t(unit == 255 ? 254 : unit + 1) : unit,
-        answer);
-    if (faulty && fault.kind == FaultKind::Drop) {
+    const SimTcpAnswer answer = SimAnswerTcp(request, moduleMode, SimNowMs());
+    if (answer.dropAtOnce) {
         socket->disconnectFromHost();
         return;
     }
     QPointer<QTcpSocket> s(socket);
-    if (faulty && fault.kind == FaultKind::Absent) { // the gateway's own answer, its own unit
-        const char exception[2] = {char(uint8_t(pdu[0]) | 0x80), char(kExGatewayTarget)};
-        Send(s, Mbap(request, uint8_t(fault.param), QByteArray(exception, 2)), int(SimTime.turnaroundMs));
-        return;
-    }
-    const SimFaultShape shape{7, 0x40, 50}; // the function code
-    const QList<SimReplyPart> parts = SimFaultyReply(faulty ? &fault : nullptr, reply, shape);
-    for (const SimReplyPart& part : parts)
-        Send(s, part.data, int(SimTime.turnaroundMs + part.delayMs),
-             faulty && fault.kind == FaultKind::Close && &part == &parts.back());
+    for (const SimReplyPart& part : answer.parts)
+        Send(s, part.data, int(SimTime.turnaroundMs + part.delayMs), answer.closeAfter && &part == &answer.parts.back());
 }
 
 std::map<QTcpSocket*, QByteArray> buffers; // requests received in part, per connection
@@ -128,6 +93,44 @@ void OnConnection() {
 }
 
 } // namespace
+
+SimTcpAnswer SimAnswerTcp(const QByteArray& request, bool module, int64_t now) {
+    const uint8_t unit = uint8_t(request[6]);
+    const QByteArray pdu = request.mid(7);
+    if (pdu.isEmpty()) return {};
+    if (unit == 0) {
+        SimBroadcastPdu(pdu, now);
+        return {};
+    }
+    SimMeter* m = Target(unit, uint8_t(pdu[0]), module);
+    if (m && m->missFirst && m->requests++ == 0) return {};
+    SimPollCommands();
+    SimFault fault;
+    const bool faulty = SimTakeFault(unit, fault);
+    QByteArray answer;
+    if (!m) {
+        answer.append(char(uint8_t(pdu[0]) | 0x80));
+        answer.append(char(kExGatewayTarget));
+    } else {
+        answer = SimAnswerPdu(*m, pdu, now);
+    }
+    if (faulty && fault.kind == FaultKind::Exception) {
+        answer = QByteArray();
+        answer.append(char(uint8_t(pdu[0]) | 0x80));
+        answer.append(char(fault.param));
+    }
+    if (faulty && fault.kind == FaultKind::Drop) return {{}, true, false};
+    if (faulty && fault.kind == FaultKind::Absent) { // the gateway's own answer, its own unit
+        const char exception[2] = {char(uint8_t(pdu[0]) | 0x80), char(kExGatewayTarget)};
+        return {{{Mbap(request, uint8_t(fault.param), QByteArray(exception, 2)), 0}}, false, false};
+    }
+    const QByteArray reply = Mbap(
+        request, faulty && fault.kind == FaultKind::OtherUnit ? uint8_t(unit == 255 ? 254 : unit + 1) : unit,
+        answer);
+    const SimFaultShape shape{7, 0x40, 50}; // the function code
+    return {SimFaultyReply(faulty ? &fault : nullptr, reply, shape), false,
+            faulty && fault.kind == FaultKind::Close};
+}
 
 bool SimTcpStart(bool module, const QHostAddress& address, quint16 port, quint16& boundPort, QString& error) {
     moduleMode = module;

@@ -1,6 +1,8 @@
 // The simulator's two doors: RTU on a pseudo-terminal and Modbus/TCP.
 #pragma once
 
+#include "SimModbus.h"
+
 #include <QHostAddress>
 #include <QString>
 #include <cstdint>
@@ -21,6 +23,15 @@ void SimSerialStop();
 
 // Gateway (units = the meters' addresses) or module (reads at unit 255 go to its meter).
 bool SimTcpStart(bool module, const QHostAddress& address, quint16 port, quint16& boundPort, QString& error);
+
+// The Modbus/TCP door's answer to one request (header onward) of a gateway or a module,
+// sent the turnaround time after it; both ends may close the connection.
+struct SimTcpAnswer {
+    QList<SimReplyPart> parts;
+    bool dropAtOnce = false; // closed without an answer ("drop")
+    bool closeAfter = false; // closed behind the last part ("close")
+};
+SimTcpAnswer SimAnswerTcp(const QByteArray& request, bool module, int64_t nowMs);
 
 // The gateway's (port 3250) or module's (port 5001) UDP discovery and set-up, for count
 // devices; device i claims the address first + i. The port is shared with other sockets.

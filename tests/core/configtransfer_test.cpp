@@ -2,6 +2,8 @@
 #include "config/ConfigFile.h"
 #include "config/ConfigTransfer.h"
 #include "link/DeviceLink.h"
+#include "link/ModbusTcp.h"
+#include "netmodules/LANMOD57.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 
@@ -68,13 +70,21 @@ class ConfigTransferTest : public QObject {
     std::unique_ptr<SimLine> line;
     ScriptedMessages messages;
 
-    // A meter on a fresh line, its configuration received into Konf.
-    bool Meter(const QStringList& options, int commType = 0) {
+    // A meter on a fresh line (RS-232, RS-485 or its own module), its configuration
+    // received into Konf.
+    bool Meter(const QStringList& options, int commType = kRS232) {
+        CloseTCPConnection(kCloseAllTCP);
         line.reset();
-        line = std::make_unique<SimLine>((commType == 1 ? QStringList{"--rs485", "17"} : QStringList{"--rs232"}) +
-                                         options);
+        const QStringList kind = commType == kRS485    ? QStringList{"--rs485", "17"}
+                                 : commType == kModule ? QStringList{"--module"}
+                                                       : QStringList{"--rs232"};
+        line = std::make_unique<SimLine>(kind + options);
         if (!line->ok()) return false;
         CommType = commType;
+        Num57 = 1;
+        LM57Index = 0;
+        qstrncpy(IP57[0], "module", sizeof IP57[0]);
+        qstrncpy(EMD[0].IP, "module", sizeof EMD[0].IP);
         CommPortPath = line->path().toStdString();
         DeviceAddr = 17;
         Baudrate = 3;
@@ -93,6 +103,7 @@ class ConfigTransferTest : public QObject {
         SetMessageSink(&messages);
     }
     void cleanupTestCase() {
+        CloseTCPConnection(kCloseAllTCP);
         line.reset();
         SetMessageSink(nullptr);
     }
@@ -317,7 +328,7 @@ class ConfigTransferTest : public QObject {
     }
 
     void rs485SendsTheProgramsBusSettings() {
-        QVERIFY(Meter({"--model", "zrm3"}, 1));
+        QVERIFY(Meter({"--model", "zrm3"}, kRS485));
         Konf.Address = 99;
         Konf.BusSettings = 0x24;
         Konf.Interface = 1;
@@ -327,6 +338,47 @@ class ConfigTransferTest : public QObject {
         QCOMPARE(meter.BusSettings, uint8_t(3 + 8 * 1));
 
         QVERIFY(VersionPopup(messages).startsWith("Version information (Device 17)\n"));
+    }
+
+    // Through the module the min/max logger block goes to a module that takes it; an
+    // old one first asks whether to send it (there is no logger question there).
+    void minMaxLoggerThroughTheModule_data() {
+        QTest::addColumn<QString>("ext");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("old module, continue") << "119" << 1 << true;
+        QTest::newRow("old module, cancel") << "119" << 0 << true;
+        QTest::newRow("new module takes it without asking") << "121" << 1 << false;
+    }
+    void minMaxLoggerThroughTheModule() {
+        QFETCH(QString, ext);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QVERIFY(Meter({"--ext", ext}, kModule));
+        if (asked)
+            for (uint8_t c : Konf.MinMaxLogger)
+                QCOMPARE(c, uint8_t(255)); // an old module has none
+        QVERIFY(Konf.BusSettings & 0x40);
+        // Registers 569..573 straight from the meter, whatever its version says.
+        const auto onMeter = [] {
+            InitInterface(CommPort);
+            const int ok = Read(Lese, kReadConfigExtended, 1);
+            CloseInterface();
+            return ok ? QByteArray(reinterpret_cast<const char*>(Lese.MinMaxLogger), 9) : QByteArray("failed");
+        };
+        QByteArray expected = onMeter();
+        Konf.MinMaxLogger[0] = 5;
+        Konf.Logger ^= 0x1000;
+        messages.answers = {answer, 1};
+        QCOMPARE(CmSendConfig(), answer);
+        // The min/max question comes with the checks, the changes are shown after them.
+        std::vector<ScriptedMessages::Shown> shown;
+        if (asked) shown.push_back({M::Warnung, 7, 7});
+        if (answer) shown.push_back({M::Warnung, 0, 0});
+        QCOMPARE(messages.shown, shown);
+        QCOMPARE(messages.progressOpen, 0);
+        if (answer) expected[0] = 5;
+        QCOMPARE(onMeter(), expected);
     }
 
     void silentMeterEndsTheSend() {

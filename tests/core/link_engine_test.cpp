@@ -1,6 +1,7 @@
 // The serial and Modbus/TCP transaction engines on a scripted line and a clock that
 // only moves when the link waits: retries, the pause before a retry, the reply
 // time-out, the RS-485 turnaround and the draining of late replies, to the millisecond.
+#include "SimLine.h"
 #include "config/ConfigImage.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
@@ -525,6 +526,50 @@ class LinkEngineTest : public QObject {
         QCOMPARE(Read(Lese, kReadMeterScale, 1), 1);
         QCOMPARE(QByteArray(reinterpret_cast<char*>(MeterScale), 2).toHex(), QByteArray("3f01"));
         QVERIFY(messages.shown.empty());
+    }
+
+    // zaro-sim's gateway in-process, its faults through the Modbus/TCP door: a spoiled
+    // reply is tried three times, a late one within the time-out taken; after a closed
+    // connection the next request connects anew, after an absent unit the connection
+    // serves the next unit.
+    void tcpFaultsOfTheSimulatedGateway_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<int>("errorKind"); // of the error pair shown; 0 none
+        QTest::addColumn<int>("errorNumber");
+        QTest::addColumn<int>("sent");
+        QTest::addColumn<int>("connections"); // once unit 9 has been read too
+        QTest::newRow("wrong function three times") << "badcrc:3" << 5 << 8 << 14 << 3 << 2;
+        QTest::newRow("short three times") << "short:3" << 5 << 8 << 14 << 3 << 2;
+        QTest::newRow("late within the time-out") << "late:300" << 5 << 0 << 0 << 1 << 1;
+        QTest::newRow("peer closes") << "drop" << 5 << 8 << 15 << 1 << 2;
+        QTest::newRow("absent unit") << "" << 7 << 10 << 2 << 1 << 1;
+        QTest::newRow("exception 11 with the gateway's own unit") << "absent:0" << 5 << 10 << 2 << 1 << 1;
+    }
+    void tcpFaultsOfTheSimulatedGateway() {
+        QFETCH(QString, fault);
+        QFETCH(int, unit);
+        QFETCH(int, errorKind);
+        QFETCH(int, errorNumber);
+        QFETCH(int, sent);
+        QFETCH(int, connections);
+        SimLine sim(QStringList{"--gateway", "5,9"} + (fault.isEmpty() ? QStringList{} : QStringList{"--fault", fault}));
+        QVERIFY(sim.ok());
+        useGateway();
+        TCPDevAddr = unit;
+        std::memset(DevStatus, 0x5A, sizeof DevStatus);
+        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(Read(Lese, kReadDevStatus, 1), errorKind ? 0 : 1);
+        QCOMPARE(DevStatus[0] == 0x5A, errorKind != 0);
+        std::vector<ScriptedMessages::Shown> shown;
+        if (errorKind)
+            shown.push_back({MessageType::Error, errorKind, errorNumber, errorKind == 8 ? "The gateway" : ""});
+        QCOMPARE(messages.shown, shown);
+        TCPDevAddr = 9;
+        QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+        QCOMPARE(sim.connections(), connections);
+        QCOMPARE(int(sim.requests().size()), sent + 1);
+        CloseTCPConnection(kCloseAllTCP);
     }
 
     // The search behind a gateway: any exception answers a probe (no meter to be had

@@ -2,6 +2,7 @@
 
 #include "SimMeter.h"
 #include "SimModbus.h"
+#include "SimTransport.h"
 #include "link/Transport.h"
 
 #include <QFile>
@@ -14,6 +15,11 @@ struct State {
     int64_t now = 1000;
     bool bus = false;
     bool open = false;
+    bool tcp = false, module = false; // a gateway or a module on Modbus/TCP
+    int connection = 0;               // handle of the open connection; 0 none
+    int connects = 0;
+    TcpCallback callback = nullptr;
+    int64_t closesAt = -1; // when the peer closes the connection
     std::multimap<int64_t, uint8_t> incoming; // reply bytes by the time they arrive
     QList<SimLine::Request> written;
 } line;
@@ -51,19 +57,86 @@ void Answer(const QByteArray& request) {
             line.incoming.emplace(line.now + kReplyAfterMs + part.delayMs, uint8_t(c));
 }
 
-int ReadSome(uint8_t* buffer, int n, int waitMs) {
-    if (!line.open) return -1;
+// Moves the clock to the next byte due within waitMs, or by waitMs; true when a byte is due.
+bool WaitForBytes(int waitMs) {
     if (line.incoming.empty() || line.incoming.begin()->first > line.now + waitMs) {
         line.now += waitMs;
-        return 0;
+        return false;
     }
     line.now = std::max(line.now, line.incoming.begin()->first);
+    return true;
+}
+
+int TakeBytes(uint8_t* buffer, int n) {
     int got = 0;
     while (got < n && !line.incoming.empty() && line.incoming.begin()->first <= line.now) {
         buffer[got++] = line.incoming.begin()->second;
         line.incoming.erase(line.incoming.begin());
     }
     return got;
+}
+
+int ReadSome(uint8_t* buffer, int n, int waitMs) {
+    if (!line.open) return -1;
+    return WaitForBytes(waitMs) ? TakeBytes(buffer, n) : 0;
+}
+
+void Flush() {
+    line.incoming.erase(line.incoming.begin(), line.incoming.upper_bound(line.now));
+}
+
+// Modbus/TCP: the door of zaro-sim's gateway or module, as the socket shows it.
+int TcpConnect(const std::string&, int, TcpCallback callback, int) {
+    if (!line.tcp) return -1;
+    line.incoming.clear();
+    line.callback = callback;
+    line.closesAt = -1;
+    return line.connection = ++line.connects;
+}
+
+bool PeerClosedBy(int64_t t) {
+    return line.closesAt >= 0 && line.closesAt <= t;
+}
+
+int TcpWrite(int handle, const uint8_t* data, int n, int) {
+    if (handle != line.connection) return -1;
+    const QByteArray request(reinterpret_cast<const char*>(data), n);
+    line.written.append({line.now, request});
+    if (PeerClosedBy(line.now) || n < 8) return n;
+    const SimTcpAnswer answer = SimAnswerTcp(request, line.module, line.now);
+    if (answer.dropAtOnce) line.closesAt = line.now;
+    int64_t last = line.now;
+    for (const SimReplyPart& part : answer.parts) {
+        last = line.now + kReplyAfterMs + part.delayMs;
+        for (char c : part.data)
+            line.incoming.emplace(last, uint8_t(c));
+    }
+    if (answer.closeAfter) line.closesAt = last;
+    return n;
+}
+
+int TcpRead(int handle, uint8_t* buffer, int n, int timeoutMs) {
+    if (handle != line.connection) return -1;
+    if (line.incoming.empty() || line.incoming.begin()->first > line.now) WaitForBytes(timeoutMs);
+    return TakeBytes(buffer, n);
+}
+
+// Arriving data and the peer's close are announced to the connection's callback, as
+// the socket does.
+void TcpWaitForData(int handle, int timeoutMs) {
+    if (handle != line.connection) return;
+    const int64_t until = line.now + timeoutMs;
+    if (WaitForBytes(timeoutMs)) {
+        line.callback(handle, TCP_DATAREADY, 0, nullptr);
+    } else if (PeerClosedBy(until)) {
+        line.now = std::max(line.now - timeoutMs, line.closesAt);
+        line.callback(handle, TCP_DISCONNECT, 0, nullptr);
+    }
+}
+
+void TcpDiscardInput(int handle) {
+    Flush();
+    if (handle == line.connection && PeerClosedBy(line.now)) line.callback(handle, TCP_DISCONNECT, 0, nullptr);
 }
 
 const LinkTransport kSimTransport = {
@@ -81,16 +154,22 @@ const LinkTransport kSimTransport = {
     },
     .serialWaitUntilSent = [] {},
     .serialReadSome = ReadSome,
-    .serialFlush = [] { line.incoming.erase(line.incoming.begin(), line.incoming.upper_bound(line.now)); },
+    .serialFlush = Flush,
     .serialSetRTS = [](bool) {},
     .serialDrivesRTS = [] { return false; },
-    // No network on this line: a connection is refused.
-    .tcpConnect = [](const std::string&, int, TcpCallback, int) { return -1; },
-    .tcpWrite = [](int, const uint8_t*, int, int) { return -1; },
-    .tcpRead = [](int, uint8_t*, int, int) { return -1; },
-    .tcpDiscardInput = [](int) {},
-    .tcpWaitForData = [](int, int) {},
-    .tcpDisconnect = [](int) { return 0; },
+    .tcpConnect = TcpConnect,
+    .tcpWrite = TcpWrite,
+    .tcpRead = TcpRead,
+    .tcpDiscardInput = TcpDiscardInput,
+    .tcpWaitForData = TcpWaitForData,
+    .tcpDisconnect =
+        [](int handle) {
+            if (handle == line.connection) {
+                line.connection = 0;
+                line.incoming.clear();
+            }
+            return 0;
+        },
     .nowMs = [] { return line.now; },
     .pauseMs = [](int ms) { line.now += ms; },
 };
@@ -108,13 +187,21 @@ SimLine::SimLine(const QStringList& args) {
     for (int i = 0; i < args.size() && ok; ++i) {
         const QString& a = args[i];
         if (a == "--rs232") continue;
+        if (a == "--module") {
+            line.tcp = line.module = true;
+            addresses = {247};
+            continue;
+        }
         if (i + 1 >= args.size()) {
             ok = false;
             break;
         }
         const QString v = args[++i];
-        if (a == "--rs485") {
-            line.bus = true;
+        if (a == "--unit") {
+            addresses = {v.toInt()};
+        } else if (a == "--rs485" || a == "--gateway") {
+            line.bus = a == "--rs485";
+            line.tcp = a == "--gateway";
             addresses.clear();
             for (const QString& s : v.split(','))
                 addresses << s.toInt();
@@ -141,6 +228,15 @@ SimLine::SimLine(const QStringList& args) {
             (a == "--vt" ? setup.vtPrim : setup.ctPrim) = r.value(0).toDouble();
             (a == "--vt" ? setup.vtSec : setup.ctSec) = r.value(1).toDouble();
             ctGiven = ctGiven || a == "--ct";
+        } else if (a == "--logger-values") {
+            setup.logValues = v.toInt();
+        } else if (a == "--logger-channels") {
+            setup.logChannelCount = v.toInt();
+        } else if (a == "--logger-mode") {
+            setup.logStopMode = v == "stop" ? 1 : 0;
+        } else if (a == "--logger-gaps") {
+            for (const QString& g : v.split(','))
+                setup.logGapRegisters << g.toInt();
         } else if (a == "--fault") {
             ok = fault(v);
         } else if (a == "--miss-first") {
@@ -156,7 +252,7 @@ SimLine::SimLine(const QStringList& args) {
         SimMeter m;
         SimMeterInit(m, setup, line.now);
         m.missFirst = address == missFirst;
-        m.addressFromConfig = line.bus;
+        m.addressFromConfig = line.bus || line.tcp;
         SimMeters.push_back(std::move(m));
     }
     node = dir.path() + "/tty";
@@ -177,6 +273,14 @@ bool SimLine::fault(const QString& spec) {
     if (!SimParseFault(spec, f, error)) return false;
     SimFaults.append(f);
     return true;
+}
+
+int SimLine::connections() const {
+    return line.connects;
+}
+
+void SimLine::clearFaults() {
+    SimFaults.clear();
 }
 
 QList<SimLine::Request> SimLine::requests() const {

@@ -1,4 +1,4 @@
-// The simulator's meters answering the link's serial frames in-process, on a clock that
+// The simulator's meters answering the link's serial and Modbus/TCP frames in-process, on a clock that
 // moves only when the link waits: a test gets real replies without a pty, a second
 // process or wall-clock pauses. One line at a time; it installs itself as the link's
 // transport and puts the real one back when it goes.
@@ -13,9 +13,11 @@
 
 class SimLine {
   public:
-    // args as zaro-sim takes them: "--rs232" or "--rs485 LIST", then --model, --fw,
+    // args as zaro-sim takes them: "--rs232", "--rs485 LIST", "--gateway LIST" or
+    // "--module [--unit N]" (any host and port reach a network one), then --model, --fw,
     // --ext, --rated-i, --system, --vt, --ct, --digout, --meter-scale, --mean-codes,
-    // --miss-first, --fault. CommPortPath must be set to path() to reach it.
+    // --miss-first, --logger-values, --logger-channels, --logger-mode, --logger-gaps,
+    // --fault. CommPortPath must be set to path() to reach it.
     explicit SimLine(const QStringList& args);
     ~SimLine();
     SimLine(const SimLine&) = delete;
@@ -26,6 +28,9 @@ class SimLine {
     QString path() const { return node; }
     // A fault as zaro-sim's "fault" command takes it ("silence:4").
     bool fault(const QString& spec);
+    void clearFaults();
+    // Modbus/TCP connections made so far.
+    int connections() const;
     // Every frame the link wrote, in order, with the line's time it was written at.
     struct Request {
         int64_t atMs;
