@@ -1,4 +1,4 @@
-#include "SimProcess.h"
+#include "SimLine.h"
 #include "acquisition/Acquisition.h"
 #include "acquisition/MeasDecode.h"
 #include "config/ConfigImage.h"
@@ -15,6 +15,7 @@
 #include <QtTest>
 #include <cstring>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -35,17 +36,16 @@ class LoggerTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
     ScriptedMessages messages;
-    SimProcess sim;
+    std::unique_ptr<SimLine> sim;
 
     // A meter with its logger preset; the logger described in Dev as the panel does.
-    // On an RS-485 bus (commType 1) a silent meter costs less time per attempt.
     bool Meter(const QStringList& options, int commType = 0) {
-        sim.stop();
         CloseCommPort();
-        if (!sim.start((commType ? QStringList{"--rs485", "17"} : QStringList{"--rs232"}) + options))
-            return false;
+        sim.reset();
+        sim = std::make_unique<SimLine>((commType ? QStringList{"--rs485", "17"} : QStringList{"--rs232"}) + options);
+        if (!sim->ok()) return false;
         CommType = commType;
-        CommPortPath = sim.ptyPath().toStdString();
+        CommPortPath = sim->path().toStdString();
         const bool ok = OpenAcquisition() && DescribeMeterLogger(Dev);
         messages.clear();
         return ok;
@@ -62,6 +62,7 @@ class LoggerTest : public QObject {
     }
     void cleanupTestCase() {
         CloseCommPort();
+        sim.reset();
         SetMessageSink(nullptr);
     }
 
@@ -365,17 +366,17 @@ class LoggerTest : public QObject {
         LoggerReadHooks hooks;
         int blocks = 0;
         hooks.blockDone = [&] {
-            if (++blocks == 2) sim.command("fault silence:16");
+            if (++blocks == 2) sim->fault("silence:16");
         };
         QCOMPARE(ReadLoggerRecords(Dev, LogRecords, nullptr, hooks), LoggerRead::BlockFailed);
         QCOMPARE(LogRecords.size(), size_t(60));
         QCOMPARE(messages.progressOpen, 0);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Error, 0, 2}}));
         // Three failures and a good fourth attempt lose nothing.
-        sim.command("fault clear");
+        sim->clearFaults();
         blocks = 0;
         hooks.blockDone = [&] {
-            if (++blocks == 1) sim.command("fault silence:12");
+            if (++blocks == 1) sim->fault("silence:12");
         };
         messages.clear();
         QCOMPARE(ReadLoggerRecords(Dev, LogRecords, nullptr, hooks), LoggerRead::Done);
