@@ -23,20 +23,12 @@ out=$(cli --interface gateway --host 127.0.0.1 --tcp-port "$port" --address 5 re
 [ "$(wc -w <<<"$out")" = 140 ] || fail "read 17 gave $(wc -w <<<"$out") bytes"
 
 gateway() { cli --interface gateway --host 127.0.0.1 --tcp-port "$port" --address 5 "$@"; }
-# A gateway that takes one request a connection: version needs two, every run succeeds.
-start_sim --gateway 5 --listen 127.0.0.1:0 --fault close:20
-for run in 1 2 3 4 5; do gateway version >/dev/null || fail "version, gateway closing after every answer, run $run"; done
+# A gateway closing after every answer and a meter dribbling its reply are tested on the
+# transport seam (core/link_engine_test).
 # A connection the gateway drops fails with a message.
 start_sim --gateway 5 --listen 127.0.0.1:0 --fault drop
 gateway read 9 >/dev/null 2>"$work/stderr"
 rc=$?
 [ $rc = 1 ] && grep -q "closed the connection" "$work/stderr" || fail "dropped connection: exit $rc, [$(cat "$work/stderr")]"
 
-# A meter that dribbles its reply does not hold the command for a byte time-out each byte.
-start_sim --rs232 --fault dribble:150:4
-SECONDS=0
-cli --interface rs232 --port "$pty" --timeout 200 read 0 >/dev/null 2>"$work/stderr"
-rc=$?
-[ $rc = 1 ] && [ "$SECONDS" -le 10 ] || fail "dribbling meter: exit $rc after $SECONDS s"
-grep -q "incomplete or damaged" "$work/stderr" || fail "dribbling meter: [$(cat "$work/stderr")]"
 echo "PASS"
