@@ -7,7 +7,7 @@
 #include "platform/gui/DialogMessages.h"
 #include "settings/INI_File.h"
 
-#include "SimProcess.h"
+#include "SimLine.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -25,15 +25,15 @@ QStringList Column(QTreeWidget* table, int column) {
 
 class CommLogTest : public QObject {
     Q_OBJECT
-    SimProcess sim;
+    SimLine sim{{"--rs232", "--fault", "badcrc"}};
     ScriptedMessages messages;
 
   private slots:
     void initTestCase() {
         SetMessageSink(&messages);
-        QVERIFY(sim.start({"--rs232", "--fault", "badcrc"}));
+        QVERIFY(sim.ok());
         CommType = 0;
-        CommPortPath = sim.ptyPath().toStdString();
+        CommPortPath = sim.path().toStdString();
         RecTimeout = 300;
         AutoPortClose = 0;
     }

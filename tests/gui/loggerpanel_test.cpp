@@ -1,5 +1,5 @@
-// The meter logger panel in the real main window, against zaro-sim.
-#include "SimProcess.h"
+// The meter logger panel in the real main window, against the simulated meter in-process.
+#include "SimLine.h"
 
 #include "config/ConfigImage.h"
 #include "link/DeviceLink.h"
@@ -58,12 +58,13 @@ class LoggerPanelTest : public QObject {
 
     QTemporaryDir dir;
     ScriptedMessages messages;
-    SimProcess sim;
+    std::unique_ptr<SimLine> sim;
 
     void open(const QStringList& simArgs) {
-        QVERIFY2(sim.start(QStringList{"--rs232"} + simArgs), qPrintable(sim.output()));
+        sim = std::make_unique<SimLine>(QStringList{"--rs232"} + simArgs);
+        QVERIFY(sim->ok());
         CommType = 0;
-        CommPortPath = sim.ptyPath().toStdString();
+        CommPortPath = sim->path().toStdString();
         CmLoggerAcquisition();
         QVERIFY(logdisp);
         QCOMPARE(ActivePanel(), logdisp.data());
@@ -80,7 +81,7 @@ class LoggerPanelTest : public QObject {
     }
     void cleanup() {
         if (logdisp) CmCloseLogDisplay();
-        sim.stop();
+        sim.reset();
         messages.clear();
     }
     void cleanupTestCase() { EndZaro(); }

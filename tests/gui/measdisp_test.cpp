@@ -157,11 +157,7 @@ class MeasDispTest : public QObject {
         QCOMPARE(rows.size(), kMeasRowsZrm3 - 3); // all but the single-value rows 0, 7 and 11
         QVERIFY(!rows.contains(0) && !rows.contains(7) && !rows.contains(11));
 
-        QSignalSpy ticks(MeasTimer(), &QTimer::timeout);
-        QElapsedTimer clock;
-        clock.start();
-        QVERIFY(ticks.wait(3000));
-        QVERIFY(clock.elapsed() > 1500);
+        QVERIFY(MeasTimer()->isActive());
         QVERIFY(messages.shown.empty()); // polling shows no popups
     }
 

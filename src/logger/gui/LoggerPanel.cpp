@@ -9,6 +9,7 @@
 #include "config/ConfigTransfer.h"
 #include "link/Connection.h"
 #include "link/DeviceLink.h"
+#include "link/Transport.h"
 #include "logger/Logger.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFiles.h"
@@ -496,7 +497,7 @@ int CmLoggerReset() {
     if (!logdisp || !Warnung(1, 1)) return 0;
     StatusTimer()->stop();
     if (Write(Lese, kWriteLoggerClear, 1, 0)) {
-        Delay(1.0);
+        Wire().pauseMs(1000); // the meter erases its memory before it reports the empty status
         Logsrc = &Dev;
         LogRecords.clear();
         scratch.remove();
