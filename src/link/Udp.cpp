@@ -13,6 +13,7 @@ namespace {
 const UdpTransport kRealUdp = {
     UdpSocketOpen,        UdpSocketSend,  UdpSocketReceiveFrom,
     UdpSocketIsOwnSender, UdpSocketClose, [] { return int64_t(Timer() * 1000.0); },
+    [](int ms) { Delay(ms / 1000.0); },
 };
 
 const UdpTransport* udp = &kRealUdp;
@@ -109,6 +110,10 @@ int UDPReadAnswer(int socket, void* buffer, int size, int timeoutMs, int& length
 int UDPClose(int socket) {
     udp->close(socket);
     return 0;
+}
+
+void UDPPause(int ms) {
+    udp->pauseMs(ms);
 }
 
 const char* UDPErrorString(int error) {

@@ -17,6 +17,7 @@ struct UdpTransport {
     bool (*isOwnSender)(int socket, uint32_t sender, int senderPort);
     void (*close)(int socket);
     int64_t (*nowMs)(); // milliseconds since an arbitrary start
+    void (*pauseMs)(int ms); // a wait during which the windows repaint
 };
 // Installs the table; the previous one is returned. nullptr installs the real one.
 const UdpTransport* SetUdpTransport(const UdpTransport* transport);
@@ -31,6 +32,8 @@ int UDPRead(int socket, void* buffer, int size, int timeoutMs);
 // itself (its own broadcast, back from the network) is skipped: it answers nothing.
 int UDPReadAnswer(int socket, void* buffer, int size, int timeoutMs, int& length);
 int UDPClose(int socket); // 0
+// Waits ms on the transport's clock (a device coming back after a change).
+void UDPPause(int ms);
 
 // The longest a discovery scan listens, however many keep answering: a device (or
 // anything else) that never falls silent must not hold the program.

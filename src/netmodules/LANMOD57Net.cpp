@@ -5,7 +5,6 @@
 #include "netmodules/KnownDevices.h"
 #include "platform/Messages.h"
 #include "platform/Translate.h"
-#include "platform/TimeBase.h"
 #include "settings/INI_File.h"
 
 #include <QCoreApplication>
@@ -16,7 +15,6 @@
 ModuleRecord EMDscan[256] = {};
 const ModuleRecord EMDdef = {};
 int32_t Num57Scan = 0;
-double LM57DhcpSettleSeconds = 5.0;
 
 namespace {
 
@@ -24,6 +22,7 @@ constexpr char kScanRequest[12] = {'0', '0', '1', '2', '3', '4', 'C', '7', 'F', 
 constexpr char kModulePrefix[] = "001234C7";
 constexpr int kAnswerWaitMs = 100;
 constexpr int kConfigWaitMs = 500;
+constexpr int kDhcpSettleMs = 5000; // a module comes back this long after a change of DHCP
 constexpr int kMaxAnswers = 256;
 constexpr int kNameAt = 43, kNameWidth = 32;
 constexpr int kAddressAt[3] = {16, 25, 34}; // IP, subnet, gateway
@@ -315,7 +314,7 @@ int SetLM57Config() {
     if (!BroadcastConfig(message, wanted.MAC)) return 0;
     TakeSettings(known, wanted);
     if (dhcpChanged) { // its address may come from elsewhere now: ask it again once it is back
-        Delay(LM57DhcpSettleSeconds);
+        UDPPause(kDhcpSettleMs);
         CheckLANMD57();
         LM57Index = index;
     }

@@ -14,8 +14,6 @@ constexpr int kMaxModuleNameLength = 32;
 extern ModuleRecord EMDscan[256]; // the last scan's answers; [LM57Index] gathers the edits
 extern const ModuleRecord EMDdef;
 extern int32_t Num57Scan;
-// How long a module takes to come back after a change of DHCP before the rescan.
-extern double LM57DhcpSettleSeconds;
 
 // Two hex digits at src as their decimal value written at dest; characters written.
 int HexStringToDecString(char* dest, const char* src);

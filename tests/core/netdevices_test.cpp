@@ -59,6 +59,7 @@ const UdpTransport kScriptedNetwork = {
     [](int, uint32_t, int) { return false; },
     [](int) {},
     [] { return net.now; },
+    [](int ms) { net.now += ms; },
 };
 
 QByteArray GatewayReply(const QByteArray& mac, const QByteArray& ip = "127.0.0.1",
@@ -227,6 +228,29 @@ class NetDevicesTest : public QObject {
         QCOMPARE(net.sent.back().mid(43), QByteArray("Hall 7 meter").leftJustified(32, ' '));
         QCOMPARE(QByteArray(IP57[0]), QByteArray("10.1.1.5"));
         QCOMPARE(QByteArray(Name57[0]), QByteArray("Hall 7 meter"));
+    }
+
+    // DHCP switched on: the module comes back with a leased address, which the scan
+    // after the settle pause puts into the list.
+    void moduleRescannedAfterDhcpChange() {
+        QVERIFY(ParseModuleAnswer(ModuleAnswer().constData(), 75, EMD[0]));
+        Num57 = 1;
+        SelectInterface(kModule, 0, 0);
+        NetFields = NetworkFields{"10.1.1.100", "255.255.255.0", "10.1.2.4", "hall 2", 1, 1};
+        int64_t configuredAt = -1;
+        net.devices = [&](const QByteArray& datagram) {
+            if (!datagram.startsWith("001234C7FFFF")) configuredAt = net.now;
+            Due(5, configuredAt < 0 ? ModuleAnswer()
+                                    : QByteArray("001234C70A1B 01 0A010105 FFFFFF00 0A010204 ") +
+                                          QByteArray("hall 2").leftJustified(32, ' '));
+        };
+        QVERIFY(LM57ModificationCheck());
+        QVERIFY(configuredAt >= 0);
+        QCOMPARE(int(net.sent.size()), 2); // the message, then the scan
+        QVERIFY(net.now - configuredAt >= 5000);
+        QCOMPARE(QByteArray(IP57[0]), QByteArray("10.1.1.5"));
+        QCOMPARE(QByteArray(DHCP57[0]), QByteArray("01"));
+        QCOMPARE(LM57Index, 0);
     }
 
     void gatewayMessage() {
