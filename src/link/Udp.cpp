@@ -11,8 +11,12 @@
 namespace {
 
 const UdpTransport kRealUdp = {
-    UdpSocketOpen,        UdpSocketSend,  UdpSocketReceiveFrom,
-    UdpSocketIsOwnSender, UdpSocketClose, [] { return int64_t(Timer() * 1000.0); },
+    UdpSocketOpen,
+    UdpSocketSend,
+    UdpSocketReceiveFrom,
+    UdpSocketIsOwnSender,
+    UdpSocketClose,
+    [] { return int64_t(Timer() * 1000.0); },
     [](int ms) { Delay(ms / 1000.0); },
 };
 

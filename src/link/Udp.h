@@ -16,7 +16,7 @@ struct UdpTransport {
     int (*receive)(int socket, void* buffer, int size, int timeoutMs, UdpDatagram& got);
     bool (*isOwnSender)(int socket, uint32_t sender, int senderPort);
     void (*close)(int socket);
-    int64_t (*nowMs)(); // milliseconds since an arbitrary start
+    int64_t (*nowMs)();      // milliseconds since an arbitrary start
     void (*pauseMs)(int ms); // a wait during which the windows repaint
 };
 // Installs the table; the previous one is returned. nullptr installs the real one.

@@ -59,7 +59,8 @@ void Respond(QTcpSocket* socket, const QByteArray& request) {
     }
     QPointer<QTcpSocket> s(socket);
     for (const SimReplyPart& part : answer.parts)
-        Send(s, part.data, int(SimTime.turnaroundMs + part.delayMs), answer.closeAfter && &part == &answer.parts.back());
+        Send(s, part.data, int(SimTime.turnaroundMs + part.delayMs),
+             answer.closeAfter && &part == &answer.parts.back());
 }
 
 std::map<QTcpSocket*, QByteArray> buffers; // requests received in part, per connection

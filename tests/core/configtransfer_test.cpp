@@ -364,7 +364,8 @@ class ConfigTransferTest : public QObject {
             InitInterface(CommPort);
             const int ok = Read(Lese, kReadConfigExtended, 1);
             CloseInterface();
-            return ok ? QByteArray(reinterpret_cast<const char*>(Lese.MinMaxLogger), 9) : QByteArray("failed");
+            return ok ? QByteArray(reinterpret_cast<const char*>(Lese.MinMaxLogger), 9)
+                      : QByteArray("failed");
         };
         QByteArray expected = onMeter();
         Konf.MinMaxLogger[0] = 5;

@@ -553,7 +553,8 @@ class LinkEngineTest : public QObject {
         QFETCH(int, errorNumber);
         QFETCH(int, sent);
         QFETCH(int, connections);
-        SimLine sim(QStringList{"--gateway", "5,9"} + (fault.isEmpty() ? QStringList{} : QStringList{"--fault", fault}));
+        SimLine sim(QStringList{"--gateway", "5,9"} +
+                    (fault.isEmpty() ? QStringList{} : QStringList{"--fault", fault}));
         QVERIFY(sim.ok());
         useGateway();
         TCPDevAddr = unit;
@@ -563,7 +564,8 @@ class LinkEngineTest : public QObject {
         QCOMPARE(DevStatus[0] == 0x5A, errorKind != 0);
         std::vector<ScriptedMessages::Shown> shown;
         if (errorKind)
-            shown.push_back({MessageType::Error, errorKind, errorNumber, errorKind == 8 ? "The gateway" : ""});
+            shown.push_back(
+                {MessageType::Error, errorKind, errorNumber, errorKind == 8 ? "The gateway" : ""});
         QCOMPARE(messages.shown, shown);
         TCPDevAddr = 9;
         QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);

@@ -42,7 +42,8 @@ class LoggerTest : public QObject {
     bool Meter(const QStringList& options, int commType = 0) {
         CloseCommPort();
         sim.reset();
-        sim = std::make_unique<SimLine>((commType ? QStringList{"--rs485", "17"} : QStringList{"--rs232"}) + options);
+        sim = std::make_unique<SimLine>((commType ? QStringList{"--rs485", "17"} : QStringList{"--rs232"}) +
+                                        options);
         if (!sim->ok()) return false;
         CommType = commType;
         CommPortPath = sim->path().toStdString();

@@ -147,9 +147,9 @@ class ModuleLogNetTest : public QObject {
         QByteArray body;
         QVERIFY(ReadWholeFile(kSample, body));
         const QByteArray length = "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
-        for (const auto& [head, close] : {std::pair{QByteArray("HTTP/1.1 200 OK\r\nX-Note: 404\r\n\r\n"), true},
-                                          std::pair{QByteArray(), true},
-                                          std::pair{"HTTP/1.1 200 OK\r\n" + length + "\r\n", false}}) {
+        for (const auto& [head, close] :
+             {std::pair{QByteArray("HTTP/1.1 200 OK\r\nX-Note: 404\r\n\r\n"), true},
+              std::pair{QByteArray(), true}, std::pair{"HTTP/1.1 200 OK\r\n" + length + "\r\n", false}}) {
             Peer peer;
             peer.reply = head + body + "\r\n\r\nmore";
             peer.close = close;

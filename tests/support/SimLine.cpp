@@ -19,7 +19,7 @@ struct State {
     int connection = 0;               // handle of the open connection; 0 none
     int connects = 0;
     TcpCallback callback = nullptr;
-    int64_t closesAt = -1; // when the peer closes the connection
+    int64_t closesAt = -1;                    // when the peer closes the connection
     std::multimap<int64_t, uint8_t> incoming; // reply bytes by the time they arrive
     QList<SimLine::Request> written;
 } line;
@@ -136,7 +136,8 @@ void TcpWaitForData(int handle, int timeoutMs) {
 
 void TcpDiscardInput(int handle) {
     Flush();
-    if (handle == line.connection && PeerClosedBy(line.now)) line.callback(handle, TCP_DISCONNECT, 0, nullptr);
+    if (handle == line.connection && PeerClosedBy(line.now))
+        line.callback(handle, TCP_DISCONNECT, 0, nullptr);
 }
 
 const LinkTransport kSimTransport = {
