@@ -1,6 +1,7 @@
 // The serial and Modbus/TCP transaction engines on a scripted line and a clock that
 // only moves when the link waits: retries, the pause before a retry, the reply
 // time-out, the RS-485 turnaround and the draining of late replies, to the millisecond.
+#include "FakeWire.h"
 #include "SimLine.h"
 #include "config/ConfigImage.h"
 #include "link/DeviceLink.h"
@@ -43,18 +44,15 @@ Q_DECLARE_METATYPE(Answer)
 namespace {
 
 // The scripted line: bytes are due at a time of the fake clock and can be read from then on.
-struct Line {
-    int64_t now = 0;
+struct Line : FakeWire {
+    Line() {} // with a constructor of its own, GCC sees the reset wire as initialised
     std::deque<Answer> script; // one answer per frame written; none left = silence
-    std::multimap<int64_t, uint8_t> incoming;
     std::vector<QByteArray> written;
     std::vector<int> pauses;
     std::vector<bool> rts; // RTS changes, when the port drives RTS
     bool open = false;
     bool drivesRTS = false;
-    TcpCallback callback = nullptr; // of the one Modbus/TCP connection
     int connects = 0;
-    int64_t closesAt = -1; // when the peer closes the connection
 } line;
 
 QByteArray WithCRC(QByteArray frame) {
@@ -99,7 +97,7 @@ int64_t Schedule(const QByteArray& reply, const Answer& a) {
     int64_t due = line.now;
     for (int i = 0; i < reply.size(); ++i) {
         due = line.now + a.afterMs + (a.splitAt ? (i >= a.splitAt) * a.gapMs : i * a.gapMs);
-        line.incoming.emplace(due, uint8_t(reply[i]));
+        line.due(due, reply.mid(i, 1));
     }
     return due;
 }
@@ -128,28 +126,9 @@ int Write(const uint8_t* data, int n) {
     return n;
 }
 
-// Moves the clock to the next byte due within waitMs, or by waitMs; true when a byte is due.
-bool WaitForBytes(int waitMs) {
-    if (line.incoming.empty() || line.incoming.begin()->first > line.now + waitMs) {
-        line.now += waitMs;
-        return false;
-    }
-    line.now = std::max(line.now, line.incoming.begin()->first);
-    return true;
-}
-
-int TakeBytes(uint8_t* buffer, int n) {
-    int got = 0;
-    while (got < n && !line.incoming.empty() && line.incoming.begin()->first <= line.now) {
-        buffer[got++] = line.incoming.begin()->second;
-        line.incoming.erase(line.incoming.begin());
-    }
-    return got;
-}
-
 int ReadSome(uint8_t* buffer, int n, int waitMs) {
     if (!line.open) return -1;
-    return WaitForBytes(waitMs) ? TakeBytes(buffer, n) : 0;
+    return line.waitForBytes(waitMs) ? line.take(buffer, n) : 0;
 }
 
 int TcpConnect(const std::string&, int, TcpCallback callback, int) {
@@ -159,41 +138,28 @@ int TcpConnect(const std::string&, int, TcpCallback callback, int) {
     return ++line.connects;
 }
 
-// The socket reports the peer's close once it has seen it.
-bool PeerClosedBy(int64_t t) {
-    return line.open && line.closesAt >= 0 && line.closesAt <= t;
-}
-
 int TcpWrite(int, const uint8_t* data, int n, int) {
     Hear(QByteArray(reinterpret_cast<const char*>(data), n), true);
     return n;
 }
 
 int TcpRead(int, uint8_t* buffer, int n, int timeoutMs) {
-    if (!line.open) return -1;
-    if (line.incoming.empty() || line.incoming.begin()->first > line.now) WaitForBytes(timeoutMs);
-    return TakeBytes(buffer, n);
+    return line.open ? line.tcpRead(buffer, n, timeoutMs) : -1;
 }
 
-// Arriving data and the peer's close are announced to the connection's callback, as
-// the socket does.
+// A closed connection announces nothing more.
 void TcpWaitForData(int handle, int timeoutMs) {
-    const int64_t until = line.now + timeoutMs;
-    if (WaitForBytes(timeoutMs)) {
-        line.callback(handle, TCP_DATAREADY, 0, nullptr);
-    } else if (PeerClosedBy(until)) {
-        line.now = std::max(line.now - timeoutMs, line.closesAt);
-        line.callback(handle, TCP_DISCONNECT, 0, nullptr);
-    }
-}
-
-void Flush() {
-    line.incoming.erase(line.incoming.begin(), line.incoming.upper_bound(line.now));
+    if (line.open)
+        line.tcpWaitForData(handle, timeoutMs);
+    else
+        line.waitForBytes(timeoutMs);
 }
 
 void TcpDiscardInput(int handle) {
-    Flush();
-    if (PeerClosedBy(line.now)) line.callback(handle, TCP_DISCONNECT, 0, nullptr);
+    if (line.open)
+        line.tcpDiscardInput(handle);
+    else
+        line.flush();
 }
 
 const LinkTransport kScriptedLine = {
@@ -206,7 +172,7 @@ const LinkTransport kScriptedLine = {
     Write,
     [] {},
     ReadSome,
-    Flush,
+    [] { line.flush(); },
     [](bool on) {
         if (line.drivesRTS) line.rts.push_back(on);
     },

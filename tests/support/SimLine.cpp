@@ -1,5 +1,6 @@
 #include "SimLine.h"
 
+#include "FakeWire.h"
 #include "SimMeter.h"
 #include "SimModbus.h"
 #include "SimTransport.h"
@@ -7,20 +8,16 @@
 
 #include <QFile>
 #include <filesystem>
-#include <map>
 
 namespace {
 
-struct State {
-    int64_t now = 1000;
+struct State : FakeWire {
+    State() { now = 1000; }
     bool bus = false;
     bool open = false;
     bool tcp = false, module = false; // a gateway or a module on Modbus/TCP
     int connection = 0;               // handle of the open connection; 0 none
     int connects = 0;
-    TcpCallback callback = nullptr;
-    int64_t closesAt = -1;                    // when the peer closes the connection
-    std::multimap<int64_t, uint8_t> incoming; // reply bytes by the time they arrive
     QList<SimLine::Request> written;
 } line;
 
@@ -53,39 +50,15 @@ void Answer(const QByteArray& request) {
     SimAppendCrc(reply);
     const SimFaultShape shape{int(reply.size()) - 1, 0x5A, 50};
     for (const SimReplyPart& part : SimFaultyReply(faulty ? &fault : nullptr, reply, shape))
-        for (char c : part.data)
-            line.incoming.emplace(line.now + kReplyAfterMs + part.delayMs, uint8_t(c));
-}
-
-// Moves the clock to the next byte due within waitMs, or by waitMs; true when a byte is due.
-bool WaitForBytes(int waitMs) {
-    if (line.incoming.empty() || line.incoming.begin()->first > line.now + waitMs) {
-        line.now += waitMs;
-        return false;
-    }
-    line.now = std::max(line.now, line.incoming.begin()->first);
-    return true;
-}
-
-int TakeBytes(uint8_t* buffer, int n) {
-    int got = 0;
-    while (got < n && !line.incoming.empty() && line.incoming.begin()->first <= line.now) {
-        buffer[got++] = line.incoming.begin()->second;
-        line.incoming.erase(line.incoming.begin());
-    }
-    return got;
+        line.due(line.now + kReplyAfterMs + part.delayMs, part.data);
 }
 
 int ReadSome(uint8_t* buffer, int n, int waitMs) {
     if (!line.open) return -1;
-    return WaitForBytes(waitMs) ? TakeBytes(buffer, n) : 0;
+    return line.waitForBytes(waitMs) ? line.take(buffer, n) : 0;
 }
 
-void Flush() {
-    line.incoming.erase(line.incoming.begin(), line.incoming.upper_bound(line.now));
-}
-
-// Modbus/TCP: the door of zaro-sim's gateway or module, as the socket shows it.
+// Modbus/TCP: the door of zaro-sim's gateway or module.
 int TcpConnect(const std::string&, int, TcpCallback callback, int) {
     if (!line.tcp) return -1;
     line.incoming.clear();
@@ -94,50 +67,18 @@ int TcpConnect(const std::string&, int, TcpCallback callback, int) {
     return line.connection = ++line.connects;
 }
 
-bool PeerClosedBy(int64_t t) {
-    return line.closesAt >= 0 && line.closesAt <= t;
-}
-
 int TcpWrite(int handle, const uint8_t* data, int n, int) {
     if (handle != line.connection) return -1;
     const QByteArray request(reinterpret_cast<const char*>(data), n);
     line.written.append({line.now, request});
-    if (PeerClosedBy(line.now) || n < 8) return n;
+    if (line.peerClosedBy(line.now) || n < 8) return n;
     const SimTcpAnswer answer = SimAnswerTcp(request, line.module, line.now);
     if (answer.dropAtOnce) line.closesAt = line.now;
     int64_t last = line.now;
-    for (const SimReplyPart& part : answer.parts) {
-        last = line.now + kReplyAfterMs + part.delayMs;
-        for (char c : part.data)
-            line.incoming.emplace(last, uint8_t(c));
-    }
+    for (const SimReplyPart& part : answer.parts)
+        line.due(last = line.now + kReplyAfterMs + part.delayMs, part.data);
     if (answer.closeAfter) line.closesAt = last;
     return n;
-}
-
-int TcpRead(int handle, uint8_t* buffer, int n, int timeoutMs) {
-    if (handle != line.connection) return -1;
-    if (line.incoming.empty() || line.incoming.begin()->first > line.now) WaitForBytes(timeoutMs);
-    return TakeBytes(buffer, n);
-}
-
-// Arriving data and the peer's close are announced to the connection's callback, as
-// the socket does.
-void TcpWaitForData(int handle, int timeoutMs) {
-    if (handle != line.connection) return;
-    const int64_t until = line.now + timeoutMs;
-    if (WaitForBytes(timeoutMs)) {
-        line.callback(handle, TCP_DATAREADY, 0, nullptr);
-    } else if (PeerClosedBy(until)) {
-        line.now = std::max(line.now - timeoutMs, line.closesAt);
-        line.callback(handle, TCP_DISCONNECT, 0, nullptr);
-    }
-}
-
-void TcpDiscardInput(int handle) {
-    Flush();
-    if (handle == line.connection && PeerClosedBy(line.now))
-        line.callback(handle, TCP_DISCONNECT, 0, nullptr);
 }
 
 const LinkTransport kSimTransport = {
@@ -155,14 +96,26 @@ const LinkTransport kSimTransport = {
     },
     .serialWaitUntilSent = [] {},
     .serialReadSome = ReadSome,
-    .serialFlush = Flush,
+    .serialFlush = [] { line.flush(); },
     .serialSetRTS = [](bool) {},
     .serialDrivesRTS = [] { return false; },
     .tcpConnect = TcpConnect,
     .tcpWrite = TcpWrite,
-    .tcpRead = TcpRead,
-    .tcpDiscardInput = TcpDiscardInput,
-    .tcpWaitForData = TcpWaitForData,
+    .tcpRead =
+        [](int handle, uint8_t* buffer, int n, int timeoutMs) {
+            return handle == line.connection ? line.tcpRead(buffer, n, timeoutMs) : -1;
+        },
+    .tcpDiscardInput =
+        [](int handle) {
+            if (handle == line.connection)
+                line.tcpDiscardInput(handle);
+            else
+                line.flush();
+        },
+    .tcpWaitForData =
+        [](int handle, int timeoutMs) {
+            if (handle == line.connection) line.tcpWaitForData(handle, timeoutMs);
+        },
     .tcpDisconnect =
         [](int handle) {
             if (handle == line.connection) {
