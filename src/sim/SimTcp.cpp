@@ -1,6 +1,5 @@
 // Modbus/TCP server: a gateway with meters behind it, or the meter's own module.
-#include "SimModbus.h"
-#include "SimTransport.h"
+#include "Simulator.h"
 
 #include <QPointer>
 #include <QTcpServer>
@@ -14,6 +13,7 @@ namespace {
 constexpr int kExGatewayTarget = 11; // gateway target device failed to respond
 
 QTcpServer* server = nullptr;
+Simulator* sim = nullptr;
 bool moduleMode = false;
 
 QByteArray Mbap(const QByteArray& request, uint8_t unit, const QByteArray& pdu) {
@@ -30,7 +30,7 @@ QByteArray Mbap(const QByteArray& request, uint8_t unit, const QByteArray& pdu) 
 void Send(QPointer<QTcpSocket> s, const QByteArray& data, int delayMs, bool close = false) {
     auto go = [s, data, close] {
         if (!s || s->state() != QAbstractSocket::ConnectedState) return;
-        SimTrace("reply", data);
+        SimTrace(sim->timing, "reply", data);
         s->write(data);
         s->flush();
         if (close) s->disconnectFromHost();
@@ -43,8 +43,8 @@ void Send(QPointer<QTcpSocket> s, const QByteArray& data, int delayMs, bool clos
 
 // The meter a unit reaches, or nullptr when the unit is absent.
 SimMeter* Target(int unit, uint8_t function) {
-    if (!moduleMode) return SimFindMeter(unit);
-    SimMeter& own = SimMeters.front();
+    if (!moduleMode) return SimFindMeter(sim->meters, unit);
+    SimMeter& own = sim->meters.front();
     if (unit == own.address) return &own;
     // The module itself answers reads at 255 from its meter; writes need the meter's address.
     if (unit == 255 && function != 16) return &own;
@@ -57,14 +57,14 @@ void Respond(QTcpSocket* socket, const QByteArray& request) {
     const QByteArray pdu = request.mid(7);
     if (pdu.isEmpty()) return;
     if (unit == 0) {
-        SimBroadcastPdu(pdu, now);
+        SimBroadcastPdu(sim->meters, pdu, now);
         return;
     }
     SimMeter* m = Target(unit, uint8_t(pdu[0]));
     if (m && m->missFirst && m->requests++ == 0) return;
     SimPollCommands();
     SimFault fault;
-    const bool faulty = SimTakeFault(unit, fault);
+    const bool faulty = SimTakeFault(sim->faults, unit, fault);
     QByteArray answer;
     if (!m) {
         answer.append(char(uint8_t(pdu[0]) | 0x80));
@@ -87,13 +87,13 @@ void Respond(QTcpSocket* socket, const QByteArray& request) {
     QPointer<QTcpSocket> s(socket);
     if (faulty && fault.kind == FaultKind::Absent) { // the gateway's own answer, its own unit
         const char exception[2] = {char(uint8_t(pdu[0]) | 0x80), char(kExGatewayTarget)};
-        Send(s, Mbap(request, uint8_t(fault.param), QByteArray(exception, 2)), int(SimTime.turnaroundMs));
+        Send(s, Mbap(request, uint8_t(fault.param), QByteArray(exception, 2)), int(sim->timing.turnaroundMs));
         return;
     }
     const SimFaultShape shape{7, 0x40, 50}; // the function code
     const QList<SimReplyPart> parts = SimFaultyReply(faulty ? &fault : nullptr, reply, shape);
     for (const SimReplyPart& part : parts)
-        Send(s, part.data, int(SimTime.turnaroundMs + part.delayMs),
+        Send(s, part.data, int(sim->timing.turnaroundMs + part.delayMs),
              faulty && fault.kind == FaultKind::Close && &part == &parts.back());
 }
 
@@ -105,7 +105,7 @@ void OnReadable(QTcpSocket* socket) {
     while (buf.size() >= 7 && socket->state() == QAbstractSocket::ConnectedState) {
         const int len = (uint8_t(buf[4]) << 8) | uint8_t(buf[5]);
         if (len < 2 || len > 254 || buf[2] != 0 || buf[3] != 0) { // not Modbus/TCP: give up on it
-            SimTrace("bad header", buf);
+            SimTrace(sim->timing, "bad header", buf);
             buf.clear();
             socket->disconnectFromHost();
             return;
@@ -113,7 +113,7 @@ void OnReadable(QTcpSocket* socket) {
         if (buf.size() < 6 + len) return;
         const QByteArray frame = buf.left(6 + len);
         buf.remove(0, 6 + len);
-        SimTrace("request", frame);
+        SimTrace(sim->timing, "request", frame);
         Respond(socket, frame); // may close the connection (fault "drop")
     }
 }
@@ -129,7 +129,9 @@ void OnConnection() {
 
 } // namespace
 
-bool SimTcpStart(bool module, const QHostAddress& address, quint16 port, quint16& boundPort, QString& error) {
+bool SimTcpStart(Simulator& simulator, bool module, const QHostAddress& address, quint16 port, quint16& boundPort,
+                 QString& error) {
+    sim = &simulator;
     moduleMode = module;
     server = new QTcpServer;
     if (!server->listen(address, port)) {

@@ -16,6 +16,8 @@ struct State {
     bool open = false;
     std::multimap<int64_t, uint8_t> incoming; // reply bytes by the time they arrive
     QList<SimLine::Request> written;
+    std::vector<SimMeter> meters; // by address
+    QList<SimFault> faults;
 } line;
 
 constexpr int kReplyAfterMs = 5;
@@ -28,14 +30,14 @@ void Answer(const QByteArray& request) {
     const int address = uint8_t(request[0]);
     const QByteArray pdu = request.mid(1, request.size() - 3);
     if (address == 0) {
-        if (line.bus) SimBroadcastPdu(pdu, line.now);
+        if (line.bus) SimBroadcastPdu(line.meters, pdu, line.now);
         return;
     }
-    SimMeter* m = SimFindMeter(line.bus ? address : 255);
+    SimMeter* m = SimFindMeter(line.meters, line.bus ? address : 255);
     if (!m || (!line.bus && address != 255)) return;
     if (m->missFirst && m->requests++ == 0) return;
     SimFault fault;
-    const bool faulty = SimTakeFault(address, fault);
+    const bool faulty = SimTakeFault(line.faults, address, fault);
     QByteArray reply(1, char(address));
     if (faulty && fault.kind == FaultKind::Exception) {
         SimAnswerPdu(*m, pdu, line.now);
@@ -99,8 +101,6 @@ const LinkTransport kSimTransport = {
 
 SimLine::SimLine(const QStringList& args) {
     line = State{};
-    SimMeters.clear();
-    SimFaults.clear();
     SimMeterSetup setup;
     QList<int> addresses{255};
     int missFirst = -1;
@@ -157,7 +157,7 @@ SimLine::SimLine(const QStringList& args) {
         SimMeterInit(m, setup, line.now);
         m.missFirst = address == missFirst;
         m.addressFromConfig = line.bus;
-        SimMeters.push_back(std::move(m));
+        line.meters.push_back(std::move(m));
     }
     node = dir.path() + "/tty";
     QFile file(node);
@@ -167,15 +167,15 @@ SimLine::SimLine(const QStringList& args) {
 
 SimLine::~SimLine() {
     SetLinkTransport(nullptr);
-    SimMeters.clear();
-    SimFaults.clear();
+    line.meters.clear();
+    line.faults.clear();
 }
 
 bool SimLine::fault(const QString& spec) {
     SimFault f;
     QString error;
     if (!SimParseFault(spec, f, error)) return false;
-    SimFaults.append(f);
+    line.faults.append(f);
     return true;
 }
 
