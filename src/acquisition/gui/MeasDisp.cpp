@@ -119,7 +119,7 @@ const ObjRow obj[] = {
 constexpr int kObjRows = int(std::size(obj));
 constexpr int kFirstZrm3Obj = kObjRows - 6;
 
-// The widgets of the panel; valid only while measdisp is set.
+// The widgets of the panel; valid only while the registry holds the panel.
 struct Ui {
     LivePanel frame;
     QLabel* field[kMeasRowsZrm3];
