@@ -34,12 +34,14 @@ int main(int argc, char** argv) {
     RecTimeout = 1000;
     AutoPortClose = 0;
     if (!OpenAcquisition()) return 1;
-    DescribeMeterLogger(Dev);
+    LogSource device;
+    LoggerRecords records;
+    DescribeMeterLogger(device);
     LoggerReadHooks hooks;
     hooks.newest = CalendarSecondsNow(); // nothing is asked
     const double start = Timer();
-    if (ReadLoggerRecords(Dev, LogRecords, nullptr, hooks) != LoggerRead::Done) return 1;
-    std::printf("seconds %.6f records %d\n", Timer() - start, int(LogRecords.size()));
+    if (ReadLoggerRecords(device, records, nullptr, hooks) != LoggerRead::Done) return 1;
+    std::printf("seconds %.6f records %d\n", Timer() - start, int(records.size()));
     CloseTCPConnection(kCloseAllTCP);
     return 0;
 }

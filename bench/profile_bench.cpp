@@ -32,6 +32,8 @@ double Ms() {
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
+ModuleLog moduleLog;
+
 ChannelSelection All() {
     ChannelSelection sel;
     sel.fill(true);
@@ -40,10 +42,10 @@ ChannelSelection All() {
 
 // Milliseconds per day for kDays days, drawn by draw(day).
 template <typename Draw> double PerDay(Draw draw) {
-    ModuleDays days = InitModuleDays(Log57, Log57.Dev57[1]);
+    ModuleDays days = InitModuleDays(moduleLog, moduleLog.Dev57[1]);
     const double start = Ms();
     for (int d = 0; d < kDays; ++d) {
-        const ProfileDay day = ModuleDay(Log57, Log57.Dev57[1], days, All(), d == 0 ? 0 : 1);
+        const ProfileDay day = ModuleDay(moduleLog, moduleLog.Dev57[1], days, All(), d == 0 ? 0 : 1);
         draw(day);
     }
     return (Ms() - start) / kDays;
@@ -54,8 +56,8 @@ template <typename Draw> double PerDay(Draw draw) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const uint32_t newest = CalendarSecondsFromLocal({2026, 6, 30, 23, 59, 0});
-    FillModuleSample(Log57, kProfChannels, kDays * 1440 + 1, 1, newest);
-    const YRange range = ModuleYRange(Log57.Dev57[1], All());
+    FillModuleSample(moduleLog, kProfChannels, kDays * 1440 + 1, 1, newest);
+    const YRange range = ModuleYRange(moduleLog.Dev57[1], All());
     QImage image(kPicture, QImage::Format_RGB32);
 
     ProfileView view;

@@ -6,7 +6,7 @@
 
 int OpenAcquisition() {
     if (!InitInterface(CommPort)) return 0;
-    const int ok = LeseKonfiguration(0);
+    const int ok = ReadConfiguration(0);
     if (!ok) CloseInterface();
     return ok;
 }

@@ -120,7 +120,7 @@ Quantity MeanCodeQuantity(const ConfigImage& image, int code) {
 }
 
 QString MeanCodeName(int code) {
-    const int kind = Netzart(Lese);
+    const int kind = NetworkClass(Lese);
     static const char* const phaseU[3][3] = {
         {"U", "U2N", "U3N"}, {"U12", "U23", "U31"}, {"U1N", "U2N", "U3N"}};
     switch (code) {
@@ -184,7 +184,7 @@ QString MeanFreeCaption(const DisplayScale& scale, int row) {
 }
 
 void DropInvalidMeanCodes() {
-    const int kind = Netzart(Lese);
+    const int kind = NetworkClass(Lese);
     for (uint8_t& code : Lese.MeanMeas)
         if (code != kNoMeasurand && !MeanCodeValid(code, kind)) code = kNoMeasurand;
 }

@@ -18,10 +18,10 @@ DisplayScale DisplayScaleFor(const ConfigImage& image) {
     float voltage = vt * float(image.UrSec);
     // These systems show phase-to-neutral voltages.
     if (code == 0 || code == 2) voltage /= kSqrt3;
-    return DisplayScale(voltage, ct * image.IrSec, vt * ct * BerechneSr(image, 1), AnschlIx(image));
+    return DisplayScale(voltage, ct * image.IrSec, vt * ct * RatedApparentPower(image, 1), SystemColumnOf(image));
 }
 
-int32_t AnschlIx(const ConfigImage& image) {
+int32_t SystemColumnOf(const ConfigImage& image) {
     switch (SystemCode(image)) {
     case 1:
         return 2;
@@ -74,7 +74,7 @@ bool MeasRowVisible(int row, const DisplayScale& scale) {
 }
 
 bool UnbalanceInNeutral(const ConfigImage& image) {
-    return Netzart(image) == 2 && (image.Freq & kFreqUnbalanceI);
+    return NetworkClass(image) == 2 && (image.Freq & kFreqUnbalanceI);
 }
 
 Quantity MeasRowClass(int row) {
@@ -85,7 +85,7 @@ Quantity MeasRowClass(int row) {
 
 const char* MeasCaption(int row) {
     // The single value of a kind-0 network sits where phase 1 sits on the others.
-    const bool single = Netzart(Lese) == 0;
+    const bool single = NetworkClass(Lese) == 0;
     auto symbol = [](int r) {
         const Measurand* m = MeasurandAtRow(r);
         return m ? m->symbol : "";

@@ -17,8 +17,8 @@
 DisplayScale DisplayScaleFor(const ConfigImage& image);
 
 // System column 1..5 of a configuration: codes 19 and 20 show like 3 and 4.
-// Codes no meter uses fall into column 1, as Netzart puts them into class 0.
-int32_t AnschlIx(const ConfigImage& image);
+// Codes no meter uses fall into column 1, as NetworkClass puts them into class 0.
+int32_t SystemColumnOf(const ConfigImage& image);
 
 // What a field shows after a check. Keep: a scaled value too large for the field
 // shows the overload marker but leaves the field's colours as they were.

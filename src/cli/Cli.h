@@ -73,8 +73,9 @@ int CmdModuleLog(const QStringList& args);
 int CmdLf3Info(const QStringList& args);
 int CmdGraph(const QStringList& args);
 int CmdExport(const QStringList& args);
-// The module line and one line per sequence of Log57 (module-log, lf3-info).
-void PrintModuleLogSummary();
+// The module line and one line per sequence of a module log (module-log, lf3-info).
+struct ModuleLog;
+void PrintModuleLogSummary(const ModuleLog& log);
 int CmdSimulateOutput(const QStringList& args);
 int CmdBrightness(const QStringList& args);
 int CmdPages(const QStringList& args);

@@ -26,16 +26,18 @@ int CmdExport(const QStringList& args) {
         return UsageError("the output must be a .xlsx or a .csv file");
     bool module = false;
     QString usage;
-    if (!OpenLogFile(plain[0], module, usage)) return usage.isEmpty() ? kExitDeviceFailed : UsageError(usage);
+    MeterLog meterLog;
+    ModuleLog moduleLog;
+    if (!OpenLogFile(plain[0], meterLog, moduleLog, module, usage)) return usage.isEmpty() ? kExitDeviceFailed : UsageError(usage);
     QString error;
     bool ok = false;
     if (module) {
         int sequence = 0;
-        if (!ChooseSequence(given, sequence)) return UsageError("the file has no such sequence with records");
-        ok = ExportModuleLog(Log57, sequence, out, nullptr, error);
+        if (!ChooseSequence(moduleLog, given, sequence)) return UsageError("the file has no such sequence with records");
+        ok = ExportModuleLog(moduleLog, sequence, out, nullptr, error);
     } else {
         if (given) return UsageError("--sequence belongs to module logger files");
-        ok = ExportMeterLog(*Logsrc, LogRecords, out, nullptr, error);
+        ok = ExportMeterLog(meterLog.source(), meterLog.records, out, nullptr, error);
     }
     if (!ok) {
         Error(kExportFailedKind, kExportFailedNumber, error.toUtf8().constData());

@@ -73,10 +73,15 @@ int CmdGraph(const QStringList& args) {
     if (!out.endsWith(".png", Qt::CaseInsensitive) && !out.endsWith(".pdf", Qt::CaseInsensitive))
         return UsageError("--out must name a .png or a .pdf file");
     QString usage;
-    if (!OpenLogFile(file, request.moduleSource, usage))
+    MeterLog meterLog;
+    ModuleLog moduleLog;
+    bool module = false;
+    if (!OpenLogFile(file, meterLog, moduleLog, module, usage))
         return usage.isEmpty() ? kExitDeviceFailed : UsageError(usage);
-    if (request.moduleSource) {
-        if (!ChooseSequence(given, request.sequence)) return UsageError("the file has no such sequence with records");
+    request.moduleLog = module ? &moduleLog : nullptr;
+    request.meterLog = module ? nullptr : &meterLog;
+    if (module) {
+        if (!ChooseSequence(moduleLog, given, request.sequence)) return UsageError("the file has no such sequence with records");
     } else if (given) {
         return UsageError("--sequence belongs to module logger files");
     }

@@ -59,7 +59,7 @@ int CmdHarmonics(const QStringList& arguments) {
     int kind = 0;
     if (!ParseKind(args, kind)) return UsageError("harmonics takes voltage or current");
     if (!OpenHarmonics()) return kExitDeviceFailed;
-    const int net = Netzart(Lese);
+    const int net = NetworkClass(Lese);
     if (!ReadHarmonics(kind, net)) return FinishDevice(0);
     if (json) {
         PrintHarmonicsJson(kind, net);

@@ -32,15 +32,15 @@ void PrintChannels(const LogSequence& seq) {
 }
 
 // As the panel's two lists show them side by side: the first list's columns, then the second's.
-void PrintRecords(const LogSequence& seq) {
+void PrintRecords(const ModuleLog& log, const LogSequence& seq) {
     std::vector<int> columns = ListChannels(seq, false);
     for (int k : ListChannels(seq, true))
         columns.push_back(k);
     for (uint32_t r = 0; r < seq.NumRec; ++r) {
-        const QString when = RecordTimeText(Log57.LogStamp[seq.FirstStamp + r]);
+        const QString when = RecordTimeText(log.LogStamp[seq.FirstStamp + r]);
         QStringList row = when.split("  ");
         for (int k : columns)
-            row << ModuleValueText(seq, k, Log57.LogVal[seq.FirstVal + r * seq.NumChan + uint32_t(k)]);
+            row << ModuleValueText(seq, k, log.LogVal[seq.FirstVal + r * seq.NumChan + uint32_t(k)]);
         PrintLine(row);
     }
 }
@@ -102,10 +102,10 @@ QJsonArray RecordsJson(const ModuleLog& log, const LogSequence& seq) {
 
 } // namespace
 
-void PrintModuleLogSummary() {
-    PrintLine({Log57.DevName, ModuleMacText(Log57)});
-    for (int s = 1; s <= Log57.NumLogSeq; ++s) {
-        const LogSequence& seq = Log57.Dev57[size_t(s)];
+void PrintModuleLogSummary(const ModuleLog& log) {
+    PrintLine({log.DevName, ModuleMacText(log)});
+    for (int s = 1; s <= log.NumLogSeq; ++s) {
+        const LogSequence& seq = log.Dev57[size_t(s)];
         PrintLine({"sequence", QString::number(s), QString::number(seq.NumChan), QString::number(seq.NumRec),
                    seq.NumRec ? DateTime(seq.Start) : "-", seq.NumRec ? DateTime(seq.Stop) : "-",
                    QString::number(seq.IntervalMin)});
@@ -131,25 +131,26 @@ int CmdLf3Info(const QStringList& arguments) {
         }
     }
     if (file.isEmpty()) return UsageError("lf3-info takes FILE [--sequence N] [--records]");
-    if (!OpenLoggerFile57(file.toStdString())) return kExitDeviceFailed;
-    if (sequence > Log57.NumLogSeq)
-        return UsageError(QString("the file has %1 sequences").arg(Log57.NumLogSeq));
-    const LogSequence& seq = Log57.Dev57[size_t(sequence ? sequence : Log57.Shown)];
+    ModuleLog log;
+    if (!OpenLoggerFile57(log, file.toStdString())) return kExitDeviceFailed;
+    if (sequence > log.NumLogSeq)
+        return UsageError(QString("the file has %1 sequences").arg(log.NumLogSeq));
+    const LogSequence& seq = log.Dev57[size_t(sequence ? sequence : log.Shown)];
     if (json) {
         QJsonArray sequences;
-        for (int s = 1; s <= Log57.NumLogSeq; ++s)
-            sequences.append(SequenceJson(Log57, s));
-        QJsonObject document{{"device", Log57.DevName}, {"mac", ModuleMacText(Log57)}, {"sequences", sequences}};
+        for (int s = 1; s <= log.NumLogSeq; ++s)
+            sequences.append(SequenceJson(log, s));
+        QJsonObject document{{"device", log.DevName}, {"mac", ModuleMacText(log)}, {"sequences", sequences}};
         if (sequence) {
             document["sequence"] = sequence;
             document["channels"] = ChannelsJson(seq);
         }
-        if (records) document["records"] = RecordsJson(Log57, seq);
+        if (records) document["records"] = RecordsJson(log, seq);
         PrintJson(document);
         return kExitOk;
     }
-    PrintModuleLogSummary();
+    PrintModuleLogSummary(log);
     if (sequence) PrintChannels(seq);
-    if (records) PrintRecords(seq);
+    if (records) PrintRecords(log, seq);
     return kExitOk;
 }

@@ -23,22 +23,24 @@ int CmdLoggerRead(const QStringList& args) {
     LoggerReadHooks hooks;
     if (!newestText.isEmpty() && !ParseNewest(newestText, hooks.newest))
         return UsageError("--newest takes \"dd.mm.yy hh:mm:ss\"");
-    if (int rc = OpenMeterLogger(interval)) return rc;
-    const LoggerRead result = ReadLoggerRecords(Dev, LogRecords, nullptr, hooks);
+    LogSource device;
+    LoggerRecords records;
+    if (int rc = OpenMeterLogger(device, interval)) return rc;
+    const LoggerRead result = ReadLoggerRecords(device, records, nullptr, hooks);
     CloseInterface();
     switch (result) {
     case LoggerRead::TimeRefused:
         return UsageError("the memory is full in stop mode: give the newest record's time with --newest");
     case LoggerRead::Empty:
-        LogRecords.clear();
-        Dev.NumRec = 0;
+        records.clear();
+        device.NumRec = 0;
         break;
     case LoggerRead::Done:
         break;
     default:
         return kExitDeviceFailed;
     }
-    if (!WriteZrdFile(file, Dev, LogRecords)) return kExitDeviceFailed;
-    std::printf("%d\n", int(LogRecords.size()));
+    if (!WriteZrdFile(file, device, records)) return kExitDeviceFailed;
+    std::printf("%d\n", int(records.size()));
     return kExitOk;
 }

@@ -9,7 +9,7 @@
 
 #include <cstdio>
 
-int OpenMeterLogger(const QString& intervalOption) {
+int OpenMeterLogger(LogSource& device, const QString& intervalOption) {
     int minutes = 0, seconds = 0;
     if (!intervalOption.isEmpty()) {
         const QStringList p = intervalOption.split(':');
@@ -18,15 +18,14 @@ int OpenMeterLogger(const QString& intervalOption) {
             return UsageError("--interval takes MM:SS of at least 00:10");
     }
     if (!OpenAcquisition()) return kExitDeviceFailed;
-    Logsrc = &Dev;
-    const bool ownInterval = DescribeMeterLogger(Dev);
+    const bool ownInterval = DescribeMeterLogger(device);
     if (!intervalOption.isEmpty()) {
-        SetLoggerInterval(Dev, minutes, seconds);
+        SetLoggerInterval(device, minutes, seconds);
     } else if (!ownInterval) {
         CloseInterface();
         return UsageError("the meter has no interval of its own: give --interval MM:SS");
     }
-    if (Dev.NumChan == 0) {
+    if (device.NumChan == 0) {
         CloseInterface();
         std::fprintf(stderr, "zaro-cli: the meter's logger records no channels\n");
         return kExitDeviceFailed;
@@ -48,33 +47,34 @@ int CmdLoggerStatus(const QStringList& arguments) {
         interval = args[1];
     else if (!args.isEmpty())
         return UsageError("logger-status takes only [--interval MM:SS]");
-    if (int rc = OpenMeterLogger(interval)) return rc;
+    LogSource device;
+    if (int rc = OpenMeterLogger(device, interval)) return rc;
     const bool ok = Read(Lese, kReadLoggerStatus, 1);
     CloseInterface();
     if (!ok) return kExitDeviceFailed;
     const LoggerStatus st = LoggerStatusFromLog();
-    const int records = std::min<int>(st.values, LoggerCapacity(Dev.NumChan)) / Dev.NumChan;
+    const int records = std::min<int>(st.values, LoggerCapacity(device.NumChan)) / device.NumChan;
     const char* mode = (Lese.Logger & kLoggerOverwrite) ? "overwrite" : "stop";
     if (json) {
         QJsonArray channels;
-        for (int i = 0; i < Dev.NumChan; ++i)
-            channels.append(QJsonObject{{"name", Dev.ChanName[size_t(i)]},
-                                        {"unit", SiUnitOf(Dev.ChanUnit[size_t(i)]).unit}});
+        for (int i = 0; i < device.NumChan; ++i)
+            channels.append(QJsonObject{{"name", device.ChanName[size_t(i)]},
+                                        {"unit", SiUnitOf(device.ChanUnit[size_t(i)]).unit}});
         PrintJson({{"records", records},
-                   {"interval", qint64(Dev.IntervalSeconds)},
-                   {"span", qint64(Dev.IntervalSeconds) * records},
+                   {"interval", qint64(device.IntervalSeconds)},
+                   {"span", qint64(device.IntervalSeconds) * records},
                    {"mode", mode},
                    {"channels", channels}});
         return kExitOk;
     }
     QString out = QString("records\t%1\nchannels\t%2\ninterval\t%3\nspan\t%4\nmode\t%5\n")
                       .arg(records)
-                      .arg(Dev.NumChan)
-                      .arg(Dev.IntervalText, LoggerSpanText(Dev.IntervalSeconds, records),
+                      .arg(device.NumChan)
+                      .arg(device.IntervalText, LoggerSpanText(device.IntervalSeconds, records),
                            mode);
-    for (int i = 0; i < Dev.NumChan; ++i)
-        out += "channel\t" + EscapeControls(Dev.ChanName[size_t(i)]) + '\t' +
-               EscapeControls(Dev.ChanUnit[size_t(i)]) + '\n';
+    for (int i = 0; i < device.NumChan; ++i)
+        out += "channel\t" + EscapeControls(device.ChanName[size_t(i)]) + '\t' +
+               EscapeControls(device.ChanUnit[size_t(i)]) + '\n';
     std::fputs(out.toUtf8().constData(), stdout);
     return kExitOk;
 }

@@ -4,9 +4,10 @@
 
 int CmdModuleLog(const QStringList& args) {
     if (args.size() != 1) return UsageError("module-log takes one FILE.LF3");
-    const int ok = CmReadLoggerData57() && StoreLoggerFile57(args[0].toStdString());
-    RemoveModuleWorkfile();
+    ModuleLog log;
+    const int ok = CmReadLoggerData57(log) && StoreLoggerFile57(log, args[0].toStdString());
+    RemoveModuleWorkfile(log);
     if (!ok) return kExitDeviceFailed;
-    PrintModuleLogSummary();
+    PrintModuleLogSummary(log);
     return kExitOk;
 }

@@ -1,6 +1,6 @@
 #include "cli/Cli.h"
 
-#include "config/Simulat.h"
+#include "config/OutputSimulation.h"
 #include "platform/Messages.h"
 
 #include <cstdio>
@@ -15,12 +15,13 @@ int CmdSimulateOutput(const QStringList& args) {
     int output = 0;
     if (rest.size() != 2 || !ParseInt(rest[0], 1, 2, output) || (rest[1] != "on" && rest[1] != "off"))
         return UsageError("simulate-output takes 1|2 on|off");
-    if (!StartSimulation()) return kExitDeviceFailed;
-    const int switched = SwitchOutput(output - 1, rest[1] == "on");
+    OutputSimulation simulation;
+    if (!simulation.start()) return kExitDeviceFailed;
+    const int switched = simulation.switchOutput(output - 1, rest[1] == "on");
     if (switched)
         for (int i = 0; i < 2; ++i)
-            std::printf("%d\t%s\n", i + 1, OutputOn(i) ? "on" : "off");
-    if (!EndSimulation(1)) {
+            std::printf("%d\t%s\n", i + 1, simulation.outputOn(i) ? "on" : "off");
+    if (!simulation.end(1)) {
         std::fprintf(stderr, "zaro-cli: the outputs freed for the simulation could not be given their "
                              "functions back; send the configuration again to restore them.\n");
         return kExitDeviceFailed;

@@ -8,8 +8,8 @@
 
 namespace {
 
-QString Extreme(double value, int digits, int index) {
-    const RecordTime t = GetLoggerTimeDate(LogRecords, index);
+QString Extreme(const LoggerRecords& records, double value, int digits, int index) {
+    const RecordTime t = GetLoggerTimeDate(records, index);
     return QString::number(value, 'f', digits) + '\t' + t.ixdate + ' ' + t.ixtime;
 }
 
@@ -37,20 +37,22 @@ int CmdZrdInfo(const QStringList& arguments) {
     QStringList args = arguments;
     const bool json = TakeJsonFlag(args);
     if (args.size() != 1) return UsageError("zrd-info takes one FILE.ZRD");
-    if (!ReadZrdFile(args[0], File, LogRecords)) return kExitDeviceFailed;
+    LogSource file;
+    LoggerRecords records;
+    if (!ReadZrdFile(args[0], file, records)) return kExitDeviceFailed;
     if (json) {
-        PrintJson(ZrdJson(File, LogRecords));
+        PrintJson(ZrdJson(file, records));
         return kExitOk;
     }
-    QString out = QString("records\t%1\ninterval\t%2\n").arg(File.NumRec).arg(File.IntervalText);
-    for (int i = 0; i < File.NumChan; ++i) {
+    QString out = QString("records\t%1\ninterval\t%2\n").arg(file.NumRec).arg(file.IntervalText);
+    for (int i = 0; i < file.NumChan; ++i) {
         const size_t c = size_t(i);
-        out += EscapeControls(File.ChanName[c]) + '\t' + EscapeControls(File.ChanUnit[c]) + '\t';
-        if (File.Min[c] > 1e30)
+        out += EscapeControls(file.ChanName[c]) + '\t' + EscapeControls(file.ChanUnit[c]) + '\t';
+        if (file.Min[c] > 1e30)
             out += "--\t--\t--\t--";
         else
-            out += Extreme(File.Min[c], File.Digits[c], File.MinIx[c]) + '\t' +
-                   Extreme(File.Max[c], File.Digits[c], File.MaxIx[c]);
+            out += Extreme(records, file.Min[c], file.Digits[c], file.MinIx[c]) + '\t' +
+                   Extreme(records, file.Max[c], file.Digits[c], file.MaxIx[c]);
         out += '\n';
     }
     std::fputs(out.toUtf8().constData(), stdout);

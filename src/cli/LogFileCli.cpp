@@ -7,15 +7,15 @@
 #include "logger/Logger57Decode.h"
 #include "platform/TimeBase.h"
 
-bool OpenLogFile(const QString& path, bool& module, QString& usage) {
+bool OpenLogFile(const QString& path, MeterLog& meterLog, ModuleLog& moduleLog, bool& module, QString& usage) {
     module = path.endsWith(".lf3", Qt::CaseInsensitive);
     if (!module && !path.endsWith(".zrd", Qt::CaseInsensitive)) {
         usage = "the logger file must be a *.ZRD or a *.LF3";
         return false;
     }
-    if (module) return OpenLoggerFile57(path.toStdString()) == 1;
-    Logsrc = &File;
-    return ReadZrdFile(path, File, LogRecords);
+    if (module) return OpenLoggerFile57(moduleLog, path.toStdString()) == 1;
+    meterLog.deviceActive = false;
+    return ReadZrdFile(path, meterLog.file, meterLog.records);
 }
 
 UnitToSi SiUnitOf(const QString& text) {
@@ -52,9 +52,9 @@ QJsonObject ChannelJson(const QString& name, const QString& siUnit, const JsonEx
     return channel;
 }
 
-bool ChooseSequence(int given, int& sequence) {
-    sequence = given ? given : NewestUsableSequence(Log57);
-    if (sequence < 1 || sequence > Log57.NumLogSeq) return false;
-    const LogSequence& s = Log57.Dev57[size_t(sequence)];
+bool ChooseSequence(const ModuleLog& log, int given, int& sequence) {
+    sequence = given ? given : NewestUsableSequence(log);
+    if (sequence < 1 || sequence > log.NumLogSeq) return false;
+    const LogSequence& s = log.Dev57[size_t(sequence)];
     return s.NumChan != 0 && s.NumRec != 0;
 }

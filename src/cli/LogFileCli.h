@@ -5,11 +5,13 @@
 #include <QString>
 #include <cstdint>
 
-// Reads FILE.ZRD into File/LogRecords (Logsrc := &File) or FILE.LF3 into Log57, as the
+// Reads FILE.ZRD into meterLog (its file, made active) or FILE.LF3 into moduleLog, as the
 // logger panels open them. True for a module file in `module`. False after the message
 // pair was shown (the caller exits kExitDeviceFailed); a name with neither extension is a
 // usage error, reported in usage.
-bool OpenLogFile(const QString& path, bool& module, QString& usage);
+struct MeterLog;
+struct ModuleLog;
+bool OpenLogFile(const QString& path, MeterLog& meterLog, ModuleLog& moduleLog, bool& module, QString& usage);
 
 // The SI base unit of a unit text as the logger shows it ("[kV]", "MW", "kvar", "[%]",
 // "" for a power factor) and the factor that turns a number in it into that unit.
@@ -33,4 +35,4 @@ QJsonObject ChannelJson(const QString& name, const QString& siUnit, const JsonEx
 
 // A module sequence given by the user (1-based), or the newest usable one when 0.
 // False when the file has no such sequence.
-bool ChooseSequence(int given, int& sequence);
+bool ChooseSequence(const ModuleLog& log, int given, int& sequence);

@@ -5,9 +5,10 @@
 #include <QString>
 #include <cstdint>
 
-// Opens the link, reads the configuration and describes the meter's logger in Dev,
+// Opens the link, reads the configuration and describes the meter's logger in device,
 // the interval from the meter or from intervalOption ("MM:SS", may be empty).
 // Returns kExitOk with the link open, or an exit code with it closed.
-int OpenMeterLogger(const QString& intervalOption);
+struct LogSource;
+int OpenMeterLogger(LogSource& device, const QString& intervalOption);
 // "dd.mm.yy hh:mm:ss" as calendar seconds.
 bool ParseNewest(const QString& text, uint32_t& seconds);

@@ -69,7 +69,7 @@ void CmCompareWithMeter() {
     ConfigImage file{};
     QString name;
     if (!PickFile(file, name) || !InitInterface(CommPort)) return;
-    const int ok = LeseKonfiguration(0);
+    const int ok = ReadConfiguration(0);
     CloseInterface();
     if (ok) ShowComparison(Tr("Meter"), name, CompareConfigurations(MeterConfiguration(), file));
 }
@@ -79,7 +79,7 @@ std::vector<ConfigDifference> CompareConfigurations(const ConfigImage& from, con
     const ConfigImage b = AsMeterHoldsIt(to);
     const bool extended = a.Model == 1 && b.Model == 1;
     std::vector<ConfigDifference> diffs;
-    for (const ConfigSetting& s : kConfigSettings) {
+    for (const ConfigSetting& s : AllConfigSettings()) {
         if (s.extendedOnly && !extended) continue;
         const QString x = SettingValue(s, a);
         QString y = SettingValue(s, b);

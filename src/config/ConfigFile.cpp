@@ -17,7 +17,7 @@ int OpenConfigFile(const std::string& path, ConfigImage& image) {
 
 void CmFileNew() {
     ReadINIFile();
-    InitNeueDatei();
+    InitNewConfiguration();
     ActivateObjects();
     ShowAll();
 }

@@ -26,8 +26,7 @@ enum EditorCaption {
     kCapOpenTitle,
     kEditorCaptions
 };
-extern const char* const kEditorCaptionSource[kEditorCaptions]; // English, context "ConfigFile"
-QString EditorCaptionText(EditorCaption caption);               // in the current language
+QString EditorCaptionText(EditorCaption caption); // in the current language
 
 // The whole file for image. commType kModule sets kBusViaModule in the written bus settings and, on
 // the extended model, adds the min/max logger column. Lines end in CR LF.

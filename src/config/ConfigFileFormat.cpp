@@ -11,6 +11,8 @@
 #include <cstring>
 #include <limits>
 
+namespace {
+// English, context "ConfigFile"
 const char* const kEditorCaptionSource[kEditorCaptions] = {
     QT_TRANSLATE_NOOP("ConfigFile", "Voltage transformer"),
     QT_TRANSLATE_NOOP("ConfigFile", "Current transformer"),
@@ -25,6 +27,7 @@ const char* const kEditorCaptionSource[kEditorCaptions] = {
     QT_TRANSLATE_NOOP("ConfigFile", "Save configuration"),
     QT_TRANSLATE_NOOP("ConfigFile", "Open configuration"),
 };
+} // namespace
 
 QString EditorCaptionText(EditorCaption caption) {
     return QCoreApplication::translate("ConfigFile", kEditorCaptionSource[caption]);

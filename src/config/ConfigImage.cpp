@@ -8,6 +8,7 @@ ConfigImage Konf{};
 ConfigImage Lese{};
 std::string filename;
 
+namespace {
 // Default page sets of the meter display, by network class.
 const uint8_t loop_def[3][22] = {
     {3, 0, 2},
@@ -19,8 +20,9 @@ const uint8_t user_def[3][22] = {
     {29, 116, 224, 143, 63, 0, 0, 0, 168, 42, 170, 138, 170, 32},
     {197, 19, 192, 14, 252, 113, 252, 1, 0, 0, 64, 85, 81, 85, 84, 21},
 };
+} // namespace
 
-int Netzart(const ConfigImage& image) {
+int NetworkClass(const ConfigImage& image) {
     switch (SystemCode(image)) {
     case 3:
     case 19:
@@ -33,7 +35,7 @@ int Netzart(const ConfigImage& image) {
     }
 }
 
-int DigoutFunc(int i) {
+int OutputFunction(int i) {
     const uint8_t f = Konf.DigOut[i];
     if (f >= 128) return 0;
     return f >= 64 ? 2 : 3;
@@ -41,7 +43,7 @@ int DigoutFunc(int i) {
 
 namespace {
 void DefaultPages(ConfigImage& image) {
-    const int c = Netzart(image);
+    const int c = NetworkClass(image);
     std::memcpy(image.Loop, loop_def[c], sizeof image.Loop);
     std::memcpy(image.User, user_def[c], sizeof image.User);
 }
@@ -60,7 +62,7 @@ void ResetExtendedFields(ConfigImage& image) {
     image.Mean_Log = 0;
 }
 
-void InitNeueDatei() {
+void InitNewConfiguration() {
     Konf.UrPrim = static_cast<float>(Konf.MaxU);
     Konf.UrSec = static_cast<uint16_t>(Konf.MaxU);
     Konf.IrPrim = static_cast<float>(Konf.MaxI / 100.0);

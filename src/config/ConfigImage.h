@@ -21,15 +21,13 @@ inline int Interval(const ConfigImage& image) {
 
 // Network class 0, 1 or 2 of the system code. Codes outside the seven known ones map
 // to class 0 so that every per-class table lookup stays in range.
-int Netzart(const ConfigImage& image);
+int NetworkClass(const ConfigImage& image);
 
 // Function of Konf.DigOut[i]: 3 limit output, 2 pulse output, 0 free.
-int DigoutFunc(int i);
+int OutputFunction(int i);
 
-void InitNeueDatei();
+void InitNewConfiguration();
 void InitDispModeSelection();
 // The fields only the extended model has (bytes 108 on), as a new configuration holds them.
 void ResetExtendedFields(ConfigImage& image);
 
-extern const uint8_t loop_def[3][22];
-extern const uint8_t user_def[3][22];

@@ -27,7 +27,7 @@ struct KonfLoan {
 };
 
 // Name of code in a master list, preferring the entries the editor offers.
-QString NameOf(const ListEntry* master, int size, const std::vector<int>& offered, int code) {
+QString NameOf(std::span<const ListEntry> master, int size, const std::vector<int>& offered, int code) {
     for (int e : offered)
         if (master[e].value == code) return EntryName(master[e]);
     for (int e = 0; e < size; ++e)
@@ -54,7 +54,7 @@ QString CurrentRatio(const ConfigImage& c, int) {
 }
 
 QString DeviceType(const ConfigImage& c, int) {
-    return EntryName(kDeviceTypeList[c.Model ? 1 : 0]);
+    return EntryName(MasterList(EditorList::DeviceType)[c.Model ? 1 : 0]);
 }
 
 QString CurrentRange(const ConfigImage& c, int) {
@@ -70,7 +70,7 @@ QString InterfaceOption(const ConfigImage& c, int) {
 }
 
 QString NetworkSystem(const ConfigImage& c, int) {
-    return NameOf(kSystemList, int(std::size(kSystemList)), {}, SystemCode(c));
+    return NameOf(MasterList(EditorList::System), int(std::size(MasterList(EditorList::System))), {}, SystemCode(c));
 }
 
 QString CosPhi(const ConfigImage& c, int) {
@@ -80,22 +80,22 @@ QString CosPhi(const ConfigImage& c, int) {
 QString Output(const ConfigImage& c, int i) {
     KonfLoan loan(c);
     const int code = c.DigOut[i];
-    const int function = DigoutFunc(i);
+    const int function = OutputFunction(i);
     if (function == 3) {
         const LimitFieldView v = LimitFields(i);
         return Tr("limit output %1 %2/%3 %4")
-            .arg(NameOf(kOutputMaster, kOutputMasterSize, DigoutSelEntries(i, 3), code),
+            .arg(NameOf(MasterList(EditorList::Output), kOutputMasterSize, DigoutSelEntries(i, 3), code),
                  QString::number(v.value[0], 'f', v.decimals), QString::number(v.value[1], 'f', v.decimals),
-                 QString::fromUtf8(GrenzwEinh(i)))
+                 QString::fromUtf8(LimitUnitText(i)))
             .trimmed();
     }
     if (function == 2) {
         const int unit = (code >= 80 ? 4 : 0) + code % 4;
         return Tr("pulse output %1 %2 /%3")
-            .arg(NameOf(kOutputMaster, kOutputMasterSize, DigoutSelEntries(i, 2), code & ~3),
-                 QString::number(c.PulseRate[i]), EntryName(kPulseUnitMaster[unit]));
+            .arg(NameOf(MasterList(EditorList::Output), kOutputMasterSize, DigoutSelEntries(i, 2), code & ~3),
+                 QString::number(c.PulseRate[i]), EntryName(MasterList(EditorList::PulseUnit)[unit]));
     }
-    return EntryName(kDigoutFunctionList[c.Interface ? 1 : 0]);
+    return EntryName(MasterList(EditorList::DigoutFunction)[c.Interface ? 1 : 0]);
 }
 
 QString SyncInterval(const ConfigImage& c, int) {
@@ -122,12 +122,12 @@ QString Address(const ConfigImage& c, int) {
 QString BusSettings(const ConfigImage& c, int) {
     const int baud = c.BusSettings & kBusBaudrate;
     const int parity = (c.BusSettings & kBusParity) >> kBusParityShift;
-    return (baud < int(std::size(kBaudRateList)) ? EntryName(kBaudRateList[baud]) + " Bd" : UnlistedCodeName(baud)) +
-           ", " + EntryName(kParityList[parity]);
+    return (baud < int(std::size(MasterList(EditorList::BaudRate))) ? EntryName(MasterList(EditorList::BaudRate)[baud]) + " Bd" : UnlistedCodeName(baud)) +
+           ", " + EntryName(MasterList(EditorList::Parity)[parity]);
 }
 
 QString LoggerMode(const ConfigImage& c, int) {
-    return EntryName(kLoggerModeList[(c.Logger & kLoggerOverwrite) ? 2 : 1]);
+    return EntryName(MasterList(EditorList::LoggerMode)[(c.Logger & kLoggerOverwrite) ? 2 : 1]);
 }
 
 QString LoggerChannels(const ConfigImage& c, int) {
@@ -139,7 +139,7 @@ QString LoggerChannels(const ConfigImage& c, int) {
 }
 
 QString NominalFrequency(const ConfigImage& c, int) {
-    return EntryName(kNomFreqList[(c.Freq & kFreqCode) == 2 ? 0 : 1]);
+    return EntryName(MasterList(EditorList::NomFreq)[(c.Freq & kFreqCode) == 2 ? 0 : 1]);
 }
 
 QString FrequencyLocked(const ConfigImage& c, int) {
@@ -152,11 +152,11 @@ QString UnbalanceShown(const ConfigImage& c, int) {
 
 QString RefreshTime(const ConfigImage& c, int) {
     const int index = c.Display >> 4;
-    return index < int(std::size(kRefreshTimeList)) ? EntryName(kRefreshTimeList[index]) : UnlistedCodeName(index);
+    return index < int(std::size(MasterList(EditorList::RefreshTime))) ? EntryName(MasterList(EditorList::RefreshTime)[index]) : UnlistedCodeName(index);
 }
 
 QString DisplayMode(const ConfigImage& c, int) {
-    return EntryName(kDispModeList[c.DispMode & kDispModeMode]);
+    return EntryName(MasterList(EditorList::DispMode)[c.DispMode & kDispModeMode]);
 }
 
 QString DisplayLocked(const ConfigImage& c, int) {
@@ -178,14 +178,14 @@ QString Pages(const ConfigImage& c, int set) {
 QString MeanValue(const ConfigImage& c, int row) {
     if (c.MeanMeas[row] == 255) return Tr("none");
     KonfLoan loan(c);
-    const QString name = NameOf(kMeanMaster, kMeanEntries + 1, MeanSelEntries(), c.MeanMeas[row]);
+    const QString name = NameOf(MasterList(EditorList::Mean), kMeanEntries + 1, MeanSelEntries(), c.MeanMeas[row]);
     return (c.Mean_Log >> row & 1) ? Tr("%1, logged").arg(name) : name;
 }
 
 QString MinMaxChannel(const ConfigImage& c, int row) {
     const int code = c.MinMaxLogger[row];
     if (code == 255 || code == 0) return Tr("none");
-    return NameOf(kMinMaxMaster, kMinMaxEntries, {}, code);
+    return NameOf(MasterList(EditorList::MinMax), kMinMaxEntries, {}, code);
 }
 
 std::vector<ConfigSetting> BuildTable() {
@@ -230,7 +230,10 @@ std::vector<ConfigSetting> BuildTable() {
 
 } // namespace
 
-const std::vector<ConfigSetting> kConfigSettings = BuildTable();
+const std::vector<ConfigSetting>& AllConfigSettings() {
+    static const std::vector<ConfigSetting> table = BuildTable();
+    return table;
+}
 
 QString SettingName(const ConfigSetting& setting) {
     if (setting.caption >= 0) return EditorCaptionText(EditorCaption(setting.caption));

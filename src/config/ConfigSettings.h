@@ -16,7 +16,8 @@ struct ConfigSetting {
     QString (*value)(const ConfigImage& image, int index);
     bool pageSet; // a page set: a change also counts pages added and removed
 };
-extern const std::vector<ConfigSetting> kConfigSettings;
+// Every setting the comparison lists, in the editor's order.
+const std::vector<ConfigSetting>& AllConfigSettings();
 
 QString SettingName(const ConfigSetting& setting); // in the current language
 // The value of setting in image, as the editor would show it for that image.

@@ -242,7 +242,7 @@ void RestoreInputData(ConfigImage* image) {
     image->IrSec = TimesTen(float(image->IrSecMant) / 1000.0f, image->IrSecExp + 3);
 }
 
-int LeseKonfiguration(int) {
+int ReadConfiguration(int) {
     int ok = 0;
     TransferWindow(0, 0, 0);
     if (Read(Lese, kReadVersions, 1)) {
@@ -277,7 +277,7 @@ int LeseKonfiguration(int) {
 
 int ReceiveConfiguration() {
     if (!InitInterface(CommPort)) return 0;
-    const int ok = LeseKonfiguration(0);
+    const int ok = ReadConfiguration(0);
     CloseInterface();
     if (!ok) return 0;
     Lese.Interface = (Lese.BusSettings & kBusNoInterface) ? 0 : 1;
@@ -300,7 +300,7 @@ int CmSendConfig() {
         ShowAll();
         return 0;
     }
-    if (!LeseKonfiguration(0)) {
+    if (!ReadConfiguration(0)) {
         CloseInterface();
         ShowAll();
         return 0;

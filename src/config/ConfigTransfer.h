@@ -9,7 +9,7 @@
 #include <string>
 
 // The caller has opened the link. 1 when Lese is complete.
-int LeseKonfiguration(int unused);
+int ReadConfiguration(int unused);
 
 // Opens the link, reads, derives the interface option and copies Lese into Konf.
 // No settings are saved and nothing is redrawn (zaro-cli uses this directly).

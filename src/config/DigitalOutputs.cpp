@@ -24,17 +24,17 @@ float LimitFactor(int code) {
 
 // The 100 % value in the unit the editor shows.
 float ShownFullScale(int i) {
-    return Messgr100(i, 0) / KorrEinh(i);
+    return LimitRatedValue(i, 0) / LimitUnitDivisor(i);
 }
 
 } // namespace
 
 void CmSelDigOut(int i, int function) {
-    if (function == DigoutFunc(i)) return;
+    if (function == OutputFunction(i)) return;
     if (function == 3) {
         Konf.DigOut[i] = 0;
-        Konf.LimitOn[i] = int16_t(MaxNenn(i) + 0.5f);
-        Konf.LimitOff[i] = int16_t(0.9f * MaxNenn(i) + 0.5f);
+        Konf.LimitOn[i] = int16_t(LimitFullScale(i) + 0.5f);
+        Konf.LimitOff[i] = int16_t(0.9f * LimitFullScale(i) + 0.5f);
     } else if (function == 2) {
         Konf.DigOut[i] = 65;
         Konf.PulseRate[i] = 1000;
@@ -46,7 +46,7 @@ void CmSelDigOut(int i, int function) {
 }
 
 void CmDigOutMeas(int i, int value) {
-    const int func = DigoutFunc(i);
+    const int func = OutputFunction(i);
     if (func == 3 && value != Konf.DigOut[i]) {
         Konf.DigOut[i] = uint8_t(value);
         int16_t on = 0, off = 0;
@@ -76,7 +76,7 @@ void CmDigOutLimit(int i, int field, float value) {
 LimitFieldView LimitFields(int i) {
     const int code = Konf.DigOut[i];
     const float s = ShownFullScale(i);
-    const float m = MaxNenn(i) * s * 1.1999f / 10000.0f;
+    const float m = LimitFullScale(i) * s * 1.1999f / 10000.0f;
     LimitFieldView view{0.0, m, 2, {0.0, 0.0}};
     float divisor = 10000.0f;
     if (code == 4 || code == 5 || (code == 8 && Konf.Model)) {
@@ -98,19 +98,19 @@ LimitFieldView LimitFields(int i) {
     return view;
 }
 
-void CmDigOutPuls(int i, int rate) {
+void CmDigOutPulse(int i, int rate) {
     Konf.PulseRate[i] = int16_t(rate);
 }
 
-void CmSelPulsUnit(int i, int value) {
+void CmSelPulseUnit(int i, int value) {
     if (Konf.DigOut[i] >= 80) value -= 4;
     if (value != Konf.DigOut[i] % 4) Konf.DigOut[i] = uint8_t((Konf.DigOut[i] & ~3) | (value & 3));
 }
 
-int PulsEnergyPosition(int i, const std::vector<int>& entries) {
+int PulseEnergyPosition(int i, const std::vector<int>& entries) {
     const int energy = Konf.DigOut[i] & ~3;
     for (size_t p = 0; p < entries.size(); ++p)
-        if (kOutputMaster[entries[p]].value == energy) return int(p);
+        if (MasterList(EditorList::Output)[entries[p]].value == energy) return int(p);
     // An energy the list does not offer: the neighbouring position the meter would use.
     int index = (Konf.DigOut[i] - 64) / 4;
     if (Konf.Interface == 0 && (Konf.EnergyControl & (kEnergyTariff | kEnergyExternalSync)) != kEnergyTariff)

@@ -219,7 +219,7 @@ const std::vector<int>& PageRows(int klass) {
 }
 
 PageView PageViewOf(const ConfigImage& image) {
-    const int klass = Netzart(image);
+    const int klass = NetworkClass(image);
     return {klass, (image.DispMode & kDispModeInOut) != 0, klass == 2 && (image.Freq & kFreqUnbalanceI) != 0};
 }
 

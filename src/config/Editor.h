@@ -21,12 +21,12 @@ void CmCosPhiCorr(int on);
 void CmSelDigOut(int i, int function);             // 3 limit, 2 pulse, other none
 void CmDigOutMeas(int i, int value);               // measurand code or energy code 64 + 4 k
 void CmDigOutLimit(int i, int field, float value); // field 0 switch-on, 1 switch-off
-void CmDigOutPuls(int i, int rate);
-void CmSelPulsUnit(int i, int value);
+void CmDigOutPulse(int i, int rate);
+void CmSelPulseUnit(int i, int value);
 
 // Digital input.
 void CmSelHighLow(int value); // 2 tariff input, 1 not
-void CmSetSyncIntervall(int minutes);
+void CmSetSyncInterval(int minutes);
 void CmSelSyncMode(int mode); // 0 internal interval, 1 external synchronisation, 2 none
 
 // Display and the meter's own bus settings.
@@ -44,7 +44,7 @@ void CmSelMeanLogMeas(const bool boxes[9]);
 void CmSelMean(int row, int code);
 void CmSelMM(int row, int code);
 // Asks, then erases the meter's logger.
-void ResetLoggerKonf();
+void ResetLoggerConfiguration();
 
 // ---- What the redraw shows ----
 
@@ -58,7 +58,7 @@ struct LimitFieldView {
 LimitFieldView LimitFields(int i);
 
 // Position in the energy list of a pulse output to select.
-int PulsEnergyPosition(int i, const std::vector<int>& entries);
+int PulseEnergyPosition(int i, const std::vector<int>& entries);
 
 int SyncModeValue();   // 0 internal, 1 external, 2 none
 int TariffValue();     // 2 tariff input, 1 not

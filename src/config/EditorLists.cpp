@@ -242,6 +242,27 @@ const ListEntry kDeviceTypeList[3] = {
     {QT_TRANSLATE_NOOP("Editor", "ZRM3 with LANMOD57 module"), 2},
 };
 
+std::span<const ListEntry> MasterList(EditorList list) {
+    switch (list) {
+    case EditorList::Output: return kOutputMaster;
+    case EditorList::PulseUnit: return kPulseUnitMaster;
+    case EditorList::Mean: return kMeanMaster;
+    case EditorList::MinMax: return kMinMaxMaster;
+    case EditorList::System: return kSystemList;
+    case EditorList::DigoutFunction: return kDigoutFunctionList;
+    case EditorList::SyncMode: return kSyncModeList;
+    case EditorList::Tariff: return kTariffList;
+    case EditorList::LoggerMode: return kLoggerModeList;
+    case EditorList::BaudRate: return kBaudRateList;
+    case EditorList::Parity: return kParityList;
+    case EditorList::RefreshTime: return kRefreshTimeList;
+    case EditorList::DispMode: return kDispModeList;
+    case EditorList::NomFreq: return kNomFreqList;
+    case EditorList::DeviceType: return kDeviceTypeList;
+    }
+    return {};
+}
+
 QString EntryName(const ListEntry& entry) {
     return QCoreApplication::translate("Editor", entry.name);
 }
@@ -256,7 +277,7 @@ bool QBit() {
     return (Konf.DispMode & kDispModeInOut) != 0;
 }
 bool UnbalanceShown() {
-    return Netzart(Konf) == 2 && (Konf.Freq & kFreqUnbalanceI) != 0;
+    return NetworkClass(Konf) == 2 && (Konf.Freq & kFreqUnbalanceI) != 0;
 }
 
 } // namespace
@@ -265,7 +286,7 @@ std::vector<int> DigoutSelEntries(int i, int function) {
     (void)i; // both outputs offer the same lists
     std::vector<int> entries;
     if (function == 3) {
-        const int klass = Netzart(Konf);
+        const int klass = NetworkClass(Konf);
         for (int e = 0; e < kLimitEntries; ++e) {
             if (!LimitEntryAvailable(e, Konf.Model, klass)) continue;
             if (QBit() && (e == 28 || e == 29 || e == 35 || e == 36)) continue;
@@ -286,13 +307,13 @@ std::vector<int> DigoutSelEntries(int i, int function) {
     return entries;
 }
 
-std::vector<int> PulsUnitEntries(int i) {
+std::vector<int> PulseUnitEntries(int i) {
     const int first = Konf.DigOut[i] < 80 ? 0 : 4;
     return {first, first + 1, first + 2, first + 3};
 }
 
 std::vector<int> MeanSelEntries() {
-    const int klass = Netzart(Konf);
+    const int klass = NetworkClass(Konf);
     std::vector<int> entries;
     for (int e = 0; e < kMeanEntries; ++e) {
         if (!MeanEntryAvailable(e, klass)) continue;
@@ -304,7 +325,7 @@ std::vector<int> MeanSelEntries() {
 }
 
 std::vector<int> MinMaxSelEntries() {
-    const int klass = Netzart(Konf);
+    const int klass = NetworkClass(Konf);
     std::vector<int> entries;
     for (int e = 0; e < kMinMaxEntries; ++e)
         if (MinMaxEntryAvailable(e, klass)) entries.push_back(e);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <span>
 #include <vector>
 
 struct ListEntry {
@@ -17,26 +18,26 @@ struct ListEntry {
 constexpr int kOutputMasterSize = 53;
 constexpr int kFirstEnergyEntry = 40;
 constexpr int kUnbalanceLimitEntry = 52;
-extern const ListEntry kOutputMaster[kOutputMasterSize];
-// Pulse-rate units: 0-3 active energy, 4-7 reactive energy; value = unit index 0-3 + 4 x group.
-extern const ListEntry kPulseUnitMaster[8];
-// Mean values: 54 entries and, as entry 54, "Unb.I" for entry 12 (value = code, 255 none).
-constexpr int kUnbalanceMeanEntry = 54;
-extern const ListEntry kMeanMaster[55];
-// Min/max logger channels: entry 0 none (255), entry e > 0 has code 69 + e.
-extern const ListEntry kMinMaxMaster[43];
-
-extern const ListEntry kSystemList[7]; // the 4th and 7th exist on the extended model only
-extern const ListEntry kDigoutFunctionList[4];
-extern const ListEntry kSyncModeList[3];
-extern const ListEntry kTariffList[3];
-extern const ListEntry kLoggerModeList[3];
-extern const ListEntry kBaudRateList[5];
-extern const ListEntry kParityList[4];
-extern const ListEntry kRefreshTimeList[6];
-extern const ListEntry kDispModeList[4];
-extern const ListEntry kNomFreqList[2];
-extern const ListEntry kDeviceTypeList[3];
+constexpr int kUnbalanceMeanEntry = 54; // "Unb.I" in the mean list
+// The lists, each in the order the editor's selectors show them.
+enum class EditorList {
+    Output,     // digital outputs, kOutputMasterSize entries as laid out above
+    PulseUnit,  // pulse-rate units: 0-3 active energy, 4-7 reactive; value = unit index + 4 x group
+    Mean,       // mean values: 54 entries and, as entry 54, "Unb.I" for entry 12 (value = code, 255 none)
+    MinMax,     // min/max logger channels: entry 0 none (255), entry e > 0 has code 69 + e
+    System,     // the 4th and 7th exist on the extended model only
+    DigoutFunction,
+    SyncMode,
+    Tariff,
+    LoggerMode,
+    BaudRate,
+    Parity,
+    RefreshTime,
+    DispMode,
+    NomFreq,
+    DeviceType,
+};
+std::span<const ListEntry> MasterList(EditorList list);
 
 QString EntryName(const ListEntry& entry); // translated
 // A min/max logger code the list does not name (below its codes): "code N", translated.
@@ -45,7 +46,7 @@ QString UnlistedCodeName(int code);
 // Selector contents as positions in their master list, filtered from Konf and the
 // interface kind exactly as the meter allows.
 std::vector<int> DigoutSelEntries(int i, int function); // SetupDigoutSel: 3 limit, 2 pulse
-std::vector<int> PulsUnitEntries(int i);                // SetupPulsUnit
+std::vector<int> PulseUnitEntries(int i);                // SetupPulsUnit
 std::vector<int> MeanSelEntries();
 std::vector<int> MinMaxSelEntries();
 std::vector<int> SystemEntries();

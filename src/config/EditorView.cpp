@@ -91,9 +91,9 @@ void PrepareRedraw() {
     for (int k = 0; k < 9; ++k)
         if (Logged(k) && Konf.MeanMeas[k] == 255) Konf.Mean_Log &= uint16_t(~(1 << k));
     if (!Konf.Model) return;
-    const int klass = Netzart(Konf);
+    const int klass = NetworkClass(Konf);
     for (uint8_t& code : Konf.MeanMeas)
-        if (code < kMeanCodes && !pmgr[klass][code]) code = 255;
+        if (code < kMeanCodes && !ValidMeanCodes(klass)[code]) code = 255;
     if (CommType != kModule) return;
     // A code below the list stays: the editor shows it as it is, and a send keeps what
     // the meter holds.

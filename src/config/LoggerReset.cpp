@@ -4,7 +4,7 @@
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 
-void ResetLoggerKonf() {
+void ResetLoggerConfiguration() {
     if (!Warnung(1, 1)) return;
     if (!InitInterface(CommPort)) return;
     Write(Lese, kWriteLoggerClear, 1, 0);

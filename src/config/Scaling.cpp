@@ -68,7 +68,7 @@ constexpr int kLimitFamily[24] = {0, 0, 1, 1, 2, 3, 4, 5, 2, 3, 4, 0, 6, 7, 7, 1
 // Column of LimitUnits for output i: a limit shown in it never needs more than three
 // digits before the decimal point.
 int UnitColumn(int i) {
-    const float x = Messgr100(i, 0) * MaxNenn(i) / 10000.0f;
+    const float x = LimitRatedValue(i, 0) * LimitFullScale(i) / 10000.0f;
     if (x > 832000000.0f) return 3;
     if (x > 832000.0f) return 2;
     if (x > 832.0f) return 1;
@@ -77,20 +77,23 @@ int UnitColumn(int i) {
 
 } // namespace
 
-const std::array<bool, kMeanCodes> pmgr[3] = {kPmgr0, kPmgr1, kPmgr2};
+const std::array<bool, kMeanCodes>& ValidMeanCodes(int networkClass) {
+    static const std::array<bool, kMeanCodes> byClass[3] = {kPmgr0, kPmgr1, kPmgr2};
+    return byClass[networkClass];
+}
 
-float BerechneSr(const ConfigImage& image, int mode) {
+float RatedApparentPower(const ConfigImage& image, int mode) {
     const float u = mode ? float(image.UrSec) : float(image.MaxU);
     const float i = mode ? image.IrSec : float(image.MaxI / 100.0);
     return SystemCode(image) == 0 ? u * i / kSqrt3 : u * i * kSqrt3;
 }
 
-float Messgr100(int i, int mode) {
+float LimitRatedValue(int i, int mode) {
     const float ru = Konf.UrPrim / float(Konf.UrSec);
     const float ri = Konf.IrPrim / Konf.IrSec;
     const float u = mode ? float(Konf.UrSec) : float(Konf.MaxU);
     const float cur = mode ? Konf.IrSec : float(Konf.MaxI / 100.0);
-    const float sr = BerechneSr(Konf, mode);
+    const float sr = RatedApparentPower(Konf, mode);
     const uint8_t system = SystemCode(Konf);
     switch (Konf.DigOut[i]) {
     case 0:
@@ -132,32 +135,32 @@ float Messgr100(int i, int mode) {
 }
 
 // Both decade counts come from the same secondaries, so the full scale is always 100.00 %.
-float MaxNenn(int) {
+float LimitFullScale(int) {
     return 10000.0f;
 }
 
-const char* GrenzwEinh(int i) {
+const char* LimitUnitText(int i) {
     const int code = Konf.DigOut[i];
     if (code >= 24) return "";
     return LimitUnits[kLimitFamily[code]][UnitColumn(i)];
 }
 
-float KorrEinh(int i) {
+float LimitUnitDivisor(int i) {
     static constexpr float kDivisor[4] = {1.0f, 1000.0f, 1000000.0f, 1000000000.0f};
     return kDivisor[UnitColumn(i)];
 }
 
-bool LimitEntryAvailable(int entry, int model, int netzart) {
-    if (entry < 0 || entry >= kLimitEntries || netzart < 0 || netzart > 2) return false;
-    return (model ? kLimitExtended : kLimitBase)[netzart][std::size_t(entry)];
+bool LimitEntryAvailable(int entry, int model, int networkClass) {
+    if (entry < 0 || entry >= kLimitEntries || networkClass < 0 || networkClass > 2) return false;
+    return (model ? kLimitExtended : kLimitBase)[networkClass][std::size_t(entry)];
 }
 
-bool MeanEntryAvailable(int entry, int netzart) {
-    if (entry < 0 || entry >= kMeanEntries || netzart < 0 || netzart > 2) return false;
-    return kMean[netzart][std::size_t(entry)];
+bool MeanEntryAvailable(int entry, int networkClass) {
+    if (entry < 0 || entry >= kMeanEntries || networkClass < 0 || networkClass > 2) return false;
+    return kMean[networkClass][std::size_t(entry)];
 }
 
-bool MinMaxEntryAvailable(int entry, int netzart) {
-    if (entry < 0 || entry >= kMinMaxEntries || netzart < 0 || netzart > 2) return false;
-    return kMinMax[netzart][std::size_t(entry)];
+bool MinMaxEntryAvailable(int entry, int networkClass) {
+    if (entry < 0 || entry >= kMinMaxEntries || networkClass < 0 || networkClass > 2) return false;
+    return kMinMax[networkClass][std::size_t(entry)];
 }

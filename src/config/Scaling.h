@@ -9,16 +9,16 @@
 
 // Rated apparent power of one system: U x I / sqrt(3) for system code 0, else U x I x sqrt(3).
 // mode 1: secondary values (UrSec, IrSec); mode 0: primary values.
-float BerechneSr(const ConfigImage& image, int mode);
+float RatedApparentPower(const ConfigImage& image, int mode);
 
 // Limit outputs of Konf (i = 0, 1). mode 0 takes U, I from the meter's input ranges,
 // mode 1 from the transformer secondaries. Codes above 23 have no 100 % value (0).
-float Messgr100(int i, int mode);
+float LimitRatedValue(int i, int mode);
 // Full-scale factor of the limits in ten-thousandths of the 100 % value.
-float MaxNenn(int i);
+float LimitFullScale(int i);
 // Unit text of the limits and the divisor that goes with it (1, 1e3, 1e6, 1e9).
-const char* GrenzwEinh(int i);
-float KorrEinh(int i);
+const char* LimitUnitText(int i);
+float LimitUnitDivisor(int i);
 
 constexpr int kLimitEntries = 40;   // limit measurands in the output master list
 constexpr int kMeanEntries = 54;    // mean-value master list (plus the unbalance entry 54)
@@ -27,8 +27,8 @@ constexpr int kMeanCodes = 65;      // mean-value codes 0..64
 constexpr int kMinMaxCodeBase = 69; // min/max logger codes run from 69 (entry 0) to 111
 
 // Entry availability by network class; model 1 = extended model.
-bool LimitEntryAvailable(int entry, int model, int netzart);
-bool MeanEntryAvailable(int entry, int netzart);
-bool MinMaxEntryAvailable(int entry, int netzart);
+bool LimitEntryAvailable(int entry, int model, int networkClass);
+bool MeanEntryAvailable(int entry, int networkClass);
+bool MinMaxEntryAvailable(int entry, int networkClass);
 // Valid mean-value codes by network class.
-extern const std::array<bool, kMeanCodes> pmgr[3];
+const std::array<bool, kMeanCodes>& ValidMeanCodes(int networkClass);

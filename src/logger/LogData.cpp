@@ -6,11 +6,6 @@
 #include <cmath>
 #include <cstdio>
 
-LogSource Dev, File;
-LogSource* Logsrc = &File;
-LoggerRecords LogRecords;
-ModuleLog Log57;
-
 RecordTime GetLoggerTimeDate(const LoggerRecords& records, int index)
 {
     const uint32_t step = records.timeoffset ? records.timeoffset : 900;

@@ -18,7 +18,7 @@
 constexpr int kMaxMeterChannels = 14;
 constexpr int kNoGap = 99999; // FirstGapIx when no record is marked "--"
 
-// Description of one meter logger source: the meter (Dev) or an opened *.ZRD (File).
+// Description of one meter logger source: the meter or an opened *.ZRD.
 struct LogSource {
     QString AddrText = "--";
     QString DevText;        // description text, line feeds kept
@@ -104,9 +104,17 @@ struct StampClock {
     void texts(uint32_t stamp, std::string& date, std::string& time);
 };
 
-extern LogSource Dev, File;
-extern LogSource* Logsrc;
-extern LoggerRecords LogRecords; // describes whatever Logsrc points to
+// The meter logger as a panel or a command holds it: the meter's logger and the
+// *.ZRD opened last, and the records of whichever of the two is active.
+struct MeterLog {
+    LogSource device;
+    LogSource file;
+    bool deviceActive = false;
+    LoggerRecords records; // of the active source
+
+    LogSource& source() { return deviceActive ? device : file; }
+    const LogSource& source() const { return deviceActive ? device : file; }
+};
 
 // Date and time of record `index` (0 = newest) and its slot within its day.
 struct RecordTime {
@@ -156,8 +164,6 @@ struct ModuleLog {
     // download, the *.LF3 after opening one. Empty while nothing is decoded.
     std::string SourceFile;
 };
-
-extern ModuleLog Log57;
 
 // How a module value of a measurand code is checked: 43 is the frequency, 44-47 the
 // power factors.

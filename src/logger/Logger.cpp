@@ -39,13 +39,13 @@ QString PowerChannelName(const ConfigImage& image, int order) {
 }
 
 // The name the mean-value list gives the code in this system and presentation.
-QString MeanCodeName(const ConfigImage& image, int code, int netzart) {
+QString MeanCodeName(const ConfigImage& image, int code, int networkClass) {
     if (code == 12 && UnbalanceInNeutral(image)) return "Unb.I";
     const bool inOut = image.DispMode & kDispModeInOut;
     for (int e = 1; e < kMeanEntries; ++e) {
-        if (kMeanMaster[e].value != code || !MeanEntryAvailable(e, netzart)) continue;
+        if (MasterList(EditorList::Mean)[e].value != code || !MeanEntryAvailable(e, networkClass)) continue;
         if ((e >= 19 && e <= 24 && inOut) || (e >= 25 && e <= 30 && !inOut)) continue;
-        return kMeanMaster[e].name;
+        return MasterList(EditorList::Mean)[e].name;
     }
     return {};
 }
@@ -65,17 +65,17 @@ QString MeanUnit(const DisplayScale& scale, Quantity klass) {
 }
 
 void DescribeMeanChannels(LogSource& src, const ConfigImage& image, const DisplayScale& scale, int& n) {
-    const int netzart = Netzart(image);
+    const int networkClass = NetworkClass(image);
     for (int k = 0; k < 9 && n < kMaxMeterChannels; ++k) {
         const int c = image.MeanMeas[k];
         if (c == kNoMeasurand || !(image.Mean_Log & (1 << k))) continue;
-        if (c >= kMeanCodes || !pmgr[netzart][size_t(c)]) {
+        if (c >= kMeanCodes || !ValidMeanCodes(networkClass)[size_t(c)]) {
             src.Unmeasured[size_t(n)] = 1;
             AddChannel(src, n, {}, kVoltage, {});
             continue;
         }
         const Quantity klass = MeanCodeQuantity(image, c);
-        AddChannel(src, n, MeanCodeName(image, c, netzart), klass, MeanUnit(scale, klass));
+        AddChannel(src, n, MeanCodeName(image, c, networkClass), klass, MeanUnit(scale, klass));
     }
 }
 
@@ -103,7 +103,7 @@ void DescribeLoggerChannels(LogSource& src, const ConfigImage& image, int busAdd
     src.AddrText = busAddress > 0 ? QString::number(busAddress) : QString("--");
     src.DevText =
         QString::fromLatin1(image.Description, int(qstrnlen(image.Description, sizeof image.Description)));
-    src.ModeText = EntryName(kLoggerModeList[(image.Logger & kLoggerOverwrite) ? 2 : 1]);
+    src.ModeText = EntryName(MasterList(EditorList::LoggerMode)[(image.Logger & kLoggerOverwrite) ? 2 : 1]);
     QString desc = src.DevText;
     desc.replace('\n', QChar(0x01));
     src.FileHead1 = QString::asprintf("Device: \t%2d\t", image.Address) + desc;

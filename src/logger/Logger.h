@@ -94,7 +94,7 @@ LoggerRead ReadLoggerRecords(LogSource& src, LoggerRecords& records, ScratchFile
 QByteArray ZrdHeader(const LogSource& src);
 QByteArray ZrdLine(const LoggerRecords& records, size_t r);
 QByteArray ZrdLine(const LoggerRecords& records, size_t r, StampClock& clock); // for runs of records
-// A *.ZRD as bytes into src (File) and records; false after Error(3, 6). A file with
+// A *.ZRD as bytes into src (a file source) and records; false after Error(3, 6). A file with
 // fewer than two records has no interval of its own: it gets 15 minutes and
 // src.IntervalAssumed is set.
 bool ParseZrd(const QByteArray& data, LogSource& src, LoggerRecords& records);

@@ -99,13 +99,13 @@ int Decode(const QByteArray& bytes, ModuleLog& log) {
 }
 
 // The decoded log becomes the one shown, from its newest usable sequence.
-void Take(ModuleLog&& log) {
-    Log57 = std::move(log);
+void Take(ModuleLog& shown, ModuleLog&& log) {
+    shown = std::move(log);
     // A meter set to show current unbalance logs it, a percentage, in place of the
     // neutral current (12) and of its maximum (85).
     if (UnbalanceInNeutral())
-        for (int s = 1; s <= Log57.NumLogSeq; ++s) {
-            LogSequence& seq = Log57.Dev57[size_t(s)];
+        for (int s = 1; s <= shown.NumLogSeq; ++s) {
+            LogSequence& seq = shown.Dev57[size_t(s)];
             for (uint32_t k = 0; k < seq.NumChan; ++k) {
                 if (seq.Codes[k] != 12 && seq.Codes[k] != 85) continue;
                 seq.Names[k] = seq.Codes[k] == 12 ? "Unb.I" : "Unb.Imax";
@@ -114,19 +114,19 @@ void Take(ModuleLog&& log) {
                 seq.Scale[k] = 1.0;
             }
         }
-    Log57.Shown = NewestUsableSequence(Log57);
+    shown.Shown = NewestUsableSequence(shown);
 }
 
 } // namespace
 
-int InitLogger57(const QByteArray& bytes) {
+int InitLogger57(ModuleLog& shown, const QByteArray& bytes) {
     ModuleLog log;
     if (!Decode(bytes, log)) return 0;
-    Take(std::move(log));
+    Take(shown, std::move(log));
     return 1;
 }
 
-int CmReadLoggerData57() {
+int CmReadLoggerData57(ModuleLog& shown) {
     const ModuleRecord& module = EMD[LM57Index];
     const std::string host(module.IP, strnlen(module.IP, sizeof module.IP));
     // The module closes the connection after its reply.
@@ -139,14 +139,14 @@ int CmReadLoggerData57() {
     const std::string path = TemporaryLogPath();
     FileFault fault = FileFault::CannotOpen;
     if (path.empty() || !WriteFileAtomically(path, reply.body, &fault)) return ShowWriteFault(fault);
-    Take(std::move(log));
-    Log57.SourceFile = path;
+    Take(shown, std::move(log));
+    shown.SourceFile = path;
     return 1;
 }
 
-int StoreLoggerFile57(const std::string& path) {
+int StoreLoggerFile57(const ModuleLog& shown, const std::string& path) {
     QByteArray bytes;
-    if (Log57.SourceFile.empty() || !ReadWholeFile(Log57.SourceFile, bytes)) {
+    if (shown.SourceFile.empty() || !ReadWholeFile(shown.SourceFile, bytes)) {
         Error(2, 5);
         return 0;
     }
@@ -154,7 +154,7 @@ int StoreLoggerFile57(const std::string& path) {
     return WriteFileAtomically(path, bytes, &fault) ? 1 : ShowWriteFault(fault);
 }
 
-int OpenLoggerFile57(const std::string& path) {
+int OpenLoggerFile57(ModuleLog& shown, const std::string& path) {
     QByteArray bytes;
     FileFault fault = FileFault::None;
     // A file holds what a download would: the same limit, told in the same words.
@@ -163,15 +163,15 @@ int OpenLoggerFile57(const std::string& path) {
         else Error(2, 5);
         return 0;
     }
-    if (!InitLogger57(bytes)) return 0;
-    Log57.SourceFile = path;
+    if (!InitLogger57(shown, bytes)) return 0;
+    shown.SourceFile = path;
     return 1;
 }
 
-void RemoveModuleWorkfile() {
+void RemoveModuleWorkfile(ModuleLog& shown) {
     if (tempFolder.empty()) return;
     RemoveFolder(tempFolder);
-    if (Log57.SourceFile.rfind(tempFolder + "/", 0) == 0) Log57.SourceFile.clear(); // an opened *.LF3 stays
+    if (shown.SourceFile.rfind(tempFolder + "/", 0) == 0) shown.SourceFile.clear(); // an opened *.LF3 stays
     tempFolder.clear();
 }
 

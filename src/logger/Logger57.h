@@ -1,5 +1,5 @@
 // The module logger without its panel: fetching "log.dat" from the module in use,
-// decoding it into Log57, storing and opening *.LF3 copies, and the texts the panel and
+// decoding it into the log shown (the panel's or the command's), storing and opening *.LF3 copies, and the texts the panel and
 // zaro-cli show. Failures show their message pair and return 0.
 #pragma once
 
@@ -13,16 +13,16 @@
 // Downloads the module's log (GET /log.dat on ModuleHTTPPort of EMD[LM57Index]),
 // decodes it and keeps it in the temporary "log.dat". 1 or 0; a log that does not
 // decode changes nothing.
-int CmReadLoggerData57();
-// Decodes bytes into Log57 and chooses the newest usable sequence (Log57.Shown). 1 or 0;
-// on failure Log57 stays as it was.
-int InitLogger57(const QByteArray& bytes);
-// Copies Log57.SourceFile to path (created or replaced whole). 1, or 0 with the reason shown.
-int StoreLoggerFile57(const std::string& path);
-// Reads and decodes an *.LF3; it becomes Log57.SourceFile. 1 or 0.
-int OpenLoggerFile57(const std::string& path);
-// Removes the temporary "log.dat" (when the panel closes).
-void RemoveModuleWorkfile();
+int CmReadLoggerData57(ModuleLog& shown);
+// Decodes bytes into shown and chooses the newest usable sequence (shown.Shown). 1 or 0;
+// on failure shown stays as it was.
+int InitLogger57(ModuleLog& shown, const QByteArray& bytes);
+// Copies shown.SourceFile to path (created or replaced whole). 1, or 0 with the reason shown.
+int StoreLoggerFile57(const ModuleLog& shown, const std::string& path);
+// Reads and decodes an *.LF3; it becomes shown.SourceFile. 1 or 0.
+int OpenLoggerFile57(ModuleLog& shown, const std::string& path);
+// Removes the temporary "log.dat" (when the panel closes); shown forgets it.
+void RemoveModuleWorkfile(ModuleLog& shown);
 
 // ---- Texts -------------------------------------------------------------------------
 

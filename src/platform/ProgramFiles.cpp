@@ -219,13 +219,11 @@ bool LiveFile::close(FileFault* why) {
     return ok;
 }
 
-const char* const kFileNameNotAFile = QT_TRANSLATE_NOOP(
-    "Messages", "That name belongs to a folder, a link or a device, not to a file. Choose another name.");
-
 const char* WriteFaultPhrase(FileFault fault) {
     switch (fault) {
     case FileFault::NotAFile:
-        return kFileNameNotAFile;
+        return QT_TRANSLATE_NOOP(
+            "Messages", "That name belongs to a folder, a link or a device, not to a file. Choose another name.");
     case FileFault::WriteFailed:
         return QT_TRANSLATE_NOOP("Messages",
                                  "The file could not be written completely. Check the free space and try again.");

@@ -80,7 +80,6 @@ const char* WriteFaultPhrase(FileFault fault);
 // Says why a file was not written: Error(2, 5) when it cannot be created, else
 // Error(kFileNotSavedKind, kFileNotSavedNumber) with the reason. Returns 0.
 int ShowWriteFault(FileFault fault);
-extern const char* const kFileNameNotAFile;
 
 // A new private folder (mode 0700) "zaro-<purpose>-<process id>-XXXXXX" in the
 // temporary folder, left in place until RemoveFolder; empty on failure.

@@ -49,7 +49,7 @@ constexpr int64_t kMaxSheetRows = 1048576;
 // else as CSV in style csv (UTF-8 with byte order mark, all records under one set of
 // header rows). Written under a temporary name and renamed when complete; a workbook is
 // read back before. The name must be free or hold a regular file (never a link). On
-// failure error holds one of the reasons below or kFileNameNotAFile, an English phrase
+// failure error holds one of the reasons below or WriteFaultPhrase(FileFault::NotAFile), an English phrase
 // of the "Messages" context, and nothing is left at path.
 bool WriteExportTable(const ExportTable& table, const QString& path, const CsvStyle& csv,
                       ExportProgress* progress, QString& error);

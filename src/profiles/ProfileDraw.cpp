@@ -203,8 +203,9 @@ void DrawProfile(QPainter& p, const QRectF& picture, const ProfileView& v) {
 namespace {
 
 const LogSequence& RequestedSequence(const ProfileRequest& request) {
-    const int32_t s = request.sequence > 0 ? request.sequence : Log57.Shown;
-    return Log57.Dev57[size_t(std::clamp(s, 0, kMaxSequences))];
+    const ModuleLog& log = *request.moduleLog;
+    const int32_t s = request.sequence > 0 ? request.sequence : log.Shown;
+    return log.Dev57[size_t(std::clamp(s, 0, kMaxSequences))];
 }
 
 } // namespace
@@ -212,20 +213,22 @@ const LogSequence& RequestedSequence(const ProfileRequest& request) {
 ProfileDay RequestedDay(const ProfileRequest& request, ProfileView& view) {
     ProfileDay day;
     YRange range;
-    if (request.moduleSource) {
+    if (request.moduleLog) {
         const LogSequence& seq = RequestedSequence(request);
-        ModuleDays days = InitModuleDays(Log57, seq);
+        ModuleDays days = InitModuleDays(*request.moduleLog, seq);
         days.day_nr = std::max(0, request.day);
-        day = ModuleDay(Log57, seq, days, request.channels, 0);
+        day = ModuleDay(*request.moduleLog, seq, days, request.channels, 0);
         range = ModuleYRange(seq, request.channels);
         view.names = seq.Names;
         view.units = seq.Units;
     } else {
-        const MeterDays days = InitMeterDays(LogRecords);
-        day = MeterDay(LogRecords, days, request.channels, std::clamp(request.day, 0, days.lastday_nr));
-        range = MeterYRange(*Logsrc, request.channels);
-        std::copy(Logsrc->ChanName.begin(), Logsrc->ChanName.end(), view.names.begin());
-        std::copy(Logsrc->ChanUnit.begin(), Logsrc->ChanUnit.end(), view.units.begin());
+        const LoggerRecords& records = request.meterLog->records;
+        const LogSource& source = request.meterLog->source();
+        const MeterDays days = InitMeterDays(records);
+        day = MeterDay(records, days, request.channels, std::clamp(request.day, 0, days.lastday_nr));
+        range = MeterYRange(source, request.channels);
+        std::copy(source.ChanName.begin(), source.ChanName.end(), view.names.begin());
+        std::copy(source.ChanUnit.begin(), source.ChanUnit.end(), view.units.begin());
     }
     view.sel = request.channels;
     view.style = request.style;
@@ -243,8 +246,8 @@ bool RenderProfileDay(const ProfileRequest& request, const QString& outPath, QSt
         error = QCoreApplication::translate("ProfileGraph", "The picture size must lie between 320x200 and 10000x10000.");
         return false;
     }
-    if (!IntervalFitsDay(request.moduleSource ? ModuleIntervalSeconds(RequestedSequence(request))
-                                              : LogRecords.timeoffset)) {
+    if (!IntervalFitsDay(request.moduleLog ? ModuleIntervalSeconds(RequestedSequence(request))
+                                           : request.meterLog->records.timeoffset)) {
         Error(kIntervalTooLongKind, kIntervalTooLongNumber);
         error.clear();
         return false;

@@ -43,12 +43,13 @@ void DrawProfile(QPainter& painter, const QRectF& picture, const ProfileView& vi
 
 // ---- Pictures without the panel ------------------------------------------------------
 
-// A day of the active logger records (Logsrc/LogRecords, or the module's Log57).
+// A day of logged records: the meter logger's active source or a sequence of a module log.
 struct ProfileRequest {
-    bool moduleSource = false;
+    const MeterLog* meterLog = nullptr;   // the records drawn: exactly one of the two is set
+    const ModuleLog* moduleLog = nullptr;
     int32_t day = 0;       // 0 = the day of the newest record; an empty day gives the next older one
     ChannelSelection channels{};
-    int32_t sequence = 0;  // module source: 0 = the shown one (Log57.Shown)
+    int32_t sequence = 0;  // module log: 0 = the shown one (moduleLog->Shown)
     int style = kStyleLines;
     QSize size{1200, 700}; // pixels; a PDF page of the same proportions
 };

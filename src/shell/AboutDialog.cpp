@@ -89,14 +89,14 @@ QWidget* CreateSplashPanel(QWidget* parent) {
 
 int ShowAboutDialog() {
     // Rebuilt each time so that it speaks the current language.
-    delete AboutHandle;
-    AboutHandle = CreateSplashPanel(MainWindow());
+    delete Panels().about;
+    Panels().about = CreateSplashPanel(MainWindow());
     if (QWidget* window = MainWindow())
-        AboutHandle->move(window->geometry().center() - AboutHandle->rect().center());
-    AboutHandle->show();
+        Panels().about->move(window->geometry().center() - Panels().about->rect().center());
+    Panels().about->show();
     return 0;
 }
 
 void CloseAboutDialog() {
-    if (AboutHandle) AboutHandle->hide();
+    if (Panels().about) Panels().about->hide();
 }

@@ -12,10 +12,12 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+// The simulated feeder: 20 kV / 100 V, 100 A / 5 A, four-wire system, three days of
+// logger records (15-minute interval); energies count while it runs.
 const char* const kDemoSimulatorArgs[] = {"--rs232",   "--model", "zrm3",    "--system",      "4",   "--vt",
                                           "20000/100", "--ct",    "100/5",   "--log-records", "288", nullptr};
-
-namespace {
 
 constexpr int kSimulatorStartMs = 10000;
 

@@ -6,10 +6,6 @@
 
 #include <QString>
 
-// The simulated feeder: 20 kV / 100 V, 100 A / 5 A, four-wire system, three days of
-// logger records (15-minute interval); energies count while it runs.
-extern const char* const kDemoSimulatorArgs[];
-
 // Starts simulator, prepares the demo settings and starts the program on them, then
 // receives the simulated meter's configuration. 0 when any step failed (said in a popup).
 int StartDemoSession(const QString& simulator, double splashSeconds);

@@ -46,7 +46,7 @@ int SelInterface() {
 
 int CommLog() {
     CmCommLog();
-    AddHelpKey(commlogwin, "commlog.html");
+    AddHelpKey(Panels().commLog, "commlog.html");
     return 0;
 }
 
@@ -130,7 +130,14 @@ const MenuCommand kLoggerCommands[] = {
 
 } // namespace
 
-const MenuTable kMainMenu = {kMainTitles, int(std::size(kMainTitles)), kMainCommands,
-                             int(std::size(kMainCommands))};
-const MenuTable kLoggerMenu = {kLoggerTitles, int(std::size(kLoggerTitles)), kLoggerCommands,
-                               int(std::size(kLoggerCommands))};
+const MenuTable& MainMenu() {
+    static const MenuTable table = {kMainTitles, int(std::size(kMainTitles)), kMainCommands,
+                                    int(std::size(kMainCommands))};
+    return table;
+}
+
+const MenuTable& LoggerMenu() {
+    static const MenuTable table = {kLoggerTitles, int(std::size(kLoggerTitles)), kLoggerCommands,
+                                    int(std::size(kLoggerCommands))};
+    return table;
+}

@@ -19,5 +19,5 @@ struct MenuTable {
     int count;
 };
 
-extern const MenuTable kMainMenu;
-extern const MenuTable kLoggerMenu;
+const MenuTable& MainMenu();
+const MenuTable& LoggerMenu();

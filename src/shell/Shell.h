@@ -12,9 +12,6 @@ class QPixmap;
 class QToolBar;
 class QWidget;
 
-// The toolbar attached to the main window now (main or logger toolbar).
-extern QPointer<QToolBar> gToolbar;
-
 // A menu bar from a command table, in the current language; commands without a
 // function are dimmed. The actions carry their ToolImage as data.
 QMenuBar* BuildMenuBar(const MenuTable& table, QWidget* parent);
@@ -23,9 +20,6 @@ QToolBar* BuildMainToolbar(QMainWindow* window, QMenuBar* bar);
 QToolBar* BuildLoggerToolbar(QMainWindow* window, QMenuBar* bar);
 // Checks the entry of the language and unchecks the other three.
 void CheckLanguageEntry(QMenuBar* bar, int language);
-
-// The splash panel of start-up, shown again as the about panel.
-extern QPointer<QWidget> AboutHandle;
 
 // The picture of the splash and about panels.
 QPixmap SplashPicture();

@@ -20,8 +20,6 @@
 #include <QToolBar>
 #include <algorithm>
 
-QPointer<QToolBar> gToolbar;
-
 namespace {
 
 const char* kAddressListName = "DeviceAddrList";
@@ -121,7 +119,7 @@ QToolBar* BuildToolbar(QMainWindow* window, QMenuBar* bar, const ToolImage* imag
 }
 
 QComboBox* ToolbarList(const char* name) {
-    return gToolbar ? gToolbar->findChild<QComboBox*>(name) : nullptr;
+    return Panels().toolbar ? Panels().toolbar->findChild<QComboBox*>(name) : nullptr;
 }
 
 void OnNetListActivated(int) {
@@ -207,7 +205,7 @@ QToolBar* BuildMainToolbar(QMainWindow* window, QMenuBar* bar) {
     QObject::connect(net, &QComboBox::activated, net, OnNetListActivated);
     toolbar->addWidget(net);
 
-    gToolbar = toolbar;
+    Panels().toolbar = toolbar;
     InitToolbarDeviceAddr();
     InitToolbarGateway();
     return toolbar;

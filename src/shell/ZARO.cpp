@@ -6,8 +6,8 @@
 
 #include "config/ConfigImage.h"
 #include "config/EditorRefresh.h"
-#include "config/Simulat.h"
 #include "config/gui/MainPanel.h"
+#include "config/gui/SimulationPanel.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
 #include "platform/ChildProcess.h"
@@ -33,10 +33,10 @@
 #include <algorithm>
 #include <iterator>
 
-std::string ResourceDir;
-QPointer<QWidget> AboutHandle;
-
 namespace {
+
+std::string resourceDir;
+OpenPanels openPanels;
 
 QPointer<QMainWindow> BkgndPanel;
 QPointer<QWidget> MainPanel;
@@ -133,22 +133,22 @@ void CreateMainWindow() {
 }
 
 void DiscardToolbar() {
-    if (!gToolbar) return;
+    if (!Panels().toolbar) return;
     // Later, not now: the button that asked for this may still be handling its click.
-    BkgndPanel->removeToolBar(gToolbar);
-    gToolbar->hide();
-    gToolbar->deleteLater();
-    gToolbar = nullptr;
+    BkgndPanel->removeToolBar(Panels().toolbar);
+    Panels().toolbar->hide();
+    Panels().toolbar->deleteLater();
+    Panels().toolbar = nullptr;
 }
 
 // The main menu bar and toolbar in the current language. The old menu bar goes later:
 // the command that asked for the rebuild may be running from one of its entries.
 void BuildMainBars() {
     DiscardToolbar();
-    QMenuBar* bar = BuildMenuBar(kMainMenu, BkgndPanel);
+    QMenuBar* bar = BuildMenuBar(MainMenu(), BkgndPanel);
     BkgndPanel->setMenuBar(bar);
     CheckLanguageEntry(bar, Language);
-    gToolbar = BuildMainToolbar(BkgndPanel, bar);
+    Panels().toolbar = BuildMainToolbar(BkgndPanel, bar);
 }
 
 int SwitchLanguage(int l) {
@@ -162,8 +162,16 @@ const PanelKindTraits& TraitsOf(PanelKind kind) {
     return kPanelKinds[size_t(kind)];
 }
 
+void SetResourceDir(const std::string& dir) {
+    resourceDir = dir;
+}
+
+OpenPanels& Panels() {
+    return openPanels;
+}
+
 std::string ResourcePath(const char* sub) {
-    const std::string base = ResourceDir.empty() ? DataDir() : ResourceDir;
+    const std::string base = resourceDir.empty() ? DataDir() : resourceDir;
     return base + "/" + sub;
 }
 
@@ -199,8 +207,8 @@ void ShowPanel(PanelKind kind, QWidget* panel) {
     case PanelKind::Main:
         MainPanel = panel;
         ActivateMenu(1);
-        if (!gToolbar) gToolbar = BuildMainToolbar(BkgndPanel, BkgndPanel->menuBar());
-        gToolbar->show();
+        if (!Panels().toolbar) Panels().toolbar = BuildMainToolbar(BkgndPanel, BkgndPanel->menuBar());
+        Panels().toolbar->show();
         break;
     case PanelKind::DeviceLogger:
     case PanelKind::ModuleLogger:
@@ -208,7 +216,7 @@ void ShowPanel(PanelKind kind, QWidget* panel) {
         break;
     default:
         ActivateMenu(0);
-        if (gToolbar) gToolbar->hide();
+        if (Panels().toolbar) Panels().toolbar->hide();
         AddHelpKey(panel, HelpPage(kind)); // the hidden menu's F1 is out of reach
         break;
     }
@@ -231,8 +239,8 @@ void ShowMainPanel(int rebuild) {
         BuildMainBars();
     } else {
         ActivateMenu(1);
-        if (!gToolbar) gToolbar = BuildMainToolbar(BkgndPanel, BkgndPanel->menuBar());
-        gToolbar->show();
+        if (!Panels().toolbar) Panels().toolbar = BuildMainToolbar(BkgndPanel, BkgndPanel->menuBar());
+        Panels().toolbar->show();
     }
     if (activePanel && activePanel != MainPanel) activePanel->hide();
     MainPanel->show();
@@ -245,9 +253,9 @@ void ShowMainPanel(int rebuild) {
 void LoadLoggerMenuTool(QWidget*) {
     if (!BkgndPanel) return;
     DiscardToolbar();
-    QMenuBar* bar = BuildMenuBar(kLoggerMenu, BkgndPanel);
+    QMenuBar* bar = BuildMenuBar(LoggerMenu(), BkgndPanel);
     BkgndPanel->setMenuBar(bar);
-    gToolbar = BuildLoggerToolbar(BkgndPanel, bar);
+    Panels().toolbar = BuildLoggerToolbar(BkgndPanel, bar);
     bar->show();
 }
 
@@ -288,31 +296,30 @@ int CmLangFra() {
 
 int StartZaro(double splashSeconds, const std::string& settingsDir) {
     const double shownAt = Timer();
-    delete AboutHandle;
-    AboutHandle = CreateSplashPanel(nullptr);
+    delete Panels().about;
+    Panels().about = CreateSplashPanel(nullptr);
     if (QScreen* screen = QGuiApplication::primaryScreen())
-        AboutHandle->move(screen->availableGeometry().center() - AboutHandle->rect().center());
-    AboutHandle->show();
+        Panels().about->move(screen->availableGeometry().center() - Panels().about->rect().center());
+    Panels().about->show();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     CloseCommPort();
 
     SettingsDir = settingsDir;
     LoadAllSettings(true);
     ResetProgramState();
-    InitNeueDatei();
+    InitNewConfiguration();
 
     // The splash stays its full time however quickly the files were read.
     Delay(splashSeconds - (Timer() - shownAt));
-    AboutHandle->hide();
+    Panels().about->hide();
     return ChangeLanguage(Language);
 }
 
 void EndZaro() {
-    // Outputs freed for a simulation go back to their functions before the program ends.
-    if (SimulationRunning() || OutputsStillFreed()) EndSimulation(0);
+    EndPanelSimulation();
     DiscardToolbar();
     delete MainPanel;
-    delete AboutHandle;
+    delete Panels().about;
     delete BkgndPanel;
     panelArea = nullptr;
 }

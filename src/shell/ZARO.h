@@ -5,6 +5,7 @@
 
 #include <string>
 
+class QToolBar;
 class QWidget;
 class QMainWindow;
 class QPrinter;
@@ -33,6 +34,18 @@ struct PanelKindTraits {
     bool fitted;
 };
 const PanelKindTraits& TraitsOf(PanelKind kind);
+
+// The panels and windows open now, at most one of each (null when closed); the shell
+// keeps them for as long as the program runs. The mean panel serves both mean kinds.
+struct OpenPanels {
+    QPointer<QWidget> measurements, minMax, mean, meters, harmonics;
+    QPointer<QWidget> simulation, displayMode;
+    QPointer<QWidget> deviceLogger, moduleLogger, loadProfile;
+    QPointer<QWidget> commLog; // the communication log, a window of its own
+    QPointer<QWidget> about;   // the splash panel of start-up, shown again as the about panel
+    QPointer<QToolBar> toolbar; // the toolbar attached to the main window now
+};
+OpenPanels& Panels();
 
 // Shows panel (created with the main window as parent) in place of the current one,
 // adjusting the menu bar and toolbar and fitting it when its kind asks for that.
@@ -75,8 +88,8 @@ int CmLangEng();
 int CmLangNed();
 int CmLangFra();
 
-// Folder with translations/ and help/; empty means the program's directory.
-extern std::string ResourceDir;
+// Folder with translations/ and help/; empty (the default) means the program's directory.
+void SetResourceDir(const std::string& dir);
 std::string ResourcePath(const char* sub);
 
 int ExitProgram();

@@ -1,7 +1,6 @@
 #include "SimLog57.h"
 
-#include "SimModbus.h"
-#include "SimTransport.h"
+#include "Simulator.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -14,9 +13,9 @@
 #include <cstring>
 #include <memory>
 
-SimLog57Setup SimLog57;
-
 namespace {
+
+Simulator* sim = nullptr;
 
 constexpr int kIntervalSeconds = 900;
 constexpr qsizetype kMaxRequestBytes = 8192;
@@ -97,11 +96,11 @@ QByteArray Sequence(const SimMeter& m, int index, int count, const SimLog57Setup
 }
 
 QByteArray LogFileBody() {
-    if (!SimLog57.file.isEmpty()) {
-        QFile f(SimLog57.file);
+    if (!sim->moduleLog.file.isEmpty()) {
+        QFile f(sim->moduleLog.file);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    return SimModuleLogFile(SimMeters.front(), SimLog57);
+    return SimModuleLogFile(sim->meters.front(), sim->moduleLog);
 }
 
 // The reply to request; the HTTP faults (nostatus, trailing, shortlength) shape it here.
@@ -138,10 +137,10 @@ void Serve(QTcpSocket* s) {
             return;
         }
         if (!pending->contains("\r\n\r\n")) return;
-        SimTrace("http request", pending->left(pending->indexOf("\r\n")));
+        SimTrace(sim->timing, "http request", pending->left(pending->indexOf("\r\n")));
         SimPollCommands();
         SimFault fault;
-        const bool faulty = SimTakeFault(SimMeters.front().address, fault, SimDoor::Http);
+        const bool faulty = SimTakeFault(sim->faults, sim->meters.front().address, fault, SimDoor::Http);
         const QByteArray reply = Reply(*pending, faulty ? &fault : nullptr);
         pending->clear();
         if (faulty && fault.kind == FaultKind::Drop) {
@@ -169,7 +168,8 @@ QByteArray SimModuleLogFile(const SimMeter& m, const SimLog57Setup& setup) {
     return List(0x70, body);
 }
 
-bool SimHttpStart(const QHostAddress& address, quint16 port, quint16& boundPort, QString& error) {
+bool SimHttpStart(Simulator& simulator, const QHostAddress& address, quint16 port, quint16& boundPort, QString& error) {
+    sim = &simulator;
     auto* server = new QTcpServer;
     if (!server->listen(address, port)) {
         error = server->errorString();

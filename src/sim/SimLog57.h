@@ -15,11 +15,12 @@ struct SimLog57Setup {
     QString file;        // served instead when set
     int64_t endUnix = 0; // time of the newest record (seconds since 1970); 0 = now
 };
-extern SimLog57Setup SimLog57;
 
 // The log as the module writes it: sequence 1 leaves out one record and gives no
 // interval, the middle sequence puts its clock back an hour, the last repeats a stamp.
 QByteArray SimModuleLogFile(const SimMeter& m, const SimLog57Setup& setup);
 
-// Serves GET /log.dat on address:port (0 = any free port; the bound one in boundPort).
-bool SimHttpStart(const QHostAddress& address, quint16 port, quint16& boundPort, QString& error);
+// Serves GET /log.dat on address:port (0 = any free port; the bound one in boundPort),
+// from the simulator's module log and its first meter.
+struct Simulator;
+bool SimHttpStart(Simulator& sim, const QHostAddress& address, quint16 port, quint16& boundPort, QString& error);

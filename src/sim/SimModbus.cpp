@@ -4,9 +4,6 @@
 #include <QRegularExpression>
 #include <cstdio>
 
-std::vector<SimMeter> SimMeters;
-QList<SimFault> SimFaults;
-
 uint16_t SimCrc(const char* data, int len) {
     uint16_t crc = 0xFFFF;
     for (int i = 0; i < len; ++i) {
@@ -36,8 +33,8 @@ int SimRtuRequestLength(const QByteArray& buf) {
     }
 }
 
-SimMeter* SimFindMeter(int address) {
-    for (SimMeter& m : SimMeters)
+SimMeter* SimFindMeter(std::vector<SimMeter>& meters, int address) {
+    for (SimMeter& m : meters)
         if (m.address == address) return &m;
     return nullptr;
 }
@@ -103,18 +100,19 @@ QByteArray SimAnswerPdu(SimMeter& m, const QByteArray& pdu, int64_t nowMs) {
     return Exception(function, kExIllegalFunction);
 }
 
-void SimBroadcastPdu(const QByteArray& pdu, int64_t nowMs) {
+void SimBroadcastPdu(std::vector<SimMeter>& meters, const QByteArray& pdu, int64_t nowMs) {
     if (pdu.isEmpty() || uint8_t(pdu[0]) != 16) return;
     int start = 0;
     QVector<uint16_t> values;
     if (WriteRequest(pdu, start, values)) return;
-    for (SimMeter& m : SimMeters)
+    for (SimMeter& m : meters)
         SimMeterWrite(m, start, values, nowMs);
 }
 
 // ---- faults ------------------------------------------------------------------------------------
 
-const char* const kSimFaultHelp =
+const char* SimFaultHelp() {
+    return
     "Fault SPEC: KIND[:PARAM][:COUNT][@ADDR]  (a blank may stand for a colon)\n"
     "  applies to the next COUNT requests (default 1) that would be answered,\n"
     "  only to requests for address/unit ADDR when @ADDR is given. KIND:\n"
@@ -144,6 +142,7 @@ const char* const kSimFaultHelp =
     "  dribble shape their replies as above.\n"
     "  Examples: --fault silence:3   --fault exception:11@5   stdin: \"fault late:700\"\n"
     "  stdin \"fault clear\" forgets every pending fault.\n";
+}
 
 bool SimParseFault(const QString& spec, SimFault& fault, QString& error) {
     QString text = spec.trimmed();
@@ -243,9 +242,9 @@ QList<SimReplyPart> SimFaultyReply(const SimFault* fault, QByteArray reply, cons
     return {{reply, 0}};
 }
 
-bool SimTakeFault(int address, SimFault& fault, SimDoor door) {
-    for (int i = 0; i < SimFaults.size(); ++i) {
-        SimFault& f = SimFaults[i];
+bool SimTakeFault(QList<SimFault>& faults, int address, SimFault& fault, SimDoor door) {
+    for (int i = 0; i < faults.size(); ++i) {
+        SimFault& f = faults[i];
         if (f.address >= 0 && f.address != address) continue;
         const bool http = f.kind == FaultKind::NoStatus || f.kind == FaultKind::Trailing ||
                           f.kind == FaultKind::ShortLength;
@@ -260,7 +259,7 @@ bool SimTakeFault(int address, SimFault& fault, SimDoor door) {
             "drop",    "splitat", "dribble", "close",     "absent",    "nostatus", "trailing", "shortlength",
             "storm",   "refuse"};
         std::fprintf(stderr, "zaro-sim: fault %s applied to a request for %d\n", names[int(f.kind)], address);
-        if (--f.count <= 0) SimFaults.removeAt(i);
+        if (--f.count <= 0) faults.removeAt(i);
         return true;
     }
     return false;

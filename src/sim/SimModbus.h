@@ -17,15 +17,14 @@ void SimAppendCrc(QByteArray& frame);
 // layout (the caller then waits for the inter-frame gap).
 int SimRtuRequestLength(const QByteArray& buf);
 
-// The meters on the line, by address.
-extern std::vector<SimMeter> SimMeters;
-SimMeter* SimFindMeter(int address);
+// The meter of meters at address, or null.
+SimMeter* SimFindMeter(std::vector<SimMeter>& meters, int address);
 
 // Answers one PDU (function code onward) for meter m. Returns the reply PDU; an
 // exception reply is function | 0x80 and the code.
 QByteArray SimAnswerPdu(SimMeter& m, const QByteArray& pdu, int64_t nowMs);
 // A broadcast write: every meter takes it, nobody answers.
-void SimBroadcastPdu(const QByteArray& pdu, int64_t nowMs);
+void SimBroadcastPdu(std::vector<SimMeter>& meters, const QByteArray& pdu, int64_t nowMs);
 
 // ---- faults --------------------------------------------------------------------------------
 enum class FaultKind {
@@ -60,13 +59,11 @@ struct SimFault {
     int address = -1; // only requests to this address / unit; -1 = any
 };
 
-extern QList<SimFault> SimFaults;
-
 // Parses "KIND[:PARAM][:COUNT][@ADDR]" (a blank may stand for a colon). Returns false
 // and an explanation in error for a malformed spec.
 bool SimParseFault(const QString& spec, SimFault& fault, QString& error);
 // The fault for the next request to address through door, if any; consumes one count of it.
-bool SimTakeFault(int address, SimFault& fault, SimDoor door = SimDoor::Modbus);
+bool SimTakeFault(QList<SimFault>& faults, int address, SimFault& fault, SimDoor door = SimDoor::Modbus);
 
 // How a fault spoils a reply on each door: which byte "badcrc" flips and how (the CRC
 // on the serial line; over TCP, which has no CRC, the function code), and how long
@@ -85,4 +82,4 @@ struct SimReplyPart {
 // itself; the TCP door closes the connection after a "close" reply.
 QList<SimReplyPart> SimFaultyReply(const SimFault* fault, QByteArray reply, const SimFaultShape& shape);
 
-extern const char* const kSimFaultHelp;
+const char* SimFaultHelp();

@@ -1,7 +1,6 @@
 // RTU slave on the master side of a pseudo-terminal. The client (the program, mbpoll,
 // pymodbus) opens the slave device like a serial port.
-#include "SimModbus.h"
-#include "SimTransport.h"
+#include "Simulator.h"
 
 #include <QElapsedTimer>
 #include <QSocketNotifier>
@@ -14,7 +13,6 @@
 #include <termios.h>
 #include <unistd.h>
 
-SimTiming SimTime;
 void (*SimPollCommands)() = [] {};
 
 int64_t SimNowMs() {
@@ -23,8 +21,8 @@ int64_t SimNowMs() {
     return clock.elapsed();
 }
 
-void SimTrace(const char* what, const QByteArray& frame) {
-    if (SimTime.verbose) std::fprintf(stderr, "zaro-sim: %s %s\n", what, frame.toHex(' ').constData());
+void SimTrace(const SimTiming& timing, const char* what, const QByteArray& frame) {
+    if (timing.verbose) std::fprintf(stderr, "zaro-sim: %s %s\n", what, frame.toHex(' ').constData());
 }
 
 namespace {
@@ -35,6 +33,7 @@ struct Outgoing {
     int64_t startMs = 0; // when the first byte begins on the wire
 };
 
+Simulator* sim = nullptr;
 int masterFd = -1;
 int slaveKeepFd = -1; // keeps the line up while no client has the device open
 bool busMode = false;
@@ -47,7 +46,7 @@ int64_t frameStartMs = 0;
 QList<Outgoing> outgoing;
 
 double ByteMs() {
-    return SimTime.baud > 0 ? 11000.0 / SimTime.baud : 0.0;
+    return sim->timing.baud > 0 ? 11000.0 / sim->timing.baud : 0.0;
 }
 
 // Writes what is due of every queued reply; paced replies leave byte by byte.
@@ -73,7 +72,7 @@ void Pump() {
 }
 
 void Queue(const QByteArray& data, int64_t startMs) {
-    SimTrace("reply", data);
+    SimTrace(sim->timing, "reply", data);
     outgoing.append(Outgoing{data, 0, startMs});
     Pump();
 }
@@ -83,17 +82,17 @@ void Respond(const QByteArray& request) {
     const int64_t now = SimNowMs();
     const QByteArray pdu = request.mid(1, request.size() - 3);
     if (address == 0) {
-        if (busMode) SimBroadcastPdu(pdu, now);
+        if (busMode) SimBroadcastPdu(sim->meters, pdu, now);
         return;
     }
-    SimMeter* m = SimFindMeter(busMode ? address : 255);
+    SimMeter* m = SimFindMeter(sim->meters, busMode ? address : 255);
     if (!m || (!busMode && address != 255)) return; // nobody there: silence
     if (m->missFirst && m->requests++ == 0) return;
     SimPollCommands();
     SimFault fault;
-    const bool faulty = SimTakeFault(address, fault);
+    const bool faulty = SimTakeFault(sim->faults, address, fault);
     // The reply starts after the request's own wire time and the turnaround.
-    int64_t start = std::max(now, frameStartMs + int64_t(request.size() * ByteMs())) + SimTime.turnaroundMs;
+    int64_t start = std::max(now, frameStartMs + int64_t(request.size() * ByteMs())) + sim->timing.turnaroundMs;
     QByteArray reply;
     reply.append(char(address));
     if (faulty && fault.kind == FaultKind::Exception) {
@@ -130,11 +129,11 @@ void Parse(bool gapSeen) {
         const QByteArray frame = inbuf.left(len);
         const uint16_t crc = SimCrc(frame.constData(), len - 2);
         if (len >= 4 && uint8_t(frame[len - 2]) == (crc & 0xFF) && uint8_t(frame[len - 1]) == (crc >> 8)) {
-            SimTrace("request", frame);
+            SimTrace(sim->timing, "request", frame);
             inbuf.remove(0, len);
             Respond(frame);
         } else {
-            SimTrace("discarded byte of", frame);
+            SimTrace(sim->timing, "discarded byte of", frame);
             inbuf.remove(0, 1);
         }
     }
@@ -152,7 +151,8 @@ void OnReadable() {
 
 } // namespace
 
-bool SimSerialStart(bool bus, const QString& linkPath, QString& ptyPath, QString& error) {
+bool SimSerialStart(Simulator& simulator, bool bus, const QString& linkPath, QString& ptyPath, QString& error) {
+    sim = &simulator;
     busMode = bus;
     masterFd = posix_openpt(O_RDWR | O_NOCTTY);
     if (masterFd < 0 || grantpt(masterFd) != 0 || unlockpt(masterFd) != 0) {

@@ -1,6 +1,5 @@
 // Modbus/TCP server: a gateway with meters behind it, or the meter's own module.
-#include "SimModbus.h"
-#include "SimTransport.h"
+#include "Simulator.h"
 
 #include <QPointer>
 #include <QTcpServer>
@@ -14,6 +13,7 @@ namespace {
 constexpr int kExGatewayTarget = 11; // gateway target device failed to respond
 
 QTcpServer* server = nullptr;
+Simulator* sim = nullptr; // the server's simulator, set when it starts
 bool moduleMode = false;
 
 QByteArray Mbap(const QByteArray& request, uint8_t unit, const QByteArray& pdu) {
@@ -30,7 +30,7 @@ QByteArray Mbap(const QByteArray& request, uint8_t unit, const QByteArray& pdu) 
 void Send(QPointer<QTcpSocket> s, const QByteArray& data, int delayMs, bool close = false) {
     auto go = [s, data, close] {
         if (!s || s->state() != QAbstractSocket::ConnectedState) return;
-        SimTrace("reply", data);
+        SimTrace(sim->timing, "reply", data);
         s->write(data);
         s->flush();
         if (close) s->disconnectFromHost();
@@ -42,9 +42,9 @@ void Send(QPointer<QTcpSocket> s, const QByteArray& data, int delayMs, bool clos
 }
 
 // The meter a unit reaches, or nullptr when the unit is absent.
-SimMeter* Target(int unit, uint8_t function, bool module) {
-    if (!module) return SimFindMeter(unit);
-    SimMeter& own = SimMeters.front();
+SimMeter* Target(Simulator& simulator, int unit, uint8_t function, bool module) {
+    if (!module) return SimFindMeter(simulator.meters, unit);
+    SimMeter& own = simulator.meters.front();
     if (unit == own.address) return &own;
     // The module itself answers reads at 255 from its meter; writes need the meter's address.
     if (unit == 255 && function != 16) return &own;
@@ -52,14 +52,14 @@ SimMeter* Target(int unit, uint8_t function, bool module) {
 }
 
 void Respond(QTcpSocket* socket, const QByteArray& request) {
-    const SimTcpAnswer answer = SimAnswerTcp(request, moduleMode, SimNowMs());
+    const SimTcpAnswer answer = SimAnswerTcp(*sim, request, moduleMode, SimNowMs());
     if (answer.dropAtOnce) {
         socket->disconnectFromHost();
         return;
     }
     QPointer<QTcpSocket> s(socket);
     for (const SimReplyPart& part : answer.parts)
-        Send(s, part.data, int(SimTime.turnaroundMs + part.delayMs),
+        Send(s, part.data, int(sim->timing.turnaroundMs + part.delayMs),
              answer.closeAfter && &part == &answer.parts.back());
 }
 
@@ -71,7 +71,7 @@ void OnReadable(QTcpSocket* socket) {
     while (buf.size() >= 7 && socket->state() == QAbstractSocket::ConnectedState) {
         const int len = (uint8_t(buf[4]) << 8) | uint8_t(buf[5]);
         if (len < 2 || len > 254 || buf[2] != 0 || buf[3] != 0) { // not Modbus/TCP: give up on it
-            SimTrace("bad header", buf);
+            SimTrace(sim->timing, "bad header", buf);
             buf.clear();
             socket->disconnectFromHost();
             return;
@@ -79,7 +79,7 @@ void OnReadable(QTcpSocket* socket) {
         if (buf.size() < 6 + len) return;
         const QByteArray frame = buf.left(6 + len);
         buf.remove(0, 6 + len);
-        SimTrace("request", frame);
+        SimTrace(sim->timing, "request", frame);
         Respond(socket, frame); // may close the connection (fault "drop")
     }
 }
@@ -95,19 +95,19 @@ void OnConnection() {
 
 } // namespace
 
-SimTcpAnswer SimAnswerTcp(const QByteArray& request, bool module, int64_t now) {
+SimTcpAnswer SimAnswerTcp(Simulator& simulator, const QByteArray& request, bool module, int64_t now) {
     const uint8_t unit = uint8_t(request[6]);
     const QByteArray pdu = request.mid(7);
     if (pdu.isEmpty()) return {};
     if (unit == 0) {
-        SimBroadcastPdu(pdu, now);
+        SimBroadcastPdu(simulator.meters, pdu, now);
         return {};
     }
-    SimMeter* m = Target(unit, uint8_t(pdu[0]), module);
+    SimMeter* m = Target(simulator, unit, uint8_t(pdu[0]), module);
     if (m && m->missFirst && m->requests++ == 0) return {};
     SimPollCommands();
     SimFault fault;
-    const bool faulty = SimTakeFault(unit, fault);
+    const bool faulty = SimTakeFault(simulator.faults, unit, fault);
     QByteArray answer;
     if (!m) {
         answer.append(char(uint8_t(pdu[0]) | 0x80));
@@ -133,7 +133,9 @@ SimTcpAnswer SimAnswerTcp(const QByteArray& request, bool module, int64_t now) {
             faulty && fault.kind == FaultKind::Close};
 }
 
-bool SimTcpStart(bool module, const QHostAddress& address, quint16 port, quint16& boundPort, QString& error) {
+bool SimTcpStart(Simulator& simulator, bool module, const QHostAddress& address, quint16 port, quint16& boundPort,
+                 QString& error) {
+    sim = &simulator;
     moduleMode = module;
     server = new QTcpServer;
     if (!server->listen(address, port)) {

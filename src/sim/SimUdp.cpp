@@ -3,8 +3,7 @@
 // datagram layouts alone, like the rest of the simulator. Each simulated device keeps
 // the settings it is sent, so that the next scan shows them. Faults make a device a
 // hostile peer: one that never stops answering, sends garbage or refuses its settings.
-#include "SimModbus.h"
-#include "SimTransport.h"
+#include "Simulator.h"
 
 #include <QTimer>
 #include <QUdpSocket>
@@ -20,6 +19,7 @@ struct NetDevice {
 };
 
 QVector<NetDevice> devices;
+Simulator* sim = nullptr;
 bool moduleMode = false;
 QUdpSocket* listener = nullptr; // on the device port, shared with whoever else binds it
 QUdpSocket* replier = nullptr;  // answers leave from here, so the listener can tell them apart
@@ -68,13 +68,13 @@ NetDevice* ByMac(const QByteArray& mac) {
 // reaches every socket on it.
 void Answer(const QByteArray& data, const QHostAddress& to, quint16 port) {
     const bool local = to.isLoopback();
-    SimTrace("udp reply", data);
+    SimTrace(sim->timing, "udp reply", data);
     replier->writeDatagram(data, local ? QHostAddress(QStringLiteral("127.255.255.255")) : to, port);
 }
 
 // The kind of the fault the next reply of a device (counted from 1) would take.
 bool NextFaultIs(int device, FaultKind kind) {
-    for (const SimFault& f : SimFaults)
+    for (const SimFault& f : sim->faults)
         if (f.address < 0 || f.address == device) return f.kind == kind;
     return false;
 }
@@ -83,7 +83,7 @@ bool NextFaultIs(int device, FaultKind kind) {
 // own. A refusal waits for the configuration it refuses.
 void Reply(int device, const QByteArray& data, const QHostAddress& to, quint16 port, int64_t afterMs = 0) {
     SimFault fault;
-    const bool faulty = !NextFaultIs(device, FaultKind::Refuse) && SimTakeFault(device, fault, SimDoor::Udp);
+    const bool faulty = !NextFaultIs(device, FaultKind::Refuse) && SimTakeFault(sim->faults, device, fault, SimDoor::Udp);
     if (faulty && fault.kind == FaultKind::Storm) { // again and again, for a minute
         const int everyMs = std::max(fault.param, 10);
         auto* timer = new QTimer(replier);
@@ -112,7 +112,7 @@ void AnswerScan(QByteArray (*reply)(const NetDevice&), const QHostAddress& to, q
 bool Refused(const NetDevice& d, const QHostAddress& to, quint16 port) {
     const int device = int(&d - devices.data()) + 1;
     SimFault fault;
-    if (!NextFaultIs(device, FaultKind::Refuse) || !SimTakeFault(device, fault, SimDoor::Udp)) return false;
+    if (!NextFaultIs(device, FaultKind::Refuse) || !SimTakeFault(sim->faults, device, fault, SimDoor::Udp)) return false;
     Answer(QByteArray("ERROR: refused") + '\0', to, port);
     return true;
 }
@@ -181,7 +181,7 @@ void Receive() {
         QByteArray data(int(listener->pendingDatagramSize()), '\0');
         listener->readDatagram(data.data(), data.size(), &from, &port);
         if (from.isLoopback() && port == replier->localPort()) continue; // our own answer
-        SimTrace("udp request", data);
+        SimTrace(sim->timing, "udp request", data);
         if (moduleMode)
             ModuleMessage(data, from, port);
         else
@@ -191,7 +191,8 @@ void Receive() {
 
 } // namespace
 
-bool SimUdpStart(bool module, const QHostAddress& first, int count, QString& error) {
+bool SimUdpStart(Simulator& simulator, bool module, const QHostAddress& first, int count, QString& error) {
+    sim = &simulator;
     moduleMode = module;
     for (int i = 0; i < count; ++i) {
         NetDevice d;

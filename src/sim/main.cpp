@@ -1,9 +1,7 @@
 // zaro-sim: stands in for meters, an RS-485 bus, a gateway or a module, so that the
 // program and its tests have a device to talk to. stdout carries only the ready line.
-#include "SimLog57.h"
 #include "SimFront.h"
-#include "SimModbus.h"
-#include "SimTransport.h"
+#include "Simulator.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -102,7 +100,7 @@ int Usage(const QString& why) {
     return 2;
 }
 
-void Command(const QString& line) {
+void Command(Simulator& sim, const QString& line) {
     const QString l = line.trimmed();
     if (l.isEmpty()) return;
     if (l == "quit") {
@@ -110,19 +108,19 @@ void Command(const QString& line) {
         return;
     }
     if (l == "status") {
-        for (const SimMeter& m : SimMeters)
+        for (const SimMeter& m : sim.meters)
             std::fprintf(stderr, "zaro-sim: meter %d: %s\n", m.address, qPrintable(SimFrontText(m)));
         return;
     }
     if (l == "fault clear") {
-        SimFaults.clear();
+        sim.faults.clear();
         return;
     }
     if (l.startsWith("fault ")) {
         SimFault f;
         QString error;
         if (SimParseFault(l.mid(6), f, error))
-            SimFaults.append(f);
+            sim.faults.append(f);
         else
             std::fprintf(stderr, "zaro-sim: %s\n", qPrintable(error));
         return;
@@ -130,6 +128,7 @@ void Command(const QString& line) {
     std::fprintf(stderr, "zaro-sim: unknown command \"%s\"\n", qPrintable(l));
 }
 
+Simulator* commanded = nullptr; // the simulator the control lines on stdin address
 QByteArray stdinPending;
 bool stdinOpen = true;
 bool keepRunning = false;
@@ -149,7 +148,7 @@ void DrainStdin() {
         stdinPending.append(buf, int(got));
         int nl;
         while ((nl = int(stdinPending.indexOf('\n'))) >= 0) {
-            Command(QString::fromLocal8Bit(stdinPending.left(nl)));
+            Command(*commanded, QString::fromLocal8Bit(stdinPending.left(nl)));
             stdinPending.remove(0, nl + 1);
         }
     }
@@ -157,7 +156,8 @@ void DrainStdin() {
 
 QSocketNotifier* stdinNotifier = nullptr;
 
-void WatchStdin() {
+void WatchStdin(Simulator& sim) {
+    commanded = &sim;
     stdinNotifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(stdinNotifier, &QSocketNotifier::activated, [] {
         DrainStdin();
@@ -173,6 +173,7 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments().mid(1);
     enum { None, Rs232, Rs485, Gateway, Module } mode = None;
     QList<int> addresses;
+    Simulator sim;
     SimMeterSetup setup;
     QString listen = "127.0.0.1:0", link;
     int unit = 247, missFirst = -1, udpDevices = 1, httpPort = -1;
@@ -192,7 +193,7 @@ int main(int argc, char** argv) {
         };
         QString v;
         if (a == "--help" || a == "-h") {
-            std::printf("%s\n%s", kUsage, kSimFaultHelp);
+            std::printf("%s\n%s", kUsage, SimFaultHelp());
             return 0;
         } else if (a == "--rs232") {
             mode = Rs232;
@@ -240,13 +241,13 @@ int main(int argc, char** argv) {
                 return Usage("--digout needs two functions 0..255");
         } else if (a == "--log-records") {
             if (!number(setup.logRecords, 0, kLogCapacity)) return Usage("bad --log-records");
-            SimLog57.records = setup.logRecords;
+            sim.moduleLog.records = setup.logRecords;
         } else if (a == "--http-port") {
             if (!number(httpPort, 0, 65535)) return Usage("--http-port needs 0..65535");
         } else if (a == "--log-sequences") {
-            if (!number(SimLog57.sequences, 1, 255)) return Usage("--log-sequences needs 1..255");
+            if (!number(sim.moduleLog.sequences, 1, 255)) return Usage("--log-sequences needs 1..255");
         } else if (a == "--log-file") {
-            if (!value(SimLog57.file)) return Usage("--log-file needs a path");
+            if (!value(sim.moduleLog.file)) return Usage("--log-file needs a path");
         } else if (a == "--log-gaps") {
             QList<int> gaps;
             if (!value(v)) return Usage("--log-gaps needs record numbers");
@@ -276,9 +277,9 @@ int main(int argc, char** argv) {
             }
             setup.logGapRegisters = regs;
         } else if (a == "--baud") {
-            if (!number(SimTime.baud, 50, 4000000)) return Usage("bad --baud");
+            if (!number(sim.timing.baud, 50, 4000000)) return Usage("bad --baud");
         } else if (a == "--turnaround") {
-            if (!number(SimTime.turnaroundMs, 0, 600000)) return Usage("bad --turnaround");
+            if (!number(sim.timing.turnaroundMs, 0, 600000)) return Usage("bad --turnaround");
         } else if (a == "--miss-first") {
             if (!number(missFirst, 1, 255)) return Usage("bad --miss-first");
         } else if (a == "--fault") {
@@ -286,7 +287,7 @@ int main(int argc, char** argv) {
             QString error;
             if (!value(v) || !SimParseFault(v, f, error))
                 return Usage(error.isEmpty() ? "--fault needs a SPEC" : error);
-            SimFaults.append(f);
+            sim.faults.append(f);
         } else if (a == "--seed") {
             int seed = 0;
             if (!number(seed, 0, 0x7FFFFFFF)) return Usage("bad --seed");
@@ -304,7 +305,7 @@ int main(int argc, char** argv) {
         } else if (a == "--keep-running") {
             keepRunning = true;
         } else if (a == "--verbose") {
-            SimTime.verbose = true;
+            sim.timing.verbose = true;
         } else {
             return Usage("unknown option " + a);
         }
@@ -322,14 +323,14 @@ int main(int argc, char** argv) {
         SimMeterInit(m, setup, now);
         m.missFirst = address == missFirst;
         m.addressFromConfig = mode != Rs232;
-        SimMeters.push_back(std::move(m));
+        sim.meters.push_back(std::move(m));
     }
 
     QString error;
     QString ready;
     if (mode == Rs232 || mode == Rs485) {
         QString pty;
-        if (!SimSerialStart(mode == Rs485, link, pty, error)) {
+        if (!SimSerialStart(sim, mode == Rs485, link, pty, error)) {
             std::fprintf(stderr, "zaro-sim: %s\n", qPrintable(error));
             return 1;
         }
@@ -345,19 +346,19 @@ int main(int argc, char** argv) {
         if (colon < 0 || host.isNull() || !ok || port < 0 || port > 65535)
             return Usage("bad --listen " + listen);
         quint16 bound = 0;
-        if (!SimTcpStart(mode == Module, host, quint16(port), bound, error)) {
+        if (!SimTcpStart(sim, mode == Module, host, quint16(port), bound, error)) {
             std::fprintf(stderr, "zaro-sim: cannot listen on %s: %s\n", qPrintable(listen),
                          qPrintable(error));
             return 1;
         }
         ready = QStringLiteral("TCP %1 %2").arg(host.toString()).arg(bound);
-        if (!SimUdpStart(mode == Module, host, udpDevices, error)) // the TCP side still serves
+        if (!SimUdpStart(sim, mode == Module, host, udpDevices, error)) // the TCP side still serves
             std::fprintf(stderr, "zaro-sim: no UDP discovery: %s\n", qPrintable(error));
         if (mode == Module) {
             // Port 80 may be taken or need privileges: without an explicit port the
             // module's Modbus/TCP still runs.
             quint16 http = 0;
-            if (SimHttpStart(host, quint16(httpPort < 0 ? 80 : httpPort), http, error)) {
+            if (SimHttpStart(sim, host, quint16(httpPort < 0 ? 80 : httpPort), http, error)) {
                 if (httpPort == 0) ready += QStringLiteral(" %1").arg(http);
             } else if (httpPort >= 0) {
                 std::fprintf(stderr, "zaro-sim: cannot serve HTTP: %s\n", qPrintable(error));
@@ -370,7 +371,7 @@ int main(int argc, char** argv) {
     std::signal(SIGTERM, OnSignal);
     std::signal(SIGINT, OnSignal);
     std::signal(SIGPIPE, SIG_IGN);
-    WatchStdin();
+    WatchStdin(sim);
     std::printf("%s\n", qPrintable(ready));
     std::fflush(stdout);
     const int rc = app.exec();

@@ -15,7 +15,7 @@ ConfigImage Extended() {
     Konf.Interface = 1;
     Konf.MaxU = 100;
     Konf.MaxI = 100;
-    InitNeueDatei();
+    InitNewConfiguration();
     Konf.UrPrim = 20000.0f;
     Konf.DigOut[0] = 12; // limit output on the frequency
     Konf.LimitOn[0] = 4800;

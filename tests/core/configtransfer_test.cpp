@@ -27,7 +27,7 @@ ConfigImage ReadBack() {
     ScriptedMessages quiet;
     MessageSink* old = SetMessageSink(&quiet);
     ConfigImage image{};
-    if (InitInterface(CommPort) && LeseKonfiguration(0)) image = Lese;
+    if (InitInterface(CommPort) && ReadConfiguration(0)) image = Lese;
     CloseInterface();
     SetMessageSink(old);
     return image;

@@ -30,7 +30,7 @@ void FreshKonf() {
     Konf.Model = 1;
     Konf.Interface = 1;
     CommType = 0;
-    InitNeueDatei();
+    InitNewConfiguration();
     Konf.UrPrim = 20000.0f;
     Konf.UrSec = 100;
     Konf.IrPrim = 100.0f;
@@ -128,7 +128,9 @@ class EditorTest : public QObject {
         QTEST(int(Konf.DigOut[0]), "limitAfter");
         QCOMPARE(int(Konf.DigOut[1]), 77);
         QTEST(Bytes(Konf.MeanMeas, 9), "meanAfter");
-        QCOMPARE(Konf.Loop[0], loop_def[Netzart(Konf)][0]);
+        ConfigImage defaults = Konf; // the page sets of the new network class
+        ResetExtendedFields(defaults);
+        QCOMPARE(Konf.Loop[0], defaults.Loop[0]);
         QCOMPARE(activations, 1);
         QCOMPARE(redraws, 1);
         CmSelSystem(to);
@@ -194,9 +196,9 @@ class EditorTest : public QObject {
         CmDigOutMeas(0, 80);
         QCOMPARE(int(Konf.DigOut[0]), 81);
         QCOMPARE(int(Konf.PulseRate[0]), 1000);
-        CmSelPulsUnit(0, 7); // reactive units start at selector value 4
+        CmSelPulseUnit(0, 7); // reactive units start at selector value 4
         QCOMPARE(int(Konf.DigOut[0]), 83);
-        CmDigOutPuls(0, 250);
+        CmDigOutPulse(0, 250);
         QCOMPARE(int(Konf.PulseRate[0]), 250);
     }
 
@@ -209,13 +211,13 @@ class EditorTest : public QObject {
         e = DigoutSelEntries(0, 3);
         QVERIFY(!Has(e, 28) && Has(e, 30));
         for (int entry : e)
-            QVERIFY(kOutputMaster[entry].value <= 23);
+            QVERIFY(MasterList(EditorList::Output)[entry].value <= 23);
     }
 
     void digitalInput() {
         // Energy control byte, sync mode selector, tariff selector.
         auto input = [] { return QList<int>{Konf.EnergyControl, SyncModeValue(), TariffValue()}; };
-        CmSetSyncIntervall(0);
+        CmSetSyncInterval(0);
         QCOMPARE(Konf.EnergyControl & 0x3F, 1);
         Konf.EnergyControl = 0x40 | 20;
         CmSelSyncMode(1); // external sync clears the tariff input
@@ -306,7 +308,7 @@ class EditorTest : public QObject {
 
         // The selector names each code as the module's logger files name it.
         for (int e = 1; e < kMinMaxEntries; ++e)
-            QCOMPARE(QString(kMinMaxMaster[e].name), ModuleCodeName(kMinMaxMaster[e].value));
+            QCOMPARE(QString(MasterList(EditorList::MinMax)[e].name), ModuleCodeName(MasterList(EditorList::MinMax)[e].value));
     }
 
     void loggerSettings() {

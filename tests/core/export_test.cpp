@@ -302,7 +302,7 @@ class ExportTest : public QObject {
         QVERIFY(QFile::link(keep, target.filePath("link.csv")));
         for (const char* name : {"folder.xlsx", "link.csv"}) {
             QVERIFY(!ExportMeterLog(d.source, d.records, target.filePath(name), nullptr, error));
-            QCOMPARE(error, QString(kFileNameNotAFile));
+            QCOMPARE(error, QString(WriteFaultPhrase(FileFault::NotAFile)));
         }
         QCOMPARE(QFileInfo(target.filePath("link.csv")).symLinkTarget(), keep);
         QVERIFY(QDir(target.path()).rmdir("folder.xlsx") && QFile::remove(target.filePath("link.csv")));

@@ -37,8 +37,10 @@ class LoggerTest : public QObject {
     QTemporaryDir dir;
     ScriptedMessages messages;
     std::unique_ptr<SimLine> sim;
+    LogSource device;      // the meter logger as the panel describes it
+    LoggerRecords records;
 
-    // A meter with its logger preset; the logger described in Dev as the panel does.
+    // A meter with its logger preset; the logger described in device as the panel does.
     bool Meter(const QStringList& options, int commType = 0) {
         CloseCommPort();
         sim.reset();
@@ -47,7 +49,7 @@ class LoggerTest : public QObject {
         if (!sim->ok()) return false;
         CommType = commType;
         CommPortPath = sim->path().toStdString();
-        const bool ok = OpenAcquisition() && DescribeMeterLogger(Dev);
+        const bool ok = OpenAcquisition() && DescribeMeterLogger(device);
         messages.clear();
         return ok;
     }
@@ -303,7 +305,7 @@ class LoggerTest : public QObject {
 
     void fullMemoryInStopModeAsksForTheNewestTime() {
         QVERIFY(Meter({"--logger-channels", "3", "--logger-values", "30000", "--logger-mode", "stop"}));
-        QCOMPARE(Dev.NumChan, 3);
+        QCOMPARE(device.NumChan, 3);
         ScratchFile tmp;
         LoggerReadHooks hooks;
         uint32_t suggested = 0;
@@ -315,23 +317,23 @@ class LoggerTest : public QObject {
         };
         int blocks = 0;
         hooks.blockDone = [&] { ++blocks; };
-        QCOMPARE(ReadLoggerRecords(Dev, LogRecords, &tmp, hooks), LoggerRead::Done);
+        QCOMPARE(ReadLoggerRecords(device, records, &tmp, hooks), LoggerRead::Done);
         QCOMPARE(suggested, At(9, 12, 0, 0));
-        QCOMPARE(LogRecords.size(), size_t(5333));
-        QCOMPARE(Dev.NumRec, 5333);
+        QCOMPARE(records.size(), size_t(5333));
+        QCOMPARE(device.NumRec, 5333);
         QCOMPARE(blocks, (5333 * 6 + 119) / 120);
-        QCOMPARE(RecordTimeText(LogRecords, 0), QString("08:00:00"));
-        QCOMPARE(RecordTimeText(LogRecords, 4), QString("07:00:00"));
+        QCOMPARE(RecordTimeText(records, 0), QString("08:00:00"));
+        QCOMPARE(RecordTimeText(records, 4), QString("07:00:00"));
         QCOMPARE(messages.progressOpen, 0);
         QCOMPARE(messages.progressValues.front(), 0);
         // The scratch file is the file the records make.
-        QByteArray file = ZrdHeader(Dev);
-        for (size_t r = 0; r < LogRecords.size(); ++r)
-            file += ZrdLine(LogRecords, r);
+        QByteArray file = ZrdHeader(device);
+        for (size_t r = 0; r < records.size(); ++r)
+            file += ZrdLine(records, r);
         QCOMPARE(tmp.content(), file);
         // Refused: nothing is read.
         hooks.askNewest = [](uint32_t, uint32_t&) { return false; };
-        QCOMPARE(ReadLoggerRecords(Dev, LogRecords, nullptr, hooks), LoggerRead::TimeRefused);
+        QCOMPARE(ReadLoggerRecords(device, records, nullptr, hooks), LoggerRead::TimeRefused);
     }
 
     void gapMarkersAndValueKinds() {
@@ -341,36 +343,36 @@ class LoggerTest : public QObject {
         const int marker = 999 + 2 * (values - 3 * 9 + 3) + 1;
         QVERIFY(Meter({"--logger-channels", "9", "--logger-values", QString::number(values), "--logger-gaps",
                        QString::number(marker)}));
-        QCOMPARE(Dev.NumChan, 9);
+        QCOMPARE(device.NumChan, 9);
         // An interval given as 01:03 dates every record 63 s before the next.
-        QVERIFY(SetLoggerInterval(Dev, 1, 3));
+        QVERIFY(SetLoggerInterval(device, 1, 3));
         LoggerReadHooks hooks;
         hooks.newest = At(9, 12, 0, 0);
-        QCOMPARE(ReadLoggerRecords(Dev, LogRecords, nullptr, hooks), LoggerRead::Done);
-        QCOMPARE(LogRecords.size(), size_t(20));
-        QCOMPARE(RecordTimeText(LogRecords, 19), QString("11:40:03"));
-        QCOMPARE(Dev.FirstGapIx, 2);
+        QCOMPARE(ReadLoggerRecords(device, records, nullptr, hooks), LoggerRead::Done);
+        QCOMPARE(records.size(), size_t(20));
+        QCOMPARE(RecordTimeText(records, 19), QString("11:40:03"));
+        QCOMPARE(device.FirstGapIx, 2);
         for (int r = 0; r < 20; ++r)
-            QCOMPARE(LogRecords.gaps[size_t(r)] == 0, r != 2);
+            QCOMPARE(records.gaps[size_t(r)] == 0, r != 2);
         // Frequency and power factor channels hold numbers, each within its range.
-        QVERIFY(LogRecords.value(0, 7).ok() && LogRecords.value(0, 8).ok());
-        const double f = LogRecords.value(0, 7).value, pf = LogRecords.value(0, 8).value;
+        QVERIFY(records.value(0, 7).ok() && records.value(0, 8).ok());
+        const double f = records.value(0, 7).value, pf = records.value(0, 8).value;
         QVERIFY(f > 45 && f < 65);
         QVERIFY(pf >= -1 && pf <= 1);
         for (int i = 0; i < 9; ++i)
-            QVERIFY(Dev.Min[size_t(i)] <= Dev.Max[size_t(i)]);
+            QVERIFY(device.Min[size_t(i)] <= device.Max[size_t(i)]);
     }
 
     void failedBlockKeepsThePartialList() {
         QVERIFY(Meter({"--logger-values", "1000"}, 1));
-        QCOMPARE(Dev.NumChan, 2);
+        QCOMPARE(device.NumChan, 2);
         LoggerReadHooks hooks;
         int blocks = 0;
         hooks.blockDone = [&] {
             if (++blocks == 2) sim->fault("silence:16");
         };
-        QCOMPARE(ReadLoggerRecords(Dev, LogRecords, nullptr, hooks), LoggerRead::BlockFailed);
-        QCOMPARE(LogRecords.size(), size_t(60));
+        QCOMPARE(ReadLoggerRecords(device, records, nullptr, hooks), LoggerRead::BlockFailed);
+        QCOMPARE(records.size(), size_t(60));
         QCOMPARE(messages.progressOpen, 0);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Error, 0, 2}}));
         // Three failures and a good fourth attempt lose nothing.
@@ -380,8 +382,8 @@ class LoggerTest : public QObject {
             if (++blocks == 1) sim->fault("silence:12");
         };
         messages.clear();
-        QCOMPARE(ReadLoggerRecords(Dev, LogRecords, nullptr, hooks), LoggerRead::Done);
-        QCOMPARE(LogRecords.size(), size_t(500));
+        QCOMPARE(ReadLoggerRecords(device, records, nullptr, hooks), LoggerRead::Done);
+        QCOMPARE(records.size(), size_t(500));
         QVERIFY(messages.shown.empty());
     }
 };

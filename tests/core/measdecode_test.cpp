@@ -147,7 +147,7 @@ class MeasDecodeTest : public QObject {
                                              {4, 5}, {19, 4}, {20, 5}, {7, 1}};
         for (auto [code, column] : cases) {
             Lese.System = uint8_t(0x80 | code); // the correction bit must not disturb it
-            QCOMPARE(AnschlIx(Lese), column);
+            QCOMPARE(SystemColumnOf(Lese), column);
         }
     }
 

@@ -272,9 +272,10 @@ class ModuleLogTest : public QObject {
         Lese = ConfigImage{};
         Lese.System = 4;
         Lese.Freq = kFreqUnbalanceI;
+        ModuleLog log;
         QVERIFY(InitLogger57(
-            LogFile(Sequence(QByteArray("\x0C\x55\x08", 3), 15, Record(0, {3.2f, 4.5f, 2000.f})))));
-        const LogSequence& s = Log57.Dev57[size_t(Log57.Shown)];
+            log, LogFile(Sequence(QByteArray("\x0C\x55\x08", 3), 15, Record(0, {3.2f, 4.5f, 2000.f})))));
+        const LogSequence& s = log.Dev57[size_t(log.Shown)];
         QCOMPARE((QStringList{s.Names[0], s.Units[0], s.Names[1], s.Units[1], s.Units[2]}),
                  (QStringList{"Unb.I", "[%]", "Unb.Imax", "[%]", "[kA]"}));
         QCOMPARE(ModuleValueText(s, 0, 3.2f), QString("      3.2"));

@@ -13,10 +13,10 @@ class ScalingTest : public QObject {
         image.UrSec = 100;
         image.IrSec = 1.0f;
         image.System = 0x80; // code 0: single phase, correction bit must not count
-        QCOMPARE(BerechneSr(image, 0), 400.0f * 5.0f / 1.73205081f);
+        QCOMPARE(RatedApparentPower(image, 0), 400.0f * 5.0f / 1.73205081f);
         image.System = 4;
-        QCOMPARE(BerechneSr(image, 0), 400.0f * 5.0f * 1.73205081f);
-        QCOMPARE(BerechneSr(image, 1), 100.0f * 1.0f * 1.73205081f);
+        QCOMPARE(RatedApparentPower(image, 0), 400.0f * 5.0f * 1.73205081f);
+        QCOMPARE(RatedApparentPower(image, 1), 100.0f * 1.0f * 1.73205081f);
     }
 
     // 100 % value (mode 0), unit and divisor of a limit output.
@@ -54,10 +54,10 @@ class ScalingTest : public QObject {
         Konf.IrSec = 5.0f;
         Konf.System = uint8_t(system);
         Konf.DigOut[1] = uint8_t(code);
-        QCOMPARE(Messgr100(1, 0), full);
-        QCOMPARE(MaxNenn(1), 10000.0f);
-        QCOMPARE(QString(GrenzwEinh(1)), unit);
-        QCOMPARE(KorrEinh(1), divisor);
+        QCOMPARE(LimitRatedValue(1, 0), full);
+        QCOMPARE(LimitFullScale(1), 10000.0f);
+        QCOMPARE(QString(LimitUnitText(1)), unit);
+        QCOMPARE(LimitUnitDivisor(1), divisor);
     }
 
     void unitThresholdsAreDecadesOf832() {
@@ -69,14 +69,14 @@ class ScalingTest : public QObject {
         Konf.IrPrim = 1.0f;
         Konf.DigOut[0] = 2;
         Konf.UrPrim = 832.0f;
-        QCOMPARE(QString(GrenzwEinh(0)), QString("V"));
+        QCOMPARE(QString(LimitUnitText(0)), QString("V"));
         Konf.UrPrim = 833.0f;
-        QCOMPARE(QString(GrenzwEinh(0)), QString("kV"));
+        QCOMPARE(QString(LimitUnitText(0)), QString("kV"));
         Konf.UrPrim = 833000.0f;
-        QCOMPARE(QString(GrenzwEinh(0)), QString("MV"));
+        QCOMPARE(QString(LimitUnitText(0)), QString("MV"));
         Konf.UrPrim = 833000000.0f;
-        QCOMPARE(QString(GrenzwEinh(0)), QString("GV"));
-        QCOMPARE(KorrEinh(0), 1e9f);
+        QCOMPARE(QString(LimitUnitText(0)), QString("GV"));
+        QCOMPARE(LimitUnitDivisor(0), 1e9f);
     }
 };
 

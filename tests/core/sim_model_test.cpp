@@ -277,22 +277,22 @@ class SimModelTest : public QObject {
     }
 
     void faultCountsAndAddressFilter() {
-        SimFaults.clear();
+        QList<SimFault> faults;
         SimFault f;
         QString error;
         QVERIFY(SimParseFault("silence:2@5", f, error));
-        SimFaults.append(f);
+        faults.append(f);
         QVERIFY(SimParseFault("garbage", f, error));
-        SimFaults.append(f);
+        faults.append(f);
         SimFault got;
-        QVERIFY(SimTakeFault(9, got)); // unit 9 skips the fault meant for 5
+        QVERIFY(SimTakeFault(faults, 9, got)); // unit 9 skips the fault meant for 5
         QCOMPARE(got.kind, FaultKind::Garbage);
-        QVERIFY(!SimTakeFault(9, got));
-        QVERIFY(SimTakeFault(5, got));
-        QVERIFY(SimTakeFault(5, got));
+        QVERIFY(!SimTakeFault(faults, 9, got));
+        QVERIFY(SimTakeFault(faults, 5, got));
+        QVERIFY(SimTakeFault(faults, 5, got));
         QCOMPARE(got.kind, FaultKind::Silence);
-        QVERIFY(!SimTakeFault(5, got)); // both counts used up
-        QVERIFY(SimFaults.isEmpty());
+        QVERIFY(!SimTakeFault(faults, 5, got)); // both counts used up
+        QVERIFY(faults.isEmpty());
     }
 };
 

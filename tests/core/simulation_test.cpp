@@ -2,7 +2,7 @@
 #include "config/Brightness.h"
 #include "config/ConfigImage.h"
 #include "config/ConfigTransfer.h"
-#include "config/Simulat.h"
+#include "config/OutputSimulation.h"
 #include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
@@ -34,6 +34,7 @@ class SimulationTest : public QObject {
     QTemporaryDir settings;
     std::unique_ptr<SimLine> line;
     FaultOnQuestion messages;
+    OutputSimulation simulation;
 
     bool Meter(const QString& digout) {
         CloseCommPort(); // a test that failed half-way may have left the old one open
@@ -41,7 +42,7 @@ class SimulationTest : public QObject {
         line = std::make_unique<SimLine>(QStringList{"--rs232", "--digout", digout});
         if (!line->ok()) return false;
         CommPortPath = line->path().toStdString();
-        ModifiedOutputs[0] = ModifiedOutputs[1] = 0;
+        simulation = OutputSimulation{};
         messages.line = line.get();
         messages.fault.clear();
         messages.clear();
@@ -53,7 +54,7 @@ class SimulationTest : public QObject {
         ScriptedMessages quiet;
         MessageSink* old = SetMessageSink(&quiet);
         ConfigImage image{};
-        if (InitInterface(CommPort) && LeseKonfiguration(0)) image = Lese;
+        if (InitInterface(CommPort) && ReadConfiguration(0)) image = Lese;
         CloseInterface();
         SetMessageSink(old);
         return image;
@@ -64,7 +65,7 @@ class SimulationTest : public QObject {
     QString Outputs() {
         ScriptedMessages quiet;
         MessageSink* old = SetMessageSink(&quiet);
-        const bool open = SimulationRunning();
+        const bool open = simulation.running();
         const int ok = (open || InitInterface(CommPort)) && Read(Lese, kReadDevStatus, 0);
         if (!open) CloseInterface();
         SetMessageSink(old);
@@ -89,14 +90,14 @@ class SimulationTest : public QObject {
 
     void questionOnlyForOutputsWithAFunction() {
         QVERIFY(Meter("128,200"));
-        QCOMPARE(StartSimulation(), 1);
+        QCOMPARE(simulation.start(), 1);
         QVERIFY(messages.shown.empty());
-        QCOMPARE(EndSimulation(1), 1);
+        QCOMPARE(simulation.end(1), 1);
         // Declined: nothing is freed and the link is closed.
         QVERIFY(Meter("70,3"));
         messages.answers = {0};
-        QCOMPARE(StartSimulation(), 0);
-        QVERIFY(!SimulationRunning());
+        QCOMPARE(simulation.start(), 0);
+        QVERIFY(!simulation.running());
         const ConfigImage meter = ReadBack();
         QCOMPARE((QList<int>{meter.DigOut[0], meter.DigOut[1]}), (QList<int>{70, 3}));
     }
@@ -107,9 +108,9 @@ class SimulationTest : public QObject {
         // and gives the outputs back.
         QVERIFY(Meter("5,70"));
         messages.fault = "short:4";
-        QCOMPARE(StartSimulation(), 0);
+        QCOMPARE(simulation.start(), 0);
         QVERIFY(messages.wasShown(M::Error, 0, 4));
-        QVERIFY(!OutputsStillFreed());
+        QVERIFY(!simulation.outputsStillFreed());
         const ConfigImage meter = ReadBack();
         QCOMPARE((QList<int>{meter.DigOut[0], meter.DigOut[1]}), (QList<int>{5, 70}));
     }
@@ -125,9 +126,9 @@ class SimulationTest : public QObject {
         QVERIFY(std::memcmp(&Konf, &konfBefore, sizeof Konf) == 0);
         CloseBrightness();
         // The display and a switched output survive a configuration read.
-        QCOMPARE(StartSimulation(), 1);
-        QVERIFY(SwitchOutput(1, 1));
-        QCOMPARE(EndSimulation(1), 1);
+        QCOMPARE(simulation.start(), 1);
+        QVERIFY(simulation.switchOutput(1, 1));
+        QCOMPARE(simulation.end(1), 1);
         QCOMPARE(int(ReadBack().Display), 0x3C);
         QCOMPARE(Outputs(), QString("1 off, 2 on"));
     }

@@ -73,10 +73,10 @@ class AcqPanelsTest : public QObject {
     }
 
     void cleanup() {
-        if (minmaxdisp) CmCloseMinMax();
-        if (meterdisp) CmMeterDone();
-        if (meandisp) CmMeanDone();
-        if (harmonics) CmCloseHarmonics();
+        if (Panels().minMax) CmCloseMinMax();
+        if (Panels().meters) CmMeterDone();
+        if (Panels().mean) CmMeanDone();
+        if (Panels().harmonics) CmCloseHarmonics();
         CloseInterface();
         ShowMainPanel(0);
         line.reset();
@@ -88,74 +88,74 @@ class AcqPanelsTest : public QObject {
     void minMaxShowsResetsAndRecovers() {
         QVERIFY(start({"--model", "zrm3", "--system", "4"}));
         CmMinMaxDisplay();
-        QVERIFY(minmaxdisp);
-        QTRY_VERIFY_WITH_TIMEOUT(AllFields(minmaxdisp, "mdsp_", false), 3000);
+        QVERIFY(Panels().minMax);
+        QTRY_VERIFY_WITH_TIMEOUT(AllFields(Panels().minMax, "mdsp_", false), 3000);
         QCOMPARE(MinMaxTimer()->interval(), 10000);
-        QVERIFY(Child<QLabel>(minmaxdisp, "mdsp_41")->isVisibleTo(minmaxdisp)); // UNE maximum
+        QVERIFY(Child<QLabel>(Panels().minMax, "mdsp_41")->isVisibleTo(Panels().minMax)); // UNE maximum
 
         // Only the ninth box: bit 13; the boxes are cleared and the next read comes in 2 s.
-        Child<QCheckBox>(minmaxdisp, "reset_8")->setChecked(true);
-        Child<QPushButton>(minmaxdisp, "reset")->click();
+        Child<QCheckBox>(Panels().minMax, "reset_8")->setChecked(true);
+        Child<QPushButton>(Panels().minMax, "reset")->click();
         QCOMPARE(Word0(ResetMinMax), uint16_t(0x2000));
-        QVERIFY(!Child<QCheckBox>(minmaxdisp, "reset_8")->isChecked());
+        QVERIFY(!Child<QCheckBox>(Panels().minMax, "reset_8")->isChecked());
         QCOMPARE(MinMaxTimer()->interval(), 2000);
         QVERIFY(MinMaxTimer()->isActive());
-        Child<QCheckBox>(minmaxdisp, "resetAll")->click();
-        QVERIFY(Child<QCheckBox>(minmaxdisp, "reset_3")->isChecked());
-        Child<QCheckBox>(minmaxdisp, "resetAll")->click();
-        QVERIFY(!Child<QCheckBox>(minmaxdisp, "reset_3")->isChecked());
+        Child<QCheckBox>(Panels().minMax, "resetAll")->click();
+        QVERIFY(Child<QCheckBox>(Panels().minMax, "reset_3")->isChecked());
+        Child<QCheckBox>(Panels().minMax, "resetAll")->click();
+        QVERIFY(!Child<QCheckBox>(Panels().minMax, "reset_3")->isChecked());
 
         // A meter that stops answering mid-panel, and comes back.
         line->fault("silence:4");
         MinMaxTimer()->setInterval(0);
-        QTRY_VERIFY_WITH_TIMEOUT(AllFields(minmaxdisp, "mdsp_", true), 8000);
+        QTRY_VERIFY_WITH_TIMEOUT(AllFields(Panels().minMax, "mdsp_", true), 8000);
         MinMaxTimer()->setInterval(0);
-        QTRY_VERIFY_WITH_TIMEOUT(AllFields(minmaxdisp, "mdsp_", false), 8000);
+        QTRY_VERIFY_WITH_TIMEOUT(AllFields(Panels().minMax, "mdsp_", false), 8000);
     }
 
     void meterSetResetAndTariff() {
         QVERIFY(start({"--model", "zrm3", "--system", "4", "--meter-scale", "2"}));
         CmMetersDisplay();
-        QVERIFY(meterdisp);
-        auto* field = Child<QDoubleSpinBox>(meterdisp, "meter_1");
-        QTRY_VERIFY_WITH_TIMEOUT(Child<QLabel>(meterdisp, "tariff1")->property("lit").toBool(), 3000);
+        QVERIFY(Panels().meters);
+        auto* field = Child<QDoubleSpinBox>(Panels().meters, "meter_1");
+        QTRY_VERIFY_WITH_TIMEOUT(Child<QLabel>(Panels().meters, "tariff1")->property("lit").toBool(), 3000);
         QCOMPARE(field->decimals(), 1);
 
         // A row being prepared is not refreshed, its set box ticked or not yet; the
         // set sends the nearest count.
-        Child<QCheckBox>(meterdisp, "meterSet_1")->setChecked(true);
+        Child<QCheckBox>(Panels().meters, "meterSet_1")->setChecked(true);
         field->setValue(2.3);
-        auto* typed = Child<QDoubleSpinBox>(meterdisp, "meter_3");
+        auto* typed = Child<QDoubleSpinBox>(Panels().meters, "meter_3");
         typed->selectAll();
         QTest::keyClicks(typed, "77.7");
         MetersTimer()->setInterval(0);
         QTest::qWait(300);
         QCOMPARE(field->value(), 2.3);
         QCOMPARE(typed->value(), 77.7);
-        Child<QPushButton>(meterdisp, "set")->click();
+        Child<QPushButton>(Panels().meters, "set")->click();
         QCOMPARE(MeterCount(1), 23u);
         QCOMPARE(MetersTimer()->interval(), 1000);
         field->setValue(0.0);
         MetersTimer()->setInterval(0);
         QTRY_COMPARE_WITH_TIMEOUT(field->value(), 2.3, 3000); // read back from the meter
 
-        Child<QCheckBox>(meterdisp, "meterReset_1")->setChecked(true);
-        Child<QPushButton>(meterdisp, "reset")->click();
+        Child<QCheckBox>(Panels().meters, "meterReset_1")->setChecked(true);
+        Child<QPushButton>(Panels().meters, "reset")->click();
         QCOMPARE(Word0(ResetMeter), uint16_t(0x0002));
         MetersTimer()->setInterval(0);
         QTRY_COMPARE_WITH_TIMEOUT(field->value(), 0.0, 4000);
 
-        Child<QPushButton>(meterdisp, "toggleTariff")->click();
+        Child<QPushButton>(Panels().meters, "toggleTariff")->click();
         QCOMPARE(Word0(DevStatus) & 0x0C00, 0x0800); // tariff 1 was lit: bit 10 clear, bit 11 set
         MetersTimer()->setInterval(0);
-        QTRY_VERIFY_WITH_TIMEOUT(Child<QLabel>(meterdisp, "tariff2")->property("lit").toBool(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(Child<QLabel>(Panels().meters, "tariff2")->property("lit").toBool(), 3000);
         QVERIFY(messages.shown.empty());
     }
 
     void meterScaleRefusedClosesTheLink() {
         QVERIFY(start({"--model", "zrm3", "--meter-scale", "10"}));
         CmMetersDisplay();
-        QVERIFY(!meterdisp);
+        QVERIFY(!Panels().meters);
         QCOMPARE(ActivePanel(), MainPanelHandle());
         QVERIFY(!CommPortIsOpen());
         QCOMPARE(messages.shown.size(), size_t(1));
@@ -166,16 +166,16 @@ class AcqPanelsTest : public QObject {
         // 39 (voltage unbalance) is not offered by a 3-wire system.
         QVERIFY(start({"--model", "zrm3", "--system", "3", "--mean-codes", "25,39"}));
         CmMeanValueDisplay();
-        QVERIFY(meandisp);
+        QVERIFY(Panels().mean);
         QCOMPARE(ActivePanelKind(), PanelKind::MeanExtended);
         QCOMPARE(Lese.MeanMeas[1], uint8_t(kNoMeasurand));
-        QVERIFY(!Child<QLabel>(meandisp, "mean_6_0")->isEnabled());
-        QTRY_VERIFY_WITH_TIMEOUT(AllFields(meandisp, "mean_", false), 3000);
-        QVERIFY(Child<QLabel>(meandisp, "mean_5_0")->text().contains(QRegularExpression(R"(^\d\d\.\d\d$)")));
+        QVERIFY(!Child<QLabel>(Panels().mean, "mean_6_0")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(AllFields(Panels().mean, "mean_", false), 3000);
+        QVERIFY(Child<QLabel>(Panels().mean, "mean_5_0")->text().contains(QRegularExpression(R"(^\d\d\.\d\d$)")));
 
-        Child<QCheckBox>(meandisp, "resetAll")->click();
-        QVERIFY(!Child<QCheckBox>(meandisp, "resetMax_6")->isChecked()); // no measurand: no reset
-        Child<QPushButton>(meandisp, "reset")->click();
+        Child<QCheckBox>(Panels().mean, "resetAll")->click();
+        QVERIFY(!Child<QCheckBox>(Panels().mean, "resetMax_6")->isChecked()); // no measurand: no reset
+        Child<QPushButton>(Panels().mean, "reset")->click();
         uint16_t written[3];
         std::memcpy(written, ResetMinMax, sizeof written);
         QCOMPARE(written[1] & 0x3FFF, 0x003F);
@@ -186,28 +186,28 @@ class AcqPanelsTest : public QObject {
     void meanBaseModelForm() {
         QVERIFY(start({"--model", "std", "--system", "1"}));
         CmMeanValueDisplay();
-        QVERIFY(meandisp);
+        QVERIFY(Panels().mean);
         QCOMPARE(ActivePanelKind(), PanelKind::MeanStandard);
-        QVERIFY(!Child<QLabel>(meandisp, "mean_0_3")); // running, last interval, maximum
-        QVERIFY(!Child<QLabel>(meandisp, "mean_5_0")); // no free rows
-        QTRY_VERIFY_WITH_TIMEOUT(AllFields(meandisp, "mean_", false), 3000);
+        QVERIFY(!Child<QLabel>(Panels().mean, "mean_0_3")); // running, last interval, maximum
+        QVERIFY(!Child<QLabel>(Panels().mean, "mean_5_0")); // no free rows
+        QTRY_VERIFY_WITH_TIMEOUT(AllFields(Panels().mean, "mean_", false), 3000);
     }
 
     void harmonicsTableChartAndBaseModel() {
         QVERIFY(start({"--model", "zrm3", "--system", "4"}));
         CmVoltageHarmonics();
-        QVERIFY(harmonics);
-        auto* table = Child<QTableWidget>(harmonics, "harmTable");
+        QVERIFY(Panels().harmonics);
+        auto* table = Child<QTableWidget>(Panels().harmonics, "harmTable");
         QCOMPARE(table->rowCount(), 6);
         QTRY_VERIFY_WITH_TIMEOUT(table->item(5, 14) && !table->item(5, 14)->text().isEmpty(), 3000);
-        QVERIFY(Child<QLabel>(harmonics, "unbalance")->isVisibleTo(harmonics));
-        Child<QPushButton>(harmonics, "reset")->click();
+        QVERIFY(Child<QLabel>(Panels().harmonics, "unbalance")->isVisibleTo(Panels().harmonics));
+        Child<QPushButton>(Panels().harmonics, "reset")->click();
         QCOMPARE(Word0(ResetMinMax), uint16_t(0x0B00));
         CmCloseHarmonics();
 
         QVERIFY(start({"--model", "std"}));
         CmCurrentHarmonics();
-        QVERIFY(!harmonics);
+        QVERIFY(!Panels().harmonics);
         QCOMPARE(messages.shown.size(), size_t(1));
         QCOMPARE(messages.shown[0].kind, 7);
         QCOMPARE(messages.shown[0].number, 10);

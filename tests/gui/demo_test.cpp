@@ -35,7 +35,7 @@ class DemoTest : public QObject {
 
   private slots:
     void initTestCase() {
-        ResourceDir = ZARO_BIN_DIR;
+        SetResourceDir(ZARO_BIN_DIR);
         SetMessageSink(&messages);
         // The user's own settings: French, RS-485 on another device.
         qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
@@ -65,9 +65,9 @@ class DemoTest : public QObject {
         QCOMPARE(float(Konf.IrPrim), 100.0f);
 
         CmMeasDisplay();
-        QVERIFY(measdisp);
-        QTRY_VERIFY_WITH_TIMEOUT(ShowsLabel(measdisp, QRegularExpression(R"(^\d+\.\d\d$)")), 3000);
-        QVERIFY(ShowsLabel(measdisp, QRegularExpression("^kV$")));
+        QVERIFY(Panels().measurements);
+        QTRY_VERIFY_WITH_TIMEOUT(ShowsLabel(Panels().measurements, QRegularExpression(R"(^\d+\.\d\d$)")), 3000);
+        QVERIFY(ShowsLabel(Panels().measurements, QRegularExpression("^kV$")));
         CmCloseAcquisition();
 
         EndZaro();

@@ -23,26 +23,28 @@ class ExcelExportTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
     ScriptedMessages messages;
+    MeterLog meterLog;
+    ModuleLog moduleLog;
 
   private slots:
     void initTestCase() {
         SetMessageSink(&messages);
         OpenUrlOnDesktop = &RecordOpen;
-        Dev.NumChan = 1;
-        Dev.ChanName[0] = "P";
-        Logsrc = &Dev;
-        LogRecords.channels = 1;
-        for (int r = 0; r < 2000; ++r) LogRecords.set(LogRecords.add(3974112000u, false), 0, {12.5, Validity::Ok});
-        Log57.Dev57[1].NumRec = 1;
-        Log57.Dev57[1].NumChan = 1;
-        Log57.LogStamp = {3974112000u};
-        Log57.LogVal = {230.0f};
+        meterLog.device.NumChan = 1;
+        meterLog.device.ChanName[0] = "P";
+        meterLog.deviceActive = true;
+        meterLog.records.channels = 1;
+        for (int r = 0; r < 2000; ++r) meterLog.records.set(meterLog.records.add(3974112000u, false), 0, {12.5, Validity::Ok});
+        moduleLog.Dev57[1].NumRec = 1;
+        moduleLog.Dev57[1].NumChan = 1;
+        moduleLog.LogStamp = {3974112000u};
+        moduleLog.LogVal = {230.0f};
     }
 
     void meterExportOpensTheWrittenFile() {
         Language = 0;
         messages.files = {dir.filePath("meter").toStdString()}; // no extension typed
-        CmExcelExportMeter(nullptr);
+        CmExcelExportMeter(nullptr, meterLog);
         QVERIFY(messages.shown.empty());
         QCOMPARE(opened.size(), size_t(1));
         QCOMPARE(opened.back().toLocalFile(), dir.filePath("meter.xlsx"));
@@ -51,7 +53,7 @@ class ExcelExportTest : public QObject {
         QCOMPARE(messages.progressValues.back(), 100);
 
         messages.files = {dir.filePath("module.csv").toStdString()};
-        CmExcelExportModule(nullptr, 1);
+        CmExcelExportModule(nullptr, moduleLog, 1);
         QCOMPARE(opened.size(), size_t(2));
         QFile csv(dir.filePath("module.csv"));
         QVERIFY(csv.open(QIODevice::ReadOnly));
@@ -60,7 +62,7 @@ class ExcelExportTest : public QObject {
 
     void failureIsNamed() {
         messages.files = {dir.filePath("missing/meter.xlsx").toStdString()};
-        CmExcelExportMeter(nullptr);
+        CmExcelExportMeter(nullptr, meterLog);
         QVERIFY(messages.wasShown(MessageType::Error, kExportFailedKind, kExportFailedNumber));
         QCOMPARE(messages.shown.back().argument, std::string(ExportFaultText(ExportFault::NoFile)));
         QCOMPARE(messages.progressOpen, 0);

@@ -6,7 +6,7 @@
 #include "config/ConfigTransfer.h"
 #include "config/DispMode.h"
 #include "config/Editor.h"
-#include "config/Simulat.h"
+#include "config/OutputSimulation.h"
 #include "config/gui/BrightnessPopup.h"
 #include "config/gui/DispModePanel.h"
 #include "config/gui/SimulationPanel.h"
@@ -22,7 +22,7 @@
 namespace {
 
 QTableWidget* Table() {
-    return dispmode ? dispmode->findChild<QTableWidget*>("PageTable") : nullptr;
+    return Panels().displayMode ? Panels().displayMode->findChild<QTableWidget*>("PageTable") : nullptr;
 }
 
 bool Yellow(int row, int column) {
@@ -30,7 +30,7 @@ bool Yellow(int row, int column) {
 }
 
 QPushButton* SimButton(const char* name) {
-    return simulation ? simulation->findChild<QPushButton*>(name) : nullptr;
+    return Panels().simulation ? Panels().simulation->findChild<QPushButton*>(name) : nullptr;
 }
 
 } // namespace
@@ -53,7 +53,7 @@ class FrontPanelsTest : public QObject {
 
     // The outputs as the meter's device status word tells them (bits 13, 14).
     QString Outputs() {
-        const bool open = SimulationRunning();
+        const bool open = PanelSimulation().running();
         const int ok = (open || InitInterface(CommPort)) && Read(Lese, kReadDevStatus, 0);
         if (!open) CloseInterface();
         const int word = DevStatus[0] | DevStatus[1] << 8;
@@ -72,8 +72,8 @@ class FrontPanelsTest : public QObject {
     }
 
     void cleanup() {
-        if (dispmode) CmDispModeDone();
-        if (simulation) CmSimDone();
+        if (Panels().displayMode) CmDispModeDone();
+        if (Panels().simulation) CmSimDone();
         CloseInterface();
         ShowMainPanel(0);
         line.reset();
@@ -85,8 +85,8 @@ class FrontPanelsTest : public QObject {
         QVERIFY(ReceiveConfiguration()); // class 2, loop set byte 0 = 1, user byte 0 = 1
         CmSelDispMode(3);                // mode 0 has no pages to choose
         MainPanelHandle()->findChild<QPushButton*>("PagesButton")->click();
-        QVERIFY(dispmode);
-        QCOMPARE(ActivePanel(), dispmode.data());
+        QVERIFY(Panels().displayMode);
+        QCOMPARE(ActivePanel(), Panels().displayMode.data());
         QTableWidget* table = Table();
         QCOMPARE(table->rowCount(), 24);
         QCOMPARE(table->item(0, 0)->text(), QString("U1\nU2\nU3"));
@@ -111,20 +111,20 @@ class FrontPanelsTest : public QObject {
         QVERIFY(Yellow(2, 0) && Yellow(2, 2));
         QCOMPARE(int(Konf.Loop[1]), 0x02 | 1 << 4 | 1 << 5 | 1 << 6 | 1 << 7); // offered pages 13..16
         QCOMPARE(int(Konf.Loop[0]), 0);
-        QVERIFY(dispmode->findChild<QLabel*>("Counts")->text().startsWith(
+        QVERIFY(Panels().displayMode->findChild<QLabel*>("Counts")->text().startsWith(
             QStringLiteral("Loop: %1 of 169").arg(PagesInSet(Konf.Loop, 169))));
 
         // The user set, edited without changing the mode.
-        dispmode->findChild<QRadioButton*>("UserSet")->click();
+        Panels().displayMode->findChild<QRadioButton*>("UserSet")->click();
         QVERIFY(Yellow(0, 0) && !Yellow(1, 4));
         QCOMPARE(int(Konf.DispMode & kDispModeMode), 3);
 
         // The unbalance box relabels the neutral-current page.
-        dispmode->findChild<QCheckBox*>("Unbalance")->click();
+        Panels().displayMode->findChild<QCheckBox*>("Unbalance")->click();
         QCOMPARE(Table()->item(1, 4)->text(), QString("\nUnb.I\nUnb.Imax"));
         QVERIFY(Yellow(0, 0)); // still the user set
 
-        dispmode->findChild<QPushButton*>("Close")->click();
+        Panels().displayMode->findChild<QPushButton*>("Close")->click();
         QVERIFY(ActivePanelKind() == PanelKind::Main);
         QVERIFY(CmSendConfig());
         uint8_t sent[kPageSetBytes];
@@ -138,13 +138,13 @@ class FrontPanelsTest : public QObject {
         QVERIFY(Meter({"--digout", "5,128"}));
         CmSimulation();
         QVERIFY(messages.wasShown(MessageType::Warnung, 2, 2));
-        QVERIFY(simulation);
+        QVERIFY(Panels().simulation);
         QVERIFY(SimButton("Off1")->isChecked() && !SimButton("On1")->isChecked());
         SimButton("On1")->click();
         QVERIFY(SimButton("On1")->isChecked() && !SimButton("Off1")->isChecked());
         QCOMPARE(Outputs(), QString("1 on, 2 off"));
         SimButton("close")->click();
-        QVERIFY(!simulation);
+        QVERIFY(!Panels().simulation);
         QVERIFY(ActivePanelKind() == PanelKind::Main);
         QCOMPARE(Outputs(), QString("1 off, 2 off"));
         QVERIFY(InitInterface(CommPort) && Read(Lese, kReadConfigM3, 0));
@@ -155,22 +155,22 @@ class FrontPanelsTest : public QObject {
     void aLostMeterEndsTheSimulationAndTheCloseSaysSo() {
         QVERIFY(Meter({"--digout", "5,70"}));
         CmSimulation();
-        QVERIFY(simulation);
+        QVERIFY(Panels().simulation);
         line->fault("silence:1000");
         SimButton("On2")->click();
         QVERIFY(!SimButton("On2")->isChecked());
         QVERIFY(!SimButton("On1")->isEnabled());
-        QLabel* note = simulation->findChild<QLabel*>("note");
-        QVERIFY(note->isVisibleTo(simulation) && note->text().contains("could not"));
+        QLabel* note = Panels().simulation->findChild<QLabel*>("note");
+        QVERIFY(note->isVisibleTo(Panels().simulation) && note->text().contains("could not"));
         SimButton("close")->click();
-        QVERIFY(simulation); // told once more, then the second close leaves
+        QVERIFY(Panels().simulation); // told once more, then the second close leaves
         SimButton("close")->click();
-        QVERIFY(!simulation);
-        QVERIFY(OutputsStillFreed());
+        QVERIFY(!Panels().simulation);
+        QVERIFY(PanelSimulation().outputsStillFreed());
         // The program's end tries once more, against the meter that is back.
         QVERIFY(Meter({"--digout", "133,198"}));
         EndZaro();
-        QVERIFY(!OutputsStillFreed());
+        QVERIFY(!PanelSimulation().outputsStillFreed());
         QVERIFY(InitInterface(CommPort) && Read(Lese, kReadConfigM3, 0));
         CloseInterface();
         QCOMPARE((QList<int>{Lese.DigOut[0], Lese.DigOut[1]}), (QList<int>{5, 70}));

@@ -20,7 +20,7 @@
 namespace {
 
 template <typename T = QPushButton> T* Obj(const char* name) {
-    return logdisp57 ? logdisp57->findChild<T*>(name) : nullptr;
+    return Panels().moduleLogger ? Panels().moduleLogger->findChild<T*>(name) : nullptr;
 }
 void Click(const char* name) {
     QPushButton* b = Obj(name);
@@ -60,7 +60,7 @@ class Logger57Test : public QObject {
         qstrcpy(EMD[0].IP, "127.0.0.1");
     }
     void cleanup() {
-        if (logdisp57) CmCloseLogDisplay57();
+        if (Panels().moduleLogger) CmCloseLogDisplay57();
         sim.stop();
         messages.clear();
     }
@@ -72,13 +72,13 @@ class Logger57Test : public QObject {
         ModuleTCPPort = sim.tcpPort();
         ModuleHTTPPort = sim.httpPort();
         CmLoggerAcquisition();
-        QVERIFY(logdisp57);
-        QCOMPARE(ActivePanel(), logdisp57.data());
+        QVERIFY(Panels().moduleLogger);
+        QCOMPARE(ActivePanel(), Panels().moduleLogger.data());
         QVERIFY(!Obj("store")->isEnabled() && !Obj("prev")->isEnabled());
 
         Click("read");
         QCOMPARE(messages.shown.size(), size_t(0));
-        QCOMPARE(Log57.Shown, 3);
+        QCOMPARE(ModuleLoggerPanelLog().Shown, 3);
         QVERIFY(Period().endsWith("#Records: 30"));
         QVERIFY(Obj<QLabel>("module")->text().startsWith("ZARO-SIM 247\n00-30-11-57-00-f7"));
         // The maximum the module logs first is a column of the second list, under its own header.
@@ -86,7 +86,7 @@ class Logger57Test : public QObject {
         QCOMPARE(Header(0, 1), QString("U1N\n[V]"));
         QCOMPARE(Header(0, 5), QString("F\n[Hz]"));
         QVERIFY(Cell(0, 0, 5).contains(QRegularExpression(R"(^ {4}5\d\.\d\d$)")));
-        QVERIFY(Obj<QTableView>("list2")->isVisibleTo(logdisp57));
+        QVERIFY(Obj<QTableView>("list2")->isVisibleTo(Panels().moduleLogger));
         QCOMPARE(Header(1, 1), QString("Umax\n[V]"));
         QCOMPARE(Header(1, 2), QString("Umin\n[V]"));
         QVERIFY(Cell(1, 0, 1).toDouble() > Cell(1, 0, 2).toDouble());
@@ -96,11 +96,11 @@ class Logger57Test : public QObject {
 
         Click("prev");
         Click("prev");
-        QCOMPARE(Log57.Shown, 1);
+        QCOMPARE(ModuleLoggerPanelLog().Shown, 1);
         QVERIFY(Period().endsWith("#Records: 29")); // the record the module missed
         QVERIFY(!Obj("prev")->isEnabled());
         Click("next");
-        QCOMPARE(Log57.Shown, 2);
+        QCOMPARE(ModuleLoggerPanelLog().Shown, 2);
 
         // The extremes of the shown sequence; rows past its channels are empty and dimmed.
         QString name, unit;
@@ -122,7 +122,7 @@ class Logger57Test : public QObject {
         messages.files.push_back(stored.toStdString());
         Click("store");
         QByteArray fetched, copy;
-        QVERIFY(ReadWholeFile(Log57.SourceFile, fetched));
+        QVERIFY(ReadWholeFile(ModuleLoggerPanelLog().SourceFile, fetched));
         QVERIFY(ReadWholeFile((stored + ".LF3").toStdString(), copy));
         QCOMPARE(copy, fetched);
 
@@ -134,12 +134,12 @@ class Logger57Test : public QObject {
     // Without a meter: files only. A damaged file changes nothing that is shown.
     void opensFilesWithoutMeter() {
         CmLoggerOffline();
-        QVERIFY(logdisp57);
+        QVERIFY(Panels().moduleLogger);
         QVERIFY(!Obj("read")->isEnabled());
         messages.files.push_back(ZARO_SOURCE_DIR "/fuzz/corpus/modulelog_fuzz/sample.LF3");
         Click("open");
-        QCOMPARE(Log57.Shown, 2); // the newest sequence has no channels
-        QVERIFY(!Obj<QTableView>("list2")->isVisibleTo(logdisp57));
+        QCOMPARE(ModuleLoggerPanelLog().Shown, 2); // the newest sequence has no channels
+        QVERIFY(!Obj<QTableView>("list2")->isVisibleTo(Panels().moduleLogger));
         QCOMPARE(Cell(0, 0, 1), QString("      ---"));
 
         const QString damaged = dir.filePath("damaged.LF3");
@@ -156,7 +156,7 @@ class Logger57Test : public QObject {
         QCOMPARE(messages.shown.size(), size_t(2));
         QCOMPARE(messages.shown[1].kind, 17);
         QCOMPARE(messages.shown[1].number, 3);
-        QCOMPARE(Log57.Shown, 2);
+        QCOMPARE(ModuleLoggerPanelLog().Shown, 2);
         QCOMPARE(List(0)->rowCount(), 2);
     }
 };

@@ -18,7 +18,7 @@ namespace {
 using M = MessageType;
 
 template <class W = QLabel> W* Child(const char* name) {
-    return logdisp ? logdisp->findChild<W*>(name) : nullptr;
+    return Panels().deviceLogger ? Panels().deviceLogger->findChild<W*>(name) : nullptr;
 }
 QString Text(const char* name) {
     QLabel* l = Child(name);
@@ -26,7 +26,7 @@ QString Text(const char* name) {
 }
 bool Shown(const char* name) {
     QWidget* w = Child<QWidget>(name);
-    return w && w->isVisibleTo(logdisp);
+    return w && w->isVisibleTo(Panels().deviceLogger);
 }
 QAction* Entry(const char* text) {
     const QString shown = QApplication::translate("Menu", text);
@@ -66,8 +66,8 @@ class LoggerPanelTest : public QObject {
         CommType = 0;
         CommPortPath = sim->path().toStdString();
         CmLoggerAcquisition();
-        QVERIFY(logdisp);
-        QCOMPARE(ActivePanel(), logdisp.data());
+        QVERIFY(Panels().deviceLogger);
+        QCOMPARE(ActivePanel(), Panels().deviceLogger.data());
         messages.clear();
     }
 
@@ -80,7 +80,7 @@ class LoggerPanelTest : public QObject {
         RecTimeout = 300;
     }
     void cleanup() {
-        if (logdisp) CmCloseLogDisplay();
+        if (Panels().deviceLogger) CmCloseLogDisplay();
         sim.reset();
         messages.clear();
     }
@@ -108,42 +108,42 @@ class LoggerPanelTest : public QObject {
         QVERIFY(Entry("&Minimum and maximum values")->isEnabled());
         QVERIFY(Entry("&Profile graph")->isEnabled() && Entry("E&xport to Excel...")->isEnabled());
         QCOMPARE(list->currentIndex().row(), 0);
-        QCOMPARE(Text("time"), GetLoggerTimeDate(LogRecords, 0).ixtime);
+        QCOMPARE(Text("time"), GetLoggerTimeDate(LoggerPanelLog().records, 0).ixtime);
         QCOMPARE(list->model()->data(list->model()->index(0, 0), Qt::CheckStateRole).toInt(),
                  int(Qt::Checked));
         list->scrollToBottom();
         Select(15999);
         QApplication::processEvents();
-        QCOMPARE(Text("time"), GetLoggerTimeDate(LogRecords, 15999).ixtime);
+        QCOMPARE(Text("time"), GetLoggerTimeDate(LoggerPanelLog().records, 15999).ixtime);
 
         const QString path = dir.filePath("full.zrd");
         messages.files.push_back(path.toStdString());
         CmStoreLoggerFile();
         QVERIFY(messages.shown.empty());
-        QByteArray expected = ZrdHeader(Dev);
-        for (size_t r = 0; r < LogRecords.size(); ++r)
-            expected += ZrdLine(LogRecords, r);
+        QByteArray expected = ZrdHeader(LoggerPanelLog().device);
+        for (size_t r = 0; r < LoggerPanelLog().records.size(); ++r)
+            expected += ZrdLine(LoggerPanelLog().records, r);
         QFile stored(path);
         QVERIFY(stored.open(QIODevice::ReadOnly));
         QCOMPARE(stored.readAll(), expected);
 
         messages.files.push_back(path.toStdString());
         CmOpenLoggerFile();
-        QCOMPARE(Logsrc, &File);
+        QVERIFY(!LoggerPanelLog().deviceActive);
         QCOMPARE(list->model()->rowCount(), 16000);
         QCOMPARE(Text("records"), QString("16000"));
         QCOMPARE(Text("mode"), QString("--"));
         QCOMPARE(Text("interval"), QString("15:00"));
-        QCOMPARE(File.ChanName[0], Dev.ChanName[0]);
+        QCOMPARE(LoggerPanelLog().file.ChanName[0], LoggerPanelLog().device.ChanName[0]);
         QVERIFY(!LoggerStatusTimer()->isActive());
         QVERIFY(!Entry("&Save logger file...")->isEnabled());
         QVERIFY(!Shown("intervalAssumed"));
 
         // The graph takes the panel's place and gives it back.
         Entry("&Profile graph")->trigger();
-        QVERIFY(loadprof && loadprof->isVisible() && !logdisp->isVisible());
-        loadprof->findChild<QPushButton*>("Close")->click();
-        QVERIFY(!loadprof && logdisp->isVisible());
+        QVERIFY(Panels().loadProfile && Panels().loadProfile->isVisible() && !Panels().deviceLogger->isVisible());
+        Panels().loadProfile->findChild<QPushButton*>("Close")->click();
+        QVERIFY(!Panels().loadProfile && Panels().deviceLogger->isVisible());
     }
 
     // Record 2 follows a gap: its date and every older one's are uncertain; the
@@ -167,13 +167,13 @@ class LoggerPanelTest : public QObject {
 
         bool checked = false;
         // A channel without a number shows the marker the module logger's popup shows.
-        Dev.Min[1] = 2e30;
+        LoggerPanelLog().device.Min[1] = 2e30;
         WhenOpen("LoggerExtremes", [&](QDialog* d) {
             auto* table = d->findChild<QTableWidget*>("extremes");
             QCOMPARE(table->rowCount(), 2);
-            QCOMPARE(table->verticalHeaderItem(0)->text(), Dev.ChanName[0]);
+            QCOMPARE(table->verticalHeaderItem(0)->text(), LoggerPanelLog().device.ChanName[0]);
             QCOMPARE(table->item(1, 1)->text(), QString("----"));
-            const bool late = Dev.MinIx[0] >= 2 || Dev.MaxIx[0] >= 2; // channel 1 has no extremes
+            const bool late = LoggerPanelLog().device.MinIx[0] >= 2 || LoggerPanelLog().device.MaxIx[0] >= 2; // channel 1 has no extremes
             QCOMPARE(d->findChild<QLabel*>("uncertainNote")->isVisibleTo(d), late);
             checked = true;
             d->reject();
@@ -218,7 +218,7 @@ class LoggerPanelTest : public QObject {
         f.write("Device: \t 1\tm\nstatus\tdate\ttime\tU\n\t\t\t[V]\nOK\t01.03.26\t10:00:00\t  230.0\n");
         f.close();
         CmLoggerOffline();
-        QVERIFY(logdisp);
+        QVERIFY(Panels().deviceLogger);
         QVERIFY(!Entry("&Read from meter")->isEnabled());
         QVERIFY(!LoggerStatusTimer()->isActive());
         messages.files.push_back(f.fileName().toStdString());

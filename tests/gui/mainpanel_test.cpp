@@ -34,7 +34,7 @@ class MainPanelTest : public QObject {
         Konf.Model = int16_t(model);
         Konf.Interface = int16_t(option);
         CommType = commType;
-        InitNeueDatei();
+        InitNewConfiguration();
         Konf.UrPrim = 20000.0f;
         Konf.UrSec = 100;
         Konf.IrPrim = 100.0f;

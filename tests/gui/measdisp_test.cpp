@@ -19,16 +19,16 @@
 namespace {
 
 QLabel* Field(int row) {
-    return measdisp ? measdisp->findChild<QLabel*>(QStringLiteral("msd_%1").arg(row)) : nullptr;
+    return Panels().measurements ? Panels().measurements->findChild<QLabel*>(QStringLiteral("msd_%1").arg(row)) : nullptr;
 }
 QLabel* Obj(const char* name) {
-    return measdisp ? measdisp->findChild<QLabel*>(name) : nullptr;
+    return Panels().measurements ? Panels().measurements->findChild<QLabel*>(name) : nullptr;
 }
 
 QList<int> ShownRows() {
     QList<int> rows;
     for (int r = 0; r < kMeasRowsZrm3; ++r)
-        if (Field(r)->isVisibleTo(measdisp)) rows << r;
+        if (Field(r)->isVisibleTo(Panels().measurements)) rows << r;
     return rows;
 }
 
@@ -45,8 +45,8 @@ bool All(bool disturbed) {
 
 // The shown label that reads text, or null.
 QLabel* Shown(const QString& text) {
-    for (QLabel* label : measdisp->findChildren<QLabel*>())
-        if (label->isVisibleTo(measdisp) && label->text() == text) return label;
+    for (QLabel* label : Panels().measurements->findChildren<QLabel*>())
+        if (label->isVisibleTo(Panels().measurements) && label->text() == text) return label;
     return nullptr;
 }
 
@@ -65,11 +65,11 @@ QString UnitBeside(const QString& caption) {
 // The titles, captions, units and headings shown, for comparing systems.
 QStringList ShownTexts() {
     QStringList shown;
-    for (QGroupBox* box : measdisp->findChildren<QGroupBox*>())
-        if (box->isVisibleTo(measdisp)) shown << box->title();
-    for (QLabel* label : measdisp->findChildren<QLabel*>())
+    for (QGroupBox* box : Panels().measurements->findChildren<QGroupBox*>())
+        if (box->isVisibleTo(Panels().measurements)) shown << box->title();
+    for (QLabel* label : Panels().measurements->findChildren<QLabel*>())
         if (qobject_cast<QGroupBox*>(label->parentWidget()) && !label->objectName().startsWith("msd_") &&
-            label->isVisibleTo(measdisp))
+            label->isVisibleTo(Panels().measurements))
             shown << label->text();
     shown.sort();
     return shown;
@@ -97,8 +97,8 @@ class MeasDispTest : public QObject {
         CommType = 0;
         CommPortPath = onSimProcess ? sim.ptyPath().toStdString() : line->path().toStdString();
         CmMeasDisplay();
-        QVERIFY(measdisp);
-        QCOMPARE(ActivePanel(), measdisp.data());
+        QVERIFY(Panels().measurements);
+        QCOMPARE(ActivePanel(), Panels().measurements.data());
     }
 
     // Panel for a configuration without a meter: only what InitMeasDisp draws.
@@ -130,7 +130,7 @@ class MeasDispTest : public QObject {
     }
 
     void cleanup() {
-        if (measdisp) CmCloseAcquisition();
+        if (Panels().measurements) CmCloseAcquisition();
         // A panel that vanished without its close command left the link and the window.
         CloseInterface();
         ShowMainPanel(0);
@@ -165,7 +165,7 @@ class MeasDispTest : public QObject {
         open({"--model", "std", "--system", "4"});
         QTRY_VERIFY_WITH_TIMEOUT(All(false), 2000);
         for (int r : {33, 34, 35}) {
-            QVERIFY(!Field(r)->isVisibleTo(measdisp));
+            QVERIFY(!Field(r)->isVisibleTo(Panels().measurements));
             QVERIFY(Field(r)->text().isEmpty());
         }
         for (const char* caption : {"Umean", "Imean", "UNE"})
@@ -199,13 +199,13 @@ class MeasDispTest : public QObject {
         QTimer::singleShot(60, [deleteOutright, &closedDuringRead] {
             closedDuringRead = LinkBusy();
             if (deleteOutright)
-                delete measdisp.data();
+                delete Panels().measurements.data();
             else
                 CmCloseAcquisition();
         });
         QCOMPARE(CmReadMeas(), 1); // returns early: nothing left to draw into
         QVERIFY(closedDuringRead);
-        QVERIFY(!measdisp);
+        QVERIFY(!Panels().measurements);
         QVERIFY(!LinkBusy());
         if (!deleteOutright) {
             QCOMPARE(ActivePanel(), MainPanelHandle());
@@ -219,17 +219,17 @@ class MeasDispTest : public QObject {
         const QString pdf = dir.filePath("measdisp.pdf");
         SetPrintToPdf(pdf);
         QLabel* date = Obj("printDate");
-        QVERIFY(!date->isVisibleTo(measdisp));
+        QVERIFY(!date->isVisibleTo(Panels().measurements));
         CmPrintMeasData();
         QVERIFY(QFileInfo(pdf).size() > 1000);
         QVERIFY(date->text().contains(QRegularExpression(R"(^\d\d\.\d\d\.\d{4}$)")));
         QVERIFY(Obj("printTime")->text().contains(QRegularExpression(R"(^\d\d:\d\d:\d\d$)")));
-        QVERIFY(!date->isVisibleTo(measdisp));
-        QVERIFY(measdisp->findChild<QPushButton*>("print")->isVisibleTo(measdisp));
+        QVERIFY(!date->isVisibleTo(Panels().measurements));
+        QVERIFY(Panels().measurements->findChild<QPushButton*>("print")->isVisibleTo(Panels().measurements));
 
-        QPointer<QWidget> panel = measdisp.data();
-        measdisp->findChild<QPushButton*>("close")->click();
-        QVERIFY(!measdisp);
+        QPointer<QWidget> panel = Panels().measurements.data();
+        Panels().measurements->findChild<QPushButton*>("close")->click();
+        QVERIFY(!Panels().measurements);
         QVERIFY(!MeasTimer()->isActive());
         QCOMPARE(ActivePanel(), MainPanelHandle());
         QTRY_VERIFY(!panel); // discarded
@@ -241,7 +241,7 @@ class MeasDispTest : public QObject {
         CommPortPath = line->path().toStdString();
         QWidget* before = ActivePanel();
         CmMeasDisplay();
-        QVERIFY(!measdisp);
+        QVERIFY(!Panels().measurements);
         QCOMPARE(ActivePanel(), before);
         QVERIFY(messages.wasShown(MessageType::Error, 0, 2));
         QVERIFY(!MeasTimer()->isActive());

@@ -8,6 +8,7 @@
 #include "platform/gui/PanelPrint.h"
 #include "profiles/ProfileDraw.h"
 #include "profiles/gui/ProfilePanel.h"
+#include "shell/ZARO.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -15,7 +16,7 @@
 namespace {
 
 template <typename T> T* Control(const QString& name) {
-    T* w = loadprof ? loadprof->findChild<T*>(name) : nullptr;
+    T* w = Panels().loadProfile ? Panels().loadProfile->findChild<T*>(name) : nullptr;
     if (!w) qFatal("control %s missing", qPrintable(name));
     return w;
 }
@@ -37,6 +38,8 @@ void ClickGraph(double x, double y, double gxmax, double gymin, double gymax) {
 class ProfilePanelTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
+    MeterLog meterLog;
+    ModuleLog moduleLog;
 
   private slots:
     void initTestCase() {
@@ -48,16 +51,16 @@ class ProfilePanelTest : public QObject {
     void meterDayCursorAndSteps() {
         // Three days and six hours of quarter-hour records, the newest at 06:00.
         const uint32_t newest = CalendarSecondsFromLocal({2026, 3, 10, 6, 0, 0});
-        FillMeterSample(Dev, LogRecords, 4, 3 * 96 + 25, 900, newest);
-        Logsrc = &Dev;
+        FillMeterSample(meterLog.device, meterLog.records, 4, 3 * 96 + 25, 900, newest);
+        meterLog.deviceActive = true;
         QWidget logger;
         QTimer status(&logger); // the logger panel's status timer, stopped while the graph is up
         logger.show();
-        ShowProfilePanel(&logger, false, false);
-        QVERIFY(loadprof && loadprof->isVisible() && !logger.isVisible());
+        ShowProfilePanel(&logger, &meterLog, nullptr, false);
+        QVERIFY(Panels().loadProfile && Panels().loadProfile->isVisible() && !logger.isVisible());
         QCOMPARE(Text("Date"), QString("10.03.26"));
-        QVERIFY(Control<QCheckBox>("Chan_3")->isVisibleTo(loadprof));
-        QVERIFY(!Control<QCheckBox>("Chan_4")->isVisibleTo(loadprof));
+        QVERIFY(Control<QCheckBox>("Chan_3")->isVisibleTo(Panels().loadProfile));
+        QVERIFY(!Control<QCheckBox>("Chan_4")->isVisibleTo(Panels().loadProfile));
         QVERIFY(!Control<QPushButton>("Next")->isEnabled());
 
         // Ticking a box wakes its value field; cursor 2 at slot 50 of yesterday.
@@ -66,12 +69,12 @@ class ProfilePanelTest : public QObject {
         Control<QPushButton>("Prev")->click();
         QCOMPARE(Text("Date"), QString("09.03.26"));
         QVERIFY(Control<QPushButton>("Next")->isEnabled());
-        const double gymax = std::trunc(Dev.Max[1]) + 1;
+        const double gymax = std::trunc(meterLog.device.Max[1]) + 1;
         ClickGraph(50, 10, 96, 0, gymax);
         QCOMPARE(Text("Time"), QString("12:30:00"));
         QCOMPARE(Text("X"), QString("50.00"));
         // Yesterday 12:30 is 17h30 = 70 records before today's 06:00.
-        QCOMPARE(Text("Value_1"), RecordValueText(LogRecords, 70, 1).trimmed());
+        QCOMPARE(Text("Value_1"), RecordValueText(meterLog.records, 70, 1).trimmed());
 
         // The oldest day ends the steps back.
         Control<QPushButton>("Prev")->click();
@@ -87,29 +90,29 @@ class ProfilePanelTest : public QObject {
         QVERIFY(QFileInfo(pdf).size() > 1000);
 
         Control<QPushButton>("Close")->click();
-        QTRY_VERIFY(!loadprof);
+        QTRY_VERIFY(!Panels().loadProfile);
         QVERIFY(logger.isVisible());
         QVERIFY(status.isActive());
 
         // Records days apart: no graph but the message, and the status is watched again.
-        LogRecords.timeoffset = 3 * 86400;
+        meterLog.records.timeoffset = 3 * 86400;
         ScriptedMessages messages;
         MessageSink* before = SetMessageSink(&messages);
         status.stop();
-        ShowProfilePanel(&logger, false, false);
+        ShowProfilePanel(&logger, &meterLog, nullptr, false);
         SetMessageSink(before);
-        QVERIFY(!loadprof && status.isActive());
+        QVERIFY(!Panels().loadProfile && status.isActive());
         QVERIFY(messages.wasShown(MessageType::Error, 3, 60));
     }
 
     void moduleStylesAndZoom() {
         const uint32_t newest = CalendarSecondsFromLocal({2026, 6, 2, 18, 0, 0});
-        FillModuleSample(Log57, 23, 3 * 96, 15, newest);
-        Log57.Shown = 1;
+        FillModuleSample(moduleLog, 23, 3 * 96, 15, newest);
+        moduleLog.Shown = 1;
         QWidget logger;
         QTimer status(&logger);
-        ShowProfilePanel(&logger, true, false);
-        QVERIFY(Control<QCheckBox>("Chan_22")->isVisibleTo(loadprof));
+        ShowProfilePanel(&logger, nullptr, &moduleLog, false);
+        QVERIFY(Control<QCheckBox>("Chan_22")->isVisibleTo(Panels().loadProfile));
         QCOMPARE(Text("Date"), QString("02.06.26"));
 
         // The style boxes are a pair: one is always ticked.
@@ -124,7 +127,7 @@ class ProfilePanelTest : public QObject {
         Control<QCheckBox>("Chan_0")->setChecked(true);
         ChannelSelection sel{};
         sel[0] = true;
-        const double top = ModuleYRange(Log57.Dev57[1], sel).gymax;
+        const double top = ModuleYRange(moduleLog.Dev57[1], sel).gymax;
         QWidget* graph = Control<QWidget>("Graph");
         const QRectF plot = PlotArea(QRectF(graph->rect()));
         auto pixelOf = [&](double y, double ymax) {
@@ -140,18 +143,19 @@ class ProfilePanelTest : public QObject {
         QTest::mouseClick(graph, Qt::LeftButton, {}, pixelOf(7, 10));
         QVERIFY2(std::abs(Text("Y").toDouble() - 0.7 * top) < 0.2, qPrintable(Text("Y")));
         Control<QPushButton>("Close")->click();
-        QTRY_VERIFY(!loadprof);
+        QTRY_VERIFY(!Panels().loadProfile);
         QVERIFY(!status.isActive()); // module records: no status timer to restart
     }
 
     void exportedPictureShowsTheRecords() {
         // One channel at 50.0 from 00:00 to 12:00, nothing after: y range 0 .. 51.
         const uint32_t noon = CalendarSecondsFromLocal({2026, 3, 10, 12, 0, 0});
-        FillMeterSample(Dev, LogRecords, 1, 49, 900, noon);
-        for (size_t r = 0; r < LogRecords.size(); ++r) LogRecords.set(r, 0, {50.0, Validity::Ok});
-        Dev.Min[0] = Dev.Max[0] = 50.0;
-        Logsrc = &Dev;
+        FillMeterSample(meterLog.device, meterLog.records, 1, 49, 900, noon);
+        for (size_t r = 0; r < meterLog.records.size(); ++r) meterLog.records.set(r, 0, {50.0, Validity::Ok});
+        meterLog.device.Min[0] = meterLog.device.Max[0] = 50.0;
+        meterLog.deviceActive = true;
         ProfileRequest request;
+        request.meterLog = &meterLog;
         request.channels[0] = true;
         const QString png = dir.filePath("day.png");
         QString error;

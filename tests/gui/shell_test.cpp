@@ -105,7 +105,7 @@ class ShellTest : public QObject {
 
   private slots:
     void initTestCase() {
-        ResourceDir = ZARO_BIN_DIR;
+        SetResourceDir(ZARO_BIN_DIR);
         SetMessageSink(&messages);
     }
 

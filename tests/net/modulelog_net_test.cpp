@@ -51,6 +51,7 @@ class ModuleLogNetTest : public QObject {
 
     ScriptedMessages messages;
     QTemporaryDir dir;
+    ModuleLog log;
 
   private slots:
     void init() {
@@ -58,7 +59,7 @@ class ModuleLogNetTest : public QObject {
         messages.clear();
     }
     void cleanupTestCase() {
-        RemoveModuleWorkfile();
+        RemoveModuleWorkfile(log);
         SetMessageSink(nullptr);
     }
 
@@ -67,27 +68,27 @@ class ModuleLogNetTest : public QObject {
         SimProcess sim;
         QVERIFY(sim.start({"--module", "--http-port", "0", "--log-sequences", "3", "--log-records", "20"}));
         UseModuleAt(sim.httpPort());
-        QCOMPARE(CmReadLoggerData57(), 1);
+        QCOMPARE(CmReadLoggerData57(log), 1);
         QCOMPARE(messages.shown.size(), size_t(0));
-        QCOMPARE(Log57.NumLogSeq, 3);
-        QCOMPARE(Log57.Shown, 3);
-        QCOMPARE(Log57.Dev57[1].NumRec, 19u); // the record the module missed
-        QCOMPARE(Log57.Dev57[1].IntervalMin, uint16_t(15));
-        const LogSequence middle = Log57.Dev57[2];
+        QCOMPARE(log.NumLogSeq, 3);
+        QCOMPARE(log.Shown, 3);
+        QCOMPARE(log.Dev57[1].NumRec, 19u); // the record the module missed
+        QCOMPARE(log.Dev57[1].IntervalMin, uint16_t(15));
+        const LogSequence middle = log.Dev57[2];
         QVERIFY(middle.Stop < middle.Start + 19 * 900); // its clock went back an hour
-        const LogSequence& last = Log57.Dev57[3];
-        QCOMPARE(Log57.LogStamp[last.FirstStamp + 18],
-                 Log57.LogStamp[last.FirstStamp + 19]); // repeated stamp
+        const LogSequence& last = log.Dev57[3];
+        QCOMPARE(log.LogStamp[last.FirstStamp + 18],
+                 log.LogStamp[last.FirstStamp + 19]); // repeated stamp
         QByteArray fetched;
-        QVERIFY(ReadWholeFile(Log57.SourceFile, fetched));
+        QVERIFY(ReadWholeFile(log.SourceFile, fetched));
 
         const std::string lf3 = dir.filePath("copy.LF3").toStdString();
-        QCOMPARE(StoreLoggerFile57(lf3), 1);
-        Log57 = ModuleLog{};
-        QCOMPARE(OpenLoggerFile57(lf3), 1);
-        QCOMPARE(Log57.SourceFile, lf3);
-        QCOMPARE(Log57.NumLogSeq, 3);
-        QCOMPARE(Log57.Dev57[2].Stop, middle.Stop);
+        QCOMPARE(StoreLoggerFile57(log, lf3), 1);
+        log = ModuleLog{};
+        QCOMPARE(OpenLoggerFile57(log, lf3), 1);
+        QCOMPARE(log.SourceFile, lf3);
+        QCOMPARE(log.NumLogSeq, 3);
+        QCOMPARE(log.Dev57[2].Stop, middle.Stop);
         QByteArray stored;
         QVERIFY(ReadWholeFile(lf3, stored));
         QCOMPARE(stored, fetched);
@@ -123,21 +124,21 @@ class ModuleLogNetTest : public QObject {
     void refusals() {
         QFETCH(QByteArray, reply);
         QFETCH(bool, close);
-        const std::string before = Log57.SourceFile;
-        const int sequences = Log57.NumLogSeq;
+        const std::string before = log.SourceFile;
+        const int sequences = log.NumLogSeq;
         Peer peer;
         peer.reply = reply;
         peer.close = close;
         UseModuleAt(peer.port());
-        QCOMPARE(CmReadLoggerData57(), 0);
+        QCOMPARE(CmReadLoggerData57(log), 0);
         QCOMPARE(peer.request, "GET /log.dat HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(peer.port()) +
                                    "\r\nConnection: close\r\n\r\n");
         QCOMPARE(messages.shown.size(), size_t(1));
         QTEST(messages.shown[0].kind, "kind");
         QTEST(messages.shown[0].number, "number");
         QTEST(QString::fromStdString(messages.shown[0].argument), "argument");
-        QCOMPARE(Log57.SourceFile, before);
-        QCOMPARE(Log57.NumLogSeq, sequences);
+        QCOMPARE(log.SourceFile, before);
+        QCOMPARE(log.NumLogSeq, sequences);
     }
 
     // A 200 whose header holds "404" is a log like any other, and so is a reply without
@@ -154,10 +155,10 @@ class ModuleLogNetTest : public QObject {
             peer.reply = head + body + "\r\n\r\nmore";
             peer.close = close;
             UseModuleAt(peer.port());
-            QCOMPARE(CmReadLoggerData57(), 1);
+            QCOMPARE(CmReadLoggerData57(log), 1);
             QCOMPARE(messages.shown.size(), size_t(0));
             QByteArray stored;
-            QVERIFY(ReadWholeFile(Log57.SourceFile, stored));
+            QVERIFY(ReadWholeFile(log.SourceFile, stored));
             QCOMPARE(stored, close ? body + "\r\n\r\nmore" : body);
         }
     }

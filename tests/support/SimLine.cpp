@@ -4,6 +4,7 @@
 #include "SimMeter.h"
 #include "SimModbus.h"
 #include "SimTransport.h"
+#include "Simulator.h"
 #include "link/Transport.h"
 
 #include <QFile>
@@ -19,6 +20,7 @@ struct State : FakeWire {
     int connection = 0;               // handle of the open connection; 0 none
     int connects = 0;
     QList<SimLine::Request> written;
+    Simulator sim; // the meters on the line and their faults
 } line;
 
 constexpr int kReplyAfterMs = 5;
@@ -31,14 +33,14 @@ void Answer(const QByteArray& request) {
     const int address = uint8_t(request[0]);
     const QByteArray pdu = request.mid(1, request.size() - 3);
     if (address == 0) {
-        if (line.bus) SimBroadcastPdu(pdu, line.now);
+        if (line.bus) SimBroadcastPdu(line.sim.meters, pdu, line.now);
         return;
     }
-    SimMeter* m = SimFindMeter(line.bus ? address : 255);
+    SimMeter* m = SimFindMeter(line.sim.meters, line.bus ? address : 255);
     if (!m || (!line.bus && address != 255)) return;
     if (m->missFirst && m->requests++ == 0) return;
     SimFault fault;
-    const bool faulty = SimTakeFault(address, fault);
+    const bool faulty = SimTakeFault(line.sim.faults, address, fault);
     QByteArray reply(1, char(address));
     if (faulty && fault.kind == FaultKind::Exception) {
         SimAnswerPdu(*m, pdu, line.now);
@@ -72,7 +74,7 @@ int TcpWrite(int handle, const uint8_t* data, int n, int) {
     const QByteArray request(reinterpret_cast<const char*>(data), n);
     line.written.append({line.now, request});
     if (line.peerClosedBy(line.now) || n < 8) return n;
-    const SimTcpAnswer answer = SimAnswerTcp(request, line.module, line.now);
+    const SimTcpAnswer answer = SimAnswerTcp(line.sim, request, line.module, line.now);
     if (answer.dropAtOnce) line.closesAt = line.now;
     int64_t last = line.now;
     for (const SimReplyPart& part : answer.parts)
@@ -132,8 +134,6 @@ const LinkTransport kSimTransport = {
 
 SimLine::SimLine(const QStringList& args) {
     line = State{};
-    SimMeters.clear();
-    SimFaults.clear();
     SimMeterSetup setup;
     QList<int> addresses{255};
     int missFirst = -1;
@@ -207,7 +207,7 @@ SimLine::SimLine(const QStringList& args) {
         SimMeterInit(m, setup, line.now);
         m.missFirst = address == missFirst;
         m.addressFromConfig = line.bus || line.tcp;
-        SimMeters.push_back(std::move(m));
+        line.sim.meters.push_back(std::move(m));
     }
     node = dir.path() + "/tty";
     QFile file(node);
@@ -217,15 +217,15 @@ SimLine::SimLine(const QStringList& args) {
 
 SimLine::~SimLine() {
     SetLinkTransport(nullptr);
-    SimMeters.clear();
-    SimFaults.clear();
+    line.sim.meters.clear();
+    line.sim.faults.clear();
 }
 
 bool SimLine::fault(const QString& spec) {
     SimFault f;
     QString error;
     if (!SimParseFault(spec, f, error)) return false;
-    SimFaults.append(f);
+    line.sim.faults.append(f);
     return true;
 }
 
@@ -234,7 +234,7 @@ int SimLine::connections() const {
 }
 
 void SimLine::clearFaults() {
-    SimFaults.clear();
+    line.sim.faults.clear();
 }
 
 QList<SimLine::Request> SimLine::requests() const {

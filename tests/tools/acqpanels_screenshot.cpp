@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     QTemporaryDir dir; // settings of this run only
     ScriptedMessages messages;
     SetMessageSink(&messages);
-    ResourceDir = ZARO_BIN_DIR; // translations of the build
+    SetResourceDir(ZARO_BIN_DIR); // translations of the build
     if (!StartZaro(0.0, dir.path().toStdString())) return 1;
     ChangeLanguage(language);
     MainWindow()->resize(1366, 768);

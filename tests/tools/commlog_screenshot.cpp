@@ -27,7 +27,7 @@ void SampleDifferences(ConfigImage& meter, ConfigImage& file) {
     Konf.Interface = 1;
     Konf.MaxU = 100;
     Konf.MaxI = 100;
-    InitNeueDatei();
+    InitNewConfiguration();
     Konf.UrPrim = 20000.0f;
     Konf.DigOut[0] = 12;
     Konf.LimitOn[0] = 4800;
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     AutoPortClose = 0;
     QWidget* log = CreateCommLogWindow(nullptr);
     log->show();
-    if (!InitInterface(CommPort) || !LeseKonfiguration(0)) return 1;
+    if (!InitInterface(CommPort) || !ReadConfiguration(0)) return 1;
     sim.command("fault badcrc");
     Read(Lese, kReadValuesM3, 1);
     QTest::qWait(500); // the window refreshes from the log every 250 ms

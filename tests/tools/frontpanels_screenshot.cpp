@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
     Konf.Model = 1;
     Konf.MaxU = 500;
     Konf.MaxI = 500;
-    InitNeueDatei();
+    InitNewConfiguration();
     Konf.DispMode = 2 | (3 << 3);
     Lese = Konf;
 

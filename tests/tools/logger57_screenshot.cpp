@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     SimLog57Setup log;
     log.records = 48;
     log.endUnix = 1767268800; // 2026-01-01 12:00 UTC: the same picture every time
-    if (!InitLogger57(SimModuleLogFile(meter, log))) return 1;
+    if (!InitLogger57(ModuleLoggerPanelLog(), SimModuleLogFile(meter, log))) return 1;
     QWidget window;
     window.resize(1366, 768);
     QWidget* panel = CreateLogger57Panel(&window, true);

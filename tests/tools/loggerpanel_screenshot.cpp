@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     MainWindow()->resize(1100, 640);
     CmLoggerAcquisition();
     CmReadLoggerData();
-    if (!logdisp) return 1;
+    if (!Panels().deviceLogger) return 1;
     QCoreApplication::processEvents();
     const bool saved = MainWindow()->grab().save(QString::fromLocal8Bit(argv[1]));
     CmCloseLogDisplay();

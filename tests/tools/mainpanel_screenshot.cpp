@@ -24,7 +24,7 @@ void SampleConfiguration() {
     Konf.Model = 1;
     Konf.Interface = 1;
     CommType = 3;
-    InitNeueDatei();
+    InitNewConfiguration();
     Konf.UrPrim = 20000.0f;
     Konf.UrSec = 100;
     Konf.IrPrim = 100.0f;

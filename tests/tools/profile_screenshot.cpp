@@ -5,6 +5,7 @@
 
 #include "platform/TimeBase.h"
 #include "profiles/gui/ProfilePanel.h"
+#include "shell/ZARO.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,16 +15,19 @@
 
 namespace {
 
+MeterLog meterLog;
+ModuleLog moduleLog;
+
 bool Shoot(bool module, bool bars, int ticked, const QString& path) {
     QWidget logger;
-    ShowProfilePanel(&logger, module, true);
-    loadprof->resize(1366, 768);
-    for (int c = 0; c < ticked; ++c) loadprof->findChild<QCheckBox*>(QString("Chan_%1").arg(c))->setChecked(true);
-    loadprof->findChild<QCheckBox*>(bars ? "StyleBars" : "StyleLines")->setChecked(true);
-    loadprof->findChild<QPushButton*>("Prev")->click(); // a whole day
+    ShowProfilePanel(&logger, module ? nullptr : &meterLog, module ? &moduleLog : nullptr, true);
+    Panels().loadProfile->resize(1366, 768);
+    for (int c = 0; c < ticked; ++c) Panels().loadProfile->findChild<QCheckBox*>(QString("Chan_%1").arg(c))->setChecked(true);
+    Panels().loadProfile->findChild<QCheckBox*>(bars ? "StyleBars" : "StyleLines")->setChecked(true);
+    Panels().loadProfile->findChild<QPushButton*>("Prev")->click(); // a whole day
     QCoreApplication::processEvents();
-    const bool saved = loadprof->grab().save(path);
-    loadprof->findChild<QPushButton*>("Close")->click();
+    const bool saved = Panels().loadProfile->grab().save(path);
+    Panels().loadProfile->findChild<QPushButton*>("Close")->click();
     QCoreApplication::processEvents();
     return saved;
 }
@@ -37,10 +41,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    FillMeterSample(Dev, LogRecords, 4, 3 * 96, 900, CalendarSecondsFromLocal({2026, 3, 10, 14, 0, 0}));
-    Logsrc = &Dev;
-    FillModuleSample(Log57, 23, 3 * 96, 15, CalendarSecondsFromLocal({2026, 6, 2, 18, 0, 0}));
-    Log57.Shown = 1;
+    FillMeterSample(meterLog.device, meterLog.records, 4, 3 * 96, 900, CalendarSecondsFromLocal({2026, 3, 10, 14, 0, 0}));
+    meterLog.deviceActive = true;
+    FillModuleSample(moduleLog, 23, 3 * 96, 15, CalendarSecondsFromLocal({2026, 6, 2, 18, 0, 0}));
+    moduleLog.Shown = 1;
     bool ok = true;
     for (bool module : {false, true})
         for (bool bars : {false, true}) {

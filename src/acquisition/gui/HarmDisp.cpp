@@ -19,8 +19,6 @@
 #include <QTableWidget>
 #include <QTimer>
 
-QPointer<QWidget> harmonics;
-
 namespace {
 
 const Translator Tr{"HarmDisp"};
@@ -143,14 +141,14 @@ QWidget* CreateHarmDisp(QWidget* parent) {
                    [] { ResetHarmonics(); });
     FinishLivePanel(
         ui.frame, [] { CmPrintHarmValues(); }, [] { CmCloseHarmonics(); });
-    harmonics = panel;
+    Panels().harmonics = panel;
     return panel;
 }
 
 void InitHarmDisp(int kind) {
-    if (!harmonics) return;
+    if (!Panels().harmonics) return;
     HarmType = kind;
-    Harm_Netz = Netzart(Lese);
+    Harm_Netz = NetworkClass(Lese);
     SetLiveTitle(ui.frame,
                  kind == kHarmVoltage ? Tr(QT_TRANSLATE_NOOP("HarmDisp", "Voltage harmonics [%]"))
                                       : Tr(QT_TRANSLATE_NOOP("HarmDisp", "Current harmonics [%]")),
@@ -169,7 +167,7 @@ void InitHarmDisp(int kind) {
 int CmReadHarmonics() {
     QTimer* timer = HarmTimer();
     timer->setInterval(10000);
-    if (!harmonics || LinkBusy()) return 1;
+    if (!Panels().harmonics || LinkBusy()) return 1;
     timer->stop();
     SetLiveBusy(ui.frame, true);
     const int ok = ReadHarmonics(HarmType, Harm_Netz);
@@ -191,12 +189,12 @@ int CmReadHarmonics() {
 }
 
 int ResetHarmonics() {
-    if (!harmonics) return 0;
+    if (!Panels().harmonics) return 0;
     QTimer* timer = HarmTimer();
     timer->stop();
     SendHarmReset(HarmType);
     timer->setInterval(2000);
-    if (harmonics) timer->start();
+    if (Panels().harmonics) timer->start();
     return 0;
 }
 
@@ -207,7 +205,7 @@ int CmPrintHarmValues() {
 
 int CmCloseHarmonics() {
     CloseLivePanel(ui.frame);
-    harmonics = nullptr;
+    Panels().harmonics = nullptr;
     return 0;
 }
 

@@ -7,8 +7,6 @@
 class QTimer;
 class QWidget;
 
-extern QPointer<QWidget> harmonics; // the panel while it is shown
-
 // Menu commands: open the link, read the configuration and show the panel for voltage
 // (27) or current (29) harmonics; on the base model Error(7, 10) and the link closes.
 int CmHarmonicsDisp(int kind);

@@ -16,8 +16,6 @@
 #include <QMainWindow>
 #include <QTimer>
 
-QPointer<QWidget> meandisp;
-
 namespace {
 
 const Translator Tr{"MeanDisp"};
@@ -153,12 +151,12 @@ QWidget* CreateMeanDisp(QWidget* parent) {
                    [] { ResetMeanValues(); });
     FinishLivePanel(
         ui.frame, [] { CmPrintMeanValues(); }, [] { CmMeanDone(); });
-    meandisp = panel;
+    Panels().mean = panel;
     return panel;
 }
 
 void InitMeanDisp() {
-    if (!meandisp) return;
+    if (!Panels().mean) return;
     SetLiveTitle(ui.frame, Tr(QT_TRANSLATE_NOOP("MeanDisp", "Mean values")), false);
     ui.frame.scale = DisplayScaleFor(Lese);
     for (int q = 0; q < kPowerMeans; ++q)
@@ -186,7 +184,7 @@ void InitMeanDisp() {
 int CmReadAverage() {
     QTimer* timer = MeanTimer();
     timer->setInterval(5000);
-    if (!meandisp || LinkBusy()) return 1;
+    if (!Panels().mean || LinkBusy()) return 1;
     SetLiveBusy(ui.frame, true);
     int ok = ReadPowerMeans();
     if (!LiveReadReturned(ui.frame)) return 1;
@@ -210,7 +208,7 @@ int CmResAllMean() {
 }
 
 int ResetMeanValues() {
-    if (!meandisp) return 0;
+    if (!Panels().mean) return 0;
     QTimer* timer = MeanTimer();
     timer->stop();
     bool minT[kRows] = {}, maxT[kRows] = {};
@@ -226,7 +224,7 @@ int ResetMeanValues() {
     MeanResetWords(minT, maxT, minima, maxima);
     SendMeanReset(minima, maxima, resets);
     timer->setInterval(2000);
-    if (meandisp) timer->start();
+    if (Panels().mean) timer->start();
     return 0;
 }
 
@@ -237,7 +235,7 @@ int CmPrintMeanValues() {
 
 int CmMeanDone() {
     CloseLivePanel(ui.frame);
-    meandisp = nullptr;
+    Panels().mean = nullptr;
     return 0;
 }
 

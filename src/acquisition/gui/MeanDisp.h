@@ -8,8 +8,6 @@
 class QTimer;
 class QWidget;
 
-extern QPointer<QWidget> meandisp; // the panel while it is shown
-
 // Menu command: opens the link, reads the configuration and shows the form of the
 // meter's model. Returns 0.
 int CmMeanValueDisplay();

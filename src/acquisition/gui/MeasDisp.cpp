@@ -18,8 +18,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-QPointer<QWidget> measdisp;
-
 namespace {
 
 const char* const kContext = "MeasDisp";
@@ -121,7 +119,7 @@ const ObjRow obj[] = {
 constexpr int kObjRows = int(std::size(obj));
 constexpr int kFirstZrm3Obj = kObjRows - 6;
 
-// The widgets of the panel; valid only while measdisp is set.
+// The widgets of the panel; valid only while the registry holds the panel.
 struct Ui {
     LivePanel frame;
     QLabel* field[kMeasRowsZrm3];
@@ -205,12 +203,12 @@ QWidget* CreateMeasDisp(QWidget* parent) {
 
     FinishLivePanel(
         ui.frame, [] { CmPrintMeasData(); }, [] { CmCloseAcquisition(); });
-    measdisp = panel;
+    Panels().measurements = panel;
     return panel;
 }
 
 void InitMeasDisp() {
-    if (!measdisp) return;
+    if (!Panels().measurements) return;
     SetLiveTitle(ui.frame, panelTitle(), false);
     ui.frame.scale = DisplayScaleFor(Lese);
     const int column = ui.frame.scale.SystemColumn() - 1;
@@ -239,7 +237,7 @@ int CmReadMeas() {
     QTimer* timer = MeasTimer();
     timer->setInterval(2000);
     // A tick while a transaction runs (its wait lets timers fire) waits for the next one.
-    if (!measdisp || LinkBusy()) return 1;
+    if (!Panels().measurements || LinkBusy()) return 1;
     SetLiveBusy(ui.frame, true);
     const int rows = MeasRowCount();
     const int ok = Read(Lese, MeasRequest(), 0);
@@ -250,7 +248,7 @@ int CmReadMeas() {
 }
 
 void ShowMeasValues(int readOk, int rows) {
-    if (!measdisp) return;
+    if (!Panels().measurements) return;
     for (int r = 0; r < rows; ++r) {
         if (!MeasRowVisible(r, ui.frame.scale)) continue;
         if (!readOk)
@@ -267,7 +265,7 @@ int CmPrintMeasData() {
 
 int CmCloseAcquisition() {
     CloseLivePanel(ui.frame);
-    measdisp = nullptr;
+    Panels().measurements = nullptr;
     return 0;
 }
 

@@ -6,8 +6,6 @@
 class QTimer;
 class QWidget;
 
-extern QPointer<QWidget> measdisp; // the panel while it is shown
-
 // Menu command: opens the link, reads the configuration and shows the panel; on a
 // failure the link is closed again and nothing is shown. Returns 0.
 int CmMeasDisplay();

@@ -19,8 +19,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-QPointer<QWidget> meterdisp;
-
 namespace {
 
 const Translator Tr{"MeterDisp"};
@@ -92,7 +90,7 @@ QWidget* BuildTariffColumn(QWidget* panel, int tariff) {
 void RestartRefresh(int ms) {
     QTimer* timer = MetersTimer();
     timer->setInterval(ms);
-    if (meterdisp) timer->start();
+    if (Panels().meters) timer->start();
 }
 
 } // namespace
@@ -117,12 +115,12 @@ QWidget* CreateMetersDisp(QWidget* parent) {
                                [] { CmToggleTariff(); });
     FinishLivePanel(
         ui.frame, [] { CmPrintMeters(); }, [] { CmMeterDone(); });
-    meterdisp = panel;
+    Panels().meters = panel;
     return panel;
 }
 
 int InitMetersDisp() {
-    if (!meterdisp) return 0;
+    if (!Panels().meters) return 0;
     for (int r = 0; r < kMeterRows; ++r)
         ui.caption[r]->setText(Tr(MeterQuantityName(r)));
     SetLiveTitle(ui.frame, Tr(QT_TRANSLATE_NOOP("MeterDisp", "Energy meters")), true);
@@ -151,7 +149,7 @@ int InitMetersDisp() {
 int CmReadMeters() {
     QTimer* timer = MetersTimer();
     timer->setInterval(5000);
-    if (!meterdisp || LinkBusy()) return 1;
+    if (!Panels().meters || LinkBusy()) return 1;
     timer->stop();
     SetLiveBusy(ui.frame, true);
     const int metersOk = Read(Lese, kReadMeters, 0);
@@ -170,7 +168,7 @@ int CmReadMeters() {
 }
 
 int CmMeterSet() {
-    if (!meterdisp) return 0;
+    if (!Panels().meters) return 0;
     MetersTimer()->stop();
     bool set[kMeterRows];
     double values[kMeterRows];
@@ -187,7 +185,7 @@ int CmMeterSet() {
 }
 
 int CmMeterReset() {
-    if (!meterdisp) return 0;
+    if (!Panels().meters) return 0;
     MetersTimer()->stop();
     bool ticked[kMeterRows];
     for (int r = 0; r < kMeterRows; ++r) {
@@ -200,7 +198,7 @@ int CmMeterReset() {
 }
 
 int CmToggleTariff() {
-    if (!meterdisp) return 0;
+    if (!Panels().meters) return 0;
     MetersTimer()->stop();
     SendTariffToggle();
     RestartRefresh(1000);
@@ -214,7 +212,7 @@ int CmPrintMeters() {
 
 int CmMeterDone() {
     CloseLivePanel(ui.frame);
-    meterdisp = nullptr;
+    Panels().meters = nullptr;
     return 0;
 }
 

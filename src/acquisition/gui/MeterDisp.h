@@ -7,8 +7,6 @@
 class QTimer;
 class QWidget;
 
-extern QPointer<QWidget> meterdisp; // the panel while it is shown
-
 // Menu command: opens the link, reads the configuration and the energy scale and shows
 // the panel; when the scale cannot be read or shown, the link is closed again.
 int CmMetersDisplay();

@@ -16,8 +16,6 @@
 #include <QMainWindow>
 #include <QTimer>
 
-QPointer<QWidget> minmaxdisp;
-
 namespace {
 
 const Translator Tr{"MinMaxDisp"};
@@ -107,12 +105,12 @@ QWidget* CreateMinMaxDisp(QWidget* parent) {
                    [] { CmResetMinMax(); });
     FinishLivePanel(
         ui.frame, [] { CmPrintMinMaxData(); }, [] { CmCloseMinMax(); });
-    minmaxdisp = panel;
+    Panels().minMax = panel;
     return panel;
 }
 
 void InitMinMaxDisp() {
-    if (!minmaxdisp) return;
+    if (!Panels().minMax) return;
     SetLiveTitle(ui.frame, Tr(QT_TRANSLATE_NOOP("MinMaxDisp", "Minimum and maximum values")), true);
     ui.frame.scale = DisplayScaleFor(Lese);
     for (int r = 0; r < kMinMaxRowsZrm3; ++r) {
@@ -134,7 +132,7 @@ void InitMinMaxDisp() {
 int CmReadMinMax() {
     QTimer* timer = MinMaxTimer();
     timer->setInterval(10000);
-    if (!minmaxdisp || LinkBusy()) return 1;
+    if (!Panels().minMax || LinkBusy()) return 1;
     timer->stop();
     SetLiveBusy(ui.frame, true);
     const int rows = MinMaxRowCount();
@@ -159,7 +157,7 @@ int CmResAllMinMax() {
 }
 
 int CmResetMinMax() {
-    if (!minmaxdisp) return 0;
+    if (!Panels().minMax) return 0;
     QTimer* timer = MinMaxTimer();
     timer->stop();
     bool ticked[kMinMaxBoxesZrm3];
@@ -171,7 +169,7 @@ int CmResetMinMax() {
     const int ok = SendMinMaxReset(MinMaxResetWord(ticked, MinMaxBoxCount()));
     // After a failed write the panel keeps its last values until it is reopened.
     timer->setInterval(2000);
-    if (ok && minmaxdisp) timer->start();
+    if (ok && Panels().minMax) timer->start();
     return 0;
 }
 
@@ -182,7 +180,7 @@ int CmPrintMinMaxData() {
 
 int CmCloseMinMax() {
     CloseLivePanel(ui.frame);
-    minmaxdisp = nullptr;
+    Panels().minMax = nullptr;
     return 0;
 }
 

@@ -7,8 +7,6 @@
 class QTimer;
 class QWidget;
 
-extern QPointer<QWidget> minmaxdisp; // the panel while it is shown
-
 // Menu command: opens the link, reads the configuration and shows the panel. Returns 0.
 int CmMinMaxDisplay();
 QWidget* CreateMinMaxDisp(QWidget* parent);

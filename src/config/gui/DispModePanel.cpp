@@ -25,8 +25,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-QPointer<QWidget> dispmode;
-
 namespace {
 
 const Translator Tr{"DispModePanel"};
@@ -52,7 +50,7 @@ uint8_t* EditedSet() {
 }
 
 int CellPage(int row, int column) {
-    const std::vector<int>& rows = PageRows(Netzart(Konf));
+    const std::vector<int>& rows = PageRows(NetworkClass(Konf));
     if (row < 0 || row >= int(rows.size()) || column >= rows[size_t(row)]) return -1;
     int k = column;
     for (int r = 0; r < row; ++r)
@@ -75,7 +73,7 @@ void ShowCounts() {
 
 // CmSelDisp: the current cell, or its whole row when the row is selected.
 void CmSelDisp(int row, int column, bool wholeRow) {
-    if (TogglePageCell(EditedSet(), Netzart(Konf), row, column, wholeRow) < 0) return;
+    if (TogglePageCell(EditedSet(), NetworkClass(Konf), row, column, wholeRow) < 0) return;
     ShowMode();
 }
 
@@ -143,7 +141,7 @@ QWidget* BuildSettings(QWidget* panel) {
     layout->setContentsMargins(0, 0, 0, 0);
     ui.mode = new QComboBox(row);
     ui.mode->setObjectName("Mode");
-    for (const ListEntry& e : kDispModeList)
+    for (const ListEntry& e : MasterList(EditorList::DispMode))
         ui.mode->addItem(EntryName(e), e.value);
     layout->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP("DispModePanel", "Display mode")), row));
     layout->addWidget(ui.mode);
@@ -225,12 +223,12 @@ QWidget* CreateDispModePanel(QWidget* parent) {
     top->addWidget(hint);
     ui.buttons = BuildButtons(panel);
     top->addWidget(ui.buttons);
-    dispmode = panel;
+    Panels().displayMode = panel;
     return panel;
 }
 
 void InitDispModeSel() {
-    if (!dispmode) return;
+    if (!Panels().displayMode) return;
     const PageView v = PageViewOf(Konf);
     const int mode = Konf.DispMode & kDispModeMode;
     ui.mode->setCurrentIndex(ui.mode->findData(mode));
@@ -260,7 +258,7 @@ void InitDispModeSel() {
 }
 
 void ShowMode() {
-    if (!dispmode) return;
+    if (!Panels().displayMode) return;
     const uint8_t* set = EditedSet();
     for (int r = 0; r < ui.table->rowCount(); ++r)
         for (int c = 0; c < kMaxPagesPerRow; ++c) {
@@ -272,20 +270,20 @@ void ShowMode() {
 }
 
 int CmPrintMode() {
-    if (!dispmode) return 0;
+    if (!Panels().displayMode) return 0;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    if (!ChoosePrinter(printer, dispmode)) return 0;
+    if (!ChoosePrinter(printer, Panels().displayMode)) return 0;
     ui.buttons->hide();
     ui.table->clearSelection();
     ui.mode->setFocus();
-    PrintPanel(dispmode, printer);
+    PrintPanel(Panels().displayMode, printer);
     ui.buttons->show();
     return 0;
 }
 
 int CmDispModeDone() {
-    DiscardPanel(dispmode);
+    DiscardPanel(Panels().displayMode);
     ShowMainPanel(0);
     return 0;
 }

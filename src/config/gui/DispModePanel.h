@@ -6,8 +6,6 @@
 
 class QWidget;
 
-extern QPointer<QWidget> dispmode; // the panel while it is shown
-
 // Main-panel command: shows the page editor in place of the main panel. Returns 0.
 int CmDispMode();
 QWidget* CreateDispModePanel(QWidget* parent);

@@ -99,13 +99,13 @@ struct Ui {
 
 Ui ui;
 
-void Fill(QComboBox* box, const ListEntry* master, const std::vector<int>& entries) {
+void Fill(QComboBox* box, std::span<const ListEntry> master, const std::vector<int>& entries) {
     box->clear();
     for (int e : entries)
         box->addItem(EntryName(master[e]), master[e].value);
 }
 
-void FillAll(QComboBox* box, const ListEntry* master, int count) {
+void FillAll(QComboBox* box, std::span<const ListEntry> master, int count) {
     std::vector<int> entries;
     entries.reserve(size_t(count));
     for (int e = 0; e < count; ++e)
@@ -136,7 +136,7 @@ void ShowRatios() {
 
 void ShowOutput(int i) {
     OutputControls& o = ui.out[i];
-    const int func = DigoutFunc(i);
+    const int func = OutputFunction(i);
     Select(o.function, func);
     const bool limit = func == 3;
     const bool pulse = func == 2;
@@ -150,10 +150,10 @@ void ShowOutput(int i) {
     o.pulseUnit->setVisible(pulse);
     o.measurand->clear();
     if (limit) {
-        Fill(o.measurand, kOutputMaster, DigoutSelEntries(i, 3));
+        Fill(o.measurand, MasterList(EditorList::Output), DigoutSelEntries(i, 3));
         Select(o.measurand, Konf.DigOut[i]);
         const LimitFieldView view = LimitFields(i);
-        const QString unit = QString::fromLatin1(GrenzwEinh(i)); // SetupLimitUnit
+        const QString unit = QString::fromLatin1(LimitUnitText(i)); // SetupLimitUnit
         for (int f = 0; f < 2; ++f) {
             o.limit[f]->setDecimals(view.decimals);
             o.limit[f]->setRange(view.min, view.max);
@@ -162,10 +162,10 @@ void ShowOutput(int i) {
         }
     } else if (pulse) {
         const std::vector<int> entries = DigoutSelEntries(i, 2);
-        Fill(o.measurand, kOutputMaster, entries);
-        o.measurand->setCurrentIndex(PulsEnergyPosition(i, entries));
+        Fill(o.measurand, MasterList(EditorList::Output), entries);
+        o.measurand->setCurrentIndex(PulseEnergyPosition(i, entries));
         o.rate->setValue(Konf.PulseRate[i]);
-        Fill(o.pulseUnit, kPulseUnitMaster, PulsUnitEntries(i)); // SetupPulsUnit
+        Fill(o.pulseUnit, MasterList(EditorList::PulseUnit), PulseUnitEntries(i)); // SetupPulsUnit
         o.pulseUnit->setCurrentIndex(Konf.DigOut[i] % 4);
     }
 }
@@ -175,7 +175,7 @@ void ShowMinMaxRow(int k, const std::vector<int>& entries) {
     QComboBox* box = ui.minMax[k];
     const int code = Konf.MinMaxLogger[k];
     const int shown = code == 0 ? 255 : code;
-    Fill(box, kMinMaxMaster, entries);
+    Fill(box, MasterList(EditorList::MinMax), entries);
     if (box->findData(shown) < 0) box->addItem(UnlistedCodeName(code), code);
     Select(box, shown);
     ui.minMaxOn[k]->setChecked(shown != 255);
@@ -186,7 +186,7 @@ void ShowMeanAndMinMax() {
     if (ext) {
         const std::vector<int> entries = MeanSelEntries();
         for (int k = 0; k < kRows; ++k) {
-            Fill(ui.mean[k], kMeanMaster, entries);
+            Fill(ui.mean[k], MasterList(EditorList::Mean), entries);
             Select(ui.mean[k], Konf.MeanMeas[k]);
         }
     }
@@ -261,15 +261,15 @@ void ActivateObjectsImpl() {
     const EditorActivation a = ActivateEditor();
     ShowRow(ui.module, false);
     ShowRow(ui.interfaceOption, false);
-    Fill(ui.system, kSystemList, SystemEntries());
+    Fill(ui.system, MasterList(EditorList::System), SystemEntries());
     ShowRow(ui.nomFreq, a.nomFreqVisible);
     ui.freqLock->setEnabled(a.freqLockEnabled);
     ui.refreshTime->setEnabled(a.freqLockEnabled);
     for (OutputControls& o : ui.out)
-        Fill(o.function, kDigoutFunctionList, DigoutFunctionEntries());
-    Fill(ui.syncMode, kSyncModeList, SyncModeEntries());
-    Fill(ui.tariff, kTariffList, TariffEntries());
-    Fill(ui.loggerMode, kLoggerModeList, LoggerModeEntries());
+        Fill(o.function, MasterList(EditorList::DigoutFunction), DigoutFunctionEntries());
+    Fill(ui.syncMode, MasterList(EditorList::SyncMode), SyncModeEntries());
+    Fill(ui.tariff, MasterList(EditorList::Tariff), TariffEntries());
+    Fill(ui.loggerMode, MasterList(EditorList::LoggerMode), LoggerModeEntries());
     ui.recordingTime->setEnabled(a.recordingEnabled);
     for (QCheckBox* box : ui.loggerGroup)
         box->setEnabled(a.recordingEnabled);
@@ -366,7 +366,7 @@ QGroupBox* DeviceGroup(QWidget* parent) {
     group->setObjectName("DeviceGroup");
     auto* form = Form(group);
     ui.deviceType = Combo(group, "DeviceType");
-    FillAll(ui.deviceType, kDeviceTypeList, 3);
+    FillAll(ui.deviceType, MasterList(EditorList::DeviceType), 3);
     form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Device type")), ui.deviceType);
     ui.module = Check(group, Tr(QT_TRANSLATE_NOOP("MainPanel", "LANMOD57 module")), "ModuleBox");
     ui.interfaceOption = Combo(group, "InterfaceOption");
@@ -380,9 +380,9 @@ QGroupBox* DeviceGroup(QWidget* parent) {
     ui.address = Integer(group, "DeviceAddress", 1, 255);
     form->addRow(EditorCaptionText(kCapAddress), ui.address);
     ui.baudrate = Combo(group, "DevBaudrate");
-    FillAll(ui.baudrate, kBaudRateList, 5);
+    FillAll(ui.baudrate, MasterList(EditorList::BaudRate), 5);
     ui.parity = Combo(group, "DevParity");
-    FillAll(ui.parity, kParityList, 4);
+    FillAll(ui.parity, MasterList(EditorList::Parity), 4);
     form->addRow(EditorCaptionText(kCapBusSettings), Row(group, {ui.baudrate, ui.parity}));
     ui.date = new QLabel(group);
     ui.date->setObjectName("Date");
@@ -436,7 +436,7 @@ QGroupBox* NetworkGroup(QWidget* parent) {
     ui.freqLock = Check(group, Tr(QT_TRANSLATE_NOOP("MainPanel", "Frequency locked")), "FreqLock");
     form->addRow(ui.freqLock);
     ui.nomFreq = Combo(group, "NomFreq");
-    FillAll(ui.nomFreq, kNomFreqList, 2);
+    FillAll(ui.nomFreq, MasterList(EditorList::NomFreq), 2);
     form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Nominal frequency")), ui.nomFreq);
 
     On(ui.system, &QComboBox::activated, [] { CmSelSystem(Value(ui.system)); });
@@ -482,8 +482,8 @@ void BuildOutput(QGroupBox* group, QGridLayout* grid, int i) {
 
     On(o.function, &QComboBox::activated, [i] { CmSelDigOut(i, Value(ui.out[i].function)); });
     On(o.measurand, &QComboBox::activated, [i] { CmDigOutMeas(i, Value(ui.out[i].measurand)); });
-    OnEdited(o.rate, [i] { CmDigOutPuls(i, ui.out[i].rate->value()); });
-    On(o.pulseUnit, &QComboBox::activated, [i] { CmSelPulsUnit(i, Value(ui.out[i].pulseUnit)); });
+    OnEdited(o.rate, [i] { CmDigOutPulse(i, ui.out[i].rate->value()); });
+    On(o.pulseUnit, &QComboBox::activated, [i] { CmSelPulseUnit(i, Value(ui.out[i].pulseUnit)); });
 }
 
 QGroupBox* OutputsGroup(QWidget* parent) {
@@ -508,7 +508,7 @@ QGroupBox* InputGroup(QWidget* parent) {
     ui.tariff = Combo(group, "Tariff");
     form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Input")), ui.tariff);
     On(ui.syncMode, &QComboBox::activated, [] { CmSelSyncMode(Value(ui.syncMode)); });
-    OnEdited(ui.interval, [] { CmSetSyncIntervall(ui.interval->value()); });
+    OnEdited(ui.interval, [] { CmSetSyncInterval(ui.interval->value()); });
     On(ui.tariff, &QComboBox::activated, [] { CmSelHighLow(Value(ui.tariff)); });
     return group;
 }
@@ -518,7 +518,7 @@ QGroupBox* DisplayGroup(QWidget* parent) {
     group->setObjectName("DisplayGroup");
     auto* form = Form(group);
     ui.dispMode = Combo(group, "DispMode");
-    FillAll(ui.dispMode, kDispModeList, 4);
+    FillAll(ui.dispMode, MasterList(EditorList::DispMode), 4);
     ui.dispModeLock = Check(group, Tr(QT_TRANSLATE_NOOP("MainPanel", "locked")), "DispModeLock");
     form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Display mode")),
                  Row(group, {ui.dispMode, ui.dispModeLock}));
@@ -526,7 +526,7 @@ QGroupBox* DisplayGroup(QWidget* parent) {
     ui.pages->setObjectName("PagesButton");
     form->addRow(ui.pages);
     ui.refreshTime = Combo(group, "RefreshTime");
-    FillAll(ui.refreshTime, kRefreshTimeList, 6);
+    FillAll(ui.refreshTime, MasterList(EditorList::RefreshTime), 6);
     form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Refresh time")), ui.refreshTime);
     ui.qMode =
         Check(group, Tr(QT_TRANSLATE_NOOP("MainPanel", "Reactive quantities as incoming/outgoing")), "QMode");
@@ -571,7 +571,7 @@ QGroupBox* LoggerGroup(QWidget* parent) {
     ui.resetLogger->setObjectName("ResetLogger");
     form->addRow(ui.resetLogger);
     On(ui.loggerMode, &QComboBox::activated, [] { CmSelLoggerMode(Value(ui.loggerMode)); });
-    On(ui.resetLogger, &QPushButton::clicked, [] { ResetLoggerKonf(); });
+    On(ui.resetLogger, &QPushButton::clicked, [] { ResetLoggerConfiguration(); });
     return group;
 }
 

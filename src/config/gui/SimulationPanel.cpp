@@ -1,7 +1,7 @@
 #include "config/gui/SimulationPanel.h"
 
 #include "config/ConfigFile.h"
-#include "config/Simulat.h"
+#include "config/OutputSimulation.h"
 #include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "platform/Translate.h"
@@ -16,8 +16,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-QPointer<QWidget> simulation;
-
 namespace {
 
 const Translator Tr{"SimulationPanel"};
@@ -29,6 +27,9 @@ struct Ui {
     QLabel* note;
     bool warned; // told that the outputs could not be given back
 } ui;
+
+// Outlives the panel: outputs whose give-back failed are returned at the program's end.
+OutputSimulation outputs;
 
 void ShowOutput(int i, bool on) {
     ui.on[i]->setChecked(on);
@@ -42,7 +43,7 @@ void Note(const char* text) {
 
 // The link failed while switching: the simulation ends here, not at the close button.
 void EndAfterFailure() {
-    const int givenBack = EndSimulation(0);
+    const int givenBack = outputs.end(0);
     for (int i = 0; i < 2; ++i) {
         ui.on[i]->setEnabled(false);
         ui.off[i]->setEnabled(false);
@@ -107,36 +108,44 @@ QWidget* CreateSimulationPanel(QWidget* parent) {
     top->addLayout(buttons);
     QObject::connect(close, &QPushButton::clicked, panel, [] { CmSimDone(); });
     ui.warned = false;
-    simulation = panel;
+    Panels().simulation = panel;
     return panel;
 }
 
 void InitSimulation() {
-    if (!simulation) return;
+    if (!Panels().simulation) return;
     QString title = Tr(QT_TRANSLATE_NOOP("SimulationPanel", "Simulation of the digital outputs"));
     if (CommType == kRS485)
         title = QStringLiteral("%1 (%2 %3)").arg(title, EditorCaptionText(kCapDevice)).arg(DeviceAddr);
     ui.title->setText(title);
-    simulation->setWindowTitle(title);
+    Panels().simulation->setWindowTitle(title);
     for (int i = 0; i < 2; ++i)
-        ShowOutput(i, OutputOn(i));
+        ShowOutput(i, outputs.outputOn(i));
 }
 
 int SimDigout(int i, int on) {
-    if (!simulation || !SimulationRunning()) return 0;
-    const int ok = SwitchOutput(i, on);
+    if (!Panels().simulation || !outputs.running()) return 0;
+    const int ok = outputs.switchOutput(i, on);
     if (ok)
         ShowOutput(i, on);
     else {
-        ShowOutput(i, OutputOn(i));
+        ShowOutput(i, outputs.outputOn(i));
         EndAfterFailure();
     }
     return ok;
 }
 
+const OutputSimulation& PanelSimulation() {
+    return outputs;
+}
+
+void EndPanelSimulation() {
+    if (outputs.running() || outputs.outputsStillFreed()) outputs.end(0);
+}
+
 int CmSimDone() {
-    const bool failed = (SimulationRunning() || OutputsStillFreed()) && !EndSimulation(1);
-    if (failed && !ui.warned && simulation) {
+    const bool failed = (outputs.running() || outputs.outputsStillFreed()) && !outputs.end(1);
+    if (failed && !ui.warned && Panels().simulation) {
         ui.warned = true;
         Note(QT_TRANSLATE_NOOP("SimulationPanel",
                                "The outputs could not be given their limit or pulse functions back. Check "
@@ -144,14 +153,14 @@ int CmSimDone() {
                                "configuration to the meter later to restore them."));
         return 0;
     }
-    DiscardPanel(simulation);
+    DiscardPanel(Panels().simulation);
     ShowMainPanel(0);
     return 0;
 }
 
 int CmSimulation() {
-    if (!StartSimulation()) {
-        if (OutputsStillFreed())
+    if (!outputs.start()) {
+        if (outputs.outputsStillFreed())
             Notify(
                 Tr(QT_TRANSLATE_NOOP("SimulationPanel", "The simulation did not start, and the outputs it "
                                                         "freed could not be given their functions back.")));

@@ -5,8 +5,6 @@
 
 class QWidget;
 
-extern QPointer<QWidget> simulation; // the panel while it is shown
-
 // Menu command: starts the simulation on the meter and shows the panel. Returns 0.
 int CmSimulation();
 QWidget* CreateSimulationPanel(QWidget* parent);
@@ -15,3 +13,8 @@ int SimDigout(int i, int on);
 // Gives the outputs back and returns to the main panel; when they cannot be given back
 // the panel stays and says so, and a second close leaves them as they are.
 int CmSimDone();
+// The panel's simulation, for a look at its state.
+class OutputSimulation;
+const OutputSimulation& PanelSimulation();
+// At the program's end: outputs freed for the simulation go back to their functions.
+void EndPanelSimulation();

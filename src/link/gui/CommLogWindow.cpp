@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "platform/ProgramFiles.h"
 #include "platform/Translate.h"
+#include "shell/ZARO.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,8 +17,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-QPointer<QWidget> commlogwin;
 
 namespace {
 
@@ -192,11 +191,11 @@ QWidget* CreateCommLogWindow(QWidget* parent) {
 }
 
 int CmCommLog() {
-    if (!commlogwin) {
-        commlogwin = CreateCommLogWindow(QApplication::activeWindow());
-        commlogwin->show();
+    if (!Panels().commLog) {
+        Panels().commLog = CreateCommLogWindow(QApplication::activeWindow());
+        Panels().commLog->show();
     }
-    commlogwin->raise();
-    commlogwin->activateWindow();
+    Panels().commLog->raise();
+    Panels().commLog->activateWindow();
     return 0;
 }

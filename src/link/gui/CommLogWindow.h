@@ -6,8 +6,6 @@
 
 class QWidget;
 
-extern QPointer<QWidget> commlogwin; // the window while it is open
-
 // Menu command: opens the window (or raises it) and starts logging. Returns 0.
 int CmCommLog();
 QWidget* CreateCommLogWindow(QWidget* parent);

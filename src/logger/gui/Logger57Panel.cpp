@@ -29,9 +29,9 @@
 #include <QVBoxLayout>
 #include <vector>
 
-QPointer<QWidget> logdisp57;
-
 namespace {
+
+ModuleLog moduleLog; // the log the panel shows; forgotten when the panel closes
 
 const char* const kContext = "Logger57";
 const Translator Tr{kContext};
@@ -41,7 +41,8 @@ const Translator Tr{kContext};
 // any length is shown at once.
 class SequenceModel : public QAbstractTableModel {
   public:
-    SequenceModel(bool extremes, QObject* parent) : QAbstractTableModel(parent), extremes(extremes) {}
+    SequenceModel(const ModuleLog& log, bool extremes, QObject* parent)
+        : QAbstractTableModel(parent), log(log), extremes(extremes) {}
 
     void show(int sequence) {
         beginResetModel();
@@ -62,9 +63,9 @@ class SequenceModel : public QAbstractTableModel {
         if (role != Qt::DisplayRole || !seq) return {};
         const LogSequence& s = Sequence();
         const uint32_t r = uint32_t(index.row());
-        if (index.column() == 0) return RecordTimeText(Log57.LogStamp[s.FirstStamp + r]);
+        if (index.column() == 0) return RecordTimeText(log.LogStamp[s.FirstStamp + r]);
         const int k = channels[size_t(index.column() - 1)];
-        return ModuleValueText(s, k, Log57.LogVal[s.FirstVal + r * s.NumChan + uint32_t(k)]);
+        return ModuleValueText(s, k, log.LogVal[s.FirstVal + r * s.NumChan + uint32_t(k)]);
     }
     // The channel's name over its unit, from the same channel list as the values.
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
@@ -76,7 +77,8 @@ class SequenceModel : public QAbstractTableModel {
     }
 
   private:
-    const LogSequence& Sequence() const { return Log57.Dev57[size_t(seq)]; }
+    const LogSequence& Sequence() const { return log.Dev57[size_t(seq)]; }
+    const ModuleLog& log;
     bool extremes;
     int seq = 0;
     std::vector<int> channels;
@@ -173,53 +175,53 @@ QWidget* CreateLogger57Panel(QWidget* parent, bool online) {
     top->addLayout(commands);
 
     for (int l = 0; l < 2; ++l) {
-        ui.models[l] = new SequenceModel(l == 1, panel);
+        ui.models[l] = new SequenceModel(moduleLog, l == 1, panel);
         ui.lists[l] = ValueList(panel, l ? "list2" : "list1", ui.models[l]);
         top->addWidget(ui.lists[l], l ? 1 : 2);
     }
     ui.read->setEnabled(online);
-    logdisp57 = panel;
+    Panels().moduleLogger = panel;
     return panel;
 }
 
 int DispLogger57() {
-    if (!logdisp57) return 1;
+    if (!Panels().moduleLogger) return 1;
     for (int l = 0; l < 2; ++l) {
-        ui.models[l]->show(Log57.Shown);
+        ui.models[l]->show(moduleLog.Shown);
         FitColumns(ui.lists[l]);
     }
     // Maxima and minima get their list only when the sequence has any.
     ui.lists[1]->setVisible(!ui.models[1]->empty());
-    ShowLoggerInfo57(Log57.Shown);
+    ShowLoggerInfo57(moduleLog.Shown);
     return 1;
 }
 
 void ShowLoggerInfo57(int seq) {
-    if (!logdisp57) return;
+    if (!Panels().moduleLogger) return;
     const bool data = seq >= 1;
-    ui.module->setText(data ? ModuleIdentityText(Log57) : QString());
-    ui.period->setText(data ? PeriodText(Log57.Dev57[size_t(seq)]) : QString());
+    ui.module->setText(data ? ModuleIdentityText(moduleLog) : QString());
+    ui.period->setText(data ? PeriodText(moduleLog.Dev57[size_t(seq)]) : QString());
     ui.prev->setEnabled(data && seq > 1);
-    ui.next->setEnabled(data && seq < Log57.NumLogSeq);
-    ui.store->setEnabled(data && !Log57.SourceFile.empty());
+    ui.next->setEnabled(data && seq < moduleLog.NumLogSeq);
+    ui.store->setEnabled(data && !moduleLog.SourceFile.empty());
     ui.minmax->setEnabled(data);
     ui.graph->setEnabled(data);
     ui.excel->setEnabled(data);
 }
 
 int PrevSequence() {
-    Log57.Shown = StepSequence(Log57, Log57.Shown, -1);
+    moduleLog.Shown = StepSequence(moduleLog, moduleLog.Shown, -1);
     return DispLogger57();
 }
 
 int NextSequence() {
-    Log57.Shown = StepSequence(Log57, Log57.Shown, +1);
+    moduleLog.Shown = StepSequence(moduleLog, moduleLog.Shown, +1);
     return DispLogger57();
 }
 
 int CmReadLoggerData57Panel() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int ok = CmReadLoggerData57();
+    const int ok = CmReadLoggerData57(moduleLog);
     QApplication::restoreOverrideCursor();
     if (ok) DispLogger57();
     return ok;
@@ -228,7 +230,7 @@ int CmReadLoggerData57Panel() {
 int CmOpenLoggerFile57() {
     const std::string path = FileSelectPopup(false, Tr("Open logger file"), "*.LF3", {});
     if (path.empty()) return 0;
-    const int ok = OpenLoggerFile57(path);
+    const int ok = OpenLoggerFile57(moduleLog, path);
     if (ok) DispLogger57();
     return ok;
 }
@@ -237,13 +239,13 @@ int CmStoreLoggerFile57() {
     std::string path = FileSelectPopup(true, Tr("Save logger file"), "*.lf3", {});
     if (path.empty()) return 0;
     if (QFileInfo(QString::fromStdString(path)).suffix().isEmpty()) path += ".LF3";
-    return StoreLoggerFile57(path);
+    return StoreLoggerFile57(moduleLog, path);
 }
 
 int CmShowMinMax57() {
-    if (Log57.Shown < 1 || !logdisp57) return 0;
-    const LogSequence& s = Log57.Dev57[size_t(Log57.Shown)];
-    QDialog dialog(logdisp57);
+    if (moduleLog.Shown < 1 || !Panels().moduleLogger) return 0;
+    const LogSequence& s = moduleLog.Dev57[size_t(moduleLog.Shown)];
+    QDialog dialog(Panels().moduleLogger);
     dialog.setObjectName("minmax57");
     dialog.setWindowTitle(Tr("Minimum and maximum values"));
     auto* grid = new QGridLayout(&dialog);
@@ -276,23 +278,24 @@ int CmShowMinMax57() {
 }
 
 int CmDispLogData57() {
-    if (Log57.Shown >= 1 && logdisp57) ShowProfilePanel(logdisp57, true, true); // no status timer here
+    if (moduleLog.Shown >= 1 && Panels().moduleLogger) ShowProfilePanel(Panels().moduleLogger, nullptr, &moduleLog, true); // no status timer here
     return 0;
 }
 
 int CmExcelExport57() {
-    if (Log57.Shown >= 1 && logdisp57) CmExcelExportModule(logdisp57, Log57.Shown);
+    if (moduleLog.Shown >= 1 && Panels().moduleLogger) CmExcelExportModule(Panels().moduleLogger, moduleLog, moduleLog.Shown);
     return 0;
+}
+
+ModuleLog& ModuleLoggerPanelLog() {
+    return moduleLog;
 }
 
 int CmCloseLogDisplay57() {
     if (ui.online) CloseInterface();
-    RemoveModuleWorkfile();
-    Log57.SourceFile.clear();
-    Log57 = ModuleLog{};
-    Log57.Shown = 0;
-    logpanel = 0;
-    DiscardPanel(logdisp57);
+    RemoveModuleWorkfile(moduleLog);
+    moduleLog = ModuleLog{};
+    DiscardPanel(Panels().moduleLogger);
     ShowMainPanel(1);
     return 0;
 }
@@ -303,7 +306,6 @@ int EnterModuleLogger(int online) {
         online = 0;
     }
     Lese.Model = Konf.Model;
-    logpanel = kModuleLoggerPanel;
     QWidget* panel = CreateLogger57Panel(MainWindow(), online != 0);
     ShowPanel(PanelKind::ModuleLogger, panel);
     DispLogger57();

@@ -3,11 +3,11 @@
 // step buttons, the extremes popup, download, *.LF3 store and open.
 #pragma once
 
-#include <QPointer>
-
 class QWidget;
+struct ModuleLog;
 
-extern QPointer<QWidget> logdisp57; // the panel while it is shown
+// The log the panel shows, empty once the panel closes.
+ModuleLog& ModuleLoggerPanelLog();
 
 // Enters the module logger: online (1) opens the link and reads the configuration
 // first, and on failure asks whether to go on with files only; offline (0) does not
@@ -17,7 +17,7 @@ int EnterModuleLogger(int online);
 // Builds the panel (the caller shows it); online enables the download.
 QWidget* CreateLogger57Panel(QWidget* parent, bool online);
 
-// Fills both lists with the shown sequence of Log57 and shows its description. 1.
+// Fills both lists with the shown sequence of the log and shows its description. 1.
 int DispLogger57();
 void ShowLoggerInfo57(int seq);
 int PrevSequence();

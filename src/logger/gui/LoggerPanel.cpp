@@ -41,12 +41,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-QPointer<QWidget> logdisp;
-int logdata = 0;
-int logpanel = 0;
-std::string logfile;
-
 namespace {
+
+// The records outlive the panel: the file opened last is there again when the panel
+// opens without a meter.
+MeterLog meterLog;
+bool online = false;         // the panel works against the meter; else files only
+std::string lastLoggerFile;  // the logger file last stored or opened
 
 const char* const kContext = "LoggerPanel";
 const Translator Tr{kContext};
@@ -56,24 +57,27 @@ constexpr int kStatusMs = 10000;
 // The record list reads the rows in place: 16 000 of them cost nothing until shown.
 class RecordModel : public QAbstractListModel {
   public:
-    using QAbstractListModel::QAbstractListModel;
+    RecordModel(const LoggerRecords& records, QObject* parent) : QAbstractListModel(parent), records(records) {}
     int rowCount(const QModelIndex& parent) const override {
-        return parent.isValid() ? 0 : int(LogRecords.size());
+        return parent.isValid() ? 0 : int(records.size());
     }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (!index.isValid() || size_t(index.row()) >= LogRecords.size()) return {};
+        if (!index.isValid() || size_t(index.row()) >= records.size()) return {};
         const size_t r = size_t(index.row());
-        if (role == Qt::CheckStateRole) return LogRecords.gaps[r] ? Qt::Unchecked : Qt::Checked;
+        if (role == Qt::CheckStateRole) return records.gaps[r] ? Qt::Unchecked : Qt::Checked;
         if (role != Qt::DisplayRole) return {};
         QString row;
-        for (int c = 0; c < LogRecords.channels; ++c)
-            row += LoggerListColumn(RecordValueText(LogRecords, r, c));
+        for (int c = 0; c < records.channels; ++c)
+            row += LoggerListColumn(RecordValueText(records, r, c));
         return row;
     }
     void refresh() {
         beginResetModel();
         endResetModel();
     }
+
+  private:
+    const LoggerRecords& records;
 };
 
 struct Ui {
@@ -99,7 +103,7 @@ QTimer* StatusTimer() {
 
 // The status timer runs only while the panel shows the meter's logger.
 void RestartStatusTimer() {
-    if (logdisp && logdata && Logsrc == &Dev) StatusTimer()->start();
+    if (Panels().deviceLogger && online && meterLog.deviceActive) StatusTimer()->start();
 }
 
 QLabel* Value(QWidget* parent, const char* name) {
@@ -166,7 +170,7 @@ QWidget* CreateLoggerPanel(QWidget* parent) {
     ui.list->setFont(fixed);
     ui.list->setUniformItemSizes(true);
     ui.list->setSelectionMode(QAbstractItemView::SingleSelection);
-    ui.model = new RecordModel(ui.list);
+    ui.model = new RecordModel(meterLog.records, ui.list);
     ui.list->setModel(ui.model);
     QObject::connect(ui.list->selectionModel(), &QItemSelectionModel::currentRowChanged, ui.list,
                      [](const QModelIndex& now) {
@@ -262,9 +266,9 @@ bool AskLastLogTime(uint32_t suggested, uint32_t& chosen) {
 }
 
 void ShowExtremeTime(QTableWidget* table, int row, int col, int index, bool& uncertain) {
-    const RecordTime t = GetLoggerTimeDate(LogRecords, index);
+    const RecordTime t = GetLoggerTimeDate(meterLog.records, index);
     auto* item = new QTableWidgetItem(t.ixdate + "  " + t.ixtime);
-    if (Logsrc->FirstGapIx <= index) {
+    if (meterLog.source().FirstGapIx <= index) {
         item->setForeground(QColor(Qt::red));
         item->setBackground(QColor(Qt::white));
         uncertain = true;
@@ -273,10 +277,9 @@ void ShowExtremeTime(QTableWidget* table, int row, int col, int index, bool& unc
 }
 
 void EnterDeviceLogger() {
-    if (!logdata) Lese.Model = Konf.Model; // without a meter the edited model counts
-    logpanel = kMeterLoggerPanel;
-    logdisp = CreateLoggerPanel(MainWindow());
-    ShowPanel(PanelKind::DeviceLogger, logdisp);
+    if (!online) Lese.Model = Konf.Model; // without a meter the edited model counts
+    Panels().deviceLogger = CreateLoggerPanel(MainWindow());
+    ShowPanel(PanelKind::DeviceLogger, Panels().deviceLogger);
     InitLogger();
 }
 
@@ -286,13 +289,17 @@ bool LogsNothing() {
 
 } // namespace
 
+MeterLog& LoggerPanelLog() {
+    return meterLog;
+}
+
 QTimer* LoggerStatusTimer() {
     return StatusTimer();
 }
 
 int CmLoggerOffline() {
     if (CommType == kModule) return EnterModuleLogger(0); // the module keeps a logger of its own
-    logdata = 0;
+    online = false;
     EnterDeviceLogger();
     return 0;
 }
@@ -300,23 +307,23 @@ int CmLoggerOffline() {
 int CmLoggerAcquisition() {
     if (CommType == kModule) return EnterModuleLogger(1);
     // A meter that cannot be reached leaves the files: the user decides.
-    if (!InitInterface(CommPort) || !LeseKonfiguration(0)) {
+    if (!InitInterface(CommPort) || !ReadConfiguration(0)) {
         if (!Warnung(3, 3)) {
             CloseInterface();
             return 0;
         }
-        logdata = 0;
+        online = false;
         EnterDeviceLogger();
         return 0;
     }
-    logdata = 1;
+    online = true;
     if (CommType != kModule) {
         if (!Read(Lese, kReadLoggerStatus, 1)) {
             CloseInterface();
             return 0;
         }
         if (LogsNothing()) {
-            logdata = 0;
+            online = false;
             if (!Warnung(3, 3)) {
                 CloseInterface();
                 return 0;
@@ -329,22 +336,22 @@ int CmLoggerAcquisition() {
 
 void InitLogger() {
     StatusTimer()->stop();
-    ActivateLogMenu(0, logdata, 0, 0, 0, logdata);
-    Dev.AddrText = "--";
+    ActivateLogMenu(0, online, 0, 0, 0, online);
+    meterLog.device.AddrText = "--";
     shownRecords = 0;
-    if (!logdata) {
-        if (Logsrc != &File) { // the rows are the meter's: nothing of a file is open
-            File = LogSource{};
-            LogRecords.clear();
+    if (!online) {
+        if (meterLog.deviceActive) { // the rows are the meter's: nothing of a file is open
+            meterLog.file = LogSource{};
+            meterLog.records.clear();
         }
-        Logsrc = &File;
+        meterLog.deviceActive = false;
         ShowLoggerStatus(0);
         ShowLoggerInfo();
         return;
     }
-    Logsrc = &Dev;
-    LogRecords.clear();
-    if (!DescribeMeterLogger(Dev)) AskInterval(Dev);
+    meterLog.deviceActive = true;
+    meterLog.records.clear();
+    if (!DescribeMeterLogger(meterLog.device)) AskInterval(meterLog.device);
     ShowLoggerStatus(1);
     ShowLoggerInfo();
     StatusTimer()->start();
@@ -382,25 +389,25 @@ void ActivateLogMenu(int store, int read, int view1, int view2, int view3, int r
 }
 
 void ShowLoggerStatus(int refresh) {
-    if (!logdisp) return;
-    const int n = Logsrc->NumChan;
+    if (!Panels().deviceLogger) return;
+    const int n = meterLog.source().NumChan;
     if (refresh == 1 && !LinkBusy()) {
         ui.busy->setEnabled(true);
         if (Read(Lese, kReadLoggerStatus, 0) && n > 0)
             shownRecords = std::min<int>(LoggerStatusFromLog().values, LoggerCapacity(n)) / n;
     }
-    if (Logsrc == &File) shownRecords = File.NumRec;
+    if (!meterLog.deviceActive) shownRecords = meterLog.file.NumRec;
     ui.records->setText(QString::number(shownRecords));
-    ui.span->setText(LoggerSpanText(Logsrc->IntervalSeconds, shownRecords));
+    ui.span->setText(LoggerSpanText(meterLog.source().IntervalSeconds, shownRecords));
     if (refresh == 1) {
         Delay(0.1);
-        if (logdisp) ui.busy->setEnabled(false); // the pause may have closed the panel
+        if (Panels().deviceLogger) ui.busy->setEnabled(false); // the pause may have closed the panel
     }
 }
 
 void ShowLoggerInfo() {
-    if (!logdisp) return;
-    const LogSource& s = *Logsrc;
+    if (!Panels().deviceLogger) return;
+    const LogSource& s = meterLog.source();
     ui.addr->setText(s.AddrText);
     ui.mode->setText(s.ModeText);
     ui.interval->setText(s.IntervalText);
@@ -412,41 +419,41 @@ void ShowLoggerInfo() {
         ui.channels->addItem(s.ChanName[size_t(i)]);
     ui.head1->setText(s.ListHead1);
     ui.head2->setText(s.ListHead2);
-    ui.assumed->setVisible(Logsrc == &File && s.IntervalAssumed && s.NumChan > 0);
+    ui.assumed->setVisible(!meterLog.deviceActive && s.IntervalAssumed && s.NumChan > 0);
     ui.model->refresh();
     ui.uncertain->hide();
     ui.date->clear();
     ui.time->clear();
-    if (!LogRecords.empty()) ui.list->setCurrentIndex(ui.model->index(0));
+    if (!meterLog.records.empty()) ui.list->setCurrentIndex(ui.model->index(0));
 }
 
 void ShowLoggerTimeDate(int index) {
-    if (!logdisp || index < 0 || size_t(index) >= LogRecords.size()) return;
-    const RecordTime t = GetLoggerTimeDate(LogRecords, index);
+    if (!Panels().deviceLogger || index < 0 || size_t(index) >= meterLog.records.size()) return;
+    const RecordTime t = GetLoggerTimeDate(meterLog.records, index);
     ui.date->setText(t.ixdate);
     ui.time->setText(t.ixtime);
     // Every row up to this one is checked unless a gap came at or before it.
-    ui.uncertain->setVisible(Logsrc->FirstGapIx <= index);
+    ui.uncertain->setVisible(meterLog.source().FirstGapIx <= index);
 }
 
 int CmReadLoggerData() {
-    if (logpanel == kModuleLoggerPanel) return CmReadLoggerData57Panel(); // the menu is shared
-    if (!logdisp || !logdata) return 0;
+    if (Panels().moduleLogger) return CmReadLoggerData57Panel(); // the menu is shared
+    if (!Panels().deviceLogger || !online) return 0;
     // An empty meter leaves an opened file on show.
-    if (Logsrc == &File && Read(Lese, kReadLoggerStatus, 1) && LoggerStatusFromLog().values < Dev.NumChan)
+    if (!meterLog.deviceActive && Read(Lese, kReadLoggerStatus, 1) && LoggerStatusFromLog().values < meterLog.device.NumChan)
         return 0;
-    Logsrc = &Dev;
+    meterLog.deviceActive = true;
     ShowLoggerStatus(1);
     if (shownRecords == 0) return 0;
     StatusTimer()->stop();
-    ui.asked->setVisible(Dev.IntervalAsked != 0);
+    ui.asked->setVisible(meterLog.device.IntervalAsked != 0);
     LoggerReadHooks hooks;
     hooks.askNewest = AskLastLogTime;
     hooks.blockDone = [] {
-        if (logdisp) ui.model->refresh();
+        if (Panels().deviceLogger) ui.model->refresh();
     };
-    const LoggerRead result = ReadLoggerRecords(Dev, LogRecords, &scratch, hooks);
-    if (!logdisp) return 0;
+    const LoggerRead result = ReadLoggerRecords(meterLog.device, meterLog.records, &scratch, hooks);
+    if (!Panels().deviceLogger) return 0;
     RestartStatusTimer();
     if (result == LoggerRead::Done) ActivateLogMenu(1, 1, 1, 1, 1, 1);
     ShowLoggerInfo();
@@ -454,14 +461,14 @@ int CmReadLoggerData() {
 }
 
 int CmStoreLoggerFile() {
-    if (logpanel == kModuleLoggerPanel) return CmStoreLoggerFile57(); // the menu is shared
+    if (Panels().moduleLogger) return CmStoreLoggerFile57(); // the menu is shared
     if (!scratch.exists()) return 0;
     StatusTimer()->stop();
     std::string path =
-        FileSelectPopup(true, Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Store logger file")), "*.zrd", logfile);
+        FileSelectPopup(true, Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Store logger file")), "*.zrd", lastLoggerFile);
     if (!path.empty()) {
         if (!QString::fromStdString(path).endsWith(".zrd", Qt::CaseInsensitive)) path += ".ZRD";
-        logfile = path;
+        lastLoggerFile = path;
         // The file the records were written to during the read, line for line.
         FileFault fault = FileFault::None;
         if (!WriteFileAtomically(path, scratch.content(), &fault)) ShowWriteFault(fault);
@@ -471,21 +478,21 @@ int CmStoreLoggerFile() {
 }
 
 int CmOpenLoggerFile() {
-    if (logpanel == kModuleLoggerPanel) return CmOpenLoggerFile57(); // the menu is shared
+    if (Panels().moduleLogger) return CmOpenLoggerFile57(); // the menu is shared
     const std::string path =
-        FileSelectPopup(false, Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Open logger file")), "*.ZRD", logfile);
-    if (path.empty() || !logdisp) return 0;
+        FileSelectPopup(false, Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Open logger file")), "*.ZRD", lastLoggerFile);
+    if (path.empty() || !Panels().deviceLogger) return 0;
     StatusTimer()->stop();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = ReadZrdFile(QString::fromStdString(path), File, LogRecords);
+    const bool ok = ReadZrdFile(QString::fromStdString(path), meterLog.file, meterLog.records);
     QApplication::restoreOverrideCursor();
     if (!ok) {
         RestartStatusTimer();
         return 0;
     }
-    logfile = path;
-    Logsrc = &File;
-    ActivateLogMenu(0, logdata, 1, 1, 1, logdata);
+    lastLoggerFile = path;
+    meterLog.deviceActive = false;
+    ActivateLogMenu(0, online, 1, 1, 1, online);
     ShowLoggerStatus(0);
     ShowLoggerInfo();
     ui.mode->setText("--");
@@ -493,27 +500,27 @@ int CmOpenLoggerFile() {
 }
 
 int CmLoggerReset() {
-    if (logpanel == kModuleLoggerPanel) return 0; // the module's logger is not erased from here
-    if (!logdisp || !Warnung(1, 1)) return 0;
+    if (Panels().moduleLogger) return 0; // the module's logger is not erased from here
+    if (!Panels().deviceLogger || !Warnung(1, 1)) return 0;
     StatusTimer()->stop();
     if (Write(Lese, kWriteLoggerClear, 1, 0)) {
         Wire().pauseMs(1000); // the meter erases its memory before it reports the empty status
-        Logsrc = &Dev;
-        LogRecords.clear();
+        meterLog.deviceActive = true;
+        meterLog.records.clear();
         scratch.remove();
         ShowLoggerStatus(1);
         ShowLoggerInfo();
-        ActivateLogMenu(0, logdata, 0, 0, 0, logdata);
+        ActivateLogMenu(0, online, 0, 0, 0, online);
     }
-    if (logdata) StatusTimer()->start();
+    if (online) StatusTimer()->start();
     return 0;
 }
 
 int CmShowMinMax() {
-    if (logpanel == kModuleLoggerPanel) return CmShowMinMax57(); // the menu is shared
-    if (!logdisp) return 0;
-    const LogSource& s = *Logsrc;
-    QDialog dlg(logdisp);
+    if (Panels().moduleLogger) return CmShowMinMax57(); // the menu is shared
+    if (!Panels().deviceLogger) return 0;
+    const LogSource& s = meterLog.source();
+    QDialog dlg(Panels().deviceLogger);
     dlg.setObjectName("LoggerExtremes");
     dlg.setWindowTitle(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Minimum and maximum values")));
     auto* box = new QVBoxLayout(&dlg);
@@ -566,29 +573,28 @@ int CmShowMinMax() {
 }
 
 int CmDispLogData() {
-    if (logpanel == kModuleLoggerPanel) return CmDispLogData57();
-    if (!logdisp) return 0;
+    if (Panels().moduleLogger) return CmDispLogData57();
+    if (!Panels().deviceLogger) return 0;
     StatusTimer()->stop(); // the graph restarts it on closing when the records are the meter's
-    ShowProfilePanel(logdisp, false, Logsrc == &File);
+    ShowProfilePanel(Panels().deviceLogger, &meterLog, nullptr, !meterLog.deviceActive);
     return 0;
 }
 
 int CmExcelExport() {
-    if (logpanel == kModuleLoggerPanel) return CmExcelExport57();
-    if (!logdisp) return 0;
+    if (Panels().moduleLogger) return CmExcelExport57();
+    if (!Panels().deviceLogger) return 0;
     StatusTimer()->stop();
-    CmExcelExportMeter(logdisp);
+    CmExcelExportMeter(Panels().deviceLogger, meterLog);
     RestartStatusTimer();
     return 0;
 }
 
 int CmCloseLogDisplay() {
-    if (logpanel == kModuleLoggerPanel) return CmCloseLogDisplay57(); // the menu is shared
+    if (Panels().moduleLogger) return CmCloseLogDisplay57(); // the menu is shared
     StatusTimer()->stop();
     scratch.remove();
     CloseInterface();
-    DiscardPanel(logdisp);
-    logpanel = 0;
+    DiscardPanel(Panels().deviceLogger);
     ShowMainPanel(1);
     return 0;
 }

@@ -2,18 +2,13 @@
 // meter or from a *.ZRD file, with its own menu bar and toolbar.
 #pragma once
 
-#include <QPointer>
-#include <string>
-
 class QTimer;
 class QWidget;
+struct MeterLog;
 
-extern QPointer<QWidget> logdisp; // the logger panel while it is shown
-extern int logdata;               // 1: the panel works against the meter; 0: files only
-extern int logpanel;              // 16 the meter logger, 17 the module logger
-constexpr int kMeterLoggerPanel = 16;
-constexpr int kModuleLoggerPanel = 17;
-extern std::string logfile;       // the logger file last stored or opened
+// The records the panel shows, the meter's or a file's. They outlive the panel: the
+// file opened last is there again when the panel opens without a meter.
+MeterLog& LoggerPanelLog();
 
 // Main menu: the logger of the meter in use (for every interface kind but the module,
 // whose own logger has a panel of its own), or the logger without a meter.

@@ -58,24 +58,25 @@ void RunExport(QWidget* parent, const QString& path, const Writer& write)
 
 } // namespace
 
-void CmExcelExportMeter(QWidget* parent)
+void CmExcelExportMeter(QWidget* parent, const MeterLog& log)
 {
-    if (!Logsrc) return;
-    const QString path = AskForFile(MeterExportName(*Logsrc, LogRecords));
+    const QString path = AskForFile(MeterExportName(log.source(), log.records));
     if (path.isEmpty()) return;
     const CsvStyle csv = CsvStyleForLanguage(Language);
-    RunExport(parent, path, [source = *Logsrc, records = LogRecords, csv](const QString& p, ExportProgress* progress,
-                                                                          QString& error) {
+    // The worker writes copies: the panel may read new records meanwhile.
+    RunExport(parent, path, [source = log.source(), records = log.records, csv](const QString& p,
+                                                                                ExportProgress* progress,
+                                                                                QString& error) {
         return ExportMeterLog(source, records, p, progress, error, csv);
     });
 }
 
-void CmExcelExportModule(QWidget* parent, int sequence)
+void CmExcelExportModule(QWidget* parent, const ModuleLog& shown, int sequence)
 {
-    const QString path = AskForFile(ModuleExportName(Log57, sequence));
+    const QString path = AskForFile(ModuleExportName(shown, sequence));
     if (path.isEmpty()) return;
     const CsvStyle csv = CsvStyleForLanguage(Language);
-    RunExport(parent, path, [log = Log57, sequence, csv](const QString& p, ExportProgress* progress, QString& error) {
+    RunExport(parent, path, [log = shown, sequence, csv](const QString& p, ExportProgress* progress, QString& error) {
         return ExportModuleLog(log, sequence, p, progress, error, csv);
     });
 }

@@ -3,8 +3,10 @@
 #pragma once
 
 class QWidget;
+struct MeterLog;
+struct ModuleLog;
 
-// The records of the active meter logger source (Logsrc, LogRecords).
-void CmExcelExportMeter(QWidget* parent);
-// Sequence `sequence` of the module log (Log57).
-void CmExcelExportModule(QWidget* parent, int sequence);
+// The records of the meter logger's active source.
+void CmExcelExportMeter(QWidget* parent, const MeterLog& log);
+// Sequence `sequence` of a module log.
+void CmExcelExportModule(QWidget* parent, const ModuleLog& shown, int sequence);

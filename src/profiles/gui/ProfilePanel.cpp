@@ -21,8 +21,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-QPointer<QWidget> loadprof;
-
 namespace {
 
 const Translator Tr{"ProfilePanel"};
@@ -32,6 +30,8 @@ enum class Drag { None, Cursor1, Cursor3, Cursor2 };
 // What the open panel shows; one graph panel at a time, as one logger panel.
 struct ProfileState {
     bool module = false, fromFile = false;
+    const MeterLog* meterLog = nullptr;   // the logger panel's records
+    const ModuleLog* moduleLog = nullptr;
     QPointer<QWidget> logger;
     MeterDays meter;
     ModuleDays mod;
@@ -50,16 +50,16 @@ struct ProfileState {
 ProfileState st;
 
 const LogSequence& Sequence() {
-    return Log57.Dev57[size_t(std::clamp(Log57.Shown, 0, kMaxSequences))];
+    return st.moduleLog->Dev57[size_t(std::clamp(st.moduleLog->Shown, 0, kMaxSequences))];
 }
 
 int ChannelCount() {
     return st.module ? int(std::min<uint32_t>(Sequence().NumChan, kProfChannels))
-                     : std::min(Logsrc->NumChan, kMaxMeterChannels);
+                     : std::min(st.meterLog->source().NumChan, kMaxMeterChannels);
 }
 
 int Digits(int c) {
-    const int d = st.module ? Sequence().Digits[size_t(c)] : Logsrc->Digits[size_t(c)];
+    const int d = st.module ? Sequence().Digits[size_t(c)] : st.meterLog->source().Digits[size_t(c)];
     return d >= 0 && d <= 4 ? d : 2;
 }
 
@@ -142,13 +142,13 @@ void DisplayProfile(int32_t direction) {
     YRange range;
     if (st.module) {
         st.mod.day_nr = st.day_nr;
-        st.day = ModuleDay(Log57, Sequence(), st.mod, sel, direction);
+        st.day = ModuleDay(*st.moduleLog, Sequence(), st.mod, sel, direction);
         st.day_nr = st.mod.day_nr;
         range = ModuleYRange(Sequence(), sel);
     } else {
         st.day_nr = std::clamp(st.day_nr + direction, 0, st.meter.lastday_nr);
-        st.day = MeterDay(LogRecords, st.meter, sel, st.day_nr);
-        range = MeterYRange(*Logsrc, sel);
+        st.day = MeterDay(st.meterLog->records, st.meter, sel, st.day_nr);
+        range = MeterYRange(st.meterLog->source(), sel);
     }
     st.view.day = &st.day;
     st.view.sel = sel; // none selected: an empty graph
@@ -227,7 +227,7 @@ void CmCloseDisplay(QWidget* panel) {
     }
     panel->hide();
     panel->deleteLater();
-    loadprof = nullptr; // closed now; another graph may open before the event loop runs
+    Panels().loadProfile = nullptr; // closed now; another graph may open before the event loop runs
 }
 
 // ---- Building the panel ------------------------------------------------------------
@@ -327,8 +327,8 @@ void InitProfileDisplay() {
         const bool used = c < n;
         const QSignalBlocker block(st.box[size_t(c)]);
         st.box[size_t(c)]->setChecked(false);
-        st.box[size_t(c)]->setText(!used ? QString() : st.module ? Sequence().Names[size_t(c)] : Logsrc->ChanName[size_t(c)]);
-        st.unit[size_t(c)]->setText(!used ? QString() : st.module ? Sequence().Units[size_t(c)] : Logsrc->ChanUnit[size_t(c)]);
+        st.box[size_t(c)]->setText(!used ? QString() : st.module ? Sequence().Names[size_t(c)] : st.meterLog->source().ChanName[size_t(c)]);
+        st.unit[size_t(c)]->setText(!used ? QString() : st.module ? Sequence().Units[size_t(c)] : st.meterLog->source().ChanUnit[size_t(c)]);
         st.value[size_t(c)]->setEnabled(false);
         for (QWidget* w : {(QWidget*)st.box[size_t(c)], (QWidget*)st.value[size_t(c)], (QWidget*)st.unit[size_t(c)]})
             w->setVisible(used);
@@ -342,29 +342,35 @@ void InitProfileDisplay() {
     }
     st.view = ProfileView{nullptr, {}, kStyleLines, st.view.names, st.view.units, 0, 96, 0, 100, &st.cursors};
     st.day_nr = 0;
-    if (st.module) st.mod = InitModuleDays(Log57, Sequence());
-    else st.meter = InitMeterDays(LogRecords);
+    if (st.module) st.mod = InitModuleDays(*st.moduleLog, Sequence());
+    else st.meter = InitMeterDays(st.meterLog->records);
     st.cursors = {};
     DisplayProfile(0);
 }
 
 } // namespace
 
-void ShowProfilePanel(QWidget* loggerPanel, bool moduleSource, bool fromFile) {
-    if (loadprof) return;
-    if (!IntervalFitsDay(moduleSource ? ModuleIntervalSeconds(Sequence()) : LogRecords.timeoffset)) {
+void ShowProfilePanel(QWidget* loggerPanel, const MeterLog* meterLog, const ModuleLog* moduleLog, bool fromFile) {
+    if (Panels().loadProfile || (!meterLog && !moduleLog)) return;
+    const bool moduleSource = moduleLog != nullptr;
+    const uint32_t interval = moduleSource ? ModuleIntervalSeconds(moduleLog->Dev57[size_t(
+                                                 std::clamp(moduleLog->Shown, 0, kMaxSequences))])
+                                           : meterLog->records.timeoffset;
+    if (!IntervalFitsDay(interval)) {
         Error(kIntervalTooLongKind, kIntervalTooLongNumber);
         if (loggerPanel && !moduleSource && !fromFile) WatchMeterAgain(loggerPanel);
         return;
     }
     st = ProfileState{};
     st.module = moduleSource;
+    st.meterLog = meterLog;
+    st.moduleLog = moduleLog;
     st.fromFile = fromFile;
     st.logger = loggerPanel;
     QWidget* parent = MainWindow() ? static_cast<QWidget*>(MainWindow())
                                    : loggerPanel ? loggerPanel->parentWidget() : nullptr;
     QWidget* panel = CreateProfilePanel(parent);
-    loadprof = panel;
+    Panels().loadProfile = panel;
     InitProfileDisplay();
     if (MainWindow()) {
         ShowPanel(PanelKind::LoadProfile, panel);

@@ -6,11 +6,13 @@
 
 class QWidget;
 
-// Hides the logger panel and shows the graph of its records: the meter logger's
-// (Logsrc, LogRecords) or the module's shown sequence (Log57 and its Shown). Closing the graph
+// Hides the logger panel and shows the graph of its records: the meter logger's active
+// source (meterLog) or the shown sequence of the module log (moduleLog). Both stay the
+// logger panel's and must outlive the graph; exactly one is given. Closing the graph
 // shows the logger panel again and, for records read from the meter (not a file),
 // restarts the timers that are direct children of the logger panel.
-void ShowProfilePanel(QWidget* loggerPanel, bool moduleSource, bool fromFile);
+struct MeterLog;
+struct ModuleLog;
+void ShowProfilePanel(QWidget* loggerPanel, const MeterLog* meterLog, const ModuleLog* moduleLog, bool fromFile);
 
 // The open graph panel (null when none).
-extern QPointer<QWidget> loadprof;

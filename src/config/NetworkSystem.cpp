@@ -29,8 +29,8 @@ void RoundRatios() {
 // After a change of a secondary, limits beyond the full scale follow the full-scale factor.
 void RescaleLimits() {
     for (int i = 0; i < 2; ++i) {
-        if (DigoutFunc(i) != 3) continue;
-        const float q = MaxNenn(i) / 0.832f;
+        if (OutputFunction(i) != 3) continue;
+        const float q = LimitFullScale(i) / 0.832f;
         if (q < Konf.LimitOn[i] || q < Konf.LimitOff[i]) {
             Konf.LimitOn[i] = int16_t(Konf.LimitOn[i] * q / 10000.0f);
             Konf.LimitOff[i] = int16_t(Konf.LimitOff[i] * q / 10000.0f);
@@ -43,7 +43,7 @@ void RescaleLimits() {
 void CmSelSystem(int code) {
     if (code == SystemCode(Konf)) return;
     Konf.System = uint8_t((Konf.System & ~kSystemCode) | (code & kSystemCode));
-    const int klass = Netzart(Konf);
+    const int klass = NetworkClass(Konf);
     for (uint8_t& f : Konf.DigOut) {
         if ((f == 11 || f == 15 || f == 16) && klass != 2)
             f = 0;

@@ -20,7 +20,7 @@ void CmSelHighLow(int value) {
     ShowAll();
 }
 
-void CmSetSyncIntervall(int minutes) {
+void CmSetSyncInterval(int minutes) {
     if (minutes == 0) minutes = 1; // the meter has no interval of zero minutes
     Konf.EnergyControl = uint8_t((Konf.EnergyControl & ~kEnergyInterval) | (minutes & kEnergyInterval));
     ShowAll();

@@ -1,4 +1,4 @@
-#include "config/Simulat.h"
+#include "config/OutputSimulation.h"
 
 #include "config/ConfigImage.h"
 #include "config/ConfigTransfer.h"
@@ -8,8 +8,6 @@
 
 #include <cstring>
 
-int ModifiedOutputs[2] = {0, 0};
-
 namespace {
 
 constexpr uint8_t kOutputFree = 0x80; // DigOut: no limit or pulse function
@@ -17,9 +15,6 @@ constexpr uint8_t kOutputFree = 0x80; // DigOut: no limit or pulse function
 // (14) is its new state.
 constexpr uint16_t kSwitchOutput[2] = {0x0100, 0x0200};
 constexpr uint16_t kOutputState[2] = {0x2000, 0x4000};
-
-bool running = false;
-bool outputOn[2] = {false, false};
 
 uint16_t DevStatusWord() {
     uint16_t w;
@@ -31,71 +26,63 @@ void SetDevStatusWord(uint16_t w) {
     std::memcpy(DevStatus, &w, sizeof w);
 }
 
+} // namespace
+
 // Frees the outputs that have a function; 0 when the user declined.
-int FreeOutputs() {
+int OutputSimulation::freeOutputs() {
     const bool anyFunction = !(Lese.DigOut[0] & kOutputFree) || !(Lese.DigOut[1] & kOutputFree);
     if (!anyFunction) return 1;
     if (!Warnung(2, 2)) return 0;
     for (int i = 0; i < 2; ++i) {
         if (Lese.DigOut[i] & kOutputFree) continue;
-        ModifiedOutputs[i] = 1;
+        freed_[size_t(i)] = true;
         Lese.DigOut[i] |= kOutputFree;
     }
     return Write(Lese, kWriteSimulation, 1, 0);
 }
 
 // A start that fails after freeing must not leave the outputs freed.
-int FailStart() {
-    if (OutputsStillFreed()) GiveBackOutputs(0);
+int OutputSimulation::failStart() {
+    if (outputsStillFreed()) giveBackOutputs(0);
     CloseInterface();
     return 0;
 }
 
-} // namespace
-
 // Marks of an earlier give-back that failed stay: those outputs are still to be given back.
-int StartSimulation() {
+int OutputSimulation::start() {
     if (!InitInterface(CommPort)) return 0;
-    if (!LeseKonfiguration(0) || !FreeOutputs() || !Read(Lese, kReadDevStatus, 1)) return FailStart();
+    if (!ReadConfiguration(0) || !freeOutputs() || !Read(Lese, kReadDevStatus, 1)) return failStart();
     for (int i = 0; i < 2; ++i)
-        outputOn[i] = DevStatusWord() & kOutputState[i];
-    running = true;
+        on_[size_t(i)] = DevStatusWord() & kOutputState[i];
+    running_ = true;
     return 1;
 }
 
-int SwitchOutput(int i, int on) {
+int OutputSimulation::switchOutput(int i, int on) {
     if (i < 0 || i > 1) return 0;
     SetDevStatusWord(uint16_t(kSwitchOutput[i] | (on ? kOutputState[i] : 0)));
     if (!Write(Lese, kWriteDevStatus, 1, 0)) return 0;
-    outputOn[i] = on != 0;
+    on_[size_t(i)] = on != 0;
     return 1;
 }
 
-bool OutputOn(int i) {
-    return i >= 0 && i < 2 && outputOn[i];
+bool OutputSimulation::outputOn(int i) const {
+    return i >= 0 && i < 2 && on_[size_t(i)];
 }
 
-int GiveBackOutputs(int showErrors) {
-    if (!OutputsStillFreed()) return 1;
+int OutputSimulation::giveBackOutputs(int showErrors) {
+    if (!outputsStillFreed()) return 1;
     if (!InitInterface(CommPort)) return 0;
     for (int i = 0; i < 2; ++i)
-        if (ModifiedOutputs[i]) Lese.DigOut[i] &= uint8_t(~kOutputFree);
+        if (freed_[size_t(i)]) Lese.DigOut[i] &= uint8_t(~kOutputFree);
     if (!Write(Lese, kWriteSimulation, showErrors, 0)) return 0;
-    ModifiedOutputs[0] = ModifiedOutputs[1] = 0;
+    freed_ = {};
     return 1;
 }
 
-int EndSimulation(int showErrors) {
-    const int ok = GiveBackOutputs(showErrors);
+int OutputSimulation::end(int showErrors) {
+    const int ok = giveBackOutputs(showErrors);
     CloseInterface();
-    running = false;
+    running_ = false;
     return ok;
-}
-
-bool SimulationRunning() {
-    return running;
-}
-
-bool OutputsStillFreed() {
-    return ModifiedOutputs[0] || ModifiedOutputs[1];
 }
