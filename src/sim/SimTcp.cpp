@@ -129,8 +129,8 @@ void OnConnection() {
 
 } // namespace
 
-bool SimTcpStart(Simulator& simulator, bool module, const QHostAddress& address, quint16 port, quint16& boundPort,
-                 QString& error) {
+bool SimTcpStart(Simulator& simulator, bool module, const QHostAddress& address, quint16 port,
+                 quint16& boundPort, QString& error) {
     sim = &simulator;
     moduleMode = module;
     server = new QTcpServer;
