@@ -18,7 +18,8 @@ DisplayScale DisplayScaleFor(const ConfigImage& image) {
     float voltage = vt * float(image.UrSec);
     // These systems show phase-to-neutral voltages.
     if (code == 0 || code == 2) voltage /= kSqrt3;
-    return DisplayScale(voltage, ct * image.IrSec, vt * ct * RatedApparentPower(image, 1), SystemColumnOf(image));
+    return DisplayScale(voltage, ct * image.IrSec, vt * ct * RatedApparentPower(image, 1),
+                        SystemColumnOf(image));
 }
 
 int32_t SystemColumnOf(const ConfigImage& image) {

@@ -28,12 +28,14 @@ int CmdExport(const QStringList& args) {
     QString usage;
     MeterLog meterLog;
     ModuleLog moduleLog;
-    if (!OpenLogFile(plain[0], meterLog, moduleLog, module, usage)) return usage.isEmpty() ? kExitDeviceFailed : UsageError(usage);
+    if (!OpenLogFile(plain[0], meterLog, moduleLog, module, usage))
+        return usage.isEmpty() ? kExitDeviceFailed : UsageError(usage);
     QString error;
     bool ok = false;
     if (module) {
         int sequence = 0;
-        if (!ChooseSequence(moduleLog, given, sequence)) return UsageError("the file has no such sequence with records");
+        if (!ChooseSequence(moduleLog, given, sequence))
+            return UsageError("the file has no such sequence with records");
         ok = ExportModuleLog(moduleLog, sequence, out, nullptr, error);
     } else {
         if (given) return UsageError("--sequence belongs to module logger files");

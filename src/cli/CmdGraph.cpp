@@ -81,7 +81,8 @@ int CmdGraph(const QStringList& args) {
     request.moduleLog = module ? &moduleLog : nullptr;
     request.meterLog = module ? nullptr : &meterLog;
     if (module) {
-        if (!ChooseSequence(moduleLog, given, request.sequence)) return UsageError("the file has no such sequence with records");
+        if (!ChooseSequence(moduleLog, given, request.sequence))
+            return UsageError("the file has no such sequence with records");
     } else if (given) {
         return UsageError("--sequence belongs to module logger files");
     }

@@ -133,8 +133,7 @@ int CmdLf3Info(const QStringList& arguments) {
     if (file.isEmpty()) return UsageError("lf3-info takes FILE [--sequence N] [--records]");
     ModuleLog log;
     if (!OpenLoggerFile57(log, file.toStdString())) return kExitDeviceFailed;
-    if (sequence > log.NumLogSeq)
-        return UsageError(QString("the file has %1 sequences").arg(log.NumLogSeq));
+    if (sequence > log.NumLogSeq) return UsageError(QString("the file has %1 sequences").arg(log.NumLogSeq));
     const LogSequence& seq = log.Dev57[size_t(sequence ? sequence : log.Shown)];
     if (json) {
         QJsonArray sequences;

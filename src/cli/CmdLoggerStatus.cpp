@@ -70,8 +70,7 @@ int CmdLoggerStatus(const QStringList& arguments) {
     QString out = QString("records\t%1\nchannels\t%2\ninterval\t%3\nspan\t%4\nmode\t%5\n")
                       .arg(records)
                       .arg(device.NumChan)
-                      .arg(device.IntervalText, LoggerSpanText(device.IntervalSeconds, records),
-                           mode);
+                      .arg(device.IntervalText, LoggerSpanText(device.IntervalSeconds, records), mode);
     for (int i = 0; i < device.NumChan; ++i)
         out += "channel\t" + EscapeControls(device.ChanName[size_t(i)]) + '\t' +
                EscapeControls(device.ChanUnit[size_t(i)]) + '\n';

@@ -7,7 +7,8 @@
 #include "logger/Logger57Decode.h"
 #include "platform/TimeBase.h"
 
-bool OpenLogFile(const QString& path, MeterLog& meterLog, ModuleLog& moduleLog, bool& module, QString& usage) {
+bool OpenLogFile(const QString& path, MeterLog& meterLog, ModuleLog& moduleLog, bool& module,
+                 QString& usage) {
     module = path.endsWith(".lf3", Qt::CaseInsensitive);
     if (!module && !path.endsWith(".zrd", Qt::CaseInsensitive)) {
         usage = "the logger file must be a *.ZRD or a *.LF3";

@@ -30,4 +30,3 @@ void InitNewConfiguration();
 void InitDispModeSelection();
 // The fields only the extended model has (bytes 108 on), as a new configuration holds them.
 void ResetExtendedFields(ConfigImage& image);
-

@@ -70,7 +70,8 @@ QString InterfaceOption(const ConfigImage& c, int) {
 }
 
 QString NetworkSystem(const ConfigImage& c, int) {
-    return NameOf(MasterList(EditorList::System), int(std::size(MasterList(EditorList::System))), {}, SystemCode(c));
+    return NameOf(MasterList(EditorList::System), int(std::size(MasterList(EditorList::System))), {},
+                  SystemCode(c));
 }
 
 QString CosPhi(const ConfigImage& c, int) {
@@ -122,7 +123,9 @@ QString Address(const ConfigImage& c, int) {
 QString BusSettings(const ConfigImage& c, int) {
     const int baud = c.BusSettings & kBusBaudrate;
     const int parity = (c.BusSettings & kBusParity) >> kBusParityShift;
-    return (baud < int(std::size(MasterList(EditorList::BaudRate))) ? EntryName(MasterList(EditorList::BaudRate)[baud]) + " Bd" : UnlistedCodeName(baud)) +
+    return (baud < int(std::size(MasterList(EditorList::BaudRate)))
+                ? EntryName(MasterList(EditorList::BaudRate)[baud]) + " Bd"
+                : UnlistedCodeName(baud)) +
            ", " + EntryName(MasterList(EditorList::Parity)[parity]);
 }
 
@@ -152,7 +155,9 @@ QString UnbalanceShown(const ConfigImage& c, int) {
 
 QString RefreshTime(const ConfigImage& c, int) {
     const int index = c.Display >> 4;
-    return index < int(std::size(MasterList(EditorList::RefreshTime))) ? EntryName(MasterList(EditorList::RefreshTime)[index]) : UnlistedCodeName(index);
+    return index < int(std::size(MasterList(EditorList::RefreshTime)))
+               ? EntryName(MasterList(EditorList::RefreshTime)[index])
+               : UnlistedCodeName(index);
 }
 
 QString DisplayMode(const ConfigImage& c, int) {
@@ -178,7 +183,8 @@ QString Pages(const ConfigImage& c, int set) {
 QString MeanValue(const ConfigImage& c, int row) {
     if (c.MeanMeas[row] == 255) return Tr("none");
     KonfLoan loan(c);
-    const QString name = NameOf(MasterList(EditorList::Mean), kMeanEntries + 1, MeanSelEntries(), c.MeanMeas[row]);
+    const QString name =
+        NameOf(MasterList(EditorList::Mean), kMeanEntries + 1, MeanSelEntries(), c.MeanMeas[row]);
     return (c.Mean_Log >> row & 1) ? Tr("%1, logged").arg(name) : name;
 }
 

@@ -244,21 +244,36 @@ const ListEntry kDeviceTypeList[3] = {
 
 std::span<const ListEntry> MasterList(EditorList list) {
     switch (list) {
-    case EditorList::Output: return kOutputMaster;
-    case EditorList::PulseUnit: return kPulseUnitMaster;
-    case EditorList::Mean: return kMeanMaster;
-    case EditorList::MinMax: return kMinMaxMaster;
-    case EditorList::System: return kSystemList;
-    case EditorList::DigoutFunction: return kDigoutFunctionList;
-    case EditorList::SyncMode: return kSyncModeList;
-    case EditorList::Tariff: return kTariffList;
-    case EditorList::LoggerMode: return kLoggerModeList;
-    case EditorList::BaudRate: return kBaudRateList;
-    case EditorList::Parity: return kParityList;
-    case EditorList::RefreshTime: return kRefreshTimeList;
-    case EditorList::DispMode: return kDispModeList;
-    case EditorList::NomFreq: return kNomFreqList;
-    case EditorList::DeviceType: return kDeviceTypeList;
+    case EditorList::Output:
+        return kOutputMaster;
+    case EditorList::PulseUnit:
+        return kPulseUnitMaster;
+    case EditorList::Mean:
+        return kMeanMaster;
+    case EditorList::MinMax:
+        return kMinMaxMaster;
+    case EditorList::System:
+        return kSystemList;
+    case EditorList::DigoutFunction:
+        return kDigoutFunctionList;
+    case EditorList::SyncMode:
+        return kSyncModeList;
+    case EditorList::Tariff:
+        return kTariffList;
+    case EditorList::LoggerMode:
+        return kLoggerModeList;
+    case EditorList::BaudRate:
+        return kBaudRateList;
+    case EditorList::Parity:
+        return kParityList;
+    case EditorList::RefreshTime:
+        return kRefreshTimeList;
+    case EditorList::DispMode:
+        return kDispModeList;
+    case EditorList::NomFreq:
+        return kNomFreqList;
+    case EditorList::DeviceType:
+        return kDeviceTypeList;
     }
     return {};
 }

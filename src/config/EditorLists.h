@@ -21,11 +21,11 @@ constexpr int kUnbalanceLimitEntry = 52;
 constexpr int kUnbalanceMeanEntry = 54; // "Unb.I" in the mean list
 // The lists, each in the order the editor's selectors show them.
 enum class EditorList {
-    Output,     // digital outputs, kOutputMasterSize entries as laid out above
-    PulseUnit,  // pulse-rate units: 0-3 active energy, 4-7 reactive; value = unit index + 4 x group
-    Mean,       // mean values: 54 entries and, as entry 54, "Unb.I" for entry 12 (value = code, 255 none)
-    MinMax,     // min/max logger channels: entry 0 none (255), entry e > 0 has code 69 + e
-    System,     // the 4th and 7th exist on the extended model only
+    Output,    // digital outputs, kOutputMasterSize entries as laid out above
+    PulseUnit, // pulse-rate units: 0-3 active energy, 4-7 reactive; value = unit index + 4 x group
+    Mean,      // mean values: 54 entries and, as entry 54, "Unb.I" for entry 12 (value = code, 255 none)
+    MinMax,    // min/max logger channels: entry 0 none (255), entry e > 0 has code 69 + e
+    System,    // the 4th and 7th exist on the extended model only
     DigoutFunction,
     SyncMode,
     Tariff,
@@ -46,7 +46,7 @@ QString UnlistedCodeName(int code);
 // Selector contents as positions in their master list, filtered from Konf and the
 // interface kind exactly as the meter allows.
 std::vector<int> DigoutSelEntries(int i, int function); // SetupDigoutSel: 3 limit, 2 pulse
-std::vector<int> PulseUnitEntries(int i);                // SetupPulsUnit
+std::vector<int> PulseUnitEntries(int i);               // SetupPulsUnit
 std::vector<int> MeanSelEntries();
 std::vector<int> MinMaxSelEntries();
 std::vector<int> SystemEntries();

@@ -1,6 +1,6 @@
 // The module logger without its panel: fetching "log.dat" from the module in use,
-// decoding it into the log shown (the panel's or the command's), storing and opening *.LF3 copies, and the texts the panel and
-// zaro-cli show. Failures show their message pair and return 0.
+// decoding it into the log shown (the panel's or the command's), storing and opening *.LF3 copies, and the
+// texts the panel and zaro-cli show. Failures show their message pair and return 0.
 #pragma once
 
 #include "logger/LogData.h"

@@ -223,7 +223,8 @@ const char* WriteFaultPhrase(FileFault fault) {
     switch (fault) {
     case FileFault::NotAFile:
         return QT_TRANSLATE_NOOP(
-            "Messages", "That name belongs to a folder, a link or a device, not to a file. Choose another name.");
+            "Messages",
+            "That name belongs to a folder, a link or a device, not to a file. Choose another name.");
     case FileFault::WriteFailed:
         return QT_TRANSLATE_NOOP("Messages",
                                  "The file could not be written completely. Check the free space and try again.");

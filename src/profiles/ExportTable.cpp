@@ -449,7 +449,8 @@ bool WriteThroughTemporary(const ExportTable& table, const QString& path, bool w
     FileFault fault = FileFault::None;
     const std::string temporary = CreateFileBeside(target, &fault);
     if (temporary.empty()) {
-        error = fault == FileFault::NotAFile ? WriteFaultPhrase(FileFault::NotAFile) : ExportFaultText(ExportFault::NoFile);
+        error = fault == FileFault::NotAFile ? WriteFaultPhrase(FileFault::NotAFile)
+                                             : ExportFaultText(ExportFault::NoFile);
         return false;
     }
     const bool ok = workbook ? WriteXlsx(table, temporary, progress, error)
@@ -459,7 +460,8 @@ bool WriteThroughTemporary(const ExportTable& table, const QString& path, bool w
         return false;
     }
     if (!CommitFileBeside(temporary, target, &fault)) {
-        error = fault == FileFault::NotAFile ? WriteFaultPhrase(FileFault::NotAFile) : ExportFaultText(ExportFault::WriteFailed);
+        error = fault == FileFault::NotAFile ? WriteFaultPhrase(FileFault::NotAFile)
+                                             : ExportFaultText(ExportFault::WriteFailed);
         return false;
     }
     return true;

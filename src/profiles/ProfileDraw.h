@@ -45,11 +45,11 @@ void DrawProfile(QPainter& painter, const QRectF& picture, const ProfileView& vi
 
 // A day of logged records: the meter logger's active source or a sequence of a module log.
 struct ProfileRequest {
-    const MeterLog* meterLog = nullptr;   // the records drawn: exactly one of the two is set
+    const MeterLog* meterLog = nullptr; // the records drawn: exactly one of the two is set
     const ModuleLog* moduleLog = nullptr;
     int32_t day = 0;       // 0 = the day of the newest record; an empty day gives the next older one
     ChannelSelection channels{};
-    int32_t sequence = 0;  // module log: 0 = the shown one (moduleLog->Shown)
+    int32_t sequence = 0; // module log: 0 = the shown one (moduleLog->Shown)
     int style = kStyleLines;
     QSize size{1200, 700}; // pixels; a PDF page of the same proportions
 };

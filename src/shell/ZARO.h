@@ -41,8 +41,8 @@ struct OpenPanels {
     QPointer<QWidget> measurements, minMax, mean, meters, harmonics;
     QPointer<QWidget> simulation, displayMode;
     QPointer<QWidget> deviceLogger, moduleLogger, loadProfile;
-    QPointer<QWidget> commLog; // the communication log, a window of its own
-    QPointer<QWidget> about;   // the splash panel of start-up, shown again as the about panel
+    QPointer<QWidget> commLog;  // the communication log, a window of its own
+    QPointer<QWidget> about;    // the splash panel of start-up, shown again as the about panel
     QPointer<QToolBar> toolbar; // the toolbar attached to the main window now
 };
 OpenPanels& Panels();

@@ -168,7 +168,8 @@ QByteArray SimModuleLogFile(const SimMeter& m, const SimLog57Setup& setup) {
     return List(0x70, body);
 }
 
-bool SimHttpStart(Simulator& simulator, const QHostAddress& address, quint16 port, quint16& boundPort, QString& error) {
+bool SimHttpStart(Simulator& simulator, const QHostAddress& address, quint16 port, quint16& boundPort,
+                  QString& error) {
     sim = &simulator;
     auto* server = new QTcpServer;
     if (!server->listen(address, port)) {

@@ -23,4 +23,5 @@ QByteArray SimModuleLogFile(const SimMeter& m, const SimLog57Setup& setup);
 // Serves GET /log.dat on address:port (0 = any free port; the bound one in boundPort),
 // from the simulator's module log and its first meter.
 struct Simulator;
-bool SimHttpStart(Simulator& sim, const QHostAddress& address, quint16 port, quint16& boundPort, QString& error);
+bool SimHttpStart(Simulator& sim, const QHostAddress& address, quint16 port, quint16& boundPort,
+                  QString& error);

@@ -92,7 +92,8 @@ void Respond(const QByteArray& request) {
     SimFault fault;
     const bool faulty = SimTakeFault(sim->faults, address, fault);
     // The reply starts after the request's own wire time and the turnaround.
-    int64_t start = std::max(now, frameStartMs + int64_t(request.size() * ByteMs())) + sim->timing.turnaroundMs;
+    int64_t start =
+        std::max(now, frameStartMs + int64_t(request.size() * ByteMs())) + sim->timing.turnaroundMs;
     QByteArray reply;
     reply.append(char(address));
     if (faulty && fault.kind == FaultKind::Exception) {
@@ -151,7 +152,8 @@ void OnReadable() {
 
 } // namespace
 
-bool SimSerialStart(Simulator& simulator, bool bus, const QString& linkPath, QString& ptyPath, QString& error) {
+bool SimSerialStart(Simulator& simulator, bool bus, const QString& linkPath, QString& ptyPath,
+                    QString& error) {
     sim = &simulator;
     busMode = bus;
     masterFd = posix_openpt(O_RDWR | O_NOCTTY);

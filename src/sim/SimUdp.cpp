@@ -83,7 +83,8 @@ bool NextFaultIs(int device, FaultKind kind) {
 // own. A refusal waits for the configuration it refuses.
 void Reply(int device, const QByteArray& data, const QHostAddress& to, quint16 port, int64_t afterMs = 0) {
     SimFault fault;
-    const bool faulty = !NextFaultIs(device, FaultKind::Refuse) && SimTakeFault(sim->faults, device, fault, SimDoor::Udp);
+    const bool faulty =
+        !NextFaultIs(device, FaultKind::Refuse) && SimTakeFault(sim->faults, device, fault, SimDoor::Udp);
     if (faulty && fault.kind == FaultKind::Storm) { // again and again, for a minute
         const int everyMs = std::max(fault.param, 10);
         auto* timer = new QTimer(replier);
@@ -112,7 +113,8 @@ void AnswerScan(QByteArray (*reply)(const NetDevice&), const QHostAddress& to, q
 bool Refused(const NetDevice& d, const QHostAddress& to, quint16 port) {
     const int device = int(&d - devices.data()) + 1;
     SimFault fault;
-    if (!NextFaultIs(device, FaultKind::Refuse) || !SimTakeFault(sim->faults, device, fault, SimDoor::Udp)) return false;
+    if (!NextFaultIs(device, FaultKind::Refuse) || !SimTakeFault(sim->faults, device, fault, SimDoor::Udp))
+        return false;
     Answer(QByteArray("ERROR: refused") + '\0', to, port);
     return true;
 }

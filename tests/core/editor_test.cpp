@@ -308,7 +308,8 @@ class EditorTest : public QObject {
 
         // The selector names each code as the module's logger files name it.
         for (int e = 1; e < kMinMaxEntries; ++e)
-            QCOMPARE(QString(MasterList(EditorList::MinMax)[e].name), ModuleCodeName(MasterList(EditorList::MinMax)[e].value));
+            QCOMPARE(QString(MasterList(EditorList::MinMax)[e].name),
+                     ModuleCodeName(MasterList(EditorList::MinMax)[e].value));
     }
 
     void loggerSettings() {

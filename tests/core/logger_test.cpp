@@ -37,7 +37,7 @@ class LoggerTest : public QObject {
     QTemporaryDir dir;
     ScriptedMessages messages;
     std::unique_ptr<SimLine> sim;
-    LogSource device;      // the meter logger as the panel describes it
+    LogSource device; // the meter logger as the panel describes it
     LoggerRecords records;
 
     // A meter with its logger preset; the logger described in device as the panel does.

@@ -171,7 +171,8 @@ class AcqPanelsTest : public QObject {
         QCOMPARE(Lese.MeanMeas[1], uint8_t(kNoMeasurand));
         QVERIFY(!Child<QLabel>(Panels().mean, "mean_6_0")->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(AllFields(Panels().mean, "mean_", false), 3000);
-        QVERIFY(Child<QLabel>(Panels().mean, "mean_5_0")->text().contains(QRegularExpression(R"(^\d\d\.\d\d$)")));
+        QVERIFY(
+            Child<QLabel>(Panels().mean, "mean_5_0")->text().contains(QRegularExpression(R"(^\d\d\.\d\d$)")));
 
         Child<QCheckBox>(Panels().mean, "resetAll")->click();
         QVERIFY(!Child<QCheckBox>(Panels().mean, "resetMax_6")->isChecked()); // no measurand: no reset

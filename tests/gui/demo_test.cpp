@@ -66,7 +66,8 @@ class DemoTest : public QObject {
 
         CmMeasDisplay();
         QVERIFY(Panels().measurements);
-        QTRY_VERIFY_WITH_TIMEOUT(ShowsLabel(Panels().measurements, QRegularExpression(R"(^\d+\.\d\d$)")), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(ShowsLabel(Panels().measurements, QRegularExpression(R"(^\d+\.\d\d$)")),
+                                 3000);
         QVERIFY(ShowsLabel(Panels().measurements, QRegularExpression("^kV$")));
         CmCloseAcquisition();
 

@@ -34,7 +34,8 @@ class ExcelExportTest : public QObject {
         meterLog.device.ChanName[0] = "P";
         meterLog.deviceActive = true;
         meterLog.records.channels = 1;
-        for (int r = 0; r < 2000; ++r) meterLog.records.set(meterLog.records.add(3974112000u, false), 0, {12.5, Validity::Ok});
+        for (int r = 0; r < 2000; ++r)
+            meterLog.records.set(meterLog.records.add(3974112000u, false), 0, {12.5, Validity::Ok});
         moduleLog.Dev57[1].NumRec = 1;
         moduleLog.Dev57[1].NumChan = 1;
         moduleLog.LogStamp = {3974112000u};

@@ -141,7 +141,8 @@ class LoggerPanelTest : public QObject {
 
         // The graph takes the panel's place and gives it back.
         Entry("&Profile graph")->trigger();
-        QVERIFY(Panels().loadProfile && Panels().loadProfile->isVisible() && !Panels().deviceLogger->isVisible());
+        QVERIFY(Panels().loadProfile && Panels().loadProfile->isVisible() &&
+                !Panels().deviceLogger->isVisible());
         Panels().loadProfile->findChild<QPushButton*>("Close")->click();
         QVERIFY(!Panels().loadProfile && Panels().deviceLogger->isVisible());
     }
@@ -173,7 +174,8 @@ class LoggerPanelTest : public QObject {
             QCOMPARE(table->rowCount(), 2);
             QCOMPARE(table->verticalHeaderItem(0)->text(), LoggerPanelLog().device.ChanName[0]);
             QCOMPARE(table->item(1, 1)->text(), QString("----"));
-            const bool late = LoggerPanelLog().device.MinIx[0] >= 2 || LoggerPanelLog().device.MaxIx[0] >= 2; // channel 1 has no extremes
+            const bool late = LoggerPanelLog().device.MinIx[0] >= 2 ||
+                              LoggerPanelLog().device.MaxIx[0] >= 2; // channel 1 has no extremes
             QCOMPARE(d->findChild<QLabel*>("uncertainNote")->isVisibleTo(d), late);
             checked = true;
             d->reject();

@@ -19,7 +19,9 @@
 namespace {
 
 QLabel* Field(int row) {
-    return Panels().measurements ? Panels().measurements->findChild<QLabel*>(QStringLiteral("msd_%1").arg(row)) : nullptr;
+    return Panels().measurements
+               ? Panels().measurements->findChild<QLabel*>(QStringLiteral("msd_%1").arg(row))
+               : nullptr;
 }
 QLabel* Obj(const char* name) {
     return Panels().measurements ? Panels().measurements->findChild<QLabel*>(name) : nullptr;

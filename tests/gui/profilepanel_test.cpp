@@ -151,7 +151,8 @@ class ProfilePanelTest : public QObject {
         // One channel at 50.0 from 00:00 to 12:00, nothing after: y range 0 .. 51.
         const uint32_t noon = CalendarSecondsFromLocal({2026, 3, 10, 12, 0, 0});
         FillMeterSample(meterLog.device, meterLog.records, 1, 49, 900, noon);
-        for (size_t r = 0; r < meterLog.records.size(); ++r) meterLog.records.set(r, 0, {50.0, Validity::Ok});
+        for (size_t r = 0; r < meterLog.records.size(); ++r)
+            meterLog.records.set(r, 0, {50.0, Validity::Ok});
         meterLog.device.Min[0] = meterLog.device.Max[0] = 50.0;
         meterLog.deviceActive = true;
         ProfileRequest request;

@@ -22,7 +22,8 @@ bool Shoot(bool module, bool bars, int ticked, const QString& path) {
     QWidget logger;
     ShowProfilePanel(&logger, module ? nullptr : &meterLog, module ? &moduleLog : nullptr, true);
     Panels().loadProfile->resize(1366, 768);
-    for (int c = 0; c < ticked; ++c) Panels().loadProfile->findChild<QCheckBox*>(QString("Chan_%1").arg(c))->setChecked(true);
+    for (int c = 0; c < ticked; ++c)
+        Panels().loadProfile->findChild<QCheckBox*>(QString("Chan_%1").arg(c))->setChecked(true);
     Panels().loadProfile->findChild<QCheckBox*>(bars ? "StyleBars" : "StyleLines")->setChecked(true);
     Panels().loadProfile->findChild<QPushButton*>("Prev")->click(); // a whole day
     QCoreApplication::processEvents();
@@ -41,7 +42,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    FillMeterSample(meterLog.device, meterLog.records, 4, 3 * 96, 900, CalendarSecondsFromLocal({2026, 3, 10, 14, 0, 0}));
+    FillMeterSample(meterLog.device, meterLog.records, 4, 3 * 96, 900,
+                    CalendarSecondsFromLocal({2026, 3, 10, 14, 0, 0}));
     meterLog.deviceActive = true;
     FillModuleSample(moduleLog, 23, 3 * 96, 15, CalendarSecondsFromLocal({2026, 6, 2, 18, 0, 0}));
     moduleLog.Shown = 1;

@@ -278,12 +278,14 @@ int CmShowMinMax57() {
 }
 
 int CmDispLogData57() {
-    if (moduleLog.Shown >= 1 && Panels().moduleLogger) ShowProfilePanel(Panels().moduleLogger, nullptr, &moduleLog, true); // no status timer here
+    if (moduleLog.Shown >= 1 && Panels().moduleLogger)
+        ShowProfilePanel(Panels().moduleLogger, nullptr, &moduleLog, true); // no status timer here
     return 0;
 }
 
 int CmExcelExport57() {
-    if (moduleLog.Shown >= 1 && Panels().moduleLogger) CmExcelExportModule(Panels().moduleLogger, moduleLog, moduleLog.Shown);
+    if (moduleLog.Shown >= 1 && Panels().moduleLogger)
+        CmExcelExportModule(Panels().moduleLogger, moduleLog, moduleLog.Shown);
     return 0;
 }
 

@@ -46,8 +46,8 @@ namespace {
 // The records outlive the panel: the file opened last is there again when the panel
 // opens without a meter.
 MeterLog meterLog;
-bool online = false;         // the panel works against the meter; else files only
-std::string lastLoggerFile;  // the logger file last stored or opened
+bool online = false;        // the panel works against the meter; else files only
+std::string lastLoggerFile; // the logger file last stored or opened
 
 const char* const kContext = "LoggerPanel";
 const Translator Tr{kContext};
@@ -57,7 +57,8 @@ constexpr int kStatusMs = 10000;
 // The record list reads the rows in place: 16 000 of them cost nothing until shown.
 class RecordModel : public QAbstractListModel {
   public:
-    RecordModel(const LoggerRecords& records, QObject* parent) : QAbstractListModel(parent), records(records) {}
+    RecordModel(const LoggerRecords& records, QObject* parent)
+        : QAbstractListModel(parent), records(records) {}
     int rowCount(const QModelIndex& parent) const override {
         return parent.isValid() ? 0 : int(records.size());
     }
@@ -440,7 +441,8 @@ int CmReadLoggerData() {
     if (Panels().moduleLogger) return CmReadLoggerData57Panel(); // the menu is shared
     if (!Panels().deviceLogger || !online) return 0;
     // An empty meter leaves an opened file on show.
-    if (!meterLog.deviceActive && Read(Lese, kReadLoggerStatus, 1) && LoggerStatusFromLog().values < meterLog.device.NumChan)
+    if (!meterLog.deviceActive && Read(Lese, kReadLoggerStatus, 1) &&
+        LoggerStatusFromLog().values < meterLog.device.NumChan)
         return 0;
     meterLog.deviceActive = true;
     ShowLoggerStatus(1);
@@ -464,8 +466,8 @@ int CmStoreLoggerFile() {
     if (Panels().moduleLogger) return CmStoreLoggerFile57(); // the menu is shared
     if (!scratch.exists()) return 0;
     StatusTimer()->stop();
-    std::string path =
-        FileSelectPopup(true, Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Store logger file")), "*.zrd", lastLoggerFile);
+    std::string path = FileSelectPopup(true, Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Store logger file")),
+                                       "*.zrd", lastLoggerFile);
     if (!path.empty()) {
         if (!QString::fromStdString(path).endsWith(".zrd", Qt::CaseInsensitive)) path += ".ZRD";
         lastLoggerFile = path;
@@ -479,8 +481,8 @@ int CmStoreLoggerFile() {
 
 int CmOpenLoggerFile() {
     if (Panels().moduleLogger) return CmOpenLoggerFile57(); // the menu is shared
-    const std::string path =
-        FileSelectPopup(false, Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Open logger file")), "*.ZRD", lastLoggerFile);
+    const std::string path = FileSelectPopup(false, Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Open logger file")),
+                                             "*.ZRD", lastLoggerFile);
     if (path.empty() || !Panels().deviceLogger) return 0;
     StatusTimer()->stop();
     QApplication::setOverrideCursor(Qt::WaitCursor);

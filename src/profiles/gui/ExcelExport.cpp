@@ -58,25 +58,24 @@ void RunExport(QWidget* parent, const QString& path, const Writer& write)
 
 } // namespace
 
-void CmExcelExportMeter(QWidget* parent, const MeterLog& log)
-{
+void CmExcelExportMeter(QWidget* parent, const MeterLog& log) {
     const QString path = AskForFile(MeterExportName(log.source(), log.records));
     if (path.isEmpty()) return;
     const CsvStyle csv = CsvStyleForLanguage(Language);
     // The worker writes copies: the panel may read new records meanwhile.
-    RunExport(parent, path, [source = log.source(), records = log.records, csv](const QString& p,
-                                                                                ExportProgress* progress,
-                                                                                QString& error) {
-        return ExportMeterLog(source, records, p, progress, error, csv);
-    });
+    RunExport(parent, path,
+              [source = log.source(), records = log.records, csv](const QString& p, ExportProgress* progress,
+                                                                  QString& error) {
+                  return ExportMeterLog(source, records, p, progress, error, csv);
+              });
 }
 
-void CmExcelExportModule(QWidget* parent, const ModuleLog& shown, int sequence)
-{
+void CmExcelExportModule(QWidget* parent, const ModuleLog& shown, int sequence) {
     const QString path = AskForFile(ModuleExportName(shown, sequence));
     if (path.isEmpty()) return;
     const CsvStyle csv = CsvStyleForLanguage(Language);
-    RunExport(parent, path, [log = shown, sequence, csv](const QString& p, ExportProgress* progress, QString& error) {
-        return ExportModuleLog(log, sequence, p, progress, error, csv);
-    });
+    RunExport(parent, path,
+              [log = shown, sequence, csv](const QString& p, ExportProgress* progress, QString& error) {
+                  return ExportModuleLog(log, sequence, p, progress, error, csv);
+              });
 }

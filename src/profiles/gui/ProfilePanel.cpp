@@ -30,7 +30,7 @@ enum class Drag { None, Cursor1, Cursor3, Cursor2 };
 // What the open panel shows; one graph panel at a time, as one logger panel.
 struct ProfileState {
     bool module = false, fromFile = false;
-    const MeterLog* meterLog = nullptr;   // the logger panel's records
+    const MeterLog* meterLog = nullptr; // the logger panel's records
     const ModuleLog* moduleLog = nullptr;
     QPointer<QWidget> logger;
     MeterDays meter;
@@ -327,8 +327,12 @@ void InitProfileDisplay() {
         const bool used = c < n;
         const QSignalBlocker block(st.box[size_t(c)]);
         st.box[size_t(c)]->setChecked(false);
-        st.box[size_t(c)]->setText(!used ? QString() : st.module ? Sequence().Names[size_t(c)] : st.meterLog->source().ChanName[size_t(c)]);
-        st.unit[size_t(c)]->setText(!used ? QString() : st.module ? Sequence().Units[size_t(c)] : st.meterLog->source().ChanUnit[size_t(c)]);
+        st.box[size_t(c)]->setText(!used       ? QString()
+                                   : st.module ? Sequence().Names[size_t(c)]
+                                               : st.meterLog->source().ChanName[size_t(c)]);
+        st.unit[size_t(c)]->setText(!used       ? QString()
+                                    : st.module ? Sequence().Units[size_t(c)]
+                                                : st.meterLog->source().ChanUnit[size_t(c)]);
         st.value[size_t(c)]->setEnabled(false);
         for (QWidget* w : {(QWidget*)st.box[size_t(c)], (QWidget*)st.value[size_t(c)], (QWidget*)st.unit[size_t(c)]})
             w->setVisible(used);
@@ -342,20 +346,24 @@ void InitProfileDisplay() {
     }
     st.view = ProfileView{nullptr, {}, kStyleLines, st.view.names, st.view.units, 0, 96, 0, 100, &st.cursors};
     st.day_nr = 0;
-    if (st.module) st.mod = InitModuleDays(*st.moduleLog, Sequence());
-    else st.meter = InitMeterDays(st.meterLog->records);
+    if (st.module)
+        st.mod = InitModuleDays(*st.moduleLog, Sequence());
+    else
+        st.meter = InitMeterDays(st.meterLog->records);
     st.cursors = {};
     DisplayProfile(0);
 }
 
 } // namespace
 
-void ShowProfilePanel(QWidget* loggerPanel, const MeterLog* meterLog, const ModuleLog* moduleLog, bool fromFile) {
+void ShowProfilePanel(QWidget* loggerPanel, const MeterLog* meterLog, const ModuleLog* moduleLog,
+                      bool fromFile) {
     if (Panels().loadProfile || (!meterLog && !moduleLog)) return;
     const bool moduleSource = moduleLog != nullptr;
-    const uint32_t interval = moduleSource ? ModuleIntervalSeconds(moduleLog->Dev57[size_t(
-                                                 std::clamp(moduleLog->Shown, 0, kMaxSequences))])
-                                           : meterLog->records.timeoffset;
+    const uint32_t interval =
+        moduleSource
+            ? ModuleIntervalSeconds(moduleLog->Dev57[size_t(std::clamp(moduleLog->Shown, 0, kMaxSequences))])
+            : meterLog->records.timeoffset;
     if (!IntervalFitsDay(interval)) {
         Error(kIntervalTooLongKind, kIntervalTooLongNumber);
         if (loggerPanel && !moduleSource && !fromFile) WatchMeterAgain(loggerPanel);

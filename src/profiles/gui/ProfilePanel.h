@@ -13,6 +13,7 @@ class QWidget;
 // restarts the timers that are direct children of the logger panel.
 struct MeterLog;
 struct ModuleLog;
-void ShowProfilePanel(QWidget* loggerPanel, const MeterLog* meterLog, const ModuleLog* moduleLog, bool fromFile);
+void ShowProfilePanel(QWidget* loggerPanel, const MeterLog* meterLog, const ModuleLog* moduleLog,
+                      bool fromFile);
 
 // The open graph panel (null when none).
