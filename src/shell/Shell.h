@@ -11,6 +11,11 @@ class QMenuBar;
 class QPixmap;
 class QToolBar;
 class QWidget;
+struct KnownDevices;
+
+// The gateways, modules and meter addresses the main window works with: read at
+// start-up, handed to the interface dialog, listed by the toolbar.
+KnownDevices& ShellDevices();
 
 // The toolbar attached to the main window now (main or logger toolbar).
 extern QPointer<QToolBar> gToolbar;

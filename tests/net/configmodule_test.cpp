@@ -3,7 +3,7 @@
 #include "config/ConfigTransfer.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
-#include "netmodules/LANMOD57.h"
+#include "netmodules/KnownDevices.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 
@@ -16,16 +16,17 @@ class ConfigModuleTest : public QObject {
     QTemporaryDir settings;
     SimProcess sim;
     ScriptedMessages messages;
+    KnownDevices devices;
 
     bool Module(const QString& ext) {
         CloseTCPConnection(0); // the connection to the previous simulator
         sim.stop();
         if (!sim.start({"--module", "--listen", "127.0.0.1:0", "--ext", ext})) return false;
         CommType = 3;
-        Num57 = 1;
+        devices.modules.resize(1);
         LM57Index = 0;
-        qstrncpy(IP57[0], "127.0.0.1", sizeof IP57[0]);
-        qstrncpy(EMD[0].IP, "127.0.0.1", sizeof EMD[0].IP);
+        qstrncpy(devices.modules[0].IP, "127.0.0.1", sizeof devices.modules[0].IP);
+        UseKnownDevices(&devices);
         ModuleTCPPort = sim.tcpPort();
         const bool ok = ReceiveConfiguration();
         messages.clear();
