@@ -1,7 +1,7 @@
-// The gateways and modules the program knows, each held once, and the meters found or
-// chosen on the RS-485 bus and behind each gateway. The program's owner (the main
-// window, zaro-cli, a test) keeps one and hands it to the settings files, the dialogs,
-// the commands and the link; the lists of a scan belong to whoever scans.
+// The gateways and modules the program knows, each held once, with the meters found or
+// chosen behind each gateway. The program's owner (the main window, zaro-cli, a test)
+// keeps one and hands it to the settings files, the dialogs, the commands and the link;
+// the lists of a scan belong to whoever scans.
 #pragma once
 
 #include "link/Connection.h"
@@ -37,7 +37,6 @@ struct KnownGateway {
 struct KnownDevices {
     std::vector<KnownGateway> gateways; // at most kMaxGateways
     std::vector<ModuleRecord> modules;  // at most kMaxModules
-    int32_t rs485[kMaxUnits] = {};
 };
 
 inline const char* MacOf(const NetbiterRecord& r) {
