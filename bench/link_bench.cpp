@@ -5,6 +5,7 @@
 #include "config/ConfigImage.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
+#include "netmodules/KnownDevices.h"
 #include "platform/Messages.h"
 #include "platform/TimeBase.h"
 #include "settings/INI_File.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     const QStringList a = app.arguments();
     ConsoleMessages console(false);
     SetMessageSink(&console);
+    KnownDevices devices;
     int index = 0, reads = 0;
     if (a.size() == 4 && a[1] == "serial") {
         CommType = 0;
@@ -29,7 +31,8 @@ int main(int argc, char** argv) {
     } else if (a.size() == 5 && a[1] == "tcp") {
         CommType = 2;
         GatewayIndex = 0;
-        qstrncpy(GatewayIP[0], qPrintable(a[2]), sizeof GatewayIP[0]);
+        qstrncpy(devices.gateways.emplace_back().record.IP, qPrintable(a[2]), sizeof(NetbiterRecord::IP));
+        UseKnownDevices(&devices);
         TCPPort = a[3].toInt();
         TCPDevAddr = 5;
         index = 17;

@@ -6,6 +6,7 @@
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
 #include "logger/Logger.h"
+#include "netmodules/KnownDevices.h"
 #include "platform/Messages.h"
 #include "platform/TimeBase.h"
 #include "settings/INI_File.h"
@@ -18,13 +19,15 @@ int main(int argc, char** argv) {
     const QStringList a = app.arguments();
     ConsoleMessages console(false);
     SetMessageSink(&console);
+    KnownDevices devices;
     if (a.size() == 3 && a[1] == "serial") {
         CommType = 0;
         CommPortPath = a[2].toStdString();
     } else if (a.size() == 4 && a[1] == "tcp") {
         CommType = 2;
         GatewayIndex = 0;
-        qstrncpy(GatewayIP[0], qPrintable(a[2]), sizeof GatewayIP[0]);
+        qstrncpy(devices.gateways.emplace_back().record.IP, qPrintable(a[2]), sizeof(NetbiterRecord::IP));
+        UseKnownDevices(&devices);
         TCPPort = a[3].toInt();
         TCPDevAddr = 5;
     } else {

@@ -25,11 +25,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QFile file(QString::fromStdString(SettingsDir + "/" + name));
         if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) std::abort();
     }
-    LoadAllSettings(false);
+    KnownDevices devices;
+    LoadAllSettings(devices, false);
     // Every index the program later uses must now be inside its list.
-    if (NumGateways < 0 || NumGateways > kMaxGateways || Num57 < 0 || Num57 > kMaxModules) std::abort();
-    if (GatewayIndex < 0 || (NumGateways > 0 && GatewayIndex >= NumGateways)) std::abort();
-    if (LM57Index < 0 || (Num57 > 0 && LM57Index >= Num57)) std::abort();
+    const int gateways = int(devices.gateways.size()), modules = int(devices.modules.size());
+    if (gateways > kMaxGateways || modules > kMaxModules) std::abort();
+    if (GatewayIndex < 0 || (gateways > 0 && GatewayIndex >= gateways)) std::abort();
+    if (LM57Index < 0 || (modules > 0 && LM57Index >= modules)) std::abort();
     if (Language < 0 || Language > 3 || CommType < 0 || CommType > 3) std::abort();
     if (Baudrate < 0 || Baudrate > 4 || Parity < 0 || Parity > 3 || CommPort < 0 || CommPort > kMaxCommPort ||
         (CommPort == 0 && CommPortPath.empty()))

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QTranslator;
+struct KnownDevices;
 
 // Exit codes of every command.
 constexpr int kExitOk = 0;
@@ -18,6 +19,8 @@ struct CliCommand {
     const char* name;
     const char* usage; // arguments after the name, for the help text
     int (*run)(const QStringList& args);
+    // Instead of run, for the commands that read or change the known devices.
+    int (*runWithDevices)(const QStringList& args, KnownDevices& devices) = nullptr;
 };
 
 // One function per command, each in its own file.
@@ -38,11 +41,11 @@ int CmdMean(const QStringList& args);
 int CmdResetMean(const QStringList& args);
 int CmdHarmonics(const QStringList& args);
 int CmdResetHarmonics(const QStringList& args);
-int CmdScanGateways(const QStringList& args);
-int CmdScanModules(const QStringList& args);
-int CmdSetGateway(const QStringList& args);
-int CmdSetModule(const QStringList& args);
-int CmdSearchGateway(const QStringList& args);
+int CmdScanGateways(const QStringList& args, KnownDevices& devices);
+int CmdScanModules(const QStringList& args, KnownDevices& devices);
+int CmdSetGateway(const QStringList& args, KnownDevices& devices);
+int CmdSetModule(const QStringList& args, KnownDevices& devices);
+int CmdSearchGateway(const QStringList& args, KnownDevices& devices);
 
 // Shared by the gateway and module commands.
 struct NetOptions {
@@ -52,9 +55,10 @@ struct NetOptions {
 // kExitOk, or kExitUsage for a malformed MAC, address or name (of a gateway: a host
 // name; of a module: the name its record holds).
 int ParseNetOptions(const QStringList& args, NetOptions& o, bool gateway);
-void ApplyNetOptions(const NetOptions& o); // into NetFields
-void LoadKnownGateways();                  // from ZAROTCP.ini, none found yet
-void LoadKnownModules();                   // from ZARODEV.ini, none found yet
+struct NetworkFields;
+void ApplyNetOptions(const NetOptions& o, NetworkFields& fields);
+void LoadKnownGateways(KnownDevices& devices); // from ZAROTCP.ini, none found yet
+void LoadKnownModules(KnownDevices& devices);  // from ZARODEV.ini, none found yet
 void PrintNetDevice(const char* mac, const char* ip, const char* subnet, const char* gateway, bool dhcp,
                     const char* name);
 // The same device for --json: {"mac", "ip", "subnet", "gateway", "dhcp", "name"}.

@@ -24,21 +24,19 @@ QJsonObject NetDeviceJson(const char* mac, const char* ip, const char* subnet, c
 }
 
 // The gateways as ZAROTCP.ini has them: the link options of this run stay out of it.
-void LoadKnownGateways() {
-    LoadINIDefaultTCP();
-    ReadINIFileTCP();
-    InitGatewayRecords();
+void LoadKnownGateways(KnownDevices& devices) {
+    LoadINIDefaultTCP(devices);
+    ReadINIFileTCP(devices);
+    InitGatewayRecords(devices);
 }
 
-int CmdScanGateways(const QStringList& args) {
+int CmdScanGateways(const QStringList& args, KnownDevices& known) {
     QStringList rest = args;
     const bool json = TakeJsonFlag(rest);
     if (!rest.isEmpty()) return UsageError("scan-gateways takes no arguments");
-    LoadKnownGateways();
-    const int found = CheckGateways();
+    LoadKnownGateways(known);
     QJsonArray devices;
-    for (int i = 0; i < found; ++i) {
-        const NetbiterRecord& r = NBDscan[i];
+    for (const NetbiterRecord& r : CheckGateways(known)) {
         const bool dhcp = QByteArray(r.DHCP) == "ON";
         if (json)
             devices.append(NetDeviceJson(r.MAC, r.IP, r.SN, r.GW, dhcp, r.HN));
@@ -47,5 +45,5 @@ int CmdScanGateways(const QStringList& args) {
     }
     if (json) PrintJson({{"devices", devices}});
     std::fflush(stdout);
-    return NewINIFileTCP() ? kExitOk : SettingsNotSaved();
+    return NewINIFileTCP(known) ? kExitOk : SettingsNotSaved();
 }

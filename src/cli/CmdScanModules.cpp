@@ -8,21 +8,19 @@
 
 #include <cstdio>
 
-void LoadKnownModules() {
-    LoadDevINIDefault();
-    ReadDevINIFile();
-    InitLM57Records();
+void LoadKnownModules(KnownDevices& devices) {
+    LoadDevINIDefault(devices);
+    ReadDevINIFile(devices);
+    InitLM57Records(devices);
 }
 
-int CmdScanModules(const QStringList& args) {
+int CmdScanModules(const QStringList& args, KnownDevices& known) {
     QStringList rest = args;
     const bool json = TakeJsonFlag(rest);
     if (!rest.isEmpty()) return UsageError("scan-modules takes no arguments");
-    LoadKnownModules();
-    const int found = CheckLANMD57();
+    LoadKnownModules(known);
     QJsonArray devices;
-    for (int i = 0; i < found; ++i) {
-        const ModuleRecord& r = EMDscan[i];
+    for (const ModuleRecord& r : CheckLANMD57(known)) {
         const bool dhcp = QByteArray(r.DHCP) == "01";
         if (json)
             devices.append(NetDeviceJson(r.MAC, r.IP, r.subnet, r.gateway, dhcp, r.name));
@@ -31,5 +29,5 @@ int CmdScanModules(const QStringList& args) {
     }
     if (json) PrintJson({{"devices", devices}});
     std::fflush(stdout);
-    return NewDevINIFile() ? kExitOk : SettingsNotSaved();
+    return NewDevINIFile(known) ? kExitOk : SettingsNotSaved();
 }

@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <iterator>
 
-int CmdSearchGateway(const QStringList& args) {
+int CmdSearchGateway(const QStringList& args, KnownDevices& devices) {
     int range = 32;
     QStringList rest = args;
     const bool json = TakeJsonFlag(rest);
@@ -24,10 +24,11 @@ int CmdSearchGateway(const QStringList& args) {
     }
     Last_Device = range;
     SelectInterface(kGateway, GatewayIndex, LM57Index);
-    const int ran = SearchGatewayDevices();
+    const int ran = SearchGatewayDevices(devices);
     if (ran < 0) return kExitDeviceFailed;
-    int32_t found[32];
-    std::copy(std::begin(DevicesTCP[GatewayIndex]), std::end(DevicesTCP[GatewayIndex]), found);
+    int32_t found[kMaxUnits];
+    const int32_t(&units)[kMaxUnits] = devices.gateways[size_t(GatewayIndex)].units;
+    std::copy(std::begin(units), std::end(units), found);
     if (json) {
         // The gateway's connection stays open after the search.
         const int32_t inUse = TCPDevAddr;
@@ -41,13 +42,14 @@ int CmdSearchGateway(const QStringList& args) {
     }
     std::fflush(stdout);
     // Into the file as it is; a gateway given by --host only is not kept.
-    const int gateway = GatewayIndex;
-    LoadINIDefaultTCP();
-    ReadINIFileTCP();
-    if (gateway < NumGateways) {
-        std::copy(std::begin(found), std::end(found), DevicesTCP[gateway]);
+    const size_t gateway = size_t(GatewayIndex);
+    KnownDevices stored;
+    LoadINIDefaultTCP(stored);
+    ReadINIFileTCP(stored);
+    if (gateway < stored.gateways.size()) {
+        std::copy(std::begin(found), std::end(found), stored.gateways[gateway].units);
         if (found[0] != 0) TCPDevAddr = found[0];
-        if (!NewINIFileTCP()) return SettingsNotSaved();
+        if (!NewINIFileTCP(stored)) return SettingsNotSaved();
     }
     return ran > 0 ? kExitOk : kExitDeviceFailed;
 }

@@ -66,37 +66,38 @@ int ParseNetOptions(const QStringList& args, NetOptions& o, bool gateway) {
 }
 
 // The fields as the dialog shows the device, with what the options change.
-void ApplyNetOptions(const NetOptions& o) {
+void ApplyNetOptions(const NetOptions& o, NetworkFields& fields) {
     auto take = [](std::string& field, const QString& v) {
         if (!v.isEmpty()) field = v.toStdString();
     };
-    take(NetFields.IP, o.ip);
-    take(NetFields.subnet, o.subnet);
-    take(NetFields.gateway, o.gateway);
-    take(NetFields.hostName, o.name);
-    if (!o.dhcp.isEmpty()) NetFields.dhcpOn = o.dhcp == "on";
+    take(fields.IP, o.ip);
+    take(fields.subnet, o.subnet);
+    take(fields.gateway, o.gateway);
+    take(fields.hostName, o.name);
+    if (!o.dhcp.isEmpty()) fields.dhcpOn = o.dhcp == "on";
 }
 
-int CmdSetGateway(const QStringList& args) {
+int CmdSetGateway(const QStringList& args, KnownDevices& devices) {
     NetOptions o;
     if (int rc = ParseNetOptions(args, o, true)) return rc;
-    LoadKnownGateways();
-    CheckGateways();
+    LoadKnownGateways(devices);
+    CheckGateways(devices);
+    const int count = int(devices.gateways.size());
     int i = 0;
-    while (i < NumGateways && o.mac.toLatin1() != NBD[i].MAC)
+    while (i < count && o.mac.toLatin1() != devices.gateways[size_t(i)].record.MAC)
         ++i;
-    if (i == NumGateways) {
+    if (i == count) {
         Error(10, 2);
         return kExitDeviceFailed;
     }
     SelectInterface(CommType, i, LM57Index);
-    const NetbiterRecord& r = NBD[i];
-    NetFields = NetworkFields{r.IP, r.SN, r.GW, r.HN, std::strcmp(r.DHCP, "ON") == 0, !o.passwordGiven};
-    ApplyNetOptions(o);
+    const NetbiterRecord& r = devices.gateways[size_t(i)].record;
+    NetworkFields fields{r.IP, r.SN, r.GW, r.HN, std::strcmp(r.DHCP, "ON") == 0, !o.passwordGiven};
+    ApplyNetOptions(o, fields);
     GivenPassword sink(o.password.toStdString());
     MessageSink* console = SetMessageSink(&sink);
-    const int ok = GatewayModificationCheck();
+    const int ok = GatewayModificationCheck(devices, fields);
     SetMessageSink(console);
     if (!ok) return kExitDeviceFailed;
-    return NewINIFileTCP() ? kExitOk : SettingsNotSaved();
+    return NewINIFileTCP(devices) ? kExitOk : SettingsNotSaved();
 }

@@ -10,23 +10,24 @@
 
 #include <cstring>
 
-int CmdSetModule(const QStringList& args) {
+int CmdSetModule(const QStringList& args, KnownDevices& devices) {
     NetOptions o;
     if (int rc = ParseNetOptions(args, o, false)) return rc;
     if (o.passwordGiven) return UsageError("modules take no password");
-    LoadKnownModules();
-    CheckLANMD57();
+    LoadKnownModules(devices);
+    CheckLANMD57(devices);
+    const int count = int(devices.modules.size());
     int i = 0;
-    while (i < Num57 && o.mac.toLatin1() != EMD[i].MAC)
+    while (i < count && o.mac.toLatin1() != devices.modules[size_t(i)].MAC)
         ++i;
-    if (i == Num57) {
+    if (i == count) {
         Error(10, 2);
         return kExitDeviceFailed;
     }
     SelectInterface(CommType, GatewayIndex, i);
-    const ModuleRecord& r = EMD[i];
-    NetFields = NetworkFields{r.IP, r.subnet, r.gateway, r.name, std::strcmp(r.DHCP, "01") == 0, 1};
-    ApplyNetOptions(o);
-    if (!LM57ModificationCheck()) return kExitDeviceFailed;
-    return NewDevINIFile() ? kExitOk : SettingsNotSaved();
+    const ModuleRecord& r = devices.modules[size_t(i)];
+    NetworkFields fields{r.IP, r.subnet, r.gateway, r.name, std::strcmp(r.DHCP, "01") == 0, 1};
+    ApplyNetOptions(o, fields);
+    if (!LM57ModificationCheck(devices, fields)) return kExitDeviceFailed;
+    return NewDevINIFile(devices) ? kExitOk : SettingsNotSaved();
 }

@@ -2,7 +2,7 @@
 
 #include "link/CommLog.h"
 #include "link/ModbusTcp.h"
-#include "netmodules/LANMOD57.h"
+#include "netmodules/KnownDevices.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFiles.h"
 #include "settings/INI_File.h"
@@ -34,12 +34,13 @@ const CliCommand kCommands[] = {
     {"reset-mean", "[--all | --min K ... --max K ...]   (K 1..5 power rows, 6..14 free rows)", CmdResetMean},
     {"harmonics", "voltage|current", CmdHarmonics},
     {"reset-harmonics", "voltage|current", CmdResetHarmonics},
-    {"scan-gateways", "", CmdScanGateways},
-    {"scan-modules", "", CmdScanModules},
+    {"scan-gateways", "", nullptr, CmdScanGateways},
+    {"scan-modules", "", nullptr, CmdScanModules},
     {"set-gateway", "MAC [--ip A] [--subnet A] [--gateway A] [--dhcp on|off] [--name N] [--password P]",
-     CmdSetGateway},
-    {"set-module", "MAC [--ip A] [--subnet A] [--gateway A] [--dhcp on|off] [--name N]", CmdSetModule},
-    {"search-gateway", "[--range 32|247]", CmdSearchGateway},
+     nullptr, CmdSetGateway},
+    {"set-module", "MAC [--ip A] [--subnet A] [--gateway A] [--dhcp on|off] [--name N]", nullptr,
+     CmdSetModule},
+    {"search-gateway", "[--range 32|247]", nullptr, CmdSearchGateway},
     {"logger-status", "[--interval MM:SS]", CmdLoggerStatus},
     {"logger-read", "FILE.ZRD [--newest \"dd.mm.yy hh:mm:ss\"] [--interval MM:SS]", CmdLoggerRead},
     {"logger-reset", "[--yes]", CmdLoggerReset},
@@ -85,7 +86,7 @@ struct Overrides {
     QString interface, port, host, baud, parity, address, tcpPort, timeout, httpPort;
 };
 
-int ApplyOverrides(const Overrides& o) {
+int ApplyOverrides(const Overrides& o, KnownDevices& devices) {
     static const std::map<QString, int> kinds{
         {"rs232", kRS232}, {"rs485", kRS485}, {"gateway", kGateway}, {"module", kModule}};
     static const std::map<QString, int> bauds{
@@ -133,13 +134,12 @@ int ApplyOverrides(const Overrides& o) {
         const QByteArray ip = a.toString().toLatin1();
         if (CommType == kModule) {
             SelectInterface(CommType, GatewayIndex, 0);
-            Num57 = std::max(Num57, 1);
-            qstrncpy(IP57[0], ip.constData(), sizeof IP57[0]);
-            qstrncpy(EMD[0].IP, ip.constData(), sizeof EMD[0].IP);
+            if (devices.modules.empty()) devices.modules.emplace_back();
+            qstrncpy(devices.modules[0].IP, ip.constData(), sizeof devices.modules[0].IP);
         } else {
             SelectInterface(CommType, 0, LM57Index);
-            NumGateways = std::max(NumGateways, 1);
-            qstrncpy(GatewayIP[0], ip.constData(), sizeof GatewayIP[0]);
+            if (devices.gateways.empty()) devices.gateways.emplace_back();
+            qstrncpy(devices.gateways[0].record.IP, ip.constData(), sizeof devices.gateways[0].record.IP);
         }
     }
     return kExitOk;
@@ -213,8 +213,10 @@ int main(int argc, char** argv) {
     if (args.isEmpty()) return UsageError("no command given");
 
     SettingsDir = settingsDir.isEmpty() ? DefaultSettingsDir() : settingsDir.toStdString();
-    LoadAllSettings(false);
-    if (int rc = ApplyOverrides(o)) return rc;
+    KnownDevices devices;
+    LoadAllSettings(devices, false);
+    if (int rc = ApplyOverrides(o, devices)) return rc;
+    UseKnownDevices(&devices);
 
     ConsoleMessages console(yes);
     SetMessageSink(&console);
@@ -223,13 +225,14 @@ int main(int argc, char** argv) {
     if (json) args << QStringLiteral("--json"); // each command that reads or decodes takes it
     for (const auto& c : kCommands) {
         if (name != c.name) continue;
-        if (logPath.isEmpty()) return c.run(args);
+        const auto run = [&] { return c.runWithDevices ? c.runWithDevices(args, devices) : c.run(args); };
+        if (logPath.isEmpty()) return run();
         // Written as the frames come: a run ended by a signal keeps what it saw. No
         // device is touched when the log the user asked for cannot be kept.
         FileFault fault = FileFault::None;
         if (!StartCommLogFile(logPath.toStdString(), &fault)) return LogFailed(logPath, fault);
         StartCommLog();
-        const int rc = c.run(args);
+        const int rc = run();
         StopCommLog();
         if (StopCommLogFile(&fault)) return rc;
         LogFailed(logPath, fault);

@@ -13,8 +13,6 @@ int32_t RecTimeout = kDefaultRecTimeout;
 int32_t TCPPort = kDefaultTCPPort;
 int32_t GatewayIndex = 0;
 int32_t TCPDevAddr = kDefaultTCPDevAddr;
-char GatewayIP[kMaxGateways][16] = {};
-int32_t DevicesTCP[kMaxGateways][32] = {};
 
 int32_t LM57Index = 0;
 

@@ -1,6 +1,6 @@
 // The connection the link talks over and the meter at its other end. The settings
 // files, the communication panel and zaro-cli's options set these; the link reads them
-// (and appends the units a gateway search finds).
+
 #pragma once
 
 #include "link/CommKind.h"
@@ -36,8 +36,6 @@ constexpr int kMaxGateways = 256;
 extern int32_t TCPPort;
 extern int32_t GatewayIndex;
 extern int32_t TCPDevAddr;
-extern char GatewayIP[kMaxGateways][16];
-extern int32_t DevicesTCP[kMaxGateways][32];
 
 // The bus address of the meter in use: DeviceAddr on RS-485, TCPDevAddr behind a
 // gateway (and as the unit a module is asked for).

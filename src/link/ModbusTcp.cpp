@@ -5,7 +5,7 @@
 #include "link/DeviceLink.h"
 #include "link/LinkBusyScope.h"
 #include "link/Transport.h"
-#include "netmodules/LANMOD57.h"
+#include "netmodules/KnownDevices.h"
 #include "platform/Messages.h"
 #include "platform/TcpClient.h"
 #include "platform/TimeBase.h"
@@ -91,19 +91,17 @@ int SlotOfHandle(int handle) {
     return -1;
 }
 
+const KnownDevices* known = nullptr;
+
+template <size_t N> std::string Text(const char (&field)[N]) {
+    return std::string(field, strnlen(field, N));
+}
+
 int Connect(int slot) {
-    const std::string host =
-        ModuleKind() ? std::string(EMD[slot].IP, strnlen(EMD[slot].IP, sizeof EMD[slot].IP))
-                     : std::string(GatewayIP[slot], strnlen(GatewayIP[slot], sizeof GatewayIP[slot]));
+    const std::string host = ModuleKind() ? ModuleAddress(slot) : GatewayAddress(slot);
     const int port = ModuleKind() ? ModuleTCPPort : TCPPort;
     if (host.empty()) return -1;
     return Wire().tcpConnect(host, port, ClientTCPCB, kConnectTimeoutMs);
-}
-
-void RecordSearchHit() {
-    Search_Result = 1;
-    if (ValidSlot(GatewayIndex) && SearchIndex >= 0 && SearchIndex < 32)
-        DevicesTCP[GatewayIndex][SearchIndex++] = RecBuffer[6];
 }
 
 struct WaitingFlag {
@@ -165,6 +163,20 @@ int ReceiveFrame(int handle) {
 }
 
 } // namespace
+
+void UseKnownDevices(const KnownDevices* devices) {
+    known = devices;
+}
+
+std::string GatewayAddress(int index) {
+    if (!known || index < 0 || size_t(index) >= known->gateways.size()) return {};
+    return Text(known->gateways[size_t(index)].record.IP);
+}
+
+std::string ModuleAddress(int index) {
+    if (!known || index < 0 || size_t(index) >= known->modules.size()) return {};
+    return Text(known->modules[size_t(index)].IP);
+}
 
 int InitTCPConnection() {
     // Connecting processes events; a timer tick must not start a second connect.
@@ -343,6 +355,5 @@ int ClientTCPCB(int handle, int event, int, void*) {
     if (state == 0) return 0; // another exception: the transaction ends by time-out
     replyState = state;
     answeredBefore = answeredBefore || state == 1 || state == -11;
-    if (state == 1 && SendBuffer[7] == 8) RecordSearchHit();
     return 0;
 }

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+
+struct KnownDevices;
 
 constexpr int kTCPSlots = 256;
 constexpr int kCloseAllTCP = 257;
@@ -18,10 +21,17 @@ extern int32_t ModuleTCPPort;
 constexpr int32_t kDefaultModuleHTTPPort = 80;
 extern int32_t ModuleHTTPPort;
 
-// Gateway search (function 8 probe): set when a unit answered; the unit is appended
-// to DevicesTCP[GatewayIndex] at SearchIndex.
+// RS-485 search: set when a unit answered, and the count of units found.
 extern int32_t Search_Result;
 extern int32_t SearchIndex;
+
+// The gateways and modules the link connects to, by their place in the lists
+// (GatewayIndex, LM57Index). The program's owner hands over its lists before the first
+// Modbus/TCP connect and keeps them while the link may use them; nullptr: none known.
+void UseKnownDevices(const KnownDevices* devices);
+// The IP address of the gateway or module at that place; empty when there is none.
+std::string GatewayAddress(int index);
+std::string ModuleAddress(int index);
 
 // A request asks for at most this many registers: the reply must fit 256 bytes.
 constexpr int kMaxTCPRegisters = 123;
@@ -35,9 +45,8 @@ int TCPDataTransmission(int showErrors, int broadcast);
 int ClientTCPCB(int handle, int event, int error, void* callbackData);
 
 // The gateway search's probe: function 8 (echo of AA 55) to address over the connection
-// in use, waiting RecTimeout for the answer. Gives the reply state: 1 echo (address
-// appended to the gateway's row), -11 an exception (no meter to be had there), 0
-// silence, -4 closed, -7 something else.
+// in use, waiting RecTimeout for the answer. Gives the reply state: 1 echo, -11 an exception (no meter to be
+// had there), 0 silence, -4 closed, -7 something else.
 int TCPDiagnose(int address);
 
 // Judges n reply bytes in RecBuffer against the request in SendBuffer; gives the

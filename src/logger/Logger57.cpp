@@ -5,7 +5,6 @@
 #include "link/Connection.h"
 #include "link/ModbusTcp.h"
 #include "logger/Logger57Decode.h"
-#include "netmodules/LANMOD57.h"
 #include "platform/HttpClient.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFiles.h"
@@ -127,8 +126,7 @@ int InitLogger57(ModuleLog& shown, const QByteArray& bytes) {
 }
 
 int CmReadLoggerData57(ModuleLog& shown) {
-    const ModuleRecord& module = EMD[LM57Index];
-    const std::string host(module.IP, strnlen(module.IP, sizeof module.IP));
+    const std::string host = ModuleAddress(LM57Index);
     // The module closes the connection after its reply.
     const HttpReply reply = HttpGet(host, ModuleHTTPPort, "/log.dat", HttpLimits{});
     if (reply.outcome != HttpOutcome::Ok || reply.status < 200 || reply.status > 299)

@@ -1,6 +1,5 @@
 #include "netmodules/Gateway.h"
 
-#include "netmodules/KnownDevices.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
 #include "link/Udp.h"
@@ -13,14 +12,6 @@
 #include <algorithm>
 #include <cctype>
 #include <vector>
-
-NetbiterRecord NBD[kMaxGateways] = {};
-NetbiterRecord NBDscan[kMaxGateways] = {};
-const NetbiterRecord NBDdef = {};
-int32_t NumGatewaysScan = 0;
-int32_t SelIndex = 0;
-int32_t DeviceSelection = 0;
-NetworkFields NetFields;
 
 namespace {
 
@@ -42,8 +33,8 @@ bool HandAdded(const NetbiterRecord& r) {
     return Same(r.MAC, kHandAddedMAC);
 }
 
-bool ValidIndex(int i) {
-    return i >= 0 && i < std::clamp(NumGateways, 0, kMaxGateways);
+bool ValidIndex(const KnownDevices& devices, int i) {
+    return i >= 0 && size_t(i) < devices.gateways.size();
 }
 
 // The value of the next "key = value;" field from *at on, at most up to end. Missing
@@ -130,7 +121,7 @@ int CheckIP(const char* text) {
 }
 
 int ParseNetbiterReply(const char* data, int length, NetbiterRecord& r) {
-    r = NBDdef;
+    r = NetbiterRecord{};
     const char* end = std::find(data, data + std::max(length, 0), '\0');
     const char* at = data;
     bool fitted = true, addressCut = false;
@@ -197,21 +188,20 @@ std::string NetbiterConfigMessage(const NetbiterRecord& r, const std::string& pa
     return m.substr(0, 255);
 }
 
-int NetbiterScan() {
-    std::fill(std::begin(NBDscan), std::end(NBDscan), NBDdef);
-    NumGatewaysScan = 0;
+std::vector<NetbiterRecord> NetbiterScan() {
+    std::vector<NetbiterRecord> answers;
     bool damaged = false, tooMany = false;
     // A gateway that answers twice (or anyone repeating its reply) is listed once.
     const auto take = [&](const char* data, int length) {
         NetbiterRecord r;
         const int parsed = ParseNetbiterReply(data, length, r);
         if (parsed < 0) return;
-        const int i = FindOrAppendByMAC(NBDscan, NumGatewaysScan, kMaxAnswers, r.MAC);
+        const int i = FindOrAppendByMAC(answers, kMaxAnswers, r.MAC);
         if (i < 0) {
             tooMany = true;
             return;
         }
-        NBDscan[i] = r;
+        answers[size_t(i)] = r;
         damaged |= parsed == 0;
     };
     int e = 0;
@@ -219,7 +209,7 @@ int NetbiterScan() {
                                      kGatewayReplySize, kReplyTimeoutMs, take, e);
     if (scan == UdpExchange::OpenFailed || scan == UdpExchange::WriteFailed) {
         CommunicationError(e);
-        return 0;
+        return {};
     }
     if (damaged)
         Notify(Text(QT_TRANSLATE_NOOP("NetDevices", "Some gateways sent incomplete or overlong settings; "
@@ -227,64 +217,54 @@ int NetbiterScan() {
     if (tooMany)
         Notify(Text(QT_TRANSLATE_NOOP("NetDevices", "More than 256 devices answered; only the first 256 "
                                                     "are listed.")));
-    return NumGatewaysScan;
+    return answers;
 }
 
-void StoreGatewayLists(int i) {
-    CopyText(GatewayIP[i], NBD[i].IP);
-    CopyText(GatewayMAC[i], NBD[i].MAC);
-    CopyText(GatewayName[i], NBD[i].HN);
-}
-
-void InitGatewayRecords() {
-    DeviceSelection = GatewayIndex = SelIndex = 0;
-    for (int i = 0; i < kMaxGateways; ++i) {
-        NBD[i] = NBDdef;
-        if (i >= NumGateways) continue;
-        CopyText(NBD[i].IP, GatewayIP[i]);
-        CopyText(NBD[i].MAC, GatewayMAC[i]);
-        CopyText(NBD[i].HN, GatewayName[i]);
+void InitGatewayRecords(KnownDevices& devices) {
+    GatewayIndex = 0;
+    for (KnownGateway& g : devices.gateways) {
+        const NetbiterRecord kept = g.record;
+        g.record = NetbiterRecord{};
+        CopyText(g.record.IP, kept.IP);
+        CopyText(g.record.MAC, kept.MAC);
+        CopyText(g.record.HN, kept.HN);
     }
 }
 
-int CheckGateways() {
-    const int found = NetbiterScan();
-    int known = std::clamp(NumGateways, 0, kMaxGateways);
+std::vector<NetbiterRecord> CheckGateways(KnownDevices& devices) {
+    const std::vector<NetbiterRecord> answers = NetbiterScan();
     bool dropped = false;
-    for (int s = 0; s < found; ++s) {
-        const NetbiterRecord& answer = NBDscan[s];
-        const int i = FindOrAppendByMAC(NBD, known, kMaxGateways, answer.MAC);
+    for (const NetbiterRecord& answer : answers) {
+        const int i = FindOrAppendByMAC(devices.gateways, kMaxGateways, answer.MAC);
         if (i < 0) {
             dropped = true;
             continue;
         }
-        NBD[i] = answer;
-        StoreGatewayLists(i);
+        devices.gateways[size_t(i)].record = answer;
     }
-    NumGateways = known;
     if (dropped)
         Notify(Text(QT_TRANSLATE_NOOP("NetDevices", "More than 256 devices answered; only the first 256 "
                                                     "are listed.")));
-    return found;
+    return answers;
 }
 
-int CheckNetworkSettings(int mode) {
-    if (NumGateways <= 0 || !ValidIndex(GatewayIndex)) return 1;
-    NetbiterRecord& r = NBDscan[GatewayIndex];
-    if (!CheckIP(NetFields.IP.c_str())) return Error(11, 17), 0;
+int CheckNetworkSettings(const KnownDevices& devices, const NetworkFields& fields, int mode,
+                         NetbiterRecord& entered) {
+    if (!ValidIndex(devices, GatewayIndex)) return 1;
+    if (!CheckIP(fields.IP.c_str())) return Error(11, 17), 0;
     if (mode == 2) {
-        if (!CheckIP(NetFields.subnet.c_str())) return Error(12, 18), 0;
-        if (!CheckIP(NetFields.gateway.c_str())) return Error(13, 19), 0;
-        CopyText(r.SN, NetFields.subnet);
-        CopyText(r.GW, NetFields.gateway);
+        if (!CheckIP(fields.subnet.c_str())) return Error(12, 18), 0;
+        if (!CheckIP(fields.gateway.c_str())) return Error(13, 19), 0;
+        CopyText(entered.SN, fields.subnet);
+        CopyText(entered.GW, fields.gateway);
     }
-    CopyText(r.IP, NetFields.IP);
-    CopyText(r.HN, HostName(NetFields.hostName));
+    CopyText(entered.IP, fields.IP);
+    CopyText(entered.HN, HostName(fields.hostName));
     return 1;
 }
 
-int AskForPassword(std::string& password) {
-    if (NetFields.defaultPassword) {
+int AskForPassword(const NetworkFields& fields, std::string& password) {
+    if (fields.defaultPassword) {
         password = kDefaultGatewayPassword;
         return 1;
     }
@@ -293,22 +273,17 @@ int AskForPassword(std::string& password) {
     return 1;
 }
 
-int SetNetbiterConfig() {
-    if (!CheckNetworkSettings(2)) return 0;
-    if (NumGateways <= 0 || !ValidIndex(GatewayIndex)) return 1;
-    NetbiterRecord& known = NBD[GatewayIndex];
+int SetNetbiterConfig(KnownDevices& devices, const NetworkFields& fields) {
+    if (!ValidIndex(devices, GatewayIndex)) return 1;
+    NetbiterRecord& known = devices.gateways[size_t(GatewayIndex)].record;
     NetbiterRecord wanted = known; // MAC and DNS servers stay as the gateway reported them
-    const NetbiterRecord& entered = NBDscan[GatewayIndex];
-    CopyText(wanted.IP, entered.IP);
-    CopyText(wanted.SN, entered.SN);
-    CopyText(wanted.GW, entered.GW);
-    CopyText(wanted.HN, entered.HN);
-    CopyText(wanted.DHCP, NetFields.dhcpOn ? "ON" : "OFF");
+    if (!CheckNetworkSettings(devices, fields, 2, wanted)) return 0;
+    CopyText(wanted.DHCP, fields.dhcpOn ? "ON" : "OFF");
     if (FieldsEqual(wanted, known)) return 1;
     // The list shows what the gateway has: it takes the new settings only once the
     // gateway has answered them.
     std::string password;
-    if (!AskForPassword(password)) {
+    if (!AskForPassword(fields, password)) {
         Notify(Text(QT_TRANSLATE_NOOP("NetDevices", "Cancelled: nothing was sent to the gateway.")));
         return 0;
     }
@@ -318,70 +293,55 @@ int SetNetbiterConfig() {
     std::fill(message.begin(), message.end(), '\0');
     if (!answered) return 0;
     known = wanted;
-    StoreGatewayLists(GatewayIndex);
     return 1;
 }
 
-int SaveNetbiterConfig() {
-    if (!CheckNetworkSettings(1)) return 0;
-    if (NumGateways <= 0 || !ValidIndex(GatewayIndex)) return 1;
-    NetbiterRecord& known = NBD[GatewayIndex];
-    const NetbiterRecord& entered = NBDscan[GatewayIndex];
+int SaveNetbiterConfig(KnownDevices& devices, const NetworkFields& fields) {
+    if (!ValidIndex(devices, GatewayIndex)) return 1;
+    NetbiterRecord& known = devices.gateways[size_t(GatewayIndex)].record;
+    NetbiterRecord entered{};
+    if (!CheckNetworkSettings(devices, fields, 1, entered)) return 0;
     if (Same(known.IP, entered.IP) && Same(known.HN, entered.HN)) return 1;
     CopyText(known.IP, entered.IP);
     CopyText(known.HN, entered.HN);
     CopyText(known.MAC, kHandAddedMAC);
-    StoreGatewayLists(GatewayIndex);
     return 1;
 }
 
-int GatewayModificationCheck() {
-    if (NumGateways <= 0 || !ValidIndex(GatewayIndex)) return SaveNetbiterConfig();
-    const NetbiterRecord& r = NBD[GatewayIndex];
-    return HandAdded(r) || !r.valid ? SaveNetbiterConfig() : SetNetbiterConfig();
+int GatewayModificationCheck(KnownDevices& devices, const NetworkFields& fields) {
+    if (!ValidIndex(devices, GatewayIndex)) return SaveNetbiterConfig(devices, fields);
+    const NetbiterRecord& r = devices.gateways[size_t(GatewayIndex)].record;
+    return HandAdded(r) || !r.valid ? SaveNetbiterConfig(devices, fields)
+                                    : SetNetbiterConfig(devices, fields);
 }
 
-int AddGateway() {
-    if (NumGateways < 0 || NumGateways >= kMaxGateways) return 0;
-    const int i = NumGateways++;
-    NBD[i] = NBDdef;
-    CopyText(NBD[i].IP, "10.1.1.0");
-    CopyText(NBD[i].MAC, kHandAddedMAC);
-    StoreGatewayLists(i);
-    std::fill(std::begin(DevicesTCP[i]), std::end(DevicesTCP[i]), 0);
-    SelectInterface(CommType, i, LM57Index);
-    SelIndex = 2 * i;
-    DeviceSelection = 0;
+int AddGateway(KnownDevices& devices) {
+    if (devices.gateways.size() >= size_t(kMaxGateways)) return 0;
+    KnownGateway& g = devices.gateways.emplace_back();
+    CopyText(g.record.IP, "10.1.1.0");
+    CopyText(g.record.MAC, kHandAddedMAC);
+    SelectInterface(CommType, int(devices.gateways.size()) - 1, LM57Index);
     return 1;
 }
 
-int DeleteGateway(int index) {
-    if (!ValidIndex(index)) return 0;
-    const int last = NumGateways - 1;
-    for (int i = index; i < last; ++i) {
-        NBD[i] = NBD[i + 1];
-        StoreGatewayLists(i);
-        std::copy(std::begin(DevicesTCP[i + 1]), std::end(DevicesTCP[i + 1]), DevicesTCP[i]);
-    }
-    NBD[last] = NBDdef;
-    StoreGatewayLists(last);
-    std::fill(std::begin(DevicesTCP[last]), std::end(DevicesTCP[last]), 0);
-    NumGateways = last;
+int DeleteGateway(KnownDevices& devices, int index) {
+    if (!ValidIndex(devices, index)) return 0;
+    devices.gateways.erase(devices.gateways.begin() + index);
     SelectInterface(CommType, 0, LM57Index);
-    SelIndex = DeviceSelection = 0;
     return 1;
 }
 
-int SearchGatewayDevices(const std::function<void(int)>& probing) {
+int SearchGatewayDevices(KnownDevices& devices, const std::function<void(int)>& probing) {
     if (CommPortIsOpen()) CloseCommPort();
-    if (!ValidIndex(GatewayIndex) || !InitTCPConnection()) return -1;
-    std::fill(std::begin(DevicesTCP[GatewayIndex]), std::end(DevicesTCP[GatewayIndex]), 0);
-    SearchIndex = 0;
-    Search_Result = 0;
+    if (!ValidIndex(devices, GatewayIndex) || !InitTCPConnection()) return -1;
+    int32_t(&units)[kMaxUnits] = devices.gateways[size_t(GatewayIndex)].units;
+    std::fill(std::begin(units), std::end(units), 0);
+    int found = 0;
     const int last = Last_Device == kMaxBusAddress ? kMaxBusAddress : 32;
-    for (int a = 1; a <= last && SearchIndex < kMaxSelected; ++a) {
+    for (int a = 1; a <= last && found < kMaxUnits; ++a) {
         if (probing) probing(a);
         const int state = TCPDiagnose(a);
+        if (state == 1) units[found++] = a;
         if (state == 0 || state == -4) { // the gateway itself is gone
             Error(9, 16);
             return 0;
@@ -390,9 +350,9 @@ int SearchGatewayDevices(const std::function<void(int)>& probing) {
     return 1;
 }
 
-void AdoptDevSelect(const bool (&ticked)[247]) {
-    if (!ValidIndex(GatewayIndex)) return;
-    int32_t* row = DevicesTCP[GatewayIndex];
+void AdoptDevSelect(KnownDevices& devices, const bool (&ticked)[247]) {
+    if (!ValidIndex(devices, GatewayIndex)) return;
+    int32_t* row = devices.gateways[size_t(GatewayIndex)].units;
     std::fill(row, row + 32, 0);
     int n = 0;
     for (int a = 1; a <= kMaxBusAddress && n < kMaxSelected; ++a)

@@ -3,12 +3,14 @@
 #pragma once
 
 #include "link/Connection.h"
+#include "netmodules/KnownDevices.h"
 
 #include <cstdint>
 #include <cstring>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 constexpr int kGatewayUdpPort = 3250;
 constexpr int kGatewayReplySize = 1066;
@@ -17,25 +19,6 @@ constexpr char kDefaultGatewayPassword[] = "qorvi";
 constexpr int kMaxPasswordLength = 29;
 constexpr int kMaxHostNameLength = 29;
 
-struct NetbiterRecord {
-    char MAC[18];
-    char IP[16];
-    char SN[16];  // subnet mask
-    char GW[16];  // default gateway
-    char DHCP[4]; // "ON" or "OFF"
-    char HN[30];  // host name
-    char DNS1[16];
-    char DNS2[16];
-    uint8_t valid; // 1 = answered the last scan
-};
-
-extern NetbiterRecord NBD[kMaxGateways];     // the known gateways, NumGateways of them
-extern NetbiterRecord NBDscan[kMaxGateways]; // the last scan's answers
-extern const NetbiterRecord NBDdef;          // empty
-extern int32_t NumGatewaysScan;
-extern int32_t SelIndex;        // tree node selected: 2 x gateway (+1 for its meters), or the module
-extern int32_t DeviceSelection; // 1 while the meters of a gateway are shown
-
 // What the network fields of the interface dialog hold (filled by the dialog, or by
 // zaro-cli from its options), checked and sent by the routines below.
 struct NetworkFields {
@@ -43,7 +26,6 @@ struct NetworkFields {
     int dhcpOn = 0;
     int defaultPassword = 1; // gateways: use the factory password instead of asking
 };
-extern NetworkFields NetFields;
 
 // Copies text into a fixed-width field, zero-terminated; true when it had to be cut.
 template <size_t N> bool CopyText(char (&field)[N], std::string_view text) {
@@ -66,28 +48,31 @@ int ConfirmsNetbiterConfig(const char* data, int length, const char* mac);
 // The configuration message for r's gateway, without its terminating zero.
 std::string NetbiterConfigMessage(const NetbiterRecord& r, const std::string& password);
 
-int NetbiterScan();  // number of gateways that answered
-int CheckGateways(); // scan and merge into NBD; returns the number found
-// Records of the known gateways from the stored lists, none marked found.
-void InitGatewayRecords();
-// Mirrors NBD[i] into the lists ZAROTCP.ini keeps.
-void StoreGatewayLists(int i);
+// The gateways that answered a scan, each once; the errors of the exchange are shown.
+std::vector<NetbiterRecord> NetbiterScan();
+// Scans and merges the answers into the known gateways (one known by its MAC is
+// updated in place, a new one appended); returns the answers.
+std::vector<NetbiterRecord> CheckGateways(KnownDevices& devices);
+// Forgets what the last scan told beyond what ZAROTCP.ini keeps: none marked found.
+// The first gateway becomes the one in use.
+void InitGatewayRecords(KnownDevices& devices);
 
-// Validates NetFields into NBDscan[GatewayIndex]: mode 1 IP and host name, mode 2 also
-// subnet and gateway. Shows the error pair of a bad address and returns 0.
-int CheckNetworkSettings(int mode);
-int AskForPassword(std::string& password); // 1 go on, 0 cancelled
-int SetNetbiterConfig();                   // a gateway that answered the scan
-int SaveNetbiterConfig();                  // a gateway added by hand or not found
-int GatewayModificationCheck();
-int AddGateway();             // 1 added (it becomes the gateway in use)
-int DeleteGateway(int index); // its meters go with it; the others keep theirs
+// Validates the fields of the gateway in use into entered: mode 1 IP and host name,
+// mode 2 also subnet and gateway. Shows the error pair of a bad address and returns 0.
+int CheckNetworkSettings(const KnownDevices& devices, const NetworkFields& fields, int mode,
+                         NetbiterRecord& entered);
+int AskForPassword(const NetworkFields& fields, std::string& password);    // 1 go on, 0 cancelled
+int SetNetbiterConfig(KnownDevices& devices, const NetworkFields& fields); // a gateway that answered the scan
+int SaveNetbiterConfig(KnownDevices& devices, const NetworkFields& fields); // one added by hand or not found
+int GatewayModificationCheck(KnownDevices& devices, const NetworkFields& fields);
+int AddGateway(KnownDevices& devices);               // 1 added (it becomes the gateway in use)
+int DeleteGateway(KnownDevices& devices, int index); // its meters go with it; the others keep theirs
 
 // Probes the meters 1..Last_Device behind the gateway in use and keeps the first 32 that
-// answer in its row of DevicesTCP. probing(address) runs before each probe. Returns 1
-// when the search ran to its end, 0 when the gateway fell silent (error shown), -1 when
-// it could not be reached (error shown).
-int SearchGatewayDevices(const std::function<void(int address)>& probing = {});
-// Takes the ticked addresses (ticked[a - 1]) into the gateway's row; the first becomes
-// TCPDevAddr.
-void AdoptDevSelect(const bool (&ticked)[247]);
+// answer as its units. probing(address) runs before each probe. Returns 1 when the
+// search ran to its end, 0 when the gateway fell silent (error shown), -1 when it could
+// not be reached (error shown).
+int SearchGatewayDevices(KnownDevices& devices, const std::function<void(int address)>& probing = {});
+// Takes the ticked addresses (ticked[a - 1]) as the units of the gateway in use; the
+// first becomes TCPDevAddr.
+void AdoptDevSelect(KnownDevices& devices, const bool (&ticked)[247]);

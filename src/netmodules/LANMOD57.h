@@ -1,4 +1,4 @@
-// LANMOD57 extension modules known to the program.
+// LANMOD57 extension modules known to the program (their list: KnownDevices.h).
 #pragma once
 
 #include <cstdint>
@@ -12,5 +12,3 @@ struct ModuleRecord {
     char name[33];
     uint8_t found; // 1 = answered the latest scan
 };
-
-extern ModuleRecord EMD[256];

@@ -2,7 +2,6 @@
 
 #include "link/Udp.h"
 #include "netmodules/Gateway.h"
-#include "netmodules/KnownDevices.h"
 #include "platform/Messages.h"
 #include "platform/Translate.h"
 #include "settings/INI_File.h"
@@ -12,9 +11,6 @@
 #include <cctype>
 #include <cstdio>
 
-ModuleRecord EMDscan[256] = {};
-const ModuleRecord EMDdef = {};
-int32_t Num57Scan = 0;
 
 namespace {
 
@@ -48,8 +44,8 @@ bool Same(const char* a, const char* b) {
     return std::strcmp(a, b) == 0;
 }
 
-bool ValidIndex(int i) {
-    return i >= 0 && i < std::clamp(Num57, 0, kMaxModules);
+bool ValidIndex(const KnownDevices& devices, int i) {
+    return i >= 0 && size_t(i) < devices.modules.size();
 }
 
 // Dotted address from the four hex pairs at p.
@@ -71,16 +67,6 @@ void HexFromDotted(char* p, const char* dotted) {
     std::snprintf(pairs, sizeof pairs, "%02x%02x%02x%02x", o[0] & 0xFF, o[1] & 0xFF, o[2] & 0xFF,
                   o[3] & 0xFF);
     std::memcpy(p, pairs, 8);
-}
-
-void StoreModuleLists(int i) {
-    const ModuleRecord& r = EMD[i];
-    CopyText(MAC57[i], r.MAC);
-    CopyText(IP57[i], r.IP);
-    CopyText(Gateway57[i], r.gateway);
-    CopyText(Sub57[i], r.subnet);
-    CopyText(DHCP57[i], r.DHCP);
-    CopyText(Name57[i], r.name);
 }
 
 bool SettingsEqual(const ModuleRecord& a, const ModuleRecord& b) {
@@ -109,10 +95,10 @@ std::string ModuleName(const std::string& typed) {
     return name;
 }
 
-// Checks the fields and the DHCP switch into the scratch record; 0 when refused.
-int GatherEdits() {
-    if (!CheckLM57Settings()) return 0;
-    if (ValidIndex(LM57Index)) CopyText(EMDscan[LM57Index].DHCP, NetFields.dhcpOn ? "01" : "00");
+// Checks the fields and the DHCP switch into entered; 0 when refused.
+int GatherEdits(const KnownDevices& devices, const NetworkFields& fields, ModuleRecord& entered) {
+    if (!CheckLM57Settings(devices, fields, entered)) return 0;
+    CopyText(entered.DHCP, fields.dhcpOn ? "01" : "00");
     return 1;
 }
 
@@ -150,7 +136,7 @@ int HexStringToDecString(char* dest, const char* src) {
 }
 
 int ParseModuleAnswer(const char* data, int length, ModuleRecord& r) {
-    r = EMDdef;
+    r = ModuleRecord{};
     if (length < kNameAt - 1 || std::memcmp(data, kModulePrefix, 8) != 0 || !HexRun(data + 8, 4) ||
         std::memcmp(data + 8, "FFFF", 4) == 0)
         return 0;
@@ -202,159 +188,131 @@ int CheckMAC(const char* text) {
     return 1;
 }
 
-int LANMD57Scan() {
-    std::fill(std::begin(EMDscan), std::end(EMDscan), EMDdef);
-    Num57Scan = 0;
+std::vector<ModuleRecord> LANMD57Scan() {
+    std::vector<ModuleRecord> answers;
     bool tooMany = false;
     // A module that answers twice (or anyone repeating its answer) is listed once.
     const auto take = [&](const char* data, int length) {
         ModuleRecord r;
         if (!ParseModuleAnswer(data, length, r)) return;
-        const int i = FindOrAppendByMAC(EMDscan, Num57Scan, kMaxAnswers, r.MAC);
+        const int i = FindOrAppendByMAC(answers, kMaxAnswers, r.MAC);
         if (i < 0) {
             tooMany = true;
             return;
         }
-        EMDscan[i] = r;
+        answers[size_t(i)] = r;
     };
     int e = 0;
     switch (UDPScan(kModuleUdpPort, kScanRequest, int(sizeof kScanRequest), kModuleMessageSize, kAnswerWaitMs,
                     take, e)) {
     case UdpExchange::OpenFailed:
         UdpProblem(QT_TRANSLATE_NOOP("NetDevices", "UDP Open error !"), e);
-        return 0;
+        return {};
     case UdpExchange::WriteFailed:
         UdpProblem(QT_TRANSLATE_NOOP("NetDevices", "UDP Write error !"), e);
-        return 0;
+        return {};
     default:
         break;
     }
     if (tooMany) TooManyAnswered();
-    return Num57Scan;
+    return answers;
 }
 
-int CheckLANMD57() {
-    int known = std::clamp(Num57, 0, kMaxModules);
-    for (int i = 0; i < known; ++i)
-        EMD[i].found = 0;
-    const int found = LANMD57Scan();
+std::vector<ModuleRecord> CheckLANMD57(KnownDevices& devices) {
+    for (ModuleRecord& m : devices.modules)
+        m.found = 0;
+    const std::vector<ModuleRecord> answers = LANMD57Scan();
     bool dropped = false;
-    for (int s = 0; s < found; ++s) {
-        const int i = FindOrAppendByMAC(EMD, known, kMaxModules, EMDscan[s].MAC);
+    for (const ModuleRecord& answer : answers) {
+        const int i = FindOrAppendByMAC(devices.modules, kMaxModules, answer.MAC);
         if (i < 0) {
             dropped = true;
             continue;
         }
-        EMD[i] = EMDscan[s];
-        StoreModuleLists(i);
+        devices.modules[size_t(i)] = answer;
     }
-    Num57 = known;
     if (dropped) TooManyAnswered();
-    return found;
+    return answers;
 }
 
-void InitLM57Records() {
+void InitLM57Records(KnownDevices& devices) {
     SelectInterface(CommType, GatewayIndex, 0);
-    SelIndex = 0;
-    for (int i = 0; i < kMaxModules; ++i) {
-        ModuleRecord& r = EMD[i];
-        r = EMDdef;
-        if (i >= Num57) continue;
-        CopyText(r.MAC, MAC57[i]);
-        CopyText(r.IP, IP57[i]);
-        CopyText(r.gateway, Gateway57[i]);
-        CopyText(r.subnet, Sub57[i]);
-        CopyText(r.DHCP, DHCP57[i]);
-        CopyText(r.name, Name57[i]);
-    }
+    for (ModuleRecord& m : devices.modules)
+        m.found = 0;
 }
 
-int CheckLM57Settings() {
-    if (Num57 <= 0 || !ValidIndex(LM57Index)) return 1;
-    ModuleRecord& scratch = EMDscan[LM57Index];
-    const ModuleRecord& known = EMD[LM57Index];
-    CopyText(scratch.MAC, known.MAC);
-    if (NetFields.dhcpOn) {
-        CopyText(scratch.IP, known.IP);
-        CopyText(scratch.subnet, known.subnet);
-        CopyText(scratch.gateway, known.gateway);
+int CheckLM57Settings(const KnownDevices& devices, const NetworkFields& fields, ModuleRecord& entered) {
+    if (!ValidIndex(devices, LM57Index)) return 1;
+    const ModuleRecord& known = devices.modules[size_t(LM57Index)];
+    CopyText(entered.MAC, known.MAC);
+    if (fields.dhcpOn) {
+        CopyText(entered.IP, known.IP);
+        CopyText(entered.subnet, known.subnet);
+        CopyText(entered.gateway, known.gateway);
     } else {
-        if (!CheckIP(NetFields.IP.c_str())) return Error(11, 17), 0;
-        if (!CheckIP(NetFields.gateway.c_str())) return Error(13, 19), 0;
-        if (!CheckIP(NetFields.subnet.c_str())) return Error(12, 18), 0;
-        CopyText(scratch.IP, NetFields.IP);
-        CopyText(scratch.gateway, NetFields.gateway);
-        CopyText(scratch.subnet, NetFields.subnet);
+        if (!CheckIP(fields.IP.c_str())) return Error(11, 17), 0;
+        if (!CheckIP(fields.gateway.c_str())) return Error(13, 19), 0;
+        if (!CheckIP(fields.subnet.c_str())) return Error(12, 18), 0;
+        CopyText(entered.IP, fields.IP);
+        CopyText(entered.gateway, fields.gateway);
+        CopyText(entered.subnet, fields.subnet);
     }
-    CopyText(scratch.name, ModuleName(NetFields.hostName));
+    CopyText(entered.name, ModuleName(fields.hostName));
     return 1;
 }
 
-int SaveLM57Config() {
-    if (!GatherEdits()) return 0;
-    if (!ValidIndex(LM57Index)) return 1;
-    ModuleRecord& known = EMD[LM57Index];
-    if (SettingsEqual(known, EMDscan[LM57Index])) return 1;
-    TakeSettings(known, EMDscan[LM57Index]);
-    StoreModuleLists(LM57Index);
+int SaveLM57Config(KnownDevices& devices, const NetworkFields& fields) {
+    ModuleRecord entered{};
+    if (!GatherEdits(devices, fields, entered)) return 0;
+    if (!ValidIndex(devices, LM57Index)) return 1;
+    ModuleRecord& known = devices.modules[size_t(LM57Index)];
+    if (SettingsEqual(known, entered)) return 1;
+    TakeSettings(known, entered);
     return 1;
 }
 
-int SetLM57Config() {
-    if (!GatherEdits()) return 0;
-    if (!ValidIndex(LM57Index)) return 1;
+int SetLM57Config(KnownDevices& devices, const NetworkFields& fields) {
+    ModuleRecord wanted{};
+    if (!GatherEdits(devices, fields, wanted)) return 0;
+    if (!ValidIndex(devices, LM57Index)) return 1;
     const int index = LM57Index;
-    const ModuleRecord wanted = EMDscan[index];
-    ModuleRecord& known = EMD[index];
-    if (SettingsEqual(known, wanted)) return 1;
-    const bool dhcpChanged = !Same(known.DHCP, wanted.DHCP);
+    if (SettingsEqual(devices.modules[size_t(index)], wanted)) return 1;
+    const bool dhcpChanged = !Same(devices.modules[size_t(index)].DHCP, wanted.DHCP);
     char message[kModuleMessageSize];
     ModuleMessage(wanted, message);
     // Without an answer the module may not have the settings: the list keeps what it has.
     if (!BroadcastConfig(message, wanted.MAC)) return 0;
-    TakeSettings(known, wanted);
+    TakeSettings(devices.modules[size_t(index)], wanted);
     if (dhcpChanged) { // its address may come from elsewhere now: ask it again once it is back
         UDPPause(kDhcpSettleMs);
-        CheckLANMD57();
+        CheckLANMD57(devices);
         LM57Index = index;
     }
-    StoreModuleLists(index);
     return 1;
 }
 
-int LM57ModificationCheck() {
-    if (Num57 <= 0 || !ValidIndex(LM57Index) || !EMD[LM57Index].found) return SaveLM57Config();
-    return SetLM57Config();
+int LM57ModificationCheck(KnownDevices& devices, const NetworkFields& fields) {
+    if (!ValidIndex(devices, LM57Index) || !devices.modules[size_t(LM57Index)].found)
+        return SaveLM57Config(devices, fields);
+    return SetLM57Config(devices, fields);
 }
 
-int AddLANMD57(const char* mac) {
-    if (Num57 < 0 || Num57 >= kMaxModules) return 0;
+int AddLANMD57(KnownDevices& devices, const char* mac) {
+    if (devices.modules.size() >= size_t(kMaxModules)) return 0;
     if (!CheckMAC(mac)) return Error(14, 20), 0;
-    const int i = Num57++;
-    ModuleRecord& r = EMD[i];
-    r = EMDdef;
+    ModuleRecord& r = devices.modules.emplace_back();
     CopyText(r.MAC, std::string_view(mac, 17));
     CopyText(r.IP, "10.1.1.100");
     CopyText(r.subnet, "255.255.255.0");
     CopyText(r.gateway, "10.1.2.4");
     CopyText(r.DHCP, "00");
-    StoreModuleLists(i);
-    SelectInterface(CommType, GatewayIndex, i);
-    SelIndex = i;
+    SelectInterface(CommType, GatewayIndex, int(devices.modules.size()) - 1);
     return 1;
 }
 
-int DeleteLANMD57(int index) {
-    if (!ValidIndex(index)) return 0;
-    const int last = Num57 - 1;
-    for (int i = index; i < last; ++i) {
-        EMD[i] = EMD[i + 1];
-        StoreModuleLists(i);
-    }
-    EMD[last] = EMDdef;
-    StoreModuleLists(last);
-    Num57 = last;
+int DeleteLANMD57(KnownDevices& devices, int index) {
+    if (!ValidIndex(devices, index)) return 0;
+    devices.modules.erase(devices.modules.begin() + index);
     SelectInterface(CommType, GatewayIndex, 0);
-    SelIndex = 0;
     return 1;
 }

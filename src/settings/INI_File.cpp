@@ -2,7 +2,6 @@
 
 #include "config/ConfigImage.h"
 #include "link/ModbusTcp.h"
-#include "netmodules/LANMOD57.h"
 #include "platform/ProgramFiles.h"
 #include "settings/IniFormat.h"
 
@@ -16,6 +15,10 @@ namespace {
 // Set by a read that had to bring a value into range: the file is then rewritten so
 // that what is on disk matches what the program uses.
 bool mended = false;
+
+// The list sizes as the key tables read and write them.
+int32_t gatewayCount = kDefaultNumGateways;
+int32_t moduleCount = 0;
 
 std::string PathOf(const char* name) {
     return SettingsDir + "/" + name;
@@ -103,18 +106,6 @@ IntKey ListIndex(const char* section, const char* key, int32_t& v, const int32_t
     return {section, key, &v, nullptr, 0, 0, 0, Mend::ToDefault, &listSize};
 }
 
-// A text kept for every gateway or module: entry n of a table of fixed-width fields.
-// Texts longer than their field are cut to the field.
-struct TextKey {
-    const char* key;
-    char* first;
-    size_t width, count;
-    template <size_t Count, size_t Width>
-    TextKey(const char* k, char (&table)[Count][Width])
-        : key(k), first(table[0]), width(Width), count(Count) {}
-    char* Entry(int n) const { return first + size_t(n) * width; }
-};
-
 // ZARO.ini
 const IntKey kProgramKeys[] = {
     Setting("Options", "Language", Language, 0, 3, kDefaultLanguage),
@@ -136,27 +127,32 @@ constexpr const char* kPortPathKey = "COMPortPath";
 
 // ZAROTCP.ini, in the order written; each key's range may depend on one read before it.
 const IntKey kGatewayKeys[] = {
-    Setting("TCPComm", "NumGate", NumGateways, 0, kMaxGateways, kDefaultNumGateways, Mend::CountGateways),
+    Setting("TCPComm", "NumGate", gatewayCount, 0, kMaxGateways, kDefaultNumGateways, Mend::CountGateways),
     Setting("TCPComm", "TCPPort", TCPPort, 1, 65535, kDefaultTCPPort),
-    ListIndex("TCPComm", "Gateway", GatewayIndex, NumGateways),
+    ListIndex("TCPComm", "Gateway", GatewayIndex, gatewayCount),
     // 255 is the unit of a meter reached through its own module.
     Setting("TCPComm", "DevAddr", TCPDevAddr, 1, 255, kDefaultTCPDevAddr),
 };
-const TextKey kGatewayTexts[] = {
-    {"GatewayIP", GatewayIP},
-    {"GatewayMAC", GatewayMAC},
-    {"GatewayName", GatewayName},
-};
+// The texts kept for each gateway, in the order written.
+template <class Record, class Visit> void GatewayTexts(Record& r, Visit&& visit) {
+    visit("GatewayIP", r.IP);
+    visit("GatewayMAC", r.MAC);
+    visit("GatewayName", r.HN);
+}
 
 // ZARODEV.ini. The module count is not stored: every section but "LANMOD57" is one module.
 const IntKey kModuleKeys[] = {
-    ListIndex("LANMOD57", "LM57Ix", LM57Index, Num57),
+    ListIndex("LANMOD57", "LM57Ix", LM57Index, moduleCount),
     Setting("LANMOD57", "HTTPPort", ModuleHTTPPort, 1, 65535, kDefaultModuleHTTPPort),
 };
-const TextKey kModuleTexts[] = {
-    {"MAC", MAC57},     {"IP", IP57},     {"Gateway", Gateway57},
-    {"SubMask", Sub57}, {"DHCP", DHCP57}, {"Name", Name57},
-};
+template <class Record, class Visit> void ModuleTexts(Record& r, Visit&& visit) {
+    visit("MAC", r.MAC);
+    visit("IP", r.IP);
+    visit("Gateway", r.gateway);
+    visit("SubMask", r.subnet);
+    visit("DHCP", r.DHCP);
+    visit("Name", r.name);
+}
 
 std::string GatewaySection(int n) {
     return "Gateway" + std::to_string(n + 1);
@@ -206,25 +202,22 @@ void SetDefaults(std::span<const IntKey> keys) {
         k.Set(k.byDefault);
 }
 
-void GetTexts(const IniDoc& doc, const std::string& section, std::span<const TextKey> keys, int n) {
-    for (const TextKey& k : keys) {
+// A text kept for a gateway or module when present; one longer than its field is cut
+// to the field.
+auto TextGetter(const IniDoc& doc, const std::string& section) {
+    return [&doc, &section](const char* key, auto& field) {
         std::string v;
-        if (!IniGetString(doc, section, k.key, v)) continue;
-        if (v.size() >= k.width) mended = true;
-        char* field = k.Entry(n);
-        std::memset(field, 0, k.width);
-        std::memcpy(field, v.data(), std::min(v.size(), k.width - 1));
-    }
+        if (!IniGetString(doc, section, key, v)) return;
+        if (v.size() >= sizeof field) mended = true;
+        std::memset(field, 0, sizeof field);
+        std::memcpy(field, v.data(), std::min(v.size(), sizeof field - 1));
+    };
 }
 
-void PutTexts(IniDoc& doc, const std::string& section, std::span<const TextKey> keys, int n) {
-    for (const TextKey& k : keys)
-        IniPutString(doc, section, k.key, k.Entry(n));
-}
-
-void ClearTexts(std::span<const TextKey> keys) {
-    for (const TextKey& k : keys)
-        std::memset(k.first, 0, k.width * k.count);
+auto TextPutter(IniDoc& doc, const std::string& section) {
+    return [&doc, &section](const char* key, const auto& field) {
+        IniPutString(doc, section, key, std::string(field, strnlen(field, sizeof field)));
+    };
 }
 
 std::string AddressKey(int i) {
@@ -285,58 +278,67 @@ int NewINIFile() {
     return SaveDoc(kProgramFile, doc);
 }
 
-void LoadINIDefaultTCP() {
+void LoadINIDefaultTCP(KnownDevices& devices) {
     SetDefaults(kGatewayKeys);
-    ClearTexts(kGatewayTexts);
-    std::memset(DevicesTCP, 0, sizeof DevicesTCP);
+    devices.gateways.clear();
 }
 
-int ReadINIFileTCP() {
+int ReadINIFileTCP(KnownDevices& devices) {
     IniDoc doc;
     if (!LoadDoc(kGatewayFile, doc)) return 0;
+    gatewayCount = int32_t(std::min(devices.gateways.size(), size_t(kMaxGateways)));
     GetInts(doc, kGatewayKeys);
-    for (int n = 0; n < NumGateways; ++n) {
-        GetTexts(doc, GatewaySection(n), kGatewayTexts, n);
-        ReadAddressSlots(doc, GatewaySection(n), DevicesTCP[n]);
+    devices.gateways.resize(size_t(gatewayCount));
+    for (int n = 0; n < gatewayCount; ++n) {
+        KnownGateway& g = devices.gateways[size_t(n)];
+        const std::string section = GatewaySection(n);
+        GatewayTexts(g.record, TextGetter(doc, section));
+        ReadAddressSlots(doc, section, g.units);
     }
     return 1;
 }
 
-int NewINIFileTCP() {
+int NewINIFileTCP(const KnownDevices& devices) {
     IniDoc doc;
+    gatewayCount = int32_t(std::min(devices.gateways.size(), size_t(kMaxGateways)));
     PutInts(doc, kGatewayKeys);
-    const int count = std::clamp(NumGateways, 0, kMaxGateways);
-    for (int n = 0; n < count; ++n) {
-        PutTexts(doc, GatewaySection(n), kGatewayTexts, n);
-        PutAddressSlots(doc, GatewaySection(n), DevicesTCP[n]);
+    for (int n = 0; n < gatewayCount; ++n) {
+        const KnownGateway& g = devices.gateways[size_t(n)];
+        const std::string section = GatewaySection(n);
+        GatewayTexts(g.record, TextPutter(doc, section));
+        PutAddressSlots(doc, section, g.units);
     }
     return SaveDoc(kGatewayFile, doc);
 }
 
-void LoadDevINIDefault() {
-    Num57 = 0;
+void LoadDevINIDefault(KnownDevices& devices) {
     SetDefaults(kModuleKeys);
-    ClearTexts(kModuleTexts);
+    devices.modules.clear();
 }
 
-int ReadDevINIFile() {
+int ReadDevINIFile(KnownDevices& devices) {
     IniDoc doc;
     if (!LoadDoc(kModuleFile, doc)) return 0;
     const int sections = int(doc.sections.size()) - 1;
     if (sections > kMaxModules || doc.truncated) mended = true;
-    Num57 = std::min(sections, kMaxModules);
+    moduleCount = std::min(sections, kMaxModules);
     GetInts(doc, kModuleKeys);
-    for (int i = 0; i < Num57; ++i)
-        GetTexts(doc, DeviceSection(i), kModuleTexts, i);
+    devices.modules.resize(size_t(moduleCount));
+    for (int i = 0; i < moduleCount; ++i) {
+        ModuleRecord& m = devices.modules[size_t(i)];
+        const std::string section = DeviceSection(i);
+        ModuleTexts(m, TextGetter(doc, section));
+        m.found = 0;
+    }
     return 1;
 }
 
-int NewDevINIFile() {
+int NewDevINIFile(const KnownDevices& devices) {
     IniDoc doc;
+    moduleCount = int32_t(std::min(devices.modules.size(), size_t(kMaxModules)));
     PutInts(doc, kModuleKeys);
-    const int count = std::clamp(Num57, 0, kMaxModules);
-    for (int i = 0; i < count; ++i)
-        PutTexts(doc, DeviceSection(i), kModuleTexts, i);
+    for (int i = 0; i < moduleCount; ++i)
+        ModuleTexts(devices.modules[size_t(i)], TextPutter(doc, DeviceSection(i)));
     return SaveDoc(kModuleFile, doc);
 }
 
@@ -344,26 +346,16 @@ int32_t ClampTimeout(int64_t ms) {
     return int32_t(std::clamp<int64_t>(ms, kMinTimeout, kMaxTimeout));
 }
 
-void LoadAllSettings(bool rewriteUnreadable) {
+void LoadAllSettings(KnownDevices& devices, bool rewriteUnreadable) {
     LoadINIDefault();
     mended = false;
     if ((!ReadINIFile() || mended) && rewriteUnreadable) NewINIFile();
 
-    LoadINIDefaultTCP();
+    LoadINIDefaultTCP(devices);
     mended = false;
-    if ((!ReadINIFileTCP() || mended) && rewriteUnreadable) NewINIFileTCP();
+    if ((!ReadINIFileTCP(devices) || mended) && rewriteUnreadable) NewINIFileTCP(devices);
 
-    LoadDevINIDefault();
+    LoadDevINIDefault(devices);
     mended = false;
-    const int devRead = ReadDevINIFile();
-    if ((!devRead || mended) && rewriteUnreadable) NewDevINIFile();
-    if (!devRead) return;
-    for (int i = 0; i < Num57; ++i) {
-        ModuleRecord& m = EMD[i];
-        std::memcpy(m.MAC, MAC57[i], sizeof m.MAC);
-        std::memcpy(m.IP, IP57[i], sizeof m.IP);
-        std::memcpy(m.gateway, Gateway57[i], sizeof m.gateway);
-        std::memcpy(m.DHCP, DHCP57[i], sizeof m.DHCP);
-        std::memcpy(m.name, Name57[i], sizeof m.name);
-    }
+    if ((!ReadDevINIFile(devices) || mended) && rewriteUnreadable) NewDevINIFile(devices);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "link/Connection.h"
+#include "netmodules/KnownDevices.h"
 
 #include <cstdint>
 #include <string>
@@ -14,21 +15,8 @@ constexpr int32_t kMaxCommPort = 16;
 extern int32_t Language;       // 0 German, 1 English, 2 Dutch, 3 French
 extern int32_t Devices485[32]; // addresses found or chosen, ascending, 0 = free
 
-// ZAROTCP.ini
+// ZAROTCP.ini holds the gateways of the known devices, ZARODEV.ini the modules.
 constexpr int32_t kDefaultNumGateways = 0;
-extern int32_t NumGateways;
-extern char GatewayMAC[kMaxGateways][18];
-extern char GatewayName[kMaxGateways][30];
-
-// ZARODEV.ini
-constexpr int kMaxModules = 256;
-extern int32_t Num57;
-extern char MAC57[kMaxModules][18];
-extern char IP57[kMaxModules][16];
-extern char Gateway57[kMaxModules][16];
-extern char Sub57[kMaxModules][16];
-extern char DHCP57[kMaxModules][3];
-extern char Name57[kMaxModules][33];
 
 // Folder that holds the three files. Set once at start-up (or by zaro-cli --settings).
 extern std::string SettingsDir;
@@ -43,14 +31,13 @@ int32_t ClampTimeout(int64_t ms);
 void LoadINIDefault();
 int ReadINIFile();
 int NewINIFile();
-void LoadINIDefaultTCP();
-int ReadINIFileTCP();
-int NewINIFileTCP();
-void LoadDevINIDefault();
-int ReadDevINIFile();
-int NewDevINIFile();
+void LoadINIDefaultTCP(KnownDevices& devices);
+int ReadINIFileTCP(KnownDevices& devices);
+int NewINIFileTCP(const KnownDevices& devices);
+void LoadDevINIDefault(KnownDevices& devices);
+int ReadDevINIFile(KnownDevices& devices);
+int NewDevINIFile(const KnownDevices& devices);
 
 // The start-up sequence for all three files: defaults, read over them, rewrite when
-// reading failed (only when rewriteUnreadable: zaro-cli leaves files alone);
-// copies the modules into the module records.
-void LoadAllSettings(bool rewriteUnreadable);
+// reading failed (only when rewriteUnreadable: zaro-cli leaves files alone).
+void LoadAllSettings(KnownDevices& devices, bool rewriteUnreadable);

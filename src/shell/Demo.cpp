@@ -1,6 +1,7 @@
 #include "shell/Demo.h"
 
 #include "platform/Translate.h"
+#include "shell/Shell.h"
 #include "shell/ZARO.h"
 
 #include "config/ConfigImage.h"
@@ -36,7 +37,8 @@ bool Fail(const QString& why) {
 // and written into a fresh folder.
 bool WriteDemoSettings(const QString& pty) {
     SettingsDir = DefaultSettingsDir();
-    LoadAllSettings(false);
+    KnownDevices& devices = ShellDevices();
+    LoadAllSettings(devices, false);
     // A demo that was killed could not remove its folder: the next one does.
     RemoveStaleTemporaryFolders("demo");
     demoFolder = CreateTemporaryFolder("demo");
@@ -47,7 +49,7 @@ bool WriteDemoSettings(const QString& pty) {
     CommPortPath = pty.toStdString();
     AutoPortClose = 0;
     Konf.Model = 1;
-    return NewINIFile() && NewINIFileTCP() && NewDevINIFile();
+    return NewINIFile() && NewINIFileTCP(devices) && NewDevINIFile(devices);
 }
 
 bool StartDemo(const QString& program) {

@@ -41,7 +41,7 @@ template <void (*command)()> int Void() {
 }
 
 int SelInterface() {
-    return CmSelInterface(ActivePanel());
+    return CmSelInterface(ActivePanel(), ShellDevices());
 }
 
 int CommLog() {

@@ -11,6 +11,11 @@ class QMenuBar;
 class QPixmap;
 class QToolBar;
 class QWidget;
+struct KnownDevices;
+
+// The gateways, modules and meter addresses the main window works with: read at
+// start-up, handed to the interface dialog, listed by the toolbar.
+KnownDevices& ShellDevices();
 
 // A menu bar from a command table, in the current language; commands without a
 // function are dimmed. The actions carry their ToolImage as data.

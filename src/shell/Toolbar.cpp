@@ -4,7 +4,7 @@
 
 #include "config/gui/MainPanel.h"
 #include "link/ModbusTcp.h"
-#include "netmodules/LANMOD57.h"
+#include "netmodules/KnownDevices.h"
 #include "settings/INI_File.h"
 
 #include <QAction>
@@ -127,9 +127,12 @@ void OnNetListActivated(int) {
     if (netListMode == NetList::Modules) LM57SelCallback();
 }
 
-// Slot row of the gateway in use; GatewayIndex may come from an edited file.
+// The meters of the gateway in use; none when GatewayIndex names no known gateway.
 const int32_t* GatewayAddresses() {
-    return DevicesTCP[std::clamp<int32_t>(GatewayIndex, 0, kMaxGateways - 1)];
+    static const int32_t none[kMaxUnits] = {};
+    const std::vector<KnownGateway>& gateways = ShellDevices().gateways;
+    return GatewayIndex >= 0 && size_t(GatewayIndex) < gateways.size() ? gateways[size_t(GatewayIndex)].units
+                                                                       : none;
 }
 
 } // namespace
@@ -244,7 +247,7 @@ void InitToolbarDeviceAddr() {
     // A gateway whose remembered meter is gone falls back to its first meter.
     if (CommType == kGateway && selected == 0 && TCPDevAddr != list->itemText(0).toInt()) {
         TCPDevAddr = list->itemText(0).toInt();
-        NewINIFileTCP();
+        NewINIFileTCP(ShellDevices());
     }
     list->setEnabled(true);
 }
@@ -258,19 +261,22 @@ void InitToolbarGateway() {
     if (CommType == kGateway) {
         netListMode = NetList::Gateways;
         list->setToolTip(QApplication::translate("Toolbar", "Gateway"));
-        for (int g = 0; g < 16; ++g) {
+        const std::vector<KnownGateway>& gateways = ShellDevices().gateways;
+        for (int g = 0; g < std::min(int(gateways.size()), 16); ++g) {
+            const KnownGateway& known = gateways[size_t(g)];
             const bool hasMeter =
-                std::any_of(DevicesTCP[g], DevicesTCP[g] + 32, [](int32_t a) { return a != 0; });
-            if (GatewayIP[g][0] == 0 || !hasMeter) continue;
-            list->addItem(QString::fromLatin1(GatewayName[g][0] ? GatewayName[g] : GatewayIP[g]), g);
+                std::any_of(std::begin(known.units), std::end(known.units), [](int32_t a) { return a != 0; });
+            const NetbiterRecord& r = known.record;
+            if (r.IP[0] == 0 || !hasMeter) continue;
+            list->addItem(QString::fromLatin1(r.HN[0] ? r.HN : r.IP), g);
             if (g == GatewayIndex) selected = list->count() - 1;
         }
     } else if (CommType == kModule) {
         netListMode = NetList::Modules;
         list->setToolTip(QApplication::translate("Toolbar", "LANMOD57 module"));
-        const int known = std::clamp<int32_t>(Num57, 0, kMaxModules);
-        for (int m = 0; m < known; ++m) {
-            const ModuleRecord& r = EMD[m];
+        const std::vector<ModuleRecord>& modules = ShellDevices().modules;
+        for (int m = 0; m < int(modules.size()); ++m) {
+            const ModuleRecord& r = modules[size_t(m)];
             const QString text =
                 r.name[0] ? QString::fromLatin1(r.name) : QString::asprintf("%s (%s)", r.MAC, r.IP);
             list->addItem(text, m);
@@ -293,7 +299,7 @@ int DevSelCallback() {
         NewINIFile();
     } else {
         TCPDevAddr = address;
-        NewINIFileTCP();
+        NewINIFileTCP(ShellDevices());
     }
     return 0;
 }
@@ -304,7 +310,7 @@ int GatewaySelCallback() {
     const int gateway = list->currentData().toInt();
     if (gateway == GatewayIndex) return 0;
     SelectInterface(CommType, gateway, LM57Index);
-    NewINIFileTCP();
+    NewINIFileTCP(ShellDevices());
     InitToolbarDeviceAddr();
     return 0;
 }
@@ -315,6 +321,6 @@ int LM57SelCallback() {
     const int module = list->currentData().toInt();
     if (module == LM57Index) return 0;
     SelectInterface(CommType, GatewayIndex, module);
-    NewDevINIFile();
+    NewDevINIFile(ShellDevices());
     return 0;
 }

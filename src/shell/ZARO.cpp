@@ -10,6 +10,7 @@
 #include "config/gui/SimulationPanel.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
+#include "netmodules/KnownDevices.h"
 #include "platform/ChildProcess.h"
 #include "platform/ProgramFiles.h"
 #include "platform/Signals.h"
@@ -294,6 +295,11 @@ int CmLangFra() {
     return SwitchLanguage(3);
 }
 
+KnownDevices& ShellDevices() {
+    static KnownDevices devices;
+    return devices;
+}
+
 int StartZaro(double splashSeconds, const std::string& settingsDir) {
     const double shownAt = Timer();
     delete Panels().about;
@@ -305,7 +311,8 @@ int StartZaro(double splashSeconds, const std::string& settingsDir) {
     CloseCommPort();
 
     SettingsDir = settingsDir;
-    LoadAllSettings(true);
+    LoadAllSettings(ShellDevices(), true);
+    UseKnownDevices(&ShellDevices());
     ResetProgramState();
     InitNewConfiguration();
 

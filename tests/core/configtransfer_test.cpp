@@ -3,6 +3,7 @@
 #include "config/ConfigTransfer.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
+#include "netmodules/KnownDevices.h"
 #include "netmodules/LANMOD57.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
@@ -69,6 +70,7 @@ class ConfigTransferTest : public QObject {
     QTemporaryDir settings;
     std::unique_ptr<SimLine> line;
     ScriptedMessages messages;
+    KnownDevices devices; // the one module a test meets
 
     // A meter on a fresh line (RS-232, RS-485 or its own module), its configuration
     // received into Konf.
@@ -81,10 +83,10 @@ class ConfigTransferTest : public QObject {
         line = std::make_unique<SimLine>(kind + options);
         if (!line->ok()) return false;
         CommType = commType;
-        Num57 = 1;
+        devices.modules.assign(1, ModuleRecord{});
+        qstrncpy(devices.modules[0].IP, "module", sizeof devices.modules[0].IP);
+        UseKnownDevices(&devices);
         LM57Index = 0;
-        qstrncpy(IP57[0], "module", sizeof IP57[0]);
-        qstrncpy(EMD[0].IP, "module", sizeof EMD[0].IP);
         CommPortPath = line->path().toStdString();
         DeviceAddr = 17;
         Baudrate = 3;

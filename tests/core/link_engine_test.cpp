@@ -8,7 +8,7 @@
 #include "link/ModbusTcp.h"
 #include "link/Transport.h"
 #include "netmodules/Gateway.h"
-#include "netmodules/LANMOD57.h"
+#include "netmodules/KnownDevices.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 #include "settings/SearchAddress.h"
@@ -200,6 +200,7 @@ class LinkEngineTest : public QObject {
     Q_OBJECT
 
     ScriptedMessages messages;
+    KnownDevices devices;
 
     // Reads the device status with the given answers of the meter; the clock starts at 0.
     int readStatus(const QList<Answer>& answers, int showErrors) {
@@ -223,8 +224,13 @@ class LinkEngineTest : public QObject {
         RTSFlow = 0;
         RecTimeout = 100;
         AutoPortClose = 1;
+        devices = KnownDevices{};
+        devices.gateways.resize(2);
+        devices.modules.resize(1);
+        UseKnownDevices(&devices);
     }
     void cleanup() {
+        UseKnownDevices(nullptr);
         CloseCommPort();
         CloseTCPConnection(kCloseAllTCP);
         SetLinkTransport(nullptr);
@@ -465,7 +471,7 @@ class LinkEngineTest : public QObject {
         QFETCH(QByteArray, unit);
         useGateway();
         useModuleRecord();
-        qstrncpy(GatewayIP[1], "gateway 2", sizeof GatewayIP[1]);
+        qstrncpy(devices.gateways[1].record.IP, "gateway 2", sizeof devices.gateways[1].record.IP);
         line.script = {Answer{}, Answer{}};
         QCOMPARE(InitInterface(CommPort), 1);
         QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
@@ -544,13 +550,14 @@ class LinkEngineTest : public QObject {
     // there) and the search goes on; only silence ends it.
     void tcpMeterSearch() {
         useGateway();
-        NumGateways = 1;
+        devices.gateways.resize(1);
         Last_Device = 32;
         line.script = {Answer{Meter::PathUnavailable}, Answer{Meter::Refuses}, Answer{Meter::Echo},
                        Answer{Meter::Absent}, Answer{Meter::Silent}};
-        QCOMPARE(SearchGatewayDevices(), 0);
+        QCOMPARE(SearchGatewayDevices(devices), 0);
         QCOMPARE(int(line.written.size()), 5);
-        QCOMPARE(QList<int>(std::begin(DevicesTCP[0]), std::begin(DevicesTCP[0]) + 2), QList<int>({3, 0}));
+        const int32_t* units = devices.gateways[0].units;
+        QCOMPARE(QList<int>(units, units + 2), QList<int>({3, 0}));
         const std::vector<ScriptedMessages::Shown> silence{{MessageType::Error, 9, 16}};
         QCOMPARE(messages.shown, silence);
     }
@@ -558,10 +565,10 @@ class LinkEngineTest : public QObject {
   private:
     void useGateway() {
         SelectInterface(kGateway, 0, 0);
-        qstrncpy(GatewayIP[0], "gateway", sizeof GatewayIP[0]);
+        qstrncpy(devices.gateways[0].record.IP, "gateway", sizeof devices.gateways[0].record.IP);
         TCPDevAddr = 5;
     }
-    void useModuleRecord() { qstrncpy(EMD[0].IP, "module", sizeof EMD[0].IP); }
+    void useModuleRecord() { qstrncpy(devices.modules[0].IP, "module", sizeof devices.modules[0].IP); }
     void useModule() {
         SelectInterface(kModule, 0, 0);
         useModuleRecord();

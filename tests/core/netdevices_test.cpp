@@ -78,15 +78,18 @@ QByteArray ModuleAnswer(const QByteArray& mac = "001234C70A1B", const QByteArray
 class NetDevicesTest : public QObject {
     Q_OBJECT
     ScriptedMessages messages;
+    KnownDevices devices;
+    NetworkFields fields;
 
   private slots:
     void init() {
         messages.clear();
+        fields = NetworkFields{};
         SetMessageSink(&messages);
-        LoadINIDefaultTCP();
-        LoadDevINIDefault();
-        InitGatewayRecords();
-        InitLM57Records();
+        LoadINIDefaultTCP(devices);
+        LoadDevINIDefault(devices);
+        InitGatewayRecords(devices);
+        InitLM57Records(devices);
         net = Network{};
         SetUdpTransport(&kScriptedNetwork);
     }
@@ -154,7 +157,7 @@ class NetDevicesTest : public QObject {
             }
             Due(200, GatewayReply("00-30-11-0A-1B-01"));
         };
-        QCOMPARE(NetbiterScan(), 1);
+        QCOMPARE(NetbiterScan().size(), size_t(1));
     }
 
     // A scan ends a few seconds after its request however long anyone keeps answering,
@@ -170,7 +173,7 @@ class NetDevicesTest : public QObject {
                     Due(20 + 90 * i, reply);
                 Due(50, gateway ? GatewayReply("00-30-11-0A-1B-02") : ModuleAnswer("001234C70A1C"));
             };
-            QCOMPARE(gateway ? NetbiterScan() : LANMD57Scan(), 2);
+            QCOMPARE(gateway ? NetbiterScan().size() : LANMD57Scan().size(), size_t(2));
             QVERIFY2(net.now <= kUdpScanLimitMs, qPrintable(QString::number(net.now)));
             QCOMPARE(net.opened, std::vector<int>{0});
             QVERIFY(messages.infos.empty());
@@ -183,7 +186,7 @@ class NetDevicesTest : public QObject {
                                         .arg(i % 256, 2, 16, QChar('0'))
                                         .toLatin1()));
         };
-        QCOMPARE(NetbiterScan(), 256);
+        QCOMPARE(NetbiterScan().size(), size_t(256));
         QCOMPARE(int(messages.notes.size()), 1);
     }
 
@@ -191,52 +194,52 @@ class NetDevicesTest : public QObject {
     // a stray byte or another device's answer leave the record as it was.
     void configurationNeedsConfirmation() {
         const QByteArray mine = GatewayReply("00-30-11-0A-1B-01");
-        QCOMPARE(ParseNetbiterReply(mine.constData(), int(mine.size()), NBD[0]), 1);
-        NumGateways = 1;
-        StoreGatewayLists(0);
+        devices.gateways.resize(1);
+        QCOMPARE(ParseNetbiterReply(mine.constData(), int(mine.size()), devices.gateways[0].record), 1);
         SelectInterface(kGateway, 0, 0);
-        NetFields = NetworkFields{"127.0.0.1", "255.0.0.0", "127.0.0.254", "plant", 1, 1};
+        fields = NetworkFields{"127.0.0.1", "255.0.0.0", "127.0.0.254", "plant", 1, 1};
         QByteArray answer;
         net.devices = [&](const QByteArray&) { Due(5, answer); };
         for (const QByteArray& refusal : {QByteArray("ERROR: wrong password") + '\0', QByteArray("\xFF"),
                                           GatewayReply("00-30-11-0A-1B-02")}) {
             answer = refusal;
             messages.clear();
-            QVERIFY(!GatewayModificationCheck());
+            QVERIFY(!GatewayModificationCheck(devices, fields));
             QVERIFY(messages.wasShown(MessageType::Error, 10, 2));
-            QCOMPARE(QByteArray(GatewayName[0]), QByteArray("hall"));
+            QCOMPARE(QByteArray(devices.gateways[0].record.HN), QByteArray("hall"));
         }
         answer = GatewayReply("00-30-11-0A-1B-01");
-        QVERIFY(GatewayModificationCheck());
-        QCOMPARE(QByteArray(GatewayName[0]), QByteArray("plant"));
+        QVERIFY(GatewayModificationCheck(devices, fields));
+        QCOMPARE(QByteArray(devices.gateways[0].record.HN), QByteArray("plant"));
 
         // A module's name is kept with its blanks, whatever else changes.
-        QVERIFY(ParseModuleAnswer(ModuleAnswer("001234C70A1B", "Hall 7 meter").constData(), 75, EMD[0]));
-        Num57 = 1;
+        devices.modules.resize(1);
+        QVERIFY(ParseModuleAnswer(ModuleAnswer("001234C70A1B", "Hall 7 meter").constData(), 75,
+                                  devices.modules[0]));
         SelectInterface(kModule, 0, 0);
-        NetFields = NetworkFields{"10.1.1.5", "255.255.255.0", "10.1.2.4", "Hall 7 meter ", 0, 1};
+        fields = NetworkFields{"10.1.1.5", "255.255.255.0", "10.1.2.4", "Hall 7 meter ", 0, 1};
         for (const QByteArray& refusal : {QByteArray("ERROR: refused"), QByteArray("\xFF"),
                                           ModuleAnswer("001234C70A1C", "Hall 7 meter")}) {
             answer = refusal;
             messages.clear();
-            QVERIFY(!LM57ModificationCheck());
+            QVERIFY(!LM57ModificationCheck(devices, fields));
             QVERIFY(messages.wasShown(MessageType::Error, 10, 2));
-            QCOMPARE(QByteArray(EMD[0].IP), QByteArray("10.1.1.100"));
+            QCOMPARE(QByteArray(devices.modules[0].IP), QByteArray("10.1.1.100"));
         }
         answer = ModuleAnswer("001234C70A1B", "Hall 7 meter");
-        QVERIFY(LM57ModificationCheck());
+        QVERIFY(LM57ModificationCheck(devices, fields));
         QCOMPARE(net.sent.back().mid(43), QByteArray("Hall 7 meter").leftJustified(32, ' '));
-        QCOMPARE(QByteArray(IP57[0]), QByteArray("10.1.1.5"));
-        QCOMPARE(QByteArray(Name57[0]), QByteArray("Hall 7 meter"));
+        QCOMPARE(QByteArray(devices.modules[0].IP), QByteArray("10.1.1.5"));
+        QCOMPARE(QByteArray(devices.modules[0].name), QByteArray("Hall 7 meter"));
     }
 
     // DHCP switched on: the module comes back with a leased address, which the scan
     // after the settle pause puts into the list.
     void moduleRescannedAfterDhcpChange() {
-        QVERIFY(ParseModuleAnswer(ModuleAnswer().constData(), 75, EMD[0]));
-        Num57 = 1;
+        devices.modules.resize(1);
+        QVERIFY(ParseModuleAnswer(ModuleAnswer().constData(), 75, devices.modules[0]));
         SelectInterface(kModule, 0, 0);
-        NetFields = NetworkFields{"10.1.1.100", "255.255.255.0", "10.1.2.4", "hall 2", 1, 1};
+        fields = NetworkFields{"10.1.1.100", "255.255.255.0", "10.1.2.4", "hall 2", 1, 1};
         int64_t configuredAt = -1;
         net.devices = [&](const QByteArray& datagram) {
             if (!datagram.startsWith("001234C7FFFF")) configuredAt = net.now;
@@ -244,17 +247,17 @@ class NetDevicesTest : public QObject {
                                     : QByteArray("001234C70A1B 01 0A010105 FFFFFF00 0A010204 ") +
                                           QByteArray("hall 2").leftJustified(32, ' '));
         };
-        QVERIFY(LM57ModificationCheck());
+        QVERIFY(LM57ModificationCheck(devices, fields));
         QVERIFY(configuredAt >= 0);
         QCOMPARE(int(net.sent.size()), 2); // the message, then the scan
         QVERIFY(net.now - configuredAt >= 5000);
-        QCOMPARE(QByteArray(IP57[0]), QByteArray("10.1.1.5"));
-        QCOMPARE(QByteArray(DHCP57[0]), QByteArray("01"));
+        QCOMPARE(QByteArray(devices.modules[0].IP), QByteArray("10.1.1.5"));
+        QCOMPARE(QByteArray(devices.modules[0].DHCP), QByteArray("01"));
         QCOMPARE(LM57Index, 0);
     }
 
     void gatewayMessage() {
-        NetbiterRecord r = NBDdef;
+        NetbiterRecord r = NetbiterRecord{};
         CopyText(r.MAC, "00-30-11-0A-1B-01");
         CopyText(r.IP, "10.1.1.5");
         CopyText(r.SN, "255.255.255.0");
@@ -296,37 +299,36 @@ class NetDevicesTest : public QObject {
         QVERIFY(!CheckMAC("00-30-11-0a-0b-0c"));
         QVERIFY(!CheckMAC("00:30:11:0A:0B:0C"));
         QVERIFY(!CheckMAC("00-30-11-0A-0B"));
-        QVERIFY(!AddLANMD57("00-30-11-0a-0b-0c"));
+        QVERIFY(!AddLANMD57(devices, "00-30-11-0a-0b-0c"));
         QVERIFY(messages.wasShown(MessageType::Error, 14, 20));
-        QCOMPARE(Num57, 0);
-        QVERIFY(AddLANMD57("00-30-11-0A-0B-0C"));
-        QCOMPARE(QByteArray(IP57[0]), QByteArray("10.1.1.100"));
+        QVERIFY(devices.modules.empty());
+        QVERIFY(AddLANMD57(devices, "00-30-11-0A-0B-0C"));
+        QCOMPARE(QByteArray(devices.modules[0].IP), QByteArray("10.1.1.100"));
         QCOMPARE(LM57Index, 0);
     }
 
     // Hand-added gateways keep what is typed, the host name up to a blank or ";".
     void handAddedGatewaysAndDelete() {
         for (int i = 0; i < 3; ++i)
-            QVERIFY(AddGateway());
+            QVERIFY(AddGateway(devices));
         for (int i = 0; i < 3; ++i)
-            DevicesTCP[i][0] = 10 + i;
+            devices.gateways[i].units[0] = 10 + i;
         SelectInterface(CommType, 2, LM57Index);
-        NetFields.IP = "10.1.1.12";
-        NetFields.hostName = "plant 1;x";
-        QVERIFY(GatewayModificationCheck());
-        QCOMPARE(QByteArray(GatewayName[2]), QByteArray("plant"));
-        QCOMPARE(QByteArray(GatewayIP[2]), QByteArray("10.1.1.12"));
-        NetFields.IP = "10.1.1.256";
-        QVERIFY(!GatewayModificationCheck());
+        fields.IP = "10.1.1.12";
+        fields.hostName = "plant 1;x";
+        QVERIFY(GatewayModificationCheck(devices, fields));
+        QCOMPARE(QByteArray(devices.gateways[2].record.HN), QByteArray("plant"));
+        QCOMPARE(QByteArray(devices.gateways[2].record.IP), QByteArray("10.1.1.12"));
+        fields.IP = "10.1.1.256";
+        QVERIFY(!GatewayModificationCheck(devices, fields));
         QVERIFY(messages.wasShown(MessageType::Error, 11, 17));
-        QCOMPARE(QByteArray(GatewayIP[2]), QByteArray("10.1.1.12"));
+        QCOMPARE(QByteArray(devices.gateways[2].record.IP), QByteArray("10.1.1.12"));
 
-        QVERIFY(DeleteGateway(0));
-        QCOMPARE(NumGateways, 2);
-        QCOMPARE(DevicesTCP[0][0], 11);
-        QCOMPARE(DevicesTCP[1][0], 12);
-        QCOMPARE(DevicesTCP[2][0], 0);
-        QCOMPARE(QByteArray(GatewayName[1]), QByteArray("plant"));
+        QVERIFY(DeleteGateway(devices, 0));
+        QCOMPARE(devices.gateways.size(), size_t(2));
+        QCOMPARE(devices.gateways[0].units[0], 11);
+        QCOMPARE(devices.gateways[1].units[0], 12);
+        QCOMPARE(QByteArray(devices.gateways[1].record.HN), QByteArray("plant"));
     }
 };
 

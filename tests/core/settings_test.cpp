@@ -1,5 +1,5 @@
 #include "config/ConfigImage.h"
-#include "netmodules/LANMOD57.h"
+#include "netmodules/KnownDevices.h"
 #include "platform/ProgramFiles.h"
 #include "settings/INI_File.h"
 #include "settings/IniFormat.h"
@@ -17,6 +17,9 @@ struct BadCase {
 Q_DECLARE_METATYPE(BadCase)
 
 namespace {
+
+// What the probes of the tables below look at.
+KnownDevices devices;
 
 QByteArray Crlf(const char* text) {
     return QByteArray(text).replace("\n", "\r\n");
@@ -60,7 +63,7 @@ class SettingsTest : public QObject {
     }
 
     void defaultsWithoutFiles() {
-        LoadAllSettings(true);
+        LoadAllSettings(devices, true);
         const int32_t zero[32] = {};
         const QByteArray expected =
             "[Interface]\r\nAutoClose = 1\r\nBaudrate = 3\r\nCOMPort = 1\r\nCOMType = 0\r\n"
@@ -92,14 +95,14 @@ class SettingsTest : public QObject {
         QVERIFY(ini.contains(SortedAddressLines(found)));
         QVERIFY(!ini.contains("\n\n") && ini.count("\n") == ini.count("\r\n"));
 
-        LoadINIDefaultTCP();
-        NumGateways = 2;
+        LoadINIDefaultTCP(devices);
+        devices.gateways.resize(2);
         GatewayIndex = 1;
         const char name29[] = "Hall 12 \"north\" \\ tab\there.\x01\x7f"; // fills the field
-        qstrncpy(GatewayName[1], name29, sizeof GatewayName[1]);
-        qstrncpy(GatewayIP[0], "127.0.0.1", sizeof GatewayIP[0]);
-        DevicesTCP[1][0] = 9;
-        NewINIFileTCP();
+        qstrncpy(devices.gateways[1].record.HN, name29, sizeof devices.gateways[1].record.HN);
+        qstrncpy(devices.gateways[0].record.IP, "127.0.0.1", sizeof devices.gateways[0].record.IP);
+        devices.gateways[1].units[0] = 9;
+        NewINIFileTCP(devices);
         const QByteArray tcp = ReadBack(path(), "ZAROTCP.ini");
         QVERIFY(tcp.startsWith(
             Crlf("[TCPComm]\nNumGate = 2\nTCPPort = 502\nGateway = 1\nDevAddr = 247\n\n"
@@ -107,24 +110,24 @@ class SettingsTest : public QObject {
                  "DevAddr1 = 0\nDevAddr2 = 0\n")));
         QVERIFY(tcp.contains("GatewayName = \"Hall 12 \\\"north\\\" \\\\ tab\\there.\\x01\\x7F\"\r\n"));
 
-        LoadDevINIDefault();
-        Num57 = 1;
-        qstrncpy(Name57[0], "line\r\nbreak", sizeof Name57[0]);
-        qstrncpy(DHCP57[0], "01", sizeof DHCP57[0]);
-        NewDevINIFile();
+        LoadDevINIDefault(devices);
+        devices.modules.resize(1);
+        qstrncpy(devices.modules[0].name, "line\r\nbreak", sizeof devices.modules[0].name);
+        qstrncpy(devices.modules[0].DHCP, "01", sizeof devices.modules[0].DHCP);
+        NewDevINIFile(devices);
         const QByteArray dev = ReadBack(path(), "ZARODEV.ini");
         QCOMPARE(dev, Crlf("[LANMOD57]\nLM57Ix = 0\nHTTPPort = 80\n\n[Device0]\nMAC = \"\"\nIP = \"\"\nGateway = \"\"\n"
                            "SubMask = \"\"\nDHCP = \"01\"\nName = \"line\\r\\nbreak\"\n"));
 
-        LoadAllSettings(true);
+        LoadAllSettings(devices, true);
         QCOMPARE(CommPortPath, std::string("/dev/pts/\"7\"\\\t"));
-        QCOMPARE(QByteArray(GatewayName[1]), QByteArray(name29));
-        QCOMPARE(QByteArray(Name57[0]), QByteArray("line\r\nbreak"));
-        QCOMPARE(QByteArray(EMD[0].DHCP), QByteArray("01"));
+        QCOMPARE(QByteArray(devices.gateways[1].record.HN), QByteArray(name29));
+        QCOMPARE(QByteArray(devices.modules[0].name), QByteArray("line\r\nbreak"));
+        QCOMPARE(QByteArray(devices.modules[0].DHCP), QByteArray("01"));
         QCOMPARE(Devices485[1], 17);
         NewINIFile();
-        NewINIFileTCP();
-        NewDevINIFile();
+        NewINIFileTCP(devices);
+        NewDevINIFile(devices);
         QCOMPARE(ReadBack(path(), "ZARO.ini"), ini);
         QCOMPARE(ReadBack(path(), "ZAROTCP.ini"), tcp);
         QCOMPARE(ReadBack(path(), "ZARODEV.ini"), dev);
@@ -133,7 +136,7 @@ class SettingsTest : public QObject {
     void handEditedFilesAreRead() {
         Put(path(), "ZARO.ini",
             "; edited by hand\n\n[options]\n  language=2\n[Interface]\nCOMPort = 3\nDevAddr2 = 9\n");
-        LoadAllSettings(true);
+        LoadAllSettings(devices, true);
         QCOMPARE(Language, 2);
         QCOMPARE(CommPort, 3);
         QCOMPARE(CommPortPath, std::string()); // the old rule: the link derives the device from COMPort
@@ -152,17 +155,17 @@ class SettingsTest : public QObject {
         row("stray text", "ZARO.ini", "[Interface]\r\nTimeout = 700\r\nask Bob\r\n", timeout, 700);
         row(
             "unterminated string", "ZARODEV.ini", "[LANMOD57]\r\n[Device0]\r\nIP = \"1\r\nName = \"A\"\r\n",
-            [] { return int(Name57[0][0]); }, 'A');
+            [] { return int(devices.modules[0].name[0]); }, 'A');
         // The keys under a damaged section line belong to no section, not to the one before.
         row(
             "damaged section", "ZAROTCP.ini", "[TCPComm]\r\nNumGate = 1\r\n[Gateway1\r\nTCPPort = 600\r\n",
-            [] { return TCPPort * 10 + NumGateways; }, 5021);
+            [] { return TCPPort * 10 + int(devices.gateways.size()); }, 5021);
     }
     // The rest of the file is read, and the file stays as the user left it.
     void strayLinesArePassedOver() {
         QFETCH(BadCase, c);
         Put(path(), c.file, c.content);
-        LoadAllSettings(true);
+        LoadAllSettings(devices, true);
         QCOMPARE(c.probe(), c.expected);
         QCOMPARE(ReadBack(path(), c.file), c.content);
         QVERIFY(!QFile::exists(path() + "/" + c.file + ".bak"));
@@ -174,11 +177,10 @@ class SettingsTest : public QObject {
             text += "[Gateway" + QByteArray::number(n) + "]\r\nGatewayIP = \"127.0.0." +
                     QByteArray::number(n) + "\"\r\n";
         Put(path(), "ZAROTCP.ini", text);
-        LoadAllSettings(true);
-        QCOMPARE(NumGateways, 2);
-        QCOMPARE(QByteArray(GatewayIP[1]), QByteArray("127.0.0.2"));
-        QCOMPARE(GatewayIP[2][0], '\0');
-        NewINIFileTCP();
+        LoadAllSettings(devices, true);
+        QCOMPARE(devices.gateways.size(), size_t(2));
+        QCOMPARE(QByteArray(devices.gateways[1].record.IP), QByteArray("127.0.0.2"));
+        NewINIFileTCP(devices);
         const QByteArray written = ReadBack(path(), "ZAROTCP.ini");
         QVERIFY(written.contains("[Gateway2]"));
         QVERIFY(!written.contains("[Gateway3]"));
@@ -195,24 +197,24 @@ class SettingsTest : public QObject {
         QCOMPARE(doc.sections.size(), size_t(kMaxGateways + 1));
         QVERIFY(doc.truncated);
         Put(path(), "ZAROTCP.ini", text);
-        LoadAllSettings(true);
-        QCOMPARE(NumGateways, 256);
-        QCOMPARE(QByteArray(GatewayName[0]), QByteArray("first"));
-        QCOMPARE(GatewayName[1][0], '\0'); // past the sections that are read
+        LoadAllSettings(devices, true);
+        QCOMPARE(devices.gateways.size(), size_t(256));
+        QCOMPARE(QByteArray(devices.gateways[0].record.HN), QByteArray("first"));
+        QCOMPARE(devices.gateways[1].record.HN[0], '\0'); // past the sections that are read
     }
 
     void everyExtraSectionIsAModule() {
         Put(path(), "ZARODEV.ini",
             "[LANMOD57]\r\nLM57Ix = 1\r\n[Device0]\r\nName = \"A\"\r\nMAC = \"00-30-11-00-00-01\"\r\n"
             "SubMask = \"255.0.0.0\"\r\n[Device1]\r\nName = \"B\"\r\n[Notes]\r\nName = \"C\"\r\n");
-        LoadAllSettings(true);
-        QCOMPARE(Num57, 3);
+        LoadAllSettings(devices, true);
+        QCOMPARE(devices.modules.size(), size_t(3));
         QCOMPARE(LM57Index, 1);
-        QCOMPARE(QByteArray(Name57[1]), QByteArray("B"));
-        QCOMPARE(Name57[2][0], '\0'); // read from Device2, which is not there
-        QCOMPARE(QByteArray(EMD[0].MAC), QByteArray("00-30-11-00-00-01"));
-        QCOMPARE(QByteArray(EMD[0].name), QByteArray("A"));
-        QCOMPARE(EMD[0].subnet[0], '\0'); // the subnet mask stays in the list only
+        QCOMPARE(QByteArray(devices.modules[1].name), QByteArray("B"));
+        QCOMPARE(devices.modules[2].name[0], '\0'); // read from Device2, which is not there
+        QCOMPARE(QByteArray(devices.modules[0].MAC), QByteArray("00-30-11-00-00-01"));
+        QCOMPARE(QByteArray(devices.modules[0].name), QByteArray("A"));
+        QCOMPARE(QByteArray(devices.modules[0].subnet), QByteArray("255.0.0.0"));
     }
 
     void badInput_data() {
@@ -231,8 +233,8 @@ class SettingsTest : public QObject {
         };
         int (*language)() = [] { return Language; };
         int (*timeout)() = [] { return RecTimeout; };
-        int (*num57)() = [] { return Num57; };
-        int (*numGate)() = [] { return NumGateways; };
+        int (*num57)() = [] { return int(devices.modules.size()); };
+        int (*numGate)() = [] { return int(devices.gateways.size()); };
         const QByteArray gateway = "[Gateway1]\r\nGatewayName = \"only\"\r\n";
         row("missing", "", {}, language, 1);
         row(
@@ -282,11 +284,11 @@ class SettingsTest : public QObject {
             "long name",
             ini("TCPComm", "NumGate = 1") + "[Gateway1]\r\nGatewayName = \"" + QByteArray(200, 'x') +
                 "\"\r\n",
-            [] { return int(std::strlen(GatewayName[0])); }, 29);
+            [] { return int(std::strlen(devices.gateways[0].record.HN)); }, 29);
         row(
             "long MAC", "ZARODEV.ini",
             ini("LANMOD57", "LM57Ix = 0") + "[Device0]\r\nMAC = \"00-30-11-22-33-44-55-66\"\r\n",
-            [] { return int(std::strlen(MAC57[0])); }, 17);
+            [] { return int(std::strlen(devices.modules[0].MAC)); }, 17);
         row(
             "LM57Ix 5 of 1", "ZARODEV.ini", ini("LANMOD57", "LM57Ix = 5") + "[Device0]\r\n",
             [] { return LM57Index; }, 0);
@@ -300,7 +302,7 @@ class SettingsTest : public QObject {
     void badInput() {
         QFETCH(BadCase, c);
         if (*c.file) Put(path(), c.file, c.content);
-        LoadAllSettings(true);
+        LoadAllSettings(devices, true);
         QCOMPARE(c.probe(), c.expected);
         const char* names[] = {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"};
         QByteArray written[3];
@@ -311,7 +313,7 @@ class SettingsTest : public QObject {
             IniDoc doc;
             QVERIFY2(IniParse(written[i], doc) && !doc.sections.empty(), names[i]);
         }
-        LoadAllSettings(true); // the rewritten files are settled: reading them again changes nothing
+        LoadAllSettings(devices, true); // the rewritten files are settled: reading them again changes nothing
         QCOMPARE(c.probe(), c.expected);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(ReadBack(path(), names[i]), written[i]);
@@ -344,7 +346,7 @@ class SettingsTest : public QObject {
         if (kind == "fifo") QCOMPARE(mkfifo(qPrintable(name), 0600), 0);
         if (kind == "file") Put(path(), qPrintable(file), content);
 
-        LoadAllSettings(true);
+        LoadAllSettings(devices, true);
         IniDoc doc;
         QVERIFY(!QFileInfo(name).isSymLink());
         QVERIFY(IniParse(ReadBack(path(), qPrintable(file)), doc) && !doc.sections.empty());
@@ -361,7 +363,7 @@ class SettingsTest : public QObject {
     // zaro-cli reads the files but leaves even broken ones alone.
     void readOnlyLoadWritesNothing() {
         Put(path(), "ZARO.ini", "[Options]\r\nLanguage = 7\r\n");
-        LoadAllSettings(false);
+        LoadAllSettings(devices, false);
         QCOMPARE(Language, 1);
         QCOMPARE(ReadBack(path(), "ZARO.ini"), QByteArray("[Options]\r\nLanguage = 7\r\n"));
         QVERIFY(!QFile::exists(path() + "/ZAROTCP.ini"));

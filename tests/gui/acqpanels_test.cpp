@@ -10,8 +10,10 @@
 #include "acquisition/gui/MeterDisp.h"
 #include "acquisition/gui/MinMaxDisp.h"
 #include "link/DeviceLink.h"
+#include "netmodules/KnownDevices.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
+#include "shell/Shell.h"
 #include "shell/ZARO.h"
 
 #include <QtTest>
@@ -66,8 +68,9 @@ class AcqPanelsTest : public QObject {
         SetMessageSink(&messages);
         QVERIFY(StartZaro(0.0, dir.path().toStdString()));
         AutoPortClose = 1;
-        qstrcpy(GatewayIP[0], "127.0.0.1");
-        qstrcpy(IP57[0], "127.0.0.1");
+        KnownDevices& devices = ShellDevices();
+        qstrcpy(devices.gateways.emplace_back().record.IP, "127.0.0.1");
+        qstrcpy(devices.modules.emplace_back().IP, "127.0.0.1");
         GatewayIndex = LM57Index = 0;
         TCPPort = 1;
     }

@@ -8,7 +8,7 @@
 #include "logger/Logger57.h"
 #include "logger/gui/Logger57Panel.h"
 #include "logger/gui/LoggerPanel.h"
-#include "netmodules/LANMOD57.h"
+#include "netmodules/KnownDevices.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFiles.h"
 #include "shell/Shell.h"
@@ -57,7 +57,7 @@ class Logger57Test : public QObject {
         SetMessageSink(&messages);
         QVERIFY(StartZaro(0.0, dir.path().toStdString()));
         SelectInterface(kModule, 0, 0);
-        qstrcpy(EMD[0].IP, "127.0.0.1");
+        qstrcpy(ShellDevices().modules.emplace_back().IP, "127.0.0.1");
     }
     void cleanup() {
         if (Panels().moduleLogger) CmCloseLogDisplay57();

@@ -7,9 +7,11 @@
 #include "acquisition/gui/MeasDisp.h"
 #include "acquisition/gui/MeasField.h"
 #include "link/DeviceLink.h"
+#include "netmodules/KnownDevices.h"
 #include "platform/Messages.h"
 #include "platform/gui/PanelPrint.h"
 #include "settings/INI_File.h"
+#include "shell/Shell.h"
 #include "shell/ZARO.h"
 
 #include <QtTest>
@@ -125,8 +127,9 @@ class MeasDispTest : public QObject {
         QVERIFY(StartZaro(0.0, dir.path().toStdString()));
         AutoPortClose = 1; // every panel reopens the port of its own simulator
         // Nothing here may reach beyond this machine, even by mistake.
-        qstrcpy(GatewayIP[0], "127.0.0.1");
-        qstrcpy(IP57[0], "127.0.0.1");
+        KnownDevices& devices = ShellDevices();
+        qstrcpy(devices.gateways.emplace_back().record.IP, "127.0.0.1");
+        qstrcpy(devices.modules.emplace_back().IP, "127.0.0.1");
         GatewayIndex = LM57Index = 0;
         TCPPort = 1;
     }

@@ -17,8 +17,10 @@
 
 namespace {
 
+QPointer<QDialog> openDialog;
+
 template <typename T> T* Control(const char* name) {
-    T* w = handle ? handle->findChild<T*>(name) : nullptr;
+    T* w = openDialog ? openDialog->findChild<T*>(name) : nullptr;
     if (!w) qFatal("control %s missing", name);
     return w;
 }
@@ -52,10 +54,11 @@ class NetDevicesDialogTest : public QObject {
     QTemporaryDir dir;
     SimProcess sim;
     QDialog* dialog = nullptr;
+    KnownDevices devices;
 
     void Open() {
         delete dialog;
-        dialog = CreateInterfaceDialog(nullptr);
+        dialog = openDialog = CreateInterfaceDialog(nullptr, devices);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
     }
@@ -73,7 +76,8 @@ class NetDevicesDialogTest : public QObject {
     }
     void init() {
         SettingsDir = dir.path().toStdString();
-        LoadAllSettings(false);
+        LoadAllSettings(devices, false);
+        UseKnownDevices(&devices);
         RecTimeout = 500;
         messages.clear();
         SetMessageSink(&messages);
@@ -89,9 +93,9 @@ class NetDevicesDialogTest : public QObject {
         QVERIFY(sim.start({"--gateway", "3,7", "--listen", "127.0.0.1:0", "--udp-devices", "2"}));
         CommType = kGateway;
         TCPPort = sim.tcpPort();
-        NumGateways = 1;
-        std::strcpy(GatewayMAC[0], kHandAddedMAC);
-        std::strcpy(GatewayIP[0], "127.0.0.9");
+        devices.gateways.resize(1);
+        std::strcpy(devices.gateways[0].record.MAC, kHandAddedMAC);
+        std::strcpy(devices.gateways[0].record.IP, "127.0.0.9");
         Open();
         QTreeWidget* tree = Tree();
         QCOMPARE(tree->topLevelItemCount(), 3);
@@ -110,12 +114,12 @@ class NetDevicesDialogTest : public QObject {
         Type("NetName", "hall");
         QTest::mouseClick(Control<QPushButton>("NetSave"), Qt::LeftButton);
         QCOMPARE(messages.passwordsAsked, 1);
-        QCOMPARE(QByteArray(GatewayName[2]), QByteArray("sim-gateway-2"));
+        QCOMPARE(QByteArray(devices.gateways[2].record.HN), QByteArray("sim-gateway-2"));
         messages.passwords = {"qorvi"};
         QTest::mouseClick(Control<QPushButton>("NetSave"), Qt::LeftButton);
-        QCOMPARE(QByteArray(GatewayName[2]), QByteArray("hall"));
+        QCOMPARE(QByteArray(devices.gateways[2].record.HN), QByteArray("hall"));
         QTest::mouseClick(Control<QPushButton>("NetScan"), Qt::LeftButton);
-        QCOMPARE(QByteArray(NBD[2].HN), QByteArray("hall")); // the gateway has it
+        QCOMPARE(QByteArray(devices.gateways[2].record.HN), QByteArray("hall")); // the gateway has it
 
         // Cancel puts the record back into the fields.
         tree->setCurrentItem(tree->topLevelItem(1));
@@ -126,11 +130,11 @@ class NetDevicesDialogTest : public QObject {
 
         // The meters behind the first found gateway.
         tree->setCurrentItem(tree->topLevelItem(1)->child(0));
-        QCOMPARE(DeviceSelection, 1);
+        QVERIFY(ShowingGatewayMeters());
         QTest::mouseClick(Control<QPushButton>("Search"), Qt::LeftButton);
         QVERIFY(Control<QCheckBox>("Addr3")->isChecked());
         QVERIFY(Control<QCheckBox>("Addr7")->isChecked());
-        QCOMPARE(DevicesTCP[1][1], 7);
+        QCOMPARE(devices.gateways[1].units[1], 7);
 
         MenuContextHandling(1);
         QCOMPARE(openedUrl, QString("http://127.0.0.1/"));
@@ -140,7 +144,7 @@ class NetDevicesDialogTest : public QObject {
         tree->setCurrentItem(tree->topLevelItem(0));
         MenuContextHandling(4);
         QCOMPARE(tree->topLevelItemCount(), 3);
-        QCOMPARE(DevicesTCP[0][0], 3); // the found gateway's meters moved with it
+        QCOMPARE(devices.gateways[0].units[0], 3); // the found gateway's meters moved with it
         dialog->accept();
         QVERIFY(QFile(dir.path() + "/ZAROTCP.ini").exists());
     }
@@ -160,16 +164,16 @@ class NetDevicesDialogTest : public QObject {
         QCOMPARE(LM57Index, 1);
         Type("NetName", "spare");
         QTest::mouseClick(Control<QPushButton>("NetSave"), Qt::LeftButton);
-        QCOMPARE(QByteArray(Name57[1]), QByteArray("spare"));
+        QCOMPARE(QByteArray(devices.modules[1].name), QByteArray("spare"));
 
         tree->setCurrentItem(tree->topLevelItem(0));
         Type("NetIP", "127.0.0.8");
         QTest::mouseClick(Control<QPushButton>("NetSave"), Qt::LeftButton);
-        QCOMPARE(QByteArray(IP57[0]), QByteArray("127.0.0.8"));
+        QCOMPARE(QByteArray(devices.modules[0].IP), QByteArray("127.0.0.8"));
         Screenshot(dialog, "interface-modules.png");
         dialog->accept();
         QVERIFY(QFile(dir.path() + "/ZARODEV.ini").exists());
-        QCOMPARE(Num57, 2);
+        QCOMPARE(devices.modules.size(), size_t(2));
     }
 };
 

@@ -19,8 +19,10 @@ std::vector<std::string> FakePorts() {
     return fakePorts;
 }
 
+QPointer<QDialog> openDialog;
+
 template <typename T> T* Control(const char* name) {
-    T* w = handle ? handle->findChild<T*>(name) : nullptr;
+    T* w = openDialog && InterfaceDialogIsOpen() ? openDialog->findChild<T*>(name) : nullptr;
     if (!w) qFatal("control %s missing", name);
     return w;
 }
@@ -42,10 +44,11 @@ class SelCommTest : public QObject {
     ScriptedMessages messages;
     QTemporaryDir dir;
     QDialog* dialog = nullptr;
+    KnownDevices devices;
 
     void Open() {
         delete dialog;
-        dialog = CreateInterfaceDialog(nullptr);
+        dialog = openDialog = CreateInterfaceDialog(nullptr, devices);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
     }
@@ -55,7 +58,7 @@ class SelCommTest : public QObject {
         SettingsDir = dir.path().toStdString();
         for (const char* f : {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"})
             QFile::remove(dir.path() + "/" + f);
-        LoadAllSettings(false);
+        LoadAllSettings(devices, false);
         RTSFlow = 0;
         RecTimeout = 50;
         Last_Device = 32;
@@ -152,7 +155,7 @@ class SelCommTest : public QObject {
         QCOMPARE(DeviceAddr, 247);
 
         QTest::mouseClick(Control<QPushButton>("Close"), Qt::LeftButton);
-        QCOMPARE(handle, nullptr);
+        QVERIFY(!InterfaceDialogIsOpen());
         QCOMPARE(DeviceAddr, 3);
         const QByteArray ini = SettingsFile("ZARO.ini");
         QVERIFY(ini.contains("COMPort = 0\r\n"));
@@ -187,7 +190,7 @@ class SelCommTest : public QObject {
         const QByteArray ini = SettingsFile("ZARO.ini");
         QVERIFY(ini.contains("\r\nCOMPort = " + QByteArray::number(port) + "\r\nCOMPortPath = \"" +
                              device.toLatin1() + "\"\r\n"));
-        LoadAllSettings(true);
+        LoadAllSettings(devices, true);
         QCOMPARE(CommPort, port);
         QCOMPARE(SettingsFile("ZARO.ini"), ini);
     }
@@ -240,7 +243,7 @@ class SelCommTest : public QObject {
             TCP_Handle[0] = TCP_Handle[200] = -1; // no socket behind them
             Open();
             dialog->reject(); // the window's close box ends the same way
-            QCOMPARE(handle, nullptr);
+            QVERIFY(!InterfaceDialogIsOpen());
             QCOMPARE(TCP_Connection[0] + TCP_Connection[200], kind == 0 ? 0 : 2);
         }
         QVERIFY(Konf.BusSettings & 0x40); // the module kind marks the image

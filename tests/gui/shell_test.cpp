@@ -1,12 +1,13 @@
 // The main window driven for real: start-up, languages, toolbar lists, help, printing.
 #include "shell/MenuCommands.h"
+#include "shell/Shell.h"
 #include "shell/ZARO.h"
 
 #include "config/ConfigFile.h"
 #include "config/ConfigImage.h"
 #include "config/EditorRefresh.h"
 #include "link/ModbusTcp.h"
-#include "netmodules/LANMOD57.h"
+#include "netmodules/KnownDevices.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFiles.h"
 #include "platform/TimeBase.h"
@@ -49,12 +50,13 @@ QAction* LanguageAction(int language) {
 // The three files the settings routines write from their defaults, into dir.
 void WriteDefaultFiles(const QString& dir) {
     SettingsDir = dir.toStdString();
+    KnownDevices devices;
     LoadINIDefault();
-    LoadINIDefaultTCP();
-    LoadDevINIDefault();
+    LoadINIDefaultTCP(devices);
+    LoadDevINIDefault(devices);
     NewINIFile();
-    NewINIFileTCP();
-    NewDevINIFile();
+    NewINIFileTCP(devices);
+    NewDevINIFile(devices);
 }
 
 QStringList MenuTitles() {
@@ -84,13 +86,15 @@ void Choose(QComboBox* list, int index) {
     emit list->activated(index);
 }
 
-void ClearNetworkSettings() {
+// The shell's devices, emptied, with room for that many gateways and modules.
+KnownDevices& ClearNetworkSettings(size_t gateways, size_t modules) {
     std::memset(Devices485, 0, sizeof Devices485);
-    std::memset(DevicesTCP, 0, sizeof DevicesTCP);
-    std::memset(GatewayIP, 0, sizeof GatewayIP);
-    std::memset(GatewayName, 0, sizeof GatewayName);
-    std::memset(EMD, 0, sizeof EMD);
-    NumGateways = Num57 = GatewayIndex = LM57Index = 0;
+    KnownDevices& devices = ShellDevices();
+    devices = KnownDevices{};
+    devices.gateways.resize(gateways);
+    devices.modules.resize(modules);
+    GatewayIndex = LM57Index = 0;
+    return devices;
 }
 
 } // namespace
@@ -183,12 +187,13 @@ class ShellTest : public QObject {
         QFETCH(int, inUse);
         QFETCH(int, addrAfter);
         QVERIFY(Start());
-        ClearNetworkSettings();
+        KnownDevices& devices = ClearNetworkSettings(3, 0);
         CommType = commType;
         GatewayIndex = 2;
-        std::strcpy(GatewayIP[2], "127.0.0.2");
+        std::strcpy(devices.gateways[2].record.IP, "127.0.0.2");
         for (int i = 0; i < found.size(); ++i)
-            Devices485[i] = DevicesTCP[2][i + 4] = found[i]; // gaps in the gateway's slots do not matter
+            Devices485[i] = devices.gateways[2].units[i + 4] =
+                found[i]; // gaps in the gateway's slots do not matter
         DeviceAddr = TCPDevAddr = inUse;
 
         InitToolbarDeviceAddr();
@@ -212,14 +217,13 @@ class ShellTest : public QObject {
 
     void moduleList() {
         QVERIFY(Start());
-        ClearNetworkSettings();
+        KnownDevices& devices = ClearNetworkSettings(0, 2);
         CommType = 3;
-        Num57 = 2;
-        std::strcpy(EMD[0].MAC, "00-30-11-22-33-44");
-        std::strcpy(EMD[0].IP, "127.0.0.5");
-        std::strcpy(EMD[1].MAC, "00-30-11-22-33-55");
-        std::strcpy(EMD[1].IP, "127.0.0.6");
-        std::strcpy(EMD[1].name, "Hall 2");
+        std::strcpy(devices.modules[0].MAC, "00-30-11-22-33-44");
+        std::strcpy(devices.modules[0].IP, "127.0.0.5");
+        std::strcpy(devices.modules[1].MAC, "00-30-11-22-33-55");
+        std::strcpy(devices.modules[1].IP, "127.0.0.6");
+        std::strcpy(devices.modules[1].name, "Hall 2");
         LM57Index = 1;
         InitToolbarGateway();
         QComboBox* list = List("GatewayList");
@@ -233,16 +237,15 @@ class ShellTest : public QObject {
 
     void gatewayList() {
         QVERIFY(Start());
-        ClearNetworkSettings();
+        KnownDevices& devices = ClearNetworkSettings(3, 0);
         CommType = 2;
-        NumGateways = 3;
-        std::strcpy(GatewayIP[0], "127.0.0.2"); // no meter behind it: not offered
-        std::strcpy(GatewayIP[1], "127.0.0.3");
-        std::strcpy(GatewayIP[2], "127.0.0.4");
-        std::strcpy(GatewayName[2], "Substation");
-        DevicesTCP[1][0] = 3;
-        DevicesTCP[2][0] = 17;
-        DevicesTCP[2][1] = 18;
+        std::strcpy(devices.gateways[0].record.IP, "127.0.0.2"); // no meter behind it: not offered
+        std::strcpy(devices.gateways[1].record.IP, "127.0.0.3");
+        std::strcpy(devices.gateways[2].record.IP, "127.0.0.4");
+        std::strcpy(devices.gateways[2].record.HN, "Substation");
+        devices.gateways[1].units[0] = 3;
+        devices.gateways[2].units[0] = 17;
+        devices.gateways[2].units[1] = 18;
         GatewayIndex = 1;
         TCPDevAddr = 3;
         InitToolbarGateway();
@@ -349,7 +352,7 @@ class ShellTest : public QObject {
         ChangeLanguage(1);
 
         // The modal interface dialog has its own F1; a viewer outside it would be blocked.
-        QDialog* dialog = CreateInterfaceDialog(MainWindow());
+        QDialog* dialog = CreateInterfaceDialog(MainWindow(), ShellDevices());
         dialog->show();
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QTest::keyClick(dialog, Qt::Key_F1);

@@ -5,7 +5,7 @@
 #include "config/ConfigImage.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
-#include "netmodules/LANMOD57.h"
+#include "netmodules/KnownDevices.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 
@@ -16,12 +16,13 @@ class LinkTcpTest : public QObject {
 
     std::unique_ptr<SimProcess> sim; // one per test: its log counts that test's requests
     ScriptedMessages messages;
+    KnownDevices devices;
 
     void startGateway(const QStringList& extra = {}) {
         QVERIFY2(sim->start(QStringList{"--gateway", "5,9", "--verbose"} + extra), qPrintable(sim->output()));
         CommType = 2;
         GatewayIndex = 0;
-        qstrncpy(GatewayIP[0], qPrintable(sim->host()), sizeof GatewayIP[0]);
+        qstrncpy(devices.gateways[0].record.IP, qPrintable(sim->host()), sizeof(NetbiterRecord::IP));
         TCPPort = sim->tcpPort();
         TCPDevAddr = 5;
     }
@@ -31,7 +32,7 @@ class LinkTcpTest : public QObject {
                  qPrintable(sim->output()));
         CommType = 3;
         LM57Index = 0;
-        qstrncpy(EMD[0].IP, qPrintable(sim->host()), sizeof EMD[0].IP);
+        qstrncpy(devices.modules[0].IP, qPrintable(sim->host()), sizeof devices.modules[0].IP);
         ModuleTCPPort = sim->tcpPort();
         TCPDevAddr = 247;
     }
@@ -52,6 +53,9 @@ class LinkTcpTest : public QObject {
         SetMessageSink(&messages);
         messages.clear();
         RecTimeout = 200;
+        devices.gateways.resize(1);
+        devices.modules.resize(1);
+        UseKnownDevices(&devices);
     }
     void cleanup() {
         CloseTCPConnection(kCloseAllTCP);
@@ -85,8 +89,8 @@ class LinkTcpTest : public QObject {
         QFETCH(int, number);
         CommType = commType;
         GatewayIndex = LM57Index = 0;
-        qstrncpy(GatewayIP[0], "127.0.0.1", sizeof GatewayIP[0]);
-        qstrncpy(EMD[0].IP, "127.0.0.1", sizeof EMD[0].IP);
+        qstrncpy(devices.gateways[0].record.IP, "127.0.0.1", sizeof devices.gateways[0].record.IP);
+        qstrncpy(devices.modules[0].IP, "127.0.0.1", sizeof devices.modules[0].IP);
         TCPPort = ModuleTCPPort = 1; // nothing listens there
         QCOMPARE(InitInterface(CommPort), 0);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{MessageType::Error, 8, number}}));

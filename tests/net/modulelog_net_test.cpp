@@ -4,7 +4,7 @@
 #include "link/Connection.h"
 #include "link/ModbusTcp.h"
 #include "logger/Logger57.h"
-#include "netmodules/LANMOD57.h"
+#include "netmodules/KnownDevices.h"
 #include "platform/HttpClient.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFiles.h"
@@ -38,8 +38,12 @@ struct Peer {
 
 const char* const kSample = ZARO_SOURCE_DIR "/fuzz/corpus/modulelog_fuzz/sample.LF3";
 
+KnownDevices devices;
+
 void UseModuleAt(int port) {
-    qstrncpy(EMD[0].IP, "127.0.0.1", sizeof EMD[0].IP);
+    devices.modules.resize(1);
+    qstrncpy(devices.modules[0].IP, "127.0.0.1", sizeof devices.modules[0].IP);
+    UseKnownDevices(&devices);
     LM57Index = 0;
     ModuleHTTPPort = port;
 }

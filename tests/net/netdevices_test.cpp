@@ -16,26 +16,29 @@
 
 namespace {
 
+KnownDevices devices;
+NetworkFields fields;
+
 void KnowGateway(int i, const char* mac, const char* ip) {
-    NumGateways = std::max(NumGateways, i + 1);
-    CopyText(GatewayMAC[i], mac);
-    CopyText(GatewayIP[i], ip);
+    devices.gateways.resize(std::max(devices.gateways.size(), size_t(i + 1)));
+    CopyText(devices.gateways[i].record.MAC, mac);
+    CopyText(devices.gateways[i].record.IP, ip);
 }
 
 void FieldsOf(const NetbiterRecord& r) {
-    NetFields.IP = r.IP;
-    NetFields.subnet = r.SN;
-    NetFields.gateway = r.GW;
-    NetFields.hostName = r.HN;
-    NetFields.dhcpOn = QByteArray(r.DHCP) == "ON";
+    fields.IP = r.IP;
+    fields.subnet = r.SN;
+    fields.gateway = r.GW;
+    fields.hostName = r.HN;
+    fields.dhcpOn = QByteArray(r.DHCP) == "ON";
 }
 
 void FieldsOf(const ModuleRecord& r) {
-    NetFields.IP = r.IP;
-    NetFields.subnet = r.subnet;
-    NetFields.gateway = r.gateway;
-    NetFields.hostName = r.name;
-    NetFields.dhcpOn = QByteArray(r.DHCP) == "01";
+    fields.IP = r.IP;
+    fields.subnet = r.subnet;
+    fields.gateway = r.gateway;
+    fields.hostName = r.name;
+    fields.dhcpOn = QByteArray(r.DHCP) == "01";
 }
 
 } // namespace
@@ -55,9 +58,10 @@ class NetDevicesTest : public QObject {
         sim.stop();
         messages.clear();
         SetMessageSink(&messages);
-        LoadINIDefaultTCP();
-        LoadDevINIDefault();
-        NetFields = NetworkFields{};
+        LoadINIDefaultTCP(devices);
+        LoadDevINIDefault(devices);
+        fields = NetworkFields{};
+        UseKnownDevices(&devices);
         CommType = kGateway;
     }
 
@@ -66,46 +70,47 @@ class NetDevicesTest : public QObject {
         QVERIFY(sim.start({"--gateway", "5", "--listen", "127.0.0.1:0", "--udp-devices", "2"}));
         KnowGateway(0, "00-30-11-00-00-99", "127.0.0.9");
         KnowGateway(1, "00-30-11-F0-0A-1C", "127.0.0.77");
-        InitGatewayRecords();
-        QCOMPARE(CheckGateways(), 2);
-        QCOMPARE(NumGateways, 3);
-        QCOMPARE(QByteArray(NBD[0].MAC), QByteArray("00-30-11-00-00-99"));
-        QCOMPARE(NBD[0].valid, uint8_t(0));
-        QCOMPARE(QByteArray(GatewayIP[1]), QByteArray("127.0.0.2")); // known, updated in place
-        QCOMPARE(QByteArray(NBD[2].MAC), QByteArray("00-30-11-F0-0A-1B"));
-        QCOMPARE(QByteArray(GatewayName[2]), QByteArray("sim-gateway-1"));
+        InitGatewayRecords(devices);
+        QCOMPARE(CheckGateways(devices).size(), size_t(2));
+        QCOMPARE(devices.gateways.size(), size_t(3));
+        QCOMPARE(QByteArray(devices.gateways[0].record.MAC), QByteArray("00-30-11-00-00-99"));
+        QCOMPARE(devices.gateways[0].record.valid, uint8_t(0));
+        QCOMPARE(QByteArray(devices.gateways[1].record.IP),
+                 QByteArray("127.0.0.2")); // known, updated in place
+        QCOMPARE(QByteArray(devices.gateways[2].record.MAC), QByteArray("00-30-11-F0-0A-1B"));
+        QCOMPARE(QByteArray(devices.gateways[2].record.HN), QByteArray("sim-gateway-1"));
 
         // Saving unchanged fields sends nothing and asks nothing.
         SelectInterface(kGateway, 2, 0);
-        FieldsOf(NBD[2]);
-        NetFields.defaultPassword = 0;
-        QVERIFY(GatewayModificationCheck());
+        FieldsOf(devices.gateways[2].record);
+        fields.defaultPassword = 0;
+        QVERIFY(GatewayModificationCheck(devices, fields));
         QCOMPARE(messages.passwordsAsked, 0);
 
         // Only the host name changes: the gateway keeps its other settings and shows the name.
-        NetFields.hostName = "hall";
-        NetFields.defaultPassword = 1;
-        QVERIFY(GatewayModificationCheck());
+        fields.hostName = "hall";
+        fields.defaultPassword = 1;
+        QVERIFY(GatewayModificationCheck(devices, fields));
         QVERIFY(messages.shown.empty());
-        QCOMPARE(QByteArray(GatewayName[2]), QByteArray("hall"));
-        NetFields.dhcpOn = 1;
-        QVERIFY(GatewayModificationCheck());
-        QCOMPARE(CheckGateways(), 2);
-        QCOMPARE(QByteArray(NBD[2].HN), QByteArray("hall"));
-        QCOMPARE(QByteArray(NBD[2].IP), QByteArray("127.0.0.1"));
-        QCOMPARE(QByteArray(NBD[2].DHCP), QByteArray("ON"));
+        QCOMPARE(QByteArray(devices.gateways[2].record.HN), QByteArray("hall"));
+        fields.dhcpOn = 1;
+        QVERIFY(GatewayModificationCheck(devices, fields));
+        QCOMPARE(CheckGateways(devices).size(), size_t(2));
+        QCOMPARE(QByteArray(devices.gateways[2].record.HN), QByteArray("hall"));
+        QCOMPARE(QByteArray(devices.gateways[2].record.IP), QByteArray("127.0.0.1"));
+        QCOMPARE(QByteArray(devices.gateways[2].record.DHCP), QByteArray("ON"));
     }
 
     // With nobody on port 3250 but the program, its own broadcast is no answer.
     void ownBroadcastIsNoAnswer() {
         KnowGateway(0, "00-30-11-F0-0A-1B", "127.0.0.1");
-        InitGatewayRecords();
-        NBD[0].valid = 1;
-        FieldsOf(NBD[0]);
-        NetFields.subnet = NetFields.gateway = "255.0.0.0";
-        QVERIFY(!SetNetbiterConfig());
+        InitGatewayRecords(devices);
+        devices.gateways[0].record.valid = 1;
+        FieldsOf(devices.gateways[0].record);
+        fields.subnet = fields.gateway = "255.0.0.0";
+        QVERIFY(!SetNetbiterConfig(devices, fields));
         QVERIFY(messages.wasShown(MessageType::Error, 10, 2));
-        QCOMPARE(QByteArray(NBD[0].SN), QByteArray());
+        QCOMPARE(QByteArray(devices.gateways[0].record.SN), QByteArray());
     }
 
     void meterSearchKeepsThe32Lowest() {
@@ -118,10 +123,10 @@ class NetDevicesTest : public QObject {
         RecTimeout = 500;
         SelectInterface(kGateway, 0, 0);
         Last_Device = 247;
-        QCOMPARE(SearchGatewayDevices(), 1);
+        QCOMPARE(SearchGatewayDevices(devices), 1);
         QVERIFY(messages.shown.empty());
-        QCOMPARE(DevicesTCP[0][0], 5);
-        QCOMPARE(DevicesTCP[0][31], 160);
+        QCOMPARE(devices.gateways[0].units[0], 5);
+        QCOMPARE(devices.gateways[0].units[31], 160);
         CloseTCPConnection(kCloseAllTCP);
         // Connections go to an address only: a name is never looked up.
         QCOMPARE(ConnectToTCPServer("localhost", sim.tcpPort(), ClientTCPCB, 1000), -1);
@@ -130,23 +135,23 @@ class NetDevicesTest : public QObject {
     void moduleScanAndConfigure() {
         QVERIFY(sim.start({"--module", "--listen", "127.0.0.1:0", "--udp-devices", "2"}));
         CommType = kModule;
-        Num57 = 1;
-        CopyText(MAC57[0], "00-12-34-C7-00-01"); // known, not on the network
-        InitLM57Records();
-        QCOMPARE(CheckLANMD57(), 2);
-        QCOMPARE(Num57, 3);
-        QCOMPARE(EMD[0].found, uint8_t(0));
-        QCOMPARE(QByteArray(EMD[1].MAC), QByteArray("00-12-34-C7-0A-1B"));
-        QCOMPARE(QByteArray(IP57[2]), QByteArray("127.0.0.2"));
+        devices.modules.resize(1);
+        CopyText(devices.modules[0].MAC, "00-12-34-C7-00-01"); // known, not on the network
+        InitLM57Records(devices);
+        QCOMPARE(CheckLANMD57(devices).size(), size_t(2));
+        QCOMPARE(devices.modules.size(), size_t(3));
+        QCOMPARE(devices.modules[0].found, uint8_t(0));
+        QCOMPARE(QByteArray(devices.modules[1].MAC), QByteArray("00-12-34-C7-0A-1B"));
+        QCOMPARE(QByteArray(devices.modules[2].IP), QByteArray("127.0.0.2"));
 
         // Only the name: sent, no rescan (the other module's flag stays as set here).
         SelectInterface(kModule, 0, 1);
-        FieldsOf(EMD[1]);
-        NetFields.hostName = "hall";
-        EMD[2].found = 0;
-        QVERIFY(LM57ModificationCheck());
-        QCOMPARE(QByteArray(Name57[1]), QByteArray("hall"));
-        QCOMPARE(EMD[2].found, uint8_t(0));
+        FieldsOf(devices.modules[1]);
+        fields.hostName = "hall";
+        devices.modules[2].found = 0;
+        QVERIFY(LM57ModificationCheck(devices, fields));
+        QCOMPARE(QByteArray(devices.modules[1].name), QByteArray("hall"));
+        QCOMPARE(devices.modules[2].found, uint8_t(0));
     }
 };
 

@@ -8,8 +8,8 @@
 #include "settings/INI_File.h"
 #include "settings/gui/SelComm.h"
 
+#include <QApplication>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -35,7 +35,7 @@ bool OpenInBrowser(const QString& url) {
 
 // The MAC entry dialog: OK takes only a well-formed MAC, else it says so and stays.
 bool AskForMac(QString& mac) {
-    QDialog popup(handle);
+    QDialog popup(QApplication::activeModalWidget());
     popup.setObjectName("MacEntry");
     popup.setWindowTitle(Tr(QT_TRANSLATE_NOOP("NetDevices", "Add LANMOD57 module")));
     auto* form = new QFormLayout(&popup);
@@ -67,8 +67,18 @@ struct NetUi {
     QCheckBox *dhcpOn, *dhcpOff, *defaultPassword;
     QPushButton *save, *cancel;
     QLabel* busy;
+    KnownDevices* devices;
+    int selectedNode;   // 2 x gateway (+1 for its meters), or the module
+    bool showingMeters; // the meters of a gateway are shown
 };
 NetUi net{};
+
+std::vector<KnownGateway>& KnownGateways() {
+    return net.devices->gateways;
+}
+std::vector<ModuleRecord>& KnownModules() {
+    return net.devices->modules;
+}
 
 bool Gateways() {
     return CommType == kGateway;
@@ -99,19 +109,21 @@ void ShowFields(bool show) {
     if (show) DevSelect(0);
 }
 
-void TakeFields() {
-    NetFields.IP = net.ip->text().trimmed().toStdString();
-    NetFields.subnet = net.subnet->text().trimmed().toStdString();
-    NetFields.gateway = net.gateway->text().trimmed().toStdString();
-    NetFields.hostName = net.name->text().toStdString();
-    NetFields.dhcpOn = net.dhcpOn->isChecked();
-    NetFields.defaultPassword = net.defaultPassword->isChecked();
+NetworkFields EnteredFields() {
+    NetworkFields fields;
+    fields.IP = net.ip->text().trimmed().toStdString();
+    fields.subnet = net.subnet->text().trimmed().toStdString();
+    fields.gateway = net.gateway->text().trimmed().toStdString();
+    fields.hostName = net.name->text().toStdString();
+    fields.dhcpOn = net.dhcpOn->isChecked();
+    fields.defaultPassword = net.defaultPassword->isChecked();
+    return fields;
 }
 
 void AdoptTicked() {
     bool ticked[247];
     TickedAddresses(ticked);
-    AdoptDevSelect(ticked);
+    AdoptDevSelect(*net.devices, ticked);
 }
 
 QTreeWidgetItem* Node(int n) {
@@ -146,15 +158,15 @@ void CmSelTreeItem(QTreeWidgetItem* item) {
     if (n < 0) return;
     if (!Gateways()) {
         SelectInterface(CommType, GatewayIndex, n);
-        SelIndex = n;
+        net.selectedNode = n;
         ShowLM57Config();
         return;
     }
-    if (DeviceSelection) AdoptTicked(); // leaving a gateway's meters keeps what is ticked
+    if (net.showingMeters) AdoptTicked(); // leaving a gateway's meters keeps what is ticked
     SelectInterface(CommType, n / 2, LM57Index);
-    SelIndex = n;
-    DeviceSelection = n % 2;
-    if (DeviceSelection) {
+    net.selectedNode = n;
+    net.showingMeters = n % 2;
+    if (net.showingMeters) {
         ShowFields(false);
         DisplayDevSelect();
     } else {
@@ -234,8 +246,9 @@ void DimUnknown(bool dim) {
 bool (*WebPageOpener)(const QString& url) = OpenInBrowser;
 bool (*MacEntry)(QString& mac) = AskForMac;
 
-void BuildNetworkArea(QGroupBox* area) {
+void BuildNetworkArea(QGroupBox* area, KnownDevices& devices) {
     net = NetUi{};
+    net.devices = &devices;
     auto* layout = qobject_cast<QVBoxLayout*>(area->layout());
     auto* row = new QHBoxLayout;
     net.tree = new QTreeWidget(area);
@@ -279,7 +292,9 @@ void InitGatewaySelection() {
     net.tcpPort->setReadOnly(false);
     net.defaultPassword->setChecked(true);
     net.defaultPassword->show();
-    InitGatewayRecords();
+    InitGatewayRecords(*net.devices);
+    net.selectedNode = 0;
+    net.showingMeters = false;
     CmModuleScan();
     SelectNode(0);
 }
@@ -291,16 +306,18 @@ void InitLANMD57Selection() {
     }
     net.tcpPort->setReadOnly(true);
     net.defaultPassword->hide();
-    InitLM57Records();
+    InitLM57Records(*net.devices);
+    net.selectedNode = 0;
     CmLM57Scan();
     SelectNode(LM57Index);
 }
 
 int CmModuleScan() {
     ShowBusy(QT_TRANSLATE_NOOP("NetDevices", "Scanning for Gateways..."));
-    CheckGateways();
+    CheckGateways(*net.devices);
     SelectInterface(CommType, 0, LM57Index);
-    SelIndex = DeviceSelection = 0;
+    net.selectedNode = 0;
+    net.showingMeters = false;
     DisplayGatewayTree();
     ShowGatewayConfig();
     HideBusy();
@@ -309,9 +326,9 @@ int CmModuleScan() {
 
 int CmLM57Scan() {
     ShowBusy(QT_TRANSLATE_NOOP("NetDevices", "Scanning for LANMOD57 devices..."));
-    CheckLANMD57();
+    CheckLANMD57(*net.devices);
     SelectInterface(CommType, GatewayIndex, 0);
-    SelIndex = 0;
+    net.selectedNode = 0;
     DisplayLANMD57Tree();
     ShowLM57Config();
     HideBusy();
@@ -321,8 +338,8 @@ int CmLM57Scan() {
 void DisplayGatewayTree() {
     const QSignalBlocker quiet(net.tree);
     net.tree->clear();
-    for (int i = 0; i < NumGateways; ++i) {
-        const NetbiterRecord& r = NBD[i];
+    for (const KnownGateway& g : KnownGateways()) {
+        const NetbiterRecord& r = g.record;
         const bool handAdded = std::strcmp(r.MAC, kHandAddedMAC) == 0;
         const char* shown = !handAdded ? r.MAC : r.HN[0] ? r.HN : r.IP;
         auto* node = new QTreeWidgetItem(
@@ -331,28 +348,28 @@ void DisplayGatewayTree() {
         new QTreeWidgetItem(node, {Tr(QT_TRANSLATE_NOOP("NetDevices", "Devices"))});
         node->setExpanded(true);
     }
-    SelectNode(SelIndex);
+    SelectNode(net.selectedNode);
 }
 
 void DisplayLANMD57Tree() {
     const QSignalBlocker quiet(net.tree);
     net.tree->clear();
-    for (int i = 0; i < Num57; ++i) {
-        auto* item = new QTreeWidgetItem(net.tree, {QString::fromLatin1(EMD[i].MAC)});
+    for (const ModuleRecord& m : KnownModules()) {
+        auto* item = new QTreeWidgetItem(net.tree, {QString::fromLatin1(m.MAC)});
         item->setData(0, Qt::UserRole, QStringLiteral("LANMOD57"));
-        item->setToolTip(0, QString::fromLatin1(EMD[i].name));
-        Paint(item, EMD[i].found);
+        item->setToolTip(0, QString::fromLatin1(m.name));
+        Paint(item, m.found);
     }
-    SelectNode(SelIndex);
+    SelectNode(net.selectedNode);
 }
 
 void ShowGatewayConfig() {
-    if (NumGateways <= 0 || GatewayIndex >= NumGateways) {
+    if (GatewayIndex < 0 || size_t(GatewayIndex) >= KnownGateways().size()) {
         ShowFields(false);
         return;
     }
     ShowFields(true);
-    const NetbiterRecord& r = NBD[GatewayIndex];
+    const NetbiterRecord& r = KnownGateways()[size_t(GatewayIndex)].record;
     const bool unknown = std::strcmp(r.MAC, kHandAddedMAC) == 0 || !r.valid;
     if (unknown)
         SetFields(r.IP, "", "", r.HN, false), net.dhcpOff->setChecked(false);
@@ -362,38 +379,42 @@ void ShowGatewayConfig() {
 }
 
 void ShowLM57Config() {
-    if (Num57 <= 0 || LM57Index >= Num57) {
+    if (LM57Index < 0 || size_t(LM57Index) >= KnownModules().size()) {
         ShowFields(false);
         return;
     }
     ShowFields(true);
-    const ModuleRecord& r = EMD[LM57Index];
+    const ModuleRecord& r = KnownModules()[size_t(LM57Index)];
     SetFields(r.IP, r.subnet, r.gateway, r.name, std::strcmp(r.DHCP, "01") == 0);
     DimUnknown(false);
 }
 
 int CmSaveNetData() {
-    TakeFields();
+    const NetworkFields fields = EnteredFields();
     if (!Gateways()) {
         ShowBusy(QT_TRANSLATE_NOOP("NetDevices", "Store modified configuration data..."));
-        const int ok = LM57ModificationCheck();
+        const int ok = LM57ModificationCheck(*net.devices, fields);
         HideBusy();
         if (ok) {
-            SelIndex = LM57Index;
+            net.selectedNode = LM57Index;
             DisplayLANMD57Tree();
             ShowLM57Config();
         }
         return 0;
     }
-    if (DeviceSelection) {
+    if (net.showingMeters) {
         AdoptTicked();
         return 0;
     }
-    if (GatewayModificationCheck()) {
+    if (GatewayModificationCheck(*net.devices, fields)) {
         DisplayGatewayTree();
         ShowGatewayConfig();
     }
     return 0;
+}
+
+bool ShowingGatewayMeters() {
+    return net.devices && Gateways() && net.showingMeters;
 }
 
 int CmCancelNetData() {
@@ -415,24 +436,31 @@ int CmTCPPortSelect(int port) {
 int MenuContextHandling(int item) {
     const int n = NodeIndex(net.tree->currentItem());
     if (Gateways()) {
-        if (DeviceSelection) AdoptTicked();
+        if (net.showingMeters) AdoptTicked();
         if (n >= 0) SelectInterface(CommType, n / 2, LM57Index);
     } else if (n >= 0) {
         SelectInterface(CommType, GatewayIndex, n);
     }
-    const int known = Gateways() ? NumGateways : Num57;
     const int index = Gateways() ? GatewayIndex : LM57Index;
-    if (item == 1 && index < known)
-        WebPageOpener("http://" + QString::fromLatin1(Gateways() ? NBD[index].IP : EMD[index].IP) + "/");
+    const size_t known = Gateways() ? KnownGateways().size() : KnownModules().size();
+    if (item == 1 && index >= 0 && size_t(index) < known)
+        WebPageOpener("http://" +
+                      QString::fromLatin1(Gateways() ? KnownGateways()[size_t(index)].record.IP
+                                                     : KnownModules()[size_t(index)].IP) +
+                      "/");
     if (item == 3) {
         QString mac;
-        if (Gateways() ? AddGateway() : (MacEntry(mac) && AddLANMD57(mac.toLatin1().constData()))) {
+        if (Gateways() ? AddGateway(*net.devices)
+                       : (MacEntry(mac) && AddLANMD57(*net.devices, mac.toLatin1().constData()))) {
+            net.selectedNode = Gateways() ? 2 * GatewayIndex : LM57Index;
             Gateways() ? DisplayGatewayTree() : DisplayLANMD57Tree();
-            DeviceSelection = 0;
+            net.showingMeters = false;
             Gateways() ? ShowGatewayConfig() : ShowLM57Config();
         }
     }
-    if (item == 4 && (Gateways() ? DeleteGateway(index) : DeleteLANMD57(index))) {
+    if (item == 4 && (Gateways() ? DeleteGateway(*net.devices, index) : DeleteLANMD57(*net.devices, index))) {
+        net.selectedNode = 0;
+        net.showingMeters = false;
         Gateways() ? DisplayGatewayTree() : DisplayLANMD57Tree();
         Gateways() ? ShowGatewayConfig() : ShowLM57Config();
     }

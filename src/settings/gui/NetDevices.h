@@ -5,9 +5,11 @@
 #include <QString>
 
 class QGroupBox;
+struct KnownDevices;
 
-// Builds the controls into the dialog's network area.
-void BuildNetworkArea(QGroupBox* area);
+// Builds the controls into the dialog's network area, over the devices it shows and
+// changes (they must outlive the area).
+void BuildNetworkArea(QGroupBox* area, KnownDevices& devices);
 // Fills the area for the kind in use: scans and shows the tree (kinds 2 and 3).
 void InitGatewaySelection();
 void InitLANMD57Selection();
@@ -24,6 +26,8 @@ void DisplayGatewayTree();
 void DisplayLANMD57Tree();
 void ShowGatewayConfig();
 void ShowLM57Config();
+// The meters of a gateway are shown (their ticks are taken when the dialog closes).
+bool ShowingGatewayMeters();
 
 // Opens a device's web page; tests put their own here.
 extern bool (*WebPageOpener)(const QString& url);

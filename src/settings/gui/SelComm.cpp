@@ -28,7 +28,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-QDialog* handle = nullptr;
 std::vector<std::string> (*SerialPortLister)() = AvailableSerialPorts;
 
 namespace {
@@ -38,8 +37,10 @@ const Translator Tr{kContext};
 
 constexpr int kAddressColumns = 13; // 247 = 19 rows of 13
 
-// The widgets of the dialog; valid only while handle is set.
+// The widgets of the dialog, valid only while dialog is set, and the devices it shows.
 struct Ui {
+    QDialog* dialog;
+    KnownDevices* devices;
     QComboBox* kind;
     QDoubleSpinBox* timeout;
     QWidget* serialGroup;
@@ -184,14 +185,15 @@ void ShowProbe(int address) {
 
 } // namespace
 
-QDialog* CreateInterfaceDialog(QWidget* parent) {
+QDialog* CreateInterfaceDialog(QWidget* parent, KnownDevices& devices) {
     ui = Ui{};
+    ui.devices = &devices;
     auto* dialog = new QDialog(parent);
     dialog->setObjectName("InterfaceDialog");
     dialog->setWindowTitle(Tr(QT_TRANSLATE_NOOP("SelComm", "Interface")));
     dialog->setModal(true);
     AddHelpKey(dialog, QStringLiteral("interface.html"));
-    handle = dialog;
+    ui.dialog = dialog;
     auto* layout = new QVBoxLayout(dialog);
 
     auto* top = new QFormLayout;
@@ -223,7 +225,7 @@ QDialog* CreateInterfaceDialog(QWidget* parent) {
     ui.networkGroup = new QGroupBox(Tr(QT_TRANSLATE_NOOP("SelComm", "Network devices")), dialog);
     ui.networkGroup->setObjectName("NetworkArea");
     new QVBoxLayout(ui.networkGroup);
-    BuildNetworkArea(ui.networkGroup);
+    BuildNetworkArea(ui.networkGroup, devices);
     layout->addWidget(ui.networkGroup);
 
     ui.close = new QPushButton(Tr(QT_TRANSLATE_NOOP("SelComm", "Close")), dialog);
@@ -240,16 +242,16 @@ QDialog* CreateInterfaceDialog(QWidget* parent) {
     return dialog;
 }
 
-int CmSelInterface(QWidget* parent) {
+int CmSelInterface(QWidget* parent, KnownDevices& devices) {
     if (CommPortIsOpen()) CloseCommPort();
-    QDialog* dialog = CreateInterfaceDialog(parent);
+    QDialog* dialog = CreateInterfaceDialog(parent, devices);
     dialog->exec();
     delete dialog;
     return 0;
 }
 
 void EnableInterfaceSelection() {
-    if (!handle) return;
+    if (!ui.dialog) return;
     const bool serial = IsSerialKind(CommType);
     const bool bus = CommType == kRS485;
     ui.serialGroup->setVisible(serial);
@@ -261,7 +263,7 @@ void EnableInterfaceSelection() {
 }
 
 void InitInterfaceSelection() {
-    if (!handle) return;
+    if (!ui.dialog) return;
     QSignalBlocker block(ui.timeout);
     ui.timeout->setValue(RecTimeout / 1000.0);
     if (IsSerialKind(CommType)) {
@@ -281,26 +283,26 @@ void InitInterfaceSelection() {
 
 void TickedAddresses(bool (&ticked)[kMaxBusAddress]) {
     for (int i = 0; i < kMaxBusAddress; ++i)
-        ticked[i] = handle && ui.address[i]->isChecked();
+        ticked[i] = ui.dialog && ui.address[i]->isChecked();
 }
 
 void DevSelect(int show) {
-    if (handle) ui.addressGroup->setVisible(show != 0);
+    if (ui.dialog) ui.addressGroup->setVisible(show != 0);
 }
 
 void DisplayDevSelect() {
-    if (!handle) return;
+    if (!ui.dialog) return;
     DevSelect(1);
     SetRangeButtons();
     if (CommType == kRS485) {
         TickAddresses(Devices485);
-    } else if (GatewayIndex >= 0 && GatewayIndex < kMaxGateways) {
-        TickAddresses(DevicesTCP[GatewayIndex]);
+    } else if (GatewayIndex >= 0 && size_t(GatewayIndex) < ui.devices->gateways.size()) {
+        TickAddresses(ui.devices->gateways[size_t(GatewayIndex)].units);
     }
 }
 
 int CmSelCommType(int kind) {
-    if (!handle) return 0;
+    if (!ui.dialog) return 0;
     if (kind == CommType) return 0; // the kind the settings named stays usable
     if (kind != 0 && kind != 3) {
         kind = 0;
@@ -315,7 +317,7 @@ int CmSelCommType(int kind) {
 }
 
 int CmSelCommPort(int index) {
-    if (!handle || index < 0 || index >= ui.port->count()) return 0;
+    if (!ui.dialog || index < 0 || index >= ui.port->count()) return 0;
     CommPortPath = ui.port->itemText(index).trimmed().toStdString();
     CommPort = PortNumberOf(CommPortPath); // not the place in the list: ttyS10 sorts before ttyS2
     return 0;
@@ -343,7 +345,7 @@ int CmSelPortClose(int value) {
 
 int CmSetCommTimeout(double seconds) {
     RecTimeout = TimeoutFromSeconds(seconds);
-    if (!handle) return 0;
+    if (!ui.dialog) return 0;
     QSignalBlocker block(ui.timeout);
     ui.timeout->setValue(RecTimeout / 1000.0); // show what is used when it was brought into range
     return 0;
@@ -356,8 +358,8 @@ int SelDevRange(int last) {
 }
 
 int CmSearchDevice() {
-    if (!handle || !IsAddressedKind(CommType)) return 0;
-    const auto children = handle->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    if (!ui.dialog || !IsAddressedKind(CommType)) return 0;
+    const auto children = ui.dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* w : children)
         w->setEnabled(false);
     ui.addressGroup->setEnabled(true);
@@ -365,7 +367,7 @@ int CmSearchDevice() {
         w->setEnabled(w == ui.indicator);
     ui.indicator->show();
     if (CommType == kGateway)
-        SearchGatewayDevices(ShowProbe);
+        SearchGatewayDevices(*ui.devices, ShowProbe);
     else if (SearchAddress(ShowProbe) >= 0)
         NewINIFile(); // a port that did not open changed nothing
     // Clicks and keys that queued up during the search reach disabled controls only.
@@ -380,21 +382,25 @@ int CmSearchDevice() {
     return 0;
 }
 
+bool InterfaceDialogIsOpen() {
+    return ui.dialog != nullptr;
+}
+
 int CmCloseCommSel() {
-    if (!handle) return 0;
+    if (!ui.dialog) return 0;
     if (CommType == kRS485) TakeTickedAddresses();
-    if (CommType == kGateway && DeviceSelection) {
+    if (CommType == kGateway && ShowingGatewayMeters()) {
         bool ticked[kMaxBusAddress];
         TickedAddresses(ticked);
-        AdoptDevSelect(ticked);
+        AdoptDevSelect(*ui.devices, ticked);
     }
     if (CommType == kModule) Konf.BusSettings |= kBusViaModule;
     if (IsSerialKind(CommType)) CloseTCPConnection(kCloseAllTCP);
     NewINIFile();
-    NewINIFileTCP();
-    NewDevINIFile();
-    handle->hide();
-    handle = nullptr;
+    NewINIFileTCP(*ui.devices);
+    NewDevINIFile(*ui.devices);
+    ui.dialog->hide();
+    ui.dialog = nullptr;
     ActivateObjects();
     ShowAll();
     InitToolbarDeviceAddr();

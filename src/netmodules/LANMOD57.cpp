@@ -1,3 +1,0 @@
-#include "netmodules/LANMOD57.h"
-
-ModuleRecord EMD[256] = {};
