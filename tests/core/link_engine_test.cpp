@@ -39,13 +39,30 @@ struct Answer {
     int gapMs = 0;   // > 0: the reply comes one byte at a time, this far apart
     int splitAt = 0; // > 0: the reply comes in two parts, gapMs apart
 };
-Q_DECLARE_METATYPE(Answer)
+struct SerialCase {
+    int commType;
+    QList<Answer> answers;
+    int ok, error; // number of the error pair shown; -1 none
+    QList<int> pauses;
+    int elapsedMs;
+    bool quiet = false;
+};
+struct TcpCase {
+    int commType;
+    QList<Answer> answers;
+    int ok, errorKind, errorNumber; // of the error pair shown; kind -1: none
+    QString argument;               // of the text
+    bool kept;
+    int elapsedMs;
+};
+Q_DECLARE_METATYPE(SerialCase)
+Q_DECLARE_METATYPE(TcpCase)
 
 namespace {
 
 // The scripted line: bytes are due at a time of the fake clock and can be read from then on.
 struct Line : FakeWire {
-    Line() {} // with a constructor of its own, GCC sees the reset wire as initialised
+    Line() {}                  // with a constructor of its own, GCC sees the reset wire as initialised
     std::deque<Answer> script; // one answer per frame written; none left = silence
     std::vector<QByteArray> written;
     std::vector<int> pauses;
@@ -211,6 +228,13 @@ class LinkEngineTest : public QObject {
         return ok;
     }
 
+    // The one error pair shown, with the argument of its text; kind < 0: none.
+    static std::vector<ScriptedMessages::Shown> Shown(int kind, int number = 0,
+                                                      const QString& argument = {}) {
+        if (kind < 0) return {};
+        return {{MessageType::Error, kind, number, argument.toStdString()}};
+    }
+
   private slots:
     void init() {
         line = Line{};
@@ -238,77 +262,54 @@ class LinkEngineTest : public QObject {
     }
 
     // Four attempts; a reply of the wrong length (silence too) is retried after the
-    // line has settled, a wrong CRC at once.
+    // line has settled, a wrong CRC at once. Asked to be quiet, a failure shows nothing.
     void attempts_data() {
-        QTest::addColumn<int>("commType");
-        QTest::addColumn<QList<Answer>>("answers");
-        QTest::addColumn<int>("ok");
-        QTest::addColumn<int>("error"); // number of the error pair shown; -1 none
-        QTest::addColumn<QList<int>>("pauses");
-        QTest::addColumn<int>("elapsedMs");
+        QTest::addColumn<SerialCase>("c");
         const Answer silent{Meter::Silent}, good{Meter::Good}, shortReply{Meter::Short},
             badCRC{Meter::BadCRC};
-        QTest::newRow("answered") << 1 << QList{good} << 1 << -1 << QList<int>{} << 5;
+        const QList<Answer> silence{silent, silent, silent, silent};
+        QTest::newRow("answered") << SerialCase{1, {good}, 1, -1, {}, 5};
         QTest::newRow("third attempt answered")
-            << 1 << QList{silent, silent, good} << 1 << -1 << QList{50, 50} << 100 + 50 + 100 + 50 + 5;
-        QTest::newRow("silence") << 1 << QList{silent, silent, silent, silent} << 0 << 2 << QList{50, 50, 50}
-                                 << 4 * 100 + 3 * 50;
+            << SerialCase{1, {silent, silent, good}, 1, -1, {50, 50}, 100 + 50 + 100 + 50 + 5};
+        QTest::newRow("silence") << SerialCase{1, silence, 0, 2, {50, 50, 50}, 4 * 100 + 3 * 50};
+        QTest::newRow("silence, quietly")
+            << SerialCase{1, silence, 0, -1, {50, 50, 50}, 4 * 100 + 3 * 50, true};
         QTest::newRow("late reply is silence")
-            << 1 << QList{Answer{Meter::Good, 150}, good} << 1 << -1 << QList{50} << 100 + 50 + 5;
-        QTest::newRow("wrong CRC retried at once")
-            << 1 << QList{badCRC, good} << 1 << -1 << QList<int>{} << 5 + 5;
-        QTest::newRow("wrong CRC") << 1 << QList{badCRC, badCRC, badCRC, badCRC} << 0 << 4 << QList<int>{}
-                                   << 4 * 5;
-        QTest::newRow("short reply") << 1 << QList{shortReply, shortReply, shortReply, shortReply} << 0 << 4
-                                     << QList{50, 50, 50} << 4 * (5 + 100) + 3 * 50;
+            << SerialCase{1, {Answer{Meter::Good, 150}, good}, 1, -1, {50}, 100 + 50 + 5};
+        QTest::newRow("wrong CRC retried at once") << SerialCase{1, {badCRC, good}, 1, -1, {}, 5 + 5};
+        QTest::newRow("wrong CRC") << SerialCase{1, {badCRC, badCRC, badCRC, badCRC}, 0, 4, {}, 4 * 5};
+        QTest::newRow("short reply") << SerialCase{
+            1, {shortReply, shortReply, shortReply, shortReply}, 0, 4, {50, 50, 50}, 4 * (5 + 100) + 3 * 50};
         QTest::newRow("RS-232 settles longer")
-            << 0 << QList{shortReply, good} << 1 << -1 << QList{600} << 5 + 100 + 600 + 5;
+            << SerialCase{0, {shortReply, good}, 1, -1, {600}, 5 + 100 + 600 + 5};
     }
     void attempts() {
-        QFETCH(int, commType);
-        QFETCH(QList<Answer>, answers);
-        QFETCH(int, ok);
-        QFETCH(int, error);
-        QFETCH(QList<int>, pauses);
-        QFETCH(int, elapsedMs);
-        CommType = commType;
+        QFETCH(SerialCase, c);
+        CommType = c.commType;
         std::memset(DevStatus, 0x5A, sizeof DevStatus);
-        QCOMPARE(readStatus(answers, 1), ok);
-        QCOMPARE(int(line.written.size()), ok ? int(answers.size()) : 4);
-        QCOMPARE(QList<int>(line.pauses.begin(), line.pauses.end()), pauses);
-        QCOMPARE(int(line.now), elapsedMs);
-        const std::vector<ScriptedMessages::Shown> shown =
-            error < 0 ? std::vector<ScriptedMessages::Shown>{}
-                      : std::vector<ScriptedMessages::Shown>{{MessageType::Error, 0, error}};
-        QCOMPARE(messages.shown, shown);
-        QCOMPARE(DevStatus[0] == 0x5A, !ok); // a failed read keeps what the block had
-    }
-
-    void failureIsQuietWhenAsked() {
-        QCOMPARE(readStatus({{Meter::Silent}, {Meter::Silent}, {Meter::Silent}, {Meter::Silent}}, 0), 0);
-        QVERIFY(messages.shown.empty());
+        QCOMPARE(readStatus(c.answers, c.quiet ? 0 : 1), c.ok);
+        QCOMPARE(int(line.written.size()), c.ok ? int(c.answers.size()) : 4);
+        QCOMPARE(QList<int>(line.pauses.begin(), line.pauses.end()), c.pauses);
+        QCOMPARE(int(line.now), c.elapsedMs);
+        QCOMPARE(messages.shown, Shown(c.error < 0 ? -1 : 0, c.error));
+        QCOMPARE(DevStatus[0] == 0x5A, !c.ok); // a failed read keeps what the block had
     }
 
     // The time-out runs from the last byte that arrived: a slow line delivers a long
     // reply, a pause longer than the time-out ends the attempt, and so does a reply that
-    // keeps dribbling.
-    void replyTimeout_data() {
-        QTest::addColumn<int>("gapMs");
-        QTest::addColumn<int>("attempts");
-        QTest::addColumn<int>("elapsedMs");
-        // The status reply has 7 bytes: the last arrives 6 gaps after the first. An
-        // attempt lasts at most the time-out, the reply's 9 ms at 9600 baud and 100 ms.
-        QTest::newRow("bytes closer than the time-out") << 30 << 1 << 5 + 6 * 30;
-        QTest::newRow("a gap longer than the time-out") << 120 << 2 << 5 + 100 + 50 + 5;
-        QTest::newRow("a dribble longer than the reply could take") << 60 << 2 << 100 + 9 + 100 + 50 + 5;
-    }
+    // keeps dribbling. The status reply has 7 bytes: the last arrives 6 gaps after the
+    // first. An attempt lasts at most the time-out, the reply's 9 ms at 9600 baud and 100 ms.
     void replyTimeout() {
-        QFETCH(int, gapMs);
-        QFETCH(int, attempts);
-        QFETCH(int, elapsedMs);
-        QCOMPARE(readStatus({{Meter::Good, 5, gapMs}, {Meter::Good}}, 1), 1);
-        QCOMPARE(int(line.written.size()), attempts);
-        QCOMPARE(int(line.now), elapsedMs);
+        const struct {
+            int gapMs, attempts, elapsedMs;
+        } cases[] = {{30, 1, 5 + 6 * 30}, {120, 2, 5 + 100 + 50 + 5}, {60, 2, 100 + 9 + 100 + 50 + 5}};
+        for (const auto& c : cases) {
+            init();
+            QCOMPARE(readStatus({{Meter::Good, 5, c.gapMs}, {Meter::Good}}, 1), 1);
+            QCOMPARE(int(line.written.size()), c.attempts);
+            QCOMPARE(int(line.now), c.elapsedMs);
+            cleanup();
+        }
     }
 
     // A reply that came too late for its request must not answer the next one.
@@ -326,40 +327,38 @@ class LinkEngineTest : public QObject {
 
     // The RS-485 converter sends while RTS is raised and needs its turnaround time
     // before the reply; a broadcast waits as long, though no reply comes.
-    void turnaround_data() {
-        QTest::addColumn<int>("rtsFlow");
-        QTest::addColumn<bool>("drivesRTS");
-        QTest::addColumn<int>("baudrate");
-        QTest::addColumn<bool>("broadcast");
-        QTest::addColumn<QList<int>>("pauses");
-        QTest::addColumn<QList<bool>>("rts");
-        QTest::newRow("turned round at 9600")
-            << 1 << true << 3 << false << QList{10} << QList{true, false, true};
-        QTest::newRow("turned round at 1200")
-            << 1 << true << 0 << false << QList{100} << QList{true, false, true};
-        QTest::newRow("port without RTS") << 1 << false << 3 << false << QList<int>{} << QList<bool>{};
-        QTest::newRow("no converter flow") << 0 << true << 3 << false << QList<int>{} << QList<bool>{};
-        QTest::newRow("broadcast") << 0 << true << 1 << true << QList{50} << QList<bool>{};
-        QTest::newRow("broadcast through the converter")
-            << 1 << true << 3 << true << QList{10} << QList{true, false, true};
-    }
     void turnaround() {
-        QFETCH(int, rtsFlow);
-        QFETCH(bool, drivesRTS);
-        QFETCH(int, baudrate);
-        QFETCH(bool, broadcast);
-        QFETCH(QList<int>, pauses);
-        QFETCH(QList<bool>, rts);
-        RTSFlow = rtsFlow;
-        Baudrate = baudrate;
-        line.drivesRTS = drivesRTS;
-        line.script = {Answer{}};
-        QCOMPARE(InitInterface(CommPort), 1);
-        QCOMPARE(broadcast ? Write(Lese, kWriteRestartInterval, 1, 1) : Read(Lese, kReadDevStatus, 1), 1);
-        CloseInterface();
-        QCOMPARE(QList<int>(line.pauses.begin(), line.pauses.end()), pauses);
-        QCOMPARE(QList<bool>(line.rts.begin(), line.rts.end()), rts);
-        QCOMPARE(int(line.written.size()), 1);
+        const QList<bool> raised{true, false, true};
+        const struct {
+            int rtsFlow;
+            bool drivesRTS;
+            int baudrate;
+            bool broadcast;
+            QList<int> pauses;
+            QList<bool> rts;
+        } cases[] = {
+            {1, true, 3, false, {10}, raised},  // at 9600 baud
+            {1, true, 0, false, {100}, raised}, // at 1200 baud
+            {1, false, 3, false, {}, {}},       // a port without RTS
+            {0, true, 3, false, {}, {}},        // no converter flow
+            {0, true, 1, true, {50}, {}},       // broadcast
+            {1, true, 3, true, {10}, raised},   // broadcast through the converter
+        };
+        for (const auto& c : cases) {
+            init();
+            RTSFlow = c.rtsFlow;
+            Baudrate = c.baudrate;
+            line.drivesRTS = c.drivesRTS;
+            line.script = {Answer{}};
+            QCOMPARE(InitInterface(CommPort), 1);
+            QCOMPARE(c.broadcast ? Write(Lese, kWriteRestartInterval, 1, 1) : Read(Lese, kReadDevStatus, 1),
+                     1);
+            CloseInterface();
+            QCOMPARE(QList<int>(line.pauses.begin(), line.pauses.end()), c.pauses);
+            QCOMPARE(QList<bool>(line.rts.begin(), line.rts.end()), c.rts);
+            QCOMPARE(int(line.written.size()), 1);
+            cleanup();
+        }
     }
 
     // Modbus/TCP: a reply that is not for the request is retried up to three times;
@@ -367,124 +366,97 @@ class LinkEngineTest : public QObject {
     // at once and keeps it for the next unit. A reply may come in any number of
     // segments. The messages name the device in use.
     void tcpAttempts_data() {
-        QTest::addColumn<int>("commType");
-        QTest::addColumn<QList<Answer>>("answers");
-        QTest::addColumn<int>("ok");
-        QTest::addColumn<int>("errorKind"); // of the error pair shown; -1 none
-        QTest::addColumn<int>("errorNumber");
-        QTest::addColumn<QString>("argument"); // of the text
-        QTest::addColumn<bool>("kept");
-        QTest::addColumn<int>("elapsedMs");
+        QTest::addColumn<TcpCase>("c");
         const Answer good{Meter::Good}, other{Meter::OtherUnit};
         const int gateway = kGateway, module = kModule;
-        const QString theGateway = "The gateway", theModule = "The LANMOD57 module";
-        QTest::newRow("answered") << gateway << QList{good} << 1 << -1 << 0 << "" << true << 5;
+        const char *theGateway = "The gateway", *theModule = "The LANMOD57 module";
+        QTest::newRow("answered") << TcpCase{gateway, {good}, 1, -1, 0, "", true, 5};
         QTest::newRow("two replies of another unit, then the right one")
-            << gateway << QList{other, other, good} << 1 << -1 << 0 << "" << true << 15;
+            << TcpCase{gateway, {other, other, good}, 1, -1, 0, "", true, 15};
         QTest::newRow("three replies of another unit")
-            << gateway << QList{other, other, other} << 0 << 8 << 14 << theGateway << false << 15;
+            << TcpCase{gateway, {other, other, other}, 0, 8, 14, theGateway, false, 15};
         QTest::newRow("three replies of another unit to the module")
-            << module << QList{other, other, other} << 0 << 8 << 14 << theModule << false << 15;
-        QTest::newRow("silence") << gateway << QList{Answer{Meter::Silent}} << 0 << 9 << 16 << "" << false
-                                 << 2000;
+            << TcpCase{module, {other, other, other}, 0, 8, 14, theModule, false, 15};
+        QTest::newRow("silence") << TcpCase{gateway, {Answer{Meter::Silent}}, 0, 9, 16, "", false, 2000};
         QTest::newRow("silence of the module")
-            << module << QList{Answer{Meter::Silent}} << 0 << 8 << 14 << theModule << false << 2000;
-        QTest::newRow("late reply") << gateway << QList{Answer{Meter::Good, 2300}} << 0 << 9 << 16 << ""
-                                    << false << 2000;
-        QTest::newRow("absent unit") << gateway << QList{Answer{Meter::Absent}} << 0 << 10 << 2 << "" << true
-                                     << 5;
+            << TcpCase{module, {Answer{Meter::Silent}}, 0, 8, 14, theModule, false, 2000};
+        QTest::newRow("late reply") << TcpCase{gateway, {Answer{Meter::Good, 2300}}, 0, 9, 16, "", false,
+                                               2000};
+        QTest::newRow("absent unit") << TcpCase{gateway, {Answer{Meter::Absent}}, 0, 10, 2, "", true, 5};
         QTest::newRow("absent unit, the gateway's own unit in the reply")
-            << gateway << QList{Answer{Meter::AbsentGatewayUnit}} << 0 << 10 << 2 << "" << true << 5;
+            << TcpCase{gateway, {Answer{Meter::AbsentGatewayUnit}}, 0, 10, 2, "", true, 5};
         QTest::newRow("one byte a segment")
-            << gateway << QList{Answer{Meter::Good, 5, 10}} << 1 << -1 << 0 << "" << true << 5 + 10 * 10;
+            << TcpCase{gateway, {Answer{Meter::Good, 5, 10}}, 1, -1, 0, "", true, 5 + 10 * 10};
         QTest::newRow("split after 9 bytes")
-            << gateway << QList{Answer{Meter::Good, 5, 30, 9}} << 1 << -1 << 0 << "" << true << 35;
+            << TcpCase{gateway, {Answer{Meter::Good, 5, 30, 9}}, 1, -1, 0, "", true, 35};
         QTest::newRow("peer closes without an answer")
-            << gateway << QList{Answer{Meter::Hangup, 40}} << 0 << 8 << 15 << theGateway << false << 40;
+            << TcpCase{gateway, {Answer{Meter::Hangup, 40}}, 0, 8, 15, theGateway, false, 40};
     }
     void tcpAttempts() {
-        QFETCH(int, commType);
-        QFETCH(QList<Answer>, answers);
-        QFETCH(int, ok);
-        QFETCH(int, errorKind);
-        QFETCH(int, errorNumber);
-        QFETCH(QString, argument);
-        QFETCH(bool, kept);
-        QFETCH(int, elapsedMs);
+        QFETCH(TcpCase, c);
         useGateway();
-        if (commType == kModule) useModule();
-        line.script.assign(answers.begin(), answers.end());
+        if (c.commType == kModule) useModule();
+        line.script.assign(c.answers.begin(), c.answers.end());
         QCOMPARE(InitInterface(CommPort), 1);
-        QCOMPARE(Read(Lese, kReadDevStatus, 1), ok);
-        QCOMPARE(int(line.written.size()), int(answers.size()));
-        QCOMPARE(int(line.now), elapsedMs);
-        QCOMPARE(TCP_Connection[0], kept ? 1 : 0);
-        const std::vector<ScriptedMessages::Shown> shown =
-            errorKind < 0 ? std::vector<ScriptedMessages::Shown>{}
-                          : std::vector<ScriptedMessages::Shown>{
-                                {MessageType::Error, errorKind, errorNumber, argument.toStdString()}};
-        QCOMPARE(messages.shown, shown);
-        if (!argument.isEmpty())
-            QVERIFY(MessageTextEnglish(MessageType::Error, errorKind, errorNumber, qPrintable(argument))
-                        .startsWith(argument + " "));
+        QCOMPARE(Read(Lese, kReadDevStatus, 1), c.ok);
+        QCOMPARE(int(line.written.size()), int(c.answers.size()));
+        QCOMPARE(int(line.now), c.elapsedMs);
+        QCOMPARE(TCP_Connection[0], c.kept ? 1 : 0);
+        QCOMPARE(messages.shown, Shown(c.errorKind, c.errorNumber, c.argument));
+        if (!c.argument.isEmpty())
+            QVERIFY(MessageTextEnglish(MessageType::Error, c.errorKind, c.errorNumber, qPrintable(c.argument))
+                        .startsWith(c.argument + " "));
     }
 
     // A gateway that takes one request a connection: each request finds the connection
-    // closed, reconnects and gets its answer; when the close crosses the next request,
-    // that request goes again on a new connection.
-    void tcpGatewayClosingAfterEveryAnswer_data() {
-        QTest::addColumn<int>("idleMs"); // between the requests
-        QTest::addColumn<int>("frames");
-        QTest::newRow("close seen before the next request") << 50 << 5;
-        QTest::newRow("close crosses the next request") << 0 << 9;
-    }
+    // closed, reconnects and gets its answer; when the close crosses the next request
+    // (no idle time between them), that request goes again on a new connection.
     void tcpGatewayClosingAfterEveryAnswer() {
-        QFETCH(int, idleMs);
-        QFETCH(int, frames);
-        useGateway();
-        line.script = std::deque<Answer>(5, Answer{Meter::ThenClose});
-        QCOMPARE(InitInterface(CommPort), 1);
-        for (int i = 0; i < 5; ++i) {
-            QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
-            line.now += idleMs;
+        for (const auto& [idleMs, frames] : {std::pair{50, 5}, std::pair{0, 9}}) {
+            init();
+            useGateway();
+            line.script = std::deque<Answer>(5, Answer{Meter::ThenClose});
+            QCOMPARE(InitInterface(CommPort), 1);
+            for (int i = 0; i < 5; ++i) {
+                QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+                line.now += idleMs;
+            }
+            QCOMPARE(line.connects, 5);
+            QCOMPARE(int(line.written.size()), frames);
+            QVERIFY(messages.shown.empty());
+            cleanup();
         }
-        QCOMPARE(line.connects, 5);
-        QCOMPARE(int(line.written.size()), frames);
-        QVERIFY(messages.shown.empty());
     }
 
-    // The slots are shared: a change of interface kind, gateway or module must not send
-    // the next request down the connection made for the one before.
-    void tcpChangeOfInterfaceReconnects_data() {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("gateway");
-        QTest::addColumn<bool>("selected");   // through SelectInterface, or by the settings
-        QTest::addColumn<QByteArray>("unit"); // of the second request
-        QTest::newRow("gateway to module") << int(kModule) << 0 << true << QByteArray("ff");
-        QTest::newRow("another gateway") << int(kGateway) << 1 << true << QByteArray("05");
-        QTest::newRow("module set by the settings") << int(kModule) << 0 << false << QByteArray("ff");
-    }
+    // The slots are shared: a change of interface kind, gateway or module (through
+    // SelectInterface, or by the settings) must not send the next request down the
+    // connection made for the one before.
     void tcpChangeOfInterfaceReconnects() {
-        QFETCH(int, kind);
-        QFETCH(int, gateway);
-        QFETCH(bool, selected);
-        QFETCH(QByteArray, unit);
-        useGateway();
-        useModuleRecord();
-        qstrncpy(devices.gateways[1].record.IP, "gateway 2", sizeof devices.gateways[1].record.IP);
-        line.script = {Answer{}, Answer{}};
-        QCOMPARE(InitInterface(CommPort), 1);
-        QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
-        if (selected) {
-            SelectInterface(kind, gateway, LM57Index);
-            QVERIFY(!line.open); // closed at once
-        } else {
-            CommType = kind;
+        const struct {
+            int kind, gateway;
+            bool selected;
+            QByteArray unit; // of the second request
+        } cases[] = {{kModule, 0, true, "ff"}, {kGateway, 1, true, "05"}, {kModule, 0, false, "ff"}};
+        for (const auto& c : cases) {
+            init();
+            useGateway();
+            useModuleRecord();
+            qstrncpy(devices.gateways[1].record.IP, "gateway 2", sizeof devices.gateways[1].record.IP);
+            line.script = {Answer{}, Answer{}};
+            QCOMPARE(InitInterface(CommPort), 1);
+            QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+            if (c.selected) {
+                SelectInterface(c.kind, c.gateway, LM57Index);
+                QVERIFY(!line.open); // closed at once
+            } else {
+                CommType = c.kind;
+            }
+            QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+            QCOMPARE(line.connects, 2);
+            QCOMPARE(line.written.back().mid(6, 1).toHex(), c.unit);
+            QVERIFY(messages.shown.empty());
+            cleanup();
         }
-        QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
-        QCOMPARE(line.connects, 2);
-        QCOMPARE(line.written.back().mid(6, 1).toHex(), unit);
-        QVERIFY(messages.shown.empty());
     }
 
     // Bytes that arrive while no request waits (here a second copy of a reply) are
@@ -501,49 +473,30 @@ class LinkEngineTest : public QObject {
     }
 
     // zaro-sim's gateway in-process, its faults through the Modbus/TCP door: a spoiled
-    // reply is tried three times, a late one within the time-out taken; after a closed
-    // connection the next request connects anew, after an absent unit the connection
-    // serves the next unit.
-    void tcpFaultsOfTheSimulatedGateway_data() {
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<int>("unit");
-        QTest::addColumn<int>("errorKind"); // of the error pair shown; 0 none
-        QTest::addColumn<int>("errorNumber");
-        QTest::addColumn<int>("sent");
-        QTest::addColumn<int>("connections"); // once unit 9 has been read too
-        QTest::newRow("wrong function three times") << "badcrc:3" << 5 << 8 << 14 << 3 << 2;
-        QTest::newRow("short three times") << "short:3" << 5 << 8 << 14 << 3 << 2;
-        QTest::newRow("late within the time-out") << "late:300" << 5 << 0 << 0 << 1 << 1;
-        QTest::newRow("peer closes") << "drop" << 5 << 8 << 15 << 1 << 2;
-        QTest::newRow("absent unit") << "" << 7 << 10 << 2 << 1 << 1;
-        QTest::newRow("exception 11 with the gateway's own unit") << "absent:0" << 5 << 10 << 2 << 1 << 1;
-    }
+    // reply is tried three times; after a closed connection the next request connects
+    // anew, after an absent unit the connection serves the next unit.
     void tcpFaultsOfTheSimulatedGateway() {
-        QFETCH(QString, fault);
-        QFETCH(int, unit);
-        QFETCH(int, errorKind);
-        QFETCH(int, errorNumber);
-        QFETCH(int, sent);
-        QFETCH(int, connections);
-        SimLine sim(QStringList{"--gateway", "5,9"} +
-                    (fault.isEmpty() ? QStringList{} : QStringList{"--fault", fault}));
-        QVERIFY(sim.ok());
-        useGateway();
-        TCPDevAddr = unit;
-        std::memset(DevStatus, 0x5A, sizeof DevStatus);
-        QCOMPARE(InitInterface(CommPort), 1);
-        QCOMPARE(Read(Lese, kReadDevStatus, 1), errorKind ? 0 : 1);
-        QCOMPARE(DevStatus[0] == 0x5A, errorKind != 0);
-        std::vector<ScriptedMessages::Shown> shown;
-        if (errorKind)
-            shown.push_back(
-                {MessageType::Error, errorKind, errorNumber, errorKind == 8 ? "The gateway" : ""});
-        QCOMPARE(messages.shown, shown);
-        TCPDevAddr = 9;
-        QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
-        QCOMPARE(sim.connections(), connections);
-        QCOMPARE(int(sim.requests().size()), sent + 1);
-        CloseTCPConnection(kCloseAllTCP);
+        const struct {
+            const char* fault;
+            int unit, errorKind, errorNumber, sent, connections; // once unit 9 has been read too
+        } cases[] = {{"badcrc:3", 5, 8, 14, 3, 2}, {"drop", 5, 8, 15, 1, 2}, {"", 7, 10, 2, 1, 1}};
+        for (const auto& c : cases) {
+            init();
+            SimLine sim(QStringList{"--gateway", "5,9"} +
+                        (*c.fault ? QStringList{"--fault", c.fault} : QStringList{}));
+            QVERIFY(sim.ok());
+            useGateway();
+            TCPDevAddr = c.unit;
+            QCOMPARE(InitInterface(CommPort), 1);
+            QCOMPARE(Read(Lese, kReadDevStatus, 1), 0);
+            QCOMPARE(messages.shown,
+                     Shown(c.errorKind, c.errorNumber, c.errorKind == 8 ? "The gateway" : ""));
+            TCPDevAddr = 9;
+            QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+            QCOMPARE(sim.connections(), c.connections);
+            QCOMPARE(int(sim.requests().size()), c.sent + 1);
+            cleanup();
+        }
     }
 
     // The search behind a gateway: any exception answers a probe (no meter to be had
@@ -558,8 +511,7 @@ class LinkEngineTest : public QObject {
         QCOMPARE(int(line.written.size()), 5);
         const int32_t* units = devices.gateways[0].units;
         QCOMPARE(QList<int>(units, units + 2), QList<int>({3, 0}));
-        const std::vector<ScriptedMessages::Shown> silence{{MessageType::Error, 9, 16}};
-        QCOMPARE(messages.shown, silence);
+        QCOMPARE(messages.shown, Shown(9, 16));
     }
 
   private:
