@@ -74,18 +74,8 @@ class SimSerialTest : public QObject {
         Line line;
         QVERIFY(line.open(sim, {"--rs485", "3,17"}));
         QVERIFY(line.transact(Frame("0010021400010204d2"), 8, 150).isEmpty()); // nobody answers
-        QCOMPARE(line.transact(Frame("0303021400"
-                                     "01"),
-                               7)
-                     .mid(3, 2)
-                     .toHex(),
-                 QByteArray("04d2"));
-        QCOMPARE(line.transact(Frame("1103021400"
-                                     "01"),
-                               7)
-                     .mid(3, 2)
-                     .toHex(),
-                 QByteArray("04d2"));
+        for (const char* read : {"030302140001", "110302140001"})
+            QCOMPARE(line.transact(Frame(read), 7).mid(3, 2).toHex(), QByteArray("04d2"));
         QVERIFY(sim.stopClean());
     }
 
@@ -109,8 +99,7 @@ class SimSerialTest : public QObject {
         Line line;
         QVERIFY(line.open(
             sim, {"--rs485", "5,6", "--fault", "short@5", "--fault", "badcrc@5", "--fault", "otherunit@5"}));
-        const QByteArray read5 = Frame("0503006300"
-                                       "42"); // request 0: 137-byte reply
+        const QByteArray read5 = Frame("050300630042"); // request 0: 137-byte reply
         QCOMPARE(line.transact(read5, 137).size(), 68);
         QByteArray r = line.transact(read5, 137);
         QCOMPARE(r.size(), 137);
@@ -119,7 +108,6 @@ class SimSerialTest : public QObject {
         QVERIFY(CrcOk(r));
         QCOMPARE(uint8_t(r[0]), uint8_t(6));
         QVERIFY(CrcOk(line.transact(read5, 137))); // the faults are used up
-
         QVERIFY(sim.stopClean());
     }
 
