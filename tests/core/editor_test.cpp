@@ -60,29 +60,28 @@ class EditorTest : public QObject {
         redraws = activations = 0;
     }
 
-    void primaryIsRoundedAndScaled_data() {
-        QTest::addColumn<bool>("current");
-        QTest::addColumn<float>("entered");
-        QTest::addColumn<int>("kilo");
-        QTest::addColumn<float>("stored");
-        QTest::addColumn<int>("mantissa");
-        QTest::addColumn<int>("exponent");
-        QTest::newRow("20 V means 20 kV") << false << 20.0f << 0 << 20000.0f << 200 << 2;
-        QTest::newRow("12345 V keeps three digits") << false << 12345.0f << 0 << 12300.0f << 123 << 2;
-        QTest::newRow("110 V stays volts") << false << 110.0f << 0 << 110.0f << 110 << 0;
-        QTest::newRow("0.4 kV") << false << 0.4f << 1 << 400.0f << 400 << 0;
-        QTest::newRow("1.234 kA") << true << 1.234f << 1 << 1230.0f << 123 << 1;
-        QTest::newRow("50 A stays amperes") << true << 50.0f << 0 << 50.0f << 500 << -1;
-    }
     void primaryIsRoundedAndScaled() {
-        QFETCH(bool, current);
-        QFETCH(float, entered);
-        QFETCH(int, kilo);
-        (current ? CmIrPrim : CmUrPrim)(entered, kilo);
-        QTEST(float(current ? Konf.IrPrim : Konf.UrPrim), "stored");
-        QTEST(int(current ? Konf.IrPrimMant : Konf.UrPrimMant), "mantissa");
-        QTEST(int(current ? Konf.IrPrimExp : Konf.UrPrimExp), "exponent");
-        QCOMPARE(redraws, 1);
+        const struct {
+            bool current;
+            float entered;
+            int kilo;
+            float stored;
+            int mantissa, exponent;
+        } cases[] = {
+            {false, 20.0f, 0, 20000.0f, 200, 2},    // 20 V means 20 kV
+            {false, 12345.0f, 0, 12300.0f, 123, 2}, // three digits kept
+            {false, 110.0f, 0, 110.0f, 110, 0},     // stays volts
+            {false, 0.4f, 1, 400.0f, 400, 0},       {true, 1.234f, 1, 1230.0f, 123, 1},
+            {true, 50.0f, 0, 50.0f, 500, -1}, // stays amperes
+        };
+        for (const auto& c : cases) {
+            init();
+            (c.current ? CmIrPrim : CmUrPrim)(c.entered, c.kilo);
+            QCOMPARE(float(c.current ? Konf.IrPrim : Konf.UrPrim), c.stored);
+            QCOMPARE(int(c.current ? Konf.IrPrimMant : Konf.UrPrimMant), c.mantissa);
+            QCOMPARE(int(c.current ? Konf.IrPrimExp : Konf.UrPrimExp), c.exponent);
+            QCOMPARE(redraws, 1);
+        }
     }
 
     void secondaryChangeRescalesLimitsBeyondFullScale() {
@@ -100,85 +99,63 @@ class EditorTest : public QObject {
         QCOMPARE(redraws, 0); // unchanged value: nothing happens
     }
 
-    void systemChangeMovesMeasurands_data() {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::addColumn<int>("limitBefore");
-        QTest::addColumn<int>("limitAfter");
-        QTest::addColumn<QByteArray>("meanBefore");
-        QTest::addColumn<QByteArray>("meanAfter");
-        QTest::newRow("class 2 to 1")
-            << (0x80 | 4) << 3 << 11 << 0 << QByteArray::fromHex("0c000107293219ff21")
-            << QByteArray::fromHex("ff03040729ff19ffff");
-        QTest::newRow("class 1 to 0")
-            << (0x80 | 3) << 1 << 2 << 3 << QByteArray::fromHex("0308292c06ffffffff")
-            << QByteArray::fromHex("0006282b06ffffffff");
-    }
     void systemChangeMovesMeasurands() {
-        QFETCH(int, from);
-        QFETCH(int, to);
-        QFETCH(int, limitBefore);
-        QFETCH(QByteArray, meanBefore);
-        Konf.System = uint8_t(from);
-        Konf.DigOut[0] = uint8_t(limitBefore);
-        Konf.DigOut[1] = 77; // a pulse output is not touched
-        std::memcpy(Konf.MeanMeas, meanBefore.constData(), 9);
-        CmSelSystem(to);
-        QCOMPARE(int(Konf.System), 0x80 | to); // the correction bit stays
-        QTEST(int(Konf.DigOut[0]), "limitAfter");
-        QCOMPARE(int(Konf.DigOut[1]), 77);
-        QTEST(Bytes(Konf.MeanMeas, 9), "meanAfter");
-        ConfigImage defaults = Konf; // the page sets of the new network class
-        ResetExtendedFields(defaults);
-        QCOMPARE(Konf.Loop[0], defaults.Loop[0]);
-        QCOMPARE(activations, 1);
-        QCOMPARE(redraws, 1);
-        CmSelSystem(to);
-        QCOMPARE(redraws, 1);
+        const struct {
+            int from, to, limitBefore, limitAfter;
+            const char *meanBefore, *meanAfter;
+        } cases[] = {{0x80 | 4, 3, 11, 0, "0c000107293219ff21", "ff03040729ff19ffff"}, // class 2 to 1
+                     {0x80 | 3, 1, 2, 3, "0308292c06ffffffff", "0006282b06ffffffff"}}; // class 1 to 0
+        for (const auto& c : cases) {
+            init();
+            Konf.System = uint8_t(c.from);
+            Konf.DigOut[0] = uint8_t(c.limitBefore);
+            Konf.DigOut[1] = 77; // a pulse output is not touched
+            std::memcpy(Konf.MeanMeas, QByteArray::fromHex(c.meanBefore).constData(), 9);
+            CmSelSystem(c.to);
+            QCOMPARE(int(Konf.System), 0x80 | c.to); // the correction bit stays
+            QCOMPARE(int(Konf.DigOut[0]), c.limitAfter);
+            QCOMPARE(int(Konf.DigOut[1]), 77);
+            QCOMPARE(Bytes(Konf.MeanMeas, 9).toHex(), QByteArray(c.meanAfter));
+            ConfigImage defaults = Konf; // the page sets of the new network class
+            ResetExtendedFields(defaults);
+            QCOMPARE(Konf.Loop[0], defaults.Loop[0]);
+            QCOMPARE(activations, 1);
+            QCOMPARE(redraws, 1);
+            CmSelSystem(c.to);
+            QCOMPARE(redraws, 1);
+        }
     }
 
-    void choosingAnOutputFunctionGivesDefaults() {
+    // A new output function comes with its defaults; the same one again changes nothing.
+    // The limit fields follow the measurand: VT 20000/100 on 500 V is 100 kV full scale, in kV.
+    void outputFunctionsAndLimitFields() {
         CmSelDigOut(0, 3);
-        QCOMPARE(int(Konf.DigOut[0]), 0);
-        QCOMPARE(int(Konf.LimitOn[0]), 10000);
-        QCOMPARE(int(Konf.LimitOff[0]), 9000);
+        QCOMPARE((QList<int>{Konf.DigOut[0], Konf.LimitOn[0], Konf.LimitOff[0]}),
+                 (QList<int>{0, 10000, 9000}));
         Konf.LimitOn[0] = 1;
-        CmSelDigOut(0, 3); // the same function again changes nothing
+        CmSelDigOut(0, 3);
         QCOMPARE(int(Konf.LimitOn[0]), 1);
         CmSelDigOut(0, 2);
-        QCOMPARE(int(Konf.DigOut[0]), 65);
-        QCOMPARE(int(Konf.PulseRate[0]), 1000);
+        QCOMPARE((QList<int>{Konf.DigOut[0], Konf.PulseRate[0]}), (QList<int>{65, 1000}));
         CmSelDigOut(0, 0);
         QCOMPARE(int(Konf.DigOut[0]), 128);
-    }
 
-    void limitFieldsFollowTheMeasurand_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<double>("min");
-        QTest::addColumn<double>("max");
-        QTest::addColumn<int>("decimals");
-        QTest::addColumn<int>("on");
-        QTest::addColumn<int>("off");
-        // VT 20000/100 on 500 V: 100 kV full scale, shown in kV.
-        QTest::newRow("line voltage") << 2 << 0.0 << 119.99 << 2 << 0 << 0;
-        QTest::newRow("power factor") << 7 << -1.0 << 1.0 << 3 << 9000 << 9500;
-        QTest::newRow("frequency") << 12 << 45.0 << 65.0 << 2 << 4800 << 5000;
-        QTest::newRow("percent") << 13 << 0.0 << 100.0 << 2 << 50 << 20;
-    }
-    void limitFieldsFollowTheMeasurand() {
-        QFETCH(int, code);
-        QFETCH(double, min);
-        QFETCH(double, max);
-        QFETCH(int, on);
-        QFETCH(int, off);
-        CmSelDigOut(1, 3);
-        CmDigOutMeas(1, code);
-        QCOMPARE(int(Konf.LimitOn[1]), on);
-        QCOMPARE(int(Konf.LimitOff[1]), off);
-        const LimitFieldView view = LimitFields(1);
-        QVERIFY(qAbs(view.min - min) < 1e-3);
-        QVERIFY(qAbs(view.max - max) < 1e-3);
-        QTEST(view.decimals, "decimals");
+        const struct {
+            int code;
+            double min, max;
+            int decimals, on, off;
+        } cases[] = {{2, 0.0, 119.99, 2, 0, 0},       // line voltage
+                     {7, -1.0, 1.0, 3, 9000, 9500},   // power factor
+                     {12, 45.0, 65.0, 2, 4800, 5000}, // frequency
+                     {13, 0.0, 100.0, 2, 50, 20}};    // percent
+        for (const auto& c : cases) {
+            CmSelDigOut(1, 3);
+            CmDigOutMeas(1, c.code);
+            QCOMPARE((QList<int>{Konf.LimitOn[1], Konf.LimitOff[1]}), (QList<int>{c.on, c.off}));
+            const LimitFieldView view = LimitFields(1);
+            QVERIFY(qAbs(view.min - c.min) < 1e-3 && qAbs(view.max - c.max) < 1e-3);
+            QCOMPARE(view.decimals, c.decimals);
+        }
     }
 
     void signedPowerLimits() {
@@ -259,33 +236,26 @@ class EditorTest : public QObject {
         QCOMPARE(float(Konf.IrSec), 1.0f);
     }
 
-    void recordingTime_data() {
-        QTest::addColumn<int>("commType");
-        QTest::addColumn<int>("logger");
-        QTest::addColumn<int>("meanLog");
-        QTest::addColumn<int>("interval");
-        QTest::addColumn<QString>("text");
-        // 5 channels: 3200 records; 45 min: 32 a day.
-        QTest::newRow("meter memory") << 0 << 0x7C00 << 0 << 45 << ">100:00:00";
-        QTest::newRow("with a mean value") << 0 << 0x0C00 << 0x0003 << 45 << ">125:00:00";
-        // Module, P.inc only: 14 bytes, 149794 records, 96 a day, stop mode.
-        QTest::newRow("module memory") << 3 << 0x0800 << 0 << 15 << ">1511:14:14";
-        QTest::newRow("module, overwrite") << 3 << 0x0A00 << 0 << 15 << ">1462:19:58";
-        QTest::newRow("nothing logged") << 0 << 0 << 0 << 15 << "- - -";
-        QTest::newRow("no interval") << 0 << 0x0400 << 0 << 0 << "- - -";
-    }
     void recordingTime() {
-        QFETCH(int, commType);
-        QFETCH(int, logger);
-        QFETCH(int, meanLog);
-        QFETCH(int, interval);
-        CommType = commType;
-        Konf.Logger = uint16_t(logger);
-        Konf.MeanMeas[0] = 6;
-        Konf.MeanMeas[1] = 25;
-        Konf.Mean_Log = uint16_t(meanLog);
-        Konf.EnergyControl = uint8_t(interval);
-        QTEST(RecordingTimeText(), "text");
+        const struct {
+            int commType, logger, meanLog, interval;
+            const char* text;
+        } cases[] = {
+            {0, 0x7C00, 0, 45, ">100:00:00"},      // 5 channels: 3200 records; 45 min: 32 a day
+            {0, 0x0C00, 0x0003, 45, ">125:00:00"}, // with a mean value
+            {3, 0x0A00, 0, 15, ">1462:19:58"},     // module, P.inc only, overwrite mode
+            {0, 0, 0, 15, "- - -"},                // nothing logged
+            {0, 0x0400, 0, 0, "- - -"},            // no interval
+        };
+        for (const auto& c : cases) {
+            CommType = c.commType;
+            Konf.Logger = uint16_t(c.logger);
+            Konf.MeanMeas[0] = 6;
+            Konf.MeanMeas[1] = 25;
+            Konf.Mean_Log = uint16_t(c.meanLog);
+            Konf.EnergyControl = uint8_t(c.interval);
+            QCOMPARE(RecordingTimeText(), QString(c.text));
+        }
     }
 
     void redrawDropsWhatTheClassCannotShow() {
@@ -341,6 +311,71 @@ class EditorTest : public QObject {
         CmSelMM(2, 255);
         QCOMPARE(int(Konf.MinMaxLogger[2]), 255);
         QCOMPARE(int(Konf.Mean_Log), 0x08);
+    }
+
+    // ---- the scale of limit outputs ----
+
+    void ratedPowerBySystemAndMode() {
+        ConfigImage image{};
+        image.MaxU = 400;
+        image.MaxI = 500;
+        image.UrSec = 100;
+        image.IrSec = 1.0f;
+        image.System = 0x80; // code 0: single phase, correction bit must not count
+        QCOMPARE(RatedApparentPower(image, 0), 400.0f * 5.0f / 1.73205081f);
+        image.System = 4;
+        QCOMPARE(RatedApparentPower(image, 0), 400.0f * 5.0f * 1.73205081f);
+        QCOMPARE(RatedApparentPower(image, 1), 100.0f * 1.0f * 1.73205081f);
+    }
+
+    // 100 % value (mode 0), unit and divisor of a limit output.
+    void limitScaling() {
+        const float sr4 = 500.0f * 5.0f * 1.73205081f * 200.0f * 20.0f;
+        const struct {
+            int system, code;
+            float full;
+            const char* unit;
+            float divisor;
+        } cases[] = {
+            {4, 2, 100000.0f, "kV", 1000.0f},               // line voltage
+            {4, 3, 100000.0f / 1.73205081f, "kV", 1000.0f}, // phase voltage
+            {4, 11, 100.0f, "A", 1.0f},                     // neutral current
+            {4, 4, sr4 / 3.0f, "MW", 1e6f},                 // phase power, four wire
+            {3, 5, sr4, "Mvar", 1e6f},                      // phase power, three wire
+            {4, 10, sr4, "MVA", 1e6f},                      // total apparent
+            {4, 7, 1.0f, "-", 1.0f},                        // power factor
+            {4, 12, 50.0f, "Hz", 1.0f},
+            {4, 16, 100.0f, "%", 1.0f},
+            {4, 30, 0.0f, "", 1.0f}, // no value above 23
+        };
+        for (const auto& c : cases) {
+            FreshKonf();
+            Konf.System = uint8_t(c.system);
+            Konf.DigOut[1] = uint8_t(c.code);
+            QCOMPARE(LimitRatedValue(1, 0), c.full);
+            QCOMPARE(LimitFullScale(1), 10000.0f);
+            QCOMPARE(QString(LimitUnitText(1)), QString(c.unit));
+            QCOMPARE(LimitUnitDivisor(1), c.divisor);
+        }
+    }
+
+    void unitThresholdsAreDecadesOf832() {
+        Konf = ConfigImage{};
+        Konf.MaxU = 100;
+        Konf.MaxI = 100;
+        Konf.UrSec = 100;
+        Konf.IrSec = 1.0f;
+        Konf.IrPrim = 1.0f;
+        Konf.DigOut[0] = 2;
+        Konf.UrPrim = 832.0f;
+        QCOMPARE(QString(LimitUnitText(0)), QString("V"));
+        Konf.UrPrim = 833.0f;
+        QCOMPARE(QString(LimitUnitText(0)), QString("kV"));
+        Konf.UrPrim = 833000.0f;
+        QCOMPARE(QString(LimitUnitText(0)), QString("MV"));
+        Konf.UrPrim = 833000000.0f;
+        QCOMPARE(QString(LimitUnitText(0)), QString("GV"));
+        QCOMPARE(LimitUnitDivisor(0), 1e9f);
     }
 };
 
