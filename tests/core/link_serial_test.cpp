@@ -8,11 +8,8 @@
 #include "settings/INI_File.h"
 
 #include <QtTest>
-#include <cstring>
 
 namespace {
-
-using Shown = ScriptedMessages::Shown;
 
 int Requests(const QString& simLog, const QString& frameStart) {
     return int(simLog.count("request " + frameStart));
@@ -56,38 +53,21 @@ class LinkSerialTest : public QObject {
         SetMessageSink(nullptr);
     }
 
-    // An exception reply is of the wrong length for the request: tried four times.
-    // (Silence and a wrong CRC are tested on the scripted line of link_engine_test.)
-    void exceptionReplyIsAWrongLength() {
-        startSim({"--rs485", "3,17", "--fault", "exception:2:4@3"});
-        std::memset(Measurands, 0x5A, sizeof Measurands);
-        QCOMPARE(InitInterface(CommPort), 1);
-        QCOMPARE(Read(Lese, kReadValuesM3, 1), 0);
-        CloseInterface();
-        QCOMPARE(messages.shown, (std::vector<Shown>{{MessageType::Error, 0, 4}}));
-        QCOMPARE(Measurands[0], uint8_t(0x5A)); // a failed read keeps what the block had
-        QCOMPARE(Requests(simLog(), "03 03 00 63"), 4);
-    }
-
-    void portOpensPerOperationOnlyWithAutoClose_data() {
-        QTest::addColumn<int>("autoClose");
-        QTest::addColumn<int>("opens");
-        QTest::newRow("stays open") << 0 << 1;
-        QTest::newRow("closes each time") << 1 << 2;
-    }
     void portOpensPerOperationOnlyWithAutoClose() {
-        QFETCH(int, autoClose);
-        QFETCH(int, opens);
-        AutoPortClose = autoClose;
-        startSim({"--rs485", "3"});
-        const int before = SerialOpenCount();
-        for (int op = 0; op < 2; ++op) {
-            QCOMPARE(InitInterface(CommPort), 1);
-            QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
-            CloseInterface();
+        for (const int autoClose : {0, 1}) {
+            init();
+            AutoPortClose = autoClose;
+            startSim({"--rs485", "3"});
+            const int before = SerialOpenCount();
+            for (int op = 0; op < 2; ++op) {
+                QCOMPARE(InitInterface(CommPort), 1);
+                QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+                CloseInterface();
+            }
+            QCOMPARE(SerialOpenCount() - before, autoClose ? 2 : 1);
+            QCOMPARE(CommPortIsOpen(), !autoClose);
+            cleanup();
         }
-        QCOMPARE(SerialOpenCount() - before, opens);
-        QCOMPARE(CommPortIsOpen(), !autoClose);
     }
 
     void broadcastWaitsForNoReplyAndDiagnoseFindsOnlyPresentMeters() {
@@ -102,13 +82,6 @@ class LinkSerialTest : public QObject {
         const QString log = simLog();
         QCOMPARE(Requests(log, "00 10 03 c9 00 01 02 00 02"), 1);
         QCOMPARE(int(log.count("reply 00")), 0);
-    }
-
-    void missingPortShowsOpenError() {
-        CommPortPath = "/dev/zaro-no-such-port";
-        QCOMPARE(InitInterface(CommPort), 0);
-        QVERIFY(!CommPortIsOpen());
-        QCOMPARE(messages.shown, (std::vector<Shown>{{MessageType::Error, 0, 0}}));
     }
 
     // Timer ticks run while a transaction waits; their poll must not start another.
