@@ -261,11 +261,6 @@ class LinkFramesTest : public QObject {
             QCOMPARE(Hex(RecBuffer, 4), QByteArray("05030201"));
         }
     }
-
-    void udpErrorTexts() {
-        QCOMPARE(QString(UDPErrorString(10060)), QString("The connection timed out."));
-        QCOMPARE(QString(UDPErrorString(12345)), QString("Unknown System Error 12345"));
-    }
 };
 
 QTEST_GUILESS_MAIN(LinkFramesTest)

