@@ -1,6 +1,11 @@
+// Configuration transfer with a meter on the simulated line: receive, send with its
+// checks and questions, the backup, and the output simulation and brightness, which
+// act on the meter's configuration at once.
 #include "SimLine.h"
+#include "config/Brightness.h"
 #include "config/ConfigFile.h"
 #include "config/ConfigTransfer.h"
+#include "config/OutputSimulation.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
 #include "netmodules/KnownDevices.h"
@@ -59,6 +64,17 @@ QString VersionPopup(ScriptedMessages& messages) {
     return messages.infos.size() == 1 ? messages.infos[0] : QString();
 }
 
+// Injects a fault when the question before freeing the outputs comes up, so that the
+// requests right after it meet the fault.
+struct FaultOnQuestion : ScriptedMessages {
+    SimLine* line = nullptr;
+    QString fault;
+    int askWarnung(int kind, int number) override {
+        if (!fault.isEmpty()) line->fault(fault);
+        return ScriptedMessages::askWarnung(kind, number);
+    }
+};
+
 QStringList Backups() {
     return QDir(QString::fromStdString(BackupDir())).entryList({"*.ZRC"}, QDir::Files);
 }
@@ -69,8 +85,9 @@ class ConfigTransferTest : public QObject {
     Q_OBJECT
     QTemporaryDir settings;
     std::unique_ptr<SimLine> line;
-    ScriptedMessages messages;
+    FaultOnQuestion messages;
     KnownDevices devices; // the one module a test meets
+    OutputSimulation simulation;
 
     // A meter on a fresh line (RS-232, RS-485 or its own module), its configuration
     // received into Konf.
@@ -94,7 +111,25 @@ class ConfigTransferTest : public QObject {
         QDir(QString::fromStdString(BackupDir())).removeRecursively();
         const bool ok = ReceiveConfiguration();
         messages.clear();
+        messages.line = line.get();
+        messages.fault.clear();
+        simulation = OutputSimulation{};
         return ok;
+    }
+
+    // The outputs as the meter's device status word tells them (bits 13, 14); the link
+    // is opened for it unless a simulation holds it open.
+    QString Outputs() {
+        ScriptedMessages quiet;
+        MessageSink* old = SetMessageSink(&quiet);
+        const bool open = simulation.running();
+        const int ok = (open || InitInterface(CommPort)) && Read(Lese, kReadDevStatus, 0);
+        if (!open) CloseInterface();
+        SetMessageSink(old);
+        const int word = DevStatus[0] | DevStatus[1] << 8;
+        return ok ? QStringLiteral("1 %1, 2 %2")
+                        .arg(word & 0x2000 ? "on" : "off", word & 0x4000 ? "on" : "off")
+                  : QString("no reply");
     }
 
   private slots:
@@ -208,7 +243,8 @@ class ConfigTransferTest : public QObject {
         QCOMPARE(CmSendConfig(), 1);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Warnung, 0, 0}}));
         QCOMPARE(messages.details.size(), size_t(1)); // the question came with the changes
-        QVERIFY(messages.details[0].contains("Description\t'" + QString(previous.Description) + "'\t'Sent by the test'"));
+        QVERIFY(messages.details[0].contains("Description\t'" + QString(previous.Description) +
+                                             "'\t'Sent by the test'"));
         QCOMPARE(messages.progressValues, (std::vector<int>{14, 28, 100, 32, 34, 60, 100}));
         QCOMPARE(messages.progressOpen, 0);
         // The meter stores the first block before it is given the second.
@@ -269,10 +305,10 @@ class ConfigTransferTest : public QObject {
         Konf.System |= 0x80;
         Konf.Freq |= 0x40;
         QCOMPARE(CmSendConfig(), 1);
-        QCOMPARE(messages.shown,
-                 (std::vector<ScriptedMessages::Shown>{
-                     {M::Warnung, 4, 4}, {M::Warnung, 5, 5}, {M::Warnung, 6, 6}}));
-        QVERIFY(messages.notes.back().contains("nothing was sent")); // without them nothing was left to change
+        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{
+                                     {M::Warnung, 4, 4}, {M::Warnung, 5, 5}, {M::Warnung, 6, 6}}));
+        QVERIFY(
+            messages.notes.back().contains("nothing was sent")); // without them nothing was left to change
         const ConfigImage meter = ReadBack();
         QCOMPARE((meter.Display & 0xF0) | (meter.System & 0x80) | (meter.Freq & 0x40), 0);
 
@@ -326,7 +362,7 @@ class ConfigTransferTest : public QObject {
         QCOMPARE(messages.progressOpen, 0);
         QVERIFY(Backups().isEmpty());
         QVERIFY(line->requests().size() > 2); // the meter was read ...
-        QVERIFY(Writes(*line).isEmpty());      // ... and nothing written, not even once
+        QVERIFY(Writes(*line).isEmpty());     // ... and nothing written, not even once
     }
 
     void rs485SendsTheProgramsBusSettings() {
@@ -397,6 +433,51 @@ class ConfigTransferTest : public QObject {
         QCOMPARE(silencing.progressOpen, 0);
         QCOMPARE(silencing.progressValues.back(), 60);
         QCOMPARE(QByteArray(ReadBack().Description), QByteArray("first block"));
+    }
+
+    void questionOnlyForOutputsWithAFunction() {
+        QVERIFY(Meter({"--digout", "128,200"}));
+        QCOMPARE(simulation.start(), 1);
+        QVERIFY(messages.shown.empty());
+        QCOMPARE(simulation.end(1), 1);
+        // Declined: nothing is freed and the link is closed.
+        QVERIFY(Meter({"--digout", "70,3"}));
+        messages.answers = {0};
+        QCOMPARE(simulation.start(), 0);
+        QVERIFY(!simulation.running());
+        const ConfigImage meter = ReadBack();
+        QCOMPARE((QList<int>{meter.DigOut[0], meter.DigOut[1]}), (QList<int>{70, 3}));
+    }
+
+    // A lost meter during the simulation and the program's end: gui_frontpanels_test.
+    void aFailedStartGivesTheOutputsBack() {
+        // The freeing write is carried out but its replies are damaged: the start fails
+        // and gives the outputs back.
+        QVERIFY(Meter({"--digout", "5,70"}));
+        messages.fault = "short:4";
+        QCOMPARE(simulation.start(), 0);
+        QVERIFY(messages.wasShown(M::Error, 0, 4));
+        QVERIFY(!simulation.outputsStillFreed());
+        const ConfigImage meter = ReadBack();
+        QCOMPARE((QList<int>{meter.DigOut[0], meter.DigOut[1]}), (QList<int>{5, 70}));
+    }
+
+    void brightnessActsOnTheMeterAtOnce() {
+        QVERIFY(Meter({"--digout", "128,128"}));
+        QVERIFY(OpenBrightness());
+        QCOMPARE(Brightness(), 8);
+        Lese.Display = uint8_t(Lese.Display | 0x30); // a refresh time the write must keep
+        const ConfigImage konfBefore = Konf;
+        QVERIFY(CmSelBright(12));
+        QCOMPARE(int(Lese.Display), 0x3C);
+        QVERIFY(std::memcmp(&Konf, &konfBefore, sizeof Konf) == 0);
+        CloseBrightness();
+        // The display and a switched output survive a configuration read.
+        QCOMPARE(simulation.start(), 1);
+        QVERIFY(simulation.switchOutput(1, 1));
+        QCOMPARE(simulation.end(1), 1);
+        QCOMPARE(int(ReadBack().Display), 0x3C);
+        QCOMPARE(Outputs(), QString("1 off, 2 on"));
     }
 };
 
