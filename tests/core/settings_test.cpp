@@ -6,12 +6,13 @@
 
 #include <QtTest>
 #include <cstring>
+#include <functional>
 #include <sys/stat.h>
 
 struct BadCase {
     const char* file;
     QByteArray content;
-    int (*probe)();
+    std::function<int()> probe;
     int expected;
 };
 Q_DECLARE_METATYPE(BadCase)
@@ -20,6 +21,11 @@ namespace {
 
 // What the probes of the tables below look at.
 KnownDevices devices;
+
+// A probe of one setting.
+std::function<int()> Of(const int32_t& setting) {
+    return [&setting] { return int(setting); };
+}
 
 QByteArray Crlf(const char* text) {
     return QByteArray(text).replace("\n", "\r\n");
@@ -116,8 +122,10 @@ class SettingsTest : public QObject {
         qstrncpy(devices.modules[0].DHCP, "01", sizeof devices.modules[0].DHCP);
         NewDevINIFile(devices);
         const QByteArray dev = ReadBack(path(), "ZARODEV.ini");
-        QCOMPARE(dev, Crlf("[LANMOD57]\nLM57Ix = 0\nHTTPPort = 80\n\n[Device0]\nMAC = \"\"\nIP = \"\"\nGateway = \"\"\n"
-                           "SubMask = \"\"\nDHCP = \"01\"\nName = \"line\\r\\nbreak\"\n"));
+        QCOMPARE(
+            dev,
+            Crlf("[LANMOD57]\nLM57Ix = 0\nHTTPPort = 80\n\n[Device0]\nMAC = \"\"\nIP = \"\"\nGateway = \"\"\n"
+                 "SubMask = \"\"\nDHCP = \"01\"\nName = \"line\\r\\nbreak\"\n"));
 
         LoadAllSettings(devices, true);
         QCOMPARE(CommPortPath, std::string("/dev/pts/\"7\"\\\t"));
@@ -146,8 +154,9 @@ class SettingsTest : public QObject {
 
     void strayLinesArePassedOver_data() {
         QTest::addColumn<BadCase>("c");
-        int (*timeout)() = [] { return RecTimeout; };
-        auto row = [](const char* tag, const char* file, const char* content, int (*probe)(), int expected) {
+        const std::function<int()> timeout = Of(RecTimeout);
+        auto row = [](const char* tag, const char* file, const char* content, std::function<int()> probe,
+                      int expected) {
             QTest::newRow(tag) << BadCase{file, content, probe, expected};
         };
         row("byte-order mark", "ZARO.ini", "\xEF\xBB\xBF[Interface]\r\nTimeout = 700\r\n", timeout, 700);
@@ -222,64 +231,51 @@ class SettingsTest : public QObject {
         auto ini = [](const char* section, const char* line) {
             return QByteArray("[") + section + "]\r\n" + line + "\r\n";
         };
-        auto row = [](const char* tag, const char* file, const QByteArray& content, int (*probe)(),
+        using Probe = std::function<int()>;
+        auto row = [](const char* tag, const char* file, const QByteArray& content, Probe probe,
                       int expected) {
             QTest::newRow(tag) << BadCase{file, content, probe, expected};
         };
-        auto zaro = [&](const char* tag, const char* section, const char* line, int (*probe)(),
-                        int expected) { row(tag, "ZARO.ini", ini(section, line), probe, expected); };
-        auto tcp = [&](const char* tag, const QByteArray& content, int (*probe)(), int expected) {
+        auto zaro = [&](const char* tag, const char* section, const char* line, Probe probe, int expected) {
+            row(tag, "ZARO.ini", ini(section, line), probe, expected);
+        };
+        auto tcp = [&](const char* tag, const QByteArray& content, Probe probe, int expected) {
             row(tag, "ZAROTCP.ini", content, probe, expected);
         };
-        int (*language)() = [] { return Language; };
-        int (*timeout)() = [] { return RecTimeout; };
-        int (*num57)() = [] { return int(devices.modules.size()); };
-        int (*numGate)() = [] { return int(devices.gateways.size()); };
+        const Probe num57 = [] { return int(devices.modules.size()); };
+        const Probe numGate = [] { return int(devices.gateways.size()); };
         const QByteArray gateway = "[Gateway1]\r\nGatewayName = \"only\"\r\n";
-        row("missing", "", {}, language, 1);
-        row(
-            "empty", "ZARO.ini", {}, [] { return CommType; }, 0);
+        row("missing", "", {}, Of(Language), 1);
+        row("empty", "ZARO.ini", {}, Of(CommType), 0);
         row("garbage", "ZARO.ini",
             QByteArray("\x7f"
                        "ELF\x02\x01\x00\xff[=]\xfe\n=\n",
                        13),
-            timeout, 200);
-        tcp(
-            "garbage tcp", "PK\x03\x04\xff\xfe\r\n", [] { return TCPPort; }, 502);
-        zaro("Language 7", "Options", "Language = 7", language, 1);
+            Of(RecTimeout), 200);
+        tcp("garbage tcp", "PK\x03\x04\xff\xfe\r\n", Of(TCPPort), 502);
+        zaro("Language 7", "Options", "Language = 7", Of(Language), 1);
         zaro(
             "RatedI 250", "Options", "RatedI = 250", [] { return int(Konf.MaxI); }, 500);
-        zaro(
-            "COMType 9", "Interface", "COMType = 9", [] { return CommType; }, 0);
-        zaro(
-            "COMPort 99", "Interface", "COMPort = 99", [] { return CommPort; }, 1);
-        zaro(
-            "COMPort 0 without a path", "Interface", "COMPort = 0", [] { return CommPort; }, 1);
-        zaro(
-            "Baudrate 5", "Interface", "Baudrate = 5", [] { return Baudrate; }, 3);
-        zaro(
-            "Parity -1", "Interface", "Parity = -1", [] { return Parity; }, 0);
-        zaro(
-            "RTSFlow 2", "Interface", "RTSFlow = 2", [] { return RTSFlow; }, 1);
-        zaro(
-            "DevAddr 248", "Interface", "DevAddr = 248", [] { return DeviceAddr; }, 247);
-        zaro("Timeout -5", "Interface", "Timeout = -5", timeout, 50);
-        zaro("Timeout huge", "Interface", "Timeout = 600000", timeout, 10000);
-        zaro("Timeout overflow", "Interface", "Timeout = 99999999999999999999", timeout, 200);
-        zaro("Timeout text", "Interface", "Timeout = \"fast\"", timeout, 200);
+        zaro("COMType 9", "Interface", "COMType = 9", Of(CommType), 0);
+        zaro("COMPort 99", "Interface", "COMPort = 99", Of(CommPort), 1);
+        zaro("COMPort 0 without a path", "Interface", "COMPort = 0", Of(CommPort), 1);
+        zaro("Baudrate 5", "Interface", "Baudrate = 5", Of(Baudrate), 3);
+        zaro("Parity -1", "Interface", "Parity = -1", Of(Parity), 0);
+        zaro("RTSFlow 2", "Interface", "RTSFlow = 2", Of(RTSFlow), 1);
+        zaro("DevAddr 248", "Interface", "DevAddr = 248", Of(DeviceAddr), 247);
+        zaro("Timeout -5", "Interface", "Timeout = -5", Of(RecTimeout), 50);
+        zaro("Timeout huge", "Interface", "Timeout = 600000", Of(RecTimeout), 10000);
+        zaro("Timeout overflow", "Interface", "Timeout = 99999999999999999999", Of(RecTimeout), 200);
+        zaro("Timeout text", "Interface", "Timeout = \"fast\"", Of(RecTimeout), 200);
         zaro(
             "address slots", "Interface",
             "DevAddr1 = 300\r\nDevAddr2 = 17\r\nDevAddr3 = 5\r\nDevAddr4 = 17\r\nDevAddr5 = -4",
             [] { return Devices485[0] * 1000 + Devices485[1]; }, 5017);
         tcp("NumGate 9999", ini("TCPComm", "NumGate = 9999") + gateway, numGate, 1);
         tcp("NumGate -3", ini("TCPComm", "NumGate = -3"), numGate, 0);
-        tcp(
-            "Gateway 4 of 1", ini("TCPComm", "NumGate = 1\r\nGateway = 4") + gateway,
-            [] { return GatewayIndex; }, 0);
-        tcp(
-            "TCPPort 70000", ini("TCPComm", "TCPPort = 70000"), [] { return TCPPort; }, 502);
-        tcp(
-            "TCP DevAddr 0", ini("TCPComm", "DevAddr = 0"), [] { return TCPDevAddr; }, 247);
+        tcp("Gateway 4 of 1", ini("TCPComm", "NumGate = 1\r\nGateway = 4") + gateway, Of(GatewayIndex), 0);
+        tcp("TCPPort 70000", ini("TCPComm", "TCPPort = 70000"), Of(TCPPort), 502);
+        tcp("TCP DevAddr 0", ini("TCPComm", "DevAddr = 0"), Of(TCPDevAddr), 247);
         tcp(
             "long name",
             ini("TCPComm", "NumGate = 1") + "[Gateway1]\r\nGatewayName = \"" + QByteArray(200, 'x') +
@@ -289,9 +285,8 @@ class SettingsTest : public QObject {
             "long MAC", "ZARODEV.ini",
             ini("LANMOD57", "LM57Ix = 0") + "[Device0]\r\nMAC = \"00-30-11-22-33-44-55-66\"\r\n",
             [] { return int(std::strlen(devices.modules[0].MAC)); }, 17);
-        row(
-            "LM57Ix 5 of 1", "ZARODEV.ini", ini("LANMOD57", "LM57Ix = 5") + "[Device0]\r\n",
-            [] { return LM57Index; }, 0);
+        row("LM57Ix 5 of 1", "ZARODEV.ini", ini("LANMOD57", "LM57Ix = 5") + "[Device0]\r\n", Of(LM57Index),
+            0);
         QByteArray many = ini("LANMOD57", "LM57Ix = 0");
         for (int i = 0; i < 300; ++i)
             many += "[Device" + QByteArray::number(i) + "]\r\n";
