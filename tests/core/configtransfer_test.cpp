@@ -145,39 +145,34 @@ class ConfigTransferTest : public QObject {
         SetMessageSink(nullptr);
     }
 
-    void ratiosForTheMeter_data() {
-        QTest::addColumn<float>("urPrim");
-        QTest::addColumn<float>("irPrim");
-        QTest::addColumn<float>("irSec");
-        QTest::addColumn<QList<int>>("expected"); // mantissas and exponents: U prim, I prim, I sec
-        QTest::newRow("1 A, 20 kV") << 20000.0f << 1500.0f << 1.0f << QList<int>{200, 2, 150, 1, 100, -2};
-        QTest::newRow("0.5 A") << 400.0f << 5.0f << 0.5f << QList<int>{400, 0, 500, -2, 500, -3};
-        QTest::newRow("5 A, 110 kV") << 110000.0f << 0.1f << 5.0f << QList<int>{110, 3, 10, -2, 500, -2};
-        QTest::newRow("rounding") << 999.6f << 12.345f << 0.0554f << QList<int>{1000, 0, 123, -1, 55, -3};
-    }
+    // The meter keeps ratios as three-digit mantissas and exponents; back again they give
+    // the editor's values where those fit three digits.
     void ratiosForTheMeter() {
-        QFETCH(float, urPrim);
-        QFETCH(float, irPrim);
-        QFETCH(float, irSec);
-        QFETCH(QList<int>, expected);
-        ConfigImage c{};
-        c.UrPrim = urPrim;
-        c.UrSec = 100;
-        c.IrPrim = irPrim;
-        c.IrSec = irSec;
-        SetupInputData(&c);
-        QCOMPARE((QList<int>{c.UrPrimMant, c.UrPrimExp, c.IrPrimMant, c.IrPrimExp, c.IrSecMant, c.IrSecExp}),
-                 expected);
-        QCOMPARE((QList<int>{c.UrSecMant, c.UrSecExp}), (QList<int>{100, 0}));
-        // Back again: the meter's form gives the editor's values where they fit three digits.
-        ConfigImage back = c;
-        back.UrPrim = back.IrPrim = back.IrSec = 0;
-        RestoreInputData(&back);
-        QCOMPARE(V(back.UrPrim), float(c.UrPrimMant) * std::pow(10.0f, float(c.UrPrimExp)));
-        if (QTest::currentDataTag() != QByteArray("rounding")) {
-            QCOMPARE(V(back.UrPrim), urPrim);
-            QCOMPARE(V(back.IrPrim), irPrim);
-            QCOMPARE(V(back.IrSec), irSec);
+        const struct {
+            float urPrim, irPrim, irSec;
+            QList<int> expected; // mantissas and exponents: U prim, I prim, I sec
+        } cases[] = {{20000.0f, 1500.0f, 1.0f, {200, 2, 150, 1, 100, -2}},
+                     {400.0f, 5.0f, 0.5f, {400, 0, 500, -2, 500, -3}},
+                     {110000.0f, 0.1f, 5.0f, {110, 3, 10, -2, 500, -2}},
+                     {999.6f, 12.345f, 0.0554f, {1000, 0, 123, -1, 55, -3}}}; // rounded
+        for (const auto& x : cases) {
+            ConfigImage c{};
+            c.UrPrim = x.urPrim;
+            c.UrSec = 100;
+            c.IrPrim = x.irPrim;
+            c.IrSec = x.irSec;
+            SetupInputData(&c);
+            QCOMPARE(
+                (QList<int>{c.UrPrimMant, c.UrPrimExp, c.IrPrimMant, c.IrPrimExp, c.IrSecMant, c.IrSecExp}),
+                x.expected);
+            QCOMPARE((QList<int>{c.UrSecMant, c.UrSecExp}), (QList<int>{100, 0}));
+            ConfigImage back = c;
+            back.UrPrim = back.IrPrim = back.IrSec = 0;
+            RestoreInputData(&back);
+            QCOMPARE(V(back.UrPrim), float(c.UrPrimMant) * std::pow(10.0f, float(c.UrPrimExp)));
+            if (x.urPrim != 999.6f)
+                QCOMPARE((QList<float>{back.UrPrim, back.IrPrim, back.IrSec}),
+                         (QList<float>{x.urPrim, x.irPrim, x.irSec}));
         }
     }
 
@@ -323,23 +318,17 @@ class ConfigTransferTest : public QObject {
         QVERIFY(QByteArray(ReadBack().Description) != "declined");
     }
 
-    void loggerQuestionAndClear_data() {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("written");
-        QTest::newRow("cancel") << 0 << false;
-        QTest::newRow("continue") << 1 << true;
-        QTest::newRow("continue and clear") << 2 << true;
-    }
-    void loggerQuestionAndClear() {
-        QFETCH(int, answer);
-        QFETCH(bool, written);
-        QVERIFY(Meter({"--model", "zrm3", "--fw", "412"}));
-        Konf.Logger ^= 0x1000;
-        messages.answers = {answer, 1};
-        QCOMPARE(CmSendConfig(), written ? 1 : 0);
-        QVERIFY(messages.wasShown(M::LoggerWarnung, 0, 0));
-        QCOMPARE(messages.progressOpen, 0);
-        QCOMPARE(V(ReadBack().Logger), written ? Konf.Logger : uint16_t(Konf.Logger ^ 0x1000));
+    // A change of the logged channels asks first: cancel leaves the meter alone.
+    void loggerQuestion() {
+        for (const int answer : {0, 1}) {
+            QVERIFY(Meter({"--model", "zrm3", "--fw", "412"}));
+            Konf.Logger ^= 0x1000;
+            messages.answers = {answer, 1};
+            QCOMPARE(CmSendConfig(), answer);
+            QVERIFY(messages.wasShown(M::LoggerWarnung, 0, 0));
+            QCOMPARE(messages.progressOpen, 0);
+            QCOMPARE(V(ReadBack().Logger), answer ? Konf.Logger : uint16_t(Konf.Logger ^ 0x1000));
+        }
     }
 
     // The user sees the changes after every check and before the first write; cancelling
