@@ -121,40 +121,32 @@ class LinkFramesTest : public QObject {
         QCOMPARE(RecLen, 133);
     }
 
-    void loggerRequestBeyondItsBufferIsRefused_data() {
-        QTest::addColumn<int>("commType");
-        QTest::addColumn<int>("count");
-        QTest::newRow("serial 129") << 0 << 129;
-        QTest::newRow("serial 256") << 0 << 256; // low byte 0 would also have gone out
-        QTest::newRow("tcp 124") << 2 << 124;
-    }
+    // Beyond its buffer a logger request is not built, so nothing is sent (a count of 256
+    // would have gone out with its low byte 0).
     void loggerRequestBeyondItsBufferIsRefused() {
-        QFETCH(int, commType);
-        QFETCH(int, count);
-        CommType = commType;
-        SetLoggerRequest(0, count);
-        SndLen = 0;
-        QCOMPARE(Read(Lese, kReadLoggerData, 1), 0);
-        QCOMPARE(SndLen, 0); // nothing was built, so nothing was sent
+        for (const auto& [commType, count] : {std::pair{0, 129}, std::pair{0, 256}, std::pair{2, 124}}) {
+            CommType = commType;
+            SetLoggerRequest(0, count);
+            SndLen = 0;
+            QCOMPARE(Read(Lese, kReadLoggerData, 1), 0);
+            QCOMPARE(SndLen, 0);
+        }
     }
 
-    void modelFlag_data() {
-        QTest::addColumn<QByteArray>("name");
-        QTest::addColumn<int>("model");
-        QTest::newRow("ZRM3") << QByteArray("ZRM3\0\0", 6) << 1;
-        QTest::newRow("ZRM3 with trailing bytes") << QByteArray("ZRM3xy", 6) << 1;
-        QTest::newRow("standard") << QByteArray("ZRM2\0\0", 6) << 0;
-        QTest::newRow("lower case") << QByteArray("zrm3\0\0", 6) << 0;
-    }
+    // Only a reply naming "ZRM3" (in capitals, whatever follows) is the extended model.
     void modelFlag() {
-        QFETCH(QByteArray, name);
-        QFETCH(int, model);
-        MakeProtocol(3, Lese, 6, 1, 0);
-        QCOMPARE(CheckReply(PutReply(name)), 1);
-        Lese.Model = 7;
-        DistributeReply(Lese, 6);
-        QCOMPARE(int(Lese.Model), model);
-        QCOMPARE(QByteArray(Devtype, 5), name.left(4) + '\0');
+        const std::pair<QByteArray, int> cases[] = {{QByteArray("ZRM3\0\0", 6), 1},
+                                                    {QByteArray("ZRM3xy", 6), 1},
+                                                    {QByteArray("ZRM2\0\0", 6), 0},
+                                                    {QByteArray("zrm3\0\0", 6), 0}};
+        for (const auto& [name, model] : cases) {
+            MakeProtocol(3, Lese, 6, 1, 0);
+            QCOMPARE(CheckReply(PutReply(name)), 1);
+            Lese.Model = 7;
+            DistributeReply(Lese, 6);
+            QCOMPARE(int(Lese.Model), model);
+            QCOMPARE(QByteArray(Devtype, 5), name.left(4) + '\0');
+        }
     }
 
     void replyChecks() {
