@@ -179,8 +179,8 @@ class LoggerTest : public QObject {
         QVERIFY(!LoggerTimeFromText("9.3.26", "11:15", t));
     }
 
-    // A file written and opened again describes the same data; numbers only make
-    // the extremes, and the times of the first two records make the interval.
+    // A file written again is the file that was read; numbers only make the extremes,
+    // and the times of the first two records make the interval.
     void zrdFiles() {
         QByteArray data = Zrd("OK\t09.03.26\t12:00:00\t  230.4\t   OVL\n"
                               "--\t09.03.26\t11:55:00\t  229.1\t  12.50\n"
@@ -206,16 +206,7 @@ class LoggerTest : public QObject {
         QVERIFY(WriteZrdFile(path, f, r));
         QFile written(path);
         QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), data);
-        LogSource g;
-        LoggerRecords back;
-        QVERIFY(ReadZrdFile(path, g, back));
-        QCOMPARE(g.ChanName, f.ChanName);
-        QCOMPARE(g.ChanUnit, f.ChanUnit);
-        QCOMPARE(g.NumRec, f.NumRec);
-        QCOMPARE(g.IntervalText, f.IntervalText);
-        QCOMPARE(back.gaps, r.gaps);
-        QCOMPARE(back.values, r.values);
+        QCOMPARE(written.readAll(), data); // and the bytes parse as checked above
 
         // A file edited by hand is saved again as it was written, while its values count
         // as the numbers and states they stand for.
