@@ -246,18 +246,16 @@ class AcqBlocksTest : public QObject {
 
         // Both frequency extremes are checked as frequencies, the minimum first;
         // nonsense never shows as a number.
-        QCOMPARE(MinMaxCaption(39), QString("Fmin"));
-        QCOMPARE(MinMaxCaption(40), QString("Fmax"));
+        QCOMPARE(MinMaxCaption(39) + MinMaxCaption(40), QString("FminFmax"));
         PutFloat(MinMax, 39, 65.01f);
         PutFloat(MinMax, 40, 44.99f);
         PutFloat(MinMax, 35, -1.002f);
         PutFloat(MinMax, 1, std::numeric_limits<float>::quiet_NaN());
         PutFloat(MinMax, 3, -0.0f);
-        QCOMPARE(MinMaxText(39, Scale()).text, QString("> 65"));
-        QCOMPARE(MinMaxText(40, Scale()).text, QString("< 45"));
-        QCOMPARE(MinMaxText(35, Scale()).text, QString("---"));
-        QCOMPARE(MinMaxText(1, Scale()).text, QString("OVL"));
-        QCOMPARE(MinMaxText(3, Scale()).text, QString("0.0"));
+        QStringList texts;
+        for (int row : {39, 40, 35, 1, 3})
+            texts << MinMaxText(row, Scale()).text;
+        QCOMPARE(texts, (QStringList{"> 65", "< 45", "---", "OVL", "0.0"}));
     }
 
     void minMaxResetWord() {
@@ -287,11 +285,10 @@ class AcqBlocksTest : public QObject {
         QCOMPARE(QString(MeterUnit(0, s.prefix)), QString("kWh"));
         QCOMPARE(QString(MeterUnit(7, s.prefix)), QString("kvarh"));
         QCOMPARE(MeterText(0xFFFFFFFFu, s), QString("429496729.5"));
-        QCOMPARE(MeterCountFor(1234.5, s), 12345u);
-        QCOMPARE(MeterCountFor(2.3, s), 23u); // truncation would give 22
-        QCOMPARE(MeterCountFor(-5.0, s), 0u);
-        QCOMPARE(MeterCountFor(1e12, s), 0xFFFFFFFFu);
-        QCOMPARE(MeterCountFor(std::numeric_limits<double>::quiet_NaN(), s), 0u);
+        // 2.3 truncated would give 22; below zero, beyond the register and NaN are clamped.
+        QCOMPARE((QList<uint32_t>{MeterCountFor(1234.5, s), MeterCountFor(2.3, s), MeterCountFor(-5.0, s),
+                                  MeterCountFor(1e12, s), MeterCountFor(std::nan(""), s)}),
+                 (QList<uint32_t>{12345, 23, 0, 0xFFFFFFFF, 0}));
 
         // A value that is no number, or beyond the register, writes nothing at all.
         SetMeterCount(0, 7);
@@ -309,8 +306,7 @@ class AcqBlocksTest : public QObject {
     }
 
     void tariffAndMeterCaptions() {
-        QCOMPARE(ActiveTariff(0x0004), 1);
-        QCOMPARE(ActiveTariff(0x0000), 2);
+        QCOMPARE((QList<int>{ActiveTariff(0x0004), ActiveTariff(0x0000)}), (QList<int>{1, 2}));
         QCOMPARE(TariffToggleWord(0x0004), uint16_t(0x0804)); // tariff 1 lit: ask for tariff 2
         QCOMPARE(TariffToggleWord(0x0400), uint16_t(0x0C00));
         bool ticked[kMeterRows] = {false, true, false, false, false, false, false, true};
@@ -331,17 +327,17 @@ class AcqBlocksTest : public QObject {
         const uint8_t kept[9] = {255, 3, 25, 29, 255, 255, 43, 255, 255};
         QCOMPARE(QByteArray(reinterpret_cast<char*>(Lese.MeanMeas), 9),
                  QByteArray(reinterpret_cast<const char*>(kept), 9));
-        QCOMPARE(MeanFreeCaption(Scale(), 1), QString("U12 [V]"));
-        QCOMPARE(MeanFreeCaption(Scale(), 3), QString("PF "));
-        QCOMPARE(MeanFreeCaption(Scale(), 6), QString("THD I1 [%]"));
+        QCOMPARE((QStringList{MeanFreeCaption(Scale(), 1), MeanFreeCaption(Scale(), 3),
+                              MeanFreeCaption(Scale(), 6)}),
+                 (QStringList{"U12 [V]", "PF ", "THD I1 [%]"}));
 
         SetMeter(4, true);
         Lese.MeanMeas[0] = 64;
         Lese.MeanMeas[1] = 22;
         Lese.MeanMeas[2] = 41;
-        QCOMPARE(MeanFreeCaption(Scale(), 0), QString("Q3cap [kvar]"));
-        QCOMPARE(MeanFreeCaption(Scale(), 2), QString("THD U2 [%]"));
-        QCOMPARE(MeanFreeCaption(Scale(), 1), QString("S2 [kVA]"));
+        QCOMPARE((QStringList{MeanFreeCaption(Scale(), 0), MeanFreeCaption(Scale(), 1),
+                              MeanFreeCaption(Scale(), 2)}),
+                 (QStringList{"Q3cap [kvar]", "S2 [kVA]", "THD U2 [%]"}));
 
         // Current unbalance in the neutral current's place is a percentage, however
         // large the current transformer.
@@ -388,12 +384,10 @@ class AcqBlocksTest : public QObject {
     }
 
     void harmonicsTableAndChart() {
-        QCOMPARE(HarmYRange(2.4f), 2.5f);
-        QCOMPARE(HarmYRange(2.5f), 5.0f);
-        QCOMPARE(HarmYRange(49.9f), 50.0f);
-        QCOMPARE(HarmYRange(50.0f), 100.0f);
-        QCOMPARE(HarmResetWord(kHarmVoltage), uint16_t(0x0B00));
-        QCOMPARE(HarmResetWord(kHarmCurrent), uint16_t(0x1400));
+        QCOMPARE((QList<float>{HarmYRange(2.4f), HarmYRange(2.5f), HarmYRange(49.9f), HarmYRange(50.0f)}),
+                 (QList<float>{2.5f, 5.0f, 50.0f, 100.0f}));
+        QCOMPARE((QList<int>{HarmResetWord(kHarmVoltage), HarmResetWord(kHarmCurrent)}),
+                 (QList<int>{0x0B00, 0x1400}));
 
         std::memset(Harm_U, 0, sizeof Harm_U);
         std::memset(Harm_Umax, 0, sizeof Harm_Umax);

@@ -78,24 +78,20 @@ class ModuleLogTest : public QObject {
             Sequence(QByteArray("\x02\x50", 2), 0, Record(7200, {1, 2}) + Record(7500, {3, 4}));
         ModuleLog log;
         QCOMPARE(Decode(LogFile(seq1 + seq2 + seq3), log), QString());
-        QCOMPARE(log.DevName, QString("Module A"));
         QCOMPARE(ModuleIdentityText(log), QString("Module A\n00-30-11-ab-cd-ef"));
         QCOMPARE(log.NumLogSeq, 3);
         const LogSequence& s = log.Dev57[1];
-        QCOMPARE(s.NumRec, 3u);
-        QCOMPARE(log.LogStamp[s.FirstStamp + 2], kUnixTo1900); // stamp 0, now the oldest
-        QCOMPARE(s.Start, kUnixTo1900);
-        QCOMPARE(s.Stop, kUnixTo1900 + 1800);
-        QCOMPARE(log.LogVal[s.FirstVal + 0 * 3 + 2], 1200.f); // record 0 is the last one read
-        QCOMPARE(log.LogVal[s.FirstVal + 2 * 3 + 2], 1500.f);
-        QCOMPARE(s.IntervalMin, uint16_t(15));
-        QCOMPARE(s.Max[0], 231.0);
-        QCOMPARE(s.MaxTime[0], kUnixTo1900 + 900); // the first of equal maxima
-        QCOMPARE(s.Max[1], 50.0);                  // 70 Hz is no valid frequency
-        QCOMPARE(s.Min[1], 49.0);
-        QCOMPARE(s.Names[2], QString("P"));
-        QCOMPARE(s.Units[2], QString("[kW]"));
-        QCOMPARE(log.Dev57[3].IntervalMin, uint16_t(5)); // 300 s between its first two stamps
+        // Stamp 0 is now the oldest; record 0 is the last one read.
+        QCOMPARE((QList<uint32_t>{s.NumRec, log.LogStamp[s.FirstStamp + 2], s.Start, s.Stop}),
+                 (QList<uint32_t>{3, kUnixTo1900, kUnixTo1900, kUnixTo1900 + 1800}));
+        QCOMPARE((QList<float>{log.LogVal[s.FirstVal + 0 * 3 + 2], log.LogVal[s.FirstVal + 2 * 3 + 2]}),
+                 (QList<float>{1200, 1500}));
+        // The first of equal maxima; 70 Hz is no valid frequency; 300 s between the first two
+        // stamps of sequence 3.
+        QCOMPARE(s.MaxTime[0], kUnixTo1900 + 900);
+        QCOMPARE((QList<double>{s.Max[0], s.Max[1], s.Min[1]}), (QList<double>{231, 50, 49}));
+        QCOMPARE((QList<int>{s.IntervalMin, log.Dev57[3].IntervalMin}), (QList<int>{15, 5}));
+        QCOMPARE(s.Names[2] + s.Units[2], QString("P[kW]"));
 
         QCOMPARE(NewestUsableSequence(log), 3);
         QCOMPARE(StepSequence(log, 3, -1), 1);
@@ -135,21 +131,15 @@ class ModuleLogTest : public QObject {
         QCOMPARE(Decode(LogFile(Tlv(0x45, "\x0A") + late + own + unnamed), log), QString());
         QCOMPARE(log.NumLogSeq, 3);
         const LogSequence& s = log.Dev57[1];
-        QCOMPARE(s.NumChan, 2u);
-        QCOMPARE(s.NumRec, 3u);
-        QCOMPARE(s.IntervalMin, uint16_t(10)); // not the 15 of its stamps
+        QCOMPARE((QList<uint32_t>{s.NumChan, s.NumRec, s.IntervalMin}),
+                 (QList<uint32_t>{2, 3, 10})); // not 15
         const float* v = log.LogVal.data() + s.FirstVal;
-        QCOMPARE(v[0], 232.f);
-        QCOMPARE(v[1], 1600.f);
-        QCOMPARE(v[2], 231.f);
         QVERIFY(std::isnan(v[3]));
-        QCOMPARE(v[4], 230.f);
-        QCOMPARE(v[5], 1500.f);
+        QCOMPARE((QList<float>{v[0], v[1], v[2], v[4], v[5]}), (QList<float>{232, 1600, 231, 230, 1500}));
         QCOMPARE(s.Max[1], 1600.0);
-        QCOMPARE(log.Dev57[2].IntervalMin, uint16_t(5));
-        QCOMPARE(log.Dev57[2].FirstVal, 6u);
-        QCOMPARE(log.Dev57[3].NumChan, 0u);
-        QCOMPARE(log.LogVal.size(), size_t(8));
+        QCOMPARE((QList<uint32_t>{log.Dev57[2].IntervalMin, log.Dev57[2].FirstVal, log.Dev57[3].NumChan,
+                                  uint32_t(log.LogVal.size())}),
+                 (QList<uint32_t>{5, 6, 0, 8}));
     }
 
     void refusesHostileFiles_data() {
