@@ -187,10 +187,8 @@ class ConfigTransferTest : public QObject {
         c.IrSecMant = 1;
         c.IrSecExp = -6;
         RestoreInputData(&c);
-        QCOMPARE(V(c.UrPrim), 230.0f);
-        QCOMPARE(V(c.UrSec), uint16_t(110));
-        QCOMPARE(V(c.IrPrim), 0.05f);
-        QCOMPARE(V(c.IrSec), 0.001f);
+        QCOMPARE((QList<float>{c.UrPrim, float(c.UrSec), c.IrPrim, c.IrSec}),
+                 (QList<float>{230, 110, 0.05f, 0.001f}));
         // Garbage from a meter must not hang the way back.
         c.UrPrimExp = 127;
         RestoreInputData(&c);
