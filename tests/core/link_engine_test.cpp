@@ -2,7 +2,6 @@
 // only moves when the link waits: retries, the pause before a retry, the reply
 // time-out, the RS-485 turnaround and the draining of late replies, to the millisecond.
 #include "FakeWire.h"
-#include "SimLine.h"
 #include "config/ConfigImage.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
@@ -470,33 +469,6 @@ class LinkEngineTest : public QObject {
         QCOMPARE(Read(Lese, kReadMeterScale, 1), 1);
         QCOMPARE(QByteArray(reinterpret_cast<char*>(MeterScale), 2).toHex(), QByteArray("3f01"));
         QVERIFY(messages.shown.empty());
-    }
-
-    // zaro-sim's gateway in-process, its faults through the Modbus/TCP door: a spoiled
-    // reply is tried three times; after a closed connection the next request connects
-    // anew, after an absent unit the connection serves the next unit.
-    void tcpFaultsOfTheSimulatedGateway() {
-        const struct {
-            const char* fault;
-            int unit, errorKind, errorNumber, sent, connections; // once unit 9 has been read too
-        } cases[] = {{"badcrc:3", 5, 8, 14, 3, 2}, {"drop", 5, 8, 15, 1, 2}, {"", 7, 10, 2, 1, 1}};
-        for (const auto& c : cases) {
-            init();
-            SimLine sim(QStringList{"--gateway", "5,9"} +
-                        (*c.fault ? QStringList{"--fault", c.fault} : QStringList{}));
-            QVERIFY(sim.ok());
-            useGateway();
-            TCPDevAddr = c.unit;
-            QCOMPARE(InitInterface(CommPort), 1);
-            QCOMPARE(Read(Lese, kReadDevStatus, 1), 0);
-            QCOMPARE(messages.shown,
-                     Shown(c.errorKind, c.errorNumber, c.errorKind == 8 ? "The gateway" : ""));
-            TCPDevAddr = 9;
-            QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
-            QCOMPARE(sim.connections(), c.connections);
-            QCOMPARE(int(sim.requests().size()), c.sent + 1);
-            cleanup();
-        }
     }
 
     // The search behind a gateway: any exception answers a probe (no meter to be had
