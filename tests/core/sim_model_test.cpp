@@ -1,12 +1,11 @@
 // The simulator's meter model and framing, checked without any transport; then zaro-sim
 // on its pseudo-terminal, driven byte by byte: broadcast, resynchronisation after line
-// noise, the fault rules and reply pacing. Addressing and function 8 are checked against
+// noise, the fault rules and the --link option. Addressing and function 8 are checked against
 // third-party masters in the integration tests; the link tests drive every fault kind.
 #include "SimMeter.h"
 #include "SimModbus.h"
 #include "SimProcess.h"
 
-#include <QElapsedTimer>
 #include <QtTest>
 #include <cstring>
 
@@ -307,19 +306,6 @@ class SimModelTest : public QObject {
         QCOMPARE(uint8_t(r[0]), uint8_t(6));
         QVERIFY(CrcOk(line.transact(read5, 137))); // the faults are used up
         QVERIFY(sim.stopClean());
-    }
-
-    void repliesArePacedAtTheBaudRate() {
-        SimProcess sim;
-        Line line;
-        QVERIFY(line.open(sim, {"--rs232", "--baud", "9600", "--turnaround", "10"}));
-        QElapsedTimer t;
-        t.start();
-        const QByteArray r = line.transact(Frame("ff0300630048"), 149, 500); // request 13
-        QCOMPARE(r.size(), 149);
-        QVERIFY(CrcOk(r));
-        // 157 bytes of 11 bits at 9600 baud plus the turnaround: at least 190 ms.
-        QVERIFY2(t.elapsed() >= 185, qPrintable(QString::number(t.elapsed())));
     }
 
     void linkAndQuitAtEndOfInput() {
