@@ -97,8 +97,6 @@ class LinkTcpTest : public QObject {
         startGateway();
         QCOMPARE(InitInterface(CommPort), 1);
         QCOMPARE(Read(Lese, kReadModelName, 1), 1);
-        QCOMPARE(Read(Lese, kReadConfigM3, 1), 1);
-        QCOMPARE(Read(Lese, kReadValuesM3, 1), 1);
         QCOMPARE(Write(Lese, kWriteRestartInterval, 1, 0), 1);
         QCOMPARE(Write(Lese, kWriteRestartInterval, 1, 1), 1); // a broadcast does not wait for a reply
         QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
