@@ -11,7 +11,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <iterator>
 
 class MainPanelTest : public QObject {
     Q_OBJECT
@@ -262,24 +261,6 @@ class MainPanelTest : public QObject {
         Enter(off, "51.5");
         QCOMPARE(int(Konf.LimitOff[0]), 5150);
         QVERIFY(W<QSpinBox>("PulseRate1")->isHidden());
-    }
-
-    // The focus chain is a ring: one round from the first control must meet the
-    // others in this order.
-    void tabOrderFollowsTheGroups() {
-        const char* order[] = {"DeviceType", "System",    "DigOutFunc1", "SyncMode",   "DispMode",
-                               "LoggerMode", "MeanMeas0", "MinMax0",     "Description"};
-        QWidget* first = W<QWidget>(order[0]);
-        QList<QWidget*> round{first};
-        for (QWidget* w = first->nextInFocusChain(); w != first && round.size() < 10000;
-             w = w->nextInFocusChain())
-            round << w;
-        qsizetype previous = 0;
-        for (size_t k = 1; k < std::size(order); ++k) {
-            const qsizetype at = round.indexOf(W<QWidget>(order[k]));
-            QVERIFY2(at > previous, order[k]);
-            previous = at;
-        }
     }
 
     void receivedConfigurationIsShownAndEditsSurviveAFile() {

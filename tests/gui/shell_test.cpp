@@ -169,7 +169,6 @@ class ShellTest : public QObject {
         QTest::newRow("gateway in use listed") << 2 << found << 12 << 2 << 12;
         QTest::newRow("gateway falls back to first") << 2 << found << 7 << 0 << 5;
         QTest::newRow("rs232 lists nothing") << 0 << found << 9 << -1 << 9;
-        QTest::newRow("module lists nothing") << 3 << found << 9 << -1 << 9;
     }
 
     void addressList() {
@@ -298,15 +297,6 @@ class ShellTest : public QObject {
         QCOMPARE(MenuTitles().first(), QStringLiteral("&File"));
         QCOMPARE(ActivePanel(), main);
         QVERIFY(List("DeviceAddrList"));
-    }
-
-    void aboutClosesOnClick() {
-        QVERIFY(Start());
-        MenuAction("&About ZARO")->trigger();
-        auto* about = MainWindow()->findChild<QPushButton*>("AboutPanel");
-        QVERIFY(about && about->isVisible());
-        QTest::mouseClick(about, Qt::LeftButton);
-        QVERIFY(!about->isVisible());
     }
 
     void helpOpensInTheProgram() {
