@@ -164,7 +164,12 @@ class LoggerPanelTest : public QObject {
         const QString path = dir.filePath("full.zrd");
         messages.files.push_back(path.toStdString());
         CmStoreLoggerFile();
-        QVERIFY(messages.shown.empty()); // the lines themselves: core/logger_test
+        QVERIFY(messages.shown.empty());
+        QByteArray expected = ZrdHeader(LoggerPanelLog().device), stored;
+        for (size_t r = 0; r < LoggerPanelLog().records.size(); ++r)
+            expected += ZrdLine(LoggerPanelLog().records, r);
+        QVERIFY(ReadWholeFile(path.toStdString(), stored));
+        QCOMPARE(stored, expected);
 
         messages.files.push_back(path.toStdString());
         CmOpenLoggerFile();
