@@ -150,10 +150,8 @@ class SelCommTest : public QObject {
         QVERIFY(!InterfaceDialogIsOpen());
         QCOMPARE(DeviceAddr, 3);
         const QByteArray ini = SettingsFile("ZARO.ini");
-        QVERIFY(ini.contains("COMPort = 0\r\n"));
-        QVERIFY(ini.contains("COMPortPath = \"" + sim.ptyPath().toLatin1() + "\"\r\n"));
-        QVERIFY(ini.contains("DevAddr = 3\r\n"));
-        QVERIFY(ini.contains("DevAddr2 = 17\r\n"));
+        QVERIFY(ini.contains("COMPort = 0\r\nCOMPortPath = \"" + sim.ptyPath().toLatin1() + "\"\r\n"));
+        QVERIFY(ini.contains("DevAddr = 3\r\n") && ini.contains("DevAddr2 = 17\r\n"));
     }
 
     void portNumberFollowsTheDevice_data() {
