@@ -1,13 +1,26 @@
-// The meter logger panel in the real main window, against the simulated meter in-process.
+// The logger panels in the real main window: the meter's against the simulated meter
+// in-process; the module's downloading from zaro-sim's module, stepping through
+// sequences, storing and opening *.LF3 files; and the export command both share.
 #include "SimLine.h"
+#include "SimProcess.h"
 
 #include "config/ConfigImage.h"
+#include "link/Connection.h"
 #include "link/DeviceLink.h"
+#include "link/ModbusTcp.h"
 #include "logger/Logger.h"
+#include "logger/Logger57.h"
+#include "logger/gui/Logger57Panel.h"
 #include "logger/gui/LoggerPanel.h"
+#include "platform/gui/DesktopFiles.h"
+#include "profiles/ExportTable.h"
+#include "profiles/gui/ExcelExport.h"
 #include "profiles/gui/ProfilePanel.h"
+#include "netmodules/KnownDevices.h"
 #include "platform/Messages.h"
+#include "platform/ProgramFiles.h"
 #include "settings/INI_File.h"
+#include "shell/Shell.h"
 #include "shell/ZARO.h"
 
 #include <QtTest>
@@ -51,6 +64,34 @@ void WhenOpen(const char* name, std::function<void(QDialog*)> check) {
     });
 }
 
+// The module logger panel's controls.
+template <typename T = QPushButton> T* Obj(const char* name) {
+    return Panels().moduleLogger ? Panels().moduleLogger->findChild<T*>(name) : nullptr;
+}
+void Click(const char* name) {
+    QPushButton* b = Obj(name);
+    QVERIFY2(b && b->isEnabled(), name);
+    b->click();
+}
+QAbstractItemModel* List(int l) {
+    return Obj<QTableView>(l ? "list2" : "list1")->model();
+}
+QString Header(int l, int column) {
+    return List(l)->headerData(column, Qt::Horizontal).toString();
+}
+QString Cell(int l, int row, int column) {
+    return List(l)->index(row, column).data().toString();
+}
+QString Period() {
+    return Obj<QLabel>("period")->text();
+}
+
+std::vector<QUrl> opened;
+bool RecordOpen(const QUrl& url) {
+    opened.push_back(url);
+    return true;
+}
+
 } // namespace
 
 class LoggerPanelTest : public QObject {
@@ -59,6 +100,7 @@ class LoggerPanelTest : public QObject {
     QTemporaryDir dir;
     ScriptedMessages messages;
     std::unique_ptr<SimLine> sim;
+    SimProcess moduleSim;
 
     void open(const QStringList& simArgs) {
         sim = std::make_unique<SimLine>(QStringList{"--rs232"} + simArgs);
@@ -74,14 +116,19 @@ class LoggerPanelTest : public QObject {
   private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
+        qputenv("TZ", "UTC");
+        tzset();
         SetMessageSink(&messages);
         QVERIFY(StartZaro(0.0, dir.path().toStdString()));
+        qstrcpy(ShellDevices().modules.emplace_back().IP, "127.0.0.1");
         AutoPortClose = 1;
         RecTimeout = 300;
     }
     void cleanup() {
         if (Panels().deviceLogger) CmCloseLogDisplay();
+        if (Panels().moduleLogger) CmCloseLogDisplay57();
         sim.reset();
+        moduleSim.stop();
         messages.clear();
     }
     void cleanupTestCase() { EndZaro(); }
@@ -94,7 +141,6 @@ class LoggerPanelTest : public QObject {
         QCOMPARE(Text("interval"), QString("15:00"));
         QCOMPARE(Text("span"), QString("166:16:00"));
         QVERIFY(LoggerStatusTimer()->isActive());
-        QCOMPARE(LoggerStatusTimer()->interval(), 10000);
         QVERIFY(!Entry("&Save logger file...")->isEnabled());
         QVERIFY(Entry("&Read from meter")->isEnabled());
 
@@ -105,7 +151,6 @@ class LoggerPanelTest : public QObject {
         QCOMPARE(messages.progressValues.size(), size_t(267));
         QVERIFY(LoggerStatusTimer()->isActive());
         QVERIFY(Entry("&Save logger file...")->isEnabled());
-        QVERIFY(Entry("&Minimum and maximum values")->isEnabled());
         QVERIFY(Entry("&Profile graph")->isEnabled() && Entry("E&xport to Excel...")->isEnabled());
         QCOMPARE(list->currentIndex().row(), 0);
         QCOMPARE(Text("time"), GetLoggerTimeDate(LoggerPanelLog().records, 0).ixtime);
@@ -120,12 +165,11 @@ class LoggerPanelTest : public QObject {
         messages.files.push_back(path.toStdString());
         CmStoreLoggerFile();
         QVERIFY(messages.shown.empty());
-        QByteArray expected = ZrdHeader(LoggerPanelLog().device);
+        QByteArray expected = ZrdHeader(LoggerPanelLog().device), stored;
         for (size_t r = 0; r < LoggerPanelLog().records.size(); ++r)
             expected += ZrdLine(LoggerPanelLog().records, r);
-        QFile stored(path);
-        QVERIFY(stored.open(QIODevice::ReadOnly));
-        QCOMPARE(stored.readAll(), expected);
+        QVERIFY(ReadWholeFile(path.toStdString(), stored));
+        QCOMPARE(stored, expected);
 
         messages.files.push_back(path.toStdString());
         CmOpenLoggerFile();
@@ -164,7 +208,6 @@ class LoggerPanelTest : public QObject {
         QVERIFY(Shown("uncertain"));
         Select(40);
         QVERIFY(Shown("uncertain"));
-        QCOMPARE(model->data(model->index(0, 0)).toString().size(), 20); // two 10-character columns
 
         bool checked = false;
         // A channel without a number shows the marker the module logger's popup shows.
@@ -230,6 +273,131 @@ class LoggerPanelTest : public QObject {
         QCOMPARE(Text("date"), QString("01.03.26"));
         CmCloseLogDisplay();
         QCOMPARE(ActivePanel(), MainPanelHandle());
+    }
+
+    void moduleDownloadsStepsAndStores() {
+        SelectInterface(kModule, 0, 0);
+        QVERIFY2(moduleSim.start({"--module", "--http-port", "0", "--log-sequences", "3", "--log-records", "30"}),
+                 qPrintable(moduleSim.output()));
+        ModuleTCPPort = moduleSim.tcpPort();
+        ModuleHTTPPort = moduleSim.httpPort();
+        CmLoggerAcquisition();
+        QVERIFY(Panels().moduleLogger);
+        QCOMPARE(ActivePanel(), Panels().moduleLogger.data());
+        QVERIFY(!Obj("store")->isEnabled() && !Obj("prev")->isEnabled());
+
+        Click("read");
+        QCOMPARE(messages.shown.size(), size_t(0));
+        QCOMPARE(ModuleLoggerPanelLog().Shown, 3);
+        QVERIFY(Period().endsWith("#Records: 30"));
+        QVERIFY(Obj<QLabel>("module")->text().startsWith("ZARO-SIM 247\n00-30-11-57-00-f7"));
+        // The maximum the module logs first is a column of the second list, under its own header.
+        QCOMPARE(List(0)->columnCount(), 1 + 6);
+        QCOMPARE(Header(0, 1), QString("U1N\n[V]"));
+        QCOMPARE(Header(0, 5), QString("F\n[Hz]"));
+        QVERIFY(Cell(0, 0, 5).contains(QRegularExpression(R"(^ {4}5\d\.\d\d$)")));
+        QVERIFY(Obj<QTableView>("list2")->isVisibleTo(Panels().moduleLogger));
+        QCOMPARE(Header(1, 1), QString("Umax\n[V]"));
+        QCOMPARE(Header(1, 2), QString("Umin\n[V]"));
+        QVERIFY(Cell(1, 0, 1).toDouble() > Cell(1, 0, 2).toDouble());
+        QCOMPARE(List(0)->rowCount(), 30);
+        QVERIFY(!Obj("next")->isEnabled());
+        QVERIFY(Obj("graph")->isEnabled() && Obj("excel")->isEnabled());
+
+        Click("prev");
+        Click("prev");
+        QCOMPARE(ModuleLoggerPanelLog().Shown, 1);
+        QVERIFY(Period().endsWith("#Records: 29")); // the record the module missed
+        QVERIFY(!Obj("prev")->isEnabled());
+        Click("next");
+        QCOMPARE(ModuleLoggerPanelLog().Shown, 2);
+
+        // The extremes of the shown sequence; rows past its channels are empty and dimmed.
+        QString name, unit;
+        bool dimmed = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* popup = QApplication::activeModalWidget();
+            if (!popup) return;
+            name = popup->findChild<QLabel*>("minmax_0_0")->text();
+            unit = popup->findChild<QLabel*>("minmax_1_2")->text();
+            dimmed = !popup->findChild<QLabel*>("minmax_8_0")->isEnabled();
+            popup->close();
+        });
+        Click("minmax");
+        QCOMPARE(name, QString("Umax"));
+        QCOMPARE(unit, QString("[V]"));
+        QVERIFY(dimmed);
+
+        const QString stored = dir.filePath("module");
+        messages.files.push_back(stored.toStdString());
+        Click("store");
+        QByteArray fetched, copy;
+        QVERIFY(ReadWholeFile(ModuleLoggerPanelLog().SourceFile, fetched));
+        QVERIFY(ReadWholeFile((stored + ".LF3").toStdString(), copy));
+        QCOMPARE(copy, fetched);
+
+        Click("back");
+        QCOMPARE(ActivePanel(), MainPanelHandle());
+        QVERIFY(moduleSim.stopClean());
+    }
+
+    // Without a meter: files only. A damaged file changes nothing that is shown.
+    void moduleOpensFilesWithoutMeter() {
+        SelectInterface(kModule, 0, 0);
+        CmLoggerOffline();
+        QVERIFY(Panels().moduleLogger);
+        QVERIFY(!Obj("read")->isEnabled());
+        messages.files.push_back(ZARO_SOURCE_DIR "/fuzz/corpus/modulelog_fuzz/sample.LF3");
+        Click("open");
+        QCOMPARE(ModuleLoggerPanelLog().Shown, 2); // the newest sequence has no channels
+        QVERIFY(!Obj<QTableView>("list2")->isVisibleTo(Panels().moduleLogger));
+        QCOMPARE(Cell(0, 0, 1), QString("      ---"));
+
+        const QString damaged = dir.filePath("damaged.LF3");
+        QVERIFY(WriteFileAtomically(damaged.toStdString(), QByteArray(64, '\xFF')));
+        messages.files.push_back(damaged.toStdString());
+        Obj("open")->click();
+        QCOMPARE(messages.shown.size(), size_t(1));
+        QCOMPARE(messages.shown[0].kind, 17);
+        QCOMPARE(messages.shown[0].number, 1);
+        // Larger than a download may be: said in the download's words.
+        QVERIFY(WriteFileAtomically(damaged.toStdString(), QByteArray((4 << 20) + 1, '\0')));
+        messages.files.push_back(damaged.toStdString());
+        Obj("open")->click();
+        QCOMPARE(messages.shown.size(), size_t(2));
+        QCOMPARE(messages.shown[1].kind, 17);
+        QCOMPARE(messages.shown[1].number, 3);
+        QCOMPARE(ModuleLoggerPanelLog().Shown, 2);
+        QCOMPARE(List(0)->rowCount(), 2);
+    }
+    // The export is written by the worker thread under the progress popup and handed to
+    // the desktop; a failure names its reason and opens nothing. (What is written, and the
+    // module's export: core/export_test.)
+    void exportOpensTheWrittenFileOrNamesTheFault() {
+        OpenUrlOnDesktop = &RecordOpen;
+        MeterLog meterLog;
+        meterLog.device.NumChan = 1;
+        meterLog.device.ChanName[0] = "P";
+        meterLog.deviceActive = true;
+        meterLog.records.channels = 1;
+        for (int r = 0; r < 2000; ++r)
+            meterLog.records.set(meterLog.records.add(3974112000u, false), 0, {12.5, Validity::Ok});
+
+        messages.files = {dir.filePath("meter").toStdString()}; // no extension typed
+        CmExcelExportMeter(nullptr, meterLog);
+        QVERIFY(messages.shown.empty());
+        QCOMPARE(opened.size(), size_t(1));
+        QCOMPARE(opened.back().toLocalFile(), dir.filePath("meter.xlsx"));
+        QVERIFY(QFileInfo(dir.filePath("meter.xlsx")).size() > 1000);
+        QCOMPARE(messages.progressOpen, 0);
+        QCOMPARE(messages.progressValues.back(), 100);
+
+        messages.files = {dir.filePath("missing/meter.xlsx").toStdString()};
+        CmExcelExportMeter(nullptr, meterLog);
+        QVERIFY(messages.wasShown(MessageType::Error, kExportFailedKind, kExportFailedNumber));
+        QCOMPARE(messages.shown.back().argument, std::string(ExportFaultText(ExportFault::NoFile)));
+        QCOMPARE(messages.progressOpen, 0);
+        QCOMPARE(opened.size(), size_t(1));
     }
 };
 

@@ -118,8 +118,6 @@ class NetDevicesDialogTest : public QObject {
         messages.passwords = {"qorvi"};
         QTest::mouseClick(Control<QPushButton>("NetSave"), Qt::LeftButton);
         QCOMPARE(QByteArray(devices.gateways[2].record.HN), QByteArray("hall"));
-        QTest::mouseClick(Control<QPushButton>("NetScan"), Qt::LeftButton);
-        QCOMPARE(QByteArray(devices.gateways[2].record.HN), QByteArray("hall")); // the gateway has it
 
         // Cancel puts the record back into the fields.
         tree->setCurrentItem(tree->topLevelItem(1));
@@ -144,7 +142,6 @@ class NetDevicesDialogTest : public QObject {
         tree->setCurrentItem(tree->topLevelItem(0));
         MenuContextHandling(4);
         QCOMPARE(tree->topLevelItemCount(), 3);
-        QCOMPARE(devices.gateways[0].units[0], 3); // the found gateway's meters moved with it
         dialog->accept();
         QVERIFY(QFile(dir.path() + "/ZAROTCP.ini").exists());
     }
@@ -173,7 +170,6 @@ class NetDevicesDialogTest : public QObject {
         Screenshot(dialog, "interface-modules.png");
         dialog->accept();
         QVERIFY(QFile(dir.path() + "/ZARODEV.ini").exists());
-        QCOMPARE(devices.modules.size(), size_t(2));
     }
 };
 
