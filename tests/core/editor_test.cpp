@@ -13,6 +13,9 @@
 #include <cstring>
 
 namespace {
+
+// The connection the link talks over in these tests.
+Connection connection;
 int redraws = 0;
 int activations = 0;
 void CountShowAll() {
@@ -29,7 +32,7 @@ void FreshKonf() {
     Konf.MaxI = 500;
     Konf.Model = 1;
     Konf.Interface = 1;
-    CommType = 0;
+    connection.kind = 0;
     InitNewConfiguration();
     Konf.UrPrim = 20000.0f;
     Konf.UrSec = 100;
@@ -51,6 +54,7 @@ class EditorTest : public QObject {
 
   private slots:
     void initTestCase() {
+        UseConnection(&connection);
         SettingsDir = dir.path().toStdString();
         ShowAllHook = CountShowAll;
         ActivateObjectsHook = CountActivate;
@@ -228,7 +232,7 @@ class EditorTest : public QObject {
         QCOMPARE(input(), (QList<int>{15, 0, 1}));
         CmSelHighLow(2);
         QCOMPARE(input(), (QList<int>{0x40 | 15, 1, 2}));
-        CommType = 3; // through the module: external sync keeps the tariff bit
+        connection.kind = 3; // through the module: external sync keeps the tariff bit
         Konf.EnergyControl = 0x40;
         CmSelSyncMode(1);
         QCOMPARE(input(), (QList<int>{0xC0 | 15, 0, 2}));
@@ -236,10 +240,10 @@ class EditorTest : public QObject {
 
     void deviceTypeChanges() {
         auto state = [] {
-            return QList<int>{CommType,  Konf.Model,    Konf.BusSettings, Konf.System,
-                              Konf.Freq, Konf.DispMode, Konf.Logger,      Konf.MeanMeas[0]};
+            return QList<int>{connection.kind, Konf.Model,    Konf.BusSettings, Konf.System,
+                              Konf.Freq,       Konf.DispMode, Konf.Logger,      Konf.MeanMeas[0]};
         };
-        CommType = 3;
+        connection.kind = 3;
         Konf.BusSettings = 0x40 | 3;
         Konf.System = 20;
         Konf.Freq = 0x84;
@@ -279,7 +283,7 @@ class EditorTest : public QObject {
         QFETCH(int, logger);
         QFETCH(int, meanLog);
         QFETCH(int, interval);
-        CommType = commType;
+        connection.kind = commType;
         Konf.Logger = uint16_t(logger);
         Konf.MeanMeas[0] = 6;
         Konf.MeanMeas[1] = 25;
@@ -294,7 +298,7 @@ class EditorTest : public QObject {
         Konf.MeanMeas[1] = 0; // valid only in classes 0 and 2
         Konf.MeanMeas[2] = 3;
         Konf.Mean_Log = 0x0007;
-        CommType = 3;
+        connection.kind = 3;
         Konf.MinMaxLogger[0] = 71; // U1Nmax: four-wire only
         Konf.MinMaxLogger[1] = 74; // U12max
         Konf.MinMaxLogger[2] = 0;

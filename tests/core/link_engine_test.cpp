@@ -199,31 +199,34 @@ const LinkTransport kScriptedLine = {
 class LinkEngineTest : public QObject {
     Q_OBJECT
 
+    Connection connection; // the one the link talks over
+
     ScriptedMessages messages;
     KnownDevices devices;
 
     // Reads the device status with the given answers of the meter; the clock starts at 0.
     int readStatus(const QList<Answer>& answers, int showErrors) {
         line.script.assign(answers.begin(), answers.end());
-        if (!InitInterface(CommPort)) return -1;
+        if (!InitInterface()) return -1;
         const int ok = Read(Lese, kReadDevStatus, showErrors);
         CloseInterface();
         return ok;
     }
 
   private slots:
+    void initTestCase() { UseConnection(&connection); }
     void init() {
         line = Line{};
         SetLinkTransport(&kScriptedLine);
         SetMessageSink(&messages);
         messages.clear();
-        CommType = 1;
-        DeviceAddr = 3;
-        Baudrate = 3;
-        Parity = 0;
-        RTSFlow = 0;
-        RecTimeout = 100;
-        AutoPortClose = 1;
+        connection.kind = 1;
+        connection.meterAddress = 3;
+        connection.baudIndex = 3;
+        connection.formatIndex = 0;
+        connection.rtsFlow = 0;
+        connection.replyTimeoutMs = 100;
+        connection.closePortAfterUse = 1;
         devices = KnownDevices{};
         devices.gateways.resize(2);
         devices.modules.resize(1);
@@ -271,7 +274,7 @@ class LinkEngineTest : public QObject {
         QFETCH(int, error);
         QFETCH(QList<int>, pauses);
         QFETCH(int, elapsedMs);
-        CommType = commType;
+        connection.kind = commType;
         std::memset(DevStatus, 0x5A, sizeof DevStatus);
         QCOMPARE(readStatus(answers, 1), ok);
         QCOMPARE(int(line.written.size()), ok ? int(answers.size()) : 4);
@@ -316,7 +319,7 @@ class LinkEngineTest : public QObject {
         QCOMPARE(readStatus({{Meter::Good, 250}, {Meter::Good}}, 1), 1);
         line.now += 400; // the late reply is in the input queue now
         line.script = {Answer{}};
-        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(InitInterface(), 1);
         QCOMPARE(Read(Lese, kReadMeterScale, 1), 1);
         CloseInterface();
         QCOMPARE(QByteArray(reinterpret_cast<char*>(MeterScale), 2).toHex(), QByteArray("3f01"));
@@ -350,11 +353,11 @@ class LinkEngineTest : public QObject {
         QFETCH(bool, broadcast);
         QFETCH(QList<int>, pauses);
         QFETCH(QList<bool>, rts);
-        RTSFlow = rtsFlow;
-        Baudrate = baudrate;
+        connection.rtsFlow = rtsFlow;
+        connection.baudIndex = baudrate;
         line.drivesRTS = drivesRTS;
         line.script = {Answer{}};
-        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(InitInterface(), 1);
         QCOMPARE(broadcast ? Write(Lese, kWriteRestartInterval, 1, 1) : Read(Lese, kReadDevStatus, 1), 1);
         CloseInterface();
         QCOMPARE(QList<int>(line.pauses.begin(), line.pauses.end()), pauses);
@@ -414,11 +417,11 @@ class LinkEngineTest : public QObject {
         useGateway();
         if (commType == kModule) useModule();
         line.script.assign(answers.begin(), answers.end());
-        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(InitInterface(), 1);
         QCOMPARE(Read(Lese, kReadDevStatus, 1), ok);
         QCOMPARE(int(line.written.size()), int(answers.size()));
         QCOMPARE(int(line.now), elapsedMs);
-        QCOMPARE(TCP_Connection[0], kept ? 1 : 0);
+        QCOMPARE(int(TCPSlotConnected(0)), kept ? 1 : 0);
         const std::vector<ScriptedMessages::Shown> shown =
             errorKind < 0 ? std::vector<ScriptedMessages::Shown>{}
                           : std::vector<ScriptedMessages::Shown>{
@@ -443,7 +446,7 @@ class LinkEngineTest : public QObject {
         QFETCH(int, frames);
         useGateway();
         line.script = std::deque<Answer>(5, Answer{Meter::ThenClose});
-        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(InitInterface(), 1);
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
             line.now += idleMs;
@@ -473,13 +476,13 @@ class LinkEngineTest : public QObject {
         useModuleRecord();
         qstrncpy(devices.gateways[1].record.IP, "gateway 2", sizeof devices.gateways[1].record.IP);
         line.script = {Answer{}, Answer{}};
-        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(InitInterface(), 1);
         QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
         if (selected) {
-            SelectInterface(kind, gateway, LM57Index);
+            SelectInterface(connection, kind, gateway, connection.moduleIndex);
             QVERIFY(!line.open); // closed at once
         } else {
-            CommType = kind;
+            connection.kind = kind;
         }
         QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
         QCOMPARE(line.connects, 2);
@@ -492,7 +495,7 @@ class LinkEngineTest : public QObject {
     void tcpStaleReplyIsDiscardedBeforeTheNextRequest() {
         useGateway();
         line.script = {Answer{Meter::Twice}, Answer{}};
-        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(InitInterface(), 1);
         QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
         line.now += 100; // the copy has arrived
         QCOMPARE(Read(Lese, kReadMeterScale, 1), 1);
@@ -529,9 +532,9 @@ class LinkEngineTest : public QObject {
                     (fault.isEmpty() ? QStringList{} : QStringList{"--fault", fault}));
         QVERIFY(sim.ok());
         useGateway();
-        TCPDevAddr = unit;
+        connection.gatewayUnitAddress = unit;
         std::memset(DevStatus, 0x5A, sizeof DevStatus);
-        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(InitInterface(), 1);
         QCOMPARE(Read(Lese, kReadDevStatus, 1), errorKind ? 0 : 1);
         QCOMPARE(DevStatus[0] == 0x5A, errorKind != 0);
         std::vector<ScriptedMessages::Shown> shown;
@@ -539,7 +542,7 @@ class LinkEngineTest : public QObject {
             shown.push_back(
                 {MessageType::Error, errorKind, errorNumber, errorKind == 8 ? "The gateway" : ""});
         QCOMPARE(messages.shown, shown);
-        TCPDevAddr = 9;
+        connection.gatewayUnitAddress = 9;
         QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
         QCOMPARE(sim.connections(), connections);
         QCOMPARE(int(sim.requests().size()), sent + 1);
@@ -551,10 +554,10 @@ class LinkEngineTest : public QObject {
     void tcpMeterSearch() {
         useGateway();
         devices.gateways.resize(1);
-        Last_Device = 32;
+        connection.highestSearchAddress = 32;
         line.script = {Answer{Meter::PathUnavailable}, Answer{Meter::Refuses}, Answer{Meter::Echo},
                        Answer{Meter::Absent}, Answer{Meter::Silent}};
-        QCOMPARE(SearchGatewayDevices(devices), 0);
+        QCOMPARE(SearchGatewayDevices(devices, connection.highestSearchAddress), 0);
         QCOMPARE(int(line.written.size()), 5);
         const int32_t* units = devices.gateways[0].units;
         QCOMPARE(QList<int>(units, units + 2), QList<int>({3, 0}));
@@ -564,13 +567,13 @@ class LinkEngineTest : public QObject {
 
   private:
     void useGateway() {
-        SelectInterface(kGateway, 0, 0);
+        SelectInterface(connection, kGateway, 0, 0);
         qstrncpy(devices.gateways[0].record.IP, "gateway", sizeof devices.gateways[0].record.IP);
-        TCPDevAddr = 5;
+        connection.gatewayUnitAddress = 5;
     }
     void useModuleRecord() { qstrncpy(devices.modules[0].IP, "module", sizeof devices.modules[0].IP); }
     void useModule() {
-        SelectInterface(kModule, 0, 0);
+        SelectInterface(connection, kModule, 0, 0);
         useModuleRecord();
     }
 };

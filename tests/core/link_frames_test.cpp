@@ -55,11 +55,14 @@ void SetLoggerRequest(int blockAddress, int blockCount) {
 
 class LinkFramesTest : public QObject {
     Q_OBJECT
+
+    Connection connection; // the one the link talks over
   private slots:
+    void initTestCase() { UseConnection(&connection); }
     void init() {
-        CommType = 0;
-        DeviceAddr = 5;
-        TCPDevAddr = 9;
+        connection.kind = 0;
+        connection.meterAddress = 5;
+        connection.gatewayUnitAddress = 9;
     }
 
     void crcMatchesTheModbusReference() {
@@ -89,7 +92,7 @@ class LinkFramesTest : public QObject {
     }
     void frames() {
         QFETCH(FrameCase, c);
-        CommType = c.commType;
+        connection.kind = c.commType;
         const bool tcp = c.broadcast < 0;
         MakeProtocol(c.kind, Lese, c.index, 1, tcp ? 0 : c.broadcast);
         if (tcp) MakeTCPProtocol();
@@ -114,7 +117,7 @@ class LinkFramesTest : public QObject {
     }
 
     void loggerRequestTakesAddressAndCountFromLog() {
-        CommType = 0;
+        connection.kind = 0;
         SetLoggerRequest(0x1234, 64);
         MakeProtocol(3, Lese, 12, 1, 0);
         QCOMPARE(Sent().toHex(' '), WithCRC(QByteArray::fromHex("FF03123400 40")).toHex(' '));
@@ -131,7 +134,7 @@ class LinkFramesTest : public QObject {
     void loggerRequestBeyondItsBufferIsRefused() {
         QFETCH(int, commType);
         QFETCH(int, count);
-        CommType = commType;
+        connection.kind = commType;
         SetLoggerRequest(0, count);
         SndLen = 0;
         QCOMPARE(Read(Lese, kReadLoggerData, 1), 0);
@@ -154,7 +157,7 @@ class LinkFramesTest : public QObject {
         Lese.Model = 7;
         DistributeReply(Lese, 6);
         QCOMPARE(int(Lese.Model), model);
-        QCOMPARE(QByteArray(Devtype, 5), name.left(4) + '\0');
+        QCOMPARE(QByteArray(ReportedModel(), 5), name.left(4) + '\0');
     }
 
     void replyChecks() {
@@ -250,8 +253,8 @@ class LinkFramesTest : public QObject {
     void tcpReplies() {
         QFETCH(QByteArray, reply);
         QFETCH(int, state);
-        CommType = 2;
-        TCPDevAddr = 5;
+        connection.kind = 2;
+        connection.gatewayUnitAddress = 5;
         MakeProtocol(3, Lese, 9, 1, 0);
         MakeTCPProtocol();
         std::memcpy(RecBuffer, reply.constData(), size_t(reply.size()));

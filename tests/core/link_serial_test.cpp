@@ -23,12 +23,14 @@ int Requests(const QString& simLog, const QString& frameStart) {
 class LinkSerialTest : public QObject {
     Q_OBJECT
 
+    Connection connection; // the one the link talks over
+
     std::unique_ptr<SimProcess> sim; // one per test: its log counts that test's requests
     ScriptedMessages messages;
 
     void startSim(const QStringList& args) {
         QVERIFY2(sim->start(args + QStringList{"--verbose"}), qPrintable(sim->output()));
-        CommPortPath = sim->ptyPath().toStdString();
+        connection.serialPath = sim->ptyPath().toStdString();
     }
 
     // What the simulator saw, once it has stopped.
@@ -38,17 +40,18 @@ class LinkSerialTest : public QObject {
     }
 
   private slots:
+    void initTestCase() { UseConnection(&connection); }
     void init() {
         sim = std::make_unique<SimProcess>();
         SetMessageSink(&messages);
         messages.clear();
-        CommType = 1;
-        DeviceAddr = 3;
-        Baudrate = 3;
-        Parity = 0;
-        RTSFlow = 1; // a pseudo-terminal has no RTS: the link must work without
-        RecTimeout = 100;
-        AutoPortClose = 1;
+        connection.kind = 1;
+        connection.meterAddress = 3;
+        connection.baudIndex = 3;
+        connection.formatIndex = 0;
+        connection.rtsFlow = 1; // a pseudo-terminal has no RTS: the link must work without
+        connection.replyTimeoutMs = 100;
+        connection.closePortAfterUse = 1;
     }
     void cleanup() {
         sim.reset();
@@ -61,7 +64,7 @@ class LinkSerialTest : public QObject {
     void exceptionReplyIsAWrongLength() {
         startSim({"--rs485", "3,17", "--fault", "exception:2:4@3"});
         std::memset(Measurands, 0x5A, sizeof Measurands);
-        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(InitInterface(), 1);
         QCOMPARE(Read(Lese, kReadValuesM3, 1), 0);
         CloseInterface();
         QCOMPARE(messages.shown, (std::vector<Shown>{{MessageType::Error, 0, 4}}));
@@ -78,11 +81,11 @@ class LinkSerialTest : public QObject {
     void portOpensPerOperationOnlyWithAutoClose() {
         QFETCH(int, autoClose);
         QFETCH(int, opens);
-        AutoPortClose = autoClose;
+        connection.closePortAfterUse = autoClose;
         startSim({"--rs485", "3"});
         const int before = SerialOpenCount();
         for (int op = 0; op < 2; ++op) {
-            QCOMPARE(InitInterface(CommPort), 1);
+            QCOMPARE(InitInterface(), 1);
             QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
             CloseInterface();
         }
@@ -92,11 +95,11 @@ class LinkSerialTest : public QObject {
 
     void broadcastWaitsForNoReplyAndDiagnoseFindsOnlyPresentMeters() {
         startSim({"--rs485", "3,17"});
-        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(InitInterface(), 1);
         QCOMPARE(Write(Lese, kWriteRestartInterval, 1, 1), 1);
         QCOMPARE(Read(Lese, kReadDevStatus, 1), 1); // the line is free again at once
-        QCOMPARE(Diagnose(CommPort, 17), 1);
-        QCOMPARE(Diagnose(CommPort, 5), 0);
+        QCOMPARE(Diagnose(17), 1);
+        QCOMPARE(Diagnose(5), 0);
         CloseInterface();
         QVERIFY(messages.shown.empty());
         const QString log = simLog();
@@ -105,8 +108,8 @@ class LinkSerialTest : public QObject {
     }
 
     void missingPortShowsOpenError() {
-        CommPortPath = "/dev/zaro-no-such-port";
-        QCOMPARE(InitInterface(CommPort), 0);
+        connection.serialPath = "/dev/zaro-no-such-port";
+        QCOMPARE(InitInterface(), 0);
         QVERIFY(!CommPortIsOpen());
         QCOMPARE(messages.shown, (std::vector<Shown>{{MessageType::Error, 0, 0}}));
     }
@@ -114,7 +117,7 @@ class LinkSerialTest : public QObject {
     // Timer ticks run while a transaction waits; their poll must not start another.
     void tickDuringTransactionIsSkipped() {
         startSim({"--rs485", "3", "--turnaround", "60"});
-        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(InitInterface(), 1);
         int tickResult = -1;
         bool busyInTick = false;
         QTimer::singleShot(10, [&] {

@@ -20,6 +20,7 @@ namespace {
 
 // What the probes of the tables below look at.
 KnownDevices devices;
+Connection connection;
 
 QByteArray Crlf(const char* text) {
     return QByteArray(text).replace("\n", "\r\n");
@@ -53,6 +54,7 @@ class SettingsTest : public QObject {
     QString path() const { return dir->path(); }
 
   private slots:
+    void initTestCase() { UseConnection(&connection); }
     void init() {
         dir = new QTemporaryDir;
         SettingsDir = dir->path().toStdString();
@@ -63,7 +65,7 @@ class SettingsTest : public QObject {
     }
 
     void defaultsWithoutFiles() {
-        LoadAllSettings(devices, true);
+        LoadAllSettings(devices, connection, true);
         const int32_t zero[32] = {};
         const QByteArray expected =
             "[Interface]\r\nAutoClose = 1\r\nBaudrate = 3\r\nCOMPort = 1\r\nCOMType = 0\r\n"
@@ -80,29 +82,29 @@ class SettingsTest : public QObject {
 
     // What is written reads back to the same globals and is written again byte for byte.
     void roundTrips() {
-        LoadINIDefault();
+        LoadINIDefault(connection);
         Language = 3;
-        CommType = 1;
-        CommPortPath = "/dev/pts/\"7\"\\\t";
-        RecTimeout = 350;
+        connection.kind = 1;
+        connection.serialPath = "/dev/pts/\"7\"\\\t";
+        connection.replyTimeoutMs = 350;
         Konf.MaxI = 100;
         const int32_t found[32] = {3, 17, 247};
         std::copy(std::begin(found), std::end(found), Devices485);
-        NewINIFile();
+        NewINIFile(connection);
         const QByteArray ini = ReadBack(path(), "ZARO.ini");
         QVERIFY(ini.contains(
             "\r\nCOMPort = 1\r\nCOMPortPath = \"/dev/pts/\\\"7\\\"\\\\\\t\"\r\nCOMType = 1\r\n"));
         QVERIFY(ini.contains(SortedAddressLines(found)));
         QVERIFY(!ini.contains("\n\n") && ini.count("\n") == ini.count("\r\n"));
 
-        LoadINIDefaultTCP(devices);
+        LoadINIDefaultTCP(devices, connection);
         devices.gateways.resize(2);
-        GatewayIndex = 1;
+        connection.gatewayIndex = 1;
         const char name29[] = "Hall 12 \"north\" \\ tab\there.\x01\x7f"; // fills the field
         qstrncpy(devices.gateways[1].record.HN, name29, sizeof devices.gateways[1].record.HN);
         qstrncpy(devices.gateways[0].record.IP, "127.0.0.1", sizeof devices.gateways[0].record.IP);
         devices.gateways[1].units[0] = 9;
-        NewINIFileTCP(devices);
+        NewINIFileTCP(devices, connection);
         const QByteArray tcp = ReadBack(path(), "ZAROTCP.ini");
         QVERIFY(tcp.startsWith(
             Crlf("[TCPComm]\nNumGate = 2\nTCPPort = 502\nGateway = 1\nDevAddr = 247\n\n"
@@ -110,24 +112,24 @@ class SettingsTest : public QObject {
                  "DevAddr1 = 0\nDevAddr2 = 0\n")));
         QVERIFY(tcp.contains("GatewayName = \"Hall 12 \\\"north\\\" \\\\ tab\\there.\\x01\\x7F\"\r\n"));
 
-        LoadDevINIDefault(devices);
+        LoadDevINIDefault(devices, connection);
         devices.modules.resize(1);
         qstrncpy(devices.modules[0].name, "line\r\nbreak", sizeof devices.modules[0].name);
         qstrncpy(devices.modules[0].DHCP, "01", sizeof devices.modules[0].DHCP);
-        NewDevINIFile(devices);
+        NewDevINIFile(devices, connection);
         const QByteArray dev = ReadBack(path(), "ZARODEV.ini");
         QCOMPARE(dev, Crlf("[LANMOD57]\nLM57Ix = 0\nHTTPPort = 80\n\n[Device0]\nMAC = \"\"\nIP = \"\"\nGateway = \"\"\n"
                            "SubMask = \"\"\nDHCP = \"01\"\nName = \"line\\r\\nbreak\"\n"));
 
-        LoadAllSettings(devices, true);
-        QCOMPARE(CommPortPath, std::string("/dev/pts/\"7\"\\\t"));
+        LoadAllSettings(devices, connection, true);
+        QCOMPARE(connection.serialPath, std::string("/dev/pts/\"7\"\\\t"));
         QCOMPARE(QByteArray(devices.gateways[1].record.HN), QByteArray(name29));
         QCOMPARE(QByteArray(devices.modules[0].name), QByteArray("line\r\nbreak"));
         QCOMPARE(QByteArray(devices.modules[0].DHCP), QByteArray("01"));
         QCOMPARE(Devices485[1], 17);
-        NewINIFile();
-        NewINIFileTCP(devices);
-        NewDevINIFile(devices);
+        NewINIFile(connection);
+        NewINIFileTCP(devices, connection);
+        NewDevINIFile(devices, connection);
         QCOMPARE(ReadBack(path(), "ZARO.ini"), ini);
         QCOMPARE(ReadBack(path(), "ZAROTCP.ini"), tcp);
         QCOMPARE(ReadBack(path(), "ZARODEV.ini"), dev);
@@ -136,17 +138,18 @@ class SettingsTest : public QObject {
     void handEditedFilesAreRead() {
         Put(path(), "ZARO.ini",
             "; edited by hand\n\n[options]\n  language=2\n[Interface]\nCOMPort = 3\nDevAddr2 = 9\n");
-        LoadAllSettings(devices, true);
+        LoadAllSettings(devices, connection, true);
         QCOMPARE(Language, 2);
-        QCOMPARE(CommPort, 3);
-        QCOMPARE(CommPortPath, std::string()); // the old rule: the link derives the device from COMPort
+        QCOMPARE(connection.serialPort, 3);
+        QCOMPARE(connection.serialPath,
+                 std::string());               // the old rule: the link derives the device from COMPort
         QCOMPARE(Devices485[0], 9);            // slots are kept packed
         QCOMPARE(Konf.MaxI, int16_t(500));     // missing keys keep their defaults
     }
 
     void strayLinesArePassedOver_data() {
         QTest::addColumn<BadCase>("c");
-        int (*timeout)() = [] { return RecTimeout; };
+        int (*timeout)() = [] { return connection.replyTimeoutMs; };
         auto row = [](const char* tag, const char* file, const char* content, int (*probe)(), int expected) {
             QTest::newRow(tag) << BadCase{file, content, probe, expected};
         };
@@ -159,13 +162,13 @@ class SettingsTest : public QObject {
         // The keys under a damaged section line belong to no section, not to the one before.
         row(
             "damaged section", "ZAROTCP.ini", "[TCPComm]\r\nNumGate = 1\r\n[Gateway1\r\nTCPPort = 600\r\n",
-            [] { return TCPPort * 10 + int(devices.gateways.size()); }, 5021);
+            [] { return connection.gatewayTcpPort * 10 + int(devices.gateways.size()); }, 5021);
     }
     // The rest of the file is read, and the file stays as the user left it.
     void strayLinesArePassedOver() {
         QFETCH(BadCase, c);
         Put(path(), c.file, c.content);
-        LoadAllSettings(devices, true);
+        LoadAllSettings(devices, connection, true);
         QCOMPARE(c.probe(), c.expected);
         QCOMPARE(ReadBack(path(), c.file), c.content);
         QVERIFY(!QFile::exists(path() + "/" + c.file + ".bak"));
@@ -177,10 +180,10 @@ class SettingsTest : public QObject {
             text += "[Gateway" + QByteArray::number(n) + "]\r\nGatewayIP = \"127.0.0." +
                     QByteArray::number(n) + "\"\r\n";
         Put(path(), "ZAROTCP.ini", text);
-        LoadAllSettings(devices, true);
+        LoadAllSettings(devices, connection, true);
         QCOMPARE(devices.gateways.size(), size_t(2));
         QCOMPARE(QByteArray(devices.gateways[1].record.IP), QByteArray("127.0.0.2"));
-        NewINIFileTCP(devices);
+        NewINIFileTCP(devices, connection);
         const QByteArray written = ReadBack(path(), "ZAROTCP.ini");
         QVERIFY(written.contains("[Gateway2]"));
         QVERIFY(!written.contains("[Gateway3]"));
@@ -197,7 +200,7 @@ class SettingsTest : public QObject {
         QCOMPARE(doc.sections.size(), size_t(kMaxGateways + 1));
         QVERIFY(doc.truncated);
         Put(path(), "ZAROTCP.ini", text);
-        LoadAllSettings(devices, true);
+        LoadAllSettings(devices, connection, true);
         QCOMPARE(devices.gateways.size(), size_t(256));
         QCOMPARE(QByteArray(devices.gateways[0].record.HN), QByteArray("first"));
         QCOMPARE(devices.gateways[1].record.HN[0], '\0'); // past the sections that are read
@@ -207,9 +210,9 @@ class SettingsTest : public QObject {
         Put(path(), "ZARODEV.ini",
             "[LANMOD57]\r\nLM57Ix = 1\r\n[Device0]\r\nName = \"A\"\r\nMAC = \"00-30-11-00-00-01\"\r\n"
             "SubMask = \"255.0.0.0\"\r\n[Device1]\r\nName = \"B\"\r\n[Notes]\r\nName = \"C\"\r\n");
-        LoadAllSettings(devices, true);
+        LoadAllSettings(devices, connection, true);
         QCOMPARE(devices.modules.size(), size_t(3));
-        QCOMPARE(LM57Index, 1);
+        QCOMPARE(connection.moduleIndex, 1);
         QCOMPARE(QByteArray(devices.modules[1].name), QByteArray("B"));
         QCOMPARE(devices.modules[2].name[0], '\0'); // read from Device2, which is not there
         QCOMPARE(QByteArray(devices.modules[0].MAC), QByteArray("00-30-11-00-00-01"));
@@ -232,37 +235,37 @@ class SettingsTest : public QObject {
             row(tag, "ZAROTCP.ini", content, probe, expected);
         };
         int (*language)() = [] { return Language; };
-        int (*timeout)() = [] { return RecTimeout; };
+        int (*timeout)() = [] { return connection.replyTimeoutMs; };
         int (*num57)() = [] { return int(devices.modules.size()); };
         int (*numGate)() = [] { return int(devices.gateways.size()); };
         const QByteArray gateway = "[Gateway1]\r\nGatewayName = \"only\"\r\n";
         row("missing", "", {}, language, 1);
         row(
-            "empty", "ZARO.ini", {}, [] { return CommType; }, 0);
+            "empty", "ZARO.ini", {}, [] { return connection.kind; }, 0);
         row("garbage", "ZARO.ini",
             QByteArray("\x7f"
                        "ELF\x02\x01\x00\xff[=]\xfe\n=\n",
                        13),
             timeout, 200);
         tcp(
-            "garbage tcp", "PK\x03\x04\xff\xfe\r\n", [] { return TCPPort; }, 502);
+            "garbage tcp", "PK\x03\x04\xff\xfe\r\n", [] { return connection.gatewayTcpPort; }, 502);
         zaro("Language 7", "Options", "Language = 7", language, 1);
         zaro(
             "RatedI 250", "Options", "RatedI = 250", [] { return int(Konf.MaxI); }, 500);
         zaro(
-            "COMType 9", "Interface", "COMType = 9", [] { return CommType; }, 0);
+            "COMType 9", "Interface", "COMType = 9", [] { return connection.kind; }, 0);
         zaro(
-            "COMPort 99", "Interface", "COMPort = 99", [] { return CommPort; }, 1);
+            "COMPort 99", "Interface", "COMPort = 99", [] { return connection.serialPort; }, 1);
         zaro(
-            "COMPort 0 without a path", "Interface", "COMPort = 0", [] { return CommPort; }, 1);
+            "COMPort 0 without a path", "Interface", "COMPort = 0", [] { return connection.serialPort; }, 1);
         zaro(
-            "Baudrate 5", "Interface", "Baudrate = 5", [] { return Baudrate; }, 3);
+            "Baudrate 5", "Interface", "Baudrate = 5", [] { return connection.baudIndex; }, 3);
         zaro(
-            "Parity -1", "Interface", "Parity = -1", [] { return Parity; }, 0);
+            "Parity -1", "Interface", "Parity = -1", [] { return connection.formatIndex; }, 0);
         zaro(
-            "RTSFlow 2", "Interface", "RTSFlow = 2", [] { return RTSFlow; }, 1);
+            "RTSFlow 2", "Interface", "RTSFlow = 2", [] { return connection.rtsFlow; }, 1);
         zaro(
-            "DevAddr 248", "Interface", "DevAddr = 248", [] { return DeviceAddr; }, 247);
+            "DevAddr 248", "Interface", "DevAddr = 248", [] { return connection.meterAddress; }, 247);
         zaro("Timeout -5", "Interface", "Timeout = -5", timeout, 50);
         zaro("Timeout huge", "Interface", "Timeout = 600000", timeout, 10000);
         zaro("Timeout overflow", "Interface", "Timeout = 99999999999999999999", timeout, 200);
@@ -275,11 +278,13 @@ class SettingsTest : public QObject {
         tcp("NumGate -3", ini("TCPComm", "NumGate = -3"), numGate, 0);
         tcp(
             "Gateway 4 of 1", ini("TCPComm", "NumGate = 1\r\nGateway = 4") + gateway,
-            [] { return GatewayIndex; }, 0);
+            [] { return connection.gatewayIndex; }, 0);
         tcp(
-            "TCPPort 70000", ini("TCPComm", "TCPPort = 70000"), [] { return TCPPort; }, 502);
+            "TCPPort 70000", ini("TCPComm", "TCPPort = 70000"), [] { return connection.gatewayTcpPort; },
+            502);
         tcp(
-            "TCP DevAddr 0", ini("TCPComm", "DevAddr = 0"), [] { return TCPDevAddr; }, 247);
+            "TCP DevAddr 0", ini("TCPComm", "DevAddr = 0"), [] { return connection.gatewayUnitAddress; },
+            247);
         tcp(
             "long name",
             ini("TCPComm", "NumGate = 1") + "[Gateway1]\r\nGatewayName = \"" + QByteArray(200, 'x') +
@@ -291,7 +296,7 @@ class SettingsTest : public QObject {
             [] { return int(std::strlen(devices.modules[0].MAC)); }, 17);
         row(
             "LM57Ix 5 of 1", "ZARODEV.ini", ini("LANMOD57", "LM57Ix = 5") + "[Device0]\r\n",
-            [] { return LM57Index; }, 0);
+            [] { return connection.moduleIndex; }, 0);
         QByteArray many = ini("LANMOD57", "LM57Ix = 0");
         for (int i = 0; i < 300; ++i)
             many += "[Device" + QByteArray::number(i) + "]\r\n";
@@ -302,7 +307,7 @@ class SettingsTest : public QObject {
     void badInput() {
         QFETCH(BadCase, c);
         if (*c.file) Put(path(), c.file, c.content);
-        LoadAllSettings(devices, true);
+        LoadAllSettings(devices, connection, true);
         QCOMPARE(c.probe(), c.expected);
         const char* names[] = {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"};
         QByteArray written[3];
@@ -313,7 +318,8 @@ class SettingsTest : public QObject {
             IniDoc doc;
             QVERIFY2(IniParse(written[i], doc) && !doc.sections.empty(), names[i]);
         }
-        LoadAllSettings(devices, true); // the rewritten files are settled: reading them again changes nothing
+        LoadAllSettings(devices, connection,
+                        true); // the rewritten files are settled: reading them again changes nothing
         QCOMPARE(c.probe(), c.expected);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(ReadBack(path(), names[i]), written[i]);
@@ -346,7 +352,7 @@ class SettingsTest : public QObject {
         if (kind == "fifo") QCOMPARE(mkfifo(qPrintable(name), 0600), 0);
         if (kind == "file") Put(path(), qPrintable(file), content);
 
-        LoadAllSettings(devices, true);
+        LoadAllSettings(devices, connection, true);
         IniDoc doc;
         QVERIFY(!QFileInfo(name).isSymLink());
         QVERIFY(IniParse(ReadBack(path(), qPrintable(file)), doc) && !doc.sections.empty());
@@ -363,7 +369,7 @@ class SettingsTest : public QObject {
     // zaro-cli reads the files but leaves even broken ones alone.
     void readOnlyLoadWritesNothing() {
         Put(path(), "ZARO.ini", "[Options]\r\nLanguage = 7\r\n");
-        LoadAllSettings(devices, false);
+        LoadAllSettings(devices, connection, false);
         QCOMPARE(Language, 1);
         QCOMPARE(ReadBack(path(), "ZARO.ini"), QByteArray("[Options]\r\nLanguage = 7\r\n"));
         QVERIFY(!QFile::exists(path() + "/ZAROTCP.ini"));

@@ -31,6 +31,8 @@ struct FaultOnQuestion : ScriptedMessages {
 
 class SimulationTest : public QObject {
     Q_OBJECT
+
+    Connection connection; // the one the link talks over
     QTemporaryDir settings;
     std::unique_ptr<SimLine> line;
     FaultOnQuestion messages;
@@ -41,7 +43,7 @@ class SimulationTest : public QObject {
         line.reset();
         line = std::make_unique<SimLine>(QStringList{"--rs232", "--digout", digout});
         if (!line->ok()) return false;
-        CommPortPath = line->path().toStdString();
+        connection.serialPath = line->path().toStdString();
         simulation = OutputSimulation{};
         messages.line = line.get();
         messages.fault.clear();
@@ -54,7 +56,7 @@ class SimulationTest : public QObject {
         ScriptedMessages quiet;
         MessageSink* old = SetMessageSink(&quiet);
         ConfigImage image{};
-        if (InitInterface(CommPort) && ReadConfiguration(0)) image = Lese;
+        if (InitInterface() && ReadConfiguration(0)) image = Lese;
         CloseInterface();
         SetMessageSink(old);
         return image;
@@ -66,7 +68,7 @@ class SimulationTest : public QObject {
         ScriptedMessages quiet;
         MessageSink* old = SetMessageSink(&quiet);
         const bool open = simulation.running();
-        const int ok = (open || InitInterface(CommPort)) && Read(Lese, kReadDevStatus, 0);
+        const int ok = (open || InitInterface()) && Read(Lese, kReadDevStatus, 0);
         if (!open) CloseInterface();
         SetMessageSink(old);
         const int word = DevStatus[0] | DevStatus[1] << 8;
@@ -77,10 +79,11 @@ class SimulationTest : public QObject {
 
   private slots:
     void initTestCase() {
+        UseConnection(&connection);
         SettingsDir = settings.path().toStdString();
-        CommType = kRS232;
-        AutoPortClose = 1;
-        RecTimeout = 300;
+        connection.kind = kRS232;
+        connection.closePortAfterUse = 1;
+        connection.replyTimeoutMs = 300;
         SetMessageSink(&messages);
     }
     void cleanupTestCase() {

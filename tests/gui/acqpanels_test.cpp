@@ -50,6 +50,8 @@ uint16_t Word0(const uint8_t* block) {
 class AcqPanelsTest : public QObject {
     Q_OBJECT
 
+    Connection& connection = ShellConnection(); // the one the link talks over
+
     QTemporaryDir dir;
     ScriptedMessages messages;
     std::unique_ptr<SimLine> line;
@@ -57,22 +59,23 @@ class AcqPanelsTest : public QObject {
     bool start(const QStringList& simArgs) {
         line.reset();
         line = std::make_unique<SimLine>(QStringList{"--rs232"} + simArgs);
-        CommType = 0;
-        CommPortPath = line->path().toStdString();
+        connection.kind = 0;
+        connection.serialPath = line->path().toStdString();
         return line->ok();
     }
 
   private slots:
     void initTestCase() {
+        UseConnection(&connection);
         QVERIFY(dir.isValid());
         SetMessageSink(&messages);
         QVERIFY(StartZaro(0.0, dir.path().toStdString()));
-        AutoPortClose = 1;
+        connection.closePortAfterUse = 1;
         KnownDevices& devices = ShellDevices();
         qstrcpy(devices.gateways.emplace_back().record.IP, "127.0.0.1");
         qstrcpy(devices.modules.emplace_back().IP, "127.0.0.1");
-        GatewayIndex = LM57Index = 0;
-        TCPPort = 1;
+        connection.gatewayIndex = connection.moduleIndex = 0;
+        connection.gatewayTcpPort = 1;
     }
 
     void cleanup() {

@@ -9,6 +9,8 @@
 
 #include "SimLine.h"
 
+#include "shell/Shell.h"
+
 #include <QtTest>
 #include <QtWidgets>
 
@@ -25,17 +27,20 @@ QStringList Column(QTreeWidget* table, int column) {
 
 class CommLogTest : public QObject {
     Q_OBJECT
+
+    Connection& connection = ShellConnection(); // the one the link talks over
     SimLine sim{{"--rs232", "--fault", "badcrc"}};
     ScriptedMessages messages;
 
   private slots:
     void initTestCase() {
+        UseConnection(&connection);
         SetMessageSink(&messages);
         QVERIFY(sim.ok());
-        CommType = 0;
-        CommPortPath = sim.path().toStdString();
-        RecTimeout = 300;
-        AutoPortClose = 0;
+        connection.kind = 0;
+        connection.serialPath = sim.path().toStdString();
+        connection.replyTimeoutMs = 300;
+        connection.closePortAfterUse = 0;
     }
     void cleanupTestCase() {
         CloseCommPort();
@@ -48,7 +53,7 @@ class CommLogTest : public QObject {
         w->show();
         auto* table = w->findChild<QTreeWidget*>("frames");
         QVERIFY(CommLogRunning());
-        QVERIFY(InitInterface(CommPort) && Read(Lese, kReadVersions, 1));
+        QVERIFY(InitInterface() && Read(Lese, kReadVersions, 1));
         QTRY_COMPARE(Column(table, 8), (QStringList{"request", "CRC error", "retry 1", "good reply"}));
         QVERIFY(w->findChild<QLabel*>("counters")->text().contains("CRC errors 1"));
 

@@ -10,6 +10,8 @@
 
 #include "platform/Messages.h"
 
+#include "shell/Shell.h"
+
 #include <QtTest>
 #include <QtWidgets>
 
@@ -30,11 +32,14 @@ bool ShowsLabel(QWidget* panel, const QRegularExpression& text) {
 
 class DemoTest : public QObject {
     Q_OBJECT
+
+    Connection& connection = ShellConnection(); // the one the link talks over
     QTemporaryDir home;
     ScriptedMessages messages;
 
   private slots:
     void initTestCase() {
+        UseConnection(&connection);
         SetResourceDir(ZARO_BIN_DIR);
         SetMessageSink(&messages);
         // The user's own settings: French, RS-485 on another device.
@@ -53,7 +58,7 @@ class DemoTest : public QObject {
         QVERIFY(MainWindow()->windowTitle().startsWith(QStringLiteral("ZARO \u2014 ")));
         QCOMPARE(Language, 3); // the copy carries the user's choices
         const QString folder = QString::fromStdString(SettingsDir);
-        const QString pty = QString::fromStdString(CommPortPath);
+        const QString pty = QString::fromStdString(connection.serialPath);
         QVERIFY(pty.startsWith("/dev/"));
         QVERIFY(messages.shown.empty());
 

@@ -45,18 +45,21 @@ QString Period() {
 class Logger57Test : public QObject {
     Q_OBJECT
 
+    Connection& connection = ShellConnection(); // the one the link talks over
+
     QTemporaryDir dir;
     ScriptedMessages messages;
     SimProcess sim;
 
   private slots:
     void initTestCase() {
+        UseConnection(&connection);
         QVERIFY(dir.isValid());
         qputenv("TZ", "UTC");
         tzset();
         SetMessageSink(&messages);
         QVERIFY(StartZaro(0.0, dir.path().toStdString()));
-        SelectInterface(kModule, 0, 0);
+        SelectInterface(connection, kModule, 0, 0);
         qstrcpy(ShellDevices().modules.emplace_back().IP, "127.0.0.1");
     }
     void cleanup() {
@@ -69,8 +72,8 @@ class Logger57Test : public QObject {
     void downloadsStepsAndStores() {
         QVERIFY2(sim.start({"--module", "--http-port", "0", "--log-sequences", "3", "--log-records", "30"}),
                  qPrintable(sim.output()));
-        ModuleTCPPort = sim.tcpPort();
-        ModuleHTTPPort = sim.httpPort();
+        connection.moduleTcpPort = sim.tcpPort();
+        connection.moduleHttpPort = sim.httpPort();
         CmLoggerAcquisition();
         QVERIFY(Panels().moduleLogger);
         QCOMPARE(ActivePanel(), Panels().moduleLogger.data());

@@ -10,6 +10,8 @@
 #include "settings/INI_File.h"
 #include "shell/ZARO.h"
 
+#include "shell/Shell.h"
+
 #include <QtTest>
 #include <QtWidgets>
 
@@ -56,6 +58,8 @@ void WhenOpen(const char* name, std::function<void(QDialog*)> check) {
 class LoggerPanelTest : public QObject {
     Q_OBJECT
 
+    Connection& connection = ShellConnection(); // the one the link talks over
+
     QTemporaryDir dir;
     ScriptedMessages messages;
     std::unique_ptr<SimLine> sim;
@@ -63,8 +67,8 @@ class LoggerPanelTest : public QObject {
     void open(const QStringList& simArgs) {
         sim = std::make_unique<SimLine>(QStringList{"--rs232"} + simArgs);
         QVERIFY(sim->ok());
-        CommType = 0;
-        CommPortPath = sim->path().toStdString();
+        connection.kind = 0;
+        connection.serialPath = sim->path().toStdString();
         CmLoggerAcquisition();
         QVERIFY(Panels().deviceLogger);
         QCOMPARE(ActivePanel(), Panels().deviceLogger.data());
@@ -73,11 +77,12 @@ class LoggerPanelTest : public QObject {
 
   private slots:
     void initTestCase() {
+        UseConnection(&connection);
         QVERIFY(dir.isValid());
         SetMessageSink(&messages);
         QVERIFY(StartZaro(0.0, dir.path().toStdString()));
-        AutoPortClose = 1;
-        RecTimeout = 300;
+        connection.closePortAfterUse = 1;
+        connection.replyTimeoutMs = 300;
     }
     void cleanup() {
         if (Panels().deviceLogger) CmCloseLogDisplay();

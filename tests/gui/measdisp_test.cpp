@@ -84,6 +84,8 @@ QStringList ShownTexts() {
 class MeasDispTest : public QObject {
     Q_OBJECT
 
+    Connection& connection = ShellConnection(); // the one the link talks over
+
     QTemporaryDir dir;
     ScriptedMessages messages;
     SimProcess sim;
@@ -98,8 +100,8 @@ class MeasDispTest : public QObject {
             line = std::make_unique<SimLine>(QStringList{"--rs232"} + simArgs);
             QVERIFY(line->ok());
         }
-        CommType = 0;
-        CommPortPath = onSimProcess ? sim.ptyPath().toStdString() : line->path().toStdString();
+        connection.kind = 0;
+        connection.serialPath = onSimProcess ? sim.ptyPath().toStdString() : line->path().toStdString();
         CmMeasDisplay();
         QVERIFY(Panels().measurements);
         QCOMPARE(ActivePanel(), Panels().measurements.data());
@@ -122,16 +124,17 @@ class MeasDispTest : public QObject {
 
   private slots:
     void initTestCase() {
+        UseConnection(&connection);
         QVERIFY(dir.isValid());
         SetMessageSink(&messages);
         QVERIFY(StartZaro(0.0, dir.path().toStdString()));
-        AutoPortClose = 1; // every panel reopens the port of its own simulator
+        connection.closePortAfterUse = 1; // every panel reopens the port of its own simulator
         // Nothing here may reach beyond this machine, even by mistake.
         KnownDevices& devices = ShellDevices();
         qstrcpy(devices.gateways.emplace_back().record.IP, "127.0.0.1");
         qstrcpy(devices.modules.emplace_back().IP, "127.0.0.1");
-        GatewayIndex = LM57Index = 0;
-        TCPPort = 1;
+        connection.gatewayIndex = connection.moduleIndex = 0;
+        connection.gatewayTcpPort = 1;
     }
 
     void cleanup() {
@@ -242,8 +245,8 @@ class MeasDispTest : public QObject {
 
     void failedConfigurationReadShowsNothing() {
         line = std::make_unique<SimLine>(QStringList{"--rs232", "--fault", "silence:4"});
-        CommType = 0;
-        CommPortPath = line->path().toStdString();
+        connection.kind = 0;
+        connection.serialPath = line->path().toStdString();
         QWidget* before = ActivePanel();
         CmMeasDisplay();
         QVERIFY(!Panels().measurements);
@@ -285,12 +288,12 @@ class MeasDispTest : public QObject {
     void titleCarriesTheAddressOnlyOnRs485() {
         QFETCH(int, kind);
         QFETCH(QString, title);
-        CommType = kind;
-        DeviceAddr = 17;
-        TCPDevAddr = 5;
+        connection.kind = kind;
+        connection.meterAddress = 17;
+        connection.gatewayUnitAddress = 5;
         showOffline(4, 1);
         QCOMPARE(Obj("title")->text(), title);
-        CommType = 0;
+        connection.kind = 0;
     }
 
     void redStaysUntilAValidNumber() {

@@ -22,6 +22,9 @@
 
 namespace {
 
+// The connection the link talks over in these tests.
+Connection& connection = ShellConnection();
+
 QByteArray FileText(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -51,12 +54,12 @@ QAction* LanguageAction(int language) {
 void WriteDefaultFiles(const QString& dir) {
     SettingsDir = dir.toStdString();
     KnownDevices devices;
-    LoadINIDefault();
-    LoadINIDefaultTCP(devices);
-    LoadDevINIDefault(devices);
-    NewINIFile();
-    NewINIFileTCP(devices);
-    NewDevINIFile(devices);
+    LoadINIDefault(connection);
+    LoadINIDefaultTCP(devices, connection);
+    LoadDevINIDefault(devices, connection);
+    NewINIFile(connection);
+    NewINIFileTCP(devices, connection);
+    NewDevINIFile(devices, connection);
 }
 
 QStringList MenuTitles() {
@@ -93,7 +96,7 @@ KnownDevices& ClearNetworkSettings(size_t gateways, size_t modules) {
     devices = KnownDevices{};
     devices.gateways.resize(gateways);
     devices.modules.resize(modules);
-    GatewayIndex = LM57Index = 0;
+    connection.gatewayIndex = connection.moduleIndex = 0;
     return devices;
 }
 
@@ -109,6 +112,7 @@ class ShellTest : public QObject {
 
   private slots:
     void initTestCase() {
+        UseConnection(&connection);
         SetResourceDir(ZARO_BIN_DIR);
         SetMessageSink(&messages);
     }
@@ -188,13 +192,13 @@ class ShellTest : public QObject {
         QFETCH(int, addrAfter);
         QVERIFY(Start());
         KnownDevices& devices = ClearNetworkSettings(3, 0);
-        CommType = commType;
-        GatewayIndex = 2;
+        connection.kind = commType;
+        connection.gatewayIndex = 2;
         std::strcpy(devices.gateways[2].record.IP, "127.0.0.2");
         for (int i = 0; i < found.size(); ++i)
             Devices485[i] = devices.gateways[2].units[i + 4] =
                 found[i]; // gaps in the gateway's slots do not matter
-        DeviceAddr = TCPDevAddr = inUse;
+        connection.meterAddress = connection.gatewayUnitAddress = inUse;
 
         InitToolbarDeviceAddr();
 
@@ -204,13 +208,12 @@ class ShellTest : public QObject {
         QCOMPARE(listed, (commType == 1 || commType == 2) && !found.isEmpty());
         QTEST(list->currentIndex(), "selected");
         QCOMPARE(list->isEnabled(), listed);
-        QCOMPARE(Search_Result, int(listed));
-        QCOMPARE(commType == 1 ? DeviceAddr : TCPDevAddr, addrAfter);
+        QCOMPARE(commType == 1 ? connection.meterAddress : connection.gatewayUnitAddress, addrAfter);
         if (commType == 2 && addrAfter != inUse)
             QVERIFY(FileText(File("ZAROTCP.ini")).contains("DevAddr = " + QByteArray::number(addrAfter)));
         if (commType == 1 && listed) {
             Choose(list, 2);
-            QCOMPARE(DeviceAddr, 12);
+            QCOMPARE(connection.meterAddress, 12);
             QVERIFY(FileText(File("ZARO.ini")).contains("DevAddr = 12\r\n"));
         }
     }
@@ -218,27 +221,27 @@ class ShellTest : public QObject {
     void moduleList() {
         QVERIFY(Start());
         KnownDevices& devices = ClearNetworkSettings(0, 2);
-        CommType = 3;
+        connection.kind = 3;
         std::strcpy(devices.modules[0].MAC, "00-30-11-22-33-44");
         std::strcpy(devices.modules[0].IP, "127.0.0.5");
         std::strcpy(devices.modules[1].MAC, "00-30-11-22-33-55");
         std::strcpy(devices.modules[1].IP, "127.0.0.6");
         std::strcpy(devices.modules[1].name, "Hall 2");
-        LM57Index = 1;
+        connection.moduleIndex = 1;
         InitToolbarGateway();
         QComboBox* list = List("GatewayList");
         QCOMPARE(Items(list), (QStringList{"00-30-11-22-33-44 (127.0.0.5)", "Hall 2"}));
         QCOMPARE(list->currentIndex(), 1);
         QVERIFY(list->isEnabled());
         Choose(list, 0);
-        QCOMPARE(LM57Index, 0);
+        QCOMPARE(connection.moduleIndex, 0);
         QVERIFY(FileText(File("ZARODEV.ini")).contains("LM57Ix = 0"));
     }
 
     void gatewayList() {
         QVERIFY(Start());
         KnownDevices& devices = ClearNetworkSettings(3, 0);
-        CommType = 2;
+        connection.kind = 2;
         std::strcpy(devices.gateways[0].record.IP, "127.0.0.2"); // no meter behind it: not offered
         std::strcpy(devices.gateways[1].record.IP, "127.0.0.3");
         std::strcpy(devices.gateways[2].record.IP, "127.0.0.4");
@@ -246,8 +249,8 @@ class ShellTest : public QObject {
         devices.gateways[1].units[0] = 3;
         devices.gateways[2].units[0] = 17;
         devices.gateways[2].units[1] = 18;
-        GatewayIndex = 1;
-        TCPDevAddr = 3;
+        connection.gatewayIndex = 1;
+        connection.gatewayUnitAddress = 3;
         InitToolbarGateway();
         InitToolbarDeviceAddr();
         QComboBox* gateways = List("GatewayList");
@@ -255,15 +258,14 @@ class ShellTest : public QObject {
         QCOMPARE(gateways->currentIndex(), 0);
         QCOMPARE(Items(List("DeviceAddrList")), QStringList{"3"});
 
-        TCP_Connection[1] = 1; // the connection to the gateway in use
-        TCP_Handle[1] = 12345;
+        AdoptTCPConnection(1, -1); // the connection to the gateway in use
         Choose(gateways, 1);
-        QCOMPARE(TCP_Connection[1], 0);
-        QCOMPARE(GatewayIndex, 2);
+        QCOMPARE(int(TCPSlotConnected(1)), 0);
+        QCOMPARE(connection.gatewayIndex, 2);
         QCOMPARE(Items(List("DeviceAddrList")), (QStringList{"17", "18"}));
-        QCOMPARE(TCPDevAddr, 17);
+        QCOMPARE(connection.gatewayUnitAddress, 17);
 
-        CommType = 0;
+        connection.kind = 0;
         InitToolbarGateway();
         QCOMPARE(gateways->count(), 0);
         QVERIFY(!gateways->isEnabled());
@@ -352,7 +354,7 @@ class ShellTest : public QObject {
         ChangeLanguage(1);
 
         // The modal interface dialog has its own F1; a viewer outside it would be blocked.
-        QDialog* dialog = CreateInterfaceDialog(MainWindow(), ShellDevices());
+        QDialog* dialog = CreateInterfaceDialog(MainWindow(), ShellDevices(), connection);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QTest::keyClick(dialog, Qt::Key_F1);

@@ -14,6 +14,9 @@
 
 namespace {
 
+// The connection the link talks over in these tests.
+Connection connection;
+
 // Answers every connection with reply; closes afterwards unless told to keep it open.
 struct Peer {
     QTcpServer server;
@@ -44,8 +47,8 @@ void UseModuleAt(int port) {
     devices.modules.resize(1);
     qstrncpy(devices.modules[0].IP, "127.0.0.1", sizeof devices.modules[0].IP);
     UseKnownDevices(&devices);
-    LM57Index = 0;
-    ModuleHTTPPort = port;
+    connection.moduleIndex = 0;
+    connection.moduleHttpPort = port;
 }
 
 } // namespace
@@ -58,6 +61,7 @@ class ModuleLogNetTest : public QObject {
     ModuleLog log;
 
   private slots:
+    void initTestCase() { UseConnection(&connection); }
     void init() {
         SetMessageSink(&messages);
         messages.clear();

@@ -45,12 +45,15 @@ void FieldsOf(const ModuleRecord& r) {
 
 class NetDevicesTest : public QObject {
     Q_OBJECT
+
+    Connection connection; // the one the link talks over
     QTemporaryDir settings;
     SimProcess sim;
     ScriptedMessages messages;
 
   private slots:
     void initTestCase() {
+        UseConnection(&connection);
         if (qEnvironmentVariable("ZARO_IN_NETNS") != "1") QSKIP("broadcasts only inside the test netns");
         SettingsDir = settings.path().toStdString();
     }
@@ -58,11 +61,11 @@ class NetDevicesTest : public QObject {
         sim.stop();
         messages.clear();
         SetMessageSink(&messages);
-        LoadINIDefaultTCP(devices);
-        LoadDevINIDefault(devices);
+        LoadINIDefaultTCP(devices, connection);
+        LoadDevINIDefault(devices, connection);
         fields = NetworkFields{};
         UseKnownDevices(&devices);
-        CommType = kGateway;
+        connection.kind = kGateway;
     }
 
     // Two gateways answer, a third known one stays after them, not found.
@@ -81,7 +84,7 @@ class NetDevicesTest : public QObject {
         QCOMPARE(QByteArray(devices.gateways[2].record.HN), QByteArray("sim-gateway-1"));
 
         // Saving unchanged fields sends nothing and asks nothing.
-        SelectInterface(kGateway, 2, 0);
+        SelectInterface(connection, kGateway, 2, 0);
         FieldsOf(devices.gateways[2].record);
         fields.defaultPassword = 0;
         QVERIFY(GatewayModificationCheck(devices, fields));
@@ -119,11 +122,11 @@ class NetDevicesTest : public QObject {
             units << QString::number(a * 5);
         QVERIFY(sim.start({"--gateway", units.join(','), "--listen", "127.0.0.1:0"}));
         KnowGateway(0, kHandAddedMAC, "127.0.0.1");
-        TCPPort = sim.tcpPort();
-        RecTimeout = 500;
-        SelectInterface(kGateway, 0, 0);
-        Last_Device = 247;
-        QCOMPARE(SearchGatewayDevices(devices), 1);
+        connection.gatewayTcpPort = sim.tcpPort();
+        connection.replyTimeoutMs = 500;
+        SelectInterface(connection, kGateway, 0, 0);
+        connection.highestSearchAddress = 247;
+        QCOMPARE(SearchGatewayDevices(devices, connection.highestSearchAddress), 1);
         QVERIFY(messages.shown.empty());
         QCOMPARE(devices.gateways[0].units[0], 5);
         QCOMPARE(devices.gateways[0].units[31], 160);
@@ -134,7 +137,7 @@ class NetDevicesTest : public QObject {
 
     void moduleScanAndConfigure() {
         QVERIFY(sim.start({"--module", "--listen", "127.0.0.1:0", "--udp-devices", "2"}));
-        CommType = kModule;
+        connection.kind = kModule;
         devices.modules.resize(1);
         CopyText(devices.modules[0].MAC, "00-12-34-C7-00-01"); // known, not on the network
         InitLM57Records(devices);
@@ -145,7 +148,7 @@ class NetDevicesTest : public QObject {
         QCOMPARE(QByteArray(devices.modules[2].IP), QByteArray("127.0.0.2"));
 
         // Only the name: sent, no rescan (the other module's flag stays as set here).
-        SelectInterface(kModule, 0, 1);
+        SelectInterface(connection, kModule, 0, 1);
         FieldsOf(devices.modules[1]);
         fields.hostName = "hall";
         devices.modules[2].found = 0;
