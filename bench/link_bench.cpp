@@ -22,26 +22,26 @@ int main(int argc, char** argv) {
     KnownDevices devices;
     int index = 0, reads = 0;
     if (a.size() == 4 && a[1] == "serial") {
-        CommType = 0;
-        CommPortPath = a[2].toStdString();
-        RecTimeout = 1000;
-        AutoPortClose = 0;
+        ConnectionInUse().kind = 0;
+        ConnectionInUse().serialPath = a[2].toStdString();
+        ConnectionInUse().replyTimeoutMs = 1000;
+        ConnectionInUse().closePortAfterUse = 0;
         index = 13;
         reads = a[3].toInt();
     } else if (a.size() == 5 && a[1] == "tcp") {
-        CommType = 2;
-        GatewayIndex = 0;
+        ConnectionInUse().kind = 2;
+        ConnectionInUse().gatewayIndex = 0;
         qstrncpy(devices.gateways.emplace_back().record.IP, qPrintable(a[2]), sizeof(NetbiterRecord::IP));
         UseKnownDevices(&devices);
-        TCPPort = a[3].toInt();
-        TCPDevAddr = 5;
+        ConnectionInUse().gatewayTcpPort = a[3].toInt();
+        ConnectionInUse().gatewayUnitAddress = 5;
         index = 17;
         reads = a[4].toInt();
     } else {
         std::fprintf(stderr, "usage: link_bench serial PTY READS | tcp HOST PORT READS\n");
         return 2;
     }
-    if (!InitInterface(CommPort) || !Read(Lese, index, 1)) return 1; // connect and warm up
+    if (!InitInterface() || !Read(Lese, index, 1)) return 1; // connect and warm up
     const double start = Timer();
     for (int i = 0; i < reads; ++i)
         if (!Read(Lese, index, 1)) return 1;

@@ -21,21 +21,21 @@ int main(int argc, char** argv) {
     SetMessageSink(&console);
     KnownDevices devices;
     if (a.size() == 3 && a[1] == "serial") {
-        CommType = 0;
-        CommPortPath = a[2].toStdString();
+        ConnectionInUse().kind = 0;
+        ConnectionInUse().serialPath = a[2].toStdString();
     } else if (a.size() == 4 && a[1] == "tcp") {
-        CommType = 2;
-        GatewayIndex = 0;
+        ConnectionInUse().kind = 2;
+        ConnectionInUse().gatewayIndex = 0;
         qstrncpy(devices.gateways.emplace_back().record.IP, qPrintable(a[2]), sizeof(NetbiterRecord::IP));
         UseKnownDevices(&devices);
-        TCPPort = a[3].toInt();
-        TCPDevAddr = 5;
+        ConnectionInUse().gatewayTcpPort = a[3].toInt();
+        ConnectionInUse().gatewayUnitAddress = 5;
     } else {
         std::fprintf(stderr, "usage: logger_bench serial PTY | tcp HOST PORT\n");
         return 2;
     }
-    RecTimeout = 1000;
-    AutoPortClose = 0;
+    ConnectionInUse().replyTimeoutMs = 1000;
+    ConnectionInUse().closePortAfterUse = 0;
     if (!OpenAcquisition()) return 1;
     LogSource device;
     LoggerRecords records;

@@ -97,9 +97,9 @@ int main(int argc, char** argv) {
         std::printf("poll against zaro-sim: skipped (no simulator)\n");
         return 0;
     }
-    CommType = 0;
-    CommPortPath = sim.ptyPath().toStdString();
-    if (!InitInterface(CommPort)) return 1;
+    ConnectionInUse().kind = 0;
+    ConnectionInUse().serialPath = sim.ptyPath().toStdString();
+    if (!InitInterface()) return 1;
     constexpr int kReads = 100;
     const double bare = PerPoll(kReads, [](int) { Read(Lese, kReadValuesM3, 0); });
     const double poll = PerPoll(kReads, [](int) { CmReadMeas(); });

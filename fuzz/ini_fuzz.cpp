@@ -26,17 +26,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) std::abort();
     }
     KnownDevices devices;
-    LoadAllSettings(devices, false);
+    Connection connection;
+    LoadAllSettings(devices, connection, false);
     // Every index the program later uses must now be inside its list.
     const int gateways = int(devices.gateways.size()), modules = int(devices.modules.size());
     if (gateways > kMaxGateways || modules > kMaxModules) std::abort();
-    if (GatewayIndex < 0 || (gateways > 0 && GatewayIndex >= gateways)) std::abort();
-    if (LM57Index < 0 || (modules > 0 && LM57Index >= modules)) std::abort();
-    if (Language < 0 || Language > 3 || CommType < 0 || CommType > 3) std::abort();
-    if (Baudrate < 0 || Baudrate > 4 || Parity < 0 || Parity > 3 || CommPort < 0 || CommPort > kMaxCommPort ||
-        (CommPort == 0 && CommPortPath.empty()))
+    if (connection.gatewayIndex < 0 || (gateways > 0 && connection.gatewayIndex >= gateways)) std::abort();
+    if (connection.moduleIndex < 0 || (modules > 0 && connection.moduleIndex >= modules)) std::abort();
+    if (Language < 0 || Language > 3 || connection.kind < 0 || connection.kind > 3) std::abort();
+    if (connection.baudIndex < 0 || connection.baudIndex > 4 || connection.formatIndex < 0 ||
+        connection.formatIndex > 3 || connection.serialPort < 0 || connection.serialPort > kMaxCommPort ||
+        (connection.serialPort == 0 && connection.serialPath.empty()))
         std::abort();
-    if (RecTimeout < kMinTimeout || RecTimeout > kMaxTimeout || DeviceAddr < 1 || DeviceAddr > 247)
+    if (connection.replyTimeoutMs < kMinTimeout || connection.replyTimeoutMs > kMaxTimeout ||
+        connection.meterAddress < 1 || connection.meterAddress > 247)
         std::abort();
     return 0;
 }

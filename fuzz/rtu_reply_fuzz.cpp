@@ -14,8 +14,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 3) return 0;
     const int index = data[0] % kReadRequests;
-    CommType = data[1] & 3;
-    const bool tcp = IsTcpKind(CommType);
+    ConnectionInUse().kind = data[1] & 3;
+    const bool tcp = IsTcpKind(ConnectionInUse().kind);
     const bool repairCRC = data[1] & 4;
     // Request 12 takes its size from Log; Read refuses what does not fit, so do we.
     Log[26] = uint8_t(data[2] % (tcp ? kMaxTCPRegisters + 1 : 129));

@@ -5,7 +5,7 @@
 #include "settings/INI_File.h"
 
 int OpenAcquisition() {
-    if (!InitInterface(CommPort)) return 0;
+    if (!InitInterface()) return 0;
     const int ok = ReadConfiguration(0);
     if (!ok) CloseInterface();
     return ok;

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QTranslator;
+struct Connection;
 struct KnownDevices;
 
 // Exit codes of every command.
@@ -19,8 +20,9 @@ struct CliCommand {
     const char* name;
     const char* usage; // arguments after the name, for the help text
     int (*run)(const QStringList& args);
-    // Instead of run, for the commands that read or change the known devices.
-    int (*runWithDevices)(const QStringList& args, KnownDevices& devices) = nullptr;
+    // Instead of run, for the commands that read or change the known devices or the
+    // connection (the one the link uses, filled from the settings and the options).
+    int (*runWithDevices)(const QStringList& args, KnownDevices& devices, Connection& connection) = nullptr;
 };
 
 // One function per command, each in its own file.
@@ -29,7 +31,7 @@ int CmdReadConfig(const QStringList& args);
 int CmdSendConfig(const QStringList& args);
 int CmdVersion(const QStringList& args);
 int CmdMeasure(const QStringList& args);
-int CmdScanRs485(const QStringList& args);
+int CmdScanRs485(const QStringList& args, KnownDevices& devices, Connection& connection);
 int CmdDiffConfig(const QStringList& args);
 int CmdMinMax(const QStringList& args);
 int CmdResetMinMax(const QStringList& args);
@@ -41,11 +43,11 @@ int CmdMean(const QStringList& args);
 int CmdResetMean(const QStringList& args);
 int CmdHarmonics(const QStringList& args);
 int CmdResetHarmonics(const QStringList& args);
-int CmdScanGateways(const QStringList& args, KnownDevices& devices);
-int CmdScanModules(const QStringList& args, KnownDevices& devices);
-int CmdSetGateway(const QStringList& args, KnownDevices& devices);
-int CmdSetModule(const QStringList& args, KnownDevices& devices);
-int CmdSearchGateway(const QStringList& args, KnownDevices& devices);
+int CmdScanGateways(const QStringList& args, KnownDevices& devices, Connection& connection);
+int CmdScanModules(const QStringList& args, KnownDevices& devices, Connection& connection);
+int CmdSetGateway(const QStringList& args, KnownDevices& devices, Connection& connection);
+int CmdSetModule(const QStringList& args, KnownDevices& devices, Connection& connection);
+int CmdSearchGateway(const QStringList& args, KnownDevices& devices, Connection& connection);
 
 // Shared by the gateway and module commands.
 struct NetOptions {
@@ -57,8 +59,9 @@ struct NetOptions {
 int ParseNetOptions(const QStringList& args, NetOptions& o, bool gateway);
 struct NetworkFields;
 void ApplyNetOptions(const NetOptions& o, NetworkFields& fields);
-void LoadKnownGateways(KnownDevices& devices); // from ZAROTCP.ini, none found yet
-void LoadKnownModules(KnownDevices& devices);  // from ZARODEV.ini, none found yet
+// From ZAROTCP.ini / ZARODEV.ini, none found yet; the file's keys go into connection.
+void LoadKnownGateways(KnownDevices& devices, Connection& connection);
+void LoadKnownModules(KnownDevices& devices, Connection& connection);
 void PrintNetDevice(const char* mac, const char* ip, const char* subnet, const char* gateway, bool dhcp,
                     const char* name);
 // The same device for --json: {"mac", "ip", "subnet", "gateway", "dhcp", "name"}.

@@ -12,7 +12,7 @@ int CmdLoggerReset(const QStringList& args) {
     if (rest.removeAll("--yes") > 0 && console) console->yes = true;
     if (!rest.isEmpty()) return UsageError("logger-reset takes only [--yes]");
     if (!Warnung(1, 1)) return kExitUsage;
-    if (!InitInterface(CommPort)) return kExitDeviceFailed;
+    if (!InitInterface()) return kExitDeviceFailed;
     const int ok = Write(Lese, kWriteLoggerClear, 1, 0);
     CloseInterface();
     return ok ? kExitOk : kExitDeviceFailed;

@@ -12,7 +12,7 @@ int CmdRead(const QStringList& args) {
     int index = 0;
     if (args.size() != 1 || !ParseInt(args[0], 0, kReadRequests - 1, index))
         return UsageError(QString("read takes one request index 0..%1").arg(kReadRequests - 1));
-    if (!InitInterface(CommPort)) return kExitDeviceFailed;
+    if (!InitInterface()) return kExitDeviceFailed;
     const int ok = Read(Lese, index, 1);
     CloseInterface();
     if (!ok) return kExitDeviceFailed;

@@ -24,17 +24,17 @@ QJsonObject NetDeviceJson(const char* mac, const char* ip, const char* subnet, c
 }
 
 // The gateways as ZAROTCP.ini has them: the link options of this run stay out of it.
-void LoadKnownGateways(KnownDevices& devices) {
-    LoadINIDefaultTCP(devices);
-    ReadINIFileTCP(devices);
+void LoadKnownGateways(KnownDevices& devices, Connection& connection) {
+    LoadINIDefaultTCP(devices, connection);
+    ReadINIFileTCP(devices, connection);
     InitGatewayRecords(devices);
 }
 
-int CmdScanGateways(const QStringList& args, KnownDevices& known) {
+int CmdScanGateways(const QStringList& args, KnownDevices& known, Connection& connection) {
     QStringList rest = args;
     const bool json = TakeJsonFlag(rest);
     if (!rest.isEmpty()) return UsageError("scan-gateways takes no arguments");
-    LoadKnownGateways(known);
+    LoadKnownGateways(known, connection);
     QJsonArray devices;
     for (const NetbiterRecord& r : CheckGateways(known)) {
         const bool dhcp = QByteArray(r.DHCP) == "ON";
@@ -45,5 +45,5 @@ int CmdScanGateways(const QStringList& args, KnownDevices& known) {
     }
     if (json) PrintJson({{"devices", devices}});
     std::fflush(stdout);
-    return NewINIFileTCP(known) ? kExitOk : SettingsNotSaved();
+    return NewINIFileTCP(known, connection) ? kExitOk : SettingsNotSaved();
 }

@@ -8,17 +8,17 @@
 
 #include <cstdio>
 
-void LoadKnownModules(KnownDevices& devices) {
-    LoadDevINIDefault(devices);
-    ReadDevINIFile(devices);
+void LoadKnownModules(KnownDevices& devices, Connection& connection) {
+    LoadDevINIDefault(devices, connection);
+    ReadDevINIFile(devices, connection);
     InitLM57Records(devices);
 }
 
-int CmdScanModules(const QStringList& args, KnownDevices& known) {
+int CmdScanModules(const QStringList& args, KnownDevices& known, Connection& connection) {
     QStringList rest = args;
     const bool json = TakeJsonFlag(rest);
     if (!rest.isEmpty()) return UsageError("scan-modules takes no arguments");
-    LoadKnownModules(known);
+    LoadKnownModules(known, connection);
     QJsonArray devices;
     for (const ModuleRecord& r : CheckLANMD57(known)) {
         const bool dhcp = QByteArray(r.DHCP) == "01";
@@ -29,5 +29,5 @@ int CmdScanModules(const QStringList& args, KnownDevices& known) {
     }
     if (json) PrintJson({{"devices", devices}});
     std::fflush(stdout);
-    return NewDevINIFile(known) ? kExitOk : SettingsNotSaved();
+    return NewDevINIFile(known, connection) ? kExitOk : SettingsNotSaved();
 }

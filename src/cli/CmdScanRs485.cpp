@@ -16,14 +16,14 @@ namespace {
 
 // The addresses found go into ZARO.ini as the dialog leaves them (the first becomes
 // the meter in use); the link options of this run stay out of the file.
-bool StoreAddresses() {
+bool StoreAddresses(Connection& connection) {
     int32_t found[32];
     std::copy(std::begin(Devices485), std::end(Devices485), found);
-    LoadINIDefault();
-    ReadINIFile();
+    LoadINIDefault(connection);
+    ReadINIFile(connection);
     std::copy(std::begin(found), std::end(found), Devices485);
-    if (found[0] != 0) DeviceAddr = found[0];
-    return NewINIFile();
+    if (found[0] != 0) connection.meterAddress = found[0];
+    return NewINIFile(connection);
 }
 
 } // namespace
@@ -40,13 +40,14 @@ QJsonArray IdentifyMeters(const int32_t (&found)[32], const std::function<void(i
             extension = VersionText(scratch.ExtVersion);
         }
         if (setAddress && Read(scratch, kReadModelName, 0))
-            model = QString::fromLatin1(Devtype, qsizetype(qstrnlen(Devtype, sizeof Devtype)));
+            model = QString::fromLatin1(ReportedModel(),
+                                        qsizetype(qstrnlen(ReportedModel(), sizeof ReportedModel())));
         meters.append(QJsonObject{{"address", a}, {"model", model}, {"firmware", firmware}, {"extension", extension}});
     }
     return meters;
 }
 
-int CmdScanRs485(const QStringList& args) {
+int CmdScanRs485(const QStringList& args, KnownDevices&, Connection& connection) {
     int range = 32;
     QStringList rest = args;
     const bool json = TakeJsonFlag(rest);
@@ -56,27 +57,28 @@ int CmdScanRs485(const QStringList& args) {
     } else if (!rest.isEmpty()) {
         return UsageError("scan-rs485 takes only --range 32|247");
     }
-    Last_Device = range;
     // The search is a serial bus search whatever kind the settings name.
-    SelectInterface(kRS485, GatewayIndex, LM57Index);
-    const int ran = SearchAddress();
-    if (ran < 0 || (ran == 0 && SearchIndex == 0)) return kExitDeviceFailed;
+    SelectInterface(connection, kRS485, connection.gatewayIndex, connection.moduleIndex);
+    int count = 0;
+    const int ran = SearchAddress(range, {}, &count);
+    if (ran < 0 || (ran == 0 && count == 0)) return kExitDeviceFailed;
     if (json) {
         int32_t found[32];
         std::copy(std::begin(Devices485), std::end(Devices485), found);
-        const int32_t inUse = DeviceAddr;
+        const int32_t inUse = connection.meterAddress;
         // The search has closed the port; the questions open it once more.
         QJsonArray meters;
-        const bool open = InitInterface(CommPort);
-        meters = open ? IdentifyMeters(found, [](int32_t a) { DeviceAddr = a; }) : IdentifyMeters(found, {});
+        const bool open = InitInterface();
+        meters = open ? IdentifyMeters(found, [&connection](int32_t a) { connection.meterAddress = a; })
+                      : IdentifyMeters(found, {});
         if (open) CloseCommPort();
-        DeviceAddr = inUse;
+        connection.meterAddress = inUse;
         PrintJson({{"addresses", meters}});
     } else {
         for (int32_t a : Devices485)
             if (a != 0) std::printf("%d\n", a);
     }
     std::fflush(stdout);
-    if (!StoreAddresses()) return SettingsNotSaved();
+    if (!StoreAddresses(connection)) return SettingsNotSaved();
     return ran > 0 ? kExitOk : kExitDeviceFailed;
 }

@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <iterator>
 
-int CmdSearchGateway(const QStringList& args, KnownDevices& devices) {
+int CmdSearchGateway(const QStringList& args, KnownDevices& devices, Connection& connection) {
     int range = 32;
     QStringList rest = args;
     const bool json = TakeJsonFlag(rest);
@@ -22,34 +22,33 @@ int CmdSearchGateway(const QStringList& args, KnownDevices& devices) {
     } else if (!rest.isEmpty()) {
         return UsageError("search-gateway takes only --range 32|247");
     }
-    Last_Device = range;
-    SelectInterface(kGateway, GatewayIndex, LM57Index);
-    const int ran = SearchGatewayDevices(devices);
+    SelectInterface(connection, kGateway, connection.gatewayIndex, connection.moduleIndex);
+    const int ran = SearchGatewayDevices(devices, range);
     if (ran < 0) return kExitDeviceFailed;
     int32_t found[kMaxUnits];
-    const int32_t(&units)[kMaxUnits] = devices.gateways[size_t(GatewayIndex)].units;
+    const int32_t(&units)[kMaxUnits] = devices.gateways[size_t(connection.gatewayIndex)].units;
     std::copy(std::begin(units), std::end(units), found);
     if (json) {
         // The gateway's connection stays open after the search.
-        const int32_t inUse = TCPDevAddr;
+        const int32_t inUse = connection.gatewayUnitAddress;
         // A gateway that fell silent is not asked again.
-        const auto setAddress = [](int32_t a) { TCPDevAddr = a; };
+        const auto setAddress = [&connection](int32_t a) { connection.gatewayUnitAddress = a; };
         PrintJson({{"addresses", IdentifyMeters(found, ran > 0 ? setAddress : std::function<void(int32_t)>())}});
-        TCPDevAddr = inUse;
+        connection.gatewayUnitAddress = inUse;
     } else {
         for (int32_t a : found)
             if (a != 0) std::printf("%d\n", a);
     }
     std::fflush(stdout);
     // Into the file as it is; a gateway given by --host only is not kept.
-    const size_t gateway = size_t(GatewayIndex);
+    const size_t gateway = size_t(connection.gatewayIndex);
     KnownDevices stored;
-    LoadINIDefaultTCP(stored);
-    ReadINIFileTCP(stored);
+    LoadINIDefaultTCP(stored, connection);
+    ReadINIFileTCP(stored, connection);
     if (gateway < stored.gateways.size()) {
         std::copy(std::begin(found), std::end(found), stored.gateways[gateway].units);
-        if (found[0] != 0) TCPDevAddr = found[0];
-        if (!NewINIFileTCP(stored)) return SettingsNotSaved();
+        if (found[0] != 0) connection.gatewayUnitAddress = found[0];
+        if (!NewINIFileTCP(stored, connection)) return SettingsNotSaved();
     }
     return ran > 0 ? kExitOk : kExitDeviceFailed;
 }

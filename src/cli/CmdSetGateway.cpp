@@ -77,10 +77,10 @@ void ApplyNetOptions(const NetOptions& o, NetworkFields& fields) {
     if (!o.dhcp.isEmpty()) fields.dhcpOn = o.dhcp == "on";
 }
 
-int CmdSetGateway(const QStringList& args, KnownDevices& devices) {
+int CmdSetGateway(const QStringList& args, KnownDevices& devices, Connection& connection) {
     NetOptions o;
     if (int rc = ParseNetOptions(args, o, true)) return rc;
-    LoadKnownGateways(devices);
+    LoadKnownGateways(devices, connection);
     CheckGateways(devices);
     const int count = int(devices.gateways.size());
     int i = 0;
@@ -90,7 +90,7 @@ int CmdSetGateway(const QStringList& args, KnownDevices& devices) {
         Error(10, 2);
         return kExitDeviceFailed;
     }
-    SelectInterface(CommType, i, LM57Index);
+    SelectInterface(connection, connection.kind, i, connection.moduleIndex);
     const NetbiterRecord& r = devices.gateways[size_t(i)].record;
     NetworkFields fields{r.IP, r.SN, r.GW, r.HN, std::strcmp(r.DHCP, "ON") == 0, !o.passwordGiven};
     ApplyNetOptions(o, fields);
@@ -99,5 +99,5 @@ int CmdSetGateway(const QStringList& args, KnownDevices& devices) {
     const int ok = GatewayModificationCheck(devices, fields);
     SetMessageSink(console);
     if (!ok) return kExitDeviceFailed;
-    return NewINIFileTCP(devices) ? kExitOk : SettingsNotSaved();
+    return NewINIFileTCP(devices, connection) ? kExitOk : SettingsNotSaved();
 }

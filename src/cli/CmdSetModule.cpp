@@ -10,11 +10,11 @@
 
 #include <cstring>
 
-int CmdSetModule(const QStringList& args, KnownDevices& devices) {
+int CmdSetModule(const QStringList& args, KnownDevices& devices, Connection& connection) {
     NetOptions o;
     if (int rc = ParseNetOptions(args, o, false)) return rc;
     if (o.passwordGiven) return UsageError("modules take no password");
-    LoadKnownModules(devices);
+    LoadKnownModules(devices, connection);
     CheckLANMD57(devices);
     const int count = int(devices.modules.size());
     int i = 0;
@@ -24,10 +24,10 @@ int CmdSetModule(const QStringList& args, KnownDevices& devices) {
         Error(10, 2);
         return kExitDeviceFailed;
     }
-    SelectInterface(CommType, GatewayIndex, i);
+    SelectInterface(connection, connection.kind, connection.gatewayIndex, i);
     const ModuleRecord& r = devices.modules[size_t(i)];
     NetworkFields fields{r.IP, r.subnet, r.gateway, r.name, std::strcmp(r.DHCP, "01") == 0, 1};
     ApplyNetOptions(o, fields);
     if (!LM57ModificationCheck(devices, fields)) return kExitDeviceFailed;
-    return NewDevINIFile(devices) ? kExitOk : SettingsNotSaved();
+    return NewDevINIFile(devices, connection) ? kExitOk : SettingsNotSaved();
 }

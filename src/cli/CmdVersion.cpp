@@ -3,7 +3,7 @@
 
 #include "config/ConfigImage.h"
 #include "config/ConfigTransfer.h"
-#include "link/Connection.h"
+#include "link/DeviceLink.h"
 
 #include <cstdio>
 #include <cstring>
@@ -13,7 +13,8 @@ int CmdVersion(const QStringList& arguments) {
     const bool json = TakeJsonFlag(args);
     if (!args.isEmpty()) return UsageError("version takes no arguments");
     if (!ReadVersionInfo()) return kExitDeviceFailed;
-    const QString type = QString::fromUtf8(Devtype, qsizetype(strnlen(Devtype, sizeof Devtype)));
+    const QString type =
+        QString::fromUtf8(ReportedModel(), qsizetype(strnlen(ReportedModel(), sizeof ReportedModel())));
     if (json) {
         // JSON escapes control characters itself: the model goes as the meter sent it.
         PrintJson({{"command", "version"},

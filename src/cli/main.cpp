@@ -22,7 +22,7 @@ const CliCommand kCommands[] = {
     {"send-config", "FILE [--yes] [--no-backup]", CmdSendConfig},
     {"version", "", CmdVersion},
     {"measure", "[--repeat N]", CmdMeasure},
-    {"scan-rs485", "[--range 32|247]", CmdScanRs485},
+    {"scan-rs485", "[--range 32|247]", nullptr, CmdScanRs485},
     {"diff-config", "A.ZRC B.ZRC | --meter FILE", CmdDiffConfig},
     {"minmax", "", CmdMinMax},
     {"reset-minmax", "[--all | --box K ...]   (K 1..8, 9 = UNE maximum of the ZRM3)", CmdResetMinMax},
@@ -86,7 +86,7 @@ struct Overrides {
     QString interface, port, host, baud, parity, address, tcpPort, timeout, httpPort;
 };
 
-int ApplyOverrides(const Overrides& o, KnownDevices& devices) {
+int ApplyOverrides(const Overrides& o, KnownDevices& devices, Connection& connection) {
     static const std::map<QString, int> kinds{
         {"rs232", kRS232}, {"rs485", kRS485}, {"gateway", kGateway}, {"module", kModule}};
     static const std::map<QString, int> bauds{
@@ -96,35 +96,36 @@ int ApplyOverrides(const Overrides& o, KnownDevices& devices) {
     if (!o.interface.isEmpty()) {
         auto it = kinds.find(o.interface);
         if (it == kinds.end()) return UsageError("unknown --interface " + o.interface);
-        SelectInterface(it->second, GatewayIndex, LM57Index);
+        SelectInterface(connection, it->second, connection.gatewayIndex, connection.moduleIndex);
     }
-    if (!o.port.isEmpty()) CommPortPath = o.port.toStdString();
+    if (!o.port.isEmpty()) connection.serialPath = o.port.toStdString();
     if (!o.baud.isEmpty()) {
         auto it = bauds.find(o.baud);
         if (it == bauds.end()) return UsageError("unknown --baud " + o.baud);
-        Baudrate = it->second;
+        connection.baudIndex = it->second;
     }
     if (!o.parity.isEmpty()) {
         auto it = parities.find(o.parity);
         if (it == parities.end()) return UsageError("unknown --parity " + o.parity);
-        Parity = it->second;
+        connection.formatIndex = it->second;
     }
     if (!o.address.isEmpty()) {
         if (!ParseInt(o.address, 1, 255, v)) return UsageError("--address takes 1..255");
-        DeviceAddr = TCPDevAddr = v;
+        connection.meterAddress = connection.gatewayUnitAddress = v;
     }
     if (!o.tcpPort.isEmpty()) {
         if (!ParseInt(o.tcpPort, 1, 65535, v)) return UsageError("--tcp-port takes 1..65535");
-        TCPPort = v;
-        if (CommType == kModule) ModuleTCPPort = v; // a module listens on 502; a simulator elsewhere
+        connection.gatewayTcpPort = v;
+        if (connection.kind == kModule)
+            connection.moduleTcpPort = v; // a module listens on 502; a simulator elsewhere
     }
     if (!o.httpPort.isEmpty()) {
         if (!ParseInt(o.httpPort, 1, 65535, v)) return UsageError("--http-port takes 1..65535");
-        ModuleHTTPPort = v;
+        connection.moduleHttpPort = v;
     }
     if (!o.timeout.isEmpty()) {
         if (!ParseInt(o.timeout, 1, 60000, v)) return UsageError("--timeout takes 1..60000 ms");
-        RecTimeout = v;
+        connection.replyTimeoutMs = v;
     }
     if (!o.host.isEmpty()) {
         QHostAddress a;
@@ -132,12 +133,12 @@ int ApplyOverrides(const Overrides& o, KnownDevices& devices) {
             return UsageError("--host takes an IPv4 address");
         // The host becomes the gateway or module in use, in slot 0 of its list.
         const QByteArray ip = a.toString().toLatin1();
-        if (CommType == kModule) {
-            SelectInterface(CommType, GatewayIndex, 0);
+        if (connection.kind == kModule) {
+            SelectInterface(connection, connection.kind, connection.gatewayIndex, 0);
             if (devices.modules.empty()) devices.modules.emplace_back();
             qstrncpy(devices.modules[0].IP, ip.constData(), sizeof devices.modules[0].IP);
         } else {
-            SelectInterface(CommType, 0, LM57Index);
+            SelectInterface(connection, connection.kind, 0, connection.moduleIndex);
             if (devices.gateways.empty()) devices.gateways.emplace_back();
             qstrncpy(devices.gateways[0].record.IP, ip.constData(), sizeof devices.gateways[0].record.IP);
         }
@@ -214,9 +215,11 @@ int main(int argc, char** argv) {
 
     SettingsDir = settingsDir.isEmpty() ? DefaultSettingsDir() : settingsDir.toStdString();
     KnownDevices devices;
-    LoadAllSettings(devices, false);
-    if (int rc = ApplyOverrides(o, devices)) return rc;
+    Connection connection;
+    LoadAllSettings(devices, connection, false);
+    if (int rc = ApplyOverrides(o, devices, connection)) return rc;
     UseKnownDevices(&devices);
+    UseConnection(&connection);
 
     ConsoleMessages console(yes);
     SetMessageSink(&console);
@@ -225,7 +228,9 @@ int main(int argc, char** argv) {
     if (json) args << QStringLiteral("--json"); // each command that reads or decodes takes it
     for (const auto& c : kCommands) {
         if (name != c.name) continue;
-        const auto run = [&] { return c.runWithDevices ? c.runWithDevices(args, devices) : c.run(args); };
+        const auto run = [&] {
+            return c.runWithDevices ? c.runWithDevices(args, devices, connection) : c.run(args);
+        };
         if (logPath.isEmpty()) return run();
         // Written as the frames come: a run ended by a signal keeps what it saw. No
         // device is touched when the log the user asked for cannot be kept.

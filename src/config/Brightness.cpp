@@ -7,7 +7,7 @@
 #include <algorithm>
 
 int OpenBrightness() {
-    if (!InitInterface(CommPort)) return 0;
+    if (!InitInterface()) return 0;
     if (!Read(Lese, kReadDisplay, 1)) {
         CloseInterface();
         return 0;

@@ -68,7 +68,7 @@ void CmCompareFiles() {
 void CmCompareWithMeter() {
     ConfigImage file{};
     QString name;
-    if (!PickFile(file, name) || !InitInterface(CommPort)) return;
+    if (!PickFile(file, name) || !InitInterface()) return;
     const int ok = ReadConfiguration(0);
     CloseInterface();
     if (ok) ShowComparison(Tr("Meter"), name, CompareConfigurations(MeterConfiguration(), file));

@@ -10,13 +10,14 @@ int OpenConfigFile(const std::string& path, ConfigImage& image) {
     if (!LoadConfigFile(path, image)) return 0;
     // The file decides whether the meter sits behind the module; anything else is
     // reached point to point until the user chooses otherwise.
-    SelectInterface((image.BusSettings & kBusViaModule) ? kModule : kRS232, GatewayIndex, LM57Index);
-    NewINIFile();
+    SelectInterface(ConnectionInUse(), (image.BusSettings & kBusViaModule) ? kModule : kRS232,
+                    ConnectionInUse().gatewayIndex, ConnectionInUse().moduleIndex);
+    NewINIFile(ConnectionInUse());
     return 1;
 }
 
 void CmFileNew() {
-    ReadINIFile();
+    ReadINIFile(ConnectionInUse());
     InitNewConfiguration();
     ActivateObjects();
     ShowAll();

@@ -287,9 +287,9 @@ bool ConfigFileReadsBack(const QByteArray& text) {
 }
 
 int SaveConfigFile(const std::string& path) {
-    if (CommType == kModule) Konf.BusSettings |= kBusViaModule;
+    if (ConnectionInUse().kind == kModule) Konf.BusSettings |= kBusViaModule;
     const LocalTime now = LocalNow();
-    const QByteArray text = ConfigFileText(Konf, CommType, FormatDate(now), FormatTime(now));
+    const QByteArray text = ConfigFileText(Konf, ConnectionInUse().kind, FormatDate(now), FormatTime(now));
     if (!ConfigFileReadsBack(text)) {
         Error(3, 9);
         return 0;

@@ -73,9 +73,9 @@ void InitNewConfiguration() {
     Konf.LimitOff[0] = Konf.LimitOff[1] = 0;
     Konf.PulseRate[0] = Konf.PulseRate[1] = 100;
     Konf.EnergyControl = 15;
-    Konf.BusSettings = static_cast<uint8_t>(Baudrate + 8 * Parity);
+    Konf.BusSettings = static_cast<uint8_t>(ConnectionInUse().baudIndex + 8 * ConnectionInUse().formatIndex);
     if (Konf.Interface == 0) Konf.BusSettings |= kBusNoInterface;
-    if (CommType == kModule) Konf.BusSettings |= kBusViaModule;
+    if (ConnectionInUse().kind == kModule) Konf.BusSettings |= kBusViaModule;
     Konf.Image = 0;
     Konf.Display = 8;
     Konf.Logger = 0;

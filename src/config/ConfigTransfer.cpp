@@ -83,7 +83,7 @@ bool BackupMeterConfiguration() {
     QDir().mkpath(dir);
     const QString stamp = QString::asprintf("ZARO_%04u-%02u-%02u_%02u%02u%02u", now.year, now.month, now.day,
                                             now.hour, now.minute, now.second);
-    const QByteArray text = ConfigFileText(meter, CommType, FormatDate(now), FormatTime(now));
+    const QByteArray text = ConfigFileText(meter, ConnectionInUse().kind, FormatDate(now), FormatTime(now));
     const bool keepable = ConfigFileReadsBack(text); // an unloadable backup is none
     for (int n = 1; keepable && n <= kBackupNamesPerSecond; ++n) {
         const QString path = dir + "/" + stamp + (n > 1 ? "_" + QString::number(n) : QString()) + ".ZRC";
@@ -146,7 +146,7 @@ SendResult SendCheckedConfiguration() {
     }
 
     bool longBlock = false;
-    if (extended && CommType == kModule) {
+    if (extended && ConnectionInUse().kind == kModule) {
         if (Lese.ExtVersion >= 120) {
             longBlock = true;
         } else if (MinMaxLoggerInUse()) {
@@ -156,7 +156,7 @@ SendResult SendCheckedConfiguration() {
     }
 
     bool clearLogger = false;
-    if (CommType != kModule && LoggerRearranged()) {
+    if (ConnectionInUse().kind != kModule && LoggerRearranged()) {
         const int answer = Logger_Warnung();
         if (answer == 0) return kStopped;
         clearLogger = answer == 2;
@@ -170,10 +170,10 @@ SendResult SendCheckedConfiguration() {
 
     Konf.Image = SystemCode(Konf) == SystemCode(Lese) ? Lese.Image : 0;
     Konf.Display = uint8_t((Konf.Display & kDisplayRefresh) | (Lese.Display & kDisplayBrightness));
-    if (CommType == kRS485) {
-        Konf.Address = uint8_t(DeviceAddr);
-        Konf.BusSettings = uint8_t(Baudrate + 8 * Parity);
-    } else if (CommType == kGateway) {
+    if (ConnectionInUse().kind == kRS485) {
+        Konf.Address = uint8_t(ConnectionInUse().meterAddress);
+        Konf.BusSettings = uint8_t(ConnectionInUse().baudIndex + 8 * ConnectionInUse().formatIndex);
+    } else if (ConnectionInUse().kind == kGateway) {
         Konf.Address = Lese.Address;
         Konf.BusSettings = Lese.BusSettings;
     }
@@ -253,7 +253,8 @@ int ReadConfiguration(int) {
             if (Lese.Model == 1)
                 ok = Read(Lese, kReadFrequency, 1) &&
                      Read(Lese,
-                          CommType == kModule && Lese.ExtVersion >= 120 ? kReadConfigExtended : kReadConfigM3,
+                          ConnectionInUse().kind == kModule && Lese.ExtVersion >= 120 ? kReadConfigExtended
+                                                                                      : kReadConfigM3,
                           1);
             else
                 ok = Read(Lese, kReadConfig, 1);
@@ -268,7 +269,7 @@ int ReadConfiguration(int) {
     // A base-model read leaves bytes 108 on alone: what an extended meter read before
     // put there would change how this meter is shown.
     if (Lese.Model == 0) ResetExtendedFields(Lese);
-    if (CommType == kModule) {
+    if (ConnectionInUse().kind == kModule) {
         Lese.BusSettings |= kBusViaModule;
         if (Lese.ExtVersion < 120) std::memset(Lese.MinMaxLogger, 255, sizeof Lese.MinMaxLogger);
     }
@@ -276,7 +277,7 @@ int ReadConfiguration(int) {
 }
 
 int ReceiveConfiguration() {
-    if (!InitInterface(CommPort)) return 0;
+    if (!InitInterface()) return 0;
     const int ok = ReadConfiguration(0);
     CloseInterface();
     if (!ok) return 0;
@@ -287,7 +288,7 @@ int ReceiveConfiguration() {
 
 int CmRecFromDev() {
     if (!ReceiveConfiguration()) return 0;
-    NewINIFile(); // model and ranges now follow the meter
+    NewINIFile(ConnectionInUse()); // model and ranges now follow the meter
     ActivateObjects();
     ShowAll();
     return 1;
@@ -296,7 +297,7 @@ int CmRecFromDev() {
 int CmSendConfig() {
     SetupInputData(&Konf);
     ClearUnofferedPages(Konf); // a file or another program may have set them
-    if (!InitInterface(CommPort)) {
+    if (!InitInterface()) {
         ShowAll();
         return 0;
     }
@@ -316,7 +317,7 @@ int CmSendConfig() {
 }
 
 int ReadVersionInfo() {
-    if (!InitInterface(CommPort)) return 0;
+    if (!InitInterface()) return 0;
     const int ok = Read(Lese, kReadVersions, 1) && Read(Lese, kReadModelName, 1);
     CloseInterface();
     return ok;
@@ -329,18 +330,20 @@ QString VersionText(int version) {
 void CmGetVersionInfo() {
     if (!ReadVersionInfo()) return;
     QString title = QCoreApplication::translate("ConfigTransfer", "Version information");
-    if (IsAddressedKind(CommType))
+    if (IsAddressedKind(ConnectionInUse().kind))
         title = QString::asprintf("%s (%s %d)", qUtf8Printable(title),
                                   qUtf8Printable(EditorCaptionText(kCapDevice)),
-                                  MeterAddressInUse());
-    const QString text = QCoreApplication::translate("ConfigTransfer", "Model: %1\nFirmware: %2\nVersion: %3")
-                             .arg(QString::fromLatin1(Devtype, qsizetype(qstrnlen(Devtype, sizeof Devtype))),
-                                  VersionText(Lese.FwVersion), VersionText(Lese.ExtVersion));
+                                  MeterAddressInUse(ConnectionInUse()));
+    const QString text =
+        QCoreApplication::translate("ConfigTransfer", "Model: %1\nFirmware: %2\nVersion: %3")
+            .arg(QString::fromLatin1(ReportedModel(),
+                                     qsizetype(qstrnlen(ReportedModel(), sizeof ReportedModel()))),
+                 VersionText(Lese.FwVersion), VersionText(Lese.ExtVersion));
     ShowInfo(title, text);
 }
 
 int CmRestartInterval() {
-    if (!InitInterface(CommPort)) return 0;
+    if (!InitInterface()) return 0;
     const int ok = Write(Lese, kWriteRestartInterval, 1, 0);
     CloseInterface();
     return ok;

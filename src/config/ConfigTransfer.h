@@ -22,7 +22,7 @@ int CmRecFromDev();
 // the result is 1.
 int CmSendConfig();
 
-// Reads identification and model name into Lese and Devtype; 1 on success.
+// Reads identification and model name into Lese and ReportedModel(); 1 on success.
 int ReadVersionInfo();
 QString VersionText(int version); // 312 -> "3.12"
 void CmGetVersionInfo();

@@ -28,7 +28,7 @@ void CmSetSyncInterval(int minutes) {
 
 void CmSelSyncMode(int mode) {
     if (mode == 1) {
-        if (CommType != kModule) {
+        if (ConnectionInUse().kind != kModule) {
             // The input cannot be tariff and synchronisation input at once.
             Konf.EnergyControl &= kEnergyInterval;
             if (Konf.EnergyControl == 0) Konf.EnergyControl = kDefaultInterval;

@@ -363,7 +363,7 @@ std::vector<int> SyncModeEntries() {
 
 std::vector<int> TariffEntries() {
     if (Konf.Interface == 0) return {0};
-    if ((Konf.EnergyControl & kEnergyExternalSync) && CommType != kModule) return {1};
+    if ((Konf.EnergyControl & kEnergyExternalSync) && ConnectionInUse().kind != kModule) return {1};
     return {1, 2};
 }
 

@@ -49,7 +49,7 @@ int LoggedChannels() {
 } // namespace
 
 int SyncModeValue() {
-    if (CommType == kModule) return 0;
+    if (ConnectionInUse().kind == kModule) return 0;
     if (Interval(Konf) == 0) return 2;
     return (Konf.EnergyControl & (kEnergyTariff | kEnergyExternalSync)) == 0 ? 0 : 1;
 }
@@ -57,7 +57,7 @@ int SyncModeValue() {
 int TariffValue() {
     const bool tariff = Konf.EnergyControl & kEnergyTariff;
     const bool external = Konf.EnergyControl & kEnergyExternalSync;
-    return tariff && (CommType == kModule || !external) ? 2 : 1;
+    return tariff && (ConnectionInUse().kind == kModule || !external) ? 2 : 1;
 }
 
 int LoggerModeValue() {
@@ -70,7 +70,7 @@ QString RecordingTimeText() {
     const int bytes = BytesPerRecord();
     const int channels = LoggedChannels();
     double days;
-    if (CommType == kModule && t > 0 && bytes > 8) {
+    if (ConnectionInUse().kind == kModule && t > 0 && bytes > 8) {
         // The module keeps 2 MB; a part of it is lost to block management.
         days = (2097117 / bytes) / (1440.0 / t) * (LoggerModeValue() == 1 ? 0.96875 : 0.9375);
     } else if (t > 0 && channels > 0) {
@@ -94,7 +94,7 @@ void PrepareRedraw() {
     const int klass = NetworkClass(Konf);
     for (uint8_t& code : Konf.MeanMeas)
         if (code < kMeanCodes && !ValidMeanCodes(klass)[code]) code = 255;
-    if (CommType != kModule) return;
+    if (ConnectionInUse().kind != kModule) return;
     // A code below the list stays: the editor shows it as it is, and a send keeps what
     // the meter holds.
     for (uint8_t& code : Konf.MinMaxLogger)
@@ -116,12 +116,12 @@ EditorActivation ActivateEditor() {
         a.intervalEnabled = true;
         if (Interval(Konf) == 0) Konf.EnergyControl = 15;
     }
-    if (CommType == kModule) a.intervalEnabled = true;
+    if (ConnectionInUse().kind == kModule) a.intervalEnabled = true;
     a.extendedDisplay = ext;
     a.pagesEnabled = ext && (Konf.DispMode & kDispModeMode) != 0;
     a.meanEnabled = ext && option;
     for (int k = 0; k < 9; ++k)
         a.meanLogEnabled[k] = a.meanEnabled && Konf.MeanMeas[k] != 255;
-    a.minMaxEnabled = ext && CommType == kModule && option;
+    a.minMaxEnabled = ext && ConnectionInUse().kind == kModule && option;
     return a;
 }

@@ -6,7 +6,7 @@
 
 void ResetLoggerConfiguration() {
     if (!Warnung(1, 1)) return;
-    if (!InitInterface(CommPort)) return;
+    if (!InitInterface()) return;
     Write(Lese, kWriteLoggerClear, 1, 0);
     CloseInterface();
 }

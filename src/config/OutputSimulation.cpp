@@ -50,7 +50,7 @@ int OutputSimulation::failStart() {
 
 // Marks of an earlier give-back that failed stay: those outputs are still to be given back.
 int OutputSimulation::start() {
-    if (!InitInterface(CommPort)) return 0;
+    if (!InitInterface()) return 0;
     if (!ReadConfiguration(0) || !freeOutputs() || !Read(Lese, kReadDevStatus, 1)) return failStart();
     for (int i = 0; i < 2; ++i)
         on_[size_t(i)] = DevStatusWord() & kOutputState[i];
@@ -72,7 +72,7 @@ bool OutputSimulation::outputOn(int i) const {
 
 int OutputSimulation::giveBackOutputs(int showErrors) {
     if (!outputsStillFreed()) return 1;
-    if (!InitInterface(CommPort)) return 0;
+    if (!InitInterface()) return 0;
     for (int i = 0; i < 2; ++i)
         if (freed_[size_t(i)]) Lese.DigOut[i] &= uint8_t(~kOutputFree);
     if (!Write(Lese, kWriteSimulation, showErrors, 0)) return 0;

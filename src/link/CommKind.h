@@ -1,4 +1,4 @@
-// The kinds of interface to the meter, as CommType holds them (and the settings file
+// The kinds of interface to the meter, as a Connection holds them (and the settings file
 // stores them).
 #pragma once
 

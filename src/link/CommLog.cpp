@@ -2,9 +2,9 @@
 
 #include "link/CommKind.h"
 #include "link/DeviceLink.h"
+#include "link/LinkConnection.h"
 #include "link/Transport.h"
 #include "platform/ProgramFiles.h"
-#include "link/Connection.h"
 
 #include <algorithm>
 
@@ -73,11 +73,11 @@ void Count(const LogFrame& f) {
 // out with one write, the link never waits for a window.
 void Record(const LinkFrameEvent& e) {
     const int64_t now = Wire().nowMs();
-    const int off = PduOffset(CommType);
+    const int off = PduOffset(LinkConnection().kind);
     LogFrame f{};
     f.timeMs = now - startMs;
     f.sent = e.sent;
-    f.kind = uint8_t(CommType);
+    f.kind = uint8_t(LinkConnection().kind);
     f.attempt = uint8_t(std::min(e.attempt, 255));
     f.bytes = QByteArray(reinterpret_cast<const char*>(e.bytes), std::max(e.length, 0));
     if (e.sent) {

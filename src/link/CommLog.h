@@ -41,7 +41,7 @@ inline void ReportFrame(bool sent, FrameOutcome outcome, int attempt, const uint
 struct LogFrame {
     int64_t timeMs; // since the log was started
     bool sent;
-    uint8_t kind; // CommType
+    uint8_t kind; // a CommKind
     uint8_t address, function;
     uint16_t start, count; // register range of the request (and of its reply)
     FrameOutcome outcome;

@@ -1,23 +1,25 @@
-#include "link/Connection.h"
+#include "link/LinkConnection.h"
 
-int32_t CommPort = kDefaultCommPort;
-std::string CommPortPath;
-int32_t CommType = kDefaultCommType;
-int32_t Baudrate = kDefaultBaudrate;
-int32_t Parity = kDefaultParity;
-int32_t DeviceAddr = kDefaultDeviceAddr;
-int32_t RTSFlow = kDefaultRTSFlow;
-int32_t AutoPortClose = kDefaultAutoPortClose;
-int32_t RecTimeout = kDefaultRecTimeout;
+namespace {
 
-int32_t TCPPort = kDefaultTCPPort;
-int32_t GatewayIndex = 0;
-int32_t TCPDevAddr = kDefaultTCPDevAddr;
+Connection* handed = nullptr;
 
-int32_t LM57Index = 0;
+} // namespace
 
-char Devtype[8] = {};
+void UseConnection(Connection* connection) {
+    handed = connection;
+}
 
-int32_t MeterAddressInUse() {
-    return CommType == kRS485 ? DeviceAddr : TCPDevAddr;
+Connection& LinkConnection() {
+    // Until an owner hands one over the link works with the defaults, never with nothing.
+    static Connection defaults;
+    return handed ? *handed : defaults;
+}
+
+Connection& ConnectionInUse() {
+    return LinkConnection();
+}
+
+int32_t MeterAddressInUse(const Connection& connection) {
+    return connection.kind == kRS485 ? connection.meterAddress : connection.gatewayUnitAddress;
 }

@@ -1,5 +1,6 @@
-// The connection the link talks over and the meter at its other end. The settings
-// files, the communication panel and zaro-cli's options set these; the link reads them
+// The connection the link talks over and the meter at its other end. Each program's
+// owner (the shell, zaro-cli, a test) keeps one; the settings files, the interface
+// dialog and zaro-cli's options fill it, and the link reads the one handed to it.
 
 #pragma once
 
@@ -8,46 +9,50 @@
 #include <cstdint>
 #include <string>
 
-// What the link uses until the settings files are read, and what they fall back to.
-constexpr int32_t kDefaultCommPort = 1;
-constexpr int32_t kDefaultCommType = kRS232;
-constexpr int32_t kDefaultBaudrate = 3; // 9600
-constexpr int32_t kDefaultParity = 0;
-constexpr int32_t kDefaultDeviceAddr = 247;
-constexpr int32_t kDefaultRTSFlow = 1;
-constexpr int32_t kDefaultAutoPortClose = 1;
-constexpr int32_t kDefaultRecTimeout = 200;
-constexpr int32_t kDefaultTCPPort = 502;
-constexpr int32_t kDefaultTCPDevAddr = 247;
-
-// Serial line
-extern int32_t CommPort;         // 1..16 for /dev/ttyS(n-1); 0 for another device in CommPortPath
-extern std::string CommPortPath; // Linux device path chosen for the port; empty = /dev/ttyS(CommPort-1)
-extern int32_t CommType;         // a CommKind
-extern int32_t Baudrate;         // index into 1200, 2400, 4800, 9600, 19200
-extern int32_t Parity;           // RS-485 character format index 0..3
-extern int32_t DeviceAddr;       // RS-485 address of the meter in use
-extern int32_t RTSFlow;
-extern int32_t AutoPortClose;
-extern int32_t RecTimeout; // ms
-
-// Modbus/TCP gateways
 constexpr int kMaxGateways = 256;
-extern int32_t TCPPort;
-extern int32_t GatewayIndex;
-extern int32_t TCPDevAddr;
 
-// The bus address of the meter in use: DeviceAddr on RS-485, TCPDevAddr behind a
-// gateway (and as the unit a module is asked for).
-int32_t MeterAddressInUse();
+// The members' initialisers are what the link uses until the settings files are read,
+// and what those fall back to.
+struct Connection {
+    // Serial line
+    int32_t serialPort = 1;     // 1..16 for /dev/ttyS(n-1); 0 for another device in serialPath
+    std::string serialPath;     // Linux device path chosen for the port; empty = /dev/ttyS(serialPort-1)
+    int32_t kind = kRS232;      // a CommKind
+    int32_t baudIndex = 3;      // index into 1200, 2400, 4800, 9600, 19200
+    int32_t formatIndex = 0;    // RS-485 character format index 0..3
+    int32_t meterAddress = 247; // RS-485 address of the meter in use
+    int32_t rtsFlow = 1;
+    int32_t closePortAfterUse = 1;
+    int32_t replyTimeoutMs = 200;
+    // Highest address the RS-485 and gateway searches probe: 32 or 247.
+    int32_t highestSearchAddress = 32;
 
-// LANMOD57 module in use (the modules themselves: netmodules/LANMOD57.h)
-extern int32_t LM57Index;
+    // Modbus/TCP gateways
+    int32_t gatewayTcpPort = 502;
+    int32_t gatewayIndex = 0;         // place in the known gateways
+    int32_t gatewayUnitAddress = 247; // meter behind the gateway (255: a module's own meter)
 
-// Makes kind (CommType), gateway (GatewayIndex) and module (LM57Index) the interface in
-// use. A change of any of them closes every Modbus/TCP connection (ModbusTcp.cpp); the
-// next connect does the same for a change the settings files made.
-void SelectInterface(int kind, int gateway, int module);
+    // LANMOD57 module in use (the modules themselves: netmodules/LANMOD57.h)
+    int32_t moduleIndex = 0; // place in the known modules
+    // Port of the module's Modbus/TCP service. 502 on every real module; tests and
+    // zaro-cli --tcp-port point it at a simulator.
+    int32_t moduleTcpPort = 502;
+    // Port of the module's web server, which hands out its logger file.
+    int32_t moduleHttpPort = 80;
+};
 
-// Model name the meter reported: 4 characters and a terminating zero.
-extern char Devtype[8];
+// The link talks over this connection from now on. The owner hands it over before the
+// first transaction and keeps it while the link may use it; nullptr: the defaults.
+void UseConnection(Connection* connection);
+// The connection the link talks over, for the layers that ask which interface is in
+// use and the network functions that change the gateway or module in use.
+Connection& ConnectionInUse();
+
+// The bus address of the meter in use: meterAddress on RS-485, gatewayUnitAddress
+// behind a gateway (and as the unit a module is asked for).
+int32_t MeterAddressInUse(const Connection& connection);
+
+// Makes kind, gateway and module the interface of connection. When it is the link's,
+// a change of any of them closes every Modbus/TCP connection (ModbusTcp.cpp); the next
+// connect does the same for a change the settings files made.
+void SelectInterface(Connection& connection, int kind, int gateway, int module);

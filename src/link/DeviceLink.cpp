@@ -1,8 +1,8 @@
 #include "link/DeviceLink.h"
 
 #include "link/CommLog.h"
-#include "link/Connection.h"
 #include "link/LinkBusyScope.h"
+#include "link/LinkConnection.h"
 #include "link/ModbusTcp.h"
 #include "link/Transport.h"
 #include "platform/Messages.h"
@@ -49,6 +49,8 @@ constexpr DataBlock Img(size_t byte, size_t n) {
 constexpr DataBlock kNothing{nullptr, 0, 0};
 
 // Payloads of the two writes to register 969.
+// 4 characters and a terminating zero.
+char reportedModel[8] = {};
 uint8_t loggerClearCode[2] = {0x00, 0x03};
 uint8_t restartIntervalCode[2] = {0x00, 0x02};
 
@@ -56,45 +58,49 @@ using enum Conversion;
 
 } // namespace
 
+const char (&ReportedModel())[8] {
+    return reportedModel;
+}
+
 // Register numbers are the 0-based addresses of the frame. The configuration image
 // holds registers 499.. from image byte 26 on, two bytes a register.
 const ReadRequestEntry Rtel[kReadRequests] = {
-    {99, 66, {Mem(Measurands)}, Swap4},                          // kReadValues
-    {199, 74, {Mem(MinMax)}, Swap4},                             // kReadMinMax
-    {299, 16, {Mem(Meters)}, Swap4},                             // kReadMeters
-    {319, 1, {Mem(MeterScale)}, Swap2},                          // kReadMeterScale
-    {349, 30, {Mem(PowerInt)}, Swap4},                           // kReadMeans
-    {401, 4, {Img(offsetof(ConfigImage, FwVersion), 8)}, Swap2}, // kReadVersions
-    {409, 3, {{Devtype, 0, sizeof Devtype}}, ModelName},         // kReadModelName
-    {499, 41, {Img(kImageRegisters, 82)}, ConfigWords},          // kReadConfig
-    {536, 2, {Img(offsetof(ConfigImage, Display), 3)}, None},    // kReadDisplay: the fourth byte is not kept
-    {399, 1, {Mem(DevStatus)}, Swap2},                           // kReadDevStatus
-    {538, 2, {kNothing}, None},                                  // kReadUnused10
-    {949, 12, {Mem(Log)}, Swap2},                                // kReadLoggerStatus
-    {0, 0, {Mem(LoggerData)}, Swap4},                            // kReadLoggerData
-    {99, 72, {Mem(Measurands)}, Swap4},                          // kReadValuesM3
-    {199, 84, {Mem(MinMax)}, Swap4},                             // kReadMinMaxM3
-    {349, 50, {Mem(PowerInt)}, Swap4},                           // kReadMeansM3
-    {405, 1, {Img(offsetof(ConfigImage, Freq), 1)}, LowByte},    // kReadFrequency
-    {499, 70, {Img(kImageRegisters, 140)}, ConfigWords},         // kReadConfigM3
-    {171, 10, {Mem(PowerIntTrnd)}, Swap4},                       // kReadMeanTrend
-    {183, 4, {Mem(UnbU), Mem(THDU)}, FirstWordApart},            // kReadThdU
-    {187, 3, {Mem(THDI)}, Swap2},                                // kReadThdI
-    {699, 4, {Mem(UnbUmax), Mem(THDUmax)}, FirstWordApart},      // kReadThdUMax
-    {703, 3, {Mem(THDImax)}, Swap2},                             // kReadThdIMax
-    {599, 42, {Mem(Harm_U)}, Swap2},                             // kReadHarmU
-    {599, 14, {Mem(Harm_U)}, Swap2},                             // kReadHarmUShort
-    {641, 42, {Mem(Harm_I)}, Swap2},                             // kReadHarmI
-    {641, 14, {Mem(Harm_I)}, Swap2},                             // kReadHarmIShort
-    {706, 42, {Mem(Harm_Umax)}, Swap2},                          // kReadHarmUMax
-    {706, 14, {Mem(Harm_Umax)}, Swap2},                          // kReadHarmUMaxShort
-    {748, 42, {Mem(Harm_Imax)}, Swap2},                          // kReadHarmIMax
-    {748, 14, {Mem(Harm_Imax)}, Swap2},                          // kReadHarmIMaxShort
-    {329, 20, {Mem(PowerIntMinMax)}, Swap4},                     // kReadMeanMinMax
-    {799, 36, {Mem(AvgTrend)}, Swap4},                           // kReadAvgTrend
-    {839, 36, {Mem(AvgMinMax)}, Swap4},                          // kReadAvgMinMax
-    {507, 1, {Img(offsetof(ConfigImage, Address), 2)}, None},    // kReadBusSettings
-    {499, 75, {Img(kImageRegisters, 150)}, ConfigWords},         // kReadConfigExtended
+    {99, 66, {Mem(Measurands)}, Swap4},                              // kReadValues
+    {199, 74, {Mem(MinMax)}, Swap4},                                 // kReadMinMax
+    {299, 16, {Mem(Meters)}, Swap4},                                 // kReadMeters
+    {319, 1, {Mem(MeterScale)}, Swap2},                              // kReadMeterScale
+    {349, 30, {Mem(PowerInt)}, Swap4},                               // kReadMeans
+    {401, 4, {Img(offsetof(ConfigImage, FwVersion), 8)}, Swap2},     // kReadVersions
+    {409, 3, {{reportedModel, 0, sizeof reportedModel}}, ModelName}, // kReadModelName
+    {499, 41, {Img(kImageRegisters, 82)}, ConfigWords},              // kReadConfig
+    {536, 2, {Img(offsetof(ConfigImage, Display), 3)}, None}, // kReadDisplay: the fourth byte is not kept
+    {399, 1, {Mem(DevStatus)}, Swap2},                        // kReadDevStatus
+    {538, 2, {kNothing}, None},                               // kReadUnused10
+    {949, 12, {Mem(Log)}, Swap2},                             // kReadLoggerStatus
+    {0, 0, {Mem(LoggerData)}, Swap4},                         // kReadLoggerData
+    {99, 72, {Mem(Measurands)}, Swap4},                       // kReadValuesM3
+    {199, 84, {Mem(MinMax)}, Swap4},                          // kReadMinMaxM3
+    {349, 50, {Mem(PowerInt)}, Swap4},                        // kReadMeansM3
+    {405, 1, {Img(offsetof(ConfigImage, Freq), 1)}, LowByte}, // kReadFrequency
+    {499, 70, {Img(kImageRegisters, 140)}, ConfigWords},      // kReadConfigM3
+    {171, 10, {Mem(PowerIntTrnd)}, Swap4},                    // kReadMeanTrend
+    {183, 4, {Mem(UnbU), Mem(THDU)}, FirstWordApart},         // kReadThdU
+    {187, 3, {Mem(THDI)}, Swap2},                             // kReadThdI
+    {699, 4, {Mem(UnbUmax), Mem(THDUmax)}, FirstWordApart},   // kReadThdUMax
+    {703, 3, {Mem(THDImax)}, Swap2},                          // kReadThdIMax
+    {599, 42, {Mem(Harm_U)}, Swap2},                          // kReadHarmU
+    {599, 14, {Mem(Harm_U)}, Swap2},                          // kReadHarmUShort
+    {641, 42, {Mem(Harm_I)}, Swap2},                          // kReadHarmI
+    {641, 14, {Mem(Harm_I)}, Swap2},                          // kReadHarmIShort
+    {706, 42, {Mem(Harm_Umax)}, Swap2},                       // kReadHarmUMax
+    {706, 14, {Mem(Harm_Umax)}, Swap2},                       // kReadHarmUMaxShort
+    {748, 42, {Mem(Harm_Imax)}, Swap2},                       // kReadHarmIMax
+    {748, 14, {Mem(Harm_Imax)}, Swap2},                       // kReadHarmIMaxShort
+    {329, 20, {Mem(PowerIntMinMax)}, Swap4},                  // kReadMeanMinMax
+    {799, 36, {Mem(AvgTrend)}, Swap4},                        // kReadAvgTrend
+    {839, 36, {Mem(AvgMinMax)}, Swap4},                       // kReadAvgMinMax
+    {507, 1, {Img(offsetof(ConfigImage, Address), 2)}, None}, // kReadBusSettings
+    {499, 75, {Img(kImageRegisters, 150)}, ConfigWords},      // kReadConfigExtended
 };
 
 const WriteRequestEntry Stel[kWriteRequests] = {
@@ -137,7 +143,7 @@ uint8_t* ImageBytes(ConfigImage& image) {
 }
 
 bool IsTCP() {
-    return IsTcpKind(CommType);
+    return IsTcpKind(LinkConnection().kind);
 }
 
 uint16_t LoggerBlockCount() {
@@ -186,20 +192,20 @@ uint16_t FrameCRC(const uint8_t* p, int n) {
 }
 
 uint8_t ReadAddress() {
-    switch (CommType) {
+    switch (LinkConnection().kind) {
     case kRS485:
-        return uint8_t(DeviceAddr);
+        return uint8_t(LinkConnection().meterAddress);
     case kGateway:
-        return uint8_t(TCPDevAddr);
+        return uint8_t(LinkConnection().gatewayUnitAddress);
     default:
         return 255;
     }
 }
 
 uint8_t WriteAddress(int broadcast) {
-    if (CommType == kRS232) return 255;
+    if (LinkConnection().kind == kRS232) return 255;
     if (broadcast) return 0;
-    return uint8_t(MeterAddressInUse());
+    return uint8_t(MeterAddressInUse(LinkConnection()));
 }
 
 void MakeReadFrame(int index) {
@@ -246,11 +252,13 @@ bool LoggerRequestFits() {
 
 // The RS-485 converter sends while RTS is raised; it must turn round before the reply.
 bool DrivesRTS() {
-    return CommType == kRS485 && RTSFlow == 1;
+    return LinkConnection().kind == kRS485 && LinkConnection().rtsFlow == 1;
 }
 
 int TurnaroundMs() {
-    return kTurnaroundMs[Baudrate >= 0 && Baudrate < 5 ? Baudrate : 3];
+    return kTurnaroundMs[LinkConnection().baudIndex >= 0 && LinkConnection().baudIndex < 5
+                             ? LinkConnection().baudIndex
+                             : 3];
 }
 
 // The converter needs its turnaround time before the reply; a broadcast gets no reply
@@ -265,7 +273,11 @@ void SendAndTurnRound(bool broadcast) {
 }
 
 int LineBaud() {
-    return CommType == kRS485 ? kBaudRates[Baudrate >= 0 && Baudrate < 5 ? Baudrate : 3] : 9600;
+    return LinkConnection().kind == kRS485
+               ? kBaudRates[LinkConnection().baudIndex >= 0 && LinkConnection().baudIndex < 5
+                                ? LinkConnection().baudIndex
+                                : 3]
+               : 9600;
 }
 
 // Time n bytes take on the line, rounded up.
@@ -304,9 +316,11 @@ int OpenSerial() {
     const int baud = LineBaud();
     int stop = 1;
     SerialParity parity = kParityEven;
-    if (CommType == kRS485) {
+    if (LinkConnection().kind == kRS485) {
         static const SerialParity parities[4] = {kParityNone, kParityEven, kParityOdd, kParityNone};
-        const int p = Parity >= 0 && Parity < 4 ? Parity : 0;
+        const int p = LinkConnection().formatIndex >= 0 && LinkConnection().formatIndex < 4
+                          ? LinkConnection().formatIndex
+                          : 0;
         parity = parities[p];
         stop = p == 3 ? 1 : 2;
     }
@@ -379,9 +393,9 @@ void DistributeReply(ConfigImage& image, int index) {
     const std::span<uint8_t> dest = Resolve(r.destination[0], image);
     switch (r.conversion) {
     case Conversion::ModelName:
-        std::memcpy(Devtype, d, 6);
-        Devtype[4] = 0;
-        image.Model = std::memcmp(Devtype, "ZRM3", 4) == 0 ? 1 : 0;
+        std::memcpy(reportedModel, d, 6);
+        reportedModel[4] = 0;
+        image.Model = std::memcmp(reportedModel, "ZRM3", 4) == 0 ? 1 : 0;
         return;
     case Conversion::LowByte:
         dest[0] = d[1];
@@ -405,18 +419,19 @@ int CheckReply(int n) {
     return RecBuffer[RecLen - 2] == uint8_t(crc) && RecBuffer[RecLen - 1] == uint8_t(crc >> 8) ? 1 : -1;
 }
 
-int InitInterface(int) {
+int InitInterface() {
     LinkBusyScope guard; // connecting lets timers run, like a transaction
     return IsTCP() ? InitTCPConnection() : OpenSerial();
 }
 
 int CloseInterface() {
-    if (!IsTCP() && AutoPortClose == 1) CloseCommPort();
+    if (!IsTCP() && LinkConnection().closePortAfterUse == 1) CloseCommPort();
     return 1;
 }
 
 std::string CommDevicePath() {
-    return CommPortPath.empty() ? "/dev/ttyS" + std::to_string(CommPort - 1) : CommPortPath;
+    return LinkConnection().serialPath.empty() ? "/dev/ttyS" + std::to_string(LinkConnection().serialPort - 1)
+                                               : LinkConnection().serialPath;
 }
 
 void CloseCommPort() {
@@ -444,7 +459,7 @@ int DataTransmission(int showErrors, int broadcast) {
             RaiseRTS();
             return 1;
         }
-        const int n = ReadReply(RecBuffer, RecLen, RecTimeout);
+        const int n = ReadReply(RecBuffer, RecLen, LinkConnection().replyTimeoutMs);
         RaiseRTS();
         const int check = CheckReply(n);
         ReportFrame(false, ReplyOutcome(n, check), attempt, RecBuffer, n);
@@ -453,7 +468,7 @@ int DataTransmission(int showErrors, int broadcast) {
             if (showErrors) Error(0, n == 0 ? 2 : 4);
             return 0;
         }
-        if (check == 0) Wire().pauseMs(CommType == kRS232 ? kSettleMsRS232 : kSettleMsRS485);
+        if (check == 0) Wire().pauseMs(LinkConnection().kind == kRS232 ? kSettleMsRS232 : kSettleMsRS485);
     }
     return 0;
 }
@@ -476,7 +491,7 @@ int Write(ConfigImage& image, int index, int showErrors, int broadcast) {
     return IsTCP() ? TransactTCP(showErrors, broadcast) : DataTransmission(showErrors, broadcast);
 }
 
-int Diagnose(int, int address) {
+int Diagnose(int address) {
     if (busy || !Wire().serialIsOpen()) return 0;
     LinkBusyScope guard;
     SendBuffer[0] = uint8_t(address);
@@ -492,7 +507,7 @@ int Diagnose(int, int address) {
     Wire().serialFlush();
     SendAndTurnRound(false);
     ReportFrame(true, FrameOutcome::Request, 1, SendBuffer, SndLen);
-    const int n = ReadReply(RecBuffer, 8, RecTimeout);
+    const int n = ReadReply(RecBuffer, 8, LinkConnection().replyTimeoutMs);
     RaiseRTS();
     const int check = CheckReply(n);
     ReportFrame(false, ReplyOutcome(n, check), 1, RecBuffer, n);

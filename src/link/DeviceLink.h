@@ -98,6 +98,10 @@ struct WriteRequestEntry {
 extern const ReadRequestEntry Rtel[kReadRequests];
 extern const WriteRequestEntry Stel[kWriteRequests];
 
+// The model name the meter reported last (kReadModelName): 4 characters and a
+// terminating zero.
+const char (&ReportedModel())[8];
+
 extern uint8_t SendBuffer[512];
 extern int32_t SndLen;
 extern uint8_t RecBuffer[512];
@@ -126,7 +130,7 @@ uint16_t CRC16(uint16_t crc, uint8_t byte);
 void Buff(uint8_t* pointer, int mode); // mode 2: swap 2 bytes; mode 4: swap 0<->1 and 2<->3
 void MakeProtocol(int kind, ConfigImage& image, int index, int showErrors, int broadcast);
 
-int InitInterface(int port);
+int InitInterface();
 int CloseInterface(); // closes the serial port only when the settings ask for it
 // The serial device the settings name: the chosen path, or /dev/ttyS(n-1) for port n.
 std::string CommDevicePath();
@@ -136,7 +140,7 @@ int WaitUntilSent();
 int DataTransmission(int showErrors, int broadcast);
 int Read(ConfigImage& image, int index, int showErrors);
 int Write(ConfigImage& image, int index, int showErrors, int broadcast);
-int Diagnose(int port, int address);
+int Diagnose(int address);
 
 // Checks a serial reply of n bytes in RecBuffer against RecLen: 1 good, 0 wrong
 // length, -1 wrong CRC.

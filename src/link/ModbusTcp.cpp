@@ -1,9 +1,9 @@
 #include "link/ModbusTcp.h"
 
 #include "link/CommLog.h"
-#include "link/Connection.h"
 #include "link/DeviceLink.h"
 #include "link/LinkBusyScope.h"
+#include "link/LinkConnection.h"
 #include "link/Transport.h"
 #include "netmodules/KnownDevices.h"
 #include "platform/Messages.h"
@@ -15,14 +15,11 @@
 #include <cstring>
 #include <string>
 
-int32_t TCP_Handle[kTCPSlots];
-int32_t TCP_Connection[kTCPSlots];
-int32_t ModuleTCPPort = kDefaultTCPPort;
-int32_t ModuleHTTPPort = kDefaultModuleHTTPPort;
-int32_t Search_Result = 0;
-int32_t SearchIndex = 0;
-
 namespace {
+
+// Per slot: the handle of its connection, and whether it is open.
+int32_t slotHandle[kTCPSlots];
+bool slotConnected[kTCPSlots];
 
 // Reply state, set by the receive callback: 0 none yet, 1 valid reply in RecBuffer,
 // -4 peer closed, -7 invalid reply, -11 exception 11 (target device did not respond).
@@ -56,7 +53,7 @@ struct Interface {
 Interface connectedFor{-1, -1, -1};
 
 Interface InUse() {
-    return {CommType, GatewayIndex, LM57Index};
+    return {LinkConnection().kind, LinkConnection().gatewayIndex, LinkConnection().moduleIndex};
 }
 
 // The slots are shared by gateways and modules: a connection made for another kind,
@@ -68,7 +65,7 @@ void CloseConnectionsOfAnotherInterface() {
 }
 
 bool ModuleKind() {
-    return CommType == kModule;
+    return LinkConnection().kind == kModule;
 }
 
 // Names the device in use in the texts that take one.
@@ -78,7 +75,7 @@ const char* DeviceName() {
 }
 
 int SlotInUse() {
-    return ModuleKind() ? LM57Index : GatewayIndex;
+    return ModuleKind() ? LinkConnection().moduleIndex : LinkConnection().gatewayIndex;
 }
 
 bool ValidSlot(int slot) {
@@ -87,7 +84,7 @@ bool ValidSlot(int slot) {
 
 int SlotOfHandle(int handle) {
     for (int i = 0; i < kTCPSlots; ++i)
-        if (TCP_Connection[i] && TCP_Handle[i] == handle) return i;
+        if (slotConnected[i] && slotHandle[i] == handle) return i;
     return -1;
 }
 
@@ -99,7 +96,7 @@ template <size_t N> std::string Text(const char (&field)[N]) {
 
 int Connect(int slot) {
     const std::string host = ModuleKind() ? ModuleAddress(slot) : GatewayAddress(slot);
-    const int port = ModuleKind() ? ModuleTCPPort : TCPPort;
+    const int port = ModuleKind() ? LinkConnection().moduleTcpPort : LinkConnection().gatewayTcpPort;
     if (host.empty()) return -1;
     return Wire().tcpConnect(host, port, ClientTCPCB, kConnectTimeoutMs);
 }
@@ -119,8 +116,8 @@ int WaitForReply(int64_t sentAt, int timeoutMs = kReplyTimeoutMs) {
     while (replyState == 0 && wire.nowMs() - sentAt < timeoutMs) {
         const int left = int(timeoutMs - (wire.nowMs() - sentAt));
         // Short slices: the windows repaint and timers tick between them.
-        if (TCP_Connection[slot])
-            wire.tcpWaitForData(TCP_Handle[slot], std::max(1, std::min(20, left)));
+        if (slotConnected[slot])
+            wire.tcpWaitForData(slotHandle[slot], std::max(1, std::min(20, left)));
         else
             wire.pauseMs(std::min(20, left));
     }
@@ -147,13 +144,14 @@ int FrameLength(int n) {
 }
 
 // Reads one Modbus/TCP frame into RecBuffer, over as many segments as it comes in,
-// until its header's length is complete, RecTimeout passes without a byte or the reply
+// until its header's length is complete, replyTimeoutMs passes without a byte or the reply
 // time-out ends. Gives the count read, or -1 on a read error.
 int ReceiveFrame(int handle) {
     const LinkTransport& wire = Wire();
     int n = 0;
     for (int want = kHeader; n < want; want = std::min(FrameLength(n), kReadLimit)) {
-        const int64_t left = std::clamp<int64_t>(replyDeadline - wire.nowMs(), 0, std::max(RecTimeout, 0));
+        const int64_t left = std::clamp<int64_t>(replyDeadline - wire.nowMs(), 0,
+                                                 std::max(LinkConnection().replyTimeoutMs, 0));
         const int r = wire.tcpRead(handle, RecBuffer + n, want - n, int(left));
         if (r < 0) return -1;
         if (r == 0) break;
@@ -184,7 +182,7 @@ int InitTCPConnection() {
     if (connecting) return 0;
     CloseConnectionsOfAnotherInterface();
     const int slot = SlotInUse();
-    if (ValidSlot(slot) && TCP_Connection[slot]) return 1;
+    if (ValidSlot(slot) && slotConnected[slot]) return 1;
     LinkBusyScope guard;
     connecting = true;
     const int handle = ValidSlot(slot) ? Connect(slot) : -1;
@@ -193,17 +191,27 @@ int InitTCPConnection() {
         Error(8, ModuleKind() ? 2 : 11);
         return 0;
     }
-    TCP_Handle[slot] = handle;
-    TCP_Connection[slot] = 1;
+    slotHandle[slot] = handle;
+    slotConnected[slot] = true;
     answeredBefore = false;
     return 1;
 }
 
-void SelectInterface(int kind, int gateway, int module) {
-    CommType = kind;
-    GatewayIndex = gateway;
-    LM57Index = module;
-    CloseConnectionsOfAnotherInterface();
+void SelectInterface(Connection& connection, int kind, int gateway, int module) {
+    connection.kind = kind;
+    connection.gatewayIndex = gateway;
+    connection.moduleIndex = module;
+    if (&connection == &LinkConnection()) CloseConnectionsOfAnotherInterface();
+}
+
+bool TCPSlotConnected(int slot) {
+    return ValidSlot(slot) && slotConnected[slot];
+}
+
+void AdoptTCPConnection(int slot, int handle) {
+    if (!ValidSlot(slot)) return;
+    slotHandle[slot] = handle;
+    slotConnected[slot] = true;
 }
 
 int CloseTCPConnection(int index) {
@@ -212,9 +220,9 @@ int CloseTCPConnection(int index) {
             CloseTCPConnection(i);
         return 1;
     }
-    if (!ValidSlot(index) || !TCP_Connection[index]) return 1;
-    Wire().tcpDisconnect(TCP_Handle[index]);
-    TCP_Connection[index] = 0;
+    if (!ValidSlot(index) || !slotConnected[index]) return 1;
+    Wire().tcpDisconnect(slotHandle[index]);
+    slotConnected[index] = false;
     return 1;
 }
 
@@ -236,15 +244,15 @@ void DecodeTCPProtocol() {
 int SendTCPRequest(int showErrors) {
     const int slot = SlotInUse();
     int written = -1;
-    if (ValidSlot(slot) && TCP_Connection[slot]) {
+    if (ValidSlot(slot) && slotConnected[slot]) {
         // A reply that came too late for an earlier request must not answer this one.
-        Wire().tcpDiscardInput(TCP_Handle[slot]);
+        Wire().tcpDiscardInput(slotHandle[slot]);
         // The peer may have closed while the link was idle: this request reconnects, and
         // that close is no answer to it.
-        if (!TCP_Connection[slot] && InitTCPConnection()) replyState = 0;
+        if (!slotConnected[slot] && InitTCPConnection()) replyState = 0;
     }
-    if (ValidSlot(slot) && TCP_Connection[slot])
-        written = Wire().tcpWrite(TCP_Handle[slot], SendBuffer, SndLen, kWriteTimeoutMs);
+    if (ValidSlot(slot) && slotConnected[slot])
+        written = Wire().tcpWrite(slotHandle[slot], SendBuffer, SndLen, kWriteTimeoutMs);
     if (written < 1 && showErrors) Error(8, 13);
     return written;
 }
@@ -308,7 +316,7 @@ int TCPDiagnose(int address) {
     SndLen = RecLen = int(sizeof probe);
     replyState = 0;
     WaitingFlag flag(true);
-    const int timeout = std::max(RecTimeout, 1);
+    const int timeout = std::max(LinkConnection().replyTimeoutMs, 1);
     const int64_t sentAt = Wire().nowMs();
     replyDeadline = sentAt + timeout;
     if (SendTCPRequest(0) < SndLen) {
@@ -331,7 +339,7 @@ int ClientTCPCB(int handle, int event, int, void*) {
     if (event == TCP_DISCONNECT) {
         if (slot >= 0) {
             Wire().tcpDisconnect(handle);
-            TCP_Connection[slot] = 0;
+            slotConnected[slot] = false;
         }
         // A peer that closes right after its answer has answered.
         if (slot == SlotInUse() && replyState == 0) replyState = -4;

@@ -11,22 +11,14 @@ struct KnownDevices;
 constexpr int kTCPSlots = 256;
 constexpr int kCloseAllTCP = 257;
 
-extern int32_t TCP_Handle[kTCPSlots];
-extern int32_t TCP_Connection[kTCPSlots]; // 1 connected
-
-// Port of the module's Modbus/TCP service. 502 on every real module; tests and
-// zaro-cli --tcp-port point it at a simulator.
-extern int32_t ModuleTCPPort;
-// Port of the module's web server, which hands out its logger file.
-constexpr int32_t kDefaultModuleHTTPPort = 80;
-extern int32_t ModuleHTTPPort;
-
-// RS-485 search: set when a unit answered, and the count of units found.
-extern int32_t Search_Result;
-extern int32_t SearchIndex;
+// Whether the connection of that slot is open.
+bool TCPSlotConnected(int slot);
+// Takes handle as the open connection of slot, as a connect does: lets a test set up
+// open connections without a server behind them.
+void AdoptTCPConnection(int slot, int handle);
 
 // The gateways and modules the link connects to, by their place in the lists
-// (GatewayIndex, LM57Index). The program's owner hands over its lists before the first
+// (gatewayIndex, moduleIndex of the connection). The program's owner hands over its lists before the first
 // Modbus/TCP connect and keeps them while the link may use them; nullptr: none known.
 void UseKnownDevices(const KnownDevices* devices);
 // The IP address of the gateway or module at that place; empty when there is none.
@@ -45,8 +37,8 @@ int TCPDataTransmission(int showErrors, int broadcast);
 int ClientTCPCB(int handle, int event, int error, void* callbackData);
 
 // The gateway search's probe: function 8 (echo of AA 55) to address over the connection
-// in use, waiting RecTimeout for the answer. Gives the reply state: 1 echo, -11 an exception (no meter to be
-// had there), 0 silence, -4 closed, -7 something else.
+// in use, waiting replyTimeoutMs for the answer. Gives the reply state: 1 echo, -11 an exception (no meter to
+// be had there), 0 silence, -4 closed, -7 something else.
 int TCPDiagnose(int address);
 
 // Judges n reply bytes in RecBuffer against the request in SendBuffer; gives the

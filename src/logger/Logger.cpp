@@ -130,7 +130,7 @@ void DescribeLoggerChannels(LogSource& src, const ConfigImage& image, int busAdd
 }
 
 bool DescribeMeterLogger(LogSource& src) {
-    const int address = IsAddressedKind(CommType) ? MeterAddressInUse() : 0;
+    const int address = IsAddressedKind(ConnectionInUse().kind) ? MeterAddressInUse(ConnectionInUse()) : 0;
     DescribeLoggerChannels(src, Lese, address);
     return LoggerIntervalFromConfig(src, Lese);
 }

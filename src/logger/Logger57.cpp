@@ -126,9 +126,9 @@ int InitLogger57(ModuleLog& shown, const QByteArray& bytes) {
 }
 
 int CmReadLoggerData57(ModuleLog& shown) {
-    const std::string host = ModuleAddress(LM57Index);
+    const std::string host = ModuleAddress(ConnectionInUse().moduleIndex);
     // The module closes the connection after its reply.
-    const HttpReply reply = HttpGet(host, ModuleHTTPPort, "/log.dat", HttpLimits{});
+    const HttpReply reply = HttpGet(host, ConnectionInUse().moduleHttpPort, "/log.dat", HttpLimits{});
     if (reply.outcome != HttpOutcome::Ok || reply.status < 200 || reply.status > 299)
         return DownloadFailed(reply);
     // Only a log that decodes replaces the one shown and the file it came from.

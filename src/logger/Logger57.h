@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-// Downloads the module's log (GET /log.dat on ModuleHTTPPort of the module in use),
+// Downloads the module's log (GET /log.dat on moduleHttpPort of the module in use),
 // decodes it and keeps it in the temporary "log.dat". 1 or 0; a log that does not
 // decode changes nothing.
 int CmReadLoggerData57(ModuleLog& shown);

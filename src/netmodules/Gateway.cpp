@@ -221,7 +221,7 @@ std::vector<NetbiterRecord> NetbiterScan() {
 }
 
 void InitGatewayRecords(KnownDevices& devices) {
-    GatewayIndex = 0;
+    ConnectionInUse().gatewayIndex = 0;
     for (KnownGateway& g : devices.gateways) {
         const NetbiterRecord kept = g.record;
         g.record = NetbiterRecord{};
@@ -250,7 +250,7 @@ std::vector<NetbiterRecord> CheckGateways(KnownDevices& devices) {
 
 int CheckNetworkSettings(const KnownDevices& devices, const NetworkFields& fields, int mode,
                          NetbiterRecord& entered) {
-    if (!ValidIndex(devices, GatewayIndex)) return 1;
+    if (!ValidIndex(devices, ConnectionInUse().gatewayIndex)) return 1;
     if (!CheckIP(fields.IP.c_str())) return Error(11, 17), 0;
     if (mode == 2) {
         if (!CheckIP(fields.subnet.c_str())) return Error(12, 18), 0;
@@ -274,8 +274,8 @@ int AskForPassword(const NetworkFields& fields, std::string& password) {
 }
 
 int SetNetbiterConfig(KnownDevices& devices, const NetworkFields& fields) {
-    if (!ValidIndex(devices, GatewayIndex)) return 1;
-    NetbiterRecord& known = devices.gateways[size_t(GatewayIndex)].record;
+    if (!ValidIndex(devices, ConnectionInUse().gatewayIndex)) return 1;
+    NetbiterRecord& known = devices.gateways[size_t(ConnectionInUse().gatewayIndex)].record;
     NetbiterRecord wanted = known; // MAC and DNS servers stay as the gateway reported them
     if (!CheckNetworkSettings(devices, fields, 2, wanted)) return 0;
     CopyText(wanted.DHCP, fields.dhcpOn ? "ON" : "OFF");
@@ -297,8 +297,8 @@ int SetNetbiterConfig(KnownDevices& devices, const NetworkFields& fields) {
 }
 
 int SaveNetbiterConfig(KnownDevices& devices, const NetworkFields& fields) {
-    if (!ValidIndex(devices, GatewayIndex)) return 1;
-    NetbiterRecord& known = devices.gateways[size_t(GatewayIndex)].record;
+    if (!ValidIndex(devices, ConnectionInUse().gatewayIndex)) return 1;
+    NetbiterRecord& known = devices.gateways[size_t(ConnectionInUse().gatewayIndex)].record;
     NetbiterRecord entered{};
     if (!CheckNetworkSettings(devices, fields, 1, entered)) return 0;
     if (Same(known.IP, entered.IP) && Same(known.HN, entered.HN)) return 1;
@@ -309,8 +309,8 @@ int SaveNetbiterConfig(KnownDevices& devices, const NetworkFields& fields) {
 }
 
 int GatewayModificationCheck(KnownDevices& devices, const NetworkFields& fields) {
-    if (!ValidIndex(devices, GatewayIndex)) return SaveNetbiterConfig(devices, fields);
-    const NetbiterRecord& r = devices.gateways[size_t(GatewayIndex)].record;
+    if (!ValidIndex(devices, ConnectionInUse().gatewayIndex)) return SaveNetbiterConfig(devices, fields);
+    const NetbiterRecord& r = devices.gateways[size_t(ConnectionInUse().gatewayIndex)].record;
     return HandAdded(r) || !r.valid ? SaveNetbiterConfig(devices, fields)
                                     : SetNetbiterConfig(devices, fields);
 }
@@ -320,24 +320,25 @@ int AddGateway(KnownDevices& devices) {
     KnownGateway& g = devices.gateways.emplace_back();
     CopyText(g.record.IP, "10.1.1.0");
     CopyText(g.record.MAC, kHandAddedMAC);
-    SelectInterface(CommType, int(devices.gateways.size()) - 1, LM57Index);
+    SelectInterface(ConnectionInUse(), ConnectionInUse().kind, int(devices.gateways.size()) - 1,
+                    ConnectionInUse().moduleIndex);
     return 1;
 }
 
 int DeleteGateway(KnownDevices& devices, int index) {
     if (!ValidIndex(devices, index)) return 0;
     devices.gateways.erase(devices.gateways.begin() + index);
-    SelectInterface(CommType, 0, LM57Index);
+    SelectInterface(ConnectionInUse(), ConnectionInUse().kind, 0, ConnectionInUse().moduleIndex);
     return 1;
 }
 
-int SearchGatewayDevices(KnownDevices& devices, const std::function<void(int)>& probing) {
+int SearchGatewayDevices(KnownDevices& devices, int highestAddress, const std::function<void(int)>& probing) {
     if (CommPortIsOpen()) CloseCommPort();
-    if (!ValidIndex(devices, GatewayIndex) || !InitTCPConnection()) return -1;
-    int32_t(&units)[kMaxUnits] = devices.gateways[size_t(GatewayIndex)].units;
+    if (!ValidIndex(devices, ConnectionInUse().gatewayIndex) || !InitTCPConnection()) return -1;
+    int32_t(&units)[kMaxUnits] = devices.gateways[size_t(ConnectionInUse().gatewayIndex)].units;
     std::fill(std::begin(units), std::end(units), 0);
     int found = 0;
-    const int last = Last_Device == kMaxBusAddress ? kMaxBusAddress : 32;
+    const int last = highestAddress == kMaxBusAddress ? kMaxBusAddress : 32;
     for (int a = 1; a <= last && found < kMaxUnits; ++a) {
         if (probing) probing(a);
         const int state = TCPDiagnose(a);
@@ -351,11 +352,11 @@ int SearchGatewayDevices(KnownDevices& devices, const std::function<void(int)>& 
 }
 
 void AdoptDevSelect(KnownDevices& devices, const bool (&ticked)[247]) {
-    if (!ValidIndex(devices, GatewayIndex)) return;
-    int32_t* row = devices.gateways[size_t(GatewayIndex)].units;
+    if (!ValidIndex(devices, ConnectionInUse().gatewayIndex)) return;
+    int32_t* row = devices.gateways[size_t(ConnectionInUse().gatewayIndex)].units;
     std::fill(row, row + 32, 0);
     int n = 0;
     for (int a = 1; a <= kMaxBusAddress && n < kMaxSelected; ++a)
         if (ticked[a - 1]) row[n++] = a;
-    if (n > 0) TCPDevAddr = row[0];
+    if (n > 0) ConnectionInUse().gatewayUnitAddress = row[0];
 }

@@ -68,11 +68,12 @@ int GatewayModificationCheck(KnownDevices& devices, const NetworkFields& fields)
 int AddGateway(KnownDevices& devices);               // 1 added (it becomes the gateway in use)
 int DeleteGateway(KnownDevices& devices, int index); // its meters go with it; the others keep theirs
 
-// Probes the meters 1..Last_Device behind the gateway in use and keeps the first 32 that
-// answer as its units. probing(address) runs before each probe. Returns 1 when the
+// Probes the meters 1..highestAddress (32 or 247) behind the gateway in use and keeps
+// the first 32 that answer as its units. probing(address) runs before each probe. Returns 1 when the
 // search ran to its end, 0 when the gateway fell silent (error shown), -1 when it could
 // not be reached (error shown).
-int SearchGatewayDevices(KnownDevices& devices, const std::function<void(int address)>& probing = {});
+int SearchGatewayDevices(KnownDevices& devices, int highestAddress,
+                         const std::function<void(int address)>& probing = {});
 // Takes the ticked addresses (ticked[a - 1]) as the units of the gateway in use; the
-// first becomes TCPDevAddr.
+// first becomes gatewayUnitAddress.
 void AdoptDevSelect(KnownDevices& devices, const bool (&ticked)[247]);

@@ -236,14 +236,14 @@ std::vector<ModuleRecord> CheckLANMD57(KnownDevices& devices) {
 }
 
 void InitLM57Records(KnownDevices& devices) {
-    SelectInterface(CommType, GatewayIndex, 0);
+    SelectInterface(ConnectionInUse(), ConnectionInUse().kind, ConnectionInUse().gatewayIndex, 0);
     for (ModuleRecord& m : devices.modules)
         m.found = 0;
 }
 
 int CheckLM57Settings(const KnownDevices& devices, const NetworkFields& fields, ModuleRecord& entered) {
-    if (!ValidIndex(devices, LM57Index)) return 1;
-    const ModuleRecord& known = devices.modules[size_t(LM57Index)];
+    if (!ValidIndex(devices, ConnectionInUse().moduleIndex)) return 1;
+    const ModuleRecord& known = devices.modules[size_t(ConnectionInUse().moduleIndex)];
     CopyText(entered.MAC, known.MAC);
     if (fields.dhcpOn) {
         CopyText(entered.IP, known.IP);
@@ -264,8 +264,8 @@ int CheckLM57Settings(const KnownDevices& devices, const NetworkFields& fields, 
 int SaveLM57Config(KnownDevices& devices, const NetworkFields& fields) {
     ModuleRecord entered{};
     if (!GatherEdits(devices, fields, entered)) return 0;
-    if (!ValidIndex(devices, LM57Index)) return 1;
-    ModuleRecord& known = devices.modules[size_t(LM57Index)];
+    if (!ValidIndex(devices, ConnectionInUse().moduleIndex)) return 1;
+    ModuleRecord& known = devices.modules[size_t(ConnectionInUse().moduleIndex)];
     if (SettingsEqual(known, entered)) return 1;
     TakeSettings(known, entered);
     return 1;
@@ -274,8 +274,8 @@ int SaveLM57Config(KnownDevices& devices, const NetworkFields& fields) {
 int SetLM57Config(KnownDevices& devices, const NetworkFields& fields) {
     ModuleRecord wanted{};
     if (!GatherEdits(devices, fields, wanted)) return 0;
-    if (!ValidIndex(devices, LM57Index)) return 1;
-    const int index = LM57Index;
+    if (!ValidIndex(devices, ConnectionInUse().moduleIndex)) return 1;
+    const int index = ConnectionInUse().moduleIndex;
     if (SettingsEqual(devices.modules[size_t(index)], wanted)) return 1;
     const bool dhcpChanged = !Same(devices.modules[size_t(index)].DHCP, wanted.DHCP);
     char message[kModuleMessageSize];
@@ -286,13 +286,14 @@ int SetLM57Config(KnownDevices& devices, const NetworkFields& fields) {
     if (dhcpChanged) { // its address may come from elsewhere now: ask it again once it is back
         UDPPause(kDhcpSettleMs);
         CheckLANMD57(devices);
-        LM57Index = index;
+        ConnectionInUse().moduleIndex = index;
     }
     return 1;
 }
 
 int LM57ModificationCheck(KnownDevices& devices, const NetworkFields& fields) {
-    if (!ValidIndex(devices, LM57Index) || !devices.modules[size_t(LM57Index)].found)
+    if (!ValidIndex(devices, ConnectionInUse().moduleIndex) ||
+        !devices.modules[size_t(ConnectionInUse().moduleIndex)].found)
         return SaveLM57Config(devices, fields);
     return SetLM57Config(devices, fields);
 }
@@ -306,13 +307,14 @@ int AddLANMD57(KnownDevices& devices, const char* mac) {
     CopyText(r.subnet, "255.255.255.0");
     CopyText(r.gateway, "10.1.2.4");
     CopyText(r.DHCP, "00");
-    SelectInterface(CommType, GatewayIndex, int(devices.modules.size()) - 1);
+    SelectInterface(ConnectionInUse(), ConnectionInUse().kind, ConnectionInUse().gatewayIndex,
+                    int(devices.modules.size()) - 1);
     return 1;
 }
 
 int DeleteLANMD57(KnownDevices& devices, int index) {
     if (!ValidIndex(devices, index)) return 0;
     devices.modules.erase(devices.modules.begin() + index);
-    SelectInterface(CommType, GatewayIndex, 0);
+    SelectInterface(ConnectionInUse(), ConnectionInUse().kind, ConnectionInUse().gatewayIndex, 0);
     return 1;
 }

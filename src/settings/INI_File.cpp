@@ -75,20 +75,26 @@ enum class Mend {
     CountGateways,
 };
 
-// One integer key: a program setting or a field of the working configuration image.
+// One integer key: a program setting, a member of the connection handed over or a
+// field of the working configuration image.
 struct IntKey {
     const char* section;
     const char* key;
     int32_t* setting;
+    int32_t Connection::*member;
     int16_t* field;
     int32_t lo, hi, byDefault;
     Mend mend;
     const int32_t* listSize; // the key indexes a list of this many: hi follows it
 
-    int32_t Get() const { return setting ? *setting : *field; }
-    void Set(int32_t v) const {
+    int32_t Get(const Connection& connection) const {
+        return setting ? *setting : member ? connection.*member : *field;
+    }
+    void Set(Connection& connection, int32_t v) const {
         if (setting)
             *setting = v;
+        else if (member)
+            connection.*member = v;
         else
             *field = int16_t(v);
     }
@@ -96,14 +102,19 @@ struct IntKey {
 
 IntKey Setting(const char* section, const char* key, int32_t& v, int32_t lo, int32_t hi, int32_t byDefault,
                Mend mend = Mend::ToDefault) {
-    return {section, key, &v, nullptr, lo, hi, byDefault, mend, nullptr};
+    return {section, key, &v, nullptr, nullptr, lo, hi, byDefault, mend, nullptr};
+}
+// The member's initialiser is its default.
+IntKey Member(const char* section, const char* key, int32_t Connection::*member, int32_t lo, int32_t hi,
+              Mend mend = Mend::ToDefault) {
+    return {section, key, nullptr, member, nullptr, lo, hi, Connection{}.*member, mend, nullptr};
 }
 IntKey Field(const char* section, const char* key, int16_t& v, int32_t lo, int32_t hi, int32_t byDefault,
              Mend mend = Mend::ToDefault) {
-    return {section, key, nullptr, &v, lo, hi, byDefault, mend, nullptr};
+    return {section, key, nullptr, nullptr, &v, lo, hi, byDefault, mend, nullptr};
 }
-IntKey ListIndex(const char* section, const char* key, int32_t& v, const int32_t& listSize) {
-    return {section, key, &v, nullptr, 0, 0, 0, Mend::ToDefault, &listSize};
+IntKey ListIndex(const char* section, const char* key, int32_t Connection::*member, const int32_t& listSize) {
+    return {section, key, nullptr, member, nullptr, 0, 0, 0, Mend::ToDefault, &listSize};
 }
 
 // ZARO.ini
@@ -113,14 +124,14 @@ const IntKey kProgramKeys[] = {
     Field("Options", "RatedI", Konf.MaxI, 100, 500, 500, Mend::LoOrHi),
     Field("Options", "DevType", Konf.Model, 0, 1, 0),
     Field("Options", "RatedU", Konf.MaxU, 1, 32767, 500),
-    Setting("Interface", "COMPort", CommPort, 0, kMaxCommPort, kDefaultCommPort),
-    Setting("Interface", "COMType", CommType, 0, 3, kDefaultCommType),
-    Setting("Interface", "Baudrate", Baudrate, 0, 4, kDefaultBaudrate),
-    Setting("Interface", "Parity", Parity, 0, 3, kDefaultParity),
-    Setting("Interface", "DevAddr", DeviceAddr, 1, 247, kDefaultDeviceAddr),
-    Setting("Interface", "RTSFlow", RTSFlow, 0, 1, kDefaultRTSFlow),
-    Setting("Interface", "AutoClose", AutoPortClose, 0, 1, kDefaultAutoPortClose),
-    Setting("Interface", "Timeout", RecTimeout, kMinTimeout, kMaxTimeout, kDefaultRecTimeout, Mend::Clamp),
+    Member("Interface", "COMPort", &Connection::serialPort, 0, kMaxCommPort),
+    Member("Interface", "COMType", &Connection::kind, 0, 3),
+    Member("Interface", "Baudrate", &Connection::baudIndex, 0, 4),
+    Member("Interface", "Parity", &Connection::formatIndex, 0, 3),
+    Member("Interface", "DevAddr", &Connection::meterAddress, 1, 247),
+    Member("Interface", "RTSFlow", &Connection::rtsFlow, 0, 1),
+    Member("Interface", "AutoClose", &Connection::closePortAfterUse, 0, 1),
+    Member("Interface", "Timeout", &Connection::replyTimeoutMs, kMinTimeout, kMaxTimeout, Mend::Clamp),
 };
 // Only a chosen device path is stored, so files without one stay as they were.
 constexpr const char* kPortPathKey = "COMPortPath";
@@ -128,10 +139,10 @@ constexpr const char* kPortPathKey = "COMPortPath";
 // ZAROTCP.ini, in the order written; each key's range may depend on one read before it.
 const IntKey kGatewayKeys[] = {
     Setting("TCPComm", "NumGate", gatewayCount, 0, kMaxGateways, kDefaultNumGateways, Mend::CountGateways),
-    Setting("TCPComm", "TCPPort", TCPPort, 1, 65535, kDefaultTCPPort),
-    ListIndex("TCPComm", "Gateway", GatewayIndex, gatewayCount),
+    Member("TCPComm", "TCPPort", &Connection::gatewayTcpPort, 1, 65535),
+    ListIndex("TCPComm", "Gateway", &Connection::gatewayIndex, gatewayCount),
     // 255 is the unit of a meter reached through its own module.
-    Setting("TCPComm", "DevAddr", TCPDevAddr, 1, 255, kDefaultTCPDevAddr),
+    Member("TCPComm", "DevAddr", &Connection::gatewayUnitAddress, 1, 255),
 };
 // The texts kept for each gateway, in the order written.
 template <class Record, class Visit> void GatewayTexts(Record& r, Visit&& visit) {
@@ -142,8 +153,8 @@ template <class Record, class Visit> void GatewayTexts(Record& r, Visit&& visit)
 
 // ZARODEV.ini. The module count is not stored: every section but "LANMOD57" is one module.
 const IntKey kModuleKeys[] = {
-    ListIndex("LANMOD57", "LM57Ix", LM57Index, moduleCount),
-    Setting("LANMOD57", "HTTPPort", ModuleHTTPPort, 1, 65535, kDefaultModuleHTTPPort),
+    ListIndex("LANMOD57", "LM57Ix", &Connection::moduleIndex, moduleCount),
+    Member("LANMOD57", "HTTPPort", &Connection::moduleHttpPort, 1, 65535),
 };
 template <class Record, class Visit> void ModuleTexts(Record& r, Visit&& visit) {
     visit("MAC", r.MAC);
@@ -170,7 +181,7 @@ int32_t CountGatewaySections(const IniDoc& doc) {
 
 // Reads an integer key when present; a value outside its range is mended and marks
 // the file for rewriting.
-void GetInt(const IniDoc& doc, const IntKey& k) {
+void GetInt(const IniDoc& doc, const IntKey& k, Connection& connection) {
     int64_t v = 0;
     if (!IniGetInt(doc, k.section, k.key, v)) {
         std::string text;
@@ -184,22 +195,22 @@ void GetInt(const IniDoc& doc, const IntKey& k) {
     else if (v < k.lo || v > hi || (k.mend == Mend::LoOrHi && v != k.lo && v != hi))
         kept = k.mend == Mend::CountGateways ? CountGatewaySections(doc) : k.byDefault;
     if (kept != v) mended = true;
-    k.Set(int32_t(kept));
+    k.Set(connection, int32_t(kept));
 }
 
-void GetInts(const IniDoc& doc, std::span<const IntKey> keys) {
+void GetInts(const IniDoc& doc, std::span<const IntKey> keys, Connection& connection) {
     for (const IntKey& k : keys)
-        GetInt(doc, k);
+        GetInt(doc, k, connection);
 }
 
-void PutInts(IniDoc& doc, std::span<const IntKey> keys) {
+void PutInts(IniDoc& doc, std::span<const IntKey> keys, const Connection& connection) {
     for (const IntKey& k : keys)
-        IniPutInt(doc, k.section, k.key, k.Get());
+        IniPutInt(doc, k.section, k.key, k.Get(connection));
 }
 
-void SetDefaults(std::span<const IntKey> keys) {
+void SetDefaults(std::span<const IntKey> keys, Connection& connection) {
     for (const IntKey& k : keys)
-        k.Set(k.byDefault);
+        k.Set(connection, k.byDefault);
 }
 
 // A text kept for a gateway or module when present; one longer than its field is cut
@@ -228,10 +239,11 @@ std::string AddressKey(int i) {
 // Anything else (out of range, duplicates, gaps, disorder) is mended that way.
 void ReadAddressSlots(const IniDoc& doc, const std::string& section, int32_t (&addrs)[32]) {
     std::vector<int32_t> found;
+    Connection unused;
     for (int i = 0; i < 32; ++i) {
         int32_t v = 0;
         const std::string key = AddressKey(i);
-        GetInt(doc, Setting(section.c_str(), key.c_str(), v, 0, 247, 0));
+        GetInt(doc, Setting(section.c_str(), key.c_str(), v, 0, 247, 0), unused);
         if (v != 0) found.push_back(v);
     }
     std::vector<int32_t> tidy = found;
@@ -249,45 +261,45 @@ void PutAddressSlots(IniDoc& doc, const std::string& section, const int32_t (&ad
 
 } // namespace
 
-void LoadINIDefault() {
-    SetDefaults(kProgramKeys);
-    CommPortPath.clear();
+void LoadINIDefault(Connection& connection) {
+    SetDefaults(kProgramKeys, connection);
+    connection.serialPath.clear();
     std::fill(std::begin(Devices485), std::end(Devices485), 0);
 }
 
-int ReadINIFile() {
+int ReadINIFile(Connection& connection) {
     IniDoc doc;
     if (!LoadDoc(kProgramFile, doc)) return 0;
-    GetInts(doc, kProgramKeys);
+    GetInts(doc, kProgramKeys, connection);
     std::string path;
-    if (IniGetString(doc, "Interface", kPortPathKey, path)) CommPortPath = path;
-    if (CommPort == 0 && CommPortPath.empty()) { // port 0 names no device by itself
-        CommPort = kDefaultCommPort;
+    if (IniGetString(doc, "Interface", kPortPathKey, path)) connection.serialPath = path;
+    if (connection.serialPort == 0 && connection.serialPath.empty()) { // port 0 names no device by itself
+        connection.serialPort = Connection{}.serialPort;
         mended = true;
     }
     ReadAddressSlots(doc, "Interface", Devices485);
     return 1;
 }
 
-int NewINIFile() {
+int NewINIFile(const Connection& connection) {
     IniDoc doc;
     doc.sorted = true;
-    PutInts(doc, kProgramKeys);
-    if (!CommPortPath.empty()) IniPutString(doc, "Interface", kPortPathKey, CommPortPath);
+    PutInts(doc, kProgramKeys, connection);
+    if (!connection.serialPath.empty()) IniPutString(doc, "Interface", kPortPathKey, connection.serialPath);
     PutAddressSlots(doc, "Interface", Devices485);
     return SaveDoc(kProgramFile, doc);
 }
 
-void LoadINIDefaultTCP(KnownDevices& devices) {
-    SetDefaults(kGatewayKeys);
+void LoadINIDefaultTCP(KnownDevices& devices, Connection& connection) {
+    SetDefaults(kGatewayKeys, connection);
     devices.gateways.clear();
 }
 
-int ReadINIFileTCP(KnownDevices& devices) {
+int ReadINIFileTCP(KnownDevices& devices, Connection& connection) {
     IniDoc doc;
     if (!LoadDoc(kGatewayFile, doc)) return 0;
     gatewayCount = int32_t(std::min(devices.gateways.size(), size_t(kMaxGateways)));
-    GetInts(doc, kGatewayKeys);
+    GetInts(doc, kGatewayKeys, connection);
     devices.gateways.resize(size_t(gatewayCount));
     for (int n = 0; n < gatewayCount; ++n) {
         KnownGateway& g = devices.gateways[size_t(n)];
@@ -298,10 +310,10 @@ int ReadINIFileTCP(KnownDevices& devices) {
     return 1;
 }
 
-int NewINIFileTCP(const KnownDevices& devices) {
+int NewINIFileTCP(const KnownDevices& devices, const Connection& connection) {
     IniDoc doc;
     gatewayCount = int32_t(std::min(devices.gateways.size(), size_t(kMaxGateways)));
-    PutInts(doc, kGatewayKeys);
+    PutInts(doc, kGatewayKeys, connection);
     for (int n = 0; n < gatewayCount; ++n) {
         const KnownGateway& g = devices.gateways[size_t(n)];
         const std::string section = GatewaySection(n);
@@ -311,18 +323,18 @@ int NewINIFileTCP(const KnownDevices& devices) {
     return SaveDoc(kGatewayFile, doc);
 }
 
-void LoadDevINIDefault(KnownDevices& devices) {
-    SetDefaults(kModuleKeys);
+void LoadDevINIDefault(KnownDevices& devices, Connection& connection) {
+    SetDefaults(kModuleKeys, connection);
     devices.modules.clear();
 }
 
-int ReadDevINIFile(KnownDevices& devices) {
+int ReadDevINIFile(KnownDevices& devices, Connection& connection) {
     IniDoc doc;
     if (!LoadDoc(kModuleFile, doc)) return 0;
     const int sections = int(doc.sections.size()) - 1;
     if (sections > kMaxModules || doc.truncated) mended = true;
     moduleCount = std::min(sections, kMaxModules);
-    GetInts(doc, kModuleKeys);
+    GetInts(doc, kModuleKeys, connection);
     devices.modules.resize(size_t(moduleCount));
     for (int i = 0; i < moduleCount; ++i) {
         ModuleRecord& m = devices.modules[size_t(i)];
@@ -333,10 +345,10 @@ int ReadDevINIFile(KnownDevices& devices) {
     return 1;
 }
 
-int NewDevINIFile(const KnownDevices& devices) {
+int NewDevINIFile(const KnownDevices& devices, const Connection& connection) {
     IniDoc doc;
     moduleCount = int32_t(std::min(devices.modules.size(), size_t(kMaxModules)));
-    PutInts(doc, kModuleKeys);
+    PutInts(doc, kModuleKeys, connection);
     for (int i = 0; i < moduleCount; ++i)
         ModuleTexts(devices.modules[size_t(i)], TextPutter(doc, DeviceSection(i)));
     return SaveDoc(kModuleFile, doc);
@@ -346,16 +358,18 @@ int32_t ClampTimeout(int64_t ms) {
     return int32_t(std::clamp<int64_t>(ms, kMinTimeout, kMaxTimeout));
 }
 
-void LoadAllSettings(KnownDevices& devices, bool rewriteUnreadable) {
-    LoadINIDefault();
+void LoadAllSettings(KnownDevices& devices, Connection& connection, bool rewriteUnreadable) {
+    LoadINIDefault(connection);
     mended = false;
-    if ((!ReadINIFile() || mended) && rewriteUnreadable) NewINIFile();
+    if ((!ReadINIFile(connection) || mended) && rewriteUnreadable) NewINIFile(connection);
 
-    LoadINIDefaultTCP(devices);
+    LoadINIDefaultTCP(devices, connection);
     mended = false;
-    if ((!ReadINIFileTCP(devices) || mended) && rewriteUnreadable) NewINIFileTCP(devices);
+    if ((!ReadINIFileTCP(devices, connection) || mended) && rewriteUnreadable)
+        NewINIFileTCP(devices, connection);
 
-    LoadDevINIDefault(devices);
+    LoadDevINIDefault(devices, connection);
     mended = false;
-    if ((!ReadDevINIFile(devices) || mended) && rewriteUnreadable) NewDevINIFile(devices);
+    if ((!ReadDevINIFile(devices, connection) || mended) && rewriteUnreadable)
+        NewDevINIFile(devices, connection);
 }

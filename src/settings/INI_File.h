@@ -1,5 +1,5 @@
-// The three settings files and the program-wide settings they hold (the link's own
-// among them: link/Connection.h).
+// The three settings files and the program-wide settings they hold; the connection's
+// (link/Connection.h) are read into and written from the object handed over.
 #pragma once
 
 #include "link/Connection.h"
@@ -28,16 +28,16 @@ constexpr int32_t kMaxTimeout = 10000;
 int32_t ClampTimeout(int64_t ms);
 
 // The New* routines return 0 when the file could not be written.
-void LoadINIDefault();
-int ReadINIFile();
-int NewINIFile();
-void LoadINIDefaultTCP(KnownDevices& devices);
-int ReadINIFileTCP(KnownDevices& devices);
-int NewINIFileTCP(const KnownDevices& devices);
-void LoadDevINIDefault(KnownDevices& devices);
-int ReadDevINIFile(KnownDevices& devices);
-int NewDevINIFile(const KnownDevices& devices);
+void LoadINIDefault(Connection& connection);
+int ReadINIFile(Connection& connection);
+int NewINIFile(const Connection& connection);
+void LoadINIDefaultTCP(KnownDevices& devices, Connection& connection);
+int ReadINIFileTCP(KnownDevices& devices, Connection& connection);
+int NewINIFileTCP(const KnownDevices& devices, const Connection& connection);
+void LoadDevINIDefault(KnownDevices& devices, Connection& connection);
+int ReadDevINIFile(KnownDevices& devices, Connection& connection);
+int NewDevINIFile(const KnownDevices& devices, const Connection& connection);
 
 // The start-up sequence for all three files: defaults, read over them, rewrite when
 // reading failed (only when rewriteUnreadable: zaro-cli leaves files alone).
-void LoadAllSettings(KnownDevices& devices, bool rewriteUnreadable);
+void LoadAllSettings(KnownDevices& devices, Connection& connection, bool rewriteUnreadable);

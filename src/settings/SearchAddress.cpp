@@ -10,8 +10,6 @@
 #include <cmath>
 #include <filesystem>
 
-int32_t Last_Device = 32;
-
 namespace {
 
 // The pause every address gets before the next, so that a slow meter's late echo
@@ -27,23 +25,22 @@ bool PortVanished() {
 
 } // namespace
 
-int SearchAddress(const std::function<void(int)>& probing) {
+int SearchAddress(int highestAddress, const std::function<void(int)>& probing, int* found) {
     if (CommPortIsOpen()) CloseCommPort();
-    if (!InitInterface(CommPort)) return -1;
+    if (!InitInterface()) return -1;
 
-    Search_Result = 0;
     std::fill(std::begin(Devices485), std::end(Devices485), 0);
-    SearchIndex = 0;
-    const int last = Last_Device == kMaxBusAddress ? kMaxBusAddress : 32;
+    int count = 0;
+    if (found) *found = 0;
+    const int last = highestAddress == kMaxBusAddress ? kMaxBusAddress : 32;
     // Once 32 are found nothing more can be kept, so the remaining addresses are not
     // waited for either.
-    for (int a = 1; a <= last && SearchIndex < kMaxSelected; ++a) {
+    for (int a = 1; a <= last && count < kMaxSelected; ++a) {
         if (probing) probing(a);
         // Address 1 gets a second chance: a meter just switched to it may miss one.
-        const int found = Diagnose(CommPort, a) || (a == 1 && Diagnose(CommPort, a));
-        if (found) {
-            Search_Result = 1;
-            Devices485[SearchIndex++] = a;
+        if (Diagnose(a) || (a == 1 && Diagnose(a))) {
+            Devices485[count++] = a;
+            if (found) *found = count;
         } else if (PortVanished()) {
             Error(0, 0);
             CloseCommPort();
@@ -55,12 +52,12 @@ int SearchAddress(const std::function<void(int)>& probing) {
     return 1;
 }
 
-void GetRS485DeviceSelection(const bool (&ticked)[kMaxBusAddress]) {
+void GetRS485DeviceSelection(const bool (&ticked)[kMaxBusAddress], Connection& connection) {
     std::fill(std::begin(Devices485), std::end(Devices485), 0);
     int n = 0;
     for (int a = 1; a <= kMaxBusAddress && n < kMaxSelected; ++a)
         if (ticked[a - 1]) Devices485[n++] = a;
-    if (n > 0) DeviceAddr = Devices485[0];
+    if (n > 0) connection.meterAddress = Devices485[0];
 }
 
 int32_t PortNumberOf(const std::string& device) {
@@ -70,7 +67,7 @@ int32_t PortNumberOf(const std::string& device) {
 }
 
 int32_t TimeoutFromSeconds(double seconds) {
-    if (!std::isfinite(seconds)) return RecTimeout;
+    if (!std::isfinite(seconds)) return ConnectionInUse().replyTimeoutMs;
     double ms = seconds * 1000.0;
     // 0.29 s is 289.99999999999994 ms in binary: a whole number of milliseconds that
     // only misses by the representation must not lose one to the truncation.

@@ -2,6 +2,8 @@
 // without widgets: the dialog and zaro-cli share them.
 #pragma once
 
+#include "link/Connection.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -9,21 +11,21 @@
 constexpr int kMaxBusAddress = 247;
 constexpr int kMaxSelected = 32;
 
-extern int32_t Last_Device; // highest address searched: 32 or 247
-
-// Probes 1..Last_Device on the RS-485 port with the echo function and keeps the first
-// 32 that answer in Devices485 (Search_Result 1 when any did). probing(address) runs
-// before each probe so that a window can show the address and repaint. Returns 1 when
+// Probes 1..highestAddress (32 or 247) on the RS-485 port of the link's connection with
+// the echo function and keeps the first 32 that answer in Devices485; found, when
+// given, counts them. probing(address) runs before each probe so that a window can
+// show the address and repaint. Returns 1 when
 // the search ran to its end. When the port cannot be opened the error is shown,
 // nothing is changed and -1 is returned; when the port vanishes during the search the
 // error is shown, what was found so far is kept and 0 is returned. Storing the result
 // is the caller's (not after -1): the dialog keeps every setting, zaro-cli only the
 // addresses.
-int SearchAddress(const std::function<void(int address)>& probing = {});
+int SearchAddress(int highestAddress, const std::function<void(int address)>& probing = {},
+                  int* found = nullptr);
 
 // Takes the ticked addresses (ticked[a - 1] for address a) in ascending order, at most
-// 32, into Devices485; the first becomes DeviceAddr.
-void GetRS485DeviceSelection(const bool (&ticked)[kMaxBusAddress]);
+// 32, into Devices485; the first becomes the connection's meterAddress.
+void GetRS485DeviceSelection(const bool (&ticked)[kMaxBusAddress], Connection& connection);
 
 // The port number COMPort keeps beside the device path: n for /dev/ttyS(n-1), the
 // device the link opens for port n without a path; 0 for any other device.

@@ -11,7 +11,8 @@ constexpr uint8_t kViaModule = 0x40; // BusSettings
 constexpr uint8_t kNoOption = 0x80;  // BusSettings
 
 void UseModule(bool on) {
-    SelectInterface(on ? kModule : kRS232, GatewayIndex, LM57Index);
+    SelectInterface(ConnectionInUse(), on ? kModule : kRS232, ConnectionInUse().gatewayIndex,
+                    ConnectionInUse().moduleIndex);
     Konf.BusSettings = uint8_t(on ? Konf.BusSettings | kViaModule : Konf.BusSettings & ~kViaModule);
 }
 
@@ -20,7 +21,7 @@ void NoMeanValues() {
 }
 
 void Refresh() {
-    NewINIFile();
+    NewINIFile(ConnectionInUse());
     ActivateObjects();
     ShowAll();
 }
@@ -29,7 +30,7 @@ void Refresh() {
 void CmSelDeviceType(int choice) {
     if (choice == 0 && Konf.Model == 1) {
         // Back to the standard meter: drop what only the extended model knows.
-        if (CommType == kModule) UseModule(false);
+        if (ConnectionInUse().kind == kModule) UseModule(false);
         Konf.Freq &= uint8_t(~kFreqLocked);
         Konf.DispMode &= uint8_t(~kDispModeInOut);
         Konf.Logger &= 0x0FFF;

@@ -38,18 +38,19 @@ bool Fail(const QString& why) {
 bool WriteDemoSettings(const QString& pty) {
     SettingsDir = DefaultSettingsDir();
     KnownDevices& devices = ShellDevices();
-    LoadAllSettings(devices, false);
+    LoadAllSettings(devices, ShellConnection(), false);
     // A demo that was killed could not remove its folder: the next one does.
     RemoveStaleTemporaryFolders("demo");
     demoFolder = CreateTemporaryFolder("demo");
     if (demoFolder.empty()) return false;
     SettingsDir = demoFolder;
-    SelectInterface(kRS232, GatewayIndex, LM57Index);
-    CommPort = 0; // no /dev/ttyS device: the path says where
-    CommPortPath = pty.toStdString();
-    AutoPortClose = 0;
+    SelectInterface(ShellConnection(), kRS232, ShellConnection().gatewayIndex, ShellConnection().moduleIndex);
+    ShellConnection().serialPort = 0; // no /dev/ttyS device: the path says where
+    ShellConnection().serialPath = pty.toStdString();
+    ShellConnection().closePortAfterUse = 0;
     Konf.Model = 1;
-    return NewINIFile() && NewINIFileTCP(devices) && NewDevINIFile(devices);
+    return NewINIFile(ShellConnection()) && NewINIFileTCP(devices, ShellConnection()) &&
+           NewDevINIFile(devices, ShellConnection());
 }
 
 bool StartDemo(const QString& program) {

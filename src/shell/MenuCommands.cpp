@@ -41,7 +41,7 @@ template <void (*command)()> int Void() {
 }
 
 int SelInterface() {
-    return CmSelInterface(ActivePanel(), ShellDevices());
+    return CmSelInterface(ActivePanel(), ShellDevices(), ShellConnection());
 }
 
 int CommLog() {

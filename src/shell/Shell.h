@@ -11,11 +11,15 @@ class QMenuBar;
 class QPixmap;
 class QToolBar;
 class QWidget;
+struct Connection;
 struct KnownDevices;
 
 // The gateways, modules and meter addresses the main window works with: read at
 // start-up, handed to the interface dialog, listed by the toolbar.
 KnownDevices& ShellDevices();
+// The connection the main window works over: read at start-up, handed to the link, the
+// interface dialog and the toolbar.
+Connection& ShellConnection();
 
 // A menu bar from a command table, in the current language; commands without a
 // function are dimmed. The actions carry their ToolImage as data.

@@ -127,12 +127,13 @@ void OnNetListActivated(int) {
     if (netListMode == NetList::Modules) LM57SelCallback();
 }
 
-// The meters of the gateway in use; none when GatewayIndex names no known gateway.
+// The meters of the gateway in use; none when gatewayIndex names no known gateway.
 const int32_t* GatewayAddresses() {
     static const int32_t none[kMaxUnits] = {};
     const std::vector<KnownGateway>& gateways = ShellDevices().gateways;
-    return GatewayIndex >= 0 && size_t(GatewayIndex) < gateways.size() ? gateways[size_t(GatewayIndex)].units
-                                                                       : none;
+    return ShellConnection().gatewayIndex >= 0 && size_t(ShellConnection().gatewayIndex) < gateways.size()
+               ? gateways[size_t(ShellConnection().gatewayIndex)].units
+               : none;
 }
 
 } // namespace
@@ -222,18 +223,16 @@ QToolBar* BuildLoggerToolbar(QMainWindow* window, QMenuBar* bar) {
 }
 
 void InitToolbarDeviceAddr() {
-    Search_Result = 0;
     QComboBox* list = ToolbarList(kAddressListName);
     if (!list) return;
     const QSignalBlocker quiet(list);
     list->clear();
     int selected = -1;
-    if (IsAddressedKind(CommType)) {
-        const int32_t* known = CommType == kRS485 ? Devices485 : GatewayAddresses();
-        const int32_t inUse = MeterAddressInUse();
+    if (IsAddressedKind(ShellConnection().kind)) {
+        const int32_t* known = ShellConnection().kind == kRS485 ? Devices485 : GatewayAddresses();
+        const int32_t inUse = MeterAddressInUse(ShellConnection());
         for (int slot = 0; slot < 32; ++slot) {
             if (known[slot] == 0) continue;
-            Search_Result = 1;
             list->addItem(QString::number(known[slot]), slot);
             if (known[slot] == inUse && selected < 0) selected = list->count() - 1;
         }
@@ -245,9 +244,10 @@ void InitToolbarDeviceAddr() {
     if (selected < 0) selected = 0;
     list->setCurrentIndex(selected);
     // A gateway whose remembered meter is gone falls back to its first meter.
-    if (CommType == kGateway && selected == 0 && TCPDevAddr != list->itemText(0).toInt()) {
-        TCPDevAddr = list->itemText(0).toInt();
-        NewINIFileTCP(ShellDevices());
+    if (ShellConnection().kind == kGateway && selected == 0 &&
+        ShellConnection().gatewayUnitAddress != list->itemText(0).toInt()) {
+        ShellConnection().gatewayUnitAddress = list->itemText(0).toInt();
+        NewINIFileTCP(ShellDevices(), ShellConnection());
     }
     list->setEnabled(true);
 }
@@ -258,7 +258,7 @@ void InitToolbarGateway() {
     const QSignalBlocker quiet(list);
     list->clear();
     int selected = -1;
-    if (CommType == kGateway) {
+    if (ShellConnection().kind == kGateway) {
         netListMode = NetList::Gateways;
         list->setToolTip(QApplication::translate("Toolbar", "Gateway"));
         const std::vector<KnownGateway>& gateways = ShellDevices().gateways;
@@ -269,9 +269,9 @@ void InitToolbarGateway() {
             const NetbiterRecord& r = known.record;
             if (r.IP[0] == 0 || !hasMeter) continue;
             list->addItem(QString::fromLatin1(r.HN[0] ? r.HN : r.IP), g);
-            if (g == GatewayIndex) selected = list->count() - 1;
+            if (g == ShellConnection().gatewayIndex) selected = list->count() - 1;
         }
-    } else if (CommType == kModule) {
+    } else if (ShellConnection().kind == kModule) {
         netListMode = NetList::Modules;
         list->setToolTip(QApplication::translate("Toolbar", "LANMOD57 module"));
         const std::vector<ModuleRecord>& modules = ShellDevices().modules;
@@ -280,7 +280,7 @@ void InitToolbarGateway() {
             const QString text =
                 r.name[0] ? QString::fromLatin1(r.name) : QString::asprintf("%s (%s)", r.MAC, r.IP);
             list->addItem(text, m);
-            if (m == LM57Index) selected = list->count() - 1;
+            if (m == ShellConnection().moduleIndex) selected = list->count() - 1;
         }
     } else {
         netListMode = NetList::None;
@@ -294,12 +294,12 @@ int DevSelCallback() {
     QComboBox* list = ToolbarList(kAddressListName);
     if (!list || list->currentIndex() < 0) return 0;
     const int address = list->currentText().toInt();
-    if (CommType == kRS485) {
-        DeviceAddr = address;
-        NewINIFile();
+    if (ShellConnection().kind == kRS485) {
+        ShellConnection().meterAddress = address;
+        NewINIFile(ShellConnection());
     } else {
-        TCPDevAddr = address;
-        NewINIFileTCP(ShellDevices());
+        ShellConnection().gatewayUnitAddress = address;
+        NewINIFileTCP(ShellDevices(), ShellConnection());
     }
     return 0;
 }
@@ -308,9 +308,9 @@ int GatewaySelCallback() {
     QComboBox* list = ToolbarList(kNetListName);
     if (!list || list->currentIndex() < 0) return 0;
     const int gateway = list->currentData().toInt();
-    if (gateway == GatewayIndex) return 0;
-    SelectInterface(CommType, gateway, LM57Index);
-    NewINIFileTCP(ShellDevices());
+    if (gateway == ShellConnection().gatewayIndex) return 0;
+    SelectInterface(ShellConnection(), ShellConnection().kind, gateway, ShellConnection().moduleIndex);
+    NewINIFileTCP(ShellDevices(), ShellConnection());
     InitToolbarDeviceAddr();
     return 0;
 }
@@ -319,8 +319,8 @@ int LM57SelCallback() {
     QComboBox* list = ToolbarList(kNetListName);
     if (!list || list->currentIndex() < 0) return 0;
     const int module = list->currentData().toInt();
-    if (module == LM57Index) return 0;
-    SelectInterface(CommType, GatewayIndex, module);
-    NewDevINIFile(ShellDevices());
+    if (module == ShellConnection().moduleIndex) return 0;
+    SelectInterface(ShellConnection(), ShellConnection().kind, ShellConnection().gatewayIndex, module);
+    NewDevINIFile(ShellDevices(), ShellConnection());
     return 0;
 }

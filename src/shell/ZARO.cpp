@@ -95,9 +95,8 @@ bool IsFitted(PanelKind kind) {
 
 void ResetProgramState() {
     filename.clear();
-    Search_Result = 0;
-    Last_Device = 32;
-    std::fill(std::begin(TCP_Connection), std::end(TCP_Connection), 0);
+    ShellConnection().highestSearchAddress = 32;
+    CloseTCPConnection(kCloseAllTCP);
 }
 
 void LoadTranslation(int l) {
@@ -278,7 +277,7 @@ int ChangeLanguage(int l) {
     ShowPrintFields(false);
     ActivateObjects();
     ShowAll();
-    NewINIFile();
+    NewINIFile(ShellConnection());
     return 1;
 }
 
@@ -300,6 +299,11 @@ KnownDevices& ShellDevices() {
     return devices;
 }
 
+Connection& ShellConnection() {
+    static Connection connection;
+    return connection;
+}
+
 int StartZaro(double splashSeconds, const std::string& settingsDir) {
     const double shownAt = Timer();
     delete Panels().about;
@@ -311,8 +315,9 @@ int StartZaro(double splashSeconds, const std::string& settingsDir) {
     CloseCommPort();
 
     SettingsDir = settingsDir;
-    LoadAllSettings(ShellDevices(), true);
+    LoadAllSettings(ShellDevices(), ShellConnection(), true);
     UseKnownDevices(&ShellDevices());
+    UseConnection(&ShellConnection());
     ResetProgramState();
     InitNewConfiguration();
 

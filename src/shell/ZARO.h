@@ -65,9 +65,9 @@ QWidget* MainPanelHandle();  // the configuration editor; nullptr before start-u
 // The toolbar lists, refilled after every change of device type, interface or selection.
 void InitToolbarDeviceAddr();
 void InitToolbarGateway();
-int DevSelCallback();     // the address list's selection becomes DeviceAddr / TCPDevAddr
-int GatewaySelCallback(); // the gateway list's selection becomes GatewayIndex
-int LM57SelCallback();    // the module list's selection becomes LM57Index
+int DevSelCallback();     // the address list's selection becomes meterAddress / gatewayUnitAddress
+int GatewaySelCallback(); // the gateway list's selection becomes gatewayIndex
+int LM57SelCallback();    // the module list's selection becomes moduleIndex
 
 // The logger panels bring their own menu bar and toolbar.
 void LoadLoggerMenuTool(QWidget* loggerPanel);

@@ -91,7 +91,10 @@ ConfigImage Extended() {
 
 class ConfigFileTest : public QObject {
     Q_OBJECT
+
+    Connection connection; // the one the link talks over
   private slots:
+    void initTestCase() { UseConnection(&connection); }
     void roundTripIsByteExact_data() {
         QTest::addColumn<int>("model");
         QTest::addColumn<int>("commType");
@@ -246,7 +249,7 @@ class ConfigFileTest : public QObject {
 
         // Saving through the module marks the bus settings in Konf itself.
         Konf = SampleImage(1);
-        CommType = 3;
+        connection.kind = 3;
         const std::string path = (dir.path() + "/saved.ZRC").toStdString();
         QCOMPARE(SaveConfigFile(path), 1);
         QVERIFY(Konf.BusSettings & 0x40);
@@ -265,7 +268,7 @@ class ConfigFileTest : public QObject {
         QVERIFY(messages.wasShown(MessageType::Error, 3, 9));
         QVERIFY(!QFileInfo::exists(QString::fromStdString(inf)));
         SetMessageSink(nullptr);
-        CommType = 0;
+        connection.kind = 0;
     }
 
     // ---- comparing two configurations ----

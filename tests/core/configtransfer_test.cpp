@@ -33,7 +33,7 @@ ConfigImage ReadBack() {
     ScriptedMessages quiet;
     MessageSink* old = SetMessageSink(&quiet);
     ConfigImage image{};
-    if (InitInterface(CommPort) && ReadConfiguration(0)) image = Lese;
+    if (InitInterface() && ReadConfiguration(0)) image = Lese;
     CloseInterface();
     SetMessageSink(old);
     return image;
@@ -83,6 +83,8 @@ QStringList Backups() {
 
 class ConfigTransferTest : public QObject {
     Q_OBJECT
+
+    Connection connection; // the one the link talks over
     QTemporaryDir settings;
     std::unique_ptr<SimLine> line;
     FaultOnQuestion messages;
@@ -99,15 +101,15 @@ class ConfigTransferTest : public QObject {
                                                        : QStringList{"--rs232"};
         line = std::make_unique<SimLine>(kind + options);
         if (!line->ok()) return false;
-        CommType = commType;
+        connection.kind = commType;
         devices.modules.assign(1, ModuleRecord{});
         qstrncpy(devices.modules[0].IP, "module", sizeof devices.modules[0].IP);
         UseKnownDevices(&devices);
-        LM57Index = 0;
-        CommPortPath = line->path().toStdString();
-        DeviceAddr = 17;
-        Baudrate = 3;
-        Parity = 1;
+        connection.moduleIndex = 0;
+        connection.serialPath = line->path().toStdString();
+        connection.meterAddress = 17;
+        connection.baudIndex = 3;
+        connection.formatIndex = 1;
         QDir(QString::fromStdString(BackupDir())).removeRecursively();
         const bool ok = ReceiveConfiguration();
         messages.clear();
@@ -123,7 +125,7 @@ class ConfigTransferTest : public QObject {
         ScriptedMessages quiet;
         MessageSink* old = SetMessageSink(&quiet);
         const bool open = simulation.running();
-        const int ok = (open || InitInterface(CommPort)) && Read(Lese, kReadDevStatus, 0);
+        const int ok = (open || InitInterface()) && Read(Lese, kReadDevStatus, 0);
         if (!open) CloseInterface();
         SetMessageSink(old);
         const int word = DevStatus[0] | DevStatus[1] << 8;
@@ -134,9 +136,10 @@ class ConfigTransferTest : public QObject {
 
   private slots:
     void initTestCase() {
+        UseConnection(&connection);
         SettingsDir = settings.path().toStdString();
-        AutoPortClose = 1;
-        RecTimeout = 300;
+        connection.closePortAfterUse = 1;
+        connection.replyTimeoutMs = 300;
         SetMessageSink(&messages);
     }
     void cleanupTestCase() {
@@ -386,7 +389,7 @@ class ConfigTransferTest : public QObject {
         QVERIFY(Konf.BusSettings & 0x40);
         // Registers 569..573 straight from the meter, whatever its version says.
         const auto onMeter = [] {
-            InitInterface(CommPort);
+            InitInterface();
             const int ok = Read(Lese, kReadConfigExtended, 1);
             CloseInterface();
             return ok ? QByteArray(reinterpret_cast<const char*>(Lese.MinMaxLogger), 9)

@@ -1,4 +1,5 @@
 #include "config/ConfigImage.h"
+#include "link/Connection.h"
 #include "config/DispMode.h"
 #include "config/Editor.h"
 #include "config/EditorLists.h"
@@ -15,6 +16,8 @@
 #include <numeric>
 
 namespace {
+
+Connection connection; // the one the link talks over
 int redraws = 0;
 int activations = 0;
 void CountShowAll() {
@@ -31,7 +34,7 @@ void FreshKonf() {
     Konf.MaxI = 500;
     Konf.Model = 1;
     Konf.Interface = 1;
-    CommType = 0;
+    connection.kind = 0;
     InitNewConfiguration();
     Konf.UrPrim = 20000.0f;
     Konf.UrSec = 100;
@@ -66,6 +69,7 @@ class EditorTest : public QObject {
 
   private slots:
     void initTestCase() {
+        UseConnection(&connection);
         SettingsDir = dir.path().toStdString();
         ShowAllHook = CountShowAll;
         ActivateObjectsHook = CountActivate;
@@ -220,7 +224,7 @@ class EditorTest : public QObject {
         QCOMPARE(input(), (QList<int>{15, 0, 1}));
         CmSelHighLow(2);
         QCOMPARE(input(), (QList<int>{0x40 | 15, 1, 2}));
-        CommType = 3; // through the module: external sync keeps the tariff bit
+        connection.kind = 3; // through the module: external sync keeps the tariff bit
         Konf.EnergyControl = 0x40;
         CmSelSyncMode(1);
         QCOMPARE(input(), (QList<int>{0xC0 | 15, 0, 2}));
@@ -228,10 +232,10 @@ class EditorTest : public QObject {
 
     void deviceTypeChanges() {
         auto state = [] {
-            return QList<int>{CommType,  Konf.Model,    Konf.BusSettings, Konf.System,
+            return QList<int>{connection.kind,  Konf.Model,    Konf.BusSettings, Konf.System,
                               Konf.Freq, Konf.DispMode, Konf.Logger,      Konf.MeanMeas[0]};
         };
-        CommType = 3;
+        connection.kind = 3;
         Konf.BusSettings = 0x40 | 3;
         Konf.System = 20;
         Konf.Freq = 0x84;
@@ -263,7 +267,7 @@ class EditorTest : public QObject {
             {0, 0x0400, 0, 0, "- - -"},            // no interval
         };
         for (const auto& c : cases) {
-            CommType = c.commType;
+            connection.kind = c.commType;
             Konf.Logger = uint16_t(c.logger);
             Konf.MeanMeas[0] = 6;
             Konf.MeanMeas[1] = 25;
@@ -279,7 +283,7 @@ class EditorTest : public QObject {
         Konf.MeanMeas[1] = 0; // valid only in classes 0 and 2
         Konf.MeanMeas[2] = 3;
         Konf.Mean_Log = 0x0007;
-        CommType = 3;
+        connection.kind = 3;
         Konf.MinMaxLogger[0] = 71; // U1Nmax: four-wire only
         Konf.MinMaxLogger[1] = 74; // U12max
         Konf.MinMaxLogger[2] = 0;

@@ -2,6 +2,7 @@
 // only moves when the link waits: retries, the pause before a retry, the reply
 // time-out, the RS-485 turnaround and the draining of late replies, to the millisecond.
 #include "FakeWire.h"
+#include "link/Connection.h"
 #include "config/ConfigImage.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
@@ -214,6 +215,7 @@ const LinkTransport kScriptedLine = {
 
 class LinkEngineTest : public QObject {
     Q_OBJECT
+    Connection connection; // the one the link talks over
 
     ScriptedMessages messages;
     KnownDevices devices;
@@ -221,7 +223,7 @@ class LinkEngineTest : public QObject {
     // Reads the device status with the given answers of the meter; the clock starts at 0.
     int readStatus(const QList<Answer>& answers, int showErrors) {
         line.script.assign(answers.begin(), answers.end());
-        if (!InitInterface(CommPort)) return -1;
+        if (!InitInterface()) return -1;
         const int ok = Read(Lese, kReadDevStatus, showErrors);
         CloseInterface();
         return ok;
@@ -235,18 +237,19 @@ class LinkEngineTest : public QObject {
     }
 
   private slots:
+    void initTestCase() { UseConnection(&connection); }
     void init() {
         line = Line{};
         SetLinkTransport(&kScriptedLine);
         SetMessageSink(&messages);
         messages.clear();
-        CommType = 1;
-        DeviceAddr = 3;
-        Baudrate = 3;
-        Parity = 0;
-        RTSFlow = 0;
-        RecTimeout = 100;
-        AutoPortClose = 1;
+        connection.kind = 1;
+        connection.meterAddress = 3;
+        connection.baudIndex = 3;
+        connection.formatIndex = 0;
+        connection.rtsFlow = 0;
+        connection.replyTimeoutMs = 100;
+        connection.closePortAfterUse = 1;
         devices = KnownDevices{};
         devices.gateways.resize(2);
         devices.modules.resize(1);
@@ -284,7 +287,7 @@ class LinkEngineTest : public QObject {
     }
     void attempts() {
         QFETCH(SerialCase, c);
-        CommType = c.commType;
+        connection.kind = c.commType;
         std::memset(DevStatus, 0x5A, sizeof DevStatus);
         QCOMPARE(readStatus(c.answers, c.quiet ? 0 : 1), c.ok);
         QCOMPARE(int(line.written.size()), c.ok ? int(c.answers.size()) : 4);
@@ -316,7 +319,7 @@ class LinkEngineTest : public QObject {
         QCOMPARE(readStatus({{Meter::Good, 250}, {Meter::Good}}, 1), 1);
         line.now += 400; // the late reply is in the input queue now
         line.script = {Answer{}};
-        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(InitInterface(), 1);
         QCOMPARE(Read(Lese, kReadMeterScale, 1), 1);
         CloseInterface();
         QCOMPARE(QByteArray(reinterpret_cast<char*>(MeterScale), 2).toHex(), QByteArray("3f01"));
@@ -345,11 +348,11 @@ class LinkEngineTest : public QObject {
         };
         for (const auto& c : cases) {
             init();
-            RTSFlow = c.rtsFlow;
-            Baudrate = c.baudrate;
+            connection.rtsFlow = c.rtsFlow;
+            connection.baudIndex = c.baudrate;
             line.drivesRTS = c.drivesRTS;
             line.script = {Answer{}};
-            QCOMPARE(InitInterface(CommPort), 1);
+            QCOMPARE(InitInterface(), 1);
             QCOMPARE(c.broadcast ? Write(Lese, kWriteRestartInterval, 1, 1) : Read(Lese, kReadDevStatus, 1),
                      1);
             CloseInterface();
@@ -396,11 +399,11 @@ class LinkEngineTest : public QObject {
         useGateway();
         if (c.commType == kModule) useModule();
         line.script.assign(c.answers.begin(), c.answers.end());
-        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(InitInterface(), 1);
         QCOMPARE(Read(Lese, kReadDevStatus, 1), c.ok);
         QCOMPARE(int(line.written.size()), int(c.answers.size()));
         QCOMPARE(int(line.now), c.elapsedMs);
-        QCOMPARE(TCP_Connection[0], c.kept ? 1 : 0);
+        QCOMPARE(int(TCPSlotConnected(0)), c.kept ? 1 : 0);
         QCOMPARE(messages.shown, Shown(c.errorKind, c.errorNumber, c.argument));
         if (!c.argument.isEmpty())
             QVERIFY(MessageTextEnglish(MessageType::Error, c.errorKind, c.errorNumber, qPrintable(c.argument))
@@ -415,7 +418,7 @@ class LinkEngineTest : public QObject {
             init();
             useGateway();
             line.script = std::deque<Answer>(5, Answer{Meter::ThenClose});
-            QCOMPARE(InitInterface(CommPort), 1);
+            QCOMPARE(InitInterface(), 1);
             for (int i = 0; i < 5; ++i) {
                 QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
                 line.now += idleMs;
@@ -442,13 +445,13 @@ class LinkEngineTest : public QObject {
             useModuleRecord();
             qstrncpy(devices.gateways[1].record.IP, "gateway 2", sizeof devices.gateways[1].record.IP);
             line.script = {Answer{}, Answer{}};
-            QCOMPARE(InitInterface(CommPort), 1);
+            QCOMPARE(InitInterface(), 1);
             QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
             if (c.selected) {
-                SelectInterface(c.kind, c.gateway, LM57Index);
+                SelectInterface(connection, c.kind, c.gateway, connection.moduleIndex);
                 QVERIFY(!line.open); // closed at once
             } else {
-                CommType = c.kind;
+                connection.kind = c.kind;
             }
             QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
             QCOMPARE(line.connects, 2);
@@ -463,7 +466,7 @@ class LinkEngineTest : public QObject {
     void tcpStaleReplyIsDiscardedBeforeTheNextRequest() {
         useGateway();
         line.script = {Answer{Meter::Twice}, Answer{}};
-        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(InitInterface(), 1);
         QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
         line.now += 100; // the copy has arrived
         QCOMPARE(Read(Lese, kReadMeterScale, 1), 1);
@@ -476,10 +479,10 @@ class LinkEngineTest : public QObject {
     void tcpMeterSearch() {
         useGateway();
         devices.gateways.resize(1);
-        Last_Device = 32;
+        connection.highestSearchAddress = 32;
         line.script = {Answer{Meter::PathUnavailable}, Answer{Meter::Refuses}, Answer{Meter::Echo},
                        Answer{Meter::Absent}, Answer{Meter::Silent}};
-        QCOMPARE(SearchGatewayDevices(devices), 0);
+        QCOMPARE(SearchGatewayDevices(devices, connection.highestSearchAddress), 0);
         QCOMPARE(int(line.written.size()), 5);
         const int32_t* units = devices.gateways[0].units;
         QCOMPARE(QList<int>(units, units + 2), QList<int>({3, 0}));
@@ -488,13 +491,13 @@ class LinkEngineTest : public QObject {
 
   private:
     void useGateway() {
-        SelectInterface(kGateway, 0, 0);
+        SelectInterface(connection, kGateway, 0, 0);
         qstrncpy(devices.gateways[0].record.IP, "gateway", sizeof devices.gateways[0].record.IP);
-        TCPDevAddr = 5;
+        connection.gatewayUnitAddress = 5;
     }
     void useModuleRecord() { qstrncpy(devices.modules[0].IP, "module", sizeof devices.modules[0].IP); }
     void useModule() {
-        SelectInterface(kModule, 0, 0);
+        SelectInterface(connection, kModule, 0, 0);
         useModuleRecord();
     }
 };

@@ -1,5 +1,6 @@
 // Frames built from the request tables, reply checks and the byte-order conversions.
 #include "config/ConfigImage.h"
+#include "link/Connection.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
 #include "link/Udp.h"
@@ -55,11 +56,13 @@ void SetLoggerRequest(int blockAddress, int blockCount) {
 
 class LinkFramesTest : public QObject {
     Q_OBJECT
+    Connection connection; // the one the link talks over
   private slots:
+    void initTestCase() { UseConnection(&connection); }
     void init() {
-        CommType = 0;
-        DeviceAddr = 5;
-        TCPDevAddr = 9;
+        connection.kind = 0;
+        connection.meterAddress = 5;
+        connection.gatewayUnitAddress = 9;
     }
 
     void crcMatchesTheModbusReference() {
@@ -89,7 +92,7 @@ class LinkFramesTest : public QObject {
     }
     void frames() {
         QFETCH(FrameCase, c);
-        CommType = c.commType;
+        connection.kind = c.commType;
         const bool tcp = c.broadcast < 0;
         MakeProtocol(c.kind, Lese, c.index, 1, tcp ? 0 : c.broadcast);
         if (tcp) MakeTCPProtocol();
@@ -114,7 +117,7 @@ class LinkFramesTest : public QObject {
     }
 
     void loggerRequestTakesAddressAndCountFromLog() {
-        CommType = 0;
+        connection.kind = 0;
         SetLoggerRequest(0x1234, 64);
         MakeProtocol(3, Lese, 12, 1, 0);
         QCOMPARE(Sent().toHex(' '), WithCRC(QByteArray::fromHex("FF03123400 40")).toHex(' '));
@@ -125,7 +128,7 @@ class LinkFramesTest : public QObject {
     // would have gone out with its low byte 0).
     void loggerRequestBeyondItsBufferIsRefused() {
         for (const auto& [commType, count] : {std::pair{0, 129}, std::pair{0, 256}, std::pair{2, 124}}) {
-            CommType = commType;
+            connection.kind = commType;
             SetLoggerRequest(0, count);
             SndLen = 0;
             QCOMPARE(Read(Lese, kReadLoggerData, 1), 0);
@@ -145,7 +148,7 @@ class LinkFramesTest : public QObject {
             Lese.Model = 7;
             DistributeReply(Lese, 6);
             QCOMPARE(int(Lese.Model), model);
-            QCOMPARE(QByteArray(Devtype, 5), name.left(4) + '\0');
+            QCOMPARE(QByteArray(ReportedModel(), 5), name.left(4) + '\0');
         }
     }
 
@@ -242,8 +245,8 @@ class LinkFramesTest : public QObject {
     void tcpReplies() {
         QFETCH(QByteArray, reply);
         QFETCH(int, state);
-        CommType = 2;
-        TCPDevAddr = 5;
+        connection.kind = 2;
+        connection.gatewayUnitAddress = 5;
         MakeProtocol(3, Lese, 9, 1, 0);
         MakeTCPProtocol();
         std::memcpy(RecBuffer, reply.constData(), size_t(reply.size()));

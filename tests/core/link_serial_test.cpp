@@ -1,6 +1,7 @@
 // Serial transactions against zaro-sim on a pseudo-terminal, end to end. The engine's
 // retries, pauses and time-outs are tested on a scripted line in link_engine_test.
 #include "SimProcess.h"
+#include "link/Connection.h"
 #include "config/ConfigImage.h"
 #include "link/DeviceLink.h"
 #include "platform/Messages.h"
@@ -19,13 +20,14 @@ int Requests(const QString& simLog, const QString& frameStart) {
 
 class LinkSerialTest : public QObject {
     Q_OBJECT
+    Connection connection; // the one the link talks over
 
     std::unique_ptr<SimProcess> sim; // one per test: its log counts that test's requests
     ScriptedMessages messages;
 
     void startSim(const QStringList& args) {
         QVERIFY2(sim->start(args + QStringList{"--verbose"}), qPrintable(sim->output()));
-        CommPortPath = sim->ptyPath().toStdString();
+        connection.serialPath = sim->ptyPath().toStdString();
     }
 
     // What the simulator saw, once it has stopped.
@@ -35,17 +37,18 @@ class LinkSerialTest : public QObject {
     }
 
   private slots:
+    void initTestCase() { UseConnection(&connection); }
     void init() {
         sim = std::make_unique<SimProcess>();
         SetMessageSink(&messages);
         messages.clear();
-        CommType = 1;
-        DeviceAddr = 3;
-        Baudrate = 3;
-        Parity = 0;
-        RTSFlow = 1; // a pseudo-terminal has no RTS: the link must work without
-        RecTimeout = 100;
-        AutoPortClose = 1;
+        connection.kind = 1;
+        connection.meterAddress = 3;
+        connection.baudIndex = 3;
+        connection.formatIndex = 0;
+        connection.rtsFlow = 1; // a pseudo-terminal has no RTS: the link must work without
+        connection.replyTimeoutMs = 100;
+        connection.closePortAfterUse = 1;
     }
     void cleanup() {
         sim.reset();
@@ -56,11 +59,11 @@ class LinkSerialTest : public QObject {
     void portOpensPerOperationOnlyWithAutoClose() {
         for (const int autoClose : {0, 1}) {
             init();
-            AutoPortClose = autoClose;
+            connection.closePortAfterUse = autoClose;
             startSim({"--rs485", "3"});
             const int before = SerialOpenCount();
             for (int op = 0; op < 2; ++op) {
-                QCOMPARE(InitInterface(CommPort), 1);
+                QCOMPARE(InitInterface(), 1);
                 QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
                 CloseInterface();
             }
@@ -72,11 +75,11 @@ class LinkSerialTest : public QObject {
 
     void broadcastWaitsForNoReplyAndDiagnoseFindsOnlyPresentMeters() {
         startSim({"--rs485", "3,17"});
-        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(InitInterface(), 1);
         QCOMPARE(Write(Lese, kWriteRestartInterval, 1, 1), 1);
         QCOMPARE(Read(Lese, kReadDevStatus, 1), 1); // the line is free again at once
-        QCOMPARE(Diagnose(CommPort, 17), 1);
-        QCOMPARE(Diagnose(CommPort, 5), 0);
+        QCOMPARE(Diagnose(17), 1);
+        QCOMPARE(Diagnose(5), 0);
         CloseInterface();
         QVERIFY(messages.shown.empty());
         const QString log = simLog();
@@ -87,7 +90,7 @@ class LinkSerialTest : public QObject {
     // Timer ticks run while a transaction waits; their poll must not start another.
     void tickDuringTransactionIsSkipped() {
         startSim({"--rs485", "3", "--turnaround", "60"});
-        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(InitInterface(), 1);
         int tickResult = -1;
         bool busyInTick = false;
         QTimer::singleShot(10, [&] {

@@ -34,6 +34,8 @@ QByteArray Zrd(const QByteArray& records, const QByteArray& units = "\t\t\t[kV]\
 
 class LoggerTest : public QObject {
     Q_OBJECT
+
+    Connection connection; // the one the link talks over
     QTemporaryDir dir;
     ScriptedMessages messages;
     std::unique_ptr<SimLine> sim;
@@ -47,8 +49,8 @@ class LoggerTest : public QObject {
         sim = std::make_unique<SimLine>((commType ? QStringList{"--rs485", "17"} : QStringList{"--rs232"}) +
                                         options);
         if (!sim->ok()) return false;
-        CommType = commType;
-        CommPortPath = sim->path().toStdString();
+        connection.kind = commType;
+        connection.serialPath = sim->path().toStdString();
         const bool ok = OpenAcquisition() && DescribeMeterLogger(device);
         messages.clear();
         return ok;
@@ -56,11 +58,12 @@ class LoggerTest : public QObject {
 
   private slots:
     void initTestCase() {
+        UseConnection(&connection);
         SettingsDir = dir.path().toStdString();
-        RecTimeout = 100;
-        DeviceAddr = 17;
-        Baudrate = 3;
-        Parity = 1;
+        connection.replyTimeoutMs = 100;
+        connection.meterAddress = 17;
+        connection.baudIndex = 3;
+        connection.formatIndex = 1;
         SetMessageSink(&messages);
     }
     void cleanupTestCase() {

@@ -2,6 +2,7 @@
 // messages, checking what is typed, the known lists, and the scans and configuration
 // exchanges on a scripted network whose clock moves only while the program waits.
 #include "link/Udp.h"
+#include "link/Connection.h"
 #include "netmodules/Gateway.h"
 #include "netmodules/LANMOD57Net.h"
 #include "platform/Messages.h"
@@ -77,17 +78,19 @@ QByteArray ModuleAnswer(const QByteArray& mac = "001234C70A1B", const QByteArray
 
 class NetDevicesTest : public QObject {
     Q_OBJECT
+    Connection connection; // the one the link talks over
     ScriptedMessages messages;
     KnownDevices devices;
     NetworkFields fields;
 
   private slots:
+    void initTestCase() { UseConnection(&connection); }
     void init() {
         messages.clear();
         fields = NetworkFields{};
         SetMessageSink(&messages);
-        LoadINIDefaultTCP(devices);
-        LoadDevINIDefault(devices);
+        LoadINIDefaultTCP(devices, connection);
+        LoadDevINIDefault(devices, connection);
         InitGatewayRecords(devices);
         InitLM57Records(devices);
         net = Network{};
@@ -190,7 +193,7 @@ class NetDevicesTest : public QObject {
         const QByteArray mine = GatewayReply("00-30-11-0A-1B-01");
         devices.gateways.resize(1);
         QCOMPARE(ParseNetbiterReply(mine.constData(), int(mine.size()), devices.gateways[0].record), 1);
-        SelectInterface(kGateway, 0, 0);
+        SelectInterface(connection, kGateway, 0, 0);
         fields = NetworkFields{"127.0.0.1", "255.0.0.0", "127.0.0.254", "plant", 1, 1};
         QByteArray answer;
         net.devices = [&](const QByteArray&) { Due(5, answer); };
@@ -210,7 +213,7 @@ class NetDevicesTest : public QObject {
         devices.modules.resize(1);
         QVERIFY(ParseModuleAnswer(ModuleAnswer("001234C70A1B", "Hall 7 meter").constData(), 75,
                                   devices.modules[0]));
-        SelectInterface(kModule, 0, 0);
+        SelectInterface(connection, kModule, 0, 0);
         fields = NetworkFields{"10.1.1.5", "255.255.255.0", "10.1.2.4", "Hall 7 meter ", 0, 1};
         for (const QByteArray& refusal : {QByteArray("ERROR: refused"), QByteArray("\xFF"),
                                           ModuleAnswer("001234C70A1C", "Hall 7 meter")}) {
@@ -232,7 +235,7 @@ class NetDevicesTest : public QObject {
     void moduleRescannedAfterDhcpChange() {
         devices.modules.resize(1);
         QVERIFY(ParseModuleAnswer(ModuleAnswer().constData(), 75, devices.modules[0]));
-        SelectInterface(kModule, 0, 0);
+        SelectInterface(connection, kModule, 0, 0);
         fields = NetworkFields{"10.1.1.100", "255.255.255.0", "10.1.2.4", "hall 2", 1, 1};
         int64_t configuredAt = -1;
         net.devices = [&](const QByteArray& datagram) {
@@ -247,7 +250,7 @@ class NetDevicesTest : public QObject {
         QVERIFY(net.now - configuredAt >= 5000);
         QCOMPARE((QByteArrayList{devices.modules[0].IP, devices.modules[0].DHCP}),
                  (QByteArrayList{"10.1.1.5", "01"}));
-        QCOMPARE(LM57Index, 0);
+        QCOMPARE(connection.moduleIndex, 0);
     }
 
     void gatewayMessage() {
@@ -289,7 +292,7 @@ class NetDevicesTest : public QObject {
         QVERIFY(devices.modules.empty());
         QVERIFY(AddLANMD57(devices, "00-30-11-0A-0B-0C"));
         QCOMPARE(QByteArray(devices.modules[0].IP), QByteArray("10.1.1.100"));
-        QCOMPARE(LM57Index, 0);
+        QCOMPARE(connection.moduleIndex, 0);
     }
 
     // Hand-added gateways keep what is typed, the host name up to a blank or ";".
@@ -298,7 +301,7 @@ class NetDevicesTest : public QObject {
             QVERIFY(AddGateway(devices));
         for (int i = 0; i < 3; ++i)
             devices.gateways[i].units[0] = 10 + i;
-        SelectInterface(CommType, 2, LM57Index);
+        SelectInterface(connection, connection.kind, 2, connection.moduleIndex);
         fields.IP = "10.1.1.12";
         fields.hostName = "plant 1;x";
         QVERIFY(GatewayModificationCheck(devices, fields));

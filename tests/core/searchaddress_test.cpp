@@ -1,4 +1,5 @@
 #include "link/DeviceLink.h"
+#include "link/Connection.h"
 #include "link/ModbusTcp.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
@@ -23,23 +24,25 @@ QList<int> Found() {
 
 class SearchAddressTest : public QObject {
     Q_OBJECT
+    Connection connection; // the one the link talks over
     ScriptedMessages messages;
     QTemporaryDir dir;
 
     bool StartBus(const SimLine& line) {
-        CommPortPath = line.path().toStdString();
+        connection.serialPath = line.path().toStdString();
         return line.ok();
     }
 
   private slots:
+    void initTestCase() { UseConnection(&connection); }
     void init() {
         SettingsDir = dir.path().toStdString();
-        LoadINIDefault();
-        CommType = 1;
-        RTSFlow = 0;
-        RecTimeout = 50;
+        LoadINIDefault(connection);
+        connection.kind = 1;
+        connection.rtsFlow = 0;
+        connection.replyTimeoutMs = 50;
         CloseCommPort();
-        Last_Device = 32;
+        connection.highestSearchAddress = 32;
         messages.clear();
         SetMessageSink(&messages);
     }
@@ -48,10 +51,9 @@ class SearchAddressTest : public QObject {
         SimLine line({"--rs485", "3,17,40"});
         QVERIFY(StartBus(line));
         std::vector<int> probed;
-        QCOMPARE(SearchAddress([&](int a) { probed.push_back(a); }), 1);
+        QCOMPARE(SearchAddress(connection.highestSearchAddress, [&](int a) { probed.push_back(a); }), 1);
         QCOMPARE(Found(), (QList<int>{3, 17})); // 40 lies outside 1..32
-        QCOMPARE(Search_Result, 1);
-        QCOMPARE(DeviceAddr, 247); // the selection is taken when the dialog closes
+        QCOMPARE(connection.meterAddress, 247); // the selection is taken when the dialog closes
         QCOMPARE(int(probed.size()), 32);
         QVERIFY(std::is_sorted(probed.begin(), probed.end()));
         QVERIFY(!CommPortIsOpen());
@@ -62,7 +64,7 @@ class SearchAddressTest : public QObject {
         for (const QString missesFirst : {"1", "2"}) {
             SimLine line({"--rs485", "1,2", "--miss-first", missesFirst});
             QVERIFY(StartBus(line));
-            QCOMPARE(SearchAddress(), 1);
+            QCOMPARE(SearchAddress(connection.highestSearchAddress), 1);
             QCOMPARE(Found(), missesFirst == "1" ? (QList<int>{1, 2}) : (QList<int>{1}));
         }
     }
@@ -73,14 +75,17 @@ class SearchAddressTest : public QObject {
             bus << QString::number(a);
         SimLine line({"--rs485", bus.join(',')});
         QVERIFY(StartBus(line));
-        Last_Device = 247;
+        connection.highestSearchAddress = 247;
         int last = 0;
-        QCOMPARE(SearchAddress([&](int a) { last = a; }), 1);
+        int found = 0;
+        QCOMPARE(SearchAddress(
+                     connection.highestSearchAddress, [&](int a) { last = a; }, &found),
+                 1);
         QList<int> expected;
         for (int a = 30; a < 62; ++a)
             expected << a;
         QCOMPARE(Found(), expected);
-        QCOMPARE(SearchIndex, 32);
+        QCOMPARE(found, 32);
         QCOMPARE(last, 61); // nothing more can be kept, so nothing more is probed
     }
 
@@ -88,18 +93,17 @@ class SearchAddressTest : public QObject {
         SimLine line({"--rs485", "100"});
         QVERIFY(StartBus(line));
         Devices485[0] = 9;
-        DeviceAddr = 9;
-        QCOMPARE(SearchAddress(), 1);
+        connection.meterAddress = 9;
+        QCOMPARE(SearchAddress(connection.highestSearchAddress), 1);
         QVERIFY(Found().empty());
-        QCOMPARE(Search_Result, 0);
-        QCOMPARE(DeviceAddr, 9);
+        QCOMPARE(connection.meterAddress, 9);
     }
 
     void portThatDoesNotExist() {
-        CommPortPath = dir.path().toStdString() + "/no-such-tty";
+        connection.serialPath = dir.path().toStdString() + "/no-such-tty";
         Devices485[0] = 5;
         int probes = 0;
-        QCOMPARE(SearchAddress([&](int) { ++probes; }), -1);
+        QCOMPARE(SearchAddress(connection.highestSearchAddress, [&](int) { ++probes; }), -1);
         QCOMPARE(probes, 0);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{MessageType::Error, 0, 0}}));
         QCOMPARE(Found(), QList<int>{5});
@@ -111,10 +115,10 @@ class SearchAddressTest : public QObject {
     void portVanishesDuringTheSearch() {
         SimLine line({"--rs485", "2"});
         QVERIFY(StartBus(line));
-        Last_Device = 247;
-        RecTimeout = 200;
+        connection.highestSearchAddress = 247;
+        connection.replyTimeoutMs = 200;
         int probes = 0;
-        const int rc = SearchAddress([&](int a) {
+        const int rc = SearchAddress(connection.highestSearchAddress, [&](int a) {
             ++probes;
             if (a == 4) QFile::remove(line.path());
         });
@@ -138,16 +142,16 @@ class SearchAddressTest : public QObject {
             bool boxes[kMaxBusAddress] = {};
             for (int a : c.ticked)
                 boxes[a - 1] = true;
-            DeviceAddr = 77;
+            connection.meterAddress = 77;
             Devices485[0] = 77;
-            GetRS485DeviceSelection(boxes);
+            GetRS485DeviceSelection(boxes, connection);
             QCOMPARE(Found(), c.kept);
-            QCOMPARE(DeviceAddr, c.deviceAddr);
+            QCOMPARE(connection.meterAddress, c.deviceAddr);
         }
     }
 
     void timeoutField() {
-        RecTimeout = 200;
+        connection.replyTimeoutMs = 200;
         // 0.29 is 289.99999999999994 in binary; the rest is cut off; nonsense is clamped or refused.
         const std::pair<double, int> cases[] = {{0.35, 350}, {0.29, 290},    {0.2509, 250}, {0.0, 50},
                                                 {-3.0, 50},  {1e300, 10000}, {qQNaN(), 200}};

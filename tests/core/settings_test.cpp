@@ -1,4 +1,5 @@
 #include "config/ConfigImage.h"
+#include "link/Connection.h"
 #include "netmodules/KnownDevices.h"
 #include "platform/ProgramFiles.h"
 #include "settings/INI_File.h"
@@ -18,6 +19,8 @@ struct BadCase {
 Q_DECLARE_METATYPE(BadCase)
 
 namespace {
+
+Connection connection; // the one the link talks over
 
 // What the probes of the tables below look at.
 KnownDevices devices;
@@ -59,6 +62,7 @@ class SettingsTest : public QObject {
     QString path() const { return dir->path(); }
 
   private slots:
+    void initTestCase() { UseConnection(&connection); }
     void init() {
         dir = new QTemporaryDir;
         SettingsDir = dir->path().toStdString();
@@ -69,7 +73,7 @@ class SettingsTest : public QObject {
     }
 
     void defaultsWithoutFiles() {
-        LoadAllSettings(devices, true);
+        LoadAllSettings(devices, connection, true);
         const int32_t zero[32] = {};
         const QByteArray expected =
             "[Interface]\r\nAutoClose = 1\r\nBaudrate = 3\r\nCOMPort = 1\r\nCOMType = 0\r\n"
@@ -86,29 +90,29 @@ class SettingsTest : public QObject {
 
     // What is written reads back to the same globals and is written again byte for byte.
     void roundTrips() {
-        LoadINIDefault();
+        LoadINIDefault(connection);
         Language = 3;
-        CommType = 1;
-        CommPortPath = "/dev/pts/\"7\"\\\t";
-        RecTimeout = 350;
+        connection.kind = 1;
+        connection.serialPath = "/dev/pts/\"7\"\\\t";
+        connection.replyTimeoutMs = 350;
         Konf.MaxI = 100;
         const int32_t found[32] = {3, 17, 247};
         std::copy(std::begin(found), std::end(found), Devices485);
-        NewINIFile();
+        NewINIFile(connection);
         const QByteArray ini = ReadBack(path(), "ZARO.ini");
         QVERIFY(ini.contains(
             "\r\nCOMPort = 1\r\nCOMPortPath = \"/dev/pts/\\\"7\\\"\\\\\\t\"\r\nCOMType = 1\r\n"));
         QVERIFY(ini.contains(SortedAddressLines(found)));
         QVERIFY(!ini.contains("\n\n") && ini.count("\n") == ini.count("\r\n"));
 
-        LoadINIDefaultTCP(devices);
+        LoadINIDefaultTCP(devices, connection);
         devices.gateways.resize(2);
-        GatewayIndex = 1;
+        connection.gatewayIndex = 1;
         const char name29[] = "Hall 12 \"north\" \\ tab\there.\x01\x7f"; // fills the field
         qstrncpy(devices.gateways[1].record.HN, name29, sizeof devices.gateways[1].record.HN);
         qstrncpy(devices.gateways[0].record.IP, "127.0.0.1", sizeof devices.gateways[0].record.IP);
         devices.gateways[1].units[0] = 9;
-        NewINIFileTCP(devices);
+        NewINIFileTCP(devices, connection);
         const QByteArray tcp = ReadBack(path(), "ZAROTCP.ini");
         QVERIFY(tcp.startsWith(
             Crlf("[TCPComm]\nNumGate = 2\nTCPPort = 502\nGateway = 1\nDevAddr = 247\n\n"
@@ -116,26 +120,26 @@ class SettingsTest : public QObject {
                  "DevAddr1 = 0\nDevAddr2 = 0\n")));
         QVERIFY(tcp.contains("GatewayName = \"Hall 12 \\\"north\\\" \\\\ tab\\there.\\x01\\x7F\"\r\n"));
 
-        LoadDevINIDefault(devices);
+        LoadDevINIDefault(devices, connection);
         devices.modules.resize(1);
         qstrncpy(devices.modules[0].name, "line\r\nbreak", sizeof devices.modules[0].name);
         qstrncpy(devices.modules[0].DHCP, "01", sizeof devices.modules[0].DHCP);
-        NewDevINIFile(devices);
+        NewDevINIFile(devices, connection);
         const QByteArray dev = ReadBack(path(), "ZARODEV.ini");
         QCOMPARE(
             dev,
             Crlf("[LANMOD57]\nLM57Ix = 0\nHTTPPort = 80\n\n[Device0]\nMAC = \"\"\nIP = \"\"\nGateway = \"\"\n"
                  "SubMask = \"\"\nDHCP = \"01\"\nName = \"line\\r\\nbreak\"\n"));
 
-        LoadAllSettings(devices, true);
-        QCOMPARE(CommPortPath, std::string("/dev/pts/\"7\"\\\t"));
+        LoadAllSettings(devices, connection, true);
+        QCOMPARE(connection.serialPath, std::string("/dev/pts/\"7\"\\\t"));
         QCOMPARE(QByteArray(devices.gateways[1].record.HN), QByteArray(name29));
         QCOMPARE(QByteArray(devices.modules[0].name), QByteArray("line\r\nbreak"));
         QCOMPARE(QByteArray(devices.modules[0].DHCP), QByteArray("01"));
         QCOMPARE(Devices485[1], 17);
-        NewINIFile();
-        NewINIFileTCP(devices);
-        NewDevINIFile(devices);
+        NewINIFile(connection);
+        NewINIFileTCP(devices, connection);
+        NewDevINIFile(devices, connection);
         QCOMPARE(ReadBack(path(), "ZARO.ini"), ini);
         QCOMPARE(ReadBack(path(), "ZAROTCP.ini"), tcp);
         QCOMPARE(ReadBack(path(), "ZARODEV.ini"), dev);
@@ -144,17 +148,17 @@ class SettingsTest : public QObject {
     void handEditedFilesAreRead() {
         Put(path(), "ZARO.ini",
             "; edited by hand\n\n[options]\n  language=2\n[Interface]\nCOMPort = 3\nDevAddr2 = 9\n");
-        LoadAllSettings(devices, true);
+        LoadAllSettings(devices, connection, true);
         QCOMPARE(Language, 2);
-        QCOMPARE(CommPort, 3);
-        QCOMPARE(CommPortPath, std::string()); // the old rule: the link derives the device from COMPort
+        QCOMPARE(connection.serialPort, 3);
+        QCOMPARE(connection.serialPath, std::string()); // the old rule: the link derives the device from COMPort
         QCOMPARE(Devices485[0], 9);            // slots are kept packed
         QCOMPARE(Konf.MaxI, int16_t(500));     // missing keys keep their defaults
     }
 
     void strayLinesArePassedOver_data() {
         QTest::addColumn<BadCase>("c");
-        const std::function<int()> timeout = Of(RecTimeout);
+        const std::function<int()> timeout = Of(connection.replyTimeoutMs);
         auto row = [](const char* tag, const char* file, const char* content, std::function<int()> probe,
                       int expected) {
             QTest::newRow(tag) << BadCase{file, content, probe, expected};
@@ -168,13 +172,13 @@ class SettingsTest : public QObject {
         // The keys under a damaged section line belong to no section, not to the one before.
         row(
             "damaged section", "ZAROTCP.ini", "[TCPComm]\r\nNumGate = 1\r\n[Gateway1\r\nTCPPort = 600\r\n",
-            [] { return TCPPort * 10 + int(devices.gateways.size()); }, 5021);
+            [] { return connection.gatewayTcpPort * 10 + int(devices.gateways.size()); }, 5021);
     }
     // The rest of the file is read, and the file stays as the user left it.
     void strayLinesArePassedOver() {
         QFETCH(BadCase, c);
         Put(path(), c.file, c.content);
-        LoadAllSettings(devices, true);
+        LoadAllSettings(devices, connection, true);
         QCOMPARE(c.probe(), c.expected);
         QCOMPARE(ReadBack(path(), c.file), c.content);
         QVERIFY(!QFile::exists(path() + "/" + c.file + ".bak"));
@@ -186,10 +190,10 @@ class SettingsTest : public QObject {
             text += "[Gateway" + QByteArray::number(n) + "]\r\nGatewayIP = \"127.0.0." +
                     QByteArray::number(n) + "\"\r\n";
         Put(path(), "ZAROTCP.ini", text);
-        LoadAllSettings(devices, true);
+        LoadAllSettings(devices, connection, true);
         QCOMPARE(devices.gateways.size(), size_t(2));
         QCOMPARE(QByteArray(devices.gateways[1].record.IP), QByteArray("127.0.0.2"));
-        NewINIFileTCP(devices);
+        NewINIFileTCP(devices, connection);
         const QByteArray written = ReadBack(path(), "ZAROTCP.ini");
         QVERIFY(written.contains("[Gateway2]"));
         QVERIFY(!written.contains("[Gateway3]"));
@@ -206,7 +210,7 @@ class SettingsTest : public QObject {
         QCOMPARE(doc.sections.size(), size_t(kMaxGateways + 1));
         QVERIFY(doc.truncated);
         Put(path(), "ZAROTCP.ini", text);
-        LoadAllSettings(devices, true);
+        LoadAllSettings(devices, connection, true);
         QCOMPARE(devices.gateways.size(), size_t(256));
         QCOMPARE(QByteArray(devices.gateways[0].record.HN), QByteArray("first"));
         QCOMPARE(devices.gateways[1].record.HN[0], '\0'); // past the sections that are read
@@ -216,9 +220,9 @@ class SettingsTest : public QObject {
         Put(path(), "ZARODEV.ini",
             "[LANMOD57]\r\nLM57Ix = 1\r\n[Device0]\r\nName = \"A\"\r\nMAC = \"00-30-11-00-00-01\"\r\n"
             "SubMask = \"255.0.0.0\"\r\n[Device1]\r\nName = \"B\"\r\n[Notes]\r\nName = \"C\"\r\n");
-        LoadAllSettings(devices, true);
+        LoadAllSettings(devices, connection, true);
         QCOMPARE(devices.modules.size(), size_t(3));
-        QCOMPARE(LM57Index, 1);
+        QCOMPARE(connection.moduleIndex, 1);
         // The third is read from Device2, which is not there.
         QCOMPARE((QByteArrayList{devices.modules[0].name, devices.modules[0].MAC, devices.modules[0].subnet,
                                  devices.modules[1].name, devices.modules[2].name}),
@@ -245,36 +249,36 @@ class SettingsTest : public QObject {
         const Probe numGate = [] { return int(devices.gateways.size()); };
         const QByteArray gateway = "[Gateway1]\r\nGatewayName = \"only\"\r\n";
         row("missing", "", {}, Of(Language), 1);
-        row("empty", "ZARO.ini", {}, Of(CommType), 0);
+        row("empty", "ZARO.ini", {}, Of(connection.kind), 0);
         row("garbage", "ZARO.ini",
             QByteArray("\x7f"
                        "ELF\x02\x01\x00\xff[=]\xfe\n=\n",
                        13),
-            Of(RecTimeout), 200);
-        tcp("garbage tcp", "PK\x03\x04\xff\xfe\r\n", Of(TCPPort), 502);
+            Of(connection.replyTimeoutMs), 200);
+        tcp("garbage tcp", "PK\x03\x04\xff\xfe\r\n", Of(connection.gatewayTcpPort), 502);
         zaro("Language 7", "Options", "Language = 7", Of(Language), 1);
         zaro(
             "RatedI 250", "Options", "RatedI = 250", [] { return int(Konf.MaxI); }, 500);
-        zaro("COMType 9", "Interface", "COMType = 9", Of(CommType), 0);
-        zaro("COMPort 99", "Interface", "COMPort = 99", Of(CommPort), 1);
-        zaro("COMPort 0 without a path", "Interface", "COMPort = 0", Of(CommPort), 1);
-        zaro("Baudrate 5", "Interface", "Baudrate = 5", Of(Baudrate), 3);
-        zaro("Parity -1", "Interface", "Parity = -1", Of(Parity), 0);
-        zaro("RTSFlow 2", "Interface", "RTSFlow = 2", Of(RTSFlow), 1);
-        zaro("DevAddr 248", "Interface", "DevAddr = 248", Of(DeviceAddr), 247);
-        zaro("Timeout -5", "Interface", "Timeout = -5", Of(RecTimeout), 50);
-        zaro("Timeout huge", "Interface", "Timeout = 600000", Of(RecTimeout), 10000);
-        zaro("Timeout overflow", "Interface", "Timeout = 99999999999999999999", Of(RecTimeout), 200);
-        zaro("Timeout text", "Interface", "Timeout = \"fast\"", Of(RecTimeout), 200);
+        zaro("COMType 9", "Interface", "COMType = 9", Of(connection.kind), 0);
+        zaro("COMPort 99", "Interface", "COMPort = 99", Of(connection.serialPort), 1);
+        zaro("COMPort 0 without a path", "Interface", "COMPort = 0", Of(connection.serialPort), 1);
+        zaro("Baudrate 5", "Interface", "Baudrate = 5", Of(connection.baudIndex), 3);
+        zaro("Parity -1", "Interface", "Parity = -1", Of(connection.formatIndex), 0);
+        zaro("RTSFlow 2", "Interface", "RTSFlow = 2", Of(connection.rtsFlow), 1);
+        zaro("DevAddr 248", "Interface", "DevAddr = 248", Of(connection.meterAddress), 247);
+        zaro("Timeout -5", "Interface", "Timeout = -5", Of(connection.replyTimeoutMs), 50);
+        zaro("Timeout huge", "Interface", "Timeout = 600000", Of(connection.replyTimeoutMs), 10000);
+        zaro("Timeout overflow", "Interface", "Timeout = 99999999999999999999", Of(connection.replyTimeoutMs), 200);
+        zaro("Timeout text", "Interface", "Timeout = \"fast\"", Of(connection.replyTimeoutMs), 200);
         zaro(
             "address slots", "Interface",
             "DevAddr1 = 300\r\nDevAddr2 = 17\r\nDevAddr3 = 5\r\nDevAddr4 = 17\r\nDevAddr5 = -4",
             [] { return Devices485[0] * 1000 + Devices485[1]; }, 5017);
         tcp("NumGate 9999", ini("TCPComm", "NumGate = 9999") + gateway, numGate, 1);
         tcp("NumGate -3", ini("TCPComm", "NumGate = -3"), numGate, 0);
-        tcp("Gateway 4 of 1", ini("TCPComm", "NumGate = 1\r\nGateway = 4") + gateway, Of(GatewayIndex), 0);
-        tcp("TCPPort 70000", ini("TCPComm", "TCPPort = 70000"), Of(TCPPort), 502);
-        tcp("TCP DevAddr 0", ini("TCPComm", "DevAddr = 0"), Of(TCPDevAddr), 247);
+        tcp("Gateway 4 of 1", ini("TCPComm", "NumGate = 1\r\nGateway = 4") + gateway, Of(connection.gatewayIndex), 0);
+        tcp("TCPPort 70000", ini("TCPComm", "TCPPort = 70000"), Of(connection.gatewayTcpPort), 502);
+        tcp("TCP DevAddr 0", ini("TCPComm", "DevAddr = 0"), Of(connection.gatewayUnitAddress), 247);
         tcp(
             "long name",
             ini("TCPComm", "NumGate = 1") + "[Gateway1]\r\nGatewayName = \"" + QByteArray(200, 'x') +
@@ -284,7 +288,7 @@ class SettingsTest : public QObject {
             "long MAC", "ZARODEV.ini",
             ini("LANMOD57", "LM57Ix = 0") + "[Device0]\r\nMAC = \"00-30-11-22-33-44-55-66\"\r\n",
             [] { return int(std::strlen(devices.modules[0].MAC)); }, 17);
-        row("LM57Ix 5 of 1", "ZARODEV.ini", ini("LANMOD57", "LM57Ix = 5") + "[Device0]\r\n", Of(LM57Index),
+        row("LM57Ix 5 of 1", "ZARODEV.ini", ini("LANMOD57", "LM57Ix = 5") + "[Device0]\r\n", Of(connection.moduleIndex),
             0);
         QByteArray many = ini("LANMOD57", "LM57Ix = 0");
         for (int i = 0; i < 300; ++i)
@@ -296,7 +300,7 @@ class SettingsTest : public QObject {
     void badInput() {
         QFETCH(BadCase, c);
         if (*c.file) Put(path(), c.file, c.content);
-        LoadAllSettings(devices, true);
+        LoadAllSettings(devices, connection, true);
         QCOMPARE(c.probe(), c.expected);
         const char* names[] = {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"};
         QByteArray written[3];
@@ -307,7 +311,7 @@ class SettingsTest : public QObject {
             IniDoc doc;
             QVERIFY2(IniParse(written[i], doc) && !doc.sections.empty(), names[i]);
         }
-        LoadAllSettings(devices, true); // the rewritten files are settled: reading them again changes nothing
+        LoadAllSettings(devices, connection, true); // the rewritten files are settled: reading them again changes nothing
         QCOMPARE(c.probe(), c.expected);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(ReadBack(path(), names[i]), written[i]);
@@ -340,7 +344,7 @@ class SettingsTest : public QObject {
         if (kind == "fifo") QCOMPARE(mkfifo(qPrintable(name), 0600), 0);
         if (kind == "file") Put(path(), qPrintable(file), content);
 
-        LoadAllSettings(devices, true);
+        LoadAllSettings(devices, connection, true);
         IniDoc doc;
         QVERIFY(!QFileInfo(name).isSymLink());
         QVERIFY(IniParse(ReadBack(path(), qPrintable(file)), doc) && !doc.sections.empty());
@@ -357,7 +361,7 @@ class SettingsTest : public QObject {
     // zaro-cli reads the files but leaves even broken ones alone.
     void readOnlyLoadWritesNothing() {
         Put(path(), "ZARO.ini", "[Options]\r\nLanguage = 7\r\n");
-        LoadAllSettings(devices, false);
+        LoadAllSettings(devices, connection, false);
         QCOMPARE(Language, 1);
         QCOMPARE(ReadBack(path(), "ZARO.ini"), QByteArray("[Options]\r\nLanguage = 7\r\n"));
         QVERIFY(!QFile::exists(path() + "/ZAROTCP.ini"));

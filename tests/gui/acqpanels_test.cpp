@@ -3,6 +3,7 @@
 // zaro-sim where a reply must be awaited on the wall clock): what they show, and what
 // their commands send.
 #include "SimLine.h"
+#include "link/Connection.h"
 #include "SimProcess.h"
 
 #include "acquisition/MeanDecode.h"
@@ -101,6 +102,7 @@ uint16_t Word0(const uint8_t* block) {
 
 class AcqPanelsTest : public QObject {
     Q_OBJECT
+    Connection& connection = ShellConnection(); // the one the link talks over
 
     QTemporaryDir dir;
     ScriptedMessages messages;
@@ -112,8 +114,8 @@ class AcqPanelsTest : public QObject {
         line.reset();
         if (onSimProcess && !sim.start(QStringList{"--rs232"} + simArgs)) return false;
         if (!onSimProcess) line = std::make_unique<SimLine>(QStringList{"--rs232"} + simArgs);
-        CommType = 0;
-        CommPortPath = onSimProcess ? sim.ptyPath().toStdString() : line->path().toStdString();
+        connection.kind = 0;
+        connection.serialPath = onSimProcess ? sim.ptyPath().toStdString() : line->path().toStdString();
         return onSimProcess || line->ok();
     }
 
@@ -142,16 +144,17 @@ class AcqPanelsTest : public QObject {
 
   private slots:
     void initTestCase() {
+        UseConnection(&connection);
         QVERIFY(dir.isValid());
         SetMessageSink(&messages);
         QVERIFY(StartZaro(0.0, dir.path().toStdString()));
-        AutoPortClose = 1; // every panel reopens the port of its own simulator
+        connection.closePortAfterUse = 1; // every panel reopens the port of its own simulator
         // Nothing here may reach beyond this machine, even by mistake.
         KnownDevices& devices = ShellDevices();
         qstrcpy(devices.gateways.emplace_back().record.IP, "127.0.0.1");
         qstrcpy(devices.modules.emplace_back().IP, "127.0.0.1");
-        GatewayIndex = LM57Index = 0;
-        TCPPort = 1;
+        connection.gatewayIndex = connection.moduleIndex = 0;
+        connection.gatewayTcpPort = 1;
     }
 
     void cleanup() {
@@ -269,16 +272,16 @@ class AcqPanelsTest : public QObject {
     }
 
     void titleCarriesTheAddressOnlyOnRs485() {
-        DeviceAddr = 17;
-        TCPDevAddr = 5;
+        connection.meterAddress = 17;
+        connection.gatewayUnitAddress = 5;
         for (int kind : {0, 1, 2}) {
-            CommType = kind;
+            connection.kind = kind;
             showOffline(4, 1);
             QCOMPARE(Obj("title")->text(), kind == 1 ? QString("Instantaneous values (Address 17)")
                                                      : QString("Instantaneous values"));
             CmCloseAcquisition();
         }
-        CommType = 0;
+        connection.kind = 0;
     }
 
     void redStaysUntilAValidNumber() {

@@ -15,6 +15,8 @@
 #include "settings/INI_File.h"
 #include "shell/ZARO.h"
 
+#include "shell/Shell.h"
+
 #include <QtTest>
 #include <QtWidgets>
 #include <memory>
@@ -38,6 +40,8 @@ QPushButton* SimButton(const char* name) {
 class FrontPanelsTest : public QObject {
     Q_OBJECT
 
+    Connection& connection = ShellConnection(); // the one the link talks over
+
     QTemporaryDir dir;
     ScriptedMessages messages;
     std::unique_ptr<SimLine> line;
@@ -45,8 +49,8 @@ class FrontPanelsTest : public QObject {
     bool Meter(const QStringList& args) {
         line.reset();
         line = std::make_unique<SimLine>(QStringList{"--rs232"} + args);
-        CommType = kRS232;
-        CommPortPath = line->path().toStdString();
+        connection.kind = kRS232;
+        connection.serialPath = line->path().toStdString();
         messages.clear();
         return line->ok();
     }
@@ -54,7 +58,7 @@ class FrontPanelsTest : public QObject {
     // The outputs as the meter's device status word tells them (bits 13, 14).
     QString Outputs() {
         const bool open = PanelSimulation().running();
-        const int ok = (open || InitInterface(CommPort)) && Read(Lese, kReadDevStatus, 0);
+        const int ok = (open || InitInterface()) && Read(Lese, kReadDevStatus, 0);
         if (!open) CloseInterface();
         const int word = DevStatus[0] | DevStatus[1] << 8;
         return ok ? QStringLiteral("1 %1, 2 %2")
@@ -64,11 +68,12 @@ class FrontPanelsTest : public QObject {
 
   private slots:
     void initTestCase() {
+        UseConnection(&connection);
         QVERIFY(dir.isValid());
         SetMessageSink(&messages);
         QVERIFY(StartZaro(0.0, dir.path().toStdString()));
-        AutoPortClose = 1;
-        RecTimeout = 300;
+        connection.closePortAfterUse = 1;
+        connection.replyTimeoutMs = 300;
     }
 
     void cleanup() {
@@ -145,7 +150,7 @@ class FrontPanelsTest : public QObject {
         QVERIFY(!Panels().simulation);
         QVERIFY(ActivePanelKind() == PanelKind::Main);
         QCOMPARE(Outputs(), QString("1 off, 2 off"));
-        QVERIFY(InitInterface(CommPort) && Read(Lese, kReadConfigM3, 0));
+        QVERIFY(InitInterface() && Read(Lese, kReadConfigM3, 0));
         CloseInterface();
         QCOMPARE(int(Lese.DigOut[0]), 5);
     }
@@ -169,12 +174,12 @@ class FrontPanelsTest : public QObject {
         QVERIFY(Meter({"--digout", "133,198"}));
         EndZaro();
         QVERIFY(!PanelSimulation().outputsStillFreed());
-        QVERIFY(InitInterface(CommPort) && Read(Lese, kReadConfigM3, 0));
+        QVERIFY(InitInterface() && Read(Lese, kReadConfigM3, 0));
         CloseInterface();
         QCOMPARE((QList<int>{Lese.DigOut[0], Lese.DigOut[1]}), (QList<int>{5, 70}));
         QVERIFY(StartZaro(0.0, dir.path().toStdString()));
-        AutoPortClose = 1;
-        RecTimeout = 300;
+        connection.closePortAfterUse = 1;
+        connection.replyTimeoutMs = 300;
     }
 
     void brightnessPopupActsAtOnce() {

@@ -96,6 +96,7 @@ bool RecordOpen(const QUrl& url) {
 
 class LoggerPanelTest : public QObject {
     Q_OBJECT
+    Connection& connection = ShellConnection(); // the one the link talks over
 
     QTemporaryDir dir;
     ScriptedMessages messages;
@@ -105,8 +106,8 @@ class LoggerPanelTest : public QObject {
     void open(const QStringList& simArgs) {
         sim = std::make_unique<SimLine>(QStringList{"--rs232"} + simArgs);
         QVERIFY(sim->ok());
-        CommType = 0;
-        CommPortPath = sim->path().toStdString();
+        connection.kind = 0;
+        connection.serialPath = sim->path().toStdString();
         CmLoggerAcquisition();
         QVERIFY(Panels().deviceLogger);
         QCOMPARE(ActivePanel(), Panels().deviceLogger.data());
@@ -115,14 +116,15 @@ class LoggerPanelTest : public QObject {
 
   private slots:
     void initTestCase() {
+        UseConnection(&connection);
         QVERIFY(dir.isValid());
         qputenv("TZ", "UTC");
         tzset();
         SetMessageSink(&messages);
         QVERIFY(StartZaro(0.0, dir.path().toStdString()));
         qstrcpy(ShellDevices().modules.emplace_back().IP, "127.0.0.1");
-        AutoPortClose = 1;
-        RecTimeout = 300;
+        connection.closePortAfterUse = 1;
+        connection.replyTimeoutMs = 300;
     }
     void cleanup() {
         if (Panels().deviceLogger) CmCloseLogDisplay();
@@ -276,11 +278,11 @@ class LoggerPanelTest : public QObject {
     }
 
     void moduleDownloadsStepsAndStores() {
-        SelectInterface(kModule, 0, 0);
+        SelectInterface(connection, kModule, 0, 0);
         QVERIFY2(moduleSim.start({"--module", "--http-port", "0", "--log-sequences", "3", "--log-records", "30"}),
                  qPrintable(moduleSim.output()));
-        ModuleTCPPort = moduleSim.tcpPort();
-        ModuleHTTPPort = moduleSim.httpPort();
+        connection.moduleTcpPort = moduleSim.tcpPort();
+        connection.moduleHttpPort = moduleSim.httpPort();
         CmLoggerAcquisition();
         QVERIFY(Panels().moduleLogger);
         QCOMPARE(ActivePanel(), Panels().moduleLogger.data());
@@ -343,7 +345,7 @@ class LoggerPanelTest : public QObject {
 
     // Without a meter: files only. A damaged file changes nothing that is shown.
     void moduleOpensFilesWithoutMeter() {
-        SelectInterface(kModule, 0, 0);
+        SelectInterface(connection, kModule, 0, 0);
         CmLoggerOffline();
         QVERIFY(Panels().moduleLogger);
         QVERIFY(!Obj("read")->isEnabled());

@@ -8,12 +8,16 @@
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 
+#include "shell/Shell.h"
+
 #include <QtTest>
 #include <QtWidgets>
 
 
 class MainPanelTest : public QObject {
     Q_OBJECT
+
+    Connection& connection = ShellConnection(); // the one the link talks over
     QTemporaryDir dir;
     QWidget* window = nullptr;
     QWidget* panel = nullptr;
@@ -32,7 +36,7 @@ class MainPanelTest : public QObject {
         Konf.MaxI = 500;
         Konf.Model = int16_t(model);
         Konf.Interface = int16_t(option);
-        CommType = commType;
+        connection.kind = commType;
         InitNewConfiguration();
         Konf.UrPrim = 20000.0f;
         Konf.UrSec = 100;
@@ -74,6 +78,7 @@ class MainPanelTest : public QObject {
 
   private slots:
     void initTestCase() {
+        UseConnection(&connection);
         SettingsDir = dir.path().toStdString();
         SetMessageSink(&messages);
         OpenPanel();
@@ -267,9 +272,9 @@ class MainPanelTest : public QObject {
         SimLine line({"--rs232", "--model", "zrm3", "--system", "3", "--vt", "20000/100", "--ct", "150/5"});
         QVERIFY(line.ok());
         Meter(0, 1, 0);
-        CommPort = 1;
-        CommPortPath = line.path().toStdString();
-        AutoPortClose = 1; // the line goes away with this test
+        connection.serialPort = 1;
+        connection.serialPath = line.path().toStdString();
+        connection.closePortAfterUse = 1; // the line goes away with this test
         QCOMPARE(CmRecFromDev(), 1);
         QCOMPARE(W<QComboBox>("DeviceType")->currentIndex(), 1);
         QCOMPARE(W<QComboBox>("System")->currentData().toInt(), 3);

@@ -12,6 +12,8 @@
 
 #include "SimProcess.h"
 
+#include "shell/Shell.h"
+
 #include <QtTest>
 #include <QtWidgets>
 
@@ -50,6 +52,8 @@ void Screenshot(QWidget* w, const char* name) {
 
 class NetDevicesDialogTest : public QObject {
     Q_OBJECT
+
+    Connection& connection = ShellConnection(); // the one the link talks over
     ScriptedMessages messages;
     QTemporaryDir dir;
     SimProcess sim;
@@ -58,7 +62,7 @@ class NetDevicesDialogTest : public QObject {
 
     void Open() {
         delete dialog;
-        dialog = openDialog = CreateInterfaceDialog(nullptr, devices);
+        dialog = openDialog = CreateInterfaceDialog(nullptr, devices, connection);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
     }
@@ -70,15 +74,16 @@ class NetDevicesDialogTest : public QObject {
 
   private slots:
     void initTestCase() {
+        UseConnection(&connection);
         if (qEnvironmentVariable("ZARO_IN_NETNS") != "1") QSKIP("broadcasts only inside the test netns");
         WebPageOpener = RecordUrl;
         MacEntry = TypeMac;
     }
     void init() {
         SettingsDir = dir.path().toStdString();
-        LoadAllSettings(devices, false);
+        LoadAllSettings(devices, connection, false);
         UseKnownDevices(&devices);
-        RecTimeout = 500;
+        connection.replyTimeoutMs = 500;
         messages.clear();
         SetMessageSink(&messages);
     }
@@ -91,8 +96,8 @@ class NetDevicesDialogTest : public QObject {
 
     void gateways() {
         QVERIFY(sim.start({"--gateway", "3,7", "--listen", "127.0.0.1:0", "--udp-devices", "2"}));
-        CommType = kGateway;
-        TCPPort = sim.tcpPort();
+        connection.kind = kGateway;
+        connection.gatewayTcpPort = sim.tcpPort();
         devices.gateways.resize(1);
         std::strcpy(devices.gateways[0].record.MAC, kHandAddedMAC);
         std::strcpy(devices.gateways[0].record.IP, "127.0.0.9");
@@ -105,7 +110,7 @@ class NetDevicesDialogTest : public QObject {
         QCOMPARE(tree->topLevelItem(2)->childCount(), 1);
 
         tree->setCurrentItem(tree->topLevelItem(2));
-        QCOMPARE(GatewayIndex, 2);
+        QCOMPARE(connection.gatewayIndex, 2);
         QCOMPARE(Control<QLineEdit>("NetIP")->text(), QString("127.0.0.2"));
         QVERIFY(Control<QCheckBox>("DhcpOff")->isChecked());
 
@@ -148,7 +153,7 @@ class NetDevicesDialogTest : public QObject {
 
     void modules() {
         QVERIFY(sim.start({"--module", "--listen", "127.0.0.1:0"}));
-        CommType = kModule;
+        connection.kind = kModule;
         Open();
         QTreeWidget* tree = Tree();
         QCOMPARE(tree->topLevelItemCount(), 1);
@@ -158,7 +163,7 @@ class NetDevicesDialogTest : public QObject {
         MenuContextHandling(3);
         QCOMPARE(tree->topLevelItemCount(), 2);
         QCOMPARE(tree->topLevelItem(1)->foreground(0).color(), QColor(160, 160, 160));
-        QCOMPARE(LM57Index, 1);
+        QCOMPARE(connection.moduleIndex, 1);
         Type("NetName", "spare");
         QTest::mouseClick(Control<QPushButton>("NetSave"), Qt::LeftButton);
         QCOMPARE(QByteArray(devices.modules[1].name), QByteArray("spare"));

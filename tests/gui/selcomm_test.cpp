@@ -1,4 +1,6 @@
 #include "config/ConfigImage.h"
+#include "shell/Shell.h"
+#include "link/Connection.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
 #include "platform/Messages.h"
@@ -41,6 +43,7 @@ QByteArray SettingsFile(const char* name) {
 
 class SelCommTest : public QObject {
     Q_OBJECT
+    Connection& connection = ShellConnection(); // the one the link talks over
     ScriptedMessages messages;
     QTemporaryDir dir;
     QDialog* dialog = nullptr;
@@ -48,20 +51,21 @@ class SelCommTest : public QObject {
 
     void Open() {
         delete dialog;
-        dialog = openDialog = CreateInterfaceDialog(nullptr, devices);
+        dialog = openDialog = CreateInterfaceDialog(nullptr, devices, connection);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
     }
 
   private slots:
+    void initTestCase() { UseConnection(&connection); }
     void init() {
         SettingsDir = dir.path().toStdString();
         for (const char* f : {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"})
             QFile::remove(dir.path() + "/" + f);
-        LoadAllSettings(devices, false);
-        RTSFlow = 0;
-        RecTimeout = 50;
-        Last_Device = 32;
+        LoadAllSettings(devices, connection, false);
+        connection.rtsFlow = 0;
+        connection.replyTimeoutMs = 50;
+        connection.highestSearchAddress = 32;
         fakePorts = {"/nonexistent/ttyA", "/nonexistent/ttyB"};
         SerialPortLister = FakePorts;
         messages.clear();
@@ -78,9 +82,9 @@ class SelCommTest : public QObject {
         auto* field = Control<QDoubleSpinBox>("Timeout");
         QCOMPARE(field->value(), 0.05);
         field->setValue(0.35);
-        QCOMPARE(RecTimeout, 350);
+        QCOMPARE(connection.replyTimeoutMs, 350);
         field->setValue(60.0);
-        QCOMPARE(RecTimeout, 10000);
+        QCOMPARE(connection.replyTimeoutMs, 10000);
         QCOMPARE(field->value(), 10.0);
     }
 
@@ -92,20 +96,20 @@ class SelCommTest : public QObject {
         for (int refused : {1, 2}) {
             kind->setCurrentIndex(refused);
             emit kind->activated(refused);
-            QCOMPARE(CommType, 0);
+            QCOMPARE(connection.kind, 0);
             QCOMPARE(kind->currentIndex(), 0);
         }
         QVERIFY(Control<QGroupBox>("AddressArea")->isHidden());
         kind->setCurrentIndex(3);
         emit kind->activated(3);
-        QCOMPARE(CommType, 3);
+        QCOMPARE(connection.kind, 3);
         QVERIFY(!Control<QGroupBox>("NetworkArea")->isHidden());
 
-        CommType = 1;
+        connection.kind = 1;
         Open();
         kind = Control<QComboBox>("CommType");
         emit kind->activated(1); // choosing the named kind again keeps it
-        QCOMPARE(CommType, 1);
+        QCOMPARE(connection.kind, 1);
         QVERIFY(!Control<QGroupBox>("AddressArea")->isHidden());
     }
 
@@ -114,12 +118,12 @@ class SelCommTest : public QObject {
         SimProcess sim;
         QVERIFY(sim.start({"--rs485", "3,17"}));
         fakePorts.push_back(sim.ptyPath().toStdString());
-        CommType = 1;
+        connection.kind = 1;
         Open();
         auto* port = Control<QComboBox>("CommPort");
         emit port->activated(2);
-        QCOMPARE(CommPort, 0);
-        QCOMPARE(QString::fromStdString(CommPortPath), sim.ptyPath());
+        QCOMPARE(connection.serialPort, 0);
+        QCOMPARE(QString::fromStdString(connection.serialPath), sim.ptyPath());
 
         // What the window shows while the search runs, sampled by a timer.
         QStringList indicator;
@@ -144,11 +148,11 @@ class SelCommTest : public QObject {
         QVERIFY(Box(17)->isChecked());
         QVERIFY(!Box(9)->isChecked());
         QVERIFY(SettingsFile("ZARO.ini").contains("DevAddr1 = 3\r\n"));
-        QCOMPARE(DeviceAddr, 247);
+        QCOMPARE(connection.meterAddress, 247);
 
         QTest::mouseClick(Control<QPushButton>("Close"), Qt::LeftButton);
         QVERIFY(!InterfaceDialogIsOpen());
-        QCOMPARE(DeviceAddr, 3);
+        QCOMPARE(connection.meterAddress, 3);
         const QByteArray ini = SettingsFile("ZARO.ini");
         QVERIFY(ini.contains("COMPort = 0\r\nCOMPortPath = \"" + sim.ptyPath().toLatin1() + "\"\r\n"));
         QVERIFY(ini.contains("DevAddr = 3\r\n") && ini.contains("DevAddr2 = 17\r\n"));
@@ -174,21 +178,21 @@ class SelCommTest : public QObject {
         Open();
         auto* list = Control<QComboBox>("CommPort");
         emit list->activated(list->findText(device));
-        QCOMPARE(CommPort, port);
+        QCOMPARE(connection.serialPort, port);
         QTest::mouseClick(Control<QPushButton>("Close"), Qt::LeftButton);
         const QByteArray ini = SettingsFile("ZARO.ini");
         QVERIFY(ini.contains("\r\nCOMPort = " + QByteArray::number(port) + "\r\nCOMPortPath = \"" +
                              device.toLatin1() + "\"\r\n"));
-        LoadAllSettings(devices, true);
-        QCOMPARE(CommPort, port);
+        LoadAllSettings(devices, connection, true);
+        QCOMPARE(connection.serialPort, port);
         QCOMPARE(SettingsFile("ZARO.ini"), ini);
     }
 
     // A port that cannot be opened: the error is shown, the search leaves ZARO.ini
     // alone, the dialog stays usable and closing it still writes all three files whole.
     void searchOnAMissingPort() {
-        CommType = 1;
-        CommPortPath = dir.path().toStdString() + "/gone";
+        connection.kind = 1;
+        connection.serialPath = dir.path().toStdString() + "/gone";
         Devices485[0] = 12;
         Open();
         QTest::mouseClick(Control<QPushButton>("Search"), Qt::LeftButton);
@@ -199,21 +203,20 @@ class SelCommTest : public QObject {
         QTest::mouseClick(Control<QPushButton>("Close"), Qt::LeftButton);
         for (const char* f : {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"})
             QVERIFY(!SettingsFile(f).isEmpty());
-        QCOMPARE(DeviceAddr, 12);
+        QCOMPARE(connection.meterAddress, 12);
     }
 
     void closingOnASerialKindDropsEveryTcpConnection() {
         for (int kind : {0, 3}) {
-            CommType = kind;
-            TCP_Connection[0] = TCP_Connection[200] = 1;
-            TCP_Handle[0] = TCP_Handle[200] = -1; // no socket behind them
+            connection.kind = kind;
+            AdoptTCPConnection(0, -1), AdoptTCPConnection(200, -1);
             Open();
             dialog->reject(); // the window's close box ends the same way
             QVERIFY(!InterfaceDialogIsOpen());
-            QCOMPARE(TCP_Connection[0] + TCP_Connection[200], kind == 0 ? 0 : 2);
+            QCOMPARE(int(TCPSlotConnected(0)) + int(TCPSlotConnected(200)), kind == 0 ? 0 : 2);
         }
         QVERIFY(Konf.BusSettings & 0x40); // the module kind marks the image
-        TCP_Connection[0] = TCP_Connection[200] = 0;
+        CloseTCPConnection(0), CloseTCPConnection(200);
     }
 };
 

@@ -2,6 +2,7 @@
 // the popups, the communication log, and the demo session with the simulator beside
 // the program.
 #include "SimLine.h"
+#include "link/Connection.h"
 #include "SimProcess.h"
 #include "shell/Demo.h"
 #include "shell/MenuCommands.h"
@@ -30,6 +31,8 @@
 #include <cstring>
 
 namespace {
+
+Connection& connection = ShellConnection(); // the one the link talks over
 
 QByteArray FileText(const QString& path) {
     QFile f(path);
@@ -90,7 +93,7 @@ KnownDevices& ClearNetworkSettings(size_t gateways, size_t modules) {
     devices = KnownDevices{};
     devices.gateways.resize(gateways);
     devices.modules.resize(modules);
-    GatewayIndex = LM57Index = 0;
+    connection.gatewayIndex = connection.moduleIndex = 0;
     return devices;
 }
 
@@ -114,6 +117,7 @@ class ShellTest : public QObject {
 
   private slots:
     void initTestCase() {
+        UseConnection(&connection);
         SetResourceDir(ZARO_BIN_DIR);
         SetMessageSink(&messages);
     }
@@ -178,13 +182,13 @@ class ShellTest : public QObject {
         QFETCH(int, addrAfter);
         QVERIFY(Start());
         KnownDevices& devices = ClearNetworkSettings(3, 0);
-        CommType = commType;
-        GatewayIndex = 2;
+        connection.kind = commType;
+        connection.gatewayIndex = 2;
         std::strcpy(devices.gateways[2].record.IP, "127.0.0.2");
         for (int i = 0; i < found.size(); ++i)
             Devices485[i] = devices.gateways[2].units[i + 4] =
                 found[i]; // gaps in the gateway's slots do not matter
-        DeviceAddr = TCPDevAddr = inUse;
+        connection.meterAddress = connection.gatewayUnitAddress = inUse;
 
         InitToolbarDeviceAddr();
 
@@ -194,13 +198,12 @@ class ShellTest : public QObject {
         QCOMPARE(listed, (commType == 1 || commType == 2) && !found.isEmpty());
         QTEST(list->currentIndex(), "selected");
         QCOMPARE(list->isEnabled(), listed);
-        QCOMPARE(Search_Result, int(listed));
-        QCOMPARE(commType == 1 ? DeviceAddr : TCPDevAddr, addrAfter);
+        QCOMPARE(commType == 1 ? connection.meterAddress : connection.gatewayUnitAddress, addrAfter);
         if (commType == 2 && addrAfter != inUse)
             QVERIFY(FileText(File("ZAROTCP.ini")).contains("DevAddr = " + QByteArray::number(addrAfter)));
         if (commType == 1 && listed) {
             Choose(list, 2);
-            QCOMPARE(DeviceAddr, 12);
+            QCOMPARE(connection.meterAddress, 12);
             QVERIFY(FileText(File("ZARO.ini")).contains("DevAddr = 12\r\n"));
         }
     }
@@ -208,7 +211,7 @@ class ShellTest : public QObject {
     void networkLists() {
         QVERIFY(Start());
         KnownDevices& devices = ClearNetworkSettings(3, 2);
-        CommType = 2;
+        connection.kind = 2;
         std::strcpy(devices.gateways[0].record.IP, "127.0.0.2"); // no meter behind it: not offered
         std::strcpy(devices.gateways[1].record.IP, "127.0.0.3");
         std::strcpy(devices.gateways[2].record.IP, "127.0.0.4");
@@ -216,8 +219,8 @@ class ShellTest : public QObject {
         devices.gateways[1].units[0] = 3;
         devices.gateways[2].units[0] = 17;
         devices.gateways[2].units[1] = 18;
-        GatewayIndex = 1;
-        TCPDevAddr = 3;
+        connection.gatewayIndex = 1;
+        connection.gatewayUnitAddress = 3;
         InitToolbarGateway();
         InitToolbarDeviceAddr();
         QComboBox* list = List("GatewayList");
@@ -225,28 +228,27 @@ class ShellTest : public QObject {
         QCOMPARE(list->currentIndex(), 0);
         QCOMPARE(Items(List("DeviceAddrList")), QStringList{"3"});
 
-        TCP_Connection[1] = 1; // the connection to the gateway in use
-        TCP_Handle[1] = 12345;
+        AdoptTCPConnection(1, -1); // the connection to the gateway in use
         Choose(list, 1);
-        QCOMPARE(TCP_Connection[1], 0);
-        QCOMPARE(GatewayIndex, 2);
+        QCOMPARE(int(TCPSlotConnected(1)), 0);
+        QCOMPARE(connection.gatewayIndex, 2);
         QCOMPARE(Items(List("DeviceAddrList")), (QStringList{"17", "18"}));
-        QCOMPARE(TCPDevAddr, 17);
+        QCOMPARE(connection.gatewayUnitAddress, 17);
 
         // The same list offers the modules, by name where they have one.
-        CommType = 3;
+        connection.kind = 3;
         std::strcpy(devices.modules[0].MAC, "00-30-11-22-33-44");
         std::strcpy(devices.modules[0].IP, "127.0.0.5");
         std::strcpy(devices.modules[1].name, "Hall 2");
-        LM57Index = 1;
+        connection.moduleIndex = 1;
         InitToolbarGateway();
         QCOMPARE(Items(list), (QStringList{"00-30-11-22-33-44 (127.0.0.5)", "Hall 2"}));
         QCOMPARE(list->currentIndex(), 1);
         Choose(list, 0);
-        QCOMPARE(LM57Index, 0);
+        QCOMPARE(connection.moduleIndex, 0);
         QVERIFY(FileText(File("ZARODEV.ini")).contains("LM57Ix = 0"));
 
-        CommType = 0;
+        connection.kind = 0;
         InitToolbarGateway();
         QCOMPARE(list->count(), 0);
         QVERIFY(!list->isEnabled());
@@ -318,7 +320,7 @@ class ShellTest : public QObject {
         ChangeLanguage(1);
 
         // The modal interface dialog has its own F1; a viewer outside it would be blocked.
-        QDialog* dialog = CreateInterfaceDialog(MainWindow(), ShellDevices());
+        QDialog* dialog = CreateInterfaceDialog(MainWindow(), ShellDevices(), connection);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QTest::keyClick(dialog, Qt::Key_F1);
@@ -475,15 +477,15 @@ class ShellTest : public QObject {
     void commLogWindowShowsFramesWhileOpen() {
         SimLine sim{{"--rs232", "--fault", "badcrc"}};
         QVERIFY(sim.ok());
-        CommType = 0;
-        CommPortPath = sim.path().toStdString();
-        RecTimeout = 300;
-        AutoPortClose = 0;
+        connection.kind = 0;
+        connection.serialPath = sim.path().toStdString();
+        connection.replyTimeoutMs = 300;
+        connection.closePortAfterUse = 0;
         QPointer<QWidget> w = CreateCommLogWindow(nullptr);
         w->show();
         auto* table = w->findChild<QTreeWidget*>("frames");
         QVERIFY(CommLogRunning());
-        QVERIFY(InitInterface(CommPort) && Read(Lese, kReadVersions, 1));
+        QVERIFY(InitInterface() && Read(Lese, kReadVersions, 1));
         QTRY_COMPARE(Column(table, 8), (QStringList{"request", "CRC error", "retry 1", "good reply"}));
         QVERIFY(w->findChild<QLabel*>("counters")->text().contains("CRC errors 1"));
 
@@ -567,7 +569,7 @@ class ShellTest : public QObject {
         QVERIFY(MainWindow()->windowTitle().startsWith(QStringLiteral("ZARO \u2014 ")));
         QCOMPARE(Language, 3);
         const QString folder = QString::fromStdString(SettingsDir);
-        const QString pty = QString::fromStdString(CommPortPath);
+        const QString pty = QString::fromStdString(connection.serialPath);
         QVERIFY(pty.startsWith("/dev/"));
         QVERIFY(messages.shown.empty());
         QCOMPARE(QString::fromLatin1(Konf.Description), QStringLiteral("Simulated meter 255"));

@@ -73,6 +73,7 @@ const char* const kSample = ZARO_SOURCE_DIR "/fuzz/corpus/modulelog_fuzz/sample.
 
 class LinkTcpTest : public QObject {
     Q_OBJECT
+    Connection connection; // the one the link talks over
 
     std::unique_ptr<SimProcess> sim; // one per test: its log counts that test's requests
     ScriptedMessages messages;
@@ -81,27 +82,27 @@ class LinkTcpTest : public QObject {
 
     void startGateway(const QStringList& extra = {}) {
         QVERIFY2(sim->start(QStringList{"--gateway", "5,9", "--verbose"} + extra), qPrintable(sim->output()));
-        CommType = 2;
-        GatewayIndex = 0;
+        connection.kind = 2;
+        connection.gatewayIndex = 0;
         qstrncpy(devices.gateways[0].record.IP, qPrintable(sim->host()), sizeof(NetbiterRecord::IP));
-        TCPPort = sim->tcpPort();
-        TCPDevAddr = 5;
+        connection.gatewayTcpPort = sim->tcpPort();
+        connection.gatewayUnitAddress = 5;
     }
 
     void startModule(const QStringList& extra = {}) {
         QVERIFY2(sim->start(QStringList{"--module", "--unit", "247", "--verbose"} + extra),
                  qPrintable(sim->output()));
-        CommType = 3;
-        LM57Index = 0;
+        connection.kind = 3;
+        connection.moduleIndex = 0;
         qstrncpy(devices.modules[0].IP, qPrintable(sim->host()), sizeof devices.modules[0].IP);
-        ModuleTCPPort = sim->tcpPort();
-        TCPDevAddr = 247;
+        connection.moduleTcpPort = sim->tcpPort();
+        connection.gatewayUnitAddress = 247;
     }
 
     void useModuleAt(int port) {
         qstrncpy(devices.modules[0].IP, "127.0.0.1", sizeof devices.modules[0].IP);
-        LM57Index = 0;
-        ModuleHTTPPort = port;
+        connection.moduleIndex = 0;
+        connection.moduleHttpPort = port;
     }
 
     int requests(const QString& frameStart) {
@@ -115,11 +116,12 @@ class LinkTcpTest : public QObject {
     }
 
   private slots:
+    void initTestCase() { UseConnection(&connection); }
     void init() {
         sim = std::make_unique<SimProcess>();
         SetMessageSink(&messages);
         messages.clear();
-        RecTimeout = 200;
+        connection.replyTimeoutMs = 200;
         devices.gateways.resize(1);
         devices.modules.resize(1);
         UseKnownDevices(&devices);
@@ -133,14 +135,14 @@ class LinkTcpTest : public QObject {
 
     void readsAndWritesThroughGateway() {
         startGateway();
-        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(InitInterface(), 1);
         QCOMPARE(Read(Lese, kReadModelName, 1), 1);
         QCOMPARE(Write(Lese, kWriteRestartInterval, 1, 0), 1);
         QCOMPARE(Write(Lese, kWriteRestartInterval, 1, 1), 1); // a broadcast does not wait for a reply
         QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
         QVERIFY(messages.shown.empty());
-        QCOMPARE(QByteArray(Devtype, 4), QByteArray("ZRM3"));
-        QCOMPARE(TCP_Connection[0], 1);
+        QCOMPARE(QByteArray(ReportedModel(), 4), QByteArray("ZRM3"));
+        QCOMPARE(int(TCPSlotConnected(0)), 1);
         QCOMPARE(requests("00 10 03 c9"), 1);
     }
 
@@ -153,19 +155,19 @@ class LinkTcpTest : public QObject {
     void connectionRefused() {
         QFETCH(int, commType);
         QFETCH(int, number);
-        CommType = commType;
-        GatewayIndex = LM57Index = 0;
+        connection.kind = commType;
+        connection.gatewayIndex = connection.moduleIndex = 0;
         qstrncpy(devices.gateways[0].record.IP, "127.0.0.1", sizeof devices.gateways[0].record.IP);
         qstrncpy(devices.modules[0].IP, "127.0.0.1", sizeof devices.modules[0].IP);
-        TCPPort = ModuleTCPPort = 1; // nothing listens there
-        QCOMPARE(InitInterface(CommPort), 0);
+        connection.gatewayTcpPort = connection.moduleTcpPort = 1; // nothing listens there
+        QCOMPARE(InitInterface(), 0);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{MessageType::Error, 8, number}}));
-        QCOMPARE(TCP_Connection[0], 0);
+        QCOMPARE(int(TCPSlotConnected(0)), 0);
     }
 
     void moduleReadsAt255AndWritesToTheMeter() {
         startModule();
-        QCOMPARE(InitInterface(CommPort), 1);
+        QCOMPARE(InitInterface(), 1);
         QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
         QCOMPARE(Write(Lese, kWriteRestartInterval, 1, 0), 1);
         QVERIFY(messages.shown.empty());

@@ -4,6 +4,7 @@
 // the scripted network of core/netdevices_test, the dialog's cancel and offline edits
 // in gui/netdevices_test, which also scans and configures zaro-sim's modules.
 #include "SimProcess.h"
+#include "link/Connection.h"
 #include "link/ModbusTcp.h"
 #include "link/Udp.h"
 #include "netmodules/Gateway.h"
@@ -41,12 +42,14 @@ void FieldsOf(const NetbiterRecord& r) {
 
 class NetDevicesTest : public QObject {
     Q_OBJECT
+    Connection connection; // the one the link talks over
     QTemporaryDir settings;
     SimProcess sim;
     ScriptedMessages messages;
 
   private slots:
     void initTestCase() {
+        UseConnection(&connection);
         if (qEnvironmentVariable("ZARO_IN_NETNS") != "1") QSKIP("broadcasts only inside the test netns");
         SettingsDir = settings.path().toStdString();
     }
@@ -54,11 +57,11 @@ class NetDevicesTest : public QObject {
         sim.stop();
         messages.clear();
         SetMessageSink(&messages);
-        LoadINIDefaultTCP(devices);
-        LoadDevINIDefault(devices);
+        LoadINIDefaultTCP(devices, connection);
+        LoadDevINIDefault(devices, connection);
         fields = NetworkFields{};
         UseKnownDevices(&devices);
-        CommType = kGateway;
+        connection.kind = kGateway;
     }
 
     void udpPortsTimeOutsAndDatagrams() {
@@ -101,7 +104,7 @@ class NetDevicesTest : public QObject {
         QCOMPARE(devices.gateways.size(), size_t(2));
         QCOMPARE(QByteArray(devices.gateways[0].record.IP), QByteArray("127.0.0.2"));
 
-        SelectInterface(kGateway, 1, 0);
+        SelectInterface(connection, kGateway, 1, 0);
         FieldsOf(devices.gateways[1].record);
         fields.defaultPassword = 0;
         QVERIFY(GatewayModificationCheck(devices, fields));
@@ -136,11 +139,11 @@ class NetDevicesTest : public QObject {
             units << QString::number(a * 5);
         QVERIFY(sim.start({"--gateway", units.join(','), "--listen", "127.0.0.1:0"}));
         KnowGateway(0, kHandAddedMAC, "127.0.0.1");
-        TCPPort = sim.tcpPort();
-        RecTimeout = 500;
-        SelectInterface(kGateway, 0, 0);
-        Last_Device = 247;
-        QCOMPARE(SearchGatewayDevices(devices), 1);
+        connection.gatewayTcpPort = sim.tcpPort();
+        connection.replyTimeoutMs = 500;
+        SelectInterface(connection, kGateway, 0, 0);
+        connection.highestSearchAddress = 247;
+        QCOMPARE(SearchGatewayDevices(devices, connection.highestSearchAddress), 1);
         QVERIFY(messages.shown.empty());
         QCOMPARE(devices.gateways[0].units[0], 5);
         QCOMPARE(devices.gateways[0].units[31], 160);

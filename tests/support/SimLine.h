@@ -17,7 +17,7 @@ class SimLine {
     // "--module [--unit N]" (any host and port reach a network one), then --model, --fw,
     // --ext, --rated-i, --system, --vt, --ct, --digout, --meter-scale, --mean-codes,
     // --miss-first, --logger-values, --logger-channels, --logger-mode, --logger-gaps,
-    // --fault. CommPortPath must be set to path() to reach it.
+    // --fault. The connection's serialPath must be set to path() to reach it.
     explicit SimLine(const QStringList& args);
     ~SimLine();
     SimLine(const SimLine&) = delete;

@@ -53,9 +53,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zaro-sim did not start: %s\n", qPrintable(sim.output()));
         return 1;
     }
-    CommType = 0;
-    CommPortPath = sim.ptyPath().toStdString();
-    AutoPortClose = 1;
+    ConnectionInUse().kind = 0;
+    ConnectionInUse().serialPath = sim.ptyPath().toStdString();
+    ConnectionInUse().closePortAfterUse = 1;
     const struct {
         const char* name;
         int (*open)();

@@ -58,12 +58,12 @@ int main(int argc, char** argv) {
 
     SimProcess sim;
     if (!sim.start({"--rs232", "--model", "zrm3", "--fault", "badcrc"})) return 1;
-    CommType = 0;
-    CommPortPath = sim.ptyPath().toStdString();
-    AutoPortClose = 0;
+    ConnectionInUse().kind = 0;
+    ConnectionInUse().serialPath = sim.ptyPath().toStdString();
+    ConnectionInUse().closePortAfterUse = 0;
     QWidget* log = CreateCommLogWindow(nullptr);
     log->show();
-    if (!InitInterface(CommPort) || !ReadConfiguration(0)) return 1;
+    if (!InitInterface() || !ReadConfiguration(0)) return 1;
     sim.command("fault badcrc");
     Read(Lese, kReadValuesM3, 1);
     QTest::qWait(500); // the window refreshes from the log every 250 ms

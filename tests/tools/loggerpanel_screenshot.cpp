@@ -28,8 +28,8 @@ int main(int argc, char** argv) {
             {"--rs232", "--logger-channels", "5", "--logger-values", "700", "--logger-gaps", "2300"}) ||
         !StartZaro(0.0, dir.path().toStdString()))
         return 1;
-    CommType = 0;
-    CommPortPath = sim.ptyPath().toStdString();
+    ConnectionInUse().kind = 0;
+    ConnectionInUse().serialPath = sim.ptyPath().toStdString();
     MainWindow()->resize(1100, 640);
     CmLoggerAcquisition();
     CmReadLoggerData();

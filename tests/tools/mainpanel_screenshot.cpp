@@ -23,7 +23,7 @@ void SampleConfiguration() {
     Konf.MaxI = 500;
     Konf.Model = 1;
     Konf.Interface = 1;
-    CommType = 3;
+    ConnectionInUse().kind = 3;
     InitNewConfiguration();
     Konf.UrPrim = 20000.0f;
     Konf.UrSec = 100;

@@ -77,10 +77,10 @@ void FinishLivePanel(LivePanel& p, const std::function<void()>& print, const std
 
 void SetLiveTitle(LivePanel& p, const QString& title, bool gatewayToo) {
     QString text = title;
-    if (CommType == kRS485 || (gatewayToo && CommType == kGateway))
+    if (ConnectionInUse().kind == kRS485 || (gatewayToo && ConnectionInUse().kind == kGateway))
         text = QStringLiteral("%1 (%2 %3)")
                    .arg(title, Tr(QT_TRANSLATE_NOOP("LivePanel", "Address")))
-                   .arg(MeterAddressInUse());
+                   .arg(MeterAddressInUse(ConnectionInUse()));
     p.title->setText(text);
     p.panel->setWindowTitle(text);
 }
@@ -105,7 +105,7 @@ QTimer* LiveTimer(LivePanel& p, const char* objectName, int (*tick)()) {
 void StartLivePolling(LivePanel& p) {
     // A reply that arrived after the last poll of an earlier panel must not be taken
     // for this panel's first one.
-    if (IsSerialKind(CommType)) SerialFlush();
+    if (IsSerialKind(ConnectionInUse().kind)) SerialFlush();
     p.timer->setInterval(0);
     p.timer->start();
 }

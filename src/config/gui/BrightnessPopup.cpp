@@ -36,10 +36,10 @@ QDialog* CreateBrightnessPopup(QWidget* parent) {
     auto* popup = new QDialog(parent);
     popup->setObjectName("BrightnessPopup");
     QString title = Tr(QT_TRANSLATE_NOOP("BrightnessPopup", "Display brightness"));
-    if (CommType == kRS485 || CommType == kGateway)
+    if (ConnectionInUse().kind == kRS485 || ConnectionInUse().kind == kGateway)
         title = QStringLiteral("%1 (%2 %3)")
                     .arg(title, EditorCaptionText(kCapDevice))
-                    .arg(MeterAddressInUse());
+                    .arg(MeterAddressInUse(ConnectionInUse()));
     popup->setWindowTitle(title);
     auto* layout = new QVBoxLayout(popup);
     auto* row = new QHBoxLayout;

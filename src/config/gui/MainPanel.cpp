@@ -190,7 +190,7 @@ void ShowMeanAndMinMax() {
             Select(ui.mean[k], Konf.MeanMeas[k]);
         }
     }
-    if (CommType == kModule) {
+    if (ConnectionInUse().kind == kModule) {
         const std::vector<int> entries = MinMaxSelEntries();
         for (int k = 0; k < kRows; ++k)
             ShowMinMaxRow(k, entries);
@@ -240,7 +240,7 @@ void ShowAllImpl() {
         ui.description->setPlainText(description);
         ui.description->blockSignals(false);
     }
-    Select(ui.deviceType, Konf.Model + (CommType == kModule ? 1 : 0));
+    Select(ui.deviceType, Konf.Model + (ConnectionInUse().kind == kModule ? 1 : 0));
     ui.rated1A->setChecked(Konf.MaxI == 100);
     ui.rated5A->setChecked(Konf.MaxI != 100);
     ui.address->setValue(Konf.Address);

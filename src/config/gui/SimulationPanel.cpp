@@ -115,8 +115,10 @@ QWidget* CreateSimulationPanel(QWidget* parent) {
 void InitSimulation() {
     if (!Panels().simulation) return;
     QString title = Tr(QT_TRANSLATE_NOOP("SimulationPanel", "Simulation of the digital outputs"));
-    if (CommType == kRS485)
-        title = QStringLiteral("%1 (%2 %3)").arg(title, EditorCaptionText(kCapDevice)).arg(DeviceAddr);
+    if (ConnectionInUse().kind == kRS485)
+        title = QStringLiteral("%1 (%2 %3)")
+                    .arg(title, EditorCaptionText(kCapDevice))
+                    .arg(ConnectionInUse().meterAddress);
     ui.title->setText(title);
     Panels().simulation->setWindowTitle(title);
     for (int i = 0; i < 2; ++i)

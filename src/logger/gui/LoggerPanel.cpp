@@ -299,16 +299,17 @@ QTimer* LoggerStatusTimer() {
 }
 
 int CmLoggerOffline() {
-    if (CommType == kModule) return EnterModuleLogger(0); // the module keeps a logger of its own
+    if (ConnectionInUse().kind == kModule)
+        return EnterModuleLogger(0); // the module keeps a logger of its own
     online = false;
     EnterDeviceLogger();
     return 0;
 }
 
 int CmLoggerAcquisition() {
-    if (CommType == kModule) return EnterModuleLogger(1);
+    if (ConnectionInUse().kind == kModule) return EnterModuleLogger(1);
     // A meter that cannot be reached leaves the files: the user decides.
-    if (!InitInterface(CommPort) || !ReadConfiguration(0)) {
+    if (!InitInterface() || !ReadConfiguration(0)) {
         if (!Warnung(3, 3)) {
             CloseInterface();
             return 0;
@@ -318,7 +319,7 @@ int CmLoggerAcquisition() {
         return 0;
     }
     online = true;
-    if (CommType != kModule) {
+    if (ConnectionInUse().kind != kModule) {
         if (!Read(Lese, kReadLoggerStatus, 1)) {
             CloseInterface();
             return 0;

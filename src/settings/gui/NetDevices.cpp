@@ -68,6 +68,7 @@ struct NetUi {
     QPushButton *save, *cancel;
     QLabel* busy;
     KnownDevices* devices;
+    Connection* connection;
     int selectedNode;   // 2 x gateway (+1 for its meters), or the module
     bool showingMeters; // the meters of a gateway are shown
 };
@@ -81,7 +82,7 @@ std::vector<ModuleRecord>& KnownModules() {
 }
 
 bool Gateways() {
-    return CommType == kGateway;
+    return net.connection->kind == kGateway;
 }
 
 void ShowBusy(const char* text) {
@@ -157,13 +158,13 @@ void CmSelTreeItem(QTreeWidgetItem* item) {
     const int n = NodeIndex(item);
     if (n < 0) return;
     if (!Gateways()) {
-        SelectInterface(CommType, GatewayIndex, n);
+        SelectInterface(*net.connection, net.connection->kind, net.connection->gatewayIndex, n);
         net.selectedNode = n;
         ShowLM57Config();
         return;
     }
     if (net.showingMeters) AdoptTicked(); // leaving a gateway's meters keeps what is ticked
-    SelectInterface(CommType, n / 2, LM57Index);
+    SelectInterface(*net.connection, net.connection->kind, n / 2, net.connection->moduleIndex);
     net.selectedNode = n;
     net.showingMeters = n % 2;
     if (net.showingMeters) {
@@ -246,9 +247,10 @@ void DimUnknown(bool dim) {
 bool (*WebPageOpener)(const QString& url) = OpenInBrowser;
 bool (*MacEntry)(QString& mac) = AskForMac;
 
-void BuildNetworkArea(QGroupBox* area, KnownDevices& devices) {
+void BuildNetworkArea(QGroupBox* area, KnownDevices& devices, Connection& connection) {
     net = NetUi{};
     net.devices = &devices;
+    net.connection = &connection;
     auto* layout = qobject_cast<QVBoxLayout*>(area->layout());
     auto* row = new QHBoxLayout;
     net.tree = new QTreeWidget(area);
@@ -287,7 +289,7 @@ void BuildNetworkArea(QGroupBox* area, KnownDevices& devices) {
 void InitGatewaySelection() {
     {
         const QSignalBlocker quiet(net.tcpPort);
-        net.tcpPort->setValue(TCPPort);
+        net.tcpPort->setValue(net.connection->gatewayTcpPort);
     }
     net.tcpPort->setReadOnly(false);
     net.defaultPassword->setChecked(true);
@@ -309,13 +311,13 @@ void InitLANMD57Selection() {
     InitLM57Records(*net.devices);
     net.selectedNode = 0;
     CmLM57Scan();
-    SelectNode(LM57Index);
+    SelectNode(net.connection->moduleIndex);
 }
 
 int CmModuleScan() {
     ShowBusy(QT_TRANSLATE_NOOP("NetDevices", "Scanning for Gateways..."));
     CheckGateways(*net.devices);
-    SelectInterface(CommType, 0, LM57Index);
+    SelectInterface(*net.connection, net.connection->kind, 0, net.connection->moduleIndex);
     net.selectedNode = 0;
     net.showingMeters = false;
     DisplayGatewayTree();
@@ -327,7 +329,7 @@ int CmModuleScan() {
 int CmLM57Scan() {
     ShowBusy(QT_TRANSLATE_NOOP("NetDevices", "Scanning for LANMOD57 devices..."));
     CheckLANMD57(*net.devices);
-    SelectInterface(CommType, GatewayIndex, 0);
+    SelectInterface(*net.connection, net.connection->kind, net.connection->gatewayIndex, 0);
     net.selectedNode = 0;
     DisplayLANMD57Tree();
     ShowLM57Config();
@@ -364,12 +366,12 @@ void DisplayLANMD57Tree() {
 }
 
 void ShowGatewayConfig() {
-    if (GatewayIndex < 0 || size_t(GatewayIndex) >= KnownGateways().size()) {
+    if (net.connection->gatewayIndex < 0 || size_t(net.connection->gatewayIndex) >= KnownGateways().size()) {
         ShowFields(false);
         return;
     }
     ShowFields(true);
-    const NetbiterRecord& r = KnownGateways()[size_t(GatewayIndex)].record;
+    const NetbiterRecord& r = KnownGateways()[size_t(net.connection->gatewayIndex)].record;
     const bool unknown = std::strcmp(r.MAC, kHandAddedMAC) == 0 || !r.valid;
     if (unknown)
         SetFields(r.IP, "", "", r.HN, false), net.dhcpOff->setChecked(false);
@@ -379,12 +381,12 @@ void ShowGatewayConfig() {
 }
 
 void ShowLM57Config() {
-    if (LM57Index < 0 || size_t(LM57Index) >= KnownModules().size()) {
+    if (net.connection->moduleIndex < 0 || size_t(net.connection->moduleIndex) >= KnownModules().size()) {
         ShowFields(false);
         return;
     }
     ShowFields(true);
-    const ModuleRecord& r = KnownModules()[size_t(LM57Index)];
+    const ModuleRecord& r = KnownModules()[size_t(net.connection->moduleIndex)];
     SetFields(r.IP, r.subnet, r.gateway, r.name, std::strcmp(r.DHCP, "01") == 0);
     DimUnknown(false);
 }
@@ -396,7 +398,7 @@ int CmSaveNetData() {
         const int ok = LM57ModificationCheck(*net.devices, fields);
         HideBusy();
         if (ok) {
-            net.selectedNode = LM57Index;
+            net.selectedNode = net.connection->moduleIndex;
             DisplayLANMD57Tree();
             ShowLM57Config();
         }
@@ -429,7 +431,7 @@ int CmDHCP(bool onBox) {
 }
 
 int CmTCPPortSelect(int port) {
-    if (Gateways()) TCPPort = port;
+    if (Gateways()) net.connection->gatewayTcpPort = port;
     return 0;
 }
 
@@ -437,11 +439,12 @@ int MenuContextHandling(int item) {
     const int n = NodeIndex(net.tree->currentItem());
     if (Gateways()) {
         if (net.showingMeters) AdoptTicked();
-        if (n >= 0) SelectInterface(CommType, n / 2, LM57Index);
+        if (n >= 0)
+            SelectInterface(*net.connection, net.connection->kind, n / 2, net.connection->moduleIndex);
     } else if (n >= 0) {
-        SelectInterface(CommType, GatewayIndex, n);
+        SelectInterface(*net.connection, net.connection->kind, net.connection->gatewayIndex, n);
     }
-    const int index = Gateways() ? GatewayIndex : LM57Index;
+    const int index = Gateways() ? net.connection->gatewayIndex : net.connection->moduleIndex;
     const size_t known = Gateways() ? KnownGateways().size() : KnownModules().size();
     if (item == 1 && index >= 0 && size_t(index) < known)
         WebPageOpener("http://" +
@@ -452,7 +455,7 @@ int MenuContextHandling(int item) {
         QString mac;
         if (Gateways() ? AddGateway(*net.devices)
                        : (MacEntry(mac) && AddLANMD57(*net.devices, mac.toLatin1().constData()))) {
-            net.selectedNode = Gateways() ? 2 * GatewayIndex : LM57Index;
+            net.selectedNode = Gateways() ? 2 * net.connection->gatewayIndex : net.connection->moduleIndex;
             Gateways() ? DisplayGatewayTree() : DisplayLANMD57Tree();
             net.showingMeters = false;
             Gateways() ? ShowGatewayConfig() : ShowLM57Config();

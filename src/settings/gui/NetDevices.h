@@ -5,11 +5,12 @@
 #include <QString>
 
 class QGroupBox;
+struct Connection;
 struct KnownDevices;
 
-// Builds the controls into the dialog's network area, over the devices it shows and
-// changes (they must outlive the area).
-void BuildNetworkArea(QGroupBox* area, KnownDevices& devices);
+// Builds the controls into the dialog's network area, over the devices and connection
+// it shows and changes (they must outlive the area).
+void BuildNetworkArea(QGroupBox* area, KnownDevices& devices, Connection& connection);
 // Fills the area for the kind in use: scans and shows the tree (kinds 2 and 3).
 void InitGatewaySelection();
 void InitLANMD57Selection();

@@ -37,10 +37,12 @@ const Translator Tr{kContext};
 
 constexpr int kAddressColumns = 13; // 247 = 19 rows of 13
 
-// The widgets of the dialog, valid only while dialog is set, and the devices it shows.
+// The widgets of the dialog, valid only while dialog is set, and the devices and
+// connection it shows.
 struct Ui {
     QDialog* dialog;
     KnownDevices* devices;
+    Connection* connection;
     QComboBox* kind;
     QDoubleSpinBox* timeout;
     QWidget* serialGroup;
@@ -76,8 +78,8 @@ void FillPortList() {
 }
 
 void SetRangeButtons() {
-    ui.range32->setChecked(Last_Device != kMaxBusAddress);
-    ui.range247->setChecked(Last_Device == kMaxBusAddress);
+    ui.range32->setChecked(ui.connection->highestSearchAddress != kMaxBusAddress);
+    ui.range247->setChecked(ui.connection->highestSearchAddress == kMaxBusAddress);
 }
 
 void TickAddresses(const int32_t (&list)[32]) {
@@ -90,7 +92,7 @@ void TickAddresses(const int32_t (&list)[32]) {
 void TakeTickedAddresses() {
     bool ticked[kMaxBusAddress];
     TickedAddresses(ticked);
-    GetRS485DeviceSelection(ticked);
+    GetRS485DeviceSelection(ticked, *ui.connection);
 }
 
 QWidget* BuildAddressArea(QGroupBox* group) {
@@ -185,9 +187,10 @@ void ShowProbe(int address) {
 
 } // namespace
 
-QDialog* CreateInterfaceDialog(QWidget* parent, KnownDevices& devices) {
+QDialog* CreateInterfaceDialog(QWidget* parent, KnownDevices& devices, Connection& connection) {
     ui = Ui{};
     ui.devices = &devices;
+    ui.connection = &connection;
     auto* dialog = new QDialog(parent);
     dialog->setObjectName("InterfaceDialog");
     dialog->setWindowTitle(Tr(QT_TRANSLATE_NOOP("SelComm", "Interface")));
@@ -225,7 +228,7 @@ QDialog* CreateInterfaceDialog(QWidget* parent, KnownDevices& devices) {
     ui.networkGroup = new QGroupBox(Tr(QT_TRANSLATE_NOOP("SelComm", "Network devices")), dialog);
     ui.networkGroup->setObjectName("NetworkArea");
     new QVBoxLayout(ui.networkGroup);
-    BuildNetworkArea(ui.networkGroup, devices);
+    BuildNetworkArea(ui.networkGroup, devices, connection);
     layout->addWidget(ui.networkGroup);
 
     ui.close = new QPushButton(Tr(QT_TRANSLATE_NOOP("SelComm", "Close")), dialog);
@@ -236,15 +239,15 @@ QDialog* CreateInterfaceDialog(QWidget* parent, KnownDevices& devices) {
     layout->addWidget(ui.close, 0, Qt::AlignRight);
     QObject::connect(dialog, &QDialog::finished, [] { CmCloseCommSel(); });
 
-    ui.kind->setCurrentIndex(std::clamp(CommType, int(kRS232), int(kModule)));
+    ui.kind->setCurrentIndex(std::clamp(ui.connection->kind, int(kRS232), int(kModule)));
     EnableInterfaceSelection();
     InitInterfaceSelection();
     return dialog;
 }
 
-int CmSelInterface(QWidget* parent, KnownDevices& devices) {
+int CmSelInterface(QWidget* parent, KnownDevices& devices, Connection& connection) {
     if (CommPortIsOpen()) CloseCommPort();
-    QDialog* dialog = CreateInterfaceDialog(parent, devices);
+    QDialog* dialog = CreateInterfaceDialog(parent, devices, connection);
     dialog->exec();
     delete dialog;
     return 0;
@@ -252,8 +255,8 @@ int CmSelInterface(QWidget* parent, KnownDevices& devices) {
 
 void EnableInterfaceSelection() {
     if (!ui.dialog) return;
-    const bool serial = IsSerialKind(CommType);
-    const bool bus = CommType == kRS485;
+    const bool serial = IsSerialKind(ui.connection->kind);
+    const bool bus = ui.connection->kind == kRS485;
     ui.serialGroup->setVisible(serial);
     for (QWidget* w :
          std::initializer_list<QWidget*>{ui.baudLabel, ui.baud, ui.parityLabel, ui.parity, ui.rts})
@@ -265,20 +268,20 @@ void EnableInterfaceSelection() {
 void InitInterfaceSelection() {
     if (!ui.dialog) return;
     QSignalBlocker block(ui.timeout);
-    ui.timeout->setValue(RecTimeout / 1000.0);
-    if (IsSerialKind(CommType)) {
+    ui.timeout->setValue(ui.connection->replyTimeoutMs / 1000.0);
+    if (IsSerialKind(ui.connection->kind)) {
         FillPortList();
-        ui.baud->setCurrentIndex(std::clamp(Baudrate, 0, 4));
-        ui.parity->setCurrentIndex(std::clamp(Parity, 0, 3));
-        ui.autoClose->setChecked(AutoPortClose != 0);
+        ui.baud->setCurrentIndex(std::clamp(ui.connection->baudIndex, 0, 4));
+        ui.parity->setCurrentIndex(std::clamp(ui.connection->formatIndex, 0, 3));
+        ui.autoClose->setChecked(ui.connection->closePortAfterUse != 0);
     }
-    if (CommType == kRS485) {
-        ui.rts->setChecked(RTSFlow != 0);
+    if (ui.connection->kind == kRS485) {
+        ui.rts->setChecked(ui.connection->rtsFlow != 0);
         SetRangeButtons();
         TickAddresses(Devices485);
     }
-    if (CommType == kGateway) InitGatewaySelection();
-    if (CommType == kModule) InitLANMD57Selection();
+    if (ui.connection->kind == kGateway) InitGatewaySelection();
+    if (ui.connection->kind == kModule) InitLANMD57Selection();
 }
 
 void TickedAddresses(bool (&ticked)[kMaxBusAddress]) {
@@ -294,23 +297,24 @@ void DisplayDevSelect() {
     if (!ui.dialog) return;
     DevSelect(1);
     SetRangeButtons();
-    if (CommType == kRS485) {
+    if (ui.connection->kind == kRS485) {
         TickAddresses(Devices485);
-    } else if (GatewayIndex >= 0 && size_t(GatewayIndex) < ui.devices->gateways.size()) {
-        TickAddresses(ui.devices->gateways[size_t(GatewayIndex)].units);
+    } else if (ui.connection->gatewayIndex >= 0 &&
+               size_t(ui.connection->gatewayIndex) < ui.devices->gateways.size()) {
+        TickAddresses(ui.devices->gateways[size_t(ui.connection->gatewayIndex)].units);
     }
 }
 
 int CmSelCommType(int kind) {
     if (!ui.dialog) return 0;
-    if (kind == CommType) return 0; // the kind the settings named stays usable
+    if (kind == ui.connection->kind) return 0; // the kind the settings named stays usable
     if (kind != 0 && kind != 3) {
         kind = 0;
         ui.kind->setCurrentIndex(0);
-        if (kind == CommType) return 0;
+        if (kind == ui.connection->kind) return 0;
     }
-    if (CommType == kRS485) TakeTickedAddresses();
-    SelectInterface(kind, GatewayIndex, LM57Index);
+    if (ui.connection->kind == kRS485) TakeTickedAddresses();
+    SelectInterface(*ui.connection, kind, ui.connection->gatewayIndex, ui.connection->moduleIndex);
     EnableInterfaceSelection();
     InitInterfaceSelection();
     return 0;
@@ -318,47 +322,49 @@ int CmSelCommType(int kind) {
 
 int CmSelCommPort(int index) {
     if (!ui.dialog || index < 0 || index >= ui.port->count()) return 0;
-    CommPortPath = ui.port->itemText(index).trimmed().toStdString();
-    CommPort = PortNumberOf(CommPortPath); // not the place in the list: ttyS10 sorts before ttyS2
+    ui.connection->serialPath = ui.port->itemText(index).trimmed().toStdString();
+    ui.connection->serialPort =
+        PortNumberOf(ui.connection->serialPath); // not the place in the list: ttyS10 sorts before ttyS2
     return 0;
 }
 
 int CmSelBaudrate(int value) {
-    Baudrate = value;
+    ui.connection->baudIndex = value;
     return 0;
 }
 
 int CmSelParity(int value) {
-    Parity = value;
+    ui.connection->formatIndex = value;
     return 0;
 }
 
 int CmSelRTSFlow(int value) {
-    RTSFlow = value;
+    ui.connection->rtsFlow = value;
     return 0;
 }
 
 int CmSelPortClose(int value) {
-    AutoPortClose = value;
+    ui.connection->closePortAfterUse = value;
     return 0;
 }
 
 int CmSetCommTimeout(double seconds) {
-    RecTimeout = TimeoutFromSeconds(seconds);
+    ui.connection->replyTimeoutMs = TimeoutFromSeconds(seconds);
     if (!ui.dialog) return 0;
     QSignalBlocker block(ui.timeout);
-    ui.timeout->setValue(RecTimeout / 1000.0); // show what is used when it was brought into range
+    ui.timeout->setValue(ui.connection->replyTimeoutMs /
+                         1000.0); // show what is used when it was brought into range
     return 0;
 }
 
 int SelDevRange(int last) {
-    Last_Device = last == kMaxBusAddress ? kMaxBusAddress : 32;
+    ui.connection->highestSearchAddress = last == kMaxBusAddress ? kMaxBusAddress : 32;
     SetRangeButtons();
     return 0;
 }
 
 int CmSearchDevice() {
-    if (!ui.dialog || !IsAddressedKind(CommType)) return 0;
+    if (!ui.dialog || !IsAddressedKind(ui.connection->kind)) return 0;
     const auto children = ui.dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* w : children)
         w->setEnabled(false);
@@ -366,10 +372,10 @@ int CmSearchDevice() {
     for (QWidget* w : ui.addressGroup->findChildren<QWidget*>())
         w->setEnabled(w == ui.indicator);
     ui.indicator->show();
-    if (CommType == kGateway)
-        SearchGatewayDevices(*ui.devices, ShowProbe);
-    else if (SearchAddress(ShowProbe) >= 0)
-        NewINIFile(); // a port that did not open changed nothing
+    if (ui.connection->kind == kGateway)
+        SearchGatewayDevices(*ui.devices, ui.connection->highestSearchAddress, ShowProbe);
+    else if (SearchAddress(ui.connection->highestSearchAddress, ShowProbe) >= 0)
+        NewINIFile(*ui.connection); // a port that did not open changed nothing
     // Clicks and keys that queued up during the search reach disabled controls only.
     QCoreApplication::processEvents();
     for (QWidget* w : children)
@@ -388,17 +394,17 @@ bool InterfaceDialogIsOpen() {
 
 int CmCloseCommSel() {
     if (!ui.dialog) return 0;
-    if (CommType == kRS485) TakeTickedAddresses();
-    if (CommType == kGateway && ShowingGatewayMeters()) {
+    if (ui.connection->kind == kRS485) TakeTickedAddresses();
+    if (ui.connection->kind == kGateway && ShowingGatewayMeters()) {
         bool ticked[kMaxBusAddress];
         TickedAddresses(ticked);
         AdoptDevSelect(*ui.devices, ticked);
     }
-    if (CommType == kModule) Konf.BusSettings |= kBusViaModule;
-    if (IsSerialKind(CommType)) CloseTCPConnection(kCloseAllTCP);
-    NewINIFile();
-    NewINIFileTCP(*ui.devices);
-    NewDevINIFile(*ui.devices);
+    if (ui.connection->kind == kModule) Konf.BusSettings |= kBusViaModule;
+    if (IsSerialKind(ui.connection->kind)) CloseTCPConnection(kCloseAllTCP);
+    NewINIFile(*ui.connection);
+    NewINIFileTCP(*ui.devices, *ui.connection);
+    NewDevINIFile(*ui.devices, *ui.connection);
     ui.dialog->hide();
     ui.dialog = nullptr;
     ActivateObjects();
