@@ -266,33 +266,26 @@ class ConfigTransferTest : public QObject {
         QCOMPARE(V(saved.UrPrim), V(previous.UrPrim));
     }
 
-    void mismatchesStopBeforeAnyWrite_data() {
-        QTest::addColumn<QStringList>("meter");
-        QTest::addColumn<int>("model");
-        QTest::addColumn<int>("maxI");
-        QTest::addColumn<int>("number");
-        QTest::addColumn<int>("kind");
-        QTest::newRow("base file to extended meter") << QStringList{"--model", "zrm3"} << 0 << 0 << 7 << 8;
-        QTest::newRow("extended file to base meter") << QStringList{"--model", "std"} << 1 << 0 << 7 << 8;
-        QTest::newRow("5 A to 1 A") << QStringList{"--model", "zrm3", "--rated-i", "1"} << 1 << 500 << 4 << 8;
-        QTest::newRow("1 A to 5 A") << QStringList{"--model", "zrm3", "--rated-i", "5"} << 1 << 100 << 4 << 7;
-    }
     void mismatchesStopBeforeAnyWrite() {
-        QFETCH(QStringList, meter);
-        QFETCH(int, model);
-        QFETCH(int, maxI);
-        QFETCH(int, number);
-        QFETCH(int, kind);
-        QVERIFY(Meter(meter));
-        const ConfigImage before = Lese;
-        Konf.Model = int16_t(model);
-        if (maxI) Konf.MaxI = int16_t(maxI);
-        std::strcpy(Konf.Description, "must not arrive");
-        QCOMPARE(CmSendConfig(), 0);
-        QCOMPARE(messages.shown.back(), (ScriptedMessages::Shown{M::Error, number, kind}));
-        QCOMPARE(messages.progressOpen, 0);
-        QVERIFY(Backups().isEmpty());
-        QCOMPARE(QByteArray(ReadBack().Description), QByteArray(before.Description));
+        const struct {
+            QStringList meter;
+            int model, maxI, number, kind;
+        } cases[] = {{{"--model", "zrm3"}, 0, 0, 7, 8},                      // base file to extended meter
+                     {{"--model", "std"}, 1, 0, 7, 8},                       // extended file to base meter
+                     {{"--model", "zrm3", "--rated-i", "1"}, 1, 500, 4, 8},  // 5 A to 1 A
+                     {{"--model", "zrm3", "--rated-i", "5"}, 1, 100, 4, 7}}; // 1 A to 5 A
+        for (const auto& c : cases) {
+            QVERIFY(Meter(c.meter));
+            const ConfigImage before = Lese;
+            Konf.Model = int16_t(c.model);
+            if (c.maxI) Konf.MaxI = int16_t(c.maxI);
+            std::strcpy(Konf.Description, "must not arrive");
+            QCOMPARE(CmSendConfig(), 0);
+            QCOMPARE(messages.shown.back(), (ScriptedMessages::Shown{M::Error, c.number, c.kind}));
+            QCOMPARE(messages.progressOpen, 0);
+            QVERIFY(Backups().isEmpty());
+            QCOMPARE(QByteArray(ReadBack().Description), QByteArray(before.Description));
+        }
     }
 
     void oldFirmwareOffersTheFeatureRemovals() {
@@ -370,44 +363,40 @@ class ConfigTransferTest : public QObject {
 
     // Through the module the min/max logger block goes to a module that takes it; an
     // old one first asks whether to send it (there is no logger question there).
-    void minMaxLoggerThroughTheModule_data() {
-        QTest::addColumn<QString>("ext");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("asked");
-        QTest::newRow("old module, continue") << "119" << 1 << true;
-        QTest::newRow("old module, cancel") << "119" << 0 << true;
-        QTest::newRow("new module takes it without asking") << "121" << 1 << false;
-    }
     void minMaxLoggerThroughTheModule() {
-        QFETCH(QString, ext);
-        QFETCH(int, answer);
-        QFETCH(bool, asked);
-        QVERIFY(Meter({"--ext", ext}, kModule));
-        if (asked)
-            for (uint8_t c : Konf.MinMaxLogger)
-                QCOMPARE(c, uint8_t(255)); // an old module has none
-        QVERIFY(Konf.BusSettings & 0x40);
-        // Registers 569..573 straight from the meter, whatever its version says.
-        const auto onMeter = [] {
-            InitInterface();
-            const int ok = Read(Lese, kReadConfigExtended, 1);
-            CloseInterface();
-            return ok ? QByteArray(reinterpret_cast<const char*>(Lese.MinMaxLogger), 9)
-                      : QByteArray("failed");
-        };
-        QByteArray expected = onMeter();
-        Konf.MinMaxLogger[0] = 5;
-        Konf.Logger ^= 0x1000;
-        messages.answers = {answer, 1};
-        QCOMPARE(CmSendConfig(), answer);
-        // The min/max question comes with the checks, the changes are shown after them.
-        std::vector<ScriptedMessages::Shown> shown;
-        if (asked) shown.push_back({M::Warnung, 7, 7});
-        if (answer) shown.push_back({M::Warnung, 0, 0});
-        QCOMPARE(messages.shown, shown);
-        QCOMPARE(messages.progressOpen, 0);
-        if (answer) expected[0] = 5;
-        QCOMPARE(onMeter(), expected);
+        const struct {
+            const char* ext;
+            int answer;
+            bool asked;
+        } cases[] = {{"119", 1, true}, {"119", 0, true}, {"121", 1, false}}; // 121 takes it unasked
+        for (const auto& [ext, answer, asked] : cases) {
+            QVERIFY(Meter({"--ext", ext}, kModule));
+            if (asked)
+                for (uint8_t c : Konf.MinMaxLogger)
+                    QCOMPARE(c, uint8_t(255)); // an old module has none
+            QVERIFY(Konf.BusSettings & 0x40);
+            // Registers 569..573 straight from the meter, whatever its version says.
+            const auto onMeter = [] {
+                InitInterface();
+                const int ok = Read(Lese, kReadConfigExtended, 1);
+                CloseInterface();
+                return ok ? QByteArray(reinterpret_cast<const char*>(Lese.MinMaxLogger), 9)
+                          : QByteArray("failed");
+            };
+            QByteArray expected = onMeter();
+            Konf.MinMaxLogger[0] = 5;
+            Konf.Logger ^= 0x1000;
+            messages.answers = {answer, 1};
+            QCOMPARE(CmSendConfig(), answer);
+            // The min/max question comes with the checks, the changes are shown after them.
+            std::vector<ScriptedMessages::Shown> shown;
+            if (asked) shown.push_back({M::Warnung, 7, 7});
+            if (answer) shown.push_back({M::Warnung, 0, 0});
+            QCOMPARE(messages.shown, shown);
+            QCOMPARE(messages.progressOpen, 0);
+            if (answer) expected[0] = 5;
+            QCOMPARE(onMeter(), expected);
+        }
     }
 
     void silentMeterEndsTheSend() {
