@@ -29,6 +29,7 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <cstring>
+#include <tuple>
 
 namespace {
 
@@ -160,51 +161,47 @@ class ShellTest : public QObject {
         QVERIFY(List("DeviceAddrList"));
     }
 
-    void addressList_data() {
-        QTest::addColumn<int>("commType");
-        QTest::addColumn<QList<int>>("found");
-        QTest::addColumn<int>("inUse");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<int>("addrAfter");
-        const QList<int> found{5, 9, 12};
-        QTest::newRow("rs485 in use listed") << 1 << found << 9 << 1 << 9;
-        QTest::newRow("rs485 in use not listed") << 1 << found << 7 << 0 << 7;
-        QTest::newRow("rs485 none found") << 1 << QList<int>{} << 7 << -1 << 7;
-        QTest::newRow("gateway in use listed") << 2 << found << 12 << 2 << 12;
-        QTest::newRow("gateway falls back to first") << 2 << found << 7 << 0 << 5;
-        QTest::newRow("rs232 lists nothing") << 0 << found << 9 << -1 << 9;
-    }
-
     void addressList() {
-        QFETCH(int, commType);
-        QFETCH(QList<int>, found);
-        QFETCH(int, inUse);
-        QFETCH(int, addrAfter);
-        QVERIFY(Start());
-        KnownDevices& devices = ClearNetworkSettings(3, 0);
-        connection.kind = commType;
-        connection.gatewayIndex = 2;
-        std::strcpy(devices.gateways[2].record.IP, "127.0.0.2");
-        for (int i = 0; i < found.size(); ++i)
-            Devices485[i] = devices.gateways[2].units[i + 4] =
-                found[i]; // gaps in the gateway's slots do not matter
-        connection.meterAddress = connection.gatewayUnitAddress = inUse;
+        const QList<int> none, found{5, 9, 12};
+        const struct {
+            int commType;
+            QList<int> found;
+            int inUse, selected, addrAfter;
+        } cases[] = {{1, found, 9, 1, 9},   // in use, listed
+                     {1, found, 7, 0, 7},   // in use, not listed
+                     {1, none, 7, -1, 7},   // none found
+                     {2, found, 12, 2, 12}, // gateway: in use, listed
+                     {2, found, 7, 0, 5},   // gateway falls back to the first
+                     {0, found, 9, -1, 9}}; // RS-232 lists nothing
+        for (const auto& [commType, found, inUse, selected, addrAfter] : cases) {
+            cleanup();
+            init();
+            QVERIFY(Start());
+            KnownDevices& devices = ClearNetworkSettings(3, 0);
+            connection.kind = commType;
+            connection.gatewayIndex = 2;
+            std::strcpy(devices.gateways[2].record.IP, "127.0.0.2");
+            for (int i = 0; i < found.size(); ++i)
+                Devices485[i] = devices.gateways[2].units[i + 4] =
+                    found[i]; // gaps in the gateway's slots do not matter
+            connection.meterAddress = connection.gatewayUnitAddress = inUse;
 
-        InitToolbarDeviceAddr();
+            InitToolbarDeviceAddr();
 
-        QComboBox* list = List("DeviceAddrList");
-        const bool listed = list->count() > 0;
-        if (listed) QCOMPARE(Items(list), (QStringList{"5", "9", "12"}));
-        QCOMPARE(listed, (commType == 1 || commType == 2) && !found.isEmpty());
-        QTEST(list->currentIndex(), "selected");
-        QCOMPARE(list->isEnabled(), listed);
-        QCOMPARE(commType == 1 ? connection.meterAddress : connection.gatewayUnitAddress, addrAfter);
-        if (commType == 2 && addrAfter != inUse)
-            QVERIFY(FileText(File("ZAROTCP.ini")).contains("DevAddr = " + QByteArray::number(addrAfter)));
-        if (commType == 1 && listed) {
-            Choose(list, 2);
-            QCOMPARE(connection.meterAddress, 12);
-            QVERIFY(FileText(File("ZARO.ini")).contains("DevAddr = 12\r\n"));
+            QComboBox* list = List("DeviceAddrList");
+            const bool listed = list->count() > 0;
+            if (listed) QCOMPARE(Items(list), (QStringList{"5", "9", "12"}));
+            QCOMPARE(listed, (commType == 1 || commType == 2) && !found.isEmpty());
+            QCOMPARE(list->currentIndex(), selected);
+            QCOMPARE(list->isEnabled(), listed);
+            QCOMPARE(commType == 1 ? connection.meterAddress : connection.gatewayUnitAddress, addrAfter);
+            if (commType == 2 && addrAfter != inUse)
+                QVERIFY(FileText(File("ZAROTCP.ini")).contains("DevAddr = " + QByteArray::number(addrAfter)));
+            if (commType == 1 && listed) {
+                Choose(list, 2);
+                QCOMPARE(connection.meterAddress, 12);
+                QVERIFY(FileText(File("ZARO.ini")).contains("DevAddr = 12\r\n"));
+            }
         }
     }
 
@@ -525,27 +522,20 @@ class ShellTest : public QObject {
         QCOMPARE(size_t(text.count('\n')), kCommLogCapacity + 1);
     }
 
-    void loggerQuestion_data() {
-        QTest::addColumn<bool>("tick");
-        QTest::addColumn<bool>("accept");
-        QTest::addColumn<int>("answer");
-        QTest::newRow("cancel") << true << false << 0;
-        QTest::newRow("continue") << false << true << 1;
-        QTest::newRow("continue and clear") << true << true << 2;
-    }
-
+    // Cancel, continue, continue and clear.
     void loggerQuestion() {
-        QFETCH(bool, tick);
-        QFETCH(bool, accept);
-        DialogMessages dialogs([]() -> QWidget* { return nullptr; });
-        QTimer::singleShot(0, [tick, accept] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            box->checkBox()->setChecked(tick);
-            for (QAbstractButton* b : box->buttons())
-                if ((box->buttonRole(b) == QMessageBox::AcceptRole) == accept) b->click();
-        });
-        QTEST(dialogs.askLoggerWarnung(), "answer");
+        for (const auto& [tick, accept, answer] :
+             {std::tuple{true, false, 0}, std::tuple{false, true, 1}, std::tuple{true, true, 2}}) {
+            DialogMessages dialogs([]() -> QWidget* { return nullptr; });
+            QTimer::singleShot(0, [tick, accept] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                box->checkBox()->setChecked(tick);
+                for (QAbstractButton* b : box->buttons())
+                    if ((box->buttonRole(b) == QMessageBox::AcceptRole) == accept) b->click();
+            });
+            QCOMPARE(dialogs.askLoggerWarnung(), answer);
+        }
     }
 
     // The missing simulator is said and nothing starts; with it, the configuration is
