@@ -13,7 +13,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-
 class MainPanelTest : public QObject {
     Q_OBJECT
 
@@ -90,56 +89,47 @@ class MainPanelTest : public QObject {
         ShowAll(); // no panel: nothing to draw, nothing to crash
     }
 
-    void dimming_data() {
-        QTest::addColumn<int>("model");
-        QTest::addColumn<int>("option");
-        QTest::addColumn<int>("commType");
-        QTest::addColumn<int>("energyControl");
-        QTest::addColumn<QString>("controls");   // enabled, or dimmed when marked "!"
-        QTest::addColumn<QList<int>>("entries"); // of the system, tariff and logger-mode selectors
-        QTest::addColumn<int>("energyAfter");
-        QTest::newRow("base model") << 0 << 1 << 0 << 15
-                                    << "RecordingTime LoggerGroup0 !FreqLock !RefreshTime !QMode !DispMode "
-                                       "!DispModeLock !PagesButton !MeanMeas0 !MeanLog8 !MinMax0"
-                                    << QList<int>{5, 2, 2} << 15;
-        QTest::newRow("extended model") << 1 << 1 << 0 << 15
-                                        << "FreqLock RefreshTime QMode DispMode DispModeLock MeanMeas0 "
-                                           "RecordingTime SyncInterval !PagesButton !MeanLog0 !MinMax0"
-                                        << QList<int>{7, 2, 2} << 15;
-        QTest::newRow("without interface option")
-            << 1 << 0 << 0 << 0 << "SyncInterval !RecordingTime !LoggerGroup0 !MeanMeas0 !MinMax0"
-            << QList<int>{7, 1, 1} << 15;
-        QTest::newRow("external sync")
-            << 1 << 1 << 0 << (0x80 | 15) << "!SyncInterval" << QList<int>{7, 1, 2} << (0x80 | 15);
-        QTest::newRow("no interval") << 1 << 1 << 0 << 0x40 << "!SyncInterval" << QList<int>{7, 2, 2} << 0x40;
-        QTest::newRow("module") << 1 << 1 << 3 << (0x80 | 15) << "SyncInterval MinMax0 MinMaxOn0 MeanMeas0"
-                                << QList<int>{7, 2, 2} << (0x80 | 15);
-        QTest::newRow("module without interface option")
-            << 1 << 0 << 3 << 15 << "SyncInterval !MinMax0 !MeanMeas0" << QList<int>{7, 1, 1} << 15;
-    }
+    // The controls are enabled, or dimmed when marked "!"; the entries are those of the
+    // system, tariff and logger-mode selectors. Rows: base and extended model, no interface
+    // option, external sync, no interval, module, module without interface option.
     void dimming() {
-        QFETCH(int, model);
-        QFETCH(int, option);
-        QFETCH(int, commType);
-        QFETCH(int, energyControl);
-        QFETCH(QString, controls);
-        Meter(model, option, commType);
-        Konf.EnergyControl = uint8_t(energyControl);
-        Redraw();
-        for (QString name : controls.split(' ')) {
-            const bool dimmed = name.startsWith('!');
-            QVERIFY2(W<QWidget>(qPrintable(name.remove('!')))->isEnabled() != dimmed, qPrintable(name));
+        const QString base = "RecordingTime LoggerGroup0 !FreqLock !RefreshTime !QMode !DispMode "
+                             "!DispModeLock !PagesButton !MeanMeas0 !MeanLog8 !MinMax0";
+        const QString extended = "FreqLock RefreshTime QMode DispMode DispModeLock MeanMeas0 RecordingTime "
+                                 "SyncInterval !PagesButton !MeanLog0 !MinMax0";
+        const struct {
+            int model, option, commType, energyControl;
+            QString controls;
+            QList<int> entries;
+            int energyAfter;
+        } cases[] = {
+            {0, 1, 0, 15, base, {5, 2, 2}, 15},
+            {1, 1, 0, 15, extended, {7, 2, 2}, 15},
+            {1, 0, 0, 0, "SyncInterval !RecordingTime !LoggerGroup0 !MeanMeas0 !MinMax0", {7, 1, 1}, 15},
+            {1, 1, 0, 0x80 | 15, "!SyncInterval", {7, 1, 2}, 0x80 | 15},
+            {1, 1, 0, 0x40, "!SyncInterval", {7, 2, 2}, 0x40},
+            {1, 1, 3, 0x80 | 15, "SyncInterval MinMax0 MinMaxOn0 MeanMeas0", {7, 2, 2}, 0x80 | 15},
+            {1, 0, 3, 15, "SyncInterval !MinMax0 !MeanMeas0", {7, 1, 1}, 15},
+        };
+        for (const auto& [model, option, commType, energyControl, controls, entries, energyAfter] : cases) {
+            Meter(model, option, commType);
+            Konf.EnergyControl = uint8_t(energyControl);
+            Redraw();
+            for (QString name : controls.split(' ')) {
+                const bool dimmed = name.startsWith('!');
+                QVERIFY2(W<QWidget>(qPrintable(name.remove('!')))->isEnabled() != dimmed, qPrintable(name));
+            }
+            QCOMPARE((QList<int>{W<QComboBox>("System")->count(), W<QComboBox>("Tariff")->count(),
+                                 W<QComboBox>("LoggerMode")->count()}),
+                     entries);
+            QCOMPARE(W<QComboBox>("SyncMode")->count(), 1);
+            QCOMPARE(W<QComboBox>("DigOutFunc1")->itemText(0),
+                     QString(option ? "Free (simulation)" : "Not used"));
+            QCOMPARE(W<QComboBox>("DeviceType")->currentIndex(), model + (commType == 3));
+            QCOMPARE(int(Konf.EnergyControl), energyAfter);
+            QCOMPARE(W<QSpinBox>("SyncInterval")->value(), Konf.EnergyControl & 0x3F);
+            QVERIFY(!W<QCheckBox>("ModuleBox")->isVisible() && !W<QComboBox>("InterfaceOption")->isVisible());
         }
-        QTEST((QList<int>{W<QComboBox>("System")->count(), W<QComboBox>("Tariff")->count(),
-                          W<QComboBox>("LoggerMode")->count()}),
-              "entries");
-        QCOMPARE(W<QComboBox>("SyncMode")->count(), 1);
-        QCOMPARE(W<QComboBox>("DigOutFunc1")->itemText(0),
-                 QString(option ? "Free (simulation)" : "Not used"));
-        QCOMPARE(W<QComboBox>("DeviceType")->currentIndex(), model + (commType == 3));
-        QTEST(int(Konf.EnergyControl), "energyAfter");
-        QCOMPARE(W<QSpinBox>("SyncInterval")->value(), Konf.EnergyControl & 0x3F);
-        QVERIFY(!W<QCheckBox>("ModuleBox")->isVisible() && !W<QComboBox>("InterfaceOption")->isVisible());
     }
 
     void baseModelShowsAFileOfTheExtendedModel() {
