@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
+#include <tuple>
 
 namespace {
 
@@ -95,34 +96,27 @@ class ConfigFileTest : public QObject {
     Connection connection; // the one the link talks over
   private slots:
     void initTestCase() { UseConnection(&connection); }
-    void roundTripIsByteExact_data() {
-        QTest::addColumn<int>("model");
-        QTest::addColumn<int>("commType");
-        QTest::addColumn<int>("columns");
-        QTest::newRow("base") << 0 << 0 << 25;
-        QTest::newRow("extended") << 1 << 1 << 31;
-        QTest::newRow("module") << 1 << 3 << 32;
-    }
+    // Base, extended, through the module.
     void roundTripIsByteExact() {
-        QFETCH(int, model);
-        QFETCH(int, commType);
-        QFETCH(int, columns);
-        const ConfigImage source = SampleImage(model);
-        const QByteArray text = ConfigFileText(source, commType, "06.12.2026", "20:15:07");
-        QCOMPARE(Line(text, 0).count('\t'), columns);
-        QCOMPARE(Line(text, 1).count('\t'), columns);
-        QVERIFY(text.endsWith("\t\r\n"));
+        for (const auto& [model, commType, columns] :
+             {std::tuple{0, 0, 25}, std::tuple{1, 1, 31}, std::tuple{1, 3, 32}}) {
+            const ConfigImage source = SampleImage(model);
+            const QByteArray text = ConfigFileText(source, commType, "06.12.2026", "20:15:07");
+            QCOMPARE(Line(text, 0).count('\t'), columns);
+            QCOMPARE(Line(text, 1).count('\t'), columns);
+            QVERIFY(text.endsWith("\t\r\n"));
 
-        ConfigImage loaded = SampleImage(1 - model);
-        QVERIFY(ParseConfigText(text, loaded));
-        QCOMPARE(V(loaded.Model), int16_t(model));
-        QCOMPARE(ConfigFileText(loaded, commType, "06.12.2026", "20:15:07"), text);
-        QCOMPARE(V(loaded.UrPrim), V(source.UrPrim));
-        QCOMPARE(V(loaded.IrSec), V(source.IrSec));
-        QCOMPARE(loaded.Image, int8_t(-5));
-        QCOMPARE(V(loaded.Logger), uint16_t(0xFE01));
-        QCOMPARE(QByteArray(loaded.Description), QByteArray("Feeder 3\nBuilding B"));
-        QCOMPARE(bool(loaded.BusSettings & 0x40), commType == 3);
+            ConfigImage loaded = SampleImage(1 - model);
+            QVERIFY(ParseConfigText(text, loaded));
+            QCOMPARE(V(loaded.Model), int16_t(model));
+            QCOMPARE(ConfigFileText(loaded, commType, "06.12.2026", "20:15:07"), text);
+            QCOMPARE(V(loaded.UrPrim), V(source.UrPrim));
+            QCOMPARE(V(loaded.IrSec), V(source.IrSec));
+            QCOMPARE(loaded.Image, int8_t(-5));
+            QCOMPARE(V(loaded.Logger), uint16_t(0xFE01));
+            QCOMPARE(QByteArray(loaded.Description), QByteArray("Feeder 3\nBuilding B"));
+            QCOMPARE(bool(loaded.BusSettings & 0x40), commType == 3);
+        }
     }
 
     void headerAndValueLayout() {
