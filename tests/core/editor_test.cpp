@@ -1,10 +1,10 @@
 #include "config/ConfigImage.h"
-#include "link/Connection.h"
 #include "config/DispMode.h"
 #include "config/Editor.h"
 #include "config/EditorLists.h"
 #include "config/EditorRefresh.h"
 #include "config/Scaling.h"
+#include "link/Connection.h"
 #include "settings/INI_File.h"
 #include "settings/SelDevType.h"
 #include "values/Measurands.h"
@@ -232,8 +232,8 @@ class EditorTest : public QObject {
 
     void deviceTypeChanges() {
         auto state = [] {
-            return QList<int>{connection.kind,  Konf.Model,    Konf.BusSettings, Konf.System,
-                              Konf.Freq, Konf.DispMode, Konf.Logger,      Konf.MeanMeas[0]};
+            return QList<int>{connection.kind, Konf.Model,    Konf.BusSettings, Konf.System,
+                              Konf.Freq,       Konf.DispMode, Konf.Logger,      Konf.MeanMeas[0]};
         };
         connection.kind = 3;
         Konf.BusSettings = 0x40 | 3;
@@ -399,26 +399,24 @@ class EditorTest : public QObject {
 
     // ---- display pages ----
 
-    void catalogues_data() {
-        QTest::addColumn<int>("klass");
-        QTest::addColumn<bool>("inOut");
-        QTest::addColumn<QStringList>("offered");
-        QTest::newRow("class 0 inc/out") << 0 << true << QStringList{"1-13", "18-41", "56-104"};
-        QTest::newRow("class 0 ind/cap") << 0 << false << QStringList{"1-17", "22-55", "70-104"};
-        QTest::newRow("class 1 inc/out") << 1 << true << QStringList{"1-17", "22-49", "64-168"};
-        QTest::newRow("class 2 inc/out") << 2 << true << QStringList{"1-30", "35-68", "83-187"};
-        QTest::newRow("class 2 ind/cap") << 2 << false << QStringList{"1-34", "39-82", "97-187"};
-    }
     void catalogues() {
-        QFETCH(int, klass);
-        QFETCH(bool, inOut);
-        QFETCH(QStringList, offered);
-        const std::vector<int>& pages = OfferedPages(klass, inOut);
-        QCOMPARE(Ranges(pages), offered);
-        const std::vector<int>& rows = PageRows(klass);
-        QCOMPARE(std::accumulate(rows.begin(), rows.end(), 0), int(pages.size()));
-        QCOMPARE(int(pages.size()), CataloguePages(klass) - 18);
-        QVERIFY(int(pages.size()) <= 8 * kPageSetBytes);
+        const struct {
+            int klass;
+            bool inOut;
+            QStringList offered;
+        } cases[] = {{0, true, {"1-13", "18-41", "56-104"}},
+                     {0, false, {"1-17", "22-55", "70-104"}},
+                     {1, true, {"1-17", "22-49", "64-168"}},
+                     {2, true, {"1-30", "35-68", "83-187"}},
+                     {2, false, {"1-34", "39-82", "97-187"}}};
+        for (const auto& [klass, inOut, offered] : cases) {
+            const std::vector<int>& pages = OfferedPages(klass, inOut);
+            QCOMPARE(Ranges(pages), offered);
+            const std::vector<int>& rows = PageRows(klass);
+            QCOMPARE(std::accumulate(rows.begin(), rows.end(), 0), int(pages.size()));
+            QCOMPARE(int(pages.size()), CataloguePages(klass) - 18);
+            QVERIFY(int(pages.size()) <= 8 * kPageSetBytes);
+        }
     }
 
     void pageLabels() {
