@@ -227,33 +227,28 @@ class LinkFramesTest : public QObject {
         QCOMPARE(Hex(ResetMinMax, 2), QByteArray("0201")); // source untouched
     }
 
-    void tcpReplies_data() {
-        QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<int>("state");
-        const QByteArray head = QByteArray::fromHex("000000000005");
-        QTest::newRow("good") << head + QByteArray::fromHex("0503020102") << 1;
-        QTest::newRow("other unit") << head + QByteArray::fromHex("0603020102") << -7;
-        QTest::newRow("other function") << head + QByteArray::fromHex("0504020102") << -7;
-        QTest::newRow("short") << head + QByteArray::fromHex("05030201") << -7;
-        QTest::newRow("exception 11") << QByteArray::fromHex("00000000000305830B") << -11;
-        QTest::newRow("exception 2 waits for the time-out") << QByteArray::fromHex("000000000003058302") << 0;
-        QTest::newRow("exception 11 with the gateway's own unit")
-            << QByteArray::fromHex("00000000000301830B") << -11;
-        QTest::newRow("exception 2 of another unit") << QByteArray::fromHex("000000000003068302") << -7;
-        QTest::newRow("exception 11 of another function") << QByteArray::fromHex("00000000000305840B") << -7;
-    }
+    // Good; another unit, another function, short; exception 11 (also with the gateway's own
+    // unit); exception 2 waits for the time-out; exceptions of another unit or function.
     void tcpReplies() {
-        QFETCH(QByteArray, reply);
-        QFETCH(int, state);
-        connection.kind = 2;
-        connection.gatewayUnitAddress = 5;
-        MakeProtocol(3, Lese, 9, 1, 0);
-        MakeTCPProtocol();
-        std::memcpy(RecBuffer, reply.constData(), size_t(reply.size()));
-        QCOMPARE(ClassifyTCPReply(int(reply.size())), state);
-        if (state == 1) {
-            DecodeTCPProtocol();
-            QCOMPARE(Hex(RecBuffer, 4), QByteArray("05030201"));
+        const struct {
+            const char* hex;
+            int state;
+        } cases[] = {
+            {"0000000000050503020102", 1}, {"0000000000050603020102", -7}, {"0000000000050504020102", -7},
+            {"00000000000505030201", -7},  {"00000000000305830B", -11},    {"00000000000301830B", -11},
+            {"000000000003058302", 0},     {"000000000003068302", -7},     {"00000000000305840B", -7}};
+        for (const auto& [hex, state] : cases) {
+            const QByteArray reply = QByteArray::fromHex(hex);
+            connection.kind = 2;
+            connection.gatewayUnitAddress = 5;
+            MakeProtocol(3, Lese, 9, 1, 0);
+            MakeTCPProtocol();
+            std::memcpy(RecBuffer, reply.constData(), size_t(reply.size()));
+            QCOMPARE(ClassifyTCPReply(int(reply.size())), state);
+            if (state == 1) {
+                DecodeTCPProtocol();
+                QCOMPARE(Hex(RecBuffer, 4), QByteArray("05030201"));
+            }
         }
     }
 };
