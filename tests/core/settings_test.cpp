@@ -317,45 +317,38 @@ class SettingsTest : public QObject {
             QCOMPARE(ReadBack(path(), names[i]), written[i]);
     }
 
-    void unreadableFilesAreMovedAside_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QByteArray>("content");
-        auto row = [](const char* tag, const char* file, const char* kind, const QByteArray& content) {
-            QTest::newRow(tag) << QString(file) << QString(kind) << content;
-        };
-        row("link to a binary file", "ZARO.ini", "link",
-            QByteArray("\x7f"
-                       "ELF\x02\0\0",
-                       7));
-        row("dangling link", "ZAROTCP.ini", "dangling link", {});
-        row("fifo", "ZARODEV.ini", "fifo", {});
-        row("no section of its own", "ZARO.ini", "file", "[Notes]\r\nText = 1\r\n");
-    }
     // What the program cannot read becomes NAME.bak as it was (a link stays a link, its
     // target untouched), and a new file takes its name.
     void unreadableFilesAreMovedAside() {
-        QFETCH(QString, file);
-        QFETCH(QString, kind);
-        QFETCH(QByteArray, content);
-        const QString name = path() + "/" + file, elsewhere = path() + "/elsewhere";
-        if (kind == "link") Put(path(), "elsewhere", content);
-        if (kind.endsWith("link")) QVERIFY(QFile::link(elsewhere, name));
-        if (kind == "fifo") QCOMPARE(mkfifo(qPrintable(name), 0600), 0);
-        if (kind == "file") Put(path(), qPrintable(file), content);
+        const struct {
+            QString file, kind;
+            QByteArray content;
+        } cases[] = {{"ZARO.ini", "link", QByteArray("\x7f\x45LF\x02\0\0", 7)}, // to a binary file
+                     {"ZAROTCP.ini", "dangling link", {}},
+                     {"ZARODEV.ini", "fifo", {}},
+                     {"ZARO.ini", "file", "[Notes]\r\nText = 1\r\n"}}; // no section of its own
+        for (const auto& [file, kind, content] : cases) {
+            cleanup();
+            init();
+            const QString name = path() + "/" + file, elsewhere = path() + "/elsewhere";
+            if (kind == "link") Put(path(), "elsewhere", content);
+            if (kind.endsWith("link")) QVERIFY(QFile::link(elsewhere, name));
+            if (kind == "fifo") QCOMPARE(mkfifo(qPrintable(name), 0600), 0);
+            if (kind == "file") Put(path(), qPrintable(file), content);
 
-        LoadAllSettings(devices, connection, true);
-        IniDoc doc;
-        QVERIFY(!QFileInfo(name).isSymLink());
-        QVERIFY(IniParse(ReadBack(path(), qPrintable(file)), doc) && !doc.sections.empty());
-        const QString bak = name + ".bak";
-        struct stat st = {};
-        QCOMPARE(lstat(qPrintable(bak), &st), 0);
-        if (kind == "fifo") QVERIFY(S_ISFIFO(st.st_mode));
-        if (kind == "file") QCOMPARE(ReadBack(path(), qPrintable(file + ".bak")), content);
-        if (kind.endsWith("link")) QCOMPARE(QFileInfo(bak).symLinkTarget(), elsewhere);
-        if (kind == "link") QCOMPARE(ReadBack(path(), "elsewhere"), content);
-        if (kind == "dangling link") QVERIFY(!QFileInfo::exists(elsewhere));
+            LoadAllSettings(devices, connection, true);
+            IniDoc doc;
+            QVERIFY(!QFileInfo(name).isSymLink());
+            QVERIFY(IniParse(ReadBack(path(), qPrintable(file)), doc) && !doc.sections.empty());
+            const QString bak = name + ".bak";
+            struct stat st = {};
+            QCOMPARE(lstat(qPrintable(bak), &st), 0);
+            if (kind == "fifo") QVERIFY(S_ISFIFO(st.st_mode));
+            if (kind == "file") QCOMPARE(ReadBack(path(), qPrintable(file + ".bak")), content);
+            if (kind.endsWith("link")) QCOMPARE(QFileInfo(bak).symLinkTarget(), elsewhere);
+            if (kind == "link") QCOMPARE(ReadBack(path(), "elsewhere"), content);
+            if (kind == "dangling link") QVERIFY(!QFileInfo::exists(elsewhere));
+        }
     }
 
     // zaro-cli reads the files but leaves even broken ones alone.
