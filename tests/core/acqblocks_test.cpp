@@ -35,14 +35,18 @@ Q_DECLARE_METATYPE(VerdictCase)
 
 namespace {
 
-void SetMeter(int code, bool zrm3) {
+void SetRatios(int code, float urPrim, uint16_t urSec, float irPrim, float irSec) {
     Lese = ConfigImage{};
     Lese.System = uint8_t(code);
+    Lese.UrPrim = urPrim;
+    Lese.UrSec = urSec;
+    Lese.IrPrim = irPrim;
+    Lese.IrSec = irSec;
+}
+
+void SetMeter(int code, bool zrm3) {
+    SetRatios(code, 400.0f, 400, 100.0f, 5.0f);
     Lese.Model = zrm3 ? 1 : 0;
-    Lese.UrPrim = 400.0f;
-    Lese.UrSec = 400;
-    Lese.IrPrim = 100.0f;
-    Lese.IrSec = 5.0f;
     std::memset(Lese.MeanMeas, kNoMeasurand, sizeof Lese.MeanMeas);
 }
 
@@ -57,15 +61,6 @@ void PutFloat(uint8_t* block, int k, float v) {
 
 void PutWord(uint8_t* block, int k, uint16_t v) {
     std::memcpy(block + 2 * k, &v, 2);
-}
-
-void SetRatios(int code, float urPrim, uint16_t urSec, float irPrim, float irSec) {
-    Lese = ConfigImage{};
-    Lese.System = uint8_t(code);
-    Lese.UrPrim = urPrim;
-    Lese.UrSec = urSec;
-    Lese.IrPrim = irPrim;
-    Lese.IrSec = irSec;
 }
 
 QList<int> VisibleRows() {
