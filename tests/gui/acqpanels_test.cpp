@@ -378,6 +378,7 @@ class AcqPanelsTest : public QObject {
         QVERIFY(!CommPortIsOpen());
         QCOMPARE(messages.shown.size(), size_t(1));
         QCOMPARE(messages.shown[0].kind, 15);
+        QCOMPARE(messages.shown[0].number, 25);
     }
 
     void meanFreeRowsAndReset() {
