@@ -3,6 +3,7 @@
 //   link_bench tcp HOST PORT READS   request 17 through a gateway, unit 5
 // Prints "seconds_per_read S".
 #include "config/ConfigImage.h"
+#include "link/Connection.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
 #include "netmodules/KnownDevices.h"
@@ -19,22 +20,24 @@ int main(int argc, char** argv) {
     const QStringList a = app.arguments();
     ConsoleMessages console(false);
     SetMessageSink(&console);
+    Connection connection; // the one the link talks over
+    UseConnection(&connection);
     KnownDevices devices;
     int index = 0, reads = 0;
     if (a.size() == 4 && a[1] == "serial") {
-        ConnectionInUse().kind = 0;
-        ConnectionInUse().serialPath = a[2].toStdString();
-        ConnectionInUse().replyTimeoutMs = 1000;
-        ConnectionInUse().closePortAfterUse = 0;
+        connection.kind = 0;
+        connection.serialPath = a[2].toStdString();
+        connection.replyTimeoutMs = 1000;
+        connection.closePortAfterUse = 0;
         index = 13;
         reads = a[3].toInt();
     } else if (a.size() == 5 && a[1] == "tcp") {
-        ConnectionInUse().kind = 2;
-        ConnectionInUse().gatewayIndex = 0;
+        connection.kind = 2;
+        connection.gatewayIndex = 0;
         qstrncpy(devices.gateways.emplace_back().record.IP, qPrintable(a[2]), sizeof(NetbiterRecord::IP));
         UseKnownDevices(&devices);
-        ConnectionInUse().gatewayTcpPort = a[3].toInt();
-        ConnectionInUse().gatewayUnitAddress = 5;
+        connection.gatewayTcpPort = a[3].toInt();
+        connection.gatewayUnitAddress = 5;
         index = 17;
         reads = a[4].toInt();
     } else {

@@ -3,6 +3,7 @@
 //   logger_bench tcp HOST PORT       through a gateway, unit 5
 // Prints "seconds S records R".
 #include "acquisition/Acquisition.h"
+#include "link/Connection.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
 #include "logger/Logger.h"
@@ -19,23 +20,25 @@ int main(int argc, char** argv) {
     const QStringList a = app.arguments();
     ConsoleMessages console(false);
     SetMessageSink(&console);
+    Connection connection; // the one the link talks over
+    UseConnection(&connection);
     KnownDevices devices;
     if (a.size() == 3 && a[1] == "serial") {
-        ConnectionInUse().kind = 0;
-        ConnectionInUse().serialPath = a[2].toStdString();
+        connection.kind = 0;
+        connection.serialPath = a[2].toStdString();
     } else if (a.size() == 4 && a[1] == "tcp") {
-        ConnectionInUse().kind = 2;
-        ConnectionInUse().gatewayIndex = 0;
+        connection.kind = 2;
+        connection.gatewayIndex = 0;
         qstrncpy(devices.gateways.emplace_back().record.IP, qPrintable(a[2]), sizeof(NetbiterRecord::IP));
         UseKnownDevices(&devices);
-        ConnectionInUse().gatewayTcpPort = a[3].toInt();
-        ConnectionInUse().gatewayUnitAddress = 5;
+        connection.gatewayTcpPort = a[3].toInt();
+        connection.gatewayUnitAddress = 5;
     } else {
         std::fprintf(stderr, "usage: logger_bench serial PTY | tcp HOST PORT\n");
         return 2;
     }
-    ConnectionInUse().replyTimeoutMs = 1000;
-    ConnectionInUse().closePortAfterUse = 0;
+    connection.replyTimeoutMs = 1000;
+    connection.closePortAfterUse = 0;
     if (!OpenAcquisition()) return 1;
     LogSource device;
     LoggerRecords records;

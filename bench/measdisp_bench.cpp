@@ -9,6 +9,7 @@
 
 #include "acquisition/MeasDecode.h"
 #include "acquisition/gui/MeasDisp.h"
+#include "link/Connection.h"
 #include "link/DeviceLink.h"
 #include "settings/INI_File.h"
 
@@ -64,6 +65,8 @@ void SetupLese() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     constexpr int kPolls = 400;
+    Connection connection; // the one the link talks over
+    UseConnection(&connection);
 
     SetupLese();
     QWidget* panel = CreateMeasDisp(nullptr);
@@ -97,8 +100,8 @@ int main(int argc, char** argv) {
         std::printf("poll against zaro-sim: skipped (no simulator)\n");
         return 0;
     }
-    ConnectionInUse().kind = 0;
-    ConnectionInUse().serialPath = sim.ptyPath().toStdString();
+    connection.kind = 0;
+    connection.serialPath = sim.ptyPath().toStdString();
     if (!InitInterface()) return 1;
     constexpr int kReads = 100;
     const double bare = PerPoll(kReads, [](int) { Read(Lese, kReadValuesM3, 0); });
