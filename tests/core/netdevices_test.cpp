@@ -83,6 +83,10 @@ class NetDevicesTest : public QObject {
     KnownDevices devices;
     NetworkFields fields;
 
+    int Parse(const QByteArray& d, NetbiterRecord& r) {
+        return ParseNetbiterReply(d.data(), int(d.size()), r);
+    }
+
   private slots:
     void initTestCase() { UseConnection(&connection); }
     void init() {
@@ -109,7 +113,7 @@ class NetDevicesTest : public QObject {
     void gatewayReplyByPosition() {
         const QByteArray full = GatewayReply("00-30-11-0A-1B-01");
         NetbiterRecord r;
-        QCOMPARE(ParseNetbiterReply(full.constData(), int(full.size()), r), 1);
+        QCOMPARE(Parse(full, r), 1);
         QCOMPARE((QByteArrayList{r.MAC, r.IP, r.GW, r.DHCP, r.HN, r.DNS2}),
                  (QByteArrayList{"00-30-11-0A-1B-01", "127.0.0.1", "127.0.0.254", "ON", "hall", "2.2.2.2"}));
 
@@ -118,28 +122,23 @@ class NetDevicesTest : public QObject {
         QByteArray longName = full;
         longName.replace("HN = hall", "HN = " + QByteArray(40, 'n'));
         longName.chop(2); // ";" and the zero byte
-        QCOMPARE(ParseNetbiterReply(longName.constData(), int(longName.size()), r), 0);
+        QCOMPARE(Parse(longName, r), 0);
         QCOMPARE((QByteArrayList{r.HN, r.DNS2}), (QByteArrayList{QByteArray(29, 'n'), "2.2.2.2"}));
 
         // Missing "=": the later fields stay empty.
         const QByteArray cut = full.left(int(full.indexOf("SN")));
-        QCOMPARE(ParseNetbiterReply(cut.constData(), int(cut.size()), r), 0);
+        QCOMPARE(Parse(cut, r), 0);
         QCOMPARE((QByteArrayList{r.IP, r.SN}), (QByteArrayList{"127.0.0.1", ""}));
         QCOMPARE(r.valid, uint8_t(1));
 
         // No gateway's reply without a MAC and a dotted IP: the IP is where Modbus/TCP
         // goes, and a name there would be looked up.
-        for (const QByteArray ip : {"999.1.1.1", "1.2.3", "", "localhost", "192.168.100.1001"}) {
-            const QByteArray bad = GatewayReply("00-30-11-0A-1B-01", ip);
-            QVERIFY2(ParseNetbiterReply(bad.constData(), int(bad.size()), r) < 0, ip.constData());
-        }
+        for (const QByteArray ip : {"999.1.1.1", "1.2.3", "", "localhost", "192.168.100.1001"})
+            QVERIFY2(Parse(GatewayReply("00-30-11-0A-1B-01", ip), r) < 0, ip.constData());
         for (const QByteArray mac :
-             {"00-30-11-0A-1B", "0x-30-11-0A-1B-01", "00-00-00-00-00-00", "00-30-11-0A-1B-01-02"}) {
-            const QByteArray bad = GatewayReply(mac);
-            QVERIFY2(ParseNetbiterReply(bad.constData(), int(bad.size()), r) < 0, mac.constData());
-        }
-        const QByteArray odd = QByteArray(GatewayReply("00-30-11-0a-1b-01")).replace("255.0.0.0", "255.0.0");
-        QCOMPARE(ParseNetbiterReply(odd.constData(), int(odd.size()), r), 0);
+             {"00-30-11-0A-1B", "0x-30-11-0A-1B-01", "00-00-00-00-00-00", "00-30-11-0A-1B-01-02"})
+            QVERIFY2(Parse(GatewayReply(mac), r) < 0, mac.constData());
+        QCOMPARE(Parse(GatewayReply("00-30-11-0a-1b-01").replace("255.0.0.0", "255.0.0"), r), 0);
         QCOMPARE((QByteArrayList{r.MAC, r.SN}),
                  (QByteArrayList{"00-30-11-0A-1B-01", ""})); // no address: left out
 
@@ -178,10 +177,7 @@ class NetDevicesTest : public QObject {
         // Beyond 256 the rest is dropped, and the user told so.
         net.devices = [](const QByteArray&) {
             for (int i = 0; i < 300; ++i)
-                Due(i, GatewayReply(QString("00-30-11-00-%1-%2")
-                                        .arg(i / 256, 2, 16, QChar('0'))
-                                        .arg(i % 256, 2, 16, QChar('0'))
-                                        .toLatin1()));
+                Due(i, GatewayReply(QString::asprintf("00-30-11-00-%02X-%02X", i / 256, i % 256).toLatin1()));
         };
         QCOMPARE(NetbiterScan().size(), size_t(256));
         QCOMPARE(int(messages.notes.size()), 1);
@@ -190,9 +186,8 @@ class NetDevicesTest : public QObject {
     // Settings count as sent only when the addressed device confirms them: a refusal,
     // a stray byte or another device's answer leave the record as it was.
     void configurationNeedsConfirmation() {
-        const QByteArray mine = GatewayReply("00-30-11-0A-1B-01");
         devices.gateways.resize(1);
-        QCOMPARE(ParseNetbiterReply(mine.constData(), int(mine.size()), devices.gateways[0].record), 1);
+        QCOMPARE(Parse(GatewayReply("00-30-11-0A-1B-01"), devices.gateways[0].record), 1);
         SelectInterface(connection, kGateway, 0, 0);
         fields = NetworkFields{"127.0.0.1", "255.0.0.0", "127.0.0.254", "plant", 1, 1};
         QByteArray answer;
@@ -240,9 +235,7 @@ class NetDevicesTest : public QObject {
         int64_t configuredAt = -1;
         net.devices = [&](const QByteArray& datagram) {
             if (!datagram.startsWith("001234C7FFFF")) configuredAt = net.now;
-            Due(5, configuredAt < 0 ? ModuleAnswer()
-                                    : QByteArray("001234C70A1B 01 0A010105 FFFFFF00 0A010204 ") +
-                                          QByteArray("hall 2").leftJustified(32, ' '));
+            Due(5, configuredAt < 0 ? ModuleAnswer() : ModuleAnswer().replace(13, 11, "01 0A010105"));
         };
         QVERIFY(LM57ModificationCheck(devices, fields));
         QVERIFY(configuredAt >= 0);
@@ -254,16 +247,12 @@ class NetDevicesTest : public QObject {
     }
 
     void gatewayMessage() {
-        NetbiterRecord r = NetbiterRecord{};
-        CopyText(r.MAC, "00-30-11-0A-1B-01");
-        CopyText(r.IP, "10.1.1.5");
-        CopyText(r.SN, "255.255.255.0");
-        CopyText(r.GW, "10.1.1.1");
-        CopyText(r.DHCP, "OFF");
-        CopyText(r.HN, "plant");
+        NetbiterRecord r;
+        QCOMPARE(Parse(GatewayReply("00-30-11-0A-1B-01", "10.1.1.5", "plant"), r), 1);
+        CopyText(r.DNS2, "");
         QCOMPARE(QByteArray::fromStdString(NetbiterConfigMessage(r, "pw")),
-                 QByteArray("Configure: 00-30-11-0A-1B-01;Password: pw;IP = 10.1.1.5;SN = 255.255.255.0;"
-                            "GW = 10.1.1.1;DHCP = OFF;HN = plant;DNS1 = ;DNS2 = ;"));
+                 QByteArray("Configure: 00-30-11-0A-1B-01;Password: pw;IP = 10.1.1.5;SN = 255.0.0.0;"
+                            "GW = 127.0.0.254;DHCP = ON;HN = plant;DNS1 = 1.1.1.1;DNS2 = ;"));
     }
 
     void moduleAnswerAndMessage() {
@@ -297,11 +286,10 @@ class NetDevicesTest : public QObject {
 
     // Hand-added gateways keep what is typed, the host name up to a blank or ";".
     void handAddedGatewaysAndDelete() {
-        for (int i = 0; i < 3; ++i)
-            QVERIFY(AddGateway(devices));
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(AddGateway(devices)); // and selects it
             devices.gateways[i].units[0] = 10 + i;
-        SelectInterface(connection, connection.kind, 2, connection.moduleIndex);
+        }
         fields.IP = "10.1.1.12";
         fields.hostName = "plant 1;x";
         QVERIFY(GatewayModificationCheck(devices, fields));
