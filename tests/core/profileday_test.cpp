@@ -65,6 +65,11 @@ bool NothingShifted(const std::vector<double>& y) {
     return true;
 }
 
+// A module day as its date and runs, and whether any record left its wall slot.
+QString Shown(const ProfileDay& d) {
+    return d.date + ' ' + Runs(d.profy[0]) + (NothingShifted(d.profy[0]) ? "" : " shifted");
+}
+
 } // namespace
 
 class ProfileDayTest : public QObject {
@@ -101,17 +106,15 @@ class ProfileDayTest : public QObject {
     void yRangeFromSelectedExtremes() {
         const double mins[3] = {0.00001, 2.0, -4.5}, maxs[3] = {0.0001, 12.3, 3.0};
         QVERIFY(!ProfileYRange(mins, maxs, 3, ChannelSelection{}).any);
-        const YRange tiny = ProfileYRange(mins, maxs, 3, Only(0));
-        QCOMPARE(tiny.gymin, 0.0);
-        QCOMPARE(tiny.gymax, 1.0);
-        const YRange up = ProfileYRange(mins, maxs, 3, Only(1));
-        QCOMPARE(up.gymin, 0.0); // the zero line stays inside
-        QCOMPARE(up.gymax, 13.0);
+        auto range = [&](const ChannelSelection& sel) {
+            const YRange y = ProfileYRange(mins, maxs, 3, sel);
+            return QList<double>{y.gymin, y.gymax};
+        };
+        QCOMPARE(range(Only(0)), (QList<double>{0.0, 1.0}));
+        QCOMPARE(range(Only(1)), (QList<double>{0.0, 13.0})); // the zero line stays inside
         ChannelSelection both = Only(1);
         both[2] = true;
-        const YRange wide = ProfileYRange(mins, maxs, 3, both);
-        QCOMPARE(wide.gymin, -4.5);
-        QCOMPARE(wide.gymax, 13.0);
+        QCOMPARE(range(both), (QList<double>{-4.5, 13.0}));
         // A channel beyond the source's count is never looked at.
         QVERIFY(!ProfileYRange(mins, maxs, 2, Only(2)).any);
     }
@@ -171,9 +174,8 @@ class ProfileDayTest : public QObject {
         rec.ref_time = Local(2026, 3, 31, 6, 0);
         rec.timeoffset = kQuarter;
         days = InitMeterDays(rec);
-        QCOMPARE(MeterDay(rec, days, Only(0), 1).date, QString("30.03.26"));
-        QCOMPARE(MeterDay(rec, days, Only(0), 2).date, QString("29.03.26"));
-        QCOMPARE(MeterDay(rec, days, Only(0), 3).date, QString("28.03.26"));
+        for (int day = 1; day <= 3; ++day)
+            QCOMPARE(MeterDay(rec, days, Only(0), day).date, QString("%1.03.26").arg(31 - day));
     }
 
     void moduleGapsRepeatsAndEmptyDays() {
@@ -188,15 +190,12 @@ class ProfileDayTest : public QObject {
         QCOMPARE(days.profpoints, 97);
 
         ProfileDay d = ModuleDay(log, log.Dev57[1], days, Only(0), 0);
-        QCOMPARE(d.date, QString("10.03.26"));
-        QCOMPARE(Runs(d.profy[0]), QString("0-39 41-95"));
-        QVERIFY(NothingShifted(d.profy[0]));
+        QCOMPARE(Shown(d), QString("10.03.26 0-39 41-95"));
         QVERIFY(d.olderDays && !d.newerDays);
 
         d = ModuleDay(log, log.Dev57[1], days, Only(0), 1);
         QCOMPARE(days.day_nr, 3);
-        QCOMPARE(d.date, QString("07.03.26"));
-        QCOMPARE(Runs(d.profy[0]), QString("0-95"));
+        QCOMPARE(Shown(d), QString("07.03.26 0-95"));
         QVERIFY(!d.olderDays && d.newerDays);
 
         d = ModuleDay(log, log.Dev57[1], days, Only(0), -1);
@@ -209,24 +208,15 @@ class ProfileDayTest : public QObject {
         std::vector<uint32_t> spring = Every15(Local(2026, 3, 29, 0, 0), Local(2026, 3, 30, 6, 0));
         ModuleLog log = ModuleOf(spring);
         ModuleDays days = InitModuleDays(log, log.Dev57[1]);
-        ProfileDay d = ModuleDay(log, log.Dev57[1], days, Only(0), 1);
-        QCOMPARE(d.date, QString("29.03.26"));
-        QCOMPARE(Runs(d.profy[0]), QString("0-7 12-96"));
-        QVERIFY(NothingShifted(d.profy[0]));
+        QCOMPARE(Shown(ModuleDay(log, log.Dev57[1], days, Only(0), 1)), QString("29.03.26 0-7 12-96"));
 
         // Fall back: 02:00 to 02:59 comes twice; every slot is drawn, none shifted.
         std::vector<uint32_t> fall = Every15(Utc(2026, 10, 23, 22, 0), Utc(2026, 10, 26, 5, 0));
         log = ModuleOf(fall);
         days = InitModuleDays(log, log.Dev57[1]);
-        d = ModuleDay(log, log.Dev57[1], days, Only(0), 1);
-        QCOMPARE(d.date, QString("25.10.26"));
-        QCOMPARE(Runs(d.profy[0]), QString("0-96"));
-        QVERIFY(NothingShifted(d.profy[0]));
-        // The day before either change starts at its own midnight.
-        d = ModuleDay(log, log.Dev57[1], days, Only(0), 1);
-        QCOMPARE(d.date, QString("24.10.26"));
-        QCOMPARE(Runs(d.profy[0]), QString("0-96"));
-        QVERIFY(NothingShifted(d.profy[0]));
+        QCOMPARE(Shown(ModuleDay(log, log.Dev57[1], days, Only(0), 1)), QString("25.10.26 0-96"));
+        // The day before the change starts at its own midnight.
+        QCOMPARE(Shown(ModuleDay(log, log.Dev57[1], days, Only(0), 1)), QString("24.10.26 0-96"));
 
         // The module's clock set back from 23:45 to 12:00 a thousand times: each record at
         // its wall slot, and the day costs one local-time conversion per record.
@@ -240,9 +230,7 @@ class ProfileDayTest : public QObject {
             ++conversions;
             return LocalFromCalendarSeconds(t);
         };
-        d = ModuleDay(log, log.Dev57[1], days, Only(0), 0);
-        QCOMPARE(Runs(d.profy[0]), QString("48-48 95-95"));
-        QVERIFY(NothingShifted(d.profy[0]));
+        QCOMPARE(Shown(ModuleDay(log, log.Dev57[1], days, Only(0), 0)), QString("04.05.26 48-48 95-95"));
         QVERIFY2(conversions <= 2000 + 10, qPrintable(QString::number(conversions)));
     }
 };
