@@ -6,12 +6,11 @@
 #include "logger/LogData.h"
 #include "logger/Logger.h"
 #include "platform/Messages.h"
+#include "platform/ProgramFiles.h"
 #include "platform/ScratchFile.h"
 #include "platform/TimeBase.h"
 #include "settings/INI_File.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
 #include <limits>
@@ -82,8 +81,7 @@ class LoggerTest : public QObject {
         DescribeLoggerChannels(s, c, 7);
         // The base model knows two power channels only.
         QCOMPARE(s.NumChan, 2);
-        QCOMPARE(s.ChanName[0], QString("Pinc-Pout"));
-        QCOMPARE(s.ChanName[1], QString("Qind+Qcap"));
+        QCOMPARE((QStringList{s.ChanName[0], s.ChanName[1]}), (QStringList{"Pinc-Pout", "Qind+Qcap"}));
         QCOMPARE(s.FileHead1, QString("Device: \t 7\tline 1\x01line 2"));
         QCOMPARE(s.FileHead2, QString("status\tdate\ttime\tPinc-Pout\tQind+Qcap"));
         QCOMPARE(s.ListHead1, QString(" Pinc-Pout Qind+Qcap"));
@@ -105,8 +103,7 @@ class LoggerTest : public QObject {
         QCOMPARE((QList<int>{s.ChanClass[0], s.ChanClass[2], s.ChanClass[4]}),
                  (QList<int>{kActivePower, kVoltage, kFrequency}));
         QCOMPARE((QList<int>{s.Unmeasured[2], s.Unmeasured[3], s.Unmeasured[4]}), (QList<int>{0, 1, 0}));
-        QCOMPARE(s.ChanUnit[2], QString("[V]"));
-        QCOMPARE(s.ChanUnit[3], QString());
+        QCOMPARE((QStringList{s.ChanUnit[2], s.ChanUnit[3]}), (QStringList{"[V]", ""}));
     }
 
     void intervalSizesAndSpans() {
@@ -206,10 +203,9 @@ class LoggerTest : public QObject {
         QCOMPARE((QList<int>{f.Digits[0], f.Digits[1]}), (QList<int>{1, 2}));
 
         const QString path = dir.filePath("a.ZRD");
-        QVERIFY(WriteZrdFile(path, f, r));
-        QFile written(path);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), data); // and the bytes parse as checked above
+        QByteArray written;
+        QVERIFY(WriteZrdFile(path, f, r) && ReadWholeFile(path.toStdString(), written));
+        QCOMPARE(written, data); // and the bytes parse as checked above
 
         // A file edited by hand is saved again as it was written, while its values count
         // as the numbers and states they stand for.
@@ -224,13 +220,11 @@ class LoggerTest : public QObject {
         QCOMPARE(r.value(2, 0).value, 1000.0);
         QCOMPARE(r.times[2], r.ref_time - 2 * r.timeoffset); // no date: counted from the newest
         QCOMPARE(r.value(3, 1).value, 1.25);
-        QVERIFY(WriteZrdFile(path, f, r));
-        QFile again(path);
-        QVERIFY(again.open(QIODevice::ReadOnly));
-        QCOMPARE(again.readAll(), Zrd("OK\t09.03.26\t12:00:00\t230,1\t 1.5\n"
-                                      "OK\t09.03.26\t11:55:00\t  inval.\tabc\n"
-                                      "OK\tsoon\t11:50:00\t  1e3\t\n" // the missing field stays empty
-                                      "--\t29.03.26\t02:30:00\t   -2.0\t   1.25\n"));
+        QVERIFY(WriteZrdFile(path, f, r) && ReadWholeFile(path.toStdString(), written));
+        QCOMPARE(written, Zrd("OK\t09.03.26\t12:00:00\t230,1\t 1.5\n"
+                              "OK\t09.03.26\t11:55:00\t  inval.\tabc\n"
+                              "OK\tsoon\t11:50:00\t  1e3\t\n" // the missing field stays empty
+                              "--\t29.03.26\t02:30:00\t   -2.0\t   1.25\n"));
 
         // One record gives no interval: 15 minutes, and the panel says so.
         QVERIFY(ParseZrd(Zrd("OK\t09.03.26\t12:00:00\t1.0\t2.0\n"), f, r));
@@ -334,8 +328,7 @@ class LoggerTest : public QObject {
         // Frequency and power factor channels hold numbers, each within its range.
         QVERIFY(records.value(0, 7).ok() && records.value(0, 8).ok());
         const double f = records.value(0, 7).value, pf = records.value(0, 8).value;
-        QVERIFY(f > 45 && f < 65);
-        QVERIFY(pf >= -1 && pf <= 1);
+        QVERIFY(f > 45 && f < 65 && pf >= -1 && pf <= 1);
         for (int i = 0; i < 9; ++i)
             QVERIFY(device.Min[size_t(i)] <= device.Max[size_t(i)]);
     }
