@@ -1,6 +1,5 @@
-#include "link/DeviceLink.h"
 #include "link/Connection.h"
-#include "link/ModbusTcp.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 #include "settings/SearchAddress.h"
@@ -71,20 +70,18 @@ class SearchAddressTest : public QObject {
 
     void keepsTheLowest32() {
         QStringList bus;
-        for (int a = 30; a < 70; ++a)
+        QList<int> lowest;
+        for (int a = 30; a < 70; ++a) {
             bus << QString::number(a);
+            if (a < 62) lowest << a;
+        }
         SimLine line({"--rs485", bus.join(',')});
         QVERIFY(StartBus(line));
         connection.highestSearchAddress = 247;
-        int last = 0;
-        int found = 0;
-        QCOMPARE(SearchAddress(
-                     connection.highestSearchAddress, [&](int a) { last = a; }, &found),
-                 1);
-        QList<int> expected;
-        for (int a = 30; a < 62; ++a)
-            expected << a;
-        QCOMPARE(Found(), expected);
+        int last = 0, found = 0;
+        const auto probing = [&](int a) { last = a; };
+        QCOMPARE(SearchAddress(connection.highestSearchAddress, probing, &found), 1);
+        QCOMPARE(Found(), lowest);
         QCOMPARE(found, 32);
         QCOMPARE(last, 61); // nothing more can be kept, so nothing more is probed
     }
