@@ -141,23 +141,10 @@ class NetDevicesTest : public QObject {
         QCOMPARE(Parse(GatewayReply("00-30-11-0a-1b-01").replace("255.0.0.0", "255.0.0"), r), 0);
         QCOMPARE((QByteArrayList{r.MAC, r.SN}),
                  (QByteArrayList{"00-30-11-0A-1B-01", ""})); // no address: left out
-
-        // Of 200 random datagrams none becomes a gateway beside the one that answers.
-        net.devices = [](const QByteArray&) {
-            QRandomGenerator random(7);
-            for (int i = 0; i < 200; ++i) {
-                QByteArray junk(1 + int(random.bounded(300)), '\0');
-                for (char& c : junk)
-                    c = "=; -.0123456789ABCDEF"[random.bounded(21)];
-                Due(i, junk);
-            }
-            Due(200, GatewayReply("00-30-11-0A-1B-01"));
-        };
-        QCOMPARE(NetbiterScan().size(), size_t(1));
     }
 
     // A scan ends a few seconds after its request however long anyone keeps answering,
-    // and lists each device once; the module scan goes out from a free port, so that
+    // and lists each device once, whatever else comes; the module scan goes out from a free port, so that
     // another program holding the module port takes nothing from it.
     void scansEndAndListEachDeviceOnce() {
         for (const bool gateway : {true, false}) {
@@ -165,6 +152,7 @@ class NetDevicesTest : public QObject {
             net.takenPort = kModuleUdpPort;
             const QByteArray reply = gateway ? GatewayReply("00-30-11-0A-1B-01") : ModuleAnswer();
             net.devices = [&](const QByteArray&) {
+                Due(10, QByteArray(4000, '=')); // no answer, and longer than any: not the end
                 for (int i = 0; i < 400; ++i)
                     Due(20 + 90 * i, reply);
                 Due(50, gateway ? GatewayReply("00-30-11-0A-1B-02") : ModuleAnswer("001234C70A1C"));
