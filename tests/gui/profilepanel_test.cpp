@@ -24,13 +24,10 @@ QString Text(const char* name) {
     return Control<QLabel>(name)->text();
 }
 
-// Clicks the graph at slot x and value y of the current ranges.
-void ClickGraph(double x, double y, double gxmax, double gymin, double gymax) {
-    QWidget* graph = Control<QWidget>("Graph");
-    const QRectF plot = PlotArea(QRectF(graph->rect()));
-    const QPointF at(plot.left() + x / gxmax * plot.width(),
-                     plot.bottom() - (y - gymin) / (gymax - gymin) * plot.height());
-    QTest::mouseClick(graph, Qt::LeftButton, {}, at.toPoint());
+// Where a drawing of the given size puts slot x of a day's 96 and value y of 0 .. ymax.
+QPoint GraphPoint(const QRect& area, double x, double y, double ymax) {
+    const QRectF plot = PlotArea(QRectF(area));
+    return QPointF(plot.left() + x / 96 * plot.width(), plot.bottom() - y / ymax * plot.height()).toPoint();
 }
 
 } // namespace
@@ -69,8 +66,9 @@ class ProfilePanelTest : public QObject {
         Control<QPushButton>("Prev")->click();
         QCOMPARE(Text("Date"), QString("09.03.26"));
         QVERIFY(Control<QPushButton>("Next")->isEnabled());
+        QWidget* graph = Control<QWidget>("Graph");
         const double gymax = std::trunc(meterLog.device.Max[1]) + 1;
-        ClickGraph(50, 10, 96, 0, gymax);
+        QTest::mouseClick(graph, Qt::LeftButton, {}, GraphPoint(graph->rect(), 50, 10, gymax));
         QCOMPARE(Text("Time"), QString("12:30:00"));
         QCOMPARE(Text("X"), QString("50.00"));
         // Yesterday 12:30 is 17h30 = 70 records before today's 06:00.
@@ -129,10 +127,7 @@ class ProfilePanelTest : public QObject {
         sel[0] = true;
         const double top = ModuleYRange(moduleLog.Dev57[1], sel).gymax;
         QWidget* graph = Control<QWidget>("Graph");
-        const QRectF plot = PlotArea(QRectF(graph->rect()));
-        auto pixelOf = [&](double y, double ymax) {
-            return QPointF(plot.left() + 40, plot.bottom() - y / ymax * plot.height()).toPoint();
-        };
+        auto pixelOf = [&](double y, double ymax) { return GraphPoint(graph->rect(), 10, y, ymax); };
         QTest::mousePress(graph, Qt::LeftButton, {}, pixelOf(top, top));
         QTest::mouseMove(graph, pixelOf(10, top));
         QTest::mouseRelease(graph, Qt::LeftButton, {}, pixelOf(10, top));
@@ -163,11 +158,7 @@ class ProfilePanelTest : public QObject {
         QVERIFY2(RenderProfileDay(request, png, error), qPrintable(error));
         QImage image(png);
         QCOMPARE(image.size(), QSize(1200, 700));
-        const QRectF plot = PlotArea(QRectF(image.rect()));
-        auto at = [&](double x, double y) {
-            return image.pixelColor(QPointF(plot.left() + x / 96 * plot.width(), plot.bottom() - y / 51 * plot.height())
-                                        .toPoint());
-        };
+        auto at = [&](double x, double y) { return image.pixelColor(GraphPoint(image.rect(), x, y, 51)); };
         const QColor on = at(24, 50), curve = ChannelColors()[0]; // 06:00, on the curve
         QVERIFY2(std::abs(on.red() - curve.red()) + std::abs(on.green() - curve.green()) +
                          std::abs(on.blue() - curve.blue()) < 60,
