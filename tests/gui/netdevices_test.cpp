@@ -27,21 +27,7 @@ template <typename T> T* Control(const char* name) {
     return w;
 }
 
-QTreeWidget* Tree() {
-    return Control<QTreeWidget>("NetTree");
-}
-
-QString openedUrl;
-bool RecordUrl(const QString& url) {
-    openedUrl = url;
-    return true;
-}
-
-QString typedMac;
-bool TypeMac(QString& mac) {
-    mac = typedMac;
-    return true;
-}
+QString openedUrl, typedMac;
 
 void Screenshot(QWidget* w, const char* name) {
     const QString dir = qEnvironmentVariable("ZARO_SCREENSHOT_DIR");
@@ -76,8 +62,14 @@ class NetDevicesDialogTest : public QObject {
     void initTestCase() {
         UseConnection(&connection);
         if (qEnvironmentVariable("ZARO_IN_NETNS") != "1") QSKIP("broadcasts only inside the test netns");
-        WebPageOpener = RecordUrl;
-        MacEntry = TypeMac;
+        WebPageOpener = [](const QString& url) {
+            openedUrl = url;
+            return true;
+        };
+        MacEntry = [](QString& mac) {
+            mac = typedMac;
+            return true;
+        };
     }
     void init() {
         SettingsDir = dir.path().toStdString();
@@ -102,7 +94,7 @@ class NetDevicesDialogTest : public QObject {
         std::strcpy(devices.gateways[0].record.MAC, kHandAddedMAC);
         std::strcpy(devices.gateways[0].record.IP, "127.0.0.9");
         Open();
-        QTreeWidget* tree = Tree();
+        QTreeWidget* tree = Control<QTreeWidget>("NetTree");
         QCOMPARE(tree->topLevelItemCount(), 3);
         QCOMPARE(tree->topLevelItem(0)->foreground(0).color(), QColor(160, 160, 160));
         QVERIFY(tree->topLevelItem(1)->font(0).bold());
@@ -155,7 +147,7 @@ class NetDevicesDialogTest : public QObject {
         QVERIFY(sim.start({"--module", "--listen", "127.0.0.1:0"}));
         connection.kind = kModule;
         Open();
-        QTreeWidget* tree = Tree();
+        QTreeWidget* tree = Control<QTreeWidget>("NetTree");
         QCOMPARE(tree->topLevelItemCount(), 1);
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("00-12-34-C7-0A-1B"));
         QVERIFY(Control<QSpinBox>("TCPPort")->isReadOnly());
