@@ -1,8 +1,6 @@
-// The UDP layer, and gateways and modules found, configured and searched on loopback,
-// against zaro-sim.
-// Refusals, wrong passwords, storms and the rescan after a change of DHCP are tested on
-// the scripted network of core/netdevices_test, the dialog's cancel and offline edits
-// in gui/netdevices_test, which also scans and configures zaro-sim's modules.
+// The UDP layer, and gateways found, configured and searched on loopback against zaro-sim.
+// Refusals, storms and the DHCP rescan run on the scripted network of core/netdevices_test;
+// the dialog, and zaro-sim's modules, in gui/netdevices_test.
 #include "SimProcess.h"
 #include "link/Connection.h"
 #include "link/ModbusTcp.h"
@@ -14,8 +12,6 @@
 #include "settings/INI_File.h"
 #include "settings/SearchAddress.h"
 
-#include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <arpa/inet.h>
 
@@ -116,9 +112,8 @@ class NetDevicesTest : public QObject {
         QVERIFY(GatewayModificationCheck(devices, fields));
         QVERIFY(messages.shown.empty());
         QCOMPARE(CheckGateways(devices).size(), size_t(2));
-        QCOMPARE(QByteArray(devices.gateways[1].record.HN), QByteArray("hall"));
-        QCOMPARE(QByteArray(devices.gateways[1].record.IP), QByteArray("127.0.0.1"));
-        QCOMPARE(QByteArray(devices.gateways[1].record.DHCP), QByteArray("ON"));
+        const NetbiterRecord& r = devices.gateways[1].record;
+        QCOMPARE((QByteArrayList{r.HN, r.IP, r.DHCP}), (QByteArrayList{"hall", "127.0.0.1", "ON"}));
     }
 
     // With nobody on port 3250 but the program, its own broadcast is no answer.
