@@ -69,8 +69,7 @@ class ProfilePanelTest : public QObject {
         QWidget* graph = Control<QWidget>("Graph");
         const double gymax = std::trunc(meterLog.device.Max[1]) + 1;
         QTest::mouseClick(graph, Qt::LeftButton, {}, GraphPoint(graph->rect(), 50, 10, gymax));
-        QCOMPARE(Text("Time"), QString("12:30:00"));
-        QCOMPARE(Text("X"), QString("50.00"));
+        QCOMPARE((QStringList{Text("Time"), Text("X")}), (QStringList{"12:30:00", "50.00"}));
         // Yesterday 12:30 is 17h30 = 70 records before today's 06:00.
         QCOMPARE(Text("Value_1"), RecordValueText(meterLog.records, 70, 1).trimmed());
 
@@ -89,8 +88,7 @@ class ProfilePanelTest : public QObject {
 
         Control<QPushButton>("Close")->click();
         QTRY_VERIFY(!Panels().loadProfile);
-        QVERIFY(logger.isVisible());
-        QVERIFY(status.isActive());
+        QVERIFY(logger.isVisible() && status.isActive());
 
         // Records days apart: no graph but the message, and the status is watched again.
         meterLog.records.timeoffset = 3 * 86400;
