@@ -144,8 +144,8 @@ class NetDevicesTest : public QObject {
     }
 
     // A scan ends a few seconds after its request however long anyone keeps answering,
-    // and lists each device once, whatever else comes; the module scan goes out from a free port, so that
-    // another program holding the module port takes nothing from it.
+    // and lists each device once, whatever else comes; the module scan goes out from a
+    // free port, so that another program holding the module port takes nothing from it.
     void scansEndAndListEachDeviceOnce() {
         for (const bool gateway : {true, false}) {
             net = Network{};
