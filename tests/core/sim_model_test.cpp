@@ -7,7 +7,7 @@
 #include "SimProcess.h"
 
 #include <QtTest>
-#include <cstring>
+#include <bit>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -38,10 +38,7 @@ uint32_t U32(const QVector<uint16_t>& regs, int index) // low register first
 }
 
 float Float(const QVector<uint16_t>& regs, int index) {
-    const uint32_t bits = U32(regs, index);
-    float f;
-    std::memcpy(&f, &bits, 4);
-    return f;
+    return std::bit_cast<float>(U32(regs, index));
 }
 
 QByteArray Frame(const QByteArray& hex) {
@@ -163,11 +160,8 @@ class SimModelTest : public QObject {
 
     void loggerStatusClearAndRearrangement() {
         SimMeter m = MakeMeter(true); // logs P and Q, 96 records at start
-        QVector<uint16_t> st = Read(m, 949, 12);
-        QCOMPARE(st[1], uint16_t(192));
-        const QVector<uint16_t> rec = Read(m, 999 + 2 * 190, 4); // the newest record
-        QVERIFY(Float(rec, 0) > 0.0f);
-        QCOMPARE(st[2], uint16_t(0)); // no interruption recorded
+        QCOMPARE(Read(m, 949, 12).mid(1, 2), (QVector<uint16_t>{192, 0})); // values, no interruption recorded
+        QVERIFY(Float(Read(m, 999 + 2 * 190, 4), 0) > 0.0f);               // the newest record
         SimMeterSetup gapped;
         gapped.logRecords = 10;
         gapped.logGaps = {0, 9, 10};
