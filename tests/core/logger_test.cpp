@@ -224,8 +224,7 @@ class LoggerTest : public QObject {
 
         // One record gives no interval: 15 minutes, and the panel says so.
         QVERIFY(ParseZrd(Zrd("OK\t09.03.26\t12:00:00\t1.0\t2.0\n"), f, r));
-        QVERIFY(f.IntervalAssumed);
-        QCOMPARE(f.IntervalText, QString("15:00"));
+        QVERIFY(f.IntervalAssumed && f.IntervalText == "15:00");
         QVERIFY(ParseZrd(data, f, r));
         QVERIFY(!f.IntervalAssumed);
     }
@@ -249,8 +248,7 @@ class LoggerTest : public QObject {
             QVERIFY(!ParseZrd(b, f, r));
             QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Error, 3, 6}}));
         }
-        QCOMPARE(f.NumRec, 77);
-        QCOMPARE(r.size(), size_t(3));
+        QVERIFY(f.NumRec == 77 && r.size() == 3);
         messages.clear();
         QVERIFY(!ReadZrdFile(dir.filePath("missing.ZRD"), f, r));
         QVERIFY(messages.wasShown(M::Error, 2, 5));
@@ -263,7 +261,6 @@ class LoggerTest : public QObject {
         QVERIFY(a.append("x\n"));
         QCOMPARE(a.content(), QByteArray("x\n"));
         const QString path = QString::fromStdString(a.path());
-        QVERIFY(QFile::exists(path));
         a.remove();
         QVERIFY(!QFile::exists(path));
     }
@@ -332,9 +329,10 @@ class LoggerTest : public QObject {
         QVERIFY(Meter({"--logger-values", "1000"}, 1));
         QCOMPARE(device.NumChan, 2);
         LoggerReadHooks hooks;
-        int blocks = 0;
+        int blocks = 0, failAfter = 2;
+        QString fault = "silence:16";
         hooks.blockDone = [&] {
-            if (++blocks == 2) sim->fault("silence:16");
+            if (++blocks == failAfter) sim->fault(fault);
         };
         QCOMPARE(ReadLoggerRecords(device, records, nullptr, hooks), LoggerRead::BlockFailed);
         QCOMPARE(records.size(), size_t(60));
@@ -342,10 +340,7 @@ class LoggerTest : public QObject {
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Error, 0, 2}}));
         // Three failures and a good fourth attempt lose nothing.
         sim->clearFaults();
-        blocks = 0;
-        hooks.blockDone = [&] {
-            if (++blocks == 1) sim->fault("silence:12");
-        };
+        blocks = 0, failAfter = 1, fault = "silence:12";
         messages.clear();
         QCOMPARE(ReadLoggerRecords(device, records, nullptr, hooks), LoggerRead::Done);
         QCOMPARE(records.size(), size_t(500));
