@@ -18,7 +18,6 @@
 namespace {
 
 KnownDevices devices;
-NetworkFields fields;
 
 void KnowGateway(int i, const char* mac, const char* ip) {
     devices.gateways.resize(std::max(devices.gateways.size(), size_t(i + 1)));
@@ -26,12 +25,9 @@ void KnowGateway(int i, const char* mac, const char* ip) {
     CopyText(devices.gateways[i].record.IP, ip);
 }
 
-void FieldsOf(const NetbiterRecord& r) {
-    fields.IP = r.IP;
-    fields.subnet = r.SN;
-    fields.gateway = r.GW;
-    fields.hostName = r.HN;
-    fields.dhcpOn = QByteArray(r.DHCP) == "ON";
+// The dialog's fields as they show the record.
+NetworkFields FieldsOf(const NetbiterRecord& r, int defaultPassword = 1) {
+    return {r.IP, r.SN, r.GW, r.HN, QByteArray(r.DHCP) == "ON", defaultPassword};
 }
 
 } // namespace
@@ -55,7 +51,6 @@ class NetDevicesTest : public QObject {
         SetMessageSink(&messages);
         LoadINIDefaultTCP(devices, connection);
         LoadDevINIDefault(devices, connection);
-        fields = NetworkFields{};
         UseKnownDevices(&devices);
         connection.kind = kGateway;
     }
@@ -101,8 +96,7 @@ class NetDevicesTest : public QObject {
         QCOMPARE(QByteArray(devices.gateways[0].record.IP), QByteArray("127.0.0.2"));
 
         SelectInterface(connection, kGateway, 1, 0);
-        FieldsOf(devices.gateways[1].record);
-        fields.defaultPassword = 0;
+        NetworkFields fields = FieldsOf(devices.gateways[1].record, 0);
         QVERIFY(GatewayModificationCheck(devices, fields));
         QCOMPARE(messages.passwordsAsked, 0);
 
@@ -121,7 +115,7 @@ class NetDevicesTest : public QObject {
         KnowGateway(0, "00-30-11-F0-0A-1B", "127.0.0.1");
         InitGatewayRecords(devices);
         devices.gateways[0].record.valid = 1;
-        FieldsOf(devices.gateways[0].record);
+        NetworkFields fields = FieldsOf(devices.gateways[0].record);
         fields.subnet = fields.gateway = "255.0.0.0";
         QVERIFY(!SetNetbiterConfig(devices, fields));
         QVERIFY(messages.wasShown(MessageType::Error, 10, 2));
