@@ -37,8 +37,7 @@ int Receive(int, void* buffer, int size, int timeoutMs, UdpDatagram& got) {
         return ETIMEDOUT;
     }
     net.now = std::max(net.now, next->first);
-    const QByteArray d = next->second;
-    net.incoming.erase(next);
+    const QByteArray d = net.incoming.extract(next).mapped();
     got.length = std::min(int(d.size()), size);
     std::memcpy(buffer, d.constData(), size_t(got.length));
     return d.size() > size ? EMSGSIZE : 0;
