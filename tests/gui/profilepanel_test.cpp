@@ -121,9 +121,7 @@ class ProfilePanelTest : public QObject {
 
         // Zoom: cursor 3 dragged down from the top to 10 makes 0 .. 10 the y range.
         Control<QCheckBox>("Chan_0")->setChecked(true);
-        ChannelSelection sel{};
-        sel[0] = true;
-        const double top = ModuleYRange(moduleLog.Dev57[1], sel).gymax;
+        const double top = ModuleYRange(moduleLog.Dev57[1], ChannelSelection{true}).gymax; // channel 0 alone
         QWidget* graph = Control<QWidget>("Graph");
         auto pixelOf = [&](double y, double ymax) { return GraphPoint(graph->rect(), 10, y, ymax); };
         QTest::mousePress(graph, Qt::LeftButton, {}, pixelOf(top, top));
