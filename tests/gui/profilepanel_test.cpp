@@ -112,12 +112,10 @@ class ProfilePanelTest : public QObject {
         QCOMPARE(Text("Date"), QString("02.06.26"));
 
         // The style boxes are a pair: one is always ticked.
-        auto* lines = Control<QCheckBox>("StyleLines");
-        auto* bars = Control<QCheckBox>("StyleBars");
-        bars->setChecked(true);
-        QVERIFY(!lines->isChecked());
-        bars->setChecked(false);
-        QVERIFY(lines->isChecked());
+        Control<QCheckBox>("StyleBars")->setChecked(true);
+        QVERIFY(!Control<QCheckBox>("StyleLines")->isChecked());
+        Control<QCheckBox>("StyleBars")->setChecked(false);
+        QVERIFY(Control<QCheckBox>("StyleLines")->isChecked());
 
         // Zoom: cursor 3 dragged down from the top to 10 makes 0 .. 10 the y range.
         Control<QCheckBox>("Chan_0")->setChecked(true);
