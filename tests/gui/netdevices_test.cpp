@@ -127,8 +127,7 @@ class NetDevicesDialogTest : public QObject {
         tree->setCurrentItem(tree->topLevelItem(1)->child(0));
         QVERIFY(ShowingGatewayMeters());
         QTest::mouseClick(Control<QPushButton>("Search"), Qt::LeftButton);
-        QVERIFY(Control<QCheckBox>("Addr3")->isChecked());
-        QVERIFY(Control<QCheckBox>("Addr7")->isChecked());
+        QVERIFY(Control<QCheckBox>("Addr3")->isChecked() && Control<QCheckBox>("Addr7")->isChecked());
         QCOMPARE(devices.gateways[1].units[1], 7);
 
         MenuContextHandling(1);
