@@ -53,10 +53,8 @@ class SearchAddressTest : public QObject {
         QCOMPARE(SearchAddress(connection.highestSearchAddress, [&](int a) { probed.push_back(a); }), 1);
         QCOMPARE(Found(), (QList<int>{3, 17})); // 40 lies outside 1..32
         QCOMPARE(connection.meterAddress, 247); // the selection is taken when the dialog closes
-        QCOMPARE(int(probed.size()), 32);
-        QVERIFY(std::is_sorted(probed.begin(), probed.end()));
-        QVERIFY(!CommPortIsOpen());
-        QVERIFY(messages.shown.empty());
+        QVERIFY(probed.size() == 32 && std::is_sorted(probed.begin(), probed.end()));
+        QVERIFY(!CommPortIsOpen() && messages.shown.empty());
     }
 
     void onlyAddressOneGetsASecondProbe() {
@@ -139,8 +137,7 @@ class SearchAddressTest : public QObject {
             bool boxes[kMaxBusAddress] = {};
             for (int a : c.ticked)
                 boxes[a - 1] = true;
-            connection.meterAddress = 77;
-            Devices485[0] = 77;
+            connection.meterAddress = Devices485[0] = 77;
             GetRS485DeviceSelection(boxes, connection);
             QCOMPARE(Found(), c.kept);
             QCOMPARE(connection.meterAddress, c.deviceAddr);
