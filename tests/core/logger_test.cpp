@@ -115,8 +115,7 @@ class LoggerTest : public QObject {
         QVERIFY(!LoggerIntervalFromConfig(s, c));
         c.EnergyControl = 0;
         QVERIFY(!LoggerIntervalFromConfig(s, c));
-        QVERIFY(!SetLoggerInterval(s, 0, 9));
-        QVERIFY(SetLoggerInterval(s, 0, 10));
+        QVERIFY(!SetLoggerInterval(s, 0, 9) && SetLoggerInterval(s, 0, 10));
         QCOMPARE(s.IntervalText, QString("00:10"));
         QCOMPARE(s.IntervalAsked, 1);
         QCOMPARE(LoggerSpanText(900, 4), QString("00:01:00"));
