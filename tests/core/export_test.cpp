@@ -99,11 +99,6 @@ QString Cell(const QString& ref, const char* type, const QString& value)
     return QString("%1\t%2\t%3").arg(ref, type, value);
 }
 
-QStringList Files(const QTemporaryDir& dir)
-{
-    return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
-}
-
 QByteArray Content(const QString& path)
 {
     QByteArray text;
@@ -267,6 +262,7 @@ class ExportTest : public QObject {
 
     void failedExportLeavesNothingBehind() {
         QTemporaryDir target;
+        const auto files = [&] { return QDir(target.path()).entryList(QDir::Files | QDir::Hidden); };
         const QString keep = target.filePath("keep.xlsx");
         QVERIFY(WriteFileAtomically(keep.toStdString(), "old"));
         const MeterData d = Meter(3, 500);
@@ -294,12 +290,12 @@ class ExportTest : public QObject {
         QVERIFY(!ExportModuleLog(log, 1, target.filePath("m.xlsx"), nullptr, error));
         QCOMPARE(error, QString(ExportFaultText(ExportFault::BadRecords)));
         QVERIFY(!ExportModuleLog(log, 0, target.filePath("m.xlsx"), nullptr, error));
-        QCOMPARE(Files(target), QStringList{"keep.xlsx"});
+        QCOMPARE(files(), QStringList{"keep.xlsx"});
         QCOMPARE(Content(keep), QByteArray("old"));
 
         // A finished export replaces the old file and gets the usual permissions.
         QVERIFY(ExportMeterLog(d.source, d.records, keep, nullptr, error));
-        QCOMPARE(Files(target), QStringList{"keep.xlsx"});
+        QCOMPARE(files(), QStringList{"keep.xlsx"});
         QVERIFY(QFileInfo(keep).size() > 1000);
         QVERIFY(QFileInfo(keep).permissions() & QFileDevice::ReadOther);
     }
