@@ -3,6 +3,7 @@
 //   link_bench tcp HOST PORT READS   request 17 through a gateway, unit 5
 // Prints "seconds_per_read S".
 #include "config/ConfigImage.h"
+#include "config/MeterSession.h"
 #include "link/Connection.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
@@ -16,11 +17,12 @@
 #include <cstring>
 
 int main(int argc, char** argv) {
+    MeterSession session;
     QCoreApplication app(argc, argv);
     const QStringList a = app.arguments();
     ConsoleMessages console(false);
     SetMessageSink(&console);
-    Connection connection; // the one the link talks over
+    Connection& connection = session.connection; // the one the link talks over
     UseConnection(&connection);
     KnownDevices devices;
     int index = 0, reads = 0;
@@ -44,10 +46,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: link_bench serial PTY READS | tcp HOST PORT READS\n");
         return 2;
     }
-    if (!InitInterface() || !Read(Lese, index, 1)) return 1; // connect and warm up
+    if (!InitInterface() || !Read(session.read, index, 1)) return 1; // connect and warm up
     const double start = Timer();
     for (int i = 0; i < reads; ++i)
-        if (!Read(Lese, index, 1)) return 1;
+        if (!Read(session.read, index, 1)) return 1;
     std::printf("seconds_per_read %.6f\n", (Timer() - start) / reads);
     CloseTCPConnection(kCloseAllTCP);
     return 0;

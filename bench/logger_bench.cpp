@@ -3,6 +3,7 @@
 //   logger_bench tcp HOST PORT       through a gateway, unit 5
 // Prints "seconds S records R".
 #include "acquisition/Acquisition.h"
+#include "config/MeterSession.h"
 #include "link/Connection.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
@@ -16,11 +17,12 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    MeterSession session;
     QCoreApplication app(argc, argv);
     const QStringList a = app.arguments();
     ConsoleMessages console(false);
     SetMessageSink(&console);
-    Connection connection; // the one the link talks over
+    Connection& connection = session.connection; // the one the link talks over
     UseConnection(&connection);
     KnownDevices devices;
     if (a.size() == 3 && a[1] == "serial") {
@@ -39,14 +41,14 @@ int main(int argc, char** argv) {
     }
     connection.replyTimeoutMs = 1000;
     connection.closePortAfterUse = 0;
-    if (!OpenAcquisition()) return 1;
+    if (!OpenAcquisition(session)) return 1;
     LogSource device;
     LoggerRecords records;
-    DescribeMeterLogger(device);
+    DescribeMeterLogger(session, device);
     LoggerReadHooks hooks;
     hooks.newest = CalendarSecondsNow(); // nothing is asked
     const double start = Timer();
-    if (ReadLoggerRecords(device, records, nullptr, hooks) != LoggerRead::Done) return 1;
+    if (ReadLoggerRecords(session, device, records, nullptr, hooks) != LoggerRead::Done) return 1;
     std::printf("seconds %.6f records %d\n", Timer() - start, int(records.size()));
     CloseTCPConnection(kCloseAllTCP);
     return 0;

@@ -6,6 +6,7 @@
 //           the same request (the link's own cost).
 // Run: QT_QPA_PLATFORM=offscreen build/bench/measdisp_bench
 #include "SimProcess.h"
+#include "config/MeterSession.h"
 
 #include "acquisition/MeasDecode.h"
 #include "acquisition/gui/MeasDisp.h"
@@ -50,14 +51,14 @@ double PerPoll(int n, const std::function<void(int)>& poll) {
     return (CpuMs() - start) / n;
 }
 
-void SetupLese() {
-    Lese = ConfigImage{};
-    Lese.Model = 1;
-    Lese.System = 4;
-    Lese.UrPrim = 20000.0f;
-    Lese.UrSec = 100;
-    Lese.IrPrim = 100.0f;
-    Lese.IrSec = 5.0f;
+void SetupReadConfiguration(ConfigImage& read) {
+    read = ConfigImage{};
+    read.Model = 1;
+    read.System = 4;
+    read.UrPrim = 20000.0f;
+    read.UrSec = 100;
+    read.IrPrim = 100.0f;
+    read.IrSec = 5.0f;
 }
 
 } // namespace
@@ -65,19 +66,19 @@ void SetupLese() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     constexpr int kPolls = 400;
-    Connection connection; // the one the link talks over
-    UseConnection(&connection);
 
-    SetupLese();
+    MeterSession session;
+    UseConnection(&session.connection);
+    SetupReadConfiguration(session.read);
     QWidget* panel = CreateMeasDisp(nullptr);
     panel->resize(1000, 650);
     panel->show();
-    InitMeasDisp();
-    MeasTimer()->stop();
+    InitMeasDisp(session);
+    MeasTimer(session)->stop();
     QCoreApplication::processEvents();
-    const double redraw = PerPoll(kPolls, [](int i) {
+    const double redraw = PerPoll(kPolls, [&session](int i) {
         FillValues(i);
-        ShowMeasValues(1, MeasRowCount());
+        ShowMeasValues(session, 1, MeasRowCount(session));
     });
 
     QWidget plain;
@@ -100,13 +101,13 @@ int main(int argc, char** argv) {
         std::printf("poll against zaro-sim: skipped (no simulator)\n");
         return 0;
     }
-    connection.kind = 0;
-    connection.serialPath = sim.ptyPath().toStdString();
+    session.connection.kind = 0;
+    session.connection.serialPath = sim.ptyPath().toStdString();
     if (!InitInterface()) return 1;
     constexpr int kReads = 100;
-    const double bare = PerPoll(kReads, [](int) { Read(Lese, kReadValuesM3, 0); });
-    const double poll = PerPoll(kReads, [](int) { CmReadMeas(); });
-    MeasTimer()->stop();
+    const double bare = PerPoll(kReads, [&session](int) { Read(session.read, kReadValuesM3, 0); });
+    const double poll = PerPoll(kReads, [&session](int) { CmReadMeas(session); });
+    MeasTimer(session)->stop();
     std::printf("poll against zaro-sim: %.3f ms CPU (bare read %.3f ms): %.3f ms on top of the link\n", poll,
                 bare, poll - bare);
     CloseInterface();

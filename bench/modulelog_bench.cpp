@@ -1,6 +1,7 @@
 // Decoding the largest module log allowed (4 MiB) and filling the module logger panel
 // with its sequence. Goals: decode <= 50 ms, fill and first paint <= 200 ms.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/modulelog_bench
+#include "config/MeterSession.h"
 #include "logger/Logger57Decode.h"
 #include "logger/gui/Logger57Panel.h"
 
@@ -48,6 +49,7 @@ QByteArray LargestLog() {
 } // namespace
 
 int main(int argc, char** argv) {
+    MeterSession session;
     QApplication app(argc, argv);
     const QByteArray file = LargestLog();
     ModuleLog& log = ModuleLoggerPanelLog(); // the log the panel below shows
@@ -67,7 +69,7 @@ int main(int argc, char** argv) {
                 seq.NumRec, seq.NumChan, best);
 
     log.Shown = 1;
-    QWidget* panel = CreateLogger57Panel(nullptr, false);
+    QWidget* panel = CreateLogger57Panel(session, nullptr, false);
     panel->resize(1200, 800);
     panel->show();
     QCoreApplication::processEvents();

@@ -1,7 +1,9 @@
 // The opening every live panel and zaro-cli's measure share: open the link and read
-// the meter's configuration into Lese, so units and visible fields follow the meter.
+// the meter's configuration into session.read, so units and visible fields follow the meter.
 #pragma once
 
-// 1: the link is open and Lese holds the meter's configuration. 0: nothing is open
+struct MeterSession;
+
+// 1: the link is open and session.read holds the meter's configuration. 0: nothing is open
 // (the link has shown its error).
-int OpenAcquisition();
+int OpenAcquisition(MeterSession& session);

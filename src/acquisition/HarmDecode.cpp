@@ -111,16 +111,16 @@ uint16_t HarmResetWord(int kind) {
     return kind == kHarmVoltage ? 0x0B00 : 0x1400;
 }
 
-int ReadHarmonics(int kind, int netKind) {
+int ReadHarmonics(MeterSession& session, int kind, int netKind) {
     ReadRequest requests[4];
     HarmRequests(kind, netKind, requests);
     for (ReadRequest r : requests)
-        if (!Read(Lese, r, 0)) return 0;
+        if (!Read(session.read, r, 0)) return 0;
     return 1;
 }
 
-int SendHarmReset(int kind) {
+int SendHarmReset(MeterSession& session, int kind) {
     const uint16_t word = HarmResetWord(kind);
     std::memcpy(ResetMinMax, &word, sizeof word);
-    return Write(Lese, kWriteResetMinMax, 1, 0);
+    return Write(session.read, kWriteResetMinMax, 1, 0);
 }

@@ -9,6 +9,8 @@
 #include <QVector>
 #include <cstdint>
 
+struct MeterSession;
+
 enum HarmKind { kHarmVoltage = 27, kHarmCurrent = 29 }; // HarmType
 constexpr int kHarmColumns = 15;                        // orders 2..15, then THD
 constexpr int kHarmOrders = 14;
@@ -38,5 +40,6 @@ float HarmUnbalance(bool maximum);
 
 uint16_t HarmResetWord(int kind); // register 429: 0x0B00 voltage, 0x1400 current
 
-int ReadHarmonics(int kind, int netKind); // the four reads, stopping at the first failure
-int SendHarmReset(int kind);
+// The four reads, stopping at the first failure.
+int ReadHarmonics(MeterSession& session, int kind, int netKind);
+int SendHarmReset(MeterSession& session, int kind);

@@ -70,9 +70,9 @@ float BlockFloat(const uint8_t* block, int k) {
     return v;
 }
 
-const char* MeanPowerName(int q) {
+const char* MeanPowerName(MeterSession& session, int q) {
     static const char* const names[7] = {"Pinc", "Pout", "Qind", "Qcap", "Qinc", "Qout", "S"};
-    const bool inOut = Lese.Model == 1 && (Lese.DispMode & kDispModeInOut);
+    const bool inOut = session.read.Model == 1 && (session.read.DispMode & kDispModeInOut);
     if (q == 4) return names[6];
     if (inOut && (q == 2 || q == 3)) return names[q + 2];
     return names[q];
@@ -110,8 +110,8 @@ bool MeanCodeValid(int code, int netKind) {
     return code >= 0 && code < 65 && netKind >= 0 && netKind <= 2 && (ValidKinds(code) & (1 << netKind));
 }
 
-Quantity MeanCodeClass(int code) {
-    return MeanCodeQuantity(Lese, code);
+Quantity MeanCodeClass(MeterSession& session, int code) {
+    return MeanCodeQuantity(session.read, code);
 }
 
 Quantity MeanCodeQuantity(const ConfigImage& image, int code) {
@@ -119,8 +119,8 @@ Quantity MeanCodeQuantity(const ConfigImage& image, int code) {
     return MeanCodeQuantityPlain(code);
 }
 
-QString MeanCodeName(int code) {
-    const int kind = NetworkClass(Lese);
+QString MeanCodeName(MeterSession& session, int code) {
+    const int kind = NetworkClass(session.read);
     static const char* const phaseU[3][3] = {
         {"U", "U2N", "U3N"}, {"U12", "U23", "U31"}, {"U1N", "U2N", "U3N"}};
     switch (code) {
@@ -139,7 +139,7 @@ QString MeanCodeName(int code) {
     case 8:
         return QStringLiteral("I%1").arg(code - 5);
     case kNeutralCode:
-        return UnbalanceInNeutral() ? "Unb.I" : "IN";
+        return UnbalanceInNeutral(session) ? "Unb.I" : "IN";
     case 25:
         return "F";
     case 29:
@@ -173,34 +173,35 @@ QString MeanCodeName(int code) {
     return QStringLiteral("#%1").arg(code);
 }
 
-QString MeanFreeCaption(const DisplayScale& scale, int row) {
-    const int code = MeanFreeCode(row);
+QString MeanFreeCaption(MeterSession& session, const DisplayScale& scale, int row) {
+    const int code = MeanFreeCode(session, row);
     if (code == kNoMeasurand) return QString();
-    const QString name = MeanCodeName(code);
+    const QString name = MeanCodeName(session, code);
     if (code >= 50) return name + ' ' + scale.Unit(code < 58 ? kActivePower : kReactivePower);
-    const Quantity klass = MeanCodeClass(code);
+    const Quantity klass = MeanCodeClass(session, code);
     if (klass == kApparentPower || klass == kPowerFactor) return name + ' ' + scale.Unit(klass);
     return name + " [" + scale.Unit(klass) + ']';
 }
 
-void DropInvalidMeanCodes() {
-    const int kind = NetworkClass(Lese);
-    for (uint8_t& code : Lese.MeanMeas)
+void DropInvalidMeanCodes(MeterSession& session) {
+    const int kind = NetworkClass(session.read);
+    for (uint8_t& code : session.read.MeanMeas)
         if (code != kNoMeasurand && !MeanCodeValid(code, kind)) code = kNoMeasurand;
 }
 
-int MeanFreeCode(int row) {
-    return Lese.MeanMeas[row];
+int MeanFreeCode(MeterSession& session, int row) {
+    return session.read.MeanMeas[row];
 }
 
-MeasText FreeMeanText(const DisplayScale& scale, const MeanResets& resets, int row, int which) {
-    return FieldOf(scale, FreeMeanValue(resets, row, which));
+MeasText FreeMeanText(MeterSession& session, const DisplayScale& scale, const MeanResets& resets, int row,
+                      int which) {
+    return FieldOf(scale, FreeMeanValue(session, resets, row, which));
 }
 
-Value FreeMeanValue(const MeanResets& resets, int row, int which) {
-    const int code = MeanFreeCode(row);
+Value FreeMeanValue(MeterSession& session, const MeanResets& resets, int row, int which) {
+    const int code = MeanFreeCode(session, row);
     const uint8_t* block = which < 2 ? AvgTrend : AvgMinMax;
-    Value value = MakeValue(BlockFloat(block, row + (which % 2) * kFreeMeans), MeanCodeClass(code));
+    Value value = MakeValue(BlockFloat(block, row + (which % 2) * kFreeMeans), MeanCodeClass(session, code));
     if (which < 2) return value;
     const bool empty = BlockFloat(AvgMinMax, row) < BlockFloat(AvgMinMax, row + kFreeMeans);
     if (value.validity == Validity::Ok && empty && !ResetSince(resets, which == 2 ? 2 : 1, 5 + row))
@@ -210,34 +211,36 @@ Value FreeMeanValue(const MeanResets& resets, int row, int which) {
     return value;
 }
 
-void MeanResetWords(const bool minTicked[14], const bool maxTicked[14], uint16_t& minima, uint16_t& maxima) {
+void MeanResetWords(MeterSession& session, const bool minTicked[14], const bool maxTicked[14],
+                    uint16_t& minima, uint16_t& maxima) {
     minima = maxima = 0;
     for (int k = 0; k < 14; ++k) {
-        if (k >= kPowerMeans && MeanFreeCode(k - kPowerMeans) == kNoMeasurand) continue;
+        if (k >= kPowerMeans && MeanFreeCode(session, k - kPowerMeans) == kNoMeasurand) continue;
         if (minTicked[k]) minima |= kBit(k);
         if (maxTicked[k]) maxima |= kBit(k);
     }
 }
 
-int ReadPowerMeans() {
-    if (Lese.Model != 1) return Read(Lese, kReadMeans, 0);
-    return Read(Lese, kReadMeansM3, 0) && Read(Lese, kReadMeanTrend, 0) && Read(Lese, kReadMeanMinMax, 0);
+int ReadPowerMeans(MeterSession& session) {
+    if (session.read.Model != 1) return Read(session.read, kReadMeans, 0);
+    return Read(session.read, kReadMeansM3, 0) && Read(session.read, kReadMeanTrend, 0) &&
+           Read(session.read, kReadMeanMinMax, 0);
 }
 
-int ReadFreeMeans() {
-    return Read(Lese, kReadAvgTrend, 0) && Read(Lese, kReadAvgMinMax, 0);
+int ReadFreeMeans(MeterSession& session) {
+    return Read(session.read, kReadAvgTrend, 0) && Read(session.read, kReadAvgMinMax, 0);
 }
 
-bool AnyFreeMean() {
+bool AnyFreeMean(MeterSession& session) {
     for (int i = 0; i < kFreeMeans; ++i)
-        if (MeanFreeCode(i) != kNoMeasurand) return true;
+        if (MeanFreeCode(session, i) != kNoMeasurand) return true;
     return false;
 }
 
-int SendMeanReset(uint16_t minima, uint16_t maxima, MeanResets& resets) {
+int SendMeanReset(MeterSession& session, uint16_t minima, uint16_t maxima, MeanResets& resets) {
     const uint16_t words[3] = {0, minima, maxima};
     std::memcpy(ResetMinMax, words, sizeof words);
-    const int ok = Write(Lese, kWriteResetMeans, 1, 0);
+    const int ok = Write(session.read, kWriteResetMeans, 1, 0);
     for (int k = 0; k < 3; ++k)
         resets.words[k] |= words[k];
     return ok;

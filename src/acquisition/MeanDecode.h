@@ -8,6 +8,8 @@
 #include <QString>
 #include <cstdint>
 
+struct MeterSession;
+
 // The reset words written so far, OR-ed (word 1 minima, word 2 maxima): an extreme reset
 // since may lie on either side of its partner. The mean panel keeps one for the whole
 // run of the program, a command one for its own run.
@@ -21,7 +23,7 @@ constexpr int kPowerIntZrm3 = 25; // request 15: running and four preceding inte
 constexpr int kFreeMeans = 9;
 constexpr int kNoMeasurand = 255;
 
-const char* MeanPowerName(int q); // English; rows 3 and 4 follow the display mode
+const char* MeanPowerName(MeterSession& session, int q); // English; rows 3 and 4 follow the display mode
 Quantity MeanPowerClass(int q);   // active, active, reactive, reactive, apparent power
 // A power mean value of quantity q (PowerInt, PowerIntTrnd). The three powers share
 // one nominal value, so they scale alike.
@@ -38,25 +40,27 @@ bool MeanCodeValid(int code, int netKind);
 // Quantity of a code in a configuration: code 12 carries the current unbalance, a
 // percentage, where the configuration says so (UnbalanceInNeutral).
 Quantity MeanCodeQuantity(const ConfigImage& image, int code);
-Quantity MeanCodeClass(int code); // of Lese
-QString MeanCodeName(int code);   // for the network kind of Lese
+Quantity MeanCodeClass(MeterSession& session, int code); // of session.read
+QString MeanCodeName(MeterSession& session, int code);   // for the network kind of session.read
 // Name and unit as the panel shows it.
-QString MeanFreeCaption(const DisplayScale& scale, int row);
-// Codes of Lese that its network kind does not offer become "no measurand".
-void DropInvalidMeanCodes();
-int MeanFreeCode(int row); // of Lese
+QString MeanFreeCaption(MeterSession& session, const DisplayScale& scale, int row);
+// Codes of session.read that its network kind does not offer become "no measurand".
+void DropInvalidMeanCodes(MeterSession& session);
+int MeanFreeCode(MeterSession& session, int row); // of session.read
 // Value `which` (0 mean, 1 trend, 2 maximum, 3 minimum) of free row `row`.
-Value FreeMeanValue(const MeanResets& resets, int row, int which);
-MeasText FreeMeanText(const DisplayScale& scale, const MeanResets& resets, int row, int which);
+Value FreeMeanValue(MeterSession& session, const MeanResets& resets, int row, int which);
+MeasText FreeMeanText(MeterSession& session, const DisplayScale& scale, const MeanResets& resets, int row,
+                      int which);
 
 // Reset words 1 (minima) and 2 (maxima): bits 0-4 the power rows, 5-13 the free rows
 // (only those with a measurand).
-void MeanResetWords(const bool minTicked[14], const bool maxTicked[14], uint16_t& minima, uint16_t& maxima);
+void MeanResetWords(MeterSession& session, const bool minTicked[14], const bool maxTicked[14],
+                    uint16_t& minima, uint16_t& maxima);
 
 // Reads of one refresh: request 4 (base model), or 15, 18, 31 for the power rows and
 // 32, 33 for the free rows. 1 when all of them succeeded.
-int ReadPowerMeans();
-int ReadFreeMeans();
-bool AnyFreeMean(); // a free row has a measurand
+int ReadPowerMeans(MeterSession& session);
+int ReadFreeMeans(MeterSession& session);
+bool AnyFreeMean(MeterSession& session); // a free row has a measurand
 // Writes both reset words (registers 430, 431) and adds them to resets.
-int SendMeanReset(uint16_t minima, uint16_t maxima, MeanResets& resets);
+int SendMeanReset(MeterSession& session, uint16_t minima, uint16_t maxima, MeanResets& resets);

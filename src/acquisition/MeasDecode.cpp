@@ -54,39 +54,39 @@ MeasText DisturbedText() {
     return {MarkerText(Validity::NoReading, MarkerPlace::Field), FieldColour::Red, 1};
 }
 
-ReadRequest MeasRequest() {
-    return Lese.Model == 1 ? kReadValuesM3 : kReadValues;
+ReadRequest MeasRequest(MeterSession& session) {
+    return session.read.Model == 1 ? kReadValuesM3 : kReadValues;
 }
 
-int MeasRowCount() {
-    return Lese.Model == 1 ? kMeasRowsZrm3 : kMeasRowsBase;
+int MeasRowCount(MeterSession& session) {
+    return session.read.Model == 1 ? kMeasRowsZrm3 : kMeasRowsBase;
 }
 
-Value MeasurandValue(int row) {
+Value MeasurandValue(MeterSession& session, int row) {
     float v;
     std::memcpy(&v, Measurands + 4 * row, sizeof v);
-    return MakeValue(v, MeasRowClass(row));
+    return MakeValue(v, MeasRowClass(session, row));
 }
 
-bool MeasRowVisible(int row, const DisplayScale& scale) {
+bool MeasRowVisible(MeterSession& session, int row, const DisplayScale& scale) {
     const int column = scale.SystemColumn();
     const Measurand* m = MeasurandAtRow(row);
-    return m && row < MeasRowCount() && (m->columns & (1 << (column - 1)));
+    return m && row < MeasRowCount(session) && (m->columns & (1 << (column - 1)));
 }
 
 bool UnbalanceInNeutral(const ConfigImage& image) {
     return NetworkClass(image) == 2 && (image.Freq & kFreqUnbalanceI);
 }
 
-Quantity MeasRowClass(int row) {
-    if (row == kNeutralRow && UnbalanceInNeutral()) return kPercent;
+Quantity MeasRowClass(MeterSession& session, int row) {
+    if (row == kNeutralRow && UnbalanceInNeutral(session)) return kPercent;
     const Measurand* m = MeasurandAtRow(row);
     return m ? m->quantity : kVoltage;
 }
 
-const char* MeasCaption(int row) {
+const char* MeasCaption(MeterSession& session, int row) {
     // The single value of a kind-0 network sits where phase 1 sits on the others.
-    const bool single = NetworkClass(Lese) == 0;
+    const bool single = NetworkClass(session.read) == 0;
     auto symbol = [](int r) {
         const Measurand* m = MeasurandAtRow(r);
         return m ? m->symbol : "";
@@ -102,7 +102,7 @@ const char* MeasCaption(int row) {
     case 12:
         return symbol(single ? 11 : 12);
     case kNeutralRow:
-        return UnbalanceInNeutral() ? QT_TRANSLATE_NOOP("Measurands", "Unb.I") : symbol(row);
+        return UnbalanceInNeutral(session) ? QT_TRANSLATE_NOOP("Measurands", "Unb.I") : symbol(row);
     default:
         return symbol(row);
     }

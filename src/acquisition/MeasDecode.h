@@ -5,6 +5,7 @@
 #pragma once
 
 #include "config/ConfigImage.h"
+#include "config/MeterSession.h"
 #include "link/DeviceLink.h"
 #include "values/DisplayScale.h"
 #include "values/Measurands.h"
@@ -38,22 +39,22 @@ MeasText DisturbedText();
 constexpr int kMeasRowsBase = 33; // request 0
 constexpr int kMeasRowsZrm3 = 36; // request 13 adds Umean, Imean, UNE
 
-ReadRequest MeasRequest();     // by the model flag of Lese
-int MeasRowCount();            // 36 or 33 (by Lese)
-Value MeasurandValue(int row); // of the block Measurands as read
+ReadRequest MeasRequest(MeterSession& session);       // by the model flag of session.read
+int MeasRowCount(MeterSession& session);              // 36 or 33 (by session.read)
+Value MeasurandValue(MeterSession& session, int row); // of the block Measurands as read
 // Shown in the scale's system column and delivered by this model.
-bool MeasRowVisible(int row, const DisplayScale& scale);
+bool MeasRowVisible(MeterSession& session, int row, const DisplayScale& scale);
 // The neutral-current value carries current unbalance in percent (4-wire systems
 // with bit 6 of Freq set). A ratio, not a current: every panel, both loggers and the
 // export show it in %, never scaled by the current transformer.
 bool UnbalanceInNeutral(const ConfigImage& image);
-inline bool UnbalanceInNeutral() {
-    return UnbalanceInNeutral(Lese);
+inline bool UnbalanceInNeutral(const MeterSession& session) {
+    return UnbalanceInNeutral(session.read);
 }
 // Quantity of a row: the unbalance in row 15 is a percentage.
-Quantity MeasRowClass(int row);
+Quantity MeasRowClass(MeterSession& session, int row);
 // Caption in the panel (English source text): single values of network kind 0 read
 // "U", "I", "Iavg", otherwise their phase-1 captions; row 15 may read "Unb.I".
-const char* MeasCaption(int row);
+const char* MeasCaption(MeterSession& session, int row);
 // Row 15 is the neutral current (or unbalance).
 constexpr int kNeutralRow = 15;

@@ -74,16 +74,16 @@ const char* MeterUnit(int row, int prefix) {
     return row < 4 ? active[p] : reactive[p];
 }
 
-const char* MeterQuantityName(int row) {
+const char* MeterQuantityName(MeterSession& session, int row) {
     // Rows pair up by tariff: the second of each pair is the low tariff.
     const int quantity = row / 2;
-    const bool inOut = Lese.Model == 1 && (Lese.DispMode & kDispModeInOut);
+    const bool inOut = session.read.Model == 1 && (session.read.DispMode & kDispModeInOut);
     if (inOut && quantity >= 2) return kMeterNames[quantity + 2];
     return kMeterNames[quantity];
 }
 
-QString MeterCaption(int row) {
-    return QString::fromLatin1(MeterQuantityName(row)) + (row % 2 == 0 ? " T1" : " T2");
+QString MeterCaption(MeterSession& session, int row) {
+    return QString::fromLatin1(MeterQuantityName(session, row)) + (row % 2 == 0 ? " T1" : " T2");
 }
 
 int ActiveTariff(uint16_t devStatus) {
@@ -108,8 +108,8 @@ uint16_t MeterResetWord(const bool ticked[kMeterRows]) {
     return word;
 }
 
-int ReadMeterScaling(MeterScaling& out) {
-    if (!Read(Lese, kReadMeterScale, 1)) return 0;
+int ReadMeterScaling(MeterSession& session, MeterScaling& out) {
+    if (!Read(session.read, kReadMeterScale, 1)) return 0;
     if (MeterScalingFor(MeterScaleValue(), out)) return 1;
     Error(kMeterScaleKind, kMeterScaleNumber);
     return 0;
@@ -119,26 +119,27 @@ bool MeterValueFits(double value, const MeterScaling& s) {
     return value >= 0.0 && value <= s.fieldMax;
 }
 
-int SendMeterSet(const MeterScaling& s, const bool set[kMeterRows], const double values[kMeterRows]) {
+int SendMeterSet(MeterSession& session, const MeterScaling& s, const bool set[kMeterRows],
+                 const double values[kMeterRows]) {
     for (int k = 0; k < kMeterRows; ++k)
         if (set[k] && !MeterValueFits(values[k], s)) {
             Error(kMeterScaleKind, kMeterValueRefused);
             return 0;
         }
-    Read(Lese, kReadMeters, 0); // the untouched registers go back as they are now
+    Read(session.read, kReadMeters, 0); // the untouched registers go back as they are now
     for (int k = 0; k < kMeterRows; ++k)
         if (set[k]) SetMeterCount(k, MeterCountFor(values[k], s));
-    return Write(Lese, kWriteMeters, 1, 0);
+    return Write(session.read, kWriteMeters, 1, 0);
 }
 
-int SendMeterReset(uint16_t word) {
+int SendMeterReset(MeterSession& session, uint16_t word) {
     std::memcpy(ResetMeter, &word, sizeof word);
-    return Write(Lese, kWriteResetMeters, 1, 0);
+    return Write(session.read, kWriteResetMeters, 1, 0);
 }
 
-int SendTariffToggle() {
-    if (!Read(Lese, kReadDevStatus, 0)) return 0;
+int SendTariffToggle(MeterSession& session) {
+    if (!Read(session.read, kReadDevStatus, 0)) return 0;
     const uint16_t word = TariffToggleWord(DevStatusWord());
     std::memcpy(DevStatus, &word, sizeof word);
-    return Write(Lese, kWriteDevStatus, 1, 0);
+    return Write(session.read, kWriteDevStatus, 1, 0);
 }

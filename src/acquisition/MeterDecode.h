@@ -5,6 +5,8 @@
 #include <QString>
 #include <cstdint>
 
+struct MeterSession;
+
 constexpr int kMeterRows = 8;
 
 // How register counts become shown values, from MeterScale (counts of 10^scale Wh).
@@ -32,8 +34,8 @@ void SetMeterCount(int row, uint32_t count);
 const char* MeterUnit(int row, int prefix); // "kWh", "Mvarh", ...
 // English caption of a register: its quantity (following the reactive-energy
 // presentation of the display mode) and its tariff.
-QString MeterCaption(int row);
-const char* MeterQuantityName(int row);
+QString MeterCaption(MeterSession& session, int row);
+const char* MeterQuantityName(MeterSession& session, int row);
 
 // Tariff lit by the device status: 1 (bit 2 set) or 2.
 int ActiveTariff(uint16_t devStatus);
@@ -49,7 +51,7 @@ constexpr int kMeterScaleKind = 15;
 constexpr int kMeterScaleNumber = 25;
 // Reads MeterScale (progress shown) into out; 0 when the read fails or the scale is
 // refused (its message shown).
-int ReadMeterScaling(MeterScaling& out);
+int ReadMeterScaling(MeterSession& session, MeterScaling& out);
 // A value a register takes: a number from 0 up to the field's largest (not NaN).
 bool MeterValueFits(double value, const MeterScaling& s);
 // The pair shown when a value to set does not fit its register; nothing is written.
@@ -57,7 +59,8 @@ constexpr int kMeterValueRefused = 80;
 // Sets the rows whose set flag is ticked to values (in shown units); the others keep
 // what the meter holds just now. Writes all eight registers, or nothing (0, the pair
 // above shown) when a ticked value does not fit.
-int SendMeterSet(const MeterScaling& s, const bool set[kMeterRows], const double values[kMeterRows]);
-int SendMeterReset(uint16_t word);
+int SendMeterSet(MeterSession& session, const MeterScaling& s, const bool set[kMeterRows],
+                 const double values[kMeterRows]);
+int SendMeterReset(MeterSession& session, uint16_t word);
 // Reads the status and asks for the other tariff; 1 on success.
-int SendTariffToggle();
+int SendTariffToggle(MeterSession& session);

@@ -19,51 +19,51 @@ const char* MinMaxBoxName(int k) {
     return k >= 0 && k < kMinMaxBoxesZrm3 ? names[k] : "";
 }
 
-ReadRequest MinMaxRequest() {
-    return Lese.Model == 1 ? kReadMinMaxM3 : kReadMinMax;
+ReadRequest MinMaxRequest(MeterSession& session) {
+    return session.read.Model == 1 ? kReadMinMaxM3 : kReadMinMax;
 }
 
-int MinMaxRowCount() {
-    return Lese.Model == 1 ? kMinMaxRowsZrm3 : kMinMaxRowsBase;
+int MinMaxRowCount(MeterSession& session) {
+    return session.read.Model == 1 ? kMinMaxRowsZrm3 : kMinMaxRowsBase;
 }
 
-Value MinMaxValue(int row) {
+Value MinMaxValue(MeterSession& session, int row) {
     float v;
     std::memcpy(&v, MinMax + 4 * row, sizeof v);
-    return MakeValue(v, MinMaxRowClass(row));
+    return MakeValue(v, MinMaxRowClass(session, row));
 }
 
-bool MinMaxRowVisible(int row, const DisplayScale& scale) {
+bool MinMaxRowVisible(MeterSession& session, int row, const DisplayScale& scale) {
     const int column = scale.SystemColumn();
     bool maximum = false;
     const Measurand* m = MeasurandAtExtreme(row, maximum);
-    return m && row < MinMaxRowCount() && (m->columns & (1 << (column - 1)));
+    return m && row < MinMaxRowCount(session) && (m->columns & (1 << (column - 1)));
 }
 
-Quantity MinMaxRowClass(int row) {
+Quantity MinMaxRowClass(MeterSession& session, int row) {
     bool maximum = false;
     const Measurand* m = MeasurandAtExtreme(row, maximum);
     if (!m) return kVoltage;
     // The unbalance maximum follows the instantaneous value's quantity.
-    return m->instantRow >= 0 ? MeasRowClass(m->instantRow) : m->quantity;
+    return m->instantRow >= 0 ? MeasRowClass(session, m->instantRow) : m->quantity;
 }
 
-QString MinMaxCaption(int row) {
+QString MinMaxCaption(MeterSession& session, int row) {
     bool maximum = false;
     const Measurand* m = MeasurandAtExtreme(row, maximum);
     if (!m) return {};
     // The power factor minima carry their own names; the others take the captions of
     // the instantaneous panel.
     if (m->instantRow < 0) return QString::fromLatin1(m->symbol);
-    return QString::fromLatin1(MeasCaption(m->instantRow)) + (maximum ? "max" : "min");
+    return QString::fromLatin1(MeasCaption(session, m->instantRow)) + (maximum ? "max" : "min");
 }
 
-MeasText MinMaxText(int row, const DisplayScale& scale) {
-    return FieldOf(scale, MinMaxValue(row));
+MeasText MinMaxText(MeterSession& session, int row, const DisplayScale& scale) {
+    return FieldOf(scale, MinMaxValue(session, row));
 }
 
-int MinMaxBoxCount() {
-    return Lese.Model == 1 ? kMinMaxBoxesZrm3 : kMinMaxBoxesBase;
+int MinMaxBoxCount(MeterSession& session) {
+    return session.read.Model == 1 ? kMinMaxBoxesZrm3 : kMinMaxBoxesBase;
 }
 
 uint16_t MinMaxResetWord(const bool ticked[], int boxes) {
@@ -73,7 +73,7 @@ uint16_t MinMaxResetWord(const bool ticked[], int boxes) {
     return word;
 }
 
-int SendMinMaxReset(uint16_t word) {
+int SendMinMaxReset(MeterSession& session, uint16_t word) {
     std::memcpy(ResetMinMax, &word, sizeof word);
-    return Write(Lese, kWriteResetMinMax, 1, 0);
+    return Write(session.read, kWriteResetMinMax, 1, 0);
 }

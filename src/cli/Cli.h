@@ -10,6 +10,7 @@
 class QTranslator;
 struct Connection;
 struct KnownDevices;
+struct MeterSession;
 
 // Exit codes of every command.
 constexpr int kExitOk = 0;
@@ -19,30 +20,30 @@ constexpr int kExitUsage = 2;
 struct CliCommand {
     const char* name;
     const char* usage; // arguments after the name, for the help text
-    int (*run)(const QStringList& args);
+    int (*run)(MeterSession& session, const QStringList& args);
     // Instead of run, for the commands that read or change the known devices or the
     // connection (the one the link uses, filled from the settings and the options).
     int (*runWithDevices)(const QStringList& args, KnownDevices& devices, Connection& connection) = nullptr;
 };
 
 // One function per command, each in its own file.
-int CmdRead(const QStringList& args);
-int CmdReadConfig(const QStringList& args);
-int CmdSendConfig(const QStringList& args);
-int CmdVersion(const QStringList& args);
-int CmdMeasure(const QStringList& args);
+int CmdRead(MeterSession& session, const QStringList& args);
+int CmdReadConfig(MeterSession& session, const QStringList& args);
+int CmdSendConfig(MeterSession& session, const QStringList& args);
+int CmdVersion(MeterSession& session, const QStringList& args);
+int CmdMeasure(MeterSession& session, const QStringList& args);
 int CmdScanRs485(const QStringList& args, KnownDevices& devices, Connection& connection);
-int CmdDiffConfig(const QStringList& args);
-int CmdMinMax(const QStringList& args);
-int CmdResetMinMax(const QStringList& args);
-int CmdMeters(const QStringList& args);
-int CmdResetMeters(const QStringList& args);
-int CmdSetMeter(const QStringList& args);
-int CmdToggleTariff(const QStringList& args);
-int CmdMean(const QStringList& args);
-int CmdResetMean(const QStringList& args);
-int CmdHarmonics(const QStringList& args);
-int CmdResetHarmonics(const QStringList& args);
+int CmdDiffConfig(MeterSession& session, const QStringList& args);
+int CmdMinMax(MeterSession& session, const QStringList& args);
+int CmdResetMinMax(MeterSession& session, const QStringList& args);
+int CmdMeters(MeterSession& session, const QStringList& args);
+int CmdResetMeters(MeterSession& session, const QStringList& args);
+int CmdSetMeter(MeterSession& session, const QStringList& args);
+int CmdToggleTariff(MeterSession& session, const QStringList& args);
+int CmdMean(MeterSession& session, const QStringList& args);
+int CmdResetMean(MeterSession& session, const QStringList& args);
+int CmdHarmonics(MeterSession& session, const QStringList& args);
+int CmdResetHarmonics(MeterSession& session, const QStringList& args);
 int CmdScanGateways(const QStringList& args, KnownDevices& devices, Connection& connection);
 int CmdScanModules(const QStringList& args, KnownDevices& devices, Connection& connection);
 int CmdSetGateway(const QStringList& args, KnownDevices& devices, Connection& connection);
@@ -72,20 +73,20 @@ QJsonObject NetDeviceJson(const char* mac, const char* ip, const char* subnet, c
 // texts null where a meter did not tell them. setAddress makes an address the one in use;
 // without it nobody is asked.
 QJsonArray IdentifyMeters(const int32_t (&found)[32], const std::function<void(int32_t)>& setAddress);
-int CmdLoggerStatus(const QStringList& args);
-int CmdLoggerRead(const QStringList& args);
-int CmdLoggerReset(const QStringList& args);
-int CmdZrdInfo(const QStringList& args);
-int CmdModuleLog(const QStringList& args);
-int CmdLf3Info(const QStringList& args);
-int CmdGraph(const QStringList& args);
-int CmdExport(const QStringList& args);
+int CmdLoggerStatus(MeterSession& session, const QStringList& args);
+int CmdLoggerRead(MeterSession& session, const QStringList& args);
+int CmdLoggerReset(MeterSession& session, const QStringList& args);
+int CmdZrdInfo(MeterSession& session, const QStringList& args);
+int CmdModuleLog(MeterSession& session, const QStringList& args);
+int CmdLf3Info(MeterSession& session, const QStringList& args);
+int CmdGraph(MeterSession& session, const QStringList& args);
+int CmdExport(MeterSession& session, const QStringList& args);
 // The module line and one line per sequence of a module log (module-log, lf3-info).
 struct ModuleLog;
 void PrintModuleLogSummary(const ModuleLog& log);
-int CmdSimulateOutput(const QStringList& args);
-int CmdBrightness(const QStringList& args);
-int CmdPages(const QStringList& args);
+int CmdSimulateOutput(MeterSession& session, const QStringList& args);
+int CmdBrightness(MeterSession& session, const QStringList& args);
+int CmdPages(MeterSession& session, const QStringList& args);
 
 // A text from a device (a name, a description) as it may go to the terminal: control
 // characters, and the backslash, written as escapes ("\t", "\x1b").

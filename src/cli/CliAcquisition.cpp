@@ -8,9 +8,9 @@
 
 #include <cstdio>
 
-int OpenForValues(DisplayScale& scale) {
-    if (!OpenAcquisition()) return 0;
-    scale = DisplayScaleFor(Lese);
+int OpenForValues(MeterSession& session, DisplayScale& scale) {
+    if (!OpenAcquisition(session)) return 0;
+    scale = DisplayScaleFor(session.read);
     return 1;
 }
 

@@ -10,9 +10,11 @@
 #include <QStringList>
 #include <QVector>
 
+struct MeterSession;
+
 // Opens the link and reads the configuration; its units and columns go into scale.
 // 0 when nothing is open.
-int OpenForValues(DisplayScale& scale);
+int OpenForValues(MeterSession& session, DisplayScale& scale);
 // name TAB text TAB unit, to stdout.
 void PrintValue(const QString& name, const QString& text, const QString& unit);
 

@@ -10,7 +10,7 @@
 
 // Exit 0 when equal, 3 when the configurations differ: scripts can tell the two apart
 // from a failure (1) without parsing the lines.
-int CmdDiffConfig(const QStringList& arguments) {
+int CmdDiffConfig(MeterSession& session, const QStringList& arguments) {
     QStringList args = arguments;
     const bool json = TakeJsonFlag(args);
     constexpr int kExitDifferent = 3;
@@ -20,8 +20,8 @@ int CmdDiffConfig(const QStringList& arguments) {
     InstallSettingsLanguage(translator);
     ConfigImage from{}, to{};
     if (meter) {
-        if (!ReceiveConfiguration()) return kExitDeviceFailed;
-        from = Konf;
+        if (!ReceiveConfiguration(session)) return kExitDeviceFailed;
+        from = session.edited;
     } else if (!LoadConfigFile(args[0].toStdString(), from)) {
         return kExitDeviceFailed;
     }

@@ -9,7 +9,7 @@
 
 // Writes the records of a logger file into a workbook or a CSV file, as the panels'
 // export command does; prints the path written.
-int CmdExport(const QStringList& args) {
+int CmdExport(MeterSession& session, const QStringList& args) {
     QStringList plain;
     int given = 0;
     for (int i = 0; i < args.size(); ++i) {
@@ -28,7 +28,7 @@ int CmdExport(const QStringList& args) {
     QString usage;
     MeterLog meterLog;
     ModuleLog moduleLog;
-    if (!OpenLogFile(plain[0], meterLog, moduleLog, module, usage))
+    if (!OpenLogFile(session, plain[0], meterLog, moduleLog, module, usage))
         return usage.isEmpty() ? kExitDeviceFailed : UsageError(usage);
     QString error;
     bool ok = false;

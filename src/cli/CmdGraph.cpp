@@ -33,7 +33,7 @@ bool ParseSize(const QString& text, QSize& size) {
 } // namespace
 
 // Draws one day of a logger file as the profile panel shows it, into a PNG or a PDF.
-int CmdGraph(const QStringList& args) {
+int CmdGraph(MeterSession& session, const QStringList& args) {
     ProfileRequest request;
     QString file, out;
     bool channelsGiven = false;
@@ -76,7 +76,7 @@ int CmdGraph(const QStringList& args) {
     MeterLog meterLog;
     ModuleLog moduleLog;
     bool module = false;
-    if (!OpenLogFile(file, meterLog, moduleLog, module, usage))
+    if (!OpenLogFile(session, file, meterLog, moduleLog, module, usage))
         return usage.isEmpty() ? kExitDeviceFailed : UsageError(usage);
     request.moduleLog = module ? &moduleLog : nullptr;
     request.meterLog = module ? nullptr : &meterLog;

@@ -19,9 +19,9 @@ bool ParseKind(const QStringList& args, int& kind) {
 }
 
 // Harmonics exist on the extended model only; the link is closed otherwise.
-int OpenHarmonics() {
-    if (!OpenAcquisition()) return 0;
-    if (Lese.Model == 1) return 1;
+int OpenHarmonics(MeterSession& session) {
+    if (!OpenAcquisition(session)) return 0;
+    if (session.read.Model == 1) return 1;
     Error(7, 10);
     CloseInterface();
     return 0;
@@ -53,14 +53,14 @@ void PrintHarmonicsJson(int kind, int net) {
 
 // One line per table row: caption, orders 2-15 and THD; voltage on a 4-wire system adds
 // "unbalance NOW MAX".
-int CmdHarmonics(const QStringList& arguments) {
+int CmdHarmonics(MeterSession& session, const QStringList& arguments) {
     QStringList args = arguments;
     const bool json = TakeJsonFlag(args);
     int kind = 0;
     if (!ParseKind(args, kind)) return UsageError("harmonics takes voltage or current");
-    if (!OpenHarmonics()) return kExitDeviceFailed;
-    const int net = NetworkClass(Lese);
-    if (!ReadHarmonics(kind, net)) return FinishDevice(0);
+    if (!OpenHarmonics(session)) return kExitDeviceFailed;
+    const int net = NetworkClass(session.read);
+    if (!ReadHarmonics(session, kind, net)) return FinishDevice(0);
     if (json) {
         PrintHarmonicsJson(kind, net);
         return FinishDevice(1);
@@ -77,9 +77,9 @@ int CmdHarmonics(const QStringList& arguments) {
     return FinishDevice(1);
 }
 
-int CmdResetHarmonics(const QStringList& args) {
+int CmdResetHarmonics(MeterSession& session, const QStringList& args) {
     int kind = 0;
     if (!ParseKind(args, kind)) return UsageError("reset-harmonics takes voltage or current");
-    if (!OpenHarmonics()) return kExitDeviceFailed;
-    return FinishDevice(SendHarmReset(kind));
+    if (!OpenHarmonics(session)) return kExitDeviceFailed;
+    return FinishDevice(SendHarmReset(session, kind));
 }

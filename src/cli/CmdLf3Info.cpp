@@ -112,7 +112,7 @@ void PrintModuleLogSummary(const ModuleLog& log) {
     }
 }
 
-int CmdLf3Info(const QStringList& arguments) {
+int CmdLf3Info(MeterSession& session, const QStringList& arguments) {
     QStringList args = arguments;
     const bool json = TakeJsonFlag(args);
     QString file;
@@ -132,7 +132,7 @@ int CmdLf3Info(const QStringList& arguments) {
     }
     if (file.isEmpty()) return UsageError("lf3-info takes FILE [--sequence N] [--records]");
     ModuleLog log;
-    if (!OpenLoggerFile57(log, file.toStdString())) return kExitDeviceFailed;
+    if (!OpenLoggerFile57(session, log, file.toStdString())) return kExitDeviceFailed;
     if (sequence > log.NumLogSeq) return UsageError(QString("the file has %1 sequences").arg(log.NumLogSeq));
     const LogSequence& seq = log.Dev57[size_t(sequence ? sequence : log.Shown)];
     if (json) {

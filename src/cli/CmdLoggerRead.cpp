@@ -7,7 +7,7 @@
 #include <cstdio>
 
 // Reads every record of the meter's logger into a *.ZRD file and prints the count.
-int CmdLoggerRead(const QStringList& args) {
+int CmdLoggerRead(MeterSession& session, const QStringList& args) {
     QString file, interval, newestText;
     for (int i = 0; i < args.size(); ++i) {
         if ((args[i] == "--newest" || args[i] == "--interval") && i + 1 < args.size()) {
@@ -25,8 +25,8 @@ int CmdLoggerRead(const QStringList& args) {
         return UsageError("--newest takes \"dd.mm.yy hh:mm:ss\"");
     LogSource device;
     LoggerRecords records;
-    if (int rc = OpenMeterLogger(device, interval)) return rc;
-    const LoggerRead result = ReadLoggerRecords(device, records, nullptr, hooks);
+    if (int rc = OpenMeterLogger(session, device, interval)) return rc;
+    const LoggerRead result = ReadLoggerRecords(session, device, records, nullptr, hooks);
     CloseInterface();
     switch (result) {
     case LoggerRead::TimeRefused:

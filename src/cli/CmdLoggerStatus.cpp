@@ -9,7 +9,7 @@
 
 #include <cstdio>
 
-int OpenMeterLogger(LogSource& device, const QString& intervalOption) {
+int OpenMeterLogger(MeterSession& session, LogSource& device, const QString& intervalOption) {
     int minutes = 0, seconds = 0;
     if (!intervalOption.isEmpty()) {
         const QStringList p = intervalOption.split(':');
@@ -17,8 +17,8 @@ int OpenMeterLogger(LogSource& device, const QString& intervalOption) {
             minutes * 60 + seconds < 10)
             return UsageError("--interval takes MM:SS of at least 00:10");
     }
-    if (!OpenAcquisition()) return kExitDeviceFailed;
-    const bool ownInterval = DescribeMeterLogger(device);
+    if (!OpenAcquisition(session)) return kExitDeviceFailed;
+    const bool ownInterval = DescribeMeterLogger(session, device);
     if (!intervalOption.isEmpty()) {
         SetLoggerInterval(device, minutes, seconds);
     } else if (!ownInterval) {
@@ -39,7 +39,7 @@ bool ParseNewest(const QString& text, uint32_t& seconds) {
 }
 
 // The logger's state: records, channels, interval, time span, mode and channel list.
-int CmdLoggerStatus(const QStringList& arguments) {
+int CmdLoggerStatus(MeterSession& session, const QStringList& arguments) {
     QStringList args = arguments;
     const bool json = TakeJsonFlag(args);
     QString interval;
@@ -48,13 +48,13 @@ int CmdLoggerStatus(const QStringList& arguments) {
     else if (!args.isEmpty())
         return UsageError("logger-status takes only [--interval MM:SS]");
     LogSource device;
-    if (int rc = OpenMeterLogger(device, interval)) return rc;
-    const bool ok = Read(Lese, kReadLoggerStatus, 1);
+    if (int rc = OpenMeterLogger(session, device, interval)) return rc;
+    const bool ok = Read(session.read, kReadLoggerStatus, 1);
     CloseInterface();
     if (!ok) return kExitDeviceFailed;
     const LoggerStatus st = LoggerStatusFromLog();
     const int records = std::min<int>(st.values, LoggerCapacity(device.NumChan)) / device.NumChan;
-    const char* mode = (Lese.Logger & kLoggerOverwrite) ? "overwrite" : "stop";
+    const char* mode = (session.read.Logger & kLoggerOverwrite) ? "overwrite" : "stop";
     if (json) {
         QJsonArray channels;
         for (int i = 0; i < device.NumChan; ++i)

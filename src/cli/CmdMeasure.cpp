@@ -12,24 +12,24 @@
 namespace {
 
 // One line per value the panel shows for this system: name, shown text, unit.
-void PrintValues(const DisplayScale& scale) {
+void PrintValues(MeterSession& session, const DisplayScale& scale) {
     QByteArray out;
-    for (int r = 0; r < MeasRowCount(); ++r) {
-        if (!MeasRowVisible(r, scale)) continue;
-        const Value value = MeasurandValue(r);
-        out += QByteArray(MeasCaption(r)) + '\t' + scale.FieldText(value).toLatin1() + '\t' +
+    for (int r = 0; r < MeasRowCount(session); ++r) {
+        if (!MeasRowVisible(session, r, scale)) continue;
+        const Value value = MeasurandValue(session, r);
+        out += QByteArray(MeasCaption(session, r)) + '\t' + scale.FieldText(value).toLatin1() + '\t' +
                scale.Unit(value.quantity).toLatin1() + '\n';
     }
     std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
     std::fflush(stdout);
 }
 
-QJsonArray JsonValues(const DisplayScale& scale) {
+QJsonArray JsonValues(MeterSession& session, const DisplayScale& scale) {
     QJsonArray values;
-    for (int r = 0; r < MeasRowCount(); ++r) {
-        if (!MeasRowVisible(r, scale)) continue;
-        const Value value = MeasurandValue(r);
-        values.append(JsonValue(QString::fromLatin1(MeasCaption(r)), value.si,
+    for (int r = 0; r < MeasRowCount(session); ++r) {
+        if (!MeasRowVisible(session, r, scale)) continue;
+        const Value value = MeasurandValue(session, r);
+        values.append(JsonValue(QString::fromLatin1(MeasCaption(session, r)), value.si,
                                 QString::fromLatin1(SiUnit(value.quantity)), value.validity,
                                 scale.FieldText(value)));
     }
@@ -41,7 +41,7 @@ QJsonArray JsonValues(const DisplayScale& scale) {
 // Reads the instantaneous values once, or N times 2 s apart (blocks separated by an
 // empty line; with --json one document whose "blocks" hold each read's values). Stops
 // at the first failed read.
-int CmdMeasure(const QStringList& arguments) {
+int CmdMeasure(MeterSession& session, const QStringList& arguments) {
     QStringList args = arguments;
     const bool json = TakeJsonFlag(args);
     int repeat = 1;
@@ -50,21 +50,21 @@ int CmdMeasure(const QStringList& arguments) {
     } else if (!args.isEmpty()) {
         return UsageError("measure takes only [--repeat N]");
     }
-    if (!OpenAcquisition()) return kExitDeviceFailed;
-    const DisplayScale scale = DisplayScaleFor(Lese);
+    if (!OpenAcquisition(session)) return kExitDeviceFailed;
+    const DisplayScale scale = DisplayScaleFor(session.read);
     int rc = kExitOk;
     QJsonArray blocks;
     for (int i = 0; i < repeat; ++i) {
         const double started = Timer();
-        if (!Read(Lese, MeasRequest(), 1)) {
+        if (!Read(session.read, MeasRequest(session), 1)) {
             rc = kExitDeviceFailed;
             break;
         }
         if (json) {
-            blocks.append(QJsonObject{{"values", JsonValues(scale)}});
+            blocks.append(QJsonObject{{"values", JsonValues(session, scale)}});
         } else {
             if (i > 0) std::fputs("\n", stdout);
-            PrintValues(scale);
+            PrintValues(session, scale);
         }
         if (i + 1 < repeat) Delay(std::max(0.0, 2.0 - (Timer() - started)));
     }

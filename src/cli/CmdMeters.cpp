@@ -12,9 +12,9 @@
 
 namespace {
 
-int OpenMeters(MeterScaling& scaling) {
-    if (!OpenAcquisition()) return 0;
-    if (ReadMeterScaling(scaling)) return 1;
+int OpenMeters(MeterSession& session, MeterScaling& scaling) {
+    if (!OpenAcquisition(session)) return 0;
+    if (ReadMeterScaling(session, scaling)) return 1;
     CloseInterface();
     return 0;
 }
@@ -22,16 +22,16 @@ int OpenMeters(MeterScaling& scaling) {
 } // namespace
 
 // The eight registers as the panel shows them, and the lit tariff.
-int CmdMeters(const QStringList& arguments) {
+int CmdMeters(MeterSession& session, const QStringList& arguments) {
     QStringList args = arguments;
     ValueOutput out(TakeJsonFlag(args));
     if (!args.isEmpty()) return UsageError("meters takes no arguments");
     MeterScaling scaling{};
-    if (!OpenMeters(scaling)) return kExitDeviceFailed;
-    if (!Read(Lese, kReadMeters, 1) || !Read(Lese, kReadDevStatus, 1)) return FinishDevice(0);
+    if (!OpenMeters(session, scaling)) return kExitDeviceFailed;
+    if (!Read(session.read, kReadMeters, 1) || !Read(session.read, kReadDevStatus, 1)) return FinishDevice(0);
     for (int r = 0; r < kMeterRows; ++r) {
         const uint32_t count = MeterCount(r);
-        out.Add(MeterCaption(r), MeterEnergy(count, scaling), MeterUnit(r, 0), Validity::Ok,
+        out.Add(MeterCaption(session, r), MeterEnergy(count, scaling), MeterUnit(r, 0), Validity::Ok,
                 MeterText(count, scaling), MeterUnit(r, scaling.prefix));
     }
     const int tariff = ActiveTariff(DevStatusWord());
@@ -42,18 +42,18 @@ int CmdMeters(const QStringList& arguments) {
     return FinishDevice(1);
 }
 
-int CmdResetMeters(const QStringList& args) {
+int CmdResetMeters(MeterSession& session, const QStringList& args) {
     QVector<QVector<bool>> ticked;
     QString why;
     if (!ParseTicks(args, {"--row"}, kMeterRows, ticked, why)) return UsageError("reset-meters " + why);
     bool rows[kMeterRows];
     std::copy(ticked[0].cbegin(), ticked[0].cend(), rows);
-    if (!OpenAcquisition()) return kExitDeviceFailed;
-    return FinishDevice(SendMeterReset(MeterResetWord(rows)));
+    if (!OpenAcquisition(session)) return kExitDeviceFailed;
+    return FinishDevice(SendMeterReset(session, MeterResetWord(rows)));
 }
 
 // Presets register ROW (1..8) to VALUE in the unit the panel shows.
-int CmdSetMeter(const QStringList& args) {
+int CmdSetMeter(MeterSession& session, const QStringList& args) {
     int row = 0;
     bool ok = false;
     const double value = args.value(1).toDouble(&ok);
@@ -61,7 +61,7 @@ int CmdSetMeter(const QStringList& args) {
         value < 0)
         return UsageError("set-meter takes ROW (1..8) and a VALUE of 0 or more");
     MeterScaling scaling{};
-    if (!OpenMeters(scaling)) return kExitDeviceFailed;
+    if (!OpenMeters(session, scaling)) return kExitDeviceFailed;
     if (value > scaling.fieldMax) {
         CloseInterface();
         return UsageError(QStringLiteral("set-meter: this meter takes at most %1")
@@ -71,11 +71,11 @@ int CmdSetMeter(const QStringList& args) {
     double values[kMeterRows] = {};
     set[row - 1] = true;
     values[row - 1] = value;
-    return FinishDevice(SendMeterSet(scaling, set, values));
+    return FinishDevice(SendMeterSet(session, scaling, set, values));
 }
 
-int CmdToggleTariff(const QStringList& args) {
+int CmdToggleTariff(MeterSession& session, const QStringList& args) {
     if (!args.isEmpty()) return UsageError("toggle-tariff takes no arguments");
-    if (!OpenAcquisition()) return kExitDeviceFailed;
-    return FinishDevice(SendTariffToggle());
+    if (!OpenAcquisition(session)) return kExitDeviceFailed;
+    return FinishDevice(SendTariffToggle(session));
 }

@@ -42,8 +42,8 @@ int ParsePagesOptions(const QStringList& args, PagesOptions& o) {
 }
 
 // One line per offered page: its number, its three lines and 1 when it is in the set.
-void PrintPages(const uint8_t* set) {
-    const PageView v = PageViewOf(Konf);
+void PrintPages(MeterSession& session, const uint8_t* set) {
+    const PageView v = PageViewOf(session.edited);
     const std::vector<int>& pages = OfferedPages(v.klass, v.inOut);
     for (size_t k = 0; k < pages.size(); ++k) {
         const PageLines lines = CataloguePage(v.klass, pages[k], v.unbalance);
@@ -55,27 +55,30 @@ void PrintPages(const uint8_t* set) {
 } // namespace
 
 // The display pages of a configuration file or of the meter, toggled when asked.
-int CmdPages(const QStringList& args) {
+int CmdPages(MeterSession& session, const QStringList& args) {
     QStringList rest = args;
     auto* console = dynamic_cast<ConsoleMessages*>(&CurrentMessageSink());
     if (rest.removeAll("--yes") > 0 && console) console->yes = true;
     PagesOptions o;
     if (int rc = ParsePagesOptions(rest, o)) return rc;
-    const int loaded = o.file.isEmpty() ? ReceiveConfiguration() : LoadConfigFile(o.file.toStdString(), Konf);
+    const int loaded = o.file.isEmpty() ? ReceiveConfiguration(session)
+                                        : LoadConfigFile(o.file.toStdString(), session.edited);
     if (!loaded) return kExitDeviceFailed;
-    if (!Konf.Model) {
+    if (!session.edited.Model) {
         std::fprintf(stderr, "zaro-cli: only the ZRM3 model has display pages to choose.\n");
         return kExitDeviceFailed;
     }
-    uint8_t* set = o.set.isEmpty() ? CurrentPageSet(Konf) : o.set == "user" ? Konf.User : Konf.Loop;
-    const int offered = OfferedCount(Konf);
+    uint8_t* set = o.set.isEmpty()   ? CurrentPageSet(session.edited)
+                   : o.set == "user" ? session.edited.User
+                                     : session.edited.Loop;
+    const int offered = OfferedCount(session.edited);
     for (int n : o.toggles) {
         if (n > offered) return UsageError(QString("this configuration offers pages 1..%1").arg(offered));
         SetPage(set, n - 1, !PageInSet(set, n - 1));
     }
-    if (!o.toggles.isEmpty() && !o.file.isEmpty() && !SaveConfigFile(o.file.toStdString()))
+    if (!o.toggles.isEmpty() && !o.file.isEmpty() && !SaveConfigFile(session, o.file.toStdString()))
         return kExitDeviceFailed;
-    if (o.send && !CmSendConfig()) return kExitDeviceFailed;
-    PrintPages(set);
+    if (o.send && !CmSendConfig(session)) return kExitDeviceFailed;
+    PrintPages(session, set);
     return kExitOk;
 }

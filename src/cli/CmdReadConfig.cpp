@@ -18,14 +18,14 @@ void InstallSettingsLanguage(QTranslator& translator) {
         QCoreApplication::installTranslator(&translator);
 }
 
-int CmdReadConfig(const QStringList& arguments) {
+int CmdReadConfig(MeterSession& session, const QStringList& arguments) {
     QStringList args = arguments;
     const bool json = TakeJsonFlag(args);
     if (args.size() != 1) return UsageError("read-config takes one FILE");
     QTranslator translator;
     InstallSettingsLanguage(translator);
-    if (!ReceiveConfiguration()) return kExitDeviceFailed;
-    if (!SaveConfigFile(args[0].toStdString())) return kExitDeviceFailed;
+    if (!ReceiveConfiguration(session)) return kExitDeviceFailed;
+    if (!SaveConfigFile(session, args[0].toStdString())) return kExitDeviceFailed;
     // Only once the file is there: a script takes the document for a saved file.
     if (json) PrintJson({{"command", "read-config"}, {"file", args[0]}, {"saved", true}});
     return kExitOk;

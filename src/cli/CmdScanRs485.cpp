@@ -16,14 +16,15 @@ namespace {
 
 // The addresses found go into ZARO.ini as the dialog leaves them (the first becomes
 // the meter in use); the link options of this run stay out of the file.
-bool StoreAddresses(Connection& connection) {
+bool StoreAddresses() {
     int32_t found[32];
     std::copy(std::begin(Devices485), std::end(Devices485), found);
-    LoadINIDefault(connection);
-    ReadINIFile(connection);
+    MeterSession stored;
+    LoadINIDefault(stored);
+    ReadINIFile(stored);
     std::copy(std::begin(found), std::end(found), Devices485);
-    if (found[0] != 0) connection.meterAddress = found[0];
-    return NewINIFile(connection);
+    if (found[0] != 0) stored.connection.meterAddress = found[0];
+    return NewINIFile(stored);
 }
 
 } // namespace
@@ -79,6 +80,6 @@ int CmdScanRs485(const QStringList& args, KnownDevices&, Connection& connection)
             if (a != 0) std::printf("%d\n", a);
     }
     std::fflush(stdout);
-    if (!StoreAddresses(connection)) return SettingsNotSaved();
+    if (!StoreAddresses()) return SettingsNotSaved();
     return ran > 0 ? kExitOk : kExitDeviceFailed;
 }

@@ -5,7 +5,7 @@
 #include "link/DeviceLink.h"
 #include "platform/Messages.h"
 
-int CmdSendConfig(const QStringList& args) {
+int CmdSendConfig(MeterSession& session, const QStringList& args) {
     QStringList rest = args;
     // "send-config FILE --yes" reads naturally; accept the flag after the file too.
     auto* console = dynamic_cast<ConsoleMessages*>(&CurrentMessageSink());
@@ -14,6 +14,6 @@ int CmdSendConfig(const QStringList& args) {
     if (rest.size() != 1) return UsageError("send-config takes one FILE");
     // The interface stays the one chosen for this run; only the configuration comes
     // from the file.
-    if (!LoadConfigFile(rest[0].toStdString(), Konf)) return kExitDeviceFailed;
-    return CmSendConfig() ? kExitOk : kExitDeviceFailed;
+    if (!LoadConfigFile(rest[0].toStdString(), session.edited)) return kExitDeviceFailed;
+    return CmSendConfig(session) ? kExitOk : kExitDeviceFailed;
 }

@@ -8,23 +8,23 @@
 #include <cstdio>
 #include <cstring>
 
-int CmdVersion(const QStringList& arguments) {
+int CmdVersion(MeterSession& session, const QStringList& arguments) {
     QStringList args = arguments;
     const bool json = TakeJsonFlag(args);
     if (!args.isEmpty()) return UsageError("version takes no arguments");
-    if (!ReadVersionInfo()) return kExitDeviceFailed;
+    if (!ReadVersionInfo(session)) return kExitDeviceFailed;
     const QString type =
         QString::fromUtf8(ReportedModel(), qsizetype(strnlen(ReportedModel(), sizeof ReportedModel())));
     if (json) {
         // JSON escapes control characters itself: the model goes as the meter sent it.
         PrintJson({{"command", "version"},
                    {"model", type},
-                   {"firmware", VersionText(Lese.FwVersion)},
-                   {"extension", VersionText(Lese.ExtVersion)}});
+                   {"firmware", VersionText(session.read.FwVersion)},
+                   {"extension", VersionText(session.read.ExtVersion)}});
         return kExitOk;
     }
     const QString model = EscapeControls(type);
-    std::printf("%s %s %s\n", qUtf8Printable(model), qPrintable(VersionText(Lese.FwVersion)),
-                qPrintable(VersionText(Lese.ExtVersion)));
+    std::printf("%s %s %s\n", qUtf8Printable(model), qPrintable(VersionText(session.read.FwVersion)),
+                qPrintable(VersionText(session.read.ExtVersion)));
     return kExitOk;
 }

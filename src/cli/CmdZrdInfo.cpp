@@ -33,7 +33,7 @@ QJsonObject ZrdJson(const LogSource& file, const LoggerRecords& records) {
 
 // What the panel shows of a *.ZRD: records, interval, and each channel's extremes with
 // their times ("--" where a channel holds no number).
-int CmdZrdInfo(const QStringList& arguments) {
+int CmdZrdInfo(MeterSession&, const QStringList& arguments) {
     QStringList args = arguments;
     const bool json = TakeJsonFlag(args);
     if (args.size() != 1) return UsageError("zrd-info takes one FILE.ZRD");

@@ -7,14 +7,14 @@
 #include "logger/Logger57Decode.h"
 #include "platform/TimeBase.h"
 
-bool OpenLogFile(const QString& path, MeterLog& meterLog, ModuleLog& moduleLog, bool& module,
-                 QString& usage) {
+bool OpenLogFile(MeterSession& session, const QString& path, MeterLog& meterLog, ModuleLog& moduleLog,
+                 bool& module, QString& usage) {
     module = path.endsWith(".lf3", Qt::CaseInsensitive);
     if (!module && !path.endsWith(".zrd", Qt::CaseInsensitive)) {
         usage = "the logger file must be a *.ZRD or a *.LF3";
         return false;
     }
-    if (module) return OpenLoggerFile57(moduleLog, path.toStdString()) == 1;
+    if (module) return OpenLoggerFile57(session, moduleLog, path.toStdString()) == 1;
     meterLog.deviceActive = false;
     return ReadZrdFile(path, meterLog.file, meterLog.records);
 }

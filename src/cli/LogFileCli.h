@@ -11,7 +11,9 @@
 // usage error, reported in usage.
 struct MeterLog;
 struct ModuleLog;
-bool OpenLogFile(const QString& path, MeterLog& meterLog, ModuleLog& moduleLog, bool& module, QString& usage);
+struct MeterSession;
+bool OpenLogFile(MeterSession& session, const QString& path, MeterLog& meterLog, ModuleLog& moduleLog,
+                 bool& module, QString& usage);
 
 // The SI base unit of a unit text as the logger shows it ("[kV]", "MW", "kvar", "[%]",
 // "" for a power factor) and the factor that turns a number in it into that unit.

@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "config/MeterSession.h"
 #include "link/CommLog.h"
 #include "link/ModbusTcp.h"
 #include "netmodules/KnownDevices.h"
@@ -215,11 +216,11 @@ int main(int argc, char** argv) {
 
     SettingsDir = settingsDir.isEmpty() ? DefaultSettingsDir() : settingsDir.toStdString();
     KnownDevices devices;
-    Connection connection;
-    LoadAllSettings(devices, connection, false);
-    if (int rc = ApplyOverrides(o, devices, connection)) return rc;
+    MeterSession session;
+    LoadAllSettings(devices, session, false);
+    if (int rc = ApplyOverrides(o, devices, session.connection)) return rc;
     UseKnownDevices(&devices);
-    UseConnection(&connection);
+    UseConnection(&session.connection);
 
     ConsoleMessages console(yes);
     SetMessageSink(&console);
@@ -229,7 +230,8 @@ int main(int argc, char** argv) {
     for (const auto& c : kCommands) {
         if (name != c.name) continue;
         const auto run = [&] {
-            return c.runWithDevices ? c.runWithDevices(args, devices, connection) : c.run(args);
+            return c.runWithDevices ? c.runWithDevices(args, devices, session.connection)
+                                    : c.run(session, args);
         };
         if (logPath.isEmpty()) return run();
         // Written as the frames come: a run ended by a signal keeps what it saw. No

@@ -6,24 +6,25 @@
 
 #include <algorithm>
 
-int OpenBrightness() {
+int OpenBrightness(MeterSession& session) {
     if (!InitInterface()) return 0;
-    if (!Read(Lese, kReadDisplay, 1)) {
+    if (!Read(session.read, kReadDisplay, 1)) {
         CloseInterface();
         return 0;
     }
     return 1;
 }
 
-int Brightness() {
-    return Lese.Display & kDisplayBrightness;
+int Brightness(MeterSession& session) {
+    return session.read.Display & kDisplayBrightness;
 }
 
-int CmSelBright(int value) {
-    const uint8_t before = Lese.Display;
-    Lese.Display = uint8_t((before & kDisplayRefresh) | (std::clamp(value, 0, 15) & kDisplayBrightness));
-    if (!Write(Lese, kWriteDisplay, 1, 0)) {
-        Lese.Display = before;
+int CmSelBright(MeterSession& session, int value) {
+    const uint8_t before = session.read.Display;
+    session.read.Display =
+        uint8_t((before & kDisplayRefresh) | (std::clamp(value, 0, 15) & kDisplayBrightness));
+    if (!Write(session.read, kWriteDisplay, 1, 0)) {
+        session.read.Display = before;
         return 0;
     }
     return 1;

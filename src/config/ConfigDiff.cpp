@@ -42,8 +42,8 @@ bool SameSet(const ConfigImage& a, const ConfigImage& b, int set) {
 const Translator Tr{"ConfigDiff"};
 
 // A configuration file the user picks; false when cancelled or unreadable.
-bool PickFile(ConfigImage& image, QString& name) {
-    const std::string path = FileSelectPopup(false, EditorCaptionText(kCapOpenTitle), "*.ZRC", filename);
+bool PickFile(const std::string& startPath, ConfigImage& image, QString& name) {
+    const std::string path = FileSelectPopup(false, EditorCaptionText(kCapOpenTitle), "*.ZRC", startPath);
     if (path.empty() || !LoadConfigFile(path, image)) return false;
     name = QFileInfo(QString::fromStdString(path)).fileName();
     return true;
@@ -58,20 +58,20 @@ void ShowComparison(const QString& from, const QString& to, const std::vector<Co
 
 } // namespace
 
-void CmCompareFiles() {
+void CmCompareFiles(MeterSession& session) {
     ConfigImage a{}, b{};
     QString nameA, nameB;
-    if (!PickFile(a, nameA) || !PickFile(b, nameB)) return;
+    if (!PickFile(session.configFile, a, nameA) || !PickFile(session.configFile, b, nameB)) return;
     ShowComparison(nameA, nameB, CompareConfigurations(a, b));
 }
 
-void CmCompareWithMeter() {
+void CmCompareWithMeter(MeterSession& session) {
     ConfigImage file{};
     QString name;
-    if (!PickFile(file, name) || !InitInterface()) return;
-    const int ok = ReadConfiguration(0);
+    if (!PickFile(session.configFile, file, name) || !InitInterface()) return;
+    const int ok = ReadConfiguration(session, 0);
     CloseInterface();
-    if (ok) ShowComparison(Tr("Meter"), name, CompareConfigurations(MeterConfiguration(), file));
+    if (ok) ShowComparison(Tr("Meter"), name, CompareConfigurations(MeterConfiguration(session), file));
 }
 
 std::vector<ConfigDifference> CompareConfigurations(const ConfigImage& from, const ConfigImage& to) {

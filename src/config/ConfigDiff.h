@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <vector>
 
+struct MeterSession;
+
 struct ConfigDifference {
     QString setting, from, to;
 };
@@ -22,5 +24,5 @@ QStringList DifferenceRows(const std::vector<ConfigDifference>& diffs);
 
 // Menu commands: two *.ZRC files, or a *.ZRC file against the connected meter (what
 // sending the file would change). The differences go to an information popup.
-void CmCompareFiles();
-void CmCompareWithMeter();
+void CmCompareFiles(MeterSession& session);
+void CmCompareWithMeter(MeterSession& session);

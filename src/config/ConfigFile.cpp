@@ -6,38 +6,39 @@
 
 #include <QFileInfo>
 
-int OpenConfigFile(const std::string& path, ConfigImage& image) {
+int OpenConfigFile(MeterSession& session, const std::string& path, ConfigImage& image) {
     if (!LoadConfigFile(path, image)) return 0;
     // The file decides whether the meter sits behind the module; anything else is
     // reached point to point until the user chooses otherwise.
-    SelectInterface(ConnectionInUse(), (image.BusSettings & kBusViaModule) ? kModule : kRS232,
-                    ConnectionInUse().gatewayIndex, ConnectionInUse().moduleIndex);
-    NewINIFile(ConnectionInUse());
+    SelectInterface(session.connection, (image.BusSettings & kBusViaModule) ? kModule : kRS232,
+                    session.connection.gatewayIndex, session.connection.moduleIndex);
+    NewINIFile(session);
     return 1;
 }
 
-void CmFileNew() {
-    ReadINIFile(ConnectionInUse());
-    InitNewConfiguration();
+void CmFileNew(MeterSession& session) {
+    ReadINIFile(session);
+    InitNewConfiguration(session);
     ActivateObjects();
     ShowAll();
 }
 
-void CmFileOpen() {
+void CmFileOpen(MeterSession& session) {
     const std::string path = FileSelectPopup(false, EditorCaptionText(kCapOpenTitle), "*.ZRC", "*.ZRC");
     if (path.empty()) return;
-    filename = path;
-    if (!OpenConfigFile(filename, Konf)) return;
+    session.configFile = path;
+    if (!OpenConfigFile(session, session.configFile, session.edited)) return;
     ActivateObjects();
     ShowAll();
 }
 
-void CmSaveToFile() {
+void CmSaveToFile(MeterSession& session) {
     ShowAll(); // the editor's date and time are those written into the file
-    std::string path = FileSelectPopup(true, EditorCaptionText(kCapSaveTitle), "*.ZRC",
-                                       filename.empty() ? std::string("*.ZRC") : filename);
+    std::string path =
+        FileSelectPopup(true, EditorCaptionText(kCapSaveTitle), "*.ZRC",
+                        session.configFile.empty() ? std::string("*.ZRC") : session.configFile);
     if (path.empty()) return;
     if (QFileInfo(QString::fromStdString(path)).suffix().isEmpty()) path += ".ZRC";
-    filename = path;
-    SaveConfigFile(filename);
+    session.configFile = path;
+    SaveConfigFile(session, session.configFile);
 }

@@ -9,6 +9,8 @@
 #include <QString>
 #include <string>
 
+struct MeterSession;
+
 // Captions of the configuration editor that also head the file's columns, so a file
 // carries the words of the language it was written in. The editor shows the same texts.
 enum EditorCaption {
@@ -44,15 +46,15 @@ bool ConfigFileReadsBack(const QByteArray& text);
 // Reads path into image without touching the program settings: Error(2, 5) when the
 // file cannot be read, Error(3, 6) when its format is wrong; 1 on success.
 int LoadConfigFile(const std::string& path, ConfigImage& image);
-// Writes Konf to path with today's date and time (bit 6 of Konf.BusSettings is set first
+// Writes session.edited to path with today's date and time (bit 6 of session.edited.BusSettings is set first
 // when the module is the interface); Error(3, 9) when the file would not load again,
 // else the reason it was not written (ShowWriteFault). 1 on success.
-int SaveConfigFile(const std::string& path);
+int SaveConfigFile(MeterSession& session, const std::string& path);
 
 // As LoadConfigFile, then the interface kind follows the file (module or RS-232) and
 // the program settings are saved.
-int OpenConfigFile(const std::string& path, ConfigImage& image);
+int OpenConfigFile(MeterSession& session, const std::string& path, ConfigImage& image);
 
-void CmFileNew();
-void CmFileOpen();
-void CmSaveToFile();
+void CmFileNew(MeterSession& session);
+void CmFileOpen(MeterSession& session);
+void CmSaveToFile(MeterSession& session);

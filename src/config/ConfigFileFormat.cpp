@@ -286,10 +286,11 @@ bool ConfigFileReadsBack(const QByteArray& text) {
     return ParseConfigText(text, scratch) == 1;
 }
 
-int SaveConfigFile(const std::string& path) {
-    if (ConnectionInUse().kind == kModule) Konf.BusSettings |= kBusViaModule;
+int SaveConfigFile(MeterSession& session, const std::string& path) {
+    if (session.connection.kind == kModule) session.edited.BusSettings |= kBusViaModule;
     const LocalTime now = LocalNow();
-    const QByteArray text = ConfigFileText(Konf, ConnectionInUse().kind, FormatDate(now), FormatTime(now));
+    const QByteArray text =
+        ConfigFileText(session.edited, session.connection.kind, FormatDate(now), FormatTime(now));
     if (!ConfigFileReadsBack(text)) {
         Error(3, 9);
         return 0;

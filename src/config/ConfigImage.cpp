@@ -4,10 +4,6 @@
 
 #include <cstring>
 
-ConfigImage Konf{};
-ConfigImage Lese{};
-std::string filename;
-
 namespace {
 // Default page sets of the meter display, by network class.
 const uint8_t loop_def[3][22] = {
@@ -35,8 +31,8 @@ int NetworkClass(const ConfigImage& image) {
     }
 }
 
-int OutputFunction(int i) {
-    const uint8_t f = Konf.DigOut[i];
+int OutputFunction(const ConfigImage& image, int i) {
+    const uint8_t f = image.DigOut[i];
     if (f >= 128) return 0;
     return f >= 64 ? 2 : 3;
 }
@@ -49,8 +45,8 @@ void DefaultPages(ConfigImage& image) {
 }
 } // namespace
 
-void InitDispModeSelection() {
-    DefaultPages(Konf);
+void InitDispModeSelection(ConfigImage& image) {
+    DefaultPages(image);
 }
 
 void ResetExtendedFields(ConfigImage& image) {
@@ -62,23 +58,27 @@ void ResetExtendedFields(ConfigImage& image) {
     image.Mean_Log = 0;
 }
 
-void InitNewConfiguration() {
-    Konf.UrPrim = static_cast<float>(Konf.MaxU);
-    Konf.UrSec = static_cast<uint16_t>(Konf.MaxU);
-    Konf.IrPrim = static_cast<float>(Konf.MaxI / 100.0);
-    Konf.IrSec = static_cast<float>(Konf.MaxI / 100.0);
-    Konf.System = 4;
-    Konf.DigOut[0] = Konf.DigOut[1] = 128;
-    Konf.LimitOn[0] = Konf.LimitOn[1] = 0;
-    Konf.LimitOff[0] = Konf.LimitOff[1] = 0;
-    Konf.PulseRate[0] = Konf.PulseRate[1] = 100;
-    Konf.EnergyControl = 15;
-    Konf.BusSettings = static_cast<uint8_t>(ConnectionInUse().baudIndex + 8 * ConnectionInUse().formatIndex);
-    if (Konf.Interface == 0) Konf.BusSettings |= kBusNoInterface;
-    if (ConnectionInUse().kind == kModule) Konf.BusSettings |= kBusViaModule;
-    Konf.Image = 0;
-    Konf.Display = 8;
-    Konf.Logger = 0;
-    std::memset(Konf.Description, 0, sizeof Konf.Description);
-    ResetExtendedFields(Konf);
+// A new configuration for the meter model and rated values the session holds, set up
+// for the interface it is reached over.
+void InitNewConfiguration(MeterSession& session) {
+    ConfigImage& image = session.edited;
+    const Connection& connection = session.connection;
+    image.UrPrim = static_cast<float>(image.MaxU);
+    image.UrSec = static_cast<uint16_t>(image.MaxU);
+    image.IrPrim = static_cast<float>(image.MaxI / 100.0);
+    image.IrSec = static_cast<float>(image.MaxI / 100.0);
+    image.System = 4;
+    image.DigOut[0] = image.DigOut[1] = 128;
+    image.LimitOn[0] = image.LimitOn[1] = 0;
+    image.LimitOff[0] = image.LimitOff[1] = 0;
+    image.PulseRate[0] = image.PulseRate[1] = 100;
+    image.EnergyControl = 15;
+    image.BusSettings = static_cast<uint8_t>(connection.baudIndex + 8 * connection.formatIndex);
+    if (image.Interface == 0) image.BusSettings |= kBusNoInterface;
+    if (connection.kind == kModule) image.BusSettings |= kBusViaModule;
+    image.Image = 0;
+    image.Display = 8;
+    image.Logger = 0;
+    std::memset(image.Description, 0, sizeof image.Description);
+    ResetExtendedFields(image);
 }

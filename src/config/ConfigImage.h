@@ -1,14 +1,11 @@
 // The working configuration images and what the editor derives from them.
 #pragma once
 
+#include "config/MeterSession.h"
 #include "link/ConfigImageLayout.h"
 
 #include <cstdint>
 #include <string>
-
-extern ConfigImage Konf;     // working copy: editor, files, sending
-extern ConfigImage Lese;     // as last read from the connected meter
-extern std::string filename; // configuration file last opened or saved
 
 inline uint8_t SystemCode(const ConfigImage& image) {
     return image.System & kSystemCode;
@@ -23,10 +20,10 @@ inline int Interval(const ConfigImage& image) {
 // to class 0 so that every per-class table lookup stays in range.
 int NetworkClass(const ConfigImage& image);
 
-// Function of Konf.DigOut[i]: 3 limit output, 2 pulse output, 0 free.
-int OutputFunction(int i);
+// Function of image.DigOut[i]: 3 limit output, 2 pulse output, 0 free.
+int OutputFunction(const ConfigImage& image, int i);
 
-void InitNewConfiguration();
-void InitDispModeSelection();
+void InitNewConfiguration(MeterSession& session);
+void InitDispModeSelection(ConfigImage& image);
 // The fields only the extended model has (bytes 108 on), as a new configuration holds them.
 void ResetExtendedFields(ConfigImage& image);

@@ -18,13 +18,13 @@ QString OnOff(bool on) {
     return on ? Tr("on") : Tr("off");
 }
 
-// The editor's derivations (offered lists, limit scaling) read Konf; describing another
-// image lends it Konf's place for the moment.
-struct KonfLoan {
-    explicit KonfLoan(const ConfigImage& image) : saved(Konf) { Konf = image; }
-    ~KonfLoan() { Konf = saved; }
-    ConfigImage saved;
-};
+// The editor's derivations (offered lists, limit scaling) read a session's edited image;
+// describing another image gives them a session of its own.
+MeterSession Describing(const ConfigImage& image) {
+    MeterSession session;
+    session.edited = image;
+    return session;
+}
 
 // Name of code in a master list, preferring the entries the editor offers.
 QString NameOf(std::span<const ListEntry> master, int size, const std::vector<int>& offered, int code) {
@@ -79,21 +79,23 @@ QString CosPhi(const ConfigImage& c, int) {
 }
 
 QString Output(const ConfigImage& c, int i) {
-    KonfLoan loan(c);
+    MeterSession session = Describing(c);
     const int code = c.DigOut[i];
-    const int function = OutputFunction(i);
+    const int function = OutputFunction(session.edited, i);
     if (function == 3) {
-        const LimitFieldView v = LimitFields(i);
+        const LimitFieldView v = LimitFields(session, i);
         return Tr("limit output %1 %2/%3 %4")
-            .arg(NameOf(MasterList(EditorList::Output), kOutputMasterSize, DigoutSelEntries(i, 3), code),
+            .arg(NameOf(MasterList(EditorList::Output), kOutputMasterSize, DigoutSelEntries(session, i, 3),
+                        code),
                  QString::number(v.value[0], 'f', v.decimals), QString::number(v.value[1], 'f', v.decimals),
-                 QString::fromUtf8(LimitUnitText(i)))
+                 QString::fromUtf8(LimitUnitText(session, i)))
             .trimmed();
     }
     if (function == 2) {
         const int unit = (code >= 80 ? 4 : 0) + code % 4;
         return Tr("pulse output %1 %2 /%3")
-            .arg(NameOf(MasterList(EditorList::Output), kOutputMasterSize, DigoutSelEntries(i, 2), code & ~3),
+            .arg(NameOf(MasterList(EditorList::Output), kOutputMasterSize, DigoutSelEntries(session, i, 2),
+                        code & ~3),
                  QString::number(c.PulseRate[i]), EntryName(MasterList(EditorList::PulseUnit)[unit]));
     }
     return EntryName(MasterList(EditorList::DigoutFunction)[c.Interface ? 1 : 0]);
@@ -134,10 +136,10 @@ QString LoggerMode(const ConfigImage& c, int) {
 }
 
 QString LoggerChannels(const ConfigImage& c, int) {
-    KonfLoan loan(c);
+    MeterSession session = Describing(c);
     QStringList labels;
     for (int k = 0; k < 5; ++k)
-        if (c.Logger & (kLoggerChannel0 << k)) labels << LoggerGroupLabel(k);
+        if (c.Logger & (kLoggerChannel0 << k)) labels << LoggerGroupLabel(session, k);
     return labels.isEmpty() ? Tr("none") : labels.join(", ");
 }
 
@@ -182,9 +184,9 @@ QString Pages(const ConfigImage& c, int set) {
 
 QString MeanValue(const ConfigImage& c, int row) {
     if (c.MeanMeas[row] == 255) return Tr("none");
-    KonfLoan loan(c);
+    MeterSession session = Describing(c);
     const QString name =
-        NameOf(MasterList(EditorList::Mean), kMeanEntries + 1, MeanSelEntries(), c.MeanMeas[row]);
+        NameOf(MasterList(EditorList::Mean), kMeanEntries + 1, MeanSelEntries(session), c.MeanMeas[row]);
     return (c.Mean_Log >> row & 1) ? Tr("%1, logged").arg(name) : name;
 }
 

@@ -50,24 +50,26 @@ float TimesTen(float x, int times) {
     return x;
 }
 
-bool LoggerRearranged() {
-    if (Lese.Model == 0) return ((Konf.Logger ^ Lese.Logger) & 0x0C00) != 0;
-    if ((Konf.Logger ^ Lese.Logger) & kLoggerChannels) return true;
+bool LoggerRearranged(MeterSession& session) {
+    if (session.read.Model == 0) return ((session.edited.Logger ^ session.read.Logger) & 0x0C00) != 0;
+    if ((session.edited.Logger ^ session.read.Logger) & kLoggerChannels) return true;
     for (int i = 0; i < 9; ++i)
-        if ((Konf.Mean_Log >> i & 1) && Konf.MeanMeas[i] != Lese.MeanMeas[i]) return true;
-    return std::popcount(unsigned(Konf.Mean_Log & 0x1FF)) != std::popcount(unsigned(Lese.Mean_Log & 0x1FF));
+        if ((session.edited.Mean_Log >> i & 1) && session.edited.MeanMeas[i] != session.read.MeanMeas[i])
+            return true;
+    return std::popcount(unsigned(session.edited.Mean_Log & 0x1FF)) !=
+           std::popcount(unsigned(session.read.Mean_Log & 0x1FF));
 }
 
-bool MinMaxLoggerInUse() {
-    for (uint8_t c : Konf.MinMaxLogger)
+bool MinMaxLoggerInUse(MeterSession& session) {
+    for (uint8_t c : session.edited.MinMaxLogger)
         if (c != 255 && c != 0) return true;
     return false;
 }
 
 // The hidden interface-option control of the editor follows the configuration's own
 // option flag: a meter without the option gets bit 7 in its bus settings.
-bool InterfaceOptionOn() {
-    return Konf.Interface != 0;
+bool InterfaceOptionOn(MeterSession& session) {
+    return session.edited.Interface != 0;
 }
 
 // Keeps what the meter held before it is overwritten, so a wrong send can be undone
@@ -76,14 +78,14 @@ bool InterfaceOptionOn() {
 // could be saved.
 constexpr int kBackupNamesPerSecond = 99;
 
-bool BackupMeterConfiguration() {
-    const ConfigImage meter = MeterConfiguration();
+bool BackupMeterConfiguration(MeterSession& session) {
+    const ConfigImage meter = MeterConfiguration(session);
     const LocalTime now = LocalNow();
     const QString dir = QString::fromStdString(BackupDir());
     QDir().mkpath(dir);
     const QString stamp = QString::asprintf("ZARO_%04u-%02u-%02u_%02u%02u%02u", now.year, now.month, now.day,
                                             now.hour, now.minute, now.second);
-    const QByteArray text = ConfigFileText(meter, ConnectionInUse().kind, FormatDate(now), FormatTime(now));
+    const QByteArray text = ConfigFileText(meter, session.connection.kind, FormatDate(now), FormatTime(now));
     const bool keepable = ConfigFileReadsBack(text); // an unloadable backup is none
     for (int n = 1; keepable && n <= kBackupNamesPerSecond; ++n) {
         const QString path = dir + "/" + stamp + (n > 1 ? "_" + QString::number(n) : QString()) + ".ZRC";
@@ -105,8 +107,9 @@ enum SendResult { kStopped = -1, kFailed = 0, kSent = 1, kUnchanged = 2 };
 
 // The user sees what the send changes on the meter before anything is written; a meter
 // that already holds it all is left alone.
-SendResult ConfirmDifferences() {
-    const std::vector<ConfigDifference> diffs = CompareConfigurations(MeterConfiguration(), Konf);
+SendResult ConfirmDifferences(MeterSession& session) {
+    const std::vector<ConfigDifference> diffs =
+        CompareConfigurations(MeterConfiguration(session), session.edited);
     if (diffs.empty()) {
         Notify(QCoreApplication::translate("ConfigDiff",
                                            "The meter already holds this configuration; nothing was sent."));
@@ -117,86 +120,88 @@ SendResult ConfirmDifferences() {
 
 // Steps after the meter has been read: checks, questions, carry-over, the comparison and
 // the writes. kStopped: a check or a declined question (no redraw); kFailed: a link failure.
-SendResult SendCheckedConfiguration() {
+SendResult SendCheckedConfiguration(MeterSession& session) {
     int rangeError = 0;
-    if (Konf.MaxI == 500 && Lese.MaxI == 100) rangeError = 8;
-    if (Konf.MaxI == 100 && Lese.MaxI == 500) rangeError = 7;
+    if (session.edited.MaxI == 500 && session.read.MaxI == 100) rangeError = 8;
+    if (session.edited.MaxI == 100 && session.read.MaxI == 500) rangeError = 7;
     if (rangeError) {
         Error(4, rangeError);
         return kStopped;
     }
-    if (Konf.Model != Lese.Model) {
+    if (session.edited.Model != session.read.Model) {
         Error(7, 8);
         return kStopped;
     }
 
-    const int version = Lese.FwVersion / 100;
-    const bool extended = Konf.Model == 1;
-    if (extended && version < 2 && (Konf.Display & kDisplayRefresh)) {
+    const int version = session.read.FwVersion / 100;
+    const bool extended = session.edited.Model == 1;
+    if (extended && version < 2 && (session.edited.Display & kDisplayRefresh)) {
         if (!Warnung(4, 4)) return kStopped;
-        Konf.Display &= kDisplayBrightness;
+        session.edited.Display &= kDisplayBrightness;
     }
-    if ((Konf.System & kSystemCosPhi) && version < 3) {
+    if ((session.edited.System & kSystemCosPhi) && version < 3) {
         if (!Warnung(5, 5)) return kStopped;
-        Konf.System &= uint8_t(~kSystemCosPhi);
+        session.edited.System &= uint8_t(~kSystemCosPhi);
     }
-    if (extended && (Konf.Freq & kFreqUnbalanceI) && version < 4) {
+    if (extended && (session.edited.Freq & kFreqUnbalanceI) && version < 4) {
         if (!Warnung(6, 6)) return kStopped;
-        Konf.Freq &= uint8_t(~kFreqUnbalanceI);
+        session.edited.Freq &= uint8_t(~kFreqUnbalanceI);
     }
 
     bool longBlock = false;
-    if (extended && ConnectionInUse().kind == kModule) {
-        if (Lese.ExtVersion >= 120) {
+    if (extended && session.connection.kind == kModule) {
+        if (session.read.ExtVersion >= 120) {
             longBlock = true;
-        } else if (MinMaxLoggerInUse()) {
+        } else if (MinMaxLoggerInUse(session)) {
             if (!Warnung(7, 7)) return kStopped;
             longBlock = true;
         }
     }
 
     bool clearLogger = false;
-    if (ConnectionInUse().kind != kModule && LoggerRearranged()) {
+    if (session.connection.kind != kModule && LoggerRearranged(session)) {
         const int answer = Logger_Warnung();
         if (answer == 0) return kStopped;
         clearLogger = answer == 2;
     }
 
-    Read(Lese, kReadDisplay, 1);
+    Read(session.read, kReadDisplay, 1);
     TransferWindow(2, 32, 0);
-    const int busRead = Read(Lese, kReadBusSettings, 1);
+    const int busRead = Read(session.read, kReadBusSettings, 1);
     TransferWindow(2, 34, 0);
     if (!busRead) return kFailed;
 
-    Konf.Image = SystemCode(Konf) == SystemCode(Lese) ? Lese.Image : 0;
-    Konf.Display = uint8_t((Konf.Display & kDisplayRefresh) | (Lese.Display & kDisplayBrightness));
-    if (ConnectionInUse().kind == kRS485) {
-        Konf.Address = uint8_t(ConnectionInUse().meterAddress);
-        Konf.BusSettings = uint8_t(ConnectionInUse().baudIndex + 8 * ConnectionInUse().formatIndex);
-    } else if (ConnectionInUse().kind == kGateway) {
-        Konf.Address = Lese.Address;
-        Konf.BusSettings = Lese.BusSettings;
+    session.edited.Image = SystemCode(session.edited) == SystemCode(session.read) ? session.read.Image : 0;
+    session.edited.Display =
+        uint8_t((session.edited.Display & kDisplayRefresh) | (session.read.Display & kDisplayBrightness));
+    if (session.connection.kind == kRS485) {
+        session.edited.Address = uint8_t(session.connection.meterAddress);
+        session.edited.BusSettings =
+            uint8_t(session.connection.baudIndex + 8 * session.connection.formatIndex);
+    } else if (session.connection.kind == kGateway) {
+        session.edited.Address = session.read.Address;
+        session.edited.BusSettings = session.read.BusSettings;
     }
-    if (!InterfaceOptionOn()) Konf.BusSettings |= kBusNoInterface;
+    if (!InterfaceOptionOn(session)) session.edited.BusSettings |= kBusNoInterface;
 
-    if (const SendResult answer = ConfirmDifferences(); answer != kSent) return answer;
+    if (const SendResult answer = ConfirmDifferences(session); answer != kSent) return answer;
     // Without a backup a wrong send could not be undone: only on the user's word.
-    if (!BackupMeterConfiguration() && !Warnung(kNoBackupKind, kNoBackupNumber)) return kStopped;
-    if (!Write(Konf, kWriteConfig, 1, 0)) return kFailed;
+    if (!BackupMeterConfiguration(session) && !Warnung(kNoBackupKind, kNoBackupNumber)) return kStopped;
+    if (!Write(session.edited, kWriteConfig, 1, 0)) return kFailed;
     if (extended) {
         TransferWindow(2, 60, 0);
         Wire().pauseMs(2000); // the meter stores the first block before it takes the second
-        if (!Write(Konf, longBlock ? kWriteConfigExtended : kWriteConfigM3, 1, 0)) return kFailed;
+        if (!Write(session.edited, longBlock ? kWriteConfigExtended : kWriteConfigM3, 1, 0)) return kFailed;
     }
-    if (clearLogger)
-        Write(Lese, kWriteLoggerClear, 1, 0); // the configuration is in; a failed clear is only reported
+    // The configuration is in; a failed clear is only reported.
+    if (clearLogger) Write(session.read, kWriteLoggerClear, 1, 0);
     return kSent;
 }
 
 } // namespace
 
-ConfigImage MeterConfiguration() {
-    ConfigImage meter = Lese;
+ConfigImage MeterConfiguration(MeterSession& session) {
+    ConfigImage meter = session.read;
     meter.Interface = (meter.BusSettings & kBusNoInterface) ? 0 : 1;
     return meter;
 }
@@ -242,22 +247,23 @@ void RestoreInputData(ConfigImage* image) {
     image->IrSec = TimesTen(float(image->IrSecMant) / 1000.0f, image->IrSecExp + 3);
 }
 
-int ReadConfiguration(int) {
+int ReadConfiguration(MeterSession& session, int) {
     int ok = 0;
     TransferWindow(0, 0, 0);
-    if (Read(Lese, kReadVersions, 1)) {
+    if (Read(session.read, kReadVersions, 1)) {
         TransferWindow(2, 14, 0);
-        const int named = Read(Lese, kReadModelName, 1);
+        const int named = Read(session.read, kReadModelName, 1);
         TransferWindow(2, 28, 0);
         if (named) {
-            if (Lese.Model == 1)
-                ok = Read(Lese, kReadFrequency, 1) &&
-                     Read(Lese,
-                          ConnectionInUse().kind == kModule && Lese.ExtVersion >= 120 ? kReadConfigExtended
-                                                                                      : kReadConfigM3,
+            if (session.read.Model == 1)
+                ok = Read(session.read, kReadFrequency, 1) &&
+                     Read(session.read,
+                          session.connection.kind == kModule && session.read.ExtVersion >= 120
+                              ? kReadConfigExtended
+                              : kReadConfigM3,
                           1);
             else
-                ok = Read(Lese, kReadConfig, 1);
+                ok = Read(session.read, kReadConfig, 1);
         }
         TransferWindow(2, 100, 0);
     }
@@ -265,49 +271,50 @@ int ReadConfiguration(int) {
     TransferWindow(1, 0, 0);
     if (!ok) return 0;
 
-    RestoreInputData(&Lese);
+    RestoreInputData(&session.read);
     // A base-model read leaves bytes 108 on alone: what an extended meter read before
     // put there would change how this meter is shown.
-    if (Lese.Model == 0) ResetExtendedFields(Lese);
-    if (ConnectionInUse().kind == kModule) {
-        Lese.BusSettings |= kBusViaModule;
-        if (Lese.ExtVersion < 120) std::memset(Lese.MinMaxLogger, 255, sizeof Lese.MinMaxLogger);
+    if (session.read.Model == 0) ResetExtendedFields(session.read);
+    if (session.connection.kind == kModule) {
+        session.read.BusSettings |= kBusViaModule;
+        if (session.read.ExtVersion < 120)
+            std::memset(session.read.MinMaxLogger, 255, sizeof session.read.MinMaxLogger);
     }
     return 1;
 }
 
-int ReceiveConfiguration() {
+int ReceiveConfiguration(MeterSession& session) {
     if (!InitInterface()) return 0;
-    const int ok = ReadConfiguration(0);
+    const int ok = ReadConfiguration(session, 0);
     CloseInterface();
     if (!ok) return 0;
-    Lese.Interface = (Lese.BusSettings & kBusNoInterface) ? 0 : 1;
-    Konf = Lese;
+    session.read.Interface = (session.read.BusSettings & kBusNoInterface) ? 0 : 1;
+    session.edited = session.read;
     return 1;
 }
 
-int CmRecFromDev() {
-    if (!ReceiveConfiguration()) return 0;
-    NewINIFile(ConnectionInUse()); // model and ranges now follow the meter
+int CmRecFromDev(MeterSession& session) {
+    if (!ReceiveConfiguration(session)) return 0;
+    NewINIFile(session); // model and ranges now follow the meter
     ActivateObjects();
     ShowAll();
     return 1;
 }
 
-int CmSendConfig() {
-    SetupInputData(&Konf);
-    ClearUnofferedPages(Konf); // a file or another program may have set them
+int CmSendConfig(MeterSession& session) {
+    SetupInputData(&session.edited);
+    ClearUnofferedPages(session.edited); // a file or another program may have set them
     if (!InitInterface()) {
         ShowAll();
         return 0;
     }
-    if (!ReadConfiguration(0)) {
+    if (!ReadConfiguration(session, 0)) {
         CloseInterface();
         ShowAll();
         return 0;
     }
     TransferWindow(0, 0, 0);
-    const SendResult result = SendCheckedConfiguration();
+    const SendResult result = SendCheckedConfiguration(session);
     if (result == kSent) TransferWindow(2, 100, 0);
     CloseInterface();
     if (result == kSent) Wire().pauseMs(kFullBarMs);
@@ -316,9 +323,9 @@ int CmSendConfig() {
     return result == kSent || result == kUnchanged ? 1 : 0;
 }
 
-int ReadVersionInfo() {
+int ReadVersionInfo(MeterSession& session) {
     if (!InitInterface()) return 0;
-    const int ok = Read(Lese, kReadVersions, 1) && Read(Lese, kReadModelName, 1);
+    const int ok = Read(session.read, kReadVersions, 1) && Read(session.read, kReadModelName, 1);
     CloseInterface();
     return ok;
 }
@@ -327,31 +334,32 @@ QString VersionText(int version) {
     return QString::asprintf("%d.%02d", version / 100, version % 100);
 }
 
-void CmGetVersionInfo() {
-    if (!ReadVersionInfo()) return;
+void CmGetVersionInfo(MeterSession& session) {
+    if (!ReadVersionInfo(session)) return;
     QString title = QCoreApplication::translate("ConfigTransfer", "Version information");
-    if (IsAddressedKind(ConnectionInUse().kind))
+    if (IsAddressedKind(session.connection.kind))
         title = QString::asprintf("%s (%s %d)", qUtf8Printable(title),
                                   qUtf8Printable(EditorCaptionText(kCapDevice)),
-                                  MeterAddressInUse(ConnectionInUse()));
+                                  MeterAddressInUse(session.connection));
     const QString text =
         QCoreApplication::translate("ConfigTransfer", "Model: %1\nFirmware: %2\nVersion: %3")
             .arg(QString::fromLatin1(ReportedModel(),
                                      qsizetype(qstrnlen(ReportedModel(), sizeof ReportedModel()))),
-                 VersionText(Lese.FwVersion), VersionText(Lese.ExtVersion));
+                 VersionText(session.read.FwVersion), VersionText(session.read.ExtVersion));
     ShowInfo(title, text);
 }
 
-int CmRestartInterval() {
+int CmRestartInterval(MeterSession& session) {
     if (!InitInterface()) return 0;
-    const int ok = Write(Lese, kWriteRestartInterval, 1, 0);
+    const int ok = Write(session.read, kWriteRestartInterval, 1, 0);
     CloseInterface();
     return ok;
 }
 
-QString CmReadDescr(const QString& text) {
-    QByteArray bytes = QString(text).replace("\r\n", "\n").toLatin1().left(int(sizeof Konf.Description) - 1);
-    std::memset(Konf.Description, 0, sizeof Konf.Description);
-    std::memcpy(Konf.Description, bytes.constData(), size_t(bytes.size()));
-    return QString::fromLatin1(Konf.Description);
+QString CmReadDescr(MeterSession& session, const QString& text) {
+    QByteArray bytes =
+        QString(text).replace("\r\n", "\n").toLatin1().left(int(sizeof session.edited.Description) - 1);
+    std::memset(session.edited.Description, 0, sizeof session.edited.Description);
+    std::memcpy(session.edited.Description, bytes.constData(), size_t(bytes.size()));
+    return QString::fromLatin1(session.edited.Description);
 }

@@ -1,6 +1,6 @@
-// Reading the meter's configuration into Lese, receiving it into Konf, sending Konf
-// with its checks, version information and the transformer-ratio conversion.
-// Every operation returns 1 on success, 0 on failure or when declined.
+// Reading the meter's configuration into session.read, receiving it into session.edited, sending
+// session.edited with its checks, version information and the transformer-ratio conversion. Every operation
+// returns 1 on success, 0 on failure or when declined.
 #pragma once
 
 #include "config/ConfigImage.h"
@@ -8,37 +8,39 @@
 #include <QString>
 #include <string>
 
-// The caller has opened the link. 1 when Lese is complete.
-int ReadConfiguration(int unused);
+struct MeterSession;
 
-// Opens the link, reads, derives the interface option and copies Lese into Konf.
+// The caller has opened the link. 1 when session.read is complete.
+int ReadConfiguration(MeterSession& session, int unused);
+
+// Opens the link, reads, derives the interface option and copies session.read into session.edited.
 // No settings are saved and nothing is redrawn (zaro-cli uses this directly).
-int ReceiveConfiguration();
-int CmRecFromDev();
+int ReceiveConfiguration(MeterSession& session);
+int CmRecFromDev(MeterSession& session);
 
-// Checks Konf against the connected meter, asks where features are missing, shows what
+// Checks session.edited against the connected meter, asks where features are missing, shows what
 // the send changes and asks (Warnung(0, 0) with the differences), keeps a backup of the
-// meter's configuration and writes Konf. When nothing differs nothing is written and
+// meter's configuration and writes session.edited. When nothing differs nothing is written and
 // the result is 1.
-int CmSendConfig();
+int CmSendConfig(MeterSession& session);
 
-// Reads identification and model name into Lese and ReportedModel(); 1 on success.
-int ReadVersionInfo();
+// Reads identification and model name into session.read and ReportedModel(); 1 on success.
+int ReadVersionInfo(MeterSession& session);
 QString VersionText(int version); // 312 -> "3.12"
-void CmGetVersionInfo();
+void CmGetVersionInfo(MeterSession& session);
 
-int CmRestartInterval();
+int CmRestartInterval(MeterSession& session);
 
-// Takes the editor's description text into Konf (at most 47 bytes, line breaks as
+// Takes the editor's description text into session.edited (at most 47 bytes, line breaks as
 // "\n") and returns the text the editor shows again.
-QString CmReadDescr(const QString& text);
+QString CmReadDescr(MeterSession& session, const QString& text);
 
 // Transformer ratios: editor values <-> the meter's mantissa/exponent form.
 void SetupInputData(ConfigImage* image);
 void RestoreInputData(ConfigImage* image);
 
-// Lese as a configuration of its own: the interface option follows the bus settings.
-ConfigImage MeterConfiguration();
+// session.read as a configuration of its own: the interface option follows the bus settings.
+ConfigImage MeterConfiguration(MeterSession& session);
 
 // Folder of the backups kept before every send.
 std::string BackupDir();

@@ -8,40 +8,41 @@ namespace {
 constexpr uint8_t kDefaultInterval = 15;
 } // namespace
 
-void CmSelHighLow(int value) {
-    const bool tariff = Konf.EnergyControl & kEnergyTariff;
+void CmSelHighLow(MeterSession& session, int value) {
+    const bool tariff = session.edited.EnergyControl & kEnergyTariff;
     if (value == 2 && !tariff)
-        Konf.EnergyControl |= kEnergyTariff;
+        session.edited.EnergyControl |= kEnergyTariff;
     else if (value == 1 && tariff)
-        Konf.EnergyControl &= uint8_t(~kEnergyTariff);
+        session.edited.EnergyControl &= uint8_t(~kEnergyTariff);
     else
         return;
     ActivateObjects();
     ShowAll();
 }
 
-void CmSetSyncInterval(int minutes) {
+void CmSetSyncInterval(MeterSession& session, int minutes) {
     if (minutes == 0) minutes = 1; // the meter has no interval of zero minutes
-    Konf.EnergyControl = uint8_t((Konf.EnergyControl & ~kEnergyInterval) | (minutes & kEnergyInterval));
+    session.edited.EnergyControl =
+        uint8_t((session.edited.EnergyControl & ~kEnergyInterval) | (minutes & kEnergyInterval));
     ShowAll();
 }
 
-void CmSelSyncMode(int mode) {
+void CmSelSyncMode(MeterSession& session, int mode) {
     if (mode == 1) {
-        if (ConnectionInUse().kind != kModule) {
+        if (session.connection.kind != kModule) {
             // The input cannot be tariff and synchronisation input at once.
-            Konf.EnergyControl &= kEnergyInterval;
-            if (Konf.EnergyControl == 0) Konf.EnergyControl = kDefaultInterval;
-        } else if (Interval(Konf) == 0) {
-            Konf.EnergyControl |= kDefaultInterval;
+            session.edited.EnergyControl &= kEnergyInterval;
+            if (session.edited.EnergyControl == 0) session.edited.EnergyControl = kDefaultInterval;
+        } else if (Interval(session.edited) == 0) {
+            session.edited.EnergyControl |= kDefaultInterval;
         }
-        Konf.EnergyControl |= kEnergyExternalSync;
+        session.edited.EnergyControl |= kEnergyExternalSync;
     } else if (mode == 2) {
-        if (Interval(Konf) != 0) Konf.EnergyControl &= kEnergyTariff;
+        if (Interval(session.edited) != 0) session.edited.EnergyControl &= kEnergyTariff;
     } else {
-        if (Interval(Konf) != 0 && !(Konf.EnergyControl & kEnergyExternalSync)) return;
-        if (Interval(Konf) == 0) Konf.EnergyControl |= kDefaultInterval;
-        Konf.EnergyControl &= uint8_t(~kEnergyExternalSync);
+        if (Interval(session.edited) != 0 && !(session.edited.EnergyControl & kEnergyExternalSync)) return;
+        if (Interval(session.edited) == 0) session.edited.EnergyControl |= kDefaultInterval;
+        session.edited.EnergyControl &= uint8_t(~kEnergyExternalSync);
     }
     ActivateObjects();
     ShowAll();

@@ -1,31 +1,35 @@
 // The display settings of the main panel and the meter's own bus settings. These change
-// Konf only; they reach the meter with the next send.
+// session.edited only; they reach the meter with the next send.
 #include "config/ConfigImage.h"
 #include "config/Editor.h"
 #include "config/EditorRefresh.h"
 
-void CmSelDispMode(int mode) {
-    Konf.DispMode = uint8_t((Konf.DispMode & ~kDispModeMode) | (mode & kDispModeMode));
+void CmSelDispMode(MeterSession& session, int mode) {
+    session.edited.DispMode = uint8_t((session.edited.DispMode & ~kDispModeMode) | (mode & kDispModeMode));
     ActivateObjects();
     ShowAll();
 }
 
-void CmLockDispMode(int on) {
-    Konf.DispMode = uint8_t(on ? Konf.DispMode | kDispModeLocked : Konf.DispMode & ~kDispModeLocked);
+void CmLockDispMode(MeterSession& session, int on) {
+    session.edited.DispMode =
+        uint8_t(on ? session.edited.DispMode | kDispModeLocked : session.edited.DispMode & ~kDispModeLocked);
 }
 
-void CmSelRefreshTime(int index) {
-    Konf.Display = uint8_t((Konf.Display & kDisplayBrightness) | ((index << 4) & kDisplayRefresh));
+void CmSelRefreshTime(MeterSession& session, int index) {
+    session.edited.Display =
+        uint8_t((session.edited.Display & kDisplayBrightness) | ((index << 4) & kDisplayRefresh));
 }
 
-void CmSelDevBaudrate(int index) {
-    Konf.BusSettings = uint8_t((Konf.BusSettings & ~kBusBaudrate) | (index & kBusBaudrate));
+void CmSelDevBaudrate(MeterSession& session, int index) {
+    session.edited.BusSettings =
+        uint8_t((session.edited.BusSettings & ~kBusBaudrate) | (index & kBusBaudrate));
 }
 
-void CmSelDevParity(int index) {
-    Konf.BusSettings = uint8_t((Konf.BusSettings & ~kBusParity) | ((index << kBusParityShift) & kBusParity));
+void CmSelDevParity(MeterSession& session, int index) {
+    session.edited.BusSettings =
+        uint8_t((session.edited.BusSettings & ~kBusParity) | ((index << kBusParityShift) & kBusParity));
 }
 
-void CmSelDeviceAddr(int address) {
-    Konf.Address = uint8_t(address);
+void CmSelDeviceAddr(MeterSession& session, int address) {
+    session.edited.Address = uint8_t(address);
 }

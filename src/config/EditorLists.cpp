@@ -288,72 +288,72 @@ QString UnlistedCodeName(int code) {
 
 namespace {
 
-bool QBit() {
-    return (Konf.DispMode & kDispModeInOut) != 0;
+bool QBit(MeterSession& session) {
+    return (session.edited.DispMode & kDispModeInOut) != 0;
 }
-bool UnbalanceShown() {
-    return NetworkClass(Konf) == 2 && (Konf.Freq & kFreqUnbalanceI) != 0;
+bool UnbalanceShown(MeterSession& session) {
+    return NetworkClass(session.edited) == 2 && (session.edited.Freq & kFreqUnbalanceI) != 0;
 }
 
 } // namespace
 
-std::vector<int> DigoutSelEntries(int i, int function) {
+std::vector<int> DigoutSelEntries(MeterSession& session, int i, int function) {
     (void)i; // both outputs offer the same lists
     std::vector<int> entries;
     if (function == 3) {
-        const int klass = NetworkClass(Konf);
+        const int klass = NetworkClass(session.edited);
         for (int e = 0; e < kLimitEntries; ++e) {
-            if (!LimitEntryAvailable(e, Konf.Model, klass)) continue;
-            if (QBit() && (e == 28 || e == 29 || e == 35 || e == 36)) continue;
-            if (!QBit() && (e == 30 || e == 31 || e == 37 || e == 38)) continue;
-            entries.push_back(e == 2 && UnbalanceShown() ? kUnbalanceLimitEntry : e);
+            if (!LimitEntryAvailable(e, session.edited.Model, klass)) continue;
+            if (QBit(session) && (e == 28 || e == 29 || e == 35 || e == 36)) continue;
+            if (!QBit(session) && (e == 30 || e == 31 || e == 37 || e == 38)) continue;
+            entries.push_back(e == 2 && UnbalanceShown(session) ? kUnbalanceLimitEntry : e);
         }
     } else if (function == 2) {
         // The base model knows no incoming/outgoing reactive energy.
-        const int last = Konf.Model ? 51 : 47;
+        const int last = session.edited.Model ? 51 : 47;
         for (int e = kFirstEnergyEntry; e <= last; ++e) {
-            if (QBit() && e >= 44 && e <= 47) continue;
-            if (!QBit() && e >= 48) continue;
+            if (QBit(session) && e >= 44 && e <= 47) continue;
+            if (!QBit(session) && e >= 48) continue;
             entries.push_back(e);
             // Without the interface option there is no tariff input: only HT energies.
-            if (Konf.Interface == 0) ++e;
+            if (session.edited.Interface == 0) ++e;
         }
     }
     return entries;
 }
 
-std::vector<int> PulseUnitEntries(int i) {
-    const int first = Konf.DigOut[i] < 80 ? 0 : 4;
+std::vector<int> PulseUnitEntries(MeterSession& session, int i) {
+    const int first = session.edited.DigOut[i] < 80 ? 0 : 4;
     return {first, first + 1, first + 2, first + 3};
 }
 
-std::vector<int> MeanSelEntries() {
-    const int klass = NetworkClass(Konf);
+std::vector<int> MeanSelEntries(MeterSession& session) {
+    const int klass = NetworkClass(session.edited);
     std::vector<int> entries;
     for (int e = 0; e < kMeanEntries; ++e) {
         if (!MeanEntryAvailable(e, klass)) continue;
-        if (QBit() && e >= 19 && e <= 24) continue;
-        if (!QBit() && e >= 25 && e <= 30) continue;
-        entries.push_back(e == 12 && UnbalanceShown() ? kUnbalanceMeanEntry : e);
+        if (QBit(session) && e >= 19 && e <= 24) continue;
+        if (!QBit(session) && e >= 25 && e <= 30) continue;
+        entries.push_back(e == 12 && UnbalanceShown(session) ? kUnbalanceMeanEntry : e);
     }
     return entries;
 }
 
-std::vector<int> MinMaxSelEntries() {
-    const int klass = NetworkClass(Konf);
+std::vector<int> MinMaxSelEntries(MeterSession& session) {
+    const int klass = NetworkClass(session.edited);
     std::vector<int> entries;
     for (int e = 0; e < kMinMaxEntries; ++e)
         if (MinMaxEntryAvailable(e, klass)) entries.push_back(e);
     return entries;
 }
 
-std::vector<int> SystemEntries() {
-    if (Konf.Model) return {0, 1, 2, 3, 4, 5, 6};
+std::vector<int> SystemEntries(MeterSession& session) {
+    if (session.edited.Model) return {0, 1, 2, 3, 4, 5, 6};
     return {0, 1, 2, 4, 5};
 }
 
-std::vector<int> DigoutFunctionEntries() {
-    if (Konf.Interface == 0) return {0, 2, 3};
+std::vector<int> DigoutFunctionEntries(MeterSession& session) {
+    if (session.edited.Interface == 0) return {0, 2, 3};
     return {1, 2, 3};
 }
 
@@ -361,25 +361,26 @@ std::vector<int> SyncModeEntries() {
     return {0};
 }
 
-std::vector<int> TariffEntries() {
-    if (Konf.Interface == 0) return {0};
-    if ((Konf.EnergyControl & kEnergyExternalSync) && ConnectionInUse().kind != kModule) return {1};
+std::vector<int> TariffEntries(MeterSession& session) {
+    if (session.edited.Interface == 0) return {0};
+    if ((session.edited.EnergyControl & kEnergyExternalSync) && session.connection.kind != kModule)
+        return {1};
     return {1, 2};
 }
 
-std::vector<int> LoggerModeEntries() {
-    if (Konf.Interface == 0) return {0};
+std::vector<int> LoggerModeEntries(MeterSession& session) {
+    if (session.edited.Interface == 0) return {0};
     return {1, 2};
 }
 
-QString LoggerGroupLabel(int k) {
-    const bool q = QBit();
+QString LoggerGroupLabel(MeterSession& session, int k) {
+    const bool q = QBit(session);
     switch (k) {
     case 0:
-        if (Konf.Model == 0) return "Qind+Qcap";
+        if (session.edited.Model == 0) return "Qind+Qcap";
         return q ? "Q.inc" : "Q.ind";
     case 1:
-        return Konf.Model == 0 ? "Pinc-Pout" : "P.inc";
+        return session.edited.Model == 0 ? "Pinc-Pout" : "P.inc";
     case 2:
         return q ? "Q.out" : "Q.cap";
     case 3:

@@ -7,6 +7,8 @@
 #include <span>
 #include <vector>
 
+struct MeterSession;
+
 struct ListEntry {
     const char* name;
     int value;
@@ -43,18 +45,19 @@ QString EntryName(const ListEntry& entry); // translated
 // A min/max logger code the list does not name (below its codes): "code N", translated.
 QString UnlistedCodeName(int code);
 
-// Selector contents as positions in their master list, filtered from Konf and the
+// Selector contents as positions in their master list, filtered from session.edited and the
 // interface kind exactly as the meter allows.
-std::vector<int> DigoutSelEntries(int i, int function); // SetupDigoutSel: 3 limit, 2 pulse
-std::vector<int> PulseUnitEntries(int i);               // SetupPulsUnit
-std::vector<int> MeanSelEntries();
-std::vector<int> MinMaxSelEntries();
-std::vector<int> SystemEntries();
-std::vector<int> DigoutFunctionEntries();
+// SetupDigoutSel: function 3 limit, 2 pulse.
+std::vector<int> DigoutSelEntries(MeterSession& session, int i, int function);
+std::vector<int> PulseUnitEntries(MeterSession& session, int i); // SetupPulsUnit
+std::vector<int> MeanSelEntries(MeterSession& session);
+std::vector<int> MinMaxSelEntries(MeterSession& session);
+std::vector<int> SystemEntries(MeterSession& session);
+std::vector<int> DigoutFunctionEntries(MeterSession& session);
 std::vector<int> SyncModeEntries();
-std::vector<int> TariffEntries();
-std::vector<int> LoggerModeEntries();
+std::vector<int> TariffEntries(MeterSession& session);
+std::vector<int> LoggerModeEntries(MeterSession& session);
 
 // Labels of the five logger groups (bits 10-14 of Logger), which follow the model and
 // the reactive presentation.
-QString LoggerGroupLabel(int k);
+QString LoggerGroupLabel(MeterSession& session, int k);

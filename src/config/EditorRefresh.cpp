@@ -1,7 +1,7 @@
 #include "config/EditorRefresh.h"
 
-void (*ShowAllHook)() = nullptr;
-void (*ActivateObjectsHook)() = nullptr;
+std::function<void()> ShowAllHook;
+std::function<void()> ActivateObjectsHook;
 
 void ShowAll() {
     if (ShowAllHook) ShowAllHook();

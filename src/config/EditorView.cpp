@@ -1,4 +1,4 @@
-// What the configuration editor derives from Konf on a redraw, and which of its
+// What the configuration editor derives from session.edited on a redraw, and which of its
 // controls the meter's model, options and interface kind leave usable.
 #include "config/ConfigImage.h"
 #include "config/Editor.h"
@@ -9,70 +9,70 @@
 
 namespace {
 
-bool QBit() {
-    return (Konf.DispMode & kDispModeInOut) != 0;
+bool QBit(MeterSession& session) {
+    return (session.edited.DispMode & kDispModeInOut) != 0;
 }
-bool Logged(int k) {
-    return (Konf.Mean_Log >> k) & 1;
+bool Logged(MeterSession& session, int k) {
+    return (session.edited.Mean_Log >> k) & 1;
 }
 bool MinMaxActive(uint8_t code) {
     return code != 255 && code != 0;
 }
 
 // Bytes one record takes in the module's logger memory.
-int BytesPerRecord() {
+int BytesPerRecord(MeterSession& session) {
     int bytes = 8;
     for (int k = 0; k < 5; ++k) {
-        if (!(Konf.Logger & (kLoggerChannel0 << k))) continue;
-        bytes += (k == 4 || ((k == 0 || k == 2) && QBit())) ? 7 : 6;
+        if (!(session.edited.Logger & (kLoggerChannel0 << k))) continue;
+        bytes += (k == 4 || ((k == 0 || k == 2) && QBit(session))) ? 7 : 6;
     }
     for (int k = 0; k < 9; ++k) {
-        if (!Logged(k)) continue;
-        const int c = Konf.MeanMeas[k];
-        const bool shortValue = c < 13 || (c >= 50 && c <= 56) || (c >= 58 && c <= 64 && !QBit());
+        if (!Logged(session, k)) continue;
+        const int c = session.edited.MeanMeas[k];
+        const bool shortValue = c < 13 || (c >= 50 && c <= 56) || (c >= 58 && c <= 64 && !QBit(session));
         bytes += shortValue ? 6 : 7;
     }
-    for (uint8_t code : Konf.MinMaxLogger)
+    for (uint8_t code : session.edited.MinMaxLogger)
         if (MinMaxActive(code)) bytes += 7;
     return bytes;
 }
 
-int LoggedChannels() {
+int LoggedChannels(MeterSession& session) {
     int channels = 0;
     for (int k = 0; k < 5; ++k)
-        if (Konf.Logger & (kLoggerChannel0 << k)) ++channels;
+        if (session.edited.Logger & (kLoggerChannel0 << k)) ++channels;
     for (int k = 0; k < 9; ++k)
-        if (Logged(k)) ++channels;
+        if (Logged(session, k)) ++channels;
     return channels;
 }
 
 } // namespace
 
-int SyncModeValue() {
-    if (ConnectionInUse().kind == kModule) return 0;
-    if (Interval(Konf) == 0) return 2;
-    return (Konf.EnergyControl & (kEnergyTariff | kEnergyExternalSync)) == 0 ? 0 : 1;
+int SyncModeValue(MeterSession& session) {
+    if (session.connection.kind == kModule) return 0;
+    if (Interval(session.edited) == 0) return 2;
+    return (session.edited.EnergyControl & (kEnergyTariff | kEnergyExternalSync)) == 0 ? 0 : 1;
 }
 
-int TariffValue() {
-    const bool tariff = Konf.EnergyControl & kEnergyTariff;
-    const bool external = Konf.EnergyControl & kEnergyExternalSync;
-    return tariff && (ConnectionInUse().kind == kModule || !external) ? 2 : 1;
+int TariffValue(MeterSession& session) {
+    const bool tariff = session.edited.EnergyControl & kEnergyTariff;
+    const bool external = session.edited.EnergyControl & kEnergyExternalSync;
+    return tariff && (session.connection.kind == kModule || !external) ? 2 : 1;
 }
 
-int LoggerModeValue() {
-    if (Konf.Interface == 0) return 0;
-    return (Konf.Logger & kLoggerOverwrite) ? 2 : 1;
+int LoggerModeValue(MeterSession& session) {
+    if (session.edited.Interface == 0) return 0;
+    return (session.edited.Logger & kLoggerOverwrite) ? 2 : 1;
 }
 
-QString RecordingTimeText() {
-    const int t = Interval(Konf);
-    const int bytes = BytesPerRecord();
-    const int channels = LoggedChannels();
+QString RecordingTimeText(MeterSession& session) {
+    const int t = Interval(session.edited);
+    const int bytes = BytesPerRecord(session);
+    const int channels = LoggedChannels(session);
     double days;
-    if (ConnectionInUse().kind == kModule && t > 0 && bytes > 8) {
+    if (session.connection.kind == kModule && t > 0 && bytes > 8) {
         // The module keeps 2 MB; a part of it is lost to block management.
-        days = (2097117 / bytes) / (1440.0 / t) * (LoggerModeValue() == 1 ? 0.96875 : 0.9375);
+        days = (2097117 / bytes) / (1440.0 / t) * (LoggerModeValue(session) == 1 ? 0.96875 : 0.9375);
     } else if (t > 0 && channels > 0) {
         // The meter keeps 32000 registers, two per value.
         days = (32000 / (2 * channels)) / (1440.0 / t);
@@ -87,41 +87,42 @@ QString RecordingTimeText() {
     return QString::fromLatin1(text);
 }
 
-void PrepareRedraw() {
+void PrepareRedraw(MeterSession& session) {
     for (int k = 0; k < 9; ++k)
-        if (Logged(k) && Konf.MeanMeas[k] == 255) Konf.Mean_Log &= uint16_t(~(1 << k));
-    if (!Konf.Model) return;
-    const int klass = NetworkClass(Konf);
-    for (uint8_t& code : Konf.MeanMeas)
+        if (Logged(session, k) && session.edited.MeanMeas[k] == 255)
+            session.edited.Mean_Log &= uint16_t(~(1 << k));
+    if (!session.edited.Model) return;
+    const int klass = NetworkClass(session.edited);
+    for (uint8_t& code : session.edited.MeanMeas)
         if (code < kMeanCodes && !ValidMeanCodes(klass)[code]) code = 255;
-    if (ConnectionInUse().kind != kModule) return;
+    if (session.connection.kind != kModule) return;
     // A code below the list stays: the editor shows it as it is, and a send keeps what
     // the meter holds.
-    for (uint8_t& code : Konf.MinMaxLogger)
+    for (uint8_t& code : session.edited.MinMaxLogger)
         if (MinMaxActive(code) && code >= kMinMaxCodeBase &&
             !MinMaxEntryAvailable(code - kMinMaxCodeBase, klass))
             code = 255;
 }
 
-EditorActivation ActivateEditor() {
-    const bool ext = Konf.Model != 0;
-    const bool option = Konf.Interface != 0;
+EditorActivation ActivateEditor(MeterSession& session) {
+    const bool ext = session.edited.Model != 0;
+    const bool option = session.edited.Interface != 0;
     EditorActivation a{};
-    a.nomFreqVisible = ext && (Konf.Freq & kFreqLocked);
+    a.nomFreqVisible = ext && (session.edited.Freq & kFreqLocked);
     a.freqLockEnabled = ext;
     a.recordingEnabled = option;
-    if (option && (Interval(Konf) == 0 || (Konf.EnergyControl & kEnergyExternalSync))) {
+    if (option && (Interval(session.edited) == 0 || (session.edited.EnergyControl & kEnergyExternalSync))) {
         a.intervalEnabled = false;
     } else {
         a.intervalEnabled = true;
-        if (Interval(Konf) == 0) Konf.EnergyControl = 15;
+        if (Interval(session.edited) == 0) session.edited.EnergyControl = 15;
     }
-    if (ConnectionInUse().kind == kModule) a.intervalEnabled = true;
+    if (session.connection.kind == kModule) a.intervalEnabled = true;
     a.extendedDisplay = ext;
-    a.pagesEnabled = ext && (Konf.DispMode & kDispModeMode) != 0;
+    a.pagesEnabled = ext && (session.edited.DispMode & kDispModeMode) != 0;
     a.meanEnabled = ext && option;
     for (int k = 0; k < 9; ++k)
-        a.meanLogEnabled[k] = a.meanEnabled && Konf.MeanMeas[k] != 255;
-    a.minMaxEnabled = ext && ConnectionInUse().kind == kModule && option;
+        a.meanLogEnabled[k] = a.meanEnabled && session.edited.MeanMeas[k] != 255;
+    a.minMaxEnabled = ext && session.connection.kind == kModule && option;
     return a;
 }

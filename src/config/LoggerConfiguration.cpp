@@ -1,4 +1,4 @@
-// The logger's settings in Konf: mode, power channels (bits 10-14 of Logger), logged
+// The logger's settings in session.edited: mode, power channels (bits 10-14 of Logger), logged
 // mean values and the module's min/max logger channels.
 #include "config/ConfigImage.h"
 #include "config/Editor.h"
@@ -10,41 +10,42 @@ constexpr uint16_t kKeptBits = 0x03FF;
 constexpr uint8_t kNone = 255;
 } // namespace
 
-void CmSelLoggerMode(int mode) {
-    if (Konf.Interface != 1) return;
-    Konf.Logger = uint16_t(mode == 1 ? Konf.Logger & ~kOverwrite : Konf.Logger | kOverwrite);
+void CmSelLoggerMode(MeterSession& session, int mode) {
+    if (session.edited.Interface != 1) return;
+    session.edited.Logger =
+        uint16_t(mode == 1 ? session.edited.Logger & ~kOverwrite : session.edited.Logger | kOverwrite);
     ShowAll();
 }
 
-void CmSelLoggerMeas(const bool groups[5]) {
+void CmSelLoggerMeas(MeterSession& session, const bool groups[5]) {
     // The base model has only the first two power channels.
-    const int count = Konf.Model ? 5 : 2;
-    uint16_t logger = Konf.Logger & kKeptBits;
+    const int count = session.edited.Model ? 5 : 2;
+    uint16_t logger = session.edited.Logger & kKeptBits;
     for (int k = 0; k < count; ++k)
         if (groups[k]) logger |= uint16_t(kLoggerChannel0 << k);
-    Konf.Logger = logger;
+    session.edited.Logger = logger;
     ShowAll();
 }
 
-void CmSelMeanLogMeas(const bool boxes[9]) {
-    Konf.Mean_Log = 0;
+void CmSelMeanLogMeas(MeterSession& session, const bool boxes[9]) {
+    session.edited.Mean_Log = 0;
     for (int k = 0; k < 9; ++k)
-        if (Konf.MeanMeas[k] < kNone && boxes[k]) Konf.Mean_Log |= uint16_t(1 << k);
+        if (session.edited.MeanMeas[k] < kNone && boxes[k]) session.edited.Mean_Log |= uint16_t(1 << k);
     ShowAll();
 }
 
-void CmSelMean(int row, int code) {
-    if (code == Konf.MeanMeas[row]) return;
-    Konf.MeanMeas[row] = uint8_t(code);
-    if (code == kNone) Konf.Mean_Log &= uint16_t(~(1 << row)); // nothing left to log
+void CmSelMean(MeterSession& session, int row, int code) {
+    if (code == session.edited.MeanMeas[row]) return;
+    session.edited.MeanMeas[row] = uint8_t(code);
+    if (code == kNone) session.edited.Mean_Log &= uint16_t(~(1 << row)); // nothing left to log
     ActivateObjects();
     ShowAll();
 }
 
-void CmSelMM(int row, int code) {
-    if (code == Konf.MinMaxLogger[row]) return;
-    Konf.MinMaxLogger[row] = uint8_t(code);
-    if (code == kNone) Konf.Mean_Log &= uint16_t(~(1 << row)); // the row logs nothing more
+void CmSelMM(MeterSession& session, int row, int code) {
+    if (code == session.edited.MinMaxLogger[row]) return;
+    session.edited.MinMaxLogger[row] = uint8_t(code);
+    if (code == kNone) session.edited.Mean_Log &= uint16_t(~(1 << row)); // the row logs nothing more
     ActivateObjects();
     ShowAll();
 }

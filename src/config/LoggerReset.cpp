@@ -4,9 +4,9 @@
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
 
-void ResetLoggerConfiguration() {
+void ResetLoggerConfiguration(MeterSession& session) {
     if (!Warnung(1, 1)) return;
     if (!InitInterface()) return;
-    Write(Lese, kWriteLoggerClear, 1, 0);
+    Write(session.read, kWriteLoggerClear, 1, 0);
     CloseInterface();
 }

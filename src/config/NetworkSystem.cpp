@@ -21,30 +21,30 @@ uint8_t MapMeanCode(int m, int klass) {
 }
 
 // The meter stores the ratios with three significant digits: show what it will keep.
-void RoundRatios() {
-    SetupInputData(&Konf);
-    RestoreInputData(&Konf);
+void RoundRatios(MeterSession& session) {
+    SetupInputData(&session.edited);
+    RestoreInputData(&session.edited);
 }
 
 // After a change of a secondary, limits beyond the full scale follow the full-scale factor.
-void RescaleLimits() {
+void RescaleLimits(MeterSession& session) {
     for (int i = 0; i < 2; ++i) {
-        if (OutputFunction(i) != 3) continue;
+        if (OutputFunction(session.edited, i) != 3) continue;
         const float q = LimitFullScale(i) / 0.832f;
-        if (q < Konf.LimitOn[i] || q < Konf.LimitOff[i]) {
-            Konf.LimitOn[i] = int16_t(Konf.LimitOn[i] * q / 10000.0f);
-            Konf.LimitOff[i] = int16_t(Konf.LimitOff[i] * q / 10000.0f);
+        if (q < session.edited.LimitOn[i] || q < session.edited.LimitOff[i]) {
+            session.edited.LimitOn[i] = int16_t(session.edited.LimitOn[i] * q / 10000.0f);
+            session.edited.LimitOff[i] = int16_t(session.edited.LimitOff[i] * q / 10000.0f);
         }
     }
 }
 
 } // namespace
 
-void CmSelSystem(int code) {
-    if (code == SystemCode(Konf)) return;
-    Konf.System = uint8_t((Konf.System & ~kSystemCode) | (code & kSystemCode));
-    const int klass = NetworkClass(Konf);
-    for (uint8_t& f : Konf.DigOut) {
+void CmSelSystem(MeterSession& session, int code) {
+    if (code == SystemCode(session.edited)) return;
+    session.edited.System = uint8_t((session.edited.System & ~kSystemCode) | (code & kSystemCode));
+    const int klass = NetworkClass(session.edited);
+    for (uint8_t& f : session.edited.DigOut) {
         if ((f == 11 || f == 15 || f == 16) && klass != 2)
             f = 0;
         else if (f == 2 && klass == 0)
@@ -52,64 +52,67 @@ void CmSelSystem(int code) {
         else if (f == 3 && klass == 1)
             f = 2;
     }
-    if (Konf.Model) {
-        for (uint8_t& m : Konf.MeanMeas)
+    if (session.edited.Model) {
+        for (uint8_t& m : session.edited.MeanMeas)
             if (m != 255) m = MapMeanCode(m, klass);
-        InitDispModeSelection();
+        InitDispModeSelection(session.edited);
     }
     ActivateObjects();
     ShowAll();
 }
 
-void CmSelQMode(int on) {
-    const uint8_t mode = uint8_t(on ? Konf.DispMode | kDispModeInOut : Konf.DispMode & ~kDispModeInOut);
-    if (mode == Konf.DispMode) return;
-    Konf.DispMode = mode;
+void CmSelQMode(MeterSession& session, int on) {
+    const uint8_t mode =
+        uint8_t(on ? session.edited.DispMode | kDispModeInOut : session.edited.DispMode & ~kDispModeInOut);
+    if (mode == session.edited.DispMode) return;
+    session.edited.DispMode = mode;
     ShowAll();
 }
 
-void CmUrPrim(float value, int kv) {
+void CmUrPrim(MeterSession& session, float value, int kv) {
     // Nobody runs a voltage transformer below 100 V: such a number means kilovolts.
     if (value < 100.0f) kv = 1;
-    Konf.UrPrim = kv ? value * 1000.0f : value;
-    RoundRatios();
+    session.edited.UrPrim = kv ? value * 1000.0f : value;
+    RoundRatios(session);
     ShowAll();
 }
 
-void CmUrSec(int value) {
-    if (value == Konf.UrSec) return;
-    Konf.UrSec = uint16_t(value);
-    RescaleLimits();
-    RoundRatios();
+void CmUrSec(MeterSession& session, int value) {
+    if (value == session.edited.UrSec) return;
+    session.edited.UrSec = uint16_t(value);
+    RescaleLimits(session);
+    RoundRatios(session);
     ShowAll();
 }
 
-void CmIrPrim(float value, int ka) {
-    Konf.IrPrim = ka ? value * 1000.0f : value;
-    RoundRatios();
+void CmIrPrim(MeterSession& session, float value, int ka) {
+    session.edited.IrPrim = ka ? value * 1000.0f : value;
+    RoundRatios(session);
     ShowAll();
 }
 
-void CmIrSec(float value) {
-    if (value == Konf.IrSec) return;
-    Konf.IrSec = value;
-    RescaleLimits();
-    RoundRatios();
+void CmIrSec(MeterSession& session, float value) {
+    if (value == session.edited.IrSec) return;
+    session.edited.IrSec = value;
+    RescaleLimits(session);
+    RoundRatios(session);
     ShowAll();
 }
 
-void CmSelFreq(int selector) {
-    Konf.Freq = uint8_t((Konf.Freq & ~kFreqCode) | (selector ? 4 : 2));
+void CmSelFreq(MeterSession& session, int selector) {
+    session.edited.Freq = uint8_t((session.edited.Freq & ~kFreqCode) | (selector ? 4 : 2));
 }
 
-void CmLockFreq(int on) {
-    Konf.Freq = uint8_t(on ? Konf.Freq | kFreqLocked : Konf.Freq & ~kFreqLocked);
+void CmLockFreq(MeterSession& session, int on) {
+    session.edited.Freq =
+        uint8_t(on ? session.edited.Freq | kFreqLocked : session.edited.Freq & ~kFreqLocked);
     ActivateObjects();
     ShowAll();
 }
 
-void CmCosPhiCorr(int on) {
-    Konf.System = uint8_t(on ? Konf.System | kSystemCosPhi : Konf.System & ~kSystemCosPhi);
+void CmCosPhiCorr(MeterSession& session, int on) {
+    session.edited.System =
+        uint8_t(on ? session.edited.System | kSystemCosPhi : session.edited.System & ~kSystemCosPhi);
     ActivateObjects();
     ShowAll();
 }

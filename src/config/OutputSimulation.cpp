@@ -29,39 +29,41 @@ void SetDevStatusWord(uint16_t w) {
 } // namespace
 
 // Frees the outputs that have a function; 0 when the user declined.
-int OutputSimulation::freeOutputs() {
-    const bool anyFunction = !(Lese.DigOut[0] & kOutputFree) || !(Lese.DigOut[1] & kOutputFree);
+int OutputSimulation::freeOutputs(MeterSession& session) {
+    const bool anyFunction =
+        !(session.read.DigOut[0] & kOutputFree) || !(session.read.DigOut[1] & kOutputFree);
     if (!anyFunction) return 1;
     if (!Warnung(2, 2)) return 0;
     for (int i = 0; i < 2; ++i) {
-        if (Lese.DigOut[i] & kOutputFree) continue;
+        if (session.read.DigOut[i] & kOutputFree) continue;
         freed_[size_t(i)] = true;
-        Lese.DigOut[i] |= kOutputFree;
+        session.read.DigOut[i] |= kOutputFree;
     }
-    return Write(Lese, kWriteSimulation, 1, 0);
+    return Write(session.read, kWriteSimulation, 1, 0);
 }
 
 // A start that fails after freeing must not leave the outputs freed.
-int OutputSimulation::failStart() {
-    if (outputsStillFreed()) giveBackOutputs(0);
+int OutputSimulation::failStart(MeterSession& session) {
+    if (outputsStillFreed()) giveBackOutputs(session, 0);
     CloseInterface();
     return 0;
 }
 
 // Marks of an earlier give-back that failed stay: those outputs are still to be given back.
-int OutputSimulation::start() {
+int OutputSimulation::start(MeterSession& session) {
     if (!InitInterface()) return 0;
-    if (!ReadConfiguration(0) || !freeOutputs() || !Read(Lese, kReadDevStatus, 1)) return failStart();
+    if (!ReadConfiguration(session, 0) || !freeOutputs(session) || !Read(session.read, kReadDevStatus, 1))
+        return failStart(session);
     for (int i = 0; i < 2; ++i)
         on_[size_t(i)] = DevStatusWord() & kOutputState[i];
     running_ = true;
     return 1;
 }
 
-int OutputSimulation::switchOutput(int i, int on) {
+int OutputSimulation::switchOutput(MeterSession& session, int i, int on) {
     if (i < 0 || i > 1) return 0;
     SetDevStatusWord(uint16_t(kSwitchOutput[i] | (on ? kOutputState[i] : 0)));
-    if (!Write(Lese, kWriteDevStatus, 1, 0)) return 0;
+    if (!Write(session.read, kWriteDevStatus, 1, 0)) return 0;
     on_[size_t(i)] = on != 0;
     return 1;
 }
@@ -70,18 +72,18 @@ bool OutputSimulation::outputOn(int i) const {
     return i >= 0 && i < 2 && on_[size_t(i)];
 }
 
-int OutputSimulation::giveBackOutputs(int showErrors) {
+int OutputSimulation::giveBackOutputs(MeterSession& session, int showErrors) {
     if (!outputsStillFreed()) return 1;
     if (!InitInterface()) return 0;
     for (int i = 0; i < 2; ++i)
-        if (freed_[size_t(i)]) Lese.DigOut[i] &= uint8_t(~kOutputFree);
-    if (!Write(Lese, kWriteSimulation, showErrors, 0)) return 0;
+        if (freed_[size_t(i)]) session.read.DigOut[i] &= uint8_t(~kOutputFree);
+    if (!Write(session.read, kWriteSimulation, showErrors, 0)) return 0;
     freed_ = {};
     return 1;
 }
 
-int OutputSimulation::end(int showErrors) {
-    const int ok = giveBackOutputs(showErrors);
+int OutputSimulation::end(MeterSession& session, int showErrors) {
+    const int ok = giveBackOutputs(session, showErrors);
     CloseInterface();
     running_ = false;
     return ok;

@@ -67,8 +67,8 @@ constexpr int kLimitFamily[24] = {0, 0, 1, 1, 2, 3, 4, 5, 2, 3, 4, 0, 6, 7, 7, 1
 
 // Column of LimitUnits for output i: a limit shown in it never needs more than three
 // digits before the decimal point.
-int UnitColumn(int i) {
-    const float x = LimitRatedValue(i, 0) * LimitFullScale(i) / 10000.0f;
+int UnitColumn(MeterSession& session, int i) {
+    const float x = LimitRatedValue(session, i, 0) * LimitFullScale(i) / 10000.0f;
     if (x > 832000000.0f) return 3;
     if (x > 832000.0f) return 2;
     if (x > 832.0f) return 1;
@@ -88,14 +88,14 @@ float RatedApparentPower(const ConfigImage& image, int mode) {
     return SystemCode(image) == 0 ? u * i / kSqrt3 : u * i * kSqrt3;
 }
 
-float LimitRatedValue(int i, int mode) {
-    const float ru = Konf.UrPrim / float(Konf.UrSec);
-    const float ri = Konf.IrPrim / Konf.IrSec;
-    const float u = mode ? float(Konf.UrSec) : float(Konf.MaxU);
-    const float cur = mode ? Konf.IrSec : float(Konf.MaxI / 100.0);
-    const float sr = RatedApparentPower(Konf, mode);
-    const uint8_t system = SystemCode(Konf);
-    switch (Konf.DigOut[i]) {
+float LimitRatedValue(MeterSession& session, int i, int mode) {
+    const float ru = session.edited.UrPrim / float(session.edited.UrSec);
+    const float ri = session.edited.IrPrim / session.edited.IrSec;
+    const float u = mode ? float(session.edited.UrSec) : float(session.edited.MaxU);
+    const float cur = mode ? session.edited.IrSec : float(session.edited.MaxI / 100.0);
+    const float sr = RatedApparentPower(session.edited, mode);
+    const uint8_t system = SystemCode(session.edited);
+    switch (session.edited.DigOut[i]) {
     case 0:
     case 1:
     case 11:
@@ -139,15 +139,15 @@ float LimitFullScale(int) {
     return 10000.0f;
 }
 
-const char* LimitUnitText(int i) {
-    const int code = Konf.DigOut[i];
+const char* LimitUnitText(MeterSession& session, int i) {
+    const int code = session.edited.DigOut[i];
     if (code >= 24) return "";
-    return LimitUnits[kLimitFamily[code]][UnitColumn(i)];
+    return LimitUnits[kLimitFamily[code]][UnitColumn(session, i)];
 }
 
-float LimitUnitDivisor(int i) {
+float LimitUnitDivisor(MeterSession& session, int i) {
     static constexpr float kDivisor[4] = {1.0f, 1000.0f, 1000000.0f, 1000000000.0f};
-    return kDivisor[UnitColumn(i)];
+    return kDivisor[UnitColumn(session, i)];
 }
 
 bool LimitEntryAvailable(int entry, int model, int networkClass) {

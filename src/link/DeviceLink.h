@@ -67,7 +67,7 @@ constexpr int kReadRequests = kReadConfigExtended + 1;
 constexpr int kWriteRequests = kWriteConfigExtended + 1;
 
 // A data block of a request: one of the blocks below, or a byte range of the
-// configuration image the request is given (Lese or Konf).
+// configuration image the request is given (as read or as edited).
 struct DataBlock {
     void* memory; // nullptr: the image
     uint16_t imageByte;

@@ -129,10 +129,10 @@ void DescribeLoggerChannels(LogSource& src, const ConfigImage& image, int busAdd
     src.NumChan = n;
 }
 
-bool DescribeMeterLogger(LogSource& src) {
-    const int address = IsAddressedKind(ConnectionInUse().kind) ? MeterAddressInUse(ConnectionInUse()) : 0;
-    DescribeLoggerChannels(src, Lese, address);
-    return LoggerIntervalFromConfig(src, Lese);
+bool DescribeMeterLogger(MeterSession& session, LogSource& src) {
+    const int address = IsAddressedKind(session.connection.kind) ? MeterAddressInUse(session.connection) : 0;
+    DescribeLoggerChannels(src, session.read, address);
+    return LoggerIntervalFromConfig(src, session.read);
 }
 
 bool LoggerIntervalFromConfig(LogSource& src, const ConfigImage& image) {

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 
+struct MeterSession;
 class ScratchFile;
 
 // Memory size and request size by channel count: the largest multiple of n not above
@@ -63,10 +64,10 @@ QString LoggerTimeText(uint32_t seconds);
 // Parses them back; false when they are not a date and a time.
 bool LoggerTimeFromText(const QString& date, const QString& time, uint32_t& seconds);
 
-// The meter's logger as InitLogger describes it, from Lese and the interface in use:
+// The meter's logger as InitLogger describes it, from session.read and the interface in use:
 // channels, headers, address and, when the meter has one, the interval (false when
 // the user must give it).
-bool DescribeMeterLogger(LogSource& src);
+bool DescribeMeterLogger(MeterSession& session, LogSource& src);
 
 // Reading the records. The link must be open and the description in src current.
 enum class LoggerRead {
@@ -87,7 +88,7 @@ struct LoggerReadHooks {
 };
 // Fills records (newest first) and src's extremes; writes the header lines and one
 // line per record into tmp when given. Shows the progress window.
-LoggerRead ReadLoggerRecords(LogSource& src, LoggerRecords& records, ScratchFile* tmp,
+LoggerRead ReadLoggerRecords(MeterSession& session, LogSource& src, LoggerRecords& records, ScratchFile* tmp,
                              const LoggerReadHooks& hooks);
 
 // The *.ZRD content of a source and its records, and one record's line.

@@ -98,11 +98,11 @@ int Decode(const QByteArray& bytes, ModuleLog& log) {
 }
 
 // The decoded log becomes the one shown, from its newest usable sequence.
-void Take(ModuleLog& shown, ModuleLog&& log) {
+void Take(const ConfigImage& meter, ModuleLog& shown, ModuleLog&& log) {
     shown = std::move(log);
     // A meter set to show current unbalance logs it, a percentage, in place of the
     // neutral current (12) and of its maximum (85).
-    if (UnbalanceInNeutral())
+    if (UnbalanceInNeutral(meter))
         for (int s = 1; s <= shown.NumLogSeq; ++s) {
             LogSequence& seq = shown.Dev57[size_t(s)];
             for (uint32_t k = 0; k < seq.NumChan; ++k) {
@@ -118,17 +118,17 @@ void Take(ModuleLog& shown, ModuleLog&& log) {
 
 } // namespace
 
-int InitLogger57(ModuleLog& shown, const QByteArray& bytes) {
+int InitLogger57(MeterSession& session, ModuleLog& shown, const QByteArray& bytes) {
     ModuleLog log;
     if (!Decode(bytes, log)) return 0;
-    Take(shown, std::move(log));
+    Take(session.read, shown, std::move(log));
     return 1;
 }
 
-int CmReadLoggerData57(ModuleLog& shown) {
-    const std::string host = ModuleAddress(ConnectionInUse().moduleIndex);
+int CmReadLoggerData57(MeterSession& session, ModuleLog& shown) {
+    const std::string host = ModuleAddress(session.connection.moduleIndex);
     // The module closes the connection after its reply.
-    const HttpReply reply = HttpGet(host, ConnectionInUse().moduleHttpPort, "/log.dat", HttpLimits{});
+    const HttpReply reply = HttpGet(host, session.connection.moduleHttpPort, "/log.dat", HttpLimits{});
     if (reply.outcome != HttpOutcome::Ok || reply.status < 200 || reply.status > 299)
         return DownloadFailed(reply);
     // Only a log that decodes replaces the one shown and the file it came from.
@@ -137,7 +137,7 @@ int CmReadLoggerData57(ModuleLog& shown) {
     const std::string path = TemporaryLogPath();
     FileFault fault = FileFault::CannotOpen;
     if (path.empty() || !WriteFileAtomically(path, reply.body, &fault)) return ShowWriteFault(fault);
-    Take(shown, std::move(log));
+    Take(session.read, shown, std::move(log));
     shown.SourceFile = path;
     return 1;
 }
@@ -152,7 +152,7 @@ int StoreLoggerFile57(const ModuleLog& shown, const std::string& path) {
     return WriteFileAtomically(path, bytes, &fault) ? 1 : ShowWriteFault(fault);
 }
 
-int OpenLoggerFile57(ModuleLog& shown, const std::string& path) {
+int OpenLoggerFile57(MeterSession& session, ModuleLog& shown, const std::string& path) {
     QByteArray bytes;
     FileFault fault = FileFault::None;
     // A file holds what a download would: the same limit, told in the same words.
@@ -161,7 +161,7 @@ int OpenLoggerFile57(ModuleLog& shown, const std::string& path) {
         else Error(2, 5);
         return 0;
     }
-    if (!InitLogger57(shown, bytes)) return 0;
+    if (!InitLogger57(session, shown, bytes)) return 0;
     shown.SourceFile = path;
     return 1;
 }

@@ -10,17 +10,19 @@
 #include <string>
 #include <vector>
 
+struct MeterSession;
+
 // Downloads the module's log (GET /log.dat on moduleHttpPort of the module in use),
 // decodes it and keeps it in the temporary "log.dat". 1 or 0; a log that does not
 // decode changes nothing.
-int CmReadLoggerData57(ModuleLog& shown);
+int CmReadLoggerData57(MeterSession& session, ModuleLog& shown);
 // Decodes bytes into shown and chooses the newest usable sequence (shown.Shown). 1 or 0;
 // on failure shown stays as it was.
-int InitLogger57(ModuleLog& shown, const QByteArray& bytes);
+int InitLogger57(MeterSession& session, ModuleLog& shown, const QByteArray& bytes);
 // Copies shown.SourceFile to path (created or replaced whole). 1, or 0 with the reason shown.
 int StoreLoggerFile57(const ModuleLog& shown, const std::string& path);
 // Reads and decodes an *.LF3; it becomes shown.SourceFile. 1 or 0.
-int OpenLoggerFile57(ModuleLog& shown, const std::string& path);
+int OpenLoggerFile57(MeterSession& session, ModuleLog& shown, const std::string& path);
 // Removes the temporary "log.dat" (when the panel closes); shown forgets it.
 void RemoveModuleWorkfile(ModuleLog& shown);
 

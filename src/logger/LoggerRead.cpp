@@ -28,10 +28,10 @@ void SetStatusFlags(uint16_t flags) {
     Log[1] = uint8_t(flags >> 8);
 }
 
-bool ReadBlock(uint16_t address, int count) {
+bool ReadBlock(MeterSession& session, uint16_t address, int count) {
     SetLoggerRequest(address, uint16_t(count));
     for (int attempt = 1; attempt <= kAttempts; ++attempt)
-        if (Read(Lese, kReadLoggerData, attempt == kAttempts ? 1 : 0)) return true;
+        if (Read(session.read, kReadLoggerData, attempt == kAttempts ? 1 : 0)) return true;
     return false;
 }
 
@@ -76,19 +76,19 @@ void TakeRecord(LogSource& src, LoggerRecords& records, const LoggerStatus& st, 
 
 } // namespace
 
-LoggerRead ReadLoggerRecords(LogSource& src, LoggerRecords& records, ScratchFile* tmp,
+LoggerRead ReadLoggerRecords(MeterSession& session, LogSource& src, LoggerRecords& records, ScratchFile* tmp,
                              const LoggerReadHooks& hooks) {
-    if (!Read(Lese, kReadLoggerStatus, 1)) return LoggerRead::StatusFailed;
+    if (!Read(session.read, kReadLoggerStatus, 1)) return LoggerRead::StatusFailed;
     const int n = src.NumChan;
     LoggerStatus st = LoggerStatusFromLog();
     int values = st.values;
     if (n <= 0 || values / n == 0) return LoggerRead::Empty;
     if (values >= LoggerCapacity(n)) {
         values = LoggerCapacity(n);
-        if (!(Lese.Logger & kLoggerOverwrite)) st.flags |= kLogFullStop;
+        if (!(session.read.Logger & kLoggerOverwrite)) st.flags |= kLogFullStop;
         SetStatusFlags(st.flags);
     }
-    const DisplayScale scale = DisplayScaleFor(Lese);
+    const DisplayScale scale = DisplayScaleFor(session.read);
     for (int i = 0; i < n; ++i)
         src.Digits[size_t(i)] = LoggerDecimals(scale, src.ChanClass[size_t(i)]);
     ResetExtremes(src);
@@ -125,7 +125,7 @@ LoggerRead ReadLoggerRecords(LogSource& src, LoggerRecords& records, ScratchFile
     while (left > 0) {
         const int count = std::min(block, left);
         address -= count;
-        if (!ReadBlock(uint16_t(address), count)) {
+        if (!ReadBlock(session, uint16_t(address), count)) {
             TransferWindow(1, 0, 0);
             return LoggerRead::BlockFailed;
         }

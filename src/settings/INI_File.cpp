@@ -1,6 +1,6 @@
 #include "settings/INI_File.h"
 
-#include "config/ConfigImage.h"
+#include "config/MeterSession.h"
 #include "link/ModbusTcp.h"
 #include "platform/ProgramFiles.h"
 #include "settings/IniFormat.h"
@@ -76,27 +76,27 @@ enum class Mend {
 };
 
 // One integer key: a program setting, a member of the connection handed over or a
-// field of the working configuration image.
+// field of the configuration being edited (only ZARO.ini has those).
 struct IntKey {
     const char* section;
     const char* key;
     int32_t* setting;
     int32_t Connection::*member;
-    int16_t* field;
+    int16_t ConfigImage::*field;
     int32_t lo, hi, byDefault;
     Mend mend;
     const int32_t* listSize; // the key indexes a list of this many: hi follows it
 
-    int32_t Get(const Connection& connection) const {
-        return setting ? *setting : member ? connection.*member : *field;
+    int32_t Get(const Connection& connection, const ConfigImage* image) const {
+        return setting ? *setting : member ? connection.*member : image->*field;
     }
-    void Set(Connection& connection, int32_t v) const {
+    void Set(Connection& connection, ConfigImage* image, int32_t v) const {
         if (setting)
             *setting = v;
         else if (member)
             connection.*member = v;
         else
-            *field = int16_t(v);
+            image->*field = int16_t(v);
     }
 };
 
@@ -109,9 +109,9 @@ IntKey Member(const char* section, const char* key, int32_t Connection::*member,
               Mend mend = Mend::ToDefault) {
     return {section, key, nullptr, member, nullptr, lo, hi, Connection{}.*member, mend, nullptr};
 }
-IntKey Field(const char* section, const char* key, int16_t& v, int32_t lo, int32_t hi, int32_t byDefault,
-             Mend mend = Mend::ToDefault) {
-    return {section, key, nullptr, nullptr, &v, lo, hi, byDefault, mend, nullptr};
+IntKey Field(const char* section, const char* key, int16_t ConfigImage::*field, int32_t lo, int32_t hi,
+             int32_t byDefault, Mend mend = Mend::ToDefault) {
+    return {section, key, nullptr, nullptr, field, lo, hi, byDefault, mend, nullptr};
 }
 IntKey ListIndex(const char* section, const char* key, int32_t Connection::*member, const int32_t& listSize) {
     return {section, key, nullptr, member, nullptr, 0, 0, 0, Mend::ToDefault, &listSize};
@@ -120,10 +120,10 @@ IntKey ListIndex(const char* section, const char* key, int32_t Connection::*memb
 // ZARO.ini
 const IntKey kProgramKeys[] = {
     Setting("Options", "Language", Language, 0, 3, kDefaultLanguage),
-    Field("Options", "Module", Konf.Interface, 0, 1, 1),
-    Field("Options", "RatedI", Konf.MaxI, 100, 500, 500, Mend::LoOrHi),
-    Field("Options", "DevType", Konf.Model, 0, 1, 0),
-    Field("Options", "RatedU", Konf.MaxU, 1, 32767, 500),
+    Field("Options", "Module", &ConfigImage::Interface, 0, 1, 1),
+    Field("Options", "RatedI", &ConfigImage::MaxI, 100, 500, 500, Mend::LoOrHi),
+    Field("Options", "DevType", &ConfigImage::Model, 0, 1, 0),
+    Field("Options", "RatedU", &ConfigImage::MaxU, 1, 32767, 500),
     Member("Interface", "COMPort", &Connection::serialPort, 0, kMaxCommPort),
     Member("Interface", "COMType", &Connection::kind, 0, 3),
     Member("Interface", "Baudrate", &Connection::baudIndex, 0, 4),
@@ -181,7 +181,7 @@ int32_t CountGatewaySections(const IniDoc& doc) {
 
 // Reads an integer key when present; a value outside its range is mended and marks
 // the file for rewriting.
-void GetInt(const IniDoc& doc, const IntKey& k, Connection& connection) {
+void GetInt(const IniDoc& doc, const IntKey& k, Connection& connection, ConfigImage* image = nullptr) {
     int64_t v = 0;
     if (!IniGetInt(doc, k.section, k.key, v)) {
         std::string text;
@@ -195,22 +195,25 @@ void GetInt(const IniDoc& doc, const IntKey& k, Connection& connection) {
     else if (v < k.lo || v > hi || (k.mend == Mend::LoOrHi && v != k.lo && v != hi))
         kept = k.mend == Mend::CountGateways ? CountGatewaySections(doc) : k.byDefault;
     if (kept != v) mended = true;
-    k.Set(connection, int32_t(kept));
+    k.Set(connection, image, int32_t(kept));
 }
 
-void GetInts(const IniDoc& doc, std::span<const IntKey> keys, Connection& connection) {
+// image is given for the keys of ZARO.ini only.
+void GetInts(const IniDoc& doc, std::span<const IntKey> keys, Connection& connection,
+             ConfigImage* image = nullptr) {
     for (const IntKey& k : keys)
-        GetInt(doc, k, connection);
+        GetInt(doc, k, connection, image);
 }
 
-void PutInts(IniDoc& doc, std::span<const IntKey> keys, const Connection& connection) {
+void PutInts(IniDoc& doc, std::span<const IntKey> keys, const Connection& connection,
+             const ConfigImage* image = nullptr) {
     for (const IntKey& k : keys)
-        IniPutInt(doc, k.section, k.key, k.Get(connection));
+        IniPutInt(doc, k.section, k.key, k.Get(connection, image));
 }
 
-void SetDefaults(std::span<const IntKey> keys, Connection& connection) {
+void SetDefaults(std::span<const IntKey> keys, Connection& connection, ConfigImage* image = nullptr) {
     for (const IntKey& k : keys)
-        k.Set(connection, k.byDefault);
+        k.Set(connection, image, k.byDefault);
 }
 
 // A text kept for a gateway or module when present; one longer than its field is cut
@@ -261,16 +264,18 @@ void PutAddressSlots(IniDoc& doc, const std::string& section, const int32_t (&ad
 
 } // namespace
 
-void LoadINIDefault(Connection& connection) {
-    SetDefaults(kProgramKeys, connection);
+void LoadINIDefault(MeterSession& session) {
+    Connection& connection = session.connection;
+    SetDefaults(kProgramKeys, connection, &session.edited);
     connection.serialPath.clear();
     std::fill(std::begin(Devices485), std::end(Devices485), 0);
 }
 
-int ReadINIFile(Connection& connection) {
+int ReadINIFile(MeterSession& session) {
+    Connection& connection = session.connection;
     IniDoc doc;
     if (!LoadDoc(kProgramFile, doc)) return 0;
-    GetInts(doc, kProgramKeys, connection);
+    GetInts(doc, kProgramKeys, connection, &session.edited);
     std::string path;
     if (IniGetString(doc, "Interface", kPortPathKey, path)) connection.serialPath = path;
     if (connection.serialPort == 0 && connection.serialPath.empty()) { // port 0 names no device by itself
@@ -281,10 +286,11 @@ int ReadINIFile(Connection& connection) {
     return 1;
 }
 
-int NewINIFile(const Connection& connection) {
+int NewINIFile(const MeterSession& session) {
+    const Connection& connection = session.connection;
     IniDoc doc;
     doc.sorted = true;
-    PutInts(doc, kProgramKeys, connection);
+    PutInts(doc, kProgramKeys, connection, &session.edited);
     if (!connection.serialPath.empty()) IniPutString(doc, "Interface", kPortPathKey, connection.serialPath);
     PutAddressSlots(doc, "Interface", Devices485);
     return SaveDoc(kProgramFile, doc);
@@ -358,11 +364,12 @@ int32_t ClampTimeout(int64_t ms) {
     return int32_t(std::clamp<int64_t>(ms, kMinTimeout, kMaxTimeout));
 }
 
-void LoadAllSettings(KnownDevices& devices, Connection& connection, bool rewriteUnreadable) {
-    LoadINIDefault(connection);
+void LoadAllSettings(KnownDevices& devices, MeterSession& session, bool rewriteUnreadable) {
+    LoadINIDefault(session);
     mended = false;
-    if ((!ReadINIFile(connection) || mended) && rewriteUnreadable) NewINIFile(connection);
+    if ((!ReadINIFile(session) || mended) && rewriteUnreadable) NewINIFile(session);
 
+    Connection& connection = session.connection;
     LoadINIDefaultTCP(devices, connection);
     mended = false;
     if ((!ReadINIFileTCP(devices, connection) || mended) && rewriteUnreadable)

@@ -1,8 +1,8 @@
 // The three settings files and the program-wide settings they hold; the connection's
-// (link/Connection.h) are read into and written from the object handed over.
+// (link/Connection.h) are read into and written from the session handed over.
 #pragma once
 
-#include "link/Connection.h"
+#include "config/MeterSession.h"
 #include "netmodules/KnownDevices.h"
 
 #include <cstdint>
@@ -28,9 +28,10 @@ constexpr int32_t kMaxTimeout = 10000;
 int32_t ClampTimeout(int64_t ms);
 
 // The New* routines return 0 when the file could not be written.
-void LoadINIDefault(Connection& connection);
-int ReadINIFile(Connection& connection);
-int NewINIFile(const Connection& connection);
+// ZARO.ini holds the session's connection and a few fields of its edited configuration.
+void LoadINIDefault(MeterSession& session);
+int ReadINIFile(MeterSession& session);
+int NewINIFile(const MeterSession& session);
 void LoadINIDefaultTCP(KnownDevices& devices, Connection& connection);
 int ReadINIFileTCP(KnownDevices& devices, Connection& connection);
 int NewINIFileTCP(const KnownDevices& devices, const Connection& connection);
@@ -40,4 +41,4 @@ int NewDevINIFile(const KnownDevices& devices, const Connection& connection);
 
 // The start-up sequence for all three files: defaults, read over them, rewrite when
 // reading failed (only when rewriteUnreadable: zaro-cli leaves files alone).
-void LoadAllSettings(KnownDevices& devices, Connection& connection, bool rewriteUnreadable);
+void LoadAllSettings(KnownDevices& devices, MeterSession& session, bool rewriteUnreadable);

@@ -10,70 +10,72 @@ namespace {
 constexpr uint8_t kViaModule = 0x40; // BusSettings
 constexpr uint8_t kNoOption = 0x80;  // BusSettings
 
-void UseModule(bool on) {
-    SelectInterface(ConnectionInUse(), on ? kModule : kRS232, ConnectionInUse().gatewayIndex,
-                    ConnectionInUse().moduleIndex);
-    Konf.BusSettings = uint8_t(on ? Konf.BusSettings | kViaModule : Konf.BusSettings & ~kViaModule);
+void UseModule(MeterSession& session, bool on) {
+    SelectInterface(session.connection, on ? kModule : kRS232, session.connection.gatewayIndex,
+                    session.connection.moduleIndex);
+    session.edited.BusSettings =
+        uint8_t(on ? session.edited.BusSettings | kViaModule : session.edited.BusSettings & ~kViaModule);
 }
 
-void NoMeanValues() {
-    std::memset(Konf.MeanMeas, 255, sizeof Konf.MeanMeas);
+void NoMeanValues(MeterSession& session) {
+    std::memset(session.edited.MeanMeas, 255, sizeof session.edited.MeanMeas);
 }
 
-void Refresh() {
-    NewINIFile(ConnectionInUse());
+void Refresh(const MeterSession& session) {
+    NewINIFile(session);
     ActivateObjects();
     ShowAll();
 }
 } // namespace
 
-void CmSelDeviceType(int choice) {
-    if (choice == 0 && Konf.Model == 1) {
+void CmSelDeviceType(MeterSession& session, int choice) {
+    if (choice == 0 && session.edited.Model == 1) {
         // Back to the standard meter: drop what only the extended model knows.
-        if (ConnectionInUse().kind == kModule) UseModule(false);
-        Konf.Freq &= uint8_t(~kFreqLocked);
-        Konf.DispMode &= uint8_t(~kDispModeInOut);
-        Konf.Logger &= 0x0FFF;
-        NoMeanValues();
-        const int code = SystemCode(Konf);
-        if (code == 20 || code == 19) Konf.System = uint8_t((Konf.System & ~kSystemCode) | (code - 16));
+        if (session.connection.kind == kModule) UseModule(session, false);
+        session.edited.Freq &= uint8_t(~kFreqLocked);
+        session.edited.DispMode &= uint8_t(~kDispModeInOut);
+        session.edited.Logger &= 0x0FFF;
+        NoMeanValues(session);
+        const int code = SystemCode(session.edited);
+        if (code == 20 || code == 19)
+            session.edited.System = uint8_t((session.edited.System & ~kSystemCode) | (code - 16));
     }
     if (choice == 1 || choice == 2) {
-        UseModule(choice == 2);
-        InitDispModeSelection();
-        Konf.Freq = 2;
-        Konf.DispMode = 0x10;
-        NoMeanValues();
-        Konf.Mean_Log = 0;
+        UseModule(session, choice == 2);
+        InitDispModeSelection(session.edited);
+        session.edited.Freq = 2;
+        session.edited.DispMode = 0x10;
+        NoMeanValues(session);
+        session.edited.Mean_Log = 0;
     }
-    Konf.Model = (choice == 1 || choice == 2) ? 1 : 0;
-    Konf.Interface = 1;
-    Konf.BusSettings &= uint8_t(~kNoOption);
-    Refresh();
+    session.edited.Model = (choice == 1 || choice == 2) ? 1 : 0;
+    session.edited.Interface = 1;
+    session.edited.BusSettings &= uint8_t(~kNoOption);
+    Refresh(session);
 }
 
-void CmSelModuleType(int present) {
-    UseModule(present != 0);
-    Refresh();
+void CmSelModuleType(MeterSession& session, int present) {
+    UseModule(session, present != 0);
+    Refresh(session);
 }
 
-void CmSelInterfaceOption(int value) {
-    if (value != Konf.Interface) {
+void CmSelInterfaceOption(MeterSession& session, int value) {
+    if (value != session.edited.Interface) {
         if (value == 0) {
-            NoMeanValues();
-            Konf.Mean_Log = 0;
-            Konf.Logger &= 0x03FF;
-            Konf.BusSettings |= kNoOption;
+            NoMeanValues(session);
+            session.edited.Mean_Log = 0;
+            session.edited.Logger &= 0x03FF;
+            session.edited.BusSettings |= kNoOption;
         } else {
-            Konf.BusSettings &= uint8_t(~kNoOption);
+            session.edited.BusSettings &= uint8_t(~kNoOption);
         }
     }
-    Konf.Interface = int16_t(value);
-    Refresh();
+    session.edited.Interface = int16_t(value);
+    Refresh(session);
 }
 
-void CmSelI(int oneAmpere) {
-    Konf.MaxI = oneAmpere ? 100 : 500;
-    Konf.IrSec = float(Konf.MaxI / 100.0);
-    Refresh();
+void CmSelI(MeterSession& session, int oneAmpere) {
+    session.edited.MaxI = oneAmpere ? 100 : 500;
+    session.edited.IrSec = float(session.edited.MaxI / 100.0);
+    Refresh(session);
 }

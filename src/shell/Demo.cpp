@@ -35,22 +35,22 @@ bool Fail(const QString& why) {
 
 // The user's settings, read without rewriting anything, then pointed at the simulator
 // and written into a fresh folder.
-bool WriteDemoSettings(const QString& pty) {
+bool WriteDemoSettings(MeterSession& session, const QString& pty) {
     SettingsDir = DefaultSettingsDir();
     KnownDevices& devices = ShellDevices();
-    LoadAllSettings(devices, ShellConnection(), false);
+    LoadAllSettings(devices, session, false);
     // A demo that was killed could not remove its folder: the next one does.
     RemoveStaleTemporaryFolders("demo");
     demoFolder = CreateTemporaryFolder("demo");
     if (demoFolder.empty()) return false;
     SettingsDir = demoFolder;
-    SelectInterface(ShellConnection(), kRS232, ShellConnection().gatewayIndex, ShellConnection().moduleIndex);
-    ShellConnection().serialPort = 0; // no /dev/ttyS device: the path says where
-    ShellConnection().serialPath = pty.toStdString();
-    ShellConnection().closePortAfterUse = 0;
-    Konf.Model = 1;
-    return NewINIFile(ShellConnection()) && NewINIFileTCP(devices, ShellConnection()) &&
-           NewDevINIFile(devices, ShellConnection());
+    Connection& connection = session.connection;
+    SelectInterface(connection, kRS232, connection.gatewayIndex, connection.moduleIndex);
+    connection.serialPort = 0; // no /dev/ttyS device: the path says where
+    connection.serialPath = pty.toStdString();
+    connection.closePortAfterUse = 0;
+    session.edited.Model = 1;
+    return NewINIFile(session) && NewINIFileTCP(devices, connection) && NewDevINIFile(devices, connection);
 }
 
 bool StartDemo(const QString& program) {
@@ -63,7 +63,8 @@ bool StartDemo(const QString& program) {
         return Fail(QStringLiteral("%1: %2").arg(program, error));
     // The simulator names its pseudo-terminal once its meter listens.
     if (!line.startsWith(QLatin1String("PTY "))) return Fail(QStringLiteral("%1: %2").arg(program, line));
-    if (!WriteDemoSettings(line.mid(4))) return Fail(Tr("the demo settings could not be written."));
+    if (!WriteDemoSettings(ShellSession(), line.mid(4)))
+        return Fail(Tr("the demo settings could not be written."));
     return true;
 }
 
@@ -72,7 +73,7 @@ bool StartDemo(const QString& program) {
 int StartDemoSession(const QString& program, double splashSeconds) {
     if (!StartDemo(program)) return 0;
     if (!StartZaro(splashSeconds, demoFolder)) return 0;
-    CmRecFromDev();
+    CmRecFromDev(ShellSession());
     return 1;
 }
 

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+struct MeterSession;
+
 // Starts simulator, prepares the demo settings and starts the program on them, then
 // receives the simulated meter's configuration. 0 when any step failed (said in a popup).
 int StartDemoSession(const QString& simulator, double splashSeconds);

@@ -2,8 +2,8 @@
 //
 // A command whose subsystem is not built yet has nullptr as its function and is shown
 // dimmed. Making it live is one line: include the subsystem's header below and put the
-// callback in place of the nullptr: CmXxx when it is int(), Void<CmXxx> when it is
-// void(), e.g.
+// callback in place of the nullptr: CmXxx when it is int(MeterSession&), Void<CmXxx> when
+// it returns void, Sessionless<CmXxx> when it does not work on the meter session, e.g.
 //     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Instantaneous values"), "F5", ToolImage::None,
 //     CmMeasDisplay, -1},
 // A callback that wants its parent window gets a two-line adapter below.
@@ -35,16 +35,24 @@
 
 namespace {
 
-template <void (*command)()> int Void() {
+template <void (*command)(MeterSession&)> int Void(MeterSession& session) {
+    command(session);
+    return 0;
+}
+template <void (*command)()> int Void(MeterSession&) {
     command();
     return 0;
 }
-
-int SelInterface() {
-    return CmSelInterface(ActivePanel(), ShellDevices(), ShellConnection());
+// Commands that do not work on the meter session.
+template <int (*command)()> int Sessionless(MeterSession&) {
+    return command();
 }
 
-int CommLog() {
+int SelInterface(MeterSession& session) {
+    return CmSelInterface(ActivePanel(), ShellDevices(), session);
+}
+
+int CommLog(MeterSession&) {
     CmCommLog();
     AddHelpKey(Panels().commLog, "commlog.html");
     return 0;
@@ -64,19 +72,19 @@ const MenuCommand kMainCommands[] = {
     {kFile, QT_TRANSLATE_NOOP("Menu", "&New configuration"), "Ctrl+N", T::New, Void<CmFileNew>, -1},
     {kFile, QT_TRANSLATE_NOOP("Menu", "&Open configuration..."), "Ctrl+O", T::Open, Void<CmFileOpen>, -1},
     {kFile, QT_TRANSLATE_NOOP("Menu", "&Save configuration..."), "Ctrl+S", T::Save, Void<CmSaveToFile>, -1},
-    {kFile, QT_TRANSLATE_NOOP("Menu", "Compare configuration &files..."), nullptr, T::None, Void<CmCompareFiles>,
-     -1},
-    {kFile, QT_TRANSLATE_NOOP("Menu", "Compare file with &meter..."), nullptr, T::None, Void<CmCompareWithMeter>,
-     -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "Compare configuration &files..."), nullptr, T::None,
+     Void<CmCompareFiles>, -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "Compare file with &meter..."), nullptr, T::None,
+     Void<CmCompareWithMeter>, -1},
     {kFile, nullptr, nullptr, T::None, nullptr, -1},
-    {kFile, QT_TRANSLATE_NOOP("Menu", "&Print..."), "Ctrl+P", T::Print, CmPrint, -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "&Print..."), "Ctrl+P", T::Print, Sessionless<CmPrint>, -1},
     {kFile, nullptr, nullptr, T::None, nullptr, -1},
-    {kFile, QT_TRANSLATE_NOOP("Menu", "E&xit"), "Ctrl+Q", T::None, ExitProgram, -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "E&xit"), "Ctrl+Q", T::None, Sessionless<ExitProgram>, -1},
 
     {kMeter, QT_TRANSLATE_NOOP("Menu", "&Receive configuration from meter"), "Ctrl+R", T::Download,
      CmRecFromDev, -1},
-    {kMeter, QT_TRANSLATE_NOOP("Menu", "Sen&d configuration to meter"), "Ctrl+D", T::Upload,
-     CmSendConfig, -1},
+    {kMeter, QT_TRANSLATE_NOOP("Menu", "Sen&d configuration to meter"), "Ctrl+D", T::Upload, CmSendConfig,
+     -1},
     {kMeter, QT_TRANSLATE_NOOP("Menu", "&Version information"), nullptr, T::None, Void<CmGetVersionInfo>, -1},
     {kMeter, QT_TRANSLATE_NOOP("Menu", "Restart &mean-value interval"), nullptr, T::None, CmRestartInterval,
      -1},
@@ -89,8 +97,10 @@ const MenuCommand kMainCommands[] = {
      CmMinMaxDisplay, -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Energy meters"), nullptr, T::None, CmMetersDisplay, -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Mean values"), nullptr, T::None, CmMeanValueDisplay, -1},
-    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Voltage harmonics"), nullptr, T::None, CmVoltageHarmonics, -1},
-    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "C&urrent harmonics"), nullptr, T::None, CmCurrentHarmonics, -1},
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Voltage harmonics"), nullptr, T::None, CmVoltageHarmonics,
+     -1},
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "C&urrent harmonics"), nullptr, T::None, CmCurrentHarmonics,
+     -1},
     {kMeasurements, nullptr, nullptr, T::None, nullptr, -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Simulation of digital outputs"), nullptr, T::None,
      CmSimulation, -1},
@@ -103,14 +113,15 @@ const MenuCommand kMainCommands[] = {
     {kDisplay, QT_TRANSLATE_NOOP("Menu", "&Brightness..."), nullptr, T::None, CmDisplay, -1},
 
     // Each language is named in its own language, whatever language is active.
-    {kLanguage, "Deutsch", nullptr, T::None, CmLangDeu, 0},
-    {kLanguage, "English", nullptr, T::None, CmLangEng, 1},
-    {kLanguage, "Nederlands", nullptr, T::None, CmLangNed, 2},
-    {kLanguage, "Fran\u00e7ais", nullptr, T::None, CmLangFra, 3},
+    {kLanguage, "Deutsch", nullptr, T::None, Sessionless<CmLangDeu>, 0},
+    {kLanguage, "English", nullptr, T::None, Sessionless<CmLangEng>, 1},
+    {kLanguage, "Nederlands", nullptr, T::None, Sessionless<CmLangNed>, 2},
+    {kLanguage, "Fran\u00e7ais", nullptr, T::None, Sessionless<CmLangFra>, 3},
 
-    {kHelp, QT_TRANSLATE_NOOP("Menu", "&Contents"), "F1", T::None, CmHelpContents, -1},
-    {kHelp, QT_TRANSLATE_NOOP("Menu", "Try with a &simulated meter"), nullptr, T::None, CmTryDemo, -1},
-    {kHelp, QT_TRANSLATE_NOOP("Menu", "&About ZARO"), nullptr, T::None, ShowAboutDialog, -1},
+    {kHelp, QT_TRANSLATE_NOOP("Menu", "&Contents"), "F1", T::None, Sessionless<CmHelpContents>, -1},
+    {kHelp, QT_TRANSLATE_NOOP("Menu", "Try with a &simulated meter"), nullptr, T::None,
+     Sessionless<CmTryDemo>, -1},
+    {kHelp, QT_TRANSLATE_NOOP("Menu", "&About ZARO"), nullptr, T::None, Sessionless<ShowAboutDialog>, -1},
 };
 
 const char* const kLoggerTitles[] = {QT_TRANSLATE_NOOP("Menu", "&Logger")};
@@ -123,7 +134,8 @@ const MenuCommand kLoggerCommands[] = {
     {0, QT_TRANSLATE_NOOP("Menu", "&Read from meter"), nullptr, T::Upload, CmReadLoggerData, -1},
     {0, QT_TRANSLATE_NOOP("Menu", "&Profile graph"), nullptr, T::Graphic, CmDispLogData, -1},
     {0, QT_TRANSLATE_NOOP("Menu", "E&xport to Excel..."), nullptr, T::Excel, CmExcelExport, -1},
-    {0, QT_TRANSLATE_NOOP("Menu", "&Minimum and maximum values"), nullptr, T::Find, CmShowMinMax, -1},
+    {0, QT_TRANSLATE_NOOP("Menu", "&Minimum and maximum values"), nullptr, T::Find, Sessionless<CmShowMinMax>,
+     -1},
     {0, nullptr, nullptr, T::None, nullptr, -1},
     {0, QT_TRANSLATE_NOOP("Menu", "&Reset logger..."), nullptr, T::None, CmLoggerReset, -1},
 };

@@ -1,6 +1,8 @@
 // The main window's commands: one table feeds the menu bar and the toolbar buttons.
 #pragma once
 
+struct MeterSession;
+
 enum class ToolImage { None, New, Open, Save, Download, Upload, Print, Return, Graphic, Excel, Find };
 
 struct MenuCommand {
@@ -8,7 +10,7 @@ struct MenuCommand {
     const char* text;     // English source text, context "Menu"; nullptr = separator
     const char* shortcut; // key sequence in portable text, or nullptr
     ToolImage image;      // the toolbar button that triggers this entry
-    int (*run)();         // nullptr while its subsystem is not built: shown dimmed
+    int (*run)(MeterSession& session); // nullptr while its subsystem is not built: shown dimmed
     int language;         // the language entries: 0..3; -1 for all others
 };
 

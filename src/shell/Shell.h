@@ -1,6 +1,7 @@
 // Pieces of the application shell shared between its files.
 #pragma once
 
+#include "config/MeterSession.h"
 #include "shell/MenuCommands.h"
 
 #include <QPointer>
@@ -17,15 +18,18 @@ struct KnownDevices;
 // The gateways, modules and meter addresses the main window works with: read at
 // start-up, handed to the interface dialog, listed by the toolbar.
 KnownDevices& ShellDevices();
-// The connection the main window works over: read at start-up, handed to the link, the
+// The meter session of the program's window: menu commands and the panels they open
+// are handed it. Its connection is read at start-up and handed to the link, the
 // interface dialog and the toolbar.
+MeterSession& ShellSession();
 Connection& ShellConnection();
 
 // A menu bar from a command table, in the current language; commands without a
-// function are dimmed. The actions carry their ToolImage as data.
-QMenuBar* BuildMenuBar(const MenuTable& table, QWidget* parent);
+// function are dimmed. The actions carry their ToolImage as data; they run their
+// command on session.
+QMenuBar* BuildMenuBar(const MenuTable& table, QWidget* parent, MeterSession& session);
 // Toolbars tied to the entries of bar; they are added to window and returned.
-QToolBar* BuildMainToolbar(QMainWindow* window, QMenuBar* bar);
+QToolBar* BuildMainToolbar(MeterSession& session, QMainWindow* window, QMenuBar* bar);
 QToolBar* BuildLoggerToolbar(QMainWindow* window, QMenuBar* bar);
 // Checks the entry of the language and unchecks the other three.
 void CheckLanguageEntry(QMenuBar* bar, int language);

@@ -138,7 +138,7 @@ const int32_t* GatewayAddresses() {
 
 } // namespace
 
-QMenuBar* BuildMenuBar(const MenuTable& table, QWidget* parent) {
+QMenuBar* BuildMenuBar(const MenuTable& table, QWidget* parent, MeterSession& session) {
     auto* bar = new QMenuBar(parent);
     QMenu* menus[16] = {};
     auto* languages = new QActionGroup(bar);
@@ -170,11 +170,11 @@ QMenuBar* BuildMenuBar(const MenuTable& table, QWidget* parent) {
             action->setEnabled(false);
             continue;
         }
-        int (*run)() = c.run;
+        int (*run)(MeterSession&) = c.run;
         // Menus, buttons and shortcuts leave the focus where it is: commit the field first.
-        QObject::connect(action, &QAction::triggered, action, [run] {
+        QObject::connect(action, &QAction::triggered, action, [run, &session] {
             CommitMainPanelEdits();
-            run();
+            run(session);
         });
     }
     return bar;
@@ -187,7 +187,7 @@ void CheckLanguageEntry(QMenuBar* bar, int language) {
     }
 }
 
-QToolBar* BuildMainToolbar(QMainWindow* window, QMenuBar* bar) {
+QToolBar* BuildMainToolbar(MeterSession& session, QMainWindow* window, QMenuBar* bar) {
     static const ToolImage images[] = {ToolImage::New,      ToolImage::Open,   ToolImage::Save,
                                        ToolImage::Download, ToolImage::Upload, ToolImage::Print};
     QToolBar* toolbar = BuildToolbar(window, bar, images, int(std::size(images)));
@@ -198,7 +198,8 @@ QToolBar* BuildMainToolbar(QMainWindow* window, QMenuBar* bar) {
     addresses->setToolTip(QApplication::translate("Toolbar", "Meter address"));
     addresses->setMinimumContentsLength(4);
     addresses->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    QObject::connect(addresses, &QComboBox::activated, addresses, [](int) { DevSelCallback(); });
+    QObject::connect(addresses, &QComboBox::activated, addresses,
+                     [&session](int) { DevSelCallback(session); });
     toolbar->addWidget(addresses);
 
     toolbar->addSeparator();
@@ -290,13 +291,13 @@ void InitToolbarGateway() {
     list->setEnabled(list->count() > 0);
 }
 
-int DevSelCallback() {
+int DevSelCallback(MeterSession& session) {
     QComboBox* list = ToolbarList(kAddressListName);
     if (!list || list->currentIndex() < 0) return 0;
     const int address = list->currentText().toInt();
-    if (ShellConnection().kind == kRS485) {
-        ShellConnection().meterAddress = address;
-        NewINIFile(ShellConnection());
+    if (session.connection.kind == kRS485) {
+        session.connection.meterAddress = address;
+        NewINIFile(session);
     } else {
         ShellConnection().gatewayUnitAddress = address;
         NewINIFileTCP(ShellDevices(), ShellConnection());

@@ -93,9 +93,9 @@ bool IsFitted(PanelKind kind) {
     return TraitsOf(kind).fitted;
 }
 
-void ResetProgramState() {
-    filename.clear();
-    ShellConnection().highestSearchAddress = 32;
+void ResetProgramState(MeterSession& session) {
+    session.configFile.clear();
+    session.connection.highestSearchAddress = 32;
     CloseTCPConnection(kCloseAllTCP);
 }
 
@@ -145,10 +145,10 @@ void DiscardToolbar() {
 // the command that asked for the rebuild may be running from one of its entries.
 void BuildMainBars() {
     DiscardToolbar();
-    QMenuBar* bar = BuildMenuBar(MainMenu(), BkgndPanel);
+    QMenuBar* bar = BuildMenuBar(MainMenu(), BkgndPanel, ShellSession());
     BkgndPanel->setMenuBar(bar);
     CheckLanguageEntry(bar, Language);
-    Panels().toolbar = BuildMainToolbar(BkgndPanel, bar);
+    Panels().toolbar = BuildMainToolbar(ShellSession(), BkgndPanel, bar);
 }
 
 int SwitchLanguage(int l) {
@@ -207,7 +207,8 @@ void ShowPanel(PanelKind kind, QWidget* panel) {
     case PanelKind::Main:
         MainPanel = panel;
         ActivateMenu(1);
-        if (!Panels().toolbar) Panels().toolbar = BuildMainToolbar(BkgndPanel, BkgndPanel->menuBar());
+        if (!Panels().toolbar)
+            Panels().toolbar = BuildMainToolbar(ShellSession(), BkgndPanel, BkgndPanel->menuBar());
         Panels().toolbar->show();
         break;
     case PanelKind::DeviceLogger:
@@ -239,7 +240,8 @@ void ShowMainPanel(int rebuild) {
         BuildMainBars();
     } else {
         ActivateMenu(1);
-        if (!Panels().toolbar) Panels().toolbar = BuildMainToolbar(BkgndPanel, BkgndPanel->menuBar());
+        if (!Panels().toolbar)
+            Panels().toolbar = BuildMainToolbar(ShellSession(), BkgndPanel, BkgndPanel->menuBar());
         Panels().toolbar->show();
     }
     if (activePanel && activePanel != MainPanel) activePanel->hide();
@@ -253,7 +255,7 @@ void ShowMainPanel(int rebuild) {
 void LoadLoggerMenuTool(QWidget*) {
     if (!BkgndPanel) return;
     DiscardToolbar();
-    QMenuBar* bar = BuildMenuBar(LoggerMenu(), BkgndPanel);
+    QMenuBar* bar = BuildMenuBar(LoggerMenu(), BkgndPanel, ShellSession());
     BkgndPanel->setMenuBar(bar);
     Panels().toolbar = BuildLoggerToolbar(BkgndPanel, bar);
     bar->show();
@@ -271,13 +273,13 @@ int ChangeLanguage(int l) {
     delete MainPanel;
     BuildMainBars();
     BkgndPanel->show();
-    QWidget* panel = CreateMainPanel(BkgndPanel);
+    QWidget* panel = CreateMainPanel(ShellSession(), BkgndPanel);
     panel->setObjectName("MainPanel");
     ShowPanel(PanelKind::Main, panel);
     ShowPrintFields(false);
     ActivateObjects();
     ShowAll();
-    NewINIFile(ShellConnection());
+    NewINIFile(ShellSession());
     return 1;
 }
 
@@ -299,9 +301,13 @@ KnownDevices& ShellDevices() {
     return devices;
 }
 
+MeterSession& ShellSession() {
+    static MeterSession session;
+    return session;
+}
+
 Connection& ShellConnection() {
-    static Connection connection;
-    return connection;
+    return ShellSession().connection;
 }
 
 int StartZaro(double splashSeconds, const std::string& settingsDir) {
@@ -315,11 +321,12 @@ int StartZaro(double splashSeconds, const std::string& settingsDir) {
     CloseCommPort();
 
     SettingsDir = settingsDir;
-    LoadAllSettings(ShellDevices(), ShellConnection(), true);
+    MeterSession& session = ShellSession();
+    LoadAllSettings(ShellDevices(), session, true);
     UseKnownDevices(&ShellDevices());
-    UseConnection(&ShellConnection());
-    ResetProgramState();
-    InitNewConfiguration();
+    UseConnection(&session.connection);
+    ResetProgramState(session);
+    InitNewConfiguration(session);
 
     // The splash stays its full time however quickly the files were read.
     Delay(splashSeconds - (Timer() - shownAt));
@@ -328,7 +335,7 @@ int StartZaro(double splashSeconds, const std::string& settingsDir) {
 }
 
 void EndZaro() {
-    EndPanelSimulation();
+    EndPanelSimulation(ShellSession());
     DiscardToolbar();
     delete MainPanel;
     delete Panels().about;

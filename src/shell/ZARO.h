@@ -5,11 +5,12 @@
 
 #include <string>
 
-class QToolBar;
-class QWidget;
+struct MeterSession;
 class QMainWindow;
 class QPrinter;
 class QString;
+class QToolBar;
+class QWidget;
 
 enum class PanelKind {
     Main,
@@ -65,7 +66,8 @@ QWidget* MainPanelHandle();  // the configuration editor; nullptr before start-u
 // The toolbar lists, refilled after every change of device type, interface or selection.
 void InitToolbarDeviceAddr();
 void InitToolbarGateway();
-int DevSelCallback();     // the address list's selection becomes meterAddress / gatewayUnitAddress
+// The address list's selection becomes meterAddress / gatewayUnitAddress.
+int DevSelCallback(MeterSession& session);
 int GatewaySelCallback(); // the gateway list's selection becomes gatewayIndex
 int LM57SelCallback();    // the module list's selection becomes moduleIndex
 

@@ -7,6 +7,7 @@
 #include "acquisition/MeterDecode.h"
 #include "acquisition/MinMaxDecode.h"
 #include "config/ConfigImage.h"
+#include "config/MeterSession.h"
 #include "link/DeviceLink.h"
 #include "platform/Messages.h"
 
@@ -35,24 +36,24 @@ Q_DECLARE_METATYPE(VerdictCase)
 
 namespace {
 
-void SetRatios(int code, float urPrim, uint16_t urSec, float irPrim, float irSec) {
-    Lese = ConfigImage{};
-    Lese.System = uint8_t(code);
-    Lese.UrPrim = urPrim;
-    Lese.UrSec = urSec;
-    Lese.IrPrim = irPrim;
-    Lese.IrSec = irSec;
+void SetRatios(MeterSession& session, int code, float urPrim, uint16_t urSec, float irPrim, float irSec) {
+    session.read = ConfigImage{};
+    session.read.System = uint8_t(code);
+    session.read.UrPrim = urPrim;
+    session.read.UrSec = urSec;
+    session.read.IrPrim = irPrim;
+    session.read.IrSec = irSec;
 }
 
-void SetMeter(int code, bool zrm3) {
-    SetRatios(code, 400.0f, 400, 100.0f, 5.0f);
-    Lese.Model = zrm3 ? 1 : 0;
-    std::memset(Lese.MeanMeas, kNoMeasurand, sizeof Lese.MeanMeas);
+void SetMeter(MeterSession& session, int code, bool zrm3) {
+    SetRatios(session, code, 400.0f, 400, 100.0f, 5.0f);
+    session.read.Model = zrm3 ? 1 : 0;
+    std::memset(session.read.MeanMeas, kNoMeasurand, sizeof session.read.MeanMeas);
 }
 
-// As a panel opened on Lese would show it.
-DisplayScale Scale() {
-    return DisplayScaleFor(Lese);
+// As a panel opened on session.read would show it.
+DisplayScale Scale(MeterSession& session) {
+    return DisplayScaleFor(session.read);
 }
 
 void PutFloat(uint8_t* block, int k, float v) {
@@ -63,11 +64,11 @@ void PutWord(uint8_t* block, int k, uint16_t v) {
     std::memcpy(block + 2 * k, &v, 2);
 }
 
-QList<int> VisibleRows() {
+QList<int> VisibleRows(MeterSession& session) {
     QList<int> rows;
-    const DisplayScale scale = DisplayScaleFor(Lese);
+    const DisplayScale scale = DisplayScaleFor(session.read);
     for (int r = 0; r < kMeasRowsZrm3; ++r)
-        if (MeasRowVisible(r, scale)) rows << r;
+        if (MeasRowVisible(session, r, scale)) rows << r;
     return rows;
 }
 
@@ -75,6 +76,7 @@ QList<int> VisibleRows() {
 
 class AcqBlocksTest : public QObject {
     Q_OBJECT
+    MeterSession session;
   private slots:
     void unitsAndDecimalsFollowTheNominalValue_data() {
         QTest::addColumn<UnitCase>("c");
@@ -93,8 +95,8 @@ class AcqBlocksTest : public QObject {
     }
     void unitsAndDecimalsFollowTheNominalValue() {
         QFETCH(UnitCase, c);
-        SetRatios(c.code, c.urPrim, uint16_t(c.urSec), 100.0f, 5.0f);
-        const DisplayScale scale = DisplayScaleFor(Lese);
+        SetRatios(session, c.code, c.urPrim, uint16_t(c.urSec), 100.0f, 5.0f);
+        const DisplayScale scale = DisplayScaleFor(session.read);
         QCOMPARE(scale.Unit(kVoltage), c.unit);
         QCOMPARE(scale.Decimals(kVoltage), c.decimals);
         QCOMPARE(scale.Divisor(kVoltage), c.divisor);
@@ -102,8 +104,8 @@ class AcqBlocksTest : public QObject {
 
     void powerClasses() {
         // 20000/100 V, 100/5 A, 4-wire: S = 200 x 20 x 100 x 5 x sqrt(3) = 3.46 MVA.
-        SetRatios(4, 20000.0f, 100, 100.0f, 5.0f);
-        const DisplayScale scale = DisplayScaleFor(Lese);
+        SetRatios(session, 4, 20000.0f, 100, 100.0f, 5.0f);
+        const DisplayScale scale = DisplayScaleFor(session.read);
         QVERIFY(qAbs(scale.Nominal(kActivePower) - 3464101.6f) < 1.0f);
         for (Quantity k : {kActivePower, kReactivePower, kApparentPower}) {
             QCOMPARE(scale.Nominal(k), scale.Nominal(kActivePower));
@@ -117,8 +119,8 @@ class AcqBlocksTest : public QObject {
     void brokenRatiosStayInRange() {
         // A zero secondary gives an infinite or undefined ratio: the tables must still
         // hold a unit and a usable divisor.
-        SetRatios(4, 400.0f, 0, 100.0f, 0.0f);
-        const DisplayScale scale = DisplayScaleFor(Lese);
+        SetRatios(session, 4, 400.0f, 0, 100.0f, 0.0f);
+        const DisplayScale scale = DisplayScaleFor(session.read);
         for (int k = 0; k < kQuantities; ++k) {
             QVERIFY(scale.Unit(Quantity(k)).size() < 10);
             QVERIFY(std::isfinite(scale.Divisor(Quantity(k))) && scale.Divisor(Quantity(k)) >= 1.0f);
@@ -169,79 +171,79 @@ class AcqBlocksTest : public QObject {
         const std::pair<int, int> cases[] = {{0, 1}, {1, 2},  {2, 3},  {3, 4},
                                              {4, 5}, {19, 4}, {20, 5}, {7, 1}};
         for (auto [code, column] : cases) {
-            Lese.System = uint8_t(0x80 | code); // the correction bit must not disturb it
-            QCOMPARE(SystemColumnOf(Lese), column);
+            session.read.System = uint8_t(0x80 | code); // the correction bit must not disturb it
+            QCOMPARE(SystemColumnOf(session.read), column);
         }
     }
 
     void fieldSetsByModelAndSystem() {
-        Lese = ConfigImage{};
-        Lese.Model = 1;
-        Lese.System = 4;
+        session.read = ConfigImage{};
+        session.read.Model = 1;
+        session.read.System = 4;
         QList<int> all4wire;
         for (int r = 0; r < kMeasRowsZrm3; ++r)
             if (r != 0 && r != 7 && r != 11) all4wire << r;
-        QCOMPARE(VisibleRows(), all4wire);
-        QCOMPARE(MeasRequest(), kReadValuesM3);
+        QCOMPARE(VisibleRows(session), all4wire);
+        QCOMPARE(MeasRequest(session), kReadValuesM3);
 
-        Lese.Model = 0;
+        session.read.Model = 0;
         all4wire.removeAll(33);
         all4wire.removeAll(34);
         all4wire.removeAll(35);
-        QCOMPARE(VisibleRows(), all4wire);
-        QCOMPARE(MeasRequest(), kReadValues);
-        QCOMPARE(MeasRowCount(), 33);
+        QCOMPARE(VisibleRows(session), all4wire);
+        QCOMPARE(MeasRequest(session), kReadValues);
+        QCOMPARE(MeasRowCount(session), 33);
 
-        Lese.System = 3;
+        session.read.System = 3;
         const QList<int> wire3{4, 5, 6, 8, 9, 10, 12, 13, 14, 19, 23, 27, 28, 32};
-        QCOMPARE(VisibleRows(), wire3);
-        Lese.System = 19;
-        QCOMPARE(VisibleRows(), wire3);
+        QCOMPARE(VisibleRows(session), wire3);
+        session.read.System = 19;
+        QCOMPARE(VisibleRows(session), wire3);
 
         for (int code : {0, 1, 2}) {
-            Lese.System = uint8_t(code);
-            QCOMPARE(VisibleRows(), (QList<int>{0, 7, 11, 19, 23, 27, 28, 32}));
+            session.read.System = uint8_t(code);
+            QCOMPARE(VisibleRows(session), (QList<int>{0, 7, 11, 19, 23, 27, 28, 32}));
         }
     }
 
     void captionsByNetworkKind() {
-        Lese = ConfigImage{};
-        Lese.System = 1;
-        QCOMPARE(MeasCaption(0), "U");
-        Lese.System = 20;
-        QCOMPARE(MeasCaption(1), "U1N");
-        QCOMPARE(MeasCaption(kNeutralRow), "IN");
-        QCOMPARE(MeasRowClass(kNeutralRow), kCurrent);
-        Lese.Freq = 0x40 | 2;
-        QCOMPARE(MeasCaption(kNeutralRow), "Unb.I");
-        QCOMPARE(MeasRowClass(kNeutralRow), kPercent);
-        Lese.System = 3; // the unbalance only comes with a neutral
-        QCOMPARE(MeasCaption(kNeutralRow), "IN");
+        session.read = ConfigImage{};
+        session.read.System = 1;
+        QCOMPARE(MeasCaption(session, 0), "U");
+        session.read.System = 20;
+        QCOMPARE(MeasCaption(session, 1), "U1N");
+        QCOMPARE(MeasCaption(session, kNeutralRow), "IN");
+        QCOMPARE(MeasRowClass(session, kNeutralRow), kCurrent);
+        session.read.Freq = 0x40 | 2;
+        QCOMPARE(MeasCaption(session, kNeutralRow), "Unb.I");
+        QCOMPARE(MeasRowClass(session, kNeutralRow), kPercent);
+        session.read.System = 3; // the unbalance only comes with a neutral
+        QCOMPARE(MeasCaption(session, kNeutralRow), "IN");
     }
 
     void minMaxRowsCaptionsAndMarkers() {
-        SetMeter(0, false);
+        SetMeter(session, 0, false);
         QStringList shown;
         for (int r = 0; r < kMinMaxRowsZrm3; ++r)
-            if (MinMaxRowVisible(r, Scale())) shown << MinMaxCaption(r);
+            if (MinMaxRowVisible(session, r, Scale(session))) shown << MinMaxCaption(session, r);
         // Request 1 ends with the second power-factor minimum: the base model has no more.
         QCOMPARE(shown.join(' '),
                  QString("Umax Imax Iavgmax Pmax Qmax Smax Umin PFmin.inc.ind PFmin.inc.cap"));
-        SetMeter(4, true);
-        QVERIFY(MinMaxRowVisible(41, Scale()));
-        QCOMPARE(MinMaxCaption(41), QString("UNEmax"));
-        QCOMPARE(MinMaxCaption(29), QString("U1Nmin"));
-        QCOMPARE(MinMaxRowCount(), 42);
+        SetMeter(session, 4, true);
+        QVERIFY(MinMaxRowVisible(session, 41, Scale(session)));
+        QCOMPARE(MinMaxCaption(session, 41), QString("UNEmax"));
+        QCOMPARE(MinMaxCaption(session, 29), QString("U1Nmin"));
+        QCOMPARE(MinMaxRowCount(session), 42);
         // The unbalance maximum is a percentage, as the instantaneous and mean values are.
-        Lese.Freq = kFreqUnbalanceI;
-        QCOMPARE(MinMaxCaption(15), QString("Unb.Imax"));
-        QCOMPARE(Scale().Unit(MinMaxRowClass(15)), QString("%"));
-        SetMeter(4, false);
-        QVERIFY(!MinMaxRowVisible(41, Scale()));
+        session.read.Freq = kFreqUnbalanceI;
+        QCOMPARE(MinMaxCaption(session, 15), QString("Unb.Imax"));
+        QCOMPARE(Scale(session).Unit(MinMaxRowClass(session, 15)), QString("%"));
+        SetMeter(session, 4, false);
+        QVERIFY(!MinMaxRowVisible(session, 41, Scale(session)));
 
         // Both frequency extremes are checked as frequencies, the minimum first;
         // nonsense never shows as a number.
-        QCOMPARE(MinMaxCaption(39) + MinMaxCaption(40), QString("FminFmax"));
+        QCOMPARE(MinMaxCaption(session, 39) + MinMaxCaption(session, 40), QString("FminFmax"));
         PutFloat(MinMax, 39, 65.01f);
         PutFloat(MinMax, 40, 44.99f);
         PutFloat(MinMax, 35, -1.002f);
@@ -249,7 +251,7 @@ class AcqBlocksTest : public QObject {
         PutFloat(MinMax, 3, -0.0f);
         QStringList texts;
         for (int row : {39, 40, 35, 1, 3})
-            texts << MinMaxText(row, Scale()).text;
+            texts << MinMaxText(session, row, Scale(session)).text;
         QCOMPARE(texts, (QStringList{"> 65", "< 45", "---", "OVL", "0.0"}));
     }
 
@@ -292,7 +294,7 @@ class AcqBlocksTest : public QObject {
         const bool set[kMeterRows] = {true};
         for (double bad : {std::numeric_limits<double>::quiet_NaN(), s.fieldMax * 2, -0.5}) {
             const double values[kMeterRows] = {bad};
-            QCOMPARE(SendMeterSet(s, set, values), 0);
+            QCOMPARE(SendMeterSet(session, s, set, values), 0);
         }
         SetMessageSink(nullptr);
         QCOMPARE(MeterCount(0), 7u);
@@ -307,75 +309,78 @@ class AcqBlocksTest : public QObject {
         bool ticked[kMeterRows] = {false, true, false, false, false, false, false, true};
         QCOMPARE(MeterResetWord(ticked), uint16_t(0x82));
 
-        SetMeter(4, true);
-        QCOMPARE(MeterCaption(4), QString("Reactive energy inductive T1"));
-        Lese.DispMode = kDispModeInOut;
-        QCOMPARE(MeterCaption(7), QString("Reactive energy outgoing T2"));
-        QCOMPARE(MeterCaption(1), QString("Active energy incoming T2"));
+        SetMeter(session, 4, true);
+        QCOMPARE(MeterCaption(session, 4), QString("Reactive energy inductive T1"));
+        session.read.DispMode = kDispModeInOut;
+        QCOMPARE(MeterCaption(session, 7), QString("Reactive energy outgoing T2"));
+        QCOMPARE(MeterCaption(session, 1), QString("Active energy incoming T2"));
     }
 
     void freeMeanCodesAndCaptions() {
-        SetMeter(3, true); // 3-wire: no phase-to-neutral values
+        SetMeter(session, 3, true); // 3-wire: no phase-to-neutral values
         const uint8_t codes[9] = {0, 3, 25, 29, 39, 51, 43, 60, 200};
-        std::memcpy(Lese.MeanMeas, codes, 9);
-        DropInvalidMeanCodes();
+        std::memcpy(session.read.MeanMeas, codes, 9);
+        DropInvalidMeanCodes(session);
         const uint8_t kept[9] = {255, 3, 25, 29, 255, 255, 43, 255, 255};
-        QCOMPARE(QByteArray(reinterpret_cast<char*>(Lese.MeanMeas), 9),
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(session.read.MeanMeas), 9),
                  QByteArray(reinterpret_cast<const char*>(kept), 9));
-        QCOMPARE((QStringList{MeanFreeCaption(Scale(), 1), MeanFreeCaption(Scale(), 3),
-                              MeanFreeCaption(Scale(), 6)}),
+        QCOMPARE((QStringList{MeanFreeCaption(session, Scale(session), 1),
+                              MeanFreeCaption(session, Scale(session), 3),
+                              MeanFreeCaption(session, Scale(session), 6)}),
                  (QStringList{"U12 [V]", "PF ", "THD I1 [%]"}));
 
-        SetMeter(4, true);
-        Lese.MeanMeas[0] = 64;
-        Lese.MeanMeas[1] = 22;
-        Lese.MeanMeas[2] = 41;
-        QCOMPARE((QStringList{MeanFreeCaption(Scale(), 0), MeanFreeCaption(Scale(), 1),
-                              MeanFreeCaption(Scale(), 2)}),
+        SetMeter(session, 4, true);
+        session.read.MeanMeas[0] = 64;
+        session.read.MeanMeas[1] = 22;
+        session.read.MeanMeas[2] = 41;
+        QCOMPARE((QStringList{MeanFreeCaption(session, Scale(session), 0),
+                              MeanFreeCaption(session, Scale(session), 1),
+                              MeanFreeCaption(session, Scale(session), 2)}),
                  (QStringList{"Q3cap [kvar]", "S2 [kVA]", "THD U2 [%]"}));
 
         // Current unbalance in the neutral current's place is a percentage, however
         // large the current transformer.
-        Lese.IrPrim = 1000.0f;
-        Lese.Freq = kFreqUnbalanceI;
-        Lese.MeanMeas[3] = 12;
+        session.read.IrPrim = 1000.0f;
+        session.read.Freq = kFreqUnbalanceI;
+        session.read.MeanMeas[3] = 12;
         PutFloat(AvgTrend, 3, 3.26f);
-        QCOMPARE(MeanFreeCaption(Scale(), 3), QString("Unb.I [%]"));
-        QCOMPARE(FreeMeanText(Scale(), MeanResets{}, 3, 0).text, QString("3.3"));
+        QCOMPARE(MeanFreeCaption(session, Scale(session), 3), QString("Unb.I [%]"));
+        QCOMPARE(FreeMeanText(session, Scale(session), MeanResets{}, 3, 0).text, QString("3.3"));
     }
 
     void meanExtremesWithoutData() {
-        SetMeter(4, true);
+        SetMeter(session, 4, true);
         MeanResets resets;
-        Lese.MeanMeas[0] = 25;
+        session.read.MeanMeas[0] = 25;
         PutFloat(AvgMinMax, 0, 0.0f); // maximum below the minimum: nothing recorded yet
         PutFloat(AvgMinMax, 9, 99.0f);
-        MeasText max = FreeMeanText(Scale(), resets, 0, 2), min = FreeMeanText(Scale(), resets, 0, 3);
+        MeasText max = FreeMeanText(session, Scale(session), resets, 0, 2),
+                 min = FreeMeanText(session, Scale(session), resets, 0, 3);
         QCOMPARE(max.text, QString("----"));
         QCOMPARE(max.colour, FieldColour::Black);
         QCOMPARE(min.text, QString("----"));
 
-        Lese.MeanMeas[1] = 0;
+        session.read.MeanMeas[1] = 0;
         PutFloat(AvgMinMax, 1, 200.0f);
         PutFloat(AvgMinMax, 10, 230.0f);
-        QCOMPARE(FreeMeanText(Scale(), resets, 1, 2).text, QString("----"));
+        QCOMPARE(FreeMeanText(session, Scale(session), resets, 1, 2).text, QString("----"));
         uint16_t minima, maxima;
         bool minT[14] = {}, maxT[14] = {};
         maxT[6] = maxT[5 + 8] = maxT[0] = true; // row 8 has no measurand
-        MeanResetWords(minT, maxT, minima, maxima);
+        MeanResetWords(session, minT, maxT, minima, maxima);
         QCOMPARE(maxima, uint16_t(0x0041));
         QCOMPARE(minima, uint16_t(0));
         resets.words[2] |= maxima;
-        QCOMPARE(FreeMeanText(Scale(), resets, 1, 2).text,
+        QCOMPARE(FreeMeanText(session, Scale(session), resets, 1, 2).text,
                  QString("200.0")); // reset in this run: a real maximum
-        QCOMPARE(FreeMeanText(Scale(), resets, 1, 3).text, QString("----"));
+        QCOMPARE(FreeMeanText(session, Scale(session), resets, 1, 3).text, QString("----"));
 
         PutFloat(PowerIntMinMax, 2, 10000.0f); // kW with two decimals
         PutFloat(PowerIntMinMax, 7, 50000.0f);
-        QCOMPARE(PowerExtremeText(Scale(), resets, 2).text, QString("----"));
-        QCOMPARE(PowerExtremeText(Scale(), resets, 7).text, QString("----"));
+        QCOMPARE(PowerExtremeText(Scale(session), resets, 2).text, QString("----"));
+        QCOMPARE(PowerExtremeText(Scale(session), resets, 7).text, QString("----"));
         resets.words[1] |= 1 << 2;
-        QCOMPARE(PowerExtremeText(Scale(), resets, 7).text, QString("50.00"));
+        QCOMPARE(PowerExtremeText(Scale(session), resets, 7).text, QString("50.00"));
     }
 
     void harmonicsTableAndChart() {

@@ -1,5 +1,6 @@
 #include "config/ConfigDiff.h"
 #include "config/ConfigFile.h"
+#include "config/MeterSession.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFiles.h"
 #include "settings/INI_File.h"
@@ -72,28 +73,28 @@ bool Same(const ConfigImage& a, const ConfigImage& b) {
 }
 
 // A new extended-model configuration for a 100 V / 1 A meter, four-wire system.
-ConfigImage Extended() {
-    Konf = ConfigImage{};
-    Konf.Model = 1;
-    Konf.Interface = 1;
-    Konf.MaxU = 100;
-    Konf.MaxI = 100;
-    InitNewConfiguration();
-    Konf.UrPrim = 20000.0f;
-    Konf.DigOut[0] = 12; // limit output on the frequency
-    Konf.LimitOn[0] = 4800;
-    Konf.LimitOff[0] = 5000;
-    std::memset(Konf.User, 0, sizeof Konf.User);
-    Konf.User[0] = 0x0F;
-    return Konf;
+ConfigImage Extended(MeterSession& session) {
+    session.edited = ConfigImage{};
+    session.edited.Model = 1;
+    session.edited.Interface = 1;
+    session.edited.MaxU = 100;
+    session.edited.MaxI = 100;
+    InitNewConfiguration(session);
+    session.edited.UrPrim = 20000.0f;
+    session.edited.DigOut[0] = 12; // limit output on the frequency
+    session.edited.LimitOn[0] = 4800;
+    session.edited.LimitOff[0] = 5000;
+    std::memset(session.edited.User, 0, sizeof session.edited.User);
+    session.edited.User[0] = 0x0F;
+    return session.edited;
 }
 
 } // namespace
 
 class ConfigFileTest : public QObject {
     Q_OBJECT
-
-    Connection connection; // the one the link talks over
+    MeterSession session;
+    Connection& connection = session.connection; // the one the link talks over
   private slots:
     void initTestCase() { UseConnection(&connection); }
     // Base, extended, through the module.
@@ -241,24 +242,24 @@ class ConfigFileTest : public QObject {
         QVERIFY(messages.wasShown(MessageType::Error, 3, 6));
         QVERIFY(Same(image, before));
 
-        // Saving through the module marks the bus settings in Konf itself.
-        Konf = SampleImage(1);
+        // Saving through the module marks the bus settings in session.edited itself.
+        session.edited = SampleImage(1);
         connection.kind = 3;
         const std::string path = (dir.path() + "/saved.ZRC").toStdString();
-        QCOMPARE(SaveConfigFile(path), 1);
-        QVERIFY(Konf.BusSettings & 0x40);
+        QCOMPARE(SaveConfigFile(session, path), 1);
+        QVERIFY(session.edited.BusSettings & 0x40);
         ConfigImage loaded{};
         QCOMPARE(LoadConfigFile(path, loaded), 1);
         QCOMPARE(loaded.MinMaxLogger[1], uint8_t(70));
 
         messages.clear();
-        QCOMPARE(SaveConfigFile((dir.path() + "/no/such/folder/x.ZRC").toStdString()), 0);
+        QCOMPARE(SaveConfigFile(session, (dir.path() + "/no/such/folder/x.ZRC").toStdString()), 0);
         QVERIFY(messages.wasShown(MessageType::Error, 2, 5));
 
         // A meter's ratio out of range is not saved as a file that would not load again.
-        Konf.UrPrim = std::numeric_limits<float>::infinity();
+        session.edited.UrPrim = std::numeric_limits<float>::infinity();
         const std::string inf = (dir.path() + "/inf.ZRC").toStdString();
-        QCOMPARE(SaveConfigFile(inf), 0);
+        QCOMPARE(SaveConfigFile(session, inf), 0);
         QVERIFY(messages.wasShown(MessageType::Error, 3, 9));
         QVERIFY(!QFileInfo::exists(QString::fromStdString(inf)));
         SetMessageSink(nullptr);
@@ -268,7 +269,7 @@ class ConfigFileTest : public QObject {
     // ---- comparing two configurations ----
 
     void changedSettingsGiveOneRowEach() {
-        const ConfigImage a = Extended();
+        const ConfigImage a = Extended(session);
         ConfigImage b = a;
         b.UrPrim = 10000.0f;
         b.DigOut[0] = 65; // pulse output, active energy HT, per kWh
@@ -289,7 +290,7 @@ class ConfigFileTest : public QObject {
     }
 
     void equalAsTheMeterKeepsThem() {
-        const ConfigImage a = Extended();
+        const ConfigImage a = Extended(session);
         QVERIFY(CompareConfigurations(a, a).empty());
         // 20000.4 V and 20 kV are the same mantissa and exponent on the meter.
         ConfigImage b = a;
@@ -304,7 +305,7 @@ class ConfigFileTest : public QObject {
     }
 
     void baseModelComparesOnlyItsOwnSettings() {
-        ConfigImage a = Extended();
+        ConfigImage a = Extended(session);
         a.Model = 0;
         ConfigImage b = a;
         b.User[5] = 0xFF;
@@ -316,7 +317,7 @@ class ConfigFileTest : public QObject {
     }
 
     void editorWordsForOutputsAndMeanValues() {
-        ConfigImage a = Extended();
+        ConfigImage a = Extended(session);
         ConfigImage b = a;
         b.DigOut[1] = 3 | 128; // freed: the function the output had is kept but unused
         a.DigOut[1] = 94;      // capacitive reactive energy LT, per Mvarh
@@ -334,16 +335,16 @@ class ConfigFileTest : public QObject {
         const std::string a = dir.filePath("a.ZRC").toStdString(), b = dir.filePath("b.ZRC").toStdString();
         ScriptedMessages messages;
         SetMessageSink(&messages);
-        Konf = Extended();
-        QVERIFY(SaveConfigFile(a));
-        Konf.IrPrim = 1500.0f;
-        QVERIFY(SaveConfigFile(b));
+        session.edited = Extended(session);
+        QVERIFY(SaveConfigFile(session, a));
+        session.edited.IrPrim = 1500.0f;
+        QVERIFY(SaveConfigFile(session, b));
         messages.files = {a, b};
-        CmCompareFiles();
+        CmCompareFiles(session);
         messages.files = {a, a};
-        CmCompareFiles();
+        CmCompareFiles(session);
         messages.files = {a}; // the second pick cancelled: nothing to show
-        CmCompareFiles();
+        CmCompareFiles(session);
         SetMessageSink(nullptr);
         QCOMPARE(messages.infos,
                  (std::vector<QString>{QString::fromUtf8("Compare configurations\na.ZRC \u2192 b.ZRC\n"

@@ -5,6 +5,7 @@
 #include "config/Brightness.h"
 #include "config/ConfigFile.h"
 #include "config/ConfigTransfer.h"
+#include "config/MeterSession.h"
 #include "config/OutputSimulation.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
@@ -29,11 +30,11 @@ template <class T> T V(T value) {
 using M = MessageType;
 
 // Reads the meter's configuration again, as a check of what was really written.
-ConfigImage ReadBack() {
+ConfigImage ReadBack(MeterSession& session) {
     ScriptedMessages quiet;
     MessageSink* old = SetMessageSink(&quiet);
     ConfigImage image{};
-    if (InitInterface() && ReadConfiguration(0)) image = Lese;
+    if (InitInterface() && ReadConfiguration(session, 0)) image = session.read;
     CloseInterface();
     SetMessageSink(old);
     return image;
@@ -58,9 +59,9 @@ QList<SimLine::Request> Writes(const SimLine& line) {
 }
 
 // The one version popup shown: its title and text.
-QString VersionPopup(ScriptedMessages& messages) {
+QString VersionPopup(MeterSession& session, ScriptedMessages& messages) {
     messages.clear();
-    CmGetVersionInfo();
+    CmGetVersionInfo(session);
     return messages.infos.size() == 1 ? messages.infos[0] : QString();
 }
 
@@ -83,8 +84,8 @@ QStringList Backups() {
 
 class ConfigTransferTest : public QObject {
     Q_OBJECT
-
-    Connection connection; // the one the link talks over
+    MeterSession session;
+    Connection& connection = session.connection; // the one the link talks over
     QTemporaryDir settings;
     std::unique_ptr<SimLine> line;
     FaultOnQuestion messages;
@@ -92,7 +93,7 @@ class ConfigTransferTest : public QObject {
     OutputSimulation simulation;
 
     // A meter on a fresh line (RS-232, RS-485 or its own module), its configuration
-    // received into Konf.
+    // received into session.edited.
     bool Meter(const QStringList& options, int commType = kRS232) {
         CloseTCPConnection(kCloseAllTCP);
         line.reset();
@@ -111,7 +112,7 @@ class ConfigTransferTest : public QObject {
         connection.baudIndex = 3;
         connection.formatIndex = 1;
         QDir(QString::fromStdString(BackupDir())).removeRecursively();
-        const bool ok = ReceiveConfiguration();
+        const bool ok = ReceiveConfiguration(session);
         messages.clear();
         messages.line = line.get();
         messages.fault.clear();
@@ -125,7 +126,7 @@ class ConfigTransferTest : public QObject {
         ScriptedMessages quiet;
         MessageSink* old = SetMessageSink(&quiet);
         const bool open = simulation.running();
-        const int ok = (open || InitInterface()) && Read(Lese, kReadDevStatus, 0);
+        const int ok = (open || InitInterface()) && Read(session.read, kReadDevStatus, 0);
         if (!open) CloseInterface();
         SetMessageSink(old);
         const int word = DevStatus[0] | DevStatus[1] << 8;
@@ -200,43 +201,44 @@ class ConfigTransferTest : public QObject {
     }
 
     void descriptionFromTheEditor() {
-        QCOMPARE(CmReadDescr("Line one\r\nLine two"), QString("Line one\nLine two"));
-        QCOMPARE(QByteArray(Konf.Description), QByteArray("Line one\nLine two"));
-        QCOMPARE(CmReadDescr(QString(60, 'z')), QString(47, 'z'));
+        QCOMPARE(CmReadDescr(session, "Line one\r\nLine two"), QString("Line one\nLine two"));
+        QCOMPARE(QByteArray(session.edited.Description), QByteArray("Line one\nLine two"));
+        QCOMPARE(CmReadDescr(session, QString(60, 'z')), QString(47, 'z'));
     }
 
     void receiveShowsProgressAndAdoptsTheMeter() {
         QVERIFY(Meter({"--model", "zrm3", "--fw", "412", "--ext", "121", "--rated-i", "1"}));
-        Konf = ConfigImage{};
-        QCOMPARE(CmRecFromDev(), 1);
+        session.edited = ConfigImage{};
+        QCOMPARE(CmRecFromDev(session), 1);
         QCOMPARE(messages.progressValues, (std::vector<int>{14, 28, 100}));
         QCOMPARE(messages.progressOpen, 0);
-        QCOMPARE((QList<int>{Konf.Model, Konf.FwVersion, Konf.MaxI}), (QList<int>{1, 412, 100}));
-        QVERIFY(std::memcmp(&Konf, &Lese, sizeof Konf) == 0);
-        QCOMPARE(VersionPopup(messages),
+        QCOMPARE((QList<int>{session.edited.Model, session.edited.FwVersion, session.edited.MaxI}),
+                 (QList<int>{1, 412, 100}));
+        QVERIFY(std::memcmp(&session.edited, &session.read, sizeof session.edited) == 0);
+        QCOMPARE(VersionPopup(session, messages),
                  QString("Version information\nModel: ZRM3\nFirmware: 4.12\nVersion: 1.21"));
     }
 
     void baseModelReadAfterAnExtendedOneKeepsNothingOfIt() {
         QVERIFY(Meter({"--model", "zrm3"}));
         QVERIFY(Meter({"--model", "std"}));
-        ConfigImage fresh = Lese;
+        ConfigImage fresh = session.read;
         ResetExtendedFields(fresh);
-        QVERIFY(std::memcmp(&Lese, &fresh, sizeof fresh) == 0);
-        QCOMPARE(Lese.Freq & 0x40, 0); // no current unbalance in %
+        QVERIFY(std::memcmp(&session.read, &fresh, sizeof fresh) == 0);
+        QCOMPARE(session.read.Freq & 0x40, 0); // no current unbalance in %
     }
 
     void sendWritesEveryRegisterAndKeepsABackup() {
         QVERIFY(Meter({"--model", "zrm3", "--fw", "412", "--ext", "121"}));
-        const ConfigImage previous = Konf;
-        std::strcpy(Konf.Description, "Sent by the test");
-        Konf.LimitOn[1] = -321;
-        Konf.Loop[21] = 0x5A;
-        Konf.MeanMeas[8] = 13;
-        Konf.UrPrim = 20000.0f;
-        Konf.IrSec = 1.0f;
+        const ConfigImage previous = session.edited;
+        std::strcpy(session.edited.Description, "Sent by the test");
+        session.edited.LimitOn[1] = -321;
+        session.edited.Loop[21] = 0x5A;
+        session.edited.MeanMeas[8] = 13;
+        session.edited.UrPrim = 20000.0f;
+        session.edited.IrSec = 1.0f;
         messages.answers = {1};
-        QCOMPARE(CmSendConfig(), 1);
+        QCOMPARE(CmSendConfig(session), 1);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Warnung, 0, 0}}));
         QCOMPARE(messages.details.size(), size_t(1)); // the question came with the changes
         QVERIFY(messages.details[0].contains("Description\t'" + QString(previous.Description) +
@@ -248,12 +250,12 @@ class ConfigTransferTest : public QObject {
         QCOMPARE(writes.size(), 2);
         QVERIFY(writes[1].atMs - writes[0].atMs >= 2000);
 
-        const ConfigImage meter = ReadBack();
+        const ConfigImage meter = ReadBack(session);
         QCOMPARE(QByteArray(meter.Description), QByteArray("Sent by the test"));
         QCOMPARE((QList<int>{meter.UrPrimMant, meter.UrPrimExp, meter.IrSecMant, meter.IrSecExp}),
                  (QList<int>{200, 2, 100, -2}));
         QVERIFY(std::memcmp(reinterpret_cast<const char*>(&meter) + 26,
-                            reinterpret_cast<const char*>(&Konf) + 26, 166 - 26) == 0);
+                            reinterpret_cast<const char*>(&session.edited) + 26, 166 - 26) == 0);
 
         // The backup holds what the meter had before, and the user was told where it is.
         const QStringList backups = Backups();
@@ -276,52 +278,53 @@ class ConfigTransferTest : public QObject {
                      {{"--model", "zrm3", "--rated-i", "5"}, 1, 100, 4, 7}}; // 1 A to 5 A
         for (const auto& c : cases) {
             QVERIFY(Meter(c.meter));
-            const ConfigImage before = Lese;
-            Konf.Model = int16_t(c.model);
-            if (c.maxI) Konf.MaxI = int16_t(c.maxI);
-            std::strcpy(Konf.Description, "must not arrive");
-            QCOMPARE(CmSendConfig(), 0);
+            const ConfigImage before = session.read;
+            session.edited.Model = int16_t(c.model);
+            if (c.maxI) session.edited.MaxI = int16_t(c.maxI);
+            std::strcpy(session.edited.Description, "must not arrive");
+            QCOMPARE(CmSendConfig(session), 0);
             QCOMPARE(messages.shown.back(), (ScriptedMessages::Shown{M::Error, c.number, c.kind}));
             QCOMPARE(messages.progressOpen, 0);
             QVERIFY(Backups().isEmpty());
-            QCOMPARE(QByteArray(ReadBack().Description), QByteArray(before.Description));
+            QCOMPARE(QByteArray(ReadBack(session).Description), QByteArray(before.Description));
         }
     }
 
     void oldFirmwareOffersTheFeatureRemovals() {
         QVERIFY(Meter({"--model", "zrm3", "--fw", "199"}));
-        Konf.Display = uint8_t(0x30 | (Konf.Display & 0x0F));
-        Konf.System |= 0x80;
-        Konf.Freq |= 0x40;
-        QCOMPARE(CmSendConfig(), 1);
+        session.edited.Display = uint8_t(0x30 | (session.edited.Display & 0x0F));
+        session.edited.System |= 0x80;
+        session.edited.Freq |= 0x40;
+        QCOMPARE(CmSendConfig(session), 1);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{
                                      {M::Warnung, 4, 4}, {M::Warnung, 5, 5}, {M::Warnung, 6, 6}}));
         QVERIFY(
             messages.notes.back().contains("nothing was sent")); // without them nothing was left to change
-        const ConfigImage meter = ReadBack();
+        const ConfigImage meter = ReadBack(session);
         QCOMPARE((meter.Display & 0xF0) | (meter.System & 0x80) | (meter.Freq & 0x40), 0);
 
         // Declining one of them leaves the meter alone.
         messages.clear();
-        Konf.System |= 0x80;
-        std::strcpy(Konf.Description, "declined");
+        session.edited.System |= 0x80;
+        std::strcpy(session.edited.Description, "declined");
         messages.answers = {0};
-        QCOMPARE(CmSendConfig(), 0);
+        QCOMPARE(CmSendConfig(session), 0);
         QCOMPARE(messages.shown.back(), (ScriptedMessages::Shown{M::Warnung, 5, 5}));
         QCOMPARE(messages.progressOpen, 0);
-        QVERIFY(QByteArray(ReadBack().Description) != "declined");
+        QVERIFY(QByteArray(ReadBack(session).Description) != "declined");
     }
 
     // A change of the logged channels asks first: cancel leaves the meter alone.
     void loggerQuestion() {
         for (const int answer : {0, 1}) {
             QVERIFY(Meter({"--model", "zrm3", "--fw", "412"}));
-            Konf.Logger ^= 0x1000;
+            session.edited.Logger ^= 0x1000;
             messages.answers = {answer, 1};
-            QCOMPARE(CmSendConfig(), answer);
+            QCOMPARE(CmSendConfig(session), answer);
             QVERIFY(messages.wasShown(M::LoggerWarnung, 0, 0));
             QCOMPARE(messages.progressOpen, 0);
-            QCOMPARE(V(ReadBack().Logger), answer ? Konf.Logger : uint16_t(Konf.Logger ^ 0x1000));
+            QCOMPARE(V(ReadBack(session).Logger),
+                     answer ? session.edited.Logger : uint16_t(session.edited.Logger ^ 0x1000));
         }
     }
 
@@ -329,16 +332,16 @@ class ConfigTransferTest : public QObject {
     // there, or a meter that holds the configuration already, writes no register.
     void comparisonBeforeTheFirstWrite() {
         QVERIFY(Meter({"--model", "zrm3", "--fw", "412"}));
-        QCOMPARE(CmSendConfig(), 1);
+        QCOMPARE(CmSendConfig(session), 1);
         QVERIFY(messages.shown.empty());
         QCOMPARE(messages.notes.size(), size_t(1));
         QVERIFY(messages.notes[0].contains("nothing was sent"));
 
         messages.clear();
-        Konf.UrPrim = 10000.0f;
-        Konf.DigOut[1] = 65;
+        session.edited.UrPrim = 10000.0f;
+        session.edited.DigOut[1] = 65;
         messages.answers = {0};
-        QCOMPARE(CmSendConfig(), 0);
+        QCOMPARE(CmSendConfig(session), 0);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Warnung, 0, 0}}));
         QCOMPARE(messages.details.size(), size_t(1));
         QCOMPARE(messages.details[0].size(), 2);
@@ -350,15 +353,15 @@ class ConfigTransferTest : public QObject {
 
     void rs485SendsTheProgramsBusSettings() {
         QVERIFY(Meter({"--model", "zrm3"}, kRS485));
-        Konf.Address = 99;
-        Konf.BusSettings = 0x24;
-        Konf.Interface = 1;
-        QCOMPARE(CmSendConfig(), 1);
-        const ConfigImage meter = ReadBack();
+        session.edited.Address = 99;
+        session.edited.BusSettings = 0x24;
+        session.edited.Interface = 1;
+        QCOMPARE(CmSendConfig(session), 1);
+        const ConfigImage meter = ReadBack(session);
         QCOMPARE(meter.Address, uint8_t(17));
         QCOMPARE(meter.BusSettings, uint8_t(3 + 8 * 1));
 
-        QVERIFY(VersionPopup(messages).startsWith("Version information (Device 17)\n"));
+        QVERIFY(VersionPopup(session, messages).startsWith("Version information (Device 17)\n"));
     }
 
     // Through the module the min/max logger block goes to a module that takes it; an
@@ -372,22 +375,22 @@ class ConfigTransferTest : public QObject {
         for (const auto& [ext, answer, asked] : cases) {
             QVERIFY(Meter({"--ext", ext}, kModule));
             if (asked)
-                for (uint8_t c : Konf.MinMaxLogger)
+                for (uint8_t c : session.edited.MinMaxLogger)
                     QCOMPARE(c, uint8_t(255)); // an old module has none
-            QVERIFY(Konf.BusSettings & 0x40);
+            QVERIFY(session.edited.BusSettings & 0x40);
             // Registers 569..573 straight from the meter, whatever its version says.
-            const auto onMeter = [] {
+            const auto onMeter = [this] {
                 InitInterface();
-                const int ok = Read(Lese, kReadConfigExtended, 1);
+                const int ok = Read(session.read, kReadConfigExtended, 1);
                 CloseInterface();
-                return ok ? QByteArray(reinterpret_cast<const char*>(Lese.MinMaxLogger), 9)
+                return ok ? QByteArray(reinterpret_cast<const char*>(session.read.MinMaxLogger), 9)
                           : QByteArray("failed");
             };
             QByteArray expected = onMeter();
-            Konf.MinMaxLogger[0] = 5;
-            Konf.Logger ^= 0x1000;
+            session.edited.MinMaxLogger[0] = 5;
+            session.edited.Logger ^= 0x1000;
             messages.answers = {answer, 1};
-            QCOMPARE(CmSendConfig(), answer);
+            QCOMPARE(CmSendConfig(session), answer);
             // The min/max question comes with the checks, the changes are shown after them.
             std::vector<ScriptedMessages::Shown> shown;
             if (asked) shown.push_back({M::Warnung, 7, 7});
@@ -404,27 +407,27 @@ class ConfigTransferTest : public QObject {
         SilentAfterFirstBlock silencing;
         silencing.line = line.get();
         SetMessageSink(&silencing);
-        std::strcpy(Konf.Description, "first block");
-        const int sent = CmSendConfig();
+        std::strcpy(session.edited.Description, "first block");
+        const int sent = CmSendConfig(session);
         SetMessageSink(&messages);
         QCOMPARE(sent, 0);
         QVERIFY(silencing.wasShown(M::Error, 0, 2));
         QCOMPARE(silencing.progressOpen, 0);
         QCOMPARE(silencing.progressValues.back(), 60);
-        QCOMPARE(QByteArray(ReadBack().Description), QByteArray("first block"));
+        QCOMPARE(QByteArray(ReadBack(session).Description), QByteArray("first block"));
     }
 
     void questionOnlyForOutputsWithAFunction() {
         QVERIFY(Meter({"--digout", "128,200"}));
-        QCOMPARE(simulation.start(), 1);
+        QCOMPARE(simulation.start(session), 1);
         QVERIFY(messages.shown.empty());
-        QCOMPARE(simulation.end(1), 1);
+        QCOMPARE(simulation.end(session, 1), 1);
         // Declined: nothing is freed and the link is closed.
         QVERIFY(Meter({"--digout", "70,3"}));
         messages.answers = {0};
-        QCOMPARE(simulation.start(), 0);
+        QCOMPARE(simulation.start(session), 0);
         QVERIFY(!simulation.running());
-        const ConfigImage meter = ReadBack();
+        const ConfigImage meter = ReadBack(session);
         QCOMPARE((QList<int>{meter.DigOut[0], meter.DigOut[1]}), (QList<int>{70, 3}));
     }
 
@@ -434,28 +437,28 @@ class ConfigTransferTest : public QObject {
         // and gives the outputs back.
         QVERIFY(Meter({"--digout", "5,70"}));
         messages.fault = "short:4";
-        QCOMPARE(simulation.start(), 0);
+        QCOMPARE(simulation.start(session), 0);
         QVERIFY(messages.wasShown(M::Error, 0, 4));
         QVERIFY(!simulation.outputsStillFreed());
-        const ConfigImage meter = ReadBack();
+        const ConfigImage meter = ReadBack(session);
         QCOMPARE((QList<int>{meter.DigOut[0], meter.DigOut[1]}), (QList<int>{5, 70}));
     }
 
     void brightnessActsOnTheMeterAtOnce() {
         QVERIFY(Meter({"--digout", "128,128"}));
-        QVERIFY(OpenBrightness());
-        QCOMPARE(Brightness(), 8);
-        Lese.Display = uint8_t(Lese.Display | 0x30); // a refresh time the write must keep
-        const ConfigImage konfBefore = Konf;
-        QVERIFY(CmSelBright(12));
-        QCOMPARE(int(Lese.Display), 0x3C);
-        QVERIFY(std::memcmp(&Konf, &konfBefore, sizeof Konf) == 0);
+        QVERIFY(OpenBrightness(session));
+        QCOMPARE(Brightness(session), 8);
+        session.read.Display = uint8_t(session.read.Display | 0x30); // a refresh time the write must keep
+        const ConfigImage konfBefore = session.edited;
+        QVERIFY(CmSelBright(session, 12));
+        QCOMPARE(int(session.read.Display), 0x3C);
+        QVERIFY(std::memcmp(&session.edited, &konfBefore, sizeof session.edited) == 0);
         CloseBrightness();
         // The display and a switched output survive a configuration read.
-        QCOMPARE(simulation.start(), 1);
-        QVERIFY(simulation.switchOutput(1, 1));
-        QCOMPARE(simulation.end(1), 1);
-        QCOMPARE(int(ReadBack().Display), 0x3C);
+        QCOMPARE(simulation.start(session), 1);
+        QVERIFY(simulation.switchOutput(session, 1, 1));
+        QCOMPARE(simulation.end(session, 1), 1);
+        QCOMPARE(int(ReadBack(session).Display), 0x3C);
         QCOMPARE(Outputs(), QString("1 off, 2 on"));
     }
 };

@@ -3,6 +3,7 @@
 #include "config/Editor.h"
 #include "config/EditorLists.h"
 #include "config/EditorRefresh.h"
+#include "config/MeterSession.h"
 #include "config/Scaling.h"
 #include "link/Connection.h"
 #include "settings/INI_File.h"
@@ -17,7 +18,8 @@
 
 namespace {
 
-Connection connection; // the one the link talks over
+MeterSession session;
+Connection& connection = session.connection; // the one the link talks over
 int redraws = 0;
 int activations = 0;
 void CountShowAll() {
@@ -28,18 +30,18 @@ void CountActivate() {
 }
 
 // A four-wire extended meter, 500 V / 5 A inputs, VT 20 kV / 100 V, CT 100 / 5 A.
-void FreshKonf() {
-    Konf = ConfigImage{};
-    Konf.MaxU = 500;
-    Konf.MaxI = 500;
-    Konf.Model = 1;
-    Konf.Interface = 1;
+void FreshKonf(MeterSession& session) {
+    session.edited = ConfigImage{};
+    session.edited.MaxU = 500;
+    session.edited.MaxI = 500;
+    session.edited.Model = 1;
+    session.edited.Interface = 1;
     connection.kind = 0;
-    InitNewConfiguration();
-    Konf.UrPrim = 20000.0f;
-    Konf.UrSec = 100;
-    Konf.IrPrim = 100.0f;
-    Konf.IrSec = 5.0f;
+    InitNewConfiguration(session);
+    session.edited.UrPrim = 20000.0f;
+    session.edited.UrSec = 100;
+    session.edited.IrPrim = 100.0f;
+    session.edited.IrSec = 5.0f;
 }
 
 QByteArray Bytes(const uint8_t* p, int n) {
@@ -75,7 +77,7 @@ class EditorTest : public QObject {
         ActivateObjectsHook = CountActivate;
     }
     void init() {
-        FreshKonf();
+        FreshKonf(session);
         redraws = activations = 0;
     }
 
@@ -95,26 +97,26 @@ class EditorTest : public QObject {
         };
         for (const auto& c : cases) {
             init();
-            (c.current ? CmIrPrim : CmUrPrim)(c.entered, c.kilo);
-            QCOMPARE(float(c.current ? Konf.IrPrim : Konf.UrPrim), c.stored);
-            QCOMPARE(int(c.current ? Konf.IrPrimMant : Konf.UrPrimMant), c.mantissa);
-            QCOMPARE(int(c.current ? Konf.IrPrimExp : Konf.UrPrimExp), c.exponent);
+            (c.current ? CmIrPrim : CmUrPrim)(session, c.entered, c.kilo);
+            QCOMPARE(float(c.current ? session.edited.IrPrim : session.edited.UrPrim), c.stored);
+            QCOMPARE(int(c.current ? session.edited.IrPrimMant : session.edited.UrPrimMant), c.mantissa);
+            QCOMPARE(int(c.current ? session.edited.IrPrimExp : session.edited.UrPrimExp), c.exponent);
             QCOMPARE(redraws, 1);
         }
     }
 
     void secondaryChangeRescalesLimitsBeyondFullScale() {
-        Konf.DigOut[0] = Konf.DigOut[1] = 2;
-        Konf.LimitOn[0] = 12500; // beyond 10000 / 0.832
-        Konf.LimitOff[0] = 5000;
-        Konf.LimitOn[1] = 11000;
-        CmUrSec(110);
-        QCOMPARE(Konf.UrSec, uint16_t(110));
-        QCOMPARE(int(Konf.LimitOn[0]), int(12500 * (10000.0f / 0.832f) / 10000.0f));
-        QCOMPARE(int(Konf.LimitOff[0]), int(5000 * (10000.0f / 0.832f) / 10000.0f));
-        QCOMPARE(int(Konf.LimitOn[1]), 11000); // within the full scale: untouched
+        session.edited.DigOut[0] = session.edited.DigOut[1] = 2;
+        session.edited.LimitOn[0] = 12500; // beyond 10000 / 0.832
+        session.edited.LimitOff[0] = 5000;
+        session.edited.LimitOn[1] = 11000;
+        CmUrSec(session, 110);
+        QCOMPARE(session.edited.UrSec, uint16_t(110));
+        QCOMPARE(int(session.edited.LimitOn[0]), int(12500 * (10000.0f / 0.832f) / 10000.0f));
+        QCOMPARE(int(session.edited.LimitOff[0]), int(5000 * (10000.0f / 0.832f) / 10000.0f));
+        QCOMPARE(int(session.edited.LimitOn[1]), 11000); // within the full scale: untouched
         redraws = 0;
-        CmUrSec(110);
+        CmUrSec(session, 110);
         QCOMPARE(redraws, 0); // unchanged value: nothing happens
     }
 
@@ -126,21 +128,21 @@ class EditorTest : public QObject {
                      {0x80 | 3, 1, 2, 3, "0308292c06ffffffff", "0006282b06ffffffff"}}; // class 1 to 0
         for (const auto& c : cases) {
             init();
-            Konf.System = uint8_t(c.from);
-            Konf.DigOut[0] = uint8_t(c.limitBefore);
-            Konf.DigOut[1] = 77; // a pulse output is not touched
-            std::memcpy(Konf.MeanMeas, QByteArray::fromHex(c.meanBefore).constData(), 9);
-            CmSelSystem(c.to);
-            QCOMPARE(int(Konf.System), 0x80 | c.to); // the correction bit stays
-            QCOMPARE(int(Konf.DigOut[0]), c.limitAfter);
-            QCOMPARE(int(Konf.DigOut[1]), 77);
-            QCOMPARE(Bytes(Konf.MeanMeas, 9).toHex(), QByteArray(c.meanAfter));
-            ConfigImage defaults = Konf; // the page sets of the new network class
+            session.edited.System = uint8_t(c.from);
+            session.edited.DigOut[0] = uint8_t(c.limitBefore);
+            session.edited.DigOut[1] = 77; // a pulse output is not touched
+            std::memcpy(session.edited.MeanMeas, QByteArray::fromHex(c.meanBefore).constData(), 9);
+            CmSelSystem(session, c.to);
+            QCOMPARE(int(session.edited.System), 0x80 | c.to); // the correction bit stays
+            QCOMPARE(int(session.edited.DigOut[0]), c.limitAfter);
+            QCOMPARE(int(session.edited.DigOut[1]), 77);
+            QCOMPARE(Bytes(session.edited.MeanMeas, 9).toHex(), QByteArray(c.meanAfter));
+            ConfigImage defaults = session.edited; // the page sets of the new network class
             ResetExtendedFields(defaults);
-            QCOMPARE(Konf.Loop[0], defaults.Loop[0]);
+            QCOMPARE(session.edited.Loop[0], defaults.Loop[0]);
             QCOMPARE(activations, 1);
             QCOMPARE(redraws, 1);
-            CmSelSystem(c.to);
+            CmSelSystem(session, c.to);
             QCOMPARE(redraws, 1);
         }
     }
@@ -148,16 +150,17 @@ class EditorTest : public QObject {
     // A new output function comes with its defaults; the same one again changes nothing.
     // The limit fields follow the measurand: VT 20000/100 on 500 V is 100 kV full scale, in kV.
     void outputFunctionsAndLimitFields() {
-        CmSelDigOut(0, 3);
-        QCOMPARE((QList<int>{Konf.DigOut[0], Konf.LimitOn[0], Konf.LimitOff[0]}),
-                 (QList<int>{0, 10000, 9000}));
-        Konf.LimitOn[0] = 1;
-        CmSelDigOut(0, 3);
-        QCOMPARE(int(Konf.LimitOn[0]), 1);
-        CmSelDigOut(0, 2);
-        QCOMPARE((QList<int>{Konf.DigOut[0], Konf.PulseRate[0]}), (QList<int>{65, 1000}));
-        CmSelDigOut(0, 0);
-        QCOMPARE(int(Konf.DigOut[0]), 128);
+        CmSelDigOut(session, 0, 3);
+        QCOMPARE(
+            (QList<int>{session.edited.DigOut[0], session.edited.LimitOn[0], session.edited.LimitOff[0]}),
+            (QList<int>{0, 10000, 9000}));
+        session.edited.LimitOn[0] = 1;
+        CmSelDigOut(session, 0, 3);
+        QCOMPARE(int(session.edited.LimitOn[0]), 1);
+        CmSelDigOut(session, 0, 2);
+        QCOMPARE((QList<int>{session.edited.DigOut[0], session.edited.PulseRate[0]}), (QList<int>{65, 1000}));
+        CmSelDigOut(session, 0, 0);
+        QCOMPARE(int(session.edited.DigOut[0]), 128);
 
         const struct {
             int code;
@@ -168,43 +171,44 @@ class EditorTest : public QObject {
                      {12, 45.0, 65.0, 2, 4800, 5000}, // frequency
                      {13, 0.0, 100.0, 2, 50, 20}};    // percent
         for (const auto& c : cases) {
-            CmSelDigOut(1, 3);
-            CmDigOutMeas(1, c.code);
-            QCOMPARE((QList<int>{Konf.LimitOn[1], Konf.LimitOff[1]}), (QList<int>{c.on, c.off}));
-            const LimitFieldView view = LimitFields(1);
+            CmSelDigOut(session, 1, 3);
+            CmDigOutMeas(session, 1, c.code);
+            QCOMPARE((QList<int>{session.edited.LimitOn[1], session.edited.LimitOff[1]}),
+                     (QList<int>{c.on, c.off}));
+            const LimitFieldView view = LimitFields(session, 1);
             QVERIFY(qAbs(view.min - c.min) < 1e-3 && qAbs(view.max - c.max) < 1e-3);
             QCOMPARE(view.decimals, c.decimals);
         }
     }
 
     void signedPowerLimits() {
-        Konf.DigOut[0] = 4;
-        QVERIFY(LimitFields(0).min < 0);
-        Konf.DigOut[0] = 8;
-        QVERIFY(LimitFields(0).min < 0); // extended model: signed total power
-        Konf.Model = 0;
-        QCOMPARE(LimitFields(0).min, 0.0);
+        session.edited.DigOut[0] = 4;
+        QVERIFY(LimitFields(session, 0).min < 0);
+        session.edited.DigOut[0] = 8;
+        QVERIFY(LimitFields(session, 0).min < 0); // extended model: signed total power
+        session.edited.Model = 0;
+        QCOMPARE(LimitFields(session, 0).min, 0.0);
     }
 
     void pulseOutputKeepsItsUnit() {
-        Konf.DigOut[0] = 0x4D; // energy 3, unit 1
-        Konf.PulseRate[0] = 5;
-        CmDigOutMeas(0, 80);
-        QCOMPARE(int(Konf.DigOut[0]), 81);
-        QCOMPARE(int(Konf.PulseRate[0]), 1000);
-        CmSelPulseUnit(0, 7); // reactive units start at selector value 4
-        QCOMPARE(int(Konf.DigOut[0]), 83);
-        CmDigOutPulse(0, 250);
-        QCOMPARE(int(Konf.PulseRate[0]), 250);
+        session.edited.DigOut[0] = 0x4D; // energy 3, unit 1
+        session.edited.PulseRate[0] = 5;
+        CmDigOutMeas(session, 0, 80);
+        QCOMPARE(int(session.edited.DigOut[0]), 81);
+        QCOMPARE(int(session.edited.PulseRate[0]), 1000);
+        CmSelPulseUnit(session, 0, 7); // reactive units start at selector value 4
+        QCOMPARE(int(session.edited.DigOut[0]), 83);
+        CmDigOutPulse(session, 0, 250);
+        QCOMPARE(int(session.edited.PulseRate[0]), 250);
     }
 
     void limitListsFollowClassAndPresentation() {
-        Konf.System = 4;
-        Konf.Freq = 0x40; // current unbalance instead of neutral current
-        std::vector<int> e = DigoutSelEntries(0, 3);
+        session.edited.System = 4;
+        session.edited.Freq = 0x40; // current unbalance instead of neutral current
+        std::vector<int> e = DigoutSelEntries(session, 0, 3);
         QVERIFY(!Has(e, 2) && Has(e, kUnbalanceLimitEntry) && Has(e, 28));
-        Konf.DispMode = 0x80;
-        e = DigoutSelEntries(0, 3);
+        session.edited.DispMode = 0x80;
+        e = DigoutSelEntries(session, 0, 3);
         QVERIFY(!Has(e, 28) && Has(e, 30));
         for (int entry : e)
             QVERIFY(MasterList(EditorList::Output)[entry].value <= 23);
@@ -212,47 +216,50 @@ class EditorTest : public QObject {
 
     void digitalInput() {
         // Energy control byte, sync mode selector, tariff selector.
-        auto input = [] { return QList<int>{Konf.EnergyControl, SyncModeValue(), TariffValue()}; };
-        CmSetSyncInterval(0);
-        QCOMPARE(Konf.EnergyControl & 0x3F, 1);
-        Konf.EnergyControl = 0x40 | 20;
-        CmSelSyncMode(1); // external sync clears the tariff input
+        auto input = [] {
+            return QList<int>{session.edited.EnergyControl, SyncModeValue(session), TariffValue(session)};
+        };
+        CmSetSyncInterval(session, 0);
+        QCOMPARE(session.edited.EnergyControl & 0x3F, 1);
+        session.edited.EnergyControl = 0x40 | 20;
+        CmSelSyncMode(session, 1); // external sync clears the tariff input
         QCOMPARE(input(), (QList<int>{0x80 | 20, 1, 1}));
-        CmSelSyncMode(2);
+        CmSelSyncMode(session, 2);
         QCOMPARE(input(), (QList<int>{0, 2, 1}));
-        CmSelSyncMode(0);
+        CmSelSyncMode(session, 0);
         QCOMPARE(input(), (QList<int>{15, 0, 1}));
-        CmSelHighLow(2);
+        CmSelHighLow(session, 2);
         QCOMPARE(input(), (QList<int>{0x40 | 15, 1, 2}));
         connection.kind = 3; // through the module: external sync keeps the tariff bit
-        Konf.EnergyControl = 0x40;
-        CmSelSyncMode(1);
+        session.edited.EnergyControl = 0x40;
+        CmSelSyncMode(session, 1);
         QCOMPARE(input(), (QList<int>{0xC0 | 15, 0, 2}));
     }
 
     void deviceTypeChanges() {
         auto state = [] {
-            return QList<int>{connection.kind, Konf.Model,    Konf.BusSettings, Konf.System,
-                              Konf.Freq,       Konf.DispMode, Konf.Logger,      Konf.MeanMeas[0]};
+            return QList<int>{connection.kind,       session.edited.Model,      session.edited.BusSettings,
+                              session.edited.System, session.edited.Freq,       session.edited.DispMode,
+                              session.edited.Logger, session.edited.MeanMeas[0]};
         };
         connection.kind = 3;
-        Konf.BusSettings = 0x40 | 3;
-        Konf.System = 20;
-        Konf.Freq = 0x84;
-        Konf.DispMode = 0x81;
-        Konf.Logger = 0x7E05;
-        Konf.MeanMeas[0] = 6;
-        CmSelDeviceType(0);
+        session.edited.BusSettings = 0x40 | 3;
+        session.edited.System = 20;
+        session.edited.Freq = 0x84;
+        session.edited.DispMode = 0x81;
+        session.edited.Logger = 0x7E05;
+        session.edited.MeanMeas[0] = 6;
+        CmSelDeviceType(session, 0);
         QCOMPARE(state(), (QList<int>{0, 0, 3, 4, 0x04, 0x01, 0x0E05, 255}));
-        CmSelDeviceType(2);
+        CmSelDeviceType(session, 2);
         QCOMPARE(state().mid(0, 3), (QList<int>{3, 1, 0x43}));
-        QCOMPARE(int(Konf.DispMode), 0x10);
-        CmSelInterfaceOption(0);
-        QCOMPARE(int(Konf.Interface), 0);
-        QCOMPARE(int(Konf.BusSettings), 0xC3);
-        CmSelI(1);
-        QCOMPARE(int(Konf.MaxI), 100);
-        QCOMPARE(float(Konf.IrSec), 1.0f);
+        QCOMPARE(int(session.edited.DispMode), 0x10);
+        CmSelInterfaceOption(session, 0);
+        QCOMPARE(int(session.edited.Interface), 0);
+        QCOMPARE(int(session.edited.BusSettings), 0xC3);
+        CmSelI(session, 1);
+        QCOMPARE(int(session.edited.MaxI), 100);
+        QCOMPARE(float(session.edited.IrSec), 1.0f);
     }
 
     void recordingTime() {
@@ -268,32 +275,32 @@ class EditorTest : public QObject {
         };
         for (const auto& c : cases) {
             connection.kind = c.commType;
-            Konf.Logger = uint16_t(c.logger);
-            Konf.MeanMeas[0] = 6;
-            Konf.MeanMeas[1] = 25;
-            Konf.Mean_Log = uint16_t(c.meanLog);
-            Konf.EnergyControl = uint8_t(c.interval);
-            QCOMPARE(RecordingTimeText(), QString(c.text));
+            session.edited.Logger = uint16_t(c.logger);
+            session.edited.MeanMeas[0] = 6;
+            session.edited.MeanMeas[1] = 25;
+            session.edited.Mean_Log = uint16_t(c.meanLog);
+            session.edited.EnergyControl = uint8_t(c.interval);
+            QCOMPARE(RecordingTimeText(session), QString(c.text));
         }
     }
 
     void redrawDropsWhatTheClassCannotShow() {
-        Konf.System = 3; // class 1
-        Konf.MeanMeas[0] = 255;
-        Konf.MeanMeas[1] = 0; // valid only in classes 0 and 2
-        Konf.MeanMeas[2] = 3;
-        Konf.Mean_Log = 0x0007;
+        session.edited.System = 3; // class 1
+        session.edited.MeanMeas[0] = 255;
+        session.edited.MeanMeas[1] = 0; // valid only in classes 0 and 2
+        session.edited.MeanMeas[2] = 3;
+        session.edited.Mean_Log = 0x0007;
         connection.kind = 3;
-        Konf.MinMaxLogger[0] = 71; // U1Nmax: four-wire only
-        Konf.MinMaxLogger[1] = 74; // U12max
-        Konf.MinMaxLogger[2] = 0;
-        Konf.MinMaxLogger[3] = 5; // below the list: shown as it is, so a send keeps it
-        Konf.MinMaxLogger[4] = 68;
-        Konf.MinMaxLogger[5] = 112; // above the list: as unknown as a code the class lacks
-        PrepareRedraw();
-        QCOMPARE(int(Konf.Mean_Log), 0x0006); // bit 1 stays: its code was valid until now
-        QCOMPARE(Bytes(Konf.MeanMeas, 3), QByteArray::fromHex("ff ff 03"));
-        QCOMPARE(Bytes(Konf.MinMaxLogger, 6), QByteArray::fromHex("ff 4a 00 05 44 ff"));
+        session.edited.MinMaxLogger[0] = 71; // U1Nmax: four-wire only
+        session.edited.MinMaxLogger[1] = 74; // U12max
+        session.edited.MinMaxLogger[2] = 0;
+        session.edited.MinMaxLogger[3] = 5; // below the list: shown as it is, so a send keeps it
+        session.edited.MinMaxLogger[4] = 68;
+        session.edited.MinMaxLogger[5] = 112; // above the list: as unknown as a code the class lacks
+        PrepareRedraw(session);
+        QCOMPARE(int(session.edited.Mean_Log), 0x0006); // bit 1 stays: its code was valid until now
+        QCOMPARE(Bytes(session.edited.MeanMeas, 3), QByteArray::fromHex("ff ff 03"));
+        QCOMPARE(Bytes(session.edited.MinMaxLogger, 6), QByteArray::fromHex("ff 4a 00 05 44 ff"));
 
         // The selector names each code as the module's logger files name it.
         for (int e = 1; e < kMinMaxEntries; ++e)
@@ -302,34 +309,34 @@ class EditorTest : public QObject {
     }
 
     void loggerSettings() {
-        Konf.Logger = 0x81FF;
+        session.edited.Logger = 0x81FF;
         const bool groups[5] = {true, false, true, false, true};
-        CmSelLoggerMeas(groups);
-        QCOMPARE(int(Konf.Logger), 0x01FF | 0x0400 | 0x1000 | 0x4000);
-        CmSelLoggerMode(2);
-        QCOMPARE(LoggerModeValue(), 2);
-        Konf.Model = 0;
-        CmSelLoggerMeas(groups); // the base model has two groups only
-        QCOMPARE(int(Konf.Logger), 0x03FF | 0x0400);
-        Konf.Interface = 0;
-        CmSelLoggerMode(1); // ignored without the interface option
-        QVERIFY(Konf.Logger & 0x0200);
-        QCOMPARE(LoggerModeValue(), 0);
+        CmSelLoggerMeas(session, groups);
+        QCOMPARE(int(session.edited.Logger), 0x01FF | 0x0400 | 0x1000 | 0x4000);
+        CmSelLoggerMode(session, 2);
+        QCOMPARE(LoggerModeValue(session), 2);
+        session.edited.Model = 0;
+        CmSelLoggerMeas(session, groups); // the base model has two groups only
+        QCOMPARE(int(session.edited.Logger), 0x03FF | 0x0400);
+        session.edited.Interface = 0;
+        CmSelLoggerMode(session, 1); // ignored without the interface option
+        QVERIFY(session.edited.Logger & 0x0200);
+        QCOMPARE(LoggerModeValue(session), 0);
 
-        Konf.MeanMeas[0] = 6;
-        Konf.MeanMeas[1] = 255;
+        session.edited.MeanMeas[0] = 6;
+        session.edited.MeanMeas[1] = 255;
         const bool boxes[9] = {true, true};
-        CmSelMeanLogMeas(boxes); // an empty row is not logged
-        QCOMPARE(int(Konf.Mean_Log), 1);
-        CmSelMean(0, 255);
-        QCOMPARE(int(Konf.Mean_Log), 0);
+        CmSelMeanLogMeas(session, boxes); // an empty row is not logged
+        QCOMPARE(int(session.edited.Mean_Log), 1);
+        CmSelMean(session, 0, 255);
+        QCOMPARE(int(session.edited.Mean_Log), 0);
         // No measurand in a min/max logger row unticks that row's logging box too.
-        Konf.MeanMeas[2] = 6;
-        Konf.Mean_Log = 0x0C;
-        Konf.MinMaxLogger[2] = 77;
-        CmSelMM(2, 255);
-        QCOMPARE(int(Konf.MinMaxLogger[2]), 255);
-        QCOMPARE(int(Konf.Mean_Log), 0x08);
+        session.edited.MeanMeas[2] = 6;
+        session.edited.Mean_Log = 0x0C;
+        session.edited.MinMaxLogger[2] = 77;
+        CmSelMM(session, 2, 255);
+        QCOMPARE(int(session.edited.MinMaxLogger[2]), 255);
+        QCOMPARE(int(session.edited.Mean_Log), 0x08);
     }
 
     // ---- the scale of limit outputs ----
@@ -368,33 +375,33 @@ class EditorTest : public QObject {
             {4, 30, 0.0f, "", 1.0f}, // no value above 23
         };
         for (const auto& c : cases) {
-            FreshKonf();
-            Konf.System = uint8_t(c.system);
-            Konf.DigOut[1] = uint8_t(c.code);
-            QCOMPARE(LimitRatedValue(1, 0), c.full);
+            FreshKonf(session);
+            session.edited.System = uint8_t(c.system);
+            session.edited.DigOut[1] = uint8_t(c.code);
+            QCOMPARE(LimitRatedValue(session, 1, 0), c.full);
             QCOMPARE(LimitFullScale(1), 10000.0f);
-            QCOMPARE(QString(LimitUnitText(1)), QString(c.unit));
-            QCOMPARE(LimitUnitDivisor(1), c.divisor);
+            QCOMPARE(QString(LimitUnitText(session, 1)), QString(c.unit));
+            QCOMPARE(LimitUnitDivisor(session, 1), c.divisor);
         }
     }
 
     void unitThresholdsAreDecadesOf832() {
-        Konf = ConfigImage{};
-        Konf.MaxU = 100;
-        Konf.MaxI = 100;
-        Konf.UrSec = 100;
-        Konf.IrSec = 1.0f;
-        Konf.IrPrim = 1.0f;
-        Konf.DigOut[0] = 2;
-        Konf.UrPrim = 832.0f;
-        QCOMPARE(QString(LimitUnitText(0)), QString("V"));
-        Konf.UrPrim = 833.0f;
-        QCOMPARE(QString(LimitUnitText(0)), QString("kV"));
-        Konf.UrPrim = 833000.0f;
-        QCOMPARE(QString(LimitUnitText(0)), QString("MV"));
-        Konf.UrPrim = 833000000.0f;
-        QCOMPARE(QString(LimitUnitText(0)), QString("GV"));
-        QCOMPARE(LimitUnitDivisor(0), 1e9f);
+        session.edited = ConfigImage{};
+        session.edited.MaxU = 100;
+        session.edited.MaxI = 100;
+        session.edited.UrSec = 100;
+        session.edited.IrSec = 1.0f;
+        session.edited.IrPrim = 1.0f;
+        session.edited.DigOut[0] = 2;
+        session.edited.UrPrim = 832.0f;
+        QCOMPARE(QString(LimitUnitText(session, 0)), QString("V"));
+        session.edited.UrPrim = 833.0f;
+        QCOMPARE(QString(LimitUnitText(session, 0)), QString("kV"));
+        session.edited.UrPrim = 833000.0f;
+        QCOMPARE(QString(LimitUnitText(session, 0)), QString("MV"));
+        session.edited.UrPrim = 833000000.0f;
+        QCOMPARE(QString(LimitUnitText(session, 0)), QString("GV"));
+        QCOMPARE(LimitUnitDivisor(session, 0), 1e9f);
     }
 
     // ---- display pages ----

@@ -2,8 +2,9 @@
 // only moves when the link waits: retries, the pause before a retry, the reply
 // time-out, the RS-485 turnaround and the draining of late replies, to the millisecond.
 #include "FakeWire.h"
-#include "link/Connection.h"
 #include "config/ConfigImage.h"
+#include "config/MeterSession.h"
+#include "link/Connection.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
 #include "link/Transport.h"
@@ -215,7 +216,8 @@ const LinkTransport kScriptedLine = {
 
 class LinkEngineTest : public QObject {
     Q_OBJECT
-    Connection connection; // the one the link talks over
+    MeterSession session;
+    Connection& connection = session.connection; // the one the link talks over
 
     ScriptedMessages messages;
     KnownDevices devices;
@@ -224,7 +226,7 @@ class LinkEngineTest : public QObject {
     int readStatus(const QList<Answer>& answers, int showErrors) {
         line.script.assign(answers.begin(), answers.end());
         if (!InitInterface()) return -1;
-        const int ok = Read(Lese, kReadDevStatus, showErrors);
+        const int ok = Read(session.read, kReadDevStatus, showErrors);
         CloseInterface();
         return ok;
     }
@@ -320,7 +322,7 @@ class LinkEngineTest : public QObject {
         line.now += 400; // the late reply is in the input queue now
         line.script = {Answer{}};
         QCOMPARE(InitInterface(), 1);
-        QCOMPARE(Read(Lese, kReadMeterScale, 1), 1);
+        QCOMPARE(Read(session.read, kReadMeterScale, 1), 1);
         CloseInterface();
         QCOMPARE(QByteArray(reinterpret_cast<char*>(MeterScale), 2).toHex(), QByteArray("3f01"));
         QCOMPARE(QByteArray(reinterpret_cast<char*>(DevStatus), 2).toHex(), QByteArray("8f01"));
@@ -353,7 +355,8 @@ class LinkEngineTest : public QObject {
             line.drivesRTS = c.drivesRTS;
             line.script = {Answer{}};
             QCOMPARE(InitInterface(), 1);
-            QCOMPARE(c.broadcast ? Write(Lese, kWriteRestartInterval, 1, 1) : Read(Lese, kReadDevStatus, 1),
+            QCOMPARE(c.broadcast ? Write(session.read, kWriteRestartInterval, 1, 1)
+                                 : Read(session.read, kReadDevStatus, 1),
                      1);
             CloseInterface();
             QCOMPARE(QList<int>(line.pauses.begin(), line.pauses.end()), c.pauses);
@@ -400,7 +403,7 @@ class LinkEngineTest : public QObject {
         if (c.commType == kModule) useModule();
         line.script.assign(c.answers.begin(), c.answers.end());
         QCOMPARE(InitInterface(), 1);
-        QCOMPARE(Read(Lese, kReadDevStatus, 1), c.ok);
+        QCOMPARE(Read(session.read, kReadDevStatus, 1), c.ok);
         QCOMPARE(int(line.written.size()), int(c.answers.size()));
         QCOMPARE(int(line.now), c.elapsedMs);
         QCOMPARE(int(TCPSlotConnected(0)), c.kept ? 1 : 0);
@@ -420,7 +423,7 @@ class LinkEngineTest : public QObject {
             line.script = std::deque<Answer>(5, Answer{Meter::ThenClose});
             QCOMPARE(InitInterface(), 1);
             for (int i = 0; i < 5; ++i) {
-                QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+                QCOMPARE(Read(session.read, kReadDevStatus, 1), 1);
                 line.now += idleMs;
             }
             QCOMPARE(line.connects, 5);
@@ -446,14 +449,14 @@ class LinkEngineTest : public QObject {
             qstrncpy(devices.gateways[1].record.IP, "gateway 2", sizeof devices.gateways[1].record.IP);
             line.script = {Answer{}, Answer{}};
             QCOMPARE(InitInterface(), 1);
-            QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+            QCOMPARE(Read(session.read, kReadDevStatus, 1), 1);
             if (c.selected) {
                 SelectInterface(connection, c.kind, c.gateway, connection.moduleIndex);
                 QVERIFY(!line.open); // closed at once
             } else {
                 connection.kind = c.kind;
             }
-            QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+            QCOMPARE(Read(session.read, kReadDevStatus, 1), 1);
             QCOMPARE(line.connects, 2);
             QCOMPARE(line.written.back().mid(6, 1).toHex(), c.unit);
             QVERIFY(messages.shown.empty());
@@ -467,9 +470,9 @@ class LinkEngineTest : public QObject {
         useGateway();
         line.script = {Answer{Meter::Twice}, Answer{}};
         QCOMPARE(InitInterface(), 1);
-        QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+        QCOMPARE(Read(session.read, kReadDevStatus, 1), 1);
         line.now += 100; // the copy has arrived
-        QCOMPARE(Read(Lese, kReadMeterScale, 1), 1);
+        QCOMPARE(Read(session.read, kReadMeterScale, 1), 1);
         QCOMPARE(QByteArray(reinterpret_cast<char*>(MeterScale), 2).toHex(), QByteArray("3f01"));
         QVERIFY(messages.shown.empty());
     }

@@ -1,5 +1,6 @@
 // Frames built from the request tables, reply checks and the byte-order conversions.
 #include "config/ConfigImage.h"
+#include "config/MeterSession.h"
 #include "link/Connection.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
@@ -39,10 +40,10 @@ int PutReply(const QByteArray& data) {
     return int(r.size());
 }
 
-void Receive(int index, const QByteArray& data) {
-    MakeProtocol(3, Lese, index, 1, 0);
+void Receive(MeterSession& session, int index, const QByteArray& data) {
+    MakeProtocol(3, session.read, index, 1, 0);
     PutReply(data);
-    DistributeReply(Lese, index);
+    DistributeReply(session.read, index);
 }
 
 void SetLoggerRequest(int blockAddress, int blockCount) {
@@ -56,7 +57,8 @@ void SetLoggerRequest(int blockAddress, int blockCount) {
 
 class LinkFramesTest : public QObject {
     Q_OBJECT
-    Connection connection; // the one the link talks over
+    MeterSession session;
+    Connection& connection = session.connection; // the one the link talks over
   private slots:
     void initTestCase() { UseConnection(&connection); }
     void init() {
@@ -94,7 +96,7 @@ class LinkFramesTest : public QObject {
         QFETCH(FrameCase, c);
         connection.kind = c.commType;
         const bool tcp = c.broadcast < 0;
-        MakeProtocol(c.kind, Lese, c.index, 1, tcp ? 0 : c.broadcast);
+        MakeProtocol(c.kind, session.read, c.index, 1, tcp ? 0 : c.broadcast);
         if (tcp) MakeTCPProtocol();
         QCOMPARE(Sent().toHex(' '), (tcp ? c.frame : WithCRC(c.frame)).toHex(' '));
         QCOMPARE(RecLen, c.recLen);
@@ -108,7 +110,7 @@ class LinkFramesTest : public QObject {
             if (i == kReadDisplay || i == kReadUnused10 || i == kReadLoggerData || i == kReadFrequency)
                 continue;
             int room = 0;
-            for (const auto& block : ReadDestinations(Lese, i))
+            for (const auto& block : ReadDestinations(session.read, i))
                 room += int(block.size());
             QVERIFY2(2 * Rtel[i].count <= room, qPrintable(QString::number(i)));
         }
@@ -119,7 +121,7 @@ class LinkFramesTest : public QObject {
     void loggerRequestTakesAddressAndCountFromLog() {
         connection.kind = 0;
         SetLoggerRequest(0x1234, 64);
-        MakeProtocol(3, Lese, 12, 1, 0);
+        MakeProtocol(3, session.read, 12, 1, 0);
         QCOMPARE(Sent().toHex(' '), WithCRC(QByteArray::fromHex("FF03123400 40")).toHex(' '));
         QCOMPARE(RecLen, 133);
     }
@@ -131,7 +133,7 @@ class LinkFramesTest : public QObject {
             connection.kind = commType;
             SetLoggerRequest(0, count);
             SndLen = 0;
-            QCOMPARE(Read(Lese, kReadLoggerData, 1), 0);
+            QCOMPARE(Read(session.read, kReadLoggerData, 1), 0);
             QCOMPARE(SndLen, 0);
         }
     }
@@ -143,17 +145,17 @@ class LinkFramesTest : public QObject {
                                                     {QByteArray("ZRM2\0\0", 6), 0},
                                                     {QByteArray("zrm3\0\0", 6), 0}};
         for (const auto& [name, model] : cases) {
-            MakeProtocol(3, Lese, 6, 1, 0);
+            MakeProtocol(3, session.read, 6, 1, 0);
             QCOMPARE(CheckReply(PutReply(name)), 1);
-            Lese.Model = 7;
-            DistributeReply(Lese, 6);
-            QCOMPARE(int(Lese.Model), model);
+            session.read.Model = 7;
+            DistributeReply(session.read, 6);
+            QCOMPARE(int(session.read.Model), model);
             QCOMPARE(QByteArray(ReportedModel(), 5), name.left(4) + '\0');
         }
     }
 
     void replyChecks() {
-        MakeProtocol(3, Lese, 9, 1, 0);
+        MakeProtocol(3, session.read, 9, 1, 0);
         const int n = PutReply(QByteArray::fromHex("0102"));
         QCOMPARE(CheckReply(n), 1);
         QCOMPARE(CheckReply(n - 1), 0);
@@ -166,30 +168,30 @@ class LinkFramesTest : public QObject {
 
     void readConversions() {
         // 32-bit quantities travel low register first, each register big-endian.
-        Receive(2, QByteArray::fromHex("56781234").repeated(8));
+        Receive(session, 2, QByteArray::fromHex("56781234").repeated(8));
         QCOMPARE(Hex(Meters, 4), QByteArray("78563412"));
-        Receive(3, QByteArray::fromHex("0102"));
+        Receive(session, 3, QByteArray::fromHex("0102"));
         QCOMPARE(Hex(MeterScale, 2), QByteArray("0201"));
         // Logger blocks may have an odd register count: the last register is turned too.
         SetLoggerRequest(0, 3);
-        Receive(12, QByteArray::fromHex("010203040506"));
+        Receive(session, 12, QByteArray::fromHex("010203040506"));
         QCOMPARE(Hex(LoggerData, 6), QByteArray("020104030605"));
         // Unbalance and THD arrive together and are split over two blocks.
         std::memset(UnbU, 0xEE, sizeof UnbU);
         std::memset(THDU, 0xEE, sizeof THDU);
-        Receive(19, QByteArray::fromHex("0001000200030004"));
+        Receive(session, 19, QByteArray::fromHex("0001000200030004"));
         QCOMPARE(Hex(UnbU, 4), QByteArray("0100eeee"));
         QCOMPARE(Hex(THDU, 8), QByteArray("020003000400eeee"));
         // Single bytes land at their image positions, unconverted.
-        Receive(8, QByteArray::fromHex("A1B2C3D4"));
-        QCOMPARE((QList<int>{Lese.Display, Lese.System, uint8_t(Lese.Image)}),
+        Receive(session, 8, QByteArray::fromHex("A1B2C3D4"));
+        QCOMPARE((QList<int>{session.read.Display, session.read.System, uint8_t(session.read.Image)}),
                  (QList<int>{0xA1, 0xB2, 0xC3}));
-        QCOMPARE(int(Lese.DigOut[0]), 0); // data byte 3 is not kept
-        Receive(16, QByteArray::fromHex("7731"));
-        QCOMPARE(int(Lese.Freq), 0x31);
-        Receive(34, QByteArray::fromHex("0586"));
-        QCOMPARE(int(Lese.Address), 5);
-        QCOMPARE(int(Lese.BusSettings), 0x86);
+        QCOMPARE(int(session.read.DigOut[0]), 0); // data byte 3 is not kept
+        Receive(session, 16, QByteArray::fromHex("7731"));
+        QCOMPARE(int(session.read.Freq), 0x31);
+        Receive(session, 34, QByteArray::fromHex("0586"));
+        QCOMPARE(int(session.read.Address), 5);
+        QCOMPARE(int(session.read.BusSettings), 0x86);
     }
 
     void configurationWordsAreTheOnlyConvertedBytes() {
@@ -197,20 +199,20 @@ class LinkFramesTest : public QObject {
         QByteArray wire;
         for (int k = 0; k < 150; ++k)
             wire += char(k);
-        Receive(35, wire);
-        const auto* img = reinterpret_cast<const uint8_t*>(&Lese);
-        QCOMPARE(int(Lese.PulseRate[0]), 0x0001);
-        QCOMPARE(int(Lese.IrSecMant), 0x0a0b);
+        Receive(session, 35, wire);
+        const auto* img = reinterpret_cast<const uint8_t*>(&session.read);
+        QCOMPARE(int(session.read.PulseRate[0]), 0x0001);
+        QCOMPARE(int(session.read.IrSecMant), 0x0a0b);
         QCOMPARE(int(img[38]), 12); // exponents are bytes
-        QCOMPARE(int(Lese.Description[0]), 18);
-        QCOMPARE(int(Lese.LimitOff[1]), 0x4849);
-        QCOMPARE(int(Lese.Freq), 82);
-        QCOMPARE(int(Lese.Mean_Log), 0x8081);
+        QCOMPARE(int(session.read.Description[0]), 18);
+        QCOMPARE(int(session.read.LimitOff[1]), 0x4849);
+        QCOMPARE(int(session.read.Freq), 82);
+        QCOMPARE(int(session.read.Mean_Log), 0x8081);
         QCOMPARE(int(img[175]), 149);
         // Sending converts back: the wire equals what came in.
-        MakeProtocol(10, Lese, 3, 1, 0);
+        MakeProtocol(10, session.read, 3, 1, 0);
         QCOMPARE(Sent().mid(7, 82), wire.left(82));
-        MakeProtocol(10, Lese, 11, 1, 0);
+        MakeProtocol(10, session.read, 11, 1, 0);
         QCOMPARE(Sent().mid(7, 68), wire.mid(82, 68));
         QCOMPARE(SndLen, 77);
     }
@@ -218,11 +220,11 @@ class LinkFramesTest : public QObject {
     void writePayloads() {
         const uint32_t v = 0x12345678;
         std::memcpy(Meters, &v, 4);
-        MakeProtocol(10, Lese, 2, 1, 0);
+        MakeProtocol(10, session.read, 2, 1, 0);
         QCOMPARE(Sent().mid(7, 4).toHex(), QByteArray("56781234"));
         const uint16_t w[3] = {0x0102, 0x0304, 0x0506};
         std::memcpy(ResetMinMax, w, 6);
-        MakeProtocol(10, Lese, 9, 1, 0);
+        MakeProtocol(10, session.read, 9, 1, 0);
         QCOMPARE(Sent().mid(7, 4).toHex(), QByteArray("03040506"));
         QCOMPARE(Hex(ResetMinMax, 2), QByteArray("0201")); // source untouched
     }
@@ -241,7 +243,7 @@ class LinkFramesTest : public QObject {
             const QByteArray reply = QByteArray::fromHex(hex);
             connection.kind = 2;
             connection.gatewayUnitAddress = 5;
-            MakeProtocol(3, Lese, 9, 1, 0);
+            MakeProtocol(3, session.read, 9, 1, 0);
             MakeTCPProtocol();
             std::memcpy(RecBuffer, reply.constData(), size_t(reply.size()));
             QCOMPARE(ClassifyTCPReply(int(reply.size())), state);

@@ -1,8 +1,9 @@
 // Serial transactions against zaro-sim on a pseudo-terminal, end to end. The engine's
 // retries, pauses and time-outs are tested on a scripted line in link_engine_test.
 #include "SimProcess.h"
-#include "link/Connection.h"
 #include "config/ConfigImage.h"
+#include "config/MeterSession.h"
+#include "link/Connection.h"
 #include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "platform/SerialPort.h"
@@ -20,7 +21,8 @@ int Requests(const QString& simLog, const QString& frameStart) {
 
 class LinkSerialTest : public QObject {
     Q_OBJECT
-    Connection connection; // the one the link talks over
+    MeterSession session;
+    Connection& connection = session.connection; // the one the link talks over
 
     std::unique_ptr<SimProcess> sim; // one per test: its log counts that test's requests
     ScriptedMessages messages;
@@ -64,7 +66,7 @@ class LinkSerialTest : public QObject {
             const int before = SerialOpenCount();
             for (int op = 0; op < 2; ++op) {
                 QCOMPARE(InitInterface(), 1);
-                QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+                QCOMPARE(Read(session.read, kReadDevStatus, 1), 1);
                 CloseInterface();
             }
             QCOMPARE(SerialOpenCount() - before, autoClose ? 2 : 1);
@@ -76,8 +78,8 @@ class LinkSerialTest : public QObject {
     void broadcastWaitsForNoReplyAndDiagnoseFindsOnlyPresentMeters() {
         startSim({"--rs485", "3,17"});
         QCOMPARE(InitInterface(), 1);
-        QCOMPARE(Write(Lese, kWriteRestartInterval, 1, 1), 1);
-        QCOMPARE(Read(Lese, kReadDevStatus, 1), 1); // the line is free again at once
+        QCOMPARE(Write(session.read, kWriteRestartInterval, 1, 1), 1);
+        QCOMPARE(Read(session.read, kReadDevStatus, 1), 1); // the line is free again at once
         QCOMPARE(Diagnose(17), 1);
         QCOMPARE(Diagnose(5), 0);
         CloseInterface();
@@ -95,9 +97,9 @@ class LinkSerialTest : public QObject {
         bool busyInTick = false;
         QTimer::singleShot(10, [&] {
             busyInTick = LinkBusy();
-            tickResult = Read(Lese, kReadMeterScale, 1);
+            tickResult = Read(session.read, kReadMeterScale, 1);
         });
-        QCOMPARE(Read(Lese, kReadValuesM3, 1), 1);
+        QCOMPARE(Read(session.read, kReadValuesM3, 1), 1);
         CloseInterface();
         QVERIFY(busyInTick);
         QCOMPARE(tickResult, 0);

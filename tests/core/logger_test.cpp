@@ -2,6 +2,7 @@
 #include "acquisition/Acquisition.h"
 #include "acquisition/MeasDecode.h"
 #include "config/ConfigImage.h"
+#include "config/MeterSession.h"
 #include "link/DeviceLink.h"
 #include "logger/LogData.h"
 #include "logger/Logger.h"
@@ -34,7 +35,8 @@ QByteArray Zrd(const QByteArray& records, const QByteArray& units = "\t\t\t[kV]\
 class LoggerTest : public QObject {
     Q_OBJECT
 
-    Connection connection; // the one the link talks over
+    MeterSession session;
+    Connection& connection = session.connection; // the one the link talks over
     QTemporaryDir dir;
     ScriptedMessages messages;
     std::unique_ptr<SimLine> sim;
@@ -50,7 +52,7 @@ class LoggerTest : public QObject {
         if (!sim->ok()) return false;
         connection.kind = commType;
         connection.serialPath = sim->path().toStdString();
-        const bool ok = OpenAcquisition() && DescribeMeterLogger(device);
+        const bool ok = OpenAcquisition(session) && DescribeMeterLogger(session, device);
         messages.clear();
         return ok;
     }
@@ -280,7 +282,7 @@ class LoggerTest : public QObject {
         };
         int blocks = 0;
         hooks.blockDone = [&] { ++blocks; };
-        QCOMPARE(ReadLoggerRecords(device, records, &tmp, hooks), LoggerRead::Done);
+        QCOMPARE(ReadLoggerRecords(session, device, records, &tmp, hooks), LoggerRead::Done);
         QCOMPARE(suggested, At(9, 12, 0, 0));
         QCOMPARE((QList<int>{int(records.size()), device.NumRec, blocks}),
                  (QList<int>{5333, 5333, (5333 * 6 + 119) / 120}));
@@ -295,7 +297,7 @@ class LoggerTest : public QObject {
         QCOMPARE(tmp.content(), file);
         // Refused: nothing is read.
         hooks.askNewest = [](uint32_t, uint32_t&) { return false; };
-        QCOMPARE(ReadLoggerRecords(device, records, nullptr, hooks), LoggerRead::TimeRefused);
+        QCOMPARE(ReadLoggerRecords(session, device, records, nullptr, hooks), LoggerRead::TimeRefused);
     }
 
     void gapMarkersAndValueKinds() {
@@ -310,7 +312,7 @@ class LoggerTest : public QObject {
         QVERIFY(SetLoggerInterval(device, 1, 3));
         LoggerReadHooks hooks;
         hooks.newest = At(9, 12, 0, 0);
-        QCOMPARE(ReadLoggerRecords(device, records, nullptr, hooks), LoggerRead::Done);
+        QCOMPARE(ReadLoggerRecords(session, device, records, nullptr, hooks), LoggerRead::Done);
         QCOMPARE(records.size(), size_t(20));
         QCOMPARE(RecordTimeText(records, 19), QString("11:40:03"));
         QCOMPARE(device.FirstGapIx, 2);
@@ -333,7 +335,7 @@ class LoggerTest : public QObject {
         hooks.blockDone = [&] {
             if (++blocks == failAfter) sim->fault(fault);
         };
-        QCOMPARE(ReadLoggerRecords(device, records, nullptr, hooks), LoggerRead::BlockFailed);
+        QCOMPARE(ReadLoggerRecords(session, device, records, nullptr, hooks), LoggerRead::BlockFailed);
         QCOMPARE(records.size(), size_t(60));
         QCOMPARE(messages.progressOpen, 0);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Error, 0, 2}}));
@@ -341,7 +343,7 @@ class LoggerTest : public QObject {
         sim->clearFaults();
         blocks = 0, failAfter = 1, fault = "silence:12";
         messages.clear();
-        QCOMPARE(ReadLoggerRecords(device, records, nullptr, hooks), LoggerRead::Done);
+        QCOMPARE(ReadLoggerRecords(session, device, records, nullptr, hooks), LoggerRead::Done);
         QCOMPARE(records.size(), size_t(500));
         QVERIFY(messages.shown.empty());
     }

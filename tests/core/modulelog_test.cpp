@@ -1,5 +1,6 @@
 // The module's log file: decoding, hostile files, units and value texts.
 #include "config/ConfigImage.h"
+#include "config/MeterSession.h"
 #include "logger/Logger57.h"
 #include "logger/Logger57Decode.h"
 #include "platform/TimeBase.h"
@@ -58,6 +59,7 @@ QString Decode(const QByteArray& bytes, ModuleLog& log) {
 
 class ModuleLogTest : public QObject {
     Q_OBJECT
+    MeterSession session;
 
   private slots:
     void initTestCase() {
@@ -247,12 +249,13 @@ class ModuleLogTest : public QObject {
     // A meter set to current unbalance logs it in the neutral current's place: a
     // percentage, however large the currents.
     void unbalanceInPercent() {
-        Lese = ConfigImage{};
-        Lese.System = 4;
-        Lese.Freq = kFreqUnbalanceI;
+        session.read = ConfigImage{};
+        session.read.System = 4;
+        session.read.Freq = kFreqUnbalanceI;
         ModuleLog log;
         QVERIFY(InitLogger57(
-            log, LogFile(Sequence(QByteArray("\x0C\x55\x08", 3), 15, Record(0, {3.2f, 4.5f, 2000.f})))));
+            session, log,
+            LogFile(Sequence(QByteArray("\x0C\x55\x08", 3), 15, Record(0, {3.2f, 4.5f, 2000.f})))));
         const LogSequence& s = log.Dev57[size_t(log.Shown)];
         QCOMPARE((QStringList{s.Names[0], s.Units[0], s.Names[1], s.Units[1], s.Units[2]}),
                  (QStringList{"Unb.I", "[%]", "Unb.Imax", "[%]", "[kA]"}));

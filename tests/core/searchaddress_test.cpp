@@ -1,3 +1,4 @@
+#include "config/MeterSession.h"
 #include "link/Connection.h"
 #include "link/DeviceLink.h"
 #include "platform/Messages.h"
@@ -23,7 +24,8 @@ QList<int> Found() {
 
 class SearchAddressTest : public QObject {
     Q_OBJECT
-    Connection connection; // the one the link talks over
+    MeterSession session;
+    Connection& connection = session.connection; // the one the link talks over
     ScriptedMessages messages;
     QTemporaryDir dir;
 
@@ -36,7 +38,7 @@ class SearchAddressTest : public QObject {
     void initTestCase() { UseConnection(&connection); }
     void init() {
         SettingsDir = dir.path().toStdString();
-        LoadINIDefault(connection);
+        LoadINIDefault(session);
         connection.kind = 1;
         connection.rtsFlow = 0;
         connection.replyTimeoutMs = 50;

@@ -1,4 +1,5 @@
 #include "config/ConfigImage.h"
+#include "config/MeterSession.h"
 #include "link/Connection.h"
 #include "netmodules/KnownDevices.h"
 #include "platform/ProgramFiles.h"
@@ -20,7 +21,8 @@ Q_DECLARE_METATYPE(BadCase)
 
 namespace {
 
-Connection connection; // the one the link talks over
+MeterSession session;
+Connection& connection = session.connection; // the one the link talks over
 
 // What the probes of the tables below look at.
 KnownDevices devices;
@@ -73,7 +75,7 @@ class SettingsTest : public QObject {
     }
 
     void defaultsWithoutFiles() {
-        LoadAllSettings(devices, connection, true);
+        LoadAllSettings(devices, session, true);
         const int32_t zero[32] = {};
         const QByteArray expected =
             "[Interface]\r\nAutoClose = 1\r\nBaudrate = 3\r\nCOMPort = 1\r\nCOMType = 0\r\n"
@@ -90,15 +92,15 @@ class SettingsTest : public QObject {
 
     // What is written reads back to the same globals and is written again byte for byte.
     void roundTrips() {
-        LoadINIDefault(connection);
+        LoadINIDefault(session);
         Language = 3;
         connection.kind = 1;
         connection.serialPath = "/dev/pts/\"7\"\\\t";
         connection.replyTimeoutMs = 350;
-        Konf.MaxI = 100;
+        session.edited.MaxI = 100;
         const int32_t found[32] = {3, 17, 247};
         std::copy(std::begin(found), std::end(found), Devices485);
-        NewINIFile(connection);
+        NewINIFile(session);
         const QByteArray ini = ReadBack(path(), "ZARO.ini");
         QVERIFY(ini.contains(
             "\r\nCOMPort = 1\r\nCOMPortPath = \"/dev/pts/\\\"7\\\"\\\\\\t\"\r\nCOMType = 1\r\n"));
@@ -131,13 +133,13 @@ class SettingsTest : public QObject {
             Crlf("[LANMOD57]\nLM57Ix = 0\nHTTPPort = 80\n\n[Device0]\nMAC = \"\"\nIP = \"\"\nGateway = \"\"\n"
                  "SubMask = \"\"\nDHCP = \"01\"\nName = \"line\\r\\nbreak\"\n"));
 
-        LoadAllSettings(devices, connection, true);
+        LoadAllSettings(devices, session, true);
         QCOMPARE(connection.serialPath, std::string("/dev/pts/\"7\"\\\t"));
         QCOMPARE(QByteArray(devices.gateways[1].record.HN), QByteArray(name29));
         QCOMPARE(QByteArray(devices.modules[0].name), QByteArray("line\r\nbreak"));
         QCOMPARE(QByteArray(devices.modules[0].DHCP), QByteArray("01"));
         QCOMPARE(Devices485[1], 17);
-        NewINIFile(connection);
+        NewINIFile(session);
         NewINIFileTCP(devices, connection);
         NewDevINIFile(devices, connection);
         QCOMPARE(ReadBack(path(), "ZARO.ini"), ini);
@@ -148,12 +150,12 @@ class SettingsTest : public QObject {
     void handEditedFilesAreRead() {
         Put(path(), "ZARO.ini",
             "; edited by hand\n\n[options]\n  language=2\n[Interface]\nCOMPort = 3\nDevAddr2 = 9\n");
-        LoadAllSettings(devices, connection, true);
+        LoadAllSettings(devices, session, true);
         QCOMPARE(Language, 2);
         QCOMPARE(connection.serialPort, 3);
         QCOMPARE(connection.serialPath, std::string()); // the old rule: the link derives the device from COMPort
         QCOMPARE(Devices485[0], 9);            // slots are kept packed
-        QCOMPARE(Konf.MaxI, int16_t(500));     // missing keys keep their defaults
+        QCOMPARE(session.edited.MaxI, int16_t(500)); // missing keys keep their defaults
     }
 
     void strayLinesArePassedOver_data() {
@@ -178,7 +180,7 @@ class SettingsTest : public QObject {
     void strayLinesArePassedOver() {
         QFETCH(BadCase, c);
         Put(path(), c.file, c.content);
-        LoadAllSettings(devices, connection, true);
+        LoadAllSettings(devices, session, true);
         QCOMPARE(c.probe(), c.expected);
         QCOMPARE(ReadBack(path(), c.file), c.content);
         QVERIFY(!QFile::exists(path() + "/" + c.file + ".bak"));
@@ -190,7 +192,7 @@ class SettingsTest : public QObject {
             text += "[Gateway" + QByteArray::number(n) + "]\r\nGatewayIP = \"127.0.0." +
                     QByteArray::number(n) + "\"\r\n";
         Put(path(), "ZAROTCP.ini", text);
-        LoadAllSettings(devices, connection, true);
+        LoadAllSettings(devices, session, true);
         QCOMPARE(devices.gateways.size(), size_t(2));
         QCOMPARE(QByteArray(devices.gateways[1].record.IP), QByteArray("127.0.0.2"));
         NewINIFileTCP(devices, connection);
@@ -210,7 +212,7 @@ class SettingsTest : public QObject {
         QCOMPARE(doc.sections.size(), size_t(kMaxGateways + 1));
         QVERIFY(doc.truncated);
         Put(path(), "ZAROTCP.ini", text);
-        LoadAllSettings(devices, connection, true);
+        LoadAllSettings(devices, session, true);
         QCOMPARE(devices.gateways.size(), size_t(256));
         QCOMPARE(QByteArray(devices.gateways[0].record.HN), QByteArray("first"));
         QCOMPARE(devices.gateways[1].record.HN[0], '\0'); // past the sections that are read
@@ -220,7 +222,7 @@ class SettingsTest : public QObject {
         Put(path(), "ZARODEV.ini",
             "[LANMOD57]\r\nLM57Ix = 1\r\n[Device0]\r\nName = \"A\"\r\nMAC = \"00-30-11-00-00-01\"\r\n"
             "SubMask = \"255.0.0.0\"\r\n[Device1]\r\nName = \"B\"\r\n[Notes]\r\nName = \"C\"\r\n");
-        LoadAllSettings(devices, connection, true);
+        LoadAllSettings(devices, session, true);
         QCOMPARE(devices.modules.size(), size_t(3));
         QCOMPARE(connection.moduleIndex, 1);
         // The third is read from Device2, which is not there.
@@ -258,7 +260,7 @@ class SettingsTest : public QObject {
         tcp("garbage tcp", "PK\x03\x04\xff\xfe\r\n", Of(connection.gatewayTcpPort), 502);
         zaro("Language 7", "Options", "Language = 7", Of(Language), 1);
         zaro(
-            "RatedI 250", "Options", "RatedI = 250", [] { return int(Konf.MaxI); }, 500);
+            "RatedI 250", "Options", "RatedI = 250", [] { return int(session.edited.MaxI); }, 500);
         zaro("COMType 9", "Interface", "COMType = 9", Of(connection.kind), 0);
         zaro("COMPort 99", "Interface", "COMPort = 99", Of(connection.serialPort), 1);
         zaro("COMPort 0 without a path", "Interface", "COMPort = 0", Of(connection.serialPort), 1);
@@ -300,7 +302,7 @@ class SettingsTest : public QObject {
     void badInput() {
         QFETCH(BadCase, c);
         if (*c.file) Put(path(), c.file, c.content);
-        LoadAllSettings(devices, connection, true);
+        LoadAllSettings(devices, session, true);
         QCOMPARE(c.probe(), c.expected);
         const char* names[] = {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"};
         QByteArray written[3];
@@ -311,7 +313,8 @@ class SettingsTest : public QObject {
             IniDoc doc;
             QVERIFY2(IniParse(written[i], doc) && !doc.sections.empty(), names[i]);
         }
-        LoadAllSettings(devices, connection, true); // the rewritten files are settled: reading them again changes nothing
+        LoadAllSettings(devices, session,
+                        true); // the rewritten files are settled: reading them again changes nothing
         QCOMPARE(c.probe(), c.expected);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(ReadBack(path(), names[i]), written[i]);
@@ -336,7 +339,7 @@ class SettingsTest : public QObject {
             if (kind == "fifo") QCOMPARE(mkfifo(qPrintable(name), 0600), 0);
             if (kind == "file") Put(path(), qPrintable(file), content);
 
-            LoadAllSettings(devices, connection, true);
+            LoadAllSettings(devices, session, true);
             IniDoc doc;
             QVERIFY(!QFileInfo(name).isSymLink());
             QVERIFY(IniParse(ReadBack(path(), qPrintable(file)), doc) && !doc.sections.empty());
@@ -354,7 +357,7 @@ class SettingsTest : public QObject {
     // zaro-cli reads the files but leaves even broken ones alone.
     void readOnlyLoadWritesNothing() {
         Put(path(), "ZARO.ini", "[Options]\r\nLanguage = 7\r\n");
-        LoadAllSettings(devices, connection, false);
+        LoadAllSettings(devices, session, false);
         QCOMPARE(Language, 1);
         QCOMPARE(ReadBack(path(), "ZARO.ini"), QByteArray("[Options]\r\nLanguage = 7\r\n"));
         QVERIFY(!QFile::exists(path() + "/ZAROTCP.ini"));

@@ -3,8 +3,9 @@
 // zaro-sim where a reply must be awaited on the wall clock): what they show, and what
 // their commands send.
 #include "SimLine.h"
-#include "link/Connection.h"
 #include "SimProcess.h"
+#include "config/MeterSession.h"
+#include "link/Connection.h"
 
 #include "acquisition/MeanDecode.h"
 #include "acquisition/MeasDecode.h"
@@ -102,6 +103,7 @@ uint16_t Word0(const uint8_t* block) {
 
 class AcqPanelsTest : public QObject {
     Q_OBJECT
+    MeterSession& session = ShellSession();     // the one the menu commands work on
     Connection& connection = ShellConnection(); // the one the link talks over
 
     QTemporaryDir dir;
@@ -122,24 +124,24 @@ class AcqPanelsTest : public QObject {
     // Starts a meter and opens the instantaneous values through the menu command.
     void open(const QStringList& simArgs, bool onSimProcess = false) {
         QVERIFY2(start(simArgs, onSimProcess), qPrintable(sim.output()));
-        CmMeasDisplay();
+        CmMeasDisplay(session);
         QVERIFY(Panels().measurements);
         QCOMPARE(ActivePanel(), Panels().measurements.data());
     }
 
     // Panel for a configuration without a meter: only what InitMeasDisp draws.
     void showOffline(int code, int model, uint8_t freq = 2) {
-        Lese = ConfigImage{};
-        Lese.Freq = freq;
-        Lese.System = uint8_t(code);
-        Lese.Model = int16_t(model);
-        Lese.UrPrim = 400.0f;
-        Lese.UrSec = 400;
-        Lese.IrPrim = 100.0f;
-        Lese.IrSec = 5.0f;
+        session.read = ConfigImage{};
+        session.read.Freq = freq;
+        session.read.System = uint8_t(code);
+        session.read.Model = int16_t(model);
+        session.read.UrPrim = 400.0f;
+        session.read.UrSec = 400;
+        session.read.IrPrim = 100.0f;
+        session.read.IrSec = 5.0f;
         ShowPanel(PanelKind::Measurements, CreateMeasDisp(MainWindow()));
-        InitMeasDisp();
-        MeasTimer()->stop(); // no meter: no tick
+        InitMeasDisp(session);
+        MeasTimer(session)->stop(); // no meter: no tick
     }
 
   private slots:
@@ -177,7 +179,7 @@ class AcqPanelsTest : public QObject {
     void fillsAtOnceRefreshesPrintsAndCloses() {
         open({"--model", "zrm3", "--system", "4", "--vt", "20000/100", "--ct", "100/5"});
         QTRY_VERIFY_WITH_TIMEOUT(All(false), 2000);
-        QCOMPARE(MeasTimer()->interval(), 2000);
+        QCOMPARE(MeasTimer(session)->interval(), 2000);
         QVERIFY(Field(1)->text().contains(QRegularExpression(R"(^\d+\.\d\d$)")));
         QVERIFY(Field(8)->text().contains(QRegularExpression(R"(^\d+\.\d$)")));
         QCOMPARE(UnitBeside("U1N"), QString("kV"));
@@ -189,7 +191,7 @@ class AcqPanelsTest : public QObject {
         QCOMPARE(rows.size(), kMeasRowsZrm3 - 3); // all but the single-value rows 0, 7 and 11
         QVERIFY(!rows.contains(0) && !rows.contains(7) && !rows.contains(11));
 
-        QVERIFY(MeasTimer()->isActive());
+        QVERIFY(MeasTimer(session)->isActive());
         QVERIFY(messages.shown.empty()); // polling shows no popups
 
         // The date and time are on paper only; the close discards the panel.
@@ -207,7 +209,7 @@ class AcqPanelsTest : public QObject {
         QPointer<QWidget> panel = Panels().measurements.data();
         Panels().measurements->findChild<QPushButton*>("close")->click();
         QVERIFY(!Panels().measurements);
-        QVERIFY(!MeasTimer()->isActive());
+        QVERIFY(!MeasTimer(session)->isActive());
         QCOMPARE(ActivePanel(), MainPanelHandle());
         QTRY_VERIFY(!panel); // discarded
     }
@@ -226,10 +228,10 @@ class AcqPanelsTest : public QObject {
         open({"--model", "zrm3", "--system", "4"});
         QTRY_VERIFY_WITH_TIMEOUT(All(false), 2000);
         line->fault("silence:4"); // every attempt of one poll
-        MeasTimer()->setInterval(0);
+        MeasTimer(session)->setInterval(0);
         QTRY_VERIFY_WITH_TIMEOUT(All(true), 8000);
         QVERIFY(messages.shown.empty()); // the panel reports no popup of its own
-        MeasTimer()->setInterval(0);
+        MeasTimer(session)->setInterval(0);
         QTRY_VERIFY_WITH_TIMEOUT(All(false), 5000); // and black again
     }
 
@@ -242,7 +244,7 @@ class AcqPanelsTest : public QObject {
         QFETCH(bool, deleteOutright);
         // The four configuration reads and the first poll are answered 150 ms late.
         open({"--model", "zrm3", "--system", "4", "--fault", "late:150:5"}, true);
-        MeasTimer()->stop();
+        MeasTimer(session)->stop();
         bool closedDuringRead = false;
         QTimer::singleShot(60, [deleteOutright, &closedDuringRead] {
             closedDuringRead = LinkBusy();
@@ -251,24 +253,24 @@ class AcqPanelsTest : public QObject {
             else
                 CmCloseAcquisition();
         });
-        QCOMPARE(CmReadMeas(), 1); // returns early: nothing left to draw into
+        QCOMPARE(CmReadMeas(session), 1); // returns early: nothing left to draw into
         QVERIFY(closedDuringRead);
         QVERIFY(!Panels().measurements);
         QVERIFY(!LinkBusy());
         if (!deleteOutright) {
             QCOMPARE(ActivePanel(), MainPanelHandle());
-            QVERIFY(!MeasTimer()->isActive());
+            QVERIFY(!MeasTimer(session)->isActive());
         }
     }
 
     void failedConfigurationReadShowsNothing() {
         QVERIFY(start({"--fault", "silence:4"}));
         QWidget* before = ActivePanel();
-        CmMeasDisplay();
+        CmMeasDisplay(session);
         QVERIFY(!Panels().measurements);
         QCOMPARE(ActivePanel(), before);
         QVERIFY(messages.wasShown(MessageType::Error, 0, 2));
-        QVERIFY(!MeasTimer()->isActive());
+        QVERIFY(!MeasTimer(session)->isActive());
     }
 
     void titleCarriesTheAddressOnlyOnRs485() {
@@ -305,10 +307,10 @@ class AcqPanelsTest : public QObject {
 
     void minMaxShowsResetsAndRecovers() {
         QVERIFY(start({"--model", "zrm3", "--system", "4"}));
-        CmMinMaxDisplay();
+        CmMinMaxDisplay(session);
         QVERIFY(Panels().minMax);
         QTRY_VERIFY_WITH_TIMEOUT(AllFields(Panels().minMax, "mdsp_", false), 3000);
-        QCOMPARE(MinMaxTimer()->interval(), 10000);
+        QCOMPARE(MinMaxTimer(session)->interval(), 10000);
         QVERIFY(Child<QLabel>(Panels().minMax, "mdsp_41")->isVisibleTo(Panels().minMax)); // UNE maximum
 
         // Only the ninth box: bit 13; the boxes are cleared and the next read comes in 2 s.
@@ -316,8 +318,8 @@ class AcqPanelsTest : public QObject {
         Child<QPushButton>(Panels().minMax, "reset")->click();
         QCOMPARE(Word0(ResetMinMax), uint16_t(0x2000));
         QVERIFY(!Child<QCheckBox>(Panels().minMax, "reset_8")->isChecked());
-        QCOMPARE(MinMaxTimer()->interval(), 2000);
-        QVERIFY(MinMaxTimer()->isActive());
+        QCOMPARE(MinMaxTimer(session)->interval(), 2000);
+        QVERIFY(MinMaxTimer(session)->isActive());
         Child<QCheckBox>(Panels().minMax, "resetAll")->click();
         QVERIFY(Child<QCheckBox>(Panels().minMax, "reset_3")->isChecked());
         Child<QCheckBox>(Panels().minMax, "resetAll")->click();
@@ -325,15 +327,15 @@ class AcqPanelsTest : public QObject {
 
         // A meter that stops answering mid-panel, and comes back.
         line->fault("silence:4");
-        MinMaxTimer()->setInterval(0);
+        MinMaxTimer(session)->setInterval(0);
         QTRY_VERIFY_WITH_TIMEOUT(AllFields(Panels().minMax, "mdsp_", true), 8000);
-        MinMaxTimer()->setInterval(0);
+        MinMaxTimer(session)->setInterval(0);
         QTRY_VERIFY_WITH_TIMEOUT(AllFields(Panels().minMax, "mdsp_", false), 8000);
     }
 
     void meterSetResetAndTariff() {
         QVERIFY(start({"--model", "zrm3", "--system", "4", "--meter-scale", "2"}));
-        CmMetersDisplay();
+        CmMetersDisplay(session);
         QVERIFY(Panels().meters);
         auto* field = Child<QDoubleSpinBox>(Panels().meters, "meter_1");
         QTRY_VERIFY_WITH_TIMEOUT(Child<QLabel>(Panels().meters, "tariff1")->property("lit").toBool(), 3000);
@@ -346,33 +348,33 @@ class AcqPanelsTest : public QObject {
         auto* typed = Child<QDoubleSpinBox>(Panels().meters, "meter_3");
         typed->selectAll();
         QTest::keyClicks(typed, "77.7");
-        MetersTimer()->setInterval(0);
+        MetersTimer(session)->setInterval(0);
         QTest::qWait(300);
         QCOMPARE(field->value(), 2.3);
         QCOMPARE(typed->value(), 77.7);
         Child<QPushButton>(Panels().meters, "set")->click();
         QCOMPARE(MeterCount(1), 23u);
-        QCOMPARE(MetersTimer()->interval(), 1000);
+        QCOMPARE(MetersTimer(session)->interval(), 1000);
         field->setValue(0.0);
-        MetersTimer()->setInterval(0);
+        MetersTimer(session)->setInterval(0);
         QTRY_COMPARE_WITH_TIMEOUT(field->value(), 2.3, 3000); // read back from the meter
 
         Child<QCheckBox>(Panels().meters, "meterReset_1")->setChecked(true);
         Child<QPushButton>(Panels().meters, "reset")->click();
         QCOMPARE(Word0(ResetMeter), uint16_t(0x0002));
-        MetersTimer()->setInterval(0);
+        MetersTimer(session)->setInterval(0);
         QTRY_COMPARE_WITH_TIMEOUT(field->value(), 0.0, 4000);
 
         Child<QPushButton>(Panels().meters, "toggleTariff")->click();
         QCOMPARE(Word0(DevStatus) & 0x0C00, 0x0800); // tariff 1 was lit: bit 10 clear, bit 11 set
-        MetersTimer()->setInterval(0);
+        MetersTimer(session)->setInterval(0);
         QTRY_VERIFY_WITH_TIMEOUT(Child<QLabel>(Panels().meters, "tariff2")->property("lit").toBool(), 3000);
         QVERIFY(messages.shown.empty());
     }
 
     void meterScaleRefusedClosesTheLink() {
         QVERIFY(start({"--model", "zrm3", "--meter-scale", "10"}));
-        CmMetersDisplay();
+        CmMetersDisplay(session);
         QVERIFY(!Panels().meters);
         QCOMPARE(ActivePanel(), MainPanelHandle());
         QVERIFY(!CommPortIsOpen());
@@ -384,10 +386,10 @@ class AcqPanelsTest : public QObject {
     void meanFreeRowsAndReset() {
         // 39 (voltage unbalance) is not offered by a 3-wire system.
         QVERIFY(start({"--model", "zrm3", "--system", "3", "--mean-codes", "25,39"}));
-        CmMeanValueDisplay();
+        CmMeanValueDisplay(session);
         QVERIFY(Panels().mean);
         QCOMPARE(ActivePanelKind(), PanelKind::MeanExtended);
-        QCOMPARE(Lese.MeanMeas[1], uint8_t(kNoMeasurand));
+        QCOMPARE(session.read.MeanMeas[1], uint8_t(kNoMeasurand));
         QVERIFY(!Child<QLabel>(Panels().mean, "mean_6_0")->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(AllFields(Panels().mean, "mean_", false), 3000);
         QVERIFY(
@@ -400,12 +402,12 @@ class AcqPanelsTest : public QObject {
         std::memcpy(written, ResetMinMax, sizeof written);
         QCOMPARE(written[1] & 0x3FFF, 0x003F);
         QCOMPARE(written[2] & 0x3FFF, 0x003F);
-        QCOMPARE(MeanTimer()->interval(), 2000);
+        QCOMPARE(MeanTimer(session)->interval(), 2000);
     }
 
     void meanBaseModelForm() {
         QVERIFY(start({"--model", "std", "--system", "1"}));
-        CmMeanValueDisplay();
+        CmMeanValueDisplay(session);
         QVERIFY(Panels().mean);
         QCOMPARE(ActivePanelKind(), PanelKind::MeanStandard);
         QVERIFY(!Child<QLabel>(Panels().mean, "mean_0_3")); // running, last interval, maximum
@@ -415,7 +417,7 @@ class AcqPanelsTest : public QObject {
 
     void harmonicsTableChartAndBaseModel() {
         QVERIFY(start({"--model", "zrm3", "--system", "4"}));
-        CmVoltageHarmonics();
+        CmVoltageHarmonics(session);
         QVERIFY(Panels().harmonics);
         auto* table = Child<QTableWidget>(Panels().harmonics, "harmTable");
         QCOMPARE(table->rowCount(), 6);
@@ -426,7 +428,7 @@ class AcqPanelsTest : public QObject {
         CmCloseHarmonics();
 
         QVERIFY(start({"--model", "std"}));
-        CmCurrentHarmonics();
+        CmCurrentHarmonics(session);
         QVERIFY(!Panels().harmonics);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{MessageType::Error, 7, 10}}));
         QVERIFY(!CommPortIsOpen());

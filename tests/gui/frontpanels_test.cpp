@@ -1,6 +1,7 @@
 // The page editor, the simulation panel and the brightness popup in the real main
 // window, against the simulator's meter on an in-process line.
 #include "SimLine.h"
+#include "config/MeterSession.h"
 
 #include "config/ConfigImage.h"
 #include "config/ConfigTransfer.h"
@@ -39,6 +40,7 @@ QPushButton* SimButton(const char* name) {
 
 class FrontPanelsTest : public QObject {
     Q_OBJECT
+    MeterSession& session = ShellSession(); // the one the menu commands work on
 
     Connection& connection = ShellConnection(); // the one the link talks over
 
@@ -58,7 +60,7 @@ class FrontPanelsTest : public QObject {
     // The outputs as the meter's device status word tells them (bits 13, 14).
     QString Outputs() {
         const bool open = PanelSimulation().running();
-        const int ok = (open || InitInterface()) && Read(Lese, kReadDevStatus, 0);
+        const int ok = (open || InitInterface()) && Read(session.read, kReadDevStatus, 0);
         if (!open) CloseInterface();
         const int word = DevStatus[0] | DevStatus[1] << 8;
         return ok ? QStringLiteral("1 %1, 2 %2")
@@ -78,7 +80,7 @@ class FrontPanelsTest : public QObject {
 
     void cleanup() {
         if (Panels().displayMode) CmDispModeDone();
-        if (Panels().simulation) CmSimDone();
+        if (Panels().simulation) CmSimDone(session);
         CloseInterface();
         ShowMainPanel(0);
         line.reset();
@@ -87,8 +89,8 @@ class FrontPanelsTest : public QObject {
 
     void pageEditorEditsAndSends() {
         QVERIFY(Meter({"--system", "4"}));
-        QVERIFY(ReceiveConfiguration()); // class 2, loop set byte 0 = 1, user byte 0 = 1
-        CmSelDispMode(3);                // mode 0 has no pages to choose
+        QVERIFY(ReceiveConfiguration(session)); // class 2, loop set byte 0 = 1, user byte 0 = 1
+        CmSelDispMode(session, 3);              // mode 0 has no pages to choose
         MainPanelHandle()->findChild<QPushButton*>("PagesButton")->click();
         QVERIFY(Panels().displayMode);
         QCOMPARE(ActivePanel(), Panels().displayMode.data());
@@ -112,15 +114,16 @@ class FrontPanelsTest : public QObject {
         QVERIFY(!Yellow(0, 0));
         emit table->verticalHeader()->sectionClicked(2);
         QVERIFY(Yellow(2, 0) && Yellow(2, 2));
-        QCOMPARE(int(Konf.Loop[1]), 0x02 | 1 << 4 | 1 << 5 | 1 << 6 | 1 << 7); // offered pages 13..16
-        QCOMPARE(int(Konf.Loop[0]), 0);
+        QCOMPARE(int(session.edited.Loop[1]),
+                 0x02 | 1 << 4 | 1 << 5 | 1 << 6 | 1 << 7); // offered pages 13..16
+        QCOMPARE(int(session.edited.Loop[0]), 0);
         QVERIFY(Panels().displayMode->findChild<QLabel*>("Counts")->text().startsWith(
-            QStringLiteral("Loop: %1 of 169").arg(PagesInSet(Konf.Loop, 169))));
+            QStringLiteral("Loop: %1 of 169").arg(PagesInSet(session.edited.Loop, 169))));
 
         // The user set, edited without changing the mode.
         Panels().displayMode->findChild<QRadioButton*>("UserSet")->click();
         QVERIFY(Yellow(0, 0) && !Yellow(1, 4));
-        QCOMPARE(int(Konf.DispMode & kDispModeMode), 3);
+        QCOMPARE(int(session.edited.DispMode & kDispModeMode), 3);
 
         // The unbalance box relabels the neutral-current page.
         Panels().displayMode->findChild<QCheckBox*>("Unbalance")->click();
@@ -129,17 +132,17 @@ class FrontPanelsTest : public QObject {
 
         Panels().displayMode->findChild<QPushButton*>("Close")->click();
         QVERIFY(ActivePanelKind() == PanelKind::Main);
-        QVERIFY(CmSendConfig());
+        QVERIFY(CmSendConfig(session));
         uint8_t sent[kPageSetBytes];
-        std::memcpy(sent, Konf.Loop, sizeof sent);
-        QVERIFY(ReceiveConfiguration());
-        QVERIFY(std::memcmp(sent, Konf.Loop, sizeof sent) == 0);
-        QVERIFY(Konf.Freq & kFreqUnbalanceI);
+        std::memcpy(sent, session.edited.Loop, sizeof sent);
+        QVERIFY(ReceiveConfiguration(session));
+        QVERIFY(std::memcmp(sent, session.edited.Loop, sizeof sent) == 0);
+        QVERIFY(session.edited.Freq & kFreqUnbalanceI);
     }
 
     void simulationSwitchesTheOutputs() {
         QVERIFY(Meter({"--digout", "5,128"}));
-        CmSimulation();
+        CmSimulation(session);
         QVERIFY(messages.wasShown(MessageType::Warnung, 2, 2));
         QVERIFY(Panels().simulation);
         QVERIFY(SimButton("Off1")->isChecked() && !SimButton("On1")->isChecked());
@@ -150,14 +153,14 @@ class FrontPanelsTest : public QObject {
         QVERIFY(!Panels().simulation);
         QVERIFY(ActivePanelKind() == PanelKind::Main);
         QCOMPARE(Outputs(), QString("1 off, 2 off"));
-        QVERIFY(InitInterface() && Read(Lese, kReadConfigM3, 0));
+        QVERIFY(InitInterface() && Read(session.read, kReadConfigM3, 0));
         CloseInterface();
-        QCOMPARE(int(Lese.DigOut[0]), 5);
+        QCOMPARE(int(session.read.DigOut[0]), 5);
     }
 
     void aLostMeterEndsTheSimulationAndTheCloseSaysSo() {
         QVERIFY(Meter({"--digout", "5,70"}));
-        CmSimulation();
+        CmSimulation(session);
         QVERIFY(Panels().simulation);
         line->fault("silence:1000");
         SimButton("On2")->click();
@@ -174,9 +177,9 @@ class FrontPanelsTest : public QObject {
         QVERIFY(Meter({"--digout", "133,198"}));
         EndZaro();
         QVERIFY(!PanelSimulation().outputsStillFreed());
-        QVERIFY(InitInterface() && Read(Lese, kReadConfigM3, 0));
+        QVERIFY(InitInterface() && Read(session.read, kReadConfigM3, 0));
         CloseInterface();
-        QCOMPARE((QList<int>{Lese.DigOut[0], Lese.DigOut[1]}), (QList<int>{5, 70}));
+        QCOMPARE((QList<int>{session.read.DigOut[0], session.read.DigOut[1]}), (QList<int>{5, 70}));
         QVERIFY(StartZaro(0.0, dir.path().toStdString()));
         connection.closePortAfterUse = 1;
         connection.replyTimeoutMs = 300;
@@ -194,15 +197,15 @@ class FrontPanelsTest : public QObject {
             auto* slider = popup->findChild<QSlider*>("Brightness");
             seen = slider->value() == 8;
             slider->setValue(11);
-            Lese.Display = 0; // what the meter holds is read back below
-            seen = seen && Read(Lese, kReadDisplay, 0) && (Lese.Display & 0x0F) == 11;
+            session.read.Display = 0; // what the meter holds is read back below
+            seen = seen && Read(session.read, kReadDisplay, 0) && (session.read.Display & 0x0F) == 11;
             line->fault("silence:4");
             slider->setValue(2);
             seen = seen && slider->value() == 11; // a failed write puts it back
             popup->reject();
         });
         poke.start();
-        CmDisplay();
+        CmDisplay(session);
         QVERIFY(seen);
         QVERIFY(messages.wasShown(MessageType::Error, 0, 2));
     }

@@ -3,6 +3,7 @@
 // sequences, storing and opening *.LF3 files; and the export command both share.
 #include "SimLine.h"
 #include "SimProcess.h"
+#include "config/MeterSession.h"
 
 #include "config/ConfigImage.h"
 #include "link/Connection.h"
@@ -96,6 +97,7 @@ bool RecordOpen(const QUrl& url) {
 
 class LoggerPanelTest : public QObject {
     Q_OBJECT
+    MeterSession& session = ShellSession();     // the one the menu commands work on
     Connection& connection = ShellConnection(); // the one the link talks over
 
     QTemporaryDir dir;
@@ -108,7 +110,7 @@ class LoggerPanelTest : public QObject {
         QVERIFY(sim->ok());
         connection.kind = 0;
         connection.serialPath = sim->path().toStdString();
-        CmLoggerAcquisition();
+        CmLoggerAcquisition(session);
         QVERIFY(Panels().deviceLogger);
         QCOMPARE(ActivePanel(), Panels().deviceLogger.data());
         messages.clear();
@@ -127,7 +129,7 @@ class LoggerPanelTest : public QObject {
         connection.replyTimeoutMs = 300;
     }
     void cleanup() {
-        if (Panels().deviceLogger) CmCloseLogDisplay();
+        if (Panels().deviceLogger) CmCloseLogDisplay(session);
         if (Panels().moduleLogger) CmCloseLogDisplay57();
         sim.reset();
         moduleSim.stop();
@@ -142,16 +144,16 @@ class LoggerPanelTest : public QObject {
         QCOMPARE(Text("records"), QString("16000"));
         QCOMPARE(Text("interval"), QString("15:00"));
         QCOMPARE(Text("span"), QString("166:16:00"));
-        QVERIFY(LoggerStatusTimer()->isActive());
+        QVERIFY(LoggerStatusTimer(session)->isActive());
         QVERIFY(!Entry("&Save logger file...")->isEnabled());
         QVERIFY(Entry("&Read from meter")->isEnabled());
 
-        CmReadLoggerData();
+        CmReadLoggerData(session);
         auto* list = Child<QListView>("records");
         QCOMPARE(list->model()->rowCount(), 16000);
         QCOMPARE(messages.progressOpen, 0);
         QCOMPARE(messages.progressValues.size(), size_t(267));
-        QVERIFY(LoggerStatusTimer()->isActive());
+        QVERIFY(LoggerStatusTimer(session)->isActive());
         QVERIFY(Entry("&Save logger file...")->isEnabled());
         QVERIFY(Entry("&Profile graph")->isEnabled() && Entry("E&xport to Excel...")->isEnabled());
         QCOMPARE(list->currentIndex().row(), 0);
@@ -165,7 +167,7 @@ class LoggerPanelTest : public QObject {
 
         const QString path = dir.filePath("full.zrd");
         messages.files.push_back(path.toStdString());
-        CmStoreLoggerFile();
+        CmStoreLoggerFile(session);
         QVERIFY(messages.shown.empty());
         QByteArray expected = ZrdHeader(LoggerPanelLog().device), stored;
         for (size_t r = 0; r < LoggerPanelLog().records.size(); ++r)
@@ -174,14 +176,14 @@ class LoggerPanelTest : public QObject {
         QCOMPARE(stored, expected);
 
         messages.files.push_back(path.toStdString());
-        CmOpenLoggerFile();
+        CmOpenLoggerFile(session);
         QVERIFY(!LoggerPanelLog().deviceActive);
         QCOMPARE(list->model()->rowCount(), 16000);
         QCOMPARE(Text("records"), QString("16000"));
         QCOMPARE(Text("mode"), QString("--"));
         QCOMPARE(Text("interval"), QString("15:00"));
         QCOMPARE(LoggerPanelLog().file.ChanName[0], LoggerPanelLog().device.ChanName[0]);
-        QVERIFY(!LoggerStatusTimer()->isActive());
+        QVERIFY(!LoggerStatusTimer(session)->isActive());
         QVERIFY(!Entry("&Save logger file...")->isEnabled());
         QVERIFY(!Shown("intervalAssumed"));
 
@@ -199,7 +201,7 @@ class LoggerPanelTest : public QObject {
         const int values = 2 * 50;
         open({"--logger-values", QString::number(values), "--logger-gaps",
               QString::number(999 + 2 * (values - 3 * 2) + 1)});
-        CmReadLoggerData();
+        CmReadLoggerData(session);
         auto* model = Child<QListView>("records")->model();
         QCOMPARE(model->rowCount(), 50);
         QCOMPARE(model->data(model->index(2, 0), Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
@@ -232,7 +234,7 @@ class LoggerPanelTest : public QObject {
     void intervalDialogAndReset() {
         open({"--logger-values", "20"});
         // A meter synchronised from outside has no interval: the user gives it, 10 s at least.
-        Lese.EnergyControl |= kEnergyExternalSync;
+        session.read.EnergyControl |= kEnergyExternalSync;
         int tries = 0;
         WhenOpen("LoggerInterval", [&](QDialog* d) {
             d->findChild<QSpinBox*>("minutes")->setValue(0);
@@ -242,20 +244,20 @@ class LoggerPanelTest : public QObject {
             d->findChild<QSpinBox*>("seconds")->setValue(10);
             d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
-        InitLogger();
+        InitLogger(session);
         QCOMPARE(tries, 1);
         QCOMPARE(Text("interval"), QString("00:10"));
         QVERIFY(Shown("intervalAsked"));
         QCOMPARE(Text("records"), QString("10"));
 
         messages.answers.push_back(0);
-        CmLoggerReset();
+        CmLoggerReset(session);
         QCOMPARE(Text("records"), QString("10"));
-        CmLoggerReset();
+        CmLoggerReset(session);
         QVERIFY(messages.wasShown(M::Warnung, 1, 1));
         QCOMPARE(Text("records"), QString("0"));
-        QVERIFY(LoggerStatusTimer()->isActive());
-        CmReadLoggerData(); // nothing to read: nothing happens
+        QVERIFY(LoggerStatusTimer(session)->isActive());
+        CmReadLoggerData(session); // nothing to read: nothing happens
         QCOMPARE(messages.progressValues.size(), size_t(0));
     }
 
@@ -264,16 +266,16 @@ class LoggerPanelTest : public QObject {
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("Device: \t 1\tm\nstatus\tdate\ttime\tU\n\t\t\t[V]\nOK\t01.03.26\t10:00:00\t  230.0\n");
         f.close();
-        CmLoggerOffline();
+        CmLoggerOffline(session);
         QVERIFY(Panels().deviceLogger);
         QVERIFY(!Entry("&Read from meter")->isEnabled());
-        QVERIFY(!LoggerStatusTimer()->isActive());
+        QVERIFY(!LoggerStatusTimer(session)->isActive());
         messages.files.push_back(f.fileName().toStdString());
-        CmOpenLoggerFile();
+        CmOpenLoggerFile(session);
         QCOMPARE(Text("records"), QString("1"));
         QVERIFY(Shown("intervalAssumed"));
         QCOMPARE(Text("date"), QString("01.03.26"));
-        CmCloseLogDisplay();
+        CmCloseLogDisplay(session);
         QCOMPARE(ActivePanel(), MainPanelHandle());
     }
 
@@ -283,7 +285,7 @@ class LoggerPanelTest : public QObject {
                  qPrintable(moduleSim.output()));
         connection.moduleTcpPort = moduleSim.tcpPort();
         connection.moduleHttpPort = moduleSim.httpPort();
-        CmLoggerAcquisition();
+        CmLoggerAcquisition(session);
         QVERIFY(Panels().moduleLogger);
         QCOMPARE(ActivePanel(), Panels().moduleLogger.data());
         QVERIFY(!Obj("store")->isEnabled() && !Obj("prev")->isEnabled());
@@ -346,7 +348,7 @@ class LoggerPanelTest : public QObject {
     // Without a meter: files only. A damaged file changes nothing that is shown.
     void moduleOpensFilesWithoutMeter() {
         SelectInterface(connection, kModule, 0, 0);
-        CmLoggerOffline();
+        CmLoggerOffline(session);
         QVERIFY(Panels().moduleLogger);
         QVERIFY(!Obj("read")->isEnabled());
         messages.files.push_back(ZARO_SOURCE_DIR "/fuzz/corpus/modulelog_fuzz/sample.LF3");

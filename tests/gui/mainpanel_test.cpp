@@ -3,6 +3,7 @@
 #include "config/ConfigImage.h"
 #include "config/ConfigTransfer.h"
 #include "config/EditorRefresh.h"
+#include "config/MeterSession.h"
 #include "config/gui/MainPanel.h"
 #include "link/DeviceLink.h"
 #include "platform/Messages.h"
@@ -15,6 +16,7 @@
 
 class MainPanelTest : public QObject {
     Q_OBJECT
+    MeterSession& session = ShellSession(); // the one the menu commands work on
 
     Connection& connection = ShellConnection(); // the one the link talks over
     QTemporaryDir dir;
@@ -30,17 +32,17 @@ class MainPanelTest : public QObject {
 
     // A configuration as the meter of the given kind would send it.
     void Meter(int model, int option, int commType) {
-        Konf = ConfigImage{};
-        Konf.MaxU = 500;
-        Konf.MaxI = 500;
-        Konf.Model = int16_t(model);
-        Konf.Interface = int16_t(option);
+        session.edited = ConfigImage{};
+        session.edited.MaxU = 500;
+        session.edited.MaxI = 500;
+        session.edited.Model = int16_t(model);
+        session.edited.Interface = int16_t(option);
         connection.kind = commType;
-        InitNewConfiguration();
-        Konf.UrPrim = 20000.0f;
-        Konf.UrSec = 100;
-        Konf.IrPrim = 100.0f;
-        Konf.IrSec = 5.0f;
+        InitNewConfiguration(session);
+        session.edited.UrPrim = 20000.0f;
+        session.edited.UrSec = 100;
+        session.edited.IrPrim = 100.0f;
+        session.edited.IrSec = 5.0f;
     }
     void Redraw() {
         ActivateObjects();
@@ -69,7 +71,7 @@ class MainPanelTest : public QObject {
         delete window;
         window = new QWidget;
         window->resize(1366, 768);
-        panel = CreateMainPanel(window);
+        panel = CreateMainPanel(session, window);
         panel->resize(1366, 768);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -113,7 +115,7 @@ class MainPanelTest : public QObject {
         };
         for (const auto& [model, option, commType, energyControl, controls, entries, energyAfter] : cases) {
             Meter(model, option, commType);
-            Konf.EnergyControl = uint8_t(energyControl);
+            session.edited.EnergyControl = uint8_t(energyControl);
             Redraw();
             for (QString name : controls.split(' ')) {
                 const bool dimmed = name.startsWith('!');
@@ -126,16 +128,16 @@ class MainPanelTest : public QObject {
             QCOMPARE(W<QComboBox>("DigOutFunc1")->itemText(0),
                      QString(option ? "Free (simulation)" : "Not used"));
             QCOMPARE(W<QComboBox>("DeviceType")->currentIndex(), model + (commType == 3));
-            QCOMPARE(int(Konf.EnergyControl), energyAfter);
-            QCOMPARE(W<QSpinBox>("SyncInterval")->value(), Konf.EnergyControl & 0x3F);
+            QCOMPARE(int(session.edited.EnergyControl), energyAfter);
+            QCOMPARE(W<QSpinBox>("SyncInterval")->value(), session.edited.EnergyControl & 0x3F);
             QVERIFY(!W<QCheckBox>("ModuleBox")->isVisible() && !W<QComboBox>("InterfaceOption")->isVisible());
         }
     }
 
     void baseModelShowsAFileOfTheExtendedModel() {
         Meter(0, 1, 0);
-        Konf.Freq = 0x82;     // locked frequency
-        Konf.DispMode = 0x82; // and the reactive presentation
+        session.edited.Freq = 0x82;     // locked frequency
+        session.edited.DispMode = 0x82; // and the reactive presentation
         Redraw();
         QVERIFY(!W<QComboBox>("NomFreq")->isVisible());
         QVERIFY(!W<QCheckBox>("QMode")->isChecked());
@@ -150,25 +152,25 @@ class MainPanelTest : public QObject {
         Meter(1, 1, 0);
         Redraw();
         Tick(W<QCheckBox>("FreqLock"));
-        QVERIFY(Konf.Freq & 0x80);
+        QVERIFY(session.edited.Freq & 0x80);
         QVERIFY(W<QComboBox>("NomFreq")->isVisible());
         Choose(W<QComboBox>("DispMode"), "Automatic loop");
-        QCOMPARE(Konf.DispMode & 3, 2);
+        QCOMPARE(session.edited.DispMode & 3, 2);
         QVERIFY(W<QPushButton>("PagesButton")->isEnabled());
 
         // Mean values: rows with a measurand may be logged, empty rows not.
         Choose(W<QComboBox>("MeanMeas0"), "Q1.ind");
-        QCOMPARE(int(Konf.MeanMeas[0]), 58);
+        QCOMPARE(int(session.edited.MeanMeas[0]), 58);
         QVERIFY(W<QCheckBox>("MeanLog0")->isEnabled());
         QVERIFY(W<QComboBox>("MeanMeas0")->findText("Q1.inc") < 0);
         Tick(W<QCheckBox>("MeanLog0"));
-        QCOMPARE(int(Konf.Mean_Log), 1);
+        QCOMPARE(int(session.edited.Mean_Log), 1);
 
         QCOMPARE(W<QCheckBox>("LoggerGroup0")->text(), QString("Q.ind"));
         QCOMPARE(W<QCheckBox>("LoggerGroup1")->text(), QString("P.inc"));
         QCOMPARE(W<QCheckBox>("LoggerGroup2")->text(), QString("Q.cap"));
         Tick(W<QCheckBox>("QMode"));
-        QVERIFY(Konf.DispMode & 0x80);
+        QVERIFY(session.edited.DispMode & 0x80);
         QCOMPARE(W<QCheckBox>("LoggerGroup0")->text(), QString("Q.inc"));
         QCOMPARE(W<QCheckBox>("LoggerGroup2")->text(), QString("Q.out"));
         QVERIFY(W<QComboBox>("MeanMeas1")->findText("Q1.inc") >= 0);
@@ -177,9 +179,9 @@ class MainPanelTest : public QObject {
         // Two power boxes and one logged mean value at 45 minutes: the recording time.
         Tick(W<QCheckBox>("LoggerGroup0"));
         Tick(W<QCheckBox>("LoggerGroup4"));
-        QCOMPARE(int(Konf.Logger), 0x4400);
+        QCOMPARE(int(session.edited.Logger), 0x4400);
         Enter(W<QSpinBox>("SyncInterval"), "45");
-        QCOMPARE(Konf.EnergyControl & 0x3F, 45);
+        QCOMPARE(session.edited.EnergyControl & 0x3F, 45);
         QCOMPARE(W<QLabel>("RecordingTime")->text(), QString(">166:15:45"));
     }
 
@@ -187,10 +189,10 @@ class MainPanelTest : public QObject {
     // meter holds: shown (kept for the send: core/editor_test).
     void throughTheModule() {
         Meter(1, 1, 3);
-        Konf.MinMaxLogger[0] = 81; // the average current's maximum, as the module names it
-        Konf.MinMaxLogger[1] = 72; // U2Nmax
-        Konf.MinMaxLogger[4] = 5;
-        Konf.MinMaxLogger[5] = 0; // none, as 255
+        session.edited.MinMaxLogger[0] = 81; // the average current's maximum, as the module names it
+        session.edited.MinMaxLogger[1] = 72; // U2Nmax
+        session.edited.MinMaxLogger[4] = 5;
+        session.edited.MinMaxLogger[5] = 0; // none, as 255
         Redraw();
         QCOMPARE(W<QComboBox>("MinMax0")->currentText(), QString("Iavgmax"));
         QVERIFY(W<QCheckBox>("MinMaxOn0")->isChecked());
@@ -202,12 +204,12 @@ class MainPanelTest : public QObject {
         QVERIFY(!W<QCheckBox>("MinMaxOn5")->isChecked());
         QCOMPARE(W<QComboBox>("MinMax3")->findText("code 5"), -1);
         Choose(row, "Iavgmax");
-        QCOMPARE(int(Konf.MinMaxLogger[4]), 81);
+        QCOMPARE(int(session.edited.MinMaxLogger[4]), 81);
         QCOMPARE(row->findText("code 5"), -1); // gone once the meter will not hold it
 
         auto* system = W<QComboBox>("System");
         Choose(system, system->itemText(system->findData(3)));
-        QCOMPARE(int(Konf.MinMaxLogger[1]), 255); // no phase voltages in a three-wire system
+        QCOMPARE(int(session.edited.MinMaxLogger[1]), 255); // no phase voltages in a three-wire system
         QVERIFY(!W<QCheckBox>("MinMaxOn1")->isChecked());
     }
 
@@ -218,28 +220,28 @@ class MainPanelTest : public QObject {
         auto* unit = W<QComboBox>("UrPrimUnit");
         Choose(unit, "V");
         Enter(prim, "20");
-        QCOMPARE(float(Konf.UrPrim), 20000.0f);
+        QCOMPARE(float(session.edited.UrPrim), 20000.0f);
         QCOMPARE(unit->currentText(), QString("kV"));
         QCOMPARE(prim->value(), 20.0);
         Enter(prim, "12.345"); // kV stays selected
-        QCOMPARE(float(Konf.UrPrim), 12300.0f);
+        QCOMPARE(float(session.edited.UrPrim), 12300.0f);
         QCOMPARE(unit->currentText(), QString("kV"));
         QCOMPARE(prim->value(), 12.3);
         Tick(W<QCheckBox>("Rated1A"));
-        QCOMPARE(int(Konf.MaxI), 100);
+        QCOMPARE(int(session.edited.MaxI), 100);
         QVERIFY(!W<QCheckBox>("Rated5A")->isChecked());
     }
 
     void passingThroughAFieldChangesNothing() {
         Meter(1, 1, 0);
-        Konf.UrPrim = 57.7f; // below 100 V an entry would mean kilovolts
+        session.edited.UrPrim = 57.7f; // below 100 V an entry would mean kilovolts
         Redraw();
         auto* prim = W<QDoubleSpinBox>("UrPrim");
         QSignalSpy left(prim, &QAbstractSpinBox::editingFinished);
         prim->setFocus();
         W<QSpinBox>("UrSec")->setFocus();
         QCOMPARE(left.count(), 1);
-        QCOMPARE(float(Konf.UrPrim), 57.7f);
+        QCOMPARE(float(session.edited.UrPrim), 57.7f);
     }
 
     void limitOutputs() {
@@ -254,7 +256,7 @@ class MainPanelTest : public QObject {
         QCOMPARE(off->text(), QString("50.00"));
         QCOMPARE(W<QLabel>("LimitOffUnit1")->text(), QString("Hz"));
         Enter(off, "51.5");
-        QCOMPARE(int(Konf.LimitOff[0]), 5150);
+        QCOMPARE(int(session.edited.LimitOff[0]), 5150);
         QVERIFY(W<QSpinBox>("PulseRate1")->isHidden());
     }
 
@@ -265,7 +267,7 @@ class MainPanelTest : public QObject {
         connection.serialPort = 1;
         connection.serialPath = line.path().toStdString();
         connection.closePortAfterUse = 1; // the line goes away with this test
-        QCOMPARE(CmRecFromDev(), 1);
+        QCOMPARE(CmRecFromDev(session), 1);
         QCOMPARE(W<QComboBox>("DeviceType")->currentIndex(), 1);
         QCOMPARE(W<QComboBox>("System")->currentData().toInt(), 3);
         QCOMPARE(W<QDoubleSpinBox>("UrPrim")->value(), 20.0);
@@ -290,10 +292,10 @@ class MainPanelTest : public QObject {
         QTest::keyClicks(W<QPlainTextEdit>("Description"), "Feeder 7 " + QString(50, 'x')); // 47 fit
 
         const std::string path = (dir.path() + "/edited.ZRC").toStdString();
-        QCOMPARE(SaveConfigFile(path), 1);
+        QCOMPARE(SaveConfigFile(session, path), 1);
         Meter(1, 1, 0);
         Redraw();
-        QCOMPARE(LoadConfigFile(path, Konf), 1);
+        QCOMPARE(LoadConfigFile(path, session.edited), 1);
         Redraw();
         QCOMPARE(W<QDoubleSpinBox>("LimitOn1")->text(), QString("49.50"));
         QCOMPARE(W<QComboBox>("PulseUnit2")->currentText(), QString("MWh"));
@@ -304,7 +306,7 @@ class MainPanelTest : public QObject {
         QCOMPARE(W<QSpinBox>("DeviceAddress")->value(), 17);
         QCOMPARE(W<QComboBox>("DevParity")->currentData().toInt(), 1);
         QCOMPARE(W<QPlainTextEdit>("Description")->toPlainText(), "Feeder 7 " + QString(38, 'x'));
-        QCOMPARE(QByteArray(Konf.Description), ("Feeder 7 " + QString(38, 'x')).toLatin1());
+        QCOMPARE(QByteArray(session.edited.Description), ("Feeder 7 " + QString(38, 'x')).toLatin1());
     }
 };
 

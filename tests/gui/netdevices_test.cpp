@@ -48,7 +48,7 @@ class NetDevicesDialogTest : public QObject {
 
     void Open() {
         delete dialog;
-        dialog = openDialog = CreateInterfaceDialog(nullptr, devices, connection);
+        dialog = openDialog = CreateInterfaceDialog(nullptr, devices, ShellSession());
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
     }
@@ -73,7 +73,7 @@ class NetDevicesDialogTest : public QObject {
     }
     void init() {
         SettingsDir = dir.path().toStdString();
-        LoadAllSettings(devices, connection, false);
+        LoadAllSettings(devices, ShellSession(), false);
         UseKnownDevices(&devices);
         connection.replyTimeoutMs = 500;
         messages.clear();

@@ -1,5 +1,5 @@
 #include "config/ConfigImage.h"
-#include "shell/Shell.h"
+#include "config/MeterSession.h"
 #include "link/Connection.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
@@ -8,6 +8,7 @@
 #include "settings/INI_File.h"
 #include "settings/SearchAddress.h"
 #include "settings/gui/SelComm.h"
+#include "shell/Shell.h"
 
 #include "SimProcess.h"
 
@@ -43,6 +44,7 @@ QByteArray SettingsFile(const char* name) {
 
 class SelCommTest : public QObject {
     Q_OBJECT
+    MeterSession& session = ShellSession();     // the one the menu commands work on
     Connection& connection = ShellConnection(); // the one the link talks over
     ScriptedMessages messages;
     QTemporaryDir dir;
@@ -51,7 +53,7 @@ class SelCommTest : public QObject {
 
     void Open() {
         delete dialog;
-        dialog = openDialog = CreateInterfaceDialog(nullptr, devices, connection);
+        dialog = openDialog = CreateInterfaceDialog(nullptr, devices, session);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
     }
@@ -62,7 +64,7 @@ class SelCommTest : public QObject {
         SettingsDir = dir.path().toStdString();
         for (const char* f : {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"})
             QFile::remove(dir.path() + "/" + f);
-        LoadAllSettings(devices, connection, false);
+        LoadAllSettings(devices, session, false);
         connection.rtsFlow = 0;
         connection.replyTimeoutMs = 50;
         connection.highestSearchAddress = 32;
@@ -183,7 +185,7 @@ class SelCommTest : public QObject {
         const QByteArray ini = SettingsFile("ZARO.ini");
         QVERIFY(ini.contains("\r\nCOMPort = " + QByteArray::number(port) + "\r\nCOMPortPath = \"" +
                              device.toLatin1() + "\"\r\n"));
-        LoadAllSettings(devices, connection, true);
+        LoadAllSettings(devices, session, true);
         QCOMPARE(connection.serialPort, port);
         QCOMPARE(SettingsFile("ZARO.ini"), ini);
     }
@@ -215,7 +217,7 @@ class SelCommTest : public QObject {
             QVERIFY(!InterfaceDialogIsOpen());
             QCOMPARE(int(TCPSlotConnected(0)) + int(TCPSlotConnected(200)), kind == 0 ? 0 : 2);
         }
-        QVERIFY(Konf.BusSettings & 0x40); // the module kind marks the image
+        QVERIFY(session.edited.BusSettings & 0x40); // the module kind marks the image
         CloseTCPConnection(0), CloseTCPConnection(200);
     }
 };

@@ -2,8 +2,9 @@
 // the popups, the communication log, and the demo session with the simulator beside
 // the program.
 #include "SimLine.h"
-#include "link/Connection.h"
 #include "SimProcess.h"
+#include "config/MeterSession.h"
+#include "link/Connection.h"
 #include "shell/Demo.h"
 #include "shell/MenuCommands.h"
 #include "shell/Shell.h"
@@ -110,6 +111,7 @@ QStringList Column(QTreeWidget* table, int column) {
 
 class ShellTest : public QObject {
     Q_OBJECT
+    MeterSession& session = ShellSession(); // the one the menu commands work on
     QTemporaryDir dir;
     ScriptedMessages messages;
 
@@ -146,7 +148,7 @@ class ShellTest : public QObject {
 
     void switchingToFrenchTranslatesAndStores() {
         QVERIFY(Start());
-        std::strcpy(Konf.Description, "Feeder 3");
+        std::strcpy(session.edited.Description, "Feeder 3");
         QWidget* oldPanel = MainPanelHandle();
 
         LanguageAction(3)->trigger();
@@ -157,7 +159,7 @@ class ShellTest : public QObject {
         QVERIFY(FileText(File("ZARO.ini")).contains("Language = 3\r\n"));
         // The panel was reloaded, the configuration in memory was not.
         QVERIFY(MainPanelHandle() != oldPanel && MainPanelHandle()->isVisible());
-        QCOMPARE(QByteArray(Konf.Description), QByteArray("Feeder 3"));
+        QCOMPARE(QByteArray(session.edited.Description), QByteArray("Feeder 3"));
         QVERIFY(List("DeviceAddrList"));
     }
 
@@ -317,7 +319,7 @@ class ShellTest : public QObject {
         ChangeLanguage(1);
 
         // The modal interface dialog has its own F1; a viewer outside it would be blocked.
-        QDialog* dialog = CreateInterfaceDialog(MainWindow(), ShellDevices(), connection);
+        QDialog* dialog = CreateInterfaceDialog(MainWindow(), ShellDevices(), session);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QTest::keyClick(dialog, Qt::Key_F1);
@@ -411,7 +413,7 @@ class ShellTest : public QObject {
         QFETCH(bool, button);
         QVERIFY(Start());
         QVERIFY(QTest::qWaitForWindowActive(MainWindow()));
-        Konf.UrPrim = 20000.0f;
+        session.edited.UrPrim = 20000.0f;
         ShowAll();
         auto* prim = MainPanelHandle()->findChild<QDoubleSpinBox*>("UrPrim");
         QCOMPARE(prim->text(), QString("20.000"));
@@ -482,7 +484,7 @@ class ShellTest : public QObject {
         w->show();
         auto* table = w->findChild<QTreeWidget*>("frames");
         QVERIFY(CommLogRunning());
-        QVERIFY(InitInterface() && Read(Lese, kReadVersions, 1));
+        QVERIFY(InitInterface() && Read(session.read, kReadVersions, 1));
         QTRY_COMPARE(Column(table, 8), (QStringList{"request", "CRC error", "retry 1", "good reply"}));
         QVERIFY(w->findChild<QLabel*>("counters")->text().contains("CRC errors 1"));
 
@@ -492,7 +494,7 @@ class ShellTest : public QObject {
 
         auto* pause = w->findChild<QCheckBox*>("pause");
         pause->setChecked(true);
-        QVERIFY(Read(Lese, kReadVersions, 1));
+        QVERIFY(Read(session.read, kReadVersions, 1));
         QTRY_VERIFY(w->findChild<QLabel*>("counters")->text().startsWith("Requests 2"));
         QCOMPARE(table->topLevelItemCount(), 4); // held while paused, counted all the same
         pause->setChecked(false);
@@ -502,7 +504,7 @@ class ShellTest : public QObject {
         QTRY_VERIFY(w.isNull());
         QVERIFY(!CommLogRunning()); // closed, the link reports to nobody
         const uint64_t before = CommLogTotal();
-        QVERIFY(Read(Lese, kReadVersions, 1));
+        QVERIFY(Read(session.read, kReadVersions, 1));
         QCOMPARE(CommLogTotal(), before);
         CloseCommPort();
     }
@@ -562,8 +564,8 @@ class ShellTest : public QObject {
         const QString pty = QString::fromStdString(connection.serialPath);
         QVERIFY(pty.startsWith("/dev/"));
         QVERIFY(messages.shown.empty());
-        QCOMPARE(QString::fromLatin1(Konf.Description), QStringLiteral("Simulated meter 255"));
-        CmMeasDisplay();
+        QCOMPARE(QString::fromLatin1(session.edited.Description), QStringLiteral("Simulated meter 255"));
+        CmMeasDisplay(session);
         QVERIFY(Panels().measurements);
         auto shows = [](const char* pattern) {
             const QRegularExpression text(pattern);

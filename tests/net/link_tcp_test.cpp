@@ -7,6 +7,7 @@
 // Last, the module's log over HTTP: from zaro-sim and from peers that misbehave in-process.
 #include "SimProcess.h"
 #include "config/ConfigImage.h"
+#include "config/MeterSession.h"
 #include "link/Connection.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
@@ -72,7 +73,8 @@ const char* const kSample = ZARO_SOURCE_DIR "/fuzz/corpus/modulelog_fuzz/sample.
 
 class LinkTcpTest : public QObject {
     Q_OBJECT
-    Connection connection; // the one the link talks over
+    MeterSession session;
+    Connection& connection = session.connection; // the one the link talks over
 
     std::unique_ptr<SimProcess> sim; // one per test: its log counts that test's requests
     ScriptedMessages messages;
@@ -135,10 +137,11 @@ class LinkTcpTest : public QObject {
     void readsAndWritesThroughGateway() {
         startGateway();
         QCOMPARE(InitInterface(), 1);
-        QCOMPARE(Read(Lese, kReadModelName, 1), 1);
-        QCOMPARE(Write(Lese, kWriteRestartInterval, 1, 0), 1);
-        QCOMPARE(Write(Lese, kWriteRestartInterval, 1, 1), 1); // a broadcast does not wait for a reply
-        QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
+        QCOMPARE(Read(session.read, kReadModelName, 1), 1);
+        QCOMPARE(Write(session.read, kWriteRestartInterval, 1, 0), 1);
+        QCOMPARE(Write(session.read, kWriteRestartInterval, 1, 1),
+                 1); // a broadcast does not wait for a reply
+        QCOMPARE(Read(session.read, kReadDevStatus, 1), 1);
         QVERIFY(messages.shown.empty());
         QCOMPARE(QByteArray(ReportedModel(), 4), QByteArray("ZRM3"));
         QCOMPARE(int(TCPSlotConnected(0)), 1);
@@ -162,8 +165,8 @@ class LinkTcpTest : public QObject {
     void moduleReadsAt255AndWritesToTheMeter() {
         startModule();
         QCOMPARE(InitInterface(), 1);
-        QCOMPARE(Read(Lese, kReadDevStatus, 1), 1);
-        QCOMPARE(Write(Lese, kWriteRestartInterval, 1, 0), 1);
+        QCOMPARE(Read(session.read, kReadDevStatus, 1), 1);
+        QCOMPARE(Write(session.read, kWriteRestartInterval, 1, 0), 1);
         QVERIFY(messages.shown.empty());
         QCOMPARE(requests("ff 03 01 8f"), 1);
         QCOMPARE(requests("f7 10 03 c9"), 1);
@@ -194,7 +197,7 @@ class LinkTcpTest : public QObject {
     void downloads() {
         QVERIFY(sim->start({"--module", "--http-port", "0", "--log-sequences", "3", "--log-records", "20"}));
         useModuleAt(sim->httpPort());
-        QCOMPARE(CmReadLoggerData57(log), 1);
+        QCOMPARE(CmReadLoggerData57(session, log), 1);
         QCOMPARE(messages.shown.size(), size_t(0));
         QCOMPARE(log.NumLogSeq, 3);
         QCOMPARE(log.Shown, 3);
@@ -241,7 +244,7 @@ class LinkTcpTest : public QObject {
         peer.reply = reply;
         peer.close = close;
         useModuleAt(peer.port());
-        QCOMPARE(CmReadLoggerData57(log), 0);
+        QCOMPARE(CmReadLoggerData57(session, log), 0);
         QCOMPARE(peer.request, "GET /log.dat HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(peer.port()) +
                                    "\r\nConnection: close\r\n\r\n");
         QCOMPARE(messages.shown.size(), size_t(1));
@@ -266,7 +269,7 @@ class LinkTcpTest : public QObject {
             peer.reply = head + body + "\r\n\r\nmore";
             peer.close = close;
             useModuleAt(peer.port());
-            QCOMPARE(CmReadLoggerData57(log), 1);
+            QCOMPARE(CmReadLoggerData57(session, log), 1);
             QCOMPARE(messages.shown.size(), size_t(0));
             QByteArray stored;
             QVERIFY(ReadWholeFile(log.SourceFile, stored));

@@ -11,6 +11,7 @@
 #include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
+#include "shell/Shell.h"
 #include "shell/ZARO.h"
 
 #include <QApplication>
@@ -53,12 +54,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zaro-sim did not start: %s\n", qPrintable(sim.output()));
         return 1;
     }
-    ConnectionInUse().kind = 0;
-    ConnectionInUse().serialPath = sim.ptyPath().toStdString();
-    ConnectionInUse().closePortAfterUse = 1;
+    ShellConnection().kind = 0;
+    ShellConnection().serialPath = sim.ptyPath().toStdString();
+    ShellConnection().closePortAfterUse = 1;
     const struct {
         const char* name;
-        int (*open)();
+        int (*open)(MeterSession&);
         int (*close)();
     } panels[] = {{"minmax", CmMinMaxDisplay, CmCloseMinMax},
                   {"meters", CmMetersDisplay, CmMeterDone},
@@ -66,7 +67,7 @@ int main(int argc, char** argv) {
                   {"harmonics", CmVoltageHarmonics, CmCloseHarmonics}};
     int rc = 0;
     for (const auto& p : panels) {
-        p.open();
+        p.open(ShellSession());
         Settle(1500);
         const QString file = QStringLiteral("%1/%2-%3.png").arg(folder, p.name, lang);
         if (!MainWindow()->grab().save(file)) rc = 1;

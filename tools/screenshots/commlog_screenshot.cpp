@@ -4,6 +4,7 @@
 #include "config/ConfigDiff.h"
 #include "config/ConfigImage.h"
 #include "config/ConfigTransfer.h"
+#include "config/MeterSession.h"
 #include "link/DeviceLink.h"
 #include "link/gui/CommLogWindow.h"
 #include "platform/gui/DialogMessages.h"
@@ -21,19 +22,19 @@
 namespace {
 
 // The meter's configuration and the one to be sent: VT, output 1, user pages, text.
-void SampleDifferences(ConfigImage& meter, ConfigImage& file) {
-    Konf = ConfigImage{};
-    Konf.Model = 1;
-    Konf.Interface = 1;
-    Konf.MaxU = 100;
-    Konf.MaxI = 100;
-    InitNewConfiguration();
-    Konf.UrPrim = 20000.0f;
-    Konf.DigOut[0] = 12;
-    Konf.LimitOn[0] = 4800;
-    Konf.LimitOff[0] = 5000;
-    std::strcpy(Konf.Description, "Feeder 7");
-    meter = file = Konf;
+void SampleDifferences(MeterSession& session, ConfigImage& meter, ConfigImage& file) {
+    session.edited = ConfigImage{};
+    session.edited.Model = 1;
+    session.edited.Interface = 1;
+    session.edited.MaxU = 100;
+    session.edited.MaxI = 100;
+    InitNewConfiguration(session);
+    session.edited.UrPrim = 20000.0f;
+    session.edited.DigOut[0] = 12;
+    session.edited.LimitOn[0] = 4800;
+    session.edited.LimitOff[0] = 5000;
+    std::strcpy(session.edited.Description, "Feeder 7");
+    meter = file = session.edited;
     file.UrPrim = 10000.0f;
     file.DigOut[0] = 65;
     file.PulseRate[0] = 100;
@@ -44,6 +45,8 @@ void SampleDifferences(ConfigImage& meter, ConfigImage& file) {
 } // namespace
 
 int main(int argc, char** argv) {
+    MeterSession session;
+    UseConnection(&session.connection);
     QApplication app(argc, argv);
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr, "usage: commlog_screenshot DIR [LANGUAGE]\n");
@@ -58,19 +61,19 @@ int main(int argc, char** argv) {
 
     SimProcess sim;
     if (!sim.start({"--rs232", "--model", "zrm3", "--fault", "badcrc"})) return 1;
-    ConnectionInUse().kind = 0;
-    ConnectionInUse().serialPath = sim.ptyPath().toStdString();
-    ConnectionInUse().closePortAfterUse = 0;
+    session.connection.kind = 0;
+    session.connection.serialPath = sim.ptyPath().toStdString();
+    session.connection.closePortAfterUse = 0;
     QWidget* log = CreateCommLogWindow(nullptr);
     log->show();
-    if (!InitInterface() || !ReadConfiguration(0)) return 1;
+    if (!InitInterface() || !ReadConfiguration(session, 0)) return 1;
     sim.command("fault badcrc");
-    Read(Lese, kReadValuesM3, 1);
+    Read(session.read, kReadValuesM3, 1);
     QTest::qWait(500); // the window refreshes from the log every 250 ms
     if (!log->grab().save(QString("%1/commlog-%2.png").arg(argv[1], lang))) return 1;
 
     ConfigImage meter, file;
-    SampleDifferences(meter, file);
+    SampleDifferences(session, meter, file);
     bool saved = false;
     QTimer::singleShot(100, [&] {
         QWidget* d = QApplication::activeModalWidget();

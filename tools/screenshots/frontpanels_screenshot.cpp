@@ -2,6 +2,7 @@
 // configuration and saves their pictures:
 //   frontpanels_screenshot DIR [LANGUAGE]   -> DIR/pages-L.png, simulation-L.png, brightness-L.png
 #include "config/ConfigImage.h"
+#include "config/MeterSession.h"
 #include "config/gui/BrightnessPopup.h"
 #include "config/gui/DispModePanel.h"
 #include "config/gui/SimulationPanel.h"
@@ -28,6 +29,7 @@ bool Save(QWidget* w, const QString& file) {
 } // namespace
 
 int main(int argc, char** argv) {
+    MeterSession session;
     QApplication app(argc, argv);
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr, "usage: frontpanels_screenshot DIR [LANGUAGE]\n");
@@ -47,28 +49,28 @@ int main(int argc, char** argv) {
     const QString out = QString::fromLocal8Bit(argv[1]) + "/%1-" + language + ".png";
 
     // An extended meter on a four-wire system with its default page sets, in the loop mode.
-    Konf = ConfigImage{};
-    Konf.Model = 1;
-    Konf.MaxU = 500;
-    Konf.MaxI = 500;
-    InitNewConfiguration();
-    Konf.DispMode = 2 | (3 << 3);
-    Lese = Konf;
+    session.edited = ConfigImage{};
+    session.edited.Model = 1;
+    session.edited.MaxU = 500;
+    session.edited.MaxI = 500;
+    InitNewConfiguration(session);
+    session.edited.DispMode = 2 | (3 << 3);
+    session.read = session.edited;
 
     QWidget pages;
     pages.resize(1366, 820);
-    QWidget* editor = CreateDispModePanel(&pages);
+    QWidget* editor = CreateDispModePanel(session, &pages);
     editor->resize(pages.size());
-    InitDispModeSel();
+    InitDispModeSel(session);
     bool ok = Save(&pages, out.arg("pages"));
 
     QWidget sim;
-    QWidget* panel = CreateSimulationPanel(&sim);
+    QWidget* panel = CreateSimulationPanel(session, &sim);
     InitSimulation();
     sim.resize(panel->sizeHint());
     ok = Save(&sim, out.arg("simulation")) && ok;
 
-    QDialog* popup = CreateBrightnessPopup(nullptr);
+    QDialog* popup = CreateBrightnessPopup(session, nullptr);
     ok = Save(popup, out.arg("brightness")) && ok;
     delete popup;
     return ok ? 0 : 1;

@@ -1,6 +1,7 @@
 // Draws the module logger panel with a log from the simulated module and saves a
 // picture of it:  logger57_screenshot FILE.png [LANGUAGE]   (scripts/screenshots.sh)
 #include "SimLog57.h"
+#include "config/MeterSession.h"
 
 #include "logger/Logger57.h"
 #include "logger/gui/Logger57Panel.h"
@@ -12,6 +13,7 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    MeterSession session;
     qputenv("TZ", "UTC");
     QApplication app(argc, argv);
     if (argc < 2 || argc > 3) {
@@ -30,10 +32,10 @@ int main(int argc, char** argv) {
     SimLog57Setup log;
     log.records = 48;
     log.endUnix = 1767268800; // 2026-01-01 12:00 UTC: the same picture every time
-    if (!InitLogger57(ModuleLoggerPanelLog(), SimModuleLogFile(meter, log))) return 1;
+    if (!InitLogger57(session, ModuleLoggerPanelLog(), SimModuleLogFile(meter, log))) return 1;
     QWidget window;
     window.resize(1366, 768);
-    QWidget* panel = CreateLogger57Panel(&window, true);
+    QWidget* panel = CreateLogger57Panel(session, &window, true);
     panel->resize(1366, 768);
     window.show();
     DispLogger57();

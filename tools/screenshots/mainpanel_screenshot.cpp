@@ -2,6 +2,7 @@
 //   mainpanel_screenshot FILE.png [LANGUAGE]     (scripts/screenshots.sh runs it)
 #include "config/ConfigImage.h"
 #include "config/EditorRefresh.h"
+#include "config/MeterSession.h"
 #include "config/gui/MainPanel.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
@@ -17,32 +18,34 @@ namespace {
 
 // An extended model with its interface option behind a module, both outputs in use
 // and the loggers on: every group of the panel has something to show.
-void SampleConfiguration() {
-    Konf = ConfigImage{};
-    Konf.MaxU = 500;
-    Konf.MaxI = 500;
-    Konf.Model = 1;
-    Konf.Interface = 1;
-    ConnectionInUse().kind = 3;
-    InitNewConfiguration();
-    Konf.UrPrim = 20000.0f;
-    Konf.UrSec = 100;
-    Konf.IrPrim = 100.0f;
-    Konf.IrSec = 5.0f;
-    Konf.DigOut[0] = 12;
-    Konf.LimitOn[0] = 4800;
-    Konf.LimitOff[0] = 5000;
-    Konf.DigOut[1] = 0x4D;
-    Konf.MeanMeas[0] = 6;
-    Konf.Mean_Log = 1;
-    Konf.Logger = 0x0C00;
-    Konf.MinMaxLogger[0] = 81;
-    std::strcpy(Konf.Description, "Feeder 3, switchboard B");
+void SampleConfiguration(MeterSession& session) {
+    session.edited = ConfigImage{};
+    session.edited.MaxU = 500;
+    session.edited.MaxI = 500;
+    session.edited.Model = 1;
+    session.edited.Interface = 1;
+    session.connection.kind = 3;
+    InitNewConfiguration(session);
+    session.edited.UrPrim = 20000.0f;
+    session.edited.UrSec = 100;
+    session.edited.IrPrim = 100.0f;
+    session.edited.IrSec = 5.0f;
+    session.edited.DigOut[0] = 12;
+    session.edited.LimitOn[0] = 4800;
+    session.edited.LimitOff[0] = 5000;
+    session.edited.DigOut[1] = 0x4D;
+    session.edited.MeanMeas[0] = 6;
+    session.edited.Mean_Log = 1;
+    session.edited.Logger = 0x0C00;
+    session.edited.MinMaxLogger[0] = 81;
+    std::strcpy(session.edited.Description, "Feeder 3, switchboard B");
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    MeterSession session;
+    UseConnection(&session.connection);
     QApplication app(argc, argv);
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr, "usage: mainpanel_screenshot FILE.png [LANGUAGE]\n");
@@ -63,10 +66,10 @@ int main(int argc, char** argv) {
     }
     QWidget window;
     window.resize(1366, 768);
-    QWidget* panel = CreateMainPanel(&window);
+    QWidget* panel = CreateMainPanel(session, &window);
     panel->resize(1366, 768);
     window.show();
-    SampleConfiguration();
+    SampleConfiguration(session);
     ActivateObjects();
     ShowAll();
     QCoreApplication::processEvents(); // let the layouts follow the new texts

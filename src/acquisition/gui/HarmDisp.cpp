@@ -102,11 +102,11 @@ void ShowTable() {
 
 } // namespace
 
-QTimer* HarmTimer() {
-    return LiveTimer(ui.frame, "harmTimer", CmReadHarmonics);
+QTimer* HarmTimer(MeterSession& session) {
+    return LiveTimer(session, ui.frame, "harmTimer", CmReadHarmonics);
 }
 
-QWidget* CreateHarmDisp(QWidget* parent) {
+QWidget* CreateHarmDisp(MeterSession& session, QWidget* parent) {
     QWidget* panel = BuildLivePanel(ui.frame, parent, "harmonics");
     ui.chart = new HarmChart(panel);
     ui.chart->setObjectName("harmChart");
@@ -138,17 +138,17 @@ QWidget* CreateHarmDisp(QWidget* parent) {
     ui.frame.body->addWidget(ui.chart, 1);
     ui.frame.body->addLayout(lower);
     AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("HarmDisp", "Reset maxima")), "reset",
-                   [] { ResetHarmonics(); });
+                   [&session] { ResetHarmonics(session); });
     FinishLivePanel(
         ui.frame, [] { CmPrintHarmValues(); }, [] { CmCloseHarmonics(); });
     Panels().harmonics = panel;
     return panel;
 }
 
-void InitHarmDisp(int kind) {
+void InitHarmDisp(MeterSession& session, int kind) {
     if (!Panels().harmonics) return;
     HarmType = kind;
-    Harm_Netz = NetworkClass(Lese);
+    Harm_Netz = NetworkClass(session.read);
     SetLiveTitle(ui.frame,
                  kind == kHarmVoltage ? Tr(QT_TRANSLATE_NOOP("HarmDisp", "Voltage harmonics [%]"))
                                       : Tr(QT_TRANSLATE_NOOP("HarmDisp", "Current harmonics [%]")),
@@ -160,17 +160,17 @@ void InitHarmDisp(int kind) {
     for (int r = 0; r < rows; ++r)
         captions << HarmRowCaption(kind, Harm_Netz, r);
     ui.table->setVerticalHeaderLabels(captions);
-    HarmTimer();
+    HarmTimer(session);
     StartLivePolling(ui.frame);
 }
 
-int CmReadHarmonics() {
-    QTimer* timer = HarmTimer();
+int CmReadHarmonics(MeterSession& session) {
+    QTimer* timer = HarmTimer(session);
     timer->setInterval(10000);
     if (!Panels().harmonics || LinkBusy()) return 1;
     timer->stop();
     SetLiveBusy(ui.frame, true);
-    const int ok = ReadHarmonics(HarmType, Harm_Netz);
+    const int ok = ReadHarmonics(session, HarmType, Harm_Netz);
     if (!LiveReadReturned(ui.frame)) return 1;
     // A failed read leaves table and chart as they were.
     if (ok) {
@@ -188,11 +188,11 @@ int CmReadHarmonics() {
     return ok;
 }
 
-int ResetHarmonics() {
+int ResetHarmonics(MeterSession& session) {
     if (!Panels().harmonics) return 0;
-    QTimer* timer = HarmTimer();
+    QTimer* timer = HarmTimer(session);
     timer->stop();
-    SendHarmReset(HarmType);
+    SendHarmReset(session, HarmType);
     timer->setInterval(2000);
     if (Panels().harmonics) timer->start();
     return 0;
@@ -209,23 +209,23 @@ int CmCloseHarmonics() {
     return 0;
 }
 
-int CmHarmonicsDisp(int kind) {
-    if (!OpenAcquisition()) return 0;
-    if (Lese.Model != 1) {
+int CmHarmonicsDisp(MeterSession& session, int kind) {
+    if (!OpenAcquisition(session)) return 0;
+    if (session.read.Model != 1) {
         Error(7, 10);
         CloseInterface();
         return 0;
     }
-    QWidget* panel = CreateHarmDisp(MainWindow());
+    QWidget* panel = CreateHarmDisp(session, MainWindow());
     ShowPanel(PanelKind::Harmonics, panel);
-    InitHarmDisp(kind);
+    InitHarmDisp(session, kind);
     return 0;
 }
 
-int CmVoltageHarmonics() {
-    return CmHarmonicsDisp(kHarmVoltage);
+int CmVoltageHarmonics(MeterSession& session) {
+    return CmHarmonicsDisp(session, kHarmVoltage);
 }
 
-int CmCurrentHarmonics() {
-    return CmHarmonicsDisp(kHarmCurrent);
+int CmCurrentHarmonics(MeterSession& session) {
+    return CmHarmonicsDisp(session, kHarmCurrent);
 }

@@ -4,18 +4,19 @@
 
 #include <QPointer>
 
+struct MeterSession;
 class QTimer;
 class QWidget;
 
 // Menu commands: open the link, read the configuration and show the panel for voltage
 // (27) or current (29) harmonics; on the base model Error(7, 10) and the link closes.
-int CmHarmonicsDisp(int kind);
-int CmVoltageHarmonics();
-int CmCurrentHarmonics();
-QWidget* CreateHarmDisp(QWidget* parent);
-void InitHarmDisp(int kind);
-int CmReadHarmonics();
-int ResetHarmonics();
+int CmHarmonicsDisp(MeterSession& session, int kind);
+int CmVoltageHarmonics(MeterSession& session);
+int CmCurrentHarmonics(MeterSession& session);
+QWidget* CreateHarmDisp(MeterSession& session, QWidget* parent);
+void InitHarmDisp(MeterSession& session, int kind);
+int CmReadHarmonics(MeterSession& session);
+int ResetHarmonics(MeterSession& session);
 int CmPrintHarmValues();
 int CmCloseHarmonics();
-QTimer* HarmTimer();
+QTimer* HarmTimer(MeterSession& session);

@@ -92,12 +92,12 @@ void SetLiveBusy(LivePanel& p, bool lit) {
     p.busy->setPalette(pal);
 }
 
-QTimer* LiveTimer(LivePanel& p, const char* objectName, int (*tick)()) {
+QTimer* LiveTimer(MeterSession& session, LivePanel& p, const char* objectName, int (*tick)(MeterSession&)) {
     // Not a child of the panel: the panel may go while a tick is still on the stack.
     if (!p.timer) {
         p.timer = new QTimer(QCoreApplication::instance());
         p.timer->setObjectName(objectName);
-        QObject::connect(p.timer, &QTimer::timeout, tick);
+        QObject::connect(p.timer, &QTimer::timeout, [&session, tick] { tick(session); });
     }
     return p.timer;
 }

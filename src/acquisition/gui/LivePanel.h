@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <functional>
 
+struct MeterSession;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
@@ -40,7 +41,7 @@ void FinishLivePanel(LivePanel& p, const std::function<void()>& print, const std
 void SetLiveTitle(LivePanel& p, const QString& title, bool gatewayToo);
 void SetLiveBusy(LivePanel& p, bool lit);
 // The panel's timer (created once, not a child of the panel), calling tick on timeout.
-QTimer* LiveTimer(LivePanel& p, const char* objectName, int (*tick)());
+QTimer* LiveTimer(MeterSession& session, LivePanel& p, const char* objectName, int (*tick)(MeterSession&));
 // Starts polling: serial queues flushed, first tick at once.
 void StartLivePolling(LivePanel& p);
 // After a read returned: closes the link if the panel was closed meanwhile; true when

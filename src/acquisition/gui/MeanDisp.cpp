@@ -94,8 +94,8 @@ int PowerColumns() {
     return ui.zrm3 ? kPowerColumns : 3;
 }
 
-bool FreeRowUsed(int r) {
-    return ui.zrm3 && r >= kPowerMeans && MeanFreeCode(r - kPowerMeans) != kNoMeasurand;
+bool FreeRowUsed(MeterSession& session, int r) {
+    return ui.zrm3 && r >= kPowerMeans && MeanFreeCode(session, r - kPowerMeans) != kNoMeasurand;
 }
 
 void ShowPowerRows(int ok) {
@@ -116,12 +116,13 @@ void ShowPowerRows(int ok) {
         }
 }
 
-void ShowFreeRows(int ok) {
+void ShowFreeRows(MeterSession& session, int ok) {
     for (int r = kPowerMeans; r < kRows; ++r) {
-        if (!FreeRowUsed(r)) continue;
+        if (!FreeRowUsed(session, r)) continue;
         for (int w = 0; w < kFreeColumns; ++w)
             if (ok)
-                ShowMeasText(ui.field[r][w], FreeMeanText(ui.frame.scale, resets, r - kPowerMeans, w));
+                ShowMeasText(ui.field[r][w],
+                             FreeMeanText(session, ui.frame.scale, resets, r - kPowerMeans, w));
             else
                 Meas_Disturbed(ui.field[r][w]);
     }
@@ -129,12 +130,12 @@ void ShowFreeRows(int ok) {
 
 } // namespace
 
-QTimer* MeanTimer() {
-    return LiveTimer(ui.frame, "meanTimer", CmReadAverage);
+QTimer* MeanTimer(MeterSession& session) {
+    return LiveTimer(session, ui.frame, "meanTimer", CmReadAverage);
 }
 
-QWidget* CreateMeanDisp(QWidget* parent) {
-    ui.zrm3 = Lese.Model == 1;
+QWidget* CreateMeanDisp(MeterSession& session, QWidget* parent) {
+    ui.zrm3 = session.read.Model == 1;
     QWidget* panel = BuildLivePanel(ui.frame, parent, "meandisp");
     ui.frame.body->addWidget(BuildGroup(panel, QT_TRANSLATE_NOOP("MeanDisp", "Power mean values"),
                                         ui.zrm3 ? kZrm3Headings : kBaseHeadings, PowerColumns(), 0,
@@ -146,27 +147,27 @@ QWidget* CreateMeanDisp(QWidget* parent) {
     ui.all = new QCheckBox(Tr(QT_TRANSLATE_NOOP("MeanDisp", "All")), ui.frame.buttons);
     ui.all->setObjectName("resetAll");
     ui.frame.buttonRow->addWidget(ui.all);
-    QObject::connect(ui.all, &QCheckBox::clicked, panel, [] { CmResAllMean(); });
+    QObject::connect(ui.all, &QCheckBox::clicked, panel, [&session] { CmResAllMean(session); });
     AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MeanDisp", "Reset ticked extremes")), "reset",
-                   [] { ResetMeanValues(); });
+                   [&session] { ResetMeanValues(session); });
     FinishLivePanel(
         ui.frame, [] { CmPrintMeanValues(); }, [] { CmMeanDone(); });
     Panels().mean = panel;
     return panel;
 }
 
-void InitMeanDisp() {
+void InitMeanDisp(MeterSession& session) {
     if (!Panels().mean) return;
     SetLiveTitle(ui.frame, Tr(QT_TRANSLATE_NOOP("MeanDisp", "Mean values")), false);
-    ui.frame.scale = DisplayScaleFor(Lese);
+    ui.frame.scale = DisplayScaleFor(session.read);
     for (int q = 0; q < kPowerMeans; ++q)
         ui.caption[q]->setText(
-            QStringLiteral("%1 %2").arg(MeanPowerName(q), ui.frame.scale.Unit(MeanPowerClass(q))));
+            QStringLiteral("%1 %2").arg(MeanPowerName(session, q), ui.frame.scale.Unit(MeanPowerClass(q))));
     if (ui.zrm3) {
-        DropInvalidMeanCodes();
+        DropInvalidMeanCodes(session);
         for (int r = kPowerMeans; r < kRows; ++r) {
-            const bool used = FreeRowUsed(r);
-            ui.caption[r]->setText(used ? MeanFreeCaption(ui.frame.scale, r - kPowerMeans)
+            const bool used = FreeRowUsed(session, r);
+            ui.caption[r]->setText(used ? MeanFreeCaption(session, ui.frame.scale, r - kPowerMeans)
                                         : Tr(QT_TRANSLATE_NOOP("MeanDisp", "no measurand")));
             ui.caption[r]->setEnabled(used);
             for (int w = 0; w < kFreeColumns; ++w) {
@@ -177,43 +178,43 @@ void InitMeanDisp() {
             ui.resetMax[r]->setEnabled(used);
         }
     }
-    MeanTimer();
+    MeanTimer(session);
     StartLivePolling(ui.frame);
 }
 
-int CmReadAverage() {
-    QTimer* timer = MeanTimer();
+int CmReadAverage(MeterSession& session) {
+    QTimer* timer = MeanTimer(session);
     timer->setInterval(5000);
     if (!Panels().mean || LinkBusy()) return 1;
     SetLiveBusy(ui.frame, true);
-    int ok = ReadPowerMeans();
+    int ok = ReadPowerMeans(session);
     if (!LiveReadReturned(ui.frame)) return 1;
     ShowPowerRows(ok);
-    if (ui.zrm3 && AnyFreeMean()) {
-        ok = ReadFreeMeans();
+    if (ui.zrm3 && AnyFreeMean(session)) {
+        ok = ReadFreeMeans(session);
         if (!LiveReadReturned(ui.frame)) return 1;
-        ShowFreeRows(ok);
+        ShowFreeRows(session, ok);
     }
     SetLiveBusy(ui.frame, false);
     return ok;
 }
 
-int CmResAllMean() {
+int CmResAllMean(MeterSession& session) {
     for (int r = 0; r < kRows; ++r)
-        if (r < kPowerMeans || FreeRowUsed(r)) {
+        if (r < kPowerMeans || FreeRowUsed(session, r)) {
             ui.resetMin[r]->setChecked(ui.all->isChecked());
             ui.resetMax[r]->setChecked(ui.all->isChecked());
         }
     return 0;
 }
 
-int ResetMeanValues() {
+int ResetMeanValues(MeterSession& session) {
     if (!Panels().mean) return 0;
-    QTimer* timer = MeanTimer();
+    QTimer* timer = MeanTimer(session);
     timer->stop();
     bool minT[kRows] = {}, maxT[kRows] = {};
     for (int r = 0; r < kRows; ++r) {
-        if (r >= kPowerMeans && !FreeRowUsed(r)) continue;
+        if (r >= kPowerMeans && !FreeRowUsed(session, r)) continue;
         minT[r] = ui.resetMin[r]->isChecked();
         maxT[r] = ui.resetMax[r]->isChecked();
         ui.resetMin[r]->setChecked(false);
@@ -221,8 +222,8 @@ int ResetMeanValues() {
     }
     ui.all->setChecked(false);
     uint16_t minima, maxima;
-    MeanResetWords(minT, maxT, minima, maxima);
-    SendMeanReset(minima, maxima, resets);
+    MeanResetWords(session, minT, maxT, minima, maxima);
+    SendMeanReset(session, minima, maxima, resets);
     timer->setInterval(2000);
     if (Panels().mean) timer->start();
     return 0;
@@ -239,10 +240,10 @@ int CmMeanDone() {
     return 0;
 }
 
-int CmMeanValueDisplay() {
-    if (!OpenAcquisition()) return 0;
-    QWidget* panel = CreateMeanDisp(MainWindow());
-    ShowPanel(Lese.Model == 1 ? PanelKind::MeanExtended : PanelKind::MeanStandard, panel);
-    InitMeanDisp();
+int CmMeanValueDisplay(MeterSession& session) {
+    if (!OpenAcquisition(session)) return 0;
+    QWidget* panel = CreateMeanDisp(session, MainWindow());
+    ShowPanel(session.read.Model == 1 ? PanelKind::MeanExtended : PanelKind::MeanStandard, panel);
+    InitMeanDisp(session);
     return 0;
 }

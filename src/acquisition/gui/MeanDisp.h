@@ -5,17 +5,18 @@
 
 #include <QPointer>
 
+struct MeterSession;
 class QTimer;
 class QWidget;
 
 // Menu command: opens the link, reads the configuration and shows the form of the
 // meter's model. Returns 0.
-int CmMeanValueDisplay();
-QWidget* CreateMeanDisp(QWidget* parent); // the form follows the model of Lese
-void InitMeanDisp();
-int CmReadAverage(); // timer tick, either model: status of the reads
-int CmResAllMean();
-int ResetMeanValues();
+int CmMeanValueDisplay(MeterSession& session);
+QWidget* CreateMeanDisp(MeterSession& session, QWidget* parent); // the form follows the model of session.read
+void InitMeanDisp(MeterSession& session);
+int CmReadAverage(MeterSession& session); // timer tick, either model: status of the reads
+int CmResAllMean(MeterSession& session);
+int ResetMeanValues(MeterSession& session);
 int CmPrintMeanValues();
 int CmMeanDone();
-QTimer* MeanTimer();
+QTimer* MeanTimer(MeterSession& session);

@@ -130,17 +130,17 @@ QString panelTitle() {
     return Tr(QT_TRANSLATE_NOOP("MeasDisp", "Instantaneous values"));
 }
 
-QString ObjText(const ObjRow& o) {
+QString ObjText(MeterSession& session, const ObjRow& o) {
     switch (o.kind) {
     case Frame:
     case Static:
         return Tr(o.text);
     case Caption:
-        return TrMeas(MeasCaption(o.row));
+        return TrMeas(MeasCaption(session, o.row));
     case Unit:
-        return ui.frame.scale.Unit(MeasRowClass(o.row));
+        return ui.frame.scale.Unit(MeasRowClass(session, o.row));
     case Heading:
-        return TrMeas(o.text) + u' ' + ui.frame.scale.Unit(MeasRowClass(o.row));
+        return TrMeas(o.text) + u' ' + ui.frame.scale.Unit(MeasRowClass(session, o.row));
     }
     return {};
 }
@@ -158,8 +158,8 @@ QWidget* BuildObj(const ObjRow& o, QGridLayout* const grids[], QGroupBox* const 
 
 } // namespace
 
-QTimer* MeasTimer() {
-    return LiveTimer(ui.frame, "measTimer", CmReadMeas);
+QTimer* MeasTimer(MeterSession& session) {
+    return LiveTimer(session, ui.frame, "measTimer", CmReadMeas);
 }
 
 QWidget* CreateMeasDisp(QWidget* parent) {
@@ -207,54 +207,54 @@ QWidget* CreateMeasDisp(QWidget* parent) {
     return panel;
 }
 
-void InitMeasDisp() {
+void InitMeasDisp(MeterSession& session) {
     if (!Panels().measurements) return;
     SetLiveTitle(ui.frame, panelTitle(), false);
-    ui.frame.scale = DisplayScaleFor(Lese);
+    ui.frame.scale = DisplayScaleFor(session.read);
     const int column = ui.frame.scale.SystemColumn() - 1;
-    const bool zrm3 = Lese.Model == 1;
+    const bool zrm3 = session.read.Model == 1;
 
     for (int r = 0; r < kMeasRowsZrm3; ++r) {
-        const bool visible = MeasRowVisible(r, ui.frame.scale);
+        const bool visible = MeasRowVisible(session, r, ui.frame.scale);
         ui.field[r]->setVisible(visible);
         if (visible) ShowMeasText(ui.field[r], {QString(), FieldColour::Black, 0});
     }
     for (int i = 0; i < kObjRows; ++i) {
         const bool visible = obj[i].show[column] && (i < kFirstZrm3Obj || zrm3);
         ui.obj[i]->setVisible(visible);
-        const QString text = ObjText(obj[i]);
+        const QString text = ObjText(session, obj[i]);
         if (auto* box = qobject_cast<QGroupBox*>(ui.obj[i]))
             box->setTitle(text);
         else
             static_cast<QLabel*>(ui.obj[i])->setText(text);
     }
     SetLiveBusy(ui.frame, false);
-    MeasTimer();
+    MeasTimer(session);
     StartLivePolling(ui.frame); // the first values at once
 }
 
-int CmReadMeas() {
-    QTimer* timer = MeasTimer();
+int CmReadMeas(MeterSession& session) {
+    QTimer* timer = MeasTimer(session);
     timer->setInterval(2000);
     // A tick while a transaction runs (its wait lets timers fire) waits for the next one.
     if (!Panels().measurements || LinkBusy()) return 1;
     SetLiveBusy(ui.frame, true);
-    const int rows = MeasRowCount();
-    const int ok = Read(Lese, MeasRequest(), 0);
+    const int rows = MeasRowCount(session);
+    const int ok = Read(session.read, MeasRequest(session), 0);
     if (!LiveReadReturned(ui.frame)) return 1; // closed while the reply was awaited
-    ShowMeasValues(ok, rows);
+    ShowMeasValues(session, ok, rows);
     SetLiveBusy(ui.frame, false);
     return ok;
 }
 
-void ShowMeasValues(int readOk, int rows) {
+void ShowMeasValues(MeterSession& session, int readOk, int rows) {
     if (!Panels().measurements) return;
     for (int r = 0; r < rows; ++r) {
-        if (!MeasRowVisible(r, ui.frame.scale)) continue;
+        if (!MeasRowVisible(session, r, ui.frame.scale)) continue;
         if (!readOk)
             Meas_Disturbed(ui.field[r]);
         else
-            CheckMeas(ui.frame.scale, MeasurandValue(r), ui.field[r]);
+            CheckMeas(ui.frame.scale, MeasurandValue(session, r), ui.field[r]);
     }
 }
 
@@ -269,10 +269,10 @@ int CmCloseAcquisition() {
     return 0;
 }
 
-int CmMeasDisplay() {
-    if (!OpenAcquisition()) return 0;
+int CmMeasDisplay(MeterSession& session) {
+    if (!OpenAcquisition(session)) return 0;
     QWidget* panel = CreateMeasDisp(MainWindow());
     ShowPanel(PanelKind::Measurements, panel);
-    InitMeasDisp();
+    InitMeasDisp(session);
     return 0;
 }

@@ -3,22 +3,23 @@
 
 #include <QPointer>
 
+struct MeterSession;
 class QTimer;
 class QWidget;
 
 // Menu command: opens the link, reads the configuration and shows the panel; on a
 // failure the link is closed again and nothing is shown. Returns 0.
-int CmMeasDisplay();
+int CmMeasDisplay(MeterSession& session);
 
 // Builds the panel's widgets (the caller shows it) and prepares it: title, units,
 // visible fields, first tick at once.
 QWidget* CreateMeasDisp(QWidget* parent);
-void InitMeasDisp();
+void InitMeasDisp(MeterSession& session);
 
-int CmReadMeas(); // timer tick: 1 or 0 as the read went
+int CmReadMeas(MeterSession& session); // timer tick: 1 or 0 as the read went
 // Redraws the first `rows` values from Measurands, or marks them "----" after a failed read.
-void ShowMeasValues(int readOk, int rows);
+void ShowMeasValues(MeterSession& session, int readOk, int rows);
 int CmPrintMeasData();    // prints the panel with date and time
 int CmCloseAcquisition(); // stops polling, closes the link, back to the main panel
 
-QTimer* MeasTimer(); // the refresh timer (exists while the program runs)
+QTimer* MeasTimer(MeterSession& session); // the refresh timer (exists while the program runs)

@@ -87,19 +87,19 @@ QWidget* BuildTariffColumn(QWidget* panel, int tariff) {
 }
 
 // A command's link traffic runs with the refresh stopped; the result shows soon after.
-void RestartRefresh(int ms) {
-    QTimer* timer = MetersTimer();
+void RestartRefresh(MeterSession& session, int ms) {
+    QTimer* timer = MetersTimer(session);
     timer->setInterval(ms);
     if (Panels().meters) timer->start();
 }
 
 } // namespace
 
-QTimer* MetersTimer() {
-    return LiveTimer(ui.frame, "metersTimer", CmReadMeters);
+QTimer* MetersTimer(MeterSession& session) {
+    return LiveTimer(session, ui.frame, "metersTimer", CmReadMeters);
 }
 
-QWidget* CreateMetersDisp(QWidget* parent) {
+QWidget* CreateMetersDisp(MeterSession& session, QWidget* parent) {
     QWidget* panel = BuildLivePanel(ui.frame, parent, "meterdisp");
     auto* columns = new QHBoxLayout;
     columns->addWidget(BuildTariffColumn(panel, 0));
@@ -108,29 +108,29 @@ QWidget* CreateMetersDisp(QWidget* parent) {
     ui.frame.body->addLayout(columns);
     ui.frame.body->addStretch();
     AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MeterDisp", "Set ticked registers")), "set",
-                   [] { CmMeterSet(); });
+                   [&session] { CmMeterSet(session); });
     AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MeterDisp", "Reset ticked registers")), "reset",
-                   [] { CmMeterReset(); });
+                   [&session] { CmMeterReset(session); });
     ui.toggle = AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MeterDisp", "Switch tariff")), "toggleTariff",
-                               [] { CmToggleTariff(); });
+                               [&session] { CmToggleTariff(session); });
     FinishLivePanel(
         ui.frame, [] { CmPrintMeters(); }, [] { CmMeterDone(); });
     Panels().meters = panel;
     return panel;
 }
 
-int InitMetersDisp() {
+int InitMetersDisp(MeterSession& session) {
     if (!Panels().meters) return 0;
     for (int r = 0; r < kMeterRows; ++r)
-        ui.caption[r]->setText(Tr(MeterQuantityName(r)));
+        ui.caption[r]->setText(Tr(MeterQuantityName(session, r)));
     SetLiveTitle(ui.frame, Tr(QT_TRANSLATE_NOOP("MeterDisp", "Energy meters")), true);
-    if (!ReadMeterScaling(ui.scaling)) {
+    if (!ReadMeterScaling(session, ui.scaling)) {
         // Nothing to show without the scale: back to the main panel, link closed.
         CmMeterDone();
         return 0;
     }
     // The digital input switches the tariff: the button would fight it.
-    ui.toggle->setEnabled(!(Lese.EnergyControl & kEnergyTariff));
+    ui.toggle->setEnabled(!(session.read.EnergyControl & kEnergyTariff));
     const MeterScaling& s = ui.scaling;
     for (int r = 0; r < kMeterRows; ++r) {
         ui.unit[r]->setText(MeterUnit(r, s.prefix));
@@ -140,26 +140,26 @@ int InitMetersDisp() {
         ui.edited[r] = false;
     }
     LightTariff(0);
-    MetersTimer();
+    MetersTimer(session);
     StartLivePolling(ui.frame);
     ui.frame.panel->setFocus();
     return 1;
 }
 
-int CmReadMeters() {
-    QTimer* timer = MetersTimer();
+int CmReadMeters(MeterSession& session) {
+    QTimer* timer = MetersTimer(session);
     timer->setInterval(5000);
     if (!Panels().meters || LinkBusy()) return 1;
     timer->stop();
     SetLiveBusy(ui.frame, true);
-    const int metersOk = Read(Lese, kReadMeters, 0);
+    const int metersOk = Read(session.read, kReadMeters, 0);
     if (!LiveReadReturned(ui.frame)) return 1;
     if (metersOk)
         for (int r = 0; r < kMeterRows; ++r)
             // A value the user is preparing is not overwritten.
             if (!ui.set[r]->isChecked() && !ui.edited[r] && !ui.field[r]->hasFocus())
                 ui.field[r]->setValue(MeterShownValue(MeterCount(r), ui.scaling));
-    const int ok = Read(Lese, kReadDevStatus, 0);
+    const int ok = Read(session.read, kReadDevStatus, 0);
     if (!LiveReadReturned(ui.frame)) return 1;
     if (ok) LightTariff(ActiveTariff(DevStatusWord()));
     SetLiveBusy(ui.frame, false);
@@ -167,9 +167,9 @@ int CmReadMeters() {
     return ok;
 }
 
-int CmMeterSet() {
+int CmMeterSet(MeterSession& session) {
     if (!Panels().meters) return 0;
-    MetersTimer()->stop();
+    MetersTimer(session)->stop();
     bool set[kMeterRows];
     double values[kMeterRows];
     for (int r = 0; r < kMeterRows; ++r) {
@@ -179,29 +179,29 @@ int CmMeterSet() {
         // The set ends the editing: every field shows the meter again.
         ui.edited[r] = false;
     }
-    SendMeterSet(ui.scaling, set, values);
-    RestartRefresh(1000);
+    SendMeterSet(session, ui.scaling, set, values);
+    RestartRefresh(session, 1000);
     return 0;
 }
 
-int CmMeterReset() {
+int CmMeterReset(MeterSession& session) {
     if (!Panels().meters) return 0;
-    MetersTimer()->stop();
+    MetersTimer(session)->stop();
     bool ticked[kMeterRows];
     for (int r = 0; r < kMeterRows; ++r) {
         ticked[r] = ui.reset[r]->isChecked();
         ui.reset[r]->setChecked(false);
     }
-    SendMeterReset(MeterResetWord(ticked));
-    RestartRefresh(2000);
+    SendMeterReset(session, MeterResetWord(ticked));
+    RestartRefresh(session, 2000);
     return 0;
 }
 
-int CmToggleTariff() {
+int CmToggleTariff(MeterSession& session) {
     if (!Panels().meters) return 0;
-    MetersTimer()->stop();
-    SendTariffToggle();
-    RestartRefresh(1000);
+    MetersTimer(session)->stop();
+    SendTariffToggle(session);
+    RestartRefresh(session, 1000);
     return 0;
 }
 
@@ -216,10 +216,10 @@ int CmMeterDone() {
     return 0;
 }
 
-int CmMetersDisplay() {
-    if (!OpenAcquisition()) return 0;
-    QWidget* panel = CreateMetersDisp(MainWindow());
+int CmMetersDisplay(MeterSession& session) {
+    if (!OpenAcquisition(session)) return 0;
+    QWidget* panel = CreateMetersDisp(session, MainWindow());
     ShowPanel(PanelKind::Meters, panel);
-    InitMetersDisp();
+    InitMetersDisp(session);
     return 0;
 }

@@ -4,19 +4,20 @@
 
 #include <QPointer>
 
+struct MeterSession;
 class QTimer;
 class QWidget;
 
 // Menu command: opens the link, reads the configuration and the energy scale and shows
 // the panel; when the scale cannot be read or shown, the link is closed again.
-int CmMetersDisplay();
-QWidget* CreateMetersDisp(QWidget* parent);
+int CmMetersDisplay(MeterSession& session);
+QWidget* CreateMetersDisp(MeterSession& session, QWidget* parent);
 // 0 when the scale read failed or was refused: the panel is discarded and the link closed.
-int InitMetersDisp();
-int CmReadMeters();
-int CmMeterSet();
-int CmMeterReset();
-int CmToggleTariff();
+int InitMetersDisp(MeterSession& session);
+int CmReadMeters(MeterSession& session);
+int CmMeterSet(MeterSession& session);
+int CmMeterReset(MeterSession& session);
+int CmToggleTariff(MeterSession& session);
 int CmPrintMeters();
 int CmMeterDone();
-QTimer* MetersTimer();
+QTimer* MetersTimer(MeterSession& session);

@@ -68,11 +68,11 @@ QWidget* BuildResetBox(QWidget* panel) {
 
 } // namespace
 
-QTimer* MinMaxTimer() {
-    return LiveTimer(ui.frame, "minmaxTimer", CmReadMinMax);
+QTimer* MinMaxTimer(MeterSession& session) {
+    return LiveTimer(session, ui.frame, "minmaxTimer", CmReadMinMax);
 }
 
-QWidget* CreateMinMaxDisp(QWidget* parent) {
+QWidget* CreateMinMaxDisp(MeterSession& session, QWidget* parent) {
     QWidget* panel = BuildLivePanel(ui.frame, parent, "minmaxdisp");
     QGridLayout* grids[kGroups];
     auto* columns = new QHBoxLayout;
@@ -102,46 +102,46 @@ QWidget* CreateMinMaxDisp(QWidget* parent) {
         grid->addWidget(ui.unit[r], row, col + 2);
     }
     AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MinMaxDisp", "Reset ticked extremes")), "reset",
-                   [] { CmResetMinMax(); });
+                   [&session] { CmResetMinMax(session); });
     FinishLivePanel(
         ui.frame, [] { CmPrintMinMaxData(); }, [] { CmCloseMinMax(); });
     Panels().minMax = panel;
     return panel;
 }
 
-void InitMinMaxDisp() {
+void InitMinMaxDisp(MeterSession& session) {
     if (!Panels().minMax) return;
     SetLiveTitle(ui.frame, Tr(QT_TRANSLATE_NOOP("MinMaxDisp", "Minimum and maximum values")), true);
-    ui.frame.scale = DisplayScaleFor(Lese);
+    ui.frame.scale = DisplayScaleFor(session.read);
     for (int r = 0; r < kMinMaxRowsZrm3; ++r) {
-        const bool visible = MinMaxRowVisible(r, ui.frame.scale);
+        const bool visible = MinMaxRowVisible(session, r, ui.frame.scale);
         ui.caption[r]->setVisible(visible);
         ui.field[r]->setVisible(visible);
         ui.unit[r]->setVisible(visible);
         if (!visible) continue;
-        ui.caption[r]->setText(MinMaxCaption(r));
-        ui.unit[r]->setText(ui.frame.scale.Unit(MinMaxRowClass(r)));
+        ui.caption[r]->setText(MinMaxCaption(session, r));
+        ui.unit[r]->setText(ui.frame.scale.Unit(MinMaxRowClass(session, r)));
         ShowMeasText(ui.field[r], {QString(), FieldColour::Black, 0});
     }
     for (int k = 0; k < kMinMaxBoxesZrm3; ++k)
-        ui.box[k]->setVisible(k < MinMaxBoxCount());
-    MinMaxTimer();
+        ui.box[k]->setVisible(k < MinMaxBoxCount(session));
+    MinMaxTimer(session);
     StartLivePolling(ui.frame);
 }
 
-int CmReadMinMax() {
-    QTimer* timer = MinMaxTimer();
+int CmReadMinMax(MeterSession& session) {
+    QTimer* timer = MinMaxTimer(session);
     timer->setInterval(10000);
     if (!Panels().minMax || LinkBusy()) return 1;
     timer->stop();
     SetLiveBusy(ui.frame, true);
-    const int rows = MinMaxRowCount();
-    const int ok = Read(Lese, MinMaxRequest(), 0);
+    const int rows = MinMaxRowCount(session);
+    const int ok = Read(session.read, MinMaxRequest(session), 0);
     if (!LiveReadReturned(ui.frame)) return 1;
     for (int r = 0; r < rows; ++r) {
-        if (!MinMaxRowVisible(r, ui.frame.scale)) continue;
+        if (!MinMaxRowVisible(session, r, ui.frame.scale)) continue;
         if (ok)
-            ShowMeasText(ui.field[r], MinMaxText(r, ui.frame.scale));
+            ShowMeasText(ui.field[r], MinMaxText(session, r, ui.frame.scale));
         else
             Meas_Disturbed(ui.field[r]);
     }
@@ -156,9 +156,9 @@ int CmResAllMinMax() {
     return 0;
 }
 
-int CmResetMinMax() {
+int CmResetMinMax(MeterSession& session) {
     if (!Panels().minMax) return 0;
-    QTimer* timer = MinMaxTimer();
+    QTimer* timer = MinMaxTimer(session);
     timer->stop();
     bool ticked[kMinMaxBoxesZrm3];
     for (int k = 0; k < kMinMaxBoxesZrm3; ++k) {
@@ -166,7 +166,7 @@ int CmResetMinMax() {
         ui.box[k]->setChecked(false);
     }
     ui.all->setChecked(false);
-    const int ok = SendMinMaxReset(MinMaxResetWord(ticked, MinMaxBoxCount()));
+    const int ok = SendMinMaxReset(session, MinMaxResetWord(ticked, MinMaxBoxCount(session)));
     // After a failed write the panel keeps its last values until it is reopened.
     timer->setInterval(2000);
     if (ok && Panels().minMax) timer->start();
@@ -184,10 +184,10 @@ int CmCloseMinMax() {
     return 0;
 }
 
-int CmMinMaxDisplay() {
-    if (!OpenAcquisition()) return 0;
-    QWidget* panel = CreateMinMaxDisp(MainWindow());
+int CmMinMaxDisplay(MeterSession& session) {
+    if (!OpenAcquisition(session)) return 0;
+    QWidget* panel = CreateMinMaxDisp(session, MainWindow());
     ShowPanel(PanelKind::MinMax, panel);
-    InitMinMaxDisp();
+    InitMinMaxDisp(session);
     return 0;
 }

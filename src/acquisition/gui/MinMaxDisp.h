@@ -4,16 +4,17 @@
 
 #include <QPointer>
 
+struct MeterSession;
 class QTimer;
 class QWidget;
 
 // Menu command: opens the link, reads the configuration and shows the panel. Returns 0.
-int CmMinMaxDisplay();
-QWidget* CreateMinMaxDisp(QWidget* parent);
-void InitMinMaxDisp();
-int CmReadMinMax();   // timer tick: status of the read
+int CmMinMaxDisplay(MeterSession& session);
+QWidget* CreateMinMaxDisp(MeterSession& session, QWidget* parent);
+void InitMinMaxDisp(MeterSession& session);
+int CmReadMinMax(MeterSession& session); // timer tick: status of the read
 int CmResAllMinMax(); // the all box into every reset box
-int CmResetMinMax();  // writes the ticked boxes' bits
+int CmResetMinMax(MeterSession& session); // writes the ticked boxes' bits
 int CmPrintMinMaxData();
 int CmCloseMinMax();
-QTimer* MinMaxTimer();
+QTimer* MinMaxTimer(MeterSession& session);

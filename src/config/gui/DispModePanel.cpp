@@ -45,12 +45,12 @@ struct Ui {
 
 // The set the table shows: the radio buttons follow the mode and may be switched to
 // edit the other set without changing the mode.
-uint8_t* EditedSet() {
-    return ui.userSet->isChecked() ? Konf.User : Konf.Loop;
+uint8_t* EditedSet(MeterSession& session) {
+    return ui.userSet->isChecked() ? session.edited.User : session.edited.Loop;
 }
 
-int CellPage(int row, int column) {
-    const std::vector<int>& rows = PageRows(NetworkClass(Konf));
+int CellPage(MeterSession& session, int row, int column) {
+    const std::vector<int>& rows = PageRows(NetworkClass(session.edited));
     if (row < 0 || row >= int(rows.size()) || column >= rows[size_t(row)]) return -1;
     int k = column;
     for (int r = 0; r < row; ++r)
@@ -63,39 +63,40 @@ QString CellText(int n, const PageView& v) {
     return QString::fromStdString(lines[0] + "\n" + lines[1] + "\n" + lines[2]);
 }
 
-void ShowCounts() {
-    const int offered = OfferedCount(Konf);
+void ShowCounts(MeterSession& session) {
+    const int offered = OfferedCount(session.edited);
     ui.counts->setText(Tr(QT_TRANSLATE_NOOP("DispModePanel", "Loop: %1 of %3 pages, user: %2 of %3 pages"))
-                           .arg(PagesInSet(Konf.Loop, offered))
-                           .arg(PagesInSet(Konf.User, offered))
+                           .arg(PagesInSet(session.edited.Loop, offered))
+                           .arg(PagesInSet(session.edited.User, offered))
                            .arg(offered));
 }
 
 // CmSelDisp: the current cell, or its whole row when the row is selected.
-void CmSelDisp(int row, int column, bool wholeRow) {
-    if (TogglePageCell(EditedSet(), NetworkClass(Konf), row, column, wholeRow) < 0) return;
-    ShowMode();
+void CmSelDisp(MeterSession& session, int row, int column, bool wholeRow) {
+    if (TogglePageCell(EditedSet(session), NetworkClass(session.edited), row, column, wholeRow) < 0) return;
+    ShowMode(session);
 }
 
-void CmSelMode(int mode) {
-    Konf.DispMode = uint8_t((Konf.DispMode & ~kDispModeMode) | (mode & kDispModeMode));
+void CmSelMode(MeterSession& session, int mode) {
+    session.edited.DispMode = uint8_t((session.edited.DispMode & ~kDispModeMode) | (mode & kDispModeMode));
     (mode == 1 ? ui.userSet : ui.loopSet)->setChecked(true);
-    ShowMode();
+    ShowMode(session);
 }
 
-void CmClearMode() {
-    std::fill_n(EditedSet(), kPageSetBytes, uint8_t(0));
-    ShowMode();
+void CmClearMode(MeterSession& session) {
+    std::fill_n(EditedSet(session), kPageSetBytes, uint8_t(0));
+    ShowMode(session);
 }
 
 // Relabels the cell of the neutral-current page.
-void CmSelUnbIDisplay(bool on) {
-    Konf.Freq = uint8_t(on ? Konf.Freq | kFreqUnbalanceI : Konf.Freq & ~kFreqUnbalanceI);
-    const PageView v = PageViewOf(Konf);
+void CmSelUnbIDisplay(MeterSession& session, bool on) {
+    session.edited.Freq =
+        uint8_t(on ? session.edited.Freq | kFreqUnbalanceI : session.edited.Freq & ~kFreqUnbalanceI);
+    const PageView v = PageViewOf(session.edited);
     const std::vector<int>& pages = OfferedPages(v.klass, v.inOut);
     for (int r = 0; r < ui.table->rowCount(); ++r)
         for (int c = 0; c < kMaxPagesPerRow; ++c) {
-            const int k = CellPage(r, c);
+            const int k = CellPage(session, r, c);
             if (k >= 0 && pages[size_t(k)] == kNeutralCurrentPage)
                 ui.table->item(r, c)->setText(CellText(pages[size_t(k)], v));
         }
@@ -104,17 +105,20 @@ void CmSelUnbIDisplay(bool on) {
 // Space toggles the current cell; the other keys only move.
 class TableKeys : public QObject {
   public:
-    using QObject::QObject;
+    TableKeys(MeterSession& session, QObject* parent) : QObject(parent), session(session) {}
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Space)
             return false;
         const QModelIndex at = ui.table->currentIndex();
-        if (at.isValid()) CmSelDisp(at.row(), at.column(), false);
+        if (at.isValid()) CmSelDisp(session, at.row(), at.column(), false);
         return true;
     }
+
+  private:
+    MeterSession& session;
 };
 
-QTableWidget* BuildTable(QWidget* panel) {
+QTableWidget* BuildTable(MeterSession& session, QWidget* panel) {
     auto* table = new QTableWidget(panel);
     table->setObjectName("PageTable");
     table->setColumnCount(kMaxPagesPerRow);
@@ -128,14 +132,14 @@ QTableWidget* BuildTable(QWidget* panel) {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     table->setFont(font);
     QObject::connect(table, &QTableWidget::cellDoubleClicked, table,
-                     [](int row, int column) { CmSelDisp(row, column, false); });
+                     [&session](int row, int column) { CmSelDisp(session, row, column, false); });
     QObject::connect(table->verticalHeader(), &QHeaderView::sectionClicked, table,
-                     [](int row) { CmSelDisp(row, 0, true); });
-    table->installEventFilter(new TableKeys(table));
+                     [&session](int row) { CmSelDisp(session, row, 0, true); });
+    table->installEventFilter(new TableKeys(session, table));
     return table;
 }
 
-QWidget* BuildSettings(QWidget* panel) {
+QWidget* BuildSettings(MeterSession& session, QWidget* panel) {
     auto* row = new QWidget(panel);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -167,17 +171,19 @@ QWidget* BuildSettings(QWidget* panel) {
     layout->addWidget(ui.unbalance);
     layout->addStretch();
 
-    QObject::connect(ui.mode, &QComboBox::activated, row, [] { CmSelMode(ui.mode->currentData().toInt()); });
-    QObject::connect(ui.loopTime, &QSpinBox::valueChanged, row, [] {
-        CmSetLoopTime(Konf, ui.loopTime->value());
-        ui.loopTime->setValue(LoopTimeSeconds(Konf));
+    QObject::connect(ui.mode, &QComboBox::activated, row,
+                     [&session] { CmSelMode(session, ui.mode->currentData().toInt()); });
+    QObject::connect(ui.loopTime, &QSpinBox::valueChanged, row, [&session] {
+        CmSetLoopTime(session.edited, ui.loopTime->value());
+        ui.loopTime->setValue(LoopTimeSeconds(session.edited));
     });
-    QObject::connect(ui.loopSet, &QRadioButton::toggled, row, [] { ShowMode(); });
-    QObject::connect(ui.unbalance, &QCheckBox::clicked, row, [](bool on) { CmSelUnbIDisplay(on); });
+    QObject::connect(ui.loopSet, &QRadioButton::toggled, row, [&session] { ShowMode(session); });
+    QObject::connect(ui.unbalance, &QCheckBox::clicked, row,
+                     [&session](bool on) { CmSelUnbIDisplay(session, on); });
     return row;
 }
 
-QWidget* BuildButtons(QWidget* panel) {
+QWidget* BuildButtons(MeterSession& session, QWidget* panel) {
     auto* buttons = new QWidget(panel);
     auto* layout = new QHBoxLayout(buttons);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -191,7 +197,7 @@ QWidget* BuildButtons(QWidget* panel) {
     layout->addWidget(clear);
     layout->addWidget(print);
     layout->addWidget(close);
-    QObject::connect(clear, &QPushButton::clicked, buttons, [] { CmClearMode(); });
+    QObject::connect(clear, &QPushButton::clicked, buttons, [&session] { CmClearMode(session); });
     QObject::connect(print, &QPushButton::clicked, buttons, [] { CmPrintMode(); });
     QObject::connect(close, &QPushButton::clicked, buttons, [] { CmDispModeDone(); });
     return buttons;
@@ -199,7 +205,7 @@ QWidget* BuildButtons(QWidget* panel) {
 
 } // namespace
 
-QWidget* CreateDispModePanel(QWidget* parent) {
+QWidget* CreateDispModePanel(MeterSession& session, QWidget* parent) {
     auto* panel = new QWidget(parent);
     panel->setObjectName("dispmode");
     auto* top = new QVBoxLayout(panel);
@@ -209,11 +215,11 @@ QWidget* CreateDispModePanel(QWidget* parent) {
     big.setPointSizeF(big.pointSizeF() * 1.4);
     title->setFont(big);
     top->addWidget(title);
-    top->addWidget(BuildSettings(panel));
+    top->addWidget(BuildSettings(session, panel));
     ui.counts = new QLabel(panel);
     ui.counts->setObjectName("Counts");
     top->addWidget(ui.counts);
-    ui.table = BuildTable(panel);
+    ui.table = BuildTable(session, panel);
     top->addWidget(ui.table, 1);
     auto* hint =
         new QLabel(Tr(QT_TRANSLATE_NOOP("DispModePanel",
@@ -221,16 +227,16 @@ QWidget* CreateDispModePanel(QWidget* parent) {
                                         "shown by the meter.")),
                    panel);
     top->addWidget(hint);
-    ui.buttons = BuildButtons(panel);
+    ui.buttons = BuildButtons(session, panel);
     top->addWidget(ui.buttons);
     Panels().displayMode = panel;
     return panel;
 }
 
-void InitDispModeSel() {
+void InitDispModeSel(MeterSession& session) {
     if (!Panels().displayMode) return;
-    const PageView v = PageViewOf(Konf);
-    const int mode = Konf.DispMode & kDispModeMode;
+    const PageView v = PageViewOf(session.edited);
+    const int mode = session.edited.DispMode & kDispModeMode;
     ui.mode->setCurrentIndex(ui.mode->findData(mode));
     (mode == 1 ? ui.userSet : ui.loopSet)->setChecked(true);
     const std::vector<int>& rows = PageRows(v.klass);
@@ -251,22 +257,22 @@ void InitDispModeSel() {
     }
     ui.table->horizontalHeader()->setVisible(false);
     const QSignalBlocker block(ui.loopTime);
-    ui.loopTime->setValue(LoopTimeSeconds(Konf));
+    ui.loopTime->setValue(LoopTimeSeconds(session.edited));
     ui.unbalance->setVisible(v.klass == 2);
     ui.unbalance->setChecked(v.unbalance);
-    ShowMode();
+    ShowMode(session);
 }
 
-void ShowMode() {
+void ShowMode(MeterSession& session) {
     if (!Panels().displayMode) return;
-    const uint8_t* set = EditedSet();
+    const uint8_t* set = EditedSet(session);
     for (int r = 0; r < ui.table->rowCount(); ++r)
         for (int c = 0; c < kMaxPagesPerRow; ++c) {
-            const int k = CellPage(r, c);
+            const int k = CellPage(session, r, c);
             ui.table->item(r, c)->setBackground(k >= 0 && PageInSet(set, k) ? kSelected : kUnselected);
         }
-    ui.loopTime->setEnabled((Konf.DispMode & kDispModeMode) == 2);
-    ShowCounts();
+    ui.loopTime->setEnabled((session.edited.DispMode & kDispModeMode) == 2);
+    ShowCounts(session);
 }
 
 int CmPrintMode() {
@@ -288,12 +294,12 @@ int CmDispModeDone() {
     return 0;
 }
 
-int CmDispMode() {
-    QWidget* panel = CreateDispModePanel(MainWindow());
+int CmDispMode(MeterSession& session) {
+    QWidget* panel = CreateDispModePanel(session, MainWindow());
     // The table wants all the room the window has.
     if (QWidget* area = MainWindow() ? MainWindow()->centralWidget() : nullptr)
         panel->setMinimumSize(area->size());
     ShowPanel(PanelKind::DisplayMode, panel);
-    InitDispModeSel();
+    InitDispModeSel(session);
     return 0;
 }

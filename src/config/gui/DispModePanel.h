@@ -4,12 +4,13 @@
 
 #include <QPointer>
 
+struct MeterSession;
 class QWidget;
 
 // Main-panel command: shows the page editor in place of the main panel. Returns 0.
-int CmDispMode();
-QWidget* CreateDispModePanel(QWidget* parent);
-void InitDispModeSel(); // fills the editor from Konf
-void ShowMode();        // colours the cells of the set being edited
+int CmDispMode(MeterSession& session);
+QWidget* CreateDispModePanel(MeterSession& session, QWidget* parent);
+void InitDispModeSel(MeterSession& session); // fills the editor from session.edited
+void ShowMode(MeterSession& session);        // colours the cells of the set being edited
 int CmPrintMode();
 int CmDispModeDone(); // back to the main panel

@@ -121,22 +121,22 @@ int Value(const QComboBox* box) {
     return box->currentData().toInt();
 }
 
-// Redraw from Konf ------------------------------------------------------------
+// Redraw from session.edited ------------------------------------------------------------
 
-void ShowRatios() {
-    const bool kv = Konf.UrPrim >= 1000.0f;
-    ui.urPrim->setValue(kv ? Konf.UrPrim / 1000.0 : Konf.UrPrim);
+void ShowRatios(MeterSession& session) {
+    const bool kv = session.edited.UrPrim >= 1000.0f;
+    ui.urPrim->setValue(kv ? session.edited.UrPrim / 1000.0 : session.edited.UrPrim);
     ui.urPrimUnit->setCurrentIndex(kv ? 1 : 0);
-    ui.urSec->setValue(Konf.UrSec);
-    const bool ka = Konf.IrPrim >= 1000.0f;
-    ui.irPrim->setValue(ka ? Konf.IrPrim / 1000.0 : Konf.IrPrim);
+    ui.urSec->setValue(session.edited.UrSec);
+    const bool ka = session.edited.IrPrim >= 1000.0f;
+    ui.irPrim->setValue(ka ? session.edited.IrPrim / 1000.0 : session.edited.IrPrim);
     ui.irPrimUnit->setCurrentIndex(ka ? 1 : 0);
-    ui.irSec->setValue(Konf.IrSec);
+    ui.irSec->setValue(session.edited.IrSec);
 }
 
-void ShowOutput(int i) {
+void ShowOutput(MeterSession& session, int i) {
     OutputControls& o = ui.out[i];
-    const int func = OutputFunction(i);
+    const int func = OutputFunction(session.edited, i);
     Select(o.function, func);
     const bool limit = func == 3;
     const bool pulse = func == 2;
@@ -150,10 +150,10 @@ void ShowOutput(int i) {
     o.pulseUnit->setVisible(pulse);
     o.measurand->clear();
     if (limit) {
-        Fill(o.measurand, MasterList(EditorList::Output), DigoutSelEntries(i, 3));
-        Select(o.measurand, Konf.DigOut[i]);
-        const LimitFieldView view = LimitFields(i);
-        const QString unit = QString::fromLatin1(LimitUnitText(i)); // SetupLimitUnit
+        Fill(o.measurand, MasterList(EditorList::Output), DigoutSelEntries(session, i, 3));
+        Select(o.measurand, session.edited.DigOut[i]);
+        const LimitFieldView view = LimitFields(session, i);
+        const QString unit = QString::fromLatin1(LimitUnitText(session, i)); // SetupLimitUnit
         for (int f = 0; f < 2; ++f) {
             o.limit[f]->setDecimals(view.decimals);
             o.limit[f]->setRange(view.min, view.max);
@@ -161,19 +161,19 @@ void ShowOutput(int i) {
             o.limitUnit[f]->setText(unit);
         }
     } else if (pulse) {
-        const std::vector<int> entries = DigoutSelEntries(i, 2);
+        const std::vector<int> entries = DigoutSelEntries(session, i, 2);
         Fill(o.measurand, MasterList(EditorList::Output), entries);
-        o.measurand->setCurrentIndex(PulseEnergyPosition(i, entries));
-        o.rate->setValue(Konf.PulseRate[i]);
-        Fill(o.pulseUnit, MasterList(EditorList::PulseUnit), PulseUnitEntries(i)); // SetupPulsUnit
-        o.pulseUnit->setCurrentIndex(Konf.DigOut[i] % 4);
+        o.measurand->setCurrentIndex(PulseEnergyPosition(session, i, entries));
+        o.rate->setValue(session.edited.PulseRate[i]);
+        Fill(o.pulseUnit, MasterList(EditorList::PulseUnit), PulseUnitEntries(session, i)); // SetupPulsUnit
+        o.pulseUnit->setCurrentIndex(session.edited.DigOut[i] % 4);
     }
 }
 
 // 0 means none as 255 does; a code the list lacks gets an entry of its own in its row.
-void ShowMinMaxRow(int k, const std::vector<int>& entries) {
+void ShowMinMaxRow(MeterSession& session, int k, const std::vector<int>& entries) {
     QComboBox* box = ui.minMax[k];
-    const int code = Konf.MinMaxLogger[k];
+    const int code = session.edited.MinMaxLogger[k];
     const int shown = code == 0 ? 255 : code;
     Fill(box, MasterList(EditorList::MinMax), entries);
     if (box->findData(shown) < 0) box->addItem(UnlistedCodeName(code), code);
@@ -181,71 +181,72 @@ void ShowMinMaxRow(int k, const std::vector<int>& entries) {
     ui.minMaxOn[k]->setChecked(shown != 255);
 }
 
-void ShowMeanAndMinMax() {
-    const bool ext = Konf.Model != 0;
+void ShowMeanAndMinMax(MeterSession& session) {
+    const bool ext = session.edited.Model != 0;
     if (ext) {
-        const std::vector<int> entries = MeanSelEntries();
+        const std::vector<int> entries = MeanSelEntries(session);
         for (int k = 0; k < kRows; ++k) {
             Fill(ui.mean[k], MasterList(EditorList::Mean), entries);
-            Select(ui.mean[k], Konf.MeanMeas[k]);
+            Select(ui.mean[k], session.edited.MeanMeas[k]);
         }
     }
-    if (ConnectionInUse().kind == kModule) {
-        const std::vector<int> entries = MinMaxSelEntries();
+    if (session.connection.kind == kModule) {
+        const std::vector<int> entries = MinMaxSelEntries(session);
         for (int k = 0; k < kRows; ++k)
-            ShowMinMaxRow(k, entries);
+            ShowMinMaxRow(session, k, entries);
     }
 }
 
-void ShowAllImpl() {
+void ShowAllImpl(MeterSession& session) {
     if (!ui.root) return;
-    PrepareRedraw();
+    PrepareRedraw(session);
     const LocalTime now = LocalNow();
     ui.date->setText(QString::fromStdString(FormatDate(now)));
     ui.time->setText(QString::fromStdString(FormatTime(now)));
 
-    Select(ui.system, SystemCode(Konf));
-    ui.cosPhi->setChecked(Konf.System & kSystemCosPhi);
-    ShowRatios();
+    Select(ui.system, SystemCode(session.edited));
+    ui.cosPhi->setChecked(session.edited.System & kSystemCosPhi);
+    ShowRatios(session);
 
-    Select(ui.syncMode, SyncModeValue());
-    ui.interval->setValue(Interval(Konf));
-    Select(ui.tariff, TariffValue());
+    Select(ui.syncMode, SyncModeValue(session));
+    ui.interval->setValue(Interval(session.edited));
+    Select(ui.tariff, TariffValue(session));
 
-    Select(ui.loggerMode, LoggerModeValue());
+    Select(ui.loggerMode, LoggerModeValue(session));
     for (int k = 0; k < 5; ++k) {
-        ui.loggerGroup[k]->setChecked(Konf.Logger & (kLoggerChannel0 << k));
-        ui.loggerGroup[k]->setText(LoggerGroupLabel(k));
+        ui.loggerGroup[k]->setChecked(session.edited.Logger & (kLoggerChannel0 << k));
+        ui.loggerGroup[k]->setText(LoggerGroupLabel(session, k));
     }
     for (int k = 0; k < kRows; ++k)
-        ui.meanLog[k]->setChecked((Konf.Mean_Log >> k) & 1);
+        ui.meanLog[k]->setChecked((session.edited.Mean_Log >> k) & 1);
 
-    ShowOutput(0);
-    ShowOutput(1);
+    ShowOutput(session, 0);
+    ShowOutput(session, 1);
 
-    const bool ext = Konf.Model != 0;
-    ui.qMode->setChecked(ext && (Konf.DispMode & kDispModeInOut));
-    Select(ui.dispMode, Konf.DispMode & kDispModeMode);
-    ui.dispModeLock->setChecked(Konf.DispMode & kDispModeLocked);
-    Select(ui.refreshTime, ext ? Konf.Display >> 4 : 1);
-    ui.nomFreq->setCurrentIndex((Konf.Freq & 0x02) ? 0 : 1);
-    ui.freqLock->setChecked(Konf.Freq & kFreqLocked);
+    const bool ext = session.edited.Model != 0;
+    ui.qMode->setChecked(ext && (session.edited.DispMode & kDispModeInOut));
+    Select(ui.dispMode, session.edited.DispMode & kDispModeMode);
+    ui.dispModeLock->setChecked(session.edited.DispMode & kDispModeLocked);
+    Select(ui.refreshTime, ext ? session.edited.Display >> 4 : 1);
+    ui.nomFreq->setCurrentIndex((session.edited.Freq & 0x02) ? 0 : 1);
+    ui.freqLock->setChecked(session.edited.Freq & kFreqLocked);
 
-    ShowMeanAndMinMax();
-    ui.recordingTime->setText(LoggerModeValue() != 0 ? RecordingTimeText() : QStringLiteral("- - -"));
+    ShowMeanAndMinMax(session);
+    ui.recordingTime->setText(LoggerModeValue(session) != 0 ? RecordingTimeText(session)
+                                                            : QStringLiteral("- - -"));
 
-    const QString description = QString::fromLatin1(Konf.Description);
+    const QString description = QString::fromLatin1(session.edited.Description);
     if (ui.description->toPlainText() != description) {
         ui.description->blockSignals(true);
         ui.description->setPlainText(description);
         ui.description->blockSignals(false);
     }
-    Select(ui.deviceType, Konf.Model + (ConnectionInUse().kind == kModule ? 1 : 0));
-    ui.rated1A->setChecked(Konf.MaxI == 100);
-    ui.rated5A->setChecked(Konf.MaxI != 100);
-    ui.address->setValue(Konf.Address);
-    Select(ui.baudrate, Konf.BusSettings & kBusBaudrate);
-    Select(ui.parity, (Konf.BusSettings & kBusParity) >> kBusParityShift);
+    Select(ui.deviceType, session.edited.Model + (session.connection.kind == kModule ? 1 : 0));
+    ui.rated1A->setChecked(session.edited.MaxI == 100);
+    ui.rated5A->setChecked(session.edited.MaxI != 100);
+    ui.address->setValue(session.edited.Address);
+    Select(ui.baudrate, session.edited.BusSettings & kBusBaudrate);
+    Select(ui.parity, (session.edited.BusSettings & kBusParity) >> kBusParityShift);
     for (QAbstractSpinBox* box : ui.root->findChildren<QAbstractSpinBox*>())
         box->setProperty("shown", box->text());
 }
@@ -256,26 +257,26 @@ void ShowRow(QWidget* field, bool on) {
         form->setRowVisible(field, on);
 }
 
-void ActivateObjectsImpl() {
+void ActivateObjectsImpl(MeterSession& session) {
     if (!ui.root) return;
-    const EditorActivation a = ActivateEditor();
+    const EditorActivation a = ActivateEditor(session);
     ShowRow(ui.module, false);
     ShowRow(ui.interfaceOption, false);
-    Fill(ui.system, MasterList(EditorList::System), SystemEntries());
+    Fill(ui.system, MasterList(EditorList::System), SystemEntries(session));
     ShowRow(ui.nomFreq, a.nomFreqVisible);
     ui.freqLock->setEnabled(a.freqLockEnabled);
     ui.refreshTime->setEnabled(a.freqLockEnabled);
     for (OutputControls& o : ui.out)
-        Fill(o.function, MasterList(EditorList::DigoutFunction), DigoutFunctionEntries());
+        Fill(o.function, MasterList(EditorList::DigoutFunction), DigoutFunctionEntries(session));
     Fill(ui.syncMode, MasterList(EditorList::SyncMode), SyncModeEntries());
-    Fill(ui.tariff, MasterList(EditorList::Tariff), TariffEntries());
-    Fill(ui.loggerMode, MasterList(EditorList::LoggerMode), LoggerModeEntries());
+    Fill(ui.tariff, MasterList(EditorList::Tariff), TariffEntries(session));
+    Fill(ui.loggerMode, MasterList(EditorList::LoggerMode), LoggerModeEntries(session));
     ui.recordingTime->setEnabled(a.recordingEnabled);
     for (QCheckBox* box : ui.loggerGroup)
         box->setEnabled(a.recordingEnabled);
     // The base model logs two power channels only.
     for (int k = 2; k < 5; ++k)
-        ui.loggerGroup[k]->setVisible(Konf.Model != 0);
+        ui.loggerGroup[k]->setVisible(session.edited.Model != 0);
     ui.interval->setEnabled(a.intervalEnabled);
     ui.qMode->setEnabled(a.extendedDisplay);
     ui.dispMode->setEnabled(a.extendedDisplay);
@@ -361,7 +362,7 @@ void RefreshToolbarLists() {
     InitToolbarGateway();
 }
 
-QGroupBox* DeviceGroup(QWidget* parent) {
+QGroupBox* DeviceGroup(MeterSession& session, QWidget* parent) {
     auto* group = new QGroupBox(Tr(QT_TRANSLATE_NOOP("MainPanel", "Device and interface")), parent);
     group->setObjectName("DeviceGroup");
     auto* form = Form(group);
@@ -390,25 +391,26 @@ QGroupBox* DeviceGroup(QWidget* parent) {
     ui.time->setObjectName("Time");
     form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Date")), Row(group, {ui.date, ui.time}));
 
-    On(ui.deviceType, &QComboBox::activated, [] {
-        CmSelDeviceType(ui.deviceType->currentIndex());
+    On(ui.deviceType, &QComboBox::activated, [&session] {
+        CmSelDeviceType(session, ui.deviceType->currentIndex());
         RefreshToolbarLists();
     });
-    On(ui.module, &QCheckBox::clicked, [] {
-        CmSelModuleType(ui.module->isChecked());
+    On(ui.module, &QCheckBox::clicked, [&session] {
+        CmSelModuleType(session, ui.module->isChecked());
         RefreshToolbarLists();
     });
-    On(ui.interfaceOption, &QComboBox::activated, [] { CmSelInterfaceOption(Value(ui.interfaceOption)); });
+    On(ui.interfaceOption, &QComboBox::activated,
+       [&session] { CmSelInterfaceOption(session, Value(ui.interfaceOption)); });
     // The two boxes are exclusive: ticking one unticks the other.
-    On(ui.rated1A, &QCheckBox::clicked, [] { CmSelI(1); });
-    On(ui.rated5A, &QCheckBox::clicked, [] { CmSelI(0); });
-    OnEdited(ui.address, [] { CmSelDeviceAddr(ui.address->value()); });
-    On(ui.baudrate, &QComboBox::activated, [] { CmSelDevBaudrate(Value(ui.baudrate)); });
-    On(ui.parity, &QComboBox::activated, [] { CmSelDevParity(Value(ui.parity)); });
+    On(ui.rated1A, &QCheckBox::clicked, [&session] { CmSelI(session, 1); });
+    On(ui.rated5A, &QCheckBox::clicked, [&session] { CmSelI(session, 0); });
+    OnEdited(ui.address, [&session] { CmSelDeviceAddr(session, ui.address->value()); });
+    On(ui.baudrate, &QComboBox::activated, [&session] { CmSelDevBaudrate(session, Value(ui.baudrate)); });
+    On(ui.parity, &QComboBox::activated, [&session] { CmSelDevParity(session, Value(ui.parity)); });
     return group;
 }
 
-QGroupBox* NetworkGroup(QWidget* parent) {
+QGroupBox* NetworkGroup(MeterSession& session, QWidget* parent) {
     auto* group =
         new QGroupBox(Tr(QT_TRANSLATE_NOOP("MainPanel", "Network system and transformers")), parent);
     group->setObjectName("NetworkGroup");
@@ -439,22 +441,24 @@ QGroupBox* NetworkGroup(QWidget* parent) {
     FillAll(ui.nomFreq, MasterList(EditorList::NomFreq), 2);
     form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Nominal frequency")), ui.nomFreq);
 
-    On(ui.system, &QComboBox::activated, [] { CmSelSystem(Value(ui.system)); });
-    On(ui.cosPhi, &QCheckBox::clicked, [] { CmCosPhiCorr(ui.cosPhi->isChecked()); });
-    OnEdited(ui.urPrim, [] { CmUrPrim(float(ui.urPrim->value()), ui.urPrimUnit->currentIndex()); });
+    On(ui.system, &QComboBox::activated, [&session] { CmSelSystem(session, Value(ui.system)); });
+    On(ui.cosPhi, &QCheckBox::clicked, [&session] { CmCosPhiCorr(session, ui.cosPhi->isChecked()); });
+    OnEdited(ui.urPrim,
+             [&session] { CmUrPrim(session, float(ui.urPrim->value()), ui.urPrimUnit->currentIndex()); });
     On(ui.urPrimUnit, &QComboBox::activated,
-       [] { CmUrPrim(float(ui.urPrim->value()), ui.urPrimUnit->currentIndex()); });
-    OnEdited(ui.urSec, [] { CmUrSec(ui.urSec->value()); });
-    OnEdited(ui.irPrim, [] { CmIrPrim(float(ui.irPrim->value()), ui.irPrimUnit->currentIndex()); });
+       [&session] { CmUrPrim(session, float(ui.urPrim->value()), ui.urPrimUnit->currentIndex()); });
+    OnEdited(ui.urSec, [&session] { CmUrSec(session, ui.urSec->value()); });
+    OnEdited(ui.irPrim,
+             [&session] { CmIrPrim(session, float(ui.irPrim->value()), ui.irPrimUnit->currentIndex()); });
     On(ui.irPrimUnit, &QComboBox::activated,
-       [] { CmIrPrim(float(ui.irPrim->value()), ui.irPrimUnit->currentIndex()); });
-    OnEdited(ui.irSec, [] { CmIrSec(float(ui.irSec->value())); });
-    On(ui.freqLock, &QCheckBox::clicked, [] { CmLockFreq(ui.freqLock->isChecked()); });
-    On(ui.nomFreq, &QComboBox::activated, [] { CmSelFreq(ui.nomFreq->currentIndex()); });
+       [&session] { CmIrPrim(session, float(ui.irPrim->value()), ui.irPrimUnit->currentIndex()); });
+    OnEdited(ui.irSec, [&session] { CmIrSec(session, float(ui.irSec->value())); });
+    On(ui.freqLock, &QCheckBox::clicked, [&session] { CmLockFreq(session, ui.freqLock->isChecked()); });
+    On(ui.nomFreq, &QComboBox::activated, [&session] { CmSelFreq(session, ui.nomFreq->currentIndex()); });
     return group;
 }
 
-void BuildOutput(QGroupBox* group, QGridLayout* grid, int i) {
+void BuildOutput(MeterSession& session, QGroupBox* group, QGridLayout* grid, int i) {
     OutputControls& o = ui.out[i];
     const QString n = QString::number(i + 1);
     const int row = i * 4;
@@ -471,7 +475,8 @@ void BuildOutput(QGroupBox* group, QGridLayout* grid, int i) {
         grid->addWidget(o.limitLabel[f], row + 2 + f, 0);
         grid->addWidget(o.limit[f], row + 2 + f, 1);
         grid->addWidget(o.limitUnit[f], row + 2 + f, 2);
-        OnEdited(o.limit[f], [i, f] { CmDigOutLimit(i, f, float(ui.out[i].limit[f]->value())); });
+        OnEdited(o.limit[f],
+                 [&session, i, f] { CmDigOutLimit(session, i, f, float(ui.out[i].limit[f]->value())); });
     }
     o.rateLabel = new QLabel(EditorCaptionText(kCapPulseRate), group);
     o.rate = Integer(group, qPrintable("PulseRate" + n), 1, 32767);
@@ -480,23 +485,26 @@ void BuildOutput(QGroupBox* group, QGridLayout* grid, int i) {
     grid->addWidget(o.rate, row + 2, 1);
     grid->addWidget(o.pulseUnit, row + 2, 2);
 
-    On(o.function, &QComboBox::activated, [i] { CmSelDigOut(i, Value(ui.out[i].function)); });
-    On(o.measurand, &QComboBox::activated, [i] { CmDigOutMeas(i, Value(ui.out[i].measurand)); });
-    OnEdited(o.rate, [i] { CmDigOutPulse(i, ui.out[i].rate->value()); });
-    On(o.pulseUnit, &QComboBox::activated, [i] { CmSelPulseUnit(i, Value(ui.out[i].pulseUnit)); });
+    On(o.function, &QComboBox::activated,
+       [&session, i] { CmSelDigOut(session, i, Value(ui.out[i].function)); });
+    On(o.measurand, &QComboBox::activated,
+       [&session, i] { CmDigOutMeas(session, i, Value(ui.out[i].measurand)); });
+    OnEdited(o.rate, [&session, i] { CmDigOutPulse(session, i, ui.out[i].rate->value()); });
+    On(o.pulseUnit, &QComboBox::activated,
+       [&session, i] { CmSelPulseUnit(session, i, Value(ui.out[i].pulseUnit)); });
 }
 
-QGroupBox* OutputsGroup(QWidget* parent) {
+QGroupBox* OutputsGroup(MeterSession& session, QWidget* parent) {
     auto* group = new QGroupBox(Tr(QT_TRANSLATE_NOOP("MainPanel", "Digital outputs")), parent);
     group->setObjectName("OutputsGroup");
     auto* grid = new QGridLayout(group);
-    BuildOutput(group, grid, 0);
-    BuildOutput(group, grid, 1);
+    BuildOutput(session, group, grid, 0);
+    BuildOutput(session, group, grid, 1);
     grid->setColumnStretch(3, 1);
     return group;
 }
 
-QGroupBox* InputGroup(QWidget* parent) {
+QGroupBox* InputGroup(MeterSession& session, QWidget* parent) {
     auto* group = new QGroupBox(Tr(QT_TRANSLATE_NOOP("MainPanel", "Digital input")), parent);
     group->setObjectName("InputGroup");
     auto* form = Form(group);
@@ -507,13 +515,13 @@ QGroupBox* InputGroup(QWidget* parent) {
     form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Interval")), ui.interval);
     ui.tariff = Combo(group, "Tariff");
     form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Input")), ui.tariff);
-    On(ui.syncMode, &QComboBox::activated, [] { CmSelSyncMode(Value(ui.syncMode)); });
-    OnEdited(ui.interval, [] { CmSetSyncInterval(ui.interval->value()); });
-    On(ui.tariff, &QComboBox::activated, [] { CmSelHighLow(Value(ui.tariff)); });
+    On(ui.syncMode, &QComboBox::activated, [&session] { CmSelSyncMode(session, Value(ui.syncMode)); });
+    OnEdited(ui.interval, [&session] { CmSetSyncInterval(session, ui.interval->value()); });
+    On(ui.tariff, &QComboBox::activated, [&session] { CmSelHighLow(session, Value(ui.tariff)); });
     return group;
 }
 
-QGroupBox* DisplayGroup(QWidget* parent) {
+QGroupBox* DisplayGroup(MeterSession& session, QWidget* parent) {
     auto* group = new QGroupBox(Tr(QT_TRANSLATE_NOOP("MainPanel", "Display")), parent);
     group->setObjectName("DisplayGroup");
     auto* form = Form(group);
@@ -531,22 +539,24 @@ QGroupBox* DisplayGroup(QWidget* parent) {
     ui.qMode =
         Check(group, Tr(QT_TRANSLATE_NOOP("MainPanel", "Reactive quantities as incoming/outgoing")), "QMode");
     form->addRow(ui.qMode);
-    On(ui.dispMode, &QComboBox::activated, [] { CmSelDispMode(Value(ui.dispMode)); });
-    On(ui.dispModeLock, &QCheckBox::clicked, [] { CmLockDispMode(ui.dispModeLock->isChecked()); });
-    On(ui.pages, &QPushButton::clicked, [] { CmDispMode(); });
-    On(ui.refreshTime, &QComboBox::activated, [] { CmSelRefreshTime(Value(ui.refreshTime)); });
-    On(ui.qMode, &QCheckBox::clicked, [] { CmSelQMode(ui.qMode->isChecked()); });
+    On(ui.dispMode, &QComboBox::activated, [&session] { CmSelDispMode(session, Value(ui.dispMode)); });
+    On(ui.dispModeLock, &QCheckBox::clicked,
+       [&session] { CmLockDispMode(session, ui.dispModeLock->isChecked()); });
+    On(ui.pages, &QPushButton::clicked, [&session] { CmDispMode(session); });
+    On(ui.refreshTime, &QComboBox::activated,
+       [&session] { CmSelRefreshTime(session, Value(ui.refreshTime)); });
+    On(ui.qMode, &QCheckBox::clicked, [&session] { CmSelQMode(session, ui.qMode->isChecked()); });
     return group;
 }
 
-void TakeLoggerGroups() {
+void TakeLoggerGroups(MeterSession& session) {
     bool groups[5];
     for (int k = 0; k < 5; ++k)
         groups[k] = ui.loggerGroup[k]->isChecked();
-    CmSelLoggerMeas(groups);
+    CmSelLoggerMeas(session, groups);
 }
 
-QGroupBox* LoggerGroup(QWidget* parent) {
+QGroupBox* LoggerGroup(MeterSession& session, QWidget* parent) {
     auto* group = new QGroupBox(Tr(QT_TRANSLATE_NOOP("MainPanel", "Logger")), parent);
     group->setObjectName("LoggerGroup");
     auto* form = Form(group);
@@ -558,7 +568,7 @@ QGroupBox* LoggerGroup(QWidget* parent) {
     for (int k = 0; k < 5; ++k) {
         ui.loggerGroup[k] = Check(boxes, QString(), "LoggerGroup" + QString::number(k));
         row->addWidget(ui.loggerGroup[k]);
-        On(ui.loggerGroup[k], &QCheckBox::clicked, [] { TakeLoggerGroups(); });
+        On(ui.loggerGroup[k], &QCheckBox::clicked, [&session] { TakeLoggerGroups(session); });
     }
     row->addStretch();
     form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Powers")), boxes);
@@ -570,19 +580,19 @@ QGroupBox* LoggerGroup(QWidget* parent) {
     ui.resetLogger = new QPushButton(Tr(QT_TRANSLATE_NOOP("MainPanel", "Clear logger...")), group);
     ui.resetLogger->setObjectName("ResetLogger");
     form->addRow(ui.resetLogger);
-    On(ui.loggerMode, &QComboBox::activated, [] { CmSelLoggerMode(Value(ui.loggerMode)); });
-    On(ui.resetLogger, &QPushButton::clicked, [] { ResetLoggerConfiguration(); });
+    On(ui.loggerMode, &QComboBox::activated, [&session] { CmSelLoggerMode(session, Value(ui.loggerMode)); });
+    On(ui.resetLogger, &QPushButton::clicked, [&session] { ResetLoggerConfiguration(session); });
     return group;
 }
 
-void TakeMeanLogging() {
+void TakeMeanLogging(MeterSession& session) {
     bool boxes[kRows];
     for (int k = 0; k < kRows; ++k)
         boxes[k] = ui.meanLog[k]->isChecked();
-    CmSelMeanLogMeas(boxes);
+    CmSelMeanLogMeas(session, boxes);
 }
 
-QGroupBox* MeanGroup(QWidget* parent) {
+QGroupBox* MeanGroup(MeterSession& session, QWidget* parent) {
     auto* group = new QGroupBox(Tr(QT_TRANSLATE_NOOP("MainPanel", "Mean values")), parent);
     group->setObjectName("MeanGroup");
     auto* grid = new QGridLayout(group);
@@ -594,14 +604,14 @@ QGroupBox* MeanGroup(QWidget* parent) {
         ui.meanLog[k] = Check(group, QString(), "MeanLog" + QString::number(k));
         grid->addWidget(ui.mean[k], k + 1, 1);
         grid->addWidget(ui.meanLog[k], k + 1, 2);
-        On(ui.mean[k], &QComboBox::activated, [k] { CmSelMean(k, Value(ui.mean[k])); });
-        On(ui.meanLog[k], &QCheckBox::clicked, [] { TakeMeanLogging(); });
+        On(ui.mean[k], &QComboBox::activated, [&session, k] { CmSelMean(session, k, Value(ui.mean[k])); });
+        On(ui.meanLog[k], &QCheckBox::clicked, [&session] { TakeMeanLogging(session); });
     }
     grid->setColumnStretch(3, 1);
     return group;
 }
 
-QGroupBox* MinMaxGroup(QWidget* parent) {
+QGroupBox* MinMaxGroup(MeterSession& session, QWidget* parent) {
     auto* group = new QGroupBox(Tr(QT_TRANSLATE_NOOP("MainPanel", "Min/max logger (LANMOD57)")), parent);
     group->setObjectName("MinMaxGroup");
     auto* grid = new QGridLayout(group);
@@ -614,17 +624,17 @@ QGroupBox* MinMaxGroup(QWidget* parent) {
         ui.minMaxOn[k]->setFocusPolicy(Qt::NoFocus);
         grid->addWidget(ui.minMax[k], k, 1);
         grid->addWidget(ui.minMaxOn[k], k, 2);
-        On(ui.minMax[k], &QComboBox::activated, [k] { CmSelMM(k, Value(ui.minMax[k])); });
+        On(ui.minMax[k], &QComboBox::activated, [&session, k] { CmSelMM(session, k, Value(ui.minMax[k])); });
     }
     grid->setColumnStretch(3, 1);
     return group;
 }
 
 // The meter keeps 47 bytes of description and a terminating zero.
-void TakeDescription() {
+void TakeDescription(MeterSession& session) {
     QPlainTextEdit* edit = ui.description;
     const QString text = edit->toPlainText();
-    const QString kept = CmReadDescr(text);
+    const QString kept = CmReadDescr(session, text);
     if (kept == text) return;
     edit->blockSignals(true);
     edit->setPlainText(kept);
@@ -632,7 +642,7 @@ void TakeDescription() {
     edit->blockSignals(false);
 }
 
-QGroupBox* DescriptionGroup(QWidget* parent) {
+QGroupBox* DescriptionGroup(MeterSession& session, QWidget* parent) {
     auto* group = new QGroupBox(EditorCaptionText(kCapDevice), parent);
     group->setObjectName("DescriptionGroup");
     auto* layout = new QVBoxLayout(group);
@@ -643,7 +653,7 @@ QGroupBox* DescriptionGroup(QWidget* parent) {
         Tr(QT_TRANSLATE_NOOP("MainPanel", "Description of the meter (at most 47 characters)")));
     ui.description->setMaximumHeight(ui.description->fontMetrics().lineSpacing() * 4);
     layout->addWidget(ui.description);
-    On(ui.description, &QPlainTextEdit::textChanged, [] { TakeDescription(); });
+    On(ui.description, &QPlainTextEdit::textChanged, [&session] { TakeDescription(session); });
     return group;
 }
 
@@ -661,7 +671,7 @@ class EditorPanel : public QScrollArea {
 
 } // namespace
 
-QWidget* CreateMainPanel(QWidget* parent) {
+QWidget* CreateMainPanel(MeterSession& session, QWidget* parent) {
     auto* panel = new EditorPanel(parent);
     panel->setObjectName("MainPanel");
     panel->setWidgetResizable(true);
@@ -676,25 +686,25 @@ QWidget* CreateMainPanel(QWidget* parent) {
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
     // Created in reading order, so the tab order follows the groups.
-    left->addWidget(DeviceGroup(content));
-    left->addWidget(NetworkGroup(content));
-    left->addWidget(OutputsGroup(content));
-    left->addWidget(InputGroup(content));
+    left->addWidget(DeviceGroup(session, content));
+    left->addWidget(NetworkGroup(session, content));
+    left->addWidget(OutputsGroup(session, content));
+    left->addWidget(InputGroup(session, content));
     left->addStretch();
-    right->addWidget(DisplayGroup(content));
-    right->addWidget(LoggerGroup(content));
+    right->addWidget(DisplayGroup(session, content));
+    right->addWidget(LoggerGroup(session, content));
     auto* lists = new QHBoxLayout;
-    lists->addWidget(MeanGroup(content));
-    lists->addWidget(MinMaxGroup(content));
+    lists->addWidget(MeanGroup(session, content));
+    lists->addWidget(MinMaxGroup(session, content));
     right->addLayout(lists);
-    right->addWidget(DescriptionGroup(content));
+    right->addWidget(DescriptionGroup(session, content));
     right->addStretch();
     panel->setWidget(content);
 
-    ShowAllHook = ShowAllImpl;
-    ActivateObjectsHook = ActivateObjectsImpl;
-    ActivateObjectsImpl();
-    ShowAllImpl();
+    ShowAllHook = [&session] { ShowAllImpl(session); };
+    ActivateObjectsHook = [&session] { ActivateObjectsImpl(session); };
+    ActivateObjectsImpl(session);
+    ShowAllImpl(session);
     return panel;
 }
 

@@ -42,8 +42,8 @@ void Note(const char* text) {
 }
 
 // The link failed while switching: the simulation ends here, not at the close button.
-void EndAfterFailure() {
-    const int givenBack = outputs.end(0);
+void EndAfterFailure(MeterSession& session) {
+    const int givenBack = outputs.end(session, 0);
     for (int i = 0; i < 2; ++i) {
         ui.on[i]->setEnabled(false);
         ui.off[i]->setEnabled(false);
@@ -58,7 +58,7 @@ void EndAfterFailure() {
                                "tries again."));
 }
 
-QGroupBox* OutputBox(QWidget* panel, int i) {
+QGroupBox* OutputBox(MeterSession& session, QWidget* panel, int i) {
     auto* box = new QGroupBox(Tr(i ? QT_TRANSLATE_NOOP("SimulationPanel", "Digital output 2")
                                    : QT_TRANSLATE_NOOP("SimulationPanel", "Digital output 1")),
                               panel);
@@ -72,14 +72,14 @@ QGroupBox* OutputBox(QWidget* panel, int i) {
         b->setMinimumWidth(90);
         row->addWidget(b);
     }
-    QObject::connect(ui.on[i], &QPushButton::clicked, box, [i] { SimDigout(i, 1); });
-    QObject::connect(ui.off[i], &QPushButton::clicked, box, [i] { SimDigout(i, 0); });
+    QObject::connect(ui.on[i], &QPushButton::clicked, box, [&session, i] { SimDigout(session, i, 1); });
+    QObject::connect(ui.off[i], &QPushButton::clicked, box, [&session, i] { SimDigout(session, i, 0); });
     return box;
 }
 
 } // namespace
 
-QWidget* CreateSimulationPanel(QWidget* parent) {
+QWidget* CreateSimulationPanel(MeterSession& session, QWidget* parent) {
     auto* panel = new QWidget(parent);
     panel->setObjectName("simulation");
     auto* top = new QVBoxLayout(panel);
@@ -91,8 +91,8 @@ QWidget* CreateSimulationPanel(QWidget* parent) {
     ui.title->setFont(big);
     top->addWidget(ui.title);
     auto* outputs = new QHBoxLayout;
-    outputs->addWidget(OutputBox(panel, 0));
-    outputs->addWidget(OutputBox(panel, 1));
+    outputs->addWidget(OutputBox(session, panel, 0));
+    outputs->addWidget(OutputBox(session, panel, 1));
     top->addLayout(outputs);
     ui.note = new QLabel(panel);
     ui.note->setObjectName("note");
@@ -106,7 +106,7 @@ QWidget* CreateSimulationPanel(QWidget* parent) {
     close->setObjectName("close");
     buttons->addWidget(close);
     top->addLayout(buttons);
-    QObject::connect(close, &QPushButton::clicked, panel, [] { CmSimDone(); });
+    QObject::connect(close, &QPushButton::clicked, panel, [&session] { CmSimDone(session); });
     ui.warned = false;
     Panels().simulation = panel;
     return panel;
@@ -125,14 +125,14 @@ void InitSimulation() {
         ShowOutput(i, outputs.outputOn(i));
 }
 
-int SimDigout(int i, int on) {
+int SimDigout(MeterSession& session, int i, int on) {
     if (!Panels().simulation || !outputs.running()) return 0;
-    const int ok = outputs.switchOutput(i, on);
+    const int ok = outputs.switchOutput(session, i, on);
     if (ok)
         ShowOutput(i, on);
     else {
         ShowOutput(i, outputs.outputOn(i));
-        EndAfterFailure();
+        EndAfterFailure(session);
     }
     return ok;
 }
@@ -141,12 +141,12 @@ const OutputSimulation& PanelSimulation() {
     return outputs;
 }
 
-void EndPanelSimulation() {
-    if (outputs.running() || outputs.outputsStillFreed()) outputs.end(0);
+void EndPanelSimulation(MeterSession& session) {
+    if (outputs.running() || outputs.outputsStillFreed()) outputs.end(session, 0);
 }
 
-int CmSimDone() {
-    const bool failed = (outputs.running() || outputs.outputsStillFreed()) && !outputs.end(1);
+int CmSimDone(MeterSession& session) {
+    const bool failed = (outputs.running() || outputs.outputsStillFreed()) && !outputs.end(session, 1);
     if (failed && !ui.warned && Panels().simulation) {
         ui.warned = true;
         Note(QT_TRANSLATE_NOOP("SimulationPanel",
@@ -160,15 +160,15 @@ int CmSimDone() {
     return 0;
 }
 
-int CmSimulation() {
-    if (!outputs.start()) {
+int CmSimulation(MeterSession& session) {
+    if (!outputs.start(session)) {
         if (outputs.outputsStillFreed())
             Notify(
                 Tr(QT_TRANSLATE_NOOP("SimulationPanel", "The simulation did not start, and the outputs it "
                                                         "freed could not be given their functions back.")));
         return 0;
     }
-    QWidget* panel = CreateSimulationPanel(MainWindow());
+    QWidget* panel = CreateSimulationPanel(session, MainWindow());
     ShowPanel(PanelKind::Simulation, panel);
     InitSimulation();
     return 0;

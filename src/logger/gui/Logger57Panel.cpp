@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -93,7 +94,8 @@ struct Widgets {
     bool online = false;
 } ui;
 
-QPushButton* Button(QWidget* panel, QBoxLayout* row, const char* name, const char* text, int (*command)()) {
+QPushButton* Button(QWidget* panel, QBoxLayout* row, const char* name, const char* text,
+                    const std::function<int()>& command) {
     auto* b = new QPushButton(Tr(text), panel);
     b->setObjectName(name);
     QObject::connect(b, &QPushButton::clicked, panel, [command] { command(); });
@@ -137,7 +139,7 @@ QStringList ExtremeRow(const LogSequence& s, int k) {
 
 } // namespace
 
-QWidget* CreateLogger57Panel(QWidget* parent, bool online) {
+QWidget* CreateLogger57Panel(MeterSession& session, QWidget* parent, bool online) {
     auto* panel = new QWidget(parent);
     panel->setObjectName("logdisp57");
     ui = Widgets{};
@@ -160,8 +162,9 @@ QWidget* CreateLogger57Panel(QWidget* parent, bool online) {
 
     auto* commands = new QHBoxLayout;
     ui.read = Button(panel, commands, "read", QT_TRANSLATE_NOOP("Logger57", "Read from module"),
-                     CmReadLoggerData57Panel);
-    Button(panel, commands, "open", QT_TRANSLATE_NOOP("Logger57", "Open file..."), CmOpenLoggerFile57);
+                     [&session] { return CmReadLoggerData57Panel(session); });
+    Button(panel, commands, "open", QT_TRANSLATE_NOOP("Logger57", "Open file..."),
+           [&session] { return CmOpenLoggerFile57(session); });
     ui.store =
         Button(panel, commands, "store", QT_TRANSLATE_NOOP("Logger57", "Save file..."), CmStoreLoggerFile57);
     ui.minmax = Button(panel, commands, "minmax", QT_TRANSLATE_NOOP("Logger57", "Minimum and maximum"),
@@ -219,18 +222,18 @@ int NextSequence() {
     return DispLogger57();
 }
 
-int CmReadLoggerData57Panel() {
+int CmReadLoggerData57Panel(MeterSession& session) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int ok = CmReadLoggerData57(moduleLog);
+    const int ok = CmReadLoggerData57(session, moduleLog);
     QApplication::restoreOverrideCursor();
     if (ok) DispLogger57();
     return ok;
 }
 
-int CmOpenLoggerFile57() {
+int CmOpenLoggerFile57(MeterSession& session) {
     const std::string path = FileSelectPopup(false, Tr("Open logger file"), "*.LF3", {});
     if (path.empty()) return 0;
-    const int ok = OpenLoggerFile57(moduleLog, path);
+    const int ok = OpenLoggerFile57(session, moduleLog, path);
     if (ok) DispLogger57();
     return ok;
 }
@@ -302,13 +305,13 @@ int CmCloseLogDisplay57() {
     return 0;
 }
 
-int EnterModuleLogger(int online) {
-    if (online && !OpenAcquisition()) {
+int EnterModuleLogger(MeterSession& session, int online) {
+    if (online && !OpenAcquisition(session)) {
         if (!Warnung(3, 3)) return 0;
         online = 0;
     }
-    Lese.Model = Konf.Model;
-    QWidget* panel = CreateLogger57Panel(MainWindow(), online != 0);
+    session.read.Model = session.edited.Model;
+    QWidget* panel = CreateLogger57Panel(session, MainWindow(), online != 0);
     ShowPanel(PanelKind::ModuleLogger, panel);
     DispLogger57();
     return 0;

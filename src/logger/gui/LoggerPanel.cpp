@@ -92,19 +92,19 @@ struct Ui {
 ScratchFile scratch; // the records of the last read from the meter, as a *.ZRD
 int shownRecords = 0;
 
-QTimer* StatusTimer() {
-    static QTimer* timer = [] {
+QTimer* StatusTimer(MeterSession& session) {
+    static QTimer* timer = [&session] {
         auto* t = new QTimer(qApp);
         t->setInterval(kStatusMs);
-        QObject::connect(t, &QTimer::timeout, t, [] { ShowLoggerStatus(1); });
+        QObject::connect(t, &QTimer::timeout, t, [&session] { ShowLoggerStatus(session, 1); });
         return t;
     }();
     return timer;
 }
 
 // The status timer runs only while the panel shows the meter's logger.
-void RestartStatusTimer() {
-    if (Panels().deviceLogger && online && meterLog.deviceActive) StatusTimer()->start();
+void RestartStatusTimer(MeterSession& session) {
+    if (Panels().deviceLogger && online && meterLog.deviceActive) StatusTimer(session)->start();
 }
 
 QLabel* Value(QWidget* parent, const char* name) {
@@ -277,15 +277,16 @@ void ShowExtremeTime(QTableWidget* table, int row, int col, int index, bool& unc
     table->setItem(row, col, item);
 }
 
-void EnterDeviceLogger() {
-    if (!online) Lese.Model = Konf.Model; // without a meter the edited model counts
+void EnterDeviceLogger(MeterSession& session) {
+    if (!online) session.read.Model = session.edited.Model; // without a meter the edited model counts
     Panels().deviceLogger = CreateLoggerPanel(MainWindow());
     ShowPanel(PanelKind::DeviceLogger, Panels().deviceLogger);
-    InitLogger();
+    InitLogger(session);
 }
 
-bool LogsNothing() {
-    return (Lese.Logger & kLoggerChannels) == 0 && (Lese.Mean_Log == 0 || Lese.Model == 0);
+bool LogsNothing(MeterSession& session) {
+    return (session.read.Logger & kLoggerChannels) == 0 &&
+           (session.read.Mean_Log == 0 || session.read.Model == 0);
 }
 
 } // namespace
@@ -294,37 +295,37 @@ MeterLog& LoggerPanelLog() {
     return meterLog;
 }
 
-QTimer* LoggerStatusTimer() {
-    return StatusTimer();
+QTimer* LoggerStatusTimer(MeterSession& session) {
+    return StatusTimer(session);
 }
 
-int CmLoggerOffline() {
-    if (ConnectionInUse().kind == kModule)
-        return EnterModuleLogger(0); // the module keeps a logger of its own
+int CmLoggerOffline(MeterSession& session) {
+    if (session.connection.kind == kModule)
+        return EnterModuleLogger(session, 0); // the module keeps a logger of its own
     online = false;
-    EnterDeviceLogger();
+    EnterDeviceLogger(session);
     return 0;
 }
 
-int CmLoggerAcquisition() {
-    if (ConnectionInUse().kind == kModule) return EnterModuleLogger(1);
+int CmLoggerAcquisition(MeterSession& session) {
+    if (session.connection.kind == kModule) return EnterModuleLogger(session, 1);
     // A meter that cannot be reached leaves the files: the user decides.
-    if (!InitInterface() || !ReadConfiguration(0)) {
+    if (!InitInterface() || !ReadConfiguration(session, 0)) {
         if (!Warnung(3, 3)) {
             CloseInterface();
             return 0;
         }
         online = false;
-        EnterDeviceLogger();
+        EnterDeviceLogger(session);
         return 0;
     }
     online = true;
-    if (ConnectionInUse().kind != kModule) {
-        if (!Read(Lese, kReadLoggerStatus, 1)) {
+    if (session.connection.kind != kModule) {
+        if (!Read(session.read, kReadLoggerStatus, 1)) {
             CloseInterface();
             return 0;
         }
-        if (LogsNothing()) {
+        if (LogsNothing(session)) {
             online = false;
             if (!Warnung(3, 3)) {
                 CloseInterface();
@@ -332,12 +333,12 @@ int CmLoggerAcquisition() {
             }
         }
     }
-    EnterDeviceLogger();
+    EnterDeviceLogger(session);
     return 0;
 }
 
-void InitLogger() {
-    StatusTimer()->stop();
+void InitLogger(MeterSession& session) {
+    StatusTimer(session)->stop();
     ActivateLogMenu(0, online, 0, 0, 0, online);
     meterLog.device.AddrText = "--";
     shownRecords = 0;
@@ -347,16 +348,16 @@ void InitLogger() {
             meterLog.records.clear();
         }
         meterLog.deviceActive = false;
-        ShowLoggerStatus(0);
+        ShowLoggerStatus(session, 0);
         ShowLoggerInfo();
         return;
     }
     meterLog.deviceActive = true;
     meterLog.records.clear();
-    if (!DescribeMeterLogger(meterLog.device)) AskInterval(meterLog.device);
-    ShowLoggerStatus(1);
+    if (!DescribeMeterLogger(session, meterLog.device)) AskInterval(meterLog.device);
+    ShowLoggerStatus(session, 1);
     ShowLoggerInfo();
-    StatusTimer()->start();
+    StatusTimer(session)->start();
 }
 
 void ActivateLogMenu(int store, int read, int view1, int view2, int view3, int reset) {
@@ -390,12 +391,12 @@ void ActivateLogMenu(int store, int read, int view1, int view2, int view3, int r
     }
 }
 
-void ShowLoggerStatus(int refresh) {
+void ShowLoggerStatus(MeterSession& session, int refresh) {
     if (!Panels().deviceLogger) return;
     const int n = meterLog.source().NumChan;
     if (refresh == 1 && !LinkBusy()) {
         ui.busy->setEnabled(true);
-        if (Read(Lese, kReadLoggerStatus, 0) && n > 0)
+        if (Read(session.read, kReadLoggerStatus, 0) && n > 0)
             shownRecords = std::min<int>(LoggerStatusFromLog().values, LoggerCapacity(n)) / n;
     }
     if (!meterLog.deviceActive) shownRecords = meterLog.file.NumRec;
@@ -438,35 +439,35 @@ void ShowLoggerTimeDate(int index) {
     ui.uncertain->setVisible(meterLog.source().FirstGapIx <= index);
 }
 
-int CmReadLoggerData() {
-    if (Panels().moduleLogger) return CmReadLoggerData57Panel(); // the menu is shared
+int CmReadLoggerData(MeterSession& session) {
+    if (Panels().moduleLogger) return CmReadLoggerData57Panel(session); // the menu is shared
     if (!Panels().deviceLogger || !online) return 0;
     // An empty meter leaves an opened file on show.
-    if (!meterLog.deviceActive && Read(Lese, kReadLoggerStatus, 1) &&
+    if (!meterLog.deviceActive && Read(session.read, kReadLoggerStatus, 1) &&
         LoggerStatusFromLog().values < meterLog.device.NumChan)
         return 0;
     meterLog.deviceActive = true;
-    ShowLoggerStatus(1);
+    ShowLoggerStatus(session, 1);
     if (shownRecords == 0) return 0;
-    StatusTimer()->stop();
+    StatusTimer(session)->stop();
     ui.asked->setVisible(meterLog.device.IntervalAsked != 0);
     LoggerReadHooks hooks;
     hooks.askNewest = AskLastLogTime;
     hooks.blockDone = [] {
         if (Panels().deviceLogger) ui.model->refresh();
     };
-    const LoggerRead result = ReadLoggerRecords(meterLog.device, meterLog.records, &scratch, hooks);
+    const LoggerRead result = ReadLoggerRecords(session, meterLog.device, meterLog.records, &scratch, hooks);
     if (!Panels().deviceLogger) return 0;
-    RestartStatusTimer();
+    RestartStatusTimer(session);
     if (result == LoggerRead::Done) ActivateLogMenu(1, 1, 1, 1, 1, 1);
     ShowLoggerInfo();
     return 0;
 }
 
-int CmStoreLoggerFile() {
+int CmStoreLoggerFile(MeterSession& session) {
     if (Panels().moduleLogger) return CmStoreLoggerFile57(); // the menu is shared
     if (!scratch.exists()) return 0;
-    StatusTimer()->stop();
+    StatusTimer(session)->stop();
     std::string path = FileSelectPopup(true, Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Store logger file")),
                                        "*.zrd", lastLoggerFile);
     if (!path.empty()) {
@@ -476,46 +477,46 @@ int CmStoreLoggerFile() {
         FileFault fault = FileFault::None;
         if (!WriteFileAtomically(path, scratch.content(), &fault)) ShowWriteFault(fault);
     }
-    RestartStatusTimer();
+    RestartStatusTimer(session);
     return 0;
 }
 
-int CmOpenLoggerFile() {
-    if (Panels().moduleLogger) return CmOpenLoggerFile57(); // the menu is shared
+int CmOpenLoggerFile(MeterSession& session) {
+    if (Panels().moduleLogger) return CmOpenLoggerFile57(session); // the menu is shared
     const std::string path = FileSelectPopup(false, Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Open logger file")),
                                              "*.ZRD", lastLoggerFile);
     if (path.empty() || !Panels().deviceLogger) return 0;
-    StatusTimer()->stop();
+    StatusTimer(session)->stop();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ok = ReadZrdFile(QString::fromStdString(path), meterLog.file, meterLog.records);
     QApplication::restoreOverrideCursor();
     if (!ok) {
-        RestartStatusTimer();
+        RestartStatusTimer(session);
         return 0;
     }
     lastLoggerFile = path;
     meterLog.deviceActive = false;
     ActivateLogMenu(0, online, 1, 1, 1, online);
-    ShowLoggerStatus(0);
+    ShowLoggerStatus(session, 0);
     ShowLoggerInfo();
     ui.mode->setText("--");
     return 0; // the status timer runs again after the next read from the meter
 }
 
-int CmLoggerReset() {
+int CmLoggerReset(MeterSession& session) {
     if (Panels().moduleLogger) return 0; // the module's logger is not erased from here
     if (!Panels().deviceLogger || !Warnung(1, 1)) return 0;
-    StatusTimer()->stop();
-    if (Write(Lese, kWriteLoggerClear, 1, 0)) {
+    StatusTimer(session)->stop();
+    if (Write(session.read, kWriteLoggerClear, 1, 0)) {
         Wire().pauseMs(1000); // the meter erases its memory before it reports the empty status
         meterLog.deviceActive = true;
         meterLog.records.clear();
         scratch.remove();
-        ShowLoggerStatus(1);
+        ShowLoggerStatus(session, 1);
         ShowLoggerInfo();
         ActivateLogMenu(0, online, 0, 0, 0, online);
     }
-    if (online) StatusTimer()->start();
+    if (online) StatusTimer(session)->start();
     return 0;
 }
 
@@ -575,26 +576,26 @@ int CmShowMinMax() {
     return 0;
 }
 
-int CmDispLogData() {
+int CmDispLogData(MeterSession& session) {
     if (Panels().moduleLogger) return CmDispLogData57();
     if (!Panels().deviceLogger) return 0;
-    StatusTimer()->stop(); // the graph restarts it on closing when the records are the meter's
+    StatusTimer(session)->stop(); // the graph restarts it on closing when the records are the meter's
     ShowProfilePanel(Panels().deviceLogger, &meterLog, nullptr, !meterLog.deviceActive);
     return 0;
 }
 
-int CmExcelExport() {
+int CmExcelExport(MeterSession& session) {
     if (Panels().moduleLogger) return CmExcelExport57();
     if (!Panels().deviceLogger) return 0;
-    StatusTimer()->stop();
+    StatusTimer(session)->stop();
     CmExcelExportMeter(Panels().deviceLogger, meterLog);
-    RestartStatusTimer();
+    RestartStatusTimer(session);
     return 0;
 }
 
-int CmCloseLogDisplay() {
+int CmCloseLogDisplay(MeterSession& session) {
     if (Panels().moduleLogger) return CmCloseLogDisplay57(); // the menu is shared
-    StatusTimer()->stop();
+    StatusTimer(session)->stop();
     scratch.remove();
     CloseInterface();
     DiscardPanel(Panels().deviceLogger);

@@ -38,11 +38,12 @@ const Translator Tr{kContext};
 constexpr int kAddressColumns = 13; // 247 = 19 rows of 13
 
 // The widgets of the dialog, valid only while dialog is set, and the devices and
-// connection it shows.
+// session whose connection it shows.
 struct Ui {
     QDialog* dialog;
     KnownDevices* devices;
-    Connection* connection;
+    MeterSession* session;
+    Connection* connection; // the session's
     QComboBox* kind;
     QDoubleSpinBox* timeout;
     QWidget* serialGroup;
@@ -187,9 +188,11 @@ void ShowProbe(int address) {
 
 } // namespace
 
-QDialog* CreateInterfaceDialog(QWidget* parent, KnownDevices& devices, Connection& connection) {
+QDialog* CreateInterfaceDialog(QWidget* parent, KnownDevices& devices, MeterSession& session) {
+    Connection& connection = session.connection;
     ui = Ui{};
     ui.devices = &devices;
+    ui.session = &session;
     ui.connection = &connection;
     auto* dialog = new QDialog(parent);
     dialog->setObjectName("InterfaceDialog");
@@ -245,9 +248,9 @@ QDialog* CreateInterfaceDialog(QWidget* parent, KnownDevices& devices, Connectio
     return dialog;
 }
 
-int CmSelInterface(QWidget* parent, KnownDevices& devices, Connection& connection) {
+int CmSelInterface(QWidget* parent, KnownDevices& devices, MeterSession& session) {
     if (CommPortIsOpen()) CloseCommPort();
-    QDialog* dialog = CreateInterfaceDialog(parent, devices, connection);
+    QDialog* dialog = CreateInterfaceDialog(parent, devices, session);
     dialog->exec();
     delete dialog;
     return 0;
@@ -375,7 +378,7 @@ int CmSearchDevice() {
     if (ui.connection->kind == kGateway)
         SearchGatewayDevices(*ui.devices, ui.connection->highestSearchAddress, ShowProbe);
     else if (SearchAddress(ui.connection->highestSearchAddress, ShowProbe) >= 0)
-        NewINIFile(*ui.connection); // a port that did not open changed nothing
+        NewINIFile(*ui.session); // a port that did not open changed nothing
     // Clicks and keys that queued up during the search reach disabled controls only.
     QCoreApplication::processEvents();
     for (QWidget* w : children)
@@ -400,9 +403,9 @@ int CmCloseCommSel() {
         TickedAddresses(ticked);
         AdoptDevSelect(*ui.devices, ticked);
     }
-    if (ui.connection->kind == kModule) Konf.BusSettings |= kBusViaModule;
+    if (ui.connection->kind == kModule) ui.session->edited.BusSettings |= kBusViaModule;
     if (IsSerialKind(ui.connection->kind)) CloseTCPConnection(kCloseAllTCP);
-    NewINIFile(*ui.connection);
+    NewINIFile(*ui.session);
     NewINIFileTCP(*ui.devices, *ui.connection);
     NewDevINIFile(*ui.devices, *ui.connection);
     ui.dialog->hide();

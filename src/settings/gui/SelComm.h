@@ -7,18 +7,18 @@
 
 class QDialog;
 class QWidget;
-struct Connection;
 struct KnownDevices;
+struct MeterSession;
 
 // Serial devices offered in the port selector. Tests point it at their own list.
 extern std::vector<std::string> (*SerialPortLister)();
 
 // Menu command: closes an open serial port and runs the dialog modally over parent.
-int CmSelInterface(QWidget* parent, KnownDevices& devices, Connection& connection);
-// Builds the dialog (not yet shown) with its controls filled from connection and
-// devices, which it changes and which must outlive it; the dialog's close button,
+int CmSelInterface(QWidget* parent, KnownDevices& devices, MeterSession& session);
+// Builds the dialog (not yet shown) with its controls filled from the session's
+// connection and devices, which it changes and which must outlive it; the dialog's close button,
 // Escape and its window's close box all end in CmCloseCommSel.
-QDialog* CreateInterfaceDialog(QWidget* parent, KnownDevices& devices, Connection& connection);
+QDialog* CreateInterfaceDialog(QWidget* parent, KnownDevices& devices, MeterSession& session);
 bool InterfaceDialogIsOpen();
 
 void EnableInterfaceSelection();

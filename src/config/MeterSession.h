@@ -1,0 +1,17 @@
+// One meter session: the connection to the meter, the configuration being edited and
+// the one last read from the meter. Its owner (the main window, zaro-cli's main, a
+// test) makes it and hands it by reference to every panel, dialog and command that
+// works on the meter.
+#pragma once
+
+#include "link/ConfigImageLayout.h"
+#include "link/Connection.h"
+
+#include <string>
+
+struct MeterSession {
+    Connection connection;
+    ConfigImage edited{};   // working copy: editor, files, sending
+    ConfigImage read{};     // as last read from the connected meter
+    std::string configFile; // configuration file last opened or saved
+};
