@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     ConsoleMessages console(false);
     SetMessageSink(&console);
     Connection& connection = session.connection; // the one the link talks over
-    UseConnection(&connection);
+    UseSession(session);
     KnownDevices devices;
     int index = 0, reads = 0;
     if (a.size() == 4 && a[1] == "serial") {

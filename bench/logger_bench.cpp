@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     ConsoleMessages console(false);
     SetMessageSink(&console);
     Connection& connection = session.connection; // the one the link talks over
-    UseConnection(&connection);
+    UseSession(session);
     KnownDevices devices;
     if (a.size() == 3 && a[1] == "serial") {
         connection.kind = 0;

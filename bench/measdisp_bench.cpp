@@ -38,7 +38,7 @@ void FillValues(int step) {
         if (r >= 29 && r <= 32) v = 0.9f + 0.001f * float(step % 50);
         if (r == 28) v = 49.9f + 0.01f * float(step % 20);
         if (step % 5 == 0 && r % 7 == 0) v = 9.5e30f;
-        std::memcpy(Measurands + 4 * r, &v, 4);
+        std::memcpy(MeterBlocksInUse().instantaneous + 4 * r, &v, 4);
     }
 }
 
@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     constexpr int kPolls = 400;
 
     MeterSession session;
-    UseConnection(&session.connection);
+    UseSession(session);
     SetupReadConfiguration(session.read);
     QWidget* panel = CreateMeasDisp(nullptr);
     panel->resize(1000, 650);

@@ -26,8 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) std::abort();
     }
     KnownDevices devices;
-    Connection connection;
-    LoadAllSettings(devices, connection, false);
+    MeterSession session;
+    const Connection& connection = session.connection;
+    LoadAllSettings(devices, session, false);
     // Every index the program later uses must now be inside its list.
     const int gateways = int(devices.gateways.size()), modules = int(devices.modules.size());
     if (gateways > kMaxGateways || modules > kMaxModules) std::abort();

@@ -55,11 +55,14 @@ float HarmCell(int kind, int row, int column) {
     const bool voltage = kind == kHarmVoltage;
     const bool maximum = row % 2 == 1;
     const int phase = row / 2;
+    const MeterBlocks& b = MeterBlocksInUse();
     if (column == kHarmColumns - 1) {
-        const uint8_t* thd = voltage ? (maximum ? THDUmax : THDU) : (maximum ? THDImax : THDI);
+        const uint8_t* thd = voltage ? (maximum ? b.voltageThdMax : b.voltageThd)
+                                     : (maximum ? b.currentThdMax : b.currentThd);
         return Percent(Word(thd, phase));
     }
-    const uint8_t* block = voltage ? (maximum ? Harm_Umax : Harm_U) : (maximum ? Harm_Imax : Harm_I);
+    const uint8_t* block = voltage ? (maximum ? b.voltageHarmonicsMax : b.voltageHarmonics)
+                                   : (maximum ? b.currentHarmonicsMax : b.currentHarmonics);
     return Percent(Word(block, kHarmOrders * phase + column));
 }
 
@@ -104,7 +107,8 @@ bool HarmShowsUnbalance(int kind, int netKind) {
 }
 
 float HarmUnbalance(bool maximum) {
-    return Percent(Word(maximum ? UnbUmax : UnbU, 0));
+    const MeterBlocks& b = MeterBlocksInUse();
+    return Percent(Word(maximum ? b.voltageUnbalanceMax : b.voltageUnbalance, 0));
 }
 
 uint16_t HarmResetWord(int kind) {
@@ -121,6 +125,6 @@ int ReadHarmonics(MeterSession& session, int kind, int netKind) {
 
 int SendHarmReset(MeterSession& session, int kind) {
     const uint16_t word = HarmResetWord(kind);
-    std::memcpy(ResetMinMax, &word, sizeof word);
+    std::memcpy(session.blocks.minMaxReset, &word, sizeof word);
     return Write(session.read, kWriteResetMinMax, 1, 0);
 }

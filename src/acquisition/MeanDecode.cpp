@@ -98,9 +98,10 @@ MeasText PowerExtremeText(const DisplayScale& scale, const MeanResets& resets, i
 
 Value PowerExtremeValue(const MeanResets& resets, int k) {
     const int q = k % kPowerMeans;
-    Value value = PowerMeanValue(q, BlockFloat(PowerIntMinMax, k));
+    Value value = PowerMeanValue(q, BlockFloat(MeterBlocksInUse().powerMeanExtremes, k));
     const bool maximum = k < kPowerMeans;
-    const bool empty = BlockFloat(PowerIntMinMax, q) < BlockFloat(PowerIntMinMax, q + kPowerMeans);
+    const bool empty = BlockFloat(MeterBlocksInUse().powerMeanExtremes, q) <
+                       BlockFloat(MeterBlocksInUse().powerMeanExtremes, q + kPowerMeans);
     if (value.validity == Validity::Ok && empty && !ResetSince(resets, maximum ? 2 : 1, q))
         value.validity = Validity::NoExtreme;
     return value;
@@ -200,10 +201,11 @@ MeasText FreeMeanText(MeterSession& session, const DisplayScale& scale, const Me
 
 Value FreeMeanValue(MeterSession& session, const MeanResets& resets, int row, int which) {
     const int code = MeanFreeCode(session, row);
-    const uint8_t* block = which < 2 ? AvgTrend : AvgMinMax;
+    const uint8_t* block = which < 2 ? session.blocks.freeMeanTrend : session.blocks.freeMeanExtremes;
     Value value = MakeValue(BlockFloat(block, row + (which % 2) * kFreeMeans), MeanCodeClass(session, code));
     if (which < 2) return value;
-    const bool empty = BlockFloat(AvgMinMax, row) < BlockFloat(AvgMinMax, row + kFreeMeans);
+    const bool empty = BlockFloat(session.blocks.freeMeanExtremes, row) <
+                       BlockFloat(session.blocks.freeMeanExtremes, row + kFreeMeans);
     if (value.validity == Validity::Ok && empty && !ResetSince(resets, which == 2 ? 2 : 1, 5 + row))
         value.validity = Validity::NoExtreme;
     else if (value.validity != Validity::Ok && empty && code == kFrequencyCode)
@@ -239,7 +241,7 @@ bool AnyFreeMean(MeterSession& session) {
 
 int SendMeanReset(MeterSession& session, uint16_t minima, uint16_t maxima, MeanResets& resets) {
     const uint16_t words[3] = {0, minima, maxima};
-    std::memcpy(ResetMinMax, words, sizeof words);
+    std::memcpy(session.blocks.minMaxReset, words, sizeof words);
     const int ok = Write(session.read, kWriteResetMeans, 1, 0);
     for (int k = 0; k < 3; ++k)
         resets.words[k] |= words[k];

@@ -25,11 +25,11 @@ constexpr int kNoMeasurand = 255;
 
 const char* MeanPowerName(MeterSession& session, int q); // English; rows 3 and 4 follow the display mode
 Quantity MeanPowerClass(int q);   // active, active, reactive, reactive, apparent power
-// A power mean value of quantity q (PowerInt, PowerIntTrnd). The three powers share
+// A power mean value of quantity q (powerMeans, powerMeanTrend). The three powers share
 // one nominal value, so they scale alike.
 Value PowerMeanValue(int q, float raw);
 MeasText PowerMeanText(const DisplayScale& scale, int q, float raw);
-// Extreme k of PowerIntMinMax (0-4 maxima, 5-9 minima); NoExtreme ("----") while the
+// Extreme k of powerMeanExtremes (0-4 maxima, 5-9 minima); NoExtreme ("----") while the
 // quantity has none yet (maximum below minimum and no reset of it since resets began).
 Value PowerExtremeValue(const MeanResets& resets, int k);
 MeasText PowerExtremeText(const DisplayScale& scale, const MeanResets& resets, int k);

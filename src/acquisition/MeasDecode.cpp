@@ -64,7 +64,7 @@ int MeasRowCount(MeterSession& session) {
 
 Value MeasurandValue(MeterSession& session, int row) {
     float v;
-    std::memcpy(&v, Measurands + 4 * row, sizeof v);
+    std::memcpy(&v, session.blocks.instantaneous + 4 * row, sizeof v);
     return MakeValue(v, MeasRowClass(session, row));
 }
 

@@ -41,7 +41,7 @@ constexpr int kMeasRowsZrm3 = 36; // request 13 adds Umean, Imean, UNE
 
 ReadRequest MeasRequest(MeterSession& session);       // by the model flag of session.read
 int MeasRowCount(MeterSession& session);              // 36 or 33 (by session.read)
-Value MeasurandValue(MeterSession& session, int row); // of the block Measurands as read
+Value MeasurandValue(MeterSession& session, int row); // of the block instantaneous as read
 // Shown in the scale's system column and delivered by this model.
 bool MeasRowVisible(MeterSession& session, int row, const DisplayScale& scale);
 // The neutral-current value carries current unbalance in percent (4-wire systems

@@ -35,18 +35,18 @@ bool MeterScalingFor(int scale, MeterScaling& out) {
 
 int16_t MeterScaleValue() {
     int16_t v;
-    std::memcpy(&v, MeterScale, sizeof v);
+    std::memcpy(&v, MeterBlocksInUse().energyScale, sizeof v);
     return v;
 }
 
 uint32_t MeterCount(int row) {
     uint32_t v;
-    std::memcpy(&v, Meters + 4 * row, sizeof v);
+    std::memcpy(&v, MeterBlocksInUse().energy + 4 * row, sizeof v);
     return v;
 }
 
 void SetMeterCount(int row, uint32_t count) {
-    std::memcpy(Meters + 4 * row, &count, sizeof count);
+    std::memcpy(MeterBlocksInUse().energy + 4 * row, &count, sizeof count);
 }
 
 double MeterShownValue(uint32_t count, const MeterScaling& s) {
@@ -92,7 +92,7 @@ int ActiveTariff(uint16_t devStatus) {
 
 uint16_t DevStatusWord() {
     uint16_t v;
-    std::memcpy(&v, DevStatus, sizeof v);
+    std::memcpy(&v, MeterBlocksInUse().deviceStatus, sizeof v);
     return v;
 }
 
@@ -133,13 +133,13 @@ int SendMeterSet(MeterSession& session, const MeterScaling& s, const bool set[kM
 }
 
 int SendMeterReset(MeterSession& session, uint16_t word) {
-    std::memcpy(ResetMeter, &word, sizeof word);
+    std::memcpy(session.blocks.energyReset, &word, sizeof word);
     return Write(session.read, kWriteResetMeters, 1, 0);
 }
 
 int SendTariffToggle(MeterSession& session) {
     if (!Read(session.read, kReadDevStatus, 0)) return 0;
     const uint16_t word = TariffToggleWord(DevStatusWord());
-    std::memcpy(DevStatus, &word, sizeof word);
+    std::memcpy(session.blocks.deviceStatus, &word, sizeof word);
     return Write(session.read, kWriteDevStatus, 1, 0);
 }

@@ -39,11 +39,11 @@ const char* MeterQuantityName(MeterSession& session, int row);
 
 // Tariff lit by the device status: 1 (bit 2 set) or 2.
 int ActiveTariff(uint16_t devStatus);
-uint16_t DevStatusWord(); // the block DevStatus as read
+uint16_t DevStatusWord(); // the block deviceStatus as read
 // The status word that switches to the other tariff: bit 10 the requested tariff (the
 // inverse of the active one), bit 11 asks the meter to apply it.
 uint16_t TariffToggleWord(uint16_t devStatus);
-// The ResetMeter word: bit k resets register k.
+// The energyReset word: bit k resets register k.
 uint16_t MeterResetWord(const bool ticked[kMeterRows]);
 
 // The message pair shown when the meter reports a scale without a unit text.

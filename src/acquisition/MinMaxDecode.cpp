@@ -29,7 +29,7 @@ int MinMaxRowCount(MeterSession& session) {
 
 Value MinMaxValue(MeterSession& session, int row) {
     float v;
-    std::memcpy(&v, MinMax + 4 * row, sizeof v);
+    std::memcpy(&v, session.blocks.minMax + 4 * row, sizeof v);
     return MakeValue(v, MinMaxRowClass(session, row));
 }
 
@@ -74,6 +74,6 @@ uint16_t MinMaxResetWord(const bool ticked[], int boxes) {
 }
 
 int SendMinMaxReset(MeterSession& session, uint16_t word) {
-    std::memcpy(ResetMinMax, &word, sizeof word);
+    std::memcpy(session.blocks.minMaxReset, &word, sizeof word);
     return Write(session.read, kWriteResetMinMax, 1, 0);
 }

@@ -25,9 +25,10 @@ void PrintPowerRows(MeterSession& session, ValueOutput& out, const DisplayScale&
         const int groups = zrm3 ? 5 : 3;
         for (int g = 0; g < groups; ++g)
             out.Add(name + (zrm3 ? kZrm3Intervals[g] : kBaseColumns[g]),
-                    PowerMeanValue(q, BlockFloat(PowerInt, g * kPowerMeans + q)), scale, unit);
+                    PowerMeanValue(q, BlockFloat(session.blocks.powerMeans, g * kPowerMeans + q)), scale,
+                    unit);
         if (!zrm3) continue;
-        out.Add(name + "trend", PowerMeanValue(q, BlockFloat(PowerIntTrnd, q)), scale, unit);
+        out.Add(name + "trend", PowerMeanValue(q, BlockFloat(session.blocks.powerMeanTrend, q)), scale, unit);
         out.Add(name + "max", PowerExtremeValue(kNoResets, q), scale, unit);
         out.Add(name + "min", PowerExtremeValue(kNoResets, q + kPowerMeans), scale, unit);
     }

@@ -220,7 +220,7 @@ int main(int argc, char** argv) {
     LoadAllSettings(devices, session, false);
     if (int rc = ApplyOverrides(o, devices, session.connection)) return rc;
     UseKnownDevices(&devices);
-    UseConnection(&session.connection);
+    UseSession(session);
 
     ConsoleMessages console(yes);
     SetMessageSink(&console);

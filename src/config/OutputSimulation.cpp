@@ -18,12 +18,12 @@ constexpr uint16_t kOutputState[2] = {0x2000, 0x4000};
 
 uint16_t DevStatusWord() {
     uint16_t w;
-    std::memcpy(&w, DevStatus, sizeof w);
+    std::memcpy(&w, MeterBlocksInUse().deviceStatus, sizeof w);
     return w;
 }
 
 void SetDevStatusWord(uint16_t w) {
-    std::memcpy(DevStatus, &w, sizeof w);
+    std::memcpy(MeterBlocksInUse().deviceStatus, &w, sizeof w);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "platform/TimeBase.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 uint8_t SendBuffer[512];
@@ -17,106 +18,107 @@ int32_t SndLen;
 uint8_t RecBuffer[512];
 int32_t RecLen;
 
-uint8_t Measurands[144];
-uint8_t MinMax[168];
-uint8_t Meters[32];
-uint8_t MeterScale[4];
-uint8_t DevStatus[4];
-uint8_t ResetMinMax[8];
-uint8_t ResetMeter[4];
-uint8_t PowerInt[100];
-uint8_t PowerIntTrnd[20];
-uint8_t PowerIntMinMax[40];
-uint8_t AvgTrend[76];
-uint8_t AvgMinMax[72];
-uint8_t UnbU[4], THDU[8], THDI[8];
-uint8_t UnbUmax[4], THDUmax[8], THDImax[8];
-uint8_t Harm_U[84], Harm_I[84], Harm_Umax[84], Harm_Imax[84];
-uint8_t Log[32];
-uint8_t LoggerData[256];
-
 namespace {
+
+MeterBlocks* handedBlocks = nullptr;
 
 // First image byte of the register block 499..573.
 constexpr int kImageRegisters = 26;
 
-template <size_t N> constexpr DataBlock Mem(uint8_t (&block)[N]) {
-    return {block, 0, uint16_t(N)};
-}
+// A whole member of MeterBlocks, or `size` bytes of it from byte `from` on. Macros, as
+// offsetof needs the member's name.
+#define Mem(member) Part(member, 0, sizeof MeterBlocks{}.member)
+#define Part(member, from, size)                                                                             \
+    DataBlock {                                                                                              \
+        DataBlock::In::MeterBlocks, uint16_t(offsetof(MeterBlocks, member) + (from)), uint16_t(size)         \
+    }
 constexpr DataBlock Img(size_t byte, size_t n) {
-    return {nullptr, uint16_t(byte), uint16_t(n)};
+    return {DataBlock::In::Image, uint16_t(byte), uint16_t(n)};
 }
-constexpr DataBlock kNothing{nullptr, 0, 0};
+template <size_t N> constexpr DataBlock Fixed(const uint8_t (&payload)[N]) {
+    return {DataBlock::In::Fixed, 0, uint16_t(N), payload};
+}
+constexpr DataBlock kNothing{DataBlock::In::Image, 0, 0};
 
 // Payloads of the two writes to register 969.
-// 4 characters and a terminating zero.
-char reportedModel[8] = {};
-uint8_t loggerClearCode[2] = {0x00, 0x03};
-uint8_t restartIntervalCode[2] = {0x00, 0x02};
+constexpr uint8_t loggerClearCode[2] = {0x00, 0x03};
+constexpr uint8_t restartIntervalCode[2] = {0x00, 0x02};
 
 using enum Conversion;
 
 } // namespace
 
+void UseMeterBlocks(MeterBlocks* blocks) {
+    handedBlocks = blocks;
+}
+
+MeterBlocks& MeterBlocksInUse() {
+    // Until an owner hands some over the link reads into its own.
+    static MeterBlocks own{};
+    return handedBlocks ? *handedBlocks : own;
+}
+
 const char (&ReportedModel())[8] {
-    return reportedModel;
+    return MeterBlocksInUse().modelName;
 }
 
 // Register numbers are the 0-based addresses of the frame. The configuration image
 // holds registers 499.. from image byte 26 on, two bytes a register.
 const ReadRequestEntry Rtel[kReadRequests] = {
-    {99, 66, {Mem(Measurands)}, Swap4},                              // kReadValues
-    {199, 74, {Mem(MinMax)}, Swap4},                                 // kReadMinMax
-    {299, 16, {Mem(Meters)}, Swap4},                                 // kReadMeters
-    {319, 1, {Mem(MeterScale)}, Swap2},                              // kReadMeterScale
-    {349, 30, {Mem(PowerInt)}, Swap4},                               // kReadMeans
-    {401, 4, {Img(offsetof(ConfigImage, FwVersion), 8)}, Swap2},     // kReadVersions
-    {409, 3, {{reportedModel, 0, sizeof reportedModel}}, ModelName}, // kReadModelName
-    {499, 41, {Img(kImageRegisters, 82)}, ConfigWords},              // kReadConfig
-    {536, 2, {Img(offsetof(ConfigImage, Display), 3)}, None}, // kReadDisplay: the fourth byte is not kept
-    {399, 1, {Mem(DevStatus)}, Swap2},                        // kReadDevStatus
-    {538, 2, {kNothing}, None},                               // kReadUnused10
-    {949, 12, {Mem(Log)}, Swap2},                             // kReadLoggerStatus
-    {0, 0, {Mem(LoggerData)}, Swap4},                         // kReadLoggerData
-    {99, 72, {Mem(Measurands)}, Swap4},                       // kReadValuesM3
-    {199, 84, {Mem(MinMax)}, Swap4},                          // kReadMinMaxM3
-    {349, 50, {Mem(PowerInt)}, Swap4},                        // kReadMeansM3
-    {405, 1, {Img(offsetof(ConfigImage, Freq), 1)}, LowByte}, // kReadFrequency
-    {499, 70, {Img(kImageRegisters, 140)}, ConfigWords},      // kReadConfigM3
-    {171, 10, {Mem(PowerIntTrnd)}, Swap4},                    // kReadMeanTrend
-    {183, 4, {Mem(UnbU), Mem(THDU)}, FirstWordApart},         // kReadThdU
-    {187, 3, {Mem(THDI)}, Swap2},                             // kReadThdI
-    {699, 4, {Mem(UnbUmax), Mem(THDUmax)}, FirstWordApart},   // kReadThdUMax
-    {703, 3, {Mem(THDImax)}, Swap2},                          // kReadThdIMax
-    {599, 42, {Mem(Harm_U)}, Swap2},                          // kReadHarmU
-    {599, 14, {Mem(Harm_U)}, Swap2},                          // kReadHarmUShort
-    {641, 42, {Mem(Harm_I)}, Swap2},                          // kReadHarmI
-    {641, 14, {Mem(Harm_I)}, Swap2},                          // kReadHarmIShort
-    {706, 42, {Mem(Harm_Umax)}, Swap2},                       // kReadHarmUMax
-    {706, 14, {Mem(Harm_Umax)}, Swap2},                       // kReadHarmUMaxShort
-    {748, 42, {Mem(Harm_Imax)}, Swap2},                       // kReadHarmIMax
-    {748, 14, {Mem(Harm_Imax)}, Swap2},                       // kReadHarmIMaxShort
-    {329, 20, {Mem(PowerIntMinMax)}, Swap4},                  // kReadMeanMinMax
-    {799, 36, {Mem(AvgTrend)}, Swap4},                        // kReadAvgTrend
-    {839, 36, {Mem(AvgMinMax)}, Swap4},                       // kReadAvgMinMax
-    {507, 1, {Img(offsetof(ConfigImage, Address), 2)}, None}, // kReadBusSettings
-    {499, 75, {Img(kImageRegisters, 150)}, ConfigWords},      // kReadConfigExtended
+    {99, 66, {Mem(instantaneous)}, Swap4},                       // kReadValues
+    {199, 74, {Mem(minMax)}, Swap4},                             // kReadMinMax
+    {299, 16, {Mem(energy)}, Swap4},                             // kReadMeters
+    {319, 1, {Mem(energyScale)}, Swap2},                         // kReadMeterScale
+    {349, 30, {Mem(powerMeans)}, Swap4},                         // kReadMeans
+    {401, 4, {Img(offsetof(ConfigImage, FwVersion), 8)}, Swap2}, // kReadVersions
+    {409, 3, {Mem(modelName)}, ModelName},                       // kReadModelName
+    {499, 41, {Img(kImageRegisters, 82)}, ConfigWords},          // kReadConfig
+    {536, 2, {Img(offsetof(ConfigImage, Display), 3)}, None},    // kReadDisplay: the fourth byte is not kept
+    {399, 1, {Mem(deviceStatus)}, Swap2},                        // kReadDevStatus
+    {538, 2, {kNothing}, None},                                  // kReadUnused10
+    {949, 12, {Mem(loggerStatus)}, Swap2},                       // kReadLoggerStatus
+    {0, 0, {Mem(loggerRecords)}, Swap4},                         // kReadLoggerData
+    {99, 72, {Mem(instantaneous)}, Swap4},                       // kReadValuesM3
+    {199, 84, {Mem(minMax)}, Swap4},                             // kReadMinMaxM3
+    {349, 50, {Mem(powerMeans)}, Swap4},                         // kReadMeansM3
+    {405, 1, {Img(offsetof(ConfigImage, Freq), 1)}, LowByte},    // kReadFrequency
+    {499, 70, {Img(kImageRegisters, 140)}, ConfigWords},         // kReadConfigM3
+    {171, 10, {Mem(powerMeanTrend)}, Swap4},                     // kReadMeanTrend
+    {183, 4, {Mem(voltageUnbalance), Mem(voltageThd)}, FirstWordApart},       // kReadThdU
+    {187, 3, {Mem(currentThd)}, Swap2},                                       // kReadThdI
+    {699, 4, {Mem(voltageUnbalanceMax), Mem(voltageThdMax)}, FirstWordApart}, // kReadThdUMax
+    {703, 3, {Mem(currentThdMax)}, Swap2},                                    // kReadThdIMax
+    {599, 42, {Mem(voltageHarmonics)}, Swap2},                                // kReadHarmU
+    {599, 14, {Mem(voltageHarmonics)}, Swap2},                                // kReadHarmUShort
+    {641, 42, {Mem(currentHarmonics)}, Swap2},                                // kReadHarmI
+    {641, 14, {Mem(currentHarmonics)}, Swap2},                                // kReadHarmIShort
+    {706, 42, {Mem(voltageHarmonicsMax)}, Swap2},                             // kReadHarmUMax
+    {706, 14, {Mem(voltageHarmonicsMax)}, Swap2},                             // kReadHarmUMaxShort
+    {748, 42, {Mem(currentHarmonicsMax)}, Swap2},                             // kReadHarmIMax
+    {748, 14, {Mem(currentHarmonicsMax)}, Swap2},                             // kReadHarmIMaxShort
+    {329, 20, {Mem(powerMeanExtremes)}, Swap4},                               // kReadMeanMinMax
+    {799, 36, {Mem(freeMeanTrend)}, Swap4},                                   // kReadAvgTrend
+    {839, 36, {Mem(freeMeanExtremes)}, Swap4},                                // kReadAvgMinMax
+    {507, 1, {Img(offsetof(ConfigImage, Address), 2)}, None},                 // kReadBusSettings
+    {499, 75, {Img(kImageRegisters, 150)}, ConfigWords},                      // kReadConfigExtended
 };
 
 const WriteRequestEntry Stel[kWriteRequests] = {
-    {429, 1, {ResetMinMax, 0, 2}, Swap2},                         // kWriteResetMinMax
-    {419, 1, {ResetMeter, 0, 2}, Swap2},                          // kWriteResetMeters
-    {299, 16, Mem(Meters), Swap4},                                // kWriteMeters
+    {429, 1, Part(minMaxReset, 0, 2), Swap2},                     // kWriteResetMinMax
+    {419, 1, Part(energyReset, 0, 2), Swap2},                     // kWriteResetMeters
+    {299, 16, Mem(energy), Swap4},                                // kWriteMeters
     {499, 41, Img(kImageRegisters, 82), ConfigWords},             // kWriteConfig
     {536, 1, Img(offsetof(ConfigImage, Display), 2), None},       // kWriteDisplay
-    {399, 1, {DevStatus, 0, 2}, Swap2},                           // kWriteDevStatus
-    {969, 1, Mem(loggerClearCode), None},                         // kWriteLoggerClear
-    {969, 1, Mem(restartIntervalCode), None},                     // kWriteRestartInterval
+    {399, 1, Part(deviceStatus, 0, 2), Swap2},                    // kWriteDevStatus
+    {969, 1, Fixed(loggerClearCode), None},                       // kWriteLoggerClear
+    {969, 1, Fixed(restartIntervalCode), None},                   // kWriteRestartInterval
     {537, 2, Img(offsetof(ConfigImage, Image), 4), None},         // kWriteSimulation
-    {430, 2, {ResetMinMax + 2, 0, 4}, Swap2},                     // kWriteResetMeans
+    {430, 2, Part(minMaxReset, 2, 4), Swap2},                     // kWriteResetMeans
     {540, 29, Img(offsetof(ConfigImage, Freq), 58), ConfigWords}, // kWriteConfigM3
     {540, 34, Img(offsetof(ConfigImage, Freq), 68), ConfigWords}, // kWriteConfigExtended
 };
+#undef Mem
+#undef Part
 
 namespace {
 
@@ -147,7 +149,7 @@ bool IsTCP() {
 }
 
 uint16_t LoggerBlockCount() {
-    return uint16_t(Log[26] | Log[27] << 8);
+    return uint16_t(MeterBlocksInUse().loggerStatus[26] | MeterBlocksInUse().loggerStatus[27] << 8);
 }
 
 int ReplyDataLength(int index) {
@@ -155,8 +157,16 @@ int ReplyDataLength(int index) {
 }
 
 std::span<uint8_t> Resolve(const DataBlock& block, ConfigImage& image) {
-    uint8_t* p = block.memory ? static_cast<uint8_t*>(block.memory) : ImageBytes(image) + block.imageByte;
-    return {p, block.size};
+    switch (block.in) {
+    case DataBlock::In::MeterBlocks:
+        return {reinterpret_cast<uint8_t*>(&MeterBlocksInUse()) + block.offset, block.size};
+    case DataBlock::In::Fixed:
+        // Only writes name fixed payloads, and they only read from them.
+        return {const_cast<uint8_t*>(block.fixed), block.size};
+    case DataBlock::In::Image:
+        break;
+    }
+    return {ImageBytes(image) + block.offset, block.size};
 }
 
 // Only these words of the image travel as 16-bit numbers; the rest is byte data.
@@ -169,7 +179,7 @@ void ConvertConfigWords(uint8_t* wire, int firstImageByte, int len) {
 
 // Swap2, Swap4 and ConfigWords, the conversions that work in place on len bytes.
 void Convert(uint8_t* p, int len, Conversion conv, const DataBlock& block) {
-    if (conv == Conversion::ConfigWords) return ConvertConfigWords(p, block.imageByte, len);
+    if (conv == Conversion::ConfigWords) return ConvertConfigWords(p, block.offset, len);
     if (conv != Conversion::Swap2 && conv != Conversion::Swap4) return;
     const int step = conv == Conversion::Swap4 ? 4 : 2;
     int i = 0;
@@ -214,10 +224,10 @@ void MakeReadFrame(int index) {
     PutRegister(SendBuffer + 2, Rtel[index].start);
     PutRegister(SendBuffer + 4, Rtel[index].count);
     if (index == kReadLoggerData) {
-        SendBuffer[2] = Log[29];
-        SendBuffer[3] = Log[28];
+        SendBuffer[2] = MeterBlocksInUse().loggerStatus[29];
+        SendBuffer[3] = MeterBlocksInUse().loggerStatus[28];
         SendBuffer[4] = 0;
-        SendBuffer[5] = Log[26];
+        SendBuffer[5] = MeterBlocksInUse().loggerStatus[26];
     }
     const uint16_t crc = FrameCRC(SendBuffer, 6);
     SendBuffer[6] = uint8_t(crc);
@@ -245,9 +255,10 @@ void MakeWriteFrame(ConfigImage& image, int index, int broadcast) {
     RecLen = 8;
 }
 
-// A block count beyond LoggerData would overrun it (and over TCP, the 256-byte read).
+// A block count beyond loggerRecords would overrun it (and over TCP, the 256-byte read).
 bool LoggerRequestFits() {
-    return LoggerBlockCount() <= (IsTCP() ? kMaxTCPRegisters : int(sizeof LoggerData / 2));
+    return LoggerBlockCount() <=
+           (IsTCP() ? kMaxTCPRegisters : int(sizeof MeterBlocksInUse().loggerRecords / 2));
 }
 
 // The RS-485 converter sends while RTS is raised; it must turn round before the reply.
@@ -392,11 +403,12 @@ void DistributeReply(ConfigImage& image, int index) {
     const int len = ReplyDataLength(index);
     const std::span<uint8_t> dest = Resolve(r.destination[0], image);
     switch (r.conversion) {
-    case Conversion::ModelName:
-        std::memcpy(reportedModel, d, 6);
-        reportedModel[4] = 0;
-        image.Model = std::memcmp(reportedModel, "ZRM3", 4) == 0 ? 1 : 0;
+    case Conversion::ModelName: {
+        std::memcpy(dest.data(), d, 6);
+        dest[4] = 0;
+        image.Model = std::memcmp(dest.data(), "ZRM3", 4) == 0 ? 1 : 0;
         return;
+    }
     case Conversion::LowByte:
         dest[0] = d[1];
         return;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "link/ConfigImageLayout.h"
+#include "link/MeterBlocks.h"
 
 #include <cstdint>
 #include <span>
@@ -66,12 +67,15 @@ enum WriteRequest : int {
 constexpr int kReadRequests = kReadConfigExtended + 1;
 constexpr int kWriteRequests = kWriteConfigExtended + 1;
 
-// A data block of a request: one of the blocks below, or a byte range of the
-// configuration image the request is given (as read or as edited).
+// A data block of a request: one of the meter blocks the link uses (link/MeterBlocks.h),
+// a byte range of the configuration image the request is given (as read or as edited),
+// or a fixed payload.
 struct DataBlock {
-    void* memory; // nullptr: the image
-    uint16_t imageByte;
+    enum class In : uint8_t { Image, MeterBlocks, Fixed };
+    In in;
+    uint16_t offset; // in the image or the meter blocks
     uint16_t size;
+    const uint8_t* fixed = nullptr;
 };
 
 // How register data (big-endian registers) becomes memory order and back.
@@ -106,25 +110,6 @@ extern uint8_t SendBuffer[512];
 extern int32_t SndLen;
 extern uint8_t RecBuffer[512];
 extern int32_t RecLen;
-
-// Data blocks filled by reads or sent by writes; layouts belong to their owners.
-extern uint8_t Measurands[144];
-extern uint8_t MinMax[168];
-extern uint8_t Meters[32];
-extern uint8_t MeterScale[4];
-extern uint8_t DevStatus[4];
-extern uint8_t ResetMinMax[8];
-extern uint8_t ResetMeter[4];
-extern uint8_t PowerInt[100];
-extern uint8_t PowerIntTrnd[20];
-extern uint8_t PowerIntMinMax[40];
-extern uint8_t AvgTrend[76];
-extern uint8_t AvgMinMax[72];
-extern uint8_t UnbU[4], THDU[8], THDI[8];
-extern uint8_t UnbUmax[4], THDUmax[8], THDImax[8];
-extern uint8_t Harm_U[84], Harm_I[84], Harm_Umax[84], Harm_Imax[84];
-extern uint8_t Log[32];
-extern uint8_t LoggerData[256];
 
 uint16_t CRC16(uint16_t crc, uint8_t byte);
 void Buff(uint8_t* pointer, int mode); // mode 2: swap 2 bytes; mode 4: swap 0<->1 and 2<->3

@@ -90,7 +90,10 @@ int LoggerBlockRegisters(int channels) {
 }
 
 LoggerStatus LoggerStatusFromLog() {
-    auto word = [](int k) { return uint16_t(Log[2 * k] | Log[2 * k + 1] << 8); };
+    auto word = [](int k) {
+        return uint16_t(MeterBlocksInUse().loggerStatus[2 * k] | MeterBlocksInUse().loggerStatus[2 * k + 1]
+                                                                     << 8);
+    };
     LoggerStatus s;
     s.flags = word(0);
     s.values = word(1);

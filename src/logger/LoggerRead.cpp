@@ -17,15 +17,15 @@ constexpr uint16_t kLogFirstRegister = 999;
 
 // The block count and start address travel to the link in words 13 and 14 of Log.
 void SetLoggerRequest(uint16_t address, uint16_t count) {
-    Log[26] = uint8_t(count);
-    Log[27] = uint8_t(count >> 8);
-    Log[28] = uint8_t(address);
-    Log[29] = uint8_t(address >> 8);
+    MeterBlocksInUse().loggerStatus[26] = uint8_t(count);
+    MeterBlocksInUse().loggerStatus[27] = uint8_t(count >> 8);
+    MeterBlocksInUse().loggerStatus[28] = uint8_t(address);
+    MeterBlocksInUse().loggerStatus[29] = uint8_t(address >> 8);
 }
 
 void SetStatusFlags(uint16_t flags) {
-    Log[0] = uint8_t(flags);
-    Log[1] = uint8_t(flags >> 8);
+    MeterBlocksInUse().loggerStatus[0] = uint8_t(flags);
+    MeterBlocksInUse().loggerStatus[1] = uint8_t(flags >> 8);
 }
 
 bool ReadBlock(MeterSession& session, uint16_t address, int count) {
@@ -37,7 +37,7 @@ bool ReadBlock(MeterSession& session, uint16_t address, int count) {
 
 float BlockValue(int k) {
     float x;
-    std::memcpy(&x, LoggerData + 4 * k, 4);
+    std::memcpy(&x, MeterBlocksInUse().loggerRecords + 4 * k, 4);
     return x;
 }
 

@@ -324,7 +324,7 @@ int StartZaro(double splashSeconds, const std::string& settingsDir) {
     MeterSession& session = ShellSession();
     LoadAllSettings(ShellDevices(), session, true);
     UseKnownDevices(&ShellDevices());
-    UseConnection(&session.connection);
+    UseSession(session);
     ResetProgramState(session);
     InitNewConfiguration(session);
 

@@ -78,6 +78,8 @@ class AcqBlocksTest : public QObject {
     Q_OBJECT
     MeterSession session;
   private slots:
+    void initTestCase() { UseSession(session); }
+
     void unitsAndDecimalsFollowTheNominalValue_data() {
         QTest::addColumn<UnitCase>("c");
         QTest::newRow("400 V") << UnitCase{4, 400.0f, 400, "V", 1, 1.0f};
@@ -244,11 +246,11 @@ class AcqBlocksTest : public QObject {
         // Both frequency extremes are checked as frequencies, the minimum first;
         // nonsense never shows as a number.
         QCOMPARE(MinMaxCaption(session, 39) + MinMaxCaption(session, 40), QString("FminFmax"));
-        PutFloat(MinMax, 39, 65.01f);
-        PutFloat(MinMax, 40, 44.99f);
-        PutFloat(MinMax, 35, -1.002f);
-        PutFloat(MinMax, 1, std::numeric_limits<float>::quiet_NaN());
-        PutFloat(MinMax, 3, -0.0f);
+        PutFloat(session.blocks.minMax, 39, 65.01f);
+        PutFloat(session.blocks.minMax, 40, 44.99f);
+        PutFloat(session.blocks.minMax, 35, -1.002f);
+        PutFloat(session.blocks.minMax, 1, std::numeric_limits<float>::quiet_NaN());
+        PutFloat(session.blocks.minMax, 3, -0.0f);
         QStringList texts;
         for (int row : {39, 40, 35, 1, 3})
             texts << MinMaxText(session, row, Scale(session)).text;
@@ -343,7 +345,7 @@ class AcqBlocksTest : public QObject {
         session.read.IrPrim = 1000.0f;
         session.read.Freq = kFreqUnbalanceI;
         session.read.MeanMeas[3] = 12;
-        PutFloat(AvgTrend, 3, 3.26f);
+        PutFloat(session.blocks.freeMeanTrend, 3, 3.26f);
         QCOMPARE(MeanFreeCaption(session, Scale(session), 3), QString("Unb.I [%]"));
         QCOMPARE(FreeMeanText(session, Scale(session), MeanResets{}, 3, 0).text, QString("3.3"));
     }
@@ -352,8 +354,8 @@ class AcqBlocksTest : public QObject {
         SetMeter(session, 4, true);
         MeanResets resets;
         session.read.MeanMeas[0] = 25;
-        PutFloat(AvgMinMax, 0, 0.0f); // maximum below the minimum: nothing recorded yet
-        PutFloat(AvgMinMax, 9, 99.0f);
+        PutFloat(session.blocks.freeMeanExtremes, 0, 0.0f); // maximum below the minimum: nothing recorded yet
+        PutFloat(session.blocks.freeMeanExtremes, 9, 99.0f);
         MeasText max = FreeMeanText(session, Scale(session), resets, 0, 2),
                  min = FreeMeanText(session, Scale(session), resets, 0, 3);
         QCOMPARE(max.text, QString("----"));
@@ -361,8 +363,8 @@ class AcqBlocksTest : public QObject {
         QCOMPARE(min.text, QString("----"));
 
         session.read.MeanMeas[1] = 0;
-        PutFloat(AvgMinMax, 1, 200.0f);
-        PutFloat(AvgMinMax, 10, 230.0f);
+        PutFloat(session.blocks.freeMeanExtremes, 1, 200.0f);
+        PutFloat(session.blocks.freeMeanExtremes, 10, 230.0f);
         QCOMPARE(FreeMeanText(session, Scale(session), resets, 1, 2).text, QString("----"));
         uint16_t minima, maxima;
         bool minT[14] = {}, maxT[14] = {};
@@ -375,8 +377,8 @@ class AcqBlocksTest : public QObject {
                  QString("200.0")); // reset in this run: a real maximum
         QCOMPARE(FreeMeanText(session, Scale(session), resets, 1, 3).text, QString("----"));
 
-        PutFloat(PowerIntMinMax, 2, 10000.0f); // kW with two decimals
-        PutFloat(PowerIntMinMax, 7, 50000.0f);
+        PutFloat(session.blocks.powerMeanExtremes, 2, 10000.0f); // kW with two decimals
+        PutFloat(session.blocks.powerMeanExtremes, 7, 50000.0f);
         QCOMPARE(PowerExtremeText(Scale(session), resets, 2).text, QString("----"));
         QCOMPARE(PowerExtremeText(Scale(session), resets, 7).text, QString("----"));
         resets.words[1] |= 1 << 2;
@@ -389,12 +391,12 @@ class AcqBlocksTest : public QObject {
         QCOMPARE((QList<int>{HarmResetWord(kHarmVoltage), HarmResetWord(kHarmCurrent)}),
                  (QList<int>{0x0B00, 0x1400}));
 
-        std::memset(Harm_U, 0, sizeof Harm_U);
-        std::memset(Harm_Umax, 0, sizeof Harm_Umax);
-        PutWord(Harm_U, 0, 25); // order 2: 2.5 %
-        PutWord(Harm_U, 1, 1);  // order 3: 0.1 %
-        PutWord(Harm_Umax, 0, 40);
-        PutWord(THDU, 0, 999); // THD takes no part in the range
+        std::memset(session.blocks.voltageHarmonics, 0, sizeof session.blocks.voltageHarmonics);
+        std::memset(session.blocks.voltageHarmonicsMax, 0, sizeof session.blocks.voltageHarmonicsMax);
+        PutWord(session.blocks.voltageHarmonics, 0, 25); // order 2: 2.5 %
+        PutWord(session.blocks.voltageHarmonics, 1, 1);  // order 3: 0.1 %
+        PutWord(session.blocks.voltageHarmonicsMax, 0, 40);
+        PutWord(session.blocks.voltageThd, 0, 999); // THD takes no part in the range
         QCOMPARE(HarmRowCount(0), 2);
         QCOMPARE(QString(HarmRowCaption(kHarmVoltage, 0, 1)), QString("Umax"));
         QCOMPARE(HarmCellText(HarmCell(kHarmVoltage, 0, 0)), QString("2.5"));
@@ -405,7 +407,7 @@ class AcqBlocksTest : public QObject {
         QCOMPARE(bars[0].rgb, 0xA0A0A0u); // the maximum behind
         QCOMPARE(bars[1].rgb, 0xFF0000u);
         QVERIFY(qFuzzyCompare((bars[1].x0 + bars[1].x1) / 2, 1.0)); // one phase: centred on its order
-        PutWord(Harm_U, 1, 0);
+        PutWord(session.blocks.voltageHarmonics, 1, 0);
         QCOMPARE(HarmBars(kHarmVoltage, 0).size(), 2); // 0.0 % draws nothing
         QCOMPARE(HarmRowCount(2), 6);
         QCOMPARE(QString(HarmRowCaption(kHarmCurrent, 1, 5)), QString("I3max"));

@@ -96,7 +96,7 @@ class ConfigFileTest : public QObject {
     MeterSession session;
     Connection& connection = session.connection; // the one the link talks over
   private slots:
-    void initTestCase() { UseConnection(&connection); }
+    void initTestCase() { UseSession(session); }
     // Base, extended, through the module.
     void roundTripIsByteExact() {
         for (const auto& [model, commType, columns] :

@@ -129,7 +129,7 @@ class ConfigTransferTest : public QObject {
         const int ok = (open || InitInterface()) && Read(session.read, kReadDevStatus, 0);
         if (!open) CloseInterface();
         SetMessageSink(old);
-        const int word = DevStatus[0] | DevStatus[1] << 8;
+        const int word = session.blocks.deviceStatus[0] | session.blocks.deviceStatus[1] << 8;
         return ok ? QStringLiteral("1 %1, 2 %2")
                         .arg(word & 0x2000 ? "on" : "off", word & 0x4000 ? "on" : "off")
                   : QString("no reply");
@@ -137,7 +137,7 @@ class ConfigTransferTest : public QObject {
 
   private slots:
     void initTestCase() {
-        UseConnection(&connection);
+        UseSession(session);
         SettingsDir = settings.path().toStdString();
         connection.closePortAfterUse = 1;
         connection.replyTimeoutMs = 300;

@@ -71,7 +71,7 @@ class EditorTest : public QObject {
 
   private slots:
     void initTestCase() {
-        UseConnection(&connection);
+        UseSession(session);
         SettingsDir = dir.path().toStdString();
         ShowAllHook = CountShowAll;
         ActivateObjectsHook = CountActivate;

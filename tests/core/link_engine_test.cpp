@@ -239,7 +239,7 @@ class LinkEngineTest : public QObject {
     }
 
   private slots:
-    void initTestCase() { UseConnection(&connection); }
+    void initTestCase() { UseSession(session); }
     void init() {
         line = Line{};
         SetLinkTransport(&kScriptedLine);
@@ -290,13 +290,13 @@ class LinkEngineTest : public QObject {
     void attempts() {
         QFETCH(SerialCase, c);
         connection.kind = c.commType;
-        std::memset(DevStatus, 0x5A, sizeof DevStatus);
+        std::memset(session.blocks.deviceStatus, 0x5A, sizeof session.blocks.deviceStatus);
         QCOMPARE(readStatus(c.answers, c.quiet ? 0 : 1), c.ok);
         QCOMPARE(int(line.written.size()), c.ok ? int(c.answers.size()) : 4);
         QCOMPARE(QList<int>(line.pauses.begin(), line.pauses.end()), c.pauses);
         QCOMPARE(int(line.now), c.elapsedMs);
         QCOMPARE(messages.shown, Shown(c.error < 0 ? -1 : 0, c.error));
-        QCOMPARE(DevStatus[0] == 0x5A, !c.ok); // a failed read keeps what the block had
+        QCOMPARE(session.blocks.deviceStatus[0] == 0x5A, !c.ok); // a failed read keeps what the block had
     }
 
     // The time-out runs from the last byte that arrived: a slow line delivers a long
@@ -324,8 +324,10 @@ class LinkEngineTest : public QObject {
         QCOMPARE(InitInterface(), 1);
         QCOMPARE(Read(session.read, kReadMeterScale, 1), 1);
         CloseInterface();
-        QCOMPARE(QByteArray(reinterpret_cast<char*>(MeterScale), 2).toHex(), QByteArray("3f01"));
-        QCOMPARE(QByteArray(reinterpret_cast<char*>(DevStatus), 2).toHex(), QByteArray("8f01"));
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(session.blocks.energyScale), 2).toHex(),
+                 QByteArray("3f01"));
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(session.blocks.deviceStatus), 2).toHex(),
+                 QByteArray("8f01"));
         QVERIFY(messages.shown.empty());
     }
 
@@ -473,7 +475,8 @@ class LinkEngineTest : public QObject {
         QCOMPARE(Read(session.read, kReadDevStatus, 1), 1);
         line.now += 100; // the copy has arrived
         QCOMPARE(Read(session.read, kReadMeterScale, 1), 1);
-        QCOMPARE(QByteArray(reinterpret_cast<char*>(MeterScale), 2).toHex(), QByteArray("3f01"));
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(session.blocks.energyScale), 2).toHex(),
+                 QByteArray("3f01"));
         QVERIFY(messages.shown.empty());
     }
 

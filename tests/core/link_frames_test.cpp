@@ -47,10 +47,10 @@ void Receive(MeterSession& session, int index, const QByteArray& data) {
 }
 
 void SetLoggerRequest(int blockAddress, int blockCount) {
-    Log[26] = uint8_t(blockCount);
-    Log[27] = uint8_t(blockCount >> 8);
-    Log[28] = uint8_t(blockAddress);
-    Log[29] = uint8_t(blockAddress >> 8);
+    MeterBlocksInUse().loggerStatus[26] = uint8_t(blockCount);
+    MeterBlocksInUse().loggerStatus[27] = uint8_t(blockCount >> 8);
+    MeterBlocksInUse().loggerStatus[28] = uint8_t(blockAddress);
+    MeterBlocksInUse().loggerStatus[29] = uint8_t(blockAddress >> 8);
 }
 
 } // namespace
@@ -60,7 +60,7 @@ class LinkFramesTest : public QObject {
     MeterSession session;
     Connection& connection = session.connection; // the one the link talks over
   private slots:
-    void initTestCase() { UseConnection(&connection); }
+    void initTestCase() { UseSession(session); }
     void init() {
         connection.kind = 0;
         connection.meterAddress = 5;
@@ -169,19 +169,19 @@ class LinkFramesTest : public QObject {
     void readConversions() {
         // 32-bit quantities travel low register first, each register big-endian.
         Receive(session, 2, QByteArray::fromHex("56781234").repeated(8));
-        QCOMPARE(Hex(Meters, 4), QByteArray("78563412"));
+        QCOMPARE(Hex(session.blocks.energy, 4), QByteArray("78563412"));
         Receive(session, 3, QByteArray::fromHex("0102"));
-        QCOMPARE(Hex(MeterScale, 2), QByteArray("0201"));
+        QCOMPARE(Hex(session.blocks.energyScale, 2), QByteArray("0201"));
         // Logger blocks may have an odd register count: the last register is turned too.
         SetLoggerRequest(0, 3);
         Receive(session, 12, QByteArray::fromHex("010203040506"));
-        QCOMPARE(Hex(LoggerData, 6), QByteArray("020104030605"));
+        QCOMPARE(Hex(session.blocks.loggerRecords, 6), QByteArray("020104030605"));
         // Unbalance and THD arrive together and are split over two blocks.
-        std::memset(UnbU, 0xEE, sizeof UnbU);
-        std::memset(THDU, 0xEE, sizeof THDU);
+        std::memset(session.blocks.voltageUnbalance, 0xEE, sizeof session.blocks.voltageUnbalance);
+        std::memset(session.blocks.voltageThd, 0xEE, sizeof session.blocks.voltageThd);
         Receive(session, 19, QByteArray::fromHex("0001000200030004"));
-        QCOMPARE(Hex(UnbU, 4), QByteArray("0100eeee"));
-        QCOMPARE(Hex(THDU, 8), QByteArray("020003000400eeee"));
+        QCOMPARE(Hex(session.blocks.voltageUnbalance, 4), QByteArray("0100eeee"));
+        QCOMPARE(Hex(session.blocks.voltageThd, 8), QByteArray("020003000400eeee"));
         // Single bytes land at their image positions, unconverted.
         Receive(session, 8, QByteArray::fromHex("A1B2C3D4"));
         QCOMPARE((QList<int>{session.read.Display, session.read.System, uint8_t(session.read.Image)}),
@@ -219,14 +219,14 @@ class LinkFramesTest : public QObject {
 
     void writePayloads() {
         const uint32_t v = 0x12345678;
-        std::memcpy(Meters, &v, 4);
+        std::memcpy(session.blocks.energy, &v, 4);
         MakeProtocol(10, session.read, 2, 1, 0);
         QCOMPARE(Sent().mid(7, 4).toHex(), QByteArray("56781234"));
         const uint16_t w[3] = {0x0102, 0x0304, 0x0506};
-        std::memcpy(ResetMinMax, w, 6);
+        std::memcpy(session.blocks.minMaxReset, w, 6);
         MakeProtocol(10, session.read, 9, 1, 0);
         QCOMPARE(Sent().mid(7, 4).toHex(), QByteArray("03040506"));
-        QCOMPARE(Hex(ResetMinMax, 2), QByteArray("0201")); // source untouched
+        QCOMPARE(Hex(session.blocks.minMaxReset, 2), QByteArray("0201")); // source untouched
     }
 
     // Good; another unit, another function, short; exception 11 (also with the gateway's own

@@ -39,7 +39,7 @@ class LinkSerialTest : public QObject {
     }
 
   private slots:
-    void initTestCase() { UseConnection(&connection); }
+    void initTestCase() { UseSession(session); }
     void init() {
         sim = std::make_unique<SimProcess>();
         SetMessageSink(&messages);

@@ -59,7 +59,7 @@ class LoggerTest : public QObject {
 
   private slots:
     void initTestCase() {
-        UseConnection(&connection);
+        UseSession(session);
         SettingsDir = dir.path().toStdString();
         connection.replyTimeoutMs = 100;
         connection.meterAddress = 17;

@@ -35,7 +35,7 @@ class SearchAddressTest : public QObject {
     }
 
   private slots:
-    void initTestCase() { UseConnection(&connection); }
+    void initTestCase() { UseSession(session); }
     void init() {
         SettingsDir = dir.path().toStdString();
         LoadINIDefault(session);

@@ -64,7 +64,7 @@ class SettingsTest : public QObject {
     QString path() const { return dir->path(); }
 
   private slots:
-    void initTestCase() { UseConnection(&connection); }
+    void initTestCase() { UseSession(session); }
     void init() {
         dir = new QTemporaryDir;
         SettingsDir = dir->path().toStdString();

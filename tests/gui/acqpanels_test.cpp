@@ -146,7 +146,7 @@ class AcqPanelsTest : public QObject {
 
   private slots:
     void initTestCase() {
-        UseConnection(&connection);
+        UseSession(session);
         QVERIFY(dir.isValid());
         SetMessageSink(&messages);
         QVERIFY(StartZaro(0.0, dir.path().toStdString()));
@@ -316,7 +316,7 @@ class AcqPanelsTest : public QObject {
         // Only the ninth box: bit 13; the boxes are cleared and the next read comes in 2 s.
         Child<QCheckBox>(Panels().minMax, "reset_8")->setChecked(true);
         Child<QPushButton>(Panels().minMax, "reset")->click();
-        QCOMPARE(Word0(ResetMinMax), uint16_t(0x2000));
+        QCOMPARE(Word0(session.blocks.minMaxReset), uint16_t(0x2000));
         QVERIFY(!Child<QCheckBox>(Panels().minMax, "reset_8")->isChecked());
         QCOMPARE(MinMaxTimer(session)->interval(), 2000);
         QVERIFY(MinMaxTimer(session)->isActive());
@@ -361,12 +361,13 @@ class AcqPanelsTest : public QObject {
 
         Child<QCheckBox>(Panels().meters, "meterReset_1")->setChecked(true);
         Child<QPushButton>(Panels().meters, "reset")->click();
-        QCOMPARE(Word0(ResetMeter), uint16_t(0x0002));
+        QCOMPARE(Word0(session.blocks.energyReset), uint16_t(0x0002));
         MetersTimer(session)->setInterval(0);
         QTRY_COMPARE_WITH_TIMEOUT(field->value(), 0.0, 4000);
 
         Child<QPushButton>(Panels().meters, "toggleTariff")->click();
-        QCOMPARE(Word0(DevStatus) & 0x0C00, 0x0800); // tariff 1 was lit: bit 10 clear, bit 11 set
+        QCOMPARE(Word0(session.blocks.deviceStatus) & 0x0C00,
+                 0x0800); // tariff 1 was lit: bit 10 clear, bit 11 set
         MetersTimer(session)->setInterval(0);
         QTRY_VERIFY_WITH_TIMEOUT(Child<QLabel>(Panels().meters, "tariff2")->property("lit").toBool(), 3000);
         QVERIFY(messages.shown.empty());
@@ -399,7 +400,7 @@ class AcqPanelsTest : public QObject {
         QVERIFY(!Child<QCheckBox>(Panels().mean, "resetMax_6")->isChecked()); // no measurand: no reset
         Child<QPushButton>(Panels().mean, "reset")->click();
         uint16_t written[3];
-        std::memcpy(written, ResetMinMax, sizeof written);
+        std::memcpy(written, session.blocks.minMaxReset, sizeof written);
         QCOMPARE(written[1] & 0x3FFF, 0x003F);
         QCOMPARE(written[2] & 0x3FFF, 0x003F);
         QCOMPARE(MeanTimer(session)->interval(), 2000);
@@ -424,7 +425,7 @@ class AcqPanelsTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(table->item(5, 14) && !table->item(5, 14)->text().isEmpty(), 3000);
         QVERIFY(Child<QLabel>(Panels().harmonics, "unbalance")->isVisibleTo(Panels().harmonics));
         Child<QPushButton>(Panels().harmonics, "reset")->click();
-        QCOMPARE(Word0(ResetMinMax), uint16_t(0x0B00));
+        QCOMPARE(Word0(session.blocks.minMaxReset), uint16_t(0x0B00));
         CmCloseHarmonics();
 
         QVERIFY(start({"--model", "std"}));

@@ -62,7 +62,7 @@ class FrontPanelsTest : public QObject {
         const bool open = PanelSimulation().running();
         const int ok = (open || InitInterface()) && Read(session.read, kReadDevStatus, 0);
         if (!open) CloseInterface();
-        const int word = DevStatus[0] | DevStatus[1] << 8;
+        const int word = session.blocks.deviceStatus[0] | session.blocks.deviceStatus[1] << 8;
         return ok ? QStringLiteral("1 %1, 2 %2")
                         .arg(word & 0x2000 ? "on" : "off", word & 0x4000 ? "on" : "off")
                   : QString("no reply");
@@ -70,7 +70,7 @@ class FrontPanelsTest : public QObject {
 
   private slots:
     void initTestCase() {
-        UseConnection(&connection);
+        UseSession(session);
         QVERIFY(dir.isValid());
         SetMessageSink(&messages);
         QVERIFY(StartZaro(0.0, dir.path().toStdString()));

@@ -118,7 +118,7 @@ class LoggerPanelTest : public QObject {
 
   private slots:
     void initTestCase() {
-        UseConnection(&connection);
+        UseSession(session);
         QVERIFY(dir.isValid());
         qputenv("TZ", "UTC");
         tzset();

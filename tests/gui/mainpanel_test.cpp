@@ -79,7 +79,7 @@ class MainPanelTest : public QObject {
 
   private slots:
     void initTestCase() {
-        UseConnection(&connection);
+        UseSession(session);
         SettingsDir = dir.path().toStdString();
         SetMessageSink(&messages);
         OpenPanel();

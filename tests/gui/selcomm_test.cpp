@@ -59,7 +59,7 @@ class SelCommTest : public QObject {
     }
 
   private slots:
-    void initTestCase() { UseConnection(&connection); }
+    void initTestCase() { UseSession(session); }
     void init() {
         SettingsDir = dir.path().toStdString();
         for (const char* f : {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"})

@@ -120,7 +120,7 @@ class ShellTest : public QObject {
 
   private slots:
     void initTestCase() {
-        UseConnection(&connection);
+        UseSession(session);
         SetResourceDir(ZARO_BIN_DIR);
         SetMessageSink(&messages);
     }

@@ -117,7 +117,7 @@ class LinkTcpTest : public QObject {
     }
 
   private slots:
-    void initTestCase() { UseConnection(&connection); }
+    void initTestCase() { UseSession(session); }
     void init() {
         sim = std::make_unique<SimProcess>();
         SetMessageSink(&messages);

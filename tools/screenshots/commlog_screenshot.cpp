@@ -46,7 +46,7 @@ void SampleDifferences(MeterSession& session, ConfigImage& meter, ConfigImage& f
 
 int main(int argc, char** argv) {
     MeterSession session;
-    UseConnection(&session.connection);
+    UseSession(session);
     QApplication app(argc, argv);
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr, "usage: commlog_screenshot DIR [LANGUAGE]\n");

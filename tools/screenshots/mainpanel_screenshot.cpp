@@ -45,7 +45,7 @@ void SampleConfiguration(MeterSession& session) {
 
 int main(int argc, char** argv) {
     MeterSession session;
-    UseConnection(&session.connection);
+    UseSession(session);
     QApplication app(argc, argv);
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr, "usage: mainpanel_screenshot FILE.png [LANGUAGE]\n");

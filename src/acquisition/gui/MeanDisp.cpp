@@ -107,9 +107,11 @@ void ShowPowerRows(int ok) {
             } else if (!ui.zrm3 || c < 5) {
                 // Both forms: the running interval first, then the meter's other groups.
                 ShowMeasText(field,
-                             PowerMeanText(ui.frame.scale, q, BlockFloat(PowerInt, c * kPowerMeans + q)));
+                             PowerMeanText(ui.frame.scale, q,
+                                           BlockFloat(MeterBlocksInUse().powerMeans, c * kPowerMeans + q)));
             } else if (c == 5) {
-                ShowMeasText(field, PowerMeanText(ui.frame.scale, q, BlockFloat(PowerIntTrnd, q)));
+                ShowMeasText(field, PowerMeanText(ui.frame.scale, q,
+                                                  BlockFloat(MeterBlocksInUse().powerMeanTrend, q)));
             } else {
                 ShowMeasText(field, PowerExtremeText(ui.frame.scale, resets, c == 6 ? q : q + kPowerMeans));
             }

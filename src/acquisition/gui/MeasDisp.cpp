@@ -45,7 +45,7 @@ const Place kFieldPlace[kMeasRowsZrm3] = {
 };
 
 // Static elements. Frame: a group's box; Static: fixed text; Caption: the caption of
-// Measurands row `row` (it follows the network kind); Unit: the unit of that row's
+// instantaneous row `row` (it follows the network kind); Unit: the unit of that row's
 // class; Heading: text followed by that unit ("P [kW]").
 enum ObjKind { Frame, Static, Caption, Unit, Heading };
 struct ObjRow {

@@ -17,7 +17,7 @@ QWidget* CreateMeasDisp(QWidget* parent);
 void InitMeasDisp(MeterSession& session);
 
 int CmReadMeas(MeterSession& session); // timer tick: 1 or 0 as the read went
-// Redraws the first `rows` values from Measurands, or marks them "----" after a failed read.
+// Redraws the first `rows` values from instantaneous, or marks them "----" after a failed read.
 void ShowMeasValues(MeterSession& session, int readOk, int rows);
 int CmPrintMeasData();    // prints the panel with date and time
 int CmCloseAcquisition(); // stops polling, closes the link, back to the main panel
