@@ -11,7 +11,7 @@
 
 struct MeterSession;
 
-enum HarmKind { kHarmVoltage = 27, kHarmCurrent = 29 }; // HarmType
+enum HarmKind { kHarmVoltage = 27, kHarmCurrent = 29 }; // shownKind
 constexpr int kHarmColumns = 15;                        // orders 2..15, then THD
 constexpr int kHarmOrders = 14;
 

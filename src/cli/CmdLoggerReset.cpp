@@ -11,7 +11,7 @@ int CmdLoggerReset(MeterSession& session, const QStringList& args) {
     auto* console = dynamic_cast<ConsoleMessages*>(&CurrentMessageSink());
     if (rest.removeAll("--yes") > 0 && console) console->yes = true;
     if (!rest.isEmpty()) return UsageError("logger-reset takes only [--yes]");
-    if (!Warnung(1, 1)) return kExitUsage;
+    if (!Warning(1, 1)) return kExitUsage;
     if (!InitInterface()) return kExitDeviceFailed;
     const int ok = Write(session.read, kWriteLoggerClear, 1, 0);
     CloseInterface();

@@ -115,7 +115,7 @@ SendResult ConfirmDifferences(MeterSession& session) {
                                            "The meter already holds this configuration; nothing was sent."));
         return kUnchanged;
     }
-    return WarnungDetails(0, 0, DifferenceRows(diffs)) ? kSent : kStopped;
+    return WarningWithDetails(0, 0, DifferenceRows(diffs)) ? kSent : kStopped;
 }
 
 // Steps after the meter has been read: checks, questions, carry-over, the comparison and
@@ -136,15 +136,15 @@ SendResult SendCheckedConfiguration(MeterSession& session) {
     const int version = session.read.FwVersion / 100;
     const bool extended = session.edited.Model == 1;
     if (extended && version < 2 && (session.edited.Display & kDisplayRefresh)) {
-        if (!Warnung(4, 4)) return kStopped;
+        if (!Warning(4, 4)) return kStopped;
         session.edited.Display &= kDisplayBrightness;
     }
     if ((session.edited.System & kSystemCosPhi) && version < 3) {
-        if (!Warnung(5, 5)) return kStopped;
+        if (!Warning(5, 5)) return kStopped;
         session.edited.System &= uint8_t(~kSystemCosPhi);
     }
     if (extended && (session.edited.Freq & kFreqUnbalanceI) && version < 4) {
-        if (!Warnung(6, 6)) return kStopped;
+        if (!Warning(6, 6)) return kStopped;
         session.edited.Freq &= uint8_t(~kFreqUnbalanceI);
     }
 
@@ -153,14 +153,14 @@ SendResult SendCheckedConfiguration(MeterSession& session) {
         if (session.read.ExtVersion >= 120) {
             longBlock = true;
         } else if (MinMaxLoggerInUse(session)) {
-            if (!Warnung(7, 7)) return kStopped;
+            if (!Warning(7, 7)) return kStopped;
             longBlock = true;
         }
     }
 
     bool clearLogger = false;
     if (session.connection.kind != kModule && LoggerRearranged(session)) {
-        const int answer = Logger_Warnung();
+        const int answer = LoggerSendWarning();
         if (answer == 0) return kStopped;
         clearLogger = answer == 2;
     }
@@ -186,7 +186,7 @@ SendResult SendCheckedConfiguration(MeterSession& session) {
 
     if (const SendResult answer = ConfirmDifferences(session); answer != kSent) return answer;
     // Without a backup a wrong send could not be undone: only on the user's word.
-    if (!BackupMeterConfiguration(session) && !Warnung(kNoBackupKind, kNoBackupNumber)) return kStopped;
+    if (!BackupMeterConfiguration(session) && !Warning(kNoBackupKind, kNoBackupNumber)) return kStopped;
     if (!Write(session.edited, kWriteConfig, 1, 0)) return kFailed;
     if (extended) {
         TransferWindow(2, 60, 0);

@@ -19,7 +19,7 @@ int ReceiveConfiguration(MeterSession& session);
 int CmRecFromDev(MeterSession& session);
 
 // Checks session.edited against the connected meter, asks where features are missing, shows what
-// the send changes and asks (Warnung(0, 0) with the differences), keeps a backup of the
+// the send changes and asks (Warning(0, 0) with the differences), keeps a backup of the
 // meter's configuration and writes session.edited. When nothing differs nothing is written and
 // the result is 1.
 int CmSendConfig(MeterSession& session);

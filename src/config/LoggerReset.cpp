@@ -5,7 +5,7 @@
 #include "settings/INI_File.h"
 
 void ResetLoggerConfiguration(MeterSession& session) {
-    if (!Warnung(1, 1)) return;
+    if (!Warning(1, 1)) return;
     if (!InitInterface()) return;
     Write(session.read, kWriteLoggerClear, 1, 0);
     CloseInterface();

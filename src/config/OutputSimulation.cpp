@@ -33,7 +33,7 @@ int OutputSimulation::freeOutputs(MeterSession& session) {
     const bool anyFunction =
         !(session.read.DigOut[0] & kOutputFree) || !(session.read.DigOut[1] & kOutputFree);
     if (!anyFunction) return 1;
-    if (!Warnung(2, 2)) return 0;
+    if (!Warning(2, 2)) return 0;
     for (int i = 0; i < 2; ++i) {
         if (session.read.DigOut[i] & kOutputFree) continue;
         freed_[size_t(i)] = true;

@@ -64,13 +64,15 @@ const PairText kPairs[] = {
      QT_TRANSLATE_NOOP("Messages", "The records lie more than a day apart, so the profile graph, which shows "
                                    "one day at a time, cannot draw them. Check the logging interval and the "
                                    "dates and times of the records.")},
-    {MessageType::Error, kFileNotSavedKind, kFileNotSavedNumber, QT_TRANSLATE_NOOP("Messages", "The file was not saved. %1")},
+    {MessageType::Error, kFileNotSavedKind, kFileNotSavedNumber,
+     QT_TRANSLATE_NOOP("Messages", "The file was not saved. %1")},
     {MessageType::Error, 3, 9,
      QT_TRANSLATE_NOOP("Messages", "The configuration holds values a configuration file cannot keep (for "
                                    "example a transformer ratio out of range). Nothing was saved.")},
     {MessageType::Error, 3, 70,
-     QT_TRANSLATE_NOOP("Messages", "The settings file could not be written. Check that the settings folder exists "
-                                   "and that you may write to it, then try again.")},
+     QT_TRANSLATE_NOOP("Messages",
+                       "The settings file could not be written. Check that the settings folder exists "
+                       "and that you may write to it, then try again.")},
     {MessageType::Error, 4, 7,
      QT_TRANSLATE_NOOP("Messages", "The configuration is for a 1 A current input, but the meter has a 5 A "
                                    "input. Choose the meter's current range and send again.")},
@@ -84,11 +86,13 @@ const PairText kPairs[] = {
      QT_TRANSLATE_NOOP("Messages", "This meter does not measure harmonics. Harmonics are available on the "
                                    "ZRM3 model only.")},
     {MessageType::Error, 15, 25,
-     QT_TRANSLATE_NOOP("Messages", "The meter reports an energy scale that this program cannot show (more "
-                                   "than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.")},
+     QT_TRANSLATE_NOOP("Messages",
+                       "The meter reports an energy scale that this program cannot show (more "
+                       "than 10^9 or less than 10^-9 Wh per count). The meters panel stays closed.")},
     {MessageType::Error, 15, 80,
-     QT_TRANSLATE_NOOP("Messages", "The value to set is not a number the energy register can hold (0 up to its "
-                                   "largest count). Nothing was written: correct the value and set again.")},
+     QT_TRANSLATE_NOOP("Messages",
+                       "The value to set is not a number the energy register can hold (0 up to its "
+                       "largest count). Nothing was written: correct the value and set again.")},
     {MessageType::Error, 11, 17,
      QT_TRANSLATE_NOOP("Messages", "The IP address is not valid. Enter four numbers from 0 to 255 separated "
                                    "by dots.")},
@@ -105,8 +109,9 @@ const PairText kPairs[] = {
      QT_TRANSLATE_NOOP("Messages", "The module's logger data cannot be shown: %1. Download it again or open "
                                    "another file.")},
     {MessageType::Error, 17, 2,
-     QT_TRANSLATE_NOOP("Messages", "The LANMOD57 module did not finish sending its logger data in time. Check "
-                                   "the network connection and try again.")},
+     QT_TRANSLATE_NOOP("Messages",
+                       "The LANMOD57 module did not finish sending its logger data in time. Check "
+                       "the network connection and try again.")},
     {MessageType::Error, 17, 3,
      QT_TRANSLATE_NOOP("Messages", "The module's logger data is larger than 4 MiB and was not taken. Nothing "
                                    "was changed.")},
@@ -117,35 +122,35 @@ const PairText kPairs[] = {
      QT_TRANSLATE_NOOP("Messages", "The LANMOD57 module refused the logger download (%1). Check the module's "
                                    "address and try again.")},
 
-    {MessageType::Warnung, 0, 0,
+    {MessageType::Warning, 0, 0,
      QT_TRANSLATE_NOOP("Messages", "Send the configuration to the meter now? The meter's settings will be "
                                    "overwritten.")},
-    {MessageType::Warnung, 1, 1,
+    {MessageType::Warning, 1, 1,
      QT_TRANSLATE_NOOP("Messages", "Clear the meter's logger? All logged records will be lost.")},
-    {MessageType::Warnung, 2, 2,
+    {MessageType::Warning, 2, 2,
      QT_TRANSLATE_NOOP("Messages", "The simulation frees the digital outputs from their limit or pulse "
                                    "function until it ends. Start the simulation?")},
-    {MessageType::Warnung, 3, 3,
+    {MessageType::Warning, 3, 3,
      QT_TRANSLATE_NOOP("Messages", "The meter's logger cannot be read (no meter, or nothing is logged). "
                                    "Open the logger anyway to work with files?")},
-    {MessageType::Warnung, 4, 4,
+    {MessageType::Warning, 4, 4,
      QT_TRANSLATE_NOOP("Messages", "The meter's firmware does not support the display refresh time. Send the "
                                    "configuration without it?")},
-    {MessageType::Warnung, 5, 5,
+    {MessageType::Warning, 5, 5,
      QT_TRANSLATE_NOOP("Messages", "The meter's firmware does not support the cos-phi correction. Send the "
                                    "configuration without it?")},
-    {MessageType::Warnung, 6, 6,
+    {MessageType::Warning, 6, 6,
      QT_TRANSLATE_NOOP("Messages", "The meter's firmware does not support the current unbalance display. "
                                    "Send the configuration without it?")},
-    {MessageType::Warnung, 7, 7,
+    {MessageType::Warning, 7, 7,
      QT_TRANSLATE_NOOP("Messages", "The module's firmware may not support the min/max logger. Send the "
                                    "min/max logger settings anyway?")},
-    {MessageType::Warnung, kNoBackupKind, kNoBackupNumber,
+    {MessageType::Warning, kNoBackupKind, kNoBackupNumber,
      QT_TRANSLATE_NOOP("Messages", "The meter's present configuration could not be backed up, so this send "
                                    "could not be undone. Send without a backup?")},
 };
 
-const char* kLoggerWarnung = QT_TRANSLATE_NOOP(
+const char* kLoggerSendWarning = QT_TRANSLATE_NOOP(
     "Messages", "The logged quantities change. The logger should be cleared, or its records will no longer "
                 "match. Continue sending?");
 
@@ -178,7 +183,7 @@ const struct {
 };
 
 const char* EnglishText(MessageType type, int kind, int number) {
-    if (type == MessageType::LoggerWarnung) return kLoggerWarnung;
+    if (type == MessageType::LoggerSendWarning) return kLoggerSendWarning;
     for (const auto& p : kPairs)
         if (p.type == type && p.kind == kind && p.number == number) return p.text;
     return nullptr;
@@ -187,8 +192,8 @@ const char* EnglishText(MessageType type, int kind, int number) {
 } // namespace
 
 QString MessageTitle(MessageType type, int kind) {
-    if (type == MessageType::LoggerWarnung) return QCoreApplication::translate("Messages", "Logger");
-    if (type == MessageType::Warnung)
+    if (type == MessageType::LoggerSendWarning) return QCoreApplication::translate("Messages", "Logger");
+    if (type == MessageType::Warning)
         for (const auto& q : kQuestionTitles)
             if (q.kind == kind) return QCoreApplication::translate("Messages", q.title);
     if (kind >= 0 && kind < int(std::size(kTitles)))

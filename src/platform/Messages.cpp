@@ -10,8 +10,8 @@ namespace {
 class SilentMessages : public MessageSink {
   public:
     void showError(int, int, const char*) override {}
-    int askWarnung(int, int) override { return 0; }
-    int askLoggerWarnung() override { return 0; }
+    int askWarning(int, int) override { return 0; }
+    int askLoggerSendWarning() override { return 0; }
     void progress(int, int) override {}
     void notify(const QString&) override {}
     void showInfo(const QString&, const QString&) override {}
@@ -38,16 +38,16 @@ int Error(int kind, int number, const char* argument) {
     return 1;
 }
 
-int Warnung(int kind, int number) {
-    return sink->askWarnung(kind, number) ? 1 : 0;
+int Warning(int kind, int number) {
+    return sink->askWarning(kind, number) ? 1 : 0;
 }
 
-int WarnungDetails(int kind, int number, const QStringList& rows) {
-    return sink->askWarnungDetails(kind, number, rows) ? 1 : 0;
+int WarningWithDetails(int kind, int number, const QStringList& rows) {
+    return sink->askWarningWithDetails(kind, number, rows) ? 1 : 0;
 }
 
-int Logger_Warnung() {
-    const int r = sink->askLoggerWarnung();
+int LoggerSendWarning() {
+    const int r = sink->askLoggerSendWarning();
     return std::clamp(r, 0, 2);
 }
 
@@ -81,24 +81,24 @@ void ConsoleMessages::showError(int kind, int number, const char* argument) {
     std::fprintf(stderr, "%s\n", qPrintable(MessageTextEnglish(MessageType::Error, kind, number, argument)));
 }
 
-int ConsoleMessages::askWarnung(int kind, int number) {
+int ConsoleMessages::askWarning(int kind, int number) {
     const bool noBackup = kind == kNoBackupKind && number == kNoBackupNumber;
     const bool answer = noBackup ? sendWithoutBackup : yes;
     const char* how = noBackup ? (answer ? "Yes (--no-backup)." : "No (give --no-backup to send without it).")
                                : (answer ? "Yes (--yes)." : "No (give --yes to confirm).");
-    std::fprintf(stderr, "%s %s\n", qPrintable(MessageTextEnglish(MessageType::Warnung, kind, number)), how);
+    std::fprintf(stderr, "%s %s\n", qPrintable(MessageTextEnglish(MessageType::Warning, kind, number)), how);
     return answer ? 1 : 0;
 }
 
-int ConsoleMessages::askWarnungDetails(int kind, int number, const QStringList& rows) {
+int ConsoleMessages::askWarningWithDetails(int kind, int number, const QStringList& rows) {
     for (const QString& row : rows)
         std::fprintf(stdout, "%s\n", qUtf8Printable(row));
     std::fflush(stdout);
-    return askWarnung(kind, number);
+    return askWarning(kind, number);
 }
 
-int ConsoleMessages::askLoggerWarnung() {
-    std::fprintf(stderr, "%s %s\n", qPrintable(MessageTextEnglish(MessageType::LoggerWarnung, 0, 0)),
+int ConsoleMessages::askLoggerSendWarning() {
+    std::fprintf(stderr, "%s %s\n", qPrintable(MessageTextEnglish(MessageType::LoggerSendWarning, 0, 0)),
                  yes ? "Yes, and the logger is cleared (--yes)." : "No (give --yes to confirm).");
     return yes ? loggerAnswerWhenYes : 0;
 }
@@ -122,16 +122,16 @@ void ScriptedMessages::showError(int kind, int number, const char* argument) {
     shown.push_back({MessageType::Error, kind, number, argument ? argument : ""});
 }
 
-int ScriptedMessages::askWarnung(int kind, int number) {
-    shown.push_back({MessageType::Warnung, kind, number});
+int ScriptedMessages::askWarning(int kind, int number) {
+    shown.push_back({MessageType::Warning, kind, number});
     if (answers.empty()) return 1;
     const int a = answers.front();
     answers.pop_front();
     return a;
 }
 
-int ScriptedMessages::askLoggerWarnung() {
-    shown.push_back({MessageType::LoggerWarnung, 0, 0});
+int ScriptedMessages::askLoggerSendWarning() {
+    shown.push_back({MessageType::LoggerSendWarning, 0, 0});
     if (answers.empty()) return 1;
     const int a = answers.front();
     answers.pop_front();

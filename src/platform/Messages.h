@@ -15,20 +15,20 @@ class MessageSink {
   public:
     virtual ~MessageSink() = default;
     virtual void showError(int kind, int number, const char* argument) = 0;
-    virtual int askWarnung(int kind, int number) = 0; // 1 continue, 0 cancel
-    virtual int askLoggerWarnung() = 0;               // 0 cancel, 1 continue, 2 continue and clear
+    virtual int askWarning(int kind, int number) = 0; // 1 continue, 0 cancel
+    virtual int askLoggerSendWarning() = 0;           // 0 cancel, 1 continue, 2 continue and clear
     virtual void progress(int mode, int value) = 0;   // 0 open, 2 set percent, 1 close
     // The question of a pair together with the rows it is about ("a<TAB>b<TAB>c", such as
     // the changes a send would make). Without a way to show them, the pair alone is asked.
-    virtual int askWarnungDetails(int kind, int number, const QStringList& rows) {
+    virtual int askWarningWithDetails(int kind, int number, const QStringList& rows) {
         (void)rows;
-        return askWarnung(kind, number);
+        return askWarning(kind, number);
     }
     // A short status line (where a backup went, what was saved). Not a question.
     virtual void notify(const QString& text) = 0;
     // An information popup with a title (version information and the like).
     virtual void showInfo(const QString& title, const QString& text) = 0;
-    // Information with rows as for askWarnungDetails (a comparison of configurations).
+    // Information with rows as for askWarningWithDetails (a comparison of configurations).
     virtual void showDetails(const QString& title, const QString& text, const QStringList& rows) {
         showInfo(title, rows.isEmpty() ? text : text + "\n" + rows.join('\n'));
     }
@@ -45,9 +45,9 @@ MessageSink* SetMessageSink(MessageSink* sink);
 MessageSink& CurrentMessageSink();
 
 int Error(int kind, int number, const char* argument = nullptr); // always 1
-int Warnung(int kind, int number);                               // 1 continue, 0 cancel
-int Logger_Warnung();                                            // 0, 1 or 2
-int WarnungDetails(int kind, int number, const QStringList& rows); // 1 continue, 0 cancel
+int Warning(int kind, int number);                               // 1 continue, 0 cancel
+int LoggerSendWarning();                                         // 0, 1 or 2
+int WarningWithDetails(int kind, int number, const QStringList& rows); // 1 continue, 0 cancel
 void TransferWindow(int mode, int value, double delay);
 void Notify(const QString& text);
 void ShowInfo(const QString& title, const QString& text);
@@ -56,10 +56,10 @@ std::string FileSelectPopup(bool save, const QString& title, const QString& patt
                             const std::string& suggested);
 int PasswordPopup(std::string& password, int maxLength); // 1 entered, 0 cancelled
 
-enum class MessageType { Error, Warnung, LoggerWarnung };
+enum class MessageType { Error, Warning, LoggerSendWarning };
 
 // The question before a send whose backup of the meter's configuration failed
-// (Warnung kind, number): without a backup the send could not be undone.
+// (Warning kind, number): without a backup the send could not be undone.
 constexpr int kNoBackupKind = 3;
 constexpr int kNoBackupNumber = 8;
 // "The file was not saved. %1": a file the user keeps, with the reason.
@@ -77,9 +77,9 @@ class ConsoleMessages : public MessageSink {
   public:
     explicit ConsoleMessages(bool confirmAll) : yes(confirmAll) {}
     void showError(int kind, int number, const char* argument) override;
-    int askWarnung(int kind, int number) override;
-    int askLoggerWarnung() override;
-    int askWarnungDetails(int kind, int number, const QStringList& rows) override; // rows to stdout first
+    int askWarning(int kind, int number) override;
+    int askLoggerSendWarning() override;
+    int askWarningWithDetails(int kind, int number, const QStringList& rows) override; // rows to stdout first
     void progress(int, int) override {}
     void notify(const QString& text) override;
     void showInfo(const QString& title, const QString& text) override;
@@ -100,11 +100,11 @@ class ScriptedMessages : public MessageSink {
         bool operator==(const Shown&) const = default;
     };
     void showError(int kind, int number, const char* argument) override;
-    int askWarnung(int kind, int number) override;
-    int askLoggerWarnung() override;
-    int askWarnungDetails(int kind, int number, const QStringList& rows) override {
+    int askWarning(int kind, int number) override;
+    int askLoggerSendWarning() override;
+    int askWarningWithDetails(int kind, int number, const QStringList& rows) override {
         details.push_back(rows);
-        return askWarnung(kind, number);
+        return askWarning(kind, number);
     }
     void progress(int mode, int value) override;
     void notify(const QString& text) override { notes.push_back(text); }

@@ -35,7 +35,7 @@ namespace {
 
 bool PrintActivePanel(QPrinter& printer) {
     // The date and time of the printout appear on paper only.
-    Update_Time();
+    ShowPrintDateTime();
     ShowPrintFields(true);
     const bool printed = PrintPanel(ActivePanel(), printer);
     ShowPrintFields(false);

@@ -377,7 +377,7 @@ int ExitProgram() {
     return 0;
 }
 
-void Update_Time() {
+void ShowPrintDateTime() {
     if (!MainPanel) return;
     const LocalTime now = LocalNow();
     if (auto* date = MainPanel->findChild<QLabel*>("Date"))

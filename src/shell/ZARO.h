@@ -97,7 +97,7 @@ std::string ResourcePath(const char* sub);
 int ExitProgram();
 // Writes today's date and time into the main panel's QLabel children named "Date" and
 // "Time" (they are shown only while printing).
-void Update_Time();
+void ShowPrintDateTime();
 
 int CmPrint();
 // Prints panel as a picture scaled onto one page; false when the printer cannot start.

@@ -70,9 +70,9 @@ QString VersionPopup(MeterSession& session, ScriptedMessages& messages) {
 struct FaultOnQuestion : ScriptedMessages {
     SimLine* line = nullptr;
     QString fault;
-    int askWarnung(int kind, int number) override {
+    int askWarning(int kind, int number) override {
         if (!fault.isEmpty()) line->fault(fault);
-        return ScriptedMessages::askWarnung(kind, number);
+        return ScriptedMessages::askWarning(kind, number);
     }
 };
 
@@ -239,7 +239,7 @@ class ConfigTransferTest : public QObject {
         session.edited.IrSec = 1.0f;
         messages.answers = {1};
         QCOMPARE(CmSendConfig(session), 1);
-        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Warnung, 0, 0}}));
+        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Warning, 0, 0}}));
         QCOMPARE(messages.details.size(), size_t(1)); // the question came with the changes
         QVERIFY(messages.details[0].contains("Description\t'" + QString(previous.Description) +
                                              "'\t'Sent by the test'"));
@@ -297,7 +297,7 @@ class ConfigTransferTest : public QObject {
         session.edited.Freq |= 0x40;
         QCOMPARE(CmSendConfig(session), 1);
         QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{
-                                     {M::Warnung, 4, 4}, {M::Warnung, 5, 5}, {M::Warnung, 6, 6}}));
+                                     {M::Warning, 4, 4}, {M::Warning, 5, 5}, {M::Warning, 6, 6}}));
         QVERIFY(
             messages.notes.back().contains("nothing was sent")); // without them nothing was left to change
         const ConfigImage meter = ReadBack(session);
@@ -309,7 +309,7 @@ class ConfigTransferTest : public QObject {
         std::strcpy(session.edited.Description, "declined");
         messages.answers = {0};
         QCOMPARE(CmSendConfig(session), 0);
-        QCOMPARE(messages.shown.back(), (ScriptedMessages::Shown{M::Warnung, 5, 5}));
+        QCOMPARE(messages.shown.back(), (ScriptedMessages::Shown{M::Warning, 5, 5}));
         QCOMPARE(messages.progressOpen, 0);
         QVERIFY(QByteArray(ReadBack(session).Description) != "declined");
     }
@@ -321,7 +321,7 @@ class ConfigTransferTest : public QObject {
             session.edited.Logger ^= 0x1000;
             messages.answers = {answer, 1};
             QCOMPARE(CmSendConfig(session), answer);
-            QVERIFY(messages.wasShown(M::LoggerWarnung, 0, 0));
+            QVERIFY(messages.wasShown(M::LoggerSendWarning, 0, 0));
             QCOMPARE(messages.progressOpen, 0);
             QCOMPARE(V(ReadBack(session).Logger),
                      answer ? session.edited.Logger : uint16_t(session.edited.Logger ^ 0x1000));
@@ -342,7 +342,7 @@ class ConfigTransferTest : public QObject {
         session.edited.DigOut[1] = 65;
         messages.answers = {0};
         QCOMPARE(CmSendConfig(session), 0);
-        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Warnung, 0, 0}}));
+        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Warning, 0, 0}}));
         QCOMPARE(messages.details.size(), size_t(1));
         QCOMPARE(messages.details[0].size(), 2);
         QCOMPARE(messages.progressOpen, 0);
@@ -393,8 +393,8 @@ class ConfigTransferTest : public QObject {
             QCOMPARE(CmSendConfig(session), answer);
             // The min/max question comes with the checks, the changes are shown after them.
             std::vector<ScriptedMessages::Shown> shown;
-            if (asked) shown.push_back({M::Warnung, 7, 7});
-            if (answer) shown.push_back({M::Warnung, 0, 0});
+            if (asked) shown.push_back({M::Warning, 7, 7});
+            if (answer) shown.push_back({M::Warning, 0, 0});
             QCOMPARE(messages.shown, shown);
             QCOMPARE(messages.progressOpen, 0);
             if (answer) expected[0] = 5;

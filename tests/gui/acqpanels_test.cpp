@@ -295,7 +295,7 @@ class AcqPanelsTest : public QObject {
         QCOMPARE(CheckMeas(scale, MakeValue(1e8f, kVoltage), field), 0); // "OVL" again, still red
         QCOMPARE(field->text(), QString("OVL"));
         QVERIFY(MeasFieldRed(field));
-        Meas_Disturbed(field);
+        ShowDisturbed(field);
         QCOMPARE(field->text(), QString("----"));
         QVERIFY(MeasFieldRed(field));
         QCOMPARE(CheckMeas(scale, MakeValue(230.0f, kVoltage), field), 0);

@@ -143,7 +143,7 @@ class FrontPanelsTest : public QObject {
     void simulationSwitchesTheOutputs() {
         QVERIFY(Meter({"--digout", "5,128"}));
         CmSimulation(session);
-        QVERIFY(messages.wasShown(MessageType::Warnung, 2, 2));
+        QVERIFY(messages.wasShown(MessageType::Warning, 2, 2));
         QVERIFY(Panels().simulation);
         QVERIFY(SimButton("Off1")->isChecked() && !SimButton("On1")->isChecked());
         SimButton("On1")->click();

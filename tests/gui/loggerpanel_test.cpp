@@ -254,7 +254,7 @@ class LoggerPanelTest : public QObject {
         CmLoggerReset(session);
         QCOMPARE(Text("records"), QString("10"));
         CmLoggerReset(session);
-        QVERIFY(messages.wasShown(M::Warnung, 1, 1));
+        QVERIFY(messages.wasShown(M::Warning, 1, 1));
         QCOMPARE(Text("records"), QString("0"));
         QVERIFY(LoggerStatusTimer(session)->isActive());
         CmReadLoggerData(session); // nothing to read: nothing happens

@@ -467,7 +467,7 @@ class ShellTest : public QObject {
             title = d->windowTitle();
             QTest::keyClick(d, Qt::Key_Return);
         });
-        QCOMPARE(dialogs.askWarnungDetails(0, 0, {"A\t1\t2", "B\tx\ty"}), 0);
+        QCOMPARE(dialogs.askWarningWithDetails(0, 0, {"A\t1\t2", "B\tx\ty"}), 0);
         QCOMPARE(rows, 2);
         QCOMPARE(title, QString("Send configuration"));
     }
@@ -536,7 +536,7 @@ class ShellTest : public QObject {
                 for (QAbstractButton* b : box->buttons())
                     if ((box->buttonRole(b) == QMessageBox::AcceptRole) == accept) b->click();
             });
-            QCOMPARE(dialogs.askLoggerWarnung(), answer);
+            QCOMPARE(dialogs.askLoggerSendWarning(), answer);
         }
     }
 

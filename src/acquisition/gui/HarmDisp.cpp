@@ -73,8 +73,8 @@ struct Ui {
     QLabel* unbMax;
 } ui;
 
-int HarmType = kHarmVoltage;
-int Harm_Netz = 0;
+int shownKind = kHarmVoltage;
+int shownNetworkClass = 0;
 
 QLabel* UnbalanceField(QWidget* parent, const char* name) {
     auto* field = new QLabel(parent);
@@ -86,7 +86,7 @@ QLabel* UnbalanceField(QWidget* parent, const char* name) {
 }
 
 void ShowTable() {
-    const int rows = HarmRowCount(Harm_Netz);
+    const int rows = HarmRowCount(shownNetworkClass);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < kHarmColumns; ++c) {
             QTableWidgetItem* item = ui.table->item(r, c);
@@ -96,7 +96,7 @@ void ShowTable() {
                 item->setFlags(Qt::ItemIsEnabled);
                 ui.table->setItem(r, c, item);
             }
-            item->setText(HarmCellText(HarmCell(HarmType, r, c)));
+            item->setText(HarmCellText(HarmCell(shownKind, r, c)));
         }
 }
 
@@ -147,18 +147,18 @@ QWidget* CreateHarmDisp(MeterSession& session, QWidget* parent) {
 
 void InitHarmDisp(MeterSession& session, int kind) {
     if (!Panels().harmonics) return;
-    HarmType = kind;
-    Harm_Netz = NetworkClass(session.read);
+    shownKind = kind;
+    shownNetworkClass = NetworkClass(session.read);
     SetLiveTitle(ui.frame,
                  kind == kHarmVoltage ? Tr(QT_TRANSLATE_NOOP("HarmDisp", "Voltage harmonics [%]"))
                                       : Tr(QT_TRANSLATE_NOOP("HarmDisp", "Current harmonics [%]")),
                  false);
-    ui.unbalance->setVisible(HarmShowsUnbalance(kind, Harm_Netz));
-    const int rows = HarmRowCount(Harm_Netz);
+    ui.unbalance->setVisible(HarmShowsUnbalance(kind, shownNetworkClass));
+    const int rows = HarmRowCount(shownNetworkClass);
     ui.table->setRowCount(rows);
     QStringList captions;
     for (int r = 0; r < rows; ++r)
-        captions << HarmRowCaption(kind, Harm_Netz, r);
+        captions << HarmRowCaption(kind, shownNetworkClass, r);
     ui.table->setVerticalHeaderLabels(captions);
     HarmTimer(session);
     StartLivePolling(ui.frame);
@@ -170,15 +170,15 @@ int CmReadHarmonics(MeterSession& session) {
     if (!Panels().harmonics || LinkBusy()) return 1;
     timer->stop();
     SetLiveBusy(ui.frame, true);
-    const int ok = ReadHarmonics(session, HarmType, Harm_Netz);
+    const int ok = ReadHarmonics(session, shownKind, shownNetworkClass);
     if (!LiveReadReturned(ui.frame)) return 1;
     // A failed read leaves table and chart as they were.
     if (ok) {
         ShowTable();
-        ui.chart->yRange = HarmYRange(HarmLargest(HarmType, Harm_Netz));
-        ui.chart->bars = HarmBars(HarmType, Harm_Netz);
+        ui.chart->yRange = HarmYRange(HarmLargest(shownKind, shownNetworkClass));
+        ui.chart->bars = HarmBars(shownKind, shownNetworkClass);
         ui.chart->update();
-        if (HarmShowsUnbalance(HarmType, Harm_Netz)) {
+        if (HarmShowsUnbalance(shownKind, shownNetworkClass)) {
             ui.unbNow->setText(HarmCellText(HarmUnbalance(false)));
             ui.unbMax->setText(HarmCellText(HarmUnbalance(true)));
         }
@@ -192,7 +192,7 @@ int ResetHarmonics(MeterSession& session) {
     if (!Panels().harmonics) return 0;
     QTimer* timer = HarmTimer(session);
     timer->stop();
-    SendHarmReset(session, HarmType);
+    SendHarmReset(session, shownKind);
     timer->setInterval(2000);
     if (Panels().harmonics) timer->start();
     return 0;

@@ -103,7 +103,7 @@ void ShowPowerRows(int ok) {
         for (int c = 0; c < PowerColumns(); ++c) {
             QLabel* field = ui.field[q][c];
             if (!ok) {
-                Meas_Disturbed(field);
+                ShowDisturbed(field);
             } else if (!ui.zrm3 || c < 5) {
                 // Both forms: the running interval first, then the meter's other groups.
                 ShowMeasText(field,
@@ -126,7 +126,7 @@ void ShowFreeRows(MeterSession& session, int ok) {
                 ShowMeasText(ui.field[r][w],
                              FreeMeanText(session, ui.frame.scale, resets, r - kPowerMeans, w));
             else
-                Meas_Disturbed(ui.field[r][w]);
+                ShowDisturbed(ui.field[r][w]);
     }
 }
 

@@ -252,7 +252,7 @@ void ShowMeasValues(MeterSession& session, int readOk, int rows) {
     for (int r = 0; r < rows; ++r) {
         if (!MeasRowVisible(session, r, ui.frame.scale)) continue;
         if (!readOk)
-            Meas_Disturbed(ui.field[r]);
+            ShowDisturbed(ui.field[r]);
         else
             CheckMeas(ui.frame.scale, MeasurandValue(session, r), ui.field[r]);
     }

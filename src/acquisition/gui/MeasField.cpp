@@ -52,6 +52,6 @@ int CheckMeas(const DisplayScale& scale, const Value& value, QLabel* field) {
     return shown.invalid;
 }
 
-void Meas_Disturbed(QLabel* field) {
+void ShowDisturbed(QLabel* field) {
     ShowMeasText(field, DisturbedText());
 }

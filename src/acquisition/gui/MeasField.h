@@ -13,6 +13,6 @@ QLabel* NewMeasField(QWidget* parent);
 // invalid (red), else 0.
 int CheckMeas(const DisplayScale& scale, const Value& value, QLabel* field);
 // "----" in red: the request for this field failed.
-void Meas_Disturbed(QLabel* field);
+void ShowDisturbed(QLabel* field);
 void ShowMeasText(QLabel* field, const MeasText& shown);
 bool MeasFieldRed(const QLabel* field);

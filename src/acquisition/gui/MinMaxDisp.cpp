@@ -143,7 +143,7 @@ int CmReadMinMax(MeterSession& session) {
         if (ok)
             ShowMeasText(ui.field[r], MinMaxText(session, r, ui.frame.scale));
         else
-            Meas_Disturbed(ui.field[r]);
+            ShowDisturbed(ui.field[r]);
     }
     SetLiveBusy(ui.frame, false);
     timer->start();

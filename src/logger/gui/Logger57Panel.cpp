@@ -307,7 +307,7 @@ int CmCloseLogDisplay57() {
 
 int EnterModuleLogger(MeterSession& session, int online) {
     if (online && !OpenAcquisition(session)) {
-        if (!Warnung(3, 3)) return 0;
+        if (!Warning(3, 3)) return 0;
         online = 0;
     }
     session.read.Model = session.edited.Model;

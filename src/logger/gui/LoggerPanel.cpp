@@ -311,7 +311,7 @@ int CmLoggerAcquisition(MeterSession& session) {
     if (session.connection.kind == kModule) return EnterModuleLogger(session, 1);
     // A meter that cannot be reached leaves the files: the user decides.
     if (!InitInterface() || !ReadConfiguration(session, 0)) {
-        if (!Warnung(3, 3)) {
+        if (!Warning(3, 3)) {
             CloseInterface();
             return 0;
         }
@@ -327,7 +327,7 @@ int CmLoggerAcquisition(MeterSession& session) {
         }
         if (LogsNothing(session)) {
             online = false;
-            if (!Warnung(3, 3)) {
+            if (!Warning(3, 3)) {
                 CloseInterface();
                 return 0;
             }
@@ -505,7 +505,7 @@ int CmOpenLoggerFile(MeterSession& session) {
 
 int CmLoggerReset(MeterSession& session) {
     if (Panels().moduleLogger) return 0; // the module's logger is not erased from here
-    if (!Panels().deviceLogger || !Warnung(1, 1)) return 0;
+    if (!Panels().deviceLogger || !Warning(1, 1)) return 0;
     StatusTimer(session)->stop();
     if (Write(session.read, kWriteLoggerClear, 1, 0)) {
         Wire().pauseMs(1000); // the meter erases its memory before it reports the empty status

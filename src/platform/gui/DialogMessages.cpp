@@ -77,9 +77,9 @@ void DialogMessages::showError(int kind, int number, const char* argument) {
     box.exec();
 }
 
-int DialogMessages::askWarnung(int kind, int number) {
-    QMessageBox box(QMessageBox::Warning, MessageTitle(MessageType::Warnung, kind),
-                    MessageText(MessageType::Warnung, kind, number), QMessageBox::NoButton, parent());
+int DialogMessages::askWarning(int kind, int number) {
+    QMessageBox box(QMessageBox::Warning, MessageTitle(MessageType::Warning, kind),
+                    MessageText(MessageType::Warning, kind, number), QMessageBox::NoButton, parent());
     QPushButton* yes =
         box.addButton(QApplication::translate("DialogMessages", "Continue"), QMessageBox::AcceptRole);
     QPushButton* no =
@@ -90,9 +90,9 @@ int DialogMessages::askWarnung(int kind, int number) {
     return box.clickedButton() == yes ? 1 : 0;
 }
 
-int DialogMessages::askLoggerWarnung() {
-    QMessageBox box(QMessageBox::Warning, MessageTitle(MessageType::LoggerWarnung, 0),
-                    MessageText(MessageType::LoggerWarnung, 0, 0), QMessageBox::NoButton, parent());
+int DialogMessages::askLoggerSendWarning() {
+    QMessageBox box(QMessageBox::Warning, MessageTitle(MessageType::LoggerSendWarning, 0),
+                    MessageText(MessageType::LoggerSendWarning, 0, 0), QMessageBox::NoButton, parent());
     QPushButton* yes =
         box.addButton(QApplication::translate("DialogMessages", "Continue"), QMessageBox::AcceptRole);
     QPushButton* no =
@@ -146,9 +146,9 @@ void DialogMessages::showInfo(const QString& title, const QString& text) {
     box.exec();
 }
 
-int DialogMessages::askWarnungDetails(int kind, int number, const QStringList& rows) {
-    return DetailsDialog(parent(), MessageTitle(MessageType::Warnung, kind),
-                         MessageText(MessageType::Warnung, kind, number), rows, true);
+int DialogMessages::askWarningWithDetails(int kind, int number, const QStringList& rows) {
+    return DetailsDialog(parent(), MessageTitle(MessageType::Warning, kind),
+                         MessageText(MessageType::Warning, kind, number), rows, true);
 }
 
 void DialogMessages::showDetails(const QString& title, const QString& text, const QStringList& rows) {

@@ -16,12 +16,12 @@ class DialogMessages : public MessageSink {
     explicit DialogMessages(QWidget* (*activePanel)()) : parentOf(activePanel) {}
     ~DialogMessages() override;
     void showError(int kind, int number, const char* argument) override;
-    int askWarnung(int kind, int number) override;
-    int askLoggerWarnung() override;
+    int askWarning(int kind, int number) override;
+    int askLoggerSendWarning() override;
     void progress(int mode, int value) override;
     void notify(const QString& text) override;
     void showInfo(const QString& title, const QString& text) override;
-    int askWarnungDetails(int kind, int number, const QStringList& rows) override;
+    int askWarningWithDetails(int kind, int number, const QStringList& rows) override;
     void showDetails(const QString& title, const QString& text, const QStringList& rows) override;
     std::string selectFile(bool save, const QString& title, const QString& pattern,
                            const std::string& suggested) override;
