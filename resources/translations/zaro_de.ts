@@ -212,30 +212,6 @@ Version: %3</translation>
         <translation>keine Parität, 1 Stoppbit</translation>
     </message>
     <message>
-        <source>0.5 s</source>
-        <translation>0,5 s</translation>
-    </message>
-    <message>
-        <source>1 s</source>
-        <translation>1 s</translation>
-    </message>
-    <message>
-        <source>2 s</source>
-        <translation>2 s</translation>
-    </message>
-    <message>
-        <source>3 s</source>
-        <translation>3 s</translation>
-    </message>
-    <message>
-        <source>4 s</source>
-        <translation>4 s</translation>
-    </message>
-    <message>
-        <source>5 s</source>
-        <translation>5 s</translation>
-    </message>
-    <message>
         <source>Fixed page</source>
         <translation>Feste Seite</translation>
     </message>
@@ -274,6 +250,10 @@ Version: %3</translation>
     <message>
         <source>code %1</source>
         <translation>Code %1</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -2257,6 +2237,85 @@ Es wurde kein Programm gefunden, das sie öffnet.</translation>
     <message>
         <source>Bright</source>
         <translation>Hell</translation>
+    </message>
+</context>
+<context>
+    <name>CommLog</name>
+    <message>
+        <source>request</source>
+        <translation>Anfrage</translation>
+    </message>
+    <message>
+        <source>retry %1</source>
+        <translation>Wiederholung %1</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>Rundruf</translation>
+    </message>
+    <message>
+        <source>good reply, %1 ms</source>
+        <translation>gute Antwort, %1 ms</translation>
+    </message>
+    <message>
+        <source>exception %1 (%2), %3 ms</source>
+        <translation>Ausnahme %1 (%2), %3 ms</translation>
+    </message>
+    <message>
+        <source>CRC error</source>
+        <translation>CRC-Fehler</translation>
+    </message>
+    <message>
+        <source>wrong length</source>
+        <translation>falsche Länge</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>connection closed</source>
+        <translation>Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>invalid reply</source>
+        <translation>ungültige Antwort</translation>
+    </message>
+    <message>
+        <source>illegal function</source>
+        <translation>unzulässige Funktion</translation>
+    </message>
+    <message>
+        <source>illegal data address</source>
+        <translation>unzulässige Datenadresse</translation>
+    </message>
+    <message>
+        <source>illegal data value</source>
+        <translation>unzulässiger Datenwert</translation>
+    </message>
+    <message>
+        <source>device failure</source>
+        <translation>Gerätefehler</translation>
+    </message>
+    <message>
+        <source>acknowledge</source>
+        <translation>Bestätigung</translation>
+    </message>
+    <message>
+        <source>device busy</source>
+        <translation>Gerät beschäftigt</translation>
+    </message>
+    <message>
+        <source>gateway path unavailable</source>
+        <translation>Gateway-Pfad nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>target device failed to respond</source>
+        <translation>Zielgerät antwortet nicht</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
     </message>
 </context>
 </TS>

@@ -210,30 +210,6 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>0.5 s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2 s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>3 s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4 s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>5 s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Fixed page</source>
         <translation type="unfinished"></translation>
     </message>
@@ -271,6 +247,10 @@ Version: %3</source>
     </message>
     <message>
         <source>code %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2252,6 +2232,85 @@ No program to open it was found.</source>
     </message>
     <message>
         <source>Bright</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommLog</name>
+    <message>
+        <source>request</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>retry %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>good reply, %1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exception %1 (%2), %3 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CRC error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wrong length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connection closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid reply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>illegal function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>illegal data address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>illegal data value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>device failure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>acknowledge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>device busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gateway path unavailable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>target device failed to respond</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -212,30 +212,6 @@ Version : %3</translation>
         <translation>sans parité, 1 bit d&apos;arrêt</translation>
     </message>
     <message>
-        <source>0.5 s</source>
-        <translation>0,5 s</translation>
-    </message>
-    <message>
-        <source>1 s</source>
-        <translation>1 s</translation>
-    </message>
-    <message>
-        <source>2 s</source>
-        <translation>2 s</translation>
-    </message>
-    <message>
-        <source>3 s</source>
-        <translation>3 s</translation>
-    </message>
-    <message>
-        <source>4 s</source>
-        <translation>4 s</translation>
-    </message>
-    <message>
-        <source>5 s</source>
-        <translation>5 s</translation>
-    </message>
-    <message>
         <source>Fixed page</source>
         <translation>Page fixe</translation>
     </message>
@@ -274,6 +250,10 @@ Version : %3</translation>
     <message>
         <source>code %1</source>
         <translation>code %1</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -2257,6 +2237,85 @@ Aucun programme pour l'ouvrir n'a été trouvé.</translation>
     <message>
         <source>Bright</source>
         <translation>Clair</translation>
+    </message>
+</context>
+<context>
+    <name>CommLog</name>
+    <message>
+        <source>request</source>
+        <translation>requête</translation>
+    </message>
+    <message>
+        <source>retry %1</source>
+        <translation>répétition %1</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>diffusion</translation>
+    </message>
+    <message>
+        <source>good reply, %1 ms</source>
+        <translation>réponse correcte, %1 ms</translation>
+    </message>
+    <message>
+        <source>exception %1 (%2), %3 ms</source>
+        <translation>exception %1 (%2), %3 ms</translation>
+    </message>
+    <message>
+        <source>CRC error</source>
+        <translation>erreur CRC</translation>
+    </message>
+    <message>
+        <source>wrong length</source>
+        <translation>longueur incorrecte</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>délai dépassé</translation>
+    </message>
+    <message>
+        <source>connection closed</source>
+        <translation>connexion fermée</translation>
+    </message>
+    <message>
+        <source>invalid reply</source>
+        <translation>réponse invalide</translation>
+    </message>
+    <message>
+        <source>illegal function</source>
+        <translation>fonction illégale</translation>
+    </message>
+    <message>
+        <source>illegal data address</source>
+        <translation>adresse de données illégale</translation>
+    </message>
+    <message>
+        <source>illegal data value</source>
+        <translation>valeur de données illégale</translation>
+    </message>
+    <message>
+        <source>device failure</source>
+        <translation>défaillance de l'appareil</translation>
+    </message>
+    <message>
+        <source>acknowledge</source>
+        <translation>acquittement</translation>
+    </message>
+    <message>
+        <source>device busy</source>
+        <translation>appareil occupé</translation>
+    </message>
+    <message>
+        <source>gateway path unavailable</source>
+        <translation>chemin de passerelle indisponible</translation>
+    </message>
+    <message>
+        <source>target device failed to respond</source>
+        <translation>l'appareil cible ne répond pas</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnue</translation>
     </message>
 </context>
 </TS>

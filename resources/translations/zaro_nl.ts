@@ -212,30 +212,6 @@ Versie: %3</translation>
         <translation>geen pariteit, 1 stopbit</translation>
     </message>
     <message>
-        <source>0.5 s</source>
-        <translation>0,5 s</translation>
-    </message>
-    <message>
-        <source>1 s</source>
-        <translation>1 s</translation>
-    </message>
-    <message>
-        <source>2 s</source>
-        <translation>2 s</translation>
-    </message>
-    <message>
-        <source>3 s</source>
-        <translation>3 s</translation>
-    </message>
-    <message>
-        <source>4 s</source>
-        <translation>4 s</translation>
-    </message>
-    <message>
-        <source>5 s</source>
-        <translation>5 s</translation>
-    </message>
-    <message>
         <source>Fixed page</source>
         <translation>Vaste pagina</translation>
     </message>
@@ -274,6 +250,10 @@ Versie: %3</translation>
     <message>
         <source>code %1</source>
         <translation>code %1</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -2257,6 +2237,85 @@ Er is geen programma gevonden om het te openen.</translation>
     <message>
         <source>Bright</source>
         <translation>Helder</translation>
+    </message>
+</context>
+<context>
+    <name>CommLog</name>
+    <message>
+        <source>request</source>
+        <translation>verzoek</translation>
+    </message>
+    <message>
+        <source>retry %1</source>
+        <translation>herhaling %1</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>broadcast</translation>
+    </message>
+    <message>
+        <source>good reply, %1 ms</source>
+        <translation>goed antwoord, %1 ms</translation>
+    </message>
+    <message>
+        <source>exception %1 (%2), %3 ms</source>
+        <translation>uitzondering %1 (%2), %3 ms</translation>
+    </message>
+    <message>
+        <source>CRC error</source>
+        <translation>CRC-fout</translation>
+    </message>
+    <message>
+        <source>wrong length</source>
+        <translation>verkeerde lengte</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>time-out</translation>
+    </message>
+    <message>
+        <source>connection closed</source>
+        <translation>verbinding gesloten</translation>
+    </message>
+    <message>
+        <source>invalid reply</source>
+        <translation>ongeldig antwoord</translation>
+    </message>
+    <message>
+        <source>illegal function</source>
+        <translation>ongeldige functie</translation>
+    </message>
+    <message>
+        <source>illegal data address</source>
+        <translation>ongeldig gegevensadres</translation>
+    </message>
+    <message>
+        <source>illegal data value</source>
+        <translation>ongeldige gegevenswaarde</translation>
+    </message>
+    <message>
+        <source>device failure</source>
+        <translation>apparaatstoring</translation>
+    </message>
+    <message>
+        <source>acknowledge</source>
+        <translation>bevestiging</translation>
+    </message>
+    <message>
+        <source>device busy</source>
+        <translation>apparaat bezet</translation>
+    </message>
+    <message>
+        <source>gateway path unavailable</source>
+        <translation>gatewaypad niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>target device failed to respond</source>
+        <translation>doelapparaat antwoordt niet</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>onbekend</translation>
     </message>
 </context>
 </TS>

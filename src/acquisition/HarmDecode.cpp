@@ -1,6 +1,7 @@
 #include "acquisition/HarmDecode.h"
 
 #include "config/ConfigImage.h"
+#include "values/NumberText.h"
 
 #include <QtGlobal>
 #include <algorithm>
@@ -66,8 +67,8 @@ float HarmCell(int kind, int row, int column) {
     return Percent(Word(block, kHarmOrders * phase + column));
 }
 
-QString HarmCellText(float percent) {
-    return QString::number(double(percent), 'f', 1);
+QString HarmCellText(float percent, const QLocale& locale) {
+    return FixedText(double(percent), 1, locale);
 }
 
 float HarmLargest(int kind, int netKind) {

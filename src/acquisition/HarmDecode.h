@@ -5,6 +5,7 @@
 
 #include "link/DeviceLink.h"
 
+#include <QLocale>
 #include <QString>
 #include <QVector>
 #include <cstdint>
@@ -22,7 +23,7 @@ const char* HarmRowCaption(int kind, int netKind, int row);
 void HarmRequests(int kind, int netKind, ReadRequest out[4]);
 // Cell of the table in percent, from the blocks as read.
 float HarmCell(int kind, int row, int column);
-QString HarmCellText(float percent); // one decimal
+QString HarmCellText(float percent, const QLocale& locale); // one decimal
 // Largest order value of the table (THD left out) and the chart's y range for it.
 float HarmLargest(int kind, int netKind);
 float HarmYRange(float largest);

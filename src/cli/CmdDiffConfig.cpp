@@ -26,7 +26,7 @@ int CmdDiffConfig(MeterSession& session, const QStringList& arguments) {
         return kExitDeviceFailed;
     }
     if (!LoadConfigFile(args[1].toStdString(), to)) return kExitDeviceFailed;
-    const std::vector<ConfigDifference> diffs = CompareConfigurations(from, to);
+    const std::vector<ConfigDifference> diffs = CompareConfigurations(from, to, QLocale::c());
     if (json) {
         QJsonArray differences;
         for (const ConfigDifference& d : diffs)

@@ -32,7 +32,8 @@ int OpenHarmonics(MeterSession& session) {
 void PrintHarmonicsJson(int kind, int net) {
     QJsonArray values;
     auto add = [&values](const QString& name, float percent) {
-        values.append(JsonValue(name, double(percent), "%", Validity::Ok, HarmCellText(percent)));
+        values.append(
+            JsonValue(name, double(percent), "%", Validity::Ok, HarmCellText(percent, QLocale::c())));
     };
     for (int r = 0; r < HarmRowCount(net); ++r) {
         const QString caption = QString::fromLatin1(HarmRowCaption(kind, net, r)) + ' ';
@@ -68,12 +69,12 @@ int CmdHarmonics(MeterSession& session, const QStringList& arguments) {
     for (int r = 0; r < HarmRowCount(net); ++r) {
         QByteArray line = HarmRowCaption(kind, net, r);
         for (int c = 0; c < kHarmColumns; ++c)
-            line += '\t' + HarmCellText(HarmCell(kind, r, c)).toLatin1();
+            line += '\t' + HarmCellText(HarmCell(kind, r, c), QLocale::c()).toLatin1();
         std::printf("%s\n", line.constData());
     }
     if (HarmShowsUnbalance(kind, net))
-        std::printf("unbalance\t%s\t%s\n", qPrintable(HarmCellText(HarmUnbalance(false))),
-                    qPrintable(HarmCellText(HarmUnbalance(true))));
+        std::printf("unbalance\t%s\t%s\n", qPrintable(HarmCellText(HarmUnbalance(false), QLocale::c())),
+                    qPrintable(HarmCellText(HarmUnbalance(true), QLocale::c())));
     return FinishDevice(1);
 }
 

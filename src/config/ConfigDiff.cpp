@@ -62,7 +62,7 @@ void CmCompareFiles(MeterSession& session) {
     ConfigImage a{}, b{};
     QString nameA, nameB;
     if (!PickFile(session.configFile, a, nameA) || !PickFile(session.configFile, b, nameB)) return;
-    ShowComparison(nameA, nameB, CompareConfigurations(a, b));
+    ShowComparison(nameA, nameB, CompareConfigurations(a, b, CurrentMessageSink().numberLocale()));
 }
 
 void CmCompareWithMeter(MeterSession& session) {
@@ -71,18 +71,22 @@ void CmCompareWithMeter(MeterSession& session) {
     if (!PickFile(session.configFile, file, name) || !InitInterface()) return;
     const int ok = ReadConfiguration(session, 0);
     CloseInterface();
-    if (ok) ShowComparison(Tr("Meter"), name, CompareConfigurations(MeterConfiguration(session), file));
+    if (ok)
+        ShowComparison(
+            Tr("Meter"), name,
+            CompareConfigurations(MeterConfiguration(session), file, CurrentMessageSink().numberLocale()));
 }
 
-std::vector<ConfigDifference> CompareConfigurations(const ConfigImage& from, const ConfigImage& to) {
+std::vector<ConfigDifference> CompareConfigurations(const ConfigImage& from, const ConfigImage& to,
+                                                    const QLocale& locale) {
     const ConfigImage a = AsMeterHoldsIt(from);
     const ConfigImage b = AsMeterHoldsIt(to);
     const bool extended = a.Model == 1 && b.Model == 1;
     std::vector<ConfigDifference> diffs;
     for (const ConfigSetting& s : AllConfigSettings()) {
         if (s.extendedOnly && !extended) continue;
-        const QString x = SettingValue(s, a);
-        QString y = SettingValue(s, b);
+        const QString x = SettingValue(s, a, locale);
+        QString y = SettingValue(s, b, locale);
         if (s.pageSet) {
             if (SameSet(a, b, s.index)) continue;
             y += " (" + PageChange(a, b, s.index) + ")";

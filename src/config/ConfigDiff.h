@@ -4,6 +4,7 @@
 
 #include "config/ConfigImage.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -16,7 +17,9 @@ struct ConfigDifference {
 
 // Both images are taken as the meter would hold them (the ratios through the meter's
 // mantissa/exponent form). Settings of the extended model count only when both are one.
-std::vector<ConfigDifference> CompareConfigurations(const ConfigImage& from, const ConfigImage& to);
+// Numbers are written as locale writes them.
+std::vector<ConfigDifference> CompareConfigurations(const ConfigImage& from, const ConfigImage& to,
+                                                    const QLocale& locale);
 
 // One "setting<TAB>from<TAB>to" row per difference: zaro-cli prints them, the windows
 // show them as a table of three columns.

@@ -5,6 +5,7 @@
 #include "config/EditorLists.h"
 #include "config/Scaling.h"
 #include "platform/Translate.h"
+#include "values/NumberText.h"
 
 #include <QCoreApplication>
 #include <bit>
@@ -35,50 +36,50 @@ QString NameOf(std::span<const ListEntry> master, int size, const std::vector<in
     return UnlistedCodeName(code);
 }
 
-QString Number(double v) {
-    return QString::number(v, 'g', 7);
+QString Number(double v, const QLocale& locale) {
+    return locale.toString(v, 'g', 7);
 }
 
 // Primaries in kV / kA from 1000 on, as the editor switches its unit there.
-QString Primary(float v, const char* unit) {
-    if (v >= 1000.0f) return QString::number(double(v) / 1000.0, 'f', 3) + " k" + unit;
-    return Number(double(v)) + " " + unit;
+QString Primary(float v, const char* unit, const QLocale& locale) {
+    if (v >= 1000.0f) return FixedText(double(v) / 1000.0, 3, locale) + " k" + unit;
+    return Number(double(v), locale) + " " + unit;
 }
 
-QString VoltageRatio(const ConfigImage& c, int) {
-    return Primary(c.UrPrim, "V") + " / " + Number(c.UrSec) + " V";
+QString VoltageRatio(const ConfigImage& c, int, const QLocale& locale) {
+    return Primary(c.UrPrim, "V", locale) + " / " + Number(c.UrSec, locale) + " V";
 }
 
-QString CurrentRatio(const ConfigImage& c, int) {
-    return Primary(c.IrPrim, "A") + " / " + Number(double(c.IrSec)) + " A";
+QString CurrentRatio(const ConfigImage& c, int, const QLocale& locale) {
+    return Primary(c.IrPrim, "A", locale) + " / " + Number(double(c.IrSec), locale) + " A";
 }
 
-QString DeviceType(const ConfigImage& c, int) {
+QString DeviceType(const ConfigImage& c, int, const QLocale&) {
     return EntryName(MasterList(EditorList::DeviceType)[c.Model ? 1 : 0]);
 }
 
-QString CurrentRange(const ConfigImage& c, int) {
-    return Number(c.MaxI / 100.0) + " A";
+QString CurrentRange(const ConfigImage& c, int, const QLocale& locale) {
+    return Number(c.MaxI / 100.0, locale) + " A";
 }
 
-QString VoltageRange(const ConfigImage& c, int) {
-    return Number(c.MaxU) + " V";
+QString VoltageRange(const ConfigImage& c, int, const QLocale& locale) {
+    return Number(c.MaxU, locale) + " V";
 }
 
-QString InterfaceOption(const ConfigImage& c, int) {
+QString InterfaceOption(const ConfigImage& c, int, const QLocale&) {
     return OnOff(c.Interface != 0);
 }
 
-QString NetworkSystem(const ConfigImage& c, int) {
+QString NetworkSystem(const ConfigImage& c, int, const QLocale&) {
     return NameOf(MasterList(EditorList::System), int(std::size(MasterList(EditorList::System))), {},
                   SystemCode(c));
 }
 
-QString CosPhi(const ConfigImage& c, int) {
+QString CosPhi(const ConfigImage& c, int, const QLocale&) {
     return OnOff(c.System & kSystemCosPhi);
 }
 
-QString Output(const ConfigImage& c, int i) {
+QString Output(const ConfigImage& c, int i, const QLocale& locale) {
     MeterSession session = Describing(c);
     const int code = c.DigOut[i];
     const int function = OutputFunction(session.edited, i);
@@ -87,7 +88,7 @@ QString Output(const ConfigImage& c, int i) {
         return Tr("limit output %1 %2/%3 %4")
             .arg(NameOf(MasterList(EditorList::Output), kOutputMasterSize, DigoutSelEntries(session, i, 3),
                         code),
-                 QString::number(v.value[0], 'f', v.decimals), QString::number(v.value[1], 'f', v.decimals),
+                 FixedText(v.value[0], v.decimals, locale), FixedText(v.value[1], v.decimals, locale),
                  QString::fromUtf8(LimitUnitText(session, i)))
             .trimmed();
     }
@@ -101,28 +102,28 @@ QString Output(const ConfigImage& c, int i) {
     return EntryName(MasterList(EditorList::DigoutFunction)[c.Interface ? 1 : 0]);
 }
 
-QString SyncInterval(const ConfigImage& c, int) {
+QString SyncInterval(const ConfigImage& c, int, const QLocale&) {
     return Interval(c) ? Tr("%1 min").arg(Interval(c)) : Tr("none");
 }
 
-QString TariffInput(const ConfigImage& c, int) {
+QString TariffInput(const ConfigImage& c, int, const QLocale&) {
     return OnOff(c.EnergyControl & kEnergyTariff);
 }
 
-QString ExternalSync(const ConfigImage& c, int) {
+QString ExternalSync(const ConfigImage& c, int, const QLocale&) {
     return OnOff(c.EnergyControl & kEnergyExternalSync);
 }
 
-QString Description(const ConfigImage& c, int) {
+QString Description(const ConfigImage& c, int, const QLocale&) {
     QString d = QString::fromLatin1(c.Description, qsizetype(qstrnlen(c.Description, sizeof c.Description)));
     return "'" + d.replace('\n', " / ") + "'";
 }
 
-QString Address(const ConfigImage& c, int) {
+QString Address(const ConfigImage& c, int, const QLocale&) {
     return QString::number(c.Address);
 }
 
-QString BusSettings(const ConfigImage& c, int) {
+QString BusSettings(const ConfigImage& c, int, const QLocale&) {
     const int baud = c.BusSettings & kBusBaudrate;
     const int parity = (c.BusSettings & kBusParity) >> kBusParityShift;
     return (baud < int(std::size(MasterList(EditorList::BaudRate)))
@@ -131,11 +132,11 @@ QString BusSettings(const ConfigImage& c, int) {
            ", " + EntryName(MasterList(EditorList::Parity)[parity]);
 }
 
-QString LoggerMode(const ConfigImage& c, int) {
+QString LoggerMode(const ConfigImage& c, int, const QLocale&) {
     return EntryName(MasterList(EditorList::LoggerMode)[(c.Logger & kLoggerOverwrite) ? 2 : 1]);
 }
 
-QString LoggerChannels(const ConfigImage& c, int) {
+QString LoggerChannels(const ConfigImage& c, int, const QLocale&) {
     MeterSession session = Describing(c);
     QStringList labels;
     for (int k = 0; k < 5; ++k)
@@ -143,46 +144,46 @@ QString LoggerChannels(const ConfigImage& c, int) {
     return labels.isEmpty() ? Tr("none") : labels.join(", ");
 }
 
-QString NominalFrequency(const ConfigImage& c, int) {
+QString NominalFrequency(const ConfigImage& c, int, const QLocale&) {
     return EntryName(MasterList(EditorList::NomFreq)[(c.Freq & kFreqCode) == 2 ? 0 : 1]);
 }
 
-QString FrequencyLocked(const ConfigImage& c, int) {
+QString FrequencyLocked(const ConfigImage& c, int, const QLocale&) {
     return OnOff(c.Freq & kFreqLocked);
 }
 
-QString UnbalanceShown(const ConfigImage& c, int) {
+QString UnbalanceShown(const ConfigImage& c, int, const QLocale&) {
     return OnOff(c.Freq & kFreqUnbalanceI);
 }
 
-QString RefreshTime(const ConfigImage& c, int) {
+QString RefreshTime(const ConfigImage& c, int, const QLocale& locale) {
     const int index = c.Display >> 4;
     return index < int(std::size(MasterList(EditorList::RefreshTime)))
-               ? EntryName(MasterList(EditorList::RefreshTime)[index])
+               ? EntryName(MasterList(EditorList::RefreshTime)[index], locale)
                : UnlistedCodeName(index);
 }
 
-QString DisplayMode(const ConfigImage& c, int) {
+QString DisplayMode(const ConfigImage& c, int, const QLocale&) {
     return EntryName(MasterList(EditorList::DispMode)[c.DispMode & kDispModeMode]);
 }
 
-QString DisplayLocked(const ConfigImage& c, int) {
+QString DisplayLocked(const ConfigImage& c, int, const QLocale&) {
     return OnOff(c.DispMode & kDispModeLocked);
 }
 
-QString LoopTime(const ConfigImage& c, int) {
+QString LoopTime(const ConfigImage& c, int, const QLocale&) {
     return Tr("%1 s").arg(2 * ((c.DispMode >> 3) & 0x0F) + 2);
 }
 
-QString Reactive(const ConfigImage& c, int) {
+QString Reactive(const ConfigImage& c, int, const QLocale&) {
     return (c.DispMode & kDispModeInOut) ? Tr("incoming/outgoing") : Tr("inductive/capacitive");
 }
 
-QString Pages(const ConfigImage& c, int set) {
+QString Pages(const ConfigImage& c, int set, const QLocale&) {
     return QString::number(PageCount(c, set));
 }
 
-QString MeanValue(const ConfigImage& c, int row) {
+QString MeanValue(const ConfigImage& c, int row, const QLocale&) {
     if (c.MeanMeas[row] == 255) return Tr("none");
     MeterSession session = Describing(c);
     const QString name =
@@ -190,7 +191,7 @@ QString MeanValue(const ConfigImage& c, int row) {
     return (c.Mean_Log >> row & 1) ? Tr("%1, logged").arg(name) : name;
 }
 
-QString MinMaxChannel(const ConfigImage& c, int row) {
+QString MinMaxChannel(const ConfigImage& c, int row, const QLocale&) {
     const int code = c.MinMaxLogger[row];
     if (code == 255 || code == 0) return Tr("none");
     return NameOf(MasterList(EditorList::MinMax), kMinMaxEntries, {}, code);
@@ -249,8 +250,8 @@ QString SettingName(const ConfigSetting& setting) {
     return name.contains("%1") ? name.arg(setting.index + 1) : name;
 }
 
-QString SettingValue(const ConfigSetting& setting, const ConfigImage& image) {
-    return setting.value(image, setting.index);
+QString SettingValue(const ConfigSetting& setting, const ConfigImage& image, const QLocale& locale) {
+    return setting.value(image, setting.index, locale);
 }
 
 int PageCount(const ConfigImage& image, int set) {

@@ -108,8 +108,8 @@ enum SendResult { kStopped = -1, kFailed = 0, kSent = 1, kUnchanged = 2 };
 // The user sees what the send changes on the meter before anything is written; a meter
 // that already holds it all is left alone.
 SendResult ConfirmDifferences(MeterSession& session) {
-    const std::vector<ConfigDifference> diffs =
-        CompareConfigurations(MeterConfiguration(session), session.edited);
+    const std::vector<ConfigDifference> diffs = CompareConfigurations(
+        MeterConfiguration(session), session.edited, CurrentMessageSink().numberLocale());
     if (diffs.empty()) {
         Notify(QCoreApplication::translate("ConfigDiff",
                                            "The meter already holds this configuration; nothing was sent."));

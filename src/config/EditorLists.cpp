@@ -221,9 +221,9 @@ const ListEntry kParityList[4] = {
 };
 
 const ListEntry kRefreshTimeList[6] = {
-    {QT_TRANSLATE_NOOP("Editor", "0.5 s"), 0}, {QT_TRANSLATE_NOOP("Editor", "1 s"), 1},
-    {QT_TRANSLATE_NOOP("Editor", "2 s"), 2},   {QT_TRANSLATE_NOOP("Editor", "3 s"), 3},
-    {QT_TRANSLATE_NOOP("Editor", "4 s"), 4},   {QT_TRANSLATE_NOOP("Editor", "5 s"), 5},
+    {QT_TRANSLATE_NOOP("Editor", "%1 s"), 0, 0.5}, {QT_TRANSLATE_NOOP("Editor", "%1 s"), 1, 1.0},
+    {QT_TRANSLATE_NOOP("Editor", "%1 s"), 2, 2.0}, {QT_TRANSLATE_NOOP("Editor", "%1 s"), 3, 3.0},
+    {QT_TRANSLATE_NOOP("Editor", "%1 s"), 4, 4.0}, {QT_TRANSLATE_NOOP("Editor", "%1 s"), 5, 5.0},
 };
 
 const ListEntry kDispModeList[4] = {
@@ -278,8 +278,9 @@ std::span<const ListEntry> MasterList(EditorList list) {
     return {};
 }
 
-QString EntryName(const ListEntry& entry) {
-    return QCoreApplication::translate("Editor", entry.name);
+QString EntryName(const ListEntry& entry, const QLocale& locale) {
+    const QString name = QCoreApplication::translate("Editor", entry.name);
+    return entry.number != 0.0 ? name.arg(locale.toString(entry.number)) : name;
 }
 
 QString UnlistedCodeName(int code) {

@@ -3,6 +3,7 @@
 // The editor's selectors are filtered copies of these lists.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <span>
 #include <vector>
@@ -12,6 +13,7 @@ struct MeterSession;
 struct ListEntry {
     const char* name;
     int value;
+    double number = 0.0; // what the name's %1 stands for, written as the reader writes numbers
 };
 
 // Digital outputs: entries 0-39 limit measurands (codes 0-23), 40-51 energies for
@@ -41,7 +43,8 @@ enum class EditorList {
 };
 std::span<const ListEntry> MasterList(EditorList list);
 
-QString EntryName(const ListEntry& entry); // translated
+// Translated; a number in it as locale writes it (the panels' locale by default).
+QString EntryName(const ListEntry& entry, const QLocale& locale = QLocale());
 // A min/max logger code the list does not name (below its codes): "code N", translated.
 QString UnlistedCodeName(int code);
 

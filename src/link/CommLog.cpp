@@ -6,6 +6,7 @@
 #include "link/Transport.h"
 #include "platform/ProgramFiles.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 void (*LinkFrameHook)(const LinkFrameEvent& event) = nullptr;
@@ -116,23 +117,23 @@ const char* KindName(int kind) {
 const char* ExceptionMeaning(int code) {
     switch (code) {
     case 1:
-        return "illegal function";
+        return QT_TRANSLATE_NOOP("CommLog", "illegal function");
     case 2:
-        return "illegal data address";
+        return QT_TRANSLATE_NOOP("CommLog", "illegal data address");
     case 3:
-        return "illegal data value";
+        return QT_TRANSLATE_NOOP("CommLog", "illegal data value");
     case 4:
-        return "device failure";
+        return QT_TRANSLATE_NOOP("CommLog", "device failure");
     case 5:
-        return "acknowledge";
+        return QT_TRANSLATE_NOOP("CommLog", "acknowledge");
     case 6:
-        return "device busy";
+        return QT_TRANSLATE_NOOP("CommLog", "device busy");
     case 10:
-        return "gateway path unavailable";
+        return QT_TRANSLATE_NOOP("CommLog", "gateway path unavailable");
     case 11:
-        return "target device failed to respond";
+        return QT_TRANSLATE_NOOP("CommLog", "target device failed to respond");
     default:
-        return "unknown";
+        return QT_TRANSLATE_NOOP("CommLog", "unknown");
     }
 }
 
@@ -170,28 +171,35 @@ uint64_t CommLogTotal() {
     return total;
 }
 
-QString OutcomeText(const LogFrame& f) {
+QString OutcomeText(const LogFrame& f, Wording wording) {
+    const auto word = [wording](const char* text) {
+        return wording == Wording::English ? QString::fromLatin1(text)
+                                           : QCoreApplication::translate("CommLog", text);
+    };
     switch (f.outcome) {
     case FrameOutcome::Request:
-        return "request";
+        return word(QT_TRANSLATE_NOOP("CommLog", "request"));
     case FrameOutcome::Retry:
-        return QString("retry %1").arg(f.attempt - 1);
+        return word(QT_TRANSLATE_NOOP("CommLog", "retry %1")).arg(f.attempt - 1);
     case FrameOutcome::Broadcast:
-        return "broadcast";
+        return word(QT_TRANSLATE_NOOP("CommLog", "broadcast"));
     case FrameOutcome::Good:
-        return QString("good reply, %1 ms").arg(f.replyMs);
+        return word(QT_TRANSLATE_NOOP("CommLog", "good reply, %1 ms")).arg(f.replyMs);
     case FrameOutcome::Exception:
-        return QString("exception %1 (%2), %3 ms").arg(f.exceptionCode).arg(ExceptionMeaning(f.exceptionCode)).arg(f.replyMs);
+        return word(QT_TRANSLATE_NOOP("CommLog", "exception %1 (%2), %3 ms"))
+            .arg(f.exceptionCode)
+            .arg(word(ExceptionMeaning(f.exceptionCode)))
+            .arg(f.replyMs);
     case FrameOutcome::CrcError:
-        return "CRC error";
+        return word(QT_TRANSLATE_NOOP("CommLog", "CRC error"));
     case FrameOutcome::WrongLength:
-        return "wrong length";
+        return word(QT_TRANSLATE_NOOP("CommLog", "wrong length"));
     case FrameOutcome::Timeout:
-        return "time-out";
+        return word(QT_TRANSLATE_NOOP("CommLog", "time-out"));
     case FrameOutcome::Closed:
-        return "connection closed";
+        return word(QT_TRANSLATE_NOOP("CommLog", "connection closed"));
     case FrameOutcome::Invalid:
-        return "invalid reply";
+        return word(QT_TRANSLATE_NOOP("CommLog", "invalid reply"));
     }
     return {};
 }

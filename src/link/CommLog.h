@@ -76,7 +76,9 @@ uint64_t CommLogTotal();
 // One tab-separated line: time ms, TX/RX, interface, address, function, registers,
 // length, bytes in hex, outcome.
 QString CommLogLine(const LogFrame& frame);
-QString OutcomeText(const LogFrame& frame);
+// The outcome in English (log lines, files, scripts) or in the user's language (the window).
+enum class Wording { English, Translated };
+QString OutcomeText(const LogFrame& frame, Wording wording = Wording::English);
 // Writes the line of every frame to path as soon as it is logged (the file is emptied
 // first), so a run that is killed keeps what it saw and no frame is ever dropped.
 bool StartCommLogFile(const std::string& path, FileFault* why = nullptr);

@@ -5,6 +5,7 @@
 // translated with the text.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -38,6 +39,9 @@ class MessageSink {
                                    const std::string& suggested) = 0;
     // A masked password entry of at most maxLength characters: 1 entered, 0 cancelled.
     virtual int askPassword(std::string&, int) { return 0; }
+    // How the reader of these messages writes numbers: the chosen language's way in the
+    // windows, the point on a console and in scripts.
+    virtual QLocale numberLocale() const { return QLocale::c(); }
 };
 
 // Installs the sink; the previous one is returned. nullptr installs a silent sink.
@@ -115,11 +119,13 @@ class ScriptedMessages : public MessageSink {
                            const std::string& suggested) override;
 
     int askPassword(std::string& password, int maxLength) override;
+    QLocale numberLocale() const override { return locale; }
 
     bool wasShown(MessageType type, int kind, int number) const;
     void clear();
 
     std::deque<int> answers; // next answers to questions; empty = confirm (1)
+    QLocale locale = QLocale::c();
     std::vector<Shown> shown;
     std::vector<int> progressValues; // every percent set while open
     std::vector<QString> notes;

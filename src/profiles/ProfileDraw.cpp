@@ -61,7 +61,7 @@ void DrawAxes(QPainter& p, const Scale& s, const ProfileView& v) {
     if (s.gymin < 0 && s.gymax > 0) p.drawLine(QPointF(s.plot.left(), s.Y(0)), QPointF(s.plot.right(), s.Y(0)));
     const QFontMetricsF fm(p.font());
     for (double y : ticks) {
-        const QString t = QString::number(std::abs(y) < step * 1e-9 ? 0.0 : y, 'g', 6);
+        const QString t = v.locale.toString(std::abs(y) < step * 1e-9 ? 0.0 : y, 'g', 6);
         p.drawText(QRectF(0, s.Y(y) - fm.height() / 2, kLeft - 6, fm.height()), Qt::AlignRight | Qt::AlignVCenter, t);
     }
     for (int k = 0; k < 7; ++k) {

@@ -32,6 +32,7 @@ struct ProfileView {
     std::array<QString, kProfChannels> units; // of each channel
     double gxmin = 0.0, gxmax = 96.0, gymin = 0.0, gymax = 100.0;
     const ProfileCursors* cursors = nullptr;  // screen only
+    QLocale locale = QLocale::c();            // how the axis writes its numbers
 };
 
 // The y axis' caption: each unit of the curves drawn, once, in channel order.

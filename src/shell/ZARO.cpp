@@ -18,6 +18,7 @@
 #include "platform/gui/DialogMessages.h"
 #include "settings/INI_File.h"
 #include "settings/SearchAddress.h"
+#include "values/NumberText.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -118,6 +119,14 @@ void LoadTranslation(int l) {
     if (qtTranslator->load(QStringLiteral("qtbase_%1").arg(kLanguageCodes[l]),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qtTranslator);
+}
+
+// Numbers in the chosen language: widgets made from now on take the default locale, and
+// the windows already open (the communication log, a popup) are told to write theirs anew.
+void ApplyLanguageLocale(int l) {
+    QLocale::setDefault(LanguageLocale(l));
+    QEvent change(QEvent::LocaleChange);
+    QCoreApplication::sendEvent(qApp, &change);
 }
 
 void CreateMainWindow() {
@@ -265,6 +274,7 @@ int ChangeLanguage(int l) {
     if (l < 0 || l > 3) l = 1;
     Language = l;
     LoadTranslation(l);
+    ApplyLanguageLocale(l);
     if (!BkgndPanel) CreateMainWindow();
     BkgndPanel->setWindowTitle(MainWindowTitle());
 

@@ -1,5 +1,7 @@
 #include "values/DisplayScale.h"
 
+#include "values/NumberText.h"
+
 #include <QtGlobal>
 #include <algorithm>
 #include <cmath>
@@ -13,15 +15,6 @@ const char* const kPrefixedUnits[kNominalQuantities][4] = {
     {"[var]", "[kvar]", "[Mvar]", "[Gvar]"},
     {"[VA]", "[kVA]", "[MVA]", "[GVA]"},
 };
-
-// Fixed-point text; a value that rounds to zero never shows as "-0.0".
-QString FixedText(float shown, int decimals) {
-    QString text = QString::number(double(shown), 'f', decimals);
-    if (text.startsWith(u'-') &&
-        std::all_of(text.cbegin() + 1, text.cend(), [](QChar c) { return c == u'0' || c == u'.'; }))
-        text.remove(0, 1);
-    return text;
-}
 
 bool Scaled(Quantity q) {
     return q >= kVoltage && q < kNominalQuantities;
@@ -88,5 +81,5 @@ QString DisplayScale::FieldText(const Value& value) const {
     const Validity validity = ShownValidity(value);
     if (validity != Validity::Ok) return MarkerText(validity, MarkerPlace::Field);
     const int decimals = Decimals(value.quantity);
-    return FixedText(Shown(value), decimals >= 2 && decimals <= 4 ? decimals : 1);
+    return FixedText(double(Shown(value)), decimals >= 2 && decimals <= 4 ? decimals : 1, locale_);
 }

@@ -6,6 +6,8 @@
 
 #include "values/Quantity.h"
 
+#include <QLocale>
+
 #include <QString>
 #include <array>
 
@@ -34,6 +36,10 @@ class DisplayScale {
     // Nominal value of voltage to apparent power; 0 for the other quantities.
     float Nominal(Quantity quantity) const;
     int SystemColumn() const { return column_; }
+    // The decimal separator of the field texts: the point until a panel hands over the
+    // user's language.
+    void SetLocale(const QLocale& locale) { locale_ = locale; }
+    const QLocale& Locale() const { return locale_; }
 
     // The value in the shown unit, as the field computes it (single precision).
     float Shown(const Value& value) const;
@@ -41,7 +47,7 @@ class DisplayScale {
     // value's own validity.
     Validity ShownValidity(const Value& value) const;
     // The field text: the number with the quantity's decimals (2 to 4, else 1; never
-    // "-0.0"), or the marker of the value's state.
+    // "-0.0") in the scale's locale, or the marker of the value's state.
     QString FieldText(const Value& value) const;
 
   private:
@@ -49,4 +55,5 @@ class DisplayScale {
     std::array<int, kQuantities> decimals_{};
     std::array<float, kNominalQuantities> nominal_{};
     int column_ = 1;
+    QLocale locale_ = QLocale::c();
 };

@@ -399,8 +399,8 @@ class AcqBlocksTest : public QObject {
         PutWord(session.blocks.voltageThd, 0, 999); // THD takes no part in the range
         QCOMPARE(HarmRowCount(0), 2);
         QCOMPARE(QString(HarmRowCaption(kHarmVoltage, 0, 1)), QString("Umax"));
-        QCOMPARE(HarmCellText(HarmCell(kHarmVoltage, 0, 0)), QString("2.5"));
-        QCOMPARE(HarmCellText(HarmCell(kHarmVoltage, 0, 14)), QString("99.9"));
+        QCOMPARE(HarmCellText(HarmCell(kHarmVoltage, 0, 0), QLocale::c()), QString("2.5"));
+        QCOMPARE(HarmCellText(HarmCell(kHarmVoltage, 0, 14), QLocale::c()), QString("99.9"));
         QCOMPARE(HarmYRange(HarmLargest(kHarmVoltage, 0)), 5.0f);
         const QVector<HarmBar> bars = HarmBars(kHarmVoltage, 0);
         QCOMPARE(bars.size(), 3);

@@ -277,13 +277,13 @@ class ConfigFileTest : public QObject {
         b.User[0] = 0x0E; // page 1 leaves,
         b.User[2] = 0x0B; // three pages join
         QCOMPARE(
-            DifferenceRows(CompareConfigurations(a, b)),
+            DifferenceRows(CompareConfigurations(a, b, QLocale::c())),
             (QStringList{"Voltage transformer\t20.000 kV / 100 V\t10.000 kV / 100 V",
                          "Digital output 1\tlimit output F 48.00/50.00 Hz\tpulse output EPinc HT 100 /kWh",
                          QString::fromUtf8("Display pages (user set)\t4\t6 (+3, \u22121)")}));
 
         std::strcpy(b.Description, "Feeder 8");
-        const std::vector<ConfigDifference> d = CompareConfigurations(b, a);
+        const std::vector<ConfigDifference> d = CompareConfigurations(b, a, QLocale::c());
         QCOMPARE(d.size(), size_t(4));
         QCOMPARE(d[2].setting, QString("Description"));
         QCOMPARE(d[2].from + " " + d[2].to, QString("'Feeder 8' ''"));
@@ -291,17 +291,17 @@ class ConfigFileTest : public QObject {
 
     void equalAsTheMeterKeepsThem() {
         const ConfigImage a = Extended(session);
-        QVERIFY(CompareConfigurations(a, a).empty());
+        QVERIFY(CompareConfigurations(a, a, QLocale::c()).empty());
         // 20000.4 V and 20 kV are the same mantissa and exponent on the meter.
         ConfigImage b = a;
         b.UrPrim = 20000.4f;
         b.UrPrimMant = 1; // stale meter form: recomputed before the comparison
-        QVERIFY(CompareConfigurations(a, b).empty());
+        QVERIFY(CompareConfigurations(a, b, QLocale::c()).empty());
         // The meter's own bytes are no setting of the user's.
         b.Image = 5;
         b.FwVersion = 999;
         b.Display = uint8_t((a.Display & 0xF0) | 3); // brightness
-        QVERIFY(CompareConfigurations(a, b).empty());
+        QVERIFY(CompareConfigurations(a, b, QLocale::c()).empty());
     }
 
     void baseModelComparesOnlyItsOwnSettings() {
@@ -310,9 +310,9 @@ class ConfigFileTest : public QObject {
         ConfigImage b = a;
         b.User[5] = 0xFF;
         b.MeanMeas[0] = 3;
-        QVERIFY(CompareConfigurations(a, b).empty());
+        QVERIFY(CompareConfigurations(a, b, QLocale::c()).empty());
         b.Model = 1;
-        QCOMPARE(DifferenceRows(CompareConfigurations(a, b)),
+        QCOMPARE(DifferenceRows(CompareConfigurations(a, b, QLocale::c())),
                  (QStringList{"Device type\tZARO standard meter\tZRM3 extended meter"}));
     }
 
@@ -324,7 +324,7 @@ class ConfigFileTest : public QObject {
         a.PulseRate[1] = 5;
         b.MeanMeas[2] = 21;
         b.Mean_Log = 1 << 2;
-        QCOMPARE(DifferenceRows(CompareConfigurations(a, b)),
+        QCOMPARE(DifferenceRows(CompareConfigurations(a, b, QLocale::c())),
                  (QStringList{"Digital output 2\tpulse output EQcap LT 5 /Mvarh\tFree (simulation)",
                               "Mean value 3\tnone\tS1, logged"}));
     }

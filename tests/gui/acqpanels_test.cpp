@@ -214,6 +214,20 @@ class AcqPanelsTest : public QObject {
         QTRY_VERIFY(!panel); // discarded
     }
 
+    // The live values follow the language chosen: the decimal comma in German, Dutch
+    // and French.
+    void fieldsInEachLanguage() {
+        for (int l : {0, 2, 3, 1}) {
+            ChangeLanguage(l);
+            open({"--model", "zrm3", "--system", "4", "--vt", "20000/100", "--ct", "100/5"});
+            QTRY_VERIFY_WITH_TIMEOUT(All(false), 2000);
+            const QString d = l == 1 ? "\\." : ",";
+            QVERIFY2(Field(1)->text().contains(QRegularExpression(R"(^\d+)" + d + R"(\d\d$)")),
+                     qPrintable(Field(1)->text()));
+            cleanup();
+        }
+    }
+
     void baseModelFieldSet() {
         open({"--model", "std", "--system", "4"});
         QTRY_VERIFY_WITH_TIMEOUT(All(false), 2000);

@@ -11,6 +11,7 @@
 #include "shell/ZARO.h"
 
 #include "acquisition/gui/MeasDisp.h"
+#include "config/ConfigDiff.h"
 #include "config/ConfigFile.h"
 #include "config/ConfigImage.h"
 #include "config/EditorRefresh.h"
@@ -161,6 +162,63 @@ class ShellTest : public QObject {
         QVERIFY(MainPanelHandle() != oldPanel && MainPanelHandle()->isVisible());
         QCOMPARE(QByteArray(session.edited.Description), QByteArray("Feeder 3"));
         QVERIFY(List("DeviceAddrList"));
+    }
+
+    // Each language writes numbers its own way where a person reads them: the editor's
+    // fields and lists, the question before a send, the communication log, which also
+    // rewords itself. A German field takes a German number; copied log lines keep the
+    // English words and the point that scripts read.
+    void numbersInTheChosenLanguage() {
+        QVERIFY(Start());
+        session.edited.UrPrim = 20000.0f;
+        session.edited.UrSec = 100;
+        session.edited.IrPrim = 100.0f;
+        session.edited.IrSec = 5.0f;
+        ConfigImage halved = session.edited;
+        halved.UrPrim = 10000.0f;
+        CmCommLog();
+        QWidget* log = Panels().commLog;
+        const uint8_t frame[] = {1, 3, 0, 1, 0, 2, 0, 0};
+        ReportFrame(true, FrameOutcome::Request, 1, frame, 8);
+        ReportFrame(false, FrameOutcome::CrcError, 1, frame, 8);
+        const struct {
+            QString decimal, title, crc;
+        } languages[] = {{",", "Kommunikationsprotokoll", "CRC-Fehler"},
+                         {".", "Communication log", "CRC error"},
+                         {",", "Communicatielog", "CRC-fout"},
+                         {",", "Journal de communication", "erreur CRC"}};
+        for (int l : {0, 1, 2, 3}) {
+            LanguageAction(l)->trigger();
+            const QString& d = languages[l].decimal;
+            QCOMPARE(MainPanelHandle()->findChild<QDoubleSpinBox*>("UrPrim")->text(), "20" + d + "000");
+            QCOMPARE(MainPanelHandle()->findChild<QDoubleSpinBox*>("IrSec")->text(), "5" + d + "000 A");
+            QCOMPARE(MainPanelHandle()->findChild<QComboBox*>("RefreshTime")->itemText(0), "0" + d + "5 s");
+            const QStringList row =
+                DifferenceRows(
+                    CompareConfigurations(session.edited, halved, DialogMessages(nullptr).numberLocale()))
+                    .first()
+                    .split('\t');
+            QCOMPARE(row.mid(1), (QStringList{"20" + d + "000 kV / 100 V", "10" + d + "000 kV / 100 V"}));
+            QTRY_COMPARE(log->windowTitle(), languages[l].title); // the switch is posted to open windows
+            QCOMPARE(log->findChild<QTreeWidget*>("frames")->topLevelItem(1)->text(8), languages[l].crc);
+            QVERIFY(log->findChild<QLabel*>("counters")->text().contains(" 0" + d + "0 ms"));
+        }
+        log->findChild<QPushButton*>("copy")->click();
+        QVERIFY(QApplication::clipboard()->text().contains("\tCRC error\n"));
+
+        LanguageAction(0)->trigger();
+        auto* current = MainPanelHandle()->findChild<QDoubleSpinBox*>("IrPrim");
+        current->setFocus();
+        current->selectAll();
+        QTest::keyClicks(current, "12,5");
+        QTest::keyClick(current, Qt::Key_Return);
+        QCOMPARE(session.edited.IrPrim, 12.5f);
+        current->selectAll();
+        QTest::keyClicks(current, "7.5"); // the keypad's point is the decimal comma, not a thousands mark
+        QTest::keyClick(current, Qt::Key_Return);
+        QCOMPARE(session.edited.IrPrim, 7.5f);
+        delete log;
+        ClearCommLog();
     }
 
     void addressList() {
@@ -573,7 +631,7 @@ class ShellTest : public QObject {
                 if (l->isVisibleTo(Panels().measurements) && text.match(l->text()).hasMatch()) return true;
             return false;
         };
-        QTRY_VERIFY_WITH_TIMEOUT(shows(R"(^\d+\.\d\d$)"), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(shows(R"(^\d+,\d\d$)"), 3000); // French numbers
         QVERIFY(shows("^kV$"));
         CmCloseAcquisition();
 

@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
         saved = d->grab().save(QString("%1/senddiff-%2.png").arg(argv[1], lang));
         d->close();
     });
-    WarningWithDetails(0, 0, DifferenceRows(CompareConfigurations(meter, file)));
+    WarningWithDetails(0, 0, DifferenceRows(CompareConfigurations(meter, file, QLocale())));
     delete log;
     return saved ? 0 : 1;
 }

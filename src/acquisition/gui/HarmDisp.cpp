@@ -8,6 +8,7 @@
 #include "platform/Messages.h"
 #include "platform/Translate.h"
 #include "shell/ZARO.h"
+#include "values/NumberText.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -45,7 +46,7 @@ class HarmChart : public QWidget {
             painter.drawLine(QPointF(plot.left(), y(v)), QPointF(plot.right(), y(v)));
             painter.setPen(Qt::black);
             painter.drawText(QRectF(0, y(v) - fm.height() / 2.0, plot.left() - 4, fm.height()),
-                             Qt::AlignRight | Qt::AlignVCenter, QString::number(v, 'f', 1));
+                             Qt::AlignRight | Qt::AlignVCenter, FixedText(v, 1, QLocale()));
             painter.setPen(QColor(0xD0D0D0));
         }
         painter.setPen(Qt::black);
@@ -96,7 +97,7 @@ void ShowTable() {
                 item->setFlags(Qt::ItemIsEnabled);
                 ui.table->setItem(r, c, item);
             }
-            item->setText(HarmCellText(HarmCell(shownKind, r, c)));
+            item->setText(HarmCellText(HarmCell(shownKind, r, c), QLocale()));
         }
 }
 
@@ -179,8 +180,8 @@ int CmReadHarmonics(MeterSession& session) {
         ui.chart->bars = HarmBars(shownKind, shownNetworkClass);
         ui.chart->update();
         if (HarmShowsUnbalance(shownKind, shownNetworkClass)) {
-            ui.unbNow->setText(HarmCellText(HarmUnbalance(false)));
-            ui.unbMax->setText(HarmCellText(HarmUnbalance(true)));
+            ui.unbNow->setText(HarmCellText(HarmUnbalance(false), QLocale()));
+            ui.unbMax->setText(HarmCellText(HarmUnbalance(true), QLocale()));
         }
     }
     SetLiveBusy(ui.frame, false);

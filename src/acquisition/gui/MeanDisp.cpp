@@ -162,6 +162,7 @@ void InitMeanDisp(MeterSession& session) {
     if (!Panels().mean) return;
     SetLiveTitle(ui.frame, Tr(QT_TRANSLATE_NOOP("MeanDisp", "Mean values")), false);
     ui.frame.scale = DisplayScaleFor(session.read);
+    ui.frame.scale.SetLocale(QLocale());
     for (int q = 0; q < kPowerMeans; ++q)
         ui.caption[q]->setText(
             QStringLiteral("%1 %2").arg(MeanPowerName(session, q), ui.frame.scale.Unit(MeanPowerClass(q))));

@@ -211,6 +211,7 @@ void InitMeasDisp(MeterSession& session) {
     if (!Panels().measurements) return;
     SetLiveTitle(ui.frame, panelTitle(), false);
     ui.frame.scale = DisplayScaleFor(session.read);
+    ui.frame.scale.SetLocale(QLocale());
     const int column = ui.frame.scale.SystemColumn() - 1;
     const bool zrm3 = session.read.Model == 1;
 

@@ -6,6 +6,7 @@
 #include "config/ConfigImage.h"
 #include "link/DeviceLink.h"
 #include "platform/Translate.h"
+#include "platform/gui/NumberField.h"
 #include "shell/ZARO.h"
 
 #include <QCheckBox>
@@ -61,7 +62,7 @@ QWidget* BuildTariffColumn(QWidget* panel, int tariff) {
     for (int q = 0; q < 4; ++q) {
         const int r = 2 * q + tariff;
         ui.caption[r] = new QLabel(box);
-        ui.field[r] = new QDoubleSpinBox(box);
+        ui.field[r] = new NumberField(box);
         ui.field[r]->setObjectName(QStringLiteral("meter_%1").arg(r));
         ui.field[r]->setAlignment(Qt::AlignRight);
         ui.field[r]->setButtonSymbols(QAbstractSpinBox::NoButtons);

@@ -113,6 +113,7 @@ void InitMinMaxDisp(MeterSession& session) {
     if (!Panels().minMax) return;
     SetLiveTitle(ui.frame, Tr(QT_TRANSLATE_NOOP("MinMaxDisp", "Minimum and maximum values")), true);
     ui.frame.scale = DisplayScaleFor(session.read);
+    ui.frame.scale.SetLocale(QLocale());
     for (int r = 0; r < kMinMaxRowsZrm3; ++r) {
         const bool visible = MinMaxRowVisible(session, r, ui.frame.scale);
         ui.caption[r]->setVisible(visible);

@@ -10,6 +10,7 @@
 #include "config/gui/DispModePanel.h"
 #include "platform/TimeBase.h"
 #include "platform/Translate.h"
+#include "platform/gui/NumberField.h"
 #include "settings/INI_File.h"
 #include "settings/SelDevType.h"
 #include "shell/ZARO.h"
@@ -312,7 +313,7 @@ QCheckBox* Check(QWidget* parent, const QString& text, const QString& name) {
 }
 
 QDoubleSpinBox* Number(QWidget* parent, const char* name, double min, double max, int decimals) {
-    auto* box = new QDoubleSpinBox(parent);
+    auto* box = new NumberField(parent);
     box->setObjectName(name);
     box->setRange(min, max);
     box->setDecimals(decimals);

@@ -5,6 +5,7 @@
 #include "platform/ProgramFiles.h"
 #include "platform/Translate.h"
 #include "shell/ZARO.h"
+#include "values/NumberText.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -46,12 +48,24 @@ bool Passes(const LogFrame& f, int filter) {
 // The window refreshes from the log on a timer: the link only appends to memory and
 // never waits for the window.
 struct LogView {
+    QWidget* window;
     QLabel* counters;
+    QLabel* show;
     QComboBox* filter;
     QCheckBox* pause;
+    QPushButton *copy, *save, *clear;
     QTreeWidget* table;
     uint64_t shown = 0; // CommLogTotal() at the last refresh
 };
+
+QTreeWidgetItem* RowOf(const LogFrame& f) {
+    const QString line = CommLogLine(f);
+    QStringList cells = line.split('\t');
+    cells.last() = OutcomeText(f, Wording::Translated); // saved and copied lines keep the English
+    auto* item = new QTreeWidgetItem(cells);
+    item->setData(0, Qt::UserRole, line);
+    return item;
+}
 
 void ShowCounters(LogView& v) {
     const LogCounters& c = CommLogCounters();
@@ -63,7 +77,7 @@ void ShowCounters(LogView& v) {
                             .arg(c.timeouts)
                             .arg(c.crcErrors)
                             .arg(c.exceptions)
-                            .arg(c.meanMs(), 0, 'f', 1)
+                            .arg(FixedText(c.meanMs(), 1, QLocale()))
                             .arg(c.longestMs));
 }
 
@@ -72,7 +86,7 @@ void AddRows(LogView& v, size_t first) {
     const int filter = v.filter->currentIndex();
     QList<QTreeWidgetItem*> items;
     for (size_t i = first; i < frames.size(); ++i)
-        if (Passes(frames[i], filter)) items << new QTreeWidgetItem(CommLogLine(frames[i]).split('\t'));
+        if (Passes(frames[i], filter)) items << RowOf(frames[i]);
     v.table->addTopLevelItems(items);
     while (size_t(v.table->topLevelItemCount()) > kCommLogCapacity)
         delete v.table->takeTopLevelItem(0);
@@ -98,10 +112,7 @@ QString VisibleText(const LogView& v, bool selectedOnly) {
     for (int i = 0; i < v.table->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = v.table->topLevelItem(i);
         if (selectedOnly && !item->isSelected()) continue;
-        QStringList cells;
-        for (int c = 0; c < item->columnCount(); ++c)
-            cells << item->text(c);
-        lines << cells.join('\t');
+        lines << item->data(0, Qt::UserRole).toString();
     }
     return lines.isEmpty() ? QString() : lines.join('\n') + '\n';
 }
@@ -113,11 +124,49 @@ void Save(const LogView& v) {
     if (!WriteFileAtomically(path, VisibleText(v, false).toUtf8(), &fault)) ShowWriteFault(fault);
 }
 
-QPushButton* Button(QWidget* parent, const char* objectName, const char* text) {
-    auto* b = new QPushButton(Tr(text), parent);
+QPushButton* Button(QWidget* parent, const char* objectName) {
+    auto* b = new QPushButton(parent);
     b->setObjectName(objectName);
     return b;
 }
+
+// Every word of the window in the current language; again after a language switch.
+void Retranslate(LogView& v) {
+    v.window->setWindowTitle(Tr("Communication log"));
+    const int filter = v.filter->currentIndex();
+    const QSignalBlocker quiet(v.filter);
+    v.filter->clear();
+    for (const char* f :
+         {QT_TRANSLATE_NOOP("CommLogWindow", "All frames"),
+          QT_TRANSLATE_NOOP("CommLogWindow", "Problems only"), QT_TRANSLATE_NOOP("CommLogWindow", "Retries"),
+          QT_TRANSLATE_NOOP("CommLogWindow", "Time-outs"), QT_TRANSLATE_NOOP("CommLogWindow", "CRC errors"),
+          QT_TRANSLATE_NOOP("CommLogWindow", "Exceptions")})
+        v.filter->addItem(Tr(f));
+    v.filter->setCurrentIndex(std::max(filter, 0));
+    v.pause->setText(Tr("Pause"));
+    v.copy->setText(Tr("Copy"));
+    v.save->setText(Tr("Save as text..."));
+    v.clear->setText(Tr("Clear"));
+    v.show->setText(Tr("Show:"));
+    v.table->setHeaderLabels({Tr("Time (ms)"), Tr("Direction"), Tr("Interface"), Tr("Address"),
+                              Tr("Function"), Tr("Registers"), Tr("Length"), Tr("Bytes"), Tr("Outcome")});
+}
+
+// A language switch rewords the window and its rows.
+class LanguageFilter : public QObject {
+  public:
+    LanguageFilter(QWidget* window, LogView* view) : QObject(window), view_(view) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == view_->window && event->type() == QEvent::LanguageChange) {
+            Retranslate(*view_);
+            Refresh(*view_, true);
+        }
+        return false;
+    }
+
+  private:
+    LogView* view_;
+};
 
 } // namespace
 
@@ -125,36 +174,31 @@ QWidget* CreateCommLogWindow(QWidget* parent) {
     auto* w = new QWidget(parent, Qt::Window);
     w->setObjectName("commLogWindow");
     w->setAttribute(Qt::WA_DeleteOnClose);
-    w->setWindowTitle(Tr("Communication log"));
     auto* view = new LogView{};
+    view->window = w;
     view->counters = new QLabel(w);
     view->counters->setObjectName("counters");
+    view->show = new QLabel(w);
     view->filter = new QComboBox(w);
     view->filter->setObjectName("filter");
-    for (const char* f : {QT_TRANSLATE_NOOP("CommLogWindow", "All frames"),
-                          QT_TRANSLATE_NOOP("CommLogWindow", "Problems only"),
-                          QT_TRANSLATE_NOOP("CommLogWindow", "Retries"), QT_TRANSLATE_NOOP("CommLogWindow", "Time-outs"),
-                          QT_TRANSLATE_NOOP("CommLogWindow", "CRC errors"),
-                          QT_TRANSLATE_NOOP("CommLogWindow", "Exceptions")})
-        view->filter->addItem(Tr(f));
-    view->pause = new QCheckBox(Tr("Pause"), w);
+    view->pause = new QCheckBox(w);
     view->pause->setObjectName("pause");
-    QPushButton* copy = Button(w, "copy", QT_TRANSLATE_NOOP("CommLogWindow", "Copy"));
-    QPushButton* save = Button(w, "save", QT_TRANSLATE_NOOP("CommLogWindow", "Save as text..."));
-    QPushButton* clear = Button(w, "clear", QT_TRANSLATE_NOOP("CommLogWindow", "Clear"));
+    QPushButton* copy = view->copy = Button(w, "copy");
+    QPushButton* save = view->save = Button(w, "save");
+    QPushButton* clear = view->clear = Button(w, "clear");
     view->table = new QTreeWidget(w);
     view->table->setObjectName("frames");
     view->table->setRootIsDecorated(false);
     view->table->setUniformRowHeights(true); // 10 000 rows stay quick
     view->table->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    view->table->setHeaderLabels({Tr("Time (ms)"), Tr("Direction"), Tr("Interface"), Tr("Address"),
-                                  Tr("Function"), Tr("Registers"), Tr("Length"), Tr("Bytes"), Tr("Outcome")});
+    Retranslate(*view);
+    w->installEventFilter(new LanguageFilter(w, view));
     for (int c = 0; c < 7; ++c)
         view->table->setColumnWidth(c, c == 5 ? 90 : 72);
     view->table->setColumnWidth(7, 470); // long blocks run on: Copy and Save give every byte
 
     auto* bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(Tr("Show:"), w));
+    bar->addWidget(view->show);
     for (QWidget* c : std::initializer_list<QWidget*>{view->filter, view->pause, copy, save, clear})
         bar->addWidget(c);
     bar->addStretch();

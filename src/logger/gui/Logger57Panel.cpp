@@ -11,6 +11,7 @@
 #include "logger/Logger57Decode.h"
 #include "platform/Messages.h"
 #include "shell/ZARO.h"
+#include "values/NumberText.h"
 #include "values/Reading.h"
 
 #include <QAbstractTableModel>
@@ -66,7 +67,8 @@ class SequenceModel : public QAbstractTableModel {
         const uint32_t r = uint32_t(index.row());
         if (index.column() == 0) return RecordTimeText(log.LogStamp[s.FirstStamp + r]);
         const int k = channels[size_t(index.column() - 1)];
-        return ModuleValueText(s, k, log.LogVal[s.FirstVal + r * s.NumChan + uint32_t(k)]);
+        return PointNumberInLocale(
+            ModuleValueText(s, k, log.LogVal[s.FirstVal + r * s.NumChan + uint32_t(k)]), QLocale());
     }
     // The channel's name over its unit, from the same channel list as the values.
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
@@ -128,7 +130,8 @@ void FitColumns(QTableView* view) {
 
 // Name, minimum, unit, date, time, maximum, unit, date, time of channel k.
 QStringList ExtremeRow(const LogSequence& s, int k) {
-    const QString min = ExtremeText(s, k, false), max = ExtremeText(s, k, true);
+    const QString min = PointNumberInLocale(ExtremeText(s, k, false), QLocale()),
+                  max = PointNumberInLocale(ExtremeText(s, k, true), QLocale());
     // No number in the channel: the marker of an extreme not taken, as in the meter logger's popup.
     const QString none = MarkerText(Validity::NoExtreme, MarkerPlace::Record);
     if (min.isEmpty()) return {s.Names[k], none, s.Units[k], "", "", none, s.Units[k], "", ""};

@@ -18,6 +18,7 @@
 #include "settings/INI_File.h"
 #include "shell/MenuCommands.h"
 #include "shell/ZARO.h"
+#include "values/NumberText.h"
 #include "values/Reading.h"
 
 #include <QAbstractListModel>
@@ -69,7 +70,7 @@ class RecordModel : public QAbstractListModel {
         if (role != Qt::DisplayRole) return {};
         QString row;
         for (int c = 0; c < records.channels; ++c)
-            row += LoggerListColumn(RecordValueText(records, r, c));
+            row += LoggerListColumn(PointNumberInLocale(RecordValueText(records, r, c), QLocale()));
         return row;
     }
     void refresh() {
@@ -550,9 +551,9 @@ int CmShowMinMax() {
             empty = true;
             continue;
         }
-        table->setItem(i, 1, new QTableWidgetItem(QString::number(s.Min[c], 'f', s.Digits[c])));
+        table->setItem(i, 1, new QTableWidgetItem(FixedText(s.Min[c], s.Digits[c], QLocale())));
         ShowExtremeTime(table, i, 2, s.MinIx[c], uncertain);
-        table->setItem(i, 3, new QTableWidgetItem(QString::number(s.Max[c], 'f', s.Digits[c])));
+        table->setItem(i, 3, new QTableWidgetItem(FixedText(s.Max[c], s.Digits[c], QLocale())));
         ShowExtremeTime(table, i, 4, s.MaxIx[c], uncertain);
     }
     table->resizeColumnsToContents();

@@ -26,6 +26,8 @@ class DialogMessages : public MessageSink {
     std::string selectFile(bool save, const QString& title, const QString& pattern,
                            const std::string& suggested) override;
     int askPassword(std::string& password, int maxLength) override;
+    // The application's locale, which follows the chosen language.
+    QLocale numberLocale() const override { return QLocale(); }
 
   private:
     QWidget* parent() const { return parentOf ? parentOf() : nullptr; }

@@ -6,6 +6,7 @@
 #include "platform/gui/PanelPrint.h"
 #include "profiles/ProfileDraw.h"
 #include "shell/ZARO.h"
+#include "values/NumberText.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -81,14 +82,14 @@ double PixelY(double y) {
 // The x and y of cursor 2, the time of day there and every selected channel's value.
 void ShowMeasurements() {
     const ProfileCursors& c = st.cursors;
-    st.xField->setText(QString::number(c.x2, 'f', 2));
-    st.yField->setText(QString::number(c.y2, 'f', 3));
+    st.xField->setText(FixedText(c.x2, 2, QLocale()));
+    st.yField->setText(FixedText(c.y2, 3, QLocale()));
     st.timeField->setText(CursorTime(c.x2, st.day.profpoints));
     const size_t slot = size_t(std::clamp(int(std::trunc(c.x2)), 0, st.day.profpoints - 1));
     for (int ch = 0; ch < kProfChannels; ++ch) {
         if (!st.view.sel[size_t(ch)]) continue;
         const double y = st.day.profy[size_t(ch)][slot];
-        st.value[size_t(ch)]->setText(SlotHasData(y) ? QString::number(y, 'f', Digits(ch)) : QString("---"));
+        st.value[size_t(ch)]->setText(SlotHasData(y) ? FixedText(y, Digits(ch), QLocale()) : QString("---"));
     }
 }
 
@@ -106,6 +107,7 @@ class ProfileGraph : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
+        st.view.locale = locale();
         DrawProfile(p, QRectF(rect()), st.view);
     }
     void mousePressEvent(QMouseEvent* e) override {
@@ -207,6 +209,7 @@ void CmPrintLog(QWidget* panel) {
     p.drawText(QRectF(0, 0, logical.width(), 24), Qt::AlignRight | Qt::AlignVCenter, printed);
     ProfileView view = st.view;
     view.cursors = nullptr;
+    view.locale = QLocale();
     DrawProfile(p, QRectF(0, 28, logical.width(), std::min(logical.height() - 28, 700.0)), view);
     p.end();
 }

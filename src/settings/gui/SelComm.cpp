@@ -7,6 +7,7 @@
 #include "netmodules/Gateway.h"
 #include "platform/SerialPort.h"
 #include "platform/Translate.h"
+#include "platform/gui/NumberField.h"
 #include "settings/INI_File.h"
 #include "settings/SearchAddress.h"
 #include "settings/gui/NetDevices.h"
@@ -210,7 +211,7 @@ QDialog* CreateInterfaceDialog(QWidget* parent, KnownDevices& devices, MeterSess
                        Tr(QT_TRANSLATE_NOOP("SelComm", "LANMOD57 module (Modbus/TCP)"))});
     QObject::connect(ui.kind, &QComboBox::activated, [](int k) { CmSelCommType(k); });
     top->addRow(Tr(QT_TRANSLATE_NOOP("SelComm", "Interface")), ui.kind);
-    ui.timeout = new QDoubleSpinBox(dialog);
+    ui.timeout = new NumberField(dialog);
     ui.timeout->setObjectName("Timeout");
     ui.timeout->setDecimals(3);
     ui.timeout->setRange(0.0, 60.0);
