@@ -18,8 +18,9 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_STRIP_FILES ON) # built with debug information, shipped without
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # zaro_<version>_<arch>.deb
-# Library dependencies come from dpkg-shlibdeps; the platform plugins are loaded at run
-# time, so no library link names them.
+# Library dependencies come from dpkg-shlibdeps; the platform plugins and Qt's own
+# translations (file and print dialogs, standard buttons) are loaded at run time, so no
+# library link names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 include(CPack)

@@ -163,6 +163,38 @@ class ShellTest : public QObject {
         QVERIFY(List("DeviceAddrList"));
     }
 
+    void qtDialogsFollowTheLanguage() {
+        // Qt's own dialogs and menus speak the chosen language, also those already open
+        // when it changes. Their words come from the system's Qt translations.
+        QVERIFY(Start());
+        QFileDialog files;
+        files.setOption(QFileDialog::DontUseNativeDialog);
+        files.setAcceptMode(QFileDialog::AcceptSave);
+        QDialogButtonBox closeBox(QDialogButtonBox::Close);
+        QLineEdit field;
+        const struct {
+            int language;
+            const char *save, *cancel, *lookIn, *close, *undo;
+        } cases[] = {
+            {0, "Speichern", "Abbrechen", "Suchen in:", "Schließen", "&Rückgängig"},
+            {2, "Opslaan", "Annuleren", "Zoeken in:", "Sluiten", "&Ongedaan maken"},
+            {3, "Enregistrer", "Annuler", "Voir dans :", "Fermer", "&Annuler"},
+            {1, "Save", "Cancel", "Look in:", "Close", "&Undo"},
+        };
+        for (const auto& c : cases) {
+            LanguageAction(c.language)->trigger();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+            auto* box = files.findChild<QDialogButtonBox*>("buttonBox");
+            QVERIFY(box && box->button(QDialogButtonBox::Save) && box->button(QDialogButtonBox::Cancel));
+            QCOMPARE(box->button(QDialogButtonBox::Save)->text().remove('&'), QString::fromUtf8(c.save));
+            QCOMPARE(box->button(QDialogButtonBox::Cancel)->text(), QString::fromUtf8(c.cancel));
+            QCOMPARE(files.labelText(QFileDialog::LookIn), QString::fromUtf8(c.lookIn));
+            QCOMPARE(closeBox.button(QDialogButtonBox::Close)->text(), QString::fromUtf8(c.close));
+            std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+            QCOMPARE(menu->actions().first()->text().section('\t', 0, 0), QString::fromUtf8(c.undo));
+        }
+    }
+
     void addressList() {
         const QList<int> none, found{5, 9, 12};
         const struct {
