@@ -7,7 +7,8 @@ set -euo pipefail
 # client; the tests' third-party Modbus peers, pseudo-terminal pairs and private network
 # namespaces; the demo on a virtual display, the .deb (dpkg-shlibdeps, file) and
 # scripts/fresh-check.sh; Qt's own dialog texts in the user's language and the checks of
-# the package, its manual pages, desktop file and metainfo. (No comments inside the list: tools read it word by word.)
+# the package, its manual pages, desktop file and metainfo.
+# (No comments inside the list: tools read it word by word.)
 PACKAGES=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev
