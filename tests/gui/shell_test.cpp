@@ -29,6 +29,8 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <cstring>
 #include <tuple>
 
@@ -174,12 +176,12 @@ class ShellTest : public QObject {
         QLineEdit field;
         const struct {
             int language;
-            const char *save, *cancel, *lookIn, *close, *undo;
+            const char *save, *cancel, *lookIn, *close, *undo, *print;
         } cases[] = {
-            {0, "Speichern", "Abbrechen", "Suchen in:", "Schließen", "&Rückgängig"},
-            {2, "Opslaan", "Annuleren", "Zoeken in:", "Sluiten", "&Ongedaan maken"},
-            {3, "Enregistrer", "Annuler", "Voir dans :", "Fermer", "&Annuler"},
-            {1, "Save", "Cancel", "Look in:", "Close", "&Undo"},
+            {0, "Speichern", "Abbrechen", "Suchen in:", "Schließen", "&Rückgängig", "&Drucken"},
+            {2, "Opslaan", "Annuleren", "Zoeken in:", "Sluiten", "&Ongedaan maken", "A&fdrukken"},
+            {3, "Enregistrer", "Annuler", "Voir dans :", "Fermer", "&Annuler", "Im&primer"},
+            {1, "Save", "Cancel", "Look in:", "Close", "&Undo", "&Print"},
         };
         for (const auto& c : cases) {
             LanguageAction(c.language)->trigger();
@@ -192,6 +194,11 @@ class ShellTest : public QObject {
             QCOMPARE(closeBox.button(QDialogButtonBox::Close)->text(), QString::fromUtf8(c.close));
             std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
             QCOMPARE(menu->actions().first()->text().section('\t', 0, 0), QString::fromUtf8(c.undo));
+            QPrinter printer;
+            QPrintDialog print(&printer); // made anew for each print
+            auto* printButtons = print.findChild<QDialogButtonBox*>();
+            QVERIFY(printButtons && printButtons->button(QDialogButtonBox::Ok));
+            QCOMPARE(printButtons->button(QDialogButtonBox::Ok)->text(), QString::fromUtf8(c.print));
         }
     }
 
