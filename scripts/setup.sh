@@ -6,7 +6,9 @@ set -euo pipefail
 # One line each: the build; fuzzing with clang's libFuzzer and the benchmarks' reference
 # client; the tests' third-party Modbus peers, pseudo-terminal pairs and private network
 # namespaces; the demo on a virtual display, the .deb (dpkg-shlibdeps, file) and
-# scripts/fresh-check.sh. (No comments inside the list: tools read it word by word.)
+# scripts/fresh-check.sh; Qt's own dialog texts in the user's language and the checks of
+# the package, its manual pages, desktop file and metainfo.
+# (No comments inside the list: tools read it word by word.)
 PACKAGES=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev
@@ -14,6 +16,7 @@ PACKAGES=(
   clang libclang-rt-14-dev libmodbus-dev
   python3 python3-pymodbus python3-serial python3-serial-asyncio python3-openpyxl mbpoll socat iproute2 util-linux
   xvfb xauth dpkg-dev file git debootstrap
+  qt6-translations-l10n lintian desktop-file-utils appstream groff-base
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

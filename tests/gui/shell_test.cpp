@@ -30,6 +30,8 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <cstring>
 #include <tuple>
 
@@ -219,6 +221,43 @@ class ShellTest : public QObject {
         QCOMPARE(session.edited.IrPrim, 7.5f);
         delete log;
         ClearCommLog();
+    }
+
+    void qtDialogsFollowTheLanguage() {
+        // Qt's own dialogs and menus speak the chosen language, also those already open
+        // when it changes. Their words come from the system's Qt translations.
+        QVERIFY(Start());
+        QFileDialog files;
+        files.setOption(QFileDialog::DontUseNativeDialog);
+        files.setAcceptMode(QFileDialog::AcceptSave);
+        QDialogButtonBox closeBox(QDialogButtonBox::Close);
+        QLineEdit field;
+        const struct {
+            int language;
+            const char *save, *cancel, *lookIn, *close, *undo, *print;
+        } cases[] = {
+            {0, "Speichern", "Abbrechen", "Suchen in:", "Schließen", "&Rückgängig", "&Drucken"},
+            {2, "Opslaan", "Annuleren", "Zoeken in:", "Sluiten", "&Ongedaan maken", "A&fdrukken"},
+            {3, "Enregistrer", "Annuler", "Voir dans :", "Fermer", "&Annuler", "Im&primer"},
+            {1, "Save", "Cancel", "Look in:", "Close", "&Undo", "&Print"},
+        };
+        for (const auto& c : cases) {
+            LanguageAction(c.language)->trigger();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+            auto* box = files.findChild<QDialogButtonBox*>("buttonBox");
+            QVERIFY(box && box->button(QDialogButtonBox::Save) && box->button(QDialogButtonBox::Cancel));
+            QCOMPARE(box->button(QDialogButtonBox::Save)->text().remove('&'), QString::fromUtf8(c.save));
+            QCOMPARE(box->button(QDialogButtonBox::Cancel)->text(), QString::fromUtf8(c.cancel));
+            QCOMPARE(files.labelText(QFileDialog::LookIn), QString::fromUtf8(c.lookIn));
+            QCOMPARE(closeBox.button(QDialogButtonBox::Close)->text(), QString::fromUtf8(c.close));
+            std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+            QCOMPARE(menu->actions().first()->text().section('\t', 0, 0), QString::fromUtf8(c.undo));
+            QPrinter printer;
+            QPrintDialog print(&printer); // made anew for each print
+            auto* printButtons = print.findChild<QDialogButtonBox*>();
+            QVERIFY(printButtons && printButtons->button(QDialogButtonBox::Ok));
+            QCOMPARE(printButtons->button(QDialogButtonBox::Ok)->text(), QString::fromUtf8(c.print));
+        }
     }
 
     void addressList() {
