@@ -71,16 +71,16 @@ bool PanelEventFilter::eventFilter(QObject* watched, QEvent* event) {
 constexpr PanelKindTraits kPanelKinds[] = {
     {PanelKind::Main, "main_panel.html", true},
     {PanelKind::Measurements, "measurements.html", true},
-    {PanelKind::MinMax, "acquisition.html", true},
-    {PanelKind::MeanExtended, "acquisition.html", true},
-    {PanelKind::MeanStandard, "acquisition.html", false},
-    {PanelKind::Meters, "acquisition.html", false},
+    {PanelKind::MinMax, "minmax.html", true},
+    {PanelKind::MeanExtended, "mean_values.html", true},
+    {PanelKind::MeanStandard, "mean_values.html", false},
+    {PanelKind::Meters, "meters.html", false},
     {PanelKind::Simulation, "simulation.html", false},
     {PanelKind::DeviceLogger, "logger.html", true},
     {PanelKind::ModuleLogger, "module_logger.html", true},
     {PanelKind::LoadProfile, "profiles.html", true},
     {PanelKind::DisplayMode, "display_pages.html", false},
-    {PanelKind::Harmonics, "acquisition.html", true},
+    {PanelKind::Harmonics, "harmonics.html", true},
 };
 constexpr bool InEnumOrder() {
     for (size_t i = 0; i < std::size(kPanelKinds); ++i)
