@@ -218,9 +218,10 @@ void ShowPanel(PanelKind kind, QWidget* panel) {
     default:
         ActivateMenu(0);
         if (Panels().toolbar) Panels().toolbar->hide();
-        AddHelpKey(panel, HelpPage(kind)); // the hidden menu's F1 is out of reach
         break;
     }
+    // F1 belongs to the panel in front; the menu's Contents opens the contents.
+    AddHelpKey(panel, HelpPage(kind));
     panel->show();
     activePanel = panel;
     activeKind = kind;
@@ -357,6 +358,7 @@ int RunZaro(int argc, char** argv) {
 
     QuitOnTerminationSignals();
     DialogMessages dialogs(ActivePanel);
+    dialogs.setHelpKey(AddHelpKey);
     SetMessageSink(&dialogs);
     const int started = options.isSet(demo) ? StartDemoSession(FindHelperProgram("zaro-sim"), 2.0)
                                             : StartZaro(2.0, DefaultSettingsDir());

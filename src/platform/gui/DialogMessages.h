@@ -26,9 +26,12 @@ class DialogMessages : public MessageSink {
     std::string selectFile(bool save, const QString& title, const QString& pattern,
                            const std::string& suggested) override;
     int askPassword(std::string& password, int maxLength) override;
+    // Gives the comparison dialogs their F1 (the help lives above this layer).
+    void setHelpKey(void (*add)(QWidget* dialog, const QString& page)) { helpKey = add; }
 
   private:
     QWidget* parent() const { return parentOf ? parentOf() : nullptr; }
     QWidget* (*parentOf)();
+    void (*helpKey)(QWidget*, const QString&) = nullptr;
     QPointer<QProgressDialog> progressDialog;
 };
