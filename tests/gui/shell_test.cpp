@@ -14,6 +14,7 @@
 #include "config/ConfigFile.h"
 #include "config/ConfigImage.h"
 #include "config/EditorRefresh.h"
+#include "config/gui/DispModePanel.h"
 #include "link/CommLog.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
@@ -287,6 +288,16 @@ class ShellTest : public QObject {
         QCOMPARE(ActivePanel(), main);
         QVERIFY(List("DeviceAddrList"));
 
+        // The main panel's button is the menu entry's command, offered whenever the entry is.
+        for (bool button : {true, false}) {
+            if (button)
+                MainPanelHandle()->findChild<QPushButton*>("PagesButton")->click();
+            else
+                MenuAction("Display &pages...")->trigger();
+            QCOMPARE(ActivePanelKind(), PanelKind::DisplayMode);
+            QCOMPARE(ActivePanel(), Panels().displayMode.data());
+            CmDispModeDone();
+        }
     }
 
     void helpOpensInTheProgram() {
