@@ -79,7 +79,6 @@ struct EditorActivation {
     bool recordingEnabled; // recording-time text and logger-group boxes
     bool intervalEnabled;
     bool extendedDisplay;   // reactive-energy box, display mode, its lock
-    bool pagesEnabled;      // loop/user page selection
     bool meanEnabled;       // mean-value selectors
     bool meanLogEnabled[9]; // their logging boxes
     bool minMaxEnabled;

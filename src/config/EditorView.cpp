@@ -119,7 +119,6 @@ EditorActivation ActivateEditor(MeterSession& session) {
     }
     if (session.connection.kind == kModule) a.intervalEnabled = true;
     a.extendedDisplay = ext;
-    a.pagesEnabled = ext && (session.edited.DispMode & kDispModeMode) != 0;
     a.meanEnabled = ext && option;
     for (int k = 0; k < 9; ++k)
         a.meanLogEnabled[k] = a.meanEnabled && session.edited.MeanMeas[k] != 255;

@@ -87,7 +87,7 @@ void ShowHelpPage(QWidget* parent, const QString& page) {
 }
 
 int CmHelpContents() {
-    ShowHelpPage(ActivePanel(), HelpPage(ActivePanelKind()));
+    ShowHelpPage(ActivePanel(), QStringLiteral("index.html"));
     return 0;
 }
 

@@ -118,7 +118,7 @@ const MenuCommand kMainCommands[] = {
     {kLanguage, "Nederlands", nullptr, T::None, Sessionless<CmLangNed>, 2},
     {kLanguage, "Fran\u00e7ais", nullptr, T::None, Sessionless<CmLangFra>, 3},
 
-    {kHelp, QT_TRANSLATE_NOOP("Menu", "&Contents"), "F1", T::None, Sessionless<CmHelpContents>, -1},
+    {kHelp, QT_TRANSLATE_NOOP("Menu", "&Contents"), nullptr, T::None, Sessionless<CmHelpContents>, -1},
     {kHelp, QT_TRANSLATE_NOOP("Menu", "Try with a &simulated meter"), nullptr, T::None,
      Sessionless<CmTryDemo>, -1},
     {kHelp, QT_TRANSLATE_NOOP("Menu", "&About ZARO"), nullptr, T::None, Sessionless<ShowAboutDialog>, -1},

@@ -72,16 +72,16 @@ bool PanelEventFilter::eventFilter(QObject* watched, QEvent* event) {
 constexpr PanelKindTraits kPanelKinds[] = {
     {PanelKind::Main, "main_panel.html", true},
     {PanelKind::Measurements, "measurements.html", true},
-    {PanelKind::MinMax, "acquisition.html", true},
-    {PanelKind::MeanExtended, "acquisition.html", true},
-    {PanelKind::MeanStandard, "acquisition.html", false},
-    {PanelKind::Meters, "acquisition.html", false},
+    {PanelKind::MinMax, "minmax.html", true},
+    {PanelKind::MeanExtended, "mean_values.html", true},
+    {PanelKind::MeanStandard, "mean_values.html", false},
+    {PanelKind::Meters, "meters.html", false},
     {PanelKind::Simulation, "simulation.html", false},
     {PanelKind::DeviceLogger, "logger.html", true},
     {PanelKind::ModuleLogger, "module_logger.html", true},
     {PanelKind::LoadProfile, "profiles.html", true},
     {PanelKind::DisplayMode, "display_pages.html", false},
-    {PanelKind::Harmonics, "acquisition.html", true},
+    {PanelKind::Harmonics, "harmonics.html", true},
 };
 constexpr bool InEnumOrder() {
     for (size_t i = 0; i < std::size(kPanelKinds); ++i)
@@ -227,9 +227,10 @@ void ShowPanel(PanelKind kind, QWidget* panel) {
     default:
         ActivateMenu(0);
         if (Panels().toolbar) Panels().toolbar->hide();
-        AddHelpKey(panel, HelpPage(kind)); // the hidden menu's F1 is out of reach
         break;
     }
+    // F1 belongs to the panel in front; the menu's Contents opens the contents.
+    AddHelpKey(panel, HelpPage(kind));
     panel->show();
     activePanel = panel;
     activeKind = kind;
@@ -367,6 +368,7 @@ int RunZaro(int argc, char** argv) {
 
     QuitOnTerminationSignals();
     DialogMessages dialogs(ActivePanel);
+    dialogs.setHelpKey(AddHelpKey);
     SetMessageSink(&dialogs);
     const int started = options.isSet(demo) ? StartDemoSession(FindHelperProgram("zaro-sim"), 2.0)
                                             : StartZaro(2.0, DefaultSettingsDir());

@@ -105,7 +105,7 @@ bool PrintPanel(QWidget* panel, QPrinter& printer);
 
 // The help page that describes panels of this kind.
 QString HelpPage(PanelKind kind);
-// F1 in the main menu: the help page of the active panel.
+// Help > Contents: the contents page. F1 opens the page of the panel in front (AddHelpKey).
 int CmHelpContents();
 // The viewer over parent, showing page (a file name in help/<language>/).
 void ShowHelpPage(QWidget* parent, const QString& page);

@@ -71,6 +71,7 @@ class FrontPanelsTest : public QObject {
   private slots:
     void initTestCase() {
         UseSession(session);
+        SetResourceDir(ZARO_BIN_DIR);
         QVERIFY(dir.isValid());
         SetMessageSink(&messages);
         QVERIFY(StartZaro(0.0, dir.path().toStdString()));
@@ -202,6 +203,10 @@ class FrontPanelsTest : public QObject {
             line->fault("silence:4");
             slider->setValue(2);
             seen = seen && slider->value() == 11; // a failed write puts it back
+            seen = seen && QTest::qWaitForWindowActive(popup);
+            QTest::keyClick(popup, Qt::Key_F1);
+            auto* viewer = popup->findChild<QTextBrowser*>("HelpViewer");
+            seen = seen && viewer && viewer->source().fileName() == "brightness.html";
             popup->reject();
         });
         poke.start();

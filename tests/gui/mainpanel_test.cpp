@@ -96,9 +96,9 @@ class MainPanelTest : public QObject {
     // option, external sync, no interval, module, module without interface option.
     void dimming() {
         const QString base = "RecordingTime LoggerGroup0 !FreqLock !RefreshTime !QMode !DispMode "
-                             "!DispModeLock !PagesButton !MeanMeas0 !MeanLog8 !MinMax0";
+                             "!DispModeLock PagesButton !MeanMeas0 !MeanLog8 !MinMax0";
         const QString extended = "FreqLock RefreshTime QMode DispMode DispModeLock MeanMeas0 RecordingTime "
-                                 "SyncInterval !PagesButton !MeanLog0 !MinMax0";
+                                 "SyncInterval PagesButton !MeanLog0 !MinMax0";
         const struct {
             int model, option, commType, energyControl;
             QString controls;

@@ -35,6 +35,7 @@ void SelBright(MeterSession& session, QSlider* slider) {
 QDialog* CreateBrightnessPopup(MeterSession& session, QWidget* parent) {
     auto* popup = new QDialog(parent);
     popup->setObjectName("BrightnessPopup");
+    AddHelpKey(popup, QStringLiteral("brightness.html"));
     QString title = Tr(QT_TRANSLATE_NOOP("BrightnessPopup", "Display brightness"));
     if (session.connection.kind == kRS485 || session.connection.kind == kGateway)
         title = QStringLiteral("%1 (%2 %3)")

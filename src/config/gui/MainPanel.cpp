@@ -282,7 +282,6 @@ void ActivateObjectsImpl(MeterSession& session) {
     ui.qMode->setEnabled(a.extendedDisplay);
     ui.dispMode->setEnabled(a.extendedDisplay);
     ui.dispModeLock->setEnabled(a.extendedDisplay);
-    ui.pages->setEnabled(a.pagesEnabled);
     for (int k = 0; k < kRows; ++k) {
         ui.mean[k]->setEnabled(a.meanEnabled);
         ui.meanLog[k]->setEnabled(a.meanLogEnabled[k]);

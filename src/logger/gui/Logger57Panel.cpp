@@ -253,6 +253,7 @@ int CmShowMinMax57() {
     const LogSequence& s = moduleLog.Dev57[size_t(moduleLog.Shown)];
     QDialog dialog(Panels().moduleLogger);
     dialog.setObjectName("minmax57");
+    AddHelpKey(&dialog, QStringLiteral("module_logger.html"));
     dialog.setWindowTitle(Tr("Minimum and maximum values"));
     auto* grid = new QGridLayout(&dialog);
     const char* const headings[] = {"",

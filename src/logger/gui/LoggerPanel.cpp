@@ -210,6 +210,7 @@ QWidget* CreateLoggerPanel(QWidget* parent) {
 void AskInterval(LogSource& src) {
     QDialog dlg(ActivePanel());
     dlg.setObjectName("LoggerInterval");
+    AddHelpKey(&dlg, QStringLiteral("logger.html"));
     dlg.setWindowTitle(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Logger interval")));
     auto* form = new QFormLayout(&dlg);
     form->addRow(new QLabel(Tr(QT_TRANSLATE_NOOP(
@@ -243,6 +244,7 @@ void AskInterval(LogSource& src) {
 bool AskLastLogTime(uint32_t suggested, uint32_t& chosen) {
     QDialog dlg(ActivePanel());
     dlg.setObjectName("LoggerNewest");
+    AddHelpKey(&dlg, QStringLiteral("logger.html"));
     dlg.setWindowTitle(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Time of the newest record")));
     auto* box = new QVBoxLayout(&dlg);
     box->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP(
@@ -527,6 +529,7 @@ int CmShowMinMax() {
     const LogSource& s = meterLog.source();
     QDialog dlg(Panels().deviceLogger);
     dlg.setObjectName("LoggerExtremes");
+    AddHelpKey(&dlg, QStringLiteral("logger.html"));
     dlg.setWindowTitle(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Minimum and maximum values")));
     auto* box = new QVBoxLayout(&dlg);
     auto* table = new QTableWidget(s.NumChan, 5, &dlg);

@@ -30,9 +30,10 @@ void Repaint() {
 // The text over a table of the rows ("a<TAB>b<TAB>c": setting, before, after). With
 // question set it is answered Continue (1) or Cancel (0, the default).
 int DetailsDialog(QWidget* parent, const QString& title, const QString& text, const QStringList& rows,
-                  bool question) {
+                  bool question, void (*helpKey)(QWidget*, const QString&)) {
     QDialog dialog(parent);
     dialog.setObjectName("detailsDialog");
+    if (helpKey) helpKey(&dialog, QStringLiteral("compare.html"));
     dialog.setWindowTitle(title);
     auto* layout = new QVBoxLayout(&dialog);
     auto* label = new QLabel(text, &dialog);
@@ -148,11 +149,11 @@ void DialogMessages::showInfo(const QString& title, const QString& text) {
 
 int DialogMessages::askWarningWithDetails(int kind, int number, const QStringList& rows) {
     return DetailsDialog(parent(), MessageTitle(MessageType::Warning, kind),
-                         MessageText(MessageType::Warning, kind, number), rows, true);
+                         MessageText(MessageType::Warning, kind, number), rows, true, helpKey);
 }
 
 void DialogMessages::showDetails(const QString& title, const QString& text, const QStringList& rows) {
-    DetailsDialog(parent(), title, text, rows, false);
+    DetailsDialog(parent(), title, text, rows, false, helpKey);
 }
 
 std::string DialogMessages::selectFile(bool save, const QString& title, const QString& pattern,

@@ -28,9 +28,12 @@ class DialogMessages : public MessageSink {
     int askPassword(std::string& password, int maxLength) override;
     // The application's locale, which follows the chosen language.
     QLocale numberLocale() const override { return QLocale(); }
+    // Gives the comparison dialogs their F1 (the help lives above this layer).
+    void setHelpKey(void (*add)(QWidget* dialog, const QString& page)) { helpKey = add; }
 
   private:
     QWidget* parent() const { return parentOf ? parentOf() : nullptr; }
     QWidget* (*parentOf)();
+    void (*helpKey)(QWidget*, const QString&) = nullptr;
     QPointer<QProgressDialog> progressDialog;
 };
