@@ -52,7 +52,7 @@ int64_t FloorDiv(int64_t a, int64_t b)
 
 } // namespace
 
-void StampClock::texts(uint32_t stamp, std::string& date, std::string& time)
+LocalStamp StampClock::local(uint32_t stamp)
 {
     const int64_t unix = int64_t(stamp) - int64_t(kUnixTo1900);
     const int64_t utcDay = FloorDiv(unix, 86400);
@@ -65,23 +65,21 @@ void StampClock::texts(uint32_t stamp, std::string& date, std::string& time)
             steady = offset == LocalOffsetAt(uint32_t(first + 86399));
         }
     }
-    unsigned year, month, mday, hour, minute, second;
-    if (steady) {
-        const int64_t local = unix + offset;
-        const int64_t localDay = FloorDiv(local, 86400);
-        const auto inDay = unsigned(local - localDay * 86400);
-        int64_t y;
-        CivilFromDays(localDay, y, month, mday);
-        year = unsigned(y);
-        hour = inDay / 3600, minute = inDay / 60 % 60, second = inDay % 60;
-    } else {
-        const LocalTime t = LocalFromCalendarSeconds(stamp);
-        year = t.year, month = t.month, mday = t.day, hour = t.hour, minute = t.minute, second = t.second;
-    }
+    // Local time is UTC moved by the offset in force at that moment.
+    const int64_t local = unix + (steady ? offset : LocalOffsetAt(stamp));
+    const int64_t localDay = FloorDiv(local, 86400);
+    return {localDay, uint32_t(local - localDay * 86400)};
+}
+
+void LocalStampTexts(const LocalStamp& local, std::string& date, std::string& time)
+{
+    int64_t year;
+    unsigned month, mday;
+    CivilFromDays(local.day, year, month, mday);
     date.assign("00.00.00");
-    PutTwo(date, 0, mday), PutTwo(date, 3, month), PutTwo(date, 6, year % 100);
+    PutTwo(date, 0, mday), PutTwo(date, 3, month), PutTwo(date, 6, unsigned(year % 100));
     time.assign("00:00:00");
-    PutTwo(time, 0, hour), PutTwo(time, 3, minute), PutTwo(time, 6, second);
+    PutTwo(time, 0, local.second / 3600), PutTwo(time, 3, local.second / 60 % 60), PutTwo(time, 6, local.second % 60);
 }
 
 void LoggerRecords::clear()

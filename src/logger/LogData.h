@@ -94,14 +94,23 @@ QString RecordTimeText(const LoggerRecords& records, size_t r);
 // The text of a number with its decimals, as a value field of a record holds it.
 QString LoggedNumberText(double value, int decimals);
 
-// Local date "dd.mm.yy" and time "hh:mm:ss" of calendar seconds, for runs of records.
+// A moment as the local calendar counts it.
+struct LocalStamp {
+    int64_t day = 0;     // local days from 1970-01-01
+    uint32_t second = 0; // of that day
+};
+// Its date "dd.mm.yy" and time "hh:mm:ss".
+void LocalStampTexts(const LocalStamp& local, std::string& date, std::string& time);
+
+// Local day and time of calendar seconds, for runs of records.
 // localtime for each of a million stamps would take longer than writing them; within a
 // day whose offset from UTC does not change the local time is plain arithmetic.
 struct StampClock {
     int64_t day = INT64_MIN; // UTC day of the cached offset
     int32_t offset = 0;
     bool steady = false;
-    void texts(uint32_t stamp, std::string& date, std::string& time);
+    LocalStamp local(uint32_t stamp);
+    void texts(uint32_t stamp, std::string& date, std::string& time) { LocalStampTexts(local(stamp), date, time); }
 };
 
 // The meter logger as a panel or a command holds it: the meter's logger and the

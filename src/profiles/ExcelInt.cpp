@@ -57,6 +57,17 @@ void MeterValueCell(const LoggerRecords& records, size_t r, int c, ExportCell& c
     }
 }
 
+// The date and time cells of a record's stamp.
+void StampCells(StampClock& clock, uint32_t stamp, ExportCell& date, ExportCell& time)
+{
+    const LocalStamp local = clock.local(stamp);
+    LocalStampTexts(local, date.text, time.text);
+    date.kind = ExportCell::Date;
+    date.number = double(local.day);
+    time.kind = ExportCell::Time;
+    time.number = local.second;
+}
+
 // The cell of value v of channel k: the number the module panel shows (scaled, rounded
 // to its decimals) or its marker word as text.
 void ModuleValueCell(const LogSequence& seq, int k, float v, ExportCell& cell)
@@ -124,9 +135,8 @@ ExportTable MeterExportTable(const LogSource& source, const LoggerRecords& recor
     t.fill = [&records, n, clock = StampClock{}](int64_t r, std::vector<ExportCell>& row) mutable {
         const size_t i = size_t(r);
         SetText(row[0], records.gaps[i] ? "--" : "OK");
-        clock.texts(records.times[i], row[1].text, row[2].text);
-        row[1].kind = row[2].kind = ExportCell::Text;
-        if (!records.verbatim.empty()) {
+        StampCells(clock, records.times[i], row[1], row[2]);
+        if (!records.verbatim.empty()) { // a file's date that is no date stays its text
             for (int f = 0; f < 2; ++f) {
                 const auto it = records.verbatim.find(records.FieldKey(i, f));
                 if (it != records.verbatim.end()) SetText(row[size_t(1 + f)], it->second);
@@ -182,8 +192,7 @@ bool ModuleExportTable(const ModuleLog& log, int sequence, ExportTable& t, QStri
     t.sheetStarts = {0};
     for (int s = 1; s < 3 && s * kModuleSheetRecords < t.records; ++s) t.sheetStarts.push_back(s * kModuleSheetRecords);
     t.fill = [&log, &seq, order, clock = StampClock{}](int64_t r, std::vector<ExportCell>& row) mutable {
-        clock.texts(log.LogStamp[seq.FirstStamp + size_t(r)], row[0].text, row[1].text);
-        row[0].kind = row[1].kind = ExportCell::Text;
+        StampCells(clock, log.LogStamp[seq.FirstStamp + size_t(r)], row[0], row[1]);
         const float* values = log.LogVal.data() + seq.FirstVal + size_t(r) * seq.NumChan;
         for (size_t c = 0; c < order.size(); ++c) ModuleValueCell(seq, order[c], values[order[c]], row[2 + c]);
     };

@@ -10,7 +10,8 @@
 
 // The meter logger's records: one sheet, A1 to column 3 + N, row R + 3. Rows 1-3 hold
 // the device, the column names and the units; then status, date, time and one column
-// per channel. A marker word stays a text: no 0 that was never measured.
+// per channel. A marker word stays a text: no 0 that was never measured. Date and time
+// are date and time cells, but a file's date that is no date stays the text it was.
 ExportTable MeterExportTable(const LogSource& source, const LoggerRecords& records);
 bool ExportMeterLog(const LogSource& source, const LoggerRecords& records, const QString& path,
                     ExportProgress* progress, QString& error, CsvStyle csv = CsvStyleForLanguage(Language));

@@ -73,6 +73,8 @@ struct Workbook {
     lxw_workbook* book = nullptr;
     lxw_format* bold = nullptr;
     std::array<lxw_format*, 8> decimals{}; // "0", "0.0", ... "0.0000000"
+    lxw_format* date = nullptr;            // as the record list shows them
+    lxw_format* time = nullptr;
     std::string temporaryFolder;
 };
 
@@ -94,7 +96,20 @@ Workbook OpenWorkbook(const std::string& file)
         format_set_num_format(w.decimals[d], pattern.c_str());
         pattern += d == 0 ? ".0" : "0";
     }
+    w.date = workbook_add_format(w.book);
+    format_set_num_format(w.date, "dd.mm.yy");
+    w.time = workbook_add_format(w.book);
+    format_set_num_format(w.time, "hh:mm:ss");
     return w;
+}
+
+// The spreadsheet's serial number of a local day: days from 1899-12-30, less one before
+// March 1900 for the 29 February 1900 that spreadsheets count and the calendar does not.
+// Below 1 for days before 1900, which a spreadsheet cannot show.
+double SerialDay(double daysFrom1970)
+{
+    const double serial = daysFrom1970 + 25569;
+    return serial < 61 ? serial - 1 : serial;
 }
 
 void WriteSheetHead(const Workbook& w, lxw_worksheet* sheet, const ExportTable& t)
@@ -118,7 +133,11 @@ void WriteCells(const Workbook& w, lxw_worksheet* sheet, lxw_row_t row, const st
                                 ? w.decimals[size_t(cell.decimals)]
                                 : nullptr;
             worksheet_write_number(sheet, row, lxw_col_t(c), cell.number, f);
-        } else if (cell.kind == ExportCell::Text) {
+        } else if (cell.kind == ExportCell::Date && SerialDay(cell.number) >= 1) {
+            worksheet_write_number(sheet, row, lxw_col_t(c), SerialDay(cell.number), w.date);
+        } else if (cell.kind == ExportCell::Time) {
+            worksheet_write_number(sheet, row, lxw_col_t(c), cell.number / 86400, w.time);
+        } else if (cell.kind != ExportCell::Empty) { // text, or a date no spreadsheet can show
             worksheet_write_string(sheet, row, lxw_col_t(c), cell.text.c_str(), nullptr);
         }
     }
@@ -423,7 +442,7 @@ bool WriteCsv(const ExportTable& t, const std::string& file, const CsvStyle& csv
         for (size_t c = 0; c < row.size(); ++c) {
             if (c) line += csv.separator;
             if (row[c].kind == ExportCell::Number) PutNumber(line, row[c], csv.decimal);
-            else if (row[c].kind == ExportCell::Text)
+            else if (row[c].kind != ExportCell::Empty) // texts, dates and times as shown
                 PutField(line, row[c].text.data(), row[c].text.size(), csv.separator);
         }
         line += "\r\n";

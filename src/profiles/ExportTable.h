@@ -24,8 +24,11 @@ struct CsvStyle {
 // Semicolon and decimal comma where the comma is the decimal mark (German, Dutch UI).
 CsvStyle CsvStyleForLanguage(int language);
 
+// A date or a time is a number to a workbook, so that it sorts and charts as one, and
+// its text to a CSV file. Date: number = local days from 1970-01-01, text "dd.mm.yy";
+// Time: number = seconds of the day, text "hh:mm:ss".
 struct ExportCell {
-    enum Kind : uint8_t { Empty, Number, Text };
+    enum Kind : uint8_t { Empty, Number, Text, Date, Time };
     Kind kind = Empty;
     int8_t decimals = -1; // of a number: digits shown after the point, -1 as many as needed
     double number = 0.0;

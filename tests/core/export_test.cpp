@@ -99,6 +99,17 @@ QString Cell(const QString& ref, const char* type, const QString& value)
     return QString("%1\t%2\t%3").arg(ref, type, value);
 }
 
+// A date cell and a time cell as the record list shows them: "dd.mm.yy", "hh:mm:ss".
+QString DateCell(const QString& ref, const LocalTime& t)
+{
+    return Cell(ref, "d", QString::asprintf("%04u-%02u-%02uT00:00:00\tdd.mm.yy", t.year, t.month, t.day));
+}
+
+QString TimeCell(const QString& ref, const LocalTime& t)
+{
+    return Cell(ref, "d", QString::asprintf("%02u:%02u:%02u\thh:mm:ss", t.hour, t.minute, t.second));
+}
+
 QByteArray Content(const QString& path)
 {
     QByteArray text;
@@ -130,14 +141,53 @@ class ExportTest : public QObject {
                          Cell("F3", "b", "[V]")};
         for (int r = 0; r < 100; ++r) {
             const QString row = QString::number(r + 4);
-            want << Cell("A" + row, "s", r == 9 ? "--" : "OK") << Cell("B" + row, "s", RecordDateText(d.records, size_t(r)))
-                 << Cell("C" + row, "s", RecordTimeText(d.records, size_t(r)));
+            const LocalTime t = LocalFromCalendarSeconds(d.records.times[size_t(r)]);
+            want << Cell("A" + row, "s", r == 9 ? "--" : "OK") << DateCell("B" + row, t) << TimeCell("C" + row, t);
             for (int c = 0; c < 3; ++c) {
                 const QString v = RecordValueText(d.records, size_t(r), c).trimmed();
                 want << Cell(QChar('D' + c) + row, v == "OVL" || v == "inval." ? "s" : "n", v);
             }
         }
-        QVERIFY(SameCells(ReadBack(path), want));
+        const QStringList cells = ReadBack(path);
+        QVERIFY(SameCells(cells, want));
+        QVERIFY(cells.contains(Cell("B99", "d", "2026-12-07T00:00:00\tdd.mm.yy"))); // midnight
+        QVERIFY(cells.contains(Cell("C99", "d", "00:00:00\thh:mm:ss")));
+
+        // A file's dates: a leap day is a date; a date that is no date stays the text it
+        // was, never a day the calendar rolled it over to.
+        LogSource source;
+        LoggerRecords records;
+        QVERIFY(ParseZrd("Device: \t 5\tFeeder\nstatus\tdate\ttime\tU1N\n\t\t\t[V]\n"
+                         "OK\t29.02.28\t00:00:00\t  230.1\n"
+                         "OK\t28.02.28\t23:45:00\t  230.2\n"
+                         "OK\t29.02.27\t23:30:00\t  230.3\n"
+                         "OK\t00.13.28\t12:00:00\t  230.4\n"
+                         "OK\t\t\t  230.5\n",
+                         source, records));
+        QVERIFY(ExportMeterLog(source, records, path, nullptr, error));
+        QStringList dates;
+        for (const QString& cell : ReadBack(path))
+            if (cell.contains(QRegularExpression("^[BC][4-9]\t"))) dates << cell;
+        QVERIFY(SameCells(dates, {Cell("B4", "d", "2028-02-29T00:00:00\tdd.mm.yy"), Cell("C4", "d", "00:00:00\thh:mm:ss"),
+                                  Cell("B5", "d", "2028-02-28T00:00:00\tdd.mm.yy"), Cell("C5", "d", "23:45:00\thh:mm:ss"),
+                                  Cell("B6", "s", "29.02.27"), Cell("C6", "s", "23:30:00"),
+                                  Cell("B7", "s", "00.13.28"), Cell("C7", "s", "12:00:00")}));
+
+        // Spreadsheets count days from 1900 with a 29 February 1900 of their own; a day
+        // before 1900 (a stamp west of Greenwich at the clock's start) stays a text.
+        ExportTable early;
+        early.header = {{"date"}};
+        early.widths.assign(4, 10.0);
+        early.records = 1;
+        early.sheetStarts = {0};
+        early.fill = [](int64_t, std::vector<ExportCell>& row) {
+            const double days[] = {-25568, -25567, -25509, -25508}; // 31.12.1899 to 01.03.1900
+            for (size_t c = 0; c < 4; ++c) row[c] = {ExportCell::Date, -1, days[c], c == 0 ? "31.12.99" : "?"};
+        };
+        QVERIFY(WriteExportTable(early, path, CsvStyle{}, nullptr, error));
+        QVERIFY(SameCells(ReadBack(path).mid(2), {Cell("A2", "s", "31.12.99"), Cell("B2", "d", "1900-01-01T00:00:00\tdd.mm.yy"),
+                                                  Cell("C2", "d", "1900-02-28T00:00:00\tdd.mm.yy"),
+                                                  Cell("D2", "d", "1900-03-01T00:00:00\tdd.mm.yy")}));
     }
 
     void moduleSheetsSplitAfter65533Records() {
@@ -154,13 +204,12 @@ class ExportTest : public QObject {
         QCOMPARE(cells.first(), QString("sheet\tSheet1\tA1:C65536\t-"));
         QVERIFY(second > 0);
         // Sheet 2: its own header rows, then the oldest record alone.
-        std::string date, time;
-        StampClock().texts(log.LogStamp.back(), date, time);
+        const LocalTime oldest = LocalFromCalendarSeconds(log.LogStamp.back());
         QVERIFY(SameCells(cells.mid(second + 1),
                           {Cell("A1", "b", "Device:"), Cell("B1", "b", "00-30-11-0a-bc-de"),
                            Cell("C1", "b", "Hall 2/East"), Cell("A2", "b", "date"), Cell("B2", "b", "time"),
-                           Cell("C2", "b", "C1"), Cell("C3", "b", "[V]"), Cell("A4", "s", QString::fromStdString(date)),
-                           Cell("B4", "s", QString::fromStdString(time)), Cell("C4", "n", "533")}));
+                           Cell("C2", "b", "C1"), Cell("C3", "b", "[V]"), DateCell("A4", oldest), TimeCell("B4", oldest),
+                           Cell("C4", "n", "533")}));
 
         // The third sheet takes all the rest, as far as a worksheet reaches; beyond, the
         // workbook is refused rather than cut short.

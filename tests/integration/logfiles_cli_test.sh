@@ -18,13 +18,15 @@ printf 'OK\t07.12.26\t11:30:00\t  229.8\t    OVL\n' >>"$work/day.ZRD"
 
 out=$(cli export "$work/day.ZRD" "$work/day.xlsx")
 check "export exit status" 0 $?
-got=$(cells "$work/day.xlsx" | grep -E '^(sheet|A1|B1|D2|E3|A4|D4|A5|D5|E6)'$'\t')
+got=$(cells "$work/day.xlsx" | grep -E '^(sheet|A1|B1|D2|E3|A4|B4|C4|D4|A5|D5|E6)'$'\t')
 expected="sheet${TAB}Sheet1${TAB}A1:E6${TAB}A4
 A1${TAB}b${TAB}Device:
 B1${TAB}b${TAB}5
 D2${TAB}b${TAB}U1N
 E3${TAB}b${TAB}kW
 A4${TAB}s${TAB}OK
+B4${TAB}d${TAB}2026-12-07T00:00:00${TAB}dd.mm.yy
+C4${TAB}d${TAB}12:00:00${TAB}hh:mm:ss
 D4${TAB}n${TAB}230.1
 A5${TAB}s${TAB}--
 D5${TAB}s${TAB}inval.
