@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build}
 cmake --build "$build" --target mainpanel_screenshot commlog_screenshot zaro-sim zaro_translations
-for lang in en de; do
+for lang in en de fr; do
   QT_QPA_PLATFORM=offscreen "$build/tests/mainpanel_screenshot" "docs/mainpanel-$lang.png" "$lang"
   echo "docs/mainpanel-$lang.png"
 done
@@ -21,7 +21,7 @@ cmake --build "$build" --target profile_screenshot
 QT_QPA_PLATFORM=offscreen "$build/tests/profile_screenshot" docs
 # The acquisition panels against a simulated meter.
 cmake --build "$build" --target acqpanels_screenshot zaro-sim zaro_translations
-for lang in en de; do
+for lang in en de fr; do
   QT_QPA_PLATFORM=offscreen "$build/tests/acqpanels_screenshot" docs "$lang"
 done
 ZARO_SCREENSHOT_DIR=$PWD/docs ZARO_BIN_DIR=$PWD/$build/bin QT_QPA_PLATFORM=offscreen \

@@ -5,6 +5,7 @@
 #include "SimProcess.h"
 
 #include "acquisition/gui/HarmDisp.h"
+#include "acquisition/gui/MeasDisp.h"
 #include "acquisition/gui/MeanDisp.h"
 #include "acquisition/gui/MeterDisp.h"
 #include "acquisition/gui/MinMaxDisp.h"
@@ -61,7 +62,8 @@ int main(int argc, char** argv) {
         const char* name;
         int (*open)(MeterSession&);
         int (*close)();
-    } panels[] = {{"minmax", CmMinMaxDisplay, CmCloseMinMax},
+    } panels[] = {{"measurements", CmMeasDisplay, CmCloseAcquisition},
+                  {"minmax", CmMinMaxDisplay, CmCloseMinMax},
                   {"meters", CmMetersDisplay, CmMeterDone},
                   {"mean", CmMeanValueDisplay, CmMeanDone},
                   {"harmonics", CmVoltageHarmonics, CmCloseHarmonics}};

@@ -6,6 +6,7 @@
 #include "config/gui/MainPanel.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
+#include "values/NumberText.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -63,6 +64,8 @@ int main(int argc, char** argv) {
             return 1;
         }
         QCoreApplication::installTranslator(&translator);
+        const QString code = argv[2];
+        QLocale::setDefault(LanguageLocale(code == "de" ? 0 : code == "nl" ? 2 : code == "fr" ? 3 : 1));
     }
     QWidget window;
     window.resize(1366, 768);
