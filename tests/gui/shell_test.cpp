@@ -215,11 +215,11 @@ class ShellTest : public QObject {
         current->selectAll();
         QTest::keyClicks(current, "12,5");
         QTest::keyClick(current, Qt::Key_Return);
-        QCOMPARE(session.edited.IrPrim, 12.5f);
+        QCOMPARE(float(session.edited.IrPrim), 12.5f); // a copy: the image is packed
         current->selectAll();
         QTest::keyClicks(current, "7.5"); // the keypad's point is the decimal comma, not a thousands mark
         QTest::keyClick(current, Qt::Key_Return);
-        QCOMPARE(session.edited.IrPrim, 7.5f);
+        QCOMPARE(float(session.edited.IrPrim), 7.5f);
         delete log;
         ClearCommLog();
     }
