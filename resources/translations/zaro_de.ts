@@ -1084,6 +1084,22 @@ Version: %3</translation>
         <source>That name belongs to a folder, a link or a device, not to a file. Choose another name.</source>
         <translation>Dieser Name gehört zu einem Ordner, einer Verknüpfung oder einem Gerät, nicht zu einer Datei. Wählen Sie einen anderen Namen.</translation>
     </message>
+    <message>
+        <source>Meter</source>
+        <translation>Messgerät</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Communication log</source>
+        <translation>Kommunikationsprotokoll</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

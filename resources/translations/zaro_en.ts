@@ -1082,6 +1082,22 @@ Version: %3</source>
         <source>That name belongs to a folder, a link or a device, not to a file. Choose another name.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Meter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communication log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

@@ -1084,6 +1084,22 @@ Version : %3</translation>
         <source>That name belongs to a folder, a link or a device, not to a file. Choose another name.</source>
         <translation>Ce nom désigne un dossier, un lien ou un périphérique, pas un fichier. Choisissez un autre nom.</translation>
     </message>
+    <message>
+        <source>Meter</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>Communication log</source>
+        <translation>Journal de communication</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

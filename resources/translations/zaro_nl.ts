@@ -1084,6 +1084,22 @@ Versie: %3</translation>
         <source>That name belongs to a folder, a link or a device, not to a file. Choose another name.</source>
         <translation>Deze naam hoort bij een map, een koppeling of een apparaat, niet bij een bestand. Kies een andere naam.</translation>
     </message>
+    <message>
+        <source>Meter</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>Communication log</source>
+        <translation>Communicatielog</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuratie</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

@@ -170,6 +170,13 @@ const char* kTitles[] = {
     QT_TRANSLATE_NOOP("Messages", "Network settings"),    // 12
     QT_TRANSLATE_NOOP("Messages", "Network settings"),    // 13
     QT_TRANSLATE_NOOP("Messages", "Network settings"),    // 14
+    QT_TRANSLATE_NOOP("Messages", "ZARO"),                // 15
+    QT_TRANSLATE_NOOP("Messages", "ZARO"),                // 16
+    QT_TRANSLATE_NOOP("Messages", "ZARO"),                // 17
+    QT_TRANSLATE_NOOP("Messages", "Meter"),               // 18 questions before changing the meter
+    QT_TRANSLATE_NOOP("Messages", "Configuration"),       // 19
+    QT_TRANSLATE_NOOP("Messages", "Interface"),           // 20
+    QT_TRANSLATE_NOOP("Messages", "Communication log"),   // 21
 };
 
 // Questions whose kind's title would name something else.
