@@ -1100,6 +1100,38 @@ Version: %3</translation>
         <source>Configuration</source>
         <translation>Konfiguration</translation>
     </message>
+    <message>
+        <source>Reset the ticked energy registers to zero? The energy they counted, shown below, will be lost for good.</source>
+        <translation>Die markierten Energiezähler auf null setzen? Die unten gezeigte gezählte Energie geht endgültig verloren.</translation>
+    </message>
+    <message>
+        <source>Set the ticked energy registers to the values below? The energy they counted will be overwritten for good.</source>
+        <translation>Die markierten Energiezähler auf die unten gezeigten Werte setzen? Die gezählte Energie wird endgültig überschrieben.</translation>
+    </message>
+    <message>
+        <source>Reset the ticked minimum and maximum values? The extremes the meter recorded will be lost for good.</source>
+        <translation>Die markierten Minimal- und Maximalwerte zurücksetzen? Die vom Gerät aufgezeichneten Extremwerte gehen endgültig verloren.</translation>
+    </message>
+    <message>
+        <source>Reset all minimum and maximum values? Every extreme the meter recorded will be lost for good.</source>
+        <translation>Alle Minimal- und Maximalwerte zurücksetzen? Alle vom Gerät aufgezeichneten Extremwerte gehen endgültig verloren.</translation>
+    </message>
+    <message>
+        <source>Restart the mean-value interval now? The means of the running interval will be lost for good.</source>
+        <translation>Das Mittelwertintervall jetzt neu starten? Die Mittelwerte des laufenden Intervalls gehen endgültig verloren.</translation>
+    </message>
+    <message>
+        <source>Reset the maxima of the voltage harmonics, the THD and the voltage unbalance? The maxima the meter recorded will be lost for good.</source>
+        <translation>Die Maxima der Spannungsoberschwingungen, des THD und der Spannungsunsymmetrie zurücksetzen? Die vom Gerät aufgezeichneten Maxima gehen endgültig verloren.</translation>
+    </message>
+    <message>
+        <source>Reset the maxima of the current harmonics and the THD? The maxima the meter recorded will be lost for good.</source>
+        <translation>Die Maxima der Stromoberschwingungen und des THD zurücksetzen? Die vom Gerät aufgezeichneten Maxima gehen endgültig verloren.</translation>
+    </message>
+    <message>
+        <source>Reset the ticked minima and maxima of the mean values? The extremes the meter recorded will be lost for good.</source>
+        <translation>Die markierten Minima und Maxima der Mittelwerte zurücksetzen? Die vom Gerät aufgezeichneten Extremwerte gehen endgültig verloren.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

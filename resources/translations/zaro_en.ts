@@ -1098,6 +1098,38 @@ Version: %3</source>
         <source>Configuration</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reset the ticked energy registers to zero? The energy they counted, shown below, will be lost for good.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set the ticked energy registers to the values below? The energy they counted will be overwritten for good.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset the ticked minimum and maximum values? The extremes the meter recorded will be lost for good.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset all minimum and maximum values? Every extreme the meter recorded will be lost for good.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restart the mean-value interval now? The means of the running interval will be lost for good.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset the maxima of the voltage harmonics, the THD and the voltage unbalance? The maxima the meter recorded will be lost for good.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset the maxima of the current harmonics and the THD? The maxima the meter recorded will be lost for good.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset the ticked minima and maxima of the mean values? The extremes the meter recorded will be lost for good.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

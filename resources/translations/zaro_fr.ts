@@ -1100,6 +1100,38 @@ Version : %3</translation>
         <source>Configuration</source>
         <translation>Configuration</translation>
     </message>
+    <message>
+        <source>Reset the ticked energy registers to zero? The energy they counted, shown below, will be lost for good.</source>
+        <translation>Remettre à zéro les compteurs d'énergie cochés ? L'énergie comptée, indiquée ci-dessous, sera définitivement perdue.</translation>
+    </message>
+    <message>
+        <source>Set the ticked energy registers to the values below? The energy they counted will be overwritten for good.</source>
+        <translation>Régler les compteurs d'énergie cochés sur les valeurs ci-dessous ? L'énergie comptée sera définitivement écrasée.</translation>
+    </message>
+    <message>
+        <source>Reset the ticked minimum and maximum values? The extremes the meter recorded will be lost for good.</source>
+        <translation>Remettre à zéro les valeurs minimales et maximales cochées ? Les extrêmes enregistrés par l'appareil seront définitivement perdus.</translation>
+    </message>
+    <message>
+        <source>Reset all minimum and maximum values? Every extreme the meter recorded will be lost for good.</source>
+        <translation>Remettre à zéro toutes les valeurs minimales et maximales ? Tous les extrêmes enregistrés par l'appareil seront définitivement perdus.</translation>
+    </message>
+    <message>
+        <source>Restart the mean-value interval now? The means of the running interval will be lost for good.</source>
+        <translation>Redémarrer maintenant l'intervalle de moyenne ? Les moyennes de l'intervalle en cours seront définitivement perdues.</translation>
+    </message>
+    <message>
+        <source>Reset the maxima of the voltage harmonics, the THD and the voltage unbalance? The maxima the meter recorded will be lost for good.</source>
+        <translation>Remettre à zéro les maxima des harmoniques de tension, du THD et du déséquilibre de tension ? Les maxima enregistrés par l'appareil seront définitivement perdus.</translation>
+    </message>
+    <message>
+        <source>Reset the maxima of the current harmonics and the THD? The maxima the meter recorded will be lost for good.</source>
+        <translation>Remettre à zéro les maxima des harmoniques de courant et du THD ? Les maxima enregistrés par l'appareil seront définitivement perdus.</translation>
+    </message>
+    <message>
+        <source>Reset the ticked minima and maxima of the mean values? The extremes the meter recorded will be lost for good.</source>
+        <translation>Remettre à zéro les minima et maxima cochés des valeurs moyennes ? Les extrêmes enregistrés par l'appareil seront définitivement perdus.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

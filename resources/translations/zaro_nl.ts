@@ -1100,6 +1100,38 @@ Versie: %3</translation>
         <source>Configuration</source>
         <translation>Configuratie</translation>
     </message>
+    <message>
+        <source>Reset the ticked energy registers to zero? The energy they counted, shown below, will be lost for good.</source>
+        <translation>De aangevinkte energietellers op nul zetten? De hieronder getoonde getelde energie gaat definitief verloren.</translation>
+    </message>
+    <message>
+        <source>Set the ticked energy registers to the values below? The energy they counted will be overwritten for good.</source>
+        <translation>De aangevinkte energietellers op de hieronder getoonde waarden zetten? De getelde energie wordt definitief overschreven.</translation>
+    </message>
+    <message>
+        <source>Reset the ticked minimum and maximum values? The extremes the meter recorded will be lost for good.</source>
+        <translation>De aangevinkte minimum- en maximumwaarden resetten? De door de meter geregistreerde extremen gaan definitief verloren.</translation>
+    </message>
+    <message>
+        <source>Reset all minimum and maximum values? Every extreme the meter recorded will be lost for good.</source>
+        <translation>Alle minimum- en maximumwaarden resetten? Alle door de meter geregistreerde extremen gaan definitief verloren.</translation>
+    </message>
+    <message>
+        <source>Restart the mean-value interval now? The means of the running interval will be lost for good.</source>
+        <translation>Het gemiddelde-waarde-interval nu herstarten? De gemiddelden van het lopende interval gaan definitief verloren.</translation>
+    </message>
+    <message>
+        <source>Reset the maxima of the voltage harmonics, the THD and the voltage unbalance? The maxima the meter recorded will be lost for good.</source>
+        <translation>De maxima van de spanningsharmonischen, de THD en de spanningsasymmetrie resetten? De door de meter geregistreerde maxima gaan definitief verloren.</translation>
+    </message>
+    <message>
+        <source>Reset the maxima of the current harmonics and the THD? The maxima the meter recorded will be lost for good.</source>
+        <translation>De maxima van de stroomharmonischen en de THD resetten? De door de meter geregistreerde maxima gaan definitief verloren.</translation>
+    </message>
+    <message>
+        <source>Reset the ticked minima and maxima of the mean values? The extremes the meter recorded will be lost for good.</source>
+        <translation>De aangevinkte minima en maxima van de gemiddelde waarden resetten? De door de meter geregistreerde extremen gaan definitief verloren.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

@@ -350,6 +350,8 @@ void CmGetVersionInfo(MeterSession& session) {
 }
 
 int CmRestartInterval(MeterSession& session) {
+    // The running interval's means are lost for good: asked first, Cancel the default.
+    if (!Warning(kRestartIntervalKind, kRestartIntervalNumber)) return 0;
     if (!InitInterface()) return 0;
     const int ok = Write(session.read, kWriteRestartInterval, 1, 0);
     CloseInterface();

@@ -29,6 +29,10 @@ int ReadVersionInfo(MeterSession& session);
 QString VersionText(int version); // 312 -> "3.12"
 void CmGetVersionInfo(MeterSession& session);
 
+// Restarts the meter's mean-value interval after the question (Warning kind, number)
+// was answered Continue; 0 when cancelled or the write failed.
+constexpr int kRestartIntervalKind = 18;
+constexpr int kRestartIntervalNumber = 5;
 int CmRestartInterval(MeterSession& session);
 
 // Takes the editor's description text into session.edited (at most 47 bytes, line breaks as

@@ -145,6 +145,30 @@ const PairText kPairs[] = {
     {MessageType::Warning, 7, 7,
      QT_TRANSLATE_NOOP("Messages", "The module's firmware may not support the min/max logger. Send the "
                                    "min/max logger settings anyway?")},
+    {MessageType::Warning, 18, 1,
+     QT_TRANSLATE_NOOP("Messages", "Reset the ticked energy registers to zero? The energy they counted, "
+                                   "shown below, will be lost for good.")},
+    {MessageType::Warning, 18, 2,
+     QT_TRANSLATE_NOOP("Messages", "Set the ticked energy registers to the values below? The energy they "
+                                   "counted will be overwritten for good.")},
+    {MessageType::Warning, 18, 3,
+     QT_TRANSLATE_NOOP("Messages", "Reset the ticked minimum and maximum values? The extremes the meter "
+                                   "recorded will be lost for good.")},
+    {MessageType::Warning, 18, 4,
+     QT_TRANSLATE_NOOP("Messages", "Reset all minimum and maximum values? Every extreme the meter recorded "
+                                   "will be lost for good.")},
+    {MessageType::Warning, 18, 5,
+     QT_TRANSLATE_NOOP("Messages", "Restart the mean-value interval now? The means of the running interval "
+                                   "will be lost for good.")},
+    {MessageType::Warning, 18, 6,
+     QT_TRANSLATE_NOOP("Messages", "Reset the maxima of the voltage harmonics, the THD and the voltage "
+                                   "unbalance? The maxima the meter recorded will be lost for good.")},
+    {MessageType::Warning, 18, 7,
+     QT_TRANSLATE_NOOP("Messages", "Reset the maxima of the current harmonics and the THD? The maxima the "
+                                   "meter recorded will be lost for good.")},
+    {MessageType::Warning, 18, 8,
+     QT_TRANSLATE_NOOP("Messages", "Reset the ticked minima and maxima of the mean values? The extremes the "
+                                   "meter recorded will be lost for good.")},
     {MessageType::Warning, kNoBackupKind, kNoBackupNumber,
      QT_TRANSLATE_NOOP("Messages", "The meter's present configuration could not be backed up, so this send "
                                    "could not be undone. Send without a backup?")},

@@ -93,6 +93,21 @@ bool AllFields(QWidget* panel, const QString& prefix, bool disturbed) {
     return seen > 0;
 }
 
+// Writes (function 16) the link sent to a register since the line was made.
+int WritesTo(const SimLine& line, int reg) {
+    int n = 0;
+    for (const SimLine::Request& r : line.requests())
+        if (r.frame.size() > 4 && uint8_t(r.frame[1]) == 0x10 &&
+            (uint8_t(r.frame[2]) << 8 | uint8_t(r.frame[3])) == reg)
+            ++n;
+    return n;
+}
+
+// The number a value field shows, in any language.
+double Number(QLabel* field) {
+    return QLocale().toDouble(field->text());
+}
+
 uint16_t Word0(const uint8_t* block) {
     uint16_t w;
     std::memcpy(&w, block, 2);
@@ -327,15 +342,33 @@ class AcqPanelsTest : public QObject {
         QCOMPARE(MinMaxTimer(session)->interval(), 10000);
         QVERIFY(Child<QLabel>(Panels().minMax, "mdsp_41")->isVisibleTo(Panels().minMax)); // UNE maximum
 
-        // Only the ninth box: bit 13; the boxes are cleared and the next read comes in 2 s.
+        // The voltage maxima and the ninth box: bits 0 and 13, after a question whose
+        // Cancel writes nothing and keeps the ticks. Continue clears the boxes, shows the
+        // cleared maxima at once and reads again in 2 s.
+        QLabel* uMax = Child<QLabel>(Panels().minMax, "mdsp_2");
+        const double before = Number(uMax);
+        Child<QCheckBox>(Panels().minMax, "reset_0")->setChecked(true);
         Child<QCheckBox>(Panels().minMax, "reset_8")->setChecked(true);
+        messages.answers = {0};
         Child<QPushButton>(Panels().minMax, "reset")->click();
-        QCOMPARE(Word0(session.blocks.minMaxReset), uint16_t(0x2000));
+        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{MessageType::Warning, 18, 3}}));
+        QCOMPARE(WritesTo(*line, 429), 0);
+        QVERIFY(Child<QCheckBox>(Panels().minMax, "reset_8")->isChecked());
+        QCOMPARE(Number(uMax), before);
+        Child<QPushButton>(Panels().minMax, "reset")->click();
+        QCOMPARE(WritesTo(*line, 429), 1);
+        QCOMPARE(Word0(session.blocks.minMaxReset), uint16_t(0x2001));
         QVERIFY(!Child<QCheckBox>(Panels().minMax, "reset_8")->isChecked());
+        QVERIFY2(Number(uMax) < 0.95 * before, qPrintable(uMax->text()));
         QCOMPARE(MinMaxTimer(session)->interval(), 2000);
         QVERIFY(MinMaxTimer(session)->isActive());
+        // "All" asks its own question.
         Child<QCheckBox>(Panels().minMax, "resetAll")->click();
         QVERIFY(Child<QCheckBox>(Panels().minMax, "reset_3")->isChecked());
+        messages.answers = {0};
+        Child<QPushButton>(Panels().minMax, "reset")->click();
+        QVERIFY(messages.wasShown(MessageType::Warning, 18, 4));
+        QCOMPARE(WritesTo(*line, 429), 1);
         Child<QCheckBox>(Panels().minMax, "resetAll")->click();
         QVERIFY(!Child<QCheckBox>(Panels().minMax, "reset_3")->isChecked());
 
@@ -347,16 +380,28 @@ class AcqPanelsTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(AllFields(Panels().minMax, "mdsp_", false), 8000);
     }
 
+    // In German, so the questions are seen to write numbers the user's way.
     void meterSetResetAndTariff() {
+        ChangeLanguage(0);
+        const auto english = qScopeGuard([] { ChangeLanguage(1); });
         QVERIFY(start({"--model", "zrm3", "--system", "4", "--meter-scale", "2"}));
         CmMetersDisplay(session);
         QVERIFY(Panels().meters);
         auto* field = Child<QDoubleSpinBox>(Panels().meters, "meter_1");
         QTRY_VERIFY_WITH_TIMEOUT(Child<QLabel>(Panels().meters, "tariff1")->property("lit").toBool(), 3000);
         QCOMPARE(field->decimals(), 1);
+        const auto name = [this](int row) {
+            return QCoreApplication::translate("MeterDisp", MeterQuantityName(session, row)) + ", " +
+                   QCoreApplication::translate("MeterDisp", row % 2 ? "Tariff 2 (low)" : "Tariff 1 (high)");
+        };
+        const auto click = [](const char* button) { Child<QPushButton>(Panels().meters, button)->click(); };
 
-        // A row being prepared is not refreshed, its set box ticked or not yet; the
-        // set sends the nearest count.
+        // Nothing ticked: no question, nothing written.
+        click("set");
+        click("reset");
+        QVERIFY(messages.shown.empty());
+
+        // A row being prepared is not refreshed, its set box ticked or not yet.
         Child<QCheckBox>(Panels().meters, "meterSet_1")->setChecked(true);
         field->setValue(2.3);
         auto* typed = Child<QDoubleSpinBox>(Panels().meters, "meter_3");
@@ -366,24 +411,47 @@ class AcqPanelsTest : public QObject {
         QTest::qWait(300);
         QCOMPARE(field->value(), 2.3);
         QCOMPARE(typed->value(), 77.7);
-        Child<QPushButton>(Panels().meters, "set")->click();
+
+        // The set names the register, what it holds and what it gets. Cancel writes
+        // nothing and keeps the tick and the value; Continue sends the nearest count.
+        messages.answers = {0};
+        click("set");
+        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{MessageType::Warning, 18, 2}}));
+        QCOMPARE(messages.details.back(), QStringList{name(1) + "\t21046,6 kWh\t2,3 kWh"});
+        QCOMPARE(WritesTo(*line, 299), 0);
+        QVERIFY(Child<QCheckBox>(Panels().meters, "meterSet_1")->isChecked());
+        QCOMPARE(field->value(), 2.3);
+        click("set");
         QCOMPARE(MeterCount(1), 23u);
         QCOMPARE(MetersTimer(session)->interval(), 1000);
         field->setValue(0.0);
         MetersTimer(session)->setInterval(0);
         QTRY_COMPARE_WITH_TIMEOUT(field->value(), 2.3, 3000); // read back from the meter
 
+        // The reset names each ticked register and its value; Cancel keeps them, Continue
+        // shows the zeros at once.
         Child<QCheckBox>(Panels().meters, "meterReset_1")->setChecked(true);
-        Child<QPushButton>(Panels().meters, "reset")->click();
-        QCOMPARE(Word0(session.blocks.energyReset), uint16_t(0x0002));
-        MetersTimer(session)->setInterval(0);
-        QTRY_COMPARE_WITH_TIMEOUT(field->value(), 0.0, 4000);
+        Child<QCheckBox>(Panels().meters, "meterReset_5")->setChecked(true);
+        messages.clear();
+        messages.answers = {0};
+        click("reset");
+        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{MessageType::Warning, 18, 1}}));
+        QCOMPARE(messages.details.back(),
+                 (QStringList{name(1) + "\t2,3 kWh\t0,0 kWh", name(5) + "\t5331,0 kvarh\t0,0 kvarh"}));
+        QCOMPARE(WritesTo(*line, 419), 0);
+        QVERIFY(Child<QCheckBox>(Panels().meters, "meterReset_5")->isChecked());
+        QCOMPARE(field->value(), 2.3);
+        click("reset");
+        QCOMPARE(Word0(session.blocks.energyReset), uint16_t(0x0022));
+        QCOMPARE(field->value(), 0.0);
+        QCOMPARE(Child<QDoubleSpinBox>(Panels().meters, "meter_5")->value(), 0.0);
+        QVERIFY(!Child<QCheckBox>(Panels().meters, "meterReset_5")->isChecked());
 
-        Child<QPushButton>(Panels().meters, "toggleTariff")->click();
-        QCOMPARE(Word0(session.blocks.deviceStatus) & 0x0C00,
-                 0x0800); // tariff 1 was lit: bit 10 clear, bit 11 set
-        MetersTimer(session)->setInterval(0);
-        QTRY_VERIFY_WITH_TIMEOUT(Child<QLabel>(Panels().meters, "tariff2")->property("lit").toBool(), 3000);
+        // The tariff is switched back as easily: no question; the lamp follows at once.
+        messages.clear();
+        click("toggleTariff");
+        QCOMPARE(WritesTo(*line, 399), 1);
+        QVERIFY(Child<QLabel>(Panels().meters, "tariff2")->property("lit").toBool());
         QVERIFY(messages.shown.empty());
     }
 
@@ -412,12 +480,34 @@ class AcqPanelsTest : public QObject {
 
         Child<QCheckBox>(Panels().mean, "resetAll")->click();
         QVERIFY(!Child<QCheckBox>(Panels().mean, "resetMax_6")->isChecked()); // no measurand: no reset
+        QLabel* pMax = Child<QLabel>(Panels().mean, "mean_0_6");
+        const double before = Number(pMax);
+        messages.answers = {0};
+        Child<QPushButton>(Panels().mean, "reset")->click();
+        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{MessageType::Warning, 18, 8}}));
+        QCOMPARE(WritesTo(*line, 430), 0);
+        QVERIFY(Child<QCheckBox>(Panels().mean, "resetMax_0")->isChecked());
         Child<QPushButton>(Panels().mean, "reset")->click();
         uint16_t written[3];
         std::memcpy(written, session.blocks.minMaxReset, sizeof written);
         QCOMPARE(written[1] & 0x3FFF, 0x003F);
         QCOMPARE(written[2] & 0x3FFF, 0x003F);
+        QVERIFY2(Number(pMax) < 0.95 * before, qPrintable(pMax->text())); // shown at once
         QCOMPARE(MeanTimer(session)->interval(), 2000);
+        CmMeanDone();
+
+        // Meter > Restart mean-value interval asks first, too.
+        QAction* restart = nullptr;
+        for (QAction* a : MainWindow()->menuBar()->findChildren<QAction*>())
+            if (a->text() == QCoreApplication::translate("Menu", "Restart &mean-value interval")) restart = a;
+        QVERIFY(restart);
+        messages.clear();
+        messages.answers = {0};
+        restart->trigger();
+        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{MessageType::Warning, 18, 5}}));
+        QCOMPARE(WritesTo(*line, 969), 0);
+        restart->trigger();
+        QCOMPARE(WritesTo(*line, 969), 1);
     }
 
     void meanBaseModelForm() {
@@ -438,9 +528,16 @@ class AcqPanelsTest : public QObject {
         QCOMPARE(table->rowCount(), 6);
         QTRY_VERIFY_WITH_TIMEOUT(table->item(5, 14) && !table->item(5, 14)->text().isEmpty(), 3000);
         QVERIFY(Child<QLabel>(Panels().harmonics, "unbalance")->isVisibleTo(Panels().harmonics));
+        messages.answers = {0};
         Child<QPushButton>(Panels().harmonics, "reset")->click();
+        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{MessageType::Warning, 18, 6}}));
+        QCOMPARE(WritesTo(*line, 429), 0);
+        Child<QPushButton>(Panels().harmonics, "reset")->click();
+        QCOMPARE(WritesTo(*line, 429), 1);
         QCOMPARE(Word0(session.blocks.minMaxReset), uint16_t(0x0B00));
+        QCOMPARE(uint8_t(line->requests().last().frame[1]), uint8_t(0x03)); // read again at once
         CmCloseHarmonics();
+        messages.clear();
 
         QVERIFY(start({"--model", "std"}));
         CmCurrentHarmonics(session);

@@ -74,6 +74,11 @@ struct Ui {
     QLabel* unbMax;
 } ui;
 
+// The questions before a reset of the maxima.
+constexpr int kHarmQuestionKind = 18;
+constexpr int kResetVoltageMaxima = 6;
+constexpr int kResetCurrentMaxima = 7;
+
 int shownKind = kHarmVoltage;
 int shownNetworkClass = 0;
 
@@ -193,7 +198,14 @@ int ResetHarmonics(MeterSession& session) {
     if (!Panels().harmonics) return 0;
     QTimer* timer = HarmTimer(session);
     timer->stop();
-    SendHarmReset(session, shownKind);
+    // The meter cannot give back the maxima a reset cleared.
+    if (!Warning(kHarmQuestionKind, shownKind == kHarmVoltage ? kResetVoltageMaxima : kResetCurrentMaxima)) {
+        if (Panels().harmonics) timer->start();
+        return 0;
+    }
+    if (!Panels().harmonics) return 0;
+    // Read at once, and once more soon after for a meter that applies it a moment late.
+    if (SendHarmReset(session, shownKind) && Panels().harmonics) CmReadHarmonics(session);
     timer->setInterval(2000);
     if (Panels().harmonics) timer->start();
     return 0;

@@ -5,6 +5,7 @@
 #include "acquisition/gui/LivePanel.h"
 #include "acquisition/gui/MeasField.h"
 #include "link/DeviceLink.h"
+#include "platform/Messages.h"
 #include "platform/Translate.h"
 #include "shell/ZARO.h"
 
@@ -23,6 +24,10 @@ const Translator Tr{"MeanDisp"};
 // The resets of every mean-value panel of this run: an extreme reset in an earlier
 // panel may still lie on either side of its partner.
 MeanResets resets;
+
+// The question before a reset of extremes.
+constexpr int kMeanQuestionKind = 18;
+constexpr int kResetMeanExtremes = 8;
 
 // Value columns of a power row: base model 3, ZRM3 5 intervals, trend, maximum, minimum.
 constexpr int kPowerColumns = 8;
@@ -213,20 +218,33 @@ int CmResAllMean(MeterSession& session) {
 
 int ResetMeanValues(MeterSession& session) {
     if (!Panels().mean) return 0;
-    QTimer* timer = MeanTimer(session);
-    timer->stop();
     bool minT[kRows] = {}, maxT[kRows] = {};
+    bool any = false;
     for (int r = 0; r < kRows; ++r) {
         if (r >= kPowerMeans && !FreeRowUsed(session, r)) continue;
         minT[r] = ui.resetMin[r]->isChecked();
         maxT[r] = ui.resetMax[r]->isChecked();
+        any = any || minT[r] || maxT[r];
+    }
+    if (!any) return 0;
+    QTimer* timer = MeanTimer(session);
+    timer->stop();
+    // The meter cannot give back what a reset cleared. Cancel keeps the ticks.
+    if (!Warning(kMeanQuestionKind, kResetMeanExtremes)) {
+        if (Panels().mean) timer->start();
+        return 0;
+    }
+    if (!Panels().mean) return 0;
+    for (int r = 0; r < kRows; ++r) {
+        if (r >= kPowerMeans && !FreeRowUsed(session, r)) continue;
         ui.resetMin[r]->setChecked(false);
         ui.resetMax[r]->setChecked(false);
     }
     ui.all->setChecked(false);
     uint16_t minima, maxima;
     MeanResetWords(session, minT, maxT, minima, maxima);
-    SendMeanReset(session, minima, maxima, resets);
+    // Read at once, and once more soon after for a meter that applies it a moment late.
+    if (SendMeanReset(session, minima, maxima, resets) && Panels().mean) CmReadAverage(session);
     timer->setInterval(2000);
     if (Panels().mean) timer->start();
     return 0;

@@ -5,9 +5,11 @@
 #include "acquisition/gui/LivePanel.h"
 #include "config/ConfigImage.h"
 #include "link/DeviceLink.h"
+#include "platform/Messages.h"
 #include "platform/Translate.h"
 #include "platform/gui/NumberField.h"
 #include "shell/ZARO.h"
+#include "values/NumberText.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -37,6 +39,11 @@ struct Ui {
     MeterScaling scaling{0, 0, 1, 99999999.0}; // as the meter reported it when the panel opened
 } ui;
 
+QString TariffName(int tariff) {
+    return tariff == 0 ? Tr(QT_TRANSLATE_NOOP("MeterDisp", "Tariff 1 (high)"))
+                       : Tr(QT_TRANSLATE_NOOP("MeterDisp", "Tariff 2 (low)"));
+}
+
 void LightTariff(int active) {
     for (int t = 0; t < 2; ++t) {
         const bool lit = t + 1 == active;
@@ -51,10 +58,7 @@ void LightTariff(int active) {
 QWidget* BuildTariffColumn(QWidget* panel, int tariff) {
     auto* box = new QGroupBox(panel);
     auto* grid = new QGridLayout(box);
-    ui.tariff[tariff] = new QLabel(QStringLiteral("\u25CF ") +
-                                       (tariff == 0 ? Tr(QT_TRANSLATE_NOOP("MeterDisp", "Tariff 1 (high)"))
-                                                    : Tr(QT_TRANSLATE_NOOP("MeterDisp", "Tariff 2 (low)"))),
-                                   box);
+    ui.tariff[tariff] = new QLabel(QStringLiteral("\u25CF ") + TariffName(tariff), box);
     ui.tariff[tariff]->setObjectName(QStringLiteral("tariff%1").arg(tariff + 1));
     grid->addWidget(ui.tariff[tariff], 0, 0, 1, 3);
     grid->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP("MeterDisp", "Reset")), box), 0, 3);
@@ -87,12 +91,33 @@ QWidget* BuildTariffColumn(QWidget* panel, int tariff) {
     return box;
 }
 
-// A command's link traffic runs with the refresh stopped; the result shows soon after.
+// A command's link traffic runs with the refresh stopped. The panel reads at once, and
+// once more soon after for a meter that takes a moment to apply the command.
 void RestartRefresh(MeterSession& session, int ms) {
+    if (Panels().meters) CmReadMeters(session);
     QTimer* timer = MetersTimer(session);
     timer->setInterval(ms);
     if (Panels().meters) timer->start();
 }
+
+// A register and its energy as the question before changing it shows them, in the
+// user's way of writing numbers.
+QString RegisterName(int row) {
+    return ui.caption[row]->text() + QStringLiteral(", ") + TariffName(row % 2);
+}
+QString EnergyText(double shown, int row) {
+    return FixedText(shown, ui.scaling.decimals, QLocale()) + ' ' +
+           QString::fromLatin1(MeterUnit(row, ui.scaling.prefix));
+}
+QString ChangeRow(int row, double newValue) {
+    return RegisterName(row) + '\t' + EnergyText(MeterShownValue(MeterCount(row), ui.scaling), row) + '\t' +
+           EnergyText(newValue, row);
+}
+
+// The questions before a set or a reset, which the meter cannot undo.
+constexpr int kMeterQuestionKind = 18;
+constexpr int kResetRegistersQuestion = 1;
+constexpr int kSetRegistersQuestion = 2;
 
 } // namespace
 
@@ -170,13 +195,30 @@ int CmReadMeters(MeterSession& session) {
 
 int CmMeterSet(MeterSession& session) {
     if (!Panels().meters) return 0;
-    MetersTimer(session)->stop();
     bool set[kMeterRows];
     double values[kMeterRows];
+    QStringList changes;
     for (int r = 0; r < kMeterRows; ++r) {
         set[r] = ui.set[r]->isChecked();
-        ui.set[r]->setChecked(false);
         values[r] = ui.field[r]->value();
+        if (set[r]) changes << ChangeRow(r, values[r]);
+    }
+    if (changes.isEmpty()) return 0;
+    // A value the register cannot hold is refused before the question.
+    for (int r = 0; r < kMeterRows; ++r)
+        if (set[r] && !MeterValueFits(values[r], ui.scaling)) {
+            Error(kMeterScaleKind, kMeterValueRefused);
+            return 0;
+        }
+    MetersTimer(session)->stop();
+    // Cancel keeps the ticks and the values typed, to be corrected or sent later.
+    if (!WarningWithDetails(kMeterQuestionKind, kSetRegistersQuestion, changes)) {
+        if (Panels().meters) MetersTimer(session)->start();
+        return 0;
+    }
+    if (!Panels().meters) return 0;
+    for (int r = 0; r < kMeterRows; ++r) {
+        ui.set[r]->setChecked(false);
         // The set ends the editing: every field shows the meter again.
         ui.edited[r] = false;
     }
@@ -187,11 +229,23 @@ int CmMeterSet(MeterSession& session) {
 
 int CmMeterReset(MeterSession& session) {
     if (!Panels().meters) return 0;
-    MetersTimer(session)->stop();
     bool ticked[kMeterRows];
+    QStringList changes;
     for (int r = 0; r < kMeterRows; ++r) {
         ticked[r] = ui.reset[r]->isChecked();
+        if (ticked[r]) changes << ChangeRow(r, 0.0);
+    }
+    if (changes.isEmpty()) return 0;
+    MetersTimer(session)->stop();
+    if (!WarningWithDetails(kMeterQuestionKind, kResetRegistersQuestion, changes)) {
+        if (Panels().meters) MetersTimer(session)->start();
+        return 0;
+    }
+    if (!Panels().meters) return 0;
+    for (int r = 0; r < kMeterRows; ++r) {
         ui.reset[r]->setChecked(false);
+        // A register reset shows its zero, whatever was typed into it.
+        if (ticked[r]) ui.edited[r] = false;
     }
     SendMeterReset(session, MeterResetWord(ticked));
     RestartRefresh(session, 2000);

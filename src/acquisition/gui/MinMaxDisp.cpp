@@ -5,6 +5,7 @@
 #include "acquisition/gui/LivePanel.h"
 #include "acquisition/gui/MeasField.h"
 #include "link/DeviceLink.h"
+#include "platform/Messages.h"
 #include "platform/Translate.h"
 #include "shell/ZARO.h"
 
@@ -50,6 +51,11 @@ struct Ui {
     QCheckBox* box[kMinMaxBoxesZrm3];
     QCheckBox* all;
 } ui;
+
+// The questions before a reset of extremes.
+constexpr int kMinMaxQuestionKind = 18;
+constexpr int kResetTickedQuestion = 3;
+constexpr int kResetAllQuestion = 4;
 
 QWidget* BuildResetBox(QWidget* panel) {
     auto* group = new QGroupBox(Tr(QT_TRANSLATE_NOOP("MinMaxDisp", "Reset")), panel);
@@ -159,18 +165,33 @@ int CmResAllMinMax() {
 
 int CmResetMinMax(MeterSession& session) {
     if (!Panels().minMax) return 0;
-    QTimer* timer = MinMaxTimer(session);
-    timer->stop();
+    const int boxes = MinMaxBoxCount(session);
     bool ticked[kMinMaxBoxesZrm3];
+    int count = 0;
     for (int k = 0; k < kMinMaxBoxesZrm3; ++k) {
         ticked[k] = ui.box[k]->isChecked();
-        ui.box[k]->setChecked(false);
+        if (ticked[k] && k < boxes) ++count;
     }
+    if (count == 0) return 0;
+    QTimer* timer = MinMaxTimer(session);
+    timer->stop();
+    // The meter cannot give back what a reset cleared. Cancel keeps the ticks.
+    if (!Warning(kMinMaxQuestionKind, count == boxes ? kResetAllQuestion : kResetTickedQuestion)) {
+        if (Panels().minMax) timer->start();
+        return 0;
+    }
+    if (!Panels().minMax) return 0;
+    for (QCheckBox* box : ui.box)
+        box->setChecked(false);
     ui.all->setChecked(false);
-    const int ok = SendMinMaxReset(session, MinMaxResetWord(ticked, MinMaxBoxCount(session)));
-    // After a failed write the panel keeps its last values until it is reopened.
+    const int ok = SendMinMaxReset(session, MinMaxResetWord(ticked, boxes));
+    if (!Panels().minMax) return 0;
+    // The cleared extremes show at once; the read soon after catches a meter that
+    // applies the reset a moment late. After a failed write the polling goes on too,
+    // so the panel never shows old values as if they were read.
+    if (ok) CmReadMinMax(session);
     timer->setInterval(2000);
-    if (ok && Panels().minMax) timer->start();
+    if (Panels().minMax) timer->start();
     return 0;
 }
 
