@@ -1,24 +1,30 @@
 // Opens the min/max, meters, mean-value and harmonics panels against zaro-sim in the main
-// window and saves a picture of each:
+// window and saves a picture of each, and of the question before an energy reset:
 //   acqpanels_screenshot FOLDER [LANGUAGE]     (scripts/screenshots.sh runs it)
-// writes FOLDER/minmax-LANG.png, meters-LANG.png, mean-LANG.png, harmonics-LANG.png.
+// writes FOLDER/minmax-LANG.png, meters-LANG.png, mean-LANG.png, harmonics-LANG.png and
+// reset-question-LANG.png (answered Cancel: the meter keeps its registers).
 #include "SimProcess.h"
 
 #include "acquisition/gui/HarmDisp.h"
-#include "acquisition/gui/MeasDisp.h"
 #include "acquisition/gui/MeanDisp.h"
+#include "acquisition/gui/MeasDisp.h"
 #include "acquisition/gui/MeterDisp.h"
 #include "acquisition/gui/MinMaxDisp.h"
 #include "link/DeviceLink.h"
 #include "platform/Messages.h"
+#include "platform/gui/DialogMessages.h"
 #include "settings/INI_File.h"
 #include "shell/Shell.h"
 #include "shell/ZARO.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -29,6 +35,27 @@ void Settle(int ms) {
     clock.start();
     while (clock.elapsed() < ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// Ticks two registers of the open meters panel, presses Reset and saves the question
+// that comes up, then cancels it.
+bool SaveResetQuestion(const QString& file) {
+    QWidget* panel = Panels().meters;
+    if (!panel) return false;
+    for (const char* box : {"meterReset_0", "meterReset_4"})
+        panel->findChild<QCheckBox*>(box)->setChecked(true);
+    DialogMessages dialogs([] { return static_cast<QWidget*>(MainWindow()); });
+    MessageSink* before = SetMessageSink(&dialogs);
+    bool saved = false;
+    QTimer::singleShot(300, [&] {
+        auto* question = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!question) return;
+        saved = question->grab().save(file);
+        question->reject();
+    });
+    panel->findChild<QPushButton*>("reset")->click();
+    SetMessageSink(before);
+    return saved;
 }
 
 } // namespace
@@ -74,6 +101,11 @@ int main(int argc, char** argv) {
         const QString file = QStringLiteral("%1/%2-%3.png").arg(folder, p.name, lang);
         if (!MainWindow()->grab().save(file)) rc = 1;
         std::printf("%s\n", qPrintable(file));
+        if (p.open == CmMetersDisplay) {
+            const QString question = QStringLiteral("%1/reset-question-%2.png").arg(folder, lang);
+            if (!SaveResetQuestion(question)) rc = 1;
+            std::printf("%s\n", qPrintable(question));
+        }
         p.close();
         Settle(100);
     }
