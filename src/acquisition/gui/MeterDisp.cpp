@@ -91,10 +91,11 @@ QWidget* BuildTariffColumn(QWidget* panel, int tariff) {
     return box;
 }
 
-// A command's link traffic runs with the refresh stopped. The panel reads at once, and
-// once more soon after for a meter that takes a moment to apply the command.
-void RestartRefresh(MeterSession& session, int ms) {
-    if (Panels().meters) CmReadMeters(session);
+// A command's link traffic runs with the refresh stopped. After a command the meter took,
+// the panel reads at once, and once more soon after for a meter that takes a moment to
+// apply it; after a failed one the refresh resumes.
+void RestartRefresh(MeterSession& session, int commandOk, int ms) {
+    if (commandOk && Panels().meters) CmReadMeters(session);
     QTimer* timer = MetersTimer(session);
     timer->setInterval(ms);
     if (Panels().meters) timer->start();
@@ -222,8 +223,8 @@ int CmMeterSet(MeterSession& session) {
         // The set ends the editing: every field shows the meter again.
         ui.edited[r] = false;
     }
-    SendMeterSet(session, ui.scaling, set, values);
-    RestartRefresh(session, 1000);
+    const int ok = SendMeterSet(session, ui.scaling, set, values);
+    RestartRefresh(session, ok, 1000);
     return 0;
 }
 
@@ -247,16 +248,16 @@ int CmMeterReset(MeterSession& session) {
         // A register reset shows its zero, whatever was typed into it.
         if (ticked[r]) ui.edited[r] = false;
     }
-    SendMeterReset(session, MeterResetWord(ticked));
-    RestartRefresh(session, 2000);
+    const int ok = SendMeterReset(session, MeterResetWord(ticked));
+    RestartRefresh(session, ok, 2000);
     return 0;
 }
 
 int CmToggleTariff(MeterSession& session) {
     if (!Panels().meters) return 0;
     MetersTimer(session)->stop();
-    SendTariffToggle(session);
-    RestartRefresh(session, 1000);
+    const int ok = SendTariffToggle(session);
+    RestartRefresh(session, ok, 1000);
     return 0;
 }
 
