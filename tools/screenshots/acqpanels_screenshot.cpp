@@ -47,7 +47,8 @@ bool SaveResetQuestion(const QString& file) {
     DialogMessages dialogs([] { return static_cast<QWidget*>(MainWindow()); });
     MessageSink* before = SetMessageSink(&dialogs);
     bool saved = false;
-    QTimer::singleShot(300, [&] {
+    QObject scope; // no grab after this function has returned, should no question come up
+    QTimer::singleShot(300, &scope, [&] {
         auto* question = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!question) return;
         saved = question->grab().save(file);
