@@ -2044,6 +2044,14 @@ Version: %3</translation>
         <source>Times in red are uncertain: the logger was interrupted at that record or a newer one.</source>
         <translation>Rot markierte Zeiten sind unsicher: Der Logger wurde bei diesem oder einem neueren Datensatz unterbrochen.</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
 </context>
 <context>
     <name>ExcelExport</name>

@@ -2042,6 +2042,14 @@ Version: %3</source>
         <source>Times in red are uncertain: the logger was interrupted at that record or a newer one.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ExcelExport</name>

@@ -2044,6 +2044,14 @@ Version : %3</translation>
         <source>Times in red are uncertain: the logger was interrupted at that record or a newer one.</source>
         <translation>Les heures en rouge sont incertaines : l'enregistreur a été interrompu à cet enregistrement ou à un plus récent.</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
 </context>
 <context>
     <name>ExcelExport</name>

@@ -2044,6 +2044,14 @@ Versie: %3</translation>
         <source>Times in red are uncertain: the logger was interrupted at that record or a newer one.</source>
         <translation>Rode tijden zijn onzeker: de logger werd bij dat of een nieuwer record onderbroken.</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
 </context>
 <context>
     <name>ExcelExport</name>
