@@ -1806,6 +1806,14 @@ Version: %3</translation>
         <source>Reset maxima</source>
         <translation>Maxima zurücksetzen</translation>
     </message>
+    <message>
+        <source>Harmonic order</source>
+        <translation>Ordnung der Oberschwingung</translation>
+    </message>
+    <message>
+        <source>Share of the fundamental [%]</source>
+        <translation>Anteil an der Grundschwingung [%]</translation>
+    </message>
 </context>
 <context>
     <name>NetDevices</name>

@@ -1804,6 +1804,14 @@ Version: %3</source>
         <source>Reset maxima</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Harmonic order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share of the fundamental [%]</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NetDevices</name>

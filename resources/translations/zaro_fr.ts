@@ -1806,6 +1806,14 @@ Version : %3</translation>
         <source>Reset maxima</source>
         <translation>Remettre à zéro les maxima</translation>
     </message>
+    <message>
+        <source>Harmonic order</source>
+        <translation>Rang de l'harmonique</translation>
+    </message>
+    <message>
+        <source>Share of the fundamental [%]</source>
+        <translation>Part du fondamental [%]</translation>
+    </message>
 </context>
 <context>
     <name>NetDevices</name>

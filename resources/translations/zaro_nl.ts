@@ -1806,6 +1806,14 @@ Versie: %3</translation>
         <source>Reset maxima</source>
         <translation>Maxima resetten</translation>
     </message>
+    <message>
+        <source>Harmonic order</source>
+        <translation>Orde van de harmonische</translation>
+    </message>
+    <message>
+        <source>Share of the fundamental [%]</source>
+        <translation>Aandeel van de grondgolf [%]</translation>
+    </message>
 </context>
 <context>
     <name>NetDevices</name>
