@@ -809,10 +809,6 @@ Version: %3</translation>
         <translation>Die serielle Schnittstelle konnte nicht eingestellt werden. Prüfen Sie die Einstellungen im Schnittstellendialog und stecken Sie den Umsetzer neu an.</translation>
     </message>
     <message>
-        <source>The meter does not answer. Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
-        <translation>Das Gerät antwortet nicht. Prüfen Sie Kabel, Schnittstelle, Adresse und Baudrate, und ob das Gerät eingeschaltet ist.</translation>
-    </message>
-    <message>
         <source>The meter&apos;s reply was incomplete or damaged. Check the cable and the connections, and that only one meter uses this address.</source>
         <translation>Die Antwort des Geräts war unvollständig oder fehlerhaft. Prüfen Sie Kabel und Anschlüsse, und ob nur ein Gerät diese Adresse benutzt.</translation>
     </message>
@@ -1099,6 +1095,18 @@ Version: %3</translation>
     <message>
         <source>Configuration</source>
         <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>The meter does not answer (port, address, baud rate, format, time-out: %1). Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
+        <translation>Das Gerät antwortet nicht (Schnittstelle, Adresse, Baudrate, Format, Zeitlimit: %1). Prüfen Sie Kabel, Schnittstelle, Adresse und Baudrate, und ob das Gerät eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>The test found no meter: the version request got no valid answer (port, address, baud rate, format, time-out: %1). Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
+        <translation>Der Test fand kein Gerät: Die Versionsabfrage erhielt keine gültige Antwort (Schnittstelle, Adresse, Baudrate, Format, Zeitlimit: %1). Prüfen Sie Kabel, Schnittstelle, Adresse und Baudrate, und ob das Gerät eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>The test found no meter: the version request got no valid answer (IP address and TCP port, meter address, time-out: %1). Check the IP address, the network cable and the meter behind the device.</source>
+        <translation>Der Test fand kein Gerät: Die Versionsabfrage erhielt keine gültige Antwort (IP-Adresse und TCP-Port, Geräteadresse, Zeitlimit: %1). Prüfen Sie die IP-Adresse, das Netzwerkkabel und das Gerät dahinter.</translation>
     </message>
 </context>
 <context>

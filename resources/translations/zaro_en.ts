@@ -807,10 +807,6 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The meter does not answer. Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The meter&apos;s reply was incomplete or damaged. Check the cable and the connections, and that only one meter uses this address.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1096,6 +1092,18 @@ Version: %3</source>
     </message>
     <message>
         <source>Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The meter does not answer (port, address, baud rate, format, time-out: %1). Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The test found no meter: the version request got no valid answer (port, address, baud rate, format, time-out: %1). Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The test found no meter: the version request got no valid answer (IP address and TCP port, meter address, time-out: %1). Check the IP address, the network cable and the meter behind the device.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -809,10 +809,6 @@ Version : %3</translation>
         <translation>Le port série n&apos;a pas pu être configuré. Vérifiez les paramètres du port dans la fenêtre Interface et rebranchez le convertisseur.</translation>
     </message>
     <message>
-        <source>The meter does not answer. Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
-        <translation>L&apos;appareil ne répond pas. Vérifiez le câble, le port, l&apos;adresse et la vitesse de transmission, et que l&apos;appareil est sous tension.</translation>
-    </message>
-    <message>
         <source>The meter&apos;s reply was incomplete or damaged. Check the cable and the connections, and that only one meter uses this address.</source>
         <translation>La réponse de l&apos;appareil était incomplète ou altérée. Vérifiez le câble et les raccordements, et qu&apos;un seul appareil utilise cette adresse.</translation>
     </message>
@@ -1099,6 +1095,18 @@ Version : %3</translation>
     <message>
         <source>Configuration</source>
         <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>The meter does not answer (port, address, baud rate, format, time-out: %1). Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
+        <translation>L'appareil ne répond pas (port, adresse, vitesse, format, délai : %1). Vérifiez le câble, le port, l'adresse et la vitesse de transmission, et que l'appareil est sous tension.</translation>
+    </message>
+    <message>
+        <source>The test found no meter: the version request got no valid answer (port, address, baud rate, format, time-out: %1). Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
+        <translation>Le test n'a trouvé aucun appareil : la demande de version n'a reçu aucune réponse valide (port, adresse, vitesse, format, délai : %1). Vérifiez le câble, le port, l'adresse et la vitesse de transmission, et que l'appareil est sous tension.</translation>
+    </message>
+    <message>
+        <source>The test found no meter: the version request got no valid answer (IP address and TCP port, meter address, time-out: %1). Check the IP address, the network cable and the meter behind the device.</source>
+        <translation>Le test n'a trouvé aucun appareil : la demande de version n'a reçu aucune réponse valide (adresse IP et port TCP, adresse de l'appareil, délai : %1). Vérifiez l'adresse IP, le câble réseau et l'appareil qui se trouve derrière.</translation>
     </message>
 </context>
 <context>

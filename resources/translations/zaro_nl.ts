@@ -809,10 +809,6 @@ Versie: %3</translation>
         <translation>De seriële poort kon niet worden ingesteld. Controleer de poortinstellingen in het interfacevenster en sluit de converter opnieuw aan.</translation>
     </message>
     <message>
-        <source>The meter does not answer. Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
-        <translation>De meter antwoordt niet. Controleer de kabel, de poort, het adres en de baudrate, en of de meter is ingeschakeld.</translation>
-    </message>
-    <message>
         <source>The meter&apos;s reply was incomplete or damaged. Check the cable and the connections, and that only one meter uses this address.</source>
         <translation>Het antwoord van de meter was onvolledig of beschadigd. Controleer de kabel en de aansluitingen, en of maar één meter dit adres gebruikt.</translation>
     </message>
@@ -1099,6 +1095,18 @@ Versie: %3</translation>
     <message>
         <source>Configuration</source>
         <translation>Configuratie</translation>
+    </message>
+    <message>
+        <source>The meter does not answer (port, address, baud rate, format, time-out: %1). Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
+        <translation>De meter antwoordt niet (poort, adres, baudrate, formaat, time-out: %1). Controleer de kabel, de poort, het adres en de baudrate, en of de meter is ingeschakeld.</translation>
+    </message>
+    <message>
+        <source>The test found no meter: the version request got no valid answer (port, address, baud rate, format, time-out: %1). Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
+        <translation>De test vond geen meter: de versieaanvraag kreeg geen geldig antwoord (poort, adres, baudrate, formaat, time-out: %1). Controleer de kabel, de poort, het adres en de baudrate, en of de meter is ingeschakeld.</translation>
+    </message>
+    <message>
+        <source>The test found no meter: the version request got no valid answer (IP address and TCP port, meter address, time-out: %1). Check the IP address, the network cable and the meter behind the device.</source>
+        <translation>De test vond geen meter: de versieaanvraag kreeg geen geldig antwoord (IP-adres en TCP-poort, meteradres, time-out: %1). Controleer het IP-adres, de netwerkkabel en de meter achter het apparaat.</translation>
     </message>
 </context>
 <context>
