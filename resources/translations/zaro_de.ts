@@ -1199,6 +1199,30 @@ Version: %3</translation>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>RS-485 is offered only when the settings name it: set COMType = 1 in section [Interface] of %1 and open this dialog again. RS-232 stays in use.</source>
+        <translation>RS-485 wird nur angeboten, wenn die Einstellungen es nennen: Setzen Sie COMType = 1 im Abschnitt [Interface] von %1 und öffnen Sie diesen Dialog erneut. RS-232 bleibt in Gebrauch.</translation>
+    </message>
+    <message>
+        <source>A gateway is offered only when the settings name it: set COMType = 2 in section [Interface] of %1 and open this dialog again, then press Scan or add a gateway by its IP address. RS-232 stays in use.</source>
+        <translation>Ein Gateway wird nur angeboten, wenn die Einstellungen es nennen: Setzen Sie COMType = 2 im Abschnitt [Interface] von %1, öffnen Sie diesen Dialog erneut und drücken Sie dann Suchen oder fügen Sie ein Gateway über seine IP-Adresse hinzu. RS-232 bleibt in Gebrauch.</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>Verbindung &amp;testen</translation>
+    </message>
+    <message>
+        <source>Testing the connection ...</source>
+        <translation>Verbindung wird getestet ...</translation>
+    </message>
+    <message>
+        <source>The meter answered: %1, firmware %2, address %3.</source>
+        <translation>Das Gerät hat geantwortet: %1, Firmware %2, Adresse %3.</translation>
+    </message>
+    <message>
+        <source>No valid answer. Tried: %1</source>
+        <translation>Keine gültige Antwort. Versucht: %1</translation>
+    </message>
 </context>
 <context>
     <name>Toolbar</name>
@@ -1944,6 +1968,22 @@ Version: %3</translation>
     <message>
         <source>UDP Write error !</source>
         <translation>UDP-Schreibfehler !</translation>
+    </message>
+    <message>
+        <source>No gateway known yet: press Scan, or add one by its IP address below.</source>
+        <translation>Noch kein Gateway bekannt: Drücken Sie Suchen oder fügen Sie unten eines über seine IP-Adresse hinzu.</translation>
+    </message>
+    <message>
+        <source>No LANMOD57 module known yet: press Scan, or add one by its IP address below.</source>
+        <translation>Noch kein LANMOD57-Modul bekannt: Drücken Sie Suchen oder fügen Sie unten eines über seine IP-Adresse hinzu.</translation>
+    </message>
+    <message>
+        <source>Add by IP address:</source>
+        <translation>Über IP-Adresse hinzufügen:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
     </message>
 </context>
 <context>

@@ -1197,6 +1197,30 @@ Version: %3</source>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>RS-485 is offered only when the settings name it: set COMType = 1 in section [Interface] of %1 and open this dialog again. RS-232 stays in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A gateway is offered only when the settings name it: set COMType = 2 in section [Interface] of %1 and open this dialog again, then press Scan or add a gateway by its IP address. RS-232 stays in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Testing the connection ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The meter answered: %1, firmware %2, address %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No valid answer. Tried: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Toolbar</name>
@@ -1941,6 +1965,22 @@ Version: %3</source>
     </message>
     <message>
         <source>UDP Write error !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No gateway known yet: press Scan, or add one by its IP address below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No LANMOD57 module known yet: press Scan, or add one by its IP address below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add by IP address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1199,6 +1199,30 @@ Version : %3</translation>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>RS-485 is offered only when the settings name it: set COMType = 1 in section [Interface] of %1 and open this dialog again. RS-232 stays in use.</source>
+        <translation>RS-485 n'est proposé que si les paramètres le nomment : mettez COMType = 1 dans la section [Interface] de %1 et rouvrez cette boîte de dialogue. RS-232 reste utilisé.</translation>
+    </message>
+    <message>
+        <source>A gateway is offered only when the settings name it: set COMType = 2 in section [Interface] of %1 and open this dialog again, then press Scan or add a gateway by its IP address. RS-232 stays in use.</source>
+        <translation>Une passerelle n'est proposée que si les paramètres la nomment : mettez COMType = 2 dans la section [Interface] de %1, rouvrez cette boîte de dialogue, puis appuyez sur Rechercher ou ajoutez une passerelle par son adresse IP. RS-232 reste utilisé.</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>&amp;Tester la connexion</translation>
+    </message>
+    <message>
+        <source>Testing the connection ...</source>
+        <translation>Test de la connexion ...</translation>
+    </message>
+    <message>
+        <source>The meter answered: %1, firmware %2, address %3.</source>
+        <translation>L'appareil a répondu : %1, micrologiciel %2, adresse %3.</translation>
+    </message>
+    <message>
+        <source>No valid answer. Tried: %1</source>
+        <translation>Aucune réponse valide. Essayé : %1</translation>
+    </message>
 </context>
 <context>
     <name>Toolbar</name>
@@ -1944,6 +1968,22 @@ Version : %3</translation>
     <message>
         <source>UDP Write error !</source>
         <translation>Erreur d'écriture UDP !</translation>
+    </message>
+    <message>
+        <source>No gateway known yet: press Scan, or add one by its IP address below.</source>
+        <translation>Aucune passerelle connue : appuyez sur Rechercher ou ajoutez-en une ci-dessous par son adresse IP.</translation>
+    </message>
+    <message>
+        <source>No LANMOD57 module known yet: press Scan, or add one by its IP address below.</source>
+        <translation>Aucun module LANMOD57 connu : appuyez sur Rechercher ou ajoutez-en un ci-dessous par son adresse IP.</translation>
+    </message>
+    <message>
+        <source>Add by IP address:</source>
+        <translation>Ajouter par adresse IP :</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
     </message>
 </context>
 <context>

@@ -1199,6 +1199,30 @@ Versie: %3</translation>
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
+    <message>
+        <source>RS-485 is offered only when the settings name it: set COMType = 1 in section [Interface] of %1 and open this dialog again. RS-232 stays in use.</source>
+        <translation>RS-485 wordt alleen aangeboden als de instellingen het noemen: zet COMType = 1 in sectie [Interface] van %1 en open dit venster opnieuw. RS-232 blijft in gebruik.</translation>
+    </message>
+    <message>
+        <source>A gateway is offered only when the settings name it: set COMType = 2 in section [Interface] of %1 and open this dialog again, then press Scan or add a gateway by its IP address. RS-232 stays in use.</source>
+        <translation>Een gateway wordt alleen aangeboden als de instellingen hem noemen: zet COMType = 2 in sectie [Interface] van %1, open dit venster opnieuw en druk dan op Zoeken of voeg een gateway toe via zijn IP-adres. RS-232 blijft in gebruik.</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>Verbinding &amp;testen</translation>
+    </message>
+    <message>
+        <source>Testing the connection ...</source>
+        <translation>Verbinding wordt getest ...</translation>
+    </message>
+    <message>
+        <source>The meter answered: %1, firmware %2, address %3.</source>
+        <translation>De meter heeft geantwoord: %1, firmware %2, adres %3.</translation>
+    </message>
+    <message>
+        <source>No valid answer. Tried: %1</source>
+        <translation>Geen geldig antwoord. Geprobeerd: %1</translation>
+    </message>
 </context>
 <context>
     <name>Toolbar</name>
@@ -1944,6 +1968,22 @@ Versie: %3</translation>
     <message>
         <source>UDP Write error !</source>
         <translation>UDP-schrijffout !</translation>
+    </message>
+    <message>
+        <source>No gateway known yet: press Scan, or add one by its IP address below.</source>
+        <translation>Nog geen gateway bekend: druk op Zoeken of voeg er hieronder een toe via zijn IP-adres.</translation>
+    </message>
+    <message>
+        <source>No LANMOD57 module known yet: press Scan, or add one by its IP address below.</source>
+        <translation>Nog geen LANMOD57-module bekend: druk op Zoeken of voeg er hieronder een toe via zijn IP-adres.</translation>
+    </message>
+    <message>
+        <source>Add by IP address:</source>
+        <translation>Toevoegen via IP-adres:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Toe&amp;voegen</translation>
     </message>
 </context>
 <context>
