@@ -139,6 +139,11 @@ class NetDevicesDialogTest : public QObject {
         tree->setCurrentItem(tree->topLevelItem(0));
         MenuContextHandling(4);
         QCOMPARE(tree->topLevelItemCount(), 3);
+        Type("NetAddIP", "127.0.0.55"); // a gateway by its address, as added by hand
+        QTest::mouseClick(Control<QPushButton>("NetAddByIP"), Qt::LeftButton);
+        QCOMPARE(tree->topLevelItemCount(), 4);
+        QVERIFY(tree->topLevelItem(3)->text(0).endsWith("127.0.0.55"));
+        QCOMPARE(Control<QLineEdit>("NetIP")->text(), QString("127.0.0.55"));
         dialog->accept();
         QVERIFY(QFile(dir.path() + "/ZAROTCP.ini").exists());
     }
