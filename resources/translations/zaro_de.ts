@@ -1132,6 +1132,18 @@ Version: %3</translation>
         <source>Reset the ticked minima and maxima of the mean values? The extremes the meter recorded will be lost for good.</source>
         <translation>Die markierten Minima und Maxima der Mittelwerte zurücksetzen? Die vom Gerät aufgezeichneten Extremwerte gehen endgültig verloren.</translation>
     </message>
+    <message>
+        <source>The meter does not answer (port, address, baud rate, format, time-out: %1). Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
+        <translation>Das Gerät antwortet nicht (Schnittstelle, Adresse, Baudrate, Format, Zeitlimit: %1). Prüfen Sie Kabel, Schnittstelle, Adresse und Baudrate, und ob das Gerät eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>The test found no meter: the version request got no valid answer (port, address, baud rate, format, time-out: %1). Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
+        <translation>Der Test fand kein Gerät: Die Versionsabfrage erhielt keine gültige Antwort (Schnittstelle, Adresse, Baudrate, Format, Zeitlimit: %1). Prüfen Sie Kabel, Schnittstelle, Adresse und Baudrate, und ob das Gerät eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>The test found no meter: the version request got no valid answer (IP address and TCP port, meter address, time-out: %1). Check the IP address, the network cable and the meter behind the device.</source>
+        <translation>Der Test fand kein Gerät: Die Versionsabfrage erhielt keine gültige Antwort (IP-Adresse und TCP-Port, Geräteadresse, Zeitlimit: %1). Prüfen Sie die IP-Adresse, das Netzwerkkabel und das Gerät dahinter.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -1222,6 +1234,30 @@ Version: %3</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>RS-485 is offered only when the settings name it: set COMType = 1 in section [Interface] of %1 and open this dialog again. RS-232 stays in use.</source>
+        <translation>RS-485 wird nur angeboten, wenn die Einstellungen es nennen: Setzen Sie COMType = 1 im Abschnitt [Interface] von %1 und öffnen Sie diesen Dialog erneut. RS-232 bleibt in Gebrauch.</translation>
+    </message>
+    <message>
+        <source>A gateway is offered only when the settings name it: set COMType = 2 in section [Interface] of %1 and open this dialog again, then press Scan or add a gateway by its IP address. RS-232 stays in use.</source>
+        <translation>Ein Gateway wird nur angeboten, wenn die Einstellungen es nennen: Setzen Sie COMType = 2 im Abschnitt [Interface] von %1, öffnen Sie diesen Dialog erneut und drücken Sie dann Suchen oder fügen Sie ein Gateway über seine IP-Adresse hinzu. RS-232 bleibt in Gebrauch.</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>Verbindung &amp;testen</translation>
+    </message>
+    <message>
+        <source>Testing the connection ...</source>
+        <translation>Verbindung wird getestet ...</translation>
+    </message>
+    <message>
+        <source>The meter answered: %1, firmware %2, address %3.</source>
+        <translation>Das Gerät hat geantwortet: %1, Firmware %2, Adresse %3.</translation>
+    </message>
+    <message>
+        <source>No valid answer. Tried: %1</source>
+        <translation>Keine gültige Antwort. Versucht: %1</translation>
     </message>
 </context>
 <context>
@@ -1838,6 +1874,14 @@ Version: %3</translation>
         <source>Reset maxima</source>
         <translation>Maxima zurücksetzen</translation>
     </message>
+    <message>
+        <source>Harmonic order</source>
+        <translation>Ordnung der Oberschwingung</translation>
+    </message>
+    <message>
+        <source>Share of the fundamental [%]</source>
+        <translation>Anteil an der Grundschwingung [%]</translation>
+    </message>
 </context>
 <context>
     <name>NetDevices</name>
@@ -1961,6 +2005,22 @@ Version: %3</translation>
         <source>UDP Write error !</source>
         <translation>UDP-Schreibfehler !</translation>
     </message>
+    <message>
+        <source>No gateway known yet: press Scan, or add one by its IP address below.</source>
+        <translation>Noch kein Gateway bekannt: Drücken Sie Suchen oder fügen Sie unten eines über seine IP-Adresse hinzu.</translation>
+    </message>
+    <message>
+        <source>No LANMOD57 module known yet: press Scan, or add one by its IP address below.</source>
+        <translation>Noch kein LANMOD57-Modul bekannt: Drücken Sie Suchen oder fügen Sie unten eines über seine IP-Adresse hinzu.</translation>
+    </message>
+    <message>
+        <source>Add by IP address:</source>
+        <translation>Über IP-Adresse hinzufügen:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
 </context>
 <context>
     <name>LoggerPanel</name>
@@ -2075,6 +2135,14 @@ Version: %3</translation>
     <message>
         <source>Times in red are uncertain: the logger was interrupted at that record or a newer one.</source>
         <translation>Rot markierte Zeiten sind unsicher: Der Logger wurde bei diesem oder einem neueren Datensatz unterbrochen.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
     </message>
 </context>
 <context>

@@ -1130,6 +1130,18 @@ Version: %3</source>
         <source>Reset the ticked minima and maxima of the mean values? The extremes the meter recorded will be lost for good.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The meter does not answer (port, address, baud rate, format, time-out: %1). Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The test found no meter: the version request got no valid answer (port, address, baud rate, format, time-out: %1). Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The test found no meter: the version request got no valid answer (IP address and TCP port, meter address, time-out: %1). Check the IP address, the network cable and the meter behind the device.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -1219,6 +1231,30 @@ Version: %3</source>
     </message>
     <message>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RS-485 is offered only when the settings name it: set COMType = 1 in section [Interface] of %1 and open this dialog again. RS-232 stays in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A gateway is offered only when the settings name it: set COMType = 2 in section [Interface] of %1 and open this dialog again, then press Scan or add a gateway by its IP address. RS-232 stays in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Testing the connection ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The meter answered: %1, firmware %2, address %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No valid answer. Tried: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1836,6 +1872,14 @@ Version: %3</source>
         <source>Reset maxima</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Harmonic order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share of the fundamental [%]</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NetDevices</name>
@@ -1959,6 +2003,22 @@ Version: %3</source>
         <source>UDP Write error !</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No gateway known yet: press Scan, or add one by its IP address below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No LANMOD57 module known yet: press Scan, or add one by its IP address below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add by IP address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LoggerPanel</name>
@@ -2072,6 +2132,14 @@ Version: %3</source>
     </message>
     <message>
         <source>Times in red are uncertain: the logger was interrupted at that record or a newer one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1132,6 +1132,18 @@ Version : %3</translation>
         <source>Reset the ticked minima and maxima of the mean values? The extremes the meter recorded will be lost for good.</source>
         <translation>Remettre à zéro les minima et maxima cochés des valeurs moyennes ? Les extrêmes enregistrés par l'appareil seront définitivement perdus.</translation>
     </message>
+    <message>
+        <source>The meter does not answer (port, address, baud rate, format, time-out: %1). Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
+        <translation>L'appareil ne répond pas (port, adresse, vitesse, format, délai : %1). Vérifiez le câble, le port, l'adresse et la vitesse de transmission, et que l'appareil est sous tension.</translation>
+    </message>
+    <message>
+        <source>The test found no meter: the version request got no valid answer (port, address, baud rate, format, time-out: %1). Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
+        <translation>Le test n'a trouvé aucun appareil : la demande de version n'a reçu aucune réponse valide (port, adresse, vitesse, format, délai : %1). Vérifiez le câble, le port, l'adresse et la vitesse de transmission, et que l'appareil est sous tension.</translation>
+    </message>
+    <message>
+        <source>The test found no meter: the version request got no valid answer (IP address and TCP port, meter address, time-out: %1). Check the IP address, the network cable and the meter behind the device.</source>
+        <translation>Le test n'a trouvé aucun appareil : la demande de version n'a reçu aucune réponse valide (adresse IP et port TCP, adresse de l'appareil, délai : %1). Vérifiez l'adresse IP, le câble réseau et l'appareil qui se trouve derrière.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -1222,6 +1234,30 @@ Version : %3</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>RS-485 is offered only when the settings name it: set COMType = 1 in section [Interface] of %1 and open this dialog again. RS-232 stays in use.</source>
+        <translation>RS-485 n'est proposé que si les paramètres le nomment : mettez COMType = 1 dans la section [Interface] de %1 et rouvrez cette boîte de dialogue. RS-232 reste utilisé.</translation>
+    </message>
+    <message>
+        <source>A gateway is offered only when the settings name it: set COMType = 2 in section [Interface] of %1 and open this dialog again, then press Scan or add a gateway by its IP address. RS-232 stays in use.</source>
+        <translation>Une passerelle n'est proposée que si les paramètres la nomment : mettez COMType = 2 dans la section [Interface] de %1, rouvrez cette boîte de dialogue, puis appuyez sur Rechercher ou ajoutez une passerelle par son adresse IP. RS-232 reste utilisé.</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>&amp;Tester la connexion</translation>
+    </message>
+    <message>
+        <source>Testing the connection ...</source>
+        <translation>Test de la connexion ...</translation>
+    </message>
+    <message>
+        <source>The meter answered: %1, firmware %2, address %3.</source>
+        <translation>L'appareil a répondu : %1, micrologiciel %2, adresse %3.</translation>
+    </message>
+    <message>
+        <source>No valid answer. Tried: %1</source>
+        <translation>Aucune réponse valide. Essayé : %1</translation>
     </message>
 </context>
 <context>
@@ -1838,6 +1874,14 @@ Version : %3</translation>
         <source>Reset maxima</source>
         <translation>Remettre à zéro les maxima</translation>
     </message>
+    <message>
+        <source>Harmonic order</source>
+        <translation>Rang de l'harmonique</translation>
+    </message>
+    <message>
+        <source>Share of the fundamental [%]</source>
+        <translation>Part du fondamental [%]</translation>
+    </message>
 </context>
 <context>
     <name>NetDevices</name>
@@ -1961,6 +2005,22 @@ Version : %3</translation>
         <source>UDP Write error !</source>
         <translation>Erreur d'écriture UDP !</translation>
     </message>
+    <message>
+        <source>No gateway known yet: press Scan, or add one by its IP address below.</source>
+        <translation>Aucune passerelle connue : appuyez sur Rechercher ou ajoutez-en une ci-dessous par son adresse IP.</translation>
+    </message>
+    <message>
+        <source>No LANMOD57 module known yet: press Scan, or add one by its IP address below.</source>
+        <translation>Aucun module LANMOD57 connu : appuyez sur Rechercher ou ajoutez-en un ci-dessous par son adresse IP.</translation>
+    </message>
+    <message>
+        <source>Add by IP address:</source>
+        <translation>Ajouter par adresse IP :</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
 </context>
 <context>
     <name>LoggerPanel</name>
@@ -2075,6 +2135,14 @@ Version : %3</translation>
     <message>
         <source>Times in red are uncertain: the logger was interrupted at that record or a newer one.</source>
         <translation>Les heures en rouge sont incertaines : l'enregistreur a été interrompu à cet enregistrement ou à un plus récent.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
     </message>
 </context>
 <context>

@@ -1132,6 +1132,18 @@ Versie: %3</translation>
         <source>Reset the ticked minima and maxima of the mean values? The extremes the meter recorded will be lost for good.</source>
         <translation>De aangevinkte minima en maxima van de gemiddelde waarden resetten? De door de meter geregistreerde extremen gaan definitief verloren.</translation>
     </message>
+    <message>
+        <source>The meter does not answer (port, address, baud rate, format, time-out: %1). Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
+        <translation>De meter antwoordt niet (poort, adres, baudrate, formaat, time-out: %1). Controleer de kabel, de poort, het adres en de baudrate, en of de meter is ingeschakeld.</translation>
+    </message>
+    <message>
+        <source>The test found no meter: the version request got no valid answer (port, address, baud rate, format, time-out: %1). Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
+        <translation>De test vond geen meter: de versieaanvraag kreeg geen geldig antwoord (poort, adres, baudrate, formaat, time-out: %1). Controleer de kabel, de poort, het adres en de baudrate, en of de meter is ingeschakeld.</translation>
+    </message>
+    <message>
+        <source>The test found no meter: the version request got no valid answer (IP address and TCP port, meter address, time-out: %1). Check the IP address, the network cable and the meter behind the device.</source>
+        <translation>De test vond geen meter: de versieaanvraag kreeg geen geldig antwoord (IP-adres en TCP-poort, meteradres, time-out: %1). Controleer het IP-adres, de netwerkkabel en de meter achter het apparaat.</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -1222,6 +1234,30 @@ Versie: %3</translation>
     <message>
         <source>Close</source>
         <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>RS-485 is offered only when the settings name it: set COMType = 1 in section [Interface] of %1 and open this dialog again. RS-232 stays in use.</source>
+        <translation>RS-485 wordt alleen aangeboden als de instellingen het noemen: zet COMType = 1 in sectie [Interface] van %1 en open dit venster opnieuw. RS-232 blijft in gebruik.</translation>
+    </message>
+    <message>
+        <source>A gateway is offered only when the settings name it: set COMType = 2 in section [Interface] of %1 and open this dialog again, then press Scan or add a gateway by its IP address. RS-232 stays in use.</source>
+        <translation>Een gateway wordt alleen aangeboden als de instellingen hem noemen: zet COMType = 2 in sectie [Interface] van %1, open dit venster opnieuw en druk dan op Zoeken of voeg een gateway toe via zijn IP-adres. RS-232 blijft in gebruik.</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>Verbinding &amp;testen</translation>
+    </message>
+    <message>
+        <source>Testing the connection ...</source>
+        <translation>Verbinding wordt getest ...</translation>
+    </message>
+    <message>
+        <source>The meter answered: %1, firmware %2, address %3.</source>
+        <translation>De meter heeft geantwoord: %1, firmware %2, adres %3.</translation>
+    </message>
+    <message>
+        <source>No valid answer. Tried: %1</source>
+        <translation>Geen geldig antwoord. Geprobeerd: %1</translation>
     </message>
 </context>
 <context>
@@ -1838,6 +1874,14 @@ Versie: %3</translation>
         <source>Reset maxima</source>
         <translation>Maxima resetten</translation>
     </message>
+    <message>
+        <source>Harmonic order</source>
+        <translation>Orde van de harmonische</translation>
+    </message>
+    <message>
+        <source>Share of the fundamental [%]</source>
+        <translation>Aandeel van de grondgolf [%]</translation>
+    </message>
 </context>
 <context>
     <name>NetDevices</name>
@@ -1961,6 +2005,22 @@ Versie: %3</translation>
         <source>UDP Write error !</source>
         <translation>UDP-schrijffout !</translation>
     </message>
+    <message>
+        <source>No gateway known yet: press Scan, or add one by its IP address below.</source>
+        <translation>Nog geen gateway bekend: druk op Zoeken of voeg er hieronder een toe via zijn IP-adres.</translation>
+    </message>
+    <message>
+        <source>No LANMOD57 module known yet: press Scan, or add one by its IP address below.</source>
+        <translation>Nog geen LANMOD57-module bekend: druk op Zoeken of voeg er hieronder een toe via zijn IP-adres.</translation>
+    </message>
+    <message>
+        <source>Add by IP address:</source>
+        <translation>Toevoegen via IP-adres:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Toe&amp;voegen</translation>
+    </message>
 </context>
 <context>
     <name>LoggerPanel</name>
@@ -2075,6 +2135,14 @@ Versie: %3</translation>
     <message>
         <source>Times in red are uncertain: the logger was interrupted at that record or a newer one.</source>
         <translation>Rode tijden zijn onzeker: de logger werd bij dat of een nieuwer record onderbroken.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
     </message>
 </context>
 <context>

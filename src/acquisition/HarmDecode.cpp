@@ -85,8 +85,12 @@ float HarmYRange(float v) {
     return 100.0f;
 }
 
-QVector<HarmBar> HarmBars(int kind, int netKind) {
+uint32_t HarmBarColour(int row) {
     static const uint32_t phaseColour[3] = {0xFF0000, 0x0000FF, 0x008000};
+    return row % 2 ? 0xA0A0A0u : phaseColour[std::clamp(row / 2, 0, 2)];
+}
+
+QVector<HarmBar> HarmBars(int kind, int netKind) {
     QVector<HarmBar> bars;
     const int phases = HarmRowCount(netKind) / 2;
     for (int p = 0; p < phases; ++p) {
@@ -96,8 +100,7 @@ QVector<HarmBar> HarmBars(int kind, int netKind) {
             for (int j = 1; j <= kHarmOrders; ++j) {
                 const float v = HarmCell(kind, row, j - 1);
                 if (v <= 0.01f) continue;
-                bars.append({q * 0.3 + j - 0.41, q * 0.3 + j - 0.19, double(v),
-                             row % 2 ? 0xA0A0A0u : phaseColour[p]});
+                bars.append({q * 0.3 + j - 0.41, q * 0.3 + j - 0.19, double(v), HarmBarColour(row)});
             }
     }
     return bars;

@@ -32,6 +32,9 @@ struct HarmBar {
     double x0, x1, height;
     uint32_t rgb;
 };
+// Colour of the bars of table row r: each phase's present values in its own colour,
+// every maximum grey.
+uint32_t HarmBarColour(int row);
 // Bars in drawing order: each phase's grey maxima first, its coloured present values
 // on top. Values of 0.01 % or less draw nothing.
 QVector<HarmBar> HarmBars(int kind, int netKind);

@@ -324,8 +324,12 @@ int CmSendConfig(MeterSession& session) {
 }
 
 int ReadVersionInfo(MeterSession& session) {
+    return ReadVersionInfo(session.read, 1);
+}
+
+int ReadVersionInfo(ConfigImage& image, int showErrors) {
     if (!InitInterface()) return 0;
-    const int ok = Read(session.read, kReadVersions, 1) && Read(session.read, kReadModelName, 1);
+    const int ok = Read(image, kReadVersions, showErrors) && Read(image, kReadModelName, showErrors);
     CloseInterface();
     return ok;
 }

@@ -26,6 +26,9 @@ int CmSendConfig(MeterSession& session);
 
 // Reads identification and model name into session.read and ReportedModel(); 1 on success.
 int ReadVersionInfo(MeterSession& session);
+// The same into image, with or without the link's error messages (the interface test
+// names what it tried in its own).
+int ReadVersionInfo(ConfigImage& image, int showErrors);
 QString VersionText(int version); // 312 -> "3.12"
 void CmGetVersionInfo(MeterSession& session);
 

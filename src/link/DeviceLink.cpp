@@ -322,20 +322,28 @@ void RaiseRTS() {
     if (DrivesRTS()) Wire().serialSetRTS(true);
 }
 
-int OpenSerial() {
-    if (portOpen) return 1;
-    const int baud = LineBaud();
-    int stop = 1;
-    SerialParity parity = kParityEven;
+struct LineFormat {
+    SerialParity parity = kParityEven; // RS-232: 8E1
+    int stopBits = 1;
+};
+
+LineFormat LineFormatInUse() {
+    LineFormat format;
     if (LinkConnection().kind == kRS485) {
         static const SerialParity parities[4] = {kParityNone, kParityEven, kParityOdd, kParityNone};
         const int p = LinkConnection().formatIndex >= 0 && LinkConnection().formatIndex < 4
                           ? LinkConnection().formatIndex
                           : 0;
-        parity = parities[p];
-        stop = p == 3 ? 1 : 2;
+        format.parity = parities[p];
+        format.stopBits = p == 3 ? 1 : 2;
     }
-    const int rc = Wire().serialOpen(CommDevicePath(), baud, parity, stop);
+    return format;
+}
+
+int OpenSerial() {
+    if (portOpen) return 1;
+    const LineFormat format = LineFormatInUse();
+    const int rc = Wire().serialOpen(CommDevicePath(), LineBaud(), format.parity, format.stopBits);
     if (rc == -6 || rc == -7 || rc == -2) {
         Error(0, 0);
         return 0;
@@ -441,6 +449,22 @@ int CloseInterface() {
     return 1;
 }
 
+int AddressOfReads() {
+    return ReadAddress();
+}
+
+std::string TriedConnectionText() {
+    const Connection& c = LinkConnection();
+    if (IsTCP())
+        return (c.kind == kModule ? ModuleAddress(c.moduleIndex) : GatewayAddress(c.gatewayIndex)) + ":" +
+               std::to_string(c.kind == kModule ? c.moduleTcpPort : c.gatewayTcpPort) + ", " +
+               std::to_string(AddressOfReads()) + ", " + std::to_string(TCPReplyWaitMs()) + " ms";
+    const LineFormat format = LineFormatInUse();
+    const char parity = "NEO"[format.parity];
+    return CommDevicePath() + ", " + std::to_string(AddressOfReads()) + ", " + std::to_string(LineBaud()) + ", 8" +
+           parity + std::to_string(format.stopBits) + ", " + std::to_string(c.replyTimeoutMs) + " ms";
+}
+
 std::string CommDevicePath() {
     return LinkConnection().serialPath.empty() ? "/dev/ttyS" + std::to_string(LinkConnection().serialPort - 1)
                                                : LinkConnection().serialPath;
@@ -477,7 +501,8 @@ int DataTransmission(int showErrors, int broadcast) {
         ReportFrame(false, ReplyOutcome(n, check), attempt, RecBuffer, n);
         if (check == 1) return 1;
         if (attempt == kAttempts) {
-            if (showErrors) Error(0, n == 0 ? 2 : 4);
+            if (showErrors && n == 0) Error(0, 2, TriedConnectionText().c_str());
+            if (showErrors && n != 0) Error(0, 4);
             return 0;
         }
         if (check == 0) Wire().pauseMs(LinkConnection().kind == kRS232 ? kSettleMsRS232 : kSettleMsRS485);

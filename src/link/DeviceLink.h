@@ -119,6 +119,13 @@ int InitInterface();
 int CloseInterface(); // closes the serial port only when the settings ask for it
 // The serial device the settings name: the chosen path, or /dev/ttyS(n-1) for port n.
 std::string CommDevicePath();
+// What the link tries to reach, from numbers and names only (no words to translate):
+// serial "device, address, baud rate, format, time-out", e.g. "/dev/ttyUSB0, 255, 9600,
+// 8E1, 200 ms"; Modbus/TCP "host:port, unit, time-out".
+std::string TriedConnectionText();
+// The address the reads go to: the RS-485 address, the unit behind a gateway, 255 for
+// the one meter on RS-232 or behind a module.
+int AddressOfReads();
 void CloseCommPort(); // whatever the settings say; TCP connections stay
 bool CommPortIsOpen();
 int WaitUntilSent();

@@ -176,6 +176,10 @@ std::string ModuleAddress(int index) {
     return Text(known->modules[size_t(index)].IP);
 }
 
+int TCPReplyWaitMs() {
+    return kReplyTimeoutMs;
+}
+
 int InitTCPConnection() {
     // Connecting processes events; a timer tick must not start a second connect.
     static bool connecting = false;

@@ -29,6 +29,8 @@ std::string ModuleAddress(int index);
 constexpr int kMaxTCPRegisters = 123;
 
 int InitTCPConnection();
+// How long a request waits for its reply.
+int TCPReplyWaitMs();
 int CloseTCPConnection(int index); // kCloseAllTCP closes every slot
 void MakeTCPProtocol();
 void DecodeTCPProtocol();

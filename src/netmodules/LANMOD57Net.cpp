@@ -48,6 +48,21 @@ bool ValidIndex(const KnownDevices& devices, int i) {
     return i >= 0 && size_t(i) < devices.modules.size();
 }
 
+int IndexOf(const KnownDevices& devices, const char* mac, const char* ip) {
+    for (size_t i = 0; i < devices.modules.size(); ++i)
+        if ((mac && Same(devices.modules[i].MAC, mac)) || (ip && Same(devices.modules[i].IP, ip))) return int(i);
+    return -1;
+}
+
+// Where a scan answer goes: the record of its MAC, else one added by hand at its address.
+int PlaceOfAnswer(KnownDevices& devices, const ModuleRecord& answer) {
+    if (IndexOf(devices, answer.MAC, nullptr) < 0)
+        for (size_t i = 0; i < devices.modules.size(); ++i)
+            if (Same(devices.modules[i].MAC, kHandAddedMAC) && Same(devices.modules[i].IP, answer.IP))
+                return int(i);
+    return FindOrAppendByMAC(devices.modules, kMaxModules, answer.MAC);
+}
+
 // Dotted address from the four hex pairs at p.
 void DottedFromHex(char (&field)[16], const char* p) {
     char text[16] = {};
@@ -224,7 +239,7 @@ std::vector<ModuleRecord> CheckLANMD57(KnownDevices& devices) {
     const std::vector<ModuleRecord> answers = LANMD57Scan();
     bool dropped = false;
     for (const ModuleRecord& answer : answers) {
-        const int i = FindOrAppendByMAC(devices.modules, kMaxModules, answer.MAC);
+        const int i = PlaceOfAnswer(devices, answer);
         if (i < 0) {
             dropped = true;
             continue;
@@ -309,6 +324,21 @@ int AddLANMD57(KnownDevices& devices, const char* mac) {
     CopyText(r.DHCP, "00");
     SelectInterface(ConnectionInUse(), ConnectionInUse().kind, ConnectionInUse().gatewayIndex,
                     int(devices.modules.size()) - 1);
+    return 1;
+}
+
+int AddLANMD57ByIP(KnownDevices& devices, const char* ip) {
+    if (!CheckIP(ip)) return Error(11, 17), 0;
+    int index = IndexOf(devices, nullptr, ip);
+    if (index < 0) {
+        if (devices.modules.size() >= size_t(kMaxModules)) return 0;
+        ModuleRecord& r = devices.modules.emplace_back();
+        CopyText(r.MAC, kHandAddedMAC);
+        CopyText(r.IP, ip);
+        CopyText(r.DHCP, "00");
+        index = int(devices.modules.size()) - 1;
+    }
+    SelectInterface(ConnectionInUse(), ConnectionInUse().kind, ConnectionInUse().gatewayIndex, index);
     return 1;
 }
 

@@ -39,4 +39,8 @@ int SetLM57Config(KnownDevices& devices,
                   const NetworkFields& fields); // one that answered: sent, kept once it answers
 int LM57ModificationCheck(KnownDevices& devices, const NetworkFields& fields);
 int AddLANMD57(KnownDevices& devices, const char* mac); // 1 added (it becomes the module in use)
+// A module known only by its IP address (its MAC all zeros until a scan finds it there).
+// One with that address already known is chosen instead of added twice. 1 when the
+// module with that address is the one in use; 0 on a bad address (error shown) or a full list.
+int AddLANMD57ByIP(KnownDevices& devices, const char* ip);
 int DeleteLANMD57(KnownDevices& devices, int index);

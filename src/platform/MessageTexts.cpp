@@ -25,8 +25,9 @@ const PairText kPairs[] = {
                        "Check the port settings in the interface dialog and reconnect the converter.")},
     {MessageType::Error, 0, 2,
      QT_TRANSLATE_NOOP("Messages",
-                       "The meter does not answer. Check the cable, the port, the address and the "
-                       "baud rate, and that the meter is switched on.")},
+                       "The meter does not answer (port, address, baud rate, format, time-out: %1). "
+                       "Check the cable, the port, the address and the baud rate, and that the meter "
+                       "is switched on.")},
     {MessageType::Error, 0, 4,
      QT_TRANSLATE_NOOP("Messages", "The meter's reply was incomplete or damaged. Check the cable and the "
                                    "connections, and that only one meter uses this address.")},
@@ -105,6 +106,16 @@ const PairText kPairs[] = {
     {MessageType::Error, 14, 20,
      QT_TRANSLATE_NOOP("Messages", "The MAC address is not valid. Enter six pairs of hex digits 0-9, A-F "
                                    "separated by '-', for example 00-30-11-0A-0B-0C.")},
+    {MessageType::Error, 20, 1,
+     QT_TRANSLATE_NOOP("Messages",
+                       "The test found no meter: the version request got no valid answer (port, "
+                       "address, baud rate, format, time-out: %1). Check the cable, the port, the "
+                       "address and the baud rate, and that the meter is switched on.")},
+    {MessageType::Error, 20, 2,
+     QT_TRANSLATE_NOOP("Messages",
+                       "The test found no meter: the version request got no valid answer (IP address "
+                       "and TCP port, meter address, time-out: %1). Check the IP address, the network "
+                       "cable and the meter behind the device.")},
     {MessageType::Error, 17, 1,
      QT_TRANSLATE_NOOP("Messages", "The module's logger data cannot be shown: %1. Download it again or open "
                                    "another file.")},

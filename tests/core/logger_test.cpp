@@ -338,7 +338,9 @@ class LoggerTest : public QObject {
         QCOMPARE(ReadLoggerRecords(session, device, records, nullptr, hooks), LoggerRead::BlockFailed);
         QCOMPARE(records.size(), size_t(60));
         QCOMPARE(messages.progressOpen, 0);
-        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Error, 0, 2}}));
+        // The message names what was tried: device, address, baud rate, format, time-out.
+        const std::string tried = sim->path().toStdString() + ", 17, 9600, 8E2, 100 ms";
+        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{M::Error, 0, 2, tried}}));
         // Three failures and a good fourth attempt lose nothing.
         sim->clearFaults();
         blocks = 0, failAfter = 1, fault = "silence:12";

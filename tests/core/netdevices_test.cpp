@@ -263,6 +263,14 @@ class NetDevicesTest : public QObject {
         QVERIFY(AddLANMD57(devices, "00-30-11-0A-0B-0C"));
         QCOMPARE(QByteArray(devices.modules[0].IP), QByteArray("10.1.1.100"));
         QCOMPARE(connection.moduleIndex, 0);
+
+        // One known by its address only takes the MAC of the module a scan finds there.
+        devices.modules.clear();
+        QVERIFY(AddLANMD57ByIP(devices, "10.1.1.100"));
+        net.devices = [](const QByteArray&) { Due(5, ModuleAnswer()); };
+        CheckLANMD57(devices);
+        QCOMPARE(devices.modules.size(), size_t(1));
+        QCOMPARE(QByteArray(devices.modules[0].MAC), QByteArray("00-12-34-C7-0A-1B"));
     }
 
     // Hand-added gateways keep what is typed, the host name up to a blank or ";".

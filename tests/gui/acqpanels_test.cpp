@@ -526,6 +526,13 @@ class AcqPanelsTest : public QObject {
         QVERIFY(Panels().harmonics);
         auto* table = Child<QTableWidget>(Panels().harmonics, "harmTable");
         QCOMPARE(table->rowCount(), 6);
+        // The chart says what its axes and bar colours are.
+        QStringList legend;
+        for (auto* entry : Panels().harmonics->findChildren<QLabel*>("harmLegendEntry"))
+            legend << entry->text();
+        QCOMPARE(legend, (QStringList{"U1", "U2", "U3", "Maximum"}));
+        QCOMPARE(Child<QLabel>(Panels().harmonics, "harmOrderAxis")->text(), QString("Harmonic order"));
+        QVERIFY(Child<QLabel>(Panels().harmonics, "harmValueAxis")->text().endsWith("[%]"));
         QTRY_VERIFY_WITH_TIMEOUT(table->item(5, 14) && !table->item(5, 14)->text().isEmpty(), 3000);
         QVERIFY(Child<QLabel>(Panels().harmonics, "unbalance")->isVisibleTo(Panels().harmonics));
         messages.answers = {0};

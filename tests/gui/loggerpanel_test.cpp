@@ -165,6 +165,13 @@ class LoggerPanelTest : public QObject {
         Select(15999);
         QApplication::processEvents();
         QCOMPARE(Text("time"), GetLoggerTimeDate(LoggerPanelLog().records, 15999).ixtime);
+        // Every row begins with its record's date and time, under their heading.
+        for (int row : {0, 15999}) {
+            const RecordTime t = GetLoggerTimeDate(LoggerPanelLog().records, row);
+            QVERIFY(list->model()->data(list->model()->index(row, 0)).toString().startsWith(
+                t.ixdate + ' ' + t.ixtime + ' '));
+        }
+        QVERIFY(Text("head1").startsWith("Date     Time    "));
 
         const QString path = dir.filePath("full.zrd");
         messages.files.push_back(path.toStdString());

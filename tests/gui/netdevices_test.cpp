@@ -5,6 +5,7 @@
 #include "netmodules/Gateway.h"
 #include "netmodules/LANMOD57Net.h"
 #include "platform/Messages.h"
+#include "platform/ProgramFiles.h"
 #include "settings/INI_File.h"
 #include "settings/SearchAddress.h"
 #include "settings/gui/NetDevices.h"
@@ -138,17 +139,43 @@ class NetDevicesDialogTest : public QObject {
         tree->setCurrentItem(tree->topLevelItem(0));
         MenuContextHandling(4);
         QCOMPARE(tree->topLevelItemCount(), 3);
+        Type("NetAddIP", "127.0.0.55"); // a gateway by its address, as added by hand
+        QTest::mouseClick(Control<QPushButton>("NetAddByIP"), Qt::LeftButton);
+        QCOMPARE(tree->topLevelItemCount(), 4);
+        QVERIFY(tree->topLevelItem(3)->text(0).endsWith("127.0.0.55"));
+        QCOMPARE(Control<QLineEdit>("NetIP")->text(), QString("127.0.0.55"));
         dialog->accept();
         QVERIFY(QFile(dir.path() + "/ZAROTCP.ini").exists());
     }
 
     void modules() {
-        QVERIFY(sim.start({"--module", "--listen", "127.0.0.1:0"}));
         connection.kind = kModule;
+        Open(); // nothing answers the scan: the dialog says how to get a module
+        QVERIFY(Control<QLabel>("NetHint")->isVisibleTo(dialog));
+        QVERIFY(sim.start({"--module", "--listen", "127.0.0.1:0"}));
         Open();
+        QVERIFY(!Control<QLabel>("NetHint")->isVisibleTo(dialog));
         QTreeWidget* tree = Control<QTreeWidget>("NetTree");
         QCOMPARE(tree->topLevelItemCount(), 1);
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("00-12-34-C7-0A-1B"));
+        connection.moduleTcpPort = sim.tcpPort();
+        QTest::mouseClick(Control<QPushButton>("TestConnection"), Qt::LeftButton);
+        QVERIFY(Control<QLabel>("TestResult")->text().startsWith("The meter answered: ZRM3"));
+
+        // By its IP address: a bad one adds nothing, a known one is chosen, not doubled.
+        Type("NetAddIP", "300.1.2.3");
+        QTest::mouseClick(Control<QPushButton>("NetAddByIP"), Qt::LeftButton);
+        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{MessageType::Error, 11, 17}}));
+        QCOMPARE(tree->topLevelItemCount(), 1);
+        for (int twice = 0; twice < 2; ++twice) {
+            Type("NetAddIP", "127.0.0.77");
+            QTest::mouseClick(Control<QPushButton>("NetAddByIP"), Qt::LeftButton);
+        }
+        QCOMPARE(tree->topLevelItemCount(), 2);
+        QCOMPARE(tree->topLevelItem(1)->text(0), QString("127.0.0.77"));
+        QCOMPARE(connection.moduleIndex, 1);
+        tree->setCurrentItem(tree->topLevelItem(1));
+        MenuContextHandling(4);
         QVERIFY(Control<QSpinBox>("TCPPort")->isReadOnly());
         typedMac = "00-12-34-C7-00-05";
         MenuContextHandling(3);
@@ -164,8 +191,12 @@ class NetDevicesDialogTest : public QObject {
         QTest::mouseClick(Control<QPushButton>("NetSave"), Qt::LeftButton);
         QCOMPARE(QByteArray(devices.modules[0].IP), QByteArray("127.0.0.8"));
         Screenshot(dialog, "interface-modules.png");
+        Type("NetAddIP", "127.0.0.77");
+        QTest::mouseClick(Control<QPushButton>("NetAddByIP"), Qt::LeftButton);
         dialog->accept();
-        QVERIFY(QFile(dir.path() + "/ZARODEV.ini").exists());
+        QByteArray kept;
+        QVERIFY(ReadWholeFile(dir.path().toStdString() + "/ZARODEV.ini", kept));
+        QVERIFY(kept.contains("127.0.0.77"));
     }
 };
 

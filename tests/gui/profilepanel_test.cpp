@@ -60,7 +60,11 @@ class ProfilePanelTest : public QObject {
         QVERIFY(!Control<QCheckBox>("Chan_4")->isVisibleTo(Panels().loadProfile));
         QVERIFY(!Control<QPushButton>("Next")->isEnabled());
 
-        // Ticking a box wakes its value field; cursor 2 at slot 50 of yesterday.
+        // The graph opens with the first channel drawn; ticking a box wakes its value
+        // field, unticking puts it to sleep; cursor 2 at slot 50 of yesterday.
+        QVERIFY(Control<QCheckBox>("Chan_0")->isChecked() && Control<QLabel>("Value_0")->isEnabled());
+        QVERIFY(!Text("Value_0").isEmpty());
+        Control<QCheckBox>("Chan_0")->setChecked(false);
         Control<QCheckBox>("Chan_1")->setChecked(true);
         QVERIFY(Control<QLabel>("Value_1")->isEnabled() && !Control<QLabel>("Value_0")->isEnabled());
         Control<QPushButton>("Prev")->click();

@@ -10,6 +10,7 @@
 #include "settings/gui/SelComm.h"
 #include "shell/Shell.h"
 
+#include "SimLine.h"
 #include "SimProcess.h"
 
 #include <QtTest>
@@ -100,11 +101,17 @@ class SelCommTest : public QObject {
             emit kind->activated(refused);
             QCOMPARE(connection.kind, 0);
             QCOMPARE(kind->currentIndex(), 0);
+            // Not silently: the dialog says which setting offers the kind, and where.
+            auto* hint = Control<QLabel>("KindHint");
+            QVERIFY(hint->isVisibleTo(dialog));
+            QVERIFY(hint->text().contains(QString("COMType = %1").arg(refused)));
+            QVERIFY(hint->text().contains(dir.path() + "/ZARO.ini"));
         }
         QVERIFY(Control<QGroupBox>("AddressArea")->isHidden());
         kind->setCurrentIndex(3);
         emit kind->activated(3);
         QCOMPARE(connection.kind, 3);
+        QVERIFY(!Control<QLabel>("KindHint")->isVisibleTo(dialog));
         QVERIFY(!Control<QGroupBox>("NetworkArea")->isHidden());
 
         connection.kind = 1;
@@ -206,6 +213,36 @@ class SelCommTest : public QObject {
         for (const char* f : {"ZARO.ini", "ZAROTCP.ini", "ZARODEV.ini"})
             QVERIFY(!SettingsFile(f).isEmpty());
         QCOMPARE(connection.meterAddress, 12);
+    }
+
+    // The test reads the version over the interface as the dialog sets it, the address
+    // ticked included, and leaves what the panels scale by alone; a silent meter gets a
+    // message naming device, address, baud rate, format and time-out.
+    void testConnection() {
+        {
+            SimLine bus({"--rs485", "5", "--model", "zrm3", "--fw", "412"});
+            connection.kind = 1;
+            connection.serialPath = bus.path().toStdString();
+            session.read.FwVersion = 300;
+            Open();
+            Box(5)->setChecked(true);
+            QTest::mouseClick(Control<QPushButton>("TestConnection"), Qt::LeftButton);
+            QCOMPARE(Control<QLabel>("TestResult")->text(),
+                     QString("The meter answered: ZRM3, firmware 4.12, address 5."));
+            QVERIFY(messages.shown.empty());
+            QCOMPARE(int(session.read.FwVersion), 300);
+            QVERIFY(!CommPortIsOpen()); // a port chosen next is the one opened
+        }
+
+        SimLine line({"--rs232", "--fault", "silence:99"});
+        connection.kind = 0;
+        connection.serialPath = line.path().toStdString();
+        Open();
+        QTest::mouseClick(Control<QPushButton>("TestConnection"), Qt::LeftButton);
+        const std::string tried = line.path().toStdString() + ", 255, 9600, 8E1, 50 ms";
+        QCOMPARE(messages.shown, (std::vector<ScriptedMessages::Shown>{{MessageType::Error, 20, 1, tried}}));
+        QVERIFY(Control<QLabel>("TestResult")->text().endsWith(QString::fromStdString(tried)));
+        QVERIFY(dialog->isEnabled() && InterfaceDialogIsOpen());
     }
 
     void closingOnASerialKindDropsEveryTcpConnection() {

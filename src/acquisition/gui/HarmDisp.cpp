@@ -69,6 +69,7 @@ struct Ui {
     LivePanel frame;
     QTableWidget* table;
     HarmChart* chart;
+    QHBoxLayout* legend; // what each bar colour is, for the kind and system shown
     QGroupBox* unbalance;
     QLabel* unbNow;
     QLabel* unbMax;
@@ -89,6 +90,30 @@ QLabel* UnbalanceField(QWidget* parent, const char* name) {
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     field->setMinimumWidth(field->fontMetrics().horizontalAdvance("100.0") + 12);
     return field;
+}
+
+void AddLegendEntry(const QString& caption, uint32_t rgb) {
+    QWidget* parent = ui.chart->parentWidget();
+    auto* swatch = new QLabel(parent);
+    swatch->setFixedSize(12, 12);
+    swatch->setStyleSheet(QStringLiteral("background: #%1;").arg(rgb, 6, 16, QLatin1Char('0')));
+    auto* text = new QLabel(caption, parent);
+    text->setObjectName("harmLegendEntry");
+    ui.legend->addWidget(swatch);
+    ui.legend->addWidget(text);
+    ui.legend->addSpacing(12);
+}
+
+// One entry per phase in its colour, then the grey of the maxima.
+void ShowLegend(int kind, int networkClass) {
+    while (QLayoutItem* item = ui.legend->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    for (int row = 0; row < HarmRowCount(networkClass); row += 2)
+        AddLegendEntry(QString::fromLatin1(HarmRowCaption(kind, networkClass, row)), HarmBarColour(row));
+    AddLegendEntry(Tr(QT_TRANSLATE_NOOP("HarmDisp", "Maximum")), HarmBarColour(1));
+    ui.legend->addStretch();
 }
 
 void ShowTable() {
@@ -141,7 +166,15 @@ QWidget* CreateHarmDisp(MeterSession& session, QWidget* parent) {
     auto* lower = new QHBoxLayout;
     lower->addWidget(ui.table, 1);
     lower->addWidget(ui.unbalance, 0, Qt::AlignTop);
+    auto* valueAxis = new QLabel(Tr(QT_TRANSLATE_NOOP("HarmDisp", "Share of the fundamental [%]")), panel);
+    valueAxis->setObjectName("harmValueAxis");
+    auto* orderAxis = new QLabel(Tr(QT_TRANSLATE_NOOP("HarmDisp", "Harmonic order")), panel);
+    orderAxis->setObjectName("harmOrderAxis");
+    ui.legend = new QHBoxLayout;
+    ui.frame.body->addWidget(valueAxis);
     ui.frame.body->addWidget(ui.chart, 1);
+    ui.frame.body->addWidget(orderAxis, 0, Qt::AlignHCenter);
+    ui.frame.body->addLayout(ui.legend);
     ui.frame.body->addLayout(lower);
     AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("HarmDisp", "Reset maxima")), "reset",
                    [&session] { ResetHarmonics(session); });
@@ -160,6 +193,7 @@ void InitHarmDisp(MeterSession& session, int kind) {
                                       : Tr(QT_TRANSLATE_NOOP("HarmDisp", "Current harmonics [%]")),
                  false);
     ui.unbalance->setVisible(HarmShowsUnbalance(kind, shownNetworkClass));
+    ShowLegend(kind, shownNetworkClass);
     const int rows = HarmRowCount(shownNetworkClass);
     ui.table->setRowCount(rows);
     QStringList captions;

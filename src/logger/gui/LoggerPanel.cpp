@@ -68,7 +68,8 @@ class RecordModel : public QAbstractListModel {
         const size_t r = size_t(index.row());
         if (role == Qt::CheckStateRole) return records.gaps[r] ? Qt::Unchecked : Qt::Checked;
         if (role != Qt::DisplayRole) return {};
-        QString row;
+        const RecordTime t = GetLoggerTimeDate(records, index.row());
+        QString row = t.ixdate + ' ' + t.ixtime;
         for (int c = 0; c < records.channels; ++c)
             row += LoggerListColumn(PointNumberInLocale(RecordValueText(records, r, c), QLocale()));
         return row;
@@ -423,8 +424,10 @@ void ShowLoggerInfo() {
     ui.channels->clear();
     for (int i = 0; i < s.NumChan; ++i)
         ui.channels->addItem(s.ChanName[size_t(i)]);
-    ui.head1->setText(s.ListHead1);
-    ui.head2->setText(s.ListHead2);
+    // Over the record's date and time, as wide as "dd.mm.yy hh:mm:ss".
+    ui.head1->setText(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Date")).leftJustified(9) +
+                      Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Time")).leftJustified(8) + s.ListHead1);
+    ui.head2->setText(QString(17, ' ') + s.ListHead2);
     ui.assumed->setVisible(!meterLog.deviceActive && s.IntervalAssumed && s.NumChan > 0);
     ui.model->refresh();
     ui.uncertain->hide();

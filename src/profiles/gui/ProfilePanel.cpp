@@ -323,20 +323,21 @@ QWidget* CreateProfilePanel(QWidget* parent) {
     return panel;
 }
 
-// Captions of the source's channels; boxes beyond them are hidden. Day 0, lines, nothing ticked.
+// Captions of the source's channels; boxes beyond them are hidden. Day 0, lines, the
+// first channel ticked: an empty graph would look like a failed read.
 void InitProfileDisplay() {
     const int n = ChannelCount();
     for (int c = 0; c < kProfChannels; ++c) {
         const bool used = c < n;
         const QSignalBlocker block(st.box[size_t(c)]);
-        st.box[size_t(c)]->setChecked(false);
+        st.box[size_t(c)]->setChecked(used && c == 0);
         st.box[size_t(c)]->setText(!used       ? QString()
                                    : st.module ? Sequence().Names[size_t(c)]
                                                : st.meterLog->source().ChanName[size_t(c)]);
         st.unit[size_t(c)]->setText(!used       ? QString()
                                     : st.module ? Sequence().Units[size_t(c)]
                                                 : st.meterLog->source().ChanUnit[size_t(c)]);
-        st.value[size_t(c)]->setEnabled(false);
+        st.value[size_t(c)]->setEnabled(st.box[size_t(c)]->isChecked());
         for (QWidget* w : {(QWidget*)st.box[size_t(c)], (QWidget*)st.value[size_t(c)], (QWidget*)st.unit[size_t(c)]})
             w->setVisible(used);
         st.view.names[size_t(c)] = st.box[size_t(c)]->text();

@@ -67,6 +67,8 @@ struct NetUi {
     QCheckBox *dhcpOn, *dhcpOff, *defaultPassword;
     QPushButton *save, *cancel;
     QLabel* busy;
+    QLabel* hint; // how to get a device into an empty list
+    QLineEdit* addIp;
     KnownDevices* devices;
     Connection* connection;
     int selectedNode;   // 2 x gateway (+1 for its meters), or the module
@@ -237,6 +239,40 @@ QWidget* BuildFields(QWidget* parent) {
     return area;
 }
 
+void ShowHint() {
+    const bool empty = Gateways() ? KnownGateways().empty() : KnownModules().empty();
+    net.hint->setText(Gateways() ? Tr(QT_TRANSLATE_NOOP("NetDevices", "No gateway known yet: press Scan, or add "
+                                                                      "one by its IP address below."))
+                                 : Tr(QT_TRANSLATE_NOOP("NetDevices", "No LANMOD57 module known yet: press Scan, "
+                                                                      "or add one by its IP address below.")));
+    net.hint->setVisible(empty);
+}
+
+// Adds the device at the address typed (a gateway as if added by hand and given it).
+int CmAddByIP() {
+    const QByteArray ip = net.addIp->text().trimmed().toLatin1();
+    if (!CheckIP(ip.constData())) {
+        Error(11, 17);
+        return 0;
+    }
+    if (Gateways()) {
+        if (net.showingMeters) AdoptTicked();
+        if (!AddGateway(*net.devices)) return 0;
+        CopyText(KnownGateways().back().record.IP, ip.toStdString());
+        net.selectedNode = 2 * net.connection->gatewayIndex;
+        net.showingMeters = false;
+        DisplayGatewayTree();
+        ShowGatewayConfig();
+    } else {
+        if (!AddLANMD57ByIP(*net.devices, ip.constData())) return 0;
+        net.selectedNode = net.connection->moduleIndex;
+        DisplayLANMD57Tree();
+        ShowLM57Config();
+    }
+    net.addIp->clear();
+    return 1;
+}
+
 void DimUnknown(bool dim) {
     for (QWidget* w : std::initializer_list<QWidget*>{net.subnet, net.gateway, net.dhcpOn, net.dhcpOff})
         w->setEnabled(!dim);
@@ -264,7 +300,29 @@ void BuildNetworkArea(QGroupBox* area, KnownDevices& devices, Connection& connec
     row->addWidget(net.tree);
     net.fields = BuildFields(area);
     row->addWidget(net.fields);
+    net.hint = new QLabel(area);
+    net.hint->setObjectName("NetHint");
+    net.hint->setWordWrap(true);
+    net.hint->hide();
+    layout->addWidget(net.hint);
     layout->addLayout(row);
+
+    auto* byAddress = new QHBoxLayout;
+    auto* addLabel = new QLabel(Tr(QT_TRANSLATE_NOOP("NetDevices", "Add by IP address:")), area);
+    byAddress->addWidget(addLabel);
+    net.addIp = AddressField("NetAddIP", area);
+    net.addIp->setPlaceholderText("192.168.1.20");
+    addLabel->setBuddy(net.addIp);
+    byAddress->addWidget(net.addIp);
+    auto* add = new QPushButton(Tr(QT_TRANSLATE_NOOP("NetDevices", "&Add")), area);
+    add->setObjectName("NetAddByIP");
+    add->setAutoDefault(false);
+    QObject::connect(add, &QPushButton::clicked, [] { CmAddByIP(); });
+    // Enter in the field adds, and does not close the dialog.
+    QObject::connect(net.addIp, &QLineEdit::returnPressed, [] { CmAddByIP(); });
+    byAddress->addWidget(add);
+    byAddress->addStretch();
+    layout->addLayout(byAddress);
 
     auto* bottom = new QHBoxLayout;
     net.scan = new QPushButton(Tr(QT_TRANSLATE_NOOP("NetDevices", "Scan")), area);
@@ -351,18 +409,22 @@ void DisplayGatewayTree() {
         node->setExpanded(true);
     }
     SelectNode(net.selectedNode);
+    ShowHint();
 }
 
 void DisplayLANMD57Tree() {
     const QSignalBlocker quiet(net.tree);
     net.tree->clear();
     for (const ModuleRecord& m : KnownModules()) {
-        auto* item = new QTreeWidgetItem(net.tree, {QString::fromLatin1(m.MAC)});
+        // One added by its address has no MAC yet.
+        const bool handAdded = std::strcmp(m.MAC, kHandAddedMAC) == 0;
+        auto* item = new QTreeWidgetItem(net.tree, {QString::fromLatin1(handAdded ? m.IP : m.MAC)});
         item->setData(0, Qt::UserRole, QStringLiteral("LANMOD57"));
         item->setToolTip(0, QString::fromLatin1(m.name));
         Paint(item, m.found);
     }
     SelectNode(net.selectedNode);
+    ShowHint();
 }
 
 void ShowGatewayConfig() {

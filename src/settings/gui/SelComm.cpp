@@ -1,10 +1,13 @@
 #include "settings/gui/SelComm.h"
 
 #include "config/ConfigImage.h"
+#include "config/ConfigTransfer.h"
 #include "config/EditorRefresh.h"
+#include "config/MeterSession.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
 #include "netmodules/Gateway.h"
+#include "platform/Messages.h"
 #include "platform/SerialPort.h"
 #include "platform/Translate.h"
 #include "platform/gui/NumberField.h"
@@ -35,6 +38,7 @@ namespace {
 
 const char* const kContext = "SelComm";
 const Translator Tr{kContext};
+constexpr int kInterfaceKind = 20; // the message pairs of this dialog
 
 constexpr int kAddressColumns = 13; // 247 = 19 rows of 13
 
@@ -46,6 +50,7 @@ struct Ui {
     MeterSession* session;
     Connection* connection; // the session's
     QComboBox* kind;
+    QLabel* kindHint; // why a kind chosen was not taken, and how to get it
     QDoubleSpinBox* timeout;
     QWidget* serialGroup;
     QComboBox* port;
@@ -62,6 +67,8 @@ struct Ui {
     QPushButton* search;
     QLabel* indicator;
     QGroupBox* networkGroup; // gateway and module trees and their network fields
+    QLabel* testResult;
+    QPushButton* test;
     QPushButton* close;
 };
 Ui ui{};
@@ -180,6 +187,26 @@ QWidget* BuildSerialArea(QWidget* parent) {
     return area;
 }
 
+QString SettingsFileName() {
+    return QString::fromStdString(SettingsDir + "/ZARO.ini");
+}
+
+// RS-485 and the gateway are taken only when the settings file names them.
+void ExplainRefusedKind(int kind) {
+    ui.kindHint->setText(
+        kind == kRS485
+            ? Tr(QT_TRANSLATE_NOOP("SelComm", "RS-485 is offered only when the settings name it: set COMType = 1 "
+                                              "in section [Interface] of %1 and open this dialog again. RS-232 "
+                                              "stays in use."))
+                  .arg(SettingsFileName())
+            : Tr(QT_TRANSLATE_NOOP("SelComm",
+                                   "A gateway is offered only when the settings name it: set COMType = 2 in "
+                                   "section [Interface] of %1 and open this dialog again, then press Scan or "
+                                   "add a gateway by its IP address. RS-232 stays in use."))
+                  .arg(SettingsFileName()));
+    ui.kindHint->show();
+}
+
 // Shows the address being probed and lets the window repaint; user input waits.
 void ShowProbe(int address) {
     ui.indicator->setText(Tr(QT_TRANSLATE_NOOP("SelComm", "Searching address %1 ...")).arg(address));
@@ -211,6 +238,11 @@ QDialog* CreateInterfaceDialog(QWidget* parent, KnownDevices& devices, MeterSess
                        Tr(QT_TRANSLATE_NOOP("SelComm", "LANMOD57 module (Modbus/TCP)"))});
     QObject::connect(ui.kind, &QComboBox::activated, [](int k) { CmSelCommType(k); });
     top->addRow(Tr(QT_TRANSLATE_NOOP("SelComm", "Interface")), ui.kind);
+    ui.kindHint = new QLabel(dialog);
+    ui.kindHint->setObjectName("KindHint");
+    ui.kindHint->setWordWrap(true);
+    ui.kindHint->hide();
+    top->addRow(ui.kindHint);
     ui.timeout = new NumberField(dialog);
     ui.timeout->setObjectName("Timeout");
     ui.timeout->setDecimals(3);
@@ -240,7 +272,19 @@ QDialog* CreateInterfaceDialog(QWidget* parent, KnownDevices& devices, MeterSess
     ui.close->setDefault(false);
     ui.close->setAutoDefault(false); // Enter in the port field must not close the dialog
     QObject::connect(ui.close, &QPushButton::clicked, dialog, &QDialog::accept);
-    layout->addWidget(ui.close, 0, Qt::AlignRight);
+    ui.testResult = new QLabel(dialog);
+    ui.testResult->setObjectName("TestResult");
+    ui.testResult->setWordWrap(true);
+    ui.testResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ui.test = new QPushButton(Tr(QT_TRANSLATE_NOOP("SelComm", "&Test connection")), dialog);
+    ui.test->setObjectName("TestConnection");
+    ui.test->setAutoDefault(false);
+    QObject::connect(ui.test, &QPushButton::clicked, [] { CmTestConnection(); });
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(ui.testResult, 1);
+    bottom->addWidget(ui.test);
+    bottom->addWidget(ui.close);
+    layout->addLayout(bottom);
     QObject::connect(dialog, &QDialog::finished, [] { CmCloseCommSel(); });
 
     ui.kind->setCurrentIndex(std::clamp(ui.connection->kind, int(kRS232), int(kModule)));
@@ -312,7 +356,9 @@ void DisplayDevSelect() {
 int CmSelCommType(int kind) {
     if (!ui.dialog) return 0;
     if (kind == ui.connection->kind) return 0; // the kind the settings named stays usable
+    ui.kindHint->hide();
     if (kind != 0 && kind != 3) {
+        ExplainRefusedKind(kind);
         kind = 0;
         ui.kind->setCurrentIndex(0);
         if (kind == ui.connection->kind) return 0;
@@ -389,6 +435,48 @@ int CmSearchDevice() {
     ui.indicator->hide();
     EnableInterfaceSelection();
     DisplayDevSelect();
+    return 0;
+}
+
+int CmTestConnection() {
+    if (!ui.dialog) return 0;
+    // The address tried is the one the dialog shows ticked.
+    if (ui.connection->kind == kRS485) TakeTickedAddresses();
+    if (ui.connection->kind == kGateway && ShowingGatewayMeters()) {
+        bool ticked[kMaxBusAddress];
+        TickedAddresses(ticked);
+        AdoptDevSelect(*ui.devices, ticked);
+    }
+    QDialog* dialog = ui.dialog;
+    ui.testResult->setText(Tr(QT_TRANSLATE_NOOP("SelComm", "Testing the connection ...")));
+    dialog->setEnabled(false); // no Close or Escape while the link waits for the meter
+    dialog->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Into a copy: the panels go on scaling by the configuration last read.
+    ConfigImage scratch = ui.session->read;
+    const bool opened = InitInterface();
+    const bool answered = opened && ReadVersionInfo(scratch, 0);
+    const std::string tried = TriedConnectionText();
+    // The next command opens the port or connection as set then, not the one tested.
+    if (IsSerialKind(ui.connection->kind))
+        CloseCommPort();
+    else
+        CloseTCPConnection(kCloseAllTCP);
+    // Clicks and keys that queued up during the test reach a disabled dialog only.
+    QCoreApplication::processEvents();
+    dialog->setEnabled(true);
+    if (answered) {
+        const QString model =
+            QString::fromLatin1(ReportedModel(), qsizetype(qstrnlen(ReportedModel(), sizeof ReportedModel())));
+        ui.testResult->setText(Tr(QT_TRANSLATE_NOOP("SelComm", "The meter answered: %1, firmware %2, address %3."))
+                                   .arg(model, VersionText(scratch.FwVersion))
+                                   .arg(AddressOfReads()));
+        return 1;
+    }
+    ui.testResult->setText(
+        Tr(QT_TRANSLATE_NOOP("SelComm", "No valid answer. Tried: %1")).arg(QString::fromStdString(tried)));
+    // A port or connection that did not open has said so already.
+    if (opened) Error(kInterfaceKind, IsSerialKind(ui.connection->kind) ? 1 : 2, tried.c_str());
     return 0;
 }
 

@@ -35,6 +35,10 @@ int CmSelPortClose(int value);
 int CmSetCommTimeout(double seconds);
 int SelDevRange(int last);
 int CmSearchDevice();
+// Reads the meter's version over the interface as the dialog sets it and shows the
+// outcome in the dialog; a meter that does not answer gets the error (20, 1) serial or
+// (20, 2) Modbus/TCP naming what was tried. 1 when the meter answered.
+int CmTestConnection();
 int CmCloseCommSel();
 // The ticked address boxes: ticked[a - 1] for address a.
 void TickedAddresses(bool (&ticked)[247]);
