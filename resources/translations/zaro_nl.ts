@@ -1100,6 +1100,10 @@ Versie: %3</translation>
         <source>Configuration</source>
         <translation>Configuratie</translation>
     </message>
+    <message>
+        <source>The configuration was changed and the changes were not saved. Save them to a file first?</source>
+        <translation>De configuratie is gewijzigd en de wijzigingen zijn niet opgeslagen. Eerst in een bestand opslaan?</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -1363,10 +1367,6 @@ Versie: %3</translation>
     <message>
         <source>Meter</source>
         <translation>Meter</translation>
-    </message>
-    <message>
-        <source>The meter already holds this configuration; nothing was sent.</source>
-        <translation>De meter heeft deze configuratie al; er is niets verzonden.</translation>
     </message>
 </context>
 <context>
@@ -2332,6 +2332,89 @@ Er is geen programma gevonden om het te openen.</translation>
     <message>
         <source>unknown</source>
         <translation>onbekend</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>RS-485</source>
+        <translation>RS-485</translation>
+    </message>
+    <message>
+        <source>RS-232</source>
+        <translation>RS-232</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>LANMOD57 module</source>
+        <translation>LANMOD57-module</translation>
+    </message>
+    <message>
+        <source>%1, address %2</source>
+        <translation>%1, adres %2</translation>
+    </message>
+    <message>
+        <source>%1, firmware %2</source>
+        <translation>%1, firmware %2</translation>
+    </message>
+    <message>
+        <source>Online, last answer %1</source>
+        <translation>Online, laatste antwoord %1</translation>
+    </message>
+    <message>
+        <source>Offline, last answer %1</source>
+        <translation>Offline, laatste antwoord %1</translation>
+    </message>
+    <message>
+        <source>Offline, no answer yet</source>
+        <translation>Offline, nog geen antwoord</translation>
+    </message>
+    <message>
+        <source>the meter could not be reached.</source>
+        <translation>de meter was niet bereikbaar.</translation>
+    </message>
+    <message>
+        <source>Configuration received from meter %1 at %2</source>
+        <translation>Configuratie van meter %1 om %2 ontvangen</translation>
+    </message>
+    <message>
+        <source>Configuration received from the meter at %1</source>
+        <translation>Configuratie van de meter om %1 ontvangen</translation>
+    </message>
+    <message>
+        <source>Receive failed: %1</source>
+        <translation>Ontvangen mislukt: %1</translation>
+    </message>
+    <message>
+        <source>Configuration sent to meter %1 at %2</source>
+        <translation>Configuratie om %2 naar meter %1 verzonden</translation>
+    </message>
+    <message>
+        <source>Configuration sent to the meter at %1</source>
+        <translation>Configuratie om %1 naar de meter verzonden</translation>
+    </message>
+    <message>
+        <source>Nothing sent at %1: the meter already holds this configuration</source>
+        <translation>Om %1 niets verzonden: de meter heeft deze configuratie al</translation>
+    </message>
+    <message>
+        <source>Send failed: %1</source>
+        <translation>Verzenden mislukt: %1</translation>
+    </message>
+    <message>
+        <source>Send cancelled: the meter was not changed</source>
+        <translation>Verzenden geannuleerd: de meter is niet gewijzigd</translation>
+    </message>
+    <message>
+        <source>Configuration changed, not sent</source>
+        <translation>Configuratie gewijzigd, niet verzonden</translation>
+    </message>
+    <message>
+        <source>No meter has answered yet. Choose the interface the meter is connected to, or try the program with a simulated meter.</source>
+        <translation>Er heeft nog geen meter geantwoord. Kies de interface waarop de meter is aangesloten, of probeer het programma met een gesimuleerde meter.</translation>
     </message>
 </context>
 </TS>
