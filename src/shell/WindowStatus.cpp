@@ -135,10 +135,13 @@ QString TransferText(const TransferReport& r, bool brief) {
 QLabel* StatusLabel(QStatusBar* bar, const char* name, bool permanent) {
     auto* label = new QLabel(bar);
     label->setObjectName(name);
-    if (permanent)
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse); // a port or a reason to copy
+    if (permanent) {
+        label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         bar->addPermanentWidget(label);
-    else
+    } else {
         bar->addWidget(label, 1);
+    }
     return label;
 }
 
@@ -193,7 +196,9 @@ QWidget* CreateFirstRunBanner(QWidget* parent) {
 void CreateStatusBar(QMainWindow* window) {
     QStatusBar* bar = window->statusBar();
     StatusLabel(bar, "transferStatus", false);
-    StatusLabel(bar, "editStatus", true);
+    QFont bold = StatusLabel(bar, "editStatus", true)->font();
+    bold.setBold(true);
+    bar->findChild<QLabel*>("editStatus")->setFont(bold);
     StatusLabel(bar, "connectionStatus", true);
     StatusLabel(bar, "meterStatus", true);
     StatusLabel(bar, "onlineStatus", true);
