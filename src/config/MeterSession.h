@@ -15,9 +15,9 @@
 enum class TransferOutcome { None, Received, ReceiveFailed, Sent, SendUnchanged, SendFailed, SendCancelled };
 struct TransferReport {
     TransferOutcome outcome = TransferOutcome::None;
-    uint32_t at = 0;     // calendar seconds
-    int address = -1;    // the meter's bus address; -1 point to point
-    int errorKind = -1;  // the error pair that said why it failed; -1 none
+    uint32_t at = 0;    // calendar seconds
+    int address = -1;   // the meter's bus address; -1 point to point
+    int errorKind = -1; // the error pair that said why it failed; -1 none
     int errorNumber = -1;
     std::string errorArgument;
 };

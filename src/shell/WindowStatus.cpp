@@ -88,7 +88,8 @@ QString MeterText(const Connection& c) {
 QString OnlineText(const Connection& c) {
     const MeterContact& m = c.contact;
     const bool here = m.place == MeterPlace(c);
-    if (here && m.online) return Tr(QT_TRANSLATE_NOOP("Status", "Online, last answer %1")).arg(ClockTime(m.lastAnswerAt));
+    if (here && m.online)
+        return Tr(QT_TRANSLATE_NOOP("Status", "Online, last answer %1")).arg(ClockTime(m.lastAnswerAt));
     if (here && m.lastAnswerAt)
         return Tr(QT_TRANSLATE_NOOP("Status", "Offline, last answer %1")).arg(ClockTime(m.lastAnswerAt));
     return Tr(QT_TRANSLATE_NOOP("Status", "Offline, no answer yet"));
@@ -106,21 +107,26 @@ QString TransferText(const TransferReport& r, bool brief) {
     QString reason = r.outcome == TransferOutcome::ReceiveFailed || r.outcome == TransferOutcome::SendFailed
                          ? Reason(r)
                          : QString();
-    if (brief && reason.indexOf(QLatin1String(". ")) > 0) reason = reason.left(reason.indexOf(QLatin1String(". ")) + 1);
+    if (brief && reason.indexOf(QLatin1String(". ")) > 0)
+        reason = reason.left(reason.indexOf(QLatin1String(". ")) + 1);
     switch (r.outcome) {
     case TransferOutcome::Received:
-        return r.address >= 0 ? Tr(QT_TRANSLATE_NOOP("Status", "Configuration received from meter %1 at %2"))
-                                    .arg(r.address)
-                                    .arg(at)
-                              : Tr(QT_TRANSLATE_NOOP("Status", "Configuration received from the meter at %1")).arg(at);
+        return r.address >= 0
+                   ? Tr(QT_TRANSLATE_NOOP("Status", "Configuration received from meter %1 at %2"))
+                         .arg(r.address)
+                         .arg(at)
+                   : Tr(QT_TRANSLATE_NOOP("Status", "Configuration received from the meter at %1")).arg(at);
     case TransferOutcome::ReceiveFailed:
         return Tr(QT_TRANSLATE_NOOP("Status", "Receive failed: %1")).arg(reason);
     case TransferOutcome::Sent:
         return r.address >= 0
-                   ? Tr(QT_TRANSLATE_NOOP("Status", "Configuration sent to meter %1 at %2")).arg(r.address).arg(at)
+                   ? Tr(QT_TRANSLATE_NOOP("Status", "Configuration sent to meter %1 at %2"))
+                         .arg(r.address)
+                         .arg(at)
                    : Tr(QT_TRANSLATE_NOOP("Status", "Configuration sent to the meter at %1")).arg(at);
     case TransferOutcome::SendUnchanged:
-        return Tr(QT_TRANSLATE_NOOP("Status", "Nothing sent at %1: the meter already holds this configuration"))
+        return Tr(QT_TRANSLATE_NOOP("Status",
+                                    "Nothing sent at %1: the meter already holds this configuration"))
             .arg(at);
     case TransferOutcome::SendFailed:
         return Tr(QT_TRANSLATE_NOOP("Status", "Send failed: %1")).arg(reason);
@@ -216,8 +222,9 @@ void ShowWindowStatus() {
         NewINIFile(session);
     }
     SetText("transferStatus", TransferText(session.transfer, false));
-    SetText("editStatus",
-            HasUnsentEdits(session) ? Tr(QT_TRANSLATE_NOOP("Status", "Configuration changed, not sent")) : QString());
+    SetText("editStatus", HasUnsentEdits(session)
+                              ? Tr(QT_TRANSLATE_NOOP("Status", "Configuration changed, not sent"))
+                              : QString());
     SetText("connectionStatus", ConnectionText(c));
     SetText("meterStatus", MeterText(c));
     SetText("onlineStatus", OnlineText(c));
@@ -229,10 +236,13 @@ void ShowWindowStatus() {
 
     if (auto* banner = window->findChild<QFrame*>("firstRunBanner")) {
         banner->findChild<QLabel*>("firstRunText")
-            ->setText(Tr(QT_TRANSLATE_NOOP("Status", "No meter has answered yet. Choose the interface the meter "
-                                                     "is connected to, or try the program with a simulated meter.")));
-        banner->findChild<QPushButton*>("firstRunInterface")->setText(QCoreApplication::translate("Menu", kInterfaceEntry));
-        banner->findChild<QPushButton*>("firstRunDemo")->setText(QCoreApplication::translate("Menu", kDemoEntry));
+            ->setText(Tr(QT_TRANSLATE_NOOP("Status",
+                                           "No meter has answered yet. Choose the interface the meter "
+                                           "is connected to, or try the program with a simulated meter.")));
+        banner->findChild<QPushButton*>("firstRunInterface")
+            ->setText(QCoreApplication::translate("Menu", kInterfaceEntry));
+        banner->findChild<QPushButton*>("firstRunDemo")
+            ->setText(QCoreApplication::translate("Menu", kDemoEntry));
         banner->setVisible(!c.meterAnswered && ActivePanelKind() == PanelKind::Main);
     }
 }

@@ -749,6 +749,10 @@ class ShellTest : public QObject {
         QCOMPARE(MainWindow()->windowTitle(), QStringLiteral("ZARO[*]"));
         QCOMPARE(Status("transferStatus"), QString());
         CloseCommPort();
+
+        cleanup(); // the next start knows that a meter has answered
+        QVERIFY(Start());
+        QVERIFY(!MainWindow()->findChild<QFrame*>("firstRunBanner")->isVisibleTo(MainWindow()));
     }
 
     // New, Open, Receive, Exit and closing the window ask before they drop unsaved edits:
