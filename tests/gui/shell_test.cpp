@@ -735,6 +735,13 @@ class ShellTest : public QObject {
         CmCloseAcquisition();
         LanguageAction(1)->trigger();
 
+        MenuAction("Sen&d configuration to meter")->trigger(); // the scripted questions confirm
+        QVERIFY(QRegularExpression("^Configuration sent to meter 5 at " + kClock + "$")
+                    .match(Status("transferStatus"))
+                    .hasMatch());
+        QVERIFY(MainWindow()->windowTitle().startsWith("ZARO[*] \u2014 Configuration sent to meter 5 at "));
+        QCOMPARE(Status("editStatus"), QString());
+
         // A failed receive says why, and the next command ends the outcome in the title.
         sim.fault("silence:100");
         messages.answers = {2}; // discard the edit
