@@ -13,6 +13,11 @@ for lang in en de fr; do
   QT_QPA_PLATFORM=offscreen "$build/tests/mainpanel_screenshot" "docs/mainpanel-$lang.png" "$lang"
   echo "docs/mainpanel-$lang.png"
 done
+# The main window with its status bar, against the simulated meter after a receive and an edit.
+for lang in en de; do
+  QT_QPA_PLATFORM=offscreen "$build/tests/mainpanel_screenshot" --window "docs/statusbar-$lang.png" "$lang"
+  echo "docs/statusbar-$lang.png"
+done
 for lang in en de; do
   QT_QPA_PLATFORM=offscreen "$build/tests/commlog_screenshot" docs "$lang"
   echo "docs/commlog-$lang.png docs/senddiff-$lang.png"

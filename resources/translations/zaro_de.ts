@@ -1144,6 +1144,10 @@ Version: %3</translation>
         <source>The test found no meter: the version request got no valid answer (IP address and TCP port, meter address, time-out: %1). Check the IP address, the network cable and the meter behind the device.</source>
         <translation>Der Test fand kein Gerät: Die Versionsabfrage erhielt keine gültige Antwort (IP-Adresse und TCP-Port, Geräteadresse, Zeitlimit: %1). Prüfen Sie die IP-Adresse, das Netzwerkkabel und das Gerät dahinter.</translation>
     </message>
+    <message>
+        <source>The configuration was changed and the changes were not saved. Save them to a file first?</source>
+        <translation>Die Konfiguration wurde geändert und die Änderungen wurden nicht gespeichert. Zuerst in einer Datei speichern?</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -2432,6 +2436,89 @@ Es wurde kein Programm gefunden, das sie öffnet.</translation>
     <message>
         <source>unknown</source>
         <translation>unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>RS-485</source>
+        <translation>RS-485</translation>
+    </message>
+    <message>
+        <source>RS-232</source>
+        <translation>RS-232</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>LANMOD57 module</source>
+        <translation>LANMOD57-Modul</translation>
+    </message>
+    <message>
+        <source>%1, address %2</source>
+        <translation>%1, Adresse %2</translation>
+    </message>
+    <message>
+        <source>%1, firmware %2</source>
+        <translation>%1, Firmware %2</translation>
+    </message>
+    <message>
+        <source>Online, last answer %1</source>
+        <translation>Online, letzte Antwort %1</translation>
+    </message>
+    <message>
+        <source>Offline, last answer %1</source>
+        <translation>Offline, letzte Antwort %1</translation>
+    </message>
+    <message>
+        <source>Offline, no answer yet</source>
+        <translation>Offline, noch keine Antwort</translation>
+    </message>
+    <message>
+        <source>the meter could not be reached.</source>
+        <translation>das Messgerät war nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>Configuration received from meter %1 at %2</source>
+        <translation>Konfiguration von Messgerät %1 um %2 empfangen</translation>
+    </message>
+    <message>
+        <source>Configuration received from the meter at %1</source>
+        <translation>Konfiguration vom Messgerät um %1 empfangen</translation>
+    </message>
+    <message>
+        <source>Receive failed: %1</source>
+        <translation>Empfang fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Configuration sent to meter %1 at %2</source>
+        <translation>Konfiguration um %2 an Messgerät %1 gesendet</translation>
+    </message>
+    <message>
+        <source>Configuration sent to the meter at %1</source>
+        <translation>Konfiguration um %1 an das Messgerät gesendet</translation>
+    </message>
+    <message>
+        <source>Nothing sent at %1: the meter already holds this configuration</source>
+        <translation>Um %1 nichts gesendet: Das Messgerät hat diese Konfiguration bereits</translation>
+    </message>
+    <message>
+        <source>Send failed: %1</source>
+        <translation>Senden fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Send cancelled: the meter was not changed</source>
+        <translation>Senden abgebrochen: Das Messgerät wurde nicht geändert</translation>
+    </message>
+    <message>
+        <source>Configuration changed, not sent</source>
+        <translation>Konfiguration geändert, nicht gesendet</translation>
+    </message>
+    <message>
+        <source>No meter has answered yet. Choose the interface the meter is connected to, or try the program with a simulated meter.</source>
+        <translation>Noch hat kein Messgerät geantwortet. Wählen Sie die Schnittstelle, an der das Messgerät angeschlossen ist, oder probieren Sie das Programm mit einem simulierten Messgerät aus.</translation>
     </message>
 </context>
 </TS>

@@ -1142,6 +1142,10 @@ Version: %3</source>
         <source>The test found no meter: the version request got no valid answer (IP address and TCP port, meter address, time-out: %1). Check the IP address, the network cable and the meter behind the device.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The configuration was changed and the changes were not saved. Save them to a file first?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -2427,6 +2431,89 @@ No program to open it was found.</source>
     </message>
     <message>
         <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>RS-485</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RS-232</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LANMOD57 module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, address %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, firmware %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Online, last answer %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offline, last answer %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offline, no answer yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the meter could not be reached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration received from meter %1 at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration received from the meter at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receive failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration sent to meter %1 at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration sent to the meter at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing sent at %1: the meter already holds this configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send cancelled: the meter was not changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration changed, not sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No meter has answered yet. Choose the interface the meter is connected to, or try the program with a simulated meter.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

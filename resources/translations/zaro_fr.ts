@@ -1144,6 +1144,10 @@ Version : %3</translation>
         <source>The test found no meter: the version request got no valid answer (IP address and TCP port, meter address, time-out: %1). Check the IP address, the network cable and the meter behind the device.</source>
         <translation>Le test n'a trouvé aucun appareil : la demande de version n'a reçu aucune réponse valide (adresse IP et port TCP, adresse de l'appareil, délai : %1). Vérifiez l'adresse IP, le câble réseau et l'appareil qui se trouve derrière.</translation>
     </message>
+    <message>
+        <source>The configuration was changed and the changes were not saved. Save them to a file first?</source>
+        <translation>La configuration a été modifiée et les modifications n'ont pas été enregistrées. Les enregistrer d'abord dans un fichier ?</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -2432,6 +2436,89 @@ Aucun programme pour l'ouvrir n'a été trouvé.</translation>
     <message>
         <source>unknown</source>
         <translation>inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>RS-485</source>
+        <translation>RS-485</translation>
+    </message>
+    <message>
+        <source>RS-232</source>
+        <translation>RS-232</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Passerelle</translation>
+    </message>
+    <message>
+        <source>LANMOD57 module</source>
+        <translation>Module LANMOD57</translation>
+    </message>
+    <message>
+        <source>%1, address %2</source>
+        <translation>%1, adresse %2</translation>
+    </message>
+    <message>
+        <source>%1, firmware %2</source>
+        <translation>%1, micrologiciel %2</translation>
+    </message>
+    <message>
+        <source>Online, last answer %1</source>
+        <translation>En ligne, dernière réponse %1</translation>
+    </message>
+    <message>
+        <source>Offline, last answer %1</source>
+        <translation>Hors ligne, dernière réponse %1</translation>
+    </message>
+    <message>
+        <source>Offline, no answer yet</source>
+        <translation>Hors ligne, pas encore de réponse</translation>
+    </message>
+    <message>
+        <source>the meter could not be reached.</source>
+        <translation>l'appareil de mesure n'a pas pu être joint.</translation>
+    </message>
+    <message>
+        <source>Configuration received from meter %1 at %2</source>
+        <translation>Configuration reçue de l'appareil %1 à %2</translation>
+    </message>
+    <message>
+        <source>Configuration received from the meter at %1</source>
+        <translation>Configuration reçue de l'appareil à %1</translation>
+    </message>
+    <message>
+        <source>Receive failed: %1</source>
+        <translation>Échec de la réception : %1</translation>
+    </message>
+    <message>
+        <source>Configuration sent to meter %1 at %2</source>
+        <translation>Configuration envoyée à l'appareil %1 à %2</translation>
+    </message>
+    <message>
+        <source>Configuration sent to the meter at %1</source>
+        <translation>Configuration envoyée à l'appareil à %1</translation>
+    </message>
+    <message>
+        <source>Nothing sent at %1: the meter already holds this configuration</source>
+        <translation>Rien envoyé à %1 : l'appareil a déjà cette configuration</translation>
+    </message>
+    <message>
+        <source>Send failed: %1</source>
+        <translation>Échec de l'envoi : %1</translation>
+    </message>
+    <message>
+        <source>Send cancelled: the meter was not changed</source>
+        <translation>Envoi annulé : l'appareil n'a pas été modifié</translation>
+    </message>
+    <message>
+        <source>Configuration changed, not sent</source>
+        <translation>Configuration modifiée, non envoyée</translation>
+    </message>
+    <message>
+        <source>No meter has answered yet. Choose the interface the meter is connected to, or try the program with a simulated meter.</source>
+        <translation>Aucun appareil de mesure n'a encore répondu. Choisissez l'interface à laquelle l'appareil est raccordé, ou essayez le programme avec un appareil simulé.</translation>
     </message>
 </context>
 </TS>

@@ -1144,6 +1144,10 @@ Versie: %3</translation>
         <source>The test found no meter: the version request got no valid answer (IP address and TCP port, meter address, time-out: %1). Check the IP address, the network cable and the meter behind the device.</source>
         <translation>De test vond geen meter: de versieaanvraag kreeg geen geldig antwoord (IP-adres en TCP-poort, meteradres, time-out: %1). Controleer het IP-adres, de netwerkkabel en de meter achter het apparaat.</translation>
     </message>
+    <message>
+        <source>The configuration was changed and the changes were not saved. Save them to a file first?</source>
+        <translation>De configuratie is gewijzigd en de wijzigingen zijn niet opgeslagen. Eerst in een bestand opslaan?</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -2432,6 +2436,89 @@ Er is geen programma gevonden om het te openen.</translation>
     <message>
         <source>unknown</source>
         <translation>onbekend</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>RS-485</source>
+        <translation>RS-485</translation>
+    </message>
+    <message>
+        <source>RS-232</source>
+        <translation>RS-232</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>LANMOD57 module</source>
+        <translation>LANMOD57-module</translation>
+    </message>
+    <message>
+        <source>%1, address %2</source>
+        <translation>%1, adres %2</translation>
+    </message>
+    <message>
+        <source>%1, firmware %2</source>
+        <translation>%1, firmware %2</translation>
+    </message>
+    <message>
+        <source>Online, last answer %1</source>
+        <translation>Online, laatste antwoord %1</translation>
+    </message>
+    <message>
+        <source>Offline, last answer %1</source>
+        <translation>Offline, laatste antwoord %1</translation>
+    </message>
+    <message>
+        <source>Offline, no answer yet</source>
+        <translation>Offline, nog geen antwoord</translation>
+    </message>
+    <message>
+        <source>the meter could not be reached.</source>
+        <translation>de meter was niet bereikbaar.</translation>
+    </message>
+    <message>
+        <source>Configuration received from meter %1 at %2</source>
+        <translation>Configuratie van meter %1 om %2 ontvangen</translation>
+    </message>
+    <message>
+        <source>Configuration received from the meter at %1</source>
+        <translation>Configuratie van de meter om %1 ontvangen</translation>
+    </message>
+    <message>
+        <source>Receive failed: %1</source>
+        <translation>Ontvangen mislukt: %1</translation>
+    </message>
+    <message>
+        <source>Configuration sent to meter %1 at %2</source>
+        <translation>Configuratie om %2 naar meter %1 verzonden</translation>
+    </message>
+    <message>
+        <source>Configuration sent to the meter at %1</source>
+        <translation>Configuratie om %1 naar de meter verzonden</translation>
+    </message>
+    <message>
+        <source>Nothing sent at %1: the meter already holds this configuration</source>
+        <translation>Om %1 niets verzonden: de meter heeft deze configuratie al</translation>
+    </message>
+    <message>
+        <source>Send failed: %1</source>
+        <translation>Verzenden mislukt: %1</translation>
+    </message>
+    <message>
+        <source>Send cancelled: the meter was not changed</source>
+        <translation>Verzenden geannuleerd: de meter is niet gewijzigd</translation>
+    </message>
+    <message>
+        <source>Configuration changed, not sent</source>
+        <translation>Configuratie gewijzigd, niet verzonden</translation>
+    </message>
+    <message>
+        <source>No meter has answered yet. Choose the interface the meter is connected to, or try the program with a simulated meter.</source>
+        <translation>Er heeft nog geen meter geantwoord. Kies de interface waarop de meter is aangesloten, of probeer het programma met een gesimuleerde meter.</translation>
     </message>
 </context>
 </TS>

@@ -30,6 +30,8 @@ struct CliCommand {
 int CmdRead(MeterSession& session, const QStringList& args);
 int CmdReadConfig(MeterSession& session, const QStringList& args);
 int CmdSendConfig(MeterSession& session, const QStringList& args);
+// CmSendConfig, saying on stderr when the meter already held the configuration.
+int SendConfiguration(MeterSession& session);
 int CmdVersion(MeterSession& session, const QStringList& args);
 int CmdMeasure(MeterSession& session, const QStringList& args);
 int CmdScanRs485(const QStringList& args, KnownDevices& devices, Connection& connection);

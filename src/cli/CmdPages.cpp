@@ -78,7 +78,7 @@ int CmdPages(MeterSession& session, const QStringList& args) {
     }
     if (!o.toggles.isEmpty() && !o.file.isEmpty() && !SaveConfigFile(session, o.file.toStdString()))
         return kExitDeviceFailed;
-    if (o.send && !CmSendConfig(session)) return kExitDeviceFailed;
+    if (o.send && !SendConfiguration(session)) return kExitDeviceFailed;
     PrintPages(session, set);
     return kExitOk;
 }

@@ -5,6 +5,13 @@
 #include "link/DeviceLink.h"
 #include "platform/Messages.h"
 
+int SendConfiguration(MeterSession& session) {
+    const int sent = CmSendConfig(session);
+    if (sent && session.transfer.outcome == TransferOutcome::SendUnchanged)
+        Notify(QStringLiteral("The meter already holds this configuration; nothing was sent."));
+    return sent;
+}
+
 int CmdSendConfig(MeterSession& session, const QStringList& args) {
     QStringList rest = args;
     // "send-config FILE --yes" reads naturally; accept the flag after the file too.
@@ -15,5 +22,5 @@ int CmdSendConfig(MeterSession& session, const QStringList& args) {
     // The interface stays the one chosen for this run; only the configuration comes
     // from the file.
     if (!LoadConfigFile(rest[0].toStdString(), session.edited)) return kExitDeviceFailed;
-    return CmSendConfig(session) ? kExitOk : kExitDeviceFailed;
+    return SendConfiguration(session) ? kExitOk : kExitDeviceFailed;
 }

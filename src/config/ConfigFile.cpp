@@ -1,5 +1,6 @@
 #include "config/ConfigFile.h"
 
+#include "config/ConfigTransfer.h"
 #include "config/EditorRefresh.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
@@ -16,11 +17,19 @@ int OpenConfigFile(MeterSession& session, const std::string& path, ConfigImage& 
     return 1;
 }
 
+// A new or opened configuration is no longer the one the last transfer was about.
+void StartOver(MeterSession& session) {
+    ActivateObjects();
+    ShowAll();
+    KeepEdits(session);
+    session.transfer = TransferReport{};
+    ShowEditState();
+}
+
 void CmFileNew(MeterSession& session) {
     ReadINIFile(session);
     InitNewConfiguration(session);
-    ActivateObjects();
-    ShowAll();
+    StartOver(session);
 }
 
 void CmFileOpen(MeterSession& session) {
@@ -28,17 +37,19 @@ void CmFileOpen(MeterSession& session) {
     if (path.empty()) return;
     session.configFile = path;
     if (!OpenConfigFile(session, session.configFile, session.edited)) return;
-    ActivateObjects();
-    ShowAll();
+    StartOver(session);
 }
 
-void CmSaveToFile(MeterSession& session) {
+int CmSaveToFile(MeterSession& session) {
     ShowAll(); // the editor's date and time are those written into the file
     std::string path =
         FileSelectPopup(true, EditorCaptionText(kCapSaveTitle), "*.ZRC",
                         session.configFile.empty() ? std::string("*.ZRC") : session.configFile);
-    if (path.empty()) return;
+    if (path.empty()) return 0;
     if (QFileInfo(QString::fromStdString(path)).suffix().isEmpty()) path += ".ZRC";
     session.configFile = path;
-    SaveConfigFile(session, session.configFile);
+    if (!SaveConfigFile(session, session.configFile)) return 0;
+    KeepEdits(session);
+    ShowEditState();
+    return 1;
 }

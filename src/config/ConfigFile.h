@@ -57,4 +57,4 @@ int OpenConfigFile(MeterSession& session, const std::string& path, ConfigImage& 
 
 void CmFileNew(MeterSession& session);
 void CmFileOpen(MeterSession& session);
-void CmSaveToFile(MeterSession& session);
+int CmSaveToFile(MeterSession& session); // 1 when the file was written

@@ -110,11 +110,7 @@ enum SendResult { kStopped = -1, kFailed = 0, kSent = 1, kUnchanged = 2 };
 SendResult ConfirmDifferences(MeterSession& session) {
     const std::vector<ConfigDifference> diffs = CompareConfigurations(
         MeterConfiguration(session), session.edited, CurrentMessageSink().numberLocale());
-    if (diffs.empty()) {
-        Notify(QCoreApplication::translate("ConfigDiff",
-                                           "The meter already holds this configuration; nothing was sent."));
-        return kUnchanged;
-    }
+    if (diffs.empty()) return kUnchanged; // the window says so until the next command
     return WarningWithDetails(0, 0, DifferenceRows(diffs)) ? kSent : kStopped;
 }
 
@@ -198,7 +194,55 @@ SendResult SendCheckedConfiguration(MeterSession& session) {
     return kSent;
 }
 
+ConfigImage AsSent(const ConfigImage& image) {
+    ConfigImage copy = image;
+    SetupInputData(&copy);
+    return copy;
+}
+
+bool SameImage(const ConfigImage& a, const ConfigImage& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0; // packed: every byte is a field
+}
+
+void ReportTransfer(MeterSession& session, TransferOutcome outcome) {
+    TransferReport& r = session.transfer;
+    r = TransferReport{};
+    r.outcome = outcome;
+    r.at = CalendarSecondsNow();
+    if (IsAddressedKind(session.connection.kind)) r.address = MeterAddressInUse(session.connection);
+    const ErrorPair why = LastError();
+    if (outcome == TransferOutcome::ReceiveFailed || outcome == TransferOutcome::SendFailed) {
+        r.errorKind = why.kind;
+        r.errorNumber = why.number;
+        r.errorArgument = why.argument;
+    }
+}
+
+// What the meter named itself as, for the window's status.
+void NoteIdentity(MeterSession& session) {
+    MeterContact& contact = session.connection.contact;
+    contact.model = std::string(ReportedModel(), qstrnlen(ReportedModel(), sizeof ReportedModel()));
+    contact.firmware = session.read.FwVersion;
+}
+
 } // namespace
+
+void KeepEdits(MeterSession& session) {
+    session.kept = AsSent(session.edited);
+}
+
+void EditsOnMeter(MeterSession& session) {
+    session.onMeter = AsSent(session.edited);
+    session.onMeterKnown = true;
+}
+
+bool HasUnsavedEdits(const MeterSession& session) {
+    return !SameImage(AsSent(session.edited), session.kept);
+}
+
+bool HasUnsentEdits(const MeterSession& session) {
+    return session.onMeterKnown && !SameImage(AsSent(session.edited), session.onMeter);
+}
 
 ConfigImage MeterConfiguration(MeterSession& session) {
     ConfigImage meter = session.read;
@@ -271,6 +315,7 @@ int ReadConfiguration(MeterSession& session, int) {
     TransferWindow(1, 0, 0);
     if (!ok) return 0;
 
+    NoteIdentity(session);
     RestoreInputData(&session.read);
     // A base-model read leaves bytes 108 on alone: what an extended meter read before
     // put there would change how this meter is shown.
@@ -294,23 +339,38 @@ int ReceiveConfiguration(MeterSession& session) {
 }
 
 int CmRecFromDev(MeterSession& session) {
-    if (!ReceiveConfiguration(session)) return 0;
+    ForgetLastError();
+    if (!ReceiveConfiguration(session)) {
+        ReportTransfer(session, TransferOutcome::ReceiveFailed);
+        ShowEditState();
+        return 0;
+    }
+    session.connection.meterAnswered = 1;
     NewINIFile(session); // model and ranges now follow the meter
     ActivateObjects();
     ShowAll();
+    KeepEdits(session);
+    EditsOnMeter(session);
+    ReportTransfer(session, TransferOutcome::Received);
+    ShowEditState();
     return 1;
 }
 
 int CmSendConfig(MeterSession& session) {
+    ForgetLastError();
     SetupInputData(&session.edited);
     ClearUnofferedPages(session.edited); // a file or another program may have set them
     if (!InitInterface()) {
         ShowAll();
+        ReportTransfer(session, TransferOutcome::SendFailed);
+        ShowEditState();
         return 0;
     }
     if (!ReadConfiguration(session, 0)) {
         CloseInterface();
         ShowAll();
+        ReportTransfer(session, TransferOutcome::SendFailed);
+        ShowEditState();
         return 0;
     }
     TransferWindow(0, 0, 0);
@@ -320,7 +380,16 @@ int CmSendConfig(MeterSession& session) {
     if (result == kSent) Wire().pauseMs(kFullBarMs);
     TransferWindow(1, 0, 0);
     if (result != kStopped) ShowAll();
-    return result == kSent || result == kUnchanged ? 1 : 0;
+    const bool held = result == kSent || result == kUnchanged;
+    if (held) EditsOnMeter(session);
+    // A check that stopped the send said why; a declined question leaves the meter as it was.
+    const TransferOutcome outcome = result == kSent        ? TransferOutcome::Sent
+                                    : result == kUnchanged ? TransferOutcome::SendUnchanged
+                                    : result == kStopped && LastError().kind < 0 ? TransferOutcome::SendCancelled
+                                                                                 : TransferOutcome::SendFailed;
+    ReportTransfer(session, outcome);
+    ShowEditState();
+    return held ? 1 : 0;
 }
 
 int ReadVersionInfo(MeterSession& session) {
@@ -331,6 +400,7 @@ int ReadVersionInfo(ConfigImage& image, int showErrors) {
     if (!InitInterface()) return 0;
     const int ok = Read(image, kReadVersions, showErrors) && Read(image, kReadModelName, showErrors);
     CloseInterface();
+    if (ok) NoteIdentity(session);
     return ok;
 }
 

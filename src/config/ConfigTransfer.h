@@ -49,5 +49,12 @@ void RestoreInputData(ConfigImage* image);
 // session.read as a configuration of its own: the interface option follows the bus settings.
 ConfigImage MeterConfiguration(MeterSession& session);
 
+// The edits' baselines. They are taken after the editor's redraw, which makes its own
+// corrections, and compared as the image would be sent (ratios in the meter's form).
+void KeepEdits(MeterSession& session);    // received, opened, saved or made new
+void EditsOnMeter(MeterSession& session); // received or sent
+bool HasUnsavedEdits(const MeterSession& session);
+bool HasUnsentEdits(const MeterSession& session); // false until a meter's configuration was read
+
 // Folder of the backups kept before every send.
 std::string BackupDir();

@@ -8,7 +8,19 @@
 #include "link/Connection.h"
 #include "link/MeterBlocks.h"
 
+#include <cstdint>
 #include <string>
+
+// How the last Receive or Send ended; it stands until the next one, New or Open.
+enum class TransferOutcome { None, Received, ReceiveFailed, Sent, SendUnchanged, SendFailed, SendCancelled };
+struct TransferReport {
+    TransferOutcome outcome = TransferOutcome::None;
+    uint32_t at = 0;    // calendar seconds
+    int address = -1;   // the meter's bus address; -1 point to point
+    int errorKind = -1; // the error pair that said why it failed; -1 none
+    int errorNumber = -1;
+    std::string errorArgument;
+};
 
 struct MeterSession {
     Connection connection;
@@ -16,6 +28,13 @@ struct MeterSession {
     ConfigImage read{};     // as last read from the connected meter
     std::string configFile; // configuration file last opened or saved
     MeterBlocks blocks{};   // what the last reads left, for the decoders
+    // edited as it was last received, opened, saved or made new (config/ConfigTransfer.h
+    // KeepEdits): what differs is unsaved.
+    ConfigImage kept{};
+    // edited as it was last received from or sent to the meter; valid once one was.
+    ConfigImage onMeter{};
+    bool onMeterKnown = false;
+    TransferReport transfer;
 };
 
 // The link works for this session from now on: over its connection, into its blocks.

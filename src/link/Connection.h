@@ -11,6 +11,16 @@
 
 constexpr int kMaxGateways = 256;
 
+// What the program last learnt of the meter at the other end, for the window to show.
+// The link notes every exchange; the configuration reads add model and firmware.
+struct MeterContact {
+    std::string place;         // where the meter answered or failed last (MeterPlace)
+    bool online = false;       // the last exchange there was answered
+    uint32_t lastAnswerAt = 0; // calendar seconds of the last good exchange there; 0 none
+    std::string model;         // as the meter named itself; empty until read
+    int firmware = 0;          // 312 = 3.12; 0 until read
+};
+
 // The members' initialisers are what the link uses until the settings files are read,
 // and what those fall back to.
 struct Connection {
@@ -39,6 +49,11 @@ struct Connection {
     int32_t moduleTcpPort = 502;
     // Port of the module's web server, which hands out its logger file.
     int32_t moduleHttpPort = 80;
+
+    // 1 once a meter has answered over these settings: the window then stops offering
+    // the first steps. Kept in ZARO.ini.
+    int32_t meterAnswered = 0;
+    MeterContact contact;
 };
 
 // The link talks over this connection from now on. The owner hands it over before the
@@ -51,6 +66,14 @@ Connection& ConnectionInUse();
 // The bus address of the meter in use: meterAddress on RS-485, gatewayUnitAddress
 // behind a gateway (and as the unit a module is asked for).
 int32_t MeterAddressInUse(const Connection& connection);
+
+// Where the link would reach the meter now: the interface kind, the port or the gateway
+// or module, and the address. Answers noted for one place say nothing of another.
+std::string MeterPlace(const Connection& connection);
+// The link notes each exchange with the meter in connection.contact, then calls the
+// observer (one at a time; nullptr none) so a window can show it at once.
+void NoteExchange(Connection& connection, bool answered);
+void ObserveExchanges(void (*observer)());
 
 // Makes kind, gateway and module the interface of connection. When it is the link's,
 // a change of any of them closes every Modbus/TCP connection (ModbusTcp.cpp); the next

@@ -441,7 +441,9 @@ int CheckReply(int n) {
 
 int InitInterface() {
     LinkBusyScope guard; // connecting lets timers run, like a transaction
-    return IsTCP() ? InitTCPConnection() : OpenSerial();
+    const int ok = IsTCP() ? InitTCPConnection() : OpenSerial();
+    if (!ok) NoteExchange(LinkConnection(), false); // no port, no gateway: no meter either
+    return ok;
 }
 
 int CloseInterface() {
@@ -516,16 +518,18 @@ int Read(ConfigImage& image, int index, int showErrors) {
     if (index == kReadLoggerData && !LoggerRequestFits()) return 0;
     MakeProtocol(3, image, index, showErrors, 0);
     const int ok = IsTCP() ? TransactTCP(showErrors, 0) : DataTransmission(showErrors, 0);
-    if (!ok) return 0;
-    DistributeReply(image, index);
-    return 1;
+    if (ok) DistributeReply(image, index);
+    NoteExchange(LinkConnection(), ok != 0);
+    return ok ? 1 : 0;
 }
 
 int Write(ConfigImage& image, int index, int showErrors, int broadcast) {
     if (busy || index < 0 || index >= kWriteRequests) return 0;
     LinkBusyScope guard;
     MakeProtocol(10, image, index, showErrors, broadcast);
-    return IsTCP() ? TransactTCP(showErrors, broadcast) : DataTransmission(showErrors, broadcast);
+    const int ok = IsTCP() ? TransactTCP(showErrors, broadcast) : DataTransmission(showErrors, broadcast);
+    if (!broadcast) NoteExchange(LinkConnection(), ok != 0); // a broadcast gets no answer to judge by
+    return ok;
 }
 
 int Diagnose(int address) {

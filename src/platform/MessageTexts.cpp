@@ -183,6 +183,9 @@ const PairText kPairs[] = {
     {MessageType::Warning, kNoBackupKind, kNoBackupNumber,
      QT_TRANSLATE_NOOP("Messages", "The meter's present configuration could not be backed up, so this send "
                                    "could not be undone. Send without a backup?")},
+    {MessageType::Warning, kUnsavedChangesKind, kUnsavedChangesNumber,
+     QT_TRANSLATE_NOOP("Messages", "The configuration was changed and the changes were not saved. Save them "
+                                   "to a file first?")},
 };
 
 const char* kLoggerSendWarning = QT_TRANSLATE_NOOP(

@@ -16,10 +16,12 @@ class SilentMessages : public MessageSink {
     void notify(const QString&) override {}
     void showInfo(const QString&, const QString&) override {}
     std::string selectFile(bool, const QString&, const QString&, const std::string&) override { return {}; }
+    int askUnsavedChanges() override { return 0; }
 };
 
 SilentMessages silent;
 MessageSink* sink = &silent;
+ErrorPair lastError;
 
 } // namespace
 
@@ -34,6 +36,7 @@ MessageSink& CurrentMessageSink() {
 }
 
 int Error(int kind, int number, const char* argument) {
+    lastError = {kind, number, argument ? argument : ""};
     sink->showError(kind, number, argument);
     return 1;
 }
@@ -58,6 +61,19 @@ void TransferWindow(int mode, int value, double delay) {
 
 void Notify(const QString& text) {
     sink->notify(text);
+}
+
+int AskUnsavedChanges() {
+    const int r = sink->askUnsavedChanges();
+    return r == 1 || r == 2 ? r : 0;
+}
+
+ErrorPair LastError() {
+    return lastError;
+}
+
+void ForgetLastError() {
+    lastError = {};
 }
 
 int PasswordPopup(std::string& password, int maxLength) {
@@ -125,6 +141,14 @@ void ScriptedMessages::showError(int kind, int number, const char* argument) {
 int ScriptedMessages::askWarning(int kind, int number) {
     shown.push_back({MessageType::Warning, kind, number});
     if (answers.empty()) return 1;
+    const int a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+int ScriptedMessages::askUnsavedChanges() {
+    shown.push_back({MessageType::Warning, kUnsavedChangesKind, kUnsavedChangesNumber});
+    if (answers.empty()) return 0;
     const int a = answers.front();
     answers.pop_front();
     return a;

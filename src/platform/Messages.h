@@ -37,6 +37,9 @@ class MessageSink {
     // pattern is a file-dialog filter such as "*.ZRC".
     virtual std::string selectFile(bool save, const QString& title, const QString& pattern,
                                    const std::string& suggested) = 0;
+    // The configuration was changed since it was last kept (kUnsavedChangesKind, -Number):
+    // 0 cancel the command, 1 save first, 2 discard the changes.
+    virtual int askUnsavedChanges() = 0;
     // A masked password entry of at most maxLength characters: 1 entered, 0 cancelled.
     virtual int askPassword(std::string&, int) { return 0; }
     // How the reader of these messages writes numbers: the chosen language's way in the
@@ -59,6 +62,16 @@ void ShowDetails(const QString& title, const QString& text, const QStringList& r
 std::string FileSelectPopup(bool save, const QString& title, const QString& pattern,
                             const std::string& suggested);
 int PasswordPopup(std::string& password, int maxLength); // 1 entered, 0 cancelled
+int AskUnsavedChanges();                                  // 0 cancel, 1 save, 2 discard
+
+// The last error pair shown, so that a command can say afterwards why it failed.
+struct ErrorPair {
+    int kind = -1; // -1: none since it was forgotten
+    int number = -1;
+    std::string argument;
+};
+ErrorPair LastError();
+void ForgetLastError();
 
 enum class MessageType { Error, Warning, LoggerSendWarning };
 
@@ -66,6 +79,9 @@ enum class MessageType { Error, Warning, LoggerSendWarning };
 // (Warning kind, number): without a backup the send could not be undone.
 constexpr int kNoBackupKind = 3;
 constexpr int kNoBackupNumber = 8;
+// The question before New, Open, Receive or Exit would drop unsaved edits.
+constexpr int kUnsavedChangesKind = 19;
+constexpr int kUnsavedChangesNumber = 1;
 // "The file was not saved. %1": a file the user keeps, with the reason.
 constexpr int kFileNotSavedKind = 3;
 constexpr int kFileNotSavedNumber = 100;
@@ -88,6 +104,7 @@ class ConsoleMessages : public MessageSink {
     void notify(const QString& text) override;
     void showInfo(const QString& title, const QString& text) override;
     std::string selectFile(bool, const QString&, const QString&, const std::string&) override { return {}; }
+    int askUnsavedChanges() override { return 2; } // the command line edits nothing
     bool yes;
     bool sendWithoutBackup = false; // --no-backup: --yes alone does not give up the backup
     int loggerAnswerWhenYes = 2;    // continue and clear the logger
@@ -119,6 +136,7 @@ class ScriptedMessages : public MessageSink {
                            const std::string& suggested) override;
 
     int askPassword(std::string& password, int maxLength) override;
+    int askUnsavedChanges() override; // shown as (Warning, 19, 1); answers from the queue, else 0
     QLocale numberLocale() const override { return locale; }
 
     bool wasShown(MessageType type, int kind, int number) const;

@@ -135,6 +135,8 @@ const IntKey kProgramKeys[] = {
 };
 // Only a chosen device path is stored, so files without one stay as they were.
 constexpr const char* kPortPathKey = "COMPortPath";
+// Written only once a meter has answered, so that the defaults' file stays as it was.
+constexpr const char* kMeterAnsweredKey = "MeterAnswered";
 
 // ZAROTCP.ini, in the order written; each key's range may depend on one read before it.
 const IntKey kGatewayKeys[] = {
@@ -268,6 +270,7 @@ void LoadINIDefault(MeterSession& session) {
     Connection& connection = session.connection;
     SetDefaults(kProgramKeys, connection, &session.edited);
     connection.serialPath.clear();
+    connection.meterAnswered = 0;
     std::fill(std::begin(Devices485), std::end(Devices485), 0);
 }
 
@@ -278,6 +281,8 @@ int ReadINIFile(MeterSession& session) {
     GetInts(doc, kProgramKeys, connection, &session.edited);
     std::string path;
     if (IniGetString(doc, "Interface", kPortPathKey, path)) connection.serialPath = path;
+    int64_t answered = 0;
+    connection.meterAnswered = IniGetInt(doc, "Interface", kMeterAnsweredKey, answered) && answered == 1;
     if (connection.serialPort == 0 && connection.serialPath.empty()) { // port 0 names no device by itself
         connection.serialPort = Connection{}.serialPort;
         mended = true;
@@ -292,6 +297,7 @@ int NewINIFile(const MeterSession& session) {
     doc.sorted = true;
     PutInts(doc, kProgramKeys, connection, &session.edited);
     if (!connection.serialPath.empty()) IniPutString(doc, "Interface", kPortPathKey, connection.serialPath);
+    if (connection.meterAnswered) IniPutInt(doc, "Interface", kMeterAnsweredKey, 1);
     PutAddressSlots(doc, "Interface", Devices485);
     return SaveDoc(kProgramFile, doc);
 }

@@ -48,6 +48,11 @@ template <int (*command)()> int Sessionless(MeterSession&) {
     return command();
 }
 
+// Commands that replace the configuration being edited ask first when it holds unsaved edits.
+template <int (*command)(MeterSession&)> int AfterAsking(MeterSession& session) {
+    return MayDropEdits(session) ? command(session) : 0;
+}
+
 int SelInterface(MeterSession& session) {
     return CmSelInterface(ActivePanel(), ShellDevices(), session);
 }
@@ -69,9 +74,9 @@ const char* const kMainTitles[] = {
 using T = ToolImage;
 
 const MenuCommand kMainCommands[] = {
-    {kFile, QT_TRANSLATE_NOOP("Menu", "&New configuration"), "Ctrl+N", T::New, Void<CmFileNew>, -1},
-    {kFile, QT_TRANSLATE_NOOP("Menu", "&Open configuration..."), "Ctrl+O", T::Open, Void<CmFileOpen>, -1},
-    {kFile, QT_TRANSLATE_NOOP("Menu", "&Save configuration..."), "Ctrl+S", T::Save, Void<CmSaveToFile>, -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "&New configuration"), "Ctrl+N", T::New, AfterAsking<Void<CmFileNew>>, -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "&Open configuration..."), "Ctrl+O", T::Open, AfterAsking<Void<CmFileOpen>>, -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "&Save configuration..."), "Ctrl+S", T::Save, CmSaveToFile, -1},
     {kFile, QT_TRANSLATE_NOOP("Menu", "Compare configuration &files..."), nullptr, T::None,
      Void<CmCompareFiles>, -1},
     {kFile, QT_TRANSLATE_NOOP("Menu", "Compare file with &meter..."), nullptr, T::None,
@@ -79,10 +84,10 @@ const MenuCommand kMainCommands[] = {
     {kFile, nullptr, nullptr, T::None, nullptr, -1},
     {kFile, QT_TRANSLATE_NOOP("Menu", "&Print..."), "Ctrl+P", T::Print, Sessionless<CmPrint>, -1},
     {kFile, nullptr, nullptr, T::None, nullptr, -1},
-    {kFile, QT_TRANSLATE_NOOP("Menu", "E&xit"), "Ctrl+Q", T::None, Sessionless<ExitProgram>, -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "E&xit"), "Ctrl+Q", T::None, AfterAsking<Sessionless<ExitProgram>>, -1},
 
     {kMeter, QT_TRANSLATE_NOOP("Menu", "&Receive configuration from meter"), "Ctrl+R", T::Download,
-     CmRecFromDev, -1},
+     AfterAsking<CmRecFromDev>, -1},
     {kMeter, QT_TRANSLATE_NOOP("Menu", "Sen&d configuration to meter"), "Ctrl+D", T::Upload, CmSendConfig,
      -1},
     {kMeter, QT_TRANSLATE_NOOP("Menu", "&Version information"), nullptr, T::None, Void<CmGetVersionInfo>, -1},

@@ -42,5 +42,16 @@ QWidget* CreateSplashPanel(QWidget* parent);
 // Closes every Modbus/TCP connection (a change of gateway or module, the end).
 void CloseAllTCPConnections();
 
+// The window's account of the meter and the edits (WindowStatus.cpp): the status bar, made
+// once with the window; the first steps over the panels while no meter has answered; and
+// their redraw with the title and its unsaved-edits mark, after every command, edit and
+// exchange with the meter.
+void CreateStatusBar(QMainWindow* window);
+QWidget* CreateFirstRunBanner(QWidget* parent);
+void ShowWindowStatus();
+// Before New, Open, Receive, Exit or closing the window: true when there are no unsaved
+// edits or the user had them saved or discarded; false when the command is to stop.
+bool MayDropEdits(MeterSession& session);
+
 // The main panel's date and time fields appear on printouts only.
 void ShowPrintFields(bool visible);

@@ -175,6 +175,7 @@ QMenuBar* BuildMenuBar(const MenuTable& table, QWidget* parent, MeterSession& se
         QObject::connect(action, &QAction::triggered, action, [run, &session] {
             CommitMainPanelEdits();
             run(session);
+            ShowWindowStatus();
         });
     }
     return bar;

@@ -5,6 +5,7 @@
 #include "shell/Shell.h"
 
 #include "config/ConfigImage.h"
+#include "config/ConfigTransfer.h"
 #include "config/EditorRefresh.h"
 #include "config/gui/MainPanel.h"
 #include "config/gui/SimulationPanel.h"
@@ -60,7 +61,13 @@ class PanelEventFilter : public QObject {
 
 bool PanelEvents(QObject* panel, QEvent* event) {
     // The type first: during the window's destruction the handle no longer is a main window.
-    if (event->type() == QEvent::Close && panel == BkgndPanel) QCoreApplication::exit(0);
+    if (event->type() == QEvent::Close && panel == BkgndPanel) {
+        if (!MayDropEdits(ShellSession())) {
+            event->ignore();
+            return true;
+        }
+        QCoreApplication::exit(0);
+    }
     return false;
 }
 
@@ -97,6 +104,7 @@ bool IsFitted(PanelKind kind) {
 void ResetProgramState(MeterSession& session) {
     session.configFile.clear();
     session.connection.highestSearchAddress = 32;
+    session.connection.contact = MeterContact{};
     CloseTCPConnection(kCloseAllTCP);
 }
 
@@ -135,7 +143,9 @@ void CreateMainWindow() {
     auto* area = new QWidget(BkgndPanel);
     panelArea = new QVBoxLayout(area);
     panelArea->setContentsMargins(0, 0, 0, 0);
+    panelArea->addWidget(CreateFirstRunBanner(area));
     BkgndPanel->setCentralWidget(area);
+    CreateStatusBar(BkgndPanel);
     BkgndPanel->installEventFilter(new PanelEventFilter(BkgndPanel));
     BkgndPanel->resize(1000, 700);
     BkgndPanel->setWindowIcon(QIcon(SplashPicture().copy(320, 40, 180, 220)));
@@ -234,6 +244,7 @@ void ShowPanel(PanelKind kind, QWidget* panel) {
     panel->show();
     activePanel = panel;
     activeKind = kind;
+    ShowWindowStatus();
 }
 
 void DiscardPanel(QPointer<QWidget>& panel) {
@@ -277,7 +288,6 @@ int ChangeLanguage(int l) {
     LoadTranslation(l);
     ApplyLanguageLocale(l);
     if (!BkgndPanel) CreateMainWindow();
-    BkgndPanel->setWindowTitle(MainWindowTitle());
 
     // Only the panel is reloaded; the configuration in memory stays as it is. The old
     // editor goes first so that its refresh hooks are gone before the new one's exist.
@@ -291,6 +301,7 @@ int ChangeLanguage(int l) {
     ActivateObjects();
     ShowAll();
     NewINIFile(ShellSession());
+    ShowWindowStatus(); // the title and the status bar in the new language
     return 1;
 }
 
@@ -342,10 +353,19 @@ int StartZaro(double splashSeconds, const std::string& settingsDir) {
     // The splash stays its full time however quickly the files were read.
     Delay(splashSeconds - (Timer() - shownAt));
     Panels().about->hide();
-    return ChangeLanguage(Language);
+    EditStateHook = ShowWindowStatus;
+    ObserveExchanges(ShowWindowStatus);
+    const int shown = ChangeLanguage(Language);
+    KeepEdits(session); // after the editor's first redraw, which makes its corrections
+    session.onMeterKnown = false;
+    session.transfer = TransferReport{};
+    ShowWindowStatus();
+    return shown;
 }
 
 void EndZaro() {
+    EditStateHook = nullptr;
+    ObserveExchanges(nullptr);
     EndPanelSimulation(ShellSession());
     DiscardToolbar();
     delete MainPanel;

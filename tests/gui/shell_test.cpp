@@ -14,6 +14,7 @@
 #include "config/ConfigDiff.h"
 #include "config/ConfigFile.h"
 #include "config/ConfigImage.h"
+#include "config/ConfigTransfer.h"
 #include "config/EditorRefresh.h"
 #include "config/gui/DispModePanel.h"
 #include "link/CommLog.h"
@@ -110,6 +111,25 @@ QStringList Column(QTreeWidget* table, int column) {
         cells << table->topLevelItem(i)->text(column).section(',', 0, 0);
     return cells;
 }
+
+QLabel* StatusField(const char* name) {
+    return MainWindow()->statusBar()->findChild<QLabel*>(name);
+}
+QString Status(const char* name) {
+    QLabel* field = StatusField(name);
+    return field && field->isVisibleTo(MainWindow()) ? field->text() : QString();
+}
+
+// Types into a number field of the editor and leaves it, as a user would.
+void TypeInto(const char* field, const char* text) {
+    auto* box = MainPanelHandle()->findChild<QAbstractSpinBox*>(field);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+const QString kClock = QStringLiteral(R"(\d\d:\d\d:\d\d)");
 
 } // namespace
 
@@ -651,6 +671,194 @@ class ShellTest : public QObject {
         StopCommLog();
         QVERIFY(StopCommLogFile());
         QCOMPARE(size_t(text.count('\n')), kCommLogCapacity + 1);
+    }
+
+    // A fresh settings folder offers the first steps over the editor; a meter's answer ends
+    // them. The status bar then names where the meter is, what it is and when it last
+    // answered, on a live panel too; the title keeps the receive's outcome until the next
+    // command; an edit shows as unsent; a failed read as offline. In English and German.
+    void statusBarFollowsTheMeter() {
+        QVERIFY(Start());
+        auto* banner = MainWindow()->findChild<QFrame*>("firstRunBanner");
+        QVERIFY(banner && banner->isVisible());
+        QCOMPARE(Status("onlineStatus"), QStringLiteral("Offline, no answer yet"));
+        QString dialogTitle;
+        QTimer::singleShot(0, [&dialogTitle] {
+            if (QWidget* d = QApplication::activeModalWidget()) {
+                dialogTitle = d->windowTitle();
+                qobject_cast<QDialog*>(d)->reject();
+            }
+        });
+        banner->findChild<QPushButton*>("firstRunInterface")->click();
+        QCOMPARE(dialogTitle, QStringLiteral("Interface"));
+        // The demo button is the Help menu's entry; the copy of the program it would start
+        // is not started here.
+        QAction* demo = MenuAction("Try with a &simulated meter");
+        QObject::disconnect(demo, &QAction::triggered, nullptr, nullptr);
+        QSignalSpy tried(demo, &QAction::triggered);
+        banner->findChild<QPushButton*>("firstRunDemo")->click();
+        QCOMPARE(tried.size(), 1);
+
+        SimLine sim{{"--rs485", "5", "--model", "zrm3", "--fw", "412"}};
+        QVERIFY(sim.ok());
+        connection.kind = kRS485;
+        connection.meterAddress = 5;
+        connection.serialPath = sim.path().toStdString();
+        MenuAction("&Receive configuration from meter")->trigger();
+        QVERIFY(!banner->isVisible());
+        QVERIFY(FileText(File("ZARO.ini")).contains("MeterAnswered = 1\r\n"));
+        QCOMPARE(Status("connectionStatus"), "RS-485 " + sim.path() + ", address 5");
+        QCOMPARE(Status("meterStatus"), QStringLiteral("ZRM3, firmware 4.12"));
+        QVERIFY2(QRegularExpression("^Online, last answer " + kClock + "$").match(Status("onlineStatus")).hasMatch(),
+                 qPrintable(Status("onlineStatus")));
+        const QRegularExpression received("Configuration received from meter 5 at " + kClock + "$");
+        QVERIFY(received.match(Status("transferStatus")).hasMatch());
+        QVERIFY2(received.match(MainWindow()->windowTitle()).hasMatch(), qPrintable(MainWindow()->windowTitle()));
+        QCOMPARE(Status("editStatus"), QString());
+        QVERIFY(!MainWindow()->isWindowModified());
+
+        TypeInto("UrPrim", "30");
+        QCOMPARE(Status("editStatus"), QStringLiteral("Configuration changed, not sent"));
+        QVERIFY(MainWindow()->isWindowModified());
+        MenuAction("&Version information")->trigger(); // not a transfer: the outcome stays
+        QVERIFY(received.match(MainWindow()->windowTitle()).hasMatch());
+
+        LanguageAction(0)->trigger();
+        CmMeasDisplay(session);
+        QVERIFY(Panels().measurements && MainWindow()->statusBar()->isVisible());
+        QCOMPARE(Status("editStatus"), QStringLiteral("Konfiguration geändert, nicht gesendet"));
+        QVERIFY(QRegularExpression("^Online, letzte Antwort " + kClock + "$").match(Status("onlineStatus")).hasMatch());
+        QVERIFY(Status("transferStatus").startsWith("Konfiguration von Messgerät 5 um "));
+        sim.fault("silence:4"); // every attempt of one poll
+        MeasTimer(session)->setInterval(0);
+        QTRY_VERIFY_WITH_TIMEOUT(Status("onlineStatus").startsWith("Offline, letzte Antwort "), 8000);
+        CmCloseAcquisition();
+        LanguageAction(1)->trigger();
+
+        MenuAction("Sen&d configuration to meter")->trigger(); // the scripted questions confirm
+        QVERIFY(QRegularExpression("^Configuration sent to meter 5 at " + kClock + "$")
+                    .match(Status("transferStatus"))
+                    .hasMatch());
+        QVERIFY(MainWindow()->windowTitle().startsWith("ZARO[*] \u2014 Configuration sent to meter 5 at "));
+        QCOMPARE(Status("editStatus"), QString());
+
+        // A failed receive says why, and the next command ends the outcome in the title.
+        sim.fault("silence:100");
+        messages.answers = {2}; // discard the edit
+        MenuAction("&Receive configuration from meter")->trigger();
+        QVERIFY(messages.wasShown(MessageType::Error, 0, 2));
+        QVERIFY2(Status("transferStatus").startsWith("Receive failed: The meter does not answer."),
+                 qPrintable(Status("transferStatus")));
+        QVERIFY(MainWindow()->windowTitle().endsWith("Receive failed: The meter does not answer."));
+        QVERIFY(Status("onlineStatus").startsWith("Offline, last answer "));
+        messages.answers = {2};
+        MenuAction("&New configuration")->trigger();
+        QCOMPARE(MainWindow()->windowTitle(), QStringLiteral("ZARO[*]"));
+        QCOMPARE(Status("transferStatus"), QString());
+        CloseCommPort();
+
+        cleanup(); // the next start knows that a meter has answered
+        QVERIFY(Start());
+        QVERIFY(!MainWindow()->findChild<QFrame*>("firstRunBanner")->isVisibleTo(MainWindow()));
+    }
+
+    // New, Open, Receive, Exit and closing the window ask before they drop unsaved edits:
+    // Cancel keeps them, Discard drops them, Save writes the file first (and a save that is
+    // cancelled stops the command). The question's default and Escape are Cancel.
+    void unsavedEditsAreProtected() {
+        SimLine sim{{"--rs232", "--model", "zrm3"}};
+        QVERIFY(sim.ok());
+        const QString path = File("kept.ZRC");
+        const auto edit = [this] {
+            session.edited.UrPrim = 20000.0f; // kept as it was before the edit
+            ShowAll();
+            KeepEdits(session);
+            TypeInto("UrPrim", "30");
+            QVERIFY(MainWindow()->isWindowModified());
+            messages.clear();
+        };
+        const auto edited = [this] { return float(session.edited.UrPrim) == 30000.0f; };
+        const auto saved = [&path] {
+            ConfigImage image{};
+            const bool ok = LoadConfigFile(path.toStdString(), image) == 1 && float(image.UrPrim) == 30000.0f;
+            QFile::remove(path);
+            return ok;
+        };
+        QVERIFY(Start());
+        connection.serialPath = sim.path().toStdString();
+        QVERIFY(!MainWindow()->isWindowModified());
+        MenuAction("&New configuration")->trigger(); // nothing to lose: no question
+        QVERIFY(messages.shown.empty());
+
+        const char* const commands[] = {"&New configuration", "&Open configuration...",
+                                        "&Receive configuration from meter"};
+        for (const char* command : commands) {
+            edit();
+            messages.answers = {0};
+            MenuAction(command)->trigger();
+            QVERIFY(messages.wasShown(MessageType::Warning, kUnsavedChangesKind, kUnsavedChangesNumber));
+            QVERIFY2(edited() && MainWindow()->isWindowModified(), command);
+
+            messages.answers = {1}; // save, but the file dialog is cancelled
+            MenuAction(command)->trigger();
+            QVERIFY2(edited() && !QFile::exists(path), command);
+
+            messages.answers = {1};
+            messages.files = {path.toStdString()};
+            if (command == commands[1]) messages.files.push_back(File("missing.ZRC").toStdString());
+            MenuAction(command)->trigger();
+            QVERIFY2(saved(), command);
+            QVERIFY2(!MainWindow()->isWindowModified(), command);
+
+            edit();
+            messages.answers = {2};
+            messages.files = {path.toStdString()};
+            MenuAction(command)->trigger();
+            QVERIFY2(!QFile::exists(path), command);
+            if (command != commands[1]) QVERIFY2(!edited() && !MainWindow()->isWindowModified(), command);
+        }
+
+        // Exit and the window's close: Cancel stays in the program, Save and Discard leave it.
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+        for (const int answer : {0, 1, 2}) {
+            for (bool close : {false, true}) {
+                edit();
+                messages.answers = {answer};
+                messages.files = {path.toStdString()};
+                guard.start(300);
+                QTimer::singleShot(0, MainWindow(), [close] {
+                    if (close)
+                        MainWindow()->close();
+                    else
+                        MenuAction("E&xit")->trigger();
+                });
+                QCOMPARE(QApplication::exec(), answer ? 0 : 7);
+                guard.stop();
+                QVERIFY(messages.wasShown(MessageType::Warning, kUnsavedChangesKind, kUnsavedChangesNumber));
+                QCOMPARE(saved(), answer == 1);
+                QCOMPARE(edited(), true);
+                MainWindow()->show();
+            }
+        }
+
+        // The dialog: Save, Discard and Cancel, Cancel the default; Escape cancels.
+        DialogMessages dialogs(nullptr);
+        QStringList buttons;
+        bool cancelIsDefault = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            for (QAbstractButton* b : box->buttons())
+                buttons << b->text();
+            cancelIsDefault = box->defaultButton() == box->button(QMessageBox::Cancel);
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QCOMPARE(dialogs.askUnsavedChanges(), 0);
+        QVERIFY(cancelIsDefault);
+        QCOMPARE(buttons.size(), 3);
+        CloseCommPort();
     }
 
     // Cancel, continue, continue and clear.

@@ -1,5 +1,13 @@
 // Draws the main panel with a sample configuration and saves a picture of it:
 //   mainpanel_screenshot FILE.png [LANGUAGE]     (scripts/screenshots.sh runs it)
+// or the whole main window against zaro-sim after a receive and one edit, to show the
+// status bar and the title in use:
+//   mainpanel_screenshot --window FILE.png LANGUAGE
+#include "SimProcess.h"
+#include "config/ConfigTransfer.h"
+#include "link/DeviceLink.h"
+#include "shell/Shell.h"
+#include "shell/ZARO.h"
 #include "config/ConfigImage.h"
 #include "config/EditorRefresh.h"
 #include "config/MeterSession.h"
@@ -8,7 +16,10 @@
 #include "settings/INI_File.h"
 #include "values/NumberText.h"
 
+#include <QDoubleSpinBox>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QMainWindow>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QWidget>
@@ -42,12 +53,52 @@ void SampleConfiguration(MeterSession& session) {
     std::strcpy(session.edited.Description, "Feeder 3, switchboard B");
 }
 
+int LanguageNumber(const QString& code) {
+    return code == "de" ? 0 : code == "nl" ? 2 : code == "fr" ? 3 : 1;
+}
+
+int MainWindowPicture(const QString& file, const QString& code) {
+    QTemporaryDir dir; // settings of this run only
+    ScriptedMessages messages;
+    SetMessageSink(&messages);
+    SetResourceDir(ZARO_BIN_DIR); // translations of the build
+    if (!StartZaro(0.0, dir.path().toStdString())) return 1;
+    ChangeLanguage(LanguageNumber(code));
+    MainWindow()->resize(1366, 768);
+    SimProcess sim;
+    if (!sim.start({"--rs485", "5", "--model", "zrm3", "--fw", "412", "--system", "4", "--vt", "20000/100",
+                    "--ct", "100/5"})) {
+        std::fprintf(stderr, "zaro-sim did not start: %s\n", qPrintable(sim.output()));
+        return 1;
+    }
+    Connection& connection = ShellConnection();
+    connection.kind = kRS485;
+    connection.meterAddress = 5;
+    connection.serialPath = sim.ptyPath().toStdString();
+    const int received = CmRecFromDev(ShellSession());
+    // One edit, as typed: the transformer's primary voltage.
+    auto* field = MainPanelHandle()->findChild<QDoubleSpinBox*>("UrPrim");
+    field->setValue(30.0);
+    emit field->editingFinished();
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 300)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    const bool saved = MainWindow()->grab().save(file);
+    CloseCommPort();
+    sim.stop();
+    EndZaro();
+    return received && saved && messages.shown.empty() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     MeterSession session;
     UseSession(session);
     QApplication app(argc, argv);
+    if (argc == 4 && QString(argv[1]) == "--window")
+        return MainWindowPicture(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr, "usage: mainpanel_screenshot FILE.png [LANGUAGE]\n");
         return 2;

@@ -331,7 +331,9 @@ QSpinBox* Integer(QWidget* parent, const char* name, int min, int max) {
 // Connects a user action to a callback; nothing runs while the panel is going away.
 template <typename Signal, typename Sender, typename F> void On(Sender* sender, Signal signal, F f) {
     QObject::connect(sender, signal, sender, [f] {
-        if (ui.root) f();
+        if (!ui.root) return;
+        f();
+        ShowEditState(); // not every edit redraws, yet each may change the title's mark
     });
 }
 
@@ -342,6 +344,7 @@ template <typename F> void OnEdited(QAbstractSpinBox* box, F f) {
         if (!ui.root || box->text() == box->property("shown").toString()) return;
         f();
         box->setProperty("shown", box->text());
+        ShowEditState();
     });
 }
 

@@ -107,6 +107,25 @@ int DialogMessages::askLoggerSendWarning() {
     return clear->isChecked() ? 2 : 1;
 }
 
+// Cancel is the default and Escape's answer: a slip of the Enter key must not throw away
+// the user's work.
+int DialogMessages::askUnsavedChanges() {
+    QMessageBox box(QMessageBox::Warning, MessageTitle(MessageType::Warning, kUnsavedChangesKind),
+                    MessageText(MessageType::Warning, kUnsavedChangesKind, kUnsavedChangesNumber),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent());
+    box.setObjectName("unsavedChanges");
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return 1;
+    case QMessageBox::Discard:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
 void DialogMessages::progress(int mode, int value) {
     if (mode == 0) {
         delete progressDialog;

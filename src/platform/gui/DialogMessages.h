@@ -26,6 +26,7 @@ class DialogMessages : public MessageSink {
     std::string selectFile(bool save, const QString& title, const QString& pattern,
                            const std::string& suggested) override;
     int askPassword(std::string& password, int maxLength) override;
+    int askUnsavedChanges() override;
     // The application's locale, which follows the chosen language.
     QLocale numberLocale() const override { return QLocale(); }
     // Gives the comparison dialogs their F1 (the help lives above this layer).
