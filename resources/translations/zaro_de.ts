@@ -1415,26 +1415,6 @@ Version: %3</translation>
         <translation>Ausnahmen</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Kopieren</translation>
-    </message>
-    <message>
-        <source>Save as text...</source>
-        <translation>Als Text speichern...</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Leeren</translation>
-    </message>
-    <message>
-        <source>Time (ms)</source>
-        <translation>Zeit (ms)</translation>
-    </message>
-    <message>
         <source>Direction</source>
         <translation>Richtung</translation>
     </message>
@@ -1467,16 +1447,48 @@ Version: %3</translation>
         <translation>Ergebnis</translation>
     </message>
     <message>
-        <source>Show:</source>
-        <translation>Anzeigen:</translation>
-    </message>
-    <message>
         <source>Communication log</source>
         <translation>Kommunikationsprotokoll</translation>
     </message>
     <message>
         <source>Save communication log</source>
         <translation>Kommunikationsprotokoll speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save as text...</source>
+        <translation>&amp;Als Text speichern...</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>An&amp;zeigen:</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Telegramme</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
     </message>
 </context>
 <context>

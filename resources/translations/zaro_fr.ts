@@ -1415,26 +1415,6 @@ Version : %3</translation>
         <translation>Exceptions</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copier</translation>
-    </message>
-    <message>
-        <source>Save as text...</source>
-        <translation>Enregistrer en texte...</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Effacer</translation>
-    </message>
-    <message>
-        <source>Time (ms)</source>
-        <translation>Temps (ms)</translation>
-    </message>
-    <message>
         <source>Direction</source>
         <translation>Sens</translation>
     </message>
@@ -1467,16 +1447,48 @@ Version : %3</translation>
         <translation>Résultat</translation>
     </message>
     <message>
-        <source>Show:</source>
-        <translation>Afficher :</translation>
-    </message>
-    <message>
         <source>Communication log</source>
         <translation>Journal de communication</translation>
     </message>
     <message>
         <source>Save communication log</source>
         <translation>Enregistrer le journal de communication</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Save as text...</source>
+        <translation>&amp;Enregistrer en texte...</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>E&amp;ffacer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Fer&amp;mer</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>&amp;Afficher :</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Trames</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
     </message>
 </context>
 <context>

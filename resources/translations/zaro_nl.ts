@@ -1415,26 +1415,6 @@ Versie: %3</translation>
         <translation>Excepties</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pauze</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Kopiëren</translation>
-    </message>
-    <message>
-        <source>Save as text...</source>
-        <translation>Opslaan als tekst...</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Wissen</translation>
-    </message>
-    <message>
-        <source>Time (ms)</source>
-        <translation>Tijd (ms)</translation>
-    </message>
-    <message>
         <source>Direction</source>
         <translation>Richting</translation>
     </message>
@@ -1467,16 +1447,48 @@ Versie: %3</translation>
         <translation>Resultaat</translation>
     </message>
     <message>
-        <source>Show:</source>
-        <translation>Tonen:</translation>
-    </message>
-    <message>
         <source>Communication log</source>
         <translation>Communicatielog</translation>
     </message>
     <message>
         <source>Save communication log</source>
         <translation>Communicatielog opslaan</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pauze</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Save as text...</source>
+        <translation>&amp;Opslaan als tekst...</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Wissen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>&amp;Tonen:</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Tonen</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Frames</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
     </message>
 </context>
 <context>

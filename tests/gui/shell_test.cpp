@@ -601,20 +601,26 @@ class ShellTest : public QObject {
         QCOMPARE(help, QString("compare.html"));
     }
 
-    // The window logs while it is open: a CRC error and its retry, filtered, paused.
-    void commLogWindowShowsFramesWhileOpen() {
+    // The log runs from start-up: the window lists, at clock times, a CRC error and its
+    // retry from before it was opened; filtered, paused; Escape and Close leave the log running.
+    void commLogKeptFromStartUp() {
+        QVERIFY(Start());
         SimLine sim{{"--rs232", "--fault", "badcrc"}};
         QVERIFY(sim.ok());
         connection.kind = 0;
         connection.serialPath = sim.path().toStdString();
         connection.replyTimeoutMs = 300;
         connection.closePortAfterUse = 0;
-        QPointer<QWidget> w = CreateCommLogWindow(nullptr);
-        w->show();
-        auto* table = w->findChild<QTreeWidget*>("frames");
-        QVERIFY(CommLogRunning());
+        ClearCommLog();
+        const QTime started = QTime::currentTime();
         QVERIFY(InitInterface() && Read(session.read, kReadVersions, 1));
-        QTRY_COMPARE(Column(table, 8), (QStringList{"request", "CRC error", "retry 1", "good reply"}));
+        CmCommLog();
+        QPointer<QWidget> w = Panels().commLog;
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        auto* table = w->findChild<QTreeWidget*>("frames");
+        QCOMPARE(Column(table, 8), (QStringList{"request", "CRC error", "retry 1", "good reply"}));
+        const QTime shown = QTime::fromString(table->topLevelItem(0)->text(0), "HH:mm:ss.zzz");
+        QVERIFY(shown.isValid() && std::abs(started.msecsTo(shown)) < 5000);
         QVERIFY(w->findChild<QLabel*>("counters")->text().contains("CRC errors 1"));
 
         w->findChild<QComboBox*>("filter")->setCurrentIndex(4); // CRC errors
@@ -629,13 +635,19 @@ class ShellTest : public QObject {
         pause->setChecked(false);
         QCOMPARE(table->topLevelItemCount(), 6);
 
-        w->close();
+        QTest::keyClick(w, Qt::Key_Escape);
         QTRY_VERIFY(w.isNull());
-        QVERIFY(!CommLogRunning()); // closed, the link reports to nobody
         const uint64_t before = CommLogTotal();
         QVERIFY(Read(session.read, kReadVersions, 1));
-        QCOMPARE(CommLogTotal(), before);
+        QCOMPARE(CommLogTotal(), before + 2); // the request and its good reply
+        CmCommLog();
+        w = Panels().commLog;
+        QCOMPARE(w->findChild<QTreeWidget*>("frames")->topLevelItemCount(), 8);
+        w->findChild<QPushButton*>("close")->click();
+        QTRY_VERIFY(w.isNull());
+        QVERIFY(CommLogRunning());
         CloseCommPort();
+        ClearCommLog();
     }
 
     // A log file gets every frame as it comes, beyond what the window holds.
