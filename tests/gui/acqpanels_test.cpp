@@ -99,6 +99,24 @@ uint16_t Word0(const uint8_t* block) {
     return w;
 }
 
+// What of the window with the panel in front leaves a 1366 x 768 screen with room for a
+// panel bar: the window's size, or a button outside it. Empty when all fits.
+QString Misfit() {
+    QMainWindow* w = MainWindow();
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QSize screen(1366, 740);
+    const QSize size = w->frameGeometry().size().expandedTo(w->minimumSizeHint());
+    if (size.width() > screen.width() || size.height() > screen.height())
+        return QStringLiteral("window %1 x %2").arg(size.width()).arg(size.height());
+    for (QAbstractButton* b : ActivePanel()->findChildren<QAbstractButton*>()) {
+        if (!b->isVisibleTo(w)) continue;
+        if (!w->rect().contains(QRect(b->mapTo(w, QPoint()), b->size())))
+            return QStringLiteral("button %1 at %2").arg(b->text()).arg(b->mapTo(w, QPoint()).x());
+    }
+    return {};
+}
+
 } // namespace
 
 class AcqPanelsTest : public QObject {
@@ -149,6 +167,7 @@ class AcqPanelsTest : public QObject {
         UseSession(session);
         QVERIFY(dir.isValid());
         SetMessageSink(&messages);
+        SetResourceDir(ZARO_BIN_DIR); // the translations of the build
         QVERIFY(StartZaro(0.0, dir.path().toStdString()));
         connection.closePortAfterUse = 1; // every panel reopens the port of its own simulator
         // Nothing here may reach beyond this machine, even by mistake.
@@ -317,6 +336,38 @@ class AcqPanelsTest : public QObject {
         QVERIFY(!MeasFieldRed(field) && !field->font().bold());
         QCOMPARE(field->palette().color(QPalette::WindowText), QColor(Qt::black));
         delete field;
+    }
+
+    // In every language each panel fits a 1366 x 768 screen in the main window, and Escape
+    // closes it as its Close button does.
+    void panelsFitTheSmallScreenAndEscapeCloses() {
+        const struct {
+            const char* name;
+            int (*open)(MeterSession&);
+            QPointer<QWidget>* panel;
+        } panels[] = {{"measurements", CmMeasDisplay, &Panels().measurements},
+                      {"minmax", CmMinMaxDisplay, &Panels().minMax},
+                      {"meters", CmMetersDisplay, &Panels().meters},
+                      {"mean", CmMeanValueDisplay, &Panels().mean},
+                      {"voltage harmonics", CmVoltageHarmonics, &Panels().harmonics},
+                      {"current harmonics", CmCurrentHarmonics, &Panels().harmonics}};
+        for (int l : {0, 2, 3, 1}) {
+            ChangeLanguage(l);
+            const QSize frame = MainWindow()->frameGeometry().size() - MainWindow()->size();
+            MainWindow()->resize(QSize(1366, 740) - frame);
+            QVERIFY2(Misfit().isEmpty(), qPrintable(QStringLiteral("main panel, language %1: %2").arg(l).arg(Misfit())));
+            for (const auto& p : panels) {
+                QVERIFY(start({"--model", "zrm3", "--system", "4", "--vt", "20000/100", "--ct", "100/5"}));
+                p.open(session);
+                QVERIFY2(*p.panel, p.name);
+                const QString misfit = Misfit();
+                QVERIFY2(misfit.isEmpty(), qPrintable(QStringLiteral("%1, language %2: %3").arg(p.name).arg(l).arg(misfit)));
+                QTest::keyClick(MainWindow(), Qt::Key_Escape);
+                QVERIFY2(!*p.panel, p.name);
+                QCOMPARE(ActivePanel(), MainPanelHandle());
+                QCOMPARE(MainWindow()->size(), QSize(1366, 740) - frame);
+            }
+        }
     }
 
     void minMaxShowsResetsAndRecovers() {
