@@ -389,10 +389,6 @@ Version: %3</translation>
         <translation>Anzeigemodus</translation>
     </message>
     <message>
-        <source>Display pages...</source>
-        <translation>Anzeigeseiten...</translation>
-    </message>
-    <message>
         <source>Refresh time</source>
         <translation>Aktualisierungszeit</translation>
     </message>
@@ -421,10 +417,6 @@ Version: %3</translation>
         <translation>Aufzeichnungsdauer</translation>
     </message>
     <message>
-        <source>Clear logger...</source>
-        <translation>Logger löschen...</translation>
-    </message>
-    <message>
         <source>Mean values</source>
         <translation>Mittelwerte</translation>
     </message>
@@ -443,6 +435,38 @@ Version: %3</translation>
     <message>
         <source>Description of the meter (at most 47 characters)</source>
         <translation>Beschreibung des Geräts (höchstens 47 Zeichen)</translation>
+    </message>
+    <message>
+        <source>Display &amp;pages...</source>
+        <translation>Anzeige&amp;seiten...</translation>
+    </message>
+    <message>
+        <source>Clear &amp;logger...</source>
+        <translation>Logger &amp;löschen...</translation>
+    </message>
+    <message>
+        <source>%1, primary</source>
+        <translation>%1, primär</translation>
+    </message>
+    <message>
+        <source>%1, secondary</source>
+        <translation>%1, sekundär</translation>
+    </message>
+    <message>
+        <source>Mean value %1, measurand</source>
+        <translation>Mittelwert %1, Messgröße</translation>
+    </message>
+    <message>
+        <source>Mean value %1, logged</source>
+        <translation>Mittelwert %1, aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>Min/max channel %1, measurand</source>
+        <translation>Min/Max-Kanal %1, Messgröße</translation>
+    </message>
+    <message>
+        <source>Min/max channel %1, recording</source>
+        <translation>Min/Max-Kanal %1, zeichnet auf</translation>
     </message>
 </context>
 <context>
@@ -715,7 +739,7 @@ Version: %3</translation>
     </message>
     <message>
         <source>&amp;Interface...</source>
-        <translation>&amp;Schnittstelle...</translation>
+        <translation>Sc&amp;hnittstelle...</translation>
     </message>
     <message>
         <source>&amp;Instantaneous values</source>
@@ -747,7 +771,7 @@ Version: %3</translation>
     </message>
     <message>
         <source>Logger &amp;without meter</source>
-        <translation>Logger &amp;ohne Messgerät</translation>
+        <translation>Logger ohne Mess&amp;gerät</translation>
     </message>
     <message>
         <source>Display &amp;pages...</source>
@@ -1495,7 +1519,7 @@ Version: %3</translation>
     <name>Menu</name>
     <message>
         <source>Compare configuration &amp;files...</source>
-        <translation>Konfigurations&amp;dateien vergleichen...</translation>
+        <translation>&amp;Konfigurationsdateien vergleichen...</translation>
     </message>
     <message>
         <source>Compare file with &amp;meter...</source>
@@ -1599,16 +1623,16 @@ Version: %3</translation>
         <translation>Adresse</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Lit while the meter is being read</source>
         <translation>Leuchtet, während das Gerät gelesen wird</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Drucken</translation>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -1666,8 +1690,8 @@ Version: %3</translation>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <source>Reset ticked extremes</source>
-        <translation>Markierte Extremwerte zurücksetzen</translation>
+        <source>&amp;Reset ticked extremes</source>
+        <translation>Markierte Extremwerte &amp;zurücksetzen</translation>
     </message>
 </context>
 <context>
@@ -1717,16 +1741,24 @@ Version: %3</translation>
         <translation>Setzen</translation>
     </message>
     <message>
-        <source>Set ticked registers</source>
-        <translation>Markierte Zähler setzen</translation>
+        <source>&amp;Set ticked registers</source>
+        <translation>Markierte Zähler s&amp;etzen</translation>
     </message>
     <message>
-        <source>Reset ticked registers</source>
-        <translation>Markierte Zähler nullen</translation>
+        <source>&amp;Reset ticked registers</source>
+        <translation>Markierte Zähler &amp;nullen</translation>
     </message>
     <message>
-        <source>Switch tariff</source>
-        <translation>Tarif umschalten</translation>
+        <source>Switch &amp;tariff</source>
+        <translation>&amp;Tarif umschalten</translation>
+    </message>
+    <message>
+        <source>Reset %1</source>
+        <translation>%1 nullen</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>%1 setzen</translation>
     </message>
 </context>
 <context>
@@ -1784,8 +1816,16 @@ Version: %3</translation>
         <translation>Alle</translation>
     </message>
     <message>
-        <source>Reset ticked extremes</source>
-        <translation>Markierte Extremwerte zurücksetzen</translation>
+        <source>&amp;Reset ticked extremes</source>
+        <translation>Markierte Extremwerte &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset minimum of %1</source>
+        <translation>Minimum von %1 zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset maximum of %1</source>
+        <translation>Maximum von %1 zurücksetzen</translation>
     </message>
 </context>
 <context>
@@ -1815,8 +1855,12 @@ Version: %3</translation>
         <translation>Maximum</translation>
     </message>
     <message>
-        <source>Reset maxima</source>
-        <translation>Maxima zurücksetzen</translation>
+        <source>&amp;Reset maxima</source>
+        <translation>Maxima &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Harmonics</source>
+        <translation>Oberschwingungen</translation>
     </message>
 </context>
 <context>
@@ -2189,24 +2233,24 @@ Es wurde kein Programm gefunden, das sie öffnet.</translation>
         <translation>Stromunsymmetrie statt IN</translation>
     </message>
     <message>
-        <source>Clear set</source>
-        <translation>Auswahl leeren</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Display pages</source>
         <translation>Anzeigeseiten</translation>
     </message>
     <message>
         <source>Double-click a page or press Space to switch it; yellow pages are shown by the meter.</source>
         <translation>Doppelklick oder Leertaste schaltet eine Seite um; gelbe Seiten zeigt das Gerät an.</translation>
+    </message>
+    <message>
+        <source>C&amp;lear set</source>
+        <translation>Auswahl &amp;leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -2236,10 +2280,6 @@ Es wurde kein Programm gefunden, das sie öffnet.</translation>
         <translation>Aus</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Simulation of the digital outputs</source>
         <translation>Simulation der Digitalausgänge</translation>
     </message>
@@ -2250,6 +2290,10 @@ Es wurde kein Programm gefunden, das sie öffnet.</translation>
     <message>
         <source>The simulation did not start, and the outputs it freed could not be given their functions back.</source>
         <translation>Die Simulation ist nicht gestartet, und die freigegebenen Ausgänge konnten ihre Funktionen nicht zurückerhalten.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>

@@ -387,10 +387,6 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Display pages...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Refresh time</source>
         <translation type="unfinished"></translation>
     </message>
@@ -419,10 +415,6 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Clear logger...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Mean values</source>
         <translation type="unfinished"></translation>
     </message>
@@ -440,6 +432,38 @@ Version: %3</source>
     </message>
     <message>
         <source>Description of the meter (at most 47 characters)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display &amp;pages...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear &amp;logger...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, primary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, secondary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean value %1, measurand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean value %1, logged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min/max channel %1, measurand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min/max channel %1, recording</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1597,15 +1621,15 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Lit while the meter is being read</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Print</source>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1664,7 +1688,7 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Reset ticked extremes</source>
+        <source>&amp;Reset ticked extremes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1715,15 +1739,23 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Set ticked registers</source>
+        <source>&amp;Set ticked registers</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Reset ticked registers</source>
+        <source>&amp;Reset ticked registers</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Switch tariff</source>
+        <source>Switch &amp;tariff</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1782,7 +1814,15 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Reset ticked extremes</source>
+        <source>&amp;Reset ticked extremes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset minimum of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset maximum of %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1813,7 +1853,11 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Reset maxima</source>
+        <source>&amp;Reset maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Harmonics</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2185,23 +2229,23 @@ No program to open it was found.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Clear set</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Display pages</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Double-click a page or press Space to switch it; yellow pages are shown by the meter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2232,10 +2276,6 @@ No program to open it was found.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Simulation of the digital outputs</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2245,6 +2285,10 @@ No program to open it was found.</source>
     </message>
     <message>
         <source>The simulation did not start, and the outputs it freed could not be given their functions back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

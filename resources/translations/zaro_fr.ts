@@ -389,10 +389,6 @@ Version : %3</translation>
         <translation>Mode d&apos;affichage</translation>
     </message>
     <message>
-        <source>Display pages...</source>
-        <translation>Pages d&apos;affichage...</translation>
-    </message>
-    <message>
         <source>Refresh time</source>
         <translation>Temps de rafraîchissement</translation>
     </message>
@@ -421,10 +417,6 @@ Version : %3</translation>
         <translation>Durée d&apos;enregistrement</translation>
     </message>
     <message>
-        <source>Clear logger...</source>
-        <translation>Effacer l&apos;enregistreur...</translation>
-    </message>
-    <message>
         <source>Mean values</source>
         <translation>Valeurs moyennes</translation>
     </message>
@@ -443,6 +435,38 @@ Version : %3</translation>
     <message>
         <source>Description of the meter (at most 47 characters)</source>
         <translation>Description de l&apos;appareil (47 caractères au plus)</translation>
+    </message>
+    <message>
+        <source>Display &amp;pages...</source>
+        <translation>&amp;Pages d'affichage...</translation>
+    </message>
+    <message>
+        <source>Clear &amp;logger...</source>
+        <translation>Effacer l'&amp;enregistreur...</translation>
+    </message>
+    <message>
+        <source>%1, primary</source>
+        <translation>%1, primaire</translation>
+    </message>
+    <message>
+        <source>%1, secondary</source>
+        <translation>%1, secondaire</translation>
+    </message>
+    <message>
+        <source>Mean value %1, measurand</source>
+        <translation>Valeur moyenne %1, grandeur</translation>
+    </message>
+    <message>
+        <source>Mean value %1, logged</source>
+        <translation>Valeur moyenne %1, enregistrée</translation>
+    </message>
+    <message>
+        <source>Min/max channel %1, measurand</source>
+        <translation>Voie min/max %1, grandeur</translation>
+    </message>
+    <message>
+        <source>Min/max channel %1, recording</source>
+        <translation>Voie min/max %1, enregistre</translation>
     </message>
 </context>
 <context>
@@ -727,7 +751,7 @@ Version : %3</translation>
     </message>
     <message>
         <source>&amp;Energy meters</source>
-        <translation>Compteurs d&apos;é&amp;nergie</translation>
+        <translation>&amp;Compteurs d&apos;énergie</translation>
     </message>
     <message>
         <source>&amp;Mean values</source>
@@ -747,7 +771,7 @@ Version : %3</translation>
     </message>
     <message>
         <source>Logger &amp;without meter</source>
-        <translation>Enregistreur &amp;sans appareil</translation>
+        <translation>Enregistreur sans a&amp;ppareil</translation>
     </message>
     <message>
         <source>Display &amp;pages...</source>
@@ -795,7 +819,7 @@ Version : %3</translation>
     </message>
     <message>
         <source>Try with a &amp;simulated meter</source>
-        <translation>Essayer avec un appareil &amp;simulé</translation>
+        <translation>&amp;Essayer avec un appareil simulé</translation>
     </message>
 </context>
 <context>
@@ -1599,16 +1623,16 @@ Version : %3</translation>
         <translation>Adresse</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
         <source>Lit while the meter is being read</source>
         <translation>Allumé pendant la lecture de l&apos;appareil</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Imprimer</translation>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -1666,8 +1690,8 @@ Version : %3</translation>
         <translation>Remise à zéro</translation>
     </message>
     <message>
-        <source>Reset ticked extremes</source>
-        <translation>Remettre à zéro les extrêmes cochés</translation>
+        <source>&amp;Reset ticked extremes</source>
+        <translation>&amp;Remettre à zéro les extrêmes cochés</translation>
     </message>
 </context>
 <context>
@@ -1717,16 +1741,24 @@ Version : %3</translation>
         <translation>Régler</translation>
     </message>
     <message>
-        <source>Set ticked registers</source>
-        <translation>Régler les compteurs cochés</translation>
+        <source>&amp;Set ticked registers</source>
+        <translation>&amp;Régler les compteurs cochés</translation>
     </message>
     <message>
-        <source>Reset ticked registers</source>
-        <translation>Remettre à zéro les compteurs cochés</translation>
+        <source>&amp;Reset ticked registers</source>
+        <translation>Remettre à &amp;zéro les compteurs cochés</translation>
     </message>
     <message>
-        <source>Switch tariff</source>
-        <translation>Changer de tarif</translation>
+        <source>Switch &amp;tariff</source>
+        <translation>Changer de &amp;tarif</translation>
+    </message>
+    <message>
+        <source>Reset %1</source>
+        <translation>Remettre à zéro %1</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Régler %1</translation>
     </message>
 </context>
 <context>
@@ -1784,8 +1816,16 @@ Version : %3</translation>
         <translation>Tous</translation>
     </message>
     <message>
-        <source>Reset ticked extremes</source>
-        <translation>Remettre à zéro les extrêmes cochés</translation>
+        <source>&amp;Reset ticked extremes</source>
+        <translation>&amp;Remettre à zéro les extrêmes cochés</translation>
+    </message>
+    <message>
+        <source>Reset minimum of %1</source>
+        <translation>Remettre à zéro le minimum de %1</translation>
+    </message>
+    <message>
+        <source>Reset maximum of %1</source>
+        <translation>Remettre à zéro le maximum de %1</translation>
     </message>
 </context>
 <context>
@@ -1815,8 +1855,12 @@ Version : %3</translation>
         <translation>Maximum</translation>
     </message>
     <message>
-        <source>Reset maxima</source>
-        <translation>Remettre à zéro les maxima</translation>
+        <source>&amp;Reset maxima</source>
+        <translation>&amp;Remettre à zéro les maxima</translation>
+    </message>
+    <message>
+        <source>Harmonics</source>
+        <translation>Harmoniques</translation>
     </message>
 </context>
 <context>
@@ -2189,24 +2233,24 @@ Aucun programme pour l'ouvrir n'a été trouvé.</translation>
         <translation>Déséquilibre de courant au lieu de IN</translation>
     </message>
     <message>
-        <source>Clear set</source>
-        <translation>Vider la sélection</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Imprimer</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
         <source>Display pages</source>
         <translation>Pages d&apos;affichage</translation>
     </message>
     <message>
         <source>Double-click a page or press Space to switch it; yellow pages are shown by the meter.</source>
         <translation>Double-clic ou Espace bascule une page ; les pages jaunes sont affichées par l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>C&amp;lear set</source>
+        <translation>&amp;Vider la sélection</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -2236,10 +2280,6 @@ Aucun programme pour l'ouvrir n'a été trouvé.</translation>
         <translation>Arrêt</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
         <source>Simulation of the digital outputs</source>
         <translation>Simulation des sorties numériques</translation>
     </message>
@@ -2250,6 +2290,10 @@ Aucun programme pour l'ouvrir n'a été trouvé.</translation>
     <message>
         <source>The simulation did not start, and the outputs it freed could not be given their functions back.</source>
         <translation>La simulation n&apos;a pas démarré et les sorties libérées n&apos;ont pas pu retrouver leurs fonctions.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>

@@ -389,10 +389,6 @@ Versie: %3</translation>
         <translation>Displaymodus</translation>
     </message>
     <message>
-        <source>Display pages...</source>
-        <translation>Displaypagina&apos;s...</translation>
-    </message>
-    <message>
         <source>Refresh time</source>
         <translation>Verversingstijd</translation>
     </message>
@@ -421,10 +417,6 @@ Versie: %3</translation>
         <translation>Registratieduur</translation>
     </message>
     <message>
-        <source>Clear logger...</source>
-        <translation>Logger wissen...</translation>
-    </message>
-    <message>
         <source>Mean values</source>
         <translation>Gemiddelde waarden</translation>
     </message>
@@ -443,6 +435,38 @@ Versie: %3</translation>
     <message>
         <source>Description of the meter (at most 47 characters)</source>
         <translation>Beschrijving van het apparaat (hoogstens 47 tekens)</translation>
+    </message>
+    <message>
+        <source>Display &amp;pages...</source>
+        <translation>Display&amp;pagina's...</translation>
+    </message>
+    <message>
+        <source>Clear &amp;logger...</source>
+        <translation>Logger &amp;wissen...</translation>
+    </message>
+    <message>
+        <source>%1, primary</source>
+        <translation>%1, primair</translation>
+    </message>
+    <message>
+        <source>%1, secondary</source>
+        <translation>%1, secundair</translation>
+    </message>
+    <message>
+        <source>Mean value %1, measurand</source>
+        <translation>Gemiddelde waarde %1, meetgrootheid</translation>
+    </message>
+    <message>
+        <source>Mean value %1, logged</source>
+        <translation>Gemiddelde waarde %1, gelogd</translation>
+    </message>
+    <message>
+        <source>Min/max channel %1, measurand</source>
+        <translation>Min/max-kanaal %1, meetgrootheid</translation>
+    </message>
+    <message>
+        <source>Min/max channel %1, recording</source>
+        <translation>Min/max-kanaal %1, registreert</translation>
     </message>
 </context>
 <context>
@@ -739,7 +763,7 @@ Versie: %3</translation>
     </message>
     <message>
         <source>&amp;Simulation of digital outputs</source>
-        <translation>&amp;Simulatie van de digitale uitgangen</translation>
+        <translation>Simulatie van de &amp;digitale uitgangen</translation>
     </message>
     <message>
         <source>&amp;Logger</source>
@@ -1599,16 +1623,16 @@ Versie: %3</translation>
         <translation>Adres</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Sluiten</translation>
-    </message>
-    <message>
         <source>Lit while the meter is being read</source>
         <translation>Brandt terwijl het apparaat wordt gelezen</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Afdrukken</translation>
+        <source>&amp;Print</source>
+        <translation>&amp;Afdrukken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
     </message>
 </context>
 <context>
@@ -1666,8 +1690,8 @@ Versie: %3</translation>
         <translation>Resetten</translation>
     </message>
     <message>
-        <source>Reset ticked extremes</source>
-        <translation>Aangevinkte extremen resetten</translation>
+        <source>&amp;Reset ticked extremes</source>
+        <translation>Aangevinkte extremen &amp;resetten</translation>
     </message>
 </context>
 <context>
@@ -1717,16 +1741,24 @@ Versie: %3</translation>
         <translation>Instellen</translation>
     </message>
     <message>
-        <source>Set ticked registers</source>
-        <translation>Aangevinkte tellers instellen</translation>
+        <source>&amp;Set ticked registers</source>
+        <translation>Aangevinkte tellers &amp;instellen</translation>
     </message>
     <message>
-        <source>Reset ticked registers</source>
-        <translation>Aangevinkte tellers op nul</translation>
+        <source>&amp;Reset ticked registers</source>
+        <translation>Aangevinkte tellers op &amp;nul</translation>
     </message>
     <message>
-        <source>Switch tariff</source>
-        <translation>Tarief omschakelen</translation>
+        <source>Switch &amp;tariff</source>
+        <translation>&amp;Tarief omschakelen</translation>
+    </message>
+    <message>
+        <source>Reset %1</source>
+        <translation>%1 op nul zetten</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>%1 instellen</translation>
     </message>
 </context>
 <context>
@@ -1784,8 +1816,16 @@ Versie: %3</translation>
         <translation>Alle</translation>
     </message>
     <message>
-        <source>Reset ticked extremes</source>
-        <translation>Aangevinkte extremen resetten</translation>
+        <source>&amp;Reset ticked extremes</source>
+        <translation>Aangevinkte extremen &amp;resetten</translation>
+    </message>
+    <message>
+        <source>Reset minimum of %1</source>
+        <translation>Minimum van %1 resetten</translation>
+    </message>
+    <message>
+        <source>Reset maximum of %1</source>
+        <translation>Maximum van %1 resetten</translation>
     </message>
 </context>
 <context>
@@ -1815,8 +1855,12 @@ Versie: %3</translation>
         <translation>Maximum</translation>
     </message>
     <message>
-        <source>Reset maxima</source>
-        <translation>Maxima resetten</translation>
+        <source>&amp;Reset maxima</source>
+        <translation>Maxima &amp;resetten</translation>
+    </message>
+    <message>
+        <source>Harmonics</source>
+        <translation>Harmonischen</translation>
     </message>
 </context>
 <context>
@@ -2189,24 +2233,24 @@ Er is geen programma gevonden om het te openen.</translation>
         <translation>Stroomasymmetrie in plaats van IN</translation>
     </message>
     <message>
-        <source>Clear set</source>
-        <translation>Selectie wissen</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Afdrukken</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Sluiten</translation>
-    </message>
-    <message>
         <source>Display pages</source>
         <translation>Weergavepagina&apos;s</translation>
     </message>
     <message>
         <source>Double-click a page or press Space to switch it; yellow pages are shown by the meter.</source>
         <translation>Dubbelklik of spatie schakelt een pagina om; gele pagina&apos;s toont de meter.</translation>
+    </message>
+    <message>
+        <source>C&amp;lear set</source>
+        <translation>Selectie &amp;wissen</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Afdrukken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
     </message>
 </context>
 <context>
@@ -2236,10 +2280,6 @@ Er is geen programma gevonden om het te openen.</translation>
         <translation>Uit</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Sluiten</translation>
-    </message>
-    <message>
         <source>Simulation of the digital outputs</source>
         <translation>Simulatie van de digitale uitgangen</translation>
     </message>
@@ -2250,6 +2290,10 @@ Er is geen programma gevonden om het te openen.</translation>
     <message>
         <source>The simulation did not start, and the outputs it freed could not be given their functions back.</source>
         <translation>De simulatie is niet gestart en de vrijgegeven uitgangen konden hun functies niet terugkrijgen.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
     </message>
 </context>
 <context>

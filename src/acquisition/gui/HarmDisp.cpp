@@ -114,6 +114,7 @@ QWidget* CreateHarmDisp(MeterSession& session, QWidget* parent) {
     ui.chart->setMinimumSize(480, 220);
     ui.table = new QTableWidget(0, kHarmColumns, panel);
     ui.table->setObjectName("harmTable");
+    ui.table->setAccessibleName(Tr(QT_TRANSLATE_NOOP("HarmDisp", "Harmonics")));
     QStringList headings;
     for (int order = 2; order <= 15; ++order)
         headings << QString::number(order);
@@ -138,7 +139,7 @@ QWidget* CreateHarmDisp(MeterSession& session, QWidget* parent) {
     lower->addWidget(ui.unbalance, 0, Qt::AlignTop);
     ui.frame.body->addWidget(ui.chart, 1);
     ui.frame.body->addLayout(lower);
-    AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("HarmDisp", "Reset maxima")), "reset",
+    AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("HarmDisp", "&Reset maxima")), "reset",
                    [&session] { ResetHarmonics(session); });
     FinishLivePanel(
         ui.frame, [] { CmPrintHarmValues(); }, [] { CmCloseHarmonics(); });

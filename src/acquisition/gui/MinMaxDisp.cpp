@@ -103,7 +103,7 @@ QWidget* CreateMinMaxDisp(MeterSession& session, QWidget* parent) {
         grid->addWidget(ui.field[r], row, col + 1);
         grid->addWidget(ui.unit[r], row, col + 2);
     }
-    AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MinMaxDisp", "Reset ticked extremes")), "reset",
+    AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MinMaxDisp", "&Reset ticked extremes")), "reset",
                    [&session] { CmResetMinMax(session); });
     FinishLivePanel(
         ui.frame, [] { CmPrintMinMaxData(); }, [] { CmCloseMinMax(); });
