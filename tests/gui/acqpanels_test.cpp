@@ -130,7 +130,8 @@ QStringList KeyboardFaults(QWidget* panel) {
     QMap<QChar, QString> taken;
     for (QPushButton* b : panel->findChildren<QPushButton*>()) {
         // The simulation's On and Off come in pairs, one per output: reached by Tab.
-        if (!b->isVisibleTo(panel) || b->text().isEmpty() || b->objectName().contains(QRegularExpression("^(On|Off)\\d$")))
+        if (!b->isVisibleTo(panel) || b->text().isEmpty() ||
+            b->objectName().contains(QRegularExpression("^(On|Off)\\d$")))
             continue;
         const QChar key = mnemonic(b->text());
         if (key.isNull() || taken.contains(key)) faults << "mnemonic of " + b->text();
@@ -158,7 +159,8 @@ QStringList KeyboardFaults(QWidget* panel) {
         QAccessibleInterface* named = QAccessible::queryAccessibleInterface(w);
         const auto* group = qobject_cast<QGroupBox*>(w->parentWidget());
         const QString name = named ? named->text(QAccessible::Name).trimmed() : QString();
-        if (name.isEmpty() || (group && name == group->title() && group->findChildren<QAbstractButton*>().size() > 1))
+        if (name.isEmpty() ||
+            (group && name == group->title() && group->findChildren<QAbstractButton*>().size() > 1))
             faults << "no name: " + QString(w->metaObject()->className()) + " " + w->objectName();
     }
     return faults;
@@ -408,20 +410,26 @@ class AcqPanelsTest : public QObject {
             const QSize frame = MainWindow()->frameGeometry().size() - MainWindow()->size();
             MainWindow()->resize(QSize(1366, 740) - frame);
             QVERIFY2(Misfit().isEmpty(), qPrintable(QStringLiteral("main panel, language %1: %2").arg(l).arg(Misfit())));
-            QVERIFY2(KeyboardFaults(MainPanelHandle()).isEmpty(), qPrintable(KeyboardFaults(MainPanelHandle()).join(", ")));
+            QVERIFY2(KeyboardFaults(MainPanelHandle()).isEmpty(),
+                     qPrintable(KeyboardFaults(MainPanelHandle()).join(", ")));
             for (const auto& p : panels) {
                 QVERIFY(start({"--model", "zrm3", "--system", "4", "--vt", "20000/100", "--ct", "100/5"}));
                 p.open(session);
                 QVERIFY2(*p.panel, p.name);
                 const QStringList faults = KeyboardFaults(*p.panel);
-                QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1, language %2: %3").arg(p.name).arg(l).arg(faults.join(", "))));
+                QVERIFY2(
+                    faults.isEmpty(),
+                    qPrintable(
+                        QStringLiteral("%1, language %2: %3").arg(p.name).arg(l).arg(faults.join(", "))));
                 const QString misfit = Misfit();
                 QVERIFY2(misfit.isEmpty(), qPrintable(QStringLiteral("%1, language %2: %3").arg(p.name).arg(l).arg(misfit)));
                 if (p.escape) {
                     QTest::keyClick(MainWindow(), Qt::Key_Escape);
                     QVERIFY2(!*p.panel, p.name);
                 } else {
-                    (*p.panel)->findChild<QPushButton*>(p.panel == &Panels().simulation ? "close" : "Close")->click();
+                    (*p.panel)
+                        ->findChild<QPushButton*>(p.panel == &Panels().simulation ? "close" : "Close")
+                        ->click();
                 }
                 QCOMPARE(ActivePanel(), MainPanelHandle());
                 QCOMPARE(MainWindow()->size(), QSize(1366, 740) - frame);

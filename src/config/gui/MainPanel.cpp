@@ -610,8 +610,10 @@ QGroupBox* MeanGroup(MeterSession& session, QWidget* parent) {
         ui.mean[k] = Combo(group, qPrintable("MeanMeas" + QString::number(k)));
         ui.meanLog[k] = Check(group, QString(), "MeanLog" + QString::number(k));
         // A row is a number and two bare controls: a screen reader hears what each is.
-        ui.mean[k]->setAccessibleName(Tr(QT_TRANSLATE_NOOP("MainPanel", "Mean value %1, measurand")).arg(k + 1));
-        ui.meanLog[k]->setAccessibleName(Tr(QT_TRANSLATE_NOOP("MainPanel", "Mean value %1, logged")).arg(k + 1));
+        ui.mean[k]->setAccessibleName(
+            Tr(QT_TRANSLATE_NOOP("MainPanel", "Mean value %1, measurand")).arg(k + 1));
+        ui.meanLog[k]->setAccessibleName(
+            Tr(QT_TRANSLATE_NOOP("MainPanel", "Mean value %1, logged")).arg(k + 1));
         grid->addWidget(ui.mean[k], k + 1, 1);
         grid->addWidget(ui.meanLog[k], k + 1, 2);
         On(ui.mean[k], &QComboBox::activated, [&session, k] { CmSelMean(session, k, Value(ui.mean[k])); });
@@ -630,8 +632,10 @@ QGroupBox* MinMaxGroup(MeterSession& session, QWidget* parent) {
         ui.minMax[k] = Combo(group, qPrintable("MinMax" + QString::number(k)));
         // The box tells whether the channel records; the selector decides it.
         ui.minMaxOn[k] = Check(group, QString(), "MinMaxOn" + QString::number(k));
-        ui.minMax[k]->setAccessibleName(Tr(QT_TRANSLATE_NOOP("MainPanel", "Min/max channel %1, measurand")).arg(k + 1));
-        ui.minMaxOn[k]->setAccessibleName(Tr(QT_TRANSLATE_NOOP("MainPanel", "Min/max channel %1, recording")).arg(k + 1));
+        ui.minMax[k]->setAccessibleName(
+            Tr(QT_TRANSLATE_NOOP("MainPanel", "Min/max channel %1, measurand")).arg(k + 1));
+        ui.minMaxOn[k]->setAccessibleName(
+            Tr(QT_TRANSLATE_NOOP("MainPanel", "Min/max channel %1, recording")).arg(k + 1));
         ui.minMaxOn[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
         ui.minMaxOn[k]->setFocusPolicy(Qt::NoFocus);
         grid->addWidget(ui.minMax[k], k, 1);
