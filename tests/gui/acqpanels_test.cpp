@@ -409,7 +409,8 @@ class AcqPanelsTest : public QObject {
             ChangeLanguage(l);
             const QSize frame = MainWindow()->frameGeometry().size() - MainWindow()->size();
             MainWindow()->resize(QSize(1366, 740) - frame);
-            QVERIFY2(Misfit().isEmpty(), qPrintable(QStringLiteral("main panel, language %1: %2").arg(l).arg(Misfit())));
+            QVERIFY2(Misfit().isEmpty(),
+                     qPrintable(QStringLiteral("main panel, language %1: %2").arg(l).arg(Misfit())));
             QVERIFY2(KeyboardFaults(MainPanelHandle()).isEmpty(),
                      qPrintable(KeyboardFaults(MainPanelHandle()).join(", ")));
             for (const auto& p : panels) {
@@ -422,7 +423,8 @@ class AcqPanelsTest : public QObject {
                     qPrintable(
                         QStringLiteral("%1, language %2: %3").arg(p.name).arg(l).arg(faults.join(", "))));
                 const QString misfit = Misfit();
-                QVERIFY2(misfit.isEmpty(), qPrintable(QStringLiteral("%1, language %2: %3").arg(p.name).arg(l).arg(misfit)));
+                QVERIFY2(misfit.isEmpty(),
+                         qPrintable(QStringLiteral("%1, language %2: %3").arg(p.name).arg(l).arg(misfit)));
                 if (p.escape) {
                     QTest::keyClick(MainWindow(), Qt::Key_Escape);
                     QVERIFY2(!*p.panel, p.name);

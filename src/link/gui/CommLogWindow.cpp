@@ -154,8 +154,8 @@ void Retranslate(LogView& v) {
     v.show->setText(Tr("S&how:"));
     v.filter->setAccessibleName(Tr("Show"));
     v.table->setAccessibleName(Tr("Frames"));
-    v.table->setHeaderLabels({Tr("Time"), Tr("Direction"), Tr("Interface"), Tr("Address"),
-                              Tr("Function"), Tr("Registers"), Tr("Length"), Tr("Bytes"), Tr("Outcome")});
+    v.table->setHeaderLabels({Tr("Time"), Tr("Direction"), Tr("Interface"), Tr("Address"), Tr("Function"),
+                              Tr("Registers"), Tr("Length"), Tr("Bytes"), Tr("Outcome")});
 }
 
 // A language switch rewords the window and its rows.
@@ -234,7 +234,8 @@ QWidget* CreateCommLogWindow(QWidget* parent) {
     });
     QObject::connect(close, &QPushButton::clicked, w, &QWidget::close);
     // A plain window has no Escape of its own, unlike a dialog.
-    QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), w), &QShortcut::activated, w, &QWidget::close);
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), w), &QShortcut::activated, w,
+                     &QWidget::close);
     // Closing the window leaves the log running: it is started with the program.
     QObject::connect(w, &QObject::destroyed, [view] { delete view; });
     StartCommLog();
