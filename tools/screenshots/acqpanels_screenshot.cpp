@@ -1,7 +1,7 @@
 // Opens the min/max, meters, mean-value and harmonics panels against zaro-sim in the main
 // window and saves a picture of each:
 //   acqpanels_screenshot FOLDER [LANGUAGE]     (scripts/screenshots.sh runs it)
-// writes FOLDER/minmax-LANG.png, meters-LANG.png, mean-LANG.png, harmonics-LANG.png.
+// writes FOLDER/minmax-1366-LANG.png (a 1366 x 768 screen), meters-LANG.png, mean-LANG.png, harmonics-LANG.png.
 #include "SimProcess.h"
 
 #include "acquisition/gui/HarmDisp.h"
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
         int (*open)(MeterSession&);
         int (*close)();
     } panels[] = {{"measurements", CmMeasDisplay, CmCloseAcquisition},
-                  {"minmax", CmMinMaxDisplay, CmCloseMinMax},
+                  {"minmax-1366", CmMinMaxDisplay, CmCloseMinMax}, // the widest: it shows the fit
                   {"meters", CmMetersDisplay, CmMeterDone},
                   {"mean", CmMeanValueDisplay, CmMeanDone},
                   {"harmonics", CmVoltageHarmonics, CmCloseHarmonics}};
