@@ -821,6 +821,10 @@ Version: %3</translation>
         <source>Try with a &amp;simulated meter</source>
         <translation>Mit einem &amp;simulierten Messgerät ausprobieren</translation>
     </message>
+    <message>
+        <source>Rese&amp;t logger...</source>
+        <translation>Logger zu&amp;rücksetzen...</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1539,7 +1543,7 @@ Version: %3</translation>
     </message>
     <message>
         <source>&amp;Reset logger...</source>
-        <translation>Logger &amp;zurücksetzen...</translation>
+        <translation>Logger zu&amp;rücksetzen...</translation>
     </message>
 </context>
 <context>
@@ -1565,14 +1569,6 @@ Version: %3</translation>
         <translation>Uhrzeit</translation>
     </message>
     <message>
-        <source>&lt;&lt; Previous day</source>
-        <translation>&lt;&lt; Vorheriger Tag</translation>
-    </message>
-    <message>
-        <source>Next day &gt;&gt;</source>
-        <translation>Nächster Tag &gt;&gt;</translation>
-    </message>
-    <message>
         <source>All channels as lines</source>
         <translation>Alle Kanäle als Linien</translation>
     </message>
@@ -1581,24 +1577,32 @@ Version: %3</translation>
         <translation>Erster Kanal als Balken</translation>
     </message>
     <message>
-        <source>Zoom</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Printed %1 %2</source>
         <translation>Gedruckt %1 %2</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; P&amp;revious day</source>
+        <translation>&lt;&lt; &amp;Vorheriger Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Next day &gt;&gt;</source>
+        <translation>&amp;Nächster Tag &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Re&amp;store</source>
+        <translation>Zu&amp;rücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -2100,6 +2104,10 @@ Version: %3</translation>
         <source>Times in red are uncertain: the logger was interrupted at that record or a newer one.</source>
         <translation>Rot markierte Zeiten sind unsicher: Der Logger wurde bei diesem oder einem neueren Datensatz unterbrochen.</translation>
     </message>
+    <message>
+        <source>Records</source>
+        <translation>Datensätze</translation>
+    </message>
 </context>
 <context>
     <name>ExcelExport</name>
@@ -2134,42 +2142,6 @@ Es wurde kein Programm gefunden, das sie öffnet.</translation>
 <context>
     <name>Logger57</name>
     <message>
-        <source>&lt; Previous sequence</source>
-        <translation>&lt; Vorherige Sequenz</translation>
-    </message>
-    <message>
-        <source>Next sequence &gt;</source>
-        <translation>Nächste Sequenz &gt;</translation>
-    </message>
-    <message>
-        <source>Read from module</source>
-        <translation>Vom Modul lesen</translation>
-    </message>
-    <message>
-        <source>Open file...</source>
-        <translation>Datei öffnen...</translation>
-    </message>
-    <message>
-        <source>Save file...</source>
-        <translation>Datei speichern...</translation>
-    </message>
-    <message>
-        <source>Minimum and maximum</source>
-        <translation>Minimum und Maximum</translation>
-    </message>
-    <message>
-        <source>Profile graph</source>
-        <translation>Profilgrafik</translation>
-    </message>
-    <message>
-        <source>Export to Excel...</source>
-        <translation>Nach Excel exportieren...</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
         <source>Date      Time</source>
         <translation>Datum     Zeit</translation>
     </message>
@@ -2200,6 +2172,50 @@ Es wurde kein Programm gefunden, das sie öffnet.</translation>
     <message>
         <source>Time</source>
         <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>&lt; Pre&amp;vious sequence</source>
+        <translation>&lt; &amp;Vorherige Sequenz</translation>
+    </message>
+    <message>
+        <source>&amp;Next sequence &gt;</source>
+        <translation>&amp;Nächste Sequenz &gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Read from module</source>
+        <translation>Vom Modul &amp;lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Open file...</source>
+        <translation>Datei ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save file...</source>
+        <translation>Datei &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum and maximum</source>
+        <translation>&amp;Minimum und Maximum</translation>
+    </message>
+    <message>
+        <source>&amp;Profile graph</source>
+        <translation>&amp;Profilgrafik</translation>
+    </message>
+    <message>
+        <source>&amp;Export to Excel...</source>
+        <translation>Nach &amp;Excel exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Datensätze</translation>
+    </message>
+    <message>
+        <source>Minima and maxima</source>
+        <translation>Minima und Maxima</translation>
     </message>
 </context>
 <context>

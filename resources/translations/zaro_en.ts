@@ -819,6 +819,10 @@ Version: %3</source>
         <source>Try with a &amp;simulated meter</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Rese&amp;t logger...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1563,14 +1567,6 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&lt;&lt; Previous day</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next day &gt;&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>All channels as lines</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1579,23 +1575,31 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Zoom</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Printed %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;&lt; P&amp;revious day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next day &gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2098,6 +2102,10 @@ Version: %3</source>
         <source>Times in red are uncertain: the logger was interrupted at that record or a newer one.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Records</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ExcelExport</name>
@@ -2130,42 +2138,6 @@ No program to open it was found.</source>
 <context>
     <name>Logger57</name>
     <message>
-        <source>&lt; Previous sequence</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next sequence &gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Read from module</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open file...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save file...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Minimum and maximum</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Profile graph</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export to Excel...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Date      Time</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2195,6 +2167,50 @@ No program to open it was found.</source>
     </message>
     <message>
         <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt; Pre&amp;vious sequence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next sequence &gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Read from module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Minimum and maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Profile graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export to Excel...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minima and maxima</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

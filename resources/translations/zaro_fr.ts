@@ -821,6 +821,10 @@ Version : %3</translation>
         <source>Try with a &amp;simulated meter</source>
         <translation>&amp;Essayer avec un appareil simulé</translation>
     </message>
+    <message>
+        <source>Rese&amp;t logger...</source>
+        <translation>E&amp;ffacer l'enregistreur...</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1539,7 +1543,7 @@ Version : %3</translation>
     </message>
     <message>
         <source>&amp;Reset logger...</source>
-        <translation>&amp;Effacer l'enregistreur...</translation>
+        <translation>E&amp;ffacer l'enregistreur...</translation>
     </message>
 </context>
 <context>
@@ -1565,14 +1569,6 @@ Version : %3</translation>
         <translation>Heure</translation>
     </message>
     <message>
-        <source>&lt;&lt; Previous day</source>
-        <translation>&lt;&lt; Jour précédent</translation>
-    </message>
-    <message>
-        <source>Next day &gt;&gt;</source>
-        <translation>Jour suivant &gt;&gt;</translation>
-    </message>
-    <message>
         <source>All channels as lines</source>
         <translation>Tous les canaux en lignes</translation>
     </message>
@@ -1581,24 +1577,32 @@ Version : %3</translation>
         <translation>Premier canal en barres</translation>
     </message>
     <message>
-        <source>Zoom</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Rétablir</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Imprimer</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
         <source>Printed %1 %2</source>
         <translation>Imprimé le %1 à %2</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; P&amp;revious day</source>
+        <translation>&lt;&lt; Jour &amp;précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Next day &gt;&gt;</source>
+        <translation>Jour &amp;suivant &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Re&amp;store</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -2100,6 +2104,10 @@ Version : %3</translation>
         <source>Times in red are uncertain: the logger was interrupted at that record or a newer one.</source>
         <translation>Les heures en rouge sont incertaines : l'enregistreur a été interrompu à cet enregistrement ou à un plus récent.</translation>
     </message>
+    <message>
+        <source>Records</source>
+        <translation>Enregistrements</translation>
+    </message>
 </context>
 <context>
     <name>ExcelExport</name>
@@ -2134,42 +2142,6 @@ Aucun programme pour l'ouvrir n'a été trouvé.</translation>
 <context>
     <name>Logger57</name>
     <message>
-        <source>&lt; Previous sequence</source>
-        <translation>&lt; Séquence précédente</translation>
-    </message>
-    <message>
-        <source>Next sequence &gt;</source>
-        <translation>Séquence suivante &gt;</translation>
-    </message>
-    <message>
-        <source>Read from module</source>
-        <translation>Lire depuis le module</translation>
-    </message>
-    <message>
-        <source>Open file...</source>
-        <translation>Ouvrir un fichier...</translation>
-    </message>
-    <message>
-        <source>Save file...</source>
-        <translation>Enregistrer le fichier...</translation>
-    </message>
-    <message>
-        <source>Minimum and maximum</source>
-        <translation>Minimum et maximum</translation>
-    </message>
-    <message>
-        <source>Profile graph</source>
-        <translation>Graphique de profil</translation>
-    </message>
-    <message>
-        <source>Export to Excel...</source>
-        <translation>Exporter vers Excel...</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Retour</translation>
-    </message>
-    <message>
         <source>Date      Time</source>
         <translation>Date      Heure</translation>
     </message>
@@ -2200,6 +2172,50 @@ Aucun programme pour l'ouvrir n'a été trouvé.</translation>
     <message>
         <source>Time</source>
         <translation>Heure</translation>
+    </message>
+    <message>
+        <source>&lt; Pre&amp;vious sequence</source>
+        <translation>&lt; Séquence pré&amp;cédente</translation>
+    </message>
+    <message>
+        <source>&amp;Next sequence &gt;</source>
+        <translation>Séquence &amp;suivante &gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Read from module</source>
+        <translation>&amp;Lire depuis le module</translation>
+    </message>
+    <message>
+        <source>&amp;Open file...</source>
+        <translation>&amp;Ouvrir un fichier...</translation>
+    </message>
+    <message>
+        <source>&amp;Save file...</source>
+        <translation>&amp;Enregistrer le fichier...</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum and maximum</source>
+        <translation>&amp;Minimum et maximum</translation>
+    </message>
+    <message>
+        <source>&amp;Profile graph</source>
+        <translation>&amp;Graphique de profil</translation>
+    </message>
+    <message>
+        <source>&amp;Export to Excel...</source>
+        <translation>E&amp;xporter vers Excel...</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Enregistrements</translation>
+    </message>
+    <message>
+        <source>Minima and maxima</source>
+        <translation>Minima et maxima</translation>
     </message>
 </context>
 <context>

@@ -821,6 +821,10 @@ Versie: %3</translation>
         <source>Try with a &amp;simulated meter</source>
         <translation>Proberen met een &amp;gesimuleerde meter</translation>
     </message>
+    <message>
+        <source>Rese&amp;t logger...</source>
+        <translation>Logger &amp;wissen...</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1565,14 +1569,6 @@ Versie: %3</translation>
         <translation>Tijd</translation>
     </message>
     <message>
-        <source>&lt;&lt; Previous day</source>
-        <translation>&lt;&lt; Vorige dag</translation>
-    </message>
-    <message>
-        <source>Next day &gt;&gt;</source>
-        <translation>Volgende dag &gt;&gt;</translation>
-    </message>
-    <message>
         <source>All channels as lines</source>
         <translation>Alle kanalen als lijnen</translation>
     </message>
@@ -1581,24 +1577,32 @@ Versie: %3</translation>
         <translation>Eerste kanaal als staven</translation>
     </message>
     <message>
-        <source>Zoom</source>
-        <translation>Zoomen</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Herstellen</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Afdrukken</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Sluiten</translation>
-    </message>
-    <message>
         <source>Printed %1 %2</source>
         <translation>Afgedrukt %1 %2</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; P&amp;revious day</source>
+        <translation>&lt;&lt; &amp;Vorige dag</translation>
+    </message>
+    <message>
+        <source>&amp;Next day &gt;&gt;</source>
+        <translation>V&amp;olgende dag &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoomen</translation>
+    </message>
+    <message>
+        <source>Re&amp;store</source>
+        <translation>&amp;Herstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Afdrukken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
     </message>
 </context>
 <context>
@@ -2100,6 +2104,10 @@ Versie: %3</translation>
         <source>Times in red are uncertain: the logger was interrupted at that record or a newer one.</source>
         <translation>Rode tijden zijn onzeker: de logger werd bij dat of een nieuwer record onderbroken.</translation>
     </message>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
 </context>
 <context>
     <name>ExcelExport</name>
@@ -2134,42 +2142,6 @@ Er is geen programma gevonden om het te openen.</translation>
 <context>
     <name>Logger57</name>
     <message>
-        <source>&lt; Previous sequence</source>
-        <translation>&lt; Vorige reeks</translation>
-    </message>
-    <message>
-        <source>Next sequence &gt;</source>
-        <translation>Volgende reeks &gt;</translation>
-    </message>
-    <message>
-        <source>Read from module</source>
-        <translation>Van module lezen</translation>
-    </message>
-    <message>
-        <source>Open file...</source>
-        <translation>Bestand openen...</translation>
-    </message>
-    <message>
-        <source>Save file...</source>
-        <translation>Bestand opslaan...</translation>
-    </message>
-    <message>
-        <source>Minimum and maximum</source>
-        <translation>Minimum en maximum</translation>
-    </message>
-    <message>
-        <source>Profile graph</source>
-        <translation>Profielgrafiek</translation>
-    </message>
-    <message>
-        <source>Export to Excel...</source>
-        <translation>Naar Excel exporteren...</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Terug</translation>
-    </message>
-    <message>
         <source>Date      Time</source>
         <translation>Datum     Tijd</translation>
     </message>
@@ -2200,6 +2172,50 @@ Er is geen programma gevonden om het te openen.</translation>
     <message>
         <source>Time</source>
         <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>&lt; Pre&amp;vious sequence</source>
+        <translation>&lt; &amp;Vorige reeks</translation>
+    </message>
+    <message>
+        <source>&amp;Next sequence &gt;</source>
+        <translation>Vol&amp;gende reeks &gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Read from module</source>
+        <translation>Van module &amp;lezen</translation>
+    </message>
+    <message>
+        <source>&amp;Open file...</source>
+        <translation>Bestand &amp;openen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save file...</source>
+        <translation>Bestand op&amp;slaan...</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum and maximum</source>
+        <translation>&amp;Minimum en maximum</translation>
+    </message>
+    <message>
+        <source>&amp;Profile graph</source>
+        <translation>&amp;Profielgrafiek</translation>
+    </message>
+    <message>
+        <source>&amp;Export to Excel...</source>
+        <translation>Naar &amp;Excel exporteren...</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Terug</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>Minima and maxima</source>
+        <translation>Minima en maxima</translation>
     </message>
 </context>
 <context>

@@ -137,7 +137,7 @@ const MenuCommand kLoggerCommands[] = {
     {0, QT_TRANSLATE_NOOP("Menu", "&Minimum and maximum values"), nullptr, T::Find, Sessionless<CmShowMinMax>,
      -1},
     {0, nullptr, nullptr, T::None, nullptr, -1},
-    {0, QT_TRANSLATE_NOOP("Menu", "&Reset logger..."), nullptr, T::None, CmLoggerReset, -1},
+    {0, QT_TRANSLATE_NOOP("Menu", "Rese&t logger..."), nullptr, T::None, CmLoggerReset, -1},
 };
 
 } // namespace
