@@ -2,8 +2,8 @@
 // mean values, harmonics), against the simulator's meter on an in-process line (and
 // zaro-sim where a reply must be awaited on the wall clock): what they show, and what
 // their commands send.
-#include "SimLine.h"
 #include "PanelChecks.h"
+#include "SimLine.h"
 #include "SimProcess.h"
 #include "config/MeterSession.h"
 #include "link/Connection.h"

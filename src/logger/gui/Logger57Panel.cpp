@@ -159,7 +159,8 @@ QWidget* CreateLogger57Panel(MeterSession& session, QWidget* parent, bool online
     info->addSpacing(24);
     info->addWidget(ui.period);
     info->addStretch(1);
-    ui.prev = Button(panel, info, "prev", QT_TRANSLATE_NOOP("Logger57", "< Pre&vious sequence"), PrevSequence);
+    ui.prev =
+        Button(panel, info, "prev", QT_TRANSLATE_NOOP("Logger57", "< Pre&vious sequence"), PrevSequence);
     ui.next = Button(panel, info, "next", QT_TRANSLATE_NOOP("Logger57", "&Next sequence >"), NextSequence);
     top->addLayout(info);
 
