@@ -508,6 +508,15 @@ class ShellTest : public QObject {
         QCOMPARE(QApplication::exec(), 0);
     }
 
+    void aboutClosesWithEscape() {
+        QVERIFY(Start());
+        QVERIFY(QTest::qWaitForWindowActive(MainWindow()));
+        MenuAction("&About ZARO")->trigger();
+        QVERIFY(Panels().about->isVisible());
+        QTest::keyClick(MainWindow(), Qt::Key_Escape);
+        QVERIFY(!Panels().about->isVisible());
+    }
+
     void progressAndNotesGoToTheWindow() {
         QVERIFY(Start());
         DialogMessages dialogs(ActivePanel);
