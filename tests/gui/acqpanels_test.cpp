@@ -347,6 +347,9 @@ class AcqPanelsTest : public QObject {
             const QSize size = MainWindow()->size();
             QVERIFY2(Misfit().isEmpty(),
                      qPrintable(QStringLiteral("main panel, language %1: %2").arg(l).arg(Misfit())));
+            for (QToolBar* bar : MainWindow()->findChildren<QToolBar*>())
+                if (bar->isVisible())
+                    QVERIFY2(KeyboardFaults(bar).isEmpty(), qPrintable(KeyboardFaults(bar).join(", ")));
             QVERIFY2(KeyboardFaults(MainPanelHandle()).isEmpty(),
                      qPrintable(KeyboardFaults(MainPanelHandle()).join(", ")));
             for (const auto& p : panels) {
