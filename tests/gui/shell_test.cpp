@@ -1,6 +1,7 @@
 // The main window driven for real: start-up, languages, toolbar lists, help, printing,
 // the popups, the communication log, and the demo session with the simulator beside
 // the program.
+#include "PanelChecks.h"
 #include "SimLine.h"
 #include "SimProcess.h"
 #include "config/MeterSession.h"
@@ -631,6 +632,7 @@ class ShellTest : public QObject {
         const QTime shown = QTime::fromString(table->topLevelItem(0)->text(0), "HH:mm:ss.zzz");
         QVERIFY(shown.isValid() && std::abs(started.msecsTo(shown)) < 5000);
         QVERIFY(w->findChild<QLabel*>("counters")->text().contains("CRC errors 1"));
+        QVERIFY2(KeyboardFaults(w).isEmpty(), qPrintable(KeyboardFaults(w).join(", ")));
 
         w->findChild<QComboBox*>("filter")->setCurrentIndex(4); // CRC errors
         QCOMPARE(Column(table, 8), QStringList{"CRC error"});
