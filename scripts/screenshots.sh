@@ -24,7 +24,8 @@ for lang in en de; do
 done
 cmake --build "$build" --target profile_screenshot
 QT_QPA_PLATFORM=offscreen "$build/tests/profile_screenshot" docs
-# The acquisition panels against a simulated meter.
+# The acquisition panels against a simulated meter, the main window on a 1366 x 768
+# screen (docs/minmax-1366-LANG.png shows the widest of them fits).
 cmake --build "$build" --target acqpanels_screenshot zaro-sim zaro_translations
 for lang in en de fr; do
   QT_QPA_PLATFORM=offscreen "$build/tests/acqpanels_screenshot" docs "$lang"

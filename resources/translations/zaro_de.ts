@@ -389,10 +389,6 @@ Version: %3</translation>
         <translation>Anzeigemodus</translation>
     </message>
     <message>
-        <source>Display pages...</source>
-        <translation>Anzeigeseiten...</translation>
-    </message>
-    <message>
         <source>Refresh time</source>
         <translation>Aktualisierungszeit</translation>
     </message>
@@ -421,10 +417,6 @@ Version: %3</translation>
         <translation>Aufzeichnungsdauer</translation>
     </message>
     <message>
-        <source>Clear logger...</source>
-        <translation>Logger löschen...</translation>
-    </message>
-    <message>
         <source>Mean values</source>
         <translation>Mittelwerte</translation>
     </message>
@@ -443,6 +435,38 @@ Version: %3</translation>
     <message>
         <source>Description of the meter (at most 47 characters)</source>
         <translation>Beschreibung des Geräts (höchstens 47 Zeichen)</translation>
+    </message>
+    <message>
+        <source>Display &amp;pages...</source>
+        <translation>Anzeige&amp;seiten...</translation>
+    </message>
+    <message>
+        <source>Clear &amp;logger...</source>
+        <translation>Logger &amp;löschen...</translation>
+    </message>
+    <message>
+        <source>%1, primary</source>
+        <translation>%1, primär</translation>
+    </message>
+    <message>
+        <source>%1, secondary</source>
+        <translation>%1, sekundär</translation>
+    </message>
+    <message>
+        <source>Mean value %1, measurand</source>
+        <translation>Mittelwert %1, Messgröße</translation>
+    </message>
+    <message>
+        <source>Mean value %1, logged</source>
+        <translation>Mittelwert %1, aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>Min/max channel %1, measurand</source>
+        <translation>Min/Max-Kanal %1, Messgröße</translation>
+    </message>
+    <message>
+        <source>Min/max channel %1, recording</source>
+        <translation>Min/Max-Kanal %1, zeichnet auf</translation>
     </message>
 </context>
 <context>
@@ -715,7 +739,7 @@ Version: %3</translation>
     </message>
     <message>
         <source>&amp;Interface...</source>
-        <translation>&amp;Schnittstelle...</translation>
+        <translation>Sc&amp;hnittstelle...</translation>
     </message>
     <message>
         <source>&amp;Instantaneous values</source>
@@ -747,7 +771,7 @@ Version: %3</translation>
     </message>
     <message>
         <source>Logger &amp;without meter</source>
-        <translation>Logger &amp;ohne Messgerät</translation>
+        <translation>Logger ohne Mess&amp;gerät</translation>
     </message>
     <message>
         <source>Display &amp;pages...</source>
@@ -797,6 +821,10 @@ Version: %3</translation>
         <source>Try with a &amp;simulated meter</source>
         <translation>Mit einem &amp;simulierten Messgerät ausprobieren</translation>
     </message>
+    <message>
+        <source>Rese&amp;t logger...</source>
+        <translation>Logger zu&amp;rücksetzen...</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -807,10 +835,6 @@ Version: %3</translation>
     <message>
         <source>The serial port could not be configured. Check the port settings in the interface dialog and reconnect the converter.</source>
         <translation>Die serielle Schnittstelle konnte nicht eingestellt werden. Prüfen Sie die Einstellungen im Schnittstellendialog und stecken Sie den Umsetzer neu an.</translation>
-    </message>
-    <message>
-        <source>The meter does not answer. Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
-        <translation>Das Gerät antwortet nicht. Prüfen Sie Kabel, Schnittstelle, Adresse und Baudrate, und ob das Gerät eingeschaltet ist.</translation>
     </message>
     <message>
         <source>The meter&apos;s reply was incomplete or damaged. Check the cable and the connections, and that only one meter uses this address.</source>
@@ -1133,6 +1157,10 @@ Version: %3</translation>
         <translation>Die markierten Minima und Maxima der Mittelwerte zurücksetzen? Die vom Gerät aufgezeichneten Extremwerte gehen endgültig verloren.</translation>
     </message>
     <message>
+        <source>The configuration was changed and the changes were not saved. Save them to a file first?</source>
+        <translation>Die Konfiguration wurde geändert und die Änderungen wurden nicht gespeichert. Zuerst in einer Datei speichern?</translation>
+    </message>
+    <message>
         <source>The meter does not answer (port, address, baud rate, format, time-out: %1). Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
         <translation>Das Gerät antwortet nicht (Schnittstelle, Adresse, Baudrate, Format, Zeitlimit: %1). Prüfen Sie Kabel, Schnittstelle, Adresse und Baudrate, und ob das Gerät eingeschaltet ist.</translation>
     </message>
@@ -1143,10 +1171,6 @@ Version: %3</translation>
     <message>
         <source>The test found no meter: the version request got no valid answer (IP address and TCP port, meter address, time-out: %1). Check the IP address, the network cable and the meter behind the device.</source>
         <translation>Der Test fand kein Gerät: Die Versionsabfrage erhielt keine gültige Antwort (IP-Adresse und TCP-Port, Geräteadresse, Zeitlimit: %1). Prüfen Sie die IP-Adresse, das Netzwerkkabel und das Gerät dahinter.</translation>
-    </message>
-    <message>
-        <source>The configuration was changed and the changes were not saved. Save them to a file first?</source>
-        <translation>Die Konfiguration wurde geändert und die Änderungen wurden nicht gespeichert. Zuerst in einer Datei speichern?</translation>
     </message>
 </context>
 <context>
@@ -1436,10 +1460,6 @@ Version: %3</translation>
         <source>Meter</source>
         <translation>Messgerät</translation>
     </message>
-    <message>
-        <source>The meter already holds this configuration; nothing was sent.</source>
-        <translation>Das Messgerät hat diese Konfiguration bereits; es wurde nichts gesendet.</translation>
-    </message>
 </context>
 <context>
     <name>DetailsDialog</name>
@@ -1487,26 +1507,6 @@ Version: %3</translation>
         <translation>Ausnahmen</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Kopieren</translation>
-    </message>
-    <message>
-        <source>Save as text...</source>
-        <translation>Als Text speichern...</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Leeren</translation>
-    </message>
-    <message>
-        <source>Time (ms)</source>
-        <translation>Zeit (ms)</translation>
-    </message>
-    <message>
         <source>Direction</source>
         <translation>Richtung</translation>
     </message>
@@ -1539,10 +1539,6 @@ Version: %3</translation>
         <translation>Ergebnis</translation>
     </message>
     <message>
-        <source>Show:</source>
-        <translation>Anzeigen:</translation>
-    </message>
-    <message>
         <source>Communication log</source>
         <translation>Kommunikationsprotokoll</translation>
     </message>
@@ -1550,12 +1546,48 @@ Version: %3</translation>
         <source>Save communication log</source>
         <translation>Kommunikationsprotokoll speichern</translation>
     </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save as text...</source>
+        <translation>&amp;Als Text speichern...</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>An&amp;zeigen:</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Telegramme</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>Compare configuration &amp;files...</source>
-        <translation>Konfigurations&amp;dateien vergleichen...</translation>
+        <translation>&amp;Konfigurationsdateien vergleichen...</translation>
     </message>
     <message>
         <source>Compare file with &amp;meter...</source>
@@ -1575,7 +1607,7 @@ Version: %3</translation>
     </message>
     <message>
         <source>&amp;Reset logger...</source>
-        <translation>Logger &amp;zurücksetzen...</translation>
+        <translation>Logger zu&amp;rücksetzen...</translation>
     </message>
 </context>
 <context>
@@ -1601,14 +1633,6 @@ Version: %3</translation>
         <translation>Uhrzeit</translation>
     </message>
     <message>
-        <source>&lt;&lt; Previous day</source>
-        <translation>&lt;&lt; Vorheriger Tag</translation>
-    </message>
-    <message>
-        <source>Next day &gt;&gt;</source>
-        <translation>Nächster Tag &gt;&gt;</translation>
-    </message>
-    <message>
         <source>All channels as lines</source>
         <translation>Alle Kanäle als Linien</translation>
     </message>
@@ -1617,24 +1641,32 @@ Version: %3</translation>
         <translation>Erster Kanal als Balken</translation>
     </message>
     <message>
-        <source>Zoom</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Printed %1 %2</source>
         <translation>Gedruckt %1 %2</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; P&amp;revious day</source>
+        <translation>&lt;&lt; &amp;Vorheriger Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Next day &gt;&gt;</source>
+        <translation>&amp;Nächster Tag &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Re&amp;store</source>
+        <translation>Zu&amp;rücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -1659,16 +1691,16 @@ Version: %3</translation>
         <translation>Adresse</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Lit while the meter is being read</source>
         <translation>Leuchtet, während das Gerät gelesen wird</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Drucken</translation>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -1726,8 +1758,8 @@ Version: %3</translation>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <source>Reset ticked extremes</source>
-        <translation>Markierte Extremwerte zurücksetzen</translation>
+        <source>&amp;Reset ticked extremes</source>
+        <translation>Markierte Extremwerte &amp;zurücksetzen</translation>
     </message>
 </context>
 <context>
@@ -1777,16 +1809,24 @@ Version: %3</translation>
         <translation>Setzen</translation>
     </message>
     <message>
-        <source>Set ticked registers</source>
-        <translation>Markierte Zähler setzen</translation>
+        <source>&amp;Set ticked registers</source>
+        <translation>Markierte Zähler s&amp;etzen</translation>
     </message>
     <message>
-        <source>Reset ticked registers</source>
-        <translation>Markierte Zähler nullen</translation>
+        <source>&amp;Reset ticked registers</source>
+        <translation>Markierte Zähler &amp;nullen</translation>
     </message>
     <message>
-        <source>Switch tariff</source>
-        <translation>Tarif umschalten</translation>
+        <source>Switch &amp;tariff</source>
+        <translation>&amp;Tarif umschalten</translation>
+    </message>
+    <message>
+        <source>Reset %1</source>
+        <translation>%1 nullen</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>%1 setzen</translation>
     </message>
 </context>
 <context>
@@ -1844,8 +1884,16 @@ Version: %3</translation>
         <translation>Alle</translation>
     </message>
     <message>
-        <source>Reset ticked extremes</source>
-        <translation>Markierte Extremwerte zurücksetzen</translation>
+        <source>&amp;Reset ticked extremes</source>
+        <translation>Markierte Extremwerte &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset minimum of %1</source>
+        <translation>Minimum von %1 zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset maximum of %1</source>
+        <translation>Maximum von %1 zurücksetzen</translation>
     </message>
 </context>
 <context>
@@ -1875,16 +1923,20 @@ Version: %3</translation>
         <translation>Maximum</translation>
     </message>
     <message>
-        <source>Reset maxima</source>
-        <translation>Maxima zurücksetzen</translation>
-    </message>
-    <message>
         <source>Harmonic order</source>
         <translation>Ordnung der Oberschwingung</translation>
     </message>
     <message>
         <source>Share of the fundamental [%]</source>
         <translation>Anteil an der Grundschwingung [%]</translation>
+    </message>
+    <message>
+        <source>&amp;Reset maxima</source>
+        <translation>Maxima &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Harmonics</source>
+        <translation>Oberschwingungen</translation>
     </message>
 </context>
 <context>
@@ -2148,6 +2200,10 @@ Version: %3</translation>
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
+    <message>
+        <source>Records</source>
+        <translation>Datensätze</translation>
+    </message>
 </context>
 <context>
     <name>ExcelExport</name>
@@ -2182,42 +2238,6 @@ Es wurde kein Programm gefunden, das sie öffnet.</translation>
 <context>
     <name>Logger57</name>
     <message>
-        <source>&lt; Previous sequence</source>
-        <translation>&lt; Vorherige Sequenz</translation>
-    </message>
-    <message>
-        <source>Next sequence &gt;</source>
-        <translation>Nächste Sequenz &gt;</translation>
-    </message>
-    <message>
-        <source>Read from module</source>
-        <translation>Vom Modul lesen</translation>
-    </message>
-    <message>
-        <source>Open file...</source>
-        <translation>Datei öffnen...</translation>
-    </message>
-    <message>
-        <source>Save file...</source>
-        <translation>Datei speichern...</translation>
-    </message>
-    <message>
-        <source>Minimum and maximum</source>
-        <translation>Minimum und Maximum</translation>
-    </message>
-    <message>
-        <source>Profile graph</source>
-        <translation>Profilgrafik</translation>
-    </message>
-    <message>
-        <source>Export to Excel...</source>
-        <translation>Nach Excel exportieren...</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
         <source>Date      Time</source>
         <translation>Datum     Zeit</translation>
     </message>
@@ -2248,6 +2268,50 @@ Es wurde kein Programm gefunden, das sie öffnet.</translation>
     <message>
         <source>Time</source>
         <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>&lt; Pre&amp;vious sequence</source>
+        <translation>&lt; &amp;Vorherige Sequenz</translation>
+    </message>
+    <message>
+        <source>&amp;Next sequence &gt;</source>
+        <translation>&amp;Nächste Sequenz &gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Read from module</source>
+        <translation>Vom Modul &amp;lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Open file...</source>
+        <translation>Datei ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save file...</source>
+        <translation>Datei &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum and maximum</source>
+        <translation>&amp;Minimum und Maximum</translation>
+    </message>
+    <message>
+        <source>&amp;Profile graph</source>
+        <translation>&amp;Profilgrafik</translation>
+    </message>
+    <message>
+        <source>&amp;Export to Excel...</source>
+        <translation>Nach &amp;Excel exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Datensätze</translation>
+    </message>
+    <message>
+        <source>Minima and maxima</source>
+        <translation>Minima und Maxima</translation>
     </message>
 </context>
 <context>
@@ -2281,24 +2345,24 @@ Es wurde kein Programm gefunden, das sie öffnet.</translation>
         <translation>Stromunsymmetrie statt IN</translation>
     </message>
     <message>
-        <source>Clear set</source>
-        <translation>Auswahl leeren</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Display pages</source>
         <translation>Anzeigeseiten</translation>
     </message>
     <message>
         <source>Double-click a page or press Space to switch it; yellow pages are shown by the meter.</source>
         <translation>Doppelklick oder Leertaste schaltet eine Seite um; gelbe Seiten zeigt das Gerät an.</translation>
+    </message>
+    <message>
+        <source>C&amp;lear set</source>
+        <translation>Auswahl &amp;leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -2328,10 +2392,6 @@ Es wurde kein Programm gefunden, das sie öffnet.</translation>
         <translation>Aus</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Simulation of the digital outputs</source>
         <translation>Simulation der Digitalausgänge</translation>
     </message>
@@ -2342,6 +2402,10 @@ Es wurde kein Programm gefunden, das sie öffnet.</translation>
     <message>
         <source>The simulation did not start, and the outputs it freed could not be given their functions back.</source>
         <translation>Die Simulation ist nicht gestartet, und die freigegebenen Ausgänge konnten ihre Funktionen nicht zurückerhalten.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>

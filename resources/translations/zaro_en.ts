@@ -387,10 +387,6 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Display pages...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Refresh time</source>
         <translation type="unfinished"></translation>
     </message>
@@ -419,10 +415,6 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Clear logger...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Mean values</source>
         <translation type="unfinished"></translation>
     </message>
@@ -440,6 +432,38 @@ Version: %3</source>
     </message>
     <message>
         <source>Description of the meter (at most 47 characters)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display &amp;pages...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear &amp;logger...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, primary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, secondary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean value %1, measurand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean value %1, logged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min/max channel %1, measurand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min/max channel %1, recording</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -795,6 +819,10 @@ Version: %3</source>
         <source>Try with a &amp;simulated meter</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Rese&amp;t logger...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -804,10 +832,6 @@ Version: %3</source>
     </message>
     <message>
         <source>The serial port could not be configured. Check the port settings in the interface dialog and reconnect the converter.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The meter does not answer. Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1131,6 +1155,10 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The configuration was changed and the changes were not saved. Save them to a file first?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The meter does not answer (port, address, baud rate, format, time-out: %1). Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1140,10 +1168,6 @@ Version: %3</source>
     </message>
     <message>
         <source>The test found no meter: the version request got no valid answer (IP address and TCP port, meter address, time-out: %1). Check the IP address, the network cable and the meter behind the device.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The configuration was changed and the changes were not saved. Save them to a file first?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1434,10 +1458,6 @@ Version: %3</source>
         <source>Meter</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>The meter already holds this configuration; nothing was sent.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>DetailsDialog</name>
@@ -1485,26 +1505,6 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save as text...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time (ms)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Direction</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1537,15 +1537,47 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Show:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Communication log</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Save communication log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save as text...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1599,14 +1631,6 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&lt;&lt; Previous day</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next day &gt;&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>All channels as lines</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1615,23 +1639,31 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Zoom</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Printed %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;&lt; P&amp;revious day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next day &gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1657,15 +1689,15 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Lit while the meter is being read</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Print</source>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1724,7 +1756,7 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Reset ticked extremes</source>
+        <source>&amp;Reset ticked extremes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1775,15 +1807,23 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Set ticked registers</source>
+        <source>&amp;Set ticked registers</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Reset ticked registers</source>
+        <source>&amp;Reset ticked registers</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Switch tariff</source>
+        <source>Switch &amp;tariff</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1842,7 +1882,15 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Reset ticked extremes</source>
+        <source>&amp;Reset ticked extremes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset minimum of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset maximum of %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1873,15 +1921,19 @@ Version: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Reset maxima</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Harmonic order</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Share of the fundamental [%]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset maxima</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Harmonics</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2146,6 +2198,10 @@ Version: %3</source>
         <source>Time</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Records</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ExcelExport</name>
@@ -2178,42 +2234,6 @@ No program to open it was found.</source>
 <context>
     <name>Logger57</name>
     <message>
-        <source>&lt; Previous sequence</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next sequence &gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Read from module</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open file...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save file...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Minimum and maximum</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Profile graph</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export to Excel...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Date      Time</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2243,6 +2263,50 @@ No program to open it was found.</source>
     </message>
     <message>
         <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt; Pre&amp;vious sequence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next sequence &gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Read from module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Minimum and maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Profile graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export to Excel...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minima and maxima</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2277,23 +2341,23 @@ No program to open it was found.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Clear set</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Display pages</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Double-click a page or press Space to switch it; yellow pages are shown by the meter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2324,10 +2388,6 @@ No program to open it was found.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Simulation of the digital outputs</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2337,6 +2397,10 @@ No program to open it was found.</source>
     </message>
     <message>
         <source>The simulation did not start, and the outputs it freed could not be given their functions back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

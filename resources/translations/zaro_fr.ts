@@ -389,10 +389,6 @@ Version : %3</translation>
         <translation>Mode d&apos;affichage</translation>
     </message>
     <message>
-        <source>Display pages...</source>
-        <translation>Pages d&apos;affichage...</translation>
-    </message>
-    <message>
         <source>Refresh time</source>
         <translation>Temps de rafraîchissement</translation>
     </message>
@@ -421,10 +417,6 @@ Version : %3</translation>
         <translation>Durée d&apos;enregistrement</translation>
     </message>
     <message>
-        <source>Clear logger...</source>
-        <translation>Effacer l&apos;enregistreur...</translation>
-    </message>
-    <message>
         <source>Mean values</source>
         <translation>Valeurs moyennes</translation>
     </message>
@@ -443,6 +435,38 @@ Version : %3</translation>
     <message>
         <source>Description of the meter (at most 47 characters)</source>
         <translation>Description de l&apos;appareil (47 caractères au plus)</translation>
+    </message>
+    <message>
+        <source>Display &amp;pages...</source>
+        <translation>&amp;Pages d'affichage...</translation>
+    </message>
+    <message>
+        <source>Clear &amp;logger...</source>
+        <translation>Effacer l'&amp;enregistreur...</translation>
+    </message>
+    <message>
+        <source>%1, primary</source>
+        <translation>%1, primaire</translation>
+    </message>
+    <message>
+        <source>%1, secondary</source>
+        <translation>%1, secondaire</translation>
+    </message>
+    <message>
+        <source>Mean value %1, measurand</source>
+        <translation>Valeur moyenne %1, grandeur</translation>
+    </message>
+    <message>
+        <source>Mean value %1, logged</source>
+        <translation>Valeur moyenne %1, enregistrée</translation>
+    </message>
+    <message>
+        <source>Min/max channel %1, measurand</source>
+        <translation>Voie min/max %1, grandeur</translation>
+    </message>
+    <message>
+        <source>Min/max channel %1, recording</source>
+        <translation>Voie min/max %1, enregistre</translation>
     </message>
 </context>
 <context>
@@ -727,7 +751,7 @@ Version : %3</translation>
     </message>
     <message>
         <source>&amp;Energy meters</source>
-        <translation>Compteurs d&apos;é&amp;nergie</translation>
+        <translation>&amp;Compteurs d&apos;énergie</translation>
     </message>
     <message>
         <source>&amp;Mean values</source>
@@ -747,7 +771,7 @@ Version : %3</translation>
     </message>
     <message>
         <source>Logger &amp;without meter</source>
-        <translation>Enregistreur &amp;sans appareil</translation>
+        <translation>Enregistreur sans a&amp;ppareil</translation>
     </message>
     <message>
         <source>Display &amp;pages...</source>
@@ -795,7 +819,11 @@ Version : %3</translation>
     </message>
     <message>
         <source>Try with a &amp;simulated meter</source>
-        <translation>Essayer avec un appareil &amp;simulé</translation>
+        <translation>&amp;Essayer avec un appareil simulé</translation>
+    </message>
+    <message>
+        <source>Rese&amp;t logger...</source>
+        <translation>E&amp;ffacer l'enregistreur...</translation>
     </message>
 </context>
 <context>
@@ -807,10 +835,6 @@ Version : %3</translation>
     <message>
         <source>The serial port could not be configured. Check the port settings in the interface dialog and reconnect the converter.</source>
         <translation>Le port série n&apos;a pas pu être configuré. Vérifiez les paramètres du port dans la fenêtre Interface et rebranchez le convertisseur.</translation>
-    </message>
-    <message>
-        <source>The meter does not answer. Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
-        <translation>L&apos;appareil ne répond pas. Vérifiez le câble, le port, l&apos;adresse et la vitesse de transmission, et que l&apos;appareil est sous tension.</translation>
     </message>
     <message>
         <source>The meter&apos;s reply was incomplete or damaged. Check the cable and the connections, and that only one meter uses this address.</source>
@@ -1133,6 +1157,10 @@ Version : %3</translation>
         <translation>Remettre à zéro les minima et maxima cochés des valeurs moyennes ? Les extrêmes enregistrés par l'appareil seront définitivement perdus.</translation>
     </message>
     <message>
+        <source>The configuration was changed and the changes were not saved. Save them to a file first?</source>
+        <translation>La configuration a été modifiée et les modifications n'ont pas été enregistrées. Les enregistrer d'abord dans un fichier ?</translation>
+    </message>
+    <message>
         <source>The meter does not answer (port, address, baud rate, format, time-out: %1). Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
         <translation>L'appareil ne répond pas (port, adresse, vitesse, format, délai : %1). Vérifiez le câble, le port, l'adresse et la vitesse de transmission, et que l'appareil est sous tension.</translation>
     </message>
@@ -1143,10 +1171,6 @@ Version : %3</translation>
     <message>
         <source>The test found no meter: the version request got no valid answer (IP address and TCP port, meter address, time-out: %1). Check the IP address, the network cable and the meter behind the device.</source>
         <translation>Le test n'a trouvé aucun appareil : la demande de version n'a reçu aucune réponse valide (adresse IP et port TCP, adresse de l'appareil, délai : %1). Vérifiez l'adresse IP, le câble réseau et l'appareil qui se trouve derrière.</translation>
-    </message>
-    <message>
-        <source>The configuration was changed and the changes were not saved. Save them to a file first?</source>
-        <translation>La configuration a été modifiée et les modifications n'ont pas été enregistrées. Les enregistrer d'abord dans un fichier ?</translation>
     </message>
 </context>
 <context>
@@ -1436,10 +1460,6 @@ Version : %3</translation>
         <source>Meter</source>
         <translation>Appareil</translation>
     </message>
-    <message>
-        <source>The meter already holds this configuration; nothing was sent.</source>
-        <translation>L'appareil a déjà cette configuration ; rien n'a été envoyé.</translation>
-    </message>
 </context>
 <context>
     <name>DetailsDialog</name>
@@ -1487,26 +1507,6 @@ Version : %3</translation>
         <translation>Exceptions</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copier</translation>
-    </message>
-    <message>
-        <source>Save as text...</source>
-        <translation>Enregistrer en texte...</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Effacer</translation>
-    </message>
-    <message>
-        <source>Time (ms)</source>
-        <translation>Temps (ms)</translation>
-    </message>
-    <message>
         <source>Direction</source>
         <translation>Sens</translation>
     </message>
@@ -1539,16 +1539,48 @@ Version : %3</translation>
         <translation>Résultat</translation>
     </message>
     <message>
-        <source>Show:</source>
-        <translation>Afficher :</translation>
-    </message>
-    <message>
         <source>Communication log</source>
         <translation>Journal de communication</translation>
     </message>
     <message>
         <source>Save communication log</source>
         <translation>Enregistrer le journal de communication</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Save as text...</source>
+        <translation>&amp;Enregistrer en texte...</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>E&amp;ffacer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Fer&amp;mer</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>&amp;Afficher :</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Trames</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
     </message>
 </context>
 <context>
@@ -1575,7 +1607,7 @@ Version : %3</translation>
     </message>
     <message>
         <source>&amp;Reset logger...</source>
-        <translation>&amp;Effacer l'enregistreur...</translation>
+        <translation>E&amp;ffacer l'enregistreur...</translation>
     </message>
 </context>
 <context>
@@ -1601,14 +1633,6 @@ Version : %3</translation>
         <translation>Heure</translation>
     </message>
     <message>
-        <source>&lt;&lt; Previous day</source>
-        <translation>&lt;&lt; Jour précédent</translation>
-    </message>
-    <message>
-        <source>Next day &gt;&gt;</source>
-        <translation>Jour suivant &gt;&gt;</translation>
-    </message>
-    <message>
         <source>All channels as lines</source>
         <translation>Tous les canaux en lignes</translation>
     </message>
@@ -1617,24 +1641,32 @@ Version : %3</translation>
         <translation>Premier canal en barres</translation>
     </message>
     <message>
-        <source>Zoom</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Rétablir</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Imprimer</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
         <source>Printed %1 %2</source>
         <translation>Imprimé le %1 à %2</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; P&amp;revious day</source>
+        <translation>&lt;&lt; Jour &amp;précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Next day &gt;&gt;</source>
+        <translation>Jour &amp;suivant &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Re&amp;store</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -1659,16 +1691,16 @@ Version : %3</translation>
         <translation>Adresse</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
         <source>Lit while the meter is being read</source>
         <translation>Allumé pendant la lecture de l&apos;appareil</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Imprimer</translation>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -1726,8 +1758,8 @@ Version : %3</translation>
         <translation>Remise à zéro</translation>
     </message>
     <message>
-        <source>Reset ticked extremes</source>
-        <translation>Remettre à zéro les extrêmes cochés</translation>
+        <source>&amp;Reset ticked extremes</source>
+        <translation>&amp;Remettre à zéro les extrêmes cochés</translation>
     </message>
 </context>
 <context>
@@ -1777,16 +1809,24 @@ Version : %3</translation>
         <translation>Régler</translation>
     </message>
     <message>
-        <source>Set ticked registers</source>
-        <translation>Régler les compteurs cochés</translation>
+        <source>&amp;Set ticked registers</source>
+        <translation>&amp;Régler les compteurs cochés</translation>
     </message>
     <message>
-        <source>Reset ticked registers</source>
-        <translation>Remettre à zéro les compteurs cochés</translation>
+        <source>&amp;Reset ticked registers</source>
+        <translation>Remettre à &amp;zéro les compteurs cochés</translation>
     </message>
     <message>
-        <source>Switch tariff</source>
-        <translation>Changer de tarif</translation>
+        <source>Switch &amp;tariff</source>
+        <translation>Changer de &amp;tarif</translation>
+    </message>
+    <message>
+        <source>Reset %1</source>
+        <translation>Remettre à zéro %1</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Régler %1</translation>
     </message>
 </context>
 <context>
@@ -1844,8 +1884,16 @@ Version : %3</translation>
         <translation>Tous</translation>
     </message>
     <message>
-        <source>Reset ticked extremes</source>
-        <translation>Remettre à zéro les extrêmes cochés</translation>
+        <source>&amp;Reset ticked extremes</source>
+        <translation>&amp;Remettre à zéro les extrêmes cochés</translation>
+    </message>
+    <message>
+        <source>Reset minimum of %1</source>
+        <translation>Remettre à zéro le minimum de %1</translation>
+    </message>
+    <message>
+        <source>Reset maximum of %1</source>
+        <translation>Remettre à zéro le maximum de %1</translation>
     </message>
 </context>
 <context>
@@ -1875,16 +1923,20 @@ Version : %3</translation>
         <translation>Maximum</translation>
     </message>
     <message>
-        <source>Reset maxima</source>
-        <translation>Remettre à zéro les maxima</translation>
-    </message>
-    <message>
         <source>Harmonic order</source>
         <translation>Rang de l'harmonique</translation>
     </message>
     <message>
         <source>Share of the fundamental [%]</source>
         <translation>Part du fondamental [%]</translation>
+    </message>
+    <message>
+        <source>&amp;Reset maxima</source>
+        <translation>&amp;Remettre à zéro les maxima</translation>
+    </message>
+    <message>
+        <source>Harmonics</source>
+        <translation>Harmoniques</translation>
     </message>
 </context>
 <context>
@@ -2148,6 +2200,10 @@ Version : %3</translation>
         <source>Time</source>
         <translation>Heure</translation>
     </message>
+    <message>
+        <source>Records</source>
+        <translation>Enregistrements</translation>
+    </message>
 </context>
 <context>
     <name>ExcelExport</name>
@@ -2182,42 +2238,6 @@ Aucun programme pour l'ouvrir n'a été trouvé.</translation>
 <context>
     <name>Logger57</name>
     <message>
-        <source>&lt; Previous sequence</source>
-        <translation>&lt; Séquence précédente</translation>
-    </message>
-    <message>
-        <source>Next sequence &gt;</source>
-        <translation>Séquence suivante &gt;</translation>
-    </message>
-    <message>
-        <source>Read from module</source>
-        <translation>Lire depuis le module</translation>
-    </message>
-    <message>
-        <source>Open file...</source>
-        <translation>Ouvrir un fichier...</translation>
-    </message>
-    <message>
-        <source>Save file...</source>
-        <translation>Enregistrer le fichier...</translation>
-    </message>
-    <message>
-        <source>Minimum and maximum</source>
-        <translation>Minimum et maximum</translation>
-    </message>
-    <message>
-        <source>Profile graph</source>
-        <translation>Graphique de profil</translation>
-    </message>
-    <message>
-        <source>Export to Excel...</source>
-        <translation>Exporter vers Excel...</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Retour</translation>
-    </message>
-    <message>
         <source>Date      Time</source>
         <translation>Date      Heure</translation>
     </message>
@@ -2248,6 +2268,50 @@ Aucun programme pour l'ouvrir n'a été trouvé.</translation>
     <message>
         <source>Time</source>
         <translation>Heure</translation>
+    </message>
+    <message>
+        <source>&lt; Pre&amp;vious sequence</source>
+        <translation>&lt; Séquence pré&amp;cédente</translation>
+    </message>
+    <message>
+        <source>&amp;Next sequence &gt;</source>
+        <translation>Séquence &amp;suivante &gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Read from module</source>
+        <translation>&amp;Lire depuis le module</translation>
+    </message>
+    <message>
+        <source>&amp;Open file...</source>
+        <translation>&amp;Ouvrir un fichier...</translation>
+    </message>
+    <message>
+        <source>&amp;Save file...</source>
+        <translation>&amp;Enregistrer le fichier...</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum and maximum</source>
+        <translation>&amp;Minimum et maximum</translation>
+    </message>
+    <message>
+        <source>&amp;Profile graph</source>
+        <translation>&amp;Graphique de profil</translation>
+    </message>
+    <message>
+        <source>&amp;Export to Excel...</source>
+        <translation>E&amp;xporter vers Excel...</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Enregistrements</translation>
+    </message>
+    <message>
+        <source>Minima and maxima</source>
+        <translation>Minima et maxima</translation>
     </message>
 </context>
 <context>
@@ -2281,24 +2345,24 @@ Aucun programme pour l'ouvrir n'a été trouvé.</translation>
         <translation>Déséquilibre de courant au lieu de IN</translation>
     </message>
     <message>
-        <source>Clear set</source>
-        <translation>Vider la sélection</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Imprimer</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
         <source>Display pages</source>
         <translation>Pages d&apos;affichage</translation>
     </message>
     <message>
         <source>Double-click a page or press Space to switch it; yellow pages are shown by the meter.</source>
         <translation>Double-clic ou Espace bascule une page ; les pages jaunes sont affichées par l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>C&amp;lear set</source>
+        <translation>&amp;Vider la sélection</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -2328,10 +2392,6 @@ Aucun programme pour l'ouvrir n'a été trouvé.</translation>
         <translation>Arrêt</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
         <source>Simulation of the digital outputs</source>
         <translation>Simulation des sorties numériques</translation>
     </message>
@@ -2342,6 +2402,10 @@ Aucun programme pour l'ouvrir n'a été trouvé.</translation>
     <message>
         <source>The simulation did not start, and the outputs it freed could not be given their functions back.</source>
         <translation>La simulation n&apos;a pas démarré et les sorties libérées n&apos;ont pas pu retrouver leurs fonctions.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>

@@ -389,10 +389,6 @@ Versie: %3</translation>
         <translation>Displaymodus</translation>
     </message>
     <message>
-        <source>Display pages...</source>
-        <translation>Displaypagina&apos;s...</translation>
-    </message>
-    <message>
         <source>Refresh time</source>
         <translation>Verversingstijd</translation>
     </message>
@@ -421,10 +417,6 @@ Versie: %3</translation>
         <translation>Registratieduur</translation>
     </message>
     <message>
-        <source>Clear logger...</source>
-        <translation>Logger wissen...</translation>
-    </message>
-    <message>
         <source>Mean values</source>
         <translation>Gemiddelde waarden</translation>
     </message>
@@ -443,6 +435,38 @@ Versie: %3</translation>
     <message>
         <source>Description of the meter (at most 47 characters)</source>
         <translation>Beschrijving van het apparaat (hoogstens 47 tekens)</translation>
+    </message>
+    <message>
+        <source>Display &amp;pages...</source>
+        <translation>Display&amp;pagina's...</translation>
+    </message>
+    <message>
+        <source>Clear &amp;logger...</source>
+        <translation>Logger &amp;wissen...</translation>
+    </message>
+    <message>
+        <source>%1, primary</source>
+        <translation>%1, primair</translation>
+    </message>
+    <message>
+        <source>%1, secondary</source>
+        <translation>%1, secundair</translation>
+    </message>
+    <message>
+        <source>Mean value %1, measurand</source>
+        <translation>Gemiddelde waarde %1, meetgrootheid</translation>
+    </message>
+    <message>
+        <source>Mean value %1, logged</source>
+        <translation>Gemiddelde waarde %1, gelogd</translation>
+    </message>
+    <message>
+        <source>Min/max channel %1, measurand</source>
+        <translation>Min/max-kanaal %1, meetgrootheid</translation>
+    </message>
+    <message>
+        <source>Min/max channel %1, recording</source>
+        <translation>Min/max-kanaal %1, registreert</translation>
     </message>
 </context>
 <context>
@@ -739,7 +763,7 @@ Versie: %3</translation>
     </message>
     <message>
         <source>&amp;Simulation of digital outputs</source>
-        <translation>&amp;Simulatie van de digitale uitgangen</translation>
+        <translation>Simulatie van de &amp;digitale uitgangen</translation>
     </message>
     <message>
         <source>&amp;Logger</source>
@@ -797,6 +821,10 @@ Versie: %3</translation>
         <source>Try with a &amp;simulated meter</source>
         <translation>Proberen met een &amp;gesimuleerde meter</translation>
     </message>
+    <message>
+        <source>Rese&amp;t logger...</source>
+        <translation>Logger &amp;wissen...</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -807,10 +835,6 @@ Versie: %3</translation>
     <message>
         <source>The serial port could not be configured. Check the port settings in the interface dialog and reconnect the converter.</source>
         <translation>De seriële poort kon niet worden ingesteld. Controleer de poortinstellingen in het interfacevenster en sluit de converter opnieuw aan.</translation>
-    </message>
-    <message>
-        <source>The meter does not answer. Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
-        <translation>De meter antwoordt niet. Controleer de kabel, de poort, het adres en de baudrate, en of de meter is ingeschakeld.</translation>
     </message>
     <message>
         <source>The meter&apos;s reply was incomplete or damaged. Check the cable and the connections, and that only one meter uses this address.</source>
@@ -1133,6 +1157,10 @@ Versie: %3</translation>
         <translation>De aangevinkte minima en maxima van de gemiddelde waarden resetten? De door de meter geregistreerde extremen gaan definitief verloren.</translation>
     </message>
     <message>
+        <source>The configuration was changed and the changes were not saved. Save them to a file first?</source>
+        <translation>De configuratie is gewijzigd en de wijzigingen zijn niet opgeslagen. Eerst in een bestand opslaan?</translation>
+    </message>
+    <message>
         <source>The meter does not answer (port, address, baud rate, format, time-out: %1). Check the cable, the port, the address and the baud rate, and that the meter is switched on.</source>
         <translation>De meter antwoordt niet (poort, adres, baudrate, formaat, time-out: %1). Controleer de kabel, de poort, het adres en de baudrate, en of de meter is ingeschakeld.</translation>
     </message>
@@ -1143,10 +1171,6 @@ Versie: %3</translation>
     <message>
         <source>The test found no meter: the version request got no valid answer (IP address and TCP port, meter address, time-out: %1). Check the IP address, the network cable and the meter behind the device.</source>
         <translation>De test vond geen meter: de versieaanvraag kreeg geen geldig antwoord (IP-adres en TCP-poort, meteradres, time-out: %1). Controleer het IP-adres, de netwerkkabel en de meter achter het apparaat.</translation>
-    </message>
-    <message>
-        <source>The configuration was changed and the changes were not saved. Save them to a file first?</source>
-        <translation>De configuratie is gewijzigd en de wijzigingen zijn niet opgeslagen. Eerst in een bestand opslaan?</translation>
     </message>
 </context>
 <context>
@@ -1436,10 +1460,6 @@ Versie: %3</translation>
         <source>Meter</source>
         <translation>Meter</translation>
     </message>
-    <message>
-        <source>The meter already holds this configuration; nothing was sent.</source>
-        <translation>De meter heeft deze configuratie al; er is niets verzonden.</translation>
-    </message>
 </context>
 <context>
     <name>DetailsDialog</name>
@@ -1487,26 +1507,6 @@ Versie: %3</translation>
         <translation>Excepties</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pauze</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Kopiëren</translation>
-    </message>
-    <message>
-        <source>Save as text...</source>
-        <translation>Opslaan als tekst...</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Wissen</translation>
-    </message>
-    <message>
-        <source>Time (ms)</source>
-        <translation>Tijd (ms)</translation>
-    </message>
-    <message>
         <source>Direction</source>
         <translation>Richting</translation>
     </message>
@@ -1539,16 +1539,48 @@ Versie: %3</translation>
         <translation>Resultaat</translation>
     </message>
     <message>
-        <source>Show:</source>
-        <translation>Tonen:</translation>
-    </message>
-    <message>
         <source>Communication log</source>
         <translation>Communicatielog</translation>
     </message>
     <message>
         <source>Save communication log</source>
         <translation>Communicatielog opslaan</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pauze</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Save as text...</source>
+        <translation>&amp;Opslaan als tekst...</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Wissen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>&amp;Tonen:</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Tonen</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Frames</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
     </message>
 </context>
 <context>
@@ -1601,14 +1633,6 @@ Versie: %3</translation>
         <translation>Tijd</translation>
     </message>
     <message>
-        <source>&lt;&lt; Previous day</source>
-        <translation>&lt;&lt; Vorige dag</translation>
-    </message>
-    <message>
-        <source>Next day &gt;&gt;</source>
-        <translation>Volgende dag &gt;&gt;</translation>
-    </message>
-    <message>
         <source>All channels as lines</source>
         <translation>Alle kanalen als lijnen</translation>
     </message>
@@ -1617,24 +1641,32 @@ Versie: %3</translation>
         <translation>Eerste kanaal als staven</translation>
     </message>
     <message>
-        <source>Zoom</source>
-        <translation>Zoomen</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Herstellen</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Afdrukken</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Sluiten</translation>
-    </message>
-    <message>
         <source>Printed %1 %2</source>
         <translation>Afgedrukt %1 %2</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; P&amp;revious day</source>
+        <translation>&lt;&lt; &amp;Vorige dag</translation>
+    </message>
+    <message>
+        <source>&amp;Next day &gt;&gt;</source>
+        <translation>V&amp;olgende dag &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoomen</translation>
+    </message>
+    <message>
+        <source>Re&amp;store</source>
+        <translation>&amp;Herstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Afdrukken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
     </message>
 </context>
 <context>
@@ -1659,16 +1691,16 @@ Versie: %3</translation>
         <translation>Adres</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Sluiten</translation>
-    </message>
-    <message>
         <source>Lit while the meter is being read</source>
         <translation>Brandt terwijl het apparaat wordt gelezen</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Afdrukken</translation>
+        <source>&amp;Print</source>
+        <translation>&amp;Afdrukken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
     </message>
 </context>
 <context>
@@ -1726,8 +1758,8 @@ Versie: %3</translation>
         <translation>Resetten</translation>
     </message>
     <message>
-        <source>Reset ticked extremes</source>
-        <translation>Aangevinkte extremen resetten</translation>
+        <source>&amp;Reset ticked extremes</source>
+        <translation>Aangevinkte extremen &amp;resetten</translation>
     </message>
 </context>
 <context>
@@ -1777,16 +1809,24 @@ Versie: %3</translation>
         <translation>Instellen</translation>
     </message>
     <message>
-        <source>Set ticked registers</source>
-        <translation>Aangevinkte tellers instellen</translation>
+        <source>&amp;Set ticked registers</source>
+        <translation>Aangevinkte tellers &amp;instellen</translation>
     </message>
     <message>
-        <source>Reset ticked registers</source>
-        <translation>Aangevinkte tellers op nul</translation>
+        <source>&amp;Reset ticked registers</source>
+        <translation>Aangevinkte tellers op &amp;nul</translation>
     </message>
     <message>
-        <source>Switch tariff</source>
-        <translation>Tarief omschakelen</translation>
+        <source>Switch &amp;tariff</source>
+        <translation>&amp;Tarief omschakelen</translation>
+    </message>
+    <message>
+        <source>Reset %1</source>
+        <translation>%1 op nul zetten</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>%1 instellen</translation>
     </message>
 </context>
 <context>
@@ -1844,8 +1884,16 @@ Versie: %3</translation>
         <translation>Alle</translation>
     </message>
     <message>
-        <source>Reset ticked extremes</source>
-        <translation>Aangevinkte extremen resetten</translation>
+        <source>&amp;Reset ticked extremes</source>
+        <translation>Aangevinkte extremen &amp;resetten</translation>
+    </message>
+    <message>
+        <source>Reset minimum of %1</source>
+        <translation>Minimum van %1 resetten</translation>
+    </message>
+    <message>
+        <source>Reset maximum of %1</source>
+        <translation>Maximum van %1 resetten</translation>
     </message>
 </context>
 <context>
@@ -1875,16 +1923,20 @@ Versie: %3</translation>
         <translation>Maximum</translation>
     </message>
     <message>
-        <source>Reset maxima</source>
-        <translation>Maxima resetten</translation>
-    </message>
-    <message>
         <source>Harmonic order</source>
         <translation>Orde van de harmonische</translation>
     </message>
     <message>
         <source>Share of the fundamental [%]</source>
         <translation>Aandeel van de grondgolf [%]</translation>
+    </message>
+    <message>
+        <source>&amp;Reset maxima</source>
+        <translation>Maxima &amp;resetten</translation>
+    </message>
+    <message>
+        <source>Harmonics</source>
+        <translation>Harmonischen</translation>
     </message>
 </context>
 <context>
@@ -2148,6 +2200,10 @@ Versie: %3</translation>
         <source>Time</source>
         <translation>Tijd</translation>
     </message>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
 </context>
 <context>
     <name>ExcelExport</name>
@@ -2182,42 +2238,6 @@ Er is geen programma gevonden om het te openen.</translation>
 <context>
     <name>Logger57</name>
     <message>
-        <source>&lt; Previous sequence</source>
-        <translation>&lt; Vorige reeks</translation>
-    </message>
-    <message>
-        <source>Next sequence &gt;</source>
-        <translation>Volgende reeks &gt;</translation>
-    </message>
-    <message>
-        <source>Read from module</source>
-        <translation>Van module lezen</translation>
-    </message>
-    <message>
-        <source>Open file...</source>
-        <translation>Bestand openen...</translation>
-    </message>
-    <message>
-        <source>Save file...</source>
-        <translation>Bestand opslaan...</translation>
-    </message>
-    <message>
-        <source>Minimum and maximum</source>
-        <translation>Minimum en maximum</translation>
-    </message>
-    <message>
-        <source>Profile graph</source>
-        <translation>Profielgrafiek</translation>
-    </message>
-    <message>
-        <source>Export to Excel...</source>
-        <translation>Naar Excel exporteren...</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Terug</translation>
-    </message>
-    <message>
         <source>Date      Time</source>
         <translation>Datum     Tijd</translation>
     </message>
@@ -2248,6 +2268,50 @@ Er is geen programma gevonden om het te openen.</translation>
     <message>
         <source>Time</source>
         <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>&lt; Pre&amp;vious sequence</source>
+        <translation>&lt; &amp;Vorige reeks</translation>
+    </message>
+    <message>
+        <source>&amp;Next sequence &gt;</source>
+        <translation>Vol&amp;gende reeks &gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Read from module</source>
+        <translation>Van module &amp;lezen</translation>
+    </message>
+    <message>
+        <source>&amp;Open file...</source>
+        <translation>Bestand &amp;openen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save file...</source>
+        <translation>Bestand op&amp;slaan...</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum and maximum</source>
+        <translation>&amp;Minimum en maximum</translation>
+    </message>
+    <message>
+        <source>&amp;Profile graph</source>
+        <translation>&amp;Profielgrafiek</translation>
+    </message>
+    <message>
+        <source>&amp;Export to Excel...</source>
+        <translation>Naar &amp;Excel exporteren...</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Terug</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>Minima and maxima</source>
+        <translation>Minima en maxima</translation>
     </message>
 </context>
 <context>
@@ -2281,24 +2345,24 @@ Er is geen programma gevonden om het te openen.</translation>
         <translation>Stroomasymmetrie in plaats van IN</translation>
     </message>
     <message>
-        <source>Clear set</source>
-        <translation>Selectie wissen</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Afdrukken</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Sluiten</translation>
-    </message>
-    <message>
         <source>Display pages</source>
         <translation>Weergavepagina&apos;s</translation>
     </message>
     <message>
         <source>Double-click a page or press Space to switch it; yellow pages are shown by the meter.</source>
         <translation>Dubbelklik of spatie schakelt een pagina om; gele pagina&apos;s toont de meter.</translation>
+    </message>
+    <message>
+        <source>C&amp;lear set</source>
+        <translation>Selectie &amp;wissen</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Afdrukken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
     </message>
 </context>
 <context>
@@ -2328,10 +2392,6 @@ Er is geen programma gevonden om het te openen.</translation>
         <translation>Uit</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Sluiten</translation>
-    </message>
-    <message>
         <source>Simulation of the digital outputs</source>
         <translation>Simulatie van de digitale uitgangen</translation>
     </message>
@@ -2342,6 +2402,10 @@ Er is geen programma gevonden om het te openen.</translation>
     <message>
         <source>The simulation did not start, and the outputs it freed could not be given their functions back.</source>
         <translation>De simulatie is niet gestart en de vrijgegeven uitgangen konden hun functies niet terugkrijgen.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
     </message>
 </context>
 <context>

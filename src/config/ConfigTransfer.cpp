@@ -393,14 +393,15 @@ int CmSendConfig(MeterSession& session) {
 }
 
 int ReadVersionInfo(MeterSession& session) {
-    return ReadVersionInfo(session.read, 1);
+    const int ok = ReadVersionInfo(session.read, 1);
+    if (ok) NoteIdentity(session);
+    return ok;
 }
 
 int ReadVersionInfo(ConfigImage& image, int showErrors) {
     if (!InitInterface()) return 0;
     const int ok = Read(image, kReadVersions, showErrors) && Read(image, kReadModelName, showErrors);
     CloseInterface();
-    if (ok) NoteIdentity(session);
     return ok;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/ProgramFiles.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <algorithm>
 
 void (*LinkFrameHook)(const LinkFrameEvent& event) = nullptr;
@@ -77,6 +78,7 @@ void Record(const LinkFrameEvent& e) {
     const int off = PduOffset(LinkConnection().kind);
     LogFrame f{};
     f.timeMs = now - startMs;
+    f.clockMs = QDateTime::currentMSecsSinceEpoch();
     f.sent = e.sent;
     f.kind = uint8_t(LinkConnection().kind);
     f.attempt = uint8_t(std::min(e.attempt, 255));
@@ -202,6 +204,10 @@ QString OutcomeText(const LogFrame& f, Wording wording) {
         return word(QT_TRANSLATE_NOOP("CommLog", "invalid reply"));
     }
     return {};
+}
+
+QString ClockText(const LogFrame& f, const QLocale& locale) {
+    return locale.toString(QDateTime::fromMSecsSinceEpoch(f.clockMs).time(), QStringLiteral("HH:mm:ss.zzz"));
 }
 
 QString CommLogLine(const LogFrame& f) {

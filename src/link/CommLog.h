@@ -6,6 +6,7 @@
 #include "platform/ProgramFiles.h"
 
 #include <QByteArray>
+#include <QLocale>
 #include <QString>
 #include <cstdint>
 #include <deque>
@@ -39,7 +40,8 @@ inline void ReportFrame(bool sent, FrameOutcome outcome, int attempt, const uint
 }
 
 struct LogFrame {
-    int64_t timeMs; // since the log was started
+    int64_t timeMs;  // since the log was started (link clock)
+    int64_t clockMs; // wall clock, ms since 1970 UTC: what the window shows
     bool sent;
     uint8_t kind; // a CommKind
     uint8_t address, function;
@@ -73,12 +75,15 @@ const LogCounters& CommLogCounters();
 // Frames logged since the clear, including those the capacity has dropped.
 uint64_t CommLogTotal();
 
-// One tab-separated line: time ms, TX/RX, interface, address, function, registers,
+// One tab-separated line (the saved and copied log, zaro-cli --log): time ms since the
+// start, TX/RX, interface, address, function, registers,
 // length, bytes in hex, outcome.
 QString CommLogLine(const LogFrame& frame);
 // The outcome in English (log lines, files, scripts) or in the user's language (the window).
 enum class Wording { English, Translated };
 QString OutcomeText(const LogFrame& frame, Wording wording = Wording::English);
+// The frame's clock time, hh:mm:ss.zzz with the locale's digits.
+QString ClockText(const LogFrame& frame, const QLocale& locale);
 // Writes the line of every frame to path as soon as it is logged (the file is emptied
 // first), so a run that is killed keeps what it saw and no frame is ever dropped.
 bool StartCommLogFile(const std::string& path, FileFault* why = nullptr);

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -84,6 +85,11 @@ QWidget* CreateSplashPanel(QWidget* parent) {
     panel->setStyleSheet(QStringLiteral("border: none; padding: 0px;"));
     panel->setToolTip(QApplication::translate("About", "Click to close"));
     QObject::connect(panel, &QPushButton::clicked, panel, [] { CloseAboutDialog(); });
+    // Escape closes it as a click does. A splash never becomes the active window, so the
+    // key counts wherever it is pressed while the picture is up.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), panel);
+    escape->setContext(Qt::ApplicationShortcut);
+    QObject::connect(escape, &QShortcut::activated, panel, [] { CloseAboutDialog(); });
     return panel;
 }
 

@@ -118,10 +118,10 @@ const MenuCommand kMainCommands[] = {
     {kDisplay, QT_TRANSLATE_NOOP("Menu", "&Brightness..."), nullptr, T::None, CmDisplay, -1},
 
     // Each language is named in its own language, whatever language is active.
-    {kLanguage, "Deutsch", nullptr, T::None, Sessionless<CmLangDeu>, 0},
-    {kLanguage, "English", nullptr, T::None, Sessionless<CmLangEng>, 1},
-    {kLanguage, "Nederlands", nullptr, T::None, Sessionless<CmLangNed>, 2},
-    {kLanguage, "Fran\u00e7ais", nullptr, T::None, Sessionless<CmLangFra>, 3},
+    {kLanguage, "&Deutsch", nullptr, T::None, Sessionless<CmLangDeu>, 0},
+    {kLanguage, "&English", nullptr, T::None, Sessionless<CmLangEng>, 1},
+    {kLanguage, "&Nederlands", nullptr, T::None, Sessionless<CmLangNed>, 2},
+    {kLanguage, "&Fran\u00e7ais", nullptr, T::None, Sessionless<CmLangFra>, 3},
 
     {kHelp, QT_TRANSLATE_NOOP("Menu", "&Contents"), nullptr, T::None, Sessionless<CmHelpContents>, -1},
     {kHelp, QT_TRANSLATE_NOOP("Menu", "Try with a &simulated meter"), nullptr, T::None,
@@ -142,7 +142,7 @@ const MenuCommand kLoggerCommands[] = {
     {0, QT_TRANSLATE_NOOP("Menu", "&Minimum and maximum values"), nullptr, T::Find, Sessionless<CmShowMinMax>,
      -1},
     {0, nullptr, nullptr, T::None, nullptr, -1},
-    {0, QT_TRANSLATE_NOOP("Menu", "&Reset logger..."), nullptr, T::None, CmLoggerReset, -1},
+    {0, QT_TRANSLATE_NOOP("Menu", "Rese&t logger..."), nullptr, T::None, CmLoggerReset, -1},
 };
 
 } // namespace

@@ -197,6 +197,7 @@ QToolBar* BuildMainToolbar(MeterSession& session, QMainWindow* window, QMenuBar*
     auto* addresses = new QComboBox(toolbar);
     addresses->setObjectName(kAddressListName);
     addresses->setToolTip(QApplication::translate("Toolbar", "Meter address"));
+    addresses->setAccessibleName(addresses->toolTip()); // a screen reader would say the entry only
     addresses->setMinimumContentsLength(4);
     addresses->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     QObject::connect(addresses, &QComboBox::activated, addresses,
@@ -290,6 +291,7 @@ void InitToolbarGateway() {
     }
     if (selected >= 0) list->setCurrentIndex(selected);
     list->setEnabled(list->count() > 0);
+    list->setAccessibleName(list->toolTip());
 }
 
 int DevSelCallback(MeterSession& session) {

@@ -9,6 +9,7 @@
 #include "config/EditorRefresh.h"
 #include "config/gui/MainPanel.h"
 #include "config/gui/SimulationPanel.h"
+#include "link/CommLog.h"
 #include "link/DeviceLink.h"
 #include "link/ModbusTcp.h"
 #include "netmodules/KnownDevices.h"
@@ -341,6 +342,8 @@ int StartZaro(double splashSeconds, const std::string& settingsDir) {
     Panels().about->show();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     CloseCommPort();
+    // Kept from the start, so that the log shows what led to a failure however late it is opened.
+    StartCommLog();
 
     SettingsDir = settingsDir;
     MeterSession& session = ShellSession();

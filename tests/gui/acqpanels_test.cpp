@@ -2,6 +2,7 @@
 // mean values, harmonics), against the simulator's meter on an in-process line (and
 // zaro-sim where a reply must be awaited on the wall clock): what they show, and what
 // their commands send.
+#include "PanelChecks.h"
 #include "SimLine.h"
 #include "SimProcess.h"
 #include "config/MeterSession.h"
@@ -16,6 +17,8 @@
 #include "acquisition/gui/MeasField.h"
 #include "acquisition/gui/MeterDisp.h"
 #include "acquisition/gui/MinMaxDisp.h"
+#include "config/gui/DispModePanel.h"
+#include "config/gui/SimulationPanel.h"
 #include "link/DeviceLink.h"
 #include "netmodules/KnownDevices.h"
 #include "platform/Messages.h"
@@ -164,6 +167,7 @@ class AcqPanelsTest : public QObject {
         UseSession(session);
         QVERIFY(dir.isValid());
         SetMessageSink(&messages);
+        SetResourceDir(ZARO_BIN_DIR); // the translations of the build
         QVERIFY(StartZaro(0.0, dir.path().toStdString()));
         connection.closePortAfterUse = 1; // every panel reopens the port of its own simulator
         // Nothing here may reach beyond this machine, even by mistake.
@@ -187,6 +191,7 @@ class AcqPanelsTest : public QObject {
         line.reset();
         messages.clear();
         SetPrintToPdf(QString());
+        if (Language != 1) ChangeLanguage(1); // a test that failed abroad leaves the others English
     }
 
     void cleanupTestCase() { EndZaro(); }
@@ -332,6 +337,60 @@ class AcqPanelsTest : public QObject {
         QVERIFY(!MeasFieldRed(field) && !field->font().bold());
         QCOMPARE(field->palette().color(QPalette::WindowText), QColor(Qt::black));
         delete field;
+    }
+
+    // In every language each panel fits a 1366 x 768 screen in the main window, its
+    // buttons and the menus have distinct mnemonics, its controls have names for a screen
+    // reader, and Escape closes a live panel as its Close button does.
+    void panelsFitAndServeKeyboardAndScreenReader() {
+        const struct {
+            const char* name;
+            int (*open)(MeterSession&);
+            QPointer<QWidget>* panel;
+            bool escape;
+        } panels[] = {{"measurements", CmMeasDisplay, &Panels().measurements, true},
+                      {"minmax", CmMinMaxDisplay, &Panels().minMax, true},
+                      {"meters", CmMetersDisplay, &Panels().meters, true},
+                      {"mean", CmMeanValueDisplay, &Panels().mean, true},
+                      {"voltage harmonics", CmVoltageHarmonics, &Panels().harmonics, true},
+                      {"current harmonics", CmCurrentHarmonics, &Panels().harmonics, true},
+                      {"simulation", CmSimulation, &Panels().simulation, false},
+                      {"display pages", CmDispMode, &Panels().displayMode, false}};
+        for (int l : {0, 2, 3, 1}) {
+            ChangeLanguage(l);
+            FillSmallScreen();
+            const QSize size = MainWindow()->size();
+            QVERIFY2(Misfit().isEmpty(),
+                     qPrintable(QStringLiteral("main panel, language %1: %2").arg(l).arg(Misfit())));
+            for (QToolBar* bar : MainWindow()->findChildren<QToolBar*>())
+                if (bar->isVisible())
+                    QVERIFY2(KeyboardFaults(bar).isEmpty(), qPrintable(KeyboardFaults(bar).join(", ")));
+            QVERIFY2(KeyboardFaults(MainPanelHandle()).isEmpty(),
+                     qPrintable(KeyboardFaults(MainPanelHandle()).join(", ")));
+            for (const auto& p : panels) {
+                QVERIFY(start({"--model", "zrm3", "--system", "4", "--vt", "20000/100", "--ct", "100/5"}));
+                p.open(session);
+                QVERIFY2(*p.panel, p.name);
+                const QStringList faults = KeyboardFaults(*p.panel);
+                QVERIFY2(
+                    faults.isEmpty(),
+                    qPrintable(
+                        QStringLiteral("%1, language %2: %3").arg(p.name).arg(l).arg(faults.join(", "))));
+                const QString misfit = Misfit();
+                QVERIFY2(misfit.isEmpty(),
+                         qPrintable(QStringLiteral("%1, language %2: %3").arg(p.name).arg(l).arg(misfit)));
+                if (p.escape) {
+                    QTest::keyClick(MainWindow(), Qt::Key_Escape);
+                    QVERIFY2(!*p.panel, p.name);
+                } else {
+                    (*p.panel)
+                        ->findChild<QPushButton*>(p.panel == &Panels().simulation ? "close" : "Close")
+                        ->click();
+                }
+                QCOMPARE(ActivePanel(), MainPanelHandle());
+                QCOMPARE(MainWindow()->size(), size);
+            }
+        }
     }
 
     void minMaxShowsResetsAndRecovers() {

@@ -1,6 +1,7 @@
 // The logger panels in the real main window: the meter's against the simulated meter
 // in-process; the module's downloading from zaro-sim's module, stepping through
 // sequences, storing and opening *.LF3 files; and the export command both share.
+#include "PanelChecks.h"
 #include "SimLine.h"
 #include "SimProcess.h"
 #include "config/MeterSession.h"
@@ -135,6 +136,7 @@ class LoggerPanelTest : public QObject {
         sim.reset();
         moduleSim.stop();
         messages.clear();
+        if (Language != 1) ChangeLanguage(1); // a test that failed abroad leaves the others English
     }
     void cleanupTestCase() { EndZaro(); }
 
@@ -201,6 +203,30 @@ class LoggerPanelTest : public QObject {
                 !Panels().deviceLogger->isVisible());
         Panels().loadProfile->findChild<QPushButton*>("Close")->click();
         QVERIFY(!Panels().loadProfile && Panels().deviceLogger->isVisible());
+    }
+
+    // In every language the logger panels and the graph fit a 1366 x 768 screen, and
+    // keyboard and screen-reader users can reach and tell apart their controls.
+    void panelsFitAndServeKeyboardAndScreenReader() {
+        for (int l : {0, 2, 3, 1}) {
+            ChangeLanguage(l);
+            FillSmallScreen();
+            open({"--logger-channels", "3", "--logger-values", "20"});
+            CmReadLoggerData(session);
+            const auto check = [l](QWidget* panel) {
+                const QString faults = PanelFaults(panel);
+                return faults.isEmpty() ? faults : QStringLiteral("language %1: %2").arg(l).arg(faults);
+            };
+            QVERIFY2(check(Panels().deviceLogger).isEmpty(), qPrintable(check(Panels().deviceLogger)));
+            CmDispLogData(session);
+            QVERIFY2(check(Panels().loadProfile).isEmpty(), qPrintable(check(Panels().loadProfile)));
+            Panels().loadProfile->findChild<QPushButton*>("Close")->click();
+            CmCloseLogDisplay(session);
+            SelectInterface(connection, kModule, 0, 0);
+            CmLoggerOffline(session);
+            QVERIFY2(check(Panels().moduleLogger).isEmpty(), qPrintable(check(Panels().moduleLogger)));
+            CmCloseLogDisplay57();
+        }
     }
 
     // Record 2 follows a gap: its date and every older one's are uncertain; the

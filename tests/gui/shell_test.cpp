@@ -1,6 +1,7 @@
 // The main window driven for real: start-up, languages, toolbar lists, help, printing,
 // the popups, the communication log, and the demo session with the simulator beside
 // the program.
+#include "PanelChecks.h"
 #include "SimLine.h"
 #include "SimProcess.h"
 #include "config/MeterSession.h"
@@ -528,6 +529,15 @@ class ShellTest : public QObject {
         QCOMPARE(QApplication::exec(), 0);
     }
 
+    void aboutClosesWithEscape() {
+        QVERIFY(Start());
+        QVERIFY(QTest::qWaitForWindowActive(MainWindow()));
+        MenuAction("&About ZARO")->trigger();
+        QVERIFY(Panels().about->isVisible());
+        QTest::keyClick(MainWindow(), Qt::Key_Escape);
+        QVERIFY(!Panels().about->isVisible());
+    }
+
     void progressAndNotesGoToTheWindow() {
         QVERIFY(Start());
         DialogMessages dialogs(ActivePanel);
@@ -621,21 +631,28 @@ class ShellTest : public QObject {
         QCOMPARE(help, QString("compare.html"));
     }
 
-    // The window logs while it is open: a CRC error and its retry, filtered, paused.
-    void commLogWindowShowsFramesWhileOpen() {
+    // The log runs from start-up: the window lists, at clock times, a CRC error and its
+    // retry from before it was opened; filtered, paused; Escape and Close leave the log running.
+    void commLogKeptFromStartUp() {
+        QVERIFY(Start());
         SimLine sim{{"--rs232", "--fault", "badcrc"}};
         QVERIFY(sim.ok());
         connection.kind = 0;
         connection.serialPath = sim.path().toStdString();
         connection.replyTimeoutMs = 300;
         connection.closePortAfterUse = 0;
-        QPointer<QWidget> w = CreateCommLogWindow(nullptr);
-        w->show();
-        auto* table = w->findChild<QTreeWidget*>("frames");
-        QVERIFY(CommLogRunning());
+        ClearCommLog();
+        const QTime started = QTime::currentTime();
         QVERIFY(InitInterface() && Read(session.read, kReadVersions, 1));
-        QTRY_COMPARE(Column(table, 8), (QStringList{"request", "CRC error", "retry 1", "good reply"}));
+        CmCommLog();
+        QPointer<QWidget> w = Panels().commLog;
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        auto* table = w->findChild<QTreeWidget*>("frames");
+        QCOMPARE(Column(table, 8), (QStringList{"request", "CRC error", "retry 1", "good reply"}));
+        const QTime shown = QTime::fromString(table->topLevelItem(0)->text(0), "HH:mm:ss.zzz");
+        QVERIFY(shown.isValid() && std::abs(started.msecsTo(shown)) < 5000);
         QVERIFY(w->findChild<QLabel*>("counters")->text().contains("CRC errors 1"));
+        QVERIFY2(KeyboardFaults(w).isEmpty(), qPrintable(KeyboardFaults(w).join(", ")));
 
         w->findChild<QComboBox*>("filter")->setCurrentIndex(4); // CRC errors
         QCOMPARE(Column(table, 8), QStringList{"CRC error"});
@@ -649,13 +666,19 @@ class ShellTest : public QObject {
         pause->setChecked(false);
         QCOMPARE(table->topLevelItemCount(), 6);
 
-        w->close();
+        QTest::keyClick(w, Qt::Key_Escape);
         QTRY_VERIFY(w.isNull());
-        QVERIFY(!CommLogRunning()); // closed, the link reports to nobody
         const uint64_t before = CommLogTotal();
         QVERIFY(Read(session.read, kReadVersions, 1));
-        QCOMPARE(CommLogTotal(), before);
+        QCOMPARE(CommLogTotal(), before + 2); // the request and its good reply
+        CmCommLog();
+        w = Panels().commLog;
+        QCOMPARE(w->findChild<QTreeWidget*>("frames")->topLevelItemCount(), 8);
+        w->findChild<QPushButton*>("close")->click();
+        QTRY_VERIFY(w.isNull());
+        QVERIFY(CommLogRunning());
         CloseCommPort();
+        ClearCommLog();
     }
 
     // A log file gets every frame as it comes, beyond what the window holds.

@@ -1,8 +1,8 @@
 // Opens the min/max, meters, mean-value and harmonics panels against zaro-sim in the main
 // window and saves a picture of each, and of the question before an energy reset:
 //   acqpanels_screenshot FOLDER [LANGUAGE]     (scripts/screenshots.sh runs it)
-// writes FOLDER/minmax-LANG.png, meters-LANG.png, mean-LANG.png, harmonics-LANG.png and
-// reset-question-LANG.png (answered Cancel: the meter keeps its registers).
+// writes FOLDER/minmax-1366-LANG.png (a 1366 x 768 screen), meters-LANG.png, mean-LANG.png,
+// harmonics-LANG.png and reset-question-LANG.png (answered Cancel: the meter keeps its registers).
 #include "SimProcess.h"
 
 #include "acquisition/gui/HarmDisp.h"
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
         int (*open)(MeterSession&);
         int (*close)();
     } panels[] = {{"measurements", CmMeasDisplay, CmCloseAcquisition},
-                  {"minmax", CmMinMaxDisplay, CmCloseMinMax},
+                  {"minmax-1366", CmMinMaxDisplay, CmCloseMinMax}, // the widest: it shows the fit
                   {"meters", CmMetersDisplay, CmMeterDone},
                   {"mean", CmMeanValueDisplay, CmMeanDone},
                   {"harmonics", CmVoltageHarmonics, CmCloseHarmonics}};

@@ -144,6 +144,7 @@ QWidget* CreateHarmDisp(MeterSession& session, QWidget* parent) {
     ui.chart->setMinimumSize(480, 220);
     ui.table = new QTableWidget(0, kHarmColumns, panel);
     ui.table->setObjectName("harmTable");
+    ui.table->setAccessibleName(Tr(QT_TRANSLATE_NOOP("HarmDisp", "Harmonics")));
     QStringList headings;
     for (int order = 2; order <= 15; ++order)
         headings << QString::number(order);
@@ -176,7 +177,7 @@ QWidget* CreateHarmDisp(MeterSession& session, QWidget* parent) {
     ui.frame.body->addWidget(orderAxis, 0, Qt::AlignHCenter);
     ui.frame.body->addLayout(ui.legend);
     ui.frame.body->addLayout(lower);
-    AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("HarmDisp", "Reset maxima")), "reset",
+    AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("HarmDisp", "&Reset maxima")), "reset",
                    [&session] { ResetHarmonics(session); });
     FinishLivePanel(
         ui.frame, [] { CmPrintHarmValues(); }, [] { CmCloseHarmonics(); });

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -71,8 +72,11 @@ QPushButton* AddPanelButton(LivePanel& p, const QString& text, const char* objec
 
 void FinishLivePanel(LivePanel& p, const std::function<void()>& print, const std::function<void()>& close) {
     p.buttonRow->addStretch();
-    AddPanelButton(p, Tr(QT_TRANSLATE_NOOP("LivePanel", "Print")), "print", print);
-    AddPanelButton(p, Tr(QT_TRANSLATE_NOOP("LivePanel", "Close")), "close", close);
+    AddPanelButton(p, Tr(QT_TRANSLATE_NOOP("LivePanel", "&Print")), "print", print);
+    AddPanelButton(p, Tr(QT_TRANSLATE_NOOP("LivePanel", "&Close")), "close", close);
+    // Escape leaves the panel as Close does; the shortcut goes with the panel.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), p.panel);
+    QObject::connect(escape, &QShortcut::activated, p.panel, close);
 }
 
 void SetLiveTitle(LivePanel& p, const QString& title, bool gatewayToo) {

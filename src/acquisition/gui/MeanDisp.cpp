@@ -155,7 +155,7 @@ QWidget* CreateMeanDisp(MeterSession& session, QWidget* parent) {
     ui.all->setObjectName("resetAll");
     ui.frame.buttonRow->addWidget(ui.all);
     QObject::connect(ui.all, &QCheckBox::clicked, panel, [&session] { CmResAllMean(session); });
-    AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MeanDisp", "Reset ticked extremes")), "reset",
+    AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MeanDisp", "&Reset ticked extremes")), "reset",
                    [&session] { ResetMeanValues(session); });
     FinishLivePanel(
         ui.frame, [] { CmPrintMeanValues(); }, [] { CmMeanDone(); });
@@ -185,6 +185,12 @@ void InitMeanDisp(MeterSession& session) {
             ui.resetMin[r]->setEnabled(used);
             ui.resetMax[r]->setEnabled(used);
         }
+    }
+    // The reset boxes have no text: a screen reader names them by their row.
+    for (int r = 0; r < (ui.zrm3 ? kRows : kPowerMeans); ++r) {
+        const QString row = ui.caption[r]->text();
+        ui.resetMin[r]->setAccessibleName(Tr(QT_TRANSLATE_NOOP("MeanDisp", "Reset minimum of %1")).arg(row));
+        ui.resetMax[r]->setAccessibleName(Tr(QT_TRANSLATE_NOOP("MeanDisp", "Reset maximum of %1")).arg(row));
     }
     MeanTimer(session);
     StartLivePolling(ui.frame);

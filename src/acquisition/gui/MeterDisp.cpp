@@ -134,11 +134,11 @@ QWidget* CreateMetersDisp(MeterSession& session, QWidget* parent) {
     columns->addStretch();
     ui.frame.body->addLayout(columns);
     ui.frame.body->addStretch();
-    AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MeterDisp", "Set ticked registers")), "set",
+    AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MeterDisp", "&Set ticked registers")), "set",
                    [&session] { CmMeterSet(session); });
-    AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MeterDisp", "Reset ticked registers")), "reset",
+    AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MeterDisp", "&Reset ticked registers")), "reset",
                    [&session] { CmMeterReset(session); });
-    ui.toggle = AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MeterDisp", "Switch tariff")), "toggleTariff",
+    ui.toggle = AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MeterDisp", "Switch &tariff")), "toggleTariff",
                                [&session] { CmToggleTariff(session); });
     FinishLivePanel(
         ui.frame, [] { CmPrintMeters(); }, [] { CmMeterDone(); });
@@ -148,8 +148,14 @@ QWidget* CreateMetersDisp(MeterSession& session, QWidget* parent) {
 
 int InitMetersDisp(MeterSession& session) {
     if (!Panels().meters) return 0;
-    for (int r = 0; r < kMeterRows; ++r)
-        ui.caption[r]->setText(Tr(MeterQuantityName(session, r)));
+    for (int r = 0; r < kMeterRows; ++r) {
+        const QString name = Tr(MeterQuantityName(session, r));
+        ui.caption[r]->setText(name);
+        // The boxes have no text of their own: a screen reader names them by their register.
+        ui.field[r]->setAccessibleName(name);
+        ui.reset[r]->setAccessibleName(Tr(QT_TRANSLATE_NOOP("MeterDisp", "Reset %1")).arg(name));
+        ui.set[r]->setAccessibleName(Tr(QT_TRANSLATE_NOOP("MeterDisp", "Set %1")).arg(name));
+    }
     SetLiveTitle(ui.frame, Tr(QT_TRANSLATE_NOOP("MeterDisp", "Energy meters")), true);
     if (!ReadMeterScaling(session, ui.scaling)) {
         // Nothing to show without the scale: back to the main panel, link closed.

@@ -63,12 +63,12 @@ QWidget* BuildResetBox(QWidget* panel) {
     for (int k = 0; k < kMinMaxBoxesZrm3; ++k) {
         ui.box[k] = new QCheckBox(Tr(MinMaxBoxName(k)), group);
         ui.box[k]->setObjectName(QStringLiteral("reset_%1").arg(k));
-        grid->addWidget(ui.box[k], k % 5, k / 5);
+        grid->addWidget(ui.box[k], k, 0); // one column: the long names would widen the window
     }
     ui.all = new QCheckBox(Tr(QT_TRANSLATE_NOOP("MinMaxDisp", "All")), group);
     ui.all->setObjectName("resetAll");
     QObject::connect(ui.all, &QCheckBox::clicked, group, [] { CmResAllMinMax(); });
-    grid->addWidget(ui.all, 4, 1);
+    grid->addWidget(ui.all, kMinMaxBoxesZrm3, 0);
     return group;
 }
 
@@ -90,7 +90,9 @@ QWidget* CreateMinMaxDisp(MeterSession& session, QWidget* parent) {
         auto* box = new QGroupBox(Tr(kGroupTitles[g]), panel);
         grids[g] = new QGridLayout(box);
         grids[g]->setColumnStretch(12, 1);
-        (g == kPfF || g == kMinU ? right : left)->addWidget(box);
+        // The four-column groups on the left, the narrow ones and the reset ticks on the
+        // right: side by side they fit a 1366 px screen in every language.
+        (g == kPfF ? right : left)->addWidget(box);
     }
     right->addWidget(BuildResetBox(panel));
     left->addStretch();
@@ -107,7 +109,7 @@ QWidget* CreateMinMaxDisp(MeterSession& session, QWidget* parent) {
         grid->addWidget(ui.field[r], row, col + 1);
         grid->addWidget(ui.unit[r], row, col + 2);
     }
-    AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MinMaxDisp", "Reset ticked extremes")), "reset",
+    AddPanelButton(ui.frame, Tr(QT_TRANSLATE_NOOP("MinMaxDisp", "&Reset ticked extremes")), "reset",
                    [&session] { CmResetMinMax(session); });
     FinishLivePanel(
         ui.frame, [] { CmPrintMinMaxData(); }, [] { CmCloseMinMax(); });

@@ -121,6 +121,7 @@ class TableKeys : public QObject {
 QTableWidget* BuildTable(MeterSession& session, QWidget* panel) {
     auto* table = new QTableWidget(panel);
     table->setObjectName("PageTable");
+    table->setAccessibleName(Tr(QT_TRANSLATE_NOOP("DispModePanel", "Display pages")));
     table->setColumnCount(kMaxPagesPerRow);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -147,7 +148,9 @@ QWidget* BuildSettings(MeterSession& session, QWidget* panel) {
     ui.mode->setObjectName("Mode");
     for (const ListEntry& e : MasterList(EditorList::DispMode))
         ui.mode->addItem(EntryName(e), e.value);
-    layout->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP("DispModePanel", "Display mode")), row));
+    auto* modeLabel = new QLabel(Tr(QT_TRANSLATE_NOOP("DispModePanel", "Display mode")), row);
+    modeLabel->setBuddy(ui.mode); // a screen reader names the list by its caption
+    layout->addWidget(modeLabel);
     layout->addWidget(ui.mode);
     ui.loopTime = new QSpinBox(row);
     ui.loopTime->setObjectName("LoopTime");
@@ -155,7 +158,9 @@ QWidget* BuildSettings(MeterSession& session, QWidget* panel) {
     ui.loopTime->setSingleStep(2);
     ui.loopTime->setSuffix(" s");
     ui.loopTime->setKeyboardTracking(false);
-    layout->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP("DispModePanel", "Loop time")), row));
+    auto* loopLabel = new QLabel(Tr(QT_TRANSLATE_NOOP("DispModePanel", "Loop time")), row);
+    loopLabel->setBuddy(ui.loopTime);
+    layout->addWidget(loopLabel);
     layout->addWidget(ui.loopTime);
     ui.loopSet = new QRadioButton(Tr(QT_TRANSLATE_NOOP("DispModePanel", "Loop pages")), row);
     ui.loopSet->setObjectName("LoopSet");
@@ -188,11 +193,11 @@ QWidget* BuildButtons(MeterSession& session, QWidget* panel) {
     auto* layout = new QHBoxLayout(buttons);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch();
-    auto* clear = new QPushButton(Tr(QT_TRANSLATE_NOOP("DispModePanel", "Clear set")), buttons);
+    auto* clear = new QPushButton(Tr(QT_TRANSLATE_NOOP("DispModePanel", "C&lear set")), buttons);
     clear->setObjectName("Clear");
-    auto* print = new QPushButton(Tr(QT_TRANSLATE_NOOP("DispModePanel", "Print")), buttons);
+    auto* print = new QPushButton(Tr(QT_TRANSLATE_NOOP("DispModePanel", "&Print")), buttons);
     print->setObjectName("Print");
-    auto* close = new QPushButton(Tr(QT_TRANSLATE_NOOP("DispModePanel", "Close")), buttons);
+    auto* close = new QPushButton(Tr(QT_TRANSLATE_NOOP("DispModePanel", "&Close")), buttons);
     close->setObjectName("Close");
     layout->addWidget(clear);
     layout->addWidget(print);

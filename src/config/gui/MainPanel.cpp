@@ -428,6 +428,12 @@ QGroupBox* NetworkGroup(MeterSession& session, QWidget* parent) {
     ui.urPrimUnit->addItems({"V", "kV"});
     ui.urSec = Integer(group, "UrSec", 1, 1000);
     ui.urSec->setSuffix(" V");
+    // Two fields share the row's caption: each gets it with its side, for screen readers.
+    const auto nameSides = [](QWidget* primary, QWidget* secondary, const QString& caption) {
+        primary->setAccessibleName(Tr(QT_TRANSLATE_NOOP("MainPanel", "%1, primary")).arg(caption));
+        secondary->setAccessibleName(Tr(QT_TRANSLATE_NOOP("MainPanel", "%1, secondary")).arg(caption));
+    };
+    nameSides(ui.urPrim, ui.urSec, EditorCaptionText(kCapVoltageTransformer));
     form->addRow(EditorCaptionText(kCapVoltageTransformer),
                  Row(group, {ui.urPrim, ui.urPrimUnit, new QLabel("/", group), ui.urSec}));
     ui.irPrim = Number(group, "IrPrim", 0.0, 999999.0, 3);
@@ -435,6 +441,7 @@ QGroupBox* NetworkGroup(MeterSession& session, QWidget* parent) {
     ui.irPrimUnit->addItems({"A", "kA"});
     ui.irSec = Number(group, "IrSec", 0.001, 10.0, 3);
     ui.irSec->setSuffix(" A");
+    nameSides(ui.irPrim, ui.irSec, EditorCaptionText(kCapCurrentTransformer));
     form->addRow(EditorCaptionText(kCapCurrentTransformer),
                  Row(group, {ui.irPrim, ui.irPrimUnit, new QLabel("/", group), ui.irSec}));
 
@@ -533,7 +540,7 @@ QGroupBox* DisplayGroup(MeterSession& session, QWidget* parent) {
     ui.dispModeLock = Check(group, Tr(QT_TRANSLATE_NOOP("MainPanel", "locked")), "DispModeLock");
     form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Display mode")),
                  Row(group, {ui.dispMode, ui.dispModeLock}));
-    ui.pages = new QPushButton(Tr(QT_TRANSLATE_NOOP("MainPanel", "Display pages...")), group);
+    ui.pages = new QPushButton(Tr(QT_TRANSLATE_NOOP("MainPanel", "Display &pages...")), group);
     ui.pages->setObjectName("PagesButton");
     form->addRow(ui.pages);
     ui.refreshTime = Combo(group, "RefreshTime");
@@ -580,7 +587,7 @@ QGroupBox* LoggerGroup(MeterSession& session, QWidget* parent) {
     ui.recordingTime->setToolTip(
         Tr(QT_TRANSLATE_NOOP("MainPanel", "Estimated recording time (days:hours:minutes)")));
     form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Recording time")), ui.recordingTime);
-    ui.resetLogger = new QPushButton(Tr(QT_TRANSLATE_NOOP("MainPanel", "Clear logger...")), group);
+    ui.resetLogger = new QPushButton(Tr(QT_TRANSLATE_NOOP("MainPanel", "Clear &logger...")), group);
     ui.resetLogger->setObjectName("ResetLogger");
     form->addRow(ui.resetLogger);
     On(ui.loggerMode, &QComboBox::activated, [&session] { CmSelLoggerMode(session, Value(ui.loggerMode)); });
@@ -605,6 +612,11 @@ QGroupBox* MeanGroup(MeterSession& session, QWidget* parent) {
         grid->addWidget(new QLabel(QString::number(k + 1), group), k + 1, 0);
         ui.mean[k] = Combo(group, qPrintable("MeanMeas" + QString::number(k)));
         ui.meanLog[k] = Check(group, QString(), "MeanLog" + QString::number(k));
+        // A row is a number and two bare controls: a screen reader hears what each is.
+        ui.mean[k]->setAccessibleName(
+            Tr(QT_TRANSLATE_NOOP("MainPanel", "Mean value %1, measurand")).arg(k + 1));
+        ui.meanLog[k]->setAccessibleName(
+            Tr(QT_TRANSLATE_NOOP("MainPanel", "Mean value %1, logged")).arg(k + 1));
         grid->addWidget(ui.mean[k], k + 1, 1);
         grid->addWidget(ui.meanLog[k], k + 1, 2);
         On(ui.mean[k], &QComboBox::activated, [&session, k] { CmSelMean(session, k, Value(ui.mean[k])); });
@@ -623,6 +635,10 @@ QGroupBox* MinMaxGroup(MeterSession& session, QWidget* parent) {
         ui.minMax[k] = Combo(group, qPrintable("MinMax" + QString::number(k)));
         // The box tells whether the channel records; the selector decides it.
         ui.minMaxOn[k] = Check(group, QString(), "MinMaxOn" + QString::number(k));
+        ui.minMax[k]->setAccessibleName(
+            Tr(QT_TRANSLATE_NOOP("MainPanel", "Min/max channel %1, measurand")).arg(k + 1));
+        ui.minMaxOn[k]->setAccessibleName(
+            Tr(QT_TRANSLATE_NOOP("MainPanel", "Min/max channel %1, recording")).arg(k + 1));
         ui.minMaxOn[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
         ui.minMaxOn[k]->setFocusPolicy(Qt::NoFocus);
         grid->addWidget(ui.minMax[k], k, 1);

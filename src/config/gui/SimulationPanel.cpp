@@ -102,7 +102,7 @@ QWidget* CreateSimulationPanel(MeterSession& session, QWidget* parent) {
     top->addWidget(ui.note);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* close = new QPushButton(Tr(QT_TRANSLATE_NOOP("SimulationPanel", "Close")), panel);
+    auto* close = new QPushButton(Tr(QT_TRANSLATE_NOOP("SimulationPanel", "&Close")), panel);
     close->setObjectName("close");
     buttons->addWidget(close);
     top->addLayout(buttons);

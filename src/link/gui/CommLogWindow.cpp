@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QTreeWidget>
@@ -53,7 +54,7 @@ struct LogView {
     QLabel* show;
     QComboBox* filter;
     QCheckBox* pause;
-    QPushButton *copy, *save, *clear;
+    QPushButton *copy, *save, *clear, *close;
     QTreeWidget* table;
     uint64_t shown = 0; // CommLogTotal() at the last refresh
 };
@@ -61,7 +62,9 @@ struct LogView {
 QTreeWidgetItem* RowOf(const LogFrame& f) {
     const QString line = CommLogLine(f);
     QStringList cells = line.split('\t');
-    cells.last() = OutcomeText(f, Wording::Translated); // saved and copied lines keep the English
+    // Saved and copied lines keep the English and the time since the start, for scripts.
+    cells.first() = ClockText(f, QLocale());
+    cells.last() = OutcomeText(f, Wording::Translated);
     auto* item = new QTreeWidgetItem(cells);
     item->setData(0, Qt::UserRole, line);
     return item;
@@ -143,13 +146,16 @@ void Retranslate(LogView& v) {
           QT_TRANSLATE_NOOP("CommLogWindow", "Exceptions")})
         v.filter->addItem(Tr(f));
     v.filter->setCurrentIndex(std::max(filter, 0));
-    v.pause->setText(Tr("Pause"));
-    v.copy->setText(Tr("Copy"));
-    v.save->setText(Tr("Save as text..."));
-    v.clear->setText(Tr("Clear"));
-    v.show->setText(Tr("Show:"));
-    v.table->setHeaderLabels({Tr("Time (ms)"), Tr("Direction"), Tr("Interface"), Tr("Address"),
-                              Tr("Function"), Tr("Registers"), Tr("Length"), Tr("Bytes"), Tr("Outcome")});
+    v.pause->setText(Tr("&Pause"));
+    v.copy->setText(Tr("C&opy"));
+    v.save->setText(Tr("&Save as text..."));
+    v.clear->setText(Tr("C&lear"));
+    v.close->setText(Tr("&Close"));
+    v.show->setText(Tr("S&how:"));
+    v.filter->setAccessibleName(Tr("Show"));
+    v.table->setAccessibleName(Tr("Frames"));
+    v.table->setHeaderLabels({Tr("Time"), Tr("Direction"), Tr("Interface"), Tr("Address"), Tr("Function"),
+                              Tr("Registers"), Tr("Length"), Tr("Bytes"), Tr("Outcome")});
 }
 
 // A language switch rewords the window and its rows.
@@ -186,6 +192,8 @@ QWidget* CreateCommLogWindow(QWidget* parent) {
     QPushButton* copy = view->copy = Button(w, "copy");
     QPushButton* save = view->save = Button(w, "save");
     QPushButton* clear = view->clear = Button(w, "clear");
+    QPushButton* close = view->close = Button(w, "close");
+    view->show->setBuddy(view->filter);
     view->table = new QTreeWidget(w);
     view->table->setObjectName("frames");
     view->table->setRootIsDecorated(false);
@@ -194,7 +202,7 @@ QWidget* CreateCommLogWindow(QWidget* parent) {
     Retranslate(*view);
     w->installEventFilter(new LanguageFilter(w, view));
     for (int c = 0; c < 7; ++c)
-        view->table->setColumnWidth(c, c == 5 ? 90 : 72);
+        view->table->setColumnWidth(c, c == 0 ? 100 : c == 5 ? 90 : 72);
     view->table->setColumnWidth(7, 470); // long blocks run on: Copy and Save give every byte
 
     auto* bar = new QHBoxLayout;
@@ -202,6 +210,7 @@ QWidget* CreateCommLogWindow(QWidget* parent) {
     for (QWidget* c : std::initializer_list<QWidget*>{view->filter, view->pause, copy, save, clear})
         bar->addWidget(c);
     bar->addStretch();
+    bar->addWidget(close);
     auto* layout = new QVBoxLayout(w);
     layout->addWidget(view->counters);
     layout->addLayout(bar);
@@ -223,10 +232,12 @@ QWidget* CreateCommLogWindow(QWidget* parent) {
         ClearCommLog();
         Refresh(*view, true);
     });
-    QObject::connect(w, &QObject::destroyed, [view] {
-        StopCommLog(); // a closed log costs the link nothing
-        delete view;
-    });
+    QObject::connect(close, &QPushButton::clicked, w, &QWidget::close);
+    // A plain window has no Escape of its own, unlike a dialog.
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), w), &QShortcut::activated, w,
+                     &QWidget::close);
+    // Closing the window leaves the log running: it is started with the program.
+    QObject::connect(w, &QObject::destroyed, [view] { delete view; });
     StartCommLog();
     Refresh(*view, true);
     timer->start(250);

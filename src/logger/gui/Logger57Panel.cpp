@@ -159,30 +159,33 @@ QWidget* CreateLogger57Panel(MeterSession& session, QWidget* parent, bool online
     info->addSpacing(24);
     info->addWidget(ui.period);
     info->addStretch(1);
-    ui.prev = Button(panel, info, "prev", QT_TRANSLATE_NOOP("Logger57", "< Previous sequence"), PrevSequence);
-    ui.next = Button(panel, info, "next", QT_TRANSLATE_NOOP("Logger57", "Next sequence >"), NextSequence);
+    ui.prev =
+        Button(panel, info, "prev", QT_TRANSLATE_NOOP("Logger57", "< Pre&vious sequence"), PrevSequence);
+    ui.next = Button(panel, info, "next", QT_TRANSLATE_NOOP("Logger57", "&Next sequence >"), NextSequence);
     top->addLayout(info);
 
     auto* commands = new QHBoxLayout;
-    ui.read = Button(panel, commands, "read", QT_TRANSLATE_NOOP("Logger57", "Read from module"),
+    ui.read = Button(panel, commands, "read", QT_TRANSLATE_NOOP("Logger57", "&Read from module"),
                      [&session] { return CmReadLoggerData57Panel(session); });
-    Button(panel, commands, "open", QT_TRANSLATE_NOOP("Logger57", "Open file..."),
+    Button(panel, commands, "open", QT_TRANSLATE_NOOP("Logger57", "&Open file..."),
            [&session] { return CmOpenLoggerFile57(session); });
     ui.store =
-        Button(panel, commands, "store", QT_TRANSLATE_NOOP("Logger57", "Save file..."), CmStoreLoggerFile57);
-    ui.minmax = Button(panel, commands, "minmax", QT_TRANSLATE_NOOP("Logger57", "Minimum and maximum"),
+        Button(panel, commands, "store", QT_TRANSLATE_NOOP("Logger57", "&Save file..."), CmStoreLoggerFile57);
+    ui.minmax = Button(panel, commands, "minmax", QT_TRANSLATE_NOOP("Logger57", "&Minimum and maximum"),
                        CmShowMinMax57);
     ui.graph =
-        Button(panel, commands, "graph", QT_TRANSLATE_NOOP("Logger57", "Profile graph"), CmDispLogData57);
-    ui.excel = Button(panel, commands, "excel", QT_TRANSLATE_NOOP("Logger57", "Export to Excel..."),
+        Button(panel, commands, "graph", QT_TRANSLATE_NOOP("Logger57", "&Profile graph"), CmDispLogData57);
+    ui.excel = Button(panel, commands, "excel", QT_TRANSLATE_NOOP("Logger57", "&Export to Excel..."),
                       CmExcelExport57);
     commands->addStretch(1);
-    Button(panel, commands, "back", QT_TRANSLATE_NOOP("Logger57", "Back"), CmCloseLogDisplay57);
+    Button(panel, commands, "back", QT_TRANSLATE_NOOP("Logger57", "&Back"), CmCloseLogDisplay57);
     top->addLayout(commands);
 
     for (int l = 0; l < 2; ++l) {
         ui.models[l] = new SequenceModel(moduleLog, l == 1, panel);
         ui.lists[l] = ValueList(panel, l ? "list2" : "list1", ui.models[l]);
+        ui.lists[l]->setAccessibleName(l ? Tr(QT_TRANSLATE_NOOP("Logger57", "Minima and maxima"))
+                                         : Tr(QT_TRANSLATE_NOOP("Logger57", "Records")));
         top->addWidget(ui.lists[l], l ? 1 : 2);
     }
     ui.read->setEnabled(online);

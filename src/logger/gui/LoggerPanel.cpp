@@ -156,6 +156,7 @@ QWidget* CreateLoggerPanel(QWidget* parent) {
     left->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Channels")), panel));
     ui.channels = new QListWidget(panel);
     ui.channels->setObjectName("channels");
+    ui.channels->setAccessibleName(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Channels"))); // for a screen reader
     ui.channels->setMaximumWidth(180);
     left->addWidget(ui.channels, 1);
     middle->addLayout(left);
@@ -170,6 +171,7 @@ QWidget* CreateLoggerPanel(QWidget* parent) {
     }
     ui.list = new QListView(panel);
     ui.list->setObjectName("records");
+    ui.list->setAccessibleName(Tr(QT_TRANSLATE_NOOP("LoggerPanel", "Records")));
     ui.list->setFont(fixed);
     ui.list->setUniformItemSizes(true);
     ui.list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -367,7 +369,7 @@ void InitLogger(MeterSession& session) {
 void ActivateLogMenu(int store, int read, int view1, int view2, int view3, int reset) {
     QMainWindow* window = MainWindow();
     if (!window || !window->menuBar()) return;
-    const QString resetText = QApplication::translate("Menu", "&Reset logger...");
+    const QString resetText = QApplication::translate("Menu", "Rese&t logger...");
     for (QAction* a : window->menuBar()->findChildren<QAction*>()) {
         // Entries built dimmed have no command yet and stay so.
         if (!a->property("live").isValid()) a->setProperty("live", a->isEnabled());

@@ -295,8 +295,8 @@ QWidget* CreateProfilePanel(QWidget* parent) {
     fields->addStretch(1);
 
     auto* buttons = new QHBoxLayout;
-    st.prev = Button(panel, "Prev", Tr("<< Previous day"), [](QWidget*) { DisplayProfile(1); });
-    st.next = Button(panel, "Next", Tr("Next day >>"), [](QWidget*) { DisplayProfile(-1); });
+    st.prev = Button(panel, "Prev", Tr("<< P&revious day"), [](QWidget*) { DisplayProfile(1); });
+    st.next = Button(panel, "Next", Tr("&Next day >>"), [](QWidget*) { DisplayProfile(-1); });
     st.lines = new QCheckBox(Tr("All channels as lines"), panel);
     st.lines->setObjectName("StyleLines");
     st.bars = new QCheckBox(Tr("First channel as bars"), panel);
@@ -308,10 +308,10 @@ QWidget* CreateProfilePanel(QWidget* parent) {
     buttons->addWidget(st.lines);
     buttons->addWidget(st.bars);
     buttons->addStretch(1);
-    buttons->addWidget(Button(panel, "Zoom", Tr("Zoom"), [](QWidget*) { ZoomIn(); }));
-    buttons->addWidget(Button(panel, "Restore", Tr("Restore"), [](QWidget*) { DisplayProfile(0); }));
-    buttons->addWidget(Button(panel, "Print", Tr("Print"), CmPrintLog));
-    buttons->addWidget(Button(panel, "Close", Tr("Close"), CmCloseDisplay));
+    buttons->addWidget(Button(panel, "Zoom", Tr("&Zoom"), [](QWidget*) { ZoomIn(); }));
+    buttons->addWidget(Button(panel, "Restore", Tr("Re&store"), [](QWidget*) { DisplayProfile(0); }));
+    buttons->addWidget(Button(panel, "Print", Tr("&Print"), CmPrintLog));
+    buttons->addWidget(Button(panel, "Close", Tr("&Close"), CmCloseDisplay));
 
     auto* left = new QVBoxLayout;
     left->addWidget(st.graph, 1);
