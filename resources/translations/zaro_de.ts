@@ -1184,10 +1184,6 @@ Version: %3</translation>
         <translation>Adressen 1 bis 247</translation>
     </message>
     <message>
-        <source>Search</source>
-        <translation>Suchen</translation>
-    </message>
-    <message>
         <source>Port</source>
         <translation>Schnittstelle</translation>
     </message>
@@ -1260,10 +1256,6 @@ Version: %3</translation>
         <translation>Netzwerkgeräte</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>RS-485 is offered only when the settings name it: set COMType = 1 in section [Interface] of %1 and open this dialog again. RS-232 stays in use.</source>
         <translation>RS-485 wird nur angeboten, wenn die Einstellungen es nennen: Setzen Sie COMType = 1 im Abschnitt [Interface] von %1 und öffnen Sie diesen Dialog erneut. RS-232 bleibt in Gebrauch.</translation>
     </message>
@@ -1286,6 +1278,14 @@ Version: %3</translation>
     <message>
         <source>No valid answer. Tried: %1</source>
         <translation>Keine gültige Antwort. Versucht: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Schl&amp;ießen</translation>
     </message>
 </context>
 <context>
@@ -1950,10 +1950,6 @@ Version: %3</translation>
         <translation>Gateway hinzufügen</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>Cancelled: nothing was sent to the gateway.</source>
         <translation>Abgebrochen: an das Gateway wurde nichts gesendet.</translation>
     </message>
@@ -2022,14 +2018,6 @@ Version: %3</translation>
         <translation>Passwort des Gateways</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>Suchen</translation>
-    </message>
-    <message>
         <source>Scanning for Gateways...</source>
         <translation>Suche nach Gateways...</translation>
     </message>
@@ -2076,6 +2064,18 @@ Version: %3</translation>
     <message>
         <source>&amp;Add</source>
         <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>Spei&amp;chern</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Scan</source>
+        <translation>&amp;Suchen</translation>
     </message>
 </context>
 <context>

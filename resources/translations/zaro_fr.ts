@@ -1184,10 +1184,6 @@ Version : %3</translation>
         <translation>Adresses 1 à 247</translation>
     </message>
     <message>
-        <source>Search</source>
-        <translation>Rechercher</translation>
-    </message>
-    <message>
         <source>Port</source>
         <translation>Port</translation>
     </message>
@@ -1260,10 +1256,6 @@ Version : %3</translation>
         <translation>Appareils réseau</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
         <source>RS-485 is offered only when the settings name it: set COMType = 1 in section [Interface] of %1 and open this dialog again. RS-232 stays in use.</source>
         <translation>RS-485 n'est proposé que si les paramètres le nomment : mettez COMType = 1 dans la section [Interface] de %1 et rouvrez cette boîte de dialogue. RS-232 reste utilisé.</translation>
     </message>
@@ -1286,6 +1278,14 @@ Version : %3</translation>
     <message>
         <source>No valid answer. Tried: %1</source>
         <translation>Aucune réponse valide. Essayé : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -1950,10 +1950,6 @@ Version : %3</translation>
         <translation>Ajouter une passerelle</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
         <source>Cancelled: nothing was sent to the gateway.</source>
         <translation>Annulé : rien n'a été envoyé à la passerelle.</translation>
     </message>
@@ -2022,14 +2018,6 @@ Version : %3</translation>
         <translation>Mot de passe de la passerelle</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>Rechercher</translation>
-    </message>
-    <message>
         <source>Scanning for Gateways...</source>
         <translation>Recherche des passerelles...</translation>
     </message>
@@ -2076,6 +2064,18 @@ Version : %3</translation>
     <message>
         <source>&amp;Add</source>
         <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>&amp;Scan</source>
+        <translation>&amp;Rechercher</translation>
     </message>
 </context>
 <context>

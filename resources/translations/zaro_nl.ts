@@ -1184,10 +1184,6 @@ Versie: %3</translation>
         <translation>Adressen 1 tot 247</translation>
     </message>
     <message>
-        <source>Search</source>
-        <translation>Zoeken</translation>
-    </message>
-    <message>
         <source>Port</source>
         <translation>Poort</translation>
     </message>
@@ -1260,10 +1256,6 @@ Versie: %3</translation>
         <translation>Netwerkapparaten</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Sluiten</translation>
-    </message>
-    <message>
         <source>RS-485 is offered only when the settings name it: set COMType = 1 in section [Interface] of %1 and open this dialog again. RS-232 stays in use.</source>
         <translation>RS-485 wordt alleen aangeboden als de instellingen het noemen: zet COMType = 1 in sectie [Interface] van %1 en open dit venster opnieuw. RS-232 blijft in gebruik.</translation>
     </message>
@@ -1286,6 +1278,14 @@ Versie: %3</translation>
     <message>
         <source>No valid answer. Tried: %1</source>
         <translation>Geen geldig antwoord. Geprobeerd: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Zoeken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
     </message>
 </context>
 <context>
@@ -1950,10 +1950,6 @@ Versie: %3</translation>
         <translation>Gateway toevoegen</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annuleren</translation>
-    </message>
-    <message>
         <source>Cancelled: nothing was sent to the gateway.</source>
         <translation>Geannuleerd: er is niets naar de gateway verzonden.</translation>
     </message>
@@ -2022,14 +2018,6 @@ Versie: %3</translation>
         <translation>Wachtwoord van de gateway</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation>Opslaan</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>Zoeken</translation>
-    </message>
-    <message>
         <source>Scanning for Gateways...</source>
         <translation>Zoeken naar gateways...</translation>
     </message>
@@ -2076,6 +2064,18 @@ Versie: %3</translation>
     <message>
         <source>&amp;Add</source>
         <translation>Toe&amp;voegen</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>&amp;Opslaan</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>&amp;Annuleren</translation>
+    </message>
+    <message>
+        <source>&amp;Scan</source>
+        <translation>&amp;Zoeken</translation>
     </message>
 </context>
 <context>

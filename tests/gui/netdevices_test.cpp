@@ -15,6 +15,8 @@
 
 #include "shell/Shell.h"
 
+#include "PanelChecks.h"
+
 #include <QtTest>
 #include <QtWidgets>
 
@@ -158,6 +160,7 @@ class NetDevicesDialogTest : public QObject {
         QTreeWidget* tree = Control<QTreeWidget>("NetTree");
         QCOMPARE(tree->topLevelItemCount(), 1);
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("00-12-34-C7-0A-1B"));
+        QCOMPARE(KeyboardFaults(dialog).filter("mnemonic").join(", "), QString());
         connection.moduleTcpPort = sim.tcpPort();
         QTest::mouseClick(Control<QPushButton>("TestConnection"), Qt::LeftButton);
         QVERIFY(Control<QLabel>("TestResult")->text().startsWith("The meter answered: ZRM3"));

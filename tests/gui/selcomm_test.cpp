@@ -10,6 +10,7 @@
 #include "settings/gui/SelComm.h"
 #include "shell/Shell.h"
 
+#include "PanelChecks.h"
 #include "SimLine.h"
 #include "SimProcess.h"
 
@@ -226,6 +227,8 @@ class SelCommTest : public QObject {
             session.read.FwVersion = 300;
             Open();
             Box(5)->setChecked(true);
+            // Its buttons, the new ones among them, each have their own mnemonic.
+            QCOMPARE(KeyboardFaults(dialog).filter("mnemonic").join(", "), QString());
             QTest::mouseClick(Control<QPushButton>("TestConnection"), Qt::LeftButton);
             QCOMPARE(Control<QLabel>("TestResult")->text(),
                      QString("The meter answered: ZRM3, firmware 4.12, address 5."));

@@ -770,9 +770,12 @@ class ShellTest : public QObject {
         messages.answers = {2}; // discard the edit
         MenuAction("&Receive configuration from meter")->trigger();
         QVERIFY(messages.wasShown(MessageType::Error, 0, 2));
-        QVERIFY2(Status("transferStatus").startsWith("Receive failed: The meter does not answer."),
+        QVERIFY2(Status("transferStatus").startsWith("Receive failed: The meter does not answer (port, address, "),
                  qPrintable(Status("transferStatus")));
-        QVERIFY(MainWindow()->windowTitle().endsWith("Receive failed: The meter does not answer."));
+        QVERIFY(Status("transferStatus").contains(", 5, 9600, "));
+        QVERIFY2(MainWindow()->windowTitle().contains("Receive failed: The meter does not answer (")
+                     && MainWindow()->windowTitle().endsWith(" ms)."),
+                 qPrintable(MainWindow()->windowTitle()));
         QVERIFY(Status("onlineStatus").startsWith("Offline, last answer "));
         messages.answers = {2};
         MenuAction("&New configuration")->trigger();

@@ -49,7 +49,9 @@ inline QStringList KeyboardFaults(QWidget* panel) {
         if (key.isNull() || taken.contains(key)) faults << "mnemonic of " + b->text();
         taken[key] = b->text();
     }
-    for (QMenu* menu : MainWindow()->menuBar()->findChildren<QMenu*>()) {
+    const QList<QMenu*> menus =
+        MainWindow() ? MainWindow()->menuBar()->findChildren<QMenu*>() : QList<QMenu*>();
+    for (QMenu* menu : menus) {
         QMap<QChar, QString> inMenu;
         for (QAction* a : menu->actions()) {
             if (a->isSeparator() || a->text().isEmpty()) continue;

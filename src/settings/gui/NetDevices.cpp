@@ -223,10 +223,10 @@ QWidget* BuildFields(QWidget* parent) {
     net.defaultPassword = new QCheckBox(Tr(QT_TRANSLATE_NOOP("NetDevices", "Default password")), area);
     net.defaultPassword->setObjectName("DefaultPassword");
     form->addRow(net.defaultPassword);
-    net.save = new QPushButton(Tr(QT_TRANSLATE_NOOP("NetDevices", "Save")), area);
+    net.save = new QPushButton(Tr(QT_TRANSLATE_NOOP("NetDevices", "Sa&ve")), area);
     net.save->setObjectName("NetSave");
     net.save->setAutoDefault(false);
-    net.cancel = new QPushButton(Tr(QT_TRANSLATE_NOOP("NetDevices", "Cancel")), area);
+    net.cancel = new QPushButton(Tr(QT_TRANSLATE_NOOP("NetDevices", "Ca&ncel")), area);
     net.cancel->setObjectName("NetCancel");
     net.cancel->setAutoDefault(false);
     QObject::connect(net.save, &QPushButton::clicked, [] { CmSaveNetData(); });
@@ -325,7 +325,7 @@ void BuildNetworkArea(QGroupBox* area, KnownDevices& devices, Connection& connec
     layout->addLayout(byAddress);
 
     auto* bottom = new QHBoxLayout;
-    net.scan = new QPushButton(Tr(QT_TRANSLATE_NOOP("NetDevices", "Scan")), area);
+    net.scan = new QPushButton(Tr(QT_TRANSLATE_NOOP("NetDevices", "&Scan")), area);
     net.scan->setObjectName("NetScan");
     net.scan->setAutoDefault(false);
     QObject::connect(net.scan, &QPushButton::clicked, [] { Gateways() ? CmModuleScan() : CmLM57Scan(); });

@@ -132,7 +132,7 @@ QWidget* BuildAddressArea(QGroupBox* group) {
     layout->addLayout(grid);
 
     auto* row = new QHBoxLayout;
-    ui.search = new QPushButton(Tr(QT_TRANSLATE_NOOP("SelComm", "Search")), group);
+    ui.search = new QPushButton(Tr(QT_TRANSLATE_NOOP("SelComm", "&Search")), group);
     ui.search->setObjectName("Search");
     QObject::connect(ui.search, &QPushButton::clicked, [] { CmSearchDevice(); });
     ui.indicator = new QLabel(group);
@@ -267,7 +267,7 @@ QDialog* CreateInterfaceDialog(QWidget* parent, KnownDevices& devices, MeterSess
     BuildNetworkArea(ui.networkGroup, devices, connection);
     layout->addWidget(ui.networkGroup);
 
-    ui.close = new QPushButton(Tr(QT_TRANSLATE_NOOP("SelComm", "Close")), dialog);
+    ui.close = new QPushButton(Tr(QT_TRANSLATE_NOOP("SelComm", "&Close")), dialog);
     ui.close->setObjectName("Close");
     ui.close->setDefault(false);
     ui.close->setAutoDefault(false); // Enter in the port field must not close the dialog
