@@ -385,8 +385,9 @@ int CmSendConfig(MeterSession& session) {
     // A check that stopped the send said why; a declined question leaves the meter as it was.
     const TransferOutcome outcome = result == kSent        ? TransferOutcome::Sent
                                     : result == kUnchanged ? TransferOutcome::SendUnchanged
-                                    : result == kStopped && LastError().kind < 0 ? TransferOutcome::SendCancelled
-                                                                                 : TransferOutcome::SendFailed;
+                                    : result == kStopped && LastError().kind < 0
+                                        ? TransferOutcome::SendCancelled
+                                        : TransferOutcome::SendFailed;
     ReportTransfer(session, outcome);
     ShowEditState();
     return held ? 1 : 0;

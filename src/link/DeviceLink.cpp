@@ -463,8 +463,8 @@ std::string TriedConnectionText() {
                std::to_string(AddressOfReads()) + ", " + std::to_string(TCPReplyWaitMs()) + " ms";
     const LineFormat format = LineFormatInUse();
     const char parity = "NEO"[format.parity];
-    return CommDevicePath() + ", " + std::to_string(AddressOfReads()) + ", " + std::to_string(LineBaud()) + ", 8" +
-           parity + std::to_string(format.stopBits) + ", " + std::to_string(c.replyTimeoutMs) + " ms";
+    return CommDevicePath() + ", " + std::to_string(AddressOfReads()) + ", " + std::to_string(LineBaud()) +
+           ", 8" + parity + std::to_string(format.stopBits) + ", " + std::to_string(c.replyTimeoutMs) + " ms";
 }
 
 std::string CommDevicePath() {

@@ -50,7 +50,8 @@ bool ValidIndex(const KnownDevices& devices, int i) {
 
 int IndexOf(const KnownDevices& devices, const char* mac, const char* ip) {
     for (size_t i = 0; i < devices.modules.size(); ++i)
-        if ((mac && Same(devices.modules[i].MAC, mac)) || (ip && Same(devices.modules[i].IP, ip))) return int(i);
+        if ((mac && Same(devices.modules[i].MAC, mac)) || (ip && Same(devices.modules[i].IP, ip)))
+            return int(i);
     return -1;
 }
 

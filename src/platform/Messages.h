@@ -62,7 +62,7 @@ void ShowDetails(const QString& title, const QString& text, const QStringList& r
 std::string FileSelectPopup(bool save, const QString& title, const QString& pattern,
                             const std::string& suggested);
 int PasswordPopup(std::string& password, int maxLength); // 1 entered, 0 cancelled
-int AskUnsavedChanges();                                  // 0 cancel, 1 save, 2 discard
+int AskUnsavedChanges();                                 // 0 cancel, 1 save, 2 discard
 
 // The last error pair shown, so that a command can say afterwards why it failed.
 struct ErrorPair {

@@ -74,8 +74,10 @@ const char* const kMainTitles[] = {
 using T = ToolImage;
 
 const MenuCommand kMainCommands[] = {
-    {kFile, QT_TRANSLATE_NOOP("Menu", "&New configuration"), "Ctrl+N", T::New, AfterAsking<Void<CmFileNew>>, -1},
-    {kFile, QT_TRANSLATE_NOOP("Menu", "&Open configuration..."), "Ctrl+O", T::Open, AfterAsking<Void<CmFileOpen>>, -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "&New configuration"), "Ctrl+N", T::New, AfterAsking<Void<CmFileNew>>,
+     -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "&Open configuration..."), "Ctrl+O", T::Open,
+     AfterAsking<Void<CmFileOpen>>, -1},
     {kFile, QT_TRANSLATE_NOOP("Menu", "&Save configuration..."), "Ctrl+S", T::Save, CmSaveToFile, -1},
     {kFile, QT_TRANSLATE_NOOP("Menu", "Compare configuration &files..."), nullptr, T::None,
      Void<CmCompareFiles>, -1},

@@ -170,8 +170,10 @@ class LoggerPanelTest : public QObject {
         // Every row begins with its record's date and time, under their heading.
         for (int row : {0, 15999}) {
             const RecordTime t = GetLoggerTimeDate(LoggerPanelLog().records, row);
-            QVERIFY(list->model()->data(list->model()->index(row, 0)).toString().startsWith(
-                t.ixdate + ' ' + t.ixtime + ' '));
+            QVERIFY(list->model()
+                        ->data(list->model()->index(row, 0))
+                        .toString()
+                        .startsWith(t.ixdate + ' ' + t.ixtime + ' '));
         }
         QVERIFY(Text("head1").startsWith("Date     Time    "));
 

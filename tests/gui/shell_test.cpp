@@ -732,11 +732,14 @@ class ShellTest : public QObject {
         QVERIFY(FileText(File("ZARO.ini")).contains("MeterAnswered = 1\r\n"));
         QCOMPARE(Status("connectionStatus"), "RS-485 " + sim.path() + ", address 5");
         QCOMPARE(Status("meterStatus"), QStringLiteral("ZRM3, firmware 4.12"));
-        QVERIFY2(QRegularExpression("^Online, last answer " + kClock + "$").match(Status("onlineStatus")).hasMatch(),
+        QVERIFY2(QRegularExpression("^Online, last answer " + kClock + "$")
+                     .match(Status("onlineStatus"))
+                     .hasMatch(),
                  qPrintable(Status("onlineStatus")));
         const QRegularExpression received("Configuration received from meter 5 at " + kClock + "$");
         QVERIFY(received.match(Status("transferStatus")).hasMatch());
-        QVERIFY2(received.match(MainWindow()->windowTitle()).hasMatch(), qPrintable(MainWindow()->windowTitle()));
+        QVERIFY2(received.match(MainWindow()->windowTitle()).hasMatch(),
+                 qPrintable(MainWindow()->windowTitle()));
         QCOMPARE(Status("editStatus"), QString());
         QVERIFY(!MainWindow()->isWindowModified());
 
@@ -750,7 +753,9 @@ class ShellTest : public QObject {
         CmMeasDisplay(session);
         QVERIFY(Panels().measurements && MainWindow()->statusBar()->isVisible());
         QCOMPARE(Status("editStatus"), QStringLiteral("Konfiguration geändert, nicht gesendet"));
-        QVERIFY(QRegularExpression("^Online, letzte Antwort " + kClock + "$").match(Status("onlineStatus")).hasMatch());
+        QVERIFY(QRegularExpression("^Online, letzte Antwort " + kClock + "$")
+                    .match(Status("onlineStatus"))
+                    .hasMatch());
         QVERIFY(Status("transferStatus").startsWith("Konfiguration von Messgerät 5 um "));
         sim.fault("silence:4"); // every attempt of one poll
         MeasTimer(session)->setInterval(0);
@@ -770,11 +775,12 @@ class ShellTest : public QObject {
         messages.answers = {2}; // discard the edit
         MenuAction("&Receive configuration from meter")->trigger();
         QVERIFY(messages.wasShown(MessageType::Error, 0, 2));
-        QVERIFY2(Status("transferStatus").startsWith("Receive failed: The meter does not answer (port, address, "),
-                 qPrintable(Status("transferStatus")));
+        QVERIFY2(
+            Status("transferStatus").startsWith("Receive failed: The meter does not answer (port, address, "),
+            qPrintable(Status("transferStatus")));
         QVERIFY(Status("transferStatus").contains(", 5, 9600, "));
-        QVERIFY2(MainWindow()->windowTitle().contains("Receive failed: The meter does not answer (")
-                     && MainWindow()->windowTitle().endsWith(" ms)."),
+        QVERIFY2(MainWindow()->windowTitle().contains("Receive failed: The meter does not answer (") &&
+                     MainWindow()->windowTitle().endsWith(" ms)."),
                  qPrintable(MainWindow()->windowTitle()));
         QVERIFY(Status("onlineStatus").startsWith("Offline, last answer "));
         messages.answers = {2};

@@ -4,20 +4,20 @@
 // status bar and the title in use:
 //   mainpanel_screenshot --window FILE.png LANGUAGE
 #include "SimProcess.h"
-#include "config/ConfigTransfer.h"
-#include "link/DeviceLink.h"
-#include "shell/Shell.h"
-#include "shell/ZARO.h"
 #include "config/ConfigImage.h"
+#include "config/ConfigTransfer.h"
 #include "config/EditorRefresh.h"
 #include "config/MeterSession.h"
 #include "config/gui/MainPanel.h"
+#include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "settings/INI_File.h"
+#include "shell/Shell.h"
+#include "shell/ZARO.h"
 #include "values/NumberText.h"
 
-#include <QDoubleSpinBox>
 #include <QApplication>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTemporaryDir>

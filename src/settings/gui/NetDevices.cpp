@@ -241,10 +241,11 @@ QWidget* BuildFields(QWidget* parent) {
 
 void ShowHint() {
     const bool empty = Gateways() ? KnownGateways().empty() : KnownModules().empty();
-    net.hint->setText(Gateways() ? Tr(QT_TRANSLATE_NOOP("NetDevices", "No gateway known yet: press Scan, or add "
-                                                                      "one by its IP address below."))
-                                 : Tr(QT_TRANSLATE_NOOP("NetDevices", "No LANMOD57 module known yet: press Scan, "
-                                                                      "or add one by its IP address below.")));
+    net.hint->setText(Gateways()
+                          ? Tr(QT_TRANSLATE_NOOP("NetDevices", "No gateway known yet: press Scan, or add "
+                                                               "one by its IP address below."))
+                          : Tr(QT_TRANSLATE_NOOP("NetDevices", "No LANMOD57 module known yet: press Scan, "
+                                                               "or add one by its IP address below.")));
     net.hint->setVisible(empty);
 }
 

@@ -195,9 +195,10 @@ QString SettingsFileName() {
 void ExplainRefusedKind(int kind) {
     ui.kindHint->setText(
         kind == kRS485
-            ? Tr(QT_TRANSLATE_NOOP("SelComm", "RS-485 is offered only when the settings name it: set COMType = 1 "
-                                              "in section [Interface] of %1 and open this dialog again. RS-232 "
-                                              "stays in use."))
+            ? Tr(QT_TRANSLATE_NOOP("SelComm",
+                                   "RS-485 is offered only when the settings name it: set COMType = 1 "
+                                   "in section [Interface] of %1 and open this dialog again. RS-232 "
+                                   "stays in use."))
                   .arg(SettingsFileName())
             : Tr(QT_TRANSLATE_NOOP("SelComm",
                                    "A gateway is offered only when the settings name it: set COMType = 2 in "
@@ -466,11 +467,12 @@ int CmTestConnection() {
     QCoreApplication::processEvents();
     dialog->setEnabled(true);
     if (answered) {
-        const QString model =
-            QString::fromLatin1(ReportedModel(), qsizetype(qstrnlen(ReportedModel(), sizeof ReportedModel())));
-        ui.testResult->setText(Tr(QT_TRANSLATE_NOOP("SelComm", "The meter answered: %1, firmware %2, address %3."))
-                                   .arg(model, VersionText(scratch.FwVersion))
-                                   .arg(AddressOfReads()));
+        const QString model = QString::fromLatin1(
+            ReportedModel(), qsizetype(qstrnlen(ReportedModel(), sizeof ReportedModel())));
+        ui.testResult->setText(
+            Tr(QT_TRANSLATE_NOOP("SelComm", "The meter answered: %1, firmware %2, address %3."))
+                .arg(model, VersionText(scratch.FwVersion))
+                .arg(AddressOfReads()));
         return 1;
     }
     ui.testResult->setText(
