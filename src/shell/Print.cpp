@@ -12,7 +12,7 @@
 void ShowPrintFields(bool visible) {
     QWidget* panel = MainPanelHandle();
     if (!panel) return;
-    for (const char* name : {"Date", "Time"})
+    for (const char* name : {"Date", "Time", "DateCaption"})
         if (auto* field = panel->findChild<QLabel*>(name)) field->setVisible(visible);
 }
 

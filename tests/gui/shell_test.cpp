@@ -497,6 +497,8 @@ class ShellTest : public QObject {
 
     void printToPdf() {
         QVERIFY(Start());
+        QLabel* caption = MainPanelHandle()->findChild<QLabel*>("DateCaption");
+        QVERIFY(caption && caption->isHidden()); // no empty "Date" on screen
         auto* date = new QLabel(MainPanelHandle());
         date->setObjectName("Date");
         auto* time = new QLabel(MainPanelHandle());

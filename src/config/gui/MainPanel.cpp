@@ -392,7 +392,10 @@ QGroupBox* DeviceGroup(MeterSession& session, QWidget* parent) {
     ui.date->setObjectName("Date");
     ui.time = new QLabel(group);
     ui.time->setObjectName("Time");
-    form->addRow(Tr(QT_TRANSLATE_NOOP("MainPanel", "Date")), Row(group, {ui.date, ui.time}));
+    // Date and time are shown on paper only, their caption with them.
+    auto* dateCaption = new QLabel(Tr(QT_TRANSLATE_NOOP("MainPanel", "Date")), group);
+    dateCaption->setObjectName("DateCaption");
+    form->addRow(dateCaption, Row(group, {ui.date, ui.time}));
 
     On(ui.deviceType, &QComboBox::activated, [&session] {
         CmSelDeviceType(session, ui.deviceType->currentIndex());
