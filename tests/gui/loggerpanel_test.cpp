@@ -222,12 +222,16 @@ class LoggerPanelTest : public QObject {
             QVERIFY2(check(Panels().deviceLogger).isEmpty(), qPrintable(check(Panels().deviceLogger)));
             CmDispLogData(session);
             QVERIFY2(check(Panels().loadProfile).isEmpty(), qPrintable(check(Panels().loadProfile)));
-            Panels().loadProfile->findChild<QPushButton*>("Close")->click();
-            CmCloseLogDisplay(session);
+            // Escape leaves each of them as its Close or Back does.
+            QTest::keyClick(MainWindow(), Qt::Key_Escape);
+            QCOMPARE(ActivePanel(), Panels().deviceLogger.data());
+            QTest::keyClick(MainWindow(), Qt::Key_Escape);
+            QCOMPARE(ActivePanel(), MainPanelHandle());
             SelectInterface(connection, kModule, 0, 0);
             CmLoggerOffline(session);
             QVERIFY2(check(Panels().moduleLogger).isEmpty(), qPrintable(check(Panels().moduleLogger)));
-            CmCloseLogDisplay57();
+            QTest::keyClick(MainWindow(), Qt::Key_Escape);
+            QCOMPARE(ActivePanel(), MainPanelHandle());
         }
     }
 

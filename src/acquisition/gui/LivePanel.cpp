@@ -4,6 +4,7 @@
 #include "platform/SerialPort.h"
 #include "platform/TimeBase.h"
 #include "platform/Translate.h"
+#include "platform/gui/EscapeKey.h"
 #include "platform/gui/PanelPrint.h"
 #include "settings/INI_File.h"
 #include "shell/ZARO.h"
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -74,9 +74,7 @@ void FinishLivePanel(LivePanel& p, const std::function<void()>& print, const std
     p.buttonRow->addStretch();
     AddPanelButton(p, Tr(QT_TRANSLATE_NOOP("LivePanel", "&Print")), "print", print);
     AddPanelButton(p, Tr(QT_TRANSLATE_NOOP("LivePanel", "&Close")), "close", close);
-    // Escape leaves the panel as Close does; the shortcut goes with the panel.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), p.panel);
-    QObject::connect(escape, &QShortcut::activated, p.panel, close);
+    CloseOnEscape(p.panel, close);
 }
 
 void SetLiveTitle(LivePanel& p, const QString& title, bool gatewayToo) {

@@ -4,6 +4,7 @@
 #include "config/DispMode.h"
 #include "config/EditorLists.h"
 #include "platform/Translate.h"
+#include "platform/gui/EscapeKey.h"
 #include "platform/gui/PanelPrint.h"
 #include "shell/ZARO.h"
 
@@ -202,6 +203,7 @@ QWidget* BuildButtons(MeterSession& session, QWidget* panel) {
     layout->addWidget(clear);
     layout->addWidget(print);
     layout->addWidget(close);
+    CloseOnEscape(panel, close);
     QObject::connect(clear, &QPushButton::clicked, buttons, [&session] { CmClearMode(session); });
     QObject::connect(print, &QPushButton::clicked, buttons, [] { CmPrintMode(); });
     QObject::connect(close, &QPushButton::clicked, buttons, [] { CmDispModeDone(); });

@@ -5,6 +5,7 @@
 #include "link/DeviceLink.h"
 #include "platform/Messages.h"
 #include "platform/Translate.h"
+#include "platform/gui/EscapeKey.h"
 #include "settings/INI_File.h"
 #include "shell/ZARO.h"
 
@@ -107,6 +108,7 @@ QWidget* CreateSimulationPanel(MeterSession& session, QWidget* parent) {
     buttons->addWidget(close);
     top->addLayout(buttons);
     QObject::connect(close, &QPushButton::clicked, panel, [&session] { CmSimDone(session); });
+    CloseOnEscape(panel, close);
     ui.warned = false;
     Panels().simulation = panel;
     return panel;

@@ -10,6 +10,7 @@
 #include "logger/Logger57.h"
 #include "logger/Logger57Decode.h"
 #include "platform/Messages.h"
+#include "platform/gui/EscapeKey.h"
 #include "shell/ZARO.h"
 #include "values/NumberText.h"
 #include "values/Reading.h"
@@ -178,7 +179,8 @@ QWidget* CreateLogger57Panel(MeterSession& session, QWidget* parent, bool online
     ui.excel = Button(panel, commands, "excel", QT_TRANSLATE_NOOP("Logger57", "&Export to Excel..."),
                       CmExcelExport57);
     commands->addStretch(1);
-    Button(panel, commands, "back", QT_TRANSLATE_NOOP("Logger57", "&Back"), CmCloseLogDisplay57);
+    CloseOnEscape(
+        panel, Button(panel, commands, "back", QT_TRANSLATE_NOOP("Logger57", "&Back"), CmCloseLogDisplay57));
     top->addLayout(commands);
 
     for (int l = 0; l < 2; ++l) {

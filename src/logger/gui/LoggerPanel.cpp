@@ -2,6 +2,7 @@
 
 #include "logger/gui/Logger57Panel.h"
 #include "platform/Translate.h"
+#include "platform/gui/EscapeKey.h"
 #include "profiles/gui/ExcelExport.h"
 #include "profiles/gui/ProfilePanel.h"
 
@@ -286,6 +287,8 @@ void ShowExtremeTime(QTableWidget* table, int row, int col, int index, bool& unc
 void EnterDeviceLogger(MeterSession& session) {
     if (!online) session.read.Model = session.edited.Model; // without a meter the edited model counts
     Panels().deviceLogger = CreateLoggerPanel(MainWindow());
+    // Escape goes back to the configuration, as the menu's first entry does.
+    CloseOnEscape(Panels().deviceLogger, [&session] { CmCloseLogDisplay(session); });
     ShowPanel(PanelKind::DeviceLogger, Panels().deviceLogger);
     InitLogger(session);
 }

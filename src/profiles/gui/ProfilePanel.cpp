@@ -3,6 +3,7 @@
 #include "platform/Messages.h"
 #include "platform/TimeBase.h"
 #include "platform/Translate.h"
+#include "platform/gui/EscapeKey.h"
 #include "platform/gui/PanelPrint.h"
 #include "profiles/ProfileDraw.h"
 #include "shell/ZARO.h"
@@ -311,7 +312,9 @@ QWidget* CreateProfilePanel(QWidget* parent) {
     buttons->addWidget(Button(panel, "Zoom", Tr("&Zoom"), [](QWidget*) { ZoomIn(); }));
     buttons->addWidget(Button(panel, "Restore", Tr("Re&store"), [](QWidget*) { DisplayProfile(0); }));
     buttons->addWidget(Button(panel, "Print", Tr("&Print"), CmPrintLog));
-    buttons->addWidget(Button(panel, "Close", Tr("&Close"), CmCloseDisplay));
+    QPushButton* close = Button(panel, "Close", Tr("&Close"), CmCloseDisplay);
+    buttons->addWidget(close);
+    CloseOnEscape(panel, close);
 
     auto* left = new QVBoxLayout;
     left->addWidget(st.graph, 1);
