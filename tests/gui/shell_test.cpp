@@ -17,6 +17,7 @@
 #include "config/ConfigImage.h"
 #include "config/ConfigTransfer.h"
 #include "config/EditorRefresh.h"
+#include "config/gui/BrightnessPopup.h"
 #include "config/gui/DispModePanel.h"
 #include "link/CommLog.h"
 #include "link/DeviceLink.h"
@@ -529,6 +530,34 @@ class ShellTest : public QObject {
         guard.start(5000);
         QTimer::singleShot(0, MainWindow(), [] { MenuAction("E&xit")->trigger(); });
         QCOMPARE(QApplication::exec(), 0);
+    }
+
+    // The dialogs and windows beside the panels leave room on a 1366 x 768 screen in every
+    // language: their frame, or what their contents need, whichever is larger.
+    void dialogsFitASmallScreen() {
+        QVERIFY(Start());
+        for (int l : {0, 2, 3, 1}) {
+            ChangeLanguage(l);
+            std::unique_ptr<QDialog> interface(CreateInterfaceDialog(MainWindow(), ShellDevices(), ShellSession()));
+            std::unique_ptr<QDialog> brightness(CreateBrightnessPopup(ShellSession(), MainWindow()));
+            CmCommLog();
+            ShowHelpPage(MainWindow(), "index.html");
+            QWidget* help = MainWindow()->findChild<QTextBrowser*>("HelpViewer")->window();
+            for (QWidget* w : {static_cast<QWidget*>(interface.get()), static_cast<QWidget*>(brightness.get()),
+                               Panels().commLog.data(), help}) {
+                w->show();
+                const QSize size = w->frameGeometry().size().expandedTo(w->minimumSizeHint());
+                QVERIFY2(size.width() <= 1366 && size.height() <= 740,
+                         qPrintable(QStringLiteral("%1, language %2: %3 x %4")
+                                        .arg(w->windowTitle())
+                                        .arg(l)
+                                        .arg(size.width())
+                                        .arg(size.height())));
+                w->hide();
+            }
+            delete Panels().commLog; // the tests after this one open their own
+            delete help;
+        }
     }
 
     void aboutClosesWithEscape() {
