@@ -215,6 +215,16 @@ void ShowProbe(int address) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+// The addresses ticked in the dialog become the ones the link talks to.
+void AdoptTickedAddresses() {
+    if (ui.connection->kind == kRS485) TakeTickedAddresses();
+    if (ui.connection->kind == kGateway && ShowingGatewayMeters()) {
+        bool ticked[kMaxBusAddress];
+        TickedAddresses(ticked);
+        AdoptDevSelect(*ui.devices, ticked);
+    }
+}
+
 } // namespace
 
 QDialog* CreateInterfaceDialog(QWidget* parent, KnownDevices& devices, MeterSession& session) {
@@ -441,13 +451,7 @@ int CmSearchDevice() {
 
 int CmTestConnection() {
     if (!ui.dialog) return 0;
-    // The address tried is the one the dialog shows ticked.
-    if (ui.connection->kind == kRS485) TakeTickedAddresses();
-    if (ui.connection->kind == kGateway && ShowingGatewayMeters()) {
-        bool ticked[kMaxBusAddress];
-        TickedAddresses(ticked);
-        AdoptDevSelect(*ui.devices, ticked);
-    }
+    AdoptTickedAddresses(); // the address tried is the one the dialog shows ticked
     QDialog* dialog = ui.dialog;
     ui.testResult->setText(Tr(QT_TRANSLATE_NOOP("SelComm", "Testing the connection ...")));
     dialog->setEnabled(false); // no Close or Escape while the link waits for the meter
@@ -488,12 +492,7 @@ bool InterfaceDialogIsOpen() {
 
 int CmCloseCommSel() {
     if (!ui.dialog) return 0;
-    if (ui.connection->kind == kRS485) TakeTickedAddresses();
-    if (ui.connection->kind == kGateway && ShowingGatewayMeters()) {
-        bool ticked[kMaxBusAddress];
-        TickedAddresses(ticked);
-        AdoptDevSelect(*ui.devices, ticked);
-    }
+    AdoptTickedAddresses();
     if (ui.connection->kind == kModule) ui.session->edited.BusSettings |= kBusViaModule;
     if (IsSerialKind(ui.connection->kind)) CloseTCPConnection(kCloseAllTCP);
     NewINIFile(*ui.session);
