@@ -232,13 +232,11 @@ int CmReadHarmonics(MeterSession& session) {
 int ResetHarmonics(MeterSession& session) {
     if (!Panels().harmonics) return 0;
     QTimer* timer = HarmTimer(session);
-    timer->stop();
     // The meter cannot give back the maxima a reset cleared.
-    if (!Warning(kHarmQuestionKind, shownKind == kHarmVoltage ? kResetVoltageMaxima : kResetCurrentMaxima)) {
-        if (Panels().harmonics) timer->start();
+    if (!AskWithRefreshPaused(timer, Panels().harmonics, [] {
+            return Warning(kHarmQuestionKind, shownKind == kHarmVoltage ? kResetVoltageMaxima : kResetCurrentMaxima);
+        }))
         return 0;
-    }
-    if (!Panels().harmonics) return 0;
     // Read at once, and once more soon after for a meter that applies it a moment late.
     if (SendHarmReset(session, shownKind) && Panels().harmonics) CmReadHarmonics(session);
     timer->setInterval(2000);

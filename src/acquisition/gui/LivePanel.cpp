@@ -104,6 +104,13 @@ QTimer* LiveTimer(MeterSession& session, LivePanel& p, const char* objectName, i
     return p.timer;
 }
 
+bool AskWithRefreshPaused(QTimer* timer, const QPointer<QWidget>& panel, const std::function<int()>& ask) {
+    timer->stop();
+    if (ask()) return !panel.isNull();
+    if (panel) timer->start();
+    return false;
+}
+
 void StartLivePolling(LivePanel& p) {
     // A reply that arrived after the last poll of an earlier panel must not be taken
     // for this panel's first one.

@@ -42,6 +42,9 @@ void SetLiveTitle(LivePanel& p, const QString& title, bool gatewayToo);
 void SetLiveBusy(LivePanel& p, bool lit);
 // The panel's timer (created once, not a child of the panel), calling tick on timeout.
 QTimer* LiveTimer(MeterSession& session, LivePanel& p, const char* objectName, int (*tick)(MeterSession&));
+// Asks the question with the panel's refresh paused, so that nothing is read while the user
+// decides. True when confirmed and the panel is still open; after Cancel the refresh goes on.
+bool AskWithRefreshPaused(QTimer* timer, const QPointer<QWidget>& panel, const std::function<int()>& ask);
 // Starts polling: serial queues flushed, first tick at once.
 void StartLivePolling(LivePanel& p);
 // After a read returned: closes the link if the panel was closed meanwhile; true when

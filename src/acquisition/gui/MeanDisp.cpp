@@ -234,13 +234,9 @@ int ResetMeanValues(MeterSession& session) {
     }
     if (!any) return 0;
     QTimer* timer = MeanTimer(session);
-    timer->stop();
     // The meter cannot give back what a reset cleared. Cancel keeps the ticks.
-    if (!Warning(kMeanQuestionKind, kResetMeanExtremes)) {
-        if (Panels().mean) timer->start();
+    if (!AskWithRefreshPaused(timer, Panels().mean, [] { return Warning(kMeanQuestionKind, kResetMeanExtremes); }))
         return 0;
-    }
-    if (!Panels().mean) return 0;
     for (int r = 0; r < kRows; ++r) {
         if (r >= kPowerMeans && !FreeRowUsed(session, r)) continue;
         ui.resetMin[r]->setChecked(false);

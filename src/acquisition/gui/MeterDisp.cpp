@@ -217,13 +217,11 @@ int CmMeterSet(MeterSession& session) {
             Error(kMeterScaleKind, kMeterValueRefused);
             return 0;
         }
-    MetersTimer(session)->stop();
     // Cancel keeps the ticks and the values typed, to be corrected or sent later.
-    if (!WarningWithDetails(kMeterQuestionKind, kSetRegistersQuestion, changes)) {
-        if (Panels().meters) MetersTimer(session)->start();
+    if (!AskWithRefreshPaused(MetersTimer(session), Panels().meters, [&changes] {
+            return WarningWithDetails(kMeterQuestionKind, kSetRegistersQuestion, changes);
+        }))
         return 0;
-    }
-    if (!Panels().meters) return 0;
     for (int r = 0; r < kMeterRows; ++r) {
         ui.set[r]->setChecked(false);
         // The set ends the editing: every field shows the meter again.
@@ -243,12 +241,10 @@ int CmMeterReset(MeterSession& session) {
         if (ticked[r]) changes << ChangeRow(r, 0.0);
     }
     if (changes.isEmpty()) return 0;
-    MetersTimer(session)->stop();
-    if (!WarningWithDetails(kMeterQuestionKind, kResetRegistersQuestion, changes)) {
-        if (Panels().meters) MetersTimer(session)->start();
+    if (!AskWithRefreshPaused(MetersTimer(session), Panels().meters, [&changes] {
+            return WarningWithDetails(kMeterQuestionKind, kResetRegistersQuestion, changes);
+        }))
         return 0;
-    }
-    if (!Panels().meters) return 0;
     for (int r = 0; r < kMeterRows; ++r) {
         ui.reset[r]->setChecked(false);
         // A register reset shows its zero, whatever was typed into it.

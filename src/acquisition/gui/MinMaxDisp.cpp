@@ -176,13 +176,11 @@ int CmResetMinMax(MeterSession& session) {
     }
     if (count == 0) return 0;
     QTimer* timer = MinMaxTimer(session);
-    timer->stop();
     // The meter cannot give back what a reset cleared. Cancel keeps the ticks.
-    if (!Warning(kMinMaxQuestionKind, count == boxes ? kResetAllQuestion : kResetTickedQuestion)) {
-        if (Panels().minMax) timer->start();
+    if (!AskWithRefreshPaused(timer, Panels().minMax, [&] {
+            return Warning(kMinMaxQuestionKind, count == boxes ? kResetAllQuestion : kResetTickedQuestion);
+        }))
         return 0;
-    }
-    if (!Panels().minMax) return 0;
     for (QCheckBox* box : ui.box)
         box->setChecked(false);
     ui.all->setChecked(false);
