@@ -16,7 +16,7 @@ PACKAGES=(
   clang libclang-rt-14-dev libmodbus-dev
   python3 python3-pymodbus python3-serial python3-serial-asyncio python3-openpyxl mbpoll socat iproute2 util-linux
   xvfb xauth dpkg-dev file git debootstrap
-  qt6-translations-l10n lintian desktop-file-utils appstream groff-base
+  qt6-translations-l10n lintian desktop-file-utils appstream groff-base poppler-utils
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -1172,6 +1172,14 @@ Version: %3</translation>
         <source>The test found no meter: the version request got no valid answer (IP address and TCP port, meter address, time-out: %1). Check the IP address, the network cable and the meter behind the device.</source>
         <translation>Der Test fand kein Gerät: Die Versionsabfrage erhielt keine gültige Antwort (IP-Adresse und TCP-Port, Geräteadresse, Zeitlimit: %1). Prüfen Sie die IP-Adresse, das Netzwerkkabel und das Gerät dahinter.</translation>
     </message>
+    <message>
+        <source>Installation check</source>
+        <translation>Installationsprüfung</translation>
+    </message>
+    <message>
+        <source>Commissioning record</source>
+        <translation>Inbetriebnahmeprotokoll</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

@@ -1170,6 +1170,14 @@ Version: %3</source>
         <source>The test found no meter: the version request got no valid answer (IP address and TCP port, meter address, time-out: %1). Check the IP address, the network cable and the meter behind the device.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Installation check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commissioning record</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

@@ -1172,6 +1172,14 @@ Version : %3</translation>
         <source>The test found no meter: the version request got no valid answer (IP address and TCP port, meter address, time-out: %1). Check the IP address, the network cable and the meter behind the device.</source>
         <translation>Le test n'a trouvé aucun appareil : la demande de version n'a reçu aucune réponse valide (adresse IP et port TCP, adresse de l'appareil, délai : %1). Vérifiez l'adresse IP, le câble réseau et l'appareil qui se trouve derrière.</translation>
     </message>
+    <message>
+        <source>Installation check</source>
+        <translation>Contrôle de l'installation</translation>
+    </message>
+    <message>
+        <source>Commissioning record</source>
+        <translation>Procès-verbal de mise en service</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

@@ -1172,6 +1172,14 @@ Versie: %3</translation>
         <source>The test found no meter: the version request got no valid answer (IP address and TCP port, meter address, time-out: %1). Check the IP address, the network cable and the meter behind the device.</source>
         <translation>De test vond geen meter: de versieaanvraag kreeg geen geldig antwoord (IP-adres en TCP-poort, meteradres, time-out: %1). Controleer het IP-adres, de netwerkkabel en de meter achter het apparaat.</translation>
     </message>
+    <message>
+        <source>Installation check</source>
+        <translation>Installatiecontrole</translation>
+    </message>
+    <message>
+        <source>Commissioning record</source>
+        <translation>Inbedrijfstellingsrapport</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>

@@ -215,6 +215,8 @@ const char* kTitles[] = {
     QT_TRANSLATE_NOOP("Messages", "Configuration"),       // 19
     QT_TRANSLATE_NOOP("Messages", "Interface"),           // 20
     QT_TRANSLATE_NOOP("Messages", "Communication log"),   // 21
+    QT_TRANSLATE_NOOP("Messages", "Installation check"),  // 22
+    QT_TRANSLATE_NOOP("Messages", "Commissioning record"), // 23
 };
 
 // Questions whose kind's title would name something else.
