@@ -40,6 +40,11 @@ echo docs/loggerpanel-en.png
 cmake --build "$build" --target logger57_screenshot
 QT_QPA_PLATFORM=offscreen "$build/tests/logger57_screenshot" docs/logger57-en.png en
 echo "docs/logger57-en.png"
+# The installation check with a current transformer reversed on L2 (a meter on an in-process line).
+cmake --build "$build" --target installation_screenshot zaro_translations
+for lang in en de; do
+  QT_QPA_PLATFORM=offscreen "$build/tests/installation_screenshot" "docs/installation-check-$lang.png" "$lang"
+done
 cmake --build "$build" --target frontpanels_screenshot
 for lang in en de; do
   QT_QPA_PLATFORM=offscreen "$build/tests/frontpanels_screenshot" docs "$lang"

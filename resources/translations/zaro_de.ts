@@ -825,6 +825,10 @@ Version: %3</translation>
         <source>Rese&amp;t logger...</source>
         <translation>Logger zu&amp;rücksetzen...</translation>
     </message>
+    <message>
+        <source>Installation chec&amp;k</source>
+        <translation>&amp;Installationsprüfung</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -2591,6 +2595,53 @@ Es wurde kein Programm gefunden, das sie öffnet.</translation>
     <message>
         <source>No meter has answered yet. Choose the interface the meter is connected to, or try the program with a simulated meter.</source>
         <translation>Noch hat kein Messgerät geantwortet. Wählen Sie die Schnittstelle, an der das Messgerät angeschlossen ist, oder probieren Sie das Programm mit einem simulierten Messgerät aus.</translation>
+    </message>
+</context>
+<context>
+    <name>InstallationPanel</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>No check applies to this network system.</source>
+        <translation>Für dieses Netzsystem gibt es keine Prüfung.</translation>
+    </message>
+    <message>
+        <source>All checks passed: the meter is wired right.</source>
+        <translation>Alle Prüfungen bestanden: das Messgerät ist richtig angeschlossen.</translation>
+    </message>
+    <message>
+        <source>Failed: %1, warnings: %2, passed: %3.</source>
+        <translation>Nicht bestanden: %1, Warnungen: %2, bestanden: %3.</translation>
+    </message>
+    <message>
+        <source>No check was made: the meter could not be read. Check the connection, then press Check again.</source>
+        <translation>Keine Prüfung: das Messgerät konnte nicht gelesen werden. Prüfen Sie die Verbindung und drücken Sie dann „Erneut prüfen“.</translation>
+    </message>
+    <message>
+        <source>Check &amp;again</source>
+        <translation>&amp;Erneut prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Installation check</source>
+        <translation>Installationsprüfung</translation>
+    </message>
+    <message>
+        <source>Reading the meter...</source>
+        <translation>Das Messgerät wird gelesen...</translation>
     </message>
 </context>
 </TS>

@@ -823,6 +823,10 @@ Version: %3</source>
         <source>Rese&amp;t logger...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Installation chec&amp;k</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -2586,6 +2590,53 @@ No program to open it was found.</source>
     </message>
     <message>
         <source>No meter has answered yet. Choose the interface the meter is connected to, or try the program with a simulated meter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InstallationPanel</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No check applies to this network system.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All checks passed: the meter is wired right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed: %1, warnings: %2, passed: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No check was made: the meter could not be read. Check the connection, then press Check again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check &amp;again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installation check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the meter...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

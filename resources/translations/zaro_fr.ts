@@ -825,6 +825,10 @@ Version : %3</translation>
         <source>Rese&amp;t logger...</source>
         <translation>E&amp;ffacer l'enregistreur...</translation>
     </message>
+    <message>
+        <source>Installation chec&amp;k</source>
+        <translation>Contrôle de l'install&amp;ation</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -2591,6 +2595,53 @@ Aucun programme pour l'ouvrir n'a été trouvé.</translation>
     <message>
         <source>No meter has answered yet. Choose the interface the meter is connected to, or try the program with a simulated meter.</source>
         <translation>Aucun appareil de mesure n'a encore répondu. Choisissez l'interface à laquelle l'appareil est raccordé, ou essayez le programme avec un appareil simulé.</translation>
+    </message>
+</context>
+<context>
+    <name>InstallationPanel</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>No check applies to this network system.</source>
+        <translation>Aucun contrôle ne s'applique à ce réseau.</translation>
+    </message>
+    <message>
+        <source>All checks passed: the meter is wired right.</source>
+        <translation>Tous les contrôles sont réussis : l'appareil est correctement raccordé.</translation>
+    </message>
+    <message>
+        <source>Failed: %1, warnings: %2, passed: %3.</source>
+        <translation>Échecs : %1, avertissements : %2, réussis : %3.</translation>
+    </message>
+    <message>
+        <source>No check was made: the meter could not be read. Check the connection, then press Check again.</source>
+        <translation>Aucun contrôle effectué : l'appareil n'a pas pu être lu. Vérifiez la liaison, puis cliquez sur Vérifier à nouveau.</translation>
+    </message>
+    <message>
+        <source>Check &amp;again</source>
+        <translation>&amp;Vérifier à nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Installation check</source>
+        <translation>Contrôle de l'installation</translation>
+    </message>
+    <message>
+        <source>Reading the meter...</source>
+        <translation>Lecture de l'appareil...</translation>
     </message>
 </context>
 </TS>

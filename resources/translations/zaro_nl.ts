@@ -825,6 +825,10 @@ Versie: %3</translation>
         <source>Rese&amp;t logger...</source>
         <translation>Logger &amp;wissen...</translation>
     </message>
+    <message>
+        <source>Installation chec&amp;k</source>
+        <translation>&amp;Installatiecontrole</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -2591,6 +2595,53 @@ Er is geen programma gevonden om het te openen.</translation>
     <message>
         <source>No meter has answered yet. Choose the interface the meter is connected to, or try the program with a simulated meter.</source>
         <translation>Er heeft nog geen meter geantwoord. Kies de interface waarop de meter is aangesloten, of probeer het programma met een gesimuleerde meter.</translation>
+    </message>
+</context>
+<context>
+    <name>InstallationPanel</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>No check applies to this network system.</source>
+        <translation>Voor dit netsysteem is geen controle van toepassing.</translation>
+    </message>
+    <message>
+        <source>All checks passed: the meter is wired right.</source>
+        <translation>Alle controles geslaagd: de meter is juist aangesloten.</translation>
+    </message>
+    <message>
+        <source>Failed: %1, warnings: %2, passed: %3.</source>
+        <translation>Mislukt: %1, waarschuwingen: %2, geslaagd: %3.</translation>
+    </message>
+    <message>
+        <source>No check was made: the meter could not be read. Check the connection, then press Check again.</source>
+        <translation>Geen controle uitgevoerd: de meter kon niet worden gelezen. Controleer de verbinding en klik dan op Opnieuw controleren.</translation>
+    </message>
+    <message>
+        <source>Check &amp;again</source>
+        <translation>Opnieuw &amp;controleren</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Installation check</source>
+        <translation>Installatiecontrole</translation>
+    </message>
+    <message>
+        <source>Reading the meter...</source>
+        <translation>De meter wordt gelezen...</translation>
     </message>
 </context>
 </TS>

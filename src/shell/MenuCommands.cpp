@@ -15,6 +15,7 @@
 #include "acquisition/gui/MeasDisp.h"
 #include "acquisition/gui/MeterDisp.h"
 #include "acquisition/gui/MinMaxDisp.h"
+#include "commissioning/gui/InstallationPanel.h"
 #include "logger/gui/LoggerPanel.h"
 #include "shell/Demo.h"
 #include "shell/Shell.h"
@@ -107,6 +108,8 @@ const MenuCommand kMainCommands[] = {
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Voltage harmonics"), nullptr, T::None, CmVoltageHarmonics,
      -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "C&urrent harmonics"), nullptr, T::None, CmCurrentHarmonics,
+     -1},
+    {kMeasurements, QT_TRANSLATE_NOOP("Menu", "Installation chec&k"), nullptr, T::None, CmInstallationCheck,
      -1},
     {kMeasurements, nullptr, nullptr, T::None, nullptr, -1},
     {kMeasurements, QT_TRANSLATE_NOOP("Menu", "&Simulation of digital outputs"), nullptr, T::None,

@@ -90,11 +90,12 @@ constexpr PanelKindTraits kPanelKinds[] = {
     {PanelKind::LoadProfile, "profiles.html", true},
     {PanelKind::DisplayMode, "display_pages.html", false},
     {PanelKind::Harmonics, "harmonics.html", true},
+    {PanelKind::Installation, "installation_check.html", true},
 };
 constexpr bool InEnumOrder() {
     for (size_t i = 0; i < std::size(kPanelKinds); ++i)
         if (size_t(kPanelKinds[i].kind) != i) return false;
-    return std::size(kPanelKinds) == size_t(PanelKind::Harmonics) + 1;
+    return std::size(kPanelKinds) == size_t(PanelKind::Installation) + 1;
 }
 static_assert(InEnumOrder());
 

@@ -25,6 +25,7 @@ enum class PanelKind {
     LoadProfile,
     DisplayMode,
     Harmonics,
+    Installation, // the installation check
 };
 
 // What the shell knows of a kind of panel: its help page, and whether it fills the
@@ -39,7 +40,7 @@ const PanelKindTraits& TraitsOf(PanelKind kind);
 // The panels and windows open now, at most one of each (null when closed); the shell
 // keeps them for as long as the program runs. The mean panel serves both mean kinds.
 struct OpenPanels {
-    QPointer<QWidget> measurements, minMax, mean, meters, harmonics;
+    QPointer<QWidget> measurements, minMax, mean, meters, harmonics, installation;
     QPointer<QWidget> simulation, displayMode;
     QPointer<QWidget> deviceLogger, moduleLogger, loadProfile;
     QPointer<QWidget> commLog;  // the communication log, a window of its own

@@ -453,7 +453,7 @@ class ShellTest : public QObject {
         // F1 opens the page of the panel in front, whichever menu bar it brings.
         MainWindow()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(MainWindow()));
-        for (int k = 0; k <= int(PanelKind::Harmonics); ++k) {
+        for (int k = 0; k <= int(PanelKind::Installation); ++k) {
             const auto kind = PanelKind(k);
             QWidget* panel = kind == PanelKind::Main ? MainPanelHandle() : new QLabel("panel", MainWindow());
             ShowPanel(kind, panel);
@@ -472,7 +472,7 @@ class ShellTest : public QObject {
         const QDir help(QString(ZARO_SOURCE_DIR) + "/resources/help");
         const QStringList english = QDir(help.filePath("en")).entryList({"*.html"}, QDir::Files, QDir::Name);
         QStringList named{"index.html", "interface.html", "brightness.html", "compare.html", "commlog.html"};
-        for (int k = 0; k <= int(PanelKind::Harmonics); ++k)
+        for (int k = 0; k <= int(PanelKind::Installation); ++k)
             named << HelpPage(PanelKind(k));
         for (const QString& page : named)
             QVERIFY2(english.contains(page), qPrintable(page));

@@ -8,6 +8,7 @@
 #include "link/Transport.h"
 
 #include <QFile>
+#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -21,9 +22,28 @@ struct State : FakeWire {
     int connects = 0;
     QList<SimLine::Request> written;
     Simulator sim; // the meters on the line and their faults
+    QList<float> held; // instantaneous rows answered instead of the meter's
 } line;
 
 constexpr int kReplyAfterMs = 5;
+
+constexpr int kInstantaneousFirst = 99; // two registers per row, low half first
+
+// Replaces the instantaneous rows a function 3 reply carries by the held ones.
+void HoldValues(const QByteArray& pdu, QByteArray& reply) {
+    if (pdu.size() < 5 || pdu[0] != 0x03 || reply.size() < 3 || uint8_t(reply[1]) != 0x03) return;
+    const int start = uint8_t(pdu[1]) << 8 | uint8_t(pdu[2]);
+    const int count = (int(reply.size()) - 3) / 2;
+    for (int k = 0; k < count; ++k) {
+        const int reg = start + k - kInstantaneousFirst;
+        if (reg < 0 || reg / 2 >= line.held.size()) continue;
+        uint32_t bits;
+        std::memcpy(&bits, &line.held[reg / 2], 4);
+        const uint16_t word = reg % 2 == 0 ? uint16_t(bits & 0xFFFF) : uint16_t(bits >> 16);
+        reply[3 + 2 * k] = char(word >> 8);
+        reply[4 + 2 * k] = char(word & 0xFF);
+    }
+}
 
 void Answer(const QByteArray& request) {
     line.written.append({line.now, request});
@@ -48,6 +68,7 @@ void Answer(const QByteArray& request) {
     } else {
         reply.append(SimAnswerPdu(*m, pdu, line.now));
     }
+    if (!line.held.isEmpty()) HoldValues(pdu, reply);
     if (faulty && fault.kind == FaultKind::OtherUnit) reply[0] = char(address == 255 ? 254 : address + 1);
     SimAppendCrc(reply);
     const SimFaultShape shape{int(reply.size()) - 1, 0x5A, 50};
@@ -231,6 +252,10 @@ bool SimLine::fault(const QString& spec) {
 
 int SimLine::connections() const {
     return line.connects;
+}
+
+void SimLine::holdValues(const QList<float>& rows) {
+    line.held = rows;
 }
 
 void SimLine::clearFaults() {

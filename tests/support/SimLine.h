@@ -29,6 +29,10 @@ class SimLine {
     // A fault as zaro-sim's "fault" command takes it ("silence:4").
     bool fault(const QString& spec);
     void clearFaults();
+    // The meter answers reads of its instantaneous block (registers 99-170) with these
+    // values, row by row, instead of its own moving ones; an empty list lets it measure again.
+    // For cases the simulated load never shows, such as a miswired installation.
+    void holdValues(const QList<float>& rows);
     // Modbus/TCP connections made so far.
     int connections() const;
     // Every frame the link wrote, in order, with the line's time it was written at.

@@ -1,0 +1,58 @@
+// Draws the installation check panel in the main window (a 1366 x 768 screen) for a meter
+// whose current transformer on L2 is mounted the wrong way round, and saves the picture:
+//   installation_screenshot FILE [LANGUAGE]     (scripts/screenshots.sh runs it)
+// The meter is the simulator's on an in-process line, answering with the values of that
+// installation, so the picture needs no serial port.
+#include "SimLine.h"
+#include "WiringRows.h"
+
+#include "commissioning/gui/InstallationPanel.h"
+#include "platform/Messages.h"
+#include "shell/Shell.h"
+#include "shell/ZARO.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: installation_screenshot FILE [LANGUAGE]\n");
+        return 2;
+    }
+    const QString file = QString::fromLocal8Bit(argv[1]);
+    const QString lang = argc == 3 ? QString(argv[2]) : QString("en");
+    const int language = lang == "de" ? 0 : lang == "nl" ? 2 : lang == "fr" ? 3 : 1;
+    QTemporaryDir dir; // settings of this run only
+    ScriptedMessages messages;
+    SetMessageSink(&messages);
+    SetResourceDir(ZARO_BIN_DIR); // translations of the build
+    if (!StartZaro(0.0, dir.path().toStdString())) return 1;
+    ChangeLanguage(language);
+    MainWindow()->resize(1366, 768);
+
+    SimLine line({"--rs232", "--system", "4", "--vt", "400/400", "--ct", "100/5"});
+    line.holdValues(FourWireRows(2));
+    ShellConnection().kind = 0;
+    ShellConnection().serialPath = line.path().toStdString();
+    ShellConnection().closePortAfterUse = 1;
+    CmInstallationCheck(ShellSession());
+    QWidget* panel = Panels().installation;
+    if (!panel) return 1;
+    // The check runs once the panel is drawn; its reads wait on the line's own clock.
+    QElapsedTimer clock;
+    clock.start();
+    auto* again = panel->findChild<QPushButton*>("again");
+    do
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    while (clock.elapsed() < 300 || (!panel->findChild<QWidget*>("findings") && clock.elapsed() < 10000));
+    const bool saved = again->isEnabled() && MainWindow()->grab().save(file);
+    std::printf("%s\n", qPrintable(file));
+    CmCloseInstallation();
+    EndZaro();
+    return saved && messages.shown.empty() ? 0 : 1;
+}
