@@ -57,7 +57,8 @@ QString ValuesText(MeterSession& session, const InstallationSnapshot& snapshot, 
         if (row < 0 || row >= int(snapshot.values.size())) continue;
         const MeasText shown = FieldOf(ui.frame.scale, snapshot.values[size_t(row)]);
         QString part = QCoreApplication::translate("Measurands", MeasCaption(session, row)) + " = " + shown.text;
-        const QString unit = ui.frame.scale.Unit(MeasRowClass(session, row));
+        // The power units come bracketed for the live panels' headings ("P [kW]").
+        const QString unit = ui.frame.scale.Unit(MeasRowClass(session, row)).remove(u'[').remove(u']');
         if (!shown.invalid && !unit.isEmpty()) part += u' ' + unit;
         parts << part;
     }
@@ -128,6 +129,7 @@ void ShowFindings(MeterSession& session, const InstallationSnapshot& snapshot,
         if (!values.isEmpty()) {
             QLabel* line = AddLabel(grid, values, QStringLiteral("values_%1").arg(i), 2 * i + 1, 3);
             line->setWordWrap(true);
+            line->setContentsMargins(0, 0, 0, 4); // a little air before the next check
             QPalette grey = line->palette();
             grey.setColor(QPalette::WindowText, QColor(0x505050));
             line->setPalette(grey);
