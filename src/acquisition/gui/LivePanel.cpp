@@ -57,6 +57,7 @@ QWidget* BuildLivePanel(LivePanel& p, QWidget* parent, const char* objectName) {
     top->addWidget(p.buttons);
     p.panel = panel;
     p.closeAfterRead = false;
+    p.reading = false;
     SetLiveBusy(p, false);
     return panel;
 }
@@ -150,7 +151,7 @@ void CloseLivePanel(LivePanel& p) {
         p.timer->stop();
         p.timer->setInterval(0);
     }
-    if (LinkBusy())
+    if (LinkBusy() || p.reading)
         p.closeAfterRead = true;
     else
         CloseInterface();

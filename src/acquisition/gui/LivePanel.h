@@ -28,6 +28,9 @@ struct LivePanel {
     QVBoxLayout* body = nullptr; // the panel's own content goes here
     QPointer<QTimer> timer;
     bool closeAfterRead = false;
+    // A read of several transactions is under way: between them the link is idle, yet a
+    // close must wait for the last one all the same.
+    bool reading = false;
     DisplayScale scale; // of the configuration read when the panel opened
 };
 

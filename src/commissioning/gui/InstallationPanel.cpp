@@ -199,7 +199,9 @@ int CmCheckInstallationAgain(MeterSession& session) {
     ui.summary->setText(Tr(QT_TRANSLATE_NOOP("InstallationPanel", "Reading the meter...")));
     QApplication::setOverrideCursor(Qt::BusyCursor);
     InstallationSnapshot snapshot;
+    ui.frame.reading = true;
     const bool ok = ReadInstallationSnapshot(session, snapshot, 1);
+    ui.frame.reading = false;
     QApplication::restoreOverrideCursor();
     if (!LiveReadReturned(ui.frame)) return ok; // closed while the replies were awaited
     if (ok)
