@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QStringList>
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <iterator>
 
@@ -331,12 +332,15 @@ class Checker {
             // The sign of a plausible factor turned round: the CT's terminals swapped.
             if (pf[p] <= -kWrongPhasePowerFactor) reversed |= Bit(p);
         }
-        auto count = [](PhaseSet s) { return (s & 1) + ((s >> 1) & 1) + ((s >> 2) & 1); };
+        if (!judged) {
+            Add(sign, Verdict::Warn, kNoVoltage, 0, 0.0, signRows);
+            return Add(factor, Verdict::Warn, kNoVoltage, 0, 0.0, factorRows);
+        }
         // Two phases measuring each other's current: one lands near 120 degrees plus the
         // load angle (strongly negative), the other near 120 degrees minus it (near zero).
         // Two reversed CTs both read about the load's factor negated instead.
         PhaseSet pair = 0;
-        if (count(low) == 2) {
+        if (std::popcount(unsigned(low)) == 2) {
             bool bothReversedLike = true;
             for (int p = 0; p < 3; ++p)
                 if ((low & Bit(p)) && pf[p] > -kHighLoadPowerFactor) bothReversedLike = false;
