@@ -4,6 +4,7 @@
 // small screen in every language.
 #include "PanelChecks.h"
 #include "SimLine.h"
+#include "SimProcess.h"
 #include "WiringRows.h"
 #include "config/MeterSession.h"
 #include "link/Connection.h"
@@ -64,6 +65,7 @@ class InstallationPanelTest : public QObject {
     QTemporaryDir dir;
     ScriptedMessages messages;
     std::unique_ptr<SimLine> line;
+    SimProcess sim;
 
     // The meter of a 4-wire installation on the line, and the panel through its menu command.
     void open(int reversedCt) {
@@ -96,6 +98,7 @@ class InstallationPanelTest : public QObject {
         CloseInterface();
         ShowMainPanel(0);
         line.reset();
+        sim.stop();
         messages.clear();
         if (Language != 1) ChangeLanguage(1);
     }
@@ -150,6 +153,28 @@ class InstallationPanelTest : public QObject {
         QVERIFY(Child("summary")->text().startsWith("No check was made"));
         QVERIFY(messages.wasShown(MessageType::Error, 0, 2));
         QVERIFY(!Child("busy")->property("lit").toBool());
+    }
+
+    // Closed in the pause between the check's reads, when the link itself is idle: the
+    // reads left still find the port open, no error comes up, and the port closes after them.
+    void closedBetweenTheReads() {
+        QVERIFY2(sim.start({"--rs232", "--system", "4"}), qPrintable(sim.output()));
+        connection.kind = 0;
+        connection.serialPath = sim.ptyPath().toStdString();
+        CmInstallationCheck(session);
+        QVERIFY(Panel());
+        InstallationTimer(session)->stop();
+        bool linkIdle = false;
+        QTimer::singleShot(500, [&linkIdle] {
+            linkIdle = !LinkBusy();
+            CmCloseInstallation();
+        });
+        QCOMPARE(CmCheckInstallationAgain(session), 1);
+        QVERIFY(linkIdle);
+        QVERIFY(!Panel());
+        QCOMPARE(ActivePanel(), MainPanelHandle());
+        QVERIFY(messages.shown.empty());
+        QVERIFY(!CommPortIsOpen());
     }
 
     // With the longest content (a failing installation) the panel fits a 1366 x 768 screen
