@@ -50,8 +50,9 @@ QList<Row> Rows() {
 
 // The check has run: the summary no longer says the meter is being read.
 bool Checked() {
-    return Panel() && Child("summary")->text() !=
-                          QCoreApplication::translate("InstallationPanel", "Reading the meter...") &&
+    return Panel() &&
+           Child("summary")->text() !=
+               QCoreApplication::translate("InstallationPanel", "Reading the meter...") &&
            Child<QPushButton>("again")->isEnabled();
 }
 
@@ -70,15 +71,17 @@ class InstallationPanelTest : public QObject {
     // The meter of a 4-wire installation on the line, and the panel through its menu command.
     void open(int reversedCt) {
         line.reset(); // one line at a time: the old one takes the transport with it
-        line = std::make_unique<SimLine>(QStringList{"--rs232", "--system", "4", "--vt", "400/400", "--ct", "100/5"});
+        line = std::make_unique<SimLine>(
+            QStringList{"--rs232", "--system", "4", "--vt", "400/400", "--ct", "100/5"});
         QVERIFY(line->ok());
         line->holdValues(FourWireRows(reversedCt));
         connection.kind = 0;
         connection.serialPath = line->path().toStdString();
         CmInstallationCheck(session);
-        QVERIFY2(Panel(), messages.shown.empty() ? "" : qPrintable(QStringLiteral("message %1, %2")
-                                                                   .arg(messages.shown[0].kind)
-                                                                   .arg(messages.shown[0].number)));
+        QVERIFY2(Panel(), messages.shown.empty() ? ""
+                                                 : qPrintable(QStringLiteral("message %1, %2")
+                                                                  .arg(messages.shown[0].kind)
+                                                                  .arg(messages.shown[0].number)));
         QCOMPARE(ActivePanel(), Panel());
         QTRY_VERIFY_WITH_TIMEOUT(Checked(), 5000);
     }
@@ -138,8 +141,9 @@ class InstallationPanelTest : public QObject {
         QVERIFY(line->requests().size() >= readsBefore + kInstallationReads);
         for (const Row& r : Rows())
             QVERIFY2(r.verdict == "ok", qPrintable(r.title + ": " + r.sentence));
-        QCOMPARE(Child("summary")->text(),
-                 QCoreApplication::translate("InstallationPanel", "All checks passed: the meter is wired right."));
+        QCOMPARE(
+            Child("summary")->text(),
+            QCoreApplication::translate("InstallationPanel", "All checks passed: the meter is wired right."));
     }
 
     // A meter that stops answering leaves no lights of the last check, and the link's error.

@@ -51,12 +51,14 @@ QPixmap LightPicture(Verdict verdict) {
 }
 
 // "U1N = 230.5 V, I1 = 49.8 A": the rows behind a verdict as the live panels show them.
-QString ValuesText(MeterSession& session, const InstallationSnapshot& snapshot, const std::vector<int>& rows) {
+QString ValuesText(MeterSession& session, const InstallationSnapshot& snapshot,
+                   const std::vector<int>& rows) {
     QStringList parts;
     for (int row : rows) {
         if (row < 0 || row >= int(snapshot.values.size())) continue;
         const MeasText shown = FieldOf(ui.frame.scale, snapshot.values[size_t(row)]);
-        QString part = QCoreApplication::translate("Measurands", MeasCaption(session, row)) + " = " + shown.text;
+        QString part =
+            QCoreApplication::translate("Measurands", MeasCaption(session, row)) + " = " + shown.text;
         // The power units come bracketed for the live panels' headings ("P [kW]").
         const QString unit = ui.frame.scale.Unit(MeasRowClass(session, row)).remove(u'[').remove(u']');
         if (!shown.invalid && !unit.isEmpty()) part += u' ' + unit;
