@@ -37,7 +37,8 @@ QString ReportedModelText() {
 
 QString PlaceOf(const Connection& c) {
     if (c.kind == kGateway)
-        return QString::fromStdString(GatewayAddress(c.gatewayIndex)) + ':' + QString::number(c.gatewayTcpPort);
+        return QString::fromStdString(GatewayAddress(c.gatewayIndex)) + ':' +
+               QString::number(c.gatewayTcpPort);
     if (c.kind == kModule)
         return QString::fromStdString(ModuleAddress(c.moduleIndex)) + ':' + QString::number(c.moduleTcpPort);
     return QString::fromStdString(CommDevicePath());
@@ -57,8 +58,8 @@ bool ReadValues(MeterSession& session, CommissioningRecord& out) {
     if (!Read(session.read, MeasRequest(session), 1)) return false;
     for (int r = 0; r < MeasRowCount(session); ++r)
         if (MeasRowVisible(session, r, scale))
-            out.instantaneous.push_back({QString::fromLatin1(MeasCaption(session, r)), "Measurands",
-                                         MeasurandValue(session, r)});
+            out.instantaneous.push_back(
+                {QString::fromLatin1(MeasCaption(session, r)), "Measurands", MeasurandValue(session, r)});
     InstallationSnapshot snapshot;
     if (!ReadInstallationSnapshot(session, snapshot, 1)) return false;
     out.findings = CheckInstallation(snapshot);
@@ -113,7 +114,8 @@ class RecordLayout {
     double Flow(QPainter* painter, const QFont& font, const QString& text, double width, double x, double y,
                 Qt::Alignment align = Qt::AlignLeft) const {
         QString shown = text;
-        shown.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator)).replace('\n', QChar::LineSeparator);
+        shown.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator))
+            .replace('\n', QChar::LineSeparator);
         QTextLayout layout(shown, font, device_);
         QTextOption option(align);
         option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -183,7 +185,8 @@ class RecordLayout {
     void Signatures(const QStringList& captions) {
         blocks.push_back({kSignatureHeight, [this, captions](QPainter& p, double y) {
                               const double gap = 20.0;
-                              const double w = (width_ - gap * double(captions.size() - 1)) / double(captions.size());
+                              const double w =
+                                  (width_ - gap * double(captions.size() - 1)) / double(captions.size());
                               for (int i = 0; i < captions.size(); ++i) {
                                   const double x = double(i) * (w + gap);
                                   const double line = y + kSignatureHeight - 16.0;
@@ -229,7 +232,8 @@ class RecordLayout {
     }
 
     static void DrawLight(QPainter& p, QPointF centre, Verdict verdict) {
-        static const QColor colours[] = {QColor(0x2e, 0x9d, 0x44), QColor(0xe8, 0xa2, 0x00), QColor(0xd0, 0x30, 0x2a)};
+        static const QColor colours[] = {QColor(0x2e, 0x9d, 0x44), QColor(0xe8, 0xa2, 0x00),
+                                         QColor(0xd0, 0x30, 0x2a)};
         p.save();
         p.setPen(QPen(Qt::black, 0.4));
         p.setBrush(colours[int(verdict)]);
@@ -280,7 +284,8 @@ void AddValueTable(RecordLayout& layout, const std::vector<CommissioningRecord::
                    const DisplayScale& scale) {
     std::vector<std::vector<Cell>> rows;
     for (const auto& r : readings)
-        rows.push_back({{Caption(r)}, {scale.FieldText(r.value), Qt::AlignRight}, {UnitText(scale, r.value.quantity)}});
+        rows.push_back(
+            {{Caption(r)}, {scale.FieldText(r.value), Qt::AlignRight}, {UnitText(scale, r.value.quantity)}});
     layout.Table({0.4, 0.3, 0.3},
                  {{Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Measurand"))},
                   {Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Reading")), Qt::AlignRight},
@@ -296,7 +301,8 @@ void LayOut(const CommissioningRecord& record, RecordLayout& layout, const QLoca
     layout.Field(Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Site")), record.details.site);
     layout.Field(Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Technician")), record.details.technician);
     layout.Field(Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Date and time")),
-                 locale.toString(date, QLocale::LongFormat) + ", " + locale.toString(time, QLocale::ShortFormat));
+                 locale.toString(date, QLocale::LongFormat) + ", " +
+                     locale.toString(time, QLocale::ShortFormat));
 
     layout.Section(Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Meter")));
     layout.Field(Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Model")), record.model);
@@ -307,14 +313,18 @@ void LayOut(const CommissioningRecord& record, RecordLayout& layout, const QLoca
     layout.Field(Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Firmware version")), firmware);
     layout.Field(Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Interface")),
                  KindName(record.interfaceKind) + ", " + record.place);
-    if (record.address) layout.Field(Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Address")), QString::number(record.address));
+    if (record.address)
+        layout.Field(Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Address")),
+                     QString::number(record.address));
     char description[sizeof record.config.Description + 1] = {};
     std::memcpy(description, record.config.Description, sizeof record.config.Description);
-    layout.Field(Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Description")), QString::fromLatin1(description));
+    layout.Field(Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Description")),
+                 QString::fromLatin1(description));
 
     layout.Section(Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Installation check")));
     if (record.findings.empty()) {
-        layout.Field(QString(), Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "No check applies to this meter.")));
+        layout.Field(QString(),
+                     Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "No check applies to this meter.")));
     } else {
         std::vector<std::vector<Cell>> findings;
         std::vector<int> lights;
@@ -350,11 +360,12 @@ void LayOut(const CommissioningRecord& record, RecordLayout& layout, const QLoca
     counts.setNumberOptions(QLocale::OmitGroupSeparator);
     for (size_t r = 0; r < record.energy.size(); ++r) {
         const auto& e = record.energy[r];
-        energy.push_back({{QCoreApplication::translate("MeterDisp", e.quantity) + " T" + QString::number(e.tariff)},
-                          {counts.toString(MeterShownValue(e.count, record.energyScaling), 'f',
-                                           record.energyScaling.decimals),
-                           Qt::AlignRight},
-                          {QString::fromLatin1(MeterUnit(int(r), record.energyScaling.prefix))}});
+        energy.push_back(
+            {{QCoreApplication::translate("MeterDisp", e.quantity) + " T" + QString::number(e.tariff)},
+             {counts.toString(MeterShownValue(e.count, record.energyScaling), 'f',
+                              record.energyScaling.decimals),
+              Qt::AlignRight},
+             {QString::fromLatin1(MeterUnit(int(r), record.energyScaling.prefix))}});
     }
     layout.Table({0.4, 0.3, 0.3},
                  {{Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Register"))},
@@ -422,7 +433,8 @@ bool ReadCommissioningRecord(MeterSession& session, const RecordDetails& details
     return read;
 }
 
-bool DrawCommissioningRecord(const CommissioningRecord& record, QPagedPaintDevice& device, const QLocale& locale) {
+bool DrawCommissioningRecord(const CommissioningRecord& record, QPagedPaintDevice& device,
+                             const QLocale& locale) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
     const double points = device.logicalDpiX() / 72.0;
@@ -444,8 +456,10 @@ bool DrawCommissioningRecord(const CommissioningRecord& record, QPagedPaintDevic
         painter.setPen(QPen(Qt::black, 0.6));
         for (const Placed& placed : pages[n])
             layout.blocks[size_t(placed.block)].draw(painter, placed.y);
-        const QString page = Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Page %1 of %2")).arg(n + 1).arg(pages.size());
-        layout.Flow(&painter, layout.body(), page, width, 0, pageHeight - 2 * kMargin - layout.Flow(nullptr, layout.body(), page, width, 0, 0),
+        const QString page =
+            Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Page %1 of %2")).arg(n + 1).arg(pages.size());
+        layout.Flow(&painter, layout.body(), page, width, 0,
+                    pageHeight - 2 * kMargin - layout.Flow(nullptr, layout.body(), page, width, 0, 0),
                     Qt::AlignRight);
         painter.restore();
     }
@@ -469,7 +483,8 @@ QByteArray CommissioningRecordPdf(const CommissioningRecord& record, const QLoca
     return bytes;
 }
 
-bool WriteCommissioningRecord(const CommissioningRecord& record, const std::string& path, const QLocale& locale) {
+bool WriteCommissioningRecord(const CommissioningRecord& record, const std::string& path,
+                              const QLocale& locale) {
     const QByteArray pdf = CommissioningRecordPdf(record, locale);
     FileFault fault = FileFault::WriteFailed;
     if (!pdf.isEmpty() && WriteFileAtomically(path, pdf, &fault)) return true;

@@ -62,7 +62,8 @@ bool ReadCommissioningRecord(MeterSession& session, const RecordDetails& details
 // Draws the record onto device, page after page, in the current language with numbers
 // as locale writes them. The device's page size is the caller's (A4 for files). false
 // when the device cannot be painted on.
-bool DrawCommissioningRecord(const CommissioningRecord& record, QPagedPaintDevice& device, const QLocale& locale);
+bool DrawCommissioningRecord(const CommissioningRecord& record, QPagedPaintDevice& device,
+                             const QLocale& locale);
 
 // The record as a PDF document (A4) in memory.
 QByteArray CommissioningRecordPdf(const CommissioningRecord& record, const QLocale& locale);
@@ -73,4 +74,5 @@ constexpr int kRecordNotWrittenKind = 23;
 constexpr int kRecordNotWrittenNumber = 1;
 // Writes the PDF to path at once or not at all: a file already there stays as it was
 // on failure (the pair above shown). true when written.
-bool WriteCommissioningRecord(const CommissioningRecord& record, const std::string& path, const QLocale& locale);
+bool WriteCommissioningRecord(const CommissioningRecord& record, const std::string& path,
+                              const QLocale& locale);

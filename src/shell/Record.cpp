@@ -39,7 +39,8 @@ int AskRecordDetails(QWidget* parent, RecordDetails& details, bool offerPanel) {
     if (offerPanel) {
         panel = new QRadioButton(Tr(QT_TRANSLATE_NOOP("RecordDialog", "The &panel shown")), &dialog);
         panel->setObjectName("PrintPanel");
-        auto* record = new QRadioButton(Tr(QT_TRANSLATE_NOOP("RecordDialog", "The commissioning &record")), &dialog);
+        auto* record =
+            new QRadioButton(Tr(QT_TRANSLATE_NOOP("RecordDialog", "The commissioning &record")), &dialog);
         record->setObjectName("PrintRecord");
         auto* group = new QButtonGroup(&dialog);
         group->addButton(panel);
@@ -90,8 +91,8 @@ bool ReadShellRecord(MeterSession& session, CommissioningRecord& record) {
 
 int CmCommissioningRecord(MeterSession& session) {
     if (AskRecordDetails(ActivePanel(), ShellRecordDetails(), false) != kRecordChosen) return 0;
-    std::string path =
-        FileSelectPopup(true, Tr(QT_TRANSLATE_NOOP("RecordDialog", "Commissioning record")), "*.pdf", "*.pdf");
+    std::string path = FileSelectPopup(true, Tr(QT_TRANSLATE_NOOP("RecordDialog", "Commissioning record")),
+                                       "*.pdf", "*.pdf");
     if (path.empty()) return 0;
     if (QFileInfo(QString::fromStdString(path)).suffix().isEmpty()) path += ".pdf";
     CommissioningRecord record;

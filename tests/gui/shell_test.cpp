@@ -32,10 +32,10 @@
 #include "settings/INI_File.h"
 #include "settings/gui/SelComm.h"
 
-#include <QtTest>
-#include <QtWidgets>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QtTest>
+#include <QtWidgets>
 #include <cstring>
 #include <functional>
 #include <tuple>
@@ -550,7 +550,8 @@ class ShellTest : public QObject {
         QVERIFY(messages.shown.empty());
 
         QString offered;
-        AnswerRecordDialog([&offered](QDialog* d) { offered = d->findChild<QLineEdit*>("Site")->text(); }, false);
+        AnswerRecordDialog([&offered](QDialog* d) { offered = d->findChild<QLineEdit*>("Site")->text(); },
+                           false);
         QCOMPARE(CmCommissioningRecord(session), 0);
         QCOMPARE(offered, QStringLiteral("Bay 7"));
     }
