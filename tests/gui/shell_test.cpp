@@ -549,6 +549,15 @@ class ShellTest : public QObject {
         QVERIFY2(data.startsWith("%PDF") && data.size() > 5000, qPrintable(QString::number(data.size())));
         QVERIFY(messages.shown.empty());
 
+        // Print lays the record out on the printer's page as the file has it.
+        const QString printed = dir.filePath("printed.pdf");
+        SetPrintToPdf(printed);
+        AnswerRecordDialog([](QDialog* d) { d->findChild<QRadioButton*>("PrintRecord")->setChecked(true); }, true);
+        CmPrint(session);
+        SetPrintToPdf(QString());
+        const QRegularExpression page(R"(/Type\s*/Page[^s])");
+        QCOMPARE(QString::fromLatin1(FileText(printed)).count(page), QString::fromLatin1(data).count(page));
+
         QString offered;
         AnswerRecordDialog([&offered](QDialog* d) { offered = d->findChild<QLineEdit*>("Site")->text(); },
                            false);
