@@ -53,20 +53,26 @@ ConfigImage AsMeterHoldsIt(MeterSession& session) {
     return c;
 }
 
+// The reads after the configuration's, with the progress shown as they go.
 bool ReadValues(MeterSession& session, CommissioningRecord& out) {
     const DisplayScale scale = DisplayScaleFor(session.read);
-    if (!Read(session.read, MeasRequest(session), 1)) return false;
+    TransferWindow(0, 0, 0);
+    const auto done = [](int percent, bool ok) {
+        TransferWindow(ok && percent < 100 ? 2 : 1, percent, 0);
+        return ok;
+    };
+    if (!done(10, Read(session.read, MeasRequest(session), 1))) return false;
     for (int r = 0; r < MeasRowCount(session); ++r)
         if (MeasRowVisible(session, r, scale))
-            out.instantaneous.push_back(
-                {QString::fromLatin1(MeasCaption(session, r)), "Measurands", MeasurandValue(session, r)});
+            out.instantaneous.push_back({QString::fromLatin1(MeasCaption(session, r)), "Measurands",
+                                         MeasurandValue(session, r)});
     InstallationSnapshot snapshot;
-    if (!ReadInstallationSnapshot(session, snapshot, 1)) return false;
+    if (!done(60, ReadInstallationSnapshot(session, snapshot, 1))) return false;
     out.findings = CheckInstallation(snapshot);
-    if (!ReadMeterScaling(session, out.energyScaling) || !Read(session.read, kReadMeters, 1)) return false;
+    if (!done(80, ReadMeterScaling(session, out.energyScaling) && Read(session.read, kReadMeters, 1))) return false;
     for (int r = 0; r < kMeterRows; ++r)
         out.energy.push_back({MeterQuantityName(session, r), r % 2 == 0 ? 1 : 2, MeterCount(r)});
-    if (!Read(session.read, MinMaxRequest(session), 1)) return false;
+    if (!done(100, Read(session.read, MinMaxRequest(session), 1))) return false;
     for (int r = 0; r < MinMaxRowCount(session); ++r)
         if (MinMaxRowVisible(session, r, scale))
             out.minMax.push_back({MinMaxCaption(session, r), nullptr, MinMaxValue(session, r)});
@@ -417,12 +423,11 @@ bool ReadCommissioningRecord(MeterSession& session, const RecordDetails& details
     out = CommissioningRecord{};
     out.details = details;
     out.madeAt = LocalNow();
-    // The version read opens and closes the link itself.
-    if (!ReadVersionInfo(session)) return false;
+    // The configuration's read asks for the versions and the model name too.
+    if (!OpenAcquisition(session)) return false;
     out.model = ReportedModelText();
     out.firmware = session.read.FwVersion;
     out.extension = session.read.ExtVersion;
-    if (!OpenAcquisition(session)) return false;
     const Connection& c = session.connection;
     out.interfaceKind = c.kind;
     out.place = PlaceOf(c);

@@ -548,6 +548,7 @@ class ShellTest : public QObject {
         const QByteArray data = FileText(pdf + ".pdf");
         QVERIFY2(data.startsWith("%PDF") && data.size() > 5000, qPrintable(QString::number(data.size())));
         QVERIFY(messages.shown.empty());
+        QCOMPARE(messages.progressOpen, 0);
 
         // Print lays the record out on the printer's page as the file has it.
         const QString printed = dir.filePath("printed.pdf");
