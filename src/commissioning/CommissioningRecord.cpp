@@ -217,7 +217,9 @@ class RecordLayout {
                         for (size_t c = 0; c < cells.size(); ++c) {
                             double textX = x + 2.0;
                             if (c == 0 && light >= 0) {
-                                DrawLight(p, QPointF(x + 2.0 + kLightRadius, y + h / 2), Verdict(light));
+                                // Beside the verdict word, on the row's first line.
+                                const double middle = y + kRowPadding + QFontMetricsF(font, device_).height() / 2;
+                                DrawLight(p, QPointF(x + 2.0 + kLightRadius, middle), Verdict(light));
                                 textX += kLightWidth;
                             }
                             Flow(&p, font, cells[c].text, CellWidth(widths, c, light), textX, y + kRowPadding,
@@ -338,7 +340,7 @@ void LayOut(const CommissioningRecord& record, RecordLayout& layout, const QLoca
             findings.push_back({{VerdictWord(f.verdict)}, {CheckTitle(f.kind)}, {FindingSentence(f)}});
             lights.push_back(int(f.verdict));
         }
-        layout.Table({0.16, 0.24, 0.6},
+        layout.Table({0.17, 0.25, 0.58},
                      {{Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Verdict"))},
                       {Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Check"))},
                       {Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Finding"))}},
