@@ -138,6 +138,27 @@ class RecordLayout {
         return std::max(height, QFontMetricsF(font, device_).height());
     }
 
+    // The lines text breaks into in width.
+    QStringList Lines(const QFont& font, const QString& text, double width) const {
+        QString shown = text;
+        shown.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator)).replace('\n', QChar::LineSeparator);
+        QTextLayout layout(shown, font, device_);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        QStringList lines;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            QString piece = shown.mid(line.textStart(), line.textLength());
+            while (piece.endsWith(QChar::LineSeparator))
+                piece.chop(1);
+            lines << piece;
+        }
+        layout.endLayout();
+        return lines;
+    }
+
     void Title(const QString& text) {
         const double h = Flow(nullptr, title_, text, width_, 0, 0) + 10.0;
         blocks.push_back({h, [this, text](QPainter& p, double y) { Flow(&p, title_, text, width_, 0, y); }});
@@ -180,12 +201,26 @@ class RecordLayout {
             Row(widths, rows[i], body_, i < lights.size() ? lights[i] : -1, false, headIndex);
     }
 
+    // The note's box, a block a line: a note longer than a page runs on over the next
+    // instead of being cut off at the foot of the page.
     void NoteBox(const QString& note) {
-        const double h = std::max(kNoteMinimum, Flow(nullptr, body_, note, width_ - 8.0, 0, 0) + 8.0);
-        blocks.push_back({h + 4.0, [this, note, h](QPainter& p, double y) {
-                              p.drawRect(QRectF(0, y + 2.0, width_, h));
-                              Flow(&p, body_, note, width_ - 8.0, 4.0, y + 6.0);
-                          }});
+        const double inner = width_ - 8.0, padding = 4.0;
+        const double lineHeight = QFontMetricsF(body_, device_).height();
+        QStringList lines = Lines(body_, note, inner);
+        while (double(lines.size()) * lineHeight + 2 * padding < kNoteMinimum)
+            lines << QString();
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const bool first = i == 0, last = i + 1 == lines.size();
+            const double top = first ? padding : 0.0;
+            const double h = top + lineHeight + (last ? padding : 0.0);
+            blocks.push_back({h, [this, line = lines[i], first, last, top, h, inner](QPainter& p, double y) {
+                                  p.drawLine(QPointF(0, y), QPointF(0, y + h));
+                                  p.drawLine(QPointF(width_, y), QPointF(width_, y + h));
+                                  if (first) p.drawLine(QPointF(0, y), QPointF(width_, y));
+                                  if (last) p.drawLine(QPointF(0, y + h), QPointF(width_, y + h));
+                                  Flow(&p, body_, line, inner, 4.0, y + top);
+                              }});
+        }
     }
 
     void Signatures(const QStringList& captions) {

@@ -2,8 +2,8 @@
 # zaro-cli report against a simulated meter: the PDF's text, read back with pdftotext,
 # holds the details given, the meter's identity, its settings, the check and the
 # readings with units; it is A4 and drawn, not a picture; other languages head it in
-# their words; a file that cannot be written, or a meter that does not answer, leaves
-# what was there as it was.
+# their words; a long note is kept whole; a file that cannot be written, or a meter
+# that does not answer, leaves what was there as it was.
 set -u
 . "$(dirname "$0")/lib.sh"
 need_command pdftotext
@@ -37,11 +37,13 @@ matches "A4 pages" "Page size: +595(\.[0-9]*)? x 84[12](\.[0-9]*)? pts \(A4\)" "
 matches "at least one page" "Pages: +[1-9]" "$info"
 check "no pictures: text and lines only" 2 "$(pdfimages -list "$work/record.pdf" | wc -l)"
 
-cli report --out "$work/de.pdf" --language de >/dev/null
+# A note longer than a page runs on over the next instead of being cut off.
+cli report --out "$work/de.pdf" --language de --note "$(seq -s ' ' 1 4000) end" >/dev/null
 check "German report exit status" 0 $?
 german=$(pdftotext -layout "$work/de.pdf" -)
 matches "German headings" "Inbetriebnahmeprotokoll" "$german"
 matches "German settings heading" "Einstellungen" "$german"
+matches "the long note whole" "3999 4000 end" "$german"
 
 # A link in the way is not written through, and what it points to is kept.
 echo "kept" >"$work/old.pdf"
