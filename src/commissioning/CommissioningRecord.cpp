@@ -64,12 +64,13 @@ bool ReadValues(MeterSession& session, CommissioningRecord& out) {
     if (!done(10, Read(session.read, MeasRequest(session), 1))) return false;
     for (int r = 0; r < MeasRowCount(session); ++r)
         if (MeasRowVisible(session, r, scale))
-            out.instantaneous.push_back({QString::fromLatin1(MeasCaption(session, r)), "Measurands",
-                                         MeasurandValue(session, r)});
+            out.instantaneous.push_back(
+                {QString::fromLatin1(MeasCaption(session, r)), "Measurands", MeasurandValue(session, r)});
     InstallationSnapshot snapshot;
     if (!done(60, ReadInstallationSnapshot(session, snapshot, 1))) return false;
     out.findings = CheckInstallation(snapshot);
-    if (!done(80, ReadMeterScaling(session, out.energyScaling) && Read(session.read, kReadMeters, 1))) return false;
+    if (!done(80, ReadMeterScaling(session, out.energyScaling) && Read(session.read, kReadMeters, 1)))
+        return false;
     for (int r = 0; r < kMeterRows; ++r)
         out.energy.push_back({MeterQuantityName(session, r), r % 2 == 0 ? 1 : 2, MeterCount(r)});
     if (!done(100, Read(session.read, MinMaxRequest(session), 1))) return false;
@@ -141,7 +142,8 @@ class RecordLayout {
     // The lines text breaks into in width.
     QStringList Lines(const QFont& font, const QString& text, double width) const {
         QString shown = text;
-        shown.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator)).replace('\n', QChar::LineSeparator);
+        shown.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator))
+            .replace('\n', QChar::LineSeparator);
         QTextLayout layout(shown, font, device_);
         QTextOption option;
         option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -253,7 +255,8 @@ class RecordLayout {
                             double textX = x + 2.0;
                             if (c == 0 && light >= 0) {
                                 // Beside the verdict word, on the row's first line.
-                                const double middle = y + kRowPadding + QFontMetricsF(font, device_).height() / 2;
+                                const double middle =
+                                    y + kRowPadding + QFontMetricsF(font, device_).height() / 2;
                                 DrawLight(p, QPointF(x + 2.0 + kLightRadius, middle), Verdict(light));
                                 textX += kLightWidth;
                             }

@@ -553,7 +553,8 @@ class ShellTest : public QObject {
         // Print lays the record out on the printer's page as the file has it.
         const QString printed = dir.filePath("printed.pdf");
         SetPrintToPdf(printed);
-        AnswerRecordDialog([](QDialog* d) { d->findChild<QRadioButton*>("PrintRecord")->setChecked(true); }, true);
+        AnswerRecordDialog([](QDialog* d) { d->findChild<QRadioButton*>("PrintRecord")->setChecked(true); },
+                           true);
         CmPrint(session);
         SetPrintToPdf(QString());
         const QRegularExpression page(R"(/Type\s*/Page[^s])");
