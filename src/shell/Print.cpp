@@ -58,7 +58,10 @@ int CmPrint(MeterSession& session) {
     // Read before the printer is chosen: a meter that does not answer wastes no paper.
     CommissioningRecord record;
     if (!ReadShellRecord(session, record)) return 0;
+    // The record keeps margins of its own, wider than a printer's unprintable edge: on
+    // the whole sheet its pages break where the file's do.
     printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setFullPage(true);
     if (ChoosePrinter(printer, ActivePanel()))
         DrawCommissioningRecord(record, printer, CurrentMessageSink().numberLocale());
     return 0;
