@@ -49,3 +49,19 @@ cmake --build "$build" --target frontpanels_screenshot
 for lang in en de; do
   QT_QPA_PLATFORM=offscreen "$build/tests/frontpanels_screenshot" docs "$lang"
 done
+# The first page of a commissioning record made against the simulated meter.
+cmake --build "$build" --target zaro-cli zaro-sim
+record=$(mktemp -d)
+mkfifo "$record/in" "$record/out"
+"$build/bin/zaro-sim" --rs232 --model zrm3 --system 4 --vt 400/400 --ct 100/5 <"$record/in" >"$record/out" &
+exec {sim_in}>"$record/in"
+IFS= read -r -t 10 ready <"$record/out"
+mkdir "$record/settings"
+"$build/bin/zaro-cli" --settings "$record/settings" --interface rs232 --port "${ready#PTY }" report \
+  --out "$record/record.pdf" --site "Substation North, feeder 4" --technician "J. Example" \
+  --note "CT terminals of L2 tightened; check repeated." >/dev/null
+exec {sim_in}>&-
+wait
+pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$record/record.pdf" docs/commissioning-record-en
+rm -rf "$record"
+echo docs/commissioning-record-en.png

@@ -1184,6 +1184,10 @@ Version: %3</translation>
         <source>Commissioning record</source>
         <translation>Inbetriebnahmeprotokoll</translation>
     </message>
+    <message>
+        <source>The commissioning record was not written. %1</source>
+        <translation>Das Inbetriebnahmeprotokoll wurde nicht geschrieben. %1</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -1620,6 +1624,10 @@ Version: %3</translation>
     <message>
         <source>&amp;Reset logger...</source>
         <translation>Logger zu&amp;rücksetzen...</translation>
+    </message>
+    <message>
+        <source>Commissioning &amp;record...</source>
+        <translation>&amp;Inbetriebnahmeprotokoll...</translation>
     </message>
 </context>
 <context>
@@ -2817,6 +2825,180 @@ Es wurde kein Programm gefunden, das sie öffnet.</translation>
     <message>
         <source>Neutral current</source>
         <translation>Neutralleiterstrom</translation>
+    </message>
+</context>
+<context>
+    <name>CommissioningRecord</name>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>LANMOD57 module</source>
+        <translation>LANMOD57-Modul</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Measurand</source>
+        <translation>Messgröße</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Messwert</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Commissioning record</source>
+        <translation>Inbetriebnahmeprotokoll</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Anlage</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Techniker</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Messgerät</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>%1, extension %2</source>
+        <translation>%1, Erweiterung %2</translation>
+    </message>
+    <message>
+        <source>Firmware version</source>
+        <translation>Firmware-Version</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Installation check</source>
+        <translation>Installationsprüfung</translation>
+    </message>
+    <message>
+        <source>No check applies to this meter.</source>
+        <translation>Für dieses Messgerät gilt keine Prüfung.</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation>Befund</translation>
+    </message>
+    <message>
+        <source>Instantaneous values</source>
+        <translation>Momentanwerte</translation>
+    </message>
+    <message>
+        <source>Energy registers</source>
+        <translation>Energiezähler</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Zähler</translation>
+    </message>
+    <message>
+        <source>Minimum and maximum values</source>
+        <translation>Minimal- und Maximalwerte</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Bemerkung</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecordDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Commissioning record</source>
+        <translation>Inbetriebnahmeprotokoll</translation>
+    </message>
+    <message>
+        <source>The &amp;panel shown</source>
+        <translation>Die angezeigte &amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>The commissioning &amp;record</source>
+        <translation>Das Inbetriebnahme&amp;protokoll</translation>
+    </message>
+    <message>
+        <source>&amp;Site:</source>
+        <translation>An&amp;lage:</translation>
+    </message>
+    <message>
+        <source>&amp;Technician:</source>
+        <translation>&amp;Techniker:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Bemerkung:</translation>
     </message>
 </context>
 </TS>

@@ -1182,6 +1182,10 @@ Version: %3</source>
         <source>Commissioning record</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The commissioning record was not written. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -1617,6 +1621,10 @@ Version: %3</source>
     </message>
     <message>
         <source>&amp;Reset logger...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commissioning &amp;record...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2812,6 +2820,180 @@ No program to open it was found.</source>
     </message>
     <message>
         <source>Neutral current</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommissioningRecord</name>
+    <message>
+        <source>Gateway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LANMOD57 module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commissioning record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, extension %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installation check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No check applies to this meter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instantaneous values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy registers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum and maximum values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordDialog</name>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commissioning record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The &amp;panel shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The commissioning &amp;record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Site:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Technician:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

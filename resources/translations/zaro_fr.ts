@@ -1184,6 +1184,10 @@ Version : %3</translation>
         <source>Commissioning record</source>
         <translation>Procès-verbal de mise en service</translation>
     </message>
+    <message>
+        <source>The commissioning record was not written. %1</source>
+        <translation>Le procès-verbal de mise en service n'a pas été écrit. %1</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -1620,6 +1624,10 @@ Version : %3</translation>
     <message>
         <source>&amp;Reset logger...</source>
         <translation>E&amp;ffacer l'enregistreur...</translation>
+    </message>
+    <message>
+        <source>Commissioning &amp;record...</source>
+        <translation>Procès-verbal de mise en &amp;service...</translation>
     </message>
 </context>
 <context>
@@ -2817,6 +2825,180 @@ Aucun programme pour l'ouvrir n'a été trouvé.</translation>
     <message>
         <source>Neutral current</source>
         <translation>Courant de neutre</translation>
+    </message>
+</context>
+<context>
+    <name>CommissioningRecord</name>
+    <message>
+        <source>Gateway</source>
+        <translation>Passerelle</translation>
+    </message>
+    <message>
+        <source>LANMOD57 module</source>
+        <translation>Module LANMOD57</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Measurand</source>
+        <translation>Grandeur</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Valeur mesurée</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Commissioning record</source>
+        <translation>Procès-verbal de mise en service</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Technicien</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Appareil de mesure</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>%1, extension %2</source>
+        <translation>%1, extension %2</translation>
+    </message>
+    <message>
+        <source>Firmware version</source>
+        <translation>Version du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Réglage</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Installation check</source>
+        <translation>Contrôle de l'installation</translation>
+    </message>
+    <message>
+        <source>No check applies to this meter.</source>
+        <translation>Aucun contrôle ne s'applique à cet appareil.</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Contrôle</translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation>Constat</translation>
+    </message>
+    <message>
+        <source>Instantaneous values</source>
+        <translation>Valeurs instantanées</translation>
+    </message>
+    <message>
+        <source>Energy registers</source>
+        <translation>Compteurs d'énergie</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Compteur</translation>
+    </message>
+    <message>
+        <source>Minimum and maximum values</source>
+        <translation>Valeurs minimales et maximales</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecordDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Commissioning record</source>
+        <translation>Procès-verbal de mise en service</translation>
+    </message>
+    <message>
+        <source>The &amp;panel shown</source>
+        <translation>Le &amp;panneau affiché</translation>
+    </message>
+    <message>
+        <source>The commissioning &amp;record</source>
+        <translation>Le procès-&amp;verbal de mise en service</translation>
+    </message>
+    <message>
+        <source>&amp;Site:</source>
+        <translation>&amp;Site :</translation>
+    </message>
+    <message>
+        <source>&amp;Technician:</source>
+        <translation>&amp;Technicien :</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Remarque :</translation>
     </message>
 </context>
 </TS>

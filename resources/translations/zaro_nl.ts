@@ -1184,6 +1184,10 @@ Versie: %3</translation>
         <source>Commissioning record</source>
         <translation>Inbedrijfstellingsrapport</translation>
     </message>
+    <message>
+        <source>The commissioning record was not written. %1</source>
+        <translation>Het inbedrijfstellingsrapport is niet geschreven. %1</translation>
+    </message>
 </context>
 <context>
     <name>SelComm</name>
@@ -1620,6 +1624,10 @@ Versie: %3</translation>
     <message>
         <source>&amp;Reset logger...</source>
         <translation>Logger &amp;wissen...</translation>
+    </message>
+    <message>
+        <source>Commissioning &amp;record...</source>
+        <translation>&amp;Inbedrijfstellingsrapport...</translation>
     </message>
 </context>
 <context>
@@ -2817,6 +2825,180 @@ Er is geen programma gevonden om het te openen.</translation>
     <message>
         <source>Neutral current</source>
         <translation>Nulgeleiderstroom</translation>
+    </message>
+</context>
+<context>
+    <name>CommissioningRecord</name>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>LANMOD57 module</source>
+        <translation>LANMOD57-module</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Measurand</source>
+        <translation>Meetgrootheid</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Meetwaarde</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Eenheid</translation>
+    </message>
+    <message>
+        <source>Commissioning record</source>
+        <translation>Inbedrijfstellingsrapport</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Locatie</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Technicus</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum en tijd</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>%1, extension %2</source>
+        <translation>%1, uitbreiding %2</translation>
+    </message>
+    <message>
+        <source>Firmware version</source>
+        <translation>Firmwareversie</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschrijving</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Instelling</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Waarde</translation>
+    </message>
+    <message>
+        <source>Installation check</source>
+        <translation>Installatiecontrole</translation>
+    </message>
+    <message>
+        <source>No check applies to this meter.</source>
+        <translation>Voor deze meter geldt geen controle.</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Oordeel</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Controle</translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation>Bevinding</translation>
+    </message>
+    <message>
+        <source>Instantaneous values</source>
+        <translation>Momentane waarden</translation>
+    </message>
+    <message>
+        <source>Energy registers</source>
+        <translation>Energietellers</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Teller</translation>
+    </message>
+    <message>
+        <source>Minimum and maximum values</source>
+        <translation>Minimum- en maximumwaarden</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Opmerking</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Klant</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 van %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecordDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Commissioning record</source>
+        <translation>Inbedrijfstellingsrapport</translation>
+    </message>
+    <message>
+        <source>The &amp;panel shown</source>
+        <translation>Het getoonde &amp;venster</translation>
+    </message>
+    <message>
+        <source>The commissioning &amp;record</source>
+        <translation>Het inbedrijfstellings&amp;rapport</translation>
+    </message>
+    <message>
+        <source>&amp;Site:</source>
+        <translation>&amp;Locatie:</translation>
+    </message>
+    <message>
+        <source>&amp;Technician:</source>
+        <translation>&amp;Technicus:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Opmerking:</translation>
     </message>
 </context>
 </TS>

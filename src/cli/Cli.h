@@ -90,6 +90,7 @@ void PrintModuleLogSummary(const ModuleLog& log);
 int CmdSimulateOutput(MeterSession& session, const QStringList& args);
 int CmdBrightness(MeterSession& session, const QStringList& args);
 int CmdPages(MeterSession& session, const QStringList& args);
+int CmdReport(MeterSession& session, const QStringList& args);
 
 // A text from a device (a name, a description) as it may go to the terminal: control
 // characters, and the backslash, written as escapes ("\t", "\x1b").

@@ -57,6 +57,8 @@ const CliCommand kCommands[] = {
     {"simulate-output", "1|2 on|off [--yes]", CmdSimulateOutput},
     {"brightness", "[0-15]", CmdBrightness},
     {"pages", "[--set loop|user] [--toggle N ...] [--file FILE.ZRC | --send --yes]", CmdPages},
+    {"report", "--out FILE.pdf [--site TEXT] [--technician TEXT] [--note TEXT] [--language de|en|nl|fr]",
+     CmdReport},
 };
 
 const char* kLinkOptions =
@@ -175,7 +177,7 @@ std::unique_ptr<QCoreApplication> MakeApplication(const QStringList& args, char*
     static int qtArgc = 1;
     static char* qtArgv[2] = {nullptr, nullptr};
     qtArgv[0] = program;
-    if (args.contains("graph")) {
+    if (args.contains("graph") || args.contains("report")) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         return std::make_unique<QGuiApplication>(qtArgc, qtArgv);
     }

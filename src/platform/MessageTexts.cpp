@@ -116,6 +116,8 @@ const PairText kPairs[] = {
                        "The test found no meter: the version request got no valid answer (IP address "
                        "and TCP port, meter address, time-out: %1). Check the IP address, the network "
                        "cable and the meter behind the device.")},
+    {MessageType::Error, 23, 1,
+     QT_TRANSLATE_NOOP("Messages", "The commissioning record was not written. %1")},
     {MessageType::Error, 17, 1,
      QT_TRANSLATE_NOOP("Messages", "The module's logger data cannot be shown: %1. Download it again or open "
                                    "another file.")},

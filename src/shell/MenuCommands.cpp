@@ -85,7 +85,9 @@ const MenuCommand kMainCommands[] = {
     {kFile, QT_TRANSLATE_NOOP("Menu", "Compare file with &meter..."), nullptr, T::None,
      Void<CmCompareWithMeter>, -1},
     {kFile, nullptr, nullptr, T::None, nullptr, -1},
-    {kFile, QT_TRANSLATE_NOOP("Menu", "&Print..."), "Ctrl+P", T::Print, Sessionless<CmPrint>, -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "Commissioning &record..."), nullptr, T::None, CmCommissioningRecord,
+     -1},
+    {kFile, QT_TRANSLATE_NOOP("Menu", "&Print..."), "Ctrl+P", T::Print, CmPrint, -1},
     {kFile, nullptr, nullptr, T::None, nullptr, -1},
     {kFile, QT_TRANSLATE_NOOP("Menu", "E&xit"), "Ctrl+Q", T::None, AfterAsking<Sessionless<ExitProgram>>, -1},
 

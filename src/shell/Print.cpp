@@ -1,10 +1,13 @@
-// Printing the panel the user is looking at.
+// Printing the panel the user is looking at, or the commissioning record.
+#include "commissioning/CommissioningRecord.h"
+#include "platform/Messages.h"
 #include "platform/gui/PanelPrint.h"
 #include "shell/Shell.h"
 #include "shell/ZARO.h"
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QWidget>
@@ -44,8 +47,22 @@ bool PrintActivePanel(QPrinter& printer) {
 
 } // namespace
 
-int CmPrint() {
+int CmPrint(MeterSession& session) {
+    const int chosen = AskRecordDetails(ActivePanel(), ShellRecordDetails(), true);
+    if (chosen == kRecordCancelled) return 0;
     QPrinter printer(QPrinter::HighResolution);
-    if (ChoosePrinter(printer, ActivePanel())) PrintActivePanel(printer);
+    if (chosen == kRecordPanelChosen) {
+        if (ChoosePrinter(printer, ActivePanel())) PrintActivePanel(printer);
+        return 0;
+    }
+    // Read before the printer is chosen: a meter that does not answer wastes no paper.
+    CommissioningRecord record;
+    if (!ReadShellRecord(session, record)) return 0;
+    // The record keeps margins of its own, wider than a printer's unprintable edge: on
+    // the whole sheet its pages break where the file's do.
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setFullPage(true);
+    if (ChoosePrinter(printer, ActivePanel()))
+        DrawCommissioningRecord(record, printer, CurrentMessageSink().numberLocale());
     return 0;
 }

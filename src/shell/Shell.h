@@ -55,3 +55,16 @@ bool MayDropEdits(MeterSession& session);
 
 // The main panel's date and time fields appear on printouts only.
 void ShowPrintFields(bool visible);
+
+// The commissioning record (Record.cpp): File's entry, and Print's choice.
+struct CommissioningRecord;
+struct RecordDetails;
+// Site, technician and note of the last record, offered again for the next.
+RecordDetails& ShellRecordDetails();
+enum { kRecordCancelled, kRecordPanelChosen, kRecordChosen };
+// Asks for the record's site, technician and note into details; with offerPanel also
+// whether the panel shown is printed instead. One of the three answers above.
+int AskRecordDetails(QWidget* parent, RecordDetails& details, bool offerPanel);
+// Reads the record under a wait cursor; false when a read failed (the link said why).
+bool ReadShellRecord(MeterSession& session, CommissioningRecord& record);
+int CmCommissioningRecord(MeterSession& session);

@@ -100,7 +100,8 @@ int ExitProgram();
 // "Time" (they are shown only while printing).
 void ShowPrintDateTime();
 
-int CmPrint();
+// The panel shown or the commissioning record, as the user chooses.
+int CmPrint(MeterSession& session);
 // Prints panel as a picture scaled onto one page; false when the printer cannot start.
 bool PrintPanel(QWidget* panel, QPrinter& printer);
 

@@ -32,11 +32,12 @@
 #include "settings/INI_File.h"
 #include "settings/gui/SelComm.h"
 
-#include <QtTest>
-#include <QtWidgets>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QtTest>
+#include <QtWidgets>
 #include <cstring>
+#include <functional>
 #include <tuple>
 
 namespace {
@@ -132,6 +133,16 @@ void TypeInto(const char* field, const char* text) {
 }
 
 const QString kClock = QStringLiteral(R"(\d\d:\d\d:\d\d)");
+
+// Answers the next record dialog (File's or Print's): fill runs on it, then OK or Cancel.
+void AnswerRecordDialog(const std::function<void(QDialog*)>& fill, bool ok) {
+    QTimer::singleShot(0, [fill, ok] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d || d->objectName() != "recordDialog") return;
+        if (fill) fill(d);
+        ok ? d->accept() : d->reject();
+    });
+}
 
 } // namespace
 
@@ -507,7 +518,8 @@ class ShellTest : public QObject {
 
         const QString pdf = dir.filePath("panel.pdf");
         SetPrintToPdf(pdf); // the menu's print asks no printer then
-        CmPrint();
+        AnswerRecordDialog(nullptr, true); // the panel, as Print offers first
+        CmPrint(session);
         SetPrintToPdf(QString());
 
         const QByteArray data = FileText(pdf);
@@ -515,6 +527,44 @@ class ShellTest : public QObject {
         QCOMPARE(date->text(), QString::fromStdString(FormatDate(LocalNow())));
         QCOMPARE(time->text().size(), 8);
         QVERIFY(date->isHidden() && time->isHidden()); // on paper only
+    }
+
+    // File's record: the details typed go into the file chosen, and are offered again.
+    void commissioningRecordFromTheFileMenu() {
+        QVERIFY(Start());
+        SimLine sim{{"--rs232", "--model", "zrm3", "--system", "4"}};
+        QVERIFY(sim.ok());
+        connection.kind = kRS232;
+        connection.serialPath = sim.path().toStdString();
+        const QString pdf = dir.filePath("record");
+        messages.files = {pdf.toStdString()};
+        AnswerRecordDialog(
+            [](QDialog* d) {
+                d->findChild<QLineEdit*>("Site")->setText("Bay 7");
+                d->findChild<QPlainTextEdit*>("Note")->setPlainText("checked");
+            },
+            true);
+        QCOMPARE(CmCommissioningRecord(session), 1);
+        const QByteArray data = FileText(pdf + ".pdf");
+        QVERIFY2(data.startsWith("%PDF") && data.size() > 5000, qPrintable(QString::number(data.size())));
+        QVERIFY(messages.shown.empty());
+        QCOMPARE(messages.progressOpen, 0);
+
+        // Print lays the record out on the printer's page as the file has it.
+        const QString printed = dir.filePath("printed.pdf");
+        SetPrintToPdf(printed);
+        AnswerRecordDialog([](QDialog* d) { d->findChild<QRadioButton*>("PrintRecord")->setChecked(true); },
+                           true);
+        CmPrint(session);
+        SetPrintToPdf(QString());
+        const QRegularExpression page(R"(/Type\s*/Page[^s])");
+        QCOMPARE(QString::fromLatin1(FileText(printed)).count(page), QString::fromLatin1(data).count(page));
+
+        QString offered;
+        AnswerRecordDialog([&offered](QDialog* d) { offered = d->findChild<QLineEdit*>("Site")->text(); },
+                           false);
+        QCOMPARE(CmCommissioningRecord(session), 0);
+        QCOMPARE(offered, QStringLiteral("Bay 7"));
     }
 
     void closingTheWindowEndsTheLoop() {
