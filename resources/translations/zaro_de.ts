@@ -2593,4 +2593,179 @@ Es wurde kein Programm gefunden, das sie öffnet.</translation>
         <translation>Noch hat kein Messgerät geantwortet. Wählen Sie die Schnittstelle, an der das Messgerät angeschlossen ist, oder probieren Sie das Programm mit einem simulierten Messgerät aus.</translation>
     </message>
 </context>
+<context>
+    <name>InstallationCheck</name>
+    <message>
+        <source>The frequency is %2 Hz, within the band of its nominal value.</source>
+        <translation>Die Frequenz beträgt %2 Hz und liegt im Band ihres Nennwerts.</translation>
+    </message>
+    <message>
+        <source>The frequency is %2 Hz, off its nominal value: check the supply and the nominal frequency in the settings.</source>
+        <translation>Die Frequenz beträgt %2 Hz und weicht vom Nennwert ab: Prüfen Sie die Versorgung und die Nennfrequenz in den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>The frequency lies outside the meter&apos;s range of 45 to 65 Hz: check the supply.</source>
+        <translation>Die Frequenz liegt außerhalb des Messbereichs von 45 bis 65 Hz: Prüfen Sie die Versorgung.</translation>
+    </message>
+    <message>
+        <source>Every phase carries voltage.</source>
+        <translation>Jede Phase führt Spannung.</translation>
+    </message>
+    <message>
+        <source>%1: no voltage: check the voltage connection and its fuse.</source>
+        <translation>%1: keine Spannung: Prüfen Sie den Spannungsanschluss und seine Sicherung.</translation>
+    </message>
+    <message>
+        <source>The voltages lie within %2 % of the nominal value.</source>
+        <translation>Die Spannungen liegen innerhalb %2 % des Nennwerts.</translation>
+    </message>
+    <message>
+        <source>%1: the voltage is up to %2 % off the nominal value: check the supply and the voltage transformer ratio in the settings.</source>
+        <translation>%1: die Spannung weicht bis zu %2 % vom Nennwert ab: Prüfen Sie die Versorgung und das Übersetzungsverhältnis des Spannungswandlers in den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>The voltage unbalance is %2 %.</source>
+        <translation>Die Spannungsunsymmetrie beträgt %2 %.</translation>
+    </message>
+    <message>
+        <source>%1: the voltage deviates %2 % from the mean of the phases: check the supply and the voltage connections.</source>
+        <translation>%1: die Spannung weicht %2 % vom Mittel der Phasen ab: Prüfen Sie die Versorgung und die Spannungsanschlüsse.</translation>
+    </message>
+    <message>
+        <source>The phase-to-phase voltages match the phase voltages.</source>
+        <translation>Die Außenleiterspannungen passen zu den Strangspannungen.</translation>
+    </message>
+    <message>
+        <source>%1: the phase-to-phase voltage differs %2 % from what the phase voltages give: check that each voltage input is on its own phase, in sequence.</source>
+        <translation>%1: die Außenleiterspannung weicht %2 % von dem ab, was die Strangspannungen ergeben: Prüfen Sie, dass jeder Spannungseingang an seiner eigenen Phase liegt, in der richtigen Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>No current flows on a phase without voltage.</source>
+        <translation>Auf keiner Phase ohne Spannung fließt Strom.</translation>
+    </message>
+    <message>
+        <source>%1: current flows but the voltage is missing: connect the voltage of this phase (check its fuse and terminal).</source>
+        <translation>%1: Strom fließt, aber die Spannung fehlt: Schließen Sie die Spannung dieser Phase an (prüfen Sie Sicherung und Klemme).</translation>
+    </message>
+    <message>
+        <source>The load is %2 % of the current transformer rating: enough to judge.</source>
+        <translation>Die Last beträgt %2 % des Stromwandler-Nennstroms: genug für eine Beurteilung.</translation>
+    </message>
+    <message>
+        <source>The load is only %2 % of the current transformer rating: too little to judge the current transformers; check again under load.</source>
+        <translation>Die Last beträgt nur %2 % des Stromwandler-Nennstroms: zu wenig, um die Stromwandler zu beurteilen; prüfen Sie erneut unter Last.</translation>
+    </message>
+    <message>
+        <source>The active power of every phase has the sign of the total.</source>
+        <translation>Die Wirkleistung jeder Phase hat das Vorzeichen der Summe.</translation>
+    </message>
+    <message>
+        <source>%1: the active power opposes the total: the current transformer is probably reversed (check K/L or P1/P2).</source>
+        <translation>%1: die Wirkleistung ist der Summe entgegengesetzt: Der Stromwandler ist wahrscheinlich verpolt (prüfen Sie K/L bzw. P1/P2).</translation>
+    </message>
+    <message>
+        <source>%1: not judged, as the current transformers of these phases look swapped (see the power factors).</source>
+        <translation>%1: nicht beurteilt, da die Stromwandler dieser Phasen vertauscht scheinen (siehe Leistungsfaktoren).</translation>
+    </message>
+    <message>
+        <source>The power factors of the phases are plausible.</source>
+        <translation>Die Leistungsfaktoren der Phasen sind plausibel.</translation>
+    </message>
+    <message>
+        <source>%1: the power factors of both phases are implausible: their current transformers are probably swapped.</source>
+        <translation>%1: die Leistungsfaktoren beider Phasen sind unplausibel: Ihre Stromwandler sind wahrscheinlich vertauscht.</translation>
+    </message>
+    <message>
+        <source>%1: the power factor is low while the other phases&apos; is high: the current transformer is probably on the wrong phase.</source>
+        <translation>%1: der Leistungsfaktor ist niedrig, der der anderen Phasen hoch: Der Stromwandler sitzt wahrscheinlich auf der falschen Phase.</translation>
+    </message>
+    <message>
+        <source>%1: the power factor is low, but so is the load&apos;s: check again with a load of high power factor.</source>
+        <translation>%1: der Leistungsfaktor ist niedrig, aber auch der der Last: Prüfen Sie erneut mit einer Last mit hohem Leistungsfaktor.</translation>
+    </message>
+    <message>
+        <source>The currents reach %2 % of the current transformer rating.</source>
+        <translation>Die Ströme erreichen %2 % des Stromwandler-Nennstroms.</translation>
+    </message>
+    <message>
+        <source>%1: the current reaches %2 % of the current transformer rating: check the transformer ratio in the settings and the transformer fitted.</source>
+        <translation>%1: der Strom erreicht %2 % des Stromwandler-Nennstroms: Prüfen Sie das Übersetzungsverhältnis in den Einstellungen und den eingebauten Wandler.</translation>
+    </message>
+    <message>
+        <source>The current unbalance is %2 %.</source>
+        <translation>Die Stromunsymmetrie beträgt %2 %.</translation>
+    </message>
+    <message>
+        <source>%1: the current deviates %2 % from the mean of the phases: check the distribution of the load and the current transformers.</source>
+        <translation>%1: der Strom weicht %2 % vom Mittel der Phasen ab: Prüfen Sie die Verteilung der Last und die Stromwandler.</translation>
+    </message>
+    <message>
+        <source>The neutral current is %2 % of the mean phase current.</source>
+        <translation>Der Neutralleiterstrom beträgt %2 % des mittleren Phasenstroms.</translation>
+    </message>
+    <message>
+        <source>The neutral current is %2 % of the mean phase current: check that each current transformer sits on its phase, and the balance of the load.</source>
+        <translation>Der Neutralleiterstrom beträgt %2 % des mittleren Phasenstroms: Prüfen Sie, dass jeder Stromwandler auf seiner Phase sitzt, und die Symmetrie der Last.</translation>
+    </message>
+    <message>
+        <source>No valid reading to judge: check again, and check the meter&apos;s connection if it persists.</source>
+        <translation>Kein gültiger Messwert zur Beurteilung: Prüfen Sie erneut und, falls es bleibt, die Verbindung zum Zähler.</translation>
+    </message>
+    <message>
+        <source>Not judged: less than %2 % of the current transformer rating flows on every phase; check again under load.</source>
+        <translation>Nicht beurteilt: Auf jeder Phase fließen weniger als %2 % des Stromwandler-Nennstroms; prüfen Sie erneut unter Last.</translation>
+    </message>
+    <message>
+        <source>Not judged: too few phases carry voltage.</source>
+        <translation>Nicht beurteilt: Zu wenige Phasen führen Spannung.</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Voltage present</source>
+        <translation>Spannung vorhanden</translation>
+    </message>
+    <message>
+        <source>Voltage level</source>
+        <translation>Spannungshöhe</translation>
+    </message>
+    <message>
+        <source>Voltage unbalance</source>
+        <translation>Spannungsunsymmetrie</translation>
+    </message>
+    <message>
+        <source>Phase-to-phase voltages</source>
+        <translation>Außenleiterspannungen</translation>
+    </message>
+    <message>
+        <source>Current without voltage</source>
+        <translation>Strom ohne Spannung</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>Direction of active power</source>
+        <translation>Richtung der Wirkleistung</translation>
+    </message>
+    <message>
+        <source>Power factors</source>
+        <translation>Leistungsfaktoren</translation>
+    </message>
+    <message>
+        <source>Current transformer rating</source>
+        <translation>Stromwandler-Nennstrom</translation>
+    </message>
+    <message>
+        <source>Current unbalance</source>
+        <translation>Stromunsymmetrie</translation>
+    </message>
+    <message>
+        <source>Neutral current</source>
+        <translation>Neutralleiterstrom</translation>
+    </message>
+</context>
 </TS>

@@ -2589,4 +2589,179 @@ No program to open it was found.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>InstallationCheck</name>
+    <message>
+        <source>The frequency is %2 Hz, within the band of its nominal value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The frequency is %2 Hz, off its nominal value: check the supply and the nominal frequency in the settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The frequency lies outside the meter&apos;s range of 45 to 65 Hz: check the supply.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every phase carries voltage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no voltage: check the voltage connection and its fuse.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The voltages lie within %2 % of the nominal value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the voltage is up to %2 % off the nominal value: check the supply and the voltage transformer ratio in the settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The voltage unbalance is %2 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the voltage deviates %2 % from the mean of the phases: check the supply and the voltage connections.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The phase-to-phase voltages match the phase voltages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the phase-to-phase voltage differs %2 % from what the phase voltages give: check that each voltage input is on its own phase, in sequence.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No current flows on a phase without voltage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: current flows but the voltage is missing: connect the voltage of this phase (check its fuse and terminal).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The load is %2 % of the current transformer rating: enough to judge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The load is only %2 % of the current transformer rating: too little to judge the current transformers; check again under load.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The active power of every phase has the sign of the total.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the active power opposes the total: the current transformer is probably reversed (check K/L or P1/P2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not judged, as the current transformers of these phases look swapped (see the power factors).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The power factors of the phases are plausible.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the power factors of both phases are implausible: their current transformers are probably swapped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the power factor is low while the other phases&apos; is high: the current transformer is probably on the wrong phase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the power factor is low, but so is the load&apos;s: check again with a load of high power factor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The currents reach %2 % of the current transformer rating.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the current reaches %2 % of the current transformer rating: check the transformer ratio in the settings and the transformer fitted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The current unbalance is %2 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the current deviates %2 % from the mean of the phases: check the distribution of the load and the current transformers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The neutral current is %2 % of the mean phase current.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The neutral current is %2 % of the mean phase current: check that each current transformer sits on its phase, and the balance of the load.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No valid reading to judge: check again, and check the meter&apos;s connection if it persists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not judged: less than %2 % of the current transformer rating flows on every phase; check again under load.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not judged: too few phases carry voltage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage unbalance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phase-to-phase voltages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current without voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direction of active power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power factors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current transformer rating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current unbalance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neutral current</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -2593,4 +2593,179 @@ Aucun programme pour l'ouvrir n'a été trouvé.</translation>
         <translation>Aucun appareil de mesure n'a encore répondu. Choisissez l'interface à laquelle l'appareil est raccordé, ou essayez le programme avec un appareil simulé.</translation>
     </message>
 </context>
+<context>
+    <name>InstallationCheck</name>
+    <message>
+        <source>The frequency is %2 Hz, within the band of its nominal value.</source>
+        <translation>La fréquence est de %2 Hz, dans la bande de sa valeur nominale.</translation>
+    </message>
+    <message>
+        <source>The frequency is %2 Hz, off its nominal value: check the supply and the nominal frequency in the settings.</source>
+        <translation>La fréquence est de %2 Hz, hors de sa valeur nominale : vérifiez l'alimentation et la fréquence nominale dans les réglages.</translation>
+    </message>
+    <message>
+        <source>The frequency lies outside the meter&apos;s range of 45 to 65 Hz: check the supply.</source>
+        <translation>La fréquence est hors de la plage de mesure de 45 à 65 Hz : vérifiez l'alimentation.</translation>
+    </message>
+    <message>
+        <source>Every phase carries voltage.</source>
+        <translation>Chaque phase est sous tension.</translation>
+    </message>
+    <message>
+        <source>%1: no voltage: check the voltage connection and its fuse.</source>
+        <translation>%1 : pas de tension : vérifiez le raccordement de tension et son fusible.</translation>
+    </message>
+    <message>
+        <source>The voltages lie within %2 % of the nominal value.</source>
+        <translation>Les tensions restent à %2 % de la valeur nominale.</translation>
+    </message>
+    <message>
+        <source>%1: the voltage is up to %2 % off the nominal value: check the supply and the voltage transformer ratio in the settings.</source>
+        <translation>%1 : la tension s'écarte jusqu'à %2 % de la valeur nominale : vérifiez l'alimentation et le rapport du transformateur de tension dans les réglages.</translation>
+    </message>
+    <message>
+        <source>The voltage unbalance is %2 %.</source>
+        <translation>Le déséquilibre de tension est de %2 %.</translation>
+    </message>
+    <message>
+        <source>%1: the voltage deviates %2 % from the mean of the phases: check the supply and the voltage connections.</source>
+        <translation>%1 : la tension s'écarte de %2 % de la moyenne des phases : vérifiez l'alimentation et les raccordements de tension.</translation>
+    </message>
+    <message>
+        <source>The phase-to-phase voltages match the phase voltages.</source>
+        <translation>Les tensions composées correspondent aux tensions simples.</translation>
+    </message>
+    <message>
+        <source>%1: the phase-to-phase voltage differs %2 % from what the phase voltages give: check that each voltage input is on its own phase, in sequence.</source>
+        <translation>%1 : la tension composée s'écarte de %2 % de ce que donnent les tensions simples : vérifiez que chaque entrée de tension est sur sa propre phase, dans l'ordre.</translation>
+    </message>
+    <message>
+        <source>No current flows on a phase without voltage.</source>
+        <translation>Aucun courant ne circule sur une phase sans tension.</translation>
+    </message>
+    <message>
+        <source>%1: current flows but the voltage is missing: connect the voltage of this phase (check its fuse and terminal).</source>
+        <translation>%1 : du courant circule mais la tension manque : raccordez la tension de cette phase (vérifiez son fusible et sa borne).</translation>
+    </message>
+    <message>
+        <source>The load is %2 % of the current transformer rating: enough to judge.</source>
+        <translation>La charge est de %2 % du courant nominal du transformateur de courant : assez pour juger.</translation>
+    </message>
+    <message>
+        <source>The load is only %2 % of the current transformer rating: too little to judge the current transformers; check again under load.</source>
+        <translation>La charge n'est que de %2 % du courant nominal du transformateur de courant : trop peu pour juger les transformateurs de courant ; vérifiez à nouveau en charge.</translation>
+    </message>
+    <message>
+        <source>The active power of every phase has the sign of the total.</source>
+        <translation>La puissance active de chaque phase a le signe du total.</translation>
+    </message>
+    <message>
+        <source>%1: the active power opposes the total: the current transformer is probably reversed (check K/L or P1/P2).</source>
+        <translation>%1 : la puissance active s'oppose au total : le transformateur de courant est probablement inversé (vérifiez K/L ou P1/P2).</translation>
+    </message>
+    <message>
+        <source>%1: not judged, as the current transformers of these phases look swapped (see the power factors).</source>
+        <translation>%1 : non jugé, car les transformateurs de courant de ces phases semblent permutés (voir les facteurs de puissance).</translation>
+    </message>
+    <message>
+        <source>The power factors of the phases are plausible.</source>
+        <translation>Les facteurs de puissance des phases sont plausibles.</translation>
+    </message>
+    <message>
+        <source>%1: the power factors of both phases are implausible: their current transformers are probably swapped.</source>
+        <translation>%1 : les facteurs de puissance des deux phases sont invraisemblables : leurs transformateurs de courant sont probablement permutés.</translation>
+    </message>
+    <message>
+        <source>%1: the power factor is low while the other phases&apos; is high: the current transformer is probably on the wrong phase.</source>
+        <translation>%1 : le facteur de puissance est bas alors que celui des autres phases est élevé : le transformateur de courant est probablement sur la mauvaise phase.</translation>
+    </message>
+    <message>
+        <source>%1: the power factor is low, but so is the load&apos;s: check again with a load of high power factor.</source>
+        <translation>%1 : le facteur de puissance est bas, mais celui de la charge aussi : vérifiez à nouveau avec une charge à facteur de puissance élevé.</translation>
+    </message>
+    <message>
+        <source>The currents reach %2 % of the current transformer rating.</source>
+        <translation>Les courants atteignent %2 % du courant nominal du transformateur de courant.</translation>
+    </message>
+    <message>
+        <source>%1: the current reaches %2 % of the current transformer rating: check the transformer ratio in the settings and the transformer fitted.</source>
+        <translation>%1 : le courant atteint %2 % du courant nominal du transformateur de courant : vérifiez le rapport dans les réglages et le transformateur installé.</translation>
+    </message>
+    <message>
+        <source>The current unbalance is %2 %.</source>
+        <translation>Le déséquilibre de courant est de %2 %.</translation>
+    </message>
+    <message>
+        <source>%1: the current deviates %2 % from the mean of the phases: check the distribution of the load and the current transformers.</source>
+        <translation>%1 : le courant s'écarte de %2 % de la moyenne des phases : vérifiez la répartition de la charge et les transformateurs de courant.</translation>
+    </message>
+    <message>
+        <source>The neutral current is %2 % of the mean phase current.</source>
+        <translation>Le courant de neutre est de %2 % du courant de phase moyen.</translation>
+    </message>
+    <message>
+        <source>The neutral current is %2 % of the mean phase current: check that each current transformer sits on its phase, and the balance of the load.</source>
+        <translation>Le courant de neutre est de %2 % du courant de phase moyen : vérifiez que chaque transformateur de courant est sur sa phase, ainsi que l'équilibre de la charge.</translation>
+    </message>
+    <message>
+        <source>No valid reading to judge: check again, and check the meter&apos;s connection if it persists.</source>
+        <translation>Aucune mesure valide pour juger : vérifiez à nouveau, et la liaison avec le compteur si cela persiste.</translation>
+    </message>
+    <message>
+        <source>Not judged: less than %2 % of the current transformer rating flows on every phase; check again under load.</source>
+        <translation>Non jugé : moins de %2 % du courant nominal du transformateur de courant circule sur chaque phase ; vérifiez à nouveau en charge.</translation>
+    </message>
+    <message>
+        <source>Not judged: too few phases carry voltage.</source>
+        <translation>Non jugé : trop peu de phases sont sous tension.</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Voltage present</source>
+        <translation>Présence de tension</translation>
+    </message>
+    <message>
+        <source>Voltage level</source>
+        <translation>Niveau de tension</translation>
+    </message>
+    <message>
+        <source>Voltage unbalance</source>
+        <translation>Déséquilibre de tension</translation>
+    </message>
+    <message>
+        <source>Phase-to-phase voltages</source>
+        <translation>Tensions composées</translation>
+    </message>
+    <message>
+        <source>Current without voltage</source>
+        <translation>Courant sans tension</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charge</translation>
+    </message>
+    <message>
+        <source>Direction of active power</source>
+        <translation>Sens de la puissance active</translation>
+    </message>
+    <message>
+        <source>Power factors</source>
+        <translation>Facteurs de puissance</translation>
+    </message>
+    <message>
+        <source>Current transformer rating</source>
+        <translation>Courant nominal du transformateur de courant</translation>
+    </message>
+    <message>
+        <source>Current unbalance</source>
+        <translation>Déséquilibre de courant</translation>
+    </message>
+    <message>
+        <source>Neutral current</source>
+        <translation>Courant de neutre</translation>
+    </message>
+</context>
 </TS>

@@ -2593,4 +2593,179 @@ Er is geen programma gevonden om het te openen.</translation>
         <translation>Er heeft nog geen meter geantwoord. Kies de interface waarop de meter is aangesloten, of probeer het programma met een gesimuleerde meter.</translation>
     </message>
 </context>
+<context>
+    <name>InstallationCheck</name>
+    <message>
+        <source>The frequency is %2 Hz, within the band of its nominal value.</source>
+        <translation>De frequentie is %2 Hz, binnen de band van haar nominale waarde.</translation>
+    </message>
+    <message>
+        <source>The frequency is %2 Hz, off its nominal value: check the supply and the nominal frequency in the settings.</source>
+        <translation>De frequentie is %2 Hz en wijkt af van de nominale waarde: controleer de voeding en de nominale frequentie in de instellingen.</translation>
+    </message>
+    <message>
+        <source>The frequency lies outside the meter&apos;s range of 45 to 65 Hz: check the supply.</source>
+        <translation>De frequentie ligt buiten het meetbereik van 45 tot 65 Hz: controleer de voeding.</translation>
+    </message>
+    <message>
+        <source>Every phase carries voltage.</source>
+        <translation>Elke fase voert spanning.</translation>
+    </message>
+    <message>
+        <source>%1: no voltage: check the voltage connection and its fuse.</source>
+        <translation>%1: geen spanning: controleer de spanningsaansluiting en de zekering ervan.</translation>
+    </message>
+    <message>
+        <source>The voltages lie within %2 % of the nominal value.</source>
+        <translation>De spanningen liggen binnen %2 % van de nominale waarde.</translation>
+    </message>
+    <message>
+        <source>%1: the voltage is up to %2 % off the nominal value: check the supply and the voltage transformer ratio in the settings.</source>
+        <translation>%1: de spanning wijkt tot %2 % af van de nominale waarde: controleer de voeding en de verhouding van de spanningstransformator in de instellingen.</translation>
+    </message>
+    <message>
+        <source>The voltage unbalance is %2 %.</source>
+        <translation>De spanningsasymmetrie is %2 %.</translation>
+    </message>
+    <message>
+        <source>%1: the voltage deviates %2 % from the mean of the phases: check the supply and the voltage connections.</source>
+        <translation>%1: de spanning wijkt %2 % af van het gemiddelde van de fasen: controleer de voeding en de spanningsaansluitingen.</translation>
+    </message>
+    <message>
+        <source>The phase-to-phase voltages match the phase voltages.</source>
+        <translation>De lijnspanningen passen bij de fasespanningen.</translation>
+    </message>
+    <message>
+        <source>%1: the phase-to-phase voltage differs %2 % from what the phase voltages give: check that each voltage input is on its own phase, in sequence.</source>
+        <translation>%1: de lijnspanning wijkt %2 % af van wat de fasespanningen geven: controleer of elke spanningsingang op zijn eigen fase zit, in de juiste volgorde.</translation>
+    </message>
+    <message>
+        <source>No current flows on a phase without voltage.</source>
+        <translation>Er loopt geen stroom op een fase zonder spanning.</translation>
+    </message>
+    <message>
+        <source>%1: current flows but the voltage is missing: connect the voltage of this phase (check its fuse and terminal).</source>
+        <translation>%1: er loopt stroom maar de spanning ontbreekt: sluit de spanning van deze fase aan (controleer zekering en klem).</translation>
+    </message>
+    <message>
+        <source>The load is %2 % of the current transformer rating: enough to judge.</source>
+        <translation>De belasting is %2 % van de nominale stroom van de stroomtransformator: genoeg om te beoordelen.</translation>
+    </message>
+    <message>
+        <source>The load is only %2 % of the current transformer rating: too little to judge the current transformers; check again under load.</source>
+        <translation>De belasting is slechts %2 % van de nominale stroom van de stroomtransformator: te weinig om de stroomtransformatoren te beoordelen; controleer opnieuw onder belasting.</translation>
+    </message>
+    <message>
+        <source>The active power of every phase has the sign of the total.</source>
+        <translation>Het actief vermogen van elke fase heeft het teken van het totaal.</translation>
+    </message>
+    <message>
+        <source>%1: the active power opposes the total: the current transformer is probably reversed (check K/L or P1/P2).</source>
+        <translation>%1: het actief vermogen is tegengesteld aan het totaal: de stroomtransformator is waarschijnlijk omgekeerd aangesloten (controleer K/L of P1/P2).</translation>
+    </message>
+    <message>
+        <source>%1: not judged, as the current transformers of these phases look swapped (see the power factors).</source>
+        <translation>%1: niet beoordeeld, omdat de stroomtransformatoren van deze fasen verwisseld lijken (zie de arbeidsfactoren).</translation>
+    </message>
+    <message>
+        <source>The power factors of the phases are plausible.</source>
+        <translation>De arbeidsfactoren van de fasen zijn aannemelijk.</translation>
+    </message>
+    <message>
+        <source>%1: the power factors of both phases are implausible: their current transformers are probably swapped.</source>
+        <translation>%1: de arbeidsfactoren van beide fasen zijn onaannemelijk: hun stroomtransformatoren zijn waarschijnlijk verwisseld.</translation>
+    </message>
+    <message>
+        <source>%1: the power factor is low while the other phases&apos; is high: the current transformer is probably on the wrong phase.</source>
+        <translation>%1: de arbeidsfactor is laag terwijl die van de andere fasen hoog is: de stroomtransformator zit waarschijnlijk op de verkeerde fase.</translation>
+    </message>
+    <message>
+        <source>%1: the power factor is low, but so is the load&apos;s: check again with a load of high power factor.</source>
+        <translation>%1: de arbeidsfactor is laag, maar die van de belasting ook: controleer opnieuw met een belasting met hoge arbeidsfactor.</translation>
+    </message>
+    <message>
+        <source>The currents reach %2 % of the current transformer rating.</source>
+        <translation>De stromen bereiken %2 % van de nominale stroom van de stroomtransformator.</translation>
+    </message>
+    <message>
+        <source>%1: the current reaches %2 % of the current transformer rating: check the transformer ratio in the settings and the transformer fitted.</source>
+        <translation>%1: de stroom bereikt %2 % van de nominale stroom van de stroomtransformator: controleer de verhouding in de instellingen en de geplaatste transformator.</translation>
+    </message>
+    <message>
+        <source>The current unbalance is %2 %.</source>
+        <translation>De stroomasymmetrie is %2 %.</translation>
+    </message>
+    <message>
+        <source>%1: the current deviates %2 % from the mean of the phases: check the distribution of the load and the current transformers.</source>
+        <translation>%1: de stroom wijkt %2 % af van het gemiddelde van de fasen: controleer de verdeling van de belasting en de stroomtransformatoren.</translation>
+    </message>
+    <message>
+        <source>The neutral current is %2 % of the mean phase current.</source>
+        <translation>De nulgeleiderstroom is %2 % van de gemiddelde fasestroom.</translation>
+    </message>
+    <message>
+        <source>The neutral current is %2 % of the mean phase current: check that each current transformer sits on its phase, and the balance of the load.</source>
+        <translation>De nulgeleiderstroom is %2 % van de gemiddelde fasestroom: controleer of elke stroomtransformator op zijn fase zit, en de balans van de belasting.</translation>
+    </message>
+    <message>
+        <source>No valid reading to judge: check again, and check the meter&apos;s connection if it persists.</source>
+        <translation>Geen geldige meetwaarde om te beoordelen: controleer opnieuw, en de verbinding met de meter als het blijft.</translation>
+    </message>
+    <message>
+        <source>Not judged: less than %2 % of the current transformer rating flows on every phase; check again under load.</source>
+        <translation>Niet beoordeeld: op elke fase loopt minder dan %2 % van de nominale stroom van de stroomtransformator; controleer opnieuw onder belasting.</translation>
+    </message>
+    <message>
+        <source>Not judged: too few phases carry voltage.</source>
+        <translation>Niet beoordeeld: te weinig fasen voeren spanning.</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequentie</translation>
+    </message>
+    <message>
+        <source>Voltage present</source>
+        <translation>Spanning aanwezig</translation>
+    </message>
+    <message>
+        <source>Voltage level</source>
+        <translation>Spanningsniveau</translation>
+    </message>
+    <message>
+        <source>Voltage unbalance</source>
+        <translation>Spanningsasymmetrie</translation>
+    </message>
+    <message>
+        <source>Phase-to-phase voltages</source>
+        <translation>Lijnspanningen</translation>
+    </message>
+    <message>
+        <source>Current without voltage</source>
+        <translation>Stroom zonder spanning</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Belasting</translation>
+    </message>
+    <message>
+        <source>Direction of active power</source>
+        <translation>Richting van het actief vermogen</translation>
+    </message>
+    <message>
+        <source>Power factors</source>
+        <translation>Arbeidsfactoren</translation>
+    </message>
+    <message>
+        <source>Current transformer rating</source>
+        <translation>Nominale stroom stroomtransformator</translation>
+    </message>
+    <message>
+        <source>Current unbalance</source>
+        <translation>Stroomasymmetrie</translation>
+    </message>
+    <message>
+        <source>Neutral current</source>
+        <translation>Nulgeleiderstroom</translation>
+    </message>
+</context>
 </TS>

@@ -34,6 +34,7 @@ int CmdSendConfig(MeterSession& session, const QStringList& args);
 int SendConfiguration(MeterSession& session);
 int CmdVersion(MeterSession& session, const QStringList& args);
 int CmdMeasure(MeterSession& session, const QStringList& args);
+int CmdCheckInstallation(MeterSession& session, const QStringList& args);
 int CmdScanRs485(const QStringList& args, KnownDevices& devices, Connection& connection);
 int CmdDiffConfig(MeterSession& session, const QStringList& args);
 int CmdMinMax(MeterSession& session, const QStringList& args);

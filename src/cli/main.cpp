@@ -23,6 +23,7 @@ const CliCommand kCommands[] = {
     {"send-config", "FILE [--yes] [--no-backup]", CmdSendConfig},
     {"version", "", CmdVersion},
     {"measure", "[--repeat N]", CmdMeasure},
+    {"check-installation", "   (exit 3 when a check fails)", CmdCheckInstallation},
     {"scan-rs485", "[--range 32|247]", nullptr, CmdScanRs485},
     {"diff-config", "A.ZRC B.ZRC | --meter FILE", CmdDiffConfig},
     {"minmax", "", CmdMinMax},

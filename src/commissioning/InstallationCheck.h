@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <vector>
 
+class QLocale;
+
 // Limits of the checks, as the help page lists them. Percentages are of the nominal
 // value unless a comment says otherwise.
 namespace InstallationLimits {
@@ -85,6 +87,10 @@ std::vector<InstallationFinding> CheckInstallation(const InstallationSnapshot& s
 // Texts in the user's language (context "InstallationCheck").
 QString CheckTitle(InstallationCheckKind kind);            // "Phase voltages", ...
 QString FindingSentence(const InstallationFinding& finding); // one sentence naming L1-L3
+// The same with its numbers in locale's notation (FindingSentence takes the default locale).
+QString FindingSentence(const InstallationFinding& finding, const QLocale& locale);
+// "L1, L3": the phases a finding names, as the sentences write them.
+QString PhaseNames(PhaseSet phases);
 // "ok", "warn", "fail": never translated (scripts read them).
 const char* VerdictName(Verdict verdict);
 // The check's name where scripts read it (zaro-cli --json), never translated: "frequency",
