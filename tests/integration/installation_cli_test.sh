@@ -21,6 +21,9 @@ judge() { # what, exit status, expectations (see installation_verdicts.py), --, 
     failures=$((failures + 1))
 }
 
+"$BIN/zaro-sim" --rs232 --wiring swapped-ct:1,1 </dev/null 2>/dev/null
+check "a wiring fault zaro-sim does not know is a usage error" 2 $?
+
 judge "4 wires, wired right" 0 all=ok -- --system 4
 judge "CT of L2 reversed" 3 power-sign=fail=L2 -- --wiring reversed-ct:2
 judge "CTs of L1 and L2 swapped" 3 power-factor=fail=L1,L2 -- --wiring swapped-ct:1,2
