@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
 constexpr double kSqrt3 = 1.7320508075688772;
+constexpr double kPi = 3.14159265358979323846;
 
 // ---- configuration registers -------------------------------------------------------
 
@@ -68,7 +70,8 @@ double Clamp(double v, double lo, double hi) {
 
 void Wander(SimMeter& m) {
     m.loadU = Clamp(m.loadU + 0.002 * Uniform(m), 0.97, 1.03);
-    m.loadI = Clamp(m.loadI * (1.0 + 0.02 * Uniform(m)), 0.15, 0.95);
+    // The busiest phase (up to 1.15 of the mean) stays within the CT's rating.
+    m.loadI = Clamp(m.loadI * (1.0 + 0.02 * Uniform(m)), 0.15, 0.8);
     m.phi = Clamp(m.phi + 0.01 * Uniform(m), 0.15, 0.55);
     const double nominal = (CfgByte(m, 108) & 0x0F) == 4 && m.zrm3 ? 60.0 : 50.0;
     m.freq = Clamp(m.freq + 0.005 * Uniform(m), nominal - 0.08, nominal + 0.08);
@@ -90,19 +93,40 @@ double SecondaryCurrent(const SimMeter& m) {
     return i > 0 ? i : m.maxI / 100.0;
 }
 
+using Phasor = std::complex<double>;
+
+// What the meter's channels see: the installation's phase voltages (at 0°, -120° and
+// +120°) and load currents, through the wiring as it is.
+void Channels(const SimMeter& m, Phasor u[3], Phasor i[3]) {
+    const double ull = SimVtRatio(m) * SecondaryVoltage(m) * m.loadU;
+    const double inom = SimCtRatio(m) * SecondaryCurrent(m) * m.loadI;
+    Phasor phaseU[3], phaseI[3];
+    for (int p = 0; p < 3; ++p) {
+        const double angle = -2.0 * kPi / 3.0 * p;
+        phaseU[p] = std::polar(ull / kSqrt3 * m.phaseU[p], angle);
+        phaseI[p] = std::polar(inom * m.phaseI[p], angle - m.phi * (0.95 + 0.05 * p));
+    }
+    const SimWiring& w = m.wiring;
+    for (int k = 0; k < 3; ++k) {
+        u[k] = w.voltageMissing[k] ? Phasor() : phaseU[k];
+        i[k] = phaseI[w.currentPhase[k]] * (w.currentReversed[k] ? -w.ctFactor : w.ctFactor);
+    }
+}
+
 void Compute(SimMeter& m, double dtSeconds) {
     float* v = m.meas;
     std::fill(v, v + 36, 0.0f);
     const int code = SimSystemCode(m);
     const int cls = NetClass(code);
-    const double ull = SimVtRatio(m) * SecondaryVoltage(m) * m.loadU;
-    const double inom = SimCtRatio(m) * SecondaryCurrent(m) * m.loadI;
-    double uln[3], ulls[3], cur[3], phi[3];
+    Phasor u[3], i[3];
+    Channels(m, u, i);
+    double uln[3], ulls[3], cur[3];
+    Phasor power[3]; // P + jQ of each channel
     for (int p = 0; p < 3; ++p) {
-        uln[p] = ull / kSqrt3 * m.phaseU[p];
-        ulls[p] = ull * (m.phaseU[p] + m.phaseU[(p + 1) % 3]) / 2.0;
-        cur[p] = inom * m.phaseI[p];
-        phi[p] = m.phi * (0.95 + 0.05 * p);
+        uln[p] = std::abs(u[p]);
+        ulls[p] = std::abs(u[p] - u[(p + 1) % 3]);
+        cur[p] = std::abs(i[p]);
+        power[p] = u[p] * std::conj(i[p]);
     }
     // The slow (bimetal) currents follow the present ones with a one-minute lag.
     const double lag = std::min(1.0, dtSeconds / 60.0);
@@ -119,12 +143,13 @@ void Compute(SimMeter& m, double dtSeconds) {
             v[8 + p] = float(cur[p]);
             v[12 + p] = slow(1 + p, cur[p]);
             const double s = uln[p] * cur[p];
-            v[16 + p] = float(s * std::cos(phi[p]));
-            v[20 + p] = float(s * std::sin(phi[p]));
+            v[16 + p] = float(power[p].real());
+            v[20 + p] = float(power[p].imag());
             v[24 + p] = float(s);
-            v[29 + p] = float(std::cos(phi[p]));
-            pTot += v[16 + p];
-            qTot += v[20 + p];
+            // Without a voltage the meter has no angle to judge and shows 1.
+            v[29 + p] = float(s > 0 ? power[p].real() / s : 1.0);
+            pTot += power[p].real();
+            qTot += power[p].imag();
             sTot += s;
         }
         v[0] = v[1];
@@ -135,42 +160,49 @@ void Compute(SimMeter& m, double dtSeconds) {
             double dev = 0;
             for (double c : cur)
                 dev = std::max(dev, std::fabs(c - mean));
-            v[15] = float(dev / mean * 100.0);
+            v[15] = float(mean > 0 ? dev / mean * 100.0 : 0.0);
         } else {
-            const double re = cur[0] - 0.5 * cur[1] - 0.5 * cur[2];
-            const double im = kSqrt3 / 2.0 * (cur[1] - cur[2]);
-            v[15] = float(std::sqrt(re * re + im * im));
+            v[15] = float(std::abs(i[0] + i[1] + i[2]));
         }
         v[33] = float((ulls[0] + ulls[1] + ulls[2]) / 3.0);
         v[34] = float((cur[0] + cur[1] + cur[2]) / 3.0);
         v[35] = float(uln[0] * 0.004);
     } else if (cls == 1) {
-        double im = 0;
         for (int p = 0; p < 3; ++p) {
             v[4 + p] = float(ulls[p]);
             v[8 + p] = float(cur[p]);
             v[12 + p] = slow(1 + p, cur[p]);
-            im += cur[p] / 3.0;
         }
         v[0] = v[4];
         v[7] = v[8];
         v[11] = v[12];
+        // The meter forms a star point from its three voltage inputs and adds the
+        // channels' powers against it.
+        const Phasor total = power[0] + power[1] + power[2];
         const double um = (ulls[0] + ulls[1] + ulls[2]) / 3.0;
+        const double im = (cur[0] + cur[1] + cur[2]) / 3.0;
         sTot = kSqrt3 * um * im;
-        pTot = sTot * std::cos(m.phi);
-        qTot = sTot * std::sin(m.phi);
+        pTot = total.real();
+        qTot = total.imag();
         v[33] = float(um);
         v[34] = float(im);
     } else {
-        // One voltage and one current; codes 1 and 2 stand for balanced three-phase systems.
-        const double u = code == 1 ? ulls[0] : uln[0];
-        const double factor = code == 1 ? kSqrt3 : code == 2 ? 3.0 : 1.0;
-        v[0] = float(u);
+        // One voltage and one current; codes 1 and 2 stand for balanced three-phase
+        // systems. Code 1 measures U12, which leads the phase voltage U1 by 30°.
+        Phasor apparent;
+        if (code == 1) {
+            const Phasor u12 = u[0] - u[1];
+            v[0] = float(std::abs(u12));
+            apparent = kSqrt3 * u12 * std::polar(1.0, -kPi / 6.0) * std::conj(i[0]);
+        } else {
+            v[0] = float(uln[0]);
+            apparent = (code == 2 ? 3.0 : 1.0) * power[0];
+        }
         v[7] = float(cur[0]);
         v[11] = slow(0, cur[0]);
-        sTot = factor * u * cur[0];
-        pTot = sTot * std::cos(m.phi);
-        qTot = sTot * std::sin(m.phi);
+        sTot = std::abs(apparent);
+        pTot = apparent.real();
+        qTot = apparent.imag();
     }
     v[19] = float(pTot);
     v[23] = float(qTot);
@@ -634,6 +666,7 @@ void SimMeterInit(SimMeter& m, const SimMeterSetup& s, int64_t nowMs) {
     m.maxI = uint16_t(s.ratedI == 1 ? 100 : 500);
     m.maxU = uint16_t(s.maxU);
     m.rng = s.seed ? s.seed : 1;
+    m.wiring = s.wiring;
 
     int16_t mant;
     int8_t exp;

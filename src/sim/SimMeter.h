@@ -24,6 +24,19 @@ constexpr int kLogCapacity = 16000;
 
 constexpr int kSimScaleFromRating = 1 << 20; // the meter picks the scale from its rated power
 
+// How the meter is connected to the installation (zaro-sim --wiring). Channels and phases
+// count from 0 (L1). The faults combine: each SPEC changes what the ones before left.
+struct SimWiring {
+    int currentPhase[3] = {0, 1, 2}; // the phase whose current flows through current channel k
+    bool currentReversed[3] = {};    // the CT of channel k is mounted the wrong way round
+    bool voltageMissing[3] = {};     // voltage channel k is not connected
+    double ctFactor = 1.0;           // currents the meter reports over the real ones
+};
+
+// Applies one SPEC (reversed-ct:N, swapped-ct:N,M, missing-u:N, ct-ratio:X) to wiring.
+// false with error set when SPEC is not one of them.
+bool SimParseWiring(const QString& spec, SimWiring& wiring, QString& error);
+
 struct SimMeterSetup {
     int address = 255;
     bool zrm3 = true;
@@ -45,6 +58,7 @@ struct SimMeterSetup {
     int meterScale = kSimScaleFromRating; // decimal exponent of the energy registers
     QList<int> meanCodes;                 // free mean-value codes (extended model), 255 = none
     int digOut[2] = {128, 128}; // output functions: 128 free, 0-63 limit, 64-127 pulse
+    SimWiring wiring;
 };
 
 struct SimMeter {
@@ -87,6 +101,7 @@ struct SimMeter {
     uint32_t rng = 1;
     double loadU = 1.0, loadI = 0.5, phi = 0.38, freq = 50.0;
     double phaseU[3] = {1, 1, 1}, phaseI[3] = {1, 1, 1};
+    SimWiring wiring;
     int64_t lastMs = 0;
     bool started = false;
 

@@ -58,6 +58,13 @@ const char* const kUsage =
     "  --seed N                     seed of the measurement random walk\n"
     "  --meter-scale E              energy registers count 10^E Wh (default: by rated power)\n"
     "  --mean-codes C,...           measurand codes of the free mean values (zrm3; 255 = none)\n"
+    "  --wiring SPEC                a wiring fault of every meter (repeatable; N, M 1..3):\n"
+    "                               reversed-ct:N   current channel N reversed\n"
+    "                               swapped-ct:N,M  channels N and M carry each other's current\n"
+    "                               missing-u:N     voltage channel N not connected\n"
+    "                               ct-ratio:X      another CT than configured: currents,\n"
+    "                                               powers and energies read X times the\n"
+    "                                               real ones\n"
     "  --keep-running               do not quit at the end of standard input\n"
     "  --verbose                    log every frame on stderr\n"
     "Meters on a bus, behind a gateway or a module move to the address written into\n"
@@ -302,6 +309,10 @@ int main(int argc, char** argv) {
                 if (!ok || setup.meanCodes.last() < 0 || setup.meanCodes.last() > 255 || setup.meanCodes.size() > 9)
                     return Usage("--mean-codes takes up to 9 codes of 0..255");
             }
+        } else if (a == "--wiring") {
+            QString error;
+            if (!value(v) || !SimParseWiring(v, setup.wiring, error))
+                return Usage(error.isEmpty() ? "--wiring needs a SPEC" : error);
         } else if (a == "--keep-running") {
             keepRunning = true;
         } else if (a == "--verbose") {

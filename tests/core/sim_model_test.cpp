@@ -41,6 +41,31 @@ float Float(const QVector<uint16_t>& regs, int index) {
     return std::bit_cast<float>(U32(regs, index));
 }
 
+// A meter of 400 V and a 100 A CT in network system `system`, wired as specs say.
+SimMeter Wired(const QStringList& specs, int system = 4) {
+    SimMeterSetup s;
+    s.system = system;
+    QString error;
+    for (const QString& spec : specs)
+        if (!SimParseWiring(spec, s.wiring, error)) qFatal("%s", qPrintable(error));
+    SimMeter m;
+    SimMeterInit(m, s, 0);
+    return m;
+}
+
+// The instantaneous block by row (U1N is row 1, P1 row 16, PF1 row 29, ...).
+QVector<float> Rows(SimMeter& m, int64_t now = 1000) {
+    const QVector<uint16_t> regs = Read(m, 99, 72, now);
+    QVector<float> rows;
+    for (int k = 0; k < 36; ++k)
+        rows << Float(regs, k);
+    return rows;
+}
+
+bool Near(double a, double b, double relative = 1e-4) {
+    return std::fabs(a - b) <= relative * std::max(std::fabs(a), std::fabs(b));
+}
+
 QByteArray Frame(const QByteArray& hex) {
     QByteArray f = QByteArray::fromHex(hex);
     SimAppendCrc(f);
@@ -129,6 +154,93 @@ class SimModelTest : public QObject {
         QVERIFY(U32(after, 4) >= 412200u); // other registers untouched
         QCOMPARE(SimMeterWrite(m, 299, {0x5678, 0x1234}, 400000), 0);
         QCOMPARE(U32(Read(m, 299, 2, 400000), 0), 0x12345678u);
+    }
+
+    // The installation wired right, against which each fault below is told: the same seed
+    // walks the same load, so a faulted meter differs only by its wiring.
+    void reversedCtsTurnTheirPhaseAndThenTheEnergyToExport() {
+        SimMeter right = Wired({});
+        const QVector<float> r = Rows(right);
+        for (int p = 0; p < 3; ++p) { // half the CT rating at a power factor about 0.9
+            QVERIFY(r[8 + p] > 40.0f && r[8 + p] < 60.0f);
+            QVERIFY(r[29 + p] > 0.85f && r[29 + p] < 0.97f);
+        }
+        SimMeter one = Wired({"reversed-ct:2"});
+        const QVector<float> f = Rows(one);
+        QVERIFY(f[16] > 0 && f[17] < 0 && f[18] > 0 && f[19] > 0);
+        QCOMPARE(f[17], -r[17]);
+        QCOMPARE(f[9], r[9]);
+
+        SimMeter all = Wired({"reversed-ct:1", "reversed-ct:2", "reversed-ct:3"});
+        QVERIFY(Rows(all)[19] < 0);
+        const QVector<uint16_t> before = Read(all, 299, 16, 1000), after = Read(all, 299, 16, 601000);
+        QCOMPARE(U32(after, 0), U32(before, 0));        // import T1 stands still
+        QVERIFY(U32(after, 2) > U32(before, 2) + 1000); // export T1 counts (Wh)
+
+        SimMeter single = Wired({"reversed-ct:1"}, 0); // one channel: its total turns
+        QVERIFY(Rows(single)[19] < 0 && Rows(single)[32] < -0.85f);
+    }
+
+    void swappedPairShowsInThePowerFactors() {
+        SimMeter right = Wired({}), swapped = Wired({"swapped-ct:1,2"});
+        const QVector<float> r = Rows(right), f = Rows(swapped);
+        QCOMPARE(f[8], r[9]); // channel 1 carries L2's current and channel 2 L1's
+        QCOMPARE(f[9], r[8]);
+        QVERIFY(f[29] < -0.5f);
+        QVERIFY(std::fabs(f[30]) < 0.3f);
+        QCOMPARE(f[31], r[31]);
+    }
+
+    void missingVoltageAndTheLineVoltagesThatFollow_data() {
+        QTest::addColumn<int>("system");
+        QTest::newRow("4 wires") << 4;
+        QTest::newRow("3 wires") << 3;
+    }
+    void missingVoltageAndTheLineVoltagesThatFollow() {
+        QFETCH(int, system);
+        SimMeter right = Wired({}, system), missing = Wired({"missing-u:3"}, system);
+        const QVector<float> r = Rows(right), f = Rows(missing);
+        QCOMPARE(f[10], r[10]); // the current still flows
+        QVERIFY(Near(f[4], r[4]));
+        // U23 and U31 fall to the phase voltages of L2 and L1: U12 / sqrt(3) on a balanced line.
+        QVERIFY(Near(f[5], r[4] / std::sqrt(3.0), 0.02) && Near(f[6], r[4] / std::sqrt(3.0), 0.02));
+        if (system == 4) {
+            QCOMPARE(QVector<float>({f[3], f[18], f[22], f[26], f[31]}), QVector<float>({0, 0, 0, 0, 1}));
+            QVERIFY(Near(f[5], r[2]) && Near(f[6], r[1]));
+        }
+    }
+
+    void ctRatioScalesCurrentsPowersAndEnergy() {
+        SimMeter right = Wired({}), small = Wired({"ct-ratio:0.05"});
+        const QVector<float> r = Rows(right), f = Rows(small);
+        for (int row : {8, 15, 16, 19, 23, 27})
+            QVERIFY2(Near(f[row], 0.05 * r[row]), qPrintable(QString::number(row)));
+        QCOMPARE(f[1], r[1]);
+        QCOMPARE(f[32], r[32]);
+        // Both meters take the same reads, so their loads walk alike.
+        auto counted = [](SimMeter& m) {
+            const uint32_t from = U32(Read(m, 299, 2, 1000), 0);
+            return double(U32(Read(m, 299, 2, 601000), 0) - from);
+        };
+        const double rightWh = counted(right), smallWh = counted(small);
+        QVERIFY(rightWh > 1000 && std::fabs(smallWh - 0.05 * rightWh) <= 2);
+    }
+
+    void wiringSpecs() {
+        SimWiring w;
+        QString error;
+        for (const char* good :
+             {"reversed-ct:1", "swapped-ct:2,3", "missing-u:3", "ct-ratio:0.05", "ct-ratio:3"})
+            QVERIFY2(SimParseWiring(good, w, error), good);
+        QCOMPARE((QList<int>{w.currentPhase[0], w.currentPhase[1], w.currentPhase[2]}),
+                 (QList<int>{0, 2, 1}));
+        QCOMPARE(w.ctFactor, 0.15);
+        for (const char* bad :
+             {"reversed-ct:0", "reversed-ct:4", "swapped-ct:1,1", "swapped-ct:1", "missing-u", "ct-ratio:0",
+              "ct-ratio:-2", "ct-ratio:nan", "ct-ratio:inf", "crossed:1"}) {
+            error.clear();
+            QVERIFY2(!SimParseWiring(bad, w, error) && !error.isEmpty(), bad);
+        }
     }
 
     void tariffAndSimulationBits() {
