@@ -28,9 +28,6 @@ constexpr int kLineVoltageRow = 4;   // U12, U23, U31
 constexpr int kPhaseCurrentRow = 8;  // I1..I3
 constexpr int kSingleVoltageRow = 0; // systems that measure one phase
 constexpr int kSingleCurrentRow = 7;
-// Share of the phases' active powers (added without sign) a negative total must reach to
-// tell an exporting feeder: one reversed CT of three leaves about a third.
-constexpr double kDirectionShare = 0.2;
 
 // Sentences every check may give; each check's own ones follow from kOwnSituation on.
 enum Situation {
@@ -322,12 +319,12 @@ class Checker {
         }
         // Factors as the direction of the total sees them: a feeder that exports is
         // judged like one that imports. A swapped pair on a balanced load nets the total
-        // out near zero, where its sign is chance: below kDirectionShare of the phases'
+        // out near zero, where its sign is chance: below InstallationLimits::kExportShare of the phases'
         // powers the feeder is taken to import, as a consumer's does.
         double phasesUnsigned = 0.0;
         for (int p = 0; p < 3; ++p)
             phasesUnsigned += std::fabs(At(kPhasePowerRow + p));
-        const double direction = At(kTotalPowerRow) < -kDirectionShare * phasesUnsigned ? -1.0 : 1.0;
+        const double direction = At(kTotalPowerRow) < -InstallationLimits::kExportShare * phasesUnsigned ? -1.0 : 1.0;
         // A phase without voltage has no angle to judge (the meter shows 1.0).
         const PhaseSet missing = MissingPhases();
         double pf[3] = {0.0, 0.0, 0.0};

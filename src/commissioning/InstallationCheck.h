@@ -24,6 +24,10 @@ constexpr double kLineVoltageTolerancePercent = 5.0;  // phase-to-phase against 
 constexpr double kMinimumLoadPercent = 5.0;          // of the CT rating: less is too little to judge
 constexpr double kWrongPhasePowerFactor = 0.55;      // a phase below while the load's is high
 constexpr double kHighLoadPowerFactor = 0.8;         // the other phases at or above
+// A negative total tells an exporting feeder only from this share of the phases' active
+// powers added without sign: a swapped pair nets a balanced load out near zero, where the
+// sign is chance; one reversed CT of three leaves about a third.
+constexpr double kExportShare = 0.2;
 constexpr double kCurrentRatingWarnPercent = 100.0;  // of the CT rating
 constexpr double kCurrentRatingFailPercent = 120.0;
 constexpr double kCurrentUnbalanceWarnPercent = 30.0; // largest deviation from the mean of the phases
