@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds ZARO and starts it against a simulated ZRM3 meter (zaro --demo), as the user
 # who runs it: only a missing package asks for sudo. The demo works on a temporary copy
-# of the settings, so the user's own settings stay untouched.
+# of the settings, so the user's own settings stay untouched. Arguments go to zaro, e.g.
+# --wiring reversed-ct:2 for a wrongly wired meter.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -30,6 +31,6 @@ cmake --build "$build" -j "$(nproc)"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "demo: no display found; starting on a virtual X display (xvfb-run)" >&2
-  exec xvfb-run -a "$build/bin/zaro" --demo
+  exec xvfb-run -a "$build/bin/zaro" --demo "$@"
 fi
-exec "$build/bin/zaro" --demo
+exec "$build/bin/zaro" --demo "$@"

@@ -53,11 +53,12 @@ bool WriteDemoSettings(MeterSession& session, const QString& pty) {
     return NewINIFile(session) && NewINIFileTCP(devices, connection) && NewDevINIFile(devices, connection);
 }
 
-bool StartDemo(const QString& program) {
+bool StartDemo(const QString& program, const QStringList& wiringFaults) {
     if (program.isEmpty())
         return Fail(Tr("zaro-sim was found neither beside the program nor in /usr/bin."));
     QStringList args;
     for (const char* const* a = kDemoSimulatorArgs; *a; ++a) args << QString::fromLatin1(*a);
+    for (const QString& fault : wiringFaults) args << QStringLiteral("--wiring") << fault;
     QString line, error;
     if (!StartChildProcess(simulator, program, args, kSimulatorStartMs, line, error))
         return Fail(QStringLiteral("%1: %2").arg(program, error));
@@ -70,8 +71,8 @@ bool StartDemo(const QString& program) {
 
 } // namespace
 
-int StartDemoSession(const QString& program, double splashSeconds) {
-    if (!StartDemo(program)) return 0;
+int StartDemoSession(const QString& program, const QStringList& wiringFaults, double splashSeconds) {
+    if (!StartDemo(program, wiringFaults)) return 0;
     if (!StartZaro(splashSeconds, demoFolder)) return 0;
     CmRecFromDev(ShellSession());
     return 1;

@@ -5,12 +5,15 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 struct MeterSession;
 
 // Starts simulator, prepares the demo settings and starts the program on them, then
 // receives the simulated meter's configuration. 0 when any step failed (said in a popup).
-int StartDemoSession(const QString& simulator, double splashSeconds);
+// wiringFaults go to the simulator's --wiring, so that the installation check has
+// something to find.
+int StartDemoSession(const QString& simulator, const QStringList& wiringFaults, double splashSeconds);
 // Stops the simulator and removes the demo settings. Safe to call when no demo runs.
 void StopDemo();
 bool DemoActive();

@@ -388,13 +388,18 @@ int RunZaro(int argc, char** argv) {
     options.addVersionOption();
     const QCommandLineOption demo("demo", "Start against a simulated meter (zaro-sim); your own settings stay untouched.");
     options.addOption(demo);
+    const QCommandLineOption wiring(
+        "wiring", "With --demo: a wiring fault of the simulated meter (repeatable): reversed-ct:N, "
+                  "swapped-ct:N,M, missing-u:N or ct-ratio:X.",
+        "fault");
+    options.addOption(wiring);
     options.process(app);
 
     QuitOnTerminationSignals();
     DialogMessages dialogs(ActivePanel);
     dialogs.setHelpKey(AddHelpKey);
     SetMessageSink(&dialogs);
-    const int started = options.isSet(demo) ? StartDemoSession(FindHelperProgram("zaro-sim"), 2.0)
+    const int started = options.isSet(demo) ? StartDemoSession(FindHelperProgram("zaro-sim"), options.values(wiring), 2.0)
                                             : StartZaro(2.0, DefaultSettingsDir());
     if (started && !TerminationRequested()) app.exec();
     EndZaro();

@@ -1002,12 +1002,12 @@ class ShellTest : public QObject {
         QFile ini(home.filePath("zaro/ZARO.ini"));
         QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write(userIni) == userIni.size());
         ini.close();
-        QVERIFY(!StartDemoSession(QString(), 0));
+        QVERIFY(!StartDemoSession(QString(), {}, 0));
         QVERIFY(!DemoActive() && !MainWindow());
         QCOMPARE(messages.infos.size(), size_t(1));
         QVERIFY(messages.infos.front().contains("zaro-sim"));
 
-        QVERIFY(StartDemoSession(BinPath("zaro-sim"), 0));
+        QVERIFY(StartDemoSession(BinPath("zaro-sim"), {}, 0));
         QVERIFY(MainWindow()->windowTitle().startsWith(QStringLiteral("ZARO \u2014 ")));
         QCOMPARE(Language, 3);
         const QString folder = QString::fromStdString(SettingsDir);
