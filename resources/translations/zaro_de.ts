@@ -2608,18 +2608,6 @@ Es wurde kein Programm gefunden, das sie öffnet.</translation>
 <context>
     <name>InstallationPanel</name>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Warnung</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
         <source>No check applies to this network system.</source>
         <translation>Für dieses Netzsystem gibt es keine Prüfung.</translation>
     </message>
@@ -2826,6 +2814,18 @@ Es wurde kein Programm gefunden, das sie öffnet.</translation>
         <source>Neutral current</source>
         <translation>Neutralleiterstrom</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehler</translation>
+    </message>
 </context>
 <context>
     <name>CommissioningRecord</name>
@@ -2836,18 +2836,6 @@ Es wurde kein Programm gefunden, das sie öffnet.</translation>
     <message>
         <source>LANMOD57 module</source>
         <translation>LANMOD57-Modul</translation>
-    </message>
-    <message>
-        <source>Fail</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Warnung</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
     <message>
         <source>Measurand</source>

@@ -2604,18 +2604,6 @@ No program to open it was found.</source>
 <context>
     <name>InstallationPanel</name>
     <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>No check applies to this network system.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2822,6 +2810,18 @@ No program to open it was found.</source>
         <source>Neutral current</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommissioningRecord</name>
@@ -2831,18 +2831,6 @@ No program to open it was found.</source>
     </message>
     <message>
         <source>LANMOD57 module</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fail</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

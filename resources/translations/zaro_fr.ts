@@ -2608,18 +2608,6 @@ Aucun programme pour l'ouvrir n'a été trouvé.</translation>
 <context>
     <name>InstallationPanel</name>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Avertissement</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>Échec</translation>
-    </message>
-    <message>
         <source>No check applies to this network system.</source>
         <translation>Aucun contrôle ne s'applique à ce réseau.</translation>
     </message>
@@ -2826,6 +2814,18 @@ Aucun programme pour l'ouvrir n'a été trouvé.</translation>
         <source>Neutral current</source>
         <translation>Courant de neutre</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
 </context>
 <context>
     <name>CommissioningRecord</name>
@@ -2836,18 +2836,6 @@ Aucun programme pour l'ouvrir n'a été trouvé.</translation>
     <message>
         <source>LANMOD57 module</source>
         <translation>Module LANMOD57</translation>
-    </message>
-    <message>
-        <source>Fail</source>
-        <translation>Échec</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Avertissement</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
     <message>
         <source>Measurand</source>

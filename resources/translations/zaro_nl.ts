@@ -2608,18 +2608,6 @@ Er is geen programma gevonden om het te openen.</translation>
 <context>
     <name>InstallationPanel</name>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Waarschuwing</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>Fout</translation>
-    </message>
-    <message>
         <source>No check applies to this network system.</source>
         <translation>Voor dit netsysteem is geen controle van toepassing.</translation>
     </message>
@@ -2826,6 +2814,18 @@ Er is geen programma gevonden om het te openen.</translation>
         <source>Neutral current</source>
         <translation>Nulgeleiderstroom</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fout</translation>
+    </message>
 </context>
 <context>
     <name>CommissioningRecord</name>
@@ -2836,18 +2836,6 @@ Er is geen programma gevonden om het te openen.</translation>
     <message>
         <source>LANMOD57 module</source>
         <translation>LANMOD57-module</translation>
-    </message>
-    <message>
-        <source>Fail</source>
-        <translation>Fout</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Waarschuwing</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
     <message>
         <source>Measurand</source>

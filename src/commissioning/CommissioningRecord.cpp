@@ -305,17 +305,6 @@ QString KindName(int kind) {
     }
 }
 
-QString VerdictWord(Verdict verdict) {
-    switch (verdict) {
-    case Verdict::Fail:
-        return Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Fail"));
-    case Verdict::Warn:
-        return Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "Warning"));
-    default:
-        return Tr(QT_TRANSLATE_NOOP("CommissioningRecord", "OK"));
-    }
-}
-
 // The panels' units without the brackets they put around powers.
 QString UnitText(const DisplayScale& scale, Quantity quantity) {
     QString unit = scale.Unit(quantity);
@@ -375,7 +364,7 @@ void LayOut(const CommissioningRecord& record, RecordLayout& layout, const QLoca
         std::vector<std::vector<Cell>> findings;
         std::vector<int> lights;
         for (const InstallationFinding& f : record.findings) {
-            findings.push_back({{VerdictWord(f.verdict)}, {CheckTitle(f.kind)}, {FindingSentence(f)}});
+            findings.push_back({{VerdictText(f.verdict)}, {CheckTitle(f.kind)}, {FindingSentence(f)}});
             lights.push_back(int(f.verdict));
         }
         layout.Table({0.17, 0.25, 0.58},

@@ -588,6 +588,15 @@ std::vector<InstallationFinding> CheckInstallation(const InstallationSnapshot& s
     return Checker(snapshot).Run();
 }
 
+QString VerdictText(Verdict verdict) {
+    static const char* const words[] = {
+        QT_TRANSLATE_NOOP("InstallationCheck", "OK"),
+        QT_TRANSLATE_NOOP("InstallationCheck", "Warning"),
+        QT_TRANSLATE_NOOP("InstallationCheck", "Failed"),
+    };
+    return QCoreApplication::translate("InstallationCheck", words[int(verdict)]);
+}
+
 QString CheckTitle(InstallationCheckKind kind) {
     const KindEntry* k = KindOf(kind);
     return k ? QCoreApplication::translate("InstallationCheck", k->title) : QString();

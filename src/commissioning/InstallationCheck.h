@@ -95,6 +95,8 @@ QString FindingSentence(const InstallationFinding& finding); // one sentence nam
 QString FindingSentence(const InstallationFinding& finding, const QLocale& locale);
 // "L1, L3": the phases a finding names, as the sentences write them.
 QString PhaseNames(PhaseSet phases);
+// The verdict's word beside its light: "OK", "Warning", "Failed" in the user's language.
+QString VerdictText(Verdict verdict);
 // "ok", "warn", "fail": never translated (scripts read them).
 const char* VerdictName(Verdict verdict);
 // The check's name where scripts read it (zaro-cli --json), never translated: "frequency",

@@ -2,7 +2,7 @@
 # zaro-cli report against a simulated meter: the PDF's text, read back with pdftotext,
 # holds the details given, the meter's identity, its settings, the check and the
 # readings with units; it is A4 and drawn, not a picture; other languages head it in
-# their words; a long note is kept whole; a file that cannot be written, or a meter
+# their words; a wrongly wired meter's failed check is on it; a long note is kept whole; a file that cannot be written, or a meter
 # that does not answer, leaves what was there as it was.
 set -u
 . "$(dirname "$0")/lib.sh"
@@ -55,6 +55,13 @@ matches "the failure is said" "commissioning record was not written" "$(cat "$wo
 
 cli report --out "$work/record.png" 2>/dev/null
 check "not a PDF name" 2 $?
+
+# A reversed current transformer on L2 is on the record as a failed check naming L2.
+stop_sims
+start_sim --rs232 --model zrm3 --system 4 --wiring reversed-ct:2
+cli report --out "$work/reversed.pdf" >/dev/null
+check "report of a faulty installation exit status" 0 $?
+matches "the failed check names L2" "Failed +Direction of active power +L2:" "$(pdftotext -layout "$work/reversed.pdf" -)"
 
 stop_sims
 start_sim --rs232 --fault badcrc:4

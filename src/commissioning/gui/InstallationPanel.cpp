@@ -22,13 +22,6 @@ namespace {
 
 const Translator Tr{"InstallationPanel"};
 
-// The word beside each light: colour alone tells nothing to a screen reader or to a
-// colour-blind electrician.
-const char* const kVerdictWords[] = {
-    QT_TRANSLATE_NOOP("InstallationPanel", "OK"),
-    QT_TRANSLATE_NOOP("InstallationPanel", "Warning"),
-    QT_TRANSLATE_NOOP("InstallationPanel", "Failed"),
-};
 const QColor kLightColours[] = {QColor(0x00A040), QColor(0xF0A000), QColor(0xD81010)};
 constexpr int kLightSize = 18;
 
@@ -118,7 +111,9 @@ void ShowFindings(MeterSession& session, const InstallationSnapshot& snapshot,
     bold.setBold(true);
     for (int i = 0; i < int(findings.size()); ++i) {
         const InstallationFinding& f = findings[size_t(i)];
-        const QString word = Tr(kVerdictWords[int(f.verdict)]);
+        // The word beside the light: colour alone tells nothing to a screen reader or to a
+        // colour-blind electrician.
+        const QString word = VerdictText(f.verdict);
         QLabel* light = AddLabel(grid, QString(), QStringLiteral("light_%1").arg(i), 2 * i, 0);
         light->setPixmap(LightPicture(f.verdict));
         light->setProperty("verdict", VerdictName(f.verdict));
