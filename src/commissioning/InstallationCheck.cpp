@@ -324,7 +324,8 @@ class Checker {
         double phasesUnsigned = 0.0;
         for (int p = 0; p < 3; ++p)
             phasesUnsigned += std::fabs(At(kPhasePowerRow + p));
-        const double direction = At(kTotalPowerRow) < -InstallationLimits::kExportShare * phasesUnsigned ? -1.0 : 1.0;
+        const double direction =
+            At(kTotalPowerRow) < -InstallationLimits::kExportShare * phasesUnsigned ? -1.0 : 1.0;
         // A phase without voltage has no angle to judge (the meter shows 1.0).
         const PhaseSet missing = MissingPhases();
         double pf[3] = {0.0, 0.0, 0.0};

@@ -58,7 +58,8 @@ bool StartDemo(const QString& program, const QStringList& wiringFaults) {
         return Fail(Tr("zaro-sim was found neither beside the program nor in /usr/bin."));
     QStringList args;
     for (const char* const* a = kDemoSimulatorArgs; *a; ++a) args << QString::fromLatin1(*a);
-    for (const QString& fault : wiringFaults) args << QStringLiteral("--wiring") << fault;
+    for (const QString& fault : wiringFaults)
+        args << QStringLiteral("--wiring") << fault;
     QString line, error;
     if (!StartChildProcess(simulator, program, args, kSimulatorStartMs, line, error))
         return Fail(QStringLiteral("%1: %2").arg(program, error));

@@ -389,8 +389,9 @@ int RunZaro(int argc, char** argv) {
     const QCommandLineOption demo("demo", "Start against a simulated meter (zaro-sim); your own settings stay untouched.");
     options.addOption(demo);
     const QCommandLineOption wiring(
-        "wiring", "With --demo: a wiring fault of the simulated meter (repeatable): reversed-ct:N, "
-                  "swapped-ct:N,M, missing-u:N or ct-ratio:X.",
+        "wiring",
+        "With --demo: a wiring fault of the simulated meter (repeatable): reversed-ct:N, "
+        "swapped-ct:N,M, missing-u:N or ct-ratio:X.",
         "fault");
     options.addOption(wiring);
     options.process(app);
@@ -399,8 +400,9 @@ int RunZaro(int argc, char** argv) {
     DialogMessages dialogs(ActivePanel);
     dialogs.setHelpKey(AddHelpKey);
     SetMessageSink(&dialogs);
-    const int started = options.isSet(demo) ? StartDemoSession(FindHelperProgram("zaro-sim"), options.values(wiring), 2.0)
-                                            : StartZaro(2.0, DefaultSettingsDir());
+    const int started = options.isSet(demo)
+                            ? StartDemoSession(FindHelperProgram("zaro-sim"), options.values(wiring), 2.0)
+                            : StartZaro(2.0, DefaultSettingsDir());
     if (started && !TerminationRequested()) app.exec();
     EndZaro();
     StopDemo();
