@@ -3,6 +3,7 @@
 //   acqpanels_screenshot FOLDER [LANGUAGE]     (scripts/screenshots.sh runs it)
 // writes FOLDER/minmax-1366-LANG.png (a 1366 x 768 screen), meters-LANG.png, mean-LANG.png,
 // harmonics-LANG.png and reset-question-LANG.png (answered Cancel: the meter keeps its registers).
+#include "ScreenshotStart.h"
 #include "SimProcess.h"
 
 #include "acquisition/gui/HarmDisp.h"
@@ -23,7 +24,6 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
@@ -63,20 +63,10 @@ bool SaveResetQuestion(const QString& file) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: acqpanels_screenshot FOLDER [LANGUAGE]\n");
-        return 2;
-    }
-    const QString folder = QString::fromLocal8Bit(argv[1]);
-    const QString lang = argc == 3 ? QString(argv[2]) : QString("en");
-    const int language = lang == "de" ? 0 : lang == "nl" ? 2 : lang == "fr" ? 3 : 1;
-    QTemporaryDir dir; // settings of this run only
-    ScriptedMessages messages;
-    SetMessageSink(&messages);
-    SetResourceDir(ZARO_BIN_DIR); // translations of the build
-    if (!StartZaro(0.0, dir.path().toStdString())) return 1;
-    ChangeLanguage(language);
-    MainWindow()->resize(1366, 768);
+    ScreenshotRun run;
+    if (!StartScreenshotRun(run, argc, argv, "acqpanels_screenshot FOLDER [LANGUAGE]")) return 2;
+    const QString folder = run.target;
+    const QString lang = run.language;
     SimProcess sim;
     if (!sim.start({"--rs232", "--model", "zrm3", "--system", "4", "--vt", "20000/100", "--ct", "100/5",
                     "--mean-codes", "25,0,6,40,255,51,255,255,255"})) {
@@ -112,5 +102,5 @@ int main(int argc, char** argv) {
     }
     sim.stop();
     EndZaro();
-    return messages.shown.empty() ? rc : 1;
+    return run.messages.shown.empty() ? rc : 1;
 }

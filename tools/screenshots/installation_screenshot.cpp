@@ -3,6 +3,7 @@
 //   installation_screenshot FILE [LANGUAGE]     (scripts/screenshots.sh runs it)
 // The meter is the simulator's on an in-process line, answering with the values of that
 // installation, so the picture needs no serial port.
+#include "ScreenshotStart.h"
 #include "SimLine.h"
 #include "WiringRows.h"
 
@@ -15,25 +16,13 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: installation_screenshot FILE [LANGUAGE]\n");
-        return 2;
-    }
-    const QString file = QString::fromLocal8Bit(argv[1]);
-    const QString lang = argc == 3 ? QString(argv[2]) : QString("en");
-    const int language = lang == "de" ? 0 : lang == "nl" ? 2 : lang == "fr" ? 3 : 1;
-    QTemporaryDir dir; // settings of this run only
-    ScriptedMessages messages;
-    SetMessageSink(&messages);
-    SetResourceDir(ZARO_BIN_DIR); // translations of the build
-    if (!StartZaro(0.0, dir.path().toStdString())) return 1;
-    ChangeLanguage(language);
-    MainWindow()->resize(1366, 768);
+    ScreenshotRun run;
+    if (!StartScreenshotRun(run, argc, argv, "installation_screenshot FILE [LANGUAGE]")) return 2;
+    const QString file = run.target;
 
     SimLine line({"--rs232", "--system", "4", "--vt", "400/400", "--ct", "100/5"});
     line.holdValues(FourWireRows(2));
@@ -54,5 +43,5 @@ int main(int argc, char** argv) {
     std::printf("%s\n", qPrintable(file));
     CmCloseInstallation();
     EndZaro();
-    return saved && messages.shown.empty() ? 0 : 1;
+    return saved && run.messages.shown.empty() ? 0 : 1;
 }
