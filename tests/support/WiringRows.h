@@ -50,7 +50,8 @@ inline std::vector<double> WiringRows(const Wiring& w) {
         v[size_t(16 + k)] = power.real();
         v[size_t(20 + k)] = power.imag();
         v[size_t(24 + k)] = std::abs(power);
-        v[size_t(29 + k)] = std::abs(power) > 0.0 ? power.real() / std::abs(power) : 1.0; // no angle without U
+        v[size_t(29 + k)] =
+            std::abs(power) > 0.0 ? power.real() / std::abs(power) : 1.0; // no angle without U
         total += power;
         apparent += std::abs(power);
         neutral += i[k];
