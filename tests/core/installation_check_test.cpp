@@ -2,6 +2,7 @@
 // meter: each wiring fault gets its verdict and names its phases, the checks follow the
 // network system, a missing reading never fails a check; the reads over the link.
 #include "SimLine.h"
+#include "WiringRows.h"
 #include "acquisition/Acquisition.h"
 #include "commissioning/InstallationCheck.h"
 #include "link/DeviceLink.h"
@@ -9,75 +10,23 @@
 #include "values/Measurands.h"
 
 #include <QtTest>
-#include <bit>
-#include <complex>
-#include <numbers>
 
 namespace {
 
-using Phasor = std::complex<double>;
 using K = InstallationCheckKind;
 constexpr PhaseSet L1 = 1, L2 = 2, L3 = 4;
-constexpr double kPhaseVoltage = 400.0 / std::numbers::sqrt3; // VT 400/400 V
-constexpr double kCtRating = 100.0;                           // CT 100/5 A
 
-// How the meter is wired; the defaults are a healthy installation with half the rated
-// current at power factor 0.9 lagging.
-struct Wiring {
-    double load = 0.5;        // of the CT rating
-    double powerFactor = 0.9; // the load's, lagging
-    PhaseSet reversed = 0;    // current channels negated
-    PhaseSet swapped = 0;     // two current channels carrying each other's phase
-    PhaseSet noVoltage = 0;   // voltage channels reading 0
-    double ctFactor = 1.0;    // fitted CT against the configured one
-    double frequency = 50.0;
-    int system = 4;
-    int model = 1;
-    uint8_t freqCode = 2; // 2: 50 Hz, 4: 60 Hz
-};
-
-// The meter's rows as it measures channel k with voltage channel k and current channel k.
+// The meter as configured for the wiring, with the rows it measures.
 InstallationSnapshot Measure(const Wiring& w) {
     InstallationSnapshot s;
     s.config.System = uint8_t(w.system);
     s.config.UrPrim = 400.0f;
     s.config.UrSec = 400;
-    s.config.IrPrim = float(kCtRating);
+    s.config.IrPrim = float(w.ctRating);
     s.config.IrSec = 5.0f;
     s.config.Model = int16_t(w.model);
-    s.config.Freq = w.freqCode;
-    Phasor u[3], i[3];
-    for (int k = 0; k < 3; ++k) {
-        const int carried = (w.swapped & (1 << k)) ? std::countr_zero(unsigned(w.swapped & ~(1 << k))) : k;
-        const double angle = -2.0 * std::numbers::pi / 3 * k,
-                     currentAngle = -2.0 * std::numbers::pi / 3 * carried;
-        u[k] = (w.noVoltage & (1 << k)) ? Phasor{} : std::polar(kPhaseVoltage, angle);
-        i[k] = std::polar(w.load * kCtRating * w.ctFactor, currentAngle - std::acos(w.powerFactor)) *
-               ((w.reversed & (1 << k)) ? -1.0 : 1.0);
-    }
-    std::vector<double> v(36, 0.0);
-    Phasor total, neutral;
-    double apparent = 0.0;
-    for (int k = 0; k < 3; ++k) {
-        const Phasor power = u[k] * std::conj(i[k]);
-        v[size_t(1 + k)] = std::abs(u[k]);
-        v[size_t(4 + k)] = std::abs(u[k] - u[(k + 1) % 3]);
-        v[size_t(8 + k)] = std::abs(i[k]);
-        v[size_t(16 + k)] = power.real();
-        v[size_t(24 + k)] = std::abs(power);
-        v[size_t(29 + k)] =
-            std::abs(power) > 0.0 ? power.real() / std::abs(power) : 1.0; // no angle without U
-        total += power;
-        apparent += std::abs(power);
-        neutral += i[k];
-    }
-    v[15] = std::abs(neutral);
-    v[19] = total.real();
-    v[27] = apparent;
-    v[28] = w.frequency;
-    v[32] = total.real() / apparent;
-    v[0] = w.system == 1 ? v[4] : v[1]; // systems measuring one phase
-    v[7] = v[8];
+    s.config.Freq = uint8_t(w.freqCode);
+    const std::vector<double> v = WiringRows(w);
     for (int r = 0; r < 36; ++r)
         s.values.push_back({v[size_t(r)], MeasurandAtRow(r)->quantity, Validity::Ok});
     return s;

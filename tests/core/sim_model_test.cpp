@@ -161,10 +161,6 @@ class SimModelTest : public QObject {
     void reversedCtsTurnTheirPhaseAndThenTheEnergyToExport() {
         SimMeter right = Wired({});
         const QVector<float> r = Rows(right);
-        for (int p = 0; p < 3; ++p) { // half the CT rating at a power factor about 0.9
-            QVERIFY(r[8 + p] > 40.0f && r[8 + p] < 60.0f);
-            QVERIFY(r[29 + p] > 0.85f && r[29 + p] < 0.97f);
-        }
         SimMeter one = Wired({"reversed-ct:2"});
         const QVector<float> f = Rows(one);
         QVERIFY(f[16] > 0 && f[17] < 0 && f[18] > 0 && f[19] > 0);
@@ -179,16 +175,6 @@ class SimModelTest : public QObject {
 
         SimMeter single = Wired({"reversed-ct:1"}, 0); // one channel: its total turns
         QVERIFY(Rows(single)[19] < 0 && Rows(single)[32] < -0.85f);
-    }
-
-    void swappedPairShowsInThePowerFactors() {
-        SimMeter right = Wired({}), swapped = Wired({"swapped-ct:1,2"});
-        const QVector<float> r = Rows(right), f = Rows(swapped);
-        QCOMPARE(f[8], r[9]); // channel 1 carries L2's current and channel 2 L1's
-        QCOMPARE(f[9], r[8]);
-        QVERIFY(f[29] < -0.5f);
-        QVERIFY(std::fabs(f[30]) < 0.3f);
-        QCOMPARE(f[31], r[31]);
     }
 
     void missingVoltageAndTheLineVoltagesThatFollow_data() {

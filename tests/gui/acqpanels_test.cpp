@@ -234,20 +234,6 @@ class AcqPanelsTest : public QObject {
         QTRY_VERIFY(!panel); // discarded
     }
 
-    // The live values follow the language chosen: the decimal comma in German, Dutch
-    // and French.
-    void fieldsInEachLanguage() {
-        for (int l : {0, 2, 3, 1}) {
-            ChangeLanguage(l);
-            open({"--model", "zrm3", "--system", "4", "--vt", "20000/100", "--ct", "100/5"});
-            QTRY_VERIFY_WITH_TIMEOUT(All(false), 2000);
-            const QString d = l == 1 ? "\\." : ",";
-            QVERIFY2(Field(1)->text().contains(QRegularExpression(R"(^\d+)" + d + R"(\d\d$)")),
-                     qPrintable(Field(1)->text()));
-            cleanup();
-        }
-    }
-
     void baseModelFieldSet() {
         open({"--model", "std", "--system", "4"});
         QTRY_VERIFY_WITH_TIMEOUT(All(false), 2000);
@@ -341,7 +327,8 @@ class AcqPanelsTest : public QObject {
 
     // In every language each panel fits a 1366 x 768 screen in the main window, its
     // buttons and the menus have distinct mnemonics, its controls have names for a screen
-    // reader, and Escape closes the panel as its Close button does.
+    // reader, and Escape closes the panel as its Close button does. The live values write
+    // the user's decimal mark.
     void panelsFitAndServeKeyboardAndScreenReader() {
         const struct {
             const char* name;
@@ -370,14 +357,15 @@ class AcqPanelsTest : public QObject {
                 QVERIFY(start({"--model", "zrm3", "--system", "4", "--vt", "20000/100", "--ct", "100/5"}));
                 p.open(session);
                 QVERIFY2(*p.panel, p.name);
-                const QStringList faults = KeyboardFaults(*p.panel);
-                QVERIFY2(
-                    faults.isEmpty(),
-                    qPrintable(
-                        QStringLiteral("%1, language %2: %3").arg(p.name).arg(l).arg(faults.join(", "))));
-                const QString misfit = Misfit();
-                QVERIFY2(misfit.isEmpty(),
-                         qPrintable(QStringLiteral("%1, language %2: %3").arg(p.name).arg(l).arg(misfit)));
+                if (p.panel == &Panels().measurements) {
+                    QTRY_VERIFY_WITH_TIMEOUT(All(false), 2000);
+                    const QString mark = l == 1 ? "\\." : ",";
+                    QVERIFY2(Field(1)->text().contains(QRegularExpression(R"(^\d+)" + mark + R"(\d\d$)")),
+                             qPrintable(Field(1)->text()));
+                }
+                const QString faults = PanelFaults(*p.panel);
+                QVERIFY2(faults.isEmpty(),
+                         qPrintable(QStringLiteral("%1, language %2: %3").arg(p.name).arg(l).arg(faults)));
                 QTest::keyClick(MainWindow(), Qt::Key_Escape);
                 QVERIFY2(!*p.panel || !(*p.panel)->isVisible(), p.name);
                 QCOMPARE(ActivePanel(), MainPanelHandle());

@@ -1,49 +1,80 @@
-// The instantaneous rows (as MeasurandValue numbers them) of a 4-wire installation that
-// SimLine::holdValues can answer with: the panel test and the panel's picture show a
-// miswired installation the simulated load never shows.
+// The instantaneous rows (as MeasurandValue numbers them) of an installation built from
+// the phasors of a wired meter: the installation check's tests, the panel test and the
+// panel's picture show miswired installations the simulated load never shows
+// (SimLine::holdValues answers with them).
 #pragma once
 
 #include <QList>
+#include <bit>
 #include <cmath>
 #include <complex>
+#include <vector>
 
-// The instantaneous rows of a 4-wire installation: 230 V and 50 A (half the 100 A
-// transformer) per phase at PF 0.9 lagging. reversedCt (1-3) negates that phase's current
-// channel, as a transformer mounted the wrong way round does; 0 is a healthy installation.
-inline QList<float> FourWireRows(int reversedCt) {
+// How the meter is wired; the defaults are a healthy 4-wire installation on VT 400/400 V
+// and CT 100/5 A with half the rated current at power factor 0.9 lagging. Phase sets
+// have bit k for channel k + 1.
+struct Wiring {
+    double load = 0.5;        // of the CT rating
+    double powerFactor = 0.9; // the load's, lagging
+    int reversed = 0;         // current channels negated, as a CT mounted the wrong way round
+    int swapped = 0;          // two current channels carrying each other's phase
+    int noVoltage = 0;        // voltage channels reading 0
+    double ctFactor = 1.0;    // fitted CT against the configured one
+    double frequency = 50.0;
+    int system = 4;
+    int model = 1;
+    int freqCode = 2; // the configured frequency: 2 is 50 Hz, 4 is 60 Hz
+    double phaseVoltage = 400.0 / std::sqrt(3.0);
+    double ctRating = 100.0;
+};
+
+// The meter's rows as it measures channel k with voltage channel k and current channel k.
+inline std::vector<double> WiringRows(const Wiring& w) {
     using Phasor = std::complex<double>;
-    const double phi = std::acos(0.9);
     Phasor u[3], i[3];
     for (int k = 0; k < 3; ++k) {
-        const double angle = -2.0 * M_PI / 3.0 * k;
-        u[k] = std::polar(230.0, angle);
-        i[k] = std::polar(k + 1 == reversedCt ? -50.0 : 50.0, angle - phi);
+        const int carried = (w.swapped & (1 << k)) ? std::countr_zero(unsigned(w.swapped & ~(1 << k))) : k;
+        const double angle = -2.0 * M_PI / 3 * k, currentAngle = -2.0 * M_PI / 3 * carried;
+        u[k] = (w.noVoltage & (1 << k)) ? Phasor{} : std::polar(w.phaseVoltage, angle);
+        i[k] = std::polar(w.load * w.ctRating * w.ctFactor, currentAngle - std::acos(w.powerFactor)) *
+               ((w.reversed & (1 << k)) ? -1.0 : 1.0);
     }
-    QList<float> rows(36, 0.0f);
-    double p = 0, q = 0, s = 0;
+    std::vector<double> v(36, 0.0);
+    Phasor total, neutral;
+    double apparent = 0.0;
     for (int k = 0; k < 3; ++k) {
         const Phasor power = u[k] * std::conj(i[k]);
-        rows[1 + k] = float(std::abs(u[k]));
-        rows[4 + k] = float(std::abs(u[k] - u[(k + 1) % 3]));
-        rows[8 + k] = rows[12 + k] = float(std::abs(i[k]));
-        rows[16 + k] = float(power.real());
-        rows[20 + k] = float(power.imag());
-        rows[24 + k] = float(std::abs(power));
-        rows[29 + k] = float(power.real() / std::abs(power));
-        p += power.real();
-        q += power.imag();
-        s += std::abs(power);
+        v[size_t(1 + k)] = std::abs(u[k]);
+        v[size_t(4 + k)] = std::abs(u[k] - u[(k + 1) % 3]);
+        v[size_t(8 + k)] = v[size_t(12 + k)] = std::abs(i[k]);
+        v[size_t(16 + k)] = power.real();
+        v[size_t(20 + k)] = power.imag();
+        v[size_t(24 + k)] = std::abs(power);
+        v[size_t(29 + k)] =
+            std::abs(power) > 0.0 ? power.real() / std::abs(power) : 1.0; // no angle without U
+        total += power;
+        apparent += std::abs(power);
+        neutral += i[k];
     }
-    rows[0] = rows[1];
-    rows[7] = rows[11] = rows[8];
-    rows[15] = float(std::abs(i[0] + i[1] + i[2]));
-    rows[19] = float(p);
-    rows[23] = float(q);
-    rows[27] = float(s);
-    rows[28] = 50.0f;
-    rows[32] = float(p / s);
-    rows[33] = rows[4];
-    rows[34] = rows[8];
-    rows[35] = 0.5f;
+    v[0] = w.system == 1 ? v[4] : v[1]; // systems measuring one phase
+    v[7] = v[11] = v[8];
+    v[15] = std::abs(neutral);
+    v[19] = total.real();
+    v[23] = total.imag();
+    v[27] = apparent;
+    v[28] = w.frequency;
+    v[32] = total.real() / apparent;
+    v[33] = v[4];
+    v[34] = v[8];
+    v[35] = 0.5;
+    return v;
+}
+
+// A 4-wire installation at 230 V and 50 A per phase; reversedCt (1-3) negates that phase's
+// current channel, 0 is a healthy installation.
+inline QList<float> FourWireRows(int reversedCt) {
+    QList<float> rows;
+    for (double v : WiringRows({.reversed = reversedCt ? 1 << (reversedCt - 1) : 0, .phaseVoltage = 230.0}))
+        rows << float(v);
     return rows;
 }
